@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QImage>
+#include <memory>
+
+// An image shared by reference: tile and sprite sets and their clones hold the
+// same Picture objects, so cloning a set never copies pixels.
+using Picture = std::shared_ptr<const QImage>;
+
+inline Picture makePicture(QImage image) {
+    return std::make_shared<const QImage>(std::move(image));
+}

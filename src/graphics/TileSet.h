@@ -1,0 +1,51 @@
+#pragma once
+
+#include "IoResult.h"
+#include "Picture.h"
+
+#include <QString>
+
+class Surface;
+
+// The tiles of one episode: a shared sheet image cut on the fly into 16 x 16
+// tiles numbered row by row, drawn at a power-of-two zoom.
+class TileSet {
+public:
+    qint16 Zoom() const { return m_Zoom; }
+    // Stores the zoom, raised until a drawn tile is at least one pixel.
+    void SetZoom(qint16 newZoom);
+    double RenderWidth() const;
+    double RenderHeight() const;
+    qint16 Count() const { return m_Count; }
+
+    // Draws tile `tileIndex` with its top-left corner at (xd, yd). Indices
+    // outside 0..Count-1 draw a button-shadow square of the tile's size.
+    void Draw(qint16 tileIndex, Surface& dest, int xd, int yd) const;
+
+    // Loads the sheet from a bitmap file (path separators "/" or "\"; the
+    // file name matches in any letter case). On failure the set is unchanged.
+    IoResult LoadFromBitmap(const QString& fileName);
+    // Takes an already loaded sheet image.
+    void LoadFromImage(const QImage& sheet);
+
+    Picture Tiles() const { return m_Tiles; }
+    qint16 TilesPerRow() const { return m_TilesPerRow; }
+    void LoadFromTileSet(const TileSet& t);
+    qint32 PixelWToTiles(qint16 w) const;
+    qint32 PixelHToTiles(qint16 h) const;
+    // A set sharing this one's sheet, at zoom 0.
+    TileSet Clone() const;
+    qint16 Width() const { return m_Width; }
+    qint16 Height() const { return m_Height; }
+
+private:
+    qint16 TileSourceX(qint16 n) const;
+    qint16 TileSourceY(qint16 n) const;
+
+    Picture m_Tiles;
+    qint16 m_Count = 0;
+    qint16 m_TilesPerRow = 13;
+    qint16 m_Width = 16;
+    qint16 m_Height = 16;
+    qint16 m_Zoom = 0;
+};

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs what is missing on a Debian 12 machine, builds, and then either
+# starts the editor (run) or runs every test (test).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(build-essential cmake qt6-base-dev libsimpleini-dev libgl-dev)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
+fi
+
+jobs=$(nproc 2>/dev/null || echo 2)
+case "${1:-run}" in
+run)
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build -j"$jobs" --target gridmason
+    exec ./build/gridmason
+    ;;
+test)
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build -j"$jobs"
+    (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
+    # The same tests once more under AddressSanitizer and UBSan.
+    cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DGRIDMASON_SANITIZE=ON
+    cmake --build build-sanitize -j"$jobs"
+    (cd build-sanitize && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+        UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j"$jobs")
+    ;;
+*)
+    echo "usage: tools/dev.sh run|test" >&2
+    exit 2
+    ;;
+esac
