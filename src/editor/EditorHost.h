@@ -1,0 +1,20 @@
+#pragma once
+
+class QWidget;
+class SpriteSet;
+class TileSet;
+
+// What an editor window needs of the main window that holds it: the File
+// menu's shared commands and the graphics sets of each episode.
+class EditorHost {
+public:
+    virtual ~EditorHost() = default;
+    virtual void mnuFileNew_Click() = 0;
+    virtual void mnuFileOpen_Click() = 0;
+    virtual void mnuFileExit_Click() = 0;
+    // The sets of episode index + 1 (index 0..2).
+    virtual const TileSet& TileSets(int index) const = 0;
+    virtual const SpriteSet& SpriteSets(int index) const = 0;
+    // The window that owns the editors' dialogs.
+    virtual QWidget* HostWindow() = 0;
+};

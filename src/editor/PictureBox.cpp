@@ -1,0 +1,103 @@
+#include "PictureBox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    SyncSurfaceSize();
+}
+
+void PictureBox::SetBackColor(QRgb color) {
+    m_Surface.SetBackColor(color);
+    update();
+}
+
+void PictureBox::SetBorderWidth(int width) {
+    m_Border = width < 0 ? 0 : width;
+    SyncSurfaceSize();
+    update();
+}
+
+int PictureBox::ButtonCode(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+int PictureBox::ButtonsCode(Qt::MouseButtons buttons) {
+    int code = 0;
+    if (buttons & Qt::LeftButton)
+        code |= 1;
+    if (buttons & Qt::RightButton)
+        code |= 2;
+    if (buttons & Qt::MiddleButton)
+        code |= 4;
+    return code;
+}
+
+int PictureBox::ShiftCode(Qt::KeyboardModifiers modifiers) {
+    int code = 0;
+    if (modifiers & Qt::ShiftModifier)
+        code |= 1;
+    if (modifiers & Qt::ControlModifier)
+        code |= 2;
+    if (modifiers & Qt::AltModifier)
+        code |= 4;
+    return code;
+}
+
+void PictureBox::SyncSurfaceSize() {
+    const int w = qMax(0, width() - 2 * m_Border);
+    const int h = qMax(0, height() - 2 * m_Border);
+    if (w != m_Surface.ScaleWidth() || h != m_Surface.ScaleHeight())
+        m_Surface.Resize(w, h);
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    // The owner draws into the surface when the widget is exposed; drawing
+    // handlers that run at other times update the surface directly.
+    if (m_PaintRequested) {
+        m_PaintRequested = false;
+        emit Paint();
+    }
+    QPainter painter(this);
+    if (m_Border > 0) {
+        painter.fillRect(rect(), QColor(0x80, 0x80, 0x80));
+        painter.setPen(QColor(0xFF, 0xFF, 0xFF));
+        painter.drawLine(m_Border - 1, height() - m_Border, width() - m_Border, height() - m_Border);
+        painter.drawLine(width() - m_Border, m_Border - 1, width() - m_Border, height() - m_Border);
+    }
+    painter.drawImage(m_Border, m_Border, m_Surface.image());
+}
+
+void PictureBox::resizeEvent(QResizeEvent*) {
+    SyncSurfaceSize();
+    m_PaintRequested = true;
+    emit Resized();
+}
+
+void PictureBox::showEvent(QShowEvent*) { m_PaintRequested = true; }
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    const QPointF p = event->position() - QPointF(m_Border, m_Border);
+    emit MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()), p.x(), p.y());
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF p = event->position() - QPointF(m_Border, m_Border);
+    emit MouseMove(ButtonsCode(event->buttons()), ShiftCode(event->modifiers()), p.x(), p.y());
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    const QPointF p = event->position() - QPointF(m_Border, m_Border);
+    emit MouseUp(ButtonCode(event->button()), ShiftCode(event->modifiers()), p.x(), p.y());
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "Surface.h"
+
+#include <QWidget>
+
+// A widget that owns a drawing Surface the size of its inner area and shows
+// it. Mouse events are reported with the editor's codes: Button 1 left,
+// 2 right, 4 middle (on moves the set of buttons held, as bits); Shift bits
+// 1 Shift, 2 Ctrl, 4 Alt; X and Y in pixels of the inner area. Qt keeps
+// sending moves and the release to the widget that got the press, so a drag
+// that leaves the widget still reaches it.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    Surface& surface() { return m_Surface; }
+    const Surface& surface() const { return m_Surface; }
+
+    // The surface's background colour, also used to fill the widget when it
+    // grows.
+    void SetBackColor(QRgb color);
+    // A border of `width` pixels drawn around the inner area (0 for none).
+    void SetBorderWidth(int width);
+    int BorderWidth() const { return m_Border; }
+
+    // Inner size in pixels.
+    int ScaleWidth() const { return m_Surface.ScaleWidth(); }
+    int ScaleHeight() const { return m_Surface.ScaleHeight(); }
+
+    // Marks the surface changed so that it is shown on the next paint.
+    void Refresh() { update(); }
+
+    static int ButtonCode(Qt::MouseButton button);
+    static int ButtonsCode(Qt::MouseButtons buttons);
+    static int ShiftCode(Qt::KeyboardModifiers modifiers);
+
+signals:
+    // Asks the owner to draw into the surface (the widget was exposed).
+    void Paint();
+    void Resized();
+    void MouseDown(int button, int shift, double x, double y);
+    void MouseMove(int button, int shift, double x, double y);
+    void MouseUp(int button, int shift, double x, double y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void SyncSurfaceSize();
+
+    Surface m_Surface;
+    int m_Border = 0;
+    bool m_PaintRequested = true;
+};

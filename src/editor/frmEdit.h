@@ -1,0 +1,196 @@
+#pragma once
+
+#include "IoResult.h"
+#include "Level.h"
+#include "SpriteSet.h"
+#include "TileSet.h"
+
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+class EditorHost;
+class PickerButton;
+class PictureBox;
+class QAction;
+class QLabel;
+class QMenu;
+class QScrollBar;
+class QToolButton;
+
+// The child window that edits one level: the canvas with its scroll bars
+// and corner button, the tile strip with the two picker buttons, the tool
+// bar with the selections, mode buttons and position label, the pop-up
+// tile and sprite selectors and the level preview.
+//
+// The window's member functions are spread over several files by concern:
+// frmEdit.cpp (window, menus, files, zoom), frmEdit_canvas.cpp (drawing and
+// scrolling of the canvas), frmEdit_mouse.cpp (editing with the mouse),
+// frmEdit_tiles.cpp and frmEdit_sprites.cpp (palettes), frmEdit_preview.cpp
+// (level preview), frmEdit_pickers.cpp (picker buttons) and
+// frmEdit_properties.cpp (Level, Properties).
+//
+// Controls, state and handlers are public so that the main window and the
+// tests can drive the window exactly as the user's events do.
+class frmEdit : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmEdit(EditorHost& host, QWidget* parent = nullptr);
+    ~frmEdit() override;
+
+    // ---- Public operations ----
+    // Shows the window and lays it out.
+    void Display();
+    // Take clones of the episode's sets (canvas, palettes, preview).
+    void SetTiles(const TileSet& tiles);
+    void SetSprites(const SpriteSet& sprites);
+    void NewLevel(qint16 w, qint16 h, qint16 episode, qint16 levelnum);
+    // Loads a level file; on failure the window keeps its empty level and
+    // the result says why (the caller shows it and discards the window).
+    IoResult LoadLevel(const QString& fileName);
+    void SetSelectedTile(qint16 index, qint16 tile);
+    void SetSelectedSprite(qint16 sprite);
+
+    // The menus that take the main window's place while this window is the
+    // active child.
+    QList<QMenu*> Menus() const;
+    EditorHost& Host() const { return m_Host; }
+
+    // ---- State ----
+    Level m_Level;
+    TileSet m_Tiles;
+    TileSet m_PaletteTiles;
+    TileSet m_PreviewTiles;
+    SpriteSet m_Sprites;
+    SpriteSet m_PaletteSprites;
+    SpriteSet m_PreviewSprites;
+    qint16 m_SelectedTiles[2] = {0, 0};
+    qint16 m_SelectedSprite = 0;
+    bool m_Drawing = false;
+    bool m_Modified = false;
+    QString m_FileName;
+    qint16 m_Mode = 0;
+    bool m_SuppressRedraw = false;
+
+    // ---- Controls ----
+    PictureBox* picEditHolder = nullptr;
+    PictureBox* picEdit = nullptr;
+    QScrollBar* scrEditX = nullptr;
+    QScrollBar* scrEditY = nullptr;
+    PickerButton* cmdLevelPreview = nullptr;
+    PictureBox* picLevelPreview = nullptr;
+    PictureBox* picTiles = nullptr;
+    QScrollBar* scrTiles = nullptr;
+    PickerButton* cmdTiles = nullptr;
+    PickerButton* cmdSprites = nullptr;
+    PictureBox* picTools = nullptr;
+    PictureBox* picSelectedTile[2] = {nullptr, nullptr};
+    QLabel* lblSelectedTile[2] = {nullptr, nullptr};
+    PictureBox* picSelectedSprite = nullptr;
+    QLabel* lblSelectedSprite = nullptr;
+    QToolButton* optMode[2] = {nullptr, nullptr};
+    QLabel* lblPosition = nullptr;
+    PictureBox* picTileSelector = nullptr;
+    QScrollBar* scrTileSelector = nullptr;
+    PictureBox* picSpriteSelector = nullptr;
+    QScrollBar* scrSpriteSelector = nullptr;
+    QPixmap imgCursor0; // the pick pointer's 32 x 32 picture
+
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFileNew = nullptr;
+    QAction* mnuFileOpen = nullptr;
+    QAction* mnuFileSave = nullptr;
+    QAction* mnuFileSaveAs = nullptr;
+    QAction* mnuFileClose = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QMenu* mnuView = nullptr;
+    QAction* mnuViewZoomIn = nullptr;
+    QAction* mnuViewZoomOut = nullptr;
+    QAction* mnuView1xZoom = nullptr;
+    QMenu* mnuLevel = nullptr;
+    QAction* mnuLevelProperties = nullptr;
+
+    // ---- Window, menus, files, zoom (frmEdit.cpp) ----
+    void Form_Resize();
+    // True when the window may close: nothing unsaved, or the user chose
+    // No, or saved successfully. False keeps the window open.
+    bool Form_QueryUnload();
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    // True when the level was written.
+    bool mnuFileSave_Click();
+    bool mnuFileSaveAs_Click();
+    void mnuFileClose_Click();
+    void mnuFileExit_Click();
+    void mnuViewZoomIn_Click();
+    void mnuViewZoomOut_Click();
+    void mnuView1xZoom_Click();
+
+    // ---- Canvas drawing and scrolling (frmEdit_canvas.cpp) ----
+    void RedrawEdit();
+    void picEdit_Paint();
+    void scrEditX_Change();
+    void scrEditX_Scroll();
+    void scrEditY_Change();
+    void scrEditY_Scroll();
+    void picEditHolder_Resize();
+    void optMode_Click(int index);
+    void optMode_GotFocus(int index);
+    void lblPosition_Click();
+
+    // ---- Editing with the mouse (frmEdit_mouse.cpp) ----
+    void picEdit_MouseDown(int button, int shift, double x, double y);
+    void picEdit_MouseMove(int button, int shift, double x, double y);
+    void picEdit_MouseUp(int button, int shift, double x, double y);
+
+    // ---- Tile palette (frmEdit_tiles.cpp) ----
+    void picTiles_Paint();
+    void scrTiles_Change();
+    void scrTiles_Scroll();
+    void picTiles_MouseDown(int button, int shift, double x, double y);
+    void picTiles_Resize();
+    void picSelectedTile_Paint(int index);
+    void picTileSelector_Resize();
+    void picTileSelector_Paint();
+    void PickTileAt(int button, int x, int y);
+
+    // ---- Sprite palette (frmEdit_sprites.cpp) ----
+    void picSelectedSprite_Paint();
+    void picSpriteSelector_Resize();
+    void picSpriteSelector_Paint();
+    void PickSpriteAt(int x, int y);
+
+    // ---- Level preview (frmEdit_preview.cpp) ----
+    void picLevelPreview_Paint();
+    void OpenLevelPreview();
+    // x, y: pointer position in the window's inner area, pixels.
+    void FollowLevelPreview(int x, int y);
+    void CloseLevelPreview();
+
+    // ---- Picker buttons (frmEdit_pickers.cpp); x, y in pixels relative
+    // to the button ----
+    void cmdTiles_MouseDown(int button, int shift, double x, double y);
+    void cmdTiles_MouseMove(int button, int shift, double x, double y);
+    void cmdTiles_MouseUp(int button, int shift, double x, double y);
+    void cmdSprites_MouseDown(int button, int shift, double x, double y);
+    void cmdSprites_MouseMove(int button, int shift, double x, double y);
+    void cmdSprites_MouseUp(int button, int shift, double x, double y);
+    void cmdLevelPreview_MouseDown(int button, int shift, double x, double y);
+    void cmdLevelPreview_MouseMove(int button, int shift, double x, double y);
+    void cmdLevelPreview_MouseUp(int button, int shift, double x, double y);
+
+    // ---- Level, Properties (frmEdit_properties.cpp) ----
+    void mnuLevelProperties_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateMenus();
+    void ConnectControls();
+    void UpdateCaption();
+
+    EditorHost& m_Host;
+};
