@@ -1,0 +1,329 @@
+#include "Utils.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QSaveFile>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QStringDecoder>
+#include <QWidget>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace {
+
+const QString SettingsFileName = QStringLiteral("Gridmason.ini");
+// The profile reader hands back at most a 256-character buffer, NUL included.
+constexpr int MaxValueLength = 255;
+
+QString g_ProgramDirForTesting;
+QString g_ConfigDirForTesting;
+
+QString programDir() {
+    return g_ProgramDirForTesting.isEmpty() ? QCoreApplication::applicationDirPath()
+                                            : g_ProgramDirForTesting;
+}
+
+QString configDir() {
+    return g_ConfigDirForTesting.isEmpty()
+               ? QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
+               : g_ConfigDirForTesting;
+}
+
+QString fileInFolder(QString folder) {
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder + SettingsFileName;
+}
+
+// Whether the file at `path` can be (re)placed: QSaveFile writes a temporary
+// file beside it and renames it, so the folder must be writable too.
+bool canReplace(const QString& path) {
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    return folder.isDir() && folder.isWritable() && (!file.exists() || file.isWritable());
+}
+
+// ---- The line format -------------------------------------------------------
+
+// One line of the file, its line break included, so that untouched lines are
+// written back byte for byte.
+using Lines = std::vector<QByteArray>;
+
+enum class LineKind { Section, Key, Other };
+
+struct ParsedLine {
+    LineKind kind = LineKind::Other;
+    QByteArray name;  // section name or key, trimmed
+    QByteArray value; // the text after "=", trimmed
+};
+
+Lines splitLines(const QByteArray& data) {
+    Lines lines;
+    qsizetype start = 0;
+    while (start < data.size()) {
+        qsizetype end = data.indexOf('\n', start);
+        end = end < 0 ? data.size() : end + 1;
+        lines.push_back(data.mid(start, end - start));
+        start = end;
+    }
+    return lines;
+}
+
+ParsedLine parseLine(const QByteArray& line) {
+    const QByteArray text = line.trimmed();
+    ParsedLine parsed;
+    if (text.startsWith('[')) {
+        const qsizetype close = text.indexOf(']');
+        parsed.kind = LineKind::Section;
+        parsed.name = text.mid(1, close < 0 ? -1 : close - 1).trimmed();
+    } else if (!text.startsWith(';') && text.contains('=')) {
+        const qsizetype equals = text.indexOf('=');
+        parsed.kind = LineKind::Key;
+        parsed.name = text.left(equals).trimmed();
+        parsed.value = text.mid(equals + 1).trimmed();
+    }
+    return parsed;
+}
+
+// Text written by this program is UTF-8; a file edited elsewhere in an 8-bit
+// code page still reads, as Latin-1.
+QString decode(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(bytes);
+    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
+}
+
+bool sameName(const QByteArray& stored, const QString& wanted) {
+    return decode(stored).compare(wanted.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+bool isQuoted(const QString& text) {
+    return text.size() >= 2 && text.front() == text.back() &&
+           (text.front() == QLatin1Char('"') || text.front() == QLatin1Char('\''));
+}
+
+QString unquote(const QString& text) {
+    return isQuoted(text) ? text.mid(1, text.size() - 2) : text;
+}
+
+// Quotes a value that would otherwise not read back unchanged: one with
+// spaces at either end (they are trimmed) or one already in quotes.
+QString quoteIfNeeded(const QString& value) {
+    if (value != value.trimmed() || isQuoted(value))
+        return QLatin1Char('"') + value + QLatin1Char('"');
+    return value;
+}
+
+QString cutToMaxLength(QString value) {
+    if (value.size() <= MaxValueLength)
+        return value;
+    value.truncate(MaxValueLength);
+    if (value.back().isHighSurrogate())
+        value.chop(1);
+    return value;
+}
+
+// Index of the first line holding `key` inside a `section`, or -1.
+qsizetype findKey(const Lines& lines, const QString& section, const QString& key) {
+    bool inSection = false;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const ParsedLine parsed = parseLine(lines[i]);
+        if (parsed.kind == LineKind::Section)
+            inSection = sameName(parsed.name, section);
+        else if (inSection && parsed.kind == LineKind::Key && sameName(parsed.name, key))
+            return qsizetype(i);
+    }
+    return -1;
+}
+
+// Index just after the last non-blank line of the first `section`, so that a
+// new key joins its section ahead of any blank separator lines; -1 when the
+// section is missing.
+qsizetype endOfSection(const Lines& lines, const QString& section) {
+    qsizetype found = -1;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const ParsedLine parsed = parseLine(lines[i]);
+        if (parsed.kind == LineKind::Section) {
+            if (found >= 0)
+                break;
+            if (sameName(parsed.name, section))
+                found = qsizetype(i) + 1;
+        } else if (found >= 0 && !lines[i].trimmed().isEmpty()) {
+            found = qsizetype(i) + 1;
+        }
+    }
+    return found;
+}
+
+QByteArray lineBreakOf(const QByteArray& data) {
+    return data.contains("\r\n") ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n");
+}
+
+void insertLine(Lines& lines, qsizetype at, const QByteArray& line, const QByteArray& eol) {
+    if (at > 0 && !lines[size_t(at - 1)].endsWith('\n'))
+        lines[size_t(at - 1)] += eol;
+    lines.insert(lines.begin() + at, line);
+}
+
+QByteArray applyWrite(const QByteArray& data, const QString& section, const QString& key,
+                      const std::optional<QString>& value) {
+    Lines lines = splitLines(data);
+    const QByteArray eol = lineBreakOf(data);
+    const QByteArray keyLine =
+        value ? (key.trimmed() + QLatin1Char('=') + quoteIfNeeded(*value)).toUtf8() + eol
+              : QByteArray();
+    const qsizetype keyAt = findKey(lines, section, key);
+    if (keyAt >= 0) {
+        if (value)
+            lines[size_t(keyAt)] =
+                lines[size_t(keyAt)].endsWith('\n') ? keyLine : keyLine.chopped(eol.size());
+        else
+            lines.erase(lines.begin() + keyAt);
+    } else if (value) {
+        const qsizetype sectionEnd = endOfSection(lines, section);
+        if (sectionEnd >= 0) {
+            insertLine(lines, sectionEnd, keyLine, eol);
+        } else {
+            const QByteArray header = ('[' + section.trimmed() + ']').toUtf8() + eol;
+            insertLine(lines, qsizetype(lines.size()), header, eol);
+            lines.push_back(keyLine);
+        }
+    }
+    QByteArray result;
+    for (const QByteArray& line : lines)
+        result += line;
+    return result;
+}
+
+bool hasLineBreak(const QString& text) {
+    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')) ||
+           text.contains(QChar(0));
+}
+
+// Names and values that the line format could not hold or would misread.
+bool canBeStored(const QString& section, const QString& key, const std::optional<QString>& value) {
+    const QString s = section.trimmed();
+    const QString k = key.trimmed();
+    if (s.isEmpty() || hasLineBreak(s) || s.contains(QLatin1Char(']')))
+        return false;
+    if (k.isEmpty() || hasLineBreak(k) || k.contains(QLatin1Char('=')) ||
+        k.startsWith(QLatin1Char('[')) || k.startsWith(QLatin1Char(';')))
+        return false;
+    return !value || !hasLineBreak(*value);
+}
+
+bool saveWhole(const QString& path, const QByteArray& data) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(data) != data.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace
+
+QString SettingsFilePath() {
+    const QString inProgramDir = fileInFolder(programDir());
+    if (canReplace(inProgramDir))
+        return inProgramDir;
+    const QString inConfigDir = fileInFolder(configDir());
+    if (QFileInfo::exists(inConfigDir) || !QFileInfo::exists(inProgramDir))
+        return inConfigDir;
+    // A settings file shipped with a read-only installation: read it until
+    // the first write moves the settings to the configuration folder.
+    return inProgramDir;
+}
+
+QString ReadSetting(const QString& section, const QString& key) {
+    QFile file(SettingsFilePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    const Lines lines = splitLines(file.readAll());
+    const qsizetype at = findKey(lines, section, key);
+    if (at < 0)
+        return QString();
+    return cutToMaxLength(unquote(decode(parseLine(lines[size_t(at)]).value)));
+}
+
+bool WriteSetting(const QString& section, const QString& key, const std::optional<QString>& value) {
+    if (!canBeStored(section, key, value))
+        return false;
+    const QString path = SettingsFilePath();
+    QByteArray old;
+    const bool existed = QFileInfo::exists(path);
+    if (existed) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return false; // the other lines could not be kept
+        old = file.readAll();
+    }
+    const QByteArray updated = applyWrite(old, section, key, value);
+    if (updated == old && (existed || !value))
+        return true;
+    const QString target = canReplace(path) ? path : fileInFolder(configDir());
+    return saveWhole(target, updated);
+}
+
+void SetSettingsDirectoriesForTesting(const QString& programDir, const QString& configDir) {
+    g_ProgramDirForTesting = programDir;
+    g_ConfigDirForTesting = configDir;
+}
+
+namespace {
+
+double twipsPerPixel(bool across) {
+    const QScreen* screen = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
+                                ? QGuiApplication::primaryScreen()
+                                : nullptr;
+    const double dpi =
+        screen ? (across ? screen->logicalDotsPerInchX() : screen->logicalDotsPerInchY()) : 96.0;
+    return dpi > 0 ? 1440.0 / dpi : 15.0;
+}
+
+} // namespace
+
+double TwipsPerPixelX() {
+    return twipsPerPixel(true);
+}
+double TwipsPerPixelY() {
+    return twipsPerPixel(false);
+}
+
+int HiMetricToPixels(int himetric, double twipsPerPixel) {
+    if (!(twipsPerPixel > 0))
+        return 0;
+    // 64-bit so that a huge size cannot overflow; every size a bitmap can
+    // have gives the same product as 32 bits would.
+    const qint64 product = qint64(himetric) * 5669;
+    const double pixels = std::nearbyint(double(product) / twipsPerPixel / 10000.0);
+    const double limit = double(std::numeric_limits<int>::max());
+    return int(std::fmax(-limit, std::fmin(limit, pixels)));
+}
+
+int HiMetricToPixelsX(int himetric) {
+    return HiMetricToPixels(himetric, TwipsPerPixelX());
+}
+int HiMetricToPixelsY(int himetric) {
+    return HiMetricToPixels(himetric, TwipsPerPixelY());
+}
+
+void PlaceCursor(QWidget* control, int x, int y) {
+    if (!control)
+        return;
+    // A window's outer rectangle includes its frame; a child control has no
+    // frame of its own outside its widget rectangle.
+    const QPoint topLeft = control->isWindow() ? control->frameGeometry().topLeft()
+                                               : control->mapToGlobal(QPoint(0, 0));
+    QCursor::setPos(control->screen(), topLeft + QPoint(x, y));
+}
