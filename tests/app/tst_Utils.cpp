@@ -317,4 +317,4 @@ void UtilsTest::placesCursorOnWindowAndControl() {
 }
 
 QTEST_MAIN(UtilsTest)
-#include "UtilsTest.moc"
+#include "tst_Utils.moc"
