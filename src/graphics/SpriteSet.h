@@ -44,6 +44,7 @@ public:
     qint32 Height(qint16 spriteIndex) const;
 
 private:
+    bool Valid(qint16 spriteIndex) const;
     IoResult LoadSpriteBitmap(const BitmapSource& source, const QString& name, Picture& image,
                               Picture& mask, Surface& scratch);
 

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QRgb>
+#include <vector>
 
 // Raster operations understood by Surface::PaintPicture.
 enum class RasterOp : quint32 {
@@ -64,7 +65,12 @@ public:
     QImage& image() { return m_Image; }
 
 private:
+    // Fills the box between two whole-pixel corners, both included, clipped.
+    void FillRect(double left, double top, double right, double bottom, QRgb color);
+    void KeepFormat();
+
     QImage m_Image;
+    std::vector<int> m_ColumnMap; // reused by PaintPicture to avoid allocations
     int m_Left = 0;
     int m_Top = 0;
     QRgb m_ForeColor = 0xFF000000;

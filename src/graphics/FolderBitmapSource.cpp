@@ -1,0 +1,53 @@
+#include "FolderBitmapSource.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+
+FolderBitmapSource::FolderBitmapSource(const QString& folder) : m_Folder(NormalisePath(folder)) {}
+
+QString FolderBitmapSource::NormalisePath(const QString& path) {
+    QString normal = path;
+    normal.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return normal;
+}
+
+QString FolderBitmapSource::FindFile(const QString& folder, const QString& name) {
+    const QString normalFolder = NormalisePath(folder);
+    const QDir dir(normalFolder.isEmpty() ? QStringLiteral(".") : normalFolder);
+    if (name.isEmpty() || !dir.exists())
+        return {};
+    const QFileInfo exact(dir.filePath(name));
+    if (exact.isFile())
+        return exact.filePath();
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    }
+    return {};
+}
+
+IoResult FolderBitmapSource::LoadFile(const QString& path, QImage& image) {
+    const QString normal = NormalisePath(path);
+    const int slash = normal.lastIndexOf(QLatin1Char('/'));
+    const QString folder = slash >= 0 ? normal.left(slash + 1) : QString();
+    const QString name = normal.mid(slash + 1);
+    const QString found = FindFile(folder, name);
+    if (found.isEmpty())
+        return IoResult::failure(QStringLiteral("File not found: %1").arg(normal));
+    QImageReader reader(found);
+    QImage loaded = reader.read();
+    if (loaded.isNull())
+        return IoResult::failure(
+            QStringLiteral("Cannot read the bitmap %1: %2").arg(found, reader.errorString()));
+    image = loaded.convertToFormat(QImage::Format_RGB32);
+    return IoResult::success();
+}
+
+IoResult FolderBitmapSource::Load(const QString& name, QImage& image) const {
+    QString path = m_Folder;
+    if (!path.isEmpty() && !path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    return LoadFile(path + name, image);
+}

@@ -1,0 +1,158 @@
+#include "SpriteSet.h"
+
+#include "BitmapSource.h"
+#include "FolderBitmapSource.h"
+#include "SpriteCatalogue.h"
+#include "Surface.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const Picture& emptyPicture() {
+    static const Picture empty = makePicture(QImage());
+    return empty;
+}
+
+double roundHalfEven(double v) {
+    const double down = std::floor(v);
+    const double rest = v - down;
+    if (rest > 0.5)
+        return down + 1;
+    if (rest < 0.5)
+        return down;
+    return std::fmod(down, 2.0) == 0 ? down : down + 1;
+}
+
+qint16 toInt16(double v) {
+    return qint16(std::clamp(v, -32768.0, 32767.0));
+}
+
+} // namespace
+
+SpriteSet::SpriteSet() : m_Images{emptyPicture()}, m_Masks{emptyPicture()} {}
+
+bool SpriteSet::Valid(qint16 spriteIndex) const {
+    return spriteIndex >= -1 && spriteIndex < m_Count && size_t(spriteIndex + 1) < m_Images.size();
+}
+
+double SpriteSet::RenderWidth(qint16 spriteIndex) const {
+    return std::ldexp(double(Width(spriteIndex)), m_Zoom);
+}
+
+double SpriteSet::RenderHeight(qint16 spriteIndex) const {
+    return std::ldexp(double(Height(spriteIndex)), m_Zoom);
+}
+
+qint16 SpriteSet::MaxRenderWidth() const {
+    double largest = 0;
+    for (qint16 i = -1; i < m_Count; ++i) {
+        if (RenderWidth(i) > largest)
+            largest = roundHalfEven(RenderWidth(i));
+    }
+    return toInt16(largest);
+}
+
+qint16 SpriteSet::MaxRenderHeight() const {
+    double largest = 0;
+    for (qint16 i = -1; i < m_Count; ++i) {
+        if (RenderHeight(i) > largest)
+            largest = roundHalfEven(RenderHeight(i));
+    }
+    return toInt16(largest);
+}
+
+void SpriteSet::Draw(qint16 spriteIndex, Surface& dest, int xd, int yd, bool opaque) const {
+    if (!Valid(spriteIndex))
+        return;
+    const QImage& image = *Sprites(spriteIndex);
+    const QImage& mask = *SpriteMasks(spriteIndex);
+    const double rw = RenderWidth(spriteIndex), rh = RenderHeight(spriteIndex);
+    const int w = image.width(), h = image.height();
+    if (opaque) {
+        // Clear a whole cell of the largest sprite's size, one pixel more
+        // each way, so that nothing of an earlier, larger sprite remains.
+        dest.Line(xd, yd, double(xd) + MaxRenderWidth(), double(yd) + MaxRenderHeight(),
+                  dest.BackColor(), true);
+        dest.PaintPicture(mask, xd, yd, rw, rh, 0, 0, w, h, RasterOp::SrcCopy);
+    } else {
+        dest.PaintPicture(mask, xd, yd, rw, rh, 0, 0, w, h, RasterOp::SrcAnd);
+    }
+    dest.PaintPicture(image, xd, yd, rw, rh, 0, 0, w, h, RasterOp::SrcPaint);
+}
+
+IoResult SpriteSet::LoadFromBitmaps(const QString& baseFileName, Surface& scratch) {
+    const QString path = FolderBitmapSource::NormalisePath(baseFileName);
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString folder = path.left(slash + 1);
+    const QChar first = slash + 1 < path.size() ? path.at(slash + 1) : QChar();
+    const qint16 episode =
+        first >= QLatin1Char('0') && first <= QLatin1Char('9') ? qint16(first.unicode() - '0') : 0;
+    return LoadFromSource(episode, FolderBitmapSource(folder), scratch);
+}
+
+IoResult SpriteSet::LoadFromSource(qint16 episode, const BitmapSource& source, Surface& scratch) {
+    const qint16 count = SpriteCatalogue::Count(episode);
+    if (count <= 0)
+        return IoResult::failure(
+            QStringLiteral("There are no sprites for episode %1.").arg(episode));
+    m_Count = count;
+    m_Images.assign(size_t(count) + 1, emptyPicture());
+    m_Masks.assign(size_t(count) + 1, emptyPicture());
+    for (qint16 i = -1; i < count; ++i) {
+        const IoResult result =
+            LoadSpriteBitmap(source, SpriteCatalogue::FileName(episode, i), m_Images[size_t(i + 1)],
+                             m_Masks[size_t(i + 1)], scratch);
+        if (!result)
+            return result;
+    }
+    return IoResult::success();
+}
+
+IoResult SpriteSet::LoadSpriteBitmap(const BitmapSource& source, const QString& name,
+                                     Picture& image, Picture& mask, Surface& scratch) {
+    QImage bitmap;
+    const IoResult result = source.Load(name, bitmap);
+    if (!result)
+        return result;
+    // Three frames side by side: image, mask, and an unused third one.
+    const int fw = bitmap.width() / 3;
+    const int fh = bitmap.height();
+    scratch.Move(0, 0, fw, fh);
+    scratch.Cls();
+    scratch.PaintPicture(bitmap, 0, 0, fw, fh, 0, 0, fw, fh, RasterOp::SrcCopy);
+    image = makePicture(scratch.Image());
+    scratch.Cls();
+    scratch.PaintPicture(bitmap, 0, 0, fw, fh, fw, 0, fw, fh, RasterOp::SrcCopy);
+    mask = makePicture(scratch.Image());
+    return IoResult::success();
+}
+
+Picture SpriteSet::Sprites(qint16 spriteIndex) const {
+    return Valid(spriteIndex) ? m_Images[size_t(spriteIndex + 1)] : emptyPicture();
+}
+
+Picture SpriteSet::SpriteMasks(qint16 spriteIndex) const {
+    return Valid(spriteIndex) ? m_Masks[size_t(spriteIndex + 1)] : emptyPicture();
+}
+
+void SpriteSet::LoadFromSpriteSet(const SpriteSet& s) {
+    m_Count = s.m_Count;
+    m_Images = s.m_Images;
+    m_Masks = s.m_Masks;
+}
+
+SpriteSet SpriteSet::Clone() const {
+    SpriteSet clone;
+    clone.LoadFromSpriteSet(*this);
+    return clone;
+}
+
+qint32 SpriteSet::Width(qint16 spriteIndex) const {
+    return Sprites(spriteIndex)->width();
+}
+
+qint32 SpriteSet::Height(qint16 spriteIndex) const {
+    return Sprites(spriteIndex)->height();
+}

@@ -1,0 +1,211 @@
+#include "TileSet.h"
+
+#include "FolderBitmapSource.h"
+#include "Surface.h"
+
+#include <QImage>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <map>
+
+namespace {
+
+// Scaled copies of the sheet are kept only up to this many pixels (16 MB);
+// beyond that tiles are drawn straight from the sheet.
+constexpr qint64 MaxScaledSheetPixels = qint64(1) << 22;
+// Tiles larger than this are never drawn from a scaled copy.
+constexpr double MaxCachedTileSize = 1 << 16;
+
+double roundHalfEven(double v) {
+    const double down = std::floor(v);
+    const double rest = v - down;
+    if (rest > 0.5)
+        return down + 1;
+    if (rest < 0.5)
+        return down;
+    return std::fmod(down, 2.0) == 0 ? down : down + 1;
+}
+
+qint32 pixelsToTiles(int pixels, double tileSize) {
+    const double size = roundHalfEven(tileSize);
+    if (!(size >= 1))
+        return 0;
+    // A tile wider than any surface: one tile covers every positive extent.
+    if (size > 1e15)
+        return pixels >= 1 ? 1 : 0;
+    const qint64 whole = qint64(size);
+    return qint32((qint64(pixels) + whole - 1) / whole);
+}
+
+} // namespace
+
+struct TileSet::ScaledSheets {
+    std::map<int, QImage> byZoom;
+};
+
+TileSet::TileSet() = default;
+
+void TileSet::SetZoom(qint16 newZoom) {
+    m_Zoom = newZoom;
+    while ((RenderWidth() < 1 || RenderHeight() < 1) && m_Zoom < 32767)
+        ++m_Zoom;
+}
+
+double TileSet::RenderWidth() const {
+    return std::ldexp(double(m_Width), m_Zoom);
+}
+
+double TileSet::RenderHeight() const {
+    return std::ldexp(double(m_Height), m_Zoom);
+}
+
+int TileSet::TileSourceX(qint16 n) const {
+    return m_TilesPerRow > 0 ? (n % m_TilesPerRow) * m_Width : 0;
+}
+
+int TileSet::TileSourceY(qint16 n) const {
+    return m_TilesPerRow > 0 ? (n / m_TilesPerRow) * m_Height : 0;
+}
+
+const QImage* TileSet::ScaledSheet() const {
+    if (!m_Tiles || !m_Scaled || m_TilesPerRow <= 0 || m_Count <= 0)
+        return nullptr;
+    if (m_Zoom == 0)
+        return m_Tiles.get();
+    const double rw = RenderWidth(), rh = RenderHeight();
+    if (rw > MaxCachedTileSize || rh > MaxCachedTileSize || rw != std::floor(rw) ||
+        rh != std::floor(rh))
+        return nullptr;
+    auto found = m_Scaled->byZoom.find(m_Zoom);
+    if (found != m_Scaled->byZoom.end())
+        return &found->second;
+    // Scale only the whole tiles: every tile's pixels then come out exactly
+    // as a stretched copy of that one tile would give them.
+    const int rows = std::min((m_Count + m_TilesPerRow - 1) / m_TilesPerRow,
+                              m_Tiles->height() / std::max<int>(m_Height, 1));
+    const qint64 w = qint64(m_TilesPerRow) * qint64(rw);
+    const qint64 h = qint64(rows) * qint64(rh);
+    if (rows <= 0 || w * h > MaxScaledSheetPixels)
+        return nullptr;
+    Surface scaled{int(w), int(h)};
+    scaled.PaintPicture(*m_Tiles, 0, 0, double(w), double(h), 0, 0, m_TilesPerRow * m_Width,
+                        rows * m_Height);
+    return &(m_Scaled->byZoom[m_Zoom] = scaled.image());
+}
+
+void TileSet::Draw(qint16 tileIndex, Surface& dest, int xd, int yd) const {
+    const double rw = RenderWidth(), rh = RenderHeight();
+    if (!InRange(tileIndex)) {
+        DrawOutside(dest, xd, yd, 1, 1);
+        return;
+    }
+    if (const QImage* scaled = ScaledSheet()) {
+        const double sx = (tileIndex % m_TilesPerRow) * rw;
+        const double sy = (tileIndex / m_TilesPerRow) * rh;
+        dest.PaintPicture(*scaled, xd, yd, rw, rh, sx, sy, rw, rh);
+        return;
+    }
+    dest.PaintPicture(*m_Tiles, xd, yd, rw, rh, TileSourceX(tileIndex), TileSourceY(tileIndex),
+                      m_Width, m_Height);
+}
+
+void TileSet::DrawRow(const qint16* tileIndices, int count, Surface& dest, int xd, int yd) const {
+    const QImage* sheet = ScaledSheet();
+    QImage& target = dest.image();
+    if (!sheet || target.isNull() || target.format() != QImage::Format_RGB32) {
+        for (int k = 0; k < count; ++k)
+            Draw(tileIndices[k], dest, int(xd + qint64(k) * qint64(RenderWidth())), yd);
+        return;
+    }
+    const int size = int(RenderWidth()), sizeY = int(RenderHeight());
+    // The outside squares leave their colour and style on the surface, as
+    // the cell-by-cell drawing does, even where they are clipped away.
+    if (std::any_of(tileIndices, tileIndices + count, [this](qint16 t) { return !InRange(t); }))
+        DrawOutside(dest, xd, yd, 0, 0);
+    const qint64 top = std::max<qint64>(yd, 0);
+    const qint64 bottom = std::min<qint64>(qint64(yd) + sizeY, target.height());
+    if (top >= bottom)
+        return;
+    const int rows = int(bottom - top);
+    const qsizetype destStride = target.bytesPerLine() / 4;
+    const qsizetype sheetStride = sheet->bytesPerLine() / 4;
+    QRgb* const destTop = reinterpret_cast<QRgb*>(target.scanLine(int(top)));
+    const QRgb* const sheetBits = reinterpret_cast<const QRgb*>(sheet->constBits());
+    for (int k = 0; k < count; ++k) {
+        const qint64 x = xd + qint64(k) * size;
+        if (x >= target.width())
+            break;
+        const qint64 left = std::max<qint64>(x, 0);
+        const qint64 right = std::min<qint64>(x + size, target.width());
+        if (left >= right)
+            continue;
+        const int n = int(right - left);
+        QRgb* out = destTop + left;
+        const qint16 tile = tileIndices[k];
+        if (!InRange(tile)) {
+            for (int r = 0; r < rows; ++r, out += destStride)
+                std::fill(out, out + n, QRgb(Surface::ButtonShadow));
+            continue;
+        }
+        const QRgb* in = sheetBits +
+                         qsizetype((tile / m_TilesPerRow) * sizeY + (top - yd)) * sheetStride +
+                         (tile % m_TilesPerRow) * size + (left - x);
+        if (n == 1) {
+            for (int r = 0; r < rows; ++r, out += destStride, in += sheetStride)
+                *out = *in;
+        } else {
+            for (int r = 0; r < rows; ++r, out += destStride, in += sheetStride)
+                std::memcpy(out, in, size_t(n) * sizeof(QRgb));
+        }
+    }
+}
+
+void TileSet::DrawOutside(Surface& dest, int xd, int yd, int columns, int rows) const {
+    dest.SetDrawStyle(Surface::DrawStyleInsideSolid);
+    dest.SetForeColor(Surface::ButtonShadow);
+    if (columns <= 0 || rows <= 0)
+        return;
+    dest.Line(xd, yd, xd + columns * RenderWidth() - 1, yd + rows * RenderHeight() - 1,
+              dest.ForeColor(), true);
+}
+
+IoResult TileSet::LoadFromBitmap(const QString& fileName) {
+    QImage sheet;
+    const IoResult result = FolderBitmapSource::LoadFile(fileName, sheet);
+    if (!result)
+        return result;
+    LoadFromImage(sheet);
+    return IoResult::success();
+}
+
+void TileSet::LoadFromImage(const QImage& sheet) {
+    m_Tiles = makePicture(sheet.convertToFormat(QImage::Format_RGB32));
+    m_Scaled = std::make_shared<ScaledSheets>();
+    const int perRow = std::min(m_Tiles->width() / m_Width, 32767);
+    const qint64 count = qint64(m_Tiles->height() / m_Height) * perRow;
+    m_TilesPerRow = qint16(perRow);
+    // Counts are 16-bit: a sheet with more tiles offers the first 32767.
+    m_Count = qint16(std::min<qint64>(count, 32767));
+}
+
+void TileSet::LoadFromTileSet(const TileSet& t) {
+    m_Tiles = t.m_Tiles;
+    m_Scaled = t.m_Scaled;
+    m_TilesPerRow = t.m_TilesPerRow;
+    m_Count = t.m_Count;
+}
+
+qint32 TileSet::PixelWToTiles(int w) const {
+    return pixelsToTiles(w, RenderWidth());
+}
+
+qint32 TileSet::PixelHToTiles(int h) const {
+    return pixelsToTiles(h, RenderHeight());
+}
+
+TileSet TileSet::Clone() const {
+    TileSet clone;
+    clone.LoadFromTileSet(*this);
+    return clone;
+}
