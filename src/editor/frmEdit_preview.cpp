@@ -1,0 +1,65 @@
+// The level preview: a map of the whole level at one eighth of the tile
+// size, opened by the corner button between the canvas's scroll bars. While
+// the button is held the canvas follows the pointer over the map.
+
+#include "frmEdit.h"
+
+#include "PickerButton.h"
+#include "PictureBox.h"
+#include "PreviewGeometry.h"
+#include "VbMath.h"
+
+#include <QScrollBar>
+
+namespace {
+
+// A picture box's outer minus inner size. It is taken from the border
+// because the surface of a hidden box is only resized once it is shown.
+QSize BorderDiff(const PictureBox* box) {
+    return QSize(2 * box->BorderWidth(), 2 * box->BorderWidth());
+}
+
+} // namespace
+
+void frmEdit::picLevelPreview_Paint() {
+    m_Level.Display(picLevelPreview->surface(), 0, 0, m_PreviewTiles, m_PreviewSprites, 0, 0, -1,
+                    -1);
+    picLevelPreview->Refresh();
+}
+
+void frmEdit::OpenLevelPreview() {
+    const QSize outer =
+        PreviewGeometry::OuterSize(m_Level.Width(), m_Level.Height(), m_PreviewTiles.RenderWidth(),
+                                   m_PreviewTiles.RenderHeight(), BorderDiff(picLevelPreview));
+    // The corner button's top-left corner in the window's inner area.
+    const QPoint corner = cmdLevelPreview->mapTo(this, QPoint(0, 0));
+    const QPoint place = PreviewGeometry::Position(corner, outer, size());
+    picLevelPreview->setGeometry(QRect(place, outer));
+    picLevelPreview->raise();
+    picLevelPreview->show();
+    m_SuppressRedraw = true;
+}
+
+void frmEdit::FollowLevelPreview(int x, int y) {
+    const QSize border = BorderDiff(picLevelPreview);
+    const int cellsX = m_Tiles.PixelWToTiles(qint16(qBound(0, picEditHolder->ScaleWidth(), 32767)));
+    const int cellsY =
+        m_Tiles.PixelHToTiles(qint16(qBound(0, picEditHolder->ScaleHeight(), 32767)));
+    const int vx = PreviewGeometry::ScrollValue(x, picLevelPreview->x(), border.width(), cellsX,
+                                                scrEditX->minimum(), scrEditX->maximum());
+    const int vy = PreviewGeometry::ScrollValue(y, picLevelPreview->y(), border.height(), cellsY,
+                                                scrEditY->minimum(), scrEditY->maximum());
+    // Moving both bars must cost one drawing of the canvas, not three, also
+    // should a move arrive while the preview is not open.
+    const bool suppressed = m_SuppressRedraw;
+    m_SuppressRedraw = true;
+    scrEditX->setValue(vx);
+    scrEditY->setValue(vy);
+    m_SuppressRedraw = suppressed;
+    RedrawEdit();
+}
+
+void frmEdit::CloseLevelPreview() {
+    picLevelPreview->hide();
+    m_SuppressRedraw = false;
+}
