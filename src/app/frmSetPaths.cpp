@@ -1,0 +1,114 @@
+#include "frmSetPaths.h"
+
+#include "Prompts.h"
+#include "cCommonDialog.h"
+
+#include <QDirIterator>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+frmSetPaths::frmSetPaths(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Set Paths"));
+    setModal(true);
+    CreateControls();
+    Cancelled = true;
+}
+
+void frmSetPaths::CreateControls() {
+    auto* grid = new QGridLayout;
+    for (int i = 0; i < 3; ++i) {
+        Label1[i] = new QLabel(QStringLiteral("Keen &%1 Path:").arg(i + 1), this);
+        txtPath[i] = new QLineEdit(this);
+        txtPath[i]->setMinimumWidth(300);
+        Label1[i]->setBuddy(txtPath[i]);
+        cmdBrowse[i] = new QPushButton(QStringLiteral("Browse..."), this);
+        cmdBrowse[i]->setAutoDefault(false);
+        grid->addWidget(Label1[i], i, 0);
+        grid->addWidget(txtPath[i], i, 1);
+        grid->addWidget(cmdBrowse[i], i, 2);
+        connect(cmdBrowse[i], &QPushButton::clicked, this, [this, i] { cmdBrowse_Click(i); });
+    }
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setAutoDefault(false);
+    connect(cmdOK, &QPushButton::clicked, this, &frmSetPaths::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmSetPaths::cmdCancel_Click);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+}
+
+QString frmSetPaths::FolderOfFile(const QString& path) {
+    const qsizetype slash =
+        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    if (slash >= 1)
+        return path.left(slash);
+    // A file directly in the root of the file system: the root itself, so
+    // that the box is never left empty for a real folder.
+    if (slash == 0 && path.at(0) == QLatin1Char('/'))
+        return QStringLiteral("/");
+    return QString();
+}
+
+bool frmSetPaths::HoldsBitmap(const QString& folder) {
+    if (folder.isEmpty())
+        return false;
+    const QString dir = QString(folder).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    // Hidden and system files are left out by the filter; the name filter
+    // matches in any letter case.
+    QDirIterator it(dir, {QStringLiteral("*.bmp")}, QDir::Files);
+    while (it.hasNext()) {
+        it.next();
+        if (it.fileName().endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+void frmSetPaths::cmdBrowse_Click(int index) {
+    if (index < 0 || index > 2)
+        return;
+    cCommonDialog dialog;
+    QString fileName;
+    QString fileTitle;
+    bool readOnly = false;
+    QString filter = QStringLiteral("Keen Bitmaps|*.bmp");
+    qint32 filterIndex = 1;
+    qint32 flags = cCommonDialog::OFN_EXPLORER | cCommonDialog::OFN_LONGNAMES;
+    // Always starts in the first row's folder, whichever row asks.
+    if (!dialog.VBGetOpenFileName(fileName, fileTitle, false, false, readOnly, true, filter,
+                                  filterIndex, txtPath[0]->text(), QStringLiteral("Select Path"),
+                                  QString(), this, flags))
+        return;
+    txtPath[index]->setText(FolderOfFile(fileName));
+}
+
+void frmSetPaths::cmdOK_Click() {
+    for (QLineEdit* box : txtPath) {
+        if (!HoldsBitmap(box->text())) {
+            Prompts::Current().Message(this, QStringLiteral("All paths must be valid!"), QString(),
+                                       Prompts::Buttons::Ok, Prompts::Icon::None);
+            return;
+        }
+    }
+    Cancelled = false;
+    accept();
+}
+
+void frmSetPaths::cmdCancel_Click() {
+    Cancelled = true;
+    reject();
+}

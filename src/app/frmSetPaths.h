@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The modal dialog that asks for the three folders holding each episode's
+// exported bitmaps. The caller fills txtPath, shows the dialog, then reads
+// Cancelled and txtPath. OK refuses to close until every folder holds a
+// bitmap file; the full check is the loading of the graphics.
+class frmSetPaths : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmSetPaths(QWidget* parent = nullptr);
+
+    // True until the dialog is closed by an OK that passed the check.
+    bool Cancelled = true;
+
+    QLabel* Label1[3] = {nullptr, nullptr, nullptr};
+    QLineEdit* txtPath[3] = {nullptr, nullptr, nullptr};
+    QPushButton* cmdBrowse[3] = {nullptr, nullptr, nullptr};
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdCancel = nullptr;
+
+    void cmdBrowse_Click(int index);
+    void cmdOK_Click();
+    void cmdCancel_Click();
+
+    // The folder of a chosen file: the path up to its last "/" or "\".
+    // A file with no folder before it gives ""; a file directly in the
+    // root "/" gives "/".
+    static QString FolderOfFile(const QString& path);
+    // True when `folder` is not empty and holds a file, not hidden, whose
+    // extension is BMP in any letter case. "\" is read as "/".
+    static bool HoldsBitmap(const QString& folder);
+
+private:
+    void CreateControls();
+};
