@@ -1,0 +1,92 @@
+#include "PaletteGeometry.h"
+
+#include "VbMath.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace PaletteGeometry {
+
+namespace {
+int clampToInt(long long value) {
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+} // namespace
+
+int SelectionSlot(int button) {
+    return button == 2 ? 1 : 0;
+}
+
+int StripTileAt(double x, int firstTile, double pitch, int count) {
+    if (count <= 0)
+        return -1;
+    const long long tile = firstTile + VbMath::div(x - 2, pitch);
+    return clampToInt(std::clamp<long long>(tile, 0, count - 1));
+}
+
+int StripCentre(int tile, int barWidth, double tileWidth, int minimum, int maximum) {
+    const long long shown = VbMath::div(barWidth, tileWidth);
+    long long v = tile - shown / 2;
+    if (v < minimum)
+        v = minimum;
+    if (v > maximum)
+        v = maximum;
+    return clampToInt(v);
+}
+
+Grid SelectorGrid(int width, int height, int barWidth, double pitchX, double pitchY) {
+    Grid grid;
+    grid.columns = VbMath::div(double(width - barWidth) + pitchX - 1, pitchX) - 1;
+    grid.rows = VbMath::div(double(height) + pitchY - 1, pitchY) - 1;
+    return grid;
+}
+
+ScrollRange SelectorRange(int count, const Grid& grid) {
+    ScrollRange range;
+    range.largeChange = clampToInt(std::max(1LL, VbMath::halfOf(double(grid.rows))));
+    if (grid.columns <= 0)
+        return range; // no column fits: nothing to scroll
+    const long long gridRows = (count + grid.columns - 1) / grid.columns;
+    const long long m = gridRows - (grid.rows - 1);
+    if (m < 0)
+        return range;
+    range.maximum = clampToInt(m);
+    range.enabled = true;
+    return range;
+}
+
+long long SelectorCell(const Grid& grid, long long firstRow, long long r, long long c) {
+    return (firstRow + r) * grid.columns + c;
+}
+
+QPoint InnerPoint(int x, int y, const QRect& outer, int scaleWidth, int scaleHeight) {
+    const long long borderX = VbMath::halfOf(double(outer.width() - scaleWidth));
+    const long long borderY = VbMath::halfOf(double(outer.height() - scaleHeight));
+    return QPoint(clampToInt(x - (outer.x() + borderX)), clampToInt(y - (outer.y() + borderY)));
+}
+
+int SelectorPick(int x, int y, int scaleWidth, int scaleHeight, double pitchX, double pitchY,
+                 const Grid& grid, int firstRow, int count) {
+    if (x < 0 || y < 0 || x >= scaleWidth || y >= scaleHeight)
+        return -1;
+    if (!grid.Usable() || count <= 0)
+        return -1;
+    const long long col = std::clamp<long long>(VbMath::div(x - 2, pitchX), 0, grid.columns - 1);
+    const long long row = std::clamp<long long>(VbMath::div(y - 2, pitchY), 0, grid.rows - 1);
+    const long long item = SelectorCell(grid, firstRow, row, col);
+    return clampToInt(std::min<long long>(item, count - 1));
+}
+
+Cell CanvasCellAt(double x, double y, double tileWidth, double tileHeight, int originX,
+                  int originY) {
+    Cell cell;
+    cell.x = VbMath::div(x, tileWidth) + originX;
+    cell.y = VbMath::div(y, tileHeight) + originY;
+    return cell;
+}
+
+QString PositionText(const Cell& cell) {
+    return VbMath::numberText(cell.x) + QLatin1Char(',') + VbMath::numberText(cell.y);
+}
+
+} // namespace PaletteGeometry

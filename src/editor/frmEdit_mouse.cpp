@@ -1,0 +1,108 @@
+// Editing with the mouse on the canvas: painting tiles, placing, erasing and
+// picking sprites, drag painting and the position label.
+#include "frmEdit.h"
+
+#include "PaletteGeometry.h"
+#include "PictureBox.h"
+#include "SpriteCatalogue.h"
+
+#include <QCursor>
+#include <QLabel>
+#include <QScrollBar>
+
+namespace {
+
+// Modifier codes the canvas tells apart: nothing held edits, Ctrl alone
+// picks; any other combination (Shift, Alt, Ctrl with another) does neither.
+constexpr int NoModifier = 0;
+constexpr int CtrlOnly = 2;
+
+constexpr int LeftButton = 1;
+constexpr int RightButton = 2;
+
+PaletteGeometry::Cell cellUnderPointer(const frmEdit& form, double x, double y) {
+    return PaletteGeometry::CanvasCellAt(x, y, form.m_Tiles.RenderWidth(),
+                                         form.m_Tiles.RenderHeight(), form.scrEditX->value(),
+                                         form.scrEditY->value());
+}
+
+bool insideLevel(const frmEdit& form, const PaletteGeometry::Cell& cell) {
+    return cell.Inside(form.m_Level.Width(), form.m_Level.Height());
+}
+
+// Writes the button's selection into the cell, then redraws the canvas,
+// also when nothing was written (a middle press in sprite mode).
+void editCell(frmEdit& form, int button, int cx, int cy) {
+    const int slot = PaletteGeometry::SelectionSlot(button);
+    if (form.m_Mode == 0) {
+        form.m_Level.SetTile(cx, cy, form.m_SelectedTiles[slot]);
+    } else if (button == LeftButton) {
+        form.m_Level.SetInfo(cx, cy, SpriteCatalogue::InfoForSprite(form.m_SelectedSprite));
+    } else if (button == RightButton) {
+        form.m_Level.SetInfo(cx, cy, 0);
+    }
+    form.picEdit_Paint();
+}
+
+// Takes the cell's tile or sprite into the selection; the canvas is not
+// redrawn.
+void pickCell(frmEdit& form, int button, int cx, int cy) {
+    if (form.m_Mode == 0) {
+        form.SetSelectedTile(static_cast<qint16>(PaletteGeometry::SelectionSlot(button)),
+                             form.m_Level.Tile(cx, cy));
+        return;
+    }
+    const int sprite = SpriteCatalogue::SpriteForPick(form.m_Level.Info(cx, cy));
+    if (sprite != SpriteCatalogue::NoSprite)
+        form.SetSelectedSprite(static_cast<qint16>(sprite));
+}
+
+// What a press, or a move during a drag, does to a cell inside the level.
+void actOnCell(frmEdit& form, int button, int shift, const PaletteGeometry::Cell& cell) {
+    // The cell is inside the level, so both coordinates fit an int.
+    const int cx = static_cast<int>(cell.x);
+    const int cy = static_cast<int>(cell.y);
+    if (shift == NoModifier)
+        editCell(form, button, cx, cy);
+    else if (shift == CtrlOnly)
+        pickCell(form, button, cx, cy);
+}
+
+// The pick pointer shows while Ctrl alone is held, the default otherwise.
+void updatePointer(frmEdit& form, int shift) {
+    const bool picking = form.picEdit->testAttribute(Qt::WA_SetCursor);
+    if (shift == CtrlOnly && !picking)
+        form.picEdit->setCursor(QCursor(form.imgCursor0, 0, 0));
+    else if (shift != CtrlOnly && picking)
+        form.picEdit->unsetCursor();
+}
+
+} // namespace
+
+void frmEdit::picEdit_MouseDown(int button, int shift, double x, double y) {
+    const PaletteGeometry::Cell cell = cellUnderPointer(*this, x, y);
+    lblPosition->setText(PaletteGeometry::PositionText(cell));
+    if (!insideLevel(*this, cell))
+        return;
+    actOnCell(*this, button, shift, cell);
+    // Any press inside the level counts as a change, also one that only
+    // picked or did nothing, and starts a drag.
+    m_Modified = true;
+    m_Drawing = true;
+}
+
+void frmEdit::picEdit_MouseMove(int button, int shift, double x, double y) {
+    updatePointer(*this, shift);
+    const PaletteGeometry::Cell cell = cellUnderPointer(*this, x, y);
+    if (!insideLevel(*this, cell)) {
+        lblPosition->setText(QString());
+        return;
+    }
+    lblPosition->setText(PaletteGeometry::PositionText(cell));
+    if (button != 0 && m_Drawing)
+        actOnCell(*this, button, shift, cell);
+}
+
+void frmEdit::picEdit_MouseUp(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {
+    m_Drawing = false;
+}

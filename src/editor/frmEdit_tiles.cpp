@@ -1,0 +1,168 @@
+// The tile palette: the strip under the edit area, the two selected-tile
+// boxes and the pop-up tile selector.
+#include "frmEdit.h"
+
+#include "PaletteGeometry.h"
+#include "PickerButton.h"
+#include "PictureBox.h"
+#include "VbMath.h"
+
+#include <QLabel>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace {
+
+constexpr QRgb FrameColour = 0xFF000000;
+// Tiles and frames sit this many pixels into their cell, leaving a gap of 4
+// pixels between neighbouring tiles.
+constexpr int CellGap = 4;
+
+// A tile number to draw; numbers beyond the 16-bit range are past every
+// set's last tile and draw as such.
+qint16 drawableIndex(long long tile) {
+    return static_cast<qint16>(std::clamp<long long>(tile, -1, 32767));
+}
+
+// Places a child of a picture box in the box's inner coordinates.
+void placeInside(const PictureBox* box, QWidget* child, int left, int top, int width, int height) {
+    const int border = box->BorderWidth();
+    child->setGeometry(left + border, top + border, std::max(0, width), std::max(0, height));
+}
+
+} // namespace
+
+// ---- Tile strip ----
+
+void frmEdit::picTiles_Paint() {
+    Surface& surface = picTiles->surface();
+    const double pitch = m_PaletteTiles.RenderWidth() + CellGap;
+    const double tileHeight = m_PaletteTiles.RenderHeight();
+    // Counting cells by the tile width rather than the pitch draws a few more
+    // than fit; the surface clips them.
+    const long long cells = m_PaletteTiles.PixelWToTiles(picTiles->ScaleWidth()) + 1;
+    const long long first = scrTiles->value();
+    for (long long i = 0; i < cells; ++i) {
+        const double left = pitch * double(i);
+        m_PaletteTiles.Draw(drawableIndex(first + i), surface, static_cast<int>(left) + 4, 2);
+        surface.Line(left + 3, 1, pitch * double(i + 1), tileHeight + 2, FrameColour, false);
+    }
+    picTiles->Refresh();
+}
+
+void frmEdit::scrTiles_Change() {
+    picTiles_Paint();
+}
+
+void frmEdit::scrTiles_Scroll() {
+    picTiles_Paint();
+}
+
+void frmEdit::picTiles_MouseDown(int button, int /*shift*/, double x, double /*y*/) {
+    const double pitch = m_PaletteTiles.RenderWidth() + CellGap;
+    const int tile =
+        PaletteGeometry::StripTileAt(x, scrTiles->value(), pitch, m_PaletteTiles.Count());
+    if (tile < 0)
+        return; // an empty set offers nothing to choose
+    SetSelectedTile(static_cast<qint16>(PaletteGeometry::SelectionSlot(button)),
+                    static_cast<qint16>(tile));
+}
+
+void frmEdit::picTiles_Resize() {
+    const int w = picTiles->ScaleWidth();
+    const int h = picTiles->ScaleHeight();
+    const int buttons = cmdTiles->width() + cmdSprites->width();
+    placeInside(picTiles, scrTiles, 0, h - scrTiles->height(), w - buttons, scrTiles->height());
+    placeInside(picTiles, cmdTiles, w - buttons, cmdTiles->y() - picTiles->BorderWidth(),
+                cmdTiles->width(), cmdTiles->height());
+    placeInside(picTiles, cmdSprites, w - cmdSprites->width(),
+                cmdSprites->y() - picTiles->BorderWidth(), cmdSprites->width(),
+                cmdSprites->height());
+}
+
+// ---- Selected tiles ----
+
+void frmEdit::picSelectedTile_Paint(int index) {
+    if (index < 0 || index > 1)
+        return;
+    m_PaletteTiles.Draw(m_SelectedTiles[index], picSelectedTile[index]->surface(), 0, 0);
+    picSelectedTile[index]->Refresh();
+}
+
+void frmEdit::SetSelectedTile(qint16 index, qint16 tile) {
+    if (index < 0 || index > 1)
+        return;
+    m_SelectedTiles[index] = tile;
+    picSelectedTile_Paint(index);
+    lblSelectedTile[index]->setText(VbMath::numberText(tile));
+    // Bring the tile to the middle of the strip; a changed value redraws the
+    // strip through the scroll bar's change handler.
+    scrTiles->setValue(PaletteGeometry::StripCentre(tile, scrTiles->width(),
+                                                    m_PaletteTiles.RenderWidth(),
+                                                    scrTiles->minimum(), scrTiles->maximum()));
+}
+
+// ---- Tile selector ----
+
+namespace {
+
+PaletteGeometry::Grid tileGrid(const PictureBox* selector, const QScrollBar* bar,
+                               const TileSet& tiles) {
+    return PaletteGeometry::SelectorGrid(selector->ScaleWidth(), selector->ScaleHeight(),
+                                         bar->width(), tiles.RenderWidth() + CellGap,
+                                         tiles.RenderHeight() + CellGap);
+}
+
+} // namespace
+
+void frmEdit::picTileSelector_Resize() {
+    const int w = picTileSelector->ScaleWidth();
+    const int h = picTileSelector->ScaleHeight();
+    const int barWidth = scrTileSelector->width();
+    placeInside(picTileSelector, scrTileSelector, w - barWidth, 0, barWidth, h);
+    const PaletteGeometry::ScrollRange range = PaletteGeometry::SelectorRange(
+        m_PaletteTiles.Count(), tileGrid(picTileSelector, scrTileSelector, m_PaletteTiles));
+    scrTileSelector->setMinimum(0);
+    scrTileSelector->setMaximum(range.maximum);
+    scrTileSelector->setEnabled(range.enabled);
+    scrTileSelector->setPageStep(range.largeChange);
+    scrTileSelector->setSingleStep(1);
+}
+
+void frmEdit::picTileSelector_Paint() {
+    const PaletteGeometry::Grid grid = tileGrid(picTileSelector, scrTileSelector, m_PaletteTiles);
+    if (!grid.Usable())
+        return;
+    Surface& surface = picTileSelector->surface();
+    const double pw = m_PaletteTiles.RenderWidth() + CellGap;
+    const double ph = m_PaletteTiles.RenderHeight() + CellGap;
+    const long long firstRow = scrTileSelector->value();
+    for (long long r = 0; r < grid.rows; ++r) {
+        for (long long c = 0; c < grid.columns; ++c) {
+            const long long tile = PaletteGeometry::SelectorCell(grid, firstRow, r, c);
+            const double left = pw * double(c);
+            const double top = ph * double(r);
+            m_PaletteTiles.Draw(drawableIndex(tile), surface, static_cast<int>(left) + 4,
+                                static_cast<int>(top) + 4);
+            surface.Line(left + 3, top + 3, pw * double(c + 1), ph * double(r + 1), FrameColour,
+                         false);
+        }
+    }
+    picTileSelector->Refresh();
+}
+
+void frmEdit::PickTileAt(int button, int x, int y) {
+    const PaletteGeometry::Grid grid = tileGrid(picTileSelector, scrTileSelector, m_PaletteTiles);
+    const QPoint inner =
+        PaletteGeometry::InnerPoint(x, y, picTileSelector->geometry(),
+                                    picTileSelector->ScaleWidth(), picTileSelector->ScaleHeight());
+    const int tile = PaletteGeometry::SelectorPick(
+        inner.x(), inner.y(), picTileSelector->ScaleWidth(), picTileSelector->ScaleHeight(),
+        m_PaletteTiles.RenderWidth() + CellGap, m_PaletteTiles.RenderHeight() + CellGap, grid,
+        scrTileSelector->value(), m_PaletteTiles.Count());
+    if (tile < 0)
+        return;
+    SetSelectedTile(static_cast<qint16>(PaletteGeometry::SelectionSlot(button)),
+                    static_cast<qint16>(tile));
+}
