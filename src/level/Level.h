@@ -91,6 +91,6 @@ private:
     std::vector<qint16> m_Infos;
     qint16 m_Number = 0;
     qint16 m_Episode = 0;
-    const std::array<qint16, 3> m_BorderTiles{144, 144, 245};
-    const std::array<qint16, 3> m_FillTiles{143, 143, 143};
+    std::array<qint16, 3> m_BorderTiles{144, 144, 245};
+    std::array<qint16, 3> m_FillTiles{143, 143, 143};
 };

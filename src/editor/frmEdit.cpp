@@ -1,0 +1,558 @@
+#include "frmEdit.h"
+
+#include "EditGeometry.h"
+#include "EditorHost.h"
+#include "PickerButton.h"
+#include "PictureBox.h"
+#include "Prompts.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPainter>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include <functional>
+
+namespace {
+
+// Design sizes of the window's panels and controls, in pixels.
+constexpr int TilesHeight = 61;
+constexpr int ToolsHeight = 57;
+constexpr int PanelBorder = 2;
+constexpr int PickerWidth = 25;
+constexpr int PickerHeight = 57;
+constexpr int ScrollThickness = 17;
+constexpr int CornerSize = 17;
+constexpr int SelectionBoxSize = 36;
+constexpr int SelectionTop = 6;
+constexpr int SelectionLabelWidth = 33;
+constexpr int SelectionLabelHeight = 17;
+constexpr int ModeButtonSize = 40;
+constexpr int PreviewSize = 97;
+constexpr QRgb CanvasGrey = 0xFFC0C0C0;
+constexpr QRgb White = 0xFFFFFFFF;
+constexpr QRgb WindowText = 0xFF000000;
+
+// Calls `action` whenever the watched object receives an event of `type`;
+// the labels and option buttons have no signals for the clicks and focus
+// changes the window reacts to.
+class EventHook : public QObject {
+public:
+    EventHook(QObject* watched, QEvent::Type type, std::function<void()> action)
+        : QObject(watched), m_Type(type), m_Action(std::move(action)) {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == m_Type)
+            m_Action();
+        return false;
+    }
+
+private:
+    QEvent::Type m_Type;
+    std::function<void()> m_Action;
+};
+
+// Small pictures of the window's design, drawn here rather than stored.
+QPixmap TileModePicture() {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    const QColor colours[4] = {QColor(0x80, 0x40, 0x00), QColor(0xC0, 0x80, 0x40),
+                               QColor(0x00, 0x80, 0x00), QColor(0x40, 0xC0, 0x40)};
+    for (int i = 0; i < 4; ++i)
+        p.fillRect(4 + (i % 2) * 12, 4 + (i / 2) * 12, 12, 12, colours[i]);
+    p.setPen(Qt::black);
+    p.drawRect(4, 4, 23, 23);
+    p.drawLine(16, 4, 16, 27);
+    p.drawLine(4, 16, 27, 16);
+    // a brush over the grid
+    p.setPen(QPen(QColor(0x60, 0x30, 0x00), 3));
+    p.drawLine(18, 30, 29, 19);
+    p.fillRect(26, 14, 5, 5, QColor(0xC0, 0x00, 0x00));
+    return pixmap;
+}
+
+QPixmap SpriteModePicture() {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::black);
+    p.setBrush(QColor(0xFF, 0xE0, 0xB0));
+    p.drawEllipse(11, 2, 10, 10); // head
+    p.setBrush(QColor(0x00, 0x60, 0xC0));
+    p.drawRect(10, 13, 12, 10); // body
+    p.setPen(QPen(Qt::black, 2));
+    p.drawLine(12, 23, 10, 30); // legs
+    p.drawLine(20, 23, 22, 30);
+    p.drawLine(10, 15, 5, 21); // arms
+    p.drawLine(22, 15, 27, 21);
+    return pixmap;
+}
+
+QPixmap PreviewPicture() {
+    QPixmap pixmap(13, 13);
+    pixmap.fill(Qt::white);
+    QPainter p(&pixmap);
+    p.setPen(Qt::black);
+    p.drawRect(0, 0, 12, 12);
+    p.fillRect(3, 3, 4, 4, Qt::black);
+    p.drawRect(2, 2, 8, 8);
+    return pixmap;
+}
+
+QPixmap PickerPicture(bool sprites) {
+    QPixmap pixmap(16, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setPen(Qt::black);
+    if (sprites) {
+        p.setBrush(QColor(0x00, 0x60, 0xC0));
+        p.drawEllipse(4, 4, 8, 8);
+        p.drawRect(4, 14, 8, 10);
+    } else {
+        for (int row = 0; row < 3; ++row)
+            for (int col = 0; col < 2; ++col)
+                p.fillRect(2 + col * 6, 4 + row * 8, 5, 7,
+                           (row + col) % 2 ? QColor(0x00, 0x80, 0x00) : QColor(0xC0, 0x80, 0x40));
+    }
+    // the arrow that says "hold and drag"
+    p.setBrush(Qt::black);
+    const QPoint arrow[3] = {QPoint(4, 27), QPoint(12, 27), QPoint(8, 31)};
+    p.drawPolygon(arrow, 3);
+    return pixmap;
+}
+
+QPixmap PickPointerPicture() {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    // an eyedropper whose tip, the pointer's hot spot, is the top-left pixel
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::white);
+    const QPoint tube[4] = {QPoint(1, 1), QPoint(4, 1), QPoint(18, 15), QPoint(15, 18)};
+    p.drawPolygon(tube, 4);
+    p.setBrush(Qt::black);
+    p.drawEllipse(QPoint(20, 20), 6, 6);
+    return pixmap;
+}
+
+// After a zoom command: the sprites follow the zoom the tile set took, the
+// scroll ranges follow the new cell size and the canvas is drawn again.
+void FinishZoom(frmEdit& window) {
+    window.m_Sprites.SetZoom(window.m_Tiles.Zoom());
+    window.picEditHolder_Resize();
+    window.RedrawEdit();
+}
+
+const QStringList& LevelFilters() {
+    static const QStringList filters = {QStringLiteral("All Levels (Level??.ck?)"),
+                                        QStringLiteral("Keen 1 Levels (Level??.ck1)"),
+                                        QStringLiteral("Keen 2 Levels (Level??.ck2)"),
+                                        QStringLiteral("Keen 3 Levels (Level??.ck3)")};
+    return filters;
+}
+
+} // namespace
+
+frmEdit::frmEdit(EditorHost& host, QWidget* parent) : QWidget(parent), m_Host(host) {
+    CreateControls();
+    CreateMenus();
+    ConnectControls();
+    UpdateCaption();
+}
+
+frmEdit::~frmEdit() = default;
+
+void frmEdit::CreateControls() {
+    picEditHolder = new PictureBox(this);
+    picEditHolder->SetBackColor(White);
+
+    picEdit = new PictureBox(picEditHolder);
+    picEdit->SetBackColor(CanvasGrey);
+
+    scrEditX = new QScrollBar(Qt::Horizontal, picEditHolder);
+    scrEditX->setGeometry(0, 0, 100, ScrollThickness);
+    scrEditY = new QScrollBar(Qt::Vertical, picEditHolder);
+    scrEditY->setGeometry(0, 0, ScrollThickness, 100);
+    for (QScrollBar* bar : {scrEditX, scrEditY}) {
+        bar->setRange(0, 0);
+        bar->setPageStep(1);
+    }
+
+    cmdLevelPreview = new PickerButton(picEditHolder);
+    cmdLevelPreview->setGeometry(0, 0, CornerSize, CornerSize);
+    cmdLevelPreview->setIcon(PreviewPicture());
+    cmdLevelPreview->setIconSize(QSize(13, 13));
+
+    picTiles = new PictureBox(this);
+    picTiles->SetBorderWidth(PanelBorder);
+    picTiles->resize(552, TilesHeight);
+    QWidget* tilesInner = picTiles;
+    scrTiles = new QScrollBar(Qt::Horizontal, tilesInner);
+    scrTiles->setGeometry(PanelBorder, TilesHeight - PanelBorder - ScrollThickness, 100,
+                          ScrollThickness);
+    scrTiles->setRange(0, 0);
+    cmdTiles = new PickerButton(tilesInner);
+    cmdTiles->setGeometry(PanelBorder, PanelBorder, PickerWidth, PickerHeight);
+    cmdTiles->setIcon(PickerPicture(false));
+    cmdTiles->setIconSize(QSize(16, 32));
+    cmdSprites = new PickerButton(tilesInner);
+    cmdSprites->setGeometry(PanelBorder + PickerWidth, PanelBorder, PickerWidth, PickerHeight);
+    cmdSprites->setIcon(PickerPicture(true));
+    cmdSprites->setIconSize(QSize(16, 32));
+
+    picTools = new PictureBox(this);
+    picTools->resize(552, ToolsHeight);
+    picTools->SetBackColor(qRgb(0xC0, 0xC0, 0xC0));
+    picTools->setFocusPolicy(Qt::ClickFocus);
+    const int boxLeft[3] = {6, 46, 88};
+    for (int i = 0; i < 3; ++i) {
+        auto* box = new PictureBox(picTools);
+        box->SetBorderWidth(PanelBorder);
+        box->SetBackColor(White);
+        box->setGeometry(boxLeft[i], SelectionTop, SelectionBoxSize, SelectionBoxSize);
+        auto* label = new QLabel(QStringLiteral("0"), picTools);
+        label->setGeometry(boxLeft[i], SelectionTop + SelectionBoxSize, SelectionLabelWidth,
+                           SelectionLabelHeight);
+        if (i < 2) {
+            picSelectedTile[i] = box;
+            lblSelectedTile[i] = label;
+        } else {
+            picSelectedSprite = box;
+            lblSelectedSprite = label;
+        }
+    }
+    const QPixmap modePictures[2] = {TileModePicture(), SpriteModePicture()};
+    const QString modeTips[2] = {tr("Tile mode"), tr("Sprite mode")};
+    for (int i = 0; i < 2; ++i) {
+        optMode[i] = new QToolButton(picTools);
+        optMode[i]->setCheckable(true);
+        optMode[i]->setAutoExclusive(true);
+        optMode[i]->setIcon(modePictures[i]);
+        optMode[i]->setIconSize(QSize(32, 32));
+        optMode[i]->setToolTip(modeTips[i]);
+        optMode[i]->setGeometry(134 + i * (ModeButtonSize + 4), SelectionTop - 2, ModeButtonSize,
+                                ModeButtonSize);
+    }
+    optMode[0]->setChecked(true);
+    lblPosition = new QLabel(QStringLiteral("0, 0"), picTools);
+    lblPosition->setGeometry(134 + 2 * (ModeButtonSize + 4) + 8, SelectionTop + 12, 120, 17);
+
+    picTileSelector = new PictureBox(this);
+    scrTileSelector = new QScrollBar(Qt::Vertical, picTileSelector);
+    picSpriteSelector = new PictureBox(this);
+    scrSpriteSelector = new QScrollBar(Qt::Vertical, picSpriteSelector);
+    for (PictureBox* selector : {picTileSelector, picSpriteSelector}) {
+        selector->SetBorderWidth(PanelBorder);
+        selector->SetBackColor(Surface::ButtonShadow);
+        selector->hide();
+    }
+    for (QScrollBar* bar : {scrTileSelector, scrSpriteSelector}) {
+        bar->setGeometry(0, 0, ScrollThickness, 100);
+        bar->setRange(0, 0);
+    }
+
+    picLevelPreview = new PictureBox(this);
+    picLevelPreview->SetBorderWidth(PanelBorder);
+    picLevelPreview->SetBackColor(WindowText);
+    picLevelPreview->resize(PreviewSize, PreviewSize);
+    picLevelPreview->hide();
+
+    imgCursor0 = PickPointerPicture();
+
+    setMinimumSize(1, 1);
+}
+
+void frmEdit::CreateMenus() {
+    mnuFile = new QMenu(tr("&File"), this);
+    mnuFileNew = mnuFile->addAction(tr("&New"));
+    mnuFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileOpen = mnuFile->addAction(tr("&Open..."));
+    mnuFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileSave = mnuFile->addAction(tr("&Save"));
+    mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFileSaveAs = mnuFile->addAction(tr("Save &As..."));
+    mnuFileClose = mnuFile->addAction(tr("&Close"));
+    mnuFileClose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    mnuFile->addSeparator();
+    mnuFileExit = mnuFile->addAction(tr("E&xit"));
+    mnuFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    mnuView = new QMenu(tr("&View"), this);
+    mnuViewZoomIn = mnuView->addAction(tr("Zoom &In"));
+    mnuViewZoomOut = mnuView->addAction(tr("Zoom &Out"));
+    mnuView1xZoom = mnuView->addAction(tr("&1x Zoom"));
+
+    mnuLevel = new QMenu(tr("&Level"), this);
+    mnuLevelProperties = mnuLevel->addAction(tr("&Properties"));
+}
+
+void frmEdit::ConnectControls() {
+    connect(mnuFileNew, &QAction::triggered, this, [this] { mnuFileNew_Click(); });
+    connect(mnuFileOpen, &QAction::triggered, this, [this] { mnuFileOpen_Click(); });
+    connect(mnuFileSave, &QAction::triggered, this, [this] { mnuFileSave_Click(); });
+    connect(mnuFileSaveAs, &QAction::triggered, this, [this] { mnuFileSaveAs_Click(); });
+    connect(mnuFileClose, &QAction::triggered, this, [this] { mnuFileClose_Click(); });
+    connect(mnuFileExit, &QAction::triggered, this, [this] { mnuFileExit_Click(); });
+    connect(mnuViewZoomIn, &QAction::triggered, this, [this] { mnuViewZoomIn_Click(); });
+    connect(mnuViewZoomOut, &QAction::triggered, this, [this] { mnuViewZoomOut_Click(); });
+    connect(mnuView1xZoom, &QAction::triggered, this, [this] { mnuView1xZoom_Click(); });
+    connect(mnuLevelProperties, &QAction::triggered, this, [this] { mnuLevelProperties_Click(); });
+
+    // Canvas.
+    connect(picEdit, &PictureBox::Paint, this, [this] { picEdit_Paint(); });
+    connect(picEdit, &PictureBox::MouseDown, this, &frmEdit::picEdit_MouseDown);
+    connect(picEdit, &PictureBox::MouseMove, this, &frmEdit::picEdit_MouseMove);
+    connect(picEdit, &PictureBox::MouseUp, this, &frmEdit::picEdit_MouseUp);
+    connect(picEditHolder, &PictureBox::Resized, this, [this] { picEditHolder_Resize(); });
+    // A scroll bar reports a drag of its thumb while it goes on (Scroll) and
+    // every other change of its value once it is made (Change).
+    connect(scrEditX, &QScrollBar::valueChanged, this,
+            [this] { scrEditX->isSliderDown() ? scrEditX_Scroll() : scrEditX_Change(); });
+    connect(scrEditY, &QScrollBar::valueChanged, this,
+            [this] { scrEditY->isSliderDown() ? scrEditY_Scroll() : scrEditY_Change(); });
+    for (int i = 0; i < 2; ++i) {
+        // Toggled also fires when a mode button is chosen from code, as the
+        // pickers do when they open.
+        connect(optMode[i], &QToolButton::toggled, this, [this, i](bool checked) {
+            if (checked)
+                optMode_Click(i);
+        });
+        new EventHook(optMode[i], QEvent::FocusIn, [this, i] { optMode_GotFocus(i); });
+    }
+    new EventHook(lblPosition, QEvent::MouseButtonRelease, [this] { lblPosition_Click(); });
+
+    // Tile strip and selections.
+    connect(picTiles, &PictureBox::Paint, this, [this] { picTiles_Paint(); });
+    connect(picTiles, &PictureBox::Resized, this, [this] { picTiles_Resize(); });
+    connect(picTiles, &PictureBox::MouseDown, this, &frmEdit::picTiles_MouseDown);
+    connect(scrTiles, &QScrollBar::valueChanged, this,
+            [this] { scrTiles->isSliderDown() ? scrTiles_Scroll() : scrTiles_Change(); });
+    for (int i = 0; i < 2; ++i)
+        connect(picSelectedTile[i], &PictureBox::Paint, this,
+                [this, i] { picSelectedTile_Paint(i); });
+    connect(picSelectedSprite, &PictureBox::Paint, this, [this] { picSelectedSprite_Paint(); });
+
+    // Selectors and preview.
+    connect(picTileSelector, &PictureBox::Paint, this, [this] { picTileSelector_Paint(); });
+    connect(picTileSelector, &PictureBox::Resized, this, [this] { picTileSelector_Resize(); });
+    connect(picSpriteSelector, &PictureBox::Paint, this, [this] { picSpriteSelector_Paint(); });
+    connect(picSpriteSelector, &PictureBox::Resized, this, [this] { picSpriteSelector_Resize(); });
+    connect(picLevelPreview, &PictureBox::Paint, this, [this] { picLevelPreview_Paint(); });
+
+    // Picker buttons.
+    connect(cmdTiles, &PickerButton::MouseDown, this, &frmEdit::cmdTiles_MouseDown);
+    connect(cmdTiles, &PickerButton::MouseMove, this, &frmEdit::cmdTiles_MouseMove);
+    connect(cmdTiles, &PickerButton::MouseUp, this, &frmEdit::cmdTiles_MouseUp);
+    connect(cmdSprites, &PickerButton::MouseDown, this, &frmEdit::cmdSprites_MouseDown);
+    connect(cmdSprites, &PickerButton::MouseMove, this, &frmEdit::cmdSprites_MouseMove);
+    connect(cmdSprites, &PickerButton::MouseUp, this, &frmEdit::cmdSprites_MouseUp);
+    connect(cmdLevelPreview, &PickerButton::MouseDown, this, &frmEdit::cmdLevelPreview_MouseDown);
+    connect(cmdLevelPreview, &PickerButton::MouseMove, this, &frmEdit::cmdLevelPreview_MouseMove);
+    connect(cmdLevelPreview, &PickerButton::MouseUp, this, &frmEdit::cmdLevelPreview_MouseUp);
+}
+
+QList<QMenu*> frmEdit::Menus() const {
+    return {mnuFile, mnuView, mnuLevel};
+}
+
+// ---- Public operations ----
+
+void frmEdit::Display() {
+    show();
+    Form_Resize();
+    picEditHolder_Resize();
+}
+
+void frmEdit::SetTiles(const TileSet& tiles) {
+    m_Tiles = tiles.Clone();
+    m_PreviewTiles = m_Tiles.Clone();
+    m_PaletteTiles = m_Tiles.Clone();
+    m_PreviewTiles.SetZoom(-3);
+    m_PaletteTiles.SetZoom(1);
+    if (!isVisible())
+        return;
+    const EditGeometry::ScrollRange range = EditGeometry::TileStripRange(
+        picTiles->ScaleWidth(), m_PaletteTiles.RenderWidth(), m_Tiles.Count());
+    scrTiles->setMinimum(0);
+    scrTiles->setMaximum(range.max);
+    scrTiles->setPageStep(range.largeChange);
+    scrTiles->setEnabled(true);
+}
+
+void frmEdit::SetSprites(const SpriteSet& sprites) {
+    m_Sprites = sprites.Clone();
+    m_PreviewSprites = m_Sprites.Clone();
+    m_PaletteSprites = m_Sprites.Clone();
+    m_PreviewSprites.SetZoom(-3);
+    m_PaletteSprites.SetZoom(1);
+}
+
+void frmEdit::NewLevel(qint16 w, qint16 h, qint16 episode, qint16 levelnum) {
+    m_Level = Level();
+    m_Level.Create(w, h, episode, levelnum);
+    m_Modified = false;
+    m_FileName.clear();
+    UpdateCaption();
+}
+
+IoResult frmEdit::LoadLevel(const QString& fileName) {
+    m_Level = Level();
+    const IoResult result = m_Level.Load(fileName);
+    if (!result)
+        return result;
+    m_Modified = false;
+    m_FileName = fileName;
+    UpdateCaption();
+    return result;
+}
+
+void frmEdit::UpdateCaption() {
+    setWindowTitle(m_FileName);
+}
+
+// ---- Window ----
+
+void frmEdit::Form_Resize() {
+    // Inside the multiple-document area the frame is the sub-window that
+    // holds this widget; on its own the widget is its own frame.
+    auto* subWindow = qobject_cast<QMdiSubWindow*>(parentWidget());
+    QWidget* frame = subWindow ? static_cast<QWidget*>(subWindow) : this;
+    if (frame->isMinimized())
+        return;
+    const QSize outer = subWindow ? subWindow->size() : frameGeometry().size();
+    const QSize extra = subWindow ? QSize(0, 0) : outer - size();
+    if (outer.width() < EditGeometry::MinOuterWidth) {
+        frame->resize(EditGeometry::MinOuterWidth - extra.width(), outer.height() - extra.height());
+        return;
+    }
+    if (outer.height() < EditGeometry::MinOuterHeight) {
+        frame->resize(outer.width() - extra.width(), EditGeometry::MinOuterHeight - extra.height());
+        return;
+    }
+    const int w = width();
+    const int h = height();
+    picEditHolder->setGeometry(0, 0, w, qMax(0, h - picTiles->height() - picTools->height()));
+    picTiles->setGeometry(0, picEditHolder->y() + picEditHolder->height(), w, picTiles->height());
+    picTools->setGeometry(0, picTiles->y() + picTiles->height(), w, picTools->height());
+    picTileSelector->setGeometry(0, 0, picEditHolder->width(), picEditHolder->height());
+    picSpriteSelector->setGeometry(0, 0, picEditHolder->width(), picEditHolder->height());
+}
+
+void frmEdit::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+bool frmEdit::Form_QueryUnload() {
+    if (!m_Modified)
+        return true;
+    const Prompts::Answer answer = Prompts::Current().Message(
+        this,
+        QStringLiteral("This file has changed since it was last saved. Do you want to save it?"),
+        QStringLiteral("Warning"), Prompts::Buttons::YesNoCancel, Prompts::Icon::Question);
+    switch (answer) {
+    case Prompts::Answer::Yes:
+        // Closing goes on only when the level was really written.
+        return mnuFileSave_Click();
+    case Prompts::Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmEdit::closeEvent(QCloseEvent* event) {
+    if (Form_QueryUnload())
+        event->accept();
+    else
+        event->ignore();
+}
+
+// ---- File menu ----
+
+void frmEdit::mnuFileNew_Click() {
+    m_Host.mnuFileNew_Click();
+}
+
+void frmEdit::mnuFileOpen_Click() {
+    m_Host.mnuFileOpen_Click();
+}
+
+void frmEdit::mnuFileExit_Click() {
+    m_Host.mnuFileExit_Click();
+}
+
+bool frmEdit::mnuFileSave_Click() {
+    if (m_FileName.isEmpty())
+        return mnuFileSaveAs_Click();
+    const IoResult result = m_Level.Save(m_FileName);
+    if (!result) {
+        Prompts::Current().Message(this, result.error, QString(), Prompts::Buttons::Ok,
+                                   Prompts::Icon::Critical);
+        return false;
+    }
+    m_Modified = false;
+    return true;
+}
+
+bool frmEdit::mnuFileSaveAs_Click() {
+    Prompts::FileRequest request;
+    request.save = true;
+    request.caption = QStringLiteral("Save File As");
+    request.initialDir = QCoreApplication::applicationDirPath();
+    request.fileName = m_FileName;
+    request.filters = LevelFilters();
+    request.filterIndex = 1;
+    request.overwritePrompt = true;
+    request.owner = m_Host.HostWindow();
+    QString chosen;
+    if (!Prompts::Current().ChooseFile(request, chosen))
+        return false;
+    const IoResult result = m_Level.Save(chosen);
+    if (!result) {
+        // The window keeps naming the file it really came from.
+        Prompts::Current().Message(this, result.error, QString(), Prompts::Buttons::Ok,
+                                   Prompts::Icon::Critical);
+        return false;
+    }
+    m_FileName = chosen;
+    UpdateCaption();
+    m_Modified = false;
+    return true;
+}
+
+void frmEdit::mnuFileClose_Click() {
+    if (auto* subWindow = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        subWindow->close();
+    else
+        close();
+}
+
+// ---- View menu ----
+
+void frmEdit::mnuViewZoomIn_Click() {
+    m_Tiles.SetZoom(static_cast<qint16>(EditGeometry::ZoomInLevel(m_Tiles.Zoom())));
+    FinishZoom(*this);
+}
+
+void frmEdit::mnuViewZoomOut_Click() {
+    m_Tiles.SetZoom(static_cast<qint16>(m_Tiles.Zoom() - 1));
+    FinishZoom(*this);
+}
+
+void frmEdit::mnuView1xZoom_Click() {
+    m_Tiles.SetZoom(0);
+    FinishZoom(*this);
+}

@@ -1,0 +1,96 @@
+#include "frmEdit.h"
+
+#include "EditGeometry.h"
+#include "PickerButton.h"
+#include "PictureBox.h"
+#include "Prompts.h"
+
+#include <QLabel>
+#include <QScrollBar>
+
+#include <limits>
+
+namespace {
+
+// The tile set's pixel-to-cell counts take 16-bit lengths.
+qint16 PixelLength(int pixels) {
+    return static_cast<qint16>(qBound(0, pixels, int(std::numeric_limits<qint16>::max())));
+}
+
+void ApplyRange(QScrollBar* bar, const EditGeometry::ScrollRange& range) {
+    // Lowering the maximum below the value moves the value, which reports
+    // a change and redraws the canvas.
+    bar->setMinimum(0);
+    bar->setMaximum(range.max);
+    bar->setPageStep(range.largeChange);
+    bar->setEnabled(range.enabled);
+}
+
+} // namespace
+
+void frmEdit::RedrawEdit() {
+    m_Level.Display(picEdit->surface(), static_cast<qint16>(scrEditX->value()),
+                    static_cast<qint16>(scrEditY->value()), m_Tiles, m_Sprites, 0, 0, -1, -1);
+    picEdit->Refresh();
+}
+
+void frmEdit::picEdit_Paint() {
+    RedrawEdit();
+}
+
+void frmEdit::scrEditX_Change() {
+    if (!m_SuppressRedraw)
+        RedrawEdit();
+}
+
+void frmEdit::scrEditX_Scroll() {
+    if (!m_SuppressRedraw)
+        RedrawEdit();
+}
+
+void frmEdit::scrEditY_Change() {
+    if (!m_SuppressRedraw)
+        RedrawEdit();
+}
+
+void frmEdit::scrEditY_Scroll() {
+    if (!m_SuppressRedraw)
+        RedrawEdit();
+}
+
+void frmEdit::picEditHolder_Resize() {
+    const int sw = picEditHolder->ScaleWidth();
+    const int sh = picEditHolder->ScaleHeight();
+
+    scrEditX->setGeometry(0, sh - scrEditX->height(), qMax(0, sw - cmdLevelPreview->width()),
+                          scrEditX->height());
+    ApplyRange(scrEditX,
+               EditGeometry::EditScrollRange(
+                   m_Level.Width(), m_Tiles.PixelWToTiles(PixelLength(sw - scrEditX->height())),
+                   m_Tiles.PixelWToTiles(PixelLength(sw))));
+
+    scrEditY->setGeometry(sw - scrEditY->width(), 0, scrEditY->width(),
+                          qMax(0, sh - cmdLevelPreview->height()));
+    ApplyRange(scrEditY,
+               EditGeometry::EditScrollRange(
+                   m_Level.Height(), m_Tiles.PixelHToTiles(PixelLength(sh - scrEditY->width())),
+                   m_Tiles.PixelHToTiles(PixelLength(sh))));
+
+    cmdLevelPreview->move(sw - cmdLevelPreview->width(), sh - cmdLevelPreview->height());
+    picEdit->setGeometry(0, 0, qMax(0, sw - scrEditY->width()), qMax(0, sh - scrEditX->height()));
+}
+
+void frmEdit::optMode_Click(int index) {
+    m_Mode = static_cast<qint16>(index);
+}
+
+void frmEdit::optMode_GotFocus(int) {
+    picTools->setFocus();
+}
+
+void frmEdit::lblPosition_Click() {
+    Prompts::Current().Message(
+        this,
+        EditGeometry::ScrollReportText(scrEditY->maximum(), scrEditY->minimum(), scrEditY->value()),
+        QString(), Prompts::Buttons::Ok, Prompts::Icon::None);
+}

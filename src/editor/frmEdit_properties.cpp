@@ -1,0 +1,3 @@
+#include "frmEdit.h"
+
+void frmEdit::mnuLevelProperties_Click() {}
