@@ -1,0 +1,227 @@
+#include "frmProperties.h"
+
+#include "Prompts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int Backspace = 8;
+constexpr int NumberCap = 999999;
+
+bool isDialogKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape ||
+           key == Qt::Key_Tab || key == Qt::Key_Backtab;
+}
+
+bool onlyDigits(const QString& text) {
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+frmProperties::frmProperties(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Level Properties"));
+    setModal(true);
+    CreateControls();
+    Cancelled = true;
+    lstEpisode->setCurrentIndex(0);
+}
+
+void frmProperties::CreateControls() {
+    Label1 = new QLabel(QStringLiteral("Level &Width:"), this);
+    txtWidth = new QLineEdit(this);
+    Label2 = new QLabel(QStringLiteral("Level &Height:"), this);
+    txtHeight = new QLineEdit(this);
+    Label3 = new QLabel(QStringLiteral("&Episode:"), this);
+    lstEpisode = new QComboBox(this);
+    lstEpisode->setEditable(false);
+    lstEpisode->addItems({QStringLiteral("1 - Marooned on Mars"),
+                          QStringLiteral("2 - The Earth Explodes"),
+                          QStringLiteral("3 - Keen Must Die!")});
+    chkMapLevel = new QCheckBox(QStringLiteral("&Map Level"), this);
+    Label1->setBuddy(txtWidth);
+    Label2->setBuddy(txtHeight);
+    Label3->setBuddy(lstEpisode);
+    MakeDigitBox(txtWidth);
+    MakeDigitBox(txtHeight);
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setDefault(true);
+    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton->setAutoDefault(false);
+    connect(OKButton, &QPushButton::clicked, this, &frmProperties::OKButton_Click);
+    connect(CancelButton, &QPushButton::clicked, this, &frmProperties::CancelButton_Click);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(txtWidth, 0, 1);
+    grid->addWidget(Label2, 1, 0);
+    grid->addWidget(txtHeight, 1, 1);
+    grid->addWidget(Label3, 2, 0);
+    grid->addWidget(lstEpisode, 2, 1);
+    grid->addWidget(chkMapLevel, 3, 1);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(OKButton);
+    buttons->addWidget(CancelButton);
+    buttons->addStretch();
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+}
+
+// Typing is filtered key by key; pasting, dropping and input-method text
+// would bypass that, so they are shut off as well.
+void frmProperties::MakeDigitBox(QLineEdit* box) {
+    box->setContextMenuPolicy(Qt::NoContextMenu);
+    box->setAcceptDrops(false);
+    box->setAttribute(Qt::WA_InputMethodEnabled, false);
+    box->installEventFilter(this);
+}
+
+bool frmProperties::eventFilter(QObject* watched, QEvent* event) {
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (box == nullptr || (box != txtWidth && box != txtHeight))
+        return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return FilterKeyEvent(box, static_cast<QKeyEvent*>(event));
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+        // The middle button pastes the selection on X11.
+        return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
+    case QEvent::InputMethod:
+        return !onlyDigits(static_cast<QInputMethodEvent*>(event)->commitString());
+    case QEvent::Drop:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+        return true;
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
+}
+
+// True when the key is discarded.
+bool frmProperties::FilterKeyEvent(QLineEdit* box, QKeyEvent* event) {
+    const bool control = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+    if (isDialogKey(event->key()) && !control)
+        return false; // Enter, Escape and Tab belong to the dialog
+    if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut) ||
+        event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo))
+        return true;
+
+    int keyAscii = 0;
+    if (event->key() == Qt::Key_Backspace && !control)
+        keyAscii = Backspace;
+    else if (!event->text().isEmpty())
+        // With Ctrl held the key types a control character, never a digit.
+        keyAscii = control ? 1 : event->text().at(0).unicode();
+    else
+        return false; // arrows, Home, End, Delete: no character
+
+    if (box == txtWidth)
+        txtWidth_KeyPress(keyAscii);
+    else
+        txtHeight_KeyPress(keyAscii);
+    return keyAscii == 0;
+}
+
+int frmProperties::FilterKeyAscii(int keyAscii) {
+    if ((keyAscii >= '0' && keyAscii <= '9') || keyAscii == Backspace)
+        return keyAscii;
+    return 0;
+}
+
+void frmProperties::txtWidth_KeyPress(int& KeyAscii) {
+    KeyAscii = FilterKeyAscii(KeyAscii);
+}
+
+void frmProperties::txtHeight_KeyPress(int& KeyAscii) {
+    KeyAscii = FilterKeyAscii(KeyAscii);
+}
+
+int frmProperties::NumberValue(const QString& text) {
+    int value = 0;
+    for (QChar c : text) {
+        if (c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') ||
+            c == QLatin1Char('\r'))
+            continue;
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            break;
+        value = std::min(NumberCap, value * 10 + (c.unicode() - '0'));
+    }
+    return value;
+}
+
+void frmProperties::SetCurrentSize(int width, int height) {
+    m_CurrentWidth = width;
+    m_CurrentHeight = height;
+    txtWidth->setText(QString::number(width));
+    txtHeight->setText(QString::number(height));
+}
+
+void frmProperties::SetEpisode(int episode) {
+    lstEpisode->setCurrentIndex(episode >= 1 && episode <= 3 ? episode - 1 : -1);
+}
+
+int frmProperties::ChosenEpisode() const {
+    const int index = lstEpisode->currentIndex();
+    return index >= 0 && index <= 2 ? index + 1 : 0;
+}
+
+int frmProperties::WidthValue() const {
+    return NumberValue(txtWidth->text());
+}
+
+int frmProperties::HeightValue() const {
+    return NumberValue(txtHeight->text());
+}
+
+bool frmProperties::SizeAccepted(int value, int min, int max, int current) const {
+    return (value >= min && value <= max) || (current >= 0 && value == current);
+}
+
+void frmProperties::ShowError(const QString& text) {
+    Prompts::Current().Message(this, text, QStringLiteral("Error"), Prompts::Buttons::Ok,
+                               Prompts::Icon::Exclamation);
+}
+
+void frmProperties::OKButton_Click() {
+    if (!SizeAccepted(WidthValue(), MinWidth, MaxWidth, m_CurrentWidth)) {
+        ShowError(QStringLiteral("Width should be between 24 and 170"));
+        return;
+    }
+    if (!SizeAccepted(HeightValue(), MinHeight, MaxHeight, m_CurrentHeight)) {
+        ShowError(QStringLiteral("Height should be between 17 and 170"));
+        return;
+    }
+    if (ChosenEpisode() == 0) {
+        ShowError(QStringLiteral("Please choose an episode"));
+        return;
+    }
+    Cancelled = false;
+    accept();
+}
+
+void frmProperties::CancelButton_Click() {
+    Cancelled = true;
+    reject();
+}
