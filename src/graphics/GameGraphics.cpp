@@ -1,0 +1,277 @@
+#include "GameGraphics.h"
+
+#include "LzwDecoder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <array>
+
+namespace {
+
+// Files bigger than this cannot be the game's: the largest possible header
+// (32767 sprites) is about 4 MiB, and planes are capped by EgaHeader.
+constexpr qint64 MaxFileSize = 16 << 20;
+
+QString extension(int episode) {
+    return QStringLiteral(".CK%1").arg(episode);
+}
+
+QString cleanFolder(const QString& folder) {
+    QString path = folder;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return path;
+}
+
+// The path of `name` in `folder`, matched in any letter case; empty when
+// there is no such file.
+QString findFile(const QString& folder, const QString& name) {
+    const QDir dir(folder);
+    if (!folder.isEmpty() && !dir.exists())
+        return QString();
+    const QStringList files = dir.entryList(QDir::Files | QDir::Hidden);
+    for (const QString& file : files) {
+        if (file.compare(name, Qt::CaseInsensitive) == 0)
+            return dir.filePath(file);
+    }
+    return QString();
+}
+
+IoResult damaged(const QString& path, const QString& reason) {
+    return IoResult::failure(
+        QStringLiteral("The graphics file \"%1\" is damaged: %2.").arg(path, reason));
+}
+
+IoResult locate(const QString& folder, const QString& name, QString& path) {
+    path = findFile(folder, name);
+    if (path.isEmpty())
+        return IoResult::failure(
+            QStringLiteral("The graphics file \"%1\" is missing from \"%2\".").arg(name, folder));
+    return IoResult::success();
+}
+
+IoResult readFile(const QString& path, QByteArray& data) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return IoResult::failure(QStringLiteral("The graphics file \"%1\" could not be read: %2.")
+                                     .arg(path, file.errorString()));
+    if (file.size() > MaxFileSize)
+        return damaged(path, QStringLiteral("it is far too large"));
+    data = file.readAll();
+    if (data.size() != file.size())
+        return IoResult::failure(QStringLiteral("The graphics file \"%1\" could not be read: %2.")
+                                     .arg(path, file.errorString()));
+    return IoResult::success();
+}
+
+// Reads a latch or sprite file, unpacking it when the header says it is
+// packed, and checks that it holds `planes` planes of `planeSize` bytes.
+IoResult readPlanes(const QString& path, bool compressed, int planes, qint64 planeSize,
+                    QByteArray& data) {
+    QByteArray raw;
+    IoResult result = readFile(path, raw);
+    if (!result)
+        return result;
+    const qint64 needed = planes * planeSize;
+    if (compressed) {
+        QByteArray unpacked;
+        const QString why = LzwDecoder::Decode(raw, planes * EgaHeader::MaxPlaneSize, unpacked);
+        if (!why.isEmpty())
+            return damaged(path, why);
+        raw = unpacked;
+    }
+    if (qint64(raw.size()) < needed)
+        return damaged(path, QStringLiteral("it holds %1 bytes of the %2 its header needs")
+                                 .arg(raw.size())
+                                 .arg(needed));
+    data = raw;
+    return IoResult::success();
+}
+
+// The EGA colour index of pixel x of a row whose bytes start at `at` in
+// every one of four planes `planeSize` apart (blue, green, red, intensity).
+int colourIndex(const QByteArray& data, qint64 at, qint64 planeSize, int x) {
+    const int bit = 7 - (x & 7);
+    int index = 0;
+    for (int plane = 0; plane < 4; ++plane) {
+        const auto byte = quint8(data[int(at + plane * planeSize + (x >> 3))]);
+        index |= ((byte >> bit) & 1) << plane;
+    }
+    return index;
+}
+
+constexpr std::array<QRgb, 16> EgaPalette = {
+    0xFF000000, 0xFF0000AA, 0xFF00AA00, 0xFF00AAAA, 0xFFAA0000, 0xFFAA00AA, 0xFFAA5500, 0xFFAAAAAA,
+    0xFF555555, 0xFF5555FF, 0xFF55FF55, 0xFF55FFFF, 0xFFFF5555, 0xFFFF55FF, 0xFFFFFF55, 0xFFFFFFFF,
+};
+
+constexpr QRgb White = 0xFFFFFFFF;
+constexpr QRgb Black = 0xFF000000;
+constexpr QRgb DarkGrey = EgaPalette[8];
+constexpr QRgb BrightRed = EgaPalette[12];
+
+// Sprites wider or taller than this are taken as damage.
+constexpr int MaxSpriteWidthBytes = 128;
+constexpr int MaxSpriteHeight = 1024;
+
+} // namespace
+
+bool GameGraphics::FolderHasGameGraphics(const QString& folder, int episode) {
+    if (episode < 1 || episode > 3)
+        return false;
+    const QString dir = cleanFolder(folder);
+    for (const char* base : {"EGAHEAD", "EGALATCH", "EGASPRIT"}) {
+        if (findFile(dir, QLatin1String(base) + extension(episode)).isEmpty())
+            return false;
+    }
+    return true;
+}
+
+QString GameGraphics::TileSheetName(int episode) {
+    return QStringLiteral("%1til0000.bmp").arg(episode);
+}
+
+QString GameGraphics::SpriteBitmapName(int episode, int sprite) {
+    return QStringLiteral("%1spr%2.bmp").arg(episode).arg(sprite, 4, 10, QLatin1Char('0'));
+}
+
+QRgb GameGraphics::EgaColour(int index) {
+    return EgaPalette[size_t(index & 15)];
+}
+
+IoResult GameGraphics::Load(const QString& folder, int episode) {
+    if (episode < 1 || episode > 3)
+        return IoResult::failure(
+            QStringLiteral("There are no graphics files for episode %1.").arg(episode));
+    const QString dir = cleanFolder(folder);
+    QString headerPath, latchPath, spritePath;
+    IoResult result = locate(dir, QStringLiteral("EGAHEAD") + extension(episode), headerPath);
+    if (result)
+        result = locate(dir, QStringLiteral("EGALATCH") + extension(episode), latchPath);
+    if (result)
+        result = locate(dir, QStringLiteral("EGASPRIT") + extension(episode), spritePath);
+    QByteArray headerData;
+    if (result)
+        result = readFile(headerPath, headerData);
+    if (!result)
+        return result;
+
+    EgaHeader header;
+    const QString why = header.Parse(headerData);
+    if (!why.isEmpty())
+        return damaged(headerPath, why);
+    if (header.tileCount == 0)
+        return damaged(headerPath, QStringLiteral("it lists no tiles"));
+
+    QByteArray latch, sprites;
+    result = readPlanes(latchPath, header.latchCompressed, EgaHeader::LatchPlanes,
+                        header.latchPlaneSize, latch);
+    if (result)
+        result = readPlanes(spritePath, header.spritesCompressed, EgaHeader::SpritePlanes,
+                            header.spritePlaneSize, sprites);
+    if (!result)
+        return result;
+
+    m_Episode = episode;
+    m_Folder = dir;
+    m_HeaderPath = headerPath;
+    m_Header = header;
+    m_Latch = latch;
+    m_Sprites = sprites;
+    return IoResult::success();
+}
+
+QString GameGraphics::SpriteName(int sprite) const {
+    if (sprite < 0 || sprite >= SpriteCount())
+        return QString();
+    return m_Header.sprites[size_t(sprite)].name;
+}
+
+QImage GameGraphics::TileSheet() const {
+    const int count = m_Header.tileCount;
+    if (m_Episode == 0 || count <= 0)
+        return QImage();
+    const int rows = (count + TilesPerRow - 1) / TilesPerRow;
+    QImage sheet(TilesPerRow * TileSize, rows * TileSize, QImage::Format_RGB32);
+    sheet.fill(Black);
+    for (int tile = 0; tile < count; ++tile) {
+        const int left = (tile % TilesPerRow) * TileSize;
+        const int top = (tile / TilesPerRow) * TileSize;
+        const qint64 start = m_Header.tileOffset + qint64(tile) * EgaHeader::TileBytesPerPlane;
+        for (int y = 0; y < TileSize; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(sheet.scanLine(top + y)) + left;
+            for (int x = 0; x < TileSize; ++x)
+                line[x] = EgaPalette[size_t(
+                    colourIndex(m_Latch, start + y * 2, m_Header.latchPlaneSize, x))];
+        }
+    }
+    return sheet;
+}
+
+IoResult GameGraphics::SpriteError(int sprite, const QString& reason) const {
+    return damaged(m_HeaderPath, QStringLiteral("sprite %1 %2").arg(sprite).arg(reason));
+}
+
+IoResult GameGraphics::SpriteBitmap(int sprite, QImage& image) const {
+    if (sprite < 0 || sprite >= SpriteCount())
+        return IoResult::failure(QStringLiteral("The game's graphics in \"%1\" have no sprite %2.")
+                                     .arg(m_Folder)
+                                     .arg(sprite));
+    const EgaHeader::Sprite& entry = m_Header.sprites[size_t(sprite)];
+    if (entry.widthBytes <= 0 || entry.widthBytes > MaxSpriteWidthBytes || entry.height <= 0 ||
+        entry.height > MaxSpriteHeight)
+        return SpriteError(sprite, QStringLiteral("has an impossible size"));
+    const qint64 planeSize = m_Header.spritePlaneSize;
+    const qint64 start = m_Header.spriteOffset + entry.offset;
+    if (start + qint64(entry.widthBytes) * entry.height > planeSize)
+        return SpriteError(sprite, QStringLiteral("lies outside the sprite planes"));
+
+    const int width = entry.widthBytes * 8;
+    QImage bitmap(width * 3, entry.height, QImage::Format_RGB32);
+    for (int y = 0; y < entry.height; ++y) {
+        const qint64 row = start + qint64(y) * entry.widthBytes;
+        auto* line = reinterpret_cast<QRgb*>(bitmap.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const auto maskByte = quint8(m_Sprites[int(row + 4 * planeSize + (x >> 3))]);
+            const bool seeThrough = ((maskByte >> (7 - (x & 7))) & 1) != 0;
+            const bool inHitBox = x >= entry.hitLeft && x <= entry.hitRight && y >= entry.hitTop &&
+                                  y <= entry.hitBottom;
+            line[x] =
+                seeThrough ? Black : EgaPalette[size_t(colourIndex(m_Sprites, row, planeSize, x))];
+            line[width + x] = seeThrough ? White : Black;
+            line[2 * width + x] = inHitBox ? BrightRed : (seeThrough ? White : DarkGrey);
+        }
+    }
+    image = bitmap;
+    return IoResult::success();
+}
+
+QStringList GameGraphics::BitmapNames() const {
+    QStringList names;
+    if (m_Episode == 0)
+        return names;
+    names << TileSheetName(m_Episode);
+    for (int sprite = 0; sprite < SpriteCount(); ++sprite)
+        names << SpriteBitmapName(m_Episode, sprite);
+    return names;
+}
+
+IoResult GameGraphics::Bitmap(const QString& name, QImage& image) const {
+    const QString bare = cleanFolder(name).section(QLatin1Char('/'), -1);
+    static const QRegularExpression pattern(QStringLiteral("^([1-3])(til|spr)(\\d{4})\\.bmp$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = pattern.match(bare);
+    const bool ours = m_Episode != 0 && match.hasMatch() && match.captured(1).toInt() == m_Episode;
+    const int number = match.captured(3).toInt();
+    const bool sheet = match.captured(2).compare(QLatin1String("til"), Qt::CaseInsensitive) == 0;
+    if (ours && sheet && number == 0) {
+        image = TileSheet();
+        return IoResult::success();
+    }
+    if (ours && !sheet && number < SpriteCount())
+        return SpriteBitmap(number, image);
+    return IoResult::failure(
+        QStringLiteral("The bitmap \"%1\" is not among the game's graphics in \"%2\".")
+            .arg(bare, m_Folder));
+}
