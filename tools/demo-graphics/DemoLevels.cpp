@@ -1,0 +1,105 @@
+#include "DemoLevels.h"
+
+#include "SpriteArt.h"
+#include "SpriteCatalogue.h"
+#include "TileSheetArt.h"
+
+namespace {
+
+constexpr int CellSize = 16;
+
+QString levelFileName(int episode, int number) {
+    return QStringLiteral("LEVEL%1.CK%2").arg(number, 2, 10, QLatin1Char('0')).arg(episode);
+}
+
+void fillRow(Level& level, int x0, int x1, int y, qint16 tile) {
+    for (int x = x0; x <= x1; ++x)
+        level.SetTile(x, y, tile);
+}
+
+// Cells a sprite covers downwards, so that it can be stood on the floor.
+int spriteRows(int episode, int sprite) {
+    const QImage figure = SpriteArt::Figure(episode, SpriteCatalogue::FileName(episode, sprite));
+    return qMax(1, (figure.height() + CellSize - 1) / CellSize);
+}
+
+Level ordinaryLevel(int episode) {
+    const qint16 width = 80;
+    const qint16 height = 24;
+    Level level;
+    level.Create(width, height, qint16(episode), 1);
+    const qint16 wall = level.BorderTile(qint16(episode));
+    const int floorTop = height - 2; // the first row of the bottom frame
+    // Floating platforms of a few different tiles, and a pillar.
+    fillRow(level, 10, 15, 16, qint16(160 + episode));
+    fillRow(level, 20, 26, 12, qint16(170 + episode));
+    fillRow(level, 32, 37, 9, wall);
+    fillRow(level, 44, 50, 14, qint16(180 + episode));
+    fillRow(level, 58, 64, 11, qint16(190 + episode));
+    for (int y = 17; y < floorTop; ++y)
+        level.SetTile(70, y, wall);
+
+    // The player's start, then one of every other sprite along the floor.
+    level.SetInfo(3, floorTop - spriteRows(episode, 0), 255);
+    const int count = SpriteCatalogue::Count(episode);
+    for (int sprite = 1; sprite < count; ++sprite) {
+        const int x = 6 + (sprite - 1) * 62 / qMax(1, count - 1);
+        level.SetInfo(x, floorTop - spriteRows(episode, sprite), qint16(sprite));
+    }
+    // One creature on each platform.
+    level.SetInfo(12, 16 - spriteRows(episode, 1), 1);
+    level.SetInfo(60, 11 - spriteRows(episode, count - 1), qint16(count - 1));
+    return level;
+}
+
+Level tileGallery(int episode) {
+    const int perRow = 26;
+    const int count = TileSheetArt::TileCount(episode);
+    const int rows = (count + perRow - 1) / perRow;
+    Level level;
+    level.Create(qint16(perRow + 4), qint16(rows + 4), qint16(episode), 2);
+    for (int n = 0; n < count; ++n)
+        level.SetTile(2 + n % perRow, 2 + n / perRow, qint16(n));
+    level.SetInfo(2, rows + 1, 255);
+    return level;
+}
+
+Level mapLevel(int episode) {
+    const qint16 width = 48;
+    const qint16 height = 40;
+    const qint16 grass = qint16(9 + episode);
+    const qint16 water = qint16(22);
+    const qint16 path = qint16(35);
+    Level level;
+    level.Create(width, height, qint16(episode), 80);
+    for (int y = 2; y < height - 2; ++y) {
+        for (int x = 2; x < width - 2; ++x) {
+            const int dx = x - 32;
+            const int dy = y - 26;
+            const bool lake = dx * dx * 2 + dy * dy * 3 < 120;
+            level.SetTile(x, y, lake ? water : grass);
+        }
+    }
+    fillRow(level, 4, 40, 8, path);
+    for (int y = 8; y < 34; ++y)
+        level.SetTile(12, y, path);
+    // Level entrances along the paths, one tile each.
+    for (int i = 0; i < 8; ++i)
+        level.SetTile(6 + i * 4, 7, qint16(50 + i));
+    level.SetInfo(12, 30, 255);
+    return level;
+}
+
+} // namespace
+
+namespace DemoLevels {
+
+std::vector<DemoLevel> Make(int episode) {
+    if (SpriteCatalogue::Count(episode) == 0)
+        return {};
+    return {{levelFileName(episode, 1), ordinaryLevel(episode)},
+            {levelFileName(episode, 2), tileGallery(episode)},
+            {levelFileName(episode, 80), mapLevel(episode)}};
+}
+
+} // namespace DemoLevels

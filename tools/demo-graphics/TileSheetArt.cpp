@@ -1,0 +1,127 @@
+#include "TileSheetArt.h"
+
+#include "PixelFont.h"
+
+#include <QColor>
+
+namespace {
+
+using TileSheetArt::TileSize;
+
+void fill(QImage& sheet, int x0, int y0, int w, int h, QRgb colour) {
+    for (int y = y0; y < y0 + h; ++y)
+        for (int x = x0; x < x0 + w; ++x)
+            sheet.setPixel(x, y, colour);
+}
+
+// Writes the number at the tile's bottom-right corner on a plate of its own.
+void drawLabel(QImage& sheet, int ox, int oy, int number, QRgb plate, QRgb digits) {
+    const int w = PixelFont::NumberWidth(number);
+    const int plateX = ox + TileSize - w - 2;
+    const int plateY = oy + TileSize - PixelFont::DigitHeight - 2;
+    fill(sheet, plateX, plateY, w + 2, PixelFont::DigitHeight + 2, plate);
+    PixelFont::DrawNumber(sheet, plateX + 1, plateY + 1, number, digits);
+}
+
+// A dark night sky with a few stars: what an empty cell of a level shows.
+void drawBackground(QImage& sheet, int ox, int oy, int number) {
+    const QRgb sky = qRgb(20, 28, 72);
+    fill(sheet, ox, oy, TileSize, TileSize, sky);
+    sheet.setPixel(ox + 3, oy + 2, qRgb(200, 200, 230));
+    sheet.setPixel(ox + 12, oy + 4, qRgb(150, 150, 190));
+    sheet.setPixel(ox + 7, oy + 8, qRgb(120, 120, 170));
+    drawLabel(sheet, ox, oy, number, sky, qRgb(44, 56, 112));
+}
+
+// Rows of bricks with staggered joints in the mortar colour.
+void drawWall(QImage& sheet, int ox, int oy, int number, QRgb brick, QRgb mortar) {
+    for (int y = 0; y < TileSize; ++y) {
+        const int course = y / 4;
+        for (int x = 0; x < TileSize; ++x) {
+            const bool joint = y % 4 == 3 || (x + (course % 2) * 4) % 8 == 7;
+            sheet.setPixel(ox + x, oy + y, joint ? mortar : brick);
+        }
+    }
+    drawLabel(sheet, ox, oy, number, mortar, QColor(brick).lighter(140).rgb());
+}
+
+// An ordinary tile: one of eight patterns in a colour of its own.
+void drawPatterned(QImage& sheet, int ox, int oy, int number, int episode) {
+    const int hue = (number * 47 + episode * 40) % 360;
+    const QColor base = QColor::fromHsv(hue, 140 + (number % 3) * 40, 150 + (number / 3 % 3) * 40);
+    const QRgb a = base.rgb();
+    const QRgb b = base.darker(170).rgb();
+    for (int y = 0; y < TileSize; ++y) {
+        for (int x = 0; x < TileSize; ++x) {
+            bool second = false;
+            switch (number % 8) {
+            case 1:
+                second = (x / 4 + y / 4) % 2 == 1;
+                break;
+            case 2:
+                second = y / 2 % 2 == 1;
+                break;
+            case 3:
+                second = x / 2 % 2 == 1;
+                break;
+            case 4:
+                second = (x + y) % 4 < 2;
+                break;
+            case 5:
+                second = x < 2 || y < 2 || x > 13 || y > 13;
+                break;
+            case 6:
+                second = x % 4 == 1 && y % 4 == 1;
+                break;
+            case 7:
+                second = y < 5;
+                break;
+            default:
+                break;
+            }
+            sheet.setPixel(ox + x, oy + y, second ? b : a);
+        }
+    }
+    drawLabel(sheet, ox, oy, number, qRgb(0, 0, 0), qRgb(255, 255, 255));
+}
+
+} // namespace
+
+namespace TileSheetArt {
+
+int TileCount(int episode) {
+    switch (episode) {
+    case 1:
+        return 611;
+    case 2:
+        return 689;
+    case 3:
+        return 624;
+    default:
+        return 0;
+    }
+}
+
+QImage Make(int episode) {
+    const int count = TileCount(episode);
+    if (count == 0)
+        return QImage();
+    const int rows = (count + TilesPerRow - 1) / TilesPerRow;
+    QImage sheet(TilesPerRow * TileSize, rows * TileSize, QImage::Format_RGB32);
+    sheet.fill(qRgb(0, 0, 0));
+    for (int n = 0; n < count; ++n) {
+        const int ox = n % TilesPerRow * TileSize;
+        const int oy = n / TilesPerRow * TileSize;
+        if (n == BackgroundTile)
+            drawBackground(sheet, ox, oy, n);
+        else if (n == BrickWallTile)
+            drawWall(sheet, ox, oy, n, qRgb(150, 64, 44), qRgb(92, 88, 84));
+        else if (n == StoneWallTile)
+            drawWall(sheet, ox, oy, n, qRgb(112, 116, 128), qRgb(56, 58, 66));
+        else
+            drawPatterned(sheet, ox, oy, n, episode);
+    }
+    return sheet;
+}
+
+} // namespace TileSheetArt
