@@ -1,6 +1,7 @@
 #include "SpriteCatalogue.h"
 
 #include <array>
+#include <iterator>
 #include <set>
 
 namespace {
@@ -8,8 +9,8 @@ namespace {
 // Bitmap numbers for sprites -1, 0, 1, ... of each episode.
 const std::array<int, 12> Episode1 = {32, 0, 48, 60, 75, 88, 98, 112, 112, 112, 112, 114};
 const std::array<int, 9> Episode2 = {32, 0, 74, 48, 96, 103, 112, 126, 128};
-const std::array<int, 20> Episode3 = {31, 0,   63,  47,  85,  122, 77,  93, 109, 111,
-                                      107, 107, 67, 114, 146, 103, 104, 0, 0,   0};
+const std::array<int, 20> Episode3 = {31,  0,   63, 47,  85,  122, 77,  93, 109, 111,
+                                      107, 107, 67, 114, 146, 103, 104, 0,  0,   0};
 
 int bitmapNumber(int episode, int sprite) {
     const int slot = sprite + 1;
@@ -56,9 +57,13 @@ QStringList DistinctFiles(int episode) {
     return QStringList(names.begin(), names.end());
 }
 
-QString TileSheetName(int episode) { return QStringLiteral("%1til0000.bmp").arg(episode); }
+QString TileSheetName(int episode) {
+    return QStringLiteral("%1til0000.bmp").arg(episode);
+}
 
-QString SpriteBaseName(int episode) { return QStringLiteral("%1spr0000.bmp").arg(episode); }
+QString SpriteBaseName(int episode) {
+    return QStringLiteral("%1spr0000.bmp").arg(episode);
+}
 
 int SpriteForInfo(qint16 info, qint16 levelNumber, qint16 count) {
     // 255 is tested first so that it keeps its meaning whatever the count.
@@ -69,7 +74,66 @@ int SpriteForInfo(qint16 info, qint16 levelNumber, qint16 count) {
     return NoSprite;
 }
 
-qint16 InfoForSprite(qint16 sprite) { return sprite == 0 ? 255 : sprite; }
+qint16 InfoForSprite(qint16 sprite) {
+    return sprite == 0 ? 255 : sprite;
+}
+
+QString SpriteName(int episode, int sprite, bool mapLevel) {
+    if (sprite == 0)
+        return mapLevel ? QStringLiteral("Player's map position") : QStringLiteral("Player start");
+    static const char* const names1[] = {"Yorp",
+                                         "Garg",
+                                         "Vorticon",
+                                         "Butler robot",
+                                         "Tank robot",
+                                         "Ice cannon (up-right)",
+                                         "Ice cannon (up)",
+                                         "Ice cannon (down)",
+                                         "Ice cannon (up-left)",
+                                         "Rope"};
+    static const char* const names2[] = {"Vorticon", "Vorticon youth", "Vorticon Elite",
+                                         "Scrub",    "Guard robot",    "Horizontal platform",
+                                         "Spark"};
+    static const char* const names3[] = {"Vorticon",
+                                         "Vorticon youth",
+                                         "Vorticon Mother",
+                                         "Meep",
+                                         "Vorticon Ninja",
+                                         "Foob",
+                                         "Ball",
+                                         "Jack",
+                                         "Horizontal platform",
+                                         "Vertical platform",
+                                         "Jumping Vorticon",
+                                         "Mortimer sparks",
+                                         "Mortimer heart",
+                                         "Auto-raygun (horizontal)",
+                                         "Auto-raygun (vertical)",
+                                         "Mortimer's arms",
+                                         "Mortimer's left leg",
+                                         "Mortimer's right leg"};
+    const char* const* names = nullptr;
+    int count = 0;
+    switch (episode) {
+    case 1:
+        names = names1;
+        count = int(std::size(names1));
+        break;
+    case 2:
+        names = names2;
+        count = int(std::size(names2));
+        break;
+    case 3:
+        names = names3;
+        count = int(std::size(names3));
+        break;
+    default:
+        return {};
+    }
+    if (sprite < 1 || sprite > count)
+        return {};
+    return QString::fromLatin1(names[sprite - 1]);
+}
 
 int SpriteForPick(qint16 info) {
     if (info == 255)

@@ -35,4 +35,9 @@ qint16 InfoForSprite(qint16 sprite);
 // the value is 0 or negative.
 int SpriteForPick(qint16 info);
 
+// What sprite `sprite` (0..Count-1) of `episode` stands for in the game,
+// for tooltips: "Yorp", "Garg", ...; sprite 0 is the player's start, or the
+// player's position on the map level. Empty outside the table.
+QString SpriteName(int episode, int sprite, bool mapLevel = false);
+
 } // namespace SpriteCatalogue
