@@ -1,10 +1,9 @@
 #include "GameGraphics.h"
 
+#include "FolderBitmapSource.h"
 #include "LzwDecoder.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <array>
 
@@ -18,33 +17,13 @@ QString extension(int episode) {
     return QStringLiteral(".CK%1").arg(episode);
 }
 
-QString cleanFolder(const QString& folder) {
-    QString path = folder;
-    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return path;
-}
-
-// The path of `name` in `folder`, matched in any letter case; empty when
-// there is no such file.
-QString findFile(const QString& folder, const QString& name) {
-    const QDir dir(folder);
-    if (!folder.isEmpty() && !dir.exists())
-        return QString();
-    const QStringList files = dir.entryList(QDir::Files | QDir::Hidden);
-    for (const QString& file : files) {
-        if (file.compare(name, Qt::CaseInsensitive) == 0)
-            return dir.filePath(file);
-    }
-    return QString();
-}
-
 IoResult damaged(const QString& path, const QString& reason) {
     return IoResult::failure(
         QStringLiteral("The graphics file \"%1\" is damaged: %2.").arg(path, reason));
 }
 
 IoResult locate(const QString& folder, const QString& name, QString& path) {
-    path = findFile(folder, name);
+    path = FolderBitmapSource::FindFile(folder, name);
     if (path.isEmpty())
         return IoResult::failure(
             QStringLiteral("The graphics file \"%1\" is missing from \"%2\".").arg(name, folder));
@@ -120,9 +99,9 @@ constexpr int MaxSpriteHeight = 1024;
 bool GameGraphics::FolderHasGameGraphics(const QString& folder, int episode) {
     if (episode < 1 || episode > 3)
         return false;
-    const QString dir = cleanFolder(folder);
+    const QString dir = FolderBitmapSource::NormalisePath(folder);
     for (const char* base : {"EGAHEAD", "EGALATCH", "EGASPRIT"}) {
-        if (findFile(dir, QLatin1String(base) + extension(episode)).isEmpty())
+        if (FolderBitmapSource::FindFile(dir, QLatin1String(base) + extension(episode)).isEmpty())
             return false;
     }
     return true;
@@ -144,7 +123,7 @@ IoResult GameGraphics::Load(const QString& folder, int episode) {
     if (episode < 1 || episode > 3)
         return IoResult::failure(
             QStringLiteral("There are no graphics files for episode %1.").arg(episode));
-    const QString dir = cleanFolder(folder);
+    const QString dir = FolderBitmapSource::NormalisePath(folder);
     QString headerPath, latchPath, spritePath;
     IoResult result = locate(dir, QStringLiteral("EGAHEAD") + extension(episode), headerPath);
     if (result)
@@ -258,7 +237,7 @@ QStringList GameGraphics::BitmapNames() const {
 }
 
 IoResult GameGraphics::Bitmap(const QString& name, QImage& image) const {
-    const QString bare = cleanFolder(name).section(QLatin1Char('/'), -1);
+    const QString bare = FolderBitmapSource::NormalisePath(name).section(QLatin1Char('/'), -1);
     static const QRegularExpression pattern(QStringLiteral("^([1-3])(til|spr)(\\d{4})\\.bmp$"),
                                             QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = pattern.match(bare);
