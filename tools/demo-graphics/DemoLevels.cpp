@@ -57,19 +57,20 @@ Level tileGallery(int episode) {
     const int count = TileSheetArt::TileCount(episode);
     const int rows = (count + perRow - 1) / perRow;
     Level level;
-    level.Create(qint16(perRow + 4), qint16(rows + 4), qint16(episode), 2);
+    // Two free rows below the gallery for the player, who is two cells tall.
+    level.Create(qint16(perRow + 4), qint16(rows + 6), qint16(episode), 2);
     for (int n = 0; n < count; ++n)
         level.SetTile(2 + n % perRow, 2 + n / perRow, qint16(n));
-    level.SetInfo(2, rows + 1, 255);
+    level.SetInfo(2, 2 + rows, 255);
     return level;
 }
 
 Level mapLevel(int episode) {
     const qint16 width = 48;
     const qint16 height = 40;
-    const qint16 grass = qint16(9 + episode);
-    const qint16 water = qint16(22);
-    const qint16 path = qint16(35);
+    const qint16 grass = TileSheetArt::GrassTile;
+    const qint16 water = TileSheetArt::WaterTile;
+    const qint16 path = TileSheetArt::PathTile;
     Level level;
     level.Create(width, height, qint16(episode), 80);
     for (int y = 2; y < height - 2; ++y) {
@@ -84,8 +85,8 @@ Level mapLevel(int episode) {
     for (int y = 8; y < 34; ++y)
         level.SetTile(12, y, path);
     // Level entrances along the paths, one tile each.
-    for (int i = 0; i < 8; ++i)
-        level.SetTile(6 + i * 4, 7, qint16(50 + i));
+    for (int i = 0; i < TileSheetArt::HutCount; ++i)
+        level.SetTile(6 + i * 4, 7, qint16(TileSheetArt::FirstHutTile + i));
     level.SetInfo(12, 30, 255);
     return level;
 }

@@ -45,6 +45,42 @@ void drawWall(QImage& sheet, int ox, int oy, int number, QRgb brick, QRgb mortar
     drawLabel(sheet, ox, oy, number, mortar, QColor(brick).lighter(140).rgb());
 }
 
+void drawGrass(QImage& sheet, int ox, int oy, int number) {
+    const QRgb grass = qRgb(60, 150, 60);
+    fill(sheet, ox, oy, TileSize, TileSize, grass);
+    for (int i = 0; i < 6; ++i) // tufts
+        sheet.setPixel(ox + (i * 5 + 2) % 15, oy + (i * 7 + 1) % 9, qRgb(40, 110, 40));
+    drawLabel(sheet, ox, oy, number, grass, qRgb(90, 180, 90));
+}
+
+void drawWater(QImage& sheet, int ox, int oy, int number) {
+    const QRgb water = qRgb(40, 90, 200);
+    fill(sheet, ox, oy, TileSize, TileSize, water);
+    for (int y = 2; y < TileSize; y += 5) // waves
+        for (int x = 0; x < TileSize; ++x)
+            if ((x + y) % 6 < 2)
+                sheet.setPixel(ox + x, oy + y, qRgb(120, 170, 240));
+    drawLabel(sheet, ox, oy, number, water, qRgb(80, 130, 230));
+}
+
+void drawPath(QImage& sheet, int ox, int oy, int number) {
+    const QRgb sand = qRgb(210, 180, 120);
+    fill(sheet, ox, oy, TileSize, TileSize, sand);
+    sheet.setPixel(ox + 4, oy + 3, qRgb(170, 140, 90));
+    sheet.setPixel(ox + 11, oy + 6, qRgb(170, 140, 90));
+    drawLabel(sheet, ox, oy, number, sand, qRgb(160, 130, 80));
+}
+
+// A hut on grass: roof, wall and door.
+void drawHut(QImage& sheet, int ox, int oy, int number, int hut) {
+    drawGrass(sheet, ox, oy, number);
+    const QColor roof = QColor::fromHsv(hut * 45, 200, 200);
+    for (int y = 0; y < 5; ++y)
+        fill(sheet, ox + 6 - y, oy + 1 + y, 4 + 2 * y, 1, roof.rgb());
+    fill(sheet, ox + 2, oy + 6, 12, 4, qRgb(230, 220, 190));
+    fill(sheet, ox + 7, oy + 7, 3, 3, qRgb(90, 60, 40));
+}
+
 // An ordinary tile: one of eight patterns in a colour of its own.
 void drawPatterned(QImage& sheet, int ox, int oy, int number, int episode) {
     const int hue = (number * 47 + episode * 40) % 360;
@@ -118,6 +154,14 @@ QImage Make(int episode) {
             drawWall(sheet, ox, oy, n, qRgb(150, 64, 44), qRgb(92, 88, 84));
         else if (n == StoneWallTile)
             drawWall(sheet, ox, oy, n, qRgb(112, 116, 128), qRgb(56, 58, 66));
+        else if (n == GrassTile)
+            drawGrass(sheet, ox, oy, n);
+        else if (n == WaterTile)
+            drawWater(sheet, ox, oy, n);
+        else if (n == PathTile)
+            drawPath(sheet, ox, oy, n);
+        else if (n >= FirstHutTile && n < FirstHutTile + HutCount)
+            drawHut(sheet, ox, oy, n, n - FirstHutTile);
         else
             drawPatterned(sheet, ox, oy, n, episode);
     }
