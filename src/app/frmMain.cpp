@@ -1,0 +1,308 @@
+#include "frmMain.h"
+
+#include "Level.h"
+#include "Prompts.h"
+#include "SpriteCatalogue.h"
+#include "Utils.h"
+#include "cCommonDialog.h"
+#include "frmEdit.h"
+#include "frmProperties.h"
+#include "frmSetPaths.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+const QString PathsSection = QStringLiteral("Paths");
+
+QString pathKey(int index) {
+    return QStringLiteral("Keen %1").arg(index + 1);
+}
+
+// The folder the build writes an episode's demo graphics to, beside the
+// program.
+QString demoFolder(const QString& programFolder, int index) {
+    return QDir(programFolder).filePath(QStringLiteral("graphics/keen%1").arg(index + 1));
+}
+
+} // namespace
+
+const QString frmMain::LevelFilter =
+    QStringLiteral("All Levels|Level??.ck?|Keen 1 Levels|Level??.ck1|Keen 2 Levels|Level??.ck2|"
+                   "Keen 3 Levels|Level??.ck3");
+
+frmMain::frmMain(QWidget* parent)
+    : QMainWindow(parent), m_ProgramFolder(QCoreApplication::applicationDirPath()) {
+    setWindowTitle(QStringLiteral("Gridmason v0.5"));
+    mdiArea = new QMdiArea(this);
+    setCentralWidget(mdiArea);
+    CreateMenus();
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::mdiArea_SubWindowActivated);
+    resize(900, 700);
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::CreateMenus() {
+    mnuFile = new QMenu(QStringLiteral("&File"), this);
+    mnuFileNew = mnuFile->addAction(QStringLiteral("&New"));
+    mnuFileOpen = mnuFile->addAction(QStringLiteral("&Open"));
+    mnuFile->addSeparator();
+    mnuFileSetPaths = mnuFile->addAction(QStringLiteral("Set &Paths"));
+    mnuFile->addSeparator();
+    mnuFileExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    connect(mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
+    connect(mnuFileOpen, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
+    connect(mnuFileSetPaths, &QAction::triggered, this, &frmMain::mnuFileSetPaths_Click);
+    connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
+    ShowMenus({mnuFile});
+}
+
+// ---- Start-up ----
+
+bool frmMain::Form_Load() {
+    SeedDemoPaths();
+    if (!LoadPaths()) {
+        close();
+        return false;
+    }
+    LoadGraphics();
+    return true;
+}
+
+bool frmMain::SeedDemoPaths() {
+    if (QFileInfo::exists(SettingsFilePath()))
+        return false;
+    for (int i = 0; i < 3; ++i) {
+        if (!QFileInfo(demoFolder(m_ProgramFolder, i)).isDir())
+            return false;
+    }
+    for (int i = 0; i < 3; ++i) {
+        if (!WriteSetting(PathsSection, pathKey(i), demoFolder(m_ProgramFolder, i)))
+            return false;
+    }
+    return true;
+}
+
+bool frmMain::LoadPaths() {
+    bool complete = true;
+    for (int i = 0; i < 3; ++i) {
+        m_Paths[i] = ReadSetting(PathsSection, pathKey(i));
+        complete = complete && !m_Paths[i].isEmpty();
+    }
+    return complete ? true : AskForPaths();
+}
+
+bool frmMain::AskForPaths() {
+    QString chosen[3];
+    {
+        frmSetPaths dialog(this);
+        for (int i = 0; i < 3; ++i)
+            dialog.txtPath[i]->setText(m_Paths[i]);
+        Prompts::Current().RunModal(dialog);
+        if (dialog.Cancelled)
+            return false;
+        for (int i = 0; i < 3; ++i)
+            chosen[i] = dialog.txtPath[i]->text();
+    }
+    bool saved = true;
+    for (int i = 0; i < 3; ++i) {
+        m_Paths[i] = chosen[i];
+        saved = WriteSetting(PathsSection, pathKey(i), m_Paths[i]) && saved;
+    }
+    if (!saved) {
+        Prompts::Current().Message(
+            this,
+            QStringLiteral("The paths could not be stored in %1.\r\nThey are used until the "
+                           "program ends.")
+                .arg(QDir::toNativeSeparators(SettingsFilePath())),
+            QString(), Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
+    }
+    LoadGraphics();
+    return true;
+}
+
+bool frmMain::LoadTileSets() {
+    for (TileSet& set : m_TileSets)
+        set = TileSet();
+    for (int i = 0; i < 3; ++i) {
+        const QString file = m_Paths[i] + QLatin1Char('/') + SpriteCatalogue::TileSheetName(i + 1);
+        if (!m_TileSets[i].LoadFromBitmap(file))
+            return false;
+    }
+    return true;
+}
+
+bool frmMain::LoadSpriteSets() {
+    for (SpriteSet& set : m_SpriteSets)
+        set = SpriteSet();
+    for (int i = 0; i < 3; ++i) {
+        const QString base = m_Paths[i] + QLatin1Char('/') + SpriteCatalogue::SpriteBaseName(i + 1);
+        if (!m_SpriteSets[i].LoadFromBitmaps(base, picDest))
+            return false;
+    }
+    return true;
+}
+
+void frmMain::LoadGraphics() {
+    if (LoadTileSets() && LoadSpriteSets())
+        return;
+    Prompts::Current().Message(
+        this,
+        QStringLiteral("One or more of the image paths did not contain the required images!\r\n"
+                       "Please re-enter the paths."),
+        QString(), Prompts::Buttons::Ok, Prompts::Icon::Critical);
+    mnuFileSetPaths_Click();
+}
+
+void frmMain::mnuFileSetPaths_Click() {
+    AskForPaths();
+}
+
+// ---- Sets ----
+
+const TileSet& frmMain::TileSets(int index) const {
+    static const TileSet none;
+    return index >= 0 && index < 3 ? m_TileSets[index] : none;
+}
+
+const SpriteSet& frmMain::SpriteSets(int index) const {
+    static const SpriteSet none;
+    return index >= 0 && index < 3 ? m_SpriteSets[index] : none;
+}
+
+// ---- Editor windows ----
+
+frmEdit* frmMain::OpenEditor(int episode, const std::function<IoResult(frmEdit&)>& fill) {
+    auto* subWindow = new QMdiSubWindow;
+    subWindow->setAttribute(Qt::WA_DeleteOnClose);
+    auto* editor = new frmEdit(*this);
+    subWindow->setWidget(editor);
+    editor->SetTiles(TileSets(episode - 1));
+    editor->SetSprites(SpriteSets(episode - 1));
+    const IoResult result = fill(*editor);
+    if (!result) {
+        delete subWindow;
+        Prompts::Current().Message(this, result.error, QString(), Prompts::Buttons::Ok,
+                                   Prompts::Icon::Exclamation);
+        return nullptr;
+    }
+    mdiArea->addSubWindow(subWindow);
+    subWindow->resize(640, 480);
+    subWindow->show();
+    editor->Display();
+    mdiArea->setActiveSubWindow(subWindow);
+    return editor;
+}
+
+QList<frmEdit*> frmMain::Editors() const {
+    QList<frmEdit*> editors;
+    for (QMdiSubWindow* subWindow : mdiArea->subWindowList(QMdiArea::CreationOrder)) {
+        if (auto* editor = qobject_cast<frmEdit*>(subWindow->widget()))
+            editors << editor;
+    }
+    return editors;
+}
+
+void frmMain::mnuFileNew_Click() {
+    int episode = 0;
+    int width = 0;
+    int height = 0;
+    bool mapLevel = false;
+    {
+        frmProperties dialog(this);
+        Prompts::Current().RunModal(dialog);
+        if (dialog.Cancelled)
+            return;
+        episode = dialog.ChosenEpisode();
+        width = dialog.WidthValue();
+        height = dialog.HeightValue();
+        mapLevel = dialog.chkMapLevel->isChecked();
+    }
+    OpenEditor(episode, [&](frmEdit& editor) {
+        editor.NewLevel(qint16(width), qint16(height), qint16(episode), mapLevel ? 80 : 1);
+        return IoResult::success();
+    });
+}
+
+void frmMain::mnuFileOpen_Click() {
+    cCommonDialog dialog;
+    QString fileName;
+    QString fileTitle;
+    bool readOnly = false;
+    QString filter = LevelFilter;
+    qint32 filterIndex = 1;
+    qint32 flags = cCommonDialog::OFN_EXPLORER | cCommonDialog::OFN_LONGNAMES;
+    if (!dialog.VBGetOpenFileName(fileName, fileTitle, true, false, readOnly, true, filter,
+                                  filterIndex, m_ProgramFolder + QStringLiteral("/levels"),
+                                  QStringLiteral("Open Levels"), QString(), this, flags))
+        return;
+    // The level's episode is the last character of its name: .ck1 to .ck3.
+    const int episode = Level::EpisodeFromFileName(fileName);
+    if (episode < 1 || episode > 3) {
+        Prompts::Current().Message(
+            this,
+            QStringLiteral("%1\r\ncannot be opened: a level file's name must end in 1, 2 or 3, "
+                           "the number of its episode.")
+                .arg(QDir::toNativeSeparators(fileName)),
+            QString(), Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
+        return;
+    }
+    OpenEditor(episode, [&](frmEdit& editor) { return editor.LoadLevel(fileName); });
+}
+
+void frmMain::mnuFileExit_Click() {
+    close();
+}
+
+// Every editor window is asked in turn, the active one first; the first that keeps its level
+// (Cancel, or a save that did not happen) stops the program from closing.
+void frmMain::closeEvent(QCloseEvent* event) {
+    const QList<QMdiSubWindow*> windows = mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
+        if (!(*it)->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+// ---- Menus ----
+
+void frmMain::ShowMenus(const QList<QMenu*>& menus) {
+    menuBar()->clear();
+    for (QMenu* menu : menus)
+        menuBar()->addMenu(menu);
+}
+
+// While an editor window is active its menus stand in the menu bar in
+// place of the main window's own. When the area reports no active window
+// (the program lost the focus, or the active one is closing) the menus of
+// the editor that was active last and is still open stay; the main
+// window's own come back when no editor is left.
+void frmMain::mdiArea_SubWindowActivated(QMdiSubWindow* window) {
+    const auto open = [](QMdiSubWindow* w) {
+        return w != nullptr && w->widget() != nullptr && !w->widget()->isHidden();
+    };
+    if (!open(window)) {
+        window = nullptr;
+        const QList<QMdiSubWindow*> recent =
+            mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
+        for (auto it = recent.crbegin(); it != recent.crend() && window == nullptr; ++it) {
+            if (open(*it))
+                window = *it;
+        }
+    }
+    auto* editor = window ? qobject_cast<frmEdit*>(window->widget()) : nullptr;
+    ShowMenus(editor ? editor->Menus() : QList<QMenu*>{mnuFile});
+}

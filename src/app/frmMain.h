@@ -1,0 +1,97 @@
+#pragma once
+
+#include "EditorHost.h"
+#include "IoResult.h"
+#include "SpriteSet.h"
+#include "Surface.h"
+#include "TileSet.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QString>
+
+#include <functional>
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class frmEdit;
+
+// The main window: a multiple-document frame holding one editor window per
+// open level. At start it finds the three episodes' graphics folders (from
+// the settings file, or by asking), loads one tile set and one sprite set
+// per episode and keeps them for the whole run; every editor window borrows
+// the sets of its level's episode.
+class frmMain : public QMainWindow, public EditorHost {
+    Q_OBJECT
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The start-up: seeds the settings on a first start beside the demo
+    // graphics, finds the folders and loads the graphics. False when the
+    // user cancelled the paths dialog at a start without complete paths:
+    // the program then ends.
+    bool Form_Load();
+
+    // ---- Public operations ----
+    void mnuFileExit_Click() override;
+    void mnuFileNew_Click() override;
+    void mnuFileOpen_Click() override;
+    // The sets of episode index + 1; an index outside 0..2 gives an empty
+    // set.
+    const TileSet& TileSets(int index) const override;
+    const SpriteSet& SpriteSets(int index) const override;
+    QWidget* HostWindow() override { return this; }
+
+    void mnuFileSetPaths_Click();
+    bool AskForPaths();
+    bool LoadPaths();
+    void LoadGraphics();
+
+    // On a start with no settings file, points the three episodes at the
+    // demo graphics the build puts beside the program, when they are there.
+    // True when it wrote the settings.
+    bool SeedDemoPaths();
+
+    // The program's folder (where the demo graphics and levels lie); tests
+    // put it elsewhere.
+    QString ProgramFolder() const { return m_ProgramFolder; }
+    void SetProgramFolder(const QString& folder) { m_ProgramFolder = folder; }
+
+    // The open editor windows, in the order they were opened.
+    QList<frmEdit*> Editors() const;
+
+    // ---- State ----
+    TileSet m_TileSets[3];
+    SpriteSet m_SpriteSets[3];
+    QString m_Paths[3];
+    // Scratch surface the sprite sets cut their frames on; never shown.
+    Surface picDest;
+
+    QMdiArea* mdiArea = nullptr;
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFileNew = nullptr;
+    QAction* mnuFileOpen = nullptr;
+    QAction* mnuFileSetPaths = nullptr;
+    QAction* mnuFileExit = nullptr;
+
+    static const QString LevelFilter;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateMenus();
+    void ShowMenus(const QList<QMenu*>& menus);
+    void mdiArea_SubWindowActivated(QMdiSubWindow* window);
+    // Makes an editor window for `episode`, gives it the episode's sets,
+    // lets `fill` give it its level and shows it. When `fill` fails the
+    // window is discarded and the failure shown.
+    frmEdit* OpenEditor(int episode, const std::function<IoResult(frmEdit&)>& fill);
+    bool LoadTileSets();
+    bool LoadSpriteSets();
+
+    QString m_ProgramFolder;
+};
