@@ -1,0 +1,179 @@
+// The tile and sprite sets loaded straight from the game's files must draw
+// exactly what they draw when loaded from the bitmaps that
+// `gridmason-tool export-graphics` writes; and the command's exit codes.
+
+#include "GameGraphics.h"
+#include "GameGraphicsSource.h"
+#include "Level.h"
+#include "SpriteSet.h"
+#include "Surface.h"
+#include "TestData.h"
+#include "TileSet.h"
+
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+Run runTool(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(GM_BINARY_DIR "/tools/gridmason-tool/gridmason-tool"), args);
+    Run run;
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.code = process.exitCode();
+    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    run.err = QString::fromLocal8Bit(process.readAllStandardError());
+    return run;
+}
+
+QImage drawLevel(const Level& level, const TileSet& tiles, const SpriteSet& sprites) {
+    Surface surface(level.Width() * 16, level.Height() * 16);
+    level.Display(surface, 0, 0, tiles, sprites);
+    return surface.Image();
+}
+
+int colourCount(const QImage& image) {
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    return colours.size();
+}
+
+} // namespace
+
+class TestGameGraphicsSets : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void exportWritesEveryBitmap();
+    void levelsDrawAlike();
+    void spritesDrawAlike();
+    void exportRefusesBadInput();
+
+private:
+    QTemporaryDir m_Exported;
+    TileSet m_ExportedTiles, m_GameTiles;
+    SpriteSet m_ExportedSprites, m_GameSprites;
+};
+
+void TestGameGraphicsSets::initTestCase() {
+    GM_REQUIRE_REAL_DATA();
+    const Run run = runTool({"export-graphics", realDataDir(), "1", m_Exported.path()});
+    QVERIFY2(run.code == 0, qPrintable(run.err));
+
+    Surface scratch;
+    IoResult result = m_ExportedTiles.LoadFromBitmap(m_Exported.filePath("1til0000.bmp"));
+    QVERIFY2(result.ok, qPrintable(result.error));
+    result = m_ExportedSprites.LoadFromBitmaps(m_Exported.filePath("1spr0000.bmp"), scratch);
+    QVERIFY2(result.ok, qPrintable(result.error));
+
+    const GameGraphicsSource source(realDataDir(), 1);
+    QImage sheet;
+    QVERIFY(source.Load("1til0000.bmp", sheet).ok);
+    m_GameTiles.LoadFromImage(sheet);
+    result = m_GameSprites.LoadFromSource(1, source, scratch);
+    QVERIFY2(result.ok, qPrintable(result.error));
+}
+
+void TestGameGraphicsSets::exportWritesEveryBitmap() {
+    GameGraphics graphics;
+    QVERIFY(graphics.Load(realDataDir(), 1).ok);
+    const QStringList written = QDir(m_Exported.path()).entryList(QDir::Files, QDir::Name);
+    QStringList expected = graphics.BitmapNames();
+    expected.sort();
+    QCOMPARE(written, expected);
+    for (const QString& name : {QStringLiteral("1til0000.bmp"), QStringLiteral("1spr0060.bmp")}) {
+        QImage fromFile(m_Exported.filePath(name));
+        QImage made;
+        QVERIFY(graphics.Bitmap(name, made).ok);
+        QCOMPARE(fromFile.convertToFormat(QImage::Format_RGB32), made);
+    }
+    QCOMPARE(m_GameTiles.Count(), qint16(611));
+    QCOMPARE(m_ExportedTiles.Count(), qint16(611));
+    QCOMPARE(m_GameSprites.Count(), m_ExportedSprites.Count());
+}
+
+void TestGameGraphicsSets::levelsDrawAlike() {
+    for (const char* name : {"LEVEL01.CK1", "LEVEL13.CK1", "LEVEL80.CK1"}) {
+        Level level;
+        const IoResult loaded = level.Load(QDir(realDataDir()).filePath(QLatin1String(name)));
+        QVERIFY2(loaded.ok, qPrintable(loaded.error));
+        const QImage fromGame = drawLevel(level, m_GameTiles, m_GameSprites);
+        const QImage fromBitmaps = drawLevel(level, m_ExportedTiles, m_ExportedSprites);
+        QVERIFY(colourCount(fromGame) >= 8);
+        QVERIFY2(fromGame == fromBitmaps, name);
+    }
+}
+
+void TestGameGraphicsSets::spritesDrawAlike() {
+    for (qint16 zoom : {qint16(0), qint16(1), qint16(-1)}) {
+        SpriteSet game = m_GameSprites.Clone();
+        SpriteSet exported = m_ExportedSprites.Clone();
+        game.SetZoom(zoom);
+        exported.SetZoom(zoom);
+        for (qint16 sprite = -1; sprite < game.Count(); ++sprite) {
+            for (bool opaque : {false, true}) {
+                Surface a(80, 80), b(80, 80);
+                for (Surface* surface : {&a, &b}) {
+                    surface->SetBackColor(0xFF336699);
+                    surface->Cls();
+                }
+                game.Draw(sprite, a, 3, 5, opaque);
+                exported.Draw(sprite, b, 3, 5, opaque);
+                QVERIFY(a.Image() == b.Image());
+            }
+        }
+    }
+}
+
+void TestGameGraphicsSets::exportRefusesBadInput() {
+    QTemporaryDir out;
+    const QString target = out.filePath("bitmaps");
+    QCOMPARE(runTool({"export-graphics"}).code, 2);
+    QCOMPARE(runTool({"export-graphics", realDataDir(), "1"}).code, 2);
+    QCOMPARE(runTool({"export-graphics", realDataDir(), "4", target}).code, 2);
+    QCOMPARE(runTool({"export-graphics", realDataDir(), "one", target}).code, 2);
+
+    // No graphics of episode 2 there: nothing is written.
+    Run run = runTool({"export-graphics", realDataDir(), "2", target});
+    QCOMPARE(run.code, 1);
+    QVERIFY2(run.err.contains("EGAHEAD.CK2"), qPrintable(run.err));
+    QVERIFY(!QFileInfo::exists(target));
+
+    // A damaged latch file: refused before anything is written.
+    QTemporaryDir game;
+    for (const char* name : {"EGAHEAD.CK1", "EGASPRIT.CK1"})
+        QVERIFY(QFile::copy(QDir(realDataDir()).filePath(QLatin1String(name)),
+                            game.filePath(QLatin1String(name))));
+    QFile latch(QDir(realDataDir()).filePath("EGALATCH.CK1"));
+    QVERIFY(latch.open(QIODevice::ReadOnly));
+    QFile cut(game.filePath("egalatch.ck1"));
+    QVERIFY(cut.open(QIODevice::WriteOnly));
+    cut.write(latch.read(20000));
+    cut.close();
+    run = runTool({"export-graphics", game.path(), "1", target});
+    QCOMPARE(run.code, 1);
+    QVERIFY2(run.err.contains("egalatch.ck1") && run.err.contains("damaged"), qPrintable(run.err));
+    QVERIFY(!QFileInfo::exists(target));
+
+    // The output is a file, not a folder.
+    QFile blocker(target);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    run = runTool({"export-graphics", realDataDir(), "1", target});
+    QCOMPARE(run.code, 1);
+    QVERIFY2(run.err.contains(target), qPrintable(run.err));
+}
+
+QTEST_MAIN(TestGameGraphicsSets)
+#include "tst_GameGraphicsSets.moc"
