@@ -1,0 +1,463 @@
+// The tile strip, the selected-tile and selected-sprite boxes and the two
+// pop-up selectors of a real editor window: clicks sent as real mouse
+// events, exact pixels of what is drawn, layout and picking.
+#include "EditorTestSupport.h"
+#include "PickerButton.h"
+#include "PictureBox.h"
+#include "graphics/GraphicsFixtures.h"
+
+#include <QLabel>
+#include <QScrollBar>
+#include <QtTest>
+
+namespace {
+
+constexpr QRgb Black = 0xFF000000;
+constexpr QRgb Marker = 0xFF123456;
+constexpr int Border = 2; // the panels' border: inner (0, 0) is widget (2, 2)
+
+QRgb pixel(PictureBox* box, int x, int y) {
+    return box->surface().image().pixel(x, y);
+}
+
+QRgb tileAt(int tile, int px, int py) {
+    return fixtures::tilePixel(tile, px, py);
+}
+
+// A set of exactly 600 tiles, ten to a sheet row.
+TileSet sixHundredTiles() {
+    TileSet tiles;
+    tiles.LoadFromImage(fixtures::tileSheet(10 * 16, 60 * 16));
+    return tiles;
+}
+
+// Episode 1's sprite bitmaps, all 10 x 12 except sprite 3, 32 x 48: at the
+// palette's zoom the largest sprite renders 64 x 96.
+SpriteSet spritesWithLargest64x96() {
+    fixtures::MemorySource source;
+    for (int sprite = -1; sprite < SpriteCatalogue::Count(1); ++sprite) {
+        const QString name = SpriteCatalogue::FileName(1, sprite);
+        if (!source.images.contains(name.toLower()))
+            source.images[name.toLower()] = sprite == 3
+                                                ? fixtures::spriteBitmap(sprite + 1, 32, 48)
+                                                : fixtures::spriteBitmap(sprite + 1, 10, 12);
+    }
+    SpriteSet sprites;
+    Surface scratch;
+    sprites.LoadFromSource(1, source, scratch);
+    return sprites;
+}
+
+// Shows a selector with an inner area of w x h pixels over the edit area.
+void showSelector(PictureBox* selector, int w, int h) {
+    selector->setGeometry(0, 0, w + 2 * Border, h + 2 * Border);
+    selector->raise();
+    selector->show();
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class tst_Palette : public QObject {
+    Q_OBJECT
+private slots:
+    void stripLayout();
+    void stripClickAtExactPixels_data();
+    void stripClickAtExactPixels();
+    void stripClickPastLastTile();
+    void stripDrawing();
+    void stripDrawingPastLastTile();
+    void setSelectedTileCentresStrip();
+    void selectedTileBoxes();
+    void tileSelectorLayout();
+    void tileSelectorWithFewTiles();
+    void tileSelectorDrawing();
+    void tileSelectorPicks_data();
+    void tileSelectorPicks();
+    void tileSelectorNarrowerThanACell();
+    void spriteSelectorLayoutAndPicks();
+    void spriteSelectorDrawing();
+    void selectedSprite();
+};
+
+void tst_Palette::stripLayout() {
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 100, 60, 1, 1, 600, 480);
+    // The strip's inner area is 596 x 57: the bar along its bottom, the two
+    // picker buttons at its right end.
+    QCOMPARE(window->picTiles->ScaleWidth(), 596);
+    QCOMPARE(window->scrTiles->geometry(), QRect(Border + 0, Border + 57 - 17, 596 - 50, 17));
+    QCOMPARE(window->cmdTiles->geometry(), QRect(Border + 546, Border, 25, 57));
+    QCOMPARE(window->cmdSprites->geometry(), QRect(Border + 571, Border, 25, 57));
+    window->resize(700, 480);
+    QCOMPARE(window->scrTiles->width(), 696 - 50);
+    QCOMPARE(window->cmdSprites->x(), Border + 696 - 25);
+}
+
+void tst_Palette::stripClickAtExactPixels_data() {
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<int>("tile");
+    QTest::newRow("left at 37: tile 0") << 37 << int(Qt::LeftButton) << 0 << 0;
+    QTest::newRow("left at 38: tile 1") << 38 << int(Qt::LeftButton) << 0 << 1;
+    QTest::newRow("left at 1: tile 0") << 1 << int(Qt::LeftButton) << 0 << 0;
+    QTest::newRow("right at 38: slot 1") << 38 << int(Qt::RightButton) << 1 << 1;
+    QTest::newRow("middle at 110: slot 0") << 110 << int(Qt::MiddleButton) << 0 << 3;
+    QTest::newRow("right at 181: tile 4") << 181 << int(Qt::RightButton) << 1 << 4;
+    QTest::newRow("right at 182: tile 5") << 182 << int(Qt::RightButton) << 1 << 5;
+}
+
+void tst_Palette::stripClickAtExactPixels() {
+    QFETCH(int, x);
+    QFETCH(int, button);
+    QFETCH(int, slot);
+    QFETCH(int, tile);
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 100, 60, 1, 1, 600, 480);
+    window->SetSelectedTile(0, 20);
+    window->SetSelectedTile(1, 21);
+    window->scrTiles->setValue(0);
+    QTest::mouseClick(window->picTiles, Qt::MouseButton(button), {},
+                      QPoint(x + Border, 20 + Border));
+    QCOMPARE(window->m_SelectedTiles[slot], qint16(tile));
+    QCOMPARE(window->lblSelectedTile[slot]->text(), QStringLiteral(" %1").arg(tile));
+    // The other slot keeps its tile and its label.
+    const int other = 1 - slot;
+    QCOMPARE(window->m_SelectedTiles[other], qint16(20 + other));
+    QCOMPARE(window->lblSelectedTile[other]->text(), QStringLiteral(" %1").arg(20 + other));
+    // Near the start the strip stays at its first tile.
+    QCOMPARE(window->scrTiles->value(), 0);
+}
+
+void tst_Palette::stripClickPastLastTile() {
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 100, 60, 1, 1, 600, 480);
+    // 260 tiles, 17 cells on a 596-pixel strip: the bar ends at 244.
+    QCOMPARE(window->scrTiles->maximum(), 244);
+    window->scrTiles->setValue(244);
+    QTest::mouseClick(window->picTiles, Qt::LeftButton, {}, QPoint(16 * 36 + 10 + Border, 20));
+    QCOMPARE(window->m_SelectedTiles[0], qint16(259));
+    QCOMPARE(window->lblSelectedTile[0]->text(), QStringLiteral(" 259"));
+    QCOMPARE(window->scrTiles->value(), 244);
+}
+
+void tst_Palette::stripDrawing() {
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 100, 60, 1, 1, 600, 480);
+    PictureBox* strip = window->picTiles;
+    strip->surface().image().fill(Marker);
+    window->scrTiles->setValue(5); // a change redraws the strip
+    for (int i = 0; i < 3; ++i) {
+        const int left = 36 * i;
+        // The tile, twice its sheet size, 4 pixels into its cell and 2 down.
+        QCOMPARE(pixel(strip, left + 4, 2), tileAt(5 + i, 0, 0));
+        QCOMPARE(pixel(strip, left + 5, 3), tileAt(5 + i, 0, 0));
+        QCOMPARE(pixel(strip, left + 6, 4), tileAt(5 + i, 1, 1));
+        QCOMPARE(pixel(strip, left + 35, 33), tileAt(5 + i, 15, 15));
+        // Its black frame, one pixel outside it.
+        QCOMPARE(pixel(strip, left + 3, 1), Black);
+        QCOMPARE(pixel(strip, left + 36, 1), Black);
+        QCOMPARE(pixel(strip, left + 3, 34), Black);
+        QCOMPARE(pixel(strip, left + 36, 34), Black);
+        QCOMPARE(pixel(strip, left + 20, 34), Black);
+        // The gap between frames and the rows around them are not drawn on.
+        QCOMPARE(pixel(strip, left + 37, 10), Marker);
+        QCOMPARE(pixel(strip, left + 38, 10), Marker);
+        QCOMPARE(pixel(strip, left + 10, 0), Marker);
+        QCOMPARE(pixel(strip, left + 10, 35), Marker);
+    }
+    // The cells reach the strip's right edge, the last one clipped.
+    QCOMPARE(pixel(strip, 16 * 36 + 4, 2), tileAt(5 + 16, 0, 0));
+    QCOMPARE(pixel(strip, 595, 2), tileAt(5 + 16, 7, 0));
+}
+
+void tst_Palette::stripDrawingPastLastTile() {
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 100, 60, 1, 1, 600, 480);
+    PictureBox* strip = window->picTiles;
+    window->scrTiles->setValue(244);
+    window->picTiles_Paint();
+    QCOMPARE(pixel(strip, 15 * 36 + 4, 2), tileAt(259, 0, 0));
+    // Tile 260 is past the set: a button-shadow square inside its frame.
+    QCOMPARE(pixel(strip, 16 * 36 + 4, 2), Surface::ButtonShadow);
+    QCOMPARE(pixel(strip, 16 * 36 + 4 + 15, 33), Surface::ButtonShadow);
+    QCOMPARE(pixel(strip, 16 * 36 + 3, 1), Black);
+}
+
+void tst_Palette::setSelectedTileCentresStrip() {
+    EditorTestHost host;
+    // A strip 600 wide less its border: the bar is 546 wide, 17 tiles of 32
+    // pixels, so a selected tile goes 8 cells in.
+    auto window = editortest::newWindow(host, 100, 60, 1, 1, 600, 480);
+    window->SetSelectedTile(0, 100);
+    QCOMPARE(window->scrTiles->value(), 92);
+    QCOMPARE(window->lblSelectedTile[0]->text(), QStringLiteral(" 100"));
+    QCOMPARE(pixel(window->picTiles, 8 * 36 + 4, 2), tileAt(100, 0, 0));
+    // A 532-pixel bar (16 whole tiles, a half is not counted) centres 8 in.
+    window->resize(586, 480);
+    QCOMPARE(window->scrTiles->width(), 532);
+    window->SetSelectedTile(1, 150);
+    QCOMPARE(window->scrTiles->value(), 142);
+    // Near either end the strip stops at Min or Max.
+    window->SetSelectedTile(1, 4);
+    QCOMPARE(window->scrTiles->value(), 0);
+    window->SetSelectedTile(1, 259);
+    QCOMPARE(window->scrTiles->value(), window->scrTiles->maximum());
+    // A negative tile shows with its minus sign.
+    window->SetSelectedTile(0, -1);
+    QCOMPARE(window->lblSelectedTile[0]->text(), QStringLiteral("-1"));
+}
+
+void tst_Palette::selectedTileBoxes() {
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 100, 60, 1, 1, 600, 480);
+    window->SetSelectedTile(0, 17);
+    window->SetSelectedTile(1, 42);
+    for (int slot = 0; slot < 2; ++slot) {
+        const int tile = slot == 0 ? 17 : 42;
+        PictureBox* box = window->picSelectedTile[slot];
+        QCOMPARE(box->ScaleWidth(), 32);
+        QCOMPARE(pixel(box, 0, 0), tileAt(tile, 0, 0));
+        QCOMPARE(pixel(box, 31, 31), tileAt(tile, 15, 15));
+        QCOMPARE(pixel(box, 10, 20), tileAt(tile, 5, 10));
+    }
+    // A tile past the set shows the button-shadow square.
+    window->SetSelectedTile(1, 999);
+    QCOMPARE(pixel(window->picSelectedTile[1], 5, 5), Surface::ButtonShadow);
+    QCOMPARE(window->lblSelectedTile[1]->text(), QStringLiteral(" 999"));
+}
+
+void tst_Palette::tileSelectorLayout() {
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 100, 60, 1, 1, 600, 480);
+    window->SetTiles(sixHundredTiles());
+    showSelector(window->picTileSelector, 400, 300);
+    QScrollBar* bar = window->scrTileSelector;
+    // A full-height bar at the inner area's right edge.
+    QCOMPARE(bar->geometry(), QRect(Border + 400 - 17, Border, 17, 300));
+    // 10 columns and 8 rows of 600 tiles: 60 grid rows.
+    QCOMPARE(bar->minimum(), 0);
+    QCOMPARE(bar->maximum(), 53);
+    QCOMPARE(bar->pageStep(), 4);
+    QCOMPARE(bar->singleStep(), 1);
+    QVERIFY(bar->isEnabled());
+}
+
+void tst_Palette::tileSelectorWithFewTiles() {
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 100, 60, 1, 1, 600, 480);
+    // 18 columns and 13 rows fit 700 x 500: 260 tiles make 15 grid rows.
+    showSelector(window->picTileSelector, 700, 500);
+    QCOMPARE(window->scrTileSelector->maximum(), 15 - 12);
+    QVERIFY(window->scrTileSelector->isEnabled());
+    // Fewer tiles than cells: no range, and the bar is disabled.
+    showSelector(window->picTileSelector, 1000, 600);
+    QCOMPARE(window->scrTileSelector->maximum(), 0);
+    QVERIFY(!window->scrTileSelector->isEnabled());
+    // A selector one row high still pages by a row.
+    showSelector(window->picTileSelector, 400, 40);
+    QCOMPARE(window->scrTileSelector->pageStep(), 1);
+}
+
+void tst_Palette::tileSelectorDrawing() {
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 100, 60, 1, 1, 600, 480);
+    window->SetTiles(sixHundredTiles());
+    PictureBox* selector = window->picTileSelector;
+    showSelector(selector, 400, 300);
+    selector->surface().image().fill(Marker);
+    window->picTileSelector_Paint();
+    for (int r : {0, 7}) {
+        for (int c : {0, 1, 9}) {
+            const int left = 36 * c, top = 36 * r;
+            QCOMPARE(pixel(selector, left + 4, top + 4), tileAt(r * 10 + c, 0, 0));
+            QCOMPARE(pixel(selector, left + 35, top + 35), tileAt(r * 10 + c, 15, 15));
+            QCOMPARE(pixel(selector, left + 3, top + 3), Black);
+            QCOMPARE(pixel(selector, left + 36, top + 36), Black);
+            QCOMPARE(pixel(selector, left + 36, top + 3), Black);
+            // The gaps between frames are never drawn on.
+            QCOMPARE(pixel(selector, left + 37, top + 10), Marker);
+            QCOMPARE(pixel(selector, left + 10, top + 38), Marker);
+        }
+    }
+    // Nothing beyond the tenth column and the eighth row.
+    QCOMPARE(pixel(selector, 10 * 36 + 4, 4), Marker);
+    QCOMPARE(pixel(selector, 4, 8 * 36 + 4), Marker);
+    // Scrolled to the end, the last row holds tiles 600..609: past the set.
+    window->scrTileSelector->setValue(53);
+    window->picTileSelector_Paint();
+    QCOMPARE(pixel(selector, 9 * 36 + 4, 6 * 36 + 4), tileAt(599, 0, 0));
+    QCOMPARE(pixel(selector, 4, 7 * 36 + 4), Surface::ButtonShadow);
+    QCOMPARE(pixel(selector, 3, 7 * 36 + 3), Black);
+}
+
+void tst_Palette::tileSelectorPicks_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QPoint>("inner");
+    QTest::addColumn<int>("firstRow");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<int>("tile"); // -1: nothing picked
+    QTest::newRow("left, first cell") << 1 << QPoint(10, 10) << 0 << 0 << 0;
+    QTest::newRow("right, x 38 is column 1") << 2 << QPoint(38, 10) << 0 << 1 << 1;
+    QTest::newRow("middle, x 37 is column 0") << 4 << QPoint(37, 40) << 0 << 0 << 10;
+    QTest::newRow("gap above the first row") << 1 << QPoint(100, 0) << 0 << 0 << 2;
+    QTest::newRow("over the scroll bar: last column") << 1 << QPoint(392, 10) << 0 << 0 << 9;
+    QTest::newRow("scrolled") << 2 << QPoint(100, 80) << 5 << 1 << 72;
+    QTest::newRow("past the last tile") << 1 << QPoint(390, 290) << 53 << 0 << 599;
+    QTest::newRow("left of the selector") << 1 << QPoint(-1, 10) << 0 << 0 << -1;
+    QTest::newRow("below the selector") << 1 << QPoint(10, 300) << 0 << 0 << -1;
+    QTest::newRow("right of the selector") << 1 << QPoint(400, 10) << 0 << 0 << -1;
+}
+
+void tst_Palette::tileSelectorPicks() {
+    QFETCH(int, button);
+    QFETCH(QPoint, inner);
+    QFETCH(int, firstRow);
+    QFETCH(int, slot);
+    QFETCH(int, tile);
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 100, 60, 1, 1, 600, 480);
+    window->SetTiles(sixHundredTiles());
+    showSelector(window->picTileSelector, 400, 300);
+    window->SetSelectedTile(0, 333);
+    window->SetSelectedTile(1, 444);
+    window->scrTileSelector->setValue(firstRow);
+    // Window coordinates: the selector sits at the window's top-left corner.
+    window->PickTileAt(button, inner.x() + Border, inner.y() + Border);
+    const qint16 expected[2] = {tile >= 0 && slot == 0 ? qint16(tile) : qint16(333),
+                                tile >= 0 && slot == 1 ? qint16(tile) : qint16(444)};
+    QCOMPARE(window->m_SelectedTiles[0], expected[0]);
+    QCOMPARE(window->m_SelectedTiles[1], expected[1]);
+    QCOMPARE(window->lblSelectedTile[slot]->text(), QStringLiteral(" %1").arg(expected[slot]));
+}
+
+void tst_Palette::tileSelectorNarrowerThanACell() {
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 100, 60, 1, 1, 600, 480);
+    PictureBox* selector = window->picTileSelector;
+    showSelector(selector, 40, 300);
+    QCOMPARE(window->scrTileSelector->maximum(), 0);
+    QVERIFY(!window->scrTileSelector->isEnabled());
+    QVERIFY(window->scrTileSelector->pageStep() >= 1);
+    selector->surface().image().fill(Marker);
+    window->picTileSelector_Paint();
+    QCOMPARE(selector->surface().image(), [] {
+        QImage all(40, 300, QImage::Format_RGB32);
+        all.fill(Marker);
+        return all;
+    }());
+    window->SetSelectedTile(0, 77);
+    window->PickTileAt(1, 10, 10);
+    QCOMPARE(window->m_SelectedTiles[0], qint16(77));
+}
+
+void tst_Palette::spriteSelectorLayoutAndPicks() {
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 100, 60, 1, 1, 800, 600);
+    window->SetSprites(spritesWithLargest64x96());
+    QCOMPARE(window->m_PaletteSprites.MaxRenderWidth(), 64);
+    QCOMPARE(window->m_PaletteSprites.MaxRenderHeight(), 96);
+    showSelector(window->picSpriteSelector, 700, 420);
+    QScrollBar* bar = window->scrSpriteSelector;
+    QCOMPARE(bar->geometry(), QRect(Border + 700 - 17, Border, 17, 420));
+    // Cells 68 x 100: 10 columns and 4 rows hold all 11 sprites.
+    QCOMPARE(bar->maximum(), 0);
+    QVERIFY(!bar->isEnabled());
+    QCOMPARE(bar->pageStep(), 2);
+    window->SetSelectedSprite(7);
+    // Column 3 of row 0 (x 2 + 3 * 68 = 206 is its first pixel).
+    window->PickSpriteAt(206 + Border, 50 + Border);
+    QCOMPARE(window->m_SelectedSprite, qint16(3));
+    window->PickSpriteAt(205 + Border, 50 + Border);
+    QCOMPARE(window->m_SelectedSprite, qint16(2));
+    // Row 1, column 0 is sprite 10, the last.
+    window->PickSpriteAt(10 + Border, 102 + Border);
+    QCOMPARE(window->m_SelectedSprite, qint16(10));
+    QCOMPARE(window->lblSelectedSprite->text(), QStringLiteral(" 10"));
+    // In the last grid row, past the last sprite: the last sprite.
+    window->SetSelectedSprite(1);
+    window->PickSpriteAt(5 * 68 + 10 + Border, 150 + Border);
+    QCOMPARE(window->m_SelectedSprite, qint16(10));
+    // Over the bar and below the last drawn row: last column, last row.
+    window->SetSelectedSprite(1);
+    window->PickSpriteAt(695 + Border, 419 + Border);
+    QCOMPARE(window->m_SelectedSprite, qint16(10));
+    // The button does not matter and a point outside picks nothing.
+    window->SetSelectedSprite(1);
+    window->PickSpriteAt(700 + Border, 10 + Border);
+    window->PickSpriteAt(Border - 1, 10 + Border);
+    QCOMPARE(window->m_SelectedSprite, qint16(1));
+    // Narrower than one cell: nothing to pick.
+    showSelector(window->picSpriteSelector, 80, 420);
+    window->PickSpriteAt(10 + Border, 10 + Border);
+    QCOMPARE(window->m_SelectedSprite, qint16(1));
+    QVERIFY(bar->pageStep() >= 1);
+}
+
+void tst_Palette::spriteSelectorDrawing() {
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 100, 60, 1, 1, 800, 600);
+    window->SetSprites(spritesWithLargest64x96());
+    PictureBox* selector = window->picSpriteSelector;
+    showSelector(selector, 700, 420);
+    selector->surface().image().fill(Marker);
+    window->picSpriteSelector_Paint();
+    const QRgb background = selector->surface().BackColor();
+    // Sprite 0 (10 x 12, drawn 20 x 24) on white where see-through, on the
+    // background colour in the rest of its cell.
+    for (int y = 0; y < 24; ++y) {
+        for (int x = 0; x < 20; ++x) {
+            const QRgb expected = fixtures::spriteClear(1, x / 2, y / 2)
+                                      ? 0xFFFFFFFF
+                                      : fixtures::spritePixel(1, x / 2, y / 2);
+            QCOMPARE(pixel(selector, 4 + x, 4 + y), expected);
+        }
+    }
+    QCOMPARE(pixel(selector, 4 + 20, 4), background);
+    QCOMPARE(pixel(selector, 4 + 63, 4 + 95), background);
+    // Frames of cell (0, 0) and of the last column.
+    QCOMPARE(pixel(selector, 3, 3), Black);
+    QCOMPARE(pixel(selector, 68, 100), Black);
+    QCOMPARE(pixel(selector, 9 * 68 + 3, 3), Black);
+    // Sprite 9 shares its bitmap with sprite 6 (fixture id 7).
+    QCOMPARE(pixel(selector, 9 * 68 + 4, 4),
+             fixtures::spriteClear(7, 0, 0) ? 0xFFFFFFFF : fixtures::spritePixel(7, 0, 0));
+    // Row 1: sprite 10, then cells past the last sprite with only a frame.
+    QCOMPARE(pixel(selector, 4 + 30, 104 + 30), background);
+    QCOMPARE(pixel(selector, 68 + 3, 100 + 3), Black);
+    QCOMPARE(pixel(selector, 68 + 4, 104), Marker);
+    QCOMPARE(pixel(selector, 68 + 40, 104 + 50), Marker);
+    QCOMPARE(pixel(selector, 3 * 68 + 4, 3 * 100 + 4), Marker);
+    QCOMPARE(pixel(selector, 3 * 68 + 3, 3 * 100 + 3), Black);
+    // The gaps between frames are not drawn on.
+    QCOMPARE(pixel(selector, 69, 50), Marker);
+    QCOMPARE(pixel(selector, 70, 50), Marker);
+}
+
+void tst_Palette::selectedSprite() {
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 100, 60, 1, 1, 600, 480);
+    PictureBox* box = window->picSelectedSprite;
+    window->SetSelectedSprite(0);
+    QCOMPARE(window->m_SelectedSprite, qint16(0));
+    QCOMPARE(window->lblSelectedSprite->text(), QStringLiteral(" 0"));
+    // Sprite 0 of the fixtures is 11 x 12, drawn 22 x 24 on white.
+    QCOMPARE(pixel(box, 0, 0),
+             fixtures::spriteClear(1, 0, 0) ? 0xFFFFFFFF : fixtures::spritePixel(1, 0, 0));
+    QCOMPARE(pixel(box, 3, 5),
+             fixtures::spriteClear(1, 1, 2) ? 0xFFFFFFFF : fixtures::spritePixel(1, 1, 2));
+    QCOMPARE(pixel(box, 25, 5), box->surface().BackColor());
+    // A larger sprite replaces it whole and is cut off by the box.
+    window->SetSelectedSprite(10);
+    QCOMPARE(window->lblSelectedSprite->text(), QStringLiteral(" 10"));
+    QCOMPARE(pixel(box, 31, 31),
+             fixtures::spriteClear(11, 15, 15) ? 0xFFFFFFFF : fixtures::spritePixel(11, 15, 15));
+    // Nothing is scrolled by choosing a sprite.
+    window->scrTiles->setValue(30);
+    window->SetSelectedSprite(5);
+    QCOMPARE(window->scrTiles->value(), 30);
+}
+
+QTEST_MAIN(tst_Palette)
+#include "tst_Palette.moc"
