@@ -5,6 +5,7 @@
 #include "PickerButton.h"
 #include "PictureBox.h"
 #include "Prompts.h"
+#include "cCommonDialog.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QToolButton>
@@ -58,6 +60,36 @@ protected:
 
 private:
     QEvent::Type m_Type;
+    std::function<void()> m_Action;
+};
+
+// Calls `action` when the watched widget is clicked: pressed and released
+// with the pointer still on it. A label does not take presses itself, so
+// without this the press would go to the panel under it.
+class ClickHook : public QObject {
+public:
+    ClickHook(QWidget* watched, std::function<void()> action)
+        : QObject(watched), m_Watched(watched), m_Action(std::move(action)) {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress) {
+            event->accept();
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (m_Watched->rect().contains(mouse->position().toPoint()))
+                m_Action();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_Watched;
     std::function<void()> m_Action;
 };
 
@@ -155,12 +187,22 @@ void FinishZoom(frmEdit& window) {
     window.RedrawEdit();
 }
 
-const QStringList& LevelFilters() {
-    static const QStringList filters = {QStringLiteral("All Levels (Level??.ck?)"),
-                                        QStringLiteral("Keen 1 Levels (Level??.ck1)"),
-                                        QStringLiteral("Keen 2 Levels (Level??.ck2)"),
-                                        QStringLiteral("Keen 3 Levels (Level??.ck3)")};
-    return filters;
+// A file that could not be read or written: the message names the file and
+// the reason.
+void ShowFileError(QWidget* owner, const IoResult& result) {
+    Prompts::Current().Message(owner, result.error, QString(), Prompts::Buttons::Ok,
+                               Prompts::Icon::Critical);
+}
+
+// The tile strip's scroll range for the palette's tile size and the strip's
+// width.
+void SetUpTileStrip(frmEdit& window) {
+    const EditGeometry::ScrollRange range = EditGeometry::TileStripRange(
+        window.picTiles->ScaleWidth(), window.m_PaletteTiles.RenderWidth(), window.m_Tiles.Count());
+    window.scrTiles->setMinimum(0);
+    window.scrTiles->setMaximum(range.max);
+    window.scrTiles->setPageStep(range.largeChange);
+    window.scrTiles->setEnabled(range.enabled);
 }
 
 } // namespace
@@ -331,7 +373,7 @@ void frmEdit::ConnectControls() {
         });
         new EventHook(optMode[i], QEvent::FocusIn, [this, i] { optMode_GotFocus(i); });
     }
-    new EventHook(lblPosition, QEvent::MouseButtonRelease, [this] { lblPosition_Click(); });
+    new ClickHook(lblPosition, [this] { lblPosition_Click(); });
 
     // Tile strip and selections.
     connect(picTiles, &PictureBox::Paint, this, [this] { picTiles_Paint(); });
@@ -373,6 +415,8 @@ void frmEdit::Display() {
     show();
     Form_Resize();
     picEditHolder_Resize();
+    // Sets given before the window was first shown have had no strip yet.
+    SetUpTileStrip(*this);
 }
 
 void frmEdit::SetTiles(const TileSet& tiles) {
@@ -381,14 +425,8 @@ void frmEdit::SetTiles(const TileSet& tiles) {
     m_PaletteTiles = m_Tiles.Clone();
     m_PreviewTiles.SetZoom(-3);
     m_PaletteTiles.SetZoom(1);
-    if (!isVisible())
-        return;
-    const EditGeometry::ScrollRange range = EditGeometry::TileStripRange(
-        picTiles->ScaleWidth(), m_PaletteTiles.RenderWidth(), m_Tiles.Count());
-    scrTiles->setMinimum(0);
-    scrTiles->setMaximum(range.max);
-    scrTiles->setPageStep(range.largeChange);
-    scrTiles->setEnabled(true);
+    if (isVisible())
+        SetUpTileStrip(*this);
 }
 
 void frmEdit::SetSprites(const SpriteSet& sprites) {
@@ -499,8 +537,7 @@ bool frmEdit::mnuFileSave_Click() {
         return mnuFileSaveAs_Click();
     const IoResult result = m_Level.Save(m_FileName);
     if (!result) {
-        Prompts::Current().Message(this, result.error, QString(), Prompts::Buttons::Ok,
-                                   Prompts::Icon::Critical);
+        ShowFileError(this, result);
         return false;
     }
     m_Modified = false;
@@ -508,26 +545,24 @@ bool frmEdit::mnuFileSave_Click() {
 }
 
 bool frmEdit::mnuFileSaveAs_Click() {
-    Prompts::FileRequest request;
-    request.save = true;
-    request.caption = QStringLiteral("Save File As");
-    request.initialDir = QCoreApplication::applicationDirPath();
-    request.fileName = m_FileName;
-    request.filters = LevelFilters();
-    request.filterIndex = 1;
-    request.overwritePrompt = true;
-    request.owner = m_Host.HostWindow();
-    QString chosen;
-    if (!Prompts::Current().ChooseFile(request, chosen))
+    QString fileName = m_FileName;
+    QString fileTitle;
+    QString filter = QStringLiteral("All Levels|Level??.ck?|Keen 1 Levels|Level??.ck1|Keen 2 "
+                                    "Levels|Level??.ck2|Keen 3 Levels|Level??.ck3");
+    qint32 filterIndex = 1;
+    qint32 flags = cCommonDialog::OFN_EXPLORER | cCommonDialog::OFN_LONGNAMES;
+    cCommonDialog dialog;
+    if (!dialog.VBGetSaveFileName(
+            fileName, fileTitle, true, filter, filterIndex, QCoreApplication::applicationDirPath(),
+            QStringLiteral("Save File As"), QString(), m_Host.HostWindow(), flags))
         return false;
-    const IoResult result = m_Level.Save(chosen);
+    const IoResult result = m_Level.Save(fileName);
     if (!result) {
-        // The window keeps naming the file it really came from.
-        Prompts::Current().Message(this, result.error, QString(), Prompts::Buttons::Ok,
-                                   Prompts::Icon::Critical);
+        // The window keeps naming the file its level really is in.
+        ShowFileError(this, result);
         return false;
     }
-    m_FileName = chosen;
+    m_FileName = fileName;
     UpdateCaption();
     m_Modified = false;
     return true;

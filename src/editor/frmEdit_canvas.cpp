@@ -8,14 +8,7 @@
 #include <QLabel>
 #include <QScrollBar>
 
-#include <limits>
-
 namespace {
-
-// The tile set's pixel-to-cell counts take 16-bit lengths.
-qint16 PixelLength(int pixels) {
-    return static_cast<qint16>(qBound(0, pixels, int(std::numeric_limits<qint16>::max())));
-}
 
 void ApplyRange(QScrollBar* bar, const EditGeometry::ScrollRange& range) {
     // Lowering the maximum below the value moves the value, which reports
@@ -64,17 +57,15 @@ void frmEdit::picEditHolder_Resize() {
 
     scrEditX->setGeometry(0, sh - scrEditX->height(), qMax(0, sw - cmdLevelPreview->width()),
                           scrEditX->height());
-    ApplyRange(scrEditX,
-               EditGeometry::EditScrollRange(
-                   m_Level.Width(), m_Tiles.PixelWToTiles(PixelLength(sw - scrEditX->height())),
-                   m_Tiles.PixelWToTiles(PixelLength(sw))));
+    ApplyRange(scrEditX, EditGeometry::EditScrollRange(
+                             m_Level.Width(), m_Tiles.PixelWToTiles(sw - scrEditX->height()),
+                             m_Tiles.PixelWToTiles(sw)));
 
     scrEditY->setGeometry(sw - scrEditY->width(), 0, scrEditY->width(),
                           qMax(0, sh - cmdLevelPreview->height()));
-    ApplyRange(scrEditY,
-               EditGeometry::EditScrollRange(
-                   m_Level.Height(), m_Tiles.PixelHToTiles(PixelLength(sh - scrEditY->width())),
-                   m_Tiles.PixelHToTiles(PixelLength(sh))));
+    ApplyRange(scrEditY, EditGeometry::EditScrollRange(
+                             m_Level.Height(), m_Tiles.PixelHToTiles(sh - scrEditY->width()),
+                             m_Tiles.PixelHToTiles(sh)));
 
     cmdLevelPreview->move(sw - cmdLevelPreview->width(), sh - cmdLevelPreview->height());
     picEdit->setGeometry(0, 0, qMax(0, sw - scrEditY->width()), qMax(0, sh - scrEditX->height()));

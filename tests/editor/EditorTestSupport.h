@@ -1,0 +1,117 @@
+#pragma once
+
+// Shared pieces of the editor window tests: a host that stands in for the
+// main window, holding small graphics sets built in memory, and helpers that
+// open a real editor window on it the way the main window does.
+//
+//   EditorTestHost host;
+//   auto window = editortest::newWindow(host, 100, 60, 1, 1);
+//   window->picEdit_MouseDown(1, 0, 5, 5);
+
+#include "EditorHost.h"
+#include "SpriteSet.h"
+#include "Surface.h"
+#include "TileSet.h"
+#include "frmEdit.h"
+#include "graphics/GraphicsFixtures.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <QWidget>
+
+#include <memory>
+
+namespace editortest {
+
+// A tile sheet of 13 x 20 tiles (260, enough for every episode's wall and
+// fill tiles) whose pixels say which tile and which pixel they come from:
+// fixtures::tilePixel(n, px, py).
+inline QImage tileSheet() {
+    return fixtures::tileSheet(13 * 16, 20 * 16);
+}
+
+inline TileSet makeTiles() {
+    TileSet tiles;
+    tiles.LoadFromImage(tileSheet());
+    return tiles;
+}
+
+// An episode's sprites from fixtures::episodeSprites (sprite i is
+// fixtures::spriteSize(i) and coloured by fixtures::spritePixel).
+inline SpriteSet makeSprites(int episode) {
+    SpriteSet sprites;
+    const fixtures::MemorySource source = fixtures::episodeSprites(episode);
+    Surface scratch;
+    sprites.LoadFromSource(static_cast<qint16>(episode), source, scratch);
+    return sprites;
+}
+
+} // namespace editortest
+
+// The main window's part, as an editor window sees it: it counts the File
+// commands handed to it and serves the sets of the three episodes.
+class EditorTestHost : public EditorHost {
+public:
+    EditorTestHost() {
+        for (int i = 0; i < 3; ++i) {
+            m_Tiles[i] = editortest::makeTiles();
+            m_Sprites[i] = editortest::makeSprites(i + 1);
+        }
+    }
+
+    int newCalls = 0;
+    int openCalls = 0;
+    int exitCalls = 0;
+
+    void mnuFileNew_Click() override { ++newCalls; }
+    void mnuFileOpen_Click() override { ++openCalls; }
+    void mnuFileExit_Click() override { ++exitCalls; }
+    const TileSet& TileSets(int index) const override { return m_Tiles[index]; }
+    const SpriteSet& SpriteSets(int index) const override { return m_Sprites[index]; }
+    QWidget* HostWindow() override { return &m_Window; }
+
+private:
+    TileSet m_Tiles[3];
+    SpriteSet m_Sprites[3];
+    QWidget m_Window;
+};
+
+namespace editortest {
+
+// Waits until the window is on the (offscreen) screen and its first paint,
+// which draws the canvas and the palettes, has run.
+inline void exposed(QWidget& window) {
+    if (QTest::qWaitForWindowExposed(&window))
+        QCoreApplication::processEvents();
+}
+
+// The main window's road to a new level's window: sets, level, Display.
+// The window is `width` x `height` pixels (outer size, no frame offscreen).
+inline std::unique_ptr<frmEdit> newWindow(EditorTestHost& host, qint16 w, qint16 h, qint16 episode,
+                                          qint16 number, int width = 600, int height = 480) {
+    auto window = std::make_unique<frmEdit>(host);
+    window->resize(width, height);
+    window->SetTiles(host.TileSets(episode - 1));
+    window->SetSprites(host.SpriteSets(episode - 1));
+    window->NewLevel(w, h, episode, number);
+    window->Display();
+    exposed(*window);
+    return window;
+}
+
+// The same for a level file; nullptr when it does not load.
+inline std::unique_ptr<frmEdit> openWindow(EditorTestHost& host, const QString& fileName,
+                                           int width = 600, int height = 480) {
+    auto window = std::make_unique<frmEdit>(host);
+    window->resize(width, height);
+    const int episode = qBound(1, int(Level::EpisodeFromFileName(fileName)), 3);
+    window->SetTiles(host.TileSets(episode - 1));
+    window->SetSprites(host.SpriteSets(episode - 1));
+    if (!window->LoadLevel(fileName))
+        return nullptr;
+    window->Display();
+    exposed(*window);
+    return window;
+}
+
+} // namespace editortest

@@ -1,0 +1,84 @@
+#include "EditGeometry.h"
+
+#include <QTest>
+
+using namespace EditGeometry;
+
+class tst_EditGeometry : public QObject {
+    Q_OBJECT
+private slots:
+    void editScrollRange_data();
+    void editScrollRange();
+    void tileStripRange_data();
+    void tileStripRange();
+    void zoomInStopsAtThree();
+    void scrollReportText();
+};
+
+void tst_EditGeometry::editScrollRange_data() {
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("inView");
+    QTest::addColumn<int>("inHolder");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<int>("largeChange");
+    QTest::addColumn<bool>("enabled");
+    // 100 x 60 cells in a 400 x 300 holder at 16-pixel cells: 383 pixels
+    // need 24 columns, 400 need 25; 283 need 18 rows, 300 need 19.
+    QTest::newRow("worked example, across") << 100 << 24 << 25 << 77 << 12 << true;
+    QTest::newRow("worked example, down") << 60 << 18 << 19 << 43 << 9 << true;
+    QTest::newRow("level one cell longer than the view") << 25 << 24 << 25 << 2 << 12 << true;
+    QTest::newRow("last column just fits") << 23 << 24 << 25 << 0 << 12 << false;
+    QTest::newRow("level narrower than the view") << 24 << 49 << 50 << 0 << 25 << false;
+    // Fewer than two cells across the holder would make a page step of 0.
+    QTest::newRow("one cell in the holder") << 100 << 1 << 1 << 100 << 1 << true;
+    QTest::newRow("two cells in the holder") << 100 << 2 << 2 << 99 << 1 << true;
+}
+
+void tst_EditGeometry::editScrollRange() {
+    QFETCH(int, level);
+    QFETCH(int, inView);
+    QFETCH(int, inHolder);
+    const ScrollRange range = EditScrollRange(level, inView, inHolder);
+    QTEST(range.max, "max");
+    QTEST(range.largeChange, "largeChange");
+    QTEST(range.enabled, "enabled");
+}
+
+void tst_EditGeometry::tileStripRange_data() {
+    QTest::addColumn<int>("scaleWidth");
+    QTest::addColumn<double>("renderWidth");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<int>("largeChange");
+    // 548 pixels of 36-pixel pitch show 16 tiles, the last in part.
+    QTest::newRow("611 tiles") << 548 << 32.0 << 611 << 596 << 8;
+    QTest::newRow("exactly 15 tiles wide") << 540 << 32.0 << 611 << 597 << 7;
+    QTest::newRow("fewer tiles than the strip shows") << 548 << 32.0 << 10 << 0 << 8;
+    QTest::newRow("a strip narrower than one tile") << 20 << 32.0 << 611 << 611 << 1;
+    QTest::newRow("empty strip") << 0 << 32.0 << 611 << 612 << 1;
+}
+
+void tst_EditGeometry::tileStripRange() {
+    QFETCH(int, scaleWidth);
+    QFETCH(double, renderWidth);
+    QFETCH(int, count);
+    const ScrollRange range = TileStripRange(scaleWidth, renderWidth, count);
+    QTEST(range.max, "max");
+    QTEST(range.largeChange, "largeChange");
+    QVERIFY(range.enabled);
+}
+
+void tst_EditGeometry::zoomInStopsAtThree() {
+    QCOMPARE(ZoomInLevel(-4), -3);
+    QCOMPARE(ZoomInLevel(0), 1);
+    QCOMPARE(ZoomInLevel(2), 3);
+    QCOMPARE(ZoomInLevel(3), 3);
+}
+
+void tst_EditGeometry::scrollReportText() {
+    QCOMPARE(ScrollReportText(43, 0, 5), QStringLiteral(" 43, 0, 5"));
+    QCOMPARE(ScrollReportText(-1, 0, 12), QStringLiteral("-1, 0, 12"));
+}
+
+QTEST_APPLESS_MAIN(tst_EditGeometry)
+#include "tst_EditGeometry.moc"

@@ -1,0 +1,686 @@
+#include "EditorTestSupport.h"
+#include "PickerButton.h"
+#include "PictureBox.h"
+#include "ScriptedPrompts.h"
+#include "TestData.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+using editortest::newWindow;
+using editortest::openWindow;
+using fixtures::tilePixel;
+
+namespace {
+
+const QString CloseQuestion =
+    QStringLiteral("This file has changed since it was last saved. Do you want to save it?");
+
+// A window whose edit area holder is `holderW` x `holderH` pixels: the tile
+// strip (61) and the tool bar (57) sit under it.
+std::unique_ptr<frmEdit> windowWithHolder(EditorTestHost& host, qint16 w, qint16 h, int holderW,
+                                          int holderH, qint16 episode = 1) {
+    return newWindow(host, w, h, episode, 1, holderW, holderH + 61 + 57);
+}
+
+QRgb canvasPixel(frmEdit& window, int x, int y) {
+    return window.picEdit->surface().image().pixel(x, y);
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+} // namespace
+
+class tst_frmEdit : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void controlsAtCreation();
+    void menusAndDelegatedCommands();
+    void setsAreClonesAtTheirZooms();
+    void newLevelAndLayout();
+    void workedExampleScrollRanges();
+    void levelSmallerThanTheView();
+    void minimumSizeAndMinimisedWindow();
+    void zoomLimitsAndRangesFollow();
+    void canvasPixels();
+    void scrollingRedrawsUnlessSuppressed();
+    void modeButtonsAndPositionReport();
+    void saveOfNewLevelAsksForAName();
+    void saveAsWritesAndRenames();
+    void failedSaveKeepsEverything();
+    void closeQuestionPaths();
+    void closeInsideTheMdiArea();
+    void failedLoadLeavesNoName();
+    void sameFileInTwoWindows();
+    void realLevelsRoundTrip();
+
+private:
+    EditorTestHost* m_Host = nullptr;
+    ScriptedPrompts* m_Prompts = nullptr;
+    ScopedPrompts* m_Installed = nullptr;
+};
+
+void tst_frmEdit::init() {
+    m_Host = new EditorTestHost;
+    m_Prompts = new ScriptedPrompts;
+    m_Installed = new ScopedPrompts(*m_Prompts);
+}
+
+void tst_frmEdit::cleanup() {
+    delete m_Installed;
+    delete m_Prompts;
+    delete m_Host;
+}
+
+void tst_frmEdit::controlsAtCreation() {
+    frmEdit window(*m_Host);
+    QVERIFY(window.m_FileName.isEmpty());
+    QVERIFY(!window.m_Modified);
+    QVERIFY(!window.m_Drawing);
+    QCOMPARE(window.m_Mode, qint16(0));
+    QCOMPARE(window.m_SelectedTiles[0], qint16(0));
+    QCOMPARE(window.m_SelectedTiles[1], qint16(0));
+    QCOMPARE(window.m_SelectedSprite, qint16(0));
+    QVERIFY(!window.m_SuppressRedraw);
+
+    QCOMPARE(window.picTiles->height(), 61);
+    QCOMPARE(window.picTools->height(), 57);
+    QCOMPARE(window.cmdTiles->size(), QSize(25, 57));
+    QCOMPARE(window.cmdSprites->size(), QSize(25, 57));
+    QCOMPARE(window.cmdTiles->parentWidget(), window.picTiles);
+    QCOMPARE(window.scrTiles->height(), 17);
+    QCOMPARE(window.scrEditX->height(), 17);
+    QCOMPARE(window.scrEditY->width(), 17);
+    QCOMPARE(window.cmdLevelPreview->size(), QSize(17, 17));
+    QCOMPARE(window.cmdLevelPreview->parentWidget(), window.picEditHolder);
+    QCOMPARE(window.cmdLevelPreview->iconSize(), QSize(13, 13));
+    QCOMPARE(window.picEdit->parentWidget(), window.picEditHolder);
+    QCOMPARE(window.picEdit->surface().BackColor(), QRgb(0xFFC0C0C0));
+    QCOMPARE(window.picEditHolder->surface().BackColor(), QRgb(0xFFFFFFFF));
+
+    const QPoint boxes[3] = {{6, 6}, {46, 6}, {88, 6}};
+    PictureBox* boxWidgets[3] = {window.picSelectedTile[0], window.picSelectedTile[1],
+                                 window.picSelectedSprite};
+    QLabel* labels[3] = {window.lblSelectedTile[0], window.lblSelectedTile[1],
+                         window.lblSelectedSprite};
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(boxWidgets[i]->parentWidget(), window.picTools);
+        QCOMPARE(boxWidgets[i]->geometry(), QRect(boxes[i], QSize(36, 36)));
+        QCOMPARE(labels[i]->size(), QSize(33, 17));
+        QCOMPARE(labels[i]->text(), QStringLiteral("0"));
+        QVERIFY(labels[i]->y() >= boxWidgets[i]->geometry().bottom());
+    }
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY(window.optMode[i]->isCheckable());
+        QVERIFY(window.optMode[i]->autoExclusive());
+        QCOMPARE(window.optMode[i]->iconSize(), QSize(32, 32));
+        QVERIFY(!window.optMode[i]->icon().isNull());
+    }
+    QVERIFY(window.optMode[0]->isChecked());
+    QVERIFY(!window.optMode[1]->isChecked());
+    QCOMPARE(window.lblPosition->text(), QStringLiteral("0, 0"));
+
+    QVERIFY(window.picLevelPreview->isHidden());
+    QCOMPARE(window.picLevelPreview->size(), QSize(97, 97));
+    for (PictureBox* selector : {window.picTileSelector, window.picSpriteSelector}) {
+        QVERIFY(selector->isHidden());
+        QCOMPARE(selector->surface().BackColor(), Surface::ButtonShadow);
+    }
+    QCOMPARE(window.scrTileSelector->parentWidget(), window.picTileSelector);
+    QCOMPARE(window.scrTileSelector->orientation(), Qt::Vertical);
+    QCOMPARE(window.scrSpriteSelector->parentWidget(), window.picSpriteSelector);
+    QCOMPARE(window.imgCursor0.size(), QSize(32, 32));
+}
+
+void tst_frmEdit::menusAndDelegatedCommands() {
+    frmEdit window(*m_Host);
+    const QList<QMenu*> menus = window.Menus();
+    QCOMPARE(menus.size(), 3);
+    QCOMPARE(menus[0]->title(), QStringLiteral("&File"));
+    QCOMPARE(menus[1]->title(), QStringLiteral("&View"));
+    QCOMPARE(menus[2]->title(), QStringLiteral("&Level"));
+
+    QStringList fileItems;
+    for (QAction* action : menus[0]->actions())
+        fileItems << (action->isSeparator()
+                          ? QStringLiteral("-")
+                          : action->text() + "\t" + action->shortcut().toString());
+    QCOMPARE(fileItems, QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S",
+                                     "Save &As...\t", "&Close\tCtrl+W", "-", "E&xit\tCtrl+Q"}));
+    QStringList viewItems;
+    for (QAction* action : menus[1]->actions())
+        viewItems << action->text() + "\t" + action->shortcut().toString();
+    QCOMPARE(viewItems, QStringList({"Zoom &In\t", "Zoom &Out\t", "&1x Zoom\t"}));
+    QCOMPARE(window.mnuLevelProperties->text(), QStringLiteral("&Properties"));
+
+    window.mnuFileNew->trigger();
+    window.mnuFileOpen->trigger();
+    window.mnuFileOpen->trigger();
+    window.mnuFileExit->trigger();
+    QCOMPARE(m_Host->newCalls, 1);
+    QCOMPARE(m_Host->openCalls, 2);
+    QCOMPARE(m_Host->exitCalls, 1);
+}
+
+void tst_frmEdit::setsAreClonesAtTheirZooms() {
+    frmEdit window(*m_Host);
+    window.SetTiles(m_Host->TileSets(0));
+    window.SetSprites(m_Host->SpriteSets(0));
+    QCOMPARE(window.m_Tiles.Zoom(), qint16(0));
+    QCOMPARE(window.m_PaletteTiles.Zoom(), qint16(1));
+    QCOMPARE(window.m_PreviewTiles.Zoom(), qint16(-3));
+    QCOMPARE(window.m_Sprites.Zoom(), qint16(0));
+    QCOMPARE(window.m_PaletteSprites.Zoom(), qint16(1));
+    QCOMPARE(window.m_PreviewSprites.Zoom(), qint16(-3));
+    // Clones share the host's pictures.
+    QCOMPARE(window.m_Tiles.Tiles().get(), m_Host->TileSets(0).Tiles().get());
+    QCOMPARE(window.m_PreviewSprites.Sprites(1).get(), m_Host->SpriteSets(0).Sprites(1).get());
+    QCOMPARE(window.m_Tiles.Count(), qint16(260));
+
+    // Giving the sets again puts the canvas back at 1x zoom.
+    window.mnuViewZoomIn_Click();
+    QCOMPARE(window.m_Tiles.Zoom(), qint16(1));
+    window.SetTiles(m_Host->TileSets(0));
+    QCOMPARE(window.m_Tiles.Zoom(), qint16(0));
+}
+
+void tst_frmEdit::newLevelAndLayout() {
+    auto window = newWindow(*m_Host, 40, 30, 2, 5, 600, 480);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->windowTitle(), QString());
+    QCOMPARE(window->m_Level.Width(), qint16(40));
+    QCOMPARE(window->m_Level.Height(), qint16(30));
+    QCOMPARE(window->m_Level.Episode(), qint16(2));
+    QCOMPARE(window->m_Level.Number(), qint16(5));
+    QVERIFY(!window->m_Modified);
+
+    QCOMPARE(window->picEditHolder->geometry(), QRect(0, 0, 600, 480 - 61 - 57));
+    QCOMPARE(window->picTiles->geometry(), QRect(0, 362, 600, 61));
+    QCOMPARE(window->picTools->geometry(), QRect(0, 423, 600, 57));
+    QCOMPARE(window->picTileSelector->geometry(), QRect(0, 0, 600, 362));
+    QCOMPARE(window->picSpriteSelector->geometry(), QRect(0, 0, 600, 362));
+    QCOMPARE(window->picEdit->geometry(), QRect(0, 0, 583, 345));
+    QCOMPARE(window->scrEditX->geometry(), QRect(0, 345, 583, 17));
+    QCOMPARE(window->scrEditY->geometry(), QRect(583, 0, 17, 345));
+    QCOMPARE(window->cmdLevelPreview->geometry(), QRect(583, 345, 17, 17));
+
+    // The strip's range: 596 inner pixels of 36-pixel pitch show 17 tiles.
+    QCOMPARE(window->picTiles->ScaleWidth(), 596);
+    QCOMPARE(window->scrTiles->minimum(), 0);
+    QCOMPARE(window->scrTiles->maximum(), 260 - 17 + 1);
+    QCOMPARE(window->scrTiles->pageStep(), 8);
+    QVERIFY(window->scrTiles->isEnabled());
+
+    // Growing the window lays it out again.
+    window->resize(700, 500);
+    QCOMPARE(window->picEditHolder->geometry(), QRect(0, 0, 700, 382));
+    QCOMPARE(window->picTools->geometry(), QRect(0, 443, 700, 57));
+    QCOMPARE(window->cmdLevelPreview->pos(), QPoint(683, 365));
+}
+
+void tst_frmEdit::workedExampleScrollRanges() {
+    auto window = windowWithHolder(*m_Host, 100, 60, 400, 300);
+    QCOMPARE(window->picEditHolder->ScaleWidth(), 400);
+    QCOMPARE(window->picEditHolder->ScaleHeight(), 300);
+    QCOMPARE(window->scrEditX->minimum(), 0);
+    QCOMPARE(window->scrEditX->maximum(), 77);
+    QCOMPARE(window->scrEditX->pageStep(), 12);
+    QCOMPARE(window->scrEditX->singleStep(), 1);
+    QVERIFY(window->scrEditX->isEnabled());
+    QCOMPARE(window->scrEditY->minimum(), 0);
+    QCOMPARE(window->scrEditY->maximum(), 43);
+    QCOMPARE(window->scrEditY->pageStep(), 9);
+    QVERIFY(window->scrEditY->isEnabled());
+
+    // A bar whose value is above a new maximum drops to it.
+    window->scrEditX->setValue(77);
+    window->resize(600, 418);
+    QCOMPARE(window->scrEditX->maximum(), 100 - 37 + 1);
+    QCOMPARE(window->scrEditX->value(), 64);
+}
+
+void tst_frmEdit::levelSmallerThanTheView() {
+    auto window = windowWithHolder(*m_Host, 24, 17, 800, 482);
+    QCOMPARE(window->scrEditX->maximum(), 0);
+    QCOMPARE(window->scrEditX->value(), 0);
+    QVERIFY(!window->scrEditX->isEnabled());
+    QCOMPARE(window->scrEditY->maximum(), 0);
+    QVERIFY(!window->scrEditY->isEnabled());
+}
+
+void tst_frmEdit::minimumSizeAndMinimisedWindow() {
+    auto window = newWindow(*m_Host, 40, 30, 1, 1, 500, 400);
+    // The limits are outer sizes, the frame included.
+    const QSize frame = window->frameGeometry().size() - window->size();
+    window->resize(200, 400);
+    QCOMPARE(window->frameGeometry().size(), QSize(363, 400 + frame.height()));
+    window->resize(400, 100);
+    QCOMPARE(window->frameGeometry().size(), QSize(400 + frame.width(), 323));
+    window->resize(10, 10);
+    QCOMPARE(window->frameGeometry().size(), QSize(363, 323));
+    QCOMPARE(window->picEditHolder->height(), 323 - frame.height() - 61 - 57);
+}
+
+void tst_frmEdit::zoomLimitsAndRangesFollow() {
+    auto window = windowWithHolder(*m_Host, 100, 60, 400, 300);
+    for (int i = 0; i < 6; ++i)
+        window->mnuViewZoomIn->trigger();
+    QCOMPARE(window->m_Tiles.Zoom(), qint16(3));
+    QCOMPARE(window->m_Sprites.Zoom(), qint16(3));
+    // 128-pixel cells: 383 pixels need 3 columns, 400 need 4.
+    QCOMPARE(window->scrEditX->maximum(), 98);
+    QCOMPARE(window->scrEditX->pageStep(), 2);
+    // 283 pixels need 3 rows, 300 need 3: the page step is at least 1.
+    QCOMPARE(window->scrEditY->maximum(), 58);
+    QCOMPARE(window->scrEditY->pageStep(), 1);
+
+    window->mnuView1xZoom->trigger();
+    QCOMPARE(window->m_Tiles.Zoom(), qint16(0));
+    QCOMPARE(window->m_Sprites.Zoom(), qint16(0));
+    QCOMPARE(window->scrEditX->maximum(), 77);
+
+    for (int i = 0; i < 7; ++i)
+        window->mnuViewZoomOut->trigger();
+    QCOMPARE(window->m_Tiles.Zoom(), qint16(-4));
+    QCOMPARE(window->m_Sprites.Zoom(), qint16(-4));
+    QCOMPARE(window->m_Tiles.RenderWidth(), 1.0);
+    // 1-pixel cells: the whole level fits.
+    QCOMPARE(window->scrEditX->maximum(), 0);
+    QVERIFY(!window->scrEditX->isEnabled());
+
+    window->mnuView1xZoom->trigger();
+    QCOMPARE(window->m_Tiles.Zoom(), qint16(0));
+
+    // The zoom commands keep the view's origin where the new range allows.
+    window->scrEditX->setValue(50);
+    window->mnuViewZoomIn->trigger();
+    QCOMPARE(window->scrEditX->value(), 50);
+    QCOMPARE(window->m_PaletteTiles.Zoom(), qint16(1));
+    QCOMPARE(window->m_PreviewTiles.Zoom(), qint16(-3));
+}
+
+void tst_frmEdit::canvasPixels() {
+    // A new level: border tile 144 in the two outer rings, fill 143 inside.
+    auto window = windowWithHolder(*m_Host, 30, 20, 400, 300);
+    QCOMPARE(window->picEdit->surface().ScaleWidth(), 383);
+    QCOMPARE(canvasPixel(*window, 0, 0), tilePixel(144, 0, 0));
+    QCOMPARE(canvasPixel(*window, 16 + 15, 16 + 15), tilePixel(144, 15, 15));
+    QCOMPARE(canvasPixel(*window, 2 * 16 + 3, 2 * 16 + 5), tilePixel(143, 3, 5));
+    QCOMPARE(canvasPixel(*window, 382, 282), tilePixel(143, 382 % 16, 282 % 16));
+
+    // Scrolled to column 5, row 1: the canvas's first row is the level's
+    // second border ring, its second row is filled.
+    window->scrEditX->setValue(5);
+    window->scrEditY->setValue(1);
+    QCOMPARE(canvasPixel(*window, 7, 9), tilePixel(144, 7, 9));
+    QCOMPARE(canvasPixel(*window, 7, 16 + 9), tilePixel(143, 7, 9));
+    window->m_Level.SetTile(6, 2, 7);
+    window->RedrawEdit();
+    QCOMPARE(canvasPixel(*window, 16 + 1, 16 + 2), tilePixel(7, 1, 2));
+
+    // At the maximum the cells past the level draw the button-shadow square.
+    window->scrEditX->setValue(window->scrEditX->maximum());
+    const int lastColumnX = (29 - window->scrEditX->value()) * 16;
+    QCOMPARE(canvasPixel(*window, lastColumnX + 3, 3), tilePixel(144, 3, 3));
+    QCOMPARE(canvasPixel(*window, lastColumnX + 16 + 3, 3), Surface::ButtonShadow);
+
+    // Zoomed in, every tile pixel is a 2 x 2 block.
+    window->scrEditX->setValue(0);
+    window->scrEditY->setValue(0);
+    window->mnuViewZoomIn->trigger();
+    QCOMPARE(canvasPixel(*window, 2 * 7 + 1, 2 * 3), tilePixel(144, 7, 3));
+    QCOMPARE(canvasPixel(*window, 64 + 2 * 5, 64 + 2 * 6 + 1), tilePixel(143, 5, 6));
+
+    // A paint event draws the canvas too.
+    window->picEdit->surface().image().fill(0xFF123456);
+    window->picEdit->hide();
+    window->picEdit->show();
+    window->picEdit->repaint();
+    QCOMPARE(canvasPixel(*window, 1, 1), tilePixel(144, 0, 0));
+}
+
+void tst_frmEdit::scrollingRedrawsUnlessSuppressed() {
+    auto window = windowWithHolder(*m_Host, 60, 40, 400, 300);
+    window->m_Level.SetTile(10, 10, 3);
+    window->RedrawEdit();
+    const QImage before = window->picEdit->surface().Image();
+
+    window->m_SuppressRedraw = true;
+    window->scrEditX->setValue(10);
+    window->scrEditY->setValue(10);
+    QCOMPARE(window->picEdit->surface().Image(), before);
+    window->m_SuppressRedraw = false;
+
+    window->scrEditY->setValue(9);
+    QCOMPARE(canvasPixel(*window, 0, 16), tilePixel(3, 0, 0));
+    // A drag of the thumb redraws as it goes.
+    window->scrEditX->setSliderDown(true);
+    window->scrEditX->setValue(9);
+    QCOMPARE(canvasPixel(*window, 16 + 4, 16 + 4), tilePixel(3, 4, 4));
+    window->scrEditX->setSliderDown(false);
+    // So does a page step of the bar.
+    window->scrEditY->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(window->scrEditY->value(), 9 + 9);
+    QCOMPARE(canvasPixel(*window, 3, 3), tilePixel(143, 3, 3));
+}
+
+void tst_frmEdit::modeButtonsAndPositionReport() {
+    auto window = windowWithHolder(*m_Host, 100, 60, 400, 300);
+    QTest::mouseClick(window->optMode[1], Qt::LeftButton);
+    QCOMPARE(window->m_Mode, qint16(1));
+    QVERIFY(!window->optMode[0]->isChecked());
+    // Choosing a mode from code, as the pickers do, also sets it.
+    window->optMode[0]->setChecked(true);
+    QCOMPARE(window->m_Mode, qint16(0));
+    // The focus never stays on a mode button.
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    window->optMode[1]->setFocus(Qt::TabFocusReason);
+    QVERIFY(!window->optMode[1]->hasFocus());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window->picTools));
+
+    window->scrEditY->setValue(5);
+    QTest::mouseClick(window->lblPosition, Qt::LeftButton);
+    QCOMPARE(m_Prompts->messages.size(), size_t(1));
+    const auto& message = m_Prompts->messages.back();
+    QCOMPARE(message.text, QStringLiteral(" 43, 0, 5"));
+    QCOMPARE(message.title, QString());
+    QCOMPARE(message.buttons, Prompts::Buttons::Ok);
+    QCOMPARE(message.icon, Prompts::Icon::None);
+}
+
+void tst_frmEdit::saveOfNewLevelAsksForAName() {
+    auto window = newWindow(*m_Host, 30, 20, 3, 7);
+    window->m_Modified = true;
+    m_Prompts->files.push_back(ScriptedPrompts::File::Cancel());
+    QVERIFY(!window->mnuFileSave_Click());
+    QCOMPARE(m_Prompts->fileRequests.size(), size_t(1));
+    const Prompts::FileRequest& request = m_Prompts->fileRequests.back();
+    QVERIFY(request.save);
+    QCOMPARE(request.caption, QStringLiteral("Save File As"));
+    QCOMPARE(request.filters,
+             QStringList({"All Levels (Level??.ck?)", "Keen 1 Levels (Level??.ck1)",
+                          "Keen 2 Levels (Level??.ck2)", "Keen 3 Levels (Level??.ck3)"}));
+    QCOMPARE(request.filterIndex, 1);
+    QVERIFY(request.overwritePrompt);
+    QCOMPARE(QDir(request.initialDir), QDir(QCoreApplication::applicationDirPath()));
+    QCOMPARE(request.owner, m_Host->HostWindow());
+    QVERIFY(request.fileName.isEmpty());
+    // Cancelled: nothing changed.
+    QVERIFY(window->m_FileName.isEmpty());
+    QCOMPARE(window->windowTitle(), QString());
+    QVERIFY(window->m_Modified);
+    QVERIFY(m_Prompts->messages.empty());
+}
+
+void tst_frmEdit::saveAsWritesAndRenames() {
+    QTemporaryDir dir;
+    const QString first = dir.filePath("LEVEL04.CK1");
+    const QString second = dir.filePath("Level09.ck1");
+    auto window = newWindow(*m_Host, 30, 20, 1, 4);
+    window->m_Level.SetTile(3, 4, 77);
+    window->m_Level.SetInfo(5, 6, 255);
+    window->m_Modified = true;
+
+    m_Prompts->files.push_back(ScriptedPrompts::File::Choose(first));
+    window->mnuFileSave->trigger();
+    QCOMPARE(window->m_FileName, first);
+    QCOMPARE(window->windowTitle(), first);
+    QVERIFY(!window->m_Modified);
+    QCOMPARE(fileBytes(first), window->m_Level.Serialize());
+
+    // Save As offers the current name; a new choice renames the window.
+    window->m_Modified = true;
+    m_Prompts->files.push_back(ScriptedPrompts::File::Choose(second));
+    window->mnuFileSaveAs->trigger();
+    QCOMPARE(m_Prompts->fileRequests.back().fileName, first);
+    QCOMPARE(window->m_FileName, second);
+    QCOMPARE(window->windowTitle(), second);
+    QVERIFY(!window->m_Modified);
+    // The episode and number stay the level's own.
+    QCOMPARE(window->m_Level.Number(), qint16(4));
+
+    // File, Save writes to the window's name without asking.
+    window->m_Level.SetTile(2, 2, 99);
+    window->m_Modified = true;
+    window->mnuFileSave->trigger();
+    QCOMPARE(m_Prompts->fileRequests.size(), size_t(2));
+    QVERIFY(!window->m_Modified);
+    Level reread;
+    QVERIFY(reread.Load(second).ok);
+    QCOMPARE(reread.Tile(2, 2), qint16(99));
+    QCOMPARE(reread.Info(5, 6), qint16(255));
+    QCOMPARE(reread.TilePlane(), window->m_Level.TilePlane());
+}
+
+void tst_frmEdit::failedSaveKeepsEverything() {
+    QTemporaryDir dir;
+    const QString good = dir.filePath("LEVEL01.CK1");
+    auto window = newWindow(*m_Host, 30, 20, 1, 1);
+    m_Prompts->files.push_back(ScriptedPrompts::File::Choose(good));
+    QVERIFY(window->mnuFileSaveAs_Click());
+    const QByteArray saved = fileBytes(good);
+
+    // Save As into a folder that does not exist.
+    const QString missing = dir.filePath("no such folder/LEVEL02.CK1");
+    window->m_Level.SetTile(4, 4, 5);
+    window->m_Modified = true;
+    m_Prompts->files.push_back(ScriptedPrompts::File::Choose(missing));
+    QVERIFY(!window->mnuFileSaveAs_Click());
+    QCOMPARE(m_Prompts->messages.size(), size_t(1));
+    QVERIFY(m_Prompts->messages.back().text.contains("LEVEL02.CK1"));
+    QCOMPARE(m_Prompts->messages.back().buttons, Prompts::Buttons::Ok);
+    QCOMPARE(window->m_FileName, good);
+    QCOMPARE(window->windowTitle(), good);
+    QVERIFY(window->m_Modified);
+
+    // Save over a file that has become a folder.
+    QVERIFY(QFile::remove(good));
+    QVERIFY(QDir().mkdir(good));
+    QVERIFY(!window->mnuFileSave_Click());
+    QCOMPARE(m_Prompts->messages.size(), size_t(2));
+    QVERIFY(m_Prompts->messages.back().text.contains("LEVEL01.CK1"));
+    QVERIFY(window->m_Modified);
+    QCOMPARE(window->windowTitle(), good);
+    QVERIFY(!saved.isEmpty());
+}
+
+void tst_frmEdit::closeQuestionPaths() {
+    QTemporaryDir dir;
+    // Unchanged: closes without a question.
+    {
+        auto window = newWindow(*m_Host, 30, 20, 1, 1);
+        QVERIFY(window->close());
+        QVERIFY(m_Prompts->messages.empty());
+    }
+    // Changed, No: closes and writes nothing.
+    {
+        auto window = newWindow(*m_Host, 30, 20, 1, 1);
+        window->m_Modified = true;
+        m_Prompts->answers.push_back(Prompts::Answer::No);
+        QVERIFY(window->close());
+        QCOMPARE(m_Prompts->messages.size(), size_t(1));
+        const auto& question = m_Prompts->messages.back();
+        QCOMPARE(question.text, CloseQuestion);
+        QCOMPARE(question.title, QStringLiteral("Warning"));
+        QCOMPARE(question.buttons, Prompts::Buttons::YesNoCancel);
+        QCOMPARE(question.icon, Prompts::Icon::Question);
+        QVERIFY(m_Prompts->fileRequests.empty());
+    }
+    // Changed, Cancel: stays open and changed.
+    {
+        auto window = newWindow(*m_Host, 30, 20, 1, 1);
+        window->m_Modified = true;
+        m_Prompts->answers.push_back(Prompts::Answer::Cancel);
+        window->mnuFileClose->trigger();
+        QVERIFY(window->isVisible());
+        QVERIFY(window->m_Modified);
+    }
+    // Changed, Yes on a never-saved level, Save As cancelled: stays open.
+    {
+        auto window = newWindow(*m_Host, 30, 20, 1, 1);
+        window->m_Modified = true;
+        m_Prompts->answers.push_back(Prompts::Answer::Yes);
+        m_Prompts->files.push_back(ScriptedPrompts::File::Cancel());
+        QVERIFY(!window->close());
+        QVERIFY(window->isVisible());
+        QVERIFY(window->m_Modified);
+    }
+    // Changed, Yes, Save As chosen: saved and closed.
+    {
+        const QString path = dir.filePath("LEVEL03.CK1");
+        auto window = newWindow(*m_Host, 30, 20, 1, 3);
+        window->m_Modified = true;
+        m_Prompts->answers.push_back(Prompts::Answer::Yes);
+        m_Prompts->files.push_back(ScriptedPrompts::File::Choose(path));
+        QVERIFY(window->close());
+        QCOMPARE(fileBytes(path), window->m_Level.Serialize());
+    }
+    // Changed, Yes, the save fails: the reason is shown and it stays open.
+    {
+        const QString path = dir.filePath("gone/LEVEL05.CK1");
+        auto window = newWindow(*m_Host, 30, 20, 1, 5);
+        window->m_Modified = true;
+        const size_t before = m_Prompts->messages.size();
+        m_Prompts->answers.push_back(Prompts::Answer::Yes);
+        m_Prompts->files.push_back(ScriptedPrompts::File::Choose(path));
+        QVERIFY(!window->close());
+        QCOMPARE(m_Prompts->messages.size(), before + 2);
+        QVERIFY(m_Prompts->messages.back().text.contains("LEVEL05.CK1"));
+        QVERIFY(window->m_Modified);
+        QVERIFY(window->isVisible());
+    }
+}
+
+void tst_frmEdit::closeInsideTheMdiArea() {
+    QMdiArea area;
+    area.resize(1000, 800);
+    area.show();
+    auto* window = new frmEdit(*m_Host);
+    QMdiSubWindow* sub = area.addSubWindow(window);
+    window->SetTiles(m_Host->TileSets(0));
+    window->SetSprites(m_Host->SpriteSets(0));
+    window->NewLevel(50, 40, 1, 2);
+    window->Display();
+    sub->show();
+
+    // The minimum is the sub-window's outer size.
+    sub->resize(100, 100);
+    QCOMPARE(sub->size(), QSize(363, 323));
+    QVERIFY(window->picEditHolder->height() > 0);
+
+    // A minimised window keeps its layout.
+    const QRect holder = window->picEditHolder->geometry();
+    sub->showMinimized();
+    window->Form_Resize();
+    QCOMPARE(window->picEditHolder->geometry(), holder);
+    sub->showNormal();
+
+    window->m_Modified = true;
+    m_Prompts->answers.push_back(Prompts::Answer::Cancel);
+    window->mnuFileClose_Click();
+    QCOMPARE(area.subWindowList().size(), 1);
+    QVERIFY(sub->isVisible());
+
+    m_Prompts->answers.push_back(Prompts::Answer::No);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    window->mnuFileClose_Click();
+    QTRY_COMPARE(area.subWindowList().size(), 0);
+    QCOMPARE(m_Prompts->messages.size(), size_t(2));
+}
+
+void tst_frmEdit::failedLoadLeavesNoName() {
+    QTemporaryDir dir;
+    const QString damaged = dir.filePath("LEVEL01.CK1");
+    QFile file(damaged);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("\x10\x00", 2);
+    file.close();
+    frmEdit window(*m_Host);
+    window.SetTiles(m_Host->TileSets(0));
+    window.SetSprites(m_Host->SpriteSets(0));
+    const IoResult result = window.LoadLevel(damaged);
+    QVERIFY(!result.ok);
+    QVERIFY(result.error.contains("LEVEL01.CK1"));
+    QVERIFY(window.m_FileName.isEmpty());
+    QCOMPARE(window.windowTitle(), QString());
+    QVERIFY(!editortest::openWindow(*m_Host, dir.filePath("LEVEL02.CK1")));
+}
+
+void tst_frmEdit::sameFileInTwoWindows() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("LEVEL06.CK1");
+    {
+        Level level;
+        level.Create(30, 20, 1, 6);
+        QVERIFY(level.Save(path).ok);
+    }
+    auto one = openWindow(*m_Host, path);
+    auto two = openWindow(*m_Host, path);
+    QVERIFY(one && two);
+    QCOMPARE(one->windowTitle(), path);
+    QCOMPARE(two->windowTitle(), path);
+    one->m_Level.SetTile(3, 3, 11);
+    QVERIFY(one->mnuFileSave_Click());
+    two->m_Level.SetTile(4, 4, 12);
+    QVERIFY(two->mnuFileSave_Click());
+    Level reread;
+    QVERIFY(reread.Load(path).ok);
+    QCOMPARE(reread.Tile(3, 3), qint16(143));
+    QCOMPARE(reread.Tile(4, 4), qint16(12));
+}
+
+void tst_frmEdit::realLevelsRoundTrip() {
+    GM_REQUIRE_REAL_DATA();
+    QTemporaryDir dir;
+    const QStringList names =
+        QDir(realDataDir()).entryList({"LEVEL??.CK1"}, QDir::Files, QDir::Name);
+    QCOMPARE(names.size(), 19);
+    for (const QString& name : names) {
+        const QString original = realDataDir() + "/" + name;
+        auto window = openWindow(*m_Host, original);
+        QVERIFY2(window, qPrintable(name));
+        QCOMPARE(window->windowTitle(), original);
+        QVERIFY(!window->m_Modified);
+        QCOMPARE(window->m_Level.Episode(), qint16(1));
+        // The canvas shows the level's first tile at its top-left corner.
+        const qint16 first = window->m_Level.Tile(0, 0);
+        QCOMPARE(canvasPixel(*window, 0, 0), tilePixel(first, 0, 0));
+
+        const QString copy = dir.filePath(name.toLower());
+        m_Prompts->files.push_back(ScriptedPrompts::File::Choose(copy));
+        QVERIFY(window->mnuFileSaveAs_Click());
+        QCOMPARE(window->windowTitle(), copy);
+
+        Level before;
+        QVERIFY(before.Load(original).ok);
+        Level after;
+        QVERIFY(after.Load(copy).ok);
+        QVERIFY2(after.TilePlane() == before.TilePlane(), qPrintable(name));
+        QVERIFY2(after.InfoPlane() == before.InfoPlane(), qPrintable(name));
+        QCOMPARE(after.Width(), before.Width());
+        QCOMPARE(after.Height(), before.Height());
+        QCOMPARE(fileBytes(copy), window->m_Level.Serialize());
+    }
+}
+
+QTEST_MAIN(tst_frmEdit)
+#include "tst_frmEdit.moc"
