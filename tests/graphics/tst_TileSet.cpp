@@ -1,0 +1,334 @@
+#include "GraphicsFixtures.h"
+#include "Surface.h"
+#include "TileSet.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using fixtures::tilePixel;
+
+namespace {
+
+constexpr QRgb Paper = 0xFF0A0B0C;
+
+Surface paper(int w, int h) {
+    Surface s(w, h);
+    s.SetBackColor(Paper);
+    s.Cls();
+    return s;
+}
+
+// Checks that the `size` x `size` square at (xd, yd) shows tile n stretched
+// by whole factors (or shrunk, sampling each block's centre).
+void verifyTileAt(const Surface& s, int n, int xd, int yd, int size) {
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const int px = (2 * x + 1) * 16 / (2 * size), py = (2 * y + 1) * 16 / (2 * size);
+            if (s.image().pixel(xd + x, yd + y) != tilePixel(n, px, py))
+                QFAIL(qPrintable(QStringLiteral("tile %1 pixel %2,%3 at size %4")
+                                     .arg(n)
+                                     .arg(x)
+                                     .arg(y)
+                                     .arg(size)));
+        }
+    }
+}
+
+int countColour(const Surface& s, QRgb colour) {
+    int n = 0;
+    for (int y = 0; y < s.ScaleHeight(); ++y)
+        for (int x = 0; x < s.ScaleWidth(); ++x)
+            n += s.image().pixel(x, y) == colour;
+    return n;
+}
+
+TileSet loaded(int w = 208, int h = 64) {
+    TileSet set;
+    set.LoadFromImage(fixtures::tileSheet(w, h));
+    return set;
+}
+
+} // namespace
+
+class tst_TileSet : public QObject {
+    Q_OBJECT
+private slots:
+    void newSetIsEmpty() {
+        TileSet set;
+        QCOMPARE(set.Count(), qint16(0));
+        QCOMPARE(set.TilesPerRow(), qint16(13));
+        QCOMPARE(set.Width(), qint16(16));
+        QCOMPARE(set.Height(), qint16(16));
+        QCOMPARE(set.Zoom(), qint16(0));
+        QCOMPARE(set.RenderWidth(), 16.0);
+        QVERIFY(!set.Tiles());
+    }
+
+    void sheetGeometryIgnoresSparePixels() {
+        const TileSet set = loaded(200, 100);
+        QCOMPARE(set.TilesPerRow(), qint16(12));
+        QCOMPARE(set.Count(), qint16(72));
+        // The last tile is whole; nothing of the spare columns or rows is
+        // ever drawn.
+        Surface s = paper(16, 16);
+        set.Draw(71, s, 0, 0);
+        verifyTileAt(s, 71, 0, 0, 16);
+        QCOMPARE(countColour(s, fixtures::SpareColour), 0);
+    }
+
+    void tilesAreNumberedRowByRow() {
+        const TileSet set = loaded(208, 48);
+        Surface s = paper(32, 16);
+        set.Draw(14, s, 0, 0);
+        set.Draw(13, s, 16, 0);
+        QCOMPARE(s.image().pixel(0, 0), tilePixel(14, 0, 0));
+        QCOMPARE(set.Tiles()->pixel(16, 16), tilePixel(14, 0, 0));
+        QCOMPARE(set.Tiles()->pixel(0, 16), tilePixel(13, 0, 0));
+        verifyTileAt(s, 14, 0, 0, 16);
+        verifyTileAt(s, 13, 16, 0, 16);
+    }
+
+    void zoomIsRaisedToWholePixels() {
+        TileSet set;
+        set.SetZoom(-6);
+        QCOMPARE(set.Zoom(), qint16(-4));
+        QCOMPARE(set.RenderWidth(), 1.0);
+        QCOMPARE(set.RenderHeight(), 1.0);
+        set.SetZoom(-4);
+        QCOMPARE(set.Zoom(), qint16(-4));
+        set.SetZoom(-32768);
+        QCOMPARE(set.Zoom(), qint16(-4));
+        set.SetZoom(2);
+        QCOMPARE(set.RenderWidth(), 64.0);
+        QCOMPARE(set.RenderHeight(), 64.0);
+    }
+
+    void pixelsToTiles() {
+        TileSet set;
+        set.SetZoom(1);
+        QCOMPARE(set.PixelWToTiles(100), 4);
+        QCOMPARE(set.PixelWToTiles(96), 3);
+        QCOMPARE(set.PixelWToTiles(1), 1);
+        QCOMPARE(set.PixelWToTiles(0), 0);
+        QCOMPARE(set.PixelWToTiles(-100), -2); // (-100 + 31) / 32, toward zero
+        QCOMPARE(set.PixelHToTiles(33), 2);
+        set.SetZoom(-4);
+        QCOMPARE(set.PixelWToTiles(1600), 1600);
+        set.SetZoom(32767); // tiles larger than any surface
+        QCOMPARE(set.PixelWToTiles(1600), 1);
+        QCOMPARE(set.PixelHToTiles(0), 0);
+    }
+
+    void drawsEveryZoomByWholeFactors() {
+        const TileSet base = loaded();
+        for (int zoom = -4; zoom <= 2; ++zoom) {
+            TileSet set = base.Clone();
+            set.SetZoom(qint16(zoom));
+            const int size = int(set.RenderWidth());
+            Surface s = paper(3 * size + 2, size + 2);
+            set.Draw(40, s, 1, 1);
+            set.Draw(0, s, 1 + size, 1);
+            set.Draw(51, s, 1 + 2 * size, 1);
+            verifyTileAt(s, 40, 1, 1, size);
+            verifyTileAt(s, 0, 1 + size, 1, size);
+            verifyTileAt(s, 51, 1 + 2 * size, 1, size);
+            // Exactly the tiles' squares changed.
+            QCOMPARE(countColour(s, Paper), (3 * size + 2) * (size + 2) - 3 * size * size);
+        }
+    }
+
+    void outOfRangeTilesAreGreySquares() {
+        const TileSet set = loaded(208, 32); // 26 tiles
+        TileSet empty;
+        for (const qint16 index : {qint16(-1), qint16(26), qint16(-32768), qint16(32767)}) {
+            for (const TileSet* which : {&set, static_cast<const TileSet*>(&empty)}) {
+                TileSet zoomed = which->Clone();
+                zoomed.SetZoom(-1);
+                Surface s = paper(12, 12);
+                zoomed.Draw(index, s, 2, 3);
+                QCOMPARE(countColour(s, Surface::ButtonShadow), 64);
+                QCOMPARE(s.image().pixel(2, 3), QRgb(Surface::ButtonShadow));
+                QCOMPARE(s.image().pixel(9, 10), QRgb(Surface::ButtonShadow));
+                QCOMPARE(s.ForeColor(), QRgb(Surface::ButtonShadow));
+                QCOMPARE(s.DrawStyle(), Surface::DrawStyleInsideSolid);
+            }
+        }
+        // A tile in range leaves the surface's colour and style alone.
+        Surface s = paper(16, 16);
+        set.Draw(3, s, 0, 0);
+        QCOMPARE(s.ForeColor(), QRgb(0xFF000000));
+        QCOMPARE(s.DrawStyle(), Surface::DrawStyleSolid);
+    }
+
+    void drawingPartlyOffTheSurface() {
+        TileSet set = loaded();
+        set.SetZoom(1);
+        Surface s = paper(40, 40);
+        set.Draw(5, s, -20, -30);
+        set.Draw(6, s, 30, 35);
+        QCOMPARE(s.image().pixel(0, 0), tilePixel(5, 10, 15));
+        QCOMPARE(s.image().pixel(11, 1), tilePixel(5, 15, 15));
+        QCOMPARE(s.image().pixel(12, 1), Paper);
+        QCOMPARE(s.image().pixel(39, 39), tilePixel(6, 4, 2));
+        set.Draw(7, s, -40, 0);
+        set.Draw(7, s, 40, 0);
+        QCOMPARE(s.image().pixel(0, 20), Paper);
+    }
+
+    void rowDrawingMatchesTileByTile() {
+        const TileSet base = loaded(208, 48); // 39 tiles
+        const QVector<qint16> tiles = {0, 38, -1, 39, 12, 13, 255, 7, 7, -5, 1};
+        for (int zoom = -4; zoom <= 3; ++zoom) {
+            TileSet set = base.Clone();
+            set.SetZoom(qint16(zoom));
+            const int size = int(set.RenderWidth());
+            for (const QPoint at : {QPoint(0, 0), QPoint(-size * 2 - 1, 3), QPoint(5, -size / 2),
+                                    QPoint(7 * size, 1), QPoint(3, 8 * size)}) {
+                Surface expected = paper(9 * size + 3, 2 * size);
+                Surface actual = paper(9 * size + 3, 2 * size);
+                for (int k = 0; k < tiles.size(); ++k)
+                    set.Draw(tiles[k], expected, at.x() + k * size, at.y());
+                set.DrawRow(tiles.data(), tiles.size(), actual, at.x(), at.y());
+                QCOMPARE(actual.image(), expected.image());
+                QCOMPARE(actual.ForeColor(), expected.ForeColor());
+            }
+        }
+    }
+
+    void drawingMatchesAStretchedCopyOfTheSheet() {
+        // Tiles at other zooms come from a scaled copy of the sheet; they
+        // must be the very pixels of a stretched copy of the tile itself.
+        const TileSet base = loaded(200, 100);
+        for (int zoom = -4; zoom <= 2; ++zoom) {
+            TileSet set = base.Clone();
+            set.SetZoom(qint16(zoom));
+            const double size = set.RenderWidth();
+            for (const qint16 n : {qint16(0), qint16(25), qint16(71)}) {
+                Surface expected = paper(70, 70), actual = paper(70, 70);
+                expected.PaintPicture(*set.Tiles(), 3, 2, size, size, (n % 12) * 16, (n / 12) * 16,
+                                      16, 16);
+                set.Draw(n, actual, 3, 2);
+                QCOMPARE(actual.image(), expected.image());
+            }
+        }
+    }
+
+    void outsideBlockIsTheUnionOfSquares() {
+        TileSet set = loaded();
+        set.SetZoom(-1);
+        Surface s = paper(40, 40);
+        set.DrawOutside(s, 4, 8, 3, 2);
+        QCOMPARE(countColour(s, Surface::ButtonShadow), 24 * 16);
+        QCOMPARE(s.image().pixel(4, 8), QRgb(Surface::ButtonShadow));
+        QCOMPARE(s.image().pixel(27, 23), QRgb(Surface::ButtonShadow));
+        QCOMPARE(s.image().pixel(28, 23), Paper);
+    }
+
+    void clonesShareTheSheet() {
+        TileSet set = loaded();
+        set.SetZoom(2);
+        const TileSet clone = set.Clone();
+        QCOMPARE(clone.Zoom(), qint16(0));
+        QCOMPARE(clone.RenderWidth(), 16.0);
+        QCOMPARE(clone.Count(), set.Count());
+        QCOMPARE(clone.TilesPerRow(), set.TilesPerRow());
+        QVERIFY(clone.Tiles().get() == set.Tiles().get());
+
+        TileSet other;
+        other.SetZoom(-2);
+        other.LoadFromTileSet(set);
+        QCOMPARE(other.Zoom(), qint16(-2));
+        QVERIFY(other.Tiles().get() == set.Tiles().get());
+
+        Surface a = paper(16, 16), b = paper(16, 16);
+        clone.Draw(9, a, 0, 0);
+        TileSet fresh = loaded();
+        fresh.Draw(9, b, 0, 0);
+        QCOMPARE(a.image(), b.image());
+    }
+
+    void loadsBitmapsOfEveryDepthInAnyLetterCase() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        struct Case {
+            QImage::Format format;
+            int colours;
+            int bits;
+        };
+        const QVector<Case> cases = {{QImage::Format_Mono, 2, 1},
+                                     {QImage::Format_Indexed8, 16, 4},
+                                     {QImage::Format_Indexed8, 200, 8},
+                                     {QImage::Format_RGB32, 250, 24}};
+        for (const Case& c : cases) {
+            QImage sheet(48, 32, QImage::Format_RGB32);
+            for (int y = 0; y < 32; ++y)
+                for (int x = 0; x < 48; ++x)
+                    sheet.setPixel(x, y,
+                                   c.colours == 2 ? ((x + y) % 2 ? 0xFFFFFFFF : 0xFF000000)
+                                                  : qRgb((x + 48 * y) % c.colours + 3, y, 9));
+            QImage stored = sheet;
+            if (c.format != QImage::Format_RGB32)
+                stored = sheet.convertToFormat(c.format, Qt::ThresholdDither);
+            const QString path = dir.filePath(QStringLiteral("1TIL0000.BMP"));
+            QFile::remove(path);
+            if (c.bits == 4)
+                QVERIFY(fixtures::saveBmp4(stored, path));
+            else
+                QVERIFY(stored.save(path, "BMP"));
+            QCOMPARE(fixtures::bmpBitsPerPixel(path), c.bits);
+
+            TileSet set;
+            const QString asked = QDir::toNativeSeparators(dir.path()).replace('/', '\\') +
+                                  QStringLiteral("\\1til0000.bmp");
+            const IoResult result = set.LoadFromBitmap(asked);
+            QVERIFY2(result.ok, qPrintable(result.error));
+            QCOMPARE(set.TilesPerRow(), qint16(3));
+            QCOMPARE(set.Count(), qint16(6));
+            QCOMPARE(set.Tiles()->format(), QImage::Format_RGB32);
+            QCOMPARE(*set.Tiles(), stored.convertToFormat(QImage::Format_RGB32));
+        }
+    }
+
+    void failedLoadLeavesTheSetAlone() {
+        QTemporaryDir dir;
+        TileSet set = loaded();
+        const Picture before = set.Tiles();
+
+        const IoResult missing = set.LoadFromBitmap(dir.filePath("1til0000.bmp"));
+        QVERIFY(!missing.ok);
+        QVERIFY2(missing.error.contains("1til0000.bmp"), qPrintable(missing.error));
+
+        QFile junk(dir.filePath("2til0000.bmp"));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("BM this is not a bitmap at all");
+        junk.close();
+        const IoResult unreadable = set.LoadFromBitmap(dir.filePath("2TIL0000.bmp"));
+        QVERIFY(!unreadable.ok);
+        QVERIFY2(unreadable.error.contains("2til0000.bmp"), qPrintable(unreadable.error));
+
+        QVERIFY(set.Tiles() == before);
+        QCOMPARE(set.Count(), qint16(52));
+        QCOMPARE(set.TilesPerRow(), qint16(13));
+    }
+
+    void reloadingReplacesTheSheet() {
+        TileSet set = loaded(208, 64);
+        set.SetZoom(-2);
+        Surface s = paper(4, 4);
+        set.Draw(1, s, 0, 0); // fills the scaled copy for zoom -2
+        QImage other = fixtures::tileSheet(32, 16);
+        other.invertPixels();
+        set.LoadFromImage(other);
+        QCOMPARE(set.Count(), qint16(2));
+        QCOMPARE(set.Zoom(), qint16(-2));
+        Surface t = paper(4, 4), expected = paper(4, 4);
+        set.Draw(1, t, 0, 0);
+        expected.PaintPicture(other, 0, 0, 4, 4, 16, 0, 16, 16);
+        QCOMPARE(t.image(), expected.image());
+        set.Draw(2, t, 0, 0);
+        QCOMPARE(countColour(t, Surface::ButtonShadow), 16);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_TileSet)
+#include "tst_TileSet.moc"
