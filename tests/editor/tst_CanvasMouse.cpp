@@ -1,0 +1,409 @@
+// Editing with the mouse on the canvas of a real editor window: every button
+// and modifier in both modes, drags, the position label and the pick
+// pointer, all sent as real mouse events.
+#include "EditorTestSupport.h"
+#include "PictureBox.h"
+#include "TestData.h"
+#include "graphics/GraphicsFixtures.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+constexpr QRgb Marker = 0xFF123456;
+constexpr int Cell = 16; // drawn cell size at 1x zoom
+
+// The middle of cell (cx, cy) on the canvas, with the view at its origin.
+QPoint at(int cx, int cy) {
+    return QPoint(cx * Cell + Cell / 2, cy * Cell + Cell / 2);
+}
+
+// A move with no button held (QTest would only move the pointer).
+void hover(QWidget* widget, QPoint pos, Qt::KeyboardModifiers modifiers = {}) {
+    QMouseEvent event(QEvent::MouseMove, QPointF(pos), widget->mapToGlobal(QPointF(pos)),
+                      Qt::NoButton, Qt::NoButton, modifiers);
+    QApplication::sendEvent(widget, &event);
+}
+
+// A move while QTest's buttons are held.
+void drag(QWidget* widget, QPoint pos, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::mouseEvent(QTest::MouseMove, widget, Qt::NoButton, modifiers, pos);
+}
+
+void markCanvas(frmEdit& window) {
+    window.picEdit->surface().image().fill(Marker);
+}
+bool canvasRedrawn(frmEdit& window) {
+    return window.picEdit->surface().image().pixel(1, 1) != Marker;
+}
+
+struct Setup {
+    EditorTestHost host;
+    std::unique_ptr<frmEdit> window;
+    Setup(qint16 w = 100, qint16 h = 60) {
+        window = editortest::newWindow(host, w, h, 1, 1, 600, 480);
+        window->SetSelectedTile(0, 7);
+        window->SetSelectedTile(1, 9);
+        window->SetSelectedSprite(4);
+    }
+    frmEdit& operator*() { return *window; }
+    frmEdit* operator->() { return window.get(); }
+};
+
+} // namespace
+
+class tst_CanvasMouse : public QObject {
+    Q_OBJECT
+private slots:
+    void press_data();
+    void press();
+    void pressOutsideLevelChangesNothing();
+    void dragPaintsAndSurvivesLeavingTheLevel();
+    void dragStartingOutsidePaintsNothing();
+    void dragWithTwoButtons_data();
+    void dragWithTwoButtons();
+    void dragWithCtrlKeepsPicking();
+    void movesWithoutButtonOnlyShowPosition();
+    void positionLabel();
+    void pickPointer();
+    void modeButtons();
+    void highZoomAndFarPointer();
+    void paintOnRealLevel();
+};
+
+void tst_CanvasMouse::press_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("selectedSprite");
+    QTest::addColumn<int>("info");      // the cell's info value before
+    QTest::addColumn<int>("tile");      // expected tile after
+    QTest::addColumn<int>("infoAfter"); // expected info after
+    QTest::addColumn<int>("sel0");
+    QTest::addColumn<int>("sel1");
+    QTest::addColumn<int>("sprite");
+    QTest::addColumn<bool>("redrawn");
+    const int L = Qt::LeftButton, R = Qt::RightButton, M = Qt::MiddleButton;
+    const int none = Qt::NoModifier, ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier,
+              alt = Qt::AltModifier;
+    // The cell holds tile 12 and the given info value; selections 7 / 9 and
+    // the given sprite.
+    // clang-format off
+    QTest::newRow("tile, left")           << 0 << L << none << 4 << 0 << 7  << 0 << 7 << 9 << 4 << true;
+    QTest::newRow("tile, right")          << 0 << R << none << 4 << 0 << 9  << 0 << 7 << 9 << 4 << true;
+    QTest::newRow("tile, middle")         << 0 << M << none << 4 << 0 << 7  << 0 << 7 << 9 << 4 << true;
+    QTest::newRow("tile, ctrl+left")      << 0 << L << ctrl << 4 << 0 << 12 << 0 << 12 << 9 << 4 << false;
+    QTest::newRow("tile, ctrl+right")     << 0 << R << ctrl << 4 << 0 << 12 << 0 << 7 << 12 << 4 << false;
+    QTest::newRow("tile, ctrl+middle")    << 0 << M << ctrl << 4 << 0 << 12 << 0 << 12 << 9 << 4 << false;
+    QTest::newRow("tile, shift+left")     << 0 << L << shift << 4 << 0 << 12 << 0 << 7 << 9 << 4 << false;
+    QTest::newRow("tile, alt+right")      << 0 << R << alt << 4 << 0 << 12 << 0 << 7 << 9 << 4 << false;
+    QTest::newRow("tile, ctrl+shift")     << 0 << L << (ctrl | shift) << 4 << 0 << 12 << 0 << 7 << 9 << 4 << false;
+    QTest::newRow("sprite, left")         << 1 << L << none << 4 << 0 << 12 << 4 << 7 << 9 << 4 << true;
+    QTest::newRow("sprite 0 writes 255")  << 1 << L << none << 0 << 0 << 12 << 255 << 7 << 9 << 0 << true;
+    QTest::newRow("sprite, right erases") << 1 << R << none << 4 << 6 << 12 << 0 << 7 << 9 << 4 << true;
+    QTest::newRow("sprite, middle")       << 1 << M << none << 4 << 6 << 12 << 6 << 7 << 9 << 4 << true;
+    QTest::newRow("sprite, ctrl picks 6") << 1 << L << ctrl << 4 << 6 << 12 << 6 << 7 << 9 << 6 << false;
+    QTest::newRow("sprite, ctrl+right")   << 1 << R << ctrl << 4 << 6 << 12 << 6 << 7 << 9 << 6 << false;
+    QTest::newRow("sprite, ctrl on 255")  << 1 << L << ctrl << 4 << 255 << 12 << 255 << 7 << 9 << 0 << false;
+    QTest::newRow("sprite, ctrl on 0")    << 1 << L << ctrl << 4 << 0 << 12 << 0 << 7 << 9 << 4 << false;
+    QTest::newRow("sprite, ctrl on -3")   << 1 << L << ctrl << 4 << -3 << 12 << -3 << 7 << 9 << 4 << false;
+    QTest::newRow("sprite, ctrl on 999")  << 1 << M << ctrl << 4 << 999 << 12 << 999 << 7 << 9 << 999 << false;
+    QTest::newRow("sprite, shift+left")   << 1 << L << shift << 4 << 6 << 12 << 6 << 7 << 9 << 4 << false;
+    QTest::newRow("sprite, alt+right")    << 1 << R << alt << 4 << 6 << 12 << 6 << 7 << 9 << 4 << false;
+    QTest::newRow("sprite, ctrl+alt")     << 1 << L << (ctrl | alt) << 4 << 6 << 12 << 6 << 7 << 9 << 4 << false;
+    // clang-format on
+}
+
+void tst_CanvasMouse::press() {
+    QFETCH(int, mode);
+    QFETCH(int, button);
+    QFETCH(int, modifiers);
+    QFETCH(int, selectedSprite);
+    QFETCH(int, info);
+    Setup w;
+    w->optMode[mode]->click();
+    QCOMPARE(w->m_Mode, qint16(mode));
+    w->SetSelectedSprite(qint16(selectedSprite));
+    w->m_Level.SetTile(5, 4, 12);
+    w->m_Level.SetInfo(5, 4, qint16(info));
+    const Level before = w->m_Level;
+    markCanvas(*w);
+
+    QTest::mousePress(w->picEdit, Qt::MouseButton(button), Qt::KeyboardModifiers(modifiers),
+                      at(5, 4));
+
+    QTEST(int(w->m_Level.Tile(5, 4)), "tile");
+    QTEST(int(w->m_Level.Info(5, 4)), "infoAfter");
+    QTEST(int(w->m_SelectedTiles[0]), "sel0");
+    QTEST(int(w->m_SelectedTiles[1]), "sel1");
+    QTEST(int(w->m_SelectedSprite), "sprite");
+    QTEST(canvasRedrawn(*w), "redrawn");
+    // Nothing but that cell changes.
+    Level expected = before;
+    expected.SetTile(5, 4, w->m_Level.Tile(5, 4));
+    expected.SetInfo(5, 4, w->m_Level.Info(5, 4));
+    QVERIFY(w->m_Level == expected);
+    // Every press inside the level counts as a change and starts a drag.
+    QVERIFY(w->m_Modified);
+    QVERIFY(w->m_Drawing);
+    QCOMPARE(w->lblPosition->text(), QStringLiteral(" 5, 4"));
+    QTest::mouseRelease(w->picEdit, Qt::MouseButton(button), Qt::KeyboardModifiers(modifiers),
+                        at(5, 4));
+    QVERIFY(!w->m_Drawing);
+    QVERIFY(w->m_Modified);
+}
+
+void tst_CanvasMouse::pressOutsideLevelChangesNothing() {
+    // A 24 x 17 level on a canvas of 36 x 21 cells.
+    Setup w(24, 17);
+    const Level before = w->m_Level;
+    markCanvas(*w);
+    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(24, 3));
+    QCOMPARE(w->lblPosition->text(), QStringLiteral(" 24, 3"));
+    QVERIFY(!w->m_Modified);
+    QVERIFY(!w->m_Drawing);
+    QVERIFY(!canvasRedrawn(*w));
+    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(24, 3));
+    QTest::mousePress(w->picEdit, Qt::RightButton, Qt::ControlModifier, at(3, 17));
+    QCOMPARE(w->lblPosition->text(), QStringLiteral(" 3, 17"));
+    QCOMPARE(w->m_SelectedTiles[1], qint16(9));
+    QTest::mouseRelease(w->picEdit, Qt::RightButton, {}, at(3, 17));
+    QVERIFY(w->m_Level == before);
+    QVERIFY(!w->m_Modified);
+}
+
+void tst_CanvasMouse::dragPaintsAndSurvivesLeavingTheLevel() {
+    Setup w(24, 17);
+    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(2, 2));
+    QCOMPARE(w->m_Level.Tile(2, 2), qint16(7));
+    drag(w->picEdit, at(3, 2));
+    drag(w->picEdit, at(5, 3));
+    QCOMPARE(w->m_Level.Tile(3, 2), qint16(7));
+    QCOMPARE(w->m_Level.Tile(5, 3), qint16(7));
+    QCOMPARE(w->m_Level.Tile(4, 2), qint16(143)); // skipped cells stay
+    // Out of the level to the right, then out of the canvas to the left.
+    drag(w->picEdit, at(30, 3));
+    QCOMPARE(w->lblPosition->text(), QString());
+    drag(w->picEdit, QPoint(-40, 50));
+    QCOMPARE(w->lblPosition->text(), QString());
+    QVERIFY(w->m_Drawing);
+    // Back inside: painting goes on, and the canvas shows it at once.
+    markCanvas(*w);
+    drag(w->picEdit, at(10, 8));
+    QCOMPARE(w->m_Level.Tile(10, 8), qint16(7));
+    QCOMPARE(w->picEdit->surface().image().pixel(10 * Cell, 8 * Cell),
+             fixtures::tilePixel(7, 0, 0));
+    QCOMPARE(w->lblPosition->text(), QStringLiteral(" 10, 8"));
+    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(10, 8));
+    QVERIFY(!w->m_Drawing);
+    // After the release, moves no longer paint.
+    hover(w->picEdit, at(11, 8));
+    QCOMPARE(w->m_Level.Tile(11, 8), qint16(143));
+}
+
+void tst_CanvasMouse::dragStartingOutsidePaintsNothing() {
+    Setup w(24, 17);
+    const Level before = w->m_Level;
+    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(26, 5));
+    drag(w->picEdit, at(20, 5));
+    drag(w->picEdit, at(10, 5));
+    QCOMPARE(w->lblPosition->text(), QStringLiteral(" 10, 5"));
+    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(10, 5));
+    QVERIFY(w->m_Level == before);
+    QVERIFY(!w->m_Modified);
+}
+
+void tst_CanvasMouse::dragWithTwoButtons_data() {
+    QTest::addColumn<int>("mode");
+    QTest::newRow("tile mode") << 0;
+    QTest::newRow("sprite mode") << 1;
+}
+
+void tst_CanvasMouse::dragWithTwoButtons() {
+    QFETCH(int, mode);
+    Setup w;
+    w->optMode[mode]->click();
+    w->m_Level.SetInfo(8, 8, 6);
+    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(2, 2));
+    // The second button's own press acts as a right press on its cell.
+    QTest::mousePress(w->picEdit, Qt::RightButton, {}, at(3, 2));
+    if (mode == 0)
+        QCOMPARE(w->m_Level.Tile(3, 2), qint16(9));
+    else
+        QCOMPARE(w->m_Level.Info(3, 2), qint16(0));
+    // Moving with both held (buttons 3): selection 0 in tile mode, no change
+    // in sprite mode, but the canvas is redrawn either way.
+    markCanvas(*w);
+    drag(w->picEdit, at(8, 8));
+    QVERIFY(canvasRedrawn(*w));
+    if (mode == 0) {
+        QCOMPARE(w->m_Level.Tile(8, 8), qint16(7));
+    } else {
+        QCOMPARE(w->m_Level.Info(8, 8), qint16(6));
+        QCOMPARE(w->m_Level.Tile(8, 8), qint16(143));
+    }
+    // Any release ends the drag, though a button is still held.
+    QTest::mouseRelease(w->picEdit, Qt::RightButton, {}, at(8, 8));
+    QVERIFY(!w->m_Drawing);
+    drag(w->picEdit, at(9, 8));
+    QCOMPARE(w->m_Level.Tile(9, 8), qint16(143));
+    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(9, 8));
+}
+
+void tst_CanvasMouse::dragWithCtrlKeepsPicking() {
+    Setup w;
+    w->m_Level.SetTile(4, 4, 20);
+    w->m_Level.SetTile(6, 4, 30);
+    QTest::mousePress(w->picEdit, Qt::RightButton, Qt::ControlModifier, at(4, 4));
+    QCOMPARE(w->m_SelectedTiles[1], qint16(20));
+    drag(w->picEdit, at(6, 4), Qt::ControlModifier);
+    QCOMPARE(w->m_SelectedTiles[1], qint16(30));
+    QCOMPARE(w->lblSelectedTile[1]->text(), QStringLiteral(" 30"));
+    // Letting go of Ctrl during the drag paints with the picked tile.
+    drag(w->picEdit, at(7, 4));
+    QCOMPARE(w->m_Level.Tile(7, 4), qint16(30));
+    QTest::mouseRelease(w->picEdit, Qt::RightButton, {}, at(7, 4));
+}
+
+void tst_CanvasMouse::movesWithoutButtonOnlyShowPosition() {
+    Setup w;
+    const Level before = w->m_Level;
+    markCanvas(*w);
+    hover(w->picEdit, at(5, 5));
+    hover(w->picEdit, at(6, 5), Qt::ControlModifier);
+    QVERIFY(w->m_Level == before);
+    QVERIFY(!canvasRedrawn(*w));
+    QCOMPARE(w->m_SelectedTiles[0], qint16(7));
+    QVERIFY(!w->m_Modified);
+}
+
+void tst_CanvasMouse::positionLabel() {
+    Setup w;
+    QCOMPARE(w->lblPosition->text(), QStringLiteral("0, 0"));
+    hover(w->picEdit, QPoint(12 * Cell, 7 * Cell + 15));
+    QCOMPARE(w->lblPosition->text(), QStringLiteral(" 12, 7"));
+    hover(w->picEdit, QPoint(12 * Cell - 1, 7 * Cell - 1));
+    QCOMPARE(w->lblPosition->text(), QStringLiteral(" 11, 6"));
+    // The view's origin counts in.
+    w->scrEditX->setValue(40);
+    w->scrEditY->setValue(30);
+    hover(w->picEdit, QPoint(3, 20));
+    QCOMPARE(w->lblPosition->text(), QStringLiteral(" 40, 31"));
+    // At the end of the range the canvas shows cells past the level.
+    w->scrEditX->setValue(w->scrEditX->maximum());
+    const int lastShown = w->scrEditX->value();
+    hover(w->picEdit, at(99 - lastShown, 2));
+    QCOMPARE(w->lblPosition->text(), QStringLiteral(" 99, 32"));
+    hover(w->picEdit, at(100 - lastShown, 2));
+    QCOMPARE(w->lblPosition->text(), QString());
+    // A press there still writes the position.
+    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(100 - lastShown, 2));
+    QCOMPARE(w->lblPosition->text(), QStringLiteral(" 100, 32"));
+    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(100 - lastShown, 2));
+    QVERIFY(!w->m_Modified);
+}
+
+void tst_CanvasMouse::pickPointer() {
+    Setup w;
+    QWidget* canvas = w->picEdit;
+    QVERIFY(!canvas->testAttribute(Qt::WA_SetCursor));
+    hover(canvas, at(3, 3), Qt::ControlModifier);
+    QVERIFY(canvas->testAttribute(Qt::WA_SetCursor));
+    QCOMPARE(canvas->cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(canvas->cursor().pixmap().size(), w->imgCursor0.size());
+    // Also outside the level, while Ctrl alone is held.
+    hover(canvas, QPoint(-5, -5), Qt::ControlModifier);
+    QCOMPARE(canvas->cursor().shape(), Qt::BitmapCursor);
+    // Ctrl with another modifier is not a pick.
+    hover(canvas, at(3, 3), Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(!canvas->testAttribute(Qt::WA_SetCursor));
+    QCOMPARE(canvas->cursor().shape(), Qt::ArrowCursor);
+    hover(canvas, at(3, 3), Qt::ControlModifier);
+    hover(canvas, at(4, 3));
+    QVERIFY(!canvas->testAttribute(Qt::WA_SetCursor));
+    // A press alone does not change the pointer.
+    QTest::mousePress(canvas, Qt::LeftButton, Qt::ControlModifier, at(4, 3));
+    QVERIFY(!canvas->testAttribute(Qt::WA_SetCursor));
+    drag(canvas, at(5, 3), Qt::ControlModifier);
+    QCOMPARE(canvas->cursor().shape(), Qt::BitmapCursor);
+    QTest::mouseRelease(canvas, Qt::LeftButton, Qt::ControlModifier, at(5, 3));
+}
+
+void tst_CanvasMouse::modeButtons() {
+    Setup w;
+    QVERIFY(w->optMode[0]->isChecked());
+    QCOMPARE(w->optMode[0]->iconSize(), QSize(32, 32));
+    QTest::mouseClick(w->optMode[1], Qt::LeftButton);
+    QCOMPARE(w->m_Mode, qint16(1));
+    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(2, 2));
+    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(2, 2));
+    QCOMPARE(w->m_Level.Info(2, 2), qint16(4));
+    QTest::mouseClick(w->optMode[0], Qt::LeftButton);
+    QCOMPARE(w->m_Mode, qint16(0));
+    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(2, 2));
+    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(2, 2));
+    QCOMPARE(w->m_Level.Tile(2, 2), qint16(7));
+    QCOMPARE(w->m_Level.Info(2, 2), qint16(4));
+}
+
+void tst_CanvasMouse::highZoomAndFarPointer() {
+    Setup w;
+    for (int i = 0; i < 40; ++i)
+        w->mnuViewZoomIn_Click();
+    const double size = w->m_Tiles.RenderWidth();
+    QVERIFY(size >= 128);
+    const QPoint p(int(size) + 5 < w->picEdit->width() ? int(size) + 5 : 5, 5);
+    const int cx = p.x() / int(size);
+    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, p);
+    QCOMPARE(w->m_Level.Tile(cx, 0), qint16(7));
+    // Far beyond anything a screen holds: outside, and no overflow.
+    w->picEdit_MouseMove(1, 0, 1e15, -1e15);
+    QCOMPARE(w->lblPosition->text(), QString());
+    w->picEdit_MouseMove(1, 0, 5e18, 5e18);
+    QCOMPARE(w->lblPosition->text(), QString());
+    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, p);
+    // At the smallest zoom a cell is one pixel wide.
+    for (int i = 0; i < 50; ++i)
+        w->mnuViewZoomOut_Click();
+    QCOMPARE(w->m_Tiles.RenderWidth(), 1.0);
+    hover(w->picEdit, QPoint(99, 59));
+    QCOMPARE(w->lblPosition->text(), QStringLiteral(" 99, 59"));
+    hover(w->picEdit, QPoint(100, 59));
+    QCOMPARE(w->lblPosition->text(), QString());
+}
+
+void tst_CanvasMouse::paintOnRealLevel() {
+    GM_REQUIRE_REAL_DATA();
+    EditorTestHost host;
+    auto w = editortest::openWindow(host, realDataDir() + "/LEVEL01.CK1", 600, 480);
+    QVERIFY(w);
+    const Level before = w->m_Level;
+    const qint16 picked = w->m_Level.Tile(3, 4);
+    QTest::mousePress(w->picEdit, Qt::RightButton, Qt::ControlModifier, at(3, 4));
+    QTest::mouseRelease(w->picEdit, Qt::RightButton, {}, at(3, 4));
+    QCOMPARE(w->m_SelectedTiles[1], picked);
+    QTest::mousePress(w->picEdit, Qt::RightButton, {}, at(10, 6));
+    drag(w->picEdit, at(11, 6));
+    QTest::mouseRelease(w->picEdit, Qt::RightButton, {}, at(11, 6));
+    w->optMode[1]->click();
+    w->SetSelectedSprite(3);
+    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(12, 7));
+    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(12, 7));
+    Level expected = before;
+    expected.SetTile(10, 6, picked);
+    expected.SetTile(11, 6, picked);
+    expected.SetInfo(12, 7, 3);
+    QVERIFY(w->m_Level == expected);
+    QVERIFY(w->m_Modified);
+    // The level still saves and reads back the same.
+    Level reread;
+    QVERIFY(reread.Deserialize(w->m_Level.Serialize(), QStringLiteral("LEVEL01.CK1")));
+    QVERIFY(reread == expected);
+}
+
+QTEST_MAIN(tst_CanvasMouse)
+#include "tst_CanvasMouse.moc"
