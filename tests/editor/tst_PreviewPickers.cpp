@@ -1,0 +1,341 @@
+// The picker buttons and the level preview on a real editor window, driven
+// by real mouse events on the buttons. Qt sends the moves and the release
+// of a press to the pressed button wherever the pointer is, which the tests
+// reproduce by sending them to the button with positions outside it.
+
+#include "EditorTestSupport.h"
+#include "PickerButton.h"
+#include "PickerGeometry.h"
+#include "PictureBox.h"
+
+#include <QLabel>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+constexpr QRgb Sentinel = 0xFF123456;
+
+// A point given in the window's inner area, relative to `button`.
+QPoint ButtonPoint(frmEdit& window, QWidget* button, QPoint inWindow) {
+    return button->mapFrom(&window, inWindow);
+}
+
+// The window point over the middle of selector cell (row, column) as seen
+// on screen, with cells pitch x pitch pixels.
+QPoint CellPoint(PictureBox* selector, int pw, int ph, int row, int column) {
+    const int border = selector->BorderWidth();
+    return selector->pos() + QPoint(border + pw * column + pw / 2, border + ph * row + ph / 2);
+}
+
+// What the canvas shows with the view at (sx, sy), drawn independently.
+QImage CanvasAt(frmEdit& window, int sx, int sy) {
+    Surface reference(window.picEdit->ScaleWidth(), window.picEdit->ScaleHeight());
+    reference.SetBackColor(window.picEdit->surface().BackColor());
+    reference.Cls();
+    window.m_Level.Display(reference, qint16(sx), qint16(sy), window.m_Tiles, window.m_Sprites);
+    return reference.image();
+}
+
+} // namespace
+
+class tst_PreviewPickers : public QObject {
+    Q_OBJECT
+private slots:
+    void tilePickerOpensOnTheSelection();
+    void tilePickerDragScrollsAndPicks();
+    void spritePickerSwitchesModeAndPicks();
+    void movesWithoutButtonOrPanelDoNothing();
+    void previewOpensAtItsPlace();
+    void previewFollowsThePointer();
+    void previewPressAndReleaseKeepsTheView();
+};
+
+// The worked example: a selector of 10 columns and 8 rows (400 x 300 inner
+// pixels, 32-pixel tiles), the right button's tile 57.
+void tst_PreviewPickers::tilePickerOpensOnTheSelection() {
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 100, 60, 1, 1, 404, 304 + 61 + 57);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->optMode[1]->setChecked(true);
+    window->SetSelectedTile(1, 57);
+    window->SetSelectedTile(0, 3);
+
+    QTest::mousePress(window->cmdTiles, Qt::RightButton, {}, QPoint(5, 5));
+    QVERIFY(window->picTileSelector->isVisible());
+    QCOMPARE(window->picTileSelector->ScaleWidth(), 400);
+    QCOMPARE(window->picTileSelector->ScaleHeight(), 300);
+    QCOMPARE(window->m_Mode, qint16(0));
+    QVERIFY(window->optMode[0]->isChecked());
+    // Row 5 - 4 goes to the top.
+    QCOMPARE(window->scrTileSelector->value(), 1);
+    // The pointer goes to tile 57's cell, counted from the outer corner.
+    QCOMPARE(PickerGeometry::OpeningPointer(57, 10, 36, 36, window->scrTileSelector->value()),
+             QPoint(36 * 7 + 18, 36 * 4 + 18));
+    QCOMPARE(QCursor::pos(), window->picTileSelector->mapToGlobal(QPoint(270, 162)));
+
+    // Releasing where the pointer was put selects tile 57 again for the
+    // right button, closes the selector and leaves the left button's tile.
+    const QPoint placed = window->picTileSelector->pos() + QPoint(36 * 7 + 18, 36 * 4 + 18);
+    window->SetSelectedTile(1, 0);
+    QTest::mouseRelease(window->cmdTiles, Qt::RightButton, {},
+                        ButtonPoint(*window, window->cmdTiles, placed));
+    QCOMPARE(window->m_SelectedTiles[1], qint16(57));
+    QCOMPARE(window->m_SelectedTiles[0], qint16(3));
+    QVERIFY(window->picTileSelector->isHidden());
+    // The pointer is back on the middle of the button (25 x 57).
+    QCOMPARE(QCursor::pos(), window->cmdTiles->mapToGlobal(QPoint(12, 28)));
+}
+
+void tst_PreviewPickers::tilePickerDragScrollsAndPicks() {
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 100, 60, 1, 1, 404, 304 + 61 + 57);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    PickerButton* button = window->cmdTiles;
+    QScrollBar* bar = window->scrTileSelector;
+    PictureBox* selector = window->picTileSelector;
+    window->optMode[1]->setChecked(true);
+
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(bar->value(), 0);
+    QCOMPARE(bar->maximum(), 19); // 260 tiles: 26 rows, 8 visible
+
+    // Below the selector (over the strip): one row per move, however far
+    // across the pointer is.
+    const QPoint below = selector->pos() + QPoint(30, selector->height() + 5);
+    for (int i = 1; i <= 3; ++i) {
+        QTest::mouseMove(button, ButtonPoint(*window, button, below + QPoint(i * 50, 0)));
+        QCOMPARE(bar->value(), i);
+    }
+    // Above it, back up one row per move until row 0.
+    const QPoint above = selector->pos() + QPoint(30, -1);
+    for (int expected : {2, 1, 0, 0}) {
+        QTest::mouseMove(button, ButtonPoint(*window, button, above));
+        QCOMPARE(bar->value(), expected);
+    }
+    // No move so far picked anything.
+    QCOMPARE(window->m_SelectedTiles[0], qint16(0));
+
+    // Scroll down two rows, then drag over the selector: every move picks.
+    QTest::mouseMove(button, ButtonPoint(*window, button, below));
+    QTest::mouseMove(button, ButtonPoint(*window, button, below));
+    QCOMPARE(bar->value(), 2);
+    QTest::mouseMove(button, ButtonPoint(*window, button, CellPoint(selector, 36, 36, 1, 4)));
+    QCOMPARE(window->m_SelectedTiles[0], qint16(34));
+    QCOMPARE(window->lblSelectedTile[0]->text(), QStringLiteral(" 34"));
+    QTest::mouseMove(button, ButtonPoint(*window, button, CellPoint(selector, 36, 36, 3, 9)));
+    QCOMPARE(window->m_SelectedTiles[0], qint16(59));
+    QCOMPARE(window->m_SelectedTiles[1], qint16(0));
+
+    // Back onto the strip and released there: the selector scrolled once
+    // more, the selection is the last one picked inside.
+    QTest::mouseMove(button, ButtonPoint(*window, button, below));
+    QCOMPARE(bar->value(), 3);
+    QTest::mouseRelease(button, Qt::LeftButton, {}, ButtonPoint(*window, button, below));
+    QCOMPARE(window->m_SelectedTiles[0], qint16(59));
+    QVERIFY(selector->isHidden());
+    QCOMPARE(window->m_Mode, qint16(0));
+
+    // Opened again, on the new selection; the first cell shows the first
+    // tile of the row at the top.
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(bar->value(), 1); // tile 59 is in row 5, half of 8 rows above it
+    window->picTileSelector_Paint();
+    Surface expected(32, 32);
+    window->m_PaletteTiles.Draw(10, expected, 0, 0);
+    QCOMPARE(selector->surface().image().copy(4, 4, 32, 32), expected.image());
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+void tst_PreviewPickers::spritePickerSwitchesModeAndPicks() {
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 100, 60, 1, 1, 600, 480);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    PickerButton* button = window->cmdSprites;
+    PictureBox* selector = window->picSpriteSelector;
+    window->SetSelectedSprite(4);
+
+    // Released on the button without moving: sprite mode, nothing picked.
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(selector->isVisible());
+    QVERIFY(window->picTileSelector->isHidden());
+    // Six columns of 86 x 68 pixel cells, nothing to scroll: the pointer
+    // goes to sprite 4 in the first row.
+    QCOMPARE(window->scrSpriteSelector->value(), 0);
+    QCOMPARE(QCursor::pos(), selector->mapToGlobal(QPoint(86 * 4 + 43, 34)));
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(window->m_Mode, qint16(1));
+    QVERIFY(window->optMode[1]->isChecked());
+    QCOMPARE(window->m_SelectedSprite, qint16(4));
+    QVERIFY(selector->isHidden());
+
+    // Released over a cell: that sprite, whichever button. Episode 1's
+    // largest sprite is 41 x 32, 82 x 64 at the palette's zoom.
+    const int pw = window->m_PaletteSprites.MaxRenderWidth() + 4;
+    const int ph = window->m_PaletteSprites.MaxRenderHeight() + 4;
+    QCOMPARE(pw, 86);
+    QCOMPARE(ph, 68);
+    const int columns =
+        (selector->width() - 4 - window->scrSpriteSelector->width() + pw - 1) / pw - 1;
+    QVERIFY(columns >= 3);
+    QTest::mousePress(button, Qt::RightButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(button, Qt::RightButton, {},
+                        ButtonPoint(*window, button, CellPoint(selector, pw, ph, 1, 2)));
+    QCOMPARE(window->m_SelectedSprite, qint16(qMin(columns + 2, 10)));
+    QCOMPARE(window->lblSelectedSprite->text(),
+             QStringLiteral(" ") + QString::number(qMin(columns + 2, 10)));
+    QVERIFY(selector->isHidden());
+}
+
+void tst_PreviewPickers::movesWithoutButtonOrPanelDoNothing() {
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 100, 60, 1, 1, 404, 304 + 61 + 57);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    PickerButton* button = window->cmdTiles;
+    const QPoint over = CellPoint(window->picTileSelector, 36, 36, 2, 2);
+    const QPoint relative = ButtonPoint(*window, button, over);
+
+    // A move with no button held while the selector is open.
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+    window->cmdTiles_MouseMove(0, 0, relative.x(), relative.y());
+    QCOMPARE(window->m_SelectedTiles[0], qint16(0));
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
+
+    // Moves and a release that reach the button after its selector closed
+    // (another button's release closed it) pick nothing from the hidden
+    // selector.
+    window->cmdTiles_MouseMove(1, 0, relative.x(), relative.y());
+    window->cmdTiles_MouseUp(1, 0, relative.x(), relative.y());
+    QCOMPARE(window->m_SelectedTiles[0], qint16(0));
+    QVERIFY(window->picTileSelector->isHidden());
+
+    // Two buttons: the right one's release closes the selector, the left
+    // one's moves and release afterwards change nothing.
+    window->SetSelectedTile(1, 57);
+    window->cmdTiles_MouseDown(1, 0, 5, 5);
+    window->cmdTiles_MouseDown(2, 0, 5, 5);
+    QCOMPARE(window->scrTileSelector->value(), 1);
+    window->cmdTiles_MouseUp(2, 0, relative.x(), relative.y());
+    QCOMPARE(window->m_SelectedTiles[1], qint16(32));
+    window->cmdTiles_MouseMove(1, 0, relative.x(), relative.y());
+    window->cmdTiles_MouseUp(1, 0, relative.x(), relative.y());
+    QCOMPARE(window->m_SelectedTiles[0], qint16(0));
+}
+
+// The worked example's window, 520 x 330 inside, with a 170 x 100 level.
+void tst_PreviewPickers::previewOpensAtItsPlace() {
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 170, 100, 1, 1, 520, 330);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->m_Level.SetInfo(3, 3, 5);
+    PictureBox* preview = window->picLevelPreview;
+    const QPoint corner = window->cmdLevelPreview->pos();
+
+    QTest::mousePress(window->cmdLevelPreview, Qt::LeftButton, {}, QPoint(8, 8));
+    QVERIFY(preview->isVisible());
+    QVERIFY(window->m_SuppressRedraw);
+    QCOMPARE(preview->size(), QSize(344, 204));
+    QCOMPARE(preview->ScaleWidth(), 340);
+    QCOMPARE(preview->ScaleHeight(), 200);
+    QCOMPARE(preview->x(), qMin(corner.x() - 172, 520 - 344));
+    QCOMPARE(preview->y(), qMin(corner.y() - 102, 330 - 204));
+    QCOMPARE(preview->x(), 176);
+    // The preview is in front of the canvas and the selectors.
+    QCOMPARE(window->childAt(preview->geometry().center()), static_cast<QWidget*>(preview));
+
+    // Drawn by the platform's paint: the whole level from its first cell at
+    // zoom -3, sprites included.
+    Surface expected(340, 200);
+    window->m_Level.Display(expected, 0, 0, window->m_PreviewTiles, window->m_PreviewSprites);
+    QTRY_COMPARE(preview->surface().image(), expected.image());
+    QCOMPARE(window->m_PreviewTiles.RenderWidth(), 2.0);
+
+    QTest::mouseRelease(window->cmdLevelPreview, Qt::LeftButton, {}, QPoint(8, 8));
+    QVERIFY(preview->isHidden());
+    QVERIFY(!window->m_SuppressRedraw);
+
+    // A smaller level opens at its own size next time.
+    window->m_Level.Resize(30, 20);
+    QTest::mousePress(window->cmdLevelPreview, Qt::LeftButton, {}, QPoint(8, 8));
+    QCOMPARE(preview->size(), QSize(64, 44));
+    QCOMPARE(preview->pos(), QPoint(qMin(corner.x() - 32, 520 - 64), corner.y() - 22));
+    QTest::mouseRelease(window->cmdLevelPreview, Qt::LeftButton, {}, QPoint(8, 8));
+}
+
+// The edit area holds 20 x 10 cells (640 x 320 pixels at 32-pixel cells);
+// the pointer over the preview's inner point (100, 40) puts cell (50, 20)
+// in the middle.
+void tst_PreviewPickers::previewFollowsThePointer() {
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 170, 100, 1, 1, 640, 320 + 61 + 57);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->mnuViewZoomIn_Click();
+    QCOMPARE(window->m_Tiles.RenderWidth(), 32.0);
+    QCOMPARE(window->picEditHolder->ScaleWidth(), 640);
+    QCOMPARE(window->picEditHolder->ScaleHeight(), 320);
+    PickerButton* button = window->cmdLevelPreview;
+    PictureBox* preview = window->picLevelPreview;
+
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(8, 8));
+    const QPoint inner = preview->pos() + QPoint(2, 2);
+
+    // Each move draws the canvas once, after both bars have moved: while the
+    // bars report their changes the canvas still shows what was there.
+    window->picEdit->surface().image().fill(Sentinel);
+    int changes = 0;
+    bool redrawnEarly = false;
+    QList<QMetaObject::Connection> watches;
+    for (QScrollBar* bar : {window->scrEditX, window->scrEditY}) {
+        watches << connect(bar, &QScrollBar::valueChanged, window.get(), [&] {
+            ++changes;
+            redrawnEarly |= window->picEdit->surface().image().pixel(0, 0) != Sentinel;
+        });
+    }
+    QTest::mouseMove(button, ButtonPoint(*window, button, inner + QPoint(100, 40)));
+    QCOMPARE(window->scrEditX->value(), 40);
+    QCOMPARE(window->scrEditY->value(), 15);
+    QCOMPARE(changes, 2);
+    QVERIFY(!redrawnEarly);
+    QCOMPARE(window->picEdit->surface().image(), CanvasAt(*window, 40, 15));
+
+    // Past the preview's left edge and far below it: column 0 and the last
+    // row the bar allows.
+    window->picEdit->surface().image().fill(Sentinel);
+    QTest::mouseMove(button, ButtonPoint(*window, button, inner + QPoint(-30, 900)));
+    QCOMPARE(window->scrEditX->value(), 0);
+    QCOMPARE(window->scrEditY->value(), window->scrEditY->maximum());
+    QCOMPARE(window->scrEditY->maximum(), 100 - 10 + 1);
+    QVERIFY(!redrawnEarly);
+    for (const QMetaObject::Connection& watch : watches)
+        disconnect(watch);
+
+    // Released: the canvas keeps the last position and bars redraw again.
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(8, 8));
+    QVERIFY(preview->isHidden());
+    QCOMPARE(window->scrEditX->value(), 0);
+    window->picEdit->surface().image().fill(Sentinel);
+    window->scrEditX->setValue(5);
+    QCOMPARE(window->picEdit->surface().image(), CanvasAt(*window, 5, 91));
+}
+
+void tst_PreviewPickers::previewPressAndReleaseKeepsTheView() {
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 170, 100, 1, 1, 600, 480);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->scrEditX->setValue(7);
+    window->scrEditY->setValue(9);
+    window->SetSelectedTile(0, 12);
+    window->optMode[1]->setChecked(true);
+    QTest::mousePress(window->cmdLevelPreview, Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseRelease(window->cmdLevelPreview, Qt::LeftButton, {}, QPoint(8, 8));
+    QCOMPARE(window->scrEditX->value(), 7);
+    QCOMPARE(window->scrEditY->value(), 9);
+    QCOMPARE(window->m_Mode, qint16(1));
+    QCOMPARE(window->m_SelectedTiles[0], qint16(12));
+    QVERIFY(window->picLevelPreview->isHidden());
+    QVERIFY(!window->m_SuppressRedraw);
+}
+
+QTEST_MAIN(tst_PreviewPickers)
+#include "tst_PreviewPickers.moc"
