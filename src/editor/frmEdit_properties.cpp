@@ -1,3 +1,62 @@
+// Level, Properties: the level's size, episode and map-level flag through
+// the properties dialog. Not counted as an edit of the level.
+
 #include "frmEdit.h"
 
-void frmEdit::mnuLevelProperties_Click() {}
+#include "EditorHost.h"
+#include "PictureBox.h"
+#include "Prompts.h"
+#include "frmProperties.h"
+
+#include <QCheckBox>
+
+namespace {
+
+constexpr qint16 MapLevelNumber = 80;
+
+qint16 ToLevelSize(int value) {
+    return static_cast<qint16>(qBound(0, value, 32767));
+}
+
+} // namespace
+
+void frmEdit::mnuLevelProperties_Click() {
+    frmProperties dialog(this);
+    // The level's own size is offered as it is, also when it lies outside
+    // the dialog's limits, so that changing only the episode or the map
+    // flag never cuts the level.
+    dialog.SetCurrentSize(m_Level.Width(), m_Level.Height());
+    dialog.SetEpisode(m_Level.Episode());
+    dialog.chkMapLevel->setChecked(m_Level.Number() == MapLevelNumber);
+
+    Prompts::Current().RunModal(dialog);
+    if (dialog.Cancelled)
+        return;
+    // OK insists on a choice; an episode outside 1..3 never gets as far as
+    // the main window's set lists.
+    const int episode = dialog.ChosenEpisode();
+    if (episode < 1 || episode > 3)
+        return;
+
+    SetTiles(m_Host.TileSets(episode - 1));
+    SetSprites(m_Host.SpriteSets(episode - 1));
+    // Resized before the episode changes: new cells get the wall and fill
+    // tiles of the episode the level had.
+    m_Level.Resize(ToLevelSize(dialog.WidthValue()), ToLevelSize(dialog.HeightValue()));
+    m_Level.SetEpisode(static_cast<qint16>(episode));
+    if (dialog.chkMapLevel->isChecked())
+        m_Level.SetNumber(MapLevelNumber);
+
+    Form_Resize();
+    picEditHolder_Resize();
+    // The selectors' scroll ranges follow the new sets' counts and sizes.
+    picTileSelector_Resize();
+    picSpriteSelector_Resize();
+    // The views drawn from the old sets and the old level are drawn again,
+    // as the platform's paint events would once the dialog uncovers them.
+    RedrawEdit();
+    picTiles_Paint();
+    picSelectedTile_Paint(0);
+    picSelectedTile_Paint(1);
+    picSelectedSprite_Paint();
+}
