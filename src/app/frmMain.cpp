@@ -50,7 +50,11 @@ frmMain::frmMain(QWidget* parent)
     resize(900, 700);
 }
 
-frmMain::~frmMain() = default;
+// The area outlives this part of the window and reports the editors
+// closing as it goes; nothing here may answer that any more.
+frmMain::~frmMain() {
+    disconnect(mdiArea, nullptr, this, nullptr);
+}
 
 void frmMain::CreateMenus() {
     mnuFile = new QMenu(QStringLiteral("&File"), this);
