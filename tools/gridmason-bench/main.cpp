@@ -1,6 +1,6 @@
 #include "Benchmark.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <algorithm>
 
 namespace {
@@ -44,7 +44,7 @@ double secondsPerCall(const std::function<void()>& work, int minimumCalls) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     QTextStream out(stdout);
     const QStringList only = app.arguments().mid(1);
     for (const Benchmark* benchmark : Benchmark::all()) {

@@ -1,0 +1,184 @@
+// Drag painting on the edit canvas: 1,000 mouse moves with the left button
+// held, sent as real mouse events to the canvas of an editor window showing
+// a 170 x 170 level on a 1600 x 1000 canvas, each followed by the repaint
+// it asks for. The figure is the time per move against one plain copy of a
+// 1600 x 1000 image.
+#include "Benchmark.h"
+
+#include "BitmapSource.h"
+#include "EditorHost.h"
+#include "PictureBox.h"
+#include "SpriteCatalogue.h"
+#include "SpriteSet.h"
+#include "Surface.h"
+#include "TileSet.h"
+#include "frmEdit.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+constexpr int CanvasWidth = 1600;
+constexpr int CanvasHeight = 1000;
+constexpr int Moves = 1000;
+constexpr int Episode = 1;
+
+// A tile sheet of 611 distinct tiles, 13 to a row, as the episode's.
+QImage makeSheet() {
+    QImage sheet(13 * 16, 47 * 16, QImage::Format_RGB32);
+    for (int y = 0; y < sheet.height(); ++y)
+        for (int x = 0; x < sheet.width(); ++x)
+            sheet.setPixel(x, y, qRgb((x * 7) & 0xFF, (y * 3) & 0xFF, ((x ^ y) * 5) & 0xFF));
+    return sheet;
+}
+
+// Sprite bitmaps of three frames (image, mask, unused) of varied sizes.
+class GeneratedSprites : public BitmapSource {
+public:
+    IoResult Load(const QString& name, QImage& image) const override {
+        const int n = name.mid(5, 3).toInt();
+        const int w = 16 + (n % 5) * 8;
+        const int h = 16 + (n % 3) * 12;
+        QImage bitmap(3 * w, h, QImage::Format_RGB32);
+        bitmap.fill(Qt::black);
+        QPainter p(&bitmap);
+        p.fillRect(w, 0, w, h, Qt::white);                   // see-through mask
+        p.fillRect(w + 2, 2, w - 4, h - 4, Qt::black);       // opaque middle
+        p.fillRect(2, 2, w - 4, h - 4, QColor(200, 60, 40)); // the sprite
+        p.end();
+        image = bitmap;
+        return IoResult::success();
+    }
+};
+
+class BenchHost : public EditorHost {
+public:
+    BenchHost() {
+        m_Tiles.LoadFromImage(makeSheet());
+        Surface scratch;
+        m_Sprites.LoadFromSource(Episode, GeneratedSprites(), scratch);
+    }
+    void mnuFileNew_Click() override {}
+    void mnuFileOpen_Click() override {}
+    void mnuFileExit_Click() override {}
+    const TileSet& TileSets(int) const override { return m_Tiles; }
+    const SpriteSet& SpriteSets(int) const override { return m_Sprites; }
+    QWidget* HostWindow() override { return nullptr; }
+
+private:
+    TileSet m_Tiles;
+    SpriteSet m_Sprites;
+};
+
+void sendMouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButton button,
+               Qt::MouseButtons buttons) {
+    QMouseEvent event(type, QPointF(pos), target->mapToGlobal(QPointF(pos)), button, buttons,
+                      Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+// The pointer's path: a zig-zag sweeping a `width` x `height` area from the
+// canvas's top-left corner, crossing every region of it.
+QPoint pathPoint(int i, int width, int height) {
+    const int sweeps = 10;
+    const int perSweep = Moves / sweeps;
+    const int sweep = i / perSweep;
+    const int step = i % perSweep;
+    int x = step * (width - 1) / (perSweep - 1);
+    if (sweep % 2)
+        x = width - 1 - x;
+    const int y = (sweep * (height - 1) + step * (height - 1) / perSweep) / sweeps;
+    return QPoint(x, y);
+}
+
+// Seconds per move of one whole drag (press, 1,000 moves, release), and the
+// number of moves that landed inside the level.
+double dragSecondsPerMove(frmEdit& form, QSize area, int& movesInside) {
+    PictureBox* canvas = form.picEdit;
+    const QPoint start = pathPoint(0, area.width(), area.height());
+    sendMouse(canvas, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    QApplication::processEvents();
+    movesInside = 0;
+    const auto begin = std::chrono::steady_clock::now();
+    for (int i = 0; i < Moves; ++i) {
+        sendMouse(canvas, QEvent::MouseMove, pathPoint(i, area.width(), area.height()),
+                  Qt::NoButton, Qt::LeftButton);
+        if (!form.lblPosition->text().isEmpty())
+            ++movesInside;
+        // The repaint the move asked for, as the event loop would do it.
+        QApplication::processEvents();
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    sendMouse(canvas, QEvent::MouseButtonRelease, pathPoint(Moves - 1, area.width(), area.height()),
+              Qt::LeftButton, Qt::NoButton);
+    return seconds / Moves;
+}
+
+double plainCopySeconds() {
+    QImage source(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
+    source.fill(qRgb(10, 20, 30));
+    QImage target(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
+    target.fill(0);
+    volatile uchar sink = 0;
+    const double seconds = secondsPerCall([&] {
+        std::memcpy(target.bits(), source.constBits(), size_t(source.sizeInBytes()));
+        sink = sink + target.constBits()[12345];
+    });
+    return seconds;
+}
+
+void run(QTextStream& out) {
+    BenchHost host;
+    frmEdit form(host);
+    form.SetTiles(host.TileSets(Episode - 1));
+    form.SetSprites(host.SpriteSets(Episode - 1));
+    form.NewLevel(170, 170, Episode, 1);
+    // Sprites scattered over the level, so that the redraws draw some.
+    for (int y = 2; y < 168; y += 7)
+        for (int x = 2; x < 168; x += 9)
+            form.m_Level.SetInfo(x, y, qint16(1 + (x + y) % 10));
+    form.Display();
+    // Size the window so that the canvas is 1600 x 1000 pixels.
+    const QSize extra = form.size() - form.picEdit->size();
+    form.resize(QSize(CanvasWidth, CanvasHeight) + extra);
+    QApplication::processEvents();
+    if (form.picEdit->ScaleWidth() != CanvasWidth || form.picEdit->ScaleHeight() != CanvasHeight)
+        out << "note: canvas is " << form.picEdit->ScaleWidth() << " x "
+            << form.picEdit->ScaleHeight() << " pixels\n";
+    form.SetSelectedTile(0, 150);
+
+    const double copy = plainCopySeconds();
+    out << "plain copy of a 1600 x 1000 image: 1.00\n";
+    struct Run {
+        int zoom;
+        bool levelOnly;
+    };
+    for (const Run& r : {Run{0, false}, Run{-3, false}, Run{-3, true}}) {
+        form.mnuView1xZoom_Click();
+        for (int z = 0; z > r.zoom; --z)
+            form.mnuViewZoomOut_Click();
+        QApplication::processEvents();
+        // The whole canvas, or only the part of it the level covers.
+        const int cell = int(form.m_Tiles.RenderWidth());
+        const QSize area =
+            r.levelOnly ? QSize(170 * cell, 170 * cell) : QSize(CanvasWidth, CanvasHeight);
+        int inside = 0;
+        double best = 1e300;
+        for (int round = 0; round < 3; ++round)
+            best = std::min(best, dragSecondsPerMove(form, area, inside));
+        out << "drag move at zoom " << r.zoom << (r.levelOnly ? ", over the level only" : "")
+            << " (" << inside << " of " << Moves
+            << " moves inside the level): " << QString::number(best / copy, 'f', 2)
+            << " (aim: within 10)\n";
+    }
+}
+
+const Benchmark dragBenchmark("drag", run);
+
+} // namespace
