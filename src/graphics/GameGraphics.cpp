@@ -71,10 +71,11 @@ IoResult readPlanes(const QString& path, bool compressed, int planes, qint64 pla
 // The EGA colour index of pixel x of a row whose bytes start at `at` in
 // every one of four planes `planeSize` apart (blue, green, red, intensity).
 int colourIndex(const QByteArray& data, qint64 at, qint64 planeSize, int x) {
+    const auto* bytes = reinterpret_cast<const quint8*>(data.constData()) + at + (x >> 3);
     const int bit = 7 - (x & 7);
     int index = 0;
     for (int plane = 0; plane < 4; ++plane) {
-        const auto byte = quint8(data[int(at + plane * planeSize + (x >> 3))]);
+        const quint8 byte = bytes[plane * planeSize];
         index |= ((byte >> bit) & 1) << plane;
     }
     return index;

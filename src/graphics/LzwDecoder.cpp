@@ -10,23 +10,26 @@ namespace {
 class BitReader {
 public:
     BitReader(const QByteArray& data, qint64 startByte)
-        : m_Data(data), m_Pos(startByte * 8), m_End(qint64(data.size()) * 8) {}
+        : m_Data(reinterpret_cast<const quint8*>(data.constData())), m_Size(data.size()),
+          m_Pos(startByte * 8), m_End(qint64(data.size()) * 8) {}
 
-    // False when fewer than `bits` bits remain.
+    // False when fewer than `bits` (at most 12) remain.
     bool Read(int bits, int& code) {
         if (m_Pos + bits > m_End)
             return false;
-        int value = 0;
-        for (int i = 0; i < bits; ++i, ++m_Pos) {
-            const auto byte = quint8(m_Data[int(m_Pos >> 3)]);
-            value = (value << 1) | ((byte >> (7 - (m_Pos & 7))) & 1);
-        }
-        code = value;
+        // The code lies within the three bytes from the current one.
+        const qint64 at = m_Pos >> 3;
+        quint32 window = 0;
+        for (qint64 i = at; i < at + 3; ++i)
+            window = (window << 8) | (i < m_Size ? m_Data[i] : 0);
+        code = int((window >> (24 - (m_Pos & 7) - bits)) & ((1u << bits) - 1));
+        m_Pos += bits;
         return true;
     }
 
 private:
-    const QByteArray& m_Data;
+    const quint8* m_Data;
+    qint64 m_Size;
     qint64 m_Pos;
     qint64 m_End;
 };

@@ -128,7 +128,7 @@ void TestGameGraphicsDamage::realFilesWithFlippedBytes() {
     const GameFiles real = realFiles();
     QRandomGenerator random(1989);
     for (int kind = 0; kind < 3; ++kind) {
-        for (int round = 0; round < 25; ++round) {
+        for (int round = 0; round < 12; ++round) {
             GameFiles damaged = real;
             QByteArray& bytes = part(damaged, kind);
             for (int flips = 1 + random.bounded(3); flips > 0; --flips)
