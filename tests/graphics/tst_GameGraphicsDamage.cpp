@@ -21,6 +21,7 @@ private slots:
     void realFilesCutShort();
     void realFilesWithFlippedBytes();
     void realHeaderFields();
+    void generatedHeaderFields();
     void generatedFilesCutShort();
     void generatedFilesWithFlippedBytes();
     void generatedSpriteEntries();
@@ -30,6 +31,8 @@ private:
     // whether loading succeeded.
     bool exercise(const GameFiles& files, int episode, QString* error = nullptr);
     GameFiles realFiles() const;
+    // Sets each field of the header's fixed part to extremes in turn.
+    void damageFields(const GameFiles& base, int episode);
 
     QTemporaryDir m_Dir;
     GameFiles m_Generated;
@@ -144,9 +147,7 @@ void TestGameGraphicsDamage::realFilesWithFlippedBytes() {
     }
 }
 
-void TestGameGraphicsDamage::realHeaderFields() {
-    GM_REQUIRE_REAL_DATA();
-    const GameFiles real = realFiles();
+void TestGameGraphicsDamage::damageFields(const GameFiles& base, int episode) {
     const struct {
         int at;
         int bytes;
@@ -160,13 +161,19 @@ void TestGameGraphicsDamage::realHeaderFields() {
         {46, 2, 0},         {46, 2, 1},     {46, 2, 2},
     };
     for (const auto& field : fields) {
-        GameFiles damaged = real;
+        GameFiles damaged = base;
         if (field.bytes == 4)
             putInt32(damaged.header, field.at, field.value);
         else
             putInt16(damaged.header, field.at, int(field.value));
-        exercise(damaged, 1);
+        exercise(damaged, episode);
     }
+}
+
+void TestGameGraphicsDamage::realHeaderFields() {
+    GM_REQUIRE_REAL_DATA();
+    const GameFiles real = realFiles();
+    damageFields(real, 1);
     // Sprite entries pointing anywhere and sized anyhow.
     for (int value : {0, 1, 0x7FFF, 0xFFFF, 0x8000}) {
         for (int offset : {0, 2, 4, 6, 8, 12}) {
@@ -176,6 +183,12 @@ void TestGameGraphicsDamage::realHeaderFields() {
         }
     }
     QVERIFY(m_Refused > 0);
+}
+
+void TestGameGraphicsDamage::generatedHeaderFields() {
+    const int refused = m_Refused;
+    damageFields(m_Generated, 2);
+    QVERIFY(m_Refused > refused);
 }
 
 void TestGameGraphicsDamage::generatedFilesCutShort() {
