@@ -92,7 +92,7 @@ struct Picture {
     int At(int x, int y) const { return pixels[size_t(y * width + x)]; }
 };
 
-struct SpriteSpec {
+struct TestSprite {
     Picture picture;                                          // width a multiple of 8
     int hitLeft = 0, hitTop = 0, hitRight = 0, hitBottom = 0; // whole pixels
     QByteArray name;
@@ -131,7 +131,7 @@ inline void writePlanar(QByteArray& out, qint64 planeSize, qint64 at, const Pict
 }
 
 inline GameFiles buildGame(const std::vector<Picture>& tiles,
-                           const std::vector<SpriteSpec>& sprites, bool packLatch,
+                           const std::vector<TestSprite>& sprites, bool packLatch,
                            bool packSprites) {
     GameFiles files;
     const qint64 latchPlane = FontBytes + qint64(tiles.size()) * 32 + 16;
@@ -143,7 +143,7 @@ inline GameFiles buildGame(const std::vector<Picture>& tiles,
     // both parts of the stored offset matter.
     std::vector<qint64> offsets;
     qint64 end = 0;
-    for (const SpriteSpec& sprite : sprites) {
+    for (const TestSprite& sprite : sprites) {
         const qint64 paragraph = (end + 15) / 16;
         offsets.push_back(paragraph * 16 + 8);
         end = offsets.back() + sprite.picture.width / 8 * sprite.picture.height;
@@ -229,10 +229,10 @@ inline int spriteColour(int s, int x, int y) {
     return (x + 2 * y + s) % 5 == 0 ? -1 : (x * 3 + y + s) % 16;
 }
 
-inline std::vector<SpriteSpec> makeSprites(int count) {
-    std::vector<SpriteSpec> sprites;
+inline std::vector<TestSprite> makeSprites(int count) {
+    std::vector<TestSprite> sprites;
     for (int s = 0; s < count; ++s) {
-        SpriteSpec sprite;
+        TestSprite sprite;
         sprite.picture = Picture{8 * (1 + s % 3), 5 + s % 7, {}};
         for (int y = 0; y < sprite.picture.height; ++y)
             for (int x = 0; x < sprite.picture.width; ++x)

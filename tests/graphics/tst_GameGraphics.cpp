@@ -229,7 +229,7 @@ void TestGameGraphics::generatedEpisodes() {
     QFETCH(int, episode);
     QFETCH(int, tiles);
     QFETCH(bool, packed);
-    const std::vector<SpriteSpec> sprites = makeSprites(9);
+    const std::vector<TestSprite> sprites = makeSprites(9);
     const GameFiles files = buildGame(makeTiles(tiles), sprites, packed, packed);
     QTemporaryDir dir;
     const QString ext = QStringLiteral(".ck%1").arg(episode);
@@ -257,17 +257,17 @@ void TestGameGraphics::generatedEpisodes() {
     QCOMPARE(graphics.SpriteCount(), 9);
     const GameGraphicsSource source(dir.path(), episode);
     for (int s = 0; s < 9; ++s) {
-        const SpriteSpec& spec = sprites[size_t(s)];
+        const TestSprite& want = sprites[size_t(s)];
         QImage bitmap;
         QVERIFY(source.Load(GameGraphics::SpriteBitmapName(episode, s), bitmap).ok);
-        const int width = spec.picture.width;
-        QCOMPARE(bitmap.size(), QSize(3 * width, spec.picture.height));
-        QCOMPARE(graphics.SpriteName(s), QString::fromLatin1(spec.name));
-        for (int y = 0; y < spec.picture.height; ++y) {
+        const int width = want.picture.width;
+        QCOMPARE(bitmap.size(), QSize(3 * width, want.picture.height));
+        QCOMPARE(graphics.SpriteName(s), QString::fromLatin1(want.name));
+        for (int y = 0; y < want.picture.height; ++y) {
             for (int x = 0; x < width; ++x) {
                 const int colour = spriteColour(s, x, y);
-                const bool hit = x >= spec.hitLeft && x <= spec.hitRight && y >= spec.hitTop &&
-                                 y <= spec.hitBottom;
+                const bool hit = x >= want.hitLeft && x <= want.hitRight && y >= want.hitTop &&
+                                 y <= want.hitBottom;
                 QCOMPARE(bitmap.pixel(x, y), colour < 0 ? Black : GameGraphics::EgaColour(colour));
                 QCOMPARE(bitmap.pixel(width + x, y), colour < 0 ? White : Black);
                 QCOMPARE(bitmap.pixel(2 * width + x, y), hit          ? BrightRed
