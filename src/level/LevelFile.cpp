@@ -11,6 +11,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -54,6 +55,37 @@ qint16 readDecimal(QStringView text) {
     return qint16(value);
 }
 
+// Four copies of a word in one 64-bit value, to fill or compare four cells
+// at a time; the same in either byte order.
+quint64 fourWords(qint16 value) {
+    return quint64(quint16(value)) * 0x0001000100010001ULL;
+}
+
+qint16* fillWords(qint16* out, qint64 count, qint16 value) {
+    const quint64 pattern = fourWords(value);
+    qint64 i = 0;
+    for (; i + 4 <= count; i += 4)
+        std::memcpy(out + i, &pattern, sizeof pattern);
+    for (; i < count; ++i)
+        out[i] = value;
+    return out + count;
+}
+
+// The end of the run of `cells[from]`'s value that starts at `from`, at most `limit`.
+qint64 runEnd(const qint16* cells, qint64 from, qint64 limit) {
+    const qint16 value = cells[from];
+    const quint64 pattern = fourWords(value);
+    qint64 end = from + 1;
+    for (quint64 four; end + 4 <= limit; end += 4) {
+        std::memcpy(&four, cells + end, sizeof four);
+        if (four != pattern)
+            break;
+    }
+    while (end < limit && cells[end] == value)
+        ++end;
+    return end;
+}
+
 // Where decoded words go, in stream order: the dropped header words, the
 // tile plane's cells, the tile plane's padding (dropped), the info plane's
 // cells. Once the last info cell is written the sink is full and the rest
@@ -68,18 +100,35 @@ public:
 
     bool full() const { return m_Index == int(m_Segments.size()); }
 
-    void put(qint16 value) {
-        if (m_Out)
-            *m_Out++ = value;
-        if (--m_Left == 0)
+    // Takes plain words from data[pos..size) up to the next run marker, the
+    // end of the data or the end of the current part; returns the new pos.
+    qint64 copyPlain(const uchar* data, qint64 pos, qint64 size) {
+        const qint64 n = std::min(m_Left, (size - pos) / 2);
+        const uchar* in = data + pos;
+        qint64 i = 0;
+        if (qint16* out = m_Out) {
+            for (; i < n; ++i) {
+                const quint16 word = qFromLittleEndian<quint16>(in + 2 * i);
+                if (word == RunMarker)
+                    break;
+                out[i] = qint16(word);
+            }
+            m_Out += i;
+        } else {
+            while (i < n && qFromLittleEndian<quint16>(in + 2 * i) != RunMarker)
+                ++i;
+        }
+        m_Left -= i;
+        if (m_Left == 0)
             enter(m_Index + 1);
+        return pos + 2 * i;
     }
 
     void fill(qint16 value, qint64 count) {
         while (count > 0 && !full()) {
             const qint64 n = std::min(count, m_Left);
             if (m_Out)
-                m_Out = std::fill_n(m_Out, n, value);
+                m_Out = fillWords(m_Out, n, value);
             count -= n;
             m_Left -= n;
             if (m_Left == 0)
@@ -119,83 +168,67 @@ quint16 wordAt(const uchar* data, qint64 offset) {
 void decodeStream(const uchar* data, qint64 size, WordSink& sink) {
     qint64 pos = PlainHeaderBytes;
     while (!sink.full() && pos + 2 <= size) {
-        const quint16 word = wordAt(data, pos);
-        pos += 2;
-        if (word != RunMarker) {
-            sink.put(qint16(word));
+        pos = sink.copyPlain(data, pos, size);
+        if (sink.full() || pos + 2 > size || wordAt(data, pos) != RunMarker)
             continue;
-        }
-        if (pos + 4 > size)
+        if (pos + 6 > size)
             break;
-        const qint16 count = qint16(wordAt(data, pos));
-        const qint16 value = qint16(wordAt(data, pos + 2));
-        pos += 4;
+        const qint16 count = qint16(wordAt(data, pos + 2));
+        const qint16 value = qint16(wordAt(data, pos + 4));
+        pos += 6;
         if (count > 0)
             sink.fill(value, count);
     }
 }
 
-// Writes little-endian words into a buffer sized beforehand.
-class ByteWriter {
-public:
-    explicit ByteWriter(uchar* out) : m_Begin(out), m_Out(out) {}
+// The writer works on a raw cursor into a buffer sized beforehand; each
+// helper returns the cursor behind what it wrote.
+uchar* putWord(uchar* out, quint16 value) {
+    qToLittleEndian(value, out);
+    return out + 2;
+}
 
-    void word(quint16 value) {
-        qToLittleEndian(value, m_Out);
-        m_Out += 2;
-    }
-    void dword(quint32 value) {
-        qToLittleEndian(value, m_Out);
-        m_Out += 4;
-    }
-    void zeroWords(qint64 count) { m_Out = std::fill_n(m_Out, 2 * count, uchar(0)); }
-    qint64 written() const { return m_Out - m_Begin; }
+uchar* putZeroWords(uchar* out, qint64 count) {
+    return std::fill_n(out, 2 * count, uchar(0));
+}
 
-private:
-    uchar* m_Begin;
-    uchar* m_Out;
-};
-
-void writeHeader(ByteWriter& out, qint16 width, qint16 height, qint64 planeLength) {
-    out.dword(quint32(32 + 4 * planeLength));
-    out.word(quint16(width));
-    out.word(quint16(height));
-    out.word(2); // number of planes
-    out.zeroWords(4);
-    out.word(quint16(2 * planeLength)); // bytes per plane
+uchar* putHeader(uchar* out, qint16 width, qint16 height, qint64 planeLength) {
+    qToLittleEndian(quint32(32 + 4 * planeLength), out);
+    out = putWord(out + 4, quint16(width));
+    out = putWord(out, quint16(height));
+    out = putWord(out, 2); // number of planes
+    out = putZeroWords(out, 4);
+    out = putWord(out, quint16(2 * planeLength)); // bytes per plane
     // Header words 8 to 15: one run of eight zeros.
-    out.word(RunMarker);
-    out.word(8);
-    out.word(0);
+    out = putWord(out, RunMarker);
+    out = putWord(out, 8);
+    return putWord(out, 0);
 }
 
 // Runs of four or more, and every run of the marker value itself (which
 // could not be stored plain), are packed; shorter runs are written plain.
-void flushRun(ByteWriter& out, qint16 value, qint64 length) {
+uchar* putRun(uchar* out, qint16 value, qint64 length) {
     if (length >= 4 || quint16(value) == RunMarker) {
-        out.word(RunMarker);
-        out.word(quint16(length));
-        out.word(quint16(value));
-        return;
+        out = putWord(out, RunMarker);
+        out = putWord(out, quint16(length));
+        return putWord(out, quint16(value));
     }
     for (qint64 i = 0; i < length; ++i)
-        out.word(quint16(value));
+        out = putWord(out, quint16(value));
+    return out;
 }
 
 // Packs one plane's cells. Runs never continue into the padding or the
 // next plane. A run is split only where its count would no longer read back
 // as a positive word, which no plane of a valid size reaches.
-void packPlane(ByteWriter& out, const qint16* cells, qint64 count) {
+uchar* packPlane(uchar* out, const qint16* cells, qint64 count) {
     qint64 i = 0;
     while (i < count) {
-        const qint16 value = cells[i];
-        const qint64 limit = std::min(count, i + LongestRun);
-        qint64 end = i + 1;
-        while (end < limit && cells[end] == value)
-            ++end;
-        flushRun(out, value, end - i);
+        const qint64 end = runEnd(cells, i, std::min(count, i + LongestRun));
+        out = putRun(out, cells[i], end - i);
         i = end;
     }
+    return out;
 }
 
 } // namespace
@@ -217,13 +250,11 @@ QByteArray Level::Serialize() const {
     // Worst case: every cell a lone marker value, six bytes each.
     const qint64 capacity = PlainHeaderBytes + 6 + 2 * (6 * cells + 2 * padding);
     QByteArray bytes(qsizetype(capacity), Qt::Uninitialized);
-    ByteWriter out(reinterpret_cast<uchar*>(bytes.data()));
-    writeHeader(out, m_Width, m_Height, planeLength);
-    packPlane(out, m_Tiles.data(), cells);
-    out.zeroWords(padding);
-    packPlane(out, m_Infos.data(), cells);
-    out.zeroWords(padding);
-    bytes.truncate(qsizetype(out.written()));
+    uchar* const begin = reinterpret_cast<uchar*>(bytes.data());
+    uchar* out = putHeader(begin, m_Width, m_Height, planeLength);
+    out = putZeroWords(packPlane(out, m_Tiles.data(), cells), padding);
+    out = putZeroWords(packPlane(out, m_Infos.data(), cells), padding);
+    bytes.truncate(qsizetype(out - begin));
     return bytes;
 }
 
@@ -268,8 +299,9 @@ IoResult Level::Load(const QString& fileName) {
     if (!file.open(QIODevice::ReadOnly))
         return IoResult::failure(
             QStringLiteral("Cannot open %1: %2.").arg(quoted(fileName), file.errorString()));
-    // Ordinary files are mapped rather than copied: decoding stops as soon
-    // as both planes are full, so a long tail is never even paged in.
+    // Ordinary files are mapped rather than copied: that is quicker than a
+    // read, and as decoding stops once both planes are full, a long tail
+    // behind the level is never even paged in.
     const qint64 size = file.size();
     if (!file.isSequential() && size > 0) {
         if (uchar* mapped = file.map(0, size)) {

@@ -47,7 +47,8 @@ Level mixedLevel() {
 }
 
 double memcpySeconds(qint64 bytes) {
-    std::vector<char> from(size_t(bytes), 1), to(size_t(bytes));
+    std::vector<char> from(size_t(bytes), 1);
+    std::vector<char> to(from.size());
     return secondsPerCall([&] {
         std::memcpy(to.data(), from.data(), to.size());
         consume(to.data());
