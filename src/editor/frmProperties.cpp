@@ -1,5 +1,6 @@
 #include "frmProperties.h"
 
+#include "Level.h"
 #include "Prompts.h"
 
 #include <QCheckBox>
@@ -211,6 +212,17 @@ void frmProperties::OKButton_Click() {
     }
     if (!SizeAccepted(HeightValue(), MinHeight, MaxHeight, m_CurrentHeight)) {
         ShowError(QStringLiteral("Height should be between 17 and 170"));
+        return;
+    }
+    // Only a level's own size may lie outside the limits; with it, the
+    // other side could make a level larger than a level file can hold,
+    // which could then never be saved.
+    if (WidthValue() * HeightValue() > Level::MaxCells) {
+        ShowError(QStringLiteral("A level of %1 x %2 cells is too large: a level file holds at "
+                                 "most %3 cells.")
+                      .arg(WidthValue())
+                      .arg(HeightValue())
+                      .arg(Level::MaxCells));
         return;
     }
     if (ChosenEpisode() == 0) {

@@ -217,6 +217,22 @@ void PropertiesTest::acceptsTheLevelsCurrentSize() {
     QTest::mouseClick(other.OKButton, Qt::LeftButton);
     QVERIFY(!other.Cancelled);
     QCOMPARE(m_Prompts->messages.size(), size_t(2));
+
+    // The level's own width with the largest height would not fit a level
+    // file: refused, since it could never be saved.
+    frmProperties wide;
+    wide.show();
+    wide.SetCurrentSize(200, 100);
+    wide.txtHeight->setText(QStringLiteral("170"));
+    QTest::mouseClick(wide.OKButton, Qt::LeftButton);
+    QCOMPARE(m_Prompts->messages.back().text,
+             QStringLiteral("A level of 200 x 170 cells is too large: a level file holds at most "
+                            "32760 cells."));
+    QCOMPARE(m_Prompts->messages.back().title, QStringLiteral("Error"));
+    QVERIFY(wide.Cancelled);
+    wide.txtHeight->setText(QStringLiteral("163"));
+    QTest::mouseClick(wide.OKButton, Qt::LeftButton);
+    QVERIFY(!wide.Cancelled);
 }
 
 void PropertiesTest::episodeOutsideTheListMustBeChosen() {
