@@ -29,9 +29,48 @@ qint16 toInt16(double v) {
     return qint16(std::clamp(v, -32768.0, 32767.0));
 }
 
+// Scaled copies are kept only while all of one zoom's sprites together stay
+// within this many pixels (16 MB with their masks).
+constexpr double MaxScaledPixels = double(1 << 21);
+
 } // namespace
 
-SpriteSet::SpriteSet() : m_Images{emptyPicture()}, m_Masks{emptyPicture()} {}
+struct SpriteSet::ScaledSprites {
+    std::vector<QImage> images;
+    std::vector<QImage> masks;
+};
+
+SpriteSet::SpriteSet()
+    : m_Images{emptyPicture()}, m_Masks{emptyPicture()},
+      m_Scaled(std::make_shared<std::map<int, ScaledSprites>>()) {}
+
+const SpriteSet::ScaledSprites* SpriteSet::Scaled() const {
+    if (m_Zoom == 0)
+        return nullptr;
+    const auto found = m_Scaled->find(m_Zoom);
+    if (found != m_Scaled->end())
+        return found->second.images.empty() ? nullptr : &found->second;
+    // Each copy is exactly what a stretched copy of the sprite to its drawn
+    // size at a whole-pixel position gives, so drawing it unscaled puts the
+    // same pixels on the surface.
+    double pixels = 0;
+    for (qint16 i = -1; i < m_Count; ++i)
+        pixels += std::floor(RenderWidth(i) + 0.5) * std::floor(RenderHeight(i) + 0.5);
+    ScaledSprites& scaled = (*m_Scaled)[m_Zoom];
+    if (pixels > MaxScaledPixels)
+        return nullptr; // remembered as empty: too large to keep
+    for (qint16 i = -1; i < m_Count; ++i) {
+        const double rw = RenderWidth(i), rh = RenderHeight(i);
+        const int w = int(std::floor(rw + 0.5)), h = int(std::floor(rh + 0.5));
+        for (const bool mask : {false, true}) {
+            const QImage& source = mask ? *SpriteMasks(i) : *Sprites(i);
+            Surface copy(w, h);
+            copy.PaintPicture(source, 0, 0, rw, rh, 0, 0, source.width(), source.height());
+            (mask ? scaled.masks : scaled.images).push_back(copy.image());
+        }
+    }
+    return &scaled;
+}
 
 bool SpriteSet::Valid(qint16 spriteIndex) const {
     return spriteIndex >= -1 && spriteIndex < m_Count && size_t(spriteIndex + 1) < m_Images.size();
@@ -66,20 +105,26 @@ qint16 SpriteSet::MaxRenderHeight() const {
 void SpriteSet::Draw(qint16 spriteIndex, Surface& dest, int xd, int yd, bool opaque) const {
     if (!Valid(spriteIndex))
         return;
-    const QImage& image = *Sprites(spriteIndex);
-    const QImage& mask = *SpriteMasks(spriteIndex);
-    const double rw = RenderWidth(spriteIndex), rh = RenderHeight(spriteIndex);
-    const int w = image.width(), h = image.height();
+    const QImage* image = m_Images[size_t(spriteIndex + 1)].get();
+    const QImage* mask = m_Masks[size_t(spriteIndex + 1)].get();
+    double rw = RenderWidth(spriteIndex), rh = RenderHeight(spriteIndex);
+    if (const ScaledSprites* scaled = Scaled()) {
+        image = &scaled->images[size_t(spriteIndex + 1)];
+        mask = &scaled->masks[size_t(spriteIndex + 1)];
+        rw = image->width();
+        rh = image->height();
+    }
+    const int w = image->width(), h = image->height();
     if (opaque) {
         // Clear a whole cell of the largest sprite's size, one pixel more
         // each way, so that nothing of an earlier, larger sprite remains.
         dest.Line(xd, yd, double(xd) + MaxRenderWidth(), double(yd) + MaxRenderHeight(),
                   dest.BackColor(), true);
-        dest.PaintPicture(mask, xd, yd, rw, rh, 0, 0, w, h, RasterOp::SrcCopy);
+        dest.PaintPicture(*mask, xd, yd, rw, rh, 0, 0, w, h, RasterOp::SrcCopy);
     } else {
-        dest.PaintPicture(mask, xd, yd, rw, rh, 0, 0, w, h, RasterOp::SrcAnd);
+        dest.PaintPicture(*mask, xd, yd, rw, rh, 0, 0, w, h, RasterOp::SrcAnd);
     }
-    dest.PaintPicture(image, xd, yd, rw, rh, 0, 0, w, h, RasterOp::SrcPaint);
+    dest.PaintPicture(*image, xd, yd, rw, rh, 0, 0, w, h, RasterOp::SrcPaint);
 }
 
 IoResult SpriteSet::LoadFromBitmaps(const QString& baseFileName, Surface& scratch) {
@@ -98,6 +143,7 @@ IoResult SpriteSet::LoadFromSource(qint16 episode, const BitmapSource& source, S
         return IoResult::failure(
             QStringLiteral("There are no sprites for episode %1.").arg(episode));
     m_Count = count;
+    m_Scaled = std::make_shared<std::map<int, ScaledSprites>>();
     m_Images.assign(size_t(count) + 1, emptyPicture());
     m_Masks.assign(size_t(count) + 1, emptyPicture());
     for (qint16 i = -1; i < count; ++i) {
@@ -141,6 +187,7 @@ void SpriteSet::LoadFromSpriteSet(const SpriteSet& s) {
     m_Count = s.m_Count;
     m_Images = s.m_Images;
     m_Masks = s.m_Masks;
+    m_Scaled = s.m_Scaled;
 }
 
 SpriteSet SpriteSet::Clone() const {

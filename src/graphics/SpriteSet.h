@@ -4,6 +4,8 @@
 #include "Picture.h"
 
 #include <QString>
+#include <map>
+#include <memory>
 #include <vector>
 
 class BitmapSource;
@@ -44,13 +46,22 @@ public:
     qint32 Height(qint16 spriteIndex) const;
 
 private:
+    struct ScaledSprites;
+
     bool Valid(qint16 spriteIndex) const;
+    // The sprites and masks at the current zoom (the pictures themselves at
+    // zoom 0), made once per zoom and shared with the clones; null when they
+    // would be too large to keep.
+    const ScaledSprites* Scaled() const;
     IoResult LoadSpriteBitmap(const BitmapSource& source, const QString& name, Picture& image,
                               Picture& mask, Surface& scratch);
 
     // Entry i of both vectors is sprite i - 1.
     std::vector<Picture> m_Images;
     std::vector<Picture> m_Masks;
+    // Copies of the pictures scaled to the zooms drawn so far, shared by the
+    // clones of one loaded set.
+    std::shared_ptr<std::map<int, ScaledSprites>> m_Scaled;
     qint16 m_Count = 0;
     qint16 m_Zoom = 0;
 };

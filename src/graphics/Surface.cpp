@@ -52,20 +52,27 @@ bool makeSpan(double d, double dn, double s, double sn, int limit, Span& span) {
     return span.c0 < span.c1;
 }
 
+// Combines one row of pixels: `dst[i]` with `src[i]`, or with `src[map[i]]`
+// when a column map is given. The loops are plain so that the compiler can
+// vectorise them.
 template <typename Op> void combineRow(QRgb* dst, const QRgb* src, const int* map, int n, Op op) {
-    for (int i = 0; i < n; ++i) {
-        if (map[i] >= 0)
+    if (map) {
+        for (int i = 0; i < n; ++i)
             dst[i] = op(dst[i], src[map[i]]);
+    } else {
+        for (int i = 0; i < n; ++i)
+            dst[i] = op(dst[i], src[i]);
     }
 }
 
 void applyRow(RasterOp rop, QRgb* dst, const QRgb* src, const int* map, int n) {
+    // Every result keeps the surface opaque, whatever the source's alpha.
     switch (rop) {
     case RasterOp::SrcAnd:
         combineRow(dst, src, map, n, [](QRgb d, QRgb s) { return (d & s) | 0xFF000000u; });
         break;
     case RasterOp::SrcPaint:
-        combineRow(dst, src, map, n, [](QRgb d, QRgb s) { return (d | s) | 0xFF000000u; });
+        combineRow(dst, src, map, n, [](QRgb d, QRgb s) { return d | s | 0xFF000000u; });
         break;
     case RasterOp::SrcCopy:
     default:
@@ -118,21 +125,42 @@ void Surface::PaintPicture(const QImage& source, double dx, double dy, double dw
         converted = source.convertToFormat(QImage::Format_RGB32);
         src = &converted;
     }
-    // Which source column each visible destination column samples; -1 where
-    // that column lies outside the source picture.
-    const int n = xs.c1 - xs.c0;
-    m_ColumnMap.resize(size_t(n));
-    for (int i = 0; i < n; ++i) {
-        const qint64 s = xs.source(xs.c0 + i);
-        m_ColumnMap[size_t(i)] = s >= 0 && s < src->width() ? int(s) : -1;
+    // The visible destination columns whose samples fall inside the source
+    // picture: one run, since the samples grow with the column.
+    int first = xs.c0, last = xs.c1;
+    const bool oneToOne = xs.sn == xs.d1 - xs.d0;
+    if (oneToOne) {
+        // Column d samples source column s0 + (d - d0).
+        first = int(std::max<qint64>(first, xs.d0 - xs.s0));
+        last = int(std::min<qint64>(last, xs.d0 - xs.s0 + src->width()));
+    } else {
+        while (first < last && xs.source(first) < 0)
+            ++first;
+        while (first < last && xs.source(last - 1) >= src->width())
+            --last;
     }
+    if (first >= last)
+        return;
+    const int n = last - first;
+    const int* map = nullptr;
+    qint64 shift = 0;
+    if (oneToOne) {
+        shift = xs.s0 + (first - xs.d0);
+    } else {
+        m_ColumnMap.resize(size_t(n));
+        for (int i = 0; i < n; ++i)
+            m_ColumnMap[size_t(i)] = int(xs.source(first + i));
+        map = m_ColumnMap.data();
+    }
+    uchar* const bits = m_Image.bits();
+    const qsizetype stride = m_Image.bytesPerLine();
     for (int y = ys.c0; y < ys.c1; ++y) {
         const qint64 s = ys.source(y);
         if (s < 0 || s >= src->height())
             continue;
-        auto* dst = reinterpret_cast<QRgb*>(m_Image.scanLine(y)) + xs.c0;
-        const auto* line = reinterpret_cast<const QRgb*>(src->constScanLine(int(s)));
-        applyRow(op, dst, line, m_ColumnMap.data(), n);
+        auto* dst = reinterpret_cast<QRgb*>(bits + y * stride) + first;
+        const auto* line = reinterpret_cast<const QRgb*>(src->constScanLine(int(s))) + shift;
+        applyRow(op, dst, line, map, n);
     }
 }
 
