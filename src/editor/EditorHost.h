@@ -1,5 +1,6 @@
 #pragma once
 
+class QString;
 class QWidget;
 class SpriteSet;
 class TileSet;
@@ -17,4 +18,6 @@ public:
     virtual const SpriteSet& SpriteSets(int index) const = 0;
     // The window that owns the editors' dialogs.
     virtual QWidget* HostWindow() = 0;
+    // An editor wrote its level to `fileName`.
+    virtual void LevelSaved(const QString& /*fileName*/) {}
 };

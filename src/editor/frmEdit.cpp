@@ -185,6 +185,7 @@ void FinishZoom(frmEdit& window) {
     window.m_Sprites.SetZoom(window.m_Tiles.Zoom());
     window.picEditHolder_Resize();
     window.RedrawEdit();
+    emit window.ZoomChanged();
 }
 
 // A file that could not be read or written: the message names the file and
@@ -427,6 +428,7 @@ void frmEdit::SetTiles(const TileSet& tiles) {
     m_PaletteTiles.SetZoom(1);
     if (isVisible())
         SetUpTileStrip(*this);
+    emit ZoomChanged();
 }
 
 void frmEdit::SetSprites(const SpriteSet& sprites) {
@@ -541,6 +543,7 @@ bool frmEdit::mnuFileSave_Click() {
         return false;
     }
     m_Modified = false;
+    m_Host.LevelSaved(m_FileName);
     return true;
 }
 
@@ -565,6 +568,7 @@ bool frmEdit::mnuFileSaveAs_Click() {
     m_FileName = fileName;
     UpdateCaption();
     m_Modified = false;
+    m_Host.LevelSaved(m_FileName);
     return true;
 }
 

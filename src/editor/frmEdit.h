@@ -182,6 +182,13 @@ public:
     // ---- Level, Properties (frmEdit_properties.cpp) ----
     void mnuLevelProperties_Click();
 
+signals:
+    // The canvas cell under the pointer, after a move over the canvas;
+    // (-1, -1) when the pointer is over no cell of the level.
+    void PointerCellChanged(int cx, int cy);
+    // The canvas's zoom may have changed (zoom commands, new tile sets).
+    void ZoomChanged();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

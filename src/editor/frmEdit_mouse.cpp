@@ -96,9 +96,11 @@ void frmEdit::picEdit_MouseMove(int button, int shift, double x, double y) {
     const PaletteGeometry::Cell cell = cellUnderPointer(*this, x, y);
     if (!insideLevel(*this, cell)) {
         lblPosition->setText(QString());
+        emit PointerCellChanged(-1, -1);
         return;
     }
     lblPosition->setText(PaletteGeometry::PositionText(cell));
+    emit PointerCellChanged(static_cast<int>(cell.x), static_cast<int>(cell.y));
     if (button != 0 && m_Drawing)
         actOnCell(*this, button, shift, cell);
 }
