@@ -35,13 +35,13 @@ public:
     }
     // Bytes 0 to 19 as the game writes them for a W x H level.
     LevelBytes& plainHeader(int width, int height) {
-        const int planeLength = (width * height + 7) / 8 * 8;
+        const qint64 planeLength = (qint64(width) * height + 7) / 8 * 8;
         return dword(quint32(32 + 4 * planeLength))
             .word(width)
             .word(height)
             .word(2)
             .words(4, 0)
-            .word(2 * planeLength);
+            .word(int(quint16(2 * planeLength)));
     }
     // The full header: plain words and the eight dropped ones as one run.
     LevelBytes& header(int width, int height) { return plainHeader(width, height).run(8, 0); }
