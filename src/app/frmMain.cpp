@@ -1,5 +1,7 @@
 #include "frmMain.h"
 
+#include "GameGraphicsSource.h"
+#include "GraphicsFolder.h"
 #include "Level.h"
 #include "Prompts.h"
 #include "SpriteCatalogue.h"
@@ -139,7 +141,21 @@ bool frmMain::LoadTileSets() {
     for (TileSet& set : m_TileSets)
         set = TileSet();
     for (int i = 0; i < 3; ++i) {
-        const QString file = m_Paths[i] + QLatin1Char('/') + SpriteCatalogue::TileSheetName(i + 1);
+        const int episode = i + 1;
+        if (GraphicsFolder::Classify(m_Paths[i], episode) == GraphicsFolder::Kind::GameFiles) {
+            // A game folder: the sheet is made from the game's files.
+            GameGraphicsSource source(m_Paths[i], episode);
+            QImage sheet;
+            const IoResult loaded = source.Load(SpriteCatalogue::TileSheetName(episode), sheet);
+            if (!loaded) {
+                m_GameFilesError = loaded.error;
+                return false;
+            }
+            m_TileSets[i].LoadFromImage(sheet);
+            continue;
+        }
+        const QString file =
+            m_Paths[i] + QLatin1Char('/') + SpriteCatalogue::TileSheetName(episode);
         if (!m_TileSets[i].LoadFromBitmap(file))
             return false;
     }
@@ -150,7 +166,19 @@ bool frmMain::LoadSpriteSets() {
     for (SpriteSet& set : m_SpriteSets)
         set = SpriteSet();
     for (int i = 0; i < 3; ++i) {
-        const QString base = m_Paths[i] + QLatin1Char('/') + SpriteCatalogue::SpriteBaseName(i + 1);
+        const int episode = i + 1;
+        if (GraphicsFolder::Classify(m_Paths[i], episode) == GraphicsFolder::Kind::GameFiles) {
+            GameGraphicsSource source(m_Paths[i], episode);
+            const IoResult loaded =
+                m_SpriteSets[i].LoadFromSource(qint16(episode), source, picDest);
+            if (!loaded) {
+                m_GameFilesError = loaded.error;
+                return false;
+            }
+            continue;
+        }
+        const QString base =
+            m_Paths[i] + QLatin1Char('/') + SpriteCatalogue::SpriteBaseName(episode);
         if (!m_SpriteSets[i].LoadFromBitmaps(base, picDest))
             return false;
     }
@@ -158,13 +186,18 @@ bool frmMain::LoadSpriteSets() {
 }
 
 void frmMain::LoadGraphics() {
+    m_GameFilesError.clear();
     if (LoadTileSets() && LoadSpriteSets())
         return;
-    Prompts::Current().Message(
-        this,
+    QString text =
         QStringLiteral("One or more of the image paths did not contain the required images!\r\n"
-                       "Please re-enter the paths."),
-        QString(), Prompts::Buttons::Ok, Prompts::Icon::Critical);
+                       "Please re-enter the paths.");
+    // A damaged game file deserves its name and the reason, which the
+    // fixed text cannot give.
+    if (!m_GameFilesError.isEmpty())
+        text += QStringLiteral("\r\n\r\n") + m_GameFilesError;
+    Prompts::Current().Message(this, text, QString(), Prompts::Buttons::Ok,
+                               Prompts::Icon::Critical);
     mnuFileSetPaths_Click();
 }
 

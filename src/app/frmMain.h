@@ -92,6 +92,9 @@ private:
     frmEdit* OpenEditor(int episode, const std::function<IoResult(frmEdit&)>& fill);
     bool LoadTileSets();
     bool LoadSpriteSets();
+    // Why loading from a folder of the game's own files failed; empty when
+    // the last failure, if any, was a folder of exported bitmaps.
+    QString m_GameFilesError;
 
     QString m_ProgramFolder;
 };

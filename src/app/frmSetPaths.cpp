@@ -1,5 +1,7 @@
 #include "frmSetPaths.h"
 
+#include "GameGraphics.h"
+#include "GraphicsFolder.h"
 #include "Prompts.h"
 #include "cCommonDialog.h"
 
@@ -28,10 +30,16 @@ void frmSetPaths::CreateControls() {
         Label1[i]->setBuddy(txtPath[i]);
         cmdBrowse[i] = new QPushButton(QStringLiteral("Browse..."), this);
         cmdBrowse[i]->setAutoDefault(false);
-        grid->addWidget(Label1[i], i, 0);
-        grid->addWidget(txtPath[i], i, 1);
-        grid->addWidget(cmdBrowse[i], i, 2);
+        // Under each folder: what kind of graphics it holds, so that the
+        // user sees whether the game's own files were recognised.
+        lblKind[i] = new QLabel(this);
+        lblKind[i]->setEnabled(false);
+        grid->addWidget(Label1[i], 2 * i, 0);
+        grid->addWidget(txtPath[i], 2 * i, 1);
+        grid->addWidget(cmdBrowse[i], 2 * i, 2);
+        grid->addWidget(lblKind[i], 2 * i + 1, 1);
         connect(cmdBrowse[i], &QPushButton::clicked, this, [this, i] { cmdBrowse_Click(i); });
+        connect(txtPath[i], &QLineEdit::textChanged, this, [this, i] { UpdateKind(i); });
     }
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
@@ -61,6 +69,28 @@ QString frmSetPaths::FolderOfFile(const QString& path) {
     if (slash == 0 && path.at(0) == QLatin1Char('/'))
         return QStringLiteral("/");
     return QString();
+}
+
+QString frmSetPaths::KindText(const QString& folder, int episode) {
+    if (folder.isEmpty())
+        return QString();
+    const GraphicsFolder::Kind kind = GraphicsFolder::Classify(folder, episode);
+    if (kind == GraphicsFolder::Kind::GameFiles)
+        return QStringLiteral("The game's own graphics files (read directly)");
+    if (kind == GraphicsFolder::Kind::ExportedBitmaps)
+        return QStringLiteral("Exported bitmaps");
+    if (HoldsBitmap(folder))
+        return QStringLiteral("Bitmaps, but not this episode's tile sheet");
+    return QStringLiteral("No graphics found here");
+}
+
+void frmSetPaths::UpdateKind(int index) {
+    lblKind[index]->setText(KindText(txtPath[index]->text(), index + 1));
+}
+
+bool frmSetPaths::IsValidRow(int index) const {
+    const QString folder = txtPath[index]->text();
+    return HoldsBitmap(folder) || GameGraphics::FolderHasGameGraphics(folder, index + 1);
 }
 
 bool frmSetPaths::HoldsBitmap(const QString& folder) {
@@ -97,8 +127,8 @@ void frmSetPaths::cmdBrowse_Click(int index) {
 }
 
 void frmSetPaths::cmdOK_Click() {
-    for (QLineEdit* box : txtPath) {
-        if (!HoldsBitmap(box->text())) {
+    for (int i = 0; i < 3; ++i) {
+        if (!IsValidRow(i)) {
             Prompts::Current().Message(this, QStringLiteral("All paths must be valid!"), QString(),
                                        Prompts::Buttons::Ok, Prompts::Icon::None);
             return;

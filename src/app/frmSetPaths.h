@@ -9,7 +9,8 @@ class QPushButton;
 // The modal dialog that asks for the three folders holding each episode's
 // exported bitmaps. The caller fills txtPath, shows the dialog, then reads
 // Cancelled and txtPath. OK refuses to close until every folder holds a
-// bitmap file; the full check is the loading of the graphics.
+// bitmap file or the episode's own game graphics files; the full check is
+// the loading of the graphics.
 class frmSetPaths : public QDialog {
     Q_OBJECT
 public:
@@ -21,6 +22,8 @@ public:
     QLabel* Label1[3] = {nullptr, nullptr, nullptr};
     QLineEdit* txtPath[3] = {nullptr, nullptr, nullptr};
     QPushButton* cmdBrowse[3] = {nullptr, nullptr, nullptr};
+    // What each folder holds: exported bitmaps or the game's own files.
+    QLabel* lblKind[3] = {nullptr, nullptr, nullptr};
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdCancel = nullptr;
 
@@ -35,7 +38,14 @@ public:
     // True when `folder` is not empty and holds a file, not hidden, whose
     // extension is BMP in any letter case. "\" is read as "/".
     static bool HoldsBitmap(const QString& folder);
+    // The text shown under a row for `folder` of `episode`.
+    static QString KindText(const QString& folder, int episode);
+
+    // A row passes the check when its folder holds a bitmap, or the game's
+    // own graphics files of the row's episode.
+    bool IsValidRow(int index) const;
 
 private:
     void CreateControls();
+    void UpdateKind(int index);
 };

@@ -1,0 +1,167 @@
+// Pointing an episode at the game's own folder instead of exported bitmaps.
+#include "DemoGraphics.h"
+#include "ScriptedPrompts.h"
+#include "TestData.h"
+#include "Utils.h"
+#include "frmMain.h"
+#include "frmSetPaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+class GameFolderTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void pathsDialogAcceptsAGameFolderForItsEpisodeOnly();
+    void startUpLoadsTheSetsStraightFromTheGameFiles();
+    void damagedGameFileIsNamedInTheMessage();
+
+private:
+    // A copy of the real episode-1 graphics files, names in lower case to
+    // show that the letter case does not matter.
+    QString gameFolder(const QString& damagedFile = QString());
+    QString demoFolder(int index) const {
+        return DemoGraphics::EpisodeFolder(m_Demo.path(), index + 1);
+    }
+
+    QTemporaryDir m_Demo;
+    std::unique_ptr<QTemporaryDir> m_Work;
+    std::unique_ptr<ScriptedPrompts> m_Prompts;
+    std::unique_ptr<ScopedPrompts> m_Installed;
+};
+
+void GameFolderTest::initTestCase() {
+    QVERIFY(m_Demo.isValid());
+    const IoResult made = DemoGraphics::Generate(m_Demo.path());
+    QVERIFY2(made.ok, qPrintable(made.error));
+}
+
+void GameFolderTest::init() {
+    m_Work = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_Work->isValid());
+    QDir(m_Work->path()).mkpath(QStringLiteral("program"));
+    QDir(m_Work->path()).mkpath(QStringLiteral("config"));
+    SetSettingsDirectoriesForTesting(m_Work->filePath(QStringLiteral("program")),
+                                     m_Work->filePath(QStringLiteral("config")));
+    m_Prompts = std::make_unique<ScriptedPrompts>();
+    m_Installed = std::make_unique<ScopedPrompts>(*m_Prompts);
+}
+
+void GameFolderTest::cleanup() {
+    m_Installed.reset();
+    m_Prompts.reset();
+    SetSettingsDirectoriesForTesting(QString(), QString());
+    m_Work.reset();
+}
+
+QString GameFolderTest::gameFolder(const QString& damagedFile) {
+    const QString folder = m_Work->filePath(QStringLiteral("game"));
+    QDir().mkpath(folder);
+    for (const QString& name : {QStringLiteral("EGAHEAD.CK1"), QStringLiteral("EGALATCH.CK1"),
+                                QStringLiteral("EGASPRIT.CK1")}) {
+        const QString target = folder + QLatin1Char('/') + name.toLower();
+        QFile::remove(target);
+        if (!QFile::copy(realDataDir() + QLatin1Char('/') + name, target))
+            return QString();
+        if (name == damagedFile) {
+            // Cut the file to a tenth: its packed data ends far too early.
+            QFile file(target);
+            file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
+            if (!file.open(QIODevice::ReadWrite) || !file.resize(file.size() / 10))
+                return QString();
+        }
+    }
+    return folder;
+}
+
+void GameFolderTest::pathsDialogAcceptsAGameFolderForItsEpisodeOnly() {
+    GM_REQUIRE_REAL_DATA();
+    const QString game = gameFolder();
+    QVERIFY(!game.isEmpty());
+
+    frmSetPaths dialog;
+    dialog.txtPath[0]->setText(game);
+    dialog.txtPath[1]->setText(demoFolder(1));
+    dialog.txtPath[2]->setText(demoFolder(2));
+    QCOMPARE(dialog.lblKind[0]->text(),
+             QStringLiteral("The game's own graphics files (read directly)"));
+    QCOMPARE(dialog.lblKind[1]->text(), QStringLiteral("Exported bitmaps"));
+    QVERIFY(dialog.IsValidRow(0));
+
+    // The episode-1 files are no graphics for episode 2.
+    dialog.txtPath[1]->setText(game);
+    QCOMPARE(dialog.lblKind[1]->text(), QStringLiteral("No graphics found here"));
+    QVERIFY(!dialog.IsValidRow(1));
+    dialog.cmdOK_Click();
+    QVERIFY(dialog.Cancelled);
+    QCOMPARE(m_Prompts->messages.size(), size_t(1));
+    QCOMPARE(m_Prompts->messages.front().text, QStringLiteral("All paths must be valid!"));
+
+    dialog.txtPath[1]->setText(demoFolder(1));
+    dialog.cmdOK_Click();
+    QVERIFY(!dialog.Cancelled);
+    QCOMPARE(m_Prompts->messages.size(), size_t(1));
+}
+
+void GameFolderTest::startUpLoadsTheSetsStraightFromTheGameFiles() {
+    GM_REQUIRE_REAL_DATA();
+    const QString game = gameFolder();
+    QVERIFY(!game.isEmpty());
+    QVERIFY(WriteSetting(QStringLiteral("Paths"), QStringLiteral("Keen 1"), game));
+    QVERIFY(WriteSetting(QStringLiteral("Paths"), QStringLiteral("Keen 2"), demoFolder(1)));
+    QVERIFY(WriteSetting(QStringLiteral("Paths"), QStringLiteral("Keen 3"), demoFolder(2)));
+    const QStringList before = QDir(game).entryList(QDir::Files);
+
+    frmMain window;
+    window.SetProgramFolder(m_Work->filePath(QStringLiteral("program")));
+    QVERIFY(window.Form_Load());
+    QVERIFY(m_Prompts->messages.empty());
+    QVERIFY(m_Prompts->shownDialogs.empty());
+    QCOMPARE(window.TileSets(0).Count(), qint16(611));
+    QCOMPARE(window.TileSets(0).TilesPerRow(), qint16(13));
+    QCOMPARE(window.SpriteSets(0).Count(), qint16(11));
+    // Sprite 1 is the Yorp, cut from the game's own sprite file.
+    QVERIFY(window.SpriteSets(0).Width(1) > 0 && window.SpriteSets(0).Height(1) > 0);
+    QCOMPARE(window.TileSets(1).Count(), qint16(689));
+    // Nothing is written into the game's folder.
+    QCOMPARE(QDir(game).entryList(QDir::Files), before);
+}
+
+void GameFolderTest::damagedGameFileIsNamedInTheMessage() {
+    GM_REQUIRE_REAL_DATA();
+    const QString game = gameFolder(QStringLiteral("EGALATCH.CK1"));
+    QVERIFY(!game.isEmpty());
+    QVERIFY(WriteSetting(QStringLiteral("Paths"), QStringLiteral("Keen 1"), game));
+    QVERIFY(WriteSetting(QStringLiteral("Paths"), QStringLiteral("Keen 2"), demoFolder(1)));
+    QVERIFY(WriteSetting(QStringLiteral("Paths"), QStringLiteral("Keen 3"), demoFolder(2)));
+    // The paths dialog that follows the message is cancelled.
+    m_Prompts->dialogs.push_back([](QDialog& dialog) {
+        QTest::mouseClick(static_cast<frmSetPaths&>(dialog).cmdCancel, Qt::LeftButton);
+    });
+
+    frmMain window;
+    window.SetProgramFolder(m_Work->filePath(QStringLiteral("program")));
+    window.Form_Load();
+    QCOMPARE(m_Prompts->messages.size(), size_t(1));
+    const QString text = m_Prompts->messages.front().text;
+    QVERIFY(text.startsWith(QStringLiteral("One or more of the image paths did not contain the "
+                                           "required images!\r\nPlease re-enter the paths.")));
+    QVERIFY2(text.contains(QStringLiteral("egalatch.ck1"), Qt::CaseInsensitive), qPrintable(text));
+    QCOMPARE(m_Prompts->shownDialogs.size(), size_t(1));
+    QCOMPARE(window.TileSets(0).Count(), qint16(0));
+}
+
+QTEST_MAIN(GameFolderTest)
+#include "tst_GameFolder.moc"
