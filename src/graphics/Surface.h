@@ -36,8 +36,11 @@ public:
     int ScaleHeight() const { return m_Image.height(); }
 
     // Stretching copy of the source rectangle (sx, sy, sw, sh) of `source` to
-    // the destination rectangle (dx, dy, dw, dh). Fractional destination
-    // coordinates are rounded to whole pixels.
+    // the destination rectangle (dx, dy, dw, dh). Fractional coordinates are
+    // rounded to whole pixels (halves up), so the destination spans
+    // round(dx) .. round(dx + dw) - 1; each destination pixel takes the
+    // source pixel under its centre. Parts outside either picture are left
+    // alone. Sources of any format are read as 32-bit colours.
     void PaintPicture(const QImage& source, double dx, double dy, double dw, double dh, double sx,
                       double sy, double sw, double sh, RasterOp op = RasterOp::SrcCopy);
 

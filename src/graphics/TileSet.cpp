@@ -38,6 +38,35 @@ qint32 pixelsToTiles(int pixels, double tileSize) {
     return qint32((qint64(pixels) + whole - 1) / whole);
 }
 
+// Copies `rows` rows of `n` pixels. The usual tile widths get copies of a
+// fixed size, which the compiler turns into a few moves instead of a call.
+template <int N>
+void copyRows(QRgb* out, qsizetype outStride, const QRgb* in, qsizetype inStride, int rows) {
+    for (int r = 0; r < rows; ++r, out += outStride, in += inStride)
+        std::memcpy(out, in, N * sizeof(QRgb));
+}
+
+void copyBlock(QRgb* out, qsizetype outStride, const QRgb* in, qsizetype inStride, int n,
+               int rows) {
+    switch (n) {
+    case 1:
+        return copyRows<1>(out, outStride, in, inStride, rows);
+    case 2:
+        return copyRows<2>(out, outStride, in, inStride, rows);
+    case 4:
+        return copyRows<4>(out, outStride, in, inStride, rows);
+    case 8:
+        return copyRows<8>(out, outStride, in, inStride, rows);
+    case 16:
+        return copyRows<16>(out, outStride, in, inStride, rows);
+    case 32:
+        return copyRows<32>(out, outStride, in, inStride, rows);
+    default:
+        for (int r = 0; r < rows; ++r, out += outStride, in += inStride)
+            std::memcpy(out, in, size_t(n) * sizeof(QRgb));
+    }
+}
+
 } // namespace
 
 struct TileSet::ScaledSheets {
@@ -151,13 +180,7 @@ void TileSet::DrawRow(const qint16* tileIndices, int count, Surface& dest, int x
         const QRgb* in = sheetBits +
                          qsizetype((tile / m_TilesPerRow) * sizeY + (top - yd)) * sheetStride +
                          (tile % m_TilesPerRow) * size + (left - x);
-        if (n == 1) {
-            for (int r = 0; r < rows; ++r, out += destStride, in += sheetStride)
-                *out = *in;
-        } else {
-            for (int r = 0; r < rows; ++r, out += destStride, in += sheetStride)
-                std::memcpy(out, in, size_t(n) * sizeof(QRgb));
-        }
+        copyBlock(out, destStride, in, sheetStride, n, rows);
     }
 }
 
