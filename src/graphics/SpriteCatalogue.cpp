@@ -79,6 +79,8 @@ qint16 InfoForSprite(qint16 sprite) {
 }
 
 QString SpriteName(int episode, int sprite, bool mapLevel) {
+    if (Count(episode) == 0)
+        return {};
     if (sprite == 0)
         return mapLevel ? QStringLiteral("Player's map position") : QStringLiteral("Player start");
     static const char* const names1[] = {"Yorp",

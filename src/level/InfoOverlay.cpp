@@ -3,15 +3,24 @@
 #include "Level.h"
 #include "Surface.h"
 
+#include <QHash>
 #include <QPainter>
-#include <cmath>
+#include <algorithm>
 
 namespace {
 
 constexpr int GlyphWidth = 3;
 constexpr int GlyphHeight = 5;
+constexpr int Advance = GlyphWidth + 1;
+constexpr int LineAdvance = GlyphHeight + 1;
 constexpr QRgb TextColour = 0xFFFFFFFF;
 constexpr QRgb OutlineColour = 0xFF000000;
+// "0x8001" on one line, with its outline, in font pixels.
+constexpr int WidestText = 6 * Advance - 1 + 2;
+constexpr int TallestText = GlyphHeight + 2;
+constexpr int MaxScale = 4;
+// Cells are never drawn larger than this (see Level::Display).
+constexpr double MaxCellSize = 1 << 20;
 
 // 3 x 5 glyphs, one row per entry, most significant of the three bits on
 // the left. The font is our own so that the overlay looks the same on every
@@ -36,16 +45,26 @@ const unsigned char* glyph(QChar c) {
     return nullptr;
 }
 
-template <typename Plot> void forEachPixel(const QString& text, Plot plot) {
-    for (int i = 0; i < text.size(); ++i) {
-        const unsigned char* rows = glyph(text.at(i));
-        if (!rows)
-            continue;
-        for (int row = 0; row < GlyphHeight; ++row)
-            for (int col = 0; col < GlyphWidth; ++col)
-                if (rows[row] & (4 >> col))
-                    plot(i * (GlyphWidth + 1) + col, row);
+// Calls plot(col, row) for every set font pixel of the lines, in font
+// pixels from the top-left corner of the first letter.
+template <typename Plot> void forEachPixel(const QStringList& lines, Plot plot) {
+    for (int line = 0; line < lines.size(); ++line) {
+        const QString& text = lines.at(line);
+        for (int i = 0; i < text.size(); ++i) {
+            const unsigned char* rows = glyph(text.at(i));
+            if (!rows)
+                continue;
+            for (int row = 0; row < GlyphHeight; ++row)
+                for (int col = 0; col < GlyphWidth; ++col)
+                    if (rows[row] & (4 >> col))
+                        plot(i * Advance + col, line * LineAdvance + row);
+        }
     }
+}
+
+// Width of a line in font pixels, without the outline.
+int lineWidth(const QString& text) {
+    return text.isEmpty() ? 0 : int(text.size()) * Advance - 1;
 }
 
 } // namespace
@@ -60,42 +79,85 @@ QString Text(qint16 value) {
            QString::number(word, 16).rightJustified(4, QLatin1Char('0')).toUpper();
 }
 
-void DrawText(Surface& dest, const QString& text, int x, int y, int scale) {
-    QImage& image = dest.image();
-    if (image.isNull() || scale < 1)
-        return;
-    QPainter painter(&image);
-    // The outline first: every font pixel grown by one scaled pixel on each
+int Scale(qint64 cellWidth, qint64 cellHeight) {
+    return int(std::clamp<qint64>(std::min(cellWidth / WidestText, cellHeight / TallestText), 1,
+                                  MaxScale));
+}
+
+QStringList Lines(const QString& text, qint64 cellWidth, int scale) {
+    const qint64 oneLine = qint64(lineWidth(text) + 2) * scale;
+    if (oneLine <= cellWidth || !text.startsWith(QLatin1String("0x")) || text.size() <= 2)
+        return {text};
+    return {text.left(2), text.mid(2)};
+}
+
+QImage Stamp(const QStringList& lines, int scale) {
+    int width = 0;
+    for (const QString& line : lines)
+        width = std::max(width, lineWidth(line));
+    if (scale < 1 || width == 0)
+        return {};
+    const int height = int(lines.size()) * LineAdvance - 1;
+    QImage stamp((width + 2) * scale, (height + 2) * scale, QImage::Format_ARGB32_Premultiplied);
+    stamp.fill(Qt::transparent);
+    QPainter painter(&stamp);
+    // The outline first: every font pixel grown by one font pixel on each
     // side, then the letters themselves on top.
-    forEachPixel(text, [&](int col, int row) {
-        painter.fillRect(x + (col - 1) * scale, y + (row - 1) * scale, 3 * scale, 3 * scale,
+    forEachPixel(lines, [&](int col, int row) {
+        painter.fillRect(col * scale, row * scale, 3 * scale, 3 * scale,
                          QColor::fromRgb(OutlineColour));
     });
-    forEachPixel(text, [&](int col, int row) {
-        painter.fillRect(x + col * scale, y + row * scale, scale, scale,
+    forEachPixel(lines, [&](int col, int row) {
+        painter.fillRect((col + 1) * scale, (row + 1) * scale, scale, scale,
                          QColor::fromRgb(TextColour));
     });
+    return stamp;
+}
+
+void DrawText(Surface& dest, const QString& text, int x, int y, int scale) {
+    QImage& image = dest.image();
+    const QImage stamp = Stamp({text}, scale);
+    if (image.isNull() || stamp.isNull())
+        return;
+    QPainter painter(&image);
+    painter.drawImage(x - scale, y - scale, stamp);
 }
 
 void Draw(Surface& dest, const Level& level, int sx, int sy, double cellWidth, double cellHeight) {
-    if (cellWidth < 8 || cellHeight < 8)
+    QImage& image = dest.image();
+    if (image.isNull() || !(cellWidth >= MinCellSize && cellHeight >= MinCellSize) ||
+        cellWidth > MaxCellSize || cellHeight > MaxCellSize)
         return;
-    const int scale = qBound(1, int(cellWidth / 16), 4);
-    const long long columns = (dest.ScaleWidth() + llround(cellWidth) - 1) / llround(cellWidth);
-    const long long rows = (dest.ScaleHeight() + llround(cellHeight) - 1) / llround(cellHeight);
-    for (long long r = 0; r < rows; ++r) {
-        const long long y = sy + r;
-        if (y < 0 || y >= level.Height())
+    // Whole-pixel cells, as Level::Display places them.
+    const qint64 cw = qint64(cellWidth), ch = qint64(cellHeight);
+    const int scale = Scale(cw, ch);
+    // Each distinct value is lettered once per drawing.
+    QHash<qint16, QImage> stamps;
+    QPainter painter(&image);
+    for (qint64 r = 0; r * ch < image.height(); ++r) {
+        const qint64 y = qint64(sy) + r;
+        if (y < 0)
             continue;
-        for (long long c = 0; c < columns; ++c) {
-            const long long x = sx + c;
-            if (x < 0 || x >= level.Width())
+        if (y >= level.Height())
+            break;
+        for (qint64 c = 0; c * cw < image.width(); ++c) {
+            const qint64 x = qint64(sx) + c;
+            if (x < 0)
                 continue;
+            if (x >= level.Width())
+                break;
             const qint16 value = level.Info(int(x), int(y));
             if (value == 0)
                 continue;
-            DrawText(dest, Text(value), int(c * cellWidth) + 1 + scale,
-                     int(r * cellHeight) + 1 + scale, scale);
+            auto found = stamps.find(value);
+            if (found == stamps.end()) {
+                const QString text = Text(value);
+                found = stamps.insert(value, Stamp(Lines(text, cw, scale), scale));
+            }
+            const QImage& stamp = found.value();
+            const int dx = stamp.width() < cw ? 1 : 0;
+            const int dy = stamp.height() < ch ? 1 : 0;
+            painter.drawImage(int(c * cw) + dx, int(r * ch) + dy, stamp);
         }
     }
 }

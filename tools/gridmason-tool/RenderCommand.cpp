@@ -3,6 +3,7 @@
 // picture as a PNG. Handy for documentation and for checking the drawing
 // without a screen.
 
+#include "InfoOverlay.h"
 #include "Level.h"
 #include "SpriteCatalogue.h"
 #include "SpriteSet.h"
@@ -16,7 +17,7 @@
 
 namespace {
 
-const char* const RenderUsage = "render LEVEL -o OUT.png --graphics DIR [--zoom Z]";
+const char* const RenderUsage = "render LEVEL -o OUT.png --graphics DIR [--zoom Z] [--info-values]";
 
 // Pictures larger than this many pixels a side are refused rather than
 // allocated: a whole 170 x 170 level at zoom 3 is 21760 pixels across.
@@ -28,6 +29,7 @@ struct RenderOptions {
     QString output;
     QString graphics;
     qint16 zoom = 0;
+    bool infoValues = false; // write every non-zero info value over its cell
 };
 
 std::optional<RenderOptions> parseOptions(const QStringList& args) {
@@ -44,6 +46,8 @@ std::optional<RenderOptions> parseOptions(const QStringList& args) {
             const int zoom = args[++i].toInt(&zoomOk, 10);
             zoomOk = zoomOk && zoom >= -32768 && zoom <= 32767;
             options.zoom = qint16(zoom);
+        } else if (arg == QLatin1String("--info-values")) {
+            options.infoValues = true;
         } else if (options.level.isEmpty() && !arg.startsWith(QLatin1Char('-'))) {
             options.level = arg;
         } else {
@@ -129,6 +133,8 @@ int runRender(const QStringList& args, QTextStream&, QTextStream& err) {
         return fail(
             err, QStringLiteral("not enough memory for a %1 x %2 picture").arg(width).arg(height));
     level.Display(canvas, 0, 0, tiles, sprites, 0, 0, level.Width(), level.Height());
+    if (options->infoValues)
+        InfoOverlay::Draw(canvas, level, 0, 0, tiles.RenderWidth(), tiles.RenderHeight());
     QString error;
     if (!writePng(canvas.image(), options->output, error))
         return fail(err, error);
