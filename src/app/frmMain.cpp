@@ -11,6 +11,11 @@
 #include "frmProperties.h"
 #include "frmSetPaths.h"
 
+#include "MainStatusBar.h"
+#include "RecentFiles.h"
+#include "RecentFilesMenu.h"
+#include "WindowMenu.h"
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -21,6 +26,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
 
 namespace {
 
@@ -36,6 +43,28 @@ QString demoFolder(const QString& programFolder, int index) {
     return QDir(programFolder).filePath(QStringLiteral("graphics/keen%1").arg(index + 1));
 }
 
+// A name written with "\" between its parts (a list or a command line from
+// another system) names the file with "/" where only that one exists.
+QString withSlashes(const QString& fileName) {
+    if (!fileName.contains(QLatin1Char('\\')) || QFileInfo::exists(fileName))
+        return fileName;
+    const QString slashed = QString(fileName).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return QFileInfo::exists(slashed) ? slashed : fileName;
+}
+
+// The local files among what is dragged; other addresses are not levels
+// this program can write back.
+QStringList droppedFiles(const QMimeData* data) {
+    QStringList files;
+    if (data == nullptr || !data->hasUrls())
+        return files;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() && !url.toLocalFile().isEmpty())
+            files << url.toLocalFile();
+    }
+    return files;
+}
+
 } // namespace
 
 const QString frmMain::LevelFilter =
@@ -48,6 +77,9 @@ frmMain::frmMain(QWidget* parent)
     mdiArea = new QMdiArea(this);
     setCentralWidget(mdiArea);
     CreateMenus();
+    sbrStatus = new MainStatusBar(this);
+    setStatusBar(sbrStatus);
+    setAcceptDrops(true);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::mdiArea_SubWindowActivated);
     resize(900, 700);
 }
@@ -62,6 +94,8 @@ void frmMain::CreateMenus() {
     mnuFile = new QMenu(QStringLiteral("&File"), this);
     mnuFileNew = mnuFile->addAction(QStringLiteral("&New"));
     mnuFileOpen = mnuFile->addAction(QStringLiteral("&Open"));
+    mnuFileRecent = new RecentFilesMenu(this);
+    mnuFile->addMenu(mnuFileRecent);
     mnuFile->addSeparator();
     mnuFileSetPaths = mnuFile->addAction(QStringLiteral("Set &Paths"));
     mnuFile->addSeparator();
@@ -70,7 +104,9 @@ void frmMain::CreateMenus() {
     connect(mnuFileOpen, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
     connect(mnuFileSetPaths, &QAction::triggered, this, &frmMain::mnuFileSetPaths_Click);
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
-    ShowMenus({mnuFile});
+    connect(mnuFileRecent, &RecentFilesMenu::FileChosen, this, &frmMain::mnuFileRecent_FileChosen);
+    mnuWindow = new WindowMenu(mdiArea, this);
+    ShowMenus({mnuFile, mnuWindow});
 }
 
 // ---- Start-up ----
@@ -233,6 +269,8 @@ frmEdit* frmMain::OpenEditor(int episode, const std::function<IoResult(frmEdit&)
                                    Prompts::Icon::Exclamation);
         return nullptr;
     }
+    // The recent files are offered in every File menu.
+    editor->mnuFile->insertMenu(editor->mnuFileSave, mnuFileRecent);
     mdiArea->addSubWindow(subWindow);
     subWindow->resize(640, 480);
     subWindow->show();
@@ -283,6 +321,11 @@ void frmMain::mnuFileOpen_Click() {
                                   filterIndex, m_ProgramFolder + QStringLiteral("/levels"),
                                   QStringLiteral("Open Levels"), QString(), this, flags))
         return;
+    OpenLevelFile(fileName);
+}
+
+frmEdit* frmMain::OpenLevelFile(const QString& name) {
+    const QString fileName = withSlashes(name);
     // The level's episode is the last character of its name: .ck1 to .ck3.
     const int episode = Level::EpisodeFromFileName(fileName);
     if (episode < 1 || episode > 3) {
@@ -292,9 +335,13 @@ void frmMain::mnuFileOpen_Click() {
                            "the number of its episode.")
                 .arg(QDir::toNativeSeparators(fileName)),
             QString(), Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
-        return;
+        return nullptr;
     }
-    OpenEditor(episode, [&](frmEdit& editor) { return editor.LoadLevel(fileName); });
+    frmEdit* editor =
+        OpenEditor(episode, [&](frmEdit& editor) { return editor.LoadLevel(fileName); });
+    if (editor)
+        AddRecentFile(fileName);
+    return editor;
 }
 
 void frmMain::mnuFileExit_Click() {
@@ -341,5 +388,58 @@ void frmMain::mdiArea_SubWindowActivated(QMdiSubWindow* window) {
         }
     }
     auto* editor = window ? qobject_cast<frmEdit*>(window->widget()) : nullptr;
-    ShowMenus(editor ? editor->Menus() : QList<QMenu*>{mnuFile});
+    ShowMenus((editor ? editor->Menus() : QList<QMenu*>{mnuFile}) << mnuWindow);
+    sbrStatus->SetEditor(editor);
+}
+
+// ---- Opening files by name ----
+
+void frmMain::OpenFiles(const QStringList& fileNames) {
+    for (const QString& name : fileNames) {
+        if (!name.isEmpty())
+            OpenLevelFile(QFileInfo(withSlashes(name)).absoluteFilePath());
+    }
+}
+
+void frmMain::LevelSaved(const QString& fileName) {
+    AddRecentFile(fileName);
+}
+
+// Opened and saved levels alike go to the front of the recent files. A
+// name the settings cannot hold is left out: the list is a convenience,
+// and the level itself was opened or saved.
+void frmMain::AddRecentFile(const QString& fileName) {
+    RecentFiles::Add(fileName);
+    mnuFileRecent->Rebuild();
+}
+
+void frmMain::mnuFileRecent_FileChosen(const QString& fileName) {
+    const QString file = withSlashes(fileName);
+    if (QFileInfo::exists(file)) {
+        OpenLevelFile(file);
+        return;
+    }
+    RecentFiles::Remove(fileName);
+    mnuFileRecent->Rebuild();
+    Prompts::Current().Message(this,
+                               QStringLiteral("%1\r\nno longer exists. It has been removed from "
+                                              "the list of recent files.")
+                                   .arg(QDir::toNativeSeparators(fileName)),
+                               QString(), Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    const QStringList files = droppedFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drop is over: a message box inside it would hold up
+    // the program the files were dragged from.
+    QMetaObject::invokeMethod(
+        this, [this, files] { OpenFiles(files); }, Qt::QueuedConnection);
 }

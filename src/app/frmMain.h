@@ -12,10 +12,15 @@
 
 #include <functional>
 
+class MainStatusBar;
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class RecentFilesMenu;
+class WindowMenu;
 class frmEdit;
 
 // The main window: a multiple-document frame holding one editor window per
@@ -63,6 +68,16 @@ public:
     // The open editor windows, in the order they were opened.
     QList<frmEdit*> Editors() const;
 
+    // ---- Opening files by name (command line, drops, recent files) ----
+    // Opens the level file in a new editor window as File, Open does with
+    // the file chosen in its dialog; nullptr, after the same message, when
+    // it cannot be opened.
+    frmEdit* OpenLevelFile(const QString& fileName);
+    // Opens each file in turn; relative names start from the current folder.
+    void OpenFiles(const QStringList& fileNames);
+    void mnuFileRecent_FileChosen(const QString& fileName);
+    void LevelSaved(const QString& fileName) override;
+
     // ---- State ----
     TileSet m_TileSets[3];
     SpriteSet m_SpriteSets[3];
@@ -76,14 +91,20 @@ public:
     QAction* mnuFileOpen = nullptr;
     QAction* mnuFileSetPaths = nullptr;
     QAction* mnuFileExit = nullptr;
+    RecentFilesMenu* mnuFileRecent = nullptr;
+    WindowMenu* mnuWindow = nullptr;
+    MainStatusBar* sbrStatus = nullptr;
 
     static const QString LevelFilter;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateMenus();
+    void AddRecentFile(const QString& fileName);
     void ShowMenus(const QList<QMenu*>& menus);
     void mdiArea_SubWindowActivated(QMdiSubWindow* window);
     // Makes an editor window for `episode`, gives it the episode's sets,

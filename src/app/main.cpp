@@ -14,5 +14,7 @@ int main(int argc, char* argv[]) {
         return 0;
     QApplication::setQuitOnLastWindowClosed(true);
     window.show();
+    // Level files named on the command line, each in its own window.
+    window.OpenFiles(QCoreApplication::arguments().mid(1));
     return app.exec();
 }

@@ -2,6 +2,7 @@
 #include "ScriptedPrompts.h"
 #include "TestData.h"
 #include "Utils.h"
+#include "WindowMenu.h"
 #include "frmEdit.h"
 #include "frmMain.h"
 #include "frmProperties.h"
@@ -164,11 +165,12 @@ void MainWindowTest::startsWithValidPathsWithoutAsking() {
     QCOMPARE(window->TileSets(3).Count(), qint16(0));
     QCOMPARE(window->SpriteSets(-1).Count(), qint16(0));
 
-    QCOMPARE(menuTitles(window->menuBar()), QStringList{QStringLiteral("&File")});
+    QCOMPARE(menuTitles(window->menuBar()), QStringList({"&File", "&Window"}));
     QStringList items;
     for (QAction* action : window->mnuFile->actions())
         items << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    QCOMPARE(items, QStringList({"&New", "&Open", "-", "Set &Paths", "-", "E&xit"}));
+    QCOMPARE(items,
+             QStringList({"&New", "&Open", "Recent Files", "-", "Set &Paths", "-", "E&xit"}));
 }
 
 void MainWindowTest::firstStartAsksForThePaths() {
@@ -485,7 +487,7 @@ void MainWindowTest::editorMenusTakeThePlaceOfTheMainMenus() {
             titles << menu->title();
         return titles;
     };
-    QCOMPARE(menuTitles(window->menuBar()), menusOf(first));
+    QCOMPARE(menuTitles(window->menuBar()), menusOf(first) << QStringLiteral("&Window"));
     QVERIFY(window->menuBar()->actions().contains(first->mnuFile->menuAction()));
 
     frmEdit* second = newLevel(*window, 40, 20, 1, false);
@@ -503,7 +505,8 @@ void MainWindowTest::editorMenusTakeThePlaceOfTheMainMenus() {
     second->mnuFileClose_Click();
     QCoreApplication::processEvents();
     QVERIFY(window->Editors().isEmpty());
-    QCOMPARE(window->menuBar()->actions(), QList<QAction*>{window->mnuFile->menuAction()});
+    QCOMPARE(window->menuBar()->actions(),
+             QList<QAction*>({window->mnuFile->menuAction(), window->mnuWindow->menuAction()}));
 }
 
 void MainWindowTest::exitAsksForModifiedLevelsAndCancelStopsIt() {

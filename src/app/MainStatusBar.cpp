@@ -1,0 +1,92 @@
+#include "MainStatusBar.h"
+
+#include "PictureBox.h"
+#include "frmEdit.h"
+
+#include <QEvent>
+#include <QLabel>
+
+#include <cmath>
+
+MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent) {
+    lblCell = new QLabel(this);
+    lblTile = new QLabel(this);
+    lblInfo = new QLabel(this);
+    lblZoom = new QLabel(this);
+    for (QLabel* label : {lblCell, lblTile, lblInfo})
+        addWidget(label);
+    addPermanentWidget(lblZoom);
+    // Keeps the bar's height while every part is blank.
+    setMinimumHeight(lblZoom->sizeHint().height() + 4);
+}
+
+void MainStatusBar::SetEditor(frmEdit* editor) {
+    if (editor != m_Editor) {
+        for (const QMetaObject::Connection& connection : m_Connections)
+            disconnect(connection);
+        m_Connections.clear();
+        if (m_Editor)
+            m_Editor->picEdit->removeEventFilter(this);
+        m_Editor = editor;
+        m_CellX = m_CellY = -1;
+        if (editor) {
+            // Queued, so that the text shows the cell after the editor has
+            // done what the move does to it (painting during a drag).
+            m_Connections << connect(editor, &frmEdit::PointerCellChanged, this,
+                                     &MainStatusBar::editor_PointerCellChanged,
+                                     Qt::QueuedConnection)
+                          << connect(editor, &frmEdit::ZoomChanged, this, &MainStatusBar::Refresh);
+            editor->picEdit->installEventFilter(this);
+        }
+    }
+    Refresh();
+}
+
+void MainStatusBar::editor_PointerCellChanged(int cx, int cy) {
+    m_CellX = cx;
+    m_CellY = cy;
+    Refresh();
+}
+
+// A press changes the cell without a move, and the pointer may leave the
+// canvas without a move onto another cell.
+bool MainStatusBar::eventFilter(QObject* watched, QEvent* event) {
+    if (m_Editor && watched == m_Editor->picEdit) {
+        switch (event->type()) {
+        case QEvent::Leave:
+            m_CellX = m_CellY = -1;
+            Refresh();
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+            QMetaObject::invokeMethod(this, &MainStatusBar::Refresh, Qt::QueuedConnection);
+            break;
+        default:
+            break;
+        }
+    }
+    return QStatusBar::eventFilter(watched, event);
+}
+
+void MainStatusBar::Refresh() {
+    if (!m_Editor) {
+        for (QLabel* label : {lblCell, lblTile, lblInfo, lblZoom})
+            label->clear();
+        return;
+    }
+    lblZoom->setText(QStringLiteral("Zoom %1").arg(ZoomText(m_Editor->m_Tiles.Zoom())));
+    // The level may have shrunk under the pointer (Level, Properties).
+    const Level& level = m_Editor->m_Level;
+    if (m_CellX < 0 || m_CellY < 0 || m_CellX >= level.Width() || m_CellY >= level.Height()) {
+        for (QLabel* label : {lblCell, lblTile, lblInfo})
+            label->clear();
+        return;
+    }
+    lblCell->setText(QStringLiteral("Column %1, Row %2").arg(m_CellX).arg(m_CellY));
+    lblTile->setText(QStringLiteral("Tile %1").arg(level.Tile(m_CellX, m_CellY)));
+    lblInfo->setText(QStringLiteral("Info %1").arg(level.Info(m_CellX, m_CellY)));
+}
+
+QString MainStatusBar::ZoomText(int zoom) {
+    return QString::number(100.0 * std::ldexp(1.0, zoom), 'g', 12) + QLatin1Char('%');
+}

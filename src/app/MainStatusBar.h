@@ -1,0 +1,44 @@
+#pragma once
+
+#include "frmEdit.h"
+
+#include <QPointer>
+#include <QStatusBar>
+
+class QLabel;
+
+// The main window's status bar: for the cell under the pointer on the
+// active editor's canvas its column and row, tile number and info value,
+// and that editor's zoom as a percentage. Blank parts where there is no
+// such cell or no editor.
+class MainStatusBar : public QStatusBar {
+    Q_OBJECT
+public:
+    explicit MainStatusBar(QWidget* parent = nullptr);
+
+    // The editor whose canvas is reported; nullptr for none.
+    void SetEditor(frmEdit* editor);
+    frmEdit* Editor() const { return m_Editor; }
+    // Shows the current state of the editor's level and zoom.
+    void Refresh();
+
+    // The zoom exponent as a percentage of the bitmap size: "100%" at 0,
+    // "200%" at 1, "6.25%" at -4.
+    static QString ZoomText(int zoom);
+
+    QLabel* lblCell = nullptr;
+    QLabel* lblTile = nullptr;
+    QLabel* lblInfo = nullptr;
+    QLabel* lblZoom = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void editor_PointerCellChanged(int cx, int cy);
+
+    QPointer<frmEdit> m_Editor;
+    int m_CellX = -1;
+    int m_CellY = -1;
+    QList<QMetaObject::Connection> m_Connections;
+};

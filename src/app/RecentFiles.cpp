@@ -1,0 +1,70 @@
+#include "RecentFiles.h"
+
+#include "Utils.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// ReadSetting gives back at most this many characters: a longer path would
+// come back cut, naming another file or none.
+constexpr int MaxStoredLength = 255;
+
+QString fileKey(int index) {
+    return QStringLiteral("File%1").arg(index + 1);
+}
+
+} // namespace
+
+const QString RecentFiles::Section = QStringLiteral("Recent");
+
+QStringList RecentFiles::List() {
+    QStringList files;
+    for (int i = 0; i < MaxCount; ++i) {
+        const QString file = ReadSetting(Section, fileKey(i));
+        if (file.isEmpty())
+            continue;
+        bool repeated = false;
+        for (const QString& earlier : files)
+            repeated = repeated || SameFile(earlier, file);
+        if (!repeated)
+            files << file;
+    }
+    return files;
+}
+
+bool RecentFiles::Add(const QString& fileName) {
+    const QString file = QFileInfo(fileName).absoluteFilePath();
+    if (fileName.isEmpty() || file.size() > MaxStoredLength)
+        return false;
+    QStringList files = List();
+    files.removeIf([&](const QString& earlier) { return SameFile(earlier, file); });
+    files.prepend(file);
+    return Store(files.mid(0, MaxCount));
+}
+
+bool RecentFiles::Remove(const QString& fileName) {
+    QStringList files = List();
+    const qsizetype before = files.size();
+    files.removeIf([&](const QString& entry) { return SameFile(entry, fileName); });
+    return files.size() == before || Store(files);
+}
+
+// Writes the list from "File1" on and removes the keys after it; false as
+// soon as a key cannot be written. A missing key reads as empty and List()
+// skips it, so a write that stops half-way leaves a readable list.
+bool RecentFiles::Store(const QStringList& files) {
+    for (int i = 0; i < MaxCount; ++i) {
+        const std::optional<QString> value =
+            i < files.size() ? std::optional<QString>(files[i]) : std::nullopt;
+        if (!WriteSetting(Section, fileKey(i), value))
+            return false;
+    }
+    return true;
+}
+
+// QFileInfo compares the files themselves where they exist (links and "..",
+// letter case where the file system ignores it), the cleaned paths where not.
+bool RecentFiles::SameFile(const QString& a, const QString& b) {
+    return QFileInfo(a) == QFileInfo(b);
+}

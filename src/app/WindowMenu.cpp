@@ -1,0 +1,55 @@
+#include "WindowMenu.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+
+WindowMenu::WindowMenu(QMdiArea* area, QWidget* parent)
+    : QMenu(QStringLiteral("&Window"), parent), m_Area(area) {
+    connect(this, &QMenu::aboutToShow, this, &WindowMenu::Rebuild);
+    Rebuild();
+}
+
+void WindowMenu::Rebuild() {
+    clear();
+    // The old items' group goes with them.
+    delete m_Group;
+    m_Group = new QActionGroup(this);
+    mnuWindowTile = addAction(QStringLiteral("&Tile"));
+    mnuWindowCascade = addAction(QStringLiteral("&Cascade"));
+    connect(mnuWindowTile, &QAction::triggered, m_Area, &QMdiArea::tileSubWindows);
+    connect(mnuWindowCascade, &QAction::triggered, m_Area, &QMdiArea::cascadeSubWindows);
+
+    const QList<QMdiSubWindow*> windows = m_Area->subWindowList(QMdiArea::CreationOrder);
+    mnuWindowTile->setEnabled(!windows.isEmpty());
+    mnuWindowCascade->setEnabled(!windows.isEmpty());
+    if (windows.isEmpty())
+        return;
+    addSeparator();
+    // The current window stays known while the program has lost the focus,
+    // when the area reports no active one.
+    QMdiSubWindow* current = m_Area->currentSubWindow();
+    for (int i = 0; i < windows.size(); ++i) {
+        const QPointer<QMdiSubWindow> window = windows[i];
+        const QWidget* content = window->widget();
+        QAction* item = addAction(ItemText(i, content ? content->windowTitle() : QString()));
+        item->setCheckable(true);
+        item->setChecked(window == current);
+        // One tick at a time; choosing the ticked one leaves it ticked.
+        m_Group->addAction(item);
+        connect(item, &QAction::triggered, m_Area, [this, window] {
+            if (window)
+                m_Area->setActiveSubWindow(window);
+        });
+    }
+}
+
+QString WindowMenu::ItemText(int index, const QString& title) {
+    QString shown = title.isEmpty() ? QStringLiteral("Untitled") : QDir::toNativeSeparators(title);
+    shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    const QString number = QString::number(index + 1);
+    return (index < 9 ? QLatin1Char('&') + number : number) + QLatin1Char(' ') + shown;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QMenu>
+
+class QAction;
+class QActionGroup;
+class QMdiArea;
+
+// The Window menu: "&Tile" and "&Cascade" for the area's windows, then one
+// item per open window in the order they were opened, the current one
+// ticked; choosing an item brings its window to the front. Built afresh
+// each time it opens.
+class WindowMenu : public QMenu {
+    Q_OBJECT
+public:
+    explicit WindowMenu(QMdiArea* area, QWidget* parent = nullptr);
+
+    void Rebuild();
+
+    QAction* mnuWindowTile = nullptr;
+    QAction* mnuWindowCascade = nullptr;
+
+    // The item's text for the `index`th (0-based) window with the caption
+    // `title`.
+    static QString ItemText(int index, const QString& title);
+
+private:
+    QMdiArea* m_Area;
+    // The window items, replaced on every rebuild.
+    QActionGroup* m_Group = nullptr;
+};

@@ -1,0 +1,704 @@
+// The main window's ways of opening levels besides File, Open (the command
+// line, drops, the recent files kept across runs), its Window menu and its
+// status bar, driven as the user's events and the program's start do.
+#include "DemoGraphics.h"
+#include "MainStatusBar.h"
+#include "PictureBox.h"
+#include "RecentFiles.h"
+#include "RecentFilesMenu.h"
+#include "ScriptedPrompts.h"
+#include "TestData.h"
+#include "Utils.h"
+#include "WindowMenu.h"
+#include "frmEdit.h"
+#include "frmMain.h"
+#include "frmProperties.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString Paths = QStringLiteral("Paths");
+
+QStringList itemTexts(const QMenu* menu) {
+    QStringList texts;
+    for (QAction* action : menu->actions())
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A move with no button held over the widget.
+void hover(QWidget* widget, QPoint pos) {
+    QMouseEvent event(QEvent::MouseMove, QPointF(pos), widget->mapToGlobal(QPointF(pos)),
+                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+// The middle of cell (cx, cy) on a canvas at its origin, cells `size`
+// pixels wide.
+QPoint cellMiddle(int cx, int cy, int size) {
+    return QPoint(cx * size + size / 2, cy * size + size / 2);
+}
+
+} // namespace
+
+class MainWindowFilesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void namedFilesOpenEachInItsOwnWindow();
+    void namedFilesThatCannotBeOpenedGiveOpensMessages();
+    void namedRealLevelFilesOpen();
+    void droppedFilesOpenOnceTheDropIsOver();
+    void dragsWithoutLocalFilesAreRefused();
+    void recentFilesSurviveARestart();
+    void recentFilesKeepEightMostRecentFirst();
+    void savingPutsTheLevelAtTheFront();
+    void missingRecentFileIsRemovedWithAMessage();
+    void recentFilesAreInEveryFileMenu();
+    void windowMenuListsTheWindowsAndTicksTheCurrent();
+    void tileAndCascadeArrangeTheWindows();
+    void statusBarShowsTheCellUnderThePointer();
+    void statusBarFollowsZoomAndTheActiveEditor();
+
+private:
+    std::unique_ptr<frmMain> startedWindow();
+    QString demoLevel(const QString& name) const {
+        return DemoGraphics::LevelsFolder(m_Demo.path()) + QLatin1Char('/') + name;
+    }
+    // A copy of a demo level in the program's folder, under `name`.
+    QString copyOfDemoLevel(const QString& demoName, const QString& name);
+    static QStringList recentItemFiles(const frmMain& window);
+
+    QTemporaryDir m_Demo;
+    std::unique_ptr<QTemporaryDir> m_Program;
+    std::unique_ptr<QTemporaryDir> m_Config;
+    std::unique_ptr<ScriptedPrompts> m_Prompts;
+    std::unique_ptr<ScopedPrompts> m_Installed;
+    QString m_StartFolder;
+};
+
+void MainWindowFilesTest::initTestCase() {
+    QVERIFY(m_Demo.isValid());
+    const IoResult made = DemoGraphics::Generate(m_Demo.path());
+    QVERIFY2(made.ok, qPrintable(made.error));
+    m_StartFolder = QDir::currentPath();
+}
+
+void MainWindowFilesTest::init() {
+    m_Program = std::make_unique<QTemporaryDir>();
+    m_Config = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_Program->isValid() && m_Config->isValid());
+    SetSettingsDirectoriesForTesting(m_Program->path(), m_Config->path());
+    m_Prompts = std::make_unique<ScriptedPrompts>();
+    m_Installed = std::make_unique<ScopedPrompts>(*m_Prompts);
+}
+
+void MainWindowFilesTest::cleanup() {
+    QDir::setCurrent(m_StartFolder);
+    m_Installed.reset();
+    m_Prompts.reset();
+    SetSettingsDirectoriesForTesting(QString(), QString());
+    m_Config.reset();
+    m_Program.reset();
+}
+
+std::unique_ptr<frmMain> MainWindowFilesTest::startedWindow() {
+    for (int i = 0; i < 3; ++i) {
+        if (!WriteSetting(Paths, QStringLiteral("Keen %1").arg(i + 1),
+                          DemoGraphics::EpisodeFolder(m_Demo.path(), i + 1)))
+            return nullptr;
+    }
+    auto window = std::make_unique<frmMain>();
+    window->SetProgramFolder(m_Program->path());
+    if (!window->Form_Load())
+        return nullptr;
+    window->show();
+    return window;
+}
+
+QString MainWindowFilesTest::copyOfDemoLevel(const QString& demoName, const QString& name) {
+    const QString file = m_Program->filePath(name);
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    return QFile::copy(demoLevel(demoName), file) ? file : QString();
+}
+
+QStringList MainWindowFilesTest::recentItemFiles(const frmMain& window) {
+    QStringList files;
+    for (QAction* item : window.mnuFileRecent->actions())
+        files << item->data().toString();
+    return files;
+}
+
+// ---- Command line ----
+
+void MainWindowFilesTest::namedFilesOpenEachInItsOwnWindow() {
+    auto window = startedWindow();
+    QVERIFY(window);
+    // Relative names start from the current folder; "\" separates parts
+    // as "/" does.
+    QDir::setCurrent(DemoGraphics::LevelsFolder(m_Demo.path()));
+    const QString nested = copyOfDemoLevel("LEVEL80.CK3", "sub/LEVEL80.CK3");
+    QVERIFY(!nested.isEmpty());
+    window->OpenFiles(
+        {"LEVEL01.CK2", demoLevel("LEVEL02.CK1"), "", m_Program->path() + "\\sub\\LEVEL80.CK3"});
+
+    QVERIFY(m_Prompts->messages.empty());
+    const QList<frmEdit*> editors = window->Editors();
+    QCOMPARE(editors.size(), 3);
+    QCOMPARE(editors[0]->m_FileName, demoLevel("LEVEL01.CK2"));
+    QCOMPARE(editors[0]->windowTitle(), demoLevel("LEVEL01.CK2"));
+    QCOMPARE(editors[0]->m_Level.Episode(), qint16(2));
+    QCOMPARE(editors[0]->m_Tiles.Tiles(), window->TileSets(1).Tiles());
+    QCOMPARE(editors[1]->m_Level.Episode(), qint16(1));
+    QCOMPARE(editors[1]->m_Sprites.Sprites(1), window->SpriteSets(0).Sprites(1));
+    QCOMPARE(editors[2]->m_FileName, nested);
+    QCOMPARE(editors[2]->m_Level.Number(), qint16(80));
+    QCOMPARE(editors[2]->m_Tiles.Tiles(), window->TileSets(2).Tiles());
+    for (frmEdit* editor : editors) {
+        Level expected;
+        QVERIFY(expected.Load(editor->m_FileName).ok);
+        QVERIFY(editor->m_Level == expected);
+        QVERIFY(!editor->m_Modified);
+    }
+    // The last one named is the one in front, its menus in the bar.
+    QCOMPARE(window->mdiArea->currentSubWindow()->widget(), editors[2]);
+    QVERIFY(window->menuBar()->actions().contains(editors[2]->mnuFile->menuAction()));
+    // Nothing named: nothing opens and nothing is asked.
+    window->OpenFiles({});
+    QCOMPARE(window->Editors().size(), 3);
+    QVERIFY(m_Prompts->messages.empty());
+}
+
+void MainWindowFilesTest::namedFilesThatCannotBeOpenedGiveOpensMessages() {
+    auto window = startedWindow();
+    QVERIFY(window);
+    const QString misnamed = copyOfDemoLevel("LEVEL01.CK1", "LEVEL01.TXT");
+    const QString damaged = m_Program->filePath("LEVEL09.CK1");
+    {
+        QFile f(damaged);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("\x10\x00\x00", 3);
+    }
+    const QString missing = m_Program->filePath("LEVEL10.CK1");
+
+    // Each file on its own through Open, for the messages to compare with.
+    QStringList openTexts;
+    for (const QString& file : {misnamed, damaged, missing}) {
+        m_Prompts->files.push_back(ScriptedPrompts::File::Choose(file));
+        window->mnuFileOpen_Click();
+        QCOMPARE(m_Prompts->messages.size(), size_t(openTexts.size() + 1));
+        openTexts << m_Prompts->messages.back().text;
+    }
+    QVERIFY(window->Editors().isEmpty());
+    m_Prompts->messages.clear();
+
+    // A good one between them still opens; the others give the same words.
+    window->OpenFiles({misnamed, damaged, demoLevel("LEVEL01.CK3"), missing});
+    QStringList texts;
+    for (const auto& message : m_Prompts->messages) {
+        texts << message.text;
+        QCOMPARE(message.icon, Prompts::Icon::Exclamation);
+        QCOMPARE(message.buttons, Prompts::Buttons::Ok);
+    }
+    QCOMPARE(texts, openTexts);
+    QVERIFY(texts[0].contains(QDir::toNativeSeparators(misnamed)));
+    QCOMPARE(window->Editors().size(), 1);
+    QCOMPARE(window->Editors().front()->m_FileName, demoLevel("LEVEL01.CK3"));
+    QCOMPARE(window->mdiArea->subWindowList().size(), 1);
+    // Neither bad file was touched nor remembered.
+    QCOMPARE(fileBytes(damaged), QByteArray("\x10\x00\x00", 3));
+    QVERIFY(!QFileInfo::exists(missing));
+    QCOMPARE(RecentFiles::List(), QStringList{demoLevel("LEVEL01.CK3")});
+}
+
+void MainWindowFilesTest::namedRealLevelFilesOpen() {
+    GM_REQUIRE_REAL_DATA();
+    auto window = startedWindow();
+    QVERIFY(window);
+    const QStringList names = {"LEVEL01.CK1", "LEVEL16.CK1", "LEVEL80.CK1"};
+    QStringList files;
+    for (const QString& name : names)
+        files << realDataDir() + QLatin1Char('/') + name;
+    window->OpenFiles(files);
+    QVERIFY(m_Prompts->messages.empty());
+    QCOMPARE(window->Editors().size(), names.size());
+    for (int i = 0; i < files.size(); ++i) {
+        frmEdit* editor = window->Editors()[i];
+        Level expected;
+        QVERIFY(expected.Load(files[i]).ok);
+        QVERIFY(editor->m_Level == expected);
+        QCOMPARE(editor->m_FileName, files[i]);
+        QCOMPARE(editor->m_Tiles.Tiles(), window->TileSets(0).Tiles());
+    }
+    // The real files are not part of the program's own folder: opening
+    // them reads, never writes.
+    QStringList newestFirst = files;
+    std::reverse(newestFirst.begin(), newestFirst.end());
+    QCOMPARE(RecentFiles::List(), newestFirst);
+}
+
+// ---- Drops ----
+
+void MainWindowFilesTest::droppedFilesOpenOnceTheDropIsOver() {
+    auto window = startedWindow();
+    QVERIFY(window);
+    const QString misnamed = copyOfDemoLevel("LEVEL02.CK2", "LEVEL02.BAK");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(demoLevel("LEVEL02.CK2")),
+                  QUrl(QStringLiteral("https://example.org/LEVEL01.CK1")),
+                  QUrl::fromLocalFile(misnamed), QUrl::fromLocalFile(demoLevel("LEVEL80.CK1"))});
+    const QPoint at = window->mdiArea->geometry().center();
+
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QCOMPARE(enter.dropAction(), Qt::CopyAction);
+
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &drop);
+    QVERIFY(drop.isAccepted());
+    // Nothing is opened or asked while the drop is going on.
+    QVERIFY(window->Editors().isEmpty());
+    QVERIFY(m_Prompts->messages.empty());
+
+    QCoreApplication::processEvents();
+    const QList<frmEdit*> editors = window->Editors();
+    QCOMPARE(editors.size(), 2);
+    QCOMPARE(editors[0]->m_FileName, demoLevel("LEVEL02.CK2"));
+    QCOMPARE(editors[0]->m_Level.Episode(), qint16(2));
+    QCOMPARE(editors[1]->m_FileName, demoLevel("LEVEL80.CK1"));
+    QCOMPARE(editors[1]->m_Level.Number(), qint16(80));
+    // The misnamed file gives Open's message; the web address is ignored.
+    QCOMPARE(m_Prompts->messages.size(), size_t(1));
+    QVERIFY(m_Prompts->messages.front().text.contains(QDir::toNativeSeparators(misnamed)));
+    QVERIFY(m_Prompts->messages.front().text.contains(QStringLiteral("1, 2 or 3")));
+}
+
+void MainWindowFilesTest::dragsWithoutLocalFilesAreRefused() {
+    auto window = startedWindow();
+    QVERIFY(window);
+    QMimeData text;
+    text.setText(demoLevel("LEVEL01.CK1"));
+    QMimeData web;
+    web.setUrls({QUrl(QStringLiteral("https://example.org/LEVEL01.CK1"))});
+    for (QMimeData* data : {&text, &web}) {
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        enter.setAccepted(false);
+        QApplication::sendEvent(window.get(), &enter);
+        QVERIFY(!enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        drop.setAccepted(false);
+        QApplication::sendEvent(window.get(), &drop);
+        QVERIFY(!drop.isAccepted());
+    }
+    QCoreApplication::processEvents();
+    QVERIFY(window->Editors().isEmpty());
+    QVERIFY(m_Prompts->messages.empty());
+}
+
+// ---- Recent files ----
+
+void MainWindowFilesTest::recentFilesSurviveARestart() {
+    const QStringList opened = {demoLevel("LEVEL01.CK1"), demoLevel("LEVEL02.CK2"),
+                                demoLevel("LEVEL80.CK3")};
+    {
+        auto window = startedWindow();
+        QVERIFY(window);
+        QVERIFY(!window->mnuFileRecent->menuAction()->isEnabled());
+        QVERIFY(window->mnuFileRecent->actions().isEmpty());
+        window->OpenFiles(opened);
+        QVERIFY(window->mnuFileRecent->menuAction()->isEnabled());
+        QCOMPARE(recentItemFiles(*window), QStringList({opened[2], opened[1], opened[0]}));
+        QVERIFY(window->close());
+    }
+    // Stored in the settings file beside the paths, newest first.
+    QCOMPARE(ReadSetting("Recent", "File1"), opened[2]);
+    QCOMPARE(ReadSetting("Recent", "File2"), opened[1]);
+    QCOMPARE(ReadSetting("Recent", "File3"), opened[0]);
+    QVERIFY(ReadSetting("Recent", "File4").isEmpty());
+    QCOMPARE(ReadSetting(Paths, "Keen 1"), DemoGraphics::EpisodeFolder(m_Demo.path(), 1));
+
+    // The next run offers them, numbered, and opens one when chosen.
+    auto window = startedWindow();
+    QVERIFY(window);
+    QVERIFY(m_Prompts->shownDialogs.empty());
+    QCOMPARE(itemTexts(window->mnuFileRecent),
+             QStringList({"&1 " + QDir::toNativeSeparators(opened[2]),
+                          "&2 " + QDir::toNativeSeparators(opened[1]),
+                          "&3 " + QDir::toNativeSeparators(opened[0])}));
+    window->mnuFileRecent->actions()[2]->trigger();
+    QCOMPARE(window->Editors().size(), 1);
+    QCOMPARE(window->Editors().front()->m_FileName, opened[0]);
+    QCOMPARE(window->Editors().front()->m_Level.Episode(), qint16(1));
+    QVERIFY(m_Prompts->messages.empty());
+    // Opening it again put it in front.
+    QCOMPARE(recentItemFiles(*window), QStringList({opened[0], opened[2], opened[1]}));
+}
+
+void MainWindowFilesTest::recentFilesKeepEightMostRecentFirst() {
+    auto window = startedWindow();
+    QVERIFY(window);
+    const QStringList names = {"LEVEL01.CK1", "LEVEL02.CK1", "LEVEL80.CK1",
+                               "LEVEL01.CK2", "LEVEL02.CK2", "LEVEL80.CK2",
+                               "LEVEL01.CK3", "LEVEL02.CK3", "LEVEL80.CK3"};
+    QStringList files;
+    for (const QString& name : names)
+        files << demoLevel(name);
+    window->OpenFiles(files);
+    QCOMPARE(window->Editors().size(), 9);
+    QStringList expected;
+    for (int i = 8; i >= 1; --i)
+        expected << files[i];
+    QCOMPARE(recentItemFiles(*window), expected);
+    QCOMPARE(RecentFiles::List(), expected);
+    QVERIFY(ReadSetting("Recent", "File9").isEmpty());
+
+    // Reopening one moves it up instead of listing it twice, also when its
+    // name is written another way.
+    window->OpenFiles({DemoGraphics::LevelsFolder(m_Demo.path()) + "/../levels/LEVEL01.CK2"});
+    expected.removeAll(files[3]);
+    expected.prepend(files[3]);
+    QCOMPARE(RecentFiles::List(), expected);
+    QCOMPARE(window->mnuFileRecent->actions().size(), 8);
+    // Items past the ninth have no one-key mnemonic.
+    QCOMPARE(RecentFilesMenu::ItemText(9, "/a/LEVEL01.CK1"),
+             QStringLiteral("10 ") + QDir::toNativeSeparators("/a/LEVEL01.CK1"));
+    QCOMPARE(RecentFilesMenu::ItemText(0, "/levels & more/LEVEL01.CK1"),
+             QStringLiteral("&1 ") + QDir::toNativeSeparators("/levels && more/LEVEL01.CK1"));
+}
+
+void MainWindowFilesTest::savingPutsTheLevelAtTheFront() {
+    auto window = startedWindow();
+    QVERIFY(window);
+    const QString first = copyOfDemoLevel("LEVEL01.CK1", "LEVEL01.CK1");
+    const QString second = copyOfDemoLevel("LEVEL02.CK1", "LEVEL02.CK1");
+    window->OpenFiles({first, second});
+    QCOMPARE(RecentFiles::List(), QStringList({second, first}));
+
+    // Save of the first window's level.
+    frmEdit* editor = window->Editors().front();
+    QVERIFY(editor->mnuFileSave_Click());
+    QCOMPARE(RecentFiles::List(), QStringList({first, second}));
+
+    // Save As under a new name.
+    const QString saved = m_Program->filePath("LEVEL05.CK1");
+    m_Prompts->files.push_back(ScriptedPrompts::File::Choose(saved));
+    QVERIFY(window->Editors()[1]->mnuFileSaveAs_Click());
+    QCOMPARE(RecentFiles::List(), QStringList({saved, first, second}));
+    QCOMPARE(recentItemFiles(*window), RecentFiles::List());
+
+    // A cancelled Save As and a failed save remember nothing.
+    m_Prompts->files.push_back(ScriptedPrompts::File::Cancel());
+    QVERIFY(!window->Editors()[1]->mnuFileSaveAs_Click());
+    const QString unwritable = m_Program->filePath("no such folder/LEVEL06.CK1");
+    m_Prompts->files.push_back(ScriptedPrompts::File::Choose(unwritable));
+    QVERIFY(!window->Editors()[1]->mnuFileSaveAs_Click());
+    QCOMPARE(RecentFiles::List(), QStringList({saved, first, second}));
+}
+
+void MainWindowFilesTest::missingRecentFileIsRemovedWithAMessage() {
+    auto window = startedWindow();
+    QVERIFY(window);
+    const QString kept = copyOfDemoLevel("LEVEL01.CK1", "LEVEL01.CK1");
+    const QString gone = copyOfDemoLevel("LEVEL02.CK1", "LEVEL02.CK1");
+    window->OpenFiles({kept, gone});
+    for (frmEdit* editor : window->Editors())
+        QVERIFY(qobject_cast<QMdiSubWindow*>(editor->parentWidget())->close());
+    QVERIFY(QFile::remove(gone));
+
+    QCOMPARE(recentItemFiles(*window), QStringList({gone, kept}));
+    window->mnuFileRecent->actions().front()->trigger();
+    QCOMPARE(m_Prompts->messages.size(), size_t(1));
+    const auto& message = m_Prompts->messages.front();
+    QCOMPARE(message.text, QDir::toNativeSeparators(gone) +
+                               QStringLiteral("\r\nno longer exists. It has been removed from "
+                                              "the list of recent files."));
+    QCOMPARE(message.icon, Prompts::Icon::Exclamation);
+    QVERIFY(message.title.isEmpty());
+    QVERIFY(window->Editors().isEmpty());
+    QCOMPARE(recentItemFiles(*window), QStringList{kept});
+    QCOMPARE(ReadSetting("Recent", "File1"), kept);
+    QVERIFY(ReadSetting("Recent", "File2").isEmpty());
+
+    // The last one going leaves the submenu disabled, not the settings
+    // file damaged.
+    QVERIFY(QFile::remove(kept));
+    window->mnuFileRecent->actions().front()->trigger();
+    QVERIFY(window->mnuFileRecent->actions().isEmpty());
+    QVERIFY(!window->mnuFileRecent->menuAction()->isEnabled());
+    QCOMPARE(ReadSetting(Paths, "Keen 3"), DemoGraphics::EpisodeFolder(m_Demo.path(), 3));
+}
+
+void MainWindowFilesTest::recentFilesAreInEveryFileMenu() {
+    auto window = startedWindow();
+    QVERIFY(window);
+    window->OpenFiles({demoLevel("LEVEL01.CK1"), demoLevel("LEVEL01.CK2")});
+    for (frmEdit* editor : window->Editors()) {
+        QCOMPARE(itemTexts(editor->mnuFile),
+                 QStringList({"&New", "&Open...", "Recent Files", "&Save", "Save &As...", "&Close",
+                              "-", "E&xit"}));
+        QCOMPARE(editor->mnuFile->actions()[2], window->mnuFileRecent->menuAction());
+    }
+    // Chosen from an editor's File menu it opens like any other way.
+    frmEdit* editor = window->Editors().front();
+    QAction* item = window->mnuFileRecent->actions().back();
+    QCOMPARE(item->data().toString(), demoLevel("LEVEL01.CK1"));
+    item->trigger();
+    QCOMPARE(window->Editors().size(), 3);
+    QCOMPARE(window->Editors().back()->m_FileName, demoLevel("LEVEL01.CK1"));
+    // The shared submenu outlives the windows that offered it.
+    QVERIFY(qobject_cast<QMdiSubWindow*>(editor->parentWidget())->close());
+    QCoreApplication::processEvents();
+    QCOMPARE(window->mnuFile->actions()[2], window->mnuFileRecent->menuAction());
+}
+
+// ---- Window menu ----
+
+void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
+    auto window = startedWindow();
+    QVERIFY(window);
+    WindowMenu* menu = window->mnuWindow;
+    menu->Rebuild();
+    QCOMPARE(itemTexts(menu), QStringList({"&Tile", "&Cascade"}));
+    QVERIFY(!menu->mnuWindowTile->isEnabled());
+    QVERIFY(!menu->mnuWindowCascade->isEnabled());
+
+    window->OpenFiles({demoLevel("LEVEL01.CK1"), demoLevel("LEVEL02.CK2")});
+    // A new level has no caption yet.
+    m_Prompts->dialogs.push_back([](QDialog& dialog) {
+        auto& properties = static_cast<frmProperties&>(dialog);
+        QTest::keyClicks(properties.txtWidth, "30");
+        QTest::keyClicks(properties.txtHeight, "20");
+        QTest::mouseClick(properties.OKButton, Qt::LeftButton);
+    });
+    window->mnuFileNew_Click();
+    const QList<frmEdit*> editors = window->Editors();
+    QCOMPARE(editors.size(), 3);
+    // Offered beside the active editor's own menus.
+    QCOMPARE(window->menuBar()->actions().back(), menu->menuAction());
+    QVERIFY(window->menuBar()->actions().contains(editors[2]->mnuFile->menuAction()));
+
+    emit menu->aboutToShow();
+    QCOMPARE(itemTexts(menu), QStringList({"&Tile", "&Cascade", "-",
+                                           "&1 " + QDir::toNativeSeparators(editors[0]->m_FileName),
+                                           "&2 " + QDir::toNativeSeparators(editors[1]->m_FileName),
+                                           "&3 Untitled"}));
+    QVERIFY(menu->mnuWindowTile->isEnabled());
+    const auto ticked = [menu] {
+        QList<int> rows;
+        const QList<QAction*> items = menu->actions();
+        for (int i = 3; i < items.size(); ++i) {
+            if (items[i]->isChecked())
+                rows << i - 3;
+        }
+        return rows;
+    };
+    QCOMPARE(ticked(), QList<int>{2});
+
+    // Choosing the first brings it to the front with its menus.
+    menu->actions()[3]->trigger();
+    QCOMPARE(window->mdiArea->currentSubWindow()->widget(), editors[0]);
+    QVERIFY(window->menuBar()->actions().contains(editors[0]->mnuFile->menuAction()));
+    emit menu->aboutToShow();
+    QCOMPARE(ticked(), QList<int>{0});
+    // Choosing the ticked one again keeps it ticked and in front.
+    menu->actions()[3]->trigger();
+    QCOMPARE(ticked(), QList<int>{0});
+    QCOMPARE(window->mdiArea->currentSubWindow()->widget(), editors[0]);
+
+    // A saved level's new name shows; a closed window goes.
+    const QString saved = m_Program->filePath("LEVEL07.CK1");
+    m_Prompts->files.push_back(ScriptedPrompts::File::Choose(saved));
+    QVERIFY(editors[2]->mnuFileSaveAs_Click());
+    editors[1]->mnuFileClose_Click();
+    QCoreApplication::processEvents();
+    emit menu->aboutToShow();
+    QCOMPARE(itemTexts(menu).mid(3),
+             QStringList({"&1 " + QDir::toNativeSeparators(editors[0]->m_FileName),
+                          "&2 " + QDir::toNativeSeparators(saved)}));
+    QCOMPARE(WindowMenu::ItemText(1, "/a&b/LEVEL01.CK1"),
+             "&2 " + QDir::toNativeSeparators("/a&&b/LEVEL01.CK1"));
+}
+
+void MainWindowFilesTest::tileAndCascadeArrangeTheWindows() {
+    auto window = startedWindow();
+    QVERIFY(window);
+    window->resize(1000, 800);
+    window->OpenFiles({demoLevel("LEVEL01.CK1"), demoLevel("LEVEL02.CK1")});
+    const QList<QMdiSubWindow*> windows = window->mdiArea->subWindowList();
+    QCOMPARE(windows.size(), 2);
+    window->mnuWindow->Rebuild();
+
+    window->mnuWindow->mnuWindowTile->trigger();
+    QVERIFY(!windows[0]->geometry().intersects(windows[1]->geometry()));
+    const QRect area = window->mdiArea->viewport()->rect();
+    for (QMdiSubWindow* w : windows)
+        QVERIFY(area.contains(w->geometry()));
+
+    window->mnuWindow->mnuWindowCascade->trigger();
+    QVERIFY(windows[0]->geometry().intersects(windows[1]->geometry()));
+    QVERIFY(windows[0]->geometry().topLeft() != windows[1]->geometry().topLeft());
+}
+
+// ---- Status bar ----
+
+void MainWindowFilesTest::statusBarShowsTheCellUnderThePointer() {
+    auto window = startedWindow();
+    QVERIFY(window);
+    MainStatusBar* status = window->sbrStatus;
+    QVERIFY(status->isVisible());
+    QVERIFY(status->lblCell->text().isEmpty());
+    QVERIFY(status->lblZoom->text().isEmpty());
+
+    window->OpenFiles({demoLevel("LEVEL01.CK1")});
+    frmEdit* editor = window->Editors().front();
+    QCOMPARE(status->Editor(), editor);
+    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 100%"));
+    QVERIFY(status->lblCell->text().isEmpty());
+    editor->m_Level.SetTile(3, 2, 143);
+    editor->m_Level.SetInfo(3, 2, 255);
+    const int size = editor->m_Tiles.RenderWidth();
+    QCOMPARE(size, 16);
+
+    hover(editor->picEdit, cellMiddle(3, 2, size));
+    QCoreApplication::processEvents();
+    QCOMPARE(status->lblCell->text(), QStringLiteral("Column 3, Row 2"));
+    QCOMPARE(status->lblTile->text(), QStringLiteral("Tile 143"));
+    QCOMPARE(status->lblInfo->text(), QStringLiteral("Info 255"));
+
+    // A press paints the cell; the bar shows what the cell holds after it.
+    editor->SetSelectedTile(0, 5);
+    QTest::mousePress(editor->picEdit, Qt::LeftButton, {}, cellMiddle(3, 2, size));
+    QCoreApplication::processEvents();
+    QCOMPARE(editor->m_Level.Tile(3, 2), qint16(5));
+    QCOMPARE(status->lblTile->text(), QStringLiteral("Tile 5"));
+    // So does a drag onto the next cell.
+    QTest::mouseEvent(QTest::MouseMove, editor->picEdit, Qt::NoButton, {}, cellMiddle(4, 2, size));
+    QCoreApplication::processEvents();
+    QCOMPARE(status->lblCell->text(), QStringLiteral("Column 4, Row 2"));
+    QCOMPARE(status->lblTile->text(), QStringLiteral("Tile 5"));
+    QCOMPARE(status->lblInfo->text(), QStringLiteral("Info 0"));
+    QTest::mouseRelease(editor->picEdit, Qt::LeftButton, {}, cellMiddle(4, 2, size));
+
+    // Off the level (scrolled to the end, the canvas shows one column past
+    // the last) and off the canvas the cell parts go blank; the zoom stays.
+    editor->scrEditX->setValue(editor->scrEditX->maximum());
+    const int past = editor->m_Level.Width() - editor->scrEditX->value();
+    QVERIFY(past * size + 1 < editor->picEdit->width());
+    hover(editor->picEdit, QPoint(past * size + 1, size / 2));
+    QCoreApplication::processEvents();
+    QVERIFY(status->lblCell->text().isEmpty());
+    QVERIFY(status->lblTile->text().isEmpty());
+    editor->scrEditX->setValue(0);
+    hover(editor->picEdit, cellMiddle(1, 1, size));
+    QCoreApplication::processEvents();
+    QCOMPARE(status->lblCell->text(), QStringLiteral("Column 1, Row 1"));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(editor->picEdit, &leave);
+    QVERIFY(status->lblCell->text().isEmpty());
+    QVERIFY(status->lblInfo->text().isEmpty());
+    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 100%"));
+
+    // With the view scrolled the column counts from the level's edge.
+    editor->scrEditX->setValue(2);
+    editor->scrEditY->setValue(1);
+    hover(editor->picEdit, cellMiddle(1, 1, size));
+    QCoreApplication::processEvents();
+    QCOMPARE(status->lblCell->text(), QStringLiteral("Column 3, Row 2"));
+    QCOMPARE(status->lblTile->text(), QStringLiteral("Tile 5"));
+}
+
+void MainWindowFilesTest::statusBarFollowsZoomAndTheActiveEditor() {
+    QCOMPARE(MainStatusBar::ZoomText(0), QStringLiteral("100%"));
+    QCOMPARE(MainStatusBar::ZoomText(1), QStringLiteral("200%"));
+    QCOMPARE(MainStatusBar::ZoomText(3), QStringLiteral("800%"));
+    QCOMPARE(MainStatusBar::ZoomText(-1), QStringLiteral("50%"));
+    QCOMPARE(MainStatusBar::ZoomText(-3), QStringLiteral("12.5%"));
+    QCOMPARE(MainStatusBar::ZoomText(-4), QStringLiteral("6.25%"));
+
+    auto window = startedWindow();
+    QVERIFY(window);
+    MainStatusBar* status = window->sbrStatus;
+    window->OpenFiles({demoLevel("LEVEL01.CK1"), demoLevel("LEVEL02.CK2")});
+    frmEdit* first = window->Editors()[0];
+    frmEdit* second = window->Editors()[1];
+    QCOMPARE(status->Editor(), second);
+
+    second->mnuViewZoomIn->trigger();
+    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 200%"));
+    for (int i = 0; i < 6; ++i)
+        second->mnuViewZoomOut->trigger();
+    QCOMPARE(second->m_Tiles.Zoom(), qint16(-4));
+    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 6.25%"));
+
+    // At zoom -4 a cell is one pixel.
+    hover(second->picEdit, QPoint(7, 3));
+    QCoreApplication::processEvents();
+    QCOMPARE(status->lblCell->text(), QStringLiteral("Column 7, Row 3"));
+
+    // Another window in front: its zoom, and no cell until the pointer is
+    // over its canvas. Moves over the other canvas are not reported.
+    window->mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(first->parentWidget()));
+    QCOMPARE(status->Editor(), first);
+    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 100%"));
+    QVERIFY(status->lblCell->text().isEmpty());
+    hover(second->picEdit, QPoint(2, 2));
+    QCoreApplication::processEvents();
+    QVERIFY(status->lblCell->text().isEmpty());
+    second->mnuView1xZoom->trigger();
+    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 100%"));
+    first->mnuViewZoomIn->trigger();
+    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 200%"));
+    first->mnuView1xZoom->trigger();
+    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 100%"));
+
+    // Level, Properties gives new sets at 1x zoom; a smaller level drops a
+    // cell past its new edge.
+    QCOMPARE(first->m_Level.Width(), qint16(80));
+    hover(first->picEdit, cellMiddle(30, 10, 16));
+    QCoreApplication::processEvents();
+    QCOMPARE(status->lblCell->text(), QStringLiteral("Column 30, Row 10"));
+    first->mnuViewZoomIn->trigger();
+    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 200%"));
+    first->m_Level.Resize(24, 17);
+    first->SetTiles(window->TileSets(0));
+    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 100%"));
+    QVERIFY(status->lblCell->text().isEmpty());
+
+    // No editor left: the bar is blank.
+    for (frmEdit* editor : window->Editors())
+        editor->mnuFileClose_Click();
+    QCoreApplication::processEvents();
+    QVERIFY(window->Editors().isEmpty());
+    QVERIFY(status->Editor() == nullptr);
+    QVERIFY(status->lblZoom->text().isEmpty());
+    QVERIFY(status->lblCell->text().isEmpty());
+}
+
+QTEST_MAIN(MainWindowFilesTest)
+#include "tst_MainWindowFiles.moc"
