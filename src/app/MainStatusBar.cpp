@@ -1,10 +1,13 @@
 #include "MainStatusBar.h"
 
+#include "PaletteGeometry.h"
 #include "PictureBox.h"
 #include "frmEdit.h"
 
+#include <QCursor>
 #include <QEvent>
 #include <QLabel>
+#include <QScrollBar>
 
 #include <cmath>
 
@@ -36,6 +39,15 @@ void MainStatusBar::SetEditor(frmEdit* editor) {
                                      &MainStatusBar::editor_PointerCellChanged,
                                      Qt::QueuedConnection)
                           << connect(editor, &frmEdit::ZoomChanged, this, &MainStatusBar::Refresh);
+            // Scrolling and zooming with the keys or the wheel bring another
+            // cell under a pointer that did not move. Looked at once the
+            // editor has set both scroll bars and the zoom.
+            m_Connections << connect(editor->scrEditX, &QScrollBar::valueChanged, this,
+                                     &MainStatusBar::FollowPointer, Qt::QueuedConnection)
+                          << connect(editor->scrEditY, &QScrollBar::valueChanged, this,
+                                     &MainStatusBar::FollowPointer, Qt::QueuedConnection)
+                          << connect(editor, &frmEdit::ZoomChanged, this,
+                                     &MainStatusBar::FollowPointer, Qt::QueuedConnection);
             editor->picEdit->installEventFilter(this);
         }
     }
@@ -48,8 +60,9 @@ void MainStatusBar::editor_PointerCellChanged(int cx, int cy) {
     Refresh();
 }
 
-// A press changes the cell without a move, and the pointer may leave the
-// canvas without a move onto another cell.
+// A press changes the cell without a move, any redraw may follow a change of
+// the level, and the pointer may leave the canvas without a move onto
+// another cell.
 bool MainStatusBar::eventFilter(QObject* watched, QEvent* event) {
     if (m_Editor && watched == m_Editor->picEdit) {
         switch (event->type()) {
@@ -59,6 +72,7 @@ bool MainStatusBar::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
+        case QEvent::Paint: // the level may have changed (undo, redo)
             QMetaObject::invokeMethod(this, &MainStatusBar::Refresh, Qt::QueuedConnection);
             break;
         default:
@@ -66,6 +80,26 @@ bool MainStatusBar::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QStatusBar::eventFilter(watched, event);
+}
+
+// The cell under the pointer where it is now, when it is over the canvas.
+void MainStatusBar::FollowPointer() {
+    if (!m_Editor)
+        return;
+    const PictureBox* canvas = m_Editor->picEdit;
+    m_CellX = m_CellY = -1;
+    if (canvas->underMouse()) {
+        const int border = canvas->BorderWidth();
+        const QPoint at = canvas->mapFromGlobal(QCursor::pos()) - QPoint(border, border);
+        const PaletteGeometry::Cell cell = PaletteGeometry::CanvasCellAt(
+            at.x(), at.y(), m_Editor->m_Tiles.RenderWidth(), m_Editor->m_Tiles.RenderHeight(),
+            m_Editor->scrEditX->value(), m_Editor->scrEditY->value());
+        if (cell.Inside(m_Editor->m_Level.Width(), m_Editor->m_Level.Height())) {
+            m_CellX = static_cast<int>(cell.x);
+            m_CellY = static_cast<int>(cell.y);
+        }
+    }
+    Refresh();
 }
 
 void MainStatusBar::Refresh() {

@@ -36,6 +36,7 @@ protected:
 
 private:
     void editor_PointerCellChanged(int cx, int cy);
+    void FollowPointer();
 
     QPointer<frmEdit> m_Editor;
     int m_CellX = -1;

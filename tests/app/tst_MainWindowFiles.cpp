@@ -15,6 +15,7 @@
 #include "frmProperties.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -84,6 +85,7 @@ private slots:
     void tileAndCascadeArrangeTheWindows();
     void statusBarShowsTheCellUnderThePointer();
     void statusBarFollowsZoomAndTheActiveEditor();
+    void statusBarFollowsScrollingAndZoomUnderAStillPointer();
 
 private:
     std::unique_ptr<frmMain> startedWindow();
@@ -698,6 +700,37 @@ void MainWindowFilesTest::statusBarFollowsZoomAndTheActiveEditor() {
     QVERIFY(status->Editor() == nullptr);
     QVERIFY(status->lblZoom->text().isEmpty());
     QVERIFY(status->lblCell->text().isEmpty());
+}
+
+void MainWindowFilesTest::statusBarFollowsScrollingAndZoomUnderAStillPointer() {
+    auto window = startedWindow();
+    QVERIFY(window);
+    MainStatusBar* status = window->sbrStatus;
+    window->OpenFiles({demoLevel("LEVEL01.CK1")});
+    frmEdit* editor = window->Editors().front();
+    QCOMPARE(editor->m_Level.Width(), qint16(80));
+    // Scrolling or zooming under a pointer that stays where it is: the bar
+    // names the cell that is now under it; a change of the level shows once
+    // the canvas is drawn again.
+    editor->picEdit->setAttribute(Qt::WA_UnderMouse);
+    QCursor::setPos(editor->picEdit->mapToGlobal(cellMiddle(2, 3, 16)));
+    if (editor->picEdit->mapFromGlobal(QCursor::pos()) != cellMiddle(2, 3, 16))
+        QSKIP("the platform does not move the pointer");
+    editor->scrEditX->setValue(5);
+    QCoreApplication::processEvents();
+    QCOMPARE(status->lblCell->text(), QStringLiteral("Column 7, Row 3"));
+    editor->m_Level.SetTile(7, 3, 211);
+    editor->picEdit->Refresh();
+    QTRY_COMPARE(status->lblTile->text(), QStringLiteral("Tile 211"));
+    editor->mnuViewZoomIn->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(status->lblCell->text(), QStringLiteral("Column 6, Row 1"));
+    // With the pointer elsewhere a scroll leaves no cell named.
+    editor->picEdit->setAttribute(Qt::WA_UnderMouse, false);
+    editor->scrEditY->setValue(2);
+    QCoreApplication::processEvents();
+    QVERIFY(status->lblCell->text().isEmpty());
+    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 200%"));
 }
 
 QTEST_MAIN(MainWindowFilesTest)
