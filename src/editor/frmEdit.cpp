@@ -212,6 +212,8 @@ frmEdit::frmEdit(EditorHost& host, QWidget* parent) : QWidget(parent), m_Host(ho
     CreateControls();
     CreateMenus();
     ConnectControls();
+    CreateUndo();
+    CreateNavigation();
     UpdateCaption();
 }
 
@@ -407,7 +409,7 @@ void frmEdit::ConnectControls() {
 }
 
 QList<QMenu*> frmEdit::Menus() const {
-    return {mnuFile, mnuView, mnuLevel};
+    return {mnuFile, mnuEdit, mnuView, mnuLevel};
 }
 
 // ---- Public operations ----

@@ -2,6 +2,8 @@
 
 #include "IoResult.h"
 #include "Level.h"
+#include "Navigation.h"
+#include "PaintRecorder.h"
 #include "SpriteSet.h"
 #include "TileSet.h"
 
@@ -17,6 +19,8 @@ class QLabel;
 class QMenu;
 class QScrollBar;
 class QToolButton;
+class QUndoStack;
+struct LevelState;
 
 // The child window that edits one level: the canvas with its scroll bars
 // and corner button, the tile strip with the two picker buttons, the tool
@@ -181,6 +185,52 @@ public:
 
     // ---- Level, Properties (frmEdit_properties.cpp) ----
     void mnuLevelProperties_Click();
+
+    // ---- Undo and redo (frmEdit_undo.cpp) ----
+    // Every change to the level is a step on the window's own stack: a
+    // press-and-drag on the canvas ("Paint"), however many cells it wrote,
+    // and a confirmed Level, Properties ("Properties"). Undo and redo mark
+    // the level modified; saving keeps the stack.
+    QUndoStack* m_UndoStack = nullptr;
+    PaintRecorder m_PaintRecorder;
+    QMenu* mnuEdit = nullptr;
+    QAction* mnuEditUndo = nullptr;
+    QAction* mnuEditRedo = nullptr;
+    // Makes the stack and the Edit menu (constructor).
+    void CreateUndo();
+    // Both end a drag in progress first, which closes its step.
+    void mnuEditUndo_Click();
+    void mnuEditRedo_Click();
+    // The canvas's press inside the level, before it writes anything.
+    void BeginPaintStep();
+    // The canvas may just have written cell (cx, cy).
+    void NotePaintedCell(int cx, int cy);
+    // The end of a press-and-drag: its net change, if any, becomes a step.
+    void EndPaintStep();
+    // Ends a drag in progress, then gives the level and sets as they are,
+    // before Level, Properties changes them.
+    LevelState CaptureLevelState();
+    // After Level, Properties changed the window: a step from `before` to
+    // now, unless the level is as it was.
+    void RecordPropertiesStep(const LevelState& before);
+    // Puts a level and its sets back into the window, laid out and drawn
+    // as after Level, Properties; marks the level modified.
+    void ApplyLevelState(const LevelState& state);
+    void UpdateUndoActions();
+
+    // ---- Wheel and keys on the canvas (frmEdit_navigation.cpp) ----
+    Navigation::WheelState m_Wheel;
+    // Gives the canvas the keyboard focus on a click and watches its wheel
+    // and key events (constructor).
+    void CreateNavigation();
+    // angle: the wheel's turn (eighths of a degree), pixels: a touchpad's
+    // movement; shift: modifier bits; x, y: the pointer on the canvas.
+    void picEdit_MouseWheel(QPoint angle, QPoint pixels, int shift, double x, double y);
+    // True when the key moved the view (it is then not passed on).
+    bool picEdit_KeyDown(int key, int shift);
+    // Zooms in (steps > 0) or out, keeping the cell at pixel (x, y) of the
+    // canvas under that point as far as the scroll ranges allow.
+    void ZoomAtPoint(int steps, double x, double y);
 
 signals:
     // The canvas cell under the pointer, after a move over the canvas;

@@ -84,7 +84,10 @@ void frmEdit::picEdit_MouseDown(int button, int shift, double x, double y) {
     lblPosition->setText(PaletteGeometry::PositionText(cell));
     if (!insideLevel(*this, cell))
         return;
+    // What the press and the drag after it write is one undo step.
+    BeginPaintStep();
     actOnCell(*this, button, shift, cell);
+    NotePaintedCell(static_cast<int>(cell.x), static_cast<int>(cell.y));
     // Any press inside the level counts as a change, also one that only
     // picked or did nothing, and starts a drag.
     m_Modified = true;
@@ -101,10 +104,13 @@ void frmEdit::picEdit_MouseMove(int button, int shift, double x, double y) {
     }
     lblPosition->setText(PaletteGeometry::PositionText(cell));
     emit PointerCellChanged(static_cast<int>(cell.x), static_cast<int>(cell.y));
-    if (button != 0 && m_Drawing)
+    if (button != 0 && m_Drawing) {
         actOnCell(*this, button, shift, cell);
+        NotePaintedCell(static_cast<int>(cell.x), static_cast<int>(cell.y));
+    }
 }
 
 void frmEdit::picEdit_MouseUp(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {
+    EndPaintStep();
     m_Drawing = false;
 }

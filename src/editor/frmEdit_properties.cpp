@@ -1,9 +1,11 @@
 // Level, Properties: the level's size, episode and map-level flag through
-// the properties dialog. Not counted as an edit of the level.
+// the properties dialog. Not counted as an edit of the level (the modified
+// flag stays as it was), though it is one step on the undo stack.
 
 #include "frmEdit.h"
 
 #include "EditorHost.h"
+#include "LevelState.h"
 #include "PictureBox.h"
 #include "Prompts.h"
 #include "frmProperties.h"
@@ -38,6 +40,7 @@ void frmEdit::mnuLevelProperties_Click() {
     if (episode < 1 || episode > 3)
         return;
 
+    const LevelState before = CaptureLevelState();
     SetTiles(m_Host.TileSets(episode - 1));
     SetSprites(m_Host.SpriteSets(episode - 1));
     // Resized before the episode changes: new cells get the wall and fill
@@ -59,4 +62,6 @@ void frmEdit::mnuLevelProperties_Click() {
     picSelectedTile_Paint(0);
     picSelectedTile_Paint(1);
     picSelectedSprite_Paint();
+    // One undo step, when the level really changed.
+    RecordPropertiesStep(before);
 }

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -23,6 +24,9 @@ const QString LevelFilter =
                    "Keen 3 Levels|Level??.ck3");
 
 // Runs `check` on the first modal window to appear while `run` waits on it.
+// Whatever the check does, even when one of its verifications fails, the
+// window is closed afterwards, so that a failure never leaves the test
+// waiting on a modal window.
 void whenModalAppears(const std::function<void(QWidget*)>& check) {
     auto* poll = new QTimer;
     poll->setInterval(20);
@@ -30,7 +34,10 @@ void whenModalAppears(const std::function<void(QWidget*)>& check) {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             poll->stop();
             poll->deleteLater();
+            const QPointer<QWidget> window = modal;
             check(modal);
+            if (auto* dialog = qobject_cast<QDialog*>(window.data()); dialog && dialog->isVisible())
+                dialog->reject();
         }
     });
     poll->start();
@@ -215,7 +222,7 @@ void CommonDialogTest::realFileDialogMatchesAnyLetterCase() {
         auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
         QVERIFY(view);
         // The folder is read in the background.
-        QTRY_VERIFY_WITH_TIMEOUT(view->model()->rowCount(view->rootIndex()) >= 3, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(view->model()->rowCount(view->rootIndex()) >= 3, 20000);
         for (int r = 0; r < view->model()->rowCount(view->rootIndex()); ++r)
             listed << view->model()->index(r, 0, view->rootIndex()).data().toString();
         dialog->selectNameFilter(dialog->nameFilters().at(1));

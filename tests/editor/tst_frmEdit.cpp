@@ -153,10 +153,12 @@ void tst_frmEdit::controlsAtCreation() {
 void tst_frmEdit::menusAndDelegatedCommands() {
     frmEdit window(*m_Host);
     const QList<QMenu*> menus = window.Menus();
-    QCOMPARE(menus.size(), 3);
+    // The Edit menu (undo and redo) sits between File and View.
+    QCOMPARE(menus.size(), 4);
     QCOMPARE(menus[0]->title(), QStringLiteral("&File"));
-    QCOMPARE(menus[1]->title(), QStringLiteral("&View"));
-    QCOMPARE(menus[2]->title(), QStringLiteral("&Level"));
+    QCOMPARE(menus[1]->title(), QStringLiteral("&Edit"));
+    QCOMPARE(menus[2]->title(), QStringLiteral("&View"));
+    QCOMPARE(menus[3]->title(), QStringLiteral("&Level"));
 
     QStringList fileItems;
     for (QAction* action : menus[0]->actions())
@@ -166,7 +168,7 @@ void tst_frmEdit::menusAndDelegatedCommands() {
     QCOMPARE(fileItems, QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S",
                                      "Save &As...\t", "&Close\tCtrl+W", "-", "E&xit\tCtrl+Q"}));
     QStringList viewItems;
-    for (QAction* action : menus[1]->actions())
+    for (QAction* action : menus[2]->actions())
         viewItems << action->text() + "\t" + action->shortcut().toString();
     QCOMPARE(viewItems, QStringList({"Zoom &In\t", "Zoom &Out\t", "&1x Zoom\t"}));
     QCOMPARE(window.mnuLevelProperties->text(), QStringLiteral("&Properties"));

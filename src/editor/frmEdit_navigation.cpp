@@ -1,0 +1,117 @@
+// Moving around the canvas with the mouse wheel and the keyboard: the wheel
+// scrolls (sideways with Shift) and zooms about the pointer with Ctrl; the
+// arrow and page keys scroll while the canvas has the focus.
+#include "frmEdit.h"
+
+#include "PaletteGeometry.h"
+#include "PictureBox.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <cstdlib>
+
+namespace {
+
+// Hands the canvas's wheel and key events to the window's handlers; the
+// canvas itself has no use for them.
+class CanvasNavigation : public QObject {
+public:
+    CanvasNavigation(frmEdit& window, PictureBox* canvas) : QObject(canvas), m_Window(window) {
+        canvas->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Wheel) {
+            const auto* wheel = static_cast<QWheelEvent*>(event);
+            const int border = static_cast<PictureBox*>(watched)->BorderWidth();
+            m_Window.picEdit_MouseWheel(
+                wheel->angleDelta(), wheel->pixelDelta(), PictureBox::ShiftCode(wheel->modifiers()),
+                wheel->position().x() - border, wheel->position().y() - border);
+            event->accept();
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (m_Window.picEdit_KeyDown(key->key(), PictureBox::ShiftCode(key->modifiers()))) {
+                event->accept();
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    frmEdit& m_Window;
+};
+
+// A drawn cell's size in whole pixels, at least one.
+int CellPixels(double renderSize) {
+    return qMax(1, qRound(renderSize));
+}
+
+void MoveBar(QScrollBar* bar, int delta) {
+    if (delta != 0)
+        bar->setValue(Navigation::ScrollBy(bar->value(), delta, bar->maximum()));
+}
+
+} // namespace
+
+void frmEdit::CreateNavigation() {
+    picEdit->setFocusPolicy(Qt::StrongFocus);
+    new CanvasNavigation(*this, picEdit);
+}
+
+void frmEdit::picEdit_MouseWheel(QPoint angle, QPoint pixels, int shift, double x, double y) {
+    // While the level preview is open the view's origin is the preview's.
+    if (m_SuppressRedraw)
+        return;
+    const Navigation::WheelAction action = Navigation::WheelMove(
+        m_Wheel, angle, pixels, shift, QApplication::wheelScrollLines(),
+        CellPixels(m_Tiles.RenderWidth()), CellPixels(m_Tiles.RenderHeight()));
+    if (action.zoomSteps == 0 && action.columns == 0 && action.rows == 0)
+        return;
+    if (action.zoomSteps != 0)
+        ZoomAtPoint(action.zoomSteps, x, y);
+    MoveBar(scrEditX, action.columns);
+    MoveBar(scrEditY, action.rows);
+    // Another cell is under the pointer now: the position label and the
+    // pointer follow as for a move, without painting.
+    picEdit_MouseMove(0, shift, x, y);
+}
+
+void frmEdit::ZoomAtPoint(int steps, double x, double y) {
+    const PaletteGeometry::Cell cell = PaletteGeometry::CanvasCellAt(
+        x, y, m_Tiles.RenderWidth(), m_Tiles.RenderHeight(), scrEditX->value(), scrEditY->value());
+    for (int i = 0; i < std::abs(steps); ++i) {
+        const qint16 zoom = m_Tiles.Zoom();
+        if (steps > 0)
+            mnuViewZoomIn_Click();
+        else
+            mnuViewZoomOut_Click();
+        if (m_Tiles.Zoom() == zoom)
+            break;
+    }
+    // The cells from the canvas's edge to the pointer at the new size.
+    const PaletteGeometry::Cell offset =
+        PaletteGeometry::CanvasCellAt(x, y, m_Tiles.RenderWidth(), m_Tiles.RenderHeight(), 0, 0);
+    scrEditX->setValue(Navigation::ScrollKeepingCell(cell.x, offset.x, scrEditX->maximum()));
+    scrEditY->setValue(Navigation::ScrollKeepingCell(cell.y, offset.y, scrEditY->maximum()));
+    // Touchpad movement kept for cells of the old size means nothing now.
+    m_Wheel.pixelX = 0;
+    m_Wheel.pixelY = 0;
+}
+
+bool frmEdit::picEdit_KeyDown(int key, int shift) {
+    if (m_SuppressRedraw)
+        return false;
+    const Navigation::KeyAction action = Navigation::KeyMove(key, shift, scrEditY->pageStep());
+    if (!action.handled)
+        return false;
+    MoveBar(scrEditX, action.columns);
+    MoveBar(scrEditY, action.rows);
+    return true;
+}

@@ -1,0 +1,419 @@
+// Undo and redo in a real editor window: drags and presses sent as real
+// mouse events, Level, Properties through the dialog, undo in the middle of
+// a drag, the Edit menu's texts, states and keys, and saving.
+#include "EditorTestSupport.h"
+#include "PictureBox.h"
+#include "ScriptedPrompts.h"
+#include "frmProperties.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QUndoStack>
+#include <QtTest>
+
+namespace {
+
+constexpr int Cell = 16; // drawn cell size at 1x zoom
+
+QPoint at(int cx, int cy) {
+    return QPoint(cx * Cell + Cell / 2, cy * Cell + Cell / 2);
+}
+
+void drag(QWidget* widget, QPoint pos, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::mouseEvent(QTest::MouseMove, widget, Qt::NoButton, modifiers, pos);
+}
+
+// A press at the first cell, moves over the others, a release at the last.
+void paintDrag(frmEdit& w, Qt::MouseButton button, const QList<QPoint>& cells) {
+    QTest::mousePress(w.picEdit, button, {}, at(cells[0].x(), cells[0].y()));
+    for (int i = 1; i < cells.size(); ++i)
+        drag(w.picEdit, at(cells[i].x(), cells[i].y()));
+    const QPoint last = cells.back();
+    QTest::mouseRelease(w.picEdit, button, {}, at(last.x(), last.y()));
+}
+
+// The canvas shows exactly the level as it now is.
+bool canvasShowsLevel(frmEdit& w) {
+    Surface expected(w.picEdit->ScaleWidth(), w.picEdit->ScaleHeight());
+    w.m_Level.Display(expected, qint16(w.scrEditX->value()), qint16(w.scrEditY->value()), w.m_Tiles,
+                      w.m_Sprites);
+    return w.picEdit->surface().image() == expected.image();
+}
+
+struct Setup {
+    EditorTestHost host;
+    std::unique_ptr<frmEdit> window;
+    explicit Setup(qint16 w = 100, qint16 h = 60, int episode = 1, int number = 1) {
+        window = editortest::newWindow(host, w, h, qint16(episode), qint16(number));
+        window->SetSelectedTile(0, 7);
+        window->SetSelectedTile(1, 9);
+        window->SetSelectedSprite(4);
+    }
+    frmEdit& operator*() { return *window; }
+    frmEdit* operator->() { return window.get(); }
+};
+
+// Level, Properties answered with a new size and episode.
+void changeProperties(ScriptedPrompts& prompts, frmEdit& w, const QString& width,
+                      const QString& height, int episodeIndex) {
+    prompts.dialogs.push_back([=](QDialog& d) {
+        auto& p = static_cast<frmProperties&>(d);
+        p.txtWidth->setText(width);
+        p.txtHeight->setText(height);
+        p.lstEpisode->setCurrentIndex(episodeIndex);
+        ScriptedPrompts::click(d, QStringLiteral("OK"));
+    });
+    w.mnuLevelProperties->trigger();
+}
+
+} // namespace
+
+class tst_UndoRedo : public QObject {
+    Q_OBJECT
+private slots:
+    void editMenu();
+    void dragsUndoAndRedoBothPlanes();
+    void spritePlacementAndErasure();
+    void pressesThatChangeNothingMakeNoStep();
+    void dragPaintedBackMakesNoStep();
+    void secondButtonDuringDragIsTheSameStep();
+    void undoDuringDrag();
+    void undoDuringDragWithEarlierSteps();
+    void redoIsDroppedByANewDrag();
+    void propertiesResizeAndUndo();
+    void propertiesUnchangedMakesNoStep();
+    void saveKeepsTheStack();
+};
+
+void tst_UndoRedo::editMenu() {
+    Setup w;
+    const QList<QMenu*> menus = w->Menus();
+    QStringList titles;
+    for (QMenu* m : menus)
+        titles << m->title();
+    QCOMPARE(titles, QStringList({QStringLiteral("&File"), QStringLiteral("&Edit"),
+                                  QStringLiteral("&View"), QStringLiteral("&Level")}));
+    QCOMPARE(w->mnuEdit->actions(), QList<QAction*>({w->mnuEditUndo, w->mnuEditRedo}));
+    QCOMPARE(w->mnuEditUndo->shortcuts(),
+             QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl+Z"))}));
+    QCOMPARE(w->mnuEditRedo->shortcuts(),
+             QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl+Y")),
+                                  QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
+    // Nothing to take back yet.
+    QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo"));
+    QCOMPARE(w->mnuEditRedo->text(), QStringLiteral("&Redo"));
+    QVERIFY(!w->mnuEditUndo->isEnabled());
+    QVERIFY(!w->mnuEditRedo->isEnabled());
+    // A disabled Undo does nothing, not even to the modified flag.
+    w->mnuEditUndo->trigger();
+    QVERIFY(!w->m_Modified);
+
+    paintDrag(*w, Qt::LeftButton, {{3, 3}});
+    QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Paint"));
+    QVERIFY(w->mnuEditUndo->isEnabled());
+    QVERIFY(!w->mnuEditRedo->isEnabled());
+    w->mnuEditUndo->trigger();
+    QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo"));
+    QVERIFY(!w->mnuEditUndo->isEnabled());
+    QCOMPARE(w->mnuEditRedo->text(), QStringLiteral("&Redo Paint"));
+    QVERIFY(w->mnuEditRedo->isEnabled());
+}
+
+void tst_UndoRedo::dragsUndoAndRedoBothPlanes() {
+    Setup w;
+    w->m_Level.SetInfo(12, 6, 33);
+    const Level start = w->m_Level;
+
+    // Tile mode: one drag over five cells, two of them skipped over.
+    paintDrag(*w, Qt::LeftButton, {{2, 2}, {3, 2}, {5, 3}, {6, 3}, {6, 4}});
+    const Level afterTiles = w->m_Level;
+    QCOMPARE(afterTiles.Tile(5, 3), qint16(7));
+    QCOMPARE(w->m_UndoStack->count(), 1);
+
+    // Sprite mode: a drag placing sprite 4, and a right drag erasing.
+    w->optMode[1]->click();
+    paintDrag(*w, Qt::LeftButton, {{10, 6}, {11, 6}});
+    paintDrag(*w, Qt::RightButton, {{12, 6}, {2, 2}});
+    const Level afterSprites = w->m_Level;
+    QCOMPARE(afterSprites.Info(11, 6), qint16(4));
+    QCOMPARE(afterSprites.Info(12, 6), qint16(0));
+    QCOMPARE(w->m_UndoStack->count(), 3);
+
+    w->m_Modified = false;
+    w->mnuEditUndo->trigger();
+    w->mnuEditUndo->trigger();
+    QVERIFY(w->m_Level == afterTiles);
+    QVERIFY(w->m_Modified);
+    QVERIFY(canvasShowsLevel(*w));
+    w->mnuEditUndo->trigger();
+    QVERIFY(w->m_Level == start);
+    QVERIFY(canvasShowsLevel(*w));
+    QVERIFY(!w->mnuEditUndo->isEnabled());
+
+    w->m_Modified = false;
+    w->mnuEditRedo->trigger();
+    QVERIFY(w->m_Level == afterTiles);
+    QVERIFY(w->m_Modified);
+    w->mnuEditRedo->trigger();
+    w->mnuEditRedo->trigger();
+    QVERIFY(w->m_Level == afterSprites);
+    QVERIFY(canvasShowsLevel(*w));
+    QVERIFY(!w->mnuEditRedo->isEnabled());
+}
+
+void tst_UndoRedo::spritePlacementAndErasure() {
+    Setup w;
+    w->optMode[1]->click();
+    w->SetSelectedSprite(0); // writes 255
+    w->m_Level.SetInfo(8, 8, 6);
+    QTest::mouseClick(w->picEdit, Qt::LeftButton, {}, at(4, 5));
+    QTest::mouseClick(w->picEdit, Qt::RightButton, {}, at(8, 8));
+    QCOMPARE(w->m_Level.Info(4, 5), qint16(255));
+    QCOMPARE(w->m_Level.Info(8, 8), qint16(0));
+    QCOMPARE(w->m_UndoStack->count(), 2);
+    w->mnuEditUndo->trigger();
+    QCOMPARE(w->m_Level.Info(8, 8), qint16(6));
+    QCOMPARE(w->m_Level.Info(4, 5), qint16(255));
+    w->mnuEditUndo->trigger();
+    QCOMPARE(w->m_Level.Info(4, 5), qint16(0));
+    // The tile plane was never touched.
+    Level fresh;
+    fresh.Create(100, 60, 1, 1);
+    QVERIFY(w->m_Level.TilePlane() == fresh.TilePlane());
+}
+
+void tst_UndoRedo::pressesThatChangeNothingMakeNoStep() {
+    Setup w;
+    w->m_Level.SetTile(5, 5, 7);
+    w->m_Level.SetInfo(6, 6, 9);
+    const Level before = w->m_Level;
+    // A pick, a press painting what the cell holds, Shift and Alt presses,
+    // a middle press in sprite mode and a right press on an empty cell.
+    QTest::mouseClick(w->picEdit, Qt::RightButton, Qt::ControlModifier, at(20, 20));
+    QTest::mouseClick(w->picEdit, Qt::LeftButton, {}, at(5, 5));
+    QTest::mouseClick(w->picEdit, Qt::LeftButton, Qt::ShiftModifier, at(8, 8));
+    QTest::mouseClick(w->picEdit, Qt::RightButton, Qt::AltModifier, at(8, 8));
+    w->optMode[1]->click();
+    QTest::mouseClick(w->picEdit, Qt::MiddleButton, {}, at(6, 6));
+    QTest::mouseClick(w->picEdit, Qt::RightButton, {}, at(7, 7));
+    QVERIFY(w->m_Level == before);
+    QCOMPARE(w->m_UndoStack->count(), 0);
+    QVERIFY(!w->mnuEditUndo->isEnabled());
+    // The presses still count as changes for the question on closing.
+    QVERIFY(w->m_Modified);
+}
+
+void tst_UndoRedo::dragPaintedBackMakesNoStep() {
+    Setup w;
+    w->m_Level.SetTile(9, 4, 143);
+    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(4, 4));
+    QCOMPARE(w->m_Level.Tile(4, 4), qint16(7));
+    // Undo offers the drag in progress.
+    QVERIFY(w->mnuEditUndo->isEnabled());
+    QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Paint"));
+    // Ctrl picks the fill tile on the way, then the drag paints it back.
+    drag(w->picEdit, at(9, 4), Qt::ControlModifier);
+    QCOMPARE(w->m_SelectedTiles[0], qint16(143));
+    drag(w->picEdit, at(4, 4));
+    QCOMPARE(w->m_Level.Tile(4, 4), qint16(143));
+    QVERIFY(!w->mnuEditUndo->isEnabled());
+    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(4, 4));
+    QCOMPARE(w->m_UndoStack->count(), 0);
+}
+
+void tst_UndoRedo::secondButtonDuringDragIsTheSameStep() {
+    Setup w;
+    const Level before = w->m_Level;
+    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(2, 2));
+    QTest::mousePress(w->picEdit, Qt::RightButton, {}, at(3, 2));
+    drag(w->picEdit, at(4, 2));
+    QTest::mouseRelease(w->picEdit, Qt::RightButton, {}, at(4, 2));
+    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(4, 2));
+    QCOMPARE(w->m_Level.Tile(3, 2), qint16(9));
+    QCOMPARE(w->m_UndoStack->count(), 1);
+    w->mnuEditUndo->trigger();
+    QVERIFY(w->m_Level == before);
+}
+
+void tst_UndoRedo::undoDuringDrag() {
+    Setup w;
+    const Level before = w->m_Level;
+    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(2, 2));
+    drag(w->picEdit, at(3, 2));
+    const Level painted = w->m_Level;
+    w->mnuEditUndo->trigger();
+    // The drag ended and its step was taken back whole.
+    QVERIFY(!w->m_Drawing);
+    QVERIFY(w->m_Level == before);
+    QVERIFY(canvasShowsLevel(*w));
+    QCOMPARE(w->m_UndoStack->count(), 1);
+    QCOMPARE(w->m_UndoStack->index(), 0);
+    // The button is still held: further moves paint nothing, the release
+    // makes no step.
+    drag(w->picEdit, at(4, 2));
+    drag(w->picEdit, at(5, 2));
+    QVERIFY(w->m_Level == before);
+    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(5, 2));
+    QCOMPARE(w->m_UndoStack->count(), 1);
+    QVERIFY(w->mnuEditRedo->isEnabled());
+    w->mnuEditRedo->trigger();
+    QVERIFY(w->m_Level == painted);
+    // A new drag afterwards is a step of its own.
+    paintDrag(*w, Qt::RightButton, {{8, 8}});
+    QCOMPARE(w->m_UndoStack->count(), 2);
+    w->mnuEditUndo->trigger();
+    QVERIFY(w->m_Level == painted);
+}
+
+void tst_UndoRedo::undoDuringDragWithEarlierSteps() {
+    Setup w;
+    paintDrag(*w, Qt::LeftButton, {{2, 2}});
+    const Level first = w->m_Level;
+    // A drag that only picked so far: undo takes back the step before it.
+    QTest::mousePress(w->picEdit, Qt::LeftButton, Qt::ControlModifier, at(6, 6));
+    QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Paint"));
+    w->mnuEditUndo->trigger();
+    QVERIFY(!w->m_Drawing);
+    QCOMPARE(w->m_Level.Tile(2, 2), qint16(143));
+    drag(w->picEdit, at(7, 6));
+    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(7, 6));
+    QCOMPARE(w->m_UndoStack->count(), 1);
+    // Redo in the middle of a drag that has changed nothing.
+    QTest::mousePress(w->picEdit, Qt::LeftButton, Qt::ShiftModifier, at(6, 6));
+    QVERIFY(w->mnuEditRedo->isEnabled());
+    w->mnuEditRedo->trigger();
+    QVERIFY(!w->m_Drawing);
+    QVERIFY(w->m_Level == first);
+    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(6, 6));
+    QCOMPARE(w->m_UndoStack->count(), 1);
+}
+
+void tst_UndoRedo::redoIsDroppedByANewDrag() {
+    Setup w;
+    paintDrag(*w, Qt::LeftButton, {{2, 2}});
+    w->mnuEditUndo->trigger();
+    QVERIFY(w->mnuEditRedo->isEnabled());
+    QTest::mousePress(w->picEdit, Qt::RightButton, {}, at(5, 5));
+    // Once the drag has changed a cell, there is nothing to redo any more.
+    QVERIFY(!w->mnuEditRedo->isEnabled());
+    w->mnuEditRedo->trigger();
+    QCOMPARE(w->m_Level.Tile(2, 2), qint16(143));
+    QTest::mouseRelease(w->picEdit, Qt::RightButton, {}, at(5, 5));
+    QCOMPARE(w->m_UndoStack->count(), 1);
+    QCOMPARE(w->m_Level.Tile(5, 5), qint16(9));
+    QCOMPARE(w->m_Level.Tile(2, 2), qint16(143));
+}
+
+void tst_UndoRedo::propertiesResizeAndUndo() {
+    Setup w(30, 20, 1, 5);
+    ScriptedPrompts prompts;
+    ScopedPrompts installed(prompts);
+    // Cells in the columns and rows the smaller size cuts, in both planes.
+    paintDrag(*w, Qt::LeftButton, {{29, 5}, {28, 5}});
+    w->optMode[1]->click();
+    paintDrag(*w, Qt::LeftButton, {{10, 19}, {29, 19}});
+    w->m_Modified = false;
+    const Level before = w->m_Level;
+    const qint16 episode1Sprites = w->m_Sprites.Count();
+    w->mnuViewZoomIn_Click();
+
+    changeProperties(prompts, *w, QStringLiteral("28"), QStringLiteral("18"), 2);
+    QCOMPARE(w->m_Level.Width(), qint16(28));
+    QCOMPARE(w->m_Level.Height(), qint16(18));
+    QCOMPARE(w->m_Level.Episode(), qint16(3));
+    QVERIFY(!w->m_Modified);
+    const Level after = w->m_Level;
+    const qint16 episode3Sprites = w->m_Sprites.Count();
+    QVERIFY(episode3Sprites != episode1Sprites);
+    QCOMPARE(w->m_UndoStack->count(), 3);
+    QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Properties"));
+
+    w->mnuEditUndo->trigger();
+    QVERIFY(w->m_Level == before);
+    QCOMPARE(w->m_Level.Tile(29, 5), qint16(7));
+    QCOMPARE(w->m_Level.Info(29, 19), qint16(4));
+    QVERIFY(w->m_Modified);
+    // Episode 1's sets again, fresh clones as after the dialog.
+    QCOMPARE(w->m_Sprites.Count(), episode1Sprites);
+    QCOMPARE(w->m_PaletteSprites.Count(), episode1Sprites);
+    QCOMPARE(w->m_PreviewSprites.Count(), episode1Sprites);
+    QCOMPARE(w->m_Tiles.Zoom(), qint16(0));
+    QCOMPARE(w->m_PaletteTiles.Zoom(), qint16(1));
+    QCOMPARE(w->m_PreviewTiles.Zoom(), qint16(-3));
+    const int sw = w->picEditHolder->ScaleWidth();
+    QCOMPARE(w->scrEditX->maximum(), qMax(0, 30 - (sw - 17 + 15) / 16 + 1));
+    QVERIFY(canvasShowsLevel(*w));
+    QCOMPARE(w->mnuEditRedo->text(), QStringLiteral("&Redo Properties"));
+
+    w->mnuEditRedo->trigger();
+    QVERIFY(w->m_Level == after);
+    QCOMPARE(w->m_Sprites.Count(), episode3Sprites);
+    QVERIFY(canvasShowsLevel(*w));
+
+    // All the way back, then forward again.
+    for (int i = 0; i < 3; ++i)
+        w->mnuEditUndo->trigger();
+    Level fresh;
+    fresh.Create(30, 20, 1, 5);
+    QVERIFY(w->m_Level == fresh);
+    for (int i = 0; i < 3; ++i)
+        w->mnuEditRedo->trigger();
+    QVERIFY(w->m_Level == after);
+}
+
+void tst_UndoRedo::propertiesUnchangedMakesNoStep() {
+    Setup w(30, 20, 1, 5);
+    ScriptedPrompts prompts;
+    ScopedPrompts installed(prompts);
+    changeProperties(prompts, *w, QStringLiteral("30"), QStringLiteral("20"), 0);
+    QCOMPARE(prompts.shownDialogs.size(), size_t(1));
+    QCOMPARE(w->m_UndoStack->count(), 0);
+    // Cancelled: no step either.
+    prompts.dialogs.push_back([](QDialog& d) {
+        auto& p = static_cast<frmProperties&>(d);
+        p.txtWidth->setText(QStringLiteral("40"));
+        ScriptedPrompts::click(d, QStringLiteral("Cancel"));
+    });
+    w->mnuLevelProperties->trigger();
+    QCOMPARE(w->m_UndoStack->count(), 0);
+    QCOMPARE(w->m_Level.Width(), qint16(30));
+}
+
+void tst_UndoRedo::saveKeepsTheStack() {
+    Setup w;
+    ScriptedPrompts prompts;
+    ScopedPrompts installed(prompts);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("LEVEL01.CK1"));
+    paintDrag(*w, Qt::LeftButton, {{2, 2}, {3, 2}});
+    prompts.files.push_back(ScriptedPrompts::File::Choose(file));
+    QVERIFY(w->mnuFileSave_Click());
+    QVERIFY(!w->m_Modified);
+    QFile saved(file);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    saved.close();
+    QCOMPARE(w->m_UndoStack->count(), 1);
+    QVERIFY(w->mnuEditUndo->isEnabled());
+    w->mnuEditUndo->trigger();
+    QVERIFY(w->m_Modified);
+    QCOMPARE(w->m_Level.Tile(2, 2), qint16(143));
+    // Undo changes the window's level, not the file.
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), bytes);
+    saved.close();
+    // Saving again and redoing: the step is still there.
+    QVERIFY(w->mnuFileSave_Click());
+    w->mnuEditRedo->trigger();
+    QCOMPARE(w->m_Level.Tile(2, 2), qint16(7));
+    QVERIFY(w->m_Modified);
+}
+
+QTEST_MAIN(tst_UndoRedo)
+#include "tst_UndoRedo.moc"
