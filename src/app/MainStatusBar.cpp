@@ -24,13 +24,15 @@ MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent) {
 }
 
 void MainStatusBar::SetEditor(frmEdit* editor) {
-    if (editor != m_Editor) {
+    if (editor != Editor()) {
         for (const QMetaObject::Connection& connection : m_Connections)
             disconnect(connection);
         m_Connections.clear();
-        if (m_Editor)
-            m_Editor->picEdit->removeEventFilter(this);
+        if (Editor())
+            m_Canvas->removeEventFilter(this);
         m_Editor = editor;
+        m_Guard = editor;
+        m_Canvas = editor ? editor->picEdit : nullptr;
         m_CellX = m_CellY = -1;
         if (editor) {
             // Queued, so that the text shows the cell after the editor has
@@ -64,11 +66,11 @@ void MainStatusBar::editor_PointerCellChanged(int cx, int cy) {
 // the level, and the pointer may leave the canvas without a move onto
 // another cell.
 bool MainStatusBar::eventFilter(QObject* watched, QEvent* event) {
-    if (m_Editor && watched == m_Editor->picEdit) {
+    if (m_Guard && watched == m_Canvas) {
         switch (event->type()) {
         case QEvent::Leave:
             m_CellX = m_CellY = -1;
-            Refresh();
+            QMetaObject::invokeMethod(this, &MainStatusBar::Refresh, Qt::QueuedConnection);
             break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
@@ -84,17 +86,18 @@ bool MainStatusBar::eventFilter(QObject* watched, QEvent* event) {
 
 // The cell under the pointer where it is now, when it is over the canvas.
 void MainStatusBar::FollowPointer() {
-    if (!m_Editor)
+    const frmEdit* editor = Editor();
+    if (!editor)
         return;
-    const PictureBox* canvas = m_Editor->picEdit;
+    const PictureBox* canvas = editor->picEdit;
     m_CellX = m_CellY = -1;
     if (canvas->underMouse()) {
         const int border = canvas->BorderWidth();
         const QPoint at = canvas->mapFromGlobal(QCursor::pos()) - QPoint(border, border);
         const PaletteGeometry::Cell cell = PaletteGeometry::CanvasCellAt(
-            at.x(), at.y(), m_Editor->m_Tiles.RenderWidth(), m_Editor->m_Tiles.RenderHeight(),
-            m_Editor->scrEditX->value(), m_Editor->scrEditY->value());
-        if (cell.Inside(m_Editor->m_Level.Width(), m_Editor->m_Level.Height())) {
+            at.x(), at.y(), editor->m_Tiles.RenderWidth(), editor->m_Tiles.RenderHeight(),
+            editor->scrEditX->value(), editor->scrEditY->value());
+        if (cell.Inside(editor->m_Level.Width(), editor->m_Level.Height())) {
             m_CellX = static_cast<int>(cell.x);
             m_CellY = static_cast<int>(cell.y);
         }
@@ -103,14 +106,15 @@ void MainStatusBar::FollowPointer() {
 }
 
 void MainStatusBar::Refresh() {
-    if (!m_Editor) {
+    const frmEdit* editor = Editor();
+    if (!editor) {
         for (QLabel* label : {lblCell, lblTile, lblInfo, lblZoom})
             label->clear();
         return;
     }
-    lblZoom->setText(QStringLiteral("Zoom %1").arg(ZoomText(m_Editor->m_Tiles.Zoom())));
+    lblZoom->setText(QStringLiteral("Zoom %1").arg(ZoomText(editor->m_Tiles.Zoom())));
     // The level may have shrunk under the pointer (Level, Properties).
-    const Level& level = m_Editor->m_Level;
+    const Level& level = editor->m_Level;
     if (m_CellX < 0 || m_CellY < 0 || m_CellX >= level.Width() || m_CellY >= level.Height()) {
         for (QLabel* label : {lblCell, lblTile, lblInfo})
             label->clear();

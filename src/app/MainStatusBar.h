@@ -18,7 +18,7 @@ public:
 
     // The editor whose canvas is reported; nullptr for none.
     void SetEditor(frmEdit* editor);
-    frmEdit* Editor() const { return m_Editor; }
+    frmEdit* Editor() const { return m_Guard ? m_Editor : nullptr; }
     // Shows the current state of the editor's level and zoom.
     void Refresh();
 
@@ -38,7 +38,12 @@ private:
     void editor_PointerCellChanged(int cx, int cy);
     void FollowPointer();
 
-    QPointer<frmEdit> m_Editor;
+    // The editor, valid while the guard is set. Its canvas is kept apart,
+    // only to be compared: events reach the filter while the editor is
+    // being destroyed, when it must not be used any more.
+    frmEdit* m_Editor = nullptr;
+    QPointer<QObject> m_Guard;
+    QObject* m_Canvas = nullptr;
     int m_CellX = -1;
     int m_CellY = -1;
     QList<QMetaObject::Connection> m_Connections;

@@ -622,6 +622,7 @@ void MainWindowFilesTest::statusBarShowsTheCellUnderThePointer() {
     QCOMPARE(status->lblCell->text(), QStringLiteral("Column 1, Row 1"));
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(editor->picEdit, &leave);
+    QCoreApplication::processEvents();
     QVERIFY(status->lblCell->text().isEmpty());
     QVERIFY(status->lblInfo->text().isEmpty());
     QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 100%"));
