@@ -1,0 +1,343 @@
+// Moving around the canvas: the wheel and touchpad arithmetic with plain
+// numbers, then real wheel and key events sent to a real editor window's
+// canvas.
+#include "EditorTestSupport.h"
+#include "Navigation.h"
+#include "PaletteGeometry.h"
+#include "PictureBox.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <QtTest>
+
+namespace {
+
+constexpr int Notch = 120;
+
+void wheel(QWidget* canvas, QPoint pos, QPoint angle, Qt::KeyboardModifiers modifiers = {},
+           QPoint pixels = {}) {
+    QWheelEvent event(QPointF(pos), canvas->mapToGlobal(QPointF(pos)), pixels, angle, Qt::NoButton,
+                      modifiers, pixels.isNull() ? Qt::NoScrollPhase : Qt::ScrollUpdate, false);
+    QApplication::sendEvent(canvas, &event);
+}
+
+bool canvasShowsLevel(frmEdit& w) {
+    Surface expected(w.picEdit->ScaleWidth(), w.picEdit->ScaleHeight());
+    w.m_Level.Display(expected, qint16(w.scrEditX->value()), qint16(w.scrEditY->value()), w.m_Tiles,
+                      w.m_Sprites);
+    return w.picEdit->surface().image() == expected.image();
+}
+
+PaletteGeometry::Cell cellAt(frmEdit& w, QPoint pos) {
+    return PaletteGeometry::CanvasCellAt(pos.x(), pos.y(), w.m_Tiles.RenderWidth(),
+                                         w.m_Tiles.RenderHeight(), w.scrEditX->value(),
+                                         w.scrEditY->value());
+}
+
+struct Setup {
+    EditorTestHost host;
+    std::unique_ptr<frmEdit> window;
+    explicit Setup(qint16 w = 100, qint16 h = 60) {
+        window = editortest::newWindow(host, w, h, 1, 1, 600, 480);
+    }
+    frmEdit* operator->() { return window.get(); }
+    frmEdit& operator*() { return *window; }
+};
+
+} // namespace
+
+class tst_Navigation : public QObject {
+    Q_OBJECT
+private slots:
+    void takeWholeSteps();
+    void wheelMove();
+    void scrollLimits();
+    void keyMove();
+
+    void wheelScrollsRows();
+    void shiftWheelScrollsColumns();
+    void touchpadPixelsAddUpToCells();
+    void ctrlWheelZoomsAboutThePointer_data();
+    void ctrlWheelZoomsAboutThePointer();
+    void ctrlWheelAtTheZoomLimits();
+    void wheelDuringADrag();
+    void wheelIgnoredWhileThePreviewIsOpen();
+    void keysScrollTheCanvas();
+};
+
+void tst_Navigation::takeWholeSteps() {
+    int rest = 0;
+    QCOMPARE(Navigation::TakeWholeSteps(rest, 40, 120), 0);
+    QCOMPARE(Navigation::TakeWholeSteps(rest, 40, 120), 0);
+    QCOMPARE(Navigation::TakeWholeSteps(rest, 50, 120), 1);
+    QCOMPARE(rest, 10);
+    // Opposite movement cancels what is left before it counts.
+    QCOMPARE(Navigation::TakeWholeSteps(rest, -100, 120), 0);
+    QCOMPARE(rest, -90);
+    QCOMPARE(Navigation::TakeWholeSteps(rest, -400, 120), -4);
+    QCOMPARE(rest, -10);
+    rest = 0;
+    QCOMPARE(Navigation::TakeWholeSteps(rest, 7, 0), 7); // a unit below 1 is 1
+    rest = 2147483000;
+    QCOMPARE(Navigation::TakeWholeSteps(rest, 2147483000, 1000000000), 4);
+    QCOMPARE(rest, 294966000);
+}
+
+void tst_Navigation::wheelMove() {
+    Navigation::WheelState state;
+    // One notch toward the user: three rows down.
+    Navigation::WheelAction a = Navigation::WheelMove(state, {0, -Notch}, {}, 0, 3, 16, 16);
+    QCOMPARE(a.rows, 3);
+    QCOMPARE(a.columns, 0);
+    QCOMPARE(a.zoomSteps, 0);
+    // Half notches of a fine wheel: 1.5 rows each, whole rows taken.
+    a = Navigation::WheelMove(state, {0, 60}, {}, 0, 3, 16, 16);
+    QCOMPARE(a.rows, -1);
+    a = Navigation::WheelMove(state, {0, 60}, {}, 0, 3, 16, 16);
+    QCOMPARE(a.rows, -2);
+    // Shift turns the vertical wheel sideways; a sideways wheel stays so.
+    a = Navigation::WheelMove(state, {0, Notch}, {}, 1, 3, 16, 16);
+    QCOMPARE(a.columns, -3);
+    QCOMPARE(a.rows, 0);
+    a = Navigation::WheelMove(state, {-Notch, 0}, {}, 0, 3, 16, 16);
+    QCOMPARE(a.columns, 3);
+    a = Navigation::WheelMove(state, {-Notch, 0}, {}, 1, 3, 16, 16);
+    QCOMPARE(a.columns, 3);
+    // Ctrl zooms, one step per notch, whatever else is held.
+    a = Navigation::WheelMove(state, {0, 2 * Notch}, {}, 2, 3, 16, 16);
+    QCOMPARE(a.zoomSteps, 2);
+    QCOMPARE(a.rows, 0);
+    a = Navigation::WheelMove(state, {0, -Notch / 2}, {}, 3, 3, 16, 16);
+    QCOMPARE(a.zoomSteps, 0);
+    a = Navigation::WheelMove(state, {0, -Notch / 2}, {}, 2, 3, 16, 16);
+    QCOMPARE(a.zoomSteps, -1);
+    // Touchpad pixels: a cell per cell size, the angle ignored.
+    a = Navigation::WheelMove(state, {0, -Notch}, {0, -10}, 0, 3, 32, 16);
+    QCOMPARE(a.rows, 0);
+    a = Navigation::WheelMove(state, {0, -Notch}, {-40, -10}, 0, 3, 32, 16);
+    QCOMPARE(a.rows, 1);
+    QCOMPARE(a.columns, 1);
+    QCOMPARE(state.pixelY, -4);
+    QCOMPARE(state.pixelX, -8);
+}
+
+void tst_Navigation::scrollLimits() {
+    QCOMPARE(Navigation::ScrollBy(5, 3, 77), 8);
+    QCOMPARE(Navigation::ScrollBy(2, -3, 77), 0);
+    QCOMPARE(Navigation::ScrollBy(76, 3, 77), 77);
+    QCOMPARE(Navigation::ScrollBy(0, 3, 0), 0);
+    QCOMPARE(Navigation::ScrollBy(2147483647, 2147483647, 2147483647), 2147483647);
+    QCOMPARE(Navigation::ScrollKeepingCell(30, 12, 77), 18);
+    QCOMPARE(Navigation::ScrollKeepingCell(3, 12, 77), 0);
+    QCOMPARE(Navigation::ScrollKeepingCell(99, 2, 77), 77);
+    QCOMPARE(Navigation::ScrollKeepingCell(-5000000000LL, 0, 77), 0);
+}
+
+void tst_Navigation::keyMove() {
+    const struct {
+        int key;
+        int shift;
+        bool handled;
+        int columns;
+        int rows;
+    } cases[] = {
+        {Qt::Key_Left, 0, true, -1, 0},   {Qt::Key_Right, 0, true, 1, 0},
+        {Qt::Key_Up, 0, true, 0, -1},     {Qt::Key_Down, 0, true, 0, 1},
+        {Qt::Key_PageUp, 0, true, 0, -9}, {Qt::Key_PageDown, 0, true, 0, 9},
+        {Qt::Key_Down, 2, false, 0, 0},   {Qt::Key_Left, 1, false, 0, 0},
+        {Qt::Key_Home, 0, false, 0, 0},   {Qt::Key_A, 0, false, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const Navigation::KeyAction a = Navigation::KeyMove(c.key, c.shift, 9);
+        QCOMPARE(a.handled, c.handled);
+        QCOMPARE(a.columns, c.columns);
+        QCOMPARE(a.rows, c.rows);
+    }
+    QCOMPARE(Navigation::KeyMove(Qt::Key_PageDown, 0, 0).rows, 1);
+}
+
+void tst_Navigation::wheelScrollsRows() {
+    Setup w;
+    const int lines = QApplication::wheelScrollLines();
+    QVERIFY(w->scrEditY->maximum() > 4 * lines);
+    wheel(w->picEdit, {40, 40}, {0, -Notch});
+    QCOMPARE(w->scrEditY->value(), lines);
+    QCOMPARE(w->scrEditX->value(), 0);
+    QVERIFY(canvasShowsLevel(*w));
+    wheel(w->picEdit, {40, 40}, {0, -2 * Notch});
+    QCOMPARE(w->scrEditY->value(), 3 * lines);
+    // The label names the cell now under the pointer.
+    QCOMPARE(w->lblPosition->text(), PaletteGeometry::PositionText(cellAt(*w, {40, 40})));
+    wheel(w->picEdit, {40, 40}, {0, 10 * Notch});
+    QCOMPARE(w->scrEditY->value(), 0);
+    // Down past the end stops at the bar's maximum.
+    for (int i = 0; i < 60; ++i)
+        wheel(w->picEdit, {40, 40}, {0, -Notch});
+    QCOMPARE(w->scrEditY->value(), w->scrEditY->maximum());
+    QVERIFY(canvasShowsLevel(*w));
+    QVERIFY(!w->m_Modified);
+}
+
+void tst_Navigation::shiftWheelScrollsColumns() {
+    Setup w;
+    const int lines = QApplication::wheelScrollLines();
+    wheel(w->picEdit, {40, 40}, {0, -Notch}, Qt::ShiftModifier);
+    QCOMPARE(w->scrEditX->value(), lines);
+    QCOMPARE(w->scrEditY->value(), 0);
+    wheel(w->picEdit, {40, 40}, {Notch, 0});
+    QCOMPARE(w->scrEditX->value(), 0);
+    QVERIFY(canvasShowsLevel(*w));
+    // A level narrower than the canvas does not scroll sideways.
+    Setup narrow(24, 60);
+    wheel(narrow->picEdit, {40, 40}, {0, -Notch}, Qt::ShiftModifier);
+    QCOMPARE(narrow->scrEditX->value(), 0);
+}
+
+void tst_Navigation::touchpadPixelsAddUpToCells() {
+    Setup w;
+    for (int i = 0; i < 3; ++i)
+        wheel(w->picEdit, {40, 40}, {0, -15}, {}, {0, -5});
+    QCOMPARE(w->scrEditY->value(), 0);
+    wheel(w->picEdit, {40, 40}, {0, -15}, {}, {0, -5});
+    QCOMPARE(w->scrEditY->value(), 1);
+    wheel(w->picEdit, {40, 40}, {0, -120}, {}, {-35, -12});
+    QCOMPARE(w->scrEditY->value(), 2);
+    QCOMPARE(w->scrEditX->value(), 2);
+    // At 2x zoom a cell takes 32 pixels.
+    w->mnuViewZoomIn_Click();
+    wheel(w->picEdit, {40, 40}, {0, -15}, {}, {0, -20});
+    QCOMPARE(w->scrEditY->value(), 2);
+    wheel(w->picEdit, {40, 40}, {0, -15}, {}, {0, -20});
+    QCOMPARE(w->scrEditY->value(), 3);
+    QVERIFY(canvasShowsLevel(*w));
+}
+
+void tst_Navigation::ctrlWheelZoomsAboutThePointer_data() {
+    QTest::addColumn<int>("scrollX");
+    QTest::addColumn<int>("scrollY");
+    QTest::addColumn<QPoint>("pointer");
+    QTest::newRow("middle") << 20 << 10 << QPoint(250, 170);
+    QTest::newRow("odd pixel") << 33 << 7 << QPoint(401, 93);
+    QTest::newRow("top left") << 5 << 4 << QPoint(3, 3);
+    QTest::newRow("at the origin") << 0 << 0 << QPoint(300, 200);
+}
+
+void tst_Navigation::ctrlWheelZoomsAboutThePointer() {
+    QFETCH(int, scrollX);
+    QFETCH(int, scrollY);
+    QFETCH(QPoint, pointer);
+    Setup w(150, 150);
+    w->scrEditX->setValue(scrollX);
+    w->scrEditY->setValue(scrollY);
+    const PaletteGeometry::Cell cell = cellAt(*w, pointer);
+
+    wheel(w->picEdit, pointer, {0, Notch}, Qt::ControlModifier);
+    QCOMPARE(w->m_Tiles.Zoom(), qint16(1));
+    QCOMPARE(w->m_Sprites.Zoom(), qint16(1));
+    const PaletteGeometry::Cell in = cellAt(*w, pointer);
+    if (cell.x - pointer.x() / 32 >= 0)
+        QCOMPARE(in.x, cell.x);
+    else
+        QCOMPARE(w->scrEditX->value(), 0);
+    if (cell.y - pointer.y() / 32 >= 0)
+        QCOMPARE(in.y, cell.y);
+    else
+        QCOMPARE(w->scrEditY->value(), 0);
+    QVERIFY(canvasShowsLevel(*w));
+
+    // Two notches out: 8-pixel cells, the cell still under the pointer.
+    wheel(w->picEdit, pointer, {0, -Notch}, Qt::ControlModifier);
+    wheel(w->picEdit, pointer, {0, -Notch}, Qt::ControlModifier);
+    QCOMPARE(w->m_Tiles.Zoom(), qint16(-1));
+    const PaletteGeometry::Cell out = cellAt(*w, pointer);
+    if (w->scrEditX->value() > 0 && w->scrEditX->value() < w->scrEditX->maximum())
+        QCOMPARE(out.x, cell.x);
+    if (w->scrEditY->value() > 0 && w->scrEditY->value() < w->scrEditY->maximum())
+        QCOMPARE(out.y, cell.y);
+    if (scrollX == 20)
+        QCOMPARE(out.x, cell.x);
+    QVERIFY(canvasShowsLevel(*w));
+    QCOMPARE(w->lblPosition->text(), PaletteGeometry::PositionText(out));
+}
+
+void tst_Navigation::ctrlWheelAtTheZoomLimits() {
+    Setup w;
+    // Zoomed in as far as the window goes; more notches change nothing.
+    for (int i = 0; i < 6; ++i)
+        wheel(w->picEdit, {100, 100}, {0, Notch}, Qt::ControlModifier);
+    QCOMPARE(w->m_Tiles.Zoom(), qint16(3));
+    for (int i = 0; i < 12; ++i)
+        wheel(w->picEdit, {100, 100}, {0, -Notch}, Qt::ControlModifier);
+    QCOMPARE(w->m_Tiles.Zoom(), qint16(-4));
+    QCOMPARE(w->m_Sprites.Zoom(), qint16(-4));
+    // Near the level's far corner the view stops at the bars' maximum.
+    w->mnuView1xZoom_Click();
+    w->scrEditX->setValue(w->scrEditX->maximum());
+    w->scrEditY->setValue(w->scrEditY->maximum());
+    wheel(w->picEdit, {500, 330}, {0, -Notch}, Qt::ControlModifier);
+    QCOMPARE(w->m_Tiles.Zoom(), qint16(-1));
+    QCOMPARE(w->scrEditX->value(), w->scrEditX->maximum());
+    QCOMPARE(w->scrEditY->value(), w->scrEditY->maximum());
+    QVERIFY(canvasShowsLevel(*w));
+}
+
+void tst_Navigation::wheelDuringADrag() {
+    Setup w;
+    w->SetSelectedTile(0, 7);
+    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, {40, 40});
+    QCOMPARE(w->m_Level.Tile(2, 2), qint16(7));
+    const int lines = QApplication::wheelScrollLines();
+    wheel(w->picEdit, {40, 40}, {0, -Notch});
+    // The wheel itself paints nothing; the drag goes on at the next move.
+    QCOMPARE(w->m_Level.Tile(2, 2 + lines), qint16(143));
+    QVERIFY(w->m_Drawing);
+    QTest::mouseEvent(QTest::MouseMove, w->picEdit, Qt::NoButton, {}, {41, 40});
+    QCOMPARE(w->m_Level.Tile(2, 2 + lines), qint16(7));
+    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, {41, 40});
+}
+
+void tst_Navigation::wheelIgnoredWhileThePreviewIsOpen() {
+    Setup w;
+    w->m_SuppressRedraw = true;
+    wheel(w->picEdit, {40, 40}, {0, -Notch});
+    wheel(w->picEdit, {40, 40}, {0, Notch}, Qt::ControlModifier);
+    QTest::keyClick(w->picEdit, Qt::Key_Down);
+    QCOMPARE(w->scrEditY->value(), 0);
+    QCOMPARE(w->m_Tiles.Zoom(), qint16(0));
+    w->m_SuppressRedraw = false;
+}
+
+void tst_Navigation::keysScrollTheCanvas() {
+    Setup w;
+    QCOMPARE(w->picEdit->focusPolicy(), Qt::StrongFocus);
+    QTest::keyClick(w->picEdit, Qt::Key_Down);
+    QTest::keyClick(w->picEdit, Qt::Key_Down);
+    QTest::keyClick(w->picEdit, Qt::Key_Right);
+    QCOMPARE(w->scrEditY->value(), 2);
+    QCOMPARE(w->scrEditX->value(), 1);
+    QVERIFY(canvasShowsLevel(*w));
+    const int page = w->scrEditY->pageStep();
+    QVERIFY(page > 1);
+    QTest::keyClick(w->picEdit, Qt::Key_PageDown);
+    QCOMPARE(w->scrEditY->value(), 2 + page);
+    QTest::keyClick(w->picEdit, Qt::Key_Up);
+    QCOMPARE(w->scrEditY->value(), 1 + page);
+    QTest::keyClick(w->picEdit, Qt::Key_PageUp);
+    QTest::keyClick(w->picEdit, Qt::Key_PageUp);
+    QCOMPARE(w->scrEditY->value(), 0);
+    QTest::keyClick(w->picEdit, Qt::Key_Left);
+    QTest::keyClick(w->picEdit, Qt::Key_Left);
+    QCOMPARE(w->scrEditX->value(), 0);
+    // With a modifier the keys are not the canvas's.
+    QTest::keyClick(w->picEdit, Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(w->scrEditY->value(), 0);
+    for (int i = 0; i < 20; ++i)
+        QTest::keyClick(w->picEdit, Qt::Key_PageDown);
+    QCOMPARE(w->scrEditY->value(), w->scrEditY->maximum());
+    QVERIFY(!w->m_Modified);
+}
+
+QTEST_MAIN(tst_Navigation)
+#include "tst_Navigation.moc"
