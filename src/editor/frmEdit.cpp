@@ -214,6 +214,7 @@ frmEdit::frmEdit(EditorHost& host, QWidget* parent) : QWidget(parent), m_Host(ho
     ConnectControls();
     CreateUndo();
     CreateNavigation();
+    CreateInfoValueControls();
     UpdateCaption();
 }
 

@@ -16,6 +16,7 @@ class PickerButton;
 class PictureBox;
 class QAction;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QScrollBar;
 class QToolButton;
@@ -185,6 +186,35 @@ public:
 
     // ---- Level, Properties (frmEdit_properties.cpp) ----
     void mnuLevelProperties_Click();
+
+    // ---- Info values (frmEdit_info.cpp) ----
+    // View, "Show &Info Values": every non-zero info value is written over
+    // its cell on the canvas. Off at start; each window keeps its own.
+    bool m_ShowInfoValues = false;
+    QAction* mnuViewInfoValues = nullptr;
+    // The tool bar's "Value" box, enabled in sprite mode: while it holds a
+    // valid value, the left button writes that value instead of the
+    // selected sprite.
+    QLabel* lblInfoValue = nullptr;
+    QLineEdit* txtInfoValue = nullptr;
+    // Makes the menu item, the box and the sprite tooltips (constructor).
+    void CreateInfoValueControls();
+    void mnuViewInfoValues_Click();
+    void txtInfoValue_Change();
+    // What the left button writes in sprite mode.
+    qint16 InfoValueToPlace() const;
+    // After a Ctrl+press in sprite mode on a cell holding `value`: a value
+    // that shows no sprite goes into the box; a sprite's value empties the
+    // box, so that the sprite just picked is what is placed next.
+    void PickInfoValue(qint16 value);
+    // Draws the overlay on the canvas when it is on (part of RedrawEdit).
+    void DrawInfoValues();
+    // The tooltip of palette sprite `sprite`: its name in the game and the
+    // info value it writes; empty for a number outside the episode's table.
+    QString SpriteTip(int sprite) const;
+    // The sprite a release at window point (x, y) over the open sprite
+    // selector picks, or -1 outside it.
+    int SpriteAt(int x, int y) const;
 
     // ---- Undo and redo (frmEdit_undo.cpp) ----
     // Every change to the level is a step on the window's own stack: a

@@ -24,6 +24,7 @@ void ApplyRange(QScrollBar* bar, const EditGeometry::ScrollRange& range) {
 void frmEdit::RedrawEdit() {
     m_Level.Display(picEdit->surface(), static_cast<qint16>(scrEditX->value()),
                     static_cast<qint16>(scrEditY->value()), m_Tiles, m_Sprites, 0, 0, -1, -1);
+    DrawInfoValues();
     picEdit->Refresh();
 }
 

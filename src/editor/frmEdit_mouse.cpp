@@ -37,7 +37,7 @@ void editCell(frmEdit& form, int button, int cx, int cy) {
     if (form.m_Mode == 0) {
         form.m_Level.SetTile(cx, cy, form.m_SelectedTiles[slot]);
     } else if (button == LeftButton) {
-        form.m_Level.SetInfo(cx, cy, SpriteCatalogue::InfoForSprite(form.m_SelectedSprite));
+        form.m_Level.SetInfo(cx, cy, form.InfoValueToPlace());
     } else if (button == RightButton) {
         form.m_Level.SetInfo(cx, cy, 0);
     }
@@ -55,6 +55,7 @@ void pickCell(frmEdit& form, int button, int cx, int cy) {
     const int sprite = SpriteCatalogue::SpriteForPick(form.m_Level.Info(cx, cy));
     if (sprite != SpriteCatalogue::NoSprite)
         form.SetSelectedSprite(static_cast<qint16>(sprite));
+    form.PickInfoValue(form.m_Level.Info(cx, cy));
 }
 
 // What a press, or a move during a drag, does to a cell inside the level.

@@ -15,6 +15,7 @@
 
 #include <QScrollBar>
 #include <QToolButton>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -146,10 +147,15 @@ void frmEdit::cmdSprites_MouseMove(int button, int, double x, double y) {
     if (button == 0 || !IsOpen(picSpriteSelector))
         return;
     const QPointF p = PointerInWindow(*this, cmdSprites, picTiles, x, y);
-    if (ScrollSelector(SpriteParts(*this), p.y()))
+    if (ScrollSelector(SpriteParts(*this), p.y())) {
         picSpriteSelector_Paint();
-    else
+    } else {
         PickSpriteAt(Whole(p.x()), Whole(p.y()));
+        // The sprite's name follows the pointer: tooltips do not come by
+        // themselves while a button is held.
+        const int sprite = SpriteAt(Whole(p.x()), Whole(p.y()));
+        QToolTip::showText(mapToGlobal(p.toPoint()), SpriteTip(sprite), picSpriteSelector);
+    }
 }
 
 void frmEdit::cmdSprites_MouseUp(int, int, double x, double y) {
@@ -157,6 +163,7 @@ void frmEdit::cmdSprites_MouseUp(int, int, double x, double y) {
         return;
     const QPointF p = PointerInWindow(*this, cmdSprites, picTiles, x, y);
     PickSpriteAt(Whole(p.x()), Whole(p.y()));
+    QToolTip::hideText();
     picSpriteSelector->hide();
     PlaceCursor(cmdSprites, int(VbMath::halfOf(cmdSprites->width())),
                 int(VbMath::halfOf(cmdSprites->height())));

@@ -87,6 +87,13 @@ void frmEdit::picSpriteSelector_Paint() {
 }
 
 void frmEdit::PickSpriteAt(int x, int y) {
+    const int sprite = SpriteAt(x, y);
+    if (sprite < 0)
+        return;
+    SetSelectedSprite(static_cast<qint16>(sprite));
+}
+
+int frmEdit::SpriteAt(int x, int y) const {
     const PaletteGeometry::Grid grid =
         spriteGrid(picSpriteSelector, scrSpriteSelector, m_PaletteSprites);
     const QPoint inner = PaletteGeometry::InnerPoint(x, y, picSpriteSelector->geometry(),
@@ -96,7 +103,5 @@ void frmEdit::PickSpriteAt(int x, int y) {
         inner.x(), inner.y(), picSpriteSelector->ScaleWidth(), picSpriteSelector->ScaleHeight(),
         pitchX(m_PaletteSprites), pitchY(m_PaletteSprites), grid, scrSpriteSelector->value(),
         m_PaletteSprites.Count());
-    if (sprite < 0)
-        return;
-    SetSelectedSprite(static_cast<qint16>(sprite));
+    return sprite < 0 ? -1 : sprite;
 }

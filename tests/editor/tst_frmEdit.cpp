@@ -170,7 +170,8 @@ void tst_frmEdit::menusAndDelegatedCommands() {
     QStringList viewItems;
     for (QAction* action : menus[2]->actions())
         viewItems << action->text() + "\t" + action->shortcut().toString();
-    QCOMPARE(viewItems, QStringList({"Zoom &In\t", "Zoom &Out\t", "&1x Zoom\t"}));
+    QCOMPARE(viewItems, QStringList({"Zoom &In\t", "Zoom &Out\t", "&1x Zoom\t", "\t",
+                                     "Show &Info Values\tCtrl+I"}));
     QCOMPARE(window.mnuLevelProperties->text(), QStringLiteral("&Properties"));
 
     window.mnuFileNew->trigger();

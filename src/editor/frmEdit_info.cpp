@@ -1,0 +1,147 @@
+// Info values in the editor window: the overlay that writes every non-zero
+// info value over its cell, the tool bar's "Value" box that places any
+// value in sprite mode, and the sprites' names as tooltips of the sprite
+// selector and the selected-sprite box.
+#include "frmEdit.h"
+
+#include "InfoOverlay.h"
+#include "InfoValueText.h"
+#include "PictureBox.h"
+#include "SpriteCatalogue.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QToolTip>
+
+#include <functional>
+
+namespace {
+
+// Place of the box in the tool bar: under the position label, right of the
+// mode buttons.
+constexpr int ValueLeft = 230;
+constexpr int ValueTop = 36;
+constexpr int ValueLabelWidth = 34;
+constexpr int ValueBoxWidth = 72;
+constexpr int ValueBoxHeight = 20;
+constexpr int MapLevelNumber = 80;
+
+const char* const ValueHelp = "An info value to place in sprite mode instead of the selected "
+                              "sprite: -32768 to 32767, or 0x0000 to 0xFFFF. Empty: place the "
+                              "selected sprite.";
+const char* const InvalidHelp = "Not an info value, so the selected sprite is placed: type "
+                                "-32768 to 32767, or 0x0000 to 0xFFFF.";
+
+// Answers tooltip requests of a widget with the text `tip` gives for the
+// pointer's position in the widget; an empty text shows no tooltip.
+class TipHook : public QObject {
+public:
+    TipHook(QWidget* watched, std::function<QString(QPoint)> tip)
+        : QObject(watched), m_Watched(watched), m_Tip(std::move(tip)) {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::ToolTip)
+            return false;
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = m_Tip(help->pos());
+        if (text.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), text, m_Watched);
+        }
+        return true;
+    }
+
+private:
+    QWidget* m_Watched;
+    std::function<QString(QPoint)> m_Tip;
+};
+
+} // namespace
+
+void frmEdit::CreateInfoValueControls() {
+    mnuView->addSeparator();
+    mnuViewInfoValues = mnuView->addAction(tr("Show &Info Values"));
+    mnuViewInfoValues->setCheckable(true);
+    mnuViewInfoValues->setChecked(m_ShowInfoValues);
+    mnuViewInfoValues->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    connect(mnuViewInfoValues, &QAction::triggered, this, [this] { mnuViewInfoValues_Click(); });
+
+    lblInfoValue = new QLabel(tr("Value"), picTools);
+    lblInfoValue->setGeometry(ValueLeft, ValueTop + 1, ValueLabelWidth, ValueBoxHeight - 3);
+    txtInfoValue = new QLineEdit(picTools);
+    txtInfoValue->setGeometry(ValueLeft + ValueLabelWidth, ValueTop - 1, ValueBoxWidth,
+                              ValueBoxHeight);
+    txtInfoValue->setClearButtonEnabled(true);
+    txtInfoValue->setToolTip(tr(ValueHelp));
+    lblInfoValue->setBuddy(txtInfoValue);
+    connect(txtInfoValue, &QLineEdit::textChanged, this, [this] { txtInfoValue_Change(); });
+    // Enter gives the keyboard back to the window, for its shortcuts.
+    connect(txtInfoValue, &QLineEdit::returnPressed, this, [this] { setFocus(); });
+    // The box only means something in sprite mode.
+    txtInfoValue->setEnabled(optMode[1]->isChecked());
+    connect(optMode[1], &QToolButton::toggled, txtInfoValue, &QWidget::setEnabled);
+
+    new TipHook(picSpriteSelector, [this](QPoint pos) {
+        const QPoint p = picSpriteSelector->mapTo(this, pos);
+        return SpriteTip(SpriteAt(p.x(), p.y()));
+    });
+    new TipHook(picSelectedSprite, [this](QPoint) { return SpriteTip(m_SelectedSprite); });
+}
+
+void frmEdit::mnuViewInfoValues_Click() {
+    m_ShowInfoValues = mnuViewInfoValues->isChecked();
+    RedrawEdit();
+}
+
+void frmEdit::txtInfoValue_Change() {
+    const bool invalid =
+        InfoValueText::Parse(txtInfoValue->text()).state == InfoValueText::State::Invalid;
+    QPalette palette = QApplication::palette(txtInfoValue);
+    if (invalid)
+        palette.setColor(QPalette::Text, Qt::red);
+    txtInfoValue->setPalette(palette);
+    txtInfoValue->setToolTip(invalid ? tr(InvalidHelp) : tr(ValueHelp));
+}
+
+qint16 frmEdit::InfoValueToPlace() const {
+    const InfoValueText::Parsed typed = InfoValueText::Parse(txtInfoValue->text());
+    if (typed.state == InfoValueText::State::Valid)
+        return typed.value;
+    return SpriteCatalogue::InfoForSprite(m_SelectedSprite);
+}
+
+void frmEdit::PickInfoValue(qint16 value) {
+    if (value == 0)
+        return;
+    const bool namesSprite =
+        SpriteCatalogue::SpriteForInfo(value, m_Level.Number(), m_Sprites.Count()) !=
+        SpriteCatalogue::NoSprite;
+    txtInfoValue->setText(namesSprite ? QString() : InfoValueText::Format(value));
+}
+
+void frmEdit::DrawInfoValues() {
+    if (!m_ShowInfoValues)
+        return;
+    InfoOverlay::Draw(picEdit->surface(), m_Level, scrEditX->value(), scrEditY->value(),
+                      m_Tiles.RenderWidth(), m_Tiles.RenderHeight());
+}
+
+QString frmEdit::SpriteTip(int sprite) const {
+    const QString name =
+        SpriteCatalogue::SpriteName(m_Level.Episode(), sprite, m_Level.Number() == MapLevelNumber);
+    if (name.isEmpty())
+        return {};
+    return QStringLiteral("%1 (%2)").arg(name).arg(
+        SpriteCatalogue::InfoForSprite(static_cast<qint16>(sprite)));
+}

@@ -1,0 +1,547 @@
+// Info values in the editor window: reading and writing the "Value" box,
+// the sprites' names, the overlay on the canvas, placing and picking values
+// with real mouse and key events, and the real episode-1 map.
+#include "EditorTestSupport.h"
+#include "InfoOverlay.h"
+#include "InfoValueText.h"
+#include "PickerButton.h"
+#include "PictureBox.h"
+#include "SpriteCatalogue.h"
+#include "TestData.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QToolTip>
+#include <QtTest>
+
+namespace {
+
+constexpr int Cell = 16;
+
+using InfoValueText::State;
+
+// Scrolls the view so that cell (cx, cy) is on the canvas and returns its
+// middle, in canvas pixels.
+QPoint showCell(frmEdit& window, int cx, int cy) {
+    window.scrEditX->setValue(qBound(0, cx - 2, window.scrEditX->maximum()));
+    window.scrEditY->setValue(qBound(0, cy - 2, window.scrEditY->maximum()));
+    return QPoint((cx - window.scrEditX->value()) * Cell + Cell / 2,
+                  (cy - window.scrEditY->value()) * Cell + Cell / 2);
+}
+
+void clickCell(frmEdit& window, int cx, int cy, Qt::MouseButton button = Qt::LeftButton,
+               Qt::KeyboardModifiers modifiers = {}) {
+    QTest::mouseClick(window.picEdit, button, modifiers, showCell(window, cx, cy));
+}
+
+// Replaces the box's text the way a user does: click into it, select all,
+// type.
+void typeValue(frmEdit& window, const QString& text) {
+    QTest::mouseClick(window.txtInfoValue, Qt::LeftButton);
+    QTest::keyClick(window.txtInfoValue, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(window.txtInfoValue, Qt::Key_Delete);
+    else
+        QTest::keyClicks(window.txtInfoValue, text);
+}
+
+bool shownAsInvalid(const frmEdit& window) {
+    return window.txtInfoValue->palette().color(QPalette::Text) == QColor(Qt::red);
+}
+
+// A saved level file of episode 1 in `dir`, opened in a window.
+std::unique_ptr<frmEdit> openSaved(EditorTestHost& host, const QTemporaryDir& dir,
+                                   const Level& level, const QString& name) {
+    const QString file = dir.filePath(name);
+    if (!level.Save(file).ok)
+        return nullptr;
+    return editortest::openWindow(host, file);
+}
+
+// The smallest rectangle of pixels that differ between two pictures.
+QRect difference(const QImage& a, const QImage& b) {
+    QRect box;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// A window point over the open sprite selector where a release picks
+// `sprite`.
+QPoint selectorPointOf(frmEdit& window, int sprite) {
+    const QRect area = window.picSpriteSelector->geometry();
+    for (int y = area.top(); y < area.bottom(); y += 4)
+        for (int x = area.left(); x < area.right(); x += 4)
+            if (window.SpriteAt(x, y) == sprite)
+                return QPoint(x, y);
+    return QPoint(-1, -1);
+}
+
+} // namespace
+
+class tst_InfoValues : public QObject {
+    Q_OBJECT
+private slots:
+    void parse_data();
+    void parse();
+    void formatReadsBack();
+    void spriteNames_data();
+    void spriteNames();
+    void everySpriteHasAName();
+    void overlayOnTheCanvas();
+    void placeValuesFromTheBox();
+    void boxOnlyInSpriteMode();
+    void pickIntoTheBox();
+    void tooltips();
+    void realMapEntrancesAndBlockers();
+};
+
+void tst_InfoValues::parse_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<int>("value");
+    const int valid = int(State::Valid), invalid = int(State::Invalid), empty = int(State::Empty);
+    QTest::newRow("empty") << "" << empty << 0;
+    QTest::newRow("blanks") << "   " << empty << 0;
+    QTest::newRow("zero") << "0" << valid << 0;
+    QTest::newRow("entrance") << "12" << valid << 12;
+    QTest::newRow("blanks around") << " 12 " << valid << 12;
+    QTest::newRow("leading zeros") << "0012" << valid << 12;
+    QTest::newRow("minus zero") << "-0" << valid << 0;
+    QTest::newRow("negative") << "-5" << valid << -5;
+    QTest::newRow("smallest") << "-32768" << valid << -32768;
+    QTest::newRow("largest") << "32767" << valid << 32767;
+    QTest::newRow("too large") << "32768" << invalid << 0;
+    QTest::newRow("too small") << "-32769" << invalid << 0;
+    QTest::newRow("far too large") << "99999999999" << invalid << 0;
+    QTest::newRow("blocker word") << "0x8003" << valid << -32765;
+    QTest::newRow("capital X, lower digits") << "0X80ff" << valid << -32513;
+    QTest::newRow("all ones") << "0xFFFF" << valid << -1;
+    QTest::newRow("one hex digit") << "0x7" << valid << 7;
+    QTest::newRow("hex 0") << "0x0" << valid << 0;
+    QTest::newRow("hex without digits") << "0x" << invalid << 0;
+    QTest::newRow("five hex digits") << "0x10000" << invalid << 0;
+    QTest::newRow("five with zero") << "0x0FFFF" << invalid << 0;
+    QTest::newRow("hex sign") << "0x-1" << invalid << 0;
+    QTest::newRow("not hex") << "0x12G" << invalid << 0;
+    QTest::newRow("letters") << "12a" << invalid << 0;
+    QTest::newRow("plus") << "+5" << invalid << 0;
+    QTest::newRow("inner blank") << "1 2" << invalid << 0;
+    QTest::newRow("two signs") << "--1" << invalid << 0;
+    QTest::newRow("exponent") << "1e3" << invalid << 0;
+    QTest::newRow("fraction") << "1.5" << invalid << 0;
+    QTest::newRow("bare minus") << "-" << invalid << 0;
+}
+
+void tst_InfoValues::parse() {
+    QFETCH(QString, text);
+    QFETCH(int, state);
+    QFETCH(int, value);
+    const InfoValueText::Parsed parsed = InfoValueText::Parse(text);
+    QCOMPARE(int(parsed.state), state);
+    QCOMPARE(int(parsed.value), value);
+}
+
+void tst_InfoValues::formatReadsBack() {
+    QCOMPARE(InfoValueText::Format(12), QStringLiteral("12"));
+    QCOMPARE(InfoValueText::Format(255), QStringLiteral("255"));
+    QCOMPARE(InfoValueText::Format(256), QStringLiteral("0x0100"));
+    QCOMPARE(InfoValueText::Format(qint16(0x8003)), QStringLiteral("0x8003"));
+    QCOMPARE(InfoValueText::Format(-5), QStringLiteral("0xFFFB"));
+    for (int v = -32768; v <= 32767; ++v) {
+        const InfoValueText::Parsed parsed = InfoValueText::Parse(InfoValueText::Format(qint16(v)));
+        if (parsed.state != State::Valid || parsed.value != v)
+            QFAIL(qPrintable(QStringLiteral("%1 does not read back").arg(v)));
+    }
+}
+
+void tst_InfoValues::spriteNames_data() {
+    QTest::addColumn<int>("episode");
+    QTest::addColumn<int>("sprite");
+    QTest::addColumn<bool>("map");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("1: start") << 1 << 0 << false << "Player start";
+    QTest::newRow("1: map position") << 1 << 0 << true << "Player's map position";
+    QTest::newRow("1: 1") << 1 << 1 << false << "Yorp";
+    QTest::newRow("1: 2") << 1 << 2 << false << "Garg";
+    QTest::newRow("1: 3") << 1 << 3 << false << "Vorticon";
+    QTest::newRow("1: 4") << 1 << 4 << false << "Butler robot";
+    QTest::newRow("1: 5") << 1 << 5 << false << "Tank robot";
+    QTest::newRow("1: 6") << 1 << 6 << false << "Ice cannon (up-right)";
+    QTest::newRow("1: 7") << 1 << 7 << false << "Ice cannon (up)";
+    QTest::newRow("1: 8") << 1 << 8 << false << "Ice cannon (down)";
+    QTest::newRow("1: 9") << 1 << 9 << true << "Ice cannon (up-left)";
+    QTest::newRow("1: 10") << 1 << 10 << false << "Rope";
+    QTest::newRow("1: 11") << 1 << 11 << false << "";
+    QTest::newRow("2: start") << 2 << 0 << false << "Player start";
+    QTest::newRow("2: 1") << 2 << 1 << false << "Vorticon";
+    QTest::newRow("2: 2") << 2 << 2 << false << "Vorticon youth";
+    QTest::newRow("2: 3") << 2 << 3 << false << "Vorticon Elite";
+    QTest::newRow("2: 4") << 2 << 4 << false << "Scrub";
+    QTest::newRow("2: 5") << 2 << 5 << false << "Guard robot";
+    QTest::newRow("2: 6") << 2 << 6 << false << "Horizontal platform";
+    QTest::newRow("2: 7") << 2 << 7 << false << "Spark";
+    QTest::newRow("2: 8") << 2 << 8 << false << "";
+    QTest::newRow("3: map position") << 3 << 0 << true << "Player's map position";
+    QTest::newRow("3: 1") << 3 << 1 << false << "Vorticon";
+    QTest::newRow("3: 2") << 3 << 2 << false << "Vorticon youth";
+    QTest::newRow("3: 3") << 3 << 3 << false << "Vorticon Mother";
+    QTest::newRow("3: 4") << 3 << 4 << false << "Meep";
+    QTest::newRow("3: 5") << 3 << 5 << false << "Vorticon Ninja";
+    QTest::newRow("3: 6") << 3 << 6 << false << "Foob";
+    QTest::newRow("3: 7") << 3 << 7 << false << "Ball";
+    QTest::newRow("3: 8") << 3 << 8 << false << "Jack";
+    QTest::newRow("3: 9") << 3 << 9 << false << "Horizontal platform";
+    QTest::newRow("3: 10") << 3 << 10 << false << "Vertical platform";
+    QTest::newRow("3: 11") << 3 << 11 << false << "Jumping Vorticon";
+    QTest::newRow("3: 12") << 3 << 12 << false << "Mortimer sparks";
+    QTest::newRow("3: 13") << 3 << 13 << false << "Mortimer heart";
+    QTest::newRow("3: 14") << 3 << 14 << false << "Auto-raygun (horizontal)";
+    QTest::newRow("3: 15") << 3 << 15 << false << "Auto-raygun (vertical)";
+    QTest::newRow("3: 16") << 3 << 16 << false << "Mortimer's arms";
+    QTest::newRow("3: 17") << 3 << 17 << false << "Mortimer's left leg";
+    QTest::newRow("3: 18") << 3 << 18 << false << "Mortimer's right leg";
+    QTest::newRow("3: 19") << 3 << 19 << false << "";
+    QTest::newRow("3: -1") << 3 << -1 << true << "";
+    QTest::newRow("episode 0") << 0 << 0 << false << "";
+    QTest::newRow("episode 4") << 4 << 1 << false << "";
+}
+
+void tst_InfoValues::spriteNames() {
+    QFETCH(int, episode);
+    QFETCH(int, sprite);
+    QFETCH(bool, map);
+    QFETCH(QString, name);
+    QCOMPARE(SpriteCatalogue::SpriteName(episode, sprite, map), name);
+}
+
+void tst_InfoValues::everySpriteHasAName() {
+    for (int episode = 1; episode <= 3; ++episode) {
+        const int count = SpriteCatalogue::Count(episode);
+        for (int sprite = 0; sprite < count; ++sprite)
+            QVERIFY(!SpriteCatalogue::SpriteName(episode, sprite).isEmpty());
+        QVERIFY(SpriteCatalogue::SpriteName(episode, count).isEmpty());
+    }
+}
+
+void tst_InfoValues::overlayOnTheCanvas() {
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 60, 40, 1, 80);
+    window->m_Level.SetInfo(3, 2, 12);
+    window->m_Level.SetInfo(5, 2, qint16(0x8003));
+    window->m_Level.SetInfo(7, 4, 255);
+    window->RedrawEdit();
+    const QImage plain = window->picEdit->surface().image().copy();
+    QVERIFY(!window->m_ShowInfoValues);
+    QVERIFY(window->mnuViewInfoValues->isCheckable());
+    QVERIFY(!window->mnuViewInfoValues->isChecked());
+
+    window->mnuViewInfoValues->trigger();
+    QVERIFY(window->m_ShowInfoValues);
+    const QImage marked = window->picEdit->surface().image().copy();
+    // Only the three cells change: from "12" one pixel inside cell (3, 2)
+    // to the bottom-right of "255" (13 x 7 pixels) in cell (7, 4).
+    QCOMPARE(difference(plain, marked),
+             QRect(QPoint(3 * 16 + 1, 2 * 16 + 1), QPoint(7 * 16 + 13, 4 * 16 + 7)));
+    // The blocker's "0x" over "8003" is 17 pixels wide: one outline column
+    // reaches into the next cell, no further.
+    QCOMPARE(difference(plain.copy(5 * 16, 2 * 16, 32, 16), marked.copy(5 * 16, 2 * 16, 32, 16)),
+             QRect(0, 1, 17, 13));
+    // "12" in white on black, one pixel inside its cell: the top of the
+    // "1" and the top row of the "2".
+    const QRgb white = 0xFFFFFFFF, black = 0xFF000000;
+    QCOMPARE(marked.pixel(3 * 16 + 3, 2 * 16 + 2), white);
+    QCOMPARE(marked.pixel(3 * 16 + 2, 2 * 16 + 2), black);
+    for (int x = 6; x <= 8; ++x)
+        QCOMPARE(marked.pixel(3 * 16 + x, 2 * 16 + 2), white);
+    // The same drawing as the overlay on its own over the level's drawing.
+    Surface expected(plain.width(), plain.height());
+    expected.image() = plain;
+    InfoOverlay::Draw(expected, window->m_Level, 0, 0, 16, 16);
+    QCOMPARE(marked, expected.image());
+
+    // Scrolling and zooming keep the texts on their cells.
+    window->scrEditX->setValue(2);
+    QCOMPARE(window->picEdit->surface().image().pixel(1 * 16 + 3, 2 * 16 + 2), white);
+    window->scrEditX->setValue(0);
+    window->mnuViewZoomIn_Click();
+    QCOMPARE(window->picEdit->surface().image().pixel(3 * 32 + 3, 2 * 32 + 2), white);
+    window->mnuView1xZoom_Click();
+
+    // Another window has its own choice.
+    auto other = editortest::newWindow(host, 30, 20, 1, 80);
+    QVERIFY(!other->m_ShowInfoValues);
+    QVERIFY(!other->mnuViewInfoValues->isChecked());
+
+    // Off again: the canvas is as before.
+    window->mnuViewInfoValues->trigger();
+    QVERIFY(!window->m_ShowInfoValues);
+    QCOMPARE(window->picEdit->surface().image(), plain);
+}
+
+void tst_InfoValues::placeValuesFromTheBox() {
+    QTemporaryDir dir;
+    EditorTestHost host;
+    Level level;
+    level.Create(30, 20, 1, 80);
+    auto window = openSaved(host, dir, level, "LEVEL80.CK1");
+    QVERIFY(window);
+    window->SetSelectedSprite(4);
+    QTest::mouseClick(window->optMode[1], Qt::LeftButton);
+    QCOMPARE(window->m_Mode, qint16(1));
+
+    typeValue(*window, "0x8003");
+    QCOMPARE(window->txtInfoValue->text(), QStringLiteral("0x8003"));
+    QVERIFY(!shownAsInvalid(*window));
+    clickCell(*window, 4, 3);
+    QCOMPARE(window->m_Level.Info(4, 3), qint16(0x8003));
+
+    // A drag writes the value into every cell it passes.
+    typeValue(*window, "12");
+    QTest::mousePress(window->picEdit, Qt::LeftButton, {}, showCell(*window, 5, 3));
+    QTest::mouseEvent(QTest::MouseMove, window->picEdit, Qt::NoButton, {}, QPoint(6 * 16 + 8, 56));
+    QTest::mouseEvent(QTest::MouseMove, window->picEdit, Qt::NoButton, {}, QPoint(7 * 16 + 8, 56));
+    QTest::mouseRelease(window->picEdit, Qt::LeftButton, {}, QPoint(7 * 16 + 8, 56));
+    for (int x = 5; x <= 7; ++x)
+        QCOMPARE(window->m_Level.Info(x, 3), qint16(12));
+    // The right button still erases.
+    clickCell(*window, 7, 3, Qt::RightButton);
+    QCOMPARE(window->m_Level.Info(7, 3), qint16(0));
+
+    // An empty box places the selected sprite again.
+    typeValue(*window, QString());
+    QVERIFY(window->txtInfoValue->text().isEmpty());
+    clickCell(*window, 8, 3);
+    QCOMPARE(window->m_Level.Info(8, 3), qint16(4));
+
+    // A text that is no value is shown as such and never placed.
+    for (const char* bad : {"0x1FFFF", "40000", "abc"}) {
+        typeValue(*window, QString::fromLatin1(bad));
+        QVERIFY2(shownAsInvalid(*window), bad);
+        clickCell(*window, 9, 3);
+        QCOMPARE(window->m_Level.Info(9, 3), qint16(4));
+        window->m_Level.SetInfo(9, 3, 0);
+    }
+    typeValue(*window, "-32768");
+    QVERIFY(!shownAsInvalid(*window));
+    clickCell(*window, 10, 3);
+    QCOMPARE(window->m_Level.Info(10, 3), qint16(-32768));
+
+    // Saved and read back: the words themselves.
+    QVERIFY(window->mnuFileSave_Click());
+    Level saved;
+    QVERIFY(saved.Load(dir.filePath("LEVEL80.CK1")).ok);
+    QCOMPARE(quint16(saved.Info(4, 3)), quint16(0x8003));
+    QCOMPARE(saved.Info(5, 3), qint16(12));
+    QCOMPARE(saved.Info(6, 3), qint16(12));
+    QCOMPARE(saved.Info(7, 3), qint16(0));
+    QCOMPARE(saved.Info(8, 3), qint16(4));
+    QCOMPARE(saved.Info(9, 3), qint16(0));
+    QCOMPARE(quint16(saved.Info(10, 3)), quint16(0x8000));
+    int nonZero = 0;
+    for (qint16 v : saved.InfoPlane())
+        nonZero += v != 0;
+    QCOMPARE(nonZero, 5);
+}
+
+void tst_InfoValues::boxOnlyInSpriteMode() {
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 30, 20, 1, 1);
+    QVERIFY(!window->txtInfoValue->isEnabled());
+    QTest::mouseClick(window->optMode[1], Qt::LeftButton);
+    QVERIFY(window->txtInfoValue->isEnabled());
+    typeValue(*window, "77");
+    QTest::mouseClick(window->optMode[0], Qt::LeftButton);
+    QVERIFY(!window->txtInfoValue->isEnabled());
+    // Tile mode paints tiles; the value waits for sprite mode.
+    window->SetSelectedTile(0, 9);
+    clickCell(*window, 4, 4);
+    QCOMPARE(window->m_Level.Tile(4, 4), qint16(9));
+    QCOMPARE(window->m_Level.Info(4, 4), qint16(0));
+    // Enter hands the keyboard back to the window.
+    QTest::mouseClick(window->optMode[1], Qt::LeftButton);
+    window->txtInfoValue->setFocus();
+    QTest::keyClick(window->txtInfoValue, Qt::Key_Return);
+    QVERIFY(!window->txtInfoValue->hasFocus());
+    clickCell(*window, 4, 4);
+    QCOMPARE(window->m_Level.Info(4, 4), qint16(77));
+}
+
+void tst_InfoValues::pickIntoTheBox() {
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 30, 20, 1, 80);
+    Level& level = window->m_Level;
+    level.SetInfo(2, 2, qint16(0x8003));
+    level.SetInfo(3, 2, 20);
+    level.SetInfo(4, 2, -5);
+    level.SetInfo(5, 2, 3);
+    level.SetInfo(6, 2, 255);
+    level.SetInfo(7, 2, 1000);
+    QTest::mouseClick(window->optMode[1], Qt::LeftButton);
+    window->SetSelectedSprite(4);
+
+    clickCell(*window, 2, 2, Qt::LeftButton, Qt::ControlModifier);
+    QCOMPARE(window->txtInfoValue->text(), QStringLiteral("0x8003"));
+    QCOMPARE(window->m_SelectedSprite, qint16(4));
+    // The picked value is what the left button places now.
+    clickCell(*window, 10, 10);
+    QCOMPARE(level.Info(10, 10), qint16(0x8003));
+
+    // A value above the episode's sprites: into the box, and the sprite
+    // selection takes it as well, as a pick always did.
+    clickCell(*window, 3, 2, Qt::LeftButton, Qt::ControlModifier);
+    QCOMPARE(window->txtInfoValue->text(), QStringLiteral("20"));
+    QCOMPARE(window->m_SelectedSprite, qint16(20));
+    clickCell(*window, 4, 2, Qt::RightButton, Qt::ControlModifier);
+    QCOMPARE(window->txtInfoValue->text(), QStringLiteral("0xFFFB"));
+    QCOMPARE(window->m_SelectedSprite, qint16(20));
+    clickCell(*window, 7, 2, Qt::LeftButton, Qt::ControlModifier);
+    QCOMPARE(window->txtInfoValue->text(), QStringLiteral("0x03E8"));
+
+    // An empty cell changes nothing.
+    clickCell(*window, 12, 12, Qt::LeftButton, Qt::ControlModifier);
+    QCOMPARE(window->txtInfoValue->text(), QStringLiteral("0x03E8"));
+
+    // A sprite's value selects the sprite and empties the box, so that the
+    // sprite is what is placed next.
+    clickCell(*window, 5, 2, Qt::LeftButton, Qt::ControlModifier);
+    QCOMPARE(window->m_SelectedSprite, qint16(3));
+    QVERIFY(window->txtInfoValue->text().isEmpty());
+    clickCell(*window, 11, 10);
+    QCOMPARE(level.Info(11, 10), qint16(3));
+    typeValue(*window, "99");
+    clickCell(*window, 6, 2, Qt::LeftButton, Qt::ControlModifier);
+    QCOMPARE(window->m_SelectedSprite, qint16(0));
+    QVERIFY(window->txtInfoValue->text().isEmpty());
+    clickCell(*window, 12, 10);
+    QCOMPARE(level.Info(12, 10), qint16(255));
+
+    // Picking in tile mode leaves the box alone.
+    typeValue(*window, "42");
+    QTest::mouseClick(window->optMode[0], Qt::LeftButton);
+    clickCell(*window, 2, 2, Qt::LeftButton, Qt::ControlModifier);
+    QCOMPARE(window->txtInfoValue->text(), QStringLiteral("42"));
+}
+
+void tst_InfoValues::tooltips() {
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 30, 20, 1, 1);
+    QCOMPARE(window->SpriteTip(0), QStringLiteral("Player start (255)"));
+    QCOMPARE(window->SpriteTip(1), QStringLiteral("Yorp (1)"));
+    QCOMPARE(window->SpriteTip(10), QStringLiteral("Rope (10)"));
+    QCOMPARE(window->SpriteTip(11), QString());
+    QCOMPARE(window->SpriteTip(-1), QString());
+
+    // Holding the sprite picker and moving over the selector names the
+    // sprite under the pointer.
+    const QPoint centre(window->cmdSprites->width() / 2, window->cmdSprites->height() / 2);
+    QTest::mousePress(window->cmdSprites, Qt::LeftButton, {}, centre);
+    QVERIFY(window->picSpriteSelector->isVisible());
+    const QPoint yorp = selectorPointOf(*window, 1);
+    QVERIFY(yorp.x() >= 0);
+    const QPoint onButton = window->cmdSprites->mapFrom(window.get(), yorp);
+    QTest::mouseEvent(QTest::MouseMove, window->cmdSprites, Qt::NoButton, {}, onButton);
+    QCOMPARE(window->m_SelectedSprite, qint16(1));
+    QCOMPARE(QToolTip::text(), QStringLiteral("Yorp (1)"));
+    const QPoint tank = window->cmdSprites->mapFrom(window.get(), selectorPointOf(*window, 5));
+    QTest::mouseEvent(QTest::MouseMove, window->cmdSprites, Qt::NoButton, {}, tank);
+    QCOMPARE(QToolTip::text(), QStringLiteral("Tank robot (5)"));
+
+    // A tooltip request over the selector itself gives the same names.
+    const QPoint local = window->picSpriteSelector->mapFrom(window.get(), yorp);
+    QHelpEvent help(QEvent::ToolTip, local, window->picSpriteSelector->mapToGlobal(local));
+    QApplication::sendEvent(window->picSpriteSelector, &help);
+    QCOMPARE(QToolTip::text(), QStringLiteral("Yorp (1)"));
+    QTest::mouseRelease(window->cmdSprites, Qt::LeftButton, {}, tank);
+    QVERIFY(!window->picSpriteSelector->isVisible());
+    QCOMPARE(window->m_SelectedSprite, qint16(5));
+
+    // The selected-sprite box names its sprite; on the map, sprite 0 is the
+    // player's position.
+    window->m_Level.SetNumber(80);
+    window->SetSelectedSprite(0);
+    QHelpEvent boxHelp(QEvent::ToolTip, QPoint(5, 5),
+                       window->picSelectedSprite->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(window->picSelectedSprite, &boxHelp);
+    QCOMPARE(QToolTip::text(), QStringLiteral("Player's map position (255)"));
+    QToolTip::hideText();
+}
+
+void tst_InfoValues::realMapEntrancesAndBlockers() {
+    GM_REQUIRE_REAL_DATA();
+    QTemporaryDir dir;
+    const QString file = dir.filePath("LEVEL80.CK1");
+    QVERIFY(QFile::copy(realDataDir() + "/LEVEL80.CK1", file));
+    QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner));
+    EditorTestHost host;
+    auto window = editortest::openWindow(host, file);
+    QVERIFY(window);
+    const Level original = window->m_Level;
+    QCOMPARE(original.Width(), qint16(70));
+
+    struct Found {
+        int x, y;
+        qint16 value;
+    };
+    QVector<Found> values;
+    for (int y = 0; y < original.Height(); ++y)
+        for (int x = 0; x < original.Width(); ++x)
+            if (original.Info(x, y) != 0)
+                values.push_back({x, y, original.Info(x, y)});
+    QVERIFY(values.size() > 20);
+
+    // Seen: with the overlay on, every cell that holds a value changes.
+    QTest::mouseClick(window->optMode[1], Qt::LeftButton);
+    for (const Found& f : values) {
+        const QPoint middle = showCell(*window, f.x, f.y);
+        const QRect cell(middle - QPoint(Cell / 2, Cell / 2), QSize(Cell, Cell));
+        window->mnuViewInfoValues->setChecked(false);
+        window->mnuViewInfoValues_Click();
+        const QImage plain = window->picEdit->surface().image().copy(cell);
+        window->mnuViewInfoValues->setChecked(true);
+        window->mnuViewInfoValues_Click();
+        QVERIFY2(window->picEdit->surface().image().copy(cell) != plain,
+                 qPrintable(QStringLiteral("%1, %2").arg(f.x).arg(f.y)));
+    }
+
+    // Edited: each value picked with Ctrl and placed on an empty cell of the
+    // top rows, and each blocker typed as the overlay shows it.
+    int column = 0;
+    for (const Found& f : values) {
+        clickCell(*window, f.x, f.y, Qt::LeftButton, Qt::ControlModifier);
+        clickCell(*window, column, 0);
+        QCOMPARE(window->m_Level.Info(column, 0), f.value);
+        ++column;
+        if (quint16(f.value) >= 0x8000) {
+            typeValue(*window, InfoOverlay::Text(f.value));
+            clickCell(*window, column, 1);
+            QCOMPARE(window->m_Level.Info(column, 1), f.value);
+            typeValue(*window, QString());
+        }
+    }
+    // A new blocker for level 16, typed in decimal.
+    typeValue(*window, QString::number(qint16(0x8010)));
+    clickCell(*window, 69, 72);
+    QVERIFY(window->mnuFileSave_Click());
+
+    Level saved;
+    QVERIFY(saved.Load(file).ok);
+    QCOMPARE(quint16(saved.Info(69, 72)), quint16(0x8010));
+    int placed = 0;
+    for (const Found& f : values) {
+        QCOMPARE(saved.Info(f.x, f.y), f.value);
+        QCOMPARE(saved.Info(placed, 0), f.value);
+        ++placed;
+    }
+    QCOMPARE(saved.TilePlane(), original.TilePlane());
+}
+
+QTEST_MAIN(tst_InfoValues)
+#include "tst_InfoValues.moc"
