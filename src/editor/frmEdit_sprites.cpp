@@ -7,6 +7,7 @@
 #include "VbMath.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -91,6 +92,9 @@ void frmEdit::PickSpriteAt(int x, int y) {
     if (sprite < 0)
         return;
     SetSelectedSprite(static_cast<qint16>(sprite));
+    // A sprite chosen in the palette is what the left button places next,
+    // not a value left in the tool bar's box.
+    txtInfoValue->clear();
 }
 
 int frmEdit::SpriteAt(int x, int y) const {

@@ -463,6 +463,14 @@ void tst_InfoValues::tooltips() {
     QVERIFY(!window->picSpriteSelector->isVisible());
     QCOMPARE(window->m_SelectedSprite, qint16(5));
 
+    // A sprite chosen in the palette replaces a value in the box.
+    typeValue(*window, "0x8001");
+    QTest::mousePress(window->cmdSprites, Qt::LeftButton, {}, centre);
+    QTest::mouseRelease(window->cmdSprites, Qt::LeftButton, {}, tank);
+    QVERIFY(window->txtInfoValue->text().isEmpty());
+    clickCell(*window, 3, 3);
+    QCOMPARE(window->m_Level.Info(3, 3), qint16(5));
+
     // The selected-sprite box names its sprite; on the map, sprite 0 is the
     // player's position.
     window->m_Level.SetNumber(80);
