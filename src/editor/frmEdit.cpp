@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include <functional>
 
@@ -218,7 +219,11 @@ frmEdit::frmEdit(EditorHost& host, QWidget* parent) : QWidget(parent), m_Host(ho
     UpdateCaption();
 }
 
-frmEdit::~frmEdit() = default;
+frmEdit::~frmEdit() {
+    // The undo stack, a child, empties itself when it is destroyed, after
+    // this window's own part is gone: it must not report that to the window.
+    m_UndoStack->disconnect(this);
+}
 
 void frmEdit::CreateControls() {
     picEditHolder = new PictureBox(this);
