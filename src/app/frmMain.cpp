@@ -3,18 +3,17 @@
 #include "GameGraphicsSource.h"
 #include "GraphicsFolder.h"
 #include "Level.h"
+#include "MainStatusBar.h"
 #include "Prompts.h"
+#include "RecentFiles.h"
+#include "RecentFilesMenu.h"
 #include "SpriteCatalogue.h"
 #include "Utils.h"
+#include "WindowMenu.h"
 #include "cCommonDialog.h"
 #include "frmEdit.h"
 #include "frmProperties.h"
 #include "frmSetPaths.h"
-
-#include "MainStatusBar.h"
-#include "RecentFiles.h"
-#include "RecentFilesMenu.h"
-#include "WindowMenu.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
