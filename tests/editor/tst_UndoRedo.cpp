@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -77,6 +78,7 @@ class tst_UndoRedo : public QObject {
     Q_OBJECT
 private slots:
     void editMenu();
+    void shortcutKeys();
     void dragsUndoAndRedoBothPlanes();
     void spritePlacementAndErasure();
     void pressesThatChangeNothingMakeNoStep();
@@ -122,6 +124,29 @@ void tst_UndoRedo::editMenu() {
     QVERIFY(!w->mnuEditUndo->isEnabled());
     QCOMPARE(w->mnuEditRedo->text(), QStringLiteral("&Redo Paint"));
     QVERIFY(w->mnuEditRedo->isEnabled());
+}
+
+// The keys work once the menu is in the window's menu bar, as the main
+// window puts it there.
+void tst_UndoRedo::shortcutKeys() {
+    Setup w;
+    auto* bar = new QMenuBar(w.window.get());
+    for (QMenu* menu : w->Menus())
+        bar->addMenu(menu);
+    bar->show();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+    paintDrag(*w, Qt::LeftButton, {{3, 3}});
+    paintDrag(*w, Qt::LeftButton, {{4, 3}});
+    QTest::keyClick(w->picEdit, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w->m_Level.Tile(4, 3), qint16(143));
+    QTest::keyClick(w->picEdit, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w->m_Level.Tile(3, 3), qint16(143));
+    QTest::keyClick(w->picEdit, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(w->m_Level.Tile(3, 3), qint16(7));
+    QTest::keyClick(w->picEdit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(w->m_Level.Tile(4, 3), qint16(7));
+    QCOMPARE(w->m_UndoStack->index(), 2);
 }
 
 void tst_UndoRedo::dragsUndoAndRedoBothPlanes() {
