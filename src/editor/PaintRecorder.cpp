@@ -59,10 +59,14 @@ std::vector<CellChange> PaintRecorder::Finish(const Level& level) {
         AppendDifferences(changes, CellChange::TilePlane, m_Width, m_Tiles, level.TilePlane());
         AppendDifferences(changes, CellChange::InfoPlane, m_Width, m_Infos, level.InfoPlane());
     }
+    Cancel();
+    return changes;
+}
+
+void PaintRecorder::Cancel() {
     m_Open = false;
     m_Tiles = {};
     m_Infos = {};
     m_Differs = {};
     m_DifferingCells = 0;
-    return changes;
 }

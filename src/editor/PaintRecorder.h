@@ -24,6 +24,8 @@ public:
     // start, tile plane first, row by row. Empty when nothing changed or
     // when the level no longer has the size it had at Begin.
     std::vector<CellChange> Finish(const Level& level);
+    // Ends the drag without a result.
+    void Cancel();
 
 private:
     bool m_Open = false;

@@ -449,6 +449,7 @@ void frmEdit::SetSprites(const SpriteSet& sprites) {
 
 void frmEdit::NewLevel(qint16 w, qint16 h, qint16 episode, qint16 levelnum) {
     m_Level = Level();
+    ResetUndo();
     m_Level.Create(w, h, episode, levelnum);
     m_Modified = false;
     m_FileName.clear();
@@ -457,6 +458,7 @@ void frmEdit::NewLevel(qint16 w, qint16 h, qint16 episode, qint16 levelnum) {
 
 IoResult frmEdit::LoadLevel(const QString& fileName) {
     m_Level = Level();
+    ResetUndo();
     const IoResult result = m_Level.Load(fileName);
     if (!result)
         return result;

@@ -247,6 +247,8 @@ public:
     // as after Level, Properties; marks the level modified.
     void ApplyLevelState(const LevelState& state);
     void UpdateUndoActions();
+    // A new level in the window: no steps of the old one, no drag.
+    void ResetUndo();
 
     // ---- Wheel and keys on the canvas (frmEdit_navigation.cpp) ----
     Navigation::WheelState m_Wheel;

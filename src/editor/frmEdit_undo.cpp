@@ -68,6 +68,12 @@ void frmEdit::mnuEditRedo_Click() {
     m_UndoStack->redo();
 }
 
+void frmEdit::ResetUndo() {
+    m_PaintRecorder.Cancel();
+    m_UndoStack->clear();
+    UpdateUndoActions();
+}
+
 // ---- Press-and-drag on the canvas ----
 
 void frmEdit::BeginPaintStep() {

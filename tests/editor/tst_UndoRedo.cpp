@@ -90,6 +90,7 @@ private slots:
     void propertiesResizeAndUndo();
     void propertiesUnchangedMakesNoStep();
     void saveKeepsTheStack();
+    void aNewLevelStartsAFreshStack();
 };
 
 void tst_UndoRedo::editMenu() {
@@ -438,6 +439,21 @@ void tst_UndoRedo::saveKeepsTheStack() {
     w->mnuEditRedo->trigger();
     QCOMPARE(w->m_Level.Tile(2, 2), qint16(7));
     QVERIFY(w->m_Modified);
+}
+
+void tst_UndoRedo::aNewLevelStartsAFreshStack() {
+    Setup w;
+    paintDrag(*w, Qt::LeftButton, {{2, 2}});
+    // Replaced in the middle of a drag: neither the old step nor the drag
+    // may act on the new level.
+    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(5, 5));
+    w->NewLevel(100, 60, 1, 1);
+    const Level fresh = w->m_Level;
+    QCOMPARE(w->m_UndoStack->count(), 0);
+    QVERIFY(!w->mnuEditUndo->isEnabled());
+    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(5, 5));
+    QCOMPARE(w->m_UndoStack->count(), 0);
+    QVERIFY(w->m_Level == fresh);
 }
 
 QTEST_MAIN(tst_UndoRedo)
