@@ -271,7 +271,10 @@ frmEdit* frmMain::OpenEditor(int episode, const std::function<IoResult(frmEdit&)
     // The recent files are offered in every File menu.
     editor->mnuFile->insertMenu(editor->mnuFileSave, mnuFileRecent);
     mdiArea->addSubWindow(subWindow);
-    subWindow->resize(640, 480);
+    // Most of the area, so that a level shows as much as the frame allows;
+    // never below a comfortable size.
+    const QSize area = mdiArea->viewport()->size();
+    subWindow->resize(qMax(640, area.width() * 9 / 10), qMax(480, area.height() * 9 / 10));
     subWindow->show();
     editor->Display();
     mdiArea->setActiveSubWindow(subWindow);

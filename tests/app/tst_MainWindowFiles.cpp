@@ -579,6 +579,10 @@ void MainWindowFilesTest::statusBarShowsTheCellUnderThePointer() {
 
     window->OpenFiles({demoLevel("LEVEL01.CK1")});
     frmEdit* editor = window->Editors().front();
+    // A canvas whose width is no whole number of cells, so that at the end
+    // of the scroll range part of a column past the level shows.
+    editor->parentWidget()->resize(641, 481);
+    QCoreApplication::processEvents();
     QCOMPARE(status->Editor(), editor);
     QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 100%"));
     QVERIFY(status->lblCell->text().isEmpty());
