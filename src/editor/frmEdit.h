@@ -186,6 +186,9 @@ public:
 
     // ---- Level, Properties (frmEdit_properties.cpp) ----
     void mnuLevelProperties_Click();
+    // After new sets and a new level size: the layout, the scroll ranges
+    // and every view drawn from the sets or the level, again.
+    void RelayoutAfterNewSets();
 
     // ---- Info values (frmEdit_info.cpp) ----
     // View, "Show &Info Values": every non-zero info value is written over

@@ -50,6 +50,12 @@ void frmEdit::mnuLevelProperties_Click() {
     if (dialog.chkMapLevel->isChecked())
         m_Level.SetNumber(MapLevelNumber);
 
+    RelayoutAfterNewSets();
+    // One undo step, when the level really changed.
+    RecordPropertiesStep(before);
+}
+
+void frmEdit::RelayoutAfterNewSets() {
     Form_Resize();
     picEditHolder_Resize();
     // The selectors' scroll ranges follow the new sets' counts and sizes.
@@ -62,6 +68,4 @@ void frmEdit::mnuLevelProperties_Click() {
     picSelectedTile_Paint(0);
     picSelectedTile_Paint(1);
     picSelectedSprite_Paint();
-    // One undo step, when the level really changed.
-    RecordPropertiesStep(before);
 }

@@ -127,14 +127,6 @@ void frmEdit::ApplyLevelState(const LevelState& state) {
     // drawn from the sets or the level.
     SetTiles(state.tiles);
     SetSprites(state.sprites);
-    Form_Resize();
-    picEditHolder_Resize();
-    picTileSelector_Resize();
-    picSpriteSelector_Resize();
-    RedrawEdit();
-    picTiles_Paint();
-    picSelectedTile_Paint(0);
-    picSelectedTile_Paint(1);
-    picSelectedSprite_Paint();
+    RelayoutAfterNewSets();
     m_Modified = true;
 }

@@ -2,6 +2,7 @@
 
 #include "BitmapSource.h"
 #include "FolderBitmapSource.h"
+#include "Rounding.h"
 #include "SpriteCatalogue.h"
 #include "Surface.h"
 
@@ -13,16 +14,6 @@ namespace {
 const Picture& emptyPicture() {
     static const Picture empty = makePicture(QImage());
     return empty;
-}
-
-double roundHalfEven(double v) {
-    const double down = std::floor(v);
-    const double rest = v - down;
-    if (rest > 0.5)
-        return down + 1;
-    if (rest < 0.5)
-        return down;
-    return std::fmod(down, 2.0) == 0 ? down : down + 1;
 }
 
 qint16 toInt16(double v) {

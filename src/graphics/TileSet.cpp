@@ -1,6 +1,7 @@
 #include "TileSet.h"
 
 #include "FolderBitmapSource.h"
+#include "Rounding.h"
 #include "Surface.h"
 
 #include <QImage>
@@ -16,16 +17,6 @@ namespace {
 constexpr qint64 MaxScaledSheetPixels = qint64(1) << 22;
 // Tiles larger than this are never drawn from a scaled copy.
 constexpr double MaxCachedTileSize = 1 << 16;
-
-double roundHalfEven(double v) {
-    const double down = std::floor(v);
-    const double rest = v - down;
-    if (rest > 0.5)
-        return down + 1;
-    if (rest < 0.5)
-        return down;
-    return std::fmod(down, 2.0) == 0 ? down : down + 1;
-}
 
 qint32 pixelsToTiles(int pixels, double tileSize) {
     const double size = roundHalfEven(tileSize);
