@@ -1,6 +1,5 @@
 #include "frmMain.h"
 
-#include "GameGraphicsSource.h"
 #include "GraphicsFolder.h"
 #include "Level.h"
 #include "MainStatusBar.h"
@@ -176,22 +175,7 @@ bool frmMain::LoadTileSets() {
     for (TileSet& set : m_TileSets)
         set = TileSet();
     for (int i = 0; i < 3; ++i) {
-        const int episode = i + 1;
-        if (GraphicsFolder::Classify(m_Paths[i], episode) == GraphicsFolder::Kind::GameFiles) {
-            // A game folder: the sheet is made from the game's files.
-            GameGraphicsSource source(m_Paths[i], episode);
-            QImage sheet;
-            const IoResult loaded = source.Load(SpriteCatalogue::TileSheetName(episode), sheet);
-            if (!loaded) {
-                m_GameFilesError = loaded.error;
-                return false;
-            }
-            m_TileSets[i].LoadFromImage(sheet);
-            continue;
-        }
-        const QString file =
-            m_Paths[i] + QLatin1Char('/') + SpriteCatalogue::TileSheetName(episode);
-        if (!m_TileSets[i].LoadFromBitmap(file))
+        if (!Remember(GraphicsFolder::LoadTiles(m_Paths[i], i + 1, m_TileSets[i]), i))
             return false;
     }
     return true;
@@ -201,23 +185,17 @@ bool frmMain::LoadSpriteSets() {
     for (SpriteSet& set : m_SpriteSets)
         set = SpriteSet();
     for (int i = 0; i < 3; ++i) {
-        const int episode = i + 1;
-        if (GraphicsFolder::Classify(m_Paths[i], episode) == GraphicsFolder::Kind::GameFiles) {
-            GameGraphicsSource source(m_Paths[i], episode);
-            const IoResult loaded =
-                m_SpriteSets[i].LoadFromSource(qint16(episode), source, picDest);
-            if (!loaded) {
-                m_GameFilesError = loaded.error;
-                return false;
-            }
-            continue;
-        }
-        const QString base =
-            m_Paths[i] + QLatin1Char('/') + SpriteCatalogue::SpriteBaseName(episode);
-        if (!m_SpriteSets[i].LoadFromBitmaps(base, picDest))
+        if (!Remember(GraphicsFolder::LoadSprites(m_Paths[i], i + 1, m_SpriteSets[i], picDest), i))
             return false;
     }
     return true;
+}
+
+bool frmMain::Remember(const IoResult& loaded, int index) {
+    if (!loaded &&
+        GraphicsFolder::Classify(m_Paths[index], index + 1) == GraphicsFolder::Kind::GameFiles)
+        m_GameFilesError = loaded.error;
+    return loaded.ok;
 }
 
 void frmMain::LoadGraphics() {

@@ -113,6 +113,9 @@ private:
     frmEdit* OpenEditor(int episode, const std::function<IoResult(frmEdit&)>& fill);
     bool LoadTileSets();
     bool LoadSpriteSets();
+    // Passes on whether a set loaded, keeping the reason when the set came
+    // from a folder of the game's own files.
+    bool Remember(const IoResult& loaded, int index);
     // Why loading from a folder of the game's own files failed; empty when
     // the last failure, if any, was a folder of exported bitmaps.
     QString m_GameFilesError;

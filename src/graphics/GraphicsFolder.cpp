@@ -2,7 +2,12 @@
 
 #include "FolderBitmapSource.h"
 #include "GameGraphics.h"
+#include "GameGraphicsSource.h"
 #include "SpriteCatalogue.h"
+#include "SpriteSet.h"
+#include "TileSet.h"
+
+#include <QImage>
 
 GraphicsFolder::Kind GraphicsFolder::Classify(const QString& folder, int episode) {
     if (folder.isEmpty())
@@ -24,4 +29,26 @@ QString GraphicsFolder::Describe(Kind kind) {
         break;
     }
     return QString();
+}
+
+IoResult GraphicsFolder::LoadTiles(const QString& folder, int episode, TileSet& tiles) {
+    if (Classify(folder, episode) == Kind::GameFiles) {
+        GameGraphicsSource source(folder, episode);
+        QImage sheet;
+        const IoResult loaded = source.Load(SpriteCatalogue::TileSheetName(episode), sheet);
+        if (loaded)
+            tiles.LoadFromImage(sheet);
+        return loaded;
+    }
+    return tiles.LoadFromBitmap(folder + QLatin1Char('/') +
+                                SpriteCatalogue::TileSheetName(episode));
+}
+
+IoResult GraphicsFolder::LoadSprites(const QString& folder, int episode, SpriteSet& sprites,
+                                     Surface& scratch) {
+    if (Classify(folder, episode) == Kind::GameFiles)
+        return sprites.LoadFromSource(qint16(episode), GameGraphicsSource(folder, episode),
+                                      scratch);
+    return sprites.LoadFromBitmaps(
+        folder + QLatin1Char('/') + SpriteCatalogue::SpriteBaseName(episode), scratch);
 }

@@ -1,6 +1,12 @@
 #pragma once
 
+#include "IoResult.h"
+
 #include <QString>
+
+class SpriteSet;
+class Surface;
+class TileSet;
 
 // An episode's graphics folder holds either the exported bitmaps or the
 // game's own graphics files (EGAHEAD, EGALATCH, EGASPRIT); the sets load
@@ -15,4 +21,13 @@ public:
 
     // A short description for the user ("exported bitmaps", ...).
     static QString Describe(Kind kind);
+
+    // Load an episode's tile set or sprite set from the folder, whichever
+    // kind it is: from the game's own files when it holds them and not the
+    // exported tile sheet, otherwise from the exported bitmaps
+    // ("<folder>/1til0000.bmp", "<folder>/1spr0000.bmp", ...). On failure
+    // the result names the file and says why.
+    static IoResult LoadTiles(const QString& folder, int episode, TileSet& tiles);
+    static IoResult LoadSprites(const QString& folder, int episode, SpriteSet& sprites,
+                                Surface& scratch);
 };

@@ -58,6 +58,7 @@ private slots:
     void exportWritesEveryBitmap();
     void levelsDrawAlike();
     void spritesDrawAlike();
+    void renderTakesEitherKindOfFolder();
     void exportRefusesBadInput();
 
 private:
@@ -134,6 +135,20 @@ void TestGameGraphicsSets::spritesDrawAlike() {
             }
         }
     }
+}
+
+void TestGameGraphicsSets::renderTakesEitherKindOfFolder() {
+    QTemporaryDir out;
+    const QString level = QDir(realDataDir()).filePath(QStringLiteral("LEVEL80.CK1"));
+    const QString fromGame = out.filePath(QStringLiteral("game.png"));
+    const QString fromBitmaps = out.filePath(QStringLiteral("bitmaps.png"));
+    Run run = runTool({"render", level, "-o", fromGame, "--graphics", realDataDir()});
+    QVERIFY2(run.code == 0, qPrintable(run.err));
+    run = runTool({"render", level, "-o", fromBitmaps, "--graphics", m_Exported.path()});
+    QVERIFY2(run.code == 0, qPrintable(run.err));
+    const QImage game(fromGame);
+    QCOMPARE(game.size(), QSize(70 * 16, 73 * 16));
+    QCOMPARE(game, QImage(fromBitmaps));
 }
 
 void TestGameGraphicsSets::exportRefusesBadInput() {

@@ -3,6 +3,7 @@
 // picture as a PNG. Handy for documentation and for checking the drawing
 // without a screen.
 
+#include "GraphicsFolder.h"
 #include "InfoOverlay.h"
 #include "Level.h"
 #include "SpriteCatalogue.h"
@@ -104,16 +105,15 @@ int runRender(const QStringList& args, QTextStream&, QTextStream& err) {
     if (level.Width() <= 0 || level.Height() <= 0)
         return fail(err, QStringLiteral("%1: the level has no cells").arg(options->level));
 
+    // The folder may hold exported bitmaps or the game's own graphics files.
     TileSet tiles;
-    const QString folder = options->graphics + QLatin1Char('/');
-    const IoResult tilesLoaded =
-        tiles.LoadFromBitmap(folder + SpriteCatalogue::TileSheetName(episode));
+    const IoResult tilesLoaded = GraphicsFolder::LoadTiles(options->graphics, episode, tiles);
     if (!tilesLoaded)
         return fail(err, tilesLoaded.error);
     SpriteSet sprites;
     Surface scratch;
     const IoResult spritesLoaded =
-        sprites.LoadFromBitmaps(folder + SpriteCatalogue::SpriteBaseName(episode), scratch);
+        GraphicsFolder::LoadSprites(options->graphics, episode, sprites, scratch);
     if (!spritesLoaded)
         return fail(err, spritesLoaded.error);
 
