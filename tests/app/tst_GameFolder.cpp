@@ -1,4 +1,5 @@
 // Pointing an episode at the game's own folder instead of exported bitmaps.
+#include "AppSandbox.h"
 #include "DemoGraphics.h"
 #include "ScriptedPrompts.h"
 #include "TestData.h"
@@ -37,9 +38,8 @@ private:
     }
 
     QTemporaryDir m_Demo;
-    std::unique_ptr<QTemporaryDir> m_Work;
-    std::unique_ptr<ScriptedPrompts> m_Prompts;
-    std::unique_ptr<ScopedPrompts> m_Installed;
+    std::unique_ptr<QTemporaryDir> m_Game;
+    AppSandbox m_Sandbox;
 };
 
 void GameFolderTest::initTestCase() {
@@ -49,25 +49,18 @@ void GameFolderTest::initTestCase() {
 }
 
 void GameFolderTest::init() {
-    m_Work = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_Work->isValid());
-    QDir(m_Work->path()).mkpath(QStringLiteral("program"));
-    QDir(m_Work->path()).mkpath(QStringLiteral("config"));
-    SetSettingsDirectoriesForTesting(m_Work->filePath(QStringLiteral("program")),
-                                     m_Work->filePath(QStringLiteral("config")));
-    m_Prompts = std::make_unique<ScriptedPrompts>();
-    m_Installed = std::make_unique<ScopedPrompts>(*m_Prompts);
+    m_Game = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_Game->isValid());
+    QVERIFY(m_Sandbox.Begin());
 }
 
 void GameFolderTest::cleanup() {
-    m_Installed.reset();
-    m_Prompts.reset();
-    SetSettingsDirectoriesForTesting(QString(), QString());
-    m_Work.reset();
+    m_Sandbox.End();
+    m_Game.reset();
 }
 
 QString GameFolderTest::gameFolder(const QString& damagedFile) {
-    const QString folder = m_Work->filePath(QStringLiteral("game"));
+    const QString folder = m_Game->path();
     QDir().mkpath(folder);
     for (const QString& name : {QStringLiteral("EGAHEAD.CK1"), QStringLiteral("EGALATCH.CK1"),
                                 QStringLiteral("EGASPRIT.CK1")}) {
@@ -106,13 +99,13 @@ void GameFolderTest::pathsDialogAcceptsAGameFolderForItsEpisodeOnly() {
     QVERIFY(!dialog.IsValidRow(1));
     dialog.cmdOK_Click();
     QVERIFY(dialog.Cancelled);
-    QCOMPARE(m_Prompts->messages.size(), size_t(1));
-    QCOMPARE(m_Prompts->messages.front().text, QStringLiteral("All paths must be valid!"));
+    QCOMPARE(m_Sandbox.prompts->messages.size(), size_t(1));
+    QCOMPARE(m_Sandbox.prompts->messages.front().text, QStringLiteral("All paths must be valid!"));
 
     dialog.txtPath[1]->setText(demoFolder(1));
     dialog.cmdOK_Click();
     QVERIFY(!dialog.Cancelled);
-    QCOMPARE(m_Prompts->messages.size(), size_t(1));
+    QCOMPARE(m_Sandbox.prompts->messages.size(), size_t(1));
 }
 
 void GameFolderTest::startUpLoadsTheSetsStraightFromTheGameFiles() {
@@ -125,10 +118,10 @@ void GameFolderTest::startUpLoadsTheSetsStraightFromTheGameFiles() {
     const QStringList before = QDir(game).entryList(QDir::Files);
 
     frmMain window;
-    window.SetProgramFolder(m_Work->filePath(QStringLiteral("program")));
+    window.SetProgramFolder(m_Sandbox.program->path());
     QVERIFY(window.Form_Load());
-    QVERIFY(m_Prompts->messages.empty());
-    QVERIFY(m_Prompts->shownDialogs.empty());
+    QVERIFY(m_Sandbox.prompts->messages.empty());
+    QVERIFY(m_Sandbox.prompts->shownDialogs.empty());
     QCOMPARE(window.TileSets(0).Count(), qint16(611));
     QCOMPARE(window.TileSets(0).TilesPerRow(), qint16(13));
     QCOMPARE(window.SpriteSets(0).Count(), qint16(11));
@@ -147,19 +140,19 @@ void GameFolderTest::damagedGameFileIsNamedInTheMessage() {
     QVERIFY(WriteSetting(QStringLiteral("Paths"), QStringLiteral("Keen 2"), demoFolder(1)));
     QVERIFY(WriteSetting(QStringLiteral("Paths"), QStringLiteral("Keen 3"), demoFolder(2)));
     // The paths dialog that follows the message is cancelled.
-    m_Prompts->dialogs.push_back([](QDialog& dialog) {
+    m_Sandbox.prompts->dialogs.push_back([](QDialog& dialog) {
         QTest::mouseClick(static_cast<frmSetPaths&>(dialog).cmdCancel, Qt::LeftButton);
     });
 
     frmMain window;
-    window.SetProgramFolder(m_Work->filePath(QStringLiteral("program")));
+    window.SetProgramFolder(m_Sandbox.program->path());
     window.Form_Load();
-    QCOMPARE(m_Prompts->messages.size(), size_t(1));
-    const QString text = m_Prompts->messages.front().text;
+    QCOMPARE(m_Sandbox.prompts->messages.size(), size_t(1));
+    const QString text = m_Sandbox.prompts->messages.front().text;
     QVERIFY(text.startsWith(QStringLiteral("One or more of the image paths did not contain the "
                                            "required images!\r\nPlease re-enter the paths.")));
     QVERIFY2(text.contains(QStringLiteral("egalatch.ck1"), Qt::CaseInsensitive), qPrintable(text));
-    QCOMPARE(m_Prompts->shownDialogs.size(), size_t(1));
+    QCOMPARE(m_Sandbox.prompts->shownDialogs.size(), size_t(1));
     QCOMPARE(window.TileSets(0).Count(), qint16(0));
 }
 

@@ -1,6 +1,7 @@
 // The main window's ways of opening levels besides File, Open (the command
 // line, drops, the recent files kept across runs), its Window menu and its
 // status bar, driven as the user's events and the program's start do.
+#include "AppSandbox.h"
 #include "DemoGraphics.h"
 #include "MainStatusBar.h"
 #include "PictureBox.h"
@@ -97,10 +98,7 @@ private:
     static QStringList recentItemFiles(const frmMain& window);
 
     QTemporaryDir m_Demo;
-    std::unique_ptr<QTemporaryDir> m_Program;
-    std::unique_ptr<QTemporaryDir> m_Config;
-    std::unique_ptr<ScriptedPrompts> m_Prompts;
-    std::unique_ptr<ScopedPrompts> m_Installed;
+    AppSandbox m_Sandbox;
     QString m_StartFolder;
 };
 
@@ -112,21 +110,12 @@ void MainWindowFilesTest::initTestCase() {
 }
 
 void MainWindowFilesTest::init() {
-    m_Program = std::make_unique<QTemporaryDir>();
-    m_Config = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_Program->isValid() && m_Config->isValid());
-    SetSettingsDirectoriesForTesting(m_Program->path(), m_Config->path());
-    m_Prompts = std::make_unique<ScriptedPrompts>();
-    m_Installed = std::make_unique<ScopedPrompts>(*m_Prompts);
+    QVERIFY(m_Sandbox.Begin());
 }
 
 void MainWindowFilesTest::cleanup() {
     QDir::setCurrent(m_StartFolder);
-    m_Installed.reset();
-    m_Prompts.reset();
-    SetSettingsDirectoriesForTesting(QString(), QString());
-    m_Config.reset();
-    m_Program.reset();
+    m_Sandbox.End();
 }
 
 std::unique_ptr<frmMain> MainWindowFilesTest::startedWindow() {
@@ -136,7 +125,7 @@ std::unique_ptr<frmMain> MainWindowFilesTest::startedWindow() {
             return nullptr;
     }
     auto window = std::make_unique<frmMain>();
-    window->SetProgramFolder(m_Program->path());
+    window->SetProgramFolder(m_Sandbox.program->path());
     if (!window->Form_Load())
         return nullptr;
     window->show();
@@ -144,7 +133,7 @@ std::unique_ptr<frmMain> MainWindowFilesTest::startedWindow() {
 }
 
 QString MainWindowFilesTest::copyOfDemoLevel(const QString& demoName, const QString& name) {
-    const QString file = m_Program->filePath(name);
+    const QString file = m_Sandbox.program->filePath(name);
     QDir().mkpath(QFileInfo(file).absolutePath());
     return QFile::copy(demoLevel(demoName), file) ? file : QString();
 }
@@ -166,10 +155,10 @@ void MainWindowFilesTest::namedFilesOpenEachInItsOwnWindow() {
     QDir::setCurrent(DemoGraphics::LevelsFolder(m_Demo.path()));
     const QString nested = copyOfDemoLevel("LEVEL80.CK3", "sub/LEVEL80.CK3");
     QVERIFY(!nested.isEmpty());
-    window->OpenFiles(
-        {"LEVEL01.CK2", demoLevel("LEVEL02.CK1"), "", m_Program->path() + "\\sub\\LEVEL80.CK3"});
+    window->OpenFiles({"LEVEL01.CK2", demoLevel("LEVEL02.CK1"), "",
+                       m_Sandbox.program->path() + "\\sub\\LEVEL80.CK3"});
 
-    QVERIFY(m_Prompts->messages.empty());
+    QVERIFY(m_Sandbox.prompts->messages.empty());
     const QList<frmEdit*> editors = window->Editors();
     QCOMPARE(editors.size(), 3);
     QCOMPARE(editors[0]->m_FileName, demoLevel("LEVEL01.CK2"));
@@ -193,36 +182,36 @@ void MainWindowFilesTest::namedFilesOpenEachInItsOwnWindow() {
     // Nothing named: nothing opens and nothing is asked.
     window->OpenFiles({});
     QCOMPARE(window->Editors().size(), 3);
-    QVERIFY(m_Prompts->messages.empty());
+    QVERIFY(m_Sandbox.prompts->messages.empty());
 }
 
 void MainWindowFilesTest::namedFilesThatCannotBeOpenedGiveOpensMessages() {
     auto window = startedWindow();
     QVERIFY(window);
     const QString misnamed = copyOfDemoLevel("LEVEL01.CK1", "LEVEL01.TXT");
-    const QString damaged = m_Program->filePath("LEVEL09.CK1");
+    const QString damaged = m_Sandbox.program->filePath("LEVEL09.CK1");
     {
         QFile f(damaged);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("\x10\x00\x00", 3);
     }
-    const QString missing = m_Program->filePath("LEVEL10.CK1");
+    const QString missing = m_Sandbox.program->filePath("LEVEL10.CK1");
 
     // Each file on its own through Open, for the messages to compare with.
     QStringList openTexts;
     for (const QString& file : {misnamed, damaged, missing}) {
-        m_Prompts->files.push_back(ScriptedPrompts::File::Choose(file));
+        m_Sandbox.prompts->files.push_back(ScriptedPrompts::File::Choose(file));
         window->mnuFileOpen_Click();
-        QCOMPARE(m_Prompts->messages.size(), size_t(openTexts.size() + 1));
-        openTexts << m_Prompts->messages.back().text;
+        QCOMPARE(m_Sandbox.prompts->messages.size(), size_t(openTexts.size() + 1));
+        openTexts << m_Sandbox.prompts->messages.back().text;
     }
     QVERIFY(window->Editors().isEmpty());
-    m_Prompts->messages.clear();
+    m_Sandbox.prompts->messages.clear();
 
     // A good one between them still opens; the others give the same words.
     window->OpenFiles({misnamed, damaged, demoLevel("LEVEL01.CK3"), missing});
     QStringList texts;
-    for (const auto& message : m_Prompts->messages) {
+    for (const auto& message : m_Sandbox.prompts->messages) {
         texts << message.text;
         QCOMPARE(message.icon, Prompts::Icon::Exclamation);
         QCOMPARE(message.buttons, Prompts::Buttons::Ok);
@@ -247,7 +236,7 @@ void MainWindowFilesTest::namedRealLevelFilesOpen() {
     for (const QString& name : names)
         files << realDataDir() + QLatin1Char('/') + name;
     window->OpenFiles(files);
-    QVERIFY(m_Prompts->messages.empty());
+    QVERIFY(m_Sandbox.prompts->messages.empty());
     QCOMPARE(window->Editors().size(), names.size());
     for (int i = 0; i < files.size(); ++i) {
         frmEdit* editor = window->Editors()[i];
@@ -286,7 +275,7 @@ void MainWindowFilesTest::droppedFilesOpenOnceTheDropIsOver() {
     QVERIFY(drop.isAccepted());
     // Nothing is opened or asked while the drop is going on.
     QVERIFY(window->Editors().isEmpty());
-    QVERIFY(m_Prompts->messages.empty());
+    QVERIFY(m_Sandbox.prompts->messages.empty());
 
     QCoreApplication::processEvents();
     const QList<frmEdit*> editors = window->Editors();
@@ -296,9 +285,9 @@ void MainWindowFilesTest::droppedFilesOpenOnceTheDropIsOver() {
     QCOMPARE(editors[1]->m_FileName, demoLevel("LEVEL80.CK1"));
     QCOMPARE(editors[1]->m_Level.Number(), qint16(80));
     // The misnamed file gives Open's message; the web address is ignored.
-    QCOMPARE(m_Prompts->messages.size(), size_t(1));
-    QVERIFY(m_Prompts->messages.front().text.contains(QDir::toNativeSeparators(misnamed)));
-    QVERIFY(m_Prompts->messages.front().text.contains(QStringLiteral("1, 2 or 3")));
+    QCOMPARE(m_Sandbox.prompts->messages.size(), size_t(1));
+    QVERIFY(m_Sandbox.prompts->messages.front().text.contains(QDir::toNativeSeparators(misnamed)));
+    QVERIFY(m_Sandbox.prompts->messages.front().text.contains(QStringLiteral("1, 2 or 3")));
 }
 
 void MainWindowFilesTest::dragsWithoutLocalFilesAreRefused() {
@@ -320,7 +309,7 @@ void MainWindowFilesTest::dragsWithoutLocalFilesAreRefused() {
     }
     QCoreApplication::processEvents();
     QVERIFY(window->Editors().isEmpty());
-    QVERIFY(m_Prompts->messages.empty());
+    QVERIFY(m_Sandbox.prompts->messages.empty());
 }
 
 // ---- Recent files ----
@@ -348,7 +337,7 @@ void MainWindowFilesTest::recentFilesSurviveARestart() {
     // The next run offers them, numbered, and opens one when chosen.
     auto window = startedWindow();
     QVERIFY(window);
-    QVERIFY(m_Prompts->shownDialogs.empty());
+    QVERIFY(m_Sandbox.prompts->shownDialogs.empty());
     QCOMPARE(itemTexts(window->mnuFileRecent),
              QStringList({"&1 " + QDir::toNativeSeparators(opened[2]),
                           "&2 " + QDir::toNativeSeparators(opened[1]),
@@ -357,7 +346,7 @@ void MainWindowFilesTest::recentFilesSurviveARestart() {
     QCOMPARE(window->Editors().size(), 1);
     QCOMPARE(window->Editors().front()->m_FileName, opened[0]);
     QCOMPARE(window->Editors().front()->m_Level.Episode(), qint16(1));
-    QVERIFY(m_Prompts->messages.empty());
+    QVERIFY(m_Sandbox.prompts->messages.empty());
     // Opening it again put it in front.
     QCOMPARE(recentItemFiles(*window), QStringList({opened[0], opened[2], opened[1]}));
 }
@@ -408,17 +397,17 @@ void MainWindowFilesTest::savingPutsTheLevelAtTheFront() {
     QCOMPARE(RecentFiles::List(), QStringList({first, second}));
 
     // Save As under a new name.
-    const QString saved = m_Program->filePath("LEVEL05.CK1");
-    m_Prompts->files.push_back(ScriptedPrompts::File::Choose(saved));
+    const QString saved = m_Sandbox.program->filePath("LEVEL05.CK1");
+    m_Sandbox.prompts->files.push_back(ScriptedPrompts::File::Choose(saved));
     QVERIFY(window->Editors()[1]->mnuFileSaveAs_Click());
     QCOMPARE(RecentFiles::List(), QStringList({saved, first, second}));
     QCOMPARE(recentItemFiles(*window), RecentFiles::List());
 
     // A cancelled Save As and a failed save remember nothing.
-    m_Prompts->files.push_back(ScriptedPrompts::File::Cancel());
+    m_Sandbox.prompts->files.push_back(ScriptedPrompts::File::Cancel());
     QVERIFY(!window->Editors()[1]->mnuFileSaveAs_Click());
-    const QString unwritable = m_Program->filePath("no such folder/LEVEL06.CK1");
-    m_Prompts->files.push_back(ScriptedPrompts::File::Choose(unwritable));
+    const QString unwritable = m_Sandbox.program->filePath("no such folder/LEVEL06.CK1");
+    m_Sandbox.prompts->files.push_back(ScriptedPrompts::File::Choose(unwritable));
     QVERIFY(!window->Editors()[1]->mnuFileSaveAs_Click());
     QCOMPARE(RecentFiles::List(), QStringList({saved, first, second}));
 }
@@ -435,8 +424,8 @@ void MainWindowFilesTest::missingRecentFileIsRemovedWithAMessage() {
 
     QCOMPARE(recentItemFiles(*window), QStringList({gone, kept}));
     window->mnuFileRecent->actions().front()->trigger();
-    QCOMPARE(m_Prompts->messages.size(), size_t(1));
-    const auto& message = m_Prompts->messages.front();
+    QCOMPARE(m_Sandbox.prompts->messages.size(), size_t(1));
+    const auto& message = m_Sandbox.prompts->messages.front();
     QCOMPARE(message.text, QDir::toNativeSeparators(gone) +
                                QStringLiteral("\r\nno longer exists. It has been removed from "
                                               "the list of recent files."));
@@ -492,7 +481,7 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
 
     window->OpenFiles({demoLevel("LEVEL01.CK1"), demoLevel("LEVEL02.CK2")});
     // A new level has no caption yet.
-    m_Prompts->dialogs.push_back([](QDialog& dialog) {
+    m_Sandbox.prompts->dialogs.push_back([](QDialog& dialog) {
         auto& properties = static_cast<frmProperties&>(dialog);
         QTest::keyClicks(properties.txtWidth, "30");
         QTest::keyClicks(properties.txtHeight, "20");
@@ -534,8 +523,8 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
     QCOMPARE(window->mdiArea->currentSubWindow()->widget(), editors[0]);
 
     // A saved level's new name shows; a closed window goes.
-    const QString saved = m_Program->filePath("LEVEL07.CK1");
-    m_Prompts->files.push_back(ScriptedPrompts::File::Choose(saved));
+    const QString saved = m_Sandbox.program->filePath("LEVEL07.CK1");
+    m_Sandbox.prompts->files.push_back(ScriptedPrompts::File::Choose(saved));
     QVERIFY(editors[2]->mnuFileSaveAs_Click());
     editors[1]->mnuFileClose_Click();
     QCoreApplication::processEvents();

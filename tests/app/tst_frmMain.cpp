@@ -1,3 +1,4 @@
+#include "AppSandbox.h"
 #include "DemoGraphics.h"
 #include "ScriptedPrompts.h"
 #include "TestData.h"
@@ -75,10 +76,7 @@ private:
     QString folderWithout(int index, const QString& fileName);
 
     QTemporaryDir m_Demo;
-    std::unique_ptr<QTemporaryDir> m_Program;
-    std::unique_ptr<QTemporaryDir> m_Config;
-    std::unique_ptr<ScriptedPrompts> m_Prompts;
-    std::unique_ptr<ScopedPrompts> m_Installed;
+    AppSandbox m_Sandbox;
 };
 
 void MainWindowTest::initTestCase() {
@@ -88,20 +86,11 @@ void MainWindowTest::initTestCase() {
 }
 
 void MainWindowTest::init() {
-    m_Program = std::make_unique<QTemporaryDir>();
-    m_Config = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_Program->isValid() && m_Config->isValid());
-    SetSettingsDirectoriesForTesting(m_Program->path(), m_Config->path());
-    m_Prompts = std::make_unique<ScriptedPrompts>();
-    m_Installed = std::make_unique<ScopedPrompts>(*m_Prompts);
+    QVERIFY(m_Sandbox.Begin());
 }
 
 void MainWindowTest::cleanup() {
-    m_Installed.reset();
-    m_Prompts.reset();
-    SetSettingsDirectoriesForTesting(QString(), QString());
-    m_Config.reset();
-    m_Program.reset();
+    m_Sandbox.End();
 }
 
 void MainWindowTest::writeDemoPaths() {
@@ -112,7 +101,7 @@ void MainWindowTest::writeDemoPaths() {
 std::unique_ptr<frmMain> MainWindowTest::startedWindow() {
     writeDemoPaths();
     auto window = std::make_unique<frmMain>();
-    window->SetProgramFolder(m_Program->path());
+    window->SetProgramFolder(m_Sandbox.program->path());
     if (!window->Form_Load())
         return nullptr;
     window->show();
@@ -121,7 +110,7 @@ std::unique_ptr<frmMain> MainWindowTest::startedWindow() {
 
 frmEdit* MainWindowTest::newLevel(frmMain& window, int width, int height, int episodeIndex,
                                   bool map) {
-    m_Prompts->dialogs.push_back([=](QDialog& dialog) {
+    m_Sandbox.prompts->dialogs.push_back([=](QDialog& dialog) {
         auto& properties = static_cast<frmProperties&>(dialog);
         QTest::keyClicks(properties.txtWidth, QString::number(width));
         QTest::keyClicks(properties.txtHeight, QString::number(height));
@@ -137,7 +126,7 @@ frmEdit* MainWindowTest::newLevel(frmMain& window, int width, int height, int ep
 }
 
 QString MainWindowTest::folderWithout(int index, const QString& fileName) {
-    const QString folder = m_Program->filePath(QStringLiteral("partial%1").arg(index + 1));
+    const QString folder = m_Sandbox.program->filePath(QStringLiteral("partial%1").arg(index + 1));
     QDir().mkpath(folder);
     const QDir source(demoFolder(index));
     for (const QString& name : source.entryList(QDir::Files)) {
@@ -151,8 +140,8 @@ void MainWindowTest::startsWithValidPathsWithoutAsking() {
     auto window = startedWindow();
     QVERIFY(window);
     QCOMPARE(window->windowTitle(), QStringLiteral("Gridmason v0.5"));
-    QVERIFY(m_Prompts->shownDialogs.empty());
-    QVERIFY(m_Prompts->messages.empty());
+    QVERIFY(m_Sandbox.prompts->shownDialogs.empty());
+    QVERIFY(m_Sandbox.prompts->messages.empty());
     QVERIFY(window->Editors().isEmpty());
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(window->m_Paths[i], demoFolder(i));
@@ -175,7 +164,7 @@ void MainWindowTest::startsWithValidPathsWithoutAsking() {
 
 void MainWindowTest::firstStartAsksForThePaths() {
     QStringList shownTexts;
-    m_Prompts->dialogs.push_back([&](QDialog& dialog) {
+    m_Sandbox.prompts->dialogs.push_back([&](QDialog& dialog) {
         auto& paths = static_cast<frmSetPaths&>(dialog);
         for (int i = 0; i < 3; ++i) {
             shownTexts << paths.txtPath[i]->text();
@@ -184,13 +173,13 @@ void MainWindowTest::firstStartAsksForThePaths() {
         QTest::mouseClick(paths.cmdOK, Qt::LeftButton);
     });
     frmMain window;
-    window.SetProgramFolder(m_Program->path());
+    window.SetProgramFolder(m_Sandbox.program->path());
     QVERIFY(window.Form_Load());
 
-    QCOMPARE(m_Prompts->shownDialogs.size(), size_t(1));
-    QCOMPARE(m_Prompts->shownDialogs.front().title, QStringLiteral("Set Paths"));
+    QCOMPARE(m_Sandbox.prompts->shownDialogs.size(), size_t(1));
+    QCOMPARE(m_Sandbox.prompts->shownDialogs.front().title, QStringLiteral("Set Paths"));
     QCOMPARE(shownTexts, QStringList({"", "", ""}));
-    QVERIFY(m_Prompts->messages.empty());
+    QVERIFY(m_Sandbox.prompts->messages.empty());
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(ReadSetting(Paths, key(i)), demoFolder(i));
         QVERIFY(window.TileSets(i).Count() > 0);
@@ -202,7 +191,7 @@ void MainWindowTest::missingKeyAsksWithTheOtherPathsFilled() {
     QVERIFY(WriteSetting(Paths, key(0), demoFolder(0)));
     QVERIFY(WriteSetting(Paths, key(2), demoFolder(2)));
     QStringList shownTexts;
-    m_Prompts->dialogs.push_back([&](QDialog& dialog) {
+    m_Sandbox.prompts->dialogs.push_back([&](QDialog& dialog) {
         auto& paths = static_cast<frmSetPaths&>(dialog);
         for (QLineEdit* box : paths.txtPath)
             shownTexts << box->text();
@@ -210,12 +199,12 @@ void MainWindowTest::missingKeyAsksWithTheOtherPathsFilled() {
         QTest::keyClick(paths.txtPath[1], Qt::Key_Return);
     });
     frmMain window;
-    window.SetProgramFolder(m_Program->path());
+    window.SetProgramFolder(m_Sandbox.program->path());
     QVERIFY(window.Form_Load());
     QCOMPARE(shownTexts, QStringList({demoFolder(0), "", demoFolder(2)}));
     QCOMPARE(ReadSetting(Paths, key(1)), demoFolder(1));
     QVERIFY(window.TileSets(1).Count() > 0);
-    QVERIFY(m_Prompts->messages.empty());
+    QVERIFY(m_Sandbox.prompts->messages.empty());
 }
 
 // A folder that has bitmaps but not the tile sheet passes the dialog's
@@ -236,22 +225,22 @@ void MainWindowTest::folderWithoutTheImagesAsksAgain() {
             QTest::mouseClick(paths.cmdOK, Qt::LeftButton);
         };
     };
-    m_Prompts->dialogs.push_back(answer(partial));       // OK again on the same folder
-    m_Prompts->dialogs.push_back(answer(demoFolder(2))); // then the right one
+    m_Sandbox.prompts->dialogs.push_back(answer(partial));       // OK again on the same folder
+    m_Sandbox.prompts->dialogs.push_back(answer(demoFolder(2))); // then the right one
 
     frmMain window;
-    window.SetProgramFolder(m_Program->path());
+    window.SetProgramFolder(m_Sandbox.program->path());
     QVERIFY(window.Form_Load());
 
-    QCOMPARE(m_Prompts->messages.size(), size_t(2));
-    for (const auto& message : m_Prompts->messages) {
+    QCOMPARE(m_Sandbox.prompts->messages.size(), size_t(2));
+    for (const auto& message : m_Sandbox.prompts->messages) {
         QCOMPARE(message.text, QStringLiteral("One or more of the image paths did not contain the "
                                               "required images!\r\nPlease re-enter the paths."));
         QVERIFY(message.title.isEmpty());
         QCOMPARE(message.icon, Prompts::Icon::Critical);
         QCOMPARE(message.buttons, Prompts::Buttons::Ok);
     }
-    QCOMPARE(m_Prompts->shownDialogs.size(), size_t(2));
+    QCOMPARE(m_Sandbox.prompts->shownDialogs.size(), size_t(2));
     QCOMPARE(shownThird, QStringList({partial, partial}));
     QCOMPARE(ReadSetting(Paths, key(2)), demoFolder(2));
     for (int i = 0; i < 3; ++i) {
@@ -265,18 +254,18 @@ void MainWindowTest::setPathsFailureKeepsTheSetsLoadedBefore() {
     QVERIFY(window);
     const Picture oldSprites3 = window->SpriteSets(2).Sprites(1);
     const QString partial = folderWithout(2, QStringLiteral("3TIL0000.BMP"));
-    m_Prompts->dialogs.push_back([&](QDialog& dialog) {
+    m_Sandbox.prompts->dialogs.push_back([&](QDialog& dialog) {
         auto& paths = static_cast<frmSetPaths&>(dialog);
         paths.txtPath[2]->setText(partial);
         QTest::mouseClick(paths.cmdOK, Qt::LeftButton);
     });
-    m_Prompts->dialogs.push_back([&](QDialog& dialog) {
+    m_Sandbox.prompts->dialogs.push_back([&](QDialog& dialog) {
         QTest::mouseClick(static_cast<frmSetPaths&>(dialog).cmdCancel, Qt::LeftButton);
     });
     window->mnuFileSetPaths->trigger();
 
-    QCOMPARE(m_Prompts->messages.size(), size_t(1));
-    QCOMPARE(m_Prompts->shownDialogs.size(), size_t(2));
+    QCOMPARE(m_Sandbox.prompts->messages.size(), size_t(1));
+    QCOMPARE(m_Sandbox.prompts->shownDialogs.size(), size_t(2));
     QVERIFY(window->TileSets(0).Count() > 0);
     QVERIFY(window->TileSets(1).Count() > 0);
     QCOMPARE(window->TileSets(2).Count(), qint16(0));
@@ -292,28 +281,28 @@ void MainWindowTest::setPathsFailureKeepsTheSetsLoadedBefore() {
 
 void MainWindowTest::cancelAtStartEndsTheProgram() {
     QVERIFY(WriteSetting(Paths, key(0), demoFolder(0)));
-    m_Prompts->dialogs.push_back([](QDialog& dialog) {
+    m_Sandbox.prompts->dialogs.push_back([](QDialog& dialog) {
         QTest::keyClick(static_cast<frmSetPaths&>(dialog).txtPath[0], Qt::Key_Escape);
     });
     frmMain window;
-    window.SetProgramFolder(m_Program->path());
+    window.SetProgramFolder(m_Sandbox.program->path());
     QVERIFY(!window.Form_Load());
-    QCOMPARE(m_Prompts->shownDialogs.size(), size_t(1));
-    QVERIFY(m_Prompts->messages.empty());
+    QCOMPARE(m_Sandbox.prompts->shownDialogs.size(), size_t(1));
+    QVERIFY(m_Sandbox.prompts->messages.empty());
     QVERIFY(ReadSetting(Paths, key(1)).isEmpty());
     QCOMPARE(window.TileSets(0).Count(), qint16(0));
 }
 
 void MainWindowTest::firstStartBesideTheDemoGraphicsNeedsNoQuestions() {
     // Beside the demo graphics, with no settings file yet.
-    SetSettingsDirectoriesForTesting(m_Demo.path(), m_Config->path());
+    SetSettingsDirectoriesForTesting(m_Demo.path(), m_Sandbox.config->path());
     QFile::remove(SettingsFilePath());
     {
         frmMain window;
         window.SetProgramFolder(m_Demo.path());
         QVERIFY(window.Form_Load());
-        QVERIFY(m_Prompts->shownDialogs.empty());
-        QVERIFY(m_Prompts->messages.empty());
+        QVERIFY(m_Sandbox.prompts->shownDialogs.empty());
+        QVERIFY(m_Sandbox.prompts->messages.empty());
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(ReadSetting(Paths, key(i)), demoFolder(i));
             QVERIFY(window.TileSets(i).Count() > 0);
@@ -325,16 +314,16 @@ void MainWindowTest::firstStartBesideTheDemoGraphicsNeedsNoQuestions() {
         frmMain window;
         window.SetProgramFolder(m_Demo.path());
         QVERIFY(!window.Form_Load()); // asked; the scripted dialog closes as Cancel
-        QCOMPARE(m_Prompts->shownDialogs.size(), size_t(1));
+        QCOMPARE(m_Sandbox.prompts->shownDialogs.size(), size_t(1));
         QVERIFY(ReadSetting(Paths, key(0)).isEmpty());
     }
     QFile::remove(SettingsFilePath());
     // Without the demo graphics beside it, the first start asks.
     {
         frmMain window;
-        window.SetProgramFolder(m_Program->path());
+        window.SetProgramFolder(m_Sandbox.program->path());
         QVERIFY(!window.Form_Load());
-        QCOMPARE(m_Prompts->shownDialogs.size(), size_t(2));
+        QCOMPARE(m_Sandbox.prompts->shownDialogs.size(), size_t(2));
     }
 }
 
@@ -343,7 +332,7 @@ void MainWindowTest::newOpensAnEditorOnTheChosenLevel() {
     QVERIFY(window);
     frmEdit* editor = newLevel(*window, 24, 17, 2, true);
     QVERIFY(editor);
-    QCOMPARE(m_Prompts->shownDialogs.back().title, QStringLiteral("Level Properties"));
+    QCOMPARE(m_Sandbox.prompts->shownDialogs.back().title, QStringLiteral("Level Properties"));
     QCOMPARE(editor->m_Level.Width(), qint16(24));
     QCOMPARE(editor->m_Level.Height(), qint16(17));
     QCOMPARE(editor->m_Level.Episode(), qint16(3));
@@ -363,7 +352,7 @@ void MainWindowTest::newOpensAnEditorOnTheChosenLevel() {
     QCOMPARE(plain->m_Tiles.Tiles(), window->TileSets(0).Tiles());
 
     // Cancelled: no window.
-    m_Prompts->dialogs.push_back([](QDialog& dialog) {
+    m_Sandbox.prompts->dialogs.push_back([](QDialog& dialog) {
         QTest::mouseClick(static_cast<frmProperties&>(dialog).CancelButton, Qt::LeftButton);
     });
     window->mnuFileNew->trigger();
@@ -374,13 +363,13 @@ void MainWindowTest::openLoadsLevelsWithTheirEpisodesSets() {
     auto window = startedWindow();
     QVERIFY(window);
     const QString file = DemoGraphics::LevelsFolder(m_Demo.path()) + QStringLiteral("/LEVEL01.CK2");
-    m_Prompts->files.push_back(ScriptedPrompts::File::Choose(file));
+    m_Sandbox.prompts->files.push_back(ScriptedPrompts::File::Choose(file));
     window->mnuFileOpen->trigger();
 
-    QCOMPARE(m_Prompts->fileRequests.size(), size_t(1));
-    const Prompts::FileRequest& request = m_Prompts->fileRequests.front();
+    QCOMPARE(m_Sandbox.prompts->fileRequests.size(), size_t(1));
+    const Prompts::FileRequest& request = m_Sandbox.prompts->fileRequests.front();
     QCOMPARE(request.caption, QStringLiteral("Open Levels"));
-    QCOMPARE(request.initialDir, m_Program->path() + QStringLiteral("/levels"));
+    QCOMPARE(request.initialDir, m_Sandbox.program->path() + QStringLiteral("/levels"));
     QCOMPARE(request.filters,
              QStringList({"All Levels (Level??.ck?)", "Keen 1 Levels (Level??.ck1)",
                           "Keen 2 Levels (Level??.ck2)", "Keen 3 Levels (Level??.ck3)"}));
@@ -398,10 +387,10 @@ void MainWindowTest::openLoadsLevelsWithTheirEpisodesSets() {
     QVERIFY(!editor->m_Modified);
 
     // A cancelled Open opens nothing.
-    m_Prompts->files.push_back(ScriptedPrompts::File::Cancel());
+    m_Sandbox.prompts->files.push_back(ScriptedPrompts::File::Cancel());
     window->mnuFileOpen_Click();
     QCOMPARE(window->Editors().size(), 1);
-    QVERIFY(m_Prompts->messages.empty());
+    QVERIFY(m_Sandbox.prompts->messages.empty());
 }
 
 void MainWindowTest::openLoadsRealLevelFiles() {
@@ -413,7 +402,7 @@ void MainWindowTest::openLoadsRealLevelFiles() {
         const QString file = realDataDir() + QLatin1Char('/') + name;
         Level expected;
         QVERIFY(expected.Load(file).ok);
-        m_Prompts->files.push_back(ScriptedPrompts::File::Choose(file));
+        m_Sandbox.prompts->files.push_back(ScriptedPrompts::File::Choose(file));
         window->mnuFileOpen_Click();
         frmEdit* editor = window->Editors().back();
         QCOMPARE(editor->m_FileName, file);
@@ -422,9 +411,10 @@ void MainWindowTest::openLoadsRealLevelFiles() {
         QCOMPARE(editor->m_Tiles.Tiles(), window->TileSets(0).Tiles());
     }
     QCOMPARE(window->Editors().size(), names.size());
-    QVERIFY(m_Prompts->messages.empty());
+    QVERIFY(m_Sandbox.prompts->messages.empty());
     // The same file twice is two windows on it.
-    m_Prompts->files.push_back(ScriptedPrompts::File::Choose(realDataDir() + "/LEVEL01.CK1"));
+    m_Sandbox.prompts->files.push_back(
+        ScriptedPrompts::File::Choose(realDataDir() + "/LEVEL01.CK1"));
     window->mnuFileOpen_Click();
     QCOMPARE(window->Editors().size(), names.size() + 1);
 }
@@ -435,13 +425,13 @@ void MainWindowTest::openRefusesNamesWithoutAnEpisode() {
     for (const QString& name : {QStringLiteral("LEVEL01.TXT"), QStringLiteral("LEVEL01.CK4"),
                                 QStringLiteral("LEVEL01.CK0")}) {
         // The file exists and is a good level: only its name is wrong.
-        const QString file = m_Program->filePath(name);
+        const QString file = m_Sandbox.program->filePath(name);
         QVERIFY(QFile::copy(DemoGraphics::LevelsFolder(m_Demo.path()) + "/LEVEL01.CK1", file));
-        m_Prompts->messages.clear();
-        m_Prompts->files.push_back(ScriptedPrompts::File::Choose(file));
+        m_Sandbox.prompts->messages.clear();
+        m_Sandbox.prompts->files.push_back(ScriptedPrompts::File::Choose(file));
         window->mnuFileOpen_Click();
-        QCOMPARE(m_Prompts->messages.size(), size_t(1));
-        const auto& message = m_Prompts->messages.front();
+        QCOMPARE(m_Sandbox.prompts->messages.size(), size_t(1));
+        const auto& message = m_Sandbox.prompts->messages.front();
         QVERIFY2(message.text.contains(QDir::toNativeSeparators(file)), qPrintable(message.text));
         QVERIFY(message.text.contains(QStringLiteral("1, 2 or 3")));
         QCOMPARE(message.icon, Prompts::Icon::Exclamation);
@@ -453,19 +443,19 @@ void MainWindowTest::openRefusesNamesWithoutAnEpisode() {
 void MainWindowTest::openOfADamagedFileOpensNoWindow() {
     auto window = startedWindow();
     QVERIFY(window);
-    const QString damaged = m_Program->filePath(QStringLiteral("LEVEL09.CK1"));
+    const QString damaged = m_Sandbox.program->filePath(QStringLiteral("LEVEL09.CK1"));
     {
         QFile f(damaged);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("\x10\x00", 2);
     }
-    const QString missing = m_Program->filePath(QStringLiteral("LEVEL10.CK1"));
+    const QString missing = m_Sandbox.program->filePath(QStringLiteral("LEVEL10.CK1"));
     for (const QString& file : {damaged, missing}) {
-        m_Prompts->messages.clear();
-        m_Prompts->files.push_back(ScriptedPrompts::File::Choose(file));
+        m_Sandbox.prompts->messages.clear();
+        m_Sandbox.prompts->files.push_back(ScriptedPrompts::File::Choose(file));
         window->mnuFileOpen_Click();
-        QCOMPARE(m_Prompts->messages.size(), size_t(1));
-        const QString text = m_Prompts->messages.front().text;
+        QCOMPARE(m_Sandbox.prompts->messages.size(), size_t(1));
+        const QString text = m_Sandbox.prompts->messages.front().text;
         QVERIFY2(text.contains(QFileInfo(file).fileName()), qPrintable(text));
         QVERIFY(window->Editors().isEmpty());
         QVERIFY(window->mdiArea->subWindowList().isEmpty());
@@ -517,22 +507,22 @@ void MainWindowTest::exitAsksForModifiedLevelsAndCancelStopsIt() {
     QVERIFY(unchanged && changed);
     changed->m_Modified = true;
 
-    m_Prompts->answers.push_back(Prompts::Answer::Cancel);
+    m_Sandbox.prompts->answers.push_back(Prompts::Answer::Cancel);
     window->mnuFileExit->trigger();
     QCoreApplication::processEvents();
-    QCOMPARE(m_Prompts->messages.size(), size_t(1));
+    QCOMPARE(m_Sandbox.prompts->messages.size(), size_t(1));
     QCOMPARE(
-        m_Prompts->messages.front().text,
+        m_Sandbox.prompts->messages.front().text,
         QStringLiteral("This file has changed since it was last saved. Do you want to save it?"));
     QVERIFY(window->isVisible());
     QVERIFY(window->Editors().contains(changed));
     QVERIFY(changed->m_Modified);
 
     // Exit from the editor's own menu, answering No this time, closes all.
-    m_Prompts->answers.push_back(Prompts::Answer::No);
+    m_Sandbox.prompts->answers.push_back(Prompts::Answer::No);
     changed->mnuFileExit_Click();
     QCoreApplication::processEvents();
-    QCOMPARE(m_Prompts->messages.size(), size_t(2));
+    QCOMPARE(m_Sandbox.prompts->messages.size(), size_t(2));
     QVERIFY(window->Editors().isEmpty());
     QVERIFY(!window->isVisible());
 }
