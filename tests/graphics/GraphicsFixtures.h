@@ -6,6 +6,7 @@
 
 #include "BitmapSource.h"
 #include "SpriteCatalogue.h"
+#include "Surface.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,15 @@
 #include <QtEndian>
 
 namespace fixtures {
+
+// A surface cleared to `colour`, so that whatever a drawing leaves alone
+// is easy to tell from what it paints.
+inline Surface paper(int w, int h, QRgb colour) {
+    Surface s(w, h);
+    s.SetBackColor(colour);
+    s.Cls();
+    return s;
+}
 
 // Colour of pixel (px, py) of tile n: no two pixels of the first 4096 tiles
 // share a colour, and none is the button-shadow grey.

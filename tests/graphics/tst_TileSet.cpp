@@ -12,10 +12,7 @@ namespace {
 constexpr QRgb Paper = 0xFF0A0B0C;
 
 Surface paper(int w, int h) {
-    Surface s(w, h);
-    s.SetBackColor(Paper);
-    s.Cls();
-    return s;
+    return fixtures::paper(w, h, Paper);
 }
 
 // Checks that the `size` x `size` square at (xd, yd) shows tile n stretched

@@ -13,10 +13,7 @@ namespace {
 constexpr QRgb Paper = 0xFF0C2238;
 
 Surface paper(int w, int h) {
-    Surface s(w, h);
-    s.SetBackColor(Paper);
-    s.Cls();
-    return s;
+    return fixtures::paper(w, h, Paper);
 }
 
 // The drawing done the plain way, one Draw call per cell, as the fast
