@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
@@ -226,8 +227,14 @@ void CommonDialogTest::realFileDialogMatchesAnyLetterCase() {
         for (int r = 0; r < view->model()->rowCount(view->rootIndex()); ++r)
             listed << view->model()->index(r, 0, view->rootIndex()).data().toString();
         dialog->selectNameFilter(dialog->nameFilters().at(1));
-        dialog->selectFile(dir.filePath(QStringLiteral("LEVEL01.CK1")));
-        static_cast<QDialog*>(dialog)->accept();
+        const QString target = dir.filePath(QStringLiteral("LEVEL01.CK1"));
+        dialog->selectFile(target);
+        // The dialog applies the new filter to its folder view in the
+        // background; take the choice once it stands, as a click on Open
+        // does, without racing Qt's own re-reading of the folder.
+        QTRY_COMPARE_WITH_TIMEOUT(QFileInfo(dialog->selectedFiles().value(0)).fileName(),
+                                  QStringLiteral("LEVEL01.CK1"), 20000);
+        static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
     });
 
     cCommonDialog dialog;
