@@ -10,16 +10,6 @@ int ZoomInLevel(int zoom) {
     return zoom < MaxZoom ? zoom + 1 : zoom;
 }
 
-ScrollRange EditScrollRange(int levelCells, int cellsInView, int cellsInHolder) {
-    ScrollRange range;
-    range.max = levelCells - cellsInView + 1;
-    range.largeChange = std::max(1, cellsInHolder / 2);
-    range.enabled = range.max > 0;
-    if (!range.enabled)
-        range.max = 0;
-    return range;
-}
-
 ScrollRange TileStripRange(int scaleWidth, double renderWidth, int count) {
     const double pitch = renderWidth + 4;
     const long long shown = VbMath::div(scaleWidth + pitch - 1, pitch);

@@ -66,7 +66,18 @@ void Level::Display(Surface& dest, qint16 sx, qint16 sy, const TileSet& tiles,
     // Sprite pass, from three cells up and left of the window so that the
     // parts of sprites whose cells lie just outside it show; sprites grow
     // right and down from their cell. Later sprites lie over earlier ones.
-    const int xFirst = std::max(sx - 3, 0), yFirst = std::max(sy - 3, 0);
+    // Cells whose largest sprite would still end before the surface's first
+    // column (row) are skipped, so that drawing a small part of a large
+    // picture (odx, ody far negative) visits only the cells near it.
+    const auto firstReaching = [](qint64 origin, qint64 size, qint64 reach) {
+        const qint64 gap = -origin - reach; // pixels between the window's first
+                                            // cell's reach and the surface
+        return gap <= 0 ? qint64(-3) : gap / size;
+    };
+    const int xFirst = int(std::max<qint64>(
+        {qint64(sx) - 3, 0, qint64(sx) + firstReaching(odx, cw, sprites.MaxRenderWidth())}));
+    const int yFirst = int(std::max<qint64>(
+        {qint64(sy) - 3, 0, qint64(sy) + firstReaching(ody, ch, sprites.MaxRenderHeight())}));
     const int xLast = int(std::min<qint64>(qint64(sx) + w - 1, m_Width - 1));
     const int yLast = int(std::min<qint64>(qint64(sy) + h - 1, m_Height - 1));
     for (int y = yFirst; y <= yLast; ++y) {

@@ -7,42 +7,11 @@ using namespace EditGeometry;
 class tst_EditGeometry : public QObject {
     Q_OBJECT
 private slots:
-    void editScrollRange_data();
-    void editScrollRange();
     void tileStripRange_data();
     void tileStripRange();
     void zoomInStopsAtThree();
     void scrollReportText();
 };
-
-void tst_EditGeometry::editScrollRange_data() {
-    QTest::addColumn<int>("level");
-    QTest::addColumn<int>("inView");
-    QTest::addColumn<int>("inHolder");
-    QTest::addColumn<int>("max");
-    QTest::addColumn<int>("largeChange");
-    QTest::addColumn<bool>("enabled");
-    // 100 x 60 cells in a 400 x 300 holder at 16-pixel cells: 383 pixels
-    // need 24 columns, 400 need 25; 283 need 18 rows, 300 need 19.
-    QTest::newRow("worked example, across") << 100 << 24 << 25 << 77 << 12 << true;
-    QTest::newRow("worked example, down") << 60 << 18 << 19 << 43 << 9 << true;
-    QTest::newRow("level one cell longer than the view") << 25 << 24 << 25 << 2 << 12 << true;
-    QTest::newRow("last column just fits") << 23 << 24 << 25 << 0 << 12 << false;
-    QTest::newRow("level narrower than the view") << 24 << 49 << 50 << 0 << 25 << false;
-    // Fewer than two cells across the holder would make a page step of 0.
-    QTest::newRow("one cell in the holder") << 100 << 1 << 1 << 100 << 1 << true;
-    QTest::newRow("two cells in the holder") << 100 << 2 << 2 << 99 << 1 << true;
-}
-
-void tst_EditGeometry::editScrollRange() {
-    QFETCH(int, level);
-    QFETCH(int, inView);
-    QFETCH(int, inHolder);
-    const ScrollRange range = EditScrollRange(level, inView, inHolder);
-    QTEST(range.max, "max");
-    QTEST(range.largeChange, "largeChange");
-    QTEST(range.enabled, "enabled");
-}
 
 void tst_EditGeometry::tileStripRange_data() {
     QTest::addColumn<int>("scaleWidth");

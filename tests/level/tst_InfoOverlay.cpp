@@ -9,11 +9,12 @@
 #include "Surface.h"
 #include "TestData.h"
 #include "TileSet.h"
+#include "ToolProcess.h"
 #include "graphics/GraphicsFixtures.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 
@@ -21,7 +22,7 @@ constexpr QRgb Marker = 0xFF123456;
 constexpr QRgb White = 0xFFFFFFFF;
 constexpr QRgb Black = 0xFF000000;
 
-const QString Tool = QStringLiteral(GM_BINARY_DIR "/tools/gridmason-tool/gridmason-tool");
+const QString& Tool = gridmasonToolPath();
 
 Surface markedSurface(int w, int h) {
     Surface surface(w, h);
@@ -70,10 +71,7 @@ Level tinyLevel() {
 }
 
 int runTool(const QStringList& args) {
-    QProcess process;
-    process.start(Tool, args);
-    process.waitForFinished(60000);
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return runGridmasonTool(args).exitCode;
 }
 
 } // namespace

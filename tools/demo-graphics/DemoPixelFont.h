@@ -2,13 +2,8 @@
 
 #include <QImage>
 
-// A 3 x 5 pixel digit font of our own, so that the demo graphics look the
-// same on every machine whatever fonts it has.
-namespace PixelFont {
-
-constexpr int DigitWidth = 3;
-constexpr int DigitHeight = 5;
-constexpr int Spacing = 1;
+// Numbers on the demo tiles, written in the program's own pixel font.
+namespace DemoPixelFont {
 
 // Width in pixels of `number` written in decimal (no sign).
 int NumberWidth(int number);
@@ -17,4 +12,4 @@ int NumberWidth(int number);
 // of the first digit at (x, y). Pixels outside the image are skipped.
 void DrawNumber(QImage& image, int x, int y, int number, QRgb colour);
 
-} // namespace PixelFont
+} // namespace DemoPixelFont

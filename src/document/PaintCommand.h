@@ -6,14 +6,14 @@
 
 #include <vector>
 
-class frmEdit;
+class LevelDocument;
 
-// One press-and-drag on an editor window's canvas as an undo step: the
-// cells it changed in either plane, with their values before and after.
+// One stroke (a press-and-drag on the canvas) as an undo step: the cells
+// it changed in either plane, with their values before and after.
 class PaintCommand : public QUndoCommand {
 public:
-    // The changes are already in the window's level when the step is made.
-    PaintCommand(frmEdit& window, std::vector<CellChange> changes);
+    // The changes are already in the document's level when the step is made.
+    PaintCommand(LevelDocument& document, std::vector<CellChange> changes);
 
     void undo() override;
     void redo() override;
@@ -23,11 +23,9 @@ public:
     static QString StepText() { return QStringLiteral("Paint"); }
 
 private:
-    void Apply(bool after);
-
-    frmEdit& m_Window;
+    LevelDocument& m_Document;
     std::vector<CellChange> m_Changes;
-    // The first redo comes from the push, after the drag itself has
+    // The first redo comes from the push, after the stroke itself has
     // written the cells.
     bool m_Pushed = false;
 };

@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
-#include <QtTest>
 
 #include <memory>
 
