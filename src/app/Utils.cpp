@@ -1,12 +1,13 @@
 #include "Utils.h"
 
+#include "FileWriter.h"
+
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStringDecoder>
@@ -221,14 +222,7 @@ bool canBeStored(const QString& section, const QString& key, const std::optional
 
 bool saveWhole(const QString& path, const QByteArray& data) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(data) != data.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return bool(FileWriter::WriteWhole(path, data));
 }
 
 } // namespace
