@@ -142,11 +142,13 @@ private slots:
             const QByteArray native = QFile::encodeName(path);
             while (!stop) {
                 ::truncate(native.constData(), 20);
+                ::usleep(300);
                 writeFile(path, bytes);
+                ::usleep(300);
             }
         });
         int loaded = 0;
-        for (int i = 0; i < 300; ++i) {
+        for (int i = 0; i < 1000; ++i) {
             Level level;
             if (level.Load(path)) {
                 ++loaded;

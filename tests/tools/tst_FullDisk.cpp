@@ -84,25 +84,31 @@ private slots:
     void toolKeepsOldFile_data() {
         QTest::addColumn<QStringList>("args"); // OUT stands for the folder on the full disk
         QTest::addColumn<QString>("target");
+        QTest::addColumn<qint64>("leaveFree");
         const QString level = QDir(realDataDir()).filePath("LEVEL01.CK1");
-        QTest::newRow("resave") << QStringList{"resave", level, "OUT/LEVEL01.CK1"} << "LEVEL01.CK1";
+        QTest::newRow("resave") << QStringList{"resave", level, "OUT/LEVEL01.CK1"} << "LEVEL01.CK1"
+                                << qint64(0);
         QTest::newRow("render") << QStringList{"render",        level,        "-o",
                                                "OUT/level.png", "--graphics", realDataDir()}
-                                << "level.png";
+                                << "level.png" << qint64(0);
+        // Room for the tile sheet (469,302 bytes: 115 pages), none for the
+        // small sprite bitmaps that follow it.
         QTest::newRow("export-graphics")
-            << QStringList{"export-graphics", realDataDir(), "1", "OUT"} << "1til0000.bmp";
+            << QStringList{"export-graphics", realDataDir(), "1", "OUT"} << "1spr0000.bmp"
+            << qint64(115 * 4096);
     }
 
     void toolKeepsOldFile() {
         GM_REQUIRE_REAL_DATA();
         QFETCH(QStringList, args);
         QFETCH(QString, target);
+        QFETCH(qint64, leaveFree);
         QTemporaryDir dir;
-        fulldisk::Disk disk(dir.path(), 64 * 1024);
+        fulldisk::Disk disk(dir.path(), 64 * 1024 + leaveFree);
         if (!disk.Error().isEmpty())
             QSKIP(qPrintable(disk.Error()));
         QVERIFY(writeFile(dir.filePath(target), oldBytes()));
-        QVERIFY(disk.Fill());
+        QVERIFY(disk.Fill(leaveFree));
 
         args.replaceInStrings(QRegularExpression("^OUT"), dir.path());
         QProcess tool;
