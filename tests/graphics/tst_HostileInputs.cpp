@@ -188,6 +188,52 @@ private slots:
                  qPrintable(result.error));
     }
 
+    void spriteTableBeyondTheGame_data() {
+        QTest::addColumn<int>("count");      // sprites the header lists
+        QTest::addColumn<int>("widthBytes"); // of sprite 0
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("2000 sprites") << 2000 << 3 << 32 << "lists 2000 sprites";
+        QTest::newRow("wider than the screen") << 119 << 41 << 8 << "328 x 8 pixels";
+        QTest::newRow("taller than the screen") << 119 << 1 << 201 << "8 x 201 pixels";
+    }
+
+    void spriteTableBeyondTheGame() {
+        GM_REQUIRE_REAL_DATA();
+        QFETCH(int, count);
+        QFETCH(int, widthBytes);
+        QFETCH(int, height);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QVERIFY(copyGameFiles(dir.path()));
+        QFile file(dir.filePath("EGAHEAD.CK1"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray header = file.readAll();
+        file.close();
+        // The real table: 119 entries of 4 x 32 bytes from byte 336, the
+        // file's end. More entries repeat the first.
+        const QByteArray first = header.mid(336, 128);
+        for (int i = 119; i < count; ++i)
+            header.append(first);
+        auto put16 = [&header](int at, int value) {
+            header[at] = char(value & 0xFF);
+            header[at + 1] = char((value >> 8) & 0xFF);
+        };
+        put16(40, count);
+        put16(336, widthBytes);
+        put16(338, height);
+        QVERIFY(writeFile(dir.filePath("EGAHEAD.CK1"), header));
+
+        GameGraphics graphics;
+        IoResult result = graphics.Load(dir.path(), 1);
+        QImage image;
+        if (result)
+            result = graphics.SpriteBitmap(0, image);
+        QVERIFY(!result);
+        QVERIFY2(result.error.contains("EGAHEAD.CK1") && result.error.contains(reason),
+                 qPrintable(result.error));
+    }
+
     void headerWithTooFewSprites() {
         GM_REQUIRE_REAL_DATA();
         QTemporaryDir dir;
