@@ -284,9 +284,11 @@ IoResult GameGraphics::Bitmap(const QString& name, QImage& image) const {
     if (ours && !sheet && number < SpriteCount())
         return SpriteBitmap(number, image);
     if (ours && !sheet)
-        return damaged(m_HeaderPath, QStringLiteral("it lists %1 sprites, but sprite %2 is needed")
-                                         .arg(SpriteCount())
-                                         .arg(number));
+        return damaged(m_HeaderPath,
+                       QStringLiteral("it lists %1 sprites, but sprite %2 (\"%3\") is needed")
+                           .arg(SpriteCount())
+                           .arg(number)
+                           .arg(bare));
     return IoResult::failure(
         QStringLiteral("The bitmap \"%1\" is not among the game's graphics in \"%2\".")
             .arg(bare, m_Folder));
