@@ -12,6 +12,8 @@
 #include <QStringDecoder>
 #include <QWidget>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -63,6 +65,14 @@ struct ParsedLine {
     QByteArray name;  // section name or key, trimmed
     QByteArray value; // the text after "=", trimmed
 };
+
+// The UTF-8 byte-order mark that some editors put at the start of a text
+// file. It is no part of the first line; a file that has it keeps it.
+const QByteArray ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+
+QByteArray withoutByteOrderMark(const QByteArray& data) {
+    return data.startsWith(ByteOrderMark) ? data.mid(ByteOrderMark.size()) : data;
+}
 
 Lines splitLines(const QByteArray& data) {
     Lines lines;
@@ -172,8 +182,9 @@ void insertLine(Lines& lines, qsizetype at, const QByteArray& line, const QByteA
     lines.insert(lines.begin() + at, line);
 }
 
-QByteArray applyWrite(const QByteArray& data, const QString& section, const QString& key,
+QByteArray applyWrite(const QByteArray& file, const QString& section, const QString& key,
                       const std::optional<QString>& value) {
+    const QByteArray data = withoutByteOrderMark(file);
     Lines lines = splitLines(data);
     const QByteArray eol = lineBreakOf(data);
     const QByteArray keyLine =
@@ -196,7 +207,7 @@ QByteArray applyWrite(const QByteArray& data, const QString& section, const QStr
             lines.push_back(keyLine);
         }
     }
-    QByteArray result;
+    QByteArray result = data.size() < file.size() ? ByteOrderMark : QByteArray();
     for (const QByteArray& line : lines)
         result += line;
     return result;
@@ -249,7 +260,7 @@ QString ReadSetting(const QString& section, const QString& key) {
     QFile file(SettingsFilePath());
     if (!file.open(QIODevice::ReadOnly))
         return QString();
-    const Lines lines = splitLines(file.readAll());
+    const Lines lines = splitLines(withoutByteOrderMark(file.readAll()));
     const qsizetype at = findKey(lines, section, key);
     if (at < 0)
         return QString();
@@ -325,5 +336,16 @@ void PlaceCursor(QWidget* control, int x, int y) {
     // frame of its own outside its widget rectangle.
     const QPoint topLeft = control->isWindow() ? control->frameGeometry().topLeft()
                                                : control->mapToGlobal(QPoint(0, 0));
-    QCursor::setPos(control->screen(), topLeft + QPoint(x, y));
+    QScreen* screen = control->screen();
+    QPoint target(int(std::clamp<qint64>(qint64(topLeft.x()) + x, INT_MIN, INT_MAX)),
+                  int(std::clamp<qint64>(qint64(topLeft.y()) + y, INT_MIN, INT_MAX)));
+    // A point off the screen would not stay there: the window system wraps
+    // or drops it. The pointer goes to the nearest point of the screen that
+    // holds the control's window instead.
+    if (screen != nullptr) {
+        const QRect area = screen->geometry();
+        target.setX(std::clamp(target.x(), area.left(), area.right()));
+        target.setY(std::clamp(target.y(), area.top(), area.bottom()));
+    }
+    QCursor::setPos(screen, target);
 }

@@ -21,8 +21,6 @@ public:
     // as 32-bit RGB whatever the file's depth; on failure `image` is left
     // alone and the result names the file.
     static IoResult LoadFile(const QString& path, QImage& image);
-    // "\" separators turned into "/".
-    static QString NormalisePath(const QString& path);
 
 private:
     QString m_Folder;

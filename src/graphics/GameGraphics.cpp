@@ -2,6 +2,7 @@
 
 #include "FolderBitmapSource.h"
 #include "LzwDecoder.h"
+#include "PathText.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -100,7 +101,7 @@ constexpr int MaxSpriteHeight = 1024;
 bool GameGraphics::FolderHasGameGraphics(const QString& folder, int episode) {
     if (episode < 1 || episode > 3)
         return false;
-    const QString dir = FolderBitmapSource::NormalisePath(folder);
+    const QString dir = PathText::Slashed(folder);
     for (const char* base : {"EGAHEAD", "EGALATCH", "EGASPRIT"}) {
         if (FolderBitmapSource::FindFile(dir, QLatin1String(base) + extension(episode)).isEmpty())
             return false;
@@ -124,7 +125,7 @@ IoResult GameGraphics::Load(const QString& folder, int episode) {
     if (episode < 1 || episode > 3)
         return IoResult::failure(
             QStringLiteral("There are no graphics files for episode %1.").arg(episode));
-    const QString dir = FolderBitmapSource::NormalisePath(folder);
+    const QString dir = PathText::Slashed(folder);
     QString headerPath, latchPath, spritePath;
     IoResult result = locate(dir, QStringLiteral("EGAHEAD") + extension(episode), headerPath);
     if (result)
@@ -238,7 +239,7 @@ QStringList GameGraphics::BitmapNames() const {
 }
 
 IoResult GameGraphics::Bitmap(const QString& name, QImage& image) const {
-    const QString bare = FolderBitmapSource::NormalisePath(name).section(QLatin1Char('/'), -1);
+    const QString bare = PathText::BareName(name);
     static const QRegularExpression pattern(QStringLiteral("^([1-3])(til|spr)(\\d{4})\\.bmp$"),
                                             QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = pattern.match(bare);

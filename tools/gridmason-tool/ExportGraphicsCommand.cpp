@@ -3,6 +3,7 @@
 // made from the game's own graphics files.
 
 #include "GameGraphics.h"
+#include "PathText.h"
 #include "ToolCommand.h"
 
 #include <QDir>
@@ -58,8 +59,7 @@ int runExport(const QStringList& args, QTextStream& out, QTextStream& err) {
         bitmaps.emplace_back(name, image);
     }
 
-    QString outDir = args[2];
-    outDir.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QString outDir = PathText::Slashed(args[2]);
     if (!QDir().mkpath(outDir))
         return fail(err, QStringLiteral("could not make the folder \"%1\"").arg(outDir));
     for (const auto& [name, image] : bitmaps) {
