@@ -55,11 +55,12 @@ QString BareName(const QString& path) {
 }
 
 QString Folder(const QString& path) {
-    const QString slashed = Slashed(path);
-    const qsizetype slash = slashed.lastIndexOf(Slash);
+    // Slashed keeps every character's place, so the last separator stands
+    // at the same place in the path as written.
+    const qsizetype slash = Slashed(path).lastIndexOf(Slash);
     if (slash >= 1)
-        return slashed.left(slash);
-    return slash == 0 ? QString(Slash) : QString();
+        return path.left(slash);
+    return slash == 0 && path.at(0) == Slash ? QString(Slash) : QString();
 }
 
 } // namespace PathText

@@ -51,10 +51,14 @@ void frmEdit::picSelectedSprite_Paint() {
     box.Cls();
     if (const std::optional<qint16> value = TypedInfoValue()) {
         // The value the left button writes, lettered as the canvas's
-        // overlay letters it, in the middle of the box.
-        const int scale = InfoOverlay::Scale(box.ScaleWidth(), box.ScaleHeight());
-        const QImage stamp = InfoOverlay::Stamp(
-            InfoOverlay::Lines(InfoOverlay::Text(*value), box.ScaleWidth(), scale), scale);
+        // overlay letters it, as large as fits, in the middle of the box.
+        const QString text = InfoOverlay::Text(*value);
+        QImage stamp;
+        for (int scale = 4; scale >= 1; --scale) {
+            stamp = InfoOverlay::Stamp(InfoOverlay::Lines(text, box.ScaleWidth(), scale), scale);
+            if (stamp.width() <= box.ScaleWidth() && stamp.height() <= box.ScaleHeight())
+                break;
+        }
         QPainter painter(&box.image());
         painter.drawImage((box.ScaleWidth() - stamp.width()) / 2,
                           (box.ScaleHeight() - stamp.height()) / 2, stamp);

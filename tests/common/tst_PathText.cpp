@@ -51,55 +51,22 @@ void tst_PathText::parts_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("slashed");
     QTest::addColumn<QString>("bare");
-    QTest::addColumn<QString>("folder");
-    QTest::newRow("Linux folder a\\b, as written") << "@/a\\b/LEVEL01.CK1"
-                                                   << "@/a\\b/LEVEL01.CK1"
-                                                   << "LEVEL01.CK1"
-                                                   << "@/a\\b";
-    QTest::newRow("Linux folder a\\b itself") << "@/a\\b"
-                                              << "@/a\\b"
-                                              << "a\\b"
-                                              << "@";
-    QTest::newRow("Linux folder a\\b, file written with \\") << "@/a\\b\\LEVEL01.CK1"
-                                                             << "@/a\\b/LEVEL01.CK1"
-                                                             << "LEVEL01.CK1"
-                                                             << "@/a\\b";
-    QTest::newRow("a new file in a\\b") << "@/a\\b/NEW.CK1"
-                                        << "@/a\\b/NEW.CK1"
-                                        << "NEW.CK1"
-                                        << "@/a\\b";
-    QTest::newRow("folders written with \\") << "@/x\\y\\LEVEL02.CK2"
-                                             << "@/x/y/LEVEL02.CK2"
-                                             << "LEVEL02.CK2"
-                                             << "@/x/y";
-    QTest::newRow("a new file in folders written with \\") << "@/x\\y\\new.bmp"
-                                                           << "@/x/y/new.bmp"
-                                                           << "new.bmp"
-                                                           << "@/x/y";
-    QTest::newRow("from Windows") << "C:\\Games\\Keen1\\1til0000.bmp"
-                                  << "C:/Games/Keen1/1til0000.bmp"
-                                  << "1til0000.bmp"
-                                  << "C:/Games/Keen1";
-    QTest::newRow("Windows folder with a trailing \\") << "C:\\Games\\"
-                                                       << "C:/Games/"
-                                                       << ""
-                                                       << "C:/Games";
-    QTest::newRow("relative") << "levels\\LEVEL01.CK1"
-                              << "levels/LEVEL01.CK1"
-                              << "LEVEL01.CK1"
-                              << "levels";
-    QTest::newRow("under the root") << "/LEVEL80.CK1"
-                                    << "/LEVEL80.CK1"
-                                    << "LEVEL80.CK1"
-                                    << "/";
-    QTest::newRow("bare name") << "LEVEL80.CK1"
-                               << "LEVEL80.CK1"
-                               << "LEVEL80.CK1"
-                               << "";
-    QTest::newRow("empty") << ""
-                           << ""
-                           << ""
-                           << "";
+    QTest::addColumn<QString>("folder"); // as written
+    // clang-format off
+    QTest::newRow("Linux folder a\\b, as written") << "@/a\\b/LEVEL01.CK1" << "@/a\\b/LEVEL01.CK1" << "LEVEL01.CK1" << "@/a\\b";
+    QTest::newRow("Linux folder a\\b itself") << "@/a\\b" << "@/a\\b" << "a\\b" << "@";
+    QTest::newRow("Linux folder a\\b, file written with \\") << "@/a\\b\\LEVEL01.CK1" << "@/a\\b/LEVEL01.CK1" << "LEVEL01.CK1" << "@/a\\b";
+    QTest::newRow("a new file in a\\b") << "@/a\\b/NEW.CK1" << "@/a\\b/NEW.CK1" << "NEW.CK1" << "@/a\\b";
+    QTest::newRow("folders written with \\") << "@/x\\y\\LEVEL02.CK2" << "@/x/y/LEVEL02.CK2" << "LEVEL02.CK2" << "@/x\\y";
+    QTest::newRow("a new file in folders written with \\") << "@/x\\y\\new.bmp" << "@/x/y/new.bmp" << "new.bmp" << "@/x\\y";
+    QTest::newRow("from Windows") << "C:\\Games\\Keen1\\1til0000.bmp" << "C:/Games/Keen1/1til0000.bmp" << "1til0000.bmp" << "C:\\Games\\Keen1";
+    QTest::newRow("Windows folder, trailing \\") << "C:\\Games\\" << "C:/Games/" << "" << "C:\\Games";
+    QTest::newRow("Windows root of the drive") << "\\1til0000.bmp" << "/1til0000.bmp" << "1til0000.bmp" << "";
+    QTest::newRow("relative") << "levels\\LEVEL01.CK1" << "levels/LEVEL01.CK1" << "LEVEL01.CK1" << "levels";
+    QTest::newRow("under the root") << "/LEVEL80.CK1" << "/LEVEL80.CK1" << "LEVEL80.CK1" << "/";
+    QTest::newRow("bare name") << "LEVEL80.CK1" << "LEVEL80.CK1" << "LEVEL80.CK1" << "";
+    QTest::newRow("empty") << "" << "" << "" << "";
+    // clang-format on
 }
 
 void tst_PathText::parts() {
