@@ -4,12 +4,15 @@
 #include "Level.h"
 #include "Navigation.h"
 #include "PaintRecorder.h"
+#include "PaletteGeometry.h"
 #include "SpriteSet.h"
 #include "TileSet.h"
 
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
+
+#include <optional>
 
 class EditorHost;
 class PickerButton;
@@ -147,6 +150,9 @@ public:
     void picEdit_MouseDown(int button, int shift, double x, double y);
     void picEdit_MouseMove(int button, int shift, double x, double y);
     void picEdit_MouseUp(int button, int shift, double x, double y);
+    // The cell under the pointer at the drag's previous event, so that a
+    // fast drag paints the whole line between two events.
+    PaletteGeometry::Cell m_DragCell;
 
     // ---- Tile palette (frmEdit_tiles.cpp) ----
     void picTiles_Paint();
@@ -204,12 +210,19 @@ public:
     void CreateInfoValueControls();
     void mnuViewInfoValues_Click();
     void txtInfoValue_Change();
+    // The value the box holds, if its text is a valid value.
+    std::optional<qint16> TypedInfoValue() const;
     // What the left button writes in sprite mode.
     qint16 InfoValueToPlace() const;
-    // After a Ctrl+press in sprite mode on a cell holding `value`: a value
-    // that shows no sprite goes into the box; a sprite's value empties the
-    // box, so that the sprite just picked is what is placed next.
+    // After a Ctrl+press in sprite mode on a cell holding `value`: 0 does
+    // nothing; a value that shows no sprite goes into the box, the sprite
+    // selection staying as it was; a sprite's value selects that sprite and
+    // empties the box, so that the sprite is what is placed next.
     void PickInfoValue(qint16 value);
+    // The selected-sprite box and its label show what the left button
+    // places: the value in the box, lettered, while there is one, otherwise
+    // the selected sprite.
+    void ShowLeftButtonSprite();
     // Draws the overlay on the canvas when it is on (part of RedrawEdit).
     void DrawInfoValues();
     // The tooltip of palette sprite `sprite`: its name in the game and the

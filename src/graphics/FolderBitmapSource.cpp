@@ -1,22 +1,18 @@
 #include "FolderBitmapSource.h"
 
 #include "BoundedFileReader.h"
+#include "PathText.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 
-FolderBitmapSource::FolderBitmapSource(const QString& folder) : m_Folder(NormalisePath(folder)) {}
-
-QString FolderBitmapSource::NormalisePath(const QString& path) {
-    QString normal = path;
-    normal.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return normal;
-}
+FolderBitmapSource::FolderBitmapSource(const QString& folder)
+    : m_Folder(PathText::Slashed(folder)) {}
 
 QString FolderBitmapSource::FindFile(const QString& folder, const QString& name) {
-    const QString normalFolder = NormalisePath(folder);
+    const QString normalFolder = PathText::Slashed(folder);
     const QDir dir(normalFolder.isEmpty() ? QStringLiteral(".") : normalFolder);
     if (name.isEmpty() || !dir.exists())
         return {};
@@ -35,7 +31,7 @@ QString FolderBitmapSource::FindEntry(const QString& folder, const QString& name
     const QString file = FindFile(folder, name);
     if (!file.isEmpty())
         return file;
-    const QString normalFolder = NormalisePath(folder);
+    const QString normalFolder = PathText::Slashed(folder);
     const QDir dir(normalFolder.isEmpty() ? QStringLiteral(".") : normalFolder);
     if (name.isEmpty() || !dir.exists())
         return {};
@@ -67,11 +63,8 @@ IoResult FolderBitmapSource::LoadFile(const QString& path, QImage& image) {
 }
 
 IoResult FolderBitmapSource::LoadFile(const QString& path, QImage& image, qint64& pixelsLeft) {
-    const QString normal = NormalisePath(path);
-    const int slash = normal.lastIndexOf(QLatin1Char('/'));
-    const QString folder = slash >= 0 ? normal.left(slash + 1) : QString();
-    const QString name = normal.mid(slash + 1);
-    const QString found = FindEntry(folder, name);
+    const QString normal = PathText::Slashed(path);
+    const QString found = FindEntry(PathText::Folder(normal), PathText::BareName(normal));
     if (found.isEmpty())
         return IoResult::failure(QStringLiteral("File not found: %1").arg(normal));
     QByteArray bytes;

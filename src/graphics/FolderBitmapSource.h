@@ -35,8 +35,6 @@ public:
     static IoResult LoadFile(const QString& path, QImage& image, qint64& pixelsLeft);
     // A bitmap that is a set of its own.
     static IoResult LoadFile(const QString& path, QImage& image);
-    // "\" separators turned into "/".
-    static QString NormalisePath(const QString& path);
 
 private:
     QString m_Folder;

@@ -3,6 +3,7 @@
 #include "BoundedFileReader.h"
 #include "FolderBitmapSource.h"
 #include "LzwDecoder.h"
+#include "PathText.h"
 
 #include <QRegularExpression>
 #include <array>
@@ -94,7 +95,7 @@ constexpr int MaxSprites = 1000;
 bool GameGraphics::FolderHasGameGraphics(const QString& folder, int episode) {
     if (episode < 1 || episode > 3)
         return false;
-    const QString dir = FolderBitmapSource::NormalisePath(folder);
+    const QString dir = PathText::Slashed(folder);
     for (const char* base : {"EGAHEAD", "EGALATCH", "EGASPRIT"}) {
         if (FolderBitmapSource::FindEntry(dir, QLatin1String(base) + extension(episode)).isEmpty())
             return false;
@@ -118,7 +119,7 @@ IoResult GameGraphics::Load(const QString& folder, int episode) {
     if (episode < 1 || episode > 3)
         return IoResult::failure(
             QStringLiteral("There are no graphics files for episode %1.").arg(episode));
-    const QString dir = FolderBitmapSource::NormalisePath(folder);
+    const QString dir = PathText::Slashed(folder);
     QString headerPath, latchPath, spritePath;
     IoResult result = locate(dir, QStringLiteral("EGAHEAD") + extension(episode), headerPath);
     if (result)
@@ -265,7 +266,7 @@ QStringList GameGraphics::BitmapNames() const {
 }
 
 IoResult GameGraphics::Bitmap(const QString& name, QImage& image) const {
-    const QString bare = FolderBitmapSource::NormalisePath(name).section(QLatin1Char('/'), -1);
+    const QString bare = PathText::BareName(name);
     static const QRegularExpression pattern(QStringLiteral("^([1-3])(til|spr)(\\d{4})\\.bmp$"),
                                             QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = pattern.match(bare);

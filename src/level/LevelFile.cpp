@@ -4,6 +4,7 @@
 // zero words to a multiple of eight.
 
 #include "Level.h"
+#include "PathText.h"
 
 #include "BoundedFileReader.h"
 #include "FileWriter.h"
@@ -241,9 +242,7 @@ qint16 Level::EpisodeFromFileName(const QString& fileName) {
 }
 
 qint16 Level::NumberFromFileName(const QString& fileName) {
-    const qsizetype slash =
-        std::max(fileName.lastIndexOf(QLatin1Char('/')), fileName.lastIndexOf(QLatin1Char('\\')));
-    return readDecimal(QStringView(fileName).mid(slash + 1).mid(5, 2));
+    return readDecimal(QStringView(PathText::BareName(fileName)).mid(5, 2));
 }
 
 QByteArray Level::Serialize() const {

@@ -3,6 +3,7 @@
 // made from the game's own graphics files.
 
 #include "GameGraphics.h"
+#include "PathText.h"
 #include "ToolCommand.h"
 
 #include "FileWriter.h"
@@ -54,8 +55,7 @@ int runExport(const QStringList& args, QTextStream& out, QTextStream& err) {
     const IoResult checked = graphics.CheckSprites();
     if (!checked)
         return fail(err, checked.error);
-    QString outDir = args[2];
-    outDir.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QString outDir = PathText::Slashed(args[2]);
     if (!QDir().mkpath(outDir))
         return fail(err, QStringLiteral("could not make the folder \"%1\"").arg(outDir));
     const QStringList names = graphics.BitmapNames();
