@@ -45,13 +45,15 @@ void frmEdit::picEdit_MouseDown(int button, int shift, double x, double y) {
 void frmEdit::picEdit_MouseMove(int button, int shift, double x, double y) {
     UpdatePointer(*this, shift);
     const ToolEvent event = EventAt(*this, button, shift, x, y);
-    if (!event.inside) {
+    if (event.inside) {
+        lblPosition->setText(PaletteGeometry::PositionText({event.x, event.y}));
+        emit PointerCellChanged(static_cast<int>(event.x), static_cast<int>(event.y));
+    } else {
         lblPosition->setText(QString());
         emit PointerCellChanged(-1, -1);
-        return;
     }
-    lblPosition->setText(PaletteGeometry::PositionText({event.x, event.y}));
-    emit PointerCellChanged(static_cast<int>(event.x), static_cast<int>(event.y));
+    // The tool follows the pointer outside the level too: a drag that
+    // leaves it goes on where the line between two positions crosses it.
     CurrentTool().Move(event);
 }
 
