@@ -28,6 +28,15 @@ void MovePixels(QImage& image, int dx, int dy) {
     const int fromX = dx < 0 ? -dx : 0, toX = dx > 0 ? dx : 0;
     const qsizetype stride = image.bytesPerLine();
     uchar* bits = image.bits();
+    if (dx == 0) {
+        // Whole rows: one move of the block.
+        const size_t block = size_t(h - std::abs(dy)) * size_t(stride);
+        if (dy > 0)
+            std::memmove(bits + dy * stride, bits, block);
+        else
+            std::memmove(bits, bits - dy * stride, block);
+        return;
+    }
     auto moveRow = [&](int to, int from) {
         std::memmove(bits + to * stride + toX * 4, bits + from * stride + fromX * 4, size_t(bytes));
     };
@@ -61,6 +70,7 @@ void CanvasView::Redraw(int sx, int sy) {
         InfoOverlay::Draw(surface, m_Document.level(), sx, sy, m_Tiles.RenderWidth(),
                           m_Tiles.RenderHeight());
     m_Drawn = true;
+    m_DrawnInfo = m_Document.level().InfoPlane();
     m_DrawnSize = QSize(surface.ScaleWidth(), surface.ScaleHeight());
     m_DrawnCellWidth = m_Tiles.RenderWidth();
     m_DrawnCellHeight = m_Tiles.RenderHeight();
@@ -84,36 +94,49 @@ void CanvasView::ScrollTo(int sx, int sy) {
     m_OriginX = sx;
     m_OriginY = sy;
     MovePixels(m_Canvas.surface().image(), int(dx), int(dy));
-    // The uncovered strips, and the first columns and rows whose sprites
-    // (and texts) from cells before the origin changed with it.
-    const int leadX =
-        int(std::min<qint64>(size.width(), std::max<qint64>(m_Sprites.MaxRenderWidth(), cw)));
-    const int leadY =
-        int(std::min<qint64>(size.height(), std::max<qint64>(m_Sprites.MaxRenderHeight(), ch)));
-    const int textX = m_ShowInfoValues ? TextReach : 0;
-    const int textY = m_ShowInfoValues ? TextReach : 0;
-    QRect strips[4];
-    if (dx > 0)
-        strips[0] = QRect(0, 0, int(dx) + leadX + textX, size.height());
-    else if (dx < 0)
-        strips[0] = QRect(size.width() + int(dx), 0, int(-dx), size.height());
-    if (dy > 0)
-        strips[1] = QRect(0, 0, size.width(), int(dy) + leadY + textY);
-    else if (dy < 0)
-        strips[1] = QRect(0, size.height() + int(dy), size.width(), int(-dy));
-    // Sprites are drawn from SpriteLead cells before the origin on: which
-    // ones depends on the origin, so the band they can reach is drawn
-    // again along the axis that moved.
-    if (dx != 0)
-        strips[2] = QRect(0, 0, leadX + textX, size.height());
-    if (dy != 0)
-        strips[3] = QRect(0, 0, size.width(), leadY + textY);
-    for (const QRect& strip : strips)
-        DrawPixels(strip & QRect(QPoint(0, 0), size));
+    // Sprites are drawn from SpriteLead cells before the origin on, so which
+    // ones show in the first columns (rows) depends on the origin: a sprite
+    // taller than SpriteLead + 1 cells reaches past the cells the move
+    // uncovers. Texts are drawn from the origin on and reach TextReach.
+    auto lead = [this](qint64 sprite, qint64 cell) {
+        const qint64 reach = std::max<qint64>(0, sprite - (SpriteLead + 1) * cell);
+        return int(std::min<qint64>(reach + (m_ShowInfoValues ? TextReach : 0), 1 << 20));
+    };
+    const int leadX = lead(m_Sprites.MaxRenderWidth(), cw);
+    const int leadY = lead(m_Sprites.MaxRenderHeight(), ch);
+    const QRect canvas(QPoint(0, 0), size);
+    const int w = size.width(), h = size.height();
+    // The uncovered strips, with the bands before them that the lead reaches.
+    if (dx > 0) {
+        DrawPixels(QRect(0, 0, int(dx) + leadX, h) & canvas);
+    } else if (dx < 0) {
+        DrawPixels(QRect(w + int(dx), 0, int(-dx), h));
+        DrawPixels(QRect(0, 0, leadX, h) & canvas);
+    }
+    if (dy > 0) {
+        DrawPixels(QRect(0, 0, w, int(dy) + leadY) & canvas);
+    } else if (dy < 0) {
+        DrawPixels(QRect(0, h + int(dy), w, int(-dy)));
+        DrawPixels(QRect(0, 0, w, leadY) & canvas);
+    }
     m_Canvas.Refresh();
 }
 
-QRect CanvasView::Reach(const QRect& pixels) const {
+QRect CanvasView::Reach(const QRect& cells) const {
+    // A tile change stays in its cells; an info change also reaches as far
+    // as the largest sprite (and text) grows right and down from its cell.
+    const QRect pixels = Geometry().PixelsOf(cells);
+    const Level& level = m_Document.level();
+    bool infoChanged = false;
+    const QRect inLevel = cells & QRect(0, 0, level.Width(), level.Height());
+    for (int y = inLevel.top(); y <= inLevel.bottom(); ++y)
+        for (int x = inLevel.left(); x <= inLevel.right(); ++x) {
+            qint16& drawn = m_DrawnInfo[size_t(y) * size_t(level.Width()) + size_t(x)];
+            infoChanged |= drawn != level.Info(x, y);
+            drawn = level.Info(x, y);
+        }
+    if (!infoChanged)
+        return pixels;
     int right = std::max<int>(m_Sprites.MaxRenderWidth(), 0);
     int down = std::max<int>(m_Sprites.MaxRenderHeight(), 0);
     if (m_ShowInfoValues) {
@@ -124,13 +147,14 @@ QRect CanvasView::Reach(const QRect& pixels) const {
 }
 
 void CanvasView::RepaintCells(const QRect& cells) {
-    if (!m_Drawn) {
+    const Level& level = m_Document.level();
+    if (!m_Drawn || m_DrawnInfo.size() != level.InfoPlane().size()) {
         Redraw(m_OriginX, m_OriginY);
         return;
     }
     const Surface& surface = m_Canvas.surface();
     const QRect canvas(0, 0, surface.ScaleWidth(), surface.ScaleHeight());
-    DrawPixels(Reach(Geometry().PixelsOf(cells)) & canvas);
+    DrawPixels(Reach(cells) & canvas);
 }
 
 void CanvasView::DrawPixels(const QRect& pixels) {
@@ -141,17 +165,17 @@ void CanvasView::DrawPixels(const QRect& pixels) {
     // The whole picture's cells, so that the part is drawn exactly as the
     // whole would draw it there.
     const int w = m_Tiles.PixelWToTiles(sw), h = m_Tiles.PixelHToTiles(sh);
-    if (m_Scratch.ScaleWidth() != pixels.width() || m_Scratch.ScaleHeight() != pixels.height())
-        m_Scratch.Resize(pixels.width(), pixels.height());
-    m_Document.level().Display(m_Scratch, qint16(m_OriginX), qint16(m_OriginY), m_Tiles, m_Sprites,
+    // Drawn in place: the part surface is a window onto the canvas's own
+    // pixels.
+    QImage& target = surface.image();
+    const qsizetype stride = target.bytesPerLine();
+    uchar* const first = target.bits() + pixels.y() * stride + qsizetype(pixels.x()) * 4;
+    m_Part.image() = QImage(first, pixels.width(), pixels.height(), stride, target.format());
+    m_Document.level().Display(m_Part, qint16(m_OriginX), qint16(m_OriginY), m_Tiles, m_Sprites,
                                -pixels.x(), -pixels.y(), w, h);
     if (m_ShowInfoValues)
-        InfoOverlay::Draw(m_Scratch, m_Document.level(), m_OriginX, m_OriginY,
-                          m_Tiles.RenderWidth(), m_Tiles.RenderHeight(), -pixels.x(), -pixels.y());
-    QImage& target = surface.image();
-    const QImage& part = m_Scratch.image();
-    for (int y = 0; y < pixels.height(); ++y)
-        std::memcpy(target.scanLine(pixels.y() + y) + pixels.x() * 4, part.constScanLine(y),
-                    size_t(pixels.width()) * 4);
+        InfoOverlay::Draw(m_Part, m_Document.level(), m_OriginX, m_OriginY, m_Tiles.RenderWidth(),
+                          m_Tiles.RenderHeight(), -pixels.x(), -pixels.y());
+    m_Part.image() = QImage();
     m_Canvas.RefreshArea(pixels);
 }

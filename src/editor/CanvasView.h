@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QRect>
 
+#include <vector>
+
 class LevelDocument;
 class PictureBox;
 class SpriteSet;
@@ -40,15 +42,18 @@ private:
     // Draws the exact pixels of the whole picture inside `pixels` (canvas
     // coordinates) and asks for them to be shown.
     void DrawPixels(const QRect& pixels);
-    // What a change of one cell can reach: its sprite and its text grow
-    // right and down from it.
-    QRect Reach(const QRect& pixels) const;
+    // The pixels a change of `cells` can reach, noting their info values
+    // as drawn.
+    QRect Reach(const QRect& cells) const;
 
     PictureBox& m_Canvas;
     const LevelDocument& m_Document;
     const TileSet& m_Tiles;
     const SpriteSet& m_Sprites;
-    Surface m_Scratch;
+    // A window onto part of the canvas's pixels while it is drawn.
+    Surface m_Part;
+    // The info plane as the canvas shows it.
+    mutable std::vector<qint16> m_DrawnInfo;
     int m_OriginX = 0;
     int m_OriginY = 0;
     bool m_ShowInfoValues = false;
