@@ -162,7 +162,7 @@ void MainWindowFilesTest::namedFilesOpenEachInItsOwnWindow() {
     const QList<frmEdit*> editors = window->Editors();
     QCOMPARE(editors.size(), 3);
     QCOMPARE(editors[0]->m_FileName, demoLevel("LEVEL01.CK2"));
-    QCOMPARE(editors[0]->windowTitle(), demoLevel("LEVEL01.CK2"));
+    QCOMPARE(editors[0]->windowTitle(), demoLevel("LEVEL01.CK2") + "[*]");
     QCOMPARE(editors[0]->m_Level.Episode(), qint16(2));
     QCOMPARE(editors[0]->m_Tiles.Tiles(), window->TileSets(1).Tiles());
     QCOMPARE(editors[1]->m_Level.Episode(), qint16(1));
@@ -174,7 +174,7 @@ void MainWindowFilesTest::namedFilesOpenEachInItsOwnWindow() {
         Level expected;
         QVERIFY(expected.Load(editor->m_FileName).ok);
         QVERIFY(editor->m_Level == expected);
-        QVERIFY(!editor->m_Modified);
+        QVERIFY(!editor->IsModified());
     }
     // The last one named is the one in front, its menus in the bar.
     QCOMPARE(window->mdiArea->currentSubWindow()->widget(), editors[2]);
