@@ -60,7 +60,6 @@ void frmProperties::CreateControls() {
     chkMapLevel = new QCheckBox(QStringLiteral("&Map Level"), this);
     lblSizeWarning = new QLabel(this);
     lblSizeWarning->setStyleSheet(QStringLiteral("color: #b00000"));
-    lblSizeWarning->setWordWrap(true);
     connect(txtWidth, &QLineEdit::textChanged, this, &frmProperties::UpdateSizeWarning);
     connect(txtHeight, &QLineEdit::textChanged, this, &frmProperties::UpdateSizeWarning);
     Label1->setBuddy(txtWidth);
@@ -94,6 +93,8 @@ void frmProperties::CreateControls() {
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
+    // The dialog grows and shrinks with the warning line.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 // Typing is filtered key by key; pasting, dropping and input-method text
