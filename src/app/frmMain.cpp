@@ -105,6 +105,8 @@ frmMain::frmMain(QWidget* parent)
     setStatusBar(sbrStatus);
     setAcceptDrops(true);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::mdiArea_SubWindowActivated);
+    // Until RestorePlacement gives the size the user left it at.
+    resize(900, 700);
 }
 
 // The area outlives this part of the window and reports the editors
@@ -387,7 +389,10 @@ void frmMain::closeEvent(QCloseEvent* event) {
             return;
         }
     }
-    SavePlacement();
+    // A window never shown (paths cancelled at the start) has no place to
+    // keep, and a first start must not leave a settings file behind.
+    if (isVisible())
+        SavePlacement();
     event->accept();
 }
 

@@ -343,7 +343,7 @@ void frmEdit::CreateMenus() {
     mnuFileClose = mnuFile->addAction(tr("&Close"));
     mnuFileClose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     mnuFile->addSeparator();
-    mnuFileSetPaths = mnuFile->addAction(tr("Set &Paths..."));
+    mnuFileSetPaths = mnuFile->addAction(tr("Set &Paths"));
     mnuFile->addSeparator();
     mnuFileExit = mnuFile->addAction(tr("E&xit"));
     mnuFileExit->setShortcuts(MenuKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));

@@ -171,7 +171,7 @@ void tst_frmEdit::menusAndDelegatedCommands() {
                           : action->text() + "\t" + action->shortcut().toString());
     QCOMPARE(fileItems, QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S",
                                      "Save &As...\tCtrl+Shift+S", "&Close\tCtrl+W", "-",
-                                     "Set &Paths...\t", "-", "E&xit\tCtrl+Q"}));
+                                     "Set &Paths\t", "-", "E&xit\tCtrl+Q"}));
     QStringList viewItems;
     for (QAction* action : menus[2]->actions())
         viewItems << action->text() + "\t" + action->shortcut().toString();
