@@ -452,7 +452,7 @@ void MainWindowFilesTest::recentFilesAreInEveryFileMenu() {
     for (frmEdit* editor : window->Editors()) {
         QCOMPARE(itemTexts(editor->mnuFile),
                  QStringList({"&New", "&Open...", "Recent Files", "&Save", "Save &As...", "&Close",
-                              "-", "E&xit"}));
+                              "-", "Set &Paths", "-", "E&xit"}));
         QCOMPARE(editor->mnuFile->actions()[2], window->mnuFileRecent->menuAction());
     }
     // Chosen from an editor's File menu it opens like any other way.
@@ -532,6 +532,10 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
     QCOMPARE(itemTexts(menu).mid(3),
              QStringList({"&1 " + QDir::toNativeSeparators(editors[0]->m_FileName),
                           "&2 " + QDir::toNativeSeparators(saved)}));
+    // A modified level shows its unsaved mark.
+    editors[0]->MarkModified();
+    emit menu->aboutToShow();
+    QCOMPARE(itemTexts(menu)[3], "&1 " + QDir::toNativeSeparators(editors[0]->m_FileName) + "*");
     QCOMPARE(WindowMenu::ItemText(1, "/a&b/LEVEL01.CK1"),
              "&2 " + QDir::toNativeSeparators("/a&&b/LEVEL01.CK1"));
 }
