@@ -114,9 +114,8 @@ void frmEdit::picEdit_MouseDown(int button, int shift, double x, double y) {
     BeginPaintStep();
     actOnCell(*this, button, shift, cell);
     m_DragCell = cell;
-    // Any press inside the level counts as a change, also one that only
-    // picked or did nothing, and starts a drag.
-    m_Modified = true;
+    // The press starts a drag; only cells it really changes make the level
+    // modified (through its undo step).
     m_Drawing = true;
 }
 

@@ -51,21 +51,21 @@ private slots:
         // Paint one tile with the left button.
         window->picEdit_MouseDown(1, 0, 40, 40);
         window->picEdit_MouseUp(1, 0, 40, 40);
-        QVERIFY(window->m_Modified);
+        QVERIFY(window->IsModified());
         QVERIFY(disk.Fill());
 
         window->mnuFileSave->trigger();
         QCOMPARE(prompts.messages.size(), size_t(1));
         QVERIFY2(prompts.messages.back().text.contains(DiskFull),
                  qPrintable(prompts.messages.back().text));
-        QVERIFY(window->m_Modified);
+        QVERIFY(window->IsModified());
         QCOMPARE(fileBytes(path), original);
 
         // Close asks again; Cancel keeps the window and its edits.
         prompts.answers.push_back(Prompts::Answer::Cancel);
         QVERIFY(!window->close());
         QCOMPARE(prompts.messages.size(), size_t(2));
-        QVERIFY(window->m_Modified);
+        QVERIFY(window->IsModified());
     }
 
     void settingsFileKeepsEveryLine() {

@@ -3,6 +3,7 @@
 // the editor sees.
 
 #include "Level.h"
+#include "PlayableSize.h"
 #include "ToolCommand.h"
 
 #include <QFileInfo>
@@ -54,6 +55,10 @@ int runInfo(const QStringList& args, QTextStream& out, QTextStream& err) {
         << "number: " << level->Number() << "\n"
         << "width: " << level->Width() << "\n"
         << "height: " << level->Height() << "\n";
+    // The file is read and shown as it is; the game itself would fail on it.
+    const QString tooLarge = PlayableSize::Warning(level->Width(), level->Height());
+    if (!tooLarge.isEmpty())
+        out << "warning: " << tooLarge << "\n";
     std::map<qint16, int> counts;
     for (qint16 value : level->InfoPlane())
         if (value != 0)
