@@ -117,8 +117,7 @@ QString GameLauncher::DosBoxMissingText() {
                           "dosbox\".");
 }
 
-IoResult GameLauncher::Prepare(const Level& level, int number, const QString& gameFolder) {
-    Discard();
+IoResult GameLauncher::CheckPlayable(const Level& level) {
     const int episode = level.Episode();
     const int cells = int(level.Width()) * level.Height();
     if (cells > GameLimits::MaxPlayableCells)
@@ -134,6 +133,15 @@ IoResult GameLauncher::Prepare(const Level& level, int number, const QString& ga
         return IoResult::failure(
             QStringLiteral("The level's episode is %1; the game has episodes 1, 2 and 3.")
                 .arg(episode));
+    return IoResult::success();
+}
+
+IoResult GameLauncher::Prepare(const Level& level, int number, const QString& gameFolder) {
+    Discard();
+    const IoResult playable = CheckPlayable(level);
+    if (!playable)
+        return playable;
+    const int episode = level.Episode();
     if (number < 1 || number > 99)
         return IoResult::failure(
             QStringLiteral("The level number %1 has no file name in the game (1 to 99).")

@@ -46,6 +46,10 @@ public:
     // The message for a DOSBox that is not installed.
     static QString DosBoxMissingText();
 
+    // Success when the game can play `level`; otherwise why not (too large
+    // for the game, no such episode).
+    static IoResult CheckPlayable(const Level& level);
+
     // Makes the temporary folder for `level` played as level `number`
     // (1..99) from the game in `gameFolder`. A level too large for the game
     // or a folder without the episode's program is refused; on any failure

@@ -56,6 +56,7 @@ void frmSetPaths::CreateControls() {
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
+    layout->addLayout(CreateGameFolderControls());
     layout->addLayout(buttons);
 }
 
@@ -134,6 +135,8 @@ void frmSetPaths::cmdOK_Click() {
             return;
         }
     }
+    if (!CheckAndStoreGameFolders())
+        return;
     Cancelled = false;
     accept();
 }

@@ -216,6 +216,7 @@ frmEdit::frmEdit(EditorHost& host, QWidget* parent) : QWidget(parent), m_Host(ho
     CreateUndo();
     CreateNavigation();
     CreateInfoValueControls();
+    CreateGameControls();
     UpdateCaption();
 }
 
@@ -547,6 +548,8 @@ void frmEdit::mnuFileExit_Click() {
 bool frmEdit::mnuFileSave_Click() {
     if (m_FileName.isEmpty())
         return mnuFileSaveAs_Click();
+    if (!ConfirmSaveWithErrors())
+        return false;
     const IoResult result = m_Level.Save(m_FileName);
     if (!result) {
         ShowFileError(this, result);
@@ -558,6 +561,8 @@ bool frmEdit::mnuFileSave_Click() {
 }
 
 bool frmEdit::mnuFileSaveAs_Click() {
+    if (!ConfirmSaveWithErrors())
+        return false;
     QString fileName = m_FileName;
     QString fileTitle;
     QString filter = QStringLiteral("All Levels|Level??.ck?|Keen 1 Levels|Level??.ck1|Keen 2 "

@@ -418,6 +418,7 @@ void tst_UndoRedo::saveKeepsTheStack() {
     QVERIFY(dir.isValid());
     const QString file = dir.filePath(QStringLiteral("LEVEL01.CK1"));
     paintDrag(*w, Qt::LeftButton, {{2, 2}, {3, 2}});
+    w->m_SaveWithErrorsConfirmed = true; // a new level: no start for Keen
     prompts.files.push_back(ScriptedPrompts::File::Choose(file));
     QVERIFY(w->mnuFileSave_Click());
     QVERIFY(!w->m_Modified);
