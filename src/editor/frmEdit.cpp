@@ -218,6 +218,7 @@ frmEdit::frmEdit(EditorHost& host, QWidget* parent) : QWidget(parent), m_Host(ho
     CreateUndo();
     CreateNavigation();
     CreateInfoValueControls();
+    CreateGameControls();
     UpdateCaption();
 }
 
@@ -583,14 +584,14 @@ void frmEdit::mnuFileSetPaths_Click() {
 bool frmEdit::mnuFileSave_Click() {
     if (m_FileName.isEmpty())
         return mnuFileSaveAs_Click();
-    if (!ConfirmSave() || !WriteLevel(m_FileName))
+    if (!ConfirmSave() || !ConfirmSaveWithErrors() || !WriteLevel(m_FileName))
         return false;
     m_Host.LevelSaved(m_FileName);
     return true;
 }
 
 bool frmEdit::mnuFileSaveAs_Click() {
-    if (!ConfirmSave())
+    if (!ConfirmSave() || !ConfirmSaveWithErrors())
         return false;
     QString fileName = m_FileName;
     QString fileTitle;
