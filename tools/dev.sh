@@ -5,6 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake qt6-base-dev libgl-dev)
+# Level, Test in Game runs the level in DOSBox; no test needs it.
+if [ "${1:-run}" = run ]; then packages+=(dosbox); fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

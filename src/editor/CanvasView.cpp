@@ -6,6 +6,8 @@
 #include "SpriteSet.h"
 #include "TileSet.h"
 
+#include <QPainter>
+
 #include <cstdlib>
 #include <cstring>
 
@@ -69,6 +71,10 @@ void CanvasView::Redraw(int sx, int sy) {
     if (m_ShowInfoValues)
         InfoOverlay::Draw(surface, m_Document.level(), sx, sy, m_Tiles.RenderWidth(),
                           m_Tiles.RenderHeight());
+    if (m_Overlay) {
+        QPainter painter(&surface.image());
+        m_Overlay(painter, Geometry());
+    }
     m_Drawn = true;
     m_DrawnInfo = m_Document.level().InfoPlane();
     m_DrawnSize = QSize(surface.ScaleWidth(), surface.ScaleHeight());
@@ -176,6 +182,12 @@ void CanvasView::DrawPixels(const QRect& pixels) {
     if (m_ShowInfoValues)
         InfoOverlay::Draw(m_Part, m_Document.level(), m_OriginX, m_OriginY, m_Tiles.RenderWidth(),
                           m_Tiles.RenderHeight(), -pixels.x(), -pixels.y());
+    if (m_Overlay) {
+        // Drawn as over the whole canvas, clipped to the part.
+        QPainter painter(&m_Part.image());
+        painter.translate(-pixels.x(), -pixels.y());
+        m_Overlay(painter, Geometry());
+    }
     m_Part.image() = QImage();
     m_Canvas.RefreshArea(pixels);
 }

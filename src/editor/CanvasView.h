@@ -6,7 +6,10 @@
 #include <QObject>
 #include <QRect>
 
+#include <functional>
 #include <vector>
+
+class QPainter;
 
 class LevelDocument;
 class PictureBox;
@@ -27,6 +30,10 @@ public:
 
     CanvasGeometry Geometry() const;
     void SetShowInfoValues(bool show) { m_ShowInfoValues = show; }
+    // Something drawn over the level (a marked cell, a tool's preview): the
+    // painter's origin is the canvas's top-left corner.
+    using Overlay = std::function<void(QPainter& painter, const CanvasGeometry& geometry)>;
+    void SetOverlay(Overlay overlay) { m_Overlay = std::move(overlay); }
 
     // Draws the whole canvas for origin (sx, sy).
     void Redraw(int sx, int sy);
@@ -57,6 +64,7 @@ private:
     int m_OriginX = 0;
     int m_OriginY = 0;
     bool m_ShowInfoValues = false;
+    Overlay m_Overlay;
     // The picture on the canvas was drawn for the present size and sets.
     bool m_Drawn = false;
     QSize m_DrawnSize;

@@ -219,6 +219,7 @@ frmEdit::frmEdit(EditorHost& host, QWidget* parent)
     CreateUndo();
     CreateNavigation();
     CreateInfoValueControls();
+    CreateGameControls();
     UpdateCaption();
 }
 
@@ -327,6 +328,9 @@ void frmEdit::CreateControls() {
     imgCursor0 = PickPointerPicture();
 
     m_Canvas = new CanvasView(*picEdit, *m_Document, m_Tiles, m_Sprites, this);
+    m_Canvas->SetOverlay([this](QPainter& painter, const CanvasGeometry& geometry) {
+        DrawMarkedCell(painter, geometry);
+    });
     m_Brush = std::make_unique<BrushTool>(*m_Document, m_Selection);
     m_TileSource = std::make_unique<TileSelectorSource>(m_PaletteTiles);
     m_SpriteSource = std::make_unique<SpriteSelectorSource>(m_PaletteSprites);
@@ -632,14 +636,14 @@ void frmEdit::mnuFileSetPaths_Click() {
 bool frmEdit::mnuFileSave_Click() {
     if (FileName().isEmpty())
         return mnuFileSaveAs_Click();
-    if (!ConfirmSave() || !WriteLevel(FileName()))
+    if (!ConfirmSave() || !ConfirmSaveWithErrors() || !WriteLevel(FileName()))
         return false;
     m_Host.LevelSaved(FileName());
     return true;
 }
 
 bool frmEdit::mnuFileSaveAs_Click() {
-    if (!ConfirmSave())
+    if (!ConfirmSave() || !ConfirmSaveWithErrors())
         return false;
     QString fileName = FileName();
     QString fileTitle;
