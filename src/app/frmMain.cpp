@@ -1,6 +1,8 @@
 #include "frmMain.h"
 
+#include "DataFolder.h"
 #include "GraphicsFolder.h"
+#include "HelpMenu.h"
 #include "Level.h"
 #include "MainStatusBar.h"
 #include "Prompts.h"
@@ -35,10 +37,11 @@ QString pathKey(int index) {
     return QStringLiteral("Keen %1").arg(index + 1);
 }
 
-// The folder the build writes an episode's demo graphics to, beside the
-// program.
+// The folder of an episode's demo graphics: beside the program in a build,
+// in share/gridmason when installed.
 QString demoFolder(const QString& programFolder, int index) {
-    return QDir(programFolder).filePath(QStringLiteral("graphics/keen%1").arg(index + 1));
+    return QDir(DemoDataFolder(programFolder))
+        .filePath(QStringLiteral("graphics/keen%1").arg(index + 1));
 }
 
 // A name written with "\" between its parts (a list or a command line from
@@ -104,6 +107,7 @@ void frmMain::CreateMenus() {
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
     connect(mnuFileRecent, &RecentFilesMenu::FileChosen, this, &frmMain::mnuFileRecent_FileChosen);
     mnuWindow = new WindowMenu(mdiArea, this);
+    mnuHelp = new HelpMenu([this] { return menuBar()->actions(); }, this);
     ShowMenus({mnuFile, mnuWindow});
 }
 
@@ -298,7 +302,8 @@ void frmMain::mnuFileOpen_Click() {
     qint32 filterIndex = 1;
     qint32 flags = cCommonDialog::OFN_EXPLORER | cCommonDialog::OFN_LONGNAMES;
     if (!dialog.VBGetOpenFileName(fileName, fileTitle, true, false, readOnly, true, filter,
-                                  filterIndex, m_ProgramFolder + QStringLiteral("/levels"),
+                                  filterIndex,
+                                  DemoDataFolder(m_ProgramFolder) + QStringLiteral("/levels"),
                                   QStringLiteral("Open Levels"), QString(), this, flags))
         return;
     OpenLevelFile(fileName);
@@ -347,6 +352,8 @@ void frmMain::ShowMenus(const QList<QMenu*>& menus) {
     menuBar()->clear();
     for (QMenu* menu : menus)
         menuBar()->addMenu(menu);
+    // Help stands last, beside the main window's menus and an editor's alike.
+    menuBar()->addMenu(mnuHelp);
 }
 
 // While an editor window is active its menus stand in the menu bar in

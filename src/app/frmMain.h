@@ -12,6 +12,7 @@
 
 #include <functional>
 
+class HelpMenu;
 class MainStatusBar;
 class QAction;
 class QDragEnterEvent;
@@ -93,6 +94,7 @@ public:
     QAction* mnuFileExit = nullptr;
     RecentFilesMenu* mnuFileRecent = nullptr;
     WindowMenu* mnuWindow = nullptr;
+    HelpMenu* mnuHelp = nullptr;
     MainStatusBar* sbrStatus = nullptr;
 
     static const QString LevelFilter;
