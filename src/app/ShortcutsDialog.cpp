@@ -20,6 +20,7 @@ ShortcutsDialog::ShortcutsDialog(const QList<ShortcutEntry>& entries, QWidget* p
         tblShortcuts->setItem(row, 2, new QTableWidgetItem(entry.keys));
     }
     tblShortcuts->resizeColumnsToContents();
+    tblShortcuts->resizeRowsToContents();
     tblShortcuts->horizontalHeader()->setStretchLastSection(true);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
