@@ -69,7 +69,7 @@ shootWindow "$main" main-window.png
 xdotool mousemove $tilePicker mousedown 1
 settle
 xdotool mousemove 430 260
-settle
+sleep 0.4
 shootWindow "$main" tile-picker.png
 xdotool mousemove $tilePicker mouseup 1
 settle
@@ -77,8 +77,9 @@ settle
 # Hold the sprite picker down (sprite mode) and move over the sprites.
 xdotool mousemove $spritePicker mousedown 1
 settle
-xdotool mousemove 150 75
-settle
+xdotool mousemove 150 160
+# Before a tooltip shows (it would be caught half drawn).
+sleep 0.4
 shootWindow "$main" sprites.png
 xdotool mousemove $spritePicker mouseup 1
 settle
