@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <map>
@@ -55,6 +56,9 @@ private slots:
         QTest::newRow("new not a number") << QStringList{"new", "24", "x", "1", "1", "out"};
         QTest::newRow("new out of word range") << QStringList{"new", "24", "70000", "1", "1", "o"};
         QTest::newRow("resave one file") << QStringList{"resave", "in"};
+        QTest::newRow("unknown program option") << QStringList{"--all", "info", "a"};
+        QTest::newRow("help on unknown command") << QStringList{"help", "frobnicate"};
+        QTest::newRow("help on two commands") << QStringList{"help", "info", "dump"};
     }
 
     void usageErrors() {
@@ -72,7 +76,37 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         for (const char* usage : {"info FILE", "dump FILE [--plane tiles|info]",
                                   "new WIDTH HEIGHT EPISODE NUMBER OUT", "resave IN OUT"})
-            QVERIFY2(run.err.contains(usage), qPrintable(run.err));
+            QVERIFY2(run.out.contains(usage), qPrintable(run.out));
+        QCOMPARE(tool({"help"}).out, run.out);
+        QVERIFY(run.err.isEmpty());
+    }
+
+    // Asked-for help goes to stdout and succeeds, without doing anything.
+    void helpOnOneCommand_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("help dump") << QStringList{"help", "dump"};
+        QTest::newRow("dump --help") << QStringList{"dump", "--help"};
+        QTest::newRow("dump -h with a file") << QStringList{"dump", "LEVEL01.CK1", "-h"};
+    }
+
+    void helpOnOneCommand() {
+        QFETCH(QStringList, args);
+        QTemporaryDir dir;
+        const Run run = tool(args, dir.path());
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.startsWith("usage: gridmason-tool dump FILE [--plane tiles|info]\n"),
+                 qPrintable(run.out));
+        QVERIFY2(run.out.contains("--plane <tiles|info>"), qPrintable(run.out));
+        QVERIFY(!run.out.contains("resave"));
+        QVERIFY(run.err.isEmpty());
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    void versionNamesTheProgram() {
+        const Run run = tool({"--version"});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(QRegularExpression("^gridmason-tool [0-9]+\\.[0-9]+").match(run.out).hasMatch(),
+                 qPrintable(run.out));
     }
 
     void newWritesCreatedLevel() {
@@ -188,6 +222,9 @@ private slots:
             << QStringList{"resave", "@/SHORT.CK1", "@/OUT.CK1"} << "not a valid level file";
         QTest::newRow("new empty")
             << QStringList{"new", "0", "17", "1", "1", "@/OUT.CK1"} << "0x17";
+        // A negative number is a value, not an unknown option.
+        QTest::newRow("new negative")
+            << QStringList{"new", "24", "-17", "1", "1", "@/OUT.CK1"} << "24x-17";
         QTest::newRow("new too large")
             << QStringList{"new", "200", "200", "1", "1", "@/OUT.CK1"} << "200x200";
         QTest::newRow("new episode 4")

@@ -3,8 +3,10 @@
 // made from the game's own graphics files.
 
 #include "GameGraphics.h"
+#include "ToolCall.h"
 #include "ToolCommand.h"
 
+#include <QCommandLineParser>
 #include <QDir>
 #include <QSaveFile>
 #include <utility>
@@ -12,11 +14,12 @@
 
 namespace {
 
-const char* const ExportUsage = "export-graphics GAMEDIR EPISODE OUTDIR";
-
-int fail(QTextStream& err, const QString& message) {
-    err << "gridmason-tool: " << message << "\n";
-    return ToolBadInput;
+void declareExport(QCommandLineParser& parser) {
+    parser.addPositionalArgument(QStringLiteral("GAMEDIR"),
+                                 QStringLiteral("the folder of the game's own graphics files"));
+    parser.addPositionalArgument(QStringLiteral("EPISODE"), QStringLiteral("1, 2 or 3"));
+    parser.addPositionalArgument(QStringLiteral("OUTDIR"),
+                                 QStringLiteral("the folder to write the bitmaps to"));
 }
 
 // Writes one bitmap whole: an existing file is replaced only once the new
@@ -30,22 +33,18 @@ bool writeBitmap(const QString& path, const QImage& image, QString& error) {
     return true;
 }
 
-int runExport(const QStringList& args, QTextStream& out, QTextStream& err) {
-    if (args.size() != 3) {
-        err << "usage: gridmason-tool " << ExportUsage << "\n";
-        return ToolUsage;
-    }
+int runExport(const ToolCall& call) {
+    const QStringList args = call.Positional();
+    if (args.size() != 3)
+        return call.UsageError();
     bool number = false;
     const int episode = args[1].toInt(&number);
-    if (!number || episode < 1 || episode > 3) {
-        err << "gridmason-tool: the episode must be 1, 2 or 3\n"
-            << "usage: gridmason-tool " << ExportUsage << "\n";
-        return ToolUsage;
-    }
+    if (!number || episode < 1 || episode > 3)
+        return call.UsageError(QStringLiteral("the episode must be 1, 2 or 3"));
     GameGraphics graphics;
     const IoResult loaded = graphics.Load(args[0], episode);
     if (!loaded)
-        return fail(err, loaded.error);
+        return call.BadInput(loaded.error);
 
     // Every image is made before anything is written, so damaged graphics
     // leave the output folder as it was.
@@ -54,24 +53,27 @@ int runExport(const QStringList& args, QTextStream& out, QTextStream& err) {
         QImage image;
         const IoResult made = graphics.Bitmap(name, image);
         if (!made)
-            return fail(err, made.error);
+            return call.BadInput(made.error);
         bitmaps.emplace_back(name, image);
     }
 
     QString outDir = args[2];
     outDir.replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (!QDir().mkpath(outDir))
-        return fail(err, QStringLiteral("could not make the folder \"%1\"").arg(outDir));
+        return call.BadInput(QStringLiteral("could not make the folder \"%1\"").arg(outDir));
     for (const auto& [name, image] : bitmaps) {
         QString error;
         if (!writeBitmap(QDir(outDir).filePath(name), image, error))
-            return fail(err, error);
+            return call.BadInput(error);
     }
-    out << "wrote " << bitmaps.size() << " bitmaps of episode " << episode << " to " << outDir
-        << "\n";
+    call.Out() << "wrote " << bitmaps.size() << " bitmaps of episode " << episode << " to "
+               << outDir << "\n";
     return ToolOk;
 }
 
-const ToolCommand exportGraphicsCommand("export-graphics", ExportUsage, runExport);
+const ToolCommand exportGraphicsCommand(
+    "export-graphics", "export-graphics GAMEDIR EPISODE OUTDIR",
+    "Writes the bitmaps the editor reads, made from the game's own graphics files.",
+    ToolCommand::Needs::Drawing, declareExport, runExport);
 
 } // namespace
