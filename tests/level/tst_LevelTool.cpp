@@ -109,6 +109,27 @@ private slots:
                  qPrintable(run.out));
     }
 
+    // The commands that draw run in a program of their own beside the tool;
+    // without it they fail with the reason, and their help still shows.
+    void drawingWithoutItsProgram() {
+        QTemporaryDir dir;
+        const QString lonely = dir.filePath("gridmason-tool");
+        QVERIFY(QFile::copy(GM_BINARY_DIR "/tools/gridmason-tool/gridmason-tool", lonely));
+        QProcess process;
+        process.start(lonely, {"render", "LEVEL01.CK1", "-o", dir.filePath("out.png"), "--graphics",
+                               dir.path()});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 1);
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(err.contains("cannot start") && err.contains("gridmason-tool-draw"),
+                 qPrintable(err));
+        QVERIFY(!QFile::exists(dir.filePath("out.png")));
+        process.start(lonely, {"help", "render"});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 0);
+        QVERIFY(process.readAllStandardOutput().contains("--graphics <DIR>"));
+    }
+
     void newWritesCreatedLevel() {
         QTemporaryDir dir;
         const QString out = dir.filePath("LEVEL05.CK3");

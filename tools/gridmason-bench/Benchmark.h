@@ -9,11 +9,12 @@
 // against a baseline measured in the same run, never as bare times.
 struct Benchmark {
     using Run = std::function<void(QTextStream& out)>;
-    Benchmark(const char* name, Run run);
+    Benchmark(const char* name, Run run, const char* summary = "");
     static const std::vector<const Benchmark*>& all();
 
     const char* name;
     Run run;
+    const char* summary; // one line for the list of benchmarks
 };
 
 // Seconds per call of `work`, the best of several timed batches.

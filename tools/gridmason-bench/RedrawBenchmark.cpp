@@ -110,6 +110,7 @@ void runRedraw(QTextStream& out) {
     }
 }
 
-const Benchmark redraw("redraw", runRedraw);
+const Benchmark redraw("redraw", runRedraw,
+                       "a full redraw of a level canvas at every zoom, copied to the screen");
 
 } // namespace

@@ -2,25 +2,17 @@
 // (the tile sheet and one bitmap per sprite, under their exported names)
 // made from the game's own graphics files.
 
+#include "DrawingCommands.h"
 #include "GameGraphics.h"
 #include "ToolCall.h"
 #include "ToolCommand.h"
 
-#include <QCommandLineParser>
 #include <QDir>
 #include <QSaveFile>
 #include <utility>
 #include <vector>
 
 namespace {
-
-void declareExport(QCommandLineParser& parser) {
-    parser.addPositionalArgument(QStringLiteral("GAMEDIR"),
-                                 QStringLiteral("the folder of the game's own graphics files"));
-    parser.addPositionalArgument(QStringLiteral("EPISODE"), QStringLiteral("1, 2 or 3"));
-    parser.addPositionalArgument(QStringLiteral("OUTDIR"),
-                                 QStringLiteral("the folder to write the bitmaps to"));
-}
 
 // Writes one bitmap whole: an existing file is replaced only once the new
 // one is complete.
@@ -33,7 +25,9 @@ bool writeBitmap(const QString& path, const QImage& image, QString& error) {
     return true;
 }
 
-int runExport(const ToolCall& call) {
+} // namespace
+
+int DrawingCommands::ExportGraphics(const ToolCall& call) {
     const QStringList args = call.Positional();
     if (args.size() != 3)
         return call.UsageError();
@@ -70,10 +64,3 @@ int runExport(const ToolCall& call) {
                << outDir << "\n";
     return ToolOk;
 }
-
-const ToolCommand exportGraphicsCommand(
-    "export-graphics", "export-graphics GAMEDIR EPISODE OUTDIR",
-    "Writes the bitmaps the editor reads, made from the game's own graphics files.",
-    ToolCommand::Needs::Drawing, declareExport, runExport);
-
-} // namespace

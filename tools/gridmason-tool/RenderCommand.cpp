@@ -3,6 +3,7 @@
 // picture as a PNG. Handy for documentation and for checking the drawing
 // without a screen.
 
+#include "DrawingCommands.h"
 #include "GraphicsFolder.h"
 #include "IndexedImage.h"
 #include "InfoOverlay.h"
@@ -19,9 +20,9 @@
 #include <QSaveFile>
 #include <optional>
 
-namespace {
+using namespace DrawingCommands;
 
-const char* const RenderUsage = "render LEVEL -o OUT.png --graphics DIR [--zoom Z] [--info-values]";
+namespace {
 
 // Pictures larger than this many pixels a side are refused rather than
 // allocated: a whole 170 x 170 level at zoom 3 is 21760 pixels across.
@@ -31,11 +32,6 @@ constexpr qint64 MaxPixels = qint64(1) << 28;
 // Qt's PNG compression from 0 to 100: 20 is zlib's fastest level.
 constexpr int PngCompression = 20;
 
-const QString OutputOption = QStringLiteral("output");
-const QString GraphicsOption = QStringLiteral("graphics");
-const QString ZoomOption = QStringLiteral("zoom");
-const QString InfoValuesOption = QStringLiteral("info-values");
-
 struct RenderOptions {
     QString level;
     QString output;
@@ -43,22 +39,6 @@ struct RenderOptions {
     qint16 zoom = 0;
     bool infoValues = false; // write every non-zero info value over its cell
 };
-
-void declareRender(QCommandLineParser& parser) {
-    parser.addPositionalArgument(QStringLiteral("LEVEL"), QStringLiteral("the level file"));
-    parser.addOption({{QStringLiteral("o"), OutputOption},
-                      QStringLiteral("the PNG file to write"),
-                      QStringLiteral("OUT.png")});
-    parser.addOption({GraphicsOption,
-                      QStringLiteral("the episode's graphics: a folder of exported bitmaps "
-                                     "or the game's own folder"),
-                      QStringLiteral("DIR")});
-    parser.addOption({ZoomOption,
-                      QStringLiteral("draw each tile 2^Z pixels across per 16 (0 unless given)"),
-                      QStringLiteral("Z"), QStringLiteral("0")});
-    parser.addOption(
-        {InfoValuesOption, QStringLiteral("write every non-zero info value over its cell")});
-}
 
 std::optional<RenderOptions> readOptions(const ToolCall& call) {
     const QCommandLineParser& args = call.Args();
@@ -103,7 +83,9 @@ bool writePng(const QImage& image, const QString& fileName, QString& error) {
     return true;
 }
 
-int runRender(const ToolCall& call) {
+} // namespace
+
+int DrawingCommands::Render(const ToolCall& call) {
     const std::optional<RenderOptions> options = readOptions(call);
     if (!options)
         return call.UsageError();
@@ -155,9 +137,3 @@ int runRender(const ToolCall& call) {
         return call.BadInput(error);
     return ToolOk;
 }
-
-const ToolCommand renderCommand("render", RenderUsage,
-                                "Draws a whole level with its episode's graphics into a PNG file.",
-                                ToolCommand::Needs::Drawing, declareRender, runRender);
-
-} // namespace

@@ -4,9 +4,9 @@
 
 #include <QCommandLineParser>
 
-ToolCall::ToolCall(const ToolCommand& command, const QCommandLineParser& parser, QTextStream& out,
-                   QTextStream& err)
-    : m_Command(command), m_Parser(parser), m_Out(out), m_Err(err) {}
+ToolCall::ToolCall(const ToolCommand& command, const QStringList& arguments,
+                   const QCommandLineParser& parser, QTextStream& out, QTextStream& err)
+    : m_Command(command), m_Arguments(arguments), m_Parser(parser), m_Out(out), m_Err(err) {}
 
 QStringList ToolCall::Positional() const {
     return m_Parser.positionalArguments();

@@ -10,9 +10,12 @@ struct ToolCommand;
 // and the two ways every command fails.
 class ToolCall {
 public:
-    ToolCall(const ToolCommand& command, const QCommandLineParser& parser, QTextStream& out,
-             QTextStream& err);
+    ToolCall(const ToolCommand& command, const QStringList& arguments,
+             const QCommandLineParser& parser, QTextStream& out, QTextStream& err);
 
+    const ToolCommand& Command() const { return m_Command; }
+    // The arguments after the command's name, as given.
+    const QStringList& Arguments() const { return m_Arguments; }
     const QCommandLineParser& Args() const { return m_Parser; }
     QStringList Positional() const;
     QTextStream& Out() const { return m_Out; }
@@ -26,6 +29,7 @@ public:
 
 private:
     const ToolCommand& m_Command;
+    QStringList m_Arguments;
     const QCommandLineParser& m_Parser;
     QTextStream& m_Out;
     QTextStream& m_Err;

@@ -94,7 +94,7 @@ int runCommand(const ToolCommand& command, const QStringList& args, QTextStream&
                QTextStream& err) {
     CommandParser commandParser(command);
     QCommandLineParser& parser = commandParser.parser;
-    const ToolCall call(command, parser, out, err);
+    const ToolCall call(command, args, parser, out, err);
     QString error;
     if (!parseCommand(parser, args, error))
         return call.UsageError(error);
