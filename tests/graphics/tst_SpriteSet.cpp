@@ -187,7 +187,7 @@ private slots:
         // is too large for that); the pixels must be those of stretching the
         // pictures themselves.
         const SpriteSet base = loadedEpisode(3);
-        for (const int zoom : {-4, -3, -2, -1, 0, 1, 2, 7}) {
+        for (const int zoom : {-4, -3, -2, -1, 0, 1, 2, 3, 7}) {
             SpriteSet set = base.Clone();
             set.SetZoom(qint16(zoom));
             for (const qint16 i : {qint16(-1), qint16(0), qint16(4), qint16(17)}) {

@@ -19,3 +19,6 @@ struct Benchmark {
 
 // Seconds per call of `work`, the best of several timed batches.
 double secondsPerCall(const std::function<void()>& work, int minimumCalls = 5);
+// The seconds of the fastest of `calls` single calls of `work`: for work of
+// about a millisecond, the least disturbed by other work on the machine.
+double fastestCall(const std::function<void()>& work, int calls);
