@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(build-essential cmake qt6-base-dev libgl-dev)
+packages=(build-essential cmake qt6-base-dev libgl-dev clang-format)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
@@ -24,6 +24,9 @@ run)
     exec ./build/gridmason
     ;;
 test)
+    # Every source file as .clang-format lays it out.
+    find src tools tests \( -name '*.cpp' -o -name '*.h' \) -print0 |
+        xargs -0 clang-format --dry-run --Werror
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build build -j"$jobs"
     (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
