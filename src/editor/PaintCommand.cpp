@@ -26,6 +26,5 @@ void PaintCommand::Apply(bool after) {
         else
             level.SetInfo(change.x, change.y, value);
     }
-    m_Window.m_Modified = true;
     m_Window.RedrawEdit();
 }

@@ -4,12 +4,16 @@
 #include "Level.h"
 #include "Navigation.h"
 #include "PaintRecorder.h"
+#include "PaletteGeometry.h"
+#include "SaveQuestions.h"
 #include "SpriteSet.h"
 #include "TileSet.h"
 
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
+
+#include <optional>
 
 class EditorHost;
 class PickerButton;
@@ -49,6 +53,9 @@ public:
     // Take clones of the episode's sets (canvas, palettes, preview).
     void SetTiles(const TileSet& tiles);
     void SetSprites(const SpriteSet& sprites);
+    // New graphics for the level's episode (after Set Paths): the sets are
+    // replaced and every view drawn again, keeping the zoom.
+    void TakeNewGraphics(const TileSet& tiles, const SpriteSet& sprites);
     void NewLevel(qint16 w, qint16 h, qint16 episode, qint16 levelnum);
     // Loads a level file; on failure the window keeps its empty level and
     // the result says why (the caller shows it and discards the window).
@@ -72,7 +79,6 @@ public:
     qint16 m_SelectedTiles[2] = {0, 0};
     qint16 m_SelectedSprite = 0;
     bool m_Drawing = false;
-    bool m_Modified = false;
     QString m_FileName;
     qint16 m_Mode = 0;
     bool m_SuppressRedraw = false;
@@ -107,6 +113,7 @@ public:
     QAction* mnuFileSave = nullptr;
     QAction* mnuFileSaveAs = nullptr;
     QAction* mnuFileClose = nullptr;
+    QAction* mnuFileSetPaths = nullptr;
     QAction* mnuFileExit = nullptr;
     QMenu* mnuView = nullptr;
     QAction* mnuViewZoomIn = nullptr;
@@ -114,6 +121,23 @@ public:
     QAction* mnuView1xZoom = nullptr;
     QMenu* mnuLevel = nullptr;
     QAction* mnuLevelProperties = nullptr;
+
+    // ---- Unsaved changes (frmEdit_undo.cpp) ----
+    // The level differs from what was last made, loaded or saved: the undo
+    // stack is away from its clean state, a drag has written cells not yet
+    // on the stack, or a change the stack does not hold was made.
+    bool IsModified() const;
+    // A change the undo stack does not hold; it stays until the next save.
+    void MarkModified();
+    // The level is as it was last made, loaded or saved.
+    void MarkSaved();
+    // The name the close question and the caption use: the file's name,
+    // or "Untitled" for a level never saved.
+    QString DocumentName() const;
+    // Asks what must be confirmed before the level is written (a level too
+    // large for the game), each question once per window. True to go on.
+    bool ConfirmSave();
+    SaveQuestions m_SaveQuestions;
 
     // ---- Window, menus, files, zoom (frmEdit.cpp) ----
     void Form_Resize();
@@ -126,6 +150,7 @@ public:
     bool mnuFileSave_Click();
     bool mnuFileSaveAs_Click();
     void mnuFileClose_Click();
+    void mnuFileSetPaths_Click();
     void mnuFileExit_Click();
     void mnuViewZoomIn_Click();
     void mnuViewZoomOut_Click();
@@ -147,6 +172,9 @@ public:
     void picEdit_MouseDown(int button, int shift, double x, double y);
     void picEdit_MouseMove(int button, int shift, double x, double y);
     void picEdit_MouseUp(int button, int shift, double x, double y);
+    // The cell under the pointer at the drag's previous event, so that a
+    // fast drag paints the whole line between two events.
+    PaletteGeometry::Cell m_DragCell;
 
     // ---- Tile palette (frmEdit_tiles.cpp) ----
     void picTiles_Paint();
@@ -204,12 +232,19 @@ public:
     void CreateInfoValueControls();
     void mnuViewInfoValues_Click();
     void txtInfoValue_Change();
+    // The value the box holds, if its text is a valid value.
+    std::optional<qint16> TypedInfoValue() const;
     // What the left button writes in sprite mode.
     qint16 InfoValueToPlace() const;
-    // After a Ctrl+press in sprite mode on a cell holding `value`: a value
-    // that shows no sprite goes into the box; a sprite's value empties the
-    // box, so that the sprite just picked is what is placed next.
+    // After a Ctrl+press in sprite mode on a cell holding `value`: 0 does
+    // nothing; a value that shows no sprite goes into the box, the sprite
+    // selection staying as it was; a sprite's value selects that sprite and
+    // empties the box, so that the sprite is what is placed next.
     void PickInfoValue(qint16 value);
+    // The selected-sprite box and its label show what the left button
+    // places: the value in the box, lettered, while there is one, otherwise
+    // the selected sprite.
+    void ShowLeftButtonSprite();
     // Draws the overlay on the canvas when it is on (part of RedrawEdit).
     void DrawInfoValues();
     // The tooltip of palette sprite `sprite`: its name in the game and the
@@ -222,8 +257,8 @@ public:
     // ---- Undo and redo (frmEdit_undo.cpp) ----
     // Every change to the level is a step on the window's own stack: a
     // press-and-drag on the canvas ("Paint"), however many cells it wrote,
-    // and a confirmed Level, Properties ("Properties"). Undo and redo mark
-    // the level modified; saving keeps the stack.
+    // and a confirmed Level, Properties ("Properties"). The stack's clean
+    // state is the saved level (IsModified); saving keeps the stack.
     QUndoStack* m_UndoStack = nullptr;
     PaintRecorder m_PaintRecorder;
     QMenu* mnuEdit = nullptr;
@@ -247,7 +282,7 @@ public:
     // now, unless the level is as it was.
     void RecordPropertiesStep(const LevelState& before);
     // Puts a level and its sets back into the window, laid out and drawn
-    // as after Level, Properties; marks the level modified.
+    // as after Level, Properties.
     void ApplyLevelState(const LevelState& state);
     void UpdateUndoActions();
     // A new level in the window: no steps of the old one, no drag.
@@ -283,6 +318,10 @@ private:
     void CreateMenus();
     void ConnectControls();
     void UpdateCaption();
+    void UpdateModifiedMark();
+    // Writes the level to `fileName`, showing why when it fails.
+    bool WriteLevel(const QString& fileName);
 
     EditorHost& m_Host;
+    bool m_UnstackedChange = false;
 };

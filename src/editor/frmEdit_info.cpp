@@ -96,7 +96,11 @@ void frmEdit::CreateInfoValueControls() {
         const QPoint p = picSpriteSelector->mapTo(this, pos);
         return SpriteTip(SpriteAt(p.x(), p.y()));
     });
-    new TipHook(picSelectedSprite, [this](QPoint) { return SpriteTip(m_SelectedSprite); });
+    new TipHook(picSelectedSprite, [this](QPoint) {
+        if (const std::optional<qint16> value = TypedInfoValue())
+            return tr("Info value %1 (from the Value box)").arg(*value);
+        return SpriteTip(m_SelectedSprite);
+    });
 }
 
 void frmEdit::mnuViewInfoValues_Click() {
@@ -112,13 +116,21 @@ void frmEdit::txtInfoValue_Change() {
         palette.setColor(QPalette::Text, Qt::red);
     txtInfoValue->setPalette(palette);
     txtInfoValue->setToolTip(invalid ? tr(InvalidHelp) : tr(ValueHelp));
+    // The selected-sprite box always shows what the left button places.
+    ShowLeftButtonSprite();
+}
+
+std::optional<qint16> frmEdit::TypedInfoValue() const {
+    if (txtInfoValue == nullptr)
+        return std::nullopt;
+    const InfoValueText::Parsed typed = InfoValueText::Parse(txtInfoValue->text());
+    if (typed.state != InfoValueText::State::Valid)
+        return std::nullopt;
+    return typed.value;
 }
 
 qint16 frmEdit::InfoValueToPlace() const {
-    const InfoValueText::Parsed typed = InfoValueText::Parse(txtInfoValue->text());
-    if (typed.state == InfoValueText::State::Valid)
-        return typed.value;
-    return SpriteCatalogue::InfoForSprite(m_SelectedSprite);
+    return TypedInfoValue().value_or(SpriteCatalogue::InfoForSprite(m_SelectedSprite));
 }
 
 void frmEdit::PickInfoValue(qint16 value) {
@@ -127,7 +139,14 @@ void frmEdit::PickInfoValue(qint16 value) {
     const bool namesSprite =
         SpriteCatalogue::SpriteForInfo(value, m_Level.Number(), m_Sprites.Count()) !=
         SpriteCatalogue::NoSprite;
-    txtInfoValue->setText(namesSprite ? QString() : InfoValueText::Format(value));
+    if (!namesSprite) {
+        // The sprite selection stays a sprite of the palette; the box shows
+        // the value instead of it while the value is there.
+        txtInfoValue->setText(InfoValueText::Format(value));
+        return;
+    }
+    txtInfoValue->clear();
+    SetSelectedSprite(static_cast<qint16>(SpriteCatalogue::SpriteForPick(value)));
 }
 
 void frmEdit::DrawInfoValues() {

@@ -2,9 +2,9 @@
 // picking sprites, drag painting and the position label.
 #include "frmEdit.h"
 
+#include "CellLine.h"
 #include "PaletteGeometry.h"
 #include "PictureBox.h"
-#include "SpriteCatalogue.h"
 
 #include <QCursor>
 #include <QLabel>
@@ -30,9 +30,8 @@ bool insideLevel(const frmEdit& form, const PaletteGeometry::Cell& cell) {
     return cell.Inside(form.m_Level.Width(), form.m_Level.Height());
 }
 
-// Writes the button's selection into the cell, then redraws the canvas,
-// also when nothing was written (a middle press in sprite mode).
-void editCell(frmEdit& form, int button, int cx, int cy) {
+// Writes the button's selection into the cell.
+void writeCell(frmEdit& form, int button, int cx, int cy) {
     const int slot = PaletteGeometry::SelectionSlot(button);
     if (form.m_Mode == 0) {
         form.m_Level.SetTile(cx, cy, form.m_SelectedTiles[slot]);
@@ -41,6 +40,15 @@ void editCell(frmEdit& form, int button, int cx, int cy) {
     } else if (button == RightButton) {
         form.m_Level.SetInfo(cx, cy, 0);
     }
+    form.NotePaintedCell(cx, cy);
+}
+
+// Writes the button's selection into every cell (all inside the level),
+// then redraws the canvas once, also when nothing was written (a middle
+// button in sprite mode).
+void editCells(frmEdit& form, int button, const std::vector<QPoint>& cells) {
+    for (const QPoint& cell : cells)
+        writeCell(form, button, cell.x(), cell.y());
     form.picEdit_Paint();
 }
 
@@ -52,21 +60,38 @@ void pickCell(frmEdit& form, int button, int cx, int cy) {
                              form.m_Level.Tile(cx, cy));
         return;
     }
-    const int sprite = SpriteCatalogue::SpriteForPick(form.m_Level.Info(cx, cy));
-    if (sprite != SpriteCatalogue::NoSprite)
-        form.SetSelectedSprite(static_cast<qint16>(sprite));
     form.PickInfoValue(form.m_Level.Info(cx, cy));
 }
 
-// What a press, or a move during a drag, does to a cell inside the level.
+// What a press does to a cell inside the level.
 void actOnCell(frmEdit& form, int button, int shift, const PaletteGeometry::Cell& cell) {
     // The cell is inside the level, so both coordinates fit an int.
     const int cx = static_cast<int>(cell.x);
     const int cy = static_cast<int>(cell.y);
     if (shift == NoModifier)
-        editCell(form, button, cx, cy);
+        editCells(form, button, {QPoint(cx, cy)});
     else if (shift == CtrlOnly)
         pickCell(form, button, cx, cy);
+}
+
+// What a move during a drag does: painting covers every cell of the level
+// on the straight line from the previous pointer cell, however fast the
+// pointer went; picking takes only the cell now under the pointer.
+void continueDrag(frmEdit& form, int button, int shift, const PaletteGeometry::Cell& from,
+                  const PaletteGeometry::Cell& to) {
+    if (shift == CtrlOnly && insideLevel(form, to))
+        pickCell(form, button, static_cast<int>(to.x), static_cast<int>(to.y));
+    if (shift != NoModifier)
+        return;
+    const CellLine line(from.x, from.y, to.x, to.y);
+    std::vector<QPoint> cells =
+        line.CellsIn(QRect(0, 0, form.m_Level.Width(), form.m_Level.Height()));
+    // The previous event already wrote the start, unless the pointer stayed
+    // in it: then that cell is written again.
+    if (line.Count() > 1 && !cells.empty() && cells.front() == line.At(0))
+        cells.erase(cells.begin());
+    if (!cells.empty())
+        editCells(form, button, cells);
 }
 
 // The pick pointer shows while Ctrl alone is held, the default otherwise.
@@ -88,27 +113,27 @@ void frmEdit::picEdit_MouseDown(int button, int shift, double x, double y) {
     // What the press and the drag after it write is one undo step.
     BeginPaintStep();
     actOnCell(*this, button, shift, cell);
-    NotePaintedCell(static_cast<int>(cell.x), static_cast<int>(cell.y));
-    // Any press inside the level counts as a change, also one that only
-    // picked or did nothing, and starts a drag.
-    m_Modified = true;
+    m_DragCell = cell;
+    // The press starts a drag; only cells it really changes make the level
+    // modified (through its undo step).
     m_Drawing = true;
 }
 
 void frmEdit::picEdit_MouseMove(int button, int shift, double x, double y) {
     updatePointer(*this, shift);
     const PaletteGeometry::Cell cell = cellUnderPointer(*this, x, y);
-    if (!insideLevel(*this, cell)) {
+    if (insideLevel(*this, cell)) {
+        lblPosition->setText(PaletteGeometry::PositionText(cell));
+        emit PointerCellChanged(static_cast<int>(cell.x), static_cast<int>(cell.y));
+    } else {
         lblPosition->setText(QString());
         emit PointerCellChanged(-1, -1);
-        return;
     }
-    lblPosition->setText(PaletteGeometry::PositionText(cell));
-    emit PointerCellChanged(static_cast<int>(cell.x), static_cast<int>(cell.y));
-    if (button != 0 && m_Drawing) {
-        actOnCell(*this, button, shift, cell);
-        NotePaintedCell(static_cast<int>(cell.x), static_cast<int>(cell.y));
-    }
+    // A drag that leaves the level goes on painting where the line between
+    // two pointer positions crosses it.
+    if (button != 0 && m_Drawing)
+        continueDrag(*this, button, shift, m_DragCell, cell);
+    m_DragCell = cell;
 }
 
 void frmEdit::picEdit_MouseUp(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {

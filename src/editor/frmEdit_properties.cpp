@@ -1,10 +1,11 @@
 // Level, Properties: the level's size, episode and map-level flag through
-// the properties dialog. Not counted as an edit of the level (the modified
-// flag stays as it was), though it is one step on the undo stack.
+// the properties dialog. A change is one step on the undo stack, and so
+// makes the level modified like any other edit.
 
 #include "frmEdit.h"
 
 #include "EditorHost.h"
+#include "GameLimits.h"
 #include "LevelState.h"
 #include "PictureBox.h"
 #include "Prompts.h"
@@ -13,8 +14,6 @@
 #include <QCheckBox>
 
 namespace {
-
-constexpr qint16 MapLevelNumber = 80;
 
 qint16 ToLevelSize(int value) {
     return static_cast<qint16>(qBound(0, value, 32767));
@@ -29,7 +28,7 @@ void frmEdit::mnuLevelProperties_Click() {
     // flag never cuts the level.
     dialog.SetCurrentSize(m_Level.Width(), m_Level.Height());
     dialog.SetEpisode(m_Level.Episode());
-    dialog.chkMapLevel->setChecked(m_Level.Number() == MapLevelNumber);
+    dialog.chkMapLevel->setChecked(m_Level.Number() == GameLimits::MapLevelNumber);
 
     Prompts::Current().RunModal(dialog);
     if (dialog.Cancelled)
@@ -48,7 +47,7 @@ void frmEdit::mnuLevelProperties_Click() {
     m_Level.Resize(ToLevelSize(dialog.WidthValue()), ToLevelSize(dialog.HeightValue()));
     m_Level.SetEpisode(static_cast<qint16>(episode));
     if (dialog.chkMapLevel->isChecked())
-        m_Level.SetNumber(MapLevelNumber);
+        m_Level.SetNumber(GameLimits::MapLevelNumber);
 
     RelayoutAfterNewSets();
     // One undo step, when the level really changed.

@@ -2,12 +2,15 @@
 // selector, a grid of cells as large as the largest sprite.
 #include "frmEdit.h"
 
+#include "InfoOverlay.h"
+#include "InfoValueText.h"
 #include "PaletteGeometry.h"
 #include "PictureBox.h"
 #include "VbMath.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -34,14 +37,36 @@ PaletteGeometry::Grid spriteGrid(const PictureBox* selector, const QScrollBar* b
 
 void frmEdit::SetSelectedSprite(qint16 sprite) {
     m_SelectedSprite = sprite;
+    ShowLeftButtonSprite();
+}
+
+void frmEdit::ShowLeftButtonSprite() {
     picSelectedSprite_Paint();
-    lblSelectedSprite->setText(VbMath::numberText(sprite));
+    lblSelectedSprite->setText(TypedInfoValue() ? tr("Value")
+                                                : VbMath::numberText(m_SelectedSprite));
 }
 
 void frmEdit::picSelectedSprite_Paint() {
-    // Drawn opaque on the box's own background; a sprite larger than the box
-    // is cut off by it.
-    m_PaletteSprites.Draw(m_SelectedSprite, picSelectedSprite->surface(), 0, 0, true);
+    Surface& box = picSelectedSprite->surface();
+    box.Cls();
+    if (const std::optional<qint16> value = TypedInfoValue()) {
+        // The value the left button writes, lettered as the canvas's
+        // overlay letters it, as large as fits, in the middle of the box.
+        const QString text = InfoOverlay::Text(*value);
+        QImage stamp;
+        for (int scale = 4; scale >= 1; --scale) {
+            stamp = InfoOverlay::Stamp(InfoOverlay::Lines(text, box.ScaleWidth(), scale), scale);
+            if (stamp.width() <= box.ScaleWidth() && stamp.height() <= box.ScaleHeight())
+                break;
+        }
+        QPainter painter(&box.image());
+        painter.drawImage((box.ScaleWidth() - stamp.width()) / 2,
+                          (box.ScaleHeight() - stamp.height()) / 2, stamp);
+    } else {
+        // Drawn opaque on the box's own background; a sprite larger than the
+        // box is cut off by it.
+        m_PaletteSprites.Draw(m_SelectedSprite, box, 0, 0, true);
+    }
     picSelectedSprite->Refresh();
 }
 
@@ -62,11 +87,15 @@ void frmEdit::picSpriteSelector_Resize() {
 }
 
 void frmEdit::picSpriteSelector_Paint() {
+    // Whatever an earlier layout or sprite set left behind goes first, so
+    // the gaps and the cells past the last sprite show the background.
+    Surface& surface = picSpriteSelector->surface();
+    surface.Cls();
+    picSpriteSelector->Refresh();
     const PaletteGeometry::Grid grid =
         spriteGrid(picSpriteSelector, scrSpriteSelector, m_PaletteSprites);
     if (!grid.Usable())
         return;
-    Surface& surface = picSpriteSelector->surface();
     const double pw = pitchX(m_PaletteSprites);
     const double ph = pitchY(m_PaletteSprites);
     const long long count = m_PaletteSprites.Count();

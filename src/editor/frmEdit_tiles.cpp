@@ -131,10 +131,14 @@ void frmEdit::picTileSelector_Resize() {
 }
 
 void frmEdit::picTileSelector_Paint() {
+    // Whatever an earlier layout or tile set left behind goes first, so the
+    // gaps and the space past the last cell show the background.
+    Surface& surface = picTileSelector->surface();
+    surface.Cls();
+    picTileSelector->Refresh();
     const PaletteGeometry::Grid grid = tileGrid(picTileSelector, scrTileSelector, m_PaletteTiles);
     if (!grid.Usable())
         return;
-    Surface& surface = picTileSelector->surface();
     const double pw = m_PaletteTiles.RenderWidth() + CellGap;
     const double ph = m_PaletteTiles.RenderHeight() + CellGap;
     const long long firstRow = scrTileSelector->value();

@@ -6,6 +6,7 @@
 // be undone while the canvas is still writing the one above it.
 #include "frmEdit.h"
 
+#include "EditorHost.h"
 #include "LevelState.h"
 #include "PaintCommand.h"
 #include "PictureBox.h"
@@ -39,6 +40,8 @@ void frmEdit::CreateUndo() {
     connect(m_UndoStack, &QUndoStack::indexChanged, this, [this] { UpdateUndoActions(); });
     connect(m_UndoStack, &QUndoStack::canUndoChanged, this, [this] { UpdateUndoActions(); });
     connect(m_UndoStack, &QUndoStack::canRedoChanged, this, [this] { UpdateUndoActions(); });
+    // Undoing back to the saved state makes the level unmodified again.
+    connect(m_UndoStack, &QUndoStack::cleanChanged, this, [this] { UpdateModifiedMark(); });
     UpdateUndoActions();
 }
 
@@ -54,6 +57,28 @@ void frmEdit::UpdateUndoActions() {
     mnuEditUndo->setText(ActionText(tr("&Undo"), undoStep));
     mnuEditRedo->setEnabled(canRedo);
     mnuEditRedo->setText(ActionText(tr("&Redo"), canRedo ? m_UndoStack->redoText() : QString()));
+}
+
+// ---- Unsaved changes ----
+
+bool frmEdit::IsModified() const {
+    const bool dragChanged = m_PaintRecorder.IsOpen() && m_PaintRecorder.HasChanges();
+    return m_UnstackedChange || dragChanged || !m_UndoStack->isClean();
+}
+
+void frmEdit::MarkModified() {
+    m_UnstackedChange = true;
+    UpdateModifiedMark();
+}
+
+void frmEdit::MarkSaved() {
+    m_UnstackedChange = false;
+    m_UndoStack->setClean();
+    UpdateModifiedMark();
+}
+
+void frmEdit::UpdateModifiedMark() {
+    setWindowModified(IsModified());
 }
 
 void frmEdit::mnuEditUndo_Click() {
@@ -72,6 +97,7 @@ void frmEdit::ResetUndo() {
     m_PaintRecorder.Cancel();
     m_UndoStack->clear();
     UpdateUndoActions();
+    UpdateModifiedMark();
 }
 
 // ---- Press-and-drag on the canvas ----
@@ -90,8 +116,10 @@ void frmEdit::BeginPaintStep() {
 void frmEdit::NotePaintedCell(int cx, int cy) {
     const bool hadChanges = m_PaintRecorder.HasChanges();
     m_PaintRecorder.Note(m_Level, cx, cy);
-    if (m_PaintRecorder.HasChanges() != hadChanges)
+    if (m_PaintRecorder.HasChanges() != hadChanges) {
         UpdateUndoActions();
+        UpdateModifiedMark();
+    }
 }
 
 void frmEdit::EndPaintStep() {
@@ -103,6 +131,7 @@ void frmEdit::EndPaintStep() {
     if (!changes.empty())
         m_UndoStack->push(new PaintCommand(*this, std::move(changes)));
     UpdateUndoActions();
+    UpdateModifiedMark();
 }
 
 // ---- Level, Properties ----
@@ -110,14 +139,13 @@ void frmEdit::EndPaintStep() {
 LevelState frmEdit::CaptureLevelState() {
     EndPaintStep();
     m_Drawing = false;
-    return {m_Level, m_Tiles.Clone(), m_Sprites.Clone()};
+    return {m_Level};
 }
 
 void frmEdit::RecordPropertiesStep(const LevelState& before) {
     if (m_Level == before.level)
         return;
-    m_UndoStack->push(
-        new PropertiesCommand(*this, before, {m_Level, m_Tiles.Clone(), m_Sprites.Clone()}));
+    m_UndoStack->push(new PropertiesCommand(*this, before, {m_Level}));
 }
 
 void frmEdit::ApplyLevelState(const LevelState& state) {
@@ -125,8 +153,10 @@ void frmEdit::ApplyLevelState(const LevelState& state) {
     // The same road as Level, Properties: new clones of the sets (back at
     // 1x zoom), the layout and scroll ranges for the size, then every view
     // drawn from the sets or the level.
-    SetTiles(state.tiles);
-    SetSprites(state.sprites);
+    const int episode = m_Level.Episode();
+    if (episode >= 1 && episode <= 3) {
+        SetTiles(m_Host.TileSets(episode - 1));
+        SetSprites(m_Host.SpriteSets(episode - 1));
+    }
     RelayoutAfterNewSets();
-    m_Modified = true;
 }

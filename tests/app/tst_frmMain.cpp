@@ -340,8 +340,8 @@ void MainWindowTest::newOpensAnEditorOnTheChosenLevel() {
     QCOMPARE(editor->m_Tiles.Tiles(), window->TileSets(2).Tiles());
     QCOMPARE(editor->m_Sprites.Sprites(1), window->SpriteSets(2).Sprites(1));
     QVERIFY(editor->m_FileName.isEmpty());
-    QVERIFY(editor->windowTitle().isEmpty());
-    QVERIFY(!editor->m_Modified);
+    QCOMPARE(editor->windowTitle(), QStringLiteral("Untitled[*]"));
+    QVERIFY(!editor->IsModified());
     QVERIFY(editor->isVisible());
     QCOMPARE(&editor->Host(), static_cast<EditorHost*>(window.get()));
 
@@ -382,9 +382,9 @@ void MainWindowTest::openLoadsLevelsWithTheirEpisodesSets() {
     QCOMPARE(editor->m_Level.Episode(), qint16(2));
     QCOMPARE(editor->m_Level.Number(), qint16(1));
     QCOMPARE(editor->m_FileName, file);
-    QCOMPARE(editor->windowTitle(), file);
+    QCOMPARE(editor->windowTitle(), file + "[*]");
     QCOMPARE(editor->m_Tiles.Tiles(), window->TileSets(1).Tiles());
-    QVERIFY(!editor->m_Modified);
+    QVERIFY(!editor->IsModified());
 
     // A cancelled Open opens nothing.
     m_Sandbox.prompts->files.push_back(ScriptedPrompts::File::Cancel());
@@ -505,7 +505,7 @@ void MainWindowTest::exitAsksForModifiedLevelsAndCancelStopsIt() {
     frmEdit* unchanged = newLevel(*window, 30, 20, 0, false);
     frmEdit* changed = newLevel(*window, 30, 20, 1, false);
     QVERIFY(unchanged && changed);
-    changed->m_Modified = true;
+    changed->MarkModified();
 
     m_Sandbox.prompts->answers.push_back(Prompts::Answer::Cancel);
     window->mnuFileExit->trigger();
@@ -513,10 +513,10 @@ void MainWindowTest::exitAsksForModifiedLevelsAndCancelStopsIt() {
     QCOMPARE(m_Sandbox.prompts->messages.size(), size_t(1));
     QCOMPARE(
         m_Sandbox.prompts->messages.front().text,
-        QStringLiteral("This file has changed since it was last saved. Do you want to save it?"));
+        QStringLiteral("Untitled has changed since it was last saved. Do you want to save it?"));
     QVERIFY(window->isVisible());
     QVERIFY(window->Editors().contains(changed));
-    QVERIFY(changed->m_Modified);
+    QVERIFY(changed->IsModified());
 
     // Exit from the editor's own menu, answering No this time, closes all.
     m_Sandbox.prompts->answers.push_back(Prompts::Answer::No);

@@ -109,8 +109,8 @@ void tst_LevelProperties::growsWithTheOldEpisodesTiles() {
     QCOMPARE(window->m_Sprites.Zoom(), qint16(0));
     QCOMPARE(window->m_PaletteTiles.Zoom(), qint16(1));
     QCOMPARE(window->m_PreviewTiles.Zoom(), qint16(-3));
-    // Not an edit; the selections stay.
-    QVERIFY(!window->m_Modified);
+    // An edit like any other; the selections stay.
+    QVERIFY(window->IsModified());
     QCOMPARE(window->m_SelectedTiles[0], qint16(4));
     QCOMPARE(window->m_SelectedSprite, qint16(9));
 
@@ -136,7 +136,7 @@ void tst_LevelProperties::cancelChangesNothing() {
     auto window = editortest::newWindow(host, 30, 20, 2, 5);
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     window->mnuViewZoomIn_Click();
-    window->m_Modified = true;
+    window->MarkModified();
     const Level before = window->m_Level;
 
     prompts.dialogs.push_back([](QDialog& d) {
@@ -152,7 +152,7 @@ void tst_LevelProperties::cancelChangesNothing() {
     QVERIFY(window->m_Level == before);
     QCOMPARE(window->m_Tiles.Zoom(), qint16(1));
     QCOMPARE(window->m_Sprites.Count(), qint16(8));
-    QVERIFY(window->m_Modified);
+    QVERIFY(window->IsModified());
 }
 
 void tst_LevelProperties::mapLevelFlag_data() {
@@ -189,7 +189,7 @@ void tst_LevelProperties::mapLevelFlag() {
     QCOMPARE(shown, shownTicked);
     QCOMPARE(window->m_Level.Number(), qint16(result));
     QCOMPARE(window->m_Level.Width(), qint16(30));
-    QVERIFY(!window->m_Modified);
+    QCOMPARE(window->IsModified(), result != number);
 }
 
 // A real episode-3 level can be 200 cells wide: changing only the episode
@@ -217,8 +217,9 @@ void tst_LevelProperties::oversizedLevelKeepsItsSize() {
     QCOMPARE(window->m_Sprites.Count(), qint16(8));
 }
 
-// Any size other than the level's own must lie within the limits: the
-// message, and the dialog stays open until a good size or Cancel.
+// A level 200 wide may take any width up to 200; beyond that, and any other
+// size outside the limits, gives the message, and the dialog stays open
+// until a good size or Cancel.
 void tst_LevelProperties::otherSizesKeepTheLimits() {
     EditorTestHost host;
     ScriptedPrompts prompts;
@@ -228,10 +229,10 @@ void tst_LevelProperties::otherSizesKeepTheLimits() {
     bool stayedOpen = false;
     prompts.dialogs.push_back([&](QDialog& d) {
         frmProperties& p = asProperties(d);
-        retype(p.txtWidth, QStringLiteral("171"));
+        retype(p.txtWidth, QStringLiteral("201"));
         QTest::keyClick(p.txtWidth, Qt::Key_Return);
         stayedOpen = d.isVisible();
-        retype(p.txtWidth, QStringLiteral("170"));
+        retype(p.txtWidth, QStringLiteral("171"));
         retype(p.txtHeight, QStringLiteral("16"));
         QTest::keyClick(p.txtWidth, Qt::Key_Return);
         stayedOpen = stayedOpen && d.isVisible();
@@ -241,10 +242,10 @@ void tst_LevelProperties::otherSizesKeepTheLimits() {
     window->mnuLevelProperties->trigger();
     QVERIFY(stayedOpen);
     QCOMPARE(prompts.messages.size(), size_t(2));
-    QCOMPARE(prompts.messages[0].text, QStringLiteral("Width should be between 24 and 170"));
+    QCOMPARE(prompts.messages[0].text, QStringLiteral("Width should be between 24 and 200"));
     QCOMPARE(prompts.messages[0].title, QStringLiteral("Error"));
     QCOMPARE(prompts.messages[1].text, QStringLiteral("Height should be between 17 and 170"));
-    QCOMPARE(window->m_Level.Width(), qint16(170));
+    QCOMPARE(window->m_Level.Width(), qint16(171));
     QCOMPARE(window->m_Level.Height(), qint16(17));
 }
 

@@ -177,7 +177,7 @@ void tst_Navigation::wheelScrollsRows() {
         wheel(w->picEdit, {40, 40}, {0, -Notch});
     QCOMPARE(w->scrEditY->value(), w->scrEditY->maximum());
     QVERIFY(canvasShowsLevel(*w));
-    QVERIFY(!w->m_Modified);
+    QVERIFY(!w->IsModified());
 }
 
 void tst_Navigation::shiftWheelScrollsColumns() {
@@ -336,7 +336,7 @@ void tst_Navigation::keysScrollTheCanvas() {
     for (int i = 0; i < 20; ++i)
         QTest::keyClick(w->picEdit, Qt::Key_PageDown);
     QCOMPARE(w->scrEditY->value(), w->scrEditY->maximum());
-    QVERIFY(!w->m_Modified);
+    QVERIFY(!w->IsModified());
 }
 
 QTEST_MAIN(tst_Navigation)

@@ -91,6 +91,8 @@ private slots:
     void propertiesUnchangedMakesNoStep();
     void saveKeepsTheStack();
     void aNewLevelStartsAFreshStack();
+    void modifiedFollowsTheSavedLevel_data();
+    void modifiedFollowsTheSavedLevel();
 };
 
 void tst_UndoRedo::editMenu() {
@@ -114,7 +116,7 @@ void tst_UndoRedo::editMenu() {
     QVERIFY(!w->mnuEditRedo->isEnabled());
     // A disabled Undo does nothing, not even to the modified flag.
     w->mnuEditUndo->trigger();
-    QVERIFY(!w->m_Modified);
+    QVERIFY(!w->IsModified());
 
     paintDrag(*w, Qt::LeftButton, {{3, 3}});
     QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Paint"));
@@ -155,7 +157,7 @@ void tst_UndoRedo::dragsUndoAndRedoBothPlanes() {
     w->m_Level.SetInfo(12, 6, 33);
     const Level start = w->m_Level;
 
-    // Tile mode: one drag over five cells, two of them skipped over.
+    // Tile mode: one drag with jumps between its cells.
     paintDrag(*w, Qt::LeftButton, {{2, 2}, {3, 2}, {5, 3}, {6, 3}, {6, 4}});
     const Level afterTiles = w->m_Level;
     QCOMPARE(afterTiles.Tile(5, 3), qint16(7));
@@ -164,27 +166,27 @@ void tst_UndoRedo::dragsUndoAndRedoBothPlanes() {
     // Sprite mode: a drag placing sprite 4, and a right drag erasing.
     w->optMode[1]->click();
     paintDrag(*w, Qt::LeftButton, {{10, 6}, {11, 6}});
-    paintDrag(*w, Qt::RightButton, {{12, 6}, {2, 2}});
+    paintDrag(*w, Qt::RightButton, {{12, 6}, {12, 2}});
     const Level afterSprites = w->m_Level;
     QCOMPARE(afterSprites.Info(11, 6), qint16(4));
     QCOMPARE(afterSprites.Info(12, 6), qint16(0));
     QCOMPARE(w->m_UndoStack->count(), 3);
 
-    w->m_Modified = false;
+    w->MarkSaved();
     w->mnuEditUndo->trigger();
     w->mnuEditUndo->trigger();
     QVERIFY(w->m_Level == afterTiles);
-    QVERIFY(w->m_Modified);
+    QVERIFY(w->IsModified());
     QVERIFY(canvasShowsLevel(*w));
     w->mnuEditUndo->trigger();
     QVERIFY(w->m_Level == start);
     QVERIFY(canvasShowsLevel(*w));
     QVERIFY(!w->mnuEditUndo->isEnabled());
 
-    w->m_Modified = false;
+    w->MarkSaved();
     w->mnuEditRedo->trigger();
     QVERIFY(w->m_Level == afterTiles);
-    QVERIFY(w->m_Modified);
+    QVERIFY(w->IsModified());
     w->mnuEditRedo->trigger();
     w->mnuEditRedo->trigger();
     QVERIFY(w->m_Level == afterSprites);
@@ -230,8 +232,8 @@ void tst_UndoRedo::pressesThatChangeNothingMakeNoStep() {
     QVERIFY(w->m_Level == before);
     QCOMPARE(w->m_UndoStack->count(), 0);
     QVERIFY(!w->mnuEditUndo->isEnabled());
-    // The presses still count as changes for the question on closing.
-    QVERIFY(w->m_Modified);
+    // Nor do they make the level modified.
+    QVERIFY(!w->IsModified());
 }
 
 void tst_UndoRedo::dragPaintedBackMakesNoStep() {
@@ -343,7 +345,7 @@ void tst_UndoRedo::propertiesResizeAndUndo() {
     paintDrag(*w, Qt::LeftButton, {{29, 5}, {28, 5}});
     w->optMode[1]->click();
     paintDrag(*w, Qt::LeftButton, {{10, 19}, {29, 19}});
-    w->m_Modified = false;
+    w->MarkSaved();
     const Level before = w->m_Level;
     const qint16 episode1Sprites = w->m_Sprites.Count();
     w->mnuViewZoomIn_Click();
@@ -352,7 +354,7 @@ void tst_UndoRedo::propertiesResizeAndUndo() {
     QCOMPARE(w->m_Level.Width(), qint16(28));
     QCOMPARE(w->m_Level.Height(), qint16(18));
     QCOMPARE(w->m_Level.Episode(), qint16(3));
-    QVERIFY(!w->m_Modified);
+    QVERIFY(w->IsModified());
     const Level after = w->m_Level;
     const qint16 episode3Sprites = w->m_Sprites.Count();
     QVERIFY(episode3Sprites != episode1Sprites);
@@ -363,7 +365,8 @@ void tst_UndoRedo::propertiesResizeAndUndo() {
     QVERIFY(w->m_Level == before);
     QCOMPARE(w->m_Level.Tile(29, 5), qint16(7));
     QCOMPARE(w->m_Level.Info(29, 19), qint16(4));
-    QVERIFY(w->m_Modified);
+    // Back where it was saved.
+    QVERIFY(!w->IsModified());
     // Episode 1's sets again, fresh clones as after the dialog.
     QCOMPARE(w->m_Sprites.Count(), episode1Sprites);
     QCOMPARE(w->m_PaletteSprites.Count(), episode1Sprites);
@@ -378,6 +381,7 @@ void tst_UndoRedo::propertiesResizeAndUndo() {
 
     w->mnuEditRedo->trigger();
     QVERIFY(w->m_Level == after);
+    QVERIFY(w->IsModified());
     QCOMPARE(w->m_Sprites.Count(), episode3Sprites);
     QVERIFY(canvasShowsLevel(*w));
 
@@ -420,7 +424,7 @@ void tst_UndoRedo::saveKeepsTheStack() {
     paintDrag(*w, Qt::LeftButton, {{2, 2}, {3, 2}});
     prompts.files.push_back(ScriptedPrompts::File::Choose(file));
     QVERIFY(w->mnuFileSave_Click());
-    QVERIFY(!w->m_Modified);
+    QVERIFY(!w->IsModified());
     QFile saved(file);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     const QByteArray bytes = saved.readAll();
@@ -428,7 +432,7 @@ void tst_UndoRedo::saveKeepsTheStack() {
     QCOMPARE(w->m_UndoStack->count(), 1);
     QVERIFY(w->mnuEditUndo->isEnabled());
     w->mnuEditUndo->trigger();
-    QVERIFY(w->m_Modified);
+    QVERIFY(w->IsModified());
     QCOMPARE(w->m_Level.Tile(2, 2), qint16(143));
     // Undo changes the window's level, not the file.
     QVERIFY(saved.open(QIODevice::ReadOnly));
@@ -438,7 +442,7 @@ void tst_UndoRedo::saveKeepsTheStack() {
     QVERIFY(w->mnuFileSave_Click());
     w->mnuEditRedo->trigger();
     QCOMPARE(w->m_Level.Tile(2, 2), qint16(7));
-    QVERIFY(w->m_Modified);
+    QVERIFY(w->IsModified());
 }
 
 void tst_UndoRedo::aNewLevelStartsAFreshStack() {
@@ -454,6 +458,87 @@ void tst_UndoRedo::aNewLevelStartsAFreshStack() {
     QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(5, 5));
     QCOMPARE(w->m_UndoStack->count(), 0);
     QVERIFY(w->m_Level == fresh);
+}
+
+// Each step of `steps`: p paint a cell, k a Ctrl+click pick, r Level,
+// Properties to 110 x 60, u undo, y redo, s save, f a save that fails, m a
+// change the undo stack does not hold, d a press that paints and is not
+// yet released.
+void tst_UndoRedo::modifiedFollowsTheSavedLevel_data() {
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<bool>("modified");
+    QTest::newRow("nothing") << "" << false;
+    QTest::newRow("a pick") << "k" << false;
+    QTest::newRow("painted") << "p" << true;
+    QTest::newRow("painted and undone") << "pu" << false;
+    QTest::newRow("properties only") << "r" << true;
+    QTest::newRow("properties undone") << "ru" << false;
+    QTest::newRow("properties redone") << "ruy" << true;
+    QTest::newRow("saved") << "prs" << false;
+    QTest::newRow("saved, undone") << "psu" << true;
+    QTest::newRow("saved, undone, redone") << "psuy" << false;
+    QTest::newRow("back past the save, then new") << "psup" << true;
+    QTest::newRow("saved, painted, undone") << "spu" << false;
+    QTest::newRow("failed save") << "pf" << true;
+    QTest::newRow("failed save after a save") << "pspf" << true;
+    QTest::newRow("outside the stack, undone") << "mpu" << true;
+    QTest::newRow("outside the stack, saved") << "ms" << false;
+    QTest::newRow("drag in progress") << "d" << true;
+    QTest::newRow("drag in progress, saved") << "ds" << false;
+}
+
+void tst_UndoRedo::modifiedFollowsTheSavedLevel() {
+    QFETCH(QString, steps);
+    QFETCH(bool, modified);
+    Setup w;
+    ScriptedPrompts prompts;
+    ScopedPrompts installed(prompts);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("LEVEL01.CK1"));
+    w->m_FileName = file;
+    int painted = 0;
+    for (QChar step : steps) {
+        switch (step.toLatin1()) {
+        case 'p':
+            paintDrag(*w, Qt::LeftButton, {{2 + painted++, 2}});
+            break;
+        case 'k':
+            QTest::mouseClick(w->picEdit, Qt::LeftButton, Qt::ControlModifier, at(4, 4));
+            break;
+        case 'r':
+            changeProperties(prompts, *w, QStringLiteral("110"), QStringLiteral("60"), 0);
+            break;
+        case 'u':
+            w->mnuEditUndo->trigger();
+            break;
+        case 'y':
+            w->mnuEditRedo->trigger();
+            break;
+        case 's':
+            QVERIFY(w->mnuFileSave_Click());
+            break;
+        case 'f':
+            w->m_FileName = dir.filePath(QStringLiteral("gone/LEVEL01.CK1"));
+            QVERIFY(!w->mnuFileSave_Click());
+            w->m_FileName = file;
+            break;
+        case 'm':
+            w->MarkModified();
+            break;
+        case 'd':
+            QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(9, 9));
+            break;
+        }
+    }
+    QCOMPARE(w->IsModified(), modified);
+    // The caption's unsaved mark follows.
+    QCOMPARE(w->isWindowModified(), modified);
+    // Closing asks exactly when there is something to lose (Cancel keeps
+    // the window).
+    const size_t before = prompts.messages.size();
+    QCOMPARE(w->close(), !modified);
+    QCOMPARE(prompts.messages.size(), before + (modified ? 1 : 0));
 }
 
 QTEST_MAIN(tst_UndoRedo)

@@ -4,25 +4,27 @@
 
 #include "DrawingCommands.h"
 #include "GameGraphics.h"
+#include "PathText.h"
 #include "ToolCall.h"
 #include "ToolCommand.h"
 
+#include "FileWriter.h"
+
+#include <QBuffer>
 #include <QDir>
-#include <QSaveFile>
-#include <utility>
-#include <vector>
 
 namespace {
 
 // Writes one bitmap whole: an existing file is replaced only once the new
 // one is complete.
-bool writeBitmap(const QString& path, const QImage& image, QString& error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "BMP") || !file.commit()) {
-        error = QStringLiteral("could not write \"%1\": %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+IoResult writeBitmap(const QString& path, const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "BMP"))
+        return IoResult::failure(
+            QStringLiteral("could not make the bitmap \"%1\": not enough memory").arg(path));
+    return FileWriter::WriteWhole(path, bytes);
 }
 
 } // namespace
@@ -40,27 +42,25 @@ int DrawingCommands::ExportGraphics(const ToolCall& call) {
     if (!loaded)
         return call.BadInput(loaded.error);
 
-    // Every image is made before anything is written, so damaged graphics
-    // leave the output folder as it was.
-    std::vector<std::pair<QString, QImage>> bitmaps;
-    for (const QString& name : graphics.BitmapNames()) {
-        QImage image;
-        const IoResult made = graphics.Bitmap(name, image);
-        if (!made)
-            return call.BadInput(made.error);
-        bitmaps.emplace_back(name, image);
-    }
-
-    QString outDir = args[2];
-    outDir.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    // Damaged sprite entries are found before anything is written; each
+    // image is then written as soon as it is made, so memory holds one at a
+    // time however many sprites the header lists.
+    const IoResult checked = graphics.CheckSprites();
+    if (!checked)
+        return call.BadInput(checked.error);
+    const QString outDir = PathText::Slashed(args[2]);
     if (!QDir().mkpath(outDir))
         return call.BadInput(QStringLiteral("could not make the folder \"%1\"").arg(outDir));
-    for (const auto& [name, image] : bitmaps) {
-        QString error;
-        if (!writeBitmap(QDir(outDir).filePath(name), image, error))
-            return call.BadInput(error);
+    const QStringList names = graphics.BitmapNames();
+    for (const QString& name : names) {
+        QImage image;
+        IoResult done = graphics.Bitmap(name, image);
+        if (done)
+            done = writeBitmap(QDir(outDir).filePath(name), image);
+        if (!done)
+            return call.BadInput(done.error);
     }
-    call.Out() << "wrote " << bitmaps.size() << " bitmaps of episode " << episode << " to "
-               << outDir << "\n";
+    call.Out() << "wrote " << names.size() << " bitmaps of episode " << episode << " to " << outDir
+               << "\n";
     return ToolOk;
 }

@@ -3,6 +3,7 @@
 // the editor sees.
 
 #include "Level.h"
+#include "PlayableSize.h"
 #include "ToolCall.h"
 #include "ToolCommand.h"
 
@@ -49,6 +50,10 @@ int runInfo(const ToolCall& call) {
         << "number: " << level->Number() << "\n"
         << "width: " << level->Width() << "\n"
         << "height: " << level->Height() << "\n";
+    // The file is read and shown as it is; the game itself would fail on it.
+    const QString tooLarge = PlayableSize::Warning(level->Width(), level->Height());
+    if (!tooLarge.isEmpty())
+        out << "warning: " << tooLarge << "\n";
     std::map<qint16, int> counts;
     for (qint16 value : level->InfoPlane())
         if (value != 0)

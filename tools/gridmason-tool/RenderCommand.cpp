@@ -4,6 +4,7 @@
 // without a screen.
 
 #include "DrawingCommands.h"
+#include "FileWriter.h"
 #include "GraphicsFolder.h"
 #include "IndexedImage.h"
 #include "InfoOverlay.h"
@@ -15,9 +16,9 @@
 #include "ToolCall.h"
 #include "ToolCommand.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <optional>
 
 using namespace DrawingCommands;
@@ -61,26 +62,21 @@ std::optional<RenderOptions> readOptions(const ToolCall& call) {
 // Writes the PNG through a temporary file, so that an existing picture is
 // only replaced by a complete new one.
 bool writePng(const QImage& image, const QString& fileName, QString& error) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("cannot write %1: %2").arg(fileName, file.errorString());
-        return false;
-    }
-    QImageWriter writer(&file, "png");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
     // At Qt's default level zlib takes most of a render's time; a low one
     // costs a little size. Few colours go as a palette, faster still.
     writer.setCompression(PngCompression);
     const QImage indexed = IndexedImage::Exact(image);
     if (!writer.write(indexed.isNull() ? image : indexed)) {
         error = QStringLiteral("cannot write %1: %2").arg(fileName, writer.errorString());
-        file.cancelWriting();
         return false;
     }
-    if (!file.commit()) {
-        error = QStringLiteral("cannot write %1: %2").arg(fileName, file.errorString());
-        return false;
-    }
-    return true;
+    const IoResult written = FileWriter::WriteWhole(fileName, bytes);
+    error = written.error;
+    return written.ok;
 }
 
 } // namespace
