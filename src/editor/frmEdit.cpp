@@ -218,6 +218,7 @@ frmEdit::frmEdit(EditorHost& host, QWidget* parent) : QWidget(parent), m_Host(ho
     CreateUndo();
     CreateNavigation();
     CreateInfoValueControls();
+    CreateGameControls();
     UpdateCaption();
 }
 
@@ -247,10 +248,14 @@ void frmEdit::CreateControls() {
     cmdLevelPreview->setGeometry(0, 0, CornerSize, CornerSize);
     cmdLevelPreview->setIcon(PreviewPicture());
     cmdLevelPreview->setIconSize(QSize(13, 13));
+    cmdLevelPreview->setToolTip(tr("Level preview: hold the button down to see the whole level "
+                                   "and move to the part to show, then let go"));
 
     picTiles = new PictureBox(this);
     picTiles->SetBorderWidth(PanelBorder);
     picTiles->resize(552, TilesHeight);
+    picTiles->setToolTip(tr("Tiles: click with the left or right button to choose the tile "
+                            "that button paints"));
     QWidget* tilesInner = picTiles;
     scrTiles = new QScrollBar(Qt::Horizontal, tilesInner);
     scrTiles->setGeometry(PanelBorder, TilesHeight - PanelBorder - ScrollThickness, 100,
@@ -260,10 +265,14 @@ void frmEdit::CreateControls() {
     cmdTiles->setGeometry(PanelBorder, PanelBorder, PickerWidth, PickerHeight);
     cmdTiles->setIcon(PickerPicture(false));
     cmdTiles->setIconSize(QSize(16, 32));
+    cmdTiles->setToolTip(tr("Tile picker: hold the left or right button down, move over the "
+                            "tiles and let go on the one that button paints"));
     cmdSprites = new PickerButton(tilesInner);
     cmdSprites->setGeometry(PanelBorder + PickerWidth, PanelBorder, PickerWidth, PickerHeight);
     cmdSprites->setIcon(PickerPicture(true));
     cmdSprites->setIconSize(QSize(16, 32));
+    cmdSprites->setToolTip(tr("Sprite picker: hold the button down, move over the sprites and "
+                              "let go on the one to place"));
 
     picTools = new PictureBox(this);
     picTools->resize(552, ToolsHeight);
@@ -278,6 +287,10 @@ void frmEdit::CreateControls() {
         auto* label = new QLabel(QStringLiteral("0"), picTools);
         label->setGeometry(boxLeft[i], SelectionTop + SelectionBoxSize, SelectionLabelWidth,
                            SelectionLabelHeight);
+        box->setToolTip(i < 2 ? tr("The tile the %1 button paints in tile mode")
+                                    .arg(i == 0 ? tr("left") : tr("right"))
+                              : tr("The sprite the left button places in sprite mode"));
+        label->setToolTip(box->toolTip());
         if (i < 2) {
             picSelectedTile[i] = box;
             lblSelectedTile[i] = label;
@@ -287,7 +300,11 @@ void frmEdit::CreateControls() {
         }
     }
     const QPixmap modePictures[2] = {TileModePicture(), SpriteModePicture()};
-    const QString modeTips[2] = {tr("Tile mode"), tr("Sprite mode")};
+    const QString modeTips[2] = {
+        tr("Tile mode: the left and right buttons paint their tiles; Ctrl+click picks up a "
+           "cell's tile"),
+        tr("Sprite mode: the left button places the sprite (or the Value), the right button "
+           "clears a cell; Ctrl+click picks up a cell's sprite")};
     for (int i = 0; i < 2; ++i) {
         optMode[i] = new QToolButton(picTools);
         optMode[i]->setCheckable(true);
@@ -301,6 +318,7 @@ void frmEdit::CreateControls() {
     optMode[0]->setChecked(true);
     lblPosition = new QLabel(QStringLiteral("0, 0"), picTools);
     lblPosition->setGeometry(134 + 2 * (ModeButtonSize + 4) + 8, SelectionTop + 12, 120, 17);
+    lblPosition->setToolTip(tr("The cell under the pointer, across and down"));
 
     picTileSelector = new PictureBox(this);
     scrTileSelector = new QScrollBar(Qt::Vertical, picTileSelector);
@@ -583,14 +601,14 @@ void frmEdit::mnuFileSetPaths_Click() {
 bool frmEdit::mnuFileSave_Click() {
     if (m_FileName.isEmpty())
         return mnuFileSaveAs_Click();
-    if (!ConfirmSave() || !WriteLevel(m_FileName))
+    if (!ConfirmSave() || !ConfirmSaveWithErrors() || !WriteLevel(m_FileName))
         return false;
     m_Host.LevelSaved(m_FileName);
     return true;
 }
 
 bool frmEdit::mnuFileSaveAs_Click() {
-    if (!ConfirmSave())
+    if (!ConfirmSave() || !ConfirmSaveWithErrors())
         return false;
     QString fileName = m_FileName;
     QString fileTitle;

@@ -10,12 +10,14 @@
 #include "TileSet.h"
 
 #include <QPixmap>
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 
 #include <optional>
 
 class EditorHost;
+class LevelCheckPanel;
 class PickerButton;
 class PictureBox;
 class QAction;
@@ -301,6 +303,34 @@ public:
     // Zooms in (steps > 0) or out, keeping the cell at pixel (x, y) of the
     // canvas under that point as far as the scroll ranges allow.
     void ZoomAtPoint(int steps, double x, double y);
+
+    // ---- Test in Game, Check Level, saving with errors (frmEdit_game.cpp) ----
+    QAction* mnuLevelTestInGame = nullptr;
+    QAction* mnuLevelCheck = nullptr;
+    LevelCheckPanel* m_CheckPanel = nullptr;
+    // The cell of the finding chosen last, marked on the canvas; -1, -1
+    // for none.
+    QPoint m_MarkedCell{-1, -1};
+    // The user chose once to save this level despite its errors.
+    bool m_SaveWithErrorsConfirmed = false;
+    // Adds the Level menu's items (constructor).
+    void CreateGameControls();
+    // Runs the level as it is now in the game under DOSBox, from a copy.
+    void mnuLevelTestInGame_Click();
+    void mnuLevelCheck_Click();
+    // The game folder of the level's episode, asked for when none is known;
+    // "" when the user cancelled.
+    QString GameFolderToTest();
+    // The number the level is played as: its file's, or one the user
+    // chooses for a level without one; 0 when cancelled.
+    int NumberToTest();
+    // Scrolls cell (x, y) into the middle of the canvas and marks it.
+    void ShowCell(int x, int y);
+    // Draws the mark of m_MarkedCell (part of RedrawEdit).
+    void DrawMarkedCell();
+    // True when the level may be saved: no errors, or the user says so
+    // (asked once per window).
+    bool ConfirmSaveWithErrors();
 
 signals:
     // The canvas cell under the pointer, after a move over the canvas;

@@ -25,6 +25,7 @@ void frmEdit::RedrawEdit() {
     m_Level.Display(picEdit->surface(), static_cast<qint16>(scrEditX->value()),
                     static_cast<qint16>(scrEditY->value()), m_Tiles, m_Sprites, 0, 0, -1, -1);
     DrawInfoValues();
+    DrawMarkedCell();
     picEdit->Refresh();
 }
 
