@@ -73,7 +73,8 @@ void PictureBox::paintEvent(QPaintEvent*) {
     if (m_Border > 0) {
         painter.fillRect(rect(), QColor(0x80, 0x80, 0x80));
         painter.setPen(QColor(0xFF, 0xFF, 0xFF));
-        painter.drawLine(m_Border - 1, height() - m_Border, width() - m_Border, height() - m_Border);
+        painter.drawLine(m_Border - 1, height() - m_Border, width() - m_Border,
+                         height() - m_Border);
         painter.drawLine(width() - m_Border, m_Border - 1, width() - m_Border, height() - m_Border);
     }
     painter.drawImage(m_Border, m_Border, m_Surface.image());
@@ -85,7 +86,9 @@ void PictureBox::resizeEvent(QResizeEvent*) {
     emit Resized();
 }
 
-void PictureBox::showEvent(QShowEvent*) { m_PaintRequested = true; }
+void PictureBox::showEvent(QShowEvent*) {
+    m_PaintRequested = true;
+}
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
     const QPointF p = event->position() - QPointF(m_Border, m_Border);

@@ -43,7 +43,7 @@ void Level::Resize(qint16 newWidth, qint16 newHeight) {
                 infos[to] = m_Infos[from];
             } else {
                 tiles[to] = InFrame(x, y, newWidth, newHeight) ? BorderTile(m_Episode)
-                                                                : FillTile(m_Episode);
+                                                               : FillTile(m_Episode);
             }
         }
     }
@@ -73,6 +73,5 @@ void Level::SetInfo(int x, int y, qint16 newInfo) {
 
 bool Level::operator==(const Level& other) const {
     return m_Width == other.m_Width && m_Height == other.m_Height && m_Tiles == other.m_Tiles &&
-           m_Infos == other.m_Infos && m_Number == other.m_Number &&
-           m_Episode == other.m_Episode;
+           m_Infos == other.m_Infos && m_Number == other.m_Number && m_Episode == other.m_Episode;
 }

@@ -47,8 +47,7 @@ public:
     // `dest` at pixel (odx, ody): tiles first, then sprites. A width or
     // height of -1 means as many cells as `dest` needs.
     void Display(Surface& dest, qint16 sx, qint16 sy, const TileSet& tiles,
-                 const SpriteSet& sprites, int odx = 0, int ody = 0, int w = -1,
-                 int h = -1) const;
+                 const SpriteSet& sprites, int odx = 0, int ody = 0, int w = -1, int h = -1) const;
 
     // Cell accessors: coordinates outside the level read as 0 and are
     // ignored when written.

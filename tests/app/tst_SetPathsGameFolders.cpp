@@ -3,6 +3,7 @@
 
 #include "AppSandbox.h"
 #include "GameFolderSettings.h"
+#include "TestMain.h"
 #include "frmSetPaths.h"
 
 #include <QFile>
@@ -61,5 +62,5 @@ private:
     QTemporaryDir m_Folders;
 };
 
-QTEST_MAIN(tst_SetPathsGameFolders)
+GM_TEST_MAIN(tst_SetPathsGameFolders)
 #include "tst_SetPathsGameFolders.moc"

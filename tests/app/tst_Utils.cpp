@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "Utils.h"
 
 #include <QCursor>
@@ -5,8 +6,8 @@
 #include <QFile>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
-#include <QtTest>
 
 #include <memory>
 
@@ -394,5 +395,5 @@ void UtilsTest::byteOrderMark() {
     QCOMPARE(ReadSetting("Paths", key), value);
 }
 
-QTEST_MAIN(UtilsTest)
+GM_TEST_MAIN(UtilsTest)
 #include "tst_Utils.moc"

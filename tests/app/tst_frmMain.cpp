@@ -3,6 +3,7 @@
 #include "HelpMenu.h"
 #include "ScriptedPrompts.h"
 #include "TestData.h"
+#include "TestMain.h"
 #include "Utils.h"
 #include "WindowMenu.h"
 #include "frmEdit.h"
@@ -21,7 +22,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 
@@ -530,5 +531,5 @@ void MainWindowTest::exitAsksForModifiedLevelsAndCancelStopsIt() {
     QVERIFY(!window->isVisible());
 }
 
-QTEST_MAIN(MainWindowTest)
+GM_TEST_MAIN(MainWindowTest)
 #include "tst_frmMain.moc"

@@ -1,4 +1,5 @@
 #include "ScriptedPrompts.h"
+#include "TestMain.h"
 #include "frmSetPaths.h"
 
 #include <QDir>
@@ -7,7 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 class SetPathsTest : public QObject {
     Q_OBJECT
@@ -235,5 +236,5 @@ void SetPathsTest::enterActsAsOkAndEscapeAsCancel() {
     }
 }
 
-QTEST_MAIN(SetPathsTest)
+GM_TEST_MAIN(SetPathsTest)
 #include "tst_frmSetPaths.moc"

@@ -4,13 +4,14 @@
 #include "EditorTestSupport.h"
 #include "PictureBox.h"
 #include "TestData.h"
+#include "TestMain.h"
 #include "graphics/GraphicsFixtures.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTest>
 #include <QToolButton>
-#include <QtTest>
 
 namespace {
 
@@ -457,5 +458,5 @@ void tst_CanvasMouse::paintOnRealLevel() {
     QVERIFY(reread == expected);
 }
 
-QTEST_MAIN(tst_CanvasMouse)
+GM_TEST_MAIN(tst_CanvasMouse)
 #include "tst_CanvasMouse.moc"

@@ -8,6 +8,7 @@
 #include "PictureBox.h"
 #include "SpriteCatalogue.h"
 #include "TestData.h"
+#include "TestMain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,9 +17,9 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 #include <QToolTip>
-#include <QtTest>
 
 namespace {
 
@@ -576,5 +577,5 @@ void tst_InfoValues::realMapEntrancesAndBlockers() {
     QCOMPARE(saved.TilePlane(), original.TilePlane());
 }
 
-QTEST_MAIN(tst_InfoValues)
+GM_TEST_MAIN(tst_InfoValues)
 #include "tst_InfoValues.moc"

@@ -5,6 +5,7 @@
 #include "GameFolderSettings.h"
 #include "LevelCheckPanel.h"
 #include "PictureBox.h"
+#include "TestMain.h"
 #include "app/AppSandbox.h"
 
 #include <QAction>
@@ -160,5 +161,5 @@ private:
     QByteArray m_SavedPath;
 };
 
-QTEST_MAIN(tst_LevelGame)
+GM_TEST_MAIN(tst_LevelGame)
 #include "tst_LevelGame.moc"

@@ -5,6 +5,7 @@
 #include "EditorTestSupport.h"
 #include "PictureBox.h"
 #include "ScriptedPrompts.h"
+#include "TestMain.h"
 #include "frmProperties.h"
 
 #include <QCheckBox>
@@ -12,7 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 
@@ -283,5 +284,5 @@ void tst_LevelProperties::episodeOutsideTheListNeedsAChoice() {
     QCOMPARE(window->m_Sprites.Count(), qint16(8));
 }
 
-QTEST_MAIN(tst_LevelProperties)
+GM_TEST_MAIN(tst_LevelProperties)
 #include "tst_LevelProperties.moc"

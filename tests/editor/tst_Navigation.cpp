@@ -5,12 +5,13 @@
 #include "Navigation.h"
 #include "PaletteGeometry.h"
 #include "PictureBox.h"
+#include "TestMain.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTest>
 #include <QWheelEvent>
-#include <QtTest>
 
 namespace {
 
@@ -339,5 +340,5 @@ void tst_Navigation::keysScrollTheCanvas() {
     QVERIFY(!w->IsModified());
 }
 
-QTEST_MAIN(tst_Navigation)
+GM_TEST_MAIN(tst_Navigation)
 #include "tst_Navigation.moc"

@@ -4,11 +4,12 @@
 #include "EditorTestSupport.h"
 #include "PickerButton.h"
 #include "PictureBox.h"
+#include "TestMain.h"
 #include "graphics/GraphicsFixtures.h"
 
 #include <QLabel>
 #include <QScrollBar>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 
@@ -510,5 +511,5 @@ void tst_Palette::selectedSprite() {
     QCOMPARE(window->scrTiles->value(), 30);
 }
 
-QTEST_MAIN(tst_Palette)
+GM_TEST_MAIN(tst_Palette)
 #include "tst_Palette.moc"

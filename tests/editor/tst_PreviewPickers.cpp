@@ -7,11 +7,12 @@
 #include "PickerButton.h"
 #include "PickerGeometry.h"
 #include "PictureBox.h"
+#include "TestMain.h"
 
 #include <QLabel>
 #include <QScrollBar>
+#include <QTest>
 #include <QToolButton>
-#include <QtTest>
 
 namespace {
 
@@ -376,5 +377,5 @@ void tst_PreviewPickers::previewPressAndReleaseKeepsTheView() {
     QVERIFY(!window->m_SuppressRedraw);
 }
 
-QTEST_MAIN(tst_PreviewPickers)
+GM_TEST_MAIN(tst_PreviewPickers)
 #include "tst_PreviewPickers.moc"

@@ -4,6 +4,7 @@
 #include "EditorTestSupport.h"
 #include "PictureBox.h"
 #include "ScriptedPrompts.h"
+#include "TestMain.h"
 #include "frmProperties.h"
 
 #include <QComboBox>
@@ -13,9 +14,9 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 #include <QUndoStack>
-#include <QtTest>
 
 namespace {
 
@@ -543,5 +544,5 @@ void tst_UndoRedo::modifiedFollowsTheSavedLevel() {
     QCOMPARE(prompts.messages.size(), before + (modified ? 1 : 0));
 }
 
-QTEST_MAIN(tst_UndoRedo)
+GM_TEST_MAIN(tst_UndoRedo)
 #include "tst_UndoRedo.moc"

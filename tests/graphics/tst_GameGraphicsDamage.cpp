@@ -2,10 +2,11 @@
 #include "GameGraphics.h"
 #include "GameGraphicsSource.h"
 #include "TestData.h"
+#include "TestMain.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using namespace EgaTest;
 
@@ -247,5 +248,5 @@ void TestGameGraphicsDamage::generatedSpriteEntries() {
     QVERIFY(image.isNull());
 }
 
-QTEST_MAIN(TestGameGraphicsDamage)
+GM_TEST_MAIN(TestGameGraphicsDamage)
 #include "tst_GameGraphicsDamage.moc"

@@ -8,12 +8,13 @@
 #include "SpriteSet.h"
 #include "Surface.h"
 #include "TestData.h"
+#include "TestMain.h"
 #include "TileSet.h"
 
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 
@@ -190,5 +191,5 @@ void TestGameGraphicsSets::exportRefusesBadInput() {
     QVERIFY2(run.err.contains(target), qPrintable(run.err));
 }
 
-QTEST_MAIN(TestGameGraphicsSets)
+GM_TEST_MAIN(TestGameGraphicsSets)
 #include "tst_GameGraphicsSets.moc"

@@ -1,4 +1,5 @@
 #include "IndexedImage.h"
+#include "TestMain.h"
 
 #include <QTest>
 #include <set>
@@ -56,5 +57,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_IndexedImage)
+GM_TEST_GUILESS_MAIN(tst_IndexedImage)
 #include "tst_IndexedImage.moc"

@@ -7,11 +7,12 @@
 #include "SpriteSet.h"
 #include "Surface.h"
 #include "TestData.h"
+#include "TestMain.h"
 #include "TileSet.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 
@@ -173,5 +174,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_RenderTool)
+GM_TEST_GUILESS_MAIN(tst_RenderTool)
 #include "tst_RenderTool.moc"

@@ -3,9 +3,10 @@
 #include "SpriteCatalogue.h"
 #include "SpriteSet.h"
 #include "Surface.h"
+#include "TestMain.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using fixtures::spriteClear;
 using fixtures::spritePixel;
@@ -377,5 +378,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_SpriteSet)
+GM_TEST_GUILESS_MAIN(tst_SpriteSet)
 #include "tst_SpriteSet.moc"

@@ -1,6 +1,7 @@
 #include "Surface.h"
+#include "TestMain.h"
 
-#include <QtTest>
+#include <QTest>
 
 namespace {
 
@@ -221,5 +222,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_Surface)
+GM_TEST_GUILESS_MAIN(tst_Surface)
 #include "tst_Surface.moc"

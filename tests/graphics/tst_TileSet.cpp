@@ -1,9 +1,10 @@
 #include "GraphicsFixtures.h"
 #include "Surface.h"
+#include "TestMain.h"
 #include "TileSet.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using fixtures::tilePixel;
 
@@ -358,5 +359,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_TileSet)
+GM_TEST_GUILESS_MAIN(tst_TileSet)
 #include "tst_TileSet.moc"

@@ -8,12 +8,13 @@
 #include "SpriteSet.h"
 #include "Surface.h"
 #include "TestData.h"
+#include "TestMain.h"
 #include "TileSet.h"
 #include "graphics/GraphicsFixtures.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 
@@ -309,5 +310,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_InfoOverlay)
+GM_TEST_GUILESS_MAIN(tst_InfoOverlay)
 #include "tst_InfoOverlay.moc"

@@ -1,6 +1,7 @@
 #include "Level.h"
+#include "TestMain.h"
 
-#include <QtTest>
+#include <QTest>
 
 namespace {
 
@@ -266,5 +267,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_LevelModel)
+GM_TEST_GUILESS_MAIN(tst_LevelModel)
 #include "tst_LevelModel.moc"

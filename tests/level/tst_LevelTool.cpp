@@ -4,12 +4,13 @@
 #include "Level.h"
 #include "LevelBytes.h"
 #include "TestData.h"
+#include "TestMain.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <map>
 
 namespace {
@@ -272,5 +273,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_LevelTool)
+GM_TEST_GUILESS_MAIN(tst_LevelTool)
 #include "tst_LevelTool.moc"

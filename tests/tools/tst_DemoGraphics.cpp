@@ -1,13 +1,14 @@
 #include "DemoGraphics.h"
 #include "Level.h"
 #include "SpriteCatalogue.h"
+#include "TestMain.h"
 
 #include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QSet>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <set>
 
@@ -230,5 +231,5 @@ void tst_DemoGraphics::unwritableOutputIsReported() {
              qPrintable(result.error));
 }
 
-QTEST_MAIN(tst_DemoGraphics)
+GM_TEST_MAIN(tst_DemoGraphics)
 #include "tst_DemoGraphics.moc"
