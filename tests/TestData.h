@@ -9,10 +9,12 @@ inline QString realDataDir() {
     return QDir(QStringLiteral(GM_SOURCE_DIR "/../shared/data/keen1-shareware")).absolutePath();
 }
 
-inline bool haveRealData() { return QDir(realDataDir()).exists(); }
+inline bool haveRealData() {
+    return QDir(realDataDir()).exists();
+}
 
 #define GM_REQUIRE_REAL_DATA()                                                                     \
     do {                                                                                           \
         if (!haveRealData())                                                                       \
-            QSKIP("real game files not found at ../shared/data/keen1-shareware");                \
+            QSKIP("real game files not found at ../shared/data/keen1-shareware");                  \
     } while (false)

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 # The validators, the MIME database tools and `file` (for the package's
 # library dependencies) are for the install and package checks among the tests.
 packages=(build-essential cmake qt6-base-dev libgl-dev
-    desktop-file-utils appstream shared-mime-info file dpkg-dev)
+    desktop-file-utils appstream shared-mime-info file dpkg-dev clang-format)
 # Level, Test in Game runs the level in DOSBox; no test needs it.
 if [ "${1:-run}" = run ]; then packages+=(dosbox); fi
 missing=()
@@ -29,6 +29,9 @@ run)
     exec ./build/gridmason
     ;;
 test)
+    # Every source file as .clang-format lays it out.
+    find src tools tests \( -name '*.cpp' -o -name '*.h' \) -print0 |
+        xargs -0 clang-format --dry-run --Werror
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build build -j"$jobs"
     (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")

@@ -24,7 +24,6 @@ void PickerButton::mouseMoveEvent(QMouseEvent* event) {
 void PickerButton::mouseReleaseEvent(QMouseEvent* event) {
     if (event->buttons() == Qt::NoButton)
         setDown(false);
-    emit MouseUp(PictureBox::ButtonCode(event->button()),
-                 PictureBox::ShiftCode(event->modifiers()), event->position().x(),
-                 event->position().y());
+    emit MouseUp(PictureBox::ButtonCode(event->button()), PictureBox::ShiftCode(event->modifiers()),
+                 event->position().x(), event->position().y());
 }

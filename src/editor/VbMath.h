@@ -28,7 +28,9 @@ inline long long div(double a, double b) {
     return roundEven(a) / divisor;
 }
 
-inline long long halfOf(double value) { return static_cast<long long>(value) / 2; }
+inline long long halfOf(double value) {
+    return static_cast<long long>(value) / 2;
+}
 
 // A number as the position label and the selection labels write it: a
 // leading space when it is not negative, a minus sign otherwise.

@@ -22,8 +22,10 @@ qint16 toInt16(double v) {
 }
 
 // Scaled copies are kept only while all of one zoom's sprites together stay
-// within this many pixels (16 MB with their masks).
-constexpr double MaxScaledPixels = double(1 << 21);
+// within this many pixels (64 MB with their masks): the game's sprites at
+// zoom 3 take about 3.2 million. Each zoom up has four times the pixels, so
+// all zooms kept together stay within a third more than this.
+constexpr double MaxScaledPixels = double(1 << 23);
 
 } // namespace
 

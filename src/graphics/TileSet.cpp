@@ -9,12 +9,18 @@
 #include <cmath>
 #include <cstring>
 #include <map>
+#include <vector>
 
 namespace {
 
-// Scaled copies of the sheet are kept only up to this many pixels (16 MB);
-// beyond that tiles are drawn straight from the sheet.
-constexpr qint64 MaxScaledSheetPixels = qint64(1) << 22;
+// The scaled copies of one sheet together keep at most this many pixels
+// (64 MB): a sheet of a thousand 16 x 16 tiles at zoom 3 fits, and with it
+// the smaller zooms. A zoom that needs room drops the zooms made longest ago;
+// a copy larger than all of it is not made, and tiles are drawn straight
+// from the sheet instead.
+constexpr qint64 MaxScaledSheetPixels = qint64(1) << 24;
+// Rows of tiles are widened on the fly up to this zoom.
+constexpr int MaxMagnifyZoom = 8;
 // Tiles larger than this are never drawn from a scaled copy.
 constexpr double MaxCachedTileSize = 1 << 16;
 
@@ -58,10 +64,50 @@ void copyBlock(QRgb* out, qsizetype outStride, const QRgb* in, qsizetype inStrid
     }
 }
 
+// Writes each of `n` pixels `F` times side by side. A fixed factor lets the
+// compiler write each run with a few wide stores.
+template <int F> void widenBy(QRgb* out, const QRgb* in, int n) {
+    for (int s = 0; s < n; ++s, out += F)
+        for (int i = 0; i < F; ++i)
+            out[i] = in[s];
+}
+
+void widen(QRgb* out, const QRgb* in, int n, int factor) {
+    switch (factor) {
+    case 2:
+        return widenBy<2>(out, in, n);
+    case 4:
+        return widenBy<4>(out, in, n);
+    case 8:
+        return widenBy<8>(out, in, n);
+    default:
+        for (int s = 0; s < n; ++s, out += factor)
+            std::fill(out, out + factor, in[s]);
+    }
+}
+
+// Pixels [from, to) of a row of source pixels each widened 2^zoom times.
+void widenPart(QRgb* out, const QRgb* in, qint64 from, qint64 to, int zoom) {
+    for (qint64 px = from; px < to; ++px)
+        *out++ = in[px >> zoom];
+}
+
 } // namespace
 
 struct TileSet::ScaledSheets {
     std::map<int, QImage> byZoom;
+    std::vector<int> made; // the zooms in byZoom, in the order they were made
+    qint64 pixels = 0;     // of all of byZoom
+
+    // Makes room for `needed` more pixels by dropping the oldest copies.
+    void MakeRoom(qint64 needed) {
+        while (pixels + needed > MaxScaledSheetPixels && !made.empty()) {
+            const QImage& oldest = byZoom.at(made.front());
+            pixels -= qint64(oldest.width()) * oldest.height();
+            byZoom.erase(made.front());
+            made.erase(made.begin());
+        }
+    }
 };
 
 TileSet::TileSet() = default;
@@ -108,9 +154,14 @@ const QImage* TileSet::ScaledSheet() const {
     const qint64 h = qint64(rows) * qint64(rh);
     if (rows <= 0 || w * h > MaxScaledSheetPixels)
         return nullptr;
+    m_Scaled->MakeRoom(w * h);
     Surface scaled{int(w), int(h)};
     scaled.PaintPicture(*m_Tiles, 0, 0, double(w), double(h), 0, 0, m_TilesPerRow * m_Width,
                         rows * m_Height);
+    if (scaled.image().isNull())
+        return nullptr; // out of memory: draw from the sheet
+    m_Scaled->made.push_back(m_Zoom);
+    m_Scaled->pixels += w * h;
     return &(m_Scaled->byZoom[m_Zoom] = scaled.image());
 }
 
@@ -131,8 +182,17 @@ void TileSet::Draw(qint16 tileIndex, Surface& dest, int xd, int yd) const {
 }
 
 void TileSet::DrawRow(const qint16* tileIndices, int count, Surface& dest, int xd, int yd) const {
-    const QImage* sheet = ScaledSheet();
     QImage& target = dest.image();
+    if (m_Zoom > 0 && m_Zoom <= MaxMagnifyZoom && m_Tiles && m_TilesPerRow > 0 &&
+        !target.isNull() && target.format() == QImage::Format_RGB32 &&
+        m_Tiles->format() == QImage::Format_RGB32) {
+        // The outside squares leave their colour and style on the surface.
+        if (std::any_of(tileIndices, tileIndices + count, [this](qint16 t) { return !InRange(t); }))
+            DrawOutside(dest, xd, yd, 0, 0);
+        DrawRowMagnified(tileIndices, count, target, xd, yd);
+        return;
+    }
+    const QImage* sheet = ScaledSheet();
     if (!sheet || target.isNull() || target.format() != QImage::Format_RGB32) {
         for (int k = 0; k < count; ++k)
             Draw(tileIndices[k], dest, int(xd + qint64(k) * qint64(RenderWidth())), yd);
@@ -172,6 +232,52 @@ void TileSet::DrawRow(const qint16* tileIndices, int count, Surface& dest, int x
                          qsizetype((tile / m_TilesPerRow) * sizeY + (top - yd)) * sheetStride +
                          (tile % m_TilesPerRow) * size + (left - x);
         copyBlock(out, destStride, in, sheetStride, n, rows);
+    }
+}
+
+void TileSet::DrawRowMagnified(const qint16* tileIndices, int count, QImage& target, int xd,
+                               int yd) const {
+    const int factor = 1 << m_Zoom;
+    const qint64 size = qint64(m_Width) * factor, sizeY = qint64(m_Height) * factor;
+    const qint64 top = std::max<qint64>(yd, 0);
+    const qint64 bottom = std::min<qint64>(yd + sizeY, target.height());
+    if (top >= bottom)
+        return;
+    const qsizetype destStride = target.bytesPerLine() / 4;
+    const qsizetype sheetStride = m_Tiles->bytesPerLine() / 4;
+    const QRgb* const sheetBits = reinterpret_cast<const QRgb*>(m_Tiles->constBits());
+    QRgb* const destBits = reinterpret_cast<QRgb*>(target.bits());
+    for (int k = 0; k < count; ++k) {
+        const qint64 x = xd + k * size;
+        if (x >= target.width())
+            break;
+        const qint64 left = std::max<qint64>(x, 0);
+        const qint64 right = std::min<qint64>(x + size, target.width());
+        if (left >= right)
+            continue;
+        const int n = int(right - left);
+        const qint16 tile = tileIndices[k];
+        const QRgb* const tileBits =
+            InRange(tile)
+                ? sheetBits + qsizetype(TileSourceY(tile)) * sheetStride + TileSourceX(tile)
+                : nullptr;
+        const bool whole = left == x && right == x + size;
+        // Source row r covers destination rows [yd + r * factor, + factor).
+        for (qint64 r = (top - yd) / factor; r < m_Height; ++r) {
+            const qint64 first = std::max<qint64>(yd + r * factor, top);
+            const qint64 last = std::min<qint64>(yd + (r + 1) * factor, bottom);
+            if (first >= last)
+                break;
+            QRgb* const out = destBits + qsizetype(first) * destStride + left;
+            if (!tileBits)
+                std::fill(out, out + n, QRgb(Surface::ButtonShadow));
+            else if (whole)
+                widen(out, tileBits + r * sheetStride, m_Width, factor);
+            else
+                widenPart(out, tileBits + r * sheetStride, left - x, right - x, m_Zoom);
+            for (qint64 y = first + 1; y < last; ++y)
+                std::memcpy(out + (y - first) * destStride, out, size_t(n) * sizeof(QRgb));
+        }
     }
 }
 

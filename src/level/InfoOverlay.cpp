@@ -39,14 +39,6 @@ int lineWidth(const QString& text) {
 
 namespace InfoOverlay {
 
-QString Text(qint16 value) {
-    const quint16 word = quint16(value);
-    if (word < 256)
-        return QString::number(word);
-    return QStringLiteral("0x") +
-           QString::number(word, 16).rightJustified(4, QLatin1Char('0')).toUpper();
-}
-
 int Scale(qint64 cellWidth, qint64 cellHeight) {
     return int(std::clamp<qint64>(std::min(cellWidth / WidestText, cellHeight / TallestText), 1,
                                   MaxScale));

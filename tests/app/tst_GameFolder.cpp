@@ -3,6 +3,7 @@
 #include "DemoGraphics.h"
 #include "ScriptedPrompts.h"
 #include "TestData.h"
+#include "TestMain.h"
 #include "Utils.h"
 #include "frmMain.h"
 #include "frmSetPaths.h"
@@ -156,5 +157,5 @@ void GameFolderTest::damagedGameFileIsNamedInTheMessage() {
     QCOMPARE(window.TileSets(0).Count(), qint16(0));
 }
 
-QTEST_MAIN(GameFolderTest)
+GM_TEST_MAIN(GameFolderTest)
 #include "tst_GameFolder.moc"

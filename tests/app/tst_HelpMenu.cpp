@@ -6,6 +6,7 @@
 #include "PictureBox.h"
 #include "ShortcutList.h"
 #include "ShortcutsDialog.h"
+#include "TestMain.h"
 #include "Utils.h"
 #include "frmEdit.h"
 #include "frmMain.h"
@@ -225,5 +226,5 @@ void HelpMenuTest::everyEditorControlHasATooltip() {
     QVERIFY(e.picSelectedTile[0]->toolTip() != e.picSelectedTile[1]->toolTip());
 }
 
-QTEST_MAIN(HelpMenuTest)
+GM_TEST_MAIN(HelpMenuTest)
 #include "tst_HelpMenu.moc"

@@ -1,6 +1,7 @@
 #include "AppSandbox.h"
 #include "DataFolder.h"
 #include "DemoGraphics.h"
+#include "TestMain.h"
 #include "Utils.h"
 #include "frmMain.h"
 
@@ -76,5 +77,5 @@ void InstalledLayoutTest::installedFirstStartSeedsPathsInTheUsersConfig() {
     sandbox.End();
 }
 
-QTEST_MAIN(InstalledLayoutTest)
+GM_TEST_MAIN(InstalledLayoutTest)
 #include "tst_InstalledLayout.moc"

@@ -10,6 +10,7 @@
 #include "RecentFilesMenu.h"
 #include "ScriptedPrompts.h"
 #include "TestData.h"
+#include "TestMain.h"
 #include "Utils.h"
 #include "WindowMenu.h"
 #include "editor/LevelEdits.h"
@@ -736,5 +737,5 @@ void MainWindowFilesTest::statusBarFollowsScrollingAndZoomUnderAStillPointer() {
     QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 200%"));
 }
 
-QTEST_MAIN(MainWindowFilesTest)
+GM_TEST_MAIN(MainWindowFilesTest)
 #include "tst_MainWindowFiles.moc"

@@ -5,6 +5,7 @@
 #include "EditGeometry.h"
 #include "EditorPlacement.h"
 #include "TestData.h"
+#include "TestMain.h"
 #include "Utils.h"
 #include "frmEdit.h"
 #include "frmMain.h"
@@ -252,5 +253,5 @@ void MainWindowShellTest::setPathsFromAnEditorRefreshesItsGraphics() {
     QVERIFY(episode1->Tiles().Tiles() == window->TileSets(0).Tiles());
 }
 
-QTEST_MAIN(MainWindowShellTest)
+GM_TEST_MAIN(MainWindowShellTest)
 #include "tst_MainWindowShell.moc"

@@ -3,6 +3,7 @@
 #include "HelpMenu.h"
 #include "ScriptedPrompts.h"
 #include "TestData.h"
+#include "TestMain.h"
 #include "Utils.h"
 #include "WindowMenu.h"
 #include "editor/LevelEdits.h"
@@ -531,5 +532,5 @@ void MainWindowTest::exitAsksForModifiedLevelsAndCancelStopsIt() {
     QVERIFY(!window->isVisible());
 }
 
-QTEST_MAIN(MainWindowTest)
+GM_TEST_MAIN(MainWindowTest)
 #include "tst_frmMain.moc"

@@ -4,6 +4,7 @@
 #include "PathText.h"
 #include "SpriteSet.h"
 #include "Surface.h"
+#include "TestMain.h"
 #include "TileSet.h"
 #include "frmSetPaths.h"
 #include "graphics/GraphicsFixtures.h"
@@ -96,5 +97,5 @@ void tst_PathText::graphicsFolderWithABackslash() {
     QCOMPARE(frmSetPaths::FolderOfFile(folder + "/1til0000.bmp"), folder);
 }
 
-QTEST_MAIN(tst_PathText)
+GM_TEST_MAIN(tst_PathText)
 #include "tst_PathText.moc"

@@ -1,6 +1,7 @@
 // The cells of a straight line between two cells: what a drag paints
 // between two pointer positions.
 #include "CellLine.h"
+#include "TestMain.h"
 
 #include <QTest>
 
@@ -112,5 +113,5 @@ void tst_CellLine::cellsInAnArea() {
     QCOMPARE(Cells(cells.begin(), cells.end()), expected);
 }
 
-QTEST_MAIN(tst_CellLine)
+GM_TEST_MAIN(tst_CellLine)
 #include "tst_CellLine.moc"

@@ -6,6 +6,7 @@
 #include "BrushTool.h"
 #include "LevelDocument.h"
 #include "TestData.h"
+#include "TestMain.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -183,5 +184,5 @@ void tst_LevelDocument::brush() {
     QCOMPARE(brush.PointerFor(shift) == EditTool::Pointer::Pick, shift == 2);
 }
 
-QTEST_GUILESS_MAIN(tst_LevelDocument)
+GM_TEST_GUILESS_MAIN(tst_LevelDocument)
 #include "tst_LevelDocument.moc"

@@ -2,6 +2,7 @@
 // pixels of a block of cells, the scroll ranges and the origin that keeps a
 // cell under the pointer when zooming, with worked examples.
 #include "CanvasGeometry.h"
+#include "TestMain.h"
 
 #include <QTest>
 #include <cmath>
@@ -132,5 +133,5 @@ void tst_CanvasGeometry::originKeepingCell() {
     QCOMPARE(CanvasGeometry::OriginKeepingCell(-5000000000LL, 0, 77), 0);
 }
 
-QTEST_APPLESS_MAIN(tst_CanvasGeometry)
+GM_TEST_APPLESS_MAIN(tst_CanvasGeometry)
 #include "tst_CanvasGeometry.moc"

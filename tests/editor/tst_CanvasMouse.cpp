@@ -5,6 +5,7 @@
 #include "LevelEdits.h"
 #include "PictureBox.h"
 #include "TestData.h"
+#include "TestMain.h"
 #include "graphics/GraphicsFixtures.h"
 
 #include <QApplication>
@@ -445,5 +446,5 @@ void tst_CanvasMouse::paintOnRealLevel() {
     QVERIFY(reread == expected);
 }
 
-QTEST_MAIN(tst_CanvasMouse)
+GM_TEST_MAIN(tst_CanvasMouse)
 #include "tst_CanvasMouse.moc"

@@ -5,6 +5,7 @@
 #include "EditorTestSupport.h"
 #include "LevelDocument.h"
 #include "LevelEdits.h"
+#include "TestMain.h"
 
 #include <QAction>
 #include <QTest>
@@ -130,5 +131,5 @@ void tst_CanvasView::paintingAndUndoKeepThePictureExact() {
     QVERIFY(editortest::canvasShowsLevel(*window));
 }
 
-QTEST_MAIN(tst_CanvasView)
+GM_TEST_MAIN(tst_CanvasView)
 #include "tst_CanvasView.moc"

@@ -7,6 +7,7 @@
 #include "PictureBox.h"
 #include "SpriteCatalogue.h"
 #include "SpriteSet.h"
+#include "TestMain.h"
 #include "TileSet.h"
 #include "graphics/GraphicsFixtures.h"
 
@@ -66,5 +67,5 @@ void tst_CanvasViewScroll::wideAndTallSpritesScrollExactly() {
     }
 }
 
-QTEST_MAIN(tst_CanvasViewScroll)
+GM_TEST_MAIN(tst_CanvasViewScroll)
 #include "tst_CanvasViewScroll.moc"

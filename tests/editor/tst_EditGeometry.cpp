@@ -1,4 +1,5 @@
 #include "EditGeometry.h"
+#include "TestMain.h"
 
 #include <QTest>
 
@@ -49,5 +50,5 @@ void tst_EditGeometry::scrollReportText() {
     QCOMPARE(ScrollReportText(-1, 0, 12), QStringLiteral("-1, 0, 12"));
 }
 
-QTEST_APPLESS_MAIN(tst_EditGeometry)
+GM_TEST_APPLESS_MAIN(tst_EditGeometry)
 #include "tst_EditGeometry.moc"

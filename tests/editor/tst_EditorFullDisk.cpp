@@ -6,6 +6,7 @@
 #include "FullDisk.h"
 #include "ScriptedPrompts.h"
 #include "TestData.h"
+#include "TestMain.h"
 #include "Utils.h"
 
 #include <QAction>
@@ -90,5 +91,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_EditorFullDisk)
+GM_TEST_MAIN(tst_EditorFullDisk)
 #include "tst_EditorFullDisk.moc"

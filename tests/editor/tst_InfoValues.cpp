@@ -9,6 +9,7 @@
 #include "PictureBox.h"
 #include "SpriteCatalogue.h"
 #include "TestData.h"
+#include "TestMain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -577,5 +578,5 @@ void tst_InfoValues::realMapEntrancesAndBlockers() {
     QCOMPARE(saved.TilePlane(), original.TilePlane());
 }
 
-QTEST_MAIN(tst_InfoValues)
+GM_TEST_MAIN(tst_InfoValues)
 #include "tst_InfoValues.moc"

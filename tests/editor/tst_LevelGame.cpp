@@ -6,6 +6,7 @@
 #include "LevelCheckPanel.h"
 #include "LevelEdits.h"
 #include "PictureBox.h"
+#include "TestMain.h"
 #include "app/AppSandbox.h"
 
 #include <QAction>
@@ -161,5 +162,5 @@ private:
     QByteArray m_SavedPath;
 };
 
-QTEST_MAIN(tst_LevelGame)
+GM_TEST_MAIN(tst_LevelGame)
 #include "tst_LevelGame.moc"

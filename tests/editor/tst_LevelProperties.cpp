@@ -6,6 +6,7 @@
 #include "LevelEdits.h"
 #include "PictureBox.h"
 #include "ScriptedPrompts.h"
+#include "TestMain.h"
 #include "frmProperties.h"
 
 #include <QCheckBox>
@@ -284,5 +285,5 @@ void tst_LevelProperties::episodeOutsideTheListNeedsAChoice() {
     QCOMPARE(window->Sprites().Count(), qint16(8));
 }
 
-QTEST_MAIN(tst_LevelProperties)
+GM_TEST_MAIN(tst_LevelProperties)
 #include "tst_LevelProperties.moc"

@@ -5,6 +5,7 @@
 #include "Navigation.h"
 #include "PaletteGeometry.h"
 #include "PictureBox.h"
+#include "TestMain.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -330,5 +331,5 @@ void tst_Navigation::keysScrollTheCanvas() {
     QVERIFY(!w->IsModified());
 }
 
-QTEST_MAIN(tst_Navigation)
+GM_TEST_MAIN(tst_Navigation)
 #include "tst_Navigation.moc"

@@ -4,6 +4,7 @@
 #include "EditorTestSupport.h"
 #include "PickerButton.h"
 #include "PictureBox.h"
+#include "TestMain.h"
 #include "graphics/GraphicsFixtures.h"
 
 #include <QLabel>
@@ -510,5 +511,5 @@ void tst_Palette::selectedSprite() {
     QCOMPARE(window->scrTiles->value(), 30);
 }
 
-QTEST_MAIN(tst_Palette)
+GM_TEST_MAIN(tst_Palette)
 #include "tst_Palette.moc"

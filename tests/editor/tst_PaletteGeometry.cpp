@@ -1,5 +1,6 @@
 // The palettes' and the canvas pointer's arithmetic, with worked examples.
 #include "PaletteGeometry.h"
+#include "TestMain.h"
 
 #include <QTest>
 #include <cmath>
@@ -169,5 +170,5 @@ void tst_PaletteGeometry::positionText() {
     QCOMPARE(PositionText({170, -2}), QStringLiteral(" 170,-2"));
 }
 
-QTEST_APPLESS_MAIN(tst_PaletteGeometry)
+GM_TEST_APPLESS_MAIN(tst_PaletteGeometry)
 #include "tst_PaletteGeometry.moc"

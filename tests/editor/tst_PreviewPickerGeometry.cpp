@@ -3,6 +3,7 @@
 
 #include "PickerGeometry.h"
 #include "PreviewGeometry.h"
+#include "TestMain.h"
 
 #include <QTest>
 
@@ -145,5 +146,5 @@ void tst_PreviewPickerGeometry::dragZone() {
     QCOMPARE(DragZoneOf(9, 10, 300), DragZone::Above);
 }
 
-QTEST_APPLESS_MAIN(tst_PreviewPickerGeometry)
+GM_TEST_APPLESS_MAIN(tst_PreviewPickerGeometry)
 #include "tst_PreviewPickerGeometry.moc"

@@ -8,6 +8,7 @@
 #include "PickerButton.h"
 #include "PickerGeometry.h"
 #include "PictureBox.h"
+#include "TestMain.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -369,5 +370,5 @@ void tst_PreviewPickers::previewPressAndReleaseKeepsTheView() {
     QVERIFY(!window->PreviewOpen());
 }
 
-QTEST_MAIN(tst_PreviewPickers)
+GM_TEST_MAIN(tst_PreviewPickers)
 #include "tst_PreviewPickers.moc"

@@ -5,6 +5,7 @@
 #include "LevelEdits.h"
 #include "PictureBox.h"
 #include "ScriptedPrompts.h"
+#include "TestMain.h"
 #include "frmProperties.h"
 
 #include <QComboBox>
@@ -530,5 +531,5 @@ void tst_UndoRedo::modifiedFollowsTheSavedLevel() {
     QCOMPARE(prompts.messages.size(), before + (modified ? 1 : 0));
 }
 
-QTEST_MAIN(tst_UndoRedo)
+GM_TEST_MAIN(tst_UndoRedo)
 #include "tst_UndoRedo.moc"

@@ -4,6 +4,7 @@
 #include "PictureBox.h"
 #include "ScriptedPrompts.h"
 #include "TestData.h"
+#include "TestMain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -780,5 +781,5 @@ void tst_frmEdit::tooLargeForTheGameAsksOncePerWindow() {
     }
 }
 
-QTEST_MAIN(tst_frmEdit)
+GM_TEST_MAIN(tst_frmEdit)
 #include "tst_frmEdit.moc"

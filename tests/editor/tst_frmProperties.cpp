@@ -1,4 +1,5 @@
 #include "ScriptedPrompts.h"
+#include "TestMain.h"
 #include "frmProperties.h"
 
 #include <QApplication>
@@ -337,5 +338,5 @@ void PropertiesTest::enterActsAsOkAndEscapeAsCancel() {
     }
 }
 
-QTEST_MAIN(PropertiesTest)
+GM_TEST_MAIN(PropertiesTest)
 #include "tst_frmProperties.moc"

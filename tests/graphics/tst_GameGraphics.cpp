@@ -2,6 +2,7 @@
 #include "GameGraphics.h"
 #include "GameGraphicsSource.h"
 #include "TestData.h"
+#include "TestMain.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -278,5 +279,5 @@ void TestGameGraphics::generatedEpisodes() {
     }
 }
 
-QTEST_MAIN(TestGameGraphics)
+GM_TEST_MAIN(TestGameGraphics)
 #include "tst_GameGraphics.moc"

@@ -2,6 +2,7 @@
 #include "GameGraphics.h"
 #include "GameGraphicsSource.h"
 #include "TestData.h"
+#include "TestMain.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -247,5 +248,5 @@ void TestGameGraphicsDamage::generatedSpriteEntries() {
     QVERIFY(image.isNull());
 }
 
-QTEST_MAIN(TestGameGraphicsDamage)
+GM_TEST_MAIN(TestGameGraphicsDamage)
 #include "tst_GameGraphicsDamage.moc"

@@ -8,6 +8,7 @@
 #include "SpriteSet.h"
 #include "Surface.h"
 #include "TestData.h"
+#include "TestMain.h"
 #include "TileSet.h"
 #include "ToolProcess.h"
 
@@ -177,5 +178,5 @@ void TestGameGraphicsSets::exportRefusesBadInput() {
     QVERIFY2(run.err.contains(target), qPrintable(run.err));
 }
 
-QTEST_MAIN(TestGameGraphicsSets)
+GM_TEST_MAIN(TestGameGraphicsSets)
 #include "tst_GameGraphicsSets.moc"

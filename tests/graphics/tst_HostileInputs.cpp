@@ -10,6 +10,7 @@
 #include "SpriteSet.h"
 #include "Surface.h"
 #include "TestData.h"
+#include "TestMain.h"
 #include "TileSet.h"
 
 #include <QDir>
@@ -252,5 +253,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_HostileInputs)
+GM_TEST_MAIN(tst_HostileInputs)
 #include "tst_HostileInputs.moc"

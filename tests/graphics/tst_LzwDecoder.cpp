@@ -1,5 +1,6 @@
 #include "EgaTestFiles.h"
 #include "LzwDecoder.h"
+#include "TestMain.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -161,5 +162,5 @@ void TestLzwDecoder::damagedData() {
     QCOMPARE(out, QByteArray("unchanged"));
 }
 
-QTEST_APPLESS_MAIN(TestLzwDecoder)
+GM_TEST_APPLESS_MAIN(TestLzwDecoder)
 #include "tst_LzwDecoder.moc"

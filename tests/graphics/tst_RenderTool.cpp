@@ -7,6 +7,7 @@
 #include "SpriteSet.h"
 #include "Surface.h"
 #include "TestData.h"
+#include "TestMain.h"
 #include "TileSet.h"
 #include "ToolProcess.h"
 
@@ -167,5 +168,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_RenderTool)
+GM_TEST_GUILESS_MAIN(tst_RenderTool)
 #include "tst_RenderTool.moc"

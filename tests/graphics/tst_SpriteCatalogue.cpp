@@ -9,6 +9,7 @@
 #include "SpriteSet.h"
 #include "Surface.h"
 #include "TestData.h"
+#include "TestMain.h"
 #include "TileSet.h"
 #include "graphics/GraphicsFixtures.h"
 
@@ -162,5 +163,5 @@ void tst_SpriteCatalogue::infoValuesDraw() {
                      file.isEmpty() ? plain.image().pixel(2 * 16 + x, 3 * 16 + y) : colourOf(file));
 }
 
-QTEST_MAIN(tst_SpriteCatalogue)
+GM_TEST_MAIN(tst_SpriteCatalogue)
 #include "tst_SpriteCatalogue.moc"

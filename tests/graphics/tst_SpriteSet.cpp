@@ -3,6 +3,7 @@
 #include "SpriteCatalogue.h"
 #include "SpriteSet.h"
 #include "Surface.h"
+#include "TestMain.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -187,7 +188,7 @@ private slots:
         // is too large for that); the pixels must be those of stretching the
         // pictures themselves.
         const SpriteSet base = loadedEpisode(3);
-        for (const int zoom : {-4, -3, -2, -1, 0, 1, 2, 7}) {
+        for (const int zoom : {-4, -3, -2, -1, 0, 1, 2, 3, 7}) {
             SpriteSet set = base.Clone();
             set.SetZoom(qint16(zoom));
             for (const qint16 i : {qint16(-1), qint16(0), qint16(4), qint16(17)}) {
@@ -377,5 +378,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_SpriteSet)
+GM_TEST_GUILESS_MAIN(tst_SpriteSet)
 #include "tst_SpriteSet.moc"

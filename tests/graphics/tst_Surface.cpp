@@ -1,4 +1,5 @@
 #include "Surface.h"
+#include "TestMain.h"
 
 #include <QTest>
 
@@ -221,5 +222,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_Surface)
+GM_TEST_GUILESS_MAIN(tst_Surface)
 #include "tst_Surface.moc"

@@ -1,5 +1,6 @@
 #include "GraphicsFixtures.h"
 #include "Surface.h"
+#include "TestMain.h"
 #include "TileSet.h"
 
 #include <QTemporaryDir>
@@ -212,6 +213,35 @@ private slots:
         }
     }
 
+    // Sheets the size of the game's (13 tiles a row) drawn at large zooms by
+    // two views in turn: the copies scaled for one zoom may be dropped to
+    // make room for another's, and the largest sheet is drawn straight from
+    // the sheet; every tile still shows its own pixels stretched.
+    void largeSheetsAtLargeZooms_data() {
+        QTest::addColumn<int>("rows");
+        QTest::newRow("689 tiles, all zooms kept") << 53;
+        QTest::newRow("910 tiles, one zoom at a time") << 70;
+        QTest::newRow("1300 tiles, too large at zoom 3") << 100;
+    }
+
+    void largeSheetsAtLargeZooms() {
+        QFETCH(int, rows);
+        const TileSet base = loaded(13 * 16, rows * 16);
+        TileSet near = base.Clone(), far = base.Clone();
+        near.SetZoom(3);
+        far.SetZoom(2);
+        const qint16 last = qint16(13 * rows - 1);
+        for (int turn = 0; turn < 4; ++turn) {
+            TileSet& view = turn % 2 ? far : near;
+            const int size = int(view.RenderWidth());
+            Surface s = paper(3 * size, size);
+            const qint16 row[] = {0, qint16(last / 2), last};
+            view.DrawRow(row, 3, s, 0, 0);
+            for (int k = 0; k < 3; ++k)
+                verifyTileAt(s, row[k], k * size, 0, size);
+        }
+    }
+
     void outsideBlockIsTheUnionOfSquares() {
         TileSet set = loaded();
         set.SetZoom(-1);
@@ -329,5 +359,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_TileSet)
+GM_TEST_GUILESS_MAIN(tst_TileSet)
 #include "tst_TileSet.moc"

@@ -3,6 +3,7 @@
 
 #include "Level.h"
 #include "TestData.h"
+#include "TestMain.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -82,5 +83,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_CheckTool)
+GM_TEST_GUILESS_MAIN(tst_CheckTool)
 #include "tst_CheckTool.moc"

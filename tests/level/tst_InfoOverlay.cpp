@@ -8,6 +8,7 @@
 #include "SpriteSet.h"
 #include "Surface.h"
 #include "TestData.h"
+#include "TestMain.h"
 #include "TileSet.h"
 #include "ToolProcess.h"
 #include "graphics/GraphicsFixtures.h"
@@ -307,5 +308,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_InfoOverlay)
+GM_TEST_GUILESS_MAIN(tst_InfoOverlay)
 #include "tst_InfoOverlay.moc"

@@ -4,6 +4,7 @@
 #include "Level.h"
 #include "LevelChecker.h"
 #include "TestData.h"
+#include "TestMain.h"
 
 #include <QTest>
 
@@ -159,5 +160,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_LevelChecker)
+GM_TEST_GUILESS_MAIN(tst_LevelChecker)
 #include "tst_LevelChecker.moc"

@@ -2,6 +2,7 @@
 #include "SpriteCatalogue.h"
 #include "SpriteSet.h"
 #include "Surface.h"
+#include "TestMain.h"
 #include "TileSet.h"
 #include "graphics/GraphicsFixtures.h"
 
@@ -281,5 +282,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_LevelDisplay)
+GM_TEST_GUILESS_MAIN(tst_LevelDisplay)
 #include "tst_LevelDisplay.moc"

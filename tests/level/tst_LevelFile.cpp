@@ -1,5 +1,6 @@
 #include "Level.h"
 #include "LevelBytes.h"
+#include "TestMain.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -599,5 +600,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_LevelFile)
+GM_TEST_GUILESS_MAIN(tst_LevelFile)
 #include "tst_LevelFile.moc"

@@ -1,4 +1,5 @@
 #include "Level.h"
+#include "TestMain.h"
 
 #include <QTest>
 
@@ -266,5 +267,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_LevelModel)
+GM_TEST_GUILESS_MAIN(tst_LevelModel)
 #include "tst_LevelModel.moc"

@@ -1,6 +1,7 @@
 #include "Level.h"
 #include "LevelBytes.h"
 #include "TestData.h"
+#include "TestMain.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -125,5 +126,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_LevelRealData)
+GM_TEST_GUILESS_MAIN(tst_LevelRealData)
 #include "tst_LevelRealData.moc"

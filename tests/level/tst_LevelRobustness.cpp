@@ -6,6 +6,7 @@
 #include "Level.h"
 #include "LevelBytes.h"
 #include "TestData.h"
+#include "TestMain.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -291,5 +292,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_LevelRobustness)
+GM_TEST_GUILESS_MAIN(tst_LevelRobustness)
 #include "tst_LevelRobustness.moc"

@@ -4,10 +4,12 @@
 #include "Level.h"
 #include "LevelBytes.h"
 #include "TestData.h"
+#include "TestMain.h"
 #include "ToolProcess.h"
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <map>
@@ -43,6 +45,9 @@ private slots:
         QTest::newRow("new not a number") << QStringList{"new", "24", "x", "1", "1", "out"};
         QTest::newRow("new out of word range") << QStringList{"new", "24", "70000", "1", "1", "o"};
         QTest::newRow("resave one file") << QStringList{"resave", "in"};
+        QTest::newRow("unknown program option") << QStringList{"--all", "info", "a"};
+        QTest::newRow("help on unknown command") << QStringList{"help", "frobnicate"};
+        QTest::newRow("help on two commands") << QStringList{"help", "info", "dump"};
     }
 
     void usageErrors() {
@@ -60,7 +65,58 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         for (const char* usage : {"info FILE", "dump FILE [--plane tiles|info]",
                                   "new WIDTH HEIGHT EPISODE NUMBER OUT", "resave IN OUT"})
-            QVERIFY2(run.err.contains(usage), qPrintable(run.err));
+            QVERIFY2(run.out.contains(usage), qPrintable(run.out));
+        QCOMPARE(tool({"help"}).out, run.out);
+        QVERIFY(run.err.isEmpty());
+    }
+
+    // Asked-for help goes to stdout and succeeds, without doing anything.
+    void helpOnOneCommand_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("help dump") << QStringList{"help", "dump"};
+        QTest::newRow("dump --help") << QStringList{"dump", "--help"};
+        QTest::newRow("dump -h with a file") << QStringList{"dump", "LEVEL01.CK1", "-h"};
+    }
+
+    void helpOnOneCommand() {
+        QFETCH(QStringList, args);
+        QTemporaryDir dir;
+        const Run run = tool(args, dir.path());
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.startsWith("usage: gridmason-tool dump FILE [--plane tiles|info]\n"),
+                 qPrintable(run.out));
+        QVERIFY2(run.out.contains("--plane <tiles|info>"), qPrintable(run.out));
+        QVERIFY(!run.out.contains("resave"));
+        QVERIFY(run.err.isEmpty());
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    void versionNamesTheProgram() {
+        const Run run = tool({"--version"});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(QRegularExpression("^gridmason-tool [0-9]+\\.[0-9]+").match(run.out).hasMatch(),
+                 qPrintable(run.out));
+    }
+
+    // The commands that draw run in a program of their own beside the tool;
+    // without it they fail with the reason, and their help still shows.
+    void drawingWithoutItsProgram() {
+        QTemporaryDir dir;
+        const QString lonely = dir.filePath("gridmason-tool");
+        QVERIFY(QFile::copy(GM_BINARY_DIR "/tools/gridmason-tool/gridmason-tool", lonely));
+        QProcess process;
+        process.start(lonely, {"render", "LEVEL01.CK1", "-o", dir.filePath("out.png"), "--graphics",
+                               dir.path()});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 1);
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(err.contains("cannot start") && err.contains("gridmason-tool-draw"),
+                 qPrintable(err));
+        QVERIFY(!QFile::exists(dir.filePath("out.png")));
+        process.start(lonely, {"help", "render"});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 0);
+        QVERIFY(process.readAllStandardOutput().contains("--graphics <DIR>"));
     }
 
     void newWritesCreatedLevel() {
@@ -176,6 +232,9 @@ private slots:
             << QStringList{"resave", "@/SHORT.CK1", "@/OUT.CK1"} << "not a valid level file";
         QTest::newRow("new empty")
             << QStringList{"new", "0", "17", "1", "1", "@/OUT.CK1"} << "0x17";
+        // A negative number is a value, not an unknown option.
+        QTest::newRow("new negative")
+            << QStringList{"new", "24", "-17", "1", "1", "@/OUT.CK1"} << "24x-17";
         QTest::newRow("new too large")
             << QStringList{"new", "200", "200", "1", "1", "@/OUT.CK1"} << "200x200";
         QTest::newRow("new episode 4")
@@ -202,5 +261,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_LevelTool)
+GM_TEST_GUILESS_MAIN(tst_LevelTool)
 #include "tst_LevelTool.moc"

@@ -19,7 +19,7 @@ while read -r file; do
         status=1
     fi
 done <"$here/expected-files.txt"
-for program in gridmason gridmason-tool; do
+for program in gridmason gridmason-tool gridmason-tool-draw; do
     [ -x "$prefix/bin/$program" ] || { echo "not executable: bin/$program"; status=1; }
 done
 
@@ -36,10 +36,15 @@ for glob in '*.ck1' '*.ck2' '*.ck3'; do
 done
 
 # The installed tool runs from the prefix and reads an installed demo level.
-"$prefix/bin/gridmason-tool" --help 2>"$prefix/help.txt" || {
+"$prefix/bin/gridmason-tool" --help >"$prefix/help.txt" || {
     echo "installed gridmason-tool --help failed"; status=1; }
 grep -q '^usage: gridmason-tool' "$prefix/help.txt" || {
     echo "installed gridmason-tool --help printed no usage"; status=1; }
 "$prefix/bin/gridmason-tool" info "$prefix/share/gridmason/levels/LEVEL01.CK1" | grep -qx 'episode: 1' || {
     echo "installed gridmason-tool cannot read an installed demo level"; status=1; }
+# Drawing runs in gridmason-tool-draw, found beside the installed tool.
+"$prefix/bin/gridmason-tool" render "$prefix/share/gridmason/levels/LEVEL01.CK1" \
+    -o "$prefix/level.png" --graphics "$prefix/share/gridmason/graphics/keen1" &&
+    [ -s "$prefix/level.png" ] || {
+    echo "installed gridmason-tool cannot render an installed demo level"; status=1; }
 exit $status

@@ -3,6 +3,7 @@
 
 #include "GameLauncher.h"
 #include "Level.h"
+#include "TestMain.h"
 
 #include <QDir>
 #include <QFile>
@@ -232,5 +233,5 @@ private:
     QByteArray m_SavedPath;
 };
 
-QTEST_GUILESS_MAIN(tst_GameLauncher)
+GM_TEST_GUILESS_MAIN(tst_GameLauncher)
 #include "tst_GameLauncher.moc"

@@ -2,6 +2,7 @@
 // file, checked and stored by OK.
 
 #include "GameFolderSettings.h"
+#include "TestMain.h"
 #include "app/AppSandbox.h"
 #include "frmSetPaths.h"
 
@@ -61,5 +62,5 @@ private:
     QTemporaryDir m_Folders;
 };
 
-QTEST_MAIN(tst_SetPathsGameFolders)
+GM_TEST_MAIN(tst_SetPathsGameFolders)
 #include "tst_SetPathsGameFolders.moc"

@@ -1,3 +1,4 @@
+#include "TestMain.h"
 #include "Utils.h"
 
 #include <QCursor>
@@ -394,5 +395,5 @@ void UtilsTest::byteOrderMark() {
     QCOMPARE(ReadSetting("Paths", key), value);
 }
 
-QTEST_MAIN(UtilsTest)
+GM_TEST_MAIN(UtilsTest)
 #include "tst_Utils.moc"

@@ -1,5 +1,6 @@
 #include "Prompts.h"
 #include "ScriptedPrompts.h"
+#include "TestMain.h"
 #include "cCommonDialog.h"
 
 #include <QAbstractButton>
@@ -281,5 +282,5 @@ void CommonDialogTest::realMessageBoxShowsTitleIconAndButtons() {
     QCOMPARE(buttons, int(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel));
 }
 
-QTEST_MAIN(CommonDialogTest)
+GM_TEST_MAIN(CommonDialogTest)
 #include "tst_cCommonDialog.moc"

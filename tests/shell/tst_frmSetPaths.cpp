@@ -1,4 +1,5 @@
 #include "ScriptedPrompts.h"
+#include "TestMain.h"
 #include "frmSetPaths.h"
 
 #include <QDir>
@@ -235,5 +236,5 @@ void SetPathsTest::enterActsAsOkAndEscapeAsCancel() {
     }
 }
 
-QTEST_MAIN(SetPathsTest)
+GM_TEST_MAIN(SetPathsTest)
 #include "tst_frmSetPaths.moc"

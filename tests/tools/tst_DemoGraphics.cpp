@@ -1,6 +1,7 @@
 #include "DemoGraphics.h"
 #include "Level.h"
 #include "SpriteCatalogue.h"
+#include "TestMain.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -238,5 +239,5 @@ void tst_DemoGraphics::unwritableOutputIsReported() {
              qPrintable(result.error));
 }
 
-QTEST_MAIN(tst_DemoGraphics)
+GM_TEST_MAIN(tst_DemoGraphics)
 #include "tst_DemoGraphics.moc"

@@ -5,6 +5,7 @@
 #include "FullDisk.h"
 #include "Level.h"
 #include "TestData.h"
+#include "TestMain.h"
 
 #include <QDir>
 #include <QFile>
@@ -122,5 +123,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_FullDisk)
+GM_TEST_MAIN(tst_FullDisk)
 #include "tst_FullDisk.moc"

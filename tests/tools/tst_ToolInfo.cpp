@@ -1,6 +1,7 @@
 // gridmason-tool info, run as the user runs it: the warning for a level the
 // game cannot load.
 #include "Level.h"
+#include "TestMain.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -52,5 +53,5 @@ void tst_ToolInfo::warnsOfLevelsTooLargeForTheGame() {
              warning.isEmpty() ? QStringList() : QStringList{warning});
 }
 
-QTEST_MAIN(tst_ToolInfo)
+GM_TEST_MAIN(tst_ToolInfo)
 #include "tst_ToolInfo.moc"

@@ -181,6 +181,6 @@ void run(QTextStream& out) {
     }
 }
 
-const Benchmark dragBenchmark("drag", run);
+const Benchmark dragBenchmark("drag", run, "drag painting on an editor window's canvas");
 
 } // namespace

@@ -101,6 +101,7 @@ void runLevelFiles(QTextStream& out) {
     }
 }
 
-const Benchmark levelFiles("level-files", runLevelFiles);
+const Benchmark levelFiles("level-files", runLevelFiles,
+                           "decoding, encoding, loading and saving level files");
 
 } // namespace

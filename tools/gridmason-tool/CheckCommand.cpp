@@ -4,11 +4,12 @@
 
 #include "Level.h"
 #include "LevelChecker.h"
+#include "ToolCall.h"
 #include "ToolCommand.h"
 
-namespace {
+#include <QCommandLineParser>
 
-const char* const CheckUsage = "check FILE...";
+namespace {
 
 // "FILE:X,Y: error: message", or "FILE: error: message" for the whole level.
 QString findingLine(const QString& fileName, const LevelChecker::Finding& finding) {
@@ -19,18 +20,23 @@ QString findingLine(const QString& fileName, const LevelChecker::Finding& findin
            QStringLiteral(": ") + finding.message;
 }
 
-int runCheck(const QStringList& args, QTextStream& out, QTextStream& err) {
-    if (args.isEmpty() || args.first().startsWith(QLatin1String("--"))) {
-        err << "usage: gridmason-tool " << CheckUsage << "\n";
-        return ToolUsage;
-    }
+void declareCheck(QCommandLineParser& parser) {
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("level files to check"),
+                                 QStringLiteral("FILE..."));
+}
+
+int runCheck(const ToolCall& call) {
+    const QStringList args = call.Positional();
+    if (args.isEmpty())
+        return call.UsageError();
+    QTextStream& out = call.Out();
     // Every file is checked even after a bad one, so one run reports all.
     bool failed = false;
     for (const QString& fileName : args) {
         Level level;
         const IoResult loaded = level.Load(fileName);
         if (!loaded) {
-            err << "gridmason-tool: " << loaded.error << "\n";
+            call.BadInput(loaded.error);
             failed = true;
             continue;
         }
@@ -43,6 +49,9 @@ int runCheck(const QStringList& args, QTextStream& out, QTextStream& err) {
     return failed ? ToolBadInput : ToolOk;
 }
 
-const ToolCommand checkCommand("check", CheckUsage, runCheck);
+const ToolCommand checkCommand(
+    "check", "check FILE...",
+    "Prints what Level, Check Level finds in each file, one line each, as FILE:X,Y: error: text.",
+    ToolCommand::Needs::Core, declareCheck, runCheck);
 
 } // namespace

@@ -3,25 +3,15 @@
 // the editor sees.
 
 #include "Level.h"
-#include "LevelDocument.h"
 #include "PlayableSize.h"
+#include "ToolCall.h"
 #include "ToolCommand.h"
 
-#include <QFileInfo>
+#include <QCommandLineParser>
 #include <map>
 #include <optional>
 
 namespace {
-
-int usageError(QTextStream& err, const char* usage) {
-    err << "usage: gridmason-tool " << usage << "\n";
-    return ToolUsage;
-}
-
-int badInput(QTextStream& err, const QString& message) {
-    err << "gridmason-tool: " << message << "\n";
-    return ToolBadInput;
-}
 
 // A whole decimal number in the range of a signed 16-bit word, or nothing.
 std::optional<qint16> parseWord(const QString& text) {
@@ -32,27 +22,30 @@ std::optional<qint16> parseWord(const QString& text) {
     return qint16(value);
 }
 
-// Levels are read and written by the same road as the editor's.
-std::optional<Level> loadLevel(const QString& fileName, QTextStream& err) {
-    LevelDocument document;
-    const IoResult result = document.Load(fileName);
+std::optional<Level> loadLevel(const QString& fileName, const ToolCall& call) {
+    Level level;
+    const IoResult result = level.Load(fileName);
     if (!result) {
-        badInput(err, result.error);
+        call.BadInput(result.error);
         return std::nullopt;
     }
-    return document.level();
+    return level;
+}
+
+void declareFile(QCommandLineParser& parser) {
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("the level file"));
 }
 
 // --- info ----------------------------------------------------------------
 
-const char* const InfoUsage = "info FILE";
-
-int runInfo(const QStringList& args, QTextStream& out, QTextStream& err) {
+int runInfo(const ToolCall& call) {
+    const QStringList args = call.Positional();
     if (args.size() != 1)
-        return usageError(err, InfoUsage);
-    const std::optional<Level> level = loadLevel(args[0], err);
+        return call.UsageError();
+    const std::optional<Level> level = loadLevel(args[0], call);
     if (!level)
         return ToolBadInput;
+    QTextStream& out = call.Out();
     out << "episode: " << level->Episode() << "\n"
         << "number: " << level->Number() << "\n"
         << "width: " << level->Width() << "\n"
@@ -70,29 +63,33 @@ int runInfo(const QStringList& args, QTextStream& out, QTextStream& err) {
     return ToolOk;
 }
 
-const ToolCommand infoCommand("info", InfoUsage, runInfo);
+const ToolCommand
+    infoCommand("info", "info FILE",
+                "Prints a level's episode, number and size, and how often each info value occurs.",
+                ToolCommand::Needs::Core, declareFile, runInfo);
 
 // --- dump ----------------------------------------------------------------
 
-const char* const DumpUsage = "dump FILE [--plane tiles|info]";
+const QString PlaneOption = QStringLiteral("plane");
 
-int runDump(const QStringList& args, QTextStream& out, QTextStream& err) {
-    QString fileName;
-    QString plane = QStringLiteral("tiles");
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--plane") && i + 1 < args.size())
-            plane = args[++i];
-        else if (fileName.isEmpty() && !args[i].startsWith(QLatin1String("--")))
-            fileName = args[i];
-        else
-            return usageError(err, DumpUsage);
-    }
-    if (fileName.isEmpty() || (plane != QLatin1String("tiles") && plane != QLatin1String("info")))
-        return usageError(err, DumpUsage);
-    const std::optional<Level> level = loadLevel(fileName, err);
+void declareDump(QCommandLineParser& parser) {
+    declareFile(parser);
+    parser.addOption({PlaneOption, QStringLiteral("the plane to print (tiles unless given)"),
+                      QStringLiteral("tiles|info"), QStringLiteral("tiles")});
+}
+
+int runDump(const ToolCall& call) {
+    const QStringList args = call.Positional();
+    const QString plane = call.Args().value(PlaneOption);
+    if (args.size() != 1)
+        return call.UsageError();
+    if (plane != QLatin1String("tiles") && plane != QLatin1String("info"))
+        return call.UsageError(QStringLiteral("no plane called '%1'").arg(plane));
+    const std::optional<Level> level = loadLevel(args[0], call);
     if (!level)
         return ToolBadInput;
     const bool tiles = plane == QLatin1String("tiles");
+    QTextStream& out = call.Out();
     for (int y = 0; y < level->Height(); ++y) {
         for (int x = 0; x < level->Width(); ++x) {
             if (x > 0)
@@ -104,52 +101,69 @@ int runDump(const QStringList& args, QTextStream& out, QTextStream& err) {
     return ToolOk;
 }
 
-const ToolCommand dumpCommand("dump", DumpUsage, runDump);
+const ToolCommand dumpCommand("dump", "dump FILE [--plane tiles|info]",
+                              "Prints one plane of a level as rows of comma-separated numbers.",
+                              ToolCommand::Needs::Core, declareDump, runDump);
 
 // --- new -----------------------------------------------------------------
 
-const char* const NewUsage = "new WIDTH HEIGHT EPISODE NUMBER OUT";
+void declareNew(QCommandLineParser& parser) {
+    parser.addPositionalArgument(QStringLiteral("WIDTH"), QStringLiteral("cells across"));
+    parser.addPositionalArgument(QStringLiteral("HEIGHT"), QStringLiteral("cells down"));
+    parser.addPositionalArgument(QStringLiteral("EPISODE"), QStringLiteral("1, 2 or 3"));
+    parser.addPositionalArgument(QStringLiteral("NUMBER"), QStringLiteral("the level's number"));
+    parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("the file to write"));
+}
 
-int runNew(const QStringList& args, QTextStream&, QTextStream& err) {
+int runNew(const ToolCall& call) {
+    const QStringList args = call.Positional();
     if (args.size() != 5)
-        return usageError(err, NewUsage);
+        return call.UsageError();
     const std::optional<qint16> width = parseWord(args[0]);
     const std::optional<qint16> height = parseWord(args[1]);
     const std::optional<qint16> episode = parseWord(args[2]);
     const std::optional<qint16> number = parseWord(args[3]);
     if (!width || !height || !episode || !number)
-        return usageError(err, NewUsage);
+        return call.UsageError(QStringLiteral("WIDTH, HEIGHT, EPISODE and NUMBER are whole "
+                                              "numbers from -32768 to 32767"));
     if (*width < 1 || *height < 1 || int(*width) * *height > Level::MaxCells)
-        return badInput(err, QStringLiteral("a level of %1x%2 cells does not fit in a level file "
+        return call.BadInput(QStringLiteral("a level of %1x%2 cells does not fit in a level file "
                                             "(1 to %3 cells)")
                                  .arg(*width)
                                  .arg(*height)
                                  .arg(Level::MaxCells));
     if (*episode < 1 || *episode > 3)
-        return badInput(err, QStringLiteral("episode %1 is not 1, 2 or 3").arg(*episode));
-    LevelDocument document;
-    document.NewLevel(*width, *height, *episode, *number);
-    const IoResult saved = document.Save(args[4]);
-    return saved ? ToolOk : badInput(err, saved.error);
+        return call.BadInput(QStringLiteral("episode %1 is not 1, 2 or 3").arg(*episode));
+    Level level;
+    level.Create(*width, *height, *episode, *number);
+    const IoResult saved = level.Save(args[4]);
+    return saved ? ToolOk : call.BadInput(saved.error);
 }
 
-const ToolCommand newCommand("new", NewUsage, runNew);
+const ToolCommand newCommand("new", "new WIDTH HEIGHT EPISODE NUMBER OUT",
+                             "Writes a new level of the given size, every cell empty.",
+                             ToolCommand::Needs::Core, declareNew, runNew);
 
 // --- resave --------------------------------------------------------------
 
-const char* const ResaveUsage = "resave IN OUT";
-
-int runResave(const QStringList& args, QTextStream&, QTextStream& err) {
-    if (args.size() != 2)
-        return usageError(err, ResaveUsage);
-    LevelDocument document;
-    const IoResult loaded = document.Load(args[0]);
-    if (!loaded)
-        return badInput(err, loaded.error);
-    const IoResult saved = document.Save(args[1]);
-    return saved ? ToolOk : badInput(err, saved.error);
+void declareResave(QCommandLineParser& parser) {
+    parser.addPositionalArgument(QStringLiteral("IN"), QStringLiteral("the level to read"));
+    parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("the file to write"));
 }
 
-const ToolCommand resaveCommand("resave", ResaveUsage, runResave);
+int runResave(const ToolCall& call) {
+    const QStringList args = call.Positional();
+    if (args.size() != 2)
+        return call.UsageError();
+    const std::optional<Level> level = loadLevel(args[0], call);
+    if (!level)
+        return ToolBadInput;
+    const IoResult saved = level->Save(args[1]);
+    return saved ? ToolOk : call.BadInput(saved.error);
+}
+
+const ToolCommand resaveCommand("resave", "resave IN OUT",
+                                "Reads a level and writes it again as the editor saves it.",
+                                ToolCommand::Needs::Core, declareResave, runResave);
 
 } // namespace

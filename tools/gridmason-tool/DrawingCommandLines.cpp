@@ -1,0 +1,51 @@
+// The command lines of the commands that draw: what `help` shows and what
+// the parser takes. See DrawingCommands.h for where their bodies run.
+
+#include "DrawingCommands.h"
+#include "ToolCommand.h"
+
+#include <QCommandLineParser>
+
+using namespace DrawingCommands;
+
+namespace {
+
+// --- render --------------------------------------------------------------
+
+void declareRender(QCommandLineParser& parser) {
+    parser.addPositionalArgument(QStringLiteral("LEVEL"), QStringLiteral("the level file"));
+    parser.addOption({{QStringLiteral("o"), OutputOption},
+                      QStringLiteral("the PNG file to write"),
+                      QStringLiteral("OUT.png")});
+    parser.addOption({GraphicsOption,
+                      QStringLiteral("the episode's graphics: a folder of exported bitmaps "
+                                     "or the game's own folder"),
+                      QStringLiteral("DIR")});
+    parser.addOption({ZoomOption,
+                      QStringLiteral("draw each tile 2^Z pixels across per 16 (0 unless given)"),
+                      QStringLiteral("Z"), QStringLiteral("0")});
+    parser.addOption(
+        {InfoValuesOption, QStringLiteral("write every non-zero info value over its cell")});
+}
+
+const ToolCommand renderCommand("render",
+                                "render LEVEL -o OUT.png --graphics DIR [--zoom Z] [--info-values]",
+                                "Draws a whole level with its episode's graphics into a PNG file.",
+                                ToolCommand::Needs::Drawing, declareRender, Render);
+
+// --- export-graphics -----------------------------------------------------
+
+void declareExport(QCommandLineParser& parser) {
+    parser.addPositionalArgument(QStringLiteral("GAMEDIR"),
+                                 QStringLiteral("the folder of the game's own graphics files"));
+    parser.addPositionalArgument(QStringLiteral("EPISODE"), QStringLiteral("1, 2 or 3"));
+    parser.addPositionalArgument(QStringLiteral("OUTDIR"),
+                                 QStringLiteral("the folder to write the bitmaps to"));
+}
+
+const ToolCommand exportGraphicsCommand(
+    "export-graphics", "export-graphics GAMEDIR EPISODE OUTDIR",
+    "Writes the bitmaps the editor reads, made from the game's own graphics files.",
+    ToolCommand::Needs::Drawing, declareExport, ExportGraphics);
+
+} // namespace
