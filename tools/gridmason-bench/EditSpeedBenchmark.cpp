@@ -202,7 +202,10 @@ void scrollNotch(QTextStream& out) {
     }
 }
 
-const Benchmark paintMoveBenchmark("paint-move", paintMove);
-const Benchmark scrollNotchBenchmark("scroll-notch", scrollNotch);
+const Benchmark paintMoveBenchmark(
+    "paint-move", paintMove,
+    "one move of a paint stroke (change, redraw of what changed, copy to the screen)");
+const Benchmark scrollNotchBenchmark("scroll-notch", scrollNotch,
+                                     "one wheel notch of scrolling the canvas at every zoom");
 
 } // namespace
