@@ -18,14 +18,7 @@ void PaintCommand::redo() {
 }
 
 void PaintCommand::Apply(bool after) {
-    Level& level = m_Window.m_Level;
-    for (const CellChange& change : m_Changes) {
-        const qint16 value = after ? change.after : change.before;
-        if (change.plane == CellChange::TilePlane)
-            level.SetTile(change.x, change.y, value);
-        else
-            level.SetInfo(change.x, change.y, value);
-    }
+    ApplyCellChanges(m_Window.m_Level, m_Changes, after);
     m_Window.m_Modified = true;
     m_Window.RedrawEdit();
 }
