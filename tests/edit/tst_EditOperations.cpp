@@ -5,6 +5,7 @@
 // original planes.
 #include "CellBlock.h"
 #include "CellLine.h"
+#include "CellSelection.h"
 #include "EditOperations.h"
 #include "Level.h"
 #include "TestData.h"
@@ -104,6 +105,8 @@ private slots:
     void lineWritesOnePlane();
     void move_data();
     void move();
+    void selection_data();
+    void selection();
 };
 
 void tst_EditOperations::copyTakesBothPlanesClipped() {
@@ -377,6 +380,59 @@ void tst_EditOperations::move() {
             expected.set(CellChange::InfoPlane, x + offset.x(), y + offset.y(), original.infos[i]);
         }
     checkChanges(level, EditOperations::Move(level, area, offset, 9), expected);
+}
+
+void tst_EditOperations::selection_data() {
+    QTest::addColumn<QList<QPoint>>("firstDrag"); // empty: none
+    QTest::addColumn<QPoint>("press");
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<QPoint>("dragTo");
+    QTest::addColumn<QRect>("area");
+    const QList<QPoint> none;
+    QTest::newRow("down and right")
+        << none << QPoint(3, 4) << false << QPoint(10, 8) << QRect(3, 4, 8, 5);
+    QTest::newRow("up and left") << none << QPoint(10, 8) << false << QPoint(3, 4)
+                                 << QRect(3, 4, 8, 5);
+    QTest::newRow("past the edges")
+        << none << QPoint(5, 5) << false << QPoint(200, -7) << QRect(5, 0, 115, 6);
+    QTest::newRow("started outside")
+        << none << QPoint(-3, 30) << false << QPoint(1, 19) << QRect(0, 19, 2, 2);
+    QTest::newRow("shift keeps the first corner") << QList<QPoint>{{3, 4}, {10, 8}} << QPoint(6, 2)
+                                                  << true << QPoint(6, 2) << QRect(3, 2, 4, 3);
+    QTest::newRow("without shift a new one") << QList<QPoint>{{3, 4}, {10, 8}} << QPoint(6, 2)
+                                             << false << QPoint(7, 2) << QRect(6, 2, 2, 1);
+    QTest::newRow("shift with none starts one")
+        << none << QPoint(6, 2) << true << QPoint(6, 2) << QRect(6, 2, 1, 1);
+}
+
+void tst_EditOperations::selection() {
+    QFETCH(QList<QPoint>, firstDrag);
+    QFETCH(QPoint, press);
+    QFETCH(bool, shift);
+    QFETCH(QPoint, dragTo);
+    QFETCH(QRect, area);
+    const QSize level(120, 21);
+    CellSelection selection;
+    if (!firstDrag.isEmpty()) {
+        selection.Start(firstDrag[0], false, level);
+        selection.DragTo(firstDrag[1]);
+    }
+    selection.Start(press, shift, level);
+    selection.DragTo(dragTo);
+    QCOMPARE(selection.Area(), area);
+    QCOMPARE(selection.StatusText(), QStringLiteral("Selection %1,%2: %3 x %4")
+                                         .arg(area.x())
+                                         .arg(area.y())
+                                         .arg(area.width())
+                                         .arg(area.height()));
+    // A smaller level keeps what is left inside it; Clear leaves nothing.
+    selection.SelectAll(level);
+    QCOMPARE(selection.Area(), QRect(0, 0, 120, 21));
+    selection.ClipTo(QSize(50, 10));
+    QCOMPARE(selection.Area(), QRect(0, 0, 50, 10));
+    selection.Clear();
+    QVERIFY(selection.IsEmpty());
+    QCOMPARE(selection.StatusText(), QString());
 }
 
 QTEST_APPLESS_MAIN(tst_EditOperations)
