@@ -12,72 +12,101 @@ QRect levelArea(const Level& level) {
     return QRect(0, 0, level.Width(), level.Height());
 }
 
-// A working copy of the cells of one rectangle of the level: an operation
-// writes into it (in level coordinates; cells outside the rectangle are
-// ignored), then Changes tells what differs from the level.
+// A working copy of both planes over one rectangle of the level: an
+// operation writes into it (in level coordinates; cells outside the
+// rectangle are ignored), then Changes tells what differs from the level.
+// Rows are copied and compared whole: a paste of 170 x 170 cells costs a
+// few passes over memory, not a call per cell.
 class Scratch {
 public:
     Scratch(const Level& level, const QRect& area)
-        : m_Level(level), m_Area(area.normalized() & levelArea(level)),
-          m_Cells(CellBlock::Copy(level, m_Area)) {}
+        : m_Level(level), m_Area(area.normalized() & levelArea(level)) {
+        const std::size_t cells = std::size_t(m_Area.width()) * std::size_t(m_Area.height());
+        m_Planes[0].resize(m_Area.isEmpty() ? 0 : cells);
+        m_Planes[1].resize(m_Planes[0].size());
+        for (int plane = 0; plane < 2 && !m_Area.isEmpty(); ++plane)
+            for (int y = 0; y < m_Area.height(); ++y)
+                std::copy_n(LevelRow(plane, y), m_Area.width(), Row(plane, y));
+    }
 
-    void SetTile(int x, int y, qint16 value) {
-        m_Cells.SetTile(x - m_Area.x(), y - m_Area.y(), value);
-    }
-    void SetInfo(int x, int y, qint16 value) {
-        m_Cells.SetInfo(x - m_Area.x(), y - m_Area.y(), value);
-    }
     void Set(CellChange::Plane plane, int x, int y, qint16 value) {
-        if (plane == CellChange::TilePlane)
-            SetTile(x, y, value);
-        else
-            SetInfo(x, y, value);
+        if (m_Area.contains(x, y))
+            Row(plane, y - m_Area.y())[x - m_Area.x()] = value;
+    }
+    void SetTile(int x, int y, qint16 value) { Set(CellChange::TilePlane, x, y, value); }
+
+    // Fills one plane over `area` (clipped).
+    void Fill(CellChange::Plane plane, const QRect& area, qint16 value) {
+        const QRect inside = area & m_Area;
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            std::fill_n(Row(plane, y - m_Area.y()) + (inside.x() - m_Area.x()), inside.width(),
+                        value);
     }
 
-    std::vector<CellChange> Changes() const {
-        std::vector<CellChange> changes;
-        AppendDifferences(changes, CellChange::TilePlane);
-        AppendDifferences(changes, CellChange::InfoPlane);
-        return changes;
-    }
-
-private:
-    void AppendDifferences(std::vector<CellChange>& changes, CellChange::Plane plane) const {
-        for (int y = 0; y < m_Cells.Height(); ++y) {
-            for (int x = 0; x < m_Cells.Width(); ++x) {
-                const int lx = m_Area.x() + x;
-                const int ly = m_Area.y() + y;
-                const bool tiles = plane == CellChange::TilePlane;
-                const qint16 before = tiles ? m_Level.Tile(lx, ly) : m_Level.Info(lx, ly);
-                const qint16 after = tiles ? m_Cells.Tile(x, y) : m_Cells.Info(x, y);
-                if (before != after)
-                    changes.push_back({plane, lx, ly, before, after});
+    // Writes `block` with its top-left cell at `topLeft` (clipped).
+    void Put(const CellBlock& block, QPoint topLeft) {
+        const QRect inside = QRect(topLeft, QSize(block.Width(), block.Height())) & m_Area;
+        for (int plane = 0; plane < (block.HasInfo() ? 2 : 1); ++plane) {
+            const std::vector<qint16>& source = plane == 0 ? block.Tiles() : block.Infos();
+            for (int y = inside.top(); y <= inside.bottom(); ++y) {
+                const std::size_t from = std::size_t(y - topLeft.y()) * std::size_t(block.Width()) +
+                                         std::size_t(inside.x() - topLeft.x());
+                std::copy_n(source.begin() + std::ptrdiff_t(from), inside.width(),
+                            Row(CellChange::Plane(plane), y - m_Area.y()) +
+                                (inside.x() - m_Area.x()));
             }
         }
     }
 
+    std::vector<CellChange> Changes() const {
+        std::vector<CellChange> changes;
+        changes.reserve(Differences(0) + Differences(1));
+        for (int plane = 0; plane < 2; ++plane) {
+            for (int y = 0; y < m_Area.height(); ++y) {
+                const qint16* before = LevelRow(plane, y);
+                const qint16* after = Row(plane, y);
+                for (int x = 0; x < m_Area.width(); ++x) {
+                    if (before[x] != after[x])
+                        changes.push_back({CellChange::Plane(plane), m_Area.x() + x, m_Area.y() + y,
+                                           before[x], after[x]});
+                }
+            }
+        }
+        return changes;
+    }
+
+private:
+    qint16* Row(int plane, int y) {
+        return m_Planes[plane].data() + std::size_t(y) * std::size_t(m_Area.width());
+    }
+    const qint16* Row(int plane, int y) const {
+        return m_Planes[plane].data() + std::size_t(y) * std::size_t(m_Area.width());
+    }
+    // Row y of the scratch area in the level's own plane.
+    const qint16* LevelRow(int plane, int y) const {
+        const std::vector<qint16>& cells = plane == 0 ? m_Level.TilePlane() : m_Level.InfoPlane();
+        return cells.data() + std::size_t(m_Area.y() + y) * std::size_t(m_Level.Width()) +
+               std::size_t(m_Area.x());
+    }
+    std::size_t Differences(int plane) const {
+        std::size_t count = 0;
+        for (int y = 0; y < m_Area.height(); ++y) {
+            const qint16* before = LevelRow(plane, y);
+            const qint16* after = Row(plane, y);
+            for (int x = 0; x < m_Area.width(); ++x)
+                count += before[x] != after[x];
+        }
+        return count;
+    }
+
     const Level& m_Level;
     QRect m_Area;
-    CellBlock m_Cells;
+    std::vector<qint16> m_Planes[2];
 };
 
-void writeBlock(Scratch& scratch, const CellBlock& block, QPoint topLeft) {
-    for (int y = 0; y < block.Height(); ++y) {
-        for (int x = 0; x < block.Width(); ++x) {
-            scratch.SetTile(topLeft.x() + x, topLeft.y() + y, block.Tile(x, y));
-            if (block.HasInfo())
-                scratch.SetInfo(topLeft.x() + x, topLeft.y() + y, block.Info(x, y));
-        }
-    }
-}
-
 void clearArea(Scratch& scratch, const QRect& area, qint16 tile) {
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            scratch.SetTile(x, y, tile);
-            scratch.SetInfo(x, y, 0);
-        }
-    }
+    scratch.Fill(CellChange::TilePlane, area, tile);
+    scratch.Fill(CellChange::InfoPlane, area, 0);
 }
 
 } // namespace
@@ -91,7 +120,7 @@ QRect CellsBetween(QPoint a, QPoint b) {
 
 std::vector<CellChange> Paste(const Level& level, const CellBlock& block, QPoint topLeft) {
     Scratch scratch(level, QRect(topLeft, QSize(block.Width(), block.Height())));
-    writeBlock(scratch, block, topLeft);
+    scratch.Put(block, topLeft);
     return scratch.Changes();
 }
 
@@ -99,9 +128,7 @@ std::vector<CellChange> FillArea(const Level& level, const QRect& area, CellChan
                                  qint16 value) {
     const QRect inside = area.normalized() & levelArea(level);
     Scratch scratch(level, inside);
-    for (int y = inside.top(); y <= inside.bottom(); ++y)
-        for (int x = inside.left(); x <= inside.right(); ++x)
-            scratch.Set(plane, x, y, value);
+    scratch.Fill(plane, inside, value);
     return scratch.Changes();
 }
 
@@ -120,41 +147,47 @@ std::vector<CellChange> BucketFill(const Level& level, QPoint start, qint16 tile
     const qint16 old = level.Tile(start.x(), start.y());
     if (old == tile)
         return {};
-    // Iterative: a stack of cells already written whose neighbours are still
-    // to be looked at. Writing a cell before pushing it marks it as seen.
+    // Iterative scan-line fill: a stack of seed cells; each seed's run of
+    // old tiles along its row is filled at once and seeds the runs of old
+    // tiles touching it in the rows above and below.
     std::vector<qint16> tiles = level.TilePlane();
-    std::vector<int> pending;
-    pending.reserve(tiles.size());
-    const auto visit = [&](int x, int y) {
-        const int i = y * width + x;
-        if (tiles[static_cast<std::size_t>(i)] == old) {
-            tiles[static_cast<std::size_t>(i)] = tile;
-            pending.push_back(i);
-        }
+    const auto at = [&](int x, int y) -> qint16& {
+        return tiles[std::size_t(y) * std::size_t(width) + std::size_t(x)];
     };
-    visit(start.x(), start.y());
-    while (!pending.empty()) {
-        const int i = pending.back();
-        pending.pop_back();
-        const int x = i % width;
-        const int y = i / width;
-        if (x > 0)
-            visit(x - 1, y);
-        if (x + 1 < width)
-            visit(x + 1, y);
+    std::vector<QPoint> seeds{start};
+    std::size_t filled = 0;
+    const auto seedRuns = [&](int left, int right, int y) {
+        for (int x = left; x <= right; ++x)
+            if (at(x, y) == old && (x == left || at(x - 1, y) != old))
+                seeds.emplace_back(x, y);
+    };
+    while (!seeds.empty()) {
+        const QPoint seed = seeds.back();
+        seeds.pop_back();
+        const int y = seed.y();
+        if (at(seed.x(), y) != old)
+            continue; // filled since it was seeded
+        int left = seed.x();
+        int right = seed.x();
+        while (left > 0 && at(left - 1, y) == old)
+            --left;
+        while (right + 1 < width && at(right + 1, y) == old)
+            ++right;
+        std::fill(&at(left, y), &at(right, y) + 1, tile);
+        filled += std::size_t(right - left + 1);
         if (y > 0)
-            visit(x, y - 1);
+            seedRuns(left, right, y - 1);
         if (y + 1 < height)
-            visit(x, y + 1);
+            seedRuns(left, right, y + 1);
     }
     std::vector<CellChange> changes;
+    changes.reserve(filled);
     const std::vector<qint16>& before = level.TilePlane();
-    for (std::size_t i = 0; i < tiles.size(); ++i) {
-        if (tiles[i] != before[i]) {
-            changes.push_back({CellChange::TilePlane, static_cast<int>(i) % width,
-                               static_cast<int>(i) / width, before[i], tiles[i]});
-        }
-    }
+    for (int y = 0, i = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x, ++i)
+            if (tiles[std::size_t(i)] != before[std::size_t(i)])
+                changes.push_back(
+                    {CellChange::TilePlane, x, y, before[std::size_t(i)], tiles[std::size_t(i)]});
     return changes;
 }
 
@@ -173,7 +206,7 @@ std::vector<CellChange> Move(const Level& level, const QRect& area, QPoint offse
     const CellBlock block = CellBlock::Copy(level, from);
     Scratch scratch(level, from | from.translated(offset));
     clearArea(scratch, from, tile);
-    writeBlock(scratch, block, from.topLeft() + offset);
+    scratch.Put(block, from.topLeft() + offset);
     return scratch.Changes();
 }
 
