@@ -1,6 +1,7 @@
 #include "MainStatusBar.h"
 
-#include "PaletteGeometry.h"
+#include "CanvasView.h"
+#include "LevelDocument.h"
 #include "PictureBox.h"
 #include "frmEdit.h"
 
@@ -15,8 +16,9 @@ MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent) {
     lblCell = new QLabel(this);
     lblTile = new QLabel(this);
     lblInfo = new QLabel(this);
+    lblTool = new QLabel(this);
     lblZoom = new QLabel(this);
-    for (QLabel* label : {lblCell, lblTile, lblInfo})
+    for (QLabel* label : {lblCell, lblTile, lblInfo, lblTool})
         addWidget(label);
     addPermanentWidget(lblZoom);
     // Keeps the bar's height while every part is blank.
@@ -40,7 +42,15 @@ void MainStatusBar::SetEditor(frmEdit* editor) {
             m_Connections << connect(editor, &frmEdit::PointerCellChanged, this,
                                      &MainStatusBar::editor_PointerCellChanged,
                                      Qt::QueuedConnection)
-                          << connect(editor, &frmEdit::ZoomChanged, this, &MainStatusBar::Refresh);
+                          << connect(editor, &frmEdit::ZoomChanged, this, &MainStatusBar::Refresh)
+                          << connect(editor, &frmEdit::ToolStatusChanged, this,
+                                     &MainStatusBar::Refresh)
+                          // The cell under the pointer may have changed
+                          // (painting, undo, redo, Level, Properties).
+                          << connect(&editor->Document(), &LevelDocument::cellsChanged, this,
+                                     &MainStatusBar::Refresh, Qt::QueuedConnection)
+                          << connect(&editor->Document(), &LevelDocument::levelReplaced, this,
+                                     &MainStatusBar::Refresh, Qt::QueuedConnection);
             // Scrolling and zooming with the keys or the wheel bring another
             // cell under a pointer that did not move. Looked at once the
             // editor has set both scroll bars and the zoom.
@@ -62,9 +72,8 @@ void MainStatusBar::editor_PointerCellChanged(int cx, int cy) {
     Refresh();
 }
 
-// A press changes the cell without a move, any redraw may follow a change of
-// the level, and the pointer may leave the canvas without a move onto
-// another cell.
+// A press changes the cell without a move, and the pointer may leave the
+// canvas without a move onto another cell.
 bool MainStatusBar::eventFilter(QObject* watched, QEvent* event) {
     if (m_Guard && watched == m_Canvas) {
         switch (event->type()) {
@@ -74,7 +83,6 @@ bool MainStatusBar::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
-        case QEvent::Paint: // the level may have changed (undo, redo)
             QMetaObject::invokeMethod(this, &MainStatusBar::Refresh, Qt::QueuedConnection);
             break;
         default:
@@ -94,9 +102,7 @@ void MainStatusBar::FollowPointer() {
     if (canvas->underMouse()) {
         const int border = canvas->BorderWidth();
         const QPoint at = canvas->mapFromGlobal(QCursor::pos()) - QPoint(border, border);
-        const PaletteGeometry::Cell cell = PaletteGeometry::CanvasCellAt(
-            at.x(), at.y(), editor->m_Tiles.RenderWidth(), editor->m_Tiles.RenderHeight(),
-            editor->scrEditX->value(), editor->scrEditY->value());
+        const PaletteGeometry::Cell cell = editor->Canvas().Geometry().CellAt(at.x(), at.y());
         if (cell.Inside(editor->m_Level.Width(), editor->m_Level.Height())) {
             m_CellX = static_cast<int>(cell.x);
             m_CellY = static_cast<int>(cell.y);
@@ -108,11 +114,12 @@ void MainStatusBar::FollowPointer() {
 void MainStatusBar::Refresh() {
     const frmEdit* editor = Editor();
     if (!editor) {
-        for (QLabel* label : {lblCell, lblTile, lblInfo, lblZoom})
+        for (QLabel* label : {lblCell, lblTile, lblInfo, lblTool, lblZoom})
             label->clear();
         return;
     }
-    lblZoom->setText(QStringLiteral("Zoom %1").arg(ZoomText(editor->m_Tiles.Zoom())));
+    lblTool->setText(editor->ToolStatusText());
+    lblZoom->setText(QStringLiteral("Zoom %1").arg(ZoomText(editor->Tiles().Zoom())));
     // The level may have shrunk under the pointer (Level, Properties).
     const Level& level = editor->m_Level;
     if (m_CellX < 0 || m_CellY < 0 || m_CellX >= level.Width() || m_CellY >= level.Height()) {

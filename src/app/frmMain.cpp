@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "GameLimits.h"
 #include "GraphicsFolder.h"
 #include "Level.h"
 #include "MainStatusBar.h"
@@ -65,9 +66,7 @@ QStringList droppedFiles(const QMimeData* data) {
 
 } // namespace
 
-const QString frmMain::LevelFilter =
-    QStringLiteral("All Levels|Level??.ck?|Keen 1 Levels|Level??.ck1|Keen 2 Levels|Level??.ck2|"
-                   "Keen 3 Levels|Level??.ck3");
+const QString frmMain::LevelFilter = QLatin1String(GameLimits::LevelFileFilter);
 
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent), m_ProgramFolder(QCoreApplication::applicationDirPath()) {
@@ -284,7 +283,8 @@ void frmMain::mnuFileNew_Click() {
         mapLevel = dialog.chkMapLevel->isChecked();
     }
     OpenEditor(episode, [&](frmEdit& editor) {
-        editor.NewLevel(qint16(width), qint16(height), qint16(episode), mapLevel ? 80 : 1);
+        editor.NewLevel(qint16(width), qint16(height), qint16(episode),
+                        mapLevel ? qint16(GameLimits::MapLevelNumber) : qint16(1));
         return IoResult::success();
     });
 }

@@ -13,4 +13,21 @@ constexpr int MapLevelNumber = 80;
 constexpr int MaxPlayableCells = (65536 - 32) / 4;
 static_assert(MaxPlayableCells == 16376, "the game's limit in cells");
 
+// The tiles a new level is made of, per episode 1..3: a two-cell frame of
+// the wall tile around the fill tile. An episode outside 1..3 uses
+// episode 1's.
+inline int BorderTile(int episode) {
+    constexpr int tiles[3] = {144, 144, 245};
+    return tiles[(episode >= 1 && episode <= 3) ? episode - 1 : 0];
+}
+inline int FillTile(int /*episode*/) {
+    return 143;
+}
+
+// The level files of the three episodes, as the open and save dialogs
+// offer them (description and pattern items separated by "|").
+inline constexpr const char* LevelFileFilter =
+    "All Levels|Level??.ck?|Keen 1 Levels|Level??.ck1|"
+    "Keen 2 Levels|Level??.ck2|Keen 3 Levels|Level??.ck3";
+
 } // namespace GameLimits

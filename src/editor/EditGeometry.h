@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ScrollRange.h"
+
 #include <QString>
 
 // The editor window's layout arithmetic, kept apart from the widgets so that
@@ -17,21 +19,12 @@ constexpr int MaxZoom = 3;
 // The zoom that Zoom In goes to from `zoom`.
 int ZoomInLevel(int zoom);
 
-// A scroll bar's range: Min is always 0.
-struct ScrollRange {
-    int max = 0;
-    int largeChange = 1;
-    bool enabled = false;
-};
-
-// The range of one of the canvas's scroll bars. `levelCells` is the level's
-// width (height); `cellsInView` the number of cells that cover the holder
-// less one bar thickness; `cellsInHolder` those that cover the whole holder.
-// At the maximum the level's last column (row) is shown whole, followed by
-// one cell outside the level. A level that fits gives 0 and a disabled bar.
-// The page step is half the holder's cells, and never below 1, which a
-// scroll bar could not use.
-ScrollRange EditScrollRange(int levelCells, int cellsInView, int cellsInHolder);
+// The largest zoom from MaxZoom down to the smallest (cells of one pixel)
+// at which a level of levelWidth x levelHeight cells of tileWidth x
+// tileHeight pixels at zoom 0 fits a view of viewWidth x viewHeight
+// pixels; the smallest zoom when none fits.
+int FitZoom(int levelWidth, int levelHeight, int viewWidth, int viewHeight, int tileWidth,
+            int tileHeight);
 
 // The range of the tile strip's scroll bar for a strip `scaleWidth` pixels
 // wide showing tiles `renderWidth` pixels wide 4 pixels apart, out of

@@ -56,10 +56,6 @@ int ScrollBy(int value, int delta, int max) {
     return static_cast<int>(std::clamp<long long>(moved, 0, std::max(0, max)));
 }
 
-int ScrollKeepingCell(long long cell, long long offset, int max) {
-    return static_cast<int>(std::clamp<long long>(cell - offset, 0, std::max(0, max)));
-}
-
 KeyAction KeyMove(int key, int shift, int pageRows) {
     KeyAction action;
     if (shift != 0)

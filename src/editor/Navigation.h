@@ -45,10 +45,6 @@ WheelAction WheelMove(WheelState& state, QPoint angle, QPoint pixels, int shift,
 // A scroll bar's value after moving it by `delta`, within 0..max.
 int ScrollBy(int value, int delta, int max);
 
-// The first visible column (row) that puts level column (row) `cell` at
-// `offset` cells from the canvas's left (top) edge, within 0..max.
-int ScrollKeepingCell(long long cell, long long offset, int max);
-
 // What a key pressed on the canvas does: the arrow keys move one cell,
 // Page Up and Page Down `pageRows` rows. Only without modifiers; any other
 // key is not the canvas's (`handled` false).

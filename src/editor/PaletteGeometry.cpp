@@ -50,7 +50,7 @@ ScrollRange SelectorRange(int count, const Grid& grid) {
     const long long m = gridRows - (grid.rows - 1);
     if (m < 0)
         return range;
-    range.maximum = clampToInt(m);
+    range.max = clampToInt(m);
     range.enabled = true;
     return range;
 }
@@ -75,14 +75,6 @@ int SelectorPick(int x, int y, int scaleWidth, int scaleHeight, double pitchX, d
     const long long row = std::clamp<long long>(VbMath::div(y - 2, pitchY), 0, grid.rows - 1);
     const long long item = SelectorCell(grid, firstRow, row, col);
     return clampToInt(std::min<long long>(item, count - 1));
-}
-
-Cell CanvasCellAt(double x, double y, double tileWidth, double tileHeight, int originX,
-                  int originY) {
-    Cell cell;
-    cell.x = VbMath::div(x, tileWidth) + originX;
-    cell.y = VbMath::div(y, tileHeight) + originY;
-    return cell;
 }
 
 QString PositionText(const Cell& cell) {

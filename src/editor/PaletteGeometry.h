@@ -1,13 +1,15 @@
 #pragma once
 
+#include "ScrollRange.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QString>
 
 // The exact arithmetic behind the palettes and the canvas's pointer: which
 // tile a strip click chooses, how many columns and rows a selector shows,
-// its scroll range, which cell a point picks, where the strip scrolls to
-// centre a selection and which level cell lies under the pointer.
+// its scroll range, which cell a point picks and where the strip scrolls to
+// centre a selection.
 //
 // Everything is computed in 64-bit integers from double-precision sizes with
 // the editor's "div" rounding (VbMath), so enormous drawn sizes at high zoom
@@ -41,11 +43,6 @@ Grid SelectorGrid(int width, int height, int barWidth, double pitchX, double pit
 
 // The range of a selector's scroll bar, whose value is the grid row shown
 // at the top.
-struct ScrollRange {
-    int maximum = 0;
-    bool enabled = false;
-    int largeChange = 1; // at least 1: a page step of 0 would never move
-};
 ScrollRange SelectorRange(int count, const Grid& grid);
 
 // The number of the grid cell (counted row by row from the grid's first
@@ -67,9 +64,7 @@ QPoint InnerPoint(int x, int y, const QRect& outer, int scaleWidth, int scaleHei
 int SelectorPick(int x, int y, int scaleWidth, int scaleHeight, double pitchX, double pitchY,
                  const Grid& grid, int firstRow, int count);
 
-// The level cell under the pointer at (x, y) pixels of the canvas whose
-// top-left cell is (originX, originY), with cells tileWidth x tileHeight
-// pixels.
+// A level cell, as CanvasGeometry finds it under the pointer.
 struct Cell {
     long long x = 0;
     long long y = 0;
@@ -77,8 +72,6 @@ struct Cell {
         return x >= 0 && x < levelWidth && y >= 0 && y < levelHeight;
     }
 };
-Cell CanvasCellAt(double x, double y, double tileWidth, double tileHeight, int originX,
-                  int originY);
 
 // The position label's text for a cell: " 12, 7".
 QString PositionText(const Cell& cell);

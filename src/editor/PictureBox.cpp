@@ -62,7 +62,11 @@ void PictureBox::SyncSurfaceSize() {
         m_Surface.Resize(w, h);
 }
 
-void PictureBox::paintEvent(QPaintEvent*) {
+void PictureBox::RefreshArea(const QRect& inner) {
+    update(inner.translated(m_Border, m_Border));
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
     // The owner draws into the surface when the widget is exposed; drawing
     // handlers that run at other times update the surface directly.
     if (m_PaintRequested) {
@@ -73,10 +77,16 @@ void PictureBox::paintEvent(QPaintEvent*) {
     if (m_Border > 0) {
         painter.fillRect(rect(), QColor(0x80, 0x80, 0x80));
         painter.setPen(QColor(0xFF, 0xFF, 0xFF));
-        painter.drawLine(m_Border - 1, height() - m_Border, width() - m_Border, height() - m_Border);
+        painter.drawLine(m_Border - 1, height() - m_Border, width() - m_Border,
+                         height() - m_Border);
         painter.drawLine(width() - m_Border, m_Border - 1, width() - m_Border, height() - m_Border);
     }
-    painter.drawImage(m_Border, m_Border, m_Surface.image());
+    // Only the part asked for is copied: a few changed cells cost a few
+    // cells' pixels.
+    const QRect inner(m_Border, m_Border, m_Surface.ScaleWidth(), m_Surface.ScaleHeight());
+    const QRect part = event->rect() & inner;
+    if (!part.isEmpty())
+        painter.drawImage(part.topLeft(), m_Surface.image(), part.translated(-m_Border, -m_Border));
 }
 
 void PictureBox::resizeEvent(QResizeEvent*) {
@@ -85,7 +95,9 @@ void PictureBox::resizeEvent(QResizeEvent*) {
     emit Resized();
 }
 
-void PictureBox::showEvent(QShowEvent*) { m_PaintRequested = true; }
+void PictureBox::showEvent(QShowEvent*) {
+    m_PaintRequested = true;
+}
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
     const QPointF p = event->position() - QPointF(m_Border, m_Border);

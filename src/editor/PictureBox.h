@@ -31,6 +31,8 @@ public:
 
     // Marks the surface changed so that it is shown on the next paint.
     void Refresh() { update(); }
+    // The same for the part `inner` (in pixels of the inner area) alone.
+    void RefreshArea(const QRect& inner);
 
     static int ButtonCode(Qt::MouseButton button);
     static int ButtonsCode(Qt::MouseButtons buttons);

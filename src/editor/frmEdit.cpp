@@ -1,10 +1,18 @@
 #include "frmEdit.h"
 
+#include "BrushTool.h"
+#include "CanvasView.h"
 #include "EditGeometry.h"
+#include "EditToolBox.h"
 #include "EditorHost.h"
+#include "GameLimits.h"
+#include "LevelDocument.h"
 #include "PickerButton.h"
 #include "PictureBox.h"
 #include "Prompts.h"
+#include "SelectorPanel.h"
+#include "SpriteSelectorSource.h"
+#include "TileSelectorSource.h"
 #include "cCommonDialog.h"
 
 #include <QAction>
@@ -180,15 +188,6 @@ QPixmap PickPointerPicture() {
     return pixmap;
 }
 
-// After a zoom command: the sprites follow the zoom the tile set took, the
-// scroll ranges follow the new cell size and the canvas is drawn again.
-void FinishZoom(frmEdit& window) {
-    window.m_Sprites.SetZoom(window.m_Tiles.Zoom());
-    window.picEditHolder_Resize();
-    window.RedrawEdit();
-    emit window.ZoomChanged();
-}
-
 // A file that could not be read or written: the message names the file and
 // the reason.
 void ShowFileError(QWidget* owner, const IoResult& result) {
@@ -199,8 +198,8 @@ void ShowFileError(QWidget* owner, const IoResult& result) {
 // The tile strip's scroll range for the palette's tile size and the strip's
 // width.
 void SetUpTileStrip(frmEdit& window) {
-    const EditGeometry::ScrollRange range = EditGeometry::TileStripRange(
-        window.picTiles->ScaleWidth(), window.m_PaletteTiles.RenderWidth(), window.m_Tiles.Count());
+    const ScrollRange range = EditGeometry::TileStripRange(
+        window.picTiles->ScaleWidth(), window.PaletteTiles().RenderWidth(), window.Tiles().Count());
     window.scrTiles->setMinimum(0);
     window.scrTiles->setMaximum(range.max);
     window.scrTiles->setPageStep(range.largeChange);
@@ -209,20 +208,25 @@ void SetUpTileStrip(frmEdit& window) {
 
 } // namespace
 
-frmEdit::frmEdit(EditorHost& host, QWidget* parent) : QWidget(parent), m_Host(host) {
+frmEdit::frmEdit(EditorHost& host, QWidget* parent)
+    : QWidget(parent), m_Document(new LevelDocument(this)), m_Level(m_Document->level()),
+      m_Host(host) {
     CreateControls();
     CreateMenus();
     ConnectControls();
+    ConnectDocument();
     CreateUndo();
     CreateNavigation();
     CreateInfoValueControls();
+    CreateTools();
     UpdateCaption();
 }
 
 frmEdit::~frmEdit() {
-    // The undo stack, a child, empties itself when it is destroyed, after
-    // this window's own part is gone: it must not report that to the window.
-    m_UndoStack->disconnect(this);
+    // The document, a child, is destroyed after this window's own part is
+    // gone: nothing it reports then may reach the window.
+    m_Document->disconnect(this);
+    m_Document->undoStack().disconnect(this);
 }
 
 void frmEdit::CreateControls() {
@@ -322,6 +326,14 @@ void frmEdit::CreateControls() {
 
     imgCursor0 = PickPointerPicture();
 
+    m_Canvas = new CanvasView(*picEdit, *m_Document, m_Tiles, m_Sprites, this);
+    m_Brush = std::make_unique<BrushTool>(*m_Document, m_Selection);
+    m_TileSource = std::make_unique<TileSelectorSource>(m_PaletteTiles);
+    m_SpriteSource = std::make_unique<SpriteSelectorSource>(m_PaletteSprites);
+    m_TileSelector = new SelectorPanel(*picTileSelector, *scrTileSelector, *m_TileSource, this);
+    m_SpriteSelector =
+        new SelectorPanel(*picSpriteSelector, *scrSpriteSelector, *m_SpriteSource, this);
+
     setMinimumSize(1, 1);
 }
 
@@ -414,8 +426,43 @@ void frmEdit::ConnectControls() {
     connect(cmdLevelPreview, &PickerButton::MouseUp, this, &frmEdit::cmdLevelPreview_MouseUp);
 }
 
+void frmEdit::ConnectDocument() {
+    connect(m_Document, &LevelDocument::levelReplaced, this, [this] { document_LevelReplaced(); });
+    connect(m_Document, &LevelDocument::fileNameChanged, this, [this] { UpdateCaption(); });
+    connect(&m_Selection, &BrushSelection::tileChanged, this, &frmEdit::selection_TileChanged);
+    connect(&m_Selection, &BrushSelection::spriteChanged, this,
+            [this] { selection_SpriteChanged(); });
+}
+
+void frmEdit::document_LevelReplaced() {
+    m_Tools->LevelReplaced();
+    // A new or loaded level comes with the sets its caller gives; a step
+    // (Level, Properties, its undo and redo) brings its episode's sets, at
+    // 1x zoom, and everything laid out and drawn for its size.
+    if (m_OwnReplace)
+        return;
+    const int episode = m_Level.Episode();
+    if (episode >= 1 && episode <= 3) {
+        SetTiles(m_Host.TileSets(episode - 1));
+        SetSprites(m_Host.SpriteSets(episode - 1));
+    }
+    RelayoutAfterNewSets();
+}
+
+bool frmEdit::IsModified() const {
+    return m_Document->isModified();
+}
+
+QString frmEdit::FileName() const {
+    return m_Document->fileName();
+}
+
+bool frmEdit::Drawing() const {
+    return CurrentTool().Dragging();
+}
+
 QList<QMenu*> frmEdit::Menus() const {
-    return {mnuFile, mnuEdit, mnuView, mnuLevel};
+    return {mnuFile, mnuEdit, mnuView, mnuTools, mnuLevel};
 }
 
 // ---- Public operations ----
@@ -430,6 +477,7 @@ void frmEdit::Display() {
 
 void frmEdit::SetTiles(const TileSet& tiles) {
     m_Tiles = tiles.Clone();
+    m_Canvas->Invalidate();
     m_PreviewTiles = m_Tiles.Clone();
     m_PaletteTiles = m_Tiles.Clone();
     m_PreviewTiles.SetZoom(-3);
@@ -441,35 +489,33 @@ void frmEdit::SetTiles(const TileSet& tiles) {
 
 void frmEdit::SetSprites(const SpriteSet& sprites) {
     m_Sprites = sprites.Clone();
+    m_Canvas->Invalidate();
     m_PreviewSprites = m_Sprites.Clone();
     m_PaletteSprites = m_Sprites.Clone();
     m_PreviewSprites.SetZoom(-3);
     m_PaletteSprites.SetZoom(1);
+    m_Selection.SetSpriteCount(m_Sprites.Count());
 }
 
 void frmEdit::NewLevel(qint16 w, qint16 h, qint16 episode, qint16 levelnum) {
-    m_Level = Level();
-    ResetUndo();
-    m_Level.Create(w, h, episode, levelnum);
-    m_Modified = false;
-    m_FileName.clear();
+    CurrentTool().Cancel();
+    m_OwnReplace = true;
+    m_Document->NewLevel(w, h, episode, levelnum);
+    m_OwnReplace = false;
     UpdateCaption();
 }
 
 IoResult frmEdit::LoadLevel(const QString& fileName) {
-    m_Level = Level();
-    ResetUndo();
-    const IoResult result = m_Level.Load(fileName);
-    if (!result)
-        return result;
-    m_Modified = false;
-    m_FileName = fileName;
+    CurrentTool().Cancel();
+    m_OwnReplace = true;
+    const IoResult result = m_Document->Load(fileName);
+    m_OwnReplace = false;
     UpdateCaption();
     return result;
 }
 
 void frmEdit::UpdateCaption() {
-    setWindowTitle(m_FileName);
+    setWindowTitle(FileName());
 }
 
 // ---- Window ----
@@ -506,7 +552,7 @@ void frmEdit::resizeEvent(QResizeEvent* event) {
 }
 
 bool frmEdit::Form_QueryUnload() {
-    if (!m_Modified)
+    if (!IsModified())
         return true;
     const Prompts::Answer answer = Prompts::Current().Message(
         this,
@@ -545,23 +591,21 @@ void frmEdit::mnuFileExit_Click() {
 }
 
 bool frmEdit::mnuFileSave_Click() {
-    if (m_FileName.isEmpty())
+    if (FileName().isEmpty())
         return mnuFileSaveAs_Click();
-    const IoResult result = m_Level.Save(m_FileName);
+    const IoResult result = m_Document->Save(FileName());
     if (!result) {
         ShowFileError(this, result);
         return false;
     }
-    m_Modified = false;
-    m_Host.LevelSaved(m_FileName);
+    m_Host.LevelSaved(FileName());
     return true;
 }
 
 bool frmEdit::mnuFileSaveAs_Click() {
-    QString fileName = m_FileName;
+    QString fileName = FileName();
     QString fileTitle;
-    QString filter = QStringLiteral("All Levels|Level??.ck?|Keen 1 Levels|Level??.ck1|Keen 2 "
-                                    "Levels|Level??.ck2|Keen 3 Levels|Level??.ck3");
+    QString filter = QLatin1String(GameLimits::LevelFileFilter);
     qint32 filterIndex = 1;
     qint32 flags = cCommonDialog::OFN_EXPLORER | cCommonDialog::OFN_LONGNAMES;
     cCommonDialog dialog;
@@ -569,16 +613,13 @@ bool frmEdit::mnuFileSaveAs_Click() {
             fileName, fileTitle, true, filter, filterIndex, QCoreApplication::applicationDirPath(),
             QStringLiteral("Save File As"), QString(), m_Host.HostWindow(), flags))
         return false;
-    const IoResult result = m_Level.Save(fileName);
+    const IoResult result = m_Document->Save(fileName);
     if (!result) {
         // The window keeps naming the file its level really is in.
         ShowFileError(this, result);
         return false;
     }
-    m_FileName = fileName;
-    UpdateCaption();
-    m_Modified = false;
-    m_Host.LevelSaved(m_FileName);
+    m_Host.LevelSaved(FileName());
     return true;
 }
 
@@ -593,15 +634,28 @@ void frmEdit::mnuFileClose_Click() {
 
 void frmEdit::mnuViewZoomIn_Click() {
     m_Tiles.SetZoom(static_cast<qint16>(EditGeometry::ZoomInLevel(m_Tiles.Zoom())));
-    FinishZoom(*this);
+    FinishZoom();
 }
 
 void frmEdit::mnuViewZoomOut_Click() {
     m_Tiles.SetZoom(static_cast<qint16>(m_Tiles.Zoom() - 1));
-    FinishZoom(*this);
+    FinishZoom();
 }
 
 void frmEdit::mnuView1xZoom_Click() {
-    m_Tiles.SetZoom(0);
-    FinishZoom(*this);
+    SetCanvasZoom(0);
+}
+
+void frmEdit::SetCanvasZoom(int zoom) {
+    m_Tiles.SetZoom(static_cast<qint16>(zoom));
+    FinishZoom();
+}
+
+void frmEdit::FinishZoom() {
+    // The sprites follow the zoom the tile set took, the scroll ranges the
+    // new cell size, and the canvas is drawn again.
+    m_Sprites.SetZoom(m_Tiles.Zoom());
+    picEditHolder_Resize();
+    RedrawEdit();
+    emit ZoomChanged();
 }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "BrushSelection.h"
 #include "IoResult.h"
 #include "Level.h"
 #include "Navigation.h"
-#include "PaintRecorder.h"
 #include "SpriteSet.h"
 #include "TileSet.h"
 
@@ -11,7 +11,16 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
+class BrushTool;
+class CanvasView;
+class SelectorPanel;
+class SelectorSource;
+class EditTool;
+class EditToolBox;
 class EditorHost;
+class LevelDocument;
 class PickerButton;
 class PictureBox;
 class QAction;
@@ -19,24 +28,29 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QScrollBar;
+class QToolBar;
 class QToolButton;
 class QUndoStack;
-struct LevelState;
 
 // The child window that edits one level: the canvas with its scroll bars
 // and corner button, the tile strip with the two picker buttons, the tool
 // bar with the selections, mode buttons and position label, the pop-up
 // tile and sprite selectors and the level preview.
 //
-// The window's member functions are spread over several files by concern:
-// frmEdit.cpp (window, menus, files, zoom), frmEdit_canvas.cpp (drawing and
-// scrolling of the canvas), frmEdit_mouse.cpp (editing with the mouse),
-// frmEdit_tiles.cpp and frmEdit_sprites.cpp (palettes), frmEdit_preview.cpp
-// (level preview), frmEdit_pickers.cpp (picker buttons) and
-// frmEdit_properties.cpp (Level, Properties).
+// The window is a thin face over its parts; its handlers are spread over
+// several files by concern: frmEdit.cpp (window, menus, files, zoom),
+// frmEdit_canvas.cpp (canvas layout and scrolling, drawn by CanvasView),
+// frmEdit_mouse.cpp (the canvas's events to the current tool),
+// frmEdit_tiles.cpp and frmEdit_sprites.cpp (palettes; both selectors are a
+// SelectorPanel), frmEdit_preview.cpp (level preview), frmEdit_pickers.cpp
+// (picker buttons), frmEdit_properties.cpp (Level, Properties),
+// frmEdit_undo.cpp (Edit menu) and frmEdit_navigation.cpp (wheel and keys).
 //
-// Controls, state and handlers are public so that the main window and the
-// tests can drive the window exactly as the user's events do.
+// The level, its file, its undo stack and modified state live in the
+// window's LevelDocument; the mouse edits through the current EditTool; the
+// canvas view follows the document's signals. The handlers stay public so
+// that the main window and the tests can drive the window exactly as the
+// user's events do; the state is read through the accessors.
 class frmEdit : public QWidget {
     Q_OBJECT
 public:
@@ -62,20 +76,46 @@ public:
     EditorHost& Host() const { return m_Host; }
 
     // ---- State ----
-    Level m_Level;
+    // The level being edited: the document's, read-only here.
+    LevelDocument& Document() { return *m_Document; }
+    const LevelDocument& Document() const { return *m_Document; }
+    bool IsModified() const;
+    QString FileName() const;
+    qint16 SelectedTile(int slot) const { return m_Selection.Tile(slot); }
+    qint16 SelectedSprite() const { return m_Selection.Sprite(); }
+    // 0 tile mode, 1 sprite mode.
+    int Mode() const { return m_Selection.Mode(); }
+    // Whether a press-and-drag on the canvas is in progress.
+    bool Drawing() const;
+    EditTool& CurrentTool() const;
+    EditToolBox& Tools() const;
+    CanvasView& Canvas() const { return *m_Canvas; }
+    // The sets the canvas, the palettes and the preview draw with.
+    const TileSet& Tiles() const { return m_Tiles; }
+    const SpriteSet& Sprites() const { return m_Sprites; }
+    const TileSet& PaletteTiles() const { return m_PaletteTiles; }
+    const SpriteSet& PaletteSprites() const { return m_PaletteSprites; }
+    const TileSet& PreviewTiles() const { return m_PreviewTiles; }
+    const SpriteSet& PreviewSprites() const { return m_PreviewSprites; }
+    // While the level preview is open the canvas follows the preview only.
+    bool PreviewOpen() const { return m_SuppressRedraw; }
+    bool ShowsInfoValues() const { return m_ShowInfoValues; }
+
+private:
+    BrushSelection m_Selection;
+    LevelDocument* m_Document = nullptr;
     TileSet m_Tiles;
     TileSet m_PaletteTiles;
     TileSet m_PreviewTiles;
     SpriteSet m_Sprites;
     SpriteSet m_PaletteSprites;
     SpriteSet m_PreviewSprites;
-    qint16 m_SelectedTiles[2] = {0, 0};
-    qint16 m_SelectedSprite = 0;
-    bool m_Drawing = false;
-    bool m_Modified = false;
-    QString m_FileName;
-    qint16 m_Mode = 0;
     bool m_SuppressRedraw = false;
+    bool m_ShowInfoValues = false;
+    Navigation::WheelState m_Wheel;
+
+public:
+    const Level& m_Level;
 
     // ---- Controls ----
     PictureBox* picEditHolder = nullptr;
@@ -130,6 +170,8 @@ public:
     void mnuViewZoomIn_Click();
     void mnuViewZoomOut_Click();
     void mnuView1xZoom_Click();
+    // Sets the canvas's zoom and draws it again.
+    void SetCanvasZoom(int zoom);
 
     // ---- Canvas drawing and scrolling (frmEdit_canvas.cpp) ----
     void RedrawEdit();
@@ -193,7 +235,6 @@ public:
     // ---- Info values (frmEdit_info.cpp) ----
     // View, "Show &Info Values": every non-zero info value is written over
     // its cell on the canvas. Off at start; each window keeps its own.
-    bool m_ShowInfoValues = false;
     QAction* mnuViewInfoValues = nullptr;
     // The tool bar's "Value" box, enabled in sprite mode: while it holds a
     // valid value, the left button writes that value instead of the
@@ -210,8 +251,6 @@ public:
     // that shows no sprite goes into the box; a sprite's value empties the
     // box, so that the sprite just picked is what is placed next.
     void PickInfoValue(qint16 value);
-    // Draws the overlay on the canvas when it is on (part of RedrawEdit).
-    void DrawInfoValues();
     // The tooltip of palette sprite `sprite`: its name in the game and the
     // info value it writes; empty for a number outside the episode's table.
     QString SpriteTip(int sprite) const;
@@ -220,41 +259,20 @@ public:
     int SpriteAt(int x, int y) const;
 
     // ---- Undo and redo (frmEdit_undo.cpp) ----
-    // Every change to the level is a step on the window's own stack: a
+    // Every change to the level is a step on the document's stack: a
     // press-and-drag on the canvas ("Paint"), however many cells it wrote,
-    // and a confirmed Level, Properties ("Properties"). Undo and redo mark
-    // the level modified; saving keeps the stack.
-    QUndoStack* m_UndoStack = nullptr;
-    PaintRecorder m_PaintRecorder;
+    // and a confirmed Level, Properties ("Properties").
     QMenu* mnuEdit = nullptr;
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;
-    // Makes the stack and the Edit menu (constructor).
+    // Makes the Edit menu (constructor).
     void CreateUndo();
     // Both end a drag in progress first, which closes its step.
     void mnuEditUndo_Click();
     void mnuEditRedo_Click();
-    // The canvas's press inside the level, before it writes anything.
-    void BeginPaintStep();
-    // The canvas may just have written cell (cx, cy).
-    void NotePaintedCell(int cx, int cy);
-    // The end of a press-and-drag: its net change, if any, becomes a step.
-    void EndPaintStep();
-    // Ends a drag in progress, then gives the level and sets as they are,
-    // before Level, Properties changes them.
-    LevelState CaptureLevelState();
-    // After Level, Properties changed the window: a step from `before` to
-    // now, unless the level is as it was.
-    void RecordPropertiesStep(const LevelState& before);
-    // Puts a level and its sets back into the window, laid out and drawn
-    // as after Level, Properties; marks the level modified.
-    void ApplyLevelState(const LevelState& state);
     void UpdateUndoActions();
-    // A new level in the window: no steps of the old one, no drag.
-    void ResetUndo();
 
     // ---- Wheel and keys on the canvas (frmEdit_navigation.cpp) ----
-    Navigation::WheelState m_Wheel;
     // Gives the canvas the keyboard focus on a click and watches its wheel
     // and key events (constructor).
     void CreateNavigation();
@@ -267,7 +285,29 @@ public:
     // canvas under that point as far as the scroll ranges allow.
     void ZoomAtPoint(int steps, double x, double y);
 
+    // ---- Edit tools and view options (frmEdit_tools.cpp) ----
+    QMenu* mnuTools = nullptr;
+    QToolBar* tbrTools = nullptr;
+    QAction* mnuViewGrid = nullptr;
+    QAction* mnuViewTiles = nullptr;
+    QAction* mnuViewSprites = nullptr;
+    QAction* mnuViewFit = nullptr;
+    bool m_ShowGrid = false;
+    bool m_ShowTiles = true;
+    bool m_ShowSprites = true;
+    // The tools, their menu and bar, the Edit and View items (constructor).
+    void CreateTools();
+    void mnuViewGrid_Click();
+    void mnuViewTiles_Click();
+    void mnuViewSprites_Click();
+    // The largest zoom at which the whole level fits the canvas.
+    void mnuViewFit_Click();
+    // What the status bar shows for the tools and hidden planes.
+    QString ToolStatusText() const;
+
 signals:
+    // ToolStatusText may have changed.
+    void ToolStatusChanged();
     // The canvas cell under the pointer, after a move over the canvas;
     // (-1, -1) when the pointer is over no cell of the level.
     void PointerCellChanged(int cx, int cy);
@@ -281,8 +321,34 @@ protected:
 private:
     void CreateControls();
     void CreateMenus();
+    void ConnectDocument();
+    // After a zoom command.
+    void FinishZoom();
+    // The document's level was replaced: new, loaded, or by a step.
+    void document_LevelReplaced();
+    void selection_TileChanged(int slot);
+    void selection_SpriteChanged();
     void ConnectControls();
     void UpdateCaption();
 
+    // After a pointer event a tool handled: its preview and status.
+    void ToolActed();
+    // Where a pasted block starts: the cell under the pointer, else the
+    // view's top-left cell.
+    QPoint PasteCell() const;
+    void ApplyLayers();
+
     EditorHost& m_Host;
+    std::unique_ptr<BrushTool> m_Brush;
+    EditToolBox* m_Tools = nullptr;
+    // The cell under the pointer at its last move (-1, -1 before any).
+    QPoint m_PointerCell{-1, -1};
+    CanvasView* m_Canvas = nullptr;
+    std::unique_ptr<SelectorSource> m_TileSource;
+    std::unique_ptr<SelectorSource> m_SpriteSource;
+    SelectorPanel* m_TileSelector = nullptr;
+    SelectorPanel* m_SpriteSelector = nullptr;
+    // Set while the window itself replaces the level (new, load), whose
+    // caller brings the sets.
+    bool m_OwnReplace = false;
 };

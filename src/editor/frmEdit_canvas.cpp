@@ -1,5 +1,9 @@
 #include "frmEdit.h"
 
+#include "EditToolBox.h"
+
+#include "CanvasGeometry.h"
+#include "CanvasView.h"
 #include "EditGeometry.h"
 #include "PickerButton.h"
 #include "PictureBox.h"
@@ -10,7 +14,7 @@
 
 namespace {
 
-void ApplyRange(QScrollBar* bar, const EditGeometry::ScrollRange& range) {
+void ApplyRange(QScrollBar* bar, const ScrollRange& range) {
     // Lowering the maximum below the value moves the value, which reports
     // a change and redraws the canvas.
     bar->setMinimum(0);
@@ -22,10 +26,8 @@ void ApplyRange(QScrollBar* bar, const EditGeometry::ScrollRange& range) {
 } // namespace
 
 void frmEdit::RedrawEdit() {
-    m_Level.Display(picEdit->surface(), static_cast<qint16>(scrEditX->value()),
-                    static_cast<qint16>(scrEditY->value()), m_Tiles, m_Sprites, 0, 0, -1, -1);
-    DrawInfoValues();
-    picEdit->Refresh();
+    m_Canvas->SetShowInfoValues(m_ShowInfoValues);
+    m_Canvas->Redraw(scrEditX->value(), scrEditY->value());
 }
 
 void frmEdit::picEdit_Paint() {
@@ -34,22 +36,22 @@ void frmEdit::picEdit_Paint() {
 
 void frmEdit::scrEditX_Change() {
     if (!m_SuppressRedraw)
-        RedrawEdit();
+        m_Canvas->ScrollTo(scrEditX->value(), scrEditY->value());
 }
 
 void frmEdit::scrEditX_Scroll() {
     if (!m_SuppressRedraw)
-        RedrawEdit();
+        m_Canvas->ScrollTo(scrEditX->value(), scrEditY->value());
 }
 
 void frmEdit::scrEditY_Change() {
     if (!m_SuppressRedraw)
-        RedrawEdit();
+        m_Canvas->ScrollTo(scrEditX->value(), scrEditY->value());
 }
 
 void frmEdit::scrEditY_Scroll() {
     if (!m_SuppressRedraw)
-        RedrawEdit();
+        m_Canvas->ScrollTo(scrEditX->value(), scrEditY->value());
 }
 
 void frmEdit::picEditHolder_Resize() {
@@ -58,22 +60,24 @@ void frmEdit::picEditHolder_Resize() {
 
     scrEditX->setGeometry(0, sh - scrEditX->height(), qMax(0, sw - cmdLevelPreview->width()),
                           scrEditX->height());
-    ApplyRange(scrEditX, EditGeometry::EditScrollRange(
-                             m_Level.Width(), m_Tiles.PixelWToTiles(sw - scrEditX->height()),
-                             m_Tiles.PixelWToTiles(sw)));
+    ApplyRange(scrEditX, CanvasGeometry::Range(m_Level.Width(),
+                                               m_Tiles.PixelWToTiles(sw - scrEditX->height()),
+                                               m_Tiles.PixelWToTiles(sw)));
 
     scrEditY->setGeometry(sw - scrEditY->width(), 0, scrEditY->width(),
                           qMax(0, sh - cmdLevelPreview->height()));
-    ApplyRange(scrEditY, EditGeometry::EditScrollRange(
-                             m_Level.Height(), m_Tiles.PixelHToTiles(sh - scrEditY->width()),
-                             m_Tiles.PixelHToTiles(sh)));
+    ApplyRange(scrEditY, CanvasGeometry::Range(m_Level.Height(),
+                                               m_Tiles.PixelHToTiles(sh - scrEditY->width()),
+                                               m_Tiles.PixelHToTiles(sh)));
 
     cmdLevelPreview->move(sw - cmdLevelPreview->width(), sh - cmdLevelPreview->height());
     picEdit->setGeometry(0, 0, qMax(0, sw - scrEditY->width()), qMax(0, sh - scrEditX->height()));
 }
 
 void frmEdit::optMode_Click(int index) {
-    m_Mode = static_cast<qint16>(index);
+    m_Selection.SetMode(index);
+    m_Tools->ModeChanged();
+    emit ToolStatusChanged();
 }
 
 void frmEdit::optMode_GotFocus(int) {

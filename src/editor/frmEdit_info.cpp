@@ -4,6 +4,7 @@
 // selector and the selected-sprite box.
 #include "frmEdit.h"
 
+#include "GameLimits.h"
 #include "InfoOverlay.h"
 #include "InfoValueText.h"
 #include "PictureBox.h"
@@ -30,7 +31,6 @@ constexpr int ValueTop = 36;
 constexpr int ValueLabelWidth = 34;
 constexpr int ValueBoxWidth = 72;
 constexpr int ValueBoxHeight = 20;
-constexpr int MapLevelNumber = 80;
 
 const char* const ValueHelp = "An info value to place in sprite mode instead of the selected "
                               "sprite: -32768 to 32767, or 0x0000 to 0xFFFF. Empty: place the "
@@ -96,7 +96,8 @@ void frmEdit::CreateInfoValueControls() {
         const QPoint p = picSpriteSelector->mapTo(this, pos);
         return SpriteTip(SpriteAt(p.x(), p.y()));
     });
-    new TipHook(picSelectedSprite, [this](QPoint) { return SpriteTip(m_SelectedSprite); });
+    new TipHook(picSelectedSprite, [this](QPoint) { return SpriteTip(SelectedSprite()); });
+    connect(&m_Selection, &BrushSelection::valuePicked, txtInfoValue, &QLineEdit::setText);
 }
 
 void frmEdit::mnuViewInfoValues_Click() {
@@ -105,8 +106,11 @@ void frmEdit::mnuViewInfoValues_Click() {
 }
 
 void frmEdit::txtInfoValue_Change() {
-    const bool invalid =
-        InfoValueText::Parse(txtInfoValue->text()).state == InfoValueText::State::Invalid;
+    const InfoValueText::Parsed typed = InfoValueText::Parse(txtInfoValue->text());
+    const bool invalid = typed.state == InfoValueText::State::Invalid;
+    m_Selection.SetTypedValue(typed.state == InfoValueText::State::Valid
+                                  ? std::optional<qint16>(typed.value)
+                                  : std::nullopt);
     QPalette palette = QApplication::palette(txtInfoValue);
     if (invalid)
         palette.setColor(QPalette::Text, Qt::red);
@@ -115,31 +119,16 @@ void frmEdit::txtInfoValue_Change() {
 }
 
 qint16 frmEdit::InfoValueToPlace() const {
-    const InfoValueText::Parsed typed = InfoValueText::Parse(txtInfoValue->text());
-    if (typed.state == InfoValueText::State::Valid)
-        return typed.value;
-    return SpriteCatalogue::InfoForSprite(m_SelectedSprite);
+    return m_Selection.InfoToPlace();
 }
 
 void frmEdit::PickInfoValue(qint16 value) {
-    if (value == 0)
-        return;
-    const bool namesSprite =
-        SpriteCatalogue::SpriteForInfo(value, m_Level.Number(), m_Sprites.Count()) !=
-        SpriteCatalogue::NoSprite;
-    txtInfoValue->setText(namesSprite ? QString() : InfoValueText::Format(value));
-}
-
-void frmEdit::DrawInfoValues() {
-    if (!m_ShowInfoValues)
-        return;
-    InfoOverlay::Draw(picEdit->surface(), m_Level, scrEditX->value(), scrEditY->value(),
-                      m_Tiles.RenderWidth(), m_Tiles.RenderHeight());
+    m_Selection.PickValue(value, m_Level.Number());
 }
 
 QString frmEdit::SpriteTip(int sprite) const {
-    const QString name =
-        SpriteCatalogue::SpriteName(m_Level.Episode(), sprite, m_Level.Number() == MapLevelNumber);
+    const QString name = SpriteCatalogue::SpriteName(
+        m_Level.Episode(), sprite, m_Level.Number() == GameLimits::MapLevelNumber);
     if (name.isEmpty())
         return {};
     return QStringLiteral("%1 (%2)").arg(name).arg(

@@ -1,117 +1,70 @@
-// Editing with the mouse on the canvas: painting tiles, placing, erasing and
-// picking sprites, drag painting and the position label.
+// Editing with the mouse on the canvas: the canvas finds the cell under the
+// pointer and hands the press, move or release to the current tool; the
+// position label and the pointer's shape follow the pointer.
 #include "frmEdit.h"
 
-#include "PaletteGeometry.h"
+#include "CanvasView.h"
+#include "EditTool.h"
 #include "PictureBox.h"
-#include "SpriteCatalogue.h"
 
 #include <QCursor>
 #include <QLabel>
-#include <QScrollBar>
 
 namespace {
 
-// Modifier codes the canvas tells apart: nothing held edits, Ctrl alone
-// picks; any other combination (Shift, Alt, Ctrl with another) does neither.
-constexpr int NoModifier = 0;
-constexpr int CtrlOnly = 2;
-
-constexpr int LeftButton = 1;
-constexpr int RightButton = 2;
-
-PaletteGeometry::Cell cellUnderPointer(const frmEdit& form, double x, double y) {
-    return PaletteGeometry::CanvasCellAt(x, y, form.m_Tiles.RenderWidth(),
-                                         form.m_Tiles.RenderHeight(), form.scrEditX->value(),
-                                         form.scrEditY->value());
+ToolEvent EventAt(const frmEdit& form, int button, int shift, double x, double y) {
+    const PaletteGeometry::Cell cell = form.Canvas().Geometry().CellAt(x, y);
+    ToolEvent event;
+    event.x = cell.x;
+    event.y = cell.y;
+    event.inside = cell.Inside(form.m_Level.Width(), form.m_Level.Height());
+    event.button = button;
+    event.shift = shift;
+    return event;
 }
 
-bool insideLevel(const frmEdit& form, const PaletteGeometry::Cell& cell) {
-    return cell.Inside(form.m_Level.Width(), form.m_Level.Height());
-}
-
-// Writes the button's selection into the cell, then redraws the canvas,
-// also when nothing was written (a middle press in sprite mode).
-void editCell(frmEdit& form, int button, int cx, int cy) {
-    const int slot = PaletteGeometry::SelectionSlot(button);
-    if (form.m_Mode == 0) {
-        form.m_Level.SetTile(cx, cy, form.m_SelectedTiles[slot]);
-    } else if (button == LeftButton) {
-        form.m_Level.SetInfo(cx, cy, form.InfoValueToPlace());
-    } else if (button == RightButton) {
-        form.m_Level.SetInfo(cx, cy, 0);
-    }
-    form.picEdit_Paint();
-}
-
-// Takes the cell's tile or sprite into the selection; the canvas is not
-// redrawn.
-void pickCell(frmEdit& form, int button, int cx, int cy) {
-    if (form.m_Mode == 0) {
-        form.SetSelectedTile(static_cast<qint16>(PaletteGeometry::SelectionSlot(button)),
-                             form.m_Level.Tile(cx, cy));
-        return;
-    }
-    const int sprite = SpriteCatalogue::SpriteForPick(form.m_Level.Info(cx, cy));
-    if (sprite != SpriteCatalogue::NoSprite)
-        form.SetSelectedSprite(static_cast<qint16>(sprite));
-    form.PickInfoValue(form.m_Level.Info(cx, cy));
-}
-
-// What a press, or a move during a drag, does to a cell inside the level.
-void actOnCell(frmEdit& form, int button, int shift, const PaletteGeometry::Cell& cell) {
-    // The cell is inside the level, so both coordinates fit an int.
-    const int cx = static_cast<int>(cell.x);
-    const int cy = static_cast<int>(cell.y);
-    if (shift == NoModifier)
-        editCell(form, button, cx, cy);
-    else if (shift == CtrlOnly)
-        pickCell(form, button, cx, cy);
-}
-
-// The pick pointer shows while Ctrl alone is held, the default otherwise.
-void updatePointer(frmEdit& form, int shift) {
+// The tool's pointer for the modifiers held: the pick pointer or the
+// default one.
+void UpdatePointer(frmEdit& form, int shift) {
     const bool picking = form.picEdit->testAttribute(Qt::WA_SetCursor);
-    if (shift == CtrlOnly && !picking)
+    const bool pick = form.CurrentTool().PointerFor(shift) == EditTool::Pointer::Pick;
+    if (pick && !picking)
         form.picEdit->setCursor(QCursor(form.imgCursor0, 0, 0));
-    else if (shift != CtrlOnly && picking)
+    else if (!pick && picking)
         form.picEdit->unsetCursor();
 }
 
 } // namespace
 
 void frmEdit::picEdit_MouseDown(int button, int shift, double x, double y) {
-    const PaletteGeometry::Cell cell = cellUnderPointer(*this, x, y);
-    lblPosition->setText(PaletteGeometry::PositionText(cell));
-    if (!insideLevel(*this, cell))
-        return;
-    // What the press and the drag after it write is one undo step.
-    BeginPaintStep();
-    actOnCell(*this, button, shift, cell);
-    NotePaintedCell(static_cast<int>(cell.x), static_cast<int>(cell.y));
-    // Any press inside the level counts as a change, also one that only
-    // picked or did nothing, and starts a drag.
-    m_Modified = true;
-    m_Drawing = true;
+    const ToolEvent event = EventAt(*this, button, shift, x, y);
+    lblPosition->setText(PaletteGeometry::PositionText({event.x, event.y}));
+    CurrentTool().Press(event);
+    ToolActed();
 }
 
 void frmEdit::picEdit_MouseMove(int button, int shift, double x, double y) {
-    updatePointer(*this, shift);
-    const PaletteGeometry::Cell cell = cellUnderPointer(*this, x, y);
-    if (!insideLevel(*this, cell)) {
+    UpdatePointer(*this, shift);
+    const ToolEvent event = EventAt(*this, button, shift, x, y);
+    const QPoint cell(static_cast<int>(event.x), static_cast<int>(event.y));
+    const bool moved = cell != m_PointerCell;
+    m_PointerCell = cell;
+    if (!event.inside) {
         lblPosition->setText(QString());
         emit PointerCellChanged(-1, -1);
-        return;
+    } else {
+        lblPosition->setText(PaletteGeometry::PositionText({event.x, event.y}));
+        emit PointerCellChanged(cell.x(), cell.y());
     }
-    lblPosition->setText(PaletteGeometry::PositionText(cell));
-    emit PointerCellChanged(static_cast<int>(cell.x), static_cast<int>(cell.y));
-    if (button != 0 && m_Drawing) {
-        actOnCell(*this, button, shift, cell);
-        NotePaintedCell(static_cast<int>(cell.x), static_cast<int>(cell.y));
-    }
+    // Tools follow the pointer outside the level too (a drag reaching the
+    // edge, a pasted block hanging over it); moves within one cell change
+    // nothing they show.
+    CurrentTool().Move(event);
+    if (moved)
+        ToolActed();
 }
 
-void frmEdit::picEdit_MouseUp(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {
-    EndPaintStep();
-    m_Drawing = false;
+void frmEdit::picEdit_MouseUp(int button, int shift, double x, double y) {
+    CurrentTool().Release(EventAt(*this, button, shift, x, y));
+    ToolActed();
 }

@@ -3,7 +3,8 @@
 // arrow and page keys scroll while the canvas has the focus.
 #include "frmEdit.h"
 
-#include "PaletteGeometry.h"
+#include "CanvasGeometry.h"
+#include "CanvasView.h"
 #include "PictureBox.h"
 
 #include <QApplication>
@@ -84,8 +85,7 @@ void frmEdit::picEdit_MouseWheel(QPoint angle, QPoint pixels, int shift, double 
 }
 
 void frmEdit::ZoomAtPoint(int steps, double x, double y) {
-    const PaletteGeometry::Cell cell = PaletteGeometry::CanvasCellAt(
-        x, y, m_Tiles.RenderWidth(), m_Tiles.RenderHeight(), scrEditX->value(), scrEditY->value());
+    const PaletteGeometry::Cell cell = m_Canvas->Geometry().CellAt(x, y);
     for (int i = 0; i < std::abs(steps); ++i) {
         const qint16 zoom = m_Tiles.Zoom();
         if (steps > 0)
@@ -97,9 +97,9 @@ void frmEdit::ZoomAtPoint(int steps, double x, double y) {
     }
     // The cells from the canvas's edge to the pointer at the new size.
     const PaletteGeometry::Cell offset =
-        PaletteGeometry::CanvasCellAt(x, y, m_Tiles.RenderWidth(), m_Tiles.RenderHeight(), 0, 0);
-    scrEditX->setValue(Navigation::ScrollKeepingCell(cell.x, offset.x, scrEditX->maximum()));
-    scrEditY->setValue(Navigation::ScrollKeepingCell(cell.y, offset.y, scrEditY->maximum()));
+        CanvasGeometry(m_Tiles.RenderWidth(), m_Tiles.RenderHeight(), 0, 0).CellAt(x, y);
+    scrEditX->setValue(CanvasGeometry::OriginKeepingCell(cell.x, offset.x, scrEditX->maximum()));
+    scrEditY->setValue(CanvasGeometry::OriginKeepingCell(cell.y, offset.y, scrEditY->maximum()));
     // Touchpad movement kept for cells of the old size means nothing now.
     m_Wheel.pixelX = 0;
     m_Wheel.pixelY = 0;

@@ -4,6 +4,7 @@
 
 #include "frmEdit.h"
 
+#include "CanvasView.h"
 #include "PickerButton.h"
 #include "PictureBox.h"
 #include "PreviewGeometry.h"
@@ -56,7 +57,7 @@ void frmEdit::FollowLevelPreview(int x, int y) {
     scrEditX->setValue(vx);
     scrEditY->setValue(vy);
     m_SuppressRedraw = suppressed;
-    RedrawEdit();
+    m_Canvas->ScrollTo(scrEditX->value(), scrEditY->value());
 }
 
 void frmEdit::CloseLevelPreview() {

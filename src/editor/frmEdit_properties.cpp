@@ -1,11 +1,12 @@
 // Level, Properties: the level's size, episode and map-level flag through
-// the properties dialog. Not counted as an edit of the level (the modified
-// flag stays as it was), though it is one step on the undo stack.
+// the properties dialog, as one step on the document's undo stack.
 
 #include "frmEdit.h"
 
+#include "EditTool.h"
 #include "EditorHost.h"
-#include "LevelState.h"
+#include "GameLimits.h"
+#include "LevelDocument.h"
 #include "PictureBox.h"
 #include "Prompts.h"
 #include "frmProperties.h"
@@ -13,8 +14,6 @@
 #include <QCheckBox>
 
 namespace {
-
-constexpr qint16 MapLevelNumber = 80;
 
 qint16 ToLevelSize(int value) {
     return static_cast<qint16>(qBound(0, value, 32767));
@@ -29,7 +28,7 @@ void frmEdit::mnuLevelProperties_Click() {
     // flag never cuts the level.
     dialog.SetCurrentSize(m_Level.Width(), m_Level.Height());
     dialog.SetEpisode(m_Level.Episode());
-    dialog.chkMapLevel->setChecked(m_Level.Number() == MapLevelNumber);
+    dialog.chkMapLevel->setChecked(m_Level.Number() == GameLimits::MapLevelNumber);
 
     Prompts::Current().RunModal(dialog);
     if (dialog.Cancelled)
@@ -40,19 +39,23 @@ void frmEdit::mnuLevelProperties_Click() {
     if (episode < 1 || episode > 3)
         return;
 
-    const LevelState before = CaptureLevelState();
-    SetTiles(m_Host.TileSets(episode - 1));
-    SetSprites(m_Host.SpriteSets(episode - 1));
+    CurrentTool().Cancel();
+    Level after = m_Level;
     // Resized before the episode changes: new cells get the wall and fill
     // tiles of the episode the level had.
-    m_Level.Resize(ToLevelSize(dialog.WidthValue()), ToLevelSize(dialog.HeightValue()));
-    m_Level.SetEpisode(static_cast<qint16>(episode));
+    after.Resize(ToLevelSize(dialog.WidthValue()), ToLevelSize(dialog.HeightValue()));
+    after.SetEpisode(static_cast<qint16>(episode));
     if (dialog.chkMapLevel->isChecked())
-        m_Level.SetNumber(MapLevelNumber);
-
+        after.SetNumber(GameLimits::MapLevelNumber);
+    if (after != m_Level) {
+        // One undo step; the window follows the replaced level.
+        m_Document->ReplaceLevel(after, QStringLiteral("Properties"));
+        return;
+    }
+    // Nothing changed, but the episode's sets are taken afresh all the same.
+    SetTiles(m_Host.TileSets(episode - 1));
+    SetSprites(m_Host.SpriteSets(episode - 1));
     RelayoutAfterNewSets();
-    // One undo step, when the level really changed.
-    RecordPropertiesStep(before);
 }
 
 void frmEdit::RelayoutAfterNewSets() {

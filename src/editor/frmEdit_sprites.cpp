@@ -4,6 +4,7 @@
 
 #include "PaletteGeometry.h"
 #include "PictureBox.h"
+#include "SelectorPanel.h"
 #include "VbMath.h"
 
 #include <QLabel>
@@ -12,79 +13,28 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr QRgb FrameColour = 0xFF000000;
-constexpr int CellGap = 4;
-
-double pitchX(const SpriteSet& sprites) {
-    return double(sprites.MaxRenderWidth()) + CellGap;
-}
-double pitchY(const SpriteSet& sprites) {
-    return double(sprites.MaxRenderHeight()) + CellGap;
-}
-
-PaletteGeometry::Grid spriteGrid(const PictureBox* selector, const QScrollBar* bar,
-                                 const SpriteSet& sprites) {
-    return PaletteGeometry::SelectorGrid(selector->ScaleWidth(), selector->ScaleHeight(),
-                                         bar->width(), pitchX(sprites), pitchY(sprites));
-}
-
-} // namespace
-
 void frmEdit::SetSelectedSprite(qint16 sprite) {
-    m_SelectedSprite = sprite;
+    m_Selection.SetSprite(sprite);
+}
+
+void frmEdit::selection_SpriteChanged() {
     picSelectedSprite_Paint();
-    lblSelectedSprite->setText(VbMath::numberText(sprite));
+    lblSelectedSprite->setText(VbMath::numberText(SelectedSprite()));
 }
 
 void frmEdit::picSelectedSprite_Paint() {
     // Drawn opaque on the box's own background; a sprite larger than the box
     // is cut off by it.
-    m_PaletteSprites.Draw(m_SelectedSprite, picSelectedSprite->surface(), 0, 0, true);
+    m_PaletteSprites.Draw(SelectedSprite(), picSelectedSprite->surface(), 0, 0, true);
     picSelectedSprite->Refresh();
 }
 
 void frmEdit::picSpriteSelector_Resize() {
-    const int w = picSpriteSelector->ScaleWidth();
-    const int h = picSpriteSelector->ScaleHeight();
-    const int barWidth = scrSpriteSelector->width();
-    const int border = picSpriteSelector->BorderWidth();
-    scrSpriteSelector->setGeometry(w - barWidth + border, border, barWidth, std::max(0, h));
-    const PaletteGeometry::ScrollRange range = PaletteGeometry::SelectorRange(
-        m_PaletteSprites.Count(),
-        spriteGrid(picSpriteSelector, scrSpriteSelector, m_PaletteSprites));
-    scrSpriteSelector->setMinimum(0);
-    scrSpriteSelector->setMaximum(range.maximum);
-    scrSpriteSelector->setEnabled(range.enabled);
-    scrSpriteSelector->setPageStep(range.largeChange);
-    scrSpriteSelector->setSingleStep(1);
+    m_SpriteSelector->Resize();
 }
 
 void frmEdit::picSpriteSelector_Paint() {
-    const PaletteGeometry::Grid grid =
-        spriteGrid(picSpriteSelector, scrSpriteSelector, m_PaletteSprites);
-    if (!grid.Usable())
-        return;
-    Surface& surface = picSpriteSelector->surface();
-    const double pw = pitchX(m_PaletteSprites);
-    const double ph = pitchY(m_PaletteSprites);
-    const long long count = m_PaletteSprites.Count();
-    const long long firstRow = scrSpriteSelector->value();
-    for (long long r = 0; r < grid.rows; ++r) {
-        for (long long c = 0; c < grid.columns; ++c) {
-            const long long sprite = PaletteGeometry::SelectorCell(grid, firstRow, r, c);
-            const double left = pw * double(c);
-            const double top = ph * double(r);
-            // Cells past the last sprite keep only their frame.
-            if (sprite < count)
-                m_PaletteSprites.Draw(static_cast<qint16>(sprite), surface,
-                                      static_cast<int>(left) + 4, static_cast<int>(top) + 4, true);
-            surface.Line(left + 3, top + 3, pw * double(c + 1), ph * double(r + 1), FrameColour,
-                         false);
-        }
-    }
-    picSpriteSelector->Refresh();
+    m_SpriteSelector->Paint();
 }
 
 void frmEdit::PickSpriteAt(int x, int y) {
@@ -98,14 +48,5 @@ void frmEdit::PickSpriteAt(int x, int y) {
 }
 
 int frmEdit::SpriteAt(int x, int y) const {
-    const PaletteGeometry::Grid grid =
-        spriteGrid(picSpriteSelector, scrSpriteSelector, m_PaletteSprites);
-    const QPoint inner = PaletteGeometry::InnerPoint(x, y, picSpriteSelector->geometry(),
-                                                     picSpriteSelector->ScaleWidth(),
-                                                     picSpriteSelector->ScaleHeight());
-    const int sprite = PaletteGeometry::SelectorPick(
-        inner.x(), inner.y(), picSpriteSelector->ScaleWidth(), picSpriteSelector->ScaleHeight(),
-        pitchX(m_PaletteSprites), pitchY(m_PaletteSprites), grid, scrSpriteSelector->value(),
-        m_PaletteSprites.Count());
-    return sprite < 0 ? -1 : sprite;
+    return m_SpriteSelector->ItemAt(x, y);
 }

@@ -5,6 +5,7 @@
 #include "PaletteGeometry.h"
 #include "PickerButton.h"
 #include "PictureBox.h"
+#include "SelectorPanel.h"
 #include "VbMath.h"
 
 #include <QLabel>
@@ -86,14 +87,18 @@ void frmEdit::picTiles_Resize() {
 void frmEdit::picSelectedTile_Paint(int index) {
     if (index < 0 || index > 1)
         return;
-    m_PaletteTiles.Draw(m_SelectedTiles[index], picSelectedTile[index]->surface(), 0, 0);
+    m_PaletteTiles.Draw(SelectedTile(index), picSelectedTile[index]->surface(), 0, 0);
     picSelectedTile[index]->Refresh();
 }
 
 void frmEdit::SetSelectedTile(qint16 index, qint16 tile) {
     if (index < 0 || index > 1)
         return;
-    m_SelectedTiles[index] = tile;
+    m_Selection.SetTile(index, tile);
+}
+
+void frmEdit::selection_TileChanged(int index) {
+    const qint16 tile = SelectedTile(index);
     picSelectedTile_Paint(index);
     lblSelectedTile[index]->setText(VbMath::numberText(tile));
     // Bring the tile to the middle of the strip; a changed value redraws the
@@ -105,62 +110,16 @@ void frmEdit::SetSelectedTile(qint16 index, qint16 tile) {
 
 // ---- Tile selector ----
 
-namespace {
-
-PaletteGeometry::Grid tileGrid(const PictureBox* selector, const QScrollBar* bar,
-                               const TileSet& tiles) {
-    return PaletteGeometry::SelectorGrid(selector->ScaleWidth(), selector->ScaleHeight(),
-                                         bar->width(), tiles.RenderWidth() + CellGap,
-                                         tiles.RenderHeight() + CellGap);
-}
-
-} // namespace
-
 void frmEdit::picTileSelector_Resize() {
-    const int w = picTileSelector->ScaleWidth();
-    const int h = picTileSelector->ScaleHeight();
-    const int barWidth = scrTileSelector->width();
-    placeInside(picTileSelector, scrTileSelector, w - barWidth, 0, barWidth, h);
-    const PaletteGeometry::ScrollRange range = PaletteGeometry::SelectorRange(
-        m_PaletteTiles.Count(), tileGrid(picTileSelector, scrTileSelector, m_PaletteTiles));
-    scrTileSelector->setMinimum(0);
-    scrTileSelector->setMaximum(range.maximum);
-    scrTileSelector->setEnabled(range.enabled);
-    scrTileSelector->setPageStep(range.largeChange);
-    scrTileSelector->setSingleStep(1);
+    m_TileSelector->Resize();
 }
 
 void frmEdit::picTileSelector_Paint() {
-    const PaletteGeometry::Grid grid = tileGrid(picTileSelector, scrTileSelector, m_PaletteTiles);
-    if (!grid.Usable())
-        return;
-    Surface& surface = picTileSelector->surface();
-    const double pw = m_PaletteTiles.RenderWidth() + CellGap;
-    const double ph = m_PaletteTiles.RenderHeight() + CellGap;
-    const long long firstRow = scrTileSelector->value();
-    for (long long r = 0; r < grid.rows; ++r) {
-        for (long long c = 0; c < grid.columns; ++c) {
-            const long long tile = PaletteGeometry::SelectorCell(grid, firstRow, r, c);
-            const double left = pw * double(c);
-            const double top = ph * double(r);
-            m_PaletteTiles.Draw(drawableIndex(tile), surface, static_cast<int>(left) + 4,
-                                static_cast<int>(top) + 4);
-            surface.Line(left + 3, top + 3, pw * double(c + 1), ph * double(r + 1), FrameColour,
-                         false);
-        }
-    }
-    picTileSelector->Refresh();
+    m_TileSelector->Paint();
 }
 
 void frmEdit::PickTileAt(int button, int x, int y) {
-    const PaletteGeometry::Grid grid = tileGrid(picTileSelector, scrTileSelector, m_PaletteTiles);
-    const QPoint inner =
-        PaletteGeometry::InnerPoint(x, y, picTileSelector->geometry(),
-                                    picTileSelector->ScaleWidth(), picTileSelector->ScaleHeight());
-    const int tile = PaletteGeometry::SelectorPick(
-        inner.x(), inner.y(), picTileSelector->ScaleWidth(), picTileSelector->ScaleHeight(),
-        m_PaletteTiles.RenderWidth() + CellGap, m_PaletteTiles.RenderHeight() + CellGap, grid,
-        scrTileSelector->value(), m_PaletteTiles.Count());
+    const int tile = m_TileSelector->ItemAt(x, y);
     if (tile < 0)
         return;
     SetSelectedTile(static_cast<qint16>(PaletteGeometry::SelectionSlot(button)),

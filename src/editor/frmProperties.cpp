@@ -1,5 +1,7 @@
 #include "frmProperties.h"
 
+#include "DecimalText.h"
+
 #include "Level.h"
 #include "Prompts.h"
 
@@ -160,16 +162,7 @@ void frmProperties::txtHeight_KeyPress(int& KeyAscii) {
 }
 
 int frmProperties::NumberValue(const QString& text) {
-    int value = 0;
-    for (QChar c : text) {
-        if (c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') ||
-            c == QLatin1Char('\r'))
-            continue;
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            break;
-        value = std::min(NumberCap, value * 10 + (c.unicode() - '0'));
-    }
-    return value;
+    return ReadLeadingDecimal(text, NumberCap);
 }
 
 void frmProperties::SetCurrentSize(int width, int height) {

@@ -1,5 +1,7 @@
 #include "SpriteCatalogue.h"
 
+#include "GameLimits.h"
+
 #include <array>
 #include <iterator>
 #include <set>
@@ -68,7 +70,7 @@ QString SpriteBaseName(int episode) {
 int SpriteForInfo(qint16 info, qint16 levelNumber, qint16 count) {
     // 255 is tested first so that it keeps its meaning whatever the count.
     if (info == 255)
-        return levelNumber == 80 ? -1 : 0;
+        return levelNumber == GameLimits::MapLevelNumber ? -1 : 0;
     if (info >= 1 && info <= count - 1)
         return info;
     return NoSprite;

@@ -1,6 +1,8 @@
 #include "InfoOverlay.h"
 
+#include "GameLimits.h"
 #include "Level.h"
+#include "PixelFont.h"
 #include "Surface.h"
 
 #include <QHash>
@@ -9,9 +11,8 @@
 
 namespace {
 
-constexpr int GlyphWidth = 3;
-constexpr int GlyphHeight = 5;
-constexpr int Advance = GlyphWidth + 1;
+constexpr int GlyphHeight = PixelFont::GlyphHeight;
+constexpr int Advance = PixelFont::Advance;
 constexpr int LineAdvance = GlyphHeight + 1;
 constexpr QRgb TextColour = 0xFFFFFFFF;
 constexpr QRgb OutlineColour = 0xFF000000;
@@ -22,49 +23,17 @@ constexpr int MaxScale = 4;
 // Cells are never drawn larger than this (see Level::Display).
 constexpr double MaxCellSize = 1 << 20;
 
-// 3 x 5 glyphs, one row per entry, most significant of the three bits on
-// the left. The font is our own so that the overlay looks the same on every
-// machine, fonts or no fonts.
-const unsigned char* glyph(QChar c) {
-    static const unsigned char digits[16][GlyphHeight] = {
-        {7, 5, 5, 5, 7}, {2, 6, 2, 2, 7}, {7, 1, 7, 4, 7}, {7, 1, 3, 1, 7},
-        {5, 5, 7, 1, 1}, {7, 4, 7, 1, 7}, {7, 4, 7, 5, 7}, {7, 1, 1, 2, 2},
-        {7, 5, 7, 5, 7}, {7, 5, 7, 1, 7}, {2, 5, 7, 5, 5}, {6, 5, 6, 5, 6},
-        {3, 4, 4, 4, 3}, {6, 5, 5, 5, 6}, {7, 4, 6, 4, 7}, {7, 4, 6, 4, 4}};
-    static const unsigned char letterX[GlyphHeight] = {0, 5, 2, 5, 0};
-    static const unsigned char minus[GlyphHeight] = {0, 0, 7, 0, 0};
-    const char ch = c.toLatin1();
-    if (ch >= '0' && ch <= '9')
-        return digits[ch - '0'];
-    if (ch >= 'A' && ch <= 'F')
-        return digits[10 + ch - 'A'];
-    if (ch == 'x')
-        return letterX;
-    if (ch == '-')
-        return minus;
-    return nullptr;
-}
-
 // Calls plot(col, row) for every set font pixel of the lines, in font
 // pixels from the top-left corner of the first letter.
 template <typename Plot> void forEachPixel(const QStringList& lines, Plot plot) {
-    for (int line = 0; line < lines.size(); ++line) {
-        const QString& text = lines.at(line);
-        for (int i = 0; i < text.size(); ++i) {
-            const unsigned char* rows = glyph(text.at(i));
-            if (!rows)
-                continue;
-            for (int row = 0; row < GlyphHeight; ++row)
-                for (int col = 0; col < GlyphWidth; ++col)
-                    if (rows[row] & (4 >> col))
-                        plot(i * Advance + col, line * LineAdvance + row);
-        }
-    }
+    for (int line = 0; line < lines.size(); ++line)
+        PixelFont::ForEachPixel(lines.at(line),
+                                [&](int col, int row) { plot(col, line * LineAdvance + row); });
 }
 
 // Width of a line in font pixels, without the outline.
 int lineWidth(const QString& text) {
-    return text.isEmpty() ? 0 : int(text.size()) * Advance - 1;
+    return PixelFont::TextWidth(text);
 }
 
 } // namespace
@@ -123,10 +92,13 @@ void DrawText(Surface& dest, const QString& text, int x, int y, int scale) {
     painter.drawImage(x - scale, y - scale, stamp);
 }
 
-void Draw(Surface& dest, const Level& level, int sx, int sy, double cellWidth, double cellHeight) {
+void Draw(Surface& dest, const Level& level, int sx, int sy, double cellWidth, double cellHeight,
+          int odx, int ody) {
     QImage& image = dest.image();
-    if (image.isNull() || !(cellWidth >= MinCellSize && cellHeight >= MinCellSize) ||
-        cellWidth > MaxCellSize || cellHeight > MaxCellSize)
+    const bool map = level.Number() == GameLimits::MapLevelNumber;
+    if (image.isNull() || cellWidth > MaxCellSize || cellHeight > MaxCellSize ||
+        !(cellWidth >= 1 && cellHeight >= 1) ||
+        (!map && !(cellWidth >= MinCellSize && cellHeight >= MinCellSize)))
         return;
     // Whole-pixel cells, as Level::Display places them.
     const qint64 cw = qint64(cellWidth), ch = qint64(cellHeight);
@@ -134,13 +106,18 @@ void Draw(Surface& dest, const Level& level, int sx, int sy, double cellWidth, d
     // Each distinct value is lettered once per drawing.
     QHash<qint16, QImage> stamps;
     QPainter painter(&image);
-    for (qint64 r = 0; r * ch < image.height(); ++r) {
+    // A text reaches at most this far right of and below its cell's corner;
+    // cells further up or left cannot reach the surface.
+    const qint64 reach = qint64(WidestText) * MaxScale;
+    const qint64 r0 = std::max<qint64>(0, (-qint64(ody) - reach) / ch);
+    const qint64 c0 = std::max<qint64>(0, (-qint64(odx) - reach) / cw);
+    for (qint64 r = r0; ody + r * ch < image.height(); ++r) {
         const qint64 y = qint64(sy) + r;
         if (y < 0)
             continue;
         if (y >= level.Height())
             break;
-        for (qint64 c = 0; c * cw < image.width(); ++c) {
+        for (qint64 c = c0; odx + c * cw < image.width(); ++c) {
             const qint64 x = qint64(sx) + c;
             if (x < 0)
                 continue;
@@ -157,7 +134,7 @@ void Draw(Surface& dest, const Level& level, int sx, int sy, double cellWidth, d
             const QImage& stamp = found.value();
             const int dx = stamp.width() < cw ? 1 : 0;
             const int dy = stamp.height() < ch ? 1 : 0;
-            painter.drawImage(int(c * cw) + dx, int(r * ch) + dy, stamp);
+            painter.drawImage(int(odx + c * cw) + dx, int(ody + r * ch) + dy, stamp);
         }
     }
 }

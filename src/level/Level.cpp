@@ -1,17 +1,19 @@
 #include "Level.h"
 
+#include "GameLimits.h"
+
 Level::Level() = default;
 
 bool Level::InFrame(int x, int y, int width, int height) {
     return !(x >= 2 && x < width - 2 && y >= 2 && y < height - 2);
 }
 
-qint16 Level::BorderTile(qint16 episode) const {
-    return m_BorderTiles[(episode >= 1 && episode <= 3) ? episode - 1 : 0];
+qint16 Level::BorderTile(qint16 episode) {
+    return qint16(GameLimits::BorderTile(episode));
 }
 
-qint16 Level::FillTile(qint16 episode) const {
-    return m_FillTiles[(episode >= 1 && episode <= 3) ? episode - 1 : 0];
+qint16 Level::FillTile(qint16 episode) {
+    return qint16(GameLimits::FillTile(episode));
 }
 
 void Level::Create(qint16 width, qint16 height, qint16 episode, qint16 levelNumber) {
@@ -43,7 +45,7 @@ void Level::Resize(qint16 newWidth, qint16 newHeight) {
                 infos[to] = m_Infos[from];
             } else {
                 tiles[to] = InFrame(x, y, newWidth, newHeight) ? BorderTile(m_Episode)
-                                                                : FillTile(m_Episode);
+                                                               : FillTile(m_Episode);
             }
         }
     }
@@ -73,6 +75,5 @@ void Level::SetInfo(int x, int y, qint16 newInfo) {
 
 bool Level::operator==(const Level& other) const {
     return m_Width == other.m_Width && m_Height == other.m_Height && m_Tiles == other.m_Tiles &&
-           m_Infos == other.m_Infos && m_Number == other.m_Number &&
-           m_Episode == other.m_Episode;
+           m_Infos == other.m_Infos && m_Number == other.m_Number && m_Episode == other.m_Episode;
 }

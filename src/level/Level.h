@@ -43,12 +43,16 @@ public:
     // the episode and number). On failure the level is left as it was.
     IoResult Deserialize(const QByteArray& data, const QString& fileName);
 
+    // What Display draws: the tile plane, the sprites, or both. Without the
+    // tile plane the level's cells are black.
+    enum Layers { TileLayer = 1, SpriteLayer = 2, AllLayers = TileLayer | SpriteLayer };
+
     // Draws the window of the level whose top-left cell is (sx, sy) onto
     // `dest` at pixel (odx, ody): tiles first, then sprites. A width or
     // height of -1 means as many cells as `dest` needs.
     void Display(Surface& dest, qint16 sx, qint16 sy, const TileSet& tiles,
-                 const SpriteSet& sprites, int odx = 0, int ody = 0, int w = -1,
-                 int h = -1) const;
+                 const SpriteSet& sprites, int odx = 0, int ody = 0, int w = -1, int h = -1,
+                 int layers = AllLayers) const;
 
     // Cell accessors: coordinates outside the level read as 0 and are
     // ignored when written.
@@ -75,8 +79,8 @@ public:
 
     // The per-episode wall and fill tiles; an episode outside 1..3 uses
     // episode 1's.
-    qint16 BorderTile(qint16 episode) const;
-    qint16 FillTile(qint16 episode) const;
+    static qint16 BorderTile(qint16 episode);
+    static qint16 FillTile(qint16 episode);
 
     bool operator==(const Level& other) const;
     bool operator!=(const Level& other) const { return !(*this == other); }
@@ -91,6 +95,4 @@ private:
     std::vector<qint16> m_Infos;
     qint16 m_Number = 0;
     qint16 m_Episode = 0;
-    std::array<qint16, 3> m_BorderTiles{144, 144, 245};
-    std::array<qint16, 3> m_FillTiles{143, 143, 143};
 };

@@ -30,7 +30,7 @@ void visibleCells(qint64 origin, qint64 size, qint64 extent, qint64 cells, qint6
 } // namespace
 
 void Level::Display(Surface& dest, qint16 sx, qint16 sy, const TileSet& tiles,
-                    const SpriteSet& sprites, int odx, int ody, int w, int h) const {
+                    const SpriteSet& sprites, int odx, int ody, int w, int h, int layers) const {
     if (tiles.RenderWidth() > MaxCellSize || tiles.RenderHeight() > MaxCellSize)
         return;
     if (w == -1)
@@ -48,7 +48,11 @@ void Level::Display(Surface& dest, qint16 sx, qint16 sy, const TileSet& tiles,
     const qint64 levelColumns = std::clamp<qint64>(qint64(m_Width) - sx, 0, c1);
     const qint64 levelRows = std::clamp<qint64>(qint64(m_Height) - sy, 0, r1);
     std::vector<qint16> row;
-    for (qint64 r = r0; r < levelRows; ++r) {
+    const bool showTiles = (layers & TileLayer) != 0;
+    if (!showTiles && c0 < levelColumns && r0 < levelRows)
+        dest.Line(double(odx + c0 * cw), double(ody + r0 * ch), double(odx + levelColumns * cw - 1),
+                  double(ody + levelRows * ch - 1), 0xFF000000, true);
+    for (qint64 r = showTiles ? r0 : levelRows; r < levelRows; ++r) {
         row.clear();
         for (qint64 c = c0; c < levelColumns; ++c)
             row.push_back(Tile(int(sx + c), int(sy + r)));
@@ -63,10 +67,24 @@ void Level::Display(Surface& dest, qint16 sx, qint16 sy, const TileSet& tiles,
         tiles.DrawOutside(dest, int(odx + c0 * cw), int(ody + bottom0 * ch), int(c1 - c0),
                           int(r1 - bottom0));
 
+    if (!(layers & SpriteLayer))
+        return;
+
     // Sprite pass, from three cells up and left of the window so that the
     // parts of sprites whose cells lie just outside it show; sprites grow
     // right and down from their cell. Later sprites lie over earlier ones.
-    const int xFirst = std::max(sx - 3, 0), yFirst = std::max(sy - 3, 0);
+    // Cells whose largest sprite would still end before the surface's first
+    // column (row) are skipped, so that drawing a small part of a large
+    // picture (odx, ody far negative) visits only the cells near it.
+    const auto firstReaching = [](qint64 origin, qint64 size, qint64 reach) {
+        const qint64 gap = -origin - reach; // pixels between the window's first
+                                            // cell's reach and the surface
+        return gap <= 0 ? qint64(-3) : gap / size;
+    };
+    const int xFirst = int(std::max<qint64>(
+        {qint64(sx) - 3, 0, qint64(sx) + firstReaching(odx, cw, sprites.MaxRenderWidth())}));
+    const int yFirst = int(std::max<qint64>(
+        {qint64(sy) - 3, 0, qint64(sy) + firstReaching(ody, ch, sprites.MaxRenderHeight())}));
     const int xLast = int(std::min<qint64>(qint64(sx) + w - 1, m_Width - 1));
     const int yLast = int(std::min<qint64>(qint64(sy) + h - 1, m_Height - 1));
     for (int y = yFirst; y <= yLast; ++y) {

@@ -5,6 +5,8 @@
 
 #include "Level.h"
 
+#include "DecimalText.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -41,18 +43,9 @@ IoResult invalidFile(const QString& fileName, const QString& reason) {
         QStringLiteral("%1 is not a valid level file: %2.").arg(quoted(fileName), reason));
 }
 
-// A number inside a file name: blanks are skipped wherever they stand and
-// the digits at the start of what remains give the value; no digits give 0.
+// A number inside a file name, read as the size boxes read theirs.
 qint16 readDecimal(QStringView text) {
-    int value = 0;
-    for (const QChar ch : text) {
-        if (ch == QLatin1Char(' ') || ch == QLatin1Char('\t') || ch == QLatin1Char('\n'))
-            continue;
-        if (ch < QLatin1Char('0') || ch > QLatin1Char('9'))
-            break;
-        value = std::min(value * 10 + (ch.unicode() - '0'), 0x7FFF);
-    }
-    return qint16(value);
+    return qint16(ReadLeadingDecimal(text, 0x7FFF));
 }
 
 // Four copies of a word in one 64-bit value, to fill or compare four cells

@@ -11,6 +11,7 @@
 #include "TestData.h"
 #include "Utils.h"
 #include "WindowMenu.h"
+#include "editor/LevelEdits.h"
 #include "frmEdit.h"
 #include "frmMain.h"
 #include "frmProperties.h"
@@ -28,8 +29,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
-#include <QtTest>
 
 #include <memory>
 
@@ -161,20 +162,20 @@ void MainWindowFilesTest::namedFilesOpenEachInItsOwnWindow() {
     QVERIFY(m_Sandbox.prompts->messages.empty());
     const QList<frmEdit*> editors = window->Editors();
     QCOMPARE(editors.size(), 3);
-    QCOMPARE(editors[0]->m_FileName, demoLevel("LEVEL01.CK2"));
+    QCOMPARE(editors[0]->FileName(), demoLevel("LEVEL01.CK2"));
     QCOMPARE(editors[0]->windowTitle(), demoLevel("LEVEL01.CK2"));
     QCOMPARE(editors[0]->m_Level.Episode(), qint16(2));
-    QCOMPARE(editors[0]->m_Tiles.Tiles(), window->TileSets(1).Tiles());
+    QCOMPARE(editors[0]->Tiles().Tiles(), window->TileSets(1).Tiles());
     QCOMPARE(editors[1]->m_Level.Episode(), qint16(1));
-    QCOMPARE(editors[1]->m_Sprites.Sprites(1), window->SpriteSets(0).Sprites(1));
-    QCOMPARE(editors[2]->m_FileName, nested);
+    QCOMPARE(editors[1]->Sprites().Sprites(1), window->SpriteSets(0).Sprites(1));
+    QCOMPARE(editors[2]->FileName(), nested);
     QCOMPARE(editors[2]->m_Level.Number(), qint16(80));
-    QCOMPARE(editors[2]->m_Tiles.Tiles(), window->TileSets(2).Tiles());
+    QCOMPARE(editors[2]->Tiles().Tiles(), window->TileSets(2).Tiles());
     for (frmEdit* editor : editors) {
         Level expected;
-        QVERIFY(expected.Load(editor->m_FileName).ok);
+        QVERIFY(expected.Load(editor->FileName()).ok);
         QVERIFY(editor->m_Level == expected);
-        QVERIFY(!editor->m_Modified);
+        QVERIFY(!editor->IsModified());
     }
     // The last one named is the one in front, its menus in the bar.
     QCOMPARE(window->mdiArea->currentSubWindow()->widget(), editors[2]);
@@ -219,7 +220,7 @@ void MainWindowFilesTest::namedFilesThatCannotBeOpenedGiveOpensMessages() {
     QCOMPARE(texts, openTexts);
     QVERIFY(texts[0].contains(QDir::toNativeSeparators(misnamed)));
     QCOMPARE(window->Editors().size(), 1);
-    QCOMPARE(window->Editors().front()->m_FileName, demoLevel("LEVEL01.CK3"));
+    QCOMPARE(window->Editors().front()->FileName(), demoLevel("LEVEL01.CK3"));
     QCOMPARE(window->mdiArea->subWindowList().size(), 1);
     // Neither bad file was touched nor remembered.
     QCOMPARE(fileBytes(damaged), QByteArray("\x10\x00\x00", 3));
@@ -243,8 +244,8 @@ void MainWindowFilesTest::namedRealLevelFilesOpen() {
         Level expected;
         QVERIFY(expected.Load(files[i]).ok);
         QVERIFY(editor->m_Level == expected);
-        QCOMPARE(editor->m_FileName, files[i]);
-        QCOMPARE(editor->m_Tiles.Tiles(), window->TileSets(0).Tiles());
+        QCOMPARE(editor->FileName(), files[i]);
+        QCOMPARE(editor->Tiles().Tiles(), window->TileSets(0).Tiles());
     }
     // The real files are not part of the program's own folder: opening
     // them reads, never writes.
@@ -280,9 +281,9 @@ void MainWindowFilesTest::droppedFilesOpenOnceTheDropIsOver() {
     QCoreApplication::processEvents();
     const QList<frmEdit*> editors = window->Editors();
     QCOMPARE(editors.size(), 2);
-    QCOMPARE(editors[0]->m_FileName, demoLevel("LEVEL02.CK2"));
+    QCOMPARE(editors[0]->FileName(), demoLevel("LEVEL02.CK2"));
     QCOMPARE(editors[0]->m_Level.Episode(), qint16(2));
-    QCOMPARE(editors[1]->m_FileName, demoLevel("LEVEL80.CK1"));
+    QCOMPARE(editors[1]->FileName(), demoLevel("LEVEL80.CK1"));
     QCOMPARE(editors[1]->m_Level.Number(), qint16(80));
     // The misnamed file gives Open's message; the web address is ignored.
     QCOMPARE(m_Sandbox.prompts->messages.size(), size_t(1));
@@ -344,7 +345,7 @@ void MainWindowFilesTest::recentFilesSurviveARestart() {
                           "&3 " + QDir::toNativeSeparators(opened[0])}));
     window->mnuFileRecent->actions()[2]->trigger();
     QCOMPARE(window->Editors().size(), 1);
-    QCOMPARE(window->Editors().front()->m_FileName, opened[0]);
+    QCOMPARE(window->Editors().front()->FileName(), opened[0]);
     QCOMPARE(window->Editors().front()->m_Level.Episode(), qint16(1));
     QVERIFY(m_Sandbox.prompts->messages.empty());
     // Opening it again put it in front.
@@ -461,7 +462,7 @@ void MainWindowFilesTest::recentFilesAreInEveryFileMenu() {
     QCOMPARE(item->data().toString(), demoLevel("LEVEL01.CK1"));
     item->trigger();
     QCOMPARE(window->Editors().size(), 3);
-    QCOMPARE(window->Editors().back()->m_FileName, demoLevel("LEVEL01.CK1"));
+    QCOMPARE(window->Editors().back()->FileName(), demoLevel("LEVEL01.CK1"));
     // The shared submenu outlives the windows that offered it.
     QVERIFY(qobject_cast<QMdiSubWindow*>(editor->parentWidget())->close());
     QCoreApplication::processEvents();
@@ -496,8 +497,8 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
 
     emit menu->aboutToShow();
     QCOMPARE(itemTexts(menu), QStringList({"&Tile", "&Cascade", "-",
-                                           "&1 " + QDir::toNativeSeparators(editors[0]->m_FileName),
-                                           "&2 " + QDir::toNativeSeparators(editors[1]->m_FileName),
+                                           "&1 " + QDir::toNativeSeparators(editors[0]->FileName()),
+                                           "&2 " + QDir::toNativeSeparators(editors[1]->FileName()),
                                            "&3 Untitled"}));
     QVERIFY(menu->mnuWindowTile->isEnabled());
     const auto ticked = [menu] {
@@ -530,7 +531,7 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
     QCoreApplication::processEvents();
     emit menu->aboutToShow();
     QCOMPARE(itemTexts(menu).mid(3),
-             QStringList({"&1 " + QDir::toNativeSeparators(editors[0]->m_FileName),
+             QStringList({"&1 " + QDir::toNativeSeparators(editors[0]->FileName()),
                           "&2 " + QDir::toNativeSeparators(saved)}));
     QCOMPARE(WindowMenu::ItemText(1, "/a&b/LEVEL01.CK1"),
              "&2 " + QDir::toNativeSeparators("/a&&b/LEVEL01.CK1"));
@@ -575,9 +576,9 @@ void MainWindowFilesTest::statusBarShowsTheCellUnderThePointer() {
     QCOMPARE(status->Editor(), editor);
     QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 100%"));
     QVERIFY(status->lblCell->text().isEmpty());
-    editor->m_Level.SetTile(3, 2, 143);
-    editor->m_Level.SetInfo(3, 2, 255);
-    const int size = editor->m_Tiles.RenderWidth();
+    leveledit::setTile(*editor, 3, 2, 143);
+    leveledit::setInfo(*editor, 3, 2, 255);
+    const int size = editor->Tiles().RenderWidth();
     QCOMPARE(size, 16);
 
     hover(editor->picEdit, cellMiddle(3, 2, size));
@@ -649,7 +650,7 @@ void MainWindowFilesTest::statusBarFollowsZoomAndTheActiveEditor() {
     QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 200%"));
     for (int i = 0; i < 6; ++i)
         second->mnuViewZoomOut->trigger();
-    QCOMPARE(second->m_Tiles.Zoom(), qint16(-4));
+    QCOMPARE(second->Tiles().Zoom(), qint16(-4));
     QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 6.25%"));
 
     // At zoom -4 a cell is one pixel.
@@ -681,7 +682,7 @@ void MainWindowFilesTest::statusBarFollowsZoomAndTheActiveEditor() {
     QCOMPARE(status->lblCell->text(), QStringLiteral("Column 30, Row 10"));
     first->mnuViewZoomIn->trigger();
     QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 200%"));
-    first->m_Level.Resize(24, 17);
+    leveledit::change(*first, [](Level& level) { level.Resize(24, 17); });
     first->SetTiles(window->TileSets(0));
     QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 100%"));
     QVERIFY(status->lblCell->text().isEmpty());
@@ -713,7 +714,7 @@ void MainWindowFilesTest::statusBarFollowsScrollingAndZoomUnderAStillPointer() {
     editor->scrEditX->setValue(5);
     QCoreApplication::processEvents();
     QCOMPARE(status->lblCell->text(), QStringLiteral("Column 7, Row 3"));
-    editor->m_Level.SetTile(7, 3, 211);
+    leveledit::setTile(*editor, 7, 3, 211);
     editor->picEdit->Refresh();
     QTRY_COMPARE(status->lblTile->text(), QStringLiteral("Tile 211"));
     editor->mnuViewZoomIn->trigger();

@@ -4,6 +4,7 @@
 #include "TestData.h"
 #include "Utils.h"
 #include "WindowMenu.h"
+#include "editor/LevelEdits.h"
 #include "frmEdit.h"
 #include "frmMain.h"
 #include "frmProperties.h"
@@ -20,7 +21,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 
@@ -276,7 +277,7 @@ void MainWindowTest::setPathsFailureKeepsTheSetsLoadedBefore() {
     // The program runs on: a new level of the episode draws with no tiles.
     frmEdit* editor = newLevel(*window, 30, 20, 2, false);
     QVERIFY(editor);
-    QCOMPARE(editor->m_Tiles.Count(), qint16(0));
+    QCOMPARE(editor->Tiles().Count(), qint16(0));
 }
 
 void MainWindowTest::cancelAtStartEndsTheProgram() {
@@ -337,11 +338,11 @@ void MainWindowTest::newOpensAnEditorOnTheChosenLevel() {
     QCOMPARE(editor->m_Level.Height(), qint16(17));
     QCOMPARE(editor->m_Level.Episode(), qint16(3));
     QCOMPARE(editor->m_Level.Number(), qint16(80));
-    QCOMPARE(editor->m_Tiles.Tiles(), window->TileSets(2).Tiles());
-    QCOMPARE(editor->m_Sprites.Sprites(1), window->SpriteSets(2).Sprites(1));
-    QVERIFY(editor->m_FileName.isEmpty());
+    QCOMPARE(editor->Tiles().Tiles(), window->TileSets(2).Tiles());
+    QCOMPARE(editor->Sprites().Sprites(1), window->SpriteSets(2).Sprites(1));
+    QVERIFY(editor->FileName().isEmpty());
     QVERIFY(editor->windowTitle().isEmpty());
-    QVERIFY(!editor->m_Modified);
+    QVERIFY(!editor->IsModified());
     QVERIFY(editor->isVisible());
     QCOMPARE(&editor->Host(), static_cast<EditorHost*>(window.get()));
 
@@ -349,7 +350,7 @@ void MainWindowTest::newOpensAnEditorOnTheChosenLevel() {
     QVERIFY(plain);
     QCOMPARE(plain->m_Level.Episode(), qint16(1));
     QCOMPARE(plain->m_Level.Number(), qint16(1));
-    QCOMPARE(plain->m_Tiles.Tiles(), window->TileSets(0).Tiles());
+    QCOMPARE(plain->Tiles().Tiles(), window->TileSets(0).Tiles());
 
     // Cancelled: no window.
     m_Sandbox.prompts->dialogs.push_back([](QDialog& dialog) {
@@ -381,10 +382,10 @@ void MainWindowTest::openLoadsLevelsWithTheirEpisodesSets() {
     frmEdit* editor = window->Editors().front();
     QCOMPARE(editor->m_Level.Episode(), qint16(2));
     QCOMPARE(editor->m_Level.Number(), qint16(1));
-    QCOMPARE(editor->m_FileName, file);
+    QCOMPARE(editor->FileName(), file);
     QCOMPARE(editor->windowTitle(), file);
-    QCOMPARE(editor->m_Tiles.Tiles(), window->TileSets(1).Tiles());
-    QVERIFY(!editor->m_Modified);
+    QCOMPARE(editor->Tiles().Tiles(), window->TileSets(1).Tiles());
+    QVERIFY(!editor->IsModified());
 
     // A cancelled Open opens nothing.
     m_Sandbox.prompts->files.push_back(ScriptedPrompts::File::Cancel());
@@ -405,10 +406,10 @@ void MainWindowTest::openLoadsRealLevelFiles() {
         m_Sandbox.prompts->files.push_back(ScriptedPrompts::File::Choose(file));
         window->mnuFileOpen_Click();
         frmEdit* editor = window->Editors().back();
-        QCOMPARE(editor->m_FileName, file);
+        QCOMPARE(editor->FileName(), file);
         QVERIFY(editor->m_Level == expected);
         QCOMPARE(editor->m_Level.Episode(), qint16(1));
-        QCOMPARE(editor->m_Tiles.Tiles(), window->TileSets(0).Tiles());
+        QCOMPARE(editor->Tiles().Tiles(), window->TileSets(0).Tiles());
     }
     QCOMPARE(window->Editors().size(), names.size());
     QVERIFY(m_Sandbox.prompts->messages.empty());
@@ -505,7 +506,7 @@ void MainWindowTest::exitAsksForModifiedLevelsAndCancelStopsIt() {
     frmEdit* unchanged = newLevel(*window, 30, 20, 0, false);
     frmEdit* changed = newLevel(*window, 30, 20, 1, false);
     QVERIFY(unchanged && changed);
-    changed->m_Modified = true;
+    leveledit::setModified(*changed, true);
 
     m_Sandbox.prompts->answers.push_back(Prompts::Answer::Cancel);
     window->mnuFileExit->trigger();
@@ -516,7 +517,7 @@ void MainWindowTest::exitAsksForModifiedLevelsAndCancelStopsIt() {
         QStringLiteral("This file has changed since it was last saved. Do you want to save it?"));
     QVERIFY(window->isVisible());
     QVERIFY(window->Editors().contains(changed));
-    QVERIFY(changed->m_Modified);
+    QVERIFY(changed->IsModified());
 
     // Exit from the editor's own menu, answering No this time, closes all.
     m_Sandbox.prompts->answers.push_back(Prompts::Answer::No);

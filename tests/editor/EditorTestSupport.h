@@ -9,13 +9,18 @@
 //   window->picEdit_MouseDown(1, 0, 5, 5);
 
 #include "EditorHost.h"
+#include "InfoOverlay.h"
+#include "PictureBox.h"
 #include "SpriteSet.h"
 #include "Surface.h"
 #include "TileSet.h"
 #include "frmEdit.h"
 #include "graphics/GraphicsFixtures.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QMouseEvent>
+#include <QScrollBar>
 #include <QTest>
 #include <QWidget>
 
@@ -44,6 +49,44 @@ inline SpriteSet makeSprites(int episode) {
     Surface scratch;
     sprites.LoadFromSource(static_cast<qint16>(episode), source, scratch);
     return sprites;
+}
+
+// The middle of cell (cx, cy) on the canvas at 1x zoom, with the view at
+// its origin.
+inline QPoint at(int cx, int cy) {
+    constexpr int Cell = 16;
+    return QPoint(cx * Cell + Cell / 2, cy * Cell + Cell / 2);
+}
+
+// A move while QTest's buttons are held.
+inline void drag(QWidget* widget, QPoint pos, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::mouseEvent(QTest::MouseMove, widget, Qt::NoButton, modifiers, pos);
+}
+
+// A move with no button held (QTest would only move the pointer).
+inline void hover(QWidget* widget, QPoint pos, Qt::KeyboardModifiers modifiers = {}) {
+    QMouseEvent event(QEvent::MouseMove, QPointF(pos), widget->mapToGlobal(QPointF(pos)),
+                      Qt::NoButton, Qt::NoButton, modifiers);
+    QApplication::sendEvent(widget, &event);
+}
+
+// What the canvas shows with the view at (sx, sy), drawn whole and
+// independently of what the canvas drew so far.
+inline QImage canvasAt(frmEdit& window, int sx, int sy) {
+    Surface reference(window.picEdit->ScaleWidth(), window.picEdit->ScaleHeight());
+    reference.SetBackColor(window.picEdit->surface().BackColor());
+    reference.Cls();
+    window.m_Level.Display(reference, qint16(sx), qint16(sy), window.Tiles(), window.Sprites());
+    if (window.ShowsInfoValues())
+        InfoOverlay::Draw(reference, window.m_Level, sx, sy, window.Tiles().RenderWidth(),
+                          window.Tiles().RenderHeight());
+    return reference.image();
+}
+
+// The canvas shows exactly the level as it now is.
+inline bool canvasShowsLevel(frmEdit& window) {
+    return window.picEdit->surface().image() ==
+           canvasAt(window, window.scrEditX->value(), window.scrEditY->value());
 }
 
 } // namespace editortest

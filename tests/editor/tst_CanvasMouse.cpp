@@ -2,6 +2,7 @@
 // and modifier in both modes, drags, the position label and the pick
 // pointer, all sent as real mouse events.
 #include "EditorTestSupport.h"
+#include "LevelEdits.h"
 #include "PictureBox.h"
 #include "TestData.h"
 #include "graphics/GraphicsFixtures.h"
@@ -9,36 +10,23 @@
 #include <QApplication>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTest>
 #include <QToolButton>
-#include <QtTest>
 
 namespace {
 
 constexpr QRgb Marker = 0xFF123456;
 constexpr int Cell = 16; // drawn cell size at 1x zoom
-
-// The middle of cell (cx, cy) on the canvas, with the view at its origin.
-QPoint at(int cx, int cy) {
-    return QPoint(cx * Cell + Cell / 2, cy * Cell + Cell / 2);
-}
-
-// A move with no button held (QTest would only move the pointer).
-void hover(QWidget* widget, QPoint pos, Qt::KeyboardModifiers modifiers = {}) {
-    QMouseEvent event(QEvent::MouseMove, QPointF(pos), widget->mapToGlobal(QPointF(pos)),
-                      Qt::NoButton, Qt::NoButton, modifiers);
-    QApplication::sendEvent(widget, &event);
-}
-
-// A move while QTest's buttons are held.
-void drag(QWidget* widget, QPoint pos, Qt::KeyboardModifiers modifiers = {}) {
-    QTest::mouseEvent(QTest::MouseMove, widget, Qt::NoButton, modifiers, pos);
-}
+using editortest::at;
+using editortest::drag;
+using editortest::hover;
 
 void markCanvas(frmEdit& window) {
     window.picEdit->surface().image().fill(Marker);
 }
-bool canvasRedrawn(frmEdit& window) {
-    return window.picEdit->surface().image().pixel(1, 1) != Marker;
+// Whether cell (cx, cy) was drawn again.
+bool canvasRedrawn(frmEdit& window, int cx = 5, int cy = 4) {
+    return window.picEdit->surface().image().pixel(at(cx, cy)) != Marker;
 }
 
 struct Setup {
@@ -105,7 +93,7 @@ void tst_CanvasMouse::press_data() {
     QTest::newRow("sprite, left")         << 1 << L << none << 4 << 0 << 12 << 4 << 7 << 9 << 4 << true;
     QTest::newRow("sprite 0 writes 255")  << 1 << L << none << 0 << 0 << 12 << 255 << 7 << 9 << 0 << true;
     QTest::newRow("sprite, right erases") << 1 << R << none << 4 << 6 << 12 << 0 << 7 << 9 << 4 << true;
-    QTest::newRow("sprite, middle")       << 1 << M << none << 4 << 6 << 12 << 6 << 7 << 9 << 4 << true;
+    QTest::newRow("sprite, middle")       << 1 << M << none << 4 << 6 << 12 << 6 << 7 << 9 << 4 << false;
     QTest::newRow("sprite, ctrl picks 6") << 1 << L << ctrl << 4 << 6 << 12 << 6 << 7 << 9 << 6 << false;
     QTest::newRow("sprite, ctrl+right")   << 1 << R << ctrl << 4 << 6 << 12 << 6 << 7 << 9 << 6 << false;
     QTest::newRow("sprite, ctrl on 255")  << 1 << L << ctrl << 4 << 255 << 12 << 255 << 7 << 9 << 0 << false;
@@ -126,10 +114,10 @@ void tst_CanvasMouse::press() {
     QFETCH(int, info);
     Setup w;
     w->optMode[mode]->click();
-    QCOMPARE(w->m_Mode, qint16(mode));
+    QCOMPARE(w->Mode(), qint16(mode));
     w->SetSelectedSprite(qint16(selectedSprite));
-    w->m_Level.SetTile(5, 4, 12);
-    w->m_Level.SetInfo(5, 4, qint16(info));
+    leveledit::setTile(*w, 5, 4, 12);
+    leveledit::setInfo(*w, 5, 4, qint16(info));
     const Level before = w->m_Level;
     markCanvas(*w);
 
@@ -138,23 +126,24 @@ void tst_CanvasMouse::press() {
 
     QTEST(int(w->m_Level.Tile(5, 4)), "tile");
     QTEST(int(w->m_Level.Info(5, 4)), "infoAfter");
-    QTEST(int(w->m_SelectedTiles[0]), "sel0");
-    QTEST(int(w->m_SelectedTiles[1]), "sel1");
-    QTEST(int(w->m_SelectedSprite), "sprite");
+    QTEST(int(w->SelectedTile(0)), "sel0");
+    QTEST(int(w->SelectedTile(1)), "sel1");
+    QTEST(int(w->SelectedSprite()), "sprite");
     QTEST(canvasRedrawn(*w), "redrawn");
     // Nothing but that cell changes.
     Level expected = before;
     expected.SetTile(5, 4, w->m_Level.Tile(5, 4));
     expected.SetInfo(5, 4, w->m_Level.Info(5, 4));
     QVERIFY(w->m_Level == expected);
-    // Every press inside the level counts as a change and starts a drag.
-    QVERIFY(w->m_Modified);
-    QVERIFY(w->m_Drawing);
+    // The level is modified exactly when the press changed it; every press
+    // inside the level starts a drag.
+    QCOMPARE(w->IsModified(), w->m_Level != before);
+    QVERIFY(w->Drawing());
     QCOMPARE(w->lblPosition->text(), QStringLiteral(" 5, 4"));
     QTest::mouseRelease(w->picEdit, Qt::MouseButton(button), Qt::KeyboardModifiers(modifiers),
                         at(5, 4));
-    QVERIFY(!w->m_Drawing);
-    QVERIFY(w->m_Modified);
+    QVERIFY(!w->Drawing());
+    QCOMPARE(w->IsModified(), w->m_Level != before);
 }
 
 void tst_CanvasMouse::pressOutsideLevelChangesNothing() {
@@ -164,16 +153,16 @@ void tst_CanvasMouse::pressOutsideLevelChangesNothing() {
     markCanvas(*w);
     QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(24, 3));
     QCOMPARE(w->lblPosition->text(), QStringLiteral(" 24, 3"));
-    QVERIFY(!w->m_Modified);
-    QVERIFY(!w->m_Drawing);
+    QVERIFY(!w->IsModified());
+    QVERIFY(!w->Drawing());
     QVERIFY(!canvasRedrawn(*w));
     QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(24, 3));
     QTest::mousePress(w->picEdit, Qt::RightButton, Qt::ControlModifier, at(3, 17));
     QCOMPARE(w->lblPosition->text(), QStringLiteral(" 3, 17"));
-    QCOMPARE(w->m_SelectedTiles[1], qint16(9));
+    QCOMPARE(w->SelectedTile(1), qint16(9));
     QTest::mouseRelease(w->picEdit, Qt::RightButton, {}, at(3, 17));
     QVERIFY(w->m_Level == before);
-    QVERIFY(!w->m_Modified);
+    QVERIFY(!w->IsModified());
 }
 
 void tst_CanvasMouse::dragPaintsAndSurvivesLeavingTheLevel() {
@@ -190,7 +179,7 @@ void tst_CanvasMouse::dragPaintsAndSurvivesLeavingTheLevel() {
     QCOMPARE(w->lblPosition->text(), QString());
     drag(w->picEdit, QPoint(-40, 50));
     QCOMPARE(w->lblPosition->text(), QString());
-    QVERIFY(w->m_Drawing);
+    QVERIFY(w->Drawing());
     // Back inside: painting goes on, and the canvas shows it at once.
     markCanvas(*w);
     drag(w->picEdit, at(10, 8));
@@ -199,7 +188,7 @@ void tst_CanvasMouse::dragPaintsAndSurvivesLeavingTheLevel() {
              fixtures::tilePixel(7, 0, 0));
     QCOMPARE(w->lblPosition->text(), QStringLiteral(" 10, 8"));
     QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(10, 8));
-    QVERIFY(!w->m_Drawing);
+    QVERIFY(!w->Drawing());
     // After the release, moves no longer paint.
     hover(w->picEdit, at(11, 8));
     QCOMPARE(w->m_Level.Tile(11, 8), qint16(143));
@@ -214,7 +203,7 @@ void tst_CanvasMouse::dragStartingOutsidePaintsNothing() {
     QCOMPARE(w->lblPosition->text(), QStringLiteral(" 10, 5"));
     QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(10, 5));
     QVERIFY(w->m_Level == before);
-    QVERIFY(!w->m_Modified);
+    QVERIFY(!w->IsModified());
 }
 
 void tst_CanvasMouse::dragWithTwoButtons_data() {
@@ -227,7 +216,7 @@ void tst_CanvasMouse::dragWithTwoButtons() {
     QFETCH(int, mode);
     Setup w;
     w->optMode[mode]->click();
-    w->m_Level.SetInfo(8, 8, 6);
+    leveledit::setInfo(*w, 8, 8, 6);
     QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(2, 2));
     // The second button's own press acts as a right press on its cell.
     QTest::mousePress(w->picEdit, Qt::RightButton, {}, at(3, 2));
@@ -235,11 +224,11 @@ void tst_CanvasMouse::dragWithTwoButtons() {
         QCOMPARE(w->m_Level.Tile(3, 2), qint16(9));
     else
         QCOMPARE(w->m_Level.Info(3, 2), qint16(0));
-    // Moving with both held (buttons 3): selection 0 in tile mode, no change
-    // in sprite mode, but the canvas is redrawn either way.
+    // Moving with both held (buttons 3): selection 0 in tile mode, drawn
+    // again; no change in sprite mode.
     markCanvas(*w);
     drag(w->picEdit, at(8, 8));
-    QVERIFY(canvasRedrawn(*w));
+    QCOMPARE(canvasRedrawn(*w, 8, 8), mode == 0);
     if (mode == 0) {
         QCOMPARE(w->m_Level.Tile(8, 8), qint16(7));
     } else {
@@ -248,7 +237,7 @@ void tst_CanvasMouse::dragWithTwoButtons() {
     }
     // Any release ends the drag, though a button is still held.
     QTest::mouseRelease(w->picEdit, Qt::RightButton, {}, at(8, 8));
-    QVERIFY(!w->m_Drawing);
+    QVERIFY(!w->Drawing());
     drag(w->picEdit, at(9, 8));
     QCOMPARE(w->m_Level.Tile(9, 8), qint16(143));
     QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(9, 8));
@@ -256,12 +245,12 @@ void tst_CanvasMouse::dragWithTwoButtons() {
 
 void tst_CanvasMouse::dragWithCtrlKeepsPicking() {
     Setup w;
-    w->m_Level.SetTile(4, 4, 20);
-    w->m_Level.SetTile(6, 4, 30);
+    leveledit::setTile(*w, 4, 4, 20);
+    leveledit::setTile(*w, 6, 4, 30);
     QTest::mousePress(w->picEdit, Qt::RightButton, Qt::ControlModifier, at(4, 4));
-    QCOMPARE(w->m_SelectedTiles[1], qint16(20));
+    QCOMPARE(w->SelectedTile(1), qint16(20));
     drag(w->picEdit, at(6, 4), Qt::ControlModifier);
-    QCOMPARE(w->m_SelectedTiles[1], qint16(30));
+    QCOMPARE(w->SelectedTile(1), qint16(30));
     QCOMPARE(w->lblSelectedTile[1]->text(), QStringLiteral(" 30"));
     // Letting go of Ctrl during the drag paints with the picked tile.
     drag(w->picEdit, at(7, 4));
@@ -277,8 +266,8 @@ void tst_CanvasMouse::movesWithoutButtonOnlyShowPosition() {
     hover(w->picEdit, at(6, 5), Qt::ControlModifier);
     QVERIFY(w->m_Level == before);
     QVERIFY(!canvasRedrawn(*w));
-    QCOMPARE(w->m_SelectedTiles[0], qint16(7));
-    QVERIFY(!w->m_Modified);
+    QCOMPARE(w->SelectedTile(0), qint16(7));
+    QVERIFY(!w->IsModified());
 }
 
 void tst_CanvasMouse::positionLabel() {
@@ -304,7 +293,7 @@ void tst_CanvasMouse::positionLabel() {
     QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(100 - lastShown, 2));
     QCOMPARE(w->lblPosition->text(), QStringLiteral(" 100, 32"));
     QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(100 - lastShown, 2));
-    QVERIFY(!w->m_Modified);
+    QVERIFY(!w->IsModified());
 }
 
 void tst_CanvasMouse::pickPointer() {
@@ -338,12 +327,12 @@ void tst_CanvasMouse::modeButtons() {
     QVERIFY(w->optMode[0]->isChecked());
     QCOMPARE(w->optMode[0]->iconSize(), QSize(32, 32));
     QTest::mouseClick(w->optMode[1], Qt::LeftButton);
-    QCOMPARE(w->m_Mode, qint16(1));
+    QCOMPARE(w->Mode(), qint16(1));
     QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(2, 2));
     QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(2, 2));
     QCOMPARE(w->m_Level.Info(2, 2), qint16(4));
     QTest::mouseClick(w->optMode[0], Qt::LeftButton);
-    QCOMPARE(w->m_Mode, qint16(0));
+    QCOMPARE(w->Mode(), qint16(0));
     QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(2, 2));
     QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(2, 2));
     QCOMPARE(w->m_Level.Tile(2, 2), qint16(7));
@@ -354,7 +343,7 @@ void tst_CanvasMouse::highZoomAndFarPointer() {
     Setup w;
     for (int i = 0; i < 40; ++i)
         w->mnuViewZoomIn_Click();
-    const double size = w->m_Tiles.RenderWidth();
+    const double size = w->Tiles().RenderWidth();
     QVERIFY(size >= 128);
     const QPoint p(int(size) + 5 < w->picEdit->width() ? int(size) + 5 : 5, 5);
     const int cx = p.x() / int(size);
@@ -369,7 +358,7 @@ void tst_CanvasMouse::highZoomAndFarPointer() {
     // At the smallest zoom a cell is one pixel wide.
     for (int i = 0; i < 50; ++i)
         w->mnuViewZoomOut_Click();
-    QCOMPARE(w->m_Tiles.RenderWidth(), 1.0);
+    QCOMPARE(w->Tiles().RenderWidth(), 1.0);
     hover(w->picEdit, QPoint(99, 59));
     QCOMPARE(w->lblPosition->text(), QStringLiteral(" 99, 59"));
     hover(w->picEdit, QPoint(100, 59));
@@ -385,7 +374,7 @@ void tst_CanvasMouse::paintOnRealLevel() {
     const qint16 picked = w->m_Level.Tile(3, 4);
     QTest::mousePress(w->picEdit, Qt::RightButton, Qt::ControlModifier, at(3, 4));
     QTest::mouseRelease(w->picEdit, Qt::RightButton, {}, at(3, 4));
-    QCOMPARE(w->m_SelectedTiles[1], picked);
+    QCOMPARE(w->SelectedTile(1), picked);
     QTest::mousePress(w->picEdit, Qt::RightButton, {}, at(10, 6));
     drag(w->picEdit, at(11, 6));
     QTest::mouseRelease(w->picEdit, Qt::RightButton, {}, at(11, 6));
@@ -398,7 +387,7 @@ void tst_CanvasMouse::paintOnRealLevel() {
     expected.SetTile(11, 6, picked);
     expected.SetInfo(12, 7, 3);
     QVERIFY(w->m_Level == expected);
-    QVERIFY(w->m_Modified);
+    QVERIFY(w->IsModified());
     // The level still saves and reads back the same.
     Level reread;
     QVERIFY(reread.Deserialize(w->m_Level.Serialize(), QStringLiteral("LEVEL01.CK1")));

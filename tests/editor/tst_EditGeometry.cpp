@@ -7,42 +7,13 @@ using namespace EditGeometry;
 class tst_EditGeometry : public QObject {
     Q_OBJECT
 private slots:
-    void editScrollRange_data();
-    void editScrollRange();
     void tileStripRange_data();
     void tileStripRange();
     void zoomInStopsAtThree();
     void scrollReportText();
+    void fitZoom_data();
+    void fitZoom();
 };
-
-void tst_EditGeometry::editScrollRange_data() {
-    QTest::addColumn<int>("level");
-    QTest::addColumn<int>("inView");
-    QTest::addColumn<int>("inHolder");
-    QTest::addColumn<int>("max");
-    QTest::addColumn<int>("largeChange");
-    QTest::addColumn<bool>("enabled");
-    // 100 x 60 cells in a 400 x 300 holder at 16-pixel cells: 383 pixels
-    // need 24 columns, 400 need 25; 283 need 18 rows, 300 need 19.
-    QTest::newRow("worked example, across") << 100 << 24 << 25 << 77 << 12 << true;
-    QTest::newRow("worked example, down") << 60 << 18 << 19 << 43 << 9 << true;
-    QTest::newRow("level one cell longer than the view") << 25 << 24 << 25 << 2 << 12 << true;
-    QTest::newRow("last column just fits") << 23 << 24 << 25 << 0 << 12 << false;
-    QTest::newRow("level narrower than the view") << 24 << 49 << 50 << 0 << 25 << false;
-    // Fewer than two cells across the holder would make a page step of 0.
-    QTest::newRow("one cell in the holder") << 100 << 1 << 1 << 100 << 1 << true;
-    QTest::newRow("two cells in the holder") << 100 << 2 << 2 << 99 << 1 << true;
-}
-
-void tst_EditGeometry::editScrollRange() {
-    QFETCH(int, level);
-    QFETCH(int, inView);
-    QFETCH(int, inHolder);
-    const ScrollRange range = EditScrollRange(level, inView, inHolder);
-    QTEST(range.max, "max");
-    QTEST(range.largeChange, "largeChange");
-    QTEST(range.enabled, "enabled");
-}
 
 void tst_EditGeometry::tileStripRange_data() {
     QTest::addColumn<int>("scaleWidth");
@@ -78,6 +49,29 @@ void tst_EditGeometry::zoomInStopsAtThree() {
 void tst_EditGeometry::scrollReportText() {
     QCOMPARE(ScrollReportText(43, 0, 5), QStringLiteral(" 43, 0, 5"));
     QCOMPARE(ScrollReportText(-1, 0, 12), QStringLiteral("-1, 0, 12"));
+}
+
+void tst_EditGeometry::fitZoom_data() {
+    QTest::addColumn<QSize>("level");
+    QTest::addColumn<QSize>("view");
+    QTest::addColumn<int>("zoom");
+    QTest::newRow("100 x 60 in 583 x 345: 4-pixel cells")
+        << QSize(100, 60) << QSize(583, 345) << -2;
+    QTest::newRow("exactly the view at 1x") << QSize(100, 50) << QSize(1600, 800) << 0;
+    QTest::newRow("one pixel too few") << QSize(100, 50) << QSize(1599, 800) << -1;
+    QTest::newRow("small level: 64-pixel cells") << QSize(10, 10) << QSize(1000, 1000) << 2;
+    QTest::newRow("at most 8x") << QSize(4, 4) << QSize(600, 600) << 3;
+    QTest::newRow("largest level, height decides") << QSize(182, 180) << QSize(1600, 1000) << -2;
+    QTest::newRow("nothing fits: 1-pixel cells") << QSize(32760, 1) << QSize(1600, 1000) << -4;
+}
+
+void tst_EditGeometry::fitZoom() {
+    QFETCH(QSize, level);
+    QFETCH(QSize, view);
+    QFETCH(int, zoom);
+    QCOMPARE(
+        EditGeometry::FitZoom(level.width(), level.height(), view.width(), view.height(), 16, 16),
+        zoom);
 }
 
 QTEST_APPLESS_MAIN(tst_EditGeometry)

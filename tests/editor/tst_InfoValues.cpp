@@ -4,6 +4,7 @@
 #include "EditorTestSupport.h"
 #include "InfoOverlay.h"
 #include "InfoValueText.h"
+#include "LevelEdits.h"
 #include "PickerButton.h"
 #include "PictureBox.h"
 #include "SpriteCatalogue.h"
@@ -15,9 +16,9 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 #include <QToolTip>
-#include <QtTest>
 
 namespace {
 
@@ -234,17 +235,17 @@ void tst_InfoValues::everySpriteHasAName() {
 void tst_InfoValues::overlayOnTheCanvas() {
     EditorTestHost host;
     auto window = editortest::newWindow(host, 60, 40, 1, 80);
-    window->m_Level.SetInfo(3, 2, 12);
-    window->m_Level.SetInfo(5, 2, qint16(0x8003));
-    window->m_Level.SetInfo(7, 4, 255);
+    leveledit::setInfo(*window, 3, 2, 12);
+    leveledit::setInfo(*window, 5, 2, qint16(0x8003));
+    leveledit::setInfo(*window, 7, 4, 255);
     window->RedrawEdit();
     const QImage plain = window->picEdit->surface().image().copy();
-    QVERIFY(!window->m_ShowInfoValues);
+    QVERIFY(!window->ShowsInfoValues());
     QVERIFY(window->mnuViewInfoValues->isCheckable());
     QVERIFY(!window->mnuViewInfoValues->isChecked());
 
     window->mnuViewInfoValues->trigger();
-    QVERIFY(window->m_ShowInfoValues);
+    QVERIFY(window->ShowsInfoValues());
     const QImage marked = window->picEdit->surface().image().copy();
     // Only the three cells change: from "12" one pixel inside cell (3, 2)
     // to the bottom-right of "255" (13 x 7 pixels) in cell (7, 4).
@@ -277,12 +278,12 @@ void tst_InfoValues::overlayOnTheCanvas() {
 
     // Another window has its own choice.
     auto other = editortest::newWindow(host, 30, 20, 1, 80);
-    QVERIFY(!other->m_ShowInfoValues);
+    QVERIFY(!other->ShowsInfoValues());
     QVERIFY(!other->mnuViewInfoValues->isChecked());
 
     // Off again: the canvas is as before.
     window->mnuViewInfoValues->trigger();
-    QVERIFY(!window->m_ShowInfoValues);
+    QVERIFY(!window->ShowsInfoValues());
     QCOMPARE(window->picEdit->surface().image(), plain);
 }
 
@@ -295,7 +296,7 @@ void tst_InfoValues::placeValuesFromTheBox() {
     QVERIFY(window);
     window->SetSelectedSprite(4);
     QTest::mouseClick(window->optMode[1], Qt::LeftButton);
-    QCOMPARE(window->m_Mode, qint16(1));
+    QCOMPARE(window->Mode(), qint16(1));
 
     typeValue(*window, "0x8003");
     QCOMPARE(window->txtInfoValue->text(), QStringLiteral("0x8003"));
@@ -327,7 +328,7 @@ void tst_InfoValues::placeValuesFromTheBox() {
         QVERIFY2(shownAsInvalid(*window), bad);
         clickCell(*window, 9, 3);
         QCOMPARE(window->m_Level.Info(9, 3), qint16(4));
-        window->m_Level.SetInfo(9, 3, 0);
+        leveledit::setInfo(*window, 9, 3, 0);
     }
     typeValue(*window, "-32768");
     QVERIFY(!shownAsInvalid(*window));
@@ -377,19 +378,21 @@ void tst_InfoValues::boxOnlyInSpriteMode() {
 void tst_InfoValues::pickIntoTheBox() {
     EditorTestHost host;
     auto window = editortest::newWindow(host, 30, 20, 1, 80);
-    Level& level = window->m_Level;
-    level.SetInfo(2, 2, qint16(0x8003));
-    level.SetInfo(3, 2, 20);
-    level.SetInfo(4, 2, -5);
-    level.SetInfo(5, 2, 3);
-    level.SetInfo(6, 2, 255);
-    level.SetInfo(7, 2, 1000);
+    const Level& level = window->m_Level;
+    leveledit::change(*window, [](Level& level) {
+        level.SetInfo(2, 2, qint16(0x8003));
+        level.SetInfo(3, 2, 20);
+        level.SetInfo(4, 2, -5);
+        level.SetInfo(5, 2, 3);
+        level.SetInfo(6, 2, 255);
+        level.SetInfo(7, 2, 1000);
+    });
     QTest::mouseClick(window->optMode[1], Qt::LeftButton);
     window->SetSelectedSprite(4);
 
     clickCell(*window, 2, 2, Qt::LeftButton, Qt::ControlModifier);
     QCOMPARE(window->txtInfoValue->text(), QStringLiteral("0x8003"));
-    QCOMPARE(window->m_SelectedSprite, qint16(4));
+    QCOMPARE(window->SelectedSprite(), qint16(4));
     // The picked value is what the left button places now.
     clickCell(*window, 10, 10);
     QCOMPARE(level.Info(10, 10), qint16(0x8003));
@@ -398,10 +401,10 @@ void tst_InfoValues::pickIntoTheBox() {
     // selection takes it as well, as a pick always did.
     clickCell(*window, 3, 2, Qt::LeftButton, Qt::ControlModifier);
     QCOMPARE(window->txtInfoValue->text(), QStringLiteral("20"));
-    QCOMPARE(window->m_SelectedSprite, qint16(20));
+    QCOMPARE(window->SelectedSprite(), qint16(20));
     clickCell(*window, 4, 2, Qt::RightButton, Qt::ControlModifier);
     QCOMPARE(window->txtInfoValue->text(), QStringLiteral("0xFFFB"));
-    QCOMPARE(window->m_SelectedSprite, qint16(20));
+    QCOMPARE(window->SelectedSprite(), qint16(20));
     clickCell(*window, 7, 2, Qt::LeftButton, Qt::ControlModifier);
     QCOMPARE(window->txtInfoValue->text(), QStringLiteral("0x03E8"));
 
@@ -412,13 +415,13 @@ void tst_InfoValues::pickIntoTheBox() {
     // A sprite's value selects the sprite and empties the box, so that the
     // sprite is what is placed next.
     clickCell(*window, 5, 2, Qt::LeftButton, Qt::ControlModifier);
-    QCOMPARE(window->m_SelectedSprite, qint16(3));
+    QCOMPARE(window->SelectedSprite(), qint16(3));
     QVERIFY(window->txtInfoValue->text().isEmpty());
     clickCell(*window, 11, 10);
     QCOMPARE(level.Info(11, 10), qint16(3));
     typeValue(*window, "99");
     clickCell(*window, 6, 2, Qt::LeftButton, Qt::ControlModifier);
-    QCOMPARE(window->m_SelectedSprite, qint16(0));
+    QCOMPARE(window->SelectedSprite(), qint16(0));
     QVERIFY(window->txtInfoValue->text().isEmpty());
     clickCell(*window, 12, 10);
     QCOMPARE(level.Info(12, 10), qint16(255));
@@ -448,7 +451,7 @@ void tst_InfoValues::tooltips() {
     QVERIFY(yorp.x() >= 0);
     const QPoint onButton = window->cmdSprites->mapFrom(window.get(), yorp);
     QTest::mouseEvent(QTest::MouseMove, window->cmdSprites, Qt::NoButton, {}, onButton);
-    QCOMPARE(window->m_SelectedSprite, qint16(1));
+    QCOMPARE(window->SelectedSprite(), qint16(1));
     QCOMPARE(QToolTip::text(), QStringLiteral("Yorp (1)"));
     const QPoint tank = window->cmdSprites->mapFrom(window.get(), selectorPointOf(*window, 5));
     QTest::mouseEvent(QTest::MouseMove, window->cmdSprites, Qt::NoButton, {}, tank);
@@ -461,7 +464,7 @@ void tst_InfoValues::tooltips() {
     QCOMPARE(QToolTip::text(), QStringLiteral("Yorp (1)"));
     QTest::mouseRelease(window->cmdSprites, Qt::LeftButton, {}, tank);
     QVERIFY(!window->picSpriteSelector->isVisible());
-    QCOMPARE(window->m_SelectedSprite, qint16(5));
+    QCOMPARE(window->SelectedSprite(), qint16(5));
 
     // A sprite chosen in the palette replaces a value in the box.
     typeValue(*window, "0x8001");
@@ -473,7 +476,7 @@ void tst_InfoValues::tooltips() {
 
     // The selected-sprite box names its sprite; on the map, sprite 0 is the
     // player's position.
-    window->m_Level.SetNumber(80);
+    leveledit::change(*window, [](Level& level) { level.SetNumber(80); });
     window->SetSelectedSprite(0);
     QHelpEvent boxHelp(QEvent::ToolTip, QPoint(5, 5),
                        window->picSelectedSprite->mapToGlobal(QPoint(5, 5)));

@@ -3,6 +3,7 @@
 // window does with the answer.
 
 #include "EditorTestSupport.h"
+#include "LevelEdits.h"
 #include "PictureBox.h"
 #include "ScriptedPrompts.h"
 #include "frmProperties.h"
@@ -12,7 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 
@@ -62,7 +63,7 @@ void tst_LevelProperties::growsWithTheOldEpisodesTiles() {
     ScopedPrompts installed(prompts);
     auto window = editortest::newWindow(host, 30, 20, 1, 5);
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    window->m_Level.SetTile(10, 10, 7);
+    leveledit::setTile(*window, 10, 10, 7);
     window->mnuViewZoomIn_Click();
     window->SetSelectedTile(0, 4);
     window->SetSelectedSprite(9);
@@ -100,32 +101,32 @@ void tst_LevelProperties::growsWithTheOldEpisodesTiles() {
         }
     }
     // Episode 3's sets, fresh clones: the canvas is back at 1x.
-    QCOMPARE(window->m_Sprites.Count(), qint16(19));
-    QCOMPARE(window->m_PaletteSprites.Count(), qint16(19));
-    QCOMPARE(window->m_PreviewSprites.Count(), qint16(19));
-    QCOMPARE(window->m_PaletteSprites.Zoom(), qint16(1));
-    QCOMPARE(window->m_PreviewSprites.Zoom(), qint16(-3));
-    QCOMPARE(window->m_Tiles.Zoom(), qint16(0));
-    QCOMPARE(window->m_Sprites.Zoom(), qint16(0));
-    QCOMPARE(window->m_PaletteTiles.Zoom(), qint16(1));
-    QCOMPARE(window->m_PreviewTiles.Zoom(), qint16(-3));
-    // Not an edit; the selections stay.
-    QVERIFY(!window->m_Modified);
-    QCOMPARE(window->m_SelectedTiles[0], qint16(4));
-    QCOMPARE(window->m_SelectedSprite, qint16(9));
+    QCOMPARE(window->Sprites().Count(), qint16(19));
+    QCOMPARE(window->PaletteSprites().Count(), qint16(19));
+    QCOMPARE(window->PreviewSprites().Count(), qint16(19));
+    QCOMPARE(window->PaletteSprites().Zoom(), qint16(1));
+    QCOMPARE(window->PreviewSprites().Zoom(), qint16(-3));
+    QCOMPARE(window->Tiles().Zoom(), qint16(0));
+    QCOMPARE(window->Sprites().Zoom(), qint16(0));
+    QCOMPARE(window->PaletteTiles().Zoom(), qint16(1));
+    QCOMPARE(window->PreviewTiles().Zoom(), qint16(-3));
+    // A change of the level to save; the selections stay.
+    QVERIFY(window->IsModified());
+    QCOMPARE(window->SelectedTile(0), qint16(4));
+    QCOMPARE(window->SelectedSprite(), qint16(9));
 
     // The scroll ranges and the canvas follow the new size at 1x zoom.
     const int sw = window->picEditHolder->ScaleWidth();
     QCOMPARE(window->scrEditX->maximum(), qMax(0, 40 - (sw - 17 + 15) / 16 + 1));
     Surface expected(window->picEdit->ScaleWidth(), window->picEdit->ScaleHeight());
     level.Display(expected, qint16(window->scrEditX->value()), qint16(window->scrEditY->value()),
-                  window->m_Tiles, window->m_Sprites);
+                  window->Tiles(), window->Sprites());
     QCOMPARE(window->picEdit->surface().image(), expected.image());
     // The selected sprite's box shows episode 3's sprite 9.
     Surface box(window->picSelectedSprite->ScaleWidth(), window->picSelectedSprite->ScaleHeight());
     box.SetBackColor(window->picSelectedSprite->surface().BackColor());
     box.Cls();
-    window->m_PaletteSprites.Draw(9, box, 0, 0, true);
+    window->PaletteSprites().Draw(9, box, 0, 0, true);
     QCOMPARE(window->picSelectedSprite->surface().image(), box.image());
 }
 
@@ -136,7 +137,7 @@ void tst_LevelProperties::cancelChangesNothing() {
     auto window = editortest::newWindow(host, 30, 20, 2, 5);
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     window->mnuViewZoomIn_Click();
-    window->m_Modified = true;
+    leveledit::setModified(*window, true);
     const Level before = window->m_Level;
 
     prompts.dialogs.push_back([](QDialog& d) {
@@ -150,9 +151,9 @@ void tst_LevelProperties::cancelChangesNothing() {
     window->mnuLevelProperties->trigger();
     QCOMPARE(prompts.shownDialogs.size(), size_t(1));
     QVERIFY(window->m_Level == before);
-    QCOMPARE(window->m_Tiles.Zoom(), qint16(1));
-    QCOMPARE(window->m_Sprites.Count(), qint16(8));
-    QVERIFY(window->m_Modified);
+    QCOMPARE(window->Tiles().Zoom(), qint16(1));
+    QCOMPARE(window->Sprites().Count(), qint16(8));
+    QVERIFY(window->IsModified());
 }
 
 void tst_LevelProperties::mapLevelFlag_data() {
@@ -189,7 +190,7 @@ void tst_LevelProperties::mapLevelFlag() {
     QCOMPARE(shown, shownTicked);
     QCOMPARE(window->m_Level.Number(), qint16(result));
     QCOMPARE(window->m_Level.Width(), qint16(30));
-    QVERIFY(!window->m_Modified);
+    QCOMPARE(window->IsModified(), result != number);
 }
 
 // A real episode-3 level can be 200 cells wide: changing only the episode
@@ -199,8 +200,8 @@ void tst_LevelProperties::oversizedLevelKeepsItsSize() {
     ScriptedPrompts prompts;
     ScopedPrompts installed(prompts);
     auto window = editortest::newWindow(host, 30, 20, 3, 1);
-    window->m_Level.Resize(200, 20);
-    window->m_Level.SetTile(199, 5, 33);
+    leveledit::change(*window, [](Level& level) { level.Resize(200, 20); });
+    leveledit::setTile(*window, 199, 5, 33);
     QString shownWidth;
     prompts.dialogs.push_back([&](QDialog& d) {
         frmProperties& p = asProperties(d);
@@ -214,7 +215,7 @@ void tst_LevelProperties::oversizedLevelKeepsItsSize() {
     QCOMPARE(window->m_Level.Width(), qint16(200));
     QCOMPARE(window->m_Level.Tile(199, 5), qint16(33));
     QCOMPARE(window->m_Level.Episode(), qint16(2));
-    QCOMPARE(window->m_Sprites.Count(), qint16(8));
+    QCOMPARE(window->Sprites().Count(), qint16(8));
 }
 
 // Any size other than the level's own must lie within the limits: the
@@ -224,7 +225,7 @@ void tst_LevelProperties::otherSizesKeepTheLimits() {
     ScriptedPrompts prompts;
     ScopedPrompts installed(prompts);
     auto window = editortest::newWindow(host, 30, 20, 1, 1);
-    window->m_Level.Resize(200, 20);
+    leveledit::change(*window, [](Level& level) { level.Resize(200, 20); });
     bool stayedOpen = false;
     prompts.dialogs.push_back([&](QDialog& d) {
         frmProperties& p = asProperties(d);
@@ -255,7 +256,7 @@ void tst_LevelProperties::episodeOutsideTheListNeedsAChoice() {
     ScriptedPrompts prompts;
     ScopedPrompts installed(prompts);
     auto window = editortest::newWindow(host, 30, 20, 1, 1);
-    window->m_Level.SetEpisode(4);
+    leveledit::change(*window, [](Level& level) { level.SetEpisode(4); });
     int shownIndex = -2;
     bool stayedOpen = false;
     prompts.dialogs.push_back([&](QDialog& d) {
@@ -271,15 +272,15 @@ void tst_LevelProperties::episodeOutsideTheListNeedsAChoice() {
     QVERIFY(stayedOpen);
     QCOMPARE(prompts.messages.size(), size_t(1));
     QCOMPARE(window->m_Level.Episode(), qint16(2));
-    QCOMPARE(window->m_Sprites.Count(), qint16(8));
+    QCOMPARE(window->Sprites().Count(), qint16(8));
 
     // Cancelled with no choice: the episode stays 4 and no set changes.
-    window->m_Level.SetEpisode(4);
+    leveledit::change(*window, [](Level& level) { level.SetEpisode(4); });
     prompts.dialogs.push_back(
         [](QDialog& d) { ScriptedPrompts::click(d, QStringLiteral("Cancel")); });
     window->mnuLevelProperties->trigger();
     QCOMPARE(window->m_Level.Episode(), qint16(4));
-    QCOMPARE(window->m_Sprites.Count(), qint16(8));
+    QCOMPARE(window->Sprites().Count(), qint16(8));
 }
 
 QTEST_MAIN(tst_LevelProperties)

@@ -9,8 +9,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTest>
 #include <QWheelEvent>
-#include <QtTest>
 
 namespace {
 
@@ -23,17 +23,12 @@ void wheel(QWidget* canvas, QPoint pos, QPoint angle, Qt::KeyboardModifiers modi
     QApplication::sendEvent(canvas, &event);
 }
 
-bool canvasShowsLevel(frmEdit& w) {
-    Surface expected(w.picEdit->ScaleWidth(), w.picEdit->ScaleHeight());
-    w.m_Level.Display(expected, qint16(w.scrEditX->value()), qint16(w.scrEditY->value()), w.m_Tiles,
-                      w.m_Sprites);
-    return w.picEdit->surface().image() == expected.image();
-}
+using editortest::canvasShowsLevel;
 
 PaletteGeometry::Cell cellAt(frmEdit& w, QPoint pos) {
-    return PaletteGeometry::CanvasCellAt(pos.x(), pos.y(), w.m_Tiles.RenderWidth(),
-                                         w.m_Tiles.RenderHeight(), w.scrEditX->value(),
-                                         w.scrEditY->value());
+    // Whole-pixel cells: the cell is the pixel divided by the cell size.
+    const int cw = int(w.Tiles().RenderWidth()), ch = int(w.Tiles().RenderHeight());
+    return {pos.x() / cw + w.scrEditX->value(), pos.y() / ch + w.scrEditY->value()};
 }
 
 struct Setup {
@@ -129,10 +124,6 @@ void tst_Navigation::scrollLimits() {
     QCOMPARE(Navigation::ScrollBy(76, 3, 77), 77);
     QCOMPARE(Navigation::ScrollBy(0, 3, 0), 0);
     QCOMPARE(Navigation::ScrollBy(2147483647, 2147483647, 2147483647), 2147483647);
-    QCOMPARE(Navigation::ScrollKeepingCell(30, 12, 77), 18);
-    QCOMPARE(Navigation::ScrollKeepingCell(3, 12, 77), 0);
-    QCOMPARE(Navigation::ScrollKeepingCell(99, 2, 77), 77);
-    QCOMPARE(Navigation::ScrollKeepingCell(-5000000000LL, 0, 77), 0);
 }
 
 void tst_Navigation::keyMove() {
@@ -177,7 +168,7 @@ void tst_Navigation::wheelScrollsRows() {
         wheel(w->picEdit, {40, 40}, {0, -Notch});
     QCOMPARE(w->scrEditY->value(), w->scrEditY->maximum());
     QVERIFY(canvasShowsLevel(*w));
-    QVERIFY(!w->m_Modified);
+    QVERIFY(!w->IsModified());
 }
 
 void tst_Navigation::shiftWheelScrollsColumns() {
@@ -234,8 +225,8 @@ void tst_Navigation::ctrlWheelZoomsAboutThePointer() {
     const PaletteGeometry::Cell cell = cellAt(*w, pointer);
 
     wheel(w->picEdit, pointer, {0, Notch}, Qt::ControlModifier);
-    QCOMPARE(w->m_Tiles.Zoom(), qint16(1));
-    QCOMPARE(w->m_Sprites.Zoom(), qint16(1));
+    QCOMPARE(w->Tiles().Zoom(), qint16(1));
+    QCOMPARE(w->Sprites().Zoom(), qint16(1));
     const PaletteGeometry::Cell in = cellAt(*w, pointer);
     if (cell.x - pointer.x() / 32 >= 0)
         QCOMPARE(in.x, cell.x);
@@ -250,7 +241,7 @@ void tst_Navigation::ctrlWheelZoomsAboutThePointer() {
     // Two notches out: 8-pixel cells, the cell still under the pointer.
     wheel(w->picEdit, pointer, {0, -Notch}, Qt::ControlModifier);
     wheel(w->picEdit, pointer, {0, -Notch}, Qt::ControlModifier);
-    QCOMPARE(w->m_Tiles.Zoom(), qint16(-1));
+    QCOMPARE(w->Tiles().Zoom(), qint16(-1));
     const PaletteGeometry::Cell out = cellAt(*w, pointer);
     if (w->scrEditX->value() > 0 && w->scrEditX->value() < w->scrEditX->maximum())
         QCOMPARE(out.x, cell.x);
@@ -267,17 +258,17 @@ void tst_Navigation::ctrlWheelAtTheZoomLimits() {
     // Zoomed in as far as the window goes; more notches change nothing.
     for (int i = 0; i < 6; ++i)
         wheel(w->picEdit, {100, 100}, {0, Notch}, Qt::ControlModifier);
-    QCOMPARE(w->m_Tiles.Zoom(), qint16(3));
+    QCOMPARE(w->Tiles().Zoom(), qint16(3));
     for (int i = 0; i < 12; ++i)
         wheel(w->picEdit, {100, 100}, {0, -Notch}, Qt::ControlModifier);
-    QCOMPARE(w->m_Tiles.Zoom(), qint16(-4));
-    QCOMPARE(w->m_Sprites.Zoom(), qint16(-4));
+    QCOMPARE(w->Tiles().Zoom(), qint16(-4));
+    QCOMPARE(w->Sprites().Zoom(), qint16(-4));
     // Near the level's far corner the view stops at the bars' maximum.
     w->mnuView1xZoom_Click();
     w->scrEditX->setValue(w->scrEditX->maximum());
     w->scrEditY->setValue(w->scrEditY->maximum());
     wheel(w->picEdit, {500, 330}, {0, -Notch}, Qt::ControlModifier);
-    QCOMPARE(w->m_Tiles.Zoom(), qint16(-1));
+    QCOMPARE(w->Tiles().Zoom(), qint16(-1));
     QCOMPARE(w->scrEditX->value(), w->scrEditX->maximum());
     QCOMPARE(w->scrEditY->value(), w->scrEditY->maximum());
     QVERIFY(canvasShowsLevel(*w));
@@ -292,7 +283,7 @@ void tst_Navigation::wheelDuringADrag() {
     wheel(w->picEdit, {40, 40}, {0, -Notch});
     // The wheel itself paints nothing; the drag goes on at the next move.
     QCOMPARE(w->m_Level.Tile(2, 2 + lines), qint16(143));
-    QVERIFY(w->m_Drawing);
+    QVERIFY(w->Drawing());
     QTest::mouseEvent(QTest::MouseMove, w->picEdit, Qt::NoButton, {}, {41, 40});
     QCOMPARE(w->m_Level.Tile(2, 2 + lines), qint16(7));
     QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, {41, 40});
@@ -300,13 +291,13 @@ void tst_Navigation::wheelDuringADrag() {
 
 void tst_Navigation::wheelIgnoredWhileThePreviewIsOpen() {
     Setup w;
-    w->m_SuppressRedraw = true;
+    w->OpenLevelPreview();
     wheel(w->picEdit, {40, 40}, {0, -Notch});
     wheel(w->picEdit, {40, 40}, {0, Notch}, Qt::ControlModifier);
     QTest::keyClick(w->picEdit, Qt::Key_Down);
     QCOMPARE(w->scrEditY->value(), 0);
-    QCOMPARE(w->m_Tiles.Zoom(), qint16(0));
-    w->m_SuppressRedraw = false;
+    QCOMPARE(w->Tiles().Zoom(), qint16(0));
+    w->CloseLevelPreview();
 }
 
 void tst_Navigation::keysScrollTheCanvas() {
@@ -336,7 +327,7 @@ void tst_Navigation::keysScrollTheCanvas() {
     for (int i = 0; i < 20; ++i)
         QTest::keyClick(w->picEdit, Qt::Key_PageDown);
     QCOMPARE(w->scrEditY->value(), w->scrEditY->maximum());
-    QVERIFY(!w->m_Modified);
+    QVERIFY(!w->IsModified());
 }
 
 QTEST_MAIN(tst_Navigation)

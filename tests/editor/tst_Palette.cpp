@@ -8,7 +8,7 @@
 
 #include <QLabel>
 #include <QScrollBar>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 
@@ -120,11 +120,11 @@ void tst_Palette::stripClickAtExactPixels() {
     window->scrTiles->setValue(0);
     QTest::mouseClick(window->picTiles, Qt::MouseButton(button), {},
                       QPoint(x + Border, 20 + Border));
-    QCOMPARE(window->m_SelectedTiles[slot], qint16(tile));
+    QCOMPARE(window->SelectedTile(slot), qint16(tile));
     QCOMPARE(window->lblSelectedTile[slot]->text(), QStringLiteral(" %1").arg(tile));
     // The other slot keeps its tile and its label.
     const int other = 1 - slot;
-    QCOMPARE(window->m_SelectedTiles[other], qint16(20 + other));
+    QCOMPARE(window->SelectedTile(other), qint16(20 + other));
     QCOMPARE(window->lblSelectedTile[other]->text(), QStringLiteral(" %1").arg(20 + other));
     // Near the start the strip stays at its first tile.
     QCOMPARE(window->scrTiles->value(), 0);
@@ -137,7 +137,7 @@ void tst_Palette::stripClickPastLastTile() {
     QCOMPARE(window->scrTiles->maximum(), 244);
     window->scrTiles->setValue(244);
     QTest::mouseClick(window->picTiles, Qt::LeftButton, {}, QPoint(16 * 36 + 10 + Border, 20));
-    QCOMPARE(window->m_SelectedTiles[0], qint16(259));
+    QCOMPARE(window->SelectedTile(0), qint16(259));
     QCOMPARE(window->lblSelectedTile[0]->text(), QStringLiteral(" 259"));
     QCOMPARE(window->scrTiles->value(), 244);
 }
@@ -327,8 +327,8 @@ void tst_Palette::tileSelectorPicks() {
     window->PickTileAt(button, inner.x() + Border, inner.y() + Border);
     const qint16 expected[2] = {tile >= 0 && slot == 0 ? qint16(tile) : qint16(333),
                                 tile >= 0 && slot == 1 ? qint16(tile) : qint16(444)};
-    QCOMPARE(window->m_SelectedTiles[0], expected[0]);
-    QCOMPARE(window->m_SelectedTiles[1], expected[1]);
+    QCOMPARE(window->SelectedTile(0), expected[0]);
+    QCOMPARE(window->SelectedTile(1), expected[1]);
     QCOMPARE(window->lblSelectedTile[slot]->text(), QStringLiteral(" %1").arg(expected[slot]));
 }
 
@@ -349,15 +349,15 @@ void tst_Palette::tileSelectorNarrowerThanACell() {
     }());
     window->SetSelectedTile(0, 77);
     window->PickTileAt(1, 10, 10);
-    QCOMPARE(window->m_SelectedTiles[0], qint16(77));
+    QCOMPARE(window->SelectedTile(0), qint16(77));
 }
 
 void tst_Palette::spriteSelectorLayoutAndPicks() {
     EditorTestHost host;
     auto window = editortest::newWindow(host, 100, 60, 1, 1, 800, 600);
     window->SetSprites(spritesWithLargest64x96());
-    QCOMPARE(window->m_PaletteSprites.MaxRenderWidth(), 64);
-    QCOMPARE(window->m_PaletteSprites.MaxRenderHeight(), 96);
+    QCOMPARE(window->PaletteSprites().MaxRenderWidth(), 64);
+    QCOMPARE(window->PaletteSprites().MaxRenderHeight(), 96);
     showSelector(window->picSpriteSelector, 700, 420);
     QScrollBar* bar = window->scrSpriteSelector;
     QCOMPARE(bar->geometry(), QRect(Border + 700 - 17, Border, 17, 420));
@@ -368,30 +368,30 @@ void tst_Palette::spriteSelectorLayoutAndPicks() {
     window->SetSelectedSprite(7);
     // Column 3 of row 0 (x 2 + 3 * 68 = 206 is its first pixel).
     window->PickSpriteAt(206 + Border, 50 + Border);
-    QCOMPARE(window->m_SelectedSprite, qint16(3));
+    QCOMPARE(window->SelectedSprite(), qint16(3));
     window->PickSpriteAt(205 + Border, 50 + Border);
-    QCOMPARE(window->m_SelectedSprite, qint16(2));
+    QCOMPARE(window->SelectedSprite(), qint16(2));
     // Row 1, column 0 is sprite 10, the last.
     window->PickSpriteAt(10 + Border, 102 + Border);
-    QCOMPARE(window->m_SelectedSprite, qint16(10));
+    QCOMPARE(window->SelectedSprite(), qint16(10));
     QCOMPARE(window->lblSelectedSprite->text(), QStringLiteral(" 10"));
     // In the last grid row, past the last sprite: the last sprite.
     window->SetSelectedSprite(1);
     window->PickSpriteAt(5 * 68 + 10 + Border, 150 + Border);
-    QCOMPARE(window->m_SelectedSprite, qint16(10));
+    QCOMPARE(window->SelectedSprite(), qint16(10));
     // Over the bar and below the last drawn row: last column, last row.
     window->SetSelectedSprite(1);
     window->PickSpriteAt(695 + Border, 419 + Border);
-    QCOMPARE(window->m_SelectedSprite, qint16(10));
+    QCOMPARE(window->SelectedSprite(), qint16(10));
     // The button does not matter and a point outside picks nothing.
     window->SetSelectedSprite(1);
     window->PickSpriteAt(700 + Border, 10 + Border);
     window->PickSpriteAt(Border - 1, 10 + Border);
-    QCOMPARE(window->m_SelectedSprite, qint16(1));
+    QCOMPARE(window->SelectedSprite(), qint16(1));
     // Narrower than one cell: nothing to pick.
     showSelector(window->picSpriteSelector, 80, 420);
     window->PickSpriteAt(10 + Border, 10 + Border);
-    QCOMPARE(window->m_SelectedSprite, qint16(1));
+    QCOMPARE(window->SelectedSprite(), qint16(1));
     QVERIFY(bar->pageStep() >= 1);
 }
 
@@ -440,7 +440,7 @@ void tst_Palette::selectedSprite() {
     auto window = editortest::newWindow(host, 100, 60, 1, 1, 600, 480);
     PictureBox* box = window->picSelectedSprite;
     window->SetSelectedSprite(0);
-    QCOMPARE(window->m_SelectedSprite, qint16(0));
+    QCOMPARE(window->SelectedSprite(), qint16(0));
     QCOMPARE(window->lblSelectedSprite->text(), QStringLiteral(" 0"));
     // Sprite 0 of the fixtures is 11 x 12, drawn 22 x 24 on white.
     QCOMPARE(pixel(box, 0, 0),

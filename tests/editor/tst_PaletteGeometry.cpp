@@ -1,7 +1,7 @@
 // The palettes' and the canvas pointer's arithmetic, with worked examples.
 #include "PaletteGeometry.h"
 
-#include <QtTest>
+#include <QTest>
 #include <cmath>
 #include <limits>
 
@@ -20,9 +20,6 @@ private slots:
     void selectorPick_data();
     void selectorPick();
     void innerPoint();
-    void canvasCell_data();
-    void canvasCell();
-    void canvasCellAtHugeZoomDoesNotOverflow();
     void positionText();
 };
 
@@ -116,7 +113,7 @@ void tst_PaletteGeometry::selectorGridAndRange() {
     QTEST(int(grid.columns), "columns");
     QTEST(int(grid.rows), "rows");
     const ScrollRange range = SelectorRange(count, grid);
-    QTEST(range.maximum, "maximum");
+    QTEST(range.max, "maximum");
     QTEST(range.enabled, "enabled");
     QTEST(range.largeChange, "largeChange");
 }
@@ -163,56 +160,6 @@ void tst_PaletteGeometry::innerPoint() {
     const Grid narrow = SelectorGrid(40, 300, 17, 36, 36);
     QVERIFY(!narrow.Usable());
     QCOMPARE(SelectorPick(10, 10, 40, 300, 36, 36, narrow, 0, 600), -1);
-}
-
-void tst_PaletteGeometry::canvasCell_data() {
-    QTest::addColumn<double>("x");
-    QTest::addColumn<double>("y");
-    QTest::addColumn<double>("size");
-    QTest::addColumn<int>("originX");
-    QTest::addColumn<int>("originY");
-    QTest::addColumn<int>("cx");
-    QTest::addColumn<int>("cy");
-    QTest::newRow("top-left pixel") << 0.0 << 0.0 << 16.0 << 0 << 0 << 0 << 0;
-    QTest::newRow("last pixel of cell 0") << 15.0 << 15.0 << 16.0 << 0 << 0 << 0 << 0;
-    QTest::newRow("first pixel of cell 1") << 16.0 << 16.0 << 16.0 << 0 << 0 << 1 << 1;
-    QTest::newRow("15.5 rounds to 16") << 15.5 << 14.5 << 16.0 << 0 << 0 << 1 << 0;
-    QTest::newRow("scrolled") << 200.0 << 120.0 << 16.0 << 10 << 5 << 22 << 12;
-    QTest::newRow("less than a cell left: first visible")
-        << -8.0 << -15.0 << 16.0 << 10 << 5 << 10 << 5;
-    QTest::newRow("a whole cell left") << -16.0 << -40.0 << 16.0 << 10 << 5 << 9 << 3;
-    QTest::newRow("zoom -3, 2-pixel cells") << 341.0 << 3.0 << 2.0 << 0 << 0 << 170 << 1;
-    QTest::newRow("zoom 3, 128-pixel cells") << 300.0 << 127.0 << 128.0 << 1 << 1 << 3 << 1;
-}
-
-void tst_PaletteGeometry::canvasCell() {
-    QFETCH(double, x);
-    QFETCH(double, y);
-    QFETCH(double, size);
-    QFETCH(int, originX);
-    QFETCH(int, originY);
-    const Cell cell = CanvasCellAt(x, y, size, size, originX, originY);
-    QTEST(int(cell.x), "cx");
-    QTEST(int(cell.y), "cy");
-}
-
-void tst_PaletteGeometry::canvasCellAtHugeZoomDoesNotOverflow() {
-    // Cells far larger than the canvas: every pixel is in the first visible
-    // cell, even at the largest scroll value.
-    const double huge = std::ldexp(16.0, 40);
-    Cell cell = CanvasCellAt(30000, 30000, huge, huge, 32767, 32767);
-    QCOMPARE(cell.x, 32767LL);
-    QCOMPARE(cell.y, 32767LL);
-    QVERIFY(!cell.Inside(170, 170));
-    const double infinite = std::numeric_limits<double>::infinity();
-    cell = CanvasCellAt(500, 500, infinite, infinite, 3, 4);
-    QCOMPARE(cell.x, 3LL);
-    QCOMPARE(cell.y, 4LL);
-    // A pointer dragged absurdly far with 1-pixel cells stays outside.
-    cell = CanvasCellAt(1e30, -1e30, 1, 1, 32767, 32767);
-    QVERIFY(cell.x > 32767);
-    QVERIFY(cell.y < 0);
-    QVERIFY(!cell.Inside(170, 170));
 }
 
 void tst_PaletteGeometry::positionText() {

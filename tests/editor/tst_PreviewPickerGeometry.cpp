@@ -4,7 +4,7 @@
 #include "PickerGeometry.h"
 #include "PreviewGeometry.h"
 
-#include <QtTest>
+#include <QTest>
 
 class tst_PreviewPickerGeometry : public QObject {
     Q_OBJECT

@@ -4,14 +4,15 @@
 // reproduce by sending them to the button with positions outside it.
 
 #include "EditorTestSupport.h"
+#include "LevelEdits.h"
 #include "PickerButton.h"
 #include "PickerGeometry.h"
 #include "PictureBox.h"
 
 #include <QLabel>
 #include <QScrollBar>
+#include <QTest>
 #include <QToolButton>
-#include <QtTest>
 
 namespace {
 
@@ -29,14 +30,7 @@ QPoint CellPoint(PictureBox* selector, int pw, int ph, int row, int column) {
     return selector->pos() + QPoint(border + pw * column + pw / 2, border + ph * row + ph / 2);
 }
 
-// What the canvas shows with the view at (sx, sy), drawn independently.
-QImage CanvasAt(frmEdit& window, int sx, int sy) {
-    Surface reference(window.picEdit->ScaleWidth(), window.picEdit->ScaleHeight());
-    reference.SetBackColor(window.picEdit->surface().BackColor());
-    reference.Cls();
-    window.m_Level.Display(reference, qint16(sx), qint16(sy), window.m_Tiles, window.m_Sprites);
-    return reference.image();
-}
+const auto CanvasAt = editortest::canvasAt;
 
 } // namespace
 
@@ -66,7 +60,7 @@ void tst_PreviewPickers::tilePickerOpensOnTheSelection() {
     QVERIFY(window->picTileSelector->isVisible());
     QCOMPARE(window->picTileSelector->ScaleWidth(), 400);
     QCOMPARE(window->picTileSelector->ScaleHeight(), 300);
-    QCOMPARE(window->m_Mode, qint16(0));
+    QCOMPARE(window->Mode(), qint16(0));
     QVERIFY(window->optMode[0]->isChecked());
     // Row 5 - 4 goes to the top.
     QCOMPARE(window->scrTileSelector->value(), 1);
@@ -81,8 +75,8 @@ void tst_PreviewPickers::tilePickerOpensOnTheSelection() {
     window->SetSelectedTile(1, 0);
     QTest::mouseRelease(window->cmdTiles, Qt::RightButton, {},
                         ButtonPoint(*window, window->cmdTiles, placed));
-    QCOMPARE(window->m_SelectedTiles[1], qint16(57));
-    QCOMPARE(window->m_SelectedTiles[0], qint16(3));
+    QCOMPARE(window->SelectedTile(1), qint16(57));
+    QCOMPARE(window->SelectedTile(0), qint16(3));
     QVERIFY(window->picTileSelector->isHidden());
     // The pointer is back on the middle of the button (25 x 57).
     QCOMPARE(QCursor::pos(), window->cmdTiles->mapToGlobal(QPoint(12, 28)));
@@ -115,27 +109,27 @@ void tst_PreviewPickers::tilePickerDragScrollsAndPicks() {
         QCOMPARE(bar->value(), expected);
     }
     // No move so far picked anything.
-    QCOMPARE(window->m_SelectedTiles[0], qint16(0));
+    QCOMPARE(window->SelectedTile(0), qint16(0));
 
     // Scroll down two rows, then drag over the selector: every move picks.
     QTest::mouseMove(button, ButtonPoint(*window, button, below));
     QTest::mouseMove(button, ButtonPoint(*window, button, below));
     QCOMPARE(bar->value(), 2);
     QTest::mouseMove(button, ButtonPoint(*window, button, CellPoint(selector, 36, 36, 1, 4)));
-    QCOMPARE(window->m_SelectedTiles[0], qint16(34));
+    QCOMPARE(window->SelectedTile(0), qint16(34));
     QCOMPARE(window->lblSelectedTile[0]->text(), QStringLiteral(" 34"));
     QTest::mouseMove(button, ButtonPoint(*window, button, CellPoint(selector, 36, 36, 3, 9)));
-    QCOMPARE(window->m_SelectedTiles[0], qint16(59));
-    QCOMPARE(window->m_SelectedTiles[1], qint16(0));
+    QCOMPARE(window->SelectedTile(0), qint16(59));
+    QCOMPARE(window->SelectedTile(1), qint16(0));
 
     // Back onto the strip and released there: the selector scrolled once
     // more, the selection is the last one picked inside.
     QTest::mouseMove(button, ButtonPoint(*window, button, below));
     QCOMPARE(bar->value(), 3);
     QTest::mouseRelease(button, Qt::LeftButton, {}, ButtonPoint(*window, button, below));
-    QCOMPARE(window->m_SelectedTiles[0], qint16(59));
+    QCOMPARE(window->SelectedTile(0), qint16(59));
     QVERIFY(selector->isHidden());
-    QCOMPARE(window->m_Mode, qint16(0));
+    QCOMPARE(window->Mode(), qint16(0));
 
     // Opened again, on the new selection; the first cell shows the first
     // tile of the row at the top.
@@ -143,7 +137,7 @@ void tst_PreviewPickers::tilePickerDragScrollsAndPicks() {
     QCOMPARE(bar->value(), 1); // tile 59 is in row 5, half of 8 rows above it
     window->picTileSelector_Paint();
     Surface expected(32, 32);
-    window->m_PaletteTiles.Draw(10, expected, 0, 0);
+    window->PaletteTiles().Draw(10, expected, 0, 0);
     QCOMPARE(selector->surface().image().copy(4, 4, 32, 32), expected.image());
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
 }
@@ -165,15 +159,15 @@ void tst_PreviewPickers::spritePickerSwitchesModeAndPicks() {
     QCOMPARE(window->scrSpriteSelector->value(), 0);
     QCOMPARE(QCursor::pos(), selector->mapToGlobal(QPoint(86 * 4 + 43, 34)));
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(window->m_Mode, qint16(1));
+    QCOMPARE(window->Mode(), qint16(1));
     QVERIFY(window->optMode[1]->isChecked());
-    QCOMPARE(window->m_SelectedSprite, qint16(4));
+    QCOMPARE(window->SelectedSprite(), qint16(4));
     QVERIFY(selector->isHidden());
 
     // Released over a cell: that sprite, whichever button. Episode 1's
     // largest sprite is 41 x 32, 82 x 64 at the palette's zoom.
-    const int pw = window->m_PaletteSprites.MaxRenderWidth() + 4;
-    const int ph = window->m_PaletteSprites.MaxRenderHeight() + 4;
+    const int pw = window->PaletteSprites().MaxRenderWidth() + 4;
+    const int ph = window->PaletteSprites().MaxRenderHeight() + 4;
     QCOMPARE(pw, 86);
     QCOMPARE(ph, 68);
     const int columns =
@@ -182,7 +176,7 @@ void tst_PreviewPickers::spritePickerSwitchesModeAndPicks() {
     QTest::mousePress(button, Qt::RightButton, {}, QPoint(5, 5));
     QTest::mouseRelease(button, Qt::RightButton, {},
                         ButtonPoint(*window, button, CellPoint(selector, pw, ph, 1, 2)));
-    QCOMPARE(window->m_SelectedSprite, qint16(qMin(columns + 2, 10)));
+    QCOMPARE(window->SelectedSprite(), qint16(qMin(columns + 2, 10)));
     QCOMPARE(window->lblSelectedSprite->text(),
              QStringLiteral(" ") + QString::number(qMin(columns + 2, 10)));
     QVERIFY(selector->isHidden());
@@ -199,7 +193,7 @@ void tst_PreviewPickers::movesWithoutButtonOrPanelDoNothing() {
     // A move with no button held while the selector is open.
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
     window->cmdTiles_MouseMove(0, 0, relative.x(), relative.y());
-    QCOMPARE(window->m_SelectedTiles[0], qint16(0));
+    QCOMPARE(window->SelectedTile(0), qint16(0));
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
 
     // Moves and a release that reach the button after its selector closed
@@ -207,7 +201,7 @@ void tst_PreviewPickers::movesWithoutButtonOrPanelDoNothing() {
     // selector.
     window->cmdTiles_MouseMove(1, 0, relative.x(), relative.y());
     window->cmdTiles_MouseUp(1, 0, relative.x(), relative.y());
-    QCOMPARE(window->m_SelectedTiles[0], qint16(0));
+    QCOMPARE(window->SelectedTile(0), qint16(0));
     QVERIFY(window->picTileSelector->isHidden());
 
     // Two buttons: the right one's release closes the selector, the left
@@ -217,10 +211,10 @@ void tst_PreviewPickers::movesWithoutButtonOrPanelDoNothing() {
     window->cmdTiles_MouseDown(2, 0, 5, 5);
     QCOMPARE(window->scrTileSelector->value(), 1);
     window->cmdTiles_MouseUp(2, 0, relative.x(), relative.y());
-    QCOMPARE(window->m_SelectedTiles[1], qint16(32));
+    QCOMPARE(window->SelectedTile(1), qint16(32));
     window->cmdTiles_MouseMove(1, 0, relative.x(), relative.y());
     window->cmdTiles_MouseUp(1, 0, relative.x(), relative.y());
-    QCOMPARE(window->m_SelectedTiles[0], qint16(0));
+    QCOMPARE(window->SelectedTile(0), qint16(0));
 }
 
 // The worked example's window, 520 x 330 inside, with a 170 x 100 level.
@@ -228,13 +222,13 @@ void tst_PreviewPickers::previewOpensAtItsPlace() {
     EditorTestHost host;
     auto window = editortest::newWindow(host, 170, 100, 1, 1, 520, 330);
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    window->m_Level.SetInfo(3, 3, 5);
+    leveledit::setInfo(*window, 3, 3, 5);
     PictureBox* preview = window->picLevelPreview;
     const QPoint corner = window->cmdLevelPreview->pos();
 
     QTest::mousePress(window->cmdLevelPreview, Qt::LeftButton, {}, QPoint(8, 8));
     QVERIFY(preview->isVisible());
-    QVERIFY(window->m_SuppressRedraw);
+    QVERIFY(window->PreviewOpen());
     QCOMPARE(preview->size(), QSize(344, 204));
     QCOMPARE(preview->ScaleWidth(), 340);
     QCOMPARE(preview->ScaleHeight(), 200);
@@ -247,16 +241,16 @@ void tst_PreviewPickers::previewOpensAtItsPlace() {
     // Drawn by the platform's paint: the whole level from its first cell at
     // zoom -3, sprites included.
     Surface expected(340, 200);
-    window->m_Level.Display(expected, 0, 0, window->m_PreviewTiles, window->m_PreviewSprites);
+    window->m_Level.Display(expected, 0, 0, window->PreviewTiles(), window->PreviewSprites());
     QTRY_COMPARE(preview->surface().image(), expected.image());
-    QCOMPARE(window->m_PreviewTiles.RenderWidth(), 2.0);
+    QCOMPARE(window->PreviewTiles().RenderWidth(), 2.0);
 
     QTest::mouseRelease(window->cmdLevelPreview, Qt::LeftButton, {}, QPoint(8, 8));
     QVERIFY(preview->isHidden());
-    QVERIFY(!window->m_SuppressRedraw);
+    QVERIFY(!window->PreviewOpen());
 
     // A smaller level opens at its own size next time.
-    window->m_Level.Resize(30, 20);
+    leveledit::change(*window, [](Level& level) { level.Resize(30, 20); });
     QTest::mousePress(window->cmdLevelPreview, Qt::LeftButton, {}, QPoint(8, 8));
     QCOMPARE(preview->size(), QSize(64, 44));
     QCOMPARE(preview->pos(), QPoint(qMin(corner.x() - 32, 520 - 64), corner.y() - 22));
@@ -271,7 +265,7 @@ void tst_PreviewPickers::previewFollowsThePointer() {
     auto window = editortest::newWindow(host, 170, 100, 1, 1, 640, 320 + 61 + 57);
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     window->mnuViewZoomIn_Click();
-    QCOMPARE(window->m_Tiles.RenderWidth(), 32.0);
+    QCOMPARE(window->Tiles().RenderWidth(), 32.0);
     QCOMPARE(window->picEditHolder->ScaleWidth(), 640);
     QCOMPARE(window->picEditHolder->ScaleHeight(), 320);
     PickerButton* button = window->cmdLevelPreview;
@@ -282,14 +276,14 @@ void tst_PreviewPickers::previewFollowsThePointer() {
 
     // Each move draws the canvas once, after both bars have moved: while the
     // bars report their changes the canvas still shows what was there.
-    window->picEdit->surface().image().fill(Sentinel);
+    QImage shown = window->picEdit->surface().image().copy();
     int changes = 0;
     bool redrawnEarly = false;
     QList<QMetaObject::Connection> watches;
     for (QScrollBar* bar : {window->scrEditX, window->scrEditY}) {
         watches << connect(bar, &QScrollBar::valueChanged, window.get(), [&] {
             ++changes;
-            redrawnEarly |= window->picEdit->surface().image().pixel(0, 0) != Sentinel;
+            redrawnEarly |= window->picEdit->surface().image() != shown;
         });
     }
     QTest::mouseMove(button, ButtonPoint(*window, button, inner + QPoint(100, 40)));
@@ -301,7 +295,7 @@ void tst_PreviewPickers::previewFollowsThePointer() {
 
     // Past the preview's left edge and far below it: column 0 and the last
     // row the bar allows.
-    window->picEdit->surface().image().fill(Sentinel);
+    shown = window->picEdit->surface().image().copy();
     QTest::mouseMove(button, ButtonPoint(*window, button, inner + QPoint(-30, 900)));
     QCOMPARE(window->scrEditX->value(), 0);
     QCOMPARE(window->scrEditY->value(), window->scrEditY->maximum());
@@ -314,7 +308,6 @@ void tst_PreviewPickers::previewFollowsThePointer() {
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(8, 8));
     QVERIFY(preview->isHidden());
     QCOMPARE(window->scrEditX->value(), 0);
-    window->picEdit->surface().image().fill(Sentinel);
     window->scrEditX->setValue(5);
     QCOMPARE(window->picEdit->surface().image(), CanvasAt(*window, 5, 91));
 }
@@ -331,10 +324,10 @@ void tst_PreviewPickers::previewPressAndReleaseKeepsTheView() {
     QTest::mouseRelease(window->cmdLevelPreview, Qt::LeftButton, {}, QPoint(8, 8));
     QCOMPARE(window->scrEditX->value(), 7);
     QCOMPARE(window->scrEditY->value(), 9);
-    QCOMPARE(window->m_Mode, qint16(1));
-    QCOMPARE(window->m_SelectedTiles[0], qint16(12));
+    QCOMPARE(window->Mode(), qint16(1));
+    QCOMPARE(window->SelectedTile(0), qint16(12));
     QVERIFY(window->picLevelPreview->isHidden());
-    QVERIFY(!window->m_SuppressRedraw);
+    QVERIFY(!window->PreviewOpen());
 }
 
 QTEST_MAIN(tst_PreviewPickers)

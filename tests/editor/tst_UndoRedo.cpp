@@ -2,6 +2,7 @@
 // mouse events, Level, Properties through the dialog, undo in the middle of
 // a drag, the Edit menu's texts, states and keys, and saving.
 #include "EditorTestSupport.h"
+#include "LevelEdits.h"
 #include "PictureBox.h"
 #include "ScriptedPrompts.h"
 #include "frmProperties.h"
@@ -13,21 +14,15 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 #include <QUndoStack>
-#include <QtTest>
 
 namespace {
 
-constexpr int Cell = 16; // drawn cell size at 1x zoom
-
-QPoint at(int cx, int cy) {
-    return QPoint(cx * Cell + Cell / 2, cy * Cell + Cell / 2);
-}
-
-void drag(QWidget* widget, QPoint pos, Qt::KeyboardModifiers modifiers = {}) {
-    QTest::mouseEvent(QTest::MouseMove, widget, Qt::NoButton, modifiers, pos);
-}
+using editortest::at;
+using editortest::canvasShowsLevel;
+using editortest::drag;
 
 // A press at the first cell, moves over the others, a release at the last.
 void paintDrag(frmEdit& w, Qt::MouseButton button, const QList<QPoint>& cells) {
@@ -36,14 +31,6 @@ void paintDrag(frmEdit& w, Qt::MouseButton button, const QList<QPoint>& cells) {
         drag(w.picEdit, at(cells[i].x(), cells[i].y()));
     const QPoint last = cells.back();
     QTest::mouseRelease(w.picEdit, button, {}, at(last.x(), last.y()));
-}
-
-// The canvas shows exactly the level as it now is.
-bool canvasShowsLevel(frmEdit& w) {
-    Surface expected(w.picEdit->ScaleWidth(), w.picEdit->ScaleHeight());
-    w.m_Level.Display(expected, qint16(w.scrEditX->value()), qint16(w.scrEditY->value()), w.m_Tiles,
-                      w.m_Sprites);
-    return w.picEdit->surface().image() == expected.image();
 }
 
 struct Setup {
@@ -99,9 +86,10 @@ void tst_UndoRedo::editMenu() {
     QStringList titles;
     for (QMenu* m : menus)
         titles << m->title();
-    QCOMPARE(titles, QStringList({QStringLiteral("&File"), QStringLiteral("&Edit"),
-                                  QStringLiteral("&View"), QStringLiteral("&Level")}));
-    QCOMPARE(w->mnuEdit->actions(), QList<QAction*>({w->mnuEditUndo, w->mnuEditRedo}));
+    QCOMPARE(titles,
+             QStringList({QStringLiteral("&File"), QStringLiteral("&Edit"), QStringLiteral("&View"),
+                          QStringLiteral("&Tools"), QStringLiteral("&Level")}));
+    QCOMPARE(w->mnuEdit->actions().mid(0, 2), QList<QAction*>({w->mnuEditUndo, w->mnuEditRedo}));
     QCOMPARE(w->mnuEditUndo->shortcuts(),
              QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl+Z"))}));
     QCOMPARE(w->mnuEditRedo->shortcuts(),
@@ -114,7 +102,7 @@ void tst_UndoRedo::editMenu() {
     QVERIFY(!w->mnuEditRedo->isEnabled());
     // A disabled Undo does nothing, not even to the modified flag.
     w->mnuEditUndo->trigger();
-    QVERIFY(!w->m_Modified);
+    QVERIFY(!w->IsModified());
 
     paintDrag(*w, Qt::LeftButton, {{3, 3}});
     QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Paint"));
@@ -147,19 +135,19 @@ void tst_UndoRedo::shortcutKeys() {
     QCOMPARE(w->m_Level.Tile(3, 3), qint16(7));
     QTest::keyClick(w->picEdit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(w->m_Level.Tile(4, 3), qint16(7));
-    QCOMPARE(w->m_UndoStack->index(), 2);
+    QCOMPARE(w->Document().undoStack().index(), 2);
 }
 
 void tst_UndoRedo::dragsUndoAndRedoBothPlanes() {
     Setup w;
-    w->m_Level.SetInfo(12, 6, 33);
+    leveledit::setInfo(*w, 12, 6, 33);
     const Level start = w->m_Level;
 
     // Tile mode: one drag over five cells, two of them skipped over.
     paintDrag(*w, Qt::LeftButton, {{2, 2}, {3, 2}, {5, 3}, {6, 3}, {6, 4}});
     const Level afterTiles = w->m_Level;
     QCOMPARE(afterTiles.Tile(5, 3), qint16(7));
-    QCOMPARE(w->m_UndoStack->count(), 1);
+    QCOMPARE(w->Document().undoStack().count(), 1);
 
     // Sprite mode: a drag placing sprite 4, and a right drag erasing.
     w->optMode[1]->click();
@@ -168,23 +156,23 @@ void tst_UndoRedo::dragsUndoAndRedoBothPlanes() {
     const Level afterSprites = w->m_Level;
     QCOMPARE(afterSprites.Info(11, 6), qint16(4));
     QCOMPARE(afterSprites.Info(12, 6), qint16(0));
-    QCOMPARE(w->m_UndoStack->count(), 3);
+    QCOMPARE(w->Document().undoStack().count(), 3);
 
-    w->m_Modified = false;
+    leveledit::setModified(*w, false);
     w->mnuEditUndo->trigger();
     w->mnuEditUndo->trigger();
     QVERIFY(w->m_Level == afterTiles);
-    QVERIFY(w->m_Modified);
+    QVERIFY(w->IsModified());
     QVERIFY(canvasShowsLevel(*w));
     w->mnuEditUndo->trigger();
     QVERIFY(w->m_Level == start);
     QVERIFY(canvasShowsLevel(*w));
     QVERIFY(!w->mnuEditUndo->isEnabled());
 
-    w->m_Modified = false;
+    leveledit::setModified(*w, false);
     w->mnuEditRedo->trigger();
     QVERIFY(w->m_Level == afterTiles);
-    QVERIFY(w->m_Modified);
+    QVERIFY(w->IsModified());
     w->mnuEditRedo->trigger();
     w->mnuEditRedo->trigger();
     QVERIFY(w->m_Level == afterSprites);
@@ -196,12 +184,12 @@ void tst_UndoRedo::spritePlacementAndErasure() {
     Setup w;
     w->optMode[1]->click();
     w->SetSelectedSprite(0); // writes 255
-    w->m_Level.SetInfo(8, 8, 6);
+    leveledit::setInfo(*w, 8, 8, 6);
     QTest::mouseClick(w->picEdit, Qt::LeftButton, {}, at(4, 5));
     QTest::mouseClick(w->picEdit, Qt::RightButton, {}, at(8, 8));
     QCOMPARE(w->m_Level.Info(4, 5), qint16(255));
     QCOMPARE(w->m_Level.Info(8, 8), qint16(0));
-    QCOMPARE(w->m_UndoStack->count(), 2);
+    QCOMPARE(w->Document().undoStack().count(), 2);
     w->mnuEditUndo->trigger();
     QCOMPARE(w->m_Level.Info(8, 8), qint16(6));
     QCOMPARE(w->m_Level.Info(4, 5), qint16(255));
@@ -215,8 +203,8 @@ void tst_UndoRedo::spritePlacementAndErasure() {
 
 void tst_UndoRedo::pressesThatChangeNothingMakeNoStep() {
     Setup w;
-    w->m_Level.SetTile(5, 5, 7);
-    w->m_Level.SetInfo(6, 6, 9);
+    leveledit::setTile(*w, 5, 5, 7);
+    leveledit::setInfo(*w, 6, 6, 9);
     const Level before = w->m_Level;
     // A pick, a press painting what the cell holds, Shift and Alt presses,
     // a middle press in sprite mode and a right press on an empty cell.
@@ -228,15 +216,15 @@ void tst_UndoRedo::pressesThatChangeNothingMakeNoStep() {
     QTest::mouseClick(w->picEdit, Qt::MiddleButton, {}, at(6, 6));
     QTest::mouseClick(w->picEdit, Qt::RightButton, {}, at(7, 7));
     QVERIFY(w->m_Level == before);
-    QCOMPARE(w->m_UndoStack->count(), 0);
+    QCOMPARE(w->Document().undoStack().count(), 0);
     QVERIFY(!w->mnuEditUndo->isEnabled());
-    // The presses still count as changes for the question on closing.
-    QVERIFY(w->m_Modified);
+    // Nothing to save either.
+    QVERIFY(!w->IsModified());
 }
 
 void tst_UndoRedo::dragPaintedBackMakesNoStep() {
     Setup w;
-    w->m_Level.SetTile(9, 4, 143);
+    leveledit::setTile(*w, 9, 4, 143);
     QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(4, 4));
     QCOMPARE(w->m_Level.Tile(4, 4), qint16(7));
     // Undo offers the drag in progress.
@@ -244,12 +232,12 @@ void tst_UndoRedo::dragPaintedBackMakesNoStep() {
     QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Paint"));
     // Ctrl picks the fill tile on the way, then the drag paints it back.
     drag(w->picEdit, at(9, 4), Qt::ControlModifier);
-    QCOMPARE(w->m_SelectedTiles[0], qint16(143));
+    QCOMPARE(w->SelectedTile(0), qint16(143));
     drag(w->picEdit, at(4, 4));
     QCOMPARE(w->m_Level.Tile(4, 4), qint16(143));
     QVERIFY(!w->mnuEditUndo->isEnabled());
     QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(4, 4));
-    QCOMPARE(w->m_UndoStack->count(), 0);
+    QCOMPARE(w->Document().undoStack().count(), 0);
 }
 
 void tst_UndoRedo::secondButtonDuringDragIsTheSameStep() {
@@ -261,7 +249,7 @@ void tst_UndoRedo::secondButtonDuringDragIsTheSameStep() {
     QTest::mouseRelease(w->picEdit, Qt::RightButton, {}, at(4, 2));
     QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(4, 2));
     QCOMPARE(w->m_Level.Tile(3, 2), qint16(9));
-    QCOMPARE(w->m_UndoStack->count(), 1);
+    QCOMPARE(w->Document().undoStack().count(), 1);
     w->mnuEditUndo->trigger();
     QVERIFY(w->m_Level == before);
 }
@@ -274,24 +262,24 @@ void tst_UndoRedo::undoDuringDrag() {
     const Level painted = w->m_Level;
     w->mnuEditUndo->trigger();
     // The drag ended and its step was taken back whole.
-    QVERIFY(!w->m_Drawing);
+    QVERIFY(!w->Drawing());
     QVERIFY(w->m_Level == before);
     QVERIFY(canvasShowsLevel(*w));
-    QCOMPARE(w->m_UndoStack->count(), 1);
-    QCOMPARE(w->m_UndoStack->index(), 0);
+    QCOMPARE(w->Document().undoStack().count(), 1);
+    QCOMPARE(w->Document().undoStack().index(), 0);
     // The button is still held: further moves paint nothing, the release
     // makes no step.
     drag(w->picEdit, at(4, 2));
     drag(w->picEdit, at(5, 2));
     QVERIFY(w->m_Level == before);
     QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(5, 2));
-    QCOMPARE(w->m_UndoStack->count(), 1);
+    QCOMPARE(w->Document().undoStack().count(), 1);
     QVERIFY(w->mnuEditRedo->isEnabled());
     w->mnuEditRedo->trigger();
     QVERIFY(w->m_Level == painted);
     // A new drag afterwards is a step of its own.
     paintDrag(*w, Qt::RightButton, {{8, 8}});
-    QCOMPARE(w->m_UndoStack->count(), 2);
+    QCOMPARE(w->Document().undoStack().count(), 2);
     w->mnuEditUndo->trigger();
     QVERIFY(w->m_Level == painted);
 }
@@ -304,19 +292,19 @@ void tst_UndoRedo::undoDuringDragWithEarlierSteps() {
     QTest::mousePress(w->picEdit, Qt::LeftButton, Qt::ControlModifier, at(6, 6));
     QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Paint"));
     w->mnuEditUndo->trigger();
-    QVERIFY(!w->m_Drawing);
+    QVERIFY(!w->Drawing());
     QCOMPARE(w->m_Level.Tile(2, 2), qint16(143));
     drag(w->picEdit, at(7, 6));
     QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(7, 6));
-    QCOMPARE(w->m_UndoStack->count(), 1);
+    QCOMPARE(w->Document().undoStack().count(), 1);
     // Redo in the middle of a drag that has changed nothing.
     QTest::mousePress(w->picEdit, Qt::LeftButton, Qt::ShiftModifier, at(6, 6));
     QVERIFY(w->mnuEditRedo->isEnabled());
     w->mnuEditRedo->trigger();
-    QVERIFY(!w->m_Drawing);
+    QVERIFY(!w->Drawing());
     QVERIFY(w->m_Level == first);
     QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(6, 6));
-    QCOMPARE(w->m_UndoStack->count(), 1);
+    QCOMPARE(w->Document().undoStack().count(), 1);
 }
 
 void tst_UndoRedo::redoIsDroppedByANewDrag() {
@@ -330,7 +318,7 @@ void tst_UndoRedo::redoIsDroppedByANewDrag() {
     w->mnuEditRedo->trigger();
     QCOMPARE(w->m_Level.Tile(2, 2), qint16(143));
     QTest::mouseRelease(w->picEdit, Qt::RightButton, {}, at(5, 5));
-    QCOMPARE(w->m_UndoStack->count(), 1);
+    QCOMPARE(w->Document().undoStack().count(), 1);
     QCOMPARE(w->m_Level.Tile(5, 5), qint16(9));
     QCOMPARE(w->m_Level.Tile(2, 2), qint16(143));
 }
@@ -343,34 +331,35 @@ void tst_UndoRedo::propertiesResizeAndUndo() {
     paintDrag(*w, Qt::LeftButton, {{29, 5}, {28, 5}});
     w->optMode[1]->click();
     paintDrag(*w, Qt::LeftButton, {{10, 19}, {29, 19}});
-    w->m_Modified = false;
+    leveledit::setModified(*w, false);
     const Level before = w->m_Level;
-    const qint16 episode1Sprites = w->m_Sprites.Count();
+    const qint16 episode1Sprites = w->Sprites().Count();
     w->mnuViewZoomIn_Click();
 
     changeProperties(prompts, *w, QStringLiteral("28"), QStringLiteral("18"), 2);
     QCOMPARE(w->m_Level.Width(), qint16(28));
     QCOMPARE(w->m_Level.Height(), qint16(18));
     QCOMPARE(w->m_Level.Episode(), qint16(3));
-    QVERIFY(!w->m_Modified);
+    QVERIFY(w->IsModified());
     const Level after = w->m_Level;
-    const qint16 episode3Sprites = w->m_Sprites.Count();
+    const qint16 episode3Sprites = w->Sprites().Count();
     QVERIFY(episode3Sprites != episode1Sprites);
-    QCOMPARE(w->m_UndoStack->count(), 3);
+    QCOMPARE(w->Document().undoStack().count(), 3);
     QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Properties"));
 
     w->mnuEditUndo->trigger();
     QVERIFY(w->m_Level == before);
     QCOMPARE(w->m_Level.Tile(29, 5), qint16(7));
     QCOMPARE(w->m_Level.Info(29, 19), qint16(4));
-    QVERIFY(w->m_Modified);
+    // Back at the saved level.
+    QVERIFY(!w->IsModified());
     // Episode 1's sets again, fresh clones as after the dialog.
-    QCOMPARE(w->m_Sprites.Count(), episode1Sprites);
-    QCOMPARE(w->m_PaletteSprites.Count(), episode1Sprites);
-    QCOMPARE(w->m_PreviewSprites.Count(), episode1Sprites);
-    QCOMPARE(w->m_Tiles.Zoom(), qint16(0));
-    QCOMPARE(w->m_PaletteTiles.Zoom(), qint16(1));
-    QCOMPARE(w->m_PreviewTiles.Zoom(), qint16(-3));
+    QCOMPARE(w->Sprites().Count(), episode1Sprites);
+    QCOMPARE(w->PaletteSprites().Count(), episode1Sprites);
+    QCOMPARE(w->PreviewSprites().Count(), episode1Sprites);
+    QCOMPARE(w->Tiles().Zoom(), qint16(0));
+    QCOMPARE(w->PaletteTiles().Zoom(), qint16(1));
+    QCOMPARE(w->PreviewTiles().Zoom(), qint16(-3));
     const int sw = w->picEditHolder->ScaleWidth();
     QCOMPARE(w->scrEditX->maximum(), qMax(0, 30 - (sw - 17 + 15) / 16 + 1));
     QVERIFY(canvasShowsLevel(*w));
@@ -378,7 +367,7 @@ void tst_UndoRedo::propertiesResizeAndUndo() {
 
     w->mnuEditRedo->trigger();
     QVERIFY(w->m_Level == after);
-    QCOMPARE(w->m_Sprites.Count(), episode3Sprites);
+    QCOMPARE(w->Sprites().Count(), episode3Sprites);
     QVERIFY(canvasShowsLevel(*w));
 
     // All the way back, then forward again.
@@ -398,7 +387,7 @@ void tst_UndoRedo::propertiesUnchangedMakesNoStep() {
     ScopedPrompts installed(prompts);
     changeProperties(prompts, *w, QStringLiteral("30"), QStringLiteral("20"), 0);
     QCOMPARE(prompts.shownDialogs.size(), size_t(1));
-    QCOMPARE(w->m_UndoStack->count(), 0);
+    QCOMPARE(w->Document().undoStack().count(), 0);
     // Cancelled: no step either.
     prompts.dialogs.push_back([](QDialog& d) {
         auto& p = static_cast<frmProperties&>(d);
@@ -406,7 +395,7 @@ void tst_UndoRedo::propertiesUnchangedMakesNoStep() {
         ScriptedPrompts::click(d, QStringLiteral("Cancel"));
     });
     w->mnuLevelProperties->trigger();
-    QCOMPARE(w->m_UndoStack->count(), 0);
+    QCOMPARE(w->Document().undoStack().count(), 0);
     QCOMPARE(w->m_Level.Width(), qint16(30));
 }
 
@@ -420,15 +409,15 @@ void tst_UndoRedo::saveKeepsTheStack() {
     paintDrag(*w, Qt::LeftButton, {{2, 2}, {3, 2}});
     prompts.files.push_back(ScriptedPrompts::File::Choose(file));
     QVERIFY(w->mnuFileSave_Click());
-    QVERIFY(!w->m_Modified);
+    QVERIFY(!w->IsModified());
     QFile saved(file);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     const QByteArray bytes = saved.readAll();
     saved.close();
-    QCOMPARE(w->m_UndoStack->count(), 1);
+    QCOMPARE(w->Document().undoStack().count(), 1);
     QVERIFY(w->mnuEditUndo->isEnabled());
     w->mnuEditUndo->trigger();
-    QVERIFY(w->m_Modified);
+    QVERIFY(w->IsModified());
     QCOMPARE(w->m_Level.Tile(2, 2), qint16(143));
     // Undo changes the window's level, not the file.
     QVERIFY(saved.open(QIODevice::ReadOnly));
@@ -438,7 +427,7 @@ void tst_UndoRedo::saveKeepsTheStack() {
     QVERIFY(w->mnuFileSave_Click());
     w->mnuEditRedo->trigger();
     QCOMPARE(w->m_Level.Tile(2, 2), qint16(7));
-    QVERIFY(w->m_Modified);
+    QVERIFY(w->IsModified());
 }
 
 void tst_UndoRedo::aNewLevelStartsAFreshStack() {
@@ -449,10 +438,10 @@ void tst_UndoRedo::aNewLevelStartsAFreshStack() {
     QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(5, 5));
     w->NewLevel(100, 60, 1, 1);
     const Level fresh = w->m_Level;
-    QCOMPARE(w->m_UndoStack->count(), 0);
+    QCOMPARE(w->Document().undoStack().count(), 0);
     QVERIFY(!w->mnuEditUndo->isEnabled());
     QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(5, 5));
-    QCOMPARE(w->m_UndoStack->count(), 0);
+    QCOMPARE(w->Document().undoStack().count(), 0);
     QVERIFY(w->m_Level == fresh);
 }
 

@@ -1,4 +1,5 @@
 #include "EditorTestSupport.h"
+#include "LevelEdits.h"
 #include "PickerButton.h"
 #include "PictureBox.h"
 #include "ScriptedPrompts.h"
@@ -92,14 +93,14 @@ void tst_frmEdit::cleanup() {
 
 void tst_frmEdit::controlsAtCreation() {
     frmEdit window(*m_Host);
-    QVERIFY(window.m_FileName.isEmpty());
-    QVERIFY(!window.m_Modified);
-    QVERIFY(!window.m_Drawing);
-    QCOMPARE(window.m_Mode, qint16(0));
-    QCOMPARE(window.m_SelectedTiles[0], qint16(0));
-    QCOMPARE(window.m_SelectedTiles[1], qint16(0));
-    QCOMPARE(window.m_SelectedSprite, qint16(0));
-    QVERIFY(!window.m_SuppressRedraw);
+    QVERIFY(window.FileName().isEmpty());
+    QVERIFY(!window.IsModified());
+    QVERIFY(!window.Drawing());
+    QCOMPARE(window.Mode(), qint16(0));
+    QCOMPARE(window.SelectedTile(0), qint16(0));
+    QCOMPARE(window.SelectedTile(1), qint16(0));
+    QCOMPARE(window.SelectedSprite(), qint16(0));
+    QVERIFY(!window.PreviewOpen());
 
     QCOMPARE(window.picTiles->height(), 61);
     QCOMPARE(window.picTools->height(), 57);
@@ -153,12 +154,25 @@ void tst_frmEdit::controlsAtCreation() {
 void tst_frmEdit::menusAndDelegatedCommands() {
     frmEdit window(*m_Host);
     const QList<QMenu*> menus = window.Menus();
-    // The Edit menu (undo and redo) sits between File and View.
-    QCOMPARE(menus.size(), 4);
+    // The Edit menu sits between File and View, Tools between View and Level.
+    QCOMPARE(menus.size(), 5);
     QCOMPARE(menus[0]->title(), QStringLiteral("&File"));
     QCOMPARE(menus[1]->title(), QStringLiteral("&Edit"));
     QCOMPARE(menus[2]->title(), QStringLiteral("&View"));
-    QCOMPARE(menus[3]->title(), QStringLiteral("&Level"));
+    QCOMPARE(menus[3]->title(), QStringLiteral("&Tools"));
+    QCOMPARE(menus[4]->title(), QStringLiteral("&Level"));
+    const auto items = [](QMenu* menu) {
+        QStringList texts;
+        for (QAction* action : menu->actions())
+            texts << action->text() + "\t" + action->shortcut().toString();
+        return texts;
+    };
+    QCOMPARE(items(menus[1]).mid(2),
+             QStringList({"\t", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "&Delete\tDel",
+                          "\t", "Select &All\tCtrl+A", "Select &None\tCtrl+Shift+A",
+                          "P&lace Pasted Block\tReturn"}));
+    QCOMPARE(items(menus[3]), QStringList({"&Brush\tB", "Rectangle &Select\tM", "Bucket &Fill\tF",
+                                           "&Rectangle Fill\tR", "&Line\tL"}));
 
     QStringList fileItems;
     for (QAction* action : menus[0]->actions())
@@ -171,7 +185,8 @@ void tst_frmEdit::menusAndDelegatedCommands() {
     for (QAction* action : menus[2]->actions())
         viewItems << action->text() + "\t" + action->shortcut().toString();
     QCOMPARE(viewItems, QStringList({"Zoom &In\t", "Zoom &Out\t", "&1x Zoom\t", "\t",
-                                     "Show &Info Values\tCtrl+I"}));
+                                     "Show &Info Values\tCtrl+I", "\t", "Show &Grid\tG",
+                                     "Show &Tiles\t", "Show &Sprites\t", "&Fit Level\tCtrl+9"}));
     QCOMPARE(window.mnuLevelProperties->text(), QStringLiteral("&Properties"));
 
     window.mnuFileNew->trigger();
@@ -187,22 +202,22 @@ void tst_frmEdit::setsAreClonesAtTheirZooms() {
     frmEdit window(*m_Host);
     window.SetTiles(m_Host->TileSets(0));
     window.SetSprites(m_Host->SpriteSets(0));
-    QCOMPARE(window.m_Tiles.Zoom(), qint16(0));
-    QCOMPARE(window.m_PaletteTiles.Zoom(), qint16(1));
-    QCOMPARE(window.m_PreviewTiles.Zoom(), qint16(-3));
-    QCOMPARE(window.m_Sprites.Zoom(), qint16(0));
-    QCOMPARE(window.m_PaletteSprites.Zoom(), qint16(1));
-    QCOMPARE(window.m_PreviewSprites.Zoom(), qint16(-3));
+    QCOMPARE(window.Tiles().Zoom(), qint16(0));
+    QCOMPARE(window.PaletteTiles().Zoom(), qint16(1));
+    QCOMPARE(window.PreviewTiles().Zoom(), qint16(-3));
+    QCOMPARE(window.Sprites().Zoom(), qint16(0));
+    QCOMPARE(window.PaletteSprites().Zoom(), qint16(1));
+    QCOMPARE(window.PreviewSprites().Zoom(), qint16(-3));
     // Clones share the host's pictures.
-    QCOMPARE(window.m_Tiles.Tiles().get(), m_Host->TileSets(0).Tiles().get());
-    QCOMPARE(window.m_PreviewSprites.Sprites(1).get(), m_Host->SpriteSets(0).Sprites(1).get());
-    QCOMPARE(window.m_Tiles.Count(), qint16(260));
+    QCOMPARE(window.Tiles().Tiles().get(), m_Host->TileSets(0).Tiles().get());
+    QCOMPARE(window.PreviewSprites().Sprites(1).get(), m_Host->SpriteSets(0).Sprites(1).get());
+    QCOMPARE(window.Tiles().Count(), qint16(260));
 
     // Giving the sets again puts the canvas back at 1x zoom.
     window.mnuViewZoomIn_Click();
-    QCOMPARE(window.m_Tiles.Zoom(), qint16(1));
+    QCOMPARE(window.Tiles().Zoom(), qint16(1));
     window.SetTiles(m_Host->TileSets(0));
-    QCOMPARE(window.m_Tiles.Zoom(), qint16(0));
+    QCOMPARE(window.Tiles().Zoom(), qint16(0));
 }
 
 void tst_frmEdit::newLevelAndLayout() {
@@ -213,7 +228,7 @@ void tst_frmEdit::newLevelAndLayout() {
     QCOMPARE(window->m_Level.Height(), qint16(30));
     QCOMPARE(window->m_Level.Episode(), qint16(2));
     QCOMPARE(window->m_Level.Number(), qint16(5));
-    QVERIFY(!window->m_Modified);
+    QVERIFY(!window->IsModified());
 
     QCOMPARE(window->picEditHolder->geometry(), QRect(0, 0, 600, 480 - 61 - 57));
     QCOMPARE(window->picTiles->geometry(), QRect(0, 362, 600, 61));
@@ -286,8 +301,8 @@ void tst_frmEdit::zoomLimitsAndRangesFollow() {
     auto window = windowWithHolder(*m_Host, 100, 60, 400, 300);
     for (int i = 0; i < 6; ++i)
         window->mnuViewZoomIn->trigger();
-    QCOMPARE(window->m_Tiles.Zoom(), qint16(3));
-    QCOMPARE(window->m_Sprites.Zoom(), qint16(3));
+    QCOMPARE(window->Tiles().Zoom(), qint16(3));
+    QCOMPARE(window->Sprites().Zoom(), qint16(3));
     // 128-pixel cells: 383 pixels need 3 columns, 400 need 4.
     QCOMPARE(window->scrEditX->maximum(), 98);
     QCOMPARE(window->scrEditX->pageStep(), 2);
@@ -296,28 +311,28 @@ void tst_frmEdit::zoomLimitsAndRangesFollow() {
     QCOMPARE(window->scrEditY->pageStep(), 1);
 
     window->mnuView1xZoom->trigger();
-    QCOMPARE(window->m_Tiles.Zoom(), qint16(0));
-    QCOMPARE(window->m_Sprites.Zoom(), qint16(0));
+    QCOMPARE(window->Tiles().Zoom(), qint16(0));
+    QCOMPARE(window->Sprites().Zoom(), qint16(0));
     QCOMPARE(window->scrEditX->maximum(), 77);
 
     for (int i = 0; i < 7; ++i)
         window->mnuViewZoomOut->trigger();
-    QCOMPARE(window->m_Tiles.Zoom(), qint16(-4));
-    QCOMPARE(window->m_Sprites.Zoom(), qint16(-4));
-    QCOMPARE(window->m_Tiles.RenderWidth(), 1.0);
+    QCOMPARE(window->Tiles().Zoom(), qint16(-4));
+    QCOMPARE(window->Sprites().Zoom(), qint16(-4));
+    QCOMPARE(window->Tiles().RenderWidth(), 1.0);
     // 1-pixel cells: the whole level fits.
     QCOMPARE(window->scrEditX->maximum(), 0);
     QVERIFY(!window->scrEditX->isEnabled());
 
     window->mnuView1xZoom->trigger();
-    QCOMPARE(window->m_Tiles.Zoom(), qint16(0));
+    QCOMPARE(window->Tiles().Zoom(), qint16(0));
 
     // The zoom commands keep the view's origin where the new range allows.
     window->scrEditX->setValue(50);
     window->mnuViewZoomIn->trigger();
     QCOMPARE(window->scrEditX->value(), 50);
-    QCOMPARE(window->m_PaletteTiles.Zoom(), qint16(1));
-    QCOMPARE(window->m_PreviewTiles.Zoom(), qint16(-3));
+    QCOMPARE(window->PaletteTiles().Zoom(), qint16(1));
+    QCOMPARE(window->PreviewTiles().Zoom(), qint16(-3));
 }
 
 void tst_frmEdit::canvasPixels() {
@@ -335,7 +350,7 @@ void tst_frmEdit::canvasPixels() {
     window->scrEditY->setValue(1);
     QCOMPARE(canvasPixel(*window, 7, 9), tilePixel(144, 7, 9));
     QCOMPARE(canvasPixel(*window, 7, 16 + 9), tilePixel(143, 7, 9));
-    window->m_Level.SetTile(6, 2, 7);
+    leveledit::setTile(*window, 6, 2, 7);
     window->RedrawEdit();
     QCOMPARE(canvasPixel(*window, 16 + 1, 16 + 2), tilePixel(7, 1, 2));
 
@@ -362,15 +377,15 @@ void tst_frmEdit::canvasPixels() {
 
 void tst_frmEdit::scrollingRedrawsUnlessSuppressed() {
     auto window = windowWithHolder(*m_Host, 60, 40, 400, 300);
-    window->m_Level.SetTile(10, 10, 3);
+    leveledit::setTile(*window, 10, 10, 3);
     window->RedrawEdit();
     const QImage before = window->picEdit->surface().Image();
 
-    window->m_SuppressRedraw = true;
+    window->OpenLevelPreview();
     window->scrEditX->setValue(10);
     window->scrEditY->setValue(10);
     QCOMPARE(window->picEdit->surface().Image(), before);
-    window->m_SuppressRedraw = false;
+    window->CloseLevelPreview();
 
     window->scrEditY->setValue(9);
     QCOMPARE(canvasPixel(*window, 0, 16), tilePixel(3, 0, 0));
@@ -388,11 +403,11 @@ void tst_frmEdit::scrollingRedrawsUnlessSuppressed() {
 void tst_frmEdit::modeButtonsAndPositionReport() {
     auto window = windowWithHolder(*m_Host, 100, 60, 400, 300);
     QTest::mouseClick(window->optMode[1], Qt::LeftButton);
-    QCOMPARE(window->m_Mode, qint16(1));
+    QCOMPARE(window->Mode(), qint16(1));
     QVERIFY(!window->optMode[0]->isChecked());
     // Choosing a mode from code, as the pickers do, also sets it.
     window->optMode[0]->setChecked(true);
-    QCOMPARE(window->m_Mode, qint16(0));
+    QCOMPARE(window->Mode(), qint16(0));
     // The focus never stays on a mode button.
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -412,7 +427,7 @@ void tst_frmEdit::modeButtonsAndPositionReport() {
 
 void tst_frmEdit::saveOfNewLevelAsksForAName() {
     auto window = newWindow(*m_Host, 30, 20, 3, 7);
-    window->m_Modified = true;
+    leveledit::setModified(*window, true);
     m_Prompts->files.push_back(ScriptedPrompts::File::Cancel());
     QVERIFY(!window->mnuFileSave_Click());
     QCOMPARE(m_Prompts->fileRequests.size(), size_t(1));
@@ -428,9 +443,9 @@ void tst_frmEdit::saveOfNewLevelAsksForAName() {
     QCOMPARE(request.owner, m_Host->HostWindow());
     QVERIFY(request.fileName.isEmpty());
     // Cancelled: nothing changed.
-    QVERIFY(window->m_FileName.isEmpty());
+    QVERIFY(window->FileName().isEmpty());
     QCOMPARE(window->windowTitle(), QString());
-    QVERIFY(window->m_Modified);
+    QVERIFY(window->IsModified());
     QVERIFY(m_Prompts->messages.empty());
 }
 
@@ -439,34 +454,34 @@ void tst_frmEdit::saveAsWritesAndRenames() {
     const QString first = dir.filePath("LEVEL04.CK1");
     const QString second = dir.filePath("Level09.ck1");
     auto window = newWindow(*m_Host, 30, 20, 1, 4);
-    window->m_Level.SetTile(3, 4, 77);
-    window->m_Level.SetInfo(5, 6, 255);
-    window->m_Modified = true;
+    leveledit::setTile(*window, 3, 4, 77);
+    leveledit::setInfo(*window, 5, 6, 255);
+    leveledit::setModified(*window, true);
 
     m_Prompts->files.push_back(ScriptedPrompts::File::Choose(first));
     window->mnuFileSave->trigger();
-    QCOMPARE(window->m_FileName, first);
+    QCOMPARE(window->FileName(), first);
     QCOMPARE(window->windowTitle(), first);
-    QVERIFY(!window->m_Modified);
+    QVERIFY(!window->IsModified());
     QCOMPARE(fileBytes(first), window->m_Level.Serialize());
 
     // Save As offers the current name; a new choice renames the window.
-    window->m_Modified = true;
+    leveledit::setModified(*window, true);
     m_Prompts->files.push_back(ScriptedPrompts::File::Choose(second));
     window->mnuFileSaveAs->trigger();
     QCOMPARE(m_Prompts->fileRequests.back().fileName, first);
-    QCOMPARE(window->m_FileName, second);
+    QCOMPARE(window->FileName(), second);
     QCOMPARE(window->windowTitle(), second);
-    QVERIFY(!window->m_Modified);
+    QVERIFY(!window->IsModified());
     // The episode and number stay the level's own.
     QCOMPARE(window->m_Level.Number(), qint16(4));
 
     // File, Save writes to the window's name without asking.
-    window->m_Level.SetTile(2, 2, 99);
-    window->m_Modified = true;
+    leveledit::setTile(*window, 2, 2, 99);
+    leveledit::setModified(*window, true);
     window->mnuFileSave->trigger();
     QCOMPARE(m_Prompts->fileRequests.size(), size_t(2));
-    QVERIFY(!window->m_Modified);
+    QVERIFY(!window->IsModified());
     Level reread;
     QVERIFY(reread.Load(second).ok);
     QCOMPARE(reread.Tile(2, 2), qint16(99));
@@ -484,16 +499,16 @@ void tst_frmEdit::failedSaveKeepsEverything() {
 
     // Save As into a folder that does not exist.
     const QString missing = dir.filePath("no such folder/LEVEL02.CK1");
-    window->m_Level.SetTile(4, 4, 5);
-    window->m_Modified = true;
+    leveledit::setTile(*window, 4, 4, 5);
+    leveledit::setModified(*window, true);
     m_Prompts->files.push_back(ScriptedPrompts::File::Choose(missing));
     QVERIFY(!window->mnuFileSaveAs_Click());
     QCOMPARE(m_Prompts->messages.size(), size_t(1));
     QVERIFY(m_Prompts->messages.back().text.contains("LEVEL02.CK1"));
     QCOMPARE(m_Prompts->messages.back().buttons, Prompts::Buttons::Ok);
-    QCOMPARE(window->m_FileName, good);
+    QCOMPARE(window->FileName(), good);
     QCOMPARE(window->windowTitle(), good);
-    QVERIFY(window->m_Modified);
+    QVERIFY(window->IsModified());
 
     // Save over a file that has become a folder.
     QVERIFY(QFile::remove(good));
@@ -501,7 +516,7 @@ void tst_frmEdit::failedSaveKeepsEverything() {
     QVERIFY(!window->mnuFileSave_Click());
     QCOMPARE(m_Prompts->messages.size(), size_t(2));
     QVERIFY(m_Prompts->messages.back().text.contains("LEVEL01.CK1"));
-    QVERIFY(window->m_Modified);
+    QVERIFY(window->IsModified());
     QCOMPARE(window->windowTitle(), good);
     QVERIFY(!saved.isEmpty());
 }
@@ -517,7 +532,7 @@ void tst_frmEdit::closeQuestionPaths() {
     // Changed, No: closes and writes nothing.
     {
         auto window = newWindow(*m_Host, 30, 20, 1, 1);
-        window->m_Modified = true;
+        leveledit::setModified(*window, true);
         m_Prompts->answers.push_back(Prompts::Answer::No);
         QVERIFY(window->close());
         QCOMPARE(m_Prompts->messages.size(), size_t(1));
@@ -531,27 +546,27 @@ void tst_frmEdit::closeQuestionPaths() {
     // Changed, Cancel: stays open and changed.
     {
         auto window = newWindow(*m_Host, 30, 20, 1, 1);
-        window->m_Modified = true;
+        leveledit::setModified(*window, true);
         m_Prompts->answers.push_back(Prompts::Answer::Cancel);
         window->mnuFileClose->trigger();
         QVERIFY(window->isVisible());
-        QVERIFY(window->m_Modified);
+        QVERIFY(window->IsModified());
     }
     // Changed, Yes on a never-saved level, Save As cancelled: stays open.
     {
         auto window = newWindow(*m_Host, 30, 20, 1, 1);
-        window->m_Modified = true;
+        leveledit::setModified(*window, true);
         m_Prompts->answers.push_back(Prompts::Answer::Yes);
         m_Prompts->files.push_back(ScriptedPrompts::File::Cancel());
         QVERIFY(!window->close());
         QVERIFY(window->isVisible());
-        QVERIFY(window->m_Modified);
+        QVERIFY(window->IsModified());
     }
     // Changed, Yes, Save As chosen: saved and closed.
     {
         const QString path = dir.filePath("LEVEL03.CK1");
         auto window = newWindow(*m_Host, 30, 20, 1, 3);
-        window->m_Modified = true;
+        leveledit::setModified(*window, true);
         m_Prompts->answers.push_back(Prompts::Answer::Yes);
         m_Prompts->files.push_back(ScriptedPrompts::File::Choose(path));
         QVERIFY(window->close());
@@ -561,14 +576,14 @@ void tst_frmEdit::closeQuestionPaths() {
     {
         const QString path = dir.filePath("gone/LEVEL05.CK1");
         auto window = newWindow(*m_Host, 30, 20, 1, 5);
-        window->m_Modified = true;
+        leveledit::setModified(*window, true);
         const size_t before = m_Prompts->messages.size();
         m_Prompts->answers.push_back(Prompts::Answer::Yes);
         m_Prompts->files.push_back(ScriptedPrompts::File::Choose(path));
         QVERIFY(!window->close());
         QCOMPARE(m_Prompts->messages.size(), before + 2);
         QVERIFY(m_Prompts->messages.back().text.contains("LEVEL05.CK1"));
-        QVERIFY(window->m_Modified);
+        QVERIFY(window->IsModified());
         QVERIFY(window->isVisible());
     }
 }
@@ -597,7 +612,7 @@ void tst_frmEdit::closeInsideTheMdiArea() {
     QCOMPARE(window->picEditHolder->geometry(), holder);
     sub->showNormal();
 
-    window->m_Modified = true;
+    leveledit::setModified(*window, true);
     m_Prompts->answers.push_back(Prompts::Answer::Cancel);
     window->mnuFileClose_Click();
     QCOMPARE(area.subWindowList().size(), 1);
@@ -623,7 +638,7 @@ void tst_frmEdit::failedLoadLeavesNoName() {
     const IoResult result = window.LoadLevel(damaged);
     QVERIFY(!result.ok);
     QVERIFY(result.error.contains("LEVEL01.CK1"));
-    QVERIFY(window.m_FileName.isEmpty());
+    QVERIFY(window.FileName().isEmpty());
     QCOMPARE(window.windowTitle(), QString());
     QVERIFY(!editortest::openWindow(*m_Host, dir.filePath("LEVEL02.CK1")));
 }
@@ -641,9 +656,9 @@ void tst_frmEdit::sameFileInTwoWindows() {
     QVERIFY(one && two);
     QCOMPARE(one->windowTitle(), path);
     QCOMPARE(two->windowTitle(), path);
-    one->m_Level.SetTile(3, 3, 11);
+    leveledit::setTile(*one, 3, 3, 11);
     QVERIFY(one->mnuFileSave_Click());
-    two->m_Level.SetTile(4, 4, 12);
+    leveledit::setTile(*two, 4, 4, 12);
     QVERIFY(two->mnuFileSave_Click());
     Level reread;
     QVERIFY(reread.Load(path).ok);
@@ -662,7 +677,7 @@ void tst_frmEdit::realLevelsRoundTrip() {
         auto window = openWindow(*m_Host, original);
         QVERIFY2(window, qPrintable(name));
         QCOMPARE(window->windowTitle(), original);
-        QVERIFY(!window->m_Modified);
+        QVERIFY(!window->IsModified());
         QCOMPARE(window->m_Level.Episode(), qint16(1));
         // The canvas shows the level's first tile at its top-left corner.
         const qint16 first = window->m_Level.Tile(0, 0);

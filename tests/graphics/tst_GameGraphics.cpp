@@ -4,7 +4,7 @@
 #include "TestData.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using namespace EgaTest;
 

@@ -5,7 +5,7 @@
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using namespace EgaTest;
 

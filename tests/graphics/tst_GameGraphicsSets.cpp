@@ -9,30 +9,17 @@
 #include "Surface.h"
 #include "TestData.h"
 #include "TileSet.h"
+#include "ToolProcess.h"
 
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 
-struct Run {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-Run runTool(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(GM_BINARY_DIR "/tools/gridmason-tool/gridmason-tool"), args);
-    Run run;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.code = process.exitCode();
-    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    run.err = QString::fromLocal8Bit(process.readAllStandardError());
-    return run;
+ToolRun runTool(const QStringList& args) {
+    return runGridmasonTool(args);
 }
 
 QImage drawLevel(const Level& level, const TileSet& tiles, const SpriteSet& sprites) {
@@ -69,8 +56,8 @@ private:
 
 void TestGameGraphicsSets::initTestCase() {
     GM_REQUIRE_REAL_DATA();
-    const Run run = runTool({"export-graphics", realDataDir(), "1", m_Exported.path()});
-    QVERIFY2(run.code == 0, qPrintable(run.err));
+    const ToolRun run = runTool({"export-graphics", realDataDir(), "1", m_Exported.path()});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
 
     Surface scratch;
     IoResult result = m_ExportedTiles.LoadFromBitmap(m_Exported.filePath("1til0000.bmp"));
@@ -142,10 +129,10 @@ void TestGameGraphicsSets::renderTakesEitherKindOfFolder() {
     const QString level = QDir(realDataDir()).filePath(QStringLiteral("LEVEL80.CK1"));
     const QString fromGame = out.filePath(QStringLiteral("game.png"));
     const QString fromBitmaps = out.filePath(QStringLiteral("bitmaps.png"));
-    Run run = runTool({"render", level, "-o", fromGame, "--graphics", realDataDir()});
-    QVERIFY2(run.code == 0, qPrintable(run.err));
+    ToolRun run = runTool({"render", level, "-o", fromGame, "--graphics", realDataDir()});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     run = runTool({"render", level, "-o", fromBitmaps, "--graphics", m_Exported.path()});
-    QVERIFY2(run.code == 0, qPrintable(run.err));
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     const QImage game(fromGame);
     QCOMPARE(game.size(), QSize(70 * 16, 73 * 16));
     QCOMPARE(game, QImage(fromBitmaps));
@@ -154,14 +141,14 @@ void TestGameGraphicsSets::renderTakesEitherKindOfFolder() {
 void TestGameGraphicsSets::exportRefusesBadInput() {
     QTemporaryDir out;
     const QString target = out.filePath("bitmaps");
-    QCOMPARE(runTool({"export-graphics"}).code, 2);
-    QCOMPARE(runTool({"export-graphics", realDataDir(), "1"}).code, 2);
-    QCOMPARE(runTool({"export-graphics", realDataDir(), "4", target}).code, 2);
-    QCOMPARE(runTool({"export-graphics", realDataDir(), "one", target}).code, 2);
+    QCOMPARE(runTool({"export-graphics"}).exitCode, 2);
+    QCOMPARE(runTool({"export-graphics", realDataDir(), "1"}).exitCode, 2);
+    QCOMPARE(runTool({"export-graphics", realDataDir(), "4", target}).exitCode, 2);
+    QCOMPARE(runTool({"export-graphics", realDataDir(), "one", target}).exitCode, 2);
 
     // No graphics of episode 2 there: nothing is written.
-    Run run = runTool({"export-graphics", realDataDir(), "2", target});
-    QCOMPARE(run.code, 1);
+    ToolRun run = runTool({"export-graphics", realDataDir(), "2", target});
+    QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains("EGAHEAD.CK2"), qPrintable(run.err));
     QVERIFY(!QFileInfo::exists(target));
 
@@ -177,7 +164,7 @@ void TestGameGraphicsSets::exportRefusesBadInput() {
     cut.write(latch.read(20000));
     cut.close();
     run = runTool({"export-graphics", game.path(), "1", target});
-    QCOMPARE(run.code, 1);
+    QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains("egalatch.ck1") && run.err.contains("damaged"), qPrintable(run.err));
     QVERIFY(!QFileInfo::exists(target));
 
@@ -186,7 +173,7 @@ void TestGameGraphicsSets::exportRefusesBadInput() {
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     run = runTool({"export-graphics", realDataDir(), "1", target});
-    QCOMPARE(run.code, 1);
+    QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(target), qPrintable(run.err));
 }
 

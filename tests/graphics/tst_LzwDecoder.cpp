@@ -2,7 +2,7 @@
 #include "LzwDecoder.h"
 
 #include <QRandomGenerator>
-#include <QtTest>
+#include <QTest>
 
 using namespace EgaTest;
 

@@ -8,26 +8,20 @@
 #include "Surface.h"
 #include "TestData.h"
 #include "TileSet.h"
+#include "ToolProcess.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 
-const QString Tool = QStringLiteral(GM_BINARY_DIR "/tools/gridmason-tool/gridmason-tool");
+const QString& Tool = gridmasonToolPath();
 
-struct Run {
-    int exitCode = -1;
-    QString err;
-};
+using Run = ToolRun;
 
 Run render(const QStringList& args) {
-    QProcess process;
-    process.start(Tool, QStringList{QStringLiteral("render")} + args);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardError())};
+    return runGridmasonTool(QStringList{QStringLiteral("render")} + args);
 }
 
 // What the tool should draw: the whole level at `zoom` with the graphics of

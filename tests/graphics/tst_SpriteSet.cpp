@@ -5,7 +5,7 @@
 #include "Surface.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using fixtures::spriteClear;
 using fixtures::spritePixel;

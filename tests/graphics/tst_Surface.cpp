@@ -1,6 +1,6 @@
 #include "Surface.h"
 
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "TileSet.h"
 
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using fixtures::tilePixel;
 

@@ -9,11 +9,12 @@
 #include "Surface.h"
 #include "TestData.h"
 #include "TileSet.h"
+#include "ToolProcess.h"
 #include "graphics/GraphicsFixtures.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 
@@ -21,7 +22,7 @@ constexpr QRgb Marker = 0xFF123456;
 constexpr QRgb White = 0xFFFFFFFF;
 constexpr QRgb Black = 0xFF000000;
 
-const QString Tool = QStringLiteral(GM_BINARY_DIR "/tools/gridmason-tool/gridmason-tool");
+const QString& Tool = gridmasonToolPath();
 
 Surface markedSurface(int w, int h) {
     Surface surface(w, h);
@@ -70,10 +71,7 @@ Level tinyLevel() {
 }
 
 int runTool(const QStringList& args) {
-    QProcess process;
-    process.start(Tool, args);
-    process.waitForFinished(60000);
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return runGridmasonTool(args).exitCode;
 }
 
 } // namespace
@@ -188,10 +186,18 @@ private slots:
 
     void cellSizes() {
         const Level level = tinyLevel();
-        // Below 8 pixels nothing is written.
+        // Below 8 pixels nothing is written, but on a world map (this one),
+        // whose entrances and blockers must show at every zoom.
+        Level plain = level;
+        plain.SetNumber(1);
         Surface small = markedSurface(21, 14);
-        InfoOverlay::Draw(small, level, 0, 0, 7, 7);
+        InfoOverlay::Draw(small, plain, 0, 0, 7, 7);
         QCOMPARE(touched(small.image(), small.image().rect()), QRect());
+        InfoOverlay::Draw(small, level, 0, 0, 7, 7);
+        QCOMPARE(touched(small.image(), QRect(0, 0, 7, 7)), QRect(1, 0, 5, 7));
+        Surface tiny = markedSurface(6, 4);
+        InfoOverlay::Draw(tiny, level, 0, 0, 2, 2);
+        QCOMPARE(touched(tiny.image(), tiny.image().rect()), QRect(0, 0, 6, 4));
         Surface eight = markedSurface(24, 16);
         InfoOverlay::Draw(eight, level, 0, 0, 8, 8);
         QCOMPARE(touched(eight.image(), QRect(0, 0, 8, 8)), QRect(1, 1, 5, 7));

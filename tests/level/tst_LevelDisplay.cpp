@@ -6,7 +6,7 @@
 #include "graphics/GraphicsFixtures.h"
 
 #include <QRandomGenerator>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>

@@ -1,6 +1,6 @@
 #include "Level.h"
 
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

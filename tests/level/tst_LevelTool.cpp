@@ -4,32 +4,20 @@
 #include "Level.h"
 #include "LevelBytes.h"
 #include "TestData.h"
+#include "ToolProcess.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <map>
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using Run = ToolRun;
 
 Run tool(const QStringList& args, const QString& workingDirectory = QString()) {
-    QProcess process;
-    process.setWorkingDirectory(workingDirectory);
-    process.start(QStringLiteral(GM_BINARY_DIR "/tools/gridmason-tool/gridmason-tool"), args);
-    Run run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return runGridmasonTool(args, workingDirectory);
 }
 
 QString realLevel(const QString& name) {

@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QSet>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <set>
 
@@ -104,6 +104,14 @@ void tst_DemoGraphics::tilesShowTheirNumbers() {
     for (int row = 0; row < 7; ++row)
         for (int col = 0; col < 5; ++col)
             QCOMPARE(sheet.pixel(11 + col, 9 + row), zero[row][col] == '#' ? white : black);
+    // Tile 603 (row 46, column 5): the same font as the info values, whose
+    // "3" has a short middle bar.
+    const QStringList n603 = {".............", ".###.###.###.", ".#...#.#...#.", ".###.#.#..##.",
+                              ".#.#.#.#...#.", ".###.###.###.", "............."};
+    for (int row = 0; row < 7; ++row)
+        for (int col = 0; col < 13; ++col)
+            QCOMPARE(sheet.pixel(5 * 16 + 3 + col, 46 * 16 + 9 + row),
+                     n603[row][col] == '#' ? white : black);
     // Tile 610 (row 46, column 12): three digits "610" on a 13-pixel plate.
     const QStringList n610 = {".............", ".###..#..###.", ".#...##..#.#.", ".###..#..#.#.",
                               ".#.#..#..#.#.", ".###.###.###.", "............."};

@@ -1,5 +1,7 @@
 #include "DemoLevels.h"
 
+#include "GameLimits.h"
+
 #include "SpriteArt.h"
 #include "SpriteCatalogue.h"
 #include "TileSheetArt.h"
@@ -72,7 +74,7 @@ Level mapLevel(int episode) {
     const qint16 water = TileSheetArt::WaterTile;
     const qint16 path = TileSheetArt::PathTile;
     Level level;
-    level.Create(width, height, qint16(episode), 80);
+    level.Create(width, height, qint16(episode), qint16(GameLimits::MapLevelNumber));
     for (int y = 2; y < height - 2; ++y) {
         for (int x = 2; x < width - 2; ++x) {
             const int dx = x - 32;
@@ -100,7 +102,7 @@ std::vector<DemoLevel> Make(int episode) {
         return {};
     return {{levelFileName(episode, 1), ordinaryLevel(episode)},
             {levelFileName(episode, 2), tileGallery(episode)},
-            {levelFileName(episode, 80), mapLevel(episode)}};
+            {levelFileName(episode, GameLimits::MapLevelNumber), mapLevel(episode)}};
 }
 
 } // namespace DemoLevels

@@ -1,5 +1,6 @@
 #include "TileSheetArt.h"
 
+#include "DemoPixelFont.h"
 #include "PixelFont.h"
 
 #include <QColor>
@@ -16,11 +17,11 @@ void fill(QImage& sheet, int x0, int y0, int w, int h, QRgb colour) {
 
 // Writes the number at the tile's bottom-right corner on a plate of its own.
 void drawLabel(QImage& sheet, int ox, int oy, int number, QRgb plate, QRgb digits) {
-    const int w = PixelFont::NumberWidth(number);
+    const int w = DemoPixelFont::NumberWidth(number);
     const int plateX = ox + TileSize - w - 2;
-    const int plateY = oy + TileSize - PixelFont::DigitHeight - 2;
-    fill(sheet, plateX, plateY, w + 2, PixelFont::DigitHeight + 2, plate);
-    PixelFont::DrawNumber(sheet, plateX + 1, plateY + 1, number, digits);
+    const int plateY = oy + TileSize - PixelFont::GlyphHeight - 2;
+    fill(sheet, plateX, plateY, w + 2, PixelFont::GlyphHeight + 2, plate);
+    DemoPixelFont::DrawNumber(sheet, plateX + 1, plateY + 1, number, digits);
 }
 
 // A dark night sky with a few stars: what an empty cell of a level shows.

@@ -7,6 +7,7 @@
 
 #include "BitmapSource.h"
 #include "EditorHost.h"
+#include "LevelDocument.h"
 #include "PictureBox.h"
 #include "SpriteCatalogue.h"
 #include "SpriteSet.h"
@@ -142,7 +143,7 @@ void run(QTextStream& out) {
     // Sprites scattered over the level, so that the redraws draw some.
     for (int y = 2; y < 168; y += 7)
         for (int x = 2; x < 168; x += 9)
-            form.m_Level.SetInfo(x, y, qint16(1 + (x + y) % 10));
+            form.Document().SetCell(CellChange::InfoPlane, x, y, qint16(1 + (x + y) % 10));
     form.Display();
     // Size the window so that the canvas is 1600 x 1000 pixels.
     const QSize extra = form.size() - form.picEdit->size();
@@ -165,7 +166,7 @@ void run(QTextStream& out) {
             form.mnuViewZoomOut_Click();
         QApplication::processEvents();
         // The whole canvas, or only the part of it the level covers.
-        const int cell = int(form.m_Tiles.RenderWidth());
+        const int cell = int(form.Tiles().RenderWidth());
         const QSize area =
             r.levelOnly ? QSize(170 * cell, 170 * cell) : QSize(CanvasWidth, CanvasHeight);
         int inside = 0;

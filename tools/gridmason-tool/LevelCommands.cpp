@@ -3,6 +3,7 @@
 // the editor sees.
 
 #include "Level.h"
+#include "LevelDocument.h"
 #include "ToolCommand.h"
 
 #include <QFileInfo>
@@ -30,14 +31,15 @@ std::optional<qint16> parseWord(const QString& text) {
     return qint16(value);
 }
 
+// Levels are read and written by the same road as the editor's.
 std::optional<Level> loadLevel(const QString& fileName, QTextStream& err) {
-    Level level;
-    const IoResult result = level.Load(fileName);
+    LevelDocument document;
+    const IoResult result = document.Load(fileName);
     if (!result) {
         badInput(err, result.error);
         return std::nullopt;
     }
-    return level;
+    return document.level();
 }
 
 // --- info ----------------------------------------------------------------
@@ -120,9 +122,9 @@ int runNew(const QStringList& args, QTextStream&, QTextStream& err) {
                                  .arg(Level::MaxCells));
     if (*episode < 1 || *episode > 3)
         return badInput(err, QStringLiteral("episode %1 is not 1, 2 or 3").arg(*episode));
-    Level level;
-    level.Create(*width, *height, *episode, *number);
-    const IoResult saved = level.Save(args[4]);
+    LevelDocument document;
+    document.NewLevel(*width, *height, *episode, *number);
+    const IoResult saved = document.Save(args[4]);
     return saved ? ToolOk : badInput(err, saved.error);
 }
 
@@ -135,10 +137,11 @@ const char* const ResaveUsage = "resave IN OUT";
 int runResave(const QStringList& args, QTextStream&, QTextStream& err) {
     if (args.size() != 2)
         return usageError(err, ResaveUsage);
-    const std::optional<Level> level = loadLevel(args[0], err);
-    if (!level)
-        return ToolBadInput;
-    const IoResult saved = level->Save(args[1]);
+    LevelDocument document;
+    const IoResult loaded = document.Load(args[0]);
+    if (!loaded)
+        return badInput(err, loaded.error);
+    const IoResult saved = document.Save(args[1]);
     return saved ? ToolOk : badInput(err, saved.error);
 }
 

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+// What the brush puts down and picks up: the mode (tiles or sprites), the
+// tile of each mouse button, the selected sprite and the info value typed
+// in the tool bar, which in sprite mode is placed instead of the sprite.
+// The palettes and boxes of the editor window show it and follow its
+// signals.
+class BrushSelection : public QObject {
+    Q_OBJECT
+public:
+    enum Mode { TileMode = 0, SpriteMode = 1 };
+
+    int Mode() const { return m_Mode; }
+    void SetMode(int mode) { m_Mode = mode; }
+    // slot 0 for the left button, 1 for the right.
+    qint16 Tile(int slot) const { return m_Tiles[slot == 1 ? 1 : 0]; }
+    void SetTile(int slot, qint16 tile);
+    qint16 Sprite() const { return m_Sprite; }
+    void SetSprite(qint16 sprite);
+    // The valid value typed in the tool bar, if any.
+    void SetTypedValue(std::optional<qint16> value) { m_Typed = value; }
+    // The number of sprites of the episode's set (which values show one).
+    void SetSpriteCount(int count) { m_SpriteCount = count; }
+
+    // What the left button writes in sprite mode: the typed value, else the
+    // selected sprite's info value.
+    qint16 InfoToPlace() const;
+    // After a pick of a cell holding `value` on level `levelNumber`: a value
+    // that shows no sprite goes to the tool bar's box; a sprite's value
+    // empties it, so that the sprite just picked is what is placed next.
+    void PickValue(qint16 value, int levelNumber);
+
+signals:
+    void tileChanged(int slot);
+    void spriteChanged();
+    // The tool bar's box should now read `text`.
+    void valuePicked(const QString& text);
+
+private:
+    int m_Mode = TileMode;
+    qint16 m_Tiles[2] = {0, 0};
+    qint16 m_Sprite = 0;
+    std::optional<qint16> m_Typed;
+    int m_SpriteCount = 0;
+};

@@ -1,0 +1,73 @@
+#include "BrushTool.h"
+
+#include "BrushSelection.h"
+#include "CellPicker.h"
+#include "LevelDocument.h"
+
+namespace {
+
+// Modifier codes the brush tells apart: nothing held edits, Ctrl alone
+// picks; any other combination (Shift, Alt, Ctrl with another) does neither.
+constexpr int NoModifier = 0;
+constexpr int CtrlOnly = 2;
+
+constexpr int LeftButton = 1;
+constexpr int RightButton = 2;
+
+// The selection a mouse button works on: the right button has slot 1,
+// every other button slot 0.
+int SlotOf(int button) {
+    return button == RightButton ? 1 : 0;
+}
+
+} // namespace
+
+BrushTool::BrushTool(LevelDocument& document, BrushSelection& selection)
+    : m_Document(document), m_Selection(selection) {}
+
+void BrushTool::Press(const ToolEvent& event) {
+    if (!event.inside)
+        return;
+    // Another button pressed during the same drag stays in its stroke.
+    m_Document.BeginStroke();
+    ActOnCell(event.button, event.shift, int(event.x), int(event.y));
+    m_Dragging = true;
+}
+
+void BrushTool::Move(const ToolEvent& event) {
+    if (event.inside && event.button != 0 && m_Dragging)
+        ActOnCell(event.button, event.shift, int(event.x), int(event.y));
+}
+
+void BrushTool::Release(const ToolEvent&) {
+    Cancel();
+}
+
+void BrushTool::Cancel() {
+    m_Document.EndStroke();
+    m_Dragging = false;
+}
+
+EditTool::Pointer BrushTool::PointerFor(int shift) const {
+    return shift == CtrlOnly ? Pointer::Pick : Pointer::Default;
+}
+
+void BrushTool::ActOnCell(int button, int shift, int cx, int cy) {
+    if (shift == NoModifier)
+        EditCell(button, cx, cy);
+    else if (shift == CtrlOnly)
+        PickCell(button, cx, cy);
+}
+
+void BrushTool::EditCell(int button, int cx, int cy) {
+    if (m_Selection.Mode() == BrushSelection::TileMode)
+        m_Document.SetCell(CellChange::TilePlane, cx, cy, m_Selection.Tile(SlotOf(button)));
+    else if (button == LeftButton)
+        m_Document.SetCell(CellChange::InfoPlane, cx, cy, m_Selection.InfoToPlace());
+    else if (button == RightButton)
+        m_Document.SetCell(CellChange::InfoPlane, cx, cy, 0);
+}
+
+void BrushTool::PickCell(int button, int cx, int cy) {
+    ::PickCell(m_Document.level(), m_Selection, button, cx, cy);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "EditTool.h"
+
+class BrushSelection;
+class LevelDocument;
+
+// The brush: in tile mode a button writes its tile into the cell under the
+// pointer; in sprite mode the left button places the sprite (or the typed
+// value) and the right button erases. With Ctrl alone held a button picks
+// the cell's tile or sprite instead; with any other modifier it does
+// nothing. A press and the drag after it are one stroke, one undo step;
+// the drag writes every cell on the line between successive pointer
+// positions.
+class BrushTool : public EditTool {
+public:
+    BrushTool(LevelDocument& document, BrushSelection& selection);
+
+    void Press(const ToolEvent& event) override;
+    void Move(const ToolEvent& event) override;
+    void Release(const ToolEvent& event) override;
+    void Cancel() override;
+    bool Dragging() const override { return m_Dragging; }
+    Pointer PointerFor(int shift) const override;
+
+private:
+    void ActOnCell(int button, int shift, int cx, int cy);
+    void EditCell(int button, int cx, int cy);
+    void PickCell(int button, int cx, int cy);
+
+    LevelDocument& m_Document;
+    BrushSelection& m_Selection;
+    bool m_Dragging = false;
+};

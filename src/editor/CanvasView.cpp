@@ -1,0 +1,233 @@
+#include "CanvasView.h"
+
+#include "EditTool.h"
+#include "InfoOverlay.h"
+#include "LevelDocument.h"
+#include "PictureBox.h"
+#include "SpriteSet.h"
+#include "TileSet.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// Sprites are drawn from cells up to three columns (rows) left of (above)
+// the origin, so moving the origin changes which sprites the first cells
+// show: those pixels are drawn again after a scroll.
+constexpr int SpriteLead = 3;
+// How far an info value's text reaches past its cell's corner, at most.
+constexpr int TextReach = 4 * 27;
+
+// Moves the picture in `image` by (dx, dy) pixels; what moves off is lost,
+// what is uncovered keeps its old pixels until it is drawn.
+void MovePixels(QImage& image, int dx, int dy) {
+    const int w = image.width(), h = image.height();
+    if (std::abs(dx) >= w || std::abs(dy) >= h)
+        return;
+    const int bytes = (w - std::abs(dx)) * 4;
+    const int fromX = dx < 0 ? -dx : 0, toX = dx > 0 ? dx : 0;
+    const qsizetype stride = image.bytesPerLine();
+    uchar* bits = image.bits();
+    auto moveRow = [&](int to, int from) {
+        std::memmove(bits + to * stride + toX * 4, bits + from * stride + fromX * 4, size_t(bytes));
+    };
+    if (dy > 0)
+        for (int y = h - 1; y >= dy; --y)
+            moveRow(y, y - dy);
+    else
+        for (int y = 0; y < h + dy; ++y)
+            moveRow(y, y - dy);
+}
+
+// Darkens the top row and the left column of pixels of every cell by half:
+// a grid seen on any tiles. Cell edges lie at odx + k * cellWidth.
+void DrawGrid(QImage& image, int cellWidth, int cellHeight, int odx, int ody) {
+    const auto edge = [](int pixel, int origin, int size) {
+        return ((pixel - origin) % size + size) % size == 0;
+    };
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const bool across = edge(y, ody, cellHeight);
+        for (int x = 0; x < image.width(); ++x)
+            if (across || edge(x, odx, cellWidth))
+                row[x] = 0xFF000000 | ((row[x] >> 1) & 0x7F7F7F);
+    }
+}
+
+// Copies `source` from pixel `from` on into `pixels` of `target`.
+void CopyPixels(const QImage& source, QPoint from, QImage& target, const QRect& pixels) {
+    const QRect inside = pixels & target.rect() & QRect(pixels.topLeft() - from, source.size());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        std::memcpy(target.scanLine(y) + inside.x() * 4,
+                    source.constScanLine(y - pixels.y() + from.y()) +
+                        (inside.x() - pixels.x() + from.x()) * 4,
+                    size_t(inside.width()) * 4);
+}
+
+} // namespace
+
+CanvasView::CanvasView(PictureBox& canvas, const LevelDocument& document, const TileSet& tiles,
+                       const SpriteSet& sprites, QObject* parent)
+    : QObject(parent), m_Canvas(canvas), m_Document(document), m_Tiles(tiles), m_Sprites(sprites) {
+    connect(&document, &LevelDocument::cellsChanged, this, &CanvasView::RepaintCells);
+    connect(&document, &LevelDocument::levelReplaced, this, &CanvasView::Invalidate);
+}
+
+CanvasGeometry CanvasView::Geometry() const {
+    return CanvasGeometry(m_Tiles.RenderWidth(), m_Tiles.RenderHeight(), m_OriginX, m_OriginY);
+}
+
+void CanvasView::Redraw(int sx, int sy) {
+    m_OriginX = sx;
+    m_OriginY = sy;
+    Surface& surface = m_Canvas.surface();
+    m_Document.level().Display(surface, qint16(sx), qint16(sy), m_Tiles, m_Sprites, 0, 0, -1, -1,
+                               m_Layers);
+    DrawOverlays(surface, QPoint(0, 0));
+    m_Clean = surface.image().copy();
+    DrawPreview(surface, QPoint(0, 0));
+    m_Drawn = true;
+    m_DrawnSize = QSize(surface.ScaleWidth(), surface.ScaleHeight());
+    m_DrawnCellWidth = m_Tiles.RenderWidth();
+    m_DrawnCellHeight = m_Tiles.RenderHeight();
+    m_Canvas.Refresh();
+}
+
+void CanvasView::ScrollTo(int sx, int sy) {
+    const Surface& surface = m_Canvas.surface();
+    const QSize size(surface.ScaleWidth(), surface.ScaleHeight());
+    const long long cw = qint64(m_Tiles.RenderWidth()), ch = qint64(m_Tiles.RenderHeight());
+    const long long dx = (qint64(m_OriginX) - sx) * cw, dy = (qint64(m_OriginY) - sy) * ch;
+    const bool same = m_Drawn && size == m_DrawnSize && m_DrawnCellWidth == m_Tiles.RenderWidth() &&
+                      m_DrawnCellHeight == m_Tiles.RenderHeight();
+    if (!same || std::llabs(dx) >= size.width() || std::llabs(dy) >= size.height() || cw < 1 ||
+        ch < 1) {
+        Redraw(sx, sy);
+        return;
+    }
+    if (dx == 0 && dy == 0)
+        return;
+    m_OriginX = sx;
+    m_OriginY = sy;
+    MovePixels(m_Canvas.surface().image(), int(dx), int(dy));
+    MovePixels(m_Clean, int(dx), int(dy));
+    // The uncovered strips, and the first columns and rows whose sprites
+    // (and texts) from cells before the origin changed with it.
+    const int leadX =
+        int(std::min<qint64>(size.width(), std::max<qint64>(m_Sprites.MaxRenderWidth(), cw)));
+    const int leadY =
+        int(std::min<qint64>(size.height(), std::max<qint64>(m_Sprites.MaxRenderHeight(), ch)));
+    const int textX = m_ShowInfoValues ? TextReach : 0;
+    const int textY = m_ShowInfoValues ? TextReach : 0;
+    QRect strips[4];
+    if (dx > 0)
+        strips[0] = QRect(0, 0, int(dx) + leadX + textX, size.height());
+    else if (dx < 0)
+        strips[0] = QRect(size.width() + int(dx), 0, int(-dx), size.height());
+    if (dy > 0)
+        strips[1] = QRect(0, 0, size.width(), int(dy) + leadY + textY);
+    else if (dy < 0)
+        strips[1] = QRect(0, size.height() + int(dy), size.width(), int(-dy));
+    // Sprites are drawn from SpriteLead cells before the origin on: which
+    // ones depends on the origin, so the band they can reach is drawn
+    // again along the axis that moved.
+    if (dx != 0)
+        strips[2] = QRect(0, 0, leadX + textX, size.height());
+    if (dy != 0)
+        strips[3] = QRect(0, 0, size.width(), leadY + textY);
+    for (const QRect& strip : strips)
+        DrawPixels(strip & QRect(QPoint(0, 0), size));
+    m_Canvas.Refresh();
+}
+
+QRect CanvasView::Reach(const QRect& pixels) const {
+    int right = std::max<int>(m_Sprites.MaxRenderWidth(), 0);
+    int down = std::max<int>(m_Sprites.MaxRenderHeight(), 0);
+    if (m_ShowInfoValues) {
+        right = std::max(right, TextReach);
+        down = std::max(down, TextReach);
+    }
+    return pixels.adjusted(0, 0, right, down);
+}
+
+void CanvasView::RepaintCells(const QRect& cells) {
+    if (!m_Drawn) {
+        Redraw(m_OriginX, m_OriginY);
+        return;
+    }
+    const Surface& surface = m_Canvas.surface();
+    const QRect canvas(0, 0, surface.ScaleWidth(), surface.ScaleHeight());
+    DrawPixels(Reach(Geometry().PixelsOf(cells)) & canvas);
+}
+
+void CanvasView::DrawPixels(const QRect& pixels) {
+    if (pixels.isEmpty())
+        return;
+    Surface& surface = m_Canvas.surface();
+    const int sw = surface.ScaleWidth(), sh = surface.ScaleHeight();
+    // The whole picture's cells, so that the part is drawn exactly as the
+    // whole would draw it there.
+    const int w = m_Tiles.PixelWToTiles(sw), h = m_Tiles.PixelHToTiles(sh);
+    if (m_Scratch.ScaleWidth() != pixels.width() || m_Scratch.ScaleHeight() != pixels.height())
+        m_Scratch.Resize(pixels.width(), pixels.height());
+    m_Document.level().Display(m_Scratch, qint16(m_OriginX), qint16(m_OriginY), m_Tiles, m_Sprites,
+                               -pixels.x(), -pixels.y(), w, h, m_Layers);
+    DrawOverlays(m_Scratch, pixels.topLeft());
+    CopyPixels(m_Scratch.image(), QPoint(0, 0), m_Clean, pixels);
+    DrawPreview(m_Scratch, pixels.topLeft());
+    CopyPixels(m_Scratch.image(), QPoint(0, 0), surface.image(), pixels);
+    m_Canvas.RefreshArea(pixels);
+}
+
+void CanvasView::DrawOverlays(Surface& surface, QPoint at) const {
+    const double cw = m_Tiles.RenderWidth(), ch = m_Tiles.RenderHeight();
+    if (m_ShowGrid && m_Tiles.Zoom() >= 0)
+        DrawGrid(surface.image(), int(cw), int(ch), -at.x(), -at.y());
+    if (m_ShowInfoValues)
+        InfoOverlay::Draw(surface, m_Document.level(), m_OriginX, m_OriginY, cw, ch, -at.x(),
+                          -at.y());
+}
+
+void CanvasView::DrawPreview(Surface& surface, QPoint at) const {
+    if (m_Preview)
+        m_Preview->DrawPreview(surface, m_OriginX, m_OriginY, m_Tiles.RenderWidth(),
+                               m_Tiles.RenderHeight(), -at.x(), -at.y());
+}
+
+void CanvasView::SetPreview(const EditTool* tool) {
+    if (tool == m_Preview)
+        return;
+    m_Preview = tool;
+    RefreshPreview();
+}
+
+void CanvasView::RefreshPreview() {
+    const QRect old = m_PreviewCells;
+    m_PreviewCells = m_Preview ? m_Preview->PreviewCells() : QRect();
+    if (!m_Drawn)
+        return;
+    Surface& target = m_Canvas.surface();
+    // Without a preview the canvas shows the clean picture: the parts the
+    // old and the new preview cover get it back, then the preview is drawn
+    // over them, so a block following the pointer costs a copy and a
+    // drawing of the block, not a drawing of the level.
+    if (m_Clean.size() != target.image().size()) {
+        Redraw(m_OriginX, m_OriginY);
+        return;
+    }
+    const QRect canvas(0, 0, target.ScaleWidth(), target.ScaleHeight());
+    const CanvasGeometry geometry = Geometry();
+    const QRect before = old.isEmpty() ? QRect() : geometry.PixelsOf(old) & canvas;
+    const QRect after =
+        m_PreviewCells.isEmpty() ? QRect() : geometry.PixelsOf(m_PreviewCells) & canvas;
+    // Overlapping parts (a block moved by a cell) are done once, as one.
+    const QList<QRect> parts =
+        before.intersects(after) ? QList<QRect>{before | after} : QList<QRect>{before, after};
+    for (const QRect& part : parts)
+        CopyPixels(m_Clean, part.topLeft(), target.image(), part);
+    DrawPreview(target, QPoint(0, 0));
+    for (const QRect& part : parts)
+        if (!part.isEmpty())
+            m_Canvas.RefreshArea(part);
+}

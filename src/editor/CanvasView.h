@@ -1,0 +1,81 @@
+#pragma once
+
+#include "CanvasGeometry.h"
+#include "Surface.h"
+
+#include <QObject>
+#include <QRect>
+
+class EditTool;
+class LevelDocument;
+class PictureBox;
+class SpriteSet;
+class TileSet;
+
+// The canvas's picture of the level: exactly what Level::Display (and the
+// info overlay, when it is on) draws for the view's origin, kept up to date
+// by drawing only what changed. A change of cells draws those cells (and
+// the sprites and texts that reach them) again; a scroll moves the pixels
+// already drawn and draws the strips it uncovers; only a new level, new
+// sets, a zoom or a new size draw everything.
+class CanvasView : public QObject {
+    Q_OBJECT
+public:
+    CanvasView(PictureBox& canvas, const LevelDocument& document, const TileSet& tiles,
+               const SpriteSet& sprites, QObject* parent = nullptr);
+
+    CanvasGeometry Geometry() const;
+    void SetShowInfoValues(bool show) { m_ShowInfoValues = show; }
+    // View options; the caller redraws. The grid shows at zoom 0 and above.
+    void SetShowGrid(bool show) { m_ShowGrid = show; }
+    // Level::Layers to draw.
+    void SetLayers(int layers) { m_Layers = layers; }
+    // The tool whose preview is drawn over the level (none: nullptr).
+    void SetPreview(const EditTool* tool);
+    // The tool's preview may have changed: its old and new cells are drawn
+    // again.
+    void RefreshPreview();
+
+    // Draws the whole canvas for origin (sx, sy).
+    void Redraw(int sx, int sy);
+    // The view moves to origin (sx, sy).
+    void ScrollTo(int sx, int sy);
+    // Level cells `cells` may have changed.
+    void RepaintCells(const QRect& cells);
+    // What the canvas shows no longer follows from the level and sets (new
+    // level, new sets): the next change or scroll draws everything.
+    void Invalidate() { m_Drawn = false; }
+
+private:
+    // Draws the exact pixels of the whole picture inside `pixels` (canvas
+    // coordinates) and asks for them to be shown.
+    void DrawPixels(const QRect& pixels);
+    // What a change of one cell can reach: its sprite and its text grow
+    // right and down from it.
+    QRect Reach(const QRect& pixels) const;
+
+    PictureBox& m_Canvas;
+    const LevelDocument& m_Document;
+    const TileSet& m_Tiles;
+    const SpriteSet& m_Sprites;
+    Surface m_Scratch;
+    int m_OriginX = 0;
+    int m_OriginY = 0;
+    // The grid and the texts over the level, then the tool's preview, drawn
+    // into `surface`, whose pixel (0, 0) is canvas pixel `at`.
+    void DrawOverlays(Surface& surface, QPoint at) const;
+    void DrawPreview(Surface& surface, QPoint at) const;
+
+    bool m_ShowInfoValues = false;
+    bool m_ShowGrid = false;
+    int m_Layers = 3;
+    const EditTool* m_Preview = nullptr;
+    // The canvas's picture without the preview, kept beside it.
+    QImage m_Clean;
+    QRect m_PreviewCells;
+    // The picture on the canvas was drawn for the present size and sets.
+    bool m_Drawn = false;
+    QSize m_DrawnSize;
+    double m_DrawnCellWidth = 0;
+    double m_DrawnCellHeight = 0;
+};

@@ -1,0 +1,187 @@
+// The level document and the brush, without any window: strokes as undo
+// steps, the modified state following the stack's clean state, the cells
+// each change announces, load and save of a real level, and what the brush
+// does with each button and modifier.
+#include "BrushSelection.h"
+#include "BrushTool.h"
+#include "LevelDocument.h"
+#include "TestData.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+class tst_LevelDocument : public QObject {
+    Q_OBJECT
+private slots:
+    void strokeIsOneStepAndUndoAnnouncesItsCells();
+    void modifiedFollowsTheCleanState();
+    void replaceLevelIsOneStep();
+    void realLevelSavesAndLoadsBack();
+    void failedLoadLeavesAnEmptyUnnamedLevel();
+    void brush_data();
+    void brush();
+};
+
+void tst_LevelDocument::strokeIsOneStepAndUndoAnnouncesItsCells() {
+    LevelDocument doc;
+    doc.NewLevel(20, 10, 1, 1);
+    QSignalSpy cells(&doc, &LevelDocument::cellsChanged);
+    doc.BeginStroke();
+    doc.SetCell(CellChange::TilePlane, 3, 4, 7);
+    doc.SetCell(CellChange::InfoPlane, 9, 6, 5);
+    doc.SetCell(CellChange::TilePlane, 50, 4, 7); // outside: ignored
+    QCOMPARE(cells.count(), 2);
+    QCOMPARE(cells.at(0).at(0).toRect(), QRect(3, 4, 1, 1));
+    QVERIFY(doc.StrokeChanged());
+    QCOMPARE(doc.undoStack().count(), 0);
+    doc.EndStroke();
+    QCOMPARE(doc.undoStack().count(), 1);
+    cells.clear();
+    doc.undoStack().undo();
+    QCOMPARE(doc.level().Tile(3, 4), qint16(143));
+    QCOMPARE(doc.level().Info(9, 6), qint16(0));
+    // One signal for the block both cells lie in.
+    QCOMPARE(cells.count(), 1);
+    QCOMPARE(cells.at(0).at(0).toRect(), QRect(3, 4, 7, 3));
+    doc.undoStack().redo();
+    QCOMPARE(doc.level().Tile(3, 4), qint16(7));
+    QCOMPARE(doc.level().Info(9, 6), qint16(5));
+}
+
+void tst_LevelDocument::modifiedFollowsTheCleanState() {
+    QTemporaryDir dir;
+    LevelDocument doc;
+    doc.NewLevel(20, 10, 1, 1);
+    QSignalSpy modified(&doc, &LevelDocument::modifiedChanged);
+    QVERIFY(!doc.isModified());
+    doc.BeginStroke();
+    doc.SetCell(CellChange::TilePlane, 5, 5, 143); // what it holds: no change
+    QVERIFY(!doc.isModified());
+    doc.SetCell(CellChange::TilePlane, 5, 5, 9);
+    QVERIFY(doc.isModified()); // during the stroke already
+    doc.EndStroke();
+    QVERIFY(doc.isModified());
+    QVERIFY(doc.Save(dir.filePath("LEVEL01.CK1")));
+    QVERIFY(!doc.isModified());
+    QCOMPARE(doc.fileName(), dir.filePath("LEVEL01.CK1"));
+    doc.undoStack().undo();
+    QVERIFY(doc.isModified());
+    doc.undoStack().redo();
+    QVERIFY(!doc.isModified());
+    QCOMPARE(modified.count(), 4);
+    QCOMPARE(modified.last().at(0).toBool(), false);
+}
+
+void tst_LevelDocument::replaceLevelIsOneStep() {
+    LevelDocument doc;
+    doc.NewLevel(30, 20, 1, 5);
+    doc.SetCell(CellChange::TilePlane, 29, 19, 33);
+    Level smaller = doc.level();
+    smaller.Resize(20, 10);
+    smaller.SetEpisode(3);
+    QSignalSpy replaced(&doc, &LevelDocument::levelReplaced);
+    doc.ReplaceLevel(doc.level(), QStringLiteral("Properties")); // the same: no step
+    QCOMPARE(doc.undoStack().count(), 1);
+    doc.ReplaceLevel(smaller, QStringLiteral("Properties"));
+    QCOMPARE(doc.undoStack().undoText(), QStringLiteral("Properties"));
+    QCOMPARE(doc.level().Width(), qint16(20));
+    doc.undoStack().undo();
+    // The cut-off cell comes back exactly.
+    QCOMPARE(doc.level().Width(), qint16(30));
+    QCOMPARE(doc.level().Tile(29, 19), qint16(33));
+    QCOMPARE(doc.level().Episode(), qint16(1));
+    QCOMPARE(replaced.count(), 2);
+}
+
+void tst_LevelDocument::realLevelSavesAndLoadsBack() {
+    GM_REQUIRE_REAL_DATA();
+    QTemporaryDir dir;
+    LevelDocument doc;
+    QVERIFY(doc.Load(realDataDir() + "/LEVEL02.CK1"));
+    QCOMPARE(doc.level().Width(), qint16(24));
+    QCOMPARE(doc.level().Height(), qint16(30));
+    QCOMPARE(doc.level().Episode(), qint16(1));
+    QCOMPARE(doc.level().Number(), qint16(2));
+    doc.SetCell(CellChange::TilePlane, 12, 15, 211);
+    const QString copy = dir.filePath("LEVEL02.CK1");
+    QVERIFY(doc.Save(copy));
+    QCOMPARE(doc.fileName(), copy);
+    LevelDocument again;
+    QVERIFY(again.Load(copy));
+    QVERIFY(again.level() == doc.level());
+    QCOMPARE(again.level().Tile(12, 15), qint16(211));
+}
+
+void tst_LevelDocument::failedLoadLeavesAnEmptyUnnamedLevel() {
+    QTemporaryDir dir;
+    QFile damaged(dir.filePath("LEVEL03.CK1"));
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write("\x05\x00", 2);
+    damaged.close();
+    LevelDocument doc;
+    doc.NewLevel(20, 10, 1, 1);
+    const IoResult result = doc.Load(damaged.fileName());
+    QVERIFY(!result);
+    QVERIFY(result.error.contains("LEVEL03.CK1"));
+    QCOMPARE(doc.level().Width(), qint16(0));
+    QVERIFY(doc.fileName().isEmpty());
+    QVERIFY(!doc.isModified());
+}
+
+void tst_LevelDocument::brush_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("shift");
+    QTest::addColumn<int>("tile");      // the cell's tile after
+    QTest::addColumn<int>("info");      // its info after (it holds 6 before)
+    QTest::addColumn<int>("slot0");     // the left button's tile after
+    QTest::addColumn<int>("sprite");    // the selected sprite after
+    QTest::addColumn<QString>("value"); // what the value box is asked to read
+    // The cell holds tile 12 and info 6; tiles 7 / 9 and sprite 4 selected.
+    QTest::newRow("tile, left") << 0 << 1 << 0 << 7 << 6 << 7 << 4 << "-";
+    QTest::newRow("tile, right") << 0 << 2 << 0 << 9 << 6 << 7 << 4 << "-";
+    QTest::newRow("tile, ctrl picks") << 0 << 1 << 2 << 12 << 6 << 12 << 4 << "-";
+    QTest::newRow("tile, shift does nothing") << 0 << 1 << 1 << 12 << 6 << 7 << 4 << "-";
+    QTest::newRow("sprite, left places 4") << 1 << 1 << 0 << 12 << 4 << 7 << 4 << "-";
+    QTest::newRow("sprite, right erases") << 1 << 2 << 0 << 12 << 0 << 7 << 4 << "-";
+    QTest::newRow("sprite, middle nothing") << 1 << 4 << 0 << 12 << 6 << 7 << 4 << "-";
+    QTest::newRow("sprite, ctrl picks 6") << 1 << 1 << 2 << 12 << 6 << 7 << 6 << "";
+}
+
+void tst_LevelDocument::brush() {
+    QFETCH(int, mode);
+    QFETCH(int, button);
+    QFETCH(int, shift);
+    LevelDocument doc;
+    doc.NewLevel(20, 10, 1, 1);
+    doc.SetCell(CellChange::TilePlane, 5, 4, 12);
+    doc.SetCell(CellChange::InfoPlane, 5, 4, 6);
+    BrushSelection selection;
+    selection.SetSpriteCount(19);
+    selection.SetMode(mode);
+    selection.SetTile(0, 7);
+    selection.SetTile(1, 9);
+    selection.SetSprite(4);
+    QString value = QStringLiteral("-");
+    connect(&selection, &BrushSelection::valuePicked, this, [&](const QString& t) { value = t; });
+    BrushTool brush(doc, selection);
+    const int steps = doc.undoStack().count();
+    brush.Press({5, 4, true, button, shift});
+    QVERIFY(brush.Dragging());
+    brush.Release({5, 4, true, button, shift});
+    QVERIFY(!brush.Dragging());
+    QTEST(int(doc.level().Tile(5, 4)), "tile");
+    QTEST(int(doc.level().Info(5, 4)), "info");
+    QTEST(int(selection.Tile(0)), "slot0");
+    QTEST(int(selection.Sprite()), "sprite");
+    QTEST(value, "value");
+    // A step exactly when the cell changed.
+    const bool changed = doc.level().Tile(5, 4) != 12 || doc.level().Info(5, 4) != 6;
+    QCOMPARE(doc.undoStack().count(), steps + (changed ? 1 : 0));
+    QCOMPARE(brush.PointerFor(shift) == EditTool::Pointer::Pick, shift == 2);
+}
+
+QTEST_GUILESS_MAIN(tst_LevelDocument)
+#include "tst_LevelDocument.moc"

@@ -1,0 +1,45 @@
+#pragma once
+
+// Setting up a window's level for a test without a user's edit: the cells
+// or the whole level change as an undo step would change them (the views
+// follow), but no step is recorded and the modified state stays.
+//
+//   leveledit::setTile(*window, 3, 2, 143);
+//   leveledit::change(*window, [](Level& level) { level.Resize(24, 17); });
+
+#include "LevelDocument.h"
+#include "frmEdit.h"
+
+#include <QUndoStack>
+
+namespace leveledit {
+
+inline void setCell(frmEdit& window, CellChange::Plane plane, int x, int y, qint16 value) {
+    const Level& level = window.m_Level;
+    const qint16 before = plane == CellChange::TilePlane ? level.Tile(x, y) : level.Info(x, y);
+    window.Document().ApplyCells({CellChange{plane, x, y, before, value}}, true);
+}
+
+inline void setTile(frmEdit& window, int x, int y, qint16 tile) {
+    setCell(window, CellChange::TilePlane, x, y, tile);
+}
+
+inline void setInfo(frmEdit& window, int x, int y, qint16 info) {
+    setCell(window, CellChange::InfoPlane, x, y, info);
+}
+
+template <typename Change> void change(frmEdit& window, Change edit) {
+    Level level = window.m_Level;
+    edit(level);
+    window.Document().ApplyLevel(level);
+}
+
+// The level counts as changed since it was last saved (or as saved).
+inline void setModified(frmEdit& window, bool modified) {
+    if (modified)
+        window.Document().undoStack().resetClean();
+    else
+        window.Document().undoStack().setClean();
+}
+
+} // namespace leveledit

@@ -1,0 +1,320 @@
+#include "Utils.h"
+
+#include <QCursor>
+#include <QDir>
+#include <QFile>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+#include <memory>
+
+class UtilsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void readsEmptyWithoutFileSectionOrKey();
+    void readsHandWrittenFile();
+    void cutsLongValuesTo255Characters();
+    void replacingAValueKeepsEveryOtherLine();
+    void addingKeysAndSections();
+    void removingKeys();
+    void roundTripsAwkwardValues();
+    void refusesWhatTheFileCannotHold();
+    void buildsThePathWithOneSlash();
+    void movesToConfigFolderWhenProgramFolderIsNotWritable();
+    void readOnlyInstallationKeepsShippedSettings();
+    void reportsAFailedWrite();
+
+    void convertsHiMetric_data();
+    void convertsHiMetric();
+    void convertsWithTheScreensResolution();
+
+    void placesCursorOnWindowAndControl();
+
+private:
+    QString programIni() const { return m_Program + QStringLiteral("/Gridmason.ini"); }
+    QString configIni() const { return m_Config + QStringLiteral("/Gridmason.ini"); }
+    static void writeFile(const QString& path, const QByteArray& data);
+    static QByteArray readFile(const QString& path);
+
+    std::unique_ptr<QTemporaryDir> m_Temp;
+    QString m_Program;
+    QString m_Config;
+};
+
+void UtilsTest::writeFile(const QString& path, const QByteArray& data) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(data), data.size());
+}
+
+QByteArray UtilsTest::readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void UtilsTest::init() {
+    m_Temp = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_Temp->isValid());
+    m_Program = m_Temp->filePath(QStringLiteral("program"));
+    m_Config = m_Temp->filePath(QStringLiteral("config"));
+    QVERIFY(QDir().mkpath(m_Program));
+    SetSettingsDirectoriesForTesting(m_Program, m_Config);
+}
+
+void UtilsTest::cleanup() {
+    SetSettingsDirectoriesForTesting(QString(), QString());
+    m_Temp.reset();
+}
+
+void UtilsTest::readsEmptyWithoutFileSectionOrKey() {
+    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString(""));
+    QVERIFY(!QFile::exists(programIni()));
+    writeFile(programIni(), "[Other]\nKeen 1=x\n[Paths]\nKeen 2=y\n");
+    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString(""));
+    QCOMPARE(ReadSetting("Missing", "Keen 2"), QString(""));
+    QCOMPARE(ReadSetting("Paths", "Keen 2"), QString("y"));
+}
+
+void UtilsTest::readsHandWrittenFile() {
+    writeFile(programIni(), "; settings written by hand\r\n"
+                            "stray=before any section\r\n"
+                            "\r\n"
+                            "[ paths ]\r\n"
+                            "  KEEN 1  =  C:\\Games\\Keen1\\  \r\n"
+                            "keen 2=\"/home/me/keen 2\"\r\n"
+                            ";Keen 3=commented out\r\n"
+                            "a line without equals\r\n"
+                            "Keen 3=\r\n"
+                            "Keen 1=second copy is ignored\r\n"
+                            "[Other]\r\n"
+                            "Keen 3=not this one");
+    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString("C:\\Games\\Keen1\\"));
+    QCOMPARE(ReadSetting("PATHS", "keen 1"), QString("C:\\Games\\Keen1\\"));
+    QCOMPARE(ReadSetting("Paths", "Keen 2"), QString("/home/me/keen 2"));
+    QCOMPARE(ReadSetting("Paths", "Keen 3"), QString(""));
+    QCOMPARE(ReadSetting("Other", "Keen 3"), QString("not this one"));
+    QCOMPARE(ReadSetting("Paths", "stray"), QString(""));
+    QCOMPARE(ReadSetting("Paths", "a line without equals"), QString(""));
+
+    // A file saved in an 8-bit code page still reads.
+    writeFile(programIni(), "[Paths]\nKeen 1=C:\\Spiele\\K\xe4se\n");
+    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString::fromUtf8("C:\\Spiele\\K\xc3\xa4se"));
+}
+
+void UtilsTest::cutsLongValuesTo255Characters() {
+    const QByteArray longValue =
+        QByteArray(250, 'a') + "bcdefghijklmnopqrstuvwxyz" + QByteArray(25, 'z');
+    QCOMPARE(longValue.size(), 300);
+    writeFile(programIni(), "[Paths]\nKeen 1=" + longValue + "\n");
+    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString::fromLatin1(longValue.left(255)));
+
+    // Writing keeps the whole value; only reading is limited.
+    QVERIFY(WriteSetting("Paths", "Keen 2", QString(QString::fromLatin1(longValue))));
+    QVERIFY(readFile(programIni()).contains("Keen 2=" + longValue + "\n"));
+    QCOMPARE(ReadSetting("Paths", "Keen 2").size(), 255);
+}
+
+void UtilsTest::replacingAValueKeepsEveryOtherLine() {
+    writeFile(programIni(), "# my notes\n"
+                            "[Paths]\n"
+                            "keen 1 = old\n"
+                            "Keen 2=C:\\two\n"
+                            "\n"
+                            "junk without equals\n"
+                            "[Window]\n"
+                            "Keen 1=elsewhere\n");
+    QVERIFY(WriteSetting("PATHS", "Keen 1", QString("D:\\Keen\\Ep 1")));
+    QCOMPARE(readFile(programIni()), QByteArray("# my notes\n"
+                                                "[Paths]\n"
+                                                "Keen 1=D:\\Keen\\Ep 1\n"
+                                                "Keen 2=C:\\two\n"
+                                                "\n"
+                                                "junk without equals\n"
+                                                "[Window]\n"
+                                                "Keen 1=elsewhere\n"));
+    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString("D:\\Keen\\Ep 1"));
+    QCOMPARE(ReadSetting("Window", "Keen 1"), QString("elsewhere"));
+
+    // Line breaks stay as the file has them, also on an unterminated last line.
+    writeFile(programIni(), "[Paths]\r\nKeen 1=a\r\nKeen 2=b");
+    QVERIFY(WriteSetting("Paths", "Keen 2", QString("c")));
+    QCOMPARE(readFile(programIni()), QByteArray("[Paths]\r\nKeen 1=a\r\nKeen 2=c"));
+}
+
+void UtilsTest::addingKeysAndSections() {
+    QVERIFY(WriteSetting("Paths", "Keen 1", QString("/data/keen1")));
+    QCOMPARE(readFile(programIni()), QByteArray("[Paths]\nKeen 1=/data/keen1\n"));
+
+    QVERIFY(WriteSetting("Paths", "Keen 2", QString("/data/keen2")));
+    QCOMPARE(readFile(programIni()),
+             QByteArray("[Paths]\nKeen 1=/data/keen1\nKeen 2=/data/keen2\n"));
+
+    // A new key joins its section before the blank line that ends it; a new
+    // section goes at the end, after a missing final line break is added.
+    writeFile(programIni(), "[Paths]\r\nKeen 1=a\r\n\r\n[Other]\r\nx=1");
+    QVERIFY(WriteSetting("paths", "Keen 3", QString("c")));
+    QVERIFY(WriteSetting("New", "Key", QString("v")));
+    QCOMPARE(
+        readFile(programIni()),
+        QByteArray("[Paths]\r\nKeen 1=a\r\nKeen 3=c\r\n\r\n[Other]\r\nx=1\r\n[New]\r\nKey=v\r\n"));
+
+    // An empty string is a value, not a removal.
+    QVERIFY(WriteSetting("Other", "x", QString("")));
+    QVERIFY(readFile(programIni()).contains("\r\nx=\r\n"));
+    QCOMPARE(ReadSetting("Other", "x"), QString(""));
+}
+
+void UtilsTest::removingKeys() {
+    // Removing from a missing file succeeds and creates nothing.
+    QVERIFY(WriteSetting("Paths", "Keen 1", std::nullopt));
+    QVERIFY(!QFile::exists(programIni()));
+
+    writeFile(programIni(), "[Paths]\nKEEN 1=a\nKeen 2=b\n[Other]\nKeen 1=c\n");
+    QVERIFY(WriteSetting("Paths", "Keen 1", std::nullopt));
+    QCOMPARE(readFile(programIni()), QByteArray("[Paths]\nKeen 2=b\n[Other]\nKeen 1=c\n"));
+    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString(""));
+    QCOMPARE(ReadSetting("Other", "Keen 1"), QString("c"));
+
+    QVERIFY(WriteSetting("Paths", "Keen 9", std::nullopt));
+    QVERIFY(WriteSetting("Nowhere", "Keen 2", std::nullopt));
+    QCOMPARE(readFile(programIni()), QByteArray("[Paths]\nKeen 2=b\n[Other]\nKeen 1=c\n"));
+}
+
+void UtilsTest::roundTripsAwkwardValues() {
+    const QStringList values = {QStringLiteral("C:\\KEEN\\"),
+                                QStringLiteral("  padded  "),
+                                QStringLiteral("\"quoted\""),
+                                QStringLiteral("a=b;c[d]"),
+                                QString::fromUtf8("/home/j\xc3\xb6rg/keen"),
+                                QStringLiteral("'")};
+    for (const QString& value : values) {
+        QVERIFY(WriteSetting("Paths", "Keen 1", value));
+        QCOMPARE(ReadSetting("Paths", "Keen 1"), value);
+    }
+}
+
+void UtilsTest::refusesWhatTheFileCannotHold() {
+    writeFile(programIni(), "[Paths]\nKeen 1=a\n");
+    QVERIFY(!WriteSetting("Paths", "Keen 1", QString("two\nlines")));
+    QVERIFY(!WriteSetting("Paths", "Keen 1", QString("cr\rhere")));
+    QVERIFY(!WriteSetting("Paths", "Key=1", QString("x")));
+    QVERIFY(!WriteSetting("Paths", "", QString("x")));
+    QVERIFY(!WriteSetting("Paths", "[Other", QString("x")));
+    QVERIFY(!WriteSetting("Pa]ths", "Keen 1", QString("x")));
+    QVERIFY(!WriteSetting(" ", "Keen 1", QString("x")));
+    QCOMPARE(readFile(programIni()), QByteArray("[Paths]\nKeen 1=a\n"));
+}
+
+void UtilsTest::buildsThePathWithOneSlash() {
+    QCOMPARE(SettingsFilePath(), programIni());
+    SetSettingsDirectoriesForTesting(m_Program + QStringLiteral("/"), m_Config);
+    QCOMPARE(SettingsFilePath(), programIni());
+}
+
+void UtilsTest::movesToConfigFolderWhenProgramFolderIsNotWritable() {
+    // A program folder that cannot hold files (here: a path through a file).
+    writeFile(m_Temp->filePath("plainfile"), "x");
+    const QString unwritable = m_Temp->filePath(QStringLiteral("plainfile/bin"));
+    SetSettingsDirectoriesForTesting(unwritable, m_Config);
+    QCOMPARE(SettingsFilePath(), configIni());
+    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString(""));
+    QVERIFY(WriteSetting("Paths", "Keen 1", QString("/games/keen1")));
+    QCOMPARE(readFile(configIni()), QByteArray("[Paths]\nKeen 1=/games/keen1\n"));
+    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString("/games/keen1"));
+}
+
+void UtilsTest::readOnlyInstallationKeepsShippedSettings() {
+    writeFile(programIni(), "[Paths]\nKeen 1=/opt/keen1\nKeen 2=/opt/keen2\n");
+    QVERIFY(QFile::setPermissions(m_Program, QFile::ReadOwner | QFile::ExeOwner));
+    const bool stillWritable = QFileInfo(m_Program).isWritable();
+    if (stillWritable) {
+        QFile::setPermissions(m_Program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QSKIP("running with rights that ignore folder permissions");
+    }
+    QCOMPARE(SettingsFilePath(), programIni());
+    QCOMPARE(ReadSetting("Paths", "Keen 2"), QString("/opt/keen2"));
+    // The first write carries the shipped settings over to the user's copy.
+    QVERIFY(WriteSetting("Paths", "Keen 1", QString("/home/me/keen1")));
+    QCOMPARE(readFile(configIni()),
+             QByteArray("[Paths]\nKeen 1=/home/me/keen1\nKeen 2=/opt/keen2\n"));
+    QCOMPARE(readFile(programIni()), QByteArray("[Paths]\nKeen 1=/opt/keen1\nKeen 2=/opt/keen2\n"));
+    QCOMPARE(SettingsFilePath(), configIni());
+    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString("/home/me/keen1"));
+    QFile::setPermissions(m_Program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void UtilsTest::reportsAFailedWrite() {
+    writeFile(m_Temp->filePath("plainfile"), "x");
+    SetSettingsDirectoriesForTesting(m_Temp->filePath("plainfile/bin"),
+                                     m_Temp->filePath("plainfile/config"));
+    QVERIFY(!WriteSetting("Paths", "Keen 1", QString("/games/keen1")));
+    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString(""));
+
+    // A settings path that is a folder cannot be read or replaced.
+    SetSettingsDirectoriesForTesting(m_Program, m_Config);
+    QVERIFY(QDir().mkpath(programIni()));
+    QVERIFY(!WriteSetting("Paths", "Keen 1", QString("/games/keen1")));
+    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString(""));
+    QVERIFY(QFileInfo(programIni()).isDir());
+}
+
+void UtilsTest::convertsHiMetric_data() {
+    QTest::addColumn<int>("himetric");
+    QTest::addColumn<double>("twipsPerPixel");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("zero") << 0 << 15.0 << 0;
+    QTest::newRow("16-pixel tile") << 423 << 15.0 << 16;
+    QTest::newRow("320-pixel sheet") << 8467 << 15.0 << 320;
+    QTest::newRow("120 dpi") << 423 << 12.0 << 20;
+    QTest::newRow("negative") << -423 << 15.0 << -16;
+    QTest::newRow("half to even, down") << 5000 << 5669.0 << 0;
+    QTest::newRow("half to even, up") << 15000 << 5669.0 << 2;
+    QTest::newRow("half to even, 2.5") << 25000 << 5669.0 << 2;
+    QTest::newRow("beyond 32 bits") << 1000000 << 15.0 << 37793;
+}
+
+void UtilsTest::convertsHiMetric() {
+    QFETCH(int, himetric);
+    QFETCH(double, twipsPerPixel);
+    QFETCH(int, pixels);
+    QCOMPARE(HiMetricToPixels(himetric, twipsPerPixel), pixels);
+}
+
+void UtilsTest::convertsWithTheScreensResolution() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    QVERIFY(screen);
+    QCOMPARE(TwipsPerPixelX(), 1440.0 / screen->logicalDotsPerInchX());
+    QCOMPARE(TwipsPerPixelY(), 1440.0 / screen->logicalDotsPerInchY());
+    // Every pixel size survives the round trip through HiMetric.
+    for (int pixels : {1, 16, 33, 208, 320, 752, 1000}) {
+        const int himetricX = qRound(pixels * TwipsPerPixelX() / 0.5669);
+        const int himetricY = qRound(pixels * TwipsPerPixelY() / 0.5669);
+        QCOMPARE(HiMetricToPixelsX(himetricX), pixels);
+        QCOMPARE(HiMetricToPixelsY(himetricY), pixels);
+    }
+}
+
+void UtilsTest::placesCursorOnWindowAndControl() {
+    QWidget window;
+    window.setGeometry(120, 80, 300, 200);
+    QWidget* control = new QWidget(&window);
+    control->setGeometry(30, 40, 50, 60);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    PlaceCursor(&window, 5, 7);
+    QCOMPARE(QCursor::pos(), window.frameGeometry().topLeft() + QPoint(5, 7));
+    PlaceCursor(control, 3, 4);
+    QCOMPARE(QCursor::pos(), window.mapToGlobal(QPoint(33, 44)));
+    PlaceCursor(nullptr, 1, 1);
+    QCOMPARE(QCursor::pos(), window.mapToGlobal(QPoint(33, 44)));
+}
+
+QTEST_MAIN(UtilsTest)
+#include "tst_Utils.moc"

@@ -1,0 +1,207 @@
+// The editor's two everyday costs on a 1600 x 1000 canvas, at every zoom,
+// each as a ratio to one plain copy of a 1600 x 1000 image in the same run:
+//
+// - paint-move: one mouse move of a paint stroke onto a new cell, sent as a
+//   real event to an editor window, with the repaint it asks for handled as
+//   the event loop would (the change to the level, the drawing of what
+//   changed and its copy to the screen). Aim: 0.5 at most.
+// - scroll-notch: one notch of the mouse wheel over the canvas, sent as a
+//   real event: the view's new picture (the pixels already drawn moved, the
+//   uncovered strip drawn). Aim: 1 at most.
+//
+// Each also prints what drawing the whole canvas again costs (what every
+// move and notch did before the canvas drew only what changed).
+#include "Benchmark.h"
+
+#include "BitmapSource.h"
+#include "EditorHost.h"
+#include "LevelDocument.h"
+#include "PictureBox.h"
+#include "SpriteSet.h"
+#include "Surface.h"
+#include "TileSet.h"
+#include "frmEdit.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <cstring>
+
+namespace {
+
+constexpr int CanvasWidth = 1600;
+constexpr int CanvasHeight = 1000;
+constexpr int LevelSize = 170;
+
+QImage makeSheet() {
+    QImage sheet(13 * 16, 47 * 16, QImage::Format_RGB32);
+    for (int y = 0; y < sheet.height(); ++y)
+        for (int x = 0; x < sheet.width(); ++x)
+            sheet.setPixel(x, y, qRgb((x * 7) & 0xFF, (y * 3) & 0xFF, ((x ^ y) * 5) & 0xFF));
+    return sheet;
+}
+
+// Sprites of three frames (image, mask, unused) of varied sizes.
+class Sprites : public BitmapSource {
+public:
+    IoResult Load(const QString& name, QImage& image) const override {
+        const int n = name.mid(5, 3).toInt();
+        const int w = 16 + (n % 5) * 8, h = 16 + (n % 3) * 12;
+        QImage bitmap(3 * w, h, QImage::Format_RGB32);
+        bitmap.fill(Qt::black);
+        QPainter p(&bitmap);
+        p.fillRect(w, 0, w, h, Qt::white);
+        p.fillRect(w + 2, 2, w - 4, h - 4, Qt::black);
+        p.fillRect(2, 2, w - 4, h - 4, QColor(200, 60, 40));
+        p.end();
+        image = bitmap;
+        return IoResult::success();
+    }
+};
+
+class Host : public EditorHost {
+public:
+    Host() {
+        m_Tiles.LoadFromImage(makeSheet());
+        Surface scratch;
+        m_Sprites.LoadFromSource(1, Sprites(), scratch);
+    }
+    void mnuFileNew_Click() override {}
+    void mnuFileOpen_Click() override {}
+    void mnuFileExit_Click() override {}
+    const TileSet& TileSets(int) const override { return m_Tiles; }
+    const SpriteSet& SpriteSets(int) const override { return m_Sprites; }
+    QWidget* HostWindow() override { return nullptr; }
+
+private:
+    TileSet m_Tiles;
+    SpriteSet m_Sprites;
+};
+
+double plainCopySeconds() {
+    QImage source(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
+    source.fill(qRgb(10, 20, 30));
+    QImage target(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
+    target.fill(0);
+    volatile uchar sink = 0;
+    return secondsPerCall([&] {
+        std::memcpy(target.bits(), source.constBits(), size_t(source.sizeInBytes()));
+        sink = sink + target.constBits()[12345];
+    });
+}
+
+// An editor window on a 170 x 170 level with scattered sprites, its canvas
+// 1600 x 1000 pixels.
+struct Window {
+    Host host;
+    frmEdit form{host};
+    Window() {
+        form.SetTiles(host.TileSets(0));
+        form.SetSprites(host.SpriteSets(0));
+        form.NewLevel(LevelSize, LevelSize, 1, 1);
+        for (int y = 2; y < LevelSize - 2; y += 7)
+            for (int x = 2; x < LevelSize - 2; x += 9)
+                form.Document().SetCell(CellChange::InfoPlane, x, y, qint16(1 + (x + y) % 10));
+        form.Display();
+        const QSize extra = form.size() - form.picEdit->size();
+        form.resize(QSize(CanvasWidth, CanvasHeight) + extra);
+        QApplication::processEvents();
+        form.SetSelectedTile(0, 150);
+    }
+    void SetZoom(int zoom) {
+        form.mnuView1xZoom_Click();
+        for (int z = 0; z < zoom; ++z)
+            form.mnuViewZoomIn_Click();
+        for (int z = 0; z > zoom; --z)
+            form.mnuViewZoomOut_Click();
+        form.scrEditX->setValue(0);
+        form.scrEditY->setValue(0);
+        QApplication::processEvents();
+    }
+    double WholeRedrawSeconds() {
+        return secondsPerCall([&] {
+            form.RedrawEdit();
+            QApplication::processEvents();
+        });
+    }
+};
+
+void sendMouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButton button,
+               Qt::MouseButtons buttons) {
+    QMouseEvent event(type, QPointF(pos), target->mapToGlobal(QPointF(pos)), button, buttons,
+                      Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+QString ratio(double seconds, double copy) {
+    return QString::number(seconds / copy, 'f', 2);
+}
+
+void paintMove(QTextStream& out) {
+    Window w;
+    const double copy = plainCopySeconds();
+    out << "plain copy of a 1600 x 1000 image: 1.00\n";
+    for (int zoom = -4; zoom <= 3; ++zoom) {
+        w.SetZoom(zoom);
+        const int cell = std::max(1, int(w.form.Tiles().RenderWidth()));
+        // A stroke over cells of the level's visible part, one new cell a
+        // move, back and forth along a row.
+        const int columns = std::min(LevelSize, CanvasWidth / cell) - 1;
+        PictureBox* canvas = w.form.picEdit;
+        auto point = [&](int i) {
+            const int c = i % (2 * columns);
+            const int x = c < columns ? c : 2 * columns - c;
+            return QPoint(x * cell + cell / 2, cell / 2 + (i / (2 * columns)) % 4 * cell);
+        };
+        sendMouse(canvas, QEvent::MouseButtonPress, point(0), Qt::LeftButton, Qt::LeftButton);
+        QApplication::processEvents();
+        int i = 1;
+        const double seconds = secondsPerCall([&] {
+            sendMouse(canvas, QEvent::MouseMove, point(i++), Qt::NoButton, Qt::LeftButton);
+            QApplication::processEvents();
+        });
+        sendMouse(canvas, QEvent::MouseButtonRelease, point(i), Qt::LeftButton, Qt::NoButton);
+        QApplication::processEvents();
+        const double whole = w.WholeRedrawSeconds();
+        out << "zoom " << zoom << ": paint move " << ratio(seconds, copy)
+            << " (aim: at most 0.5); whole-canvas redraw " << ratio(whole, copy) << "\n";
+    }
+}
+
+void scrollNotch(QTextStream& out) {
+    Window w;
+    const double copy = plainCopySeconds();
+    out << "plain copy of a 1600 x 1000 image: 1.00\n";
+    for (int zoom = -4; zoom <= 3; ++zoom) {
+        w.SetZoom(zoom);
+        QScrollBar* bar = w.form.scrEditY;
+        if (bar->maximum() == 0) {
+            out << "zoom " << zoom << ": the level fits the canvas, nothing to scroll\n";
+            continue;
+        }
+        PictureBox* canvas = w.form.picEdit;
+        const QPointF pos(400, 300);
+        int direction = -1; // down first
+        const double seconds = secondsPerCall([&] {
+            // Down to the end and back up, a notch at a time.
+            if (bar->value() == bar->maximum())
+                direction = 1;
+            else if (bar->value() == 0)
+                direction = -1;
+            QWheelEvent event(pos, canvas->mapToGlobal(pos), QPoint(), QPoint(0, 120 * direction),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(canvas, &event);
+        });
+        QApplication::processEvents();
+        const double whole = secondsPerCall([&] { w.form.RedrawEdit(); });
+        out << "zoom " << zoom << ": wheel notch " << ratio(seconds, copy)
+            << " (aim: at most 1); whole-canvas redraw " << ratio(whole, copy) << "\n";
+    }
+}
+
+const Benchmark paintMoveBenchmark("paint-move", paintMove);
+const Benchmark scrollNotchBenchmark("scroll-notch", scrollNotch);
+
+} // namespace
