@@ -17,6 +17,8 @@ MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent) {
     lblTile = new QLabel(this);
     lblInfo = new QLabel(this);
     lblTool = new QLabel(this);
+    // A long note must not widen the main window: it is cut off instead.
+    lblTool->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     lblZoom = new QLabel(this);
     for (QLabel* label : {lblCell, lblTile, lblInfo, lblTool})
         addWidget(label);

@@ -188,8 +188,7 @@ void EditToolBox::Paste() {
     const qint16 episode = m_Document.level().Episode();
     m_Note.clear();
     if (block.Episode() != 0 && block.Episode() != episode) {
-        m_Note = tr("The block comes from episode %1: its numbers are pasted as episode %2's "
-                    "tiles and sprites.")
+        m_Note = tr("A block from episode %1: pasted as episode %2's numbers.")
                      .arg(block.Episode())
                      .arg(episode);
     }

@@ -154,7 +154,7 @@ void tst_ToolsWindow::copyAndFloatingPaste() {
     // Into another episode's window: the numbers, and the status says so.
     Setup other(2);
     other.key(Qt::Key_V, Qt::ControlModifier);
-    QVERIFY(other->ToolStatusText().contains("comes from episode 1"));
+    QVERIFY(other->ToolStatusText().contains("A block from episode 1: pasted as episode 2"));
     other.key(Qt::Key_Return);
     QCOMPARE(other->m_Level.Tile(1, 1), qint16(24));
 }
