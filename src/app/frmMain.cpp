@@ -4,6 +4,7 @@
 #include "GraphicsFolder.h"
 #include "Level.h"
 #include "MainStatusBar.h"
+#include "PathText.h"
 #include "Prompts.h"
 #include "RecentFiles.h"
 #include "RecentFilesMenu.h"
@@ -40,15 +41,6 @@ QString pathKey(int index) {
 // program.
 QString demoFolder(const QString& programFolder, int index) {
     return QDir(programFolder).filePath(QStringLiteral("graphics/keen%1").arg(index + 1));
-}
-
-// A name written with "\" between its parts (a list or a command line from
-// another system) names the file with "/" where only that one exists.
-QString withSlashes(const QString& fileName) {
-    if (!fileName.contains(QLatin1Char('\\')) || QFileInfo::exists(fileName))
-        return fileName;
-    const QString slashed = QString(fileName).replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return QFileInfo::exists(slashed) ? slashed : fileName;
 }
 
 // The local files among what is dragged; other addresses are not levels
@@ -305,7 +297,7 @@ void frmMain::mnuFileOpen_Click() {
 }
 
 frmEdit* frmMain::OpenLevelFile(const QString& name) {
-    const QString fileName = withSlashes(name);
+    const QString fileName = PathText::Slashed(name);
     // The level's episode is the last character of its name: .ck1 to .ck3.
     const int episode = Level::EpisodeFromFileName(fileName);
     if (episode < 1 || episode > 3) {
@@ -377,7 +369,7 @@ void frmMain::mdiArea_SubWindowActivated(QMdiSubWindow* window) {
 void frmMain::OpenFiles(const QStringList& fileNames) {
     for (const QString& name : fileNames) {
         if (!name.isEmpty())
-            OpenLevelFile(QFileInfo(withSlashes(name)).absoluteFilePath());
+            OpenLevelFile(QFileInfo(PathText::Slashed(name)).absoluteFilePath());
     }
 }
 
@@ -394,7 +386,7 @@ void frmMain::AddRecentFile(const QString& fileName) {
 }
 
 void frmMain::mnuFileRecent_FileChosen(const QString& fileName) {
-    const QString file = withSlashes(fileName);
+    const QString file = PathText::Slashed(fileName);
     if (QFileInfo::exists(file)) {
         OpenLevelFile(file);
         return;

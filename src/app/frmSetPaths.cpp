@@ -2,6 +2,7 @@
 
 #include "GameGraphics.h"
 #include "GraphicsFolder.h"
+#include "PathText.h"
 #include "Prompts.h"
 #include "cCommonDialog.h"
 
@@ -60,15 +61,9 @@ void frmSetPaths::CreateControls() {
 }
 
 QString frmSetPaths::FolderOfFile(const QString& path) {
-    const qsizetype slash =
-        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
-    if (slash >= 1)
-        return path.left(slash);
-    // A file directly in the root of the file system: the root itself, so
-    // that the box is never left empty for a real folder.
-    if (slash == 0 && path.at(0) == QLatin1Char('/'))
-        return QStringLiteral("/");
-    return QString();
+    // A file directly in the root of the file system gives the root itself,
+    // so that the box is never left empty for a real folder.
+    return PathText::Folder(path);
 }
 
 QString frmSetPaths::KindText(const QString& folder, int episode) {
@@ -96,7 +91,7 @@ bool frmSetPaths::IsValidRow(int index) const {
 bool frmSetPaths::HoldsBitmap(const QString& folder) {
     if (folder.isEmpty())
         return false;
-    const QString dir = QString(folder).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QString dir = PathText::Slashed(folder);
     // Hidden and system files are left out by the filter; the name filter
     // matches in any letter case.
     QDirIterator it(dir, {QStringLiteral("*.bmp")}, QDir::Files);

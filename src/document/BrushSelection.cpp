@@ -23,5 +23,12 @@ void BrushSelection::PickValue(qint16 value, int levelNumber) {
     const bool namesSprite =
         SpriteCatalogue::SpriteForInfo(value, qint16(levelNumber), qint16(m_SpriteCount)) !=
         SpriteCatalogue::NoSprite;
-    emit valuePicked(namesSprite ? QString() : InfoValueText::Format(value));
+    if (!namesSprite) {
+        // The sprite selection stays a sprite of the palette; the box shows
+        // the value instead of it while the value is there.
+        emit valuePicked(InfoValueText::Format(value));
+        return;
+    }
+    emit valuePicked(QString());
+    SetSprite(static_cast<qint16>(SpriteCatalogue::SpriteForPick(value)));
 }

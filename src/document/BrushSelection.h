@@ -30,9 +30,10 @@ public:
     // What the left button writes in sprite mode: the typed value, else the
     // selected sprite's info value.
     qint16 InfoToPlace() const;
-    // After a pick of a cell holding `value` on level `levelNumber`: a value
-    // that shows no sprite goes to the tool bar's box; a sprite's value
-    // empties it, so that the sprite just picked is what is placed next.
+    // After a pick of a cell holding `value` on level `levelNumber`: 0 does
+    // nothing; a value that shows no sprite goes to the tool bar's box, the
+    // sprite selection staying as it was; a sprite's value selects that
+    // sprite and empties the box, so that it is what is placed next.
     void PickValue(qint16 value, int levelNumber);
 
 signals:

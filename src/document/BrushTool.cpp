@@ -1,6 +1,7 @@
 #include "BrushTool.h"
 
 #include "BrushSelection.h"
+#include "CellLine.h"
 #include "CellPicker.h"
 #include "LevelDocument.h"
 
@@ -31,12 +32,33 @@ void BrushTool::Press(const ToolEvent& event) {
     // Another button pressed during the same drag stays in its stroke.
     m_Document.BeginStroke();
     ActOnCell(event.button, event.shift, int(event.x), int(event.y));
+    m_Last = {event.x, event.y};
     m_Dragging = true;
 }
 
 void BrushTool::Move(const ToolEvent& event) {
-    if (event.inside && event.button != 0 && m_Dragging)
-        ActOnCell(event.button, event.shift, int(event.x), int(event.y));
+    if (event.button != 0 && m_Dragging)
+        ContinueDrag(event);
+    m_Last = {event.x, event.y};
+}
+
+void BrushTool::ContinueDrag(const ToolEvent& to) {
+    // Picking takes only the cell now under the pointer.
+    if (to.shift == CtrlOnly && to.inside)
+        PickCell(to.button, int(to.x), int(to.y));
+    if (to.shift != NoModifier)
+        return;
+    // Painting covers every cell of the level on the straight line from the
+    // previous pointer cell, however fast the pointer went.
+    const Level& level = m_Document.level();
+    const CellLine line(m_Last.x, m_Last.y, to.x, to.y);
+    std::vector<QPoint> cells = line.CellsIn(QRect(0, 0, level.Width(), level.Height()));
+    // The previous event already wrote the start, unless the pointer stayed
+    // in it: then that cell is written again.
+    if (line.Count() > 1 && !cells.empty() && cells.front() == line.At(0))
+        cells.erase(cells.begin());
+    for (const QPoint& cell : cells)
+        EditCell(to.button, cell.x(), cell.y());
 }
 
 void BrushTool::Release(const ToolEvent&) {

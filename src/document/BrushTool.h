@@ -25,10 +25,16 @@ public:
 
 private:
     void ActOnCell(int button, int shift, int cx, int cy);
+    void ContinueDrag(const ToolEvent& to);
     void EditCell(int button, int cx, int cy);
     void PickCell(int button, int cx, int cy);
 
     LevelDocument& m_Document;
     BrushSelection& m_Selection;
     bool m_Dragging = false;
+    // The cell under the pointer at the previous event.
+    struct {
+        long long x = 0;
+        long long y = 0;
+    } m_Last;
 };

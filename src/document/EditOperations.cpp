@@ -1,7 +1,7 @@
 #include "EditOperations.h"
 
 #include "CellBlock.h"
-#include "LineCells.h"
+#include "CellLine.h"
 #include "Level.h"
 
 #include <algorithm>
@@ -194,7 +194,7 @@ std::vector<CellChange> BucketFill(const Level& level, QPoint start, qint16 tile
 std::vector<CellChange> Line(const Level& level, QPoint from, QPoint to, CellChange::Plane plane,
                              qint16 value) {
     Scratch scratch(level, CellsBetween(from, to));
-    for (const QPoint& cell : LineCells(from, to))
+    for (const QPoint& cell : CellLine(from, to).CellsIn(levelArea(level)))
         scratch.Set(plane, cell.x(), cell.y(), value);
     return scratch.Changes();
 }

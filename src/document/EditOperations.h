@@ -36,7 +36,7 @@ std::vector<CellChange> Clear(const Level& level, const QRect& area, qint16 tile
 // through edge neighbours holding the same tile.
 std::vector<CellChange> BucketFill(const Level& level, QPoint start, qint16 tile);
 
-// Writes `value` into one plane of every cell of LineCells(from, to).
+// Writes `value` into one plane of every cell of CellLine(from, to).
 std::vector<CellChange> Line(const Level& level, QPoint from, QPoint to, CellChange::Plane plane,
                              qint16 value);
 

@@ -29,6 +29,15 @@ void MovePixels(QImage& image, int dx, int dy) {
     const int fromX = dx < 0 ? -dx : 0, toX = dx > 0 ? dx : 0;
     const qsizetype stride = image.bytesPerLine();
     uchar* bits = image.bits();
+    if (dx == 0) {
+        // Whole rows: one move of the block.
+        const size_t block = size_t(h - std::abs(dy)) * size_t(stride);
+        if (dy > 0)
+            std::memmove(bits + dy * stride, bits, block);
+        else
+            std::memmove(bits, bits - dy * stride, block);
+        return;
+    }
     auto moveRow = [&](int to, int from) {
         std::memmove(bits + to * stride + toX * 4, bits + from * stride + fromX * 4, size_t(bytes));
     };
@@ -55,13 +64,11 @@ void DrawGrid(QImage& image, int cellWidth, int cellHeight, int odx, int ody) {
     }
 }
 
-// Copies `source` from pixel `from` on into `pixels` of `target`.
-void CopyPixels(const QImage& source, QPoint from, QImage& target, const QRect& pixels) {
-    const QRect inside = pixels & target.rect() & QRect(pixels.topLeft() - from, source.size());
+// Copies the pixels `pixels` of `source` to the same place in `target`.
+void CopyPixels(const QImage& source, QImage& target, const QRect& pixels) {
+    const QRect inside = pixels & target.rect() & source.rect();
     for (int y = inside.top(); y <= inside.bottom(); ++y)
-        std::memcpy(target.scanLine(y) + inside.x() * 4,
-                    source.constScanLine(y - pixels.y() + from.y()) +
-                        (inside.x() - pixels.x() + from.x()) * 4,
+        std::memcpy(target.scanLine(y) + inside.x() * 4, source.constScanLine(y) + inside.x() * 4,
                     size_t(inside.width()) * 4);
 }
 
@@ -86,8 +93,9 @@ void CanvasView::Redraw(int sx, int sy) {
                                m_Layers);
     DrawOverlays(surface, QPoint(0, 0));
     m_Clean = surface.image().copy();
-    DrawPreview(surface, QPoint(0, 0));
+    DrawPreview(QRect(QPoint(0, 0), surface.image().size()));
     m_Drawn = true;
+    m_DrawnInfo = m_Document.level().InfoPlane();
     m_DrawnSize = QSize(surface.ScaleWidth(), surface.ScaleHeight());
     m_DrawnCellWidth = m_Tiles.RenderWidth();
     m_DrawnCellHeight = m_Tiles.RenderHeight();
@@ -112,36 +120,49 @@ void CanvasView::ScrollTo(int sx, int sy) {
     m_OriginY = sy;
     MovePixels(m_Canvas.surface().image(), int(dx), int(dy));
     MovePixels(m_Clean, int(dx), int(dy));
-    // The uncovered strips, and the first columns and rows whose sprites
-    // (and texts) from cells before the origin changed with it.
-    const int leadX =
-        int(std::min<qint64>(size.width(), std::max<qint64>(m_Sprites.MaxRenderWidth(), cw)));
-    const int leadY =
-        int(std::min<qint64>(size.height(), std::max<qint64>(m_Sprites.MaxRenderHeight(), ch)));
-    const int textX = m_ShowInfoValues ? TextReach : 0;
-    const int textY = m_ShowInfoValues ? TextReach : 0;
-    QRect strips[4];
-    if (dx > 0)
-        strips[0] = QRect(0, 0, int(dx) + leadX + textX, size.height());
-    else if (dx < 0)
-        strips[0] = QRect(size.width() + int(dx), 0, int(-dx), size.height());
-    if (dy > 0)
-        strips[1] = QRect(0, 0, size.width(), int(dy) + leadY + textY);
-    else if (dy < 0)
-        strips[1] = QRect(0, size.height() + int(dy), size.width(), int(-dy));
-    // Sprites are drawn from SpriteLead cells before the origin on: which
-    // ones depends on the origin, so the band they can reach is drawn
-    // again along the axis that moved.
-    if (dx != 0)
-        strips[2] = QRect(0, 0, leadX + textX, size.height());
-    if (dy != 0)
-        strips[3] = QRect(0, 0, size.width(), leadY + textY);
-    for (const QRect& strip : strips)
-        DrawPixels(strip & QRect(QPoint(0, 0), size));
+    // Sprites are drawn from SpriteLead cells before the origin on, so which
+    // ones show in the first columns (rows) depends on the origin: a sprite
+    // taller than SpriteLead + 1 cells reaches past the cells the move
+    // uncovers. Texts are drawn from the origin on and reach TextReach.
+    auto lead = [this](qint64 sprite, qint64 cell) {
+        const qint64 reach = std::max<qint64>(0, sprite - (SpriteLead + 1) * cell);
+        return int(std::min<qint64>(reach + (m_ShowInfoValues ? TextReach : 0), 1 << 20));
+    };
+    const int leadX = lead(m_Sprites.MaxRenderWidth(), cw);
+    const int leadY = lead(m_Sprites.MaxRenderHeight(), ch);
+    const QRect canvas(QPoint(0, 0), size);
+    const int w = size.width(), h = size.height();
+    // The uncovered strips, with the bands before them that the lead reaches.
+    if (dx > 0) {
+        DrawPixels(QRect(0, 0, int(dx) + leadX, h) & canvas);
+    } else if (dx < 0) {
+        DrawPixels(QRect(w + int(dx), 0, int(-dx), h));
+        DrawPixels(QRect(0, 0, leadX, h) & canvas);
+    }
+    if (dy > 0) {
+        DrawPixels(QRect(0, 0, w, int(dy) + leadY) & canvas);
+    } else if (dy < 0) {
+        DrawPixels(QRect(0, h + int(dy), w, int(-dy)));
+        DrawPixels(QRect(0, 0, w, leadY) & canvas);
+    }
     m_Canvas.Refresh();
 }
 
-QRect CanvasView::Reach(const QRect& pixels) const {
+QRect CanvasView::Reach(const QRect& cells) const {
+    // A tile change stays in its cells; an info change also reaches as far
+    // as the largest sprite (and text) grows right and down from its cell.
+    const QRect pixels = Geometry().PixelsOf(cells);
+    const Level& level = m_Document.level();
+    bool infoChanged = false;
+    const QRect inLevel = cells & QRect(0, 0, level.Width(), level.Height());
+    for (int y = inLevel.top(); y <= inLevel.bottom(); ++y)
+        for (int x = inLevel.left(); x <= inLevel.right(); ++x) {
+            qint16& drawn = m_DrawnInfo[size_t(y) * size_t(level.Width()) + size_t(x)];
+            infoChanged |= drawn != level.Info(x, y);
+            drawn = level.Info(x, y);
+        }
+    if (!infoChanged)
+        return pixels;
     int right = std::max<int>(m_Sprites.MaxRenderWidth(), 0);
     int down = std::max<int>(m_Sprites.MaxRenderHeight(), 0);
     if (m_ShowInfoValues) {
@@ -152,13 +173,14 @@ QRect CanvasView::Reach(const QRect& pixels) const {
 }
 
 void CanvasView::RepaintCells(const QRect& cells) {
-    if (!m_Drawn) {
+    const Level& level = m_Document.level();
+    if (!m_Drawn || m_DrawnInfo.size() != level.InfoPlane().size()) {
         Redraw(m_OriginX, m_OriginY);
         return;
     }
     const Surface& surface = m_Canvas.surface();
     const QRect canvas(0, 0, surface.ScaleWidth(), surface.ScaleHeight());
-    DrawPixels(Reach(Geometry().PixelsOf(cells)) & canvas);
+    DrawPixels(Reach(cells) & canvas);
 }
 
 void CanvasView::DrawPixels(const QRect& pixels) {
@@ -169,15 +191,28 @@ void CanvasView::DrawPixels(const QRect& pixels) {
     // The whole picture's cells, so that the part is drawn exactly as the
     // whole would draw it there.
     const int w = m_Tiles.PixelWToTiles(sw), h = m_Tiles.PixelHToTiles(sh);
-    if (m_Scratch.ScaleWidth() != pixels.width() || m_Scratch.ScaleHeight() != pixels.height())
-        m_Scratch.Resize(pixels.width(), pixels.height());
-    m_Document.level().Display(m_Scratch, qint16(m_OriginX), qint16(m_OriginY), m_Tiles, m_Sprites,
+    // Drawn in place: the part surface is a window onto the canvas's own
+    // pixels.
+    PointPartAt(pixels);
+    m_Document.level().Display(m_Part, qint16(m_OriginX), qint16(m_OriginY), m_Tiles, m_Sprites,
                                -pixels.x(), -pixels.y(), w, h, m_Layers);
-    DrawOverlays(m_Scratch, pixels.topLeft());
-    CopyPixels(m_Scratch.image(), QPoint(0, 0), m_Clean, pixels);
-    DrawPreview(m_Scratch, pixels.topLeft());
-    CopyPixels(m_Scratch.image(), QPoint(0, 0), surface.image(), pixels);
+    DrawOverlays(m_Part, pixels.topLeft());
+    PointPartAt(QRect());
+    if (m_Clean.size() == surface.image().size())
+        CopyPixels(surface.image(), m_Clean, pixels);
+    DrawPreview(pixels);
     m_Canvas.RefreshArea(pixels);
+}
+
+void CanvasView::PointPartAt(const QRect& pixels) {
+    if (pixels.isEmpty()) {
+        m_Part.image() = QImage();
+        return;
+    }
+    QImage& target = m_Canvas.surface().image();
+    const qsizetype stride = target.bytesPerLine();
+    uchar* const first = target.bits() + pixels.y() * stride + qsizetype(pixels.x()) * 4;
+    m_Part.image() = QImage(first, pixels.width(), pixels.height(), stride, target.format());
 }
 
 void CanvasView::DrawOverlays(Surface& surface, QPoint at) const {
@@ -189,10 +224,14 @@ void CanvasView::DrawOverlays(Surface& surface, QPoint at) const {
                           -at.y());
 }
 
-void CanvasView::DrawPreview(Surface& surface, QPoint at) const {
-    if (m_Preview)
-        m_Preview->DrawPreview(surface, m_OriginX, m_OriginY, m_Tiles.RenderWidth(),
-                               m_Tiles.RenderHeight(), -at.x(), -at.y());
+void CanvasView::DrawPreview(const QRect& pixels) {
+    const QRect inside = pixels & m_Canvas.surface().image().rect();
+    if (!m_Preview || inside.isEmpty())
+        return;
+    PointPartAt(inside);
+    m_Preview->DrawPreview(m_Part, m_OriginX, m_OriginY, m_Tiles.RenderWidth(),
+                           m_Tiles.RenderHeight(), -inside.x(), -inside.y());
+    PointPartAt(QRect());
 }
 
 void CanvasView::SetPreview(const EditTool* tool) {
@@ -208,10 +247,6 @@ void CanvasView::RefreshPreview() {
     if (!m_Drawn)
         return;
     Surface& target = m_Canvas.surface();
-    // Without a preview the canvas shows the clean picture: the parts the
-    // old and the new preview cover get it back, then the preview is drawn
-    // over them, so a block following the pointer costs a copy and a
-    // drawing of the block, not a drawing of the level.
     if (m_Clean.size() != target.image().size()) {
         Redraw(m_OriginX, m_OriginY);
         return;
@@ -221,13 +256,16 @@ void CanvasView::RefreshPreview() {
     const QRect before = old.isEmpty() ? QRect() : geometry.PixelsOf(old) & canvas;
     const QRect after =
         m_PreviewCells.isEmpty() ? QRect() : geometry.PixelsOf(m_PreviewCells) & canvas;
-    // Overlapping parts (a block moved by a cell) are done once, as one.
+    // The parts the old and the new preview cover get the clean picture
+    // back, then the preview is drawn over them; overlapping parts (a block
+    // moved by a cell) are done once, as one.
     const QList<QRect> parts =
         before.intersects(after) ? QList<QRect>{before | after} : QList<QRect>{before, after};
-    for (const QRect& part : parts)
-        CopyPixels(m_Clean, part.topLeft(), target.image(), part);
-    DrawPreview(target, QPoint(0, 0));
-    for (const QRect& part : parts)
-        if (!part.isEmpty())
-            m_Canvas.RefreshArea(part);
+    for (const QRect& part : parts) {
+        if (part.isEmpty())
+            continue;
+        CopyPixels(m_Clean, target.image(), part);
+        DrawPreview(part);
+        m_Canvas.RefreshArea(part);
+    }
 }

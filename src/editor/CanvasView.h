@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QRect>
 
+#include <vector>
+
 class EditTool;
 class LevelDocument;
 class PictureBox;
@@ -50,29 +52,35 @@ private:
     // Draws the exact pixels of the whole picture inside `pixels` (canvas
     // coordinates) and asks for them to be shown.
     void DrawPixels(const QRect& pixels);
-    // What a change of one cell can reach: its sprite and its text grow
-    // right and down from it.
-    QRect Reach(const QRect& pixels) const;
+    // The pixels a change of `cells` can reach, noting their info values
+    // as drawn.
+    QRect Reach(const QRect& cells) const;
+    // The grid and the texts over the level drawn into `surface`, whose
+    // pixel (0, 0) is canvas pixel `at`.
+    void DrawOverlays(Surface& surface, QPoint at) const;
+    // The tool's preview drawn over the canvas pixels `pixels` alone.
+    void DrawPreview(const QRect& pixels);
+    // Points m_Part at `pixels` of the canvas (an empty rectangle: nowhere).
+    void PointPartAt(const QRect& pixels);
 
     PictureBox& m_Canvas;
     const LevelDocument& m_Document;
     const TileSet& m_Tiles;
     const SpriteSet& m_Sprites;
-    Surface m_Scratch;
+    // A window onto part of the canvas's pixels while it is drawn.
+    Surface m_Part;
+    // The info plane as the canvas shows it.
+    mutable std::vector<qint16> m_DrawnInfo;
     int m_OriginX = 0;
     int m_OriginY = 0;
-    // The grid and the texts over the level, then the tool's preview, drawn
-    // into `surface`, whose pixel (0, 0) is canvas pixel `at`.
-    void DrawOverlays(Surface& surface, QPoint at) const;
-    void DrawPreview(Surface& surface, QPoint at) const;
-
     bool m_ShowInfoValues = false;
     bool m_ShowGrid = false;
     int m_Layers = 3;
     const EditTool* m_Preview = nullptr;
-    // The canvas's picture without the preview, kept beside it.
-    QImage m_Clean;
     QRect m_PreviewCells;
+    // The canvas's picture without the preview, kept beside it, so that a
+    // preview that follows the pointer costs a copy, not a drawing.
+    QImage m_Clean;
     // The picture on the canvas was drawn for the present size and sets.
     bool m_Drawn = false;
     QSize m_DrawnSize;

@@ -51,10 +51,14 @@ void SelectorPanel::Resize() {
 }
 
 void SelectorPanel::Paint() {
+    // Whatever an earlier layout or set left behind goes first, so the gaps
+    // and the cells past the last item show the background.
+    Surface& surface = m_Box.surface();
+    surface.Cls();
+    m_Box.Refresh();
     const PaletteGeometry::Grid grid = Grid();
     if (!grid.Usable())
         return;
-    Surface& surface = m_Box.surface();
     const double pw = m_Source.PitchX();
     const double ph = m_Source.PitchY();
     const long long firstRow = m_Bar.value();

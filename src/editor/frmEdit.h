@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class BrushTool;
 class CanvasView;
@@ -245,12 +246,19 @@ public:
     void CreateInfoValueControls();
     void mnuViewInfoValues_Click();
     void txtInfoValue_Change();
+    // The value the box holds, if its text is a valid value.
+    std::optional<qint16> TypedInfoValue() const;
     // What the left button writes in sprite mode.
     qint16 InfoValueToPlace() const;
-    // After a Ctrl+press in sprite mode on a cell holding `value`: a value
-    // that shows no sprite goes into the box; a sprite's value empties the
-    // box, so that the sprite just picked is what is placed next.
+    // After a Ctrl+press in sprite mode on a cell holding `value`: 0 does
+    // nothing; a value that shows no sprite goes into the box, the sprite
+    // selection staying as it was; a sprite's value selects that sprite and
+    // empties the box, so that the sprite is what is placed next.
     void PickInfoValue(qint16 value);
+    // The selected-sprite box and its label show what the left button
+    // places: the value in the box, lettered, while there is one, otherwise
+    // the selected sprite.
+    void ShowLeftButtonSprite();
     // The tooltip of palette sprite `sprite`: its name in the game and the
     // info value it writes; empty for a number outside the episode's table.
     QString SpriteTip(int sprite) const;

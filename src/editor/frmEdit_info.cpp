@@ -96,7 +96,11 @@ void frmEdit::CreateInfoValueControls() {
         const QPoint p = picSpriteSelector->mapTo(this, pos);
         return SpriteTip(SpriteAt(p.x(), p.y()));
     });
-    new TipHook(picSelectedSprite, [this](QPoint) { return SpriteTip(SelectedSprite()); });
+    new TipHook(picSelectedSprite, [this](QPoint) {
+        if (const std::optional<qint16> value = TypedInfoValue())
+            return tr("Info value %1 (from the Value box)").arg(*value);
+        return SpriteTip(SelectedSprite());
+    });
     connect(&m_Selection, &BrushSelection::valuePicked, txtInfoValue, &QLineEdit::setText);
 }
 
@@ -116,6 +120,17 @@ void frmEdit::txtInfoValue_Change() {
         palette.setColor(QPalette::Text, Qt::red);
     txtInfoValue->setPalette(palette);
     txtInfoValue->setToolTip(invalid ? tr(InvalidHelp) : tr(ValueHelp));
+    // The selected-sprite box always shows what the left button places.
+    ShowLeftButtonSprite();
+}
+
+std::optional<qint16> frmEdit::TypedInfoValue() const {
+    if (txtInfoValue == nullptr)
+        return std::nullopt;
+    const InfoValueText::Parsed typed = InfoValueText::Parse(txtInfoValue->text());
+    if (typed.state != InfoValueText::State::Valid)
+        return std::nullopt;
+    return typed.value;
 }
 
 qint16 frmEdit::InfoValueToPlace() const {

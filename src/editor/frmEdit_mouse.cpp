@@ -49,16 +49,17 @@ void frmEdit::picEdit_MouseMove(int button, int shift, double x, double y) {
     const QPoint cell(static_cast<int>(event.x), static_cast<int>(event.y));
     const bool moved = cell != m_PointerCell;
     m_PointerCell = cell;
-    if (!event.inside) {
-        lblPosition->setText(QString());
-        emit PointerCellChanged(-1, -1);
-    } else {
+    if (event.inside) {
         lblPosition->setText(PaletteGeometry::PositionText({event.x, event.y}));
         emit PointerCellChanged(cell.x(), cell.y());
+    } else {
+        lblPosition->setText(QString());
+        emit PointerCellChanged(-1, -1);
     }
-    // Tools follow the pointer outside the level too (a drag reaching the
-    // edge, a pasted block hanging over it); moves within one cell change
-    // nothing they show.
+    // The tool follows the pointer outside the level too: a drag that
+    // leaves it goes on where the line between two positions crosses it, a
+    // pasted block hangs over the edge. Moves within one cell change nothing
+    // a preview shows.
     CurrentTool().Move(event);
     if (moved)
         ToolActed();

@@ -2,6 +2,8 @@
 // selector, a grid of cells as large as the largest sprite.
 #include "frmEdit.h"
 
+#include "InfoOverlay.h"
+#include "InfoValueText.h"
 #include "PaletteGeometry.h"
 #include "PictureBox.h"
 #include "SelectorPanel.h"
@@ -9,6 +11,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -18,14 +21,36 @@ void frmEdit::SetSelectedSprite(qint16 sprite) {
 }
 
 void frmEdit::selection_SpriteChanged() {
+    ShowLeftButtonSprite();
+}
+
+void frmEdit::ShowLeftButtonSprite() {
     picSelectedSprite_Paint();
-    lblSelectedSprite->setText(VbMath::numberText(SelectedSprite()));
+    lblSelectedSprite->setText(TypedInfoValue() ? tr("Value")
+                                                : VbMath::numberText(SelectedSprite()));
 }
 
 void frmEdit::picSelectedSprite_Paint() {
-    // Drawn opaque on the box's own background; a sprite larger than the box
-    // is cut off by it.
-    m_PaletteSprites.Draw(SelectedSprite(), picSelectedSprite->surface(), 0, 0, true);
+    Surface& box = picSelectedSprite->surface();
+    box.Cls();
+    if (const std::optional<qint16> value = TypedInfoValue()) {
+        // The value the left button writes, lettered as the canvas's
+        // overlay letters it, as large as fits, in the middle of the box.
+        const QString text = InfoOverlay::Text(*value);
+        QImage stamp;
+        for (int scale = 4; scale >= 1; --scale) {
+            stamp = InfoOverlay::Stamp(InfoOverlay::Lines(text, box.ScaleWidth(), scale), scale);
+            if (stamp.width() <= box.ScaleWidth() && stamp.height() <= box.ScaleHeight())
+                break;
+        }
+        QPainter painter(&box.image());
+        painter.drawImage((box.ScaleWidth() - stamp.width()) / 2,
+                          (box.ScaleHeight() - stamp.height()) / 2, stamp);
+    } else {
+        // Drawn opaque on the box's own background; a sprite larger than the
+        // box is cut off by it.
+        m_PaletteSprites.Draw(SelectedSprite(), box, 0, 0, true);
+    }
     picSelectedSprite->Refresh();
 }
 

@@ -1,9 +1,10 @@
 #include "GameGraphics.h"
 
+#include "BoundedFileReader.h"
 #include "FolderBitmapSource.h"
 #include "LzwDecoder.h"
+#include "PathText.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <array>
 
@@ -23,25 +24,17 @@ IoResult damaged(const QString& path, const QString& reason) {
 }
 
 IoResult locate(const QString& folder, const QString& name, QString& path) {
-    path = FolderBitmapSource::FindFile(folder, name);
-    if (path.isEmpty())
-        return IoResult::failure(
-            QStringLiteral("The graphics file \"%1\" is missing from \"%2\".").arg(name, folder));
-    return IoResult::success();
+    // Whatever stands under the name is taken: the read says what is wrong
+    // with a folder or a device there.
+    path = FolderBitmapSource::FindEntry(folder, name);
+    if (!path.isEmpty())
+        return IoResult::success();
+    return IoResult::failure(
+        QStringLiteral("The graphics file \"%1\" is missing from \"%2\".").arg(name, folder));
 }
 
 IoResult readFile(const QString& path, QByteArray& data) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return IoResult::failure(QStringLiteral("The graphics file \"%1\" could not be read: %2.")
-                                     .arg(path, file.errorString()));
-    if (file.size() > MaxFileSize)
-        return damaged(path, QStringLiteral("it is far too large"));
-    data = file.readAll();
-    if (data.size() != file.size())
-        return IoResult::failure(QStringLiteral("The graphics file \"%1\" could not be read: %2.")
-                                     .arg(path, file.errorString()));
-    return IoResult::success();
+    return BoundedFileReader::Read(path, MaxFileSize, QStringLiteral("graphics file"), data);
 }
 
 // Reads a latch or sprite file, unpacking it when the header says it is
@@ -91,18 +84,20 @@ constexpr QRgb Black = 0xFF000000;
 constexpr QRgb DarkGrey = EgaPalette[8];
 constexpr QRgb BrightRed = EgaPalette[12];
 
-// Sprites wider or taller than this are taken as damage.
-constexpr int MaxSpriteWidthBytes = 128;
-constexpr int MaxSpriteHeight = 1024;
+// The game draws its sprites on a 320 x 200 screen: a bigger one is damage,
+// as are more sprites than the header of any episode lists, a few hundred.
+constexpr int MaxSpriteWidthBytes = 320 / 8;
+constexpr int MaxSpriteHeight = 200;
+constexpr int MaxSprites = 1000;
 
 } // namespace
 
 bool GameGraphics::FolderHasGameGraphics(const QString& folder, int episode) {
     if (episode < 1 || episode > 3)
         return false;
-    const QString dir = FolderBitmapSource::NormalisePath(folder);
+    const QString dir = PathText::Slashed(folder);
     for (const char* base : {"EGAHEAD", "EGALATCH", "EGASPRIT"}) {
-        if (FolderBitmapSource::FindFile(dir, QLatin1String(base) + extension(episode)).isEmpty())
+        if (FolderBitmapSource::FindEntry(dir, QLatin1String(base) + extension(episode)).isEmpty())
             return false;
     }
     return true;
@@ -124,7 +119,7 @@ IoResult GameGraphics::Load(const QString& folder, int episode) {
     if (episode < 1 || episode > 3)
         return IoResult::failure(
             QStringLiteral("There are no graphics files for episode %1.").arg(episode));
-    const QString dir = FolderBitmapSource::NormalisePath(folder);
+    const QString dir = PathText::Slashed(folder);
     QString headerPath, latchPath, spritePath;
     IoResult result = locate(dir, QStringLiteral("EGAHEAD") + extension(episode), headerPath);
     if (result)
@@ -143,6 +138,11 @@ IoResult GameGraphics::Load(const QString& folder, int episode) {
         return damaged(headerPath, why);
     if (header.tileCount == 0)
         return damaged(headerPath, QStringLiteral("it lists no tiles"));
+    if (header.sprites.size() > size_t(MaxSprites))
+        return damaged(headerPath, QStringLiteral("it lists %1 sprites, more than the %2 any "
+                                                  "episode has")
+                                       .arg(header.sprites.size())
+                                       .arg(MaxSprites));
 
     QByteArray latch, sprites;
     result = readPlanes(latchPath, header.latchCompressed, EgaHeader::LatchPlanes,
@@ -174,6 +174,8 @@ QImage GameGraphics::TileSheet() const {
         return QImage();
     const int rows = (count + TilesPerRow - 1) / TilesPerRow;
     QImage sheet(TilesPerRow * TileSize, rows * TileSize, QImage::Format_RGB32);
+    if (sheet.isNull())
+        return sheet;
     sheet.fill(Black);
     for (int tile = 0; tile < count; ++tile) {
         const int left = (tile % TilesPerRow) * TileSize;
@@ -193,7 +195,7 @@ IoResult GameGraphics::SpriteError(int sprite, const QString& reason) const {
     return damaged(m_HeaderPath, QStringLiteral("sprite %1 %2").arg(sprite).arg(reason));
 }
 
-IoResult GameGraphics::SpriteBitmap(int sprite, QImage& image) const {
+IoResult GameGraphics::CheckSprite(int sprite) const {
     if (sprite < 0 || sprite >= SpriteCount())
         return IoResult::failure(QStringLiteral("The game's graphics in \"%1\" have no sprite %2.")
                                      .arg(m_Folder)
@@ -201,14 +203,40 @@ IoResult GameGraphics::SpriteBitmap(int sprite, QImage& image) const {
     const EgaHeader::Sprite& entry = m_Header.sprites[size_t(sprite)];
     if (entry.widthBytes <= 0 || entry.widthBytes > MaxSpriteWidthBytes || entry.height <= 0 ||
         entry.height > MaxSpriteHeight)
-        return SpriteError(sprite, QStringLiteral("has an impossible size"));
+        return SpriteError(sprite, QStringLiteral("has an impossible size of %1 x %2 pixels "
+                                                  "(the screen is 320 x 200)")
+                                       .arg(entry.widthBytes * 8)
+                                       .arg(entry.height));
+    const qint64 start = m_Header.spriteOffset + entry.offset;
+    if (start + qint64(entry.widthBytes) * entry.height > m_Header.spritePlaneSize)
+        return SpriteError(sprite, QStringLiteral("lies outside the sprite planes"));
+    return IoResult::success();
+}
+
+IoResult GameGraphics::CheckSprites() const {
+    for (int sprite = 0; sprite < SpriteCount(); ++sprite) {
+        const IoResult checked = CheckSprite(sprite);
+        if (!checked)
+            return checked;
+    }
+    return IoResult::success();
+}
+
+IoResult GameGraphics::SpriteBitmap(int sprite, QImage& image) const {
+    const IoResult checked = CheckSprite(sprite);
+    if (!checked)
+        return checked;
+    const EgaHeader::Sprite& entry = m_Header.sprites[size_t(sprite)];
     const qint64 planeSize = m_Header.spritePlaneSize;
     const qint64 start = m_Header.spriteOffset + entry.offset;
-    if (start + qint64(entry.widthBytes) * entry.height > planeSize)
-        return SpriteError(sprite, QStringLiteral("lies outside the sprite planes"));
 
     const int width = entry.widthBytes * 8;
     QImage bitmap(width * 3, entry.height, QImage::Format_RGB32);
+    if (bitmap.isNull())
+        return IoResult::failure(
+            QStringLiteral("There is not enough memory for sprite %1 of \"%2\".")
+                .arg(sprite)
+                .arg(m_HeaderPath));
     for (int y = 0; y < entry.height; ++y) {
         const qint64 row = start + qint64(y) * entry.widthBytes;
         auto* line = reinterpret_cast<QRgb*>(bitmap.scanLine(y));
@@ -238,7 +266,7 @@ QStringList GameGraphics::BitmapNames() const {
 }
 
 IoResult GameGraphics::Bitmap(const QString& name, QImage& image) const {
-    const QString bare = FolderBitmapSource::NormalisePath(name).section(QLatin1Char('/'), -1);
+    const QString bare = PathText::BareName(name);
     static const QRegularExpression pattern(QStringLiteral("^([1-3])(til|spr)(\\d{4})\\.bmp$"),
                                             QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = pattern.match(bare);
@@ -246,11 +274,22 @@ IoResult GameGraphics::Bitmap(const QString& name, QImage& image) const {
     const int number = match.captured(3).toInt();
     const bool sheet = match.captured(2).compare(QLatin1String("til"), Qt::CaseInsensitive) == 0;
     if (ours && sheet && number == 0) {
-        image = TileSheet();
+        QImage made = TileSheet();
+        if (made.isNull())
+            return IoResult::failure(
+                QStringLiteral("There is not enough memory for the tile sheet of \"%1\".")
+                    .arg(m_HeaderPath));
+        image = made;
         return IoResult::success();
     }
     if (ours && !sheet && number < SpriteCount())
         return SpriteBitmap(number, image);
+    if (ours && !sheet)
+        return damaged(m_HeaderPath,
+                       QStringLiteral("it lists %1 sprites, but sprite %2 (\"%3\") is needed")
+                           .arg(SpriteCount())
+                           .arg(number)
+                           .arg(bare));
     return IoResult::failure(
         QStringLiteral("The bitmap \"%1\" is not among the game's graphics in \"%2\".")
             .arg(bare, m_Folder));

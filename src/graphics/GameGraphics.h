@@ -49,6 +49,9 @@ public:
     // The three-frame bitmap of sprite `sprite`. Fails, naming the header
     // file, when the sprite's table entry does not fit the sprite data.
     IoResult SpriteBitmap(int sprite, QImage& image) const;
+    // Whether every sprite's table entry fits the sprite data, so that all
+    // bitmaps can be made; the failure names the first that does not.
+    IoResult CheckSprites() const;
 
     // The names of all bitmaps this episode's graphics make, tile sheet first.
     QStringList BitmapNames() const;
@@ -58,6 +61,7 @@ public:
 
 private:
     IoResult SpriteError(int sprite, const QString& reason) const;
+    IoResult CheckSprite(int sprite) const;
 
     int m_Episode = 0;
     QString m_Folder;

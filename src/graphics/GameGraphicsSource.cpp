@@ -1,7 +1,9 @@
 #include "GameGraphicsSource.h"
 
+#include "FolderBitmapSource.h"
+
 GameGraphicsSource::GameGraphicsSource(const QString& folder, int episode)
-    : m_Folder(folder), m_Episode(episode) {}
+    : m_Folder(folder), m_Episode(episode), m_PixelsLeft(FolderBitmapSource::SetPixelBudget) {}
 
 IoResult GameGraphicsSource::Open() const {
     if (!m_Opened)
@@ -13,5 +15,19 @@ IoResult GameGraphicsSource::Load(const QString& name, QImage& image) const {
     const IoResult opened = Open();
     if (!opened)
         return opened;
-    return m_Graphics.Bitmap(name, image);
+    QImage made;
+    const IoResult result = m_Graphics.Bitmap(name, made);
+    if (!result)
+        return result;
+    const qint64 pixels = qint64(made.width()) * made.height();
+    if (pixels > m_PixelsLeft)
+        return IoResult::failure(
+            QStringLiteral("The game's graphics in \"%1\" make bitmaps of more than the %2 "
+                           "pixels a set of graphics may take (at \"%3\").")
+                .arg(m_Folder)
+                .arg(FolderBitmapSource::SetPixelBudget)
+                .arg(name));
+    m_PixelsLeft -= pixels;
+    image = made;
+    return IoResult::success();
 }

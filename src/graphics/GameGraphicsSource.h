@@ -24,4 +24,7 @@ private:
     // Filled on first use: the outcome of reading the files, and what they held.
     mutable std::unique_ptr<IoResult> m_Opened;
     mutable GameGraphics m_Graphics;
+    // What remains of the pixel budget of the set loaded from this source,
+    // the same as for a folder of bitmaps.
+    mutable qint64 m_PixelsLeft;
 };

@@ -2,6 +2,7 @@
 
 #include "BitmapSource.h"
 #include "FolderBitmapSource.h"
+#include "PathText.h"
 #include "Rounding.h"
 #include "SpriteCatalogue.h"
 #include "Surface.h"
@@ -119,10 +120,9 @@ void SpriteSet::Draw(qint16 spriteIndex, Surface& dest, int xd, int yd, bool opa
 }
 
 IoResult SpriteSet::LoadFromBitmaps(const QString& baseFileName, Surface& scratch) {
-    const QString path = FolderBitmapSource::NormalisePath(baseFileName);
-    const int slash = path.lastIndexOf(QLatin1Char('/'));
-    const QString folder = path.left(slash + 1);
-    const QChar first = slash + 1 < path.size() ? path.at(slash + 1) : QChar();
+    const QString folder = PathText::Folder(baseFileName);
+    const QString name = PathText::BareName(baseFileName);
+    const QChar first = name.isEmpty() ? QChar() : name.at(0);
     const qint16 episode =
         first >= QLatin1Char('0') && first <= QLatin1Char('9') ? qint16(first.unicode() - '0') : 0;
     return LoadFromSource(episode, FolderBitmapSource(folder), scratch);

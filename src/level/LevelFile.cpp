@@ -4,12 +4,14 @@
 // zero words to a multiple of eight.
 
 #include "Level.h"
+#include "PathText.h"
+
+#include "BoundedFileReader.h"
+#include "FileWriter.h"
 
 #include "DecimalText.h"
 
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
 #include <array>
@@ -24,9 +26,11 @@ constexpr qint64 PlainHeaderBytes = 20;
 constexpr qint64 DroppedHeaderWords = 8;
 // The longest run whose count reads back as a positive signed word.
 constexpr qint64 LongestRun = 0x7FFF;
-// Files that cannot be mapped (pipes, devices) are read up to this size; no
-// level file comes near it.
-constexpr qint64 StreamReadLimit = 16 * 1024 * 1024;
+// The longest level file read. The fullest level packs every word of both
+// planes and the dropped header words as a run of one, six bytes each:
+// under 400 KB. Runs of no length could make a file longer, but no writer
+// makes them.
+constexpr qint64 LongestFile = 1024 * 1024;
 
 // Words one plane takes in the unpacked image: its cells rounded up to a
 // multiple of eight.
@@ -231,9 +235,7 @@ qint16 Level::EpisodeFromFileName(const QString& fileName) {
 }
 
 qint16 Level::NumberFromFileName(const QString& fileName) {
-    const qsizetype slash =
-        std::max(fileName.lastIndexOf(QLatin1Char('/')), fileName.lastIndexOf(QLatin1Char('\\')));
-    return readDecimal(QStringView(fileName).mid(slash + 1).mid(5, 2));
+    return readDecimal(QStringView(PathText::BareName(fileName)).mid(5, 2));
 }
 
 QByteArray Level::Serialize() const {
@@ -288,29 +290,13 @@ IoResult Level::Deserialize(const QByteArray& data, const QString& fileName) {
 }
 
 IoResult Level::Load(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return IoResult::failure(
-            QStringLiteral("Cannot open %1: %2.").arg(quoted(fileName), file.errorString()));
-    // Ordinary files are mapped rather than copied: that is quicker than a
-    // read, and as decoding stops once both planes are full, a long tail
-    // behind the level is never even paged in.
-    const qint64 size = file.size();
-    if (!file.isSequential() && size > 0) {
-        if (uchar* mapped = file.map(0, size)) {
-            const IoResult result = Deserialize(
-                QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), qsizetype(size)),
-                fileName);
-            file.unmap(mapped);
-            return result;
-        }
-    }
-    const QByteArray data = file.read(StreamReadLimit + 1);
-    if (file.error() != QFileDevice::NoError)
-        return IoResult::failure(
-            QStringLiteral("Cannot read %1: %2.").arg(quoted(fileName), file.errorString()));
-    if (data.size() > StreamReadLimit)
-        return invalidFile(fileName, QStringLiteral("it is far too long"));
+    // An ordinary read rather than a mapping: a file that shrinks while it
+    // is read then gives fewer bytes instead of killing the process.
+    QByteArray data;
+    const IoResult read =
+        BoundedFileReader::Read(fileName, LongestFile, QStringLiteral("level file"), data);
+    if (!read)
+        return read;
     return Deserialize(data, fileName);
 }
 
@@ -323,12 +309,5 @@ IoResult Level::Save(const QString& fileName) const {
                                      .arg(m_Width)
                                      .arg(m_Height)
                                      .arg(MaxCells));
-    // The new contents go to a temporary file that replaces the old one
-    // only once it is complete, so a failure leaves the old file as it was.
-    QSaveFile file(fileName);
-    const QByteArray bytes = Serialize();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return IoResult::failure(
-            QStringLiteral("Cannot save %1: %2.").arg(quoted(fileName), file.errorString()));
-    return IoResult::success();
+    return FileWriter::WriteWhole(fileName, Serialize());
 }

@@ -1,17 +1,21 @@
 #include "Utils.h"
 
+#include "BoundedFileReader.h"
+#include "FileWriter.h"
+
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QWidget>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -63,6 +67,14 @@ struct ParsedLine {
     QByteArray name;  // section name or key, trimmed
     QByteArray value; // the text after "=", trimmed
 };
+
+// The UTF-8 byte-order mark that some editors put at the start of a text
+// file. It is no part of the first line; a file that has it keeps it.
+const QByteArray ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+
+QByteArray withoutByteOrderMark(const QByteArray& data) {
+    return data.startsWith(ByteOrderMark) ? data.mid(ByteOrderMark.size()) : data;
+}
 
 Lines splitLines(const QByteArray& data) {
     Lines lines;
@@ -172,8 +184,9 @@ void insertLine(Lines& lines, qsizetype at, const QByteArray& line, const QByteA
     lines.insert(lines.begin() + at, line);
 }
 
-QByteArray applyWrite(const QByteArray& data, const QString& section, const QString& key,
+QByteArray applyWrite(const QByteArray& file, const QString& section, const QString& key,
                       const std::optional<QString>& value) {
+    const QByteArray data = withoutByteOrderMark(file);
     Lines lines = splitLines(data);
     const QByteArray eol = lineBreakOf(data);
     const QByteArray keyLine =
@@ -196,7 +209,7 @@ QByteArray applyWrite(const QByteArray& data, const QString& section, const QStr
             lines.push_back(keyLine);
         }
     }
-    QByteArray result;
+    QByteArray result = data.size() < file.size() ? ByteOrderMark : QByteArray();
     for (const QByteArray& line : lines)
         result += line;
     return result;
@@ -221,14 +234,7 @@ bool canBeStored(const QString& section, const QString& key, const std::optional
 
 bool saveWhole(const QString& path, const QByteArray& data) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(data) != data.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return bool(FileWriter::WriteWhole(path, data));
 }
 
 } // namespace
@@ -245,11 +251,24 @@ QString SettingsFilePath() {
     return inProgramDir;
 }
 
+namespace {
+
+// A settings file is a few hundred bytes; one that is not an ordinary file
+// (a link to a device, a pipe) or is absurdly long is not read at all.
+constexpr qint64 MaxSettingsBytes = 1024 * 1024;
+
+bool readSettingsFile(const QString& path, QByteArray& bytes) {
+    return bool(
+        BoundedFileReader::Read(path, MaxSettingsBytes, QStringLiteral("settings file"), bytes));
+}
+
+} // namespace
+
 QString ReadSetting(const QString& section, const QString& key) {
-    QFile file(SettingsFilePath());
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!readSettingsFile(SettingsFilePath(), bytes))
         return QString();
-    const Lines lines = splitLines(file.readAll());
+    const Lines lines = splitLines(withoutByteOrderMark(bytes));
     const qsizetype at = findKey(lines, section, key);
     if (at < 0)
         return QString();
@@ -262,12 +281,8 @@ bool WriteSetting(const QString& section, const QString& key, const std::optiona
     const QString path = SettingsFilePath();
     QByteArray old;
     const bool existed = QFileInfo::exists(path);
-    if (existed) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return false; // the other lines could not be kept
-        old = file.readAll();
-    }
+    if (existed && !readSettingsFile(path, old))
+        return false; // the other lines could not be kept
     const QByteArray updated = applyWrite(old, section, key, value);
     if (updated == old && (existed || !value))
         return true;
@@ -325,5 +340,16 @@ void PlaceCursor(QWidget* control, int x, int y) {
     // frame of its own outside its widget rectangle.
     const QPoint topLeft = control->isWindow() ? control->frameGeometry().topLeft()
                                                : control->mapToGlobal(QPoint(0, 0));
-    QCursor::setPos(control->screen(), topLeft + QPoint(x, y));
+    QScreen* screen = control->screen();
+    QPoint target(int(std::clamp<qint64>(qint64(topLeft.x()) + x, INT_MIN, INT_MAX)),
+                  int(std::clamp<qint64>(qint64(topLeft.y()) + y, INT_MIN, INT_MAX)));
+    // A point off the screen would not stay there: the window system wraps
+    // or drops it. The pointer goes to the nearest point of the screen that
+    // holds the control's window instead.
+    if (screen != nullptr) {
+        const QRect area = screen->geometry();
+        target.setX(std::clamp(target.x(), area.left(), area.right()));
+        target.setY(std::clamp(target.y(), area.top(), area.bottom()));
+    }
+    QCursor::setPos(screen, target);
 }

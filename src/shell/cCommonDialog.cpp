@@ -1,5 +1,6 @@
 #include "cCommonDialog.h"
 
+#include "PathText.h"
 #include "Prompts.h"
 
 #include <QRegularExpression>
@@ -7,12 +8,6 @@
 #include <algorithm>
 
 namespace {
-
-QString bareName(const QString& path) {
-    const qsizetype slash =
-        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
-    return path.mid(slash + 1);
-}
 
 // A pattern item may list several patterns separated by ";"; Qt separates
 // them by blanks.
@@ -71,7 +66,7 @@ qint32 cCommonDialog::SaveOptions(bool OverWritePrompt, qint32 flags) {
 }
 
 QString cCommonDialog::WithDefaultExtension(const QString& chosen, const QString& defaultExt) {
-    if (defaultExt.isEmpty() || bareName(chosen).contains(QLatin1Char('.')))
+    if (defaultExt.isEmpty() || PathText::BareName(chosen).contains(QLatin1Char('.')))
         return chosen;
     return chosen + QLatin1Char('.') + defaultExt;
 }
@@ -110,7 +105,7 @@ bool cCommonDialog::Run(bool save, QString& Filename, QString& FileTitle, bool m
     Prompts::FileRequest request;
     request.save = save;
     request.caption = DlgTitle;
-    request.initialDir = QString(InitDir).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    request.initialDir = PathText::Slashed(InitDir);
     request.fileName = Filename;
     request.filters = QtNameFilters(Filter);
     request.filterIndex = FilterIndex;
@@ -125,7 +120,7 @@ bool cCommonDialog::Run(bool save, QString& Filename, QString& FileTitle, bool m
     }
     m_APIReturn = 1;
     Filename = WithDefaultExtension(chosen, DefaultExt);
-    FileTitle = bareName(Filename);
+    FileTitle = PathText::BareName(Filename);
     FilterIndex = request.filterIndex;
     const QStringList items = FilterItems(Filter);
     const qsizetype description = 2 * (qsizetype(FilterIndex) - 1);

@@ -52,6 +52,8 @@ private slots:
     void pressOutsideLevelChangesNothing();
     void dragPaintsAndSurvivesLeavingTheLevel();
     void dragStartingOutsidePaintsNothing();
+    void fastDragPaintsEveryCellOnTheLine_data();
+    void fastDragPaintsEveryCellOnTheLine();
     void dragWithTwoButtons_data();
     void dragWithTwoButtons();
     void dragWithCtrlKeepsPicking();
@@ -99,7 +101,7 @@ void tst_CanvasMouse::press_data() {
     QTest::newRow("sprite, ctrl on 255")  << 1 << L << ctrl << 4 << 255 << 12 << 255 << 7 << 9 << 0 << false;
     QTest::newRow("sprite, ctrl on 0")    << 1 << L << ctrl << 4 << 0 << 12 << 0 << 7 << 9 << 4 << false;
     QTest::newRow("sprite, ctrl on -3")   << 1 << L << ctrl << 4 << -3 << 12 << -3 << 7 << 9 << 4 << false;
-    QTest::newRow("sprite, ctrl on 999")  << 1 << M << ctrl << 4 << 999 << 12 << 999 << 7 << 9 << 999 << false;
+    QTest::newRow("sprite, ctrl on 999")  << 1 << M << ctrl << 4 << 999 << 12 << 999 << 7 << 9 << 4 << false;
     QTest::newRow("sprite, shift+left")   << 1 << L << shift << 4 << 6 << 12 << 6 << 7 << 9 << 4 << false;
     QTest::newRow("sprite, alt+right")    << 1 << R << alt << 4 << 6 << 12 << 6 << 7 << 9 << 4 << false;
     QTest::newRow("sprite, ctrl+alt")     << 1 << L << (ctrl | alt) << 4 << 6 << 12 << 6 << 7 << 9 << 4 << false;
@@ -173,7 +175,7 @@ void tst_CanvasMouse::dragPaintsAndSurvivesLeavingTheLevel() {
     drag(w->picEdit, at(5, 3));
     QCOMPARE(w->m_Level.Tile(3, 2), qint16(7));
     QCOMPARE(w->m_Level.Tile(5, 3), qint16(7));
-    QCOMPARE(w->m_Level.Tile(4, 2), qint16(143)); // skipped cells stay
+    QCOMPARE(w->m_Level.Tile(4, 2), qint16(143)); // cells off the line stay
     // Out of the level to the right, then out of the canvas to the left.
     drag(w->picEdit, at(30, 3));
     QCOMPARE(w->lblPosition->text(), QString());
@@ -204,6 +206,54 @@ void tst_CanvasMouse::dragStartingOutsidePaintsNothing() {
     QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(10, 5));
     QVERIFY(w->m_Level == before);
     QVERIFY(!w->IsModified());
+}
+
+void tst_CanvasMouse::fastDragPaintsEveryCellOnTheLine_data() {
+    using Cells = QList<QPoint>;
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<Cells>("pointer"); // the press, then one move each
+    QTest::addColumn<Cells>("painted");
+    Cells row5;
+    for (int x = 2; x <= 22; ++x)
+        row5 << QPoint(x, 5);
+    const Cells eightMoves{{2, 5},  {5, 5},  {8, 5},  {10, 5}, {13, 5},
+                           {15, 5}, {18, 5}, {20, 5}, {22, 5}};
+    QTest::newRow("21 cells in 8 moves, tiles") << 0 << eightMoves << row5;
+    QTest::newRow("21 cells in 8 moves, sprites") << 1 << eightMoves << row5;
+    QTest::newRow("diagonal jump")
+        << 0 << Cells{{1, 1}, {5, 5}} << Cells{{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}};
+    QTest::newRow("steep jump") << 1 << Cells{{3, 1}, {5, 6}}
+                                << Cells{{3, 1}, {3, 2}, {4, 3}, {4, 4}, {5, 5}, {5, 6}};
+    // The level is 24 x 17: out at the right edge, along outside, back in.
+    QTest::newRow("leaving and coming back")
+        << 0 << Cells{{20, 5}, {30, 5}, {30, 10}, {21, 10}}
+        << Cells{{20, 5}, {21, 5}, {22, 5}, {23, 5}, {23, 10}, {22, 10}, {21, 10}};
+}
+
+void tst_CanvasMouse::fastDragPaintsEveryCellOnTheLine() {
+    using Cells = QList<QPoint>;
+    QFETCH(int, mode);
+    QFETCH(Cells, pointer);
+    QFETCH(Cells, painted);
+    Setup w(24, 17);
+    w->optMode[mode]->click();
+    Level expected = w->m_Level;
+    for (const QPoint& cell : painted) {
+        if (mode == 0)
+            expected.SetTile(cell.x(), cell.y(), 7);
+        else
+            expected.SetInfo(cell.x(), cell.y(), 4);
+    }
+    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(pointer[0].x(), pointer[0].y()));
+    for (int i = 1; i < pointer.size(); ++i)
+        drag(w->picEdit, at(pointer[i].x(), pointer[i].y()));
+    // The canvas shows the last stroke at once.
+    const QPoint last = painted.back();
+    const QRgb shown = w->picEdit->surface().image().pixel(last.x() * Cell, last.y() * Cell);
+    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(pointer.back().x(), pointer.back().y()));
+    QVERIFY(w->m_Level == expected);
+    if (mode == 0)
+        QCOMPARE(shown, fixtures::tilePixel(7, 0, 0));
 }
 
 void tst_CanvasMouse::dragWithTwoButtons_data() {

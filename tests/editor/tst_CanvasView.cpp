@@ -28,6 +28,10 @@ std::unique_ptr<frmEdit> spriteWindow(EditorTestHost& host, int zoom) {
         for (int y = 0; y < 70; y += 3)
             for (int x = (y % 2) * 2; x < 90; x += 5)
                 level.SetInfo(x, y, qint16(sprite++ % 19 + 1));
+        // Rows of the widest sprites (over four cells wide) in every cell.
+        for (int y = 1; y < 70; y += 6)
+            for (int x = 0; x < 90; ++x)
+                level.SetInfo(x, y, qint16(19 - x % 2));
     });
     for (int z = 0; z < zoom; ++z)
         window->mnuViewZoomIn_Click();

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -99,7 +100,8 @@ private slots:
     void overlayOnTheCanvas();
     void placeValuesFromTheBox();
     void boxOnlyInSpriteMode();
-    void pickIntoTheBox();
+    void pickDecidesTheNextLeftPress_data();
+    void pickDecidesTheNextLeftPress();
     void tooltips();
     void realMapEntrancesAndBlockers();
 };
@@ -375,62 +377,79 @@ void tst_InfoValues::boxOnlyInSpriteMode() {
     QCOMPARE(window->m_Level.Info(4, 4), qint16(77));
 }
 
-void tst_InfoValues::pickIntoTheBox() {
+void tst_InfoValues::pickDecidesTheNextLeftPress_data() {
+    QTest::addColumn<int>("episode");
+    QTest::addColumn<int>("number"); // the level's number
+    QTest::addColumn<int>("mode");   // of the Ctrl+press
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("before"); // in the box before the pick
+    QTest::addColumn<int>("value");      // in the picked cell
+    QTest::addColumn<QString>("box");    // in the box after it
+    QTest::addColumn<int>("sprite");     // selected after it
+    QTest::addColumn<int>("placed");     // by the next left press
+    const int L = Qt::LeftButton, R = Qt::RightButton;
+    // The selected sprite is 4 before every pick.
+    // clang-format off
+    QTest::newRow("blocker")              << 1 << 80 << 1 << L << "" << 0x8003 << "0x8003" << 4 << 0x8003;
+    QTest::newRow("entrance above sprites") << 1 << 80 << 1 << L << "" << 20 << "20" << 4 << 20;
+    QTest::newRow("negative, right button") << 1 << 80 << 1 << R << "" << -5 << "0xFFFB" << 4 << -5;
+    QTest::newRow("large value")          << 1 << 1 << 1 << L << "7" << 1000 << "0x03E8" << 4 << 1000;
+    QTest::newRow("8 shows no sprite in episode 2") << 2 << 1 << 1 << L << "" << 8 << "8" << 4 << 8;
+    QTest::newRow("0 keeps the box")      << 1 << 1 << 1 << L << "42" << 0 << "42" << 4 << 42;
+    QTest::newRow("0 keeps the sprite")   << 1 << 1 << 1 << L << "" << 0 << "" << 4 << 4;
+    QTest::newRow("sprite 3 empties the box") << 1 << 80 << 1 << L << "0x8003" << 3 << "" << 3 << 3;
+    QTest::newRow("last sprite of episode 1") << 1 << 1 << 1 << L << "" << 10 << "" << 10 << 10;
+    QTest::newRow("255: sprite 0")        << 1 << 1 << 1 << L << "99" << 255 << "" << 0 << 255;
+    QTest::newRow("255 on the map: sprite 0") << 1 << 80 << 1 << L << "99" << 255 << "" << 0 << 255;
+    QTest::newRow("tile mode leaves the box") << 1 << 1 << 0 << L << "42" << 0x8003 << "42" << 4 << 42;
+    // clang-format on
+}
+
+void tst_InfoValues::pickDecidesTheNextLeftPress() {
+    QFETCH(int, episode);
+    QFETCH(int, number);
+    QFETCH(int, mode);
+    QFETCH(int, button);
+    QFETCH(QString, before);
+    QFETCH(int, value);
+    QFETCH(QString, box);
+    QFETCH(int, sprite);
+    QFETCH(int, placed);
     EditorTestHost host;
-    auto window = editortest::newWindow(host, 30, 20, 1, 80);
-    const Level& level = window->m_Level;
-    leveledit::change(*window, [](Level& level) {
-        level.SetInfo(2, 2, qint16(0x8003));
-        level.SetInfo(3, 2, 20);
-        level.SetInfo(4, 2, -5);
-        level.SetInfo(5, 2, 3);
-        level.SetInfo(6, 2, 255);
-        level.SetInfo(7, 2, 1000);
-    });
-    QTest::mouseClick(window->optMode[1], Qt::LeftButton);
+    auto window = editortest::newWindow(host, 30, 20, qint16(episode), qint16(number));
+    leveledit::setInfo(*window, 2, 2, qint16(value));
     window->SetSelectedSprite(4);
+    QTest::mouseClick(window->optMode[1], Qt::LeftButton);
+    typeValue(*window, before);
+    QTest::mouseClick(window->optMode[mode], Qt::LeftButton);
 
-    clickCell(*window, 2, 2, Qt::LeftButton, Qt::ControlModifier);
-    QCOMPARE(window->txtInfoValue->text(), QStringLiteral("0x8003"));
-    QCOMPARE(window->SelectedSprite(), qint16(4));
-    // The picked value is what the left button places now.
+    clickCell(*window, 2, 2, Qt::MouseButton(button), Qt::ControlModifier);
+    QCOMPARE(window->txtInfoValue->text(), box);
+    QCOMPARE(window->SelectedSprite(), qint16(sprite));
+
+    // What the left button places shows at all times: the value, lettered
+    // in black and white, or the selected sprite's picture and number.
+    const QImage shown = window->picSelectedSprite->surface().image();
+    if (box.isEmpty()) {
+        QCOMPARE(window->lblSelectedSprite->text(), QStringLiteral(" %1").arg(sprite));
+        const int id = sprite + 1; // the fixture picture of the sprite's file
+        QCOMPARE(shown.pixel(1, 1),
+                 fixtures::spriteClear(id, 0, 0) ? 0xFFFFFFFF : fixtures::spritePixel(id, 0, 0));
+    } else {
+        QCOMPARE(window->lblSelectedSprite->text(), QStringLiteral("Value"));
+        int black = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) {
+                const QRgb p = shown.pixel(x, y);
+                QVERIFY2(p == 0xFFFFFFFF || p == 0xFF000000, "only the lettering");
+                black += p == 0xFF000000;
+            }
+        QVERIFY(black > 20);
+    }
+
+    QTest::mouseClick(window->optMode[1], Qt::LeftButton);
     clickCell(*window, 10, 10);
-    QCOMPARE(level.Info(10, 10), qint16(0x8003));
-
-    // A value above the episode's sprites: into the box, and the sprite
-    // selection takes it as well, as a pick always did.
-    clickCell(*window, 3, 2, Qt::LeftButton, Qt::ControlModifier);
-    QCOMPARE(window->txtInfoValue->text(), QStringLiteral("20"));
-    QCOMPARE(window->SelectedSprite(), qint16(20));
-    clickCell(*window, 4, 2, Qt::RightButton, Qt::ControlModifier);
-    QCOMPARE(window->txtInfoValue->text(), QStringLiteral("0xFFFB"));
-    QCOMPARE(window->SelectedSprite(), qint16(20));
-    clickCell(*window, 7, 2, Qt::LeftButton, Qt::ControlModifier);
-    QCOMPARE(window->txtInfoValue->text(), QStringLiteral("0x03E8"));
-
-    // An empty cell changes nothing.
-    clickCell(*window, 12, 12, Qt::LeftButton, Qt::ControlModifier);
-    QCOMPARE(window->txtInfoValue->text(), QStringLiteral("0x03E8"));
-
-    // A sprite's value selects the sprite and empties the box, so that the
-    // sprite is what is placed next.
-    clickCell(*window, 5, 2, Qt::LeftButton, Qt::ControlModifier);
-    QCOMPARE(window->SelectedSprite(), qint16(3));
-    QVERIFY(window->txtInfoValue->text().isEmpty());
-    clickCell(*window, 11, 10);
-    QCOMPARE(level.Info(11, 10), qint16(3));
-    typeValue(*window, "99");
-    clickCell(*window, 6, 2, Qt::LeftButton, Qt::ControlModifier);
-    QCOMPARE(window->SelectedSprite(), qint16(0));
-    QVERIFY(window->txtInfoValue->text().isEmpty());
-    clickCell(*window, 12, 10);
-    QCOMPARE(level.Info(12, 10), qint16(255));
-
-    // Picking in tile mode leaves the box alone.
-    typeValue(*window, "42");
-    QTest::mouseClick(window->optMode[0], Qt::LeftButton);
-    clickCell(*window, 2, 2, Qt::LeftButton, Qt::ControlModifier);
-    QCOMPARE(window->txtInfoValue->text(), QStringLiteral("42"));
+    QCOMPARE(window->m_Level.Info(10, 10), qint16(placed));
 }
 
 void tst_InfoValues::tooltips() {

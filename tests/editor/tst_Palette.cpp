@@ -77,6 +77,8 @@ private slots:
     void tileSelectorNarrowerThanACell();
     void spriteSelectorLayoutAndPicks();
     void spriteSelectorDrawing();
+    void selectorsLeaveNothingOld_data();
+    void selectorsLeaveNothingOld();
     void selectedSprite();
 };
 
@@ -276,14 +278,14 @@ void tst_Palette::tileSelectorDrawing() {
             QCOMPARE(pixel(selector, left + 3, top + 3), Black);
             QCOMPARE(pixel(selector, left + 36, top + 36), Black);
             QCOMPARE(pixel(selector, left + 36, top + 3), Black);
-            // The gaps between frames are never drawn on.
-            QCOMPARE(pixel(selector, left + 37, top + 10), Marker);
-            QCOMPARE(pixel(selector, left + 10, top + 38), Marker);
+            // The gaps between frames keep the background.
+            QCOMPARE(pixel(selector, left + 37, top + 10), Surface::ButtonShadow);
+            QCOMPARE(pixel(selector, left + 10, top + 38), Surface::ButtonShadow);
         }
     }
-    // Nothing beyond the tenth column and the eighth row.
-    QCOMPARE(pixel(selector, 10 * 36 + 4, 4), Marker);
-    QCOMPARE(pixel(selector, 4, 8 * 36 + 4), Marker);
+    // Nothing but the background beyond the tenth column and the eighth row.
+    QCOMPARE(pixel(selector, 10 * 36 + 4, 4), Surface::ButtonShadow);
+    QCOMPARE(pixel(selector, 4, 8 * 36 + 4), Surface::ButtonShadow);
     // Scrolled to the end, the last row holds tiles 600..609: past the set.
     window->scrTileSelector->setValue(53);
     window->picTileSelector_Paint();
@@ -344,7 +346,7 @@ void tst_Palette::tileSelectorNarrowerThanACell() {
     window->picTileSelector_Paint();
     QCOMPARE(selector->surface().image(), [] {
         QImage all(40, 300, QImage::Format_RGB32);
-        all.fill(Marker);
+        all.fill(Surface::ButtonShadow);
         return all;
     }());
     window->SetSelectedTile(0, 77);
@@ -426,13 +428,62 @@ void tst_Palette::spriteSelectorDrawing() {
     // Row 1: sprite 10, then cells past the last sprite with only a frame.
     QCOMPARE(pixel(selector, 4 + 30, 104 + 30), background);
     QCOMPARE(pixel(selector, 68 + 3, 100 + 3), Black);
-    QCOMPARE(pixel(selector, 68 + 4, 104), Marker);
-    QCOMPARE(pixel(selector, 68 + 40, 104 + 50), Marker);
-    QCOMPARE(pixel(selector, 3 * 68 + 4, 3 * 100 + 4), Marker);
+    QCOMPARE(pixel(selector, 68 + 4, 104), background);
+    QCOMPARE(pixel(selector, 68 + 40, 104 + 50), background);
+    QCOMPARE(pixel(selector, 3 * 68 + 4, 3 * 100 + 4), background);
     QCOMPARE(pixel(selector, 3 * 68 + 3, 3 * 100 + 3), Black);
-    // The gaps between frames are not drawn on.
-    QCOMPARE(pixel(selector, 69, 50), Marker);
-    QCOMPARE(pixel(selector, 70, 50), Marker);
+    // The gaps between frames keep the background.
+    QCOMPARE(pixel(selector, 69, 50), background);
+    QCOMPARE(pixel(selector, 70, 50), background);
+}
+
+void tst_Palette::selectorsLeaveNothingOld_data() {
+    QTest::addColumn<bool>("sprites");
+    QTest::addColumn<int>("episodeAfter");
+    QTest::addColumn<QSize>("sizeAfter");
+    // Each selector is first drawn with episode 3's sets at 700 x 420.
+    QTest::newRow("tile selector, shrunk") << false << 3 << QSize(200, 150);
+    QTest::newRow("tile selector, narrower than a cell") << false << 3 << QSize(30, 150);
+    QTest::newRow("sprite selector, shrunk") << true << 3 << QSize(300, 250);
+    QTest::newRow("sprite selector, fewer sprites") << true << 2 << QSize(700, 420);
+    QTest::newRow("sprite selector, fewer and larger") << true << 1 << QSize(700, 420);
+}
+
+// Whatever a selector showed before a change of size or of sets is gone
+// once it is drawn again: every pixel is a cell's picture, a frame or the
+// background.
+void tst_Palette::selectorsLeaveNothingOld() {
+    QFETCH(bool, sprites);
+    QFETCH(int, episodeAfter);
+    QFETCH(QSize, sizeAfter);
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 100, 60, 3, 1, 800, 600);
+    PictureBox* selector = sprites ? window->picSpriteSelector : window->picTileSelector;
+    const auto paint = [&] {
+        if (sprites)
+            window->picSpriteSelector_Paint();
+        else
+            window->picTileSelector_Paint();
+    };
+    showSelector(selector, 700, 420);
+    paint();
+    if (sprites)
+        window->SetSprites(host.SpriteSets(episodeAfter - 1));
+    // What the earlier drawing left where the new one draws nothing.
+    selector->surface().image().fill(Marker);
+    showSelector(selector, sizeAfter.width(), sizeAfter.height());
+    paint();
+    const QImage shown = selector->surface().image();
+    QCOMPARE(shown.size(), sizeAfter);
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            QVERIFY2(shown.pixel(x, y) != Marker,
+                     qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+    // The gap right of the first cell and left of the second shows the
+    // background.
+    const int pitch = sprites ? window->PaletteSprites().MaxRenderWidth() + 4 : 36;
+    if (pitch + 2 < sizeAfter.width())
+        QCOMPARE(pixel(selector, pitch + 1, 10), Surface::ButtonShadow);
 }
 
 void tst_Palette::selectedSprite() {

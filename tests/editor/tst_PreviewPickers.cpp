@@ -39,6 +39,8 @@ class tst_PreviewPickers : public QObject {
 private slots:
     void tilePickerOpensOnTheSelection();
     void tilePickerDragScrollsAndPicks();
+    void pickerPointerStaysOnTheScreen_data();
+    void pickerPointerStaysOnTheScreen();
     void spritePickerSwitchesModeAndPicks();
     void movesWithoutButtonOrPanelDoNothing();
     void previewOpensAtItsPlace();
@@ -80,6 +82,43 @@ void tst_PreviewPickers::tilePickerOpensOnTheSelection() {
     QVERIFY(window->picTileSelector->isHidden());
     // The pointer is back on the middle of the button (25 x 57).
     QCOMPARE(QCursor::pos(), window->cmdTiles->mapToGlobal(QPoint(12, 28)));
+}
+
+void tst_PreviewPickers::pickerPointerStaysOnTheScreen_data() {
+    QTest::addColumn<bool>("sprites");
+    QTest::addColumn<int>("selection");
+    QTest::newRow("tile 30000 taken from the level") << false << 30000;
+    QTest::newRow("tile -300") << false << -300;
+    QTest::newRow("sprite 8704") << true << 8704;
+}
+
+// A selection far past the selector's last row puts the pointer target
+// tens of thousands of pixels below it; the pointer stays on the screen
+// instead, at its edge nearest the target.
+void tst_PreviewPickers::pickerPointerStaysOnTheScreen() {
+    QFETCH(bool, sprites);
+    QFETCH(int, selection);
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 100, 60, 1, 1, 404, 304 + 61 + 57);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const QRect screen = window->screen()->geometry();
+    PickerButton* button = sprites ? window->cmdSprites : window->cmdTiles;
+    PictureBox* selector = sprites ? window->picSpriteSelector : window->picTileSelector;
+    if (sprites) {
+        window->SetSelectedSprite(qint16(selection));
+    } else {
+        leveledit::setTile(*window, 3, 3, qint16(selection));
+        QTest::mouseClick(window->picEdit, Qt::RightButton, Qt::ControlModifier,
+                          QPoint(3 * 16 + 8, 3 * 16 + 8));
+        QCOMPARE(window->SelectedTile(1), qint16(selection));
+    }
+    QTest::mousePress(button, Qt::RightButton, {}, QPoint(5, 5));
+    QVERIFY(selector->isVisible());
+    const QPoint pos = QCursor::pos();
+    QVERIFY2(screen.contains(pos), qPrintable(QStringLiteral("%1, %2").arg(pos.x()).arg(pos.y())));
+    // Straight above or below the target, on the screen's edge.
+    QCOMPARE(pos.y(), selection > 0 ? screen.bottom() : screen.top());
+    QTest::mouseRelease(button, Qt::RightButton, {}, QPoint(5, 5));
 }
 
 void tst_PreviewPickers::tilePickerDragScrollsAndPicks() {

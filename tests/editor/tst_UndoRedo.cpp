@@ -143,7 +143,7 @@ void tst_UndoRedo::dragsUndoAndRedoBothPlanes() {
     leveledit::setInfo(*w, 12, 6, 33);
     const Level start = w->m_Level;
 
-    // Tile mode: one drag over five cells, two of them skipped over.
+    // Tile mode: one drag with jumps between its cells.
     paintDrag(*w, Qt::LeftButton, {{2, 2}, {3, 2}, {5, 3}, {6, 3}, {6, 4}});
     const Level afterTiles = w->m_Level;
     QCOMPARE(afterTiles.Tile(5, 3), qint16(7));
@@ -152,7 +152,7 @@ void tst_UndoRedo::dragsUndoAndRedoBothPlanes() {
     // Sprite mode: a drag placing sprite 4, and a right drag erasing.
     w->optMode[1]->click();
     paintDrag(*w, Qt::LeftButton, {{10, 6}, {11, 6}});
-    paintDrag(*w, Qt::RightButton, {{12, 6}, {2, 2}});
+    paintDrag(*w, Qt::RightButton, {{12, 6}, {12, 2}});
     const Level afterSprites = w->m_Level;
     QCOMPARE(afterSprites.Info(11, 6), qint16(4));
     QCOMPARE(afterSprites.Info(12, 6), qint16(0));

@@ -29,12 +29,16 @@ private slots:
     void movesToConfigFolderWhenProgramFolderIsNotWritable();
     void readOnlyInstallationKeepsShippedSettings();
     void reportsAFailedWrite();
+    void byteOrderMark_data();
+    void byteOrderMark();
 
     void convertsHiMetric_data();
     void convertsHiMetric();
     void convertsWithTheScreensResolution();
 
     void placesCursorOnWindowAndControl();
+    void keepsThePointerOnTheScreen_data();
+    void keepsThePointerOnTheScreen();
 
 private:
     QString programIni() const { return m_Program + QStringLiteral("/Gridmason.ini"); }
@@ -262,6 +266,14 @@ void UtilsTest::reportsAFailedWrite() {
     QVERIFY(!WriteSetting("Paths", "Keen 1", QString("/games/keen1")));
     QCOMPARE(ReadSetting("Paths", "Keen 1"), QString(""));
     QVERIFY(QFileInfo(programIni()).isDir());
+
+    // A settings file that is a link to an endless device is neither read
+    // nor replaced (a plain read of it would never end).
+    QVERIFY(QDir(programIni()).removeRecursively());
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), programIni()));
+    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString(""));
+    QVERIFY(!WriteSetting("Paths", "Keen 1", QString("/games/keen1")));
+    QCOMPARE(QFileInfo(programIni()).symLinkTarget(), QStringLiteral("/dev/zero"));
 }
 
 void UtilsTest::convertsHiMetric_data() {
@@ -314,6 +326,72 @@ void UtilsTest::placesCursorOnWindowAndControl() {
     QCOMPARE(QCursor::pos(), window.mapToGlobal(QPoint(33, 44)));
     PlaceCursor(nullptr, 1, 1);
     QCOMPARE(QCursor::pos(), window.mapToGlobal(QPoint(33, 44)));
+}
+
+void UtilsTest::keepsThePointerOnTheScreen_data() {
+    QTest::addColumn<QPoint>("offset");   // from the control's top-left corner
+    QTest::addColumn<QPoint>("expected"); // -1: the screen's last column or row
+    // The window's client area is at (120, 80) of the screen, the control
+    // at (30, 40) in it.
+    QTest::newRow("on the screen") << QPoint(3, 4) << QPoint(153, 124);
+    QTest::newRow("below: a sprite value as a selection") << QPoint(100, 53822) << QPoint(250, -1);
+    QTest::newRow("right") << QPoint(50000, 4) << QPoint(-1, 124);
+    QTest::newRow("above and left") << QPoint(-1000, -400) << QPoint(0, 0);
+    QTest::newRow("beyond 32 bits") << QPoint(2147483647, 2147483647) << QPoint(-1, -1);
+}
+
+void UtilsTest::keepsThePointerOnTheScreen() {
+    QFETCH(QPoint, offset);
+    QFETCH(QPoint, expected);
+    QWidget window;
+    window.setGeometry(120, 80, 300, 200);
+    QWidget* control = new QWidget(&window);
+    control->setGeometry(30, 40, 50, 60);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect screen = window.screen()->geometry();
+    QCOMPARE(screen.topLeft(), QPoint(0, 0));
+    QVERIFY(screen.width() < 50000 && screen.height() < 50000);
+    PlaceCursor(control, offset.x(), offset.y());
+    QCOMPARE(QCursor::pos(), QPoint(expected.x() < 0 ? screen.right() : expected.x(),
+                                    expected.y() < 0 ? screen.bottom() : expected.y()));
+}
+
+void UtilsTest::byteOrderMark_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");       // written, or read when the file is unchanged
+    QTest::addColumn<QByteArray>("expected"); // the file after writing
+    const QByteArray bom = "\xEF\xBB\xBF";
+    const QByteArray windows = bom + "[Paths]\r\nKeen 1=C:\\Keen1\r\nKeen 2=C:\\Keen2\r\n";
+    QTest::newRow("replacing the first key")
+        << windows << "Keen 1"
+        << "/games/keen1" << bom + "[Paths]\r\nKeen 1=/games/keen1\r\nKeen 2=C:\\Keen2\r\n";
+    QTest::newRow("adding a key to the first section")
+        << windows << "Keen 3"
+        << "/games/keen3" << windows + "Keen 3=/games/keen3\r\n";
+    QTest::newRow("a section right after the mark, no line breaks")
+        << bom + "[Paths]"
+        << "Keen 1"
+        << "/k" << bom + "[Paths]\nKeen 1=/k\n";
+    QTest::newRow("without a mark nothing is added")
+        << QByteArray("[Paths]\nKeen 1=a\n") << "Keen 1"
+        << "b" << QByteArray("[Paths]\nKeen 1=b\n");
+}
+
+// Some Windows editors start a UTF-8 file with a byte-order mark; the first
+// section is still found, and the mark is kept.
+void UtilsTest::byteOrderMark() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(QByteArray, expected);
+    writeFile(programIni(), file);
+    if (file.contains("Keen 2"))
+        QCOMPARE(ReadSetting("Paths", "Keen 1"), QString("C:\\Keen1"));
+    QVERIFY(WriteSetting("Paths", key, value));
+    QCOMPARE(readFile(programIni()), expected);
+    QCOMPARE(ReadSetting("Paths", key), value);
 }
 
 QTEST_MAIN(UtilsTest)

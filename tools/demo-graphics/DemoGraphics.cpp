@@ -1,13 +1,14 @@
 #include "DemoGraphics.h"
 
 #include "DemoLevels.h"
+#include "FileWriter.h"
 #include "SpriteArt.h"
 #include "SpriteCatalogue.h"
 #include "TileSheetArt.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QImageWriter>
-#include <QSaveFile>
 
 namespace {
 
@@ -18,20 +19,14 @@ constexpr int DotsPerMeter = 3780;
 IoResult saveBitmap(QImage image, const QString& path) {
     image.setDotsPerMeterX(DotsPerMeter);
     image.setDotsPerMeterY(DotsPerMeter);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return IoResult::failure(
-            QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-    QImageWriter writer(&file, "BMP");
-    if (!writer.write(image)) {
-        file.cancelWriting();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "BMP");
+    if (!writer.write(image))
         return IoResult::failure(
             QStringLiteral("Cannot write %1: %2").arg(path, writer.errorString()));
-    }
-    if (!file.commit())
-        return IoResult::failure(
-            QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-    return IoResult::success();
+    return FileWriter::WriteWhole(path, bytes);
 }
 
 IoResult makeFolder(const QString& path) {

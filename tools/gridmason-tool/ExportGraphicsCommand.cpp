@@ -3,12 +3,13 @@
 // made from the game's own graphics files.
 
 #include "GameGraphics.h"
+#include "PathText.h"
 #include "ToolCommand.h"
 
+#include "FileWriter.h"
+
+#include <QBuffer>
 #include <QDir>
-#include <QSaveFile>
-#include <utility>
-#include <vector>
 
 namespace {
 
@@ -21,13 +22,14 @@ int fail(QTextStream& err, const QString& message) {
 
 // Writes one bitmap whole: an existing file is replaced only once the new
 // one is complete.
-bool writeBitmap(const QString& path, const QImage& image, QString& error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "BMP") || !file.commit()) {
-        error = QStringLiteral("could not write \"%1\": %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+IoResult writeBitmap(const QString& path, const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "BMP"))
+        return IoResult::failure(
+            QStringLiteral("could not make the bitmap \"%1\": not enough memory").arg(path));
+    return FileWriter::WriteWhole(path, bytes);
 }
 
 int runExport(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -47,27 +49,25 @@ int runExport(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (!loaded)
         return fail(err, loaded.error);
 
-    // Every image is made before anything is written, so damaged graphics
-    // leave the output folder as it was.
-    std::vector<std::pair<QString, QImage>> bitmaps;
-    for (const QString& name : graphics.BitmapNames()) {
-        QImage image;
-        const IoResult made = graphics.Bitmap(name, image);
-        if (!made)
-            return fail(err, made.error);
-        bitmaps.emplace_back(name, image);
-    }
-
-    QString outDir = args[2];
-    outDir.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    // Damaged sprite entries are found before anything is written; each
+    // image is then written as soon as it is made, so memory holds one at a
+    // time however many sprites the header lists.
+    const IoResult checked = graphics.CheckSprites();
+    if (!checked)
+        return fail(err, checked.error);
+    const QString outDir = PathText::Slashed(args[2]);
     if (!QDir().mkpath(outDir))
         return fail(err, QStringLiteral("could not make the folder \"%1\"").arg(outDir));
-    for (const auto& [name, image] : bitmaps) {
-        QString error;
-        if (!writeBitmap(QDir(outDir).filePath(name), image, error))
-            return fail(err, error);
+    const QStringList names = graphics.BitmapNames();
+    for (const QString& name : names) {
+        QImage image;
+        IoResult done = graphics.Bitmap(name, image);
+        if (done)
+            done = writeBitmap(QDir(outDir).filePath(name), image);
+        if (!done)
+            return fail(err, done.error);
     }
-    out << "wrote " << bitmaps.size() << " bitmaps of episode " << episode << " to " << outDir
+    out << "wrote " << names.size() << " bitmaps of episode " << episode << " to " << outDir
         << "\n";
     return ToolOk;
 }

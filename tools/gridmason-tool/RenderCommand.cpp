@@ -3,6 +3,7 @@
 // picture as a PNG. Handy for documentation and for checking the drawing
 // without a screen.
 
+#include "FileWriter.h"
 #include "GraphicsFolder.h"
 #include "InfoOverlay.h"
 #include "Level.h"
@@ -12,8 +13,8 @@
 #include "TileSet.h"
 #include "ToolCommand.h"
 
+#include <QBuffer>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <optional>
 
 namespace {
@@ -69,22 +70,17 @@ int fail(QTextStream& err, const QString& message) {
 // Writes the PNG through a temporary file, so that an existing picture is
 // only replaced by a complete new one.
 bool writePng(const QImage& image, const QString& fileName, QString& error) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("cannot write %1: %2").arg(fileName, file.errorString());
-        return false;
-    }
-    QImageWriter writer(&file, "png");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
     if (!writer.write(image)) {
         error = QStringLiteral("cannot write %1: %2").arg(fileName, writer.errorString());
-        file.cancelWriting();
         return false;
     }
-    if (!file.commit()) {
-        error = QStringLiteral("cannot write %1: %2").arg(fileName, file.errorString());
-        return false;
-    }
-    return true;
+    const IoResult written = FileWriter::WriteWhole(fileName, bytes);
+    error = written.error;
+    return written.ok;
 }
 
 int runRender(const QStringList& args, QTextStream&, QTextStream& err) {

@@ -1,0 +1,92 @@
+// The editor's save and the settings file on a really full disk (a small
+// tmpfs of the test's own): the user is told the disk is full, the old file
+// keeps every byte and the edits stay unsaved.
+
+#include "EditorTestSupport.h"
+#include "FullDisk.h"
+#include "ScriptedPrompts.h"
+#include "TestData.h"
+#include "Utils.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString DiskFull = QStringLiteral("No space left on device");
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class tst_EditorFullDisk : public QObject {
+    Q_OBJECT
+
+private slots:
+    void editorSaveKeepsLevelAndEdits() {
+        GM_REQUIRE_REAL_DATA();
+        QTemporaryDir dir;
+        fulldisk::Disk disk(dir.path(), 64 * 1024);
+        if (!disk.Error().isEmpty())
+            QSKIP(qPrintable(disk.Error()));
+        const QByteArray original = fileBytes(QDir(realDataDir()).filePath("LEVEL01.CK1"));
+        const QString path = dir.filePath("LEVEL01.CK1");
+        QVERIFY(writeFile(path, original));
+
+        ScriptedPrompts prompts;
+        ScopedPrompts installed(prompts);
+        EditorTestHost host;
+        auto window = editortest::openWindow(host, path);
+        QVERIFY(window);
+        // Paint one tile with the left button.
+        window->picEdit_MouseDown(1, 0, 40, 40);
+        window->picEdit_MouseUp(1, 0, 40, 40);
+        QVERIFY(window->IsModified());
+        QVERIFY(disk.Fill());
+
+        window->mnuFileSave->trigger();
+        QCOMPARE(prompts.messages.size(), size_t(1));
+        QVERIFY2(prompts.messages.back().text.contains(DiskFull),
+                 qPrintable(prompts.messages.back().text));
+        QVERIFY(window->IsModified());
+        QCOMPARE(fileBytes(path), original);
+
+        // Close asks again; Cancel keeps the window and its edits.
+        prompts.answers.push_back(Prompts::Answer::Cancel);
+        QVERIFY(!window->close());
+        QCOMPARE(prompts.messages.size(), size_t(2));
+        QVERIFY(window->IsModified());
+    }
+
+    void settingsFileKeepsEveryLine() {
+        QTemporaryDir dir;
+        const QString program = dir.filePath("program");
+        QVERIFY(QDir().mkpath(program));
+        fulldisk::Disk disk(program, 64 * 1024);
+        if (!disk.Error().isEmpty())
+            QSKIP(qPrintable(disk.Error()));
+        const QByteArray old = "[Paths]\r\nPath1=/games/keen1\r\nPath2=/games/keen2\r\n"
+                               "[Recent]\r\nFile1=/levels/LEVEL01.CK1\r\n";
+        const QString ini = program + "/Gridmason.ini";
+        QVERIFY(writeFile(ini, old));
+        QVERIFY(disk.Fill());
+        SetSettingsDirectoriesForTesting(program, dir.filePath("config"));
+
+        QVERIFY(!WriteSetting("Paths", "Path3", QStringLiteral("/games/keen3")));
+        SetSettingsDirectoriesForTesting(QString(), QString());
+        QCOMPARE(fileBytes(ini), old);
+    }
+};
+
+QTEST_MAIN(tst_EditorFullDisk)
+#include "tst_EditorFullDisk.moc"
