@@ -35,7 +35,7 @@ void WindowMenu::Rebuild() {
     for (int i = 0; i < windows.size(); ++i) {
         const QPointer<QMdiSubWindow> window = windows[i];
         const QWidget* content = window->widget();
-        QAction* item = addAction(ItemText(i, content ? content->windowTitle() : QString()));
+        QAction* item = addAction(ItemText(i, content ? ShownTitle(*content) : QString()));
         item->setCheckable(true);
         item->setChecked(window == current);
         // One tick at a time; choosing the ticked one leaves it ticked.
@@ -45,6 +45,14 @@ void WindowMenu::Rebuild() {
                 m_Area->setActiveSubWindow(window);
         });
     }
+}
+
+QString WindowMenu::ShownTitle(const QWidget& window) {
+    // "[*]" in a title stands for the unsaved mark, shown only while the
+    // window is modified.
+    return QString(window.windowTitle())
+        .replace(QStringLiteral("[*]"),
+                 window.isWindowModified() ? QStringLiteral("*") : QString());
 }
 
 QString WindowMenu::ItemText(int index, const QString& title) {

@@ -23,6 +23,9 @@ public:
     // The item's text for the `index`th (0-based) window with the caption
     // `title`.
     static QString ItemText(int index, const QString& title);
+    // The caption as the window shows it: with "*" for "[*]" while it is
+    // modified, without it otherwise.
+    static QString ShownTitle(const QWidget& window);
 
 private:
     QMdiArea* m_Area;

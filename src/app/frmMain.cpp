@@ -1,9 +1,12 @@
 #include "frmMain.h"
 
+#include "EditGeometry.h"
+#include "EditorPlacement.h"
 #include "GameLimits.h"
 #include "GraphicsFolder.h"
 #include "Level.h"
 #include "MainStatusBar.h"
+#include "MenuKeys.h"
 #include "PathText.h"
 #include "Prompts.h"
 #include "RecentFiles.h"
@@ -21,17 +24,22 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QUrl>
 
 namespace {
 
 const QString PathsSection = QStringLiteral("Paths");
+const QString WindowSection = QStringLiteral("Window");
+const QString GeometryKey = QStringLiteral("Geometry");
+const QString StateKey = QStringLiteral("State");
 
 QString pathKey(int index) {
     return QStringLiteral("Keen %1").arg(index + 1);
@@ -56,6 +64,23 @@ QStringList droppedFiles(const QMimeData* data) {
     return files;
 }
 
+// Takes from the sub-window's own menu every key that one of the editor's
+// menus owns.
+void YieldKeys(QMdiSubWindow& subWindow, const frmEdit& editor) {
+    QList<QKeySequence> owned;
+    for (const QMenu* menu : editor.Menus()) {
+        for (const QAction* action : menu->actions())
+            owned << action->shortcuts();
+    }
+    if (subWindow.systemMenu() == nullptr)
+        return;
+    for (QAction* action : subWindow.systemMenu()->actions()) {
+        QList<QKeySequence> keys = action->shortcuts();
+        keys.removeIf([&](const QKeySequence& key) { return owned.contains(key); });
+        action->setShortcuts(keys);
+    }
+}
+
 } // namespace
 
 const QString frmMain::LevelFilter = QLatin1String(GameLimits::LevelFileFilter);
@@ -70,6 +95,7 @@ frmMain::frmMain(QWidget* parent)
     setStatusBar(sbrStatus);
     setAcceptDrops(true);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::mdiArea_SubWindowActivated);
+    // Until RestorePlacement gives the size the user left it at.
     resize(900, 700);
 }
 
@@ -82,13 +108,16 @@ frmMain::~frmMain() {
 void frmMain::CreateMenus() {
     mnuFile = new QMenu(QStringLiteral("&File"), this);
     mnuFileNew = mnuFile->addAction(QStringLiteral("&New"));
+    mnuFileNew->setShortcuts(MenuKeys(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)));
     mnuFileOpen = mnuFile->addAction(QStringLiteral("&Open"));
+    mnuFileOpen->setShortcuts(MenuKeys(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
     mnuFileRecent = new RecentFilesMenu(this);
     mnuFile->addMenu(mnuFileRecent);
     mnuFile->addSeparator();
     mnuFileSetPaths = mnuFile->addAction(QStringLiteral("Set &Paths"));
     mnuFile->addSeparator();
     mnuFileExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    mnuFileExit->setShortcuts(MenuKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
     connect(mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
     connect(mnuFileOpen, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
     connect(mnuFileSetPaths, &QAction::triggered, this, &frmMain::mnuFileSetPaths_Click);
@@ -206,7 +235,23 @@ void frmMain::LoadGraphics() {
 }
 
 void frmMain::mnuFileSetPaths_Click() {
-    AskForPaths();
+    QString before[3];
+    std::copy(std::begin(m_Paths), std::end(m_Paths), std::begin(before));
+    if (AskForPaths())
+        RefreshEditors(before);
+}
+
+void frmMain::RefreshEditors(const QString (&before)[3]) {
+    for (frmEdit* editor : Editors()) {
+        const int index = editor->m_Level.Episode() - 1;
+        if (index < 0 || index > 2 || m_Paths[index] == before[index])
+            continue;
+        // A set that failed to load is empty; the window keeps drawing
+        // with the graphics it has rather than with grey boxes.
+        if (m_TileSets[index].Count() == 0 || m_SpriteSets[index].Count() == 0)
+            continue;
+        editor->TakeNewGraphics(m_TileSets[index], m_SpriteSets[index]);
+    }
 }
 
 // ---- Sets ----
@@ -239,11 +284,15 @@ frmEdit* frmMain::OpenEditor(int episode, const std::function<IoResult(frmEdit&)
     }
     // The recent files are offered in every File menu.
     editor->mnuFile->insertMenu(editor->mnuFileSave, mnuFileRecent);
+    // The sub-window's own Close also claims Ctrl+W; a key with two owners
+    // does nothing, so the editor's File, Close keeps it.
+    YieldKeys(*subWindow, *editor);
+    const int open = mdiArea->subWindowList().size();
     mdiArea->addSubWindow(subWindow);
-    // Most of the area, so that a level shows as much as the frame allows;
-    // never below a comfortable size.
-    const QSize area = mdiArea->viewport()->size();
-    subWindow->resize(qMax(640, area.width() * 9 / 10), qMax(480, area.height() * 9 / 10));
+    // Cascaded, and fully inside the visible part of the area.
+    subWindow->setGeometry(EditorPlacement::NextWindow(
+        mdiArea->viewport()->size(), open,
+        QSize(EditGeometry::MinOuterWidth, EditGeometry::MinOuterHeight)));
     subWindow->show();
     editor->Display();
     mdiArea->setActiveSubWindow(subWindow);
@@ -276,7 +325,7 @@ void frmMain::mnuFileNew_Click() {
     }
     OpenEditor(episode, [&](frmEdit& editor) {
         editor.NewLevel(qint16(width), qint16(height), qint16(episode),
-                        mapLevel ? qint16(GameLimits::MapLevelNumber) : qint16(1));
+                        mapLevel ? GameLimits::MapLevelNumber : 1);
         return IoResult::success();
     });
 }
@@ -330,7 +379,31 @@ void frmMain::closeEvent(QCloseEvent* event) {
             return;
         }
     }
+    // A window never shown (paths cancelled at the start) has no place to
+    // keep, and a first start must not leave a settings file behind.
+    if (isVisible())
+        SavePlacement();
     event->accept();
+}
+
+// ---- Window placement ----
+
+void frmMain::RestorePlacement() {
+    const QByteArray geometry =
+        QByteArray::fromBase64(ReadSetting(WindowSection, GeometryKey).toLatin1());
+    if (geometry.isEmpty() || !restoreGeometry(geometry)) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+        const QSize size = available.size() * 4 / 5;
+        setGeometry(QRect(available.center() - QPoint(size.width() / 2, size.height() / 2), size));
+    }
+    restoreState(QByteArray::fromBase64(ReadSetting(WindowSection, StateKey).toLatin1()));
+}
+
+// A failed write loses only the placement, which is a convenience.
+void frmMain::SavePlacement() {
+    WriteSetting(WindowSection, GeometryKey, QString::fromLatin1(saveGeometry().toBase64()));
+    WriteSetting(WindowSection, StateKey, QString::fromLatin1(saveState().toBase64()));
 }
 
 // ---- Menus ----

@@ -50,7 +50,9 @@ public:
     const SpriteSet& SpriteSets(int index) const override;
     QWidget* HostWindow() override { return this; }
 
-    void mnuFileSetPaths_Click();
+    // Set Paths, from either File menu; open editor windows of an episode
+    // whose folder changed take its new graphics.
+    void mnuFileSetPaths_Click() override;
     bool AskForPaths();
     bool LoadPaths();
     void LoadGraphics();
@@ -67,6 +69,13 @@ public:
 
     // The open editor windows, in the order they were opened.
     QList<frmEdit*> Editors() const;
+
+    // ---- Window placement ----
+    // The main window's size, place and state as last closed (from the
+    // settings file); on a first start 4/5 of the screen, centred.
+    void RestorePlacement();
+    // Stores them for the next start (on closing).
+    void SavePlacement();
 
     // ---- Opening files by name (command line, drops, recent files) ----
     // Opens the level file in a new editor window as File, Open does with
@@ -111,6 +120,9 @@ private:
     // lets `fill` give it its level and shows it. When `fill` fails the
     // window is discarded and the failure shown.
     frmEdit* OpenEditor(int episode, const std::function<IoResult(frmEdit&)>& fill);
+    // Editor windows of episodes whose folder differs from `before` take
+    // the episode's new sets, when those loaded.
+    void RefreshEditors(const QString (&before)[3]);
     bool LoadTileSets();
     bool LoadSpriteSets();
     // Passes on whether a set loaded, keeping the reason when the set came

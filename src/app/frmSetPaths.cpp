@@ -110,7 +110,11 @@ void frmSetPaths::cmdBrowse_Click(int index) {
     QString fileName;
     QString fileTitle;
     bool readOnly = false;
-    QString filter = QStringLiteral("Keen Bitmaps|*.bmp");
+    // Either kind of graphics picks its folder: any exported bitmap, or
+    // one of the game's own graphics files.
+    QString filter = QStringLiteral(
+        "Keen Graphics|*.bmp;EGAHEAD.CK?;EGALATCH.CK?;EGASPRIT.CK?|Keen Bitmaps|*.bmp|"
+        "Game Graphics Files|EGAHEAD.CK?;EGALATCH.CK?;EGASPRIT.CK?|All Files|*");
     qint32 filterIndex = 1;
     qint32 flags = cCommonDialog::OFN_EXPLORER | cCommonDialog::OFN_LONGNAMES;
     // Always starts in the first row's folder, whichever row asks.

@@ -13,6 +13,7 @@ int main(int argc, char* argv[]) {
     if (!window.Form_Load())
         return 0;
     QApplication::setQuitOnLastWindowClosed(true);
+    window.RestorePlacement();
     window.show();
     // Level files named on the command line, each in its own window.
     window.OpenFiles(QCoreApplication::arguments().mid(1));

@@ -52,16 +52,27 @@ IoResult LevelDocument::Load(const QString& fileName) {
 }
 
 IoResult LevelDocument::Save(const QString& fileName) {
+    // A stroke still in progress is part of what is written: its step goes
+    // on the stack before the stack's state is called saved, and the rest
+    // of the drag is a step of its own.
+    const bool stroking = StrokeOpen();
+    EndStroke();
     const IoResult result = m_Level.Save(fileName);
+    if (stroking)
+        BeginStroke();
     if (!result)
         return result;
     m_Undo.setClean();
-    if (fileName != m_FileName) {
-        m_FileName = fileName;
-        emit fileNameChanged();
-    }
+    SetFileName(fileName);
     UpdateModified();
     return result;
+}
+
+void LevelDocument::SetFileName(const QString& fileName) {
+    if (fileName == m_FileName)
+        return;
+    m_FileName = fileName;
+    emit fileNameChanged();
 }
 
 void LevelDocument::BeginStroke() {

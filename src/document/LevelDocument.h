@@ -40,6 +40,8 @@ public:
     // file and the present state is the clean one. On failure nothing
     // changes (the document keeps naming the file its level really is in).
     IoResult Save(const QString& fileName);
+    // Names the file the level belongs to without writing it.
+    void SetFileName(const QString& fileName);
 
     // ---- Strokes: one press-and-drag, however many cells, is one step ----
     // Opens a stroke (a stroke already open goes on).

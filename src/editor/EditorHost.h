@@ -13,6 +13,7 @@ public:
     virtual void mnuFileNew_Click() = 0;
     virtual void mnuFileOpen_Click() = 0;
     virtual void mnuFileExit_Click() = 0;
+    virtual void mnuFileSetPaths_Click() = 0;
     // The sets of episode index + 1 (index 0..2).
     virtual const TileSet& TileSets(int index) const = 0;
     virtual const SpriteSet& SpriteSets(int index) const = 0;

@@ -7,8 +7,10 @@
 #include "EditorHost.h"
 #include "GameLimits.h"
 #include "LevelDocument.h"
+#include "MenuKeys.h"
 #include "PickerButton.h"
 #include "PictureBox.h"
+#include "PlayableSize.h"
 #include "Prompts.h"
 #include "SelectorPanel.h"
 #include "SpriteSelectorSource.h"
@@ -338,24 +340,35 @@ void frmEdit::CreateControls() {
 }
 
 void frmEdit::CreateMenus() {
+    // The platform's standard keys where there are some; each key belongs
+    // to one action only (the sub-window's own Close gives up Ctrl+W, see
+    // the main window).
     mnuFile = new QMenu(tr("&File"), this);
     mnuFileNew = mnuFile->addAction(tr("&New"));
-    mnuFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileNew->setShortcuts(MenuKeys(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)));
     mnuFileOpen = mnuFile->addAction(tr("&Open..."));
-    mnuFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileOpen->setShortcuts(MenuKeys(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
     mnuFileSave = mnuFile->addAction(tr("&Save"));
     mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFileSaveAs = mnuFile->addAction(tr("Save &As..."));
+    mnuFileSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     mnuFileClose = mnuFile->addAction(tr("&Close"));
     mnuFileClose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     mnuFile->addSeparator();
+    mnuFileSetPaths = mnuFile->addAction(tr("Set &Paths"));
+    mnuFile->addSeparator();
     mnuFileExit = mnuFile->addAction(tr("E&xit"));
-    mnuFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    mnuFileExit->setShortcuts(MenuKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
 
     mnuView = new QMenu(tr("&View"), this);
     mnuViewZoomIn = mnuView->addAction(tr("Zoom &In"));
+    // Ctrl+= is the same key as Ctrl++ without Shift on most keyboards.
+    mnuViewZoomIn->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
     mnuViewZoomOut = mnuView->addAction(tr("Zoom &Out"));
+    mnuViewZoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     mnuView1xZoom = mnuView->addAction(tr("&1x Zoom"));
+    mnuView1xZoom->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
 
     mnuLevel = new QMenu(tr("&Level"), this);
     mnuLevelProperties = mnuLevel->addAction(tr("&Properties"));
@@ -367,6 +380,7 @@ void frmEdit::ConnectControls() {
     connect(mnuFileSave, &QAction::triggered, this, [this] { mnuFileSave_Click(); });
     connect(mnuFileSaveAs, &QAction::triggered, this, [this] { mnuFileSaveAs_Click(); });
     connect(mnuFileClose, &QAction::triggered, this, [this] { mnuFileClose_Click(); });
+    connect(mnuFileSetPaths, &QAction::triggered, this, [this] { mnuFileSetPaths_Click(); });
     connect(mnuFileExit, &QAction::triggered, this, [this] { mnuFileExit_Click(); });
     connect(mnuViewZoomIn, &QAction::triggered, this, [this] { mnuViewZoomIn_Click(); });
     connect(mnuViewZoomOut, &QAction::triggered, this, [this] { mnuViewZoomOut_Click(); });
@@ -429,6 +443,7 @@ void frmEdit::ConnectControls() {
 void frmEdit::ConnectDocument() {
     connect(m_Document, &LevelDocument::levelReplaced, this, [this] { document_LevelReplaced(); });
     connect(m_Document, &LevelDocument::fileNameChanged, this, [this] { UpdateCaption(); });
+    connect(m_Document, &LevelDocument::modifiedChanged, this, &QWidget::setWindowModified);
     connect(&m_Selection, &BrushSelection::tileChanged, this, &frmEdit::selection_TileChanged);
     connect(&m_Selection, &BrushSelection::spriteChanged, this,
             [this] { selection_SpriteChanged(); });
@@ -497,6 +512,16 @@ void frmEdit::SetSprites(const SpriteSet& sprites) {
     m_Selection.SetSpriteCount(m_Sprites.Count());
 }
 
+void frmEdit::TakeNewGraphics(const TileSet& tiles, const SpriteSet& sprites) {
+    const qint16 zoom = m_Tiles.Zoom();
+    SetTiles(tiles);
+    SetSprites(sprites);
+    m_Tiles.SetZoom(zoom);
+    m_Sprites.SetZoom(m_Tiles.Zoom());
+    RelayoutAfterNewSets();
+    emit ZoomChanged();
+}
+
 void frmEdit::NewLevel(qint16 w, qint16 h, qint16 episode, qint16 levelnum) {
     CurrentTool().Cancel();
     m_OwnReplace = true;
@@ -515,7 +540,13 @@ IoResult frmEdit::LoadLevel(const QString& fileName) {
 }
 
 void frmEdit::UpdateCaption() {
-    setWindowTitle(FileName());
+    // "[*]" shows the platform's unsaved mark while the window is modified.
+    setWindowTitle((FileName().isEmpty() ? DocumentName() : FileName()) + QStringLiteral("[*]"));
+    setWindowModified(IsModified());
+}
+
+QString frmEdit::DocumentName() const {
+    return FileName().isEmpty() ? tr("Untitled") : QFileInfo(FileName()).fileName();
 }
 
 // ---- Window ----
@@ -554,9 +585,12 @@ void frmEdit::resizeEvent(QResizeEvent* event) {
 bool frmEdit::Form_QueryUnload() {
     if (!IsModified())
         return true;
+    // Several windows may ask in turn (closing the program): each names
+    // its own level.
     const Prompts::Answer answer = Prompts::Current().Message(
         this,
-        QStringLiteral("This file has changed since it was last saved. Do you want to save it?"),
+        QStringLiteral("%1 has changed since it was last saved. Do you want to save it?")
+            .arg(DocumentName()),
         QStringLiteral("Warning"), Prompts::Buttons::YesNoCancel, Prompts::Icon::Question);
     switch (answer) {
     case Prompts::Answer::Yes:
@@ -590,19 +624,22 @@ void frmEdit::mnuFileExit_Click() {
     m_Host.mnuFileExit_Click();
 }
 
+void frmEdit::mnuFileSetPaths_Click() {
+    m_Host.mnuFileSetPaths_Click();
+}
+
 bool frmEdit::mnuFileSave_Click() {
     if (FileName().isEmpty())
         return mnuFileSaveAs_Click();
-    const IoResult result = m_Document->Save(FileName());
-    if (!result) {
-        ShowFileError(this, result);
+    if (!ConfirmSave() || !WriteLevel(FileName()))
         return false;
-    }
     m_Host.LevelSaved(FileName());
     return true;
 }
 
 bool frmEdit::mnuFileSaveAs_Click() {
+    if (!ConfirmSave())
+        return false;
     QString fileName = FileName();
     QString fileTitle;
     QString filter = QLatin1String(GameLimits::LevelFileFilter);
@@ -613,14 +650,33 @@ bool frmEdit::mnuFileSaveAs_Click() {
             fileName, fileTitle, true, filter, filterIndex, QCoreApplication::applicationDirPath(),
             QStringLiteral("Save File As"), QString(), m_Host.HostWindow(), flags))
         return false;
+    // On failure the window keeps naming the file its level really is in.
+    if (!WriteLevel(fileName))
+        return false;
+    m_Host.LevelSaved(FileName());
+    return true;
+}
+
+bool frmEdit::WriteLevel(const QString& fileName) {
+    // A drag still in progress is part of what is written: the document
+    // puts its step on the stack before the stack's state is called saved.
     const IoResult result = m_Document->Save(fileName);
     if (!result) {
-        // The window keeps naming the file its level really is in.
         ShowFileError(this, result);
         return false;
     }
-    m_Host.LevelSaved(FileName());
     return true;
+}
+
+bool frmEdit::ConfirmSave() {
+    const QString tooLarge = PlayableSize::Warning(m_Level.Width(), m_Level.Height());
+    if (tooLarge.isEmpty())
+        return true;
+    return m_SaveQuestions.Confirm(
+        this, QStringLiteral("too large"),
+        QStringLiteral("%1 is %2.\r\nThe game shows garbage or stops when it loads it. Save it "
+                       "anyway?")
+            .arg(DocumentName(), tooLarge));
 }
 
 void frmEdit::mnuFileClose_Click() {

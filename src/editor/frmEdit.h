@@ -4,6 +4,7 @@
 #include "IoResult.h"
 #include "Level.h"
 #include "Navigation.h"
+#include "SaveQuestions.h"
 #include "SpriteSet.h"
 #include "TileSet.h"
 
@@ -64,6 +65,9 @@ public:
     // Take clones of the episode's sets (canvas, palettes, preview).
     void SetTiles(const TileSet& tiles);
     void SetSprites(const SpriteSet& sprites);
+    // New graphics for the level's episode (after Set Paths): the sets are
+    // replaced and every view drawn again, keeping the zoom.
+    void TakeNewGraphics(const TileSet& tiles, const SpriteSet& sprites);
     void NewLevel(qint16 w, qint16 h, qint16 episode, qint16 levelnum);
     // Loads a level file; on failure the window keeps its empty level and
     // the result says why (the caller shows it and discards the window).
@@ -80,6 +84,9 @@ public:
     // The level being edited: the document's, read-only here.
     LevelDocument& Document() { return *m_Document; }
     const LevelDocument& Document() const { return *m_Document; }
+    // The level differs from what was last made, loaded or saved (the
+    // document's undo stack is away from its clean state, or a drag has
+    // written cells not yet on it).
     bool IsModified() const;
     QString FileName() const;
     qint16 SelectedTile(int slot) const { return m_Selection.Tile(slot); }
@@ -148,6 +155,7 @@ public:
     QAction* mnuFileSave = nullptr;
     QAction* mnuFileSaveAs = nullptr;
     QAction* mnuFileClose = nullptr;
+    QAction* mnuFileSetPaths = nullptr;
     QAction* mnuFileExit = nullptr;
     QMenu* mnuView = nullptr;
     QAction* mnuViewZoomIn = nullptr;
@@ -155,6 +163,14 @@ public:
     QAction* mnuView1xZoom = nullptr;
     QMenu* mnuLevel = nullptr;
     QAction* mnuLevelProperties = nullptr;
+
+    // ---- Unsaved changes (frmEdit.cpp) ----
+    // The name the close question and the caption use: the file's name,
+    // or "Untitled" for a level never saved.
+    QString DocumentName() const;
+    // Asks what must be confirmed before the level is written (a level too
+    // large for the game), each question once per window. True to go on.
+    bool ConfirmSave();
 
     // ---- Window, menus, files, zoom (frmEdit.cpp) ----
     void Form_Resize();
@@ -167,6 +183,7 @@ public:
     bool mnuFileSave_Click();
     bool mnuFileSaveAs_Click();
     void mnuFileClose_Click();
+    void mnuFileSetPaths_Click();
     void mnuFileExit_Click();
     void mnuViewZoomIn_Click();
     void mnuViewZoomOut_Click();
@@ -269,7 +286,8 @@ public:
     // ---- Undo and redo (frmEdit_undo.cpp) ----
     // Every change to the level is a step on the document's stack: a
     // press-and-drag on the canvas ("Paint"), however many cells it wrote,
-    // and a confirmed Level, Properties ("Properties").
+    // and a confirmed Level, Properties ("Properties"). The stack's clean
+    // state is the saved level (IsModified); saving keeps the stack.
     QMenu* mnuEdit = nullptr;
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;
@@ -338,6 +356,8 @@ private:
     void selection_SpriteChanged();
     void ConnectControls();
     void UpdateCaption();
+    // Writes the level to `fileName`, showing why when it fails.
+    bool WriteLevel(const QString& fileName);
 
     // After a pointer event a tool handled: its preview and status.
     void ToolActed();
@@ -359,4 +379,5 @@ private:
     // Set while the window itself replaces the level (new, load), whose
     // caller brings the sets.
     bool m_OwnReplace = false;
+    SaveQuestions m_SaveQuestions;
 };

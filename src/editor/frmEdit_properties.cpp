@@ -1,5 +1,6 @@
 // Level, Properties: the level's size, episode and map-level flag through
-// the properties dialog, as one step on the document's undo stack.
+// the properties dialog. A change is one step on the document's undo stack,
+// and so makes the level modified like any other edit.
 
 #include "frmEdit.h"
 

@@ -3,6 +3,7 @@
 #include "DecimalText.h"
 
 #include "Level.h"
+#include "PlayableSize.h"
 #include "Prompts.h"
 
 #include <QCheckBox>
@@ -59,6 +60,10 @@ void frmProperties::CreateControls() {
                           QStringLiteral("2 - The Earth Explodes"),
                           QStringLiteral("3 - Keen Must Die!")});
     chkMapLevel = new QCheckBox(QStringLiteral("&Map Level"), this);
+    lblSizeWarning = new QLabel(this);
+    lblSizeWarning->setStyleSheet(QStringLiteral("color: #b00000"));
+    connect(txtWidth, &QLineEdit::textChanged, this, &frmProperties::UpdateSizeWarning);
+    connect(txtHeight, &QLineEdit::textChanged, this, &frmProperties::UpdateSizeWarning);
     Label1->setBuddy(txtWidth);
     Label2->setBuddy(txtHeight);
     Label3->setBuddy(lstEpisode);
@@ -80,6 +85,7 @@ void frmProperties::CreateControls() {
     grid->addWidget(Label3, 2, 0);
     grid->addWidget(lstEpisode, 2, 1);
     grid->addWidget(chkMapLevel, 3, 1);
+    grid->addWidget(lblSizeWarning, 4, 0, 1, 2);
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(OKButton);
@@ -89,6 +95,8 @@ void frmProperties::CreateControls() {
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
+    // The dialog grows and shrinks with the warning line.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 // Typing is filtered key by key; pasting, dropping and input-method text
@@ -127,16 +135,24 @@ bool frmProperties::FilterKeyEvent(QLineEdit* box, QKeyEvent* event) {
     const bool control = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
     if (isDialogKey(event->key()) && !control)
         return false; // Enter, Escape and Tab belong to the dialog
-    if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut) ||
-        event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo))
+    // Pasting could bring in any text; the box's other editing keys
+    // (select all, copy, cut, undo, word moves) only ever leave digits.
+    if (event->matches(QKeySequence::Paste))
         return true;
+    if (control) {
+        // Ctrl keys edit and type nothing; only AltGr (Ctrl+Alt) keys may
+        // type a character, which must then be a digit as well.
+        const QString text = event->text();
+        const bool types =
+            (event->modifiers() & Qt::AltModifier) && !text.isEmpty() && text.at(0).isPrint();
+        return types && FilterKeyAscii(text.at(0).unicode()) == 0;
+    }
 
     int keyAscii = 0;
-    if (event->key() == Qt::Key_Backspace && !control)
+    if (event->key() == Qt::Key_Backspace)
         keyAscii = Backspace;
     else if (!event->text().isEmpty())
-        // With Ctrl held the key types a control character, never a digit.
-        keyAscii = control ? 1 : event->text().at(0).unicode();
+        keyAscii = event->text().at(0).unicode();
     else
         return false; // arrows, Home, End, Delete: no character
 
@@ -189,8 +205,19 @@ int frmProperties::HeightValue() const {
     return NumberValue(txtHeight->text());
 }
 
-bool frmProperties::SizeAccepted(int value, int min, int max, int current) const {
-    return (value >= min && value <= max) || (current >= 0 && value == current);
+QString frmProperties::SizeError(const QString& name, int value, int min, int max, int current) {
+    // The level's own size stays acceptable even below the minimum.
+    const int upper = std::max(max, current);
+    if ((value >= min && value <= upper) || value == current)
+        return QString();
+    return QStringLiteral("%1 should be between %2 and %3").arg(name).arg(min).arg(upper);
+}
+
+void frmProperties::UpdateSizeWarning() {
+    const QString warning = PlayableSize::Warning(WidthValue(), HeightValue());
+    lblSizeWarning->setText(warning.isEmpty()
+                                ? QString()
+                                : warning.at(0).toUpper() + warning.mid(1) + QLatin1Char('.'));
 }
 
 void frmProperties::ShowError(const QString& text) {
@@ -199,17 +226,21 @@ void frmProperties::ShowError(const QString& text) {
 }
 
 void frmProperties::OKButton_Click() {
-    if (!SizeAccepted(WidthValue(), MinWidth, MaxWidth, m_CurrentWidth)) {
-        ShowError(QStringLiteral("Width should be between 24 and 170"));
+    const QString widthError =
+        SizeError(QStringLiteral("Width"), WidthValue(), MinWidth, MaxWidth, m_CurrentWidth);
+    if (!widthError.isEmpty()) {
+        ShowError(widthError);
         return;
     }
-    if (!SizeAccepted(HeightValue(), MinHeight, MaxHeight, m_CurrentHeight)) {
-        ShowError(QStringLiteral("Height should be between 17 and 170"));
+    const QString heightError =
+        SizeError(QStringLiteral("Height"), HeightValue(), MinHeight, MaxHeight, m_CurrentHeight);
+    if (!heightError.isEmpty()) {
+        ShowError(heightError);
         return;
     }
-    // Only a level's own size may lie outside the limits; with it, the
-    // other side could make a level larger than a level file can hold,
-    // which could then never be saved.
+    // Only up to a level's own size may a side lie beyond the limits; with
+    // it, the other side could make a level larger than a level file can
+    // hold, which could then never be saved.
     if (WidthValue() * HeightValue() > Level::MaxCells) {
         ShowError(QStringLiteral("A level of %1 x %2 cells is too large: a level file holds at "
                                  "most %3 cells.")

@@ -13,11 +13,13 @@ class QPushButton;
 // it is the episode's map level. The caller fills the controls, shows the
 // dialog, then reads Cancelled and the controls.
 //
-// The size boxes take digits and Backspace only. OK checks the sizes
-// against the editor's limits; a level's current size, set with
-// SetCurrentSize, is accepted as it is even outside them, since the game's
-// own levels can be larger and changing only the episode or the map flag
-// must never cut a level.
+// The size boxes take digits and Backspace only (and the editing keys:
+// selecting, copying, cutting, undoing). OK checks the sizes against the
+// editor's limits; a level's current size, set with SetCurrentSize, raises
+// the upper limit to that size, since the game's own levels can be larger
+// and changing only the episode or the map flag must never cut a level.
+// A warning line tells, as the sizes are typed, when the game could not
+// load a level of that size.
 class frmProperties : public QDialog {
     Q_OBJECT
 public:
@@ -38,6 +40,8 @@ public:
     QLabel* Label3 = nullptr;
     QComboBox* lstEpisode = nullptr;
     QCheckBox* chkMapLevel = nullptr;
+    // Empty, or why the game could not load a level of the typed size.
+    QLabel* lblSizeWarning = nullptr;
     QPushButton* OKButton = nullptr;
     QPushButton* CancelButton = nullptr;
 
@@ -47,8 +51,8 @@ public:
     void txtWidth_KeyPress(int& KeyAscii);
     void txtHeight_KeyPress(int& KeyAscii);
 
-    // Fills the size boxes with a level's current size and accepts that
-    // size on OK even outside the limits.
+    // Fills the size boxes with a level's current size and accepts sizes up
+    // to it on OK even beyond the limits.
     void SetCurrentSize(int width, int height);
     // Chooses the list entry of `episode`; an episode outside 1..3 leaves
     // no entry chosen, and OK then asks for one.
@@ -75,8 +79,11 @@ private:
     void CreateControls();
     void MakeDigitBox(QLineEdit* box);
     bool FilterKeyEvent(QLineEdit* box, QKeyEvent* event);
-    bool SizeAccepted(int value, int min, int max, int current) const;
+    // The message when `value` lies outside min .. the larger of max and
+    // `current` and is not `current`; empty when it is accepted.
+    static QString SizeError(const QString& name, int value, int min, int max, int current);
     void ShowError(const QString& text);
+    void UpdateSizeWarning();
 
     int m_CurrentWidth = -1;
     int m_CurrentHeight = -1;

@@ -163,7 +163,7 @@ void MainWindowFilesTest::namedFilesOpenEachInItsOwnWindow() {
     const QList<frmEdit*> editors = window->Editors();
     QCOMPARE(editors.size(), 3);
     QCOMPARE(editors[0]->FileName(), demoLevel("LEVEL01.CK2"));
-    QCOMPARE(editors[0]->windowTitle(), demoLevel("LEVEL01.CK2"));
+    QCOMPARE(editors[0]->windowTitle(), demoLevel("LEVEL01.CK2") + "[*]");
     QCOMPARE(editors[0]->m_Level.Episode(), qint16(2));
     QCOMPARE(editors[0]->Tiles().Tiles(), window->TileSets(1).Tiles());
     QCOMPARE(editors[1]->m_Level.Episode(), qint16(1));
@@ -453,7 +453,7 @@ void MainWindowFilesTest::recentFilesAreInEveryFileMenu() {
     for (frmEdit* editor : window->Editors()) {
         QCOMPARE(itemTexts(editor->mnuFile),
                  QStringList({"&New", "&Open...", "Recent Files", "&Save", "Save &As...", "&Close",
-                              "-", "E&xit"}));
+                              "-", "Set &Paths", "-", "E&xit"}));
         QCOMPARE(editor->mnuFile->actions()[2], window->mnuFileRecent->menuAction());
     }
     // Chosen from an editor's File menu it opens like any other way.
@@ -533,6 +533,10 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
     QCOMPARE(itemTexts(menu).mid(3),
              QStringList({"&1 " + QDir::toNativeSeparators(editors[0]->FileName()),
                           "&2 " + QDir::toNativeSeparators(saved)}));
+    // A modified level shows its unsaved mark.
+    leveledit::setModified(*editors[0], true);
+    emit menu->aboutToShow();
+    QCOMPARE(itemTexts(menu)[3], "&1 " + QDir::toNativeSeparators(editors[0]->FileName()) + "*");
     QCOMPARE(WindowMenu::ItemText(1, "/a&b/LEVEL01.CK1"),
              "&2 " + QDir::toNativeSeparators("/a&&b/LEVEL01.CK1"));
 }

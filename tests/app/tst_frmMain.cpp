@@ -341,7 +341,7 @@ void MainWindowTest::newOpensAnEditorOnTheChosenLevel() {
     QCOMPARE(editor->Tiles().Tiles(), window->TileSets(2).Tiles());
     QCOMPARE(editor->Sprites().Sprites(1), window->SpriteSets(2).Sprites(1));
     QVERIFY(editor->FileName().isEmpty());
-    QVERIFY(editor->windowTitle().isEmpty());
+    QCOMPARE(editor->windowTitle(), QStringLiteral("Untitled[*]"));
     QVERIFY(!editor->IsModified());
     QVERIFY(editor->isVisible());
     QCOMPARE(&editor->Host(), static_cast<EditorHost*>(window.get()));
@@ -383,7 +383,7 @@ void MainWindowTest::openLoadsLevelsWithTheirEpisodesSets() {
     QCOMPARE(editor->m_Level.Episode(), qint16(2));
     QCOMPARE(editor->m_Level.Number(), qint16(1));
     QCOMPARE(editor->FileName(), file);
-    QCOMPARE(editor->windowTitle(), file);
+    QCOMPARE(editor->windowTitle(), file + "[*]");
     QCOMPARE(editor->Tiles().Tiles(), window->TileSets(1).Tiles());
     QVERIFY(!editor->IsModified());
 
@@ -514,7 +514,7 @@ void MainWindowTest::exitAsksForModifiedLevelsAndCancelStopsIt() {
     QCOMPARE(m_Sandbox.prompts->messages.size(), size_t(1));
     QCOMPARE(
         m_Sandbox.prompts->messages.front().text,
-        QStringLiteral("This file has changed since it was last saved. Do you want to save it?"));
+        QStringLiteral("Untitled has changed since it was last saved. Do you want to save it?"));
     QVERIFY(window->isVisible());
     QVERIFY(window->Editors().contains(changed));
     QVERIFY(changed->IsModified());

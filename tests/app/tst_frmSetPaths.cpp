@@ -91,11 +91,24 @@ void SetPathsTest::browsePutsTheChosenFolderIntoItsRow() {
     const Prompts::FileRequest& request = m_Prompts->fileRequests.front();
     QCOMPARE(request.caption, QStringLiteral("Select Path"));
     QCOMPARE(request.initialDir, QStringLiteral("/games/keen1"));
-    QCOMPARE(request.filters, QStringList{QStringLiteral("Keen Bitmaps (*.bmp)")});
+    // Either kind of graphics can be chosen: exported bitmaps or the game's
+    // own files.
+    QCOMPARE(request.filters,
+             QStringList({QStringLiteral("Keen Graphics (*.bmp EGAHEAD.CK? EGALATCH.CK? "
+                                         "EGASPRIT.CK?)"),
+                          QStringLiteral("Keen Bitmaps (*.bmp)"),
+                          QStringLiteral("Game Graphics Files (EGAHEAD.CK? EGALATCH.CK? "
+                                         "EGASPRIT.CK?)"),
+                          QStringLiteral("All Files (*)")}));
     QCOMPARE(request.filterIndex, 1);
     QVERIFY(!request.fileMustExist);
     QVERIFY(!request.save);
     QCOMPARE(request.owner, &dialog);
+
+    // A game folder, picked by one of its graphics files.
+    m_Prompts->files.push_back(ScriptedPrompts::File::Choose("/games/Keen 1/EGAHEAD.CK1"));
+    dialog.cmdBrowse_Click(0);
+    QCOMPARE(dialog.txtPath[0]->text(), QStringLiteral("/games/Keen 1"));
 }
 
 void SetPathsTest::browseCancelledChangesNothing() {

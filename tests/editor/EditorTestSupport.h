@@ -105,10 +105,12 @@ public:
     int newCalls = 0;
     int openCalls = 0;
     int exitCalls = 0;
+    int setPathsCalls = 0;
 
     void mnuFileNew_Click() override { ++newCalls; }
     void mnuFileOpen_Click() override { ++openCalls; }
     void mnuFileExit_Click() override { ++exitCalls; }
+    void mnuFileSetPaths_Click() override { ++setPathsCalls; }
     const TileSet& TileSets(int index) const override { return m_Tiles[index]; }
     const SpriteSet& SpriteSets(int index) const override { return m_Sprites[index]; }
     QWidget* HostWindow() override { return &m_Window; }

@@ -34,6 +34,11 @@ template <typename Change> void change(frmEdit& window, Change edit) {
     window.Document().ApplyLevel(level);
 }
 
+// The level belongs to `fileName`, as if loaded from there.
+inline void setFileName(frmEdit& window, const QString& fileName) {
+    window.Document().SetFileName(fileName);
+}
+
 // The level counts as changed since it was last saved (or as saved).
 inline void setModified(frmEdit& window, bool modified) {
     if (modified)

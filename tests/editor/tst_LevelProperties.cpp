@@ -110,7 +110,7 @@ void tst_LevelProperties::growsWithTheOldEpisodesTiles() {
     QCOMPARE(window->Sprites().Zoom(), qint16(0));
     QCOMPARE(window->PaletteTiles().Zoom(), qint16(1));
     QCOMPARE(window->PreviewTiles().Zoom(), qint16(-3));
-    // A change of the level to save; the selections stay.
+    // An edit like any other; the selections stay.
     QVERIFY(window->IsModified());
     QCOMPARE(window->SelectedTile(0), qint16(4));
     QCOMPARE(window->SelectedSprite(), qint16(9));
@@ -218,8 +218,9 @@ void tst_LevelProperties::oversizedLevelKeepsItsSize() {
     QCOMPARE(window->Sprites().Count(), qint16(8));
 }
 
-// Any size other than the level's own must lie within the limits: the
-// message, and the dialog stays open until a good size or Cancel.
+// A level 200 wide may take any width up to 200; beyond that, and any other
+// size outside the limits, gives the message, and the dialog stays open
+// until a good size or Cancel.
 void tst_LevelProperties::otherSizesKeepTheLimits() {
     EditorTestHost host;
     ScriptedPrompts prompts;
@@ -229,10 +230,10 @@ void tst_LevelProperties::otherSizesKeepTheLimits() {
     bool stayedOpen = false;
     prompts.dialogs.push_back([&](QDialog& d) {
         frmProperties& p = asProperties(d);
-        retype(p.txtWidth, QStringLiteral("171"));
+        retype(p.txtWidth, QStringLiteral("201"));
         QTest::keyClick(p.txtWidth, Qt::Key_Return);
         stayedOpen = d.isVisible();
-        retype(p.txtWidth, QStringLiteral("170"));
+        retype(p.txtWidth, QStringLiteral("171"));
         retype(p.txtHeight, QStringLiteral("16"));
         QTest::keyClick(p.txtWidth, Qt::Key_Return);
         stayedOpen = stayedOpen && d.isVisible();
@@ -242,10 +243,10 @@ void tst_LevelProperties::otherSizesKeepTheLimits() {
     window->mnuLevelProperties->trigger();
     QVERIFY(stayedOpen);
     QCOMPARE(prompts.messages.size(), size_t(2));
-    QCOMPARE(prompts.messages[0].text, QStringLiteral("Width should be between 24 and 170"));
+    QCOMPARE(prompts.messages[0].text, QStringLiteral("Width should be between 24 and 200"));
     QCOMPARE(prompts.messages[0].title, QStringLiteral("Error"));
     QCOMPARE(prompts.messages[1].text, QStringLiteral("Height should be between 17 and 170"));
-    QCOMPARE(window->m_Level.Width(), qint16(170));
+    QCOMPARE(window->m_Level.Width(), qint16(171));
     QCOMPARE(window->m_Level.Height(), qint16(17));
 }
 

@@ -78,6 +78,8 @@ private slots:
     void propertiesUnchangedMakesNoStep();
     void saveKeepsTheStack();
     void aNewLevelStartsAFreshStack();
+    void modifiedFollowsTheSavedLevel_data();
+    void modifiedFollowsTheSavedLevel();
 };
 
 void tst_UndoRedo::editMenu() {
@@ -218,7 +220,7 @@ void tst_UndoRedo::pressesThatChangeNothingMakeNoStep() {
     QVERIFY(w->m_Level == before);
     QCOMPARE(w->Document().undoStack().count(), 0);
     QVERIFY(!w->mnuEditUndo->isEnabled());
-    // Nothing to save either.
+    // Nor do they make the level modified.
     QVERIFY(!w->IsModified());
 }
 
@@ -351,7 +353,7 @@ void tst_UndoRedo::propertiesResizeAndUndo() {
     QVERIFY(w->m_Level == before);
     QCOMPARE(w->m_Level.Tile(29, 5), qint16(7));
     QCOMPARE(w->m_Level.Info(29, 19), qint16(4));
-    // Back at the saved level.
+    // Back where it was saved.
     QVERIFY(!w->IsModified());
     // Episode 1's sets again, fresh clones as after the dialog.
     QCOMPARE(w->Sprites().Count(), episode1Sprites);
@@ -367,6 +369,7 @@ void tst_UndoRedo::propertiesResizeAndUndo() {
 
     w->mnuEditRedo->trigger();
     QVERIFY(w->m_Level == after);
+    QVERIFY(w->IsModified());
     QCOMPARE(w->Sprites().Count(), episode3Sprites);
     QVERIFY(canvasShowsLevel(*w));
 
@@ -443,6 +446,87 @@ void tst_UndoRedo::aNewLevelStartsAFreshStack() {
     QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(5, 5));
     QCOMPARE(w->Document().undoStack().count(), 0);
     QVERIFY(w->m_Level == fresh);
+}
+
+// Each step of `steps`: p paint a cell, k a Ctrl+click pick, r Level,
+// Properties to 110 x 60, u undo, y redo, s save, f a save that fails, m a
+// change the undo stack does not hold, d a press that paints and is not
+// yet released.
+void tst_UndoRedo::modifiedFollowsTheSavedLevel_data() {
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<bool>("modified");
+    QTest::newRow("nothing") << "" << false;
+    QTest::newRow("a pick") << "k" << false;
+    QTest::newRow("painted") << "p" << true;
+    QTest::newRow("painted and undone") << "pu" << false;
+    QTest::newRow("properties only") << "r" << true;
+    QTest::newRow("properties undone") << "ru" << false;
+    QTest::newRow("properties redone") << "ruy" << true;
+    QTest::newRow("saved") << "prs" << false;
+    QTest::newRow("saved, undone") << "psu" << true;
+    QTest::newRow("saved, undone, redone") << "psuy" << false;
+    QTest::newRow("back past the save, then new") << "psup" << true;
+    QTest::newRow("saved, painted, undone") << "spu" << false;
+    QTest::newRow("failed save") << "pf" << true;
+    QTest::newRow("failed save after a save") << "pspf" << true;
+    QTest::newRow("outside the stack, undone") << "mpu" << true;
+    QTest::newRow("outside the stack, saved") << "ms" << false;
+    QTest::newRow("drag in progress") << "d" << true;
+    QTest::newRow("drag in progress, saved") << "ds" << false;
+}
+
+void tst_UndoRedo::modifiedFollowsTheSavedLevel() {
+    QFETCH(QString, steps);
+    QFETCH(bool, modified);
+    Setup w;
+    ScriptedPrompts prompts;
+    ScopedPrompts installed(prompts);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("LEVEL01.CK1"));
+    leveledit::setFileName(*w, file);
+    int painted = 0;
+    for (QChar step : steps) {
+        switch (step.toLatin1()) {
+        case 'p':
+            paintDrag(*w, Qt::LeftButton, {{2 + painted++, 2}});
+            break;
+        case 'k':
+            QTest::mouseClick(w->picEdit, Qt::LeftButton, Qt::ControlModifier, at(4, 4));
+            break;
+        case 'r':
+            changeProperties(prompts, *w, QStringLiteral("110"), QStringLiteral("60"), 0);
+            break;
+        case 'u':
+            w->mnuEditUndo->trigger();
+            break;
+        case 'y':
+            w->mnuEditRedo->trigger();
+            break;
+        case 's':
+            QVERIFY(w->mnuFileSave_Click());
+            break;
+        case 'f':
+            leveledit::setFileName(*w, dir.filePath(QStringLiteral("gone/LEVEL01.CK1")));
+            QVERIFY(!w->mnuFileSave_Click());
+            leveledit::setFileName(*w, file);
+            break;
+        case 'm':
+            leveledit::setModified(*w, true);
+            break;
+        case 'd':
+            QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(9, 9));
+            break;
+        }
+    }
+    QCOMPARE(w->IsModified(), modified);
+    // The caption's unsaved mark follows.
+    QCOMPARE(w->isWindowModified(), modified);
+    // Closing asks exactly when there is something to lose (Cancel keeps
+    // the window).
+    const size_t before = prompts.messages.size();
+    QCOMPARE(w->close(), !modified);
+    QCOMPARE(prompts.messages.size(), before + (modified ? 1 : 0));
 }
 
 QTEST_MAIN(tst_UndoRedo)

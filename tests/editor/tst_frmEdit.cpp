@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -24,8 +25,8 @@ using fixtures::tilePixel;
 
 namespace {
 
-const QString CloseQuestion =
-    QStringLiteral("This file has changed since it was last saved. Do you want to save it?");
+const QString CloseQuestion = // for a level never saved
+    QStringLiteral("Untitled has changed since it was last saved. Do you want to save it?");
 
 // A window whose edit area holder is `holderW` x `holderH` pixels: the tile
 // strip (61) and the tool bar (57) sit under it.
@@ -72,6 +73,9 @@ private slots:
     void failedLoadLeavesNoName();
     void sameFileInTwoWindows();
     void realLevelsRoundTrip();
+    void closeQuestionNamesTheLevel();
+    void tooLargeForTheGameAsksOncePerWindow_data();
+    void tooLargeForTheGameAsksOncePerWindow();
 
 private:
     EditorTestHost* m_Host = nullptr;
@@ -180,12 +184,13 @@ void tst_frmEdit::menusAndDelegatedCommands() {
                           ? QStringLiteral("-")
                           : action->text() + "\t" + action->shortcut().toString());
     QCOMPARE(fileItems, QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S",
-                                     "Save &As...\t", "&Close\tCtrl+W", "-", "E&xit\tCtrl+Q"}));
+                                     "Save &As...\tCtrl+Shift+S", "&Close\tCtrl+W", "-",
+                                     "Set &Paths\t", "-", "E&xit\tCtrl+Q"}));
     QStringList viewItems;
     for (QAction* action : menus[2]->actions())
         viewItems << action->text() + "\t" + action->shortcut().toString();
-    QCOMPARE(viewItems, QStringList({"Zoom &In\t", "Zoom &Out\t", "&1x Zoom\t", "\t",
-                                     "Show &Info Values\tCtrl+I", "\t", "Show &Grid\tG",
+    QCOMPARE(viewItems, QStringList({"Zoom &In\tCtrl+=", "Zoom &Out\tCtrl+-", "&1x Zoom\tCtrl+0",
+                                     "\t", "Show &Info Values\tCtrl+I", "\t", "Show &Grid\tG",
                                      "Show &Tiles\t", "Show &Sprites\t", "&Fit Level\tCtrl+9"}));
     QCOMPARE(window.mnuLevelProperties->text(), QStringLiteral("&Properties"));
 
@@ -193,6 +198,8 @@ void tst_frmEdit::menusAndDelegatedCommands() {
     window.mnuFileOpen->trigger();
     window.mnuFileOpen->trigger();
     window.mnuFileExit->trigger();
+    window.mnuFileSetPaths->trigger();
+    QCOMPARE(m_Host->setPathsCalls, 1);
     QCOMPARE(m_Host->newCalls, 1);
     QCOMPARE(m_Host->openCalls, 2);
     QCOMPARE(m_Host->exitCalls, 1);
@@ -223,7 +230,7 @@ void tst_frmEdit::setsAreClonesAtTheirZooms() {
 void tst_frmEdit::newLevelAndLayout() {
     auto window = newWindow(*m_Host, 40, 30, 2, 5, 600, 480);
     QVERIFY(window->isVisible());
-    QCOMPARE(window->windowTitle(), QString());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Untitled[*]"));
     QCOMPARE(window->m_Level.Width(), qint16(40));
     QCOMPARE(window->m_Level.Height(), qint16(30));
     QCOMPARE(window->m_Level.Episode(), qint16(2));
@@ -444,7 +451,7 @@ void tst_frmEdit::saveOfNewLevelAsksForAName() {
     QVERIFY(request.fileName.isEmpty());
     // Cancelled: nothing changed.
     QVERIFY(window->FileName().isEmpty());
-    QCOMPARE(window->windowTitle(), QString());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Untitled[*]"));
     QVERIFY(window->IsModified());
     QVERIFY(m_Prompts->messages.empty());
 }
@@ -461,7 +468,7 @@ void tst_frmEdit::saveAsWritesAndRenames() {
     m_Prompts->files.push_back(ScriptedPrompts::File::Choose(first));
     window->mnuFileSave->trigger();
     QCOMPARE(window->FileName(), first);
-    QCOMPARE(window->windowTitle(), first);
+    QCOMPARE(window->windowTitle(), first + "[*]");
     QVERIFY(!window->IsModified());
     QCOMPARE(fileBytes(first), window->m_Level.Serialize());
 
@@ -471,7 +478,7 @@ void tst_frmEdit::saveAsWritesAndRenames() {
     window->mnuFileSaveAs->trigger();
     QCOMPARE(m_Prompts->fileRequests.back().fileName, first);
     QCOMPARE(window->FileName(), second);
-    QCOMPARE(window->windowTitle(), second);
+    QCOMPARE(window->windowTitle(), second + "[*]");
     QVERIFY(!window->IsModified());
     // The episode and number stay the level's own.
     QCOMPARE(window->m_Level.Number(), qint16(4));
@@ -507,7 +514,7 @@ void tst_frmEdit::failedSaveKeepsEverything() {
     QVERIFY(m_Prompts->messages.back().text.contains("LEVEL02.CK1"));
     QCOMPARE(m_Prompts->messages.back().buttons, Prompts::Buttons::Ok);
     QCOMPARE(window->FileName(), good);
-    QCOMPARE(window->windowTitle(), good);
+    QCOMPARE(window->windowTitle(), good + "[*]");
     QVERIFY(window->IsModified());
 
     // Save over a file that has become a folder.
@@ -517,7 +524,7 @@ void tst_frmEdit::failedSaveKeepsEverything() {
     QCOMPARE(m_Prompts->messages.size(), size_t(2));
     QVERIFY(m_Prompts->messages.back().text.contains("LEVEL01.CK1"));
     QVERIFY(window->IsModified());
-    QCOMPARE(window->windowTitle(), good);
+    QCOMPARE(window->windowTitle(), good + "[*]");
     QVERIFY(!saved.isEmpty());
 }
 
@@ -639,7 +646,7 @@ void tst_frmEdit::failedLoadLeavesNoName() {
     QVERIFY(!result.ok);
     QVERIFY(result.error.contains("LEVEL01.CK1"));
     QVERIFY(window.FileName().isEmpty());
-    QCOMPARE(window.windowTitle(), QString());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Untitled[*]"));
     QVERIFY(!editortest::openWindow(*m_Host, dir.filePath("LEVEL02.CK1")));
 }
 
@@ -654,8 +661,8 @@ void tst_frmEdit::sameFileInTwoWindows() {
     auto one = openWindow(*m_Host, path);
     auto two = openWindow(*m_Host, path);
     QVERIFY(one && two);
-    QCOMPARE(one->windowTitle(), path);
-    QCOMPARE(two->windowTitle(), path);
+    QCOMPARE(one->windowTitle(), path + "[*]");
+    QCOMPARE(two->windowTitle(), path + "[*]");
     leveledit::setTile(*one, 3, 3, 11);
     QVERIFY(one->mnuFileSave_Click());
     leveledit::setTile(*two, 4, 4, 12);
@@ -676,7 +683,7 @@ void tst_frmEdit::realLevelsRoundTrip() {
         const QString original = realDataDir() + "/" + name;
         auto window = openWindow(*m_Host, original);
         QVERIFY2(window, qPrintable(name));
-        QCOMPARE(window->windowTitle(), original);
+        QCOMPARE(window->windowTitle(), original + "[*]");
         QVERIFY(!window->IsModified());
         QCOMPARE(window->m_Level.Episode(), qint16(1));
         // The canvas shows the level's first tile at its top-left corner.
@@ -686,7 +693,7 @@ void tst_frmEdit::realLevelsRoundTrip() {
         const QString copy = dir.filePath(name.toLower());
         m_Prompts->files.push_back(ScriptedPrompts::File::Choose(copy));
         QVERIFY(window->mnuFileSaveAs_Click());
-        QCOMPARE(window->windowTitle(), copy);
+        QCOMPARE(window->windowTitle(), copy + "[*]");
 
         Level before;
         QVERIFY(before.Load(original).ok);
@@ -697,6 +704,81 @@ void tst_frmEdit::realLevelsRoundTrip() {
         QCOMPARE(after.Width(), before.Width());
         QCOMPARE(after.Height(), before.Height());
         QCOMPARE(fileBytes(copy), window->m_Level.Serialize());
+    }
+}
+
+void tst_frmEdit::closeQuestionNamesTheLevel() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("LEVEL07.CK2");
+    Level level;
+    level.Create(30, 20, 2, 7);
+    QVERIFY(level.Save(path).ok);
+    auto named = openWindow(*m_Host, path);
+    auto untitled = newWindow(*m_Host, 30, 20, 1, 1);
+    QVERIFY(named && untitled);
+    // The caption marks unsaved changes through "[*]".
+    QVERIFY(!named->isWindowModified());
+    leveledit::setModified(*named, true);
+    leveledit::setModified(*untitled, true);
+    QVERIFY(named->isWindowModified());
+    QCOMPARE(untitled->windowTitle(), QStringLiteral("Untitled[*]"));
+    QVERIFY(!named->close());
+    QVERIFY(!untitled->close());
+    QCOMPARE(m_Prompts->messages.size(), size_t(2));
+    QCOMPARE(m_Prompts->messages[0].text,
+             QStringLiteral("LEVEL07.CK2 has changed since it was last saved. Do you want to "
+                            "save it?"));
+    QCOMPARE(m_Prompts->messages[1].text, CloseQuestion);
+}
+
+// The game loads at most 16,376 cells. Saving a larger level asks first;
+// once answered Yes, the window saves it without asking again.
+void tst_frmEdit::tooLargeForTheGameAsksOncePerWindow_data() {
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<QList<int>>("answers");  // 1 Yes, 0 No, one per question
+    QTest::addColumn<QList<bool>>("written"); // per save of three
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<QString>("cells");
+    QTest::newRow("124 x 132 plays")
+        << 124 << 132 << QList<int>{} << QList<bool>{1, 1, 1} << 0 << QString();
+    QTest::newRow("128 x 128, yes")
+        << 128 << 128 << QList<int>{1} << QList<bool>{1, 1, 1} << 1 << "16,384";
+    QTest::newRow("128 x 128, no, then yes")
+        << 128 << 128 << QList<int>{0, 1} << QList<bool>{0, 1, 1} << 2 << "16,384";
+    QTest::newRow("170 x 170, no, no, no")
+        << 170 << 170 << QList<int>{0, 0, 0} << QList<bool>{0, 0, 0} << 3 << "28,900";
+}
+
+void tst_frmEdit::tooLargeForTheGameAsksOncePerWindow() {
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(QList<int>, answers);
+    QFETCH(QList<bool>, written);
+    QFETCH(int, questions);
+    QFETCH(QString, cells);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("LEVEL02.CK1");
+    auto window = newWindow(*m_Host, qint16(width), qint16(height), 1, 2);
+    leveledit::setFileName(*window, path);
+    for (int answer : answers)
+        m_Prompts->answers.push_back(answer ? Prompts::Answer::Yes : Prompts::Answer::No);
+    for (int i = 0; i < 3; ++i) {
+        QFile::remove(path);
+        leveledit::setTile(*window, 1, 1, qint16(10 + i));
+        leveledit::setModified(*window, true);
+        QCOMPARE(window->mnuFileSave_Click(), bool(written[i]));
+        QCOMPARE(QFileInfo::exists(path), bool(written[i]));
+        QCOMPARE(window->IsModified(), !written[i]);
+    }
+    QCOMPARE(int(m_Prompts->messages.size()), questions);
+    for (const auto& question : m_Prompts->messages) {
+        QCOMPARE(question.text,
+                 QStringLiteral("LEVEL02.CK1 is too large for the game to load: %1 cells, at "
+                                "most 16,376.\r\nThe game shows garbage or stops when it loads "
+                                "it. Save it anyway?")
+                     .arg(cells));
+        QCOMPARE(question.buttons, Prompts::Buttons::YesNo);
     }
 }
 

@@ -24,7 +24,8 @@ private slots:
     void readsNumbersLikeFileNames();
     void okChecksTheSizes_data();
     void okChecksTheSizes();
-    void acceptsTheLevelsCurrentSize();
+    void warnsOfLevelsTooLargeForTheGame_data();
+    void warnsOfLevelsTooLargeForTheGame();
     void episodeOutsideTheListMustBeChosen();
     void enterActsAsOkAndEscapeAsCancel();
 
@@ -78,12 +79,20 @@ void PropertiesTest::sizeBoxesTakeDigitsAndBackspaceOnly() {
         QCOMPARE(box->text(), QStringLiteral("129"));
         QTest::keyClick(box, Qt::Key_Backspace);
         QCOMPARE(box->text(), QStringLiteral("12"));
-        // Control keys type control characters: all discarded.
-        box->selectAll();
+        // The editing keys work and type nothing: select all, cut, undo,
+        // select all and type over.
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
-        QCOMPARE(box->text(), QStringLiteral("12"));
-        box->deselect();
+        QCOMPARE(box->text(), QString());
         QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box->text(), QStringLiteral("12"));
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, QStringLiteral("3"));
+        QCOMPARE(box->text(), QStringLiteral("3"));
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box->text(), QStringLiteral("12"));
+        // A character typed with AltGr (Ctrl+Alt) is still filtered.
+        QTest::keyClick(box, '@', Qt::ControlModifier | Qt::AltModifier);
         QCOMPARE(box->text(), QStringLiteral("12"));
         // Moving and deleting type no character and still work.
         QTest::keyClick(box, Qt::Key_Home);
@@ -132,40 +141,87 @@ void PropertiesTest::readsNumbersLikeFileNames() {
     QCOMPARE(frmProperties::NumberValue(text), value);
 }
 
+// currentWidth and currentHeight: the level's own size given to the dialog,
+// -1 for a new level.
 void PropertiesTest::okChecksTheSizes_data() {
+    QTest::addColumn<int>("currentWidth");
+    QTest::addColumn<int>("currentHeight");
     QTest::addColumn<QString>("width");
     QTest::addColumn<QString>("height");
     QTest::addColumn<QString>("message");
     const QString widthMessage = QStringLiteral("Width should be between 24 and 170");
     const QString heightMessage = QStringLiteral("Height should be between 17 and 170");
-    QTest::newRow("width 23") << "23"
+    QTest::newRow("width 23") << -1 << -1 << "23"
                               << "17" << widthMessage;
-    QTest::newRow("width 171") << "171"
+    QTest::newRow("width 171") << -1 << -1 << "171"
                                << "17" << widthMessage;
-    QTest::newRow("both wrong: width first") << "0"
+    QTest::newRow("both wrong: width first") << -1 << -1 << "0"
                                              << "0" << widthMessage;
-    QTest::newRow("empty width") << ""
+    QTest::newRow("empty width") << -1 << -1 << ""
                                  << "20" << widthMessage;
-    QTest::newRow("empty height") << "24"
+    QTest::newRow("empty height") << -1 << -1 << "24"
                                   << "" << heightMessage;
-    QTest::newRow("height 16") << "170"
+    QTest::newRow("height 16") << -1 << -1 << "170"
                                << "16" << heightMessage;
-    QTest::newRow("height 171") << "100"
+    QTest::newRow("height 171") << -1 << -1 << "100"
                                 << "171" << heightMessage;
-    QTest::newRow("lowest") << "24"
+    QTest::newRow("lowest") << -1 << -1 << "24"
                             << "17"
                             << "";
-    QTest::newRow("highest") << "170"
+    QTest::newRow("highest") << -1 << -1 << "170"
                              << "170"
                              << "";
+    // A real level 200 wide: any width up to its own is accepted.
+    QTest::newRow("200 wide kept") << 200 << 20 << "200"
+                                   << "20"
+                                   << "";
+    QTest::newRow("200 wide to 199") << 200 << 20 << "199"
+                                     << "20"
+                                     << "";
+    QTest::newRow("200 wide to 171") << 200 << 20 << "171"
+                                     << "20"
+                                     << "";
+    QTest::newRow("200 wide to 201")
+        << 200 << 20 << "201"
+        << "20" << QStringLiteral("Width should be between 24 and 200");
+    QTest::newRow("200 wide to 23") << 200 << 20 << "23"
+                                    << "20" << QStringLiteral("Width should be between 24 and 200");
+    QTest::newRow("30 wide to 171") << 30 << 20 << "171"
+                                    << "20" << widthMessage;
+    QTest::newRow("180 high to 175") << 30 << 180 << "30"
+                                     << "175"
+                                     << "";
+    QTest::newRow("180 high to 181")
+        << 30 << 180 << "30"
+        << "181" << QStringLiteral("Height should be between 17 and 180");
+    // Its own height below the minimum stays acceptable; no other.
+    QTest::newRow("12 high kept") << 200 << 12 << "200"
+                                  << "12"
+                                  << "";
+    QTest::newRow("12 high to 13") << 200 << 12 << "200"
+                                   << "13" << heightMessage;
+    // Its own width with the largest height would not fit a level file,
+    // so it could never be saved.
+    QTest::newRow("beyond a level file")
+        << 200 << 100 << "200"
+        << "170"
+        << QStringLiteral("A level of 200 x 170 cells is too large: a level file holds at most "
+                          "32760 cells.");
+    QTest::newRow("just inside a level file") << 200 << 100 << "200"
+                                              << "163"
+                                              << "";
 }
 
 void PropertiesTest::okChecksTheSizes() {
+    QFETCH(int, currentWidth);
+    QFETCH(int, currentHeight);
     QFETCH(QString, width);
     QFETCH(QString, height);
     QFETCH(QString, message);
     frmProperties dialog;
     dialog.show();
+    if (currentWidth >= 0)
+        dialog.SetCurrentSize(currentWidth, currentHeight);
     dialog.txtWidth->setText(width);
     dialog.txtHeight->setText(height);
     QTest::mouseClick(dialog.OKButton, Qt::LeftButton);
@@ -173,6 +229,8 @@ void PropertiesTest::okChecksTheSizes() {
         QVERIFY(m_Prompts->messages.empty());
         QVERIFY(!dialog.Cancelled);
         QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.WidthValue(), width.toInt());
+        QCOMPARE(dialog.HeightValue(), height.toInt());
         return;
     }
     QCOMPARE(m_Prompts->messages.size(), size_t(1));
@@ -185,54 +243,40 @@ void PropertiesTest::okChecksTheSizes() {
     QVERIFY(dialog.isVisible());
 }
 
-// A level larger than the limits keeps its size when only the episode or
-// the map flag changes; any other size must lie within the limits.
-void PropertiesTest::acceptsTheLevelsCurrentSize() {
+// The game loads at most 16,376 cells; the line under the sizes says so as
+// they are typed.
+void PropertiesTest::warnsOfLevelsTooLargeForTheGame_data() {
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<QString>("height");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("124 x 132 plays") << "124"
+                                     << "132" << QString();
+    QTest::newRow("16376 x 1") << "16376"
+                               << "1" << QString();
+    QTest::newRow("128 x 128")
+        << "128"
+        << "128" << QStringLiteral("Too large for the game to load: 16,384 cells, at most 16,376.");
+    QTest::newRow("16377 x 1")
+        << "16377"
+        << "1" << QStringLiteral("Too large for the game to load: 16,377 cells, at most 16,376.");
+    QTest::newRow("170 x 170")
+        << "170"
+        << "170" << QStringLiteral("Too large for the game to load: 28,900 cells, at most 16,376.");
+}
+
+void PropertiesTest::warnsOfLevelsTooLargeForTheGame() {
+    QFETCH(QString, width);
+    QFETCH(QString, height);
+    QFETCH(QString, warning);
     frmProperties dialog;
     dialog.show();
-    dialog.SetCurrentSize(200, 12);
-    QCOMPARE(dialog.txtWidth->text(), QStringLiteral("200"));
-    QCOMPARE(dialog.txtHeight->text(), QStringLiteral("12"));
-    dialog.SetEpisode(3);
-    QTest::mouseClick(dialog.OKButton, Qt::LeftButton);
-    QVERIFY(m_Prompts->messages.empty());
-    QVERIFY(!dialog.Cancelled);
-    QCOMPARE(dialog.WidthValue(), 200);
-    QCOMPARE(dialog.HeightValue(), 12);
-    QCOMPARE(dialog.ChosenEpisode(), 3);
-
-    frmProperties other;
-    other.show();
-    other.SetCurrentSize(200, 12);
-    other.txtWidth->setText(QStringLiteral("199"));
-    QTest::mouseClick(other.OKButton, Qt::LeftButton);
-    QCOMPARE(m_Prompts->messages.back().text, QStringLiteral("Width should be between 24 and 170"));
-    other.txtWidth->setText(QStringLiteral("200"));
-    other.txtHeight->setText(QStringLiteral("13"));
-    QTest::mouseClick(other.OKButton, Qt::LeftButton);
-    QCOMPARE(m_Prompts->messages.back().text,
-             QStringLiteral("Height should be between 17 and 170"));
-    QVERIFY(other.Cancelled);
-    other.txtHeight->setText(QStringLiteral("17"));
-    QTest::mouseClick(other.OKButton, Qt::LeftButton);
-    QVERIFY(!other.Cancelled);
-    QCOMPARE(m_Prompts->messages.size(), size_t(2));
-
-    // The level's own width with the largest height would not fit a level
-    // file: refused, since it could never be saved.
-    frmProperties wide;
-    wide.show();
-    wide.SetCurrentSize(200, 100);
-    wide.txtHeight->setText(QStringLiteral("170"));
-    QTest::mouseClick(wide.OKButton, Qt::LeftButton);
-    QCOMPARE(m_Prompts->messages.back().text,
-             QStringLiteral("A level of 200 x 170 cells is too large: a level file holds at most "
-                            "32760 cells."));
-    QCOMPARE(m_Prompts->messages.back().title, QStringLiteral("Error"));
-    QVERIFY(wide.Cancelled);
-    wide.txtHeight->setText(QStringLiteral("163"));
-    QTest::mouseClick(wide.OKButton, Qt::LeftButton);
-    QVERIFY(!wide.Cancelled);
+    QVERIFY(dialog.lblSizeWarning->text().isEmpty());
+    QTest::keyClicks(dialog.txtWidth, width);
+    QTest::keyClicks(dialog.txtHeight, height);
+    QCOMPARE(dialog.lblSizeWarning->text(), warning);
+    // It follows every change: one digit less fits again.
+    QTest::keyClick(dialog.txtWidth, Qt::Key_Backspace);
+    QVERIFY(dialog.lblSizeWarning->text().isEmpty());
 }
 
 void PropertiesTest::episodeOutsideTheListMustBeChosen() {

@@ -4,6 +4,7 @@
 
 #include "Level.h"
 #include "LevelDocument.h"
+#include "PlayableSize.h"
 #include "ToolCommand.h"
 
 #include <QFileInfo>
@@ -56,6 +57,10 @@ int runInfo(const QStringList& args, QTextStream& out, QTextStream& err) {
         << "number: " << level->Number() << "\n"
         << "width: " << level->Width() << "\n"
         << "height: " << level->Height() << "\n";
+    // The file is read and shown as it is; the game itself would fail on it.
+    const QString tooLarge = PlayableSize::Warning(level->Width(), level->Height());
+    if (!tooLarge.isEmpty())
+        out << "warning: " << tooLarge << "\n";
     std::map<qint16, int> counts;
     for (qint16 value : level->InfoPlane())
         if (value != 0)

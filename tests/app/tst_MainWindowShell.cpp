@@ -1,0 +1,255 @@
+// The main window as a frame: its keys, where editor windows open, its own
+// size and place across runs, and Set Paths while levels are open.
+#include "AppSandbox.h"
+#include "DemoGraphics.h"
+#include "EditGeometry.h"
+#include "EditorPlacement.h"
+#include "TestData.h"
+#include "Utils.h"
+#include "frmEdit.h"
+#include "frmMain.h"
+#include "frmProperties.h"
+#include "frmSetPaths.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+class MainWindowShellTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void keysReachTheirCommands_data();
+    void keysReachTheirCommands();
+    void editorPlacement_data();
+    void editorPlacement();
+    void editorsOpenInsideTheVisibleArea();
+    void sizeAndPlaceSurviveARestart();
+    void setPathsFromAnEditorRefreshesItsGraphics();
+
+private:
+    std::unique_ptr<frmMain> startedWindow();
+    frmEdit* newLevel(frmMain& window, int episodeIndex);
+
+    QTemporaryDir m_Demo;
+    AppSandbox m_Sandbox;
+};
+
+void MainWindowShellTest::initTestCase() {
+    QVERIFY(m_Demo.isValid());
+    const IoResult made = DemoGraphics::Generate(m_Demo.path());
+    QVERIFY2(made.ok, qPrintable(made.error));
+}
+
+void MainWindowShellTest::init() {
+    QVERIFY(m_Sandbox.Begin());
+}
+
+void MainWindowShellTest::cleanup() {
+    m_Sandbox.End();
+}
+
+std::unique_ptr<frmMain> MainWindowShellTest::startedWindow() {
+    for (int i = 0; i < 3; ++i) {
+        if (!WriteSetting(QStringLiteral("Paths"), QStringLiteral("Keen %1").arg(i + 1),
+                          DemoGraphics::EpisodeFolder(m_Demo.path(), i + 1)))
+            return nullptr;
+    }
+    auto window = std::make_unique<frmMain>();
+    window->SetProgramFolder(m_Sandbox.program->path());
+    if (!window->Form_Load())
+        return nullptr;
+    window->resize(900, 700);
+    window->show();
+    return window;
+}
+
+frmEdit* MainWindowShellTest::newLevel(frmMain& window, int episodeIndex) {
+    m_Sandbox.prompts->dialogs.push_back([=](QDialog& dialog) {
+        auto& properties = static_cast<frmProperties&>(dialog);
+        properties.txtWidth->setText(QStringLiteral("40"));
+        properties.txtHeight->setText(QStringLiteral("30"));
+        properties.lstEpisode->setCurrentIndex(episodeIndex);
+        QTest::mouseClick(properties.OKButton, Qt::LeftButton);
+    });
+    const qsizetype before = window.Editors().size();
+    window.mnuFileNew_Click();
+    return window.Editors().size() == before + 1 ? window.Editors().back() : nullptr;
+}
+
+// Each key with no level open and with one: what it must have done.
+void MainWindowShellTest::keysReachTheirCommands_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("withEditor");
+    QTest::addColumn<QString>("effect");
+    const int ctrl = Qt::ControlModifier;
+    for (bool editor : {false, true}) {
+        const QString where = editor ? QStringLiteral(", level open") : QStringLiteral(", none");
+        QTest::newRow(qPrintable("Ctrl+N" + where)) << int(Qt::Key_N) << ctrl << editor << "new";
+        QTest::newRow(qPrintable("Ctrl+O" + where)) << int(Qt::Key_O) << ctrl << editor << "open";
+        QTest::newRow(qPrintable("Ctrl+Q" + where)) << int(Qt::Key_Q) << ctrl << editor << "quit";
+    }
+    QTest::newRow("Ctrl+W") << int(Qt::Key_W) << ctrl << true << "close";
+    QTest::newRow("Ctrl+Shift+S") << int(Qt::Key_S) << int(Qt::ControlModifier | Qt::ShiftModifier)
+                                  << true << "save as";
+    // The editor starts at zoom 2 for these.
+    QTest::newRow("Ctrl+=") << int(Qt::Key_Equal) << ctrl << true << "zoom 3";
+    QTest::newRow("Ctrl++") << int(Qt::Key_Plus) << ctrl << true << "zoom 3";
+    QTest::newRow("Ctrl+-") << int(Qt::Key_Minus) << ctrl << true << "zoom 1";
+    QTest::newRow("Ctrl+0") << int(Qt::Key_0) << ctrl << true << "zoom 0";
+}
+
+void MainWindowShellTest::keysReachTheirCommands() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, withEditor);
+    QFETCH(QString, effect);
+    auto window = startedWindow();
+    QVERIFY(window);
+    frmEdit* editor = withEditor ? newLevel(*window, 0) : nullptr;
+    QCOMPARE(editor != nullptr, withEditor);
+    if (editor) {
+        editor->mnuViewZoomIn_Click();
+        editor->mnuViewZoomIn_Click();
+    }
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    ScriptedPrompts& prompts = *m_Sandbox.prompts;
+    const size_t dialogsBefore = prompts.shownDialogs.size();
+
+    // "Ambiguous shortcut overload" means the key did nothing.
+    QTest::failOnWarning(QRegularExpression("Ambiguous"));
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCoreApplication::processEvents();
+
+    if (effect == "new") {
+        QCOMPARE(prompts.shownDialogs.size(), dialogsBefore + 1);
+        QCOMPARE(prompts.shownDialogs.back().className, QStringLiteral("frmProperties"));
+    } else if (effect == "open") {
+        QCOMPARE(prompts.fileRequests.size(), size_t(1));
+        QCOMPARE(prompts.fileRequests.back().caption, QStringLiteral("Open Levels"));
+    } else if (effect == "quit") {
+        QVERIFY(!window->isVisible());
+    } else if (effect == "close") {
+        QVERIFY(window->Editors().isEmpty());
+    } else if (effect == "save as") {
+        QCOMPARE(prompts.fileRequests.size(), size_t(1));
+        QCOMPARE(prompts.fileRequests.back().caption, QStringLiteral("Save File As"));
+    } else {
+        QCOMPARE(int(editor->Tiles().Zoom()), effect.mid(5).toInt());
+    }
+}
+
+void MainWindowShellTest::editorPlacement_data() {
+    QTest::addColumn<QSize>("area");
+    QTest::addColumn<int>("open");
+    QTest::addColumn<QRect>("expected");
+    const QSize area(1000, 800);
+    QTest::newRow("first") << area << 0 << QRect(0, 0, 900, 720);
+    QTest::newRow("second, one step down") << area << 1 << QRect(24, 24, 900, 720);
+    QTest::newRow("sixth, shrunk to fit") << area << 5 << QRect(120, 120, 880, 680);
+    QTest::newRow("twentieth, at the minimum height") << area << 19 << QRect(456, 456, 544, 344);
+    QTest::newRow("twenty-first, back to the corner") << area << 20 << QRect(0, 0, 900, 720);
+    QTest::newRow("area below the minimum") << QSize(300, 200) << 3 << QRect(0, 0, 363, 323);
+}
+
+void MainWindowShellTest::editorPlacement() {
+    QFETCH(QSize, area);
+    QFETCH(int, open);
+    QFETCH(QRect, expected);
+    QCOMPARE(EditorPlacement::NextWindow(area, open, QSize(363, 323)), expected);
+}
+
+void MainWindowShellTest::editorsOpenInsideTheVisibleArea() {
+    auto window = startedWindow();
+    QVERIFY(window);
+    const QRect visible(QPoint(0, 0), window->mdiArea->viewport()->size());
+    for (int i = 0; i < 6; ++i) {
+        frmEdit* editor = newLevel(*window, i % 3);
+        QVERIFY(editor);
+        const QRect placed = editor->parentWidget()->geometry();
+        QVERIFY2(visible.contains(placed), qPrintable(QStringLiteral("window %1 at %2,%3 %4x%5")
+                                                          .arg(i)
+                                                          .arg(placed.x())
+                                                          .arg(placed.y())
+                                                          .arg(placed.width())
+                                                          .arg(placed.height())));
+        QVERIFY(placed.width() >= EditGeometry::MinOuterWidth);
+    }
+}
+
+void MainWindowShellTest::sizeAndPlaceSurviveARestart() {
+    // First start: four fifths of the screen.
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    {
+        frmMain window;
+        window.RestorePlacement();
+        QCOMPARE(window.size(), QSize(screen.width() * 4 / 5, screen.height() * 4 / 5));
+        window.show();
+        window.resize(520, 410);
+        QCoreApplication::processEvents();
+        QVERIFY(window.close());
+    }
+    frmMain again;
+    again.RestorePlacement();
+    QCOMPARE(again.size(), QSize(520, 410));
+}
+
+void MainWindowShellTest::setPathsFromAnEditorRefreshesItsGraphics() {
+    GM_REQUIRE_REAL_DATA();
+    auto window = startedWindow();
+    QVERIFY(window);
+    frmEdit* episode1 = newLevel(*window, 0);
+    frmEdit* episode2 = newLevel(*window, 1);
+    QVERIFY(episode1 && episode2);
+    episode1->mnuViewZoomIn_Click();
+    const Picture demoTiles = episode1->Tiles().Tiles();
+    const Picture episode2Tiles = episode2->Tiles().Tiles();
+
+    // Episode 1 now reads the game's own files.
+    m_Sandbox.prompts->dialogs.push_back([](QDialog& dialog) {
+        auto& paths = static_cast<frmSetPaths&>(dialog);
+        paths.txtPath[0]->setText(realDataDir());
+        QTest::mouseClick(paths.cmdOK, Qt::LeftButton);
+    });
+    episode2->mnuFileSetPaths->trigger();
+    QCOMPARE(m_Sandbox.prompts->shownDialogs.back().className, QStringLiteral("frmSetPaths"));
+    QVERIFY(m_Sandbox.prompts->messages.empty());
+
+    QVERIFY(!(window->TileSets(0).Tiles() == demoTiles));
+    QVERIFY(episode1->Tiles().Tiles() == window->TileSets(0).Tiles());
+    QVERIFY(episode1->PaletteTiles().Tiles() == window->TileSets(0).Tiles());
+    QCOMPARE(episode1->Sprites().Count(), window->SpriteSets(0).Count());
+    QCOMPARE(episode1->Tiles().Zoom(), qint16(1));
+    // The other episode's folder did not change: its window is left alone.
+    QVERIFY(episode2->Tiles().Tiles() == episode2Tiles);
+    QVERIFY(!episode1->IsModified());
+
+    // A Properties step undone afterwards draws with the new graphics too.
+    m_Sandbox.prompts->dialogs.push_back([](QDialog& dialog) {
+        auto& properties = static_cast<frmProperties&>(dialog);
+        properties.txtWidth->setText(QStringLiteral("50"));
+        QTest::mouseClick(properties.OKButton, Qt::LeftButton);
+    });
+    episode1->mnuLevelProperties->trigger();
+    episode1->mnuEditUndo->trigger();
+    QCOMPARE(episode1->m_Level.Width(), qint16(40));
+    QVERIFY(episode1->Tiles().Tiles() == window->TileSets(0).Tiles());
+}
+
+QTEST_MAIN(MainWindowShellTest)
+#include "tst_MainWindowShell.moc"
