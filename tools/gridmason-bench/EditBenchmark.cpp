@@ -50,6 +50,7 @@ public:
     void mnuFileNew_Click() override {}
     void mnuFileOpen_Click() override {}
     void mnuFileExit_Click() override {}
+    void mnuFileSetPaths_Click() override {}
     const TileSet& TileSets(int) const override { return m_Tiles; }
     const SpriteSet& SpriteSets(int) const override { return m_Sprites; }
     QWidget* HostWindow() override { return nullptr; }
