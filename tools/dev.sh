@@ -4,7 +4,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(build-essential cmake qt6-base-dev libgl-dev)
+# The validators, the MIME database tools and `file` (for the package's
+# library dependencies) are for the install and package checks among the tests.
+packages=(build-essential cmake qt6-base-dev libgl-dev
+    desktop-file-utils appstream shared-mime-info file dpkg-dev)
+# Level, Test in Game runs the level in DOSBox; no test needs it.
+if [ "${1:-run}" = run ]; then packages+=(dosbox); fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -1,9 +1,11 @@
 #include "frmMain.h"
 
+#include "DataFolder.h"
 #include "EditGeometry.h"
 #include "EditorPlacement.h"
 #include "GameLimits.h"
 #include "GraphicsFolder.h"
+#include "HelpMenu.h"
 #include "Level.h"
 #include "MainStatusBar.h"
 #include "MenuKeys.h"
@@ -45,10 +47,11 @@ QString pathKey(int index) {
     return QStringLiteral("Keen %1").arg(index + 1);
 }
 
-// The folder the build writes an episode's demo graphics to, beside the
-// program.
+// The folder of an episode's demo graphics: beside the program in a build,
+// in share/gridmason when installed.
 QString demoFolder(const QString& programFolder, int index) {
-    return QDir(programFolder).filePath(QStringLiteral("graphics/keen%1").arg(index + 1));
+    return QDir(DemoDataFolder(programFolder))
+        .filePath(QStringLiteral("graphics/keen%1").arg(index + 1));
 }
 
 // The local files among what is dragged; other addresses are not levels
@@ -124,6 +127,7 @@ void frmMain::CreateMenus() {
     connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
     connect(mnuFileRecent, &RecentFilesMenu::FileChosen, this, &frmMain::mnuFileRecent_FileChosen);
     mnuWindow = new WindowMenu(mdiArea, this);
+    mnuHelp = new HelpMenu([this] { return menuBar()->actions(); }, this);
     ShowMenus({mnuFile, mnuWindow});
 }
 
@@ -339,7 +343,8 @@ void frmMain::mnuFileOpen_Click() {
     qint32 filterIndex = 1;
     qint32 flags = cCommonDialog::OFN_EXPLORER | cCommonDialog::OFN_LONGNAMES;
     if (!dialog.VBGetOpenFileName(fileName, fileTitle, true, false, readOnly, true, filter,
-                                  filterIndex, m_ProgramFolder + QStringLiteral("/levels"),
+                                  filterIndex,
+                                  DemoDataFolder(m_ProgramFolder) + QStringLiteral("/levels"),
                                   QStringLiteral("Open Levels"), QString(), this, flags))
         return;
     OpenLevelFile(fileName);
@@ -412,6 +417,8 @@ void frmMain::ShowMenus(const QList<QMenu*>& menus) {
     menuBar()->clear();
     for (QMenu* menu : menus)
         menuBar()->addMenu(menu);
+    // Help stands last, beside the main window's menus and an editor's alike.
+    menuBar()->addMenu(mnuHelp);
 }
 
 // While an editor window is active its menus stand in the menu bar in

@@ -12,6 +12,7 @@
 
 #include <functional>
 
+class HelpMenu;
 class MainStatusBar;
 class QAction;
 class QDragEnterEvent;
@@ -102,6 +103,7 @@ public:
     QAction* mnuFileExit = nullptr;
     RecentFilesMenu* mnuFileRecent = nullptr;
     WindowMenu* mnuWindow = nullptr;
+    HelpMenu* mnuHelp = nullptr;
     MainStatusBar* sbrStatus = nullptr;
 
     static const QString LevelFilter;

@@ -7,6 +7,8 @@
 #include "SpriteSet.h"
 #include "TileSet.h"
 
+#include <QPainter>
+
 #include <cstdlib>
 #include <cstring>
 
@@ -222,6 +224,12 @@ void CanvasView::DrawOverlays(Surface& surface, QPoint at) const {
     if (m_ShowInfoValues)
         InfoOverlay::Draw(surface, m_Document.level(), m_OriginX, m_OriginY, cw, ch, -at.x(),
                           -at.y());
+    if (m_Overlay) {
+        // Drawn as over the whole canvas, clipped to the surface.
+        QPainter painter(&surface.image());
+        painter.translate(-at.x(), -at.y());
+        m_Overlay(painter, Geometry());
+    }
 }
 
 void CanvasView::DrawPreview(const QRect& pixels) {

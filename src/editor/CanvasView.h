@@ -6,9 +6,12 @@
 #include <QObject>
 #include <QRect>
 
+#include <functional>
 #include <vector>
 
 class EditTool;
+class QPainter;
+
 class LevelDocument;
 class PictureBox;
 class SpriteSet;
@@ -37,6 +40,10 @@ public:
     // The tool's preview may have changed: its old and new cells are drawn
     // again.
     void RefreshPreview();
+    // Something drawn over the level (a marked cell, a tool's preview): the
+    // painter's origin is the canvas's top-left corner.
+    using Overlay = std::function<void(QPainter& painter, const CanvasGeometry& geometry)>;
+    void SetOverlay(Overlay overlay) { m_Overlay = std::move(overlay); }
 
     // Draws the whole canvas for origin (sx, sy).
     void Redraw(int sx, int sy);
@@ -81,6 +88,7 @@ private:
     // The canvas's picture without the preview, kept beside it, so that a
     // preview that follows the pointer costs a copy, not a drawing.
     QImage m_Clean;
+    Overlay m_Overlay;
     // The picture on the canvas was drawn for the present size and sets.
     bool m_Drawn = false;
     QSize m_DrawnSize;

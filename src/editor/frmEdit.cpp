@@ -221,6 +221,7 @@ frmEdit::frmEdit(EditorHost& host, QWidget* parent)
     CreateNavigation();
     CreateInfoValueControls();
     CreateTools();
+    CreateGameControls();
     UpdateCaption();
 }
 
@@ -251,10 +252,14 @@ void frmEdit::CreateControls() {
     cmdLevelPreview->setGeometry(0, 0, CornerSize, CornerSize);
     cmdLevelPreview->setIcon(PreviewPicture());
     cmdLevelPreview->setIconSize(QSize(13, 13));
+    cmdLevelPreview->setToolTip(tr("Level preview: hold the button down to see the whole level "
+                                   "and move to the part to show, then let go"));
 
     picTiles = new PictureBox(this);
     picTiles->SetBorderWidth(PanelBorder);
     picTiles->resize(552, TilesHeight);
+    picTiles->setToolTip(tr("Tiles: click with the left or right button to choose the tile "
+                            "that button paints"));
     QWidget* tilesInner = picTiles;
     scrTiles = new QScrollBar(Qt::Horizontal, tilesInner);
     scrTiles->setGeometry(PanelBorder, TilesHeight - PanelBorder - ScrollThickness, 100,
@@ -264,10 +269,14 @@ void frmEdit::CreateControls() {
     cmdTiles->setGeometry(PanelBorder, PanelBorder, PickerWidth, PickerHeight);
     cmdTiles->setIcon(PickerPicture(false));
     cmdTiles->setIconSize(QSize(16, 32));
+    cmdTiles->setToolTip(tr("Tile picker: hold the left or right button down, move over the "
+                            "tiles and let go on the one that button paints"));
     cmdSprites = new PickerButton(tilesInner);
     cmdSprites->setGeometry(PanelBorder + PickerWidth, PanelBorder, PickerWidth, PickerHeight);
     cmdSprites->setIcon(PickerPicture(true));
     cmdSprites->setIconSize(QSize(16, 32));
+    cmdSprites->setToolTip(tr("Sprite picker: hold the button down, move over the sprites and "
+                              "let go on the one to place"));
 
     picTools = new PictureBox(this);
     picTools->resize(552, ToolsHeight);
@@ -282,6 +291,10 @@ void frmEdit::CreateControls() {
         auto* label = new QLabel(QStringLiteral("0"), picTools);
         label->setGeometry(boxLeft[i], SelectionTop + SelectionBoxSize, SelectionLabelWidth,
                            SelectionLabelHeight);
+        box->setToolTip(i < 2 ? tr("The tile the %1 button paints in tile mode")
+                                    .arg(i == 0 ? tr("left") : tr("right"))
+                              : tr("The sprite the left button places in sprite mode"));
+        label->setToolTip(box->toolTip());
         if (i < 2) {
             picSelectedTile[i] = box;
             lblSelectedTile[i] = label;
@@ -291,7 +304,11 @@ void frmEdit::CreateControls() {
         }
     }
     const QPixmap modePictures[2] = {TileModePicture(), SpriteModePicture()};
-    const QString modeTips[2] = {tr("Tile mode"), tr("Sprite mode")};
+    const QString modeTips[2] = {
+        tr("Tile mode: the left and right buttons paint their tiles; Ctrl+click picks up a "
+           "cell's tile"),
+        tr("Sprite mode: the left button places the sprite (or the Value), the right button "
+           "clears a cell; Ctrl+click picks up a cell's sprite")};
     for (int i = 0; i < 2; ++i) {
         optMode[i] = new QToolButton(picTools);
         optMode[i]->setCheckable(true);
@@ -305,6 +322,7 @@ void frmEdit::CreateControls() {
     optMode[0]->setChecked(true);
     lblPosition = new QLabel(QStringLiteral("0, 0"), picTools);
     lblPosition->setGeometry(134 + 2 * (ModeButtonSize + 4) + 8, SelectionTop + 12, 120, 17);
+    lblPosition->setToolTip(tr("The cell under the pointer, across and down"));
 
     picTileSelector = new PictureBox(this);
     scrTileSelector = new QScrollBar(Qt::Vertical, picTileSelector);
@@ -329,6 +347,9 @@ void frmEdit::CreateControls() {
     imgCursor0 = PickPointerPicture();
 
     m_Canvas = new CanvasView(*picEdit, *m_Document, m_Tiles, m_Sprites, this);
+    m_Canvas->SetOverlay([this](QPainter& painter, const CanvasGeometry& geometry) {
+        DrawMarkedCell(painter, geometry);
+    });
     m_Brush = std::make_unique<BrushTool>(*m_Document, m_Selection);
     m_TileSource = std::make_unique<TileSelectorSource>(m_PaletteTiles);
     m_SpriteSource = std::make_unique<SpriteSelectorSource>(m_PaletteSprites);
@@ -631,14 +652,14 @@ void frmEdit::mnuFileSetPaths_Click() {
 bool frmEdit::mnuFileSave_Click() {
     if (FileName().isEmpty())
         return mnuFileSaveAs_Click();
-    if (!ConfirmSave() || !WriteLevel(FileName()))
+    if (!ConfirmSave() || !ConfirmSaveWithErrors() || !WriteLevel(FileName()))
         return false;
     m_Host.LevelSaved(FileName());
     return true;
 }
 
 bool frmEdit::mnuFileSaveAs_Click() {
-    if (!ConfirmSave())
+    if (!ConfirmSave() || !ConfirmSaveWithErrors())
         return false;
     QString fileName = FileName();
     QString fileTitle;

@@ -9,6 +9,7 @@
 #include "TileSet.h"
 
 #include <QPixmap>
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 
@@ -16,12 +17,15 @@
 #include <optional>
 
 class BrushTool;
+class CanvasGeometry;
 class CanvasView;
+class QPainter;
 class SelectorPanel;
 class SelectorSource;
 class EditTool;
 class EditToolBox;
 class EditorHost;
+class LevelCheckPanel;
 class LevelDocument;
 class PickerButton;
 class PictureBox;
@@ -330,6 +334,33 @@ public:
     void mnuViewFit_Click();
     // What the status bar shows for the tools and hidden planes.
     QString ToolStatusText() const;
+    // ---- Test in Game, Check Level, saving with errors (frmEdit_game.cpp) ----
+    QAction* mnuLevelTestInGame = nullptr;
+    QAction* mnuLevelCheck = nullptr;
+    LevelCheckPanel* m_CheckPanel = nullptr;
+    // The cell of the finding chosen last, marked on the canvas; -1, -1
+    // for none.
+    QPoint m_MarkedCell{-1, -1};
+    // The user chose once to save this level despite its errors.
+    bool m_SaveWithErrorsConfirmed = false;
+    // Adds the Level menu's items (constructor).
+    void CreateGameControls();
+    // Runs the level as it is now in the game under DOSBox, from a copy.
+    void mnuLevelTestInGame_Click();
+    void mnuLevelCheck_Click();
+    // The game folder of the level's episode, asked for when none is known;
+    // "" when the user cancelled.
+    QString GameFolderToTest();
+    // The number the level is played as: its file's, or one the user
+    // chooses for a level without one; 0 when cancelled.
+    int NumberToTest();
+    // Scrolls cell (x, y) into the middle of the canvas and marks it.
+    void ShowCell(int x, int y);
+    // Draws the mark of m_MarkedCell over the canvas (its overlay).
+    void DrawMarkedCell(QPainter& painter, const CanvasGeometry& geometry) const;
+    // True when the level may be saved: no errors, or the user says so
+    // (asked once per window).
+    bool ConfirmSaveWithErrors();
 
 signals:
     // ToolStatusText may have changed.

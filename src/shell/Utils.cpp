@@ -1,6 +1,7 @@
 #include "Utils.h"
 
 #include "BoundedFileReader.h"
+#include "DataFolder.h"
 #include "FileWriter.h"
 
 #include <QCoreApplication>
@@ -241,7 +242,9 @@ bool saveWhole(const QString& path, const QByteArray& data) {
 
 QString SettingsFilePath() {
     const QString inProgramDir = fileInFolder(programDir());
-    if (canReplace(inProgramDir))
+    // An installed program keeps its settings per user even where it could
+    // write beside itself (run by root, or installed under a home folder).
+    if (canReplace(inProgramDir) && !IsInstalledProgram(programDir()))
         return inProgramDir;
     const QString inConfigDir = fileInFolder(configDir());
     if (QFileInfo::exists(inConfigDir) || !QFileInfo::exists(inProgramDir))

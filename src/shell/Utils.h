@@ -9,9 +9,9 @@ class QWidget;
 // picture's HiMetric size to screen pixels and placing the mouse pointer.
 
 // The settings file, Gridmason.ini. It lives in the program's folder; when
-// that folder cannot be written (an installed program) it lives in the
-// user's configuration folder instead, and is read from there once that
-// holds it.
+// that folder cannot be written, or the program runs installed (see
+// IsInstalledProgram), it lives in the user's configuration folder instead,
+// and is read from there once that holds it.
 QString SettingsFilePath();
 
 // The value stored under `key` in `section` (both matched in any letter

@@ -3,6 +3,7 @@
 // status bar, driven as the user's events and the program's start do.
 #include "AppSandbox.h"
 #include "DemoGraphics.h"
+#include "HelpMenu.h"
 #include "MainStatusBar.h"
 #include "PictureBox.h"
 #include "RecentFiles.h"
@@ -491,8 +492,10 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
     window->mnuFileNew_Click();
     const QList<frmEdit*> editors = window->Editors();
     QCOMPARE(editors.size(), 3);
-    // Offered beside the active editor's own menus.
-    QCOMPARE(window->menuBar()->actions().back(), menu->menuAction());
+    // Offered beside the active editor's own menus, before Help.
+    QCOMPARE(window->menuBar()->actions().back(), window->mnuHelp->menuAction());
+    QCOMPARE(window->menuBar()->actions().at(window->menuBar()->actions().size() - 2),
+             menu->menuAction());
     QVERIFY(window->menuBar()->actions().contains(editors[2]->mnuFile->menuAction()));
 
     emit menu->aboutToShow();
@@ -526,6 +529,7 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
     // A saved level's new name shows; a closed window goes.
     const QString saved = m_Sandbox.program->filePath("LEVEL07.CK1");
     m_Sandbox.prompts->files.push_back(ScriptedPrompts::File::Choose(saved));
+    editors[2]->m_SaveWithErrorsConfirmed = true; // a new level: no start for Keen
     QVERIFY(editors[2]->mnuFileSaveAs_Click());
     editors[1]->mnuFileClose_Click();
     QCoreApplication::processEvents();

@@ -1,5 +1,6 @@
 #include "AppSandbox.h"
 #include "DemoGraphics.h"
+#include "HelpMenu.h"
 #include "ScriptedPrompts.h"
 #include "TestData.h"
 #include "Utils.h"
@@ -155,7 +156,7 @@ void MainWindowTest::startsWithValidPathsWithoutAsking() {
     QCOMPARE(window->TileSets(3).Count(), qint16(0));
     QCOMPARE(window->SpriteSets(-1).Count(), qint16(0));
 
-    QCOMPARE(menuTitles(window->menuBar()), QStringList({"&File", "&Window"}));
+    QCOMPARE(menuTitles(window->menuBar()), QStringList({"&File", "&Window", "&Help"}));
     QStringList items;
     for (QAction* action : window->mnuFile->actions())
         items << (action->isSeparator() ? QStringLiteral("-") : action->text());
@@ -478,7 +479,8 @@ void MainWindowTest::editorMenusTakeThePlaceOfTheMainMenus() {
             titles << menu->title();
         return titles;
     };
-    QCOMPARE(menuTitles(window->menuBar()), menusOf(first) << QStringLiteral("&Window"));
+    QCOMPARE(menuTitles(window->menuBar()),
+             menusOf(first) << QStringLiteral("&Window") << QStringLiteral("&Help"));
     QVERIFY(window->menuBar()->actions().contains(first->mnuFile->menuAction()));
 
     frmEdit* second = newLevel(*window, 40, 20, 1, false);
@@ -497,7 +499,8 @@ void MainWindowTest::editorMenusTakeThePlaceOfTheMainMenus() {
     QCoreApplication::processEvents();
     QVERIFY(window->Editors().isEmpty());
     QCOMPARE(window->menuBar()->actions(),
-             QList<QAction*>({window->mnuFile->menuAction(), window->mnuWindow->menuAction()}));
+             QList<QAction*>({window->mnuFile->menuAction(), window->mnuWindow->menuAction(),
+                              window->mnuHelp->menuAction()}));
 }
 
 void MainWindowTest::exitAsksForModifiedLevelsAndCancelStopsIt() {

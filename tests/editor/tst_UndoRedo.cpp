@@ -410,6 +410,7 @@ void tst_UndoRedo::saveKeepsTheStack() {
     QVERIFY(dir.isValid());
     const QString file = dir.filePath(QStringLiteral("LEVEL01.CK1"));
     paintDrag(*w, Qt::LeftButton, {{2, 2}, {3, 2}});
+    w->m_SaveWithErrorsConfirmed = true; // a new level: no start for Keen
     prompts.files.push_back(ScriptedPrompts::File::Choose(file));
     QVERIFY(w->mnuFileSave_Click());
     QVERIFY(!w->IsModified());
@@ -485,6 +486,7 @@ void tst_UndoRedo::modifiedFollowsTheSavedLevel() {
     QVERIFY(dir.isValid());
     const QString file = dir.filePath(QStringLiteral("LEVEL01.CK1"));
     leveledit::setFileName(*w, file);
+    w->m_SaveWithErrorsConfirmed = true; // a new level: no start for Keen
     int painted = 0;
     for (QChar step : steps) {
         switch (step.toLatin1()) {

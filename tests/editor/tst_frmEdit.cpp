@@ -434,6 +434,8 @@ void tst_frmEdit::modeButtonsAndPositionReport() {
 
 void tst_frmEdit::saveOfNewLevelAsksForAName() {
     auto window = newWindow(*m_Host, 30, 20, 3, 7);
+    // A new level has no start for Keen; saving it anyway was chosen.
+    window->m_SaveWithErrorsConfirmed = true;
     leveledit::setModified(*window, true);
     m_Prompts->files.push_back(ScriptedPrompts::File::Cancel());
     QVERIFY(!window->mnuFileSave_Click());
@@ -500,6 +502,8 @@ void tst_frmEdit::failedSaveKeepsEverything() {
     QTemporaryDir dir;
     const QString good = dir.filePath("LEVEL01.CK1");
     auto window = newWindow(*m_Host, 30, 20, 1, 1);
+    // A new level has no start for Keen; saving it anyway was chosen.
+    window->m_SaveWithErrorsConfirmed = true;
     m_Prompts->files.push_back(ScriptedPrompts::File::Choose(good));
     QVERIFY(window->mnuFileSaveAs_Click());
     const QByteArray saved = fileBytes(good);
@@ -562,6 +566,7 @@ void tst_frmEdit::closeQuestionPaths() {
     // Changed, Yes on a never-saved level, Save As cancelled: stays open.
     {
         auto window = newWindow(*m_Host, 30, 20, 1, 1);
+        window->m_SaveWithErrorsConfirmed = true; // no start for Keen
         leveledit::setModified(*window, true);
         m_Prompts->answers.push_back(Prompts::Answer::Yes);
         m_Prompts->files.push_back(ScriptedPrompts::File::Cancel());
@@ -573,6 +578,7 @@ void tst_frmEdit::closeQuestionPaths() {
     {
         const QString path = dir.filePath("LEVEL03.CK1");
         auto window = newWindow(*m_Host, 30, 20, 1, 3);
+        window->m_SaveWithErrorsConfirmed = true; // no start for Keen
         leveledit::setModified(*window, true);
         m_Prompts->answers.push_back(Prompts::Answer::Yes);
         m_Prompts->files.push_back(ScriptedPrompts::File::Choose(path));
@@ -583,6 +589,7 @@ void tst_frmEdit::closeQuestionPaths() {
     {
         const QString path = dir.filePath("gone/LEVEL05.CK1");
         auto window = newWindow(*m_Host, 30, 20, 1, 5);
+        window->m_SaveWithErrorsConfirmed = true; // no start for Keen
         leveledit::setModified(*window, true);
         const size_t before = m_Prompts->messages.size();
         m_Prompts->answers.push_back(Prompts::Answer::Yes);
@@ -661,6 +668,8 @@ void tst_frmEdit::sameFileInTwoWindows() {
     auto one = openWindow(*m_Host, path);
     auto two = openWindow(*m_Host, path);
     QVERIFY(one && two);
+    // The level has no start for Keen; saving it anyway was chosen.
+    one->m_SaveWithErrorsConfirmed = two->m_SaveWithErrorsConfirmed = true;
     QCOMPARE(one->windowTitle(), path + "[*]");
     QCOMPARE(two->windowTitle(), path + "[*]");
     leveledit::setTile(*one, 3, 3, 11);
@@ -683,6 +692,8 @@ void tst_frmEdit::realLevelsRoundTrip() {
         const QString original = realDataDir() + "/" + name;
         auto window = openWindow(*m_Host, original);
         QVERIFY2(window, qPrintable(name));
+        // The test sheet has fewer tiles than the game's: saving anyway.
+        window->m_SaveWithErrorsConfirmed = true;
         QCOMPARE(window->windowTitle(), original + "[*]");
         QVERIFY(!window->IsModified());
         QCOMPARE(window->m_Level.Episode(), qint16(1));
@@ -760,6 +771,7 @@ void tst_frmEdit::tooLargeForTheGameAsksOncePerWindow() {
     QTemporaryDir dir;
     const QString path = dir.filePath("LEVEL02.CK1");
     auto window = newWindow(*m_Host, qint16(width), qint16(height), 1, 2);
+    window->m_SaveWithErrorsConfirmed = true; // no start for Keen: asked elsewhere
     leveledit::setFileName(*window, path);
     for (int answer : answers)
         m_Prompts->answers.push_back(answer ? Prompts::Answer::Yes : Prompts::Answer::No);

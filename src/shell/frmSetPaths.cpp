@@ -57,6 +57,7 @@ void frmSetPaths::CreateControls() {
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
+    layout->addLayout(CreateGameFolderControls());
     layout->addLayout(buttons);
 }
 
@@ -133,6 +134,8 @@ void frmSetPaths::cmdOK_Click() {
             return;
         }
     }
+    if (!CheckAndStoreGameFolders())
+        return;
     Cancelled = false;
     accept();
 }

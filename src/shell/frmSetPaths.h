@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -45,7 +46,21 @@ public:
     // own graphics files of the row's episode.
     bool IsValidRow(int index) const;
 
+    // Optional game folders, one per episode (frmSetPaths_game.cpp): read
+    // from the settings file when the dialog is made, stored by OK.
+    QLabel* lblGamePath[3] = {nullptr, nullptr, nullptr};
+    QLineEdit* txtGamePath[3] = {nullptr, nullptr, nullptr};
+    QPushButton* cmdGameBrowse[3] = {nullptr, nullptr, nullptr};
+    void cmdGameBrowse_Click(int index);
+    // Asks for the episode's program (KEEN1.EXE ...) with the file dialog;
+    // the folder holding it, or "" when cancelled.
+    static QString ChooseGameFolder(int episode, const QString& initialDir, QWidget* owner);
+    // False (after telling the user) when a folder given lacks the
+    // episode's program; otherwise stores the folders.
+    bool CheckAndStoreGameFolders();
+
 private:
     void CreateControls();
+    QLayout* CreateGameFolderControls();
     void UpdateKind(int index);
 };

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QList>
+#include <QMenu>
+
+#include <functional>
+
+class QAction;
+
+// The Help menu: "Keyboard Shortcuts" (F1), a table of every command in the
+// menu bar with its shortcut, and "About Gridmason".
+class HelpMenu : public QMenu {
+    Q_OBJECT
+public:
+    // `menuBar` gives the menu bar's actions as they stand when the table is
+    // asked for, so that it lists whichever menus are showing.
+    HelpMenu(std::function<QList<QAction*>()> menuBar, QWidget* parent);
+
+    QAction* mnuHelpShortcuts = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+
+    void mnuHelpShortcuts_Click();
+    void mnuHelpAbout_Click();
+
+private:
+    std::function<QList<QAction*>()> m_MenuBar;
+};

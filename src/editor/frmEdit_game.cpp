@@ -1,0 +1,202 @@
+// Level, Test in Game and Level, Check Level, and the question before a
+// level with errors is saved.
+
+#include "frmEdit.h"
+
+#include "CanvasGeometry.h"
+
+#include "EditorHost.h"
+#include "GameFolderSettings.h"
+#include "GameLauncher.h"
+#include "LevelCheckPanel.h"
+#include "LevelChecker.h"
+#include "LevelNumberDialog.h"
+#include "PictureBox.h"
+#include "Prompts.h"
+#include "Utils.h"
+#include "frmSetPaths.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QPainter>
+#include <QScrollBar>
+#include <QSpinBox>
+
+#include <algorithm>
+
+namespace {
+
+// At most this many errors are listed in the question before saving.
+constexpr int ListedErrors = 5;
+
+void ShowProblem(QWidget* owner, const QString& text) {
+    Prompts::Current().Message(owner, text, QString(), Prompts::Buttons::Ok,
+                               Prompts::Icon::Exclamation);
+}
+
+bool HasGameFileName(const QString& fileName, int number) {
+    return !fileName.isEmpty() && number >= 1 && number <= 99;
+}
+
+} // namespace
+
+void frmEdit::CreateGameControls() {
+    mnuLevel->addSeparator();
+    mnuLevelTestInGame = mnuLevel->addAction(tr("&Test in Game"));
+    mnuLevelTestInGame->setShortcut(QKeySequence(Qt::Key_F5));
+    mnuLevelCheck = mnuLevel->addAction(tr("&Check Level"));
+    connect(mnuLevelTestInGame, &QAction::triggered, this, [this] { mnuLevelTestInGame_Click(); });
+    connect(mnuLevelCheck, &QAction::triggered, this, [this] { mnuLevelCheck_Click(); });
+}
+
+// ---- Test in Game ----
+
+void frmEdit::mnuLevelTestInGame_Click() {
+    // Everything that can be known without asking comes first.
+    const IoResult playable = GameLauncher::CheckPlayable(m_Level);
+    if (!playable)
+        return ShowProblem(this, playable.error);
+    if (GameLauncher::FindDosBox().isEmpty())
+        return ShowProblem(this, GameLauncher::DosBoxMissingText());
+    const QString folder = GameFolderToTest();
+    if (folder.isEmpty())
+        return;
+    const int number = NumberToTest();
+    if (number == 0)
+        return;
+
+    // The launcher outlives this window (the game keeps running when the
+    // window closes) and removes itself when DOSBox ends.
+    QWidget* owner = m_Host.HostWindow() ? m_Host.HostWindow() : this;
+    auto* launcher = new GameLauncher(owner);
+    IoResult started = launcher->Prepare(m_Level, number, folder);
+    if (started)
+        started = launcher->Start();
+    if (!started) {
+        delete launcher;
+        return ShowProblem(this, started.error);
+    }
+    connect(launcher, &GameLauncher::Finished, owner, [launcher, owner](const QString& problem) {
+        launcher->deleteLater();
+        if (!problem.isEmpty())
+            ShowProblem(owner, problem);
+    });
+}
+
+QString frmEdit::GameFolderToTest() {
+    const int episode = m_Level.Episode();
+    const QString graphics =
+        ReadSetting(QStringLiteral("Paths"), QStringLiteral("Keen %1").arg(episode));
+    QString folder =
+        GameLauncher::GameFolderFor(episode, GameFolderSettings::Read(episode), graphics);
+    if (!folder.isEmpty())
+        return folder;
+    Prompts::Current().Message(
+        this,
+        QStringLiteral("Testing a level needs the game of episode %1. Choose its program, "
+                       "KEEN%1.EXE, in the game's folder; the folder is not changed, the game is "
+                       "run from a copy.")
+            .arg(episode),
+        QString(), Prompts::Buttons::Ok, Prompts::Icon::Information);
+    folder = frmSetPaths::ChooseGameFolder(episode, graphics, this);
+    if (folder.isEmpty())
+        return {};
+    if (GameLauncher::GameProgram(folder, episode).isEmpty()) {
+        ShowProblem(this, QStringLiteral("The folder \"%1\" does not hold KEEN%2.EXE.")
+                              .arg(QDir::toNativeSeparators(folder))
+                              .arg(episode));
+        return {};
+    }
+    if (!GameFolderSettings::Write(episode, folder))
+        ShowProblem(this, QStringLiteral("The game folder could not be stored in %1; it is used "
+                                         "this time only.")
+                              .arg(QDir::toNativeSeparators(SettingsFilePath())));
+    return folder;
+}
+
+int frmEdit::NumberToTest() {
+    if (HasGameFileName(FileName(), m_Level.Number()))
+        return m_Level.Number();
+    LevelNumberDialog dialog(this);
+    const int current = m_Level.Number();
+    dialog.spnNumber->setValue(current >= 1 && current <= 99 ? current : 1);
+    Prompts::Current().RunModal(dialog);
+    return dialog.Cancelled ? 0 : dialog.spnNumber->value();
+}
+
+// ---- Check Level ----
+
+void frmEdit::mnuLevelCheck_Click() {
+    if (!m_CheckPanel) {
+        m_CheckPanel = new LevelCheckPanel(this);
+        connect(m_CheckPanel, &LevelCheckPanel::CellChosen, this, &frmEdit::ShowCell);
+        connect(m_CheckPanel, &QDialog::finished, this, [this] {
+            m_MarkedCell = QPoint(-1, -1);
+            RedrawEdit();
+        });
+        // Along the bottom of the window, clear of the middle of the canvas,
+        // where a chosen cell is shown.
+        m_CheckPanel->move(mapToGlobal(QPoint(0, std::max(0, height() - m_CheckPanel->height()))));
+    }
+    m_CheckPanel->SetFindings(LevelChecker::Check(m_Level, m_Tiles.Count()));
+    m_CheckPanel->show();
+    m_CheckPanel->raise();
+}
+
+void frmEdit::ShowCell(int x, int y) {
+    if (x < 0 || y < 0 || x >= m_Level.Width() || y >= m_Level.Height())
+        return;
+    // The cell comes to the middle of the canvas as far as the scroll
+    // ranges allow.
+    const int columns = m_Tiles.PixelWToTiles(picEdit->width());
+    const int rows = m_Tiles.PixelHToTiles(picEdit->height());
+    m_MarkedCell = QPoint(x, y);
+    m_SuppressRedraw = true;
+    scrEditX->setValue(x - columns / 2);
+    scrEditY->setValue(y - rows / 2);
+    m_SuppressRedraw = false;
+    RedrawEdit();
+}
+
+void frmEdit::DrawMarkedCell(QPainter& painter, const CanvasGeometry& geometry) const {
+    if (m_MarkedCell.x() < 0)
+        return;
+    const double w = m_Tiles.RenderWidth();
+    const double h = m_Tiles.RenderHeight();
+    const QRect cell(int((m_MarkedCell.x() - geometry.OriginX()) * w),
+                     int((m_MarkedCell.y() - geometry.OriginY()) * h), std::max(1, int(w)),
+                     std::max(1, int(h)));
+    // Black around yellow, so that the mark shows on any tile.
+    painter.setPen(QPen(Qt::black, 4));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(cell.adjusted(-2, -2, 1, 1));
+    painter.setPen(QPen(Qt::yellow, 2));
+    painter.drawRect(cell.adjusted(-2, -2, 1, 1));
+}
+
+// ---- Saving ----
+
+bool frmEdit::ConfirmSaveWithErrors() {
+    if (m_SaveWithErrorsConfirmed)
+        return true;
+    QStringList errors;
+    for (const LevelChecker::Finding& finding : LevelChecker::Check(m_Level, m_Tiles.Count()))
+        // The size has a question of its own, asked just before.
+        if (finding.severity == LevelChecker::Severity::Error &&
+            finding.kind != LevelChecker::Kind::TooLarge)
+            errors << LevelCheckPanel::LineText(finding);
+    if (errors.isEmpty())
+        return true;
+    QString text = QStringLiteral("This level has errors; the game may not play it:\n\n") +
+                   errors.mid(0, ListedErrors).join(QLatin1Char('\n'));
+    if (errors.size() > ListedErrors)
+        text += QStringLiteral("\n... and %1 more (Level, Check Level lists them all)")
+                    .arg(errors.size() - ListedErrors);
+    text += QStringLiteral("\n\nSave it anyway?");
+    const Prompts::Answer answer = Prompts::Current().Message(
+        this, text, QString(), Prompts::Buttons::YesNo, Prompts::Icon::Exclamation);
+    // Once the user has chosen to keep such a level, this window stops asking.
+    m_SaveWithErrorsConfirmed = answer == Prompts::Answer::Yes;
+    return m_SaveWithErrorsConfirmed;
+}

@@ -1,0 +1,24 @@
+#include "DataFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+QString installedDataFolder(const QString& programFolder) {
+    return QDir::cleanPath(QDir(programFolder).filePath(QStringLiteral("../share/gridmason")));
+}
+
+bool holdsGraphics(const QString& folder) {
+    return QFileInfo(QDir(folder).filePath(QStringLiteral("graphics"))).isDir();
+}
+
+} // namespace
+
+bool IsInstalledProgram(const QString& programFolder) {
+    return !holdsGraphics(programFolder) && QFileInfo(installedDataFolder(programFolder)).isDir();
+}
+
+QString DemoDataFolder(const QString& programFolder) {
+    return IsInstalledProgram(programFolder) ? installedDataFolder(programFolder) : programFolder;
+}

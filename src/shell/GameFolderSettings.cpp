@@ -1,0 +1,26 @@
+#include "GameFolderSettings.h"
+
+#include "Utils.h"
+
+namespace {
+
+const char* const Section = "Game Folders";
+
+QString key(int episode) {
+    return QStringLiteral("Keen %1").arg(episode);
+}
+
+} // namespace
+
+namespace GameFolderSettings {
+
+QString Read(int episode) {
+    return ReadSetting(QLatin1String(Section), key(episode));
+}
+
+bool Write(int episode, const QString& folder) {
+    return WriteSetting(QLatin1String(Section), key(episode),
+                        folder.isEmpty() ? std::nullopt : std::optional<QString>(folder));
+}
+
+} // namespace GameFolderSettings

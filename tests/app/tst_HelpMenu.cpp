@@ -1,0 +1,229 @@
+#include "AboutDialog.h"
+#include "AppSandbox.h"
+#include "DemoGraphics.h"
+#include "HelpMenu.h"
+#include "PickerButton.h"
+#include "PictureBox.h"
+#include "ShortcutList.h"
+#include "ShortcutsDialog.h"
+#include "Utils.h"
+#include "frmEdit.h"
+#include "frmMain.h"
+
+#include <QActionGroup>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+using Rows = QList<ShortcutEntry>;
+Q_DECLARE_METATYPE(ShortcutEntry)
+
+namespace QTest {
+template <> char* toString(const ShortcutEntry& entry) {
+    return qstrdup(qPrintable(entry.menu + " | " + entry.command + " | " + entry.keys));
+}
+} // namespace QTest
+
+// Help, Keyboard Shortcuts reads its table from the menus themselves; Help,
+// About names the version, licence and settings file; every control of the
+// editor explains itself in a tooltip.
+class HelpMenuTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(m_Sandbox.Begin()); }
+    void cleanup() { m_Sandbox.End(); }
+
+    void plainText_data();
+    void plainText();
+    void collectsEveryCommandOfTheMenus();
+    void shortcutsTableFollowsTheShowingMenus();
+    void aboutNamesVersionLicenceAndSettings();
+    void everyEditorControlHasATooltip();
+
+private:
+    std::unique_ptr<frmMain> startedWindowWithLevel();
+    static Rows tableRows(const QTableWidget& table);
+
+    AppSandbox m_Sandbox;
+};
+
+void HelpMenuTest::plainText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("plain");
+    QTest::newRow("access key") << "Save &As..."
+                                << "Save As...";
+    QTest::newRow("first letter") << "&File"
+                                  << "File";
+    QTest::newRow("doubled ampersand") << "Fish && &Chips"
+                                       << "Fish & Chips";
+    QTest::newRow("trailing ampersand") << "Rock &"
+                                        << "Rock &";
+    QTest::newRow("shortcut after a tab") << "E&xit\tCtrl+Q"
+                                          << "Exit";
+    QTest::newRow("none") << "Tile"
+                          << "Tile";
+}
+
+void HelpMenuTest::plainText() {
+    QFETCH(QString, text);
+    QFETCH(QString, plain);
+    QCOMPARE(ShortcutList::PlainText(text), plain);
+}
+
+void HelpMenuTest::collectsEveryCommandOfTheMenus() {
+    QMenuBar bar;
+    QMenu* file = bar.addMenu("&File");
+    file->addAction("&New")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    file->addAction("Save &As...");
+    file->addSeparator();
+    QMenu* recent = file->addMenu("&Recent Files");
+    recent->addAction("&1 /levels/LEVEL01.CK1")->setData("/levels/LEVEL01.CK1");
+    recent->addAction("&Clear List");
+    file->addAction("Hidden")->setVisible(false);
+    QMenu* edit = bar.addMenu("&Edit");
+    edit->addAction("&Redo")->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    QMenu* window = bar.addMenu("&Window");
+    window->addAction("&Tile");
+    auto* group = new QActionGroup(window);
+    group->addAction(window->addAction("&1 LEVEL01.CK1"))->setCheckable(true);
+    bar.addMenu("&Empty");
+    QMenu* hidden = bar.addMenu("&Debug");
+    hidden->addAction("Crash")->setShortcut(QKeySequence(Qt::Key_F12));
+    hidden->menuAction()->setVisible(false);
+
+    const Rows expected = {
+        {"File", "New", "Ctrl+N"},
+        {"File", "Save As...", ""},
+        {"File > Recent Files", "Clear List", ""},
+        {"Edit", "Redo", "Ctrl+Y, Ctrl+Shift+Z"},
+        {"Window", "Tile", ""},
+    };
+    QCOMPARE(ShortcutList::Collect(bar.actions()), expected);
+}
+
+std::unique_ptr<frmMain> HelpMenuTest::startedWindowWithLevel() {
+    // The demo graphics and levels beside the program: the first start
+    // needs no questions.
+    if (!DemoGraphics::Generate(m_Sandbox.program->path()))
+        return nullptr;
+    auto window = std::make_unique<frmMain>();
+    window->SetProgramFolder(m_Sandbox.program->path());
+    if (!window->Form_Load())
+        return nullptr;
+    window->show();
+    if (!window->OpenLevelFile(m_Sandbox.program->filePath("levels/LEVEL01.CK1")))
+        return nullptr;
+    return window;
+}
+
+Rows HelpMenuTest::tableRows(const QTableWidget& table) {
+    Rows rows;
+    for (int row = 0; row < table.rowCount(); ++row)
+        rows.push_back(
+            {table.item(row, 0)->text(), table.item(row, 1)->text(), table.item(row, 2)->text()});
+    return rows;
+}
+
+void HelpMenuTest::shortcutsTableFollowsTheShowingMenus() {
+    auto window = startedWindowWithLevel();
+    QVERIFY(window);
+    Rows shown;
+    m_Sandbox.prompts->dialogs.push_back([&](QDialog& dialog) {
+        shown = tableRows(*static_cast<ShortcutsDialog&>(dialog).tblShortcuts);
+    });
+    window->mnuHelp->mnuHelpShortcuts->trigger();
+    QCOMPARE(m_Sandbox.prompts->shownDialogs.size(), size_t(1));
+    QCOMPARE(m_Sandbox.prompts->shownDialogs[0].title, QStringLiteral("Keyboard Shortcuts"));
+    // The editor's menus are showing, with Window and Help after them.
+    for (const ShortcutEntry& row : Rows{{"File", "Save", "Ctrl+S"},
+                                         {"Edit", "Undo", "Ctrl+Z"},
+                                         {"Window", "Cascade", ""},
+                                         {"Help", "Keyboard Shortcuts", "F1"},
+                                         {"Help", "About Gridmason", ""}})
+        QVERIFY2(shown.contains(row), QTest::toString(row));
+    // Every shortcut anywhere in the showing menus has its row.
+    std::function<void(const QMenu*)> walk = [&](const QMenu* menu) {
+        for (const QAction* action : menu->actions()) {
+            if (action->menu() != nullptr) {
+                walk(action->menu());
+            } else if (!action->shortcut().isEmpty()) {
+                const QString keys = action->shortcut().toString(QKeySequence::NativeText);
+                QVERIFY2(std::any_of(shown.cbegin(), shown.cend(),
+                                     [&](const ShortcutEntry& e) { return e.keys.contains(keys); }),
+                         qPrintable(action->text()));
+            }
+        }
+    };
+    for (const QAction* top : window->menuBar()->actions()) {
+        if (top->menu() != nullptr)
+            walk(top->menu());
+    }
+    // With the level closed, the main window's own menus are listed.
+    window->Editors().front()->mnuFileClose_Click();
+    QTRY_VERIFY(window->Editors().isEmpty());
+    m_Sandbox.prompts->dialogs.push_back([&](QDialog& dialog) {
+        shown = tableRows(*static_cast<ShortcutsDialog&>(dialog).tblShortcuts);
+    });
+    window->mnuHelp->mnuHelpShortcuts->trigger();
+    QVERIFY(shown.contains(ShortcutEntry{"File", "Set Paths", ""}));
+    QVERIFY(!std::any_of(shown.cbegin(), shown.cend(),
+                         [](const ShortcutEntry& e) { return e.menu == "Edit"; }));
+}
+
+void HelpMenuTest::aboutNamesVersionLicenceAndSettings() {
+    const QString text = AboutDialog::Text("/home/someone/.config/Gridmason/Gridmason.ini");
+    QVERIFY2(text.startsWith("Gridmason " GM_PROJECT_VERSION "\n"), qPrintable(text));
+    QVERIFY(text.contains("MIT licence"));
+    QVERIFY(text.endsWith("\n/home/someone/.config/Gridmason/Gridmason.ini"));
+
+    // From the menu, it names the settings file in use.
+    QString shown;
+    m_Sandbox.prompts->dialogs.push_back(
+        [&](QDialog& dialog) { shown = static_cast<AboutDialog&>(dialog).lblText->text(); });
+    HelpMenu menu([] { return QList<QAction*>(); }, nullptr);
+    menu.mnuHelpAbout->trigger();
+    QCOMPARE(m_Sandbox.prompts->shownDialogs.size(), size_t(1));
+    QCOMPARE(m_Sandbox.prompts->shownDialogs[0].title, QStringLiteral("About Gridmason"));
+    QVERIFY2(shown.endsWith(QDir::toNativeSeparators(m_Sandbox.program->path()) + "/Gridmason.ini"),
+             qPrintable(shown));
+}
+
+void HelpMenuTest::everyEditorControlHasATooltip() {
+    auto window = startedWindowWithLevel();
+    QVERIFY(window);
+    const frmEdit& e = *window->Editors().front();
+    const QList<QPair<const char*, QWidget*>> controls = {
+        {"tile strip", e.picTiles},
+        {"tile picker", e.cmdTiles},
+        {"sprite picker", e.cmdSprites},
+        {"left tile", e.picSelectedTile[0]},
+        {"right tile", e.picSelectedTile[1]},
+        {"sprite", e.picSelectedSprite},
+        {"left tile number", e.lblSelectedTile[0]},
+        {"right tile number", e.lblSelectedTile[1]},
+        {"sprite number", e.lblSelectedSprite},
+        {"tile mode", e.optMode[0]},
+        {"sprite mode", e.optMode[1]},
+        {"preview", e.cmdLevelPreview},
+        {"position", e.lblPosition},
+        {"value", e.txtInfoValue},
+    };
+    for (const auto& [name, control] : controls)
+        QVERIFY2(!control->toolTip().trimmed().isEmpty(), name);
+    // The two tile boxes tell which button each one is for.
+    QVERIFY(e.picSelectedTile[0]->toolTip() != e.picSelectedTile[1]->toolTip());
+}
+
+QTEST_MAIN(HelpMenuTest)
+#include "tst_HelpMenu.moc"

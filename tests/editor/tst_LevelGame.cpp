@@ -1,0 +1,165 @@
+// Level, Check Level and Level, Test in Game in a real editor window, and
+// the question before a level with errors is saved.
+
+#include "EditorTestSupport.h"
+#include "GameFolderSettings.h"
+#include "LevelCheckPanel.h"
+#include "LevelEdits.h"
+#include "PictureBox.h"
+#include "app/AppSandbox.h"
+
+#include <QAction>
+#include <QFile>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QSpinBox>
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QStringList lines(const QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+constexpr QRgb Yellow = 0xFFFFFF00;
+
+} // namespace
+
+class tst_LevelGame : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        QVERIFY(m_Sandbox.Begin());
+        m_Game = std::make_unique<QTemporaryDir>();
+        m_Bin = std::make_unique<QTemporaryDir>();
+        for (const char* name : {"KEEN1.EXE", "EGAHEAD.CK1", "EGALATCH.CK1", "EGASPRIT.CK1"})
+            writeFile(m_Game->filePath(name), name);
+        m_SavedPath = qgetenv("PATH");
+        qputenv("PATH", m_Bin->path().toLocal8Bit());
+    }
+
+    void cleanup() {
+        qputenv("PATH", m_SavedPath);
+        m_Sandbox.End();
+    }
+
+    void checkListsFindingsAndMarksTheChosenCell() {
+        auto window = editortest::newWindow(m_Host, 100, 60, 1, 3);
+        leveledit::setTile(*window, 40, 30, 300); // the test sheet has 260 tiles
+        window->mnuLevelCheck->trigger();
+        LevelCheckPanel* panel = window->m_CheckPanel;
+        QVERIFY(panel && panel->isVisible());
+        QCOMPARE(lines(panel->lstFindings),
+                 QStringList({"error: Keen has no start: no cell holds the info value 255",
+                              "error at 40, 30: tile 300 is not one of the episode's 260 tiles "
+                              "(0 to 259)"}));
+        emit panel->lstFindings->itemActivated(panel->lstFindings->item(1));
+        const int sx = window->scrEditX->value(), sy = window->scrEditY->value();
+        QVERIFY(sx > 0 && sx <= 40 && sy > 0 && sy <= 30);
+        // The mark: a yellow frame just outside the 16-pixel cell.
+        const QImage& canvas = window->picEdit->surface().image();
+        const int px = (40 - sx) * 16, py = (30 - sy) * 16;
+        QCOMPARE(canvas.pixel(px - 2, py + 8), Yellow);
+        QCOMPARE(canvas.pixel(px + 16, py + 8), Yellow);
+        panel->close();
+        QVERIFY(window->picEdit->surface().image().pixel(px - 2, py + 8) != Yellow);
+
+        leveledit::setTile(*window, 40, 30, 5);
+        leveledit::setInfo(*window, 4, 4, 255);
+        window->mnuLevelCheck->trigger();
+        QCOMPARE(lines(panel->lstFindings), QStringList{"No problems found."});
+    }
+
+    // No start is an error: the first save asks; No keeps the file as it
+    // was, Yes saves and the window asks no more.
+    void savingWithErrorsAsksOncePerWindow() {
+        const QString file = m_Game->filePath("LEVEL04.CK1");
+        writeFile(file, "old");
+        auto window = editortest::newWindow(m_Host, 30, 20, 1, 4);
+        leveledit::setFileName(*window, file);
+        ScriptedPrompts& prompts = *m_Sandbox.prompts;
+        prompts.answers = {Prompts::Answer::No};
+        QVERIFY(!window->mnuFileSave_Click());
+        QCOMPARE(readFile(file), QByteArray("old"));
+        QCOMPARE(prompts.messages.size(), size_t(1));
+        QVERIFY(prompts.messages[0].text.contains("Keen has no start"));
+        QCOMPARE(prompts.messages[0].buttons, Prompts::Buttons::YesNo);
+        prompts.answers = {Prompts::Answer::Yes};
+        QVERIFY(window->mnuFileSave_Click());
+        QCOMPARE(readFile(file), window->m_Level.Serialize());
+        leveledit::setTile(*window, 5, 5, 300);
+        QVERIFY(window->mnuFileSave_Click());
+        QCOMPARE(prompts.messages.size(), size_t(2));
+        QCOMPARE(readFile(file), window->m_Level.Serialize());
+    }
+
+    // A new level: the game folder is asked for (and kept), then the
+    // number; the fake DOSBox finds the level under that number.
+    void testInGameRunsTheLevelAsItIs() {
+        const QString copied = m_Bin->filePath("copied");
+        const QString script =
+            QStringLiteral("#!/bin/sh\n/bin/cat GAME/LEVEL07.CK1 > %1\n").arg(copied);
+        writeFile(m_Bin->filePath("dosbox"), script.toLocal8Bit());
+        QFile::setPermissions(m_Bin->filePath("dosbox"), QFile::ReadOwner | QFile::ExeOwner);
+        auto window = editortest::newWindow(m_Host, 30, 20, 1, 0);
+        leveledit::setTile(*window, 6, 6, 77);
+        ScriptedPrompts& prompts = *m_Sandbox.prompts;
+        prompts.files.push_back(ScriptedPrompts::File::Choose(m_Game->filePath("KEEN1.EXE")));
+        prompts.dialogs.push_back([](QDialog& dialog) {
+            dialog.findChild<QSpinBox*>()->setValue(7);
+            ScriptedPrompts::click(dialog, "OK");
+        });
+        QCOMPARE(window->mnuLevelTestInGame->shortcut(), QKeySequence(Qt::Key_F5));
+        window->mnuLevelTestInGame->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(readFile(copied), window->m_Level.Serialize(), 20000);
+        QCOMPARE(GameFolderSettings::Read(1), m_Game->path());
+        QCOMPARE(prompts.shownDialogs.size(), size_t(1));
+    }
+
+    void testInGameSaysWhatIsMissing_data() {
+        QTest::addColumn<bool>("dosBox");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no DOSBox") << false << 30 << "sudo apt-get install dosbox";
+        QTest::newRow("too large") << true << 130 << "too large for the game";
+    }
+
+    void testInGameSaysWhatIsMissing() {
+        QFETCH(bool, dosBox);
+        QFETCH(int, width);
+        QFETCH(QString, message);
+        if (dosBox) {
+            writeFile(m_Bin->filePath("dosbox"), "#!/bin/sh\n");
+            QFile::setPermissions(m_Bin->filePath("dosbox"), QFile::ReadOwner | QFile::ExeOwner);
+        }
+        auto window = editortest::newWindow(m_Host, qint16(width), 130, 1, 2);
+        window->mnuLevelTestInGame->trigger();
+        ScriptedPrompts& prompts = *m_Sandbox.prompts;
+        QCOMPARE(prompts.messages.size(), size_t(1));
+        QVERIFY2(prompts.messages[0].text.contains(message), qPrintable(prompts.messages[0].text));
+        QVERIFY(prompts.fileRequests.empty());
+    }
+
+private:
+    AppSandbox m_Sandbox;
+    EditorTestHost m_Host;
+    std::unique_ptr<QTemporaryDir> m_Game, m_Bin;
+    QByteArray m_SavedPath;
+};
+
+QTEST_MAIN(tst_LevelGame)
+#include "tst_LevelGame.moc"

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks what lands there:
+# every expected file, a MIME type the MIME database accepts for level
+# files in any letter case, and an installed gridmason-tool that runs.
+# usage: check-install.sh BUILD_DIR
+set -euo pipefail
+build=$1
+here=$(cd "$(dirname "$0")" && pwd)
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+status=0
+while read -r file; do
+    case "$file" in ''|'#'*) continue ;; esac
+    if [ ! -f "$prefix/$file" ]; then
+        echo "missing after install: $file"
+        status=1
+    fi
+done <"$here/expected-files.txt"
+for program in gridmason gridmason-tool; do
+    [ -x "$prefix/bin/$program" ] || { echo "not executable: bin/$program"; status=1; }
+done
+
+# The MIME database builds from our type and types level files by name.
+XDG_DATA_DIRS="$prefix/share" update-mime-database "$prefix/share/mime" 2>"$prefix/mime.log" || {
+    cat "$prefix/mime.log"; status=1; }
+if [ -s "$prefix/mime.log" ]; then
+    echo "update-mime-database complained:"; cat "$prefix/mime.log"; status=1
+fi
+for glob in '*.ck1' '*.ck2' '*.ck3'; do
+    # A glob without the ":cs" flag matches in any letter case.
+    grep -Fqx "50:application/x-gridmason-level:$glob" "$prefix/share/mime/globs2" || {
+        echo "no case-insensitive glob $glob for level files"; status=1; }
+done
+
+# The installed tool runs from the prefix and reads an installed demo level.
+"$prefix/bin/gridmason-tool" --help 2>"$prefix/help.txt" || {
+    echo "installed gridmason-tool --help failed"; status=1; }
+grep -q '^usage: gridmason-tool' "$prefix/help.txt" || {
+    echo "installed gridmason-tool --help printed no usage"; status=1; }
+"$prefix/bin/gridmason-tool" info "$prefix/share/gridmason/levels/LEVEL01.CK1" | grep -qx 'episode: 1' || {
+    echo "installed gridmason-tool cannot read an installed demo level"; status=1; }
+exit $status

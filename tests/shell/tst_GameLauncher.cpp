@@ -1,0 +1,236 @@
+// Preparing the temporary game folder and running a fake `dosbox` on it:
+// no test needs DOSBox itself.
+
+#include "GameLauncher.h"
+#include "Level.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// A folder's files and their bytes, for "nothing changed" checks.
+QMap<QString, QByteArray> snapshot(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files))
+        files[name] = readFile(QDir(folder).filePath(name));
+    return files;
+}
+
+// A `dosbox` on the PATH that runs `body` as a shell script.
+void installDosBox(const QString& binDir, const QByteArray& body) {
+    const QString path = QDir(binDir).filePath("dosbox");
+    writeFile(path, "#!/bin/sh\n" + body);
+    QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner);
+}
+
+const char* const ExpectedConfig =
+    "# Written by Gridmason to test a level; removed when DOSBox ends.\n"
+    "[sdl]\nfullscreen=false\nautolock=false\n\n"
+    "[cpu]\ncore=auto\ncycles=fixed 10000\n\n"
+    "[autoexec]\nmount c GAME\nc:\nKEEN1.EXE\nexit\n";
+
+} // namespace
+
+class tst_GameLauncher : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        m_Game = std::make_unique<QTemporaryDir>();
+        m_Bin = std::make_unique<QTemporaryDir>();
+        m_Out = std::make_unique<QTemporaryDir>();
+        // The game as the user has it, with an old copy of level 5 under a
+        // lower-case name and a folder of its own that is not part of it.
+        for (const char* name : {"KEEN1.EXE", "EGAHEAD.CK1", "EGALATCH.CK1", "EGASPRIT.CK1",
+                                 "LEVEL80.CK1", "level05.ck1"})
+            writeFile(m_Game->filePath(name), QByteArray("bytes of ") + name);
+        QDir(m_Game->path()).mkdir("SAVES");
+        m_Level.Create(30, 20, 1, 5);
+        m_Level.SetInfo(3, 3, 255);
+        m_Level.SetTile(7, 8, 200);
+        m_SavedPath = qgetenv("PATH");
+        qputenv("PATH", m_Bin->path().toLocal8Bit());
+    }
+
+    void cleanup() { qputenv("PATH", m_SavedPath); }
+
+    void gameFolderChoice_data() {
+        QTest::addColumn<QStringList>("gameFiles");
+        QTest::addColumn<QStringList>("graphicsFiles");
+        QTest::addColumn<QString>("expected");
+        const QStringList whole = {"keen1.exe", "egahead.ck1", "EGALATCH.CK1", "EGASPRIT.CK1"};
+        QTest::newRow("the game folder set") << QStringList{"KEEN1.EXE"} << whole << "game";
+        QTest::newRow("graphics in the game's folder") << QStringList{} << whole << "graphics";
+        QTest::newRow("graphics without the program")
+            << QStringList{"KEEN2.EXE"}
+            << QStringList{"EGAHEAD.CK1", "EGALATCH.CK1", "EGASPRIT.CK1"} << "";
+        QTest::newRow("program without the graphics")
+            << QStringList{} << QStringList{"KEEN1.EXE"} << "";
+    }
+
+    void gameFolderChoice() {
+        QFETCH(QStringList, gameFiles);
+        QFETCH(QStringList, graphicsFiles);
+        QFETCH(QString, expected);
+        QTemporaryDir game, graphics;
+        for (const QString& name : gameFiles)
+            writeFile(game.filePath(name), "x");
+        for (const QString& name : graphicsFiles)
+            writeFile(graphics.filePath(name), "x");
+        const QString chosen = GameLauncher::GameFolderFor(1, game.path(), graphics.path());
+        QCOMPARE(chosen, expected == "game"       ? game.path()
+                         : expected == "graphics" ? graphics.path()
+                                                  : "");
+    }
+
+    void preparedFolderHoldsGameLevelAndConfig() {
+        const auto before = snapshot(m_Game->path());
+        GameLauncher launcher;
+        QVERIFY(launcher.Prepare(m_Level, 5, m_Game->path()).ok);
+        const QString folder = launcher.Folder();
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
+                                        QDir::Name | QDir::IgnoreCase),
+                 QStringList({"dosbox.conf", "GAME"}));
+        const QString game = QDir(folder).filePath("GAME");
+        QCOMPARE(QDir(game).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList({"EGAHEAD.CK1", "EGALATCH.CK1", "EGASPRIT.CK1", "KEEN1.EXE",
+                              "LEVEL05.CK1", "LEVEL80.CK1"}));
+        QCOMPARE(readFile(game + "/EGALATCH.CK1"), QByteArray("bytes of EGALATCH.CK1"));
+        QCOMPARE(readFile(game + "/LEVEL05.CK1"), m_Level.Serialize());
+        Level back;
+        QVERIFY(back.Load(game + "/LEVEL05.CK1").ok);
+        QCOMPARE(back.Tile(7, 8), qint16(200));
+        QCOMPARE(readFile(folder + "/dosbox.conf"), QByteArray(ExpectedConfig));
+        QCOMPARE(snapshot(m_Game->path()), before);
+    }
+
+    void refusals_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<bool>("program");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("too large") << 125 << 5 << true << "it has 125x132 = 16500 cells";
+        QTest::newRow("no program") << 30 << 5 << false << "does not hold KEEN1.EXE";
+        QTest::newRow("number 100") << 30 << 100 << true << "level number 100";
+    }
+
+    void refusals() {
+        QFETCH(int, width);
+        QFETCH(int, number);
+        QFETCH(bool, program);
+        QFETCH(QString, message);
+        if (!program)
+            QVERIFY(QFile::remove(m_Game->filePath("KEEN1.EXE")));
+        m_Level.Resize(qint16(width), 132);
+        GameLauncher launcher;
+        const IoResult result = launcher.Prepare(m_Level, number, m_Game->path());
+        QVERIFY(!result.ok);
+        QVERIFY2(result.error.contains(message), qPrintable(result.error));
+        QVERIFY(launcher.Folder().isEmpty());
+    }
+
+    void noTemporaryFolderIsReported() {
+        const QByteArray savedTmp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", m_Game->filePath("KEEN1.EXE").toLocal8Bit()); // a file, not a folder
+        GameLauncher launcher;
+        const IoResult result = launcher.Prepare(m_Level, 5, m_Game->path());
+        qputenv("TMPDIR", savedTmp);
+        QVERIFY(!result.ok);
+        QVERIFY2(result.error.contains("temporary folder"), qPrintable(result.error));
+    }
+
+    // The fake DOSBox records what it was given and ends; the folder goes.
+    void runsDosBoxAndRemovesTheFolder() {
+        installDosBox(m_Bin->path(), QStringLiteral("pwd > %1/cwd\necho \"$@\" > %1/args\n"
+                                                    "/bin/cat GAME/LEVEL05.CK1 > %1/level\n")
+                                         .arg(m_Out->path())
+                                         .toLocal8Bit());
+        GameLauncher launcher;
+        QSignalSpy finished(&launcher, &GameLauncher::Finished);
+        QVERIFY(launcher.Prepare(m_Level, 5, m_Game->path()).ok);
+        const QString folder = launcher.Folder();
+        QVERIFY(launcher.Start().ok);
+        QVERIFY(finished.wait(20000));
+        QCOMPARE(finished.first().first().toString(), QString());
+        QCOMPARE(readFile(m_Out->filePath("cwd")).trimmed(), folder.toLocal8Bit());
+        QCOMPARE(readFile(m_Out->filePath("args")).trimmed(),
+                 ("-conf " + folder + "/dosbox.conf").toLocal8Bit());
+        QCOMPARE(readFile(m_Out->filePath("level")), m_Level.Serialize());
+        QVERIFY(!QDir(folder).exists());
+        QVERIFY(launcher.Folder().isEmpty());
+    }
+
+    void dosBoxFailures_data() {
+        QTest::addColumn<QByteArray>("script"); // empty: no dosbox at all
+        QTest::addColumn<bool>("starts");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("not installed") << QByteArray() << false << "sudo apt-get install dosbox";
+        QTest::newRow("cannot be run")
+            << QByteArray("#!/nonexistent/shell\n") << false << "could not be started";
+        QTest::newRow("exits with an error") << QByteArray("echo no video mode\nexit 3\n") << true
+                                             << "exit code 3. Its last words:\nno video mode";
+    }
+
+    void dosBoxFailures() {
+        QFETCH(QByteArray, script);
+        QFETCH(bool, starts);
+        QFETCH(QString, message);
+        if (!script.isEmpty()) {
+            // A second line of interpreter makes an unrunnable file.
+            const QString path = QDir(m_Bin->path()).filePath("dosbox");
+            writeFile(path, script.startsWith("#!") ? script : "#!/bin/sh\n" + script);
+            QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner);
+        }
+        GameLauncher launcher;
+        QSignalSpy finished(&launcher, &GameLauncher::Finished);
+        QVERIFY(launcher.Prepare(m_Level, 5, m_Game->path()).ok);
+        const QString folder = launcher.Folder();
+        const IoResult started = launcher.Start();
+        QCOMPARE(started.ok, starts);
+        QString problem = started.error;
+        if (starts) {
+            QVERIFY(finished.wait(20000));
+            problem = finished.first().first().toString();
+        }
+        QVERIFY2(problem.contains(message), qPrintable(problem));
+        QVERIFY(!QDir(folder).exists());
+    }
+
+    // Closing the program while the game runs ends DOSBox and leaves no
+    // folder behind.
+    void destroyingEndsDosBox() {
+        installDosBox(m_Bin->path(), "exec /bin/sleep 60\n");
+        QString folder;
+        {
+            GameLauncher launcher;
+            QVERIFY(launcher.Prepare(m_Level, 5, m_Game->path()).ok);
+            folder = launcher.Folder();
+            QVERIFY(launcher.Start().ok);
+            QVERIFY(launcher.IsRunning());
+        }
+        QVERIFY(!QDir(folder).exists());
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_Game, m_Bin, m_Out;
+    Level m_Level;
+    QByteArray m_SavedPath;
+};
+
+QTEST_GUILESS_MAIN(tst_GameLauncher)
+#include "tst_GameLauncher.moc"

@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Makes the user guide's screenshots (docs/images/*.png) again: installs the
+# build into a temporary prefix, starts it on a virtual X display with its
+# own settings, on the demo graphics and a demo level only, and drives it
+# with xdotool. Needs xvfb, xdotool and imagemagick, and a build in build/.
+# usage: tools/screenshots.sh [DISPLAY-NUMBER]   (default 99)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repo=$(pwd)
+number=${1:-99}
+out=$repo/docs/images
+for tool in Xvfb xdotool import; do
+    command -v "$tool" >/dev/null || { echo "screenshots.sh: $tool is missing" >&2; exit 1; }
+done
+
+cmake --build build --target gridmason gridmason-tool >/dev/null
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+cmake --install build --prefix "$work/prefix" >/dev/null
+cp "$work/prefix/share/gridmason/levels/LEVEL01.CK1" "$work/"
+
+Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=":$number"
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+kill -0 "${pids[0]}" 2>/dev/null || { echo "screenshots.sh: display :$number is taken" >&2; exit 1; }
+
+# A first start of the installed program: no settings yet, so it takes the
+# demo graphics; settings go to a folder of this run.
+HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work \
+    "$work/prefix/bin/gridmason" "$work/LEVEL01.CK1" >"$work/gridmason.log" 2>&1 &
+pids+=($!)
+main=$(timeout 30 xdotool search --sync --onlyvisible --name '^Gridmason' | head -1)
+sleep 2
+xdotool windowmove "$main" 0 0 windowsize "$main" 900 700
+sleep 1
+
+# The main window's coordinates of the editor's controls, for the window as
+# laid out above (no window manager, so no frames).
+tilePicker="765 522"
+previewButton="797 484"
+spritePicker="791 522"
+
+settle() { sleep 1; }
+# With no window manager, keys reach the window that has the X input focus.
+# Menus are reached with Alt and the access keys: Ctrl chords sent by xdotool
+# do not reach the program on Xvfb.
+focus() { xdotool windowfocus --sync "$main"; }
+shootWindow() { import -window "$1" "$out/$2"; echo "wrote docs/images/$2"; }
+shootDialog() {
+    local id
+    id=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -1)
+    [ -n "$id" ] || { echo "screenshots.sh: no window \"$1\"" >&2; exit 1; }
+    settle
+    shootWindow "$id" "$2"
+}
+
+mkdir -p "$out"
+xdotool mousemove 450 250
+settle
+shootWindow "$main" main-window.png
+
+# Hold the tile picker down and move over the open tiles.
+xdotool mousemove $tilePicker mousedown 1
+settle
+xdotool mousemove 430 260
+sleep 0.4
+shootWindow "$main" tile-picker.png
+xdotool mousemove $tilePicker mouseup 1
+settle
+
+# Hold the sprite picker down (sprite mode) and move over the sprites.
+xdotool mousemove $spritePicker mousedown 1
+settle
+xdotool mousemove 150 160
+# Before a tooltip shows (it would be caught half drawn).
+sleep 0.4
+shootWindow "$main" sprites.png
+xdotool mousemove $spritePicker mouseup 1
+settle
+
+# The level preview, while its button is held.
+xdotool mousemove $previewButton mousedown 1
+settle
+xdotool mousemove 500 330
+settle
+shootWindow "$main" preview.png
+xdotool mouseup 1
+settle
+
+focus
+xdotool mousemove 450 250 key alt+l p
+shootDialog "Level Properties" properties.png
+xdotool key Escape
+
+focus
+xdotool key F1
+shootDialog "Keyboard Shortcuts" shortcuts.png
+xdotool key Escape
+
+# With the level closed, File, Set Paths.
+focus
+xdotool key alt+f c
+settle
+focus
+xdotool mousemove 450 250 key alt+f p
+shootDialog "Set Paths" set-paths.png
+xdotool key Escape
+focus
+xdotool key alt+f x
