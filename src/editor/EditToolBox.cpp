@@ -58,6 +58,9 @@ EditToolBox::~EditToolBox() = default;
 void EditToolBox::CreateActions() {
     m_ToolsMenu = new QMenu(tr("&Tools"), m_Owner);
     m_ToolGroup = new QActionGroup(this);
+    // SetCurrent keeps exactly one tool checked. Tools are commands with
+    // keys, not a list of documents, as an exclusive group would read.
+    m_ToolGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
     for (int i = 0; i < ToolCount; ++i) {
         const ToolInfo& info = Tools[i];
         QAction* action = m_ToolsMenu->addAction(info.icon(), tr(info.name));
@@ -133,7 +136,8 @@ void EditToolBox::SetCurrent(Tool tool) {
         m_Select->ClearSelection();
         m_Current = tool;
     }
-    m_ToolActions[tool]->setChecked(true);
+    for (int i = 0; i < ToolCount; ++i)
+        m_ToolActions[i]->setChecked(i == tool);
     emit currentChanged();
     Refresh();
 }
