@@ -50,7 +50,9 @@ class QUndoStack;
 // frmEdit_tiles.cpp and frmEdit_sprites.cpp (palettes; both selectors are a
 // SelectorPanel), frmEdit_preview.cpp (level preview), frmEdit_pickers.cpp
 // (picker buttons), frmEdit_properties.cpp (Level, Properties),
-// frmEdit_undo.cpp (Edit menu) and frmEdit_navigation.cpp (wheel and keys).
+// frmEdit_undo.cpp (Edit menu), frmEdit_navigation.cpp (wheel and keys),
+// frmEdit_tools.cpp (the edit tools' bar and menus, through EditToolBox,
+// and the view options) and frmEdit_game.cpp (Test in Game, Check Level).
 //
 // The level, its file, its undo stack and modified state live in the
 // window's LevelDocument; the mouse edits through the current EditTool; the
