@@ -16,8 +16,11 @@ MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent) {
     lblCell = new QLabel(this);
     lblTile = new QLabel(this);
     lblInfo = new QLabel(this);
+    lblTool = new QLabel(this);
+    // A long note must not widen the main window: it is cut off instead.
+    lblTool->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     lblZoom = new QLabel(this);
-    for (QLabel* label : {lblCell, lblTile, lblInfo})
+    for (QLabel* label : {lblCell, lblTile, lblInfo, lblTool})
         addWidget(label);
     addPermanentWidget(lblZoom);
     // Keeps the bar's height while every part is blank.
@@ -42,6 +45,8 @@ void MainStatusBar::SetEditor(frmEdit* editor) {
                                      &MainStatusBar::editor_PointerCellChanged,
                                      Qt::QueuedConnection)
                           << connect(editor, &frmEdit::ZoomChanged, this, &MainStatusBar::Refresh)
+                          << connect(editor, &frmEdit::ToolStatusChanged, this,
+                                     &MainStatusBar::Refresh)
                           // The cell under the pointer may have changed
                           // (painting, undo, redo, Level, Properties).
                           << connect(&editor->Document(), &LevelDocument::cellsChanged, this,
@@ -111,10 +116,11 @@ void MainStatusBar::FollowPointer() {
 void MainStatusBar::Refresh() {
     const frmEdit* editor = Editor();
     if (!editor) {
-        for (QLabel* label : {lblCell, lblTile, lblInfo, lblZoom})
+        for (QLabel* label : {lblCell, lblTile, lblInfo, lblTool, lblZoom})
             label->clear();
         return;
     }
+    lblTool->setText(editor->ToolStatusText());
     lblZoom->setText(QStringLiteral("Zoom %1").arg(ZoomText(editor->Tiles().Zoom())));
     // The level may have shrunk under the pointer (Level, Properties).
     const Level& level = editor->m_Level;

@@ -9,7 +9,8 @@ class QLabel;
 
 // The main window's status bar: for the cell under the pointer on the
 // active editor's canvas its column and row, tile number and info value,
-// and that editor's zoom as a percentage. Blank parts where there is no
+// what the editor's tools report (the selection, a pasted block), and that
+// editor's zoom as a percentage. Blank parts where there is no
 // such cell or no editor.
 class MainStatusBar : public QStatusBar {
     Q_OBJECT
@@ -29,6 +30,7 @@ public:
     QLabel* lblCell = nullptr;
     QLabel* lblTile = nullptr;
     QLabel* lblInfo = nullptr;
+    QLabel* lblTool = nullptr;
     QLabel* lblZoom = nullptr;
 
 protected:

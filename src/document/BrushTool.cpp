@@ -2,6 +2,7 @@
 
 #include "BrushSelection.h"
 #include "CellLine.h"
+#include "CellPicker.h"
 #include "LevelDocument.h"
 
 namespace {
@@ -90,10 +91,5 @@ void BrushTool::EditCell(int button, int cx, int cy) {
 }
 
 void BrushTool::PickCell(int button, int cx, int cy) {
-    const Level& level = m_Document.level();
-    if (m_Selection.Mode() == BrushSelection::TileMode) {
-        m_Selection.SetTile(SlotOf(button), level.Tile(cx, cy));
-        return;
-    }
-    m_Selection.PickValue(level.Info(cx, cy), level.Number());
+    ::PickCell(m_Document.level(), m_Selection, button, cx, cy);
 }

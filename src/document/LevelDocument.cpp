@@ -1,5 +1,6 @@
 #include "LevelDocument.h"
 
+#include "EditCommand.h"
 #include "PaintCommand.h"
 #include "ReplaceLevelCommand.h"
 
@@ -121,16 +122,15 @@ void LevelDocument::ReplaceLevel(const Level& after, const QString& stepText) {
     m_Undo.push(new ReplaceLevelCommand(*this, m_Level, after, stepText));
 }
 
+void LevelDocument::ApplyEdit(const QString& stepText, std::vector<CellChange> changes) {
+    EndStroke();
+    if (!changes.empty())
+        m_Undo.push(new EditCommand(*this, stepText, std::move(changes)));
+}
+
 void LevelDocument::ApplyCells(const std::vector<CellChange>& changes, bool after) {
-    QRect touched;
-    for (const CellChange& change : changes) {
-        const qint16 value = after ? change.after : change.before;
-        if (change.plane == CellChange::TilePlane)
-            m_Level.SetTile(change.x, change.y, value);
-        else
-            m_Level.SetInfo(change.x, change.y, value);
-        touched |= QRect(change.x, change.y, 1, 1);
-    }
+    ApplyCellChanges(m_Level, changes, after);
+    const QRect touched = ChangedArea(changes);
     if (!touched.isEmpty())
         emit cellsChanged(touched);
 }

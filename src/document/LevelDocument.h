@@ -59,6 +59,10 @@ public:
     // (Level, Properties); nothing happens when it equals the level.
     void ReplaceLevel(const Level& after, const QString& stepText);
 
+    // One editing operation's changes (EditOperations) as one step named
+    // `stepText`, written at once; nothing happens for no changes.
+    void ApplyEdit(const QString& stepText, std::vector<CellChange> changes);
+
     // ---- For the undo commands, which act on the document alone ----
     void ApplyCells(const std::vector<CellChange>& changes, bool after);
     void ApplyLevel(const Level& level);

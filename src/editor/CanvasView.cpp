@@ -1,5 +1,6 @@
 #include "CanvasView.h"
 
+#include "EditTool.h"
 #include "InfoOverlay.h"
 #include "LevelDocument.h"
 #include "PictureBox.h"
@@ -50,6 +51,29 @@ void MovePixels(QImage& image, int dx, int dy) {
             moveRow(y, y - dy);
 }
 
+// Darkens the top row and the left column of pixels of every cell by half:
+// a grid seen on any tiles. Cell edges lie at odx + k * cellWidth.
+void DrawGrid(QImage& image, int cellWidth, int cellHeight, int odx, int ody) {
+    const auto edge = [](int pixel, int origin, int size) {
+        return ((pixel - origin) % size + size) % size == 0;
+    };
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const bool across = edge(y, ody, cellHeight);
+        for (int x = 0; x < image.width(); ++x)
+            if (across || edge(x, odx, cellWidth))
+                row[x] = 0xFF000000 | ((row[x] >> 1) & 0x7F7F7F);
+    }
+}
+
+// Copies the pixels `pixels` of `source` to the same place in `target`.
+void CopyPixels(const QImage& source, QImage& target, const QRect& pixels) {
+    const QRect inside = pixels & target.rect() & source.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        std::memcpy(target.scanLine(y) + inside.x() * 4, source.constScanLine(y) + inside.x() * 4,
+                    size_t(inside.width()) * 4);
+}
+
 } // namespace
 
 CanvasView::CanvasView(PictureBox& canvas, const LevelDocument& document, const TileSet& tiles,
@@ -67,14 +91,11 @@ void CanvasView::Redraw(int sx, int sy) {
     m_OriginX = sx;
     m_OriginY = sy;
     Surface& surface = m_Canvas.surface();
-    m_Document.level().Display(surface, qint16(sx), qint16(sy), m_Tiles, m_Sprites, 0, 0, -1, -1);
-    if (m_ShowInfoValues)
-        InfoOverlay::Draw(surface, m_Document.level(), sx, sy, m_Tiles.RenderWidth(),
-                          m_Tiles.RenderHeight());
-    if (m_Overlay) {
-        QPainter painter(&surface.image());
-        m_Overlay(painter, Geometry());
-    }
+    m_Document.level().Display(surface, qint16(sx), qint16(sy), m_Tiles, m_Sprites, 0, 0, -1, -1,
+                               m_Layers);
+    DrawOverlays(surface, QPoint(0, 0));
+    m_Clean = surface.image().copy();
+    DrawPreview(QRect(QPoint(0, 0), surface.image().size()));
     m_Drawn = true;
     m_DrawnInfo = m_Document.level().InfoPlane();
     m_DrawnSize = QSize(surface.ScaleWidth(), surface.ScaleHeight());
@@ -100,6 +121,7 @@ void CanvasView::ScrollTo(int sx, int sy) {
     m_OriginX = sx;
     m_OriginY = sy;
     MovePixels(m_Canvas.surface().image(), int(dx), int(dy));
+    MovePixels(m_Clean, int(dx), int(dy));
     // Sprites are drawn from SpriteLead cells before the origin on, so which
     // ones show in the first columns (rows) depends on the origin: a sprite
     // taller than SpriteLead + 1 cells reaches past the cells the move
@@ -173,21 +195,85 @@ void CanvasView::DrawPixels(const QRect& pixels) {
     const int w = m_Tiles.PixelWToTiles(sw), h = m_Tiles.PixelHToTiles(sh);
     // Drawn in place: the part surface is a window onto the canvas's own
     // pixels.
-    QImage& target = surface.image();
+    PointPartAt(pixels);
+    m_Document.level().Display(m_Part, qint16(m_OriginX), qint16(m_OriginY), m_Tiles, m_Sprites,
+                               -pixels.x(), -pixels.y(), w, h, m_Layers);
+    DrawOverlays(m_Part, pixels.topLeft());
+    PointPartAt(QRect());
+    if (m_Clean.size() == surface.image().size())
+        CopyPixels(surface.image(), m_Clean, pixels);
+    DrawPreview(pixels);
+    m_Canvas.RefreshArea(pixels);
+}
+
+void CanvasView::PointPartAt(const QRect& pixels) {
+    if (pixels.isEmpty()) {
+        m_Part.image() = QImage();
+        return;
+    }
+    QImage& target = m_Canvas.surface().image();
     const qsizetype stride = target.bytesPerLine();
     uchar* const first = target.bits() + pixels.y() * stride + qsizetype(pixels.x()) * 4;
     m_Part.image() = QImage(first, pixels.width(), pixels.height(), stride, target.format());
-    m_Document.level().Display(m_Part, qint16(m_OriginX), qint16(m_OriginY), m_Tiles, m_Sprites,
-                               -pixels.x(), -pixels.y(), w, h);
+}
+
+void CanvasView::DrawOverlays(Surface& surface, QPoint at) const {
+    const double cw = m_Tiles.RenderWidth(), ch = m_Tiles.RenderHeight();
+    if (m_ShowGrid && m_Tiles.Zoom() >= 0)
+        DrawGrid(surface.image(), int(cw), int(ch), -at.x(), -at.y());
     if (m_ShowInfoValues)
-        InfoOverlay::Draw(m_Part, m_Document.level(), m_OriginX, m_OriginY, m_Tiles.RenderWidth(),
-                          m_Tiles.RenderHeight(), -pixels.x(), -pixels.y());
+        InfoOverlay::Draw(surface, m_Document.level(), m_OriginX, m_OriginY, cw, ch, -at.x(),
+                          -at.y());
     if (m_Overlay) {
-        // Drawn as over the whole canvas, clipped to the part.
-        QPainter painter(&m_Part.image());
-        painter.translate(-pixels.x(), -pixels.y());
+        // Drawn as over the whole canvas, clipped to the surface.
+        QPainter painter(&surface.image());
+        painter.translate(-at.x(), -at.y());
         m_Overlay(painter, Geometry());
     }
-    m_Part.image() = QImage();
-    m_Canvas.RefreshArea(pixels);
+}
+
+void CanvasView::DrawPreview(const QRect& pixels) {
+    const QRect inside = pixels & m_Canvas.surface().image().rect();
+    if (!m_Preview || inside.isEmpty())
+        return;
+    PointPartAt(inside);
+    m_Preview->DrawPreview(m_Part, m_OriginX, m_OriginY, m_Tiles.RenderWidth(),
+                           m_Tiles.RenderHeight(), -inside.x(), -inside.y());
+    PointPartAt(QRect());
+}
+
+void CanvasView::SetPreview(const EditTool* tool) {
+    if (tool == m_Preview)
+        return;
+    m_Preview = tool;
+    RefreshPreview();
+}
+
+void CanvasView::RefreshPreview() {
+    const QRect old = m_PreviewCells;
+    m_PreviewCells = m_Preview ? m_Preview->PreviewCells() : QRect();
+    if (!m_Drawn)
+        return;
+    Surface& target = m_Canvas.surface();
+    if (m_Clean.size() != target.image().size()) {
+        Redraw(m_OriginX, m_OriginY);
+        return;
+    }
+    const QRect canvas(0, 0, target.ScaleWidth(), target.ScaleHeight());
+    const CanvasGeometry geometry = Geometry();
+    const QRect before = old.isEmpty() ? QRect() : geometry.PixelsOf(old) & canvas;
+    const QRect after =
+        m_PreviewCells.isEmpty() ? QRect() : geometry.PixelsOf(m_PreviewCells) & canvas;
+    // The parts the old and the new preview cover get the clean picture
+    // back, then the preview is drawn over them; overlapping parts (a block
+    // moved by a cell) are done once, as one.
+    const QList<QRect> parts =
+        before.intersects(after) ? QList<QRect>{before | after} : QList<QRect>{before, after};
+    for (const QRect& part : parts) {
+        if (part.isEmpty())
+            continue;
+        CopyPixels(m_Clean, target.image(), part);
+        DrawPreview(part);
+        m_Canvas.RefreshArea(part);
+    }
 }

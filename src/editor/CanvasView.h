@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+class EditTool;
 class QPainter;
 
 class LevelDocument;
@@ -30,6 +31,15 @@ public:
 
     CanvasGeometry Geometry() const;
     void SetShowInfoValues(bool show) { m_ShowInfoValues = show; }
+    // View options; the caller redraws. The grid shows at zoom 0 and above.
+    void SetShowGrid(bool show) { m_ShowGrid = show; }
+    // Level::Layers to draw.
+    void SetLayers(int layers) { m_Layers = layers; }
+    // The tool whose preview is drawn over the level (none: nullptr).
+    void SetPreview(const EditTool* tool);
+    // The tool's preview may have changed: its old and new cells are drawn
+    // again.
+    void RefreshPreview();
     // Something drawn over the level (a marked cell, a tool's preview): the
     // painter's origin is the canvas's top-left corner.
     using Overlay = std::function<void(QPainter& painter, const CanvasGeometry& geometry)>;
@@ -52,6 +62,13 @@ private:
     // The pixels a change of `cells` can reach, noting their info values
     // as drawn.
     QRect Reach(const QRect& cells) const;
+    // The grid and the texts over the level drawn into `surface`, whose
+    // pixel (0, 0) is canvas pixel `at`.
+    void DrawOverlays(Surface& surface, QPoint at) const;
+    // The tool's preview drawn over the canvas pixels `pixels` alone.
+    void DrawPreview(const QRect& pixels);
+    // Points m_Part at `pixels` of the canvas (an empty rectangle: nowhere).
+    void PointPartAt(const QRect& pixels);
 
     PictureBox& m_Canvas;
     const LevelDocument& m_Document;
@@ -64,6 +81,13 @@ private:
     int m_OriginX = 0;
     int m_OriginY = 0;
     bool m_ShowInfoValues = false;
+    bool m_ShowGrid = false;
+    int m_Layers = 3;
+    const EditTool* m_Preview = nullptr;
+    QRect m_PreviewCells;
+    // The canvas's picture without the preview, kept beside it, so that a
+    // preview that follows the pointer costs a copy, not a drawing.
+    QImage m_Clean;
     Overlay m_Overlay;
     // The picture on the canvas was drawn for the present size and sets.
     bool m_Drawn = false;

@@ -3,11 +3,26 @@
 #include "VbMath.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace EditGeometry {
 
 int ZoomInLevel(int zoom) {
     return zoom < MaxZoom ? zoom + 1 : zoom;
+}
+
+int FitZoom(int levelWidth, int levelHeight, int viewWidth, int viewHeight, int tileWidth,
+            int tileHeight) {
+    int zoom = MaxZoom;
+    const auto size = [](int cells, int pixels, int z) {
+        return std::ldexp(double(cells) * pixels, z);
+    };
+    // Down to the zoom whose cells are one pixel, which always stays.
+    while (size(1, std::min(tileWidth, tileHeight), zoom) > 1 &&
+           (size(levelWidth, tileWidth, zoom) > viewWidth ||
+            size(levelHeight, tileHeight, zoom) > viewHeight))
+        --zoom;
+    return zoom;
 }
 
 ScrollRange TileStripRange(int scaleWidth, double renderWidth, int count) {

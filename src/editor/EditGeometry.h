@@ -19,6 +19,13 @@ constexpr int MaxZoom = 3;
 // The zoom that Zoom In goes to from `zoom`.
 int ZoomInLevel(int zoom);
 
+// The largest zoom from MaxZoom down to the smallest (cells of one pixel)
+// at which a level of levelWidth x levelHeight cells of tileWidth x
+// tileHeight pixels at zoom 0 fits a view of viewWidth x viewHeight
+// pixels; the smallest zoom when none fits.
+int FitZoom(int levelWidth, int levelHeight, int viewWidth, int viewHeight, int tileWidth,
+            int tileHeight);
+
 // The range of the tile strip's scroll bar for a strip `scaleWidth` pixels
 // wide showing tiles `renderWidth` pixels wide 4 pixels apart, out of
 // `count` tiles. The maximum never goes below 0, so the strip never starts

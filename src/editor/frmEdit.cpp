@@ -3,6 +3,7 @@
 #include "BrushTool.h"
 #include "CanvasView.h"
 #include "EditGeometry.h"
+#include "EditToolBox.h"
 #include "EditorHost.h"
 #include "GameLimits.h"
 #include "LevelDocument.h"
@@ -219,6 +220,7 @@ frmEdit::frmEdit(EditorHost& host, QWidget* parent)
     CreateUndo();
     CreateNavigation();
     CreateInfoValueControls();
+    CreateTools();
     CreateGameControls();
     UpdateCaption();
 }
@@ -469,6 +471,7 @@ void frmEdit::ConnectDocument() {
 }
 
 void frmEdit::document_LevelReplaced() {
+    m_Tools->LevelReplaced();
     // A new or loaded level comes with the sets its caller gives; a step
     // (Level, Properties, its undo and redo) brings its episode's sets, at
     // 1x zoom, and everything laid out and drawn for its size.
@@ -491,15 +494,11 @@ QString frmEdit::FileName() const {
 }
 
 bool frmEdit::Drawing() const {
-    return m_Brush->Dragging();
-}
-
-EditTool& frmEdit::CurrentTool() const {
-    return *m_Brush;
+    return CurrentTool().Dragging();
 }
 
 QList<QMenu*> frmEdit::Menus() const {
-    return {mnuFile, mnuEdit, mnuView, mnuLevel};
+    return {mnuFile, mnuEdit, mnuView, mnuTools, mnuLevel};
 }
 
 // ---- Public operations ----
@@ -545,7 +544,7 @@ void frmEdit::TakeNewGraphics(const TileSet& tiles, const SpriteSet& sprites) {
 }
 
 void frmEdit::NewLevel(qint16 w, qint16 h, qint16 episode, qint16 levelnum) {
-    m_Brush->Cancel();
+    CurrentTool().Cancel();
     m_OwnReplace = true;
     m_Document->NewLevel(w, h, episode, levelnum);
     m_OwnReplace = false;
@@ -553,7 +552,7 @@ void frmEdit::NewLevel(qint16 w, qint16 h, qint16 episode, qint16 levelnum) {
 }
 
 IoResult frmEdit::LoadLevel(const QString& fileName) {
-    m_Brush->Cancel();
+    CurrentTool().Cancel();
     m_OwnReplace = true;
     const IoResult result = m_Document->Load(fileName);
     m_OwnReplace = false;
@@ -721,7 +720,11 @@ void frmEdit::mnuViewZoomOut_Click() {
 }
 
 void frmEdit::mnuView1xZoom_Click() {
-    m_Tiles.SetZoom(0);
+    SetCanvasZoom(0);
+}
+
+void frmEdit::SetCanvasZoom(int zoom) {
+    m_Tiles.SetZoom(static_cast<qint16>(zoom));
     FinishZoom();
 }
 

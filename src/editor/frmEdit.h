@@ -23,6 +23,7 @@ class QPainter;
 class SelectorPanel;
 class SelectorSource;
 class EditTool;
+class EditToolBox;
 class EditorHost;
 class LevelCheckPanel;
 class LevelDocument;
@@ -33,6 +34,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QScrollBar;
+class QToolBar;
 class QToolButton;
 class QUndoStack;
 
@@ -48,7 +50,9 @@ class QUndoStack;
 // frmEdit_tiles.cpp and frmEdit_sprites.cpp (palettes; both selectors are a
 // SelectorPanel), frmEdit_preview.cpp (level preview), frmEdit_pickers.cpp
 // (picker buttons), frmEdit_properties.cpp (Level, Properties),
-// frmEdit_undo.cpp (Edit menu) and frmEdit_navigation.cpp (wheel and keys).
+// frmEdit_undo.cpp (Edit menu), frmEdit_navigation.cpp (wheel and keys),
+// frmEdit_tools.cpp (the edit tools' bar and menus, through EditToolBox,
+// and the view options) and frmEdit_game.cpp (Test in Game, Check Level).
 //
 // The level, its file, its undo stack and modified state live in the
 // window's LevelDocument; the mouse edits through the current EditTool; the
@@ -98,6 +102,7 @@ public:
     // Whether a press-and-drag on the canvas is in progress.
     bool Drawing() const;
     EditTool& CurrentTool() const;
+    EditToolBox& Tools() const;
     CanvasView& Canvas() const { return *m_Canvas; }
     // The sets the canvas, the palettes and the preview draw with.
     const TileSet& Tiles() const { return m_Tiles; }
@@ -189,6 +194,8 @@ public:
     void mnuViewZoomIn_Click();
     void mnuViewZoomOut_Click();
     void mnuView1xZoom_Click();
+    // Sets the canvas's zoom and draws it again.
+    void SetCanvasZoom(int zoom);
 
     // ---- Canvas drawing and scrolling (frmEdit_canvas.cpp) ----
     void RedrawEdit();
@@ -310,6 +317,25 @@ public:
     // canvas under that point as far as the scroll ranges allow.
     void ZoomAtPoint(int steps, double x, double y);
 
+    // ---- Edit tools and view options (frmEdit_tools.cpp) ----
+    QMenu* mnuTools = nullptr;
+    QToolBar* tbrTools = nullptr;
+    QAction* mnuViewGrid = nullptr;
+    QAction* mnuViewTiles = nullptr;
+    QAction* mnuViewSprites = nullptr;
+    QAction* mnuViewFit = nullptr;
+    bool m_ShowGrid = false;
+    bool m_ShowTiles = true;
+    bool m_ShowSprites = true;
+    // The tools, their menu and bar, the Edit and View items (constructor).
+    void CreateTools();
+    void mnuViewGrid_Click();
+    void mnuViewTiles_Click();
+    void mnuViewSprites_Click();
+    // The largest zoom at which the whole level fits the canvas.
+    void mnuViewFit_Click();
+    // What the status bar shows for the tools and hidden planes.
+    QString ToolStatusText() const;
     // ---- Test in Game, Check Level, saving with errors (frmEdit_game.cpp) ----
     QAction* mnuLevelTestInGame = nullptr;
     QAction* mnuLevelCheck = nullptr;
@@ -339,6 +365,8 @@ public:
     bool ConfirmSaveWithErrors();
 
 signals:
+    // ToolStatusText may have changed.
+    void ToolStatusChanged();
     // The canvas cell under the pointer, after a move over the canvas;
     // (-1, -1) when the pointer is over no cell of the level.
     void PointerCellChanged(int cx, int cy);
@@ -364,8 +392,18 @@ private:
     // Writes the level to `fileName`, showing why when it fails.
     bool WriteLevel(const QString& fileName);
 
+    // After a pointer event a tool handled: its preview and status.
+    void ToolActed();
+    // Where a pasted block starts: the cell under the pointer, else the
+    // view's top-left cell.
+    QPoint PasteCell() const;
+    void ApplyLayers();
+
     EditorHost& m_Host;
     std::unique_ptr<BrushTool> m_Brush;
+    EditToolBox* m_Tools = nullptr;
+    // The cell under the pointer at its last move (-1, -1 before any).
+    QPoint m_PointerCell{-1, -1};
     CanvasView* m_Canvas = nullptr;
     std::unique_ptr<SelectorSource> m_TileSource;
     std::unique_ptr<SelectorSource> m_SpriteSource;

@@ -1,5 +1,7 @@
 #include "frmEdit.h"
 
+#include "EditToolBox.h"
+
 #include "CanvasGeometry.h"
 #include "CanvasView.h"
 #include "EditGeometry.h"
@@ -74,6 +76,8 @@ void frmEdit::picEditHolder_Resize() {
 
 void frmEdit::optMode_Click(int index) {
     m_Selection.SetMode(index);
+    m_Tools->ModeChanged();
+    emit ToolStatusChanged();
 }
 
 void frmEdit::optMode_GotFocus(int) {

@@ -40,23 +40,32 @@ void frmEdit::picEdit_MouseDown(int button, int shift, double x, double y) {
     const ToolEvent event = EventAt(*this, button, shift, x, y);
     lblPosition->setText(PaletteGeometry::PositionText({event.x, event.y}));
     CurrentTool().Press(event);
+    ToolActed();
 }
 
 void frmEdit::picEdit_MouseMove(int button, int shift, double x, double y) {
     UpdatePointer(*this, shift);
     const ToolEvent event = EventAt(*this, button, shift, x, y);
+    const QPoint cell(static_cast<int>(event.x), static_cast<int>(event.y));
+    const bool moved = cell != m_PointerCell;
+    m_PointerCell = cell;
     if (event.inside) {
         lblPosition->setText(PaletteGeometry::PositionText({event.x, event.y}));
-        emit PointerCellChanged(static_cast<int>(event.x), static_cast<int>(event.y));
+        emit PointerCellChanged(cell.x(), cell.y());
     } else {
         lblPosition->setText(QString());
         emit PointerCellChanged(-1, -1);
     }
     // The tool follows the pointer outside the level too: a drag that
-    // leaves it goes on where the line between two positions crosses it.
+    // leaves it goes on where the line between two positions crosses it, a
+    // pasted block hangs over the edge. Moves within one cell change nothing
+    // a preview shows.
     CurrentTool().Move(event);
+    if (moved)
+        ToolActed();
 }
 
 void frmEdit::picEdit_MouseUp(int button, int shift, double x, double y) {
     CurrentTool().Release(EventAt(*this, button, shift, x, y));
+    ToolActed();
 }

@@ -1,5 +1,6 @@
 #include "InfoOverlay.h"
 
+#include "GameLimits.h"
 #include "Level.h"
 #include "PixelFont.h"
 #include "Surface.h"
@@ -86,8 +87,10 @@ void DrawText(Surface& dest, const QString& text, int x, int y, int scale) {
 void Draw(Surface& dest, const Level& level, int sx, int sy, double cellWidth, double cellHeight,
           int odx, int ody) {
     QImage& image = dest.image();
-    if (image.isNull() || !(cellWidth >= MinCellSize && cellHeight >= MinCellSize) ||
-        cellWidth > MaxCellSize || cellHeight > MaxCellSize)
+    const bool map = level.Number() == GameLimits::MapLevelNumber;
+    if (image.isNull() || cellWidth > MaxCellSize || cellHeight > MaxCellSize ||
+        !(cellWidth >= 1 && cellHeight >= 1) ||
+        (!map && !(cellWidth >= MinCellSize && cellHeight >= MinCellSize)))
         return;
     // Whole-pixel cells, as Level::Display places them.
     const qint64 cw = qint64(cellWidth), ch = qint64(cellHeight);

@@ -37,6 +37,9 @@ QImage Stamp(const QStringList& lines, int scale);
 
 // Draws the overlay for the window whose top-left cell is (sx, sy), with
 // cells of cellWidth x cellHeight pixels, as many cells as `dest` needs.
+// Cells below MinCellSize get texts on world maps only (level 80), whose
+// entrance and blocker values must be readable at every zoom: there the
+// texts, at the smallest scale, may reach over their neighbours.
 // Each cell's text starts one pixel inside the cell's top-left corner
 // (right at the corner when the text is wider than the cell). With an
 // offset (odx, ody) the window's top-left cell is drawn at that pixel, as

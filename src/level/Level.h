@@ -43,11 +43,16 @@ public:
     // the episode and number). On failure the level is left as it was.
     IoResult Deserialize(const QByteArray& data, const QString& fileName);
 
+    // What Display draws: the tile plane, the sprites, or both. Without the
+    // tile plane the level's cells are black.
+    enum Layers { TileLayer = 1, SpriteLayer = 2, AllLayers = TileLayer | SpriteLayer };
+
     // Draws the window of the level whose top-left cell is (sx, sy) onto
     // `dest` at pixel (odx, ody): tiles first, then sprites. A width or
     // height of -1 means as many cells as `dest` needs.
     void Display(Surface& dest, qint16 sx, qint16 sy, const TileSet& tiles,
-                 const SpriteSet& sprites, int odx = 0, int ody = 0, int w = -1, int h = -1) const;
+                 const SpriteSet& sprites, int odx = 0, int ody = 0, int w = -1, int h = -1,
+                 int layers = AllLayers) const;
 
     // Cell accessors: coordinates outside the level read as 0 and are
     // ignored when written.

@@ -30,7 +30,7 @@ void visibleCells(qint64 origin, qint64 size, qint64 extent, qint64 cells, qint6
 } // namespace
 
 void Level::Display(Surface& dest, qint16 sx, qint16 sy, const TileSet& tiles,
-                    const SpriteSet& sprites, int odx, int ody, int w, int h) const {
+                    const SpriteSet& sprites, int odx, int ody, int w, int h, int layers) const {
     if (tiles.RenderWidth() > MaxCellSize || tiles.RenderHeight() > MaxCellSize)
         return;
     if (w == -1)
@@ -48,7 +48,11 @@ void Level::Display(Surface& dest, qint16 sx, qint16 sy, const TileSet& tiles,
     const qint64 levelColumns = std::clamp<qint64>(qint64(m_Width) - sx, 0, c1);
     const qint64 levelRows = std::clamp<qint64>(qint64(m_Height) - sy, 0, r1);
     std::vector<qint16> row;
-    for (qint64 r = r0; r < levelRows; ++r) {
+    const bool showTiles = (layers & TileLayer) != 0;
+    if (!showTiles && c0 < levelColumns && r0 < levelRows)
+        dest.Line(double(odx + c0 * cw), double(ody + r0 * ch), double(odx + levelColumns * cw - 1),
+                  double(ody + levelRows * ch - 1), 0xFF000000, true);
+    for (qint64 r = showTiles ? r0 : levelRows; r < levelRows; ++r) {
         row.clear();
         for (qint64 c = c0; c < levelColumns; ++c)
             row.push_back(Tile(int(sx + c), int(sy + r)));
@@ -62,6 +66,9 @@ void Level::Display(Surface& dest, qint16 sx, qint16 sy, const TileSet& tiles,
     if (bottom0 < r1 && c0 < c1)
         tiles.DrawOutside(dest, int(odx + c0 * cw), int(ody + bottom0 * ch), int(c1 - c0),
                           int(r1 - bottom0));
+
+    if (!(layers & SpriteLayer))
+        return;
 
     // Sprite pass, from three cells up and left of the window so that the
     // parts of sprites whose cells lie just outside it show; sprites grow

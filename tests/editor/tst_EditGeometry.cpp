@@ -12,6 +12,8 @@ private slots:
     void tileStripRange();
     void zoomInStopsAtThree();
     void scrollReportText();
+    void fitZoom_data();
+    void fitZoom();
 };
 
 void tst_EditGeometry::tileStripRange_data() {
@@ -48,6 +50,29 @@ void tst_EditGeometry::zoomInStopsAtThree() {
 void tst_EditGeometry::scrollReportText() {
     QCOMPARE(ScrollReportText(43, 0, 5), QStringLiteral(" 43, 0, 5"));
     QCOMPARE(ScrollReportText(-1, 0, 12), QStringLiteral("-1, 0, 12"));
+}
+
+void tst_EditGeometry::fitZoom_data() {
+    QTest::addColumn<QSize>("level");
+    QTest::addColumn<QSize>("view");
+    QTest::addColumn<int>("zoom");
+    QTest::newRow("100 x 60 in 583 x 345: 4-pixel cells")
+        << QSize(100, 60) << QSize(583, 345) << -2;
+    QTest::newRow("exactly the view at 1x") << QSize(100, 50) << QSize(1600, 800) << 0;
+    QTest::newRow("one pixel too few") << QSize(100, 50) << QSize(1599, 800) << -1;
+    QTest::newRow("small level: 64-pixel cells") << QSize(10, 10) << QSize(1000, 1000) << 2;
+    QTest::newRow("at most 8x") << QSize(4, 4) << QSize(600, 600) << 3;
+    QTest::newRow("largest level, height decides") << QSize(182, 180) << QSize(1600, 1000) << -2;
+    QTest::newRow("nothing fits: 1-pixel cells") << QSize(32760, 1) << QSize(1600, 1000) << -4;
+}
+
+void tst_EditGeometry::fitZoom() {
+    QFETCH(QSize, level);
+    QFETCH(QSize, view);
+    QFETCH(int, zoom);
+    QCOMPARE(
+        EditGeometry::FitZoom(level.width(), level.height(), view.width(), view.height(), 16, 16),
+        zoom);
 }
 
 GM_TEST_APPLESS_MAIN(tst_EditGeometry)

@@ -159,12 +159,25 @@ void tst_frmEdit::controlsAtCreation() {
 void tst_frmEdit::menusAndDelegatedCommands() {
     frmEdit window(*m_Host);
     const QList<QMenu*> menus = window.Menus();
-    // The Edit menu (undo and redo) sits between File and View.
-    QCOMPARE(menus.size(), 4);
+    // The Edit menu sits between File and View, Tools between View and Level.
+    QCOMPARE(menus.size(), 5);
     QCOMPARE(menus[0]->title(), QStringLiteral("&File"));
     QCOMPARE(menus[1]->title(), QStringLiteral("&Edit"));
     QCOMPARE(menus[2]->title(), QStringLiteral("&View"));
-    QCOMPARE(menus[3]->title(), QStringLiteral("&Level"));
+    QCOMPARE(menus[3]->title(), QStringLiteral("&Tools"));
+    QCOMPARE(menus[4]->title(), QStringLiteral("&Level"));
+    const auto items = [](QMenu* menu) {
+        QStringList texts;
+        for (QAction* action : menu->actions())
+            texts << action->text() + "\t" + action->shortcut().toString();
+        return texts;
+    };
+    QCOMPARE(items(menus[1]).mid(2),
+             QStringList({"\t", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "&Delete\tDel",
+                          "\t", "Select &All\tCtrl+A", "Select &None\tCtrl+Shift+A",
+                          "P&lace Pasted Block\tReturn"}));
+    QCOMPARE(items(menus[3]), QStringList({"&Brush\tB", "Rectangle &Select\tM", "Bucket &Fill\tF",
+                                           "&Rectangle Fill\tR", "&Line\tL"}));
 
     QStringList fileItems;
     for (QAction* action : menus[0]->actions())
@@ -178,7 +191,8 @@ void tst_frmEdit::menusAndDelegatedCommands() {
     for (QAction* action : menus[2]->actions())
         viewItems << action->text() + "\t" + action->shortcut().toString();
     QCOMPARE(viewItems, QStringList({"Zoom &In\tCtrl+=", "Zoom &Out\tCtrl+-", "&1x Zoom\tCtrl+0",
-                                     "\t", "Show &Info Values\tCtrl+I"}));
+                                     "\t", "Show &Info Values\tCtrl+I", "\t", "Show &Grid\tG",
+                                     "Show &Tiles\t", "Show &Sprites\t", "&Fit Level\tCtrl+9"}));
     QCOMPARE(window.mnuLevelProperties->text(), QStringLiteral("&Properties"));
 
     window.mnuFileNew->trigger();

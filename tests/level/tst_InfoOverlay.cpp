@@ -187,10 +187,18 @@ private slots:
 
     void cellSizes() {
         const Level level = tinyLevel();
-        // Below 8 pixels nothing is written.
+        // Below 8 pixels nothing is written, but on a world map (this one),
+        // whose entrances and blockers must show at every zoom.
+        Level plain = level;
+        plain.SetNumber(1);
         Surface small = markedSurface(21, 14);
-        InfoOverlay::Draw(small, level, 0, 0, 7, 7);
+        InfoOverlay::Draw(small, plain, 0, 0, 7, 7);
         QCOMPARE(touched(small.image(), small.image().rect()), QRect());
+        InfoOverlay::Draw(small, level, 0, 0, 7, 7);
+        QCOMPARE(touched(small.image(), QRect(0, 0, 7, 7)), QRect(1, 0, 5, 7));
+        Surface tiny = markedSurface(6, 4);
+        InfoOverlay::Draw(tiny, level, 0, 0, 2, 2);
+        QCOMPARE(touched(tiny.image(), tiny.image().rect()), QRect(0, 0, 6, 4));
         Surface eight = markedSurface(24, 16);
         InfoOverlay::Draw(eight, level, 0, 0, 8, 8);
         QCOMPARE(touched(eight.image(), QRect(0, 0, 8, 8)), QRect(1, 1, 5, 7));

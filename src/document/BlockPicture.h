@@ -1,0 +1,36 @@
+#pragma once
+
+#include "CellBlock.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+
+class SpriteSet;
+class Surface;
+class TileSet;
+struct PreviewPlace;
+
+// A block of cells drawn over the canvas again and again as it follows the
+// pointer: the picture of the whole block is made once per cell size and
+// then only copied or mixed in, so that a move costs a pass over the pixels
+// it covers. Blocks whose picture would be very large are drawn part by
+// part instead.
+class BlockPicture {
+public:
+    void SetBlock(const CellBlock& block);
+    const CellBlock& Block() const { return m_Block; }
+    bool IsEmpty() const { return m_Block.IsEmpty(); }
+
+    // As ToolPreview::DrawBlock.
+    void Draw(Surface& dest, const PreviewPlace& place, QPoint at, const QRect& within,
+              const TileSet& tiles, const SpriteSet& sprites, qint16 levelNumber,
+              bool translucent) const;
+
+private:
+    CellBlock m_Block;
+    mutable QImage m_Picture;
+    mutable double m_CellWidth = 0;
+    mutable double m_CellHeight = 0;
+    mutable qint16 m_LevelNumber = 0;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "EditTool.h"
+
+#include <QString>
+
+class BrushSelection;
+class LevelDocument;
+
+// Bucket fill: a press fills the cell under the pointer and every cell
+// joined to it through edges and holding the same tile with the button's
+// tile, as one undo step. Tiles only: in sprite mode a press changes
+// nothing (the editor offers the tool in tile mode only). Ctrl+click picks
+// as the brush does.
+class BucketFillTool : public EditTool {
+public:
+    BucketFillTool(LevelDocument& document, BrushSelection& selection);
+
+    static QString StepText() { return QStringLiteral("Fill"); }
+
+    void Press(const ToolEvent& event) override;
+    void Move(const ToolEvent&) override {}
+    void Release(const ToolEvent&) override {}
+    void Cancel() override {}
+    bool Dragging() const override { return false; }
+    Pointer PointerFor(int shift) const override;
+
+private:
+    LevelDocument& m_Document;
+    BrushSelection& m_Selection;
+};

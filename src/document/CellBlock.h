@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QRect>
+#include <QtGlobal>
+
+#include <vector>
+
+class Level;
+
+// A rectangle of cells lifted out of a level: both planes row by row (cell
+// (x, y) is word y * Width + x) and the episode whose tile and sprite
+// numbers they are (0 when unknown, as for text from a spreadsheet). A block
+// may carry tiles only; pasting it then leaves the info plane alone.
+class CellBlock {
+public:
+    CellBlock() = default;
+    // A block of the given size holding tile 0 and, with `withInfo`, info 0.
+    // Sizes must be positive and at most Level::MaxCells cells in all.
+    CellBlock(int width, int height, qint16 episode, bool withInfo);
+
+    // The cells of `area` that lie inside `level`, with the level's episode;
+    // empty when none do.
+    static CellBlock Copy(const Level& level, const QRect& area);
+
+    int Width() const { return m_Width; }
+    int Height() const { return m_Height; }
+    bool IsEmpty() const { return m_Width == 0 || m_Height == 0; }
+    qint16 Episode() const { return m_Episode; }
+    void SetEpisode(qint16 episode) { m_Episode = episode; }
+    bool HasInfo() const { return m_HasInfo; }
+
+    // Cells outside the block read as 0 and are ignored when written, as
+    // in Level; info reads 0 in a block without info.
+    qint16 Tile(int x, int y) const;
+    void SetTile(int x, int y, qint16 value);
+    qint16 Info(int x, int y) const;
+    void SetInfo(int x, int y, qint16 value);
+
+    const std::vector<qint16>& Tiles() const { return m_Tiles; }
+    const std::vector<qint16>& Infos() const { return m_Infos; }
+
+    bool operator==(const CellBlock& other) const;
+    bool operator!=(const CellBlock& other) const { return !(*this == other); }
+
+private:
+    bool Contains(int x, int y) const { return x >= 0 && x < m_Width && y >= 0 && y < m_Height; }
+    std::size_t Index(int x, int y) const {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(m_Width) +
+               static_cast<std::size_t>(x);
+    }
+
+    int m_Width = 0;
+    int m_Height = 0;
+    qint16 m_Episode = 0;
+    bool m_HasInfo = false;
+    std::vector<qint16> m_Tiles;
+    std::vector<qint16> m_Infos;
+};

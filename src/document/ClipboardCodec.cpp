@@ -1,0 +1,257 @@
+#include "ClipboardCodec.h"
+
+#include "CellBlock.h"
+#include "Level.h"
+
+#include <QLocale>
+#include <QMimeData>
+#include <QtEndian>
+
+#include <limits>
+#include <vector>
+
+namespace {
+
+// The private form: a header, then the tile plane and, when flagged, the
+// info plane, each row by row as little-endian 16-bit words.
+const char Magic[4] = {'G', 'M', 'C', 'B'};
+constexpr quint16 FormatVersion = 1;
+constexpr int HeaderSize = 4 + 2 + 2 + 2 + 2 + 1;
+constexpr quint8 HasInfoFlag = 1;
+
+void appendWord(QByteArray& bytes, quint16 value) {
+    bytes.append(static_cast<char>(value & 0xFF));
+    bytes.append(static_cast<char>(value >> 8));
+}
+
+quint16 wordAt(const QByteArray& bytes, int offset) {
+    return qFromLittleEndian<quint16>(bytes.constData() + offset);
+}
+
+IoResult damaged(const QString& reason) {
+    return IoResult::failure(
+        QStringLiteral("The cells on the clipboard are damaged: %1.").arg(reason));
+}
+
+IoResult badText(const QString& reason) {
+    return IoResult::failure(
+        QStringLiteral("The clipboard text is not a block of cells: %1.").arg(reason));
+}
+
+QString tooManyCells() {
+    return QStringLiteral("it holds more than %1 cells, the most a level can have")
+        .arg(QLocale(QLocale::English).toString(Level::MaxCells));
+}
+
+// One block of numbers in the text, row by row.
+struct Grid {
+    int width = 0;
+    int rows = 0;
+    std::vector<qint16> values;
+};
+
+// Quotes a piece of the user's text in a message, shortened if long.
+QString quoted(QStringView field) {
+    constexpr int Longest = 20;
+    const QString shown = field.size() > Longest
+                              ? field.left(Longest).toString() + QStringLiteral("...")
+                              : field.toString();
+    return QStringLiteral("\"%1\"").arg(shown);
+}
+
+// Adds one non-blank line to `grid`; on failure returns the reason.
+QString addRow(Grid& grid, QStringView line, int lineNumber) {
+    const QChar separator = line.contains(QLatin1Char('\t')) ? QLatin1Char('\t') : QLatin1Char(',');
+    const qsizetype count = line.count(separator) + 1;
+    if (count > Level::MaxCells)
+        return tooManyCells();
+    if (grid.rows > 0 && count != grid.width) {
+        return QStringLiteral("line %1 has %2 values where the lines before it have %3")
+            .arg(lineNumber)
+            .arg(count)
+            .arg(grid.width);
+    }
+    grid.width = static_cast<int>(count);
+    if (static_cast<qint64>(grid.rows + 1) * grid.width > Level::MaxCells)
+        return tooManyCells();
+    int column = 0;
+    for (QStringView field : line.split(separator)) {
+        ++column;
+        bool ok = false;
+        const int value = field.trimmed().toInt(&ok);
+        if (!ok) {
+            return QStringLiteral("value %1 on line %2 is not a whole number: %3")
+                .arg(column)
+                .arg(lineNumber)
+                .arg(quoted(field.trimmed()));
+        }
+        if (value < std::numeric_limits<qint16>::min() ||
+            value > std::numeric_limits<qint16>::max()) {
+            return QStringLiteral("value %1 on line %2, %3, is outside -32768 to 32767")
+                .arg(column)
+                .arg(lineNumber)
+                .arg(value);
+        }
+        grid.values.push_back(static_cast<qint16>(value));
+    }
+    ++grid.rows;
+    return {};
+}
+
+// Splits the text into blocks of numbers separated by blank lines.
+QString parseGrids(QStringView text, std::vector<Grid>& grids) {
+    Grid current;
+    int lineNumber = 0;
+    qsizetype start = 0;
+    while (start <= text.size()) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = text.size();
+        QStringView line = text.mid(start, end - start);
+        start = end + 1;
+        ++lineNumber;
+        if (line.trimmed().isEmpty()) {
+            if (current.rows > 0)
+                grids.push_back(std::move(current));
+            current = Grid();
+            continue;
+        }
+        if (grids.size() == 2)
+            return QStringLiteral("it has more than two blocks of numbers (line %1)")
+                .arg(lineNumber);
+        const QString problem = addRow(current, line, lineNumber);
+        if (!problem.isEmpty())
+            return problem;
+    }
+    if (current.rows > 0)
+        grids.push_back(std::move(current));
+    if (grids.empty())
+        return QStringLiteral("it holds no numbers");
+    if (grids.size() == 2 && (grids[0].width != grids[1].width || grids[0].rows != grids[1].rows)) {
+        return QStringLiteral("the info values are %1 by %2 cells, the tiles %3 by %4")
+            .arg(grids[1].width)
+            .arg(grids[1].rows)
+            .arg(grids[0].width)
+            .arg(grids[0].rows);
+    }
+    return {};
+}
+
+void appendRows(QString& text, const CellBlock& block, bool info) {
+    for (int y = 0; y < block.Height(); ++y) {
+        for (int x = 0; x < block.Width(); ++x) {
+            if (x > 0)
+                text += QLatin1Char(',');
+            text += QString::number(info ? block.Info(x, y) : block.Tile(x, y));
+        }
+        text += QLatin1Char('\n');
+    }
+}
+
+} // namespace
+
+namespace ClipboardCodec {
+
+QString MimeType() {
+    return QStringLiteral("application/x-gridmason-cells");
+}
+
+QByteArray ToBytes(const CellBlock& block) {
+    QByteArray bytes(Magic, sizeof Magic);
+    appendWord(bytes, FormatVersion);
+    appendWord(bytes, static_cast<quint16>(block.Episode()));
+    appendWord(bytes, static_cast<quint16>(block.Width()));
+    appendWord(bytes, static_cast<quint16>(block.Height()));
+    bytes.append(static_cast<char>(block.HasInfo() ? HasInfoFlag : 0));
+    for (qint16 tile : block.Tiles())
+        appendWord(bytes, static_cast<quint16>(tile));
+    for (qint16 info : block.Infos())
+        appendWord(bytes, static_cast<quint16>(info));
+    return bytes;
+}
+
+IoResult FromBytes(const QByteArray& bytes, CellBlock& block) {
+    if (bytes.size() < HeaderSize || !bytes.startsWith(QByteArray(Magic, sizeof Magic)))
+        return damaged(QStringLiteral("they do not start with the mark of a block of cells"));
+    if (wordAt(bytes, 4) != FormatVersion)
+        return damaged(QStringLiteral("they were written by another version of the program"));
+    const qint16 episode = static_cast<qint16>(wordAt(bytes, 6));
+    const int width = wordAt(bytes, 8);
+    const int height = wordAt(bytes, 10);
+    const quint8 flags = static_cast<quint8>(bytes[12]);
+    if (episode < 0 || episode > 3)
+        return damaged(QStringLiteral("episode %1 is not one of 1 to 3").arg(episode));
+    if (width == 0 || height == 0)
+        return damaged(QStringLiteral("the block has no cells"));
+    if (qint64(width) * height > Level::MaxCells)
+        return damaged(tooManyCells());
+    if ((flags & ~HasInfoFlag) != 0)
+        return damaged(QStringLiteral("unknown flags %1").arg(flags));
+    const bool hasInfo = (flags & HasInfoFlag) != 0;
+    const qint64 expected = HeaderSize + qint64(width) * height * 2 * (hasInfo ? 2 : 1);
+    if (bytes.size() != expected) {
+        return damaged(QStringLiteral("they are %1 bytes long where a block of %2 by %3 takes %4")
+                           .arg(bytes.size())
+                           .arg(width)
+                           .arg(height)
+                           .arg(expected));
+    }
+    CellBlock result(width, height, episode, hasInfo);
+    int offset = HeaderSize;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x, offset += 2)
+            result.SetTile(x, y, static_cast<qint16>(wordAt(bytes, offset)));
+    for (int y = 0; hasInfo && y < height; ++y)
+        for (int x = 0; x < width; ++x, offset += 2)
+            result.SetInfo(x, y, static_cast<qint16>(wordAt(bytes, offset)));
+    block = std::move(result);
+    return IoResult::success();
+}
+
+QString ToText(const CellBlock& block) {
+    QString text;
+    appendRows(text, block, false);
+    if (block.HasInfo()) {
+        text += QLatin1Char('\n');
+        appendRows(text, block, true);
+    }
+    return text;
+}
+
+IoResult FromText(const QString& text, CellBlock& block) {
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    std::vector<Grid> grids;
+    const QString problem = parseGrids(lines, grids);
+    if (!problem.isEmpty())
+        return badText(problem);
+    const Grid& tiles = grids[0];
+    const bool hasInfo = grids.size() == 2;
+    CellBlock result(tiles.width, tiles.rows, 0, hasInfo);
+    for (int y = 0; y < tiles.rows; ++y) {
+        for (int x = 0; x < tiles.width; ++x) {
+            const std::size_t i = static_cast<std::size_t>(y) * tiles.width + x;
+            result.SetTile(x, y, tiles.values[i]);
+            if (hasInfo)
+                result.SetInfo(x, y, grids[1].values[i]);
+        }
+    }
+    block = std::move(result);
+    return IoResult::success();
+}
+
+void Store(const CellBlock& block, QMimeData& data) {
+    data.setData(MimeType(), ToBytes(block));
+    data.setText(ToText(block));
+}
+
+IoResult Read(const QMimeData& data, CellBlock& block) {
+    if (data.hasFormat(MimeType()))
+        return FromBytes(data.data(MimeType()), block);
+    if (data.hasText())
+        return FromText(data.text(), block);
+    return IoResult::failure(QStringLiteral("The clipboard holds no cells and no text."));
+}
+
+} // namespace ClipboardCodec

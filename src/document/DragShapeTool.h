@@ -1,0 +1,58 @@
+#pragma once
+
+#include "CellChange.h"
+#include "EditTool.h"
+
+#include <QPoint>
+#include <QString>
+
+#include <vector>
+
+class BrushSelection;
+class Level;
+class LevelDocument;
+class SpriteSet;
+class TileSet;
+
+// A tool that draws a shape spanned by a drag with the button's tile (tile
+// mode) or, in sprite mode, the left button's sprite or value and the right
+// button's erasing 0. The shape shows as it will look while dragging and is
+// written, as one undo step, on release. Ctrl+click picks as the brush does.
+class DragShapeTool : public EditTool {
+public:
+    DragShapeTool(LevelDocument& document, BrushSelection& selection, const TileSet& tiles,
+                  const SpriteSet& sprites);
+
+    void Press(const ToolEvent& event) override;
+    void Move(const ToolEvent& event) override;
+    void Release(const ToolEvent& event) override;
+    void Cancel() override;
+    bool Dragging() const override { return m_Dragging; }
+    Pointer PointerFor(int shift) const override;
+    QRect PreviewCells() const override;
+    void DrawPreview(Surface& dest, int sx, int sy, double cellWidth, double cellHeight, int odx,
+                     int ody) const override;
+
+protected:
+    // What the shape from `from` to `to` writes into `plane`.
+    virtual std::vector<CellChange> Shape(const Level& level, QPoint from, QPoint to,
+                                          CellChange::Plane plane, qint16 value) const = 0;
+    // The undo step's name.
+    virtual QString StepText() const = 0;
+
+private:
+    void Follow(QPoint cell);
+
+    LevelDocument& m_Document;
+    BrushSelection& m_Selection;
+    const TileSet& m_Tiles;
+    const SpriteSet& m_Sprites;
+    bool m_Dragging = false;
+    CellChange::Plane m_Plane = CellChange::TilePlane;
+    qint16 m_Value = 0;
+    QPoint m_From;
+    QPoint m_To;
+    // What release would write, and the cells it lies in.
+    std::vector<CellChange> m_Pending;
+    QRect m_Area;
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "CellChange.h"
+
+#include <QPoint>
+#include <QRect>
+
+#include <vector>
+
+class CellBlock;
+class Level;
+
+// The editing operations on a level's cells. Each reads the level as it is
+// and returns what it would change, without writing: the cells whose value
+// differs afterwards, tile plane first, each plane row by row. An undo step
+// applies the list (ApplyCellChanges) forwards and backwards. Cells outside
+// the level are left out, so every operation clips at the level's edges.
+namespace EditOperations {
+
+// The rectangle of cells with `a` and `b` as opposite corners, both
+// included, whichever way round they are (a drag's first and last cell).
+QRect CellsBetween(QPoint a, QPoint b);
+
+// Puts `block` with its top-left cell at `topLeft`: its tiles and, when it
+// has them, its info values.
+std::vector<CellChange> Paste(const Level& level, const CellBlock& block, QPoint topLeft);
+
+// Writes `value` into one plane of every cell of `area`.
+std::vector<CellChange> FillArea(const Level& level, const QRect& area, CellChange::Plane plane,
+                                 qint16 value);
+
+// Cut and Delete: `tile` into every cell of `area`, info values cleared.
+std::vector<CellChange> Clear(const Level& level, const QRect& area, qint16 tile);
+
+// Writes `tile` into the cell at `start` and every cell reachable from it
+// through edge neighbours holding the same tile.
+std::vector<CellChange> BucketFill(const Level& level, QPoint start, qint16 tile);
+
+// Writes `value` into one plane of every cell of CellLine(from, to).
+std::vector<CellChange> Line(const Level& level, QPoint from, QPoint to, CellChange::Plane plane,
+                             qint16 value);
+
+// Moves both planes of `area` by `offset`: the cells left behind get `tile`
+// and info 0, then the block lands (clipped) at its new place.
+std::vector<CellChange> Move(const Level& level, const QRect& area, QPoint offset, qint16 tile);
+
+} // namespace EditOperations

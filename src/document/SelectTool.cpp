@@ -1,0 +1,183 @@
+#include "SelectTool.h"
+
+#include "BrushSelection.h"
+#include "CellPicker.h"
+#include "EditOperations.h"
+#include "LevelDocument.h"
+#include "ToolPreview.h"
+
+namespace {
+constexpr int NoModifier = 0;
+constexpr int ShiftOnly = 1;
+constexpr int CtrlOnly = 2;
+constexpr int RightSlot = 1;
+} // namespace
+
+SelectTool::SelectTool(LevelDocument& document, BrushSelection& brush, const TileSet& tiles,
+                       const SpriteSet& sprites)
+    : m_Document(document), m_Brush(brush), m_Tiles(tiles), m_Sprites(sprites) {}
+
+QSize SelectTool::LevelSize() const {
+    return QSize(m_Document.level().Width(), m_Document.level().Height());
+}
+
+void SelectTool::Press(const ToolEvent& event) {
+    if (m_Drag != Drag::None)
+        return;
+    const QPoint cell(int(event.x), int(event.y));
+    if (event.shift == CtrlOnly) {
+        if (event.inside)
+            PickCell(m_Document.level(), m_Brush, event.button, cell.x(), cell.y());
+        return;
+    }
+    if (IsFloating()) {
+        m_FloatAt = cell;
+        PlaceFloating();
+        return;
+    }
+    if (!event.inside || (event.shift != NoModifier && event.shift != ShiftOnly))
+        return;
+    if (event.shift == NoModifier && m_Area.Area().contains(cell)) {
+        m_Drag = Drag::Moving;
+        m_Grab = cell;
+        m_Offset = QPoint();
+        m_Lifted.SetBlock(Copy());
+        return;
+    }
+    m_Drag = Drag::Selecting;
+    m_Area.Start(cell, event.shift == ShiftOnly, LevelSize());
+}
+
+void SelectTool::Move(const ToolEvent& event) {
+    const QPoint cell(int(event.x), int(event.y));
+    if (m_Drag == Drag::Selecting)
+        m_Area.DragTo(cell);
+    else if (m_Drag == Drag::Moving)
+        m_Offset = cell - m_Grab;
+    else if (IsFloating())
+        m_FloatAt = cell;
+}
+
+void SelectTool::Release(const ToolEvent& event) {
+    Move(event);
+    if (m_Drag == Drag::Moving && !m_Offset.isNull()) {
+        const QRect area = m_Area.Area();
+        m_Document.ApplyEdit(MoveText(), EditOperations::Move(m_Document.level(), area, m_Offset,
+                                                              m_Brush.Tile(RightSlot)));
+        m_Area.SetArea(area.translated(m_Offset), LevelSize());
+    }
+    m_Drag = Drag::None;
+    m_Lifted.SetBlock(CellBlock());
+}
+
+void SelectTool::Cancel() {
+    m_Drag = Drag::None;
+    m_Lifted.SetBlock(CellBlock());
+}
+
+EditTool::Pointer SelectTool::PointerFor(int shift) const {
+    return shift == CtrlOnly ? Pointer::Pick : Pointer::Default;
+}
+
+void SelectTool::SelectAll() {
+    m_Area.SelectAll(LevelSize());
+}
+
+void SelectTool::ClearSelection() {
+    m_Area.Clear();
+}
+
+CellBlock SelectTool::Copy() const {
+    return CellBlock::Copy(m_Document.level(), m_Area.Area());
+}
+
+CellBlock SelectTool::Cut() {
+    CellBlock block = Copy();
+    m_Document.ApplyEdit(CutText(), EditOperations::Clear(m_Document.level(), m_Area.Area(),
+                                                          m_Brush.Tile(RightSlot)));
+    return block;
+}
+
+void SelectTool::Delete() {
+    m_Document.ApplyEdit(DeleteText(), EditOperations::Clear(m_Document.level(), m_Area.Area(),
+                                                             m_Brush.Tile(RightSlot)));
+}
+
+void SelectTool::StartPaste(const CellBlock& block, QPoint cell) {
+    Cancel();
+    m_Floating.SetBlock(block);
+    m_FloatAt = cell;
+}
+
+void SelectTool::PlaceFloating() {
+    if (!IsFloating())
+        return;
+    const CellBlock block = m_Floating.Block();
+    m_Floating.SetBlock(CellBlock());
+    m_Document.ApplyEdit(PasteText(), EditOperations::Paste(m_Document.level(), block, m_FloatAt));
+    m_Area.SetArea(QRect(m_FloatAt, QSize(block.Width(), block.Height())), LevelSize());
+}
+
+void SelectTool::Escape() {
+    if (IsFloating())
+        m_Floating.SetBlock(CellBlock());
+    else
+        m_Area.Clear();
+}
+
+void SelectTool::LevelReplaced() {
+    Cancel();
+    m_Floating.SetBlock(CellBlock());
+    m_Area.ClipTo(LevelSize());
+}
+
+QRect SelectTool::FloatingCells() const {
+    if (!IsFloating())
+        return {};
+    return QRect(m_FloatAt, QSize(m_Floating.Block().Width(), m_Floating.Block().Height())) &
+           LevelArea();
+}
+
+QRect SelectTool::MovedCells() const {
+    return m_Drag == Drag::Moving ? m_Area.Area().translated(m_Offset) & LevelArea() : QRect();
+}
+
+QRect SelectTool::PreviewCells() const {
+    return m_Area.Area() | MovedCells() | FloatingCells();
+}
+
+void SelectTool::DrawPreview(Surface& dest, int sx, int sy, double cellWidth, double cellHeight,
+                             int odx, int ody) const {
+    const PreviewPlace place{sx, sy, cellWidth, cellHeight, odx, ody};
+    if (m_Drag == Drag::Moving) {
+        const QPoint at = m_Area.Area().topLeft() + m_Offset;
+        m_Lifted.Draw(dest, place, at, LevelArea(), m_Tiles, m_Sprites, m_Document.level().Number(),
+                      true);
+        ToolPreview::DrawOutline(dest, place, MovedCells());
+    } else {
+        ToolPreview::DrawOutline(dest, place, m_Area.Area());
+    }
+    if (IsFloating()) {
+        m_Floating.Draw(dest, place, m_FloatAt, LevelArea(), m_Tiles, m_Sprites,
+                        m_Document.level().Number(), true);
+        ToolPreview::DrawOutline(dest, place, FloatingCells());
+    }
+}
+
+QString SelectTool::StatusText() const {
+    if (IsFloating()) {
+        return QStringLiteral("Pasting %1 x %2 at %3,%4: click or Enter to place, Esc to drop")
+            .arg(m_Floating.Block().Width())
+            .arg(m_Floating.Block().Height())
+            .arg(m_FloatAt.x())
+            .arg(m_FloatAt.y());
+    }
+    if (m_Drag == Drag::Moving) {
+        return QStringLiteral("Moving %1 x %2 by %3,%4")
+            .arg(m_Area.Area().width())
+            .arg(m_Area.Area().height())
+            .arg(m_Offset.x())
+            .arg(m_Offset.y());
+    }
+    return m_Area.StatusText();
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "BlockPicture.h"
+#include "CellBlock.h"
+#include "CellSelection.h"
+#include "EditTool.h"
+
+#include <QString>
+
+class BrushSelection;
+class LevelDocument;
+class SpriteSet;
+class TileSet;
+
+// Rectangle select with what works on a selection: a drag selects (Shift
+// extends), a drag starting inside the selection moves its cells (both
+// planes; the right button's tile and no info stay behind), Copy, Cut and
+// Delete, and a pasted block that floats with the pointer, drawn half see-
+// through, until a click or Enter puts it down or Esc drops it. Moves,
+// cuts, deletes and pastes are one undo step each. Ctrl+click picks as the
+// brush does.
+class SelectTool : public EditTool {
+public:
+    SelectTool(LevelDocument& document, BrushSelection& brush, const TileSet& tiles,
+               const SpriteSet& sprites);
+
+    // The undo steps' names.
+    static QString PasteText() { return QStringLiteral("Paste"); }
+    static QString CutText() { return QStringLiteral("Cut"); }
+    static QString DeleteText() { return QStringLiteral("Delete"); }
+    static QString MoveText() { return QStringLiteral("Move"); }
+
+    void Press(const ToolEvent& event) override;
+    void Move(const ToolEvent& event) override;
+    void Release(const ToolEvent& event) override;
+    void Cancel() override;
+    bool Dragging() const override { return m_Drag != Drag::None; }
+    Pointer PointerFor(int shift) const override;
+    QRect PreviewCells() const override;
+    void DrawPreview(Surface& dest, int sx, int sy, double cellWidth, double cellHeight, int odx,
+                     int ody) const override;
+
+    const CellSelection& Selection() const { return m_Area; }
+    void SelectAll();
+    void ClearSelection();
+    // Both planes of the selection; an empty block when nothing is selected.
+    CellBlock Copy() const;
+    // Copy, then the selection gets the right button's tile and no info.
+    CellBlock Cut();
+    void Delete();
+
+    // `block` floats with its top-left cell at `cell` and follows the
+    // pointer from now on.
+    void StartPaste(const CellBlock& block, QPoint cell);
+    bool IsFloating() const { return !m_Floating.IsEmpty(); }
+    // Puts the floating block down where it is (clipped at the level's
+    // edges) and selects the cells it covers.
+    void PlaceFloating();
+    // Esc: drops the floating block, or else clears the selection.
+    void Escape();
+    // After the level was replaced (new, loaded, resized): no drag, no
+    // floating block, the selection clipped to the new size.
+    void LevelReplaced();
+
+    // What the status bar shows for the tool; empty when there is nothing.
+    QString StatusText() const;
+
+private:
+    enum class Drag { None, Selecting, Moving };
+
+    QSize LevelSize() const;
+    QRect LevelArea() const { return QRect(QPoint(0, 0), LevelSize()); }
+    QRect FloatingCells() const;
+    QRect MovedCells() const;
+
+    LevelDocument& m_Document;
+    BrushSelection& m_Brush;
+    const TileSet& m_Tiles;
+    const SpriteSet& m_Sprites;
+    CellSelection m_Area;
+    Drag m_Drag = Drag::None;
+    // A move: the cell grabbed, how far the pointer has taken it, and the
+    // cells lifted.
+    QPoint m_Grab;
+    QPoint m_Offset;
+    BlockPicture m_Lifted;
+    // The pasted block and the cell its top-left corner is at.
+    BlockPicture m_Floating;
+    QPoint m_FloatAt;
+};

@@ -1,0 +1,133 @@
+#include "ToolPreview.h"
+
+#include "CellBlock.h"
+#include "Level.h"
+#include "Surface.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr QRgb Highlight = 0xFF3C8CFF;
+constexpr int DashLength = 4;
+
+int clampToInt(double v) {
+    return int(std::clamp<double>(v, std::numeric_limits<int>::min() / 2,
+                                  std::numeric_limits<int>::max() / 2));
+}
+
+// Each pixel of `area` (clipped to the image) becomes `mix(old)`.
+template <typename Mix> void mixPixels(QImage& image, const QRect& area, Mix mix) {
+    const QRect inside = area & image.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            row[x] = mix(row[x], x, y);
+    }
+}
+
+// Half of each colour channel of a and of b.
+QRgb half(QRgb a, QRgb b) {
+    return 0xFF000000 | (((a >> 1) & 0x7F7F7F) + ((b >> 1) & 0x7F7F7F));
+}
+
+} // namespace
+
+QRect PreviewPlace::PixelsOf(const QRect& cells) const {
+    const int left = clampToInt(odx + (double(cells.left()) - sx) * cellWidth);
+    const int top = clampToInt(ody + (double(cells.top()) - sy) * cellHeight);
+    const int right = clampToInt(odx + (double(cells.right()) + 1 - sx) * cellWidth);
+    const int bottom = clampToInt(ody + (double(cells.bottom()) + 1 - sy) * cellHeight);
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
+namespace ToolPreview {
+
+void DrawOutline(Surface& dest, const PreviewPlace& place, const QRect& cells) {
+    if (cells.isEmpty())
+        return;
+    const QRect frame = place.PixelsOf(cells);
+    // Dashes counted along the frame from its corner, so they stay put
+    // whatever part of it is drawn.
+    const auto dash = [&](QRgb, int x, int y) {
+        const int along = (x - frame.left()) + (y - frame.top());
+        return (along / DashLength) % 2 ? QRgb(0xFFFFFFFF) : QRgb(0xFF000000);
+    };
+    QImage& image = dest.image();
+    mixPixels(image, QRect(frame.left(), frame.top(), frame.width(), 1), dash);
+    mixPixels(image, QRect(frame.left(), frame.bottom(), frame.width(), 1), dash);
+    mixPixels(image, QRect(frame.left(), frame.top(), 1, frame.height()), dash);
+    mixPixels(image, QRect(frame.right(), frame.top(), 1, frame.height()), dash);
+}
+
+QRect ShownCells(const Surface& dest, const PreviewPlace& place, const QRect& cells) {
+    if (place.cellWidth <= 0 || place.cellHeight <= 0)
+        return {};
+    const int firstX = place.sx + int(std::floor(-place.odx / place.cellWidth));
+    const int firstY = place.sy + int(std::floor(-place.ody / place.cellHeight));
+    const int lastX = place.sx + int(std::ceil((dest.ScaleWidth() - place.odx) / place.cellWidth));
+    const int lastY =
+        place.sy + int(std::ceil((dest.ScaleHeight() - place.ody) / place.cellHeight));
+    return cells & QRect(QPoint(firstX, firstY), QPoint(lastX, lastY));
+}
+
+QImage Render(const CellBlock& block, const QRect& part, double cellWidth, double cellHeight,
+              const TileSet& tiles, const SpriteSet& sprites, qint16 levelNumber) {
+    if (part.isEmpty())
+        return {};
+    // Those cells as a small level of their own, drawn as the canvas draws
+    // a level.
+    Level cells;
+    cells.Create(qint16(part.width()), qint16(part.height()), block.Episode(), levelNumber);
+    for (int y = 0; y < part.height(); ++y) {
+        for (int x = 0; x < part.width(); ++x) {
+            cells.SetTile(x, y, block.Tile(part.x() + x, part.y() + y));
+            cells.SetInfo(x, y, block.Info(part.x() + x, part.y() + y));
+        }
+    }
+    Surface drawn(int(part.width() * cellWidth), int(part.height() * cellHeight));
+    cells.Display(drawn, 0, 0, tiles, sprites, 0, 0, part.width(), part.height());
+    return drawn.image();
+}
+
+void Put(Surface& dest, const QRect& pixels, const QImage& picture, QPoint from, bool translucent) {
+    QImage& image = dest.image();
+    const QRect inside = pixels & image.rect() & QRect(pixels.topLeft() - from, picture.size());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y)) + inside.left();
+        const auto* mine =
+            reinterpret_cast<const QRgb*>(picture.constScanLine(y - pixels.top() + from.y())) +
+            (inside.left() - pixels.left() + from.x());
+        if (!translucent) {
+            std::copy(mine, mine + inside.width(), row);
+            continue;
+        }
+        for (int x = 0; x < inside.width(); ++x)
+            row[x] = half(row[x], mine[x]);
+    }
+}
+
+void DrawBlock(Surface& dest, const PreviewPlace& place, const CellBlock& block, QPoint at,
+               const QRect& within, const TileSet& tiles, const SpriteSet& sprites,
+               qint16 levelNumber, bool translucent) {
+    const QRect shown =
+        ShownCells(dest, place, QRect(at, QSize(block.Width(), block.Height())) & within);
+    if (shown.isEmpty())
+        return;
+    const QImage picture = Render(block, shown.translated(-at), place.cellWidth, place.cellHeight,
+                                  tiles, sprites, levelNumber);
+    Put(dest, place.PixelsOf(shown), picture, QPoint(0, 0), translucent);
+}
+
+void Tint(Surface& dest, const PreviewPlace& place, const QRect& cells) {
+    if (cells.isEmpty())
+        return;
+    mixPixels(dest.image(), place.PixelsOf(cells), [](QRgb old, int, int) {
+        const QRgb quarterOld = (old >> 2) & 0x3F3F3F;
+        return 0xFF000000 | (quarterOld * 3 + ((Highlight >> 2) & 0x3F3F3F));
+    });
+}
+
+} // namespace ToolPreview

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+
+class CellBlock;
+class SpriteSet;
+class Surface;
+class TileSet;
+
+// Where the canvas is drawing a tool's preview: level cell (sx, sy) has its
+// top-left corner at pixel (odx, ody) of the surface, cells are cellWidth x
+// cellHeight pixels.
+struct PreviewPlace {
+    int sx = 0;
+    int sy = 0;
+    double cellWidth = 16;
+    double cellHeight = 16;
+    int odx = 0;
+    int ody = 0;
+
+    // The pixels of `cells` on the surface (which may lie off it).
+    QRect PixelsOf(const QRect& cells) const;
+};
+
+// The pieces the tools' previews are drawn from.
+namespace ToolPreview {
+
+// A dashed black and white frame on the outermost pixels of `cells`, seen
+// on any background and at every zoom.
+void DrawOutline(Surface& dest, const PreviewPlace& place, const QRect& cells);
+
+// The cells of `block` (its top-left cell at `at`) that lie in `within`,
+// drawn as Level::Display draws those cells of level `levelNumber`; `translucent` mixes them half
+// and half with what is under them. Only the part on the surface is drawn.
+void DrawBlock(Surface& dest, const PreviewPlace& place, const CellBlock& block, QPoint at,
+               const QRect& within, const TileSet& tiles, const SpriteSet& sprites,
+               qint16 levelNumber, bool translucent);
+
+// The part of `cells` that falls on the surface.
+QRect ShownCells(const Surface& dest, const PreviewPlace& place, const QRect& cells);
+
+// The picture of cells `part` of `block` (block coordinates) as
+// Level::Display draws them in level `levelNumber`, cells cellWidth x
+// cellHeight pixels.
+QImage Render(const CellBlock& block, const QRect& part, double cellWidth, double cellHeight,
+              const TileSet& tiles, const SpriteSet& sprites, qint16 levelNumber);
+
+// Puts `picture`, from its pixel `from` on, into `pixels` of the surface
+// (clipped), or mixes it half and half with what is there.
+void Put(Surface& dest, const QRect& pixels, const QImage& picture, QPoint from, bool translucent);
+
+// Mixes a quarter of the highlight colour into the pixels of `cells`.
+void Tint(Surface& dest, const PreviewPlace& place, const QRect& cells);
+
+} // namespace ToolPreview

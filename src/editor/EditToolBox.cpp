@@ -1,0 +1,239 @@
+#include "EditToolBox.h"
+
+#include "BrushSelection.h"
+#include "BrushTool.h"
+#include "BucketFillTool.h"
+#include "ClipboardCodec.h"
+#include "LevelDocument.h"
+#include "LineTool.h"
+#include "Prompts.h"
+#include "RectangleFillTool.h"
+#include "SelectTool.h"
+#include "ToolIcons.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMimeData>
+#include <QToolBar>
+
+namespace {
+
+struct ToolInfo {
+    const char* name;
+    Qt::Key key;
+    QIcon (*icon)();
+    const char* help;
+};
+
+const ToolInfo Tools[EditToolBox::ToolCount] = {
+    {"&Brush", Qt::Key_B, ToolIcons::Brush, "paint the button's tile or sprite"},
+    {"Rectangle &Select", Qt::Key_M, ToolIcons::Select,
+     "drag to select, Shift extends, drag inside the selection to move it"},
+    {"Bucket &Fill", Qt::Key_F, ToolIcons::BucketFill,
+     "fill the area of equal tiles under the pointer (tile mode)"},
+    {"&Rectangle Fill", Qt::Key_R, ToolIcons::RectangleFill, "drag to fill a rectangle"},
+    {"&Line", Qt::Key_L, ToolIcons::Line, "drag to draw a straight line of cells"},
+};
+
+} // namespace
+
+EditToolBox::EditToolBox(LevelDocument& document, BrushSelection& brush, BrushTool& brushTool,
+                         const TileSet& tiles, const SpriteSet& sprites,
+                         std::function<QPoint()> pasteCell, QWidget* owner)
+    : QObject(owner), m_Document(document), m_Brush(brush), m_BrushTool(brushTool),
+      m_Select(std::make_unique<SelectTool>(document, brush, tiles, sprites)),
+      m_Bucket(std::make_unique<BucketFillTool>(document, brush)),
+      m_Rectangle(std::make_unique<RectangleFillTool>(document, brush, tiles, sprites)),
+      m_Line(std::make_unique<LineTool>(document, brush, tiles, sprites)),
+      m_PasteCell(std::move(pasteCell)), m_Owner(owner) {
+    CreateActions();
+    UpdateActions();
+}
+
+EditToolBox::~EditToolBox() = default;
+
+void EditToolBox::CreateActions() {
+    m_ToolsMenu = new QMenu(tr("&Tools"), m_Owner);
+    m_ToolGroup = new QActionGroup(this);
+    // SetCurrent keeps exactly one tool checked. Tools are commands with
+    // keys, not a list of documents, as an exclusive group would read.
+    m_ToolGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    for (int i = 0; i < ToolCount; ++i) {
+        const ToolInfo& info = Tools[i];
+        QAction* action = m_ToolsMenu->addAction(info.icon(), tr(info.name));
+        action->setCheckable(true);
+        action->setShortcut(QKeySequence(info.key));
+        const QString plain = tr(info.name).remove(QLatin1Char('&'));
+        action->setToolTip(QStringLiteral("%1 (%2): %3")
+                               .arg(plain, QKeySequence(info.key).toString(), tr(info.help)));
+        m_ToolGroup->addAction(action);
+        m_ToolActions[i] = action;
+        connect(action, &QAction::triggered, this, [this, i] { SetCurrent(Tool(i)); });
+    }
+    m_ToolActions[Brush]->setChecked(true);
+
+    const auto make = [this](const QString& text, QList<QKeySequence> keys,
+                             void (EditToolBox::*slot)()) {
+        auto* action = new QAction(text, this);
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    mnuEditCut = make(tr("Cu&t"), {QKeySequence::Cut}, &EditToolBox::Cut);
+    mnuEditCopy = make(tr("&Copy"), {QKeySequence::Copy}, &EditToolBox::Copy);
+    mnuEditPaste = make(tr("&Paste"), {QKeySequence::Paste}, &EditToolBox::Paste);
+    mnuEditDelete = make(tr("&Delete"), {QKeySequence(Qt::Key_Delete)}, &EditToolBox::Delete);
+    mnuEditSelectAll = make(tr("Select &All"), {QKeySequence::SelectAll}, &EditToolBox::SelectAll);
+    mnuEditSelectNone =
+        make(tr("Select &None"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), Qt::Key_Escape},
+             &EditToolBox::SelectNone);
+    mnuEditPlace =
+        make(tr("P&lace Pasted Block"), {Qt::Key_Return, Qt::Key_Enter}, &EditToolBox::Place);
+}
+
+QToolBar* EditToolBox::MakeToolBar(QWidget* parent) const {
+    auto* bar = new QToolBar(parent);
+    bar->setIconSize(QSize(24, 24));
+    for (QAction* action : m_ToolActions)
+        bar->addAction(action);
+    return bar;
+}
+
+void EditToolBox::AddEditCommands(QMenu& edit) {
+    edit.addSeparator();
+    edit.addActions({mnuEditCut, mnuEditCopy, mnuEditPaste, mnuEditDelete});
+    edit.addSeparator();
+    edit.addActions({mnuEditSelectAll, mnuEditSelectNone, mnuEditPlace});
+}
+
+EditTool& EditToolBox::Current() const {
+    switch (m_Current) {
+    case Select:
+        return *m_Select;
+    case BucketFill:
+        return *m_Bucket;
+    case RectangleFill:
+        return *m_Rectangle;
+    case Line:
+        return *m_Line;
+    default:
+        return m_BrushTool;
+    }
+}
+
+void EditToolBox::SetCurrent(Tool tool) {
+    if (tool == BucketFill && m_Brush.Mode() != BrushSelection::TileMode)
+        tool = Brush;
+    if (tool != m_Current) {
+        Current().Cancel();
+        // The selection and a pasted block belong to the select tool: they
+        // go with it, so that Copy, Cut and Delete never act on cells the
+        // canvas does not show as selected.
+        m_Select->Escape();
+        m_Select->ClearSelection();
+        m_Current = tool;
+    }
+    for (int i = 0; i < ToolCount; ++i)
+        m_ToolActions[i]->setChecked(i == tool);
+    emit currentChanged();
+    Refresh();
+}
+
+void EditToolBox::Refresh() {
+    UpdateActions();
+    emit previewChanged();
+    emit statusChanged();
+}
+
+void EditToolBox::UpdateActions() {
+    const bool selected = !m_Select->Selection().IsEmpty();
+    for (QAction* action : {mnuEditCut, mnuEditCopy, mnuEditDelete})
+        action->setEnabled(selected);
+    mnuEditPlace->setEnabled(m_Select->IsFloating());
+    mnuEditSelectNone->setEnabled(selected || m_Select->IsFloating());
+    m_ToolActions[BucketFill]->setEnabled(m_Brush.Mode() == BrushSelection::TileMode);
+}
+
+void EditToolBox::Copy() {
+    const CellBlock block = m_Select->Copy();
+    if (block.IsEmpty())
+        return;
+    auto* data = new QMimeData;
+    ClipboardCodec::Store(block, *data);
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void EditToolBox::Cut() {
+    if (m_Select->Selection().IsEmpty())
+        return;
+    Copy();
+    m_Select->Cut();
+    Refresh();
+}
+
+void EditToolBox::Delete() {
+    m_Select->Delete();
+    Refresh();
+}
+
+void EditToolBox::Paste() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    CellBlock block;
+    const IoResult read = data ? ClipboardCodec::Read(*data, block)
+                               : IoResult::failure(tr("The clipboard is empty."));
+    if (!read) {
+        Prompts::Current().Message(m_Owner, read.error, tr("Paste"), Prompts::Buttons::Ok,
+                                   Prompts::Icon::Exclamation);
+        return;
+    }
+    const qint16 episode = m_Document.level().Episode();
+    m_Note.clear();
+    if (block.Episode() != 0 && block.Episode() != episode) {
+        m_Note = tr("A block from episode %1: pasted as episode %2's numbers.")
+                     .arg(block.Episode())
+                     .arg(episode);
+    }
+    SetCurrent(Select);
+    m_Select->StartPaste(block, m_PasteCell());
+    Refresh();
+}
+
+void EditToolBox::SelectAll() {
+    SetCurrent(Select);
+    m_Select->SelectAll();
+    Refresh();
+}
+
+void EditToolBox::SelectNone() {
+    Current().Cancel();
+    m_Select->Escape();
+    m_Note.clear();
+    Refresh();
+}
+
+void EditToolBox::Place() {
+    m_Select->PlaceFloating();
+    Refresh();
+}
+
+void EditToolBox::ModeChanged() {
+    if (m_Current == BucketFill && m_Brush.Mode() != BrushSelection::TileMode)
+        SetCurrent(Brush);
+    UpdateActions();
+}
+
+void EditToolBox::LevelReplaced() {
+    m_Select->LevelReplaced();
+    m_Note.clear();
+    Refresh();
+}
+
+QString EditToolBox::StatusText() const {
+    const QString tool = m_Select->StatusText();
+    if (m_Note.isEmpty())
+        return tool;
+    return tool.isEmpty() ? m_Note : tool + QStringLiteral("  ") + m_Note;
+}

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class BrushSelection;
+class BrushTool;
+class BucketFillTool;
+class EditTool;
+class LevelDocument;
+class LineTool;
+class QAction;
+class QActionGroup;
+class QMenu;
+class QToolBar;
+class QWidget;
+class RectangleFillTool;
+class SelectTool;
+class SpriteSet;
+class TileSet;
+
+// The edit tools of one editor window and the commands around them: the
+// Tools menu and the tool bar (one checked tool, each with a one-key
+// shortcut), and the Edit menu's Cut, Copy, Paste, Delete, Select All,
+// Select None and Place Pasted Block, which work through the select tool
+// and the system clipboard.
+class EditToolBox : public QObject {
+    Q_OBJECT
+public:
+    enum Tool { Brush, Select, BucketFill, RectangleFill, Line, ToolCount };
+
+    // `pasteCell` gives the cell a pasted block starts at (under the
+    // pointer when it is over the canvas); `owner` owns messages.
+    EditToolBox(LevelDocument& document, BrushSelection& brush, BrushTool& brushTool,
+                const TileSet& tiles, const SpriteSet& sprites, std::function<QPoint()> pasteCell,
+                QWidget* owner);
+    ~EditToolBox() override;
+
+    EditTool& Current() const;
+    Tool CurrentKind() const { return m_Current; }
+    void SetCurrent(Tool tool);
+    SelectTool& Selector() const { return *m_Select; }
+
+    QAction* ToolAction(Tool tool) const { return m_ToolActions[tool]; }
+    QMenu* ToolsMenu() const { return m_ToolsMenu; }
+    // A tool bar with the tools, made for `parent`.
+    QToolBar* MakeToolBar(QWidget* parent) const;
+    // Adds the selection and clipboard commands to the Edit menu.
+    void AddEditCommands(QMenu& edit);
+
+    QAction* mnuEditCut = nullptr;
+    QAction* mnuEditCopy = nullptr;
+    QAction* mnuEditPaste = nullptr;
+    QAction* mnuEditDelete = nullptr;
+    QAction* mnuEditSelectAll = nullptr;
+    QAction* mnuEditSelectNone = nullptr;
+    QAction* mnuEditPlace = nullptr;
+
+    void Cut();
+    void Copy();
+    void Paste();
+    void Delete();
+    void SelectAll();
+    // Esc and Ctrl+Shift+A: drops a floating block, else the selection.
+    void SelectNone();
+    // Enter: puts the floating block down.
+    void Place();
+
+    // The brush's mode changed: the bucket works on tiles only.
+    void ModeChanged();
+    // The document's level was replaced.
+    void LevelReplaced();
+    // After the current tool handled a pointer event: the commands' states,
+    // the preview and the status follow.
+    void Refresh();
+    // What the status bar shows for the tools: the selection, the floating
+    // block, or the last note (a block from another episode).
+    QString StatusText() const;
+
+signals:
+    // The current tool's preview may have changed.
+    void previewChanged();
+    // StatusText may have changed.
+    void statusChanged();
+    void currentChanged();
+
+private:
+    void CreateActions();
+    void UpdateActions();
+
+    LevelDocument& m_Document;
+    BrushSelection& m_Brush;
+    BrushTool& m_BrushTool;
+    std::unique_ptr<SelectTool> m_Select;
+    std::unique_ptr<BucketFillTool> m_Bucket;
+    std::unique_ptr<RectangleFillTool> m_Rectangle;
+    std::unique_ptr<LineTool> m_Line;
+    std::function<QPoint()> m_PasteCell;
+    QWidget* m_Owner;
+    Tool m_Current = Brush;
+    QAction* m_ToolActions[ToolCount] = {};
+    QActionGroup* m_ToolGroup = nullptr;
+    QMenu* m_ToolsMenu = nullptr;
+    QString m_Note;
+};

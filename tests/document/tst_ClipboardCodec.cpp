@@ -1,0 +1,235 @@
+// The clipboard's forms of a block of cells: exact bytes and text, round
+// trips of real blocks, spreadsheet text, and damaged input rejected with a
+// message naming the reason while the block is left as it was.
+#include "CellBlock.h"
+#include "ClipboardCodec.h"
+#include "Level.h"
+#include "TestData.h"
+
+#include "TestMain.h"
+#include <QMimeData>
+
+#include <QTest>
+
+namespace {
+
+// A 3 x 2 block of literal values, episode 2.
+CellBlock smallBlock() {
+    CellBlock block(3, 2, 2, true);
+    const qint16 tiles[] = {1, 2, 3, 4, 5, -6};
+    const qint16 infos[] = {0, 255, 0, 7, 0, -1};
+    for (int i = 0; i < 6; ++i) {
+        block.SetTile(i % 3, i / 3, tiles[i]);
+        block.SetInfo(i % 3, i / 3, infos[i]);
+    }
+    return block;
+}
+
+// What a failed read must leave behind: the block it was given.
+CellBlock sentinel() {
+    CellBlock block(1, 1, 3, true);
+    block.SetTile(0, 0, 77);
+    return block;
+}
+
+QByteArray header(const char* magic, int version, int episode, int w, int h, int flags) {
+    QByteArray b(magic, 4);
+    for (int v : {version, episode, w, h})
+        b.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF));
+    return b.append(char(flags));
+}
+
+} // namespace
+
+class tst_ClipboardCodec : public QObject {
+    Q_OBJECT
+
+private slots:
+    void exactForms();
+    void roundTrips_data();
+    void roundTrips();
+    void spreadsheetText_data();
+    void spreadsheetText();
+    void damagedText_data();
+    void damagedText();
+    void damagedBytes_data();
+    void damagedBytes();
+    void mimeDataPrefersThePrivateForm();
+};
+
+void tst_ClipboardCodec::exactForms() {
+    QCOMPARE(ClipboardCodec::ToText(smallBlock()),
+             QStringLiteral("1,2,3\n4,5,-6\n\n0,255,0\n7,0,-1\n"));
+    const QByteArray expected =
+        header("GMCB", 1, 2, 3, 2, 1) +
+        QByteArray::fromHex("01000200030004000500faff0000ff00000007000000ffff");
+    QCOMPARE(ClipboardCodec::ToBytes(smallBlock()).toHex(), expected.toHex());
+    CellBlock tilesOnly(2, 1, 1, false);
+    tilesOnly.SetTile(1, 0, 300);
+    QCOMPARE(ClipboardCodec::ToText(tilesOnly), QStringLiteral("0,300\n"));
+    QCOMPARE(ClipboardCodec::ToBytes(tilesOnly).toHex(),
+             (header("GMCB", 1, 1, 2, 1, 0) + QByteArray::fromHex("00002c01")).toHex());
+}
+
+void tst_ClipboardCodec::roundTrips_data() {
+    QTest::addColumn<QString>("file"); // empty: the small literal block
+    QTest::addColumn<QRect>("area");
+    QTest::newRow("literal") << QString() << QRect();
+    QTest::newRow("a whole level with sprites") << "LEVEL01.CK1" << QRect(0, 0, 120, 21);
+    QTest::newRow("part of the world map") << "LEVEL80.CK1" << QRect(5, 7, 40, 33);
+    QTest::newRow("one cell") << "LEVEL02.CK1" << QRect(3, 3, 1, 1);
+}
+
+void tst_ClipboardCodec::roundTrips() {
+    QFETCH(QString, file);
+    QFETCH(QRect, area);
+    CellBlock block = smallBlock();
+    if (!file.isEmpty()) {
+        GM_REQUIRE_REAL_DATA();
+        Level level;
+        QVERIFY(level.Load(realDataDir() + QLatin1Char('/') + file));
+        block = CellBlock::Copy(level, area);
+        QCOMPARE(block.Width(), area.width());
+    }
+    CellBlock fromBytes;
+    QVERIFY(ClipboardCodec::FromBytes(ClipboardCodec::ToBytes(block), fromBytes));
+    QCOMPARE(fromBytes, block);
+    // Text knows no episode.
+    CellBlock fromText;
+    const IoResult read = ClipboardCodec::FromText(ClipboardCodec::ToText(block), fromText);
+    QVERIFY2(read, qPrintable(read.error));
+    block.SetEpisode(0);
+    QCOMPARE(fromText, block);
+}
+
+void tst_ClipboardCodec::spreadsheetText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QList<int>>("tiles");
+    QTest::addColumn<QList<int>>("infos"); // empty: tiles only
+    QTest::newRow("tabs, CR LF") << "1\t2\t3\r\n4\t5\t6\r\n"
+                                 << 3 << QList<int>{1, 2, 3, 4, 5, 6} << QList<int>{};
+    QTest::newRow("tabs with an info block")
+        << "1\t2\n3\t4\n\n0\t255\n9\t0\n"
+        << 2 << QList<int>{1, 2, 3, 4} << QList<int>{0, 255, 9, 0};
+    QTest::newRow("spaces and blank lines around")
+        << "\n\n 143 , 144\n-1,+2 \n\n\n"
+        << 2 << QList<int>{143, 144, -1, 2} << QList<int>{};
+    QTest::newRow("one column, CR only") << "7\r8\r9" << 1 << QList<int>{7, 8, 9} << QList<int>{};
+    QTest::newRow("largest values")
+        << "32767,-32768" << 2 << QList<int>{32767, -32768} << QList<int>{};
+}
+
+void tst_ClipboardCodec::spreadsheetText() {
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(QList<int>, tiles);
+    QFETCH(QList<int>, infos);
+    CellBlock block;
+    const IoResult read = ClipboardCodec::FromText(text, block);
+    QVERIFY2(read, qPrintable(read.error));
+    QCOMPARE(block.Width(), width);
+    QCOMPARE(block.Height(), int(tiles.size()) / width);
+    QCOMPARE(block.HasInfo(), !infos.isEmpty());
+    QCOMPARE(block.Episode(), qint16(0));
+    for (int i = 0; i < tiles.size(); ++i) {
+        QCOMPARE(int(block.Tile(i % width, i / width)), tiles[i]);
+        QCOMPARE(int(block.Info(i % width, i / width)), infos.isEmpty() ? 0 : infos[i]);
+    }
+}
+
+void tst_ClipboardCodec::damagedText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("ragged rows") << "1,2,3\n4,5\n"
+                                 << "line 2 has 2 values where the lines before it have 3";
+    QTest::newRow("ragged info block") << "1,2\n3,4\n\n0,0\n0\n"
+                                       << "line 5 has 1 values where the lines before it have 2";
+    QTest::newRow("a word") << "1,2\n3,wall\n"
+                            << "value 2 on line 2 is not a whole number: \"wall\"";
+    QTest::newRow("an empty cell") << "1\t\t3\n"
+                                   << "value 2 on line 1 is not a whole number: \"\"";
+    QTest::newRow("a fraction") << "1.5"
+                                << "not a whole number: \"1.5\"";
+    QTest::newRow("prose") << "Hello, world"
+                           << "value 1 on line 1 is not a whole number: \"Hello\"";
+    QTest::newRow("too large a value") << "1,40000"
+                                       << "value 2 on line 1, 40000, is outside";
+    QTest::newRow("a huge row") << QString("0,").repeated(40000) + "0"
+                                << "more than 32,760 cells";
+    QTest::newRow("huge rows") << QString("0,").repeated(199).append("0\n").repeated(200)
+                               << "more than 32,760 cells";
+    QTest::newRow("three blocks") << "1\n\n2\n\n3\n"
+                                  << "more than two blocks of numbers (line 5)";
+    QTest::newRow("blocks of two sizes") << "1,2\n3,4\n\n0,0\n"
+                                         << "the info values are 2 by 1 cells, the tiles 2 by 2";
+    QTest::newRow("nothing") << " \n\t\n"
+                             << "holds no numbers";
+}
+
+void tst_ClipboardCodec::damagedText() {
+    QFETCH(QString, text);
+    QFETCH(QString, reason);
+    CellBlock block = sentinel();
+    const IoResult read = ClipboardCodec::FromText(text, block);
+    QVERIFY(!read);
+    QVERIFY2(read.error.startsWith("The clipboard text is not a block of cells: "),
+             qPrintable(read.error));
+    QVERIFY2(read.error.contains(reason), qPrintable(read.error));
+    QCOMPARE(block, sentinel());
+}
+
+void tst_ClipboardCodec::damagedBytes_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    const QByteArray good = ClipboardCodec::ToBytes(smallBlock());
+    QTest::newRow("empty") << QByteArray() << "do not start with the mark";
+    QTest::newRow("another mark") << QByteArray("GMCX").append(good.mid(4))
+                                  << "do not start with the mark";
+    QTest::newRow("cut short") << good.left(good.size() - 1)
+                               << "they are 36 bytes long where a block of 3 by 2 takes 37";
+    QTest::newRow("one byte too many") << good + '\0' << "38 bytes long";
+    QTest::newRow("newer version")
+        << header("GMCB", 2, 1, 1, 1, 0) + QByteArray(2, 0) << "another version";
+    QTest::newRow("episode 9") << header("GMCB", 1, 9, 1, 1, 0) + QByteArray(2, 0)
+                               << "episode 9 is not one of 1 to 3";
+    QTest::newRow("no cells") << header("GMCB", 1, 1, 0, 5, 0) << "the block has no cells";
+    QTest::newRow("huge size") << header("GMCB", 1, 1, 65535, 65535, 1) << "more than 32,760 cells";
+    QTest::newRow("just too many cells")
+        << header("GMCB", 1, 1, 181, 181, 0) + QByteArray(181 * 181 * 2, 0)
+        << "more than 32,760 cells";
+    QTest::newRow("unknown flags")
+        << header("GMCB", 1, 1, 1, 1, 6) + QByteArray(2, 0) << "unknown flags 6";
+}
+
+void tst_ClipboardCodec::damagedBytes() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    CellBlock block = sentinel();
+    const IoResult read = ClipboardCodec::FromBytes(bytes, block);
+    QVERIFY(!read);
+    QVERIFY2(read.error.contains(reason), qPrintable(read.error));
+    QCOMPARE(block, sentinel());
+}
+
+void tst_ClipboardCodec::mimeDataPrefersThePrivateForm() {
+    QMimeData data;
+    ClipboardCodec::Store(smallBlock(), data);
+    QCOMPARE(data.text(), ClipboardCodec::ToText(smallBlock()));
+    CellBlock block;
+    QVERIFY(ClipboardCodec::Read(data, block));
+    QCOMPARE(block, smallBlock()); // with its episode
+    QMimeData textOnly;
+    textOnly.setText("5\t6");
+    QVERIFY(ClipboardCodec::Read(textOnly, block));
+    QCOMPARE(block.Tiles(), (std::vector<qint16>{5, 6}));
+    QMimeData image;
+    image.setData("image/png", "x");
+    const IoResult none = ClipboardCodec::Read(image, block);
+    QVERIFY(!none);
+    QVERIFY(none.error.contains("no cells"));
+    QCOMPARE(block.Tiles(), (std::vector<qint16>{5, 6}));
+}
+
+GM_TEST_APPLESS_MAIN(tst_ClipboardCodec)
+#include "tst_ClipboardCodec.moc"

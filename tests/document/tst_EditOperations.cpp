@@ -1,0 +1,420 @@
+// The editing operations on real levels: every expected plane is built by a
+// plain second implementation working on whole-plane copies, the change
+// lists are checked against a naive difference of the planes, and applying
+// a list forwards and backwards must give exactly the expected and the
+// original planes.
+#include "CellBlock.h"
+#include "CellSelection.h"
+#include "EditOperations.h"
+#include "Level.h"
+#include "TestData.h"
+
+#include "TestMain.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <functional>
+
+namespace {
+
+// Both planes of a level as plain arrays, edited by the expectations.
+struct Planes {
+    int w = 0;
+    int h = 0;
+    std::vector<qint16> tiles;
+    std::vector<qint16> infos;
+
+    explicit Planes(const Level& level)
+        : w(level.Width()), h(level.Height()), tiles(level.TilePlane()), infos(level.InfoPlane()) {}
+    bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < w && y < h; }
+    void set(int plane, int x, int y, qint16 v) {
+        if (inside(x, y))
+            (plane == CellChange::TilePlane ? tiles : infos)[std::size_t(y * w + x)] = v;
+    }
+    bool operator==(const Planes& o) const { return tiles == o.tiles && infos == o.infos; }
+};
+
+// The change list that turns `from` into `to`, tile plane first, row by row.
+std::vector<CellChange> naiveDiff(const Planes& from, const Planes& to) {
+    std::vector<CellChange> out;
+    for (int plane = 0; plane < 2; ++plane) {
+        const auto& a = plane == 0 ? from.tiles : from.infos;
+        const auto& b = plane == 0 ? to.tiles : to.infos;
+        for (int i = 0; i < from.w * from.h; ++i)
+            if (a[std::size_t(i)] != b[std::size_t(i)])
+                out.push_back({CellChange::Plane(plane), i % from.w, i / from.w, a[std::size_t(i)],
+                               b[std::size_t(i)]});
+    }
+    return out;
+}
+
+Level realLevel(const char* name) {
+    Level level;
+    const IoResult loaded = level.Load(realDataDir() + QLatin1Char('/') + QLatin1String(name));
+    if (!loaded)
+        qFatal("%s", qPrintable(loaded.error));
+    return level;
+}
+
+Level uniformLevel(int w, int h, qint16 tile) {
+    Level level;
+    level.Create(qint16(w), qint16(h), 1, 1);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            level.SetTile(x, y, tile);
+    return level;
+}
+
+// The operation's list equals the naive difference, and applying it forwards
+// and backwards gives exactly the expected and the original planes.
+void checkChanges(Level level, const std::vector<CellChange>& changes, const Planes& expected) {
+    const Planes original(level);
+    QCOMPARE(changes, naiveDiff(original, expected));
+    ApplyCellChanges(level, changes, true);
+    QVERIFY(Planes(level) == expected);
+    ApplyCellChanges(level, changes, false);
+    QVERIFY(Planes(level) == original);
+}
+
+// The literal block of LEVEL01.CK1's tiles at (14..17, 9..11) and its infos.
+CellBlock level01Block() {
+    const qint16 tiles[3][4] = {{143, 143, 143, 143}, {143, 143, 143, 143}, {143, 143, 202, 202}};
+    CellBlock block(4, 3, 1, true);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x)
+            block.SetTile(x, y, tiles[y][x]);
+    return block;
+}
+
+} // namespace
+
+class tst_EditOperations : public QObject {
+    Q_OBJECT
+
+private slots:
+    void copyTakesBothPlanesClipped();
+    void paste_data();
+    void paste();
+    void fillAreaAndClear_data();
+    void fillAreaAndClear();
+    void bucketFill_data();
+    void bucketFill();
+    void linesInEightDirections_data();
+    void linesInEightDirections();
+    void lineWritesOnePlane();
+    void move_data();
+    void move();
+    void selection_data();
+    void selection();
+};
+
+void tst_EditOperations::copyTakesBothPlanesClipped() {
+    GM_REQUIRE_REAL_DATA();
+    const Level level = realLevel("LEVEL01.CK1");
+    QCOMPARE(CellBlock::Copy(level, QRect(14, 9, 4, 3)), level01Block());
+    // A drag up and left spans both end cells.
+    QCOMPARE(EditOperations::CellsBetween({100, 15}, {2, 3}), QRect(2, 3, 99, 13));
+    QCOMPARE(EditOperations::CellsBetween({4, 4}, {4, 4}), QRect(4, 4, 1, 1));
+    // Reversed corners and a part outside the level: only the cells inside.
+    const CellBlock corner =
+        CellBlock::Copy(level, EditOperations::CellsBetween({121, 22}, {118, 19}));
+    QCOMPARE(corner.Width(), 2);
+    QCOMPARE(corner.Height(), 2);
+    QCOMPARE(corner.Tiles(), (std::vector<qint16>{144, 144, 144, 144}));
+    QVERIFY(CellBlock::Copy(level, QRect(-5, -5, 5, 5)).IsEmpty());
+    // The sprite info value 255 of Keen's start and the 1s of the enemies.
+    int starts = 0;
+    const CellBlock whole = CellBlock::Copy(level, QRect(0, 0, 120, 21));
+    for (qint16 v : whole.Infos())
+        starts += v == 255;
+    QCOMPARE(starts, 1);
+    QCOMPARE(whole.Episode(), qint16(1));
+}
+
+void tst_EditOperations::paste_data() {
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QRect>("copied");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<bool>("tilesOnly");
+    QTest::newRow("inside") << "LEVEL01.CK1" << QRect(2, 2, 12, 10) << "LEVEL01.CK1"
+                            << QPoint(40, 5) << false;
+    QTest::newRow("with sprites onto another level")
+        << "LEVEL02.CK1" << QRect(0, 0, 30, 20) << "LEVEL05.CK1" << QPoint(3, 1) << false;
+    QTest::newRow("across the right and bottom edges")
+        << "LEVEL01.CK1" << QRect(2, 2, 20, 15) << "LEVEL01.CK1" << QPoint(110, 12) << false;
+    QTest::newRow("across the top and left edges")
+        << "LEVEL01.CK1" << QRect(10, 5, 20, 15) << "LEVEL01.CK1" << QPoint(-7, -9) << false;
+    QTest::newRow("larger than the level")
+        << "LEVEL80.CK1" << QRect(0, 0, 200, 200) << "LEVEL01.CK1" << QPoint(-3, -2) << false;
+    QTest::newRow("wholly outside")
+        << "LEVEL01.CK1" << QRect(2, 2, 5, 5) << "LEVEL01.CK1" << QPoint(120, 0) << false;
+    QTest::newRow("tiles only keep the infos")
+        << "LEVEL03.CK1" << QRect(0, 0, 40, 20) << "LEVEL01.CK1" << QPoint(0, 0) << true;
+}
+
+void tst_EditOperations::paste() {
+    GM_REQUIRE_REAL_DATA();
+    QFETCH(QString, source);
+    QFETCH(QRect, copied);
+    QFETCH(QString, target);
+    QFETCH(QPoint, at);
+    QFETCH(bool, tilesOnly);
+    const Level from = realLevel(qPrintable(source));
+    const Level to = realLevel(qPrintable(target));
+    CellBlock block = CellBlock::Copy(from, copied);
+    if (tilesOnly) {
+        CellBlock tiles(block.Width(), block.Height(), 1, false);
+        for (int y = 0; y < block.Height(); ++y)
+            for (int x = 0; x < block.Width(); ++x)
+                tiles.SetTile(x, y, block.Tile(x, y));
+        block = tiles;
+    }
+    Planes expected(to);
+    const Planes src(from);
+    const QRect inside = copied & QRect(0, 0, src.w, src.h);
+    for (int y = 0; y < inside.height(); ++y) {
+        for (int x = 0; x < inside.width(); ++x) {
+            const std::size_t i = std::size_t((inside.y() + y) * src.w + inside.x() + x);
+            expected.set(CellChange::TilePlane, at.x() + x, at.y() + y, src.tiles[i]);
+            if (!tilesOnly)
+                expected.set(CellChange::InfoPlane, at.x() + x, at.y() + y, src.infos[i]);
+        }
+    }
+    checkChanges(to, EditOperations::Paste(to, block, at), expected);
+}
+
+void tst_EditOperations::fillAreaAndClear_data() {
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<int>("plane"); // -1: Clear (tile and info 0)
+    QTest::addColumn<int>("value");
+    QTest::newRow("tiles") << QRect(3, 4, 30, 10) << int(CellChange::TilePlane) << 7;
+    QTest::newRow("sprites, dragged up and left")
+        << EditOperations::CellsBetween({100, 15}, {2, 3}) << int(CellChange::InfoPlane) << 255;
+    QTest::newRow("across every edge") << QRect(-4, -4, 140, 40) << int(CellChange::TilePlane) << 0;
+    QTest::newRow("clear") << QRect(0, 0, 120, 21) << -1 << 143;
+    QTest::newRow("clear across an edge") << QRect(100, 10, 40, 40) << -1 << 9;
+}
+
+void tst_EditOperations::fillAreaAndClear() {
+    GM_REQUIRE_REAL_DATA();
+    QFETCH(QRect, area);
+    QFETCH(int, plane);
+    QFETCH(int, value);
+    const Level level = realLevel("LEVEL01.CK1");
+    Planes expected(level);
+    for (int y = area.y(); y < area.y() + area.height(); ++y) {
+        for (int x = area.x(); x < area.x() + area.width(); ++x) {
+            expected.set(plane < 0 ? 0 : plane, x, y, qint16(value));
+            if (plane < 0)
+                expected.set(CellChange::InfoPlane, x, y, 0);
+        }
+    }
+    const auto changes =
+        plane < 0 ? EditOperations::Clear(level, area, qint16(value))
+                  : EditOperations::FillArea(level, area, CellChange::Plane(plane), qint16(value));
+    checkChanges(level, changes, expected);
+}
+
+void tst_EditOperations::bucketFill_data() {
+    QTest::addColumn<QString>("file"); // empty: a 182 x 180 level of tile 5
+    QTest::addColumn<QPoint>("start");
+    QTest::addColumn<int>("tile");
+    QTest::addColumn<int>("filled");
+    QTest::newRow("sky of level 1") << "LEVEL01.CK1" << QPoint(10, 5) << 9 << -1;
+    QTest::newRow("border bounded by the level edge") << "LEVEL01.CK1" << QPoint(0, 0) << 3 << -1;
+    QTest::newRow("a single cell") << "LEVEL01.CK1" << QPoint(4, 5) << 3 << 1; // tile 395
+    QTest::newRow("the same tile") << "LEVEL01.CK1" << QPoint(10, 5) << 143 << 0;
+    QTest::newRow("outside") << "LEVEL01.CK1" << QPoint(120, 5) << 3 << 0;
+    QTest::newRow("whole 32,760-cell level") << QString() << QPoint(90, 179) << 6 << 32760;
+    QTest::newRow("world map") << "LEVEL80.CK1" << QPoint(20, 20) << 1 << -1;
+}
+
+void tst_EditOperations::bucketFill() {
+    QFETCH(QString, file);
+    QFETCH(QPoint, start);
+    QFETCH(int, tile);
+    QFETCH(int, filled);
+    if (!file.isEmpty())
+        GM_REQUIRE_REAL_DATA();
+    const Level level = file.isEmpty() ? uniformLevel(182, 180, 5) : realLevel(qPrintable(file));
+    // A second way: grow the marked area pass after pass until it stops.
+    Planes expected(level);
+    const Planes original(level);
+    std::vector<char> mark(original.tiles.size(), 0);
+    if (original.inside(start.x(), start.y())) {
+        const qint16 old = original.tiles[std::size_t(start.y() * original.w + start.x())];
+        mark[std::size_t(start.y() * original.w + start.x())] = 1;
+        for (bool grew = true; grew;) {
+            grew = false;
+            for (int y = 0; y < original.h; ++y)
+                for (int x = 0; x < original.w; ++x) {
+                    const std::size_t i = std::size_t(y * original.w + x);
+                    if (mark[i] || original.tiles[i] != old)
+                        continue;
+                    const bool touches = (x > 0 && mark[i - 1]) ||
+                                         (x + 1 < original.w && mark[i + 1]) ||
+                                         (y > 0 && mark[i - std::size_t(original.w)]) ||
+                                         (y + 1 < original.h && mark[i + std::size_t(original.w)]);
+                    if (touches) {
+                        mark[i] = 1;
+                        grew = true;
+                    }
+                }
+        }
+    }
+    int marked = 0;
+    for (std::size_t i = 0; i < mark.size(); ++i)
+        if (mark[i]) {
+            expected.tiles[i] = qint16(tile);
+            marked += original.tiles[i] != tile;
+        }
+    const auto changes = EditOperations::BucketFill(level, start, qint16(tile));
+    if (filled >= 0)
+        QCOMPARE(int(changes.size()), filled);
+    else
+        QVERIFY2(marked > 20, "the row should fill a real area");
+    checkChanges(level, changes, expected);
+}
+
+void tst_EditOperations::linesInEightDirections_data() {
+    QTest::addColumn<QPoint>("to");
+    QTest::addColumn<QList<QPoint>>("cells");
+    // From (10, 10); shallow and steep lines in every octant. Of two cells
+    // equally near the exact line, the one with the larger coordinate.
+    QTest::newRow("east") << QPoint(13, 10)
+                          << QList<QPoint>{{10, 10}, {11, 10}, {12, 10}, {13, 10}};
+    QTest::newRow("west") << QPoint(8, 10) << QList<QPoint>{{10, 10}, {9, 10}, {8, 10}};
+    QTest::newRow("south") << QPoint(10, 12) << QList<QPoint>{{10, 10}, {10, 11}, {10, 12}};
+    QTest::newRow("north") << QPoint(10, 8) << QList<QPoint>{{10, 10}, {10, 9}, {10, 8}};
+    QTest::newRow("south-east") << QPoint(14, 12)
+                                << QList<QPoint>{{10, 10}, {11, 11}, {12, 11}, {13, 12}, {14, 12}};
+    QTest::newRow("north-west") << QPoint(6, 8)
+                                << QList<QPoint>{{10, 10}, {9, 10}, {8, 9}, {7, 9}, {6, 8}};
+    QTest::newRow("north-east steep")
+        << QPoint(11, 6) << QList<QPoint>{{10, 10}, {10, 9}, {11, 8}, {11, 7}, {11, 6}};
+    QTest::newRow("south-west steep")
+        << QPoint(9, 14) << QList<QPoint>{{10, 10}, {10, 11}, {10, 12}, {9, 13}, {9, 14}};
+    QTest::newRow("diagonal") << QPoint(7, 13)
+                              << QList<QPoint>{{10, 10}, {9, 11}, {8, 12}, {7, 13}};
+    QTest::newRow("one cell") << QPoint(10, 10) << QList<QPoint>{{10, 10}};
+}
+
+void tst_EditOperations::linesInEightDirections() {
+    QFETCH(QPoint, to);
+    QFETCH(QList<QPoint>, cells);
+    const Level level = uniformLevel(30, 30, 5);
+    Planes expected(level);
+    for (QPoint c : cells)
+        expected.set(CellChange::TilePlane, c.x(), c.y(), 8);
+    checkChanges(level, EditOperations::Line(level, {10, 10}, to, CellChange::TilePlane, 8),
+                 expected);
+}
+
+void tst_EditOperations::lineWritesOnePlane() {
+    GM_REQUIRE_REAL_DATA();
+    const Level level = realLevel("LEVEL01.CK1");
+    // A line leaving the level at the top right: its cells inside only.
+    Planes expected(level);
+    for (QPoint c : {QPoint(116, 2), QPoint(117, 2), QPoint(118, 1), QPoint(119, 1)})
+        expected.set(CellChange::TilePlane, c.x(), c.y(), 11);
+    checkChanges(level, EditOperations::Line(level, {116, 2}, {122, -1}, CellChange::TilePlane, 11),
+                 expected);
+    Planes sprites(level);
+    for (int x = 3; x <= 9; ++x)
+        sprites.set(CellChange::InfoPlane, x, 15, 4);
+    checkChanges(level, EditOperations::Line(level, {9, 15}, {3, 15}, CellChange::InfoPlane, 4),
+                 sprites);
+}
+
+void tst_EditOperations::move_data() {
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QPoint>("offset");
+    QTest::newRow("apart") << QRect(2, 2, 20, 16) << QPoint(60, 2);
+    QTest::newRow("overlapping by one cell") << QRect(10, 3, 30, 15) << QPoint(1, 1);
+    QTest::newRow("overlapping up and left") << QRect(10, 3, 30, 15) << QPoint(-4, -2);
+    QTest::newRow("partly off the level") << QRect(90, 10, 30, 11) << QPoint(15, 6);
+    QTest::newRow("selection past the edge") << QRect(110, 15, 20, 20) << QPoint(-50, -10);
+    QTest::newRow("not moved") << QRect(10, 3, 30, 15) << QPoint(0, 0);
+}
+
+void tst_EditOperations::move() {
+    GM_REQUIRE_REAL_DATA();
+    QFETCH(QRect, area);
+    QFETCH(QPoint, offset);
+    const Level level = realLevel("LEVEL01.CK1");
+    const Planes original(level);
+    Planes expected(level);
+    const QRect from = area & QRect(0, 0, original.w, original.h);
+    if (!offset.isNull()) {
+        for (int y = from.top(); y <= from.bottom(); ++y)
+            for (int x = from.left(); x <= from.right(); ++x) {
+                expected.set(CellChange::TilePlane, x, y, 9);
+                expected.set(CellChange::InfoPlane, x, y, 0);
+            }
+    }
+    for (int y = from.top(); y <= from.bottom(); ++y)
+        for (int x = from.left(); x <= from.right(); ++x) {
+            const std::size_t i = std::size_t(y * original.w + x);
+            expected.set(CellChange::TilePlane, x + offset.x(), y + offset.y(), original.tiles[i]);
+            expected.set(CellChange::InfoPlane, x + offset.x(), y + offset.y(), original.infos[i]);
+        }
+    checkChanges(level, EditOperations::Move(level, area, offset, 9), expected);
+}
+
+void tst_EditOperations::selection_data() {
+    QTest::addColumn<QList<QPoint>>("firstDrag"); // empty: none
+    QTest::addColumn<QPoint>("press");
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<QPoint>("dragTo");
+    QTest::addColumn<QRect>("area");
+    const QList<QPoint> none;
+    QTest::newRow("down and right")
+        << none << QPoint(3, 4) << false << QPoint(10, 8) << QRect(3, 4, 8, 5);
+    QTest::newRow("up and left") << none << QPoint(10, 8) << false << QPoint(3, 4)
+                                 << QRect(3, 4, 8, 5);
+    QTest::newRow("past the edges")
+        << none << QPoint(5, 5) << false << QPoint(200, -7) << QRect(5, 0, 115, 6);
+    QTest::newRow("started outside")
+        << none << QPoint(-3, 30) << false << QPoint(1, 19) << QRect(0, 19, 2, 2);
+    QTest::newRow("shift keeps the first corner") << QList<QPoint>{{3, 4}, {10, 8}} << QPoint(6, 2)
+                                                  << true << QPoint(6, 2) << QRect(3, 2, 4, 3);
+    QTest::newRow("without shift a new one") << QList<QPoint>{{3, 4}, {10, 8}} << QPoint(6, 2)
+                                             << false << QPoint(7, 2) << QRect(6, 2, 2, 1);
+    QTest::newRow("shift with none starts one")
+        << none << QPoint(6, 2) << true << QPoint(6, 2) << QRect(6, 2, 1, 1);
+}
+
+void tst_EditOperations::selection() {
+    QFETCH(QList<QPoint>, firstDrag);
+    QFETCH(QPoint, press);
+    QFETCH(bool, shift);
+    QFETCH(QPoint, dragTo);
+    QFETCH(QRect, area);
+    const QSize level(120, 21);
+    CellSelection selection;
+    if (!firstDrag.isEmpty()) {
+        selection.Start(firstDrag[0], false, level);
+        selection.DragTo(firstDrag[1]);
+    }
+    selection.Start(press, shift, level);
+    selection.DragTo(dragTo);
+    QCOMPARE(selection.Area(), area);
+    QCOMPARE(selection.StatusText(), QStringLiteral("Selection %1,%2: %3 x %4")
+                                         .arg(area.x())
+                                         .arg(area.y())
+                                         .arg(area.width())
+                                         .arg(area.height()));
+    // A smaller level keeps what is left inside it; Clear leaves nothing.
+    selection.SelectAll(level);
+    QCOMPARE(selection.Area(), QRect(0, 0, 120, 21));
+    selection.ClipTo(QSize(50, 10));
+    QCOMPARE(selection.Area(), QRect(0, 0, 50, 10));
+    selection.Clear();
+    QVERIFY(selection.IsEmpty());
+    QCOMPARE(selection.StatusText(), QString());
+}
+
+GM_TEST_APPLESS_MAIN(tst_EditOperations)
+#include "tst_EditOperations.moc"

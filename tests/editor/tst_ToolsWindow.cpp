@@ -1,0 +1,290 @@
+// The edit tools in a real editor window, driven with real mouse and key
+// events through a menu bar as the main window provides it: tool keys and
+// their checked state, select, copy and paste through the system
+// clipboard with the floating block's pixels, move, delete, fills and
+// lines with their previews, spreadsheet and damaged clipboard text, the
+// grid, hidden planes and Fit Level.
+#include "EditToolBox.h"
+#include "EditorTestSupport.h"
+#include "LevelEdits.h"
+#include "PictureBox.h"
+#include "ScriptedPrompts.h"
+#include "SelectTool.h"
+#include "TestMain.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUndoStack>
+
+namespace {
+
+constexpr int Cell = 16; // cells at 1x zoom
+
+QPoint at(int cx, int cy) {
+    return QPoint(cx * Cell + Cell / 2, cy * Cell + Cell / 2);
+}
+
+struct Setup {
+    EditorTestHost host;
+    std::unique_ptr<frmEdit> window;
+    explicit Setup(int episode = 1) {
+        window = editortest::newWindow(host, 100, 60, qint16(episode), 1);
+        auto* bar = new QMenuBar(window.get());
+        for (QMenu* menu : window->Menus())
+            bar->addMenu(menu);
+        bar->show();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get()))
+            qWarning("the window did not become active");
+        window->SetSelectedTile(0, 7);
+        window->SetSelectedTile(1, 9);
+        // A recognisable 3 x 2 patch with a sprite value.
+        for (int i = 0; i < 6; ++i)
+            leveledit::setTile(*window, 2 + i % 3, 2 + i / 3, qint16(20 + i));
+        leveledit::setInfo(*window, 3, 3, 5);
+    }
+    frmEdit* operator->() { return window.get(); }
+    void key(Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(window->picEdit, k, m); }
+    void move(int cx, int cy, Qt::MouseButtons held = {}) {
+        QMouseEvent e(QEvent::MouseMove, at(cx, cy), window->picEdit->mapToGlobal(at(cx, cy)),
+                      Qt::NoButton, held, {});
+        QApplication::sendEvent(window->picEdit, &e);
+    }
+    void drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mousePress(window->picEdit, button, {}, at(from.x(), from.y()));
+        move(to.x(), to.y(), button);
+        QTest::mouseRelease(window->picEdit, button, {}, at(to.x(), to.y()));
+    }
+    QRgb pixel(QPoint p) const { return window->picEdit->surface().image().pixel(p); }
+    // The level drawn as the canvas must show it with no overlay.
+    QImage levelPicture() const {
+        Surface expected(window->picEdit->ScaleWidth(), window->picEdit->ScaleHeight());
+        window->m_Level.Display(expected, qint16(window->scrEditX->value()),
+                                qint16(window->scrEditY->value()), window->Tiles(),
+                                window->Sprites());
+        return expected.image();
+    }
+    bool showsLevel() const { return window->picEdit->surface().image() == levelPicture(); }
+};
+
+QRgb half(QRgb a, QRgb b) {
+    return qRgb((qRed(a) >> 1) + (qRed(b) >> 1), (qGreen(a) >> 1) + (qGreen(b) >> 1),
+                (qBlue(a) >> 1) + (qBlue(b) >> 1));
+}
+
+} // namespace
+
+class tst_ToolsWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void toolKeysAndBar();
+    void copyAndFloatingPaste();
+    void moveDeleteAndUndoNames();
+    void fillsAndLinesWithPreview();
+    void clipboardText();
+    void gridHiddenPlanesAndFit();
+};
+
+void tst_ToolsWindow::toolKeysAndBar() {
+    Setup w;
+    const QList<QPair<Qt::Key, EditToolBox::Tool>> keys{{Qt::Key_M, EditToolBox::Select},
+                                                        {Qt::Key_F, EditToolBox::BucketFill},
+                                                        {Qt::Key_R, EditToolBox::RectangleFill},
+                                                        {Qt::Key_L, EditToolBox::Line},
+                                                        {Qt::Key_B, EditToolBox::Brush}};
+    for (const auto& [key, tool] : keys) {
+        w.key(key);
+        QCOMPARE(w->Tools().CurrentKind(), tool);
+        QVERIFY(w->Tools().ToolAction(tool)->isChecked());
+    }
+    QCOMPARE(w->tbrTools->actions().size(), 5);
+    QCOMPARE(w->tbrTools->actions()[2]->toolTip().left(16), QStringLiteral("Bucket Fill (F):"));
+    // Sprite mode: no bucket; a bucket in use gives way to the brush.
+    w.key(Qt::Key_F);
+    w->optMode[1]->click();
+    QCOMPARE(w->Tools().CurrentKind(), EditToolBox::Brush);
+    QVERIFY(!w->Tools().ToolAction(EditToolBox::BucketFill)->isEnabled());
+    w.key(Qt::Key_F);
+    QCOMPARE(w->Tools().CurrentKind(), EditToolBox::Brush);
+}
+
+void tst_ToolsWindow::copyAndFloatingPaste() {
+    Setup w;
+    w.key(Qt::Key_M);
+    w.drag({4, 3}, {2, 2});
+    QCOMPARE(w->ToolStatusText(), QStringLiteral("Selection 2,2: 3 x 2"));
+    w.key(Qt::Key_C, Qt::ControlModifier);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(data);
+    QVERIFY(data->hasFormat("application/x-gridmason-cells"));
+    QCOMPARE(data->text(), QStringLiteral("20,21,22\n23,24,25\n\n0,0,0\n0,5,0\n"));
+
+    // The block floats at the pointer, half see-through, until Esc.
+    w.move(10, 5);
+    w.key(Qt::Key_V, Qt::ControlModifier);
+    w.move(12, 6);
+    QVERIFY(w->Tools().Selector().IsFloating());
+    const QImage level = w.levelPicture();
+    const QPoint p = at(13, 6) + QPoint(-5, 3);     // in the block's tile 21
+    const QPoint source = at(3, 2) + QPoint(-5, 3); // the same pixel of tile 21
+    QCOMPARE(w.pixel(p), half(level.pixel(p), level.pixel(source)));
+    QCOMPARE(w.pixel(at(15, 6)), level.pixel(at(15, 6))); // just right of it
+    w.key(Qt::Key_Escape);
+    QVERIFY(!w->Tools().Selector().IsFloating());
+    QVERIFY(w.showsLevel() == false); // the selection's frame is still drawn
+    w.key(Qt::Key_Escape);
+    QVERIFY(w.showsLevel());
+
+    // Paste again and put it down with Enter: both planes land, one step.
+    w.key(Qt::Key_V, Qt::ControlModifier);
+    w.move(30, 10);
+    w.key(Qt::Key_Return);
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(w->m_Level.Tile(30 + i % 3, 10 + i / 3), qint16(20 + i));
+    QCOMPARE(w->m_Level.Info(31, 11), qint16(5));
+    QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Paste"));
+    QCOMPARE(w->ToolStatusText(), QStringLiteral("Selection 30,10: 3 x 2"));
+
+    // Into another episode's window: the numbers, and the status says so.
+    Setup other(2);
+    other.key(Qt::Key_V, Qt::ControlModifier);
+    QVERIFY(other->ToolStatusText().contains("A block from episode 1: pasted as episode 2"));
+    other.key(Qt::Key_Return);
+    QCOMPARE(other->m_Level.Tile(1, 1), qint16(24));
+}
+
+void tst_ToolsWindow::moveDeleteAndUndoNames() {
+    Setup w;
+    w.key(Qt::Key_M);
+    w.drag({2, 2}, {4, 3});
+    w.drag({3, 2}, {8, 4}); // inside the selection: a move by (5, 2)
+    QCOMPARE(w->m_Level.Tile(7, 4), qint16(20));
+    QCOMPARE(w->m_Level.Info(8, 5), qint16(5));
+    QCOMPARE(w->m_Level.Tile(2, 2), qint16(9)); // the right button's tile behind
+    QCOMPARE(w->m_Level.Info(3, 3), qint16(0));
+    QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Move"));
+    QVERIFY(w.showsLevel() == false);
+    w.key(Qt::Key_Delete);
+    QCOMPARE(w->m_Level.Tile(7, 4), qint16(9));
+    QCOMPARE(w->m_Level.Info(8, 5), qint16(0));
+    QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Delete"));
+    w.key(Qt::Key_Z, Qt::ControlModifier);
+    w.key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w->m_Level.Tile(2, 2), qint16(20));
+    QCOMPARE(w->m_Level.Info(3, 3), qint16(5));
+    w.key(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(w.showsLevel());
+}
+
+void tst_ToolsWindow::fillsAndLinesWithPreview() {
+    Setup w;
+    w.key(Qt::Key_R);
+    QTest::mousePress(w->picEdit, Qt::RightButton, {}, at(3, 5));
+    w.move(6, 7, Qt::RightButton);
+    QCOMPARE(w->m_Level.Tile(5, 6), qint16(143)); // a preview only
+    QVERIFY(!w.showsLevel());
+    QTest::mouseRelease(w->picEdit, Qt::RightButton, {}, at(6, 7));
+    QCOMPARE(w->m_Level.Tile(5, 6), qint16(9));
+    QCOMPARE(w->m_Level.Tile(7, 6), qint16(143));
+    QVERIFY(w.showsLevel());
+    QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Rectangle Fill"));
+
+    w.key(Qt::Key_F);
+    QTest::mouseClick(w->picEdit, Qt::LeftButton, {}, at(4, 6)); // the 9s just filled
+    QCOMPARE(w->m_Level.Tile(3, 5), qint16(7));
+    QCOMPARE(w->m_Level.Tile(6, 7), qint16(7));
+    QCOMPARE(w->m_Level.Tile(10, 10), qint16(143));
+    QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Fill"));
+
+    w.key(Qt::Key_L);
+    w.drag({10, 20}, {14, 22});
+    for (QPoint c : {QPoint(10, 20), QPoint(11, 21), QPoint(12, 21), QPoint(13, 22)})
+        QCOMPARE(w->m_Level.Tile(c.x(), c.y()), qint16(7));
+    QCOMPARE(w->m_Level.Tile(11, 20), qint16(143));
+    QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Line"));
+    // Ctrl+click picks in the line tool too.
+    QTest::mouseClick(w->picEdit, Qt::RightButton, Qt::ControlModifier, at(2, 2));
+    QCOMPARE(w->SelectedTile(1), qint16(20));
+}
+
+void tst_ToolsWindow::clipboardText() {
+    Setup w;
+    ScriptedPrompts prompts;
+    ScopedPrompts installed(prompts);
+    QGuiApplication::clipboard()->setText("5\t6\r\n7\t8\r\n");
+    w.move(20, 10);
+    w.key(Qt::Key_V, Qt::ControlModifier);
+    w.key(Qt::Key_Enter);
+    QCOMPARE(w->m_Level.Tile(21, 11), qint16(8));
+    QCOMPARE(w->m_Level.Info(21, 11), qint16(0));
+    // Tiles only: the sprite value under the block stays. A click puts the
+    // block down where it is.
+    w.key(Qt::Key_V, Qt::ControlModifier);
+    w.move(2, 2);
+    QTest::mouseClick(w->picEdit, Qt::LeftButton, {}, at(2, 2));
+    QCOMPARE(w->m_Level.Tile(3, 3), qint16(8));
+    QCOMPARE(w->m_Level.Info(3, 3), qint16(5));
+
+    const int steps = w->Document().undoStack().count();
+    QGuiApplication::clipboard()->setText("1,2\n3\n");
+    w.key(Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(prompts.messages.size(), size_t(1));
+    QVERIFY(prompts.messages[0].text.contains("line 2 has 1 values where the lines before it "
+                                              "have 2"));
+    QVERIFY(!w->Tools().Selector().IsFloating());
+    QCOMPARE(w->Document().undoStack().count(), steps);
+}
+
+void tst_ToolsWindow::gridHiddenPlanesAndFit() {
+    Setup w;
+    const QImage level = w.levelPicture();
+    w.key(Qt::Key_G);
+    QVERIFY(w->mnuViewGrid->isChecked());
+    const QPoint corner(5 * Cell, 4 * Cell), inside = corner + QPoint(1, 1);
+    QCOMPARE(w.pixel(corner), half(level.pixel(corner), 0xFF000000));
+    QCOMPARE(w.pixel(inside), level.pixel(inside));
+    w->mnuViewZoomOut->trigger(); // no grid below 1x
+    QVERIFY(w.showsLevel());
+    w->mnuView1xZoom->trigger();
+    w.key(Qt::Key_G);
+
+    w->mnuViewTiles->trigger();
+    QCOMPARE(w.pixel(inside), qRgb(0, 0, 0));
+    QVERIFY(w->ToolStatusText().contains("Tiles are hidden"));
+    w.key(Qt::Key_B);
+    QTest::mouseClick(w->picEdit, Qt::LeftButton, {}, at(5, 4));
+    QCOMPARE(w->m_Level.Tile(5, 4), qint16(7)); // still edits
+    w->mnuViewTiles->trigger();
+    QVERIFY(w.showsLevel());
+    // Without sprites: the picture of the level with no info values.
+    w->mnuViewSprites->trigger();
+    Level bare = w->m_Level;
+    for (int y = 0; y < bare.Height(); ++y)
+        for (int x = 0; x < bare.Width(); ++x)
+            bare.SetInfo(x, y, 0);
+    Surface expected(w->picEdit->ScaleWidth(), w->picEdit->ScaleHeight());
+    bare.Display(expected, 0, 0, w->Tiles(), w->Sprites());
+    QCOMPARE(w->picEdit->surface().image(), expected.image());
+    QVERIFY(expected.image() != w.levelPicture()); // sprite 5 at (3, 3) is gone
+    QVERIFY(w->ToolStatusText().isEmpty());        // tile mode edits the tiles, which show
+    w->optMode[1]->click();
+    QVERIFY(w->ToolStatusText().contains("Sprites are hidden"));
+    w->optMode[0]->click();
+    w->mnuViewSprites->trigger();
+    QVERIFY(w.showsLevel());
+
+    // 100 x 60 cells in a 583 x 345 canvas: 4-pixel cells (zoom -2).
+    w.key(Qt::Key_9, Qt::ControlModifier);
+    QCOMPARE(w->Tiles().Zoom(), qint16(-2));
+    QCOMPARE(w->scrEditX->value(), 0);
+}
+
+GM_TEST_MAIN(tst_ToolsWindow)
+#include "tst_ToolsWindow.moc"

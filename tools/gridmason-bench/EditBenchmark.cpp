@@ -1,0 +1,156 @@
+// Editing operations as undo steps, and the floating paste block: a bucket
+// fill over a whole 182 x 180 level (32,760 cells) and the paste of a
+// 170 x 170 block, each through the document (operation, undo step, cells
+// written, views told; no drawing), and one pointer move of a floating
+// 170 x 170 block on a 1600 x 1000 canvas with the repaint it asks for.
+// Figures are times against one plain copy of a 1600 x 1000 image.
+#include "Benchmark.h"
+
+#include "CellBlock.h"
+#include "EditOperations.h"
+#include "EditToolBox.h"
+#include "EditorHost.h"
+#include "LevelDocument.h"
+#include "PictureBox.h"
+#include "SelectTool.h"
+#include "SpriteSet.h"
+#include "TileSet.h"
+#include "frmEdit.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <cstring>
+
+namespace {
+
+constexpr int CanvasWidth = 1600;
+constexpr int CanvasHeight = 1000;
+
+double plainCopySeconds() {
+    QImage source(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
+    source.fill(qRgb(10, 20, 30));
+    QImage target(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
+    volatile uchar sink = 0;
+    return secondsPerCall([&] {
+        std::memcpy(target.bits(), source.constBits(), size_t(source.sizeInBytes()));
+        sink = sink + target.constBits()[12345];
+    });
+}
+
+// A sheet of 611 distinct tiles and no sprites.
+class TilesHost : public EditorHost {
+public:
+    TilesHost() {
+        QImage sheet(13 * 16, 47 * 16, QImage::Format_RGB32);
+        for (int y = 0; y < sheet.height(); ++y)
+            for (int x = 0; x < sheet.width(); ++x)
+                sheet.setPixel(x, y, qRgb((x * 7) & 0xFF, (y * 3) & 0xFF, ((x ^ y) * 5) & 0xFF));
+        m_Tiles.LoadFromImage(sheet);
+    }
+    void mnuFileNew_Click() override {}
+    void mnuFileOpen_Click() override {}
+    void mnuFileExit_Click() override {}
+    void mnuFileSetPaths_Click() override {}
+    const TileSet& TileSets(int) const override { return m_Tiles; }
+    const SpriteSet& SpriteSets(int) const override { return m_Sprites; }
+    QWidget* HostWindow() override { return nullptr; }
+
+private:
+    TileSet m_Tiles;
+    SpriteSet m_Sprites;
+};
+
+// Seconds per fill of the whole level, alternating two tiles so that every
+// fill changes every cell.
+double bucketFillSeconds() {
+    LevelDocument document;
+    document.undoStack().setUndoLimit(4);
+    document.NewLevel(182, 180, 1, 1);
+    qint16 tile = 5;
+    document.ApplyEdit("Fill", EditOperations::Clear(document.level(), QRect(0, 0, 182, 180), 5));
+    return secondsPerCall([&] {
+        tile = tile == 5 ? 6 : 5;
+        document.ApplyEdit("Fill", EditOperations::BucketFill(document.level(), {90, 90}, tile));
+    });
+}
+
+// Seconds per paste of a 170 x 170 block, alternating two blocks.
+double pasteSeconds() {
+    LevelDocument document;
+    document.undoStack().setUndoLimit(4);
+    document.NewLevel(180, 180, 1, 1);
+    CellBlock blocks[2] = {CellBlock(170, 170, 1, true), CellBlock(170, 170, 1, true)};
+    for (int y = 0; y < 170; ++y)
+        for (int x = 0; x < 170; ++x) {
+            blocks[0].SetTile(x, y, qint16((x * 3 + y) % 600));
+            blocks[1].SetTile(x, y, qint16((x + y * 7) % 600));
+            blocks[1].SetInfo(x, y, qint16(x % 9 == 0 ? 1 : 0));
+        }
+    int which = 0;
+    return secondsPerCall([&] {
+        which = 1 - which;
+        document.ApplyEdit("Paste", EditOperations::Paste(document.level(), blocks[which], {5, 5}));
+    });
+}
+
+void sendMove(QWidget* target, QPoint pos) {
+    QMouseEvent event(QEvent::MouseMove, QPointF(pos), target->mapToGlobal(QPointF(pos)),
+                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+// Seconds per pointer move, each onto the next cell, of a floating 170 x 170
+// block at `zoom`, with the repaint each move asks for.
+double floatingMoveSeconds(frmEdit& form, int zoom) {
+    form.SetCanvasZoom(zoom);
+    QApplication::processEvents();
+    const int cell = int(form.Tiles().RenderWidth());
+    CellBlock block(170, 170, 1, true);
+    for (int y = 0; y < 170; ++y)
+        for (int x = 0; x < 170; ++x)
+            block.SetTile(x, y, qint16((x * 5 + y * 3) % 600));
+    form.Tools().SetCurrent(EditToolBox::Select);
+    form.Tools().Selector().StartPaste(block, {0, 0});
+    form.Tools().Refresh();
+    QApplication::processEvents();
+    int step = 0;
+    const double seconds = secondsPerCall([&] {
+        // Back and forth over 20 cells along a diagonal.
+        const int k = step < 20 ? step : 39 - step;
+        step = (step + 1) % 40;
+        sendMove(form.picEdit, QPoint(k * cell + cell / 2, k * cell + cell / 2));
+        QApplication::processEvents();
+    });
+    form.Tools().SelectNone();
+    return seconds;
+}
+
+void run(QTextStream& out) {
+    const double copy = plainCopySeconds();
+    out << "plain copy of a 1600 x 1000 image: 1.00\n";
+    out << "bucket fill of a whole 182 x 180 level, one undo step: "
+        << QString::number(bucketFillSeconds() / copy, 'f', 2) << " (aim: at most 1)\n";
+    out << "paste of a 170 x 170 block, one undo step: "
+        << QString::number(pasteSeconds() / copy, 'f', 2) << " (aim: at most 1)\n";
+
+    TilesHost host;
+    frmEdit form(host);
+    form.SetTiles(host.TileSets(0));
+    form.SetSprites(host.SpriteSets(0));
+    form.NewLevel(170, 170, 1, 1);
+    form.Display();
+    const QSize extra = form.size() - form.picEdit->size();
+    form.resize(QSize(CanvasWidth, CanvasHeight) + extra);
+    QApplication::processEvents();
+    for (int zoom : {-3, -2, -1, 0}) {
+        const double seconds = floatingMoveSeconds(form, zoom);
+        const int side = int(170 * form.Tiles().RenderWidth());
+        out << "floating 170 x 170 block (" << std::min(side, CanvasWidth) << " x "
+            << std::min(side, CanvasHeight) << " pixels shown) at zoom " << zoom
+            << ", one move: " << QString::number(seconds / copy, 'f', 2) << " (aim: at most 0.5)\n";
+    }
+}
+
+const Benchmark editBenchmark("edit", run);
+
+} // namespace
