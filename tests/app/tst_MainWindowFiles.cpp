@@ -10,6 +10,7 @@
 #include "RecentFilesMenu.h"
 #include "ScriptedPrompts.h"
 #include "TestData.h"
+#include "TestFiles.h"
 #include "TestMain.h"
 #include "Utils.h"
 #include "WindowMenu.h"
@@ -45,11 +46,6 @@ QStringList itemTexts(const QMenu* menu) {
     for (QAction* action : menu->actions())
         texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
     return texts;
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // A move with no button held over the widget.

@@ -6,6 +6,7 @@
 #include "FullDisk.h"
 #include "ScriptedPrompts.h"
 #include "TestData.h"
+#include "TestFiles.h"
 #include "TestMain.h"
 #include "Utils.h"
 
@@ -17,16 +18,6 @@
 namespace {
 
 const QString DiskFull = QStringLiteral("No space left on device");
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 } // namespace
 

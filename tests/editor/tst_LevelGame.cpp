@@ -6,6 +6,7 @@
 #include "LevelCheckPanel.h"
 #include "LevelEdits.h"
 #include "PictureBox.h"
+#include "TestFiles.h"
 #include "TestMain.h"
 #include "app/AppSandbox.h"
 
@@ -16,17 +17,6 @@
 #include <QSpinBox>
 
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 QStringList lines(const QListWidget* list) {
     QStringList out;
@@ -48,7 +38,7 @@ private slots:
         m_Game = std::make_unique<QTemporaryDir>();
         m_Bin = std::make_unique<QTemporaryDir>();
         for (const char* name : {"KEEN1.EXE", "EGAHEAD.CK1", "EGALATCH.CK1", "EGASPRIT.CK1"})
-            writeFile(m_Game->filePath(name), name);
+            QVERIFY(writeFile(m_Game->filePath(name), name));
         m_SavedPath = qgetenv("PATH");
         qputenv("PATH", m_Bin->path().toLocal8Bit());
     }
@@ -89,23 +79,23 @@ private slots:
     // was, Yes saves and the window asks no more.
     void savingWithErrorsAsksOncePerWindow() {
         const QString file = m_Game->filePath("LEVEL04.CK1");
-        writeFile(file, "old");
+        QVERIFY(writeFile(file, "old"));
         auto window = editortest::newWindow(m_Host, 30, 20, 1, 4);
         leveledit::setFileName(*window, file);
         ScriptedPrompts& prompts = *m_Sandbox.prompts;
         prompts.answers = {Prompts::Answer::No};
         QVERIFY(!window->mnuFileSave_Click());
-        QCOMPARE(readFile(file), QByteArray("old"));
+        QCOMPARE(fileBytes(file), QByteArray("old"));
         QCOMPARE(prompts.messages.size(), size_t(1));
         QVERIFY(prompts.messages[0].text.contains("Keen has no start"));
         QCOMPARE(prompts.messages[0].buttons, Prompts::Buttons::YesNo);
         prompts.answers = {Prompts::Answer::Yes};
         QVERIFY(window->mnuFileSave_Click());
-        QCOMPARE(readFile(file), window->m_Level.Serialize());
+        QCOMPARE(fileBytes(file), window->m_Level.Serialize());
         leveledit::setTile(*window, 5, 5, 300);
         QVERIFY(window->mnuFileSave_Click());
         QCOMPARE(prompts.messages.size(), size_t(2));
-        QCOMPARE(readFile(file), window->m_Level.Serialize());
+        QCOMPARE(fileBytes(file), window->m_Level.Serialize());
     }
 
     // A new level: the game folder is asked for (and kept), then the
@@ -114,7 +104,7 @@ private slots:
         const QString copied = m_Bin->filePath("copied");
         const QString script =
             QStringLiteral("#!/bin/sh\n/bin/cat GAME/LEVEL07.CK1 > %1\n").arg(copied);
-        writeFile(m_Bin->filePath("dosbox"), script.toLocal8Bit());
+        QVERIFY(writeFile(m_Bin->filePath("dosbox"), script.toLocal8Bit()));
         QFile::setPermissions(m_Bin->filePath("dosbox"), QFile::ReadOwner | QFile::ExeOwner);
         auto window = editortest::newWindow(m_Host, 30, 20, 1, 0);
         leveledit::setTile(*window, 6, 6, 77);
@@ -126,7 +116,7 @@ private slots:
         });
         QCOMPARE(window->mnuLevelTestInGame->shortcut(), QKeySequence(Qt::Key_F5));
         window->mnuLevelTestInGame->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(readFile(copied), window->m_Level.Serialize(), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(fileBytes(copied), window->m_Level.Serialize(), 20000);
         QCOMPARE(GameFolderSettings::Read(1), m_Game->path());
         QCOMPARE(prompts.shownDialogs.size(), size_t(1));
     }
@@ -144,7 +134,7 @@ private slots:
         QFETCH(int, width);
         QFETCH(QString, message);
         if (dosBox) {
-            writeFile(m_Bin->filePath("dosbox"), "#!/bin/sh\n");
+            QVERIFY(writeFile(m_Bin->filePath("dosbox"), "#!/bin/sh\n"));
             QFile::setPermissions(m_Bin->filePath("dosbox"), QFile::ReadOwner | QFile::ExeOwner);
         }
         auto window = editortest::newWindow(m_Host, qint16(width), 130, 1, 2);

@@ -4,6 +4,7 @@
 #include "PictureBox.h"
 #include "ScriptedPrompts.h"
 #include "TestData.h"
+#include "TestFiles.h"
 #include "TestMain.h"
 
 #include <QAction>
@@ -38,13 +39,6 @@ std::unique_ptr<frmEdit> windowWithHolder(EditorTestHost& host, qint16 w, qint16
 
 QRgb canvasPixel(frmEdit& window, int x, int y) {
     return window.picEdit->surface().image().pixel(x, y);
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
 }
 
 } // namespace

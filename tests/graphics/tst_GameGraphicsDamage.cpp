@@ -2,6 +2,7 @@
 #include "GameGraphics.h"
 #include "GameGraphicsSource.h"
 #include "TestData.h"
+#include "TestFiles.h"
 #include "TestMain.h"
 
 #include <QRandomGenerator>
@@ -49,11 +50,6 @@ QByteArray& part(GameFiles& files, int kind) {
     return kind == 0 ? files.header : kind == 1 ? files.latch : files.sprites;
 }
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool namesAFile(const QString& message) {
     for (const char* kind : FileKinds) {
         if (message.contains(QLatin1String(kind), Qt::CaseInsensitive))
@@ -72,9 +68,9 @@ void TestGameGraphicsDamage::initTestCase() {
 GameFiles TestGameGraphicsDamage::realFiles() const {
     GameFiles files;
     const QDir dir(realDataDir());
-    files.header = readAll(dir.filePath("EGAHEAD.CK1"));
-    files.latch = readAll(dir.filePath("EGALATCH.CK1"));
-    files.sprites = readAll(dir.filePath("EGASPRIT.CK1"));
+    files.header = fileBytes(dir.filePath("EGAHEAD.CK1"));
+    files.latch = fileBytes(dir.filePath("EGALATCH.CK1"));
+    files.sprites = fileBytes(dir.filePath("EGASPRIT.CK1"));
     return files;
 }
 

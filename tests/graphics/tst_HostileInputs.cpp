@@ -10,6 +10,7 @@
 #include "SpriteSet.h"
 #include "Surface.h"
 #include "TestData.h"
+#include "TestFiles.h"
 #include "TestMain.h"
 #include "TileSet.h"
 
@@ -23,11 +24,6 @@
 #include <unistd.h>
 
 namespace {
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 bool copyGameFiles(const QString& to) {
     for (const char* name : {"EGAHEAD.CK1", "EGALATCH.CK1", "EGASPRIT.CK1"})

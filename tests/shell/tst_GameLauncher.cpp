@@ -3,6 +3,7 @@
 
 #include "GameLauncher.h"
 #include "Level.h"
+#include "TestFiles.h"
 #include "TestMain.h"
 
 #include <QDir>
@@ -13,29 +14,18 @@
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 // A folder's files and their bytes, for "nothing changed" checks.
 QMap<QString, QByteArray> snapshot(const QString& folder) {
     QMap<QString, QByteArray> files;
     for (const QString& name : QDir(folder).entryList(QDir::Files))
-        files[name] = readFile(QDir(folder).filePath(name));
+        files[name] = fileBytes(QDir(folder).filePath(name));
     return files;
 }
 
 // A `dosbox` on the PATH that runs `body` as a shell script.
 void installDosBox(const QString& binDir, const QByteArray& body) {
     const QString path = QDir(binDir).filePath("dosbox");
-    writeFile(path, "#!/bin/sh\n" + body);
+    QVERIFY(writeFile(path, "#!/bin/sh\n" + body));
     QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner);
 }
 
@@ -59,7 +49,7 @@ private slots:
         // lower-case name and a folder of its own that is not part of it.
         for (const char* name : {"KEEN1.EXE", "EGAHEAD.CK1", "EGALATCH.CK1", "EGASPRIT.CK1",
                                  "LEVEL80.CK1", "level05.ck1"})
-            writeFile(m_Game->filePath(name), QByteArray("bytes of ") + name);
+            QVERIFY(writeFile(m_Game->filePath(name), QByteArray("bytes of ") + name));
         QDir(m_Game->path()).mkdir("SAVES");
         m_Level.Create(30, 20, 1, 5);
         m_Level.SetInfo(3, 3, 255);
@@ -90,9 +80,9 @@ private slots:
         QFETCH(QString, expected);
         QTemporaryDir game, graphics;
         for (const QString& name : gameFiles)
-            writeFile(game.filePath(name), "x");
+            QVERIFY(writeFile(game.filePath(name), "x"));
         for (const QString& name : graphicsFiles)
-            writeFile(graphics.filePath(name), "x");
+            QVERIFY(writeFile(graphics.filePath(name), "x"));
         const QString chosen = GameLauncher::GameFolderFor(1, game.path(), graphics.path());
         QCOMPARE(chosen, expected == "game"       ? game.path()
                          : expected == "graphics" ? graphics.path()
@@ -111,12 +101,12 @@ private slots:
         QCOMPARE(QDir(game).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList({"EGAHEAD.CK1", "EGALATCH.CK1", "EGASPRIT.CK1", "KEEN1.EXE",
                               "LEVEL05.CK1", "LEVEL80.CK1"}));
-        QCOMPARE(readFile(game + "/EGALATCH.CK1"), QByteArray("bytes of EGALATCH.CK1"));
-        QCOMPARE(readFile(game + "/LEVEL05.CK1"), m_Level.Serialize());
+        QCOMPARE(fileBytes(game + "/EGALATCH.CK1"), QByteArray("bytes of EGALATCH.CK1"));
+        QCOMPARE(fileBytes(game + "/LEVEL05.CK1"), m_Level.Serialize());
         Level back;
         QVERIFY(back.Load(game + "/LEVEL05.CK1").ok);
         QCOMPARE(back.Tile(7, 8), qint16(200));
-        QCOMPARE(readFile(folder + "/dosbox.conf"), QByteArray(ExpectedConfig));
+        QCOMPARE(fileBytes(folder + "/dosbox.conf"), QByteArray(ExpectedConfig));
         QCOMPARE(snapshot(m_Game->path()), before);
     }
 
@@ -168,10 +158,10 @@ private slots:
         QVERIFY(launcher.Start().ok);
         QVERIFY(finished.wait(20000));
         QCOMPARE(finished.first().first().toString(), QString());
-        QCOMPARE(readFile(m_Out->filePath("cwd")).trimmed(), folder.toLocal8Bit());
-        QCOMPARE(readFile(m_Out->filePath("args")).trimmed(),
+        QCOMPARE(fileBytes(m_Out->filePath("cwd")).trimmed(), folder.toLocal8Bit());
+        QCOMPARE(fileBytes(m_Out->filePath("args")).trimmed(),
                  ("-conf " + folder + "/dosbox.conf").toLocal8Bit());
-        QCOMPARE(readFile(m_Out->filePath("level")), m_Level.Serialize());
+        QCOMPARE(fileBytes(m_Out->filePath("level")), m_Level.Serialize());
         QVERIFY(!QDir(folder).exists());
         QVERIFY(launcher.Folder().isEmpty());
     }
@@ -194,7 +184,7 @@ private slots:
         if (!script.isEmpty()) {
             // A second line of interpreter makes an unrunnable file.
             const QString path = QDir(m_Bin->path()).filePath("dosbox");
-            writeFile(path, script.startsWith("#!") ? script : "#!/bin/sh\n" + script);
+            QVERIFY(writeFile(path, script.startsWith("#!") ? script : "#!/bin/sh\n" + script));
             QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner);
         }
         GameLauncher launcher;

@@ -5,6 +5,7 @@
 #include "FullDisk.h"
 #include "Level.h"
 #include "TestData.h"
+#include "TestFiles.h"
 #include "TestMain.h"
 
 #include <QDir>
@@ -17,16 +18,6 @@
 namespace {
 
 const QString DiskFull = QStringLiteral("No space left on device");
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // Old contents no writer would make: 700 bytes of a counting pattern.
 QByteArray oldBytes() {
@@ -75,7 +66,7 @@ private slots:
         QVERIFY(!saved);
         QVERIFY2(saved.error.contains(DiskFull) && saved.error.contains(target),
                  qPrintable(saved.error));
-        QCOMPARE(readAll(target), oldBytes());
+        QCOMPARE(fileBytes(target), oldBytes());
         // No temporary file is left behind either.
         QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
         files.sort();
@@ -119,7 +110,7 @@ private slots:
         QCOMPARE(tool.exitStatus(), QProcess::NormalExit);
         QCOMPARE(tool.exitCode(), 1);
         QVERIFY2(err.contains(DiskFull) && err.contains(target), qPrintable(err));
-        QCOMPARE(readAll(dir.filePath(target)), oldBytes());
+        QCOMPARE(fileBytes(dir.filePath(target)), oldBytes());
     }
 };
 
