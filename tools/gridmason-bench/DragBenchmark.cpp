@@ -3,6 +3,7 @@
 // a 170 x 170 level on a 1600 x 1000 canvas, each followed by the repaint
 // it asks for. The figure is the time per move against one plain copy of a
 // 1600 x 1000 image.
+#include "BenchFixtures.h"
 #include "Benchmark.h"
 
 #include "BitmapSource.h"
@@ -24,58 +25,10 @@
 
 namespace {
 
-constexpr int CanvasWidth = 1600;
-constexpr int CanvasHeight = 1000;
+using BenchFixtures::CanvasHeight;
+using BenchFixtures::CanvasWidth;
 constexpr int Moves = 1000;
 constexpr int Episode = 1;
-
-// A tile sheet of 611 distinct tiles, 13 to a row, as the episode's.
-QImage makeSheet() {
-    QImage sheet(13 * 16, 47 * 16, QImage::Format_RGB32);
-    for (int y = 0; y < sheet.height(); ++y)
-        for (int x = 0; x < sheet.width(); ++x)
-            sheet.setPixel(x, y, qRgb((x * 7) & 0xFF, (y * 3) & 0xFF, ((x ^ y) * 5) & 0xFF));
-    return sheet;
-}
-
-// Sprite bitmaps of three frames (image, mask, unused) of varied sizes.
-class GeneratedSprites : public BitmapSource {
-public:
-    IoResult Load(const QString& name, QImage& image) const override {
-        const int n = name.mid(5, 3).toInt();
-        const int w = 16 + (n % 5) * 8;
-        const int h = 16 + (n % 3) * 12;
-        QImage bitmap(3 * w, h, QImage::Format_RGB32);
-        bitmap.fill(Qt::black);
-        QPainter p(&bitmap);
-        p.fillRect(w, 0, w, h, Qt::white);                   // see-through mask
-        p.fillRect(w + 2, 2, w - 4, h - 4, Qt::black);       // opaque middle
-        p.fillRect(2, 2, w - 4, h - 4, QColor(200, 60, 40)); // the sprite
-        p.end();
-        image = bitmap;
-        return IoResult::success();
-    }
-};
-
-class BenchHost : public EditorHost {
-public:
-    BenchHost() {
-        m_Tiles.LoadFromImage(makeSheet());
-        Surface scratch;
-        m_Sprites.LoadFromSource(Episode, GeneratedSprites(), scratch);
-    }
-    void mnuFileNew_Click() override {}
-    void mnuFileOpen_Click() override {}
-    void mnuFileExit_Click() override {}
-    void mnuFileSetPaths_Click() override {}
-    const TileSet& TileSets(int) const override { return m_Tiles; }
-    const SpriteSet& SpriteSets(int) const override { return m_Sprites; }
-    QWidget* HostWindow() override { return nullptr; }
-
-private:
-    TileSet m_Tiles;
-    SpriteSet m_Sprites;
-};
 
 void sendMouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButton button,
                Qt::MouseButtons buttons) {
@@ -122,19 +75,6 @@ double dragSecondsPerMove(frmEdit& form, QSize area, int& movesInside) {
     return seconds / Moves;
 }
 
-double plainCopySeconds() {
-    QImage source(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
-    source.fill(qRgb(10, 20, 30));
-    QImage target(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
-    target.fill(0);
-    volatile uchar sink = 0;
-    const double seconds = secondsPerCall([&] {
-        std::memcpy(target.bits(), source.constBits(), size_t(source.sizeInBytes()));
-        sink = sink + target.constBits()[12345];
-    });
-    return seconds;
-}
-
 void run(QTextStream& out) {
     BenchHost host;
     frmEdit form(host);
@@ -155,7 +95,7 @@ void run(QTextStream& out) {
             << form.picEdit->ScaleHeight() << " pixels\n";
     form.SetSelectedTile(0, 150);
 
-    const double copy = plainCopySeconds();
+    const double copy = BenchFixtures::canvasCopySeconds();
     out << "plain copy of a 1600 x 1000 image: 1.00\n";
     struct Run {
         int zoom;

@@ -4,6 +4,7 @@
 // written, views told; no drawing), and one pointer move of a floating
 // 170 x 170 block on a 1600 x 1000 canvas with the repaint it asks for.
 // Figures are times against one plain copy of a 1600 x 1000 image.
+#include "BenchFixtures.h"
 #include "Benchmark.h"
 
 #include "CellBlock.h"
@@ -23,42 +24,8 @@
 
 namespace {
 
-constexpr int CanvasWidth = 1600;
-constexpr int CanvasHeight = 1000;
-
-double plainCopySeconds() {
-    QImage source(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
-    source.fill(qRgb(10, 20, 30));
-    QImage target(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
-    volatile uchar sink = 0;
-    return secondsPerCall([&] {
-        std::memcpy(target.bits(), source.constBits(), size_t(source.sizeInBytes()));
-        sink = sink + target.constBits()[12345];
-    });
-}
-
-// A sheet of 611 distinct tiles and no sprites.
-class TilesHost : public EditorHost {
-public:
-    TilesHost() {
-        QImage sheet(13 * 16, 47 * 16, QImage::Format_RGB32);
-        for (int y = 0; y < sheet.height(); ++y)
-            for (int x = 0; x < sheet.width(); ++x)
-                sheet.setPixel(x, y, qRgb((x * 7) & 0xFF, (y * 3) & 0xFF, ((x ^ y) * 5) & 0xFF));
-        m_Tiles.LoadFromImage(sheet);
-    }
-    void mnuFileNew_Click() override {}
-    void mnuFileOpen_Click() override {}
-    void mnuFileExit_Click() override {}
-    void mnuFileSetPaths_Click() override {}
-    const TileSet& TileSets(int) const override { return m_Tiles; }
-    const SpriteSet& SpriteSets(int) const override { return m_Sprites; }
-    QWidget* HostWindow() override { return nullptr; }
-
-private:
-    TileSet m_Tiles;
-    SpriteSet m_Sprites;
-};
+using BenchFixtures::CanvasHeight;
+using BenchFixtures::CanvasWidth;
 
 // Seconds per fill of the whole level, alternating two tiles so that every
 // fill changes every cell.
@@ -126,14 +93,14 @@ double floatingMoveSeconds(frmEdit& form, int zoom) {
 }
 
 void run(QTextStream& out) {
-    const double copy = plainCopySeconds();
+    const double copy = BenchFixtures::canvasCopySeconds();
     out << "plain copy of a 1600 x 1000 image: 1.00\n";
     out << "bucket fill of a whole 182 x 180 level, one undo step: "
         << QString::number(bucketFillSeconds() / copy, 'f', 2) << " (aim: at most 1)\n";
     out << "paste of a 170 x 170 block, one undo step: "
         << QString::number(pasteSeconds() / copy, 'f', 2) << " (aim: at most 1)\n";
 
-    TilesHost host;
+    BenchHost host{false};
     frmEdit form(host);
     form.SetTiles(host.TileSets(0));
     form.SetSprites(host.SpriteSets(0));
@@ -151,6 +118,8 @@ void run(QTextStream& out) {
     }
 }
 
-const Benchmark editBenchmark("edit", run);
+const Benchmark
+    editBenchmark("edit", run,
+                  "bucket fill of a whole level, paste of a 170 x 170 block, floating block moves");
 
 } // namespace

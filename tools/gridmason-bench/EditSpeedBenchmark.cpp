@@ -11,6 +11,7 @@
 //
 // Each also prints what drawing the whole canvas again costs (what every
 // move and notch did before the canvas drew only what changed).
+#include "BenchFixtures.h"
 #include "Benchmark.h"
 
 #include "BitmapSource.h"
@@ -31,72 +32,14 @@
 
 namespace {
 
-constexpr int CanvasWidth = 1600;
-constexpr int CanvasHeight = 1000;
+using BenchFixtures::CanvasHeight;
+using BenchFixtures::CanvasWidth;
 constexpr int LevelSize = 170;
-
-QImage makeSheet() {
-    QImage sheet(13 * 16, 47 * 16, QImage::Format_RGB32);
-    for (int y = 0; y < sheet.height(); ++y)
-        for (int x = 0; x < sheet.width(); ++x)
-            sheet.setPixel(x, y, qRgb((x * 7) & 0xFF, (y * 3) & 0xFF, ((x ^ y) * 5) & 0xFF));
-    return sheet;
-}
-
-// Sprites of three frames (image, mask, unused) of varied sizes.
-class Sprites : public BitmapSource {
-public:
-    IoResult Load(const QString& name, QImage& image) const override {
-        const int n = name.mid(5, 3).toInt();
-        const int w = 16 + (n % 5) * 8, h = 16 + (n % 3) * 12;
-        QImage bitmap(3 * w, h, QImage::Format_RGB32);
-        bitmap.fill(Qt::black);
-        QPainter p(&bitmap);
-        p.fillRect(w, 0, w, h, Qt::white);
-        p.fillRect(w + 2, 2, w - 4, h - 4, Qt::black);
-        p.fillRect(2, 2, w - 4, h - 4, QColor(200, 60, 40));
-        p.end();
-        image = bitmap;
-        return IoResult::success();
-    }
-};
-
-class Host : public EditorHost {
-public:
-    Host() {
-        m_Tiles.LoadFromImage(makeSheet());
-        Surface scratch;
-        m_Sprites.LoadFromSource(1, Sprites(), scratch);
-    }
-    void mnuFileNew_Click() override {}
-    void mnuFileOpen_Click() override {}
-    void mnuFileExit_Click() override {}
-    void mnuFileSetPaths_Click() override {}
-    const TileSet& TileSets(int) const override { return m_Tiles; }
-    const SpriteSet& SpriteSets(int) const override { return m_Sprites; }
-    QWidget* HostWindow() override { return nullptr; }
-
-private:
-    TileSet m_Tiles;
-    SpriteSet m_Sprites;
-};
-
-double plainCopySeconds() {
-    QImage source(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
-    source.fill(qRgb(10, 20, 30));
-    QImage target(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
-    target.fill(0);
-    volatile uchar sink = 0;
-    return secondsPerCall([&] {
-        std::memcpy(target.bits(), source.constBits(), size_t(source.sizeInBytes()));
-        sink = sink + target.constBits()[12345];
-    });
-}
 
 // An editor window on a 170 x 170 level with scattered sprites, its canvas
 // 1600 x 1000 pixels.
 struct Window {
-    Host host;
+    BenchHost host;
     frmEdit form{host};
     Window() {
         form.SetTiles(host.TileSets(0));
@@ -142,7 +85,7 @@ QString ratio(double seconds, double copy) {
 
 void paintMove(QTextStream& out) {
     Window w;
-    const double copy = plainCopySeconds();
+    const double copy = BenchFixtures::canvasCopySeconds();
     out << "plain copy of a 1600 x 1000 image: 1.00\n";
     for (int zoom = -4; zoom <= 3; ++zoom) {
         w.SetZoom(zoom);
@@ -173,7 +116,7 @@ void paintMove(QTextStream& out) {
 
 void scrollNotch(QTextStream& out) {
     Window w;
-    const double copy = plainCopySeconds();
+    const double copy = BenchFixtures::canvasCopySeconds();
     out << "plain copy of a 1600 x 1000 image: 1.00\n";
     for (int zoom = -4; zoom <= 3; ++zoom) {
         w.SetZoom(zoom);
