@@ -51,16 +51,18 @@ void MovePixels(QImage& image, int dx, int dy) {
             moveRow(y, y - dy);
 }
 
-// Darkens the top row and the left column of pixels of every cell by half:
-// a grid seen on any tiles. Cell edges lie at odx + k * cellWidth.
-void DrawGrid(QImage& image, int cellWidth, int cellHeight, int odx, int ody) {
+// Darkens the top row and the left column of pixels of every cell of the
+// level by half: a grid seen on any tiles, and none beyond the level's edge.
+// Cell edges lie at odx + k * cellWidth; `level` is the level's pixels.
+void DrawGrid(QImage& image, int cellWidth, int cellHeight, int odx, int ody, const QRect& level) {
     const auto edge = [](int pixel, int origin, int size) {
         return ((pixel - origin) % size + size) % size == 0;
     };
-    for (int y = 0; y < image.height(); ++y) {
+    const QRect area = level & image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         const bool across = edge(y, ody, cellHeight);
-        for (int x = 0; x < image.width(); ++x)
+        for (int x = area.left(); x <= area.right(); ++x)
             if (across || edge(x, odx, cellWidth))
                 row[x] = 0xFF000000 | ((row[x] >> 1) & 0x7F7F7F);
     }
@@ -219,8 +221,12 @@ void CanvasView::PointPartAt(const QRect& pixels) {
 
 void CanvasView::DrawOverlays(Surface& surface, QPoint at) const {
     const double cw = m_Tiles.RenderWidth(), ch = m_Tiles.RenderHeight();
-    if (m_ShowGrid && m_Tiles.Zoom() >= 0)
-        DrawGrid(surface.image(), int(cw), int(ch), -at.x(), -at.y());
+    if (m_ShowGrid && m_Tiles.Zoom() >= 0) {
+        const Level& level = m_Document.level();
+        const QRect levelPixels(int(-m_OriginX * cw) - at.x(), int(-m_OriginY * ch) - at.y(),
+                                int(level.Width() * cw), int(level.Height() * ch));
+        DrawGrid(surface.image(), int(cw), int(ch), -at.x(), -at.y(), levelPixels);
+    }
     if (m_ShowInfoValues)
         InfoOverlay::Draw(surface, m_Document.level(), m_OriginX, m_OriginY, cw, ch, -at.x(),
                           -at.y());

@@ -250,6 +250,16 @@ void tst_ToolsWindow::gridHiddenPlanesAndFit() {
     const QPoint corner(5 * Cell, 4 * Cell), inside = corner + QPoint(1, 1);
     QCOMPARE(w.pixel(corner), half(level.pixel(corner), 0xFF000000));
     QCOMPARE(w.pixel(inside), level.pixel(inside));
+    // Past the level's last column and row the canvas keeps its background.
+    w->scrEditX->setValue(w->scrEditX->maximum());
+    w->scrEditY->setValue(w->scrEditY->maximum());
+    const QPoint beyond((100 - w->scrEditX->value()) * Cell, (60 - w->scrEditY->value()) * Cell);
+    QVERIFY(beyond.x() < w->picEdit->ScaleWidth() && beyond.y() < w->picEdit->ScaleHeight());
+    QCOMPARE(w.pixel(beyond), w.levelPicture().pixel(beyond));
+    QCOMPARE(w.pixel(beyond - QPoint(Cell, Cell)),
+             half(w.levelPicture().pixel(beyond - QPoint(Cell, Cell)), 0xFF000000));
+    w->scrEditX->setValue(0);
+    w->scrEditY->setValue(0);
     w->mnuViewZoomOut->trigger(); // no grid below 1x
     QVERIFY(w.showsLevel());
     w->mnuView1xZoom->trigger();
