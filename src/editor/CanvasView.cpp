@@ -21,36 +21,6 @@ constexpr int SpriteLead = 3;
 // How far an info value's text reaches past its cell's corner, at most.
 constexpr int TextReach = 4 * 27;
 
-// Moves the picture in `image` by (dx, dy) pixels; what moves off is lost,
-// what is uncovered keeps its old pixels until it is drawn.
-void MovePixels(QImage& image, int dx, int dy) {
-    const int w = image.width(), h = image.height();
-    if (std::abs(dx) >= w || std::abs(dy) >= h)
-        return;
-    const int bytes = (w - std::abs(dx)) * 4;
-    const int fromX = dx < 0 ? -dx : 0, toX = dx > 0 ? dx : 0;
-    const qsizetype stride = image.bytesPerLine();
-    uchar* bits = image.bits();
-    if (dx == 0) {
-        // Whole rows: one move of the block.
-        const size_t block = size_t(h - std::abs(dy)) * size_t(stride);
-        if (dy > 0)
-            std::memmove(bits + dy * stride, bits, block);
-        else
-            std::memmove(bits, bits - dy * stride, block);
-        return;
-    }
-    auto moveRow = [&](int to, int from) {
-        std::memmove(bits + to * stride + toX * 4, bits + from * stride + fromX * 4, size_t(bytes));
-    };
-    if (dy > 0)
-        for (int y = h - 1; y >= dy; --y)
-            moveRow(y, y - dy);
-    else
-        for (int y = 0; y < h + dy; ++y)
-            moveRow(y, y - dy);
-}
-
 // Darkens the top row and the left column of pixels of every cell of the
 // level by half: a grid seen on any tiles, and none beyond the level's edge.
 // Cell edges lie at odx + k * cellWidth; `level` is the level's pixels.
@@ -92,11 +62,14 @@ CanvasGeometry CanvasView::Geometry() const {
 void CanvasView::Redraw(int sx, int sy) {
     m_OriginX = sx;
     m_OriginY = sy;
+    m_Canvas.ResetWrap();
     Surface& surface = m_Canvas.surface();
     m_Document.level().Display(surface, qint16(sx), qint16(sy), m_Tiles, m_Sprites, 0, 0, -1, -1,
                                m_Layers);
     DrawOverlays(surface, QPoint(0, 0));
-    m_Clean = surface.image().copy();
+    m_CleanKept = false;
+    if (!m_PreviewCells.isEmpty())
+        KeepClean();
     DrawPreview(QRect(QPoint(0, 0), surface.image().size()));
     m_Drawn = true;
     m_DrawnInfo = m_Document.level().InfoPlane();
@@ -104,6 +77,11 @@ void CanvasView::Redraw(int sx, int sy) {
     m_DrawnCellWidth = m_Tiles.RenderWidth();
     m_DrawnCellHeight = m_Tiles.RenderHeight();
     m_Canvas.Refresh();
+}
+
+void CanvasView::KeepClean() {
+    m_Clean = m_Canvas.surface().image().copy();
+    m_CleanKept = true;
 }
 
 void CanvasView::ScrollTo(int sx, int sy) {
@@ -122,8 +100,9 @@ void CanvasView::ScrollTo(int sx, int sy) {
         return;
     m_OriginX = sx;
     m_OriginY = sy;
-    MovePixels(m_Canvas.surface().image(), int(dx), int(dy));
-    MovePixels(m_Clean, int(dx), int(dy));
+    // The pixels stay where they are (so does the clean picture beside
+    // them): only where the picture starts in them moves.
+    m_Canvas.ScrollPicture(int(dx), int(dy));
     // Sprites are drawn from SpriteLead cells before the origin on, so which
     // ones show in the first columns (rows) depends on the origin: a sprite
     // taller than SpriteLead + 1 cells reaches past the cells the move
@@ -149,7 +128,6 @@ void CanvasView::ScrollTo(int sx, int sy) {
         DrawPixels(QRect(0, h + int(dy), w, int(-dy)));
         DrawPixels(QRect(0, 0, w, leadY) & canvas);
     }
-    m_Canvas.Refresh();
 }
 
 QRect CanvasView::Reach(const QRect& cells) const {
@@ -195,28 +173,30 @@ void CanvasView::DrawPixels(const QRect& pixels) {
     // The whole picture's cells, so that the part is drawn exactly as the
     // whole would draw it there.
     const int w = m_Tiles.PixelWToTiles(sw), h = m_Tiles.PixelHToTiles(sh);
-    // Drawn in place: the part surface is a window onto the canvas's own
-    // pixels.
-    PointPartAt(pixels);
-    m_Document.level().Display(m_Part, qint16(m_OriginX), qint16(m_OriginY), m_Tiles, m_Sprites,
-                               -pixels.x(), -pixels.y(), w, h, m_Layers);
-    DrawOverlays(m_Part, pixels.topLeft());
-    PointPartAt(QRect());
-    if (m_Clean.size() == surface.image().size())
-        CopyPixels(surface.image(), m_Clean, pixels);
+    for (const PictureWrap::Piece& piece : m_Canvas.Wrap().PiecesOf(pixels)) {
+        // Drawn in place: the part surface is a window onto the canvas's
+        // own pixels.
+        PointPartAt(piece.stored);
+        m_Document.level().Display(m_Part, qint16(m_OriginX), qint16(m_OriginY), m_Tiles, m_Sprites,
+                                   -piece.shown.x(), -piece.shown.y(), w, h, m_Layers);
+        DrawOverlays(m_Part, piece.shown);
+        PointPartAt(QRect());
+        if (m_CleanKept)
+            CopyPixels(surface.image(), m_Clean, piece.stored);
+    }
     DrawPreview(pixels);
     m_Canvas.RefreshArea(pixels);
 }
 
-void CanvasView::PointPartAt(const QRect& pixels) {
-    if (pixels.isEmpty()) {
+void CanvasView::PointPartAt(const QRect& stored) {
+    if (stored.isEmpty()) {
         m_Part.image() = QImage();
         return;
     }
     QImage& target = m_Canvas.surface().image();
     const qsizetype stride = target.bytesPerLine();
-    uchar* const first = target.bits() + pixels.y() * stride + qsizetype(pixels.x()) * 4;
-    m_Part.image() = QImage(first, pixels.width(), pixels.height(), stride, target.format());
+    uchar* const first = target.bits() + stored.y() * stride + qsizetype(stored.x()) * 4;
+    m_Part.image() = QImage(first, stored.width(), stored.height(), stride, target.format());
 }
 
 void CanvasView::DrawOverlays(Surface& surface, QPoint at) const {
@@ -239,13 +219,14 @@ void CanvasView::DrawOverlays(Surface& surface, QPoint at) const {
 }
 
 void CanvasView::DrawPreview(const QRect& pixels) {
-    const QRect inside = pixels & m_Canvas.surface().image().rect();
-    if (!m_Preview || inside.isEmpty())
+    if (!m_Preview)
         return;
-    PointPartAt(inside);
-    m_Preview->DrawPreview(m_Part, m_OriginX, m_OriginY, m_Tiles.RenderWidth(),
-                           m_Tiles.RenderHeight(), -inside.x(), -inside.y());
-    PointPartAt(QRect());
+    for (const PictureWrap::Piece& piece : m_Canvas.Wrap().PiecesOf(pixels)) {
+        PointPartAt(piece.stored);
+        m_Preview->DrawPreview(m_Part, m_OriginX, m_OriginY, m_Tiles.RenderWidth(),
+                               m_Tiles.RenderHeight(), -piece.shown.x(), -piece.shown.y());
+        PointPartAt(QRect());
+    }
 }
 
 void CanvasView::SetPreview(const EditTool* tool) {
@@ -258,9 +239,13 @@ void CanvasView::SetPreview(const EditTool* tool) {
 void CanvasView::RefreshPreview() {
     const QRect old = m_PreviewCells;
     m_PreviewCells = m_Preview ? m_Preview->PreviewCells() : QRect();
-    if (!m_Drawn)
+    if (!m_Drawn || (old.isEmpty() && m_PreviewCells.isEmpty()))
         return;
     Surface& target = m_Canvas.surface();
+    // Without a preview shown the canvas is its own clean picture; the
+    // copy beside it is kept only while a preview shows.
+    if (!m_CleanKept)
+        KeepClean();
     if (m_Clean.size() != target.image().size()) {
         Redraw(m_OriginX, m_OriginY);
         return;
@@ -278,8 +263,10 @@ void CanvasView::RefreshPreview() {
     for (const QRect& part : parts) {
         if (part.isEmpty())
             continue;
-        CopyPixels(m_Clean, target.image(), part);
+        for (const PictureWrap::Piece& piece : m_Canvas.Wrap().PiecesOf(part))
+            CopyPixels(m_Clean, target.image(), piece.stored);
         DrawPreview(part);
         m_Canvas.RefreshArea(part);
     }
+    m_CleanKept = !m_PreviewCells.isEmpty();
 }

@@ -20,8 +20,9 @@ class TileSet;
 // The canvas's picture of the level: exactly what Level::Display (and the
 // info overlay, when it is on) draws for the view's origin, kept up to date
 // by drawing only what changed. A change of cells draws those cells (and
-// the sprites and texts that reach them) again; a scroll moves the pixels
-// already drawn and draws the strips it uncovers; only a new level, new
+// the sprites and texts that reach them) again; a scroll keeps the pixels
+// already drawn where they are (the canvas's picture wraps, see
+// PictureWrap) and draws the strips it uncovers; only a new level, new
 // sets, a zoom or a new size draw everything.
 class CanvasView : public QObject {
     Q_OBJECT
@@ -67,8 +68,11 @@ private:
     void DrawOverlays(Surface& surface, QPoint at) const;
     // The tool's preview drawn over the canvas pixels `pixels` alone.
     void DrawPreview(const QRect& pixels);
-    // Points m_Part at `pixels` of the canvas (an empty rectangle: nowhere).
-    void PointPartAt(const QRect& pixels);
+    // Points m_Part at `stored` pixels of the canvas's image (an empty
+    // rectangle: nowhere).
+    void PointPartAt(const QRect& stored);
+    // Copies the canvas, drawn without a preview, to m_Clean.
+    void KeepClean();
 
     PictureBox& m_Canvas;
     const LevelDocument& m_Document;
@@ -85,9 +89,11 @@ private:
     int m_Layers = 3;
     const EditTool* m_Preview = nullptr;
     QRect m_PreviewCells;
-    // The canvas's picture without the preview, kept beside it, so that a
-    // preview that follows the pointer costs a copy, not a drawing.
+    // The canvas's picture without the preview, kept beside it (in the
+    // same wrapped order) while a preview shows, so that a preview that
+    // follows the pointer costs a copy, not a drawing.
     QImage m_Clean;
+    bool m_CleanKept = false;
     Overlay m_Overlay;
     // The picture on the canvas was drawn for the present size and sets.
     bool m_Drawn = false;

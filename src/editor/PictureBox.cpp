@@ -58,8 +58,18 @@ int PictureBox::ShiftCode(Qt::KeyboardModifiers modifiers) {
 void PictureBox::SyncSurfaceSize() {
     const int w = qMax(0, width() - 2 * m_Border);
     const int h = qMax(0, height() - 2 * m_Border);
-    if (w != m_Surface.ScaleWidth() || h != m_Surface.ScaleHeight())
-        m_Surface.Resize(w, h);
+    if (w == m_Surface.ScaleWidth() && h == m_Surface.ScaleHeight())
+        return;
+    // A resize keeps the picture's top-left part in place.
+    if (m_Wrap.IsWrapped())
+        m_Surface.image() = Picture();
+    m_Surface.Resize(w, h);
+    m_Wrap.Reset(QSize(m_Surface.ScaleWidth(), m_Surface.ScaleHeight()));
+}
+
+void PictureBox::ScrollPicture(int dx, int dy) {
+    m_Wrap.Scroll(dx, dy);
+    update();
 }
 
 void PictureBox::RefreshArea(const QRect& inner) {
@@ -85,8 +95,9 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     // cells' pixels.
     const QRect inner(m_Border, m_Border, m_Surface.ScaleWidth(), m_Surface.ScaleHeight());
     const QRect part = event->rect() & inner;
-    if (!part.isEmpty())
-        painter.drawImage(part.topLeft(), m_Surface.image(), part.translated(-m_Border, -m_Border));
+    for (const PictureWrap::Piece& piece : m_Wrap.PiecesOf(part.translated(-m_Border, -m_Border)))
+        painter.drawImage(piece.shown + QPoint(m_Border, m_Border), m_Surface.image(),
+                          piece.stored);
 }
 
 void PictureBox::resizeEvent(QResizeEvent*) {

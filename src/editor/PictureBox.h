@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PictureWrap.h"
 #include "Surface.h"
 
 #include <QWidget>
@@ -15,8 +16,19 @@ class PictureBox : public QWidget {
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
+    // The surface drawn into. Its image keeps the picture as the wrap says
+    // (as shown unless ScrollPicture was used).
     Surface& surface() { return m_Surface; }
     const Surface& surface() const { return m_Surface; }
+    const PictureWrap& Wrap() const { return m_Wrap; }
+    // The picture as shown.
+    QImage Picture() const { return m_Wrap.Unwrapped(m_Surface.image()); }
+    // Moves the picture by (dx, dy) pixels without moving its pixels (see
+    // PictureWrap); the caller draws what comes into view.
+    void ScrollPicture(int dx, int dy);
+    // The surface's image keeps the picture as shown again, its pixels left
+    // where they are: for a caller about to draw all of it.
+    void ResetWrap() { m_Wrap.Reset(m_Wrap.Size()); }
 
     // The surface's background colour, also used to fill the widget when it
     // grows.
@@ -58,6 +70,7 @@ private:
     void SyncSurfaceSize();
 
     Surface m_Surface;
+    PictureWrap m_Wrap;
     int m_Border = 0;
     bool m_PaintRequested = true;
 };

@@ -85,7 +85,7 @@ inline QImage canvasAt(frmEdit& window, int sx, int sy) {
 
 // The canvas shows exactly the level as it now is.
 inline bool canvasShowsLevel(frmEdit& window) {
-    return window.picEdit->surface().image() ==
+    return window.picEdit->Picture() ==
            canvasAt(window, window.scrEditX->value(), window.scrEditY->value());
 }
 

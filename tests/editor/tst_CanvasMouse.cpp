@@ -27,7 +27,7 @@ void markCanvas(frmEdit& window) {
 }
 // Whether cell (cx, cy) was drawn again.
 bool canvasRedrawn(frmEdit& window, int cx = 5, int cy = 4) {
-    return window.picEdit->surface().image().pixel(at(cx, cy)) != Marker;
+    return window.picEdit->Picture().pixel(at(cx, cy)) != Marker;
 }
 
 struct Setup {
@@ -188,8 +188,7 @@ void tst_CanvasMouse::dragPaintsAndSurvivesLeavingTheLevel() {
     markCanvas(*w);
     drag(w->picEdit, at(10, 8));
     QCOMPARE(w->m_Level.Tile(10, 8), qint16(7));
-    QCOMPARE(w->picEdit->surface().image().pixel(10 * Cell, 8 * Cell),
-             fixtures::tilePixel(7, 0, 0));
+    QCOMPARE(w->picEdit->Picture().pixel(10 * Cell, 8 * Cell), fixtures::tilePixel(7, 0, 0));
     QCOMPARE(w->lblPosition->text(), QStringLiteral(" 10, 8"));
     QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(10, 8));
     QVERIFY(!w->Drawing());
@@ -251,7 +250,7 @@ void tst_CanvasMouse::fastDragPaintsEveryCellOnTheLine() {
         drag(w->picEdit, at(pointer[i].x(), pointer[i].y()));
     // The canvas shows the last stroke at once.
     const QPoint last = painted.back();
-    const QRgb shown = w->picEdit->surface().image().pixel(last.x() * Cell, last.y() * Cell);
+    const QRgb shown = w->picEdit->Picture().pixel(last.x() * Cell, last.y() * Cell);
     QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(pointer.back().x(), pointer.back().y()));
     QVERIFY(w->m_Level == expected);
     if (mode == 0)

@@ -1,10 +1,14 @@
-// CanvasView on its own: scrolling moves what it drew and draws only the
+// CanvasView on its own: scrolling keeps what it drew and draws only the
 // strips it uncovers, and must still give exactly what drawing the whole
 // canvas gives, also where sprites from cells before the view's origin
-// (drawn up to three cells back) reach further than four cells.
+// (drawn up to three cells back) reach further than four cells, and for
+// changes drawn after the picture has wrapped.
+#include "BrushSelection.h"
 #include "CanvasView.h"
+#include "CellBlock.h"
 #include "LevelDocument.h"
 #include "PictureBox.h"
+#include "SelectTool.h"
 #include "SpriteCatalogue.h"
 #include "SpriteSet.h"
 #include "TestMain.h"
@@ -22,16 +26,22 @@ private slots:
 
 void tst_CanvasViewScroll::wideAndTallSpritesScrollExactly_data() {
     QTest::addColumn<QPoint>("step");
-    QTest::newRow("right") << QPoint(1, 0);
-    QTest::newRow("left") << QPoint(-1, 0);
-    QTest::newRow("down") << QPoint(0, 1);
-    QTest::newRow("up") << QPoint(0, -1);
-    QTest::newRow("two across and down") << QPoint(2, 2);
-    QTest::newRow("two back and up") << QPoint(-2, -2);
+    QTest::addColumn<bool>("floating");
+    const QList<QPair<const char*, QPoint>> steps = {{"right", {1, 0}},
+                                                     {"left", {-1, 0}},
+                                                     {"down", {0, 1}},
+                                                     {"up", {0, -1}},
+                                                     {"two across and down", {2, 2}},
+                                                     {"two back and up", {-2, -2}}};
+    for (const auto& [name, step] : steps) {
+        QTest::newRow(name) << step << false;
+        QTest::newRow(qPrintable(QStringLiteral("%1, block floating").arg(name))) << step << true;
+    }
 }
 
 void tst_CanvasViewScroll::wideAndTallSpritesScrollExactly() {
     QFETCH(QPoint, step);
+    QFETCH(bool, floating);
     TileSet tiles;
     tiles.LoadFromImage(fixtures::tileSheet(13 * 16, 20 * 16));
     // Every sprite 6 x 5 cells (96 x 80 pixels at 16-pixel cells).
@@ -54,16 +64,48 @@ void tst_CanvasViewScroll::wideAndTallSpritesScrollExactly() {
     canvas.show(); // a hidden widget takes its size only once shown
     QCOMPARE(canvas.ScaleWidth(), 200);
     CanvasView view(canvas, document, tiles, sprites);
+    BrushSelection brush;
+    SelectTool tool(document, brush, tiles, sprites);
+    if (floating) {
+        // A half see-through block over the middle of the view, kept over
+        // the same cells while the view scrolls.
+        CellBlock block(5, 4, 1, true);
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 5; ++x)
+                block.SetTile(x, y, qint16(7 * x + y));
+        tool.StartPaste(block, {24, 23});
+        view.SetPreview(&tool);
+    }
     int sx = 20, sy = 20;
     view.Redraw(sx, sy);
+    auto shownExactly = [&] {
+        Surface whole(200, 150);
+        document.level().Display(whole, qint16(sx), qint16(sy), tiles, sprites);
+        if (floating)
+            tool.DrawPreview(whole, sx, sy, 16, 16, 0, 0);
+        return canvas.Picture() == whole.image();
+    };
     for (int i = 0; i < 8; ++i) {
         sx += step.x();
         sy += step.y();
         view.ScrollTo(sx, sy);
-        Surface whole(200, 150);
-        document.level().Display(whole, qint16(sx), qint16(sy), tiles, sprites);
-        QVERIFY2(canvas.surface().image() == whole.image(),
-                 qPrintable(QStringLiteral("view at %1, %2").arg(sx).arg(sy)));
+        QVERIFY2(shownExactly(), qPrintable(QStringLiteral("view at %1, %2").arg(sx).arg(sy)));
+    }
+    // What reaches the screen is the picture, read from where it is kept.
+    QCOMPARE(canvas.grab().toImage().convertToFormat(QImage::Format_RGB32), canvas.Picture());
+    // The picture now starts inside its pixels: a change of cells across
+    // the whole view (tiles and sprites) is drawn where it shows.
+    for (int y = sy; y < sy + 10; ++y)
+        for (int x = sx + 2; x < sx + 12; ++x) {
+            document.SetCell(CellChange::TilePlane, x, y, qint16(x * y % 200));
+            document.SetCell(CellChange::InfoPlane, x, y, qint16((x + y) % 7 == 0 ? 3 : 0));
+        }
+    QVERIFY(shownExactly());
+    // The floating block follows the pointer over the wrapped picture.
+    for (int i = 1; i <= 3 && floating; ++i) {
+        tool.Move({sx + 3 * i, sy + 2 * i, true, 0, 0});
+        view.RefreshPreview();
+        QVERIFY2(shownExactly(), qPrintable(QStringLiteral("block move %1").arg(i)));
     }
 }
 

@@ -242,14 +242,14 @@ void tst_InfoValues::overlayOnTheCanvas() {
     leveledit::setInfo(*window, 5, 2, qint16(0x8003));
     leveledit::setInfo(*window, 7, 4, 255);
     window->RedrawEdit();
-    const QImage plain = window->picEdit->surface().image().copy();
+    const QImage plain = window->picEdit->Picture().copy();
     QVERIFY(!window->ShowsInfoValues());
     QVERIFY(window->mnuViewInfoValues->isCheckable());
     QVERIFY(!window->mnuViewInfoValues->isChecked());
 
     window->mnuViewInfoValues->trigger();
     QVERIFY(window->ShowsInfoValues());
-    const QImage marked = window->picEdit->surface().image().copy();
+    const QImage marked = window->picEdit->Picture().copy();
     // Only the three cells change: from "12" one pixel inside cell (3, 2)
     // to the bottom-right of "255" (13 x 7 pixels) in cell (7, 4).
     QCOMPARE(difference(plain, marked),
@@ -273,10 +273,10 @@ void tst_InfoValues::overlayOnTheCanvas() {
 
     // Scrolling and zooming keep the texts on their cells.
     window->scrEditX->setValue(2);
-    QCOMPARE(window->picEdit->surface().image().pixel(1 * 16 + 3, 2 * 16 + 2), white);
+    QCOMPARE(window->picEdit->Picture().pixel(1 * 16 + 3, 2 * 16 + 2), white);
     window->scrEditX->setValue(0);
     window->mnuViewZoomIn_Click();
-    QCOMPARE(window->picEdit->surface().image().pixel(3 * 32 + 3, 2 * 32 + 2), white);
+    QCOMPARE(window->picEdit->Picture().pixel(3 * 32 + 3, 2 * 32 + 2), white);
     window->mnuView1xZoom_Click();
 
     // Another window has its own choice.
@@ -287,7 +287,7 @@ void tst_InfoValues::overlayOnTheCanvas() {
     // Off again: the canvas is as before.
     window->mnuViewInfoValues->trigger();
     QVERIFY(!window->ShowsInfoValues());
-    QCOMPARE(window->picEdit->surface().image(), plain);
+    QCOMPARE(window->picEdit->Picture(), plain);
 }
 
 void tst_InfoValues::placeValuesFromTheBox() {
@@ -537,10 +537,10 @@ void tst_InfoValues::realMapEntrancesAndBlockers() {
         const QRect cell(middle - QPoint(Cell / 2, Cell / 2), QSize(Cell, Cell));
         window->mnuViewInfoValues->setChecked(false);
         window->mnuViewInfoValues_Click();
-        const QImage plain = window->picEdit->surface().image().copy(cell);
+        const QImage plain = window->picEdit->Picture().copy(cell);
         window->mnuViewInfoValues->setChecked(true);
         window->mnuViewInfoValues_Click();
-        QVERIFY2(window->picEdit->surface().image().copy(cell) != plain,
+        QVERIFY2(window->picEdit->Picture().copy(cell) != plain,
                  qPrintable(QStringLiteral("%1, %2").arg(f.x).arg(f.y)));
     }
 

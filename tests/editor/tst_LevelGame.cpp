@@ -62,12 +62,12 @@ private slots:
         const int sx = window->scrEditX->value(), sy = window->scrEditY->value();
         QVERIFY(sx > 0 && sx <= 40 && sy > 0 && sy <= 30);
         // The mark: a yellow frame just outside the 16-pixel cell.
-        const QImage& canvas = window->picEdit->surface().image();
+        const QImage canvas = window->picEdit->Picture();
         const int px = (40 - sx) * 16, py = (30 - sy) * 16;
         QCOMPARE(canvas.pixel(px - 2, py + 8), Yellow);
         QCOMPARE(canvas.pixel(px + 16, py + 8), Yellow);
         panel->close();
-        QVERIFY(window->picEdit->surface().image().pixel(px - 2, py + 8) != Yellow);
+        QVERIFY(window->picEdit->Picture().pixel(px - 2, py + 8) != Yellow);
 
         leveledit::setTile(*window, 40, 30, 5);
         leveledit::setInfo(*window, 4, 4, 255);

@@ -122,7 +122,7 @@ void tst_LevelProperties::growsWithTheOldEpisodesTiles() {
     Surface expected(window->picEdit->ScaleWidth(), window->picEdit->ScaleHeight());
     level.Display(expected, qint16(window->scrEditX->value()), qint16(window->scrEditY->value()),
                   window->Tiles(), window->Sprites());
-    QCOMPARE(window->picEdit->surface().image(), expected.image());
+    QCOMPARE(window->picEdit->Picture(), expected.image());
     // The selected sprite's box shows episode 3's sprite 9.
     Surface box(window->picSelectedSprite->ScaleWidth(), window->picSelectedSprite->ScaleHeight());
     box.SetBackColor(window->picSelectedSprite->surface().BackColor());

@@ -316,14 +316,14 @@ void tst_PreviewPickers::previewFollowsThePointer() {
 
     // Each move draws the canvas once, after both bars have moved: while the
     // bars report their changes the canvas still shows what was there.
-    QImage shown = window->picEdit->surface().image().copy();
+    QImage shown = window->picEdit->Picture().copy();
     int changes = 0;
     bool redrawnEarly = false;
     QList<QMetaObject::Connection> watches;
     for (QScrollBar* bar : {window->scrEditX, window->scrEditY}) {
         watches << connect(bar, &QScrollBar::valueChanged, window.get(), [&] {
             ++changes;
-            redrawnEarly |= window->picEdit->surface().image() != shown;
+            redrawnEarly |= window->picEdit->Picture() != shown;
         });
     }
     QTest::mouseMove(button, ButtonPoint(*window, button, inner + QPoint(100, 40)));
@@ -331,11 +331,11 @@ void tst_PreviewPickers::previewFollowsThePointer() {
     QCOMPARE(window->scrEditY->value(), 15);
     QCOMPARE(changes, 2);
     QVERIFY(!redrawnEarly);
-    QCOMPARE(window->picEdit->surface().image(), CanvasAt(*window, 40, 15));
+    QCOMPARE(window->picEdit->Picture(), CanvasAt(*window, 40, 15));
 
     // Past the preview's left edge and far below it: column 0 and the last
     // row the bar allows.
-    shown = window->picEdit->surface().image().copy();
+    shown = window->picEdit->Picture().copy();
     QTest::mouseMove(button, ButtonPoint(*window, button, inner + QPoint(-30, 900)));
     QCOMPARE(window->scrEditX->value(), 0);
     QCOMPARE(window->scrEditY->value(), window->scrEditY->maximum());
@@ -349,7 +349,7 @@ void tst_PreviewPickers::previewFollowsThePointer() {
     QVERIFY(preview->isHidden());
     QCOMPARE(window->scrEditX->value(), 0);
     window->scrEditX->setValue(5);
-    QCOMPARE(window->picEdit->surface().image(), CanvasAt(*window, 5, 91));
+    QCOMPARE(window->picEdit->Picture(), CanvasAt(*window, 5, 91));
 }
 
 void tst_PreviewPickers::previewPressAndReleaseKeepsTheView() {

@@ -61,7 +61,7 @@ struct Setup {
         move(to.x(), to.y(), button);
         QTest::mouseRelease(window->picEdit, button, {}, at(to.x(), to.y()));
     }
-    QRgb pixel(QPoint p) const { return window->picEdit->surface().image().pixel(p); }
+    QRgb pixel(QPoint p) const { return window->picEdit->Picture().pixel(p); }
     // The level drawn as the canvas must show it with no overlay.
     QImage levelPicture() const {
         Surface expected(window->picEdit->ScaleWidth(), window->picEdit->ScaleHeight());
@@ -70,7 +70,7 @@ struct Setup {
                                 window->Sprites());
         return expected.image();
     }
-    bool showsLevel() const { return window->picEdit->surface().image() == levelPicture(); }
+    bool showsLevel() const { return window->picEdit->Picture() == levelPicture(); }
 };
 
 QRgb half(QRgb a, QRgb b) {
@@ -281,7 +281,7 @@ void tst_ToolsWindow::gridHiddenPlanesAndFit() {
             bare.SetInfo(x, y, 0);
     Surface expected(w->picEdit->ScaleWidth(), w->picEdit->ScaleHeight());
     bare.Display(expected, 0, 0, w->Tiles(), w->Sprites());
-    QCOMPARE(w->picEdit->surface().image(), expected.image());
+    QCOMPARE(w->picEdit->Picture(), expected.image());
     QVERIFY(expected.image() != w.levelPicture()); // sprite 5 at (3, 3) is gone
     QVERIFY(w->ToolStatusText().isEmpty());        // tile mode edits the tiles, which show
     w->optMode[1]->click();

@@ -38,7 +38,7 @@ std::unique_ptr<frmEdit> windowWithHolder(EditorTestHost& host, qint16 w, qint16
 }
 
 QRgb canvasPixel(frmEdit& window, int x, int y) {
-    return window.picEdit->surface().image().pixel(x, y);
+    return window.picEdit->Picture().pixel(x, y);
 }
 
 } // namespace
@@ -381,12 +381,12 @@ void tst_frmEdit::scrollingRedrawsUnlessSuppressed() {
     auto window = windowWithHolder(*m_Host, 60, 40, 400, 300);
     leveledit::setTile(*window, 10, 10, 3);
     window->RedrawEdit();
-    const QImage before = window->picEdit->surface().Image();
+    const QImage before = window->picEdit->Picture();
 
     window->OpenLevelPreview();
     window->scrEditX->setValue(10);
     window->scrEditY->setValue(10);
-    QCOMPARE(window->picEdit->surface().Image(), before);
+    QCOMPARE(window->picEdit->Picture(), before);
     window->CloseLevelPreview();
 
     window->scrEditY->setValue(9);
