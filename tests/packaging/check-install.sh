@@ -29,7 +29,7 @@ XDG_DATA_DIRS="$prefix/share" update-mime-database "$prefix/share/mime" 2>"$pref
 if [ -s "$prefix/mime.log" ]; then
     echo "update-mime-database complained:"; cat "$prefix/mime.log"; status=1
 fi
-for glob in '*.ck1' '*.ck2' '*.ck3'; do
+for glob in 'level??.ck1' 'level??.ck2' 'level??.ck3'; do
     # A glob without the ":cs" flag matches in any letter case.
     grep -Fqx "50:application/x-gridmason-level:$glob" "$prefix/share/mime/globs2" || {
         echo "no case-insensitive glob $glob for level files"; status=1; }
