@@ -1,23 +1,18 @@
 #include "ToolPreview.h"
 
 #include "CellBlock.h"
+#include "CellPixels.h"
 #include "Level.h"
 #include "Surface.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <limits>
 
 namespace {
 
 constexpr QRgb Highlight = 0xFF3C8CFF;
 constexpr int DashLength = 4;
-
-int clampToInt(double v) {
-    return int(std::clamp<double>(v, std::numeric_limits<int>::min() / 2,
-                                  std::numeric_limits<int>::max() / 2));
-}
 
 // Each pixel of `area` (clipped to the image) becomes `mix(old)`.
 template <typename Mix> void mixPixels(QImage& image, const QRect& area, Mix mix) {
@@ -53,11 +48,7 @@ void halfRow(QRgb* row, const QRgb* mine, int n) {
 } // namespace
 
 QRect PreviewPlace::PixelsOf(const QRect& cells) const {
-    const int left = clampToInt(odx + (double(cells.left()) - sx) * cellWidth);
-    const int top = clampToInt(ody + (double(cells.top()) - sy) * cellHeight);
-    const int right = clampToInt(odx + (double(cells.right()) + 1 - sx) * cellWidth);
-    const int bottom = clampToInt(ody + (double(cells.bottom()) + 1 - sy) * cellHeight);
-    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+    return CellPixels::Of(cells, cellWidth, cellHeight, QPoint(sx, sy), QPoint(odx, ody));
 }
 
 namespace ToolPreview {

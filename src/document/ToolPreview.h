@@ -20,7 +20,8 @@ struct PreviewPlace {
     int odx = 0;
     int ody = 0;
 
-    // The pixels of `cells` on the surface (which may lie off it).
+    // The pixels of `cells` on the surface (which may lie off it), as
+    // CellPixels::Of places them.
     QRect PixelsOf(const QRect& cells) const;
 };
 

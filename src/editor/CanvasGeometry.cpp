@@ -1,9 +1,9 @@
 #include "CanvasGeometry.h"
 
+#include "CellPixels.h"
 #include "VbMath.h"
 
 #include <algorithm>
-#include <climits>
 
 PaletteGeometry::Cell CanvasGeometry::CellAt(double x, double y) const {
     PaletteGeometry::Cell cell;
@@ -13,17 +13,7 @@ PaletteGeometry::Cell CanvasGeometry::CellAt(double x, double y) const {
 }
 
 QRect CanvasGeometry::PixelsOf(const QRect& cells) const {
-    const long long cw = static_cast<long long>(m_CellWidth);
-    const long long ch = static_cast<long long>(m_CellHeight);
-    auto clampInt = [](long long v) {
-        return static_cast<int>(std::clamp<long long>(v, INT_MIN / 2, INT_MAX / 2));
-    };
-    const long long left = (static_cast<long long>(cells.left()) - m_OriginX) * cw;
-    const long long top = (static_cast<long long>(cells.top()) - m_OriginY) * ch;
-    const long long right = left + static_cast<long long>(cells.width()) * cw;
-    const long long bottom = top + static_cast<long long>(cells.height()) * ch;
-    return QRect(QPoint(clampInt(left), clampInt(top)),
-                 QPoint(clampInt(right) - 1, clampInt(bottom) - 1));
+    return CellPixels::Of(cells, m_CellWidth, m_CellHeight, QPoint(m_OriginX, m_OriginY));
 }
 
 ScrollRange CanvasGeometry::Range(int levelCells, int cellsInView, int cellsInHolder) {

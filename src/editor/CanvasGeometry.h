@@ -25,7 +25,7 @@ public:
     // rounding.
     PaletteGeometry::Cell CellAt(double x, double y) const;
     // The pixels the level cells `cells` cover on the canvas (which may lie
-    // partly or wholly off it), clamped to the int range.
+    // partly or wholly off it), as CellPixels::Of places them.
     QRect PixelsOf(const QRect& cells) const;
 
     // The range of one of the canvas's scroll bars. `levelCells` is the

@@ -652,14 +652,14 @@ void frmEdit::mnuFileSetPaths_Click() {
 bool frmEdit::mnuFileSave_Click() {
     if (FileName().isEmpty())
         return mnuFileSaveAs_Click();
-    if (!ConfirmSave() || !ConfirmSaveWithErrors() || !WriteLevel(FileName()))
+    if (!ConfirmSave() || !WriteLevel(FileName()))
         return false;
     m_Host.LevelSaved(FileName());
     return true;
 }
 
 bool frmEdit::mnuFileSaveAs_Click() {
-    if (!ConfirmSave() || !ConfirmSaveWithErrors())
+    if (!ConfirmSave())
         return false;
     QString fileName = FileName();
     QString fileTitle;
@@ -691,13 +691,13 @@ bool frmEdit::WriteLevel(const QString& fileName) {
 
 bool frmEdit::ConfirmSave() {
     const QString tooLarge = PlayableSize::Warning(m_Level.Width(), m_Level.Height());
-    if (tooLarge.isEmpty())
-        return true;
-    return m_SaveQuestions.Confirm(
-        this, QStringLiteral("too large"),
-        QStringLiteral("%1 is %2.\r\nThe game shows garbage or stops when it loads it. Save it "
-                       "anyway?")
-            .arg(DocumentName(), tooLarge));
+    if (!tooLarge.isEmpty() &&
+        !m_SaveQuestions.Confirm(this, QStringLiteral("too large"),
+                                 QStringLiteral("%1 is %2.\r\nThe game shows garbage or stops "
+                                                "when it loads it. Save it anyway?")
+                                     .arg(DocumentName(), tooLarge)))
+        return false;
+    return ConfirmSaveWithErrors();
 }
 
 void frmEdit::mnuFileClose_Click() {

@@ -175,7 +175,8 @@ public:
     // or "Untitled" for a level never saved.
     QString DocumentName() const;
     // Asks what must be confirmed before the level is written (a level too
-    // large for the game), each question once per window. True to go on.
+    // large for the game, then the level checker's other errors), each
+    // question once per window. True to go on.
     bool ConfirmSave();
 
     // ---- Window, menus, files, zoom (frmEdit.cpp) ----
@@ -324,9 +325,6 @@ public:
     QAction* mnuViewTiles = nullptr;
     QAction* mnuViewSprites = nullptr;
     QAction* mnuViewFit = nullptr;
-    bool m_ShowGrid = false;
-    bool m_ShowTiles = true;
-    bool m_ShowSprites = true;
     // The tools, their menu and bar, the Edit and View items (constructor).
     void CreateTools();
     void mnuViewGrid_Click();
@@ -339,12 +337,6 @@ public:
     // ---- Test in Game, Check Level, saving with errors (frmEdit_game.cpp) ----
     QAction* mnuLevelTestInGame = nullptr;
     QAction* mnuLevelCheck = nullptr;
-    LevelCheckPanel* m_CheckPanel = nullptr;
-    // The cell of the finding chosen last, marked on the canvas; -1, -1
-    // for none.
-    QPoint m_MarkedCell{-1, -1};
-    // The user chose once to save this level despite its errors.
-    bool m_SaveWithErrorsConfirmed = false;
     // Adds the Level menu's items (constructor).
     void CreateGameControls();
     // Runs the level as it is now in the game under DOSBox, from a copy.
@@ -358,11 +350,11 @@ public:
     int NumberToTest();
     // Scrolls cell (x, y) into the middle of the canvas and marks it.
     void ShowCell(int x, int y);
-    // Draws the mark of m_MarkedCell over the canvas (its overlay).
+    // The cell of the finding chosen last, marked on the canvas; -1, -1
+    // for none.
+    QPoint MarkedCell() const { return m_MarkedCell; }
+    // Draws the mark of MarkedCell over the canvas (its overlay).
     void DrawMarkedCell(QPainter& painter, const CanvasGeometry& geometry) const;
-    // True when the level may be saved: no errors, or the user says so
-    // (asked once per window).
-    bool ConfirmSaveWithErrors();
 
 signals:
     // ToolStatusText may have changed.
@@ -391,6 +383,9 @@ private:
     void UpdateCaption();
     // Writes the level to `fileName`, showing why when it fails.
     bool WriteLevel(const QString& fileName);
+    // True when the level may be saved: no errors but its size, or the
+    // user says so (frmEdit_game.cpp).
+    bool ConfirmSaveWithErrors();
 
     // After a pointer event a tool handled: its preview and status.
     void ToolActed();
@@ -412,5 +407,13 @@ private:
     // Set while the window itself replaces the level (new, load), whose
     // caller brings the sets.
     bool m_OwnReplace = false;
+    // The questions before a save, each asked until answered Yes once.
     SaveQuestions m_SaveQuestions;
+    // View, Show Grid, Show Tiles and Show Sprites.
+    bool m_ShowGrid = false;
+    bool m_ShowTiles = true;
+    bool m_ShowSprites = true;
+    // Level, Check Level's panel, made when first asked for.
+    LevelCheckPanel* m_CheckPanel = nullptr;
+    QPoint m_MarkedCell{-1, -1};
 };

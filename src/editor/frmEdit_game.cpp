@@ -162,11 +162,7 @@ void frmEdit::ShowCell(int x, int y) {
 void frmEdit::DrawMarkedCell(QPainter& painter, const CanvasGeometry& geometry) const {
     if (m_MarkedCell.x() < 0)
         return;
-    const double w = m_Tiles.RenderWidth();
-    const double h = m_Tiles.RenderHeight();
-    const QRect cell(int((m_MarkedCell.x() - geometry.OriginX()) * w),
-                     int((m_MarkedCell.y() - geometry.OriginY()) * h), std::max(1, int(w)),
-                     std::max(1, int(h)));
+    const QRect cell = geometry.PixelsOf(QRect(m_MarkedCell, QSize(1, 1)));
     // Black around yellow, so that the mark shows on any tile.
     painter.setPen(QPen(Qt::black, 4));
     painter.setBrush(Qt::NoBrush);
@@ -178,8 +174,6 @@ void frmEdit::DrawMarkedCell(QPainter& painter, const CanvasGeometry& geometry) 
 // ---- Saving ----
 
 bool frmEdit::ConfirmSaveWithErrors() {
-    if (m_SaveWithErrorsConfirmed)
-        return true;
     QStringList errors;
     for (const LevelChecker::Finding& finding : LevelChecker::Check(m_Level, m_Tiles.Count()))
         // The size has a question of its own, asked just before.
@@ -194,9 +188,5 @@ bool frmEdit::ConfirmSaveWithErrors() {
         text += QStringLiteral("\n... and %1 more (Level, Check Level lists them all)")
                     .arg(errors.size() - ListedErrors);
     text += QStringLiteral("\n\nSave it anyway?");
-    const Prompts::Answer answer = Prompts::Current().Message(
-        this, text, QString(), Prompts::Buttons::YesNo, Prompts::Icon::Exclamation);
-    // Once the user has chosen to keep such a level, this window stops asking.
-    m_SaveWithErrorsConfirmed = answer == Prompts::Answer::Yes;
-    return m_SaveWithErrorsConfirmed;
+    return m_SaveQuestions.Confirm(this, QStringLiteral("errors"), text);
 }

@@ -92,6 +92,30 @@ void widenPart(QRgb* out, const QRgb* in, qint64 from, qint64 to, int zoom) {
         *out++ = in[px >> zoom];
 }
 
+// The part of a row of `count` tiles of `width` x `height` pixels, the
+// first with its top-left corner at (xd, yd), that falls on `target`:
+// draw(k, x, left, right, top, bottom) is called for each tile k with
+// pixels on it, x being the tile's left edge and [left, right) x
+// [top, bottom) its pixels on the target. A template, so that the drawing
+// inlines into the loop.
+template <typename Draw>
+void forTilesOnTarget(const QImage& target, int count, int xd, int yd, qint64 width, qint64 height,
+                      Draw draw) {
+    const qint64 top = std::max<qint64>(yd, 0);
+    const qint64 bottom = std::min<qint64>(qint64(yd) + height, target.height());
+    if (top >= bottom)
+        return;
+    for (int k = 0; k < count; ++k) {
+        const qint64 x = xd + qint64(k) * width;
+        if (x >= target.width())
+            break;
+        const qint64 left = std::max<qint64>(x, 0);
+        const qint64 right = std::min<qint64>(x + width, target.width());
+        if (left < right)
+            draw(k, x, left, right, top, bottom);
+    }
+}
+
 } // namespace
 
 struct TileSet::ScaledSheets {
@@ -203,58 +227,37 @@ void TileSet::DrawRow(const qint16* tileIndices, int count, Surface& dest, int x
     // the cell-by-cell drawing does, even where they are clipped away.
     if (std::any_of(tileIndices, tileIndices + count, [this](qint16 t) { return !InRange(t); }))
         DrawOutside(dest, xd, yd, 0, 0);
-    const qint64 top = std::max<qint64>(yd, 0);
-    const qint64 bottom = std::min<qint64>(qint64(yd) + sizeY, target.height());
-    if (top >= bottom)
-        return;
-    const int rows = int(bottom - top);
     const qsizetype destStride = target.bytesPerLine() / 4;
     const qsizetype sheetStride = sheet->bytesPerLine() / 4;
-    QRgb* const destTop = reinterpret_cast<QRgb*>(target.scanLine(int(top)));
+    QRgb* const destBits = reinterpret_cast<QRgb*>(target.bits());
     const QRgb* const sheetBits = reinterpret_cast<const QRgb*>(sheet->constBits());
-    for (int k = 0; k < count; ++k) {
-        const qint64 x = xd + qint64(k) * size;
-        if (x >= target.width())
-            break;
-        const qint64 left = std::max<qint64>(x, 0);
-        const qint64 right = std::min<qint64>(x + size, target.width());
-        if (left >= right)
-            continue;
+    auto copyTile = [&](int k, qint64 x, qint64 left, qint64 right, qint64 top, qint64 bottom) {
         const int n = int(right - left);
-        QRgb* out = destTop + left;
+        const int rows = int(bottom - top);
+        QRgb* out = destBits + qsizetype(top) * destStride + left;
         const qint16 tile = tileIndices[k];
         if (!InRange(tile)) {
             for (int r = 0; r < rows; ++r, out += destStride)
                 std::fill(out, out + n, QRgb(Surface::ButtonShadow));
-            continue;
+            return;
         }
         const QRgb* in = sheetBits +
                          qsizetype((tile / m_TilesPerRow) * sizeY + (top - yd)) * sheetStride +
                          (tile % m_TilesPerRow) * size + (left - x);
         copyBlock(out, destStride, in, sheetStride, n, rows);
-    }
+    };
+    forTilesOnTarget(target, count, xd, yd, size, sizeY, copyTile);
 }
 
 void TileSet::DrawRowMagnified(const qint16* tileIndices, int count, QImage& target, int xd,
                                int yd) const {
     const int factor = 1 << m_Zoom;
     const qint64 size = qint64(m_Width) * factor, sizeY = qint64(m_Height) * factor;
-    const qint64 top = std::max<qint64>(yd, 0);
-    const qint64 bottom = std::min<qint64>(yd + sizeY, target.height());
-    if (top >= bottom)
-        return;
     const qsizetype destStride = target.bytesPerLine() / 4;
     const qsizetype sheetStride = m_Tiles->bytesPerLine() / 4;
     const QRgb* const sheetBits = reinterpret_cast<const QRgb*>(m_Tiles->constBits());
     QRgb* const destBits = reinterpret_cast<QRgb*>(target.bits());
-    for (int k = 0; k < count; ++k) {
-        const qint64 x = xd + k * size;
-        if (x >= target.width())
-            break;
-        const qint64 left = std::max<qint64>(x, 0);
-        const qint64 right = std::min<qint64>(x + size, target.width());
-        if (left >= right)
-            continue;
+    auto widenTile = [&](int k, qint64 x, qint64 left, qint64 right, qint64 top, qint64 bottom) {
         const int n = int(right - left);
         const qint16 tile = tileIndices[k];
         const QRgb* const tileBits =
@@ -278,7 +281,8 @@ void TileSet::DrawRowMagnified(const qint16* tileIndices, int count, QImage& tar
             for (qint64 y = first + 1; y < last; ++y)
                 std::memcpy(out + (y - first) * destStride, out, size_t(n) * sizeof(QRgb));
         }
-    }
+    };
+    forTilesOnTarget(target, count, xd, yd, size, sizeY, widenTile);
 }
 
 void TileSet::DrawOutside(Surface& dest, int xd, int yd, int columns, int rows) const {

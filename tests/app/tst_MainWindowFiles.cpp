@@ -526,7 +526,7 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
     // A saved level's new name shows; a closed window goes.
     const QString saved = m_Sandbox.program->filePath("LEVEL07.CK1");
     m_Sandbox.prompts->files.push_back(ScriptedPrompts::File::Choose(saved));
-    editors[2]->m_SaveWithErrorsConfirmed = true; // a new level: no start for Keen
+    leveledit::placeStart(*editors[2]);
     QVERIFY(editors[2]->mnuFileSaveAs_Click());
     editors[1]->mnuFileClose_Click();
     QCoreApplication::processEvents();

@@ -7,6 +7,7 @@
 #include "TestData.h"
 #include "TestMain.h"
 #include "Utils.h"
+#include "editor/LevelEdits.h"
 #include "frmEdit.h"
 #include "frmMain.h"
 #include "frmProperties.h"
@@ -123,7 +124,7 @@ void MainWindowShellTest::keysReachTheirCommands() {
     frmEdit* editor = withEditor ? newLevel(*window, 0) : nullptr;
     QCOMPARE(editor != nullptr, withEditor);
     if (editor) {
-        editor->m_SaveWithErrorsConfirmed = true; // a new level: no start for Keen
+        leveledit::placeStart(*editor);
         editor->mnuViewZoomIn_Click();
         editor->mnuViewZoomIn_Click();
     }

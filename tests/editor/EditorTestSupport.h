@@ -10,6 +10,7 @@
 
 #include "EditorHost.h"
 #include "InfoOverlay.h"
+#include "LevelEdits.h"
 #include "PictureBox.h"
 #include "SpriteSet.h"
 #include "Surface.h"
@@ -35,9 +36,17 @@ inline QImage tileSheet() {
     return fixtures::tileSheet(13 * 16, 20 * 16);
 }
 
-inline TileSet makeTiles() {
+// A sheet of the same kind holding as many tiles as the game's own sheet of
+// `episode` (611, 689, 624 tiles: 47, 53, 48 rows of 13), so that the
+// level checker finds every tile of a real level in it.
+inline QImage gameSizedTileSheet(int episode) {
+    static const int rows[3] = {47, 53, 48};
+    return fixtures::tileSheet(13 * 16, rows[episode - 1] * 16);
+}
+
+inline TileSet makeTiles(const QImage& sheet = tileSheet()) {
     TileSet tiles;
-    tiles.LoadFromImage(tileSheet());
+    tiles.LoadFromImage(sheet);
     return tiles;
 }
 
@@ -92,12 +101,17 @@ inline bool canvasShowsLevel(frmEdit& window) {
 } // namespace editortest
 
 // The main window's part, as an editor window sees it: it counts the File
-// commands handed to it and serves the sets of the three episodes.
+// commands handed to it and serves the sets of the three episodes, with
+// the small test sheet or sheets of the game's size.
 class EditorTestHost : public EditorHost {
 public:
-    EditorTestHost() {
+    enum class Sheets { Small, GameSized };
+
+    explicit EditorTestHost(Sheets sheets = Sheets::Small) {
         for (int i = 0; i < 3; ++i) {
-            m_Tiles[i] = editortest::makeTiles();
+            m_Tiles[i] = editortest::makeTiles(sheets == Sheets::Small
+                                                   ? editortest::tileSheet()
+                                                   : editortest::gameSizedTileSheet(i + 1));
             m_Sprites[i] = editortest::makeSprites(i + 1);
         }
     }
@@ -141,6 +155,15 @@ inline std::unique_ptr<frmEdit> newWindow(EditorTestHost& host, qint16 w, qint16
     window->NewLevel(w, h, episode, number);
     window->Display();
     exposed(*window);
+    return window;
+}
+
+// The same with Keen's start placed (leveledit::placeStart), not as an
+// edit: a level that saves without the question about errors.
+inline std::unique_ptr<frmEdit> newPlayableWindow(EditorTestHost& host, qint16 w, qint16 h,
+                                                  qint16 episode, qint16 number) {
+    auto window = newWindow(host, w, h, episode, number);
+    leveledit::placeStart(*window);
     return window;
 }
 

@@ -1,6 +1,6 @@
 // Where the level's cells lie on the canvas: the cell under a point, the
-// pixels of a block of cells, the scroll ranges and the origin that keeps a
-// cell under the pointer when zooming, with worked examples.
+// scroll ranges and the origin that keeps a cell under the pointer when
+// zooming, with worked examples (the pixels of a block of cells: tst_CellPixels).
 #include "CanvasGeometry.h"
 #include "TestMain.h"
 
@@ -16,8 +16,6 @@ private slots:
     void canvasCell_data();
     void canvasCell();
     void canvasCellAtHugeZoomDoesNotOverflow();
-    void pixelsOf_data();
-    void pixelsOf();
     void range_data();
     void range();
     void originKeepingCell();
@@ -71,30 +69,6 @@ void tst_CanvasGeometry::canvasCellAtHugeZoomDoesNotOverflow() {
     QVERIFY(cell.x > 32767);
     QVERIFY(cell.y < 0);
     QVERIFY(!cell.Inside(170, 170));
-}
-
-void tst_CanvasGeometry::pixelsOf_data() {
-    QTest::addColumn<double>("size");
-    QTest::addColumn<int>("originX");
-    QTest::addColumn<int>("originY");
-    QTest::addColumn<QRect>("cells");
-    QTest::addColumn<QRect>("pixels");
-    QTest::newRow("one cell at the origin")
-        << 16.0 << 0 << 0 << QRect(0, 0, 1, 1) << QRect(0, 0, 16, 16);
-    QTest::newRow("scrolled, 2 x 3 cells")
-        << 16.0 << 10 << 5 << QRect(12, 6, 2, 3) << QRect(32, 16, 32, 48);
-    QTest::newRow("left of the view")
-        << 32.0 << 10 << 5 << QRect(8, 5, 1, 1) << QRect(-64, 0, 32, 32);
-    QTest::newRow("1-pixel cells at zoom -4")
-        << 1.0 << 0 << 0 << QRect(100, 50, 3, 1) << QRect(100, 50, 3, 1);
-}
-
-void tst_CanvasGeometry::pixelsOf() {
-    QFETCH(double, size);
-    QFETCH(int, originX);
-    QFETCH(int, originY);
-    QFETCH(QRect, cells);
-    QTEST(CanvasGeometry(size, size, originX, originY).PixelsOf(cells), "pixels");
 }
 
 void tst_CanvasGeometry::range_data() {

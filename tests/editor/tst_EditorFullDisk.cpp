@@ -37,11 +37,9 @@ private slots:
 
         ScriptedPrompts prompts;
         ScopedPrompts installed(prompts);
-        EditorTestHost host;
+        EditorTestHost host(EditorTestHost::Sheets::GameSized);
         auto window = editortest::openWindow(host, path);
         QVERIFY(window);
-        // The test sheet has fewer tiles than the game's: saving anyway.
-        window->m_SaveWithErrorsConfirmed = true;
         // Paint one tile with the left button.
         window->picEdit_MouseDown(1, 0, 40, 40);
         window->picEdit_MouseUp(1, 0, 40, 40);

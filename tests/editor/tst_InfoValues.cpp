@@ -338,9 +338,8 @@ void tst_InfoValues::placeValuesFromTheBox() {
     clickCell(*window, 10, 3);
     QCOMPARE(window->m_Level.Info(10, 3), qint16(-32768));
 
-    // Saved and read back: the words themselves (the map has no start for
-    // Keen; saving it anyway was chosen).
-    window->m_SaveWithErrorsConfirmed = true;
+    // Saved and read back: the words themselves.
+    leveledit::placeStart(*window);
     QVERIFY(window->mnuFileSave_Click());
     Level saved;
     QVERIFY(saved.Load(dir.filePath("LEVEL80.CK1")).ok);
@@ -354,7 +353,7 @@ void tst_InfoValues::placeValuesFromTheBox() {
     int nonZero = 0;
     for (qint16 v : saved.InfoPlane())
         nonZero += v != 0;
-    QCOMPARE(nonZero, 5);
+    QCOMPARE(nonZero, 6); // and Keen's start
 }
 
 void tst_InfoValues::boxOnlyInSpriteMode() {
@@ -513,7 +512,7 @@ void tst_InfoValues::realMapEntrancesAndBlockers() {
     const QString file = dir.filePath("LEVEL80.CK1");
     QVERIFY(QFile::copy(realDataDir() + "/LEVEL80.CK1", file));
     QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner));
-    EditorTestHost host;
+    EditorTestHost host(EditorTestHost::Sheets::GameSized);
     auto window = editortest::openWindow(host, file);
     QVERIFY(window);
     const Level original = window->m_Level;
@@ -562,8 +561,6 @@ void tst_InfoValues::realMapEntrancesAndBlockers() {
     // A new blocker for level 16, typed in decimal.
     typeValue(*window, QString::number(qint16(0x8010)));
     clickCell(*window, 69, 72);
-    // The test sheet has fewer tiles than the game's: saving anyway.
-    window->m_SaveWithErrorsConfirmed = true;
     QVERIFY(window->mnuFileSave_Click());
 
     Level saved;

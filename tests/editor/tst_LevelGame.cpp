@@ -52,13 +52,14 @@ private slots:
         auto window = editortest::newWindow(m_Host, 100, 60, 1, 3);
         leveledit::setTile(*window, 40, 30, 300); // the test sheet has 260 tiles
         window->mnuLevelCheck->trigger();
-        LevelCheckPanel* panel = window->m_CheckPanel;
+        auto* panel = window->findChild<LevelCheckPanel*>();
         QVERIFY(panel && panel->isVisible());
         QCOMPARE(lines(panel->lstFindings),
                  QStringList({"error: Keen has no start: no cell holds the info value 255",
                               "error at 40, 30: tile 300 is not one of the episode's 260 tiles "
                               "(0 to 259)"}));
         emit panel->lstFindings->itemActivated(panel->lstFindings->item(1));
+        QCOMPARE(window->MarkedCell(), QPoint(40, 30));
         const int sx = window->scrEditX->value(), sy = window->scrEditY->value();
         QVERIFY(sx > 0 && sx <= 40 && sy > 0 && sy <= 30);
         // The mark: a yellow frame just outside the 16-pixel cell.
@@ -67,6 +68,7 @@ private slots:
         QCOMPARE(canvas.pixel(px - 2, py + 8), Yellow);
         QCOMPARE(canvas.pixel(px + 16, py + 8), Yellow);
         panel->close();
+        QCOMPARE(window->MarkedCell(), QPoint(-1, -1));
         QVERIFY(window->picEdit->Picture().pixel(px - 2, py + 8) != Yellow);
 
         leveledit::setTile(*window, 40, 30, 5);
@@ -95,6 +97,27 @@ private slots:
         leveledit::setTile(*window, 5, 5, 300);
         QVERIFY(window->mnuFileSave_Click());
         QCOMPARE(prompts.messages.size(), size_t(2));
+        QCOMPARE(fileBytes(file), window->m_Level.Serialize());
+    }
+
+    // A level too large and without a start: each question is asked until
+    // it is answered Yes, independently of the other.
+    void sizeAndErrorQuestionsAreAskedOnceEach() {
+        const QString file = m_Game->filePath("LEVEL05.CK1");
+        auto window = editortest::newWindow(m_Host, 130, 130, 1, 5);
+        leveledit::setFileName(*window, file);
+        ScriptedPrompts& prompts = *m_Sandbox.prompts;
+        prompts.answers = {Prompts::Answer::Yes, Prompts::Answer::No};
+        QVERIFY(!window->mnuFileSave_Click());
+        QVERIFY(!QFile::exists(file));
+        prompts.answers = {Prompts::Answer::Yes};
+        QVERIFY(window->mnuFileSave_Click());
+        QVERIFY(window->mnuFileSave_Click());
+        QCOMPARE(prompts.messages.size(), size_t(3));
+        QVERIFY(prompts.messages[0].text.contains("too large for the game"));
+        QVERIFY(prompts.messages[1].text.contains("Keen has no start"));
+        QVERIFY(!prompts.messages[1].text.contains("too large"));
+        QVERIFY(prompts.messages[2].text.contains("Keen has no start"));
         QCOMPARE(fileBytes(file), window->m_Level.Serialize());
     }
 

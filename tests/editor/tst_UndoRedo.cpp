@@ -410,8 +410,8 @@ void tst_UndoRedo::saveKeepsTheStack() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString file = dir.filePath(QStringLiteral("LEVEL01.CK1"));
+    leveledit::placeStart(*w);
     paintDrag(*w, Qt::LeftButton, {{2, 2}, {3, 2}});
-    w->m_SaveWithErrorsConfirmed = true; // a new level: no start for Keen
     prompts.files.push_back(ScriptedPrompts::File::Choose(file));
     QVERIFY(w->mnuFileSave_Click());
     QVERIFY(!w->IsModified());
@@ -487,7 +487,7 @@ void tst_UndoRedo::modifiedFollowsTheSavedLevel() {
     QVERIFY(dir.isValid());
     const QString file = dir.filePath(QStringLiteral("LEVEL01.CK1"));
     leveledit::setFileName(*w, file);
-    w->m_SaveWithErrorsConfirmed = true; // a new level: no start for Keen
+    leveledit::placeStart(*w);
     int painted = 0;
     for (QChar step : steps) {
         switch (step.toLatin1()) {

@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QToolButton>
 
+using editortest::newPlayableWindow;
 using editortest::newWindow;
 using editortest::openWindow;
 using fixtures::tilePixel;
@@ -428,9 +429,7 @@ void tst_frmEdit::modeButtonsAndPositionReport() {
 }
 
 void tst_frmEdit::saveOfNewLevelAsksForAName() {
-    auto window = newWindow(*m_Host, 30, 20, 3, 7);
-    // A new level has no start for Keen; saving it anyway was chosen.
-    window->m_SaveWithErrorsConfirmed = true;
+    auto window = newPlayableWindow(*m_Host, 30, 20, 3, 7);
     leveledit::setModified(*window, true);
     m_Prompts->files.push_back(ScriptedPrompts::File::Cancel());
     QVERIFY(!window->mnuFileSave_Click());
@@ -496,9 +495,7 @@ void tst_frmEdit::saveAsWritesAndRenames() {
 void tst_frmEdit::failedSaveKeepsEverything() {
     QTemporaryDir dir;
     const QString good = dir.filePath("LEVEL01.CK1");
-    auto window = newWindow(*m_Host, 30, 20, 1, 1);
-    // A new level has no start for Keen; saving it anyway was chosen.
-    window->m_SaveWithErrorsConfirmed = true;
+    auto window = newPlayableWindow(*m_Host, 30, 20, 1, 1);
     m_Prompts->files.push_back(ScriptedPrompts::File::Choose(good));
     QVERIFY(window->mnuFileSaveAs_Click());
     const QByteArray saved = fileBytes(good);
@@ -560,8 +557,7 @@ void tst_frmEdit::closeQuestionPaths() {
     }
     // Changed, Yes on a never-saved level, Save As cancelled: stays open.
     {
-        auto window = newWindow(*m_Host, 30, 20, 1, 1);
-        window->m_SaveWithErrorsConfirmed = true; // no start for Keen
+        auto window = newPlayableWindow(*m_Host, 30, 20, 1, 1);
         leveledit::setModified(*window, true);
         m_Prompts->answers.push_back(Prompts::Answer::Yes);
         m_Prompts->files.push_back(ScriptedPrompts::File::Cancel());
@@ -572,8 +568,7 @@ void tst_frmEdit::closeQuestionPaths() {
     // Changed, Yes, Save As chosen: saved and closed.
     {
         const QString path = dir.filePath("LEVEL03.CK1");
-        auto window = newWindow(*m_Host, 30, 20, 1, 3);
-        window->m_SaveWithErrorsConfirmed = true; // no start for Keen
+        auto window = newPlayableWindow(*m_Host, 30, 20, 1, 3);
         leveledit::setModified(*window, true);
         m_Prompts->answers.push_back(Prompts::Answer::Yes);
         m_Prompts->files.push_back(ScriptedPrompts::File::Choose(path));
@@ -583,8 +578,7 @@ void tst_frmEdit::closeQuestionPaths() {
     // Changed, Yes, the save fails: the reason is shown and it stays open.
     {
         const QString path = dir.filePath("gone/LEVEL05.CK1");
-        auto window = newWindow(*m_Host, 30, 20, 1, 5);
-        window->m_SaveWithErrorsConfirmed = true; // no start for Keen
+        auto window = newPlayableWindow(*m_Host, 30, 20, 1, 5);
         leveledit::setModified(*window, true);
         const size_t before = m_Prompts->messages.size();
         m_Prompts->answers.push_back(Prompts::Answer::Yes);
@@ -658,13 +652,12 @@ void tst_frmEdit::sameFileInTwoWindows() {
     {
         Level level;
         level.Create(30, 20, 1, 6);
+        level.SetInfo(28, 18, 255); // Keen's start
         QVERIFY(level.Save(path).ok);
     }
     auto one = openWindow(*m_Host, path);
     auto two = openWindow(*m_Host, path);
     QVERIFY(one && two);
-    // The level has no start for Keen; saving it anyway was chosen.
-    one->m_SaveWithErrorsConfirmed = two->m_SaveWithErrorsConfirmed = true;
     QCOMPARE(one->windowTitle(), path + "[*]");
     QCOMPARE(two->windowTitle(), path + "[*]");
     leveledit::setTile(*one, 3, 3, 11);
@@ -683,12 +676,11 @@ void tst_frmEdit::realLevelsRoundTrip() {
     const QStringList names =
         QDir(realDataDir()).entryList({"LEVEL??.CK1"}, QDir::Files, QDir::Name);
     QCOMPARE(names.size(), 19);
+    EditorTestHost host(EditorTestHost::Sheets::GameSized);
     for (const QString& name : names) {
         const QString original = realDataDir() + "/" + name;
-        auto window = openWindow(*m_Host, original);
+        auto window = openWindow(host, original);
         QVERIFY2(window, qPrintable(name));
-        // The test sheet has fewer tiles than the game's: saving anyway.
-        window->m_SaveWithErrorsConfirmed = true;
         QCOMPARE(window->windowTitle(), original + "[*]");
         QVERIFY(!window->IsModified());
         QCOMPARE(window->m_Level.Episode(), qint16(1));
@@ -765,8 +757,7 @@ void tst_frmEdit::tooLargeForTheGameAsksOncePerWindow() {
     QFETCH(QString, cells);
     QTemporaryDir dir;
     const QString path = dir.filePath("LEVEL02.CK1");
-    auto window = newWindow(*m_Host, qint16(width), qint16(height), 1, 2);
-    window->m_SaveWithErrorsConfirmed = true; // no start for Keen: asked elsewhere
+    auto window = newPlayableWindow(*m_Host, qint16(width), qint16(height), 1, 2);
     leveledit::setFileName(*window, path);
     for (int answer : answers)
         m_Prompts->answers.push_back(answer ? Prompts::Answer::Yes : Prompts::Answer::No);
