@@ -228,18 +228,13 @@ void CommonDialogTest::realFileDialogMatchesAnyLetterCase() {
         for (int r = 0; r < view->model()->rowCount(view->rootIndex()); ++r)
             listed << view->model()->index(r, 0, view->rootIndex()).data().toString();
         dialog->selectNameFilter(dialog->nameFilters().at(1));
-        // The dialog applies the new filter to its folder view in the
-        // background, and reading the folder again may drop a choice made
-        // before it ends: choose until the choice stands, as a user clicks
-        // again, then take it as a click on Open does.
-        const QString target = dir.filePath(QStringLiteral("LEVEL01.CK1"));
-        const auto chosen = [&] {
-            dialog->selectFile(target);
-            return QFileInfo(dialog->selectedFiles().value(0)).fileName() ==
-                   QStringLiteral("LEVEL01.CK1");
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(chosen(), 20000);
-        static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+        // The name typed as a user types it and Open pressed: the choice
+        // does not wait on the folder view, which the new filter makes
+        // Qt read again in the background.
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        name->setText(QStringLiteral("LEVEL01.CK1"));
+        static_cast<QDialog*>(dialog)->accept();
     });
 
     cCommonDialog dialog;
