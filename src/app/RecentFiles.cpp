@@ -33,34 +33,37 @@ QStringList RecentFiles::List() {
     return files;
 }
 
-bool RecentFiles::Add(const QString& fileName) {
+IoResult RecentFiles::Add(const QString& fileName) {
     const QString file = QFileInfo(fileName).absoluteFilePath();
-    if (fileName.isEmpty() || file.size() > MaxStoredLength)
-        return false;
+    // A name a setting cannot hold whole is left out of the list.
+    if (fileName.isEmpty() || file.size() > MaxStoredLength || file.contains(QLatin1Char('\n')) ||
+        file.contains(QLatin1Char('\r')))
+        return IoResult::success();
     QStringList files = List();
     files.removeIf([&](const QString& earlier) { return SameFile(earlier, file); });
     files.prepend(file);
     return Store(files.mid(0, MaxCount));
 }
 
-bool RecentFiles::Remove(const QString& fileName) {
+IoResult RecentFiles::Remove(const QString& fileName) {
     QStringList files = List();
     const qsizetype before = files.size();
     files.removeIf([&](const QString& entry) { return SameFile(entry, fileName); });
-    return files.size() == before || Store(files);
+    return files.size() == before ? IoResult::success() : Store(files);
 }
 
-// Writes the list from "File1" on and removes the keys after it; false as
-// soon as a key cannot be written. A missing key reads as empty and List()
-// skips it, so a write that stops half-way leaves a readable list.
-bool RecentFiles::Store(const QStringList& files) {
+// Writes the list from "File1" on and removes the keys after it, stopping
+// at the first key that cannot be written. A missing key reads as empty and
+// List() skips it, so a write that stops half-way leaves a readable list.
+IoResult RecentFiles::Store(const QStringList& files) {
     for (int i = 0; i < MaxCount; ++i) {
         const std::optional<QString> value =
             i < files.size() ? std::optional<QString>(files[i]) : std::nullopt;
-        if (!WriteSetting(Section, fileKey(i), value))
-            return false;
+        const IoResult stored = StoreSetting(Section, fileKey(i), value);
+        if (!stored)
+            return stored;
     }
-    return true;
+    return IoResult::success();
 }
 
 // QFileInfo compares the files themselves where they exist (links and "..",

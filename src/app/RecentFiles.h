@@ -1,5 +1,7 @@
 #pragma once
 
+#include "IoResult.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,15 +17,14 @@ public:
     // The stored files, most recent first, without empty keys or repeats.
     static QStringList List();
     // Puts `fileName` (made absolute) at the front, dropping an earlier
-    // entry for the same file and whatever falls past the eighth. False when
-    // the name cannot be kept: longer than a setting holds, or the settings
-    // file could not be written.
-    static bool Add(const QString& fileName);
-    // Takes `fileName` out of the list. False when the settings file could
-    // not be written.
-    static bool Remove(const QString& fileName);
+    // entry for the same file and whatever falls past the eighth. A name a
+    // setting cannot hold whole (too long, a line break) is left out. Fails,
+    // with the reason, when the settings file could not be read or written.
+    static IoResult Add(const QString& fileName);
+    // Takes `fileName` out of the list; fails as Add does.
+    static IoResult Remove(const QString& fileName);
 
 private:
-    static bool Store(const QStringList& files);
+    static IoResult Store(const QStringList& files);
     static bool SameFile(const QString& a, const QString& b);
 };

@@ -38,6 +38,9 @@
 
 namespace {
 
+// How long the status bar tells that the recent files could not be stored.
+constexpr int RecentFilesMessageMs = 15000;
+
 const QString PathsSection = QStringLiteral("Paths");
 const QString WindowSection = QStringLiteral("Window");
 const QString GeometryKey = QStringLiteral("Geometry");
@@ -457,11 +460,16 @@ void frmMain::LevelSaved(const QString& fileName) {
     AddRecentFile(fileName);
 }
 
-// Opened and saved levels alike go to the front of the recent files. A
-// name the settings cannot hold is left out: the list is a convenience,
-// and the level itself was opened or saved.
+// Opened and saved levels alike go to the front of the recent files. The
+// list is a convenience and the level itself was opened or saved, so a
+// settings file that cannot be written is told in the status bar rather
+// than in a message box.
 void frmMain::AddRecentFile(const QString& fileName) {
-    RecentFiles::Add(fileName);
+    const IoResult stored = RecentFiles::Add(fileName);
+    if (!stored)
+        sbrStatus->showMessage(
+            QStringLiteral("The list of recent files could not be stored. %1").arg(stored.error),
+            RecentFilesMessageMs);
     mnuFileRecent->Rebuild();
 }
 
@@ -471,13 +479,16 @@ void frmMain::mnuFileRecent_FileChosen(const QString& fileName) {
         OpenLevelFile(file);
         return;
     }
-    RecentFiles::Remove(fileName);
+    const IoResult removed = RecentFiles::Remove(fileName);
     mnuFileRecent->Rebuild();
-    Prompts::Current().Message(this,
-                               QStringLiteral("%1\r\nno longer exists. It has been removed from "
-                                              "the list of recent files.")
-                                   .arg(QDir::toNativeSeparators(fileName)),
-                               QString(), Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
+    const QString what =
+        removed ? QStringLiteral("It has been removed from the list of recent files.")
+                : QStringLiteral("It could not be removed from the list of recent files. %1")
+                      .arg(removed.error);
+    Prompts::Current().Message(
+        this,
+        QStringLiteral("%1\r\nno longer exists. %2").arg(QDir::toNativeSeparators(fileName), what),
+        QString(), Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
 }
 
 void frmMain::dragEnterEvent(QDragEnterEvent* event) {

@@ -233,9 +233,9 @@ bool canBeStored(const QString& section, const QString& key, const std::optional
     return !value || !hasLineBreak(*value);
 }
 
-bool saveWhole(const QString& path, const QByteArray& data) {
+IoResult saveWhole(const QString& path, const QByteArray& data) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    return bool(FileWriter::WriteWhole(path, data));
+    return FileWriter::WriteWhole(path, data);
 }
 
 } // namespace
@@ -260,16 +260,15 @@ namespace {
 // (a link to a device, a pipe) or is absurdly long is not read at all.
 constexpr qint64 MaxSettingsBytes = 1024 * 1024;
 
-bool readSettingsFile(const QString& path, QByteArray& bytes) {
-    return bool(
-        BoundedFileReader::Read(path, MaxSettingsBytes, QStringLiteral("settings file"), bytes));
+IoResult readSettingsFile(const QString& path, QByteArray& bytes) {
+    return BoundedFileReader::Read(path, MaxSettingsBytes, QStringLiteral("settings file"), bytes);
 }
 
 } // namespace
 
 QString ReadSetting(const QString& section, const QString& key) {
     QByteArray bytes;
-    if (!readSettingsFile(SettingsFilePath(), bytes))
+    if (!readSettingsFile(SettingsFilePath(), bytes).ok)
         return QString();
     const Lines lines = splitLines(withoutByteOrderMark(bytes));
     const qsizetype at = findKey(lines, section, key);
@@ -279,16 +278,26 @@ QString ReadSetting(const QString& section, const QString& key) {
 }
 
 bool WriteSetting(const QString& section, const QString& key, const std::optional<QString>& value) {
+    return StoreSetting(section, key, value).ok;
+}
+
+IoResult StoreSetting(const QString& section, const QString& key,
+                      const std::optional<QString>& value) {
     if (!canBeStored(section, key, value))
-        return false;
+        return IoResult::failure(
+            QStringLiteral("The setting \"%1\" cannot be stored in the settings file.").arg(key));
     const QString path = SettingsFilePath();
     QByteArray old;
     const bool existed = QFileInfo::exists(path);
-    if (existed && !readSettingsFile(path, old))
-        return false; // the other lines could not be kept
+    if (existed) {
+        // The other lines could not be kept.
+        const IoResult read = readSettingsFile(path, old);
+        if (!read)
+            return read;
+    }
     const QByteArray updated = applyWrite(old, section, key, value);
     if (updated == old && (existed || !value))
-        return true;
+        return IoResult::success();
     const QString target = canReplace(path) ? path : fileInFolder(configDir());
     return saveWhole(target, updated);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "IoResult.h"
+
 #include <QString>
 #include <optional>
 
@@ -25,6 +27,9 @@ QString ReadSetting(const QString& section, const QString& key);
 // file is then unchanged) or when a name or value cannot be stored in the
 // file's line format (a line break, a key with "=", a section with "]").
 bool WriteSetting(const QString& section, const QString& key, const std::optional<QString>& value);
+// As WriteSetting, with the reason when it fails, naming the file.
+IoResult StoreSetting(const QString& section, const QString& key,
+                      const std::optional<QString>& value);
 
 // Lets tests put the program's folder and the configuration folder anywhere;
 // empty strings return to the real folders.
