@@ -98,7 +98,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("LEVEL01.CK1");
         QVERIFY(level.Save(path));
-        QCOMPARE(readFile(path).toHex(' '), expected.toHex(' '));
+        QCOMPARE(fileBytes(path).toHex(' '), expected.toHex(' '));
     }
 
     void paddingIsWrittenPlain() {
@@ -533,7 +533,7 @@ private slots:
             QVERIFY(!result);
             QVERIFY2(result.error.contains(path), qPrintable(result.error));
         }
-        QCOMPARE(readFile(dir.filePath("plain.txt")), QByteArray("text"));
+        QCOMPARE(fileBytes(dir.filePath("plain.txt")), QByteArray("text"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
                  QStringList{"plain.txt"});
     }
@@ -550,7 +550,7 @@ private slots:
         const IoResult result = level.Save(path);
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(!result);
-        QCOMPARE(readFile(path), QByteArray("old contents"));
+        QCOMPARE(fileBytes(path), QByteArray("old contents"));
     }
 
     void savingOverLongerFileLeavesExactContents() {
@@ -560,7 +560,7 @@ private slots:
         Level level;
         level.Create(24, 17, 1, 1);
         QVERIFY(level.Save(path));
-        QCOMPARE(readFile(path), newLevel24x17Bytes());
+        QCOMPARE(fileBytes(path), newLevel24x17Bytes());
         QCOMPARE(QFileInfo(path).size(), 194);
     }
 
@@ -580,7 +580,7 @@ private slots:
         }
         QVERIFY(!result);
         QVERIFY2(result.error.contains(path), qPrintable(result.error));
-        QCOMPARE(readFile(path), old);
+        QCOMPARE(fileBytes(path), old);
         QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
                  QStringList{"LEVEL01.CK1"});
     }
@@ -596,7 +596,7 @@ private slots:
         const IoResult result = huge.Save(path);
         QVERIFY(!result);
         QVERIFY2(result.error.contains("200x200"), qPrintable(result.error));
-        QCOMPARE(readFile(path), QByteArray("keep me"));
+        QCOMPARE(fileBytes(path), QByteArray("keep me"));
     }
 };
 

@@ -49,7 +49,7 @@ private slots:
 
     void levels() {
         QFETCH(QString, path);
-        const QByteArray original = readFile(path);
+        const QByteArray original = fileBytes(path);
         QVERIFY(original.size() > 20);
         const qint16 width = qint16(wordAt(original, 4));
         const qint16 height = qint16(wordAt(original, 6));
@@ -80,7 +80,7 @@ private slots:
 
         // The saved file decodes plainly to the same words, with nothing
         // behind plane 1's padding, and saving again gives the same bytes.
-        const QByteArray written = readFile(copy);
+        const QByteArray written = fileBytes(copy);
         const std::vector<quint16> writtenImage = unpackAll(written);
         QCOMPARE(writtenImage.size(), 16 + 2 * planeLength);
         QCOMPARE(dwordAt(written, 0), quint32(32 + 4 * planeLength));
