@@ -22,17 +22,13 @@ private slots:
     void readsEmptyWithoutFileSectionOrKey();
     void readsHandWrittenFile();
     void cutsLongValuesTo255Characters();
-    void replacingAValueKeepsEveryOtherLine();
-    void addingKeysAndSections();
-    void removingKeys();
+    void writingChangesOnlyItsLine_data();
+    void writingChangesOnlyItsLine();
     void roundTripsAwkwardValues();
-    void refusesWhatTheFileCannotHold();
     void buildsThePathWithOneSlash();
     void movesToConfigFolderWhenProgramFolderIsNotWritable();
     void readOnlyInstallationKeepsShippedSettings();
     void reportsAFailedWrite();
-    void byteOrderMark_data();
-    void byteOrderMark();
 
     void convertsHiMetric_data();
     void convertsHiMetric();
@@ -113,70 +109,110 @@ void UtilsTest::cutsLongValuesTo255Characters() {
     QCOMPARE(ReadSetting("Paths", "Keen 2").size(), 255);
 }
 
-void UtilsTest::replacingAValueKeepsEveryOtherLine() {
-    QVERIFY(writeFile(programIni(), "# my notes\n"
-                                    "[Paths]\n"
-                                    "keen 1 = old\n"
-                                    "Keen 2=C:\\two\n"
-                                    "\n"
-                                    "junk without equals\n"
-                                    "[Window]\n"
-                                    "Keen 1=elsewhere\n"));
-    QVERIFY(WriteSetting("PATHS", "Keen 1", QString("D:\\Keen\\Ep 1")));
-    QCOMPARE(fileBytes(programIni()), QByteArray("# my notes\n"
-                                                 "[Paths]\n"
-                                                 "Keen 1=D:\\Keen\\Ep 1\n"
-                                                 "Keen 2=C:\\two\n"
-                                                 "\n"
-                                                 "junk without equals\n"
-                                                 "[Window]\n"
-                                                 "Keen 1=elsewhere\n"));
-    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString("D:\\Keen\\Ep 1"));
-    QCOMPARE(ReadSetting("Window", "Keen 1"), QString("elsewhere"));
-
-    // Line breaks stay as the file has them, also on an unterminated last line.
-    QVERIFY(writeFile(programIni(), "[Paths]\r\nKeen 1=a\r\nKeen 2=b"));
-    QVERIFY(WriteSetting("Paths", "Keen 2", QString("c")));
-    QCOMPARE(fileBytes(programIni()), QByteArray("[Paths]\r\nKeen 1=a\r\nKeen 2=c"));
-}
-
-void UtilsTest::addingKeysAndSections() {
-    QVERIFY(WriteSetting("Paths", "Keen 1", QString("/data/keen1")));
-    QCOMPARE(fileBytes(programIni()), QByteArray("[Paths]\nKeen 1=/data/keen1\n"));
-
-    QVERIFY(WriteSetting("Paths", "Keen 2", QString("/data/keen2")));
-    QCOMPARE(fileBytes(programIni()),
-             QByteArray("[Paths]\nKeen 1=/data/keen1\nKeen 2=/data/keen2\n"));
-
+// One write into the settings file as it was: the whole file afterwards,
+// and the value read back. Every line but the one written stays as the
+// file had it, line breaks and byte-order mark included.
+void UtilsTest::writingChangesOnlyItsLine_data() {
+    QTest::addColumn<QByteArray>("before"); // "(none)": no file
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value"); // "(remove)": the key is removed
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray none = "(none)";
+    const QString remove = "(remove)";
+    QTest::newRow("first key of a new file")
+        << none << "Paths"
+        << "Keen 1"
+        << "/data/keen1" << true << QByteArray("[Paths]\nKeen 1=/data/keen1\n");
+    QTest::newRow("next key of a section")
+        << QByteArray("[Paths]\nKeen 1=/data/keen1\n") << "Paths"
+        << "Keen 2"
+        << "/data/keen2" << true << QByteArray("[Paths]\nKeen 1=/data/keen1\nKeen 2=/data/keen2\n");
+    const QByteArray notes = "# my notes\n[Paths]\nkeen 1 = old\nKeen 2=C:\\two\n\n"
+                             "junk without equals\n[Window]\nKeen 1=elsewhere\n";
+    QTest::newRow("replacing, in any letter case")
+        << notes << "PATHS"
+        << "Keen 1"
+        << "D:\\Keen\\Ep 1" << true
+        << QByteArray("# my notes\n[Paths]\nKeen 1=D:\\Keen\\Ep 1\nKeen 2=C:\\two\n\n"
+                      "junk without equals\n[Window]\nKeen 1=elsewhere\n");
+    QTest::newRow("replacing on an unterminated last line")
+        << QByteArray("[Paths]\r\nKeen 1=a\r\nKeen 2=b") << "Paths"
+        << "Keen 2"
+        << "c" << true << QByteArray("[Paths]\r\nKeen 1=a\r\nKeen 2=c");
     // A new key joins its section before the blank line that ends it; a new
     // section goes at the end, after a missing final line break is added.
-    QVERIFY(writeFile(programIni(), "[Paths]\r\nKeen 1=a\r\n\r\n[Other]\r\nx=1"));
-    QVERIFY(WriteSetting("paths", "Keen 3", QString("c")));
-    QVERIFY(WriteSetting("New", "Key", QString("v")));
-    QCOMPARE(
-        fileBytes(programIni()),
-        QByteArray("[Paths]\r\nKeen 1=a\r\nKeen 3=c\r\n\r\n[Other]\r\nx=1\r\n[New]\r\nKey=v\r\n"));
-
-    // An empty string is a value, not a removal.
-    QVERIFY(WriteSetting("Other", "x", QString("")));
-    QVERIFY(fileBytes(programIni()).contains("\r\nx=\r\n"));
-    QCOMPARE(ReadSetting("Other", "x"), QString(""));
+    QTest::newRow("new key before the blank line")
+        << QByteArray("[Paths]\r\nKeen 1=a\r\n\r\n[Other]\r\nx=1") << "paths"
+        << "Keen 3"
+        << "c" << true << QByteArray("[Paths]\r\nKeen 1=a\r\nKeen 3=c\r\n\r\n[Other]\r\nx=1");
+    QTest::newRow("new section at the end")
+        << QByteArray("[Paths]\r\nKeen 1=a\r\n\r\n[Other]\r\nx=1") << "New"
+        << "Key"
+        << "v" << true
+        << QByteArray("[Paths]\r\nKeen 1=a\r\n\r\n[Other]\r\nx=1\r\n[New]\r\nKey=v\r\n");
+    QTest::newRow("an empty string is a value") << QByteArray("[Other]\r\nx=1\r\n") << "Other"
+                                                << "x"
+                                                << "" << true << QByteArray("[Other]\r\nx=\r\n");
+    const QByteArray two = "[Paths]\nKeen 2=b\n[Other]\nKeen 1=c\n";
+    QTest::newRow("removing") << QByteArray("[Paths]\nKEEN 1=a\nKeen 2=b\n[Other]\nKeen 1=c\n")
+                              << "Paths"
+                              << "Keen 1" << remove << true << two;
+    QTest::newRow("removing a missing key") << two << "Paths"
+                                            << "Keen 9" << remove << true << two;
+    QTest::newRow("removing from a missing section") << two << "Nowhere"
+                                                     << "Keen 2" << remove << true << two;
+    QTest::newRow("removing from a missing file") << none << "Paths"
+                                                  << "Keen 1" << remove << true << none;
+    // Some Windows editors start a UTF-8 file with a byte-order mark.
+    const QByteArray bom = "\xEF\xBB\xBF";
+    const QByteArray windows = bom + "[Paths]\r\nKeen 1=C:\\Keen1\r\nKeen 2=C:\\Keen2\r\n";
+    QTest::newRow("mark: replacing the first key")
+        << windows << "Paths"
+        << "Keen 1"
+        << "/games/keen1" << true << bom + "[Paths]\r\nKeen 1=/games/keen1\r\nKeen 2=C:\\Keen2\r\n";
+    QTest::newRow("mark: adding a key to the first section")
+        << windows << "Paths"
+        << "Keen 3"
+        << "/games/keen3" << true << windows + "Keen 3=/games/keen3\r\n";
+    QTest::newRow("mark: a section right after it, no line breaks")
+        << bom + "[Paths]"
+        << "Paths"
+        << "Keen 1"
+        << "/k" << true << bom + "[Paths]\nKeen 1=/k\n";
+    // What the file cannot hold is refused and the file left alone.
+    const QByteArray one = "[Paths]\nKeen 1=a\n";
+    const QList<QStringList> refused = {{"Paths", "Keen 1", "two\nlines"},
+                                        {"Paths", "Keen 1", "cr\rhere"},
+                                        {"Paths", "Key=1", "x"},
+                                        {"Paths", "", "x"},
+                                        {"Paths", "[Other", "x"},
+                                        {"Pa]ths", "Keen 1", "x"},
+                                        {" ", "Keen 1", "x"}};
+    for (const QStringList& r : refused)
+        QTest::addRow("refused: [%s] %s=%s", qPrintable(r[0]), qPrintable(r[1]),
+                      qPrintable(QString(r[2]).replace('\n', "\\n").replace('\r', "\\r")))
+            << one << r[0] << r[1] << r[2] << false << one;
 }
 
-void UtilsTest::removingKeys() {
-    // Removing from a missing file succeeds and creates nothing.
-    QVERIFY(WriteSetting("Paths", "Keen 1", std::nullopt));
-    QVERIFY(!QFile::exists(programIni()));
-
-    QVERIFY(writeFile(programIni(), "[Paths]\nKEEN 1=a\nKeen 2=b\n[Other]\nKeen 1=c\n"));
-    QVERIFY(WriteSetting("Paths", "Keen 1", std::nullopt));
-    QCOMPARE(fileBytes(programIni()), QByteArray("[Paths]\nKeen 2=b\n[Other]\nKeen 1=c\n"));
-    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString(""));
-    QCOMPARE(ReadSetting("Other", "Keen 1"), QString("c"));
-
-    QVERIFY(WriteSetting("Paths", "Keen 9", std::nullopt));
-    QVERIFY(WriteSetting("Nowhere", "Keen 2", std::nullopt));
-    QCOMPARE(fileBytes(programIni()), QByteArray("[Paths]\nKeen 2=b\n[Other]\nKeen 1=c\n"));
+void UtilsTest::writingChangesOnlyItsLine() {
+    QFETCH(QByteArray, before);
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(bool, ok);
+    QFETCH(QByteArray, after);
+    if (before != "(none)")
+        QVERIFY(writeFile(programIni(), before));
+    const bool remove = value == "(remove)";
+    QCOMPARE(WriteSetting(section, key, remove ? std::nullopt : std::optional<QString>(value)), ok);
+    if (after == "(none)")
+        QVERIFY(!QFile::exists(programIni()));
+    else
+        QCOMPARE(fileBytes(programIni()), after);
+    if (ok)
+        QCOMPARE(ReadSetting(section, key), remove ? QString("") : value);
 }
 
 void UtilsTest::roundTripsAwkwardValues() {
@@ -190,18 +226,6 @@ void UtilsTest::roundTripsAwkwardValues() {
         QVERIFY(WriteSetting("Paths", "Keen 1", value));
         QCOMPARE(ReadSetting("Paths", "Keen 1"), value);
     }
-}
-
-void UtilsTest::refusesWhatTheFileCannotHold() {
-    QVERIFY(writeFile(programIni(), "[Paths]\nKeen 1=a\n"));
-    QVERIFY(!WriteSetting("Paths", "Keen 1", QString("two\nlines")));
-    QVERIFY(!WriteSetting("Paths", "Keen 1", QString("cr\rhere")));
-    QVERIFY(!WriteSetting("Paths", "Key=1", QString("x")));
-    QVERIFY(!WriteSetting("Paths", "", QString("x")));
-    QVERIFY(!WriteSetting("Paths", "[Other", QString("x")));
-    QVERIFY(!WriteSetting("Pa]ths", "Keen 1", QString("x")));
-    QVERIFY(!WriteSetting(" ", "Keen 1", QString("x")));
-    QCOMPARE(fileBytes(programIni()), QByteArray("[Paths]\nKeen 1=a\n"));
 }
 
 void UtilsTest::buildsThePathWithOneSlash() {
@@ -345,43 +369,6 @@ void UtilsTest::keepsThePointerOnTheScreen() {
     PlaceCursor(control, offset.x(), offset.y());
     QCOMPARE(QCursor::pos(), QPoint(expected.x() < 0 ? screen.right() : expected.x(),
                                     expected.y() < 0 ? screen.bottom() : expected.y()));
-}
-
-void UtilsTest::byteOrderMark_data() {
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("value");       // written, or read when the file is unchanged
-    QTest::addColumn<QByteArray>("expected"); // the file after writing
-    const QByteArray bom = "\xEF\xBB\xBF";
-    const QByteArray windows = bom + "[Paths]\r\nKeen 1=C:\\Keen1\r\nKeen 2=C:\\Keen2\r\n";
-    QTest::newRow("replacing the first key")
-        << windows << "Keen 1"
-        << "/games/keen1" << bom + "[Paths]\r\nKeen 1=/games/keen1\r\nKeen 2=C:\\Keen2\r\n";
-    QTest::newRow("adding a key to the first section")
-        << windows << "Keen 3"
-        << "/games/keen3" << windows + "Keen 3=/games/keen3\r\n";
-    QTest::newRow("a section right after the mark, no line breaks")
-        << bom + "[Paths]"
-        << "Keen 1"
-        << "/k" << bom + "[Paths]\nKeen 1=/k\n";
-    QTest::newRow("without a mark nothing is added")
-        << QByteArray("[Paths]\nKeen 1=a\n") << "Keen 1"
-        << "b" << QByteArray("[Paths]\nKeen 1=b\n");
-}
-
-// Some Windows editors start a UTF-8 file with a byte-order mark; the first
-// section is still found, and the mark is kept.
-void UtilsTest::byteOrderMark() {
-    QFETCH(QByteArray, file);
-    QFETCH(QString, key);
-    QFETCH(QString, value);
-    QFETCH(QByteArray, expected);
-    QVERIFY(writeFile(programIni(), file));
-    if (file.contains("Keen 2"))
-        QCOMPARE(ReadSetting("Paths", "Keen 1"), QString("C:\\Keen1"));
-    QVERIFY(WriteSetting("Paths", key, value));
-    QCOMPARE(fileBytes(programIni()), expected);
-    QCOMPARE(ReadSetting("Paths", key), value);
 }
 
 GM_TEST_MAIN(UtilsTest)
