@@ -47,20 +47,14 @@ void GameFolderTest::cleanup() {
 
 QString GameFolderTest::gameFolder(const QString& damagedFile) {
     const QString folder = m_Game->path();
-    QDir().mkpath(folder);
-    for (const QString& name : {QStringLiteral("EGAHEAD.CK1"), QStringLiteral("EGALATCH.CK1"),
-                                QStringLiteral("EGASPRIT.CK1")}) {
-        const QString target = folder + QLatin1Char('/') + name.toLower();
-        QFile::remove(target);
-        if (!QFile::copy(realDataDir() + QLatin1Char('/') + name, target))
+    if (!copyRealGameFiles(folder, true))
+        return QString();
+    if (!damagedFile.isEmpty()) {
+        // Cut the file to a tenth: its packed data ends far too early.
+        QFile file(QDir(folder).filePath(damagedFile.toLower()));
+        file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
+        if (!file.open(QIODevice::ReadWrite) || !file.resize(file.size() / 10))
             return QString();
-        if (name == damagedFile) {
-            // Cut the file to a tenth: its packed data ends far too early.
-            QFile file(target);
-            file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
-            if (!file.open(QIODevice::ReadWrite) || !file.resize(file.size() / 10))
-                return QString();
-        }
     }
     return folder;
 }
