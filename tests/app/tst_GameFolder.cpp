@@ -1,19 +1,13 @@
 // Pointing an episode at the game's own folder instead of exported bitmaps.
-#include "AppSandbox.h"
-#include "DemoGraphics.h"
-#include "ScriptedPrompts.h"
+#include "MainWindowFixture.h"
 #include "TestData.h"
 #include "TestMain.h"
 #include "Utils.h"
-#include "frmMain.h"
 #include "frmSetPaths.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -22,7 +16,7 @@ class GameFolderTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { QVERIFY(m_F.MakeDemo()); }
     void init();
     void cleanup();
 
@@ -34,48 +28,33 @@ private:
     // A copy of the real episode-1 graphics files, names in lower case to
     // show that the letter case does not matter.
     QString gameFolder(const QString& damagedFile = QString());
-    QString demoFolder(int index) const {
-        return DemoGraphics::EpisodeFolder(m_Demo.path(), index + 1);
-    }
+    QString demoFolder(int index) const { return m_F.demoFolder(index); }
 
-    QTemporaryDir m_Demo;
     std::unique_ptr<QTemporaryDir> m_Game;
-    AppSandbox m_Sandbox;
+    MainWindowFixture m_F;
 };
-
-void GameFolderTest::initTestCase() {
-    QVERIFY(m_Demo.isValid());
-    const IoResult made = DemoGraphics::Generate(m_Demo.path());
-    QVERIFY2(made.ok, qPrintable(made.error));
-}
 
 void GameFolderTest::init() {
     m_Game = std::make_unique<QTemporaryDir>();
     QVERIFY(m_Game->isValid());
-    QVERIFY(m_Sandbox.Begin());
+    QVERIFY(m_F.Begin());
 }
 
 void GameFolderTest::cleanup() {
-    m_Sandbox.End();
+    m_F.End();
     m_Game.reset();
 }
 
 QString GameFolderTest::gameFolder(const QString& damagedFile) {
     const QString folder = m_Game->path();
-    QDir().mkpath(folder);
-    for (const QString& name : {QStringLiteral("EGAHEAD.CK1"), QStringLiteral("EGALATCH.CK1"),
-                                QStringLiteral("EGASPRIT.CK1")}) {
-        const QString target = folder + QLatin1Char('/') + name.toLower();
-        QFile::remove(target);
-        if (!QFile::copy(realDataDir() + QLatin1Char('/') + name, target))
+    if (!copyRealGameFiles(folder, true))
+        return QString();
+    if (!damagedFile.isEmpty()) {
+        // Cut the file to a tenth: its packed data ends far too early.
+        QFile file(QDir(folder).filePath(damagedFile.toLower()));
+        file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
+        if (!file.open(QIODevice::ReadWrite) || !file.resize(file.size() / 10))
             return QString();
-        if (name == damagedFile) {
-            // Cut the file to a tenth: its packed data ends far too early.
-            QFile file(target);
-            file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
-            if (!file.open(QIODevice::ReadWrite) || !file.resize(file.size() / 10))
-                return QString();
-        }
     }
     return folder;
 }
@@ -100,29 +79,27 @@ void GameFolderTest::pathsDialogAcceptsAGameFolderForItsEpisodeOnly() {
     QVERIFY(!dialog.IsValidRow(1));
     dialog.cmdOK_Click();
     QVERIFY(dialog.Cancelled);
-    QCOMPARE(m_Sandbox.prompts->messages.size(), size_t(1));
-    QCOMPARE(m_Sandbox.prompts->messages.front().text, QStringLiteral("All paths must be valid!"));
+    QCOMPARE(m_F.prompts().messages.size(), size_t(1));
+    QCOMPARE(m_F.prompts().messages.front().text, QStringLiteral("All paths must be valid!"));
 
     dialog.txtPath[1]->setText(demoFolder(1));
     dialog.cmdOK_Click();
     QVERIFY(!dialog.Cancelled);
-    QCOMPARE(m_Sandbox.prompts->messages.size(), size_t(1));
+    QCOMPARE(m_F.prompts().messages.size(), size_t(1));
 }
 
 void GameFolderTest::startUpLoadsTheSetsStraightFromTheGameFiles() {
     GM_REQUIRE_REAL_DATA();
     const QString game = gameFolder();
     QVERIFY(!game.isEmpty());
+    QVERIFY(m_F.WriteDemoPaths());
     QVERIFY(WriteSetting(QStringLiteral("Paths"), QStringLiteral("Keen 1"), game));
-    QVERIFY(WriteSetting(QStringLiteral("Paths"), QStringLiteral("Keen 2"), demoFolder(1)));
-    QVERIFY(WriteSetting(QStringLiteral("Paths"), QStringLiteral("Keen 3"), demoFolder(2)));
     const QStringList before = QDir(game).entryList(QDir::Files);
 
     frmMain window;
-    window.SetProgramFolder(m_Sandbox.program->path());
-    QVERIFY(window.Form_Load());
-    QVERIFY(m_Sandbox.prompts->messages.empty());
-    QVERIFY(m_Sandbox.prompts->shownDialogs.empty());
+    QVERIFY(m_F.Load(window));
+    QVERIFY(m_F.prompts().messages.empty());
+    QVERIFY(m_F.prompts().shownDialogs.empty());
     QCOMPARE(window.TileSets(0).Count(), qint16(611));
     QCOMPARE(window.TileSets(0).TilesPerRow(), qint16(13));
     QCOMPARE(window.SpriteSets(0).Count(), qint16(11));
@@ -137,23 +114,21 @@ void GameFolderTest::damagedGameFileIsNamedInTheMessage() {
     GM_REQUIRE_REAL_DATA();
     const QString game = gameFolder(QStringLiteral("EGALATCH.CK1"));
     QVERIFY(!game.isEmpty());
+    QVERIFY(m_F.WriteDemoPaths());
     QVERIFY(WriteSetting(QStringLiteral("Paths"), QStringLiteral("Keen 1"), game));
-    QVERIFY(WriteSetting(QStringLiteral("Paths"), QStringLiteral("Keen 2"), demoFolder(1)));
-    QVERIFY(WriteSetting(QStringLiteral("Paths"), QStringLiteral("Keen 3"), demoFolder(2)));
     // The paths dialog that follows the message is cancelled.
-    m_Sandbox.prompts->dialogs.push_back([](QDialog& dialog) {
+    m_F.prompts().dialogs.push_back([](QDialog& dialog) {
         QTest::mouseClick(static_cast<frmSetPaths&>(dialog).cmdCancel, Qt::LeftButton);
     });
 
     frmMain window;
-    window.SetProgramFolder(m_Sandbox.program->path());
-    window.Form_Load();
-    QCOMPARE(m_Sandbox.prompts->messages.size(), size_t(1));
-    const QString text = m_Sandbox.prompts->messages.front().text;
+    m_F.Load(window);
+    QCOMPARE(m_F.prompts().messages.size(), size_t(1));
+    const QString text = m_F.prompts().messages.front().text;
     QVERIFY(text.startsWith(QStringLiteral("One or more of the image paths did not contain the "
                                            "required images!\r\nPlease re-enter the paths.")));
     QVERIFY2(text.contains(QStringLiteral("egalatch.ck1"), Qt::CaseInsensitive), qPrintable(text));
-    QCOMPARE(m_Sandbox.prompts->shownDialogs.size(), size_t(1));
+    QCOMPARE(m_F.prompts().shownDialogs.size(), size_t(1));
     QCOMPARE(window.TileSets(0).Count(), qint16(0));
 }
 

@@ -1,7 +1,6 @@
 #include "AboutDialog.h"
-#include "AppSandbox.h"
-#include "DemoGraphics.h"
 #include "HelpMenu.h"
+#include "MainWindowFixture.h"
 #include "PickerButton.h"
 #include "PictureBox.h"
 #include "ShortcutList.h"
@@ -41,8 +40,9 @@ class HelpMenuTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QVERIFY(m_Sandbox.Begin()); }
-    void cleanup() { m_Sandbox.End(); }
+    void initTestCase() { QVERIFY(m_F.MakeDemo()); }
+    void init() { QVERIFY(m_F.Begin()); }
+    void cleanup() { m_F.End(); }
 
     void plainText_data();
     void plainText();
@@ -55,7 +55,7 @@ private:
     std::unique_ptr<frmMain> startedWindowWithLevel();
     static Rows tableRows(const QTableWidget& table);
 
-    AppSandbox m_Sandbox;
+    MainWindowFixture m_F;
 };
 
 void HelpMenuTest::plainText_data() {
@@ -114,16 +114,8 @@ void HelpMenuTest::collectsEveryCommandOfTheMenus() {
 }
 
 std::unique_ptr<frmMain> HelpMenuTest::startedWindowWithLevel() {
-    // The demo graphics and levels beside the program: the first start
-    // needs no questions.
-    if (!DemoGraphics::Generate(m_Sandbox.program->path()))
-        return nullptr;
-    auto window = std::make_unique<frmMain>();
-    window->SetProgramFolder(m_Sandbox.program->path());
-    if (!window->Form_Load())
-        return nullptr;
-    window->show();
-    if (!window->OpenLevelFile(m_Sandbox.program->filePath("levels/LEVEL01.CK1")))
+    auto window = m_F.StartedWindow();
+    if (!window || !window->OpenLevelFile(m_F.demoLevel("LEVEL01.CK1")))
         return nullptr;
     return window;
 }
@@ -140,20 +132,19 @@ void HelpMenuTest::shortcutsTableFollowsTheShowingMenus() {
     auto window = startedWindowWithLevel();
     QVERIFY(window);
     Rows shown;
-    m_Sandbox.prompts->dialogs.push_back([&](QDialog& dialog) {
+    m_F.prompts().dialogs.push_back([&](QDialog& dialog) {
         shown = tableRows(*static_cast<ShortcutsDialog&>(dialog).tblShortcuts);
     });
     window->mnuHelp->mnuHelpShortcuts->trigger();
-    QCOMPARE(m_Sandbox.prompts->shownDialogs.size(), size_t(1));
-    QCOMPARE(m_Sandbox.prompts->shownDialogs[0].title, QStringLiteral("Keyboard Shortcuts"));
+    QCOMPARE(m_F.prompts().shownDialogs.size(), size_t(1));
+    QCOMPARE(m_F.prompts().shownDialogs[0].title, QStringLiteral("Keyboard Shortcuts"));
     // The editor's menus are showing, with Window and Help after them.
     for (const ShortcutEntry& row : Rows{{"File", "Save", "Ctrl+S"},
                                          {"Edit", "Undo", "Ctrl+Z"},
                                          {"Window", "Cascade", ""},
                                          {"Help", "Keyboard Shortcuts", "F1"},
                                          {"Help", "About Gridmason", ""}})
-        QVERIFY2(shown.contains(row),
-                 qPrintable(row.menu + " | " + row.command + " | " + row.keys));
+        QVERIFY2(shown.contains(row), qPrintable(row.menu + " | " + row.command));
     // Every shortcut anywhere in the showing menus has its row.
     std::function<void(const QMenu*)> walk = [&](const QMenu* menu) {
         for (const QAction* action : menu->actions()) {
@@ -174,7 +165,7 @@ void HelpMenuTest::shortcutsTableFollowsTheShowingMenus() {
     // With the level closed, the main window's own menus are listed.
     window->Editors().front()->mnuFileClose_Click();
     QTRY_VERIFY(window->Editors().isEmpty());
-    m_Sandbox.prompts->dialogs.push_back([&](QDialog& dialog) {
+    m_F.prompts().dialogs.push_back([&](QDialog& dialog) {
         shown = tableRows(*static_cast<ShortcutsDialog&>(dialog).tblShortcuts);
     });
     window->mnuHelp->mnuHelpShortcuts->trigger();
@@ -191,14 +182,15 @@ void HelpMenuTest::aboutNamesVersionLicenceAndSettings() {
 
     // From the menu, it names the settings file in use.
     QString shown;
-    m_Sandbox.prompts->dialogs.push_back(
+    m_F.prompts().dialogs.push_back(
         [&](QDialog& dialog) { shown = static_cast<AboutDialog&>(dialog).lblText->text(); });
     HelpMenu menu([] { return QList<QAction*>(); }, nullptr);
     menu.mnuHelpAbout->trigger();
-    QCOMPARE(m_Sandbox.prompts->shownDialogs.size(), size_t(1));
-    QCOMPARE(m_Sandbox.prompts->shownDialogs[0].title, QStringLiteral("About Gridmason"));
-    QVERIFY2(shown.endsWith(QDir::toNativeSeparators(m_Sandbox.program->path()) + "/Gridmason.ini"),
-             qPrintable(shown));
+    QCOMPARE(m_F.prompts().shownDialogs.size(), size_t(1));
+    QCOMPARE(m_F.prompts().shownDialogs[0].title, QStringLiteral("About Gridmason"));
+    QVERIFY2(
+        shown.endsWith(QDir::toNativeSeparators(m_F.sandbox.program->path()) + "/Gridmason.ini"),
+        qPrintable(shown));
 }
 
 void HelpMenuTest::everyEditorControlHasATooltip() {

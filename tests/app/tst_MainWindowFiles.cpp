@@ -1,10 +1,9 @@
 // The main window's ways of opening levels besides File, Open (the command
 // line, drops, the recent files kept across runs), its Window menu and its
 // status bar, driven as the user's events and the program's start do.
-#include "AppSandbox.h"
-#include "DemoGraphics.h"
 #include "HelpMenu.h"
 #include "MainStatusBar.h"
+#include "MainWindowFixture.h"
 #include "PictureBox.h"
 #include "RecentFiles.h"
 #include "RecentFilesMenu.h"
@@ -15,38 +14,26 @@
 #include "Utils.h"
 #include "WindowMenu.h"
 #include "editor/LevelEdits.h"
-#include "frmEdit.h"
-#include "frmMain.h"
-#include "frmProperties.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
 
 const QString Paths = QStringLiteral("Paths");
-
-QStringList itemTexts(const QMenu* menu) {
-    QStringList texts;
-    for (QAction* action : menu->actions())
-        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    return texts;
-}
 
 // A move with no button held over the widget.
 void hover(QWidget* widget, QPoint pos) {
@@ -68,12 +55,13 @@ class MainWindowFilesTest : public QObject {
 
 private slots:
     void initTestCase();
-    void init();
+    void init() { QVERIFY(m_F.Begin()); }
     void cleanup();
 
     void namedFilesOpenEachInItsOwnWindow();
-    void namedFilesThatCannotBeOpenedGiveOpensMessages();
-    void namedRealLevelFilesOpen();
+    void unopenableFilesGiveTheSameMessageEachWay_data();
+    void unopenableFilesGiveTheSameMessageEachWay();
+    void realLevelFilesOpen();
     void droppedFilesOpenOnceTheDropIsOver();
     void dragsWithoutLocalFilesAreRefused();
     void recentFilesSurviveARestart();
@@ -88,51 +76,28 @@ private slots:
     void statusBarFollowsScrollingAndZoomUnderAStillPointer();
 
 private:
-    std::unique_ptr<frmMain> startedWindow();
-    QString demoLevel(const QString& name) const {
-        return DemoGraphics::LevelsFolder(m_Demo.path()) + QLatin1Char('/') + name;
-    }
+    std::unique_ptr<frmMain> startedWindow() { return m_F.StartedWindow(); }
+    QString demoLevel(const QString& name) const { return m_F.demoLevel(name); }
     // A copy of a demo level in the program's folder, under `name`.
     QString copyOfDemoLevel(const QString& demoName, const QString& name);
     static QStringList recentItemFiles(const frmMain& window);
 
-    QTemporaryDir m_Demo;
-    AppSandbox m_Sandbox;
+    MainWindowFixture m_F;
     QString m_StartFolder;
 };
 
 void MainWindowFilesTest::initTestCase() {
-    QVERIFY(m_Demo.isValid());
-    const IoResult made = DemoGraphics::Generate(m_Demo.path());
-    QVERIFY2(made.ok, qPrintable(made.error));
+    QVERIFY(m_F.MakeDemo());
     m_StartFolder = QDir::currentPath();
-}
-
-void MainWindowFilesTest::init() {
-    QVERIFY(m_Sandbox.Begin());
 }
 
 void MainWindowFilesTest::cleanup() {
     QDir::setCurrent(m_StartFolder);
-    m_Sandbox.End();
-}
-
-std::unique_ptr<frmMain> MainWindowFilesTest::startedWindow() {
-    for (int i = 0; i < 3; ++i) {
-        if (!WriteSetting(Paths, QStringLiteral("Keen %1").arg(i + 1),
-                          DemoGraphics::EpisodeFolder(m_Demo.path(), i + 1)))
-            return nullptr;
-    }
-    auto window = std::make_unique<frmMain>();
-    window->SetProgramFolder(m_Sandbox.program->path());
-    if (!window->Form_Load())
-        return nullptr;
-    window->show();
-    return window;
+    m_F.End();
 }
 
 QString MainWindowFilesTest::copyOfDemoLevel(const QString& demoName, const QString& name) {
-    const QString file = m_Sandbox.program->filePath(name);
+    const QString file = m_F.programFile(name);
     QDir().mkpath(QFileInfo(file).absolutePath());
     return QFile::copy(demoLevel(demoName), file) ? file : QString();
 }
@@ -151,13 +116,13 @@ void MainWindowFilesTest::namedFilesOpenEachInItsOwnWindow() {
     QVERIFY(window);
     // Relative names start from the current folder; "\" separates parts
     // as "/" does.
-    QDir::setCurrent(DemoGraphics::LevelsFolder(m_Demo.path()));
+    QDir::setCurrent(DemoGraphics::LevelsFolder(m_F.demo.path()));
     const QString nested = copyOfDemoLevel("LEVEL80.CK3", "sub/LEVEL80.CK3");
     QVERIFY(!nested.isEmpty());
     window->OpenFiles({"LEVEL01.CK2", demoLevel("LEVEL02.CK1"), "",
-                       m_Sandbox.program->path() + "\\sub\\LEVEL80.CK3"});
+                       m_F.sandbox.program->path() + "\\sub\\LEVEL80.CK3"});
 
-    QVERIFY(m_Sandbox.prompts->messages.empty());
+    QVERIFY(m_F.prompts().messages.empty());
     const QList<frmEdit*> editors = window->Editors();
     QCOMPARE(editors.size(), 3);
     QCOMPARE(editors[0]->FileName(), demoLevel("LEVEL01.CK2"));
@@ -181,62 +146,81 @@ void MainWindowFilesTest::namedFilesOpenEachInItsOwnWindow() {
     // Nothing named: nothing opens and nothing is asked.
     window->OpenFiles({});
     QCOMPARE(window->Editors().size(), 3);
-    QVERIFY(m_Sandbox.prompts->messages.empty());
+    QVERIFY(m_F.prompts().messages.empty());
 }
 
-void MainWindowFilesTest::namedFilesThatCannotBeOpenedGiveOpensMessages() {
+// A good level under a wrong name, a damaged level and a missing one: File,
+// Open and the command line both give the same message naming the file and
+// the reason, open no window and leave the file as it was.
+void MainWindowFilesTest::unopenableFilesGiveTheSameMessageEachWay_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes"); // empty: a copy of a good level
+    QTest::addColumn<QString>("reason");
+    const QString noEpisode = QStringLiteral("must end in 1, 2 or 3");
+    QTest::newRow("text file") << "LEVEL01.TXT" << QByteArray() << noEpisode;
+    QTest::newRow("episode 4") << "LEVEL01.CK4" << QByteArray() << noEpisode;
+    QTest::newRow("episode 0") << "LEVEL01.CK0" << QByteArray() << noEpisode;
+    QTest::newRow("two bytes") << "LEVEL09.CK1" << QByteArray("\x10\x00", 2)
+                               << "is not a valid level file";
+    QTest::newRow("three bytes") << "LEVEL09.CK1" << QByteArray("\x10\x00\x00", 3)
+                                 << "is not a valid level file";
+    QTest::newRow("missing") << "LEVEL10.CK1" << QByteArray("(none)") << "cannot be read";
+}
+
+void MainWindowFilesTest::unopenableFilesGiveTheSameMessageEachWay() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
     auto window = startedWindow();
     QVERIFY(window);
-    const QString misnamed = copyOfDemoLevel("LEVEL01.CK1", "LEVEL01.TXT");
-    const QString damaged = m_Sandbox.program->filePath("LEVEL09.CK1");
-    {
-        QFile f(damaged);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("\x10\x00\x00", 3);
-    }
-    const QString missing = m_Sandbox.program->filePath("LEVEL10.CK1");
+    const QString file = m_F.programFile(name);
+    const bool missing = bytes == "(none)";
+    if (bytes.isEmpty())
+        bytes = fileBytes(demoLevel("LEVEL01.CK1"));
+    if (!missing)
+        QVERIFY(writeFile(file, bytes));
+    ScriptedPrompts& prompts = m_F.prompts();
 
-    // Each file on its own through Open, for the messages to compare with.
-    QStringList openTexts;
-    for (const QString& file : {misnamed, damaged, missing}) {
-        m_Sandbox.prompts->files.push_back(ScriptedPrompts::File::Choose(file));
-        window->mnuFileOpen_Click();
-        QCOMPARE(m_Sandbox.prompts->messages.size(), size_t(openTexts.size() + 1));
-        openTexts << m_Sandbox.prompts->messages.back().text;
-    }
+    prompts.files.push_back(ScriptedPrompts::File::Choose(file));
+    window->mnuFileOpen_Click();
+    QCOMPARE(prompts.messages.size(), size_t(1));
+    const ScriptedPrompts::MessageRecord message = prompts.messages.front();
+    QVERIFY2(message.text.contains(QDir::toNativeSeparators(file)), qPrintable(message.text));
+    QVERIFY2(message.text.contains(reason), qPrintable(message.text));
+    QCOMPARE(message.icon, Prompts::Icon::Exclamation);
+    QCOMPARE(message.buttons, Prompts::Buttons::Ok);
     QVERIFY(window->Editors().isEmpty());
-    m_Sandbox.prompts->messages.clear();
+    QVERIFY(window->mdiArea->subWindowList().isEmpty());
 
-    // A good one between them still opens; the others give the same words.
-    window->OpenFiles({misnamed, damaged, demoLevel("LEVEL01.CK3"), missing});
-    QStringList texts;
-    for (const auto& message : m_Sandbox.prompts->messages) {
-        texts << message.text;
-        QCOMPARE(message.icon, Prompts::Icon::Exclamation);
-        QCOMPARE(message.buttons, Prompts::Buttons::Ok);
+    // Named twice with a good one between, which still opens.
+    prompts.messages.clear();
+    window->OpenFiles({file, demoLevel("LEVEL01.CK3"), file});
+    QCOMPARE(prompts.messages.size(), size_t(2));
+    for (const auto& again : prompts.messages) {
+        QCOMPARE(again.text, message.text);
+        QCOMPARE(again.icon, Prompts::Icon::Exclamation);
     }
-    QCOMPARE(texts, openTexts);
-    QVERIFY(texts[0].contains(QDir::toNativeSeparators(misnamed)));
     QCOMPARE(window->Editors().size(), 1);
     QCOMPARE(window->Editors().front()->FileName(), demoLevel("LEVEL01.CK3"));
     QCOMPARE(window->mdiArea->subWindowList().size(), 1);
-    // Neither bad file was touched nor remembered.
-    QCOMPARE(fileBytes(damaged), QByteArray("\x10\x00\x00", 3));
-    QVERIFY(!QFileInfo::exists(missing));
+    // The bad file was neither touched nor remembered.
+    if (missing)
+        QVERIFY(!QFileInfo::exists(file));
+    else
+        QCOMPARE(fileBytes(file), bytes);
     QCOMPARE(RecentFiles::List(), QStringList{demoLevel("LEVEL01.CK3")});
 }
 
-void MainWindowFilesTest::namedRealLevelFilesOpen() {
+void MainWindowFilesTest::realLevelFilesOpen() {
     GM_REQUIRE_REAL_DATA();
     auto window = startedWindow();
     QVERIFY(window);
-    const QStringList names = {"LEVEL01.CK1", "LEVEL16.CK1", "LEVEL80.CK1"};
     QStringList files;
-    for (const QString& name : names)
+    for (const QString name : {"LEVEL01.CK1", "LEVEL16.CK1", "LEVEL80.CK1"})
         files << realDataDir() + QLatin1Char('/') + name;
     window->OpenFiles(files);
-    QVERIFY(m_Sandbox.prompts->messages.empty());
-    QCOMPARE(window->Editors().size(), names.size());
+    QVERIFY(m_F.prompts().messages.empty());
+    QCOMPARE(window->Editors().size(), files.size());
     for (int i = 0; i < files.size(); ++i) {
         frmEdit* editor = window->Editors()[i];
         Level expected;
@@ -250,6 +234,12 @@ void MainWindowFilesTest::namedRealLevelFilesOpen() {
     QStringList newestFirst = files;
     std::reverse(newestFirst.begin(), newestFirst.end());
     QCOMPARE(RecentFiles::List(), newestFirst);
+    // The same file through File, Open is another window on it.
+    m_F.prompts().files.push_back(ScriptedPrompts::File::Choose(files[0]));
+    window->mnuFileOpen_Click();
+    QCOMPARE(window->Editors().size(), files.size() + 1);
+    QVERIFY(window->Editors().back()->m_Level == window->Editors().front()->m_Level);
+    QVERIFY(m_F.prompts().messages.empty());
 }
 
 // ---- Drops ----
@@ -274,7 +264,7 @@ void MainWindowFilesTest::droppedFilesOpenOnceTheDropIsOver() {
     QVERIFY(drop.isAccepted());
     // Nothing is opened or asked while the drop is going on.
     QVERIFY(window->Editors().isEmpty());
-    QVERIFY(m_Sandbox.prompts->messages.empty());
+    QVERIFY(m_F.prompts().messages.empty());
 
     QCoreApplication::processEvents();
     const QList<frmEdit*> editors = window->Editors();
@@ -284,9 +274,9 @@ void MainWindowFilesTest::droppedFilesOpenOnceTheDropIsOver() {
     QCOMPARE(editors[1]->FileName(), demoLevel("LEVEL80.CK1"));
     QCOMPARE(editors[1]->m_Level.Number(), qint16(80));
     // The misnamed file gives Open's message; the web address is ignored.
-    QCOMPARE(m_Sandbox.prompts->messages.size(), size_t(1));
-    QVERIFY(m_Sandbox.prompts->messages.front().text.contains(QDir::toNativeSeparators(misnamed)));
-    QVERIFY(m_Sandbox.prompts->messages.front().text.contains(QStringLiteral("1, 2 or 3")));
+    QCOMPARE(m_F.prompts().messages.size(), size_t(1));
+    QVERIFY(m_F.prompts().messages.front().text.contains(QDir::toNativeSeparators(misnamed)));
+    QVERIFY(m_F.prompts().messages.front().text.contains(QStringLiteral("1, 2 or 3")));
 }
 
 void MainWindowFilesTest::dragsWithoutLocalFilesAreRefused() {
@@ -308,7 +298,7 @@ void MainWindowFilesTest::dragsWithoutLocalFilesAreRefused() {
     }
     QCoreApplication::processEvents();
     QVERIFY(window->Editors().isEmpty());
-    QVERIFY(m_Sandbox.prompts->messages.empty());
+    QVERIFY(m_F.prompts().messages.empty());
 }
 
 // ---- Recent files ----
@@ -331,13 +321,13 @@ void MainWindowFilesTest::recentFilesSurviveARestart() {
     QCOMPARE(ReadSetting("Recent", "File2"), opened[1]);
     QCOMPARE(ReadSetting("Recent", "File3"), opened[0]);
     QVERIFY(ReadSetting("Recent", "File4").isEmpty());
-    QCOMPARE(ReadSetting(Paths, "Keen 1"), DemoGraphics::EpisodeFolder(m_Demo.path(), 1));
+    QCOMPARE(ReadSetting(Paths, "Keen 1"), DemoGraphics::EpisodeFolder(m_F.demo.path(), 1));
 
     // The next run offers them, numbered, and opens one when chosen.
     auto window = startedWindow();
     QVERIFY(window);
-    QVERIFY(m_Sandbox.prompts->shownDialogs.empty());
-    QCOMPARE(itemTexts(window->mnuFileRecent),
+    QVERIFY(m_F.prompts().shownDialogs.empty());
+    QCOMPARE(menuItemTexts(window->mnuFileRecent),
              QStringList({"&1 " + QDir::toNativeSeparators(opened[2]),
                           "&2 " + QDir::toNativeSeparators(opened[1]),
                           "&3 " + QDir::toNativeSeparators(opened[0])}));
@@ -345,7 +335,7 @@ void MainWindowFilesTest::recentFilesSurviveARestart() {
     QCOMPARE(window->Editors().size(), 1);
     QCOMPARE(window->Editors().front()->FileName(), opened[0]);
     QCOMPARE(window->Editors().front()->m_Level.Episode(), qint16(1));
-    QVERIFY(m_Sandbox.prompts->messages.empty());
+    QVERIFY(m_F.prompts().messages.empty());
     // Opening it again put it in front.
     QCOMPARE(recentItemFiles(*window), QStringList({opened[0], opened[2], opened[1]}));
 }
@@ -370,7 +360,7 @@ void MainWindowFilesTest::recentFilesKeepEightMostRecentFirst() {
 
     // Reopening one moves it up instead of listing it twice, also when its
     // name is written another way.
-    window->OpenFiles({DemoGraphics::LevelsFolder(m_Demo.path()) + "/../levels/LEVEL01.CK2"});
+    window->OpenFiles({DemoGraphics::LevelsFolder(m_F.demo.path()) + "/../levels/LEVEL01.CK2"});
     expected.removeAll(files[3]);
     expected.prepend(files[3]);
     QCOMPARE(RecentFiles::List(), expected);
@@ -396,17 +386,17 @@ void MainWindowFilesTest::savingPutsTheLevelAtTheFront() {
     QCOMPARE(RecentFiles::List(), QStringList({first, second}));
 
     // Save As under a new name.
-    const QString saved = m_Sandbox.program->filePath("LEVEL05.CK1");
-    m_Sandbox.prompts->files.push_back(ScriptedPrompts::File::Choose(saved));
+    const QString saved = m_F.programFile("LEVEL05.CK1");
+    m_F.prompts().files.push_back(ScriptedPrompts::File::Choose(saved));
     QVERIFY(window->Editors()[1]->mnuFileSaveAs_Click());
     QCOMPARE(RecentFiles::List(), QStringList({saved, first, second}));
     QCOMPARE(recentItemFiles(*window), RecentFiles::List());
 
     // A cancelled Save As and a failed save remember nothing.
-    m_Sandbox.prompts->files.push_back(ScriptedPrompts::File::Cancel());
+    m_F.prompts().files.push_back(ScriptedPrompts::File::Cancel());
     QVERIFY(!window->Editors()[1]->mnuFileSaveAs_Click());
-    const QString unwritable = m_Sandbox.program->filePath("no such folder/LEVEL06.CK1");
-    m_Sandbox.prompts->files.push_back(ScriptedPrompts::File::Choose(unwritable));
+    const QString unwritable = m_F.programFile("no such folder/LEVEL06.CK1");
+    m_F.prompts().files.push_back(ScriptedPrompts::File::Choose(unwritable));
     QVERIFY(!window->Editors()[1]->mnuFileSaveAs_Click());
     QCOMPARE(RecentFiles::List(), QStringList({saved, first, second}));
 }
@@ -423,8 +413,8 @@ void MainWindowFilesTest::missingRecentFileIsRemovedWithAMessage() {
 
     QCOMPARE(recentItemFiles(*window), QStringList({gone, kept}));
     window->mnuFileRecent->actions().front()->trigger();
-    QCOMPARE(m_Sandbox.prompts->messages.size(), size_t(1));
-    const auto& message = m_Sandbox.prompts->messages.front();
+    QCOMPARE(m_F.prompts().messages.size(), size_t(1));
+    const auto& message = m_F.prompts().messages.front();
     QCOMPARE(message.text, QDir::toNativeSeparators(gone) +
                                QStringLiteral("\r\nno longer exists. It has been removed from "
                                               "the list of recent files."));
@@ -441,7 +431,7 @@ void MainWindowFilesTest::missingRecentFileIsRemovedWithAMessage() {
     window->mnuFileRecent->actions().front()->trigger();
     QVERIFY(window->mnuFileRecent->actions().isEmpty());
     QVERIFY(!window->mnuFileRecent->menuAction()->isEnabled());
-    QCOMPARE(ReadSetting(Paths, "Keen 3"), DemoGraphics::EpisodeFolder(m_Demo.path(), 3));
+    QCOMPARE(ReadSetting(Paths, "Keen 3"), DemoGraphics::EpisodeFolder(m_F.demo.path(), 3));
 }
 
 void MainWindowFilesTest::recentFilesAreInEveryFileMenu() {
@@ -449,7 +439,7 @@ void MainWindowFilesTest::recentFilesAreInEveryFileMenu() {
     QVERIFY(window);
     window->OpenFiles({demoLevel("LEVEL01.CK1"), demoLevel("LEVEL01.CK2")});
     for (frmEdit* editor : window->Editors()) {
-        QCOMPARE(itemTexts(editor->mnuFile),
+        QCOMPARE(menuItemTexts(editor->mnuFile),
                  QStringList({"&New", "&Open...", "Recent Files", "&Save", "Save &As...", "&Close",
                               "-", "Set &Paths", "-", "E&xit"}));
         QCOMPARE(editor->mnuFile->actions()[2], window->mnuFileRecent->menuAction());
@@ -474,19 +464,13 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
     QVERIFY(window);
     WindowMenu* menu = window->mnuWindow;
     menu->Rebuild();
-    QCOMPARE(itemTexts(menu), QStringList({"&Tile", "&Cascade"}));
+    QCOMPARE(menuItemTexts(menu), QStringList({"&Tile", "&Cascade"}));
     QVERIFY(!menu->mnuWindowTile->isEnabled());
     QVERIFY(!menu->mnuWindowCascade->isEnabled());
 
     window->OpenFiles({demoLevel("LEVEL01.CK1"), demoLevel("LEVEL02.CK2")});
     // A new level has no caption yet.
-    m_Sandbox.prompts->dialogs.push_back([](QDialog& dialog) {
-        auto& properties = static_cast<frmProperties&>(dialog);
-        QTest::keyClicks(properties.txtWidth, "30");
-        QTest::keyClicks(properties.txtHeight, "20");
-        QTest::mouseClick(properties.OKButton, Qt::LeftButton);
-    });
-    window->mnuFileNew_Click();
+    QVERIFY(m_F.NewLevel(*window, 30, 20, 0));
     const QList<frmEdit*> editors = window->Editors();
     QCOMPARE(editors.size(), 3);
     // Offered beside the active editor's own menus, before Help.
@@ -496,10 +480,11 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
     QVERIFY(window->menuBar()->actions().contains(editors[2]->mnuFile->menuAction()));
 
     emit menu->aboutToShow();
-    QCOMPARE(itemTexts(menu), QStringList({"&Tile", "&Cascade", "-",
-                                           "&1 " + QDir::toNativeSeparators(editors[0]->FileName()),
-                                           "&2 " + QDir::toNativeSeparators(editors[1]->FileName()),
-                                           "&3 Untitled"}));
+    QCOMPARE(
+        menuItemTexts(menu),
+        QStringList({"&Tile", "&Cascade", "-",
+                     "&1 " + QDir::toNativeSeparators(editors[0]->FileName()),
+                     "&2 " + QDir::toNativeSeparators(editors[1]->FileName()), "&3 Untitled"}));
     QVERIFY(menu->mnuWindowTile->isEnabled());
     const auto ticked = [menu] {
         QList<int> rows;
@@ -524,20 +509,21 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
     QCOMPARE(window->mdiArea->currentSubWindow()->widget(), editors[0]);
 
     // A saved level's new name shows; a closed window goes.
-    const QString saved = m_Sandbox.program->filePath("LEVEL07.CK1");
-    m_Sandbox.prompts->files.push_back(ScriptedPrompts::File::Choose(saved));
+    const QString saved = m_F.programFile("LEVEL07.CK1");
+    m_F.prompts().files.push_back(ScriptedPrompts::File::Choose(saved));
     leveledit::placeStart(*editors[2]);
     QVERIFY(editors[2]->mnuFileSaveAs_Click());
     editors[1]->mnuFileClose_Click();
     QCoreApplication::processEvents();
     emit menu->aboutToShow();
-    QCOMPARE(itemTexts(menu).mid(3),
+    QCOMPARE(menuItemTexts(menu).mid(3),
              QStringList({"&1 " + QDir::toNativeSeparators(editors[0]->FileName()),
                           "&2 " + QDir::toNativeSeparators(saved)}));
     // A modified level shows its unsaved mark.
     leveledit::setModified(*editors[0], true);
     emit menu->aboutToShow();
-    QCOMPARE(itemTexts(menu)[3], "&1 " + QDir::toNativeSeparators(editors[0]->FileName()) + "*");
+    QCOMPARE(menuItemTexts(menu)[3],
+             "&1 " + QDir::toNativeSeparators(editors[0]->FileName()) + "*");
     QCOMPARE(WindowMenu::ItemText(1, "/a&b/LEVEL01.CK1"),
              "&2 " + QDir::toNativeSeparators("/a&&b/LEVEL01.CK1"));
 }

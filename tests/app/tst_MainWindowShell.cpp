@@ -1,37 +1,27 @@
 // The main window as a frame: its keys, where editor windows open, its own
 // size and place across runs, and Set Paths while levels are open.
-#include "AppSandbox.h"
-#include "DemoGraphics.h"
 #include "EditGeometry.h"
 #include "EditorPlacement.h"
+#include "MainWindowFixture.h"
 #include "TestData.h"
 #include "TestMain.h"
-#include "Utils.h"
 #include "editor/LevelEdits.h"
-#include "frmEdit.h"
-#include "frmMain.h"
 #include "frmProperties.h"
 #include "frmSetPaths.h"
 
-#include <QComboBox>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPushButton>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 class MainWindowShellTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase() { QVERIFY(m_F.MakeDemo()); }
+    void init() { QVERIFY(m_F.Begin()); }
+    void cleanup() { m_F.End(); }
 
     void keysReachTheirCommands_data();
     void keysReachTheirCommands();
@@ -42,54 +32,13 @@ private slots:
     void setPathsFromAnEditorRefreshesItsGraphics();
 
 private:
-    std::unique_ptr<frmMain> startedWindow();
-    frmEdit* newLevel(frmMain& window, int episodeIndex);
-
-    QTemporaryDir m_Demo;
-    AppSandbox m_Sandbox;
-};
-
-void MainWindowShellTest::initTestCase() {
-    QVERIFY(m_Demo.isValid());
-    const IoResult made = DemoGraphics::Generate(m_Demo.path());
-    QVERIFY2(made.ok, qPrintable(made.error));
-}
-
-void MainWindowShellTest::init() {
-    QVERIFY(m_Sandbox.Begin());
-}
-
-void MainWindowShellTest::cleanup() {
-    m_Sandbox.End();
-}
-
-std::unique_ptr<frmMain> MainWindowShellTest::startedWindow() {
-    for (int i = 0; i < 3; ++i) {
-        if (!WriteSetting(QStringLiteral("Paths"), QStringLiteral("Keen %1").arg(i + 1),
-                          DemoGraphics::EpisodeFolder(m_Demo.path(), i + 1)))
-            return nullptr;
+    std::unique_ptr<frmMain> startedWindow() { return m_F.StartedWindow(QSize(900, 700)); }
+    frmEdit* newLevel(frmMain& window, int episodeIndex) {
+        return m_F.NewLevel(window, 40, 30, episodeIndex);
     }
-    auto window = std::make_unique<frmMain>();
-    window->SetProgramFolder(m_Sandbox.program->path());
-    if (!window->Form_Load())
-        return nullptr;
-    window->resize(900, 700);
-    window->show();
-    return window;
-}
 
-frmEdit* MainWindowShellTest::newLevel(frmMain& window, int episodeIndex) {
-    m_Sandbox.prompts->dialogs.push_back([=](QDialog& dialog) {
-        auto& properties = static_cast<frmProperties&>(dialog);
-        properties.txtWidth->setText(QStringLiteral("40"));
-        properties.txtHeight->setText(QStringLiteral("30"));
-        properties.lstEpisode->setCurrentIndex(episodeIndex);
-        QTest::mouseClick(properties.OKButton, Qt::LeftButton);
-    });
-    const qsizetype before = window.Editors().size();
-    window.mnuFileNew_Click();
-    return window.Editors().size() == before + 1 ? window.Editors().back() : nullptr;
-}
+    MainWindowFixture m_F;
+};
 
 // Each key with no level open and with one: what it must have done.
 void MainWindowShellTest::keysReachTheirCommands_data() {
@@ -130,7 +79,7 @@ void MainWindowShellTest::keysReachTheirCommands() {
     }
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    ScriptedPrompts& prompts = *m_Sandbox.prompts;
+    ScriptedPrompts& prompts = m_F.prompts();
     const size_t dialogsBefore = prompts.shownDialogs.size();
 
     // "Ambiguous shortcut overload" means the key did nothing.
@@ -224,14 +173,14 @@ void MainWindowShellTest::setPathsFromAnEditorRefreshesItsGraphics() {
     const Picture episode2Tiles = episode2->Tiles().Tiles();
 
     // Episode 1 now reads the game's own files.
-    m_Sandbox.prompts->dialogs.push_back([](QDialog& dialog) {
+    m_F.prompts().dialogs.push_back([](QDialog& dialog) {
         auto& paths = static_cast<frmSetPaths&>(dialog);
         paths.txtPath[0]->setText(realDataDir());
         QTest::mouseClick(paths.cmdOK, Qt::LeftButton);
     });
     episode2->mnuFileSetPaths->trigger();
-    QCOMPARE(m_Sandbox.prompts->shownDialogs.back().className, QStringLiteral("frmSetPaths"));
-    QVERIFY(m_Sandbox.prompts->messages.empty());
+    QCOMPARE(m_F.prompts().shownDialogs.back().className, QStringLiteral("frmSetPaths"));
+    QVERIFY(m_F.prompts().messages.empty());
 
     QVERIFY(!(window->TileSets(0).Tiles() == demoTiles));
     QVERIFY(episode1->Tiles().Tiles() == window->TileSets(0).Tiles());
@@ -243,7 +192,7 @@ void MainWindowShellTest::setPathsFromAnEditorRefreshesItsGraphics() {
     QVERIFY(!episode1->IsModified());
 
     // A Properties step undone afterwards draws with the new graphics too.
-    m_Sandbox.prompts->dialogs.push_back([](QDialog& dialog) {
+    m_F.prompts().dialogs.push_back([](QDialog& dialog) {
         auto& properties = static_cast<frmProperties&>(dialog);
         properties.txtWidth->setText(QStringLiteral("50"));
         QTest::mouseClick(properties.OKButton, Qt::LeftButton);

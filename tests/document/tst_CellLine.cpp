@@ -45,6 +45,10 @@ void tst_CellLine::cells_data() {
     QTest::newRow("shallow") << QPoint(3, 2) << QPoint(5, 3) << Cells{{3, 2}, {4, 3}, {5, 3}};
     QTest::newRow("shallow, backwards")
         << QPoint(5, 3) << QPoint(3, 2) << Cells{{5, 3}, {4, 3}, {3, 2}};
+    QTest::newRow("steep, up and right")
+        << QPoint(10, 10) << QPoint(11, 6) << Cells{{10, 10}, {10, 9}, {11, 8}, {11, 7}, {11, 6}};
+    QTest::newRow("steep, down and left")
+        << QPoint(10, 10) << QPoint(9, 14) << Cells{{10, 10}, {10, 11}, {10, 12}, {9, 13}, {9, 14}};
     QTest::newRow("steep") << QPoint(0, 0) << QPoint(2, 5)
                            << Cells{{0, 0}, {0, 1}, {1, 2}, {1, 3}, {2, 4}, {2, 5}};
     QTest::newRow("a third down") << QPoint(0, 0) << QPoint(6, 2)

@@ -100,8 +100,6 @@ private slots:
     void fillAreaAndClear();
     void bucketFill_data();
     void bucketFill();
-    void linesInEightDirections_data();
-    void linesInEightDirections();
     void lineWritesOnePlane();
     void move_data();
     void move();
@@ -278,44 +276,11 @@ void tst_EditOperations::bucketFill() {
     checkChanges(level, changes, expected);
 }
 
-void tst_EditOperations::linesInEightDirections_data() {
-    QTest::addColumn<QPoint>("to");
-    QTest::addColumn<QList<QPoint>>("cells");
-    // From (10, 10); shallow and steep lines in every octant. Of two cells
-    // equally near the exact line, the one with the larger coordinate.
-    QTest::newRow("east") << QPoint(13, 10)
-                          << QList<QPoint>{{10, 10}, {11, 10}, {12, 10}, {13, 10}};
-    QTest::newRow("west") << QPoint(8, 10) << QList<QPoint>{{10, 10}, {9, 10}, {8, 10}};
-    QTest::newRow("south") << QPoint(10, 12) << QList<QPoint>{{10, 10}, {10, 11}, {10, 12}};
-    QTest::newRow("north") << QPoint(10, 8) << QList<QPoint>{{10, 10}, {10, 9}, {10, 8}};
-    QTest::newRow("south-east") << QPoint(14, 12)
-                                << QList<QPoint>{{10, 10}, {11, 11}, {12, 11}, {13, 12}, {14, 12}};
-    QTest::newRow("north-west") << QPoint(6, 8)
-                                << QList<QPoint>{{10, 10}, {9, 10}, {8, 9}, {7, 9}, {6, 8}};
-    QTest::newRow("north-east steep")
-        << QPoint(11, 6) << QList<QPoint>{{10, 10}, {10, 9}, {11, 8}, {11, 7}, {11, 6}};
-    QTest::newRow("south-west steep")
-        << QPoint(9, 14) << QList<QPoint>{{10, 10}, {10, 11}, {10, 12}, {9, 13}, {9, 14}};
-    QTest::newRow("diagonal") << QPoint(7, 13)
-                              << QList<QPoint>{{10, 10}, {9, 11}, {8, 12}, {7, 13}};
-    QTest::newRow("one cell") << QPoint(10, 10) << QList<QPoint>{{10, 10}};
-}
-
-void tst_EditOperations::linesInEightDirections() {
-    QFETCH(QPoint, to);
-    QFETCH(QList<QPoint>, cells);
-    const Level level = uniformLevel(30, 30, 5);
-    Planes expected(level);
-    for (QPoint c : cells)
-        expected.set(CellChange::TilePlane, c.x(), c.y(), 8);
-    checkChanges(level, EditOperations::Line(level, {10, 10}, to, CellChange::TilePlane, 8),
-                 expected);
-}
-
 void tst_EditOperations::lineWritesOnePlane() {
     GM_REQUIRE_REAL_DATA();
     const Level level = realLevel("LEVEL01.CK1");
-    // A line leaving the level at the top right: its cells inside only.
+    // A line leaving the level at the top right: its cells inside only
+    // (which cells a line covers is CellLine's to say).
     Planes expected(level);
     for (QPoint c : {QPoint(116, 2), QPoint(117, 2), QPoint(118, 1), QPoint(119, 1)})
         expected.set(CellChange::TilePlane, c.x(), c.y(), 11);

@@ -16,17 +16,6 @@ constexpr QRgb White = 0xFFFFFFFF;
 constexpr QRgb DarkGrey = 0xFF555555;
 constexpr QRgb BrightRed = 0xFFFF5555;
 
-bool copyGameFiles(const QString& to, bool lowerCase) {
-    for (const char* name : {"EGAHEAD.CK1", "EGALATCH.CK1", "EGASPRIT.CK1"}) {
-        const QString target =
-            lowerCase ? QString::fromLatin1(name).toLower() : QString::fromLatin1(name);
-        if (!QFile::copy(QDir(realDataDir()).filePath(QLatin1String(name)),
-                         QDir(to).filePath(target)))
-            return false;
-    }
-    return true;
-}
-
 // Checks the three frames of a sprite bitmap against each other: the image
 // is black wherever the mask is white, the mask is only black and white,
 // and the hit box frame is white, dark grey or red, grey exactly where the
@@ -147,7 +136,7 @@ void TestGameGraphics::realFolderInAnyLetterCase() {
     QVERIFY(!GameGraphics::FolderHasGameGraphics(realDataDir() + "/nowhere", 1));
 
     QTemporaryDir dir;
-    QVERIFY(copyGameFiles(dir.path(), true));
+    QVERIFY(copyRealGameFiles(dir.path(), true));
     QVERIFY(GameGraphics::FolderHasGameGraphics(dir.path(), 1));
     QString backslashed = dir.path();
     backslashed.replace('/', '\\');

@@ -20,11 +20,11 @@ class TestGameGraphicsDamage : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void realFilesCutShort();
+    void filesCutShort_data();
+    void filesCutShort();
     void realFilesWithFlippedBytes();
     void realHeaderFields();
     void generatedHeaderFields();
-    void generatedFilesCutShort();
     void generatedFilesWithFlippedBytes();
     void generatedSpriteEntries();
 
@@ -106,19 +106,36 @@ bool TestGameGraphicsDamage::exercise(const GameFiles& files, int episode, QStri
     return true;
 }
 
-void TestGameGraphicsDamage::realFilesCutShort() {
-    GM_REQUIRE_REAL_DATA();
-    const GameFiles real = realFiles();
-    QVERIFY(exercise(real, 1));
+void TestGameGraphicsDamage::filesCutShort_data() {
+    QTest::addColumn<bool>("real");
+    QTest::newRow("the game's files") << true;
+    QTest::newRow("generated files") << false;
+}
+
+// Each file cut anywhere: refused, with the message naming that file.
+void TestGameGraphicsDamage::filesCutShort() {
+    QFETCH(bool, real);
+    if (real)
+        GM_REQUIRE_REAL_DATA();
+    const GameFiles whole = real ? realFiles() : m_Generated;
+    const int episode = real ? 1 : 2;
+    QVERIFY(exercise(whole, episode));
     for (int kind = 0; kind < 3; ++kind) {
-        const int size = part(const_cast<GameFiles&>(real), kind).size();
-        for (int length : {0, 1, 4, 6, 7, 47, 48, 100, 1000, size / 2, size - 40, size - 8}) {
-            GameFiles cut = real;
+        const int size = part(const_cast<GameFiles&>(whole), kind).size();
+        QList<int> lengths;
+        if (real)
+            lengths = {0, 1, 4, 6, 7, 47, 48, 100, 1000, size / 2, size - 40, size - 8};
+        else
+            for (int length = 0; length < size; length += 1 + size / 60)
+                lengths << length;
+        for (const int length : lengths) {
+            GameFiles cut = whole;
             part(cut, kind).truncate(length);
             QString error;
-            QVERIFY2(!exercise(cut, 1, &error),
+            QVERIFY2(!exercise(cut, episode, &error),
                      qPrintable(QStringLiteral("%1 cut to %2").arg(FileKinds[kind]).arg(length)));
-            QVERIFY2(error.contains(QLatin1String(FileKinds[kind]) + ".CK1"), qPrintable(error));
+            QVERIFY2(error.contains(QStringLiteral("%1.CK%2").arg(FileKinds[kind]).arg(episode)),
+                     qPrintable(error));
         }
     }
 }
@@ -186,19 +203,6 @@ void TestGameGraphicsDamage::generatedHeaderFields() {
     const int refused = m_Refused;
     damageFields(m_Generated, 2);
     QVERIFY(m_Refused > refused);
-}
-
-void TestGameGraphicsDamage::generatedFilesCutShort() {
-    QVERIFY(exercise(m_Generated, 2));
-    for (int kind = 0; kind < 3; ++kind) {
-        const QByteArray& whole = part(m_Generated, kind);
-        for (int length = 0; length < whole.size(); length += 1 + whole.size() / 60) {
-            GameFiles cut = m_Generated;
-            part(cut, kind).truncate(length);
-            QVERIFY2(!exercise(cut, 2),
-                     qPrintable(QStringLiteral("%1 cut to %2").arg(FileKinds[kind]).arg(length)));
-        }
-    }
 }
 
 void TestGameGraphicsDamage::generatedFilesWithFlippedBytes() {

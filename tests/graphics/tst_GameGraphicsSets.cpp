@@ -8,20 +8,16 @@
 #include "SpriteSet.h"
 #include "Surface.h"
 #include "TestData.h"
+#include "TestFiles.h"
 #include "TestMain.h"
 #include "TileSet.h"
 #include "ToolProcess.h"
 
-#include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-ToolRun runTool(const QStringList& args) {
-    return runGridmasonTool(args);
-}
 
 QImage drawLevel(const Level& level, const TileSet& tiles, const SpriteSet& sprites) {
     Surface surface(level.Width() * 16, level.Height() * 16);
@@ -57,7 +53,8 @@ private:
 
 void TestGameGraphicsSets::initTestCase() {
     GM_REQUIRE_REAL_DATA();
-    const ToolRun run = runTool({"export-graphics", realDataDir(), "1", m_Exported.path()});
+    const ToolRun run =
+        runGridmasonTool({"export-graphics", realDataDir(), "1", m_Exported.path()});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
 
     Surface scratch;
@@ -130,9 +127,9 @@ void TestGameGraphicsSets::renderTakesEitherKindOfFolder() {
     const QString level = QDir(realDataDir()).filePath(QStringLiteral("LEVEL80.CK1"));
     const QString fromGame = out.filePath(QStringLiteral("game.png"));
     const QString fromBitmaps = out.filePath(QStringLiteral("bitmaps.png"));
-    ToolRun run = runTool({"render", level, "-o", fromGame, "--graphics", realDataDir()});
+    ToolRun run = runGridmasonTool({"render", level, "-o", fromGame, "--graphics", realDataDir()});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-    run = runTool({"render", level, "-o", fromBitmaps, "--graphics", m_Exported.path()});
+    run = runGridmasonTool({"render", level, "-o", fromBitmaps, "--graphics", m_Exported.path()});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     const QImage game(fromGame);
     QCOMPARE(game.size(), QSize(70 * 16, 73 * 16));
@@ -142,13 +139,13 @@ void TestGameGraphicsSets::renderTakesEitherKindOfFolder() {
 void TestGameGraphicsSets::exportRefusesBadInput() {
     QTemporaryDir out;
     const QString target = out.filePath("bitmaps");
-    QCOMPARE(runTool({"export-graphics"}).exitCode, 2);
-    QCOMPARE(runTool({"export-graphics", realDataDir(), "1"}).exitCode, 2);
-    QCOMPARE(runTool({"export-graphics", realDataDir(), "4", target}).exitCode, 2);
-    QCOMPARE(runTool({"export-graphics", realDataDir(), "one", target}).exitCode, 2);
+    QCOMPARE(runGridmasonTool({"export-graphics"}).exitCode, 2);
+    QCOMPARE(runGridmasonTool({"export-graphics", realDataDir(), "1"}).exitCode, 2);
+    QCOMPARE(runGridmasonTool({"export-graphics", realDataDir(), "4", target}).exitCode, 2);
+    QCOMPARE(runGridmasonTool({"export-graphics", realDataDir(), "one", target}).exitCode, 2);
 
     // No graphics of episode 2 there: nothing is written.
-    ToolRun run = runTool({"export-graphics", realDataDir(), "2", target});
+    ToolRun run = runGridmasonTool({"export-graphics", realDataDir(), "2", target});
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains("EGAHEAD.CK2"), qPrintable(run.err));
     QVERIFY(!QFileInfo::exists(target));
@@ -158,22 +155,16 @@ void TestGameGraphicsSets::exportRefusesBadInput() {
     for (const char* name : {"EGAHEAD.CK1", "EGASPRIT.CK1"})
         QVERIFY(QFile::copy(QDir(realDataDir()).filePath(QLatin1String(name)),
                             game.filePath(QLatin1String(name))));
-    QFile latch(QDir(realDataDir()).filePath("EGALATCH.CK1"));
-    QVERIFY(latch.open(QIODevice::ReadOnly));
-    QFile cut(game.filePath("egalatch.ck1"));
-    QVERIFY(cut.open(QIODevice::WriteOnly));
-    cut.write(latch.read(20000));
-    cut.close();
-    run = runTool({"export-graphics", game.path(), "1", target});
+    QVERIFY(writeFile(game.filePath("egalatch.ck1"),
+                      fileBytes(QDir(realDataDir()).filePath("EGALATCH.CK1")).left(20000)));
+    run = runGridmasonTool({"export-graphics", game.path(), "1", target});
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains("egalatch.ck1") && run.err.contains("damaged"), qPrintable(run.err));
     QVERIFY(!QFileInfo::exists(target));
 
     // The output is a file, not a folder.
-    QFile blocker(target);
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    run = runTool({"export-graphics", realDataDir(), "1", target});
+    QVERIFY(writeFile(target, {}));
+    run = runGridmasonTool({"export-graphics", realDataDir(), "1", target});
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(target), qPrintable(run.err));
 }

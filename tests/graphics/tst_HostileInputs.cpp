@@ -25,13 +25,6 @@
 
 namespace {
 
-bool copyGameFiles(const QString& to) {
-    for (const char* name : {"EGAHEAD.CK1", "EGALATCH.CK1", "EGASPRIT.CK1"})
-        if (!QFile::copy(QDir(realDataDir()).filePath(name), QDir(to).filePath(name)))
-            return false;
-    return true;
-}
-
 // Puts a folder, a pipe or a link to /dev/zero at `path`.
 bool makeOddEntry(const QString& kind, const QString& path) {
     QFile::remove(path);
@@ -89,7 +82,7 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, reason);
         QTemporaryDir dir;
-        QVERIFY(copyGameFiles(dir.path()));
+        QVERIFY(copyRealGameFiles(dir.path()));
         const QString path = dir.filePath(file);
         QVERIFY(makeOddEntry(kind, path));
 
@@ -187,9 +180,10 @@ private slots:
 
     void spriteTableBeyondTheGame_data() {
         QTest::addColumn<int>("count");      // sprites the header lists
-        QTest::addColumn<int>("widthBytes"); // of sprite 0
+        QTest::addColumn<int>("widthBytes"); // of sprite 0; -1: as in the game
         QTest::addColumn<int>("height");
         QTest::addColumn<QString>("reason");
+        QTest::newRow("10 sprites, too few") << 10 << -1 << -1 << "lists 10 sprites";
         QTest::newRow("2000 sprites") << 2000 << 3 << 32 << "lists 2000 sprites";
         QTest::newRow("wider than the screen") << 119 << 41 << 8 << "328 x 8 pixels";
         QTest::newRow("taller than the screen") << 119 << 1 << 201 << "8 x 201 pixels";
@@ -202,11 +196,8 @@ private slots:
         QFETCH(int, height);
         QFETCH(QString, reason);
         QTemporaryDir dir;
-        QVERIFY(copyGameFiles(dir.path()));
-        QFile file(dir.filePath("EGAHEAD.CK1"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QByteArray header = file.readAll();
-        file.close();
+        QVERIFY(copyRealGameFiles(dir.path()));
+        QByteArray header = fileBytes(dir.filePath("EGAHEAD.CK1"));
         // The real table: 119 entries of 4 x 32 bytes from byte 336, the
         // file's end. More entries repeat the first.
         const QByteArray first = header.mid(336, 128);
@@ -216,35 +207,17 @@ private slots:
             header[at] = char(value & 0xFF);
             header[at + 1] = char((value >> 8) & 0xFF);
         };
-        put16(40, count);
-        put16(336, widthBytes);
-        put16(338, height);
+        put16(40, count); // 119 in the game's file
+        if (widthBytes >= 0) {
+            put16(336, widthBytes);
+            put16(338, height);
+        }
         QVERIFY(writeFile(dir.filePath("EGAHEAD.CK1"), header));
-
-        GameGraphics graphics;
-        IoResult result = graphics.Load(dir.path(), 1);
-        QImage image;
-        if (result)
-            result = graphics.SpriteBitmap(0, image);
-        QVERIFY(!result);
-        QVERIFY2(result.error.contains("EGAHEAD.CK1") && result.error.contains(reason),
-                 qPrintable(result.error));
-    }
-
-    void headerWithTooFewSprites() {
-        GM_REQUIRE_REAL_DATA();
-        QTemporaryDir dir;
-        QVERIFY(copyGameFiles(dir.path()));
-        QFile header(dir.filePath("EGAHEAD.CK1"));
-        QVERIFY(header.open(QIODevice::ReadWrite));
-        QVERIFY(header.seek(40)); // the sprite count word: 119 in the real file
-        QVERIFY(header.write(QByteArray::fromHex("0a00")) == 2);
-        header.close();
         SpriteSet set;
         Surface scratch;
         const IoResult result = GraphicsFolder::LoadSprites(dir.path(), 1, set, scratch);
         QVERIFY(!result);
-        QVERIFY2(result.error.contains("EGAHEAD.CK1") && result.error.contains("lists 10 sprites"),
+        QVERIFY2(result.error.contains("EGAHEAD.CK1") && result.error.contains(reason),
                  qPrintable(result.error));
     }
 };

@@ -7,11 +7,11 @@
 #include "SpriteSet.h"
 #include "Surface.h"
 #include "TestData.h"
+#include "TestFiles.h"
 #include "TestMain.h"
 #include "TileSet.h"
 #include "ToolProcess.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -97,10 +97,7 @@ private slots:
         const QString file = dir.filePath("LEVEL01.CK1");
         QVERIFY(sampleLevel(1).Save(file).ok);
         const QString out = dir.filePath("out.png");
-        QFile existing(out);
-        QVERIFY(existing.open(QIODevice::WriteOnly));
-        existing.write("keep me");
-        existing.close();
+        QVERIFY(writeFile(out, "keep me"));
 
         Run run = render({file, "-o", out, "--graphics", graphics});
         QCOMPARE(run.exitCode, 1);
@@ -110,8 +107,7 @@ private slots:
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains("1til0000.bmp"), qPrintable(run.err));
 
-        QVERIFY(existing.open(QIODevice::ReadOnly));
-        QCOMPARE(existing.readAll(), QByteArray("keep me"));
+        QCOMPARE(fileBytes(out), QByteArray("keep me"));
     }
 
     void badInputAndUsage() {

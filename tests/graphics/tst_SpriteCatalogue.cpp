@@ -139,6 +139,8 @@ void tst_SpriteCatalogue::infoValuesDraw_data() {
     QTest::newRow("0") << 1 << 1 << 0 << "";
     QTest::newRow("300") << 1 << 1 << 300 << "";
     QTest::newRow("-1") << 2 << 80 << -1 << "";
+    for (const int value : {9, 254, 256, -255, 32767, -32768})
+        QTest::addRow("%d", value) << 2 << 1 << value << "";
 }
 
 void tst_SpriteCatalogue::infoValuesDraw() {

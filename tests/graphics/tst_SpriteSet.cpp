@@ -3,6 +3,7 @@
 #include "SpriteCatalogue.h"
 #include "SpriteSet.h"
 #include "Surface.h"
+#include "TestFiles.h"
 #include "TestMain.h"
 
 #include <QTemporaryDir>
@@ -16,10 +17,7 @@ namespace {
 constexpr QRgb Paper = 0xFF204060;
 
 Surface paper(int w, int h, QRgb colour = Paper) {
-    Surface s(w, h);
-    s.SetBackColor(colour);
-    s.Cls();
-    return s;
+    return fixtures::paper(w, h, colour);
 }
 
 // Episode 1 with every sprite from `source`, sprite i of size spriteSize(i).
@@ -334,10 +332,7 @@ private slots:
     void unreadableBitmapIsReportedByName() {
         QTemporaryDir dir;
         QVERIFY(fixtures::writeEpisode(dir.path(), 1, fixtures::tileSheet(16, 16)));
-        QFile junk(dir.filePath("1spr0114.bmp"));
-        QVERIFY(junk.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        junk.write(QByteArray(40, 'x'));
-        junk.close();
+        QVERIFY(writeFile(dir.filePath("1spr0114.bmp"), QByteArray(40, 'x')));
         SpriteSet set;
         Surface scratch;
         const IoResult result = set.LoadFromBitmaps(dir.path() + "/1SPR0000.BMP", scratch);

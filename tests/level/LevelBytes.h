@@ -3,8 +3,9 @@
 // Building level-file bytes by hand, and reading them back the plain way,
 // for tests that check the file format byte for byte.
 
+#include "TestFiles.h"
+
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 #include <QtEndian>
 #include <vector>
@@ -83,14 +84,4 @@ inline std::vector<quint16> unpackAll(const QByteArray& data) {
         offset += 4;
     }
     return words;
-}
-
-inline QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool writeFile(const QString& path, const QByteArray& data) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }

@@ -4,8 +4,8 @@
 #include "Level.h"
 #include "TestData.h"
 #include "TestMain.h"
+#include "ToolProcess.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,16 +18,8 @@ struct Run {
 };
 
 Run check(const QStringList& files) {
-    QProcess process;
-    process.start(QStringLiteral(GM_BINARY_DIR "/tools/gridmason-tool/gridmason-tool"),
-                  QStringList{"check"} + files);
-    Run run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    const ToolRun run = runGridmasonTool(QStringList{"check"} + files);
+    return {run.exitCode, run.out.split('\n', Qt::SkipEmptyParts), run.err};
 }
 
 } // namespace

@@ -133,40 +133,6 @@ private slots:
         QCOMPARE(at(e, 10, 52), Paper);
     }
 
-    void specialValueShowsSpriteZeroOrMinusOneOnTheMap() {
-        const TileSet tiles = sheetOf(52);
-        const SpriteSet sprites = episodeSprites(1);
-        for (const int number : {1, 80}) {
-            Level level = patterned(6, 6, number);
-            level.SetInfo(1, 1, 255);
-            Surface s = paper(96, 96), expected = paper(96, 96);
-            level.Display(s, 0, 0, tiles, sprites);
-            patterned(6, 6).Display(expected, 0, 0, tiles, sprites);
-            sprites.Draw(number == 80 ? -1 : 0, expected, 16, 16, false);
-            QCOMPARE(s.image(), expected.image());
-        }
-    }
-
-    void valuesOutsideTheSpriteRangeDrawNothing() {
-        const TileSet tiles = sheetOf(52);
-        const SpriteSet sprites = episodeSprites(2); // Count 8
-        Level level = patterned(8, 4);
-        const QVector<qint16> values = {8, 9, 254, 256, 300, -1, -255, 32767, -32768, 0};
-        for (int i = 0; i < values.size(); ++i)
-            level.SetInfo(i % 8, i / 8, values[i]);
-        const Level before = level;
-        Surface s = paper(128, 64), expected = paper(128, 64);
-        level.Display(s, 0, 0, tiles, sprites);
-        patterned(8, 4).Display(expected, 0, 0, tiles, sprites);
-        QCOMPARE(s.image(), expected.image());
-        QVERIFY(level == before);
-
-        // The last valid number draws.
-        level.SetInfo(2, 2, 7);
-        level.Display(s, 0, 0, tiles, sprites);
-        QVERIFY(s.image() != expected.image());
-    }
-
     void spritesJustLeftAndAboveTheWindowShowTheirPart() {
         // Sprite 10 is 70 x 70 pixels, larger than four cells.
         fixtures::MemorySource source = fixtures::episodeSprites(1);

@@ -68,54 +68,84 @@ private slots:
         QCOMPARE(level.Tile(5, 17), qint16(143));
     }
 
-    void createLaysFrame_data() {
+    // Create lays a wall two cells thick (the episode's border tile) round
+    // fill tile 143; every resize keeps the old cells that still fit and
+    // gives the new ones the frame of the new size. Checked against a plain
+    // model of those two rules, step by step, with every old cell numbered.
+    void createAndResizeLayTheFrame_data() {
         QTest::addColumn<int>("episode");
         QTest::addColumn<int>("border");
-        QTest::newRow("episode 1") << 1 << 144;
-        QTest::newRow("episode 2") << 2 << 144;
-        QTest::newRow("episode 3") << 3 << 245;
+        QTest::addColumn<QSize>("created");
+        QTest::addColumn<QList<QSize>>("steps");
+        QTest::addColumn<bool>("setters"); // SetWidth and SetHeight instead of Resize
+        using Sizes = QList<QSize>;
+        QTest::newRow("episode 1") << 1 << 144 << QSize(24, 17) << Sizes{} << false;
+        QTest::newRow("episode 2") << 2 << 144 << QSize(24, 17) << Sizes{} << false;
+        QTest::newRow("episode 3") << 3 << 245 << QSize(24, 17) << Sizes{} << false;
+        QTest::newRow("too small for fill") << 3 << 245 << QSize(4, 5) << Sizes{} << false;
+        QTest::newRow("one fill cell") << 3 << 245 << QSize(5, 5) << Sizes{} << false;
+        QTest::newRow("wider") << 1 << 144 << QSize(30, 20) << Sizes{{33, 20}} << false;
+        QTest::newRow("wider, episode 3") << 3 << 245 << QSize(30, 20) << Sizes{{33, 20}} << false;
+        QTest::newRow("one more column and row")
+            << 1 << 144 << QSize(30, 20) << Sizes{{31, 21}} << true;
+        QTest::newRow("both ways") << 2 << 144 << QSize(24, 17) << Sizes{{30, 25}} << false;
+        QTest::newRow("smaller") << 1 << 144 << QSize(30, 20) << Sizes{{28, 18}} << false;
+        QTest::newRow("same size") << 3 << 245 << QSize(30, 20) << Sizes{{30, 20}} << false;
+        QTest::newRow("same size, setters") << 3 << 245 << QSize(30, 20) << Sizes{{30, 20}} << true;
+        QTest::newRow("smaller, then back")
+            << 1 << 144 << QSize(30, 20) << Sizes{{10, 20}, {30, 20}} << false;
+        QTest::newRow("larger, then a little smaller")
+            << 1 << 144 << QSize(30, 20) << Sizes{{40, 22}, {35, 21}} << true;
     }
 
-    void createLaysFrame() {
+    void createAndResizeLayTheFrame() {
         QFETCH(int, episode);
         QFETCH(int, border);
+        QFETCH(QSize, created);
+        QFETCH(QList<QSize>, steps);
+        QFETCH(bool, setters);
+        QSize size(0, 0);
+        std::vector<qint16> tiles, infos;
+        const auto modelResize = [&](QSize to) {
+            std::vector<qint16> newTiles, newInfos;
+            for (int y = 0; y < to.height(); ++y) {
+                for (int x = 0; x < to.width(); ++x) {
+                    const bool old = x < size.width() && y < size.height();
+                    const bool wall = x < 2 || y < 2 || x >= to.width() - 2 || y >= to.height() - 2;
+                    const size_t i = size_t(y * size.width() + x);
+                    newTiles.push_back(old ? tiles[i] : qint16(wall ? border : 143));
+                    newInfos.push_back(old ? infos[i] : qint16(0));
+                }
+            }
+            tiles = newTiles;
+            infos = newInfos;
+            size = to;
+        };
         Level level;
-        level.Create(24, 17, qint16(episode), 42);
-        QCOMPARE(level.Width(), qint16(24));
-        QCOMPARE(level.Height(), qint16(17));
+        level.Create(qint16(created.width()), qint16(created.height()), qint16(episode), 42);
+        modelResize(created);
+        QVERIFY(level.TilePlane() == tiles);
+        QVERIFY(level.InfoPlane() == infos);
+        numberCells(level);
+        tiles = level.TilePlane();
+        infos = level.InfoPlane();
+        for (const QSize step : steps) {
+            if (setters) {
+                level.SetWidth(qint16(step.width()));
+                level.SetHeight(qint16(step.height()));
+            } else {
+                level.Resize(qint16(step.width()), qint16(step.height()));
+            }
+            if (setters) // two steps: the width first
+                modelResize(QSize(step.width(), size.height()));
+            modelResize(step);
+            QCOMPARE(level.Width(), qint16(size.width()));
+            QCOMPARE(level.Height(), qint16(size.height()));
+            QVERIFY(level.TilePlane() == tiles);
+            QVERIFY(level.InfoPlane() == infos);
+        }
         QCOMPARE(level.Episode(), qint16(episode));
         QCOMPARE(level.Number(), qint16(42));
-        QCOMPARE(level.TilePlane().size(), size_t(24 * 17));
-        QCOMPARE(level.InfoPlane().size(), size_t(24 * 17));
-        for (int y = 0; y < 17; ++y) {
-            for (int x = 0; x < 24; ++x) {
-                const bool wall = x < 2 || x > 21 || y < 2 || y > 14;
-                QCOMPARE(level.Tile(x, y), qint16(wall ? border : 143));
-                QCOMPARE(level.Info(x, y), qint16(0));
-            }
-        }
-    }
-
-    void createSmallLevelIsAllWall() {
-        Level level;
-        level.Create(4, 5, 3, 1);
-        for (qint16 tile : level.TilePlane())
-            QCOMPARE(tile, qint16(245));
-        level.Create(5, 5, 3, 1);
-        QCOMPARE(level.Tile(2, 2), qint16(143));
-        QCOMPARE(std::count(level.TilePlane().begin(), level.TilePlane().end(), qint16(143)), 1);
-    }
-
-    void createReplacesEverything() {
-        Level level;
-        level.Create(40, 30, 3, 5);
-        numberCells(level);
-        level.Create(24, 17, 1, 80);
-        QCOMPARE(level.TilePlane().size(), size_t(24 * 17));
-        QCOMPARE(level.Tile(2, 2), qint16(143));
-        QCOMPARE(level.Tile(0, 0), qint16(144));
-        QCOMPARE(level.Info(3, 3), qint16(0));
-        QCOMPARE(level.Number(), qint16(80));
     }
 
     void episodeOutsideTablesUsesEpisodeOne_data() {
@@ -140,115 +170,6 @@ private slots:
         QCOMPARE(level.Tile(26, 5), qint16(144));
         QCOMPARE(level.BorderTile(qint16(episode)), qint16(144));
         QCOMPARE(level.FillTile(qint16(episode)), qint16(143));
-    }
-
-    void growWidthAddsOwnWall_data() {
-        QTest::addColumn<int>("episode");
-        QTest::addColumn<int>("border");
-        QTest::newRow("episode 1") << 1 << 144;
-        QTest::newRow("episode 3") << 3 << 245;
-    }
-
-    void growWidthAddsOwnWall() {
-        QFETCH(int, episode);
-        QFETCH(int, border);
-        Level level;
-        level.Create(30, 20, qint16(episode), 7);
-        numberCells(level);
-        const Level old = level;
-        level.Resize(33, 20);
-        QCOMPARE(level.Width(), qint16(33));
-        QCOMPARE(level.Height(), qint16(20));
-        QCOMPARE(level.TilePlane().size(), size_t(33 * 20));
-        for (int y = 0; y < 20; ++y) {
-            for (int x = 0; x < 30; ++x) {
-                QCOMPARE(level.Tile(x, y), old.Tile(x, y));
-                QCOMPARE(level.Info(x, y), old.Info(x, y));
-            }
-            const bool wallRow = y < 2 || y > 17;
-            QCOMPARE(level.Tile(30, y), qint16(wallRow ? border : 143));
-            QCOMPARE(level.Tile(31, y), qint16(border));
-            QCOMPARE(level.Tile(32, y), qint16(border));
-            for (int x = 30; x < 33; ++x)
-                QCOMPARE(level.Info(x, y), qint16(0));
-        }
-        QCOMPARE(level.Episode(), qint16(episode));
-        QCOMPARE(level.Number(), qint16(7));
-    }
-
-    void growByOneAddsWallColumnAndRow() {
-        Level level;
-        level.Create(30, 20, 1, 1);
-        numberCells(level);
-        level.SetHeight(21);
-        level.SetWidth(31);
-        for (int y = 0; y < 20; ++y)
-            QCOMPARE(level.Tile(30, y), qint16(144));
-        for (int x = 0; x < 31; ++x)
-            QCOMPARE(level.Tile(x, 20), qint16(144));
-        QCOMPARE(level.Tile(29, 19), qint16(1000 + 19 * 100 + 29));
-    }
-
-    void growBothWaysFillsCorner() {
-        Level level;
-        level.Create(24, 17, 2, 1);
-        numberCells(level);
-        level.Resize(30, 25);
-        // New cells inside the new frame, below and to the right of the old
-        // level, get the fill tile; old cells stay where they were.
-        QCOMPARE(level.Tile(26, 20), qint16(143));
-        QCOMPARE(level.Tile(10, 20), qint16(143));
-        QCOMPARE(level.Tile(26, 5), qint16(143));
-        QCOMPARE(level.Tile(28, 20), qint16(144));
-        QCOMPARE(level.Tile(10, 23), qint16(144));
-        QCOMPARE(level.Tile(23, 16), qint16(1000 + 16 * 100 + 23));
-        QCOMPARE(level.Info(23, 16), qint16(-(16 * 100 + 23) - 1));
-        QCOMPARE(level.Info(26, 20), qint16(0));
-    }
-
-    void shrinkCutsWithoutWall() {
-        Level level;
-        level.Create(30, 20, 1, 1);
-        numberCells(level);
-        const Level old = level;
-        level.Resize(28, 18);
-        QCOMPARE(level.Width(), qint16(28));
-        QCOMPARE(level.Height(), qint16(18));
-        QCOMPARE(level.TilePlane().size(), size_t(28 * 18));
-        QCOMPARE(level.InfoPlane().size(), size_t(28 * 18));
-        for (int y = 0; y < 18; ++y) {
-            for (int x = 0; x < 28; ++x) {
-                QCOMPARE(level.Tile(x, y), old.Tile(x, y));
-                QCOMPARE(level.Info(x, y), old.Info(x, y));
-            }
-        }
-        QCOMPARE(level.Tile(28, 0), qint16(0));
-    }
-
-    void resizeToSameSizeChangesNothing() {
-        Level level;
-        level.Create(30, 20, 3, 4);
-        numberCells(level);
-        const Level old = level;
-        level.SetWidth(30);
-        QVERIFY(level == old);
-        level.SetHeight(20);
-        QVERIFY(level == old);
-        level.Resize(30, 20);
-        QVERIFY(level == old);
-    }
-
-    void shrinkThenGrowLaysFreshCells() {
-        Level level;
-        level.Create(30, 20, 1, 1);
-        numberCells(level);
-        level.Resize(10, 20);
-        level.Resize(30, 20);
-        // The cut-off columns are gone; what comes back is new wall and fill.
-        QCOMPARE(level.Tile(15, 10), qint16(143));
-        QCOMPARE(level.Info(15, 10), qint16(0));
-        QCOMPARE(level.Tile(29, 10), qint16(144));
-        QCOMPARE(level.Tile(9, 10), qint16(1000 + 10 * 100 + 9));
     }
 
     void settersChangeOnlyTheirField() {

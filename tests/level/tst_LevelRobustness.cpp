@@ -260,7 +260,7 @@ private slots:
         const QStringList names = dir.entryList({"level??.ck1"}, QDir::Files);
         QVERIFY(!names.isEmpty());
         for (const QString& name : names) {
-            const QByteArray good = readFile(dir.filePath(name));
+            const QByteArray good = fileBytes(dir.filePath(name));
             checkAll({good});
             checkAll(mutator.variants(good, 0.15));
         }

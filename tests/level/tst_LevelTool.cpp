@@ -60,42 +60,52 @@ private slots:
         QVERIFY(QDir(dir.path()).isEmpty());
     }
 
-    void helpListsLevelCommands() {
-        const Run run = tool({"--help"});
-        QCOMPARE(run.exitCode, 0);
-        for (const char* usage : {"info FILE", "dump FILE [--plane tiles|info]",
-                                  "new WIDTH HEIGHT EPISODE NUMBER OUT", "resave IN OUT"})
-            QVERIFY2(run.out.contains(usage), qPrintable(run.out));
-        QCOMPARE(tool({"help"}).out, run.out);
-        QVERIFY(run.err.isEmpty());
-    }
-
-    // Asked-for help goes to stdout and succeeds, without doing anything.
-    void helpOnOneCommand_data() {
+    // Asked-for help and the version go to stdout and succeed, without
+    // doing anything else.
+    void helpAndVersion_data() {
         QTest::addColumn<QStringList>("args");
-        QTest::newRow("help dump") << QStringList{"help", "dump"};
-        QTest::newRow("dump --help") << QStringList{"dump", "--help"};
-        QTest::newRow("dump -h with a file") << QStringList{"dump", "LEVEL01.CK1", "-h"};
+        QTest::addColumn<QString>("firstLine"); // a pattern
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("notShown");
+        const QString programUsage =
+            QRegularExpression::escape("usage: gridmason-tool COMMAND [ARGUMENTS]");
+        const QStringList levelCommands = {"info FILE", "dump FILE [--plane tiles|info]",
+                                           "new WIDTH HEIGHT EPISODE NUMBER OUT", "resave IN OUT"};
+        const QString dumpUsage =
+            QRegularExpression::escape("usage: gridmason-tool dump FILE [--plane tiles|info]");
+        const QStringList dumpOptions = {"--plane <tiles|info>"};
+        QTest::newRow("--help") << QStringList{"--help"} << programUsage << levelCommands
+                                << QStringList{};
+        QTest::newRow("help") << QStringList{"help"} << programUsage << levelCommands
+                              << QStringList{};
+        QTest::newRow("help dump")
+            << QStringList{"help", "dump"} << dumpUsage << dumpOptions << QStringList{"resave"};
+        QTest::newRow("dump --help")
+            << QStringList{"dump", "--help"} << dumpUsage << dumpOptions << QStringList{"resave"};
+        QTest::newRow("dump -h with a file") << QStringList{"dump", "LEVEL01.CK1", "-h"}
+                                             << dumpUsage << dumpOptions << QStringList{"resave"};
+        QTest::newRow("--version") << QStringList{"--version"} << "gridmason-tool [0-9]+\\.[0-9]+.*"
+                                   << QStringList{} << QStringList{"usage"};
     }
 
-    void helpOnOneCommand() {
+    void helpAndVersion() {
         QFETCH(QStringList, args);
+        QFETCH(QString, firstLine);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, notShown);
         QTemporaryDir dir;
         const Run run = tool(args, dir.path());
         QCOMPARE(run.exitCode, 0);
-        QVERIFY2(run.out.startsWith("usage: gridmason-tool dump FILE [--plane tiles|info]\n"),
+        QVERIFY2(QRegularExpression("^(?:" + firstLine + ")$")
+                     .match(run.out.section('\n', 0, 0))
+                     .hasMatch(),
                  qPrintable(run.out));
-        QVERIFY2(run.out.contains("--plane <tiles|info>"), qPrintable(run.out));
-        QVERIFY(!run.out.contains("resave"));
+        for (const QString& text : shown)
+            QVERIFY2(run.out.contains(text), qPrintable(text));
+        for (const QString& text : notShown)
+            QVERIFY2(!run.out.contains(text), qPrintable(text));
         QVERIFY(run.err.isEmpty());
         QVERIFY(QDir(dir.path()).isEmpty());
-    }
-
-    void versionNamesTheProgram() {
-        const Run run = tool({"--version"});
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY2(QRegularExpression("^gridmason-tool [0-9]+\\.[0-9]+").match(run.out).hasMatch(),
-                 qPrintable(run.out));
     }
 
     // The commands that draw run in a program of their own beside the tool;
@@ -127,8 +137,8 @@ private slots:
         QVERIFY2(!run.err.contains("gridmason-tool"), qPrintable(run.err));
         Level expected;
         expected.Create(24, 17, 3, 5);
-        QCOMPARE(readFile(out), expected.Serialize());
-        QCOMPARE(readFile(out).size(), 194);
+        QCOMPARE(fileBytes(out), expected.Serialize());
+        QCOMPARE(fileBytes(out).size(), 194);
     }
 
     void dumpPrintsRowsOfSignedNumbers() {
@@ -169,7 +179,7 @@ private slots:
         GM_REQUIRE_REAL_DATA();
         QFETCH(QString, name);
         const QString path = realLevel(name);
-        const QByteArray bytes = readFile(path);
+        const QByteArray bytes = fileBytes(path);
         Level level;
         QVERIFY(level.Load(path));
         std::map<qint16, int> counts;
@@ -188,6 +198,38 @@ private slots:
         QVERIFY(counts.size() > 1);
     }
 
+    // A level larger than the game can load is reported with a warning.
+    void infoWarnsOfLevelsTooLargeForTheGame_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("124 x 132 plays") << 124 << 132 << QString();
+        QTest::newRow("128 x 128") << 128 << 128
+                                   << "warning: too large for the game to load: 16,384 cells, "
+                                      "at most 16,376";
+        QTest::newRow("170 x 170") << 170 << 170
+                                   << "warning: too large for the game to load: 28,900 cells, "
+                                      "at most 16,376";
+    }
+
+    void infoWarnsOfLevelsTooLargeForTheGame() {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(QString, warning);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("LEVEL03.CK1");
+        Level level;
+        level.Create(qint16(width), qint16(height), 1, 3);
+        QVERIFY(level.Save(file).ok);
+        const Run run = tool({"info", file});
+        QCOMPARE(run.exitCode, 0);
+        const QStringList lines = run.out.split('\n');
+        QCOMPARE(lines.mid(0, 4),
+                 QStringList({"episode: 1", "number: 3", QString("width: %1").arg(width),
+                              QString("height: %1").arg(height)}));
+        QCOMPARE(lines.filter("warning"), warning.isEmpty() ? QStringList() : QStringList{warning});
+    }
+
     void dumpRealLevelMatchesFile() {
         GM_REQUIRE_REAL_DATA();
         const QString path = realLevel("LEVEL02.CK1");
@@ -196,7 +238,7 @@ private slots:
         const QStringList rows = run.out.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(rows.size(), 30);
         // The plain expansion of the file, row by row, read straight from it.
-        const std::vector<quint16> image = unpackAll(readFile(path));
+        const std::vector<quint16> image = unpackAll(fileBytes(path));
         const int width = 24, planeLength = 24 * 30;
         for (int y = 0; y < 30; ++y) {
             const QStringList cells = rows[y].split(',');
@@ -215,12 +257,12 @@ private slots:
         QVERIFY(original.Load(realLevel("LEVEL81.CK1")));
         QVERIFY(resaved.Load(out));
         QVERIFY(resaved == original);
-        QCOMPARE(readFile(out), original.Serialize());
+        QCOMPARE(fileBytes(out), original.Serialize());
 
         // In place: the file is rewritten in the writer's own layout.
-        QVERIFY(writeFile(out, readFile(realLevel("LEVEL81.CK1")) + QByteArray(300, 'z')));
+        QVERIFY(writeFile(out, fileBytes(realLevel("LEVEL81.CK1")) + QByteArray(300, 'z')));
         QCOMPARE(tool({"resave", out, out}).exitCode, 0);
-        QCOMPARE(readFile(out), original.Serialize());
+        QCOMPARE(fileBytes(out), original.Serialize());
     }
 
     void failuresLeaveOutputUntouched_data() {
@@ -256,7 +298,7 @@ private slots:
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY(run.out.isEmpty());
-        QCOMPARE(readFile(dir.filePath("OUT.CK1")), QByteArray("previous contents"));
+        QCOMPARE(fileBytes(dir.filePath("OUT.CK1")), QByteArray("previous contents"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
     }
 };

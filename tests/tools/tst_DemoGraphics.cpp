@@ -1,6 +1,7 @@
 #include "DemoGraphics.h"
 #include "Level.h"
 #include "SpriteCatalogue.h"
+#include "TestFiles.h"
 #include "TestMain.h"
 
 #include <QDirIterator>
@@ -99,27 +100,29 @@ void tst_DemoGraphics::tilesShowTheirNumbers() {
     QVERIFY(!sheet.isNull());
     const QRgb white = qRgb(255, 255, 255);
     const QRgb black = qRgb(0, 0, 0);
-    // Tile 0: "0" in white on a black plate in the bottom-right corner; the
-    // plate is 5 x 7 pixels, the digit's hole is the middle column.
-    const QStringList zero = {".....", ".###.", ".#.#.", ".#.#.", ".#.#.", ".###.", "....."};
-    for (int row = 0; row < 7; ++row)
-        for (int col = 0; col < 5; ++col)
-            QCOMPARE(sheet.pixel(11 + col, 9 + row), zero[row][col] == '#' ? white : black);
-    // Tile 603 (row 46, column 5): the same font as the info values, whose
-    // "3" has a short middle bar.
-    const QStringList n603 = {".............", ".###.###.###.", ".#...#.#...#.", ".###.#.#..##.",
-                              ".#.#.#.#...#.", ".###.###.###.", "............."};
-    for (int row = 0; row < 7; ++row)
-        for (int col = 0; col < 13; ++col)
-            QCOMPARE(sheet.pixel(5 * 16 + 3 + col, 46 * 16 + 9 + row),
-                     n603[row][col] == '#' ? white : black);
-    // Tile 610 (row 46, column 12): three digits "610" on a 13-pixel plate.
-    const QStringList n610 = {".............", ".###..#..###.", ".#...##..#.#.", ".###..#..#.#.",
-                              ".#.#..#..#.#.", ".###.###.###.", "............."};
-    for (int row = 0; row < 7; ++row)
-        for (int col = 0; col < 13; ++col)
-            QCOMPARE(sheet.pixel(12 * 16 + 3 + col, 46 * 16 + 9 + row),
-                     n610[row][col] == '#' ? white : black);
+    // Tile 0: "0" in white on a black 5 x 7 plate in the bottom-right
+    // corner, the digit's hole the middle column. Tile 603 (row 46, column
+    // 5) in the font of the info values, whose "3" has a short middle bar;
+    // tile 610 (column 12), three digits on a 13-pixel plate.
+    const struct {
+        int tile;
+        QStringList plate;
+    } plates[] = {
+        {0, {".....", ".###.", ".#.#.", ".#.#.", ".#.#.", ".###.", "....."}},
+        {603,
+         {".............", ".###.###.###.", ".#...#.#...#.", ".###.#.#..##.", ".#.#.#.#...#.",
+          ".###.###.###.", "............."}},
+        {610,
+         {".............", ".###..#..###.", ".#...##..#.#.", ".###..#..#.#.", ".#.#..#..#.#.",
+          ".###.###.###.", "............."}},
+    };
+    for (const auto& [tile, plate] : plates) {
+        const int left = tile % 13 * 16 + 16 - plate[0].size(), top = tile / 13 * 16 + 9;
+        for (int row = 0; row < 7; ++row)
+            for (int col = 0; col < plate[row].size(); ++col)
+                QCOMPARE(sheet.pixel(left + col, top + row),
+                         plate[row][col] == '#' ? white : black);
+    }
 }
 
 void tst_DemoGraphics::spriteBitmapsHaveThreeMatchingFrames_data() {
@@ -217,11 +220,7 @@ void tst_DemoGraphics::generatingAgainGivesTheSameBytes() {
     while (it.hasNext()) {
         const QString path = it.next();
         const QString relative = QDir(temp.path()).relativeFilePath(path);
-        QFile fresh(path);
-        QFile built(buildDir() + "/" + relative);
-        QVERIFY(fresh.open(QIODevice::ReadOnly));
-        QVERIFY2(built.open(QIODevice::ReadOnly), qPrintable(relative));
-        QVERIFY2(fresh.readAll() == built.readAll(), qPrintable(relative));
+        QVERIFY2(fileBytes(path) == fileBytes(buildDir() + "/" + relative), qPrintable(relative));
         ++files;
     }
     // Three sheets, 9 + 9 + 16 sprite bitmaps, three levels per episode.
@@ -230,9 +229,7 @@ void tst_DemoGraphics::generatingAgainGivesTheSameBytes() {
 
 void tst_DemoGraphics::unwritableOutputIsReported() {
     QTemporaryDir temp;
-    QFile blocker(temp.filePath("blocker"));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    QVERIFY(writeFile(temp.filePath("blocker"), {}));
     const IoResult result = DemoGraphics::Generate(temp.filePath("blocker/out"));
     QVERIFY(!result.ok);
     QVERIFY2(result.error.contains(temp.filePath("blocker/out/graphics/keen1")),

@@ -7,10 +7,9 @@
 #include "TestData.h"
 #include "TestFiles.h"
 #include "TestMain.h"
+#include "ToolProcess.h"
 
 #include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -103,13 +102,9 @@ private slots:
         QVERIFY(disk.Fill(leaveFree));
 
         args.replaceInStrings(QRegularExpression("^OUT"), dir.path());
-        QProcess tool;
-        tool.start(QStringLiteral(GM_BINARY_DIR "/tools/gridmason-tool/gridmason-tool"), args);
-        QVERIFY(tool.waitForFinished(60000));
-        const QString err = QString::fromUtf8(tool.readAllStandardError());
-        QCOMPARE(tool.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(tool.exitCode(), 1);
-        QVERIFY2(err.contains(DiskFull) && err.contains(target), qPrintable(err));
+        const ToolRun run = runGridmasonTool(args);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(DiskFull) && run.err.contains(target), qPrintable(run.err));
         QCOMPARE(fileBytes(dir.filePath(target)), oldBytes());
     }
 };

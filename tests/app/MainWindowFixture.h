@@ -1,0 +1,96 @@
+#pragma once
+
+#include "AppSandbox.h"
+#include "DemoGraphics.h"
+#include "Utils.h"
+#include "frmEdit.h"
+#include "frmMain.h"
+#include "frmProperties.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSize>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// A menu's item texts, "-" for a separator.
+inline QStringList menuItemTexts(const QMenu* menu) {
+    QStringList texts;
+    for (QAction* action : menu->actions())
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts;
+}
+
+// What the main-window tests start from: the demo graphics generated once
+// for the test class, a sandbox for each test, and main windows on them.
+//
+//   initTestCase: QVERIFY(m_F.MakeDemo());   init: QVERIFY(m_F.Begin());
+//   cleanup: m_F.End();
+struct MainWindowFixture {
+    QTemporaryDir demo;
+    AppSandbox sandbox;
+
+    bool MakeDemo() { return demo.isValid() && DemoGraphics::Generate(demo.path()).ok; }
+    bool Begin() { return sandbox.Begin(); }
+    void End() { sandbox.End(); }
+
+    ScriptedPrompts& prompts() { return *sandbox.prompts; }
+    QString programFile(const QString& name) const { return sandbox.program->filePath(name); }
+    // The demo graphics of episode index 0..2.
+    QString demoFolder(int index) const {
+        return DemoGraphics::EpisodeFolder(demo.path(), index + 1);
+    }
+    QString demoLevel(const QString& name) const {
+        return DemoGraphics::LevelsFolder(demo.path()) + QLatin1Char('/') + name;
+    }
+
+    bool WriteDemoPaths() {
+        for (int i = 0; i < 3; ++i) {
+            if (!WriteSetting(QStringLiteral("Paths"), pathKey(i), demoFolder(i)))
+                return false;
+        }
+        return true;
+    }
+    static QString pathKey(int index) { return QStringLiteral("Keen %1").arg(index + 1); }
+
+    // Starts `window` from the sandbox's program folder as the program does.
+    bool Load(frmMain& window) {
+        window.SetProgramFolder(sandbox.program->path());
+        return window.Form_Load();
+    }
+
+    // A main window on the demo graphics, loaded and shown; null when it
+    // does not start.
+    std::unique_ptr<frmMain> StartedWindow(QSize size = QSize()) {
+        if (!WriteDemoPaths())
+            return nullptr;
+        auto window = std::make_unique<frmMain>();
+        if (!Load(*window))
+            return nullptr;
+        if (size.isValid())
+            window->resize(size);
+        window->show();
+        return window;
+    }
+
+    // File, New answered with a level of this size and episode index; null
+    // when no editor opened.
+    frmEdit* NewLevel(frmMain& window, int width, int height, int episodeIndex, bool map = false) {
+        prompts().dialogs.push_back([=](QDialog& dialog) {
+            auto& properties = static_cast<frmProperties&>(dialog);
+            QTest::keyClicks(properties.txtWidth, QString::number(width));
+            QTest::keyClicks(properties.txtHeight, QString::number(height));
+            properties.lstEpisode->setCurrentIndex(episodeIndex);
+            properties.chkMapLevel->setChecked(map);
+            QTest::mouseClick(properties.OKButton, Qt::LeftButton);
+        });
+        const qsizetype before = window.Editors().size();
+        window.mnuFileNew_Click();
+        return window.Editors().size() == before + 1 ? window.Editors().back() : nullptr;
+    }
+};
