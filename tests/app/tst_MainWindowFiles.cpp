@@ -68,6 +68,7 @@ private slots:
     void recentFilesKeepEightMostRecentFirst();
     void savingPutsTheLevelAtTheFront();
     void missingRecentFileIsRemovedWithAMessage();
+    void recentFilesThatCannotBeStoredAreToldWithTheReason();
     void recentFilesAreInEveryFileMenu();
     void windowMenuListsTheWindowsAndTicksTheCurrent();
     void tileAndCascadeArrangeTheWindows();
@@ -399,6 +400,24 @@ void MainWindowFilesTest::savingPutsTheLevelAtTheFront() {
     m_F.prompts().files.push_back(ScriptedPrompts::File::Choose(unwritable));
     QVERIFY(!window->Editors()[1]->mnuFileSaveAs_Click());
     QCOMPARE(RecentFiles::List(), QStringList({saved, first, second}));
+}
+
+// A settings file that cannot be read (here a folder in its place) keeps
+// no list, but the level opens and the status bar says why.
+void MainWindowFilesTest::recentFilesThatCannotBeStoredAreToldWithTheReason() {
+    auto window = startedWindow();
+    QVERIFY(window);
+    const QString settings = SettingsFilePath();
+    QVERIFY(QFile::remove(settings));
+    QVERIFY(QDir().mkdir(settings));
+    window->OpenFiles({demoLevel("LEVEL01.CK1")});
+    QCOMPARE(window->Editors().size(), 1);
+    QCOMPARE(window->sbrStatus->currentMessage(),
+             QStringLiteral("The list of recent files could not be stored. The settings file "
+                            "\"%1\" cannot be read: it is a folder, not a file.")
+                 .arg(settings));
+    QVERIFY(m_F.prompts().messages.empty());
+    QVERIFY(QFileInfo(settings).isDir());
 }
 
 void MainWindowFilesTest::missingRecentFileIsRemovedWithAMessage() {
