@@ -4,8 +4,10 @@
 #include "ToolPreview.h"
 
 namespace {
-// 4 million pixels, 16 MB: a 170 x 170 block at 1x zoom, or a whole level.
-constexpr double LargestPicture = 4.2e6;
+// 8.4 million pixels, 34 MB: the largest whole level (182 x 180 cells,
+// 2912 x 2880 pixels) at 1x zoom, so that any block follows the pointer at
+// 1x and below without being drawn again.
+constexpr double LargestPicture = 8.4e6;
 } // namespace
 
 void BlockPicture::SetBlock(const CellBlock& block) {
