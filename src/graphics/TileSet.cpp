@@ -257,7 +257,14 @@ void TileSet::DrawRowMagnified(const qint16* tileIndices, int count, QImage& tar
     const qsizetype sheetStride = m_Tiles->bytesPerLine() / 4;
     const QRgb* const sheetBits = reinterpret_cast<const QRgb*>(m_Tiles->constBits());
     QRgb* const destBits = reinterpret_cast<QRgb*>(target.bits());
+    // Each tile writes the first target row of each of its source rows; the
+    // rows repeating it are then copied for the whole row of tiles at once.
+    qint64 spanLeft = target.width(), spanRight = 0, spanTop = 0, spanBottom = 0;
     auto widenTile = [&](int k, qint64 x, qint64 left, qint64 right, qint64 top, qint64 bottom) {
+        spanLeft = std::min(spanLeft, left);
+        spanRight = std::max(spanRight, right);
+        spanTop = top;
+        spanBottom = bottom;
         const int n = int(right - left);
         const qint16 tile = tileIndices[k];
         const QRgb* const tileBits =
@@ -278,11 +285,21 @@ void TileSet::DrawRowMagnified(const qint16* tileIndices, int count, QImage& tar
                 widen(out, tileBits + r * sheetStride, m_Width, factor);
             else
                 widenPart(out, tileBits + r * sheetStride, left - x, right - x, m_Zoom);
-            for (qint64 y = first + 1; y < last; ++y)
-                std::memcpy(out + (y - first) * destStride, out, size_t(n) * sizeof(QRgb));
         }
     };
     forTilesOnTarget(target, count, xd, yd, size, sizeY, widenTile);
+    if (spanLeft >= spanRight)
+        return;
+    const size_t bytes = size_t(spanRight - spanLeft) * sizeof(QRgb);
+    for (qint64 r = (spanTop - yd) / factor; r < m_Height; ++r) {
+        const qint64 first = std::max<qint64>(yd + r * factor, spanTop);
+        const qint64 last = std::min<qint64>(yd + (r + 1) * factor, spanBottom);
+        if (first >= last)
+            break;
+        const QRgb* const from = destBits + qsizetype(first) * destStride + spanLeft;
+        for (qint64 y = first + 1; y < last; ++y)
+            std::memcpy(destBits + qsizetype(y) * destStride + spanLeft, from, bytes);
+    }
 }
 
 void TileSet::DrawOutside(Surface& dest, int xd, int yd, int columns, int rows) const {
