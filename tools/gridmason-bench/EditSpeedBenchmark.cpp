@@ -146,10 +146,17 @@ void scrollNotch(QTextStream& out) {
             notch();
             QApplication::processEvents();
         });
+        // What showing the whole canvas costs by itself (the window system's
+        // part), the floor of any scroll that is shown.
+        const double repaint = secondsPerCall([&] {
+            canvas->Refresh();
+            QApplication::processEvents();
+        });
         const double whole = secondsPerCall([&] { w.form.RedrawEdit(); });
         out << "zoom " << zoom << ": wheel notch " << ratio(seconds, copy)
             << " (aim: at most 1); with the copy to the screen " << ratio(shown, copy)
-            << "; whole-canvas redraw " << ratio(whole, copy) << "\n";
+            << " (showing the canvas alone " << ratio(repaint, copy) << "); whole-canvas redraw "
+            << ratio(whole, copy) << "\n";
     }
 }
 
