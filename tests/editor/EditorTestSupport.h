@@ -20,6 +20,8 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
@@ -58,6 +60,12 @@ inline SpriteSet makeSprites(int episode) {
     Surface scratch;
     sprites.LoadFromSource(static_cast<qint16>(episode), source, scratch);
     return sprites;
+}
+
+// What a sprite selector or box shows for pixel (px, py) of fixture sprite
+// picture `id`: the sprite's colour, or white where it is see-through.
+inline QRgb spriteOnWhite(int id, int px, int py) {
+    return fixtures::spriteClear(id, px, py) ? 0xFFFFFFFF : fixtures::spritePixel(id, px, py);
 }
 
 // The middle of cell (cx, cy) on the canvas at 1x zoom, with the view at
@@ -181,5 +189,31 @@ inline std::unique_ptr<frmEdit> openWindow(EditorTestHost& host, const QString& 
     exposed(*window);
     return window;
 }
+
+// The window's menus in a menu bar of its own, as the main window shows
+// them, and the window active: their shortcut keys then reach it.
+inline bool installMenuBar(frmEdit& window) {
+    auto* bar = new QMenuBar(&window);
+    for (QMenu* menu : window.Menus())
+        bar->addMenu(menu);
+    bar->show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+// A 600 x 480 window on a new level with tiles 7 (left) and 9 (right) and
+// sprite 4 selected, none of which a new level holds.
+struct EditingWindow {
+    EditorTestHost host;
+    std::unique_ptr<frmEdit> window;
+    explicit EditingWindow(qint16 w = 100, qint16 h = 60, qint16 episode = 1, qint16 number = 1) {
+        window = newWindow(host, w, h, episode, number);
+        window->SetSelectedTile(0, 7);
+        window->SetSelectedTile(1, 9);
+        window->SetSelectedSprite(4);
+    }
+    frmEdit& operator*() { return *window; }
+    frmEdit* operator->() { return window.get(); }
+};
 
 } // namespace editortest

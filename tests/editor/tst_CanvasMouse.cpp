@@ -30,18 +30,7 @@ bool canvasRedrawn(frmEdit& window, int cx = 5, int cy = 4) {
     return window.picEdit->Picture().pixel(at(cx, cy)) != Marker;
 }
 
-struct Setup {
-    EditorTestHost host;
-    std::unique_ptr<frmEdit> window;
-    Setup(qint16 w = 100, qint16 h = 60) {
-        window = editortest::newWindow(host, w, h, 1, 1, 600, 480);
-        window->SetSelectedTile(0, 7);
-        window->SetSelectedTile(1, 9);
-        window->SetSelectedSprite(4);
-    }
-    frmEdit& operator*() { return *window; }
-    frmEdit* operator->() { return window.get(); }
-};
+using Setup = editortest::EditingWindow;
 
 } // namespace
 

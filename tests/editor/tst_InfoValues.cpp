@@ -435,8 +435,7 @@ void tst_InfoValues::pickDecidesTheNextLeftPress() {
     if (box.isEmpty()) {
         QCOMPARE(window->lblSelectedSprite->text(), QStringLiteral(" %1").arg(sprite));
         const int id = sprite + 1; // the fixture picture of the sprite's file
-        QCOMPARE(shown.pixel(1, 1),
-                 fixtures::spriteClear(id, 0, 0) ? 0xFFFFFFFF : fixtures::spritePixel(id, 0, 0));
+        QCOMPARE(shown.pixel(1, 1), editortest::spriteOnWhite(id, 0, 0));
     } else {
         QCOMPARE(window->lblSelectedSprite->text(), QStringLiteral("Value"));
         int black = 0;

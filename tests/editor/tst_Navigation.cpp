@@ -32,15 +32,7 @@ PaletteGeometry::Cell cellAt(frmEdit& w, QPoint pos) {
     return {pos.x() / cw + w.scrEditX->value(), pos.y() / ch + w.scrEditY->value()};
 }
 
-struct Setup {
-    EditorTestHost host;
-    std::unique_ptr<frmEdit> window;
-    explicit Setup(qint16 w = 100, qint16 h = 60) {
-        window = editortest::newWindow(host, w, h, 1, 1, 600, 480);
-    }
-    frmEdit* operator->() { return window.get(); }
-    frmEdit& operator*() { return *window; }
-};
+using Setup = editortest::EditingWindow;
 
 } // namespace
 

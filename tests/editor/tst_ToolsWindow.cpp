@@ -15,7 +15,6 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QToolBar>
@@ -25,31 +24,17 @@
 namespace {
 
 constexpr int Cell = 16; // cells at 1x zoom
+using editortest::at;
 
-QPoint at(int cx, int cy) {
-    return QPoint(cx * Cell + Cell / 2, cy * Cell + Cell / 2);
-}
-
-struct Setup {
-    EditorTestHost host;
-    std::unique_ptr<frmEdit> window;
-    explicit Setup(int episode = 1) {
-        window = editortest::newWindow(host, 100, 60, qint16(episode), 1);
-        auto* bar = new QMenuBar(window.get());
-        for (QMenu* menu : window->Menus())
-            bar->addMenu(menu);
-        bar->show();
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window.get()))
+struct Setup : editortest::EditingWindow {
+    explicit Setup(int episode = 1) : EditingWindow(100, 60, qint16(episode)) {
+        if (!editortest::installMenuBar(*window))
             qWarning("the window did not become active");
-        window->SetSelectedTile(0, 7);
-        window->SetSelectedTile(1, 9);
         // A recognisable 3 x 2 patch with a sprite value.
         for (int i = 0; i < 6; ++i)
             leveledit::setTile(*window, 2 + i % 3, 2 + i / 3, qint16(20 + i));
         leveledit::setInfo(*window, 3, 3, 5);
     }
-    frmEdit* operator->() { return window.get(); }
     void key(Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(window->picEdit, k, m); }
     void move(int cx, int cy, Qt::MouseButtons held = {}) {
         QMouseEvent e(QEvent::MouseMove, at(cx, cy), window->picEdit->mapToGlobal(at(cx, cy)),
@@ -62,15 +47,12 @@ struct Setup {
         QTest::mouseRelease(window->picEdit, button, {}, at(to.x(), to.y()));
     }
     QRgb pixel(QPoint p) const { return window->picEdit->Picture().pixel(p); }
-    // The level drawn as the canvas must show it with no overlay.
+    // The level alone, as the canvas shows it with no grid, selection or
+    // floating block over it.
     QImage levelPicture() const {
-        Surface expected(window->picEdit->ScaleWidth(), window->picEdit->ScaleHeight());
-        window->m_Level.Display(expected, qint16(window->scrEditX->value()),
-                                qint16(window->scrEditY->value()), window->Tiles(),
-                                window->Sprites());
-        return expected.image();
+        return editortest::canvasAt(*window, window->scrEditX->value(), window->scrEditY->value());
     }
-    bool showsLevel() const { return window->picEdit->Picture() == levelPicture(); }
+    bool showsLevel() const { return editortest::canvasShowsLevel(*window); }
 };
 
 QRgb half(QRgb a, QRgb b) {

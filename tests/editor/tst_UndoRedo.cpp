@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,18 +33,7 @@ void paintDrag(frmEdit& w, Qt::MouseButton button, const QList<QPoint>& cells) {
     QTest::mouseRelease(w.picEdit, button, {}, at(last.x(), last.y()));
 }
 
-struct Setup {
-    EditorTestHost host;
-    std::unique_ptr<frmEdit> window;
-    explicit Setup(qint16 w = 100, qint16 h = 60, int episode = 1, int number = 1) {
-        window = editortest::newWindow(host, w, h, qint16(episode), qint16(number));
-        window->SetSelectedTile(0, 7);
-        window->SetSelectedTile(1, 9);
-        window->SetSelectedSprite(4);
-    }
-    frmEdit& operator*() { return *window; }
-    frmEdit* operator->() { return window.get(); }
-};
+using Setup = editortest::EditingWindow;
 
 // Level, Properties answered with a new size and episode.
 void changeProperties(ScriptedPrompts& prompts, frmEdit& w, const QString& width,
@@ -85,13 +73,6 @@ private slots:
 
 void tst_UndoRedo::editMenu() {
     Setup w;
-    const QList<QMenu*> menus = w->Menus();
-    QStringList titles;
-    for (QMenu* m : menus)
-        titles << m->title();
-    QCOMPARE(titles,
-             QStringList({QStringLiteral("&File"), QStringLiteral("&Edit"), QStringLiteral("&View"),
-                          QStringLiteral("&Tools"), QStringLiteral("&Level")}));
     QCOMPARE(w->mnuEdit->actions().mid(0, 2), QList<QAction*>({w->mnuEditUndo, w->mnuEditRedo}));
     QCOMPARE(w->mnuEditUndo->shortcuts(),
              QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl+Z"))}));
@@ -122,12 +103,7 @@ void tst_UndoRedo::editMenu() {
 // window puts it there.
 void tst_UndoRedo::shortcutKeys() {
     Setup w;
-    auto* bar = new QMenuBar(w.window.get());
-    for (QMenu* menu : w->Menus())
-        bar->addMenu(menu);
-    bar->show();
-    w->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+    QVERIFY(editortest::installMenuBar(*w));
     paintDrag(*w, Qt::LeftButton, {{3, 3}});
     paintDrag(*w, Qt::LeftButton, {{4, 3}});
     QTest::keyClick(w->picEdit, Qt::Key_Z, Qt::ControlModifier);
