@@ -102,17 +102,7 @@ void tst_frmEdit::controlsAtCreation() {
     QCOMPARE(window.SelectedSprite(), qint16(0));
     QVERIFY(!window.PreviewOpen());
 
-    QCOMPARE(window.picTiles->height(), 61);
-    QCOMPARE(window.picTools->height(), 57);
-    QCOMPARE(window.cmdTiles->size(), QSize(25, 57));
-    QCOMPARE(window.cmdSprites->size(), QSize(25, 57));
-    QCOMPARE(window.cmdTiles->parentWidget(), window.picTiles);
-    QCOMPARE(window.scrTiles->height(), 17);
-    QCOMPARE(window.scrEditX->height(), 17);
-    QCOMPARE(window.scrEditY->width(), 17);
-    QCOMPARE(window.cmdLevelPreview->size(), QSize(17, 17));
     QCOMPARE(window.cmdLevelPreview->parentWidget(), window.picEditHolder);
-    QCOMPARE(window.cmdLevelPreview->iconSize(), QSize(13, 13));
     QCOMPARE(window.picEdit->parentWidget(), window.picEditHolder);
     QCOMPARE(window.picEdit->surface().BackColor(), QRgb(0xFFC0C0C0));
     QCOMPARE(window.picEditHolder->surface().BackColor(), QRgb(0xFFFFFFFF));
@@ -132,7 +122,6 @@ void tst_frmEdit::controlsAtCreation() {
     for (int i = 0; i < 2; ++i) {
         QVERIFY(window.optMode[i]->isCheckable());
         QVERIFY(window.optMode[i]->autoExclusive());
-        QCOMPARE(window.optMode[i]->iconSize(), QSize(32, 32));
         QVERIFY(!window.optMode[i]->icon().isNull());
     }
     QVERIFY(window.optMode[0]->isChecked());
@@ -148,7 +137,6 @@ void tst_frmEdit::controlsAtCreation() {
     QCOMPARE(window.scrTileSelector->parentWidget(), window.picTileSelector);
     QCOMPARE(window.scrTileSelector->orientation(), Qt::Vertical);
     QCOMPARE(window.scrSpriteSelector->parentWidget(), window.picSpriteSelector);
-    QCOMPARE(window.imgCursor0.size(), QSize(32, 32));
 }
 
 void tst_frmEdit::menusAndDelegatedCommands() {
@@ -161,33 +149,28 @@ void tst_frmEdit::menusAndDelegatedCommands() {
     QCOMPARE(menus[2]->title(), QStringLiteral("&View"));
     QCOMPARE(menus[3]->title(), QStringLiteral("&Tools"));
     QCOMPARE(menus[4]->title(), QStringLiteral("&Level"));
+    // Each item as its text and shortcut, a separator as "-".
     const auto items = [](QMenu* menu) {
         QStringList texts;
         for (QAction* action : menu->actions())
-            texts << action->text() + "\t" + action->shortcut().toString();
-        return texts;
-    };
-    QCOMPARE(items(menus[1]).mid(2),
-             QStringList({"\t", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "&Delete\tDel",
-                          "\t", "Select &All\tCtrl+A", "Select &None\tCtrl+Shift+A",
-                          "P&lace Pasted Block\tReturn"}));
-    QCOMPARE(items(menus[3]), QStringList({"&Brush\tB", "Rectangle &Select\tM", "Bucket &Fill\tF",
-                                           "&Rectangle Fill\tR", "&Line\tL"}));
-
-    QStringList fileItems;
-    for (QAction* action : menus[0]->actions())
-        fileItems << (action->isSeparator()
+            texts << (action->isSeparator()
                           ? QStringLiteral("-")
                           : action->text() + "\t" + action->shortcut().toString());
-    QCOMPARE(fileItems, QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S",
-                                     "Save &As...\tCtrl+Shift+S", "&Close\tCtrl+W", "-",
-                                     "Set &Paths\t", "-", "E&xit\tCtrl+Q"}));
-    QStringList viewItems;
-    for (QAction* action : menus[2]->actions())
-        viewItems << action->text() + "\t" + action->shortcut().toString();
-    QCOMPARE(viewItems, QStringList({"Zoom &In\tCtrl+=", "Zoom &Out\tCtrl+-", "&1x Zoom\tCtrl+0",
-                                     "\t", "Show &Info Values\tCtrl+I", "\t", "Show &Grid\tG",
-                                     "Show &Tiles\t", "Show &Sprites\t", "&Fit Level\tCtrl+9"}));
+        return texts;
+    };
+    QCOMPARE(items(menus[0]), QStringList({"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S",
+                                           "Save &As...\tCtrl+Shift+S", "&Close\tCtrl+W", "-",
+                                           "Set &Paths\t", "-", "E&xit\tCtrl+Q"}));
+    QCOMPARE(items(menus[1]).mid(2),
+             QStringList({"-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "&Delete\tDel",
+                          "-", "Select &All\tCtrl+A", "Select &None\tCtrl+Shift+A",
+                          "P&lace Pasted Block\tReturn"}));
+    QCOMPARE(items(menus[2]),
+             QStringList({"Zoom &In\tCtrl+=", "Zoom &Out\tCtrl+-", "&1x Zoom\tCtrl+0", "-",
+                          "Show &Info Values\tCtrl+I", "-", "Show &Grid\tG", "Show &Tiles\t",
+                          "Show &Sprites\t", "&Fit Level\tCtrl+9"}));
+    QCOMPARE(items(menus[3]), QStringList({"&Brush\tB", "Rectangle &Select\tM", "Bucket &Fill\tF",
+                                           "&Rectangle Fill\tR", "&Line\tL"}));
     QCOMPARE(window.mnuLevelProperties->text(), QStringLiteral("&Properties"));
 
     window.mnuFileNew->trigger();

@@ -152,65 +152,37 @@ void PropertiesTest::okChecksTheSizes_data() {
     QTest::addColumn<QString>("message");
     const QString widthMessage = QStringLiteral("Width should be between 24 and 170");
     const QString heightMessage = QStringLiteral("Height should be between 17 and 170");
-    QTest::newRow("width 23") << -1 << -1 << "23"
-                              << "17" << widthMessage;
-    QTest::newRow("width 171") << -1 << -1 << "171"
-                               << "17" << widthMessage;
-    QTest::newRow("both wrong: width first") << -1 << -1 << "0"
-                                             << "0" << widthMessage;
-    QTest::newRow("empty width") << -1 << -1 << ""
-                                 << "20" << widthMessage;
-    QTest::newRow("empty height") << -1 << -1 << "24"
-                                  << "" << heightMessage;
-    QTest::newRow("height 16") << -1 << -1 << "170"
-                               << "16" << heightMessage;
-    QTest::newRow("height 171") << -1 << -1 << "100"
-                                << "171" << heightMessage;
-    QTest::newRow("lowest") << -1 << -1 << "24"
-                            << "17"
-                            << "";
-    QTest::newRow("highest") << -1 << -1 << "170"
-                             << "170"
-                             << "";
+    const QString to200 = QStringLiteral("Width should be between 24 and 200");
+    // clang-format off
+    QTest::newRow("width 23")                << -1 << -1 << "23" << "17" << widthMessage;
+    QTest::newRow("width 171")               << -1 << -1 << "171" << "17" << widthMessage;
+    QTest::newRow("both wrong: width first") << -1 << -1 << "0" << "0" << widthMessage;
+    QTest::newRow("empty width")             << -1 << -1 << "" << "20" << widthMessage;
+    QTest::newRow("empty height")            << -1 << -1 << "24" << "" << heightMessage;
+    QTest::newRow("height 16")               << -1 << -1 << "170" << "16" << heightMessage;
+    QTest::newRow("height 171")              << -1 << -1 << "100" << "171" << heightMessage;
+    QTest::newRow("lowest")                  << -1 << -1 << "24" << "17" << "";
+    QTest::newRow("highest")                 << -1 << -1 << "170" << "170" << "";
     // A real level 200 wide: any width up to its own is accepted.
-    QTest::newRow("200 wide kept") << 200 << 20 << "200"
-                                   << "20"
-                                   << "";
-    QTest::newRow("200 wide to 199") << 200 << 20 << "199"
-                                     << "20"
-                                     << "";
-    QTest::newRow("200 wide to 171") << 200 << 20 << "171"
-                                     << "20"
-                                     << "";
-    QTest::newRow("200 wide to 201")
-        << 200 << 20 << "201"
-        << "20" << QStringLiteral("Width should be between 24 and 200");
-    QTest::newRow("200 wide to 23") << 200 << 20 << "23"
-                                    << "20" << QStringLiteral("Width should be between 24 and 200");
-    QTest::newRow("30 wide to 171") << 30 << 20 << "171"
-                                    << "20" << widthMessage;
-    QTest::newRow("180 high to 175") << 30 << 180 << "30"
-                                     << "175"
-                                     << "";
-    QTest::newRow("180 high to 181")
-        << 30 << 180 << "30"
-        << "181" << QStringLiteral("Height should be between 17 and 180");
+    QTest::newRow("200 wide kept")           << 200 << 20 << "200" << "20" << "";
+    QTest::newRow("200 wide to 199")         << 200 << 20 << "199" << "20" << "";
+    QTest::newRow("200 wide to 171")         << 200 << 20 << "171" << "20" << "";
+    QTest::newRow("200 wide to 201")         << 200 << 20 << "201" << "20" << to200;
+    QTest::newRow("200 wide to 23")          << 200 << 20 << "23" << "20" << to200;
+    QTest::newRow("30 wide to 171")          << 30 << 20 << "171" << "20" << widthMessage;
+    QTest::newRow("180 high to 175")         << 30 << 180 << "30" << "175" << "";
+    QTest::newRow("180 high to 181")         << 30 << 180 << "30" << "181"
+                                             << QStringLiteral("Height should be between 17 and 180");
     // Its own height below the minimum stays acceptable; no other.
-    QTest::newRow("12 high kept") << 200 << 12 << "200"
-                                  << "12"
-                                  << "";
-    QTest::newRow("12 high to 13") << 200 << 12 << "200"
-                                   << "13" << heightMessage;
+    QTest::newRow("12 high kept")            << 200 << 12 << "200" << "12" << "";
+    QTest::newRow("12 high to 13")           << 200 << 12 << "200" << "13" << heightMessage;
     // Its own width with the largest height would not fit a level file,
     // so it could never be saved.
-    QTest::newRow("beyond a level file")
-        << 200 << 100 << "200"
-        << "170"
+    QTest::newRow("beyond a level file")     << 200 << 100 << "200" << "170"
         << QStringLiteral("A level of 200 x 170 cells is too large: a level file holds at most "
                           "32760 cells.");
-    QTest::newRow("just inside a level file") << 200 << 100 << "200"
-                                              << "163"
-                                              << "";
+    QTest::newRow("just inside a level file") << 200 << 100 << "200" << "163" << "";
+    // clang-format on
 }
 
 void PropertiesTest::okChecksTheSizes() {
@@ -250,19 +222,18 @@ void PropertiesTest::warnsOfLevelsTooLargeForTheGame_data() {
     QTest::addColumn<QString>("width");
     QTest::addColumn<QString>("height");
     QTest::addColumn<QString>("warning");
+    const QString tooLarge =
+        QStringLiteral("Too large for the game to load: %1 cells, at most 16,376.");
     QTest::newRow("124 x 132 plays") << "124"
                                      << "132" << QString();
     QTest::newRow("16376 x 1") << "16376"
                                << "1" << QString();
-    QTest::newRow("128 x 128")
-        << "128"
-        << "128" << QStringLiteral("Too large for the game to load: 16,384 cells, at most 16,376.");
-    QTest::newRow("16377 x 1")
-        << "16377"
-        << "1" << QStringLiteral("Too large for the game to load: 16,377 cells, at most 16,376.");
-    QTest::newRow("170 x 170")
-        << "170"
-        << "170" << QStringLiteral("Too large for the game to load: 28,900 cells, at most 16,376.");
+    QTest::newRow("128 x 128") << "128"
+                               << "128" << tooLarge.arg("16,384");
+    QTest::newRow("16377 x 1") << "16377"
+                               << "1" << tooLarge.arg("16,377");
+    QTest::newRow("170 x 170") << "170"
+                               << "170" << tooLarge.arg("28,900");
 }
 
 void PropertiesTest::warnsOfLevelsTooLargeForTheGame() {
