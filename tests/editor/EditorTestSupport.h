@@ -25,6 +25,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWidget>
 
 #include <memory>
@@ -85,6 +86,15 @@ inline void hover(QWidget* widget, QPoint pos, Qt::KeyboardModifiers modifiers =
     QMouseEvent event(QEvent::MouseMove, QPointF(pos), widget->mapToGlobal(QPointF(pos)),
                       Qt::NoButton, Qt::NoButton, modifiers);
     QApplication::sendEvent(widget, &event);
+}
+
+// A wheel turn of `angle` eighths of a degree, or a touchpad's move of
+// `pixels`, over `pos`.
+inline void wheel(QWidget* canvas, QPoint pos, QPoint angle, Qt::KeyboardModifiers modifiers = {},
+                  QPoint pixels = {}) {
+    QWheelEvent event(QPointF(pos), canvas->mapToGlobal(QPointF(pos)), pixels, angle, Qt::NoButton,
+                      modifiers, pixels.isNull() ? Qt::NoScrollPhase : Qt::ScrollUpdate, false);
+    QApplication::sendEvent(canvas, &event);
 }
 
 // What the canvas shows with the view at (sx, sy), drawn whole and

@@ -10,15 +10,10 @@
 #include <QAction>
 #include <QTest>
 #include <QToolButton>
-#include <QWheelEvent>
 
 namespace {
 
-void wheel(QWidget* canvas, QPoint pos, QPoint angle, Qt::KeyboardModifiers modifiers = {}) {
-    QWheelEvent event(QPointF(pos), canvas->mapToGlobal(QPointF(pos)), QPoint(), angle,
-                      Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(canvas, &event);
-}
+using editortest::wheel;
 
 // A 90 x 70 level with every sprite of the episode scattered over it,
 // several next to each other so that they overlap.

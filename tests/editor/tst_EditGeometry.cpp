@@ -10,7 +10,6 @@ class tst_EditGeometry : public QObject {
 private slots:
     void tileStripRange_data();
     void tileStripRange();
-    void zoomInStopsAtThree();
     void scrollReportText();
     void fitZoom_data();
     void fitZoom();
@@ -38,13 +37,6 @@ void tst_EditGeometry::tileStripRange() {
     QTEST(range.max, "max");
     QTEST(range.largeChange, "largeChange");
     QVERIFY(range.enabled);
-}
-
-void tst_EditGeometry::zoomInStopsAtThree() {
-    QCOMPARE(ZoomInLevel(-4), -3);
-    QCOMPARE(ZoomInLevel(0), 1);
-    QCOMPARE(ZoomInLevel(2), 3);
-    QCOMPARE(ZoomInLevel(3), 3);
 }
 
 void tst_EditGeometry::scrollReportText() {

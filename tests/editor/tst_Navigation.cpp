@@ -11,20 +11,13 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QTest>
-#include <QWheelEvent>
 
 namespace {
 
 constexpr int Notch = 120;
 
-void wheel(QWidget* canvas, QPoint pos, QPoint angle, Qt::KeyboardModifiers modifiers = {},
-           QPoint pixels = {}) {
-    QWheelEvent event(QPointF(pos), canvas->mapToGlobal(QPointF(pos)), pixels, angle, Qt::NoButton,
-                      modifiers, pixels.isNull() ? Qt::NoScrollPhase : Qt::ScrollUpdate, false);
-    QApplication::sendEvent(canvas, &event);
-}
-
 using editortest::canvasShowsLevel;
+using editortest::wheel;
 
 PaletteGeometry::Cell cellAt(frmEdit& w, QPoint pos) {
     // Whole-pixel cells: the cell is the pixel divided by the cell size.
@@ -101,14 +94,7 @@ void tst_Navigation::wheelMove() {
     QCOMPARE(a.zoomSteps, 0);
     a = Navigation::WheelMove(state, {0, -Notch / 2}, {}, 2, 3, 16, 16);
     QCOMPARE(a.zoomSteps, -1);
-    // Touchpad pixels: a cell per cell size, the angle ignored.
-    a = Navigation::WheelMove(state, {0, -Notch}, {0, -10}, 0, 3, 32, 16);
-    QCOMPARE(a.rows, 0);
-    a = Navigation::WheelMove(state, {0, -Notch}, {-40, -10}, 0, 3, 32, 16);
-    QCOMPARE(a.rows, 1);
-    QCOMPARE(a.columns, 1);
-    QCOMPARE(state.pixelY, -4);
-    QCOMPARE(state.pixelX, -8);
+    // Touchpad pixels: touchpadPixelsAddUpToCells.
 }
 
 void tst_Navigation::scrollLimits() {
