@@ -50,7 +50,6 @@ private slots:
     void movesWithoutButtonOnlyShowPosition();
     void positionLabel();
     void pickPointer();
-    void modeButtons();
     void highZoomAndFarPointer();
     void paintOnRealLevel();
 };
@@ -73,7 +72,7 @@ void tst_CanvasMouse::press_data() {
     // The cell holds tile 12 and the given info value; selections 7 / 9 and
     // the given sprite.
     // clang-format off
-    QTest::newRow("tile, left")           << 0 << L << none << 4 << 0 << 7  << 0 << 7 << 9 << 4 << true;
+    QTest::newRow("tile, left keeps info") << 0 << L << none << 4 << 6 << 7  << 6 << 7 << 9 << 4 << true;
     QTest::newRow("tile, right")          << 0 << R << none << 4 << 0 << 9  << 0 << 7 << 9 << 4 << true;
     QTest::newRow("tile, middle")         << 0 << M << none << 4 << 0 << 7  << 0 << 7 << 9 << 4 << true;
     QTest::newRow("tile, ctrl+left")      << 0 << L << ctrl << 4 << 0 << 12 << 0 << 12 << 9 << 4 << false;
@@ -360,23 +359,6 @@ void tst_CanvasMouse::pickPointer() {
     drag(canvas, at(5, 3), Qt::ControlModifier);
     QCOMPARE(canvas->cursor().shape(), Qt::BitmapCursor);
     QTest::mouseRelease(canvas, Qt::LeftButton, Qt::ControlModifier, at(5, 3));
-}
-
-void tst_CanvasMouse::modeButtons() {
-    Setup w;
-    QVERIFY(w->optMode[0]->isChecked());
-    QCOMPARE(w->optMode[0]->iconSize(), QSize(32, 32));
-    QTest::mouseClick(w->optMode[1], Qt::LeftButton);
-    QCOMPARE(w->Mode(), qint16(1));
-    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(2, 2));
-    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(2, 2));
-    QCOMPARE(w->m_Level.Info(2, 2), qint16(4));
-    QTest::mouseClick(w->optMode[0], Qt::LeftButton);
-    QCOMPARE(w->Mode(), qint16(0));
-    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(2, 2));
-    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(2, 2));
-    QCOMPARE(w->m_Level.Tile(2, 2), qint16(7));
-    QCOMPARE(w->m_Level.Info(2, 2), qint16(4));
 }
 
 void tst_CanvasMouse::highZoomAndFarPointer() {

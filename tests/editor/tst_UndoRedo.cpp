@@ -56,7 +56,6 @@ private slots:
     void editMenu();
     void shortcutKeys();
     void dragsUndoAndRedoBothPlanes();
-    void spritePlacementAndErasure();
     void pressesThatChangeNothingMakeNoStep();
     void dragPaintedBackMakesNoStep();
     void secondButtonDuringDragIsTheSameStep();
@@ -157,27 +156,6 @@ void tst_UndoRedo::dragsUndoAndRedoBothPlanes() {
     QVERIFY(w->m_Level == afterSprites);
     QVERIFY(canvasShowsLevel(*w));
     QVERIFY(!w->mnuEditRedo->isEnabled());
-}
-
-void tst_UndoRedo::spritePlacementAndErasure() {
-    Setup w;
-    w->optMode[1]->click();
-    w->SetSelectedSprite(0); // writes 255
-    leveledit::setInfo(*w, 8, 8, 6);
-    QTest::mouseClick(w->picEdit, Qt::LeftButton, {}, at(4, 5));
-    QTest::mouseClick(w->picEdit, Qt::RightButton, {}, at(8, 8));
-    QCOMPARE(w->m_Level.Info(4, 5), qint16(255));
-    QCOMPARE(w->m_Level.Info(8, 8), qint16(0));
-    QCOMPARE(w->Document().undoStack().count(), 2);
-    w->mnuEditUndo->trigger();
-    QCOMPARE(w->m_Level.Info(8, 8), qint16(6));
-    QCOMPARE(w->m_Level.Info(4, 5), qint16(255));
-    w->mnuEditUndo->trigger();
-    QCOMPARE(w->m_Level.Info(4, 5), qint16(0));
-    // The tile plane was never touched.
-    Level fresh;
-    fresh.Create(100, 60, 1, 1);
-    QVERIFY(w->m_Level.TilePlane() == fresh.TilePlane());
 }
 
 void tst_UndoRedo::pressesThatChangeNothingMakeNoStep() {
