@@ -11,7 +11,6 @@ using namespace PaletteGeometry;
 class tst_PaletteGeometry : public QObject {
     Q_OBJECT
 private slots:
-    void selectionSlot();
     void stripTile_data();
     void stripTile();
     void stripCentre_data();
@@ -23,14 +22,6 @@ private slots:
     void innerPoint();
     void positionText();
 };
-
-void tst_PaletteGeometry::selectionSlot() {
-    QCOMPARE(SelectionSlot(1), 0);
-    QCOMPARE(SelectionSlot(2), 1);
-    QCOMPARE(SelectionSlot(4), 0);
-    QCOMPARE(SelectionSlot(3), 0);
-    QCOMPARE(SelectionSlot(0), 0);
-}
 
 void tst_PaletteGeometry::stripTile_data() {
     QTest::addColumn<double>("x");

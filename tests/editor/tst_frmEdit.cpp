@@ -507,14 +507,10 @@ void tst_frmEdit::failedSaveKeepsEverything() {
     QVERIFY(!saved.isEmpty());
 }
 
+// Whether closing asks at all, and Cancel: tst_UndoRedo's
+// modifiedFollowsTheSavedLevel and closeInsideTheMdiArea.
 void tst_frmEdit::closeQuestionPaths() {
     QTemporaryDir dir;
-    // Unchanged: closes without a question.
-    {
-        auto window = newWindow(*m_Host, 30, 20, 1, 1);
-        QVERIFY(window->close());
-        QVERIFY(m_Prompts->messages.empty());
-    }
     // Changed, No: closes and writes nothing.
     {
         auto window = newWindow(*m_Host, 30, 20, 1, 1);
@@ -528,15 +524,6 @@ void tst_frmEdit::closeQuestionPaths() {
         QCOMPARE(question.buttons, Prompts::Buttons::YesNoCancel);
         QCOMPARE(question.icon, Prompts::Icon::Question);
         QVERIFY(m_Prompts->fileRequests.empty());
-    }
-    // Changed, Cancel: stays open and changed.
-    {
-        auto window = newWindow(*m_Host, 30, 20, 1, 1);
-        leveledit::setModified(*window, true);
-        m_Prompts->answers.push_back(Prompts::Answer::Cancel);
-        window->mnuFileClose->trigger();
-        QVERIFY(window->isVisible());
-        QVERIFY(window->IsModified());
     }
     // Changed, Yes on a never-saved level, Save As cancelled: stays open.
     {
