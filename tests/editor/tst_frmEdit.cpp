@@ -598,10 +598,7 @@ void tst_frmEdit::closeInsideTheMdiArea() {
 void tst_frmEdit::failedLoadLeavesNoName() {
     QTemporaryDir dir;
     const QString damaged = dir.filePath("LEVEL01.CK1");
-    QFile file(damaged);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("\x10\x00", 2);
-    file.close();
+    QVERIFY(writeFile(damaged, QByteArray("\x10\x00", 2)));
     frmEdit window(*m_Host);
     window.SetTiles(m_Host->TileSets(0));
     window.SetSprites(m_Host->SpriteSets(0));
