@@ -54,10 +54,8 @@ private slots:
     void menusAndDelegatedCommands();
     void setsAreClonesAtTheirZooms();
     void newLevelAndLayout();
-    void workedExampleScrollRanges();
-    void levelSmallerThanTheView();
     void minimumSizeAndMinimisedWindow();
-    void zoomLimitsAndRangesFollow();
+    void scrollRangesFollowSizeAndZoom();
     void canvasPixels();
     void scrollingRedrawsUnlessSuppressed();
     void modeButtonsAndPositionReport();
@@ -237,36 +235,6 @@ void tst_frmEdit::newLevelAndLayout() {
     QCOMPARE(window->cmdLevelPreview->pos(), QPoint(683, 365));
 }
 
-void tst_frmEdit::workedExampleScrollRanges() {
-    auto window = windowWithHolder(*m_Host, 100, 60, 400, 300);
-    QCOMPARE(window->picEditHolder->ScaleWidth(), 400);
-    QCOMPARE(window->picEditHolder->ScaleHeight(), 300);
-    QCOMPARE(window->scrEditX->minimum(), 0);
-    QCOMPARE(window->scrEditX->maximum(), 77);
-    QCOMPARE(window->scrEditX->pageStep(), 12);
-    QCOMPARE(window->scrEditX->singleStep(), 1);
-    QVERIFY(window->scrEditX->isEnabled());
-    QCOMPARE(window->scrEditY->minimum(), 0);
-    QCOMPARE(window->scrEditY->maximum(), 43);
-    QCOMPARE(window->scrEditY->pageStep(), 9);
-    QVERIFY(window->scrEditY->isEnabled());
-
-    // A bar whose value is above a new maximum drops to it.
-    window->scrEditX->setValue(77);
-    window->resize(600, 418);
-    QCOMPARE(window->scrEditX->maximum(), 100 - 37 + 1);
-    QCOMPARE(window->scrEditX->value(), 64);
-}
-
-void tst_frmEdit::levelSmallerThanTheView() {
-    auto window = windowWithHolder(*m_Host, 24, 17, 800, 482);
-    QCOMPARE(window->scrEditX->maximum(), 0);
-    QCOMPARE(window->scrEditX->value(), 0);
-    QVERIFY(!window->scrEditX->isEnabled());
-    QCOMPARE(window->scrEditY->maximum(), 0);
-    QVERIFY(!window->scrEditY->isEnabled());
-}
-
 void tst_frmEdit::minimumSizeAndMinimisedWindow() {
     auto window = newWindow(*m_Host, 40, 30, 1, 1, 500, 400);
     // The limits are outer sizes, the frame included.
@@ -280,8 +248,21 @@ void tst_frmEdit::minimumSizeAndMinimisedWindow() {
     QCOMPARE(window->picEditHolder->height(), 323 - frame.height() - 61 - 57);
 }
 
-void tst_frmEdit::zoomLimitsAndRangesFollow() {
+// The worked example: a 100 x 60 level in a 400 x 300 edit area.
+void tst_frmEdit::scrollRangesFollowSizeAndZoom() {
     auto window = windowWithHolder(*m_Host, 100, 60, 400, 300);
+    QCOMPARE(window->picEditHolder->ScaleWidth(), 400);
+    QCOMPARE(window->picEditHolder->ScaleHeight(), 300);
+    QCOMPARE(window->scrEditX->minimum(), 0);
+    QCOMPARE(window->scrEditX->maximum(), 77);
+    QCOMPARE(window->scrEditX->pageStep(), 12);
+    QCOMPARE(window->scrEditX->singleStep(), 1);
+    QVERIFY(window->scrEditX->isEnabled());
+    QCOMPARE(window->scrEditY->minimum(), 0);
+    QCOMPARE(window->scrEditY->maximum(), 43);
+    QCOMPARE(window->scrEditY->pageStep(), 9);
+    QVERIFY(window->scrEditY->isEnabled());
+
     for (int i = 0; i < 6; ++i)
         window->mnuViewZoomIn->trigger();
     QCOMPARE(window->Tiles().Zoom(), qint16(3));
@@ -306,6 +287,8 @@ void tst_frmEdit::zoomLimitsAndRangesFollow() {
     // 1-pixel cells: the whole level fits.
     QCOMPARE(window->scrEditX->maximum(), 0);
     QVERIFY(!window->scrEditX->isEnabled());
+    QCOMPARE(window->scrEditY->maximum(), 0);
+    QVERIFY(!window->scrEditY->isEnabled());
 
     window->mnuView1xZoom->trigger();
     QCOMPARE(window->Tiles().Zoom(), qint16(0));
@@ -316,6 +299,13 @@ void tst_frmEdit::zoomLimitsAndRangesFollow() {
     QCOMPARE(window->scrEditX->value(), 50);
     QCOMPARE(window->PaletteTiles().Zoom(), qint16(1));
     QCOMPARE(window->PreviewTiles().Zoom(), qint16(-3));
+
+    window->mnuView1xZoom->trigger();
+    // A bar whose value is above a new maximum drops to it.
+    window->scrEditX->setValue(77);
+    window->resize(600, 418);
+    QCOMPARE(window->scrEditX->maximum(), 100 - 37 + 1);
+    QCOMPARE(window->scrEditX->value(), 64);
 }
 
 void tst_frmEdit::canvasPixels() {
