@@ -11,6 +11,14 @@
 
 namespace {
 
+// Saves `level` as `name` and loads it back: the same level again.
+bool survivesSaveAndLoad(const Level& level, const QString& name) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    Level back;
+    return level.Save(path) && back.Load(path) && back == level;
+}
+
 using Cells = QVector<qint16>;
 
 std::vector<qint16> signedWords(const std::vector<quint16>& words, size_t from, size_t count) {
@@ -159,12 +167,7 @@ private slots:
             level.SetInfo(i % width, i / width, infos[i]);
         }
         QCOMPARE(level.Serialize().toHex(' '), expected.toHex(' '));
-        QTemporaryDir dir;
-        const QString path = dir.filePath("LEVEL01.CK1");
-        QVERIFY(level.Save(path));
-        Level back;
-        QVERIFY(back.Load(path));
-        QVERIFY(back == level);
+        QVERIFY(survivesSaveAndLoad(level, "LEVEL01.CK1"));
     }
 
     // The largest levels the editor makes and the file can hold: sizes in
@@ -196,12 +199,7 @@ private slots:
         QCOMPARE(image.size() * 2, size_t(fileWords));
         for (size_t i = 16 + size_t(cells); i < 16 + size_t(planeBytes / 2); ++i)
             QCOMPARE(image[i], quint16(0));
-        QTemporaryDir dir;
-        const QString path = dir.filePath("LEVEL05.CK2");
-        QVERIFY(level.Save(path));
-        Level back;
-        QVERIFY(back.Load(path));
-        QVERIFY(back == level);
+        QVERIFY(survivesSaveAndLoad(level, "LEVEL05.CK2"));
     }
 
     void everyInfoValueSurvives() {
