@@ -5,24 +5,6 @@
 #include "CellPicker.h"
 #include "LevelDocument.h"
 
-namespace {
-
-// Modifier codes the brush tells apart: nothing held edits, Ctrl alone
-// picks; any other combination (Shift, Alt, Ctrl with another) does neither.
-constexpr int NoModifier = 0;
-constexpr int CtrlOnly = 2;
-
-constexpr int LeftButton = 1;
-constexpr int RightButton = 2;
-
-// The selection a mouse button works on: the right button has slot 1,
-// every other button slot 0.
-int SlotOf(int button) {
-    return button == RightButton ? 1 : 0;
-}
-
-} // namespace
-
 BrushTool::BrushTool(LevelDocument& document, BrushSelection& selection)
     : m_Document(document), m_Selection(selection) {}
 
@@ -44,9 +26,9 @@ void BrushTool::Move(const ToolEvent& event) {
 
 void BrushTool::ContinueDrag(const ToolEvent& to) {
     // Picking takes only the cell now under the pointer.
-    if (to.shift == CtrlOnly && to.inside)
+    if (to.shift == ToolEvent::CtrlOnly && to.inside)
         PickCell(to.button, int(to.x), int(to.y));
-    if (to.shift != NoModifier)
+    if (to.shift != ToolEvent::NoModifier)
         return;
     // Painting covers every cell of the level on the straight line from the
     // previous pointer cell, however fast the pointer went.
@@ -70,23 +52,20 @@ void BrushTool::Cancel() {
     m_Dragging = false;
 }
 
-EditTool::Pointer BrushTool::PointerFor(int shift) const {
-    return shift == CtrlOnly ? Pointer::Pick : Pointer::Default;
-}
-
 void BrushTool::ActOnCell(int button, int shift, int cx, int cy) {
-    if (shift == NoModifier)
+    if (shift == ToolEvent::NoModifier)
         EditCell(button, cx, cy);
-    else if (shift == CtrlOnly)
+    else if (shift == ToolEvent::CtrlOnly)
         PickCell(button, cx, cy);
 }
 
 void BrushTool::EditCell(int button, int cx, int cy) {
     if (m_Selection.Mode() == BrushSelection::TileMode)
-        m_Document.SetCell(CellChange::TilePlane, cx, cy, m_Selection.Tile(SlotOf(button)));
-    else if (button == LeftButton)
+        m_Document.SetCell(CellChange::TilePlane, cx, cy,
+                           m_Selection.Tile(ToolEvent::SlotOf(button)));
+    else if (button == ToolEvent::LeftButton)
         m_Document.SetCell(CellChange::InfoPlane, cx, cy, m_Selection.InfoToPlace());
-    else if (button == RightButton)
+    else if (button == ToolEvent::RightButton)
         m_Document.SetCell(CellChange::InfoPlane, cx, cy, 0);
 }
 

@@ -21,7 +21,6 @@ public:
     void Release(const ToolEvent& event) override;
     void Cancel() override;
     bool Dragging() const override { return m_Dragging; }
-    Pointer PointerFor(int shift) const override;
 
 private:
     void ActOnCell(int button, int shift, int cx, int cy);

@@ -23,7 +23,6 @@ public:
     void Release(const ToolEvent&) override {}
     void Cancel() override {}
     bool Dragging() const override { return false; }
-    Pointer PointerFor(int shift) const override;
 
 private:
     LevelDocument& m_Document;

@@ -7,15 +7,6 @@
 #include "LevelDocument.h"
 #include "ToolPreview.h"
 
-namespace {
-
-constexpr int NoModifier = 0;
-constexpr int CtrlOnly = 2;
-constexpr int LeftButton = 1;
-constexpr int RightButton = 2;
-
-} // namespace
-
 DragShapeTool::DragShapeTool(LevelDocument& document, BrushSelection& selection,
                              const TileSet& tiles, const SpriteSet& sprites)
     : m_Document(document), m_Selection(selection), m_Tiles(tiles), m_Sprites(sprites) {}
@@ -24,18 +15,18 @@ void DragShapeTool::Press(const ToolEvent& event) {
     if (!event.inside || m_Dragging)
         return;
     const QPoint cell(int(event.x), int(event.y));
-    if (event.shift == CtrlOnly) {
+    if (event.shift == ToolEvent::CtrlOnly) {
         PickCell(m_Document.level(), m_Selection, event.button, cell.x(), cell.y());
         return;
     }
-    if (event.shift != NoModifier)
+    if (event.shift != ToolEvent::NoModifier)
         return;
     if (m_Selection.Mode() == BrushSelection::TileMode) {
         m_Plane = CellChange::TilePlane;
-        m_Value = m_Selection.Tile(event.button == RightButton ? 1 : 0);
-    } else if (event.button == LeftButton || event.button == RightButton) {
+        m_Value = m_Selection.Tile(ToolEvent::SlotOf(event.button));
+    } else if (event.button == ToolEvent::LeftButton || event.button == ToolEvent::RightButton) {
         m_Plane = CellChange::InfoPlane;
-        m_Value = event.button == LeftButton ? m_Selection.InfoToPlace() : qint16(0);
+        m_Value = event.button == ToolEvent::LeftButton ? m_Selection.InfoToPlace() : qint16(0);
     } else {
         return; // the middle button places no sprite, as with the brush
     }
@@ -63,10 +54,6 @@ void DragShapeTool::Cancel() {
     m_Dragging = false;
     m_Pending.clear();
     m_Area = QRect();
-}
-
-EditTool::Pointer DragShapeTool::PointerFor(int shift) const {
-    return shift == CtrlOnly ? Pointer::Pick : Pointer::Default;
 }
 
 void DragShapeTool::Follow(QPoint cell) {

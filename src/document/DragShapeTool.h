@@ -28,7 +28,6 @@ public:
     void Release(const ToolEvent& event) override;
     void Cancel() override;
     bool Dragging() const override { return m_Dragging; }
-    Pointer PointerFor(int shift) const override;
     QRect PreviewCells() const override;
     void DrawPreview(Surface& dest, int sx, int sy, double cellWidth, double cellHeight, int odx,
                      int ody) const override;

@@ -9,6 +9,17 @@ class Surface;
 // a press or release: 1 left, 2 right, 4 middle; on a move: the buttons
 // held, as bits) and the modifiers (bits 1 Shift, 2 Ctrl, 4 Alt).
 struct ToolEvent {
+    static constexpr int LeftButton = 1;
+    static constexpr int RightButton = 2;
+    // The modifier sets tools tell apart: nothing held edits, Ctrl alone
+    // picks; other combinations (Shift with Ctrl, Alt) do neither.
+    static constexpr int NoModifier = 0;
+    static constexpr int ShiftOnly = 1;
+    static constexpr int CtrlOnly = 2;
+    // The brush slot a button works on: the right button's is 1, every
+    // other button's 0.
+    static int SlotOf(int button) { return button == RightButton ? 1 : 0; }
+
     long long x = 0;
     long long y = 0;
     bool inside = false; // the cell lies inside the level
@@ -33,8 +44,11 @@ public:
     // Whether a press-and-drag is in progress.
     virtual bool Dragging() const = 0;
 
-    // The pointer shown over the canvas while `shift` is held.
-    virtual Pointer PointerFor(int /*shift*/) const { return Pointer::Default; }
+    // The pointer shown over the canvas while `shift` is held: Ctrl alone
+    // picks in every tool.
+    Pointer PointerFor(int shift) const {
+        return shift == ToolEvent::CtrlOnly ? Pointer::Pick : Pointer::Default;
+    }
     // The cells the tool's preview covers, empty for none; the canvas draws
     // them again through DrawPreview when they change.
     virtual QRect PreviewCells() const { return {}; }

@@ -6,16 +6,13 @@
 #include "LevelDocument.h"
 #include "ToolPreview.h"
 
-namespace {
-constexpr int NoModifier = 0;
-constexpr int ShiftOnly = 1;
-constexpr int CtrlOnly = 2;
-constexpr int RightSlot = 1;
-} // namespace
-
 SelectTool::SelectTool(LevelDocument& document, BrushSelection& brush, const TileSet& tiles,
                        const SpriteSet& sprites)
     : m_Document(document), m_Brush(brush), m_Tiles(tiles), m_Sprites(sprites) {}
+
+qint16 SelectTool::LeftBehind() const {
+    return m_Brush.Tile(ToolEvent::SlotOf(ToolEvent::RightButton));
+}
 
 QSize SelectTool::LevelSize() const {
     return QSize(m_Document.level().Width(), m_Document.level().Height());
@@ -25,7 +22,7 @@ void SelectTool::Press(const ToolEvent& event) {
     if (m_Drag != Drag::None)
         return;
     const QPoint cell(int(event.x), int(event.y));
-    if (event.shift == CtrlOnly) {
+    if (event.shift == ToolEvent::CtrlOnly) {
         if (event.inside)
             PickCell(m_Document.level(), m_Brush, event.button, cell.x(), cell.y());
         return;
@@ -35,9 +32,10 @@ void SelectTool::Press(const ToolEvent& event) {
         PlaceFloating();
         return;
     }
-    if (!event.inside || (event.shift != NoModifier && event.shift != ShiftOnly))
+    if (!event.inside ||
+        (event.shift != ToolEvent::NoModifier && event.shift != ToolEvent::ShiftOnly))
         return;
-    if (event.shift == NoModifier && m_Area.Area().contains(cell)) {
+    if (event.shift == ToolEvent::NoModifier && m_Area.Area().contains(cell)) {
         m_Drag = Drag::Moving;
         m_Grab = cell;
         m_Offset = QPoint();
@@ -45,7 +43,7 @@ void SelectTool::Press(const ToolEvent& event) {
         return;
     }
     m_Drag = Drag::Selecting;
-    m_Area.Start(cell, event.shift == ShiftOnly, LevelSize());
+    m_Area.Start(cell, event.shift == ToolEvent::ShiftOnly, LevelSize());
 }
 
 void SelectTool::Move(const ToolEvent& event) {
@@ -62,8 +60,8 @@ void SelectTool::Release(const ToolEvent& event) {
     Move(event);
     if (m_Drag == Drag::Moving && !m_Offset.isNull()) {
         const QRect area = m_Area.Area();
-        m_Document.ApplyEdit(MoveText(), EditOperations::Move(m_Document.level(), area, m_Offset,
-                                                              m_Brush.Tile(RightSlot)));
+        m_Document.ApplyEdit(
+            MoveText(), EditOperations::Move(m_Document.level(), area, m_Offset, LeftBehind()));
         m_Area.SetArea(area.translated(m_Offset), LevelSize());
     }
     m_Drag = Drag::None;
@@ -73,10 +71,6 @@ void SelectTool::Release(const ToolEvent& event) {
 void SelectTool::Cancel() {
     m_Drag = Drag::None;
     m_Lifted.SetBlock(CellBlock());
-}
-
-EditTool::Pointer SelectTool::PointerFor(int shift) const {
-    return shift == CtrlOnly ? Pointer::Pick : Pointer::Default;
 }
 
 void SelectTool::SelectAll() {
@@ -93,14 +87,14 @@ CellBlock SelectTool::Copy() const {
 
 CellBlock SelectTool::Cut() {
     CellBlock block = Copy();
-    m_Document.ApplyEdit(CutText(), EditOperations::Clear(m_Document.level(), m_Area.Area(),
-                                                          m_Brush.Tile(RightSlot)));
+    m_Document.ApplyEdit(CutText(),
+                         EditOperations::Clear(m_Document.level(), m_Area.Area(), LeftBehind()));
     return block;
 }
 
 void SelectTool::Delete() {
-    m_Document.ApplyEdit(DeleteText(), EditOperations::Clear(m_Document.level(), m_Area.Area(),
-                                                             m_Brush.Tile(RightSlot)));
+    m_Document.ApplyEdit(DeleteText(),
+                         EditOperations::Clear(m_Document.level(), m_Area.Area(), LeftBehind()));
 }
 
 void SelectTool::StartPaste(const CellBlock& block, QPoint cell) {

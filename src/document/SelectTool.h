@@ -35,7 +35,6 @@ public:
     void Release(const ToolEvent& event) override;
     void Cancel() override;
     bool Dragging() const override { return m_Drag != Drag::None; }
-    Pointer PointerFor(int shift) const override;
     QRect PreviewCells() const override;
     void DrawPreview(Surface& dest, int sx, int sy, double cellWidth, double cellHeight, int odx,
                      int ody) const override;
@@ -69,6 +68,9 @@ private:
     enum class Drag { None, Selecting, Moving };
 
     QSize LevelSize() const;
+    // What cut, delete and move leave in the cells they empty: the right
+    // button's tile.
+    qint16 LeftBehind() const;
     QRect LevelArea() const { return QRect(QPoint(0, 0), LevelSize()); }
     QRect FloatingCells() const;
     QRect MovedCells() const;
