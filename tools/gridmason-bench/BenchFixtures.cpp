@@ -5,56 +5,66 @@
 #include "Surface.h"
 
 #include <QImage>
-#include <QPainter>
 #include <cstring>
+#include <functional>
 
 namespace {
 
-QImage episodeSizedSheet() {
-    QImage sheet(13 * 16, 47 * 16, QImage::Format_RGB32);
-    for (int y = 0; y < sheet.height(); ++y)
-        for (int x = 0; x < sheet.width(); ++x)
-            sheet.setPixel(x, y, qRgb((x * 7) & 0xFF, (y * 3) & 0xFF, ((x ^ y) * 5) & 0xFF));
-    return sheet;
-}
-
-// Sprite bitmaps of three frames (image, mask, unused) of varied sizes.
-class GeneratedSprites : public BitmapSource {
-public:
-    IoResult Load(const QString& name, QImage& image) const override {
-        const int n = name.mid(5, 3).toInt();
-        const int w = 16 + (n % 5) * 8;
-        const int h = 16 + (n % 3) * 12;
-        QImage bitmap(3 * w, h, QImage::Format_RGB32);
-        bitmap.fill(Qt::black);
-        QPainter p(&bitmap);
-        p.fillRect(w, 0, w, h, Qt::white);                   // see-through mask
-        p.fillRect(w + 2, 2, w - 4, h - 4, Qt::black);       // opaque middle
-        p.fillRect(2, 2, w - 4, h - 4, QColor(200, 60, 40)); // the sprite
-        p.end();
-        image = bitmap;
-        return IoResult::success();
-    }
-};
-
-} // namespace
-
-double BenchFixtures::canvasCopySeconds() {
-    QImage source(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
+// Copies a canvas-sized image with `measure`, the way the figure beside it
+// is measured.
+double canvasCopy(const std::function<double(const std::function<void()>&)>& measure) {
+    QImage source(BenchFixtures::CanvasWidth, BenchFixtures::CanvasHeight, QImage::Format_RGB32);
     source.fill(qRgb(10, 20, 30));
-    QImage target(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
+    QImage target(BenchFixtures::CanvasWidth, BenchFixtures::CanvasHeight, QImage::Format_RGB32);
     target.fill(0);
     volatile uchar sink = 0;
-    return secondsPerCall([&] {
+    return measure([&] {
         std::memcpy(target.bits(), source.constBits(), size_t(source.sizeInBytes()));
         sink = sink + target.constBits()[12345];
     });
 }
 
+} // namespace
+
+double BenchFixtures::canvasCopySeconds() {
+    return canvasCopy([](const std::function<void()>& work) { return secondsPerCall(work); });
+}
+
+double BenchFixtures::fastestCanvasCopySeconds(int calls) {
+    return canvasCopy(
+        [calls](const std::function<void()>& work) { return fastestCall(work, calls); });
+}
+
+QImage BenchFixtures::tileSheet(int count) {
+    constexpr int TilesPerRow = 13;
+    const int rows = (count + TilesPerRow - 1) / TilesPerRow;
+    QImage sheet(TilesPerRow * 16, rows * 16, QImage::Format_RGB32);
+    for (int y = 0; y < sheet.height(); ++y)
+        for (int x = 0; x < sheet.width(); ++x)
+            sheet.setPixel(x, y, qRgb(x * 3 + y, y * 5 + x, (x ^ y) * 7));
+    return sheet;
+}
+
+IoResult BenchFixtures::GeneratedSprites::Load(const QString& name, QImage& image) const {
+    const int number = name.mid(4, 4).toInt();
+    const int w = 16 + number % 25, h = 16 + (number * 7) % 17;
+    QImage bitmap(3 * w, h, QImage::Format_RGB32);
+    bitmap.fill(0xFF000000);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const bool clear = (x - w / 2) * (x - w / 2) + (y - h / 2) * (y - h / 2) > w * h / 5;
+            bitmap.setPixel(x, y, clear ? 0xFF000000 : qRgb(number * 2, x * 6, y * 6));
+            bitmap.setPixel(w + x, y, clear ? 0xFFFFFFFF : 0xFF000000);
+        }
+    }
+    image = bitmap;
+    return IoResult::success();
+}
+
 BenchHost::BenchHost(bool withSprites) {
-    m_Tiles.LoadFromImage(episodeSizedSheet());
+    m_Tiles.LoadFromImage(BenchFixtures::tileSheet(611));
     if (withSprites) {
         Surface scratch;
-        m_Sprites.LoadFromSource(1, GeneratedSprites(), scratch);
+        m_Sprites.LoadFromSource(1, BenchFixtures::GeneratedSprites(), scratch);
     }
 }

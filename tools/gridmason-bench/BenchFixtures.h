@@ -1,8 +1,11 @@
 #pragma once
 
+#include "BitmapSource.h"
 #include "EditorHost.h"
 #include "SpriteSet.h"
 #include "TileSet.h"
+
+#include <QImage>
 
 // What the editor benchmarks share: the canvas size every figure is measured
 // on, the baseline they are divided by, and a host with graphics the size of
@@ -12,8 +15,22 @@ namespace BenchFixtures {
 constexpr int CanvasWidth = 1600;
 constexpr int CanvasHeight = 1000;
 
-// Seconds of one plain copy of a canvas-sized image: the baseline.
+// Seconds of one plain copy of a canvas-sized image: the baseline, as an
+// average over many calls, or as the fastest of `calls` single calls for
+// figures that are fastest calls too.
 double canvasCopySeconds();
+double fastestCanvasCopySeconds(int calls);
+
+// A sheet of `count` distinct tiles of 16 x 16, 13 to a row, in many
+// colours, as the exported sheets of the episodes are laid out.
+QImage tileSheet(int count);
+
+// Sprite bitmaps of three frames (picture, mask, unused) for every name,
+// 16 to 40 pixels across, their corners see-through.
+class GeneratedSprites : public BitmapSource {
+public:
+    IoResult Load(const QString& name, QImage& image) const override;
+};
 
 } // namespace BenchFixtures
 

@@ -9,8 +9,8 @@
 // 1600 x 1000 image measured next to it, each the fastest of many calls. The view shows the middle
 // of the level, or all of it where it is smaller than the canvas.
 
+#include "BenchFixtures.h"
 #include "Benchmark.h"
-#include "BitmapSource.h"
 #include "Level.h"
 #include "SpriteCatalogue.h"
 #include "SpriteSet.h"
@@ -19,15 +19,13 @@
 
 #include <QPainter>
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
-constexpr int CanvasWidth = 1600;
-constexpr int CanvasHeight = 1000;
+using BenchFixtures::CanvasHeight;
+using BenchFixtures::CanvasWidth;
 constexpr int LevelSize = 170;
 constexpr int CellsPerSprite = 200;
-constexpr int TilesPerRow = 13;
 constexpr int TileCounts[] = {611, 689, 624};
 // Each figure is the fastest of this many single redraws or copies.
 constexpr int Calls = 300;
@@ -35,37 +33,6 @@ constexpr int Calls = 300;
 void consume(const void* pointer) {
     asm volatile("" : : "r"(pointer) : "memory");
 }
-
-// A sheet of `count` tiles 13 to a row, in many colours.
-QImage benchmarkSheet(int count) {
-    const int rows = (count + TilesPerRow - 1) / TilesPerRow;
-    QImage sheet(TilesPerRow * 16, rows * 16, QImage::Format_RGB32);
-    for (int y = 0; y < sheet.height(); ++y)
-        for (int x = 0; x < sheet.width(); ++x)
-            sheet.setPixel(x, y, qRgb(x * 3 + y, y * 5 + x, (x ^ y) * 7));
-    return sheet;
-}
-
-// Sprite bitmaps of three frames, 16 to 40 pixels across, half see-through.
-class GeneratedSprites : public BitmapSource {
-public:
-    IoResult Load(const QString& name, QImage& image) const override {
-        const int number = name.mid(4, 4).toInt();
-        const int w = 16 + number % 25, h = 16 + (number * 7) % 17;
-        QImage bitmap(3 * w, h, QImage::Format_RGB32);
-        bitmap.fill(0xFF000000);
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x) {
-                const bool clear =
-                    (x - w / 2) * (x - w / 2) + (y - h / 2) * (y - h / 2) > w * h / 5;
-                bitmap.setPixel(x, y, clear ? 0xFF000000 : qRgb(number * 2, x * 6, y * 6));
-                bitmap.setPixel(w + x, y, clear ? 0xFFFFFFFF : 0xFF000000);
-            }
-        }
-        image = bitmap;
-        return IoResult::success();
-    }
-};
 
 Level benchmarkLevel(int episode, int tileCount, qint16 spriteCount) {
     Level level;
@@ -109,22 +76,8 @@ double redrawSeconds(const Level& level, const TileSet& tiles, const SpriteSet& 
         Calls);
 }
 
-// Seconds of one plain copy of a canvas-sized image. Measured next to each
-// figure, so that both see the same load on the machine.
-double copySeconds() {
-    QImage from(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
-    from.fill(0xFF336699);
-    QImage to(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
-    return fastestCall(
-        [&] {
-            std::memcpy(to.bits(), from.constBits(), size_t(from.sizeInBytes()));
-            consume(to.constBits());
-        },
-        Calls);
-}
-
 void runRedraw(QTextStream& out) {
-    const double copy = copySeconds();
+    const double copy = BenchFixtures::fastestCanvasCopySeconds(Calls);
     out << LevelSize << "x" << LevelSize << " level, a sprite in every " << CellsPerSprite
         << "th cell, redrawn on a " << CanvasWidth << "x" << CanvasHeight
         << " canvas and copied to the screen; one plain copy of that image takes "
@@ -139,9 +92,10 @@ void runRedraw(QTextStream& out) {
     std::vector<Episode> episodes(3);
     for (int e = 0; e < 3; ++e) {
         Episode& episode = episodes[size_t(e)];
-        episode.tiles.LoadFromImage(benchmarkSheet(TileCounts[e]));
+        episode.tiles.LoadFromImage(BenchFixtures::tileSheet(TileCounts[e]));
         Surface scratch;
-        const IoResult loaded = episode.sprites.LoadFromSource(e + 1, GeneratedSprites(), scratch);
+        const IoResult loaded =
+            episode.sprites.LoadFromSource(e + 1, BenchFixtures::GeneratedSprites(), scratch);
         if (!loaded) {
             out << "cannot make the sprites: " << loaded.error << "\n";
             return;
