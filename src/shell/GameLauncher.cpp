@@ -1,5 +1,7 @@
 #include "GameLauncher.h"
 
+#include "FileWriter.h"
+#include "FolderBitmapSource.h"
 #include "GameLimits.h"
 #include "Level.h"
 
@@ -16,26 +18,11 @@ const char* const ConfigName = "dosbox.conf";
 // The end of DOSBox's output that a failure message quotes.
 constexpr int KeptOutput = 2000;
 
-// The entry of `folder` named `name` in any letter case, or "".
+// The name of the file of `folder` called `name` in any letter case, or "".
 QString findEntry(const QString& folder, const QString& name) {
     if (folder.isEmpty())
         return {};
-    const QStringList files = QDir(folder).entryList(QDir::Files);
-    for (const QString& file : files)
-        if (file.compare(name, Qt::CaseInsensitive) == 0)
-            return file;
-    return {};
-}
-
-IoResult writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()) {
-        file.close();
-        if (file.error() == QFileDevice::NoError)
-            return IoResult::success();
-    }
-    return IoResult::failure(QStringLiteral("Could not write %1: %2")
-                                 .arg(QDir::toNativeSeparators(path), file.errorString()));
+    return QFileInfo(FolderBitmapSource::FindFile(folder, name)).fileName();
 }
 
 // Copies one file and checks that all of it arrived: a copy can end early
@@ -178,10 +165,10 @@ IoResult GameLauncher::Prepare(const Level& level, int number, const QString& ga
         if (!copied)
             return copied;
     }
-    IoResult written = writeFile(QDir(gameDir).filePath(levelName), level.Serialize());
+    IoResult written = FileWriter::WriteWhole(QDir(gameDir).filePath(levelName), level.Serialize());
     if (written)
-        written =
-            writeFile(folder->filePath(QLatin1String(ConfigName)), DosBoxConfig(program).toUtf8());
+        written = FileWriter::WriteWhole(folder->filePath(QLatin1String(ConfigName)),
+                                         DosBoxConfig(program).toUtf8());
     if (!written)
         return written;
     m_Folder = std::move(folder);
