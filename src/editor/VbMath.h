@@ -1,7 +1,8 @@
 #pragma once
 
+#include "Rounding.h"
+
 #include <QString>
-#include <cmath>
 
 // The integer arithmetic the editor's layout and picking rules are stated
 // in: "div" rounds both operands to whole numbers (halves to even) and
@@ -17,7 +18,7 @@ inline long long roundEven(double value) {
         return 9000000000000000000LL;
     if (value < -9.0e18)
         return -9000000000000000000LL;
-    return static_cast<long long>(std::nearbyint(value));
+    return static_cast<long long>(roundHalfEven(value));
 }
 
 // a div b; a divisor that rounds to 0 gives 0 instead of a fault.
