@@ -2,9 +2,12 @@
 
 #include "Benchmark.h"
 #include "BitmapSource.h"
+#include "PictureBox.h"
 #include "Surface.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <cstring>
 #include <functional>
 
@@ -67,4 +70,21 @@ BenchHost::BenchHost(bool withSprites) {
         Surface scratch;
         m_Sprites.LoadFromSource(1, BenchFixtures::GeneratedSprites(), scratch);
     }
+}
+
+BenchWindow::BenchWindow(int width, int height, bool withSprites) : host(withSprites) {
+    form.SetTiles(host.TileSets(0));
+    form.SetSprites(host.SpriteSets(0));
+    form.NewLevel(width, height, 1, 1);
+    form.Display();
+    const QSize extra = form.size() - form.picEdit->size();
+    form.resize(QSize(BenchFixtures::CanvasWidth, BenchFixtures::CanvasHeight) + extra);
+    QApplication::processEvents();
+}
+
+void BenchFixtures::sendMouse(QWidget* target, QEvent::Type type, QPoint pos,
+                              Qt::MouseButton button, Qt::MouseButtons buttons) {
+    QMouseEvent event(type, QPointF(pos), target->mapToGlobal(QPointF(pos)), button, buttons,
+                      Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
 }

@@ -4,7 +4,9 @@
 #include "EditorHost.h"
 #include "SpriteSet.h"
 #include "TileSet.h"
+#include "frmEdit.h"
 
+#include <QEvent>
 #include <QImage>
 
 // What the editor benchmarks share: the canvas size every figure is measured
@@ -52,3 +54,19 @@ private:
     TileSet m_Tiles;
     SpriteSet m_Sprites;
 };
+
+// An editor window on a new episode-1 level of `width` x `height` cells,
+// shown with a canvas of the benchmarks' size.
+struct BenchWindow {
+    BenchHost host;
+    frmEdit form{host};
+    BenchWindow(int width, int height, bool withSprites = true);
+};
+
+namespace BenchFixtures {
+
+// Sends a real mouse event of `type` at `pos` of `target`.
+void sendMouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButton button,
+               Qt::MouseButtons buttons);
+
+} // namespace BenchFixtures

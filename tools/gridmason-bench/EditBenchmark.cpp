@@ -19,8 +19,6 @@
 #include "frmEdit.h"
 
 #include <QApplication>
-#include <QMouseEvent>
-#include <cstring>
 
 namespace {
 
@@ -60,12 +58,6 @@ double pasteSeconds() {
     });
 }
 
-void sendMove(QWidget* target, QPoint pos) {
-    QMouseEvent event(QEvent::MouseMove, QPointF(pos), target->mapToGlobal(QPointF(pos)),
-                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
-
 struct FloatingMove {
     double move = 0;  // one move with its repaint
     double shown = 0; // the copy to the screen alone of what one move repaints
@@ -92,7 +84,9 @@ FloatingMove floatingMoveSeconds(frmEdit& form, int zoom) {
         // Back and forth over 20 cells along a diagonal.
         const int k = step < 20 ? step : 39 - step;
         step = (step + 1) % 40;
-        sendMove(form.picEdit, QPoint(k * cell + cell / 2, k * cell + cell / 2));
+        BenchFixtures::sendMouse(form.picEdit, QEvent::MouseMove,
+                                 QPoint(k * cell + cell / 2, k * cell + cell / 2), Qt::NoButton,
+                                 Qt::NoButton);
         QApplication::processEvents();
     });
     // A move by one cell changes the block's pixels and one cell beyond.
@@ -113,15 +107,8 @@ void run(QTextStream& out) {
     out << "paste of a 170 x 170 block, one undo step: "
         << QString::number(pasteSeconds() / copy, 'f', 2) << " (aim: at most 1)\n";
 
-    BenchHost host{false};
-    frmEdit form(host);
-    form.SetTiles(host.TileSets(0));
-    form.SetSprites(host.SpriteSets(0));
-    form.NewLevel(170, 170, 1, 1);
-    form.Display();
-    const QSize extra = form.size() - form.picEdit->size();
-    form.resize(QSize(CanvasWidth, CanvasHeight) + extra);
-    QApplication::processEvents();
+    BenchWindow window(170, 170, false);
+    frmEdit& form = window.form;
     for (int zoom : {-3, -2, -1, 0}) {
         const FloatingMove seconds = floatingMoveSeconds(form, zoom);
         const int side = int(170 * form.Tiles().RenderWidth());

@@ -39,19 +39,12 @@ constexpr int LevelSize = 170;
 
 // An editor window on a 170 x 170 level with scattered sprites, its canvas
 // 1600 x 1000 pixels.
-struct Window {
-    BenchHost host;
-    frmEdit form{host};
-    Window() {
-        form.SetTiles(host.TileSets(0));
-        form.SetSprites(host.SpriteSets(0));
-        form.NewLevel(LevelSize, LevelSize, 1, 1);
+struct Window : BenchWindow {
+    frmEdit& form = BenchWindow::form;
+    Window() : BenchWindow(LevelSize, LevelSize) {
         for (int y = 2; y < LevelSize - 2; y += 7)
             for (int x = 2; x < LevelSize - 2; x += 9)
                 form.Document().SetCell(CellChange::InfoPlane, x, y, qint16(1 + (x + y) % 10));
-        form.Display();
-        const QSize extra = form.size() - form.picEdit->size();
-        form.resize(QSize(CanvasWidth, CanvasHeight) + extra);
         QApplication::processEvents();
         form.SetSelectedTile(0, 150);
     }
@@ -73,13 +66,6 @@ struct Window {
     }
 };
 
-void sendMouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButton button,
-               Qt::MouseButtons buttons) {
-    QMouseEvent event(type, QPointF(pos), target->mapToGlobal(QPointF(pos)), button, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
-
 QString ratio(double seconds, double copy) {
     return QString::number(seconds / copy, 'f', 2);
 }
@@ -100,14 +86,17 @@ void paintMove(QTextStream& out) {
             const int x = c < columns ? c : 2 * columns - c;
             return QPoint(x * cell + cell / 2, cell / 2 + (i / (2 * columns)) % 4 * cell);
         };
-        sendMouse(canvas, QEvent::MouseButtonPress, point(0), Qt::LeftButton, Qt::LeftButton);
+        BenchFixtures::sendMouse(canvas, QEvent::MouseButtonPress, point(0), Qt::LeftButton,
+                                 Qt::LeftButton);
         QApplication::processEvents();
         int i = 1;
         const double seconds = secondsPerCall([&] {
-            sendMouse(canvas, QEvent::MouseMove, point(i++), Qt::NoButton, Qt::LeftButton);
+            BenchFixtures::sendMouse(canvas, QEvent::MouseMove, point(i++), Qt::NoButton,
+                                     Qt::LeftButton);
             QApplication::processEvents();
         });
-        sendMouse(canvas, QEvent::MouseButtonRelease, point(i), Qt::LeftButton, Qt::NoButton);
+        BenchFixtures::sendMouse(canvas, QEvent::MouseButtonRelease, point(i), Qt::LeftButton,
+                                 Qt::NoButton);
         QApplication::processEvents();
         const double whole = w.WholeRedrawSeconds();
         out << "zoom " << zoom << ": paint move " << ratio(seconds, copy)
