@@ -19,7 +19,6 @@ private slots:
     void init();
     void cleanup();
 
-    void readsEmptyWithoutFileSectionOrKey();
     void readsHandWrittenFile();
     void cutsLongValuesTo255Characters();
     void writingChangesOnlyItsLine_data();
@@ -34,7 +33,7 @@ private slots:
     void convertsHiMetric();
     void convertsWithTheScreensResolution();
 
-    void placesCursorOnWindowAndControl();
+    void placesCursorOnTheWindowFrame();
     void keepsThePointerOnTheScreen_data();
     void keepsThePointerOnTheScreen();
 
@@ -61,16 +60,10 @@ void UtilsTest::cleanup() {
     m_Temp.reset();
 }
 
-void UtilsTest::readsEmptyWithoutFileSectionOrKey() {
+void UtilsTest::readsHandWrittenFile() {
+    // Reading without a file finds nothing and creates none.
     QCOMPARE(ReadSetting("Paths", "Keen 1"), QString(""));
     QVERIFY(!QFile::exists(programIni()));
-    QVERIFY(writeFile(programIni(), "[Other]\nKeen 1=x\n[Paths]\nKeen 2=y\n"));
-    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString(""));
-    QCOMPARE(ReadSetting("Missing", "Keen 2"), QString(""));
-    QCOMPARE(ReadSetting("Paths", "Keen 2"), QString("y"));
-}
-
-void UtilsTest::readsHandWrittenFile() {
     QVERIFY(writeFile(programIni(), "; settings written by hand\r\n"
                                     "stray=before any section\r\n"
                                     "\r\n"
@@ -82,12 +75,15 @@ void UtilsTest::readsHandWrittenFile() {
                                     "Keen 3=\r\n"
                                     "Keen 1=second copy is ignored\r\n"
                                     "[Other]\r\n"
-                                    "Keen 3=not this one"));
+                                    "Keen 3=not this one\r\n"
+                                    "Keen 4=only here"));
     QCOMPARE(ReadSetting("Paths", "Keen 1"), QString("C:\\Games\\Keen1\\"));
     QCOMPARE(ReadSetting("PATHS", "keen 1"), QString("C:\\Games\\Keen1\\"));
     QCOMPARE(ReadSetting("Paths", "Keen 2"), QString("/home/me/keen 2"));
     QCOMPARE(ReadSetting("Paths", "Keen 3"), QString(""));
     QCOMPARE(ReadSetting("Other", "Keen 3"), QString("not this one"));
+    QCOMPARE(ReadSetting("Paths", "Keen 4"), QString(""));
+    QCOMPARE(ReadSetting("Missing", "Keen 1"), QString(""));
     QCOMPARE(ReadSetting("Paths", "stray"), QString(""));
     QCOMPARE(ReadSetting("Paths", "a line without equals"), QString(""));
 
@@ -326,27 +322,29 @@ void UtilsTest::convertsWithTheScreensResolution() {
     }
 }
 
-void UtilsTest::placesCursorOnWindowAndControl() {
-    QWidget window;
-    window.setGeometry(120, 80, 300, 200);
-    QWidget* control = new QWidget(&window);
-    control->setGeometry(30, 40, 50, 60);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+// A window whose client area is at (120, 80) of the screen, with a control
+// at (30, 40) in it.
+static std::unique_ptr<QWidget> shownWindowWithControl() {
+    auto window = std::make_unique<QWidget>();
+    window->setGeometry(120, 80, 300, 200);
+    (new QWidget(window.get()))->setGeometry(30, 40, 50, 60);
+    window->show();
+    return QTest::qWaitForWindowExposed(window.get()) ? std::move(window) : nullptr;
+}
 
-    PlaceCursor(&window, 5, 7);
-    QCOMPARE(QCursor::pos(), window.frameGeometry().topLeft() + QPoint(5, 7));
-    PlaceCursor(control, 3, 4);
-    QCOMPARE(QCursor::pos(), window.mapToGlobal(QPoint(33, 44)));
+// A window counts from its frame; no control leaves the pointer alone.
+void UtilsTest::placesCursorOnTheWindowFrame() {
+    const auto window = shownWindowWithControl();
+    QVERIFY(window);
+    PlaceCursor(window.get(), 5, 7);
+    QCOMPARE(QCursor::pos(), window->frameGeometry().topLeft() + QPoint(5, 7));
     PlaceCursor(nullptr, 1, 1);
-    QCOMPARE(QCursor::pos(), window.mapToGlobal(QPoint(33, 44)));
+    QCOMPARE(QCursor::pos(), window->frameGeometry().topLeft() + QPoint(5, 7));
 }
 
 void UtilsTest::keepsThePointerOnTheScreen_data() {
     QTest::addColumn<QPoint>("offset");   // from the control's top-left corner
     QTest::addColumn<QPoint>("expected"); // -1: the screen's last column or row
-    // The window's client area is at (120, 80) of the screen, the control
-    // at (30, 40) in it.
     QTest::newRow("on the screen") << QPoint(3, 4) << QPoint(153, 124);
     QTest::newRow("below: a sprite value as a selection") << QPoint(100, 53822) << QPoint(250, -1);
     QTest::newRow("right") << QPoint(50000, 4) << QPoint(-1, 124);
@@ -357,16 +355,12 @@ void UtilsTest::keepsThePointerOnTheScreen_data() {
 void UtilsTest::keepsThePointerOnTheScreen() {
     QFETCH(QPoint, offset);
     QFETCH(QPoint, expected);
-    QWidget window;
-    window.setGeometry(120, 80, 300, 200);
-    QWidget* control = new QWidget(&window);
-    control->setGeometry(30, 40, 50, 60);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QRect screen = window.screen()->geometry();
+    const auto window = shownWindowWithControl();
+    QVERIFY(window);
+    const QRect screen = window->screen()->geometry();
     QCOMPARE(screen.topLeft(), QPoint(0, 0));
     QVERIFY(screen.width() < 50000 && screen.height() < 50000);
-    PlaceCursor(control, offset.x(), offset.y());
+    PlaceCursor(window->findChild<QWidget*>(), offset.x(), offset.y());
     QCOMPARE(QCursor::pos(), QPoint(expected.x() < 0 ? screen.right() : expected.x(),
                                     expected.y() < 0 ? screen.bottom() : expected.y()));
 }
