@@ -117,66 +117,44 @@ void UtilsTest::writingChangesOnlyItsLine_data() {
     QTest::addColumn<QByteArray>("after");
     const QByteArray none = "(none)";
     const QString remove = "(remove)";
-    QTest::newRow("first key of a new file")
-        << none << "Paths"
-        << "Keen 1"
-        << "/data/keen1" << true << QByteArray("[Paths]\nKeen 1=/data/keen1\n");
-    QTest::newRow("next key of a section")
-        << QByteArray("[Paths]\nKeen 1=/data/keen1\n") << "Paths"
-        << "Keen 2"
-        << "/data/keen2" << true << QByteArray("[Paths]\nKeen 1=/data/keen1\nKeen 2=/data/keen2\n");
-    const QByteArray notes = "# my notes\n[Paths]\nkeen 1 = old\nKeen 2=C:\\two\n\n"
-                             "junk without equals\n[Window]\nKeen 1=elsewhere\n";
-    QTest::newRow("replacing, in any letter case")
-        << notes << "PATHS"
-        << "Keen 1"
-        << "D:\\Keen\\Ep 1" << true
-        << QByteArray("# my notes\n[Paths]\nKeen 1=D:\\Keen\\Ep 1\nKeen 2=C:\\two\n\n"
-                      "junk without equals\n[Window]\nKeen 1=elsewhere\n");
-    QTest::newRow("replacing on an unterminated last line")
-        << QByteArray("[Paths]\r\nKeen 1=a\r\nKeen 2=b") << "Paths"
-        << "Keen 2"
-        << "c" << true << QByteArray("[Paths]\r\nKeen 1=a\r\nKeen 2=c");
+    const auto row = [](const char* name, const QByteArray& before, const QString& section,
+                        const QString& key, const QString& value, const QByteArray& after) {
+        QTest::newRow(name) << before << section << key << value << true << after;
+    };
+    row("first key of a new file", none, "Paths", "Keen 1", "/data/keen1",
+        "[Paths]\nKeen 1=/data/keen1\n");
+    row("next key of a section", "[Paths]\nKeen 1=/data/keen1\n", "Paths", "Keen 2", "/data/keen2",
+        "[Paths]\nKeen 1=/data/keen1\nKeen 2=/data/keen2\n");
+    row("replacing, in any letter case",
+        "# my notes\n[Paths]\nkeen 1 = old\nKeen 2=C:\\two\n\n"
+        "junk without equals\n[Window]\nKeen 1=elsewhere\n",
+        "PATHS", "Keen 1", "D:\\Keen\\Ep 1",
+        "# my notes\n[Paths]\nKeen 1=D:\\Keen\\Ep 1\nKeen 2=C:\\two\n\n"
+        "junk without equals\n[Window]\nKeen 1=elsewhere\n");
+    row("replacing on an unterminated last line", "[Paths]\r\nKeen 1=a\r\nKeen 2=b", "Paths",
+        "Keen 2", "c", "[Paths]\r\nKeen 1=a\r\nKeen 2=c");
     // A new key joins its section before the blank line that ends it; a new
     // section goes at the end, after a missing final line break is added.
-    QTest::newRow("new key before the blank line")
-        << QByteArray("[Paths]\r\nKeen 1=a\r\n\r\n[Other]\r\nx=1") << "paths"
-        << "Keen 3"
-        << "c" << true << QByteArray("[Paths]\r\nKeen 1=a\r\nKeen 3=c\r\n\r\n[Other]\r\nx=1");
-    QTest::newRow("new section at the end")
-        << QByteArray("[Paths]\r\nKeen 1=a\r\n\r\n[Other]\r\nx=1") << "New"
-        << "Key"
-        << "v" << true
-        << QByteArray("[Paths]\r\nKeen 1=a\r\n\r\n[Other]\r\nx=1\r\n[New]\r\nKey=v\r\n");
-    QTest::newRow("an empty string is a value") << QByteArray("[Other]\r\nx=1\r\n") << "Other"
-                                                << "x"
-                                                << "" << true << QByteArray("[Other]\r\nx=\r\n");
+    const QByteArray blank = "[Paths]\r\nKeen 1=a\r\n\r\n[Other]\r\nx=1";
+    row("new key before the blank line", blank, "paths", "Keen 3", "c",
+        "[Paths]\r\nKeen 1=a\r\nKeen 3=c\r\n\r\n[Other]\r\nx=1");
+    row("new section at the end", blank, "New", "Key", "v", blank + "\r\n[New]\r\nKey=v\r\n");
+    row("an empty string is a value", "[Other]\r\nx=1\r\n", "Other", "x", "", "[Other]\r\nx=\r\n");
     const QByteArray two = "[Paths]\nKeen 2=b\n[Other]\nKeen 1=c\n";
-    QTest::newRow("removing") << QByteArray("[Paths]\nKEEN 1=a\nKeen 2=b\n[Other]\nKeen 1=c\n")
-                              << "Paths"
-                              << "Keen 1" << remove << true << two;
-    QTest::newRow("removing a missing key") << two << "Paths"
-                                            << "Keen 9" << remove << true << two;
-    QTest::newRow("removing from a missing section") << two << "Nowhere"
-                                                     << "Keen 2" << remove << true << two;
-    QTest::newRow("removing from a missing file") << none << "Paths"
-                                                  << "Keen 1" << remove << true << none;
+    row("removing", "[Paths]\nKEEN 1=a\nKeen 2=b\n[Other]\nKeen 1=c\n", "Paths", "Keen 1", remove,
+        two);
+    row("removing a missing key", two, "Paths", "Keen 9", remove, two);
+    row("removing from a missing section", two, "Nowhere", "Keen 2", remove, two);
+    row("removing from a missing file", none, "Paths", "Keen 1", remove, none);
     // Some Windows editors start a UTF-8 file with a byte-order mark.
     const QByteArray bom = "\xEF\xBB\xBF";
     const QByteArray windows = bom + "[Paths]\r\nKeen 1=C:\\Keen1\r\nKeen 2=C:\\Keen2\r\n";
-    QTest::newRow("mark: replacing the first key")
-        << windows << "Paths"
-        << "Keen 1"
-        << "/games/keen1" << true << bom + "[Paths]\r\nKeen 1=/games/keen1\r\nKeen 2=C:\\Keen2\r\n";
-    QTest::newRow("mark: adding a key to the first section")
-        << windows << "Paths"
-        << "Keen 3"
-        << "/games/keen3" << true << windows + "Keen 3=/games/keen3\r\n";
-    QTest::newRow("mark: a section right after it, no line breaks")
-        << bom + "[Paths]"
-        << "Paths"
-        << "Keen 1"
-        << "/k" << true << bom + "[Paths]\nKeen 1=/k\n";
+    row("mark: replacing the first key", windows, "Paths", "Keen 1", "/games/keen1",
+        bom + "[Paths]\r\nKeen 1=/games/keen1\r\nKeen 2=C:\\Keen2\r\n");
+    row("mark: adding a key to the first section", windows, "Paths", "Keen 3", "/games/keen3",
+        windows + "Keen 3=/games/keen3\r\n");
+    row("mark: a section right after it, no line breaks", bom + "[Paths]", "Paths", "Keen 1", "/k",
+        bom + "[Paths]\nKeen 1=/k\n");
     // What the file cannot hold is refused and the file left alone.
     const QByteArray one = "[Paths]\nKeen 1=a\n";
     const QList<QStringList> refused = {{"Paths", "Keen 1", "two\nlines"},
