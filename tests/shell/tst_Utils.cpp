@@ -12,6 +12,20 @@
 
 #include <memory>
 
+namespace {
+
+// A window whose client area is at (120, 80) of the screen, with a control
+// at (30, 40) in it.
+std::unique_ptr<QWidget> shownWindowWithControl() {
+    auto window = std::make_unique<QWidget>();
+    window->setGeometry(120, 80, 300, 200);
+    (new QWidget(window.get()))->setGeometry(30, 40, 50, 60);
+    window->show();
+    return QTest::qWaitForWindowExposed(window.get()) ? std::move(window) : nullptr;
+}
+
+} // namespace
+
 class UtilsTest : public QObject {
     Q_OBJECT
 
@@ -298,16 +312,6 @@ void UtilsTest::convertsWithTheScreensResolution() {
         QCOMPARE(HiMetricToPixelsX(himetricX), pixels);
         QCOMPARE(HiMetricToPixelsY(himetricY), pixels);
     }
-}
-
-// A window whose client area is at (120, 80) of the screen, with a control
-// at (30, 40) in it.
-static std::unique_ptr<QWidget> shownWindowWithControl() {
-    auto window = std::make_unique<QWidget>();
-    window->setGeometry(120, 80, 300, 200);
-    (new QWidget(window.get()))->setGeometry(30, 40, 50, 60);
-    window->show();
-    return QTest::qWaitForWindowExposed(window.get()) ? std::move(window) : nullptr;
 }
 
 // A window counts from its frame; no control leaves the pointer alone.
