@@ -53,7 +53,7 @@ private slots:
 
 private:
     std::unique_ptr<frmMain> startedWindowWithLevel();
-    static Rows tableRows(const QTableWidget& table);
+    Rows shownShortcuts(frmMain& window);
 
     MainWindowFixture m_F;
 };
@@ -61,18 +61,13 @@ private:
 void HelpMenuTest::plainText_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("plain");
-    QTest::newRow("access key") << "Save &As..."
-                                << "Save As...";
-    QTest::newRow("first letter") << "&File"
-                                  << "File";
-    QTest::newRow("doubled ampersand") << "Fish && &Chips"
-                                       << "Fish & Chips";
-    QTest::newRow("trailing ampersand") << "Rock &"
-                                        << "Rock &";
-    QTest::newRow("shortcut after a tab") << "E&xit\tCtrl+Q"
-                                          << "Exit";
-    QTest::newRow("none") << "Tile"
-                          << "Tile";
+    // Each row is named after the menu text it reads.
+    const std::pair<const char*, const char*> rows[] = {
+        {"Save &As...", "Save As..."},      {"&File", "File"},
+        {"Fish && &Chips", "Fish & Chips"}, {"Rock &", "Rock &"},
+        {"E&xit\tCtrl+Q", "Exit"},          {"Tile", "Tile"}};
+    for (const auto& [text, plain] : rows)
+        QTest::newRow(text) << QString(text) << QString(plain);
 }
 
 void HelpMenuTest::plainText() {
@@ -120,22 +115,23 @@ std::unique_ptr<frmMain> HelpMenuTest::startedWindowWithLevel() {
     return window;
 }
 
-Rows HelpMenuTest::tableRows(const QTableWidget& table) {
+// The rows of the table Help, Keyboard Shortcuts shows.
+Rows HelpMenuTest::shownShortcuts(frmMain& window) {
     Rows rows;
-    for (int row = 0; row < table.rowCount(); ++row)
-        rows.push_back(
-            {table.item(row, 0)->text(), table.item(row, 1)->text(), table.item(row, 2)->text()});
+    m_F.prompts().dialogs.push_back([&](QDialog& dialog) {
+        const QTableWidget& table = *static_cast<ShortcutsDialog&>(dialog).tblShortcuts;
+        for (int row = 0; row < table.rowCount(); ++row)
+            rows.push_back({table.item(row, 0)->text(), table.item(row, 1)->text(),
+                            table.item(row, 2)->text()});
+    });
+    window.mnuHelp->mnuHelpShortcuts->trigger();
     return rows;
 }
 
 void HelpMenuTest::shortcutsTableFollowsTheShowingMenus() {
     auto window = startedWindowWithLevel();
     QVERIFY(window);
-    Rows shown;
-    m_F.prompts().dialogs.push_back([&](QDialog& dialog) {
-        shown = tableRows(*static_cast<ShortcutsDialog&>(dialog).tblShortcuts);
-    });
-    window->mnuHelp->mnuHelpShortcuts->trigger();
+    Rows shown = shownShortcuts(*window);
     QCOMPARE(m_F.prompts().shownDialogs.size(), size_t(1));
     QCOMPARE(m_F.prompts().shownDialogs[0].title, QStringLiteral("Keyboard Shortcuts"));
     // The editor's menus are showing, with Window and Help after them.
@@ -165,10 +161,7 @@ void HelpMenuTest::shortcutsTableFollowsTheShowingMenus() {
     // With the level closed, the main window's own menus are listed.
     window->Editors().front()->mnuFileClose_Click();
     QTRY_VERIFY(window->Editors().isEmpty());
-    m_F.prompts().dialogs.push_back([&](QDialog& dialog) {
-        shown = tableRows(*static_cast<ShortcutsDialog&>(dialog).tblShortcuts);
-    });
-    window->mnuHelp->mnuHelpShortcuts->trigger();
+    shown = shownShortcuts(*window);
     QVERIFY(shown.contains(ShortcutEntry{"File", "Set Paths", ""}));
     QVERIFY(!std::any_of(shown.cbegin(), shown.cend(),
                          [](const ShortcutEntry& e) { return e.menu == "Edit"; }));
@@ -211,8 +204,7 @@ void HelpMenuTest::everyEditorControlHasATooltip() {
         {"sprite mode", e.optMode[1]},
         {"preview", e.cmdLevelPreview},
         {"position", e.lblPosition},
-        {"value", e.txtInfoValue},
-    };
+        {"value", e.txtInfoValue}};
     for (const auto& [name, control] : controls)
         QVERIFY2(!control->toolTip().trimmed().isEmpty(), name);
     // The two tile boxes tell which button each one is for.

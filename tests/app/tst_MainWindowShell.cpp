@@ -134,12 +134,9 @@ void MainWindowShellTest::editorsOpenInsideTheVisibleArea() {
         frmEdit* editor = newLevel(*window, i % 3);
         QVERIFY(editor);
         const QRect placed = editor->parentWidget()->geometry();
-        QVERIFY2(visible.contains(placed), qPrintable(QStringLiteral("window %1 at %2,%3 %4x%5")
-                                                          .arg(i)
-                                                          .arg(placed.x())
-                                                          .arg(placed.y())
-                                                          .arg(placed.width())
-                                                          .arg(placed.height())));
+        QString where;
+        QDebug(&where) << "window" << i << "at" << placed;
+        QVERIFY2(visible.contains(placed), qPrintable(where));
         QVERIFY(placed.width() >= EditGeometry::MinOuterWidth);
     }
 }

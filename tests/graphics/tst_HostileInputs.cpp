@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 #include <atomic>
 #include <sys/stat.h>
 #include <thread>
@@ -40,10 +41,7 @@ bool makeOddEntry(const QString& kind, const QString& path) {
 // only the end-of-bitmap code: a few bytes that declare a huge image.
 QByteArray packedBitmap(int width, int height) {
     QByteArray bmp(14 + 40 + 256 * 4, '\0');
-    auto put32 = [&bmp](int at, quint32 value) {
-        for (int i = 0; i < 4; ++i)
-            bmp[at + i] = char((value >> (8 * i)) & 0xFF);
-    };
+    auto put32 = [&bmp](int at, quint32 value) { qToLittleEndian(value, bmp.data() + at); };
     bmp[0] = 'B';
     bmp[1] = 'M';
     bmp.append(QByteArray::fromHex("0001"));
@@ -137,17 +135,16 @@ private slots:
                 ::usleep(300);
             }
         });
-        int loaded = 0;
+        // Each read ends without a crash, with the whole level or a refusal.
+        int wrong = 0;
         for (int i = 0; i < 1000; ++i) {
             Level level;
-            if (level.Load(path)) {
-                ++loaded;
-                QCOMPARE(level.Width(), 4);
-            }
+            if (level.Load(path) && level.Width() != 4)
+                ++wrong;
         }
         stop = true;
         cutter.join();
-        QVERIFY(loaded >= 0); // reaching here without a crash is the point
+        QCOMPARE(wrong, 0);
     }
 
     void hugeDeclaredBitmapIsRefused_data() {
@@ -204,8 +201,7 @@ private slots:
         for (int i = 119; i < count; ++i)
             header.append(first);
         auto put16 = [&header](int at, int value) {
-            header[at] = char(value & 0xFF);
-            header[at + 1] = char((value >> 8) & 0xFF);
+            qToLittleEndian(quint16(value), header.data() + at);
         };
         put16(40, count); // 119 in the game's file
         if (widthBytes >= 0) {

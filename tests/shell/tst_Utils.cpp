@@ -12,6 +12,20 @@
 
 #include <memory>
 
+namespace {
+
+// A window whose client area is at (120, 80) of the screen, with a control
+// at (30, 40) in it.
+std::unique_ptr<QWidget> shownWindowWithControl() {
+    auto window = std::make_unique<QWidget>();
+    window->setGeometry(120, 80, 300, 200);
+    (new QWidget(window.get()))->setGeometry(30, 40, 50, 60);
+    window->show();
+    return QTest::qWaitForWindowExposed(window.get()) ? std::move(window) : nullptr;
+}
+
+} // namespace
+
 class UtilsTest : public QObject {
     Q_OBJECT
 
@@ -19,7 +33,6 @@ private slots:
     void init();
     void cleanup();
 
-    void readsEmptyWithoutFileSectionOrKey();
     void readsHandWrittenFile();
     void cutsLongValuesTo255Characters();
     void writingChangesOnlyItsLine_data();
@@ -34,7 +47,7 @@ private slots:
     void convertsHiMetric();
     void convertsWithTheScreensResolution();
 
-    void placesCursorOnWindowAndControl();
+    void placesCursorOnTheWindowFrame();
     void keepsThePointerOnTheScreen_data();
     void keepsThePointerOnTheScreen();
 
@@ -61,16 +74,10 @@ void UtilsTest::cleanup() {
     m_Temp.reset();
 }
 
-void UtilsTest::readsEmptyWithoutFileSectionOrKey() {
+void UtilsTest::readsHandWrittenFile() {
+    // Reading without a file finds nothing and creates none.
     QCOMPARE(ReadSetting("Paths", "Keen 1"), QString(""));
     QVERIFY(!QFile::exists(programIni()));
-    QVERIFY(writeFile(programIni(), "[Other]\nKeen 1=x\n[Paths]\nKeen 2=y\n"));
-    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString(""));
-    QCOMPARE(ReadSetting("Missing", "Keen 2"), QString(""));
-    QCOMPARE(ReadSetting("Paths", "Keen 2"), QString("y"));
-}
-
-void UtilsTest::readsHandWrittenFile() {
     QVERIFY(writeFile(programIni(), "; settings written by hand\r\n"
                                     "stray=before any section\r\n"
                                     "\r\n"
@@ -82,12 +89,15 @@ void UtilsTest::readsHandWrittenFile() {
                                     "Keen 3=\r\n"
                                     "Keen 1=second copy is ignored\r\n"
                                     "[Other]\r\n"
-                                    "Keen 3=not this one"));
+                                    "Keen 3=not this one\r\n"
+                                    "Keen 4=only here"));
     QCOMPARE(ReadSetting("Paths", "Keen 1"), QString("C:\\Games\\Keen1\\"));
     QCOMPARE(ReadSetting("PATHS", "keen 1"), QString("C:\\Games\\Keen1\\"));
     QCOMPARE(ReadSetting("Paths", "Keen 2"), QString("/home/me/keen 2"));
     QCOMPARE(ReadSetting("Paths", "Keen 3"), QString(""));
     QCOMPARE(ReadSetting("Other", "Keen 3"), QString("not this one"));
+    QCOMPARE(ReadSetting("Paths", "Keen 4"), QString(""));
+    QCOMPARE(ReadSetting("Missing", "Keen 1"), QString(""));
     QCOMPARE(ReadSetting("Paths", "stray"), QString(""));
     QCOMPARE(ReadSetting("Paths", "a line without equals"), QString(""));
 
@@ -121,66 +131,44 @@ void UtilsTest::writingChangesOnlyItsLine_data() {
     QTest::addColumn<QByteArray>("after");
     const QByteArray none = "(none)";
     const QString remove = "(remove)";
-    QTest::newRow("first key of a new file")
-        << none << "Paths"
-        << "Keen 1"
-        << "/data/keen1" << true << QByteArray("[Paths]\nKeen 1=/data/keen1\n");
-    QTest::newRow("next key of a section")
-        << QByteArray("[Paths]\nKeen 1=/data/keen1\n") << "Paths"
-        << "Keen 2"
-        << "/data/keen2" << true << QByteArray("[Paths]\nKeen 1=/data/keen1\nKeen 2=/data/keen2\n");
-    const QByteArray notes = "# my notes\n[Paths]\nkeen 1 = old\nKeen 2=C:\\two\n\n"
-                             "junk without equals\n[Window]\nKeen 1=elsewhere\n";
-    QTest::newRow("replacing, in any letter case")
-        << notes << "PATHS"
-        << "Keen 1"
-        << "D:\\Keen\\Ep 1" << true
-        << QByteArray("# my notes\n[Paths]\nKeen 1=D:\\Keen\\Ep 1\nKeen 2=C:\\two\n\n"
-                      "junk without equals\n[Window]\nKeen 1=elsewhere\n");
-    QTest::newRow("replacing on an unterminated last line")
-        << QByteArray("[Paths]\r\nKeen 1=a\r\nKeen 2=b") << "Paths"
-        << "Keen 2"
-        << "c" << true << QByteArray("[Paths]\r\nKeen 1=a\r\nKeen 2=c");
+    const auto row = [](const char* name, const QByteArray& before, const QString& section,
+                        const QString& key, const QString& value, const QByteArray& after) {
+        QTest::newRow(name) << before << section << key << value << true << after;
+    };
+    row("first key of a new file", none, "Paths", "Keen 1", "/data/keen1",
+        "[Paths]\nKeen 1=/data/keen1\n");
+    row("next key of a section", "[Paths]\nKeen 1=/data/keen1\n", "Paths", "Keen 2", "/data/keen2",
+        "[Paths]\nKeen 1=/data/keen1\nKeen 2=/data/keen2\n");
+    row("replacing, in any letter case",
+        "# my notes\n[Paths]\nkeen 1 = old\nKeen 2=C:\\two\n\n"
+        "junk without equals\n[Window]\nKeen 1=elsewhere\n",
+        "PATHS", "Keen 1", "D:\\Keen\\Ep 1",
+        "# my notes\n[Paths]\nKeen 1=D:\\Keen\\Ep 1\nKeen 2=C:\\two\n\n"
+        "junk without equals\n[Window]\nKeen 1=elsewhere\n");
+    row("replacing on an unterminated last line", "[Paths]\r\nKeen 1=a\r\nKeen 2=b", "Paths",
+        "Keen 2", "c", "[Paths]\r\nKeen 1=a\r\nKeen 2=c");
     // A new key joins its section before the blank line that ends it; a new
     // section goes at the end, after a missing final line break is added.
-    QTest::newRow("new key before the blank line")
-        << QByteArray("[Paths]\r\nKeen 1=a\r\n\r\n[Other]\r\nx=1") << "paths"
-        << "Keen 3"
-        << "c" << true << QByteArray("[Paths]\r\nKeen 1=a\r\nKeen 3=c\r\n\r\n[Other]\r\nx=1");
-    QTest::newRow("new section at the end")
-        << QByteArray("[Paths]\r\nKeen 1=a\r\n\r\n[Other]\r\nx=1") << "New"
-        << "Key"
-        << "v" << true
-        << QByteArray("[Paths]\r\nKeen 1=a\r\n\r\n[Other]\r\nx=1\r\n[New]\r\nKey=v\r\n");
-    QTest::newRow("an empty string is a value") << QByteArray("[Other]\r\nx=1\r\n") << "Other"
-                                                << "x"
-                                                << "" << true << QByteArray("[Other]\r\nx=\r\n");
+    const QByteArray blank = "[Paths]\r\nKeen 1=a\r\n\r\n[Other]\r\nx=1";
+    row("new key before the blank line", blank, "paths", "Keen 3", "c",
+        "[Paths]\r\nKeen 1=a\r\nKeen 3=c\r\n\r\n[Other]\r\nx=1");
+    row("new section at the end", blank, "New", "Key", "v", blank + "\r\n[New]\r\nKey=v\r\n");
+    row("an empty string is a value", "[Other]\r\nx=1\r\n", "Other", "x", "", "[Other]\r\nx=\r\n");
     const QByteArray two = "[Paths]\nKeen 2=b\n[Other]\nKeen 1=c\n";
-    QTest::newRow("removing") << QByteArray("[Paths]\nKEEN 1=a\nKeen 2=b\n[Other]\nKeen 1=c\n")
-                              << "Paths"
-                              << "Keen 1" << remove << true << two;
-    QTest::newRow("removing a missing key") << two << "Paths"
-                                            << "Keen 9" << remove << true << two;
-    QTest::newRow("removing from a missing section") << two << "Nowhere"
-                                                     << "Keen 2" << remove << true << two;
-    QTest::newRow("removing from a missing file") << none << "Paths"
-                                                  << "Keen 1" << remove << true << none;
+    row("removing", "[Paths]\nKEEN 1=a\nKeen 2=b\n[Other]\nKeen 1=c\n", "Paths", "Keen 1", remove,
+        two);
+    row("removing a missing key", two, "Paths", "Keen 9", remove, two);
+    row("removing from a missing section", two, "Nowhere", "Keen 2", remove, two);
+    row("removing from a missing file", none, "Paths", "Keen 1", remove, none);
     // Some Windows editors start a UTF-8 file with a byte-order mark.
     const QByteArray bom = "\xEF\xBB\xBF";
     const QByteArray windows = bom + "[Paths]\r\nKeen 1=C:\\Keen1\r\nKeen 2=C:\\Keen2\r\n";
-    QTest::newRow("mark: replacing the first key")
-        << windows << "Paths"
-        << "Keen 1"
-        << "/games/keen1" << true << bom + "[Paths]\r\nKeen 1=/games/keen1\r\nKeen 2=C:\\Keen2\r\n";
-    QTest::newRow("mark: adding a key to the first section")
-        << windows << "Paths"
-        << "Keen 3"
-        << "/games/keen3" << true << windows + "Keen 3=/games/keen3\r\n";
-    QTest::newRow("mark: a section right after it, no line breaks")
-        << bom + "[Paths]"
-        << "Paths"
-        << "Keen 1"
-        << "/k" << true << bom + "[Paths]\nKeen 1=/k\n";
+    row("mark: replacing the first key", windows, "Paths", "Keen 1", "/games/keen1",
+        bom + "[Paths]\r\nKeen 1=/games/keen1\r\nKeen 2=C:\\Keen2\r\n");
+    row("mark: adding a key to the first section", windows, "Paths", "Keen 3", "/games/keen3",
+        windows + "Keen 3=/games/keen3\r\n");
+    row("mark: a section right after it, no line breaks", bom + "[Paths]", "Paths", "Keen 1", "/k",
+        bom + "[Paths]\nKeen 1=/k\n");
     // What the file cannot hold is refused and the file left alone.
     const QByteArray one = "[Paths]\nKeen 1=a\n";
     const QList<QStringList> refused = {{"Paths", "Keen 1", "two\nlines"},
@@ -326,27 +314,19 @@ void UtilsTest::convertsWithTheScreensResolution() {
     }
 }
 
-void UtilsTest::placesCursorOnWindowAndControl() {
-    QWidget window;
-    window.setGeometry(120, 80, 300, 200);
-    QWidget* control = new QWidget(&window);
-    control->setGeometry(30, 40, 50, 60);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-    PlaceCursor(&window, 5, 7);
-    QCOMPARE(QCursor::pos(), window.frameGeometry().topLeft() + QPoint(5, 7));
-    PlaceCursor(control, 3, 4);
-    QCOMPARE(QCursor::pos(), window.mapToGlobal(QPoint(33, 44)));
+// A window counts from its frame; no control leaves the pointer alone.
+void UtilsTest::placesCursorOnTheWindowFrame() {
+    const auto window = shownWindowWithControl();
+    QVERIFY(window);
+    PlaceCursor(window.get(), 5, 7);
+    QCOMPARE(QCursor::pos(), window->frameGeometry().topLeft() + QPoint(5, 7));
     PlaceCursor(nullptr, 1, 1);
-    QCOMPARE(QCursor::pos(), window.mapToGlobal(QPoint(33, 44)));
+    QCOMPARE(QCursor::pos(), window->frameGeometry().topLeft() + QPoint(5, 7));
 }
 
 void UtilsTest::keepsThePointerOnTheScreen_data() {
     QTest::addColumn<QPoint>("offset");   // from the control's top-left corner
     QTest::addColumn<QPoint>("expected"); // -1: the screen's last column or row
-    // The window's client area is at (120, 80) of the screen, the control
-    // at (30, 40) in it.
     QTest::newRow("on the screen") << QPoint(3, 4) << QPoint(153, 124);
     QTest::newRow("below: a sprite value as a selection") << QPoint(100, 53822) << QPoint(250, -1);
     QTest::newRow("right") << QPoint(50000, 4) << QPoint(-1, 124);
@@ -357,16 +337,12 @@ void UtilsTest::keepsThePointerOnTheScreen_data() {
 void UtilsTest::keepsThePointerOnTheScreen() {
     QFETCH(QPoint, offset);
     QFETCH(QPoint, expected);
-    QWidget window;
-    window.setGeometry(120, 80, 300, 200);
-    QWidget* control = new QWidget(&window);
-    control->setGeometry(30, 40, 50, 60);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QRect screen = window.screen()->geometry();
+    const auto window = shownWindowWithControl();
+    QVERIFY(window);
+    const QRect screen = window->screen()->geometry();
     QCOMPARE(screen.topLeft(), QPoint(0, 0));
     QVERIFY(screen.width() < 50000 && screen.height() < 50000);
-    PlaceCursor(control, offset.x(), offset.y());
+    PlaceCursor(window->findChild<QWidget*>(), offset.x(), offset.y());
     QCOMPARE(QCursor::pos(), QPoint(expected.x() < 0 ? screen.right() : expected.x(),
                                     expected.y() < 0 ? screen.bottom() : expected.y()));
 }
