@@ -6,6 +6,7 @@
 #include "BucketFillTool.h"
 #include "ClipboardCodec.h"
 #include "LevelDocument.h"
+#include "LevelPlanes.h"
 #include "LineTool.h"
 #include "RectangleFillTool.h"
 #include "SelectTool.h"
@@ -25,38 +26,6 @@ constexpr int Left = 1;
 constexpr int Right = 2;
 constexpr int Shift = 1;
 constexpr int Ctrl = 2;
-
-// Both planes of a level, edited by the expectations.
-struct Planes {
-    int w, h;
-    std::vector<qint16> tiles, infos;
-    explicit Planes(const Level& l)
-        : w(l.Width()), h(l.Height()), tiles(l.TilePlane()), infos(l.InfoPlane()) {}
-    bool operator==(const Planes& o) const { return tiles == o.tiles && infos == o.infos; }
-    // Sets the cells of `area` inside the level; an info below 0 keeps the infos.
-    Planes& fill(QRect area, qint16 tile, int info = -1) {
-        area &= QRect(0, 0, w, h);
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x) {
-                tiles[std::size_t(y * w + x)] = tile;
-                if (info >= 0)
-                    infos[std::size_t(y * w + x)] = qint16(info);
-            }
-        return *this;
-    }
-    // Puts the cells of `area` of `from` at `at`, those landing inside only.
-    Planes& place(const Planes& from, QRect area, QPoint at) {
-        for (int y = 0; y < area.height(); ++y)
-            for (int x = 0; x < area.width(); ++x)
-                if (QRect(0, 0, w, h).contains(at + QPoint(x, y))) {
-                    const std::size_t i = std::size_t((area.y() + y) * from.w + area.x() + x);
-                    const std::size_t j = std::size_t((at.y() + y) * w + at.x() + x);
-                    tiles[j] = from.tiles[i];
-                    infos[j] = from.infos[i];
-                }
-        return *this;
-    }
-};
 
 // A document on a copy of a real level, saved under `name` (whose last
 // character gives the episode), with a brush selection and empty sets.
@@ -92,16 +61,16 @@ void drag(EditTool& tool, QPoint from, QPoint to, int button = Left, int shift =
 
 // The last edit is one step named `name`; undo gives back `before`, redo
 // the planes it made.
-void checkOneStep(Fixture& f, const Planes& before, const QString& name) {
+void checkOneStep(Fixture& f, const LevelPlanes& before, const QString& name) {
     QUndoStack& stack = f.document.undoStack();
     QCOMPARE(stack.undoText(), name);
-    const Planes after(f.level());
+    const LevelPlanes after(f.level());
     QVERIFY(!(after == before));
     const int steps = stack.index();
     stack.undo();
-    QVERIFY(Planes(f.level()) == before);
+    QVERIFY(LevelPlanes(f.level()) == before);
     stack.redo();
-    QVERIFY(Planes(f.level()) == after);
+    QVERIFY(LevelPlanes(f.level()) == after);
     QCOMPARE(stack.index(), steps);
 }
 
@@ -147,7 +116,7 @@ void tst_EditTools::copyAndPaste() {
     QCOMPARE(block.Episode(), qint16(1));
 
     Fixture target("LEVEL01.CK1", targetName);
-    const Planes before(target.level());
+    const LevelPlanes before(target.level());
     SelectTool paste(target.document, target.brush, target.tiles, target.sprites);
     paste.StartPaste(block, {30, 5});
     QVERIFY(paste.IsFloating());
@@ -157,8 +126,8 @@ void tst_EditTools::copyAndPaste() {
     paste.Release(at(pasteAt.x(), pasteAt.y()));
     QVERIFY(!paste.IsFloating());
     // Every cell: the source's cell it came from, or untouched.
-    QVERIFY(Planes(target.level()) ==
-            Planes(before).place(Planes(source.level()), QRect(2, 14, 7, 4), pasteAt));
+    QVERIFY(LevelPlanes(target.level()) ==
+            LevelPlanes(before).place(LevelPlanes(source.level()), QRect(2, 14, 7, 4), pasteAt));
     QCOMPARE(paste.Selection().Area(), QRect(pasteAt, QSize(7, 4)) & QRect(0, 0, 120, 21));
     checkOneStep(target, before, "Paste");
 }
@@ -166,19 +135,19 @@ void tst_EditTools::copyAndPaste() {
 void tst_EditTools::cutDeleteAndMove() {
     Fixture f;
     SelectTool select(f.document, f.brush, f.tiles, f.sprites);
-    Planes before(f.level());
+    LevelPlanes before(f.level());
     // Row 15 from x 14: 143 143 178 178 178 178 143.
     drag(select, {14, 15}, {20, 15});
     const CellBlock cut = select.Cut();
     QCOMPARE(cut.Tiles(), (std::vector<qint16>{143, 143, 178, 178, 178, 178, 143}));
-    QVERIFY(Planes(f.level()) == Planes(before).fill(QRect(14, 15, 7, 1), 9, 0));
+    QVERIFY(LevelPlanes(f.level()) == LevelPlanes(before).clear(QRect(14, 15, 7, 1), 9));
     checkOneStep(f, before, "Cut");
 
     // Delete clears the info values too: the whole level's.
-    before = Planes(f.level());
+    before = LevelPlanes(f.level());
     select.SelectAll();
     select.Delete();
-    QVERIFY(Planes(f.level()) == Planes(before).fill(QRect(0, 0, 120, 21), 9, 0));
+    QVERIFY(LevelPlanes(f.level()) == LevelPlanes(before).clear(QRect(0, 0, 120, 21), 9));
     checkOneStep(f, before, "Delete");
     f.document.undoStack().undo();
     f.document.undoStack().undo();
@@ -186,13 +155,13 @@ void tst_EditTools::cutDeleteAndMove() {
 
     // Dragging inside the selection moves both planes, overlapping its old
     // place; the right button's tile stays behind.
-    before = Planes(f.level());
+    before = LevelPlanes(f.level());
     drag(select, {2, 14}, {8, 17});
     drag(select, {5, 15}, {6, 13});
     QCOMPARE(select.Selection().Area(), QRect(3, 12, 7, 4));
-    QVERIFY(
-        Planes(f.level()) ==
-        Planes(before).fill(QRect(2, 14, 7, 4), 9, 0).place(before, QRect(2, 14, 7, 4), {3, 12}));
+    QVERIFY(LevelPlanes(f.level()) == LevelPlanes(before)
+                                          .clear(QRect(2, 14, 7, 4), 9)
+                                          .place(before, QRect(2, 14, 7, 4), {3, 12}));
     checkOneStep(f, before, "Move");
     // Esc clears the selection; a press inside no selection starts one.
     select.Escape();
@@ -201,7 +170,7 @@ void tst_EditTools::cutDeleteAndMove() {
 
 void tst_EditTools::fills() {
     Fixture f;
-    Planes before(f.level());
+    LevelPlanes before(f.level());
     BucketFillTool bucket(f.document, f.brush);
     // The level's frame of tile 144 touches the level edge on every side.
     bucket.Press(at(0, 0, Right));
@@ -216,14 +185,15 @@ void tst_EditTools::fills() {
     QCOMPARE(f.document.undoStack().count(), 1);
 
     f.brush.SetMode(BrushSelection::TileMode);
-    before = Planes(f.level());
+    before = LevelPlanes(f.level());
     RectangleFillTool rectangle(f.document, f.brush, f.tiles, f.sprites);
     rectangle.Press(at(10, 12));
     rectangle.Move(at(4, 3));
     QCOMPARE(rectangle.PreviewCells(), QRect(4, 3, 7, 10));
-    QVERIFY(Planes(f.level()) == before); // only a preview so far
+    QVERIFY(LevelPlanes(f.level()) == before); // only a preview so far
     rectangle.Release(at(4, 3));
-    QVERIFY(Planes(f.level()) == Planes(before).fill(QRect(4, 3, 7, 10), 7));
+    QVERIFY(LevelPlanes(f.level()) ==
+            LevelPlanes(before).fill(CellChange::TilePlane, QRect(4, 3, 7, 10), 7));
     checkOneStep(f, before, "Rectangle Fill");
 }
 
@@ -232,7 +202,7 @@ void tst_EditTools::linesInSpriteMode() {
     f.brush.SetMode(BrushSelection::SpriteMode);
     f.brush.SetSprite(5);
     LineTool line(f.document, f.brush, f.tiles, f.sprites);
-    const Planes before(f.level());
+    const LevelPlanes before(f.level());
     // Left places the sprite's value; the drag may leave the level.
     line.Press(at(20, 4));
     line.Move(at(26, 7));
@@ -244,7 +214,7 @@ void tst_EditTools::linesInSpriteMode() {
     QCOMPARE(f.level().InfoPlane(), infos);
     checkOneStep(f, before, "Line");
     // Right erases along a diagonal.
-    const Planes placed(f.level());
+    const LevelPlanes placed(f.level());
     drag(line, {21, 2}, {23, 4}, Right);
     QCOMPARE(f.level().Info(22, 3), qint16(0));
     QCOMPARE(f.level().Info(23, 4), qint16(0));
