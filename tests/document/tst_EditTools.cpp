@@ -207,11 +207,9 @@ void tst_EditTools::linesInSpriteMode() {
     line.Press(at(20, 4));
     line.Move(at(26, 7));
     line.Release(at(200, 4));
-    QCOMPARE(f.level().TilePlane(), before.tiles);
-    std::vector<qint16> infos = before.infos;
-    for (int x = 20; x <= 119; ++x)
-        infos[std::size_t(4 * 120 + x)] = f.brush.InfoToPlace();
-    QCOMPARE(f.level().InfoPlane(), infos);
+    QVERIFY(LevelPlanes(f.level()) == LevelPlanes(before).fill(CellChange::InfoPlane,
+                                                               QRect(20, 4, 200, 1),
+                                                               f.brush.InfoToPlace()));
     checkOneStep(f, before, "Line");
     // Right erases along a diagonal.
     const LevelPlanes placed(f.level());
