@@ -109,7 +109,6 @@ void tst_EditTools::copyAndPaste() {
     // Keen's start, info 255 at (3, 15), lies in the block.
     drag(select, {8, 17}, {2, 14});
     QCOMPARE(select.Selection().Area(), QRect(2, 14, 7, 4));
-    QCOMPARE(select.StatusText(), QStringLiteral("Selection 2,14: 7 x 4"));
     // Through the clipboard's form, as between two running programs.
     CellBlock block;
     QVERIFY(ClipboardCodec::FromBytes(ClipboardCodec::ToBytes(select.Copy()), block));
@@ -122,6 +121,10 @@ void tst_EditTools::copyAndPaste() {
     QVERIFY(paste.IsFloating());
     QCOMPARE(target.document.undoStack().count(), 0);
     paste.Move(at(pasteAt.x(), pasteAt.y(), 0)); // follows the pointer
+    QCOMPARE(paste.StatusText(), QStringLiteral("Pasting 7 x 4 at %1,%2: click or Enter to place, "
+                                                "Esc to drop")
+                                     .arg(pasteAt.x())
+                                     .arg(pasteAt.y()));
     paste.Press(at(pasteAt.x(), pasteAt.y()));
     paste.Release(at(pasteAt.x(), pasteAt.y()));
     QVERIFY(!paste.IsFloating());
