@@ -195,37 +195,23 @@ void tst_EditOperations::bucketFill() {
     if (!file.isEmpty())
         GM_REQUIRE_REAL_DATA();
     const Level level = file.isEmpty() ? uniformLevel(182, 180, 5) : realLevel(file);
-    // A second way: grow the marked area pass after pass until it stops.
+    // A second way: a plain four-neighbour fill, one cell at a time.
     LevelPlanes expected(level);
-    const LevelPlanes original(level);
-    std::vector<char> mark(original.tiles.size(), 0);
-    if (original.inside(start.x(), start.y())) {
-        const qint16 old = original.tiles[std::size_t(start.y() * original.w + start.x())];
-        mark[std::size_t(start.y() * original.w + start.x())] = 1;
-        for (bool grew = true; grew;) {
-            grew = false;
-            for (int y = 0; y < original.h; ++y)
-                for (int x = 0; x < original.w; ++x) {
-                    const std::size_t i = std::size_t(y * original.w + x);
-                    if (mark[i] || original.tiles[i] != old)
-                        continue;
-                    const bool touches = (x > 0 && mark[i - 1]) ||
-                                         (x + 1 < original.w && mark[i + 1]) ||
-                                         (y > 0 && mark[i - std::size_t(original.w)]) ||
-                                         (y + 1 < original.h && mark[i + std::size_t(original.w)]);
-                    if (touches) {
-                        mark[i] = 1;
-                        grew = true;
-                    }
-                }
-        }
-    }
+    const auto cell = [&](QPoint c) -> qint16& {
+        return expected.tiles[std::size_t(c.y() * expected.w + c.x())];
+    };
+    const qint16 old = expected.inside(start.x(), start.y()) ? cell(start) : qint16(tile);
     int marked = 0;
-    for (std::size_t i = 0; i < mark.size(); ++i)
-        if (mark[i]) {
-            expected.tiles[i] = qint16(tile);
-            marked += original.tiles[i] != tile;
-        }
+    for (std::vector<QPoint> todo{start}; !todo.empty();) {
+        const QPoint c = todo.back();
+        todo.pop_back();
+        if (old == tile || !expected.inside(c.x(), c.y()) || cell(c) != old)
+            continue;
+        cell(c) = qint16(tile);
+        ++marked;
+        for (QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+            todo.push_back(c + step);
+    }
     const auto changes = EditOperations::BucketFill(level, start, qint16(tile));
     if (filled >= 0)
         QCOMPARE(int(changes.size()), filled);
