@@ -6,9 +6,9 @@
 #include "BrushTool.h"
 #include "LevelDocument.h"
 #include "LevelPlanes.h"
+#include "TestFiles.h"
 #include "TestMain.h"
 
-#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -113,13 +113,11 @@ void tst_LevelDocument::realLevelSavesAndLoadsBack() {
 
 void tst_LevelDocument::failedLoadLeavesAnEmptyUnnamedLevel() {
     QTemporaryDir dir;
-    QFile damaged(dir.filePath("LEVEL03.CK1"));
-    QVERIFY(damaged.open(QIODevice::WriteOnly));
-    damaged.write("\x05\x00", 2);
-    damaged.close();
+    const QString damaged = dir.filePath("LEVEL03.CK1");
+    QVERIFY(writeFile(damaged, QByteArray("\x05\x00", 2)));
     LevelDocument doc;
     doc.NewLevel(20, 10, 1, 1);
-    const IoResult result = doc.Load(damaged.fileName());
+    const IoResult result = doc.Load(damaged);
     QVERIFY(!result);
     QVERIFY(result.error.contains("LEVEL03.CK1"));
     QCOMPARE(doc.level().Width(), qint16(0));
