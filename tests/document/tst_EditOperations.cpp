@@ -6,37 +6,16 @@
 #include "CellBlock.h"
 #include "CellSelection.h"
 #include "EditOperations.h"
-#include "Level.h"
-#include "TestData.h"
+#include "LevelPlanes.h"
 
 #include "TestMain.h"
 
 #include <QTest>
 
-#include <cmath>
-#include <functional>
-
 namespace {
 
-// Both planes of a level as plain arrays, edited by the expectations.
-struct Planes {
-    int w = 0;
-    int h = 0;
-    std::vector<qint16> tiles;
-    std::vector<qint16> infos;
-
-    explicit Planes(const Level& level)
-        : w(level.Width()), h(level.Height()), tiles(level.TilePlane()), infos(level.InfoPlane()) {}
-    bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < w && y < h; }
-    void set(int plane, int x, int y, qint16 v) {
-        if (inside(x, y))
-            (plane == CellChange::TilePlane ? tiles : infos)[std::size_t(y * w + x)] = v;
-    }
-    bool operator==(const Planes& o) const { return tiles == o.tiles && infos == o.infos; }
-};
-
 // The change list that turns `from` into `to`, tile plane first, row by row.
-std::vector<CellChange> naiveDiff(const Planes& from, const Planes& to) {
+std::vector<CellChange> naiveDiff(const LevelPlanes& from, const LevelPlanes& to) {
     std::vector<CellChange> out;
     for (int plane = 0; plane < 2; ++plane) {
         const auto& a = plane == 0 ? from.tiles : from.infos;
@@ -47,14 +26,6 @@ std::vector<CellChange> naiveDiff(const Planes& from, const Planes& to) {
                                b[std::size_t(i)]});
     }
     return out;
-}
-
-Level realLevel(const char* name) {
-    Level level;
-    const IoResult loaded = level.Load(realDataDir() + QLatin1Char('/') + QLatin1String(name));
-    if (!loaded)
-        qFatal("%s", qPrintable(loaded.error));
-    return level;
 }
 
 Level uniformLevel(int w, int h, qint16 tile) {
@@ -68,13 +39,14 @@ Level uniformLevel(int w, int h, qint16 tile) {
 
 // The operation's list equals the naive difference, and applying it forwards
 // and backwards gives exactly the expected and the original planes.
-void checkChanges(Level level, const std::vector<CellChange>& changes, const Planes& expected) {
-    const Planes original(level);
+void checkChanges(Level level, const std::vector<CellChange>& changes,
+                  const LevelPlanes& expected) {
+    const LevelPlanes original(level);
     QCOMPARE(changes, naiveDiff(original, expected));
     ApplyCellChanges(level, changes, true);
-    QVERIFY(Planes(level) == expected);
+    QVERIFY(LevelPlanes(level) == expected);
     ApplyCellChanges(level, changes, false);
-    QVERIFY(Planes(level) == original);
+    QVERIFY(LevelPlanes(level) == original);
 }
 
 // The literal block of LEVEL01.CK1's tiles at (14..17, 9..11) and its infos.
@@ -111,9 +83,6 @@ void tst_EditOperations::copyTakesBothPlanesClipped() {
     GM_REQUIRE_REAL_DATA();
     const Level level = realLevel("LEVEL01.CK1");
     QCOMPARE(CellBlock::Copy(level, QRect(14, 9, 4, 3)), level01Block());
-    // A drag up and left spans both end cells.
-    QCOMPARE(EditOperations::CellsBetween({100, 15}, {2, 3}), QRect(2, 3, 99, 13));
-    QCOMPARE(EditOperations::CellsBetween({4, 4}, {4, 4}), QRect(4, 4, 1, 1));
     // Reversed corners and a part outside the level: only the cells inside.
     const CellBlock corner =
         CellBlock::Copy(level, EditOperations::CellsBetween({121, 22}, {118, 19}));
@@ -121,12 +90,10 @@ void tst_EditOperations::copyTakesBothPlanesClipped() {
     QCOMPARE(corner.Height(), 2);
     QCOMPARE(corner.Tiles(), (std::vector<qint16>{144, 144, 144, 144}));
     QVERIFY(CellBlock::Copy(level, QRect(-5, -5, 5, 5)).IsEmpty());
-    // The sprite info value 255 of Keen's start and the 1s of the enemies.
-    int starts = 0;
+    // The whole level: both planes, with the info value 255 of Keen's start.
     const CellBlock whole = CellBlock::Copy(level, QRect(0, 0, 120, 21));
-    for (qint16 v : whole.Infos())
-        starts += v == 255;
-    QCOMPARE(starts, 1);
+    QVERIFY(whole.Tiles() == level.TilePlane() && whole.Infos() == level.InfoPlane());
+    QCOMPARE(std::count(whole.Infos().begin(), whole.Infos().end(), 255), 1);
     QCOMPARE(whole.Episode(), qint16(1));
 }
 
@@ -159,8 +126,8 @@ void tst_EditOperations::paste() {
     QFETCH(QString, target);
     QFETCH(QPoint, at);
     QFETCH(bool, tilesOnly);
-    const Level from = realLevel(qPrintable(source));
-    const Level to = realLevel(qPrintable(target));
+    const Level from = realLevel(source);
+    const Level to = realLevel(target);
     CellBlock block = CellBlock::Copy(from, copied);
     if (tilesOnly) {
         CellBlock tiles(block.Width(), block.Height(), 1, false);
@@ -169,17 +136,9 @@ void tst_EditOperations::paste() {
                 tiles.SetTile(x, y, block.Tile(x, y));
         block = tiles;
     }
-    Planes expected(to);
-    const Planes src(from);
-    const QRect inside = copied & QRect(0, 0, src.w, src.h);
-    for (int y = 0; y < inside.height(); ++y) {
-        for (int x = 0; x < inside.width(); ++x) {
-            const std::size_t i = std::size_t((inside.y() + y) * src.w + inside.x() + x);
-            expected.set(CellChange::TilePlane, at.x() + x, at.y() + y, src.tiles[i]);
-            if (!tilesOnly)
-                expected.set(CellChange::InfoPlane, at.x() + x, at.y() + y, src.infos[i]);
-        }
-    }
+    const LevelPlanes src(from);
+    LevelPlanes expected(to);
+    expected.place(src, copied & QRect(0, 0, src.w, src.h), at, tilesOnly);
     checkChanges(to, EditOperations::Paste(to, block, at), expected);
 }
 
@@ -201,14 +160,11 @@ void tst_EditOperations::fillAreaAndClear() {
     QFETCH(int, plane);
     QFETCH(int, value);
     const Level level = realLevel("LEVEL01.CK1");
-    Planes expected(level);
-    for (int y = area.y(); y < area.y() + area.height(); ++y) {
-        for (int x = area.x(); x < area.x() + area.width(); ++x) {
-            expected.set(plane < 0 ? 0 : plane, x, y, qint16(value));
-            if (plane < 0)
-                expected.set(CellChange::InfoPlane, x, y, 0);
-        }
-    }
+    LevelPlanes expected(level);
+    if (plane < 0)
+        expected.clear(area, qint16(value));
+    else
+        expected.fill(plane, area, qint16(value));
     const auto changes =
         plane < 0 ? EditOperations::Clear(level, area, qint16(value))
                   : EditOperations::FillArea(level, area, CellChange::Plane(plane), qint16(value));
@@ -236,38 +192,24 @@ void tst_EditOperations::bucketFill() {
     QFETCH(int, filled);
     if (!file.isEmpty())
         GM_REQUIRE_REAL_DATA();
-    const Level level = file.isEmpty() ? uniformLevel(182, 180, 5) : realLevel(qPrintable(file));
-    // A second way: grow the marked area pass after pass until it stops.
-    Planes expected(level);
-    const Planes original(level);
-    std::vector<char> mark(original.tiles.size(), 0);
-    if (original.inside(start.x(), start.y())) {
-        const qint16 old = original.tiles[std::size_t(start.y() * original.w + start.x())];
-        mark[std::size_t(start.y() * original.w + start.x())] = 1;
-        for (bool grew = true; grew;) {
-            grew = false;
-            for (int y = 0; y < original.h; ++y)
-                for (int x = 0; x < original.w; ++x) {
-                    const std::size_t i = std::size_t(y * original.w + x);
-                    if (mark[i] || original.tiles[i] != old)
-                        continue;
-                    const bool touches = (x > 0 && mark[i - 1]) ||
-                                         (x + 1 < original.w && mark[i + 1]) ||
-                                         (y > 0 && mark[i - std::size_t(original.w)]) ||
-                                         (y + 1 < original.h && mark[i + std::size_t(original.w)]);
-                    if (touches) {
-                        mark[i] = 1;
-                        grew = true;
-                    }
-                }
-        }
-    }
+    const Level level = file.isEmpty() ? uniformLevel(182, 180, 5) : realLevel(file);
+    // A second way: a plain four-neighbour fill, one cell at a time.
+    LevelPlanes expected(level);
+    const auto cell = [&](QPoint c) -> qint16& {
+        return expected.tiles[std::size_t(c.y() * expected.w + c.x())];
+    };
+    const qint16 old = expected.inside(start.x(), start.y()) ? cell(start) : qint16(tile);
     int marked = 0;
-    for (std::size_t i = 0; i < mark.size(); ++i)
-        if (mark[i]) {
-            expected.tiles[i] = qint16(tile);
-            marked += original.tiles[i] != tile;
-        }
+    for (std::vector<QPoint> todo{start}; !todo.empty();) {
+        const QPoint c = todo.back();
+        todo.pop_back();
+        if (old == tile || !expected.inside(c.x(), c.y()) || cell(c) != old)
+            continue;
+        cell(c) = qint16(tile);
+        ++marked;
+        for (QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+            todo.push_back(c + step);
+    }
     const auto changes = EditOperations::BucketFill(level, start, qint16(tile));
     if (filled >= 0)
         QCOMPARE(int(changes.size()), filled);
@@ -281,16 +223,13 @@ void tst_EditOperations::lineWritesOnePlane() {
     const Level level = realLevel("LEVEL01.CK1");
     // A line leaving the level at the top right: its cells inside only
     // (which cells a line covers is CellLine's to say).
-    Planes expected(level);
+    LevelPlanes expected(level);
     for (QPoint c : {QPoint(116, 2), QPoint(117, 2), QPoint(118, 1), QPoint(119, 1)})
-        expected.set(CellChange::TilePlane, c.x(), c.y(), 11);
+        expected.fill(CellChange::TilePlane, QRect(c, c), 11);
     checkChanges(level, EditOperations::Line(level, {116, 2}, {122, -1}, CellChange::TilePlane, 11),
                  expected);
-    Planes sprites(level);
-    for (int x = 3; x <= 9; ++x)
-        sprites.set(CellChange::InfoPlane, x, 15, 4);
     checkChanges(level, EditOperations::Line(level, {9, 15}, {3, 15}, CellChange::InfoPlane, 4),
-                 sprites);
+                 LevelPlanes(level).fill(CellChange::InfoPlane, QRect(3, 15, 7, 1), 4));
 }
 
 void tst_EditOperations::move_data() {
@@ -309,22 +248,12 @@ void tst_EditOperations::move() {
     QFETCH(QRect, area);
     QFETCH(QPoint, offset);
     const Level level = realLevel("LEVEL01.CK1");
-    const Planes original(level);
-    Planes expected(level);
+    const LevelPlanes original(level);
     const QRect from = area & QRect(0, 0, original.w, original.h);
-    if (!offset.isNull()) {
-        for (int y = from.top(); y <= from.bottom(); ++y)
-            for (int x = from.left(); x <= from.right(); ++x) {
-                expected.set(CellChange::TilePlane, x, y, 9);
-                expected.set(CellChange::InfoPlane, x, y, 0);
-            }
-    }
-    for (int y = from.top(); y <= from.bottom(); ++y)
-        for (int x = from.left(); x <= from.right(); ++x) {
-            const std::size_t i = std::size_t(y * original.w + x);
-            expected.set(CellChange::TilePlane, x + offset.x(), y + offset.y(), original.tiles[i]);
-            expected.set(CellChange::InfoPlane, x + offset.x(), y + offset.y(), original.infos[i]);
-        }
+    LevelPlanes expected(level);
+    if (!offset.isNull())
+        expected.clear(from, 9);
+    expected.place(original, from, from.topLeft() + offset);
     checkChanges(level, EditOperations::Move(level, area, offset, 9), expected);
 }
 
