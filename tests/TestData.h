@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TestPaths.h"
 #include <QDir>
 #include <QFile>
 #include <QString>

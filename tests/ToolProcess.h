@@ -5,6 +5,7 @@
 //   const ToolRun run = runGridmasonTool({"info", file});
 //   QCOMPARE(run.exitCode, 0);
 
+#include "TestPaths.h"
 #include <QProcess>
 #include <QString>
 #include <QStringList>

@@ -9,6 +9,7 @@
 #include "TestData.h"
 #include "TestFiles.h"
 #include "TestMain.h"
+#include "TestPaths.h"
 #include "TileSet.h"
 #include "ToolProcess.h"
 

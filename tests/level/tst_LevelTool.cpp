@@ -5,6 +5,7 @@
 #include "LevelBytes.h"
 #include "TestData.h"
 #include "TestMain.h"
+#include "TestPaths.h"
 #include "ToolProcess.h"
 
 #include <QDir>

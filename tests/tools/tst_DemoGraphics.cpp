@@ -3,6 +3,7 @@
 #include "SpriteCatalogue.h"
 #include "TestFiles.h"
 #include "TestMain.h"
+#include "TestPaths.h"
 
 #include <QDirIterator>
 #include <QFile>
