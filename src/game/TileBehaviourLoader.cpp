@@ -35,62 +35,69 @@ IoResult readScripts(const QString& folder, int episode, std::vector<PatchScript
     return IoResult::success();
 }
 
-// The table of the program in `folder`, patched by each of `scripts`.
+// The table of `module`, the load module of the program at `programPath`,
+// as the game runs it patched by `script` (or as it is, when null).
+IoResult tableAsRun(const QByteArray& module, const PatchScript* script, const QString& programPath,
+                    int episode, TileBehaviour& table, QString& source) {
+    QByteArray patched = module;
+    if (script)
+        script->Apply(patched);
+    qsizetype offset = 0;
+    const IoResult result = TileTableFinder::Find(patched, episode, table, offset);
+    const QString program = QFileInfo(programPath).fileName();
+    const QString name =
+        script ? TileBehaviourLoader::tr("%1 patched by %2").arg(program, script->Name()) : program;
+    if (!result)
+        return IoResult::failure(
+            TileBehaviourLoader::tr("The tile behaviour of episode %1 cannot be read from %2 in "
+                                    "\"%3\": %4.")
+                .arg(episode)
+                .arg(name, native(QFileInfo(programPath).path()), result.error));
+    source = TileBehaviourLoader::tr("%1, table at %2").arg(name, hex(offset));
+    return IoResult::success();
+}
+
+// The table of the program at `programPath` as the game runs it. Without a
+// patch script for the episode beside it the program runs as it is. With
+// several, which one the player runs the game with is written nowhere, so
+// they must agree on the table.
 IoResult loadFromProgram(const QString& programPath, int episode, TileBehaviour& table,
                          QString& source) {
     QByteArray module;
     const IoResult loaded = DosProgram::LoadModuleFile(programPath, module);
     if (!loaded)
         return loaded;
-    const QString program = QFileInfo(programPath).fileName();
     std::vector<PatchScript> scripts;
     const IoResult scriptsRead = readScripts(QFileInfo(programPath).path(), episode, scripts);
     if (!scriptsRead)
         return scriptsRead;
-
-    // Without a script the game runs the program as it is. With several,
-    // which one the player runs the game with is not written anywhere:
-    // they must agree on the table.
-    std::vector<const PatchScript*> runs;
-    for (const PatchScript& script : scripts)
-        runs.push_back(&script);
-    if (runs.empty())
-        runs.push_back(nullptr);
-    TileBehaviour agreed;
-    QString agreedBy;
-    for (const PatchScript* script : runs) {
-        QByteArray patched = module;
-        if (script)
-            script->Apply(patched);
+    if (scripts.empty())
+        return tableAsRun(module, nullptr, programPath, episode, table, source);
+    TileBehaviour first;
+    QString firstSource;
+    for (const PatchScript& script : scripts) {
         TileBehaviour found;
-        qsizetype offset = 0;
-        const IoResult result = TileTableFinder::Find(patched, episode, found, offset);
-        const QString name =
-            script ? TileBehaviourLoader::tr("%1 patched by %2").arg(program, script->Name())
-                   : program;
+        QString foundSource;
+        const IoResult result =
+            tableAsRun(module, &script, programPath, episode, found, foundSource);
         if (!result)
-            return IoResult::failure(
-                TileBehaviourLoader::tr("The tile behaviour of episode %1 "
-                                        "cannot be read from %2 in \"%3\": "
-                                        "%4.")
-                    .arg(episode)
-                    .arg(name, native(QFileInfo(programPath).path()), result.error));
-        if (!agreedBy.isEmpty() && !(found == agreed))
+            return result;
+        if (firstSource.isEmpty()) {
+            first = found;
+            firstSource = foundSource;
+        } else if (!(found == first)) {
             return IoResult::failure(
                 TileBehaviourLoader::tr("The patch scripts %1 and %2 in \"%3\" give episode %4 "
                                         "different tile behaviour, and which one the game runs "
                                         "with cannot be told. Keep only the one you play with "
                                         "beside the game.")
-                    .arg(scripts.front().Name(), script->Name(),
+                    .arg(scripts.front().Name(), script.Name(),
                          native(QFileInfo(programPath).path()))
                     .arg(episode));
-        if (agreedBy.isEmpty()) {
-            agreed = found;
-            agreedBy = TileBehaviourLoader::tr("%1, table at %2").arg(name, hex(offset));
         }
     }
-    table = agreed;
-    source = agreedBy;
+    table = first;
+    source = firstSource;
     return IoResult::success();
 }
 

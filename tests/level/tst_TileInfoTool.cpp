@@ -1,6 +1,5 @@
 // gridmason-tool tileinfo: the table as CSV, and the exit codes.
 
-#include "TestData.h"
 #include "TestFiles.h"
 #include "TestMain.h"
 #include "ToolProcess.h"
@@ -48,17 +47,6 @@ private slots:
         const ToolRun run = runGridmasonTool(QStringList{"tileinfo"} + args);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2((exitCode == 0 ? run.out : run.err).startsWith(output), qPrintable(run.err));
-    }
-
-    void realGame() {
-        GM_REQUIRE_REAL_DATA();
-        const ToolRun run = runGridmasonTool({"tileinfo", realDataDir()});
-        QCOMPARE(run.exitCode, 0);
-        const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 612);
-        QCOMPARE(lines[160], QString("159,1,exit,0,0,0,0"));
-        QCOMPARE(lines[174], QString("173,1,door 1,1,0,1,0"));
-        QCOMPARE(lines[209], QString("208,4,kills,1,0,0,0"));
     }
 };
 
