@@ -99,8 +99,9 @@ void drawExit(QImage& sheet, int ox, int oy, int number) {
     drawBackground(sheet, ox, oy, number);
     fill(sheet, ox + 2, oy + 1, 10, 14, qRgb(90, 90, 90));
     fill(sheet, ox + 4, oy + 3, 6, 12, qRgb(10, 10, 10));
-    fill(sheet, ox + 5, oy + 8, 4, 1, qRgb(40, 220, 60));
-    fill(sheet, ox + 7, oy + 6, 1, 5, qRgb(40, 220, 60));
+    fill(sheet, ox + 5, oy + 5, 4, 1, qRgb(40, 220, 60));
+    fill(sheet, ox + 7, oy + 3, 1, 5, qRgb(40, 220, 60));
+    drawLabel(sheet, ox, oy, number, qRgb(10, 10, 10), qRgb(40, 220, 60));
 }
 
 // A yellow door with a keyhole, and the yellow key that opens it.
