@@ -6,6 +6,12 @@ namespace GameLimits {
 // Every episode's world map is stored as level 80.
 constexpr int MapLevelNumber = 80;
 
+// Levels 81 and 90 are the ending and title scenes: shown, not played, so
+// they hold neither a start for Keen nor an exit.
+constexpr bool IsSceneLevel(int number) {
+    return number == 81 || number == 90;
+}
+
 // The game loads a level only when its unpacked planes, 32 + 4 * W * H
 // bytes, fit one 64 KiB segment; found with episode 1 in DOSBox (124 x 132
 // plays, 128 x 128 shows garbage, 120 x 137 aborts). Larger levels are kept

@@ -4,6 +4,8 @@
 #include "TestFiles.h"
 #include "TestMain.h"
 #include "TestPaths.h"
+#include "TileBehaviourLoader.h"
+#include "TileRulesChecker.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -178,6 +180,15 @@ void tst_DemoGraphics::demoLevelsLoadAndShowSprites() {
     QFETCH(int, tiles);
     const QString folder = DemoGraphics::LevelsFolder(buildDir());
     const int count = SpriteCatalogue::Count(episode);
+    // The demo's made-up tile behaviour, found beside its graphics, finds
+    // nothing wrong in its levels: each has an exit, a free start and the
+    // key to its door.
+    TileBehaviour table;
+    QString source;
+    const IoResult read = TileBehaviourLoader::Load(
+        DemoGraphics::EpisodeFolder(buildDir(), episode), episode, table, source);
+    QVERIFY2(read.ok, qPrintable(read.error));
+    QCOMPARE(table.Count(), tiles);
     for (int number : {1, 2, 80}) {
         const QString name =
             QString("%1/LEVEL%2.CK%3").arg(folder).arg(number, 2, 10, QChar('0')).arg(episode);
@@ -187,6 +198,7 @@ void tst_DemoGraphics::demoLevelsLoadAndShowSprites() {
         QCOMPARE(int(level.Episode()), episode);
         QCOMPARE(int(level.Number()), number);
         QVERIFY(level.Width() >= 24 && level.Height() >= 17);
+        QCOMPARE(TileRulesChecker::Check(level, table, tiles).size(), size_t(0));
         std::set<int> shown;
         for (int y = 0; y < level.Height(); ++y) {
             for (int x = 0; x < level.Width(); ++x) {
@@ -224,8 +236,9 @@ void tst_DemoGraphics::generatingAgainGivesTheSameBytes() {
         QVERIFY2(fileBytes(path) == fileBytes(buildDir() + "/" + relative), qPrintable(relative));
         ++files;
     }
-    // Three sheets, 9 + 9 + 16 sprite bitmaps, three levels per episode.
-    QCOMPARE(files, 3 + 34 + 9);
+    // Three sheets, 9 + 9 + 16 sprite bitmaps, three tile behaviour tables,
+    // three levels per episode.
+    QCOMPARE(files, 3 + 34 + 3 + 9);
 }
 
 void tst_DemoGraphics::unwritableOutputIsReported() {

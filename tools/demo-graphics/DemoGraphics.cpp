@@ -1,9 +1,11 @@
 #include "DemoGraphics.h"
 
 #include "DemoLevels.h"
+#include "DemoTileBehaviour.h"
 #include "FileWriter.h"
 #include "SpriteArt.h"
 #include "SpriteCatalogue.h"
+#include "TileBehaviourLoader.h"
 #include "TileSheetArt.h"
 
 #include <QBuffer>
@@ -42,6 +44,10 @@ IoResult writeEpisodeGraphics(const QString& outDir, int episode) {
         return result;
     result = saveBitmap(TileSheetArt::Make(episode),
                         folder + QLatin1Char('/') + SpriteCatalogue::TileSheetName(episode));
+    if (result)
+        result = FileWriter::WriteWhole(folder + QLatin1Char('/') +
+                                            TileBehaviourLoader::TableFileName(episode),
+                                        DemoTileBehaviour::Make(episode).ToBytes());
     for (const QString& name : SpriteCatalogue::DistinctFiles(episode)) {
         if (!result)
             return result;

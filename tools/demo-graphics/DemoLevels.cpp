@@ -33,13 +33,27 @@ Level ordinaryLevel(int episode) {
     const qint16 wall = level.BorderTile(qint16(episode));
     const int floorTop = height - 2; // the first row of the bottom frame
     // Floating platforms of a few different tiles, and a pillar.
-    fillRow(level, 10, 15, 16, qint16(160 + episode));
-    fillRow(level, 20, 26, 12, qint16(170 + episode));
+    const auto platform = [episode](int i) {
+        return qint16(TileSheetArt::PlatformTile(episode, i));
+    };
+    fillRow(level, 10, 15, 16, platform(0));
+    fillRow(level, 20, 26, 12, platform(1));
     fillRow(level, 32, 37, 9, wall);
-    fillRow(level, 44, 50, 14, qint16(180 + episode));
-    fillRow(level, 58, 64, 11, qint16(190 + episode));
+    fillRow(level, 44, 50, 14, platform(2));
+    fillRow(level, 58, 64, 11, platform(3));
     for (int y = 17; y < floorTop; ++y)
         level.SetTile(70, y, wall);
+    // A lava pit in the floor, the key on a platform, then a grille, the
+    // door it opens and the exit behind the pillar.
+    for (int x = 40; x < 48; ++x)
+        level.SetTile(x, floorTop,
+                      qint16(TileSheetArt::FirstLavaTile + x % TileSheetArt::LavaFrames));
+    level.SetTile(23, 11, TileSheetArt::KeyTile);
+    for (int y = floorTop - 2; y < floorTop; ++y) {
+        level.SetTile(72, y, TileSheetArt::GrilleTile);
+        level.SetTile(74, y, TileSheetArt::DoorTile);
+        level.SetTile(77, y, TileSheetArt::ExitTile);
+    }
 
     // The player's start, then one of every other sprite along the floor.
     level.SetInfo(3, floorTop - spriteRows(episode, 0), 255);

@@ -82,6 +82,54 @@ void drawHut(QImage& sheet, int ox, int oy, int number, int hut) {
     fill(sheet, ox + 7, oy + 7, 3, 3, qRgb(90, 60, 40));
 }
 
+// Molten rock whose bright crests move one step further in each of the
+// four frames of its loop.
+void drawLava(QImage& sheet, int ox, int oy, int number, int frame) {
+    const QRgb lava = qRgb(200, 60, 20);
+    fill(sheet, ox, oy, TileSize, TileSize, lava);
+    for (int x = 0; x < TileSize; ++x) {
+        const int crest = 2 + ((x + frame * 4) % 16 < 8 ? 0 : 2);
+        fill(sheet, ox + x, oy + crest, 1, 2, qRgb(255, 190, 40));
+    }
+    drawLabel(sheet, ox, oy, number, lava, qRgb(255, 120, 60));
+}
+
+// A dark doorway with a green arrow pointing into it.
+void drawExit(QImage& sheet, int ox, int oy, int number) {
+    drawBackground(sheet, ox, oy, number);
+    fill(sheet, ox + 2, oy + 1, 10, 14, qRgb(90, 90, 90));
+    fill(sheet, ox + 4, oy + 3, 6, 12, qRgb(10, 10, 10));
+    fill(sheet, ox + 5, oy + 5, 4, 1, qRgb(40, 220, 60));
+    fill(sheet, ox + 7, oy + 3, 1, 5, qRgb(40, 220, 60));
+    drawLabel(sheet, ox, oy, number, qRgb(10, 10, 10), qRgb(40, 220, 60));
+}
+
+// A yellow door with a keyhole, and the yellow key that opens it.
+void drawDoor(QImage& sheet, int ox, int oy, int number) {
+    fill(sheet, ox, oy, TileSize, TileSize, qRgb(220, 190, 40));
+    fill(sheet, ox + 2, oy + 2, 12, 5, qRgb(180, 150, 20));
+    fill(sheet, ox + 7, oy + 8, 2, 3, qRgb(30, 30, 30));
+    drawLabel(sheet, ox, oy, number, qRgb(0, 0, 0), qRgb(255, 255, 255));
+}
+
+void drawKey(QImage& sheet, int ox, int oy, int number) {
+    drawBackground(sheet, ox, oy, number);
+    const QRgb gold = qRgb(240, 210, 40);
+    fill(sheet, ox + 2, oy + 2, 5, 5, gold);
+    fill(sheet, ox + 4, oy + 4, 1, 1, qRgb(20, 28, 72));
+    fill(sheet, ox + 7, oy + 4, 7, 1, gold);
+    fill(sheet, ox + 11, oy + 5, 1, 2, gold);
+    fill(sheet, ox + 13, oy + 5, 1, 2, gold);
+}
+
+// Iron bars over the sky: drawn in front of Keen.
+void drawGrille(QImage& sheet, int ox, int oy, int number) {
+    drawBackground(sheet, ox, oy, number);
+    for (int x = 1; x < TileSize; x += 4)
+        fill(sheet, ox + x, oy, 2, TileSize - 8, qRgb(140, 140, 150));
+    fill(sheet, ox, oy + 3, TileSize, 1, qRgb(110, 110, 120));
+}
+
 // An ordinary tile: one of eight patterns in a colour of its own.
 void drawPatterned(QImage& sheet, int ox, int oy, int number, int episode) {
     const int hue = (number * 47 + episode * 40) % 360;
@@ -163,6 +211,16 @@ QImage Make(int episode) {
             drawPath(sheet, ox, oy, n);
         else if (n >= FirstHutTile && n < FirstHutTile + HutCount)
             drawHut(sheet, ox, oy, n, n - FirstHutTile);
+        else if (n >= FirstLavaTile && n < FirstLavaTile + LavaFrames)
+            drawLava(sheet, ox, oy, n, n - FirstLavaTile);
+        else if (n == ExitTile)
+            drawExit(sheet, ox, oy, n);
+        else if (n == DoorTile)
+            drawDoor(sheet, ox, oy, n);
+        else if (n == KeyTile)
+            drawKey(sheet, ox, oy, n);
+        else if (n == GrilleTile)
+            drawGrille(sheet, ox, oy, n);
         else
             drawPatterned(sheet, ox, oy, n, episode);
     }
