@@ -99,6 +99,7 @@ IoResult GameFolderCopier::CheckRoom(const QString& folder, qint64 bytes) {
     // An unknown amount is left to the writes to find out.
     if (free < 0 || free >= bytes)
         return IoResult::success();
-    return IoResult::failure(tr("The game's files need %1 in %2, and only %3 are free there.")
+    return IoResult::failure(tr("The game's files need %1 in %2, and only %3 are free there. Make "
+                                "room there, or set TMPDIR to a folder on another disk.")
                                  .arg(size(bytes), quoted(folder), size(free)));
 }

@@ -203,8 +203,10 @@ IoResult GameLauncher::Prepare(const Level& level, int number, const QString& ga
                 DosBoxConfig(program).toUtf8()};
     job.selection =
         GameFileSelection::Select(GameFileSelection::List(gameFolder), episode, job.levelName);
-    const IoResult room = GameFolderCopier::CheckRoom(
-        gameDir, job.selection.CopiedBytes() + job.level.size() + job.config.size());
+    // Named by where it was made, as the folder itself goes with a refusal.
+    const IoResult room = GameFolderCopier::CheckRoom(QFileInfo(folder->Path()).path(),
+                                                      job.selection.CopiedBytes() +
+                                                          job.level.size() + job.config.size());
     if (!room)
         return room;
     m_Skipped = job.selection.SkippedText();
