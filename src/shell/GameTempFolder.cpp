@@ -129,9 +129,8 @@ int GameTempFolder::RemoveStale(const QStringList& bases) {
             // A link could lead the removal anywhere.
             if (!match.hasMatch() || entry.isSymLink() || entry.ownerId() != user)
                 continue;
-            const qint64 pid = match.captured(1).toLongLong();
-            if (pid == QCoreApplication::applicationPid() ||
-                !isStale(entry.absoluteFilePath(), pid))
+            // This program's own folders are locked (or being made) too.
+            if (!isStale(entry.absoluteFilePath(), match.captured(1).toLongLong()))
                 continue;
             if (QDir(entry.absoluteFilePath()).removeRecursively())
                 ++removed;
