@@ -1,3 +1,4 @@
+#include "GameTempFolder.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -5,6 +6,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gridmason"));
+    // Copies of the game left by test runs of a Gridmason that was killed.
+    GameTempFolder::RemoveStale();
 
     frmMain window;
     // The start-up may show dialogs before the main window appears; closing

@@ -18,10 +18,13 @@
 
 #include <QAction>
 #include <QDir>
+#include <QMainWindow>
 #include <QMenu>
 #include <QPainter>
+#include <QProgressDialog>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QStatusBar>
 
 #include <algorithm>
 
@@ -52,6 +55,58 @@ void frmEdit::CreateGameControls() {
 
 // ---- Test in Game ----
 
+namespace {
+
+// How long the status bar names the files a test run left out (ms).
+constexpr int SkippedMessageTime = 20000;
+
+// Shows the copy's progress for a test run, starts DOSBox once the copy is
+// done and reports what goes wrong.
+void followGameCopy(GameLauncher* launcher, QWidget* owner) {
+    // Not modal: the copy runs in the background and every window stays in
+    // use; a short copy shows no dialog at all.
+    auto* progress =
+        new QProgressDialog(frmEdit::tr("Copying the game to a temporary folder..."),
+                            frmEdit::tr("Cancel"), 0, GameLauncher::ProgressSteps, owner);
+    progress->setObjectName(QStringLiteral("gameCopyProgress"));
+    progress->setWindowTitle(frmEdit::tr("Test in Game"));
+    progress->setMinimumDuration(500);
+    progress->setAutoClose(false);
+    progress->setAutoReset(false);
+    QObject::connect(launcher, &GameLauncher::Progress, progress,
+                     [progress](int step, const QString& text) {
+                         progress->setLabelText(text);
+                         progress->setValue(step);
+                     });
+    QObject::connect(progress, &QProgressDialog::canceled, launcher, [launcher, progress] {
+        launcher->Cancel();
+        launcher->deleteLater();
+        progress->deleteLater();
+    });
+    QObject::connect(launcher, &GameLauncher::Prepared, owner,
+                     [launcher, owner, progress](const QString& problem) {
+                         progress->deleteLater();
+                         const IoResult started =
+                             problem.isEmpty() ? launcher->Start() : IoResult::failure(problem);
+                         if (!started) {
+                             launcher->deleteLater();
+                             return ShowProblem(owner, started.error);
+                         }
+                         auto* window = qobject_cast<QMainWindow*>(owner);
+                         if (window && !launcher->SkippedText().isEmpty())
+                             window->statusBar()->showMessage(launcher->SkippedText(),
+                                                              SkippedMessageTime);
+                     });
+    QObject::connect(launcher, &GameLauncher::Finished, owner,
+                     [launcher, owner](const QString& problem) {
+                         launcher->deleteLater();
+                         if (!problem.isEmpty())
+                             ShowProblem(owner, problem);
+                     });
+}
+
+} // namespace
+
 void frmEdit::mnuLevelTestInGame_Click() {
     // Everything that can be known without asking comes first.
     const IoResult playable = GameLauncher::CheckPlayable(m_Level);
@@ -70,18 +125,12 @@ void frmEdit::mnuLevelTestInGame_Click() {
     // window closes) and removes itself when DOSBox ends.
     QWidget* owner = m_Host.HostWindow() ? m_Host.HostWindow() : this;
     auto* launcher = new GameLauncher(owner);
-    IoResult started = launcher->Prepare(m_Level, number, folder);
-    if (started)
-        started = launcher->Start();
-    if (!started) {
+    const IoResult preparing = launcher->Prepare(m_Level, number, folder);
+    if (!preparing) {
         delete launcher;
-        return ShowProblem(this, started.error);
+        return ShowProblem(this, preparing.error);
     }
-    connect(launcher, &GameLauncher::Finished, owner, [launcher, owner](const QString& problem) {
-        launcher->deleteLater();
-        if (!problem.isEmpty())
-            ShowProblem(owner, problem);
-    });
+    followGameCopy(launcher, owner);
 }
 
 QString frmEdit::GameFolderToTest() {
@@ -94,23 +143,23 @@ QString frmEdit::GameFolderToTest() {
         return folder;
     Prompts::Current().Message(
         this,
-        QStringLiteral("Testing a level needs the game of episode %1. Choose its program, "
-                       "KEEN%1.EXE, in the game's folder; the folder is not changed, the game is "
-                       "run from a copy.")
+        tr("Testing a level needs the game of episode %1. Choose its program, "
+           "KEEN%1.EXE, in the game's folder; the folder is not changed, the game is "
+           "run from a copy.")
             .arg(episode),
         QString(), Prompts::Buttons::Ok, Prompts::Icon::Information);
     folder = frmSetPaths::ChooseGameFolder(episode, graphics, this);
     if (folder.isEmpty())
         return {};
     if (GameLauncher::GameProgram(folder, episode).isEmpty()) {
-        ShowProblem(this, QStringLiteral("The folder \"%1\" does not hold KEEN%2.EXE.")
+        ShowProblem(this, tr("The folder \"%1\" does not hold KEEN%2.EXE.")
                               .arg(QDir::toNativeSeparators(folder))
                               .arg(episode));
         return {};
     }
     if (!GameFolderSettings::Write(episode, folder))
-        ShowProblem(this, QStringLiteral("The game folder could not be stored in %1; it is used "
-                                         "this time only.")
+        ShowProblem(this, tr("The game folder could not be stored in %1; it is used "
+                             "this time only.")
                               .arg(QDir::toNativeSeparators(SettingsFilePath())));
     return folder;
 }

@@ -2,14 +2,23 @@
 
 #include "FileWriter.h"
 #include "FolderBitmapSource.h"
+#include "GameFileSelection.h"
+#include "GameFolderCopier.h"
 #include "GameLimits.h"
+#include "GameTempFolder.h"
 #include "Level.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QStandardPaths>
-#include <QTemporaryDir>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <csignal>
+#include <unistd.h>
+#ifdef Q_OS_LINUX
+#include <sys/prctl.h>
+#endif
 
 namespace {
 
@@ -25,18 +34,57 @@ QString findEntry(const QString& folder, const QString& name) {
     return QFileInfo(FolderBitmapSource::FindFile(folder, name)).fileName();
 }
 
-// Copies one file and checks that all of it arrived: a copy can end early
-// on a full disk without saying so.
-IoResult copyFile(const QString& from, const QString& to) {
-    QFile source(from);
-    if (source.copy(to) && QFileInfo(to).size() == QFileInfo(from).size())
-        return IoResult::success();
-    const QString reason = source.error() != QFileDevice::NoError
-                               ? source.errorString()
-                               : QStringLiteral("the copy is incomplete (is the disk full?)");
-    return IoResult::failure(
-        QStringLiteral("Could not copy %1 to %2: %3")
-            .arg(QDir::toNativeSeparators(from), QDir::toNativeSeparators(to), reason));
+// What the background copy needs, taken on the interface thread.
+struct CopyJob {
+    QString gameFolder;
+    QString target; // the temporary folder
+    GameFileSelection selection;
+    QString levelName;
+    QByteArray level;
+    QByteArray config;
+};
+
+// The copy's label: the file being copied and what is left out.
+QString progressText(const QString& file, const QString& skipped) {
+    QString text = GameLauncher::tr("Copying the game to a temporary folder: %1").arg(file);
+    if (!skipped.isEmpty())
+        text += QLatin1Char('\n') + skipped;
+    return text;
+}
+
+// Runs on a worker thread: the game's files, then the level and the
+// configuration.
+void copyGame(QPromise<IoResult>& promise, const CopyJob& job) {
+    const QString gameCopy = QDir(job.target).filePath(QLatin1String(GameDirName));
+    const qint64 total = job.selection.CopiedBytes();
+    const QString skipped = job.selection.SkippedText();
+    promise.setProgressRange(0, GameLauncher::ProgressSteps);
+    IoResult result = GameFolderCopier::Copy(
+        job.gameFolder, gameCopy, job.selection.copied, [&](qint64 done, const QString& file) {
+            const int step = total > 0 ? int(done * GameLauncher::ProgressSteps / total) : 0;
+            promise.setProgressValueAndText(step, progressText(file, skipped));
+            return !promise.isCanceled();
+        });
+    if (result)
+        result = FileWriter::WriteWhole(QDir(gameCopy).filePath(job.levelName), job.level);
+    if (result)
+        result = FileWriter::WriteWhole(QDir(job.target).filePath(QLatin1String(ConfigName)),
+                                        job.config);
+    promise.addResult(result);
+}
+
+// Runs in DOSBox's process before the program starts: DOSBox is told to
+// end when this program ends, however it ends. (The signal comes when the
+// thread that started DOSBox ends; that is the interface thread.)
+void endWithParent(pid_t parent) {
+#ifdef Q_OS_LINUX
+    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+    // This program ended before the request was made.
+    if (::getppid() != parent)
+        ::_exit(1);
+#else
+    Q_UNUSED(parent);
+#endif
 }
 
 } // namespace
@@ -99,9 +147,9 @@ QString GameLauncher::FindDosBox() {
 }
 
 QString GameLauncher::DosBoxMissingText() {
-    return QStringLiteral("DOSBox was not found. Testing a level in the game needs DOSBox on the "
-                          "PATH; on Debian or Ubuntu install it with \"sudo apt-get install "
-                          "dosbox\".");
+    return tr("DOSBox was not found. Testing a level in the game needs DOSBox on the "
+              "PATH; on Debian or Ubuntu install it with \"sudo apt-get install "
+              "dosbox\".");
 }
 
 IoResult GameLauncher::CheckPlayable(const Level& level) {
@@ -109,17 +157,16 @@ IoResult GameLauncher::CheckPlayable(const Level& level) {
     const int cells = int(level.Width()) * level.Height();
     if (cells > GameLimits::MaxPlayableCells)
         return IoResult::failure(
-            QStringLiteral("This level is too large for the game: it has %1x%2 = %3 cells, and the "
-                           "game loads at most %4 (124x132 plays). Make it smaller to test it in "
-                           "the game.")
+            tr("This level is too large for the game: it has %1x%2 = %3 cells, and the "
+               "game loads at most %4 (124x132 plays). Make it smaller to test it in "
+               "the game.")
                 .arg(level.Width())
                 .arg(level.Height())
                 .arg(cells)
                 .arg(GameLimits::MaxPlayableCells));
     if (episode < 1 || episode > 3)
         return IoResult::failure(
-            QStringLiteral("The level's episode is %1; the game has episodes 1, 2 and 3.")
-                .arg(episode));
+            tr("The level's episode is %1; the game has episodes 1, 2 and 3.").arg(episode));
     return IoResult::success();
 }
 
@@ -131,64 +178,68 @@ IoResult GameLauncher::Prepare(const Level& level, int number, const QString& ga
     const int episode = level.Episode();
     if (number < 1 || number > 99)
         return IoResult::failure(
-            QStringLiteral("The level number %1 has no file name in the game (1 to 99).")
-                .arg(number));
+            tr("The level number %1 has no file name in the game (1 to 99).").arg(number));
     const QString program = GameProgram(gameFolder, episode);
     if (program.isEmpty())
-        return IoResult::failure(
-            QStringLiteral("The folder \"%1\" does not hold KEEN%2.EXE, the program of episode %2. "
-                           "Choose the game's folder in File, Set Paths.")
-                .arg(QDir::toNativeSeparators(gameFolder))
-                .arg(episode));
+        return IoResult::failure(tr("The folder \"%1\" does not hold KEEN%2.EXE, the program of "
+                                    "episode %2. Choose the game's folder in File, Set Paths.")
+                                     .arg(QDir::toNativeSeparators(gameFolder))
+                                     .arg(episode));
 
-    auto folder = std::make_unique<QTemporaryDir>(QDir::tempPath() +
-                                                  QStringLiteral("/gridmason-game-XXXXXX"));
-    if (!folder->isValid())
-        return IoResult::failure(
-            QStringLiteral("Could not make a temporary folder for the game in %1: %2")
-                .arg(QDir::toNativeSeparators(QDir::tempPath()), folder->errorString()));
-    const QString gameDir = folder->filePath(QLatin1String(GameDirName));
+    auto folder = std::make_unique<GameTempFolder>();
+    const IoResult made = folder->Create();
+    if (!made)
+        return made;
+    const QString gameDir = folder->FilePath(QLatin1String(GameDirName));
     if (!QDir().mkdir(gameDir))
         return IoResult::failure(
-            QStringLiteral("Could not make the folder %1.").arg(QDir::toNativeSeparators(gameDir)));
+            tr("Could not make the folder %1.").arg(QDir::toNativeSeparators(gameDir)));
 
-    // The game's files, except any copy of the level under test: a name
-    // differing only in case would be a second file on this system but the
-    // same one in DOS.
-    const QString levelName = LevelFileName(episode, number);
-    const QStringList files = QDir(gameFolder).entryList(QDir::Files);
-    for (const QString& file : files) {
-        if (file.compare(levelName, Qt::CaseInsensitive) == 0)
-            continue;
-        const IoResult copied =
-            copyFile(QDir(gameFolder).filePath(file), QDir(gameDir).filePath(file));
-        if (!copied)
-            return copied;
-    }
-    IoResult written = FileWriter::WriteWhole(QDir(gameDir).filePath(levelName), level.Serialize());
-    if (written)
-        written = FileWriter::WriteWhole(folder->filePath(QLatin1String(ConfigName)),
-                                         DosBoxConfig(program).toUtf8());
-    if (!written)
-        return written;
+    CopyJob job{gameFolder,
+                folder->Path(),
+                {},
+                LevelFileName(episode, number),
+                level.Serialize(),
+                DosBoxConfig(program).toUtf8()};
+    job.selection =
+        GameFileSelection::Select(GameFileSelection::List(gameFolder), episode, job.levelName);
+    // Named by where it was made, as the folder itself goes with a refusal.
+    const IoResult room = GameFolderCopier::CheckRoom(QFileInfo(folder->Path()).path(),
+                                                      job.selection.CopiedBytes() +
+                                                          job.level.size() + job.config.size());
+    if (!room)
+        return room;
+    m_Skipped = job.selection.SkippedText();
     m_Folder = std::move(folder);
+    m_CopyWatcher = std::make_unique<QFutureWatcher<IoResult>>();
+    connect(m_CopyWatcher.get(), &QFutureWatcherBase::progressValueChanged, this,
+            &GameLauncher::OnCopyProgress);
+    connect(m_CopyWatcher.get(), &QFutureWatcherBase::finished, this, &GameLauncher::OnCopied);
+    m_Copy = QtConcurrent::run(copyGame, job);
+    m_CopyWatcher->setFuture(m_Copy);
     return IoResult::success();
 }
 
+void GameLauncher::Cancel() {
+    Discard();
+}
+
 IoResult GameLauncher::Start() {
-    if (!m_Folder)
-        return IoResult::failure(QStringLiteral("There is no prepared game folder to run."));
+    if (!m_Folder || IsPreparing())
+        return IoResult::failure(tr("There is no prepared game folder to run."));
     const QString dosBox = FindDosBox();
     if (dosBox.isEmpty()) {
         Discard();
         return IoResult::failure(DosBoxMissingText());
     }
     m_Process = std::make_unique<QProcess>();
-    m_Process->setWorkingDirectory(m_Folder->path());
+    m_Process->setWorkingDirectory(m_Folder->Path());
     m_Process->setProcessChannelMode(QProcess::MergedChannels);
     m_Process->setProgram(dosBox);
     m_Process->setArguments(
-        {QStringLiteral("-conf"), m_Folder->filePath(QLatin1String(ConfigName))});
+        {QStringLiteral("-conf"), m_Folder->FilePath(QLatin1String(ConfigName))});
+    const pid_t parent = ::getpid();
+    m_Process->setChildProcessModifier([parent] { endWithParent(parent); });
     // Only the end of the output is kept, for a failure message.
     connect(m_Process.get(), &QProcess::readyReadStandardOutput, this, [this] {
         m_Output.append(m_Process->readAllStandardOutput());
@@ -200,10 +251,14 @@ IoResult GameLauncher::Start() {
     if (!m_Process->waitForStarted()) {
         const QString reason = m_Process->errorString();
         Discard();
-        return IoResult::failure(QStringLiteral("DOSBox (%1) could not be started: %2")
+        return IoResult::failure(tr("DOSBox (%1) could not be started: %2")
                                      .arg(QDir::toNativeSeparators(dosBox), reason));
     }
     return IoResult::success();
+}
+
+bool GameLauncher::IsPreparing() const {
+    return m_CopyWatcher != nullptr;
 }
 
 bool GameLauncher::IsRunning() const {
@@ -211,19 +266,34 @@ bool GameLauncher::IsRunning() const {
 }
 
 QString GameLauncher::Folder() const {
-    return m_Folder ? m_Folder->path() : QString();
+    return m_Folder ? m_Folder->Path() : QString();
+}
+
+void GameLauncher::OnCopyProgress(int step) {
+    emit Progress(step, m_CopyWatcher->progressText());
+}
+
+void GameLauncher::OnCopied() {
+    const IoResult result = m_Copy.resultCount() > 0
+                                ? m_Copy.result()
+                                : IoResult::failure(tr("The copy of the game ended early."));
+    m_CopyWatcher.reset();
+    m_Copy = {};
+    if (!result)
+        m_Folder.reset();
+    emit Prepared(result.error);
 }
 
 void GameLauncher::OnFinished(int exitCode, QProcess::ExitStatus status) {
     m_Output.append(m_Process->readAllStandardOutput());
     QString problem;
     if (status == QProcess::CrashExit)
-        problem = QStringLiteral("DOSBox stopped unexpectedly.");
+        problem = tr("DOSBox stopped unexpectedly.");
     else if (exitCode != 0)
-        problem = QStringLiteral("DOSBox ended with exit code %1.").arg(exitCode);
+        problem = tr("DOSBox ended with exit code %1.").arg(exitCode);
     const QString output = QString::fromLocal8Bit(m_Output).trimmed();
     if (!problem.isEmpty() && !output.isEmpty())
-        problem += QStringLiteral(" Its last words:\n") + output.right(KeptOutput / 4);
+        problem += tr(" Its last words:\n") + output.right(KeptOutput / 4);
     // The process object is still delivering this signal; only the folder
     // goes now.
     m_Folder.reset();
@@ -231,6 +301,15 @@ void GameLauncher::OnFinished(int exitCode, QProcess::ExitStatus status) {
 }
 
 void GameLauncher::Discard() {
+    if (m_CopyWatcher) {
+        // Stopped on purpose: no Prepared, and the copy has ended (within
+        // one piece) before its folder goes.
+        m_CopyWatcher->disconnect(this);
+        m_Copy.cancel();
+        m_Copy.waitForFinished();
+        m_CopyWatcher.reset();
+        m_Copy = {};
+    }
     if (IsRunning()) {
         // Ended on purpose: no Finished, and DOSBox is gone before its
         // folder is.
@@ -241,4 +320,5 @@ void GameLauncher::Discard() {
     m_Process.reset();
     m_Folder.reset();
     m_Output.clear();
+    m_Skipped.clear();
 }

@@ -2,26 +2,34 @@
 
 #include "IoResult.h"
 
+#include <QFuture>
 #include <QObject>
 #include <QProcess>
 #include <QString>
 #include <memory>
 
+class GameTempFolder;
 class Level;
-class QTemporaryDir;
+template <typename T> class QFutureWatcher;
 
 // Runs a level in the game under DOSBox without touching the user's game
-// folder: Prepare copies the game into a fresh temporary folder, writes the
-// level there under the game's own name for it and writes a DOSBox
-// configuration; Start runs DOSBox on it as a child process. The folder is
-// removed when DOSBox ends (or when the launcher is destroyed, which also
-// ends DOSBox).
+// folder: Prepare makes a fresh temporary folder (GameTempFolder) and
+// copies what the game reads into it in the background (GameFileSelection,
+// GameFolderCopier), with the level under the game's own name for it and a
+// DOSBox configuration; Start runs DOSBox on it as a child process, which
+// ends with this program even when it is killed. The folder is removed
+// when DOSBox ends (or when the launcher is destroyed, which also ends
+// DOSBox); one left by a killed program goes at the next start.
 //
-// Layout of the temporary folder: GAME/ (the copy, mounted as drive C:) and
-// dosbox.conf beside it; DOSBox runs in the temporary folder.
+// Layout of the temporary folder: GAME/ (the copy, mounted as drive C:),
+// dosbox.conf and the folder's lock beside it; DOSBox runs in the
+// temporary folder.
 class GameLauncher : public QObject {
     Q_OBJECT
 public:
+    // Progress runs from 0 to this.
+    static constexpr int ProgressSteps = 1000;
+
     explicit GameLauncher(QObject* parent = nullptr);
     ~GameLauncher() override;
 
@@ -51,29 +59,47 @@ public:
     static IoResult CheckPlayable(const Level& level);
 
     // Makes the temporary folder for `level` played as level `number`
-    // (1..99) from the game in `gameFolder`. A level too large for the game
-    // or a folder without the episode's program is refused; on any failure
-    // nothing is left behind and the result says why.
+    // (1..99) from the game in `gameFolder` and starts copying the game
+    // into it; Progress follows, then Prepared. A level too large for the
+    // game, a folder without the episode's program or a disk without room
+    // for the copy is refused at once; on any failure nothing is left
+    // behind and the result or Prepared says why.
     IoResult Prepare(const Level& level, int number, const QString& gameFolder);
+    // Stops a copy under way and removes the folder; no Prepared follows.
+    void Cancel();
     // Starts DOSBox on the prepared folder; a failure removes the folder.
     IoResult Start();
 
+    bool IsPreparing() const;
     bool IsRunning() const;
-    // The temporary folder while prepared or running, else "".
+    // The temporary folder while preparing, prepared or running, else "".
     QString Folder() const;
+    // What Prepare left out of the copy, for the user; "" when nothing.
+    QString SkippedText() const { return m_Skipped; }
 
 signals:
+    // The copy has come `step` of ProgressSteps far; `text` says what it
+    // copies and what it leaves out.
+    void Progress(int step, const QString& text);
+    // The copy is done and Start may follow; or, when `problem` is not
+    // empty, it failed and the folder is gone.
+    void Prepared(const QString& problem);
     // DOSBox has ended and the folder is gone; `problem` is empty when
     // DOSBox ended normally, otherwise it says what went wrong.
     void Finished(const QString& problem);
 
 private:
+    void OnCopyProgress(int step);
+    void OnCopied();
     void OnFinished(int exitCode, QProcess::ExitStatus status);
     void Discard();
 
-    // Declared before the process so that the process (and DOSBox) ends
-    // before the folder is removed.
-    std::unique_ptr<QTemporaryDir> m_Folder;
+    // Declared before the copy and the process so that both end before the
+    // folder is removed.
+    std::unique_ptr<GameTempFolder> m_Folder;
+    QFuture<IoResult> m_Copy;
+    std::unique_ptr<QFutureWatcher<IoResult>> m_CopyWatcher;
     std::unique_ptr<QProcess> m_Process;
     QByteArray m_Output;
+    QString m_Skipped;
 };

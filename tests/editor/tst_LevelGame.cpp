@@ -13,6 +13,8 @@
 #include <QAction>
 #include <QFile>
 #include <QListWidget>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
 
@@ -142,6 +144,30 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(fileBytes(copied), window->m_Level.Serialize(), 20000);
         QCOMPARE(GameFolderSettings::Read(1), m_Game->path());
         QCOMPARE(prompts.shownDialogs.size(), size_t(1));
+    }
+
+    // The copy runs in the background, so the window has its events back at
+    // once; Cancel in its progress dialog leaves no folder and no game.
+    void testInGameCopyCanBeCancelled() {
+        const QString started = m_Bin->filePath("started");
+        QVERIFY(writeFile(m_Bin->filePath("dosbox"), "#!/bin/sh\ntouch " + started.toLocal8Bit()));
+        QFile::setPermissions(m_Bin->filePath("dosbox"), QFile::ReadOwner | QFile::ExeOwner);
+        QVERIFY(GameFolderSettings::Write(1, m_Game->path()));
+        QTemporaryDir tmp;
+        const QByteArray savedTmp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", tmp.path().toLocal8Bit());
+        auto window = editortest::newWindow(m_Host, 30, 20, 1, 7);
+        leveledit::setFileName(*window, m_Game->filePath("LEVEL07.CK1"));
+        window->mnuLevelTestInGame->trigger();
+        qputenv("TMPDIR", savedTmp);
+        auto* progress = m_Host.HostWindow()->findChild<QProgressDialog*>("gameCopyProgress");
+        QVERIFY(progress);
+        QCOMPARE(QDir(tmp.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+        progress->findChild<QPushButton*>()->click();
+        QCoreApplication::processEvents();
+        QVERIFY(QDir(tmp.path()).isEmpty());
+        QVERIFY(!QFile::exists(started));
+        QVERIFY(m_Sandbox.prompts->messages.empty());
     }
 
     void testInGameSaysWhatIsMissing_data() {
