@@ -1,8 +1,10 @@
 // The picker buttons: holding cmdTiles or cmdSprites opens the tile or
 // sprite selector over the edit area, dragging picks or scrolls it and the
-// release picks and closes it; holding the corner button cmdLevelPreview
-// opens the level preview, and dragging moves the canvas's view. Qt sends
-// the moves and the release to the pressed button wherever the pointer goes.
+// release picks and closes it (the sprite picker only once the pointer has
+// left the sprite the selector put it on, see SpritePick); holding the
+// corner button cmdLevelPreview opens the level preview, and dragging moves
+// the canvas's view. Qt sends the moves and the release to the pressed
+// button wherever the pointer goes.
 
 #include "frmEdit.h"
 
