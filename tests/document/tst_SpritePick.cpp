@@ -8,30 +8,6 @@
 
 #include <QTest>
 
-namespace {
-
-// Where the selector put the pointer, and another place.
-const QPoint Opened(300, 200);
-const QPoint Elsewhere(340, 200);
-
-// Plays `events` on `pick`: words like "m o 4" (a move where the selector
-// put the pointer, over sprite 4) or "r e -" (the release elsewhere, over
-// no sprite), separated by ";".
-void play(SpritePick& pick, const QString& events) {
-    for (const QString& event : events.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        const QStringList part = event.simplified().split(QLatin1Char(' '));
-        QCOMPARE(part.size(), 3);
-        const QPoint pointer = part[1] == QLatin1String("o") ? Opened : Elsewhere;
-        const int sprite = part[2] == QLatin1String("-") ? -1 : part[2].toInt();
-        if (part[0] == QLatin1String("m"))
-            pick.Move(pointer, sprite);
-        else
-            pick.Release(pointer, sprite);
-    }
-}
-
-} // namespace
-
 class tst_SpritePick : public QObject {
     Q_OBJECT
 
@@ -41,27 +17,29 @@ private slots:
 };
 
 void tst_SpritePick::pressAndRelease_data() {
-    QTest::addColumn<QString>("box");    // the Value box before the press
-    QTest::addColumn<QString>("events"); // after the selector opened on sprite 4
-    QTest::addColumn<int>("sprite");     // selected afterwards
+    QTest::addColumn<QString>("box"); // the Value box before the press
+    // After the selector opened on sprite 4, each event as (where, sprite):
+    // where 0 is the place the selector put the pointer, 1 another; sprite
+    // -1 is none. The last event is the release.
+    QTest::addColumn<QList<QPoint>>("events");
+    QTest::addColumn<int>("sprite"); // selected afterwards
     QTest::addColumn<QString>("boxAfter");
     QTest::addColumn<int>("placed"); // what the left button places then
+    using P = QList<QPoint>;
     // clang-format off
     QTest::newRow("a value that shows no sprite, press and release")
-        << "0x8003" << "m o 4; r o 4" << 4 << "0x8003" << -32765;
-    QTest::newRow("released at once") << "0x8003" << "r o 4" << 4 << "0x8003" << -32765;
-    QTest::newRow("released over no sprite") << "0x8003" << "m e -; r e -" << 4 << "0x8003" << -32765;
-    QTest::newRow("text that is no value stays as typed") << "12x" << "m o 4; r o 4" << 4 << "12x" << 4;
-    QTest::newRow("released over another sprite") << "0x8003" << "r e 7" << 7 << "" << 7;
-    QTest::newRow("away and back picks the first sprite") << "0x8003" << "m e -; m o 4; r o 4" << 4 << "" << 4;
-    QTest::newRow("a move over a sprite picks it") << "20" << "m e 2; r e -" << 2 << "" << 2;
-    QTest::newRow("the last sprite moved over") << "" << "m e 2; m e 9; m e -; r o -" << 9 << "" << 9;
+        << "0x8003" << P{{0, 4}, {0, 4}} << 4 << "0x8003" << -32765;
+    QTest::newRow("released over no sprite") << "0x8003" << P{{1, -1}, {1, -1}} << 4 << "0x8003" << -32765;
+    QTest::newRow("text that is no value stays as typed") << "12x" << P{{0, 4}} << 4 << "12x" << 4;
+    QTest::newRow("released over another sprite") << "0x8003" << P{{1, 7}} << 7 << "" << 7;
+    QTest::newRow("away and back picks the first sprite") << "0x8003" << P{{1, -1}, {0, 4}} << 4 << "" << 4;
+    QTest::newRow("moves pick, the last stays") << "" << P{{1, 2}, {1, 9}, {1, -1}, {0, -1}} << 9 << "" << 9;
     // clang-format on
 }
 
 void tst_SpritePick::pressAndRelease() {
     QFETCH(QString, box);
-    QFETCH(QString, events);
+    QFETCH(QList<QPoint>, events);
     BrushSelection brush;
     brush.SetSpriteCount(11);
     brush.SetSprite(4);
@@ -70,13 +48,16 @@ void tst_SpritePick::pressAndRelease() {
     connect(&brush, &BrushSelection::valuePicked, this, [&] { ++told; });
     connect(&brush, &BrushSelection::spriteChanged, this, [&] { ++told; });
     SpritePick pick(brush);
-    // Before a press nothing is picked.
-    pick.Move(Elsewhere, 6);
-    QCOMPARE(brush.Sprite(), qint16(4));
-
-    pick.Begin(Opened);
-    QVERIFY(pick.Active());
-    play(pick, events);
+    pick.Move({9, 9}, 6); // no press yet
+    const QPoint places[2] = {{300, 200}, {340, 200}};
+    pick.Begin(places[0]);
+    for (int i = 0; i < events.size(); ++i) {
+        const QPoint pointer = places[events[i].x()];
+        if (i + 1 < events.size())
+            pick.Move(pointer, events[i].y());
+        else
+            pick.Release(pointer, events[i].y());
+    }
     QVERIFY(!pick.Active());
     QTEST(int(brush.Sprite()), "sprite");
     QTEST(brush.ValueText(), "boxAfter");
