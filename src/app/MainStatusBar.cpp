@@ -18,11 +18,19 @@ MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent) {
     lblInfo = new QLabel(this);
     lblTool = new QLabel(this);
     // A long note must not widen the main window: it is cut off instead.
+    // Its size hint is ignored, so it takes the room the other parts leave
+    // (the stretch); with no stretch it would get none at all.
     lblTool->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     lblZoom = new QLabel(this);
-    for (QLabel* label : {lblCell, lblTile, lblInfo, lblTool})
+    for (QLabel* label : {lblCell, lblTile, lblInfo})
         addWidget(label);
+    addWidget(lblTool, 1);
     addPermanentWidget(lblZoom);
+    lblCell->setObjectName(QStringLiteral("lblCell"));
+    lblTile->setObjectName(QStringLiteral("lblTile"));
+    lblInfo->setObjectName(QStringLiteral("lblInfo"));
+    lblTool->setObjectName(QStringLiteral("lblTool"));
+    lblZoom->setObjectName(QStringLiteral("lblZoom"));
     // Keeps the bar's height while every part is blank.
     setMinimumHeight(lblZoom->sizeHint().height() + 4);
 }
@@ -118,10 +126,13 @@ void MainStatusBar::Refresh() {
     if (!editor) {
         for (QLabel* label : {lblCell, lblTile, lblInfo, lblTool, lblZoom})
             label->clear();
+        lblTool->setToolTip(QString());
         return;
     }
     lblTool->setText(editor->ToolStatusText());
-    lblZoom->setText(QStringLiteral("Zoom %1").arg(ZoomText(editor->Tiles().Zoom())));
+    // Cut off when the window is narrow: the whole line on resting there.
+    lblTool->setToolTip(lblTool->text());
+    lblZoom->setText(tr("Zoom %1").arg(ZoomText(editor->Tiles().Zoom())));
     // The level may have shrunk under the pointer (Level, Properties).
     const Level& level = editor->m_Level;
     if (m_CellX < 0 || m_CellY < 0 || m_CellX >= level.Width() || m_CellY >= level.Height()) {
@@ -129,9 +140,9 @@ void MainStatusBar::Refresh() {
             label->clear();
         return;
     }
-    lblCell->setText(QStringLiteral("Column %1, Row %2").arg(m_CellX).arg(m_CellY));
-    lblTile->setText(QStringLiteral("Tile %1").arg(level.Tile(m_CellX, m_CellY)));
-    lblInfo->setText(QStringLiteral("Info %1").arg(level.Info(m_CellX, m_CellY)));
+    lblCell->setText(tr("Column %1, Row %2").arg(m_CellX).arg(m_CellY));
+    lblTile->setText(tr("Tile %1").arg(level.Tile(m_CellX, m_CellY)));
+    lblInfo->setText(tr("Info %1").arg(level.Info(m_CellX, m_CellY)));
 }
 
 QString MainStatusBar::ZoomText(int zoom) {

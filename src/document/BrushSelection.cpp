@@ -13,6 +13,13 @@ void BrushSelection::SetSprite(qint16 sprite) {
     emit spriteChanged();
 }
 
+void BrushSelection::SetValueText(const QString& text) {
+    m_ValueText = text;
+    const InfoValueText::Parsed typed = InfoValueText::Parse(text);
+    m_Typed = typed.state == InfoValueText::State::Valid ? std::optional<qint16>(typed.value)
+                                                         : std::nullopt;
+}
+
 qint16 BrushSelection::InfoToPlace() const {
     return m_Typed ? *m_Typed : SpriteCatalogue::InfoForSprite(m_Sprite);
 }
@@ -26,9 +33,15 @@ void BrushSelection::PickValue(qint16 value, int levelNumber) {
     if (!namesSprite) {
         // The sprite selection stays a sprite of the palette; the box shows
         // the value instead of it while the value is there.
-        emit valuePicked(InfoValueText::Format(value));
+        SetValueText(InfoValueText::Format(value));
+        emit valuePicked(m_ValueText);
         return;
     }
-    emit valuePicked(QString());
-    SetSprite(static_cast<qint16>(SpriteCatalogue::SpriteForPick(value)));
+    ChooseSprite(static_cast<qint16>(SpriteCatalogue::SpriteForPick(value)));
+}
+
+void BrushSelection::ChooseSprite(qint16 sprite) {
+    SetValueText(QString());
+    emit valuePicked(m_ValueText);
+    SetSprite(sprite);
 }

@@ -6,10 +6,10 @@
 #include <optional>
 
 // What the brush puts down and picks up: the mode (tiles or sprites), the
-// tile of each mouse button, the selected sprite and the info value typed
-// in the tool bar, which in sprite mode is placed instead of the sprite.
-// The palettes and boxes of the editor window show it and follow its
-// signals.
+// tile of each mouse button, the selected sprite and the text of the tool
+// bar's Value box, whose info value in sprite mode is placed instead of the
+// sprite. The palettes and boxes of the editor window show it and follow
+// its signals.
 class BrushSelection : public QObject {
     Q_OBJECT
 public:
@@ -22,8 +22,12 @@ public:
     void SetTile(int slot, qint16 tile);
     qint16 Sprite() const { return m_Sprite; }
     void SetSprite(qint16 sprite);
-    // The valid value typed in the tool bar, if any.
-    void SetTypedValue(std::optional<qint16> value) { m_Typed = value; }
+    // The Value box's text as the user left it, whether or not it reads as
+    // an info value.
+    void SetValueText(const QString& text);
+    QString ValueText() const { return m_ValueText; }
+    // The box's info value, when its text is one.
+    std::optional<qint16> TypedValue() const { return m_Typed; }
     // The number of sprites of the episode's set (which values show one).
     void SetSpriteCount(int count) { m_SpriteCount = count; }
 
@@ -35,17 +39,21 @@ public:
     // sprite selection staying as it was; a sprite's value selects that
     // sprite and empties the box, so that it is what is placed next.
     void PickValue(qint16 value, int levelNumber);
+    // A sprite chosen in the sprite selector: it is what the left button
+    // places next, so the box empties.
+    void ChooseSprite(qint16 sprite);
 
 signals:
     void tileChanged(int slot);
     void spriteChanged();
-    // The tool bar's box should now read `text`.
+    // The tool bar's box should now read `text` (ValueText already does).
     void valuePicked(const QString& text);
 
 private:
     int m_Mode = TileMode;
     qint16 m_Tiles[2] = {0, 0};
     qint16 m_Sprite = 0;
+    QString m_ValueText;
     std::optional<qint16> m_Typed;
     int m_SpriteCount = 0;
 };

@@ -30,12 +30,29 @@ CellBlock CellBlock::Copy(const Level& level, const QRect& area) {
     return block;
 }
 
+CellBlock CellBlock::WithPlanes(int planes) const {
+    const bool tiles = m_HasTiles && (planes & TilePlane) != 0;
+    const bool infos = m_HasInfo && (planes & InfoPlane) != 0;
+    if (IsEmpty() || (!tiles && !infos))
+        return CellBlock();
+    CellBlock block = *this;
+    if (!tiles) {
+        block.m_HasTiles = false;
+        block.m_Tiles.clear();
+    }
+    if (!infos) {
+        block.m_HasInfo = false;
+        block.m_Infos.clear();
+    }
+    return block;
+}
+
 qint16 CellBlock::Tile(int x, int y) const {
-    return Contains(x, y) ? m_Tiles[Index(x, y)] : qint16(0);
+    return Contains(x, y) && m_HasTiles ? m_Tiles[Index(x, y)] : qint16(0);
 }
 
 void CellBlock::SetTile(int x, int y, qint16 value) {
-    if (Contains(x, y))
+    if (Contains(x, y) && m_HasTiles)
         m_Tiles[Index(x, y)] = value;
 }
 
@@ -50,5 +67,6 @@ void CellBlock::SetInfo(int x, int y, qint16 value) {
 
 bool CellBlock::operator==(const CellBlock& other) const {
     return m_Width == other.m_Width && m_Height == other.m_Height && m_Episode == other.m_Episode &&
-           m_HasInfo == other.m_HasInfo && m_Tiles == other.m_Tiles && m_Infos == other.m_Infos;
+           m_HasTiles == other.m_HasTiles && m_HasInfo == other.m_HasInfo &&
+           m_Tiles == other.m_Tiles && m_Infos == other.m_Infos;
 }

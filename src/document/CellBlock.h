@@ -10,9 +10,13 @@ class Level;
 // A rectangle of cells lifted out of a level: both planes row by row (cell
 // (x, y) is word y * Width + x) and the episode whose tile and sprite
 // numbers they are (0 when unknown, as for text from a spreadsheet). A block
-// may carry tiles only; pasting it then leaves the info plane alone.
+// may carry one plane only (tiles from a spreadsheet, Paste Tiles Only,
+// Paste Sprites Only): the planes a block holds are the planes pasting it
+// writes, and what its picture shows; the others are left alone.
 class CellBlock {
 public:
+    enum Plane { TilePlane = 1, InfoPlane = 2, BothPlanes = TilePlane | InfoPlane };
+
     CellBlock() = default;
     // A block of the given size holding tile 0 and, with `withInfo`, info 0.
     // Sizes must be positive and at most Level::MaxCells cells in all.
@@ -27,10 +31,14 @@ public:
     bool IsEmpty() const { return m_Width == 0 || m_Height == 0; }
     qint16 Episode() const { return m_Episode; }
     void SetEpisode(qint16 episode) { m_Episode = episode; }
+    bool HasTiles() const { return m_HasTiles; }
     bool HasInfo() const { return m_HasInfo; }
+    // The planes of this block that are also in `planes` (Plane bits); an
+    // empty block when none is.
+    CellBlock WithPlanes(int planes) const;
 
     // Cells outside the block read as 0 and are ignored when written, as
-    // in Level; info reads 0 in a block without info.
+    // in Level; a plane the block lacks reads 0.
     qint16 Tile(int x, int y) const;
     void SetTile(int x, int y, qint16 value);
     qint16 Info(int x, int y) const;
@@ -52,6 +60,7 @@ private:
     int m_Width = 0;
     int m_Height = 0;
     qint16 m_Episode = 0;
+    bool m_HasTiles = true;
     bool m_HasInfo = false;
     std::vector<qint16> m_Tiles;
     std::vector<qint16> m_Infos;

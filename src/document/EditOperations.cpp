@@ -43,10 +43,13 @@ public:
                         value);
     }
 
-    // Writes `block` with its top-left cell at `topLeft` (clipped).
+    // Writes the planes `block` holds with its top-left cell at `topLeft`
+    // (clipped).
     void Put(const CellBlock& block, QPoint topLeft) {
         const QRect inside = QRect(topLeft, QSize(block.Width(), block.Height())) & m_Area;
-        for (int plane = 0; plane < (block.HasInfo() ? 2 : 1); ++plane) {
+        for (int plane = 0; plane < 2; ++plane) {
+            if (!(plane == 0 ? block.HasTiles() : block.HasInfo()))
+                continue;
             const std::vector<qint16>& source = plane == 0 ? block.Tiles() : block.Infos();
             for (int y = inside.top(); y <= inside.bottom(); ++y) {
                 const std::size_t from = std::size_t(y - topLeft.y()) * std::size_t(block.Width()) +

@@ -21,15 +21,16 @@ namespace EditOperations {
 // included, whichever way round they are (a drag's first and last cell).
 QRect CellsBetween(QPoint a, QPoint b);
 
-// Puts `block` with its top-left cell at `topLeft`: its tiles and, when it
-// has them, its info values.
+// Puts `block` with its top-left cell at `topLeft`: the planes it holds,
+// leaving the other plane of those cells as it was.
 std::vector<CellChange> Paste(const Level& level, const CellBlock& block, QPoint topLeft);
 
 // Writes `value` into one plane of every cell of `area`.
 std::vector<CellChange> FillArea(const Level& level, const QRect& area, CellChange::Plane plane,
                                  qint16 value);
 
-// Cut and Delete: `tile` into every cell of `area`, info values cleared.
+// Cut and Delete: `tile` (the level's empty tile) into every cell of
+// `area`, info values cleared.
 std::vector<CellChange> Clear(const Level& level, const QRect& area, qint16 tile);
 
 // Writes `tile` into the cell at `start` and every cell reachable from it
@@ -41,7 +42,8 @@ std::vector<CellChange> Line(const Level& level, QPoint from, QPoint to, CellCha
                              qint16 value);
 
 // Moves both planes of `area` by `offset`: the cells left behind get `tile`
-// and info 0, then the block lands (clipped) at its new place.
+// (the level's empty tile) and info 0, then the block lands (clipped) at its
+// new place.
 std::vector<CellChange> Move(const Level& level, const QRect& area, QPoint offset, qint16 tile);
 
 } // namespace EditOperations

@@ -3,15 +3,38 @@
 #include "BrushSelection.h"
 #include "CellPicker.h"
 #include "EditOperations.h"
+#include "GameLimits.h"
 #include "LevelDocument.h"
 #include "ToolPreview.h"
+
+namespace {
+
+// What a paste is called in the undo step's name and the status bar, after
+// the planes its command asked for.
+struct PasteNames {
+    QString step;
+    QString status;
+};
+
+PasteNames pasteNames(int planes) {
+    switch (planes) {
+    case CellBlock::TilePlane:
+        return {SelectTool::PasteTilesText(), QStringLiteral("Pasting tiles")};
+    case CellBlock::InfoPlane:
+        return {SelectTool::PasteSpritesText(), QStringLiteral("Pasting sprites")};
+    default:
+        return {SelectTool::PasteText(), QStringLiteral("Pasting")};
+    }
+}
+
+} // namespace
 
 SelectTool::SelectTool(LevelDocument& document, BrushSelection& brush, const TileSet& tiles,
                        const SpriteSet& sprites)
     : m_Document(document), m_Brush(brush), m_Tiles(tiles), m_Sprites(sprites) {}
 
 qint16 SelectTool::LeftBehind() const {
-    return m_Brush.Tile(ToolEvent::SlotOf(ToolEvent::RightButton));
+    return qint16(GameLimits::FillTile(m_Document.level().Episode()));
 }
 
 QSize SelectTool::LevelSize() const {
@@ -97,10 +120,15 @@ void SelectTool::Delete() {
                          EditOperations::Clear(m_Document.level(), m_Area.Area(), LeftBehind()));
 }
 
-void SelectTool::StartPaste(const CellBlock& block, QPoint cell) {
+bool SelectTool::StartPaste(const CellBlock& block, QPoint cell, int planes) {
+    const CellBlock written = block.WithPlanes(planes);
+    if (written.IsEmpty())
+        return false;
     Cancel();
-    m_Floating.SetBlock(block);
+    m_Floating.SetBlock(written);
     m_FloatAt = cell;
+    m_PastePlanes = planes & CellBlock::BothPlanes;
+    return true;
 }
 
 void SelectTool::PlaceFloating() {
@@ -108,7 +136,8 @@ void SelectTool::PlaceFloating() {
         return;
     const CellBlock block = m_Floating.Block();
     m_Floating.SetBlock(CellBlock());
-    m_Document.ApplyEdit(PasteText(), EditOperations::Paste(m_Document.level(), block, m_FloatAt));
+    m_Document.ApplyEdit(pasteNames(m_PastePlanes).step,
+                         EditOperations::Paste(m_Document.level(), block, m_FloatAt));
     m_Area.SetArea(QRect(m_FloatAt, QSize(block.Width(), block.Height())), LevelSize());
 }
 
@@ -160,7 +189,8 @@ void SelectTool::DrawPreview(Surface& dest, int sx, int sy, double cellWidth, do
 
 QString SelectTool::StatusText() const {
     if (IsFloating()) {
-        return QStringLiteral("Pasting %1 x %2 at %3,%4: click or Enter to place, Esc to drop")
+        return QStringLiteral("%1 %2 x %3 at %4,%5: click or Enter to place, Esc to drop")
+            .arg(pasteNames(m_PastePlanes).status)
             .arg(m_Floating.Block().Width())
             .arg(m_Floating.Block().Height())
             .arg(m_FloatAt.x())

@@ -14,11 +14,12 @@ class TileSet;
 
 // Rectangle select with what works on a selection: a drag selects (Shift
 // extends), a drag starting inside the selection moves its cells (both
-// planes; the right button's tile and no info stay behind), Copy, Cut and
-// Delete, and a pasted block that floats with the pointer, drawn half see-
-// through, until a click or Enter puts it down or Esc drops it. Moves,
-// cuts, deletes and pastes are one undo step each. Ctrl+click picks as the
-// brush does.
+// planes), Copy, Cut and Delete, and a pasted block that floats with the
+// pointer, drawn half see-through, until a click or Enter puts it down or
+// Esc drops it. Cut, Delete and a move leave the level's empty tile (the
+// tile a new level of the episode is filled with) and no info values in the
+// cells they empty. Moves, cuts, deletes and pastes are one undo step each.
+// Ctrl+click picks as the brush does.
 class SelectTool : public EditTool {
 public:
     SelectTool(LevelDocument& document, BrushSelection& brush, const TileSet& tiles,
@@ -26,6 +27,8 @@ public:
 
     // The undo steps' names.
     static QString PasteText() { return QStringLiteral("Paste"); }
+    static QString PasteTilesText() { return QStringLiteral("Paste Tiles"); }
+    static QString PasteSpritesText() { return QStringLiteral("Paste Sprites"); }
     static QString CutText() { return QStringLiteral("Cut"); }
     static QString DeleteText() { return QStringLiteral("Delete"); }
     static QString MoveText() { return QStringLiteral("Move"); }
@@ -44,13 +47,15 @@ public:
     void ClearSelection();
     // Both planes of the selection; an empty block when nothing is selected.
     CellBlock Copy() const;
-    // Copy, then the selection gets the right button's tile and no info.
+    // Copy, then the selection gets the level's empty tile and no info.
     CellBlock Cut();
     void Delete();
 
-    // `block` floats with its top-left cell at `cell` and follows the
-    // pointer from now on.
-    void StartPaste(const CellBlock& block, QPoint cell);
+    // The planes of `block` that are in `planes` (CellBlock::Plane bits)
+    // float with the block's top-left cell at `cell` and follow the pointer
+    // from now on; placing them writes those planes alone. False, and
+    // nothing floats, when the block holds none of them.
+    bool StartPaste(const CellBlock& block, QPoint cell, int planes = CellBlock::BothPlanes);
     bool IsFloating() const { return !m_Floating.IsEmpty(); }
     // Puts the floating block down where it is (clipped at the level's
     // edges) and selects the cells it covers.
@@ -68,8 +73,8 @@ private:
     enum class Drag { None, Selecting, Moving };
 
     QSize LevelSize() const;
-    // What cut, delete and move leave in the cells they empty: the right
-    // button's tile.
+    // What cut, delete and move leave in the cells they empty: the level's
+    // empty tile.
     qint16 LeftBehind() const;
     QRect LevelArea() const { return QRect(QPoint(0, 0), LevelSize()); }
     QRect FloatingCells() const;
@@ -86,7 +91,9 @@ private:
     QPoint m_Grab;
     QPoint m_Offset;
     BlockPicture m_Lifted;
-    // The pasted block and the cell its top-left corner is at.
+    // The pasted block, the cell its top-left corner is at and the planes
+    // the paste command asked for (which name it).
     BlockPicture m_Floating;
     QPoint m_FloatAt;
+    int m_PastePlanes = CellBlock::BothPlanes;
 };

@@ -95,9 +95,28 @@ QImage Render(const CellBlock& block, const QRect& part, double cellWidth, doubl
             cells.SetInfo(x, y, block.Info(part.x() + x, part.y() + y));
         }
     }
-    Surface drawn(int(part.width() * cellWidth), int(part.height() * cellHeight));
-    cells.Display(drawn, 0, 0, tiles, sprites, 0, 0, part.width(), part.height());
-    return drawn.image();
+    const int width = int(part.width() * cellWidth), height = int(part.height() * cellHeight);
+    if (block.HasTiles()) {
+        Surface drawn(width, height);
+        cells.Display(drawn, 0, 0, tiles, sprites, 0, 0, part.width(), part.height());
+        return drawn.image();
+    }
+    // The sprites alone, drawn over white and over black: where the two
+    // agree a sprite covers the pixel, elsewhere the picture is see-through.
+    Surface overWhite(width, height), overBlack(width, height);
+    overBlack.image().fill(0xFF000000);
+    const int layers = Level::SpriteLayer | Level::KeepBackground;
+    cells.Display(overWhite, 0, 0, tiles, sprites, 0, 0, part.width(), part.height(), layers);
+    cells.Display(overBlack, 0, 0, tiles, sprites, 0, 0, part.width(), part.height(), layers);
+    QImage picture(width, height, QImage::Format_ARGB32);
+    for (int y = 0; y < height; ++y) {
+        const auto* white = reinterpret_cast<const QRgb*>(overWhite.image().constScanLine(y));
+        const auto* black = reinterpret_cast<const QRgb*>(overBlack.image().constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            out[x] = ((white[x] ^ black[x]) & 0xFFFFFF) == 0 ? (black[x] | 0xFF000000) : 0;
+    }
+    return picture;
 }
 
 void Put(Surface& dest, const QRect& pixels, const QImage& picture, QPoint from, bool translucent) {
@@ -108,6 +127,13 @@ void Put(Surface& dest, const QRect& pixels, const QImage& picture, QPoint from,
         const auto* mine =
             reinterpret_cast<const QRgb*>(picture.constScanLine(y - pixels.top() + from.y())) +
             (inside.left() - pixels.left() + from.x());
+        if (picture.hasAlphaChannel()) {
+            // Only the pixels the picture covers.
+            for (int x = 0; x < inside.width(); ++x)
+                if (qAlpha(mine[x]) != 0)
+                    row[x] = translucent ? half(row[x], mine[x]) : mine[x];
+            continue;
+        }
         if (!translucent) {
             std::copy(mine, mine + inside.width(), row);
             continue;

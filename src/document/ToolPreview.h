@@ -44,12 +44,14 @@ QRect ShownCells(const Surface& dest, const PreviewPlace& place, const QRect& ce
 
 // The picture of cells `part` of `block` (block coordinates) as
 // Level::Display draws them in level `levelNumber`, cells cellWidth x
-// cellHeight pixels.
+// cellHeight pixels. A block without tiles gives its sprites alone, on a
+// see-through background (an image with an alpha channel).
 QImage Render(const CellBlock& block, const QRect& part, double cellWidth, double cellHeight,
               const TileSet& tiles, const SpriteSet& sprites, qint16 levelNumber);
 
 // Puts `picture`, from its pixel `from` on, into `pixels` of the surface
-// (clipped), or mixes it half and half with what is there.
+// (clipped), or mixes it half and half with what is there; a picture with
+// an alpha channel leaves the pixels it does not cover alone.
 void Put(Surface& dest, const QRect& pixels, const QImage& picture, QPoint from, bool translucent);
 
 // Mixes a quarter of the highlight colour into the pixels of `cells`.

@@ -3,7 +3,9 @@
 #include "BrushSelection.h"
 #include "BrushTool.h"
 #include "BucketFillTool.h"
+#include "CellBlock.h"
 #include "ClipboardCodec.h"
+#include "GameLimits.h"
 #include "LevelDocument.h"
 #include "LineTool.h"
 #include "Prompts.h"
@@ -22,6 +24,7 @@
 namespace {
 
 struct ToolInfo {
+    const char* objectName;
     const char* name;
     Qt::Key key;
     QIcon (*icon)();
@@ -29,13 +32,14 @@ struct ToolInfo {
 };
 
 const ToolInfo Tools[EditToolBox::ToolCount] = {
-    {"&Brush", Qt::Key_B, ToolIcons::Brush, "paint the button's tile or sprite"},
-    {"Rectangle &Select", Qt::Key_M, ToolIcons::Select,
+    {"Brush", "&Brush", Qt::Key_B, ToolIcons::Brush, "paint the button's tile or sprite"},
+    {"Select", "Rectangle &Select", Qt::Key_M, ToolIcons::Select,
      "drag to select, Shift extends, drag inside the selection to move it"},
-    {"Bucket &Fill", Qt::Key_F, ToolIcons::BucketFill,
+    {"BucketFill", "Bucket &Fill", Qt::Key_F, ToolIcons::BucketFill,
      "fill the area of equal tiles under the pointer (tile mode)"},
-    {"&Rectangle Fill", Qt::Key_R, ToolIcons::RectangleFill, "drag to fill a rectangle"},
-    {"&Line", Qt::Key_L, ToolIcons::Line, "drag to draw a straight line of cells"},
+    {"RectangleFill", "&Rectangle Fill", Qt::Key_R, ToolIcons::RectangleFill,
+     "drag to fill a rectangle"},
+    {"Line", "&Line", Qt::Key_L, ToolIcons::Line, "drag to draw a straight line of cells"},
 };
 
 } // namespace
@@ -64,6 +68,7 @@ void EditToolBox::CreateActions() {
     for (int i = 0; i < ToolCount; ++i) {
         const ToolInfo& info = Tools[i];
         QAction* action = m_ToolsMenu->addAction(info.icon(), tr(info.name));
+        action->setObjectName(QStringLiteral("mnuTools") + QLatin1String(info.objectName));
         action->setCheckable(true);
         action->setShortcut(QKeySequence(info.key));
         const QString plain = tr(info.name).remove(QLatin1Char('&'));
@@ -75,23 +80,35 @@ void EditToolBox::CreateActions() {
     }
     m_ToolActions[Brush]->setChecked(true);
 
-    const auto make = [this](const QString& text, QList<QKeySequence> keys,
+    const auto make = [this](const char* name, const QString& text, QList<QKeySequence> keys,
                              void (EditToolBox::*slot)()) {
         auto* action = new QAction(text, this);
+        action->setObjectName(QLatin1String(name));
         action->setShortcuts(keys);
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    mnuEditCut = make(tr("Cu&t"), {QKeySequence::Cut}, &EditToolBox::Cut);
-    mnuEditCopy = make(tr("&Copy"), {QKeySequence::Copy}, &EditToolBox::Copy);
-    mnuEditPaste = make(tr("&Paste"), {QKeySequence::Paste}, &EditToolBox::Paste);
-    mnuEditDelete = make(tr("&Delete"), {QKeySequence(Qt::Key_Delete)}, &EditToolBox::Delete);
-    mnuEditSelectAll = make(tr("Select &All"), {QKeySequence::SelectAll}, &EditToolBox::SelectAll);
-    mnuEditSelectNone =
-        make(tr("Select &None"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), Qt::Key_Escape},
-             &EditToolBox::SelectNone);
-    mnuEditPlace =
-        make(tr("P&lace Pasted Block"), {Qt::Key_Return, Qt::Key_Enter}, &EditToolBox::Place);
+    mnuEditCut = make("mnuEditCut", tr("Cu&t"), {QKeySequence::Cut}, &EditToolBox::Cut);
+    mnuEditCopy = make("mnuEditCopy", tr("&Copy"), {QKeySequence::Copy}, &EditToolBox::Copy);
+    mnuEditPaste = make("mnuEditPaste", tr("&Paste"), {QKeySequence::Paste}, &EditToolBox::Paste);
+    mnuEditPasteTiles =
+        make("mnuEditPasteTiles", tr("Paste T&iles Only"),
+             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)}, &EditToolBox::PasteTiles);
+    mnuEditPasteSprites =
+        make("mnuEditPasteSprites", tr("Paste &Sprites Only"), {}, &EditToolBox::PasteSprites);
+    mnuEditDelete =
+        make("mnuEditDelete", tr("&Delete"), {QKeySequence(Qt::Key_Delete)}, &EditToolBox::Delete);
+    mnuEditSelectAll = make("mnuEditSelectAll", tr("Select &All"), {QKeySequence::SelectAll},
+                            &EditToolBox::SelectAll);
+    mnuEditSelectNone = make("mnuEditSelectNone", tr("Select &None"),
+                             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), Qt::Key_Escape},
+                             &EditToolBox::SelectNone);
+    mnuEditPlace = make("mnuEditPlace", tr("P&lace Pasted Block"), {Qt::Key_Return, Qt::Key_Enter},
+                        &EditToolBox::Place);
+    mnuEditPasteTiles->setToolTip(
+        tr("Paste the tiles alone: the sprites and info values under the block stay"));
+    mnuEditPasteSprites->setToolTip(
+        tr("Paste the sprites and info values alone: the tiles under the block stay"));
 }
 
 QToolBar* EditToolBox::MakeToolBar(QWidget* parent) const {
@@ -103,8 +120,12 @@ QToolBar* EditToolBox::MakeToolBar(QWidget* parent) const {
 }
 
 void EditToolBox::AddEditCommands(QMenu& edit) {
+    // What Cut, Delete and the pastes do to the cells is told on resting
+    // the pointer on them.
+    edit.setToolTipsVisible(true);
     edit.addSeparator();
-    edit.addActions({mnuEditCut, mnuEditCopy, mnuEditPaste, mnuEditDelete});
+    edit.addActions({mnuEditCut, mnuEditCopy, mnuEditPaste, mnuEditPasteTiles, mnuEditPasteSprites,
+                     mnuEditDelete});
     edit.addSeparator();
     edit.addActions({mnuEditSelectAll, mnuEditSelectNone, mnuEditPlace});
 }
@@ -155,6 +176,13 @@ void EditToolBox::UpdateActions() {
     mnuEditPlace->setEnabled(m_Select->IsFloating());
     mnuEditSelectNone->setEnabled(selected || m_Select->IsFloating());
     m_ToolActions[BucketFill]->setEnabled(m_Brush.Mode() == BrushSelection::TileMode);
+    const int empty = GameLimits::FillTile(m_Document.level().Episode());
+    mnuEditCut->setToolTip(tr("Copy the selection, then leave the level's empty tile (%1, the "
+                              "tile a new level is filled with) and no info values in its cells")
+                               .arg(empty));
+    mnuEditDelete->setToolTip(tr("Leave the level's empty tile (%1, the tile a new level is "
+                                 "filled with) and no info values in the selected cells")
+                                  .arg(empty));
 }
 
 void EditToolBox::Copy() {
@@ -180,10 +208,28 @@ void EditToolBox::Delete() {
 }
 
 void EditToolBox::Paste() {
+    PastePlanes(CellBlock::BothPlanes);
+}
+
+void EditToolBox::PasteTiles() {
+    PastePlanes(CellBlock::TilePlane);
+}
+
+void EditToolBox::PasteSprites() {
+    PastePlanes(CellBlock::InfoPlane);
+}
+
+void EditToolBox::PastePlanes(int planes) {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     CellBlock block;
-    const IoResult read = data ? ClipboardCodec::Read(*data, block)
-                               : IoResult::failure(tr("The clipboard is empty."));
+    IoResult read = data ? ClipboardCodec::Read(*data, block)
+                         : IoResult::failure(tr("The clipboard is empty."));
+    if (read && block.WithPlanes(planes).IsEmpty()) {
+        read = IoResult::failure(planes == CellBlock::InfoPlane
+                                     ? tr("The cells on the clipboard hold tiles only: there are "
+                                          "no sprites or info values to paste.")
+                                     : tr("The cells on the clipboard hold no tiles to paste."));
+    }
     if (!read) {
         Prompts::Current().Message(m_Owner, read.error, tr("Paste"), Prompts::Buttons::Ok,
                                    Prompts::Icon::Exclamation);
@@ -197,7 +243,7 @@ void EditToolBox::Paste() {
                      .arg(episode);
     }
     SetCurrent(Select);
-    m_Select->StartPaste(block, m_PasteCell());
+    m_Select->StartPaste(block, m_PasteCell(), planes);
     Refresh();
 }
 

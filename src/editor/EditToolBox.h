@@ -25,9 +25,9 @@ class TileSet;
 
 // The edit tools of one editor window and the commands around them: the
 // Tools menu and the tool bar (one checked tool, each with a one-key
-// shortcut), and the Edit menu's Cut, Copy, Paste, Delete, Select All,
-// Select None and Place Pasted Block, which work through the select tool
-// and the system clipboard.
+// shortcut), and the Edit menu's Cut, Copy, Paste, Paste Tiles Only, Paste
+// Sprites Only, Delete, Select All, Select None and Place Pasted Block, which
+// work through the select tool and the system clipboard.
 class EditToolBox : public QObject {
     Q_OBJECT
 public:
@@ -55,6 +55,8 @@ public:
     QAction* mnuEditCut = nullptr;
     QAction* mnuEditCopy = nullptr;
     QAction* mnuEditPaste = nullptr;
+    QAction* mnuEditPasteTiles = nullptr;
+    QAction* mnuEditPasteSprites = nullptr;
     QAction* mnuEditDelete = nullptr;
     QAction* mnuEditSelectAll = nullptr;
     QAction* mnuEditSelectNone = nullptr;
@@ -63,6 +65,10 @@ public:
     void Cut();
     void Copy();
     void Paste();
+    // Paste with the tiles alone (the info values under the block stay) or
+    // the info values alone (the tiles stay).
+    void PasteTiles();
+    void PasteSprites();
     void Delete();
     void SelectAll();
     // Esc and Ctrl+Shift+A: drops a floating block, else the selection.
@@ -91,6 +97,9 @@ signals:
 private:
     void CreateActions();
     void UpdateActions();
+    // The clipboard's block floats, to write the planes in `planes`
+    // (CellBlock::Plane bits); a message says why when it cannot.
+    void PastePlanes(int planes);
 
     LevelDocument& m_Document;
     BrushSelection& m_Brush;

@@ -5,6 +5,7 @@
 #include "Level.h"
 #include "Navigation.h"
 #include "SaveQuestions.h"
+#include "SpritePick.h"
 #include "SpriteSet.h"
 #include "TileSet.h"
 
@@ -117,6 +118,8 @@ public:
 
 private:
     BrushSelection m_Selection;
+    // A press of the sprite picker in progress.
+    SpritePick m_SpritePick{m_Selection};
     LevelDocument* m_Document = nullptr;
     TileSet m_Tiles;
     TileSet m_PaletteTiles;

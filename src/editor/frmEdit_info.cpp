@@ -110,11 +110,9 @@ void frmEdit::mnuViewInfoValues_Click() {
 }
 
 void frmEdit::txtInfoValue_Change() {
-    const InfoValueText::Parsed typed = InfoValueText::Parse(txtInfoValue->text());
-    const bool invalid = typed.state == InfoValueText::State::Invalid;
-    m_Selection.SetTypedValue(typed.state == InfoValueText::State::Valid
-                                  ? std::optional<qint16>(typed.value)
-                                  : std::nullopt);
+    m_Selection.SetValueText(txtInfoValue->text());
+    const bool invalid =
+        InfoValueText::Parse(txtInfoValue->text()).state == InfoValueText::State::Invalid;
     QPalette palette = QApplication::palette(txtInfoValue);
     if (invalid)
         palette.setColor(QPalette::Text, Qt::red);
@@ -125,12 +123,7 @@ void frmEdit::txtInfoValue_Change() {
 }
 
 std::optional<qint16> frmEdit::TypedInfoValue() const {
-    if (txtInfoValue == nullptr)
-        return std::nullopt;
-    const InfoValueText::Parsed typed = InfoValueText::Parse(txtInfoValue->text());
-    if (typed.state != InfoValueText::State::Valid)
-        return std::nullopt;
-    return typed.value;
+    return m_Selection.TypedValue();
 }
 
 qint16 frmEdit::InfoValueToPlace() const {

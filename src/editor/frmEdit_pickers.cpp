@@ -1,8 +1,10 @@
 // The picker buttons: holding cmdTiles or cmdSprites opens the tile or
 // sprite selector over the edit area, dragging picks or scrolls it and the
-// release picks and closes it; holding the corner button cmdLevelPreview
-// opens the level preview, and dragging moves the canvas's view. Qt sends
-// the moves and the release to the pressed button wherever the pointer goes.
+// release picks and closes it (the sprite picker only once the pointer has
+// left the sprite the selector put it on, see SpritePick); holding the
+// corner button cmdLevelPreview opens the level preview, and dragging moves
+// the canvas's view. Qt sends the moves and the release to the pressed
+// button wherever the pointer goes.
 
 #include "frmEdit.h"
 
@@ -14,6 +16,7 @@
 #include "Utils.h"
 #include "VbMath.h"
 
+#include <QCursor>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QToolTip>
@@ -32,6 +35,11 @@ QPointF PointerInWindow(const frmEdit& window, const PickerButton* button,
     return QPointF(
         PickerGeometry::PointerToWindow(button->x() - border, x, 2 * border, containerPos.x()),
         PickerGeometry::PointerToWindow(button->y() - border, y, 2 * border, containerPos.y()));
+}
+
+// The pointer at (x, y) relative to `button`, in screen pixels.
+QPoint OnScreen(const PickerButton* button, double x, double y) {
+    return button->mapToGlobal(QPointF(x, y)).toPoint();
 }
 
 // A pointer position as a whole pixel (halves to even), kept within int.
@@ -74,26 +82,29 @@ void frmEdit::cmdTiles_MouseUp(int button, int, double x, double y) {
 void frmEdit::cmdSprites_MouseDown(int, int, double, double) {
     optMode[1]->setChecked(true);
     m_SpriteSelector->Open(SelectedSprite());
+    m_SpritePick.Begin(QCursor::pos());
 }
 
 void frmEdit::cmdSprites_MouseMove(int button, int, double x, double y) {
     if (button == 0 || !m_SpriteSelector->IsOpen())
         return;
     const QPointF p = PointerInWindow(*this, cmdSprites, picTiles, x, y);
-    if (!m_SpriteSelector->DragScroll(p.y())) {
-        PickSpriteAt(Whole(p.x()), Whole(p.y()));
-        // The sprite's name follows the pointer: tooltips do not come by
-        // themselves while a button is held.
-        const int sprite = SpriteAt(Whole(p.x()), Whole(p.y()));
-        QToolTip::showText(mapToGlobal(p.toPoint()), SpriteTip(sprite), picSpriteSelector);
+    if (m_SpriteSelector->DragScroll(p.y())) {
+        m_SpritePick.Move(OnScreen(cmdSprites, x, y), -1);
+        return;
     }
+    const int sprite = SpriteAt(Whole(p.x()), Whole(p.y()));
+    m_SpritePick.Move(OnScreen(cmdSprites, x, y), sprite);
+    // The sprite's name follows the pointer: tooltips do not come by
+    // themselves while a button is held.
+    QToolTip::showText(mapToGlobal(p.toPoint()), SpriteTip(sprite), picSpriteSelector);
 }
 
 void frmEdit::cmdSprites_MouseUp(int, int, double x, double y) {
     if (!m_SpriteSelector->IsOpen())
         return;
     const QPointF p = PointerInWindow(*this, cmdSprites, picTiles, x, y);
-    PickSpriteAt(Whole(p.x()), Whole(p.y()));
+    m_SpritePick.Release(OnScreen(cmdSprites, x, y), SpriteAt(Whole(p.x()), Whole(p.y())));
     QToolTip::hideText();
     m_SpriteSelector->Close();
     PlaceCursor(cmdSprites, int(VbMath::halfOf(cmdSprites->width())),

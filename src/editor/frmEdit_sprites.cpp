@@ -64,12 +64,8 @@ void frmEdit::picSpriteSelector_Paint() {
 
 void frmEdit::PickSpriteAt(int x, int y) {
     const int sprite = SpriteAt(x, y);
-    if (sprite < 0)
-        return;
-    SetSelectedSprite(static_cast<qint16>(sprite));
-    // A sprite chosen in the palette is what the left button places next,
-    // not a value left in the tool bar's box.
-    txtInfoValue->clear();
+    if (sprite >= 0)
+        m_Selection.ChooseSprite(static_cast<qint16>(sprite));
 }
 
 int frmEdit::SpriteAt(int x, int y) const {

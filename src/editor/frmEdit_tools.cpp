@@ -49,7 +49,11 @@ void frmEdit::CreateTools() {
     mnuViewGrid = addToggle(mnuView, tr("Show &Grid"), m_ShowGrid, QKeySequence(Qt::Key_G));
     mnuViewTiles = addToggle(mnuView, tr("Show &Tiles"), m_ShowTiles, QKeySequence());
     mnuViewSprites = addToggle(mnuView, tr("Show &Sprites"), m_ShowSprites, QKeySequence());
+    mnuViewGrid->setObjectName(QStringLiteral("mnuViewGrid"));
+    mnuViewTiles->setObjectName(QStringLiteral("mnuViewTiles"));
+    mnuViewSprites->setObjectName(QStringLiteral("mnuViewSprites"));
     mnuViewFit = mnuView->addAction(tr("&Fit Level"));
+    mnuViewFit->setObjectName(QStringLiteral("mnuViewFit"));
     mnuViewFit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_9));
     connect(mnuViewGrid, &QAction::triggered, this, [this] { mnuViewGrid_Click(); });
     connect(mnuViewTiles, &QAction::triggered, this, [this] { mnuViewTiles_Click(); });

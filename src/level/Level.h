@@ -44,8 +44,14 @@ public:
     IoResult Deserialize(const QByteArray& data, const QString& fileName);
 
     // What Display draws: the tile plane, the sprites, or both. Without the
-    // tile plane the level's cells are black.
-    enum Layers { TileLayer = 1, SpriteLayer = 2, AllLayers = TileLayer | SpriteLayer };
+    // tile plane the level's cells are black, or with KeepBackground keep
+    // the pixels under them (for a picture of the sprites alone).
+    enum Layers {
+        TileLayer = 1,
+        SpriteLayer = 2,
+        AllLayers = TileLayer | SpriteLayer,
+        KeepBackground = 4
+    };
 
     // Draws the window of the level whose top-left cell is (sx, sy) onto
     // `dest` at pixel (odx, ody): tiles first, then sprites. A width or

@@ -49,7 +49,7 @@ void Level::Display(Surface& dest, qint16 sx, qint16 sy, const TileSet& tiles,
     const qint64 levelRows = std::clamp<qint64>(qint64(m_Height) - sy, 0, r1);
     std::vector<qint16> row;
     const bool showTiles = (layers & TileLayer) != 0;
-    if (!showTiles && c0 < levelColumns && r0 < levelRows)
+    if (!showTiles && !(layers & KeepBackground) && c0 < levelColumns && r0 < levelRows)
         dest.Line(double(odx + c0 * cw), double(ody + r0 * ch), double(odx + levelColumns * cw - 1),
                   double(ody + levelRows * ch - 1), 0xFF000000, true);
     for (qint64 r = showTiles ? r0 : levelRows; r < levelRows; ++r) {

@@ -25,6 +25,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTest>
 #include <QUrl>
 
@@ -40,6 +41,25 @@ void hover(QWidget* widget, QPoint pos) {
     QMouseEvent event(QEvent::MouseMove, QPointF(pos), widget->mapToGlobal(QPointF(pos)),
                       Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
+}
+
+// A move with the left button held over the widget.
+void dragOver(QWidget* widget, QPoint pos) {
+    QMouseEvent event(QEvent::MouseMove, QPointF(pos), widget->mapToGlobal(QPointF(pos)),
+                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+// The status bar's line for the tools as a user reads it: shown, and wide
+// enough for all of its text.
+QString toolLine(const QStatusBar* status) {
+    const QLabel* label = status->findChild<QLabel*>(QStringLiteral("lblTool"));
+    if (label == nullptr || !label->isVisible() || label->width() <= 0)
+        return QStringLiteral("(not shown)");
+    const QString text = label->text();
+    if (label->fontMetrics().horizontalAdvance(text) > label->contentsRect().width())
+        return QStringLiteral("(cut off) ") + text;
+    return text;
 }
 
 // The middle of cell (cx, cy) on a canvas at its origin, cells `size`
@@ -75,6 +95,7 @@ private slots:
     void statusBarShowsTheCellUnderThePointer();
     void statusBarFollowsZoomAndTheActiveEditor();
     void statusBarFollowsScrollingAndZoomUnderAStillPointer();
+    void statusBarShowsWhatTheToolsSay();
 
 private:
     std::unique_ptr<frmMain> startedWindow() { return m_F.StartedWindow(); }
@@ -736,6 +757,55 @@ void MainWindowFilesTest::statusBarFollowsScrollingAndZoomUnderAStillPointer() {
     QCoreApplication::processEvents();
     QVERIFY(status->lblCell->text().isEmpty());
     QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 200%"));
+}
+
+void MainWindowFilesTest::statusBarShowsWhatTheToolsSay() {
+    auto window = m_F.StartedWindow(QSize(1400, 800));
+    QVERIFY(window);
+    const QStatusBar* status = window->statusBar();
+    window->OpenFiles({demoLevel("LEVEL01.CK1")});
+    frmEdit* editor = window->Editors().front();
+    editor->parentWidget()->resize(900, 600);
+    const auto act = [](frmEdit* e, const char* name) {
+        QAction* action = e->findChild<QAction*>(QLatin1String(name));
+        QVERIFY2(action, name);
+        action->trigger();
+        QCoreApplication::processEvents();
+    };
+    QWidget* canvas = editor->picEdit;
+
+    act(editor, "mnuToolsSelect");
+    QTest::mousePress(canvas, Qt::LeftButton, {}, cellMiddle(2, 3, 16));
+    dragOver(canvas, cellMiddle(5, 4, 16));
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, cellMiddle(5, 4, 16));
+    QCoreApplication::processEvents();
+    QCOMPARE(toolLine(status), QStringLiteral("Selection 2,3: 4 x 2"));
+
+    QTest::mousePress(canvas, Qt::LeftButton, {}, cellMiddle(3, 3, 16));
+    dragOver(canvas, cellMiddle(6, 5, 16));
+    QCoreApplication::processEvents();
+    QCOMPARE(toolLine(status), QStringLiteral("Moving 4 x 2 by 3,2"));
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, cellMiddle(6, 5, 16));
+
+    act(editor, "mnuEditCopy");
+    hover(canvas, cellMiddle(10, 6, 16));
+    act(editor, "mnuEditPaste");
+    QCOMPARE(toolLine(status),
+             QStringLiteral("Pasting 4 x 2 at 10,6: click or Enter to place, Esc to drop"));
+    act(editor, "mnuEditSelectNone");
+
+    // In a window of another episode the note follows the paste's line.
+    window->OpenFiles({demoLevel("LEVEL02.CK2")});
+    frmEdit* other = window->Editors().back();
+    QCOMPARE(window->sbrStatus->Editor(), other);
+    act(other, "mnuEditPaste");
+    QCOMPARE(toolLine(status),
+             QStringLiteral("Pasting 4 x 2 at 0,0: click or Enter to place, Esc to drop  A block "
+                            "from episode 1: pasted as episode 2's numbers."));
+    act(other, "mnuEditSelectNone");
+    QCOMPARE(toolLine(status), QString());
+    act(other, "mnuViewTiles");
+    QCOMPARE(toolLine(status), QStringLiteral("Tiles are hidden: edits change the tile plane."));
 }
 
 GM_TEST_MAIN(MainWindowFilesTest)

@@ -36,17 +36,19 @@ struct LevelPlanes {
         return fill(CellChange::TilePlane, area, tile).fill(CellChange::InfoPlane, area, 0);
     }
     // Puts the cells of `area` (inside `from`) at `at`, those landing inside
-    // the level only; the infos too unless `tilesOnly`.
-    LevelPlanes& place(const LevelPlanes& from, const QRect& area, QPoint at,
-                       bool tilesOnly = false) {
+    // the level only: their tiles unless not `withTiles`, their infos unless
+    // not `withInfos`.
+    LevelPlanes& place(const LevelPlanes& from, const QRect& area, QPoint at, bool withTiles = true,
+                       bool withInfos = true) {
         for (int y = 0; y < area.height(); ++y)
             for (int x = 0; x < area.width(); ++x) {
                 const std::size_t i = std::size_t((area.y() + y) * from.w + area.x() + x);
                 if (!inside(at.x() + x, at.y() + y))
                     continue;
                 const std::size_t j = std::size_t((at.y() + y) * w + at.x() + x);
-                tiles[j] = from.tiles[i];
-                if (!tilesOnly)
+                if (withTiles)
+                    tiles[j] = from.tiles[i];
+                if (withInfos)
                     infos[j] = from.infos[i];
             }
         return *this;

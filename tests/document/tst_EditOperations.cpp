@@ -138,7 +138,7 @@ void tst_EditOperations::paste() {
     }
     const LevelPlanes src(from);
     LevelPlanes expected(to);
-    expected.place(src, copied & QRect(0, 0, src.w, src.h), at, tilesOnly);
+    expected.place(src, copied & QRect(0, 0, src.w, src.h), at, true, !tilesOnly);
     checkChanges(to, EditOperations::Paste(to, block, at), expected);
 }
 

@@ -22,6 +22,10 @@
 
 namespace {
 
+// The tile a new level of episode 1 is filled with, its empty tile; the
+// right button holds another (9).
+constexpr qint16 EmptyTile = 143;
+
 constexpr int Left = 1;
 constexpr int Right = 2;
 constexpr int Shift = 1;
@@ -87,6 +91,8 @@ private slots:
     void copyAndPaste_data();
     void copyAndPaste();
     void cutDeleteAndMove();
+    void pasteWritesTheAskedPlanes_data();
+    void pasteWritesTheAskedPlanes();
     void fills();
     void linesInSpriteMode();
     void pickWithCtrlInEveryTool();
@@ -143,32 +149,74 @@ void tst_EditTools::cutDeleteAndMove() {
     drag(select, {14, 15}, {20, 15});
     const CellBlock cut = select.Cut();
     QCOMPARE(cut.Tiles(), (std::vector<qint16>{143, 143, 178, 178, 178, 178, 143}));
-    QVERIFY(LevelPlanes(f.level()) == LevelPlanes(before).clear(QRect(14, 15, 7, 1), 9));
+    QVERIFY(LevelPlanes(f.level()) == LevelPlanes(before).clear(QRect(14, 15, 7, 1), EmptyTile));
     checkOneStep(f, before, "Cut");
 
     // Delete clears the info values too: the whole level's.
     before = LevelPlanes(f.level());
     select.SelectAll();
     select.Delete();
-    QVERIFY(LevelPlanes(f.level()) == LevelPlanes(before).clear(QRect(0, 0, 120, 21), 9));
+    QVERIFY(LevelPlanes(f.level()) == LevelPlanes(before).clear(QRect(0, 0, 120, 21), EmptyTile));
     checkOneStep(f, before, "Delete");
     f.document.undoStack().undo();
     f.document.undoStack().undo();
     select.ClearSelection();
 
     // Dragging inside the selection moves both planes, overlapping its old
-    // place; the right button's tile stays behind.
+    // place; the empty tile stays behind, as after a cut.
     before = LevelPlanes(f.level());
     drag(select, {2, 14}, {8, 17});
     drag(select, {5, 15}, {6, 13});
     QCOMPARE(select.Selection().Area(), QRect(3, 12, 7, 4));
     QVERIFY(LevelPlanes(f.level()) == LevelPlanes(before)
-                                          .clear(QRect(2, 14, 7, 4), 9)
+                                          .clear(QRect(2, 14, 7, 4), EmptyTile)
                                           .place(before, QRect(2, 14, 7, 4), {3, 12}));
     checkOneStep(f, before, "Move");
     // Esc clears the selection; a press inside no selection starts one.
     select.Escape();
     QVERIFY(select.Selection().IsEmpty());
+}
+
+void tst_EditTools::pasteWritesTheAskedPlanes_data() {
+    QTest::addColumn<int>("planes");
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("both") << int(CellBlock::BothPlanes) << "Paste"
+                          << "Pasting 40 x 21";
+    QTest::newRow("tiles only") << int(CellBlock::TilePlane) << "Paste Tiles"
+                                << "Pasting tiles 40 x 21";
+    QTest::newRow("sprites only") << int(CellBlock::InfoPlane) << "Paste Sprites"
+                                  << "Pasting sprites 40 x 21";
+}
+
+// The block of LEVEL01's first 40 columns pasted 50 columns on: both of its
+// planes differ from the cells it lands on, so each plane left alone shows.
+void tst_EditTools::pasteWritesTheAskedPlanes() {
+    QFETCH(int, planes);
+    QFETCH(QString, step);
+    QFETCH(QString, status);
+    Fixture f;
+    SelectTool select(f.document, f.brush, f.tiles, f.sprites);
+    select.SelectAll();
+    const QRect copied(0, 0, 40, 21);
+    const CellBlock block = CellBlock::Copy(f.level(), copied);
+    const LevelPlanes before(f.level());
+    const bool tiles = planes & CellBlock::TilePlane, infos = planes & CellBlock::InfoPlane;
+    const LevelPlanes expected = LevelPlanes(before).place(before, copied, {50, 0}, tiles, infos);
+    QVERIFY(!(LevelPlanes(before).place(before, copied, {50, 0}, true, false) == before));
+    QVERIFY(!(LevelPlanes(before).place(before, copied, {50, 0}, false, true) == before));
+
+    QVERIFY(select.StartPaste(block, {50, 0}, planes));
+    QCOMPARE(select.StatusText(), status + " at 50,0: click or Enter to place, Esc to drop");
+    select.PlaceFloating();
+    QVERIFY(LevelPlanes(f.level()) == expected);
+    checkOneStep(f, before, step);
+
+    // Tiles alone, as text from a spreadsheet gives them: no sprites to
+    // paste, nothing floats.
+    const CellBlock tilesOnly = block.WithPlanes(CellBlock::TilePlane);
+    QCOMPARE(select.StartPaste(tilesOnly, {0, 0}, planes), planes != CellBlock::InfoPlane);
+    QCOMPARE(select.IsFloating(), planes != CellBlock::InfoPlane);
 }
 
 void tst_EditTools::fills() {

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -104,6 +105,7 @@ private slots:
     void pickDecidesTheNextLeftPress_data();
     void pickDecidesTheNextLeftPress();
     void tooltips();
+    void spritePickerWithoutChoiceKeepsTheValue();
     void realMapEntrancesAndBlockers();
 };
 
@@ -503,6 +505,35 @@ void tst_InfoValues::tooltips() {
     QApplication::sendEvent(window->picSelectedSprite, &boxHelp);
     QCOMPARE(QToolTip::text(), QStringLiteral("Player's map position (255)"));
     QToolTip::hideText();
+}
+
+// A blocker taken with Ctrl+click stays in the Value box through a press
+// and release of the sprite picker that chooses nothing: the selector puts
+// the pointer on the last sprite, and on X11 that comes back as a move.
+void tst_InfoValues::spritePickerWithoutChoiceKeepsTheValue() {
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 30, 20, 1, 80);
+    leveledit::setInfo(*window, 2, 2, qint16(0x8003));
+    window->SetSelectedSprite(4);
+    QTest::mouseClick(window->optMode[1], Qt::LeftButton);
+    clickCell(*window, 2, 2, Qt::LeftButton, Qt::ControlModifier);
+    QCOMPARE(window->txtInfoValue->text(), QStringLiteral("0x8003"));
+
+    PickerButton* button = window->cmdSprites;
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(12, 28));
+    QVERIFY(window->picSpriteSelector->isVisible());
+    const QPoint put = button->mapFromGlobal(QCursor::pos());
+    QCOMPARE(window->SpriteAt(window->mapFromGlobal(QCursor::pos()).x(),
+                              window->mapFromGlobal(QCursor::pos()).y()),
+             4);
+    QTest::mouseEvent(QTest::MouseMove, button, Qt::NoButton, {}, put);
+    QTest::mouseRelease(button, Qt::LeftButton, {}, put);
+    QVERIFY(window->picSpriteSelector->isHidden());
+    QCOMPARE(window->txtInfoValue->text(), QStringLiteral("0x8003"));
+    QCOMPARE(window->SelectedSprite(), qint16(4));
+    QCOMPARE(window->lblSelectedSprite->text(), QStringLiteral("Value"));
+    clickCell(*window, 10, 10);
+    QCOMPARE(window->m_Level.Info(10, 10), qint16(0x8003));
 }
 
 void tst_InfoValues::realMapEntrancesAndBlockers() {

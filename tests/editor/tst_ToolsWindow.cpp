@@ -24,6 +24,8 @@
 namespace {
 
 constexpr int Cell = 16; // cells at 1x zoom
+// The tile a new level of episode 1 is filled with, its empty tile.
+constexpr qint16 EmptyTile = 143;
 using editortest::at;
 
 struct Setup : editortest::EditingWindow {
@@ -69,6 +71,8 @@ private slots:
     void toolKeysAndBar();
     void copyAndFloatingPaste();
     void moveDeleteAndUndoNames();
+    void pasteOnePlane_data();
+    void pasteOnePlane();
     void fillsAndLinesWithPreview();
     void clipboardText();
     void gridHiddenPlanesAndFit();
@@ -149,20 +153,77 @@ void tst_ToolsWindow::moveDeleteAndUndoNames() {
     w.drag({3, 2}, {8, 4}); // inside the selection: a move by (5, 2)
     QCOMPARE(w->m_Level.Tile(7, 4), qint16(20));
     QCOMPARE(w->m_Level.Info(8, 5), qint16(5));
-    QCOMPARE(w->m_Level.Tile(2, 2), qint16(9)); // the right button's tile behind
+    // The empty tile stays behind, not the right button's tile (9).
+    QCOMPARE(w->m_Level.Tile(2, 2), qint16(EmptyTile));
     QCOMPARE(w->m_Level.Info(3, 3), qint16(0));
     QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Move"));
     QVERIFY(w.showsLevel() == false);
     w.key(Qt::Key_Delete);
-    QCOMPARE(w->m_Level.Tile(7, 4), qint16(9));
+    QCOMPARE(w->m_Level.Tile(7, 4), qint16(EmptyTile));
     QCOMPARE(w->m_Level.Info(8, 5), qint16(0));
     QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Delete"));
+    // The Edit menu says what Delete and Cut leave.
+    for (const char* name : {"mnuEditDelete", "mnuEditCut"})
+        QVERIFY(w->findChild<QAction*>(name)->toolTip().contains("empty tile (143"));
     w.key(Qt::Key_Z, Qt::ControlModifier);
     w.key(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(w->m_Level.Tile(2, 2), qint16(20));
     QCOMPARE(w->m_Level.Info(3, 3), qint16(5));
     w.key(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(w.showsLevel());
+}
+
+void tst_ToolsWindow::pasteOnePlane_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("tiles"); // written, and shown while the block floats
+    QTest::addColumn<QString>("undo");
+    QTest::newRow("tiles only") << "Ctrl+Shift+V" << true << "&Undo Paste Tiles";
+    QTest::newRow("sprites only") << "mnuEditPasteSprites" << false << "&Undo Paste Sprites";
+}
+
+// The 3 x 2 patch (sprite value 5 in its bottom middle cell) pasted with one
+// plane onto cells holding the empty tile and an enemy (value 7).
+void tst_ToolsWindow::pasteOnePlane() {
+    QFETCH(QString, command);
+    QFETCH(bool, tiles);
+    QFETCH(QString, undo);
+    Setup w;
+    leveledit::setInfo(*w, 31, 11, 7);
+    w.key(Qt::Key_M);
+    w.drag({2, 2}, {4, 3});
+    w.key(Qt::Key_C, Qt::ControlModifier);
+    w.move(12, 6);
+    if (command.startsWith("Ctrl"))
+        QTest::keySequence(w->picEdit, QKeySequence(command));
+    else
+        w->findChild<QAction*>(command)->trigger();
+    QVERIFY(w->Tools().Selector().IsFloating());
+
+    // Floating at (12, 6): only the plane that will be written shows, half
+    // see-through. Cell (13, 7) gets tile 24 and sprite 5 (fixture picture
+    // 6), cell (12, 6) tile 20 and no sprite; the block's outline runs over
+    // the cells' outer pixels.
+    const QImage level = w.levelPicture();
+    const QPoint sprite = at(13, 7) - QPoint(8, 8), bare = at(12, 6) - QPoint(8, 8);
+    for (int py = 1; py < Cell - 1; ++py) {
+        for (int px = 1; px < Cell - 1; ++px) {
+            const QPoint p = sprite + QPoint(px, py), q = bare + QPoint(px, py);
+            QRgb expected = level.pixel(p);
+            if (tiles)
+                expected = half(expected, fixtures::tilePixel(24, px, py));
+            else if (!fixtures::spriteClear(6, px, py))
+                expected = half(expected, fixtures::spritePixel(6, px, py));
+            QCOMPARE(w.pixel(p), expected);
+            QCOMPARE(w.pixel(q), tiles ? half(level.pixel(q), fixtures::tilePixel(20, px, py))
+                                       : level.pixel(q));
+        }
+    }
+
+    w.move(30, 10);
+    w.key(Qt::Key_Return);
+    QCOMPARE(w->m_Level.Tile(31, 11), tiles ? qint16(24) : EmptyTile);
+    QCOMPARE(w->m_Level.Info(31, 11), qint16(tiles ? 7 : 5));
+    QCOMPARE(w->mnuEditUndo->text(), undo);
 }
 
 void tst_ToolsWindow::fillsAndLinesWithPreview() {
@@ -213,6 +274,12 @@ void tst_ToolsWindow::clipboardText() {
     QTest::mouseClick(w->picEdit, Qt::LeftButton, {}, at(2, 2));
     QCOMPARE(w->m_Level.Tile(3, 3), qint16(8));
     QCOMPARE(w->m_Level.Info(3, 3), qint16(5));
+    // Those numbers hold no sprites to paste alone.
+    w->findChild<QAction*>("mnuEditPasteSprites")->trigger();
+    QCOMPARE(prompts.messages.size(), size_t(1));
+    QVERIFY(prompts.messages[0].text.contains("hold tiles only"));
+    QVERIFY(!w->Tools().Selector().IsFloating());
+    prompts.messages.clear();
 
     const int steps = w->Document().undoStack().count();
     QGuiApplication::clipboard()->setText("1,2\n3\n");

@@ -157,8 +157,9 @@ void tst_frmEdit::menusAndDelegatedCommands() {
                                            "Save &As...\tCtrl+Shift+S", "&Close\tCtrl+W", "-",
                                            "Set &Paths\t", "-", "E&xit\tCtrl+Q"}));
     QCOMPARE(items(menus[1]).mid(2),
-             QStringList({"-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "&Delete\tDel",
-                          "-", "Select &All\tCtrl+A", "Select &None\tCtrl+Shift+A",
+             QStringList({"-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
+                          "Paste T&iles Only\tCtrl+Shift+V", "Paste &Sprites Only\t",
+                          "&Delete\tDel", "-", "Select &All\tCtrl+A", "Select &None\tCtrl+Shift+A",
                           "P&lace Pasted Block\tReturn"}));
     QCOMPARE(items(menus[2]),
              QStringList({"Zoom &In\tCtrl+=", "Zoom &Out\tCtrl+-", "&1x Zoom\tCtrl+0", "-",
