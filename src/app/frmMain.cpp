@@ -7,12 +7,15 @@
 #include "GraphicsFolder.h"
 #include "HelpMenu.h"
 #include "Level.h"
+#include "LevelDocument.h"
 #include "MainStatusBar.h"
 #include "MenuKeys.h"
 #include "PathText.h"
 #include "Prompts.h"
 #include "RecentFiles.h"
 #include "RecentFilesMenu.h"
+#include "RecoveryDialog.h"
+#include "RecoveryKeeper.h"
 #include "SpriteCatalogue.h"
 #include "Utils.h"
 #include "WindowMenu.h"
@@ -40,6 +43,8 @@ namespace {
 
 // How long the status bar tells that the recent files could not be stored.
 constexpr int RecentFilesMessageMs = 15000;
+// How long the status bar tells that a recovery copy could not be written.
+constexpr int RecoveryMessageMs = 15000;
 
 const QString PathsSection = QStringLiteral("Paths");
 const QString WindowSection = QStringLiteral("Window");
@@ -275,7 +280,8 @@ const SpriteSet& frmMain::SpriteSets(int index) const {
 
 // ---- Editor windows ----
 
-frmEdit* frmMain::OpenEditor(int episode, const std::function<IoResult(frmEdit&)>& fill) {
+frmEdit* frmMain::OpenEditor(int episode, const std::function<IoResult(frmEdit&)>& fill,
+                             RecoveryEntry adopted) {
     auto* subWindow = new QMdiSubWindow;
     subWindow->setAttribute(Qt::WA_DeleteOnClose);
     auto* editor = new frmEdit(*this);
@@ -289,6 +295,7 @@ frmEdit* frmMain::OpenEditor(int episode, const std::function<IoResult(frmEdit&)
                                    Prompts::Icon::Exclamation);
         return nullptr;
     }
+    KeepRecoveryCopies(*editor, std::move(adopted));
     // The recent files are offered in every File menu.
     editor->mnuFile->insertMenu(editor->mnuFileSave, mnuFileRecent);
     // The sub-window's own Close also claims Ctrl+W; a key with two owners
@@ -304,6 +311,18 @@ frmEdit* frmMain::OpenEditor(int episode, const std::function<IoResult(frmEdit&)
     editor->Display();
     mdiArea->setActiveSubWindow(subWindow);
     return editor;
+}
+
+void frmMain::KeepRecoveryCopies(frmEdit& editor, RecoveryEntry adopted) {
+    LevelDocument& document = editor.Document();
+    auto* keeper = adopted.id.isEmpty()
+                       ? new RecoveryKeeper(document, m_Recovery, &document)
+                       : new RecoveryKeeper(document, m_Recovery, std::move(adopted), &document);
+    connect(&editor, &frmEdit::ChangesDiscarded, keeper, &RecoveryKeeper::Discard);
+    // Written in the background: a failure is told without stopping the
+    // user, and tried again.
+    connect(keeper, &RecoveryKeeper::failed, this,
+            [this](const QString& message) { sbrStatus->showMessage(message, RecoveryMessageMs); });
 }
 
 QList<frmEdit*> frmMain::Editors() const {
@@ -392,6 +411,58 @@ void frmMain::closeEvent(QCloseEvent* event) {
     if (isVisible())
         SavePlacement();
     event->accept();
+}
+
+// ---- Recovery copies ----
+
+void frmMain::OfferRecovery() {
+    std::vector<RecoveryEntry> entries = m_Recovery.ClaimOrphans();
+    if (entries.empty())
+        return;
+    RecoveryDialog::Choice choice = RecoveryDialog::Choice::KeepForLater;
+    std::vector<int> ticked;
+    {
+        RecoveryDialog dialog(entries, this);
+        Prompts::Current().RunModal(dialog);
+        choice = dialog.Chosen();
+        ticked = dialog.Ticked();
+    }
+    if (choice == RecoveryDialog::Choice::KeepForLater)
+        return;
+    const bool restore = choice == RecoveryDialog::Choice::Restore;
+    QStringList problems;
+    for (const int index : ticked) {
+        RecoveryEntry& entry = entries[size_t(index)];
+        const IoResult done = restore ? RestoreEntry(entry) : m_Recovery.Remove(entry.id);
+        if (!done)
+            problems << done.error;
+    }
+    // The copies not ticked, and those that failed, stay for the next start
+    // once `entries` lets their locks go.
+    if (problems.isEmpty())
+        return;
+    const QString text = restore ? tr("These levels could not be restored; their recovery "
+                                      "copies are kept for the next start:")
+                                 : tr("These recovery copies could not be deleted:");
+    Prompts::Current().Message(
+        this, text + QStringLiteral("\r\n\r\n") + problems.join(QStringLiteral("\r\n")), QString(),
+        Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
+}
+
+IoResult frmMain::RestoreEntry(RecoveryEntry& entry) {
+    Level level;
+    const IoResult read = m_Recovery.Read(entry, level);
+    if (!read)
+        return read;
+    const QString file = entry.originalFile;
+    OpenEditor(
+        entry.episode,
+        [&](frmEdit& editor) {
+            editor.RestoreLevel(level, file);
+            return IoResult::success();
+        },
+        std::move(entry));
+    return IoResult::success();
 }
 
 // ---- Window placement ----

@@ -2,6 +2,7 @@
 
 #include "EditorHost.h"
 #include "IoResult.h"
+#include "RecoveryStore.h"
 #include "SpriteSet.h"
 #include "Surface.h"
 #include "TileSet.h"
@@ -88,6 +89,16 @@ public:
     void mnuFileRecent_FileChosen(const QString& fileName);
     void LevelSaved(const QString& fileName) override;
 
+    // ---- Recovery copies ----
+    // Every editor window keeps a recovery copy of its level while it is
+    // modified (RecoveryKeeper). At start, the copies that a program which
+    // crashed, was killed or ended without saving left behind are listed;
+    // the chosen ones open as modified windows of their files, the others
+    // are discarded or kept for later as the user says.
+    void OfferRecovery();
+    // Where the copies lie; tests put them elsewhere.
+    void SetRecoveryFolder(const QString& folder) { m_Recovery = RecoveryStore(folder); }
+
     // ---- State ----
     TileSet m_TileSets[3];
     SpriteSet m_SpriteSets[3];
@@ -121,7 +132,13 @@ private:
     // Makes an editor window for `episode`, gives it the episode's sets,
     // lets `fill` give it its level and shows it. When `fill` fails the
     // window is discarded and the failure shown.
-    frmEdit* OpenEditor(int episode, const std::function<IoResult(frmEdit&)>& fill);
+    // `adopted`, when it names an entry, is the recovery copy the level came
+    // from, which the window keeps from then on.
+    frmEdit* OpenEditor(int episode, const std::function<IoResult(frmEdit&)>& fill,
+                        RecoveryEntry adopted = {});
+    void KeepRecoveryCopies(frmEdit& editor, RecoveryEntry adopted);
+    // Opens the entry's level in a new window; why not when it cannot.
+    IoResult RestoreEntry(RecoveryEntry& entry);
     // Editor windows of episodes whose folder differs from `before` take
     // the episode's new sets, when those loaded.
     void RefreshEditors(const QString (&before)[3]);
@@ -135,4 +152,5 @@ private:
     QString m_GameFilesError;
 
     QString m_ProgramFolder;
+    RecoveryStore m_Recovery;
 };

@@ -18,6 +18,9 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(true);
     window.RestorePlacement();
     window.show();
+    // What a run that crashed or was killed left unsaved, before anything
+    // else opens.
+    window.OfferRecovery();
     // Level files named on the command line, each in its own window.
     window.OpenFiles(QCoreApplication::arguments().mid(1));
     return app.exec();

@@ -51,6 +51,14 @@ IoResult LevelDocument::Load(const QString& fileName) {
     return result;
 }
 
+void LevelDocument::Restore(const Level& level, const QString& fileName) {
+    m_Level = level;
+    Reset(fileName);
+    // No state of the stack is what the file holds: undoing never makes
+    // the level unmodified.
+    m_Undo.resetClean();
+}
+
 IoResult LevelDocument::Save(const QString& fileName) {
     // A stroke still in progress is part of what is written: its step goes
     // on the stack before the stack's state is called saved, and the rest

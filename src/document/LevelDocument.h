@@ -40,6 +40,10 @@ public:
     // file and the present state is the clean one. On failure nothing
     // changes (the document keeps naming the file its level really is in).
     IoResult Save(const QString& fileName);
+    // Takes `level` as an unsaved state of `fileName` (empty for a level
+    // never saved), as a recovery copy gives it back: the stack is empty and
+    // has no clean state, so the level counts as modified until it is saved.
+    void Restore(const Level& level, const QString& fileName);
     // Names the file the level belongs to without writing it.
     void SetFileName(const QString& fileName);
 

@@ -560,6 +560,14 @@ IoResult frmEdit::LoadLevel(const QString& fileName) {
     return result;
 }
 
+void frmEdit::RestoreLevel(const Level& level, const QString& fileName) {
+    CurrentTool().Cancel();
+    m_OwnReplace = true;
+    m_Document->Restore(level, fileName);
+    m_OwnReplace = false;
+    UpdateCaption();
+}
+
 void frmEdit::UpdateCaption() {
     // "[*]" shows the platform's unsaved mark while the window is modified.
     setWindowTitle((FileName().isEmpty() ? DocumentName() : FileName()) + QStringLiteral("[*]"));
@@ -618,6 +626,7 @@ bool frmEdit::Form_QueryUnload() {
         // Closing goes on only when the level was really written.
         return mnuFileSave_Click();
     case Prompts::Answer::No:
+        emit ChangesDiscarded();
         return true;
     default:
         return false;

@@ -79,6 +79,10 @@ public:
     // Loads a level file; on failure the window keeps its empty level and
     // the result says why (the caller shows it and discards the window).
     IoResult LoadLevel(const QString& fileName);
+    // Takes a level recovered after a crash as an unsaved state of
+    // `fileName` (empty for a level never saved): the window shows that file
+    // and counts as modified until the level is saved there.
+    void RestoreLevel(const Level& level, const QString& fileName);
     void SetSelectedTile(qint16 index, qint16 tile);
     void SetSelectedSprite(qint16 sprite);
 
@@ -367,6 +371,8 @@ signals:
     void PointerCellChanged(int cx, int cy);
     // The canvas's zoom may have changed (zoom commands, new tile sets).
     void ZoomChanged();
+    // The window is closing and the user chose not to save its changes.
+    void ChangesDiscarded();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -21,6 +21,7 @@ private slots:
     void replaceLevelIsOneStep();
     void realLevelSavesAndLoadsBack();
     void failedLoadLeavesAnEmptyUnnamedLevel();
+    void restoredLevelStaysModifiedUntilSaved();
     void brush_data();
     void brush();
 };
@@ -122,6 +123,22 @@ void tst_LevelDocument::failedLoadLeavesAnEmptyUnnamedLevel() {
     QVERIFY(result.error.contains("LEVEL03.CK1"));
     QCOMPARE(doc.level().Width(), qint16(0));
     QVERIFY(doc.fileName().isEmpty());
+    QVERIFY(!doc.isModified());
+}
+
+// A level restored from a recovery copy differs from its file however far
+// the user undoes, until it is saved.
+void tst_LevelDocument::restoredLevelStaysModifiedUntilSaved() {
+    QTemporaryDir dir;
+    Level recovered;
+    recovered.Create(20, 10, 1, 4);
+    LevelDocument doc;
+    doc.Restore(recovered, dir.filePath("LEVEL04.CK1"));
+    QVERIFY(doc.isModified());
+    doc.SetCell(CellChange::TilePlane, 6, 6, 9);
+    doc.undoStack().undo();
+    QVERIFY(doc.isModified());
+    QVERIFY(doc.Save(doc.fileName()));
     QVERIFY(!doc.isModified());
 }
 
