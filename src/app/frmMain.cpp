@@ -2,12 +2,14 @@
 
 #include "DataFolder.h"
 #include "EditGeometry.h"
+#include "EditorFrame.h"
 #include "EditorPlacement.h"
 #include "GameLimits.h"
 #include "GraphicsFolder.h"
 #include "HelpMenu.h"
 #include "Level.h"
 #include "MainStatusBar.h"
+#include "MainWindowTitle.h"
 #include "MenuKeys.h"
 #include "PathText.h"
 #include "Prompts.h"
@@ -93,7 +95,7 @@ const QString frmMain::LevelFilter = QLatin1String(GameLimits::LevelFileFilter);
 
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent), m_ProgramFolder(QCoreApplication::applicationDirPath()) {
-    setWindowTitle(QStringLiteral("Gridmason v0.5"));
+    m_Title = new MainWindowTitle(*this);
     mdiArea = new QMdiArea(this);
     setCentralWidget(mdiArea);
     CreateMenus();
@@ -276,7 +278,7 @@ const SpriteSet& frmMain::SpriteSets(int index) const {
 // ---- Editor windows ----
 
 frmEdit* frmMain::OpenEditor(int episode, const std::function<IoResult(frmEdit&)>& fill) {
-    auto* subWindow = new QMdiSubWindow;
+    auto* subWindow = new EditorFrame;
     subWindow->setAttribute(Qt::WA_DeleteOnClose);
     auto* editor = new frmEdit(*this);
     subWindow->setWidget(editor);
@@ -445,6 +447,7 @@ void frmMain::mdiArea_SubWindowActivated(QMdiSubWindow* window) {
     auto* editor = window ? qobject_cast<frmEdit*>(window->widget()) : nullptr;
     ShowMenus((editor ? editor->Menus() : QList<QMenu*>{mnuFile}) << mnuWindow);
     sbrStatus->SetEditor(editor);
+    m_Title->Follow(editor);
 }
 
 // ---- Opening files by name ----

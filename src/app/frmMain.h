@@ -14,6 +14,7 @@
 
 class HelpMenu;
 class MainStatusBar;
+class MainWindowTitle;
 class QAction;
 class QDragEnterEvent;
 class QDropEvent;
@@ -135,4 +136,6 @@ private:
     QString m_GameFilesError;
 
     QString m_ProgramFolder;
+    // The title names the level of the editor whose menus are shown.
+    MainWindowTitle* m_Title = nullptr;
 };

@@ -1,10 +1,11 @@
+#include "ProgramIdentity.h"
 #include "frmMain.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Gridmason"));
+    ProgramIdentity::Apply();
 
     frmMain window;
     // The start-up may show dialogs before the main window appears; closing
