@@ -60,9 +60,9 @@ fi
 # The newest release in the metainfo and the changelog is this version.
 grep -m1 -o '<release version="[^"]*"' "$metainfo" | grep -qx "<release version=\"$version\"" || {
     echo "the metainfo's newest release is not $version"; status=1; }
-zcat "$prefix/share/doc/gridmason/changelog.gz" | head -n1 |
-    grep -q "^gridmason ($version) " || {
-    echo "the changelog's newest entry is not $version"; status=1; }
+newest=$(zcat "$prefix/share/doc/gridmason/changelog.gz" | sed -n 1p)
+[[ "$newest" == "gridmason ($version) "* ]] || {
+    echo "the changelog's newest entry is not $version: $newest"; status=1; }
 
 # The installed tool runs from the prefix and reads an installed demo level.
 "$prefix/bin/gridmason-tool" --help >"$prefix/help.txt" || {
