@@ -4,10 +4,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# The validators, the MIME database tools and `file` (for the package's
-# library dependencies) are for the install and package checks among the tests.
+# The validators, the MIME database tools, `file` (for the package's
+# library dependencies) and lintian are for the install and package checks
+# among the tests.
 packages=(build-essential cmake ccache qt6-base-dev libgl-dev
-    desktop-file-utils appstream shared-mime-info file dpkg-dev clang-format)
+    desktop-file-utils appstream shared-mime-info file dpkg-dev lintian clang-format)
 # Level, Test in Game runs the level in DOSBox; no test needs it.
 if [ "${1:-run}" = run ]; then packages+=(dosbox); fi
 missing=()

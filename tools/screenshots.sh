@@ -35,16 +35,17 @@ kill -0 "${pids[0]}" 2>/dev/null || { echo "screenshots.sh: display :$number is 
 HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work \
     "$work/prefix/bin/gridmason" "$work/LEVEL01.CK1" >"$work/gridmason.log" 2>&1 &
 pids+=($!)
-main=$(timeout 30 xdotool search --sync --onlyvisible --name '^Gridmason' | head -1)
+# The main window's title names the level open in it.
+main=$(timeout 30 xdotool search --sync --onlyvisible --name '^LEVEL01\.CK1 .*Gridmason$' | head -1)
 sleep 2
 xdotool windowmove "$main" 0 0 windowsize "$main" 900 700
 sleep 1
 
 # The main window's coordinates of the editor's controls, for the window as
 # laid out above (no window manager, so no frames).
-tilePicker="765 522"
-previewButton="797 484"
-spritePicker="791 522"
+tilePicker="693 445"
+previewButton="725 407"
+spritePicker="719 445"
 
 settle() { sleep 1; }
 # With no window manager, keys reach the window that has the X input focus.

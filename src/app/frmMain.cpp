@@ -2,6 +2,7 @@
 
 #include "DataFolder.h"
 #include "EditGeometry.h"
+#include "EditorFrame.h"
 #include "EditorPlacement.h"
 #include "GameLimits.h"
 #include "GraphicsFolder.h"
@@ -9,6 +10,7 @@
 #include "Level.h"
 #include "LevelDocument.h"
 #include "MainStatusBar.h"
+#include "MainWindowTitle.h"
 #include "MenuKeys.h"
 #include "PathText.h"
 #include "Prompts.h"
@@ -98,7 +100,7 @@ const QString frmMain::LevelFilter = QLatin1String(GameLimits::LevelFileFilter);
 
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent), m_ProgramFolder(QCoreApplication::applicationDirPath()) {
-    setWindowTitle(QStringLiteral("Gridmason v0.5"));
+    m_Title = new MainWindowTitle(*this);
     mdiArea = new QMdiArea(this);
     setCentralWidget(mdiArea);
     CreateMenus();
@@ -282,7 +284,7 @@ const SpriteSet& frmMain::SpriteSets(int index) const {
 
 frmEdit* frmMain::OpenEditor(int episode, const std::function<IoResult(frmEdit&)>& fill,
                              RecoveryEntry adopted) {
-    auto* subWindow = new QMdiSubWindow;
+    auto* subWindow = new EditorFrame;
     subWindow->setAttribute(Qt::WA_DeleteOnClose);
     auto* editor = new frmEdit(*this);
     subWindow->setWidget(editor);
@@ -516,6 +518,7 @@ void frmMain::mdiArea_SubWindowActivated(QMdiSubWindow* window) {
     auto* editor = window ? qobject_cast<frmEdit*>(window->widget()) : nullptr;
     ShowMenus((editor ? editor->Menus() : QList<QMenu*>{mnuFile}) << mnuWindow);
     sbrStatus->SetEditor(editor);
+    m_Title->Follow(editor);
 }
 
 // ---- Opening files by name ----

@@ -15,6 +15,7 @@
 
 class HelpMenu;
 class MainStatusBar;
+class MainWindowTitle;
 class QAction;
 class QDragEnterEvent;
 class QDropEvent;
@@ -153,4 +154,6 @@ private:
 
     QString m_ProgramFolder;
     RecoveryStore m_Recovery;
+    // The title names the level of the editor whose menus are shown.
+    MainWindowTitle* m_Title = nullptr;
 };

@@ -1,11 +1,12 @@
 #include "GameTempFolder.h"
+#include "ProgramIdentity.h"
 #include "frmMain.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Gridmason"));
+    ProgramIdentity::Apply();
     // Copies of the game left by test runs of a Gridmason that was killed.
     GameTempFolder::RemoveStale();
 

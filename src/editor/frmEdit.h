@@ -178,8 +178,8 @@ public:
     QAction* mnuLevelProperties = nullptr;
 
     // ---- Unsaved changes (frmEdit.cpp) ----
-    // The name the close question and the caption use: the file's name,
-    // or "Untitled" for a level never saved.
+    // The name the close question and the main window's title use: the
+    // file's name, or "Untitled" for a level never saved.
     QString DocumentName() const;
     // Asks what must be confirmed before the level is written (a level too
     // large for the game, then the level checker's other errors), each

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QWindow>
 
 #include <memory>
 
@@ -54,6 +55,8 @@ private slots:
     void openLoadsLevelsWithTheirEpisodesSets();
     void editorMenusTakeThePlaceOfTheMainMenus();
     void exitAsksForModifiedLevelsAndCancelStopsIt();
+    void titleNamesTheActiveLevel_data();
+    void titleNamesTheActiveLevel();
 
 private:
     QString demoFolder(int index) const { return m_F.demoFolder(index); }
@@ -375,6 +378,78 @@ void MainWindowTest::exitAsksForModifiedLevelsAndCancelStopsIt() {
     QCOMPARE(m_F.prompts().messages.size(), size_t(2));
     QVERIFY(window->Editors().isEmpty());
     QVERIFY(!window->isVisible());
+}
+
+// The main window's title, which the task bar shows, names the level of the
+// active editor window and carries its unsaved mark, after each of these
+// steps: "new" (File, New), "open" (a demo level), "change" and "save" (the
+// active level becomes modified, or saved), "rename" (it is saved under
+// another name), "first" (the first editor is activated), "close" (the
+// active one is closed, unsaved changes dropped), "maximize", "restore".
+void MainWindowTest::titleNamesTheActiveLevel_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("modified");
+    const QString untitled = QStringLiteral("Untitled[*] — Gridmason");
+    const QString opened = QStringLiteral("LEVEL01.CK2[*] — Gridmason");
+    QTest::newRow("level opened after it")
+        << QStringList{"new", "change", "open"} << opened << false;
+    QTest::newRow("changed one active again")
+        << QStringList{"new", "change", "open", "first"} << untitled << true;
+    QTest::newRow("saved under a name") << QStringList{"new", "change", "rename", "save"}
+                                        << QStringLiteral("LEVEL07.CK1[*] — Gridmason") << false;
+    QTest::newRow("active one closed") << QStringList{"new", "open", "close"} << untitled << false;
+    QTest::newRow("last one closed")
+        << QStringList{"new", "change", "close"} << QStringLiteral("Gridmason v0.5") << false;
+    QTest::newRow("maximized") << QStringList{"open", "maximize"} << opened << false;
+    QTest::newRow("maximized, another opened")
+        << QStringList{"new", "maximize", "open"} << opened << false;
+    QTest::newRow("changed, maximized, restored")
+        << QStringList{"open", "change", "maximize", "restore"} << opened << true;
+}
+
+void MainWindowTest::titleNamesTheActiveLevel() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, title);
+    QFETCH(bool, modified);
+    auto window = m_F.StartedWindow();
+    QVERIFY(window);
+    const auto active = [&] {
+        QMdiSubWindow* subWindow = window->mdiArea->currentSubWindow();
+        return subWindow ? qobject_cast<frmEdit*>(subWindow->widget()) : nullptr;
+    };
+    for (const QString& step : steps) {
+        if (step == "new") {
+            QVERIFY(m_F.NewLevel(*window, 30, 20, 0));
+        } else if (step == "open") {
+            QVERIFY(window->OpenLevelFile(m_F.demoLevel(QStringLiteral("LEVEL01.CK2"))));
+        } else if (step == "first") {
+            window->mdiArea->setActiveSubWindow(window->mdiArea->subWindowList().front());
+        } else if (step == "maximize" || step == "restore") {
+            QMdiSubWindow* subWindow = window->mdiArea->currentSubWindow();
+            QVERIFY(subWindow);
+            step == "maximize" ? subWindow->showMaximized() : subWindow->showNormal();
+        } else {
+            frmEdit* editor = active();
+            QVERIFY(editor);
+            if (step == "change" || step == "save")
+                leveledit::setModified(*editor, step == "change");
+            else if (step == "rename")
+                leveledit::setFileName(*editor, m_F.programFile(QStringLiteral("LEVEL07.CK1")));
+            else if (step == "close") {
+                m_F.prompts().answers.push_back(Prompts::Answer::No);
+                editor->mnuFileClose_Click();
+            } else
+                QFAIL(qPrintable("unknown step " + step));
+        }
+        QCoreApplication::processEvents();
+    }
+    QCOMPARE(window->windowTitle(), title);
+    QCOMPARE(window->isWindowModified(), modified);
+    // What the task bar is given: the mark shown or left out, nothing more.
+    QVERIFY(window->windowHandle());
+    QCOMPARE(window->windowHandle()->title(),
+             QString(title).replace(QStringLiteral("[*]"), modified ? "*" : ""));
 }
 
 GM_TEST_MAIN(MainWindowTest)

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what lands there:
 # every expected file, a MIME type the MIME database accepts for level
-# files in any letter case, and an installed gridmason-tool that runs.
-# usage: check-install.sh BUILD_DIR
+# files in any letter case, a desktop entry and metainfo that name each
+# other, this version's release and changelog entry, and an installed
+# gridmason-tool that runs.
+# usage: check-install.sh BUILD_DIR VERSION
 set -euo pipefail
 build=$1
+version=$2
 here=$(cd "$(dirname "$0")" && pwd)
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
@@ -34,6 +37,32 @@ for glob in 'level??.ck1' 'level??.ck2' 'level??.ck3'; do
     grep -Fqx "50:application/x-gridmason-level:$glob" "$prefix/share/mime/globs2" || {
         echo "no case-insensitive glob $glob for level files"; status=1; }
 done
+
+# The metainfo's launchable is the desktop entry, named after the metainfo's
+# id, and the entry's TryExec is an installed program: otherwise software
+# centres show no application and menus hide the entry.
+metainfo=$(ls "$prefix"/share/metainfo/*.metainfo.xml)
+id=$(sed -n 's|.*<id>\(.*\)</id>.*|\1|p' "$metainfo")
+launchable=$(sed -n 's|.*<launchable type="desktop-id">\(.*\)</launchable>.*|\1|p' "$metainfo")
+[ "$launchable" = "$id.desktop" ] || {
+    echo "the metainfo's launchable '$launchable' is not its id '$id' + .desktop"; status=1; }
+[ "$(basename "$metainfo")" = "$id.metainfo.xml" ] || {
+    echo "the metainfo file $(basename "$metainfo") is not named after its id '$id'"; status=1; }
+desktop="$prefix/share/applications/$launchable"
+if [ -f "$desktop" ]; then
+    tryexec=$(sed -n 's/^TryExec=//p' "$desktop")
+    [ -n "$tryexec" ] && [ -x "$prefix/bin/$tryexec" ] || {
+        echo "the desktop entry's TryExec '$tryexec' is no installed program"; status=1; }
+else
+    echo "no installed desktop entry $launchable, which the metainfo launches"; status=1
+fi
+
+# The newest release in the metainfo and the changelog is this version.
+grep -m1 -o '<release version="[^"]*"' "$metainfo" | grep -qx "<release version=\"$version\"" || {
+    echo "the metainfo's newest release is not $version"; status=1; }
+newest=$(zcat "$prefix/share/doc/gridmason/changelog.gz" | sed -n 1p)
+[[ "$newest" == "gridmason ($version) "* ]] || {
+    echo "the changelog's newest entry is not $version: $newest"; status=1; }
 
 # The installed tool runs from the prefix and reads an installed demo level.
 "$prefix/bin/gridmason-tool" --help >"$prefix/help.txt" || {
