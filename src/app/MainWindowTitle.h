@@ -9,7 +9,7 @@ class frmEdit;
 
 // Keeps the main window's title naming the level of the editor window it
 // follows, with the unsaved mark while that level is modified
-// ("LEVEL05.CK1 [*] — Gridmason"), so that the task bar and the window
+// ("LEVEL05.CK1* — Gridmason"), so that the task bar and the window
 // switcher say which level is open. With no editor it is the program's
 // name and version.
 class MainWindowTitle : public QObject {
