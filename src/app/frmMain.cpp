@@ -7,6 +7,7 @@
 #include "GraphicsFolder.h"
 #include "HelpMenu.h"
 #include "Level.h"
+#include "LevelCheckDock.h"
 #include "MainStatusBar.h"
 #include "MenuKeys.h"
 #include "PathText.h"
@@ -99,16 +100,24 @@ frmMain::frmMain(QWidget* parent)
     CreateMenus();
     sbrStatus = new MainStatusBar(this);
     setStatusBar(sbrStatus);
+    dckCheck = new LevelCheckDock(this);
+    addDockWidget(Qt::BottomDockWidgetArea, dckCheck);
+    // Until Level, Check Level asks for it (or the last session left it open).
+    dckCheck->hide();
+    connect(dckCheck, &LevelCheckDock::CellChosen, this, &frmMain::dckCheck_CellChosen);
+    connect(dckCheck, &QDockWidget::visibilityChanged, this, &frmMain::dckCheck_VisibilityChanged);
     setAcceptDrops(true);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::mdiArea_SubWindowActivated);
     // Until RestorePlacement gives the size the user left it at.
     resize(900, 700);
 }
 
-// The area outlives this part of the window and reports the editors
-// closing as it goes; nothing here may answer that any more.
+// The area and the dock outlive this part of the window and report the
+// editors closing and the dock hiding as they go; nothing here may answer
+// that any more.
 frmMain::~frmMain() {
     disconnect(mdiArea, nullptr, this, nullptr);
+    disconnect(dckCheck, nullptr, this, nullptr);
 }
 
 void frmMain::CreateMenus() {
@@ -445,6 +454,27 @@ void frmMain::mdiArea_SubWindowActivated(QMdiSubWindow* window) {
     auto* editor = window ? qobject_cast<frmEdit*>(window->widget()) : nullptr;
     ShowMenus((editor ? editor->Menus() : QList<QMenu*>{mnuFile}) << mnuWindow);
     sbrStatus->SetEditor(editor);
+    dckCheck->Follow(editor);
+}
+
+// ---- Check dock ----
+
+void frmMain::ShowLevelCheck(frmEdit& editor) {
+    dckCheck->Follow(&editor);
+    dckCheck->CheckAndShow();
+}
+
+void frmMain::dckCheck_CellChosen(frmEdit* editor, int x, int y) {
+    if (auto* subWindow = qobject_cast<QMdiSubWindow*>(editor->parentWidget()))
+        mdiArea->setActiveSubWindow(subWindow);
+    editor->ShowCell(x, y);
+}
+
+void frmMain::dckCheck_VisibilityChanged(bool visible) {
+    if (visible || !dckCheck->isHidden())
+        return;
+    for (frmEdit* editor : Editors())
+        editor->ClearMarkedCell();
 }
 
 // ---- Opening files by name ----
