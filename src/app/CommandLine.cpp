@@ -9,9 +9,16 @@ QString tr(const char* text) {
     return QCoreApplication::translate("CommandLine", text);
 }
 
-// The parser of gridmason's command line, its options in order.
+// The parser of gridmason's command line, its options in order. Its own
+// help option rather than Qt's, whose --help-all would list the windowing
+// system's options, which only a started application knows.
 struct Parser {
-    Parser() : help(parser.addHelpOption()), version(parser.addVersionOption()) {
+    Parser()
+        : help({QStringLiteral("h"), QStringLiteral("help")}, tr("Prints this help and exits.")),
+          version({QStringLiteral("v"), QStringLiteral("version")},
+                  tr("Prints the version and exits.")) {
+        parser.addOption(help);
+        parser.addOption(version);
         parser.setApplicationDescription(
             tr("Edits the levels of episodes 1 to 3 of the DOS game Keen. Each LEVEL file\n"
                "named (LEVEL01.CK1 ... LEVEL80.CK3) opens in its own editor window."));
@@ -31,7 +38,7 @@ CommandLine::CommandLine(const QStringList& arguments) {
     // Help and the version are answered even beside options not understood:
     // those may be the windowing system's, which the application takes
     // later (-platform, -style).
-    if (p.parser.isSet(p.help) || p.parser.isSet(QStringLiteral("help-all")))
+    if (p.parser.isSet(p.help))
         m_Request = Request::Help;
     else if (p.parser.isSet(p.version))
         m_Request = Request::Version;

@@ -465,16 +465,31 @@ void frmMain::ShowLevelCheck(frmEdit& editor) {
 }
 
 void frmMain::dckCheck_CellChosen(frmEdit* editor, int x, int y) {
-    if (auto* subWindow = qobject_cast<QMdiSubWindow*>(editor->parentWidget()))
+    if (auto* subWindow = qobject_cast<QMdiSubWindow*>(editor->parentWidget())) {
         mdiArea->setActiveSubWindow(subWindow);
+        FitInsideArea(subWindow);
+    }
     editor->ShowCell(x, y);
 }
 
 void frmMain::dckCheck_VisibilityChanged(bool visible) {
-    if (visible || !dckCheck->isHidden())
+    if (visible) {
+        for (QMdiSubWindow* subWindow : mdiArea->subWindowList())
+            FitInsideArea(subWindow);
+        return;
+    }
+    if (!dckCheck->isHidden())
         return;
     for (frmEdit* editor : Editors())
         editor->ClearMarkedCell();
+}
+
+void frmMain::FitInsideArea(QMdiSubWindow* window) {
+    if (window->isMaximized() || window->isMinimized())
+        return;
+    window->setGeometry(
+        EditorPlacement::Inside(window->geometry(), mdiArea->viewport()->size(),
+                                QSize(EditGeometry::MinOuterWidth, EditGeometry::MinOuterHeight)));
 }
 
 // ---- Opening files by name ----

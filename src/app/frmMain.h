@@ -127,8 +127,12 @@ private:
     // A line of the check dock: its editor window comes to the front and
     // shows the cell.
     void dckCheck_CellChosen(frmEdit* editor, int x, int y);
-    // The check dock was closed: the cells it marked are marked no more.
+    // The check dock came: the editor windows are brought inside the area
+    // it left. It was closed: the cells it marked are marked no more.
     void dckCheck_VisibilityChanged(bool visible);
+    // Moves and shrinks the editor window so that none of it is hidden
+    // beyond the area's edges.
+    void FitInsideArea(QMdiSubWindow* window);
     // Makes an editor window for `episode`, gives it the episode's sets,
     // lets `fill` give it its level and shows it. When `fill` fails the
     // window is discarded and the failure shown.

@@ -1,5 +1,6 @@
 #include "FindingGroup.h"
 
+#include <algorithm>
 #include <map>
 #include <tuple>
 
@@ -26,5 +27,10 @@ std::vector<FindingGroup> FindingGroup::Group(const std::vector<LevelChecker::Fi
         if (finding.HasCell())
             groups[found->second].cells.emplace_back(finding.x, finding.y);
     }
+    // Errors first: they keep the level from playing, and a few of them
+    // must not hide among many warnings.
+    std::stable_partition(groups.begin(), groups.end(), [](const FindingGroup& group) {
+        return group.severity == LevelChecker::Severity::Error;
+    });
     return groups;
 }

@@ -23,6 +23,7 @@ struct FindingGroup {
     // whole level.
     int Count() const { return cells.empty() ? 1 : int(cells.size()); }
 
-    // The groups of `findings`, in the order of each group's first finding.
+    // The groups of `findings`: the errors' before the warnings', each in
+    // the order of the group's first finding.
     static std::vector<FindingGroup> Group(const std::vector<LevelChecker::Finding>& findings);
 };

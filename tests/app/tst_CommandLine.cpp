@@ -57,13 +57,14 @@ private slots:
         QTest::newRow("--help") << QStringList{"LEVEL01.CK1", "--help"} << Request::Help
                                 << QStringList{};
         QTest::newRow("-h") << QStringList{"-h"} << Request::Help << QStringList{};
-        QTest::newRow("--help-all") << QStringList{"--help-all"} << Request::Help << QStringList{};
         QTest::newRow("--help beside the windowing system's options")
             << QStringList{"-platform", "offscreen", "--help"} << Request::Help << QStringList{};
         QTest::newRow("--version") << QStringList{"--version"} << Request::Version << QStringList{};
         QTest::newRow("-v") << QStringList{"-v"} << Request::Version << QStringList{};
         QTest::newRow("unknown option")
             << QStringList{"--frobnicate", "LEVEL01.CK1"} << Request::Invalid << QStringList{};
+        QTest::newRow("--help-all is not ours")
+            << QStringList{"--help-all"} << Request::Invalid << QStringList{};
     }
 
     void parse() {
@@ -73,7 +74,7 @@ private slots:
         const CommandLine commandLine(QStringList{"gridmason"} + args);
         QCOMPARE(commandLine.Requested(), request);
         QCOMPARE(commandLine.Files(), files);
-        QCOMPARE(commandLine.Error().contains("frobnicate"), request == Request::Invalid);
+        QCOMPARE(commandLine.Error().isEmpty(), request != Request::Invalid);
     }
 
     void printsWithoutAScreen_data() {
@@ -115,7 +116,7 @@ private slots:
                 QVERIFY2(manual.contains(".BR \\-" + match.captured(1)),
                          qPrintable(match.captured(1)));
         }
-        QCOMPARE(options, 3);
+        QCOMPARE(options, 2);
     }
 };
 

@@ -1,5 +1,5 @@
 // Identical findings (same severity, kind and message) become one group
-// listing their cells, in the order the findings came.
+// listing their cells, in the order the findings came, errors first.
 
 #include "FindingGroup.h"
 #include "TestMain.h"
@@ -53,10 +53,11 @@ private slots:
             << std::vector<Finding>{{W, Kind::OpenEdge, 0, 1, "m"},
                                     {W, Kind::HiddenInfo, 0, 2, "m"}}
             << QStringList{"m: 0,1", "m: 0,2"};
-        QTest::newRow("same message, another severity")
-            << std::vector<Finding>{{E, Kind::UnknownTile, 3, 1, "m"},
-                                    {W, Kind::UnknownTile, 4, 1, "m"}}
-            << QStringList{"m: 3,1", "m: 4,1"};
+        QTest::newRow("same message, another severity, errors first")
+            << std::vector<Finding>{{W, Kind::UnknownTile, 3, 1, "m"},
+                                    {E, Kind::UnknownTile, 4, 1, "m"},
+                                    {W, Kind::UnknownTile, 5, 1, "m"}}
+            << QStringList{"m: 4,1", "m: 3,1 5,1"};
         QTest::newRow("whole level first")
             << std::vector<Finding>{{E, Kind::NoStart, -1, -1, "no start"},
                                     {E, Kind::UnknownTile, 3, 1, "t"},
