@@ -17,6 +17,9 @@ struct Parser {
         : help({QStringLiteral("h"), QStringLiteral("help")}, tr("Prints this help and exits.")),
           version({QStringLiteral("v"), QStringLiteral("version")},
                   tr("Prints the version and exits.")) {
+        // -reverse and -stylesheet are the windowing system's, not -r -e -v
+        // ... and -s -t -y ... -h.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOption(help);
         parser.addOption(version);
         parser.setApplicationDescription(

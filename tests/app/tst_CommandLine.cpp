@@ -63,6 +63,10 @@ private slots:
         QTest::newRow("-v") << QStringList{"-v"} << Request::Version << QStringList{};
         QTest::newRow("unknown option")
             << QStringList{"--frobnicate", "LEVEL01.CK1"} << Request::Invalid << QStringList{};
+        QTest::newRow("the windowing system's -reverse is not -v")
+            << QStringList{"-reverse", "LEVEL01.CK1"} << Request::Invalid << QStringList{};
+        QTest::newRow("the windowing system's -stylesheet is not -h")
+            << QStringList{"-stylesheet", "a.qss"} << Request::Invalid << QStringList{};
         QTest::newRow("--help-all is not ours")
             << QStringList{"--help-all"} << Request::Invalid << QStringList{};
     }

@@ -68,18 +68,6 @@ private slots:
         }
         QCOMPARE(got, expected);
     }
-
-    void unacceptedAreTheNewErrors() {
-        ScriptedPrompts prompts;
-        ScopedPrompts installed(prompts);
-        SaveQuestions questions;
-        prompts.answers = {Prompts::Answer::Yes};
-        QVERIFY(questions.ConfirmErrors(nullptr, errors("ac"), "Save?"));
-        const std::vector<Finding> fresh = questions.Unaccepted(errors("abcd"));
-        QCOMPARE(fresh.size(), size_t(2));
-        QCOMPARE(fresh[0].x, 1);
-        QCOMPARE(fresh[1].x, 3);
-    }
 };
 
 GM_TEST_MAIN(tst_SaveQuestions)

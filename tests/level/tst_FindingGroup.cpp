@@ -75,20 +75,6 @@ private slots:
             count += g.Count();
         QCOMPARE(count, int(findings.size()));
     }
-
-    // Thousands of findings of a few kinds, as a level of garbage gives.
-    void manyFindings() {
-        std::vector<Finding> findings;
-        for (int y = 0; y < 100; ++y)
-            for (int x = 0; x < 160; ++x)
-                findings.push_back({W, Kind::HiddenInfo, x, y, QString::number((x + y) % 3)});
-        const std::vector<FindingGroup> groups = FindingGroup::Group(findings);
-        QCOMPARE(groups.size(), size_t(3));
-        QCOMPARE(groups[1].message, QString("1"));
-        QCOMPARE(groups[1].cells.size(), size_t(5333));
-        QCOMPARE(groups[1].cells.front(), QPoint(1, 0));
-        QCOMPARE(groups[1].cells.back(), QPoint(157, 99));
-    }
 };
 
 GM_TEST_GUILESS_MAIN(tst_FindingGroup)
