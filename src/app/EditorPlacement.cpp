@@ -21,3 +21,10 @@ QRect EditorPlacement::NextWindow(QSize area, int openWindows, QSize minimum) {
         std::max(minimum.height(), std::min(area.height() * 9 / 10, area.height() - offset));
     return QRect(offset, offset, width, height);
 }
+
+QRect EditorPlacement::Inside(QRect window, QSize area, QSize minimum) {
+    const QSize size = window.size().boundedTo(area).expandedTo(minimum);
+    const int x = std::clamp(window.x(), 0, std::max(0, area.width() - size.width()));
+    const int y = std::clamp(window.y(), 0, std::max(0, area.height() - size.height()));
+    return QRect(QPoint(x, y), size);
+}

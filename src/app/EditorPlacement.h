@@ -16,4 +16,7 @@ public:
     // `area`: the visible size of the area; `openWindows`: how many editor
     // windows are open already; `minimum`: the editor's smallest outer size.
     static QRect NextWindow(QSize area, int openWindows, QSize minimum);
+    // `window` moved, and shrunk where it must, so that it lies inside an
+    // area of size `area` (a dock took part of it), never below `minimum`.
+    static QRect Inside(QRect window, QSize area, QSize minimum);
 };

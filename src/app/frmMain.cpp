@@ -9,6 +9,7 @@
 #include "HelpMenu.h"
 #include "Level.h"
 #include "LevelDocument.h"
+#include "LevelCheckDock.h"
 #include "MainStatusBar.h"
 #include "MainWindowTitle.h"
 #include "MenuKeys.h"
@@ -106,16 +107,24 @@ frmMain::frmMain(QWidget* parent)
     CreateMenus();
     sbrStatus = new MainStatusBar(this);
     setStatusBar(sbrStatus);
+    dckCheck = new LevelCheckDock(this);
+    addDockWidget(Qt::BottomDockWidgetArea, dckCheck);
+    // Until Level, Check Level asks for it (or the last session left it open).
+    dckCheck->hide();
+    connect(dckCheck, &LevelCheckDock::CellChosen, this, &frmMain::dckCheck_CellChosen);
+    connect(dckCheck, &QDockWidget::visibilityChanged, this, &frmMain::dckCheck_VisibilityChanged);
     setAcceptDrops(true);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::mdiArea_SubWindowActivated);
     // Until RestorePlacement gives the size the user left it at.
     resize(900, 700);
 }
 
-// The area outlives this part of the window and reports the editors
-// closing as it goes; nothing here may answer that any more.
+// The area and the dock outlive this part of the window and report the
+// editors closing and the dock hiding as they go; nothing here may answer
+// that any more.
 frmMain::~frmMain() {
     disconnect(mdiArea, nullptr, this, nullptr);
+    disconnect(dckCheck, nullptr, this, nullptr);
 }
 
 void frmMain::CreateMenus() {
@@ -519,6 +528,42 @@ void frmMain::mdiArea_SubWindowActivated(QMdiSubWindow* window) {
     ShowMenus((editor ? editor->Menus() : QList<QMenu*>{mnuFile}) << mnuWindow);
     sbrStatus->SetEditor(editor);
     m_Title->Follow(editor);
+    dckCheck->Follow(editor);
+}
+
+// ---- Check dock ----
+
+void frmMain::ShowLevelCheck(frmEdit& editor) {
+    dckCheck->Follow(&editor);
+    dckCheck->CheckAndShow();
+}
+
+void frmMain::dckCheck_CellChosen(frmEdit* editor, int x, int y) {
+    if (auto* subWindow = qobject_cast<QMdiSubWindow*>(editor->parentWidget())) {
+        mdiArea->setActiveSubWindow(subWindow);
+        FitInsideArea(subWindow);
+    }
+    editor->ShowCell(x, y);
+}
+
+void frmMain::dckCheck_VisibilityChanged(bool visible) {
+    if (visible) {
+        for (QMdiSubWindow* subWindow : mdiArea->subWindowList())
+            FitInsideArea(subWindow);
+        return;
+    }
+    if (!dckCheck->isHidden())
+        return;
+    for (frmEdit* editor : Editors())
+        editor->ClearMarkedCell();
+}
+
+void frmMain::FitInsideArea(QMdiSubWindow* window) {
+    if (window->isMaximized() || window->isMinimized())
+        return;
+    window->setGeometry(
+        EditorPlacement::Inside(window->geometry(), mdiArea->viewport()->size(),
+                                QSize(EditGeometry::MinOuterWidth, EditGeometry::MinOuterHeight)));
 }
 
 // ---- Opening files by name ----

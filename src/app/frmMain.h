@@ -14,6 +14,7 @@
 #include <functional>
 
 class HelpMenu;
+class LevelCheckDock;
 class MainStatusBar;
 class MainWindowTitle;
 class QAction;
@@ -89,6 +90,8 @@ public:
     void OpenFiles(const QStringList& fileNames);
     void mnuFileRecent_FileChosen(const QString& fileName);
     void LevelSaved(const QString& fileName) override;
+    // Level, Check Level: the check dock follows `editor` and checks it.
+    void ShowLevelCheck(frmEdit& editor) override;
 
     // ---- Recovery copies ----
     // Every editor window keeps a recovery copy of its level while it is
@@ -117,6 +120,9 @@ public:
     WindowMenu* mnuWindow = nullptr;
     HelpMenu* mnuHelp = nullptr;
     MainStatusBar* sbrStatus = nullptr;
+    // Along the bottom: what the active editor's level holds that may keep
+    // it from playing (Level, Check Level).
+    LevelCheckDock* dckCheck = nullptr;
 
     static const QString LevelFilter;
 
@@ -130,6 +136,15 @@ private:
     void AddRecentFile(const QString& fileName);
     void ShowMenus(const QList<QMenu*>& menus);
     void mdiArea_SubWindowActivated(QMdiSubWindow* window);
+    // A line of the check dock: its editor window comes to the front and
+    // shows the cell.
+    void dckCheck_CellChosen(frmEdit* editor, int x, int y);
+    // The check dock came: the editor windows are brought inside the area
+    // it left. It was closed: the cells it marked are marked no more.
+    void dckCheck_VisibilityChanged(bool visible);
+    // Moves and shrinks the editor window so that none of it is hidden
+    // beyond the area's edges.
+    void FitInsideArea(QMdiSubWindow* window);
     // Makes an editor window for `episode`, gives it the episode's sets,
     // lets `fill` give it its level and shows it. When `fill` fails the
     // window is discarded and the failure shown.

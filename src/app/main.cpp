@@ -1,14 +1,50 @@
+#include "CommandLine.h"
 #include "GameTempFolder.h"
 #include "ProgramIdentity.h"
 #include "frmMain.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
+namespace {
+
+QStringList rawArguments(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+int print(FILE* stream, const QString& text, int exitCode) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    return exitCode;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    QApplication::setApplicationName(QStringLiteral("Gridmason"));
+    QApplication::setApplicationVersion(QStringLiteral(GRIDMASON_VERSION));
+    // Before the application, which needs a screen: help and the version
+    // answer in any terminal.
+    const CommandLine early(rawArguments(argc, argv));
+    if (early.Requested() == CommandLine::Request::Help)
+        return print(stdout, CommandLine::HelpText(), 0);
+    if (early.Requested() == CommandLine::Request::Version)
+        return print(stdout, CommandLine::VersionText(), 0);
+
     QApplication app(argc, argv);
     ProgramIdentity::Apply();
     // Copies of the game left by test runs of a Gridmason that was killed.
     GameTempFolder::RemoveStale();
+    // The application has taken the windowing system's options away.
+    const CommandLine commandLine(QCoreApplication::arguments());
+    if (commandLine.Requested() == CommandLine::Request::Invalid)
+        return print(
+            stderr,
+            QStringLiteral("gridmason: %1\n%2").arg(commandLine.Error(), CommandLine::HelpText()),
+            2);
 
     frmMain window;
     // The start-up may show dialogs before the main window appears; closing
@@ -23,6 +59,6 @@ int main(int argc, char* argv[]) {
     // else opens.
     window.OfferRecovery();
     // Level files named on the command line, each in its own window.
-    window.OpenFiles(QCoreApplication::arguments().mid(1));
+    window.OpenFiles(commandLine.Files());
     return app.exec();
 }

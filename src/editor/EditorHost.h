@@ -4,6 +4,7 @@ class QString;
 class QWidget;
 class SpriteSet;
 class TileSet;
+class frmEdit;
 
 // What an editor window needs of the main window that holds it: the File
 // menu's shared commands and the graphics sets of each episode.
@@ -21,4 +22,7 @@ public:
     virtual QWidget* HostWindow() = 0;
     // An editor wrote its level to `fileName`.
     virtual void LevelSaved(const QString& /*fileName*/) {}
+    // Level, Check Level in `editor`: the findings of its level, shown at
+    // once.
+    virtual void ShowLevelCheck(frmEdit& /*editor*/) {}
 };

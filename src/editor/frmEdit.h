@@ -26,7 +26,6 @@ class SelectorSource;
 class EditTool;
 class EditToolBox;
 class EditorHost;
-class LevelCheckPanel;
 class LevelDocument;
 class PickerButton;
 class PictureBox;
@@ -182,8 +181,8 @@ public:
     // file's name, or "Untitled" for a level never saved.
     QString DocumentName() const;
     // Asks what must be confirmed before the level is written (a level too
-    // large for the game, then the level checker's other errors), each
-    // question once per window. True to go on.
+    // large for the game, once per window; then the level checker's other
+    // errors, whenever one was not accepted at the last Yes). True to go on.
     bool ConfirmSave();
 
     // ---- Window, menus, files, zoom (frmEdit.cpp) ----
@@ -357,6 +356,8 @@ public:
     int NumberToTest();
     // Scrolls cell (x, y) into the middle of the canvas and marks it.
     void ShowCell(int x, int y);
+    // Takes the mark away (the check dock was closed).
+    void ClearMarkedCell();
     // The cell of the finding chosen last, marked on the canvas; -1, -1
     // for none.
     QPoint MarkedCell() const { return m_MarkedCell; }
@@ -392,8 +393,8 @@ private:
     void UpdateCaption();
     // Writes the level to `fileName`, showing why when it fails.
     bool WriteLevel(const QString& fileName);
-    // True when the level may be saved: no errors but its size, or the
-    // user says so (frmEdit_game.cpp).
+    // True when the level may be saved: no errors but its size, none the
+    // user has not accepted yet, or the user says so (frmEdit_game.cpp).
     bool ConfirmSaveWithErrors();
 
     // After a pointer event a tool handled: its preview and status.
@@ -416,13 +417,11 @@ private:
     // Set while the window itself replaces the level (new, load), whose
     // caller brings the sets.
     bool m_OwnReplace = false;
-    // The questions before a save, each asked until answered Yes once.
+    // The questions before a save and what the user accepted.
     SaveQuestions m_SaveQuestions;
     // View, Show Grid, Show Tiles and Show Sprites.
     bool m_ShowGrid = false;
     bool m_ShowTiles = true;
     bool m_ShowSprites = true;
-    // Level, Check Level's panel, made when first asked for.
-    LevelCheckPanel* m_CheckPanel = nullptr;
     QPoint m_MarkedCell{-1, -1};
 };

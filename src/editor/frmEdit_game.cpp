@@ -6,9 +6,10 @@
 #include "CanvasGeometry.h"
 
 #include "EditorHost.h"
+#include "FindingGroup.h"
 #include "GameFolderSettings.h"
 #include "GameLauncher.h"
-#include "LevelCheckPanel.h"
+#include "LevelCheckModel.h"
 #include "LevelChecker.h"
 #include "LevelNumberDialog.h"
 #include "PictureBox.h"
@@ -26,7 +27,7 @@
 #include <QSpinBox>
 #include <QStatusBar>
 
-#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -49,6 +50,7 @@ void frmEdit::CreateGameControls() {
     mnuLevelTestInGame = mnuLevel->addAction(tr("&Test in Game"));
     mnuLevelTestInGame->setShortcut(QKeySequence(Qt::Key_F5));
     mnuLevelCheck = mnuLevel->addAction(tr("&Check Level"));
+    mnuLevelCheck->setObjectName(QStringLiteral("mnuLevelCheck"));
     connect(mnuLevelTestInGame, &QAction::triggered, this, [this] { mnuLevelTestInGame_Click(); });
     connect(mnuLevelCheck, &QAction::triggered, this, [this] { mnuLevelCheck_Click(); });
 }
@@ -177,20 +179,7 @@ int frmEdit::NumberToTest() {
 // ---- Check Level ----
 
 void frmEdit::mnuLevelCheck_Click() {
-    if (!m_CheckPanel) {
-        m_CheckPanel = new LevelCheckPanel(this);
-        connect(m_CheckPanel, &LevelCheckPanel::CellChosen, this, &frmEdit::ShowCell);
-        connect(m_CheckPanel, &QDialog::finished, this, [this] {
-            m_MarkedCell = QPoint(-1, -1);
-            RedrawEdit();
-        });
-        // Along the bottom of the window, clear of the middle of the canvas,
-        // where a chosen cell is shown.
-        m_CheckPanel->move(mapToGlobal(QPoint(0, std::max(0, height() - m_CheckPanel->height()))));
-    }
-    m_CheckPanel->SetFindings(LevelChecker::Check(m_Level, m_Tiles.Count()));
-    m_CheckPanel->show();
-    m_CheckPanel->raise();
+    m_Host.ShowLevelCheck(*this);
 }
 
 void frmEdit::ShowCell(int x, int y) {
@@ -205,6 +194,13 @@ void frmEdit::ShowCell(int x, int y) {
     scrEditX->setValue(x - columns / 2);
     scrEditY->setValue(y - rows / 2);
     m_SuppressRedraw = false;
+    RedrawEdit();
+}
+
+void frmEdit::ClearMarkedCell() {
+    if (m_MarkedCell.x() < 0)
+        return;
+    m_MarkedCell = QPoint(-1, -1);
     RedrawEdit();
 }
 
@@ -223,19 +219,23 @@ void frmEdit::DrawMarkedCell(QPainter& painter, const CanvasGeometry& geometry) 
 // ---- Saving ----
 
 bool frmEdit::ConfirmSaveWithErrors() {
-    QStringList errors;
+    std::vector<LevelChecker::Finding> errors;
     for (const LevelChecker::Finding& finding : LevelChecker::Check(m_Level, m_Tiles.Count()))
         // The size has a question of its own, asked just before.
         if (finding.severity == LevelChecker::Severity::Error &&
             finding.kind != LevelChecker::Kind::TooLarge)
-            errors << LevelCheckPanel::LineText(finding);
-    if (errors.isEmpty())
+            errors.push_back(finding);
+    // Only what the user has not yet accepted is listed.
+    QStringList lines;
+    for (const FindingGroup& group : FindingGroup::Group(m_SaveQuestions.Unaccepted(errors)))
+        lines << LevelCheckModel::LineText(group);
+    if (lines.isEmpty())
         return true;
-    QString text = QStringLiteral("This level has errors; the game may not play it:\n\n") +
-                   errors.mid(0, ListedErrors).join(QLatin1Char('\n'));
-    if (errors.size() > ListedErrors)
-        text += QStringLiteral("\n... and %1 more (Level, Check Level lists them all)")
-                    .arg(errors.size() - ListedErrors);
-    text += QStringLiteral("\n\nSave it anyway?");
-    return m_SaveQuestions.Confirm(this, QStringLiteral("errors"), text);
+    QString text = tr("This level has errors; the game may not play it:") + QStringLiteral("\n\n") +
+                   lines.mid(0, ListedErrors).join(QLatin1Char('\n'));
+    if (lines.size() > ListedErrors)
+        text += QLatin1Char('\n') + tr("... and %1 more (Level, Check Level lists them all)")
+                                        .arg(lines.size() - ListedErrors);
+    text += QStringLiteral("\n\n") + tr("Save it anyway?");
+    return m_SaveQuestions.ConfirmErrors(this, errors, text);
 }

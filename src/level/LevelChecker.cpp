@@ -51,21 +51,40 @@ void checkStarts(const Level& level, std::vector<Finding>& out) {
                 starts.emplace_back(x, y);
     if (starts.empty() && !isScene(level.Number()))
         out.push_back({Severity::Error, Kind::NoStart, -1, -1,
-                       QStringLiteral("Keen has no start: no cell holds the info value 255")});
+                       LevelChecker::tr("Keen has no start: no cell holds the info value 255")});
     if (starts.size() < 2)
         return;
     for (const auto& [x, y] : starts)
         out.push_back({Severity::Warning, Kind::ManyStarts, x, y,
-                       QStringLiteral("one of %1 starts of Keen (info value 255); the game "
-                                      "uses only one")
+                       LevelChecker::tr("one of %1 starts of Keen (info value 255); the game "
+                                        "uses only one")
                            .arg(starts.size())});
+}
+
+// Only the border tile keeps Keen inside a level: any other tile in the
+// outermost ring may let him walk or fall out. The map and the scenes are
+// not played that way (the game's own ending scene is framed with another
+// tile), so their frames are left alone.
+void checkFrame(const Level& level, int x, int y, std::vector<Finding>& out) {
+    const int number = level.Number();
+    if (number == GameLimits::MapLevelNumber || isScene(number))
+        return;
+    const bool onFrame = x == 0 || y == 0 || x == level.Width() - 1 || y == level.Height() - 1;
+    const qint16 tile = level.Tile(x, y);
+    const int border = GameLimits::BorderTile(level.Episode());
+    if (onFrame && tile != border)
+        out.push_back({Severity::Warning, Kind::OpenEdge, x, y,
+                       LevelChecker::tr("the outer frame holds tile %1, not the border tile %2: "
+                                        "Keen may leave the level there")
+                           .arg(tile)
+                           .arg(border)});
 }
 
 void checkCell(const Level& level, int tileCount, int x, int y, std::vector<Finding>& out) {
     const qint16 tile = level.Tile(x, y);
     if (tileCount > 0 && (tile < 0 || tile >= tileCount))
         out.push_back({Severity::Error, Kind::UnknownTile, x, y,
-                       QStringLiteral("tile %1 is not one of the episode's %2 tiles (0 to %3)")
+                       LevelChecker::tr("tile %1 is not one of the episode's %2 tiles (0 to %3)")
                            .arg(tile)
                            .arg(tileCount)
                            .arg(tileCount - 1)});
@@ -77,18 +96,11 @@ void checkCell(const Level& level, int tileCount, int x, int y, std::vector<Find
         SpriteCatalogue::SpriteForInfo(info, level.Number(), qint16(sprites)) ==
             SpriteCatalogue::NoSprite)
         out.push_back({Severity::Warning, Kind::HiddenInfo, x, y,
-                       QStringLiteral("info value %1 shows no sprite (kept in the file, not "
-                                      "shown in the editor)")
+                       LevelChecker::tr("info value %1 shows no sprite (kept in the file, not "
+                                        "shown in the editor)")
                            .arg(InfoOverlay::Text(info))});
 
-    const bool onFrame = x == 0 || y == 0 || x == level.Width() - 1 || y == level.Height() - 1;
-    const qint16 fill = level.FillTile(level.Episode());
-    if (onFrame && tile == fill)
-        out.push_back({Severity::Warning, Kind::OpenEdge, x, y,
-                       QStringLiteral("the outer frame holds the fill tile %1 instead of the "
-                                      "border tile %2: Keen can fall out of the level")
-                           .arg(fill)
-                           .arg(level.BorderTile(level.Episode()))});
+    checkFrame(level, x, y, out);
 }
 
 } // namespace
@@ -103,8 +115,8 @@ std::vector<LevelChecker::Finding> LevelChecker::Check(const Level& level, int t
     if (!validEpisode(level.Episode())) {
         // Tiles, sprites and the frame all depend on the episode.
         out.push_back({Severity::Error, Kind::Episode, -1, -1,
-                       QStringLiteral("the level's episode is %1; the game has episodes 1, 2 "
-                                      "and 3 (the file name's last digit)")
+                       tr("the level's episode is %1; the game has episodes 1, 2 "
+                          "and 3 (the file name's last digit)")
                            .arg(level.Episode())});
         checkSize(level, out);
         return out;

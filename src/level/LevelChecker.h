@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QHashFunctions>
 #include <QString>
 #include <vector>
 
@@ -8,9 +10,11 @@ class Level;
 // Looks for what keeps a level from playing as meant in the game: a level
 // too large to load, no start for Keen or several, tiles the episode does
 // not have, info values that show nothing in the editor, and an outer frame
-// open to the fill. The editor's Level, Check Level and `gridmason-tool
-// check` both show these findings.
+// holding anything but the border tile. The editor's check dock and
+// `gridmason-tool check` both show these findings (grouped by FindingGroup).
 class LevelChecker {
+    Q_DECLARE_TR_FUNCTIONS(LevelChecker)
+
 public:
     enum class Severity { Error, Warning };
     // What a finding is about, so that callers can single one kind out.
@@ -44,3 +48,9 @@ public:
     // "error" or "warning".
     static QString SeverityText(Severity severity);
 };
+
+// Findings can be kept in a QSet (the errors a user accepted before saving).
+inline size_t qHash(const LevelChecker::Finding& finding, size_t seed = 0) {
+    return qHashMulti(seed, int(finding.severity), int(finding.kind), finding.x, finding.y,
+                      finding.message);
+}

@@ -27,6 +27,8 @@ private slots:
     void keysReachTheirCommands();
     void editorPlacement_data();
     void editorPlacement();
+    void windowInsideTheArea_data();
+    void windowInsideTheArea();
     void editorsOpenInsideTheVisibleArea();
     void sizeAndPlaceSurviveARestart();
     void setPathsFromAnEditorRefreshesItsGraphics();
@@ -124,6 +126,28 @@ void MainWindowShellTest::editorPlacement() {
     QFETCH(int, open);
     QFETCH(QRect, expected);
     QCOMPARE(EditorPlacement::NextWindow(area, open, QSize(363, 323)), expected);
+}
+
+void MainWindowShellTest::windowInsideTheArea_data() {
+    QTest::addColumn<QRect>("window");
+    QTest::addColumn<QSize>("area");
+    QTest::addColumn<QRect>("expected");
+    const QSize area(1000, 600);
+    QTest::newRow("inside stays") << QRect(24, 24, 900, 500) << area << QRect(24, 24, 900, 500);
+    QTest::newRow("below the edge moves up")
+        << QRect(24, 200, 900, 500) << area << QRect(24, 100, 900, 500);
+    QTest::newRow("taller than the area shrinks")
+        << QRect(0, 0, 900, 720) << area << QRect(0, 0, 900, 600);
+    QTest::newRow("left of the area") << QRect(-50, 10, 400, 400) << area << QRect(0, 10, 400, 400);
+    QTest::newRow("not below the minimum")
+        << QRect(100, 100, 900, 720) << QSize(300, 200) << QRect(0, 0, 363, 323);
+}
+
+void MainWindowShellTest::windowInsideTheArea() {
+    QFETCH(QRect, window);
+    QFETCH(QSize, area);
+    QFETCH(QRect, expected);
+    QCOMPARE(EditorPlacement::Inside(window, area, QSize(363, 323)), expected);
 }
 
 void MainWindowShellTest::editorsOpenInsideTheVisibleArea() {

@@ -1,35 +1,19 @@
-// Level, Check Level and Level, Test in Game in a real editor window, and
-// the question before a level with errors is saved.
+// Level, Test in Game in a real editor window, and the question before a
+// level with errors is saved.
 
 #include "EditorTestSupport.h"
 #include "GameFolderSettings.h"
-#include "LevelCheckPanel.h"
 #include "LevelEdits.h"
-#include "PictureBox.h"
 #include "TestFiles.h"
 #include "TestMain.h"
 #include "app/AppSandbox.h"
 
 #include <QAction>
 #include <QFile>
-#include <QListWidget>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
-
-namespace {
-
-QStringList lines(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
-
-constexpr QRgb Yellow = 0xFFFFFF00;
-
-} // namespace
 
 class tst_LevelGame : public QObject {
     Q_OBJECT
@@ -50,38 +34,10 @@ private slots:
         m_Sandbox.End();
     }
 
-    void checkListsFindingsAndMarksTheChosenCell() {
-        auto window = editortest::newWindow(m_Host, 100, 60, 1, 3);
-        leveledit::setTile(*window, 40, 30, 300); // the test sheet has 260 tiles
-        window->mnuLevelCheck->trigger();
-        auto* panel = window->findChild<LevelCheckPanel*>();
-        QVERIFY(panel && panel->isVisible());
-        QCOMPARE(lines(panel->lstFindings),
-                 QStringList({"error: Keen has no start: no cell holds the info value 255",
-                              "error at 40, 30: tile 300 is not one of the episode's 260 tiles "
-                              "(0 to 259)"}));
-        emit panel->lstFindings->itemActivated(panel->lstFindings->item(1));
-        QCOMPARE(window->MarkedCell(), QPoint(40, 30));
-        const int sx = window->scrEditX->value(), sy = window->scrEditY->value();
-        QVERIFY(sx > 0 && sx <= 40 && sy > 0 && sy <= 30);
-        // The mark: a yellow frame just outside the 16-pixel cell.
-        const QImage canvas = window->picEdit->Picture();
-        const int px = (40 - sx) * 16, py = (30 - sy) * 16;
-        QCOMPARE(canvas.pixel(px - 2, py + 8), Yellow);
-        QCOMPARE(canvas.pixel(px + 16, py + 8), Yellow);
-        panel->close();
-        QCOMPARE(window->MarkedCell(), QPoint(-1, -1));
-        QVERIFY(window->picEdit->Picture().pixel(px - 2, py + 8) != Yellow);
-
-        leveledit::setTile(*window, 40, 30, 5);
-        leveledit::setInfo(*window, 4, 4, 255);
-        window->mnuLevelCheck->trigger();
-        QCOMPARE(lines(panel->lstFindings), QStringList{"No problems found."});
-    }
-
     // No start is an error: the first save asks; No keeps the file as it
-    // was, Yes saves and the window asks no more.
-    void savingWithErrorsAsksOncePerWindow() {
+    // was, Yes saves. An error made after that Yes is asked about again,
+    // listing only what is new; errors already accepted are not.
+    void savingAsksAboutErrorsNotYetAccepted() {
         const QString file = m_Game->filePath("LEVEL04.CK1");
         QVERIFY(writeFile(file, "old"));
         auto window = editortest::newWindow(m_Host, 30, 20, 1, 4);
@@ -96,9 +52,18 @@ private slots:
         prompts.answers = {Prompts::Answer::Yes};
         QVERIFY(window->mnuFileSave_Click());
         QCOMPARE(fileBytes(file), window->m_Level.Serialize());
+        const QByteArray accepted = fileBytes(file);
+
         leveledit::setTile(*window, 5, 5, 300);
+        QVERIFY(!window->mnuFileSave_Click());
+        QCOMPARE(prompts.messages.size(), size_t(3));
+        QVERIFY(prompts.messages[2].text.contains("error at 5, 5: tile 300"));
+        QVERIFY(!prompts.messages[2].text.contains("Keen has no start"));
+        QCOMPARE(fileBytes(file), accepted);
+        prompts.answers = {Prompts::Answer::Yes};
         QVERIFY(window->mnuFileSave_Click());
-        QCOMPARE(prompts.messages.size(), size_t(2));
+        QVERIFY(window->mnuFileSave_Click());
+        QCOMPARE(prompts.messages.size(), size_t(4));
         QCOMPARE(fileBytes(file), window->m_Level.Serialize());
     }
 

@@ -109,9 +109,24 @@ private slots:
             << 611
             << QStringList{"warning HiddenInfo 8,5", "warning HiddenInfo 9,5",
                            "warning HiddenInfo 10,5"};
-        QTest::newRow("fill on the outer frame")
-            << with(made(30, 20, 3, 1), {{0, 7, 143, 0}, {29, 19, 143, 0}, {1, 7, 143, 0}}) << 624
-            << QStringList{"warning OpenEdge 0,7", "warning OpenEdge 29,19"};
+        // Only the border tile (144, 144, 245) closes the outermost ring;
+        // the second ring is not judged.
+        QTest::newRow("any other tile on the outer frame")
+            << with(made(30, 20, 3, 1),
+                    {{0, 7, 143, 0}, {29, 19, 0, 0}, {12, 0, 155, 0}, {1, 7, 143, 0}, {5, 1, 0, 0}})
+            << 624
+            << QStringList{"warning OpenEdge 12,0", "warning OpenEdge 0,7",
+                           "warning OpenEdge 29,19"};
+        QTest::newRow("episode 1's border tile on episode 3's frame")
+            << with(made(30, 20, 3, 1), {{0, 0, 144, 0}}) << 624
+            << QStringList{"warning OpenEdge 0,0"};
+        QTest::newRow("a tile past the sheet on the frame")
+            << with(made(30, 20, 1, 1), {{29, 3, 700, 0}}) << 611
+            << QStringList{"error UnknownTile 29,3", "warning OpenEdge 29,3"};
+        QTest::newRow("the map's frame is open")
+            << with(made(30, 20, 2, 80), {{0, 7, 155, 0}, {29, 19, 0, 0}}) << 689 << none;
+        QTest::newRow("the ending scene's frame")
+            << with(made(30, 20, 1, 81, false), {{0, 7, 155, 0}}) << 611 << none;
         QTest::newRow("episode 4")
             << made(30, 20, 4, 1, false) << 0 << QStringList{"error Episode -1,-1"};
     }
@@ -129,23 +144,27 @@ private slots:
         Level level = made(125, 132, 1, 1);
         level.SetTile(5, 5, 700);
         level.SetInfo(6, 5, -32767);
+        level.SetTile(0, 9, 0);
         const auto found = LevelChecker::Check(level, 611);
-        QCOMPARE(found.size(), size_t(3));
+        QCOMPARE(found.size(), size_t(4));
         QCOMPARE(found[0].message,
                  QString("too large for the game to load: 16,500 cells, at most 16,376"));
         QCOMPARE(found[1].message,
                  QString("tile 700 is not one of the episode's 611 tiles (0 to 610)"));
         QCOMPARE(found[2].message, QString("info value 0x8001 shows no sprite (kept in the file, "
                                            "not shown in the editor)"));
+        QCOMPARE(found[3].message, QString("the outer frame holds tile 0, not the border tile 144: "
+                                           "Keen may leave the level there"));
     }
 
     // What the game's own episode-1 levels really hold: a few values that
     // show nothing (LEVEL02's two 23s, the garbage in LEVEL12's last rows,
-    // the map's 20, 38, 41 and 46), and no errors.
+    // the map's 20, 38, 41 and 46), tile 71 in six cells of LEVEL16's
+    // frame, and no errors.
     void realLevels() {
         GM_REQUIRE_REAL_DATA();
         const std::map<QString, int> warnings = {
-            {"LEVEL02.CK1", 2}, {"LEVEL12.CK1", 60}, {"LEVEL80.CK1", 5}};
+            {"LEVEL02.CK1", 2}, {"LEVEL12.CK1", 60}, {"LEVEL16.CK1", 6}, {"LEVEL80.CK1", 5}};
         const QStringList names = QDir(realDataDir()).entryList({"LEVEL*.CK1"}, QDir::Files);
         QCOMPARE(names.size(), 19);
         for (const QString& name : names) {
@@ -154,8 +173,9 @@ private slots:
             const auto found = LevelChecker::Check(level, 611);
             const auto known = warnings.find(name);
             QCOMPARE(int(found.size()), known == warnings.end() ? 0 : known->second);
+            const Kind kind = name == "LEVEL16.CK1" ? Kind::OpenEdge : Kind::HiddenInfo;
             for (const auto& f : found)
-                QVERIFY2(f.kind == Kind::HiddenInfo, qPrintable(name + ": " + f.message));
+                QVERIFY2(f.kind == kind, qPrintable(name + ": " + f.message));
         }
     }
 };

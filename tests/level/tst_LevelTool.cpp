@@ -9,6 +9,7 @@
 #include "ToolProcess.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -87,6 +88,17 @@ private slots:
                                              << dumpUsage << dumpOptions << QStringList{"resave"};
         QTest::newRow("--version") << QStringList{"--version"} << "gridmason-tool [0-9]+\\.[0-9]+.*"
                                    << QStringList{} << QStringList{"usage"};
+        // Each command's help says what it does.
+        QTest::newRow("help new")
+            << QStringList{"help", "new"}
+            << QRegularExpression::escape(
+                   "usage: gridmason-tool new WIDTH HEIGHT EPISODE NUMBER OUT")
+            << QStringList{"border tile", "fill tile", "NUMBER is not stored"}
+            << QStringList{"empty"};
+        QTest::newRow("help check")
+            << QStringList{"help", "check"}
+            << QRegularExpression::escape("usage: gridmason-tool check [--all] FILE...")
+            << QStringList{"(N cells, first at X,Y)", "--all", "warnings at most"} << QStringList{};
     }
 
     void helpAndVersion() {
@@ -107,6 +119,39 @@ private slots:
             QVERIFY2(!run.out.contains(text), qPrintable(text));
         QVERIFY(run.err.isEmpty());
         QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    // The manual page lists the commands the tool has, each with the
+    // options its help lists, and says that warnings alone exit with 0.
+    void manualAgreesWithHelp() {
+        QFile page(GM_SOURCE_DIR "/dist/man/gridmason-tool.1.in");
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString manual = QString::fromUtf8(page.readAll());
+        static const QRegularExpression entry("^\\.BI ([a-z-]+)",
+                                              QRegularExpression::MultilineOption);
+        QStringList documented;
+        for (const auto& match : entry.globalMatch(manual))
+            documented << match.captured(1);
+        static const QRegularExpression command("^  gridmason-tool ([a-z-]+)",
+                                                QRegularExpression::MultilineOption);
+        QStringList commands;
+        for (const auto& match : command.globalMatch(tool({"--help"}).out))
+            commands << match.captured(1);
+        documented.sort();
+        QStringList sorted = commands;
+        sorted.sort();
+        QCOMPARE(documented, sorted);
+        static const QRegularExpression option("^  (?:-[a-z], )?--([a-z-]+)",
+                                               QRegularExpression::MultilineOption);
+        for (const QString& name : commands) {
+            for (const auto& match : option.globalMatch(tool({"help", name}).out)) {
+                const QString flag = match.captured(1);
+                if (flag != "help" && flag != "help-all")
+                    QVERIFY2(manual.contains("\\-\\-" + QString(flag).replace('-', "\\-")),
+                             qPrintable(name + " --" + flag));
+            }
+        }
+        QVERIFY(manual.contains("warnings alone"));
     }
 
     // The commands that draw run in a program of their own beside the tool;

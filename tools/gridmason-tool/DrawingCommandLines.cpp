@@ -28,10 +28,16 @@ void declareRender(QCommandLineParser& parser) {
         {InfoValuesOption, QStringLiteral("write every non-zero info value over its cell")});
 }
 
-const ToolCommand renderCommand("render",
-                                "render LEVEL -o OUT.png --graphics DIR [--zoom Z] [--info-values]",
-                                "Draws a whole level with its episode's graphics into a PNG file.",
-                                ToolCommand::Needs::Drawing, declareRender, Render);
+const ToolCommand
+    renderCommand("render", "render LEVEL -o OUT.png --graphics DIR [--zoom Z] [--info-values]",
+                  "Draws a whole level with its episode's graphics into a PNG file.",
+                  "Draws every cell of LEVEL, its tiles and then its sprites, as the editor\n"
+                  "shows them, into the PNG picture OUT.png. DIR is the episode's graphics: a\n"
+                  "folder of bitmaps exported from the game or the game's own folder. With\n"
+                  "--zoom 0 a tile is 16 pixels across; 1 doubles that, -1 halves it. A picture\n"
+                  "larger than 32767 pixels a side is refused (exit code 2); choose a smaller\n"
+                  "zoom. An existing OUT.png is replaced only by a complete new file.\n",
+                  ToolCommand::Needs::Drawing, declareRender, Render);
 
 // --- export-graphics -----------------------------------------------------
 
@@ -46,6 +52,10 @@ void declareExport(QCommandLineParser& parser) {
 const ToolCommand exportGraphicsCommand(
     "export-graphics", "export-graphics GAMEDIR EPISODE OUTDIR",
     "Writes the bitmaps the editor reads, made from the game's own graphics files.",
+    "Reads EGAHEAD.CKn, EGALATCH.CKn and EGASPRIT.CKn of EPISODE (1, 2 or 3) from\n"
+    "GAMEDIR and writes the tile sheet and one bitmap per sprite (1til0000.bmp,\n"
+    "1spr0000.bmp, ...) to OUTDIR, which is made when missing, then prints how\n"
+    "many it wrote. Nothing is written when the game's files are damaged.\n",
     ToolCommand::Needs::Drawing, declareExport, ExportGraphics);
 
 } // namespace

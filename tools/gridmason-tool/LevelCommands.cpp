@@ -63,10 +63,15 @@ int runInfo(const ToolCall& call) {
     return ToolOk;
 }
 
-const ToolCommand
-    infoCommand("info", "info FILE",
-                "Prints a level's episode, number and size, and how often each info value occurs.",
-                ToolCommand::Needs::Core, declareFile, runInfo);
+const ToolCommand infoCommand(
+    "info", "info FILE",
+    "Prints a level's episode, number and size, and how often each info value occurs.",
+    "Prints \"episode: E\", \"number: N\", \"width: W\" and \"height: H\", one a line; the\n"
+    "episode and number come from the file's name (LEVEL05.CK1 is level 5 of\n"
+    "episode 1). A level too large for the game to load adds a \"warning:\" line.\n"
+    "Then, for every info value other than 0 in increasing order (as a signed\n"
+    "number), \"info VALUE: COUNT\" with the number of cells holding it.\n",
+    ToolCommand::Needs::Core, declareFile, runInfo);
 
 // --- dump ----------------------------------------------------------------
 
@@ -101,9 +106,13 @@ int runDump(const ToolCall& call) {
     return ToolOk;
 }
 
-const ToolCommand dumpCommand("dump", "dump FILE [--plane tiles|info]",
-                              "Prints one plane of a level as rows of comma-separated numbers.",
-                              ToolCommand::Needs::Core, declareDump, runDump);
+const ToolCommand
+    dumpCommand("dump", "dump FILE [--plane tiles|info]",
+                "Prints one plane of a level as rows of comma-separated numbers.",
+                "Prints the tile plane, or with --plane info the info plane, one row of cells a\n"
+                "line from the top, each cell's value as a signed decimal number, the cells of\n"
+                "a row separated by commas.\n",
+                ToolCommand::Needs::Core, declareDump, runDump);
 
 // --- new -----------------------------------------------------------------
 
@@ -140,9 +149,17 @@ int runNew(const ToolCall& call) {
     return saved ? ToolOk : call.BadInput(saved.error);
 }
 
-const ToolCommand newCommand("new", "new WIDTH HEIGHT EPISODE NUMBER OUT",
-                             "Writes a new level of the given size, every cell empty.",
-                             ToolCommand::Needs::Core, declareNew, runNew);
+const ToolCommand
+    newCommand("new", "new WIDTH HEIGHT EPISODE NUMBER OUT",
+               "Writes a new level as File, New makes it: walled with the episode's border tile.",
+               "Writes a level of WIDTH x HEIGHT cells to OUT: a frame two cells thick of the\n"
+               "border tile of EPISODE (1, 2 or 3) around its fill tile, and no sprites or\n"
+               "other info values. WIDTH x HEIGHT is at most 32760 cells (the game loads at\n"
+               "most 16376). NUMBER is not stored in the file: the game and Gridmason take a\n"
+               "level's number and episode from its file name, so name OUT after them\n"
+               "(LEVEL05.CK1 is level 5 of episode 1). An existing OUT is replaced only by a\n"
+               "complete new file.\n",
+               ToolCommand::Needs::Core, declareNew, runNew);
 
 // --- resave --------------------------------------------------------------
 
@@ -162,8 +179,12 @@ int runResave(const ToolCall& call) {
     return saved ? ToolOk : call.BadInput(saved.error);
 }
 
-const ToolCommand resaveCommand("resave", "resave IN OUT",
-                                "Reads a level and writes it again as the editor saves it.",
-                                ToolCommand::Needs::Core, declareResave, runResave);
+const ToolCommand
+    resaveCommand("resave", "resave IN OUT",
+                  "Reads a level and writes it again as the editor saves it.",
+                  "Reads the level file IN and writes its tiles and info values, unchanged, to\n"
+                  "OUT in the packed format File, Save writes. An existing OUT is replaced only\n"
+                  "by a complete new file.\n",
+                  ToolCommand::Needs::Core, declareResave, runResave);
 
 } // namespace

@@ -8,10 +8,10 @@ std::vector<const ToolCommand*>& registry() {
 } // namespace
 
 ToolCommand::ToolCommand(const char* commandName, const char* commandUsage,
-                         const char* commandSummary, Needs commandNeeds, Declare commandDeclare,
-                         Run commandRun)
-    : name(commandName), usage(commandUsage), summary(commandSummary), needs(commandNeeds),
-      declare(std::move(commandDeclare)), run(std::move(commandRun)) {
+                         const char* commandSummary, const char* commandDetails, Needs commandNeeds,
+                         Declare commandDeclare, Run commandRun)
+    : name(commandName), usage(commandUsage), summary(commandSummary), details(commandDetails),
+      needs(commandNeeds), declare(std::move(commandDeclare)), run(std::move(commandRun)) {
     registry().push_back(this);
 }
 

@@ -19,7 +19,7 @@ void printOverview(QTextStream& stream) {
     for (const ToolCommand* command : ToolCommand::all())
         stream << "  gridmason-tool " << command->usage << "\n      " << command->summary << "\n";
     stream << "\nExits with 0 on success, 1 on bad input (the reason on stderr) and 2 on a\n"
-              "usage error.\n";
+              "usage error; check exits with 1 when a file has an error, not for warnings.\n";
 }
 
 // The parser of one command: its help option and what it declares itself.
@@ -37,8 +37,8 @@ void printCommandHelp(const ToolCommand& command, const QCommandLineParser& pars
     // path; ours names the command as it is typed.
     const QString generated = parser.helpText().section(QLatin1Char('\n'), 1);
     out << "usage: gridmason-tool " << command.usage << "\n\n"
-        << command.summary << "\n"
-        << generated;
+        << command.summary << "\n\n"
+        << command.details << generated;
 }
 
 int unknownCommand(const QString& name, QTextStream& err) {
