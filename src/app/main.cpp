@@ -1,3 +1,4 @@
+#include "NativePath.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -16,6 +17,8 @@ int main(int argc, char* argv[]) {
     window.RestorePlacement();
     window.show();
     // Level files named on the command line, each in its own window.
-    window.OpenFiles(QCoreApplication::arguments().mid(1));
+    // Read as the system gives them (Qt's options already taken out), so
+    // that a name that is not UTF-8 still names its file.
+    window.OpenFiles(NativePath::Arguments(argc, argv).mid(1));
     return app.exec();
 }
