@@ -90,7 +90,7 @@ private slots:
         }
     }
 
-    void missingGraphicsFileIsNamed() {
+    void missingOrCutShortGraphicsFileIsNamed() {
         QTemporaryDir dir;
         const QString graphics = dir.filePath("graphics");
         QVERIFY(fixtures::writeEpisode(graphics, 1, fixtures::tileSheet(13 * 16, 5 * 16)));
@@ -103,7 +103,14 @@ private slots:
         Run run = render({file, "-o", out, "--graphics", graphics});
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains("1spr0088.bmp"), qPrintable(run.err));
-        QVERIFY(QFile::remove(graphics + "/1til0000.bmp"));
+        // A tile sheet cut short, then none.
+        const QString sheet = graphics + "/1til0000.bmp";
+        QVERIFY(writeFile(sheet, fileBytes(sheet).chopped(100)));
+        run = render({file, "-o", out, "--graphics", graphics});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains("The bitmap \"" + sheet + "\" is cut short: its header puts"),
+                 qPrintable(run.err));
+        QVERIFY(QFile::remove(sheet));
         run = render({file, "-o", out, "--graphics", graphics});
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains("1til0000.bmp"), qPrintable(run.err));

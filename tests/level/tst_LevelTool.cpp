@@ -9,11 +9,14 @@
 #include "ToolProcess.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
 #include <map>
+#include <sys/stat.h>
 
 namespace {
 
@@ -264,6 +267,94 @@ private slots:
         QVERIFY(writeFile(out, fileBytes(realLevel("LEVEL81.CK1")) + QByteArray(300, 'z')));
         QCOMPARE(tool({"resave", out, out}).exitCode, 0);
         QCOMPARE(fileBytes(out), original.Serialize());
+    }
+
+    // A folder named in Latin-1 ("caf\xe9"): each command does there what it
+    // does in a folder named "cafe"; the names it prints show the byte that
+    // is not UTF-8 as U+FFFD.
+    void namesThatAreNotUtf8_data() {
+        QTest::addColumn<QString>("args"); // @ stands for the folder
+        QTest::newRow("info") << "info @/LEVEL05.CK1";
+        QTest::newRow("check") << "check @/LEVEL05.CK1";
+        QTest::newRow("resave") << "resave @/LEVEL05.CK1 @/LEVEL06.CK1";
+        QTest::newRow("new") << "new 30 20 2 7 @/LEVEL07.CK2";
+    }
+
+    void namesThatAreNotUtf8() {
+        QFETCH(QString, args);
+        QTemporaryDir dir;
+        const RemovedAtEnd removed(dir.path());
+        const QByteArray latin1 = QFile::encodeName(dir.path()) + "/caf\xe9";
+        QVERIFY(::mkdir(latin1.constData(), 0755) == 0);
+        QVERIFY(QDir(dir.path()).mkdir("cafe"));
+        Level level;
+        level.Create(24, 17, 1, 5);
+        level.SetInfo(3, 4, 255);
+        const QByteArray bytes = level.Serialize();
+        QVERIFY(writeFile(dir.filePath("cafe/LEVEL05.CK1"), bytes));
+        FILE* file = std::fopen((latin1 + "/LEVEL05.CK1").constData(), "wb");
+        QVERIFY(file);
+        QCOMPARE(std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file),
+                 size_t(bytes.size()));
+        QCOMPARE(std::fclose(file), 0);
+
+        const Run plain =
+            runGridmasonToolInShell("\"$TOOL\" " + QString(args).replace("@", "cafe"), dir.path());
+        const Run odd = runGridmasonToolInShell(
+            "\"$TOOL\" " + QString(args).replace("@", "\"$(printf 'caf\\351')\""), dir.path());
+        QVERIFY2(plain.exitCode == 0 || plain.exitCode == 1, qPrintable(plain.err));
+        QCOMPARE(odd.exitCode, plain.exitCode);
+        QCOMPARE(odd.out, QString(plain.out).replace("cafe", QString::fromUtf8("caf\xef\xbf\xbd")));
+        QCOMPARE(odd.err, plain.err);
+        // What was written lies in the Latin-1 folder, byte for byte as in the other.
+        for (const char* written : {"LEVEL06.CK1", "LEVEL07.CK2"}) {
+            FILE* out = std::fopen((latin1 + "/" + written).constData(), "rb");
+            QCOMPARE(out != nullptr, QFile::exists(dir.filePath("cafe/") + written));
+            if (out) {
+                QByteArray read(70000, '\0');
+                read.truncate(qsizetype(std::fread(read.data(), 1, size_t(read.size()), out)));
+                std::fclose(out);
+                QCOMPARE(read, fileBytes(dir.filePath("cafe/") + written));
+            }
+        }
+    }
+
+    // Saving through a link writes the file it points to, and nothing that
+    // is not an ordinary file: a pipe or device stays as it was.
+    void resaveThroughLinks_data() {
+        QTest::addColumn<QString>("pointsTo"); // @ stands for the test's folder
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a file") << "@/file" << 0 << QString();
+        QTest::newRow("a pipe")
+            << "@/pipe" << 1 << "it is a link to \"@/pipe\", which is a pipe, not an ordinary file";
+        QTest::newRow("a device") << "/dev/null" << 1
+                                  << "it is a link to \"/dev/null\", which is a device";
+    }
+
+    void resaveThroughLinks() {
+        QFETCH(QString, pointsTo);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        pointsTo.replace("@", dir.path());
+        message.replace("@", dir.path());
+        Level level;
+        level.Create(24, 17, 1, 5);
+        QVERIFY(level.Save(dir.filePath("LEVEL05.CK1")));
+        QVERIFY(writeFile(dir.filePath("file"), "old"));
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0644) == 0);
+        QVERIFY(QFile::link(pointsTo, dir.filePath("OUT.CK1")));
+
+        const Run run = tool({"resave", dir.filePath("LEVEL05.CK1"), dir.filePath("OUT.CK1")});
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QCOMPARE(QFileInfo(dir.filePath("OUT.CK1")).symLinkTarget(), pointsTo);
+        struct stat pipe {};
+        QVERIFY(::lstat(QFile::encodeName(dir.filePath("pipe")).constData(), &pipe) == 0);
+        QVERIFY(S_ISFIFO(pipe.st_mode));
+        QCOMPARE(fileBytes(dir.filePath("file")),
+                 exitCode == 0 ? level.Serialize() : QByteArray("old"));
     }
 
     void failuresLeaveOutputUntouched_data() {
