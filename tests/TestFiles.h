@@ -5,6 +5,9 @@
 #include <QString>
 
 #include <filesystem>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 // Whole files for tests: the inputs a test lays down and the bytes the
 // program wrote back.
@@ -37,3 +40,17 @@ public:
 private:
     QByteArray m_Folder;
 };
+
+// A device for a link to point at in a test of what writes through links.
+// Never a real one that a faulty writer could replace: as root (who could
+// replace anything in /dev) a node like /dev/null made in `folder`; as
+// another user /dev/null itself, which only root may replace. Empty when
+// root may not make a device node here.
+inline QString deviceForLinks(const QString& folder) {
+    if (::geteuid() != 0)
+        return QStringLiteral("/dev/null");
+    const QString node = folder + QStringLiteral("/device");
+    const bool made =
+        ::mknod(QFile::encodeName(node).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    return made ? node : QString();
+}

@@ -65,8 +65,10 @@ bool layOut(const QString& setup, const QDir& dir) {
         return makeLink("file", dir.filePath("target"));
     if (setup == "link to a pipe")
         return makePipe(dir.filePath("pipe")) && makeLink("pipe", dir.filePath("target"));
-    if (setup == "link to a device")
-        return makeLink("/dev/null", dir.filePath("target"));
+    if (setup == "link to a device") {
+        const QString device = deviceForLinks(dir.path());
+        return !device.isEmpty() && makeLink(QFile::encodeName(device), dir.filePath("target"));
+    }
     if (setup == "link to a folder")
         return QDir(dir).mkdir("folder") && makeLink("folder", dir.filePath("target"));
     if (setup == "loop of links")
@@ -96,8 +98,8 @@ private slots:
                                          << "file" << QString();
         QTest::newRow("link to a pipe")
             << "link to a pipe" << QString() << "it is a link to \"@/pipe\", which is a pipe";
-        QTest::newRow("link to a device") << "link to a device" << QString()
-                                          << "it is a link to \"/dev/null\", which is a device";
+        QTest::newRow("link to a device")
+            << "link to a device" << QString() << "it is a link to \"DEVICE\", which is a device";
         QTest::newRow("link to a folder")
             << "link to a folder" << QString() << "it is a link to \"@/folder\", which is a folder";
         QTest::newRow("loop of links")
@@ -111,8 +113,13 @@ private slots:
         QFETCH(QString, reason);
         QTemporaryDir temporary;
         const QDir dir(temporary.path());
-        QVERIFY(layOut(setup, dir));
+        if (!layOut(setup, dir)) {
+            if (setup == "link to a device")
+                QSKIP("no device node may be made here");
+            QFAIL("the entries could not be laid out");
+        }
         const QByteArray pointsTo = linkTarget(dir.filePath("target"));
+        reason.replace("@", dir.path()).replace("DEVICE", QFile::decodeName(pointsTo));
         const std::map<QString, mode_t> before = entries(dir);
 
         const IoResult result = FileWriter::WriteWhole(dir.filePath("target"), NewBytes);
@@ -126,14 +133,12 @@ private slots:
             expected.emplace(written, S_IFREG);
         } else {
             QVERIFY(!result);
-            const QString message = QStringLiteral("Cannot write \"%1\": %2")
-                                        .arg(dir.filePath("target"), reason)
-                                        .replace("@", dir.path());
+            const QString message =
+                QStringLiteral("Cannot write \"%1\": %2").arg(dir.filePath("target"), reason);
             QVERIFY2(result.error.startsWith(message), qPrintable(result.error));
         }
         QVERIFY(entries(dir) == expected);
         QCOMPARE(linkTarget(dir.filePath("target")), pointsTo);
-        QCOMPARE(kindAt("/dev/null"), mode_t(S_IFCHR));
     }
 
     // Owner and group may only be given away by root; the permissions are

@@ -4,6 +4,7 @@
 #include "Level.h"
 #include "LevelBytes.h"
 #include "TestData.h"
+#include "TestFiles.h"
 #include "TestMain.h"
 #include "TestPaths.h"
 #include "ToolProcess.h"
@@ -328,8 +329,8 @@ private slots:
         QTest::newRow("a file") << "@/file" << 0 << QString();
         QTest::newRow("a pipe")
             << "@/pipe" << 1 << "it is a link to \"@/pipe\", which is a pipe, not an ordinary file";
-        QTest::newRow("a device") << "/dev/null" << 1
-                                  << "it is a link to \"/dev/null\", which is a device";
+        QTest::newRow("a device") << "DEVICE" << 1
+                                  << "it is a link to \"DEVICE\", which is a device";
     }
 
     void resaveThroughLinks() {
@@ -337,6 +338,13 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QString, message);
         QTemporaryDir dir;
+        if (pointsTo == "DEVICE") {
+            const QString device = deviceForLinks(dir.path());
+            if (device.isEmpty())
+                QSKIP("no device node may be made here");
+            pointsTo = device;
+            message.replace("DEVICE", device);
+        }
         pointsTo.replace("@", dir.path());
         message.replace("@", dir.path());
         Level level;

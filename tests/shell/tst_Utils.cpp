@@ -309,8 +309,9 @@ void UtilsTest::namesAnUnreadableFileAndWhy() {
         QVERIFY(QDir().mkdir(programIni()));
     else if (kind == "pipe")
         QVERIFY(::mkfifo(native.constData(), 0644) == 0);
-    else if (kind == "link to a device")
-        QVERIFY(QFile::link("/dev/null", programIni()));
+    else if (kind == "link to a device" &&
+             !QFile::link(deviceForLinks(m_Temp->path()), programIni()))
+        QSKIP("no device node may be made here");
     QCOMPARE(SettingsFilePath(), programIni());
 
     const IoResult checked = CheckSettingsFile();
