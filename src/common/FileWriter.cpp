@@ -87,7 +87,10 @@ IoResult resolve(const QString& path, Target& target) {
         if (length < 0 || size_t(length) == sizeof buffer)
             return cannotWrite(path, systemReason(length < 0 ? errno : ENAMETOOLONG));
         const QByteArray pointsTo(buffer, length);
-        current = pointsTo.startsWith('/') ? pointsTo : folderOf(current) + '/' + pointsTo;
+        // A relative link is relative to the folder the link lies in.
+        const qsizetype slash = current.lastIndexOf('/');
+        current =
+            pointsTo.startsWith('/') || slash < 0 ? pointsTo : current.left(slash + 1) + pointsTo;
     }
 }
 

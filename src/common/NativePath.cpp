@@ -2,8 +2,11 @@
 
 #include <QDir>
 
+#include <cerrno>
 #include <climits>
+#include <cstring>
 #include <dirent.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -146,6 +149,14 @@ QStringList Entries(const QString& folder) {
     }
     ::closedir(dir);
     return names;
+}
+
+QString MakeFolders(const QString& path) {
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(Encode(path).toStdString()), error);
+    if (error)
+        return QString::fromLocal8Bit(error.message().c_str());
+    return IsFolder(path) ? QString() : QString::fromLocal8Bit(std::strerror(ENOTDIR));
 }
 
 bool Stat(const QString& path, struct stat& info) {

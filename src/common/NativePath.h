@@ -33,6 +33,10 @@ QString Absolute(const QString& path);
 // empty when the folder cannot be read.
 QStringList Entries(const QString& folder);
 
+// Makes the folder `path` and those above it that are missing; the reason
+// when it could not, empty when the folder is there.
+QString MakeFolders(const QString& path);
+
 // stat(2) on `path`, following links; false when it cannot be looked at.
 bool Stat(const QString& path, struct stat& info);
 bool Exists(const QString& path);

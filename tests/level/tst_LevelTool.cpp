@@ -279,10 +279,16 @@ private slots:
         QTest::newRow("check") << "check @/LEVEL05.CK1";
         QTest::newRow("resave") << "resave @/LEVEL05.CK1 @/LEVEL06.CK1";
         QTest::newRow("new") << "new 30 20 2 7 @/LEVEL07.CK2";
+        // Makes the folders it writes into.
+        QTest::newRow("export-graphics") << "export-graphics GAME 1 @/out";
     }
 
     void namesThatAreNotUtf8() {
         QFETCH(QString, args);
+        if (args.contains("GAME")) {
+            GM_REQUIRE_REAL_DATA();
+            args.replace("GAME", realDataDir());
+        }
         QTemporaryDir dir;
         const RemovedAtEnd removed(dir.path());
         const QByteArray latin1 = QFile::encodeName(dir.path()) + "/caf\xe9";
@@ -308,11 +314,11 @@ private slots:
         QCOMPARE(odd.out, QString(plain.out).replace("cafe", QString::fromUtf8("caf\xef\xbf\xbd")));
         QCOMPARE(odd.err, plain.err);
         // What was written lies in the Latin-1 folder, byte for byte as in the other.
-        for (const char* written : {"LEVEL06.CK1", "LEVEL07.CK2"}) {
+        for (const char* written : {"LEVEL06.CK1", "LEVEL07.CK2", "out/1til0000.bmp"}) {
             FILE* out = std::fopen((latin1 + "/" + written).constData(), "rb");
             QCOMPARE(out != nullptr, QFile::exists(dir.filePath("cafe/") + written));
             if (out) {
-                QByteArray read(70000, '\0');
+                QByteArray read(600000, '\0');
                 read.truncate(qsizetype(std::fread(read.data(), 1, size_t(read.size()), out)));
                 std::fclose(out);
                 QCOMPARE(read, fileBytes(dir.filePath("cafe/") + written));
