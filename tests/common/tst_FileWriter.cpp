@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,23 +20,9 @@ namespace {
 const QByteArray NewBytes = QByteArrayLiteral("new contents");
 const QByteArray OldBytes = QByteArrayLiteral("old contents");
 
-bool makeLink(const QByteArray& pointsTo, const QString& at) {
-    return ::symlink(pointsTo.constData(), QFile::encodeName(at).constData()) == 0;
-}
-
-bool makePipe(const QString& at) {
-    return ::mkfifo(QFile::encodeName(at).constData(), 0644) == 0;
-}
-
 mode_t kindAt(const QString& path) {
     struct stat info {};
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & S_IFMT : 0;
-}
-
-QByteArray linkTarget(const QString& path) {
-    char buffer[4096];
-    const ssize_t length = ::readlink(QFile::encodeName(path).constData(), buffer, sizeof buffer);
-    return length < 0 ? QByteArray() : QByteArray(buffer, length);
 }
 
 // The kind of every entry under `dir`, by its path from there.
@@ -51,32 +38,21 @@ std::map<QString, mode_t> entries(const QDir& dir) {
     return kinds;
 }
 
-// Lays out one row's entries in `dir`; the write goes to "target".
-bool layOut(const QString& setup, const QDir& dir) {
-    if (setup == "link to a file")
-        return writeFile(dir.filePath("file"), OldBytes) &&
-               makeLink("file", dir.filePath("target"));
-    if (setup == "chain of links")
-        return QDir(dir).mkdir("sub") && writeFile(dir.filePath("sub/file"), OldBytes) &&
-               makeLink("file", dir.filePath("sub/second")) &&
-               makeLink(QFile::encodeName(dir.filePath("sub/second")), dir.filePath("first")) &&
-               makeLink("first", dir.filePath("target"));
-    if (setup == "link to nothing")
-        return makeLink("file", dir.filePath("target"));
-    if (setup == "link to a pipe")
-        return makePipe(dir.filePath("pipe")) && makeLink("pipe", dir.filePath("target"));
-    if (setup == "link to a device") {
-        const QString device = deviceForLinks(dir.path());
-        return !device.isEmpty() && makeLink(QFile::encodeName(device), dir.filePath("target"));
+// Lays out entries in `dir` from words: "name=" a file, "name/" a folder,
+// "name|" a pipe, "name>to" a link to "to" as written.
+bool layOut(const QString& layout, const QDir& dir) {
+    for (const QString& word : layout.split(' ')) {
+        const bool link = word.contains('>');
+        const QString path = dir.filePath(link ? word.section('>', 0, 0) : word.chopped(1));
+        const bool made = link                 ? QFile::link(word.section('>', 1), path)
+                          : word.endsWith('=') ? writeFile(path, OldBytes)
+                          : word.endsWith('/')
+                              ? dir.mkpath(path)
+                              : ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0;
+        if (!made)
+            return false;
     }
-    if (setup == "link to a folder")
-        return QDir(dir).mkdir("folder") && makeLink("folder", dir.filePath("target"));
-    if (setup == "loop of links")
-        return makeLink("other", dir.filePath("target")) &&
-               makeLink("target", dir.filePath("other"));
-    if (setup == "pipe")
-        return makePipe(dir.filePath("target"));
-    return false;
+    return true;
 }
 
 } // namespace
@@ -86,40 +62,45 @@ class tst_FileWriter : public QObject {
 
 private slots:
     void followsLinksToOrdinaryFilesOnly_data() {
-        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("layout");  // the write goes to "target"
         QTest::addColumn<QString>("written"); // the file that gets the bytes
         QTest::addColumn<QString>("reason");  // empty when the write succeeds
-        QTest::newRow("link to a file") << "link to a file"
+        QTest::newRow("link to a file") << "file= target>file"
                                         << "file" << QString();
-        QTest::newRow("chain of links") << "chain of links"
-                                        << "sub/file" << QString();
+        QTest::newRow("chain of links")
+            << "sub/ sub/file= sub/second>file first>@/sub/second target>first"
+            << "sub/file" << QString();
         // Like a shell's redirection: the file is made where the link points.
-        QTest::newRow("link to nothing") << "link to nothing"
+        QTest::newRow("link to nothing") << "target>file"
                                          << "file" << QString();
         QTest::newRow("link to a pipe")
-            << "link to a pipe" << QString() << "it is a link to \"@/pipe\", which is a pipe";
+            << "pipe| target>pipe" << QString() << "it is a link to \"@/pipe\", which is a pipe";
         QTest::newRow("link to a device")
-            << "link to a device" << QString() << "it is a link to \"DEVICE\", which is a device";
-        QTest::newRow("link to a folder")
-            << "link to a folder" << QString() << "it is a link to \"@/folder\", which is a folder";
+            << "target>DEVICE" << QString() << "it is a link to \"DEVICE\", which is a device";
+        QTest::newRow("link to a folder") << "folder/ target>folder" << QString()
+                                          << "it is a link to \"@/folder\", which is a folder";
         QTest::newRow("loop of links")
-            << "loop of links" << QString() << "Too many levels of symbolic links";
-        QTest::newRow("pipe") << "pipe" << QString() << "it is a pipe, not an ordinary file";
+            << "target>other other>target" << QString() << "Too many levels of symbolic links";
+        QTest::newRow("pipe") << "target|" << QString() << "it is a pipe, not an ordinary file";
     }
 
     void followsLinksToOrdinaryFilesOnly() {
-        QFETCH(QString, setup);
+        QFETCH(QString, layout);
         QFETCH(QString, written);
         QFETCH(QString, reason);
         QTemporaryDir temporary;
         const QDir dir(temporary.path());
-        if (!layOut(setup, dir)) {
-            if (setup == "link to a device")
+        if (layout.contains("DEVICE")) {
+            const QString device = deviceForLinks(dir.path());
+            if (device.isEmpty())
                 QSKIP("no device node may be made here");
-            QFAIL("the entries could not be laid out");
+            layout.replace("DEVICE", device);
+            reason.replace("DEVICE", device);
         }
-        const QByteArray pointsTo = linkTarget(dir.filePath("target"));
-        reason.replace("@", dir.path()).replace("DEVICE", QFile::decodeName(pointsTo));
+        layout.replace("@", dir.path());
+        reason.replace("@", dir.path());
+        QVERIFY(layOut(layout, dir));
+        const QString pointsTo = QFileInfo(dir.filePath("target")).symLinkTarget();
         const std::map<QString, mode_t> before = entries(dir);
 
         const IoResult result = FileWriter::WriteWhole(dir.filePath("target"), NewBytes);
@@ -138,7 +119,7 @@ private slots:
             QVERIFY2(result.error.startsWith(message), qPrintable(result.error));
         }
         QVERIFY(entries(dir) == expected);
-        QCOMPARE(linkTarget(dir.filePath("target")), pointsTo);
+        QCOMPARE(QFileInfo(dir.filePath("target")).symLinkTarget(), pointsTo);
     }
 
     // Owner and group may only be given away by root; the permissions are

@@ -1,7 +1,5 @@
 // File names as the system stores them: every byte string becomes text and
-// back unchanged, and a folder named in Latin-1 is listed, read and written.
-#include "BoundedFileReader.h"
-#include "FileWriter.h"
+// back unchanged, and a folder named in Latin-1 is listed.
 #include "NativePath.h"
 #include "TestFiles.h"
 #include "TestMain.h"
@@ -60,24 +58,15 @@ private slots:
         }
     }
 
-    void latin1FolderIsListedReadAndWritten() {
+    // Qt's own listings leave such a name out.
+    void listsNamesThatAreNotUtf8() {
         QTemporaryDir temporary;
         const RemovedAtEnd removed(temporary.path());
         const QByteArray folder = QFile::encodeName(temporary.path()) + "/caf\xe9";
         QVERIFY(::mkdir(folder.constData(), 0755) == 0);
         const QStringList names = NativePath::Entries(temporary.path());
         QCOMPARE(names, QStringList{NativePath::Decode("caf\xe9")});
-        const QString file = temporary.path() + "/" + names.front() + "/LEVEL01.CK1";
         QVERIFY(NativePath::IsFolder(temporary.path() + "/" + names.front()));
-
-        QVERIFY(FileWriter::WriteWhole(file, "level bytes"));
-        struct stat info {};
-        QVERIFY(::stat((folder + "/LEVEL01.CK1").constData(), &info) == 0);
-        QCOMPARE(qint64(info.st_size), qint64(11));
-        QByteArray read;
-        QVERIFY(BoundedFileReader::Read(file, 100, "level file", read));
-        QCOMPARE(read, QByteArray("level bytes"));
-        QVERIFY(NativePath::IsFile(file));
     }
 };
 

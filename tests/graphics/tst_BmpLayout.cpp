@@ -86,20 +86,6 @@ private slots:
                      .arg(QLocale(QLocale::English).toString(start))
                      .arg(QLocale(QLocale::English).toString(start + dataBytes - 1)));
     }
-
-    // What the header cannot vouch for is left to the image reader.
-    void leavesOtherFilesToTheReader_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::newRow("packed without a stated size") << bitmap({40, 64, 64, 8, 1, 0, 1024}, 2);
-        QTest::newRow("PNG") << QByteArray("\x89PNG\r\n\x1a\n", 8);
-        QTest::newRow("header cut short") << bitmap({40, 64, 64, 8, 0, 0, 0}, 0).left(30);
-        QTest::newRow("depth 7") << bitmap({40, 64, 64, 7, 0, 0, 0}, 2);
-    }
-
-    void leavesOtherFilesToTheReader() {
-        QFETCH(QByteArray, file);
-        QCOMPARE(BmpLayout::CutShort(file), QString());
-    }
 };
 
 GM_TEST_APPLESS_MAIN(tst_BmpLayout)

@@ -286,7 +286,6 @@ void UtilsTest::namesAnUnreadableFileAndWhy_data() {
     QTest::addColumn<QByteArray>("bytes"); // of a file
     QTest::addColumn<QString>("reason");   // empty: it reads
     const QString notOrdinary = "it is not an ordinary file (a device, pipe or socket)";
-    QTest::newRow("none yet") << "none" << QByteArray() << QString();
     QTest::newRow("Latin-1 text with a DOS end mark")
         << "file" << QByteArray("[Paths]\r\nKeen 1=C:\\K\xe4se\r\n\x1a") << QString();
     QTest::newRow("folder") << "folder" << QByteArray() << "it is a folder, not a file";
