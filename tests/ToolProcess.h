@@ -36,3 +36,23 @@ inline ToolRun runGridmasonTool(const QStringList& args, const QString& workingD
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
 }
+
+// Runs `commandLine` in the shell with $TOOL naming the built gridmason-tool:
+// for arguments no QString can hand to a program, such as names holding
+// bytes that are not UTF-8 (write them with printf: "$(printf 'caf\351')").
+inline ToolRun runGridmasonToolInShell(const QString& commandLine,
+                                       const QString& workingDirectory = {}) {
+    QProcess process;
+    process.setWorkingDirectory(workingDirectory);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TOOL"), gridmasonToolPath());
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), commandLine});
+    ToolRun run;
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}

@@ -35,9 +35,11 @@ QStringList RecentFiles::List() {
 
 IoResult RecentFiles::Add(const QString& fileName) {
     const QString file = QFileInfo(fileName).absoluteFilePath();
-    // A name a setting cannot hold whole is left out of the list.
+    // A name a setting cannot hold whole is left out of the list: a long
+    // one, one with a line break or one with bytes that are not UTF-8 (the
+    // settings file is UTF-8 text).
     if (fileName.isEmpty() || file.size() > MaxStoredLength || file.contains(QLatin1Char('\n')) ||
-        file.contains(QLatin1Char('\r')))
+        file.contains(QLatin1Char('\r')) || !QStringView(file).isValidUtf16())
         return IoResult::success();
     QStringList files = List();
     files.removeIf([&](const QString& earlier) { return SameFile(earlier, file); });

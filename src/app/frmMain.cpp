@@ -13,6 +13,7 @@
 #include "MainStatusBar.h"
 #include "MainWindowTitle.h"
 #include "MenuKeys.h"
+#include "NativePath.h"
 #include "PathText.h"
 #include "Prompts.h"
 #include "RecentFiles.h"
@@ -95,6 +96,19 @@ void YieldKeys(QMdiSubWindow& subWindow, const frmEdit& editor) {
     }
 }
 
+// A settings file that cannot be read is told once, with the reason, before
+// anything asks for what it would have held.
+void TellUnreadableSettings(QWidget* owner) {
+    const IoResult readable = CheckSettingsFile();
+    if (!readable)
+        Prompts::Current().Message(
+            owner,
+            readable.error +
+                frmMain::tr("\r\nGridmason starts without the settings stored in it, and "
+                            "cannot store new ones there until the file is replaced."),
+            QString(), Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
+}
+
 } // namespace
 
 const QString frmMain::LevelFilter = QLatin1String(GameLimits::LevelFileFilter);
@@ -153,6 +167,7 @@ void frmMain::CreateMenus() {
 // ---- Start-up ----
 
 bool frmMain::Form_Load() {
+    TellUnreadableSettings(this);
     SeedDemoPaths();
     if (!LoadPaths()) {
         close();
@@ -197,17 +212,19 @@ bool frmMain::AskForPaths() {
         for (int i = 0; i < 3; ++i)
             chosen[i] = dialog.txtPath[i]->text();
     }
-    bool saved = true;
+    IoResult saved;
     for (int i = 0; i < 3; ++i) {
         m_Paths[i] = chosen[i];
-        saved = WriteSetting(PathsSection, pathKey(i), m_Paths[i]) && saved;
+        const IoResult stored = StoreSetting(PathsSection, pathKey(i), m_Paths[i]);
+        if (saved && !stored)
+            saved = stored;
     }
     if (!saved) {
         Prompts::Current().Message(
             this,
-            QStringLiteral("The paths could not be stored in %1.\r\nThey are used until the "
-                           "program ends.")
-                .arg(QDir::toNativeSeparators(SettingsFilePath())),
+            tr("The paths could not be stored. %1\r\nThey are used until the "
+               "program ends.")
+                .arg(saved.error),
             QString(), Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
     }
     LoadGraphics();
@@ -571,7 +588,7 @@ void frmMain::FitInsideArea(QMdiSubWindow* window) {
 void frmMain::OpenFiles(const QStringList& fileNames) {
     for (const QString& name : fileNames) {
         if (!name.isEmpty())
-            OpenLevelFile(QFileInfo(PathText::Slashed(name)).absoluteFilePath());
+            OpenLevelFile(NativePath::Absolute(PathText::Slashed(name)));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 #include "GameTempFolder.h"
+#include "NativePath.h"
 #include "ProgramIdentity.h"
 #include "frmMain.h"
 
@@ -8,13 +9,6 @@
 #include <cstdio>
 
 namespace {
-
-QStringList rawArguments(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    return arguments;
-}
 
 int print(FILE* stream, const QString& text, int exitCode) {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -28,7 +22,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(GRIDMASON_VERSION));
     // Before the application, which needs a screen: help and the version
     // answer in any terminal.
-    const CommandLine early(rawArguments(argc, argv));
+    const CommandLine early(NativePath::Arguments(argc, argv));
     if (early.Requested() == CommandLine::Request::Help)
         return print(stdout, CommandLine::HelpText(), 0);
     if (early.Requested() == CommandLine::Request::Version)
@@ -38,8 +32,10 @@ int main(int argc, char* argv[]) {
     ProgramIdentity::Apply();
     // Copies of the game left by test runs of a Gridmason that was killed.
     GameTempFolder::RemoveStale();
-    // The application has taken the windowing system's options away.
-    const CommandLine commandLine(QCoreApplication::arguments());
+    // The application has taken the windowing system's options out of argv;
+    // the rest is read as the system gives it, so that a name that is not
+    // UTF-8 still names its file.
+    const CommandLine commandLine(NativePath::Arguments(argc, argv));
     if (commandLine.Requested() == CommandLine::Request::Invalid)
         return print(
             stderr,

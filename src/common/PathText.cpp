@@ -1,6 +1,7 @@
 #include "PathText.h"
 
-#include <QFileInfo>
+#include "NativePath.h"
+
 #include <QStringList>
 
 namespace {
@@ -17,7 +18,7 @@ void appendPieces(QString& done, const QStringList& pieces) {
     while (i < pieces.size()) {
         qsizetype end = i + 1;
         for (qsizetype j = pieces.size(); j > i + 1; --j) {
-            if (QFileInfo::exists(done + pieces.mid(i, j - i).join(Backslash))) {
+            if (NativePath::Exists(done + pieces.mid(i, j - i).join(Backslash))) {
                 end = j;
                 break;
             }
@@ -34,7 +35,7 @@ void appendPieces(QString& done, const QStringList& pieces) {
 namespace PathText {
 
 QString Slashed(const QString& path) {
-    if (!path.contains(Backslash) || QFileInfo::exists(path))
+    if (!path.contains(Backslash) || NativePath::Exists(path))
         return path;
     const QStringList parts = path.split(Slash);
     QString done;

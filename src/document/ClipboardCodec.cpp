@@ -3,6 +3,7 @@
 #include "CellBlock.h"
 #include "Level.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QMimeData>
 #include <QtEndian>
@@ -42,6 +43,15 @@ QString tooManyCells() {
     return QStringLiteral("it holds more than %1 cells, the most a level can have")
         .arg(QLocale(QLocale::English).toString(Level::MaxCells));
 }
+
+// The longest text of a block of cells: both planes of the most cells a
+// level can have, every value in its longest form ("-32768") followed by a
+// separator of up to two characters (", ", or a line's end as CR LF), and a
+// blank line between the planes.
+constexpr qsizetype LongestNumber = 6;
+constexpr qsizetype LongestSeparator = 2;
+constexpr qsizetype MaxTextLength =
+    2 * qsizetype(Level::MaxCells) * (LongestNumber + LongestSeparator) + LongestSeparator;
 
 // One block of numbers in the text, row by row.
 struct Grid {
@@ -98,17 +108,36 @@ QString addRow(Grid& grid, QStringView line, int lineNumber) {
     return {};
 }
 
-// Splits the text into blocks of numbers separated by blank lines.
+// The end of the line that starts at `start`; `next` becomes the start of
+// the line after it. A line ends at a line feed, a carriage return or both
+// (Windows), and the last one at the end of the text.
+qsizetype lineEnd(QStringView text, qsizetype start, qsizetype& next) {
+    for (qsizetype i = start; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('\n')) {
+            next = i + 1;
+            return i;
+        }
+        if (text[i] == QLatin1Char('\r')) {
+            const bool windows = i + 1 < text.size() && text[i + 1] == QLatin1Char('\n');
+            next = windows ? i + 2 : i + 1;
+            return i;
+        }
+    }
+    next = text.size() + 1;
+    return text.size();
+}
+
+// Splits the text into blocks of numbers separated by blank lines, in one
+// pass over it.
 QString parseGrids(QStringView text, std::vector<Grid>& grids) {
     Grid current;
     int lineNumber = 0;
     qsizetype start = 0;
     while (start <= text.size()) {
-        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
-        if (end < 0)
-            end = text.size();
+        qsizetype next = 0;
+        const qsizetype end = lineEnd(text, start, next);
         QStringView line = text.mid(start, end - start);
-        start = end + 1;
+        start = next;
         ++lineNumber;
         if (line.trimmed().isEmpty()) {
             if (current.rows > 0)
@@ -219,11 +248,19 @@ QString ToText(const CellBlock& block) {
 }
 
 IoResult FromText(const QString& text, CellBlock& block) {
-    QString lines = text;
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    // Longer text cannot be a block a level holds; it is refused before it
+    // is read, however long it is.
+    if (text.size() > MaxTextLength) {
+        const QLocale english(QLocale::English);
+        return badText(
+            QCoreApplication::translate("ClipboardCodec",
+                                        "it is %1 characters long, more than the %2 of the largest "
+                                        "block a level can hold")
+                .arg(english.toString(qint64(text.size())),
+                     english.toString(qint64(MaxTextLength))));
+    }
     std::vector<Grid> grids;
-    const QString problem = parseGrids(lines, grids);
+    const QString problem = parseGrids(text, grids);
     if (!problem.isEmpty())
         return badText(problem);
     const Grid& tiles = grids[0];

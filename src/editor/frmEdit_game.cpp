@@ -159,10 +159,11 @@ QString frmEdit::GameFolderToTest() {
                               .arg(episode));
         return {};
     }
-    if (!GameFolderSettings::Write(episode, folder))
-        ShowProblem(this, tr("The game folder could not be stored in %1; it is used "
-                             "this time only.")
-                              .arg(QDir::toNativeSeparators(SettingsFilePath())));
+    const IoResult stored = GameFolderSettings::Write(episode, folder);
+    if (!stored)
+        ShowProblem(this, tr("The game folder is used this time only: it could not be "
+                             "stored. %1")
+                              .arg(stored.error));
     return folder;
 }
 

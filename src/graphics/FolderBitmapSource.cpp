@@ -1,47 +1,57 @@
 #include "FolderBitmapSource.h"
 
+#include "BmpLayout.h"
 #include "BoundedFileReader.h"
+#include "NativePath.h"
 #include "PathText.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QImageReader>
+
+#include <sys/stat.h>
 
 FolderBitmapSource::FolderBitmapSource(const QString& folder)
     : m_Folder(PathText::Slashed(folder)) {}
 
-QString FolderBitmapSource::FindFile(const QString& folder, const QString& name) {
+namespace {
+
+// `name` in `folder`: the entry of exactly that name when `accept` takes
+// it, else the first in name order that matches in any letter case.
+// Names are listed as the system stores them, so a folder whose name is not
+// UTF-8 is searched too.
+QString findIn(const QString& folder, const QString& name, bool (*accept)(const QString&)) {
     const QString normalFolder = PathText::Slashed(folder);
     const QDir dir(normalFolder.isEmpty() ? QStringLiteral(".") : normalFolder);
-    if (name.isEmpty() || !dir.exists())
+    if (name.isEmpty() || !NativePath::IsFolder(dir.path()))
         return {};
-    const QFileInfo exact(dir.filePath(name));
-    if (exact.isFile())
-        return exact.filePath();
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    const QString exact = dir.filePath(name);
+    if (accept(exact))
+        return exact;
+    QStringList entries = NativePath::Entries(dir.path());
+    entries.sort();
     for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0 && accept(dir.filePath(entry)))
             return dir.filePath(entry);
     }
     return {};
 }
 
+bool anyEntry(const QString& path) {
+    struct stat info {};
+    return ::lstat(NativePath::Encode(path).constData(), &info) == 0;
+}
+
+} // namespace
+
+QString FolderBitmapSource::FindFile(const QString& folder, const QString& name) {
+    return findIn(folder, name, NativePath::IsFile);
+}
+
 QString FolderBitmapSource::FindEntry(const QString& folder, const QString& name) {
     const QString file = FindFile(folder, name);
-    if (!file.isEmpty())
-        return file;
-    const QString normalFolder = PathText::Slashed(folder);
-    const QDir dir(normalFolder.isEmpty() ? QStringLiteral(".") : normalFolder);
-    if (name.isEmpty() || !dir.exists())
-        return {};
-    const QStringList entries =
-        dir.entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
-    for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return dir.filePath(entry);
-    }
-    return {};
+    return file.isEmpty() ? findIn(folder, name, anyEntry) : file;
 }
 
 namespace {
@@ -86,6 +96,11 @@ IoResult FolderBitmapSource::LoadFile(const QString& path, QImage& image, qint64
                                     .arg(size.height())
                                     .arg(pixelsLeft)
                                     .arg(SetPixelBudget));
+    const QString cutShort = BmpLayout::CutShort(bytes);
+    if (!cutShort.isEmpty())
+        return IoResult::failure(
+            QCoreApplication::translate("FolderBitmapSource", "The bitmap \"%1\" is cut short: %2.")
+                .arg(found, cutShort));
     QImage loaded = reader.read();
     if (loaded.isNull())
         return badBitmap(found, QStringLiteral("its pixel data is damaged or cut short (%1)")

@@ -18,8 +18,8 @@ QString Read(int episode) {
     return ReadSetting(QLatin1String(Section), key(episode));
 }
 
-bool Write(int episode, const QString& folder) {
-    return WriteSetting(QLatin1String(Section), key(episode),
+IoResult Write(int episode, const QString& folder) {
+    return StoreSetting(QLatin1String(Section), key(episode),
                         folder.isEmpty() ? std::nullopt : std::optional<QString>(folder));
 }
 

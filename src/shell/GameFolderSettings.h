@@ -1,5 +1,7 @@
 #pragma once
 
+#include "IoResult.h"
+
 #include <QString>
 
 // Where each episode's game is, for Level, Test in Game, as kept in the
@@ -8,8 +10,8 @@
 namespace GameFolderSettings {
 
 QString Read(int episode);
-// Stores `folder`; an empty one removes the key. False when the settings
-// file could not be written.
-bool Write(int episode, const QString& folder);
+// Stores `folder`; an empty one removes the key. Fails with the reason
+// when the settings file could not be written.
+IoResult Write(int episode, const QString& folder);
 
 } // namespace GameFolderSettings

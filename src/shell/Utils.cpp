@@ -260,11 +260,49 @@ namespace {
 // (a link to a device, a pipe) or is absurdly long is not read at all.
 constexpr qint64 MaxSettingsBytes = 1024 * 1024;
 
+QString settingsFileWhat() {
+    return QCoreApplication::translate("Settings", "settings file");
+}
+
+// Text holds no control characters but tabs, line breaks, form feeds and
+// the end mark of DOS editors; anything else is another kind of file in the
+// settings file's place (or one damaged on disk), whose lines would be
+// misread and which a write must not replace.
+QString notText(const QByteArray& bytes) {
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const uchar c = uchar(bytes[i]);
+        if (c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f' && c != 0x1A)
+            return QCoreApplication::translate(
+                       "Settings", "it is not a text file (byte %1 is the control character 0x%2)")
+                .arg(i)
+                .arg(c, 2, 16, QLatin1Char('0'));
+    }
+    return QString();
+}
+
 IoResult readSettingsFile(const QString& path, QByteArray& bytes) {
-    return BoundedFileReader::Read(path, MaxSettingsBytes, QStringLiteral("settings file"), bytes);
+    QByteArray read;
+    const IoResult result =
+        BoundedFileReader::Read(path, MaxSettingsBytes, settingsFileWhat(), read);
+    if (!result)
+        return result;
+    const QString problem = notText(read);
+    if (!problem.isEmpty())
+        return BoundedFileReader::CannotRead(settingsFileWhat(), path, problem);
+    bytes = read;
+    return IoResult::success();
 }
 
 } // namespace
+
+IoResult CheckSettingsFile() {
+    const QString path = SettingsFilePath();
+    // None yet (or a link to none): the first setting stored makes it.
+    if (!QFileInfo::exists(path))
+        return IoResult::success();
+    QByteArray bytes;
+    return readSettingsFile(path, bytes);
+}
 
 QString ReadSetting(const QString& section, const QString& key) {
     QByteArray bytes;

@@ -16,6 +16,11 @@ class QWidget;
 // and is read from there once that holds it.
 QString SettingsFilePath();
 
+// Why the settings file cannot be read, naming it (a folder, a pipe or a
+// device in its place, a file that is not text or may not be read);
+// success when it reads or does not exist yet.
+IoResult CheckSettingsFile();
+
 // The value stored under `key` in `section` (both matched in any letter
 // case), at most 255 characters; "" when the file, section or key is missing
 // or the file cannot be read.

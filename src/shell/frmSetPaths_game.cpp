@@ -74,16 +74,19 @@ bool frmSetPaths::CheckAndStoreGameFolders() {
             return false;
         }
     }
-    bool stored = true;
+    IoResult stored;
     // Only what changed is written: a dialog confirmed unchanged leaves the
-    // file alone.
-    for (int i = 0; i < 3; ++i)
-        if (txtGamePath[i]->text() != GameFolderSettings::Read(i + 1))
-            stored = GameFolderSettings::Write(i + 1, txtGamePath[i]->text()) && stored;
+    // file alone. The first failure gives the reason.
+    for (int i = 0; i < 3; ++i) {
+        if (txtGamePath[i]->text() == GameFolderSettings::Read(i + 1))
+            continue;
+        const IoResult written = GameFolderSettings::Write(i + 1, txtGamePath[i]->text());
+        if (stored && !written)
+            stored = written;
+    }
     if (!stored)
         Prompts::Current().Message(this,
-                                   QStringLiteral("The game folders could not be stored in %1.")
-                                       .arg(QDir::toNativeSeparators(SettingsFilePath())),
+                                   tr("The game folders could not be stored. %1").arg(stored.error),
                                    QString(), Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
     return true;
 }

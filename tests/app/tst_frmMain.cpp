@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -48,6 +49,7 @@ private slots:
     void startsWithValidPathsWithoutAsking();
     void startAsksForTheMissingPaths_data();
     void startAsksForTheMissingPaths();
+    void unreadableSettingsAreToldOnceWithTheReason();
     void folderWithoutTheImagesAsksAgain();
     void setPathsFailureKeepsTheSetsLoadedBefore();
     void firstStartBesideTheDemoGraphicsNeedsNoQuestions();
@@ -145,6 +147,40 @@ void MainWindowTest::startAsksForTheMissingPaths() {
         QCOMPARE(window.TileSets(i).Count() > 0, accepted);
         QCOMPARE(window.SpriteSets(i).Count() > 0, accepted);
     }
+}
+
+// A settings file that cannot be read (a folder in its place) is named with
+// the reason before the paths are asked for; storing them fails, saying
+// why, and they are used while the program runs.
+void MainWindowTest::unreadableSettingsAreToldOnceWithTheReason() {
+    const QString settings = SettingsFilePath();
+    QVERIFY(QDir().mkdir(settings));
+    size_t messagesBeforeAsking = 0;
+    m_F.prompts().dialogs.push_back([&](QDialog& dialog) {
+        messagesBeforeAsking = m_F.prompts().messages.size();
+        auto& paths = static_cast<frmSetPaths&>(dialog);
+        for (int i = 0; i < 3; ++i)
+            paths.txtPath[i]->setText(demoFolder(i));
+        QTest::mouseClick(paths.cmdOK, Qt::LeftButton);
+    });
+    frmMain window;
+    QVERIFY(m_F.Load(window));
+
+    const QString reason =
+        QStringLiteral("The settings file \"%1\" cannot be read: it is a folder, not a file.")
+            .arg(settings);
+    const auto& messages = m_F.prompts().messages;
+    QCOMPARE(messages.size(), size_t(2));
+    QCOMPARE(messagesBeforeAsking, size_t(1));
+    QCOMPARE(messages[0].text, reason + "\r\nGridmason starts without the settings stored in it, "
+                                        "and cannot store new ones there until the file is "
+                                        "replaced.");
+    QCOMPARE(messages[1].text, "The paths could not be stored. " + reason +
+                                   "\r\nThey are used until the program ends.");
+    QCOMPARE(m_F.prompts().shownDialogs.size(), size_t(1));
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(window.TileSets(i).Count() > 0);
+    QVERIFY(QFileInfo(settings).isDir());
 }
 
 // A folder that has bitmaps but not the tile sheet passes the dialog's

@@ -50,6 +50,7 @@ private slots:
     void roundTrips();
     void spreadsheetText_data();
     void spreadsheetText();
+    void largestBlockTextIsRead();
     void damaged_data();
     void damaged();
     void mimeDataPrefersThePrivateForm();
@@ -113,6 +114,8 @@ void tst_ClipboardCodec::spreadsheetText_data() {
                                                    << "143,144\n-1,2\n";
     QTest::newRow("one column, CR only") << "7\r8\r9"
                                          << "7\n8\n9\n";
+    QTest::newRow("CR LF, an info block") << "1,2\r\n\r\n3,4\r\n"
+                                          << "1,2\n\n3,4\n";
     QTest::newRow("largest values") << "32767,-32768"
                                     << "32767,-32768\n";
 }
@@ -124,6 +127,22 @@ void tst_ClipboardCodec::spreadsheetText() {
     QVERIFY2(read, qPrintable(read.error));
     QCOMPARE(block.Episode(), qint16(0));
     QTEST(ClipboardCodec::ToText(block), "canonical");
+}
+
+// The longest text a level's block can take: 182 x 180 cells of "-32768"
+// in both planes, ", " between values, CR LF after rows and between blocks.
+void tst_ClipboardCodec::largestBlockTextIsRead() {
+    const QString row = QStringList(182, "-32768").join(", ") + "\r\n";
+    const QString text = row.repeated(180) + "\r\n" + row.repeated(180);
+    QCOMPARE(text.size(), 524162);
+    CellBlock block;
+    const IoResult read = ClipboardCodec::FromText(text, block);
+    QVERIFY2(read, qPrintable(read.error));
+    QCOMPARE(block.Width(), 182);
+    QCOMPARE(block.Height(), 180);
+    QVERIFY(block.HasInfo());
+    QCOMPARE(block.Info(181, 179), qint16(-32768));
+    QVERIFY(!ClipboardCodec::FromText(text + " ", block));
 }
 
 void tst_ClipboardCodec::damaged_data() {
@@ -147,6 +166,10 @@ void tst_ClipboardCodec::damaged_data() {
     text("a huge row", QString("0,").repeated(40000) + "0", "more than 32,760 cells");
     text("huge rows", QString("0,").repeated(199).append("0\n").repeated(200),
          "more than 32,760 cells");
+    // The largest block's text is 2 x 32,760 values of 6 characters, each
+    // with a separator of up to 2, and a blank line of 2 between the blocks.
+    text("longer than the largest block", QString("0\r\n").repeated(200000),
+         "it is 600,000 characters long, more than the 524,162 of the largest block");
     text("three blocks", "1\n\n2\n\n3\n", "more than two blocks of numbers (line 5)");
     text("blocks of two sizes", "1,2\n3,4\n\n0,0\n",
          "the info values are 2 by 1 cells, the tiles 2 by 2");

@@ -90,20 +90,30 @@ private slots:
         }
     }
 
-    void missingGraphicsFileIsNamed() {
+    void missingOrCutShortGraphicsFileIsNamed() {
         QTemporaryDir dir;
         const QString graphics = dir.filePath("graphics");
         QVERIFY(fixtures::writeEpisode(graphics, 1, fixtures::tileSheet(13 * 16, 5 * 16)));
-        QVERIFY(QFile::remove(graphics + "/1spr0088.bmp"));
         const QString file = dir.filePath("LEVEL01.CK1");
         QVERIFY(sampleLevel(1).Save(file).ok);
         const QString out = dir.filePath("out.png");
         QVERIFY(writeFile(out, "keep me"));
 
+        // A tile sheet cut short (its last rows would read as black).
+        const QString sheet = graphics + "/1til0000.bmp";
+        const QByteArray wholeSheet = fileBytes(sheet);
+        QVERIFY(writeFile(sheet, wholeSheet.chopped(100)));
         Run run = render({file, "-o", out, "--graphics", graphics});
         QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains("The bitmap \"" + sheet + "\" is cut short: its header puts"),
+                 qPrintable(run.err));
+        QVERIFY(writeFile(sheet, wholeSheet));
+        // A sprite missing, then the tile sheet.
+        QVERIFY(QFile::remove(graphics + "/1spr0088.bmp"));
+        run = render({file, "-o", out, "--graphics", graphics});
+        QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains("1spr0088.bmp"), qPrintable(run.err));
-        QVERIFY(QFile::remove(graphics + "/1til0000.bmp"));
+        QVERIFY(QFile::remove(sheet));
         run = render({file, "-o", out, "--graphics", graphics});
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains("1til0000.bmp"), qPrintable(run.err));

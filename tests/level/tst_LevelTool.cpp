@@ -4,17 +4,20 @@
 #include "Level.h"
 #include "LevelBytes.h"
 #include "TestData.h"
+#include "TestFiles.h"
 #include "TestMain.h"
 #include "TestPaths.h"
 #include "ToolProcess.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <map>
+#include <sys/stat.h>
 
 namespace {
 
@@ -309,6 +312,75 @@ private slots:
         QVERIFY(writeFile(out, fileBytes(realLevel("LEVEL81.CK1")) + QByteArray(300, 'z')));
         QCOMPARE(tool({"resave", out, out}).exitCode, 0);
         QCOMPARE(fileBytes(out), original.Serialize());
+    }
+
+    // A folder named in Latin-1 ("caf\xe9"): each command does there what it
+    // does in a folder named "cafe"; the names it prints show the byte that
+    // is not UTF-8 as U+FFFD.
+    void namesThatAreNotUtf8_data() {
+        QTest::addColumn<QString>("args"); // @ stands for the folder
+        QTest::addColumn<QString>("written");
+        QTest::newRow("info") << "info @/LEVEL05.CK1" << QString();
+        QTest::newRow("check") << "check @/LEVEL05.CK1" << QString();
+        QTest::newRow("resave") << "resave @/LEVEL05.CK1 @/LEVEL06.CK1"
+                                << "LEVEL06.CK1";
+        QTest::newRow("new") << "new 30 20 2 7 @/LEVEL07.CK2"
+                             << "LEVEL07.CK2";
+        // Makes the folders it writes into.
+        QTest::newRow("export-graphics") << "export-graphics GAME 1 @/out"
+                                         << "out/1til0000.bmp";
+    }
+
+    void namesThatAreNotUtf8() {
+        QFETCH(QString, args);
+        QFETCH(QString, written);
+        if (args.contains("GAME")) {
+            GM_REQUIRE_REAL_DATA();
+            args.replace("GAME", realDataDir());
+        }
+        QTemporaryDir dir;
+        const RemovedAtEnd removed(dir.path());
+        QVERIFY(QDir(dir.path()).mkdir("cafe"));
+        Level level;
+        level.Create(24, 17, 1, 5);
+        level.SetInfo(3, 4, 255);
+        QVERIFY(level.Save(dir.filePath("cafe/LEVEL05.CK1")));
+        const QString latin1 = "\"$(printf 'caf\\351')\"";
+
+        const Run plain =
+            runGridmasonToolInShell("\"$TOOL\" " + QString(args).replace("@", "cafe"), dir.path());
+        const Run odd = runGridmasonToolInShell(
+            QString("mkdir %1 && cp cafe/LEVEL05.CK1 %1 && \"$TOOL\" ").arg(latin1) +
+                QString(args).replace("@", latin1),
+            dir.path());
+        QVERIFY2(plain.exitCode == 0 || plain.exitCode == 1, qPrintable(plain.err));
+        QCOMPARE(odd.exitCode, plain.exitCode);
+        QCOMPARE(odd.out, QString(plain.out).replace("cafe", QString::fromUtf8("caf\xef\xbf\xbd")));
+        QCOMPARE(odd.err, plain.err);
+        if (!written.isEmpty())
+            QCOMPARE(runGridmasonToolInShell(QString("cmp cafe/%1 %2/%1").arg(written, latin1),
+                                             dir.path())
+                         .exitCode,
+                     0);
+    }
+
+    // The reported fault: a link to a pipe was replaced by a file, exit 0.
+    void resaveRefusesALinkToAPipe() {
+        QTemporaryDir dir;
+        Level level;
+        level.Create(24, 17, 1, 5);
+        QVERIFY(level.Save(dir.filePath("LEVEL05.CK1")));
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0644) == 0);
+        QVERIFY(QFile::link("pipe", dir.filePath("OUT.CK1")));
+        const Run run = tool({"resave", dir.filePath("LEVEL05.CK1"), dir.filePath("OUT.CK1")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains("OUT.CK1\": it is a link to \"" + dir.filePath("pipe") +
+                                  "\", which is a pipe, not an ordinary file."),
+                 qPrintable(run.err));
+        QCOMPARE(QFileInfo(dir.filePath("OUT.CK1")).symLinkTarget(), dir.filePath("pipe"));
+        struct stat pipe {};
+        QVERIFY(::stat(QFile::encodeName(dir.filePath("pipe")).constData(), &pipe) == 0);
+        QVERIFY(S_ISFIFO(pipe.st_mode));
     }
 
     void failuresLeaveOutputUntouched_data() {

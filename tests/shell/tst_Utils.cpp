@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -42,6 +43,8 @@ private slots:
     void movesToConfigFolderWhenProgramFolderIsNotWritable();
     void readOnlyInstallationKeepsShippedSettings();
     void reportsAFailedWrite();
+    void namesAnUnreadableFileAndWhy_data();
+    void namesAnUnreadableFileAndWhy();
 
     void convertsHiMetric_data();
     void convertsHiMetric();
@@ -276,6 +279,59 @@ void UtilsTest::reportsAFailedWrite() {
     QCOMPARE(ReadSetting("Paths", "Keen 1"), QString(""));
     QVERIFY(!WriteSetting("Paths", "Keen 1", QString("/games/keen1")));
     QCOMPARE(QFileInfo(programIni()).symLinkTarget(), QStringLiteral("/dev/zero"));
+}
+
+void UtilsTest::namesAnUnreadableFileAndWhy_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("bytes"); // of a file
+    QTest::addColumn<QString>("reason");   // empty: it reads
+    const QString notOrdinary = "it is not an ordinary file (a device, pipe or socket)";
+    QTest::newRow("Latin-1 text with a DOS end mark")
+        << "file" << QByteArray("[Paths]\r\nKeen 1=C:\\K\xe4se\r\n\x1a") << QString();
+    QTest::newRow("folder") << "folder" << QByteArray() << "it is a folder, not a file";
+    QTest::newRow("pipe") << "pipe" << QByteArray() << notOrdinary;
+    QTest::newRow("link to a device") << "link to a device" << QByteArray() << notOrdinary;
+    QTest::newRow("not text") << "file" << QByteArray("[Paths]\nKeen 1=x\n\0\x01\x02junk", 22)
+                              << "it is not a text file (byte 17 is the control character 0x00)";
+}
+
+// Said with the file's name and the reason, by the check made at start-up
+// and by every attempt to store a setting; the entry is left as it was.
+void UtilsTest::namesAnUnreadableFileAndWhy() {
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    const QByteArray native = QFile::encodeName(programIni());
+    if (kind == "file")
+        QVERIFY(writeFile(programIni(), bytes));
+    else if (kind == "folder")
+        QVERIFY(QDir().mkdir(programIni()));
+    else if (kind == "pipe")
+        QVERIFY(::mkfifo(native.constData(), 0644) == 0);
+    else if (kind == "link to a device" &&
+             !QFile::link(deviceForLinks(m_Temp->path()), programIni()))
+        QSKIP("no device node may be made here");
+    QCOMPARE(SettingsFilePath(), programIni());
+
+    const IoResult checked = CheckSettingsFile();
+    const IoResult stored = StoreSetting("Paths", "Keen 2", QString("/games/keen2"));
+    if (reason.isEmpty()) {
+        QVERIFY2(checked && stored, qPrintable(checked.error + stored.error));
+        QCOMPARE(ReadSetting("Paths", "Keen 2"), QString("/games/keen2"));
+        return;
+    }
+    const QString expected =
+        QStringLiteral("The settings file \"%1\" cannot be read: %2.").arg(programIni(), reason);
+    QCOMPARE(checked.error, expected);
+    QCOMPARE(stored.error, expected);
+    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString());
+    struct stat info {};
+    QVERIFY(::lstat(native.constData(), &info) == 0);
+    QCOMPARE(S_ISLNK(info.st_mode), kind == "link to a device");
+    QCOMPARE(S_ISFIFO(info.st_mode), kind == "pipe");
+    QCOMPARE(S_ISDIR(info.st_mode), kind == "folder");
+    if (kind == "file")
+        QCOMPARE(fileBytes(programIni()), bytes);
 }
 
 void UtilsTest::convertsHiMetric_data() {

@@ -1,6 +1,7 @@
 // gridmason-tool-draw: runs the commands of gridmason-tool that draw, which
 // need QtGui's application (see DrawingCommands.h).
 
+#include "NativePath.h"
 #include "ToolMain.h"
 
 #include <QGuiApplication>
@@ -14,5 +15,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return ToolMain::Run(app.arguments(), out, err);
+    // Read as the system gives them, so that a name that is not UTF-8
+    // still names its file.
+    return ToolMain::Run(NativePath::Arguments(argc, argv), out, err);
 }

@@ -3,6 +3,7 @@
 // takes the place of this process (see DrawingCommands.h).
 
 #include "DrawingCommands.h"
+#include "NativePath.h"
 #include "ToolCall.h"
 #include "ToolCommand.h"
 
@@ -19,9 +20,9 @@ namespace {
 int forward(const ToolCall& call) {
     const QString program = QDir(QCoreApplication::applicationDirPath())
                                 .filePath(QLatin1String(DrawingCommands::Program));
-    std::vector<QByteArray> bytes{QFile::encodeName(program), QByteArray(call.Command().name)};
+    std::vector<QByteArray> bytes{NativePath::Encode(program), QByteArray(call.Command().name)};
     for (const QString& argument : call.Arguments())
-        bytes.push_back(QFile::encodeName(argument));
+        bytes.push_back(NativePath::Encode(argument));
     std::vector<char*> argv;
     for (QByteArray& argument : bytes)
         argv.push_back(argument.data());

@@ -9,6 +9,7 @@
 #include "ToolCommand.h"
 
 #include "FileWriter.h"
+#include "NativePath.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -49,8 +50,10 @@ int DrawingCommands::ExportGraphics(const ToolCall& call) {
     if (!checked)
         return call.BadInput(checked.error);
     const QString outDir = PathText::Slashed(args[2]);
-    if (!QDir().mkpath(outDir))
-        return call.BadInput(QStringLiteral("could not make the folder \"%1\"").arg(outDir));
+    const QString notMade = NativePath::MakeFolders(outDir);
+    if (!notMade.isEmpty())
+        return call.BadInput(
+            QStringLiteral("could not make the folder \"%1\": %2").arg(outDir, notMade));
     const QStringList names = graphics.BitmapNames();
     for (const QString& name : names) {
         QImage image;

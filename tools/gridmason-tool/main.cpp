@@ -1,6 +1,7 @@
 // gridmason-tool: starts only QtCore's application. The commands that draw
 // run in gridmason-tool-draw (see DrawingCommands.h).
 
+#include "NativePath.h"
 #include "ToolMain.h"
 
 #include <QCoreApplication>
@@ -11,5 +12,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return ToolMain::Run(app.arguments(), out, err);
+    // Read as the system gives them, so that a name that is not UTF-8
+    // still names its file.
+    return ToolMain::Run(NativePath::Arguments(argc, argv), out, err);
 }
