@@ -73,6 +73,20 @@ int runTileInfo(const ToolCall& call) {
 const ToolCommand
     tileInfoCommand("tileinfo", "tileinfo GAMEDIR [EPISODE]",
                     "Prints what each tile does in the game, read from the game's program, as CSV.",
+                    "Reads the episode's tile behaviour table from the game's program in GAMEDIR\n"
+                    "(KEENn.EXE, unpacked from its LZEXE packing when it is packed), with the\n"
+                    "folder's patch scripts for the episode (*.PAT: %patchfile, %patch) applied\n"
+                    "as the game would run; a folder without the program may hold the table\n"
+                    "alone as TILEINFO.CKn. Prints one CSV row per tile after a header line:\n"
+                    "\n"
+                    "  tile,animation,behaviour,top,right,bottom,left\n"
+                    "\n"
+                    "animation is 1 for a still tile, 2 or 4 for a tile of a loop of that many;\n"
+                    "behaviour is named (nothing, kills, foreground, exit, door 1, key 2, ...);\n"
+                    "top, right, bottom and left say whether the tile blocks Keen from that side\n"
+                    "(0 no, 1 yes; top 2 and 3 are special floors). EPISODE is needed only when\n"
+                    "the folder holds more than one episode. Exits with 1 when the table cannot\n"
+                    "be read, and says why.\n",
                     ToolCommand::Needs::Core, declareTileInfo, runTileInfo);
 
 } // namespace
