@@ -70,6 +70,13 @@ public:
 
     // The open editor windows, in the order they were opened.
     QList<frmEdit*> Editors() const;
+    // The editor window in front, or nullptr.
+    frmEdit* ActiveEditor() const;
+    // The editor window of the level file `fileName`, or nullptr.
+    frmEdit* EditorOf(const QString& fileName) const;
+    // The folder a level was last opened from or saved in; on a first start
+    // the demo levels'.
+    QString LevelFolder() const override;
 
     // ---- Window placement ----
     // The main window's size, place and state as last closed (from the
@@ -80,8 +87,9 @@ public:
 
     // ---- Opening files by name (command line, drops, recent files) ----
     // Opens the level file in a new editor window as File, Open does with
-    // the file chosen in its dialog; nullptr, after the same message, when
-    // it cannot be opened.
+    // the files chosen in its dialog; nullptr, after the same message, when
+    // it cannot be opened. A file already open brings its window to the
+    // front instead.
     frmEdit* OpenLevelFile(const QString& fileName);
     // Opens each file in turn; relative names start from the current folder.
     void OpenFiles(const QStringList& fileNames);

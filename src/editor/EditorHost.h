@@ -1,6 +1,7 @@
 #pragma once
 
-class QString;
+#include <QString>
+
 class QWidget;
 class SpriteSet;
 class TileSet;
@@ -21,4 +22,7 @@ public:
     virtual QWidget* HostWindow() = 0;
     // An editor wrote its level to `fileName`.
     virtual void LevelSaved(const QString& /*fileName*/) {}
+    // The folder levels were last opened from or saved in, or where they
+    // are looked for first; "" for none.
+    virtual QString LevelFolder() const { return QString(); }
 };

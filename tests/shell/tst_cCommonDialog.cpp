@@ -1,6 +1,7 @@
 #include "Prompts.h"
 #include "ScriptedPrompts.h"
 #include "TestMain.h"
+#include "Utils.h"
 #include "cCommonDialog.h"
 
 #include <QAbstractButton>
@@ -13,6 +14,7 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -76,6 +78,12 @@ private slots:
     void saveAddsDefaultExtensionAndAsksBeforeReplacing();
     void realFileDialogMatchesAnyLetterCase();
     void realMessageBoxShowsTitleIconAndButtons();
+    void realMessageBoxAnswers_data();
+    void realMessageBoxAnswers();
+    void nativeDialogsSetting_data();
+    void nativeDialogsSetting();
+    void anyCaseFilters_data();
+    void anyCaseFilters();
 };
 
 void CommonDialogTest::translatesFilterForThePlatform() {
@@ -203,11 +211,16 @@ void CommonDialogTest::saveAddsDefaultExtensionAndAsksBeforeReplacing() {
     QCOMPARE(cCommonDialog::WithDefaultExtension("/a/name", ""), QStringLiteral("/a/name"));
 }
 
-// The real dialog: Qt's own, with the caption, folder and filters asked
-// for, and name filters that match the game's files in any letter case.
+// The real dialog: Qt's own when the settings file asks for it, with the
+// caption, folder and filters asked for, and name filters that match the
+// game's files in any letter case.
 void CommonDialogTest::realFileDialogMatchesAnyLetterCase() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
+    QTemporaryDir settings;
+    SetSettingsDirectoriesForTesting(settings.path(), settings.path());
+    const auto restore = qScopeGuard([] { SetSettingsDirectoriesForTesting({}, {}); });
+    QVERIFY(WriteSetting("Options", "NativeDialogs", QStringLiteral("false")));
     for (const char* name : {"LEVEL01.CK1", "level02.ck1", "Level03.Ck2", "notes.txt"}) {
         QFile f(dir.filePath(QString::fromLatin1(name)));
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -279,6 +292,88 @@ void CommonDialogTest::realMessageBoxShowsTitleIconAndButtons() {
     QCOMPARE(text, QStringLiteral("first\nsecond"));
     QCOMPARE(icon, QMessageBox::Critical);
     QCOMPARE(buttons, int(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel));
+}
+
+// The answers of the button sets beyond Yes, No and Cancel, clicked on the
+// real message box, and Escape.
+void CommonDialogTest::realMessageBoxAnswers_data() {
+    QTest::addColumn<Prompts::Buttons>("buttons");
+    QTest::addColumn<QString>("click"); // a button's text without "&"; "" for Escape
+    QTest::addColumn<Prompts::Answer>("answer");
+    using B = Prompts::Buttons;
+    using A = Prompts::Answer;
+    QTest::newRow("save") << B::SaveDiscardCancel << "Save" << A::Save;
+    QTest::newRow("discard") << B::SaveDiscardCancel << "Discard" << A::Discard;
+    QTest::newRow("escape from save") << B::SaveDiscardCancel << "" << A::Cancel;
+    QTest::newRow("overwrite") << B::OverwriteSaveAsCancel << "Overwrite" << A::Overwrite;
+    QTest::newRow("save as") << B::OverwriteSaveAsCancel << "Save As" << A::SaveAs;
+    QTest::newRow("cancel") << B::OverwriteSaveAsCancel << "Cancel" << A::Cancel;
+    QTest::newRow("escape from overwrite") << B::OverwriteSaveAsCancel << "" << A::Cancel;
+}
+
+void CommonDialogTest::realMessageBoxAnswers() {
+    QFETCH(Prompts::Buttons, buttons);
+    QFETCH(QString, click);
+    QFETCH(Prompts::Answer, answer);
+    QStringList shown;
+    whenModalAppears([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        for (QAbstractButton* button : box->buttons())
+            shown << button->text().remove('&');
+        if (click.isEmpty())
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            QVERIFY(ScriptedPrompts::click(*box, click));
+    });
+    QCOMPARE(Prompts::Current().Message(nullptr, QStringLiteral("LEVEL01.CK1"), QString(), buttons,
+                                        Prompts::Icon::Question),
+             answer);
+    QCOMPARE(shown.size(), 3);
+    if (!click.isEmpty())
+        QVERIFY(shown.contains(click));
+}
+
+void CommonDialogTest::nativeDialogsSetting_data() {
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<bool>("native");
+    QTest::newRow("not set") << "" << true;
+    QTest::newRow("true") << "true" << true;
+    QTest::newRow("false") << "false" << false;
+    QTest::newRow("False, spaced") << " False " << false;
+    QTest::newRow("no") << "no" << false;
+    QTest::newRow("off") << "OFF" << false;
+    QTest::newRow("0") << "0" << false;
+    QTest::newRow("1") << "1" << true;
+}
+
+void CommonDialogTest::nativeDialogsSetting() {
+    QFETCH(QString, setting);
+    QFETCH(bool, native);
+    QCOMPARE(Prompts::NativeDialogsWanted(setting), native);
+}
+
+void CommonDialogTest::anyCaseFilters_data() {
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("anyCase");
+    QTest::newRow("mixed") << "Keen 1 Levels (Level??.ck1)"
+                           << "Keen 1 Levels (Level??.ck1 LEVEL??.CK1 level??.ck1)";
+    QTest::newRow("upper") << "All (LEVEL??.CK?)"
+                           << "All (LEVEL??.CK? level??.ck?)";
+    QTest::newRow("no letters") << "Any (*)"
+                                << "Any (*)";
+    QTest::newRow("two patterns") << "Bitmaps (*.bmp *.Png)"
+                                  << "Bitmaps (*.bmp *.BMP *.Png *.PNG *.png)";
+    QTest::newRow("brackets in the name") << "Keen (1) (*.ck1)"
+                                          << "Keen (1) (*.ck1 *.CK1)";
+    QTest::newRow("no patterns") << "Levels"
+                                 << "Levels";
+}
+
+void CommonDialogTest::anyCaseFilters() {
+    QFETCH(QString, filter);
+    QFETCH(QString, anyCase);
+    QCOMPARE(Prompts::AnyCaseFilters({filter}), QStringList{anyCase});
 }
 
 GM_TEST_MAIN(CommonDialogTest)
