@@ -342,6 +342,8 @@ void frmMain::mnuFileNew_Click() {
         dialog.SetEpisode(defaults.episode);
         dialog.txtWidth->setText(QString::number(defaults.size.width()));
         dialog.txtHeight->setText(QString::number(defaults.size.height()));
+        // Typing a width replaces the one offered.
+        dialog.txtWidth->selectAll();
         Prompts::Current().RunModal(dialog);
         if (dialog.Cancelled)
             return;

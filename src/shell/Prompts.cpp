@@ -76,6 +76,9 @@ public:
         const bool native = NativeDialogsWanted();
         const QStringList filters = native ? AnyCaseFilters(request.filters) : request.filters;
         dialog.setOption(QFileDialog::DontUseNativeDialog, !native);
+        // Where the platform has no dialog of its own Qt's stands in: it
+        // names the filters without their list of patterns in both cases.
+        dialog.setOption(QFileDialog::HideNameFilterDetails, native);
         dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         dialog.setFileMode(request.save            ? QFileDialog::AnyFile
                            : request.multiSelect   ? QFileDialog::ExistingFiles
@@ -96,13 +99,25 @@ public:
         chosen = dialog.selectedFiles();
         if (!request.multiSelect)
             chosen = chosen.mid(0, 1);
-        const qsizetype selected = filters.indexOf(dialog.selectedNameFilter());
+        const int selected = filterIndex(filters, dialog.selectedNameFilter());
         if (selected >= 0)
-            request.filterIndex = int(selected) + 1;
+            request.filterIndex = selected + 1;
         return true;
     }
 
 private:
+    // The filter the dialog names `selected`: with its details hidden the
+    // dialog names it by its description alone.
+    static int filterIndex(const QStringList& filters, const QString& selected) {
+        for (int i = 0; i < filters.size(); ++i) {
+            const QString& filter = filters.at(i);
+            if (filter == selected ||
+                filter.left(filter.lastIndexOf(QLatin1String(" ("))) == selected)
+                return i;
+        }
+        return -1;
+    }
+
     static void setButtons(QMessageBox& box, Buttons buttons) {
         switch (buttons) {
         case Buttons::Ok:

@@ -8,6 +8,7 @@
 #include "ScriptedPrompts.h"
 #include "TestFiles.h"
 #include "TestMain.h"
+#include "Utils.h"
 #include "editor/LevelEdits.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ private slots:
     void openTakesSeveralFilesAndStartsWhereLevelsWere();
     void saveAsStartsInTheLevelsFolderWithAFreeName();
     void levelSavedWithoutExtensionOpensAgain();
+    void settingsThatCannotBeWrittenKeepNothingFromWorking();
     void newStartsFromTheLastValues();
     void levelOpenedAgainComesToTheFront();
 
@@ -159,6 +161,32 @@ void tst_MainWindowLevelFiles::levelSavedWithoutExtensionOpensAgain() {
     QCOMPARE(window->Editors().front()->m_Level.Tile(4, 4), qint16(77));
 }
 
+// The folder, episode and size used last are conveniences: a settings
+// file that cannot be written loses them and nothing else.
+void tst_MainWindowLevelFiles::settingsThatCannotBeWrittenKeepNothingFromWorking() {
+    auto window = m_F.StartedWindow();
+    QVERIFY(window);
+    // A folder where the settings file belongs: it can be neither read
+    // nor written.
+    const QString settings = SettingsFilePath();
+    QVERIFY(QFile::remove(settings));
+    QVERIFY(QDir().mkpath(settings));
+    frmEdit* editor = m_F.NewLevel(*window, 30, 20, 2);
+    QVERIFY(editor);
+    QCOMPARE(editor->m_Level.Episode(), qint16(3));
+    leveledit::placeStart(*editor);
+    const QString file = m_F.programFile("LEVEL04.CK3");
+    m_F.prompts().files.push_back(ScriptedPrompts::File::Choose(file));
+    QVERIFY(editor->mnuFileSaveAs_Click());
+    QCOMPARE(fileBytes(file), editor->m_Level.Serialize());
+    QVERIFY(!editor->IsModified());
+    QVERIFY(m_F.prompts().messages.empty());
+    window->OpenFiles({m_F.demoLevel("LEVEL01.CK1")});
+    QCOMPARE(window->Editors().size(), 2);
+    QVERIFY(m_F.prompts().messages.empty());
+    QVERIFY(QFileInfo(settings).isDir());
+}
+
 void tst_MainWindowLevelFiles::newStartsFromTheLastValues() {
     const QString episode3 = copyOfDemoLevel("LEVEL01.CK3", "levels");
     {
@@ -231,7 +259,10 @@ void tst_MainWindowLevelFiles::levelOpenedAgainComesToTheFront() {
     sendBack();
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(first)});
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    const QPoint at = window->mdiArea->geometry().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window.get(), &drop);
     QCoreApplication::processEvents();
     QVERIFY(comesForward());

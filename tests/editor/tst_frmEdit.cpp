@@ -737,6 +737,7 @@ void tst_frmEdit::sameFileInTwoWindows() {
     QVERIFY(one->mnuFileSave_Click());
     QVERIFY(m_Prompts->messages.empty());
     leveledit::setTile(*two, 4, 4, 12);
+    leveledit::setModified(*two, true);
     m_Prompts->answers.push_back(answer);
     m_Prompts->files.push_back(ScriptedPrompts::File::Choose(other));
     QCOMPARE(two->mnuFileSave_Click(), saved);
@@ -836,7 +837,7 @@ void tst_frmEdit::fileChangedOnDiskOffersReload() {
     QVERIFY(window->m_Level == levelWithTile(8));
     QVERIFY(!window->IsModified());
     QVERIFY(!window->mnuEditUndo->isEnabled());
-    QVERIFY(editortest::canvasShowsLevel(*window));
+    QTRY_VERIFY(editortest::canvasShowsLevel(*window));
 
     // Modified: Reload is a step that Undo takes back.
     window->picEdit_MouseDown(1, 0, 6 * 16 + 2, 6 * 16 + 2);

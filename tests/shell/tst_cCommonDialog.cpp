@@ -76,6 +76,7 @@ private slots:
     void choosingAFileFillsTheOutputs();
     void cancellingEmptiesTheOutputs();
     void saveAddsDefaultExtensionAndAsksBeforeReplacing();
+    void realFileDialogMatchesAnyLetterCase_data();
     void realFileDialogMatchesAnyLetterCase();
     void realMessageBoxShowsTitleIconAndButtons();
     void realMessageBoxAnswers_data();
@@ -211,16 +212,28 @@ void CommonDialogTest::saveAddsDefaultExtensionAndAsksBeforeReplacing() {
     QCOMPARE(cCommonDialog::WithDefaultExtension("/a/name", ""), QStringLiteral("/a/name"));
 }
 
-// The real dialog: Qt's own when the settings file asks for it, with the
-// caption, folder and filters asked for, and name filters that match the
-// game's files in any letter case.
+// The real dialog, with the caption, folder and filters asked for, and
+// name filters that match the game's files in any letter case: Qt's own
+// when the settings file asks for it, else the platform's, for which Qt's
+// stands in here, naming the filters without their patterns.
+void CommonDialogTest::realFileDialogMatchesAnyLetterCase_data() {
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<QString>("shownFilter");
+    QTest::newRow("Qt's own") << "false"
+                              << "All Levels (Level??.ck?)";
+    QTest::newRow("the platform's") << ""
+                                    << "All Levels";
+}
+
 void CommonDialogTest::realFileDialogMatchesAnyLetterCase() {
+    QFETCH(QString, setting);
+    QFETCH(QString, shownFilter);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QTemporaryDir settings;
     SetSettingsDirectoriesForTesting(settings.path(), settings.path());
     const auto restore = qScopeGuard([] { SetSettingsDirectoriesForTesting({}, {}); });
-    QVERIFY(WriteSetting("Options", "NativeDialogs", QStringLiteral("false")));
+    QVERIFY(WriteSetting("Options", "NativeDialogs", setting));
     for (const char* name : {"LEVEL01.CK1", "level02.ck1", "Level03.Ck2", "notes.txt"}) {
         QFile f(dir.filePath(QString::fromLatin1(name)));
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -228,12 +241,14 @@ void CommonDialogTest::realFileDialogMatchesAnyLetterCase() {
 
     QStringList listed;
     QString caption;
-    QString shownFilter;
+    QString shown;
     whenModalAppears([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         QVERIFY(dialog);
         caption = dialog->windowTitle();
-        shownFilter = dialog->selectedNameFilter();
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        QVERIFY(types);
+        shown = types->currentText();
         auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
         QVERIFY(view);
         // The folder is read in the background.
@@ -262,7 +277,7 @@ void CommonDialogTest::realFileDialogMatchesAnyLetterCase() {
         QStringLiteral("Open Levels"), QString(), nullptr, flags);
     listed.sort();
     QCOMPARE(caption, QStringLiteral("Open Levels"));
-    QCOMPARE(shownFilter, QStringLiteral("All Levels (Level??.ck?)"));
+    QCOMPARE(shown, shownFilter);
     QCOMPARE(listed, QStringList({"LEVEL01.CK1", "Level03.Ck2", "level02.ck1"}));
     QVERIFY(chosen);
     QCOMPARE(QFileInfo(fileName).canonicalFilePath(),
