@@ -91,8 +91,6 @@ void YieldKeys(QMdiSubWindow& subWindow, const frmEdit& editor) {
 
 } // namespace
 
-const QString frmMain::LevelFilter = QLatin1String(GameLimits::LevelFileFilter);
-
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent), m_ProgramFolder(QCoreApplication::applicationDirPath()) {
     setWindowTitle(QStringLiteral("Gridmason v0.5"));

@@ -114,8 +114,6 @@ public:
     HelpMenu* mnuHelp = nullptr;
     MainStatusBar* sbrStatus = nullptr;
 
-    static const QString LevelFilter;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;

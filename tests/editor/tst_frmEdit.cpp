@@ -61,8 +61,7 @@ private slots:
     void scrollingRedrawsUnlessSuppressed();
     void modeButtonsAndPositionReport();
     void saveOfNewLevelAsksForAName();
-    void saveAsNamesTheFileForTheEpisode_data();
-    void saveAsNamesTheFileForTheEpisode();
+    void saveAsRefusesAnotherEpisodesName();
     void extendedNameAsksBeforeReplacing();
     void saveAsWritesAndRenames();
     void failedSaveKeepsEverything();
@@ -73,7 +72,6 @@ private slots:
     void sameFileInTwoWindows();
     void realLevelsRoundTrip();
     void fileChangedOnDiskOffersReload();
-    void fileRemovedOnDiskIsWrittenAgain();
     void closeQuestionNamesTheLevel();
     void tooLargeForTheGameAsksOncePerWindow_data();
     void tooLargeForTheGameAsksOncePerWindow();
@@ -436,63 +434,23 @@ void tst_frmEdit::saveOfNewLevelAsksForAName() {
     QVERIFY(m_Prompts->messages.empty());
 }
 
-// A name typed without an extension gets the episode's; a name of another
-// episode or of none is refused with the reason, written nowhere, and the
-// dialog comes back with it.
-void tst_frmEdit::saveAsNamesTheFileForTheEpisode_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("written"); // "" for none
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("lower case") << "mylevel"
-                                << "mylevel.ck1"
-                                << "";
-    QTest::newRow("mixed case") << "MyLevel"
-                                << "MyLevel.ck1"
-                                << "";
-    QTest::newRow("upper case") << "MYLEVEL"
-                                << "MYLEVEL.CK1"
-                                << "";
-    QTest::newRow("own extension") << "level03.CK1"
-                                   << "level03.CK1"
-                                   << "";
-    QTest::newRow("episode 2's") << "mylevel.ck2"
-                                 << ""
-                                 << "episode 2";
-    QTest::newRow("no episode") << "mylevel.txt"
-                                << ""
-                                << ".CK1, .CK2 or .CK3";
-}
-
-void tst_frmEdit::saveAsNamesTheFileForTheEpisode() {
-    QFETCH(QString, typed);
-    QFETCH(QString, written);
-    QFETCH(QString, reason);
+// A name of another episode is refused with the reason, written nowhere,
+// and the dialog comes back with it (the names themselves:
+// tst_LevelFileName; a name given its extension: tst_MainWindowLevelFiles).
+void tst_frmEdit::saveAsRefusesAnotherEpisodesName() {
     QTemporaryDir dir;
     auto window = newPlayableWindow(*m_Host, 30, 20, 1, 3);
-    leveledit::setTile(*window, 4, 4, 77);
-    m_Prompts->files.push_back(ScriptedPrompts::File::Choose(dir.filePath(typed)));
+    m_Prompts->files.push_back(ScriptedPrompts::File::Choose(dir.filePath("mylevel.ck2")));
     m_Prompts->files.push_back(ScriptedPrompts::File::Cancel());
-    QCOMPARE(window->mnuFileSaveAs_Click(), !written.isEmpty());
-    const QStringList files = QDir(dir.path()).entryList(QDir::Files);
-    if (written.isEmpty()) {
-        QVERIFY(files.isEmpty());
-        QCOMPARE(m_Prompts->messages.size(), size_t(1));
-        QVERIFY2(m_Prompts->messages.back().text.contains(reason),
-                 qPrintable(m_Prompts->messages.back().text));
-        QCOMPARE(m_Prompts->fileRequests.size(), size_t(2));
-        QCOMPARE(m_Prompts->fileRequests.back().fileName, typed);
-        QCOMPARE(m_Prompts->fileRequests.back().initialDir, dir.path());
-        QVERIFY(window->FileName().isEmpty());
-        return;
-    }
-    QCOMPARE(files, QStringList{written});
-    QCOMPARE(window->FileName(), dir.filePath(written));
-    QVERIFY(m_Prompts->messages.empty());
-    // It reads back as the episode's level.
-    Level reread;
-    QVERIFY(reread.Load(dir.filePath(written)).ok);
-    QCOMPARE(reread.Episode(), qint16(1));
-    QCOMPARE(reread.Tile(4, 4), qint16(77));
+    QVERIFY(!window->mnuFileSaveAs_Click());
+    QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+    QCOMPARE(m_Prompts->messages.size(), size_t(1));
+    QVERIFY2(m_Prompts->messages.back().text.contains("episode 2"),
+             qPrintable(m_Prompts->messages.back().text));
+    QCOMPARE(m_Prompts->fileRequests.size(), size_t(2));
+    QCOMPARE(m_Prompts->fileRequests.back().fileName, QStringLiteral("mylevel.ck2"));
+    QCOMPARE(m_Prompts->fileRequests.back().initialDir, dir.path());
+    QVERIFY(window->FileName().isEmpty());
 }
 
 // The dialog asked about the name as typed; the name with its extension
@@ -791,10 +749,10 @@ void tst_frmEdit::realLevelsRoundTrip() {
     }
 }
 
-// Another program writes the level's file: a bar across the window says
-// so; Reload takes the file's level (as a step when there were unsaved
-// changes), Keep mine goes on and the next save asks first. The window's
-// own saves bring no bar.
+// Another program writes or removes the level's file: a bar across the
+// window says so; Reload takes the file's level, Keep mine goes on and the
+// next save asks first (what a reload does to the undo steps:
+// tst_LevelDocumentDisk); a removed file is written again.
 void tst_frmEdit::fileChangedOnDiskOffersReload() {
     QTemporaryDir dir;
     const QString path = dir.filePath("LEVEL13.CK1");
@@ -816,13 +774,6 @@ void tst_frmEdit::fileChangedOnDiskOffersReload() {
     QVERIFY(!bar->isVisible());
     const QRect holder = window->picEditHolder->geometry();
 
-    // Saves of its own: no bar.
-    leveledit::setTile(*window, 5, 5, 9);
-    leveledit::setModified(*window, true);
-    QVERIFY(window->mnuFileSave_Click());
-    QTest::qWait(500);
-    QVERIFY(!bar->isVisible());
-
     // Unmodified: Reload simply reads the file.
     QVERIFY(levelWithTile(8).Save(path).ok);
     QTRY_VERIFY(bar->isVisible());
@@ -839,23 +790,11 @@ void tst_frmEdit::fileChangedOnDiskOffersReload() {
     QVERIFY(!window->mnuEditUndo->isEnabled());
     QTRY_VERIFY(editortest::canvasShowsLevel(*window));
 
-    // Modified: Reload is a step that Undo takes back.
+    // Keep mine: the bar goes; the save asks, and Overwrite writes it.
     window->picEdit_MouseDown(1, 0, 6 * 16 + 2, 6 * 16 + 2);
     window->picEdit_MouseUp(1, 0, 6 * 16 + 2, 6 * 16 + 2);
-    QVERIFY(window->IsModified());
     const Level mine = window->m_Level;
     QVERIFY(levelWithTile(10).Save(path).ok);
-    QTRY_VERIFY(bar->isVisible());
-    QTest::mouseClick(reload, Qt::LeftButton);
-    QVERIFY(window->m_Level == levelWithTile(10));
-    QVERIFY(!window->IsModified());
-    QCOMPARE(window->mnuEditUndo->text(), QStringLiteral("&Undo Reload"));
-    window->mnuEditUndo->trigger();
-    QVERIFY(window->m_Level == mine);
-    QVERIFY(window->IsModified());
-
-    // Keep mine: the bar goes; the save asks, and Overwrite writes it.
-    QVERIFY(levelWithTile(11).Save(path).ok);
     QTRY_VERIFY(bar->isVisible());
     QTest::mouseClick(keep, Qt::LeftButton);
     QVERIFY(!bar->isVisible());
@@ -867,34 +806,18 @@ void tst_frmEdit::fileChangedOnDiskOffersReload() {
     QCOMPARE(fileBytes(path), mine.Serialize());
     QTest::qWait(500);
     QVERIFY(!bar->isVisible());
-}
 
-void tst_frmEdit::fileRemovedOnDiskIsWrittenAgain() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("LEVEL13.CK1");
-    {
-        Level level;
-        level.Create(30, 20, 1, 13);
-        level.SetInfo(28, 18, 255); // Keen's start
-        QVERIFY(level.Save(path).ok);
-    }
-    auto window = openWindow(*m_Host, path);
-    QVERIFY(window);
-    auto* bar = window->findChild<QWidget*>("diskChangeBar");
-    auto* text = window->findChild<QLabel*>("diskChangeText");
-    QVERIFY(bar && text);
+    // Removed: the bar says so, and saving asks nothing and writes it again.
     QVERIFY(QFile::remove(path));
     QTRY_VERIFY(bar->isVisible());
     QCOMPARE(text->text(),
              QStringLiteral("LEVEL13.CK1 was deleted or moved by another program. Saving writes "
                             "it again."));
-    QVERIFY(!window->findChild<QPushButton*>("diskChangeReload")->isVisible());
-    // Saving asks nothing and writes it again.
-    leveledit::setTile(*window, 4, 4, 5);
+    QVERIFY(!reload->isVisible());
     leveledit::setModified(*window, true);
     QVERIFY(window->mnuFileSave_Click());
-    QVERIFY(m_Prompts->messages.empty());
-    QCOMPARE(fileBytes(path), window->m_Level.Serialize());
+    QCOMPARE(m_Prompts->messages.size(), size_t(1));
+    QCOMPARE(fileBytes(path), mine.Serialize());
     QVERIFY(!bar->isVisible());
 }
 
