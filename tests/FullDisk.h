@@ -104,6 +104,13 @@ public:
         return ok;
     }
 
+    // Makes the disk read-only, as a folder of an installation or a
+    // write-protected medium is, even to root.
+    bool MakeReadOnly() {
+        return ::mount(nullptr, QFile::encodeName(m_Folder).constData(), nullptr,
+                       MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
+
 private:
     QString m_Folder;
     QString m_Error;

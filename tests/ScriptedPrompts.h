@@ -9,6 +9,7 @@
 //   prompts.answers.push_back(Prompts::Answer::Cancel);
 //   prompts.dialogs.push_back([](QDialog& d) { ScriptedPrompts::click(d, "OK"); });
 //   prompts.files.push_back(ScriptedPrompts::File::Choose("/tmp/LEVEL01.CK1"));
+//   prompts.files.push_back(ScriptedPrompts::File::ChooseAll({"/tmp/A.CK1", "/tmp/B.CK1"}));
 
 #include "Prompts.h"
 
@@ -16,6 +17,7 @@
 #include <QDialog>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <deque>
 #include <functional>
@@ -42,12 +44,13 @@ public:
     // The answer to one file dialog.
     struct File {
         bool accept = false;
-        QString path;
+        QStringList paths;
         int filterIndex = 0; // 0 leaves the request's index as it was
 
         static File Choose(const QString& path, int filterIndex = 0) {
-            return {true, path, filterIndex};
+            return {true, {path}, filterIndex};
         }
+        static File ChooseAll(const QStringList& paths) { return {true, paths, 0}; }
         static File Cancel() { return {}; }
     };
 
@@ -68,6 +71,8 @@ public:
     Answer defaultOk = Answer::Ok;
     Answer defaultYesNo = Answer::No;
     Answer defaultYesNoCancel = Answer::Cancel;
+    Answer defaultSaveDiscardCancel = Answer::Cancel;
+    Answer defaultOverwriteSaveAsCancel = Answer::Cancel;
 
     Answer Message(QWidget* owner, const QString& text, const QString& title, Buttons buttons,
                    Icon icon) override {
@@ -84,6 +89,10 @@ public:
             return defaultYesNo;
         case Buttons::YesNoCancel:
             return defaultYesNoCancel;
+        case Buttons::SaveDiscardCancel:
+            return defaultSaveDiscardCancel;
+        case Buttons::OverwriteSaveAsCancel:
+            return defaultOverwriteSaveAsCancel;
         }
         return defaultOk;
     }
@@ -103,7 +112,7 @@ public:
             dialog.hide();
     }
 
-    bool ChooseFile(FileRequest& request, QString& chosen) override {
+    bool ChooseFile(FileRequest& request, QStringList& chosen) override {
         fileRequests.push_back(request);
         if (files.empty())
             return false;
@@ -111,7 +120,7 @@ public:
         files.pop_front();
         if (!f.accept)
             return false;
-        chosen = f.path;
+        chosen = f.paths;
         if (f.filterIndex > 0)
             request.filterIndex = f.filterIndex;
         return true;

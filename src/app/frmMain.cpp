@@ -10,10 +10,13 @@
 #include "Level.h"
 #include "LevelCheckDock.h"
 #include "LevelDocument.h"
+#include "LevelFileDialogs.h"
+#include "LevelFolders.h"
 #include "MainStatusBar.h"
 #include "MainWindowTitle.h"
 #include "MenuKeys.h"
 #include "NativePath.h"
+#include "NewLevelDefaults.h"
 #include "PathText.h"
 #include "Prompts.h"
 #include "RecentFiles.h"
@@ -23,7 +26,6 @@
 #include "SpriteCatalogue.h"
 #include "Utils.h"
 #include "WindowMenu.h"
-#include "cCommonDialog.h"
 #include "frmEdit.h"
 #include "frmProperties.h"
 #include "frmSetPaths.h"
@@ -110,8 +112,6 @@ void TellUnreadableSettings(QWidget* owner) {
 }
 
 } // namespace
-
-const QString frmMain::LevelFilter = QLatin1String(GameLimits::LevelFileFilter);
 
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent), m_ProgramFolder(QCoreApplication::applicationDirPath()) {
@@ -362,6 +362,16 @@ QList<frmEdit*> frmMain::Editors() const {
     return editors;
 }
 
+frmEdit* frmMain::ActiveEditor() const {
+    QMdiSubWindow* window = mdiArea->currentSubWindow();
+    return window ? qobject_cast<frmEdit*>(window->widget()) : nullptr;
+}
+
+QString frmMain::LevelFolder() const {
+    const QString last = LevelFolders::Last();
+    return last.isEmpty() ? DemoDataFolder(m_ProgramFolder) + QStringLiteral("/levels") : last;
+}
+
 void frmMain::mnuFileNew_Click() {
     int episode = 0;
     int width = 0;
@@ -369,6 +379,16 @@ void frmMain::mnuFileNew_Click() {
     bool mapLevel = false;
     {
         frmProperties dialog(this);
+        const frmEdit* active = ActiveEditor();
+        const NewLevelDefaults defaults = NewLevelDefaults::FromSettings(
+            active ? active->m_Level.Episode() : 0,
+            QSize(frmProperties::MinWidth, frmProperties::MinHeight),
+            QSize(frmProperties::MaxWidth, frmProperties::MaxHeight));
+        dialog.SetEpisode(defaults.episode);
+        dialog.txtWidth->setText(QString::number(defaults.size.width()));
+        dialog.txtHeight->setText(QString::number(defaults.size.height()));
+        // Typing a width replaces the one offered.
+        dialog.txtWidth->selectAll();
         Prompts::Current().RunModal(dialog);
         if (dialog.Cancelled)
             return;
@@ -377,6 +397,8 @@ void frmMain::mnuFileNew_Click() {
         height = dialog.HeightValue();
         mapLevel = dialog.chkMapLevel->isChecked();
     }
+    NewLevelDefaults::RememberEpisode(episode);
+    NewLevelDefaults::RememberSize(QSize(width, height));
     OpenEditor(episode, [&](frmEdit& editor) {
         editor.NewLevel(qint16(width), qint16(height), qint16(episode),
                         mapLevel ? GameLimits::MapLevelNumber : 1);
@@ -385,23 +407,34 @@ void frmMain::mnuFileNew_Click() {
 }
 
 void frmMain::mnuFileOpen_Click() {
-    cCommonDialog dialog;
-    QString fileName;
-    QString fileTitle;
-    bool readOnly = false;
-    QString filter = LevelFilter;
-    qint32 filterIndex = 1;
-    qint32 flags = cCommonDialog::OFN_EXPLORER | cCommonDialog::OFN_LONGNAMES;
-    if (!dialog.VBGetOpenFileName(fileName, fileTitle, true, false, readOnly, true, filter,
-                                  filterIndex,
-                                  DemoDataFolder(m_ProgramFolder) + QStringLiteral("/levels"),
-                                  QStringLiteral("Open Levels"), QString(), this, flags))
-        return;
-    OpenLevelFile(fileName);
+    const frmEdit* active = ActiveEditor();
+    const QString folder =
+        LevelFolders::ForOpening(active ? active->FileName() : QString(), LevelFolder());
+    OpenFiles(LevelFileDialogs::ChooseToOpen(this, folder));
+}
+
+frmEdit* frmMain::EditorOf(const QString& fileName) const {
+    // The same file under another name (a link, "..", "./") is the same.
+    const QFileInfo wanted(fileName);
+    for (frmEdit* editor : Editors()) {
+        if (!editor->FileName().isEmpty() && QFileInfo(editor->FileName()) == wanted)
+            return editor;
+    }
+    return nullptr;
 }
 
 frmEdit* frmMain::OpenLevelFile(const QString& name) {
     const QString fileName = PathText::Slashed(name);
+    // A level already open is brought to the front rather than opened in a
+    // second window, whose saves would overwrite the first's.
+    if (frmEdit* open = EditorOf(fileName)) {
+        auto* subWindow = qobject_cast<QMdiSubWindow*>(open->parentWidget());
+        if (subWindow && subWindow->isMinimized())
+            subWindow->showNormal();
+        mdiArea->setActiveSubWindow(subWindow);
+        AddRecentFile(open->FileName());
+        return open;
+    }
     // The level's episode is the last character of its name: .ck1 to .ck3.
     const int episode = Level::EpisodeFromFileName(fileName);
     if (episode < 1 || episode > 3) {
@@ -415,8 +448,11 @@ frmEdit* frmMain::OpenLevelFile(const QString& name) {
     }
     frmEdit* editor =
         OpenEditor(episode, [&](frmEdit& editor) { return editor.LoadLevel(fileName); });
-    if (editor)
+    if (editor) {
         AddRecentFile(fileName);
+        LevelFolders::Remember(fileName);
+        NewLevelDefaults::RememberEpisode(episode);
+    }
     return editor;
 }
 
@@ -594,6 +630,7 @@ void frmMain::OpenFiles(const QStringList& fileNames) {
 
 void frmMain::LevelSaved(const QString& fileName) {
     AddRecentFile(fileName);
+    LevelFolders::Remember(fileName);
 }
 
 // Opened and saved levels alike go to the front of the recent files. The

@@ -73,6 +73,13 @@ public:
 
     // The open editor windows, in the order they were opened.
     QList<frmEdit*> Editors() const;
+    // The editor window in front, or nullptr.
+    frmEdit* ActiveEditor() const;
+    // The editor window of the level file `fileName`, or nullptr.
+    frmEdit* EditorOf(const QString& fileName) const;
+    // The folder a level was last opened from or saved in; on a first start
+    // the demo levels'.
+    QString LevelFolder() const override;
 
     // ---- Window placement ----
     // The main window's size, place and state as last closed (from the
@@ -83,8 +90,9 @@ public:
 
     // ---- Opening files by name (command line, drops, recent files) ----
     // Opens the level file in a new editor window as File, Open does with
-    // the file chosen in its dialog; nullptr, after the same message, when
-    // it cannot be opened.
+    // the files chosen in its dialog; nullptr, after the same message, when
+    // it cannot be opened. A file already open brings its window to the
+    // front instead.
     frmEdit* OpenLevelFile(const QString& fileName);
     // Opens each file in turn; relative names start from the current folder.
     void OpenFiles(const QStringList& fileNames);
@@ -123,8 +131,6 @@ public:
     // Along the bottom: what the active editor's level holds that may keep
     // it from playing (Level, Check Level).
     LevelCheckDock* dckCheck = nullptr;
-
-    static const QString LevelFilter;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

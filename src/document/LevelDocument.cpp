@@ -4,8 +4,20 @@
 #include "PaintCommand.h"
 #include "ReplaceLevelCommand.h"
 
+#include <QFileInfo>
+
+namespace {
+
+// How long the file must have been quiet before it is looked at.
+constexpr int WatchSettleMs = 150;
+
+} // namespace
+
 LevelDocument::LevelDocument(QObject* parent) : QObject(parent) {
     connect(&m_Undo, &QUndoStack::cleanChanged, this, [this] { UpdateModified(); });
+    m_WatchDelay.setSingleShot(true);
+    m_WatchDelay.setInterval(WatchSettleMs);
+    connect(&m_WatchDelay, &QTimer::timeout, this, [this] { LookAtDisk(); });
 }
 
 LevelDocument::~LevelDocument() {
@@ -42,12 +54,15 @@ void LevelDocument::NewLevel(qint16 width, qint16 height, qint16 episode, qint16
     m_Level = Level();
     m_Level.Create(width, height, episode, number);
     Reset(QString());
+    RememberDisk(FileStamp());
 }
 
 IoResult LevelDocument::Load(const QString& fileName) {
     m_Level = Level();
-    const IoResult result = m_Level.Load(fileName);
+    QByteArray bytes;
+    const IoResult result = m_Level.Load(fileName, &bytes);
     Reset(result ? fileName : QString());
+    RememberDisk(result ? FileStamp::OfBytes(bytes) : FileStamp());
     return result;
 }
 
@@ -57,6 +72,10 @@ void LevelDocument::Restore(const Level& level, const QString& fileName) {
     // No state of the stack is what the file holds: undoing never makes
     // the level unmodified.
     m_Undo.resetClean();
+    // The file as it is now is what the unsaved changes were made to, as
+    // far as anyone can tell: a later change by another program is noticed.
+    RememberDisk(fileName.isEmpty() ? FileStamp()
+                                    : FileStamp::OfFile(fileName, Level::MaxFileBytes));
 }
 
 IoResult LevelDocument::Save(const QString& fileName) {
@@ -71,7 +90,11 @@ IoResult LevelDocument::Save(const QString& fileName) {
     if (!result)
         return result;
     m_Undo.setClean();
-    SetFileName(fileName);
+    if (fileName != m_FileName) {
+        m_FileName = fileName;
+        emit fileNameChanged();
+    }
+    RememberDisk(FileStamp::OfBytes(m_Level.Serialize()));
     UpdateModified();
     return result;
 }
@@ -80,7 +103,91 @@ void LevelDocument::SetFileName(const QString& fileName) {
     if (fileName == m_FileName)
         return;
     m_FileName = fileName;
+    RememberDisk(FileStamp::OfFile(fileName, Level::MaxFileBytes));
     emit fileNameChanged();
+}
+
+// ---- The file on disk ----
+
+LevelDocument::DiskState LevelDocument::CheckDisk() const {
+    if (m_FileName.isEmpty())
+        return DiskState::Same;
+    const FileStamp now = FileStamp::OfFile(m_FileName, Level::MaxFileBytes);
+    if (!now.Exists())
+        return DiskState::Missing;
+    return now == m_Stamp ? DiskState::Same : DiskState::Changed;
+}
+
+IoResult LevelDocument::Reload() {
+    if (m_FileName.isEmpty())
+        return IoResult::failure(tr("The level has no file to reload."));
+    Level fresh;
+    QByteArray bytes;
+    const IoResult result = fresh.Load(m_FileName, &bytes);
+    if (!result)
+        return result;
+    EndStroke();
+    if (isModified()) {
+        ReplaceLevel(fresh, tr("Reload"));
+        m_Undo.setClean();
+    } else {
+        m_Level = fresh;
+        Reset(m_FileName);
+    }
+    RememberDisk(FileStamp::OfBytes(bytes));
+    UpdateModified();
+    return result;
+}
+
+void LevelDocument::RememberDisk(const FileStamp& stamp) {
+    m_Stamp = stamp;
+    m_Seen = stamp;
+    Watch();
+    if (m_DiskState == DiskState::Same)
+        return;
+    m_DiskState = DiskState::Same;
+    emit diskStateChanged(m_DiskState);
+}
+
+void LevelDocument::Watch() {
+    if (m_Watcher) {
+        const QStringList watched = m_Watcher->files() + m_Watcher->directories();
+        if (!watched.isEmpty())
+            m_Watcher->removePaths(watched);
+    }
+    if (m_FileName.isEmpty())
+        return;
+    const QFileInfo file(m_FileName);
+    QStringList paths;
+    if (file.exists())
+        paths << file.absoluteFilePath();
+    if (QFileInfo(file.absolutePath()).isDir())
+        paths << file.absolutePath();
+    if (paths.isEmpty())
+        return;
+    if (!m_Watcher) {
+        m_Watcher = std::make_unique<QFileSystemWatcher>();
+        const auto settle = [this] { m_WatchDelay.start(); };
+        connect(m_Watcher.get(), &QFileSystemWatcher::fileChanged, this, settle);
+        connect(m_Watcher.get(), &QFileSystemWatcher::directoryChanged, this, settle);
+    }
+    m_Watcher->addPaths(paths);
+}
+
+void LevelDocument::LookAtDisk() {
+    // A file written again in place keeps its watch; one replaced whole or
+    // made anew needs it again.
+    Watch();
+    if (m_FileName.isEmpty())
+        return;
+    const FileStamp now = FileStamp::OfFile(m_FileName, Level::MaxFileBytes);
+    if (now == m_Seen)
+        return;
+    m_Seen = now;
+    m_DiskState = !now.Exists()    ? DiskState::Missing
+                  : now == m_Stamp ? DiskState::Same
+                                   : DiskState::Changed;
+    emit diskStateChanged(m_DiskState);
 }
 
 void LevelDocument::BeginStroke() {

@@ -1,14 +1,19 @@
 #pragma once
 
 #include "CellChange.h"
+#include "FileStamp.h"
 #include "IoResult.h"
 #include "Level.h"
 #include "PaintRecorder.h"
 
+#include <QFileSystemWatcher>
 #include <QObject>
 #include <QRect>
 #include <QString>
+#include <QTimer>
 #include <QUndoStack>
+
+#include <memory>
 
 // One level being edited, without any window: the level, the file it is
 // in, its undo stack and whether it differs from that file. Every change
@@ -19,9 +24,22 @@
 // The level is modified exactly while the stack is away from its clean
 // state (the state last loaded, created or saved), or while an open stroke
 // has changed a cell.
+//
+// The document also remembers what its file held when it was loaded or
+// last saved (a FileStamp), watches the file, and says when another program
+// changed or removed it, so that nothing written elsewhere is overwritten
+// unasked.
 class LevelDocument : public QObject {
     Q_OBJECT
 public:
+    // The document's file on disk against what was last loaded or saved.
+    enum class DiskState {
+        Same,    // as loaded or saved (or there is no file)
+        Changed, // another program wrote it
+        Missing  // it is gone; saving writes it again
+    };
+    Q_ENUM(DiskState)
+
     explicit LevelDocument(QObject* parent = nullptr);
     ~LevelDocument() override;
 
@@ -44,8 +62,22 @@ public:
     // never saved), as a recovery copy gives it back: the stack is empty and
     // has no clean state, so the level counts as modified until it is saved.
     void Restore(const Level& level, const QString& fileName);
-    // Names the file the level belongs to without writing it.
+    // Names the file the level belongs to without writing it; what the
+    // file holds now counts as what the level was saved as.
     void SetFileName(const QString& fileName);
+
+    // ---- The file on disk ----
+    // Looks at the file now.
+    DiskState CheckDisk() const;
+    // The state last announced by diskStateChanged (Same after a load or a
+    // save).
+    DiskState LastDiskState() const { return m_DiskState; }
+    // Reads the file again. An unmodified document simply loads it (an
+    // empty stack); a modified one takes it as one step named "Reload", so
+    // that Undo brings the unsaved changes back, and that step is the saved
+    // state. On failure (the file gone or damaged) nothing changes and the
+    // result says why.
+    IoResult Reload();
 
     // ---- Strokes: one press-and-drag, however many cells, is one step ----
     // Opens a stroke (a stroke already open goes on).
@@ -81,14 +113,34 @@ signals:
     // Whether the open stroke has changes flipped: what Undo would take
     // back changed.
     void strokeStateChanged();
+    // The file on disk was seen to change (again), to go, or to be back to
+    // what was loaded or saved; a save of the document's own is no change.
+    void diskStateChanged(LevelDocument::DiskState state);
 
 private:
     void Reset(const QString& fileName);
     void UpdateModified();
+    // `stamp` is what the document's file now holds as far as the document
+    // knows: after a load, a save or a reload.
+    void RememberDisk(const FileStamp& stamp);
+    // Watches the document's file and its folder (a file replaced whole, as
+    // a save replaces it, drops off a watch on the file alone).
+    void Watch();
+    // After a change reported by the watcher, once it has settled.
+    void LookAtDisk();
 
     Level m_Level;
     QString m_FileName;
     QUndoStack m_Undo;
     PaintRecorder m_Stroke;
     bool m_Modified = false;
+    // What the file held when loaded or last saved, and when last looked at.
+    FileStamp m_Stamp;
+    FileStamp m_Seen;
+    DiskState m_DiskState = DiskState::Same;
+    // Made for the first file: a document without one watches nothing.
+    std::unique_ptr<QFileSystemWatcher> m_Watcher;
+    // Another program's write comes as a burst of events; the file is
+    // looked at once it has settled.
+    QTimer m_WatchDelay;
 };

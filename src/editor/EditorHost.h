@@ -1,6 +1,7 @@
 #pragma once
 
-class QString;
+#include <QString>
+
 class QWidget;
 class SpriteSet;
 class TileSet;
@@ -25,4 +26,7 @@ public:
     // Level, Check Level in `editor`: the findings of its level, shown at
     // once.
     virtual void ShowLevelCheck(frmEdit& /*editor*/) {}
+    // The folder levels were last opened from or saved in, or where they
+    // are looked for first; "" for none.
+    virtual QString LevelFolder() const { return QString(); }
 };

@@ -2,10 +2,10 @@
 
 #include "BrushTool.h"
 #include "CanvasView.h"
+#include "DiskChangeBar.h"
 #include "EditGeometry.h"
 #include "EditToolBox.h"
 #include "EditorHost.h"
-#include "GameLimits.h"
 #include "LevelDocument.h"
 #include "MenuKeys.h"
 #include "PickerButton.h"
@@ -15,11 +15,9 @@
 #include "SelectorPanel.h"
 #include "SpriteSelectorSource.h"
 #include "TileSelectorSource.h"
-#include "cCommonDialog.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -190,13 +188,6 @@ QPixmap PickPointerPicture() {
     return pixmap;
 }
 
-// A file that could not be read or written: the message names the file and
-// the reason.
-void ShowFileError(QWidget* owner, const IoResult& result) {
-    Prompts::Current().Message(owner, result.error, QString(), Prompts::Buttons::Ok,
-                               Prompts::Icon::Critical);
-}
-
 // The tile strip's scroll range for the palette's tile size and the strip's
 // width.
 void SetUpTileStrip(frmEdit& window) {
@@ -222,6 +213,7 @@ frmEdit::frmEdit(EditorHost& host, QWidget* parent)
     CreateInfoValueControls();
     CreateTools();
     CreateGameControls();
+    CreateDiskWatch();
     UpdateCaption();
 }
 
@@ -599,11 +591,18 @@ void frmEdit::Form_Resize() {
     }
     const int w = width();
     const int h = height();
-    picEditHolder->setGeometry(0, 0, w, qMax(0, h - picTiles->height() - picTools->height()));
+    // The bar that tells of a file changed on disk, while shown, pushes the
+    // edit area down.
+    const int top =
+        m_DiskBar == nullptr || m_DiskBar->isHidden() ? 0 : m_DiskBar->sizeHint().height();
+    if (m_DiskBar != nullptr)
+        m_DiskBar->setGeometry(0, 0, w, top);
+    picEditHolder->setGeometry(0, top, w,
+                               qMax(0, h - top - picTiles->height() - picTools->height()));
     picTiles->setGeometry(0, picEditHolder->y() + picEditHolder->height(), w, picTiles->height());
     picTools->setGeometry(0, picTiles->y() + picTiles->height(), w, picTools->height());
-    picTileSelector->setGeometry(0, 0, picEditHolder->width(), picEditHolder->height());
-    picSpriteSelector->setGeometry(0, 0, picEditHolder->width(), picEditHolder->height());
+    picTileSelector->setGeometry(picEditHolder->geometry());
+    picSpriteSelector->setGeometry(picEditHolder->geometry());
 }
 
 void frmEdit::resizeEvent(QResizeEvent* event) {
@@ -618,14 +617,13 @@ bool frmEdit::Form_QueryUnload() {
     // its own level.
     const Prompts::Answer answer = Prompts::Current().Message(
         this,
-        QStringLiteral("%1 has changed since it was last saved. Do you want to save it?")
-            .arg(DocumentName()),
-        QStringLiteral("Warning"), Prompts::Buttons::YesNoCancel, Prompts::Icon::Question);
+        tr("%1 has changed since it was last saved. Do you want to save it?").arg(DocumentName()),
+        tr("Warning"), Prompts::Buttons::SaveDiscardCancel, Prompts::Icon::Question);
     switch (answer) {
-    case Prompts::Answer::Yes:
+    case Prompts::Answer::Save:
         // Closing goes on only when the level was really written.
         return mnuFileSave_Click();
-    case Prompts::Answer::No:
+    case Prompts::Answer::Discard:
         emit ChangesDiscarded();
         return true;
     default:
@@ -661,41 +659,25 @@ void frmEdit::mnuFileSetPaths_Click() {
 bool frmEdit::mnuFileSave_Click() {
     if (FileName().isEmpty())
         return mnuFileSaveAs_Click();
-    if (!ConfirmSave() || !WriteLevel(FileName()))
+    const SaveRoute route = RouteForChangedFile();
+    if (route == SaveRoute::Elsewhere)
+        return mnuFileSaveAs_Click();
+    if (route == SaveRoute::Cancel || !ConfirmSave())
         return false;
-    m_Host.LevelSaved(FileName());
-    return true;
+    switch (WriteLevel(FileName())) {
+    case SaveRoute::Here:
+        m_Host.LevelSaved(FileName());
+        return true;
+    case SaveRoute::Elsewhere:
+        return SaveAsChosenFile();
+    case SaveRoute::Cancel:
+        break;
+    }
+    return false;
 }
 
 bool frmEdit::mnuFileSaveAs_Click() {
-    if (!ConfirmSave())
-        return false;
-    QString fileName = FileName();
-    QString fileTitle;
-    QString filter = QLatin1String(GameLimits::LevelFileFilter);
-    qint32 filterIndex = 1;
-    qint32 flags = cCommonDialog::OFN_EXPLORER | cCommonDialog::OFN_LONGNAMES;
-    cCommonDialog dialog;
-    if (!dialog.VBGetSaveFileName(
-            fileName, fileTitle, true, filter, filterIndex, QCoreApplication::applicationDirPath(),
-            QStringLiteral("Save File As"), QString(), m_Host.HostWindow(), flags))
-        return false;
-    // On failure the window keeps naming the file its level really is in.
-    if (!WriteLevel(fileName))
-        return false;
-    m_Host.LevelSaved(FileName());
-    return true;
-}
-
-bool frmEdit::WriteLevel(const QString& fileName) {
-    // A drag still in progress is part of what is written: the document
-    // puts its step on the stack before the stack's state is called saved.
-    const IoResult result = m_Document->Save(fileName);
-    if (!result) {
-        ShowFileError(this, result);
-        return false;
-    }
-    return true;
+    return ConfirmSave() && SaveAsChosenFile();
 }
 
 bool frmEdit::ConfirmSave() {

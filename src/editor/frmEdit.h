@@ -19,6 +19,7 @@
 
 class BrushTool;
 class CanvasGeometry;
+class DiskChangeBar;
 class CanvasView;
 class QPainter;
 class SelectorPanel;
@@ -52,7 +53,9 @@ class QUndoStack;
 // (picker buttons), frmEdit_properties.cpp (Level, Properties),
 // frmEdit_undo.cpp (Edit menu), frmEdit_navigation.cpp (wheel and keys),
 // frmEdit_tools.cpp (the edit tools' bar and menus, through EditToolBox,
-// and the view options) and frmEdit_game.cpp (Test in Game, Check Level).
+// and the view options), frmEdit_game.cpp (Test in Game, Check Level) and
+// frmEdit_files.cpp (Save As's name and folder, the level's file changed
+// on disk).
 //
 // The level, its file, its undo stack and modified state live in the
 // window's LevelDocument; the mouse edits through the current EditTool; the
@@ -188,7 +191,7 @@ public:
     // ---- Window, menus, files, zoom (frmEdit.cpp) ----
     void Form_Resize();
     // True when the window may close: nothing unsaved, or the user chose
-    // No, or saved successfully. False keeps the window open.
+    // Discard, or saved successfully. False keeps the window open.
     bool Form_QueryUnload();
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
@@ -391,8 +394,24 @@ private:
     void selection_SpriteChanged();
     void ConnectControls();
     void UpdateCaption();
-    // Writes the level to `fileName`, showing why when it fails.
-    bool WriteLevel(const QString& fileName);
+
+    // ---- Files (frmEdit_files.cpp) ----
+    // What becomes of a save.
+    enum class SaveRoute { Here, Elsewhere, Cancel };
+    // Before File, Save writes the level's own file: when another program
+    // changed it since it was loaded or saved, whether to overwrite it,
+    // save elsewhere or not at all.
+    SaveRoute RouteForChangedFile();
+    // Writes the level to `fileName`, showing why when it fails; a file or
+    // folder that cannot be written offers to save elsewhere.
+    SaveRoute WriteLevel(const QString& fileName);
+    // Save As without its questions before saving: the dialog in the
+    // level's folder with its name (or a free level name), until a name
+    // that can be saved is written or the user cancels.
+    bool SaveAsChosenFile();
+    // The bar that tells of the file changed on disk (constructor).
+    void CreateDiskWatch();
+    void diskBar_Reload();
     // True when the level may be saved: no errors but its size, none the
     // user has not accepted yet, or the user says so (frmEdit_game.cpp).
     bool ConfirmSaveWithErrors();
@@ -424,4 +443,6 @@ private:
     bool m_ShowTiles = true;
     bool m_ShowSprites = true;
     QPoint m_MarkedCell{-1, -1};
+    // Across the top while the level's file was changed by another program.
+    DiskChangeBar* m_DiskBar = nullptr;
 };

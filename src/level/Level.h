@@ -18,6 +18,11 @@ public:
     // The largest plane the file format can describe: its byte size must fit
     // the 16-bit plane-size word of the header.
     static constexpr int MaxCells = 32760;
+    // The longest level file read. The fullest level packs every word of both
+    // planes and the dropped header words as a run of one, six bytes each:
+    // under 400 KB. Runs of no length could make a file longer, but no writer
+    // makes them.
+    static constexpr qint64 MaxFileBytes = 1024 * 1024;
 
     Level();
 
@@ -32,8 +37,9 @@ public:
 
     // Reads a level file. The episode is the last character of the path, the
     // number the two characters after "Level" in the bare name. On failure
-    // the level is left as it was and the result says why.
-    IoResult Load(const QString& fileName);
+    // the level is left as it was and the result says why. `bytesRead`,
+    // when given, receives the bytes the level was decoded from.
+    IoResult Load(const QString& fileName, QByteArray* bytesRead = nullptr);
     // Writes the level in the game's packed format, replacing the file whole;
     // on failure the old file is untouched.
     IoResult Save(const QString& fileName) const;

@@ -26,11 +26,6 @@ constexpr qint64 PlainHeaderBytes = 20;
 constexpr qint64 DroppedHeaderWords = 8;
 // The longest run whose count reads back as a positive signed word.
 constexpr qint64 LongestRun = 0x7FFF;
-// The longest level file read. The fullest level packs every word of both
-// planes and the dropped header words as a run of one, six bytes each:
-// under 400 KB. Runs of no length could make a file longer, but no writer
-// makes them.
-constexpr qint64 LongestFile = 1024 * 1024;
 
 // Words one plane takes in the unpacked image: its cells rounded up to a
 // multiple of eight.
@@ -289,15 +284,18 @@ IoResult Level::Deserialize(const QByteArray& data, const QString& fileName) {
     return IoResult::success();
 }
 
-IoResult Level::Load(const QString& fileName) {
+IoResult Level::Load(const QString& fileName, QByteArray* bytesRead) {
     // An ordinary read rather than a mapping: a file that shrinks while it
     // is read then gives fewer bytes instead of killing the process.
     QByteArray data;
     const IoResult read =
-        BoundedFileReader::Read(fileName, LongestFile, QStringLiteral("level file"), data);
+        BoundedFileReader::Read(fileName, MaxFileBytes, QStringLiteral("level file"), data);
     if (!read)
         return read;
-    return Deserialize(data, fileName);
+    const IoResult decoded = Deserialize(data, fileName);
+    if (decoded && bytesRead != nullptr)
+        *bytesRead = data;
+    return decoded;
 }
 
 IoResult Level::Save(const QString& fileName) const {

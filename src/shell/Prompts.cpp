@@ -1,8 +1,13 @@
 #include "Prompts.h"
 
+#include "Utils.h"
+
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
 
 namespace {
 
@@ -32,13 +37,17 @@ Prompts::Answer toAnswer(int button) {
         return Prompts::Answer::No;
     case QMessageBox::Cancel:
         return Prompts::Answer::Cancel;
+    case QMessageBox::Save:
+        return Prompts::Answer::Save;
+    case QMessageBox::Discard:
+        return Prompts::Answer::Discard;
     default:
         return Prompts::Answer::Ok;
     }
 }
 
-// The real windows: Qt message boxes and Qt's own file dialog, the same on
-// every desktop.
+// The real windows: Qt message boxes and the platform's file dialogs (or
+// Qt's own, when the settings file asks for it).
 class WindowPrompts : public Prompts {
 public:
     Answer Message(QWidget* owner, const QString& text, const QString& title, Buttons buttons,
@@ -49,6 +58,8 @@ public:
         box.setTextFormat(Qt::PlainText);
         // Messages break their lines with CR LF; a label wants plain LF.
         box.setText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        if (buttons == Buttons::OverwriteSaveAsCancel)
+            return askOverwriteSaveAsCancel(box);
         setButtons(box, buttons);
         const int result = box.exec();
         // A box closed without a button (Escape with Yes/No) counts as its
@@ -58,34 +69,55 @@ public:
 
     void RunModal(QDialog& dialog) override { dialog.exec(); }
 
-    bool ChooseFile(FileRequest& request, QString& chosen) override {
+    bool ChooseFile(FileRequest& request, QStringList& chosen) override {
         QFileDialog dialog(request.owner, request.caption, request.initialDir);
-        // Qt's own dialog: the same on every desktop, and its name filters
-        // match file names in any letter case.
-        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+        // Qt's own dialog matches name filters in any letter case; the
+        // platform's may not, so it is given each pattern in both cases.
+        const bool native = NativeDialogsWanted();
+        const QStringList filters = native ? AnyCaseFilters(request.filters) : request.filters;
+        dialog.setOption(QFileDialog::DontUseNativeDialog, !native);
+        // Where the platform has no dialog of its own Qt's stands in: it
+        // names the filters without their list of patterns in both cases.
+        dialog.setOption(QFileDialog::HideNameFilterDetails, native);
         dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-        dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile
-                                                 : QFileDialog::AnyFile);
+        dialog.setFileMode(request.save            ? QFileDialog::AnyFile
+                           : request.multiSelect   ? QFileDialog::ExistingFiles
+                           : request.fileMustExist ? QFileDialog::ExistingFile
+                                                   : QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::DontConfirmOverwrite,
                          !(request.save && request.overwritePrompt));
-        if (!request.filters.isEmpty()) {
-            dialog.setNameFilters(request.filters);
+        if (!filters.isEmpty()) {
+            dialog.setNameFilters(filters);
             const int index = request.filterIndex - 1;
-            if (index >= 0 && index < request.filters.size())
-                dialog.selectNameFilter(request.filters.at(index));
+            if (index >= 0 && index < filters.size())
+                dialog.selectNameFilter(filters.at(index));
         }
         if (!request.fileName.isEmpty())
             dialog.selectFile(request.fileName);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return false;
-        chosen = dialog.selectedFiles().constFirst();
-        const qsizetype selected = request.filters.indexOf(dialog.selectedNameFilter());
+        chosen = dialog.selectedFiles();
+        if (!request.multiSelect)
+            chosen = chosen.mid(0, 1);
+        const int selected = filterIndex(filters, dialog.selectedNameFilter());
         if (selected >= 0)
-            request.filterIndex = int(selected) + 1;
+            request.filterIndex = selected + 1;
         return true;
     }
 
 private:
+    // The filter the dialog names `selected`: with its details hidden the
+    // dialog names it by its description alone.
+    static int filterIndex(const QStringList& filters, const QString& selected) {
+        for (int i = 0; i < filters.size(); ++i) {
+            const QString& filter = filters.at(i);
+            if (filter == selected ||
+                filter.left(filter.lastIndexOf(QLatin1String(" ("))) == selected)
+                return i;
+        }
+        return -1;
+    }
+
     static void setButtons(QMessageBox& box, Buttons buttons) {
         switch (buttons) {
         case Buttons::Ok:
@@ -101,13 +133,78 @@ private:
             box.setDefaultButton(QMessageBox::Yes);
             box.setEscapeButton(QMessageBox::Cancel);
             break;
+        case Buttons::SaveDiscardCancel:
+            box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+            box.setDefaultButton(QMessageBox::Save);
+            box.setEscapeButton(QMessageBox::Cancel);
+            break;
+        case Buttons::OverwriteSaveAsCancel:
+            break; // askOverwriteSaveAsCancel
         }
+    }
+
+    // Save As is the default: it keeps both the other program's file and
+    // the level being edited.
+    static Answer askOverwriteSaveAsCancel(QMessageBox& box) {
+        QPushButton* overwrite = box.addButton(QCoreApplication::translate("Prompts", "&Overwrite"),
+                                               QMessageBox::DestructiveRole);
+        QPushButton* saveAs = box.addButton(QCoreApplication::translate("Prompts", "Save &As"),
+                                            QMessageBox::AcceptRole);
+        QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+        overwrite->setObjectName(QStringLiteral("overwriteButton"));
+        saveAs->setObjectName(QStringLiteral("saveAsButton"));
+        box.setDefaultButton(saveAs);
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() == overwrite)
+            return Answer::Overwrite;
+        if (box.clickedButton() == saveAs)
+            return Answer::SaveAs;
+        return Answer::Cancel;
     }
 };
 
 Prompts* g_Installed = nullptr;
 
+const QString OptionsSection = QStringLiteral("Options");
+const QString NativeDialogsKey = QStringLiteral("NativeDialogs");
+
+// A pattern's forms in the other letter cases, after it, once each.
+QString anyCasePatterns(const QString& patterns) {
+    QStringList forms;
+    for (const QString& pattern : patterns.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        for (const QString& form : {pattern, pattern.toUpper(), pattern.toLower()}) {
+            if (!forms.contains(form))
+                forms << form;
+        }
+    }
+    return forms.join(QLatin1Char(' '));
+}
+
 } // namespace
+
+bool Prompts::NativeDialogsWanted() {
+    return NativeDialogsWanted(ReadSetting(OptionsSection, NativeDialogsKey));
+}
+
+bool Prompts::NativeDialogsWanted(const QString& setting) {
+    static const QStringList off = {QStringLiteral("false"), QStringLiteral("no"),
+                                    QStringLiteral("off"), QStringLiteral("0")};
+    return !off.contains(setting.trimmed(), Qt::CaseInsensitive);
+}
+
+QStringList Prompts::AnyCaseFilters(const QStringList& filters) {
+    // "Description (patterns)", the form QFileDialog takes.
+    static const QRegularExpression form(QStringLiteral("^(.*\\()([^()]*)(\\))$"));
+    QStringList result;
+    for (const QString& filter : filters) {
+        const QRegularExpressionMatch match = form.match(filter);
+        result << (match.hasMatch()
+                       ? match.captured(1) + anyCasePatterns(match.captured(2)) + match.captured(3)
+                       : filter);
+    }
+    return result;
+}
 
 Prompts& Prompts::Current() {
     static WindowPrompts windows;

@@ -13,8 +13,11 @@ class QWidget;
 class Prompts {
 public:
     enum class Icon { None, Critical, Question, Exclamation, Information };
-    enum class Buttons { Ok, YesNo, YesNoCancel };
-    enum class Answer { Ok, Yes, No, Cancel };
+    // SaveDiscardCancel: the platform's own Save, Discard (Don't Save,
+    // Close Without Saving) and Cancel. OverwriteSaveAsCancel: "Overwrite",
+    // "Save As" and Cancel, for a file another program changed.
+    enum class Buttons { Ok, YesNo, YesNoCancel, SaveDiscardCancel, OverwriteSaveAsCancel };
+    enum class Answer { Ok, Yes, No, Cancel, Save, Discard, Overwrite, SaveAs };
 
     // A file dialog request. `filters` are Qt name filters such as
     // "All Levels (Level??.ck?)"; `filterIndex` is 1-based, in and out.
@@ -27,6 +30,8 @@ public:
         int filterIndex = 1;
         bool fileMustExist = false;
         bool overwritePrompt = false;
+        // Several existing files may be chosen at once (open only).
+        bool multiSelect = false;
         QWidget* owner = nullptr;
     };
 
@@ -37,9 +42,22 @@ public:
                            Buttons buttons, Icon icon) = 0;
     // Shows `dialog` modally and returns once it has been hidden.
     virtual void RunModal(QDialog& dialog) = 0;
-    // A file dialog: true with the chosen full path in `chosen` (and the
-    // final filter in request.filterIndex), false when cancelled.
-    virtual bool ChooseFile(FileRequest& request, QString& chosen) = 0;
+    // A file dialog: true with the chosen full paths in `chosen` (one,
+    // unless request.multiSelect) and the final filter in
+    // request.filterIndex; false when cancelled.
+    virtual bool ChooseFile(FileRequest& request, QStringList& chosen) = 0;
+
+    // Whether the platform's own file dialogs are used: unless the settings
+    // file says "[Options] NativeDialogs=false" (or no, off, 0).
+    static bool NativeDialogsWanted();
+    // The same rule for the setting's text.
+    static bool NativeDialogsWanted(const QString& setting);
+    // Name filters whose patterns match file names in any letter case in a
+    // dialog that matches them case-sensitively (GTK's): each pattern
+    // followed by its upper-case and lower-case forms where they differ.
+    // "Keen 1 Levels (Level??.ck1)" gives
+    // "Keen 1 Levels (Level??.ck1 LEVEL??.CK1 level??.ck1)".
+    static QStringList AnyCaseFilters(const QStringList& filters);
 
     // The installed implementation (the real windows when none is set).
     static Prompts& Current();

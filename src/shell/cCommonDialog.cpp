@@ -113,13 +113,14 @@ bool cCommonDialog::Run(bool save, QString& Filename, QString& FileTitle, bool m
     request.overwritePrompt = overwritePrompt;
     request.owner = Owner;
 
-    QString chosen;
-    if (!Prompts::Current().ChooseFile(request, chosen) || chosen.isEmpty()) {
+    QStringList chosen;
+    if (!Prompts::Current().ChooseFile(request, chosen) || chosen.isEmpty() ||
+        chosen.constFirst().isEmpty()) {
         SetCancelOutputs(Filename, FileTitle, Filter, flags);
         return false;
     }
     m_APIReturn = 1;
-    Filename = WithDefaultExtension(chosen, DefaultExt);
+    Filename = WithDefaultExtension(chosen.constFirst(), DefaultExt);
     FileTitle = PathText::BareName(Filename);
     FilterIndex = request.filterIndex;
     const QStringList items = FilterItems(Filter);

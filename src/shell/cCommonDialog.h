@@ -11,9 +11,9 @@ class QWidget;
 //
 // A filter list is written as description and pattern items separated by
 // "|" (or ":"), for example "Keen Bitmaps|*.bmp"; several patterns in one
-// item are separated by ";". The dialog is Qt's own, whose name filters
-// match file names in any letter case, so "Level??.ck1" also offers
-// LEVEL01.CK1.
+// item are separated by ";". Whichever dialog Prompts shows (the
+// platform's or Qt's own), name filters match file names in any letter
+// case, so "Level??.ck1" also offers LEVEL01.CK1.
 class cCommonDialog {
 public:
     // Option bits, as the callers pass and get them back.

@@ -26,6 +26,12 @@ inline QStringList menuItemTexts(const QMenu* menu) {
     return texts;
 }
 
+// Selects what a box holds and types `text` over it, as a user does.
+inline void retype(QLineEdit* box, const QString& text) {
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, text);
+}
+
 // What the main-window tests start from: the demo graphics generated once
 // for the test class, a sandbox for each test, and main windows on them.
 //
@@ -83,8 +89,9 @@ struct MainWindowFixture {
     frmEdit* NewLevel(frmMain& window, int width, int height, int episodeIndex, bool map = false) {
         prompts().dialogs.push_back([=](QDialog& dialog) {
             auto& properties = static_cast<frmProperties&>(dialog);
-            QTest::keyClicks(properties.txtWidth, QString::number(width));
-            QTest::keyClicks(properties.txtHeight, QString::number(height));
+            // The boxes start filled: the typed size replaces what they hold.
+            retype(properties.txtWidth, QString::number(width));
+            retype(properties.txtHeight, QString::number(height));
             properties.lstEpisode->setCurrentIndex(episodeIndex);
             properties.chkMapLevel->setChecked(map);
             QTest::mouseClick(properties.OKButton, Qt::LeftButton);

@@ -323,6 +323,8 @@ void MainWindowTest::openLoadsLevelsWithTheirEpisodesSets() {
     QVERIFY(window);
     const QString file =
         DemoGraphics::LevelsFolder(m_F.demo.path()) + QStringLiteral("/LEVEL01.CK2");
+    // The demo levels beside the program.
+    QVERIFY(QDir(m_F.sandbox.program->path()).mkpath(QStringLiteral("levels")));
     m_F.prompts().files.push_back(ScriptedPrompts::File::Choose(file));
     window->mnuFileOpen->trigger();
 
@@ -407,8 +409,9 @@ void MainWindowTest::exitAsksForModifiedLevelsAndCancelStopsIt() {
     QVERIFY(window->Editors().contains(changed));
     QVERIFY(changed->IsModified());
 
-    // Exit from the editor's own menu, answering No this time, closes all.
-    m_F.prompts().answers.push_back(Prompts::Answer::No);
+    // Exit from the editor's own menu, answering Discard this time, closes
+    // all.
+    m_F.prompts().answers.push_back(Prompts::Answer::Discard);
     changed->mnuFileExit_Click();
     QCoreApplication::processEvents();
     QCOMPARE(m_F.prompts().messages.size(), size_t(2));

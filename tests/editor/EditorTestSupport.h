@@ -146,6 +146,9 @@ public:
     const TileSet& TileSets(int index) const override { return m_Tiles[index]; }
     const SpriteSet& SpriteSets(int index) const override { return m_Sprites[index]; }
     QWidget* HostWindow() override { return &m_Window; }
+    QString LevelFolder() const override { return levelFolder; }
+    // Where Save As starts for a level without a folder of its own.
+    QString levelFolder;
 
 private:
     TileSet m_Tiles[3];

@@ -4,6 +4,7 @@
 
 #include "EditorTestSupport.h"
 #include "FullDisk.h"
+#include "LevelEdits.h"
 #include "ScriptedPrompts.h"
 #include "TestData.h"
 #include "TestFiles.h"
@@ -60,6 +61,8 @@ private slots:
         QVERIFY(window->IsModified());
     }
 
+    void readOnlyFolderOffersSaveAs();
+
     void settingsFileKeepsEveryLine() {
         QTemporaryDir dir;
         const QString program = dir.filePath("program");
@@ -79,6 +82,58 @@ private slots:
         QCOMPARE(fileBytes(ini), old);
     }
 };
+
+// A level from a read-only folder (a demo level of an installation):
+// saving it offers Save As, which starts where it can be written.
+void tst_EditorFullDisk::readOnlyFolderOffersSaveAs() {
+    QTemporaryDir dir;
+    QTemporaryDir elsewhere;
+    fulldisk::Disk disk(dir.path(), 256 * 1024);
+    if (!disk.Error().isEmpty())
+        QSKIP(qPrintable(disk.Error()));
+    const QString path = dir.filePath("LEVEL01.CK1");
+    {
+        Level level;
+        level.Create(30, 20, 1, 1);
+        level.SetInfo(28, 18, 255); // Keen's start
+        QVERIFY(level.Save(path).ok);
+    }
+    const QByteArray original = fileBytes(path);
+    ScriptedPrompts prompts;
+    ScopedPrompts installed(prompts);
+    EditorTestHost host;
+    host.levelFolder = dir.path();
+    auto window = editortest::openWindow(host, path);
+    QVERIFY(window);
+    QVERIFY(disk.MakeReadOnly());
+    leveledit::setTile(*window, 4, 4, 5);
+    leveledit::setModified(*window, true);
+
+    // No: nothing written, the edits stay.
+    prompts.answers.push_back(Prompts::Answer::No);
+    QVERIFY(!window->mnuFileSave_Click());
+    QCOMPARE(prompts.messages.size(), size_t(1));
+    QCOMPARE(prompts.messages.back().text,
+             QStringLiteral("LEVEL01.CK1 cannot be written: its folder %1 is read-only.\r\n"
+                            "Save it somewhere else?")
+                 .arg(QDir::toNativeSeparators(dir.path())));
+    QCOMPARE(prompts.messages.back().buttons, Prompts::Buttons::YesNo);
+    QVERIFY(prompts.fileRequests.empty());
+    QVERIFY(window->IsModified());
+
+    // Yes: Save As, starting in a folder that can be written, with the
+    // level's name.
+    prompts.answers.push_back(Prompts::Answer::Yes);
+    prompts.files.push_back(ScriptedPrompts::File::Choose(elsewhere.filePath("LEVEL01.CK1")));
+    QVERIFY(window->mnuFileSave_Click());
+    QCOMPARE(prompts.fileRequests.size(), size_t(1));
+    QVERIFY(prompts.fileRequests.back().initialDir != dir.path());
+    QCOMPARE(prompts.fileRequests.back().fileName, QStringLiteral("LEVEL01.CK1"));
+    QCOMPARE(window->FileName(), elsewhere.filePath("LEVEL01.CK1"));
+    QCOMPARE(fileBytes(window->FileName()), window->m_Level.Serialize());
+    QVERIFY(!window->IsModified());
+    QCOMPARE(fileBytes(path), original);
+}
 
 GM_TEST_MAIN(tst_EditorFullDisk)
 #include "tst_EditorFullDisk.moc"

@@ -16,6 +16,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -60,13 +61,17 @@ private slots:
     void scrollingRedrawsUnlessSuppressed();
     void modeButtonsAndPositionReport();
     void saveOfNewLevelAsksForAName();
+    void saveAsRefusesAnotherEpisodesName();
+    void extendedNameAsksBeforeReplacing();
     void saveAsWritesAndRenames();
     void failedSaveKeepsEverything();
     void closeQuestionPaths();
     void closeInsideTheMdiArea();
     void failedLoadLeavesNoName();
+    void sameFileInTwoWindows_data();
     void sameFileInTwoWindows();
     void realLevelsRoundTrip();
+    void fileChangedOnDiskOffersReload();
     void closeQuestionNamesTheLevel();
     void tooLargeForTheGameAsksOncePerWindow_data();
     void tooLargeForTheGameAsksOncePerWindow();
@@ -400,6 +405,12 @@ void tst_frmEdit::modeButtonsAndPositionReport() {
 }
 
 void tst_frmEdit::saveOfNewLevelAsksForAName() {
+    // The dialog starts in the folder levels were last used in, offering
+    // the lowest level number free there.
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath("LEVEL01.CK3"), "x"));
+    QVERIFY(writeFile(dir.filePath("LEVEL02.CK1"), "x"));
+    m_Host->levelFolder = dir.path();
     auto window = newPlayableWindow(*m_Host, 30, 20, 3, 7);
     leveledit::setModified(*window, true);
     m_Prompts->files.push_back(ScriptedPrompts::File::Cancel());
@@ -411,16 +422,60 @@ void tst_frmEdit::saveOfNewLevelAsksForAName() {
     QCOMPARE(request.filters,
              QStringList({"All Levels (Level??.ck?)", "Keen 1 Levels (Level??.ck1)",
                           "Keen 2 Levels (Level??.ck2)", "Keen 3 Levels (Level??.ck3)"}));
-    QCOMPARE(request.filterIndex, 1);
+    // The level's own episode's files.
+    QCOMPARE(request.filterIndex, 4);
     QVERIFY(request.overwritePrompt);
-    QCOMPARE(QDir(request.initialDir), QDir(QCoreApplication::applicationDirPath()));
+    QCOMPARE(request.initialDir, dir.path());
     QCOMPARE(request.owner, m_Host->HostWindow());
-    QVERIFY(request.fileName.isEmpty());
+    QCOMPARE(request.fileName, QStringLiteral("LEVEL02.CK3"));
     // Cancelled: nothing changed.
     QVERIFY(window->FileName().isEmpty());
     QCOMPARE(window->windowTitle(), QStringLiteral("Untitled[*]"));
     QVERIFY(window->IsModified());
     QVERIFY(m_Prompts->messages.empty());
+}
+
+// A name of another episode is refused with the reason, written nowhere,
+// and the dialog comes back with it (the names themselves:
+// tst_LevelFileName; a name given its extension: tst_MainWindowLevelFiles).
+void tst_frmEdit::saveAsRefusesAnotherEpisodesName() {
+    QTemporaryDir dir;
+    auto window = newPlayableWindow(*m_Host, 30, 20, 1, 3);
+    m_Prompts->files.push_back(ScriptedPrompts::File::Choose(dir.filePath("mylevel.ck2")));
+    m_Prompts->files.push_back(ScriptedPrompts::File::Cancel());
+    QVERIFY(!window->mnuFileSaveAs_Click());
+    QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+    QCOMPARE(m_Prompts->messages.size(), size_t(1));
+    QVERIFY2(m_Prompts->messages.back().text.contains("episode 2"),
+             qPrintable(m_Prompts->messages.back().text));
+    QCOMPARE(m_Prompts->fileRequests.size(), size_t(2));
+    QCOMPARE(m_Prompts->fileRequests.back().fileName, QStringLiteral("mylevel.ck2"));
+    QCOMPARE(m_Prompts->fileRequests.back().initialDir, dir.path());
+    QVERIFY(window->FileName().isEmpty());
+}
+
+// The dialog asked about the name as typed; the name with its extension
+// added is asked about before it is replaced.
+void tst_frmEdit::extendedNameAsksBeforeReplacing() {
+    QTemporaryDir dir;
+    const QString existing = dir.filePath("mylevel.ck1");
+    QVERIFY(writeFile(existing, "old"));
+    auto window = newPlayableWindow(*m_Host, 30, 20, 1, 3);
+    // No: the dialog again, with the full name; cancelled there.
+    m_Prompts->files.push_back(ScriptedPrompts::File::Choose(dir.filePath("mylevel")));
+    m_Prompts->files.push_back(ScriptedPrompts::File::Cancel());
+    m_Prompts->answers.push_back(Prompts::Answer::No);
+    QVERIFY(!window->mnuFileSaveAs_Click());
+    QCOMPARE(m_Prompts->messages.back().text,
+             QStringLiteral("mylevel.ck1 already exists.\r\nDo you want to replace it?"));
+    QCOMPARE(m_Prompts->messages.back().buttons, Prompts::Buttons::YesNo);
+    QCOMPARE(m_Prompts->fileRequests.back().fileName, QStringLiteral("mylevel.ck1"));
+    QCOMPARE(fileBytes(existing), QByteArray("old"));
+    // Yes: replaced.
+    m_Prompts->files.push_back(ScriptedPrompts::File::Choose(dir.filePath("mylevel")));
+    m_Prompts->answers.push_back(Prompts::Answer::Yes);
+    QVERIFY(window->mnuFileSaveAs_Click());
+    QCOMPARE(fileBytes(existing), window->m_Level.Serialize());
 }
 
 void tst_frmEdit::saveAsWritesAndRenames() {
@@ -439,11 +494,13 @@ void tst_frmEdit::saveAsWritesAndRenames() {
     QVERIFY(!window->IsModified());
     QCOMPARE(fileBytes(first), window->m_Level.Serialize());
 
-    // Save As offers the current name; a new choice renames the window.
+    // Save As offers the current name in its folder; a new choice renames
+    // the window.
     leveledit::setModified(*window, true);
     m_Prompts->files.push_back(ScriptedPrompts::File::Choose(second));
     window->mnuFileSaveAs->trigger();
-    QCOMPARE(m_Prompts->fileRequests.back().fileName, first);
+    QCOMPARE(m_Prompts->fileRequests.back().fileName, QStringLiteral("LEVEL04.CK1"));
+    QCOMPARE(m_Prompts->fileRequests.back().initialDir, dir.path());
     QCOMPARE(window->FileName(), second);
     QCOMPARE(window->windowTitle(), second + "[*]");
     QVERIFY(!window->IsModified());
@@ -499,47 +556,47 @@ void tst_frmEdit::failedSaveKeepsEverything() {
 // modifiedFollowsTheSavedLevel and closeInsideTheMdiArea.
 void tst_frmEdit::closeQuestionPaths() {
     QTemporaryDir dir;
-    // Changed, No: closes and writes nothing.
+    // Changed, Discard: closes and writes nothing.
     {
         auto window = newWindow(*m_Host, 30, 20, 1, 1);
         leveledit::setModified(*window, true);
-        m_Prompts->answers.push_back(Prompts::Answer::No);
+        m_Prompts->answers.push_back(Prompts::Answer::Discard);
         QVERIFY(window->close());
         QCOMPARE(m_Prompts->messages.size(), size_t(1));
         const auto& question = m_Prompts->messages.back();
         QCOMPARE(question.text, CloseQuestion);
         QCOMPARE(question.title, QStringLiteral("Warning"));
-        QCOMPARE(question.buttons, Prompts::Buttons::YesNoCancel);
+        QCOMPARE(question.buttons, Prompts::Buttons::SaveDiscardCancel);
         QCOMPARE(question.icon, Prompts::Icon::Question);
         QVERIFY(m_Prompts->fileRequests.empty());
     }
-    // Changed, Yes on a never-saved level, Save As cancelled: stays open.
+    // Changed, Save on a never-saved level, Save As cancelled: stays open.
     {
         auto window = newPlayableWindow(*m_Host, 30, 20, 1, 1);
         leveledit::setModified(*window, true);
-        m_Prompts->answers.push_back(Prompts::Answer::Yes);
+        m_Prompts->answers.push_back(Prompts::Answer::Save);
         m_Prompts->files.push_back(ScriptedPrompts::File::Cancel());
         QVERIFY(!window->close());
         QVERIFY(window->isVisible());
         QVERIFY(window->IsModified());
     }
-    // Changed, Yes, Save As chosen: saved and closed.
+    // Changed, Save, Save As chosen: saved and closed.
     {
         const QString path = dir.filePath("LEVEL03.CK1");
         auto window = newPlayableWindow(*m_Host, 30, 20, 1, 3);
         leveledit::setModified(*window, true);
-        m_Prompts->answers.push_back(Prompts::Answer::Yes);
+        m_Prompts->answers.push_back(Prompts::Answer::Save);
         m_Prompts->files.push_back(ScriptedPrompts::File::Choose(path));
         QVERIFY(window->close());
         QCOMPARE(fileBytes(path), window->m_Level.Serialize());
     }
-    // Changed, Yes, the save fails: the reason is shown and it stays open.
+    // Changed, Save, the save fails: the reason is shown and it stays open.
     {
         const QString path = dir.filePath("gone/LEVEL05.CK1");
         auto window = newPlayableWindow(*m_Host, 30, 20, 1, 5);
         leveledit::setModified(*window, true);
         const size_t before = m_Prompts->messages.size();
-        m_Prompts->answers.push_back(Prompts::Answer::Yes);
+        m_Prompts->answers.push_back(Prompts::Answer::Save);
         m_Prompts->files.push_back(ScriptedPrompts::File::Choose(path));
         QVERIFY(!window->close());
         QCOMPARE(m_Prompts->messages.size(), before + 2);
@@ -579,7 +636,7 @@ void tst_frmEdit::closeInsideTheMdiArea() {
     QCOMPARE(area.subWindowList().size(), 1);
     QVERIFY(sub->isVisible());
 
-    m_Prompts->answers.push_back(Prompts::Answer::No);
+    m_Prompts->answers.push_back(Prompts::Answer::Discard);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     window->mnuFileClose_Click();
     QTRY_COMPARE(area.subWindowList().size(), 0);
@@ -601,9 +658,31 @@ void tst_frmEdit::failedLoadLeavesNoName() {
     QVERIFY(!editortest::openWindow(*m_Host, dir.filePath("LEVEL02.CK1")));
 }
 
+// The same file in two windows (or two running copies): the second save
+// asks before it overwrites what the first wrote.
+void tst_frmEdit::sameFileInTwoWindows_data() {
+    QTest::addColumn<Prompts::Answer>("answer");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<qint16>("tileThree"); // cell (3, 3) of the file afterwards
+    QTest::addColumn<qint16>("tileFour");
+    QTest::addColumn<bool>("savedAs");
+    QTest::newRow("overwrite") << Prompts::Answer::Overwrite << true << qint16(143) << qint16(12)
+                               << false;
+    QTest::newRow("save as") << Prompts::Answer::SaveAs << true << qint16(11) << qint16(143)
+                             << true;
+    QTest::newRow("cancel") << Prompts::Answer::Cancel << false << qint16(11) << qint16(143)
+                            << false;
+}
+
 void tst_frmEdit::sameFileInTwoWindows() {
+    QFETCH(Prompts::Answer, answer);
+    QFETCH(bool, saved);
+    QFETCH(qint16, tileThree);
+    QFETCH(qint16, tileFour);
+    QFETCH(bool, savedAs);
     QTemporaryDir dir;
     const QString path = dir.filePath("LEVEL06.CK1");
+    const QString other = dir.filePath("LEVEL07.CK1");
     {
         Level level;
         level.Create(30, 20, 1, 6);
@@ -613,16 +692,27 @@ void tst_frmEdit::sameFileInTwoWindows() {
     auto one = openWindow(*m_Host, path);
     auto two = openWindow(*m_Host, path);
     QVERIFY(one && two);
-    QCOMPARE(one->windowTitle(), path + "[*]");
-    QCOMPARE(two->windowTitle(), path + "[*]");
     leveledit::setTile(*one, 3, 3, 11);
     QVERIFY(one->mnuFileSave_Click());
+    QVERIFY(m_Prompts->messages.empty());
     leveledit::setTile(*two, 4, 4, 12);
-    QVERIFY(two->mnuFileSave_Click());
+    leveledit::setModified(*two, true);
+    m_Prompts->answers.push_back(answer);
+    m_Prompts->files.push_back(ScriptedPrompts::File::Choose(other));
+    QCOMPARE(two->mnuFileSave_Click(), saved);
+
+    QCOMPARE(m_Prompts->messages.size(), size_t(1));
+    const auto& question = m_Prompts->messages.front();
+    QCOMPARE(question.text,
+             QStringLiteral("LEVEL06.CK1 was changed by another program since you opened it."));
+    QCOMPARE(question.buttons, Prompts::Buttons::OverwriteSaveAsCancel);
     Level reread;
     QVERIFY(reread.Load(path).ok);
-    QCOMPARE(reread.Tile(3, 3), qint16(143));
-    QCOMPARE(reread.Tile(4, 4), qint16(12));
+    QCOMPARE(reread.Tile(3, 3), tileThree);
+    QCOMPARE(reread.Tile(4, 4), tileFour);
+    QCOMPARE(QFileInfo::exists(other), savedAs);
+    QCOMPARE(two->FileName(), savedAs ? other : path);
+    QCOMPARE(two->IsModified(), !saved);
 }
 
 void tst_frmEdit::realLevelsRoundTrip() {
@@ -658,6 +748,78 @@ void tst_frmEdit::realLevelsRoundTrip() {
         QCOMPARE(after.Height(), before.Height());
         QCOMPARE(fileBytes(copy), window->m_Level.Serialize());
     }
+}
+
+// Another program writes or removes the level's file: a bar across the
+// window says so; Reload takes the file's level, Keep mine goes on and the
+// next save asks first (what a reload does to the undo steps:
+// tst_LevelDocumentDisk); a removed file is written again.
+void tst_frmEdit::fileChangedOnDiskOffersReload() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("LEVEL13.CK1");
+    const auto levelWithTile = [](qint16 tile) {
+        Level level;
+        level.Create(30, 20, 1, 13);
+        level.SetInfo(28, 18, 255); // Keen's start
+        level.SetTile(3, 3, tile);
+        return level;
+    };
+    QVERIFY(levelWithTile(7).Save(path).ok);
+    auto window = openWindow(*m_Host, path);
+    QVERIFY(window);
+    auto* bar = window->findChild<QWidget*>("diskChangeBar");
+    auto* reload = window->findChild<QPushButton*>("diskChangeReload");
+    auto* keep = window->findChild<QPushButton*>("diskChangeKeep");
+    auto* text = window->findChild<QLabel*>("diskChangeText");
+    QVERIFY(bar && reload && keep && text);
+    QVERIFY(!bar->isVisible());
+    const QRect holder = window->picEditHolder->geometry();
+
+    // Unmodified: Reload simply reads the file.
+    QVERIFY(levelWithTile(8).Save(path).ok);
+    QTRY_VERIFY(bar->isVisible());
+    QCOMPARE(text->text(), QStringLiteral("LEVEL13.CK1 was changed by another program."));
+    QVERIFY(reload->isVisible());
+    // The edit area makes room for the bar.
+    QCOMPARE(window->picEditHolder->y(), bar->height());
+    QCOMPARE(window->picEditHolder->height(), holder.height() - bar->height());
+    QTest::mouseClick(reload, Qt::LeftButton);
+    QVERIFY(!bar->isVisible());
+    QCOMPARE(window->picEditHolder->geometry(), holder);
+    QVERIFY(window->m_Level == levelWithTile(8));
+    QVERIFY(!window->IsModified());
+    QVERIFY(!window->mnuEditUndo->isEnabled());
+    QTRY_VERIFY(editortest::canvasShowsLevel(*window));
+
+    // Keep mine: the bar goes; the save asks, and Overwrite writes it.
+    window->picEdit_MouseDown(1, 0, 6 * 16 + 2, 6 * 16 + 2);
+    window->picEdit_MouseUp(1, 0, 6 * 16 + 2, 6 * 16 + 2);
+    const Level mine = window->m_Level;
+    QVERIFY(levelWithTile(10).Save(path).ok);
+    QTRY_VERIFY(bar->isVisible());
+    QTest::mouseClick(keep, Qt::LeftButton);
+    QVERIFY(!bar->isVisible());
+    QVERIFY(window->m_Level == mine);
+    m_Prompts->answers.push_back(Prompts::Answer::Overwrite);
+    QVERIFY(window->mnuFileSave_Click());
+    QCOMPARE(m_Prompts->messages.size(), size_t(1));
+    QCOMPARE(m_Prompts->messages.back().buttons, Prompts::Buttons::OverwriteSaveAsCancel);
+    QCOMPARE(fileBytes(path), mine.Serialize());
+    QTest::qWait(500);
+    QVERIFY(!bar->isVisible());
+
+    // Removed: the bar says so, and saving asks nothing and writes it again.
+    QVERIFY(QFile::remove(path));
+    QTRY_VERIFY(bar->isVisible());
+    QCOMPARE(text->text(),
+             QStringLiteral("LEVEL13.CK1 was deleted or moved by another program. Saving writes "
+                            "it again."));
+    QVERIFY(!reload->isVisible());
+    leveledit::setModified(*window, true);
+    QVERIFY(window->mnuFileSave_Click());
+    QCOMPARE(m_Prompts->messages.size(), size_t(1));
+    QCOMPARE(fileBytes(path), mine.Serialize());
+    QVERIFY(!bar->isVisible());
 }
 
 void tst_frmEdit::closeQuestionNamesTheLevel() {

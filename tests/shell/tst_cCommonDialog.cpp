@@ -1,6 +1,7 @@
 #include "Prompts.h"
 #include "ScriptedPrompts.h"
 #include "TestMain.h"
+#include "Utils.h"
 #include "cCommonDialog.h"
 
 #include <QAbstractButton>
@@ -13,6 +14,7 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -74,8 +76,15 @@ private slots:
     void choosingAFileFillsTheOutputs();
     void cancellingEmptiesTheOutputs();
     void saveAddsDefaultExtensionAndAsksBeforeReplacing();
+    void realFileDialogMatchesAnyLetterCase_data();
     void realFileDialogMatchesAnyLetterCase();
     void realMessageBoxShowsTitleIconAndButtons();
+    void realMessageBoxAnswers_data();
+    void realMessageBoxAnswers();
+    void nativeDialogsSetting_data();
+    void nativeDialogsSetting();
+    void anyCaseFilters_data();
+    void anyCaseFilters();
 };
 
 void CommonDialogTest::translatesFilterForThePlatform() {
@@ -203,11 +212,28 @@ void CommonDialogTest::saveAddsDefaultExtensionAndAsksBeforeReplacing() {
     QCOMPARE(cCommonDialog::WithDefaultExtension("/a/name", ""), QStringLiteral("/a/name"));
 }
 
-// The real dialog: Qt's own, with the caption, folder and filters asked
-// for, and name filters that match the game's files in any letter case.
+// The real dialog, with the caption, folder and filters asked for, and
+// name filters that match the game's files in any letter case: Qt's own
+// when the settings file asks for it, else the platform's, for which Qt's
+// stands in here, naming the filters without their patterns.
+void CommonDialogTest::realFileDialogMatchesAnyLetterCase_data() {
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<QString>("shownFilter");
+    QTest::newRow("Qt's own") << "false"
+                              << "All Levels (Level??.ck?)";
+    QTest::newRow("the platform's") << ""
+                                    << "All Levels";
+}
+
 void CommonDialogTest::realFileDialogMatchesAnyLetterCase() {
+    QFETCH(QString, setting);
+    QFETCH(QString, shownFilter);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
+    QTemporaryDir settings;
+    SetSettingsDirectoriesForTesting(settings.path(), settings.path());
+    const auto restore = qScopeGuard([] { SetSettingsDirectoriesForTesting({}, {}); });
+    QVERIFY(WriteSetting("Options", "NativeDialogs", setting));
     for (const char* name : {"LEVEL01.CK1", "level02.ck1", "Level03.Ck2", "notes.txt"}) {
         QFile f(dir.filePath(QString::fromLatin1(name)));
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -215,12 +241,14 @@ void CommonDialogTest::realFileDialogMatchesAnyLetterCase() {
 
     QStringList listed;
     QString caption;
-    QString shownFilter;
+    QString shown;
     whenModalAppears([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         QVERIFY(dialog);
         caption = dialog->windowTitle();
-        shownFilter = dialog->selectedNameFilter();
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        QVERIFY(types);
+        shown = types->currentText();
         auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
         QVERIFY(view);
         // The folder is read in the background.
@@ -249,7 +277,7 @@ void CommonDialogTest::realFileDialogMatchesAnyLetterCase() {
         QStringLiteral("Open Levels"), QString(), nullptr, flags);
     listed.sort();
     QCOMPARE(caption, QStringLiteral("Open Levels"));
-    QCOMPARE(shownFilter, QStringLiteral("All Levels (Level??.ck?)"));
+    QCOMPARE(shown, shownFilter);
     QCOMPARE(listed, QStringList({"LEVEL01.CK1", "Level03.Ck2", "level02.ck1"}));
     QVERIFY(chosen);
     QCOMPARE(QFileInfo(fileName).canonicalFilePath(),
@@ -279,6 +307,83 @@ void CommonDialogTest::realMessageBoxShowsTitleIconAndButtons() {
     QCOMPARE(text, QStringLiteral("first\nsecond"));
     QCOMPARE(icon, QMessageBox::Critical);
     QCOMPARE(buttons, int(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel));
+}
+
+// The answers of the button sets beyond Yes, No and Cancel, clicked on the
+// real message box, and Escape.
+void CommonDialogTest::realMessageBoxAnswers_data() {
+    QTest::addColumn<Prompts::Buttons>("buttons");
+    QTest::addColumn<QString>("click"); // a button's text without "&"; "" for Escape
+    QTest::addColumn<Prompts::Answer>("answer");
+    using B = Prompts::Buttons;
+    using A = Prompts::Answer;
+    QTest::newRow("save") << B::SaveDiscardCancel << "Save" << A::Save;
+    QTest::newRow("discard") << B::SaveDiscardCancel << "Discard" << A::Discard;
+    QTest::newRow("overwrite") << B::OverwriteSaveAsCancel << "Overwrite" << A::Overwrite;
+    QTest::newRow("save as") << B::OverwriteSaveAsCancel << "Save As" << A::SaveAs;
+    QTest::newRow("escape from overwrite") << B::OverwriteSaveAsCancel << "" << A::Cancel;
+}
+
+void CommonDialogTest::realMessageBoxAnswers() {
+    QFETCH(Prompts::Buttons, buttons);
+    QFETCH(QString, click);
+    QFETCH(Prompts::Answer, answer);
+    QStringList shown;
+    whenModalAppears([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        for (QAbstractButton* button : box->buttons())
+            shown << button->text().remove('&');
+        if (click.isEmpty())
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            QVERIFY(ScriptedPrompts::click(*box, click));
+    });
+    QCOMPARE(Prompts::Current().Message(nullptr, QStringLiteral("LEVEL01.CK1"), QString(), buttons,
+                                        Prompts::Icon::Question),
+             answer);
+    QCOMPARE(shown.size(), 3);
+    if (!click.isEmpty())
+        QVERIFY(shown.contains(click));
+}
+
+void CommonDialogTest::nativeDialogsSetting_data() {
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<bool>("native");
+    QTest::newRow("not set") << "" << true;
+    QTest::newRow("false") << "false" << false;
+    QTest::newRow("False, spaced") << " False " << false;
+    QTest::newRow("off") << "OFF" << false;
+    QTest::newRow("1") << "1" << true;
+}
+
+void CommonDialogTest::nativeDialogsSetting() {
+    QFETCH(QString, setting);
+    QFETCH(bool, native);
+    QCOMPARE(Prompts::NativeDialogsWanted(setting), native);
+}
+
+void CommonDialogTest::anyCaseFilters_data() {
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("anyCase");
+    QTest::newRow("mixed") << "Keen 1 Levels (Level??.ck1)"
+                           << "Keen 1 Levels (Level??.ck1 LEVEL??.CK1 level??.ck1)";
+    QTest::newRow("upper") << "All (LEVEL??.CK?)"
+                           << "All (LEVEL??.CK? level??.ck?)";
+    QTest::newRow("no letters") << "Any (*)"
+                                << "Any (*)";
+    QTest::newRow("two patterns") << "Bitmaps (*.bmp *.Png)"
+                                  << "Bitmaps (*.bmp *.BMP *.Png *.PNG *.png)";
+    QTest::newRow("brackets in the name") << "Keen (1) (*.ck1)"
+                                          << "Keen (1) (*.ck1 *.CK1)";
+    QTest::newRow("no patterns") << "Levels"
+                                 << "Levels";
+}
+
+void CommonDialogTest::anyCaseFilters() {
+    QFETCH(QString, filter);
+    QFETCH(QString, anyCase);
+    QCOMPARE(Prompts::AnyCaseFilters({filter}), QStringList{anyCase});
 }
 
 GM_TEST_MAIN(CommonDialogTest)
