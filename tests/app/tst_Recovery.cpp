@@ -193,7 +193,7 @@ void tst_Recovery::closingARestoredLevel_data() {
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("closed");
     QTest::addColumn<int>("onDisk");
-    QTest::newRow("not saved") << int(Prompts::Answer::No) << true << 0;
+    QTest::newRow("not saved") << int(Prompts::Answer::Discard) << true << 0;
     QTest::newRow("cancelled") << int(Prompts::Answer::Cancel) << false << 1;
 }
 

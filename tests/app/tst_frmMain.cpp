@@ -476,7 +476,7 @@ void MainWindowTest::titleNamesTheActiveLevel() {
             else if (step == "rename")
                 leveledit::setFileName(*editor, m_F.programFile(QStringLiteral("LEVEL07.CK1")));
             else if (step == "close") {
-                m_F.prompts().answers.push_back(Prompts::Answer::No);
+                m_F.prompts().answers.push_back(Prompts::Answer::Discard);
                 editor->mnuFileClose_Click();
             } else
                 QFAIL(qPrintable("unknown step " + step));
