@@ -18,7 +18,20 @@ class LevelChecker {
 public:
     enum class Severity { Error, Warning };
     // What a finding is about, so that callers can single one kind out.
-    enum class Kind { Episode, TooLarge, NoStart, ManyStarts, UnknownTile, HiddenInfo, OpenEdge };
+    enum class Kind {
+        Episode,
+        TooLarge,
+        NoStart,
+        ManyStarts,
+        UnknownTile,
+        HiddenInfo,
+        OpenEdge,
+        // The rules that need the game's tile behaviour (TileRulesChecker).
+        NoExit,
+        StartBlocked,
+        DoorWithoutKey,
+        CutAnimation
+    };
 
     struct Finding {
         Severity severity = Severity::Error;

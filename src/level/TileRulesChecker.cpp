@@ -10,7 +10,7 @@
 namespace {
 
 using Finding = TileRulesChecker::Finding;
-using Rule = TileRulesChecker::Rule;
+using Kind = LevelChecker::Kind;
 using Severity = LevelChecker::Severity;
 
 // The info value that marks Keen's start.
@@ -37,7 +37,7 @@ void checkExit(const Level& level, const TileBehaviour& table, std::vector<Findi
                               ? TileRulesChecker::tr("the episode has no exit tile")
                               : TileRulesChecker::tr("the exit is tile %1").arg(exits.front());
     out.push_back(
-        {Severity::Error, Rule::NoExit, -1, -1,
+        {Severity::Error, Kind::NoExit, -1, -1,
          TileRulesChecker::tr("the level has no exit, so it cannot be finished (%1)").arg(which)});
 }
 
@@ -56,7 +56,7 @@ void checkStarts(const Level& level, const TileBehaviour& table, std::vector<Fin
                                                : TileRulesChecker::tr("the cell below Keen's "
                                                                       "start (he is two cells "
                                                                       "tall)");
-                out.push_back({Severity::Warning, Rule::StartBlocked, x, row,
+                out.push_back({Severity::Warning, Kind::StartBlocked, x, row,
                                TileRulesChecker::tr("%1 holds tile %2 (%3): Keen starts stuck "
                                                     "or dies")
                                    .arg(where)
@@ -83,7 +83,7 @@ void checkDoorsAndLoops(const Level& level, const TileBehaviour& table, int tile
             const int door = table.At(tile).behaviour - TileBehaviour::FirstDoor;
             if (door >= 0 && door < Doors && !keys[door] && !doorSeen[door]) {
                 doorSeen[door] = true;
-                out.push_back({Severity::Warning, Rule::DoorWithoutKey, x, y,
+                out.push_back({Severity::Warning, Kind::DoorWithoutKey, x, y,
                                TileRulesChecker::tr("door %1 (tile %2) has no key %1 in the "
                                                     "level: it cannot be opened")
                                    .arg(door + 1)
@@ -92,7 +92,7 @@ void checkDoorsAndLoops(const Level& level, const TileBehaviour& table, int tile
             const int start = table.LoopStart(tile);
             const int end = start + table.LoopLength(tile);
             if (table.LoopLength(tile) > 1 && end > tiles && loopsSeen.insert(tile).second)
-                out.push_back({Severity::Warning, Rule::CutAnimation, x, y,
+                out.push_back({Severity::Warning, Kind::CutAnimation, x, y,
                                TileRulesChecker::tr("tile %1 animates through tiles %2 to %3, "
                                                     "but the episode has only %4 tiles: it "
                                                     "does not animate")

@@ -24,18 +24,7 @@ class TileBehaviour;
 class TileRulesChecker {
     Q_DECLARE_TR_FUNCTIONS(TileRulesChecker)
 public:
-    enum class Rule { NoExit, StartBlocked, DoorWithoutKey, CutAnimation };
-
-    struct Finding {
-        LevelChecker::Severity severity = LevelChecker::Severity::Error;
-        Rule rule = Rule::NoExit;
-        // The cell the finding is about, or -1, -1 for the whole level.
-        int x = -1;
-        int y = -1;
-        QString message;
-
-        bool HasCell() const { return x >= 0 && y >= 0; }
-    };
+    using Finding = LevelChecker::Finding;
 
     // The findings for `level`, whole-level ones first, then cell by cell in
     // row order. `tileCount` is the number of tiles the episode has (the

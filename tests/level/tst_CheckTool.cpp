@@ -35,7 +35,7 @@ private slots:
         for (const QStringList& args : {QStringList{}, QStringList{"--all"}, QStringList{"--al"}}) {
             const Run run = check(args);
             QCOMPARE(run.exitCode, 2);
-            QVERIFY2(run.err.contains("usage: gridmason-tool check [--all] FILE..."),
+            QVERIFY2(run.err.contains("usage: gridmason-tool check [--all] [--game DIR] FILE..."),
                      qPrintable(run.err));
         }
     }
@@ -93,6 +93,61 @@ private slots:
             {"LEVEL02.CK1", 1}, {"LEVEL12.CK1", 19}, {"LEVEL16.CK1", 1}, {"LEVEL80.CK1", 4}};
         QCOMPARE(perLevel, expected);
         QCOMPARE(check(QStringList{"--all"} + files).lines.size(), 2 + 60 + 6 + 5);
+    }
+
+    // With the game's folder the checks know what each tile does: the real
+    // levels stay as they are, a level without its exit cannot be finished
+    // and a start inside a wall is warned about (tile 34 blocks from every
+    // side in episode 1). Without the folder, one note says they were
+    // skipped.
+    void gameRules_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("withGame");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("expected"); // lines of LEVEL01 after its path
+        QTest::addColumn<bool>("skippedNote");
+        QTest::newRow("as the game has it") << "" << true << 0 << QStringList() << false;
+        QTest::newRow("exit removed")
+            << "exit" << true << 1
+            << QStringList{": error: the level has no exit, so it cannot be finished (the exit "
+                           "is tile 159)"}
+            << false;
+        QTest::newRow("start in a wall")
+            << "start" << true << 0
+            << QStringList{":3,15: warning: Keen's start cell holds tile 34 (solid): Keen "
+                           "starts stuck or dies"}
+            << false;
+        QTest::newRow("no game folder") << "exit" << false << 0 << QStringList() << true;
+    }
+
+    void gameRules() {
+        GM_REQUIRE_REAL_DATA();
+        QFETCH(QString, change);
+        QFETCH(bool, withGame);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("LEVEL01.CK1");
+        Level level;
+        QVERIFY(level.Load(QDir(realDataDir()).filePath("LEVEL01.CK1")).ok);
+        for (int y = 0; y < level.Height(); ++y)
+            for (int x = 0; x < level.Width(); ++x) {
+                if (change == "exit" && level.Tile(x, y) == 159)
+                    level.SetTile(x, y, 143);
+                if (change == "start" && level.Info(x, y) == 255)
+                    level.SetTile(x, y, 34);
+            }
+        QVERIFY(level.Save(file).ok);
+        QStringList args;
+        if (withGame)
+            args << "--game" << realDataDir();
+        const Run run = check(args + QStringList{file, file});
+        QTEST(run.exitCode, "exitCode");
+        QFETCH(QStringList, expected);
+        QStringList twice;
+        for (const QString& line : expected)
+            twice << file + line;
+        QCOMPARE(run.lines, twice + twice);
+        QFETCH(bool, skippedNote);
+        QCOMPARE(run.err.count("were skipped"), skippedNote ? 1 : 0);
     }
 
     // Every file is reported, the unreadable one on stderr, and any error

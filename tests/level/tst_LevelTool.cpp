@@ -100,7 +100,8 @@ private slots:
             << QStringList{"empty"};
         QTest::newRow("help check")
             << QStringList{"help", "check"}
-            << QRegularExpression::escape("usage: gridmason-tool check [--all] FILE...")
+            << QRegularExpression::escape(
+                   "usage: gridmason-tool check [--all] [--game DIR] FILE...")
             << QStringList{"(N cells, first at X,Y)", "--all", "warnings at most"} << QStringList{};
     }
 

@@ -11,8 +11,6 @@
 
 namespace {
 
-using Rule = TileRulesChecker::Rule;
-
 // 0 nothing, 1 solid, 2 lava, 3 exit, 4 door 1, 5 key 1, 6 door 2, 7
 // nothing, 8-11 a loop of four.
 TileBehaviour smallTable() {
@@ -22,11 +20,25 @@ TileBehaviour smallTable() {
 }
 
 QStringList briefs(const std::vector<TileRulesChecker::Finding>& findings) {
-    static const char* const rules[] = {"NoExit", "StartBlocked", "DoorWithoutKey", "CutAnimation"};
+    using Kind = LevelChecker::Kind;
+    const auto rule = [](Kind kind) {
+        switch (kind) {
+        case Kind::NoExit:
+            return "NoExit";
+        case Kind::StartBlocked:
+            return "StartBlocked";
+        case Kind::DoorWithoutKey:
+            return "DoorWithoutKey";
+        case Kind::CutAnimation:
+            return "CutAnimation";
+        default:
+            return "other";
+        }
+    };
     QStringList out;
     for (const auto& f : findings)
         out << QStringLiteral("%1 %2 %3,%4")
-                   .arg(LevelChecker::SeverityText(f.severity), rules[int(f.rule)])
+                   .arg(LevelChecker::SeverityText(f.severity), rule(f.kind))
                    .arg(f.x)
                    .arg(f.y);
     return out;
