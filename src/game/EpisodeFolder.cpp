@@ -113,9 +113,9 @@ IoResult EpisodeFolder::Scan(const QString& folder, int episode, EpisodeFolder& 
         if (e != episode && !levels.empty())
             others << episodeCount(e, int(levels.size()));
     if (!others.isEmpty())
-        notes.prepend(tr("The folder also holds levels of %1; these show %2.")
-                          .arg(others.join(tr(" and ")),
-                               episodeCount(episode, int(result.m_Levels.size()))));
+        notes.prepend(
+            tr("The folder also holds levels of %1; these show %2.")
+                .arg(others.join(tr(" and ")), episodeCount(episode, int(result.m_Levels.size()))));
     result.m_Note = notes.join(QLatin1Char(' '));
     out = result;
     return IoResult::success();

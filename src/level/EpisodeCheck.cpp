@@ -82,11 +82,10 @@ IoResult EpisodeCheck::Run(const QString& folder, int episode, const TileBehavio
     }
     const auto across = EpisodeChecker::Check(report.folder, map.get());
     if (!report.folder.Has(GameLimits::MapLevelNumber) && !across.empty())
-        report.levels.push_back(
-            {GameLimits::MapLevelNumber,
-             QDir(report.folder.Folder())
-                 .filePath(report.folder.GameName(GameLimits::MapLevelNumber)),
-             {}});
+        report.levels.push_back({GameLimits::MapLevelNumber,
+                                 QDir(report.folder.Folder())
+                                     .filePath(report.folder.GameName(GameLimits::MapLevelNumber)),
+                                 {}});
     std::sort(report.levels.begin(), report.levels.end(),
               [](const LevelReport& a, const LevelReport& b) { return a.number < b.number; });
     for (LevelReport& level : report.levels)

@@ -56,8 +56,7 @@ private slots:
         QTest::addColumn<Cells>("map");         // null map when empty
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("all there") << QList<int>{1, 2, 80, 81, 90}
-                                   << Cells{{1, 1, 1}, {2, 1, 0x8001}, {5, 5, 2}}
-                                   << QStringList{};
+                                   << Cells{{1, 1, 1}, {2, 1, 0x8001}, {5, 5, 2}} << QStringList{};
         QTest::newRow("entrance to a missing level, once a door")
             << QList<int>{1, 80} << Cells{{1, 1, 1}, {4, 4, 5}, {4, 5, 5}, {7, 2, 5}}
             << QStringList{"error MissingLevel 80 7,2", "error MissingLevel 80 4,4",

@@ -24,7 +24,7 @@ private slots:
             << QStringList{"level01.ck1", "LEVEL02.CK1", "Level80.Ck1"} << 0 << 1
             << QStringList{"1 level01.ck1", "2 LEVEL02.CK1", "80 Level80.Ck1"} << "";
         QTest::newRow("other names left out")
-            << QStringList{"LEVEL1.CK1",   "LEVEL001.CK1", "LEVEL01.CK4", "LEVEL01.CK1.BAK",
+            << QStringList{"LEVEL1.CK1",   "LEVEL001.CK1", "LEVEL01.CK4",  "LEVEL01.CK1.BAK",
                            "XLEVEL01.CK1", "LEVELAB.CK1",  "LEVEL03.CK1/", "LEVEL07.CK1"}
             << 0 << 1 << QStringList{"7 LEVEL07.CK1"} << "";
         QTest::newRow("the most levels win")
@@ -33,8 +33,8 @@ private slots:
             << 0 << 2 << QStringList{"1 LEVEL01.CK2", "2 LEVEL02.CK2", "80 LEVEL80.CK2"}
             << "also holds levels of episode 1 (2 levels); these show episode 2 (3 levels)";
         QTest::newRow("a tie takes the lowest")
-            << QStringList{"LEVEL04.CK3", "LEVEL05.CK2"} << 0 << 2
-            << QStringList{"5 LEVEL05.CK2"} << "episode 3 (1 level)";
+            << QStringList{"LEVEL04.CK3", "LEVEL05.CK2"} << 0 << 2 << QStringList{"5 LEVEL05.CK2"}
+            << "episode 3 (1 level)";
         QTest::newRow("the episode asked for")
             << QStringList{"LEVEL01.CK1", "LEVEL01.CK2", "LEVEL02.CK2"} << 1 << 1
             << QStringList{"1 LEVEL01.CK1"} << "episode 2 (2 levels)";

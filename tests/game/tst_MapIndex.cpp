@@ -66,9 +66,8 @@ private slots:
         QTest::addColumn<QStringList>("rows"); // info values, hexadecimal words
         QTest::addColumn<QStringList>("entrances");
         QTest::addColumn<QStringList>("blockers");
-        QTest::newRow("a diagonal is one door")
-            << QStringList{"2 0 0", "0 2 0", "0 0 2"} << QStringList{"2: 0,0 1,1 2,2"}
-            << QStringList{};
+        QTest::newRow("a diagonal is one door") << QStringList{"2 0 0", "0 2 0", "0 0 2"}
+                                                << QStringList{"2: 0,0 1,1 2,2"} << QStringList{};
         QTest::newRow("apart, two doors in row order")
             << QStringList{"0 0 4", "0 0 0", "4 4 0"} << QStringList{"4: 2,0", "4: 0,2 1,2"}
             << QStringList{};

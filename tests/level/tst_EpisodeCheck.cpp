@@ -65,9 +65,10 @@ private slots:
 
         EpisodeCheck::Report report;
         QVERIFY(EpisodeCheck::Run(dir.path(), 0, nullptr, report).ok);
-        QCOMPARE(lines(report), (QStringList{"LEVEL01.CK1: error -1,-1", "level02.ck1: warning -1,-1",
-                                             "LEVEL03.CK1: error -1,-1", "LEVEL80.CK1: warning 0,0",
-                                             "LEVEL80.CK1: warning 0,0", "LEVEL80.CK1: error 6,6"}));
+        QCOMPARE(lines(report),
+                 (QStringList{"LEVEL01.CK1: error -1,-1", "level02.ck1: warning -1,-1",
+                              "LEVEL03.CK1: error -1,-1", "LEVEL80.CK1: warning 0,0",
+                              "LEVEL80.CK1: warning 0,0", "LEVEL80.CK1: error 6,6"}));
         QVERIFY(report.levels[1].findings[0].message.contains("no entrance"));
         QVERIFY(report.levels[2].findings[0].message.contains("LEVEL03.CK1"));
         QVERIFY(report.HasErrors());
