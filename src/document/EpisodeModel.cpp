@@ -281,14 +281,22 @@ void EpisodeModel::DocumentChanged(LevelDocument* document) {
         }
 }
 
-// A closed document's row shows its file again.
+// A closed document's row shows another document open on its file, or else
+// the file again.
 void EpisodeModel::DocumentGone(QObject* document) {
     m_Documents.removeAll(static_cast<LevelDocument*>(document));
+    std::vector<Row*> left;
     for (Row& row : m_Rows)
         if (row.document == document) {
             row.document = nullptr;
-            EmitRow(row, {Qt::DisplayRole, ModifiedRole, OpenRole});
-            Refresh(row);
+            left.push_back(&row);
+        }
+    for (LevelDocument* other : m_Documents)
+        Attach(other);
+    for (Row* row : left)
+        if (!row->document) {
+            EmitRow(*row, {Qt::DisplayRole, ModifiedRole, OpenRole});
+            Refresh(*row);
         }
 }
 

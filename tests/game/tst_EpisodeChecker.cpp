@@ -1,11 +1,8 @@
-// The checks across an episode on crafted folders, one rule a row, and on
-// the real episode 1, which breaks none of them.
+// The checks across an episode on crafted folders, one rule a row.
 
 #include "EpisodeChecker.h"
 #include "EpisodeFolder.h"
-#include "Level.h"
 #include "MapIndex.h"
-#include "TestData.h"
 #include "TestFiles.h"
 #include "TestMain.h"
 
@@ -105,17 +102,6 @@ private slots:
                  "the folder: it never opens");
         QCOMPARE(findings[2].message, "another entrance to level 4, apart from the one at 4,4 "
                                       "(the map has 2 entrances to it)");
-    }
-
-    void realEpisodeBreaksNoRule() {
-        GM_REQUIRE_REAL_DATA();
-        EpisodeFolder folder;
-        QVERIFY(EpisodeFolder::Scan(realDataDir(), 0, folder).ok);
-        QCOMPARE(folder.Levels().size(), size_t(19));
-        Level map;
-        QVERIFY(map.Load(folder.Find(80)->path).ok);
-        const MapIndex index = MapIndex::Build(map.Width(), map.Height(), map.InfoPlane());
-        QCOMPARE(briefs(EpisodeChecker::Check(folder, &index)), QStringList{});
     }
 };
 

@@ -111,12 +111,10 @@ private slots:
         const EpisodeCheck::LevelReport& map = report.levels[15];
         QCOMPARE(map.number, 80);
         QCOMPARE(map.Count(EpisodeCheck::Severity::Error), 1);
-        const auto entrance =
-            std::find_if(map.findings.begin(), map.findings.end(),
-                         [](const EpisodeCheck::Finding& f) { return f.x == 15 && f.y == 18; });
-        QVERIFY(entrance != map.findings.end());
-        QCOMPARE(entrance->message,
-                 "the entrance to level 5 leads to LEVEL05.CK1, which is not in the folder");
+        // The map's entrance 5, one cell.
+        QVERIFY(std::any_of(map.findings.begin(), map.findings.end(), [](const auto& f) {
+            return f.severity == EpisodeCheck::Severity::Error && f.x == 15 && f.y == 18;
+        }));
     }
 };
 
