@@ -49,13 +49,14 @@ void declareRenderEpisode(QCommandLineParser& parser) {
                       QStringLiteral("draw each tile 2^Z pixels across per 16 (-3 unless given)"),
                       QStringLiteral("Z"), QStringLiteral("-3")});
     parser.addOption({EpisodeOption,
-                      QStringLiteral("the episode whose levels to draw, when DIR holds several "
-                                     "(the one with the most levels unless given)"),
-                      QStringLiteral("1|2|3")});
+                      QStringLiteral("the episode whose levels to draw (1, 2 or 3) when DIR holds "
+                                     "several; the one with the most levels unless given"),
+                      QStringLiteral("E")});
 }
 
 const ToolCommand renderEpisodeCommand(
-    "render-episode", "render-episode DIR -o OUT.png [--zoom Z] [--graphics GRAPHICS]",
+    "render-episode",
+    "render-episode DIR -o OUT.png [--zoom Z] [--graphics GRAPHICS] [--episode E]",
     "Draws every level of an episode's folder in a grid, each with its number under it, into "
     "a PNG file.",
     ToolCommand::Needs::Drawing, declareRenderEpisode, RenderEpisode);
