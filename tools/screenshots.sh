@@ -62,6 +62,11 @@ shootDialog() {
 }
 
 mkdir -p "$out"
+# The demo levels of episode 1 on one contact sheet, as render-episode draws them.
+"$work/prefix/bin/gridmason-tool" render-episode "$work/prefix/share/gridmason/levels" \
+    --episode 1 --zoom -2 --graphics "$work/prefix/share/gridmason/graphics/keen1" \
+    -o "$out/contact-sheet.png"
+echo "wrote docs/images/contact-sheet.png"
 xdotool mousemove 450 250
 settle
 shootWindow "$main" main-window.png

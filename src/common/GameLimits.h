@@ -6,6 +6,26 @@ namespace GameLimits {
 // Every episode's world map is stored as level 80.
 constexpr int MapLevelNumber = 80;
 
+// What the info plane of the world map says: value n (1..16) is an
+// entrance to level n, 0x8000 + n a blocker that opens once level n is
+// finished; 255 is Keen's start there as in every level.
+constexpr int KeenStartValue = 255;
+constexpr int LastMapLevel = 16;
+constexpr int BlockerBase = 0x8000;
+
+// The level a map cell's info value (its 16-bit word, given as any int)
+// is an entrance to, or 0.
+constexpr int EntranceLevel(int info) {
+    const int word = info & 0xFFFF;
+    return word >= 1 && word <= LastMapLevel ? word : 0;
+}
+
+// The level whose finishing opens a blocker of this info value, or 0.
+constexpr int BlockerLevel(int info) {
+    const int word = (info & 0xFFFF) - BlockerBase;
+    return word >= 1 && word <= LastMapLevel ? word : 0;
+}
+
 // Levels 81 and 90 are the ending and title scenes: shown, not played, so
 // they hold neither a start for Keen nor an exit.
 constexpr bool IsSceneLevel(int number) {

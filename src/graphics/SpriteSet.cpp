@@ -189,6 +189,12 @@ SpriteSet SpriteSet::Clone() const {
     return clone;
 }
 
+SpriteSet SpriteSet::Detached() const {
+    SpriteSet detached = Clone();
+    detached.m_Scaled = std::make_shared<std::map<int, ScaledSprites>>();
+    return detached;
+}
+
 qint32 SpriteSet::Width(qint16 spriteIndex) const {
     return Sprites(spriteIndex)->width();
 }

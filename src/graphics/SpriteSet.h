@@ -42,6 +42,10 @@ public:
     Picture SpriteMasks(qint16 spriteIndex) const;
     void LoadFromSpriteSet(const SpriteSet& s);
     SpriteSet Clone() const;
+    // A set sharing this one's pictures with scaled copies of its own, as
+    // TileSet::Detached: once it has drawn at one zoom, drawing at that
+    // zoom only reads, from any number of threads at once.
+    SpriteSet Detached() const;
     qint32 Width(qint16 spriteIndex) const;
     qint32 Height(qint16 spriteIndex) const;
 

@@ -350,3 +350,9 @@ TileSet TileSet::Clone() const {
     clone.LoadFromTileSet(*this);
     return clone;
 }
+
+TileSet TileSet::Detached() const {
+    TileSet detached = Clone();
+    detached.m_Scaled = std::make_shared<ScaledSheets>();
+    return detached;
+}

@@ -44,6 +44,12 @@ public:
     qint32 PixelHToTiles(int h) const;
     // A set sharing this one's sheet, at zoom 0.
     TileSet Clone() const;
+    // A set sharing this one's sheet, at zoom 0, with scaled copies of its
+    // own: drawing from it never touches the other sets' copies, so that
+    // it can be drawn from on another thread. Once it has drawn at one
+    // zoom, drawing at that zoom only reads, and several threads may draw
+    // from it at once.
+    TileSet Detached() const;
     qint16 Width() const { return m_Width; }
     qint16 Height() const { return m_Height; }
 

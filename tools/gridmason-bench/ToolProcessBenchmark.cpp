@@ -5,75 +5,28 @@
 
 #include "Benchmark.h"
 #include "Level.h"
+#include "ToolSpawn.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QTemporaryDir>
-#include <algorithm>
-#include <chrono>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
 constexpr int Repeats = 31;
-
-// The built or installed gridmason-tool beside this program.
-QString toolPath() {
-    const QDir here(QCoreApplication::applicationDirPath());
-    for (const QString& candidate :
-         {QStringLiteral("../gridmason-tool/gridmason-tool"), QStringLiteral("gridmason-tool")})
-        if (QFileInfo(here.filePath(candidate)).isExecutable())
-            return QDir::cleanPath(here.filePath(candidate));
-    return QString();
-}
-
-// Seconds from spawning `args` (the program first, found on PATH) to its
-// exit, with its output thrown away; negative if it could not run or failed.
-double spawnSeconds(const QStringList& args) {
-    std::vector<QByteArray> bytes;
-    for (const QString& arg : args)
-        bytes.push_back(QFile::encodeName(arg));
-    std::vector<char*> argv;
-    for (QByteArray& arg : bytes)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    const auto start = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    if (spawned != 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) ||
-        WEXITSTATUS(status) != 0)
-        return -1;
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // The ratio of the medians of `command` and of `baseline`, run in turns;
 // negative if either failed.
 double medianRatio(const QStringList& command, const QStringList& baseline) {
     std::vector<double> ours, theirs;
     for (int i = 0; i < Repeats; ++i) {
-        ours.push_back(spawnSeconds(command));
-        theirs.push_back(spawnSeconds(baseline));
+        ours.push_back(ToolSpawn::Seconds(command));
+        theirs.push_back(ToolSpawn::Seconds(baseline));
         if (ours.back() < 0 || theirs.back() < 0)
             return -1;
     }
-    return median(ours) / median(theirs);
+    return ToolSpawn::Median(ours) / ToolSpawn::Median(theirs);
 }
 
 // A real level when the game's files are at hand, else a made one.
@@ -119,7 +72,7 @@ void measureIn(QTextStream& out, const QString& tool, const QDir& dir, const QSt
 }
 
 void runToolProcess(QTextStream& out) {
-    const QString tool = toolPath();
+    const QString tool = ToolSpawn::ToolPath();
     if (tool.isEmpty()) {
         out << "gridmason-tool not found beside " << QCoreApplication::applicationDirPath() << "\n";
         return;

@@ -39,6 +39,34 @@ const ToolCommand
                   "zoom. An existing OUT.png is replaced only by a complete new file.\n",
                   ToolCommand::Needs::Drawing, declareRender, Render);
 
+// --- render-episode ------------------------------------------------------
+
+void declareRenderEpisode(QCommandLineParser& parser) {
+    parser.addPositionalArgument(QStringLiteral("DIR"),
+                                 QStringLiteral("the folder of the episode's levels"));
+    parser.addOption({{QStringLiteral("o"), OutputOption},
+                      QStringLiteral("the PNG file to write"),
+                      QStringLiteral("OUT.png")});
+    parser.addOption({GraphicsOption,
+                      QStringLiteral("the episode's graphics: a folder of exported bitmaps or the "
+                                     "game's own folder (DIR unless given)"),
+                      QStringLiteral("GRAPHICS")});
+    parser.addOption({ZoomOption,
+                      QStringLiteral("draw each tile 2^Z pixels across per 16 (-3 unless given)"),
+                      QStringLiteral("Z"), QStringLiteral("-3")});
+    parser.addOption({EpisodeOption,
+                      QStringLiteral("the episode whose levels to draw (1, 2 or 3) when DIR holds "
+                                     "several; the one with the most levels unless given"),
+                      QStringLiteral("E")});
+}
+
+const ToolCommand renderEpisodeCommand(
+    "render-episode",
+    "render-episode DIR -o OUT.png [--zoom Z] [--graphics GRAPHICS] [--episode E]",
+    "Draws every level of an episode's folder in a grid, each with its number under it, into "
+    "a PNG file.",
+    ToolCommand::Needs::Drawing, declareRenderEpisode, RenderEpisode);
+
 // --- export-graphics -----------------------------------------------------
 
 void declareExport(QCommandLineParser& parser) {

@@ -20,8 +20,11 @@ inline const QString OutputOption = QStringLiteral("output");
 inline const QString GraphicsOption = QStringLiteral("graphics");
 inline const QString ZoomOption = QStringLiteral("zoom");
 inline const QString InfoValuesOption = QStringLiteral("info-values");
+// Options of render-episode besides those of render.
+inline const QString EpisodeOption = QStringLiteral("episode");
 
 int Render(const ToolCall& call);
+int RenderEpisode(const ToolCall& call);
 int ExportGraphics(const ToolCall& call);
 
 } // namespace DrawingCommands

@@ -43,6 +43,10 @@ int DrawingCommands::Render(const ToolCall& call) {
     return forward(call);
 }
 
+int DrawingCommands::RenderEpisode(const ToolCall& call) {
+    return forward(call);
+}
+
 int DrawingCommands::ExportGraphics(const ToolCall& call) {
     return forward(call);
 }

@@ -4,11 +4,11 @@
 // without a screen.
 
 #include "DrawingCommands.h"
-#include "FileWriter.h"
 #include "GraphicsFolder.h"
-#include "IndexedImage.h"
 #include "InfoOverlay.h"
 #include "Level.h"
+#include "LevelRenderer.h"
+#include "PngFile.h"
 #include "SpriteCatalogue.h"
 #include "SpriteSet.h"
 #include "Surface.h"
@@ -16,22 +16,12 @@
 #include "ToolCall.h"
 #include "ToolCommand.h"
 
-#include <QBuffer>
 #include <QCommandLineParser>
-#include <QImageWriter>
 #include <optional>
 
 using namespace DrawingCommands;
 
 namespace {
-
-// Pictures larger than this many pixels a side are refused rather than
-// allocated: a whole 170 x 170 level at zoom 3 is 21760 pixels across.
-constexpr qint64 MaxSide = 32767;
-constexpr qint64 MaxPixels = qint64(1) << 28;
-
-// Qt's PNG compression from 0 to 100: 20 is zlib's fastest level.
-constexpr int PngCompression = 20;
 
 struct RenderOptions {
     QString level;
@@ -57,26 +47,6 @@ std::optional<RenderOptions> readOptions(const ToolCall& call) {
     if (options.output.isEmpty() || options.graphics.isEmpty())
         return std::nullopt;
     return options;
-}
-
-// Writes the PNG through a temporary file, so that an existing picture is
-// only replaced by a complete new one.
-bool writePng(const QImage& image, const QString& fileName, QString& error) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    // At Qt's default level zlib takes most of a render's time; a low one
-    // costs a little size. Few colours go as a palette, faster still.
-    writer.setCompression(PngCompression);
-    const QImage indexed = IndexedImage::Exact(image);
-    if (!writer.write(indexed.isNull() ? image : indexed)) {
-        error = QStringLiteral("cannot write %1: %2").arg(fileName, writer.errorString());
-        return false;
-    }
-    const IoResult written = FileWriter::WriteWhole(fileName, bytes);
-    error = written.error;
-    return written.ok;
 }
 
 } // namespace
@@ -112,24 +82,22 @@ int DrawingCommands::Render(const ToolCall& call) {
 
     // Sprites follow the tiles' zoom, which is raised until a tile is at
     // least a pixel, so that both keep their proportions.
-    tiles.SetZoom(options->zoom);
-    sprites.SetZoom(tiles.Zoom());
-    const double width = level.Width() * tiles.RenderWidth();
-    const double height = level.Height() * tiles.RenderHeight();
-    if (width > MaxSide || height > MaxSide || width * height > double(MaxPixels)) {
-        err << "gridmason-tool: at zoom " << tiles.Zoom() << " the picture would be " << width
-            << " x " << height << " pixels; choose a smaller zoom\n";
+    const LevelRenderer renderer(tiles, sprites, options->zoom);
+    const QSizeF size = renderer.PictureSize(level);
+    if (!renderer.Fits(level)) {
+        err << "gridmason-tool: at zoom " << renderer.Zoom() << " the picture would be "
+            << size.width() << " x " << size.height() << " pixels; choose a smaller zoom\n";
         return ToolUsage;
     }
-    Surface canvas{int(width), int(height)};
+    Surface canvas;
+    canvas.image() = renderer.Render(level);
     if (canvas.image().isNull())
-        return call.BadInput(
-            QStringLiteral("not enough memory for a %1 x %2 picture").arg(width).arg(height));
-    level.Display(canvas, 0, 0, tiles, sprites, 0, 0, level.Width(), level.Height());
+        return call.BadInput(QStringLiteral("not enough memory for a %1 x %2 picture")
+                                 .arg(size.width())
+                                 .arg(size.height()));
     if (options->infoValues)
-        InfoOverlay::Draw(canvas, level, 0, 0, tiles.RenderWidth(), tiles.RenderHeight());
-    QString error;
-    if (!writePng(canvas.image(), options->output, error))
-        return call.BadInput(error);
-    return ToolOk;
+        InfoOverlay::Draw(canvas, level, 0, 0, renderer.CellSize().width(),
+                          renderer.CellSize().height());
+    const IoResult written = PngFile::Write(canvas.image(), options->output);
+    return written ? ToolOk : call.BadInput(written.error);
 }

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "SpriteSet.h"
+#include "TileSet.h"
+
+#include <QImage>
+#include <QSizeF>
+
+class Level;
+
+// Draws whole levels as pictures at one zoom: the Episode panel's
+// thumbnails, the contact sheet's pictures. It draws from sets of its own
+// that share the episode's pictures but not their scaled copies, made
+// ready for its zoom when it is made, so that Render only reads them and
+// may run on several threads at once while the editor's windows draw from
+// theirs.
+class LevelRenderer {
+public:
+    // The thumbnails' zoom: each cell 2 x 2 pixels.
+    static constexpr int ThumbnailZoom = -3;
+    // Pictures larger than this many pixels a side, or in all, are refused
+    // rather than allocated: a whole 170 x 170 level at zoom 3 is 21760
+    // pixels across.
+    static constexpr qint64 MaxSide = 32767;
+    static constexpr qint64 MaxPixels = qint64(1) << 28;
+
+    // `zoom` is raised as TileSet::SetZoom raises it, until a tile is at
+    // least a pixel; the sprites follow the tiles.
+    LevelRenderer(const TileSet& tiles, const SpriteSet& sprites, int zoom = ThumbnailZoom);
+
+    int Zoom() const { return m_Tiles.Zoom(); }
+    // The size of a cell in pixels.
+    QSizeF CellSize() const { return {m_Tiles.RenderWidth(), m_Tiles.RenderHeight()}; }
+    // The size of the level's picture in pixels.
+    QSizeF PictureSize(const Level& level) const;
+    // Whether the picture is within the limits above and not empty.
+    bool Fits(const Level& level) const;
+    // The whole level drawn as Level::Display draws it; a null image when
+    // it does not fit.
+    QImage Render(const Level& level) const;
+
+private:
+    TileSet m_Tiles;
+    SpriteSet m_Sprites;
+};
