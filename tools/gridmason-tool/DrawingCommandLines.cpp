@@ -65,6 +65,15 @@ const ToolCommand renderEpisodeCommand(
     "render-episode DIR -o OUT.png [--zoom Z] [--graphics GRAPHICS] [--episode E]",
     "Draws every level of an episode's folder in a grid, each with its number under it, into "
     "a PNG file.",
+    "Reads every level file of one episode in DIR (LEVELnn.CKe in any letter case;\n"
+    "when DIR holds several episodes, the one with the most levels unless --episode\n"
+    "names one) and draws each, tiles and then sprites, at zoom Z (-3 unless given:\n"
+    "two pixels a cell), in a grid of about as many columns as rows in the order of\n"
+    "their numbers, each with its number under it, into the PNG picture OUT.png.\n"
+    "The graphics come from GRAPHICS, or from DIR itself when it is the game's own\n"
+    "folder. A level that cannot be read is named on stderr and left off the sheet,\n"
+    "and the exit status is then 1; a sheet too large for one picture writes\n"
+    "nothing.\n",
     ToolCommand::Needs::Drawing, declareRenderEpisode, RenderEpisode);
 
 // --- export-graphics -----------------------------------------------------
