@@ -6,7 +6,7 @@
 
 namespace {
 
-// ReadSetting gives back at most this many characters: a longer path would
+// Settings::Read gives back at most this many characters: a longer path would
 // come back cut, naming another file or none.
 constexpr int MaxStoredLength = 255;
 
