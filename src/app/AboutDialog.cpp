@@ -1,6 +1,6 @@
 #include "AboutDialog.h"
 
-#include "Utils.h"
+#include "Settings.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -9,7 +9,7 @@
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("About Gridmason"));
-    lblText = new QLabel(Text(SettingsFilePath()), this);
+    lblText = new QLabel(Text(Settings::FilePath()), this);
     lblText->setTextFormat(Qt::PlainText);
     lblText->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblText->setWordWrap(true);

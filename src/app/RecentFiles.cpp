@@ -1,12 +1,12 @@
 #include "RecentFiles.h"
 
-#include "Utils.h"
+#include "Settings.h"
 
 #include <QFileInfo>
 
 namespace {
 
-// ReadSetting gives back at most this many characters: a longer path would
+// Settings::Read gives back at most this many characters: a longer path would
 // come back cut, naming another file or none.
 constexpr int MaxStoredLength = 255;
 
@@ -21,7 +21,7 @@ const QString RecentFiles::Section = QStringLiteral("Recent");
 QStringList RecentFiles::List() {
     QStringList files;
     for (int i = 0; i < MaxCount; ++i) {
-        const QString file = ReadSetting(Section, fileKey(i));
+        const QString file = Settings::Read(Section, fileKey(i));
         if (file.isEmpty())
             continue;
         bool repeated = false;
@@ -61,7 +61,7 @@ IoResult RecentFiles::Store(const QStringList& files) {
     for (int i = 0; i < MaxCount; ++i) {
         const std::optional<QString> value =
             i < files.size() ? std::optional<QString>(files[i]) : std::nullopt;
-        const IoResult stored = StoreSetting(Section, fileKey(i), value);
+        const IoResult stored = Settings::Write(Section, fileKey(i), value);
         if (!stored)
             return stored;
     }

@@ -5,6 +5,7 @@
 #include "EditorFrame.h"
 #include "EditorPlacement.h"
 #include "GameLimits.h"
+#include "GamePathsDialog.h"
 #include "GraphicsFolder.h"
 #include "HelpMenu.h"
 #include "Level.h"
@@ -12,6 +13,7 @@
 #include "LevelDocument.h"
 #include "LevelFileDialogs.h"
 #include "LevelFolders.h"
+#include "LevelPropertiesDialog.h"
 #include "MainStatusBar.h"
 #include "MainWindowTitle.h"
 #include "MenuKeys.h"
@@ -23,20 +25,16 @@
 #include "RecentFilesMenu.h"
 #include "RecoveryDialog.h"
 #include "RecoveryKeeper.h"
+#include "Settings.h"
 #include "SpriteCatalogue.h"
-#include "Utils.h"
 #include "WindowMenu.h"
 #include "frmEdit.h"
-#include "frmProperties.h"
-#include "frmSetPaths.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -101,7 +99,7 @@ void YieldKeys(QMdiSubWindow& subWindow, const frmEdit& editor) {
 // A settings file that cannot be read is told once, with the reason, before
 // anything asks for what it would have held.
 void TellUnreadableSettings(QWidget* owner) {
-    const IoResult readable = CheckSettingsFile();
+    const IoResult readable = Settings::CheckFile();
     if (!readable)
         Prompts::Current().Message(
             owner,
@@ -178,14 +176,14 @@ bool frmMain::Form_Load() {
 }
 
 bool frmMain::SeedDemoPaths() {
-    if (QFileInfo::exists(SettingsFilePath()))
+    if (QFileInfo::exists(Settings::FilePath()))
         return false;
     for (int i = 0; i < 3; ++i) {
         if (!QFileInfo(demoFolder(m_ProgramFolder, i)).isDir())
             return false;
     }
     for (int i = 0; i < 3; ++i) {
-        if (!WriteSetting(PathsSection, pathKey(i), demoFolder(m_ProgramFolder, i)))
+        if (!Settings::Write(PathsSection, pathKey(i), demoFolder(m_ProgramFolder, i)))
             return false;
     }
     return true;
@@ -194,7 +192,7 @@ bool frmMain::SeedDemoPaths() {
 bool frmMain::LoadPaths() {
     bool complete = true;
     for (int i = 0; i < 3; ++i) {
-        m_Paths[i] = ReadSetting(PathsSection, pathKey(i));
+        m_Paths[i] = Settings::Read(PathsSection, pathKey(i));
         complete = complete && !m_Paths[i].isEmpty();
     }
     return complete ? true : AskForPaths();
@@ -203,19 +201,19 @@ bool frmMain::LoadPaths() {
 bool frmMain::AskForPaths() {
     QString chosen[3];
     {
-        frmSetPaths dialog(this);
+        GamePathsDialog dialog(this);
         for (int i = 0; i < 3; ++i)
-            dialog.txtPath[i]->setText(m_Paths[i]);
+            dialog.setGraphicsFolder(i + 1, m_Paths[i]);
         Prompts::Current().RunModal(dialog);
-        if (dialog.Cancelled)
+        if (dialog.result() != QDialog::Accepted)
             return false;
         for (int i = 0; i < 3; ++i)
-            chosen[i] = dialog.txtPath[i]->text();
+            chosen[i] = dialog.graphicsFolder(i + 1);
     }
     IoResult saved;
     for (int i = 0; i < 3; ++i) {
         m_Paths[i] = chosen[i];
-        const IoResult stored = StoreSetting(PathsSection, pathKey(i), m_Paths[i]);
+        const IoResult stored = Settings::Write(PathsSection, pathKey(i), m_Paths[i]);
         if (saved && !stored)
             saved = stored;
     }
@@ -378,24 +376,21 @@ void frmMain::mnuFileNew_Click() {
     int height = 0;
     bool mapLevel = false;
     {
-        frmProperties dialog(this);
+        LevelPropertiesDialog dialog(this);
         const frmEdit* active = ActiveEditor();
         const NewLevelDefaults defaults = NewLevelDefaults::FromSettings(
             active ? active->m_Level.Episode() : 0,
-            QSize(frmProperties::MinWidth, frmProperties::MinHeight),
-            QSize(frmProperties::MaxWidth, frmProperties::MaxHeight));
-        dialog.SetEpisode(defaults.episode);
-        dialog.txtWidth->setText(QString::number(defaults.size.width()));
-        dialog.txtHeight->setText(QString::number(defaults.size.height()));
-        // Typing a width replaces the one offered.
-        dialog.txtWidth->selectAll();
+            QSize(LevelPropertiesDialog::MinWidth, LevelPropertiesDialog::MinHeight),
+            QSize(LevelPropertiesDialog::MaxWidth, LevelPropertiesDialog::MaxHeight));
+        dialog.setEpisode(defaults.episode);
+        dialog.offerSize(defaults.size.width(), defaults.size.height());
         Prompts::Current().RunModal(dialog);
-        if (dialog.Cancelled)
+        if (dialog.result() != QDialog::Accepted)
             return;
-        episode = dialog.ChosenEpisode();
-        width = dialog.WidthValue();
-        height = dialog.HeightValue();
-        mapLevel = dialog.chkMapLevel->isChecked();
+        episode = dialog.chosenEpisode();
+        width = dialog.chosenWidth();
+        height = dialog.chosenHeight();
+        mapLevel = dialog.isMapLevel();
     }
     NewLevelDefaults::RememberEpisode(episode);
     NewLevelDefaults::RememberSize(QSize(width, height));
@@ -533,20 +528,20 @@ IoResult frmMain::RestoreEntry(RecoveryEntry& entry) {
 
 void frmMain::RestorePlacement() {
     const QByteArray geometry =
-        QByteArray::fromBase64(ReadSetting(WindowSection, GeometryKey).toLatin1());
+        QByteArray::fromBase64(Settings::Read(WindowSection, GeometryKey).toLatin1());
     if (geometry.isEmpty() || !restoreGeometry(geometry)) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
         const QSize size = available.size() * 4 / 5;
         setGeometry(QRect(available.center() - QPoint(size.width() / 2, size.height() / 2), size));
     }
-    restoreState(QByteArray::fromBase64(ReadSetting(WindowSection, StateKey).toLatin1()));
+    restoreState(QByteArray::fromBase64(Settings::Read(WindowSection, StateKey).toLatin1()));
 }
 
 // A failed write loses only the placement, which is a convenience.
 void frmMain::SavePlacement() {
-    WriteSetting(WindowSection, GeometryKey, QString::fromLatin1(saveGeometry().toBase64()));
-    WriteSetting(WindowSection, StateKey, QString::fromLatin1(saveState().toBase64()));
+    Settings::Write(WindowSection, GeometryKey, QString::fromLatin1(saveGeometry().toBase64()));
+    Settings::Write(WindowSection, StateKey, QString::fromLatin1(saveState().toBase64()));
 }
 
 // ---- Menus ----

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringView>
 
 #include <algorithm>
@@ -19,4 +20,10 @@ inline int ReadLeadingDecimal(QStringView text, int cap) {
         value = std::min(cap, value * 10 + (ch.unicode() - '0'));
     }
     return value;
+}
+
+// `value` in decimal with a space where a minus sign would stand, as the
+// position and selection labels write numbers: " 5", "-5".
+inline QString DecimalWithSignSpace(long long value) {
+    return value < 0 ? QString::number(value) : QStringLiteral(" ") + QString::number(value);
 }

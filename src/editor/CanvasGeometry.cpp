@@ -1,14 +1,14 @@
 #include "CanvasGeometry.h"
 
 #include "CellPixels.h"
-#include "VbMath.h"
+#include "Rounding.h"
 
 #include <algorithm>
 
 PaletteGeometry::Cell CanvasGeometry::CellAt(double x, double y) const {
     PaletteGeometry::Cell cell;
-    cell.x = VbMath::div(x, m_CellWidth) + m_OriginX;
-    cell.y = VbMath::div(y, m_CellHeight) + m_OriginY;
+    cell.x = quotientOfRounded(x, m_CellWidth) + m_OriginX;
+    cell.y = quotientOfRounded(y, m_CellHeight) + m_OriginY;
     return cell;
 }
 

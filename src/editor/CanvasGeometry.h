@@ -21,8 +21,8 @@ public:
     int OriginX() const { return m_OriginX; }
     int OriginY() const { return m_OriginY; }
 
-    // The level cell under pixel (x, y) of the canvas, by the editor's "div"
-    // rounding.
+    // The level cell under pixel (x, y) of the canvas: the pixel and the
+    // cell size rounded to whole numbers, then divided (quotientOfRounded).
     PaletteGeometry::Cell CellAt(double x, double y) const;
     // The pixels the level cells `cells` cover on the canvas (which may lie
     // partly or wholly off it), as CellPixels::Of places them.

@@ -1,6 +1,7 @@
 #include "EditGeometry.h"
 
-#include "VbMath.h"
+#include "DecimalText.h"
+#include "Rounding.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,7 +28,7 @@ int FitZoom(int levelWidth, int levelHeight, int viewWidth, int viewHeight, int 
 
 ScrollRange TileStripRange(int scaleWidth, double renderWidth, int count) {
     const double pitch = renderWidth + 4;
-    const long long shown = VbMath::div(scaleWidth + pitch - 1, pitch);
+    const long long shown = quotientOfRounded(scaleWidth + pitch - 1, pitch);
     ScrollRange range;
     range.max = static_cast<int>(std::max<long long>(0, count - shown + 1));
     range.largeChange = static_cast<int>(std::max<long long>(1, shown / 2));
@@ -36,8 +37,8 @@ ScrollRange TileStripRange(int scaleWidth, double renderWidth, int count) {
 }
 
 QString ScrollReportText(int max, int min, int value) {
-    return VbMath::numberText(max) + QLatin1Char(',') + VbMath::numberText(min) + QLatin1Char(',') +
-           VbMath::numberText(value);
+    return DecimalWithSignSpace(max) + QLatin1Char(',') + DecimalWithSignSpace(min) +
+           QLatin1Char(',') + DecimalWithSignSpace(value);
 }
 
 } // namespace EditGeometry

@@ -2,23 +2,21 @@
 
 #include <QDialog>
 
-class QLabel;
-class QPushButton;
 class QSpinBox;
 
-// Asks which level number a level without one of the game's file names is
-// played as in the game. The caller sets spnNumber, shows the dialog, then
-// reads Cancelled and spnNumber.
+// Level, Test in Game for a level without one of the game's file names:
+// which level number it is played as in the game. The caller gives the
+// number offered, runs the dialog and, when it was accepted, takes the
+// chosen one.
 class LevelNumberDialog : public QDialog {
     Q_OBJECT
 public:
     explicit LevelNumberDialog(QWidget* parent = nullptr);
 
-    // True until the dialog is closed with OK.
-    bool Cancelled = true;
+    // A number outside 1..99 offers 1.
+    void setNumber(int number);
+    int number() const;
 
-    QLabel* lblNumber = nullptr;
-    QSpinBox* spnNumber = nullptr;
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdCancel = nullptr;
+private:
+    QSpinBox* m_Number = nullptr;
 };

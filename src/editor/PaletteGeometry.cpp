@@ -1,6 +1,7 @@
 #include "PaletteGeometry.h"
 
-#include "VbMath.h"
+#include "DecimalText.h"
+#include "Rounding.h"
 
 #include <algorithm>
 #include <climits>
@@ -20,12 +21,12 @@ int SelectionSlot(int button) {
 int StripTileAt(double x, int firstTile, double pitch, int count) {
     if (count <= 0)
         return -1;
-    const long long tile = firstTile + VbMath::div(x - 2, pitch);
+    const long long tile = firstTile + quotientOfRounded(x - 2, pitch);
     return clampToInt(std::clamp<long long>(tile, 0, count - 1));
 }
 
 int StripCentre(int tile, int barWidth, double tileWidth, int minimum, int maximum) {
-    const long long shown = VbMath::div(barWidth, tileWidth);
+    const long long shown = quotientOfRounded(barWidth, tileWidth);
     long long v = tile - shown / 2;
     if (v < minimum)
         v = minimum;
@@ -36,14 +37,14 @@ int StripCentre(int tile, int barWidth, double tileWidth, int minimum, int maxim
 
 Grid SelectorGrid(int width, int height, int barWidth, double pitchX, double pitchY) {
     Grid grid;
-    grid.columns = VbMath::div(double(width - barWidth) + pitchX - 1, pitchX) - 1;
-    grid.rows = VbMath::div(double(height) + pitchY - 1, pitchY) - 1;
+    grid.columns = quotientOfRounded(double(width - barWidth) + pitchX - 1, pitchX) - 1;
+    grid.rows = quotientOfRounded(double(height) + pitchY - 1, pitchY) - 1;
     return grid;
 }
 
 ScrollRange SelectorRange(int count, const Grid& grid) {
     ScrollRange range;
-    range.largeChange = clampToInt(std::max(1LL, VbMath::halfOf(double(grid.rows))));
+    range.largeChange = clampToInt(std::max(1LL, halfOfTruncated(double(grid.rows))));
     if (grid.columns <= 0)
         return range; // no column fits: nothing to scroll
     const long long gridRows = (count + grid.columns - 1) / grid.columns;
@@ -60,8 +61,8 @@ long long SelectorCell(const Grid& grid, long long firstRow, long long r, long l
 }
 
 QPoint InnerPoint(int x, int y, const QRect& outer, int scaleWidth, int scaleHeight) {
-    const long long borderX = VbMath::halfOf(double(outer.width() - scaleWidth));
-    const long long borderY = VbMath::halfOf(double(outer.height() - scaleHeight));
+    const long long borderX = halfOfTruncated(double(outer.width() - scaleWidth));
+    const long long borderY = halfOfTruncated(double(outer.height() - scaleHeight));
     return QPoint(clampToInt(x - (outer.x() + borderX)), clampToInt(y - (outer.y() + borderY)));
 }
 
@@ -71,14 +72,15 @@ int SelectorPick(int x, int y, int scaleWidth, int scaleHeight, double pitchX, d
         return -1;
     if (!grid.Usable() || count <= 0)
         return -1;
-    const long long col = std::clamp<long long>(VbMath::div(x - 2, pitchX), 0, grid.columns - 1);
-    const long long row = std::clamp<long long>(VbMath::div(y - 2, pitchY), 0, grid.rows - 1);
+    const long long col =
+        std::clamp<long long>(quotientOfRounded(x - 2, pitchX), 0, grid.columns - 1);
+    const long long row = std::clamp<long long>(quotientOfRounded(y - 2, pitchY), 0, grid.rows - 1);
     const long long item = SelectorCell(grid, firstRow, row, col);
     return clampToInt(std::min<long long>(item, count - 1));
 }
 
 QString PositionText(const Cell& cell) {
-    return VbMath::numberText(cell.x) + QLatin1Char(',') + VbMath::numberText(cell.y);
+    return DecimalWithSignSpace(cell.x) + QLatin1Char(',') + DecimalWithSignSpace(cell.y);
 }
 
 } // namespace PaletteGeometry

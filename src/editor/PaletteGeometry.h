@@ -11,9 +11,9 @@
 // its scroll range, which cell a point picks and where the strip scrolls to
 // centre a selection.
 //
-// Everything is computed in 64-bit integers from double-precision sizes with
-// the editor's "div" rounding (VbMath), so enormous drawn sizes at high zoom
-// and far-away pointer positions never overflow.
+// Everything is computed in 64-bit integers from double-precision sizes,
+// rounded and divided as Rounding.h does it, so enormous drawn sizes at high
+// zoom and far-away pointer positions never overflow.
 namespace PaletteGeometry {
 
 // The selection a mouse button works on: the right button (2) has slot 1,

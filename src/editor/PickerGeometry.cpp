@@ -1,6 +1,6 @@
 #include "PickerGeometry.h"
 
-#include "VbMath.h"
+#include "Rounding.h"
 
 #include <algorithm>
 
@@ -18,11 +18,11 @@ namespace PickerGeometry {
 
 double PointerToWindow(double buttonLeft, double pointer, int containerBorderDiff,
                        int containerLeft) {
-    return buttonLeft + pointer + double(VbMath::halfOf(containerBorderDiff)) + containerLeft;
+    return buttonLeft + pointer + double(halfOfTruncated(containerBorderDiff)) + containerLeft;
 }
 
 int OpeningTopRow(int s, long long columns, long long rows, int min, int max) {
-    const long long v = VbMath::div(s, double(columns)) - VbMath::halfOf(double(rows));
+    const long long v = quotientOfRounded(s, double(columns)) - halfOfTruncated(double(rows));
     if (max < min)
         return min;
     return int(std::clamp<long long>(v, min, max));
@@ -32,9 +32,9 @@ QPoint OpeningPointer(int s, long long columns, int pitchW, int pitchH, int topR
     // Without a column the selection has no cell; the grid's first place is
     // as good as any.
     const long long column = columns > 0 ? s % columns : 0;
-    const long long row = VbMath::div(s, double(columns));
-    const long long px = pitchW * column + VbMath::div(pitchW, 2);
-    const long long py = pitchH * (row - topRow) + VbMath::div(pitchH, 2);
+    const long long row = quotientOfRounded(s, double(columns));
+    const long long px = pitchW * column + quotientOfRounded(pitchW, 2);
+    const long long py = pitchH * (row - topRow) + quotientOfRounded(pitchH, 2);
     return QPoint(ClampToScreenRange(px), ClampToScreenRange(py));
 }
 

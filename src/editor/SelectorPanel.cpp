@@ -1,10 +1,10 @@
 #include "SelectorPanel.h"
 
+#include "MousePointer.h"
 #include "PickerGeometry.h"
 #include "PictureBox.h"
+#include "Rounding.h"
 #include "SelectorSource.h"
-#include "Utils.h"
-#include "VbMath.h"
 
 #include <QScrollBar>
 
@@ -15,7 +15,7 @@ namespace {
 constexpr QRgb FrameColour = 0xFF000000;
 
 int Whole(double value) {
-    return int(std::clamp<long long>(VbMath::roundEven(value), -(1LL << 30), 1LL << 30));
+    return int(std::clamp<long long>(roundToInteger(value), -(1LL << 30), 1LL << 30));
 }
 
 } // namespace
@@ -93,7 +93,7 @@ void SelectorPanel::Open(int s) {
     m_Bar.setValue(top);
     const QPoint target = PickerGeometry::OpeningPointer(s, grid.columns, Whole(m_Source.PitchX()),
                                                          Whole(m_Source.PitchY()), m_Bar.value());
-    PlaceCursor(&m_Box, target.x(), target.y());
+    MousePointer::MoveTo(&m_Box, target.x(), target.y());
 }
 
 bool SelectorPanel::DragScroll(double y) {

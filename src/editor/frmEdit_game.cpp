@@ -9,13 +9,13 @@
 #include "FindingGroup.h"
 #include "GameFolderSettings.h"
 #include "GameLauncher.h"
+#include "GamePathsDialog.h"
 #include "LevelCheckModel.h"
 #include "LevelChecker.h"
 #include "LevelNumberDialog.h"
 #include "PictureBox.h"
 #include "Prompts.h"
-#include "Utils.h"
-#include "frmSetPaths.h"
+#include "Settings.h"
 
 #include <QAction>
 #include <QDir>
@@ -24,7 +24,6 @@
 #include <QPainter>
 #include <QProgressDialog>
 #include <QScrollBar>
-#include <QSpinBox>
 #include <QStatusBar>
 
 #include <vector>
@@ -138,7 +137,7 @@ void frmEdit::mnuLevelTestInGame_Click() {
 QString frmEdit::GameFolderToTest() {
     const int episode = m_Level.Episode();
     const QString graphics =
-        ReadSetting(QStringLiteral("Paths"), QStringLiteral("Keen %1").arg(episode));
+        Settings::Read(QStringLiteral("Paths"), QStringLiteral("Keen %1").arg(episode));
     QString folder =
         GameLauncher::GameFolderFor(episode, GameFolderSettings::Read(episode), graphics);
     if (!folder.isEmpty())
@@ -150,7 +149,7 @@ QString frmEdit::GameFolderToTest() {
            "run from a copy.")
             .arg(episode),
         QString(), Prompts::Buttons::Ok, Prompts::Icon::Information);
-    folder = frmSetPaths::ChooseGameFolder(episode, graphics, this);
+    folder = GamePathsDialog::chooseGameFolder(episode, graphics, this);
     if (folder.isEmpty())
         return {};
     if (GameLauncher::GameProgram(folder, episode).isEmpty()) {
@@ -171,10 +170,9 @@ int frmEdit::NumberToTest() {
     if (HasGameFileName(FileName(), m_Level.Number()))
         return m_Level.Number();
     LevelNumberDialog dialog(this);
-    const int current = m_Level.Number();
-    dialog.spnNumber->setValue(current >= 1 && current <= 99 ? current : 1);
+    dialog.setNumber(m_Level.Number());
     Prompts::Current().RunModal(dialog);
-    return dialog.Cancelled ? 0 : dialog.spnNumber->value();
+    return dialog.result() == QDialog::Accepted ? dialog.number() : 0;
 }
 
 // ---- Check Level ----

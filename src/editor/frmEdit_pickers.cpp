@@ -8,13 +8,13 @@
 
 #include "frmEdit.h"
 
+#include "MousePointer.h"
 #include "PaletteGeometry.h"
 #include "PickerButton.h"
 #include "PickerGeometry.h"
 #include "PictureBox.h"
+#include "Rounding.h"
 #include "SelectorPanel.h"
-#include "Utils.h"
-#include "VbMath.h"
 
 #include <QCursor>
 #include <QScrollBar>
@@ -44,7 +44,7 @@ QPoint OnScreen(const PickerButton* button, double x, double y) {
 
 // A pointer position as a whole pixel (halves to even), kept within int.
 int Whole(double value) {
-    return int(std::clamp<long long>(VbMath::roundEven(value), -(1LL << 30), 1LL << 30));
+    return int(std::clamp<long long>(roundToInteger(value), -(1LL << 30), 1LL << 30));
 }
 
 } // namespace
@@ -71,8 +71,8 @@ void frmEdit::cmdTiles_MouseUp(int button, int, double x, double y) {
     const QPointF p = PointerInWindow(*this, cmdTiles, picTiles, x, y);
     PickTileAt(button, Whole(p.x()), Whole(p.y()));
     m_TileSelector->Close();
-    PlaceCursor(cmdTiles, int(VbMath::halfOf(cmdTiles->width())),
-                int(VbMath::halfOf(cmdTiles->height())));
+    MousePointer::MoveTo(cmdTiles, int(halfOfTruncated(cmdTiles->width())),
+                         int(halfOfTruncated(cmdTiles->height())));
     // Keyboard commands go to this window again once the selector is gone.
     setFocus();
 }
@@ -107,8 +107,8 @@ void frmEdit::cmdSprites_MouseUp(int, int, double x, double y) {
     m_SpritePick.Release(OnScreen(cmdSprites, x, y), SpriteAt(Whole(p.x()), Whole(p.y())));
     QToolTip::hideText();
     m_SpriteSelector->Close();
-    PlaceCursor(cmdSprites, int(VbMath::halfOf(cmdSprites->width())),
-                int(VbMath::halfOf(cmdSprites->height())));
+    MousePointer::MoveTo(cmdSprites, int(halfOfTruncated(cmdSprites->width())),
+                         int(halfOfTruncated(cmdSprites->height())));
     setFocus();
 }
 

@@ -8,7 +8,6 @@
 #include "PickerButton.h"
 #include "PictureBox.h"
 #include "PreviewGeometry.h"
-#include "VbMath.h"
 
 #include <QScrollBar>
 

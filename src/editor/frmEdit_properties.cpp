@@ -8,11 +8,9 @@
 #include "EditorHost.h"
 #include "GameLimits.h"
 #include "LevelDocument.h"
+#include "LevelPropertiesDialog.h"
 #include "PictureBox.h"
 #include "Prompts.h"
-#include "frmProperties.h"
-
-#include <QCheckBox>
 
 namespace {
 
@@ -23,20 +21,20 @@ qint16 ToLevelSize(int value) {
 } // namespace
 
 void frmEdit::mnuLevelProperties_Click() {
-    frmProperties dialog(this);
+    LevelPropertiesDialog dialog(this);
     // The level's own size is offered as it is, also when it lies outside
     // the dialog's limits, so that changing only the episode or the map
     // flag never cuts the level.
-    dialog.SetCurrentSize(m_Level.Width(), m_Level.Height());
-    dialog.SetEpisode(m_Level.Episode());
-    dialog.chkMapLevel->setChecked(m_Level.Number() == GameLimits::MapLevelNumber);
+    dialog.setCurrentSize(m_Level.Width(), m_Level.Height());
+    dialog.setEpisode(m_Level.Episode());
+    dialog.setMapLevel(m_Level.Number() == GameLimits::MapLevelNumber);
 
     Prompts::Current().RunModal(dialog);
-    if (dialog.Cancelled)
+    if (dialog.result() != QDialog::Accepted)
         return;
     // OK insists on a choice; an episode outside 1..3 never gets as far as
     // the main window's set lists.
-    const int episode = dialog.ChosenEpisode();
+    const int episode = dialog.chosenEpisode();
     if (episode < 1 || episode > 3)
         return;
 
@@ -44,9 +42,9 @@ void frmEdit::mnuLevelProperties_Click() {
     Level after = m_Level;
     // Resized before the episode changes: new cells get the wall and fill
     // tiles of the episode the level had.
-    after.Resize(ToLevelSize(dialog.WidthValue()), ToLevelSize(dialog.HeightValue()));
+    after.Resize(ToLevelSize(dialog.chosenWidth()), ToLevelSize(dialog.chosenHeight()));
     after.SetEpisode(static_cast<qint16>(episode));
-    if (dialog.chkMapLevel->isChecked())
+    if (dialog.isMapLevel())
         after.SetNumber(GameLimits::MapLevelNumber);
     if (after != m_Level) {
         // One undo step; the window follows the replaced level.

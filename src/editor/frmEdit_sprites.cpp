@@ -2,12 +2,12 @@
 // selector, a grid of cells as large as the largest sprite.
 #include "frmEdit.h"
 
+#include "DecimalText.h"
 #include "InfoOverlay.h"
 #include "InfoValueText.h"
 #include "PaletteGeometry.h"
 #include "PictureBox.h"
 #include "SelectorPanel.h"
-#include "VbMath.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -27,7 +27,7 @@ void frmEdit::selection_SpriteChanged() {
 void frmEdit::ShowLeftButtonSprite() {
     picSelectedSprite_Paint();
     lblSelectedSprite->setText(TypedInfoValue() ? tr("Value")
-                                                : VbMath::numberText(SelectedSprite()));
+                                                : DecimalWithSignSpace(SelectedSprite()));
 }
 
 void frmEdit::picSelectedSprite_Paint() {

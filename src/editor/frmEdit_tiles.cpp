@@ -2,11 +2,11 @@
 // boxes and the pop-up tile selector.
 #include "frmEdit.h"
 
+#include "DecimalText.h"
 #include "PaletteGeometry.h"
 #include "PickerButton.h"
 #include "PictureBox.h"
 #include "SelectorPanel.h"
-#include "VbMath.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -100,7 +100,7 @@ void frmEdit::SetSelectedTile(qint16 index, qint16 tile) {
 void frmEdit::selection_TileChanged(int index) {
     const qint16 tile = SelectedTile(index);
     picSelectedTile_Paint(index);
-    lblSelectedTile[index]->setText(VbMath::numberText(tile));
+    lblSelectedTile[index]->setText(DecimalWithSignSpace(tile));
     // Bring the tile to the middle of the strip; a changed value redraws the
     // strip through the scroll bar's change handler.
     scrTiles->setValue(PaletteGeometry::StripCentre(tile, scrTiles->width(),

@@ -3,10 +3,12 @@
 #include "FolderBitmapSource.h"
 #include "GameGraphics.h"
 #include "GameGraphicsSource.h"
+#include "PathText.h"
 #include "SpriteCatalogue.h"
 #include "SpriteSet.h"
 #include "TileSet.h"
 
+#include <QDirIterator>
 #include <QImage>
 
 GraphicsFolder::Kind GraphicsFolder::Classify(const QString& folder, int episode) {
@@ -17,6 +19,20 @@ GraphicsFolder::Kind GraphicsFolder::Classify(const QString& folder, int episode
     if (GameGraphics::FolderHasGameGraphics(folder, episode))
         return Kind::GameFiles;
     return Kind::None;
+}
+
+bool GraphicsFolder::HoldsBitmap(const QString& folder) {
+    if (folder.isEmpty())
+        return false;
+    // Hidden and system files are left out by the filter; the name filter
+    // matches in any letter case.
+    QDirIterator it(PathText::Slashed(folder), {QStringLiteral("*.bmp")}, QDir::Files);
+    while (it.hasNext()) {
+        it.next();
+        if (it.fileName().endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
 }
 
 QString GraphicsFolder::Describe(Kind kind) {

@@ -19,6 +19,11 @@ public:
     // otherwise the game's files when all three are there.
     static Kind Classify(const QString& folder, int episode);
 
+    // True when `folder` is not empty and holds a file, not hidden, whose
+    // extension is BMP in any letter case. "\" is read as "/" where the
+    // folder does not exist as written.
+    static bool HoldsBitmap(const QString& folder);
+
     // A short description for the user ("exported bitmaps", ...).
     static QString Describe(Kind kind);
 

@@ -1,6 +1,6 @@
 #include "GameFolderSettings.h"
 
-#include "Utils.h"
+#include "Settings.h"
 
 namespace {
 
@@ -15,12 +15,12 @@ QString key(int episode) {
 namespace GameFolderSettings {
 
 QString Read(int episode) {
-    return ReadSetting(QLatin1String(Section), key(episode));
+    return Settings::Read(QLatin1String(Section), key(episode));
 }
 
 IoResult Write(int episode, const QString& folder) {
-    return StoreSetting(QLatin1String(Section), key(episode),
-                        folder.isEmpty() ? std::nullopt : std::optional<QString>(folder));
+    return Settings::Write(QLatin1String(Section), key(episode),
+                           folder.isEmpty() ? std::nullopt : std::optional<QString>(folder));
 }
 
 } // namespace GameFolderSettings

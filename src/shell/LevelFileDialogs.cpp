@@ -1,9 +1,9 @@
 #include "LevelFileDialogs.h"
 
+#include "FileDialogs.h"
 #include "GameLimits.h"
 #include "PathText.h"
 #include "Prompts.h"
-#include "cCommonDialog.h"
 
 #include <QCoreApplication>
 
@@ -17,7 +17,7 @@ Prompts::FileRequest levelRequest(QWidget* owner, const QString& folder) {
     Prompts::FileRequest request;
     request.owner = owner;
     request.initialDir = PathText::Slashed(folder);
-    request.filters = cCommonDialog::QtNameFilters(QLatin1String(GameLimits::LevelFileFilter));
+    request.filters = FileDialogs::QtNameFilters(QLatin1String(GameLimits::LevelFileFilter));
     return request;
 }
 

@@ -1,6 +1,6 @@
 #include "LevelFolders.h"
 
-#include "Utils.h"
+#include "Settings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -34,14 +34,14 @@ QString pick(const QString& levelFile, const QString& remembered, bool writable)
 namespace LevelFolders {
 
 QString Last() {
-    const QString folder = ReadSetting(FilesSection, LastFolderKey);
+    const QString folder = Settings::Read(FilesSection, LastFolderKey);
     return usable(folder, false) ? folder : QString();
 }
 
 void Remember(const QString& levelFile) {
     const QString folder = folderOf(levelFile);
     if (!folder.isEmpty())
-        WriteSetting(FilesSection, LastFolderKey, folder);
+        Settings::Write(FilesSection, LastFolderKey, folder);
 }
 
 QString ForOpening(const QString& levelFile, const QString& remembered) {

@@ -1,6 +1,6 @@
 #include "NewLevelDefaults.h"
 
-#include "Utils.h"
+#include "Settings.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ bool validEpisode(int episode) {
 
 int storedNumber(const QString& key) {
     bool ok = false;
-    const int value = ReadSetting(NewSection, key).trimmed().toInt(&ok);
+    const int value = Settings::Read(NewSection, key).trimmed().toInt(&ok);
     return ok ? value : 0;
 }
 
@@ -48,10 +48,10 @@ NewLevelDefaults NewLevelDefaults::FromSettings(int activeEpisode, QSize minSize
 
 void NewLevelDefaults::RememberEpisode(int episode) {
     if (validEpisode(episode))
-        WriteSetting(NewSection, EpisodeKey, QString::number(episode));
+        Settings::Write(NewSection, EpisodeKey, QString::number(episode));
 }
 
 void NewLevelDefaults::RememberSize(QSize size) {
-    WriteSetting(NewSection, WidthKey, QString::number(size.width()));
-    WriteSetting(NewSection, HeightKey, QString::number(size.height()));
+    Settings::Write(NewSection, WidthKey, QString::number(size.width()));
+    Settings::Write(NewSection, HeightKey, QString::number(size.height()));
 }

@@ -1,6 +1,6 @@
 #include "Prompts.h"
 
-#include "Utils.h"
+#include "Settings.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -184,7 +184,7 @@ QString anyCasePatterns(const QString& patterns) {
 } // namespace
 
 bool Prompts::NativeDialogsWanted() {
-    return NativeDialogsWanted(ReadSetting(OptionsSection, NativeDialogsKey));
+    return NativeDialogsWanted(Settings::Read(OptionsSection, NativeDialogsKey));
 }
 
 bool Prompts::NativeDialogsWanted(const QString& setting) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ScriptedPrompts.h"
-#include "Utils.h"
+#include "Settings.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -26,7 +26,7 @@ struct AppSandbox {
         data = std::make_unique<QTemporaryDir>();
         if (!program->isValid() || !config->isValid() || !data->isValid())
             return false;
-        SetSettingsDirectoriesForTesting(program->path(), config->path());
+        Settings::SetFoldersForTesting(program->path(), config->path());
         dataHomeBefore = qgetenv("XDG_DATA_HOME");
         qputenv("XDG_DATA_HOME", QFile::encodeName(data->path()));
         prompts = std::make_unique<ScriptedPrompts>();
@@ -37,7 +37,7 @@ struct AppSandbox {
     void End() {
         installed.reset();
         prompts.reset();
-        SetSettingsDirectoriesForTesting(QString(), QString());
+        Settings::SetFoldersForTesting(QString(), QString());
         if (dataHomeBefore.isNull())
             qunsetenv("XDG_DATA_HOME");
         else

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "AppSandbox.h"
+#include "Controls.h"
 #include "DemoGraphics.h"
-#include "Utils.h"
+#include "Settings.h"
 #include "frmEdit.h"
 #include "frmMain.h"
-#include "frmProperties.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,12 +24,6 @@ inline QStringList menuItemTexts(const QMenu* menu) {
     for (QAction* action : menu->actions())
         texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
     return texts;
-}
-
-// Selects what a box holds and types `text` over it, as a user does.
-inline void retype(QLineEdit* box, const QString& text) {
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(box, text);
 }
 
 // What the main-window tests start from: the demo graphics generated once
@@ -57,7 +51,7 @@ struct MainWindowFixture {
 
     bool WriteDemoPaths() {
         for (int i = 0; i < 3; ++i) {
-            if (!WriteSetting(QStringLiteral("Paths"), pathKey(i), demoFolder(i)))
+            if (!Settings::Write(QStringLiteral("Paths"), pathKey(i), demoFolder(i)))
                 return false;
         }
         return true;
@@ -88,13 +82,13 @@ struct MainWindowFixture {
     // when no editor opened.
     frmEdit* NewLevel(frmMain& window, int width, int height, int episodeIndex, bool map = false) {
         prompts().dialogs.push_back([=](QDialog& dialog) {
-            auto& properties = static_cast<frmProperties&>(dialog);
+            using controls::find;
             // The boxes start filled: the typed size replaces what they hold.
-            retype(properties.txtWidth, QString::number(width));
-            retype(properties.txtHeight, QString::number(height));
-            properties.lstEpisode->setCurrentIndex(episodeIndex);
-            properties.chkMapLevel->setChecked(map);
-            QTest::mouseClick(properties.OKButton, Qt::LeftButton);
+            controls::retype(find<QLineEdit>(dialog, "widthEdit"), QString::number(width));
+            controls::retype(find<QLineEdit>(dialog, "heightEdit"), QString::number(height));
+            controls::choose(find<QComboBox>(dialog, "episodeList"), episodeIndex);
+            controls::setTicked(find<QCheckBox>(dialog, "mapLevelCheck"), map);
+            QTest::mouseClick(&find<QPushButton>(dialog, "okButton"), Qt::LeftButton);
         });
         const qsizetype before = window.Editors().size();
         window.mnuFileNew_Click();

@@ -7,7 +7,7 @@
 // The recovery copies go where the program's go, in $XDG_DATA_HOME.
 #include "LevelDocument.h"
 #include "ScriptedPrompts.h"
-#include "Utils.h"
+#include "Settings.h"
 #include "frmEdit.h"
 #include "frmMain.h"
 
@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 4)
         return 2;
-    SetSettingsDirectoriesForTesting(args[1], args[2]);
+    Settings::SetFoldersForTesting(args[1], args[2]);
     // Nothing may wait on a window no one can see.
     ScriptedPrompts prompts;
     ScopedPrompts installed(prompts);

@@ -1,13 +1,15 @@
 // Pointing an episode at the game's own folder instead of exported bitmaps.
+#include "GamePathsDialog.h"
 #include "MainWindowFixture.h"
+#include "Settings.h"
 #include "TestData.h"
 #include "TestMain.h"
-#include "Utils.h"
-#include "frmSetPaths.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <memory>
@@ -64,28 +66,35 @@ void GameFolderTest::pathsDialogAcceptsAGameFolderForItsEpisodeOnly() {
     const QString game = gameFolder();
     QVERIFY(!game.isEmpty());
 
-    frmSetPaths dialog;
-    dialog.txtPath[0]->setText(game);
-    dialog.txtPath[1]->setText(demoFolder(1));
-    dialog.txtPath[2]->setText(demoFolder(2));
-    QCOMPARE(dialog.lblKind[0]->text(),
-             QStringLiteral("The game's own graphics files (read directly)"));
-    QCOMPARE(dialog.lblKind[1]->text(), QStringLiteral("Exported bitmaps"));
-    QVERIFY(dialog.IsValidRow(0));
+    GamePathsDialog dialog;
+    dialog.show();
+    using controls::find;
+    const auto folder = [&](int episode) -> QLineEdit& {
+        return find<QLineEdit>(dialog, QStringLiteral("graphicsFolderEdit%1").arg(episode));
+    };
+    const auto kind = [&](int episode) {
+        return find<QLabel>(dialog, QStringLiteral("graphicsKindLabel%1").arg(episode)).text();
+    };
+    QPushButton& ok = find<QPushButton>(dialog, QStringLiteral("okButton"));
+    controls::retype(folder(1), game);
+    controls::retype(folder(2), demoFolder(1));
+    controls::retype(folder(3), demoFolder(2));
+    QCOMPARE(kind(1), QStringLiteral("The game's own graphics files (read directly)"));
+    QCOMPARE(kind(2), QStringLiteral("Exported bitmaps"));
 
     // The episode-1 files are no graphics for episode 2.
-    dialog.txtPath[1]->setText(game);
-    QCOMPARE(dialog.lblKind[1]->text(), QStringLiteral("No graphics found here"));
-    QVERIFY(!dialog.IsValidRow(1));
-    dialog.cmdOK_Click();
-    QVERIFY(dialog.Cancelled);
+    controls::retype(folder(2), game);
+    QCOMPARE(kind(2), QStringLiteral("No graphics found here"));
+    QTest::mouseClick(&ok, Qt::LeftButton);
+    QVERIFY(dialog.isVisible());
     QCOMPARE(m_F.prompts().messages.size(), size_t(1));
     QCOMPARE(m_F.prompts().messages.front().text, QStringLiteral("All paths must be valid!"));
 
-    dialog.txtPath[1]->setText(demoFolder(1));
-    dialog.cmdOK_Click();
-    QVERIFY(!dialog.Cancelled);
+    controls::retype(folder(2), demoFolder(1));
+    QTest::mouseClick(&ok, Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(m_F.prompts().messages.size(), size_t(1));
+    QCOMPARE(dialog.graphicsFolder(1), game);
 }
 
 void GameFolderTest::startUpLoadsTheSetsStraightFromTheGameFiles() {
@@ -93,7 +102,7 @@ void GameFolderTest::startUpLoadsTheSetsStraightFromTheGameFiles() {
     const QString game = gameFolder();
     QVERIFY(!game.isEmpty());
     QVERIFY(m_F.WriteDemoPaths());
-    QVERIFY(WriteSetting(QStringLiteral("Paths"), QStringLiteral("Keen 1"), game));
+    QVERIFY(Settings::Write(QStringLiteral("Paths"), QStringLiteral("Keen 1"), game));
     const QStringList before = QDir(game).entryList(QDir::Files);
 
     frmMain window;
@@ -115,10 +124,10 @@ void GameFolderTest::damagedGameFileIsNamedInTheMessage() {
     const QString game = gameFolder(QStringLiteral("EGALATCH.CK1"));
     QVERIFY(!game.isEmpty());
     QVERIFY(m_F.WriteDemoPaths());
-    QVERIFY(WriteSetting(QStringLiteral("Paths"), QStringLiteral("Keen 1"), game));
+    QVERIFY(Settings::Write(QStringLiteral("Paths"), QStringLiteral("Keen 1"), game));
     // The paths dialog that follows the message is cancelled.
     m_F.prompts().dialogs.push_back([](QDialog& dialog) {
-        QTest::mouseClick(static_cast<frmSetPaths&>(dialog).cmdCancel, Qt::LeftButton);
+        QTest::mouseClick(&controls::find<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
     });
 
     frmMain window;

@@ -3,10 +3,10 @@
 #include "MainWindowFixture.h"
 #include "PickerButton.h"
 #include "PictureBox.h"
+#include "Settings.h"
 #include "ShortcutList.h"
 #include "ShortcutsDialog.h"
 #include "TestMain.h"
-#include "Utils.h"
 #include "frmEdit.h"
 #include "frmMain.h"
 

@@ -1,8 +1,8 @@
 #include "AppSandbox.h"
 #include "DataFolder.h"
 #include "DemoGraphics.h"
+#include "Settings.h"
 #include "TestMain.h"
-#include "Utils.h"
 #include "frmMain.h"
 
 #include <QDir>
@@ -59,7 +59,7 @@ void InstalledLayoutTest::installedFirstStartSeedsPathsInTheUsersConfig() {
     const QString share = prefix.filePath("share/gridmason");
     QVERIFY(DemoGraphics::Generate(share));
     const QString bin = prefix.filePath("bin");
-    SetSettingsDirectoriesForTesting(bin, sandbox.config->path());
+    Settings::SetFoldersForTesting(bin, sandbox.config->path());
     {
         frmMain window;
         window.SetProgramFolder(bin);
@@ -71,8 +71,8 @@ void InstalledLayoutTest::installedFirstStartSeedsPathsInTheUsersConfig() {
             QVERIFY(window.TileSets(i).Count() > 0);
         }
     }
-    QCOMPARE(SettingsFilePath(), sandbox.config->path() + "/Gridmason.ini");
-    QVERIFY(QFileInfo::exists(SettingsFilePath()));
+    QCOMPARE(Settings::FilePath(), sandbox.config->path() + "/Gridmason.ini");
+    QVERIFY(QFileInfo::exists(Settings::FilePath()));
     QVERIFY(!QFileInfo::exists(bin + "/Gridmason.ini"));
     sandbox.End();
 }

@@ -8,10 +8,10 @@
 #include "RecentFiles.h"
 #include "RecentFilesMenu.h"
 #include "ScriptedPrompts.h"
+#include "Settings.h"
 #include "TestData.h"
 #include "TestFiles.h"
 #include "TestMain.h"
-#include "Utils.h"
 #include "WindowMenu.h"
 #include "editor/LevelEdits.h"
 
@@ -339,11 +339,11 @@ void MainWindowFilesTest::recentFilesSurviveARestart() {
         QVERIFY(window->close());
     }
     // Stored in the settings file beside the paths, newest first.
-    QCOMPARE(ReadSetting("Recent", "File1"), opened[2]);
-    QCOMPARE(ReadSetting("Recent", "File2"), opened[1]);
-    QCOMPARE(ReadSetting("Recent", "File3"), opened[0]);
-    QVERIFY(ReadSetting("Recent", "File4").isEmpty());
-    QCOMPARE(ReadSetting(Paths, "Keen 1"), DemoGraphics::EpisodeFolder(m_F.demo.path(), 1));
+    QCOMPARE(Settings::Read("Recent", "File1"), opened[2]);
+    QCOMPARE(Settings::Read("Recent", "File2"), opened[1]);
+    QCOMPARE(Settings::Read("Recent", "File3"), opened[0]);
+    QVERIFY(Settings::Read("Recent", "File4").isEmpty());
+    QCOMPARE(Settings::Read(Paths, "Keen 1"), DemoGraphics::EpisodeFolder(m_F.demo.path(), 1));
 
     // The next run offers them, numbered, and opens one when chosen.
     auto window = startedWindow();
@@ -378,7 +378,7 @@ void MainWindowFilesTest::recentFilesKeepEightMostRecentFirst() {
         expected << files[i];
     QCOMPARE(recentItemFiles(*window), expected);
     QCOMPARE(RecentFiles::List(), expected);
-    QVERIFY(ReadSetting("Recent", "File9").isEmpty());
+    QVERIFY(Settings::Read("Recent", "File9").isEmpty());
 
     // Reopening one moves it up instead of listing it twice, also when its
     // name is written another way.
@@ -428,7 +428,7 @@ void MainWindowFilesTest::savingPutsTheLevelAtTheFront() {
 void MainWindowFilesTest::recentFilesThatCannotBeStoredAreToldWithTheReason() {
     auto window = startedWindow();
     QVERIFY(window);
-    const QString settings = SettingsFilePath();
+    const QString settings = Settings::FilePath();
     QVERIFY(QFile::remove(settings));
     QVERIFY(QDir().mkdir(settings));
     window->OpenFiles({demoLevel("LEVEL01.CK1")});
@@ -462,8 +462,8 @@ void MainWindowFilesTest::missingRecentFileIsRemovedWithAMessage() {
     QVERIFY(message.title.isEmpty());
     QVERIFY(window->Editors().isEmpty());
     QCOMPARE(recentItemFiles(*window), QStringList{kept});
-    QCOMPARE(ReadSetting("Recent", "File1"), kept);
-    QVERIFY(ReadSetting("Recent", "File2").isEmpty());
+    QCOMPARE(Settings::Read("Recent", "File1"), kept);
+    QVERIFY(Settings::Read("Recent", "File2").isEmpty());
 
     // The last one going leaves the submenu disabled, not the settings
     // file damaged.
@@ -471,7 +471,7 @@ void MainWindowFilesTest::missingRecentFileIsRemovedWithAMessage() {
     window->mnuFileRecent->actions().front()->trigger();
     QVERIFY(window->mnuFileRecent->actions().isEmpty());
     QVERIFY(!window->mnuFileRecent->menuAction()->isEnabled());
-    QCOMPARE(ReadSetting(Paths, "Keen 3"), DemoGraphics::EpisodeFolder(m_F.demo.path(), 3));
+    QCOMPARE(Settings::Read(Paths, "Keen 3"), DemoGraphics::EpisodeFolder(m_F.demo.path(), 3));
 }
 
 void MainWindowFilesTest::recentFilesAreInEveryFileMenu() {

@@ -6,9 +6,9 @@
 #include "RecentFiles.h"
 #include "RecentFilesMenu.h"
 #include "ScriptedPrompts.h"
+#include "Settings.h"
 #include "TestFiles.h"
 #include "TestMain.h"
-#include "Utils.h"
 #include "editor/LevelEdits.h"
 
 #include <QApplication>
@@ -46,10 +46,11 @@ private:
     QStringList newDialogValues(frmMain& window) {
         QStringList shown;
         m_F.prompts().dialogs.push_back([&](QDialog& dialog) {
-            auto& properties = static_cast<frmProperties&>(dialog);
-            shown << QString::number(properties.lstEpisode->currentIndex())
-                  << properties.txtWidth->text() << properties.txtHeight->text();
-            QTest::mouseClick(properties.CancelButton, Qt::LeftButton);
+            using controls::find;
+            shown << QString::number(find<QComboBox>(dialog, "episodeList").currentIndex())
+                  << find<QLineEdit>(dialog, "widthEdit").text()
+                  << find<QLineEdit>(dialog, "heightEdit").text();
+            QTest::mouseClick(&find<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
         });
         window.mnuFileNew->trigger();
         return shown;
@@ -166,7 +167,7 @@ void tst_MainWindowLevelFiles::settingsThatCannotBeWrittenKeepNothingFromWorking
     QVERIFY(window);
     // A folder where the settings file belongs: it can be neither read
     // nor written.
-    const QString settings = SettingsFilePath();
+    const QString settings = Settings::FilePath();
     QVERIFY(QFile::remove(settings));
     QVERIFY(QDir().mkpath(settings));
     frmEdit* editor = m_F.NewLevel(*window, 30, 20, 2);

@@ -6,8 +6,6 @@
 #include "TestData.h"
 #include "TestMain.h"
 #include "editor/LevelEdits.h"
-#include "frmProperties.h"
-#include "frmSetPaths.h"
 
 #include <QGuiApplication>
 #include <QMdiArea>
@@ -92,7 +90,7 @@ void MainWindowShellTest::keysReachTheirCommands() {
 
     if (effect == "new") {
         QCOMPARE(prompts.shownDialogs.size(), dialogsBefore + 1);
-        QCOMPARE(prompts.shownDialogs.back().className, QStringLiteral("frmProperties"));
+        QCOMPARE(prompts.shownDialogs.back().className, QStringLiteral("LevelPropertiesDialog"));
     } else if (effect == "open") {
         QCOMPARE(prompts.fileRequests.size(), size_t(1));
         QCOMPARE(prompts.fileRequests.back().caption, QStringLiteral("Open Levels"));
@@ -195,12 +193,11 @@ void MainWindowShellTest::setPathsFromAnEditorRefreshesItsGraphics() {
 
     // Episode 1 now reads the game's own files.
     m_F.prompts().dialogs.push_back([](QDialog& dialog) {
-        auto& paths = static_cast<frmSetPaths&>(dialog);
-        paths.txtPath[0]->setText(realDataDir());
-        QTest::mouseClick(paths.cmdOK, Qt::LeftButton);
+        controls::retype(controls::find<QLineEdit>(dialog, "graphicsFolderEdit1"), realDataDir());
+        QTest::mouseClick(&controls::find<QPushButton>(dialog, "okButton"), Qt::LeftButton);
     });
     episode2->mnuFileSetPaths->trigger();
-    QCOMPARE(m_F.prompts().shownDialogs.back().className, QStringLiteral("frmSetPaths"));
+    QCOMPARE(m_F.prompts().shownDialogs.back().className, QStringLiteral("GamePathsDialog"));
     QVERIFY(m_F.prompts().messages.empty());
 
     QVERIFY(!(window->TileSets(0).Tiles() == demoTiles));
@@ -214,9 +211,8 @@ void MainWindowShellTest::setPathsFromAnEditorRefreshesItsGraphics() {
 
     // A Properties step undone afterwards draws with the new graphics too.
     m_F.prompts().dialogs.push_back([](QDialog& dialog) {
-        auto& properties = static_cast<frmProperties&>(dialog);
-        properties.txtWidth->setText(QStringLiteral("50"));
-        QTest::mouseClick(properties.OKButton, Qt::LeftButton);
+        controls::retype(controls::find<QLineEdit>(dialog, "widthEdit"), QStringLiteral("50"));
+        QTest::mouseClick(&controls::find<QPushButton>(dialog, "okButton"), Qt::LeftButton);
     });
     episode1->mnuLevelProperties->trigger();
     episode1->mnuEditUndo->trigger();

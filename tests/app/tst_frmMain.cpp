@@ -3,11 +3,10 @@
 #include "HelpMenu.h"
 #include "MainWindowFixture.h"
 #include "ScriptedPrompts.h"
+#include "Settings.h"
 #include "TestMain.h"
-#include "Utils.h"
 #include "WindowMenu.h"
 #include "editor/LevelEdits.h"
-#include "frmSetPaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,6 +26,15 @@ const QString Paths = QStringLiteral("Paths");
 
 QString key(int index) {
     return MainWindowFixture::pathKey(index);
+}
+
+// The paths dialog's graphics folder box of episode index 0..2.
+QLineEdit& graphicsFolderBox(QDialog& dialog, int index) {
+    return controls::find<QLineEdit>(dialog, QStringLiteral("graphicsFolderEdit%1").arg(index + 1));
+}
+
+QPushButton& okButton(QDialog& dialog) {
+    return controls::find<QPushButton>(dialog, QStringLiteral("okButton"));
 }
 
 QStringList menuTitles(QMenuBar* bar) {
@@ -119,20 +127,20 @@ void MainWindowTest::startAsksForTheMissingPaths() {
     for (int i = 0; i < 3; ++i) {
         expectedShown << (stored.contains(i) ? demoFolder(i) : QString());
         if (stored.contains(i))
-            QVERIFY(WriteSetting(Paths, ::key(i), demoFolder(i)));
+            QVERIFY(Settings::Write(Paths, ::key(i), demoFolder(i)));
     }
     QStringList shown;
     m_F.prompts().dialogs.push_back([&](QDialog& dialog) {
-        auto& paths = static_cast<frmSetPaths&>(dialog);
         for (int i = 0; i < 3; ++i) {
-            shown << paths.txtPath[i]->text();
+            QLineEdit& folder = graphicsFolderBox(dialog, i);
+            shown << folder.text();
             if (!stored.contains(i))
-                paths.txtPath[i]->setText(demoFolder(i));
+                controls::retype(folder, demoFolder(i));
         }
         if (key == 0)
-            QTest::mouseClick(paths.cmdOK, Qt::LeftButton);
+            QTest::mouseClick(&okButton(dialog), Qt::LeftButton);
         else
-            QTest::keyClick(paths.txtPath[1], Qt::Key(key));
+            QTest::keyClick(&graphicsFolderBox(dialog, 1), Qt::Key(key));
     });
     frmMain window;
     const bool accepted = key != Qt::Key_Escape;
@@ -143,7 +151,8 @@ void MainWindowTest::startAsksForTheMissingPaths() {
     QCOMPARE(shown, expectedShown);
     QVERIFY(m_F.prompts().messages.empty());
     for (int i = 0; i < 3; ++i) {
-        QCOMPARE(ReadSetting(Paths, ::key(i)), accepted || stored.contains(i) ? demoFolder(i) : "");
+        QCOMPARE(Settings::Read(Paths, ::key(i)),
+                 accepted || stored.contains(i) ? demoFolder(i) : "");
         QCOMPARE(window.TileSets(i).Count() > 0, accepted);
         QCOMPARE(window.SpriteSets(i).Count() > 0, accepted);
     }
@@ -153,15 +162,14 @@ void MainWindowTest::startAsksForTheMissingPaths() {
 // the reason before the paths are asked for; storing them fails, saying
 // why, and they are used while the program runs.
 void MainWindowTest::unreadableSettingsAreToldOnceWithTheReason() {
-    const QString settings = SettingsFilePath();
+    const QString settings = Settings::FilePath();
     QVERIFY(QDir().mkdir(settings));
     size_t messagesBeforeAsking = 0;
     m_F.prompts().dialogs.push_back([&](QDialog& dialog) {
         messagesBeforeAsking = m_F.prompts().messages.size();
-        auto& paths = static_cast<frmSetPaths&>(dialog);
         for (int i = 0; i < 3; ++i)
-            paths.txtPath[i]->setText(demoFolder(i));
-        QTest::mouseClick(paths.cmdOK, Qt::LeftButton);
+            controls::retype(graphicsFolderBox(dialog, i), demoFolder(i));
+        QTest::mouseClick(&okButton(dialog), Qt::LeftButton);
     });
     frmMain window;
     QVERIFY(m_F.Load(window));
@@ -189,15 +197,14 @@ void MainWindowTest::unreadableSettingsAreToldOnceWithTheReason() {
 void MainWindowTest::folderWithoutTheImagesAsksAgain() {
     const QString partial = folderWithout(2, QStringLiteral("3til0000.bmp"));
     QVERIFY(m_F.WriteDemoPaths());
-    QVERIFY(WriteSetting(Paths, key(2), partial));
+    QVERIFY(Settings::Write(Paths, key(2), partial));
 
     QStringList shownThird;
     const auto answer = [&](const QString& third) {
         return [&, third](QDialog& dialog) {
-            auto& paths = static_cast<frmSetPaths&>(dialog);
-            shownThird << paths.txtPath[2]->text();
-            paths.txtPath[2]->setText(third);
-            QTest::mouseClick(paths.cmdOK, Qt::LeftButton);
+            shownThird << graphicsFolderBox(dialog, 2).text();
+            controls::retype(graphicsFolderBox(dialog, 2), third);
+            QTest::mouseClick(&okButton(dialog), Qt::LeftButton);
         };
     };
     m_F.prompts().dialogs.push_back(answer(partial));       // OK again on the same folder
@@ -216,7 +223,7 @@ void MainWindowTest::folderWithoutTheImagesAsksAgain() {
     }
     QCOMPARE(m_F.prompts().shownDialogs.size(), size_t(2));
     QCOMPARE(shownThird, QStringList({partial, partial}));
-    QCOMPARE(ReadSetting(Paths, key(2)), demoFolder(2));
+    QCOMPARE(Settings::Read(Paths, key(2)), demoFolder(2));
     for (int i = 0; i < 3; ++i) {
         QVERIFY(window.TileSets(i).Count() > 0);
         QVERIFY(window.SpriteSets(i).Count() > 0);
@@ -229,12 +236,11 @@ void MainWindowTest::setPathsFailureKeepsTheSetsLoadedBefore() {
     const Picture oldSprites3 = window->SpriteSets(2).Sprites(1);
     const QString partial = folderWithout(2, QStringLiteral("3TIL0000.BMP"));
     m_F.prompts().dialogs.push_back([&](QDialog& dialog) {
-        auto& paths = static_cast<frmSetPaths&>(dialog);
-        paths.txtPath[2]->setText(partial);
-        QTest::mouseClick(paths.cmdOK, Qt::LeftButton);
+        controls::retype(graphicsFolderBox(dialog, 2), partial);
+        QTest::mouseClick(&okButton(dialog), Qt::LeftButton);
     });
     m_F.prompts().dialogs.push_back([&](QDialog& dialog) {
-        QTest::mouseClick(static_cast<frmSetPaths&>(dialog).cmdCancel, Qt::LeftButton);
+        QTest::mouseClick(&controls::find<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
     });
     window->mnuFileSetPaths->trigger();
 
@@ -245,7 +251,7 @@ void MainWindowTest::setPathsFailureKeepsTheSetsLoadedBefore() {
     QCOMPARE(window->TileSets(2).Count(), qint16(0));
     // The sprite sets were not reached: they stay as they were.
     QCOMPARE(window->SpriteSets(2).Sprites(1), oldSprites3);
-    QCOMPARE(ReadSetting(Paths, key(2)), partial);
+    QCOMPARE(Settings::Read(Paths, key(2)), partial);
 
     // The program runs on: a new level of the episode draws with no tiles.
     frmEdit* editor = m_F.NewLevel(*window, 30, 20, 2);
@@ -255,8 +261,8 @@ void MainWindowTest::setPathsFailureKeepsTheSetsLoadedBefore() {
 
 void MainWindowTest::firstStartBesideTheDemoGraphicsNeedsNoQuestions() {
     // Beside the demo graphics, with no settings file yet.
-    SetSettingsDirectoriesForTesting(m_F.demo.path(), m_F.sandbox.config->path());
-    QFile::remove(SettingsFilePath());
+    Settings::SetFoldersForTesting(m_F.demo.path(), m_F.sandbox.config->path());
+    QFile::remove(Settings::FilePath());
     {
         frmMain window;
         window.SetProgramFolder(m_F.demo.path());
@@ -264,20 +270,20 @@ void MainWindowTest::firstStartBesideTheDemoGraphicsNeedsNoQuestions() {
         QVERIFY(m_F.prompts().shownDialogs.empty());
         QVERIFY(m_F.prompts().messages.empty());
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(ReadSetting(Paths, key(i)), demoFolder(i));
+            QCOMPARE(Settings::Read(Paths, key(i)), demoFolder(i));
             QVERIFY(window.TileSets(i).Count() > 0);
         }
     }
     // A settings file of the user's is never replaced by the demo paths.
-    QVERIFY(WriteSetting(Paths, key(0), QString()));
+    QVERIFY(Settings::Write(Paths, key(0), QString()));
     {
         frmMain window;
         window.SetProgramFolder(m_F.demo.path());
         QVERIFY(!window.Form_Load()); // asked; the scripted dialog closes as Cancel
         QCOMPARE(m_F.prompts().shownDialogs.size(), size_t(1));
-        QVERIFY(ReadSetting(Paths, key(0)).isEmpty());
+        QVERIFY(Settings::Read(Paths, key(0)).isEmpty());
     }
-    QFile::remove(SettingsFilePath());
+    QFile::remove(Settings::FilePath());
     // Without the demo graphics beside it, the first start asks.
     {
         frmMain window;
@@ -312,7 +318,7 @@ void MainWindowTest::newOpensAnEditorOnTheChosenLevel() {
 
     // Cancelled: no window.
     m_F.prompts().dialogs.push_back([](QDialog& dialog) {
-        QTest::mouseClick(static_cast<frmProperties&>(dialog).CancelButton, Qt::LeftButton);
+        QTest::mouseClick(&controls::find<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
     });
     window->mnuFileNew->trigger();
     QCOMPARE(window->Editors().size(), 2);

@@ -6,7 +6,6 @@
 #include "Surface.h"
 #include "TestMain.h"
 #include "TileSet.h"
-#include "frmSetPaths.h"
 #include "graphics/GraphicsFixtures.h"
 
 #include <QDir>
@@ -62,6 +61,8 @@ void tst_PathText::parts_data() {
     QTest::newRow("a new file in folders written with \\") << "@/x\\y\\new.bmp" << "@/x/y/new.bmp" << "new.bmp" << "@/x\\y";
     QTest::newRow("from Windows") << "C:\\Games\\Keen1\\1til0000.bmp" << "C:/Games/Keen1/1til0000.bmp" << "1til0000.bmp" << "C:\\Games\\Keen1";
     QTest::newRow("Windows folder, trailing \\") << "C:\\Games\\" << "C:/Games/" << "" << "C:\\Games";
+    QTest::newRow("Windows drive") << "C:\\1TIL0000.BMP" << "C:/1TIL0000.BMP" << "1TIL0000.BMP" << "C:";
+    QTest::newRow("both separators") << "C:\\games/keen1\\x.bmp" << "C:/games/keen1/x.bmp" << "x.bmp" << "C:\\games/keen1";
     QTest::newRow("Windows root of the drive") << "\\1til0000.bmp" << "/1til0000.bmp" << "1til0000.bmp" << "";
     QTest::newRow("relative") << "levels\\LEVEL01.CK1" << "levels/LEVEL01.CK1" << "LEVEL01.CK1" << "levels";
     QTest::newRow("under the root") << "/LEVEL80.CK1" << "/LEVEL80.CK1" << "LEVEL80.CK1" << "/";
@@ -81,7 +82,7 @@ void tst_PathText::parts() {
 }
 
 // A folder of bitmaps whose own name holds "\" is found, classified and
-// loaded from, and the paths dialog takes it from a file chosen in it.
+// loaded from, and is the folder of a file chosen in it.
 void tst_PathText::graphicsFolderWithABackslash() {
     const QString folder = m_Dir.filePath("keen\\1");
     QVERIFY(fixtures::writeEpisode(folder, 1, fixtures::tileSheet(13 * 16, 2 * 16)));
@@ -93,8 +94,8 @@ void tst_PathText::graphicsFolderWithABackslash() {
     Surface scratch;
     QVERIFY(GraphicsFolder::LoadSprites(folder, 1, sprites, scratch).ok);
     QCOMPARE(int(sprites.Count()), 11);
-    QVERIFY(frmSetPaths::HoldsBitmap(folder));
-    QCOMPARE(frmSetPaths::FolderOfFile(folder + "/1til0000.bmp"), folder);
+    QVERIFY(GraphicsFolder::HoldsBitmap(folder));
+    QCOMPARE(PathText::Folder(folder + "/1til0000.bmp"), folder);
 }
 
 GM_TEST_MAIN(tst_PathText)

@@ -6,10 +6,10 @@
 #include "FullDisk.h"
 #include "LevelEdits.h"
 #include "ScriptedPrompts.h"
+#include "Settings.h"
 #include "TestData.h"
 #include "TestFiles.h"
 #include "TestMain.h"
-#include "Utils.h"
 
 #include <QAction>
 #include <QFile>
@@ -75,10 +75,10 @@ private slots:
         const QString ini = program + "/Gridmason.ini";
         QVERIFY(writeFile(ini, old));
         QVERIFY(disk.Fill());
-        SetSettingsDirectoriesForTesting(program, dir.filePath("config"));
+        Settings::SetFoldersForTesting(program, dir.filePath("config"));
 
-        QVERIFY(!WriteSetting("Paths", "Path3", QStringLiteral("/games/keen3")));
-        SetSettingsDirectoriesForTesting(QString(), QString());
+        QVERIFY(!Settings::Write("Paths", "Path3", QStringLiteral("/games/keen3")));
+        Settings::SetFoldersForTesting(QString(), QString());
         QCOMPARE(fileBytes(ini), old);
     }
 };

@@ -1,6 +1,7 @@
 // Level, Test in Game in a real editor window, and the question before a
 // level with errors is saved.
 
+#include "Controls.h"
 #include "EditorTestSupport.h"
 #include "GameFolderSettings.h"
 #include "LevelEdits.h"
@@ -101,7 +102,11 @@ private slots:
         ScriptedPrompts& prompts = *m_Sandbox.prompts;
         prompts.files.push_back(ScriptedPrompts::File::Choose(m_Game->filePath("KEEN1.EXE")));
         prompts.dialogs.push_back([](QDialog& dialog) {
-            dialog.findChild<QSpinBox*>()->setValue(7);
+            auto& number = controls::find<QSpinBox>(dialog, "numberBox");
+            QCOMPARE(number.value(), 1);
+            number.setFocus();
+            QTest::keyClick(&number, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(&number, "7");
             ScriptedPrompts::click(dialog, "OK");
         });
         QCOMPARE(window->mnuLevelTestInGame->shortcut(), QKeySequence(Qt::Key_F5));

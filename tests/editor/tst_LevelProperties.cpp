@@ -2,12 +2,12 @@
 // level, typed into with real keys and confirmed with Enter, and what the
 // window does with the answer.
 
+#include "Controls.h"
 #include "EditorTestSupport.h"
 #include "LevelEdits.h"
 #include "PictureBox.h"
 #include "ScriptedPrompts.h"
 #include "TestMain.h"
-#include "frmProperties.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,20 +18,17 @@
 
 namespace {
 
-// Replaces a size box's text by typing: Backspace over the old digits, then
-// the new ones.
-void retype(QLineEdit* box, const QString& text) {
-    box->setFocus();
-    box->end(false);
-    for (int i = box->text().size(); i > 0; --i)
-        QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClicks(box, text);
+QLineEdit& widthBox(QDialog& d) {
+    return controls::find<QLineEdit>(d, "widthEdit");
 }
-
-frmProperties& asProperties(QDialog& dialog) {
-    auto* properties = qobject_cast<frmProperties*>(&dialog);
-    Q_ASSERT(properties);
-    return *properties;
+QLineEdit& heightBox(QDialog& d) {
+    return controls::find<QLineEdit>(d, "heightEdit");
+}
+QComboBox& episodeList(QDialog& d) {
+    return controls::find<QComboBox>(d, "episodeList");
+}
+QCheckBox& mapLevelBox(QDialog& d) {
+    return controls::find<QCheckBox>(d, "mapLevelCheck");
 }
 
 // What the dialog showed when it opened.
@@ -69,12 +66,11 @@ void tst_LevelProperties::growsWithTheOldEpisodesTiles() {
 
     Shown shown;
     prompts.dialogs.push_back([&](QDialog& d) {
-        frmProperties& p = asProperties(d);
-        shown = {p.txtWidth->text(), p.txtHeight->text(), p.lstEpisode->currentIndex(),
-                 p.chkMapLevel->isChecked()};
-        retype(p.txtWidth, QStringLiteral("4x0"));
-        p.lstEpisode->setCurrentIndex(2);
-        QTest::keyClick(p.txtWidth, Qt::Key_Return);
+        shown = {widthBox(d).text(), heightBox(d).text(), episodeList(d).currentIndex(),
+                 mapLevelBox(d).isChecked()};
+        controls::retype(widthBox(d), QStringLiteral("4x0"));
+        controls::choose(episodeList(d), 2);
+        QTest::keyClick(&widthBox(d), Qt::Key_Return);
     });
     window->mnuLevelProperties->trigger();
 
@@ -136,12 +132,11 @@ void tst_LevelProperties::cancelChangesNothing() {
     const Level before = window->m_Level;
 
     prompts.dialogs.push_back([](QDialog& d) {
-        frmProperties& p = asProperties(d);
-        retype(p.txtWidth, QStringLiteral("50"));
-        retype(p.txtHeight, QStringLiteral("60"));
-        p.lstEpisode->setCurrentIndex(0);
-        p.chkMapLevel->setChecked(true);
-        QTest::keyClick(p.txtHeight, Qt::Key_Escape);
+        controls::retype(widthBox(d), QStringLiteral("50"));
+        controls::retype(heightBox(d), QStringLiteral("60"));
+        controls::choose(episodeList(d), 0);
+        controls::setTicked(mapLevelBox(d), true);
+        QTest::keyClick(&heightBox(d), Qt::Key_Escape);
     });
     window->mnuLevelProperties->trigger();
     QCOMPARE(prompts.shownDialogs.size(), size_t(1));
@@ -174,13 +169,12 @@ void tst_LevelProperties::mapLevelFlag() {
     auto window = editortest::newWindow(host, 30, 20, 1, qint16(number));
     bool shown = !shownTicked;
     prompts.dialogs.push_back([&](QDialog& d) {
-        frmProperties& p = asProperties(d);
-        shown = p.chkMapLevel->isChecked();
-        if (p.chkMapLevel->isChecked() != tick)
-            QTest::mouseClick(p.chkMapLevel, Qt::LeftButton, {},
-                              QPoint(4, p.chkMapLevel->height() / 2));
-        QCOMPARE(p.chkMapLevel->isChecked(), tick);
-        QTest::mouseClick(p.OKButton, Qt::LeftButton);
+        QCheckBox& map = mapLevelBox(d);
+        shown = map.isChecked();
+        if (map.isChecked() != tick)
+            QTest::mouseClick(&map, Qt::LeftButton, {}, QPoint(4, map.height() / 2));
+        QCOMPARE(map.isChecked(), tick);
+        QTest::mouseClick(&controls::find<QPushButton>(d, "okButton"), Qt::LeftButton);
     });
     window->mnuLevelProperties->trigger();
     QCOMPARE(shown, shownTicked);
@@ -201,13 +195,12 @@ void tst_LevelProperties::oversizedLevelKeepsItsSize() {
     leveledit::setTile(*window, 199, 5, 33);
     QString shownWidth;
     prompts.dialogs.push_back([&](QDialog& d) {
-        frmProperties& p = asProperties(d);
-        shownWidth = p.txtWidth->text();
-        retype(p.txtWidth, QStringLiteral("201"));
-        QTest::keyClick(p.txtWidth, Qt::Key_Enter);
-        retype(p.txtWidth, QStringLiteral("200"));
-        p.lstEpisode->setCurrentIndex(1);
-        QTest::keyClick(p.txtWidth, Qt::Key_Enter);
+        shownWidth = widthBox(d).text();
+        controls::retype(widthBox(d), QStringLiteral("201"));
+        QTest::keyClick(&widthBox(d), Qt::Key_Enter);
+        controls::retype(widthBox(d), QStringLiteral("200"));
+        controls::choose(episodeList(d), 1);
+        QTest::keyClick(&widthBox(d), Qt::Key_Enter);
     });
     window->mnuLevelProperties->trigger();
     QCOMPARE(shownWidth, QStringLiteral("200"));
@@ -220,7 +213,7 @@ void tst_LevelProperties::oversizedLevelKeepsItsSize() {
 }
 
 // A level whose file name gave it episode 4: no entry is chosen (that OK
-// then asks for one: tst_frmProperties), and the set lists are only ever
+// then asks for one: tst_LevelPropertiesDialog), and the set lists are only ever
 // asked for episodes 1 to 3.
 void tst_LevelProperties::episodeOutsideTheListNeedsAChoice() {
     EditorTestHost host;
@@ -230,10 +223,9 @@ void tst_LevelProperties::episodeOutsideTheListNeedsAChoice() {
     leveledit::change(*window, [](Level& level) { level.SetEpisode(4); });
     int shownIndex = -2;
     prompts.dialogs.push_back([&](QDialog& d) {
-        frmProperties& p = asProperties(d);
-        shownIndex = p.lstEpisode->currentIndex();
-        p.lstEpisode->setCurrentIndex(1);
-        QTest::keyClick(p.txtWidth, Qt::Key_Return);
+        shownIndex = episodeList(d).currentIndex();
+        controls::choose(episodeList(d), 1);
+        QTest::keyClick(&widthBox(d), Qt::Key_Return);
     });
     window->mnuLevelProperties->trigger();
     QCOMPARE(shownIndex, -1);

@@ -1,13 +1,13 @@
 // Undo and redo in a real editor window: drags and presses sent as real
 // mouse events, Level, Properties through the dialog, undo in the middle of
 // a drag, the Edit menu's texts, states and keys, and saving.
+#include "Controls.h"
 #include "EditorTestSupport.h"
 #include "LevelEdits.h"
 #include "PictureBox.h"
 #include "ScriptedPrompts.h"
 #include "TestFiles.h"
 #include "TestMain.h"
-#include "frmProperties.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -39,10 +39,9 @@ using Setup = editortest::EditingWindow;
 void changeProperties(ScriptedPrompts& prompts, frmEdit& w, const QString& width,
                       const QString& height, int episodeIndex) {
     prompts.dialogs.push_back([=](QDialog& d) {
-        auto& p = static_cast<frmProperties&>(d);
-        p.txtWidth->setText(width);
-        p.txtHeight->setText(height);
-        p.lstEpisode->setCurrentIndex(episodeIndex);
+        controls::retype(controls::find<QLineEdit>(d, "widthEdit"), width);
+        controls::retype(controls::find<QLineEdit>(d, "heightEdit"), height);
+        controls::choose(controls::find<QComboBox>(d, "episodeList"), episodeIndex);
         ScriptedPrompts::click(d, QStringLiteral("OK"));
     });
     w.mnuLevelProperties->trigger();

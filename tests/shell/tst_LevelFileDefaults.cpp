@@ -3,8 +3,8 @@
 // as the settings file keeps them.
 #include "LevelFolders.h"
 #include "NewLevelDefaults.h"
+#include "Settings.h"
 #include "TestMain.h"
-#include "Utils.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,11 +52,11 @@ void tst_LevelFileDefaults::init() {
     QVERIFY(QDir(m_Dir->path()).mkpath("last"));
     QVERIFY(QDir(m_Dir->path()).mkpath("program"));
     QVERIFY(QDir(m_Dir->path()).mkpath("config"));
-    SetSettingsDirectoriesForTesting(m_Dir->filePath("program"), m_Dir->filePath("config"));
+    Settings::SetFoldersForTesting(m_Dir->filePath("program"), m_Dir->filePath("config"));
 }
 
 void tst_LevelFileDefaults::cleanup() {
-    SetSettingsDirectoriesForTesting(QString(), QString());
+    Settings::SetFoldersForTesting(QString(), QString());
     for (const char* folder : {"level", "last"})
         QFile::setPermissions(m_Dir->filePath(folder),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -122,7 +122,7 @@ void tst_LevelFileDefaults::lastFolderIsKeptInTheSettings() {
     QVERIFY(LevelFolders::Last().isEmpty());
     LevelFolders::Remember(at(LevelFile));
     QCOMPARE(LevelFolders::Last(), at("@level"));
-    QCOMPARE(ReadSetting("Files", "LastFolder"), at("@level"));
+    QCOMPARE(Settings::Read("Files", "LastFolder"), at("@level"));
     // A folder that has gone since is not offered.
     QVERIFY(QDir(at("@level")).removeRecursively());
     QVERIFY(LevelFolders::Last().isEmpty());
@@ -163,9 +163,9 @@ void tst_LevelFileDefaults::newLevelDefaults() {
 // What is kept across runs: tst_MainWindowLevelFiles. A hand-edited file
 // with text where numbers belong counts as nothing kept.
 void tst_LevelFileDefaults::newLevelDefaultsFromTheSettings() {
-    QVERIFY(WriteSetting("New", "Width", QStringLiteral("wide")));
-    QVERIFY(WriteSetting("New", "Height", QStringLiteral("30")));
-    QVERIFY(WriteSetting("New", "Episode", QStringLiteral("two")));
+    QVERIFY(Settings::Write("New", "Width", QStringLiteral("wide")));
+    QVERIFY(Settings::Write("New", "Height", QStringLiteral("30")));
+    QVERIFY(Settings::Write("New", "Episode", QStringLiteral("two")));
     const NewLevelDefaults defaults =
         NewLevelDefaults::FromSettings(0, QSize(24, 17), QSize(170, 170));
     QCOMPARE(defaults.episode, 1);

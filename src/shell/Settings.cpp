@@ -1,24 +1,16 @@
-#include "Utils.h"
+#include "Settings.h"
 
 #include "BoundedFileReader.h"
 #include "DataFolder.h"
 #include "FileWriter.h"
 
 #include <QCoreApplication>
-#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QStandardPaths>
 #include <QStringDecoder>
-#include <QWidget>
 
-#include <algorithm>
-#include <climits>
-#include <cmath>
-#include <limits>
 #include <vector>
 
 namespace {
@@ -240,7 +232,7 @@ IoResult saveWhole(const QString& path, const QByteArray& data) {
 
 } // namespace
 
-QString SettingsFilePath() {
+QString Settings::FilePath() {
     const QString inProgramDir = fileInFolder(programDir());
     // An installed program keeps its settings per user even where it could
     // write beside itself (run by root, or installed under a home folder).
@@ -295,8 +287,8 @@ IoResult readSettingsFile(const QString& path, QByteArray& bytes) {
 
 } // namespace
 
-IoResult CheckSettingsFile() {
-    const QString path = SettingsFilePath();
+IoResult Settings::CheckFile() {
+    const QString path = FilePath();
     // None yet (or a link to none): the first setting stored makes it.
     if (!QFileInfo::exists(path))
         return IoResult::success();
@@ -304,9 +296,9 @@ IoResult CheckSettingsFile() {
     return readSettingsFile(path, bytes);
 }
 
-QString ReadSetting(const QString& section, const QString& key) {
+QString Settings::Read(const QString& section, const QString& key) {
     QByteArray bytes;
-    if (!readSettingsFile(SettingsFilePath(), bytes).ok)
+    if (!readSettingsFile(FilePath(), bytes).ok)
         return QString();
     const Lines lines = splitLines(withoutByteOrderMark(bytes));
     const qsizetype at = findKey(lines, section, key);
@@ -315,16 +307,14 @@ QString ReadSetting(const QString& section, const QString& key) {
     return cutToMaxLength(unquote(decode(parseLine(lines[size_t(at)]).value)));
 }
 
-bool WriteSetting(const QString& section, const QString& key, const std::optional<QString>& value) {
-    return StoreSetting(section, key, value).ok;
-}
-
-IoResult StoreSetting(const QString& section, const QString& key,
-                      const std::optional<QString>& value) {
+IoResult Settings::Write(const QString& section, const QString& key,
+                         const std::optional<QString>& value) {
     if (!canBeStored(section, key, value))
         return IoResult::failure(
-            QStringLiteral("The setting \"%1\" cannot be stored in the settings file.").arg(key));
-    const QString path = SettingsFilePath();
+            QCoreApplication::translate("Settings",
+                                        "The setting \"%1\" cannot be stored in the settings file.")
+                .arg(key));
+    const QString path = FilePath();
     QByteArray old;
     const bool existed = QFileInfo::exists(path);
     if (existed) {
@@ -340,66 +330,7 @@ IoResult StoreSetting(const QString& section, const QString& key,
     return saveWhole(target, updated);
 }
 
-void SetSettingsDirectoriesForTesting(const QString& programDir, const QString& configDir) {
+void Settings::SetFoldersForTesting(const QString& programDir, const QString& configDir) {
     g_ProgramDirForTesting = programDir;
     g_ConfigDirForTesting = configDir;
-}
-
-namespace {
-
-double twipsPerPixel(bool across) {
-    const QScreen* screen = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
-                                ? QGuiApplication::primaryScreen()
-                                : nullptr;
-    const double dpi =
-        screen ? (across ? screen->logicalDotsPerInchX() : screen->logicalDotsPerInchY()) : 96.0;
-    return dpi > 0 ? 1440.0 / dpi : 15.0;
-}
-
-} // namespace
-
-double TwipsPerPixelX() {
-    return twipsPerPixel(true);
-}
-double TwipsPerPixelY() {
-    return twipsPerPixel(false);
-}
-
-int HiMetricToPixels(int himetric, double twipsPerPixel) {
-    if (!(twipsPerPixel > 0))
-        return 0;
-    // 64-bit so that a huge size cannot overflow; every size a bitmap can
-    // have gives the same product as 32 bits would.
-    const qint64 product = qint64(himetric) * 5669;
-    const double pixels = std::nearbyint(double(product) / twipsPerPixel / 10000.0);
-    const double limit = double(std::numeric_limits<int>::max());
-    return int(std::fmax(-limit, std::fmin(limit, pixels)));
-}
-
-int HiMetricToPixelsX(int himetric) {
-    return HiMetricToPixels(himetric, TwipsPerPixelX());
-}
-int HiMetricToPixelsY(int himetric) {
-    return HiMetricToPixels(himetric, TwipsPerPixelY());
-}
-
-void PlaceCursor(QWidget* control, int x, int y) {
-    if (!control)
-        return;
-    // A window's outer rectangle includes its frame; a child control has no
-    // frame of its own outside its widget rectangle.
-    const QPoint topLeft = control->isWindow() ? control->frameGeometry().topLeft()
-                                               : control->mapToGlobal(QPoint(0, 0));
-    QScreen* screen = control->screen();
-    QPoint target(int(std::clamp<qint64>(qint64(topLeft.x()) + x, INT_MIN, INT_MAX)),
-                  int(std::clamp<qint64>(qint64(topLeft.y()) + y, INT_MIN, INT_MAX)));
-    // A point off the screen would not stay there: the window system wraps
-    // or drops it. The pointer goes to the nearest point of the screen that
-    // holds the control's window instead.
-    if (screen != nullptr) {
-        const QRect area = screen->geometry();
-        target.setX(std::clamp(target.x(), area.left(), area.right()));
-        target.setY(std::clamp(target.y(), area.top(), area.bottom()));
-    }
-    QCursor::setPos(screen, target);
 }

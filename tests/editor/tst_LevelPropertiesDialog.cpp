@@ -1,6 +1,7 @@
+#include "Controls.h"
+#include "LevelPropertiesDialog.h"
 #include "ScriptedPrompts.h"
 #include "TestMain.h"
-#include "frmProperties.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -11,6 +12,35 @@
 #include <QPushButton>
 #include <QTest>
 
+namespace {
+
+QLineEdit& widthBox(QDialog& d) {
+    return controls::find<QLineEdit>(d, "widthEdit");
+}
+QLineEdit& heightBox(QDialog& d) {
+    return controls::find<QLineEdit>(d, "heightEdit");
+}
+QComboBox& episodeList(QDialog& d) {
+    return controls::find<QComboBox>(d, "episodeList");
+}
+QPushButton& okButton(QDialog& d) {
+    return controls::find<QPushButton>(d, "okButton");
+}
+QString sizeWarning(QDialog& d) {
+    return controls::find<QLabel>(d, "sizeWarningLabel").text();
+}
+
+// The caption of the label whose mnemonic reaches `control`.
+QString labelOf(QDialog& d, const QWidget& control) {
+    for (const QLabel* label : d.findChildren<QLabel*>()) {
+        if (label->buddy() == &control)
+            return label->text();
+    }
+    return QString();
+}
+
+} // namespace
+
 class PropertiesTest : public QObject {
     Q_OBJECT
 
@@ -19,16 +49,15 @@ private slots:
     void cleanup();
 
     void startsEmptyWithTheFirstEpisode();
-    void sizeBoxesTakeDigitsAndBackspaceOnly();
+    void sizeBoxesTakeDigitsOnly();
     void sizeBoxesRefusePasting();
-    void readsNumbersLikeFileNames_data();
-    void readsNumbersLikeFileNames();
     void okChecksTheSizes_data();
     void okChecksTheSizes();
     void warnsOfLevelsTooLargeForTheGame_data();
     void warnsOfLevelsTooLargeForTheGame();
     void episodeOutsideTheListMustBeChosen();
     void enterActsAsOkAndEscapeAsCancel();
+    void typingReplacesTheOfferedWidth();
 
 private:
     std::unique_ptr<ScriptedPrompts> m_Prompts;
@@ -46,37 +75,41 @@ void PropertiesTest::cleanup() {
 }
 
 void PropertiesTest::startsEmptyWithTheFirstEpisode() {
-    frmProperties dialog;
+    LevelPropertiesDialog dialog;
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Level Properties"));
-    QVERIFY(dialog.Cancelled);
-    QCOMPARE(dialog.Label1->text(), QStringLiteral("Level &Width:"));
-    QCOMPARE(dialog.Label2->text(), QStringLiteral("Level &Height:"));
-    QCOMPARE(dialog.Label3->text(), QStringLiteral("&Episode:"));
-    QCOMPARE(dialog.Label1->buddy(), dialog.txtWidth);
-    QCOMPARE(dialog.Label2->buddy(), dialog.txtHeight);
-    QCOMPARE(dialog.Label3->buddy(), dialog.lstEpisode);
-    QVERIFY(dialog.txtWidth->text().isEmpty());
-    QVERIFY(dialog.txtHeight->text().isEmpty());
-    QVERIFY(!dialog.lstEpisode->isEditable());
-    QCOMPARE(dialog.lstEpisode->count(), 3);
-    QCOMPARE(dialog.lstEpisode->itemText(0), QStringLiteral("1 - Marooned on Mars"));
-    QCOMPARE(dialog.lstEpisode->itemText(1), QStringLiteral("2 - The Earth Explodes"));
-    QCOMPARE(dialog.lstEpisode->itemText(2), QStringLiteral("3 - Keen Must Die!"));
-    QCOMPARE(dialog.lstEpisode->currentIndex(), 0);
-    QCOMPARE(dialog.chkMapLevel->text(), QStringLiteral("&Map Level"));
-    QVERIFY(!dialog.chkMapLevel->isChecked());
-    QCOMPARE(dialog.OKButton->text(), QStringLiteral("OK"));
-    QVERIFY(dialog.OKButton->isDefault());
-    QCOMPARE(dialog.CancelButton->text(), QStringLiteral("Cancel"));
+    QCOMPARE(labelOf(dialog, widthBox(dialog)), QStringLiteral("Level &Width:"));
+    QCOMPARE(labelOf(dialog, heightBox(dialog)), QStringLiteral("Level &Height:"));
+    QCOMPARE(labelOf(dialog, episodeList(dialog)), QStringLiteral("&Episode:"));
+    QVERIFY(widthBox(dialog).text().isEmpty());
+    QVERIFY(heightBox(dialog).text().isEmpty());
+    QComboBox& episodes = episodeList(dialog);
+    QVERIFY(!episodes.isEditable());
+    QCOMPARE(episodes.count(), 3);
+    QCOMPARE(episodes.itemText(0), QStringLiteral("1 - Marooned on Mars"));
+    QCOMPARE(episodes.itemText(1), QStringLiteral("2 - The Earth Explodes"));
+    QCOMPARE(episodes.itemText(2), QStringLiteral("3 - Keen Must Die!"));
+    QCOMPARE(dialog.chosenEpisode(), 1);
+    const QCheckBox& map = controls::find<QCheckBox>(dialog, "mapLevelCheck");
+    QCOMPARE(map.text(), QStringLiteral("&Map Level"));
+    QVERIFY(!dialog.isMapLevel());
+    QCOMPARE(okButton(dialog).text(), QStringLiteral("OK"));
+    QVERIFY(okButton(dialog).isDefault());
+    QCOMPARE(controls::find<QPushButton>(dialog, "cancelButton").text(), QStringLiteral("Cancel"));
 }
 
-void PropertiesTest::sizeBoxesTakeDigitsAndBackspaceOnly() {
-    frmProperties dialog;
+void PropertiesTest::sizeBoxesTakeDigitsOnly() {
+    LevelPropertiesDialog dialog;
     dialog.show();
-    for (QLineEdit* box : {dialog.txtWidth, dialog.txtHeight}) {
+    for (QLineEdit* box : {&widthBox(dialog), &heightBox(dialog)}) {
         QTest::keyClicks(box, QStringLiteral("1a2"));
         QCOMPARE(box->text(), QStringLiteral("12"));
-        QTest::keyClicks(box, QStringLiteral(" -+.,x9"));
+        QTest::keyClicks(box, QStringLiteral(" -+.,x/:"));
+        // Keys beyond ASCII: superscript two, e acute, an Arabic-Indic three.
+        for (const auto& [key, text] :
+             {std::pair{Qt::Key_twosuperior, u"\u00B2"}, std::pair{Qt::Key_Eacute, u"\u00E9"},
+              std::pair{Qt::Key_unknown, u"\u0663"}})
+            QTest::sendKeyEvent(QTest::Click, box, key, QString::fromUtf16(text), Qt::NoModifier);
+        QTest::keyClicks(box, QStringLiteral("9"));
         QCOMPARE(box->text(), QStringLiteral("129"));
         QTest::keyClick(box, Qt::Key_Backspace);
         QCOMPARE(box->text(), QStringLiteral("12"));
@@ -95,26 +128,25 @@ void PropertiesTest::sizeBoxesTakeDigitsAndBackspaceOnly() {
         // A character typed with AltGr (Ctrl+Alt) is still filtered.
         QTest::keyClick(box, '@', Qt::ControlModifier | Qt::AltModifier);
         QCOMPARE(box->text(), QStringLiteral("12"));
-        // Moving and deleting type no character and still work.
+        // Moving and deleting type no character and still work, also when
+        // the platform gives Delete its control character as text.
         QTest::keyClick(box, Qt::Key_Home);
         QTest::keyClick(box, Qt::Key_Delete);
         QCOMPARE(box->text(), QStringLiteral("2"));
-        QTest::keyClick(box, Qt::Key_End);
-        QTest::keyClicks(box, QStringLiteral("4"));
+        QTest::keyClick(box, Qt::Key_Home);
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_Delete, QStringLiteral("\x7f"),
+                            Qt::NoModifier);
+        QCOMPARE(box->text(), QString());
+        QTest::keyClicks(box, QStringLiteral("24"));
         QCOMPARE(box->text(), QStringLiteral("24"));
     }
-    QCOMPARE(frmProperties::FilterKeyAscii('0'), int('0'));
-    QCOMPARE(frmProperties::FilterKeyAscii('9'), int('9'));
-    QCOMPARE(frmProperties::FilterKeyAscii(8), 8);
-    for (int c : {3, 22, 24, 13, 27, 32, int('/'), int(':'), int('a'), 0xB2})
-        QCOMPARE(frmProperties::FilterKeyAscii(c), 0);
 }
 
 void PropertiesTest::sizeBoxesRefusePasting() {
-    frmProperties dialog;
+    LevelPropertiesDialog dialog;
     dialog.show();
     QApplication::clipboard()->setText(QStringLiteral("1a2"));
-    for (QLineEdit* box : {dialog.txtWidth, dialog.txtHeight}) {
+    for (QLineEdit* box : {&widthBox(dialog), &heightBox(dialog)}) {
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
         QTest::mouseClick(box, Qt::MiddleButton);
@@ -122,24 +154,6 @@ void PropertiesTest::sizeBoxesRefusePasting() {
         QCOMPARE(box->contextMenuPolicy(), Qt::NoContextMenu);
         QVERIFY(!box->acceptDrops());
     }
-}
-
-void PropertiesTest::readsNumbersLikeFileNames_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("value");
-    QTest::newRow("empty") << "" << 0;
-    QTest::newRow("plain") << "24" << 24;
-    QTest::newRow("blanks anywhere") << " 1 7\t0\n" << 170;
-    QTest::newRow("leading digits") << "12ab3" << 12;
-    QTest::newRow("no digits first") << "x12" << 0;
-    QTest::newRow("leading zeros") << "0024" << 24;
-    QTest::newRow("huge") << "99999999999999999999" << 999999;
-}
-
-void PropertiesTest::readsNumbersLikeFileNames() {
-    QFETCH(QString, text);
-    QFETCH(int, value);
-    QCOMPARE(frmProperties::NumberValue(text), value);
 }
 
 // currentWidth and currentHeight: the level's own size given to the dialog,
@@ -161,8 +175,10 @@ void PropertiesTest::okChecksTheSizes_data() {
     QTest::newRow("empty height")            << -1 << -1 << "24" << "" << heightMessage;
     QTest::newRow("height 16")               << -1 << -1 << "170" << "16" << heightMessage;
     QTest::newRow("height 171")              << -1 << -1 << "100" << "171" << heightMessage;
+    QTest::newRow("a width of 20 digits")    << -1 << -1 << "99999999999999999999" << "20" << widthMessage;
     QTest::newRow("lowest")                  << -1 << -1 << "24" << "17" << "";
     QTest::newRow("highest")                 << -1 << -1 << "170" << "170" << "";
+    QTest::newRow("leading zeros")           << -1 << -1 << "0024" << "017" << "";
     // A real level 200 wide: any width up to its own is accepted.
     QTest::newRow("200 wide kept")           << 200 << 20 << "200" << "20" << "";
     QTest::newRow("200 wide to 199")         << 200 << 20 << "199" << "20" << "";
@@ -191,19 +207,19 @@ void PropertiesTest::okChecksTheSizes() {
     QFETCH(QString, width);
     QFETCH(QString, height);
     QFETCH(QString, message);
-    frmProperties dialog;
+    LevelPropertiesDialog dialog;
     dialog.show();
     if (currentWidth >= 0)
-        dialog.SetCurrentSize(currentWidth, currentHeight);
-    dialog.txtWidth->setText(width);
-    dialog.txtHeight->setText(height);
-    QTest::mouseClick(dialog.OKButton, Qt::LeftButton);
+        dialog.setCurrentSize(currentWidth, currentHeight);
+    controls::retype(widthBox(dialog), width);
+    controls::retype(heightBox(dialog), height);
+    QTest::mouseClick(&okButton(dialog), Qt::LeftButton);
     if (message.isEmpty()) {
         QVERIFY(m_Prompts->messages.empty());
-        QVERIFY(!dialog.Cancelled);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.WidthValue(), width.toInt());
-        QCOMPARE(dialog.HeightValue(), height.toInt());
+        QCOMPARE(dialog.chosenWidth(), width.toInt());
+        QCOMPARE(dialog.chosenHeight(), height.toInt());
         return;
     }
     QCOMPARE(m_Prompts->messages.size(), size_t(1));
@@ -212,7 +228,7 @@ void PropertiesTest::okChecksTheSizes() {
     QCOMPARE(shown.title, QStringLiteral("Error"));
     QCOMPARE(shown.icon, Prompts::Icon::Exclamation);
     QCOMPARE(shown.buttons, Prompts::Buttons::Ok);
-    QVERIFY(dialog.Cancelled);
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QVERIFY(dialog.isVisible());
 }
 
@@ -240,74 +256,88 @@ void PropertiesTest::warnsOfLevelsTooLargeForTheGame() {
     QFETCH(QString, width);
     QFETCH(QString, height);
     QFETCH(QString, warning);
-    frmProperties dialog;
+    LevelPropertiesDialog dialog;
     dialog.show();
-    QVERIFY(dialog.lblSizeWarning->text().isEmpty());
-    QTest::keyClicks(dialog.txtWidth, width);
-    QTest::keyClicks(dialog.txtHeight, height);
-    QCOMPARE(dialog.lblSizeWarning->text(), warning);
+    QVERIFY(sizeWarning(dialog).isEmpty());
+    QTest::keyClicks(&widthBox(dialog), width);
+    QTest::keyClicks(&heightBox(dialog), height);
+    QCOMPARE(sizeWarning(dialog), warning);
     // It follows every change: one digit less fits again.
-    QTest::keyClick(dialog.txtWidth, Qt::Key_Backspace);
-    QVERIFY(dialog.lblSizeWarning->text().isEmpty());
+    QTest::keyClick(&widthBox(dialog), Qt::Key_Backspace);
+    QVERIFY(sizeWarning(dialog).isEmpty());
 }
 
 void PropertiesTest::episodeOutsideTheListMustBeChosen() {
-    frmProperties dialog;
+    LevelPropertiesDialog dialog;
     dialog.show();
-    dialog.SetCurrentSize(30, 20);
-    dialog.SetEpisode(5);
-    QCOMPARE(dialog.lstEpisode->currentIndex(), -1);
-    QCOMPARE(dialog.ChosenEpisode(), 0);
-    QTest::mouseClick(dialog.OKButton, Qt::LeftButton);
+    dialog.setCurrentSize(30, 20);
+    dialog.setEpisode(5);
+    QCOMPARE(episodeList(dialog).currentIndex(), -1);
+    QCOMPARE(dialog.chosenEpisode(), 0);
+    QTest::mouseClick(&okButton(dialog), Qt::LeftButton);
     QCOMPARE(m_Prompts->messages.size(), size_t(1));
     QCOMPARE(m_Prompts->messages.front().text, QStringLiteral("Please choose an episode"));
     QCOMPARE(m_Prompts->messages.front().title, QStringLiteral("Error"));
-    QVERIFY(dialog.Cancelled);
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QVERIFY(dialog.isVisible());
 
-    dialog.lstEpisode->setCurrentIndex(1);
-    QTest::mouseClick(dialog.OKButton, Qt::LeftButton);
-    QVERIFY(!dialog.Cancelled);
-    QCOMPARE(dialog.ChosenEpisode(), 2);
+    controls::choose(episodeList(dialog), 1);
+    QTest::mouseClick(&okButton(dialog), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.chosenEpisode(), 2);
 
     for (int episode : {0, -1, 4}) {
-        dialog.SetEpisode(episode);
-        QCOMPARE(dialog.ChosenEpisode(), 0);
+        dialog.setEpisode(episode);
+        QCOMPARE(dialog.chosenEpisode(), 0);
     }
-    dialog.SetEpisode(1);
-    QCOMPARE(dialog.lstEpisode->currentIndex(), 0);
+    dialog.setEpisode(3);
+    QCOMPARE(episodeList(dialog).currentIndex(), 2);
+    QCOMPARE(dialog.chosenEpisode(), 3);
 }
 
 void PropertiesTest::enterActsAsOkAndEscapeAsCancel() {
     {
-        frmProperties dialog;
+        LevelPropertiesDialog dialog;
         dialog.show();
-        QTest::keyClicks(dialog.txtWidth, QStringLiteral("30"));
-        QTest::keyClicks(dialog.txtHeight, QStringLiteral("20"));
-        QTest::keyClick(dialog.txtHeight, Qt::Key_Return);
-        QVERIFY(!dialog.Cancelled);
+        QTest::keyClicks(&widthBox(dialog), QStringLiteral("30"));
+        QTest::keyClicks(&heightBox(dialog), QStringLiteral("20"));
+        QTest::keyClick(&heightBox(dialog), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(!dialog.isVisible());
     }
     {
-        frmProperties dialog;
+        LevelPropertiesDialog dialog;
         dialog.show();
-        QTest::keyClick(dialog.txtWidth, Qt::Key_Enter);
+        QTest::keyClick(&widthBox(dialog), Qt::Key_Enter);
         QCOMPARE(m_Prompts->messages.size(), size_t(1));
         QVERIFY(dialog.isVisible());
-        QTest::keyClick(dialog.txtWidth, Qt::Key_Escape);
-        QVERIFY(dialog.Cancelled);
+        QTest::keyClick(&widthBox(dialog), Qt::Key_Escape);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QVERIFY(!dialog.isVisible());
     }
     {
-        frmProperties dialog;
+        LevelPropertiesDialog dialog;
         dialog.show();
-        dialog.txtWidth->setText(QStringLiteral("30"));
-        dialog.txtHeight->setText(QStringLiteral("20"));
-        QTest::mouseClick(dialog.CancelButton, Qt::LeftButton);
-        QVERIFY(dialog.Cancelled);
+        QTest::keyClicks(&widthBox(dialog), QStringLiteral("30"));
+        QTest::keyClicks(&heightBox(dialog), QStringLiteral("20"));
+        QTest::mouseClick(&controls::find<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QVERIFY(!dialog.isVisible());
     }
 }
 
+// File, New offers a size; typing a width replaces it rather than adding
+// digits to it.
+void PropertiesTest::typingReplacesTheOfferedWidth() {
+    LevelPropertiesDialog dialog;
+    dialog.offerSize(104, 90);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QCOMPARE(QApplication::focusWidget(), &widthBox(dialog));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("40"));
+    QCOMPARE(dialog.chosenWidth(), 40);
+    QCOMPARE(dialog.chosenHeight(), 90);
+}
+
 GM_TEST_MAIN(PropertiesTest)
-#include "tst_frmProperties.moc"
+#include "tst_LevelPropertiesDialog.moc"

@@ -1,33 +1,16 @@
+#include "Settings.h"
 #include "TestFiles.h"
 #include "TestMain.h"
-#include "Utils.h"
 
-#include <QCursor>
 #include <QDir>
 #include <QFile>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QWidget>
 
 #include <memory>
 #include <sys/stat.h>
 
-namespace {
-
-// A window whose client area is at (120, 80) of the screen, with a control
-// at (30, 40) in it.
-std::unique_ptr<QWidget> shownWindowWithControl() {
-    auto window = std::make_unique<QWidget>();
-    window->setGeometry(120, 80, 300, 200);
-    (new QWidget(window.get()))->setGeometry(30, 40, 50, 60);
-    window->show();
-    return QTest::qWaitForWindowExposed(window.get()) ? std::move(window) : nullptr;
-}
-
-} // namespace
-
-class UtilsTest : public QObject {
+class SettingsTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -46,14 +29,6 @@ private slots:
     void namesAnUnreadableFileAndWhy_data();
     void namesAnUnreadableFileAndWhy();
 
-    void convertsHiMetric_data();
-    void convertsHiMetric();
-    void convertsWithTheScreensResolution();
-
-    void placesCursorOnTheWindowFrame();
-    void keepsThePointerOnTheScreen_data();
-    void keepsThePointerOnTheScreen();
-
 private:
     QString programIni() const { return m_Program + QStringLiteral("/Gridmason.ini"); }
     QString configIni() const { return m_Config + QStringLiteral("/Gridmason.ini"); }
@@ -63,23 +38,23 @@ private:
     QString m_Config;
 };
 
-void UtilsTest::init() {
+void SettingsTest::init() {
     m_Temp = std::make_unique<QTemporaryDir>();
     QVERIFY(m_Temp->isValid());
     m_Program = m_Temp->filePath(QStringLiteral("program"));
     m_Config = m_Temp->filePath(QStringLiteral("config"));
     QVERIFY(QDir().mkpath(m_Program));
-    SetSettingsDirectoriesForTesting(m_Program, m_Config);
+    Settings::SetFoldersForTesting(m_Program, m_Config);
 }
 
-void UtilsTest::cleanup() {
-    SetSettingsDirectoriesForTesting(QString(), QString());
+void SettingsTest::cleanup() {
+    Settings::SetFoldersForTesting(QString(), QString());
     m_Temp.reset();
 }
 
-void UtilsTest::readsHandWrittenFile() {
+void SettingsTest::readsHandWrittenFile() {
     // Reading without a file finds nothing and creates none.
-    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString(""));
+    QCOMPARE(Settings::Read("Paths", "Keen 1"), QString(""));
     QVERIFY(!QFile::exists(programIni()));
     QVERIFY(writeFile(programIni(), "; settings written by hand\r\n"
                                     "stray=before any section\r\n"
@@ -94,38 +69,38 @@ void UtilsTest::readsHandWrittenFile() {
                                     "[Other]\r\n"
                                     "Keen 3=not this one\r\n"
                                     "Keen 4=only here"));
-    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString("C:\\Games\\Keen1\\"));
-    QCOMPARE(ReadSetting("PATHS", "keen 1"), QString("C:\\Games\\Keen1\\"));
-    QCOMPARE(ReadSetting("Paths", "Keen 2"), QString("/home/me/keen 2"));
-    QCOMPARE(ReadSetting("Paths", "Keen 3"), QString(""));
-    QCOMPARE(ReadSetting("Other", "Keen 3"), QString("not this one"));
-    QCOMPARE(ReadSetting("Paths", "Keen 4"), QString(""));
-    QCOMPARE(ReadSetting("Missing", "Keen 1"), QString(""));
-    QCOMPARE(ReadSetting("Paths", "stray"), QString(""));
-    QCOMPARE(ReadSetting("Paths", "a line without equals"), QString(""));
+    QCOMPARE(Settings::Read("Paths", "Keen 1"), QString("C:\\Games\\Keen1\\"));
+    QCOMPARE(Settings::Read("PATHS", "keen 1"), QString("C:\\Games\\Keen1\\"));
+    QCOMPARE(Settings::Read("Paths", "Keen 2"), QString("/home/me/keen 2"));
+    QCOMPARE(Settings::Read("Paths", "Keen 3"), QString(""));
+    QCOMPARE(Settings::Read("Other", "Keen 3"), QString("not this one"));
+    QCOMPARE(Settings::Read("Paths", "Keen 4"), QString(""));
+    QCOMPARE(Settings::Read("Missing", "Keen 1"), QString(""));
+    QCOMPARE(Settings::Read("Paths", "stray"), QString(""));
+    QCOMPARE(Settings::Read("Paths", "a line without equals"), QString(""));
 
     // A file saved in an 8-bit code page still reads.
     QVERIFY(writeFile(programIni(), "[Paths]\nKeen 1=C:\\Spiele\\K\xe4se\n"));
-    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString::fromUtf8("C:\\Spiele\\K\xc3\xa4se"));
+    QCOMPARE(Settings::Read("Paths", "Keen 1"), QString::fromUtf8("C:\\Spiele\\K\xc3\xa4se"));
 }
 
-void UtilsTest::cutsLongValuesTo255Characters() {
+void SettingsTest::cutsLongValuesTo255Characters() {
     const QByteArray longValue =
         QByteArray(250, 'a') + "bcdefghijklmnopqrstuvwxyz" + QByteArray(25, 'z');
     QCOMPARE(longValue.size(), 300);
     QVERIFY(writeFile(programIni(), "[Paths]\nKeen 1=" + longValue + "\n"));
-    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString::fromLatin1(longValue.left(255)));
+    QCOMPARE(Settings::Read("Paths", "Keen 1"), QString::fromLatin1(longValue.left(255)));
 
     // Writing keeps the whole value; only reading is limited.
-    QVERIFY(WriteSetting("Paths", "Keen 2", QString(QString::fromLatin1(longValue))));
+    QVERIFY(Settings::Write("Paths", "Keen 2", QString(QString::fromLatin1(longValue))));
     QVERIFY(fileBytes(programIni()).contains("Keen 2=" + longValue + "\n"));
-    QCOMPARE(ReadSetting("Paths", "Keen 2").size(), 255);
+    QCOMPARE(Settings::Read("Paths", "Keen 2").size(), 255);
 }
 
 // One write into the settings file as it was: the whole file afterwards,
 // and the value read back. Every line but the one written stays as the
 // file had it, line breaks and byte-order mark included.
-void UtilsTest::writingChangesOnlyItsLine_data() {
+void SettingsTest::writingChangesOnlyItsLine_data() {
     QTest::addColumn<QByteArray>("before"); // "(none)": no file
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
@@ -187,7 +162,7 @@ void UtilsTest::writingChangesOnlyItsLine_data() {
             << one << r[0] << r[1] << r[2] << false << one;
 }
 
-void UtilsTest::writingChangesOnlyItsLine() {
+void SettingsTest::writingChangesOnlyItsLine() {
     QFETCH(QByteArray, before);
     QFETCH(QString, section);
     QFETCH(QString, key);
@@ -197,16 +172,18 @@ void UtilsTest::writingChangesOnlyItsLine() {
     if (before != "(none)")
         QVERIFY(writeFile(programIni(), before));
     const bool remove = value == "(remove)";
-    QCOMPARE(WriteSetting(section, key, remove ? std::nullopt : std::optional<QString>(value)), ok);
+    QCOMPARE(
+        Settings::Write(section, key, remove ? std::nullopt : std::optional<QString>(value)).ok,
+        ok);
     if (after == "(none)")
         QVERIFY(!QFile::exists(programIni()));
     else
         QCOMPARE(fileBytes(programIni()), after);
     if (ok)
-        QCOMPARE(ReadSetting(section, key), remove ? QString("") : value);
+        QCOMPARE(Settings::Read(section, key), remove ? QString("") : value);
 }
 
-void UtilsTest::roundTripsAwkwardValues() {
+void SettingsTest::roundTripsAwkwardValues() {
     const QStringList values = {QStringLiteral("C:\\KEEN\\"),
                                 QStringLiteral("  padded  "),
                                 QStringLiteral("\"quoted\""),
@@ -214,30 +191,30 @@ void UtilsTest::roundTripsAwkwardValues() {
                                 QString::fromUtf8("/home/j\xc3\xb6rg/keen"),
                                 QStringLiteral("'")};
     for (const QString& value : values) {
-        QVERIFY(WriteSetting("Paths", "Keen 1", value));
-        QCOMPARE(ReadSetting("Paths", "Keen 1"), value);
+        QVERIFY(Settings::Write("Paths", "Keen 1", value));
+        QCOMPARE(Settings::Read("Paths", "Keen 1"), value);
     }
 }
 
-void UtilsTest::buildsThePathWithOneSlash() {
-    QCOMPARE(SettingsFilePath(), programIni());
-    SetSettingsDirectoriesForTesting(m_Program + QStringLiteral("/"), m_Config);
-    QCOMPARE(SettingsFilePath(), programIni());
+void SettingsTest::buildsThePathWithOneSlash() {
+    QCOMPARE(Settings::FilePath(), programIni());
+    Settings::SetFoldersForTesting(m_Program + QStringLiteral("/"), m_Config);
+    QCOMPARE(Settings::FilePath(), programIni());
 }
 
-void UtilsTest::movesToConfigFolderWhenProgramFolderIsNotWritable() {
+void SettingsTest::movesToConfigFolderWhenProgramFolderIsNotWritable() {
     // A program folder that cannot hold files (here: a path through a file).
     QVERIFY(writeFile(m_Temp->filePath("plainfile"), "x"));
     const QString unwritable = m_Temp->filePath(QStringLiteral("plainfile/bin"));
-    SetSettingsDirectoriesForTesting(unwritable, m_Config);
-    QCOMPARE(SettingsFilePath(), configIni());
-    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString(""));
-    QVERIFY(WriteSetting("Paths", "Keen 1", QString("/games/keen1")));
+    Settings::SetFoldersForTesting(unwritable, m_Config);
+    QCOMPARE(Settings::FilePath(), configIni());
+    QCOMPARE(Settings::Read("Paths", "Keen 1"), QString(""));
+    QVERIFY(Settings::Write("Paths", "Keen 1", QString("/games/keen1")));
     QCOMPARE(fileBytes(configIni()), QByteArray("[Paths]\nKeen 1=/games/keen1\n"));
-    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString("/games/keen1"));
+    QCOMPARE(Settings::Read("Paths", "Keen 1"), QString("/games/keen1"));
 }
 
-void UtilsTest::readOnlyInstallationKeepsShippedSettings() {
+void SettingsTest::readOnlyInstallationKeepsShippedSettings() {
     QVERIFY(writeFile(programIni(), "[Paths]\nKeen 1=/opt/keen1\nKeen 2=/opt/keen2\n"));
     QVERIFY(QFile::setPermissions(m_Program, QFile::ReadOwner | QFile::ExeOwner));
     const bool stillWritable = QFileInfo(m_Program).isWritable();
@@ -245,43 +222,43 @@ void UtilsTest::readOnlyInstallationKeepsShippedSettings() {
         QFile::setPermissions(m_Program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QSKIP("running with rights that ignore folder permissions");
     }
-    QCOMPARE(SettingsFilePath(), programIni());
-    QCOMPARE(ReadSetting("Paths", "Keen 2"), QString("/opt/keen2"));
+    QCOMPARE(Settings::FilePath(), programIni());
+    QCOMPARE(Settings::Read("Paths", "Keen 2"), QString("/opt/keen2"));
     // The first write carries the shipped settings over to the user's copy.
-    QVERIFY(WriteSetting("Paths", "Keen 1", QString("/home/me/keen1")));
+    QVERIFY(Settings::Write("Paths", "Keen 1", QString("/home/me/keen1")));
     QCOMPARE(fileBytes(configIni()),
              QByteArray("[Paths]\nKeen 1=/home/me/keen1\nKeen 2=/opt/keen2\n"));
     QCOMPARE(fileBytes(programIni()),
              QByteArray("[Paths]\nKeen 1=/opt/keen1\nKeen 2=/opt/keen2\n"));
-    QCOMPARE(SettingsFilePath(), configIni());
-    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString("/home/me/keen1"));
+    QCOMPARE(Settings::FilePath(), configIni());
+    QCOMPARE(Settings::Read("Paths", "Keen 1"), QString("/home/me/keen1"));
     QFile::setPermissions(m_Program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-void UtilsTest::reportsAFailedWrite() {
+void SettingsTest::reportsAFailedWrite() {
     QVERIFY(writeFile(m_Temp->filePath("plainfile"), "x"));
-    SetSettingsDirectoriesForTesting(m_Temp->filePath("plainfile/bin"),
-                                     m_Temp->filePath("plainfile/config"));
-    QVERIFY(!WriteSetting("Paths", "Keen 1", QString("/games/keen1")));
-    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString(""));
+    Settings::SetFoldersForTesting(m_Temp->filePath("plainfile/bin"),
+                                   m_Temp->filePath("plainfile/config"));
+    QVERIFY(!Settings::Write("Paths", "Keen 1", QString("/games/keen1")));
+    QCOMPARE(Settings::Read("Paths", "Keen 1"), QString(""));
 
     // A settings path that is a folder cannot be read or replaced.
-    SetSettingsDirectoriesForTesting(m_Program, m_Config);
+    Settings::SetFoldersForTesting(m_Program, m_Config);
     QVERIFY(QDir().mkpath(programIni()));
-    QVERIFY(!WriteSetting("Paths", "Keen 1", QString("/games/keen1")));
-    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString(""));
+    QVERIFY(!Settings::Write("Paths", "Keen 1", QString("/games/keen1")));
+    QCOMPARE(Settings::Read("Paths", "Keen 1"), QString(""));
     QVERIFY(QFileInfo(programIni()).isDir());
 
     // A settings file that is a link to an endless device is neither read
     // nor replaced (a plain read of it would never end).
     QVERIFY(QDir(programIni()).removeRecursively());
     QVERIFY(QFile::link(QStringLiteral("/dev/zero"), programIni()));
-    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString(""));
-    QVERIFY(!WriteSetting("Paths", "Keen 1", QString("/games/keen1")));
+    QCOMPARE(Settings::Read("Paths", "Keen 1"), QString(""));
+    QVERIFY(!Settings::Write("Paths", "Keen 1", QString("/games/keen1")));
     QCOMPARE(QFileInfo(programIni()).symLinkTarget(), QStringLiteral("/dev/zero"));
 }
 
-void UtilsTest::namesAnUnreadableFileAndWhy_data() {
+void SettingsTest::namesAnUnreadableFileAndWhy_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QByteArray>("bytes"); // of a file
     QTest::addColumn<QString>("reason");   // empty: it reads
@@ -297,7 +274,7 @@ void UtilsTest::namesAnUnreadableFileAndWhy_data() {
 
 // Said with the file's name and the reason, by the check made at start-up
 // and by every attempt to store a setting; the entry is left as it was.
-void UtilsTest::namesAnUnreadableFileAndWhy() {
+void SettingsTest::namesAnUnreadableFileAndWhy() {
     QFETCH(QString, kind);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, reason);
@@ -311,20 +288,20 @@ void UtilsTest::namesAnUnreadableFileAndWhy() {
     else if (kind == "link to a device" &&
              !QFile::link(deviceForLinks(m_Temp->path()), programIni()))
         QSKIP("no device node may be made here");
-    QCOMPARE(SettingsFilePath(), programIni());
+    QCOMPARE(Settings::FilePath(), programIni());
 
-    const IoResult checked = CheckSettingsFile();
-    const IoResult stored = StoreSetting("Paths", "Keen 2", QString("/games/keen2"));
+    const IoResult checked = Settings::CheckFile();
+    const IoResult stored = Settings::Write("Paths", "Keen 2", QString("/games/keen2"));
     if (reason.isEmpty()) {
         QVERIFY2(checked && stored, qPrintable(checked.error + stored.error));
-        QCOMPARE(ReadSetting("Paths", "Keen 2"), QString("/games/keen2"));
+        QCOMPARE(Settings::Read("Paths", "Keen 2"), QString("/games/keen2"));
         return;
     }
     const QString expected =
         QStringLiteral("The settings file \"%1\" cannot be read: %2.").arg(programIni(), reason);
     QCOMPARE(checked.error, expected);
     QCOMPARE(stored.error, expected);
-    QCOMPARE(ReadSetting("Paths", "Keen 1"), QString());
+    QCOMPARE(Settings::Read("Paths", "Keen 1"), QString());
     struct stat info {};
     QVERIFY(::lstat(native.constData(), &info) == 0);
     QCOMPARE(S_ISLNK(info.st_mode), kind == "link to a device");
@@ -334,74 +311,5 @@ void UtilsTest::namesAnUnreadableFileAndWhy() {
         QCOMPARE(fileBytes(programIni()), bytes);
 }
 
-void UtilsTest::convertsHiMetric_data() {
-    QTest::addColumn<int>("himetric");
-    QTest::addColumn<double>("twipsPerPixel");
-    QTest::addColumn<int>("pixels");
-    QTest::newRow("zero") << 0 << 15.0 << 0;
-    QTest::newRow("16-pixel tile") << 423 << 15.0 << 16;
-    QTest::newRow("320-pixel sheet") << 8467 << 15.0 << 320;
-    QTest::newRow("120 dpi") << 423 << 12.0 << 20;
-    QTest::newRow("negative") << -423 << 15.0 << -16;
-    QTest::newRow("half to even, down") << 5000 << 5669.0 << 0;
-    QTest::newRow("half to even, up") << 15000 << 5669.0 << 2;
-    QTest::newRow("half to even, 2.5") << 25000 << 5669.0 << 2;
-    QTest::newRow("beyond 32 bits") << 1000000 << 15.0 << 37793;
-}
-
-void UtilsTest::convertsHiMetric() {
-    QFETCH(int, himetric);
-    QFETCH(double, twipsPerPixel);
-    QFETCH(int, pixels);
-    QCOMPARE(HiMetricToPixels(himetric, twipsPerPixel), pixels);
-}
-
-void UtilsTest::convertsWithTheScreensResolution() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    QVERIFY(screen);
-    QCOMPARE(TwipsPerPixelX(), 1440.0 / screen->logicalDotsPerInchX());
-    QCOMPARE(TwipsPerPixelY(), 1440.0 / screen->logicalDotsPerInchY());
-    // Every pixel size survives the round trip through HiMetric.
-    for (int pixels : {1, 16, 33, 208, 320, 752, 1000}) {
-        const int himetricX = qRound(pixels * TwipsPerPixelX() / 0.5669);
-        const int himetricY = qRound(pixels * TwipsPerPixelY() / 0.5669);
-        QCOMPARE(HiMetricToPixelsX(himetricX), pixels);
-        QCOMPARE(HiMetricToPixelsY(himetricY), pixels);
-    }
-}
-
-// A window counts from its frame; no control leaves the pointer alone.
-void UtilsTest::placesCursorOnTheWindowFrame() {
-    const auto window = shownWindowWithControl();
-    QVERIFY(window);
-    PlaceCursor(window.get(), 5, 7);
-    QCOMPARE(QCursor::pos(), window->frameGeometry().topLeft() + QPoint(5, 7));
-    PlaceCursor(nullptr, 1, 1);
-    QCOMPARE(QCursor::pos(), window->frameGeometry().topLeft() + QPoint(5, 7));
-}
-
-void UtilsTest::keepsThePointerOnTheScreen_data() {
-    QTest::addColumn<QPoint>("offset");   // from the control's top-left corner
-    QTest::addColumn<QPoint>("expected"); // -1: the screen's last column or row
-    QTest::newRow("on the screen") << QPoint(3, 4) << QPoint(153, 124);
-    QTest::newRow("below: a sprite value as a selection") << QPoint(100, 53822) << QPoint(250, -1);
-    QTest::newRow("right") << QPoint(50000, 4) << QPoint(-1, 124);
-    QTest::newRow("above and left") << QPoint(-1000, -400) << QPoint(0, 0);
-    QTest::newRow("beyond 32 bits") << QPoint(2147483647, 2147483647) << QPoint(-1, -1);
-}
-
-void UtilsTest::keepsThePointerOnTheScreen() {
-    QFETCH(QPoint, offset);
-    QFETCH(QPoint, expected);
-    const auto window = shownWindowWithControl();
-    QVERIFY(window);
-    const QRect screen = window->screen()->geometry();
-    QCOMPARE(screen.topLeft(), QPoint(0, 0));
-    QVERIFY(screen.width() < 50000 && screen.height() < 50000);
-    PlaceCursor(window->findChild<QWidget*>(), offset.x(), offset.y());
-    QCOMPARE(QCursor::pos(), QPoint(expected.x() < 0 ? screen.right() : expected.x(),
-                                    expected.y() < 0 ? screen.bottom() : expected.y()));
-}
-
-GM_TEST_MAIN(UtilsTest)
-#include "tst_Utils.moc"
+GM_TEST_MAIN(SettingsTest)
+#include "tst_Settings.moc"
