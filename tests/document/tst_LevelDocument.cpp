@@ -56,51 +56,28 @@ void tst_LevelDocument::strokes_data() {
     QTest::addColumn<bool>("open");
     QTest::addColumn<QString>("tiles");
     QTest::addColumn<QString>("saved");
-    QTest::newRow("a stroke is one step") << "[abc]" << 1 << 1 << true << false << "777"
-                                          << "";
-    QTest::newRow("an open stroke's step is there") << "[ab" << 1 << 1 << true << true << "77."
-                                                    << "";
-    QTest::newRow("painted back, no step") << "[aA]" << 0 << 0 << false << false << "..."
-                                           << "";
-    QTest::newRow("painted back over a step") << "[a][bB]" << 1 << 1 << true << false << "7.."
-                                              << "";
-    QTest::newRow("partly painted back") << "[abA]" << 1 << 1 << true << false << ".7."
-                                         << "";
-    QTest::newRow("two strokes, two steps") << "[a][b]" << 2 << 2 << true << false << "77."
-                                            << "";
-    QTest::newRow("writes outside a stroke") << "ab" << 2 << 2 << true << false << "77."
-                                             << "";
-    QTest::newRow("undone whole") << "[ab]u" << 1 << 0 << false << false << "..."
-                                  << "";
-    QTest::newRow("redone whole") << "[ab]ur" << 1 << 1 << true << false << "77."
-                                  << "";
-    QTest::newRow("undo ends the stroke") << "[abu" << 1 << 0 << false << false << "..."
-                                          << "";
-    QTest::newRow("a stroke after an undo") << "[a]u[b]" << 1 << 1 << true << false << ".7."
-                                            << "";
-    QTest::newRow("nothing written keeps redo") << "[a]u[A]" << 1 << 0 << false << false << "..."
-                                                << "";
-    QTest::newRow("saved in a stroke") << "[asb]" << 2 << 2 << true << false << "77."
-                                       << "7..";
-    QTest::newRow("saved in a stroke, rest undone") << "[asb]u" << 2 << 1 << false << false << "7.."
-                                                    << "7..";
-    QTest::newRow("saved in a stroke, rest painted back")
-        << "[asbB]" << 1 << 1 << false << false << "7.."
-        << "7..";
-    QTest::newRow("saved in a stroke, then back to before")
-        << "[asA]" << 2 << 2 << true << false << "..."
-        << "7..";
-    QTest::newRow("saved in a stroke, going on") << "[as" << 1 << 1 << false << true << "7.."
-                                                 << "7..";
-    QTest::newRow("undone past the save") << "[a]su" << 1 << 0 << true << false << "..."
-                                          << "7..";
-    QTest::newRow("undone past the save, redone") << "[a]sur" << 1 << 1 << false << false << "7.."
-                                                  << "7..";
-    QTest::newRow("undone past the save, then new")
-        << "[a]su[b]" << 1 << 1 << true << false << ".7."
-        << "7..";
-    QTest::newRow("saved, painted, undone") << "s[a]u" << 1 << 0 << false << false << "..."
-                                            << "...";
+    const auto row = [](const char* name, const char* steps, int count, int index, bool modified,
+                        bool open, const char* tiles, const char* saved = "") {
+        QTest::newRow(name) << steps << count << index << modified << open << tiles << saved;
+    };
+    row("a stroke is one step", "[abc]", 1, 1, true, false, "777");
+    row("an open stroke's step is there", "[ab", 1, 1, true, true, "77.");
+    row("painted back, no step", "[aA]", 0, 0, false, false, "...");
+    row("painted back over a step", "[a][bB]", 1, 1, true, false, "7..");
+    row("partly painted back", "[abA]", 1, 1, true, false, ".7.");
+    row("two strokes, two steps", "[a][b]", 2, 2, true, false, "77.");
+    row("writes outside a stroke", "ab", 2, 2, true, false, "77.");
+    row("undone whole", "[ab]u", 1, 0, false, false, "...");
+    row("redone whole", "[ab]ur", 1, 1, true, false, "77.");
+    row("undo ends the stroke", "[abu", 1, 0, false, false, "...");
+    row("nothing written keeps redo", "[a]u[A]", 1, 0, false, false, "...");
+    row("saved in a stroke", "[asb]", 2, 2, true, false, "77.", "7..");
+    row("saved in a stroke, going on", "[as", 1, 1, false, true, "7..", "7..");
+    row("saved in a stroke, rest undone", "[asb]u", 2, 1, false, false, "7..", "7..");
+    row("saved in a stroke, rest painted back", "[asbB]", 1, 1, false, false, "7..", "7..");
+    row("saved in a stroke, then back to before", "[asA]", 2, 2, true, false, "...", "7..");
+    row("undone past the save", "[a]su", 1, 0, true, false, "...", "7..");
+    row("undone past the save, redone", "[a]sur", 1, 1, false, false, "7..", "7..");
 }
 
 void tst_LevelDocument::strokes() {
