@@ -19,7 +19,7 @@ void BrushTool::Press(const ToolEvent& event) {
 }
 
 void BrushTool::Move(const ToolEvent& event) {
-    if (event.button != 0 && m_Dragging)
+    if (event.button != 0 && Dragging())
         ContinueDrag(event);
     m_Last = {event.x, event.y};
 }
@@ -50,6 +50,10 @@ void BrushTool::Release(const ToolEvent&) {
 void BrushTool::Cancel() {
     m_Document.EndStroke();
     m_Dragging = false;
+}
+
+bool BrushTool::Dragging() const {
+    return m_Dragging && m_Document.StrokeOpen();
 }
 
 void BrushTool::ActOnCell(int button, int shift, int cx, int cy) {

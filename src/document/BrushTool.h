@@ -20,7 +20,9 @@ public:
     void Move(const ToolEvent& event) override;
     void Release(const ToolEvent& event) override;
     void Cancel() override;
-    bool Dragging() const override { return m_Dragging; }
+    // The drag ends with its stroke: an undo or another step in the middle
+    // of it stops the brush until the next press.
+    bool Dragging() const override;
 
 private:
     void ActOnCell(int button, int shift, int cx, int cy);

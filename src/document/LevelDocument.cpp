@@ -15,19 +15,20 @@ constexpr int WatchSettleMs = 150;
 
 LevelDocument::LevelDocument(QObject* parent) : QObject(parent) {
     connect(&m_Undo, &QUndoStack::cleanChanged, this, [this] { UpdateModified(); });
+    connect(&m_Undo, &QUndoStack::indexChanged, this, [this] { StackMoved(); });
     m_WatchDelay.setSingleShot(true);
     m_WatchDelay.setInterval(WatchSettleMs);
     connect(&m_WatchDelay, &QTimer::timeout, this, [this] { LookAtDisk(); });
 }
 
 LevelDocument::~LevelDocument() {
-    // The stack empties itself when it is destroyed, after the stroke is
-    // gone: that must not reach this document.
+    // The stack empties itself when it is destroyed, after the other
+    // members are gone: that must not reach this document.
     m_Undo.disconnect(this);
 }
 
 bool LevelDocument::isModified() const {
-    return !m_Undo.isClean() || StrokeChanged();
+    return !m_Undo.isClean();
 }
 
 void LevelDocument::UpdateModified() {
@@ -39,7 +40,8 @@ void LevelDocument::UpdateModified() {
 }
 
 void LevelDocument::Reset(const QString& fileName) {
-    m_Stroke.Cancel();
+    // An empty stack emptied again says nothing: the stroke ends here.
+    m_StrokeOpen = false;
     m_Undo.clear();
     m_Undo.setClean();
     if (fileName != m_FileName) {
@@ -79,14 +81,9 @@ void LevelDocument::Restore(const Level& level, const QString& fileName) {
 }
 
 IoResult LevelDocument::Save(const QString& fileName) {
-    // A stroke still in progress is part of what is written: its step goes
-    // on the stack before the stack's state is called saved, and the rest
-    // of the drag is a step of its own.
-    const bool stroking = StrokeOpen();
-    EndStroke();
+    // A stroke in progress needs nothing here: its writes so far are on the
+    // stack, and the stack merges no later write into a saved step.
     const IoResult result = m_Level.Save(fileName);
-    if (stroking)
-        BeginStroke();
     if (!result)
         return result;
     m_Undo.setClean();
@@ -126,7 +123,6 @@ IoResult LevelDocument::Reload() {
     const IoResult result = fresh.Load(m_FileName, &bytes);
     if (!result)
         return result;
-    EndStroke();
     if (isModified()) {
         ReplaceLevel(fresh, tr("Reload"));
         m_Undo.setClean();
@@ -191,54 +187,44 @@ void LevelDocument::LookAtDisk() {
 }
 
 void LevelDocument::BeginStroke() {
-    if (!m_Stroke.IsOpen())
-        m_Stroke.Begin(m_Level);
+    if (m_StrokeOpen)
+        return;
+    m_StrokeOpen = true;
+    ++m_Stroke;
 }
 
 void LevelDocument::SetCell(CellChange::Plane plane, int x, int y, qint16 value) {
     if (x < 0 || y < 0 || x >= m_Level.Width() || y >= m_Level.Height())
         return;
-    const bool single = !m_Stroke.IsOpen();
-    if (single)
-        BeginStroke();
-    const bool hadChanges = m_Stroke.HasChanges();
-    if (plane == CellChange::TilePlane)
-        m_Level.SetTile(x, y, value);
-    else
-        m_Level.SetInfo(x, y, value);
-    m_Stroke.Note(m_Level, x, y);
-    emit cellsChanged(QRect(x, y, 1, 1));
-    if (m_Stroke.HasChanges() != hadChanges) {
-        emit strokeStateChanged();
-        UpdateModified();
-    }
-    if (single)
-        EndStroke();
+    const qint16 before = plane == CellChange::TilePlane ? m_Level.Tile(x, y) : m_Level.Info(x, y);
+    // Nothing written is nothing to undo: a stroke that only picked, or
+    // wrote what the cells held, leaves the stack alone.
+    if (before == value)
+        return;
+    if (!m_StrokeOpen)
+        ++m_Stroke;
+    const CellChange change{plane, x, y, before, value};
+    m_StrokeWriting = m_StrokeOpen;
+    m_Undo.push(new PaintCommand(*this, m_Stroke, {change}));
+    m_StrokeWriting = false;
 }
 
 void LevelDocument::EndStroke() {
-    if (!m_Stroke.IsOpen())
-        return;
-    const bool hadChanges = m_Stroke.HasChanges();
-    std::vector<CellChange> changes = m_Stroke.Finish(m_Level);
-    // A stroke that only picked, or wrote cells with what they held, is no
-    // step.
-    if (!changes.empty())
-        m_Undo.push(new PaintCommand(*this, std::move(changes)));
-    if (hadChanges)
-        emit strokeStateChanged();
-    UpdateModified();
+    m_StrokeOpen = false;
+}
+
+void LevelDocument::StackMoved() {
+    if (!m_StrokeWriting)
+        m_StrokeOpen = false;
 }
 
 void LevelDocument::ReplaceLevel(const Level& after, const QString& stepText) {
-    EndStroke();
     if (after == m_Level)
         return;
     m_Undo.push(new ReplaceLevelCommand(*this, m_Level, after, stepText));
 }
 
 void LevelDocument::ApplyEdit(const QString& stepText, std::vector<CellChange> changes) {
-    EndStroke();
     if (!changes.empty())
         m_Undo.push(new EditCommand(*this, stepText, std::move(changes)));
 }

@@ -4,7 +4,6 @@
 #include "FileStamp.h"
 #include "IoResult.h"
 #include "Level.h"
-#include "PaintRecorder.h"
 
 #include <QFileSystemWatcher>
 #include <QObject>
@@ -22,8 +21,7 @@
 // tests load, edit and save by the same road as the editor window.
 //
 // The level is modified exactly while the stack is away from its clean
-// state (the state last loaded, created or saved), or while an open stroke
-// has changed a cell.
+// state (the state last loaded, created or saved).
 //
 // The document also remembers what its file held when it was loaded or
 // last saved (a FileStamp), watches the file, and says when another program
@@ -80,15 +78,21 @@ public:
     IoResult Reload();
 
     // ---- Strokes: one press-and-drag, however many cells, is one step ----
-    // Opens a stroke (a stroke already open goes on).
+    // Opens a stroke (a stroke already open goes on): the cells written
+    // until it ends make one step, "Paint". Each write goes on the stack at
+    // once, merged into the stroke's step, so that Undo, the modified state
+    // and a save see the drag as far as it went; a save in the middle makes
+    // the rest of the drag a step of its own.
     void BeginStroke();
-    bool StrokeOpen() const { return m_Stroke.IsOpen(); }
-    // Whether the open stroke has changed a cell so far.
-    bool StrokeChanged() const { return m_Stroke.IsOpen() && m_Stroke.HasChanges(); }
-    // Writes one cell of one plane, inside a stroke or as a step of its own;
-    // cells outside the level are ignored.
+    // Whether a stroke is open. Anything else that moves the stack (an
+    // undo, a redo, another step, a new level) ends it as EndStroke does:
+    // a drag then stops writing.
+    bool StrokeOpen() const { return m_StrokeOpen; }
+    // Writes one cell of one plane, inside the open stroke or as a step of
+    // its own; cells outside the level, or already holding `value`, stay.
     void SetCell(CellChange::Plane plane, int x, int y, qint16 value);
-    // Closes the open stroke: its net change, if any, becomes one step.
+    // Closes the open stroke; its step is already on the stack, unless it
+    // changed nothing.
     void EndStroke();
 
     // The whole level replaced by `after` as one step named `stepText`
@@ -110,9 +114,6 @@ signals:
     void levelReplaced();
     void modifiedChanged(bool modified);
     void fileNameChanged();
-    // Whether the open stroke has changes flipped: what Undo would take
-    // back changed.
-    void strokeStateChanged();
     // The file on disk was seen to change (again), to go, or to be back to
     // what was loaded or saved; a save of the document's own is no change.
     void diskStateChanged(LevelDocument::DiskState state);
@@ -120,6 +121,9 @@ signals:
 private:
     void Reset(const QString& fileName);
     void UpdateModified();
+    // The stack's index moved: unless by the open stroke's own write, the
+    // stroke is over.
+    void StackMoved();
     // `stamp` is what the document's file now holds as far as the document
     // knows: after a load, a save or a reload.
     void RememberDisk(const FileStamp& stamp);
@@ -132,7 +136,12 @@ private:
     Level m_Level;
     QString m_FileName;
     QUndoStack m_Undo;
-    PaintRecorder m_Stroke;
+    bool m_StrokeOpen = false;
+    // The open stroke's number; each stroke, and each write outside one,
+    // takes the next.
+    quint64 m_Stroke = 0;
+    // Set while the open stroke pushes a write.
+    bool m_StrokeWriting = false;
     bool m_Modified = false;
     // What the file held when loaded or last saved, and when last looked at.
     FileStamp m_Stamp;

@@ -303,16 +303,15 @@ public:
     // Every change to the level is a step on the document's stack: a
     // press-and-drag on the canvas ("Paint"), however many cells it wrote,
     // and a confirmed Level, Properties ("Properties"). The stack's clean
-    // state is the saved level (IsModified); saving keeps the stack.
+    // state is the saved level (IsModified); saving keeps the stack. Undo
+    // and Redo are the stack's own actions.
     QMenu* mnuEdit = nullptr;
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;
     // Makes the Edit menu (constructor).
     void CreateUndo();
-    // Both end a drag in progress first, which closes its step.
-    void mnuEditUndo_Click();
-    void mnuEditRedo_Click();
-    void UpdateUndoActions();
+    // Ends the current tool's drag after an undo or a redo.
+    void EndDrag();
 
     // ---- Wheel and keys on the canvas (frmEdit_navigation.cpp) ----
     // Gives the canvas the keyboard focus on a click and watches its wheel

@@ -1,65 +1,36 @@
 // Undo and redo: the Edit menu over the document's stack of steps.
-//
-// Undo and Redo first end a drag in progress: a step must never be undone
-// while the canvas is still writing the one above it.
 #include "frmEdit.h"
 
 #include "EditTool.h"
 #include "LevelDocument.h"
-#include "PaintCommand.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QUndoStack>
 
-namespace {
-
-// "&Undo Paint", or "&Undo" alone when there is no step.
-QString ActionText(const QString& prefix, const QString& step) {
-    return step.isEmpty() ? prefix : prefix + QLatin1Char(' ') + step;
-}
-
-} // namespace
-
 void frmEdit::CreateUndo() {
     mnuEdit = new QMenu(tr("&Edit"), this);
-    mnuEditUndo = mnuEdit->addAction(tr("&Undo"));
+    // The stack keeps their texts ("&Undo Paint", "&Undo" when there is no
+    // step) and states.
+    QUndoStack& stack = m_Document->undoStack();
+    mnuEditUndo = stack.createUndoAction(this, tr("&Undo"));
+    mnuEditUndo->setObjectName(QStringLiteral("mnuEditUndo"));
     mnuEditUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    mnuEditRedo = mnuEdit->addAction(tr("&Redo"));
+    mnuEditRedo = stack.createRedoAction(this, tr("&Redo"));
+    mnuEditRedo->setObjectName(QStringLiteral("mnuEditRedo"));
     mnuEditRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    mnuEdit->addAction(mnuEditUndo);
+    mnuEdit->addAction(mnuEditRedo);
 
-    connect(mnuEditUndo, &QAction::triggered, this, [this] { mnuEditUndo_Click(); });
-    connect(mnuEditRedo, &QAction::triggered, this, [this] { mnuEditRedo_Click(); });
-    QUndoStack* stack = &m_Document->undoStack();
-    connect(stack, &QUndoStack::indexChanged, this, [this] { UpdateUndoActions(); });
-    connect(stack, &QUndoStack::canUndoChanged, this, [this] { UpdateUndoActions(); });
-    connect(stack, &QUndoStack::canRedoChanged, this, [this] { UpdateUndoActions(); });
-    connect(m_Document, &LevelDocument::strokeStateChanged, this, [this] { UpdateUndoActions(); });
-    UpdateUndoActions();
+    // A drag in progress ends with the step: the brush's stroke ended as
+    // the stack moved; a shape or a selection being moved was worked out on
+    // the level before, and is dropped.
+    for (QAction* action : {mnuEditUndo, mnuEditRedo})
+        connect(action, &QAction::triggered, this, [this] { EndDrag(); });
 }
 
-void frmEdit::UpdateUndoActions() {
-    // A drag that has changed cells is the step Undo would take back, and
-    // it will drop what Redo could bring back once it is closed.
-    const QUndoStack& stack = m_Document->undoStack();
-    const bool dragChanged = m_Document->StrokeChanged();
-    const bool canUndo = dragChanged || stack.canUndo();
-    const bool canRedo = !dragChanged && stack.canRedo();
-    const QString undoStep =
-        dragChanged ? PaintCommand::StepText() : (canUndo ? stack.undoText() : QString());
-    mnuEditUndo->setEnabled(canUndo);
-    mnuEditUndo->setText(ActionText(tr("&Undo"), undoStep));
-    mnuEditRedo->setEnabled(canRedo);
-    mnuEditRedo->setText(ActionText(tr("&Redo"), canRedo ? stack.redoText() : QString()));
-}
-
-void frmEdit::mnuEditUndo_Click() {
+void frmEdit::EndDrag() {
     CurrentTool().Cancel();
-    m_Document->undoStack().undo();
-}
-
-void frmEdit::mnuEditRedo_Click() {
-    CurrentTool().Cancel();
-    m_Document->undoStack().redo();
+    ToolActed();
 }

@@ -1,7 +1,7 @@
 // The level document and the brush, without any window: strokes as undo
-// steps, the modified state following the stack's clean state, the cells
-// each change announces, load and save of a real level, and what the brush
-// does with each button and modifier.
+// steps merged write by write, the modified state following the stack's
+// clean state, the cells each change announces, load and save of a real
+// level, and what the brush does with each button and modifier.
 #include "BrushSelection.h"
 #include "BrushTool.h"
 #include "LevelDocument.h"
@@ -16,17 +16,118 @@
 class tst_LevelDocument : public QObject {
     Q_OBJECT
 private slots:
-    void strokeIsOneStepAndUndoAnnouncesItsCells();
-    void modifiedFollowsTheCleanState();
+    void strokes_data();
+    void strokes();
+    void undoAnnouncesTheStepsCells();
     void replaceLevelIsOneStep();
     void realLevelSavesAndLoadsBack();
     void failedLoadLeavesAnEmptyUnnamedLevel();
     void restoredLevelStaysModifiedUntilSaved();
     void brush_data();
     void brush();
+    void brushDragWhenTheStackMoves_data();
+    void brushDragWhenTheStackMoves();
 };
 
-void tst_LevelDocument::strokeIsOneStepAndUndoAnnouncesItsCells() {
+namespace {
+
+// The cells the stroke tests write, tile 7 over the new level's 143.
+const QPoint StrokeCells[] = {{3, 4}, {4, 4}, {9, 6}};
+
+// The tiles of the stroke cells as text: "7" for 7, "." for 143.
+QString strokeTiles(const Level& level) {
+    QString text;
+    for (const QPoint& cell : StrokeCells)
+        text += level.Tile(cell.x(), cell.y()) == 7 ? QLatin1Char('7') : QLatin1Char('.');
+    return text;
+}
+
+} // namespace
+
+// Each step of `steps`: [ opens a stroke, ] ends it, a b c write tile 7
+// into the stroke cells and A B C write 143 back, u undoes, r redoes, s
+// saves. `tiles` are then the stroke cells' tiles in the level and `saved`
+// in the file (empty when never saved).
+void tst_LevelDocument::strokes_data() {
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<QString>("tiles");
+    QTest::addColumn<QString>("saved");
+    const auto row = [](const char* name, const char* steps, int count, int index, bool modified,
+                        bool open, const char* tiles, const char* saved = "") {
+        QTest::newRow(name) << steps << count << index << modified << open << tiles << saved;
+    };
+    row("a stroke is one step", "[abc]", 1, 1, true, false, "777");
+    row("an open stroke's step is there", "[ab", 1, 1, true, true, "77.");
+    row("painted back, no step", "[aA]", 0, 0, false, false, "...");
+    row("painted back over a step", "[a][bB]", 1, 1, true, false, "7..");
+    row("partly painted back", "[abA]", 1, 1, true, false, ".7.");
+    row("two strokes, two steps", "[a][b]", 2, 2, true, false, "77.");
+    row("writes outside a stroke", "ab", 2, 2, true, false, "77.");
+    row("undone whole", "[ab]u", 1, 0, false, false, "...");
+    row("redone whole", "[ab]ur", 1, 1, true, false, "77.");
+    row("undo ends the stroke", "[abu", 1, 0, false, false, "...");
+    row("nothing written keeps redo", "[a]u[A]", 1, 0, false, false, "...");
+    row("saved in a stroke", "[asb]", 2, 2, true, false, "77.", "7..");
+    row("saved in a stroke, going on", "[as", 1, 1, false, true, "7..", "7..");
+    row("saved in a stroke, rest undone", "[asb]u", 2, 1, false, false, "7..", "7..");
+    row("saved in a stroke, rest painted back", "[asbB]", 1, 1, false, false, "7..", "7..");
+    row("saved in a stroke, then back to before", "[asA]", 2, 2, true, false, "...", "7..");
+    row("undone past the save", "[a]su", 1, 0, true, false, "...", "7..");
+    row("undone past the save, redone", "[a]sur", 1, 1, false, false, "7..", "7..");
+}
+
+void tst_LevelDocument::strokes() {
+    QFETCH(QString, steps);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("LEVEL01.CK1");
+    LevelDocument doc;
+    doc.NewLevel(20, 10, 1, 1);
+    // Every announcement says the state changed, and what it is now.
+    bool announced = false;
+    connect(&doc, &LevelDocument::modifiedChanged, this, [&](bool modified) {
+        QVERIFY(modified != announced);
+        announced = modified;
+    });
+    for (const QChar step : steps) {
+        const char c = step.toLatin1();
+        if (c >= 'a' && c <= 'c')
+            doc.SetCell(CellChange::TilePlane, StrokeCells[c - 'a'].x(), StrokeCells[c - 'a'].y(),
+                        7);
+        else if (c >= 'A' && c <= 'C')
+            doc.SetCell(CellChange::TilePlane, StrokeCells[c - 'A'].x(), StrokeCells[c - 'A'].y(),
+                        143);
+        else if (c == '[')
+            doc.BeginStroke();
+        else if (c == ']')
+            doc.EndStroke();
+        else if (c == 'u')
+            doc.undoStack().undo();
+        else if (c == 'r')
+            doc.undoStack().redo();
+        else if (c == 's')
+            QVERIFY(doc.Save(file));
+    }
+    QTEST(doc.undoStack().count(), "count");
+    QTEST(doc.undoStack().index(), "index");
+    QTEST(doc.isModified(), "modified");
+    QCOMPARE(announced, doc.isModified());
+    QTEST(doc.StrokeOpen(), "open");
+    QTEST(strokeTiles(doc.level()), "tiles");
+    QFETCH(QString, saved);
+    if (!saved.isEmpty()) {
+        Level written;
+        QVERIFY(written.Load(file));
+        QCOMPARE(strokeTiles(written), saved);
+    }
+    QCOMPARE(doc.undoStack().undoText(),
+             doc.undoStack().canUndo() ? QStringLiteral("Paint") : QString());
+}
+
+void tst_LevelDocument::undoAnnouncesTheStepsCells() {
     LevelDocument doc;
     doc.NewLevel(20, 10, 1, 1);
     QSignalSpy cells(&doc, &LevelDocument::cellsChanged);
@@ -36,10 +137,8 @@ void tst_LevelDocument::strokeIsOneStepAndUndoAnnouncesItsCells() {
     doc.SetCell(CellChange::TilePlane, 50, 4, 7); // outside: ignored
     QCOMPARE(cells.count(), 2);
     QCOMPARE(cells.at(0).at(0).toRect(), QRect(3, 4, 1, 1));
-    QVERIFY(doc.StrokeChanged());
-    QCOMPARE(doc.undoStack().count(), 0);
+    QCOMPARE(cells.at(1).at(0).toRect(), QRect(9, 6, 1, 1));
     doc.EndStroke();
-    QCOMPARE(doc.undoStack().count(), 1);
     cells.clear();
     doc.undoStack().undo();
     QCOMPARE(doc.level().Tile(3, 4), qint16(143));
@@ -50,30 +149,6 @@ void tst_LevelDocument::strokeIsOneStepAndUndoAnnouncesItsCells() {
     doc.undoStack().redo();
     QCOMPARE(doc.level().Tile(3, 4), qint16(7));
     QCOMPARE(doc.level().Info(9, 6), qint16(5));
-}
-
-void tst_LevelDocument::modifiedFollowsTheCleanState() {
-    QTemporaryDir dir;
-    LevelDocument doc;
-    doc.NewLevel(20, 10, 1, 1);
-    QSignalSpy modified(&doc, &LevelDocument::modifiedChanged);
-    QVERIFY(!doc.isModified());
-    doc.BeginStroke();
-    doc.SetCell(CellChange::TilePlane, 5, 5, 143); // what it holds: no change
-    QVERIFY(!doc.isModified());
-    doc.SetCell(CellChange::TilePlane, 5, 5, 9);
-    QVERIFY(doc.isModified()); // during the stroke already
-    doc.EndStroke();
-    QVERIFY(doc.isModified());
-    QVERIFY(doc.Save(dir.filePath("LEVEL01.CK1")));
-    QVERIFY(!doc.isModified());
-    QCOMPARE(doc.fileName(), dir.filePath("LEVEL01.CK1"));
-    doc.undoStack().undo();
-    QVERIFY(doc.isModified());
-    doc.undoStack().redo();
-    QVERIFY(!doc.isModified());
-    QCOMPARE(modified.count(), 4);
-    QCOMPARE(modified.last().at(0).toBool(), false);
 }
 
 void tst_LevelDocument::replaceLevelIsOneStep() {
@@ -193,6 +268,46 @@ void tst_LevelDocument::brush() {
     const bool changed = doc.level().Tile(5, 4) != 12 || doc.level().Info(5, 4) != 6;
     QCOMPARE(doc.undoStack().count(), steps + (changed ? 1 : 0));
     QCOMPARE(brush.PointerFor(shift) == EditTool::Pointer::Pick, shift == 2);
+}
+
+// What comes between the cells of a drag: an undo or another step ends
+// it (the button still held paints nothing more), a save does not.
+void tst_LevelDocument::brushDragWhenTheStackMoves_data() {
+    QTest::addColumn<QString>("between");
+    QTest::addColumn<bool>("dragging");
+    QTest::addColumn<QString>("tiles"); // cells 2 to 5 of row 2 after the drag
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("index");
+    QTest::newRow("undo") << "undo" << false << "...." << 1 << 0;
+    QTest::newRow("another step") << "step" << false << "77.." << 2 << 2;
+    QTest::newRow("save") << "save" << true << "7777" << 2 << 2;
+}
+
+void tst_LevelDocument::brushDragWhenTheStackMoves() {
+    QFETCH(QString, between);
+    QTemporaryDir dir;
+    LevelDocument doc;
+    doc.NewLevel(20, 10, 1, 1);
+    BrushSelection selection;
+    selection.SetTile(0, 7);
+    BrushTool brush(doc, selection);
+    brush.Press({2, 2, true, 1, 0});
+    brush.Move({3, 2, true, 1, 0});
+    if (between == "undo")
+        doc.undoStack().undo();
+    else if (between == "step")
+        doc.ApplyEdit("Fill", {CellChange{CellChange::TilePlane, 9, 9, 143, 9}});
+    else
+        QVERIFY(doc.Save(dir.filePath("LEVEL01.CK1")));
+    QTEST(brush.Dragging(), "dragging");
+    brush.Move({5, 2, true, 1, 0});
+    brush.Release({5, 2, true, 1, 0});
+    QString tiles;
+    for (int x = 2; x <= 5; ++x)
+        tiles += doc.level().Tile(x, 2) == 7 ? QLatin1Char('7') : QLatin1Char('.');
+    QTEST(tiles, "tiles");
+    QTEST(doc.undoStack().count(), "count");
+    QTEST(doc.undoStack().index(), "index");
 }
 
 GM_TEST_GUILESS_MAIN(tst_LevelDocument)
