@@ -13,22 +13,22 @@ void BrushTool::Press(const ToolEvent& event) {
         return;
     // Another button pressed during the same drag stays in its stroke.
     m_Document.BeginStroke();
-    ActOnCell(event.button, event.shift, int(event.x), int(event.y));
+    ActOnCell(event.button, event.modifiers, int(event.x), int(event.y));
     m_Last = {event.x, event.y};
     m_Dragging = true;
 }
 
 void BrushTool::Move(const ToolEvent& event) {
-    if (event.button != 0 && Dragging())
+    if (event.buttons != Qt::NoButton && Dragging())
         ContinueDrag(event);
     m_Last = {event.x, event.y};
 }
 
 void BrushTool::ContinueDrag(const ToolEvent& to) {
     // Picking takes only the cell now under the pointer.
-    if (to.shift == ToolEvent::CtrlOnly && to.inside)
-        PickCell(to.button, int(to.x), int(to.y));
-    if (to.shift != ToolEvent::NoModifier)
+    if (ToolEvent::Picks(to.modifiers) && to.inside)
+        PickCell(to.buttons, int(to.x), int(to.y));
+    if (!ToolEvent::Edits(to.modifiers))
         return;
     // Painting covers every cell of the level on the straight line from the
     // previous pointer cell, however fast the pointer went.
@@ -40,7 +40,7 @@ void BrushTool::ContinueDrag(const ToolEvent& to) {
     if (line.Count() > 1 && !cells.empty() && cells.front() == line.At(0))
         cells.erase(cells.begin());
     for (const QPoint& cell : cells)
-        EditCell(to.button, cell.x(), cell.y());
+        EditCell(to.buttons, cell.x(), cell.y());
 }
 
 void BrushTool::Release(const ToolEvent&) {
@@ -56,23 +56,24 @@ bool BrushTool::Dragging() const {
     return m_Dragging && m_Document.StrokeOpen();
 }
 
-void BrushTool::ActOnCell(int button, int shift, int cx, int cy) {
-    if (shift == ToolEvent::NoModifier)
-        EditCell(button, cx, cy);
-    else if (shift == ToolEvent::CtrlOnly)
-        PickCell(button, cx, cy);
+void BrushTool::ActOnCell(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int cx,
+                          int cy) {
+    if (ToolEvent::Edits(modifiers))
+        EditCell(buttons, cx, cy);
+    else if (ToolEvent::Picks(modifiers))
+        PickCell(buttons, cx, cy);
 }
 
-void BrushTool::EditCell(int button, int cx, int cy) {
+void BrushTool::EditCell(Qt::MouseButtons buttons, int cx, int cy) {
     if (m_Selection.Mode() == BrushSelection::TileMode)
         m_Document.SetCell(CellChange::TilePlane, cx, cy,
-                           m_Selection.Tile(ToolEvent::SlotOf(button)));
-    else if (button == ToolEvent::LeftButton)
+                           m_Selection.Tile(ToolEvent::SlotOf(buttons)));
+    else if (buttons == Qt::LeftButton)
         m_Document.SetCell(CellChange::InfoPlane, cx, cy, m_Selection.InfoToPlace());
-    else if (button == ToolEvent::RightButton)
+    else if (buttons == Qt::RightButton)
         m_Document.SetCell(CellChange::InfoPlane, cx, cy, 0);
 }
 
-void BrushTool::PickCell(int button, int cx, int cy) {
-    ::PickCell(m_Document.level(), m_Selection, button, cx, cy);
+void BrushTool::PickCell(Qt::MouseButtons buttons, int cx, int cy) {
+    ::PickCell(m_Document.level(), m_Selection, buttons, cx, cy);
 }

@@ -9,9 +9,9 @@ class LevelDocument;
 // pointer; in sprite mode the left button places the sprite (or the typed
 // value) and the right button erases. With Ctrl alone held a button picks
 // the cell's tile or sprite instead; with any other modifier it does
-// nothing. A press and the drag after it are one stroke, one undo step;
-// the drag writes every cell on the line between successive pointer
-// positions.
+// nothing. A drag goes on with the buttons held: in sprite mode only the
+// left or the right one alone places or erases. A press and the drag after it are one stroke, one
+// undo step; the drag writes every cell on the line between successive pointer positions.
 class BrushTool : public EditTool {
 public:
     BrushTool(LevelDocument& document, BrushSelection& selection);
@@ -25,10 +25,10 @@ public:
     bool Dragging() const override;
 
 private:
-    void ActOnCell(int button, int shift, int cx, int cy);
+    void ActOnCell(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int cx, int cy);
     void ContinueDrag(const ToolEvent& to);
-    void EditCell(int button, int cx, int cy);
-    void PickCell(int button, int cx, int cy);
+    void EditCell(Qt::MouseButtons buttons, int cx, int cy);
+    void PickCell(Qt::MouseButtons buttons, int cx, int cy);
 
     LevelDocument& m_Document;
     BrushSelection& m_Selection;

@@ -12,11 +12,11 @@ void BucketFillTool::Press(const ToolEvent& event) {
     if (!event.inside)
         return;
     const int cx = int(event.x), cy = int(event.y);
-    if (event.shift == ToolEvent::CtrlOnly) {
+    if (ToolEvent::Picks(event.modifiers)) {
         PickCell(m_Document.level(), m_Selection, event.button, cx, cy);
         return;
     }
-    if (event.shift != ToolEvent::NoModifier || m_Selection.Mode() != BrushSelection::TileMode)
+    if (!ToolEvent::Edits(event.modifiers) || m_Selection.Mode() != BrushSelection::TileMode)
         return;
     const qint16 tile = m_Selection.Tile(ToolEvent::SlotOf(event.button));
     m_Document.ApplyEdit(StepText(),

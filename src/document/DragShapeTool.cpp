@@ -15,18 +15,18 @@ void DragShapeTool::Press(const ToolEvent& event) {
     if (!event.inside || m_Dragging)
         return;
     const QPoint cell(int(event.x), int(event.y));
-    if (event.shift == ToolEvent::CtrlOnly) {
+    if (ToolEvent::Picks(event.modifiers)) {
         PickCell(m_Document.level(), m_Selection, event.button, cell.x(), cell.y());
         return;
     }
-    if (event.shift != ToolEvent::NoModifier)
+    if (!ToolEvent::Edits(event.modifiers))
         return;
     if (m_Selection.Mode() == BrushSelection::TileMode) {
         m_Plane = CellChange::TilePlane;
         m_Value = m_Selection.Tile(ToolEvent::SlotOf(event.button));
-    } else if (event.button == ToolEvent::LeftButton || event.button == ToolEvent::RightButton) {
+    } else if (event.button == Qt::LeftButton || event.button == Qt::RightButton) {
         m_Plane = CellChange::InfoPlane;
-        m_Value = event.button == ToolEvent::LeftButton ? m_Selection.InfoToPlace() : qint16(0);
+        m_Value = event.button == Qt::LeftButton ? m_Selection.InfoToPlace() : qint16(0);
     } else {
         return; // the middle button places no sprite, as with the brush
     }

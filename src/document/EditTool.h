@@ -1,30 +1,34 @@
 #pragma once
 
+#include "ModifierKeys.h"
+
 #include <QRect>
 
 class Surface;
 
 // What the canvas tells a tool about one pointer event, in cells: the level
-// cell under the pointer (which may lie outside the level), the button (on
-// a press or release: 1 left, 2 right, 4 middle; on a move: the buttons
-// held, as bits) and the modifiers (bits 1 Shift, 2 Ctrl, 4 Alt).
+// cell under the pointer (which may lie outside the level), the button
+// pressed or released (none on a move), the buttons held during a move
+// (not filled on a press or release) and the modifier keys held.
 struct ToolEvent {
-    static constexpr int LeftButton = 1;
-    static constexpr int RightButton = 2;
-    // The modifier sets tools tell apart: nothing held edits, Ctrl alone
-    // picks; other combinations (Shift with Ctrl, Alt) do neither.
-    static constexpr int NoModifier = 0;
-    static constexpr int ShiftOnly = 1;
-    static constexpr int CtrlOnly = 2;
-    // The brush slot a button works on: the right button's is 1, every
-    // other button's 0.
-    static int SlotOf(int button) { return button == RightButton ? 1 : 0; }
-
     long long x = 0;
     long long y = 0;
     bool inside = false; // the cell lies inside the level
-    int button = 0;
-    int shift = 0;
+    Qt::MouseButton button = Qt::NoButton;
+    Qt::MouseButtons buttons = Qt::NoButton;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+
+    // What the modifiers ask of every tool: nothing held edits, Ctrl alone
+    // picks; other combinations (Shift with Ctrl, Alt) do neither.
+    static bool Edits(Qt::KeyboardModifiers modifiers) {
+        return ModifierKeys::Held(modifiers) == Qt::NoModifier;
+    }
+    static bool Picks(Qt::KeyboardModifiers modifiers) {
+        return ModifierKeys::Held(modifiers) == Qt::ControlModifier;
+    }
+    // The brush slot a button, or the set held during a move, works on:
+    // the right button's alone is 1, every other's 0.
+    static int SlotOf(Qt::MouseButtons buttons) { return buttons == Qt::RightButton ? 1 : 0; }
 };
 
 // One way of editing with the mouse on the canvas. The canvas hands every
@@ -44,10 +48,10 @@ public:
     // Whether a press-and-drag is in progress.
     virtual bool Dragging() const = 0;
 
-    // The pointer shown over the canvas while `shift` is held: Ctrl alone
-    // picks in every tool.
-    Pointer PointerFor(int shift) const {
-        return shift == ToolEvent::CtrlOnly ? Pointer::Pick : Pointer::Default;
+    // The pointer shown over the canvas while `modifiers` are held: Ctrl
+    // alone picks in every tool.
+    Pointer PointerFor(Qt::KeyboardModifiers modifiers) const {
+        return ToolEvent::Picks(modifiers) ? Pointer::Pick : Pointer::Default;
     }
     // The cells the tool's preview covers, empty for none; the canvas draws
     // them again through DrawPreview when they change.

@@ -5,6 +5,7 @@
 #include "EditOperations.h"
 #include "GameLimits.h"
 #include "LevelDocument.h"
+#include "ModifierKeys.h"
 #include "ToolPreview.h"
 
 namespace {
@@ -45,7 +46,7 @@ void SelectTool::Press(const ToolEvent& event) {
     if (m_Drag != Drag::None)
         return;
     const QPoint cell(int(event.x), int(event.y));
-    if (event.shift == ToolEvent::CtrlOnly) {
+    if (ToolEvent::Picks(event.modifiers)) {
         if (event.inside)
             PickCell(m_Document.level(), m_Brush, event.button, cell.x(), cell.y());
         return;
@@ -55,10 +56,11 @@ void SelectTool::Press(const ToolEvent& event) {
         PlaceFloating();
         return;
     }
-    if (!event.inside ||
-        (event.shift != ToolEvent::NoModifier && event.shift != ToolEvent::ShiftOnly))
+    // Shift alone extends the selection; other modifiers do nothing here.
+    const bool extend = ModifierKeys::Held(event.modifiers) == Qt::ShiftModifier;
+    if (!event.inside || (!ToolEvent::Edits(event.modifiers) && !extend))
         return;
-    if (event.shift == ToolEvent::NoModifier && m_Area.Area().contains(cell)) {
+    if (!extend && m_Area.Area().contains(cell)) {
         m_Drag = Drag::Moving;
         m_Grab = cell;
         m_Offset = QPoint();
@@ -66,7 +68,7 @@ void SelectTool::Press(const ToolEvent& event) {
         return;
     }
     m_Drag = Drag::Selecting;
-    m_Area.Start(cell, event.shift == ToolEvent::ShiftOnly, LevelSize());
+    m_Area.Start(cell, extend, LevelSize());
 }
 
 void SelectTool::Move(const ToolEvent& event) {

@@ -1,5 +1,7 @@
 #include "Navigation.h"
 
+#include "ModifierKeys.h"
+
 #include <QtGlobal>
 
 #include <algorithm>
@@ -8,13 +10,10 @@ namespace Navigation {
 
 namespace {
 
-constexpr int ShiftBit = 1;
-constexpr int CtrlBit = 2;
-
 // The wheel's movement with a vertical turn made sideways while Shift is
 // held (a platform that already turned it gives it sideways).
-QPoint Oriented(QPoint delta, int shift) {
-    if (shift & ShiftBit)
+QPoint Oriented(QPoint delta, Qt::KeyboardModifiers modifiers) {
+    if (modifiers & Qt::ShiftModifier)
         return QPoint(delta.x() + delta.y(), 0);
     return delta;
 }
@@ -30,21 +29,22 @@ int TakeWholeSteps(int& remainder, int delta, int unit) {
     return static_cast<int>(steps);
 }
 
-WheelAction WheelMove(WheelState& state, QPoint angle, QPoint pixels, int shift, int linesPerNotch,
-                      int cellWidth, int cellHeight) {
+WheelAction WheelMove(WheelState& state, QPoint angle, QPoint pixels,
+                      Qt::KeyboardModifiers modifiers, int linesPerNotch, int cellWidth,
+                      int cellHeight) {
     WheelAction action;
-    if (shift & CtrlBit) {
+    if (modifiers & Qt::ControlModifier) {
         const int turn = angle.y() != 0 ? angle.y() : angle.x();
         action.zoomSteps = TakeWholeSteps(state.zoom, turn, NotchAngle);
         return action;
     }
     if (!pixels.isNull()) {
-        const QPoint move = Oriented(pixels, shift);
+        const QPoint move = Oriented(pixels, modifiers);
         action.columns = -TakeWholeSteps(state.pixelX, move.x(), cellWidth);
         action.rows = -TakeWholeSteps(state.pixelY, move.y(), cellHeight);
         return action;
     }
-    const QPoint move = Oriented(angle, shift);
+    const QPoint move = Oriented(angle, modifiers);
     const int lines = std::max(1, linesPerNotch);
     action.columns = -TakeWholeSteps(state.angleX, move.x() * lines, NotchAngle);
     action.rows = -TakeWholeSteps(state.angleY, move.y() * lines, NotchAngle);
@@ -56,9 +56,9 @@ int ScrollBy(int value, int delta, int max) {
     return static_cast<int>(std::clamp<long long>(moved, 0, std::max(0, max)));
 }
 
-KeyAction KeyMove(int key, int shift, int pageRows) {
+KeyAction KeyMove(int key, Qt::KeyboardModifiers modifiers, int pageRows) {
     KeyAction action;
-    if (shift != 0)
+    if (ModifierKeys::Held(modifiers) != Qt::NoModifier)
         return action;
     action.handled = true;
     switch (key) {

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QPoint>
+#include <Qt>
 
 // The arithmetic of moving around the canvas with the wheel and the keys,
 // kept apart from the widgets so that it can be checked with plain numbers.
-// Modifier codes are the canvas's: 1 Shift, 2 Ctrl, 4 Alt, as bits.
 namespace Navigation {
 
 // Wheel angle units in one notch of a common mouse wheel.
@@ -39,20 +39,21 @@ struct WheelAction {
 // zooms, one step per notch; with Shift held a vertical turn scrolls
 // sideways. A notch scrolls `linesPerNotch` cells; touchpad pixels scroll a
 // cell per `cellWidth` (`cellHeight`) pixels.
-WheelAction WheelMove(WheelState& state, QPoint angle, QPoint pixels, int shift, int linesPerNotch,
-                      int cellWidth, int cellHeight);
+WheelAction WheelMove(WheelState& state, QPoint angle, QPoint pixels,
+                      Qt::KeyboardModifiers modifiers, int linesPerNotch, int cellWidth,
+                      int cellHeight);
 
 // A scroll bar's value after moving it by `delta`, within 0..max.
 int ScrollBy(int value, int delta, int max);
 
 // What a key pressed on the canvas does: the arrow keys move one cell,
-// Page Up and Page Down `pageRows` rows. Only without modifiers; any other
-// key is not the canvas's (`handled` false).
+// Page Up and Page Down `pageRows` rows. Only without modifier keys (see
+// ModifierKeys); any other key is not the canvas's (`handled` false).
 struct KeyAction {
     bool handled = false;
     int columns = 0;
     int rows = 0;
 };
-KeyAction KeyMove(int key, int shift, int pageRows);
+KeyAction KeyMove(int key, Qt::KeyboardModifiers modifiers, int pageRows);
 
 } // namespace Navigation

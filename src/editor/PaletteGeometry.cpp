@@ -14,10 +14,6 @@ int clampToInt(long long value) {
 }
 } // namespace
 
-int SelectionSlot(int button) {
-    return button == 2 ? 1 : 0;
-}
-
 int StripTileAt(double x, int firstTile, double pitch, int count) {
     if (count <= 0)
         return -1;

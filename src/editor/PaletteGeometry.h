@@ -16,10 +16,6 @@
 // zoom and far-away pointer positions never overflow.
 namespace PaletteGeometry {
 
-// The selection a mouse button works on: the right button (2) has slot 1,
-// every other button slot 0.
-int SelectionSlot(int button);
-
 // The tile a click at x pixels on the strip chooses, with `firstTile` the
 // strip's first tile and `pitch` a tile plus its 4-pixel gap; clamped to
 // 0..count-1. An empty set (count <= 0) has no tile to choose: -1.

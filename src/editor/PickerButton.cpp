@@ -1,7 +1,5 @@
 #include "PickerButton.h"
 
-#include "PictureBox.h"
-
 #include <QMouseEvent>
 
 PickerButton::PickerButton(QWidget* parent) : QPushButton(parent) {
@@ -10,20 +8,17 @@ PickerButton::PickerButton(QWidget* parent) : QPushButton(parent) {
 
 void PickerButton::mousePressEvent(QMouseEvent* event) {
     setDown(true);
-    emit MouseDown(PictureBox::ButtonCode(event->button()),
-                   PictureBox::ShiftCode(event->modifiers()), event->position().x(),
+    emit MouseDown(event->button(), event->modifiers(), event->position().x(),
                    event->position().y());
 }
 
 void PickerButton::mouseMoveEvent(QMouseEvent* event) {
-    emit MouseMove(PictureBox::ButtonsCode(event->buttons()),
-                   PictureBox::ShiftCode(event->modifiers()), event->position().x(),
+    emit MouseMove(event->buttons(), event->modifiers(), event->position().x(),
                    event->position().y());
 }
 
 void PickerButton::mouseReleaseEvent(QMouseEvent* event) {
     if (event->buttons() == Qt::NoButton)
         setDown(false);
-    emit MouseUp(PictureBox::ButtonCode(event->button()), PictureBox::ShiftCode(event->modifiers()),
-                 event->position().x(), event->position().y());
+    emit MouseUp(event->button(), event->modifiers(), event->position().x(), event->position().y());
 }

@@ -20,41 +20,6 @@ void PictureBox::SetBorderWidth(int width) {
     update();
 }
 
-int PictureBox::ButtonCode(Qt::MouseButton button) {
-    switch (button) {
-    case Qt::LeftButton:
-        return 1;
-    case Qt::RightButton:
-        return 2;
-    case Qt::MiddleButton:
-        return 4;
-    default:
-        return 0;
-    }
-}
-
-int PictureBox::ButtonsCode(Qt::MouseButtons buttons) {
-    int code = 0;
-    if (buttons & Qt::LeftButton)
-        code |= 1;
-    if (buttons & Qt::RightButton)
-        code |= 2;
-    if (buttons & Qt::MiddleButton)
-        code |= 4;
-    return code;
-}
-
-int PictureBox::ShiftCode(Qt::KeyboardModifiers modifiers) {
-    int code = 0;
-    if (modifiers & Qt::ShiftModifier)
-        code |= 1;
-    if (modifiers & Qt::ControlModifier)
-        code |= 2;
-    if (modifiers & Qt::AltModifier)
-        code |= 4;
-    return code;
-}
-
 void PictureBox::SyncSurfaceSize() {
     const int w = qMax(0, width() - 2 * m_Border);
     const int h = qMax(0, height() - 2 * m_Border);
@@ -112,15 +77,15 @@ void PictureBox::showEvent(QShowEvent*) {
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
     const QPointF p = event->position() - QPointF(m_Border, m_Border);
-    emit MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()), p.x(), p.y());
+    emit MouseDown(event->button(), event->modifiers(), p.x(), p.y());
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
     const QPointF p = event->position() - QPointF(m_Border, m_Border);
-    emit MouseMove(ButtonsCode(event->buttons()), ShiftCode(event->modifiers()), p.x(), p.y());
+    emit MouseMove(event->buttons(), event->modifiers(), p.x(), p.y());
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF p = event->position() - QPointF(m_Border, m_Border);
-    emit MouseUp(ButtonCode(event->button()), ShiftCode(event->modifiers()), p.x(), p.y());
+    emit MouseUp(event->button(), event->modifiers(), p.x(), p.y());
 }

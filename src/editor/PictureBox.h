@@ -6,9 +6,8 @@
 #include <QWidget>
 
 // A widget that owns a drawing Surface the size of its inner area and shows
-// it. Mouse events are reported with the editor's codes: Button 1 left,
-// 2 right, 4 middle (on moves the set of buttons held, as bits); Shift bits
-// 1 Shift, 2 Ctrl, 4 Alt; X and Y in pixels of the inner area. Qt keeps
+// it. Mouse events are reported with Qt's button (on moves the buttons
+// held) and modifiers, X and Y in pixels of the inner area. Qt keeps
 // sending moves and the release to the widget that got the press, so a drag
 // that leaves the widget still reaches it.
 class PictureBox : public QWidget {
@@ -46,17 +45,13 @@ public:
     // The same for the part `inner` (in pixels of the inner area) alone.
     void RefreshArea(const QRect& inner);
 
-    static int ButtonCode(Qt::MouseButton button);
-    static int ButtonsCode(Qt::MouseButtons buttons);
-    static int ShiftCode(Qt::KeyboardModifiers modifiers);
-
 signals:
     // Asks the owner to draw into the surface (the widget was exposed).
     void Paint();
     void Resized();
-    void MouseDown(int button, int shift, double x, double y);
-    void MouseMove(int button, int shift, double x, double y);
-    void MouseUp(int button, int shift, double x, double y);
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x, double y);
+    void MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, double x, double y);
+    void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x, double y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -220,20 +220,25 @@ public:
     void lblPosition_Click();
 
     // ---- Editing with the mouse (frmEdit_mouse.cpp) ----
-    void picEdit_MouseDown(int button, int shift, double x, double y);
-    void picEdit_MouseMove(int button, int shift, double x, double y);
-    void picEdit_MouseUp(int button, int shift, double x, double y);
+    void picEdit_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
+                           double y);
+    void picEdit_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, double x,
+                           double y);
+    void picEdit_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
+                         double y);
 
     // ---- Tile palette (frmEdit_tiles.cpp) ----
     void picTiles_Paint();
     void scrTiles_Change();
     void scrTiles_Scroll();
-    void picTiles_MouseDown(int button, int shift, double x, double y);
+    void picTiles_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
+                            double y);
     void picTiles_Resize();
     void picSelectedTile_Paint(int index);
     void picTileSelector_Resize();
     void picTileSelector_Paint();
-    void PickTileAt(int button, int x, int y);
+    // Picks the tile at (x, y) of the selector for the slot of `buttons`.
+    void PickTileAt(Qt::MouseButtons buttons, int x, int y);
 
     // ---- Sprite palette (frmEdit_sprites.cpp) ----
     void picSelectedSprite_Paint();
@@ -250,15 +255,24 @@ public:
 
     // ---- Picker buttons (frmEdit_pickers.cpp); x, y in pixels relative
     // to the button ----
-    void cmdTiles_MouseDown(int button, int shift, double x, double y);
-    void cmdTiles_MouseMove(int button, int shift, double x, double y);
-    void cmdTiles_MouseUp(int button, int shift, double x, double y);
-    void cmdSprites_MouseDown(int button, int shift, double x, double y);
-    void cmdSprites_MouseMove(int button, int shift, double x, double y);
-    void cmdSprites_MouseUp(int button, int shift, double x, double y);
-    void cmdLevelPreview_MouseDown(int button, int shift, double x, double y);
-    void cmdLevelPreview_MouseMove(int button, int shift, double x, double y);
-    void cmdLevelPreview_MouseUp(int button, int shift, double x, double y);
+    void cmdTiles_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
+                            double y);
+    void cmdTiles_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, double x,
+                            double y);
+    void cmdTiles_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
+                          double y);
+    void cmdSprites_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
+                              double y);
+    void cmdSprites_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, double x,
+                              double y);
+    void cmdSprites_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
+                            double y);
+    void cmdLevelPreview_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                                   double x, double y);
+    void cmdLevelPreview_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
+                                   double x, double y);
+    void cmdLevelPreview_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
+                                 double y);
 
     // ---- Level, Properties (frmEdit_properties.cpp) ----
     void mnuLevelProperties_Click();
@@ -318,10 +332,11 @@ public:
     // and key events (constructor).
     void CreateNavigation();
     // angle: the wheel's turn (eighths of a degree), pixels: a touchpad's
-    // movement; shift: modifier bits; x, y: the pointer on the canvas.
-    void picEdit_MouseWheel(QPoint angle, QPoint pixels, int shift, double x, double y);
+    // movement; x, y: the pointer on the canvas.
+    void picEdit_MouseWheel(QPoint angle, QPoint pixels, Qt::KeyboardModifiers modifiers, double x,
+                            double y);
     // True when the key moved the view (it is then not passed on).
-    bool picEdit_KeyDown(int key, int shift);
+    bool picEdit_KeyDown(int key, Qt::KeyboardModifiers modifiers);
     // Zooms in (steps > 0) or out, keeping the cell at pixel (x, y) of the
     // canvas under that point as far as the scroll ranges allow.
     void ZoomAtPoint(int steps, double x, double y);

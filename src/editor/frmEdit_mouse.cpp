@@ -12,22 +12,21 @@
 
 namespace {
 
-ToolEvent EventAt(const frmEdit& form, int button, int shift, double x, double y) {
+ToolEvent EventAt(const frmEdit& form, Qt::KeyboardModifiers modifiers, double x, double y) {
     const PaletteGeometry::Cell cell = form.Canvas().Geometry().CellAt(x, y);
     ToolEvent event;
     event.x = cell.x;
     event.y = cell.y;
     event.inside = cell.Inside(form.m_Level.Width(), form.m_Level.Height());
-    event.button = button;
-    event.shift = shift;
+    event.modifiers = modifiers;
     return event;
 }
 
 // The tool's pointer for the modifiers held: the pick pointer or the
 // default one.
-void UpdatePointer(frmEdit& form, int shift) {
+void UpdatePointer(frmEdit& form, Qt::KeyboardModifiers modifiers) {
     const bool picking = form.picEdit->testAttribute(Qt::WA_SetCursor);
-    const bool pick = form.CurrentTool().PointerFor(shift) == EditTool::Pointer::Pick;
+    const bool pick = form.CurrentTool().PointerFor(modifiers) == EditTool::Pointer::Pick;
     if (pick && !picking)
         form.picEdit->setCursor(QCursor(form.imgCursor0, 0, 0));
     else if (!pick && picking)
@@ -36,16 +35,20 @@ void UpdatePointer(frmEdit& form, int shift) {
 
 } // namespace
 
-void frmEdit::picEdit_MouseDown(int button, int shift, double x, double y) {
-    const ToolEvent event = EventAt(*this, button, shift, x, y);
+void frmEdit::picEdit_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
+                                double y) {
+    ToolEvent event = EventAt(*this, modifiers, x, y);
+    event.button = button;
     lblPosition->setText(PaletteGeometry::PositionText({event.x, event.y}));
     CurrentTool().Press(event);
     ToolActed();
 }
 
-void frmEdit::picEdit_MouseMove(int button, int shift, double x, double y) {
-    UpdatePointer(*this, shift);
-    const ToolEvent event = EventAt(*this, button, shift, x, y);
+void frmEdit::picEdit_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, double x,
+                                double y) {
+    UpdatePointer(*this, modifiers);
+    ToolEvent event = EventAt(*this, modifiers, x, y);
+    event.buttons = buttons;
     const QPoint cell(static_cast<int>(event.x), static_cast<int>(event.y));
     const bool moved = cell != m_PointerCell;
     m_PointerCell = cell;
@@ -65,7 +68,10 @@ void frmEdit::picEdit_MouseMove(int button, int shift, double x, double y) {
         ToolActed();
 }
 
-void frmEdit::picEdit_MouseUp(int button, int shift, double x, double y) {
-    CurrentTool().Release(EventAt(*this, button, shift, x, y));
+void frmEdit::picEdit_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
+                              double y) {
+    ToolEvent event = EventAt(*this, modifiers, x, y);
+    event.button = button;
+    CurrentTool().Release(event);
     ToolActed();
 }

@@ -29,15 +29,15 @@ protected:
         if (event->type() == QEvent::Wheel) {
             const auto* wheel = static_cast<QWheelEvent*>(event);
             const int border = static_cast<PictureBox*>(watched)->BorderWidth();
-            m_Window.picEdit_MouseWheel(
-                wheel->angleDelta(), wheel->pixelDelta(), PictureBox::ShiftCode(wheel->modifiers()),
-                wheel->position().x() - border, wheel->position().y() - border);
+            m_Window.picEdit_MouseWheel(wheel->angleDelta(), wheel->pixelDelta(),
+                                        wheel->modifiers(), wheel->position().x() - border,
+                                        wheel->position().y() - border);
             event->accept();
             return true;
         }
         if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
-            if (m_Window.picEdit_KeyDown(key->key(), PictureBox::ShiftCode(key->modifiers()))) {
+            if (m_Window.picEdit_KeyDown(key->key(), key->modifiers())) {
                 event->accept();
                 return true;
             }
@@ -66,12 +66,13 @@ void frmEdit::CreateNavigation() {
     new CanvasNavigation(*this, picEdit);
 }
 
-void frmEdit::picEdit_MouseWheel(QPoint angle, QPoint pixels, int shift, double x, double y) {
+void frmEdit::picEdit_MouseWheel(QPoint angle, QPoint pixels, Qt::KeyboardModifiers modifiers,
+                                 double x, double y) {
     // While the level preview is open the view's origin is the preview's.
     if (m_SuppressRedraw)
         return;
     const Navigation::WheelAction action = Navigation::WheelMove(
-        m_Wheel, angle, pixels, shift, QApplication::wheelScrollLines(),
+        m_Wheel, angle, pixels, modifiers, QApplication::wheelScrollLines(),
         CellPixels(m_Tiles.RenderWidth()), CellPixels(m_Tiles.RenderHeight()));
     if (action.zoomSteps == 0 && action.columns == 0 && action.rows == 0)
         return;
@@ -81,7 +82,7 @@ void frmEdit::picEdit_MouseWheel(QPoint angle, QPoint pixels, int shift, double 
     MoveBar(scrEditY, action.rows);
     // Another cell is under the pointer now: the position label and the
     // pointer follow as for a move, without painting.
-    picEdit_MouseMove(0, shift, x, y);
+    picEdit_MouseMove(Qt::NoButton, modifiers, x, y);
 }
 
 void frmEdit::ZoomAtPoint(int steps, double x, double y) {
@@ -105,10 +106,10 @@ void frmEdit::ZoomAtPoint(int steps, double x, double y) {
     m_Wheel.pixelY = 0;
 }
 
-bool frmEdit::picEdit_KeyDown(int key, int shift) {
+bool frmEdit::picEdit_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
     if (m_SuppressRedraw)
         return false;
-    const Navigation::KeyAction action = Navigation::KeyMove(key, shift, scrEditY->pageStep());
+    const Navigation::KeyAction action = Navigation::KeyMove(key, modifiers, scrEditY->pageStep());
     if (!action.handled)
         return false;
     MoveBar(scrEditX, action.columns);

@@ -8,6 +8,7 @@
 
 #include "frmEdit.h"
 
+#include "EditTool.h"
 #include "MousePointer.h"
 #include "PaletteGeometry.h"
 #include "PickerButton.h"
@@ -51,21 +52,22 @@ int Whole(double value) {
 
 // ---- Tile picker ----
 
-void frmEdit::cmdTiles_MouseDown(int button, int, double, double) {
+void frmEdit::cmdTiles_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, double, double) {
     optMode[0]->setChecked(true);
-    const int slot = PaletteGeometry::SelectionSlot(button);
+    const int slot = ToolEvent::SlotOf(button);
     m_TileSelector->Open(SelectedTile(slot));
 }
 
-void frmEdit::cmdTiles_MouseMove(int button, int, double x, double y) {
-    if (button == 0 || !m_TileSelector->IsOpen())
+void frmEdit::cmdTiles_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, double x,
+                                 double y) {
+    if (buttons == Qt::NoButton || !m_TileSelector->IsOpen())
         return;
     const QPointF p = PointerInWindow(*this, cmdTiles, picTiles, x, y);
     if (!m_TileSelector->DragScroll(p.y()))
-        PickTileAt(button, Whole(p.x()), Whole(p.y()));
+        PickTileAt(buttons, Whole(p.x()), Whole(p.y()));
 }
 
-void frmEdit::cmdTiles_MouseUp(int button, int, double x, double y) {
+void frmEdit::cmdTiles_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, double x, double y) {
     if (!m_TileSelector->IsOpen())
         return;
     const QPointF p = PointerInWindow(*this, cmdTiles, picTiles, x, y);
@@ -79,14 +81,15 @@ void frmEdit::cmdTiles_MouseUp(int button, int, double x, double y) {
 
 // ---- Sprite picker ----
 
-void frmEdit::cmdSprites_MouseDown(int, int, double, double) {
+void frmEdit::cmdSprites_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double, double) {
     optMode[1]->setChecked(true);
     m_SpriteSelector->Open(SelectedSprite());
     m_SpritePick.Begin(QCursor::pos());
 }
 
-void frmEdit::cmdSprites_MouseMove(int button, int, double x, double y) {
-    if (button == 0 || !m_SpriteSelector->IsOpen())
+void frmEdit::cmdSprites_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, double x,
+                                   double y) {
+    if (buttons == Qt::NoButton || !m_SpriteSelector->IsOpen())
         return;
     const QPointF p = PointerInWindow(*this, cmdSprites, picTiles, x, y);
     if (m_SpriteSelector->DragScroll(p.y())) {
@@ -100,7 +103,7 @@ void frmEdit::cmdSprites_MouseMove(int button, int, double x, double y) {
     QToolTip::showText(mapToGlobal(p.toPoint()), SpriteTip(sprite), picSpriteSelector);
 }
 
-void frmEdit::cmdSprites_MouseUp(int, int, double x, double y) {
+void frmEdit::cmdSprites_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, double x, double y) {
     if (!m_SpriteSelector->IsOpen())
         return;
     const QPointF p = PointerInWindow(*this, cmdSprites, picTiles, x, y);
@@ -114,17 +117,18 @@ void frmEdit::cmdSprites_MouseUp(int, int, double x, double y) {
 
 // ---- Level preview ----
 
-void frmEdit::cmdLevelPreview_MouseDown(int, int, double, double) {
+void frmEdit::cmdLevelPreview_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double, double) {
     OpenLevelPreview();
 }
 
-void frmEdit::cmdLevelPreview_MouseMove(int button, int, double x, double y) {
-    if (button == 0 || picLevelPreview->isHidden())
+void frmEdit::cmdLevelPreview_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, double x,
+                                        double y) {
+    if (buttons == Qt::NoButton || picLevelPreview->isHidden())
         return;
     const QPointF p = PointerInWindow(*this, cmdLevelPreview, picEditHolder, x, y);
     FollowLevelPreview(Whole(p.x()), Whole(p.y()));
 }
 
-void frmEdit::cmdLevelPreview_MouseUp(int, int, double, double) {
+void frmEdit::cmdLevelPreview_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, double, double) {
     CloseLevelPreview();
 }

@@ -3,6 +3,7 @@
 #include "frmEdit.h"
 
 #include "DecimalText.h"
+#include "EditTool.h"
 #include "PaletteGeometry.h"
 #include "PickerButton.h"
 #include "PictureBox.h"
@@ -60,14 +61,14 @@ void frmEdit::scrTiles_Scroll() {
     picTiles_Paint();
 }
 
-void frmEdit::picTiles_MouseDown(int button, int /*shift*/, double x, double /*y*/) {
+void frmEdit::picTiles_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, double x,
+                                 double /*y*/) {
     const double pitch = m_PaletteTiles.RenderWidth() + CellGap;
     const int tile =
         PaletteGeometry::StripTileAt(x, scrTiles->value(), pitch, m_PaletteTiles.Count());
     if (tile < 0)
         return; // an empty set offers nothing to choose
-    SetSelectedTile(static_cast<qint16>(PaletteGeometry::SelectionSlot(button)),
-                    static_cast<qint16>(tile));
+    SetSelectedTile(static_cast<qint16>(ToolEvent::SlotOf(button)), static_cast<qint16>(tile));
 }
 
 void frmEdit::picTiles_Resize() {
@@ -118,10 +119,9 @@ void frmEdit::picTileSelector_Paint() {
     m_TileSelector->Paint();
 }
 
-void frmEdit::PickTileAt(int button, int x, int y) {
+void frmEdit::PickTileAt(Qt::MouseButtons buttons, int x, int y) {
     const int tile = m_TileSelector->ItemAt(x, y);
     if (tile < 0)
         return;
-    SetSelectedTile(static_cast<qint16>(PaletteGeometry::SelectionSlot(button)),
-                    static_cast<qint16>(tile));
+    SetSelectedTile(static_cast<qint16>(ToolEvent::SlotOf(buttons)), static_cast<qint16>(tile));
 }

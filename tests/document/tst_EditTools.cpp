@@ -26,10 +26,10 @@ namespace {
 // right button holds another (9).
 constexpr qint16 EmptyTile = 143;
 
-constexpr int Left = 1;
-constexpr int Right = 2;
-constexpr int Shift = 1;
-constexpr int Ctrl = 2;
+constexpr Qt::MouseButton Left = Qt::LeftButton;
+constexpr Qt::MouseButton Right = Qt::RightButton;
+constexpr Qt::KeyboardModifier Shift = Qt::ShiftModifier;
+constexpr Qt::KeyboardModifier Ctrl = Qt::ControlModifier;
 
 // A document on a copy of a real level, saved under `name` (whose last
 // character gives the episode), with a brush selection and empty sets.
@@ -53,14 +53,17 @@ struct Fixture {
     const Level& level() const { return document.level(); }
 };
 
-ToolEvent at(int x, int y, int button = Left, int shift = 0) {
-    return ToolEvent{x, y, x >= 0 && y >= 0 && x < 120 && y < 21, button, shift};
+// An event at cell (x, y) of a 120 x 21 level: a press or release of
+// `button`, or a move with it held.
+ToolEvent at(int x, int y, Qt::MouseButton button = Left, Qt::KeyboardModifiers modifiers = {}) {
+    return ToolEvent{x, y, x >= 0 && y >= 0 && x < 120 && y < 21, button, button, modifiers};
 }
 
-void drag(EditTool& tool, QPoint from, QPoint to, int button = Left, int shift = 0) {
-    tool.Press(at(from.x(), from.y(), button, shift));
-    tool.Move(at(to.x(), to.y(), button, shift));
-    tool.Release(at(to.x(), to.y(), button, shift));
+void drag(EditTool& tool, QPoint from, QPoint to, Qt::MouseButton button = Left,
+          Qt::KeyboardModifiers modifiers = {}) {
+    tool.Press(at(from.x(), from.y(), button, modifiers));
+    tool.Move(at(to.x(), to.y(), button, modifiers));
+    tool.Release(at(to.x(), to.y(), button, modifiers));
 }
 
 // The last edit is one step named `name`; undo gives back `before`, redo
@@ -126,7 +129,7 @@ void tst_EditTools::copyAndPaste() {
     paste.StartPaste(block, {30, 5});
     QVERIFY(paste.IsFloating());
     QCOMPARE(target.document.undoStack().count(), 0);
-    paste.Move(at(pasteAt.x(), pasteAt.y(), 0)); // follows the pointer
+    paste.Move(at(pasteAt.x(), pasteAt.y(), Qt::NoButton)); // follows the pointer
     QCOMPARE(paste.StatusText(), QStringLiteral("Pasting 7 x 4 at %1,%2: click or Enter to place, "
                                                 "Esc to drop")
                                      .arg(pasteAt.x())
@@ -269,6 +272,10 @@ void tst_EditTools::linesInSpriteMode() {
     QCOMPARE(f.level().Info(23, 4), qint16(0));
     QCOMPARE(f.level().Info(24, 4), f.brush.InfoToPlace());
     checkOneStep(f, placed, "Line");
+    // The middle button places no sprite, as with the brush.
+    const int steps = f.document.undoStack().count();
+    drag(line, {21, 2}, {23, 4}, Qt::MiddleButton);
+    QCOMPARE(f.document.undoStack().count(), steps);
 }
 
 void tst_EditTools::pickWithCtrlInEveryTool() {

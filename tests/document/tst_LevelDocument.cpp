@@ -220,27 +220,49 @@ void tst_LevelDocument::restoredLevelStaysModifiedUntilSaved() {
 void tst_LevelDocument::brush_data() {
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("button");
-    QTest::addColumn<int>("shift");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("selected");  // the selected sprite before
     QTest::addColumn<int>("tile");      // the cell's tile after
     QTest::addColumn<int>("info");      // its info after (it holds 6 before)
     QTest::addColumn<int>("slot0");     // the left button's tile after
+    QTest::addColumn<int>("slot1");     // the right button's tile after
     QTest::addColumn<int>("sprite");    // the selected sprite after
     QTest::addColumn<QString>("value"); // what the value box is asked to read
-    // The cell holds tile 12 and info 6; tiles 7 / 9 and sprite 4 selected.
-    QTest::newRow("tile, left") << 0 << 1 << 0 << 7 << 6 << 7 << 4 << "-";
-    QTest::newRow("tile, right") << 0 << 2 << 0 << 9 << 6 << 7 << 4 << "-";
-    QTest::newRow("tile, ctrl picks") << 0 << 1 << 2 << 12 << 6 << 12 << 4 << "-";
-    QTest::newRow("tile, shift does nothing") << 0 << 1 << 1 << 12 << 6 << 7 << 4 << "-";
-    QTest::newRow("sprite, left places 4") << 1 << 1 << 0 << 12 << 4 << 7 << 4 << "-";
-    QTest::newRow("sprite, right erases") << 1 << 2 << 0 << 12 << 0 << 7 << 4 << "-";
-    QTest::newRow("sprite, middle nothing") << 1 << 4 << 0 << 12 << 6 << 7 << 4 << "-";
-    QTest::newRow("sprite, ctrl picks 6") << 1 << 1 << 2 << 12 << 6 << 7 << 6 << "";
+    const int L = Qt::LeftButton, R = Qt::RightButton, M = Qt::MiddleButton, X = Qt::BackButton;
+    const int none = Qt::NoModifier, ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier,
+              alt = Qt::AltModifier, meta = Qt::MetaModifier;
+    // The cell holds tile 12 and info 6; tiles 7 / 9 and the given sprite
+    // selected.
+    // clang-format off
+    QTest::newRow("tile, left keeps info")         << 0 << L << none           << 4 << 7  << 6   << 7  << 9  << 4 << "-";
+    QTest::newRow("tile, right")                   << 0 << R << none           << 4 << 9  << 6   << 7  << 9  << 4 << "-";
+    QTest::newRow("tile, middle paints slot 0")    << 0 << M << none           << 4 << 7  << 6   << 7  << 9  << 4 << "-";
+    QTest::newRow("tile, back button: slot 0")     << 0 << X << none           << 4 << 7  << 6   << 7  << 9  << 4 << "-";
+    QTest::newRow("tile, meta is not a modifier")  << 0 << L << meta           << 4 << 7  << 6   << 7  << 9  << 4 << "-";
+    QTest::newRow("tile, ctrl+left picks")         << 0 << L << ctrl           << 4 << 12 << 6   << 12 << 9  << 4 << "-";
+    QTest::newRow("tile, ctrl+right picks")        << 0 << R << ctrl           << 4 << 12 << 6   << 7  << 12 << 4 << "-";
+    QTest::newRow("tile, ctrl+middle picks")       << 0 << M << ctrl           << 4 << 12 << 6   << 12 << 9  << 4 << "-";
+    QTest::newRow("tile, shift does nothing")      << 0 << L << shift          << 4 << 12 << 6   << 7  << 9  << 4 << "-";
+    QTest::newRow("tile, alt+right nothing")       << 0 << R << alt            << 4 << 12 << 6   << 7  << 9  << 4 << "-";
+    QTest::newRow("tile, ctrl+shift nothing")      << 0 << L << (ctrl | shift) << 4 << 12 << 6   << 7  << 9  << 4 << "-";
+    QTest::newRow("sprite, left places 4")         << 1 << L << none           << 4 << 12 << 4   << 7  << 9  << 4 << "-";
+    QTest::newRow("sprite 0 places 255")           << 1 << L << none           << 0 << 12 << 255 << 7  << 9  << 0 << "-";
+    QTest::newRow("sprite, right erases")          << 1 << R << none           << 4 << 12 << 0   << 7  << 9  << 4 << "-";
+    QTest::newRow("sprite, middle nothing")        << 1 << M << none           << 4 << 12 << 6   << 7  << 9  << 4 << "-";
+    QTest::newRow("sprite, back button nothing")   << 1 << X << none           << 4 << 12 << 6   << 7  << 9  << 4 << "-";
+    QTest::newRow("sprite, ctrl picks 6")          << 1 << L << ctrl           << 4 << 12 << 6   << 7  << 9  << 6 << "";
+    QTest::newRow("sprite, ctrl+right picks 6")    << 1 << R << ctrl           << 4 << 12 << 6   << 7  << 9  << 6 << "";
+    QTest::newRow("sprite, shift+left nothing")    << 1 << L << shift          << 4 << 12 << 6   << 7  << 9  << 4 << "-";
+    QTest::newRow("sprite, alt+right nothing")     << 1 << R << alt            << 4 << 12 << 6   << 7  << 9  << 4 << "-";
+    QTest::newRow("sprite, ctrl+alt nothing")      << 1 << L << (ctrl | alt)   << 4 << 12 << 6   << 7  << 9  << 4 << "-";
+    // clang-format on
 }
 
 void tst_LevelDocument::brush() {
     QFETCH(int, mode);
     QFETCH(int, button);
-    QFETCH(int, shift);
+    QFETCH(int, modifiers);
+    QFETCH(int, selected);
     LevelDocument doc;
     doc.NewLevel(20, 10, 1, 1);
     doc.SetCell(CellChange::TilePlane, 5, 4, 12);
@@ -250,24 +272,28 @@ void tst_LevelDocument::brush() {
     selection.SetMode(mode);
     selection.SetTile(0, 7);
     selection.SetTile(1, 9);
-    selection.SetSprite(4);
+    selection.SetSprite(qint16(selected));
     QString value = QStringLiteral("-");
     connect(&selection, &BrushSelection::valuePicked, this, [&](const QString& t) { value = t; });
     BrushTool brush(doc, selection);
     const int steps = doc.undoStack().count();
-    brush.Press({5, 4, true, button, shift});
+    const ToolEvent event{
+        5, 4, true, Qt::MouseButton(button), {}, Qt::KeyboardModifiers(modifiers)};
+    brush.Press(event);
     QVERIFY(brush.Dragging());
-    brush.Release({5, 4, true, button, shift});
+    brush.Release(event);
     QVERIFY(!brush.Dragging());
     QTEST(int(doc.level().Tile(5, 4)), "tile");
     QTEST(int(doc.level().Info(5, 4)), "info");
     QTEST(int(selection.Tile(0)), "slot0");
+    QTEST(int(selection.Tile(1)), "slot1");
     QTEST(int(selection.Sprite()), "sprite");
     QTEST(value, "value");
     // A step exactly when the cell changed.
     const bool changed = doc.level().Tile(5, 4) != 12 || doc.level().Info(5, 4) != 6;
     QCOMPARE(doc.undoStack().count(), steps + (changed ? 1 : 0));
-    QCOMPARE(brush.PointerFor(shift) == EditTool::Pointer::Pick, shift == 2);
+    QCOMPARE(brush.PointerFor(Qt::KeyboardModifiers(modifiers)) == EditTool::Pointer::Pick,
+             modifiers == int(Qt::ControlModifier));
 }
 
 // What comes between the cells of a drag: an undo or another step ends

@@ -6,7 +6,7 @@
 //
 //   EditorTestHost host;
 //   auto window = editortest::newWindow(host, 100, 60, 1, 1);
-//   window->picEdit_MouseDown(1, 0, 5, 5);
+//   QTest::mouseClick(window->picEdit, Qt::LeftButton, {}, editortest::at(5, 5));
 
 #include "EditorHost.h"
 #include "InfoOverlay.h"
@@ -81,11 +81,17 @@ inline void drag(QWidget* widget, QPoint pos, Qt::KeyboardModifiers modifiers = 
     QTest::mouseEvent(QTest::MouseMove, widget, Qt::NoButton, modifiers, pos);
 }
 
+// A mouse event of `type` at `pos` with exactly the buttons given, whatever
+// QTest thinks is held: `button` pressed or released, `buttons` held.
+inline void mouse(QWidget* widget, QEvent::Type type, QPointF pos, Qt::MouseButton button,
+                  Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers = {}) {
+    QMouseEvent event(type, pos, widget->mapToGlobal(pos), button, buttons, modifiers);
+    QApplication::sendEvent(widget, &event);
+}
+
 // A move with no button held (QTest would only move the pointer).
 inline void hover(QWidget* widget, QPoint pos, Qt::KeyboardModifiers modifiers = {}) {
-    QMouseEvent event(QEvent::MouseMove, QPointF(pos), widget->mapToGlobal(QPointF(pos)),
-                      Qt::NoButton, Qt::NoButton, modifiers);
-    QApplication::sendEvent(widget, &event);
+    mouse(widget, QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton, modifiers);
 }
 
 // A wheel turn of `angle` eighths of a degree, or a touchpad's move of

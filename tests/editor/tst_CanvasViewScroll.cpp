@@ -103,7 +103,7 @@ void tst_CanvasViewScroll::wideAndTallSpritesScrollExactly() {
     QVERIFY(shownExactly());
     // The floating block follows the pointer over the wrapped picture.
     for (int i = 1; i <= 3 && floating; ++i) {
-        tool.Move({sx + 3 * i, sy + 2 * i, true, 0, 0});
+        tool.Move({sx + 3 * i, sy + 2 * i, true});
         view.RefreshPreview();
         QVERIFY2(shownExactly(), qPrintable(QStringLiteral("block move %1").arg(i)));
     }

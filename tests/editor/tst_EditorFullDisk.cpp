@@ -42,8 +42,7 @@ private slots:
         auto window = editortest::openWindow(host, path);
         QVERIFY(window);
         // Paint one tile with the left button.
-        window->picEdit_MouseDown(1, 0, 40, 40);
-        window->picEdit_MouseUp(1, 0, 40, 40);
+        QTest::mouseClick(window->picEdit, Qt::LeftButton, {}, QPoint(40, 40));
         QVERIFY(window->IsModified());
         QVERIFY(disk.Fill());
 

@@ -15,6 +15,8 @@
 namespace {
 
 constexpr int Notch = 120;
+constexpr Qt::KeyboardModifier Shift = Qt::ShiftModifier;
+constexpr Qt::KeyboardModifier Ctrl = Qt::ControlModifier;
 
 using editortest::canvasShowsLevel;
 using editortest::wheel;
@@ -69,30 +71,30 @@ void tst_Navigation::takeWholeSteps() {
 void tst_Navigation::wheelMove() {
     Navigation::WheelState state;
     // One notch toward the user: three rows down.
-    Navigation::WheelAction a = Navigation::WheelMove(state, {0, -Notch}, {}, 0, 3, 16, 16);
+    Navigation::WheelAction a = Navigation::WheelMove(state, {0, -Notch}, {}, {}, 3, 16, 16);
     QCOMPARE(a.rows, 3);
     QCOMPARE(a.columns, 0);
     QCOMPARE(a.zoomSteps, 0);
     // Half notches of a fine wheel: 1.5 rows each, whole rows taken.
-    a = Navigation::WheelMove(state, {0, 60}, {}, 0, 3, 16, 16);
+    a = Navigation::WheelMove(state, {0, 60}, {}, {}, 3, 16, 16);
     QCOMPARE(a.rows, -1);
-    a = Navigation::WheelMove(state, {0, 60}, {}, 0, 3, 16, 16);
+    a = Navigation::WheelMove(state, {0, 60}, {}, {}, 3, 16, 16);
     QCOMPARE(a.rows, -2);
     // Shift turns the vertical wheel sideways; a sideways wheel stays so.
-    a = Navigation::WheelMove(state, {0, Notch}, {}, 1, 3, 16, 16);
+    a = Navigation::WheelMove(state, {0, Notch}, {}, Shift, 3, 16, 16);
     QCOMPARE(a.columns, -3);
     QCOMPARE(a.rows, 0);
-    a = Navigation::WheelMove(state, {-Notch, 0}, {}, 0, 3, 16, 16);
+    a = Navigation::WheelMove(state, {-Notch, 0}, {}, {}, 3, 16, 16);
     QCOMPARE(a.columns, 3);
-    a = Navigation::WheelMove(state, {-Notch, 0}, {}, 1, 3, 16, 16);
+    a = Navigation::WheelMove(state, {-Notch, 0}, {}, Shift, 3, 16, 16);
     QCOMPARE(a.columns, 3);
     // Ctrl zooms, one step per notch, whatever else is held.
-    a = Navigation::WheelMove(state, {0, 2 * Notch}, {}, 2, 3, 16, 16);
+    a = Navigation::WheelMove(state, {0, 2 * Notch}, {}, Ctrl, 3, 16, 16);
     QCOMPARE(a.zoomSteps, 2);
     QCOMPARE(a.rows, 0);
-    a = Navigation::WheelMove(state, {0, -Notch / 2}, {}, 3, 3, 16, 16);
+    a = Navigation::WheelMove(state, {0, -Notch / 2}, {}, Ctrl | Shift, 3, 16, 16);
     QCOMPARE(a.zoomSteps, 0);
-    a = Navigation::WheelMove(state, {0, -Notch / 2}, {}, 2, 3, 16, 16);
+    a = Navigation::WheelMove(state, {0, -Notch / 2}, {}, Ctrl, 3, 16, 16);
     QCOMPARE(a.zoomSteps, -1);
     // Touchpad pixels: touchpadPixelsAddUpToCells.
 }
@@ -106,26 +108,38 @@ void tst_Navigation::scrollLimits() {
 }
 
 void tst_Navigation::keyMove() {
+    const Qt::KeyboardModifiers none = Qt::NoModifier, alt = Qt::AltModifier,
+                                meta = Qt::MetaModifier, keypad = Qt::KeypadModifier;
     const struct {
         int key;
-        int shift;
+        Qt::KeyboardModifiers modifiers;
         bool handled;
         int columns;
         int rows;
     } cases[] = {
-        {Qt::Key_Left, 0, true, -1, 0},   {Qt::Key_Right, 0, true, 1, 0},
-        {Qt::Key_Up, 0, true, 0, -1},     {Qt::Key_Down, 0, true, 0, 1},
-        {Qt::Key_PageUp, 0, true, 0, -9}, {Qt::Key_PageDown, 0, true, 0, 9},
-        {Qt::Key_Down, 2, false, 0, 0},   {Qt::Key_Left, 1, false, 0, 0},
-        {Qt::Key_Home, 0, false, 0, 0},   {Qt::Key_A, 0, false, 0, 0},
+        {Qt::Key_Left, none, true, -1, 0},
+        {Qt::Key_Right, none, true, 1, 0},
+        {Qt::Key_Up, none, true, 0, -1},
+        {Qt::Key_Down, none, true, 0, 1},
+        {Qt::Key_PageUp, none, true, 0, -9},
+        {Qt::Key_PageDown, none, true, 0, 9},
+        {Qt::Key_Down, Ctrl, false, 0, 0},
+        {Qt::Key_Left, Shift, false, 0, 0},
+        {Qt::Key_Up, alt, false, 0, 0},
+        {Qt::Key_Home, none, false, 0, 0},
+        {Qt::Key_A, none, false, 0, 0},
+        // The keypad's arrows come with the keypad flag, and Meta is not a
+        // modifier the canvas tells apart: both still scroll.
+        {Qt::Key_Left, keypad, true, -1, 0},
+        {Qt::Key_PageDown, meta, true, 0, 9},
     };
     for (const auto& c : cases) {
-        const Navigation::KeyAction a = Navigation::KeyMove(c.key, c.shift, 9);
+        const Navigation::KeyAction a = Navigation::KeyMove(c.key, c.modifiers, 9);
         QCOMPARE(a.handled, c.handled);
         QCOMPARE(a.columns, c.columns);
         QCOMPARE(a.rows, c.rows);
     }
-    QCOMPARE(Navigation::KeyMove(Qt::Key_PageDown, 0, 0).rows, 1);
+    QCOMPARE(Navigation::KeyMove(Qt::Key_PageDown, {}, 0).rows, 1);
 }
 
 void tst_Navigation::wheelScrollsRows() {

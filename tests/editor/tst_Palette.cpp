@@ -267,12 +267,13 @@ void tst_Palette::tileSelectorPicks_data() {
     QTest::addColumn<int>("firstRow");
     QTest::addColumn<int>("slot");
     QTest::addColumn<int>("tile"); // -1: nothing picked
-    QTest::newRow("left, first cell") << 1 << QPoint(10, 10) << 0 << 0 << 0;
-    QTest::newRow("right, x 38 is column 1") << 2 << QPoint(38, 10) << 0 << 1 << 1;
-    QTest::newRow("middle, x 37 is column 0") << 4 << QPoint(37, 40) << 0 << 0 << 10;
-    QTest::newRow("scrolled") << 2 << QPoint(100, 80) << 5 << 1 << 72;
-    QTest::newRow("past the last tile") << 1 << QPoint(390, 290) << 53 << 0 << 599;
-    QTest::newRow("below the selector") << 1 << QPoint(10, 300) << 0 << 0 << -1;
+    const int L = Qt::LeftButton, R = Qt::RightButton, M = Qt::MiddleButton;
+    QTest::newRow("left, first cell") << L << QPoint(10, 10) << 0 << 0 << 0;
+    QTest::newRow("right, x 38 is column 1") << R << QPoint(38, 10) << 0 << 1 << 1;
+    QTest::newRow("middle, x 37 is column 0") << M << QPoint(37, 40) << 0 << 0 << 10;
+    QTest::newRow("scrolled") << R << QPoint(100, 80) << 5 << 1 << 72;
+    QTest::newRow("past the last tile") << L << QPoint(390, 290) << 53 << 0 << 599;
+    QTest::newRow("below the selector") << L << QPoint(10, 300) << 0 << 0 << -1;
 }
 
 void tst_Palette::tileSelectorPicks() {
@@ -288,7 +289,7 @@ void tst_Palette::tileSelectorPicks() {
     window->SetSelectedTile(1, 444);
     window->scrTileSelector->setValue(firstRow);
     // Window coordinates: the selector sits at the window's top-left corner.
-    window->PickTileAt(button, inner.x() + Border, inner.y() + Border);
+    window->PickTileAt(Qt::MouseButton(button), inner.x() + Border, inner.y() + Border);
     const qint16 expected[2] = {tile >= 0 && slot == 0 ? qint16(tile) : qint16(333),
                                 tile >= 0 && slot == 1 ? qint16(tile) : qint16(444)};
     QCOMPARE(window->SelectedTile(0), expected[0]);
@@ -308,7 +309,7 @@ void tst_Palette::tileSelectorNarrowerThanACell() {
         return all;
     }());
     window->SetSelectedTile(0, 77);
-    window->PickTileAt(1, 10, 10);
+    window->PickTileAt(Qt::LeftButton, 10, 10);
     QCOMPARE(window->SelectedTile(0), qint16(77));
 }
 

@@ -224,30 +224,32 @@ void tst_PreviewPickers::movesWithoutButtonOrPanelDoNothing() {
     const QPoint over = CellPoint(window->picTileSelector, 36, 36, 2, 2);
     const QPoint relative = ButtonPoint(*window, button, over);
 
+    using editortest::mouse;
     // A move with no button held while the selector is open.
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
-    window->cmdTiles_MouseMove(0, 0, relative.x(), relative.y());
+    editortest::hover(button, relative);
     QCOMPARE(window->SelectedTile(0), qint16(0));
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
 
     // Moves and a release that reach the button after its selector closed
     // (another button's release closed it) pick nothing from the hidden
     // selector.
-    window->cmdTiles_MouseMove(1, 0, relative.x(), relative.y());
-    window->cmdTiles_MouseUp(1, 0, relative.x(), relative.y());
+    mouse(button, QEvent::MouseMove, relative, Qt::NoButton, Qt::LeftButton);
+    mouse(button, QEvent::MouseButtonRelease, relative, Qt::LeftButton, Qt::NoButton);
     QCOMPARE(window->SelectedTile(0), qint16(0));
     QVERIFY(window->picTileSelector->isHidden());
 
     // Two buttons: the right one's release closes the selector, the left
     // one's moves and release afterwards change nothing.
     window->SetSelectedTile(1, 57);
-    window->cmdTiles_MouseDown(1, 0, 5, 5);
-    window->cmdTiles_MouseDown(2, 0, 5, 5);
+    mouse(button, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+    mouse(button, QEvent::MouseButtonPress, {5, 5}, Qt::RightButton,
+          Qt::LeftButton | Qt::RightButton);
     QCOMPARE(window->scrTileSelector->value(), 1);
-    window->cmdTiles_MouseUp(2, 0, relative.x(), relative.y());
+    mouse(button, QEvent::MouseButtonRelease, relative, Qt::RightButton, Qt::LeftButton);
     QCOMPARE(window->SelectedTile(1), qint16(32));
-    window->cmdTiles_MouseMove(1, 0, relative.x(), relative.y());
-    window->cmdTiles_MouseUp(1, 0, relative.x(), relative.y());
+    mouse(button, QEvent::MouseMove, relative, Qt::NoButton, Qt::LeftButton);
+    mouse(button, QEvent::MouseButtonRelease, relative, Qt::LeftButton, Qt::NoButton);
     QCOMPARE(window->SelectedTile(0), qint16(0));
 }
 

@@ -792,8 +792,7 @@ void tst_frmEdit::fileChangedOnDiskOffersReload() {
     QTRY_VERIFY(editortest::canvasShowsLevel(*window));
 
     // Keep mine: the bar goes; the save asks, and Overwrite writes it.
-    window->picEdit_MouseDown(1, 0, 6 * 16 + 2, 6 * 16 + 2);
-    window->picEdit_MouseUp(1, 0, 6 * 16 + 2, 6 * 16 + 2);
+    QTest::mouseClick(window->picEdit, Qt::LeftButton, {}, QPoint(6 * 16 + 2, 6 * 16 + 2));
     const Level mine = window->m_Level;
     QVERIFY(levelWithTile(10).Save(path).ok);
     QTRY_VERIFY(bar->isVisible());
