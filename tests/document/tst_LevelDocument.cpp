@@ -317,8 +317,8 @@ void tst_LevelDocument::brushDragWhenTheStackMoves() {
     BrushSelection selection;
     selection.SetTile(0, 7);
     BrushTool brush(doc, selection);
-    brush.Press({2, 2, true, 1, 0});
-    brush.Move({3, 2, true, 1, 0});
+    brush.Press({2, 2, true, Qt::LeftButton});
+    brush.Move({3, 2, true, Qt::NoButton, Qt::LeftButton});
     if (between == "undo")
         doc.undoStack().undo();
     else if (between == "step")
@@ -326,8 +326,8 @@ void tst_LevelDocument::brushDragWhenTheStackMoves() {
     else
         QVERIFY(doc.Save(dir.filePath("LEVEL01.CK1")));
     QTEST(brush.Dragging(), "dragging");
-    brush.Move({5, 2, true, 1, 0});
-    brush.Release({5, 2, true, 1, 0});
+    brush.Move({5, 2, true, Qt::NoButton, Qt::LeftButton});
+    brush.Release({5, 2, true, Qt::LeftButton});
     QString tiles;
     for (int x = 2; x <= 5; ++x)
         tiles += doc.level().Tile(x, 2) == 7 ? QLatin1Char('7') : QLatin1Char('.');
