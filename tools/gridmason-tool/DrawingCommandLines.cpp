@@ -65,6 +65,15 @@ const ToolCommand renderEpisodeCommand(
     "render-episode DIR -o OUT.png [--zoom Z] [--graphics GRAPHICS] [--episode E]",
     "Draws every level of an episode's folder in a grid, each with its number under it, into "
     "a PNG file.",
+    "Draws every level of the episode in DIR (LEVELnn.CKe in any letter case) into\n"
+    "the PNG picture OUT.png: a grid of as many columns as the square root of the\n"
+    "number of levels, in the order of their numbers, each with its number under\n"
+    "it. --zoom is as for render, but -3 (two pixels a cell) unless given. The\n"
+    "graphics are those of GRAPHICS (exported bitmaps or the game's own folder),\n"
+    "or of DIR itself when it is the game's folder. When DIR holds levels of\n"
+    "several episodes, the one with the most levels is drawn (stderr says so)\n"
+    "unless --episode names one. A level that cannot be read is named on stderr\n"
+    "and left off the sheet, and the exit code is 1.\n",
     ToolCommand::Needs::Drawing, declareRenderEpisode, RenderEpisode);
 
 // --- export-graphics -----------------------------------------------------
