@@ -62,18 +62,17 @@ QString place(const QString& fileName, bool hasCell, QPoint cell) {
 }
 
 // "FILE:X,Y: warning: message": one finding.
-QString findingLine(const QString& fileName, const LevelChecker::Finding& finding) {
+QString findingLine(const QString& fileName, const Finding& finding) {
     return place(fileName, finding.HasCell(), QPoint(finding.x, finding.y)) +
-           LevelChecker::SeverityText(finding.severity) + QStringLiteral(": ") + finding.message;
+           SeverityText(finding.severity) + QStringLiteral(": ") + finding.message;
 }
 
 // The same for a group, placed at its first cell; a group of several cells
 // ends in "(280 cells, first at X,Y)".
 QString groupLine(const QString& fileName, const FindingGroup& group) {
     const QPoint first = group.HasCell() ? group.cells.front() : QPoint();
-    QString line = place(fileName, group.HasCell(), first) +
-                   LevelChecker::SeverityText(group.severity) + QStringLiteral(": ") +
-                   group.message;
+    QString line = place(fileName, group.HasCell(), first) + SeverityText(group.severity) +
+                   QStringLiteral(": ") + group.message;
     if (group.Count() > 1)
         line += QStringLiteral(" (%1 cells, first at %2,%3)")
                     .arg(group.Count())
@@ -117,7 +116,7 @@ int runCheck(const ToolCall& call) {
             findings.insert(findings.end(), game.begin(), game.end());
         }
         if (all) {
-            for (const LevelChecker::Finding& finding : findings)
+            for (const Finding& finding : findings)
                 out << findingLine(fileName, finding) << "\n";
         } else {
             for (const FindingGroup& group : FindingGroup::Group(findings))
