@@ -17,9 +17,6 @@
 
 namespace {
 
-using Finding = EpisodeCheck::Finding;
-using Severity = EpisodeCheck::Severity;
-
 // Edits wait this long for more before their level is drawn again.
 constexpr int DefaultRedrawDelay = 300;
 // Changes in the folder come in bursts (a file written through a
@@ -201,7 +198,7 @@ void EpisodeModel::Take(const ThumbnailJob::Result& result) {
 // The checks across the episode, from the folder's files and the map's
 // present state, joined to each row's own.
 void EpisodeModel::UpdateAcross() {
-    m_Across = m_Folder.Levels().empty() ? std::vector<EpisodeChecker::Finding>()
+    m_Across = m_Folder.Levels().empty() ? std::vector<EpisodeChecker::LevelFinding>()
                                          : EpisodeChecker::Check(m_Folder, m_Map.get());
     for (Row& row : m_Rows) {
         std::vector<Finding> findings = EpisodeCheck::Merge(row.own, m_Across, row.entry.number);
@@ -390,8 +387,7 @@ QString EpisodeModel::ToolTipText(const Row& row) const {
     for (size_t i = 0; i < row.findings.size() && i < size_t(ToolTipFindings); ++i) {
         const Finding& f = row.findings[i];
         const QString place = f.HasCell() ? QStringLiteral("%1,%2: ").arg(f.x).arg(f.y) : QString();
-        lines << place + EpisodeChecker::SeverityText(f.severity) + QStringLiteral(": ") +
-                     f.message;
+        lines << place + SeverityText(f.severity) + QStringLiteral(": ") + f.message;
     }
     if (row.findings.size() > size_t(ToolTipFindings))
         lines << tr("... and %1 more").arg(row.findings.size() - size_t(ToolTipFindings));

@@ -74,9 +74,9 @@ public:
 
     int RowOfNumber(int number) const;
     // Whole-level findings first, then in row order.
-    std::vector<EpisodeCheck::Finding> Findings(int row) const;
+    std::vector<Finding> Findings(int row) const;
     // Findings about a level the folder lacks (the world map).
-    std::vector<EpisodeCheck::Finding> FolderFindings() const;
+    std::vector<Finding> FolderFindings() const;
     // The index of the map's present state; null while it is not read or
     // when it cannot be.
     const MapIndex* Map() const { return m_Map.get(); }
@@ -110,8 +110,8 @@ private:
         EpisodeFolder::Entry entry;
         LevelDocument* document = nullptr; // followed; never used once destroyed
         std::shared_ptr<const Level> level;
-        std::vector<EpisodeCheck::Finding> own;
-        std::vector<EpisodeCheck::Finding> findings; // own and across the episode
+        std::vector<Finding> own;
+        std::vector<Finding> findings; // own and across the episode
         QImage thumbnail;
         QDateTime modified;
         qint64 fileSize = -1;
@@ -144,7 +144,7 @@ private:
     int m_Episode = 0;
     EpisodeFolder m_Folder;
     std::vector<Row> m_Rows;
-    std::vector<EpisodeChecker::Finding> m_Across;
+    std::vector<EpisodeChecker::LevelFinding> m_Across;
     std::unique_ptr<MapIndex> m_Map;
     std::shared_ptr<const LevelRenderer> m_Renderer;
     std::shared_ptr<const TileBehaviour> m_Table;

@@ -32,7 +32,7 @@ struct ThumbnailJob {
         QString path;
         // Null when the file could not be read; `own` then says why.
         std::shared_ptr<const Level> level;
-        std::vector<EpisodeCheck::Finding> own;
+        std::vector<Finding> own;
         QImage thumbnail;
         // The file's time and size when it was read (invalid for a state
         // given).

@@ -14,8 +14,6 @@
 
 namespace {
 
-using Severity = LevelChecker::Severity;
-
 QToolButton* filterButton(QWidget* parent, const QString& name, const QIcon& icon) {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);

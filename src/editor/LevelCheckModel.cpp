@@ -1,18 +1,25 @@
 #include "LevelCheckModel.h"
 
+#include "LevelChecker.h"
 #include "LevelDocument.h"
 
 namespace {
 
-using Severity = LevelChecker::Severity;
-
+// The filter, count and icon of a severity: errors, or warnings and notes.
 int indexOf(Severity severity) {
     return severity == Severity::Error ? 0 : 1;
 }
 
 QString severityWord(Severity severity) {
-    return severity == Severity::Error ? LevelCheckModel::tr("error")
-                                       : LevelCheckModel::tr("warning");
+    switch (severity) {
+    case Severity::Error:
+        return LevelCheckModel::tr("error");
+    case Severity::Warning:
+        return LevelCheckModel::tr("warning");
+    case Severity::Note:
+        break;
+    }
+    return LevelCheckModel::tr("note");
 }
 
 QString groupKey(const FindingGroup& group) {
@@ -69,7 +76,7 @@ void LevelCheckModel::CheckNow() {
     if (m_Document) {
         const int tileCount = m_TileCount ? m_TileCount() : 0;
         const auto findings = LevelChecker::Check(m_Document->level(), tileCount);
-        for (const LevelChecker::Finding& finding : findings)
+        for (const Finding& finding : findings)
             ++m_Counts[indexOf(finding.severity)];
         m_Groups = FindingGroup::Group(findings);
     }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "FindingGroup.h"
-#include "LevelChecker.h"
 
 #include <QIcon>
 #include <QMetaObject>
@@ -42,18 +41,20 @@ public:
     // Checks at once; a check waiting for its moment is dropped.
     void CheckNow();
 
-    // Whether the lines of a severity are listed (both are at first).
-    void SetShown(LevelChecker::Severity severity, bool shown);
-    bool Shown(LevelChecker::Severity severity) const;
+    // Whether the lines of a severity are listed (both are at first). Notes
+    // go with the warnings: they are shown, counted and hidden with them.
+    void SetShown(Severity severity, bool shown);
+    bool Shown(Severity severity) const;
     // How many findings (cells, or whole-level findings) of a severity the
     // last check found, shown or not.
-    int Count(LevelChecker::Severity severity) const;
+    int Count(Severity severity) const;
 
     // The icons the lines of each severity show.
     void SetIcons(const QIcon& error, const QIcon& warning);
 
     // "error at 40, 30: message", "error: message" for the whole level, or
-    // "warning: message — 280 cells" for a group of several cells.
+    // "warning: message — 280 cells" for a group of several cells; a note
+    // says "note".
     static QString LineText(const FindingGroup& group);
 
 signals:

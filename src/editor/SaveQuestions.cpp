@@ -13,22 +13,21 @@ bool SaveQuestions::Confirm(QWidget* owner, const QString& key, const QString& t
     return true;
 }
 
-std::vector<LevelChecker::Finding>
-SaveQuestions::Unaccepted(const std::vector<LevelChecker::Finding>& errors) const {
-    std::vector<LevelChecker::Finding> fresh;
-    for (const LevelChecker::Finding& error : errors)
+std::vector<Finding> SaveQuestions::Unaccepted(const std::vector<Finding>& errors) const {
+    std::vector<Finding> fresh;
+    for (const Finding& error : errors)
         if (!m_AcceptedErrors.contains(error))
             fresh.push_back(error);
     return fresh;
 }
 
-bool SaveQuestions::ConfirmErrors(QWidget* owner, const std::vector<LevelChecker::Finding>& errors,
+bool SaveQuestions::ConfirmErrors(QWidget* owner, const std::vector<Finding>& errors,
                                   const QString& text) {
     if (Unaccepted(errors).empty())
         return true;
     if (!Ask(owner, text))
         return false;
-    m_AcceptedErrors = QSet<LevelChecker::Finding>(errors.begin(), errors.end());
+    m_AcceptedErrors = QSet<Finding>(errors.begin(), errors.end());
     return true;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LevelChecker.h"
+#include "CheckFinding.h"
 
 #include <QSet>
 #include <QString>
@@ -19,17 +19,15 @@ public:
 
     // The errors among `errors` that are not among those the user accepted
     // at the last Yes to ConfirmErrors.
-    std::vector<LevelChecker::Finding>
-    Unaccepted(const std::vector<LevelChecker::Finding>& errors) const;
+    std::vector<Finding> Unaccepted(const std::vector<Finding>& errors) const;
     // True when saving may go on: every one of `errors` was accepted at the
     // last Yes, or the user answers `text` with Yes, which makes `errors`
     // the accepted ones. An error made after a Yes is asked about again.
-    bool ConfirmErrors(QWidget* owner, const std::vector<LevelChecker::Finding>& errors,
-                       const QString& text);
+    bool ConfirmErrors(QWidget* owner, const std::vector<Finding>& errors, const QString& text);
 
 private:
     bool Ask(QWidget* owner, const QString& text) const;
 
     QSet<QString> m_Confirmed;
-    QSet<LevelChecker::Finding> m_AcceptedErrors;
+    QSet<Finding> m_AcceptedErrors;
 };

@@ -218,11 +218,10 @@ void frmEdit::DrawMarkedCell(QPainter& painter, const CanvasGeometry& geometry) 
 // ---- Saving ----
 
 bool frmEdit::ConfirmSaveWithErrors() {
-    std::vector<LevelChecker::Finding> errors;
-    for (const LevelChecker::Finding& finding : LevelChecker::Check(m_Level, m_Tiles.Count()))
+    std::vector<Finding> errors;
+    for (const Finding& finding : LevelChecker::Check(m_Level, m_Tiles.Count()))
         // The size has a question of its own, asked just before.
-        if (finding.severity == LevelChecker::Severity::Error &&
-            finding.kind != LevelChecker::Kind::TooLarge)
+        if (finding.severity == Severity::Error && finding.kind != FindingKind::TooLarge)
             errors.push_back(finding);
     // Only what the user has not yet accepted is listed.
     QStringList lines;

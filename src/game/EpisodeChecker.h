@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CheckFinding.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <vector>
@@ -24,28 +26,16 @@ class MapIndex;
 class EpisodeChecker {
     Q_DECLARE_TR_FUNCTIONS(EpisodeChecker)
 public:
-    enum class Severity { Error, Warning, Note };
-    enum class Rule { MissingLevel, NoEntrance, BlockerWithoutLevel, SplitEntrance, NoMap };
-
-    struct Finding {
-        Severity severity = Severity::Error;
-        Rule rule = Rule::MissingLevel;
-        // The level the finding is filed under: the map (80) for what lies
-        // on it, the level itself for a level nothing leads to.
+    // A finding and the level it is filed under: the map (80) for what
+    // lies on it, the level itself for a level nothing leads to. The cell
+    // is on that level.
+    struct LevelFinding {
         int level = 0;
-        // The cell on that level, or -1, -1 for the whole level.
-        int x = -1;
-        int y = -1;
-        QString message;
-
-        bool HasCell() const { return x >= 0 && y >= 0; }
+        Finding finding;
     };
 
     // The findings for the levels of `folder` and the index of its map
     // (null when the map is missing or cannot be read), by level, then
     // whole-level ones first, then in row order.
-    static std::vector<Finding> Check(const EpisodeFolder& folder, const MapIndex* map);
-
-    // "error", "warning" or "note".
-    static QString SeverityText(Severity severity);
+    static std::vector<LevelFinding> Check(const EpisodeFolder& folder, const MapIndex* map);
 };

@@ -12,13 +12,6 @@
 
 namespace {
 
-using Finding = EpisodeCheck::Finding;
-using Severity = EpisodeCheck::Severity;
-
-Severity severityOf(LevelChecker::Severity severity) {
-    return severity == LevelChecker::Severity::Error ? Severity::Error : Severity::Warning;
-}
-
 void sortForReport(std::vector<Finding>& findings) {
     std::stable_sort(findings.begin(), findings.end(), [](const Finding& a, const Finding& b) {
         return std::make_pair(a.y, a.x) < std::make_pair(b.y, b.x);
@@ -39,26 +32,25 @@ bool EpisodeCheck::Report::HasErrors() const {
 
 std::vector<Finding> EpisodeCheck::OwnFindings(const Level& level, int tileCount,
                                                const TileBehaviour* table) {
-    std::vector<Finding> out;
-    for (const LevelChecker::Finding& f : LevelChecker::Check(level, tileCount))
-        out.push_back({severityOf(f.severity), f.x, f.y, f.message});
-    if (table)
-        for (const TileRulesChecker::Finding& f : TileRulesChecker::Check(level, *table, tileCount))
-            out.push_back({severityOf(f.severity), f.x, f.y, f.message});
+    std::vector<Finding> out = LevelChecker::Check(level, tileCount);
+    if (table) {
+        const std::vector<Finding> rules = TileRulesChecker::Check(level, *table, tileCount);
+        out.insert(out.end(), rules.begin(), rules.end());
+    }
     sortForReport(out);
     return out;
 }
 
 std::vector<Finding> EpisodeCheck::ReadFailure(const IoResult& read) {
-    return {{Severity::Error, -1, -1, read.error}};
+    return {{Severity::Error, FindingKind::Unreadable, -1, -1, read.error}};
 }
 
 std::vector<Finding> EpisodeCheck::Merge(std::vector<Finding> own,
-                                         const std::vector<EpisodeChecker::Finding>& episode,
+                                         const std::vector<EpisodeChecker::LevelFinding>& episode,
                                          int number) {
-    for (const EpisodeChecker::Finding& f : episode)
+    for (const EpisodeChecker::LevelFinding& f : episode)
         if (f.level == number)
-            own.push_back({f.severity, f.x, f.y, f.message});
+            own.push_back(f.finding);
     sortForReport(own);
     return own;
 }

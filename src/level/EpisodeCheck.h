@@ -19,18 +19,6 @@ class TileBehaviour;
 class EpisodeCheck {
     Q_DECLARE_TR_FUNCTIONS(EpisodeCheck)
 public:
-    using Severity = EpisodeChecker::Severity;
-
-    struct Finding {
-        Severity severity = Severity::Error;
-        // The cell, or -1, -1 for the whole level.
-        int x = -1;
-        int y = -1;
-        QString message;
-
-        bool HasCell() const { return x >= 0 && y >= 0; }
-    };
-
     struct LevelReport {
         int number = 0;
         // The level's file; for a map the folder lacks, where it would be.
@@ -60,7 +48,7 @@ public:
     // `own` together with the episode's findings filed under `number`, in
     // the order of a report.
     static std::vector<Finding> Merge(std::vector<Finding> own,
-                                      const std::vector<EpisodeChecker::Finding>& episode,
+                                      const std::vector<EpisodeChecker::LevelFinding>& episode,
                                       int number);
 
     // Reads and checks the levels of `episode` (0: the folder's own; see

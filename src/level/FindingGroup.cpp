@@ -8,18 +8,18 @@ namespace {
 
 using Key = std::tuple<int, int, QString>;
 
-Key keyOf(const LevelChecker::Finding& finding) {
+Key keyOf(const Finding& finding) {
     return {int(finding.severity), int(finding.kind), finding.message};
 }
 
 } // namespace
 
-std::vector<FindingGroup> FindingGroup::Group(const std::vector<LevelChecker::Finding>& findings) {
+std::vector<FindingGroup> FindingGroup::Group(const std::vector<Finding>& findings) {
     std::vector<FindingGroup> groups;
     // Where each key's group stands in `groups`: a level may hold thousands
     // of findings.
     std::map<Key, size_t> index;
-    for (const LevelChecker::Finding& finding : findings) {
+    for (const Finding& finding : findings) {
         const Key key = keyOf(finding);
         const auto [found, added] = index.try_emplace(key, groups.size());
         if (added)
@@ -28,9 +28,10 @@ std::vector<FindingGroup> FindingGroup::Group(const std::vector<LevelChecker::Fi
             groups[found->second].cells.emplace_back(finding.x, finding.y);
     }
     // Errors first: they keep the level from playing, and a few of them
-    // must not hide among many warnings.
-    std::stable_partition(groups.begin(), groups.end(), [](const FindingGroup& group) {
-        return group.severity == LevelChecker::Severity::Error;
-    });
+    // must not hide among many warnings; notes, the mildest, last.
+    std::stable_sort(groups.begin(), groups.end(),
+                     [](const FindingGroup& a, const FindingGroup& b) {
+                         return int(a.severity) < int(b.severity);
+                     });
     return groups;
 }

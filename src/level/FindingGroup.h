@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LevelChecker.h"
+#include "CheckFinding.h"
 
 #include <QPoint>
 #include <QString>
@@ -11,8 +11,8 @@
 // the same hidden info value reads as one line, not 280; the check dock and
 // `gridmason-tool check` show these groups.
 struct FindingGroup {
-    LevelChecker::Severity severity = LevelChecker::Severity::Error;
-    LevelChecker::Kind kind = LevelChecker::Kind::TooLarge;
+    Severity severity = Severity::Error;
+    FindingKind kind = FindingKind::TooLarge;
     QString message;
     // The cells in the order the findings came (row order from the
     // checker); empty for a finding about the whole level.
@@ -23,7 +23,7 @@ struct FindingGroup {
     // whole level.
     int Count() const { return cells.empty() ? 1 : int(cells.size()); }
 
-    // The groups of `findings`: the errors' before the warnings', each in
-    // the order of the group's first finding.
-    static std::vector<FindingGroup> Group(const std::vector<LevelChecker::Finding>& findings);
+    // The groups of `findings`: the errors' first, then the warnings', then
+    // the notes', each in the order of the group's first finding.
+    static std::vector<FindingGroup> Group(const std::vector<Finding>& findings);
 };

@@ -10,9 +10,7 @@
 
 namespace {
 
-using Finding = LevelChecker::Finding;
-using Kind = LevelChecker::Kind;
-using Severity = LevelChecker::Severity;
+using Kind = FindingKind;
 
 // The info value that marks Keen's start (his position on the map).
 constexpr qint16 StartValue = 255;
@@ -110,7 +108,7 @@ int LevelChecker::GameTileCount(int episode) {
     return validEpisode(episode) ? counts[episode - 1] : 0;
 }
 
-std::vector<LevelChecker::Finding> LevelChecker::Check(const Level& level, int tileCount) {
+std::vector<Finding> LevelChecker::Check(const Level& level, int tileCount) {
     std::vector<Finding> out;
     if (!validEpisode(level.Episode())) {
         // Tiles, sprites and the frame all depend on the episode.
@@ -136,8 +134,4 @@ std::vector<LevelChecker::Finding> LevelChecker::Check(const Level& level, int t
 bool LevelChecker::HasErrors(const std::vector<Finding>& findings) {
     return std::any_of(findings.begin(), findings.end(),
                        [](const Finding& f) { return f.severity == Severity::Error; });
-}
-
-QString LevelChecker::SeverityText(Severity severity) {
-    return severity == Severity::Error ? QStringLiteral("error") : QStringLiteral("warning");
 }

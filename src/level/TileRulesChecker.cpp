@@ -9,9 +9,7 @@
 
 namespace {
 
-using Finding = TileRulesChecker::Finding;
-using Kind = LevelChecker::Kind;
-using Severity = LevelChecker::Severity;
+using Kind = FindingKind;
 
 // The info value that marks Keen's start.
 constexpr qint16 StartValue = 255;
@@ -105,8 +103,8 @@ void checkDoorsAndLoops(const Level& level, const TileBehaviour& table, int tile
 
 } // namespace
 
-std::vector<TileRulesChecker::Finding>
-TileRulesChecker::Check(const Level& level, const TileBehaviour& table, int tileCount) {
+std::vector<Finding> TileRulesChecker::Check(const Level& level, const TileBehaviour& table,
+                                             int tileCount) {
     std::vector<Finding> out;
     checkExit(level, table, out);
     checkStarts(level, table, out);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LevelChecker.h"
+#include "CheckFinding.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -24,8 +24,6 @@ class TileBehaviour;
 class TileRulesChecker {
     Q_DECLARE_TR_FUNCTIONS(TileRulesChecker)
 public:
-    using Finding = LevelChecker::Finding;
-
     // The findings for `level`, whole-level ones first, then cell by cell in
     // row order. `tileCount` is the number of tiles the episode has (the
     // loaded sheet's, or LevelChecker::GameTileCount).

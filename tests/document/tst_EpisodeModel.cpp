@@ -108,9 +108,9 @@ private slots:
         QVERIFY(EpisodeCheck::Run(realDataDir(), 1, nullptr, report).ok);
         for (const EpisodeCheck::LevelReport& level : report.levels) {
             QCOMPARE(at(model, level.number, EpisodeModel::ErrorCountRole).toInt(),
-                     level.Count(EpisodeCheck::Severity::Error));
+                     level.Count(Severity::Error));
             QCOMPARE(at(model, level.number, EpisodeModel::WarningCountRole).toInt(),
-                     level.Count(EpisodeCheck::Severity::Warning));
+                     level.Count(Severity::Warning));
             Level read;
             QVERIFY(read.Load(level.path).ok);
             QCOMPARE(at(model, level.number, EpisodeModel::ThumbnailRole).value<QImage>(),

@@ -12,8 +12,6 @@
 
 namespace {
 
-using Severity = LevelChecker::Severity;
-
 // The model's lines: top-level texts, each group's cells after it as
 // "  at x, y".
 QStringList lines(const QStandardItemModel& model) {
@@ -90,6 +88,13 @@ private slots:
         QCOMPARE(cellOf(model.index(1, 0)).toPoint(), QPoint(9, 9));
         QCOMPARE(cellOf(model.index(2, 0)).toPoint(), QPoint(5, 5));
         QCOMPARE(cellOf(model.index(2, 0, model.index(2, 0))).toPoint(), QPoint(7, 5));
+    }
+
+    // A note reads as one, beside the errors' and warnings' lines.
+    void noteLine() {
+        const FindingGroup note{
+            Severity::Note, FindingKind::SplitEntrance, "another entrance", {QPoint(8, 1)}};
+        QCOMPARE(LevelCheckModel::LineText(note), "note at 8, 1: another entrance");
     }
 
     void emptyStates() {

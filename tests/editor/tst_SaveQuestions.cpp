@@ -9,14 +9,12 @@
 
 namespace {
 
-using Finding = LevelChecker::Finding;
-
 // Errors named by letters: "ab" is two errors, at cells a and b.
 std::vector<Finding> errors(const QString& names) {
     std::vector<Finding> out;
     for (QChar name : names)
-        out.push_back({LevelChecker::Severity::Error, LevelChecker::Kind::UnknownTile,
-                       name.unicode() - 'a', 0, QStringLiteral("tile 700 is unknown")});
+        out.push_back({Severity::Error, FindingKind::UnknownTile, name.unicode() - 'a', 0,
+                       QStringLiteral("tile 700 is unknown")});
     return out;
 }
 

@@ -11,22 +11,34 @@
 
 namespace {
 
-using Rule = EpisodeChecker::Rule;
-
 struct Cell {
     int x, y, info;
 };
 using Cells = QList<Cell>;
 
 // "error MissingLevel 80 4,4": severity, rule, level filed under, cell.
-QStringList briefs(const std::vector<EpisodeChecker::Finding>& findings) {
-    static const char* const rules[] = {"MissingLevel", "NoEntrance", "BlockerWithoutLevel",
-                                        "SplitEntrance", "NoMap"};
+QStringList briefs(const std::vector<EpisodeChecker::LevelFinding>& findings) {
+    const auto rule = [](FindingKind kind) {
+        switch (kind) {
+        case FindingKind::MissingLevel:
+            return "MissingLevel";
+        case FindingKind::NoEntrance:
+            return "NoEntrance";
+        case FindingKind::BlockerWithoutLevel:
+            return "BlockerWithoutLevel";
+        case FindingKind::SplitEntrance:
+            return "SplitEntrance";
+        case FindingKind::NoMap:
+            return "NoMap";
+        default:
+            return "other";
+        }
+    };
     QStringList out;
-    for (const EpisodeChecker::Finding& f : findings)
+    for (const auto& [level, f] : findings)
         out << QStringLiteral("%1 %2 %3 %4,%5")
-                   .arg(EpisodeChecker::SeverityText(f.severity), rules[int(f.rule)])
-                   .arg(f.level)
+                   .arg(SeverityText(f.severity), rule(f.kind))
+                   .arg(level)
                    .arg(f.x)
                    .arg(f.y);
     return out;
@@ -95,13 +107,14 @@ private slots:
         const MapIndex index = mapWith({{1, 1, 5}, {2, 2, 0x8009}, {4, 4, 4}, {9, 7, 4}});
         const auto findings = EpisodeChecker::Check(folder, &index);
         QCOMPARE(findings.size(), size_t(3));
-        QCOMPARE(findings[0].message,
+        QCOMPARE(findings[0].finding.message,
                  "the entrance to level 5 leads to LEVEL05.CK2, which is not in the folder");
-        QCOMPARE(findings[1].message,
+        QCOMPARE(findings[1].finding.message,
                  "the blocker 0x8009 opens once level 9 is finished, but LEVEL09.CK2 is not in "
                  "the folder: it never opens");
-        QCOMPARE(findings[2].message, "another entrance to level 4, apart from the one at 4,4 "
-                                      "(the map has 2 entrances to it)");
+        QCOMPARE(findings[2].finding.message,
+                 "another entrance to level 4, apart from the one at 4,4 "
+                 "(the map has 2 entrances to it)");
     }
 };
 

@@ -1,6 +1,6 @@
 // gridmason-tool check as a person or a script uses it: one line per group
-// of identical findings (or per cell with --all), and the exit code says
-// whether any file has an error.
+// of identical findings (or per cell with --all), files and folders checked
+// whole, and the exit code says whether any file has an error.
 
 #include "Level.h"
 #include "TestData.h"
@@ -8,6 +8,7 @@
 #include "ToolProcess.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <map>
@@ -25,7 +26,36 @@ Run check(const QStringList& files) {
     return {run.exitCode, run.out.split('\n', Qt::SkipEmptyParts), run.err};
 }
 
+struct Cell {
+    int x, y, info;
+};
+using Cells = QList<Cell>;
+
+// A folder of episode 1: LEVEL01 and `levels`, each a sound level with
+// Keen's start, and unless `cells` is empty a 12 x 10 map whose info plane
+// holds Keen's start, the entrance to level 1 at 2,2 and `cells`.
+bool makeEpisode(const QString& folder, const QList<int>& levels, const Cells& cells) {
+    Level level;
+    for (int number : QList<int>{1} + levels) {
+        level.Create(10, 8, 1, qint16(number));
+        level.SetInfo(3, 3, 255);
+        const QString name = QString("LEVEL%1.CK1").arg(number, 2, 10, QChar('0'));
+        if (!level.Save(QDir(folder).filePath(name)).ok)
+            return false;
+    }
+    if (cells.isEmpty())
+        return true;
+    level.Create(12, 10, 1, 80);
+    level.SetInfo(5, 5, 255);
+    level.SetInfo(2, 2, 1);
+    for (const Cell& c : cells)
+        level.SetInfo(c.x, c.y, qint16(c.info));
+    return level.Save(QDir(folder).filePath("LEVEL80.CK1")).ok;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Cells)
 
 class tst_CheckTool : public QObject {
     Q_OBJECT
@@ -35,8 +65,9 @@ private slots:
         for (const QStringList& args : {QStringList{}, QStringList{"--all"}, QStringList{"--al"}}) {
             const Run run = check(args);
             QCOMPARE(run.exitCode, 2);
-            QVERIFY2(run.err.contains("usage: gridmason-tool check [--all] [--game DIR] FILE..."),
-                     qPrintable(run.err));
+            QVERIFY2(
+                run.err.contains("usage: gridmason-tool check [--all] [--game DIR] FILE|FOLDER..."),
+                qPrintable(run.err));
         }
     }
 
@@ -148,6 +179,102 @@ private slots:
         QCOMPARE(run.lines, twice + twice);
         QFETCH(bool, skippedNote);
         QCOMPARE(run.err.count("were skipped"), skippedNote ? 1 : 0);
+    }
+
+    // A folder is checked whole, its levels in the order of their numbers,
+    // each under its own path, in the line form of files; what lies on the
+    // map goes under the map's path, even a map the folder lacks. One row
+    // per check across the episode; "DIR" stands for the folder.
+    void folder_data() {
+        QTest::addColumn<bool>("real");         // the game's own episode without level 5
+        QTest::addColumn<QList<int>>("levels"); // besides LEVEL01
+        QTest::addColumn<Cells>("map");         // no map when empty
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList dir = {"DIR"};
+        const Cells entrance = {{2, 2, 1}};
+        QTest::newRow("entrance to a missing level")
+            << false << QList<int>{} << Cells{{6, 6, 7}} << dir << 1
+            << QStringList{"DIR/LEVEL80.CK1:6,6: error: the entrance to level 7 leads to "
+                           "LEVEL07.CK1, which is not in the folder"};
+        QTest::newRow("a level no entrance leads to")
+            << false << QList<int>{16, 2} << entrance << dir << 0
+            << QStringList{"DIR/LEVEL02.CK1: warning: no entrance on the world map leads to "
+                           "this level (no cell of the map holds the info value 2)",
+                           "DIR/LEVEL16.CK1: warning: no entrance on the world map leads to "
+                           "this level (no cell of the map holds the info value 16)"};
+        QTest::newRow("a blocker that never opens")
+            << false << QList<int>{} << Cells{{6, 6, 0x8007}, {7, 6, 0x8007}} << dir << 0
+            << QStringList{"DIR/LEVEL80.CK1:6,6: warning: the blocker 0x8007 opens once level 7 "
+                           "is finished, but LEVEL07.CK1 is not in the folder: it never opens"};
+        QTest::newRow("entrances apart")
+            << false << QList<int>{} << Cells{{8, 7, 1}} << dir << 0
+            << QStringList{"DIR/LEVEL80.CK1:8,7: note: another entrance to level 1, apart from "
+                           "the one at 2,2 (the map has 2 entrances to it)"};
+        QTest::newRow("no map") << false << QList<int>{} << Cells{} << dir << 0
+                                << QStringList{"DIR/LEVEL80.CK1: warning: the folder has no world "
+                                               "map (LEVEL80.CK1), so no entrance is checked"};
+        // Info value 20 shows no sprite on a map.
+        const Cells hidden = {{4, 4, 20}, {9, 4, 20}, {6, 6, 7}};
+        const QString hiddenText = ": warning: info value 20 shows no sprite (kept in the file, "
+                                   "not shown in the editor)";
+        const QString missingText = ":6,6: error: the entrance to level 7 leads to LEVEL07.CK1, "
+                                    "which is not in the folder";
+        QTest::newRow("grouped, errors first, beside a file")
+            << false << QList<int>{} << hidden << QStringList{"DIR/LEVEL80.CK1", "DIR"} << 1
+            << QStringList{"DIR/LEVEL80.CK1:4,4" + hiddenText + " (2 cells, first at 4,4)",
+                           "DIR/LEVEL80.CK1" + missingText,
+                           "DIR/LEVEL80.CK1:4,4" + hiddenText + " (2 cells, first at 4,4)"};
+        QTest::newRow("--all") << false << QList<int>{} << hidden << QStringList{"--all", "DIR"}
+                               << 1
+                               << QStringList{"DIR/LEVEL80.CK1:4,4" + hiddenText,
+                                              "DIR/LEVEL80.CK1:9,4" + hiddenText,
+                                              "DIR/LEVEL80.CK1" + missingText};
+        // The map's entrance to level 5 is the folder's only error, with the
+        // tile rules too; only the errors are compared.
+        QTest::newRow("real episode without level 5")
+            << true << QList<int>{} << Cells{} << QStringList{"--game", realDataDir(), "DIR"} << 1
+            << QStringList{"DIR/LEVEL80.CK1:15,18: error: the entrance to level 5 leads to "
+                           "LEVEL05.CK1, which is not in the folder"};
+    }
+
+    void folder() {
+        QFETCH(bool, real);
+        QFETCH(QList<int>, levels);
+        QFETCH(Cells, map);
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, expected);
+        if (real)
+            GM_REQUIRE_REAL_DATA();
+        QTemporaryDir dir;
+        const QDir data(realDataDir());
+        for (const QString& name : data.entryList({"LEVEL??.CK1"}, QDir::Files))
+            if (real && name != "LEVEL05.CK1")
+                QVERIFY(QFile::copy(data.filePath(name), dir.filePath(name)));
+        QVERIFY(real || makeEpisode(dir.path(), levels, map));
+        args.replaceInStrings(QRegularExpression("^DIR"), dir.path());
+        const Run run = check(args);
+        QTEST(run.exitCode, "exitCode");
+        QStringList lines;
+        for (const QString& line : run.lines)
+            if (!real || line.contains(": error: "))
+                lines << "DIR" + line.mid(dir.path().size());
+        QCOMPARE(lines, expected);
+    }
+
+    // A folder that holds no level fails with the reason; the paths after
+    // it are checked all the same.
+    void emptyFolderFails() {
+        QTemporaryDir dir;
+        const QString empty = dir.filePath("empty");
+        QVERIFY(QDir().mkpath(empty));
+        QVERIFY(makeEpisode(dir.path(), {}, {{2, 3, 20}}));
+        const Run run = check({empty, dir.filePath("LEVEL80.CK1")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(QString("The folder \"%1\" holds no level files").arg(empty)),
+                 qPrintable(run.err));
+        QCOMPARE(run.lines.size(), 1);
     }
 
     // Every file is reported, the unreadable one on stderr, and any error

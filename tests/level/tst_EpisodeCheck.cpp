@@ -24,9 +24,9 @@ QStringList lines(const EpisodeCheck::Report& report) {
         const QString name = QFileInfo(level.path).fileName();
         if (level.findings.empty())
             out << name;
-        for (const EpisodeCheck::Finding& f : level.findings)
+        for (const Finding& f : level.findings)
             out << QStringLiteral("%1: %2 %3,%4")
-                       .arg(name, EpisodeChecker::SeverityText(f.severity))
+                       .arg(name, SeverityText(f.severity))
                        .arg(f.x)
                        .arg(f.y);
     }
@@ -58,7 +58,8 @@ private slots:
         level.SetInfo(2, 2, 1);
         level.SetInfo(3, 3, 3);
         level.SetInfo(6, 6, 7);   // no LEVEL07
-        level.SetInfo(0, 0, 143); // shows no sprite: a warning of the map's own
+        level.SetInfo(0, 0, 143); // no sprite: a warning of its own (the map's frame is free)
+        level.SetTile(0, 0, 143);
         QVERIFY(save(level, d.filePath("LEVEL80.CK1")));
         QVERIFY(writeFile(d.filePath("LEVEL01.CK2"), "another episode"));
 
@@ -71,7 +72,7 @@ private slots:
         QVERIFY(report.levels[1].findings[0].message.contains("no entrance"));
         QVERIFY(report.levels[2].findings[0].message.contains("LEVEL03.CK1"));
         QVERIFY(report.HasErrors());
-        QCOMPARE(report.levels[3].Count(EpisodeCheck::Severity::Warning), 1);
+        QCOMPARE(report.levels[3].Count(Severity::Warning), 1);
 
         // With the game's tile table, the tile rules join each level's own.
         using T = TileBehaviour::Tile;
@@ -109,10 +110,10 @@ private slots:
         QCOMPARE(report.levels.size(), size_t(18));
         const EpisodeCheck::LevelReport& map = report.levels[15];
         QCOMPARE(map.number, 80);
-        QCOMPARE(map.Count(EpisodeCheck::Severity::Error), 1);
+        QCOMPARE(map.Count(Severity::Error), 1);
         // The map's entrance 5, one cell.
         QVERIFY(std::any_of(map.findings.begin(), map.findings.end(), [](const auto& f) {
-            return f.severity == EpisodeCheck::Severity::Error && f.x == 15 && f.y == 18;
+            return f.severity == Severity::Error && f.x == 15 && f.y == 18;
         }));
     }
 };

@@ -8,12 +8,11 @@
 
 namespace {
 
-using Finding = LevelChecker::Finding;
-using Kind = LevelChecker::Kind;
-using Severity = LevelChecker::Severity;
+using Kind = FindingKind;
 
 constexpr Severity E = Severity::Error;
 constexpr Severity W = Severity::Warning;
+constexpr Severity N = Severity::Note;
 
 // A group as "message: x,y x,y" ("message: level" for the whole level).
 QStringList briefs(const std::vector<FindingGroup>& groups) {
@@ -29,7 +28,7 @@ QStringList briefs(const std::vector<FindingGroup>& groups) {
 
 } // namespace
 
-Q_DECLARE_METATYPE(std::vector<LevelChecker::Finding>)
+Q_DECLARE_METATYPE(std::vector<Finding>)
 
 class tst_FindingGroup : public QObject {
     Q_OBJECT
@@ -58,6 +57,12 @@ private slots:
                                     {E, Kind::UnknownTile, 4, 1, "m"},
                                     {W, Kind::UnknownTile, 5, 1, "m"}}
             << QStringList{"m: 4,1", "m: 3,1 5,1"};
+        QTest::newRow("notes after warnings")
+            << std::vector<Finding>{{N, Kind::SplitEntrance, 8, 1, "n"},
+                                    {W, Kind::BlockerWithoutLevel, 6, 6, "b"},
+                                    {E, Kind::MissingLevel, 7, 2, "e"},
+                                    {N, Kind::SplitEntrance, 0, 7, "n"}}
+            << QStringList{"e: 7,2", "b: 6,6", "n: 8,1 0,7"};
         QTest::newRow("whole level first")
             << std::vector<Finding>{{E, Kind::NoStart, -1, -1, "no start"},
                                     {E, Kind::UnknownTile, 3, 1, "t"},

@@ -10,11 +10,10 @@
 
 namespace {
 
-using Kind = LevelChecker::Kind;
-using Severity = LevelChecker::Severity;
+using Kind = FindingKind;
 
 // One finding as "error NoStart -1,-1": severity, kind and cell.
-QString brief(const LevelChecker::Finding& f) {
+QString brief(const Finding& f) {
     static const char* const kinds[] = {"Episode",     "TooLarge",   "NoStart", "ManyStarts",
                                         "UnknownTile", "HiddenInfo", "OpenEdge"};
     return QStringLiteral("%1 %2 %3,%4")
@@ -23,7 +22,7 @@ QString brief(const LevelChecker::Finding& f) {
         .arg(f.y);
 }
 
-QStringList briefs(const std::vector<LevelChecker::Finding>& findings) {
+QStringList briefs(const std::vector<Finding>& findings) {
     QStringList out;
     for (const auto& f : findings)
         out << brief(f);

@@ -101,7 +101,7 @@ private slots:
         QTest::newRow("help check")
             << QStringList{"help", "check"}
             << QRegularExpression::escape(
-                   "usage: gridmason-tool check [--all] [--game DIR] FILE...")
+                   "usage: gridmason-tool check [--all] [--game DIR] FILE|FOLDER...")
             << QStringList{"(N cells, first at X,Y)", "--all", "warnings at most"} << QStringList{};
     }
 

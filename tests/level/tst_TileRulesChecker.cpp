@@ -19,8 +19,8 @@ TileBehaviour smallTable() {
                           T{1, 18}, T{1, 3, 1, 0, 1, 0}, T{}, T{4}, T{4}, T{4}, T{4}});
 }
 
-QStringList briefs(const std::vector<TileRulesChecker::Finding>& findings) {
-    using Kind = LevelChecker::Kind;
+QStringList briefs(const std::vector<Finding>& findings) {
+    using Kind = FindingKind;
     const auto rule = [](Kind kind) {
         switch (kind) {
         case Kind::NoExit:
@@ -38,7 +38,7 @@ QStringList briefs(const std::vector<TileRulesChecker::Finding>& findings) {
     QStringList out;
     for (const auto& f : findings)
         out << QStringLiteral("%1 %2 %3,%4")
-                   .arg(LevelChecker::SeverityText(f.severity), rule(f.kind))
+                   .arg(SeverityText(f.severity), rule(f.kind))
                    .arg(f.x)
                    .arg(f.y);
     return out;
