@@ -62,27 +62,31 @@ class MemoryHost : public EditorHost {
 public:
     MemoryHost() {
         Surface scratch;
-        realGraphics = GraphicsFolder::LoadTiles(gameFolder(), 1, m_Tiles).ok &&
-                       GraphicsFolder::LoadSprites(gameFolder(), 1, m_Sprites, scratch).ok;
+        auto tiles = std::make_shared<TileSet>();
+        auto sprites = std::make_shared<SpriteSet>();
+        realGraphics = GraphicsFolder::LoadTiles(gameFolder(), 1, *tiles).ok &&
+                       GraphicsFolder::LoadSprites(gameFolder(), 1, *sprites, scratch).ok;
         if (!realGraphics) {
-            m_Tiles = TileSet();
-            m_Tiles.LoadFromImage(BenchFixtures::tileSheet(611));
-            m_Sprites = SpriteSet();
-            m_Sprites.LoadFromSource(1, BenchFixtures::GeneratedSprites(), scratch);
+            tiles = std::make_shared<TileSet>();
+            tiles->LoadFromImage(BenchFixtures::tileSheet(611));
+            sprites = std::make_shared<SpriteSet>();
+            sprites->LoadFromSource(1, BenchFixtures::GeneratedSprites(), scratch);
         }
+        m_Tiles = tiles;
+        m_Sprites = sprites;
     }
     bool realGraphics = false;
     void mnuFileNew_Click() override {}
     void mnuFileOpen_Click() override {}
     void mnuFileExit_Click() override {}
     void mnuFileSetPaths_Click() override {}
-    const TileSet& TileSets(int) const override { return m_Tiles; }
-    const SpriteSet& SpriteSets(int) const override { return m_Sprites; }
+    std::shared_ptr<const TileSet> TileSets(int) const override { return m_Tiles; }
+    std::shared_ptr<const SpriteSet> SpriteSets(int) const override { return m_Sprites; }
     QWidget* HostWindow() override { return nullptr; }
 
 private:
-    TileSet m_Tiles;
-    SpriteSet m_Sprites;
+    std::shared_ptr<const TileSet> m_Tiles;
+    std::shared_ptr<const SpriteSet> m_Sprites;
 };
 
 // Opens level `index` of the ten in a new window of `area`, as the main

@@ -112,12 +112,11 @@ int DrawingCommands::Render(const ToolCall& call) {
 
     // Sprites follow the tiles' zoom, which is raised until a tile is at
     // least a pixel, so that both keep their proportions.
-    tiles.SetZoom(options->zoom);
-    sprites.SetZoom(tiles.Zoom());
-    const double width = level.Width() * tiles.RenderWidth();
-    const double height = level.Height() * tiles.RenderHeight();
+    const ZoomLevel zoom = tiles.DrawnZoom(ZoomLevel(options->zoom));
+    const double width = level.Width() * tiles.RenderWidth(zoom);
+    const double height = level.Height() * tiles.RenderHeight(zoom);
     if (width > MaxSide || height > MaxSide || width * height > double(MaxPixels)) {
-        err << "gridmason-tool: at zoom " << tiles.Zoom() << " the picture would be " << width
+        err << "gridmason-tool: at zoom " << zoom.Exponent() << " the picture would be " << width
             << " x " << height << " pixels; choose a smaller zoom\n";
         return ToolUsage;
     }
@@ -125,9 +124,9 @@ int DrawingCommands::Render(const ToolCall& call) {
     if (canvas.image().isNull())
         return call.BadInput(
             QStringLiteral("not enough memory for a %1 x %2 picture").arg(width).arg(height));
-    level.Display(canvas, 0, 0, tiles, sprites, 0, 0, level.Width(), level.Height());
+    level.Display(canvas, 0, 0, tiles, sprites, zoom, 0, 0, level.Width(), level.Height());
     if (options->infoValues)
-        InfoOverlay::Draw(canvas, level, 0, 0, tiles.RenderWidth(), tiles.RenderHeight());
+        InfoOverlay::Draw(canvas, level, 0, 0, tiles.RenderWidth(zoom), tiles.RenderHeight(zoom));
     QString error;
     if (!writePng(canvas.image(), options->output, error))
         return call.BadInput(error);
