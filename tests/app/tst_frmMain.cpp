@@ -88,14 +88,14 @@ void MainWindowTest::startsWithValidPathsWithoutAsking() {
     QVERIFY(window->Editors().isEmpty());
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(window->m_Paths[i], demoFolder(i));
-        QVERIFY(window->TileSets(i).Count() > 0);
-        QVERIFY(window->SpriteSets(i).Count() > 0);
+        QVERIFY(window->TileSets(i)->Count() > 0);
+        QVERIFY(window->SpriteSets(i)->Count() > 0);
     }
     // Each episode has its own sets.
-    QVERIFY(window->TileSets(0).Tiles() != window->TileSets(2).Tiles());
+    QVERIFY(window->TileSets(0)->Tiles() != window->TileSets(2)->Tiles());
     // Indices outside the episodes give empty sets, never another's.
-    QCOMPARE(window->TileSets(3).Count(), qint16(0));
-    QCOMPARE(window->SpriteSets(-1).Count(), qint16(0));
+    QCOMPARE(window->TileSets(3)->Count(), qint16(0));
+    QCOMPARE(window->SpriteSets(-1)->Count(), qint16(0));
 
     QCOMPARE(menuTitles(window->menuBar()), QStringList({"&File", "&Window", "&Help"}));
     QCOMPARE(menuItemTexts(window->mnuFile),
@@ -144,8 +144,8 @@ void MainWindowTest::startAsksForTheMissingPaths() {
     QVERIFY(m_F.prompts().messages.empty());
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(ReadSetting(Paths, ::key(i)), accepted || stored.contains(i) ? demoFolder(i) : "");
-        QCOMPARE(window.TileSets(i).Count() > 0, accepted);
-        QCOMPARE(window.SpriteSets(i).Count() > 0, accepted);
+        QCOMPARE(window.TileSets(i)->Count() > 0, accepted);
+        QCOMPARE(window.SpriteSets(i)->Count() > 0, accepted);
     }
 }
 
@@ -179,7 +179,7 @@ void MainWindowTest::unreadableSettingsAreToldOnceWithTheReason() {
                                    "\r\nThey are used until the program ends.");
     QCOMPARE(m_F.prompts().shownDialogs.size(), size_t(1));
     for (int i = 0; i < 3; ++i)
-        QVERIFY(window.TileSets(i).Count() > 0);
+        QVERIFY(window.TileSets(i)->Count() > 0);
     QVERIFY(QFileInfo(settings).isDir());
 }
 
@@ -218,15 +218,15 @@ void MainWindowTest::folderWithoutTheImagesAsksAgain() {
     QCOMPARE(shownThird, QStringList({partial, partial}));
     QCOMPARE(ReadSetting(Paths, key(2)), demoFolder(2));
     for (int i = 0; i < 3; ++i) {
-        QVERIFY(window.TileSets(i).Count() > 0);
-        QVERIFY(window.SpriteSets(i).Count() > 0);
+        QVERIFY(window.TileSets(i)->Count() > 0);
+        QVERIFY(window.SpriteSets(i)->Count() > 0);
     }
 }
 
 void MainWindowTest::setPathsFailureKeepsTheSetsLoadedBefore() {
     auto window = m_F.StartedWindow();
     QVERIFY(window);
-    const Picture oldSprites3 = window->SpriteSets(2).Sprites(1);
+    const Picture oldSprites3 = window->SpriteSets(2)->Sprites(1);
     const QString partial = folderWithout(2, QStringLiteral("3TIL0000.BMP"));
     m_F.prompts().dialogs.push_back([&](QDialog& dialog) {
         auto& paths = static_cast<frmSetPaths&>(dialog);
@@ -240,11 +240,11 @@ void MainWindowTest::setPathsFailureKeepsTheSetsLoadedBefore() {
 
     QCOMPARE(m_F.prompts().messages.size(), size_t(1));
     QCOMPARE(m_F.prompts().shownDialogs.size(), size_t(2));
-    QVERIFY(window->TileSets(0).Count() > 0);
-    QVERIFY(window->TileSets(1).Count() > 0);
-    QCOMPARE(window->TileSets(2).Count(), qint16(0));
+    QVERIFY(window->TileSets(0)->Count() > 0);
+    QVERIFY(window->TileSets(1)->Count() > 0);
+    QCOMPARE(window->TileSets(2)->Count(), qint16(0));
     // The sprite sets were not reached: they stay as they were.
-    QCOMPARE(window->SpriteSets(2).Sprites(1), oldSprites3);
+    QCOMPARE(window->SpriteSets(2)->Sprites(1), oldSprites3);
     QCOMPARE(ReadSetting(Paths, key(2)), partial);
 
     // The program runs on: a new level of the episode draws with no tiles.
@@ -265,7 +265,7 @@ void MainWindowTest::firstStartBesideTheDemoGraphicsNeedsNoQuestions() {
         QVERIFY(m_F.prompts().messages.empty());
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(ReadSetting(Paths, key(i)), demoFolder(i));
-            QVERIFY(window.TileSets(i).Count() > 0);
+            QVERIFY(window.TileSets(i)->Count() > 0);
         }
     }
     // A settings file of the user's is never replaced by the demo paths.
@@ -296,8 +296,8 @@ void MainWindowTest::newOpensAnEditorOnTheChosenLevel() {
     QCOMPARE(editor->m_Level.Height(), qint16(17));
     QCOMPARE(editor->m_Level.Episode(), qint16(3));
     QCOMPARE(editor->m_Level.Number(), qint16(80));
-    QCOMPARE(editor->Tiles().Tiles(), window->TileSets(2).Tiles());
-    QCOMPARE(editor->Sprites().Sprites(1), window->SpriteSets(2).Sprites(1));
+    QCOMPARE(&editor->Tiles(), window->TileSets(2).get());
+    QCOMPARE(&editor->Sprites(), window->SpriteSets(2).get());
     QVERIFY(editor->FileName().isEmpty());
     QCOMPARE(editor->windowTitle(), QStringLiteral("Untitled[*]"));
     QVERIFY(!editor->IsModified());
@@ -308,7 +308,7 @@ void MainWindowTest::newOpensAnEditorOnTheChosenLevel() {
     QVERIFY(plain);
     QCOMPARE(plain->m_Level.Episode(), qint16(1));
     QCOMPARE(plain->m_Level.Number(), qint16(1));
-    QCOMPARE(plain->Tiles().Tiles(), window->TileSets(0).Tiles());
+    QCOMPARE(&plain->Tiles(), window->TileSets(0).get());
 
     // Cancelled: no window.
     m_F.prompts().dialogs.push_back([](QDialog& dialog) {
@@ -345,7 +345,7 @@ void MainWindowTest::openLoadsLevelsWithTheirEpisodesSets() {
     QCOMPARE(editor->m_Level.Number(), qint16(1));
     QCOMPARE(editor->FileName(), file);
     QCOMPARE(editor->windowTitle(), file + "[*]");
-    QCOMPARE(editor->Tiles().Tiles(), window->TileSets(1).Tiles());
+    QCOMPARE(&editor->Tiles(), window->TileSets(1).get());
     QVERIFY(!editor->IsModified());
 
     // A cancelled Open opens nothing.

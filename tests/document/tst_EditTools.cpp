@@ -10,9 +10,7 @@
 #include "LineTool.h"
 #include "RectangleFillTool.h"
 #include "SelectTool.h"
-#include "SpriteSet.h"
 #include "TestData.h"
-#include "TileSet.h"
 
 #include "TestMain.h"
 #include <QFile>
@@ -32,13 +30,11 @@ constexpr int Shift = 1;
 constexpr int Ctrl = 2;
 
 // A document on a copy of a real level, saved under `name` (whose last
-// character gives the episode), with a brush selection and empty sets.
+// character gives the episode), with a brush selection.
 struct Fixture {
     QTemporaryDir dir;
     LevelDocument document;
     BrushSelection brush;
-    TileSet tiles;
-    SpriteSet sprites;
 
     explicit Fixture(const QString& source = "LEVEL01.CK1", const QString& name = "LEVEL01.CK1") {
         const QString path = dir.filePath(name);
@@ -111,7 +107,7 @@ void tst_EditTools::copyAndPaste() {
     QFETCH(QString, targetName);
     QFETCH(QPoint, pasteAt);
     Fixture source;
-    SelectTool select(source.document, source.brush, source.tiles, source.sprites);
+    SelectTool select(source.document, source.brush);
     // Keen's start, info 255 at (3, 15), lies in the block.
     drag(select, {8, 17}, {2, 14});
     QCOMPARE(select.Selection().Area(), QRect(2, 14, 7, 4));
@@ -122,7 +118,7 @@ void tst_EditTools::copyAndPaste() {
 
     Fixture target("LEVEL01.CK1", targetName);
     const LevelPlanes before(target.level());
-    SelectTool paste(target.document, target.brush, target.tiles, target.sprites);
+    SelectTool paste(target.document, target.brush);
     paste.StartPaste(block, {30, 5});
     QVERIFY(paste.IsFloating());
     QCOMPARE(target.document.undoStack().count(), 0);
@@ -143,7 +139,7 @@ void tst_EditTools::copyAndPaste() {
 
 void tst_EditTools::cutDeleteAndMove() {
     Fixture f;
-    SelectTool select(f.document, f.brush, f.tiles, f.sprites);
+    SelectTool select(f.document, f.brush);
     LevelPlanes before(f.level());
     // Row 15 from x 14: 143 143 178 178 178 178 143.
     drag(select, {14, 15}, {20, 15});
@@ -196,7 +192,7 @@ void tst_EditTools::pasteWritesTheAskedPlanes() {
     QFETCH(QString, step);
     QFETCH(QString, status);
     Fixture f;
-    SelectTool select(f.document, f.brush, f.tiles, f.sprites);
+    SelectTool select(f.document, f.brush);
     select.SelectAll();
     const QRect copied(0, 0, 40, 21);
     const CellBlock block = CellBlock::Copy(f.level(), copied);
@@ -237,7 +233,7 @@ void tst_EditTools::fills() {
 
     f.brush.SetMode(BrushSelection::TileMode);
     before = LevelPlanes(f.level());
-    RectangleFillTool rectangle(f.document, f.brush, f.tiles, f.sprites);
+    RectangleFillTool rectangle(f.document, f.brush);
     rectangle.Press(at(10, 12));
     rectangle.Move(at(4, 3));
     QCOMPARE(rectangle.PreviewCells(), QRect(4, 3, 7, 10));
@@ -252,7 +248,7 @@ void tst_EditTools::linesInSpriteMode() {
     Fixture f;
     f.brush.SetMode(BrushSelection::SpriteMode);
     f.brush.SetSprite(5);
-    LineTool line(f.document, f.brush, f.tiles, f.sprites);
+    LineTool line(f.document, f.brush);
     const LevelPlanes before(f.level());
     // Left places the sprite's value; the drag may leave the level.
     line.Press(at(20, 4));
@@ -273,10 +269,10 @@ void tst_EditTools::linesInSpriteMode() {
 
 void tst_EditTools::pickWithCtrlInEveryTool() {
     Fixture f;
-    SelectTool select(f.document, f.brush, f.tiles, f.sprites);
+    SelectTool select(f.document, f.brush);
     BucketFillTool bucket(f.document, f.brush);
-    RectangleFillTool rectangle(f.document, f.brush, f.tiles, f.sprites);
-    LineTool line(f.document, f.brush, f.tiles, f.sprites);
+    RectangleFillTool rectangle(f.document, f.brush);
+    LineTool line(f.document, f.brush);
     const QList<EditTool*> tools{&select, &bucket, &rectangle, &line};
     for (EditTool* tool : tools) {
         f.brush.SetTile(1, 0);

@@ -2,6 +2,7 @@
 // level, typed into with real keys and confirmed with Enter, and what the
 // window does with the answer.
 
+#include "EditGeometry.h"
 #include "EditorTestSupport.h"
 #include "LevelEdits.h"
 #include "PictureBox.h"
@@ -101,14 +102,7 @@ void tst_LevelProperties::growsWithTheOldEpisodesTiles() {
     }
     // Episode 3's sets, fresh clones: the canvas is back at 1x.
     QCOMPARE(window->Sprites().Count(), qint16(19));
-    QCOMPARE(window->PaletteSprites().Count(), qint16(19));
-    QCOMPARE(window->PreviewSprites().Count(), qint16(19));
-    QCOMPARE(window->PaletteSprites().Zoom(), qint16(1));
-    QCOMPARE(window->PreviewSprites().Zoom(), qint16(-3));
-    QCOMPARE(window->Tiles().Zoom(), qint16(0));
-    QCOMPARE(window->Sprites().Zoom(), qint16(0));
-    QCOMPARE(window->PaletteTiles().Zoom(), qint16(1));
-    QCOMPARE(window->PreviewTiles().Zoom(), qint16(-3));
+    QCOMPARE(window->CanvasZoom().Exponent(), 0);
     // An edit like any other; the selections stay.
     QVERIFY(window->IsModified());
     QCOMPARE(window->SelectedTile(0), qint16(4));
@@ -122,7 +116,7 @@ void tst_LevelProperties::growsWithTheOldEpisodesTiles() {
     Surface box(window->picSelectedSprite->ScaleWidth(), window->picSelectedSprite->ScaleHeight());
     box.SetBackColor(window->picSelectedSprite->surface().BackColor());
     box.Cls();
-    window->PaletteSprites().Draw(9, box, 0, 0, true);
+    window->Sprites().Draw(9, box, 0, 0, EditGeometry::PaletteZoom, true);
     QCOMPARE(window->picSelectedSprite->surface().image(), box.image());
 }
 
@@ -147,7 +141,7 @@ void tst_LevelProperties::cancelChangesNothing() {
     QCOMPARE(prompts.shownDialogs.size(), size_t(1));
     QVERIFY(window->m_Level == before);
     QCOMPARE(window->Document().undoStack().count(), 0);
-    QCOMPARE(window->Tiles().Zoom(), qint16(1));
+    QCOMPARE(window->CanvasZoom().Exponent(), 1);
     QCOMPARE(window->Sprites().Count(), qint16(8));
     QVERIFY(window->IsModified());
 }
