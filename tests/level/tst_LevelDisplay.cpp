@@ -6,8 +6,13 @@
 #include "TileSet.h"
 #include "graphics/GraphicsFixtures.h"
 
+#include <QMap>
 #include <QRandomGenerator>
+#include <QThread>
 #include <QTest>
+
+#include <atomic>
+#include <memory>
 
 namespace {
 
@@ -233,6 +238,52 @@ private slots:
                                      .arg(h)
                                      .arg(odx)
                                      .arg(ody)));
+        }
+    }
+
+    // An episode's sets serve views on several threads at once (thumbnails
+    // drawn off the interface thread while a window draws): each thread's
+    // pictures are exactly those of sets that no other thread uses.
+    void twoThreadsDrawWithOneEpisodesSets() {
+        Level level = patterned(40, 30, 7);
+        for (int y = 0; y < 30; y += 2)
+            for (int x = 0; x < 40; x += 3)
+                level.SetInfo(x, y, qint16(1 + (x + y) % 25));
+        const QList<int> zooms[2] = {{-3, 1, -2}, {-1, 2, 1}};
+        const auto picture = [&](const TileSet& tiles, const SpriteSet& sprites, int zoom) {
+            Surface s = paper(300, 200);
+            level.Display(s, 1, 1, tiles, sprites, ZoomLevel(zoom));
+            return s.image();
+        };
+        QMap<int, QImage> expected;
+        for (const QList<int>& list : zooms)
+            for (const int zoom : list)
+                expected[zoom] = picture(sheetOf(200), episodeSprites(2), zoom);
+
+        // Fresh sets each time: the threads meet most while the scaled
+        // pictures are being made.
+        for (int attempt = 0; attempt < 20; ++attempt) {
+            const TileSet tiles = sheetOf(200);
+            const SpriteSet sprites = episodeSprites(2);
+            int wrong[2] = {0, 0};
+            std::atomic<int> ready{0};
+            std::unique_ptr<QThread> threads[2];
+            for (int t = 0; t < 2; ++t) {
+                threads[t].reset(QThread::create([&, t] {
+                    // Both start drawing at the same moment.
+                    ++ready;
+                    while (ready < 2)
+                        QThread::yieldCurrentThread();
+                    for (int round = 0; round < 3; ++round)
+                        for (const int zoom : zooms[t])
+                            wrong[t] += picture(tiles, sprites, zoom) != expected[zoom];
+                }));
+                threads[t]->start();
+            }
+            for (auto& thread : threads)
+                QVERIFY(thread->wait(60000));
+            QCOMPARE(wrong[0], 0);
+            QCOMPARE(wrong[1], 0);
         }
     }
 
