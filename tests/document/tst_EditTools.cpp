@@ -10,6 +10,10 @@
 #include "LineTool.h"
 #include "RectangleFillTool.h"
 #include "SelectTool.h"
+#include "SpriteSet.h"
+#include "Surface.h"
+#include "TileSet.h"
+#include "ToolPreview.h"
 #include "TestData.h"
 
 #include "TestMain.h"
@@ -92,6 +96,7 @@ private slots:
     void fills();
     void linesInSpriteMode();
     void pickWithCtrlInEveryTool();
+    void floatingBlockFollowsTheSetsItIsDrawnWith();
 };
 
 void tst_EditTools::copyAndPaste_data() {
@@ -285,6 +290,34 @@ void tst_EditTools::pickWithCtrlInEveryTool() {
     // Shift with Ctrl does nothing at all.
     bucket.Press(at(4, 5, Left, Ctrl | Shift));
     QCOMPARE(f.document.undoStack().count(), 0);
+}
+
+// After new graphics (Set Paths) a floating block shows them, as a block
+// pasted afresh would.
+void tst_EditTools::floatingBlockFollowsTheSetsItIsDrawnWith() {
+    Fixture f;
+    CellBlock block(3, 2, 1, true);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x)
+            block.SetTile(x, y, qint16(x + 3 * y));
+    QImage sheet(16 * 6, 16, QImage::Format_RGB32);
+    TileSet red, blue;
+    sheet.fill(0xFFFF0000);
+    red.LoadFromImage(sheet);
+    sheet.fill(0xFF0000FF);
+    blue.LoadFromImage(sheet);
+    const SpriteSet sprites;
+    const auto drawn = [&](const TileSet& tiles, const SelectTool& tool) {
+        Surface s(100, 60);
+        tool.DrawPreview(s, PreviewPlace{tiles, sprites, ZoomLevel(), 0, 0, 0, 0});
+        return s.image();
+    };
+    SelectTool shown(f.document, f.brush), fresh(f.document, f.brush);
+    for (SelectTool* tool : {&shown, &fresh})
+        tool->StartPaste(block, {1, 1});
+    const QImage withRed = drawn(red, shown);
+    QCOMPARE(drawn(blue, shown), drawn(blue, fresh));
+    QVERIFY(drawn(blue, shown) != withRed);
 }
 
 GM_TEST_MAIN(tst_EditTools)
