@@ -116,10 +116,8 @@ QImage Render(const CellBlock& block, const QRect& part, const TileSet& tiles,
     Surface overWhite(width, height), overBlack(width, height);
     overBlack.image().fill(0xFF000000);
     const int layers = Level::SpriteLayer | Level::KeepBackground;
-    cells.Display(overWhite, 0, 0, tiles, sprites, zoom, 0, 0, part.width(), part.height(),
-                  layers);
-    cells.Display(overBlack, 0, 0, tiles, sprites, zoom, 0, 0, part.width(), part.height(),
-                  layers);
+    cells.Display(overWhite, 0, 0, tiles, sprites, zoom, 0, 0, part.width(), part.height(), layers);
+    cells.Display(overBlack, 0, 0, tiles, sprites, zoom, 0, 0, part.width(), part.height(), layers);
     QImage picture(width, height, QImage::Format_ARGB32);
     for (int y = 0; y < height; ++y) {
         const auto* white = reinterpret_cast<const QRgb*>(overWhite.image().constScanLine(y));
@@ -160,8 +158,8 @@ void DrawBlock(Surface& dest, const PreviewPlace& place, const CellBlock& block,
         ShownCells(dest, place, QRect(at, QSize(block.Width(), block.Height())) & within);
     if (shown.isEmpty())
         return;
-    const QImage picture = Render(block, shown.translated(-at), place.tiles, place.sprites,
-                                  place.zoom, levelNumber);
+    const QImage picture =
+        Render(block, shown.translated(-at), place.tiles, place.sprites, place.zoom, levelNumber);
     Put(dest, place.PixelsOf(shown), picture, QPoint(0, 0), translucent);
 }
 

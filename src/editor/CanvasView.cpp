@@ -255,8 +255,8 @@ void CanvasView::DrawPreview(const QRect& pixels) {
         return;
     for (const PictureWrap::Piece& piece : m_Canvas.Wrap().PiecesOf(pixels)) {
         PointPartAt(piece.stored);
-        const PreviewPlace place{*m_Tiles,   *m_Sprites,       m_Zoom,          m_OriginX,
-                                 m_OriginY, -piece.shown.x(), -piece.shown.y()};
+        const int odx = -piece.shown.x(), ody = -piece.shown.y();
+        const PreviewPlace place{*m_Tiles, *m_Sprites, m_Zoom, m_OriginX, m_OriginY, odx, ody};
         m_Preview->DrawPreview(m_Part, place);
         PointPartAt(QRect());
     }

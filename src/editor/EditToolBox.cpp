@@ -50,8 +50,8 @@ EditToolBox::EditToolBox(LevelDocument& document, BrushSelection& brush, BrushTo
       m_Select(std::make_unique<SelectTool>(document, brush)),
       m_Bucket(std::make_unique<BucketFillTool>(document, brush)),
       m_Rectangle(std::make_unique<RectangleFillTool>(document, brush)),
-      m_Line(std::make_unique<LineTool>(document, brush)),
-      m_PasteCell(std::move(pasteCell)), m_Owner(owner) {
+      m_Line(std::make_unique<LineTool>(document, brush)), m_PasteCell(std::move(pasteCell)),
+      m_Owner(owner) {
     CreateActions();
     UpdateActions();
 }

@@ -66,9 +66,9 @@ void frmEdit::picEditHolder_Resize() {
 
     scrEditY->setGeometry(sw - scrEditY->width(), 0, scrEditY->width(),
                           qMax(0, sh - cmdLevelPreview->height()));
-    ApplyRange(scrEditY, CanvasGeometry::Range(m_Level.Height(),
-                                               m_Canvas->CellsDown(sh - scrEditY->width()),
-                                               m_Canvas->CellsDown(sh)));
+    ApplyRange(scrEditY,
+               CanvasGeometry::Range(m_Level.Height(), m_Canvas->CellsDown(sh - scrEditY->width()),
+                                     m_Canvas->CellsDown(sh)));
 
     cmdLevelPreview->move(sw - cmdLevelPreview->width(), sh - cmdLevelPreview->height());
     picEdit->setGeometry(0, 0, qMax(0, sw - scrEditY->width()), qMax(0, sh - scrEditX->height()));

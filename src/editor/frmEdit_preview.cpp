@@ -30,11 +30,9 @@ void frmEdit::picLevelPreview_Paint() {
 }
 
 void frmEdit::OpenLevelPreview() {
-    const QSize outer =
-        PreviewGeometry::OuterSize(m_Level.Width(), m_Level.Height(),
-                                   m_Tiles->RenderWidth(EditGeometry::PreviewZoom),
-                                   m_Tiles->RenderHeight(EditGeometry::PreviewZoom),
-                                   BorderDiff(picLevelPreview));
+    const QSize outer = PreviewGeometry::OuterSize(
+        m_Level.Width(), m_Level.Height(), m_Tiles->RenderWidth(EditGeometry::PreviewZoom),
+        m_Tiles->RenderHeight(EditGeometry::PreviewZoom), BorderDiff(picLevelPreview));
     // The corner button's top-left corner in the window's inner area.
     const QPoint corner = cmdLevelPreview->mapTo(this, QPoint(0, 0));
     const QPoint place = PreviewGeometry::Position(corner, outer, size());

@@ -32,8 +32,7 @@ QAction* addToggle(QMenu* menu, const QString& text, bool on, const QKeySequence
 
 void frmEdit::CreateTools() {
     m_Tools = new EditToolBox(
-        *m_Document, m_Selection, *m_Brush, [this] { return PasteCell(); },
-        this);
+        *m_Document, m_Selection, *m_Brush, [this] { return PasteCell(); }, this);
     mnuTools = m_Tools->ToolsMenu();
     tbrTools = m_Tools->MakeToolBar(picTools);
     tbrTools->move(ToolBarLeft, ToolBarTop);

@@ -30,8 +30,7 @@ public:
 
     // Draws sprite `spriteIndex` at `zoom` for the cell whose top-left corner
     // is at (xd, yd). Indices outside -1..Count-1 draw nothing.
-    void Draw(qint16 spriteIndex, Surface& dest, int xd, int yd, ZoomLevel zoom,
-              bool opaque) const;
+    void Draw(qint16 spriteIndex, Surface& dest, int xd, int yd, ZoomLevel zoom, bool opaque) const;
 
     // Loads the episode's sprites from the folder of `baseFileName`, whose
     // file name's first character is the episode ("<folder>/1spr0000.bmp").

@@ -150,8 +150,8 @@ TileSet::Sheet TileSet::SheetAt(ZoomLevel zoom) const {
         zoom, [&] { return w * h; },
         [&] {
             Surface scaled{int(w), int(h)};
-            scaled.PaintPicture(*m_Tiles, 0, 0, double(w), double(h), 0, 0,
-                                m_TilesPerRow * m_Width, rows * m_Height);
+            scaled.PaintPicture(*m_Tiles, 0, 0, double(w), double(h), 0, 0, m_TilesPerRow * m_Width,
+                                rows * m_Height);
             // Out of memory: nothing kept, tiles come from the sheet.
             return scaled.image().isNull() ? ScaledPictureCache::Pictures()
                                            : ScaledPictureCache::Pictures{scaled.image()};
@@ -186,8 +186,8 @@ void TileSet::DrawRow(const qint16* tileIndices, int count, Surface& dest, int x
                       ZoomLevel asked) const {
     const ZoomLevel zoom = DrawnZoom(asked);
     QImage& target = dest.image();
-    if (zoom.Exponent() > 0 && zoom.Exponent() <= MaxMagnifyZoom && m_Tiles &&
-        m_TilesPerRow > 0 && !target.isNull() && target.format() == QImage::Format_RGB32 &&
+    if (zoom.Exponent() > 0 && zoom.Exponent() <= MaxMagnifyZoom && m_Tiles && m_TilesPerRow > 0 &&
+        !target.isNull() && target.format() == QImage::Format_RGB32 &&
         m_Tiles->format() == QImage::Format_RGB32) {
         // The outside squares leave their colour and style on the surface.
         if (std::any_of(tileIndices, tileIndices + count, [this](qint16 t) { return !InRange(t); }))
@@ -229,8 +229,8 @@ void TileSet::DrawRow(const qint16* tileIndices, int count, Surface& dest, int x
     forTilesOnTarget(target, count, xd, yd, size, sizeY, copyTile);
 }
 
-void TileSet::DrawRowMagnified(const qint16* tileIndices, int count, QImage& target, int xd,
-                               int yd, ZoomLevel zoom) const {
+void TileSet::DrawRowMagnified(const qint16* tileIndices, int count, QImage& target, int xd, int yd,
+                               ZoomLevel zoom) const {
     const int factor = 1 << zoom.Exponent();
     const qint64 size = qint64(m_Width) * factor, sizeY = qint64(m_Height) * factor;
     const qsizetype destStride = target.bytesPerLine() / 4;

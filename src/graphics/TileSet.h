@@ -67,8 +67,7 @@ private:
     // every view of the set.
     Sheet SheetAt(ZoomLevel zoom) const;
     void DrawAt(qint16 tileIndex, Surface& dest, int xd, int yd, ZoomLevel zoom) const;
-    void DrawOutsideAt(Surface& dest, int xd, int yd, int columns, int rows,
-                       ZoomLevel zoom) const;
+    void DrawOutsideAt(Surface& dest, int xd, int yd, int columns, int rows, ZoomLevel zoom) const;
     // DrawRow at a zoom above 0 onto an RGB32 surface: each tile row is
     // widened once from the sheet and copied down, which writes the same
     // pixels as copying from a scaled sheet but reads a sixty-fourth as

@@ -12,9 +12,9 @@
 #include "SelectTool.h"
 #include "SpriteSet.h"
 #include "Surface.h"
+#include "TestData.h"
 #include "TileSet.h"
 #include "ToolPreview.h"
-#include "TestData.h"
 
 #include "TestMain.h"
 #include <QFile>

@@ -21,7 +21,8 @@ using editortest::wheel;
 
 PaletteGeometry::Cell cellAt(frmEdit& w, QPoint pos) {
     // Whole-pixel cells: the cell is the pixel divided by the cell size.
-    const int cw = int(w.Tiles().RenderWidth(w.CanvasZoom())), ch = int(w.Tiles().RenderHeight(w.CanvasZoom()));
+    const int cw = int(w.Tiles().RenderWidth(w.CanvasZoom())),
+              ch = int(w.Tiles().RenderHeight(w.CanvasZoom()));
     return {pos.x() / cw + w.scrEditX->value(), pos.y() / ch + w.scrEditY->value()};
 }
 

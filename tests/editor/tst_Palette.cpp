@@ -422,7 +422,8 @@ void tst_Palette::selectorsLeaveNothingOld() {
                      qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
     // The gap right of the first cell and left of the second shows the
     // background.
-    const int pitch = sprites ? window->Sprites().MaxRenderWidth(EditGeometry::PaletteZoom) + 4 : 36;
+    const int pitch =
+        sprites ? window->Sprites().MaxRenderWidth(EditGeometry::PaletteZoom) + 4 : 36;
     if (pitch + 2 < sizeAfter.width())
         QCOMPARE(pixel(selector, pitch + 1, 10), Surface::ButtonShadow);
 }

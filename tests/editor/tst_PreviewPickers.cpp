@@ -275,7 +275,8 @@ void tst_PreviewPickers::previewOpensAtItsPlace() {
     // Drawn by the platform's paint: the whole level from its first cell at
     // zoom -3, sprites included.
     Surface expected(340, 200);
-    window->m_Level.Display(expected, 0, 0, window->Tiles(), window->Sprites(), EditGeometry::PreviewZoom);
+    window->m_Level.Display(expected, 0, 0, window->Tiles(), window->Sprites(),
+                            EditGeometry::PreviewZoom);
     QTRY_COMPARE(preview->surface().image(), expected.image());
     QCOMPARE(window->Tiles().RenderWidth(EditGeometry::PreviewZoom), 2.0);
 

@@ -30,14 +30,17 @@ private slots:
         QTest::addColumn<QString>("requests");
         QTest::addColumn<QString>("made");
         QTest::addColumn<qint64>("kept");
-        QTest::newRow("each zoom made once") << qint64(100) << "1:40 2:40 1:40 2:40" << "1 2"
-                                             << qint64(80);
+        QTest::newRow("each zoom made once") << qint64(100) << "1:40 2:40 1:40 2:40"
+                                             << "1 2" << qint64(80);
         QTest::newRow("the least recently used makes room")
-            << qint64(100) << "1:40 2:40 1:40 3:40 1:40 2:40" << "1 2 3 2" << qint64(80);
+            << qint64(100) << "1:40 2:40 1:40 3:40 1:40 2:40"
+            << "1 2 3 2" << qint64(80);
         QTest::newRow("a zoom as large as the budget drops all others")
-            << qint64(100) << "1:30 2:30 3:100 1:30" << "1 2 3 1" << qint64(30);
+            << qint64(100) << "1:30 2:30 3:100 1:30"
+            << "1 2 3 1" << qint64(30);
         QTest::newRow("larger than the budget: never made, nothing dropped")
-            << qint64(100) << "1:60 2:101 1:60 2:101" << "1 - -" << qint64(60);
+            << qint64(100) << "1:60 2:101 1:60 2:101"
+            << "1 - -" << qint64(60);
     }
 
     void keepsZoomsWithinTheBudget() {

@@ -7,8 +7,8 @@
 #include "TestMain.h"
 
 #include <QTemporaryDir>
-#include <cmath>
 #include <QTest>
+#include <cmath>
 
 using fixtures::spriteClear;
 using fixtures::spritePixel;

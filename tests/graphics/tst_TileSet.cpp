@@ -4,8 +4,8 @@
 #include "TileSet.h"
 
 #include <QTemporaryDir>
-#include <cmath>
 #include <QTest>
+#include <cmath>
 
 using fixtures::tilePixel;
 

@@ -8,8 +8,8 @@
 
 #include <QMap>
 #include <QRandomGenerator>
-#include <QThread>
 #include <QTest>
+#include <QThread>
 
 #include <atomic>
 #include <memory>
@@ -168,7 +168,8 @@ private slots:
             level.Display(s, 4, 5, tiles, sprites, ZoomLevel());
             Surface expected = plain;
             if (c.drawn)
-                sprites.Draw(10, expected, (c.cell.x() - 4) * 16, (c.cell.y() - 5) * 16, ZoomLevel(), false);
+                sprites.Draw(10, expected, (c.cell.x() - 4) * 16, (c.cell.y() - 5) * 16,
+                             ZoomLevel(), false);
             QCOMPARE(s.image(), expected.image());
             QCOMPARE(s.image() != plain.image(), c.drawn);
         }

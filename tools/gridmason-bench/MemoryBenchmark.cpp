@@ -156,15 +156,14 @@ void run(QTextStream& out) {
             if (!openLevel(area, *host, i, out))
                 return;
         const qint64 open = residentKilobytes();
-        out << Windows << " windows at zoom " << ViewZoom << " (8 real levels, 128x120, 200x46): "
-            << megabytes(open) << " resident, " << megabytes(open - loaded)
-            << " more than with none, " << megabytes((open - loaded) / Windows)
-            << " a window\n";
+        out << Windows << " windows at zoom " << ViewZoom
+            << " (8 real levels, 128x120, 200x46): " << megabytes(open) << " resident, "
+            << megabytes(open - loaded) << " more than with none, "
+            << megabytes((open - loaded) / Windows) << " a window\n";
     }
     host.reset();
 }
 
-const Benchmark memoryBenchmark("memory", run,
-                                "resident memory with ten levels open at zoom 3");
+const Benchmark memoryBenchmark("memory", run, "resident memory with ten levels open at zoom 3");
 
 } // namespace
