@@ -100,7 +100,7 @@ void tst_LevelProperties::growsWithTheOldEpisodesTiles() {
             QCOMPARE(level.Tile(x, y), expected);
         }
     }
-    // Episode 3's sets, fresh clones: the canvas is back at 1x.
+    // Episode 3's sets: the canvas is back at 1x.
     QCOMPARE(window->Sprites().Count(), qint16(19));
     QCOMPARE(window->CanvasZoom().Exponent(), 0);
     // An edit like any other; the selections stay.

@@ -310,7 +310,7 @@ void tst_UndoRedo::propertiesResizeAndUndo() {
     QCOMPARE(w->m_Level.Info(29, 19), qint16(4));
     // Back where it was saved.
     QVERIFY(!w->IsModified());
-    // Episode 1's sets again, fresh clones as after the dialog.
+    // Episode 1's sets again, as after the dialog, the canvas at 1x.
     QCOMPARE(w->Sprites().Count(), episode1Sprites);
     QCOMPARE(w->CanvasZoom().Exponent(), 0);
     const int sw = w->picEditHolder->ScaleWidth();
