@@ -132,7 +132,7 @@ void MainStatusBar::Refresh() {
     lblTool->setText(editor->ToolStatusText());
     // Cut off when the window is narrow: the whole line on resting there.
     lblTool->setToolTip(lblTool->text());
-    lblZoom->setText(tr("Zoom %1").arg(ZoomText(editor->Tiles().Zoom())));
+    lblZoom->setText(tr("Zoom %1").arg(ZoomText(editor->CanvasZoom().Exponent())));
     // The level may have shrunk under the pointer (Level, Properties).
     const Level& level = editor->m_Level;
     if (m_CellX < 0 || m_CellY < 0 || m_CellX >= level.Width() || m_CellY >= level.Height()) {

@@ -230,20 +230,28 @@ bool frmMain::AskForPaths() {
 }
 
 bool frmMain::LoadTileSets() {
-    for (TileSet& set : m_TileSets)
-        set = TileSet();
+    // New sets, never the old ones changed: a window, or work on another
+    // thread, still drawing with the old ones keeps them until it lets go.
+    for (auto& set : m_TileSets)
+        set = std::make_shared<const TileSet>();
     for (int i = 0; i < 3; ++i) {
-        if (!Remember(GraphicsFolder::LoadTiles(m_Paths[i], i + 1, m_TileSets[i]), i))
+        auto set = std::make_shared<TileSet>();
+        const IoResult loaded = GraphicsFolder::LoadTiles(m_Paths[i], i + 1, *set);
+        m_TileSets[i] = std::move(set);
+        if (!Remember(loaded, i))
             return false;
     }
     return true;
 }
 
 bool frmMain::LoadSpriteSets() {
-    for (SpriteSet& set : m_SpriteSets)
-        set = SpriteSet();
+    for (auto& set : m_SpriteSets)
+        set = std::make_shared<const SpriteSet>();
     for (int i = 0; i < 3; ++i) {
-        if (!Remember(GraphicsFolder::LoadSprites(m_Paths[i], i + 1, m_SpriteSets[i], picDest), i))
+        auto set = std::make_shared<SpriteSet>();
+        const IoResult loaded = GraphicsFolder::LoadSprites(m_Paths[i], i + 1, *set, picDest);
+        m_SpriteSets[i] = std::move(set);
+        if (!Remember(loaded, i))
             return false;
     }
     return true;
@@ -286,22 +294,24 @@ void frmMain::RefreshEditors(const QString (&before)[3]) {
             continue;
         // A set that failed to load is empty; the window keeps drawing
         // with the graphics it has rather than with grey boxes.
-        if (m_TileSets[index].Count() == 0 || m_SpriteSets[index].Count() == 0)
+        if (TileSets(index)->Count() == 0 || SpriteSets(index)->Count() == 0)
             continue;
-        editor->TakeNewGraphics(m_TileSets[index], m_SpriteSets[index]);
+        editor->TakeNewGraphics(TileSets(index), SpriteSets(index));
     }
 }
 
 // ---- Sets ----
 
-const TileSet& frmMain::TileSets(int index) const {
-    static const TileSet none;
-    return index >= 0 && index < 3 ? m_TileSets[index] : none;
+std::shared_ptr<const TileSet> frmMain::TileSets(int index) const {
+    if (index >= 0 && index < 3 && m_TileSets[index])
+        return m_TileSets[index];
+    return std::make_shared<const TileSet>();
 }
 
-const SpriteSet& frmMain::SpriteSets(int index) const {
-    static const SpriteSet none;
-    return index >= 0 && index < 3 ? m_SpriteSets[index] : none;
+std::shared_ptr<const SpriteSet> frmMain::SpriteSets(int index) const {
+    if (index >= 0 && index < 3 && m_SpriteSets[index])
+        return m_SpriteSets[index];
+    return std::make_shared<const SpriteSet>();
 }
 
 // ---- Editor windows ----

@@ -50,8 +50,8 @@ public:
     void mnuFileOpen_Click() override;
     // The sets of episode index + 1; an index outside 0..2 gives an empty
     // set.
-    const TileSet& TileSets(int index) const override;
-    const SpriteSet& SpriteSets(int index) const override;
+    std::shared_ptr<const TileSet> TileSets(int index) const override;
+    std::shared_ptr<const SpriteSet> SpriteSets(int index) const override;
     QWidget* HostWindow() override { return this; }
 
     // Set Paths, from either File menu; open editor windows of an episode
@@ -112,8 +112,10 @@ public:
     void SetRecoveryFolder(const QString& folder) { m_Recovery = RecoveryStore(folder); }
 
     // ---- State ----
-    TileSet m_TileSets[3];
-    SpriteSet m_SpriteSets[3];
+    // One set of each per episode, shared by its editor windows; a set that
+    // failed to load is empty, one never loaded null.
+    std::shared_ptr<const TileSet> m_TileSets[3];
+    std::shared_ptr<const SpriteSet> m_SpriteSets[3];
     QString m_Paths[3];
     // Scratch surface the sprite sets cut their frames on; never shown.
     Surface picDest;

@@ -16,25 +16,24 @@ void BlockPicture::SetBlock(const CellBlock& block) {
 }
 
 void BlockPicture::Draw(Surface& dest, const PreviewPlace& place, QPoint at, const QRect& within,
-                        const TileSet& tiles, const SpriteSet& sprites, qint16 levelNumber,
-                        bool translucent) const {
+                        qint16 levelNumber, bool translucent) const {
     const QRect whole(at, QSize(m_Block.Width(), m_Block.Height()));
     const double pixels =
-        double(m_Block.Width()) * place.cellWidth * m_Block.Height() * place.cellHeight;
+        double(m_Block.Width()) * place.CellWidth() * m_Block.Height() * place.CellHeight();
     if (pixels > LargestPicture) {
-        ToolPreview::DrawBlock(dest, place, m_Block, at, within, tiles, sprites, levelNumber,
-                               translucent);
+        ToolPreview::DrawBlock(dest, place, m_Block, at, within, levelNumber, translucent);
         return;
     }
     const QRect shown = ToolPreview::ShownCells(dest, place, whole & within);
     if (shown.isEmpty())
         return;
-    if (m_Picture.isNull() || m_CellWidth != place.cellWidth || m_CellHeight != place.cellHeight ||
-        m_LevelNumber != levelNumber) {
-        m_Picture = ToolPreview::Render(m_Block, QRect(QPoint(0, 0), whole.size()), place.cellWidth,
-                                        place.cellHeight, tiles, sprites, levelNumber);
-        m_CellWidth = place.cellWidth;
-        m_CellHeight = place.cellHeight;
+    if (m_Picture.isNull() || m_Tiles != &place.tiles || m_Sprites != &place.sprites ||
+        m_Zoom != place.zoom || m_LevelNumber != levelNumber) {
+        m_Picture = ToolPreview::Render(m_Block, QRect(QPoint(0, 0), whole.size()), place.tiles,
+                                        place.sprites, place.zoom, levelNumber);
+        m_Tiles = &place.tiles;
+        m_Sprites = &place.sprites;
+        m_Zoom = place.zoom;
         m_LevelNumber = levelNumber;
     }
     const QRect target = place.PixelsOf(shown);

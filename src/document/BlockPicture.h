@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CellBlock.h"
+#include "ZoomLevel.h"
 
 #include <QImage>
 #include <QPoint>
@@ -12,7 +13,7 @@ class TileSet;
 struct PreviewPlace;
 
 // A block of cells drawn over the canvas again and again as it follows the
-// pointer: the picture of the whole block is made once per cell size and
+// pointer: the picture of the whole block is made once per set and zoom and
 // then only copied or mixed in, so that a move costs a pass over the pixels
 // it covers. Blocks whose picture would be very large are drawn part by
 // part instead.
@@ -24,13 +25,14 @@ public:
 
     // As ToolPreview::DrawBlock.
     void Draw(Surface& dest, const PreviewPlace& place, QPoint at, const QRect& within,
-              const TileSet& tiles, const SpriteSet& sprites, qint16 levelNumber,
-              bool translucent) const;
+              qint16 levelNumber, bool translucent) const;
 
 private:
     CellBlock m_Block;
     mutable QImage m_Picture;
-    mutable double m_CellWidth = 0;
-    mutable double m_CellHeight = 0;
+    // What m_Picture was drawn with.
+    mutable const TileSet* m_Tiles = nullptr;
+    mutable const SpriteSet* m_Sprites = nullptr;
+    mutable ZoomLevel m_Zoom;
     mutable qint16 m_LevelNumber = 0;
 };

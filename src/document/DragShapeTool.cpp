@@ -7,9 +7,8 @@
 #include "LevelDocument.h"
 #include "ToolPreview.h"
 
-DragShapeTool::DragShapeTool(LevelDocument& document, BrushSelection& selection,
-                             const TileSet& tiles, const SpriteSet& sprites)
-    : m_Document(document), m_Selection(selection), m_Tiles(tiles), m_Sprites(sprites) {}
+DragShapeTool::DragShapeTool(LevelDocument& document, BrushSelection& selection)
+    : m_Document(document), m_Selection(selection) {}
 
 void DragShapeTool::Press(const ToolEvent& event) {
     if (!event.inside || m_Dragging)
@@ -68,8 +67,7 @@ QRect DragShapeTool::PreviewCells() const {
     return m_Dragging ? m_Area : QRect();
 }
 
-void DragShapeTool::DrawPreview(Surface& dest, int sx, int sy, double cellWidth, double cellHeight,
-                                int odx, int ody) const {
+void DragShapeTool::DrawPreview(Surface& dest, const PreviewPlace& place) const {
     if (!m_Dragging || m_Area.isEmpty())
         return;
     // The cells as they will be, framed.
@@ -81,8 +79,7 @@ void DragShapeTool::DrawPreview(Surface& dest, int sx, int sy, double cellWidth,
         else
             after.SetInfo(change.x - m_Area.x(), change.y - m_Area.y(), change.after);
     }
-    const PreviewPlace place{sx, sy, cellWidth, cellHeight, odx, ody};
-    ToolPreview::DrawBlock(dest, place, after, m_Area.topLeft(), m_Area, m_Tiles, m_Sprites,
+    ToolPreview::DrawBlock(dest, place, after, m_Area.topLeft(), m_Area,
                            m_Document.level().Number(), false);
     ToolPreview::DrawOutline(dest, place, m_Area);
 }

@@ -11,8 +11,6 @@
 class BrushSelection;
 class Level;
 class LevelDocument;
-class SpriteSet;
-class TileSet;
 
 // A tool that draws a shape spanned by a drag with the button's tile (tile
 // mode) or, in sprite mode, the left button's sprite or value and the right
@@ -20,8 +18,7 @@ class TileSet;
 // written, as one undo step, on release. Ctrl+click picks as the brush does.
 class DragShapeTool : public EditTool {
 public:
-    DragShapeTool(LevelDocument& document, BrushSelection& selection, const TileSet& tiles,
-                  const SpriteSet& sprites);
+    DragShapeTool(LevelDocument& document, BrushSelection& selection);
 
     void Press(const ToolEvent& event) override;
     void Move(const ToolEvent& event) override;
@@ -29,8 +26,7 @@ public:
     void Cancel() override;
     bool Dragging() const override { return m_Dragging; }
     QRect PreviewCells() const override;
-    void DrawPreview(Surface& dest, int sx, int sy, double cellWidth, double cellHeight, int odx,
-                     int ody) const override;
+    void DrawPreview(Surface& dest, const PreviewPlace& place) const override;
 
 protected:
     // What the shape from `from` to `to` writes into `plane`.
@@ -44,8 +40,6 @@ private:
 
     LevelDocument& m_Document;
     BrushSelection& m_Selection;
-    const TileSet& m_Tiles;
-    const SpriteSet& m_Sprites;
     bool m_Dragging = false;
     CellChange::Plane m_Plane = CellChange::TilePlane;
     qint16 m_Value = 0;

@@ -5,6 +5,7 @@
 #include <QRect>
 
 class Surface;
+struct PreviewPlace;
 
 // What the canvas tells a tool about one pointer event, in cells: the level
 // cell under the pointer (which may lie outside the level), the button
@@ -56,8 +57,7 @@ public:
     // The cells the tool's preview covers, empty for none; the canvas draws
     // them again through DrawPreview when they change.
     virtual QRect PreviewCells() const { return {}; }
-    // Draws the preview over the canvas whose cell (sx, sy) is at pixel
-    // (odx, ody), with cells cellWidth x cellHeight pixels.
-    virtual void DrawPreview(Surface& /*dest*/, int /*sx*/, int /*sy*/, double /*cellWidth*/,
-                             double /*cellHeight*/, int /*odx*/, int /*ody*/) const {}
+    // Draws the preview over the canvas, with the sets, zoom and origin of
+    // `place`.
+    virtual void DrawPreview(Surface& /*dest*/, const PreviewPlace& /*place*/) const {}
 };

@@ -30,9 +30,8 @@ PasteNames pasteNames(int planes) {
 
 } // namespace
 
-SelectTool::SelectTool(LevelDocument& document, BrushSelection& brush, const TileSet& tiles,
-                       const SpriteSet& sprites)
-    : m_Document(document), m_Brush(brush), m_Tiles(tiles), m_Sprites(sprites) {}
+SelectTool::SelectTool(LevelDocument& document, BrushSelection& brush)
+    : m_Document(document), m_Brush(brush) {}
 
 qint16 SelectTool::LeftBehind() const {
     return qint16(GameLimits::FillTile(m_Document.level().Episode()));
@@ -171,20 +170,16 @@ QRect SelectTool::PreviewCells() const {
     return m_Area.Area() | MovedCells() | FloatingCells();
 }
 
-void SelectTool::DrawPreview(Surface& dest, int sx, int sy, double cellWidth, double cellHeight,
-                             int odx, int ody) const {
-    const PreviewPlace place{sx, sy, cellWidth, cellHeight, odx, ody};
+void SelectTool::DrawPreview(Surface& dest, const PreviewPlace& place) const {
     if (m_Drag == Drag::Moving) {
         const QPoint at = m_Area.Area().topLeft() + m_Offset;
-        m_Lifted.Draw(dest, place, at, LevelArea(), m_Tiles, m_Sprites, m_Document.level().Number(),
-                      true);
+        m_Lifted.Draw(dest, place, at, LevelArea(), m_Document.level().Number(), true);
         ToolPreview::DrawOutline(dest, place, MovedCells());
     } else {
         ToolPreview::DrawOutline(dest, place, m_Area.Area());
     }
     if (IsFloating()) {
-        m_Floating.Draw(dest, place, m_FloatAt, LevelArea(), m_Tiles, m_Sprites,
-                        m_Document.level().Number(), true);
+        m_Floating.Draw(dest, place, m_FloatAt, LevelArea(), m_Document.level().Number(), true);
         ToolPreview::DrawOutline(dest, place, FloatingCells());
     }
 }

@@ -9,8 +9,6 @@
 
 class BrushSelection;
 class LevelDocument;
-class SpriteSet;
-class TileSet;
 
 // Rectangle select with what works on a selection: a drag selects (Shift
 // extends), a drag starting inside the selection moves its cells (both
@@ -22,8 +20,7 @@ class TileSet;
 // Ctrl+click picks as the brush does.
 class SelectTool : public EditTool {
 public:
-    SelectTool(LevelDocument& document, BrushSelection& brush, const TileSet& tiles,
-               const SpriteSet& sprites);
+    SelectTool(LevelDocument& document, BrushSelection& brush);
 
     // The undo steps' names.
     static QString PasteText() { return QStringLiteral("Paste"); }
@@ -39,8 +36,7 @@ public:
     void Cancel() override;
     bool Dragging() const override { return m_Drag != Drag::None; }
     QRect PreviewCells() const override;
-    void DrawPreview(Surface& dest, int sx, int sy, double cellWidth, double cellHeight, int odx,
-                     int ody) const override;
+    void DrawPreview(Surface& dest, const PreviewPlace& place) const override;
 
     const CellSelection& Selection() const { return m_Area; }
     void SelectAll();
@@ -82,8 +78,6 @@ private:
 
     LevelDocument& m_Document;
     BrushSelection& m_Brush;
-    const TileSet& m_Tiles;
-    const SpriteSet& m_Sprites;
     CellSelection m_Area;
     Drag m_Drag = Drag::None;
     // A move: the cell grabbed, how far the pointer has taken it, and the

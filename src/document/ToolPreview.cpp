@@ -4,6 +4,7 @@
 #include "CellPixels.h"
 #include "Level.h"
 #include "Surface.h"
+#include "TileSet.h"
 
 #include <algorithm>
 #include <cmath>
@@ -47,8 +48,16 @@ void halfRow(QRgb* row, const QRgb* mine, int n) {
 
 } // namespace
 
+double PreviewPlace::CellWidth() const {
+    return tiles.RenderWidth(zoom);
+}
+
+double PreviewPlace::CellHeight() const {
+    return tiles.RenderHeight(zoom);
+}
+
 QRect PreviewPlace::PixelsOf(const QRect& cells) const {
-    return CellPixels::Of(cells, cellWidth, cellHeight, QPoint(sx, sy), QPoint(odx, ody));
+    return CellPixels::Of(cells, CellWidth(), CellHeight(), QPoint(sx, sy), QPoint(odx, ody));
 }
 
 namespace ToolPreview {
@@ -71,18 +80,18 @@ void DrawOutline(Surface& dest, const PreviewPlace& place, const QRect& cells) {
 }
 
 QRect ShownCells(const Surface& dest, const PreviewPlace& place, const QRect& cells) {
-    if (place.cellWidth <= 0 || place.cellHeight <= 0)
+    const double cellWidth = place.CellWidth(), cellHeight = place.CellHeight();
+    if (!(cellWidth > 0 && cellHeight > 0))
         return {};
-    const int firstX = place.sx + int(std::floor(-place.odx / place.cellWidth));
-    const int firstY = place.sy + int(std::floor(-place.ody / place.cellHeight));
-    const int lastX = place.sx + int(std::ceil((dest.ScaleWidth() - place.odx) / place.cellWidth));
-    const int lastY =
-        place.sy + int(std::ceil((dest.ScaleHeight() - place.ody) / place.cellHeight));
+    const int firstX = place.sx + int(std::floor(-place.odx / cellWidth));
+    const int firstY = place.sy + int(std::floor(-place.ody / cellHeight));
+    const int lastX = place.sx + int(std::ceil((dest.ScaleWidth() - place.odx) / cellWidth));
+    const int lastY = place.sy + int(std::ceil((dest.ScaleHeight() - place.ody) / cellHeight));
     return cells & QRect(QPoint(firstX, firstY), QPoint(lastX, lastY));
 }
 
-QImage Render(const CellBlock& block, const QRect& part, double cellWidth, double cellHeight,
-              const TileSet& tiles, const SpriteSet& sprites, qint16 levelNumber) {
+QImage Render(const CellBlock& block, const QRect& part, const TileSet& tiles,
+              const SpriteSet& sprites, ZoomLevel zoom, qint16 levelNumber) {
     if (part.isEmpty())
         return {};
     // Those cells as a small level of their own, drawn as the canvas draws
@@ -95,10 +104,11 @@ QImage Render(const CellBlock& block, const QRect& part, double cellWidth, doubl
             cells.SetInfo(x, y, block.Info(part.x() + x, part.y() + y));
         }
     }
-    const int width = int(part.width() * cellWidth), height = int(part.height() * cellHeight);
+    const int width = int(part.width() * tiles.RenderWidth(zoom));
+    const int height = int(part.height() * tiles.RenderHeight(zoom));
     if (block.HasTiles()) {
         Surface drawn(width, height);
-        cells.Display(drawn, 0, 0, tiles, sprites, 0, 0, part.width(), part.height());
+        cells.Display(drawn, 0, 0, tiles, sprites, zoom, 0, 0, part.width(), part.height());
         return drawn.image();
     }
     // The sprites alone, drawn over white and over black: where the two
@@ -106,8 +116,8 @@ QImage Render(const CellBlock& block, const QRect& part, double cellWidth, doubl
     Surface overWhite(width, height), overBlack(width, height);
     overBlack.image().fill(0xFF000000);
     const int layers = Level::SpriteLayer | Level::KeepBackground;
-    cells.Display(overWhite, 0, 0, tiles, sprites, 0, 0, part.width(), part.height(), layers);
-    cells.Display(overBlack, 0, 0, tiles, sprites, 0, 0, part.width(), part.height(), layers);
+    cells.Display(overWhite, 0, 0, tiles, sprites, zoom, 0, 0, part.width(), part.height(), layers);
+    cells.Display(overBlack, 0, 0, tiles, sprites, zoom, 0, 0, part.width(), part.height(), layers);
     QImage picture(width, height, QImage::Format_ARGB32);
     for (int y = 0; y < height; ++y) {
         const auto* white = reinterpret_cast<const QRgb*>(overWhite.image().constScanLine(y));
@@ -143,14 +153,13 @@ void Put(Surface& dest, const QRect& pixels, const QImage& picture, QPoint from,
 }
 
 void DrawBlock(Surface& dest, const PreviewPlace& place, const CellBlock& block, QPoint at,
-               const QRect& within, const TileSet& tiles, const SpriteSet& sprites,
-               qint16 levelNumber, bool translucent) {
+               const QRect& within, qint16 levelNumber, bool translucent) {
     const QRect shown =
         ShownCells(dest, place, QRect(at, QSize(block.Width(), block.Height())) & within);
     if (shown.isEmpty())
         return;
-    const QImage picture = Render(block, shown.translated(-at), place.cellWidth, place.cellHeight,
-                                  tiles, sprites, levelNumber);
+    const QImage picture =
+        Render(block, shown.translated(-at), place.tiles, place.sprites, place.zoom, levelNumber);
     Put(dest, place.PixelsOf(shown), picture, QPoint(0, 0), translucent);
 }
 

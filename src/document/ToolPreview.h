@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ZoomLevel.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -9,17 +11,21 @@ class SpriteSet;
 class Surface;
 class TileSet;
 
-// Where the canvas is drawing a tool's preview: level cell (sx, sy) has its
-// top-left corner at pixel (odx, ody) of the surface, cells are cellWidth x
-// cellHeight pixels.
+// Where and how the canvas is drawing a tool's preview: with the episode's
+// sets at the view's zoom, level cell (sx, sy) having its top-left corner
+// at pixel (odx, ody) of the surface.
 struct PreviewPlace {
+    const TileSet& tiles;
+    const SpriteSet& sprites;
+    ZoomLevel zoom;
     int sx = 0;
     int sy = 0;
-    double cellWidth = 16;
-    double cellHeight = 16;
     int odx = 0;
     int ody = 0;
 
+    // The size of a cell, in pixels.
+    double CellWidth() const;
+    double CellHeight() const;
     // The pixels of `cells` on the surface (which may lie off it), as
     // CellPixels::Of places them.
     QRect PixelsOf(const QRect& cells) const;
@@ -33,21 +39,21 @@ namespace ToolPreview {
 void DrawOutline(Surface& dest, const PreviewPlace& place, const QRect& cells);
 
 // The cells of `block` (its top-left cell at `at`) that lie in `within`,
-// drawn as Level::Display draws those cells of level `levelNumber`; `translucent` mixes them half
-// and half with what is under them. Only the part on the surface is drawn.
+// drawn as Level::Display draws those cells of level `levelNumber`;
+// `translucent` mixes them half and half with what is under them. Only the
+// part on the surface is drawn.
 void DrawBlock(Surface& dest, const PreviewPlace& place, const CellBlock& block, QPoint at,
-               const QRect& within, const TileSet& tiles, const SpriteSet& sprites,
-               qint16 levelNumber, bool translucent);
+               const QRect& within, qint16 levelNumber, bool translucent);
 
 // The part of `cells` that falls on the surface.
 QRect ShownCells(const Surface& dest, const PreviewPlace& place, const QRect& cells);
 
 // The picture of cells `part` of `block` (block coordinates) as
-// Level::Display draws them in level `levelNumber`, cells cellWidth x
-// cellHeight pixels. A block without tiles gives its sprites alone, on a
+// Level::Display draws them in level `levelNumber` with `tiles` and
+// `sprites` at `zoom`. A block without tiles gives its sprites alone, on a
 // see-through background (an image with an alpha channel).
-QImage Render(const CellBlock& block, const QRect& part, double cellWidth, double cellHeight,
-              const TileSet& tiles, const SpriteSet& sprites, qint16 levelNumber);
+QImage Render(const CellBlock& block, const QRect& part, const TileSet& tiles,
+              const SpriteSet& sprites, ZoomLevel zoom, qint16 levelNumber);
 
 // Puts `picture`, from its pixel `from` on, into `pixels` of the surface
 // (clipped), or mixes it half and half with what is there; a picture with

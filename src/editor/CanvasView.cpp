@@ -6,6 +6,7 @@
 #include "PictureBox.h"
 #include "SpriteSet.h"
 #include "TileSet.h"
+#include "ToolPreview.h"
 
 #include <QPainter>
 
@@ -48,15 +49,45 @@ void CopyPixels(const QImage& source, QImage& target, const QRect& pixels) {
 
 } // namespace
 
-CanvasView::CanvasView(PictureBox& canvas, const LevelDocument& document, const TileSet& tiles,
-                       const SpriteSet& sprites, QObject* parent)
-    : QObject(parent), m_Canvas(canvas), m_Document(document), m_Tiles(tiles), m_Sprites(sprites) {
+CanvasView::CanvasView(PictureBox& canvas, const LevelDocument& document,
+                       std::shared_ptr<const TileSet> tiles,
+                       std::shared_ptr<const SpriteSet> sprites, QObject* parent)
+    : QObject(parent), m_Canvas(canvas), m_Document(document) {
+    SetSets(std::move(tiles), std::move(sprites));
     connect(&document, &LevelDocument::cellsChanged, this, &CanvasView::RepaintCells);
     connect(&document, &LevelDocument::levelReplaced, this, &CanvasView::Invalidate);
 }
 
+void CanvasView::SetSets(std::shared_ptr<const TileSet> tiles,
+                         std::shared_ptr<const SpriteSet> sprites) {
+    m_Tiles = tiles ? std::move(tiles) : std::make_shared<const TileSet>();
+    m_Sprites = sprites ? std::move(sprites) : std::make_shared<const SpriteSet>();
+    m_Zoom = m_Tiles->DrawnZoom(m_Zoom);
+    Invalidate();
+}
+
+void CanvasView::SetZoom(ZoomLevel zoom) {
+    m_Zoom = m_Tiles->DrawnZoom(zoom);
+}
+
+double CanvasView::CellWidth() const {
+    return m_Tiles->RenderWidth(m_Zoom);
+}
+
+double CanvasView::CellHeight() const {
+    return m_Tiles->RenderHeight(m_Zoom);
+}
+
+qint32 CanvasView::CellsAcross(int w) const {
+    return m_Tiles->PixelWToTiles(w, m_Zoom);
+}
+
+qint32 CanvasView::CellsDown(int h) const {
+    return m_Tiles->PixelHToTiles(h, m_Zoom);
+}
+
 CanvasGeometry CanvasView::Geometry() const {
-    return CanvasGeometry(m_Tiles.RenderWidth(), m_Tiles.RenderHeight(), m_OriginX, m_OriginY);
+    return CanvasGeometry(CellWidth(), CellHeight(), m_OriginX, m_OriginY);
 }
 
 void CanvasView::Redraw(int sx, int sy) {
@@ -64,8 +95,8 @@ void CanvasView::Redraw(int sx, int sy) {
     m_OriginY = sy;
     m_Canvas.ResetWrap();
     Surface& surface = m_Canvas.surface();
-    m_Document.level().Display(surface, qint16(sx), qint16(sy), m_Tiles, m_Sprites, 0, 0, -1, -1,
-                               m_Layers);
+    m_Document.level().Display(surface, qint16(sx), qint16(sy), *m_Tiles, *m_Sprites, m_Zoom, 0, 0,
+                               -1, -1, m_Layers);
     DrawOverlays(surface, QPoint(0, 0));
     m_CleanKept = false;
     if (!m_PreviewCells.isEmpty())
@@ -74,8 +105,8 @@ void CanvasView::Redraw(int sx, int sy) {
     m_Drawn = true;
     m_DrawnInfo = m_Document.level().InfoPlane();
     m_DrawnSize = QSize(surface.ScaleWidth(), surface.ScaleHeight());
-    m_DrawnCellWidth = m_Tiles.RenderWidth();
-    m_DrawnCellHeight = m_Tiles.RenderHeight();
+    m_DrawnCellWidth = CellWidth();
+    m_DrawnCellHeight = CellHeight();
     m_Canvas.Refresh();
 }
 
@@ -87,10 +118,10 @@ void CanvasView::KeepClean() {
 void CanvasView::ScrollTo(int sx, int sy) {
     const Surface& surface = m_Canvas.surface();
     const QSize size(surface.ScaleWidth(), surface.ScaleHeight());
-    const long long cw = qint64(m_Tiles.RenderWidth()), ch = qint64(m_Tiles.RenderHeight());
+    const long long cw = qint64(CellWidth()), ch = qint64(CellHeight());
     const long long dx = (qint64(m_OriginX) - sx) * cw, dy = (qint64(m_OriginY) - sy) * ch;
-    const bool same = m_Drawn && size == m_DrawnSize && m_DrawnCellWidth == m_Tiles.RenderWidth() &&
-                      m_DrawnCellHeight == m_Tiles.RenderHeight();
+    const bool same = m_Drawn && size == m_DrawnSize && m_DrawnCellWidth == CellWidth() &&
+                      m_DrawnCellHeight == CellHeight();
     if (!same || std::llabs(dx) >= size.width() || std::llabs(dy) >= size.height() || cw < 1 ||
         ch < 1) {
         Redraw(sx, sy);
@@ -111,8 +142,8 @@ void CanvasView::ScrollTo(int sx, int sy) {
         const qint64 reach = std::max<qint64>(0, sprite - (SpriteLead + 1) * cell);
         return int(std::min<qint64>(reach + (m_ShowInfoValues ? TextReach : 0), 1 << 20));
     };
-    const int leadX = lead(m_Sprites.MaxRenderWidth(), cw);
-    const int leadY = lead(m_Sprites.MaxRenderHeight(), ch);
+    const int leadX = lead(m_Sprites->MaxRenderWidth(m_Zoom), cw);
+    const int leadY = lead(m_Sprites->MaxRenderHeight(m_Zoom), ch);
     const QRect canvas(QPoint(0, 0), size);
     const int w = size.width(), h = size.height();
     // The uncovered strips, with the bands before them that the lead reaches.
@@ -145,8 +176,8 @@ QRect CanvasView::Reach(const QRect& cells) const {
         }
     if (!infoChanged)
         return pixels;
-    int right = std::max<int>(m_Sprites.MaxRenderWidth(), 0);
-    int down = std::max<int>(m_Sprites.MaxRenderHeight(), 0);
+    int right = std::max<int>(m_Sprites->MaxRenderWidth(m_Zoom), 0);
+    int down = std::max<int>(m_Sprites->MaxRenderHeight(m_Zoom), 0);
     if (m_ShowInfoValues) {
         right = std::max(right, TextReach);
         down = std::max(down, TextReach);
@@ -172,13 +203,14 @@ void CanvasView::DrawPixels(const QRect& pixels) {
     const int sw = surface.ScaleWidth(), sh = surface.ScaleHeight();
     // The whole picture's cells, so that the part is drawn exactly as the
     // whole would draw it there.
-    const int w = m_Tiles.PixelWToTiles(sw), h = m_Tiles.PixelHToTiles(sh);
+    const int w = CellsAcross(sw), h = CellsDown(sh);
     for (const PictureWrap::Piece& piece : m_Canvas.Wrap().PiecesOf(pixels)) {
         // Drawn in place: the part surface is a window onto the canvas's
         // own pixels.
         PointPartAt(piece.stored);
-        m_Document.level().Display(m_Part, qint16(m_OriginX), qint16(m_OriginY), m_Tiles, m_Sprites,
-                                   -piece.shown.x(), -piece.shown.y(), w, h, m_Layers);
+        m_Document.level().Display(m_Part, qint16(m_OriginX), qint16(m_OriginY), *m_Tiles,
+                                   *m_Sprites, m_Zoom, -piece.shown.x(), -piece.shown.y(), w, h,
+                                   m_Layers);
         DrawOverlays(m_Part, piece.shown);
         PointPartAt(QRect());
         if (m_CleanKept)
@@ -200,8 +232,8 @@ void CanvasView::PointPartAt(const QRect& stored) {
 }
 
 void CanvasView::DrawOverlays(Surface& surface, QPoint at) const {
-    const double cw = m_Tiles.RenderWidth(), ch = m_Tiles.RenderHeight();
-    if (m_ShowGrid && m_Tiles.Zoom() >= 0) {
+    const double cw = CellWidth(), ch = CellHeight();
+    if (m_ShowGrid && m_Zoom.Exponent() >= 0) {
         const Level& level = m_Document.level();
         const QRect levelPixels(int(-m_OriginX * cw) - at.x(), int(-m_OriginY * ch) - at.y(),
                                 int(level.Width() * cw), int(level.Height() * ch));
@@ -223,8 +255,9 @@ void CanvasView::DrawPreview(const QRect& pixels) {
         return;
     for (const PictureWrap::Piece& piece : m_Canvas.Wrap().PiecesOf(pixels)) {
         PointPartAt(piece.stored);
-        m_Preview->DrawPreview(m_Part, m_OriginX, m_OriginY, m_Tiles.RenderWidth(),
-                               m_Tiles.RenderHeight(), -piece.shown.x(), -piece.shown.y());
+        const int odx = -piece.shown.x(), ody = -piece.shown.y();
+        const PreviewPlace place{*m_Tiles, *m_Sprites, m_Zoom, m_OriginX, m_OriginY, odx, ody};
+        m_Preview->DrawPreview(m_Part, place);
         PointPartAt(QRect());
     }
 }

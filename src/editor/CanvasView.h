@@ -2,11 +2,13 @@
 
 #include "CanvasGeometry.h"
 #include "Surface.h"
+#include "ZoomLevel.h"
 
 #include <QObject>
 #include <QRect>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class EditTool;
@@ -23,12 +25,27 @@ class TileSet;
 // the sprites and texts that reach them) again; a scroll keeps the pixels
 // already drawn where they are (the canvas's picture wraps, see
 // PictureWrap) and draws the strips it uncovers; only a new level, new
-// sets, a zoom or a new size draw everything.
+// sets, a zoom or a new size draw everything. The view keeps its own zoom
+// and draws the episode's shared sets at it.
 class CanvasView : public QObject {
     Q_OBJECT
 public:
-    CanvasView(PictureBox& canvas, const LevelDocument& document, const TileSet& tiles,
-               const SpriteSet& sprites, QObject* parent = nullptr);
+    CanvasView(PictureBox& canvas, const LevelDocument& document,
+               std::shared_ptr<const TileSet> tiles, std::shared_ptr<const SpriteSet> sprites,
+               QObject* parent = nullptr);
+
+    // The sets drawn with (never null: a null set is taken as an empty one).
+    void SetSets(std::shared_ptr<const TileSet> tiles, std::shared_ptr<const SpriteSet> sprites);
+    // The zoom the canvas is drawn at: the one asked for, raised where the
+    // tiles need (see TileSet::DrawnZoom). The caller redraws.
+    ZoomLevel Zoom() const { return m_Zoom; }
+    void SetZoom(ZoomLevel zoom);
+    // A cell's size on the canvas, in pixels.
+    double CellWidth() const;
+    double CellHeight() const;
+    // The number of cells it takes to cover `w` (`h`) canvas pixels.
+    qint32 CellsAcross(int w) const;
+    qint32 CellsDown(int h) const;
 
     CanvasGeometry Geometry() const;
     void SetShowInfoValues(bool show) { m_ShowInfoValues = show; }
@@ -76,8 +93,9 @@ private:
 
     PictureBox& m_Canvas;
     const LevelDocument& m_Document;
-    const TileSet& m_Tiles;
-    const SpriteSet& m_Sprites;
+    std::shared_ptr<const TileSet> m_Tiles;
+    std::shared_ptr<const SpriteSet> m_Sprites;
+    ZoomLevel m_Zoom;
     // A window onto part of the canvas's pixels while it is drawn.
     Surface m_Part;
     // The info plane as the canvas shows it.

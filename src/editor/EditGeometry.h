@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ScrollRange.h"
+#include "ZoomLevel.h"
 
 #include <QString>
 
@@ -15,6 +16,11 @@ constexpr int MinOuterHeight = 323;
 // The largest canvas zoom: 128-pixel cells. Beyond it the cell arithmetic
 // of the canvas and the scroll ranges would leave the 16-bit range.
 constexpr int MaxZoom = 3;
+
+// The zoom of the tile strip, the selection boxes and both selectors (twice
+// the pictures' size), and of the level preview (an eighth).
+constexpr ZoomLevel PaletteZoom{1};
+constexpr ZoomLevel PreviewZoom{-3};
 
 // The zoom that Zoom In goes to from `zoom`.
 int ZoomInLevel(int zoom);

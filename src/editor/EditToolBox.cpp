@@ -45,14 +45,13 @@ const ToolInfo Tools[EditToolBox::ToolCount] = {
 } // namespace
 
 EditToolBox::EditToolBox(LevelDocument& document, BrushSelection& brush, BrushTool& brushTool,
-                         const TileSet& tiles, const SpriteSet& sprites,
                          std::function<QPoint()> pasteCell, QWidget* owner)
     : QObject(owner), m_Document(document), m_Brush(brush), m_BrushTool(brushTool),
-      m_Select(std::make_unique<SelectTool>(document, brush, tiles, sprites)),
+      m_Select(std::make_unique<SelectTool>(document, brush)),
       m_Bucket(std::make_unique<BucketFillTool>(document, brush)),
-      m_Rectangle(std::make_unique<RectangleFillTool>(document, brush, tiles, sprites)),
-      m_Line(std::make_unique<LineTool>(document, brush, tiles, sprites)),
-      m_PasteCell(std::move(pasteCell)), m_Owner(owner) {
+      m_Rectangle(std::make_unique<RectangleFillTool>(document, brush)),
+      m_Line(std::make_unique<LineTool>(document, brush)), m_PasteCell(std::move(pasteCell)),
+      m_Owner(owner) {
     CreateActions();
     UpdateActions();
 }

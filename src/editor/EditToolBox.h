@@ -20,8 +20,6 @@ class QToolBar;
 class QWidget;
 class RectangleFillTool;
 class SelectTool;
-class SpriteSet;
-class TileSet;
 
 // The edit tools of one editor window and the commands around them: the
 // Tools menu and the tool bar (one checked tool, each with a one-key
@@ -36,8 +34,7 @@ public:
     // `pasteCell` gives the cell a pasted block starts at (under the
     // pointer when it is over the canvas); `owner` owns messages.
     EditToolBox(LevelDocument& document, BrushSelection& brush, BrushTool& brushTool,
-                const TileSet& tiles, const SpriteSet& sprites, std::function<QPoint()> pasteCell,
-                QWidget* owner);
+                std::function<QPoint()> pasteCell, QWidget* owner);
     ~EditToolBox() override;
 
     EditTool& Current() const;

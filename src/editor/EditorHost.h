@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <memory>
+
 class QWidget;
 class SpriteSet;
 class TileSet;
@@ -16,9 +18,10 @@ public:
     virtual void mnuFileOpen_Click() = 0;
     virtual void mnuFileExit_Click() = 0;
     virtual void mnuFileSetPaths_Click() = 0;
-    // The sets of episode index + 1 (index 0..2).
-    virtual const TileSet& TileSets(int index) const = 0;
-    virtual const SpriteSet& SpriteSets(int index) const = 0;
+    // The sets of episode index + 1 (index 0..2), one of each per episode,
+    // shared read-only by every window of the episode; never null.
+    virtual std::shared_ptr<const TileSet> TileSets(int index) const = 0;
+    virtual std::shared_ptr<const SpriteSet> SpriteSets(int index) const = 0;
     // The window that owns the editors' dialogs.
     virtual QWidget* HostWindow() = 0;
     // An editor wrote its level to `fileName`.

@@ -192,7 +192,8 @@ QPixmap PickPointerPicture() {
 // width.
 void SetUpTileStrip(frmEdit& window) {
     const ScrollRange range = EditGeometry::TileStripRange(
-        window.picTiles->ScaleWidth(), window.PaletteTiles().RenderWidth(), window.Tiles().Count());
+        window.picTiles->ScaleWidth(), window.Tiles().RenderWidth(EditGeometry::PaletteZoom),
+        window.Tiles().Count());
     window.scrTiles->setMinimum(0);
     window.scrTiles->setMaximum(range.max);
     window.scrTiles->setPageStep(range.largeChange);
@@ -202,8 +203,9 @@ void SetUpTileStrip(frmEdit& window) {
 } // namespace
 
 frmEdit::frmEdit(EditorHost& host, QWidget* parent)
-    : QWidget(parent), m_Document(new LevelDocument(this)), m_Level(m_Document->level()),
-      m_Host(host) {
+    : QWidget(parent), m_Document(new LevelDocument(this)),
+      m_Tiles(std::make_shared<const TileSet>()), m_Sprites(std::make_shared<const SpriteSet>()),
+      m_Level(m_Document->level()), m_Host(host) {
     CreateControls();
     CreateMenus();
     ConnectControls();
@@ -343,8 +345,8 @@ void frmEdit::CreateControls() {
         DrawMarkedCell(painter, geometry);
     });
     m_Brush = std::make_unique<BrushTool>(*m_Document, m_Selection);
-    m_TileSource = std::make_unique<TileSelectorSource>(m_PaletteTiles);
-    m_SpriteSource = std::make_unique<SpriteSelectorSource>(m_PaletteSprites);
+    m_TileSource = std::make_unique<TileSelectorSource>(EditGeometry::PaletteZoom);
+    m_SpriteSource = std::make_unique<SpriteSelectorSource>(EditGeometry::PaletteZoom);
     m_TileSelector = new SelectorPanel(*picTileSelector, *scrTileSelector, *m_TileSource, this);
     m_SpriteSelector =
         new SelectorPanel(*picSpriteSelector, *scrSpriteSelector, *m_SpriteSource, this);
@@ -467,14 +469,19 @@ void frmEdit::document_LevelReplaced() {
     // A new or loaded level comes with the sets its caller gives; a step
     // (Level, Properties, its undo and redo) brings its episode's sets, at
     // 1x zoom, and everything laid out and drawn for its size.
-    if (m_OwnReplace)
-        return;
+    if (!m_OwnReplace)
+        TakeEpisodeSets();
+}
+
+void frmEdit::TakeEpisodeSets() {
     const int episode = m_Level.Episode();
     if (episode >= 1 && episode <= 3) {
         SetTiles(m_Host.TileSets(episode - 1));
         SetSprites(m_Host.SpriteSets(episode - 1));
     }
+    m_Canvas->SetZoom(ZoomLevel(0));
     RelayoutAfterNewSets();
+    emit ZoomChanged();
 }
 
 bool frmEdit::IsModified() const {
@@ -503,36 +510,30 @@ void frmEdit::Display() {
     SetUpTileStrip(*this);
 }
 
-void frmEdit::SetTiles(const TileSet& tiles) {
-    m_Tiles = tiles.Clone();
-    m_Canvas->Invalidate();
-    m_PreviewTiles = m_Tiles.Clone();
-    m_PaletteTiles = m_Tiles.Clone();
-    m_PreviewTiles.SetZoom(-3);
-    m_PaletteTiles.SetZoom(1);
+void frmEdit::SetTiles(std::shared_ptr<const TileSet> tiles) {
+    m_Tiles = tiles ? std::move(tiles) : std::make_shared<const TileSet>();
+    m_Canvas->SetSets(m_Tiles, m_Sprites);
+    m_TileSource->SetTiles(m_Tiles);
     if (isVisible())
         SetUpTileStrip(*this);
-    emit ZoomChanged();
 }
 
-void frmEdit::SetSprites(const SpriteSet& sprites) {
-    m_Sprites = sprites.Clone();
-    m_Canvas->Invalidate();
-    m_PreviewSprites = m_Sprites.Clone();
-    m_PaletteSprites = m_Sprites.Clone();
-    m_PreviewSprites.SetZoom(-3);
-    m_PaletteSprites.SetZoom(1);
-    m_Selection.SetSpriteCount(m_Sprites.Count());
+void frmEdit::SetSprites(std::shared_ptr<const SpriteSet> sprites) {
+    m_Sprites = sprites ? std::move(sprites) : std::make_shared<const SpriteSet>();
+    m_Canvas->SetSets(m_Tiles, m_Sprites);
+    m_SpriteSource->SetSprites(m_Sprites);
+    m_Selection.SetSpriteCount(m_Sprites->Count());
 }
 
-void frmEdit::TakeNewGraphics(const TileSet& tiles, const SpriteSet& sprites) {
-    const qint16 zoom = m_Tiles.Zoom();
-    SetTiles(tiles);
-    SetSprites(sprites);
-    m_Tiles.SetZoom(zoom);
-    m_Sprites.SetZoom(m_Tiles.Zoom());
+void frmEdit::TakeNewGraphics(std::shared_ptr<const TileSet> tiles,
+                              std::shared_ptr<const SpriteSet> sprites) {
+    SetTiles(std::move(tiles));
+    SetSprites(std::move(sprites));
     RelayoutAfterNewSets();
-    emit ZoomChanged();
+}
+
+ZoomLevel frmEdit::CanvasZoom() const {
+    return m_Canvas->Zoom();
 }
 
 void frmEdit::NewLevel(qint16 w, qint16 h, qint16 episode, qint16 levelnum) {
@@ -701,13 +702,11 @@ void frmEdit::mnuFileClose_Click() {
 // ---- View menu ----
 
 void frmEdit::mnuViewZoomIn_Click() {
-    m_Tiles.SetZoom(static_cast<qint16>(EditGeometry::ZoomInLevel(m_Tiles.Zoom())));
-    FinishZoom();
+    SetCanvasZoom(EditGeometry::ZoomInLevel(CanvasZoom().Exponent()));
 }
 
 void frmEdit::mnuViewZoomOut_Click() {
-    m_Tiles.SetZoom(static_cast<qint16>(m_Tiles.Zoom() - 1));
-    FinishZoom();
+    SetCanvasZoom(CanvasZoom().Exponent() - 1);
 }
 
 void frmEdit::mnuView1xZoom_Click() {
@@ -715,14 +714,9 @@ void frmEdit::mnuView1xZoom_Click() {
 }
 
 void frmEdit::SetCanvasZoom(int zoom) {
-    m_Tiles.SetZoom(static_cast<qint16>(zoom));
-    FinishZoom();
-}
-
-void frmEdit::FinishZoom() {
-    // The sprites follow the zoom the tile set took, the scroll ranges the
-    // new cell size, and the canvas is drawn again.
-    m_Sprites.SetZoom(m_Tiles.Zoom());
+    m_Canvas->SetZoom(ZoomLevel(zoom));
+    // The scroll ranges follow the new cell size, and the canvas is drawn
+    // again.
     picEditHolder_Resize();
     RedrawEdit();
     emit ZoomChanged();

@@ -23,8 +23,9 @@ class DiskChangeBar;
 class CanvasView;
 class QPainter;
 class SelectorPanel;
-class SelectorSource;
+class SpriteSelectorSource;
 class EditTool;
+class TileSelectorSource;
 class EditToolBox;
 class EditorHost;
 class LevelDocument;
@@ -71,12 +72,15 @@ public:
     // ---- Public operations ----
     // Shows the window and lays it out.
     void Display();
-    // Take clones of the episode's sets (canvas, palettes, preview).
-    void SetTiles(const TileSet& tiles);
-    void SetSprites(const SpriteSet& sprites);
+    // The episode's sets, shared with the main window and every other view
+    // of the episode, for the canvas, the palettes and the preview (a null
+    // set is taken as an empty one). Each view keeps its zoom.
+    void SetTiles(std::shared_ptr<const TileSet> tiles);
+    void SetSprites(std::shared_ptr<const SpriteSet> sprites);
     // New graphics for the level's episode (after Set Paths): the sets are
     // replaced and every view drawn again, keeping the zoom.
-    void TakeNewGraphics(const TileSet& tiles, const SpriteSet& sprites);
+    void TakeNewGraphics(std::shared_ptr<const TileSet> tiles,
+                         std::shared_ptr<const SpriteSet> sprites);
     void NewLevel(qint16 w, qint16 h, qint16 episode, qint16 levelnum);
     // Loads a level file; on failure the window keeps its empty level and
     // the result says why (the caller shows it and discards the window).
@@ -112,12 +116,11 @@ public:
     EditToolBox& Tools() const;
     CanvasView& Canvas() const { return *m_Canvas; }
     // The sets the canvas, the palettes and the preview draw with.
-    const TileSet& Tiles() const { return m_Tiles; }
-    const SpriteSet& Sprites() const { return m_Sprites; }
-    const TileSet& PaletteTiles() const { return m_PaletteTiles; }
-    const SpriteSet& PaletteSprites() const { return m_PaletteSprites; }
-    const TileSet& PreviewTiles() const { return m_PreviewTiles; }
-    const SpriteSet& PreviewSprites() const { return m_PreviewSprites; }
+    const TileSet& Tiles() const { return *m_Tiles; }
+    const SpriteSet& Sprites() const { return *m_Sprites; }
+    // The canvas's zoom (the palettes' and the preview's are
+    // EditGeometry::PaletteZoom and PreviewZoom).
+    ZoomLevel CanvasZoom() const;
     // While the level preview is open the canvas follows the preview only.
     bool PreviewOpen() const { return m_SuppressRedraw; }
     bool ShowsInfoValues() const { return m_ShowInfoValues; }
@@ -127,12 +130,8 @@ private:
     // A press of the sprite picker in progress.
     SpritePick m_SpritePick{m_Selection};
     LevelDocument* m_Document = nullptr;
-    TileSet m_Tiles;
-    TileSet m_PaletteTiles;
-    TileSet m_PreviewTiles;
-    SpriteSet m_Sprites;
-    SpriteSet m_PaletteSprites;
-    SpriteSet m_PreviewSprites;
+    std::shared_ptr<const TileSet> m_Tiles;
+    std::shared_ptr<const SpriteSet> m_Sprites;
     bool m_SuppressRedraw = false;
     bool m_ShowInfoValues = false;
     Navigation::WheelState m_Wheel;
@@ -400,8 +399,6 @@ private:
     void CreateControls();
     void CreateMenus();
     void ConnectDocument();
-    // After a zoom command.
-    void FinishZoom();
     // The document's level was replaced: new, loaded, or by a step.
     void document_LevelReplaced();
     void selection_TileChanged(int slot);
@@ -443,13 +440,16 @@ private:
     // The cell under the pointer at its last move (-1, -1 before any).
     QPoint m_PointerCell{-1, -1};
     CanvasView* m_Canvas = nullptr;
-    std::unique_ptr<SelectorSource> m_TileSource;
-    std::unique_ptr<SelectorSource> m_SpriteSource;
+    std::unique_ptr<TileSelectorSource> m_TileSource;
+    std::unique_ptr<SpriteSelectorSource> m_SpriteSource;
     SelectorPanel* m_TileSelector = nullptr;
     SelectorPanel* m_SpriteSelector = nullptr;
     // Set while the window itself replaces the level (new, load), whose
     // caller brings the sets.
     bool m_OwnReplace = false;
+    // Takes the sets of the level's episode afresh, the canvas back at 1x
+    // zoom, and lays out and draws everything again.
+    void TakeEpisodeSets();
     // The questions before a save and what the user accepted.
     SaveQuestions m_SaveQuestions;
     // View, Show Grid, Show Tiles and Show Sprites.

@@ -61,14 +61,14 @@ void frmEdit::picEditHolder_Resize() {
     scrEditX->setGeometry(0, sh - scrEditX->height(), qMax(0, sw - cmdLevelPreview->width()),
                           scrEditX->height());
     ApplyRange(scrEditX, CanvasGeometry::Range(m_Level.Width(),
-                                               m_Tiles.PixelWToTiles(sw - scrEditX->height()),
-                                               m_Tiles.PixelWToTiles(sw)));
+                                               m_Canvas->CellsAcross(sw - scrEditX->height()),
+                                               m_Canvas->CellsAcross(sw)));
 
     scrEditY->setGeometry(sw - scrEditY->width(), 0, scrEditY->width(),
                           qMax(0, sh - cmdLevelPreview->height()));
-    ApplyRange(scrEditY, CanvasGeometry::Range(m_Level.Height(),
-                                               m_Tiles.PixelHToTiles(sh - scrEditY->width()),
-                                               m_Tiles.PixelHToTiles(sh)));
+    ApplyRange(scrEditY,
+               CanvasGeometry::Range(m_Level.Height(), m_Canvas->CellsDown(sh - scrEditY->width()),
+                                     m_Canvas->CellsDown(sh)));
 
     cmdLevelPreview->move(sw - cmdLevelPreview->width(), sh - cmdLevelPreview->height());
     picEdit->setGeometry(0, 0, qMax(0, sw - scrEditY->width()), qMax(0, sh - scrEditX->height()));

@@ -4,6 +4,7 @@
 #include "frmEdit.h"
 
 #include "CanvasGeometry.h"
+#include "CanvasView.h"
 
 #include "EditorHost.h"
 #include "FindingGroup.h"
@@ -186,8 +187,8 @@ void frmEdit::ShowCell(int x, int y) {
         return;
     // The cell comes to the middle of the canvas as far as the scroll
     // ranges allow.
-    const int columns = m_Tiles.PixelWToTiles(picEdit->width());
-    const int rows = m_Tiles.PixelHToTiles(picEdit->height());
+    const int columns = m_Canvas->CellsAcross(picEdit->width());
+    const int rows = m_Canvas->CellsDown(picEdit->height());
     m_MarkedCell = QPoint(x, y);
     m_SuppressRedraw = true;
     scrEditX->setValue(x - columns / 2);
@@ -219,7 +220,7 @@ void frmEdit::DrawMarkedCell(QPainter& painter, const CanvasGeometry& geometry) 
 
 bool frmEdit::ConfirmSaveWithErrors() {
     std::vector<Finding> errors;
-    for (const Finding& finding : LevelChecker::Check(m_Level, m_Tiles.Count()))
+    for (const Finding& finding : LevelChecker::Check(m_Level, m_Tiles->Count()))
         // The size has a question of its own, asked just before.
         if (finding.severity == Severity::Error && finding.kind != FindingKind::TooLarge)
             errors.push_back(finding);

@@ -73,7 +73,7 @@ void frmEdit::picEdit_MouseWheel(QPoint angle, QPoint pixels, Qt::KeyboardModifi
         return;
     const Navigation::WheelAction action = Navigation::WheelMove(
         m_Wheel, angle, pixels, modifiers, QApplication::wheelScrollLines(),
-        CellPixels(m_Tiles.RenderWidth()), CellPixels(m_Tiles.RenderHeight()));
+        CellPixels(m_Canvas->CellWidth()), CellPixels(m_Canvas->CellHeight()));
     if (action.zoomSteps == 0 && action.columns == 0 && action.rows == 0)
         return;
     if (action.zoomSteps != 0)
@@ -88,17 +88,17 @@ void frmEdit::picEdit_MouseWheel(QPoint angle, QPoint pixels, Qt::KeyboardModifi
 void frmEdit::ZoomAtPoint(int steps, double x, double y) {
     const PaletteGeometry::Cell cell = m_Canvas->Geometry().CellAt(x, y);
     for (int i = 0; i < std::abs(steps); ++i) {
-        const qint16 zoom = m_Tiles.Zoom();
+        const ZoomLevel zoom = CanvasZoom();
         if (steps > 0)
             mnuViewZoomIn_Click();
         else
             mnuViewZoomOut_Click();
-        if (m_Tiles.Zoom() == zoom)
+        if (CanvasZoom() == zoom)
             break;
     }
     // The cells from the canvas's edge to the pointer at the new size.
     const PaletteGeometry::Cell offset =
-        CanvasGeometry(m_Tiles.RenderWidth(), m_Tiles.RenderHeight(), 0, 0).CellAt(x, y);
+        CanvasGeometry(m_Canvas->CellWidth(), m_Canvas->CellHeight(), 0, 0).CellAt(x, y);
     scrEditX->setValue(CanvasGeometry::OriginKeepingCell(cell.x, offset.x, scrEditX->maximum()));
     scrEditY->setValue(CanvasGeometry::OriginKeepingCell(cell.y, offset.y, scrEditY->maximum()));
     // Touchpad movement kept for cells of the old size means nothing now.

@@ -5,6 +5,7 @@
 #include "frmEdit.h"
 
 #include "CanvasView.h"
+#include "EditGeometry.h"
 #include "PickerButton.h"
 #include "PictureBox.h"
 #include "PreviewGeometry.h"
@@ -22,15 +23,15 @@ QSize BorderDiff(const PictureBox* box) {
 } // namespace
 
 void frmEdit::picLevelPreview_Paint() {
-    m_Level.Display(picLevelPreview->surface(), 0, 0, m_PreviewTiles, m_PreviewSprites, 0, 0, -1,
-                    -1);
+    m_Level.Display(picLevelPreview->surface(), 0, 0, *m_Tiles, *m_Sprites,
+                    EditGeometry::PreviewZoom);
     picLevelPreview->Refresh();
 }
 
 void frmEdit::OpenLevelPreview() {
-    const QSize outer =
-        PreviewGeometry::OuterSize(m_Level.Width(), m_Level.Height(), m_PreviewTiles.RenderWidth(),
-                                   m_PreviewTiles.RenderHeight(), BorderDiff(picLevelPreview));
+    const QSize outer = PreviewGeometry::OuterSize(
+        m_Level.Width(), m_Level.Height(), m_Tiles->RenderWidth(EditGeometry::PreviewZoom),
+        m_Tiles->RenderHeight(EditGeometry::PreviewZoom), BorderDiff(picLevelPreview));
     // The corner button's top-left corner in the window's inner area.
     const QPoint corner = cmdLevelPreview->mapTo(this, QPoint(0, 0));
     const QPoint place = PreviewGeometry::Position(corner, outer, size());
@@ -42,9 +43,8 @@ void frmEdit::OpenLevelPreview() {
 
 void frmEdit::FollowLevelPreview(int x, int y) {
     const QSize border = BorderDiff(picLevelPreview);
-    const int cellsX = m_Tiles.PixelWToTiles(qint16(qBound(0, picEditHolder->ScaleWidth(), 32767)));
-    const int cellsY =
-        m_Tiles.PixelHToTiles(qint16(qBound(0, picEditHolder->ScaleHeight(), 32767)));
+    const int cellsX = m_Canvas->CellsAcross(qint16(qBound(0, picEditHolder->ScaleWidth(), 32767)));
+    const int cellsY = m_Canvas->CellsDown(qint16(qBound(0, picEditHolder->ScaleHeight(), 32767)));
     const int vx = PreviewGeometry::ScrollValue(x, picLevelPreview->x(), border.width(), cellsX,
                                                 scrEditX->minimum(), scrEditX->maximum());
     const int vy = PreviewGeometry::ScrollValue(y, picLevelPreview->y(), border.height(), cellsY,

@@ -52,9 +52,7 @@ void frmEdit::mnuLevelProperties_Click() {
         return;
     }
     // Nothing changed, but the episode's sets are taken afresh all the same.
-    SetTiles(m_Host.TileSets(episode - 1));
-    SetSprites(m_Host.SpriteSets(episode - 1));
-    RelayoutAfterNewSets();
+    TakeEpisodeSets();
 }
 
 void frmEdit::RelayoutAfterNewSets() {

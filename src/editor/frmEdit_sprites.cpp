@@ -3,6 +3,7 @@
 #include "frmEdit.h"
 
 #include "DecimalText.h"
+#include "EditGeometry.h"
 #include "InfoOverlay.h"
 #include "InfoValueText.h"
 #include "PaletteGeometry.h"
@@ -49,7 +50,7 @@ void frmEdit::picSelectedSprite_Paint() {
     } else {
         // Drawn opaque on the box's own background; a sprite larger than the
         // box is cut off by it.
-        m_PaletteSprites.Draw(SelectedSprite(), box, 0, 0, true);
+        m_Sprites->Draw(SelectedSprite(), box, 0, 0, EditGeometry::PaletteZoom, true);
     }
     picSelectedSprite->Refresh();
 }

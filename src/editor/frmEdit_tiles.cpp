@@ -3,6 +3,7 @@
 #include "frmEdit.h"
 
 #include "DecimalText.h"
+#include "EditGeometry.h"
 #include "EditTool.h"
 #include "PaletteGeometry.h"
 #include "PickerButton.h"
@@ -39,15 +40,17 @@ void placeInside(const PictureBox* box, QWidget* child, int left, int top, int w
 
 void frmEdit::picTiles_Paint() {
     Surface& surface = picTiles->surface();
-    const double pitch = m_PaletteTiles.RenderWidth() + CellGap;
-    const double tileHeight = m_PaletteTiles.RenderHeight();
+    const double pitch = m_Tiles->RenderWidth(EditGeometry::PaletteZoom) + CellGap;
+    const double tileHeight = m_Tiles->RenderHeight(EditGeometry::PaletteZoom);
     // Counting cells by the tile width rather than the pitch draws a few more
     // than fit; the surface clips them.
-    const long long cells = m_PaletteTiles.PixelWToTiles(picTiles->ScaleWidth()) + 1;
+    const long long cells =
+        m_Tiles->PixelWToTiles(picTiles->ScaleWidth(), EditGeometry::PaletteZoom) + 1;
     const long long first = scrTiles->value();
     for (long long i = 0; i < cells; ++i) {
         const double left = pitch * double(i);
-        m_PaletteTiles.Draw(drawableIndex(first + i), surface, static_cast<int>(left) + 4, 2);
+        m_Tiles->Draw(drawableIndex(first + i), surface, static_cast<int>(left) + 4, 2,
+                      EditGeometry::PaletteZoom);
         surface.Line(left + 3, 1, pitch * double(i + 1), tileHeight + 2, FrameColour, false);
     }
     picTiles->Refresh();
@@ -63,9 +66,8 @@ void frmEdit::scrTiles_Scroll() {
 
 void frmEdit::picTiles_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, double x,
                                  double /*y*/) {
-    const double pitch = m_PaletteTiles.RenderWidth() + CellGap;
-    const int tile =
-        PaletteGeometry::StripTileAt(x, scrTiles->value(), pitch, m_PaletteTiles.Count());
+    const double pitch = m_Tiles->RenderWidth(EditGeometry::PaletteZoom) + CellGap;
+    const int tile = PaletteGeometry::StripTileAt(x, scrTiles->value(), pitch, m_Tiles->Count());
     if (tile < 0)
         return; // an empty set offers nothing to choose
     SetSelectedTile(static_cast<qint16>(ToolEvent::SlotOf(button)), static_cast<qint16>(tile));
@@ -88,7 +90,8 @@ void frmEdit::picTiles_Resize() {
 void frmEdit::picSelectedTile_Paint(int index) {
     if (index < 0 || index > 1)
         return;
-    m_PaletteTiles.Draw(SelectedTile(index), picSelectedTile[index]->surface(), 0, 0);
+    m_Tiles->Draw(SelectedTile(index), picSelectedTile[index]->surface(), 0, 0,
+                  EditGeometry::PaletteZoom);
     picSelectedTile[index]->Refresh();
 }
 
@@ -105,7 +108,7 @@ void frmEdit::selection_TileChanged(int index) {
     // Bring the tile to the middle of the strip; a changed value redraws the
     // strip through the scroll bar's change handler.
     scrTiles->setValue(PaletteGeometry::StripCentre(tile, scrTiles->width(),
-                                                    m_PaletteTiles.RenderWidth(),
+                                                    m_Tiles->RenderWidth(EditGeometry::PaletteZoom),
                                                     scrTiles->minimum(), scrTiles->maximum()));
 }
 

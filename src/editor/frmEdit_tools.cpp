@@ -32,8 +32,7 @@ QAction* addToggle(QMenu* menu, const QString& text, bool on, const QKeySequence
 
 void frmEdit::CreateTools() {
     m_Tools = new EditToolBox(
-        *m_Document, m_Selection, *m_Brush, m_Tiles, m_Sprites, [this] { return PasteCell(); },
-        this);
+        *m_Document, m_Selection, *m_Brush, [this] { return PasteCell(); }, this);
     mnuTools = m_Tools->ToolsMenu();
     tbrTools = m_Tools->MakeToolBar(picTools);
     tbrTools->move(ToolBarLeft, ToolBarTop);
@@ -87,8 +86,8 @@ void frmEdit::ToolActed() {
 QPoint frmEdit::PasteCell() const {
     // The pointer's last cell, while the view still shows it.
     const QRect shown(QPoint(scrEditX->value(), scrEditY->value()),
-                      QSize(m_Tiles.PixelWToTiles(picEdit->ScaleWidth()),
-                            m_Tiles.PixelHToTiles(picEdit->ScaleHeight())));
+                      QSize(m_Canvas->CellsAcross(picEdit->ScaleWidth()),
+                            m_Canvas->CellsDown(picEdit->ScaleHeight())));
     return shown.contains(m_PointerCell) ? m_PointerCell : shown.topLeft();
 }
 
@@ -118,7 +117,7 @@ void frmEdit::ApplyLayers() {
 void frmEdit::mnuViewFit_Click() {
     const int zoom = EditGeometry::FitZoom(
         m_Level.Width(), m_Level.Height(), picEditHolder->width() - scrEditY->width(),
-        picEditHolder->height() - scrEditX->height(), m_Tiles.Width(), m_Tiles.Height());
+        picEditHolder->height() - scrEditX->height(), m_Tiles->Width(), m_Tiles->Height());
     scrEditX->setValue(0);
     scrEditY->setValue(0);
     SetCanvasZoom(zoom);

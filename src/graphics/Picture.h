@@ -3,8 +3,8 @@
 #include <QImage>
 #include <memory>
 
-// An image shared by reference: tile and sprite sets and their clones hold the
-// same Picture objects, so cloning a set never copies pixels.
+// An image shared by reference: tile and sprite sets and their copies hold the
+// same Picture objects, so copying a set never copies pixels.
 using Picture = std::shared_ptr<const QImage>;
 
 inline Picture makePicture(QImage image) {

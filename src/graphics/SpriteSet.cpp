@@ -21,90 +21,86 @@ qint16 toInt16(double v) {
     return qint16(std::clamp(v, -32768.0, 32767.0));
 }
 
-// Scaled copies are kept only while all of one zoom's sprites together stay
-// within this many pixels (64 MB with their masks): the game's sprites at
-// zoom 3 take about 3.2 million. Each zoom up has four times the pixels, so
-// all zooms kept together stay within a third more than this.
-constexpr double MaxScaledPixels = double(1 << 23);
-
 } // namespace
-
-struct SpriteSet::ScaledSprites {
-    std::vector<QImage> images;
-    std::vector<QImage> masks;
-};
 
 SpriteSet::SpriteSet()
     : m_Images{emptyPicture()}, m_Masks{emptyPicture()},
-      m_Scaled(std::make_shared<std::map<int, ScaledSprites>>()) {}
+      m_Scaled(std::make_shared<ScaledPictureCache>()) {}
 
-const SpriteSet::ScaledSprites* SpriteSet::Scaled() const {
-    if (m_Zoom == 0)
+ScaledPictureCache::Entry SpriteSet::Scaled(ZoomLevel zoom) const {
+    if (zoom == ZoomLevel(0))
         return nullptr;
-    const auto found = m_Scaled->find(m_Zoom);
-    if (found != m_Scaled->end())
-        return found->second.images.empty() ? nullptr : &found->second;
     // Each copy is exactly what a stretched copy of the sprite to its drawn
     // size at a whole-pixel position gives, so drawing it unscaled puts the
     // same pixels on the surface.
-    double pixels = 0;
-    for (qint16 i = -1; i < m_Count; ++i)
-        pixels += std::floor(RenderWidth(i) + 0.5) * std::floor(RenderHeight(i) + 0.5);
-    ScaledSprites& scaled = (*m_Scaled)[m_Zoom];
-    if (pixels > MaxScaledPixels)
-        return nullptr; // remembered as empty: too large to keep
-    for (qint16 i = -1; i < m_Count; ++i) {
-        const double rw = RenderWidth(i), rh = RenderHeight(i);
-        const int w = int(std::floor(rw + 0.5)), h = int(std::floor(rh + 0.5));
-        for (const bool mask : {false, true}) {
-            const QImage& source = mask ? *SpriteMasks(i) : *Sprites(i);
-            Surface copy(w, h);
-            copy.PaintPicture(source, 0, 0, rw, rh, 0, 0, source.width(), source.height());
-            (mask ? scaled.masks : scaled.images).push_back(copy.image());
+    const auto size = [&](qint16 i) {
+        return QSize(int(std::floor(RenderWidth(i, zoom) + 0.5)),
+                     int(std::floor(RenderHeight(i, zoom) + 0.5)));
+    };
+    const auto pixels = [&] {
+        double total = 0;
+        for (qint16 i = -1; i < m_Count; ++i)
+            total += 2.0 * size(i).width() * size(i).height(); // picture and mask
+        return qint64(std::min(total, 9e18));
+    };
+    const auto make = [&] {
+        ScaledPictureCache::Pictures made;
+        for (qint16 i = -1; i < m_Count; ++i) {
+            for (const bool mask : {false, true}) {
+                const QImage& source = mask ? *SpriteMasks(i) : *Sprites(i);
+                Surface copy(size(i).width(), size(i).height());
+                copy.PaintPicture(source, 0, 0, RenderWidth(i, zoom), RenderHeight(i, zoom), 0, 0,
+                                  source.width(), source.height());
+                made.push_back(copy.image());
+            }
         }
-    }
-    return &scaled;
+        return made;
+    };
+    return m_Scaled->Get(zoom, pixels, make);
 }
 
 bool SpriteSet::Valid(qint16 spriteIndex) const {
     return spriteIndex >= -1 && spriteIndex < m_Count && size_t(spriteIndex + 1) < m_Images.size();
 }
 
-double SpriteSet::RenderWidth(qint16 spriteIndex) const {
-    return std::ldexp(double(Width(spriteIndex)), m_Zoom);
+double SpriteSet::RenderWidth(qint16 spriteIndex, ZoomLevel zoom) const {
+    return zoom.Scale(Width(spriteIndex));
 }
 
-double SpriteSet::RenderHeight(qint16 spriteIndex) const {
-    return std::ldexp(double(Height(spriteIndex)), m_Zoom);
+double SpriteSet::RenderHeight(qint16 spriteIndex, ZoomLevel zoom) const {
+    return zoom.Scale(Height(spriteIndex));
 }
 
-qint16 SpriteSet::MaxRenderWidth() const {
+qint16 SpriteSet::MaxRenderWidth(ZoomLevel zoom) const {
     double largest = 0;
     for (qint16 i = -1; i < m_Count; ++i) {
-        if (RenderWidth(i) > largest)
-            largest = roundHalfEven(RenderWidth(i));
+        if (RenderWidth(i, zoom) > largest)
+            largest = roundHalfEven(RenderWidth(i, zoom));
     }
     return toInt16(largest);
 }
 
-qint16 SpriteSet::MaxRenderHeight() const {
+qint16 SpriteSet::MaxRenderHeight(ZoomLevel zoom) const {
     double largest = 0;
     for (qint16 i = -1; i < m_Count; ++i) {
-        if (RenderHeight(i) > largest)
-            largest = roundHalfEven(RenderHeight(i));
+        if (RenderHeight(i, zoom) > largest)
+            largest = roundHalfEven(RenderHeight(i, zoom));
     }
     return toInt16(largest);
 }
 
-void SpriteSet::Draw(qint16 spriteIndex, Surface& dest, int xd, int yd, bool opaque) const {
+void SpriteSet::Draw(qint16 spriteIndex, Surface& dest, int xd, int yd, ZoomLevel zoom,
+                     bool opaque) const {
     if (!Valid(spriteIndex))
         return;
     const QImage* image = m_Images[size_t(spriteIndex + 1)].get();
     const QImage* mask = m_Masks[size_t(spriteIndex + 1)].get();
-    double rw = RenderWidth(spriteIndex), rh = RenderHeight(spriteIndex);
-    if (const ScaledSprites* scaled = Scaled()) {
-        image = &scaled->images[size_t(spriteIndex + 1)];
-        mask = &scaled->masks[size_t(spriteIndex + 1)];
+    double rw = RenderWidth(spriteIndex, zoom), rh = RenderHeight(spriteIndex, zoom);
+    // Kept alive while drawing, even should another view's zoom drop it.
+    const ScaledPictureCache::Entry scaled = Scaled(zoom);
+    if (scaled) {
+        image = &(*scaled)[2 * size_t(spriteIndex + 1)];
+        mask = &(*scaled)[2 * size_t(spriteIndex + 1) + 1];
         rw = image->width();
         rh = image->height();
     }
@@ -112,7 +108,7 @@ void SpriteSet::Draw(qint16 spriteIndex, Surface& dest, int xd, int yd, bool opa
     if (opaque) {
         // Clear a whole cell of the largest sprite's size, one pixel more
         // each way, so that nothing of an earlier, larger sprite remains.
-        dest.Line(xd, yd, double(xd) + MaxRenderWidth(), double(yd) + MaxRenderHeight(),
+        dest.Line(xd, yd, double(xd) + MaxRenderWidth(zoom), double(yd) + MaxRenderHeight(zoom),
                   dest.BackColor(), true);
         dest.PaintPicture(*mask, xd, yd, rw, rh, 0, 0, w, h, RasterOp::SrcCopy);
     } else {
@@ -136,7 +132,7 @@ IoResult SpriteSet::LoadFromSource(qint16 episode, const BitmapSource& source, S
         return IoResult::failure(
             QStringLiteral("There are no sprites for episode %1.").arg(episode));
     m_Count = count;
-    m_Scaled = std::make_shared<std::map<int, ScaledSprites>>();
+    m_Scaled = std::make_shared<ScaledPictureCache>();
     m_Images.assign(size_t(count) + 1, emptyPicture());
     m_Masks.assign(size_t(count) + 1, emptyPicture());
     for (qint16 i = -1; i < count; ++i) {
@@ -174,25 +170,6 @@ Picture SpriteSet::Sprites(qint16 spriteIndex) const {
 
 Picture SpriteSet::SpriteMasks(qint16 spriteIndex) const {
     return Valid(spriteIndex) ? m_Masks[size_t(spriteIndex + 1)] : emptyPicture();
-}
-
-void SpriteSet::LoadFromSpriteSet(const SpriteSet& s) {
-    m_Count = s.m_Count;
-    m_Images = s.m_Images;
-    m_Masks = s.m_Masks;
-    m_Scaled = s.m_Scaled;
-}
-
-SpriteSet SpriteSet::Clone() const {
-    SpriteSet clone;
-    clone.LoadFromSpriteSet(*this);
-    return clone;
-}
-
-SpriteSet SpriteSet::Detached() const {
-    SpriteSet detached = Clone();
-    detached.m_Scaled = std::make_shared<std::map<int, ScaledSprites>>();
-    return detached;
 }
 
 qint32 SpriteSet::Width(qint16 spriteIndex) const {

@@ -8,17 +8,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <map>
 #include <vector>
 
 namespace {
 
-// The scaled copies of one sheet together keep at most this many pixels
-// (64 MB): a sheet of a thousand 16 x 16 tiles at zoom 3 fits, and with it
-// the smaller zooms. A zoom that needs room drops the zooms made longest ago;
-// a copy larger than all of it is not made, and tiles are drawn straight
-// from the sheet instead.
-constexpr qint64 MaxScaledSheetPixels = qint64(1) << 24;
 // Rows of tiles are widened on the fly up to this zoom.
 constexpr int MaxMagnifyZoom = 8;
 // Tiles larger than this are never drawn from a scaled copy.
@@ -118,36 +111,14 @@ void forTilesOnTarget(const QImage& target, int count, int xd, int yd, qint64 wi
 
 } // namespace
 
-struct TileSet::ScaledSheets {
-    std::map<int, QImage> byZoom;
-    std::vector<int> made; // the zooms in byZoom, in the order they were made
-    qint64 pixels = 0;     // of all of byZoom
-
-    // Makes room for `needed` more pixels by dropping the oldest copies.
-    void MakeRoom(qint64 needed) {
-        while (pixels + needed > MaxScaledSheetPixels && !made.empty()) {
-            const QImage& oldest = byZoom.at(made.front());
-            pixels -= qint64(oldest.width()) * oldest.height();
-            byZoom.erase(made.front());
-            made.erase(made.begin());
-        }
-    }
-};
-
 TileSet::TileSet() = default;
 
-void TileSet::SetZoom(qint16 newZoom) {
-    m_Zoom = newZoom;
-    while ((RenderWidth() < 1 || RenderHeight() < 1) && m_Zoom < 32767)
-        ++m_Zoom;
+double TileSet::RenderWidth(ZoomLevel zoom) const {
+    return DrawnZoom(zoom).Scale(m_Width);
 }
 
-double TileSet::RenderWidth() const {
-    return std::ldexp(double(m_Width), m_Zoom);
-}
-
-double TileSet::RenderHeight() const {
-    return std::ldexp(double(m_Height), m_Zoom);
+double TileSet::RenderHeight(ZoomLevel zoom) const {
+    return DrawnZoom(zoom).Scale(m_Height);
 }
 
 int TileSet::TileSourceX(qint16 n) const {
@@ -158,79 +129,88 @@ int TileSet::TileSourceY(qint16 n) const {
     return m_TilesPerRow > 0 ? (n / m_TilesPerRow) * m_Height : 0;
 }
 
-const QImage* TileSet::ScaledSheet() const {
+TileSet::Sheet TileSet::SheetAt(ZoomLevel zoom) const {
     if (!m_Tiles || !m_Scaled || m_TilesPerRow <= 0 || m_Count <= 0)
-        return nullptr;
-    if (m_Zoom == 0)
-        return m_Tiles.get();
-    const double rw = RenderWidth(), rh = RenderHeight();
+        return {};
+    if (zoom == ZoomLevel(0))
+        return {m_Tiles.get(), nullptr};
+    const double rw = zoom.Scale(m_Width), rh = zoom.Scale(m_Height);
     if (rw > MaxCachedTileSize || rh > MaxCachedTileSize || rw != std::floor(rw) ||
         rh != std::floor(rh))
-        return nullptr;
-    auto found = m_Scaled->byZoom.find(m_Zoom);
-    if (found != m_Scaled->byZoom.end())
-        return &found->second;
+        return {};
     // Scale only the whole tiles: every tile's pixels then come out exactly
     // as a stretched copy of that one tile would give them.
     const int rows = std::min((m_Count + m_TilesPerRow - 1) / m_TilesPerRow,
                               m_Tiles->height() / std::max<int>(m_Height, 1));
     const qint64 w = qint64(m_TilesPerRow) * qint64(rw);
     const qint64 h = qint64(rows) * qint64(rh);
-    if (rows <= 0 || w * h > MaxScaledSheetPixels)
-        return nullptr;
-    m_Scaled->MakeRoom(w * h);
-    Surface scaled{int(w), int(h)};
-    scaled.PaintPicture(*m_Tiles, 0, 0, double(w), double(h), 0, 0, m_TilesPerRow * m_Width,
-                        rows * m_Height);
-    if (scaled.image().isNull())
-        return nullptr; // out of memory: draw from the sheet
-    m_Scaled->made.push_back(m_Zoom);
-    m_Scaled->pixels += w * h;
-    return &(m_Scaled->byZoom[m_Zoom] = scaled.image());
+    if (rows <= 0)
+        return {};
+    ScaledPictureCache::Entry kept = m_Scaled->Get(
+        zoom, [&] { return w * h; },
+        [&] {
+            Surface scaled{int(w), int(h)};
+            scaled.PaintPicture(*m_Tiles, 0, 0, double(w), double(h), 0, 0, m_TilesPerRow * m_Width,
+                                rows * m_Height);
+            // Out of memory: nothing kept, tiles come from the sheet.
+            return scaled.image().isNull() ? ScaledPictureCache::Pictures()
+                                           : ScaledPictureCache::Pictures{scaled.image()};
+        });
+    if (!kept)
+        return {};
+    return {&kept->front(), kept};
 }
 
-void TileSet::Draw(qint16 tileIndex, Surface& dest, int xd, int yd) const {
-    const double rw = RenderWidth(), rh = RenderHeight();
+void TileSet::Draw(qint16 tileIndex, Surface& dest, int xd, int yd, ZoomLevel zoom) const {
+    DrawAt(tileIndex, dest, xd, yd, DrawnZoom(zoom));
+}
+
+void TileSet::DrawAt(qint16 tileIndex, Surface& dest, int xd, int yd, ZoomLevel zoom) const {
+    const double rw = zoom.Scale(m_Width), rh = zoom.Scale(m_Height);
     if (!InRange(tileIndex)) {
-        DrawOutside(dest, xd, yd, 1, 1);
+        DrawOutsideAt(dest, xd, yd, 1, 1, zoom);
         return;
     }
-    if (const QImage* scaled = ScaledSheet()) {
+    const Sheet sheet = SheetAt(zoom);
+    if (sheet.image) {
         const double sx = (tileIndex % m_TilesPerRow) * rw;
         const double sy = (tileIndex / m_TilesPerRow) * rh;
-        dest.PaintPicture(*scaled, xd, yd, rw, rh, sx, sy, rw, rh);
+        dest.PaintPicture(*sheet.image, xd, yd, rw, rh, sx, sy, rw, rh);
         return;
     }
     dest.PaintPicture(*m_Tiles, xd, yd, rw, rh, TileSourceX(tileIndex), TileSourceY(tileIndex),
                       m_Width, m_Height);
 }
 
-void TileSet::DrawRow(const qint16* tileIndices, int count, Surface& dest, int xd, int yd) const {
+void TileSet::DrawRow(const qint16* tileIndices, int count, Surface& dest, int xd, int yd,
+                      ZoomLevel asked) const {
+    const ZoomLevel zoom = DrawnZoom(asked);
     QImage& target = dest.image();
-    if (m_Zoom > 0 && m_Zoom <= MaxMagnifyZoom && m_Tiles && m_TilesPerRow > 0 &&
+    if (zoom.Exponent() > 0 && zoom.Exponent() <= MaxMagnifyZoom && m_Tiles && m_TilesPerRow > 0 &&
         !target.isNull() && target.format() == QImage::Format_RGB32 &&
         m_Tiles->format() == QImage::Format_RGB32) {
         // The outside squares leave their colour and style on the surface.
         if (std::any_of(tileIndices, tileIndices + count, [this](qint16 t) { return !InRange(t); }))
-            DrawOutside(dest, xd, yd, 0, 0);
-        DrawRowMagnified(tileIndices, count, target, xd, yd);
+            DrawOutsideAt(dest, xd, yd, 0, 0, zoom);
+        DrawRowMagnified(tileIndices, count, target, xd, yd, zoom);
         return;
     }
-    const QImage* sheet = ScaledSheet();
-    if (!sheet || target.isNull() || target.format() != QImage::Format_RGB32) {
+    const Sheet sheet = SheetAt(zoom);
+    if (!sheet.image || target.isNull() || target.format() != QImage::Format_RGB32) {
         for (int k = 0; k < count; ++k)
-            Draw(tileIndices[k], dest, int(xd + qint64(k) * qint64(RenderWidth())), yd);
+            DrawAt(tileIndices[k], dest, int(xd + qint64(k) * qint64(zoom.Scale(m_Width))), yd,
+                   zoom);
         return;
     }
-    const int size = int(RenderWidth()), sizeY = int(RenderHeight());
+    const int size = int(zoom.Scale(m_Width)), sizeY = int(zoom.Scale(m_Height));
     // The outside squares leave their colour and style on the surface, as
     // the cell-by-cell drawing does, even where they are clipped away.
     if (std::any_of(tileIndices, tileIndices + count, [this](qint16 t) { return !InRange(t); }))
-        DrawOutside(dest, xd, yd, 0, 0);
+        DrawOutsideAt(dest, xd, yd, 0, 0, zoom);
     const qsizetype destStride = target.bytesPerLine() / 4;
-    const qsizetype sheetStride = sheet->bytesPerLine() / 4;
+    const qsizetype sheetStride = sheet.image->bytesPerLine() / 4;
     QRgb* const destBits = reinterpret_cast<QRgb*>(target.bits());
-    const QRgb* const sheetBits = reinterpret_cast<const QRgb*>(sheet->constBits());
+    const QRgb* const sheetBits = reinterpret_cast<const QRgb*>(sheet.image->constBits());
     auto copyTile = [&](int k, qint64 x, qint64 left, qint64 right, qint64 top, qint64 bottom) {
         const int n = int(right - left);
         const int rows = int(bottom - top);
@@ -249,9 +229,9 @@ void TileSet::DrawRow(const qint16* tileIndices, int count, Surface& dest, int x
     forTilesOnTarget(target, count, xd, yd, size, sizeY, copyTile);
 }
 
-void TileSet::DrawRowMagnified(const qint16* tileIndices, int count, QImage& target, int xd,
-                               int yd) const {
-    const int factor = 1 << m_Zoom;
+void TileSet::DrawRowMagnified(const qint16* tileIndices, int count, QImage& target, int xd, int yd,
+                               ZoomLevel zoom) const {
+    const int factor = 1 << zoom.Exponent();
     const qint64 size = qint64(m_Width) * factor, sizeY = qint64(m_Height) * factor;
     const qsizetype destStride = target.bytesPerLine() / 4;
     const qsizetype sheetStride = m_Tiles->bytesPerLine() / 4;
@@ -284,7 +264,7 @@ void TileSet::DrawRowMagnified(const qint16* tileIndices, int count, QImage& tar
             else if (whole)
                 widen(out, tileBits + r * sheetStride, m_Width, factor);
             else
-                widenPart(out, tileBits + r * sheetStride, left - x, right - x, m_Zoom);
+                widenPart(out, tileBits + r * sheetStride, left - x, right - x, zoom.Exponent());
         }
     };
     forTilesOnTarget(target, count, xd, yd, size, sizeY, widenTile);
@@ -302,12 +282,18 @@ void TileSet::DrawRowMagnified(const qint16* tileIndices, int count, QImage& tar
     }
 }
 
-void TileSet::DrawOutside(Surface& dest, int xd, int yd, int columns, int rows) const {
+void TileSet::DrawOutside(Surface& dest, int xd, int yd, int columns, int rows,
+                          ZoomLevel zoom) const {
+    DrawOutsideAt(dest, xd, yd, columns, rows, DrawnZoom(zoom));
+}
+
+void TileSet::DrawOutsideAt(Surface& dest, int xd, int yd, int columns, int rows,
+                            ZoomLevel zoom) const {
     dest.SetDrawStyle(Surface::DrawStyleInsideSolid);
     dest.SetForeColor(Surface::ButtonShadow);
     if (columns <= 0 || rows <= 0)
         return;
-    dest.Line(xd, yd, xd + columns * RenderWidth() - 1, yd + rows * RenderHeight() - 1,
+    dest.Line(xd, yd, xd + columns * zoom.Scale(m_Width) - 1, yd + rows * zoom.Scale(m_Height) - 1,
               dest.ForeColor(), true);
 }
 
@@ -322,7 +308,7 @@ IoResult TileSet::LoadFromBitmap(const QString& fileName) {
 
 void TileSet::LoadFromImage(const QImage& sheet) {
     m_Tiles = makePicture(sheet.convertToFormat(QImage::Format_RGB32));
-    m_Scaled = std::make_shared<ScaledSheets>();
+    m_Scaled = std::make_shared<ScaledPictureCache>();
     const int perRow = std::min(m_Tiles->width() / m_Width, 32767);
     const qint64 count = qint64(m_Tiles->height() / m_Height) * perRow;
     m_TilesPerRow = qint16(perRow);
@@ -330,29 +316,10 @@ void TileSet::LoadFromImage(const QImage& sheet) {
     m_Count = qint16(std::min<qint64>(count, 32767));
 }
 
-void TileSet::LoadFromTileSet(const TileSet& t) {
-    m_Tiles = t.m_Tiles;
-    m_Scaled = t.m_Scaled;
-    m_TilesPerRow = t.m_TilesPerRow;
-    m_Count = t.m_Count;
+qint32 TileSet::PixelWToTiles(int w, ZoomLevel zoom) const {
+    return pixelsToTiles(w, RenderWidth(zoom));
 }
 
-qint32 TileSet::PixelWToTiles(int w) const {
-    return pixelsToTiles(w, RenderWidth());
-}
-
-qint32 TileSet::PixelHToTiles(int h) const {
-    return pixelsToTiles(h, RenderHeight());
-}
-
-TileSet TileSet::Clone() const {
-    TileSet clone;
-    clone.LoadFromTileSet(*this);
-    return clone;
-}
-
-TileSet TileSet::Detached() const {
-    TileSet detached = Clone();
-    detached.m_Scaled = std::make_shared<ScaledSheets>();
-    return detached;
+qint32 TileSet::PixelHToTiles(int h, ZoomLevel zoom) const {
+    return pixelsToTiles(h, RenderHeight(zoom));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "IoResult.h"
+#include "ZoomLevel.h"
 
 #include <QString>
 #include <array>
@@ -60,11 +61,12 @@ public:
     };
 
     // Draws the window of the level whose top-left cell is (sx, sy) onto
-    // `dest` at pixel (odx, ody): tiles first, then sprites. A width or
-    // height of -1 means as many cells as `dest` needs.
+    // `dest` at pixel (odx, ody), at `zoom` (raised where the tiles need,
+    // see TileSet::DrawnZoom): tiles first, then sprites. A width or height
+    // of -1 means as many cells as `dest` needs.
     void Display(Surface& dest, qint16 sx, qint16 sy, const TileSet& tiles,
-                 const SpriteSet& sprites, int odx = 0, int ody = 0, int w = -1, int h = -1,
-                 int layers = AllLayers) const;
+                 const SpriteSet& sprites, ZoomLevel zoom, int odx = 0, int ody = 0, int w = -1,
+                 int h = -1, int layers = AllLayers) const;
 
     // Cell accessors: coordinates outside the level read as 0 and are
     // ignored when written.

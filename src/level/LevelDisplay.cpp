@@ -30,21 +30,24 @@ void visibleCells(qint64 origin, qint64 size, qint64 extent, qint64 cells, qint6
 } // namespace
 
 void Level::Display(Surface& dest, qint16 sx, qint16 sy, const TileSet& tiles,
-                    const SpriteSet& sprites, int odx, int ody, int w, int h, int layers) const {
-    if (tiles.RenderWidth() > MaxCellSize || tiles.RenderHeight() > MaxCellSize)
+                    const SpriteSet& sprites, ZoomLevel asked, int odx, int ody, int w, int h,
+                    int layers) const {
+    // The sprites follow the zoom the tiles take.
+    const ZoomLevel zoom = tiles.DrawnZoom(asked);
+    if (tiles.RenderWidth(zoom) > MaxCellSize || tiles.RenderHeight(zoom) > MaxCellSize)
         return;
     if (w == -1)
-        w = tiles.PixelWToTiles(dest.ScaleWidth());
+        w = tiles.PixelWToTiles(dest.ScaleWidth(), zoom);
     if (h == -1)
-        h = tiles.PixelHToTiles(dest.ScaleHeight());
-    const qint64 cw = qint64(tiles.RenderWidth()), ch = qint64(tiles.RenderHeight());
+        h = tiles.PixelHToTiles(dest.ScaleHeight(), zoom);
+    const qint64 cw = qint64(tiles.RenderWidth(zoom)), ch = qint64(tiles.RenderHeight(zoom));
 
     // Tile pass: window cells (c, r) are level cells (sx + c, sy + r).
     qint64 c0, c1, r0, r1;
     visibleCells(odx, cw, dest.ScaleWidth(), std::max(w, 0), c0, c1);
     visibleCells(ody, ch, dest.ScaleHeight(), std::max(h, 0), r0, r1);
     if (w > 0 && h > 0 && (sx + w > m_Width || sy + h > m_Height))
-        tiles.DrawOutside(dest, odx, ody, 0, 0); // the colour and style it leaves behind
+        tiles.DrawOutside(dest, odx, ody, 0, 0, zoom); // the colour and style it leaves behind
     const qint64 levelColumns = std::clamp<qint64>(qint64(m_Width) - sx, 0, c1);
     const qint64 levelRows = std::clamp<qint64>(qint64(m_Height) - sy, 0, r1);
     std::vector<qint16> row;
@@ -56,16 +59,17 @@ void Level::Display(Surface& dest, qint16 sx, qint16 sy, const TileSet& tiles,
         row.clear();
         for (qint64 c = c0; c < levelColumns; ++c)
             row.push_back(Tile(int(sx + c), int(sy + r)));
-        tiles.DrawRow(row.data(), int(row.size()), dest, int(odx + c0 * cw), int(ody + r * ch));
+        tiles.DrawRow(row.data(), int(row.size()), dest, int(odx + c0 * cw), int(ody + r * ch),
+                      zoom);
     }
     // Cells right of the level in the level's rows, then every cell below it.
     const qint64 right0 = std::max(c0, levelColumns), bottom0 = std::max(r0, levelRows);
     if (right0 < c1 && r0 < levelRows)
         tiles.DrawOutside(dest, int(odx + right0 * cw), int(ody + r0 * ch), int(c1 - right0),
-                          int(levelRows - r0));
+                          int(levelRows - r0), zoom);
     if (bottom0 < r1 && c0 < c1)
         tiles.DrawOutside(dest, int(odx + c0 * cw), int(ody + bottom0 * ch), int(c1 - c0),
-                          int(r1 - bottom0));
+                          int(r1 - bottom0), zoom);
 
     if (!(layers & SpriteLayer))
         return;
@@ -82,9 +86,9 @@ void Level::Display(Surface& dest, qint16 sx, qint16 sy, const TileSet& tiles,
         return gap <= 0 ? qint64(-3) : gap / size;
     };
     const int xFirst = int(std::max<qint64>(
-        {qint64(sx) - 3, 0, qint64(sx) + firstReaching(odx, cw, sprites.MaxRenderWidth())}));
+        {qint64(sx) - 3, 0, qint64(sx) + firstReaching(odx, cw, sprites.MaxRenderWidth(zoom))}));
     const int yFirst = int(std::max<qint64>(
-        {qint64(sy) - 3, 0, qint64(sy) + firstReaching(ody, ch, sprites.MaxRenderHeight())}));
+        {qint64(sy) - 3, 0, qint64(sy) + firstReaching(ody, ch, sprites.MaxRenderHeight(zoom))}));
     const int xLast = int(std::min<qint64>(qint64(sx) + w - 1, m_Width - 1));
     const int yLast = int(std::min<qint64>(qint64(sy) + h - 1, m_Height - 1));
     for (int y = yFirst; y <= yLast; ++y) {
@@ -102,7 +106,7 @@ void Level::Display(Surface& dest, qint16 sx, qint16 sy, const TileSet& tiles,
             if (xd >= dest.ScaleWidth())
                 break;
             if (xd >= -(qint64(1) << 30))
-                sprites.Draw(qint16(sprite), dest, int(xd), int(yd), false);
+                sprites.Draw(qint16(sprite), dest, int(xd), int(yd), zoom, false);
         }
     }
 }

@@ -3,18 +3,8 @@
 #include "Level.h"
 #include "Surface.h"
 
-#include <algorithm>
-
 LevelRenderer::LevelRenderer(const TileSet& tiles, const SpriteSet& sprites, int zoom)
-    : m_Tiles(tiles.Detached()), m_Sprites(sprites.Detached()) {
-    m_Tiles.SetZoom(qint16(std::clamp(zoom, -32768, 32767)));
-    m_Sprites.SetZoom(m_Tiles.Zoom());
-    // Drawing once makes the scaled copies of this zoom; from then on
-    // drawing only reads them.
-    Surface scratch(1, 1);
-    m_Tiles.Draw(0, scratch, 0, 0);
-    m_Sprites.Draw(0, scratch, 0, 0, false);
-}
+    : m_Tiles(tiles), m_Sprites(sprites), m_Zoom(tiles.DrawnZoom(ZoomLevel(zoom))) {}
 
 QSizeF LevelRenderer::PictureSize(const Level& level) const {
     return {level.Width() * CellSize().width(), level.Height() * CellSize().height()};
@@ -33,6 +23,6 @@ QImage LevelRenderer::Render(const Level& level) const {
     Surface canvas(int(size.width()), int(size.height()));
     if (canvas.image().isNull())
         return {}; // out of memory
-    level.Display(canvas, 0, 0, m_Tiles, m_Sprites, 0, 0, level.Width(), level.Height());
+    level.Display(canvas, 0, 0, m_Tiles, m_Sprites, m_Zoom, 0, 0, level.Width(), level.Height());
     return canvas.image();
 }

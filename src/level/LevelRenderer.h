@@ -9,11 +9,9 @@
 class Level;
 
 // Draws whole levels as pictures at one zoom: the Episode panel's
-// thumbnails, the contact sheet's pictures. It draws from sets of its own
-// that share the episode's pictures but not their scaled copies, made
-// ready for its zoom when it is made, so that Render only reads them and
-// may run on several threads at once while the editor's windows draw from
-// theirs.
+// thumbnails, the contact sheet's pictures. It draws from copies of the
+// episode's shared sets, whose scaled pictures are safe to draw from on
+// several threads at once, so Render may run off the interface thread.
 class LevelRenderer {
 public:
     // The thumbnails' zoom: each cell 2 x 2 pixels.
@@ -24,13 +22,13 @@ public:
     static constexpr qint64 MaxSide = 32767;
     static constexpr qint64 MaxPixels = qint64(1) << 28;
 
-    // `zoom` is raised as TileSet::SetZoom raises it, until a tile is at
+    // `zoom` is raised as TileSet::DrawnZoom raises it, until a tile is at
     // least a pixel; the sprites follow the tiles.
     LevelRenderer(const TileSet& tiles, const SpriteSet& sprites, int zoom = ThumbnailZoom);
 
-    int Zoom() const { return m_Tiles.Zoom(); }
+    int Zoom() const { return m_Zoom.Exponent(); }
     // The size of a cell in pixels.
-    QSizeF CellSize() const { return {m_Tiles.RenderWidth(), m_Tiles.RenderHeight()}; }
+    QSizeF CellSize() const { return {m_Tiles.RenderWidth(m_Zoom), m_Tiles.RenderHeight(m_Zoom)}; }
     // The size of the level's picture in pixels.
     QSizeF PictureSize(const Level& level) const;
     // Whether the picture is within the limits above and not empty.
@@ -42,4 +40,5 @@ public:
 private:
     TileSet m_Tiles;
     SpriteSet m_Sprites;
+    ZoomLevel m_Zoom;
 };

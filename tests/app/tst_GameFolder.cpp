@@ -109,12 +109,12 @@ void GameFolderTest::startUpLoadsTheSetsStraightFromTheGameFiles() {
     QVERIFY(m_F.Load(window));
     QVERIFY(m_F.prompts().messages.empty());
     QVERIFY(m_F.prompts().shownDialogs.empty());
-    QCOMPARE(window.TileSets(0).Count(), qint16(611));
-    QCOMPARE(window.TileSets(0).TilesPerRow(), qint16(13));
-    QCOMPARE(window.SpriteSets(0).Count(), qint16(11));
+    QCOMPARE(window.TileSets(0)->Count(), qint16(611));
+    QCOMPARE(window.TileSets(0)->TilesPerRow(), qint16(13));
+    QCOMPARE(window.SpriteSets(0)->Count(), qint16(11));
     // Sprite 1 is the Yorp, cut from the game's own sprite file.
-    QVERIFY(window.SpriteSets(0).Width(1) > 0 && window.SpriteSets(0).Height(1) > 0);
-    QCOMPARE(window.TileSets(1).Count(), qint16(689));
+    QVERIFY(window.SpriteSets(0)->Width(1) > 0 && window.SpriteSets(0)->Height(1) > 0);
+    QCOMPARE(window.TileSets(1)->Count(), qint16(689));
     // Nothing is written into the game's folder.
     QCOMPARE(QDir(game).entryList(QDir::Files), before);
 }
@@ -138,7 +138,7 @@ void GameFolderTest::damagedGameFileIsNamedInTheMessage() {
                                            "required images!\r\nPlease re-enter the paths.")));
     QVERIFY2(text.contains(QStringLiteral("egalatch.ck1"), Qt::CaseInsensitive), qPrintable(text));
     QCOMPARE(m_F.prompts().shownDialogs.size(), size_t(1));
-    QCOMPARE(window.TileSets(0).Count(), qint16(0));
+    QCOMPARE(window.TileSets(0)->Count(), qint16(0));
 }
 
 GM_TEST_MAIN(GameFolderTest)

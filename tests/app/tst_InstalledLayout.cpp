@@ -68,7 +68,7 @@ void InstalledLayoutTest::installedFirstStartSeedsPathsInTheUsersConfig() {
         QVERIFY(sandbox.prompts->messages.empty());
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(window.m_Paths[i], share + QStringLiteral("/graphics/keen%1").arg(i + 1));
-            QVERIFY(window.TileSets(i).Count() > 0);
+            QVERIFY(window.TileSets(i)->Count() > 0);
         }
     }
     QCOMPARE(Settings::FilePath(), sandbox.config->path() + "/Gridmason.ini");

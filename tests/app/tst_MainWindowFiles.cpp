@@ -150,12 +150,12 @@ void MainWindowFilesTest::namedFilesOpenEachInItsOwnWindow() {
     QCOMPARE(editors[0]->FileName(), demoLevel("LEVEL01.CK2"));
     QCOMPARE(editors[0]->windowTitle(), demoLevel("LEVEL01.CK2") + "[*]");
     QCOMPARE(editors[0]->m_Level.Episode(), qint16(2));
-    QCOMPARE(editors[0]->Tiles().Tiles(), window->TileSets(1).Tiles());
+    QCOMPARE(&editors[0]->Tiles(), window->TileSets(1).get());
     QCOMPARE(editors[1]->m_Level.Episode(), qint16(1));
-    QCOMPARE(editors[1]->Sprites().Sprites(1), window->SpriteSets(0).Sprites(1));
+    QCOMPARE(&editors[1]->Sprites(), window->SpriteSets(0).get());
     QCOMPARE(editors[2]->FileName(), nested);
     QCOMPARE(editors[2]->m_Level.Number(), qint16(80));
-    QCOMPARE(editors[2]->Tiles().Tiles(), window->TileSets(2).Tiles());
+    QCOMPARE(&editors[2]->Tiles(), window->TileSets(2).get());
     for (frmEdit* editor : editors) {
         Level expected;
         QVERIFY(expected.Load(editor->FileName()).ok);
@@ -249,7 +249,7 @@ void MainWindowFilesTest::realLevelFilesOpen() {
         QVERIFY(expected.Load(files[i]).ok);
         QVERIFY(editor->m_Level == expected);
         QCOMPARE(editor->FileName(), files[i]);
-        QCOMPARE(editor->Tiles().Tiles(), window->TileSets(0).Tiles());
+        QCOMPARE(&editor->Tiles(), window->TileSets(0).get());
     }
     // The real files are not part of the program's own folder: opening
     // them reads, never writes.
@@ -613,7 +613,7 @@ void MainWindowFilesTest::statusBarShowsTheCellUnderThePointer() {
     QVERIFY(status->lblCell->text().isEmpty());
     leveledit::setTile(*editor, 3, 2, 143);
     leveledit::setInfo(*editor, 3, 2, 255);
-    const int size = editor->Tiles().RenderWidth();
+    const int size = editor->Tiles().RenderWidth(editor->CanvasZoom());
     QCOMPARE(size, 16);
 
     hover(editor->picEdit, cellMiddle(3, 2, size));
@@ -685,7 +685,7 @@ void MainWindowFilesTest::statusBarFollowsZoomAndTheActiveEditor() {
     QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 200%"));
     for (int i = 0; i < 6; ++i)
         second->mnuViewZoomOut->trigger();
-    QCOMPARE(second->Tiles().Zoom(), qint16(-4));
+    QCOMPARE(second->CanvasZoom().Exponent(), -4);
     QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 6.25%"));
 
     // At zoom -4 a cell is one pixel.
@@ -718,7 +718,6 @@ void MainWindowFilesTest::statusBarFollowsZoomAndTheActiveEditor() {
     first->mnuViewZoomIn->trigger();
     QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 200%"));
     leveledit::change(*first, [](Level& level) { level.Resize(24, 17); });
-    first->SetTiles(window->TileSets(0));
     QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 100%"));
     QVERIFY(status->lblCell->text().isEmpty());
 

@@ -102,7 +102,7 @@ void MainWindowShellTest::keysReachTheirCommands() {
         QCOMPARE(prompts.fileRequests.size(), size_t(1));
         QCOMPARE(prompts.fileRequests.back().caption, QStringLiteral("Save File As"));
     } else {
-        QCOMPARE(int(editor->Tiles().Zoom()), effect.mid(5).toInt());
+        QCOMPARE(editor->CanvasZoom().Exponent(), effect.mid(5).toInt());
     }
 }
 
@@ -200,11 +200,12 @@ void MainWindowShellTest::setPathsFromAnEditorRefreshesItsGraphics() {
     QCOMPARE(m_F.prompts().shownDialogs.back().className, QStringLiteral("GamePathsDialog"));
     QVERIFY(m_F.prompts().messages.empty());
 
-    QVERIFY(!(window->TileSets(0).Tiles() == demoTiles));
-    QVERIFY(episode1->Tiles().Tiles() == window->TileSets(0).Tiles());
-    QVERIFY(episode1->PaletteTiles().Tiles() == window->TileSets(0).Tiles());
-    QCOMPARE(episode1->Sprites().Count(), window->SpriteSets(0).Count());
-    QCOMPARE(episode1->Tiles().Zoom(), qint16(1));
+    QVERIFY(!(window->TileSets(0)->Tiles() == demoTiles));
+    // The window now draws everything with the main window's new sets,
+    // at the zoom it had.
+    QCOMPARE(&episode1->Tiles(), window->TileSets(0).get());
+    QCOMPARE(&episode1->Sprites(), window->SpriteSets(0).get());
+    QCOMPARE(episode1->CanvasZoom().Exponent(), 1);
     // The other episode's folder did not change: its window is left alone.
     QVERIFY(episode2->Tiles().Tiles() == episode2Tiles);
     QVERIFY(!episode1->IsModified());
@@ -217,7 +218,7 @@ void MainWindowShellTest::setPathsFromAnEditorRefreshesItsGraphics() {
     episode1->mnuLevelProperties->trigger();
     episode1->mnuEditUndo->trigger();
     QCOMPARE(episode1->m_Level.Width(), qint16(40));
-    QVERIFY(episode1->Tiles().Tiles() == window->TileSets(0).Tiles());
+    QCOMPARE(&episode1->Tiles(), window->TileSets(0).get());
 }
 
 GM_TEST_MAIN(MainWindowShellTest)

@@ -96,14 +96,14 @@ void MainWindowTest::startsWithValidPathsWithoutAsking() {
     QVERIFY(window->Editors().isEmpty());
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(window->m_Paths[i], demoFolder(i));
-        QVERIFY(window->TileSets(i).Count() > 0);
-        QVERIFY(window->SpriteSets(i).Count() > 0);
+        QVERIFY(window->TileSets(i)->Count() > 0);
+        QVERIFY(window->SpriteSets(i)->Count() > 0);
     }
     // Each episode has its own sets.
-    QVERIFY(window->TileSets(0).Tiles() != window->TileSets(2).Tiles());
+    QVERIFY(window->TileSets(0)->Tiles() != window->TileSets(2)->Tiles());
     // Indices outside the episodes give empty sets, never another's.
-    QCOMPARE(window->TileSets(3).Count(), qint16(0));
-    QCOMPARE(window->SpriteSets(-1).Count(), qint16(0));
+    QCOMPARE(window->TileSets(3)->Count(), qint16(0));
+    QCOMPARE(window->SpriteSets(-1)->Count(), qint16(0));
 
     QCOMPARE(menuTitles(window->menuBar()), QStringList({"&File", "&Window", "&Help"}));
     QCOMPARE(menuItemTexts(window->mnuFile),
@@ -153,8 +153,8 @@ void MainWindowTest::startAsksForTheMissingPaths() {
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(Settings::Read(Paths, ::key(i)),
                  accepted || stored.contains(i) ? demoFolder(i) : "");
-        QCOMPARE(window.TileSets(i).Count() > 0, accepted);
-        QCOMPARE(window.SpriteSets(i).Count() > 0, accepted);
+        QCOMPARE(window.TileSets(i)->Count() > 0, accepted);
+        QCOMPARE(window.SpriteSets(i)->Count() > 0, accepted);
     }
 }
 
@@ -187,7 +187,7 @@ void MainWindowTest::unreadableSettingsAreToldOnceWithTheReason() {
                                    "\r\nThey are used until the program ends.");
     QCOMPARE(m_F.prompts().shownDialogs.size(), size_t(1));
     for (int i = 0; i < 3; ++i)
-        QVERIFY(window.TileSets(i).Count() > 0);
+        QVERIFY(window.TileSets(i)->Count() > 0);
     QVERIFY(QFileInfo(settings).isDir());
 }
 
@@ -225,15 +225,15 @@ void MainWindowTest::folderWithoutTheImagesAsksAgain() {
     QCOMPARE(shownThird, QStringList({partial, partial}));
     QCOMPARE(Settings::Read(Paths, key(2)), demoFolder(2));
     for (int i = 0; i < 3; ++i) {
-        QVERIFY(window.TileSets(i).Count() > 0);
-        QVERIFY(window.SpriteSets(i).Count() > 0);
+        QVERIFY(window.TileSets(i)->Count() > 0);
+        QVERIFY(window.SpriteSets(i)->Count() > 0);
     }
 }
 
 void MainWindowTest::setPathsFailureKeepsTheSetsLoadedBefore() {
     auto window = m_F.StartedWindow();
     QVERIFY(window);
-    const Picture oldSprites3 = window->SpriteSets(2).Sprites(1);
+    const Picture oldSprites3 = window->SpriteSets(2)->Sprites(1);
     const QString partial = folderWithout(2, QStringLiteral("3TIL0000.BMP"));
     m_F.prompts().dialogs.push_back([&](QDialog& dialog) {
         controls::retype(graphicsFolderBox(dialog, 2), partial);
@@ -246,11 +246,11 @@ void MainWindowTest::setPathsFailureKeepsTheSetsLoadedBefore() {
 
     QCOMPARE(m_F.prompts().messages.size(), size_t(1));
     QCOMPARE(m_F.prompts().shownDialogs.size(), size_t(2));
-    QVERIFY(window->TileSets(0).Count() > 0);
-    QVERIFY(window->TileSets(1).Count() > 0);
-    QCOMPARE(window->TileSets(2).Count(), qint16(0));
+    QVERIFY(window->TileSets(0)->Count() > 0);
+    QVERIFY(window->TileSets(1)->Count() > 0);
+    QCOMPARE(window->TileSets(2)->Count(), qint16(0));
     // The sprite sets were not reached: they stay as they were.
-    QCOMPARE(window->SpriteSets(2).Sprites(1), oldSprites3);
+    QCOMPARE(window->SpriteSets(2)->Sprites(1), oldSprites3);
     QCOMPARE(Settings::Read(Paths, key(2)), partial);
 
     // The program runs on: a new level of the episode draws with no tiles.
@@ -271,7 +271,7 @@ void MainWindowTest::firstStartBesideTheDemoGraphicsNeedsNoQuestions() {
         QVERIFY(m_F.prompts().messages.empty());
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(Settings::Read(Paths, key(i)), demoFolder(i));
-            QVERIFY(window.TileSets(i).Count() > 0);
+            QVERIFY(window.TileSets(i)->Count() > 0);
         }
     }
     // A settings file of the user's is never replaced by the demo paths.
@@ -302,8 +302,8 @@ void MainWindowTest::newOpensAnEditorOnTheChosenLevel() {
     QCOMPARE(editor->m_Level.Height(), qint16(17));
     QCOMPARE(editor->m_Level.Episode(), qint16(3));
     QCOMPARE(editor->m_Level.Number(), qint16(80));
-    QCOMPARE(editor->Tiles().Tiles(), window->TileSets(2).Tiles());
-    QCOMPARE(editor->Sprites().Sprites(1), window->SpriteSets(2).Sprites(1));
+    QCOMPARE(&editor->Tiles(), window->TileSets(2).get());
+    QCOMPARE(&editor->Sprites(), window->SpriteSets(2).get());
     QVERIFY(editor->FileName().isEmpty());
     QCOMPARE(editor->windowTitle(), QStringLiteral("Untitled[*]"));
     QVERIFY(!editor->IsModified());
@@ -314,7 +314,7 @@ void MainWindowTest::newOpensAnEditorOnTheChosenLevel() {
     QVERIFY(plain);
     QCOMPARE(plain->m_Level.Episode(), qint16(1));
     QCOMPARE(plain->m_Level.Number(), qint16(1));
-    QCOMPARE(plain->Tiles().Tiles(), window->TileSets(0).Tiles());
+    QCOMPARE(&plain->Tiles(), window->TileSets(0).get());
 
     // Cancelled: no window.
     m_F.prompts().dialogs.push_back([](QDialog& dialog) {
@@ -351,7 +351,7 @@ void MainWindowTest::openLoadsLevelsWithTheirEpisodesSets() {
     QCOMPARE(editor->m_Level.Number(), qint16(1));
     QCOMPARE(editor->FileName(), file);
     QCOMPARE(editor->windowTitle(), file + "[*]");
-    QCOMPARE(editor->Tiles().Tiles(), window->TileSets(1).Tiles());
+    QCOMPARE(&editor->Tiles(), window->TileSets(1).get());
     QVERIFY(!editor->IsModified());
 
     // A cancelled Open opens nothing.

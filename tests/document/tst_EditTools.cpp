@@ -11,8 +11,10 @@
 #include "RectangleFillTool.h"
 #include "SelectTool.h"
 #include "SpriteSet.h"
+#include "Surface.h"
 #include "TestData.h"
 #include "TileSet.h"
+#include "ToolPreview.h"
 
 #include "TestMain.h"
 #include <QFile>
@@ -32,13 +34,11 @@ constexpr Qt::KeyboardModifier Shift = Qt::ShiftModifier;
 constexpr Qt::KeyboardModifier Ctrl = Qt::ControlModifier;
 
 // A document on a copy of a real level, saved under `name` (whose last
-// character gives the episode), with a brush selection and empty sets.
+// character gives the episode), with a brush selection.
 struct Fixture {
     QTemporaryDir dir;
     LevelDocument document;
     BrushSelection brush;
-    TileSet tiles;
-    SpriteSet sprites;
 
     explicit Fixture(const QString& source = "LEVEL01.CK1", const QString& name = "LEVEL01.CK1") {
         const QString path = dir.filePath(name);
@@ -99,6 +99,7 @@ private slots:
     void fills();
     void linesInSpriteMode();
     void pickWithCtrlInEveryTool();
+    void floatingBlockFollowsTheSetsItIsDrawnWith();
 };
 
 void tst_EditTools::copyAndPaste_data() {
@@ -114,7 +115,7 @@ void tst_EditTools::copyAndPaste() {
     QFETCH(QString, targetName);
     QFETCH(QPoint, pasteAt);
     Fixture source;
-    SelectTool select(source.document, source.brush, source.tiles, source.sprites);
+    SelectTool select(source.document, source.brush);
     // Keen's start, info 255 at (3, 15), lies in the block.
     drag(select, {8, 17}, {2, 14});
     QCOMPARE(select.Selection().Area(), QRect(2, 14, 7, 4));
@@ -125,7 +126,7 @@ void tst_EditTools::copyAndPaste() {
 
     Fixture target("LEVEL01.CK1", targetName);
     const LevelPlanes before(target.level());
-    SelectTool paste(target.document, target.brush, target.tiles, target.sprites);
+    SelectTool paste(target.document, target.brush);
     paste.StartPaste(block, {30, 5});
     QVERIFY(paste.IsFloating());
     QCOMPARE(target.document.undoStack().count(), 0);
@@ -146,7 +147,7 @@ void tst_EditTools::copyAndPaste() {
 
 void tst_EditTools::cutDeleteAndMove() {
     Fixture f;
-    SelectTool select(f.document, f.brush, f.tiles, f.sprites);
+    SelectTool select(f.document, f.brush);
     LevelPlanes before(f.level());
     // Row 15 from x 14: 143 143 178 178 178 178 143.
     drag(select, {14, 15}, {20, 15});
@@ -199,7 +200,7 @@ void tst_EditTools::pasteWritesTheAskedPlanes() {
     QFETCH(QString, step);
     QFETCH(QString, status);
     Fixture f;
-    SelectTool select(f.document, f.brush, f.tiles, f.sprites);
+    SelectTool select(f.document, f.brush);
     select.SelectAll();
     const QRect copied(0, 0, 40, 21);
     const CellBlock block = CellBlock::Copy(f.level(), copied);
@@ -240,7 +241,7 @@ void tst_EditTools::fills() {
 
     f.brush.SetMode(BrushSelection::TileMode);
     before = LevelPlanes(f.level());
-    RectangleFillTool rectangle(f.document, f.brush, f.tiles, f.sprites);
+    RectangleFillTool rectangle(f.document, f.brush);
     rectangle.Press(at(10, 12));
     rectangle.Move(at(4, 3));
     QCOMPARE(rectangle.PreviewCells(), QRect(4, 3, 7, 10));
@@ -255,7 +256,7 @@ void tst_EditTools::linesInSpriteMode() {
     Fixture f;
     f.brush.SetMode(BrushSelection::SpriteMode);
     f.brush.SetSprite(5);
-    LineTool line(f.document, f.brush, f.tiles, f.sprites);
+    LineTool line(f.document, f.brush);
     const LevelPlanes before(f.level());
     // Left places the sprite's value; the drag may leave the level.
     line.Press(at(20, 4));
@@ -280,10 +281,10 @@ void tst_EditTools::linesInSpriteMode() {
 
 void tst_EditTools::pickWithCtrlInEveryTool() {
     Fixture f;
-    SelectTool select(f.document, f.brush, f.tiles, f.sprites);
+    SelectTool select(f.document, f.brush);
     BucketFillTool bucket(f.document, f.brush);
-    RectangleFillTool rectangle(f.document, f.brush, f.tiles, f.sprites);
-    LineTool line(f.document, f.brush, f.tiles, f.sprites);
+    RectangleFillTool rectangle(f.document, f.brush);
+    LineTool line(f.document, f.brush);
     const QList<EditTool*> tools{&select, &bucket, &rectangle, &line};
     for (EditTool* tool : tools) {
         f.brush.SetTile(1, 0);
@@ -296,6 +297,34 @@ void tst_EditTools::pickWithCtrlInEveryTool() {
     // Shift with Ctrl does nothing at all.
     bucket.Press(at(4, 5, Left, Ctrl | Shift));
     QCOMPARE(f.document.undoStack().count(), 0);
+}
+
+// After new graphics (Set Paths) a floating block shows them, as a block
+// pasted afresh would.
+void tst_EditTools::floatingBlockFollowsTheSetsItIsDrawnWith() {
+    Fixture f;
+    CellBlock block(3, 2, 1, true);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x)
+            block.SetTile(x, y, qint16(x + 3 * y));
+    QImage sheet(16 * 6, 16, QImage::Format_RGB32);
+    TileSet red, blue;
+    sheet.fill(0xFFFF0000);
+    red.LoadFromImage(sheet);
+    sheet.fill(0xFF0000FF);
+    blue.LoadFromImage(sheet);
+    const SpriteSet sprites;
+    const auto drawn = [&](const TileSet& tiles, const SelectTool& tool) {
+        Surface s(100, 60);
+        tool.DrawPreview(s, PreviewPlace{tiles, sprites, ZoomLevel(), 0, 0, 0, 0});
+        return s.image();
+    };
+    SelectTool shown(f.document, f.brush), fresh(f.document, f.brush);
+    for (SelectTool* tool : {&shown, &fresh})
+        tool->StartPaste(block, {1, 1});
+    const QImage withRed = drawn(red, shown);
+    QCOMPARE(drawn(blue, shown), drawn(blue, fresh));
+    QVERIFY(drawn(blue, shown) != withRed);
 }
 
 GM_TEST_MAIN(tst_EditTools)

@@ -32,12 +32,8 @@ struct Graphics {
     }
     // The level drawn whole at two pixels a cell, as the thumbnails are.
     QImage picture(const Level& level) const {
-        TileSet t = tiles.Clone();
-        SpriteSet s = sprites.Clone();
-        t.SetZoom(-3);
-        s.SetZoom(-3);
         Surface canvas(level.Width() * 2, level.Height() * 2);
-        level.Display(canvas, 0, 0, t, s);
+        level.Display(canvas, 0, 0, tiles, sprites, ZoomLevel(-3));
         return canvas.image();
     }
 };

@@ -47,19 +47,19 @@ inline QImage gameSizedTileSheet(int episode) {
     return fixtures::tileSheet(13 * 16, rows[episode - 1] * 16);
 }
 
-inline TileSet makeTiles(const QImage& sheet = tileSheet()) {
-    TileSet tiles;
-    tiles.LoadFromImage(sheet);
+inline std::shared_ptr<const TileSet> makeTiles(const QImage& sheet = tileSheet()) {
+    auto tiles = std::make_shared<TileSet>();
+    tiles->LoadFromImage(sheet);
     return tiles;
 }
 
 // An episode's sprites from fixtures::episodeSprites (sprite i is
 // fixtures::spriteSize(i) and coloured by fixtures::spritePixel).
-inline SpriteSet makeSprites(int episode) {
-    SpriteSet sprites;
+inline std::shared_ptr<const SpriteSet> makeSprites(int episode) {
+    auto sprites = std::make_shared<SpriteSet>();
     const fixtures::MemorySource source = fixtures::episodeSprites(episode);
     Surface scratch;
-    sprites.LoadFromSource(static_cast<qint16>(episode), source, scratch);
+    sprites->LoadFromSource(static_cast<qint16>(episode), source, scratch);
     return sprites;
 }
 
@@ -109,10 +109,12 @@ inline QImage canvasAt(frmEdit& window, int sx, int sy) {
     Surface reference(window.picEdit->ScaleWidth(), window.picEdit->ScaleHeight());
     reference.SetBackColor(window.picEdit->surface().BackColor());
     reference.Cls();
-    window.m_Level.Display(reference, qint16(sx), qint16(sy), window.Tiles(), window.Sprites());
+    const ZoomLevel zoom = window.CanvasZoom();
+    window.m_Level.Display(reference, qint16(sx), qint16(sy), window.Tiles(), window.Sprites(),
+                           zoom);
     if (window.ShowsInfoValues())
-        InfoOverlay::Draw(reference, window.m_Level, sx, sy, window.Tiles().RenderWidth(),
-                          window.Tiles().RenderHeight());
+        InfoOverlay::Draw(reference, window.m_Level, sx, sy, window.Tiles().RenderWidth(zoom),
+                          window.Tiles().RenderHeight(zoom));
     return reference.image();
 }
 
@@ -149,16 +151,18 @@ public:
     void mnuFileOpen_Click() override { ++openCalls; }
     void mnuFileExit_Click() override { ++exitCalls; }
     void mnuFileSetPaths_Click() override { ++setPathsCalls; }
-    const TileSet& TileSets(int index) const override { return m_Tiles[index]; }
-    const SpriteSet& SpriteSets(int index) const override { return m_Sprites[index]; }
+    std::shared_ptr<const TileSet> TileSets(int index) const override { return m_Tiles[index]; }
+    std::shared_ptr<const SpriteSet> SpriteSets(int index) const override {
+        return m_Sprites[index];
+    }
     QWidget* HostWindow() override { return &m_Window; }
     QString LevelFolder() const override { return levelFolder; }
     // Where Save As starts for a level without a folder of its own.
     QString levelFolder;
 
 private:
-    TileSet m_Tiles[3];
-    SpriteSet m_Sprites[3];
+    std::shared_ptr<const TileSet> m_Tiles[3];
+    std::shared_ptr<const SpriteSet> m_Sprites[3];
     QWidget m_Window;
 };
 

@@ -341,7 +341,7 @@ void tst_CanvasMouse::highZoomAndFarPointer() {
     Setup w;
     for (int i = 0; i < 40; ++i)
         w->mnuViewZoomIn_Click();
-    const double size = w->Tiles().RenderWidth();
+    const double size = w->Tiles().RenderWidth(w->CanvasZoom());
     QVERIFY(size >= 128);
     const QPoint p(int(size) + 5 < w->picEdit->width() ? int(size) + 5 : 5, 5);
     const int cx = p.x() / int(size);
@@ -356,7 +356,7 @@ void tst_CanvasMouse::highZoomAndFarPointer() {
     // At the smallest zoom a cell is one pixel wide.
     for (int i = 0; i < 50; ++i)
         w->mnuViewZoomOut_Click();
-    QCOMPARE(w->Tiles().RenderWidth(), 1.0);
+    QCOMPARE(w->Tiles().RenderWidth(w->CanvasZoom()), 1.0);
     hover(w->picEdit, QPoint(99, 59));
     QCOMPARE(w->lblPosition->text(), QStringLiteral(" 99, 59"));
     hover(w->picEdit, QPoint(100, 59));

@@ -107,7 +107,7 @@ void tst_CanvasView::paintingAndUndoKeepThePictureExact() {
     window->optMode[mode]->click();
     window->SetSelectedTile(0, 5);
     window->SetSelectedSprite(17); // a wide sprite
-    const int cell = qMax(1, int(window->Tiles().RenderWidth()));
+    const int cell = qMax(1, int(window->Tiles().RenderWidth(window->CanvasZoom())));
     auto at = [cell](int cx, int cy) { return QPoint(cx * cell + cell / 2, cy * cell + cell / 2); };
     QTest::mousePress(window->picEdit, Qt::LeftButton, {}, at(0, 0));
     QVERIFY(editortest::canvasShowsLevel(*window));

@@ -13,6 +13,7 @@
 #include "SpriteSet.h"
 #include "TestMain.h"
 #include "TileSet.h"
+#include "ToolPreview.h"
 #include "graphics/GraphicsFixtures.h"
 
 #include <QTest>
@@ -42,16 +43,16 @@ void tst_CanvasViewScroll::wideAndTallSpritesScrollExactly_data() {
 void tst_CanvasViewScroll::wideAndTallSpritesScrollExactly() {
     QFETCH(QPoint, step);
     QFETCH(bool, floating);
-    TileSet tiles;
-    tiles.LoadFromImage(fixtures::tileSheet(13 * 16, 20 * 16));
+    auto tiles = std::make_shared<TileSet>();
+    tiles->LoadFromImage(fixtures::tileSheet(13 * 16, 20 * 16));
     // Every sprite 6 x 5 cells (96 x 80 pixels at 16-pixel cells).
     fixtures::MemorySource source;
     for (int sprite = SpriteCatalogue::Count(1) - 1; sprite >= -1; --sprite)
         source.images[SpriteCatalogue::FileName(1, sprite)] =
             fixtures::spriteBitmap(sprite + 2, 96, 80);
-    SpriteSet sprites;
+    auto sprites = std::make_shared<SpriteSet>();
     Surface scratch;
-    sprites.LoadFromSource(1, source, scratch);
+    sprites->LoadFromSource(1, source, scratch);
 
     LevelDocument document;
     document.NewLevel(60, 50, 1, 1);
@@ -65,7 +66,7 @@ void tst_CanvasViewScroll::wideAndTallSpritesScrollExactly() {
     QCOMPARE(canvas.ScaleWidth(), 200);
     CanvasView view(canvas, document, tiles, sprites);
     BrushSelection brush;
-    SelectTool tool(document, brush, tiles, sprites);
+    SelectTool tool(document, brush);
     if (floating) {
         // A half see-through block over the middle of the view, kept over
         // the same cells while the view scrolls.
@@ -80,9 +81,9 @@ void tst_CanvasViewScroll::wideAndTallSpritesScrollExactly() {
     view.Redraw(sx, sy);
     auto shownExactly = [&] {
         Surface whole(200, 150);
-        document.level().Display(whole, qint16(sx), qint16(sy), tiles, sprites);
+        document.level().Display(whole, qint16(sx), qint16(sy), *tiles, *sprites, ZoomLevel());
         if (floating)
-            tool.DrawPreview(whole, sx, sy, 16, 16, 0, 0);
+            tool.DrawPreview(whole, PreviewPlace{*tiles, *sprites, ZoomLevel(), sx, sy, 0, 0});
         return canvas.Picture() == whole.image();
     };
     for (int i = 0; i < 8; ++i) {

@@ -3,6 +3,7 @@
 // window does with the answer.
 
 #include "Controls.h"
+#include "EditGeometry.h"
 #include "EditorTestSupport.h"
 #include "LevelEdits.h"
 #include "PictureBox.h"
@@ -95,16 +96,9 @@ void tst_LevelProperties::growsWithTheOldEpisodesTiles() {
             QCOMPARE(level.Tile(x, y), expected);
         }
     }
-    // Episode 3's sets, fresh clones: the canvas is back at 1x.
+    // Episode 3's sets: the canvas is back at 1x.
     QCOMPARE(window->Sprites().Count(), qint16(19));
-    QCOMPARE(window->PaletteSprites().Count(), qint16(19));
-    QCOMPARE(window->PreviewSprites().Count(), qint16(19));
-    QCOMPARE(window->PaletteSprites().Zoom(), qint16(1));
-    QCOMPARE(window->PreviewSprites().Zoom(), qint16(-3));
-    QCOMPARE(window->Tiles().Zoom(), qint16(0));
-    QCOMPARE(window->Sprites().Zoom(), qint16(0));
-    QCOMPARE(window->PaletteTiles().Zoom(), qint16(1));
-    QCOMPARE(window->PreviewTiles().Zoom(), qint16(-3));
+    QCOMPARE(window->CanvasZoom().Exponent(), 0);
     // An edit like any other; the selections stay.
     QVERIFY(window->IsModified());
     QCOMPARE(window->SelectedTile(0), qint16(4));
@@ -118,7 +112,7 @@ void tst_LevelProperties::growsWithTheOldEpisodesTiles() {
     Surface box(window->picSelectedSprite->ScaleWidth(), window->picSelectedSprite->ScaleHeight());
     box.SetBackColor(window->picSelectedSprite->surface().BackColor());
     box.Cls();
-    window->PaletteSprites().Draw(9, box, 0, 0, true);
+    window->Sprites().Draw(9, box, 0, 0, EditGeometry::PaletteZoom, true);
     QCOMPARE(window->picSelectedSprite->surface().image(), box.image());
 }
 
@@ -142,7 +136,7 @@ void tst_LevelProperties::cancelChangesNothing() {
     QCOMPARE(prompts.shownDialogs.size(), size_t(1));
     QVERIFY(window->m_Level == before);
     QCOMPARE(window->Document().undoStack().count(), 0);
-    QCOMPARE(window->Tiles().Zoom(), qint16(1));
+    QCOMPARE(window->CanvasZoom().Exponent(), 1);
     QCOMPARE(window->Sprites().Count(), qint16(8));
     QVERIFY(window->IsModified());
 }

@@ -23,7 +23,8 @@ using editortest::wheel;
 
 PaletteGeometry::Cell cellAt(frmEdit& w, QPoint pos) {
     // Whole-pixel cells: the cell is the pixel divided by the cell size.
-    const int cw = int(w.Tiles().RenderWidth()), ch = int(w.Tiles().RenderHeight());
+    const int cw = int(w.Tiles().RenderWidth(w.CanvasZoom())),
+              ch = int(w.Tiles().RenderHeight(w.CanvasZoom()));
     return {pos.x() / cw + w.scrEditX->value(), pos.y() / ch + w.scrEditY->value()};
 }
 
@@ -218,8 +219,7 @@ void tst_Navigation::ctrlWheelZoomsAboutThePointer() {
     const PaletteGeometry::Cell cell = cellAt(*w, pointer);
 
     wheel(w->picEdit, pointer, {0, Notch}, Qt::ControlModifier);
-    QCOMPARE(w->Tiles().Zoom(), qint16(1));
-    QCOMPARE(w->Sprites().Zoom(), qint16(1));
+    QCOMPARE(w->CanvasZoom().Exponent(), 1);
     const PaletteGeometry::Cell in = cellAt(*w, pointer);
     if (cell.x - pointer.x() / 32 >= 0)
         QCOMPARE(in.x, cell.x);
@@ -234,7 +234,7 @@ void tst_Navigation::ctrlWheelZoomsAboutThePointer() {
     // Two notches out: 8-pixel cells, the cell still under the pointer.
     wheel(w->picEdit, pointer, {0, -Notch}, Qt::ControlModifier);
     wheel(w->picEdit, pointer, {0, -Notch}, Qt::ControlModifier);
-    QCOMPARE(w->Tiles().Zoom(), qint16(-1));
+    QCOMPARE(w->CanvasZoom().Exponent(), -1);
     const PaletteGeometry::Cell out = cellAt(*w, pointer);
     if (w->scrEditX->value() > 0 && w->scrEditX->value() < w->scrEditX->maximum())
         QCOMPARE(out.x, cell.x);
@@ -251,17 +251,16 @@ void tst_Navigation::ctrlWheelAtTheZoomLimits() {
     // Zoomed in as far as the window goes; more notches change nothing.
     for (int i = 0; i < 6; ++i)
         wheel(w->picEdit, {100, 100}, {0, Notch}, Qt::ControlModifier);
-    QCOMPARE(w->Tiles().Zoom(), qint16(3));
+    QCOMPARE(w->CanvasZoom().Exponent(), 3);
     for (int i = 0; i < 12; ++i)
         wheel(w->picEdit, {100, 100}, {0, -Notch}, Qt::ControlModifier);
-    QCOMPARE(w->Tiles().Zoom(), qint16(-4));
-    QCOMPARE(w->Sprites().Zoom(), qint16(-4));
+    QCOMPARE(w->CanvasZoom().Exponent(), -4);
     // Near the level's far corner the view stops at the bars' maximum.
     w->mnuView1xZoom_Click();
     w->scrEditX->setValue(w->scrEditX->maximum());
     w->scrEditY->setValue(w->scrEditY->maximum());
     wheel(w->picEdit, {500, 330}, {0, -Notch}, Qt::ControlModifier);
-    QCOMPARE(w->Tiles().Zoom(), qint16(-1));
+    QCOMPARE(w->CanvasZoom().Exponent(), -1);
     QCOMPARE(w->scrEditX->value(), w->scrEditX->maximum());
     QCOMPARE(w->scrEditY->value(), w->scrEditY->maximum());
     QVERIFY(canvasShowsLevel(*w));
@@ -289,7 +288,7 @@ void tst_Navigation::wheelIgnoredWhileThePreviewIsOpen() {
     wheel(w->picEdit, {40, 40}, {0, Notch}, Qt::ControlModifier);
     QTest::keyClick(w->picEdit, Qt::Key_Down);
     QCOMPARE(w->scrEditY->value(), 0);
-    QCOMPARE(w->Tiles().Zoom(), qint16(0));
+    QCOMPARE(w->CanvasZoom().Exponent(), 0);
     w->CloseLevelPreview();
 }
 

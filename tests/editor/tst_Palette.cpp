@@ -1,6 +1,7 @@
 // The tile strip, the selected-tile and selected-sprite boxes and the two
 // pop-up selectors of a real editor window: clicks sent as real mouse
 // events, exact pixels of what is drawn, layout and picking.
+#include "EditGeometry.h"
 #include "EditorTestSupport.h"
 #include "PickerButton.h"
 #include "PictureBox.h"
@@ -26,15 +27,13 @@ QRgb tileAt(int tile, int px, int py) {
 }
 
 // A set of exactly 600 tiles, ten to a sheet row.
-TileSet sixHundredTiles() {
-    TileSet tiles;
-    tiles.LoadFromImage(fixtures::tileSheet(10 * 16, 60 * 16));
-    return tiles;
+std::shared_ptr<const TileSet> sixHundredTiles() {
+    return editortest::makeTiles(fixtures::tileSheet(10 * 16, 60 * 16));
 }
 
 // Episode 1's sprite bitmaps, all 10 x 12 except sprite 3, 32 x 48: at the
 // palette's zoom the largest sprite renders 64 x 96.
-SpriteSet spritesWithLargest64x96() {
+std::shared_ptr<const SpriteSet> spritesWithLargest64x96() {
     fixtures::MemorySource source;
     for (int sprite = -1; sprite < SpriteCatalogue::Count(1); ++sprite) {
         const QString name = SpriteCatalogue::FileName(1, sprite);
@@ -43,9 +42,9 @@ SpriteSet spritesWithLargest64x96() {
                                                 ? fixtures::spriteBitmap(sprite + 1, 32, 48)
                                                 : fixtures::spriteBitmap(sprite + 1, 10, 12);
     }
-    SpriteSet sprites;
+    auto sprites = std::make_shared<SpriteSet>();
     Surface scratch;
-    sprites.LoadFromSource(1, source, scratch);
+    sprites->LoadFromSource(1, source, scratch);
     return sprites;
 }
 
@@ -317,8 +316,8 @@ void tst_Palette::spriteSelectorLayoutAndPicks() {
     EditorTestHost host;
     auto window = editortest::newWindow(host, 100, 60, 1, 1, 800, 600);
     window->SetSprites(spritesWithLargest64x96());
-    QCOMPARE(window->PaletteSprites().MaxRenderWidth(), 64);
-    QCOMPARE(window->PaletteSprites().MaxRenderHeight(), 96);
+    QCOMPARE(window->Sprites().MaxRenderWidth(EditGeometry::PaletteZoom), 64);
+    QCOMPARE(window->Sprites().MaxRenderHeight(EditGeometry::PaletteZoom), 96);
     showSelector(window->picSpriteSelector, 700, 420);
     QScrollBar* bar = window->scrSpriteSelector;
     QCOMPARE(bar->geometry(), QRect(Border + 700 - 17, Border, 17, 420));
@@ -424,7 +423,8 @@ void tst_Palette::selectorsLeaveNothingOld() {
                      qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
     // The gap right of the first cell and left of the second shows the
     // background.
-    const int pitch = sprites ? window->PaletteSprites().MaxRenderWidth() + 4 : 36;
+    const int pitch =
+        sprites ? window->Sprites().MaxRenderWidth(EditGeometry::PaletteZoom) + 4 : 36;
     if (pitch + 2 < sizeAfter.width())
         QCOMPARE(pixel(selector, pitch + 1, 10), Surface::ButtonShadow);
 }

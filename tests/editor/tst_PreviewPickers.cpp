@@ -3,6 +3,7 @@
 // of a press to the pressed button wherever the pointer is, which the tests
 // reproduce by sending them to the button with positions outside it.
 
+#include "EditGeometry.h"
 #include "EditorTestSupport.h"
 #include "LevelEdits.h"
 #include "PickerButton.h"
@@ -173,7 +174,7 @@ void tst_PreviewPickers::tilePickerDragScrollsAndPicks() {
     QCOMPARE(bar->value(), 1); // tile 59 is in row 5, half of 8 rows above it
     window->picTileSelector_Paint();
     Surface expected(32, 32);
-    window->PaletteTiles().Draw(10, expected, 0, 0);
+    window->Tiles().Draw(10, expected, 0, 0, EditGeometry::PaletteZoom);
     QCOMPARE(selector->surface().image().copy(4, 4, 32, 32), expected.image());
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
 }
@@ -201,8 +202,8 @@ void tst_PreviewPickers::spritePickerSwitchesModeAndPicks() {
 
     // Released over a cell: that sprite, whichever button. Episode 1's
     // largest sprite is 41 x 32, 82 x 64 at the palette's zoom.
-    const int pw = window->PaletteSprites().MaxRenderWidth() + 4;
-    const int ph = window->PaletteSprites().MaxRenderHeight() + 4;
+    const int pw = window->Sprites().MaxRenderWidth(EditGeometry::PaletteZoom) + 4;
+    const int ph = window->Sprites().MaxRenderHeight(EditGeometry::PaletteZoom) + 4;
     QCOMPARE(pw, 86);
     QCOMPARE(ph, 68);
     const int columns =
@@ -276,9 +277,10 @@ void tst_PreviewPickers::previewOpensAtItsPlace() {
     // Drawn by the platform's paint: the whole level from its first cell at
     // zoom -3, sprites included.
     Surface expected(340, 200);
-    window->m_Level.Display(expected, 0, 0, window->PreviewTiles(), window->PreviewSprites());
+    window->m_Level.Display(expected, 0, 0, window->Tiles(), window->Sprites(),
+                            EditGeometry::PreviewZoom);
     QTRY_COMPARE(preview->surface().image(), expected.image());
-    QCOMPARE(window->PreviewTiles().RenderWidth(), 2.0);
+    QCOMPARE(window->Tiles().RenderWidth(EditGeometry::PreviewZoom), 2.0);
 
     QTest::mouseRelease(window->cmdLevelPreview, Qt::LeftButton, {}, QPoint(8, 8));
     QVERIFY(preview->isHidden());
@@ -299,7 +301,7 @@ void tst_PreviewPickers::previewFollowsThePointer() {
     EditorTestHost host;
     auto window = editortest::newWindow(host, 170, 100, 1, 1, 640, 320 + 61 + 57);
     window->mnuViewZoomIn_Click();
-    QCOMPARE(window->Tiles().RenderWidth(), 32.0);
+    QCOMPARE(window->Tiles().RenderWidth(window->CanvasZoom()), 32.0);
     QCOMPARE(window->picEditHolder->ScaleWidth(), 640);
     QCOMPARE(window->picEditHolder->ScaleHeight(), 320);
     PickerButton* button = window->cmdLevelPreview;

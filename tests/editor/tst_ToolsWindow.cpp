@@ -329,7 +329,7 @@ void tst_ToolsWindow::gridHiddenPlanesAndFit() {
         for (int x = 0; x < bare.Width(); ++x)
             bare.SetInfo(x, y, 0);
     Surface expected(w->picEdit->ScaleWidth(), w->picEdit->ScaleHeight());
-    bare.Display(expected, 0, 0, w->Tiles(), w->Sprites());
+    bare.Display(expected, 0, 0, w->Tiles(), w->Sprites(), ZoomLevel());
     QCOMPARE(w->picEdit->Picture(), expected.image());
     QVERIFY(expected.image() != w.levelPicture()); // sprite 5 at (3, 3) is gone
     QVERIFY(w->ToolStatusText().isEmpty());        // tile mode edits the tiles, which show
@@ -341,7 +341,7 @@ void tst_ToolsWindow::gridHiddenPlanesAndFit() {
 
     // 100 x 60 cells in a 583 x 345 canvas: 4-pixel cells (zoom -2).
     w.key(Qt::Key_9, Qt::ControlModifier);
-    QCOMPARE(w->Tiles().Zoom(), qint16(-2));
+    QCOMPARE(w->CanvasZoom().Exponent(), -2);
     QCOMPARE(w->scrEditX->value(), 0);
 }
 

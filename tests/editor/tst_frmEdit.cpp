@@ -53,7 +53,7 @@ private slots:
 
     void controlsAtCreation();
     void menusAndDelegatedCommands();
-    void setsAreClonesAtTheirZooms();
+    void windowDrawsWithTheHostsSets();
     void newLevelAndLayout();
     void minimumSizeAndMinimisedWindow();
     void scrollRangesFollowSizeAndZoom();
@@ -185,26 +185,16 @@ void tst_frmEdit::menusAndDelegatedCommands() {
     QCOMPARE(m_Host->exitCalls, 1);
 }
 
-void tst_frmEdit::setsAreClonesAtTheirZooms() {
+void tst_frmEdit::windowDrawsWithTheHostsSets() {
     frmEdit window(*m_Host);
     window.SetTiles(m_Host->TileSets(0));
     window.SetSprites(m_Host->SpriteSets(0));
-    QCOMPARE(window.Tiles().Zoom(), qint16(0));
-    QCOMPARE(window.PaletteTiles().Zoom(), qint16(1));
-    QCOMPARE(window.PreviewTiles().Zoom(), qint16(-3));
-    QCOMPARE(window.Sprites().Zoom(), qint16(0));
-    QCOMPARE(window.PaletteSprites().Zoom(), qint16(1));
-    QCOMPARE(window.PreviewSprites().Zoom(), qint16(-3));
-    // Clones share the host's pictures.
-    QCOMPARE(window.Tiles().Tiles().get(), m_Host->TileSets(0).Tiles().get());
-    QCOMPARE(window.PreviewSprites().Sprites(1).get(), m_Host->SpriteSets(0).Sprites(1).get());
-    QCOMPARE(window.Tiles().Count(), qint16(260));
-
-    // Giving the sets again puts the canvas back at 1x zoom.
+    // One set of each for the canvas, the palettes and the preview: the
+    // host's own, whatever the zoom of each view.
     window.mnuViewZoomIn_Click();
-    QCOMPARE(window.Tiles().Zoom(), qint16(1));
-    window.SetTiles(m_Host->TileSets(0));
-    QCOMPARE(window.Tiles().Zoom(), qint16(0));
+    QCOMPARE(&window.Tiles(), m_Host->TileSets(0).get());
+    QCOMPARE(&window.Sprites(), m_Host->SpriteSets(0).get());
+    QCOMPARE(window.CanvasZoom().Exponent(), 1);
 }
 
 void tst_frmEdit::newLevelAndLayout() {
@@ -271,8 +261,7 @@ void tst_frmEdit::scrollRangesFollowSizeAndZoom() {
 
     for (int i = 0; i < 6; ++i)
         window->mnuViewZoomIn->trigger();
-    QCOMPARE(window->Tiles().Zoom(), qint16(3));
-    QCOMPARE(window->Sprites().Zoom(), qint16(3));
+    QCOMPARE(window->CanvasZoom().Exponent(), 3);
     // 128-pixel cells: 383 pixels need 3 columns, 400 need 4.
     QCOMPARE(window->scrEditX->maximum(), 98);
     QCOMPARE(window->scrEditX->pageStep(), 2);
@@ -281,15 +270,13 @@ void tst_frmEdit::scrollRangesFollowSizeAndZoom() {
     QCOMPARE(window->scrEditY->pageStep(), 1);
 
     window->mnuView1xZoom->trigger();
-    QCOMPARE(window->Tiles().Zoom(), qint16(0));
-    QCOMPARE(window->Sprites().Zoom(), qint16(0));
+    QCOMPARE(window->CanvasZoom().Exponent(), 0);
     QCOMPARE(window->scrEditX->maximum(), 77);
 
     for (int i = 0; i < 7; ++i)
         window->mnuViewZoomOut->trigger();
-    QCOMPARE(window->Tiles().Zoom(), qint16(-4));
-    QCOMPARE(window->Sprites().Zoom(), qint16(-4));
-    QCOMPARE(window->Tiles().RenderWidth(), 1.0);
+    QCOMPARE(window->CanvasZoom().Exponent(), -4);
+    QCOMPARE(window->Tiles().RenderWidth(window->CanvasZoom()), 1.0);
     // 1-pixel cells: the whole level fits.
     QCOMPARE(window->scrEditX->maximum(), 0);
     QVERIFY(!window->scrEditX->isEnabled());
@@ -297,14 +284,12 @@ void tst_frmEdit::scrollRangesFollowSizeAndZoom() {
     QVERIFY(!window->scrEditY->isEnabled());
 
     window->mnuView1xZoom->trigger();
-    QCOMPARE(window->Tiles().Zoom(), qint16(0));
+    QCOMPARE(window->CanvasZoom().Exponent(), 0);
 
     // The zoom commands keep the view's origin where the new range allows.
     window->scrEditX->setValue(50);
     window->mnuViewZoomIn->trigger();
     QCOMPARE(window->scrEditX->value(), 50);
-    QCOMPARE(window->PaletteTiles().Zoom(), qint16(1));
-    QCOMPARE(window->PreviewTiles().Zoom(), qint16(-3));
 
     window->mnuView1xZoom->trigger();
     // A bar whose value is above a new maximum drops to it.

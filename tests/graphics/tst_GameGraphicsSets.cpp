@@ -21,7 +21,7 @@ namespace {
 
 QImage drawLevel(const Level& level, const TileSet& tiles, const SpriteSet& sprites) {
     Surface surface(level.Width() * 16, level.Height() * 16);
-    level.Display(surface, 0, 0, tiles, sprites);
+    level.Display(surface, 0, 0, tiles, sprites, ZoomLevel());
     return surface.Image();
 }
 
@@ -102,11 +102,9 @@ void TestGameGraphicsSets::levelsDrawAlike() {
 }
 
 void TestGameGraphicsSets::spritesDrawAlike() {
-    for (qint16 zoom : {qint16(0), qint16(1), qint16(-1)}) {
-        SpriteSet game = m_GameSprites.Clone();
-        SpriteSet exported = m_ExportedSprites.Clone();
-        game.SetZoom(zoom);
-        exported.SetZoom(zoom);
+    for (const ZoomLevel zoom : {ZoomLevel(0), ZoomLevel(1), ZoomLevel(-1)}) {
+        const SpriteSet& game = m_GameSprites;
+        const SpriteSet& exported = m_ExportedSprites;
         for (qint16 sprite = -1; sprite < game.Count(); ++sprite) {
             for (bool opaque : {false, true}) {
                 Surface a(80, 80), b(80, 80);
@@ -114,8 +112,8 @@ void TestGameGraphicsSets::spritesDrawAlike() {
                     surface->SetBackColor(0xFF336699);
                     surface->Cls();
                 }
-                game.Draw(sprite, a, 3, 5, opaque);
-                exported.Draw(sprite, b, 3, 5, opaque);
+                game.Draw(sprite, a, 3, 5, zoom, opaque);
+                exported.Draw(sprite, b, 3, 5, zoom, opaque);
                 QVERIFY(a.Image() == b.Image());
             }
         }

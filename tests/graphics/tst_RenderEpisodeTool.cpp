@@ -34,10 +34,8 @@ QImage picture(const Level& level) {
     if (!tiles.LoadFromBitmap(DemoGraphics + "/1til0000.bmp") ||
         !sprites.LoadFromBitmaps(DemoGraphics + "/1spr0000.bmp", scratch))
         return {};
-    tiles.SetZoom(-3);
-    sprites.SetZoom(-3);
     Surface canvas{level.Width() * 2, level.Height() * 2};
-    level.Display(canvas, 0, 0, tiles, sprites);
+    level.Display(canvas, 0, 0, tiles, sprites, ZoomLevel(-3));
     return canvas.image();
 }
 

@@ -36,11 +36,10 @@ QImage expectedPicture(const Level& level, const QString& folder, qint16 zoom) {
     if (!tiles.LoadFromBitmap(folder + "/" + SpriteCatalogue::TileSheetName(episode)) ||
         !sprites.LoadFromBitmaps(folder + "/" + SpriteCatalogue::SpriteBaseName(episode), scratch))
         return {};
-    tiles.SetZoom(zoom);
-    sprites.SetZoom(tiles.Zoom());
-    Surface canvas{int(level.Width() * tiles.RenderWidth()),
-                   int(level.Height() * tiles.RenderHeight())};
-    level.Display(canvas, 0, 0, tiles, sprites);
+    const ZoomLevel drawn = tiles.DrawnZoom(ZoomLevel(zoom));
+    Surface canvas{int(level.Width() * tiles.RenderWidth(drawn)),
+                   int(level.Height() * tiles.RenderHeight(drawn))};
+    level.Display(canvas, 0, 0, tiles, sprites, drawn);
     return canvas.image();
 }
 

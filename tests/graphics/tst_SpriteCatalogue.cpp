@@ -93,7 +93,7 @@ void tst_SpriteCatalogue::spriteFiles() {
     const SpriteSet sprites = colouredSprites(episode);
     QCOMPARE(int(sprites.Count()), int(filesOf(episode).size() - 1));
     Surface drawn = fixtures::paper(8, 8, 0xFFFFFFFF);
-    sprites.Draw(qint16(sprite), drawn, 2, 2, false);
+    sprites.Draw(qint16(sprite), drawn, 2, 2, ZoomLevel(), false);
     QCOMPARE(drawn.image().pixel(3, 3), file.isEmpty() ? 0xFFFFFFFF : colourOf(file));
 
     // With the game's own graphics, the sprite is the picture the game
@@ -109,7 +109,7 @@ void tst_SpriteCatalogue::spriteFiles() {
     QVERIFY(real.LoadFromSource(1, GameGraphicsSource(realDataDir(), 1), scratch).ok);
     const int w = bitmap.width() / 3, h = bitmap.height();
     Surface onWhite = fixtures::paper(w, h, 0xFFFFFFFF);
-    real.Draw(qint16(sprite), onWhite, 0, 0, false);
+    real.Draw(qint16(sprite), onWhite, 0, 0, ZoomLevel(), false);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             QCOMPARE(onWhite.image().pixel(x, y),
@@ -154,10 +154,10 @@ void tst_SpriteCatalogue::infoValuesDraw() {
     Level level;
     level.Create(6, 5, qint16(episode), qint16(number));
     Surface plain = fixtures::paper(6 * 16, 5 * 16, 0xFFFFFFFF);
-    level.Display(plain, 0, 0, tiles, sprites);
+    level.Display(plain, 0, 0, tiles, sprites, ZoomLevel());
     level.SetInfo(2, 3, qint16(value));
     Surface drawn = fixtures::paper(6 * 16, 5 * 16, 0xFFFFFFFF);
-    level.Display(drawn, 0, 0, tiles, sprites);
+    level.Display(drawn, 0, 0, tiles, sprites, ZoomLevel());
     QCOMPARE(level.Info(2, 3), qint16(value)); // the drawing never changes it
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x)

@@ -8,6 +8,7 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 
 using fixtures::spriteClear;
 using fixtures::spritePixel;
@@ -59,15 +60,14 @@ private slots:
     void newSetHoldsOneEmptySprite() {
         const SpriteSet set;
         QCOMPARE(set.Count(), qint16(0));
-        QCOMPARE(set.Zoom(), qint16(0));
         QVERIFY(set.Sprites(-1));
         QVERIFY(set.Sprites(-1)->isNull());
         QVERIFY(set.SpriteMasks(-1));
         QCOMPARE(set.Width(-1), 0);
-        QCOMPARE(set.MaxRenderWidth(), qint16(0));
+        QCOMPARE(set.MaxRenderWidth(ZoomLevel()), qint16(0));
         Surface s = paper(4, 4);
-        set.Draw(-1, s, 0, 0, false);
-        set.Draw(-1, s, 0, 0, true);
+        set.Draw(-1, s, 0, 0, ZoomLevel(), false);
+        set.Draw(-1, s, 0, 0, ZoomLevel(), true);
         QCOMPARE(s.image().pixel(0, 0), Paper);
     }
 
@@ -121,14 +121,12 @@ private slots:
         SpriteSet set;
         Surface scratch;
         QVERIFY(set.LoadFromSource(1, source, scratch).ok);
-        set.SetZoom(1);
-        QCOMPARE(set.RenderWidth(0), 66.0);
-        QCOMPARE(set.RenderHeight(0), 48.0);
-        set.SetZoom(-3);
-        QCOMPARE(set.RenderWidth(0), 4.125);
-        QCOMPARE(set.RenderHeight(0), 3.0);
-        set.SetZoom(-20); // no lower limit in the sprite set
-        QCOMPARE(set.Zoom(), qint16(-20));
+        QCOMPARE(set.RenderWidth(0, ZoomLevel(1)), 66.0);
+        QCOMPARE(set.RenderHeight(0, ZoomLevel(1)), 48.0);
+        QCOMPARE(set.RenderWidth(0, ZoomLevel(-3)), 4.125);
+        QCOMPARE(set.RenderHeight(0, ZoomLevel(-3)), 3.0);
+        // No lower limit in the sprite set.
+        QCOMPARE(set.RenderWidth(0, ZoomLevel(-20)), std::ldexp(33.0, -20));
     }
 
     void largestDrawnSizeRoundsHalvesToEven() {
@@ -136,20 +134,18 @@ private slots:
         SpriteSet wide;
         Surface scratch;
         QVERIFY(wide.LoadFromSource(1, sizedSource({{"1spr0032.bmp", {40, 9}}}), scratch).ok);
-        QCOMPARE(wide.MaxRenderWidth(), qint16(40));
-        QCOMPARE(wide.MaxRenderHeight(), qint16(9));
+        QCOMPARE(wide.MaxRenderWidth(ZoomLevel()), qint16(40));
+        QCOMPARE(wide.MaxRenderHeight(ZoomLevel()), qint16(9));
 
         // At zoom -3, 20 pixels are 2.5 (rounded to 2) and 28 are 3.5 (to 4).
         SpriteSet half;
         QVERIFY(half.LoadFromSource(1, sizedSource({{"1spr0048.bmp", {20, 28}}}), scratch).ok);
-        half.SetZoom(-3);
-        QCOMPARE(half.MaxRenderWidth(), qint16(2));
-        QCOMPARE(half.MaxRenderHeight(), qint16(4));
+        QCOMPARE(half.MaxRenderWidth(ZoomLevel(-3)), qint16(2));
+        QCOMPARE(half.MaxRenderHeight(ZoomLevel(-3)), qint16(4));
         SpriteSet odd;
         QVERIFY(odd.LoadFromSource(1, sizedSource({{"1spr0048.bmp", {28, 20}}}), scratch).ok);
-        odd.SetZoom(-3);
-        QCOMPARE(odd.MaxRenderWidth(), qint16(4));
-        QCOMPARE(odd.MaxRenderHeight(), qint16(2));
+        QCOMPARE(odd.MaxRenderWidth(ZoomLevel(-3)), qint16(4));
+        QCOMPARE(odd.MaxRenderHeight(ZoomLevel(-3)), qint16(2));
     }
 
     void seeThroughDrawingKeepsTheBackgroundInClearPixels() {
@@ -157,7 +153,7 @@ private slots:
         const qint16 sprite = 3;
         const int w = set.Width(sprite), h = set.Height(sprite), id = bitmapId(1, sprite);
         Surface s = paper(w + 4, h + 4);
-        set.Draw(sprite, s, 2, 1, false);
+        set.Draw(sprite, s, 2, 1, ZoomLevel(), false);
         for (int y = 0; y < h + 4; ++y) {
             for (int x = 0; x < w + 4; ++x) {
                 const int sx = x - 2, sy = y - 1;
@@ -170,11 +166,10 @@ private slots:
     }
 
     void doubledSpriteCoversTwiceTheArea() {
-        SpriteSet set = loadedEpisode();
-        set.SetZoom(1);
+        const SpriteSet set = loadedEpisode();
         const int id = bitmapId(1, 1);
         Surface s = paper(2 * set.Width(1), 2 * set.Height(1));
-        set.Draw(1, s, 0, 0, false);
+        set.Draw(1, s, 0, 0, ZoomLevel(1), false);
         for (int y = 0; y < s.ScaleHeight(); ++y)
             for (int x = 0; x < s.ScaleWidth(); ++x)
                 QCOMPARE(s.image().pixel(x, y),
@@ -185,24 +180,23 @@ private slots:
         // Sprites at other zooms come from copies scaled once per zoom (zoom 7
         // is too large for that); the pixels must be those of stretching the
         // pictures themselves.
-        const SpriteSet base = loadedEpisode(3);
-        for (const int zoom : {-4, -3, -2, -1, 0, 1, 2, 3, 7}) {
-            SpriteSet set = base.Clone();
-            set.SetZoom(qint16(zoom));
+        const SpriteSet set = loadedEpisode(3);
+        for (const int exponent : {-4, -3, -2, -1, 0, 1, 2, 3, 7}) {
+            const ZoomLevel zoom(exponent);
             for (const qint16 i : {qint16(-1), qint16(0), qint16(4), qint16(17)}) {
-                const double rw = set.RenderWidth(i), rh = set.RenderHeight(i);
+                const double rw = set.RenderWidth(i, zoom), rh = set.RenderHeight(i, zoom);
                 const int w = set.Width(i), h = set.Height(i);
                 for (const QPoint at : {QPoint(3, 2), QPoint(-5, -7), QPoint(50, 61)}) {
                     for (const bool opaque : {false, true}) {
                         Surface expected = paper(64, 64), actual = paper(64, 64);
                         if (opaque)
-                            expected.Line(at.x(), at.y(), at.x() + set.MaxRenderWidth(),
-                                          at.y() + set.MaxRenderHeight(), Paper, true);
+                            expected.Line(at.x(), at.y(), at.x() + set.MaxRenderWidth(zoom),
+                                          at.y() + set.MaxRenderHeight(zoom), Paper, true);
                         expected.PaintPicture(*set.SpriteMasks(i), at.x(), at.y(), rw, rh, 0, 0, w,
                                               h, opaque ? RasterOp::SrcCopy : RasterOp::SrcAnd);
                         expected.PaintPicture(*set.Sprites(i), at.x(), at.y(), rw, rh, 0, 0, w, h,
                                               RasterOp::SrcPaint);
-                        set.Draw(i, actual, at.x(), at.y(), opaque);
+                        set.Draw(i, actual, at.x(), at.y(), zoom, opaque);
                         QCOMPARE(actual.image(), expected.image());
                     }
                 }
@@ -214,11 +208,11 @@ private slots:
         const SpriteSet set = loadedEpisode();
         Surface s = paper(60, 60);
         for (const qint16 i : {qint16(-2), set.Count(), qint16(300), qint16(-32768)}) {
-            set.Draw(i, s, 0, 0, false);
-            set.Draw(i, s, 0, 0, true);
+            set.Draw(i, s, 0, 0, ZoomLevel(), false);
+            set.Draw(i, s, 0, 0, ZoomLevel(), true);
         }
         QCOMPARE(s.image(), paper(60, 60).image());
-        set.Draw(-1, s, 0, 0, false);
+        set.Draw(-1, s, 0, 0, ZoomLevel(), false);
         QVERIFY(s.image() != paper(60, 60).image());
         QCOMPARE(s.image().pixel(1, 0), spritePixel(0, 1, 0)); // entry -1 has id 0
     }
@@ -230,11 +224,11 @@ private slots:
         Surface scratch;
         QVERIFY(
             set.LoadFromSource(1, sizedSource({{"1spr0098.bmp", {32, 48}}}, {10, 6}), scratch).ok);
-        QCOMPARE(set.MaxRenderWidth(), qint16(32));
-        QCOMPARE(set.MaxRenderHeight(), qint16(48));
+        QCOMPARE(set.MaxRenderWidth(ZoomLevel()), qint16(32));
+        QCOMPARE(set.MaxRenderHeight(ZoomLevel()), qint16(48));
         Surface s = paper(50, 60, 0xFF123456);
         s.SetBackColor(0xFF808080);
-        set.Draw(2, s, 3, 4, true);
+        set.Draw(2, s, 3, 4, ZoomLevel(), true);
         for (int y = 0; y < 60; ++y) {
             for (int x = 0; x < 50; ++x) {
                 const int sx = x - 3, sy = y - 4;
@@ -247,23 +241,6 @@ private slots:
             }
         }
         QCOMPARE(s.ForeColor(), QRgb(0xFF000000));
-    }
-
-    void clonesShareThePictures() {
-        SpriteSet set = loadedEpisode();
-        set.SetZoom(1);
-        const SpriteSet clone = set.Clone();
-        QCOMPARE(clone.Zoom(), qint16(0));
-        QCOMPARE(clone.Count(), set.Count());
-        for (qint16 i = -1; i < set.Count(); ++i) {
-            QVERIFY(clone.Sprites(i).get() == set.Sprites(i).get());
-            QVERIFY(clone.SpriteMasks(i).get() == set.SpriteMasks(i).get());
-        }
-        SpriteSet other;
-        other.SetZoom(-2);
-        other.LoadFromSpriteSet(set);
-        QCOMPARE(other.Zoom(), qint16(-2));
-        QVERIFY(other.Sprites(3).get() == set.Sprites(3).get());
     }
 
     void loadsFromAFolderInAnyLetterCase() {
@@ -323,8 +300,8 @@ private slots:
             QCOMPARE(set.Width(i), 0);
         }
         Surface s = paper(40, 40);
-        set.Draw(5, s, 0, 0, false);
-        set.Draw(5, s, 0, 0, true);
+        set.Draw(5, s, 0, 0, ZoomLevel(), false);
+        set.Draw(5, s, 0, 0, ZoomLevel(), true);
         QCOMPARE(s.image().pixel(0, 0), Paper);
         QCOMPARE(s.image().pixel(39, 39), Paper);
     }

@@ -5,6 +5,7 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 
 using fixtures::tilePixel;
 
@@ -58,7 +59,7 @@ private slots:
         // The last tile is whole; nothing of the spare columns or rows is
         // ever drawn.
         Surface s = paper(16, 16);
-        set.Draw(71, s, 0, 0);
+        set.Draw(71, s, 0, 0, ZoomLevel());
         verifyTileAt(s, 71, 0, 0, 16);
         QCOMPARE(countColour(s, fixtures::SpareColour), 0);
     }
@@ -66,8 +67,8 @@ private slots:
     void tilesAreNumberedRowByRow() {
         const TileSet set = loaded(208, 48);
         Surface s = paper(32, 16);
-        set.Draw(14, s, 0, 0);
-        set.Draw(13, s, 16, 0);
+        set.Draw(14, s, 0, 0, ZoomLevel());
+        set.Draw(13, s, 16, 0, ZoomLevel());
         QCOMPARE(s.image().pixel(0, 0), tilePixel(14, 0, 0));
         QCOMPARE(set.Tiles()->pixel(16, 16), tilePixel(14, 0, 0));
         QCOMPARE(set.Tiles()->pixel(0, 16), tilePixel(13, 0, 0));
@@ -75,35 +76,49 @@ private slots:
         verifyTileAt(s, 13, 16, 0, 16);
     }
 
+    // A zoom is raised until a picture drawn at it covers a pixel each way.
+    void zoomIsRaisedToWholePixels_data() {
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<int>("drawn");
+        QTest::newRow("a tile at a sixteenth") << -6 << QSize(16, 16) << -4;
+        QTest::newRow("a tile at the lowest") << -4 << QSize(16, 16) << -4;
+        QTest::newRow("a tile at the lowest exponent") << -32768 << QSize(16, 16) << -4;
+        QTest::newRow("a tile enlarged") << 2 << QSize(16, 16) << 2;
+        QTest::newRow("a tile at the highest exponent") << 32767 << QSize(16, 16) << 32767;
+        QTest::newRow("one pixel") << -1 << QSize(1, 1) << 0;
+        QTest::newRow("the smaller side counts") << -3 << QSize(40, 5) << -2;
+        QTest::newRow("nothing to draw") << 0 << QSize(0, 16) << 32767;
+    }
+
     void zoomIsRaisedToWholePixels() {
-        TileSet set;
-        set.SetZoom(-6);
-        QCOMPARE(set.Zoom(), qint16(-4));
-        QCOMPARE(set.RenderWidth(), 1.0);
-        QCOMPARE(set.RenderHeight(), 1.0);
-        set.SetZoom(-4);
-        QCOMPARE(set.Zoom(), qint16(-4));
-        set.SetZoom(-32768);
-        QCOMPARE(set.Zoom(), qint16(-4));
-        set.SetZoom(2);
-        QCOMPARE(set.RenderWidth(), 64.0);
-        QCOMPARE(set.RenderHeight(), 64.0);
+        QFETCH(int, asked);
+        QFETCH(QSize, picture);
+        QFETCH(int, drawn);
+        QCOMPARE(ZoomLevel(asked).AtLeastOnePixel(picture.width(), picture.height()).Exponent(),
+                 drawn);
+        // The tile set's 16 x 16 tiles follow the rule.
+        if (picture == QSize(16, 16)) {
+            const TileSet set;
+            QCOMPARE(set.DrawnZoom(ZoomLevel(asked)).Exponent(), drawn);
+            QCOMPARE(set.RenderWidth(ZoomLevel(asked)), std::ldexp(16.0, drawn));
+            QCOMPARE(set.RenderHeight(ZoomLevel(asked)), std::ldexp(16.0, drawn));
+        }
     }
 
     void pixelsToTiles() {
-        TileSet set;
-        set.SetZoom(1);
-        QCOMPARE(set.PixelWToTiles(100), 4);
-        QCOMPARE(set.PixelWToTiles(96), 3);
-        QCOMPARE(set.PixelWToTiles(1), 1);
-        QCOMPARE(set.PixelWToTiles(0), 0);
-        QCOMPARE(set.PixelWToTiles(-100), -2); // (-100 + 31) / 32, toward zero
-        QCOMPARE(set.PixelHToTiles(33), 2);
-        set.SetZoom(-4);
-        QCOMPARE(set.PixelWToTiles(1600), 1600);
-        set.SetZoom(32767); // tiles larger than any surface
-        QCOMPARE(set.PixelWToTiles(1600), 1);
-        QCOMPARE(set.PixelHToTiles(0), 0);
+        const TileSet set;
+        const ZoomLevel twice(1);
+        QCOMPARE(set.PixelWToTiles(100, twice), 4);
+        QCOMPARE(set.PixelWToTiles(96, twice), 3);
+        QCOMPARE(set.PixelWToTiles(1, twice), 1);
+        QCOMPARE(set.PixelWToTiles(0, twice), 0);
+        QCOMPARE(set.PixelWToTiles(-100, twice), -2); // (-100 + 31) / 32, toward zero
+        QCOMPARE(set.PixelHToTiles(33, twice), 2);
+        QCOMPARE(set.PixelWToTiles(1600, ZoomLevel(-4)), 1600);
+        // Tiles larger than any surface.
+        QCOMPARE(set.PixelWToTiles(1600, ZoomLevel(32767)), 1);
+        QCOMPARE(set.PixelHToTiles(0, ZoomLevel(32767)), 0);
     }
 
     // Tiles at other zooms come from a scaled copy of the sheet (12 tiles a
@@ -111,14 +126,13 @@ private slots:
     // by whole factors, and nothing else changes.
     void drawsEveryZoomByWholeFactors() {
         const TileSet base = loaded(200, 100);
-        for (int zoom = -4; zoom <= 2; ++zoom) {
-            TileSet set = base.Clone();
-            set.SetZoom(qint16(zoom));
-            const int size = int(set.RenderWidth());
+        for (int exponent = -4; exponent <= 2; ++exponent) {
+            const ZoomLevel zoom(exponent);
+            const int size = int(base.RenderWidth(zoom));
             Surface s = paper(3 * size + 2, size + 2);
             const qint16 tiles[] = {25, 0, 71};
             for (int k = 0; k < 3; ++k)
-                set.Draw(tiles[k], s, 1 + k * size, 1);
+                base.Draw(tiles[k], s, 1 + k * size, 1, zoom);
             for (int k = 0; k < 3; ++k)
                 verifyTileAt(s, tiles[k], 1 + k * size, 1, size);
             QCOMPARE(countColour(s, Paper), (3 * size + 2) * (size + 2) - 3 * size * size);
@@ -130,10 +144,8 @@ private slots:
         TileSet empty;
         for (const qint16 index : {qint16(-1), qint16(26), qint16(-32768), qint16(32767)}) {
             for (const TileSet* which : {&set, static_cast<const TileSet*>(&empty)}) {
-                TileSet zoomed = which->Clone();
-                zoomed.SetZoom(-1);
                 Surface s = paper(12, 12);
-                zoomed.Draw(index, s, 2, 3);
+                which->Draw(index, s, 2, 3, ZoomLevel(-1));
                 QCOMPARE(countColour(s, Surface::ButtonShadow), 64);
                 QCOMPARE(s.image().pixel(2, 3), QRgb(Surface::ButtonShadow));
                 QCOMPARE(s.image().pixel(9, 10), QRgb(Surface::ButtonShadow));
@@ -143,23 +155,23 @@ private slots:
         }
         // A tile in range leaves the surface's colour and style alone.
         Surface s = paper(16, 16);
-        set.Draw(3, s, 0, 0);
+        set.Draw(3, s, 0, 0, ZoomLevel());
         QCOMPARE(s.ForeColor(), QRgb(0xFF000000));
         QCOMPARE(s.DrawStyle(), Surface::DrawStyleSolid);
     }
 
     void drawingPartlyOffTheSurface() {
-        TileSet set = loaded();
-        set.SetZoom(1);
+        const TileSet set = loaded();
+        const ZoomLevel twice(1);
         Surface s = paper(40, 40);
-        set.Draw(5, s, -20, -30);
-        set.Draw(6, s, 30, 35);
+        set.Draw(5, s, -20, -30, twice);
+        set.Draw(6, s, 30, 35, twice);
         QCOMPARE(s.image().pixel(0, 0), tilePixel(5, 10, 15));
         QCOMPARE(s.image().pixel(11, 1), tilePixel(5, 15, 15));
         QCOMPARE(s.image().pixel(12, 1), Paper);
         QCOMPARE(s.image().pixel(39, 39), tilePixel(6, 4, 2));
-        set.Draw(7, s, -40, 0);
-        set.Draw(7, s, 40, 0);
+        set.Draw(7, s, -40, 0, twice);
+        set.Draw(7, s, 40, 0, twice);
         QCOMPARE(s.image().pixel(0, 20), Paper);
     }
 
@@ -168,17 +180,16 @@ private slots:
         const QVector<qint16> tiles = {0, 38, -1, 39, 12, 13, 255, 7, 7, -5, 1};
         // Zoom 5 is too large for a scaled copy of the sheet and is drawn
         // tile by tile.
-        for (const int zoom : {-4, -3, -2, -1, 0, 1, 2, 3, 5}) {
-            TileSet set = base.Clone();
-            set.SetZoom(qint16(zoom));
-            const int size = int(set.RenderWidth());
+        for (const int exponent : {-4, -3, -2, -1, 0, 1, 2, 3, 5}) {
+            const ZoomLevel zoom(exponent);
+            const int size = int(base.RenderWidth(zoom));
             for (const QPoint at : {QPoint(0, 0), QPoint(-size * 2 - 1, 3), QPoint(5, -size / 2),
                                     QPoint(7 * size, 1), QPoint(3, 8 * size)}) {
                 Surface expected = paper(9 * size + 3, 2 * size);
                 Surface actual = paper(9 * size + 3, 2 * size);
                 for (int k = 0; k < tiles.size(); ++k)
-                    set.Draw(tiles[k], expected, at.x() + k * size, at.y());
-                set.DrawRow(tiles.data(), tiles.size(), actual, at.x(), at.y());
+                    base.Draw(tiles[k], expected, at.x() + k * size, at.y(), zoom);
+                base.DrawRow(tiles.data(), tiles.size(), actual, at.x(), at.y(), zoom);
                 QCOMPARE(actual.image(), expected.image());
                 QCOMPARE(actual.ForeColor(), expected.ForeColor());
             }
@@ -198,54 +209,27 @@ private slots:
 
     void largeSheetsAtLargeZooms() {
         QFETCH(int, rows);
-        const TileSet base = loaded(13 * 16, rows * 16);
-        TileSet near = base.Clone(), far = base.Clone();
-        near.SetZoom(3);
-        far.SetZoom(2);
+        const TileSet set = loaded(13 * 16, rows * 16);
         const qint16 last = qint16(13 * rows - 1);
         for (int turn = 0; turn < 4; ++turn) {
-            TileSet& view = turn % 2 ? far : near;
-            const int size = int(view.RenderWidth());
+            const ZoomLevel view(turn % 2 ? 2 : 3);
+            const int size = int(set.RenderWidth(view));
             Surface s = paper(3 * size, size);
             const qint16 row[] = {0, qint16(last / 2), last};
-            view.DrawRow(row, 3, s, 0, 0);
+            set.DrawRow(row, 3, s, 0, 0, view);
             for (int k = 0; k < 3; ++k)
                 verifyTileAt(s, row[k], k * size, 0, size);
         }
     }
 
     void outsideBlockIsTheUnionOfSquares() {
-        TileSet set = loaded();
-        set.SetZoom(-1);
+        const TileSet set = loaded();
         Surface s = paper(40, 40);
-        set.DrawOutside(s, 4, 8, 3, 2);
+        set.DrawOutside(s, 4, 8, 3, 2, ZoomLevel(-1));
         QCOMPARE(countColour(s, Surface::ButtonShadow), 24 * 16);
         QCOMPARE(s.image().pixel(4, 8), QRgb(Surface::ButtonShadow));
         QCOMPARE(s.image().pixel(27, 23), QRgb(Surface::ButtonShadow));
         QCOMPARE(s.image().pixel(28, 23), Paper);
-    }
-
-    void clonesShareTheSheet() {
-        TileSet set = loaded();
-        set.SetZoom(2);
-        const TileSet clone = set.Clone();
-        QCOMPARE(clone.Zoom(), qint16(0));
-        QCOMPARE(clone.RenderWidth(), 16.0);
-        QCOMPARE(clone.Count(), set.Count());
-        QCOMPARE(clone.TilesPerRow(), set.TilesPerRow());
-        QVERIFY(clone.Tiles().get() == set.Tiles().get());
-
-        TileSet other;
-        other.SetZoom(-2);
-        other.LoadFromTileSet(set);
-        QCOMPARE(other.Zoom(), qint16(-2));
-        QVERIFY(other.Tiles().get() == set.Tiles().get());
-
-        Surface a = paper(16, 16), b = paper(16, 16);
-        clone.Draw(9, a, 0, 0);
-        TileSet fresh = loaded();
-        fresh.Draw(9, b, 0, 0);
-        QCOMPARE(a.image(), b.image());
     }
 
     void loadsBitmapsOfEveryDepthInAnyLetterCase() {
@@ -314,19 +298,18 @@ private slots:
 
     void reloadingReplacesTheSheet() {
         TileSet set = loaded(208, 64);
-        set.SetZoom(-2);
+        const ZoomLevel quarter(-2);
         Surface s = paper(4, 4);
-        set.Draw(1, s, 0, 0); // fills the scaled copy for zoom -2
+        set.Draw(1, s, 0, 0, quarter); // fills the scaled copy for zoom -2
         QImage other = fixtures::tileSheet(32, 16);
         other.invertPixels();
         set.LoadFromImage(other);
         QCOMPARE(set.Count(), qint16(2));
-        QCOMPARE(set.Zoom(), qint16(-2));
         Surface t = paper(4, 4), expected = paper(4, 4);
-        set.Draw(1, t, 0, 0);
+        set.Draw(1, t, 0, 0, quarter);
         expected.PaintPicture(other, 0, 0, 4, 4, 16, 0, 16, 16);
         QCOMPARE(t.image(), expected.image());
-        set.Draw(2, t, 0, 0);
+        set.Draw(2, t, 0, 0, quarter);
         QCOMPARE(countColour(t, Surface::ButtonShadow), 16);
     }
 };

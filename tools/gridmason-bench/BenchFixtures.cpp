@@ -65,10 +65,10 @@ IoResult BenchFixtures::GeneratedSprites::Load(const QString& name, QImage& imag
 }
 
 BenchHost::BenchHost(bool withSprites) {
-    m_Tiles.LoadFromImage(BenchFixtures::tileSheet(611));
+    m_Tiles->LoadFromImage(BenchFixtures::tileSheet(611));
     if (withSprites) {
         Surface scratch;
-        m_Sprites.LoadFromSource(1, BenchFixtures::GeneratedSprites(), scratch);
+        m_Sprites->LoadFromSource(1, BenchFixtures::GeneratedSprites(), scratch);
     }
 }
 

@@ -46,13 +46,13 @@ public:
     void mnuFileOpen_Click() override {}
     void mnuFileExit_Click() override {}
     void mnuFileSetPaths_Click() override {}
-    const TileSet& TileSets(int) const override { return m_Tiles; }
-    const SpriteSet& SpriteSets(int) const override { return m_Sprites; }
+    std::shared_ptr<const TileSet> TileSets(int) const override { return m_Tiles; }
+    std::shared_ptr<const SpriteSet> SpriteSets(int) const override { return m_Sprites; }
     QWidget* HostWindow() override { return nullptr; }
 
 private:
-    TileSet m_Tiles;
-    SpriteSet m_Sprites;
+    std::shared_ptr<TileSet> m_Tiles = std::make_shared<TileSet>();
+    std::shared_ptr<SpriteSet> m_Sprites = std::make_shared<SpriteSet>();
 };
 
 // An editor window on a new episode-1 level of `width` x `height` cells,

@@ -107,7 +107,7 @@ void run(QTextStream& out) {
             form.mnuViewZoomOut_Click();
         QApplication::processEvents();
         // The whole canvas, or only the part of it the level covers.
-        const int cell = int(form.Tiles().RenderWidth());
+        const int cell = int(form.Tiles().RenderWidth(form.CanvasZoom()));
         const QSize area =
             r.levelOnly ? QSize(170 * cell, 170 * cell) : QSize(CanvasWidth, CanvasHeight);
         int inside = 0;

@@ -70,7 +70,7 @@ struct FloatingMove {
 FloatingMove floatingMoveSeconds(frmEdit& form, int zoom) {
     form.SetCanvasZoom(zoom);
     QApplication::processEvents();
-    const int cell = int(form.Tiles().RenderWidth());
+    const int cell = int(form.Tiles().RenderWidth(form.CanvasZoom()));
     CellBlock block(170, 170, 1, true);
     for (int y = 0; y < 170; ++y)
         for (int x = 0; x < 170; ++x)
@@ -111,7 +111,7 @@ void run(QTextStream& out) {
     frmEdit& form = window.form;
     for (int zoom : {-3, -2, -1, 0}) {
         const FloatingMove seconds = floatingMoveSeconds(form, zoom);
-        const int side = int(170 * form.Tiles().RenderWidth());
+        const int side = int(170 * form.Tiles().RenderWidth(form.CanvasZoom()));
         out << "floating 170 x 170 block (" << std::min(side, CanvasWidth) << " x "
             << std::min(side, CanvasHeight) << " pixels shown) at zoom " << zoom
             << ", one move: " << QString::number(seconds.move / copy, 'f', 2)

@@ -76,7 +76,7 @@ void paintMove(QTextStream& out) {
     out << "plain copy of a 1600 x 1000 image: 1.00\n";
     for (int zoom = -4; zoom <= 3; ++zoom) {
         w.SetZoom(zoom);
-        const int cell = std::max(1, int(w.form.Tiles().RenderWidth()));
+        const int cell = std::max(1, int(w.form.Tiles().RenderWidth(w.form.CanvasZoom())));
         // A stroke over cells of the level's visible part, one new cell a
         // move, back and forth along a row.
         const int columns = std::min(LevelSize, CanvasWidth / cell) - 1;

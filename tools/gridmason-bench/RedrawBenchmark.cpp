@@ -59,15 +59,12 @@ qint16 firstCell(int cells) {
 // Seconds of one full redraw of one episode's level at `zoom`.
 double redrawSeconds(const Level& level, const TileSet& tiles, const SpriteSet& sprites,
                      qint16 zoom, Surface& canvas, QImage& screen) {
-    TileSet zoomedTiles = tiles.Clone();
-    zoomedTiles.SetZoom(zoom);
-    SpriteSet zoomedSprites = sprites.Clone();
-    zoomedSprites.SetZoom(zoomedTiles.Zoom());
-    const qint16 sx = firstCell(zoomedTiles.PixelWToTiles(CanvasWidth));
-    const qint16 sy = firstCell(zoomedTiles.PixelHToTiles(CanvasHeight));
+    const ZoomLevel drawn = tiles.DrawnZoom(ZoomLevel(zoom));
+    const qint16 sx = firstCell(tiles.PixelWToTiles(CanvasWidth, drawn));
+    const qint16 sy = firstCell(tiles.PixelHToTiles(CanvasHeight, drawn));
     return fastestCall(
         [&] {
-            level.Display(canvas, sx, sy, zoomedTiles, zoomedSprites);
+            level.Display(canvas, sx, sy, tiles, sprites, drawn);
             QPainter painter(&screen);
             painter.drawImage(0, 0, canvas.image());
             painter.end();
