@@ -2,8 +2,8 @@
 
 #include "CanvasView.h"
 #include "LevelDocument.h"
+#include "LevelEditorWindow.h"
 #include "PictureBox.h"
-#include "frmEdit.h"
 
 #include <QCursor>
 #include <QEvent>
@@ -35,7 +35,7 @@ MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent) {
     setMinimumHeight(lblZoom->sizeHint().height() + 4);
 }
 
-void MainStatusBar::SetEditor(frmEdit* editor) {
+void MainStatusBar::SetEditor(LevelEditorWindow* editor) {
     if (editor != Editor()) {
         for (const QMetaObject::Connection& connection : m_Connections)
             disconnect(connection);
@@ -49,11 +49,12 @@ void MainStatusBar::SetEditor(frmEdit* editor) {
         if (editor) {
             // Queued, so that the text shows the cell after the editor has
             // done what the move does to it (painting during a drag).
-            m_Connections << connect(editor, &frmEdit::PointerCellChanged, this,
+            m_Connections << connect(editor, &LevelEditorWindow::PointerCellChanged, this,
                                      &MainStatusBar::editor_PointerCellChanged,
                                      Qt::QueuedConnection)
-                          << connect(editor, &frmEdit::ZoomChanged, this, &MainStatusBar::Refresh)
-                          << connect(editor, &frmEdit::ToolStatusChanged, this,
+                          << connect(editor, &LevelEditorWindow::ZoomChanged, this,
+                                     &MainStatusBar::Refresh)
+                          << connect(editor, &LevelEditorWindow::ToolStatusChanged, this,
                                      &MainStatusBar::Refresh)
                           // The cell under the pointer may have changed
                           // (painting, undo, redo, Level, Properties).
@@ -68,7 +69,7 @@ void MainStatusBar::SetEditor(frmEdit* editor) {
                                      &MainStatusBar::FollowPointer, Qt::QueuedConnection)
                           << connect(editor->scrEditY, &QScrollBar::valueChanged, this,
                                      &MainStatusBar::FollowPointer, Qt::QueuedConnection)
-                          << connect(editor, &frmEdit::ZoomChanged, this,
+                          << connect(editor, &LevelEditorWindow::ZoomChanged, this,
                                      &MainStatusBar::FollowPointer, Qt::QueuedConnection);
             editor->picEdit->installEventFilter(this);
         }
@@ -104,7 +105,7 @@ bool MainStatusBar::eventFilter(QObject* watched, QEvent* event) {
 
 // The cell under the pointer where it is now, when it is over the canvas.
 void MainStatusBar::FollowPointer() {
-    const frmEdit* editor = Editor();
+    const LevelEditorWindow* editor = Editor();
     if (!editor)
         return;
     const PictureBox* canvas = editor->picEdit;
@@ -122,7 +123,7 @@ void MainStatusBar::FollowPointer() {
 }
 
 void MainStatusBar::Refresh() {
-    const frmEdit* editor = Editor();
+    const LevelEditorWindow* editor = Editor();
     if (!editor) {
         for (QLabel* label : {lblCell, lblTile, lblInfo, lblTool, lblZoom})
             label->clear();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frmEdit.h"
+#include "LevelEditorWindow.h"
 
 #include <QPointer>
 #include <QStatusBar>
@@ -18,8 +18,8 @@ public:
     explicit MainStatusBar(QWidget* parent = nullptr);
 
     // The editor whose canvas is reported; nullptr for none.
-    void SetEditor(frmEdit* editor);
-    frmEdit* Editor() const { return m_Guard ? m_Editor : nullptr; }
+    void SetEditor(LevelEditorWindow* editor);
+    LevelEditorWindow* Editor() const { return m_Guard ? m_Editor : nullptr; }
     // Shows the current state of the editor's level and zoom.
     void Refresh();
 
@@ -43,7 +43,7 @@ private:
     // The editor, valid while the guard is set. Its canvas is kept apart,
     // only to be compared: events reach the filter while the editor is
     // being destroyed, when it must not be used any more.
-    frmEdit* m_Editor = nullptr;
+    LevelEditorWindow* m_Editor = nullptr;
     QPointer<QObject> m_Guard;
     QObject* m_Canvas = nullptr;
     int m_CellX = -1;

@@ -23,11 +23,11 @@ using editortest::at;
 using editortest::drag;
 using editortest::hover;
 
-void markCanvas(frmEdit& window) {
+void markCanvas(LevelEditorWindow& window) {
     window.picEdit->surface().image().fill(Marker);
 }
 // Whether cell (cx, cy) was drawn again.
-bool canvasRedrawn(frmEdit& window, int cx = 5, int cy = 4) {
+bool canvasRedrawn(LevelEditorWindow& window, int cx = 5, int cy = 4) {
     return window.picEdit->Picture().pixel(at(cx, cy)) != Marker;
 }
 

@@ -12,11 +12,11 @@
 #include "EditToolBox.h"
 #include "EditorHost.h"
 #include "LevelDocument.h"
+#include "LevelEditorWindow.h"
 #include "PictureBox.h"
 #include "SelectTool.h"
 #include "SpriteSet.h"
 #include "TileSet.h"
-#include "frmEdit.h"
 
 #include <QApplication>
 
@@ -67,7 +67,7 @@ struct FloatingMove {
 // block at `zoom`, with the repaint each move asks for; and what showing
 // the pixels one move changes costs by itself, the least any way of drawing
 // the block can take.
-FloatingMove floatingMoveSeconds(frmEdit& form, int zoom) {
+FloatingMove floatingMoveSeconds(LevelEditorWindow& form, int zoom) {
     form.SetCanvasZoom(zoom);
     QApplication::processEvents();
     const int cell = int(form.Tiles().RenderWidth(form.CanvasZoom()));
@@ -108,7 +108,7 @@ void run(QTextStream& out) {
         << QString::number(pasteSeconds() / copy, 'f', 2) << " (aim: at most 1)\n";
 
     BenchWindow window(170, 170, false);
-    frmEdit& form = window.form;
+    LevelEditorWindow& form = window.form;
     for (int zoom : {-3, -2, -1, 0}) {
         const FloatingMove seconds = floatingMoveSeconds(form, zoom);
         const int side = int(170 * form.Tiles().RenderWidth(form.CanvasZoom()));

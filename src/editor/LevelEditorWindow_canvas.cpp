@@ -1,4 +1,4 @@
-#include "frmEdit.h"
+#include "LevelEditorWindow.h"
 
 #include "EditToolBox.h"
 
@@ -25,36 +25,36 @@ void ApplyRange(QScrollBar* bar, const ScrollRange& range) {
 
 } // namespace
 
-void frmEdit::RedrawEdit() {
+void LevelEditorWindow::RedrawEdit() {
     m_Canvas->SetShowInfoValues(m_ShowInfoValues);
     m_Canvas->Redraw(scrEditX->value(), scrEditY->value());
 }
 
-void frmEdit::picEdit_Paint() {
+void LevelEditorWindow::picEdit_Paint() {
     RedrawEdit();
 }
 
-void frmEdit::scrEditX_Change() {
+void LevelEditorWindow::scrEditX_Change() {
     if (!m_SuppressRedraw)
         m_Canvas->ScrollTo(scrEditX->value(), scrEditY->value());
 }
 
-void frmEdit::scrEditX_Scroll() {
+void LevelEditorWindow::scrEditX_Scroll() {
     if (!m_SuppressRedraw)
         m_Canvas->ScrollTo(scrEditX->value(), scrEditY->value());
 }
 
-void frmEdit::scrEditY_Change() {
+void LevelEditorWindow::scrEditY_Change() {
     if (!m_SuppressRedraw)
         m_Canvas->ScrollTo(scrEditX->value(), scrEditY->value());
 }
 
-void frmEdit::scrEditY_Scroll() {
+void LevelEditorWindow::scrEditY_Scroll() {
     if (!m_SuppressRedraw)
         m_Canvas->ScrollTo(scrEditX->value(), scrEditY->value());
 }
 
-void frmEdit::picEditHolder_Resize() {
+void LevelEditorWindow::picEditHolder_Resize() {
     const int sw = picEditHolder->ScaleWidth();
     const int sh = picEditHolder->ScaleHeight();
 
@@ -74,17 +74,17 @@ void frmEdit::picEditHolder_Resize() {
     picEdit->setGeometry(0, 0, qMax(0, sw - scrEditY->width()), qMax(0, sh - scrEditX->height()));
 }
 
-void frmEdit::optMode_Click(int index) {
+void LevelEditorWindow::optMode_Click(int index) {
     m_Selection.SetMode(index);
     m_Tools->ModeChanged();
     emit ToolStatusChanged();
 }
 
-void frmEdit::optMode_GotFocus(int) {
+void LevelEditorWindow::optMode_GotFocus(int) {
     picTools->setFocus();
 }
 
-void frmEdit::lblPosition_Click() {
+void LevelEditorWindow::lblPosition_Click() {
     Prompts::Current().Message(
         this,
         EditGeometry::ScrollReportText(scrEditY->maximum(), scrEditY->minimum(), scrEditY->value()),

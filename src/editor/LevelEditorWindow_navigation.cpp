@@ -1,7 +1,7 @@
 // Moving around the canvas with the mouse wheel and the keyboard: the wheel
 // scrolls (sideways with Shift) and zooms about the pointer with Ctrl; the
 // arrow and page keys scroll while the canvas has the focus.
-#include "frmEdit.h"
+#include "LevelEditorWindow.h"
 
 #include "CanvasGeometry.h"
 #include "CanvasView.h"
@@ -20,7 +20,8 @@ namespace {
 // canvas itself has no use for them.
 class CanvasNavigation : public QObject {
 public:
-    CanvasNavigation(frmEdit& window, PictureBox* canvas) : QObject(canvas), m_Window(window) {
+    CanvasNavigation(LevelEditorWindow& window, PictureBox* canvas)
+        : QObject(canvas), m_Window(window) {
         canvas->installEventFilter(this);
     }
 
@@ -46,7 +47,7 @@ protected:
     }
 
 private:
-    frmEdit& m_Window;
+    LevelEditorWindow& m_Window;
 };
 
 // A drawn cell's size in whole pixels, at least one.
@@ -61,13 +62,13 @@ void MoveBar(QScrollBar* bar, int delta) {
 
 } // namespace
 
-void frmEdit::CreateNavigation() {
+void LevelEditorWindow::CreateNavigation() {
     picEdit->setFocusPolicy(Qt::StrongFocus);
     new CanvasNavigation(*this, picEdit);
 }
 
-void frmEdit::picEdit_MouseWheel(QPoint angle, QPoint pixels, Qt::KeyboardModifiers modifiers,
-                                 double x, double y) {
+void LevelEditorWindow::picEdit_MouseWheel(QPoint angle, QPoint pixels,
+                                           Qt::KeyboardModifiers modifiers, double x, double y) {
     // While the level preview is open the view's origin is the preview's.
     if (m_SuppressRedraw)
         return;
@@ -85,7 +86,7 @@ void frmEdit::picEdit_MouseWheel(QPoint angle, QPoint pixels, Qt::KeyboardModifi
     picEdit_MouseMove(Qt::NoButton, modifiers, x, y);
 }
 
-void frmEdit::ZoomAtPoint(int steps, double x, double y) {
+void LevelEditorWindow::ZoomAtPoint(int steps, double x, double y) {
     const PaletteGeometry::Cell cell = m_Canvas->Geometry().CellAt(x, y);
     for (int i = 0; i < std::abs(steps); ++i) {
         const ZoomLevel zoom = CanvasZoom();
@@ -106,7 +107,7 @@ void frmEdit::ZoomAtPoint(int steps, double x, double y) {
     m_Wheel.pixelY = 0;
 }
 
-bool frmEdit::picEdit_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
+bool LevelEditorWindow::picEdit_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
     if (m_SuppressRedraw)
         return false;
     const Navigation::KeyAction action = Navigation::KeyMove(key, modifiers, scrEditY->pageStep());

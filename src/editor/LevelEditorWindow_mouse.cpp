@@ -1,7 +1,7 @@
 // Editing with the mouse on the canvas: the canvas finds the cell under the
 // pointer and hands the press, move or release to the current tool; the
 // position label and the pointer's shape follow the pointer.
-#include "frmEdit.h"
+#include "LevelEditorWindow.h"
 
 #include "CanvasView.h"
 #include "EditTool.h"
@@ -12,7 +12,8 @@
 
 namespace {
 
-ToolEvent EventAt(const frmEdit& form, Qt::KeyboardModifiers modifiers, double x, double y) {
+ToolEvent EventAt(const LevelEditorWindow& form, Qt::KeyboardModifiers modifiers, double x,
+                  double y) {
     const PaletteGeometry::Cell cell = form.Canvas().Geometry().CellAt(x, y);
     ToolEvent event;
     event.x = cell.x;
@@ -24,7 +25,7 @@ ToolEvent EventAt(const frmEdit& form, Qt::KeyboardModifiers modifiers, double x
 
 // The tool's pointer for the modifiers held: the pick pointer or the
 // default one.
-void UpdatePointer(frmEdit& form, Qt::KeyboardModifiers modifiers) {
+void UpdatePointer(LevelEditorWindow& form, Qt::KeyboardModifiers modifiers) {
     const bool picking = form.picEdit->testAttribute(Qt::WA_SetCursor);
     const bool pick = form.CurrentTool().PointerFor(modifiers) == EditTool::Pointer::Pick;
     if (pick && !picking)
@@ -35,8 +36,8 @@ void UpdatePointer(frmEdit& form, Qt::KeyboardModifiers modifiers) {
 
 } // namespace
 
-void frmEdit::picEdit_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
-                                double y) {
+void LevelEditorWindow::picEdit_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                                          double x, double y) {
     ToolEvent event = EventAt(*this, modifiers, x, y);
     event.button = button;
     lblPosition->setText(PaletteGeometry::PositionText({event.x, event.y}));
@@ -44,8 +45,8 @@ void frmEdit::picEdit_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mo
     ToolActed();
 }
 
-void frmEdit::picEdit_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, double x,
-                                double y) {
+void LevelEditorWindow::picEdit_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
+                                          double x, double y) {
     UpdatePointer(*this, modifiers);
     ToolEvent event = EventAt(*this, modifiers, x, y);
     event.buttons = buttons;
@@ -68,8 +69,8 @@ void frmEdit::picEdit_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers 
         ToolActed();
 }
 
-void frmEdit::picEdit_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
-                              double y) {
+void LevelEditorWindow::picEdit_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                                        double x, double y) {
     ToolEvent event = EventAt(*this, modifiers, x, y);
     event.button = button;
     CurrentTool().Release(event);
