@@ -294,7 +294,7 @@ void tst_EditOperations::selection() {
     }
     selection.Start(press, shift, level);
     selection.DragTo(dragTo);
-    QCOMPARE(selection.Area(), area);
+    QCOMPARE(selection.BoundingRect(), area);
     QCOMPARE(selection.StatusText(), QStringLiteral("Selection %1,%2: %3 x %4")
                                          .arg(area.x())
                                          .arg(area.y())
@@ -302,9 +302,9 @@ void tst_EditOperations::selection() {
                                          .arg(area.height()));
     // A smaller level keeps what is left inside it; Clear leaves nothing.
     selection.SelectAll(level);
-    QCOMPARE(selection.Area(), QRect(0, 0, 120, 21));
+    QCOMPARE(selection.BoundingRect(), QRect(0, 0, 120, 21));
     selection.ClipTo(QSize(50, 10));
-    QCOMPARE(selection.Area(), QRect(0, 0, 50, 10));
+    QCOMPARE(selection.BoundingRect(), QRect(0, 0, 50, 10));
     selection.Clear();
     QVERIFY(selection.IsEmpty());
     QCOMPARE(selection.StatusText(), QString());

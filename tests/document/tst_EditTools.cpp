@@ -118,7 +118,7 @@ void tst_EditTools::copyAndPaste() {
     SelectTool select(source.document, source.brush);
     // Keen's start, info 255 at (3, 15), lies in the block.
     drag(select, {8, 17}, {2, 14});
-    QCOMPARE(select.Selection().Area(), QRect(2, 14, 7, 4));
+    QCOMPARE(select.Selection().BoundingRect(), QRect(2, 14, 7, 4));
     // Through the clipboard's form, as between two running programs.
     CellBlock block;
     QVERIFY(ClipboardCodec::FromBytes(ClipboardCodec::ToBytes(select.Copy()), block));
@@ -141,7 +141,7 @@ void tst_EditTools::copyAndPaste() {
     // Every cell: the source's cell it came from, or untouched.
     QVERIFY(LevelPlanes(target.level()) ==
             LevelPlanes(before).place(LevelPlanes(source.level()), QRect(2, 14, 7, 4), pasteAt));
-    QCOMPARE(paste.Selection().Area(), QRect(pasteAt, QSize(7, 4)) & QRect(0, 0, 120, 21));
+    QCOMPARE(paste.Selection().BoundingRect(), QRect(pasteAt, QSize(7, 4)) & QRect(0, 0, 120, 21));
     checkOneStep(target, before, "Paste");
 }
 
@@ -171,7 +171,7 @@ void tst_EditTools::cutDeleteAndMove() {
     before = LevelPlanes(f.level());
     drag(select, {2, 14}, {8, 17});
     drag(select, {5, 15}, {6, 13});
-    QCOMPARE(select.Selection().Area(), QRect(3, 12, 7, 4));
+    QCOMPARE(select.Selection().BoundingRect(), QRect(3, 12, 7, 4));
     QVERIFY(LevelPlanes(f.level()) == LevelPlanes(before)
                                           .clear(QRect(2, 14, 7, 4), EmptyTile)
                                           .place(before, QRect(2, 14, 7, 4), {3, 12}));
