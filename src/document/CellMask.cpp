@@ -15,6 +15,17 @@ CellMask CellMask::OfRect(QSize size, const QRect& area) {
     return mask;
 }
 
+CellMask CellMask::OfBytes(QSize size, std::vector<unsigned char> cells) {
+    CellMask mask(size);
+    if (cells.size() != mask.m_Cells.size())
+        return mask;
+    for (unsigned char& cell : cells)
+        cell = cell != 0;
+    mask.m_Cells = std::move(cells);
+    mask.Recount();
+    return mask;
+}
+
 bool CellMask::IsRectangle() const {
     return m_Count > 0 && m_Count == m_Bounds.width() * m_Bounds.height();
 }

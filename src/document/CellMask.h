@@ -17,6 +17,8 @@ public:
     explicit CellMask(QSize size);
     // The cells of `area` inside `size`.
     static CellMask OfRect(QSize size, const QRect& area);
+    // The cells whose byte in `cells` (row by row over `size`) is not 0.
+    static CellMask OfBytes(QSize size, std::vector<unsigned char> cells);
 
     QSize Size() const { return m_Size; }
     bool IsEmpty() const { return m_Count == 0; }

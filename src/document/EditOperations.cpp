@@ -189,18 +189,18 @@ std::vector<CellChange> BucketFill(const Level& level, QPoint start, qint16 tile
 CellMask ConnectedCells(const Level& level, QPoint start, const CellMask* within) {
     const int width = level.Width();
     const int height = level.Height();
-    CellMask area(levelSize(level));
+    const auto index = [&](int x, int y) { return std::size_t(y) * std::size_t(width) + x; };
     const auto allowed = [&](int x, int y) { return !within || within->Contains(x, y); };
     if (!levelArea(level).contains(start) || !allowed(start.x(), start.y()))
-        return area;
+        return CellMask(levelSize(level));
     const qint16 old = level.Tile(start.x(), start.y());
     // Iterative scan-line fill: a stack of seed cells; each seed's run of
     // cells of the old tile along its row joins the area at once and seeds
     // the runs touching it in the rows above and below.
     const std::vector<qint16>& tiles = level.TilePlane();
+    std::vector<unsigned char> taken(tiles.size(), 0);
     const auto open = [&](int x, int y) {
-        return tiles[std::size_t(y) * std::size_t(width) + std::size_t(x)] == old &&
-               !area.Contains(x, y) && allowed(x, y);
+        return tiles[index(x, y)] == old && !taken[index(x, y)] && allowed(x, y);
     };
     std::vector<QPoint> seeds{start};
     const auto seedRuns = [&](int left, int right, int y) {
@@ -208,7 +208,6 @@ CellMask ConnectedCells(const Level& level, QPoint start, const CellMask* within
             if (open(x, y) && (x == left || !open(x - 1, y)))
                 seeds.emplace_back(x, y);
     };
-    std::vector<QRect> runs;
     while (!seeds.empty()) {
         const QPoint seed = seeds.back();
         seeds.pop_back();
@@ -221,24 +220,22 @@ CellMask ConnectedCells(const Level& level, QPoint start, const CellMask* within
             --left;
         while (right + 1 < width && open(right + 1, y))
             ++right;
-        for (int x = left; x <= right; ++x)
-            area.Add(x, y);
+        std::fill(taken.begin() + std::ptrdiff_t(index(left, y)),
+                  taken.begin() + std::ptrdiff_t(index(right, y)) + 1, 1);
         if (y > 0)
             seedRuns(left, right, y - 1);
         if (y + 1 < height)
             seedRuns(left, right, y + 1);
     }
-    return area;
+    return CellMask::OfBytes(levelSize(level), std::move(taken));
 }
 
 CellMask SameTile(const Level& level, qint16 tile) {
-    CellMask cells(levelSize(level));
     const std::vector<qint16>& tiles = level.TilePlane();
-    for (int y = 0, i = 0; y < level.Height(); ++y)
-        for (int x = 0; x < level.Width(); ++x, ++i)
-            if (tiles[std::size_t(i)] == tile)
-                cells.Add(x, y);
-    return cells;
+    std::vector<unsigned char> cells(tiles.size());
+    std::transform(tiles.begin(), tiles.end(), cells.begin(),
+                   [tile](qint16 t) { return t == tile ? 1 : 0; });
+    return CellMask::OfBytes(levelSize(level), std::move(cells));
 }
 
 std::vector<CellChange> Replace(const Level& level, CellChange::Plane plane, qint16 from, qint16 to,
@@ -248,6 +245,7 @@ std::vector<CellChange> Replace(const Level& level, CellChange::Plane plane, qin
         return changes;
     const std::vector<qint16>& cells =
         plane == CellChange::TilePlane ? level.TilePlane() : level.InfoPlane();
+    changes.reserve(std::size_t(std::count(cells.begin(), cells.end(), from)));
     for (int y = 0, i = 0; y < level.Height(); ++y)
         for (int x = 0; x < level.Width(); ++x, ++i)
             if (cells[std::size_t(i)] == from && (!within || within->Contains(x, y)))
