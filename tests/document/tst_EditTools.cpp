@@ -245,10 +245,22 @@ void tst_EditTools::fills() {
     QCOMPARE(f.level().Tile(2, 10), qint16(258));
     checkOneStep(f, before, "Fill");
 
+    // Within a selection the fill keeps to its cells: the frame's column
+    // 0 from row 5 down alone.
+    before = LevelPlanes(f.level());
+    CellSelection within;
+    within.SetArea(QRect(0, 5, 1, 30), QSize(120, 21));
+    bucket.SetSelection(&within);
+    bucket.Press(at(0, 10, Left));
+    QVERIFY(LevelPlanes(f.level()) ==
+            LevelPlanes(before).fill(CellChange::TilePlane, QRect(0, 5, 1, 16), 7));
+    bucket.SetSelection(nullptr);
+    f.document.undoStack().undo();
+
     // Sprite mode fills nothing.
     f.brush.SetMode(BrushSelection::SpriteMode);
     bucket.Press(at(5, 5, Left));
-    QCOMPARE(f.document.undoStack().count(), 1);
+    QCOMPARE(f.document.undoStack().count(), 2);
 
     f.brush.SetMode(BrushSelection::TileMode);
     before = LevelPlanes(f.level());

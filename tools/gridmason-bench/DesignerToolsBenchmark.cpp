@@ -9,6 +9,8 @@
 //   cells hold the clicked tile, the selection replaced. Aim: 1 at most.
 // - Replace of a tile held by every cell of such a level, one undo step.
 //   Aim: 1 at most. The Magic Wand over the whole level is shown beside.
+// - the overview's update after one painted cell, on a 182 x 180 level with
+//   sprites, its picture at two pixels a cell. Aim: 0.05 at most.
 #include "BenchFixtures.h"
 #include "Benchmark.h"
 
@@ -18,6 +20,7 @@
 #include "CellSelection.h"
 #include "LevelDocument.h"
 #include "MagicWandTool.h"
+#include "OverviewPicture.h"
 
 namespace {
 
@@ -85,6 +88,27 @@ double replaceSeconds() {
     });
 }
 
+double overviewUpdateSeconds() {
+    LevelDocument document;
+    document.undoStack().setUndoLimit(4);
+    fillLevel(document, true);
+    for (int y = 2; y < Height - 2; y += 7)
+        for (int x = 2; x < Width - 2; x += 9)
+            document.SetCell(CellChange::InfoPlane, x, y, qint16(1 + (x + y) % 10));
+    const BenchHost host;
+    OverviewPicture overview(*host.TileSets(0), *host.SpriteSets(0));
+    overview.Reset(document.level(), QSize(400, 400));
+    QObject::connect(&document, &LevelDocument::cellsChanged,
+                     [&](const QRect& cells) { overview.CellsChanged(cells); });
+    int step = 0;
+    return secondsPerCall([&] {
+        ++step;
+        document.SetCell(CellChange::TilePlane, 20 + step % 140, 50 + step / 140 % 80,
+                         qint16(step % 600));
+        overview.Update(document.level());
+    });
+}
+
 void run(QTextStream& out) {
     const double copy = BenchFixtures::canvasCopySeconds();
     out << "plain copy of a 1600 x 1000 image: 1.00\n";
@@ -96,9 +120,12 @@ void run(QTextStream& out) {
         << ratio(replaceSeconds(), copy) << " (aim: at most 1)\n";
     out << "Magic Wand over a whole 182 x 180 level: "
         << ratio(selectSeconds(MagicWandTool::Kind::Connected, false), copy) << "\n";
+    out << "overview update after one painted cell: "
+        << QString::number(overviewUpdateSeconds() / copy, 'f', 3) << " (aim: at most 0.05)\n";
 }
 
-const Benchmark designerTools("designer-tools", run,
-                              "stamp brush move, Select Same Tile, Replace Tile, Magic Wand");
+const Benchmark
+    designerTools("designer-tools", run,
+                  "stamp brush move, Select Same Tile, Replace Tile, Magic Wand, overview update");
 
 } // namespace
