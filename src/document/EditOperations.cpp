@@ -238,18 +238,24 @@ CellMask SameTile(const Level& level, qint16 tile) {
     return CellMask::OfBytes(levelSize(level), std::move(cells));
 }
 
-std::vector<CellChange> Replace(const Level& level, CellChange::Plane plane, qint16 from, qint16 to,
-                                const CellMask* within) {
+std::vector<CellChange> Replace(const Level& level, CellChange::Plane plane, qint16 from,
+                                qint16 to, const CellMask* within) {
     std::vector<CellChange> changes;
     if (from == to)
         return changes;
     const std::vector<qint16>& cells =
         plane == CellChange::TilePlane ? level.TilePlane() : level.InfoPlane();
     changes.reserve(std::size_t(std::count(cells.begin(), cells.end(), from)));
-    for (int y = 0, i = 0; y < level.Height(); ++y)
-        for (int x = 0; x < level.Width(); ++x, ++i)
-            if (cells[std::size_t(i)] == from && (!within || within->Contains(x, y)))
-                changes.push_back({plane, x, y, from, to});
+    const int width = level.Width();
+    // One pass over the plane; a cell's place is worked out only when it
+    // holds the value.
+    for (auto cell = std::find(cells.begin(), cells.end(), from); cell != cells.end();
+         cell = std::find(cell + 1, cells.end(), from)) {
+        const int i = int(cell - cells.begin());
+        const int x = i % width, y = i / width;
+        if (!within || within->Contains(x, y))
+            changes.push_back({plane, x, y, from, to});
+    }
     return changes;
 }
 
