@@ -103,6 +103,7 @@ private slots:
     void linesInSpriteMode();
     void pickWithCtrlInEveryTool();
     void floatingBlockFollowsTheSetsItIsDrawnWith();
+    void leftOutCellsShowWhatIsUnder();
     void stampAlongADrag_data();
     void stampAlongADrag();
     void ctrlDragTakesAStamp_data();
@@ -348,6 +349,26 @@ void tst_EditTools::floatingBlockFollowsTheSetsItIsDrawnWith() {
     const QImage withRed = drawn(red, shown);
     QCOMPARE(drawn(blue, shown), drawn(blue, fresh));
     QVERIFY(drawn(blue, shown) != withRed);
+}
+
+// A floating block's cells left out show the canvas under them; the cells
+// it holds are mixed half and half with it.
+void tst_EditTools::leftOutCellsShowWhatIsUnder() {
+    Fixture f;
+    CellBlock block(2, 1, 1, false);
+    block.LeaveOut(1, 0);
+    QImage sheet(16, 16, QImage::Format_RGB32);
+    sheet.fill(0xFFFF0000);
+    TileSet red;
+    red.LoadFromImage(sheet);
+    const SpriteSet sprites;
+    SelectTool select(f.document, f.brush);
+    select.StartPaste(block, {0, 0});
+    Surface s(64, 32);
+    s.image().fill(0xFF0000FF);
+    select.DrawPreview(s, PreviewPlace{red, sprites, ZoomLevel(), 0, 0, 0, 0});
+    QCOMPARE(s.image().pixel(8, 8), QRgb(0xFF7F007F));  // held: half red, half blue
+    QCOMPARE(s.image().pixel(24, 8), QRgb(0xFF0000FF)); // left out: blue
 }
 
 namespace {
