@@ -238,8 +238,8 @@ CellMask SameTile(const Level& level, qint16 tile) {
     return CellMask::OfBytes(levelSize(level), std::move(cells));
 }
 
-std::vector<CellChange> Replace(const Level& level, CellChange::Plane plane, qint16 from,
-                                qint16 to, const CellMask* within) {
+std::vector<CellChange> Replace(const Level& level, CellChange::Plane plane, qint16 from, qint16 to,
+                                const CellMask* within) {
     std::vector<CellChange> changes;
     if (from == to)
         return changes;
