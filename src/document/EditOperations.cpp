@@ -17,18 +17,13 @@ QRect levelArea(const Level& level) {
 // operation writes into it (in level coordinates; cells outside the
 // rectangle are ignored), then Changes tells what differs from the level.
 // Rows are copied and compared whole: a paste of 170 x 170 cells costs a
-// few passes over memory, not a call per cell.
+// few passes over memory, not a call per cell. A plane is copied when it is
+// first written, so that an operation on one plane never passes over the
+// other.
 class Scratch {
 public:
     Scratch(const Level& level, const QRect& area)
-        : m_Level(level), m_Area(area.normalized() & levelArea(level)) {
-        const std::size_t cells = std::size_t(m_Area.width()) * std::size_t(m_Area.height());
-        m_Planes[0].resize(m_Area.isEmpty() ? 0 : cells);
-        m_Planes[1].resize(m_Planes[0].size());
-        for (int plane = 0; plane < 2 && !m_Area.isEmpty(); ++plane)
-            for (int y = 0; y < m_Area.height(); ++y)
-                std::copy_n(LevelRow(plane, y), m_Area.width(), Row(plane, y));
-    }
+        : m_Level(level), m_Area(area.normalized() & levelArea(level)) {}
 
     void Set(CellChange::Plane plane, int x, int y, qint16 value) {
         if (m_Area.contains(x, y))
@@ -98,7 +93,8 @@ public:
         std::vector<CellChange> changes;
         changes.reserve(Differences(0) + Differences(1));
         for (int plane = 0; plane < 2; ++plane) {
-            for (int y = 0; y < m_Area.height(); ++y) {
+            // A plane never written holds what the level holds.
+            for (int y = 0; !m_Planes[plane].empty() && y < m_Area.height(); ++y) {
                 const qint16* before = LevelRow(plane, y);
                 const qint16* after = Row(plane, y);
                 for (int x = 0; x < m_Area.width(); ++x) {
@@ -113,7 +109,15 @@ public:
 
 private:
     qint16* Row(int plane, int y) {
+        if (m_Planes[plane].empty())
+            CopyPlane(plane);
         return m_Planes[plane].data() + std::size_t(y) * std::size_t(m_Area.width());
+    }
+    void CopyPlane(int plane) {
+        m_Planes[plane].resize(std::size_t(m_Area.width()) * std::size_t(m_Area.height()));
+        for (int y = 0; y < m_Area.height(); ++y)
+            std::copy_n(LevelRow(plane, y), m_Area.width(),
+                        m_Planes[plane].data() + std::size_t(y) * std::size_t(m_Area.width()));
     }
     const qint16* Row(int plane, int y) const {
         return m_Planes[plane].data() + std::size_t(y) * std::size_t(m_Area.width());
@@ -126,7 +130,7 @@ private:
     }
     std::size_t Differences(int plane) const {
         std::size_t count = 0;
-        for (int y = 0; y < m_Area.height(); ++y) {
+        for (int y = 0; !m_Planes[plane].empty() && y < m_Area.height(); ++y) {
             const qint16* before = LevelRow(plane, y);
             const qint16* after = Row(plane, y);
             for (int x = 0; x < m_Area.width(); ++x)
