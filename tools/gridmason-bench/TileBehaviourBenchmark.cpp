@@ -6,9 +6,9 @@
 //   that change found, drawn again and copied to the screen, as a share of
 //   one core at 8 steps a second.
 // The table is the shareware episode 1's when the game's files lie beside
-// the project, otherwise a made-up one with about the same share of marked
-// and animated tiles; the level is LEVEL01.CK1 of the game then, otherwise
-// one of every tile in turn.
+// the project (then LEVEL01.CK1 is stepped too), otherwise a made-up one
+// with about the same share of marked and animated tiles; the level holds
+// every tile in turn, so that about one cell in seven animates.
 
 #include "BenchFixtures.h"
 #include "Benchmark.h"
@@ -71,17 +71,50 @@ double editorRedrawSeconds(BenchWindow& window, bool grid) {
     return fastestCall([&] { window.form.RedrawEdit(); }, Calls);
 }
 
+// Seconds of one animation step at zoom 1 with the view at the level's
+// top-left: the cells that change found, drawn again at the next frame and
+// copied to the screen; `cells` receives how many changed.
+double animationStepSeconds(const Level& level, const TileAnimation& animation,
+                            const TileSet& tiles, size_t& cells) {
+    const SpriteSet sprites;
+    const ZoomLevel zoom(1);
+    const int cell = int(tiles.RenderWidth(zoom));
+    const QRect window(0, 0, tiles.PixelWToTiles(CanvasWidth, zoom),
+                       tiles.PixelHToTiles(CanvasHeight, zoom));
+    Surface canvas(CanvasWidth, CanvasHeight);
+    QImage screen(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
+    int frame = 0;
+    return fastestCall(
+        [&] {
+            const std::vector<QRect> changed =
+                animation.ChangedCells(level, window, frame, frame + 1);
+            ++frame;
+            QPainter painter(&screen);
+            cells = 0;
+            for (const QRect& run : changed) {
+                const QRect pixels(run.x() * cell, run.y() * cell, run.width() * cell, cell);
+                level.Display(canvas, qint16(run.x()), qint16(run.y()), tiles, sprites, zoom,
+                              pixels.x(), pixels.y(), run.width(), 1, Level::AllLayers, &animation,
+                              frame);
+                painter.drawImage(pixels.topLeft(), canvas.image(), pixels);
+                cells += size_t(run.width());
+            }
+            consume(screen.constBits());
+        },
+        Calls);
+}
+
 void runTileBehaviour(QTextStream& out) {
     TileBehaviour table;
     QString source;
-    Level level;
+    Level gameLevel;
     const bool real = TileBehaviourLoader::Load(GameDir, 1, table, source).ok &&
-                      level.Load(QDir(GameDir).filePath(QStringLiteral("LEVEL01.CK1"))).ok;
-    if (!real) {
+                      gameLevel.Load(QDir(GameDir).filePath(QStringLiteral("LEVEL01.CK1"))).ok;
+    if (!real)
         table = madeUpTable();
-        level = madeUpLevel();
-    }
-    out << (real ? "the shareware table and LEVEL01.CK1" : "a made-up table and level") << "\n";
+    const Level level = madeUpLevel();
+    out << (real ? "the shareware episode 1's table" : "a made-up table")
+        << "; a 128x120 level of every tile in turn\n";
     const double copy = BenchFixtures::fastestCanvasCopySeconds(Calls);
 
     // The overlay over a whole canvas at zoom 0, against the grid.
@@ -98,45 +131,25 @@ void runTileBehaviour(QTextStream& out) {
             consume(canvas.image().constBits());
         },
         Calls);
-    out << "  grid " << QString::number(grid / copy, 'f', 2) << " x copy, overlay "
+    out << "  zoom 0: grid " << QString::number(grid / copy, 'f', 2) << " x copy, overlay "
         << QString::number(marks / copy, 'f', 2) << " x copy: the overlay costs "
         << QString::number(marks / grid, 'f', 2) << " x the grid (aim: within 1)\n";
 
-    // One animation step at zoom 1, the view at the level's top-left.
     TileSet tiles;
     tiles.LoadFromImage(BenchFixtures::tileSheet(TileCount));
-    const SpriteSet sprites;
     const TileAnimation animation(table, tiles.Count());
-    const ZoomLevel zoom(1);
-    const QRect window1(0, 0, tiles.PixelWToTiles(CanvasWidth, zoom),
-                        tiles.PixelHToTiles(CanvasHeight, zoom));
-    QImage screen(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
-    int frame = 0;
-    size_t cells = 0;
-    const double step = fastestCall(
-        [&] {
-            const std::vector<QRect> changed =
-                animation.ChangedCells(level, window1, frame, frame + 1);
-            ++frame;
-            QPainter painter(&screen);
-            for (const QRect& run : changed) {
-                const QRect pixels(run.x() * 32, run.y() * 32, run.width() * 32, 32);
-                level.Display(canvas, qint16(run.x()), qint16(run.y()), tiles, sprites, zoom,
-                              pixels.x(), pixels.y(), run.width(), 1, Level::AllLayers, &animation,
-                              frame);
-                painter.drawImage(pixels.topLeft(), canvas.image(), pixels);
-            }
-            cells = 0;
-            for (const QRect& run : changed)
-                cells += size_t(run.width());
-            consume(screen.constBits());
-        },
-        Calls);
-    out << "  animation step at zoom 1: " << cells << " cells, "
-        << QString::number(step / copy, 'f', 2) << " x copy, "
-        << QString::number(step * 1000.0 / TileAnimation::FrameMilliseconds * 100, 'f', 2)
-        << " % of one core at " << 1000 / TileAnimation::FrameMilliseconds
-        << " steps a second (aim: within 5 %)\n";
+    const auto step = [&](const char* name, const Level& stepped) {
+        size_t cells = 0;
+        const double seconds = animationStepSeconds(stepped, animation, tiles, cells);
+        out << "  animation step at zoom 1, " << name << ": " << cells << " cells, "
+            << QString::number(seconds / copy, 'f', 2) << " x copy, "
+            << QString::number(seconds * 1000.0 / TileAnimation::FrameMilliseconds * 100, 'f', 2)
+            << " % of one core at " << 1000 / TileAnimation::FrameMilliseconds
+            << " steps a second (aim: within 5 %)\n";
+    };
+    step("every tile in turn", level);
+    if (real)
+        step("LEVEL01.CK1", gameLevel);
 }
 
 const Benchmark tileBehaviour("tile-behaviour", runTileBehaviour,
