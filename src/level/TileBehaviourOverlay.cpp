@@ -35,6 +35,26 @@ void fill(QImage& image, const QRect& area, QRgb colour) {
     changePixels(image, area, area.topLeft(), [colour](QRgb, int, int) { return colour; });
 }
 
+// An edge of `colour` along `strip`, its innermost line black where the
+// strip is two pixels thick or more, so that it shows on light and dark
+// tiles alike. `inwards` points from the cell's side into the cell.
+void drawEdge(QImage& image, const QRect& strip, QRgb colour, QPoint inwards) {
+    fill(image, strip, colour);
+    const int thickness = inwards.x() != 0 ? strip.width() : strip.height();
+    if (thickness < 2)
+        return;
+    QRect inner = strip;
+    if (inwards.x() > 0)
+        inner.setLeft(strip.right());
+    else if (inwards.x() < 0)
+        inner.setRight(strip.left());
+    else if (inwards.y() > 0)
+        inner.setTop(strip.bottom());
+    else
+        inner.setBottom(strip.top());
+    fill(image, inner, 0xFF000000);
+}
+
 } // namespace
 
 TileBehaviourOverlay::TileBehaviourOverlay(const TileBehaviour& table) {
@@ -115,7 +135,7 @@ int TileBehaviourOverlay::EdgeWidth(int cellSize) {
 }
 
 int TileBehaviourOverlay::SymbolScale(int cellSize) {
-    return cellSize < MinSymbolCell ? 0 : std::min(MaxSymbolScale, cellSize / 8);
+    return cellSize < MinSymbolCell ? 0 : std::min(MaxSymbolScale, cellSize / MinSymbolCell);
 }
 
 void TileBehaviourOverlay::Draw(Surface& dest, const Level& level, int sx, int sy,
@@ -163,22 +183,24 @@ void TileBehaviourOverlay::DrawCell(QImage& image, const Marks& marks, int x0, i
         });
     }
     const int edge = EdgeWidth(size);
+    const QRgb floor = marks.slippery ? SlipperyColour : EdgeColour;
     if (marks.sides & 1)
-        fill(image, QRect(x0, y0, size, edge), marks.slippery ? SlipperyColour : EdgeColour);
+        drawEdge(image, QRect(x0, y0, size, edge), floor, QPoint(0, 1));
     if (marks.sides & 2)
-        fill(image, QRect(x0 + size - edge, y0, edge, size), EdgeColour);
+        drawEdge(image, QRect(x0 + size - edge, y0, edge, size), EdgeColour, QPoint(-1, 0));
     if (marks.sides & 4)
-        fill(image, QRect(x0, y0 + size - edge, size, edge), EdgeColour);
+        drawEdge(image, QRect(x0, y0 + size - edge, size, edge), EdgeColour, QPoint(0, -1));
     if (marks.sides & 8)
-        fill(image, QRect(x0, y0, edge, size), EdgeColour);
+        drawEdge(image, QRect(x0, y0, edge, size), EdgeColour, QPoint(1, 0));
     const int scale = SymbolScale(size);
     if (marks.symbol == Symbol::None || scale == 0)
         return;
-    // The pictogram with its outline, centred in the cell: first every
-    // pixel grown by one pictogram pixel each way in black, then the
+    // The pictogram with its outline in the cell's bottom-right corner,
+    // where it hides the least of the tile and no info value's text: first
+    // every pixel grown by one pictogram pixel each way in black, then the
     // pictogram itself.
     const int side = (SymbolSide + 2) * scale;
-    const int left = x0 + (size - side) / 2, top = y0 + (size - side) / 2;
+    const int left = x0 + size - side - scale, top = y0 + size - side - scale;
     const unsigned char* rows = SymbolRows(marks.symbol);
     for (int pass = 0; pass < 2; ++pass)
         for (int r = 0; r < SymbolSide; ++r)

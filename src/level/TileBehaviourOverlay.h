@@ -12,13 +12,13 @@ class Surface;
 class TileBehaviour;
 
 // Draws what each tile does in the game over a drawn window of a level:
-// - the sides a tile blocks Keen from as bold edges along them (a floor
-//   Keen slides on, top 2 or 3, in its own colour);
+// - the sides a tile blocks Keen from as bold white edges along them, with
+//   a black line inside (a floor Keen slides on, top 2 or 3, in cyan);
 // - tiles that kill tinted red;
 // - tiles drawn in front of Keen hatched with diagonal stripes;
 // - doors, keys, the exit, points, items, switches, teleporters and
-//   message boxes marked with a small pictogram in the cell's middle
-//   (doors and keys in the colour of their key).
+//   message boxes marked with a small pictogram in the cell's
+//   bottom-right corner (doors and keys in the colour of their key).
 // Edges and tints show at every zoom; hatching needs cells of 8 pixels,
 // pictograms cells of 16 (zoom 0 and up): smaller, they could not be told
 // apart. Cell positions follow Level::Display's arithmetic. The marks of
@@ -28,7 +28,7 @@ class TileBehaviourOverlay {
 public:
     enum class Symbol { None, Door, Key, Exit, Points, Item, Switch, Teleporter, Message };
 
-    static constexpr QRgb EdgeColour = 0xFFFF00FF;
+    static constexpr QRgb EdgeColour = 0xFFFFFFFF;
     static constexpr QRgb SlipperyColour = 0xFF00FFFF;
     static constexpr int MinHatchCell = 8;
     static constexpr int MinSymbolCell = 16;
@@ -48,8 +48,9 @@ public:
     // How thick an edge is in a cell of `cellSize` pixels: an eighth of it,
     // at least a pixel.
     static int EdgeWidth(int cellSize);
-    // The size of a pictogram pixel for cells of `cellSize` pixels: an
-    // eighth of the cell, at most 4; 0 below MinSymbolCell.
+    // The size of a pictogram pixel for cells of `cellSize` pixels: a
+    // sixteenth of the cell, at most 4; 0 below MinSymbolCell. A pictogram
+    // with its outline then takes under half the cell each way.
     static int SymbolScale(int cellSize);
 
     // Draws the marks of the level cells `cells` onto `dest`, for the

@@ -12,7 +12,7 @@
 namespace {
 
 constexpr QRgb Base = 0xFF204060;
-constexpr QRgb Magenta = 0xFFFF00FF;
+constexpr QRgb White = 0xFFFFFFFF;
 constexpr QRgb Cyan = 0xFF00FFFF;
 constexpr QRgb Black = 0xFF000000;
 
@@ -74,25 +74,29 @@ private slots:
         QTest::newRow("front: between stripes") << 2 << 0 << QPoint(1, 1) << Base;
         QTest::newRow("front: wider stripes at 32") << 2 << 1 << QPoint(8, 1) << QRgb(0xFFDFBF9F);
         QTest::newRow("front: no stripes at 4") << 2 << -2 << QPoint(0, 0) << Base;
-        // Edges an eighth of the cell thick.
-        QTest::newRow("top edge") << 3 << 0 << QPoint(5, 1) << Magenta;
+        // Edges an eighth of the cell thick, white with a black inner line.
+        QTest::newRow("top edge") << 3 << 0 << QPoint(5, 0) << White;
+        QTest::newRow("top edge's inner line") << 3 << 0 << QPoint(5, 1) << Black;
         QTest::newRow("below the top edge") << 3 << 0 << QPoint(5, 2) << Base;
         QTest::newRow("icy top") << 4 << 0 << QPoint(5, 0) << Cyan;
-        QTest::newRow("right edge") << 5 << 0 << QPoint(14, 5) << Magenta;
+        QTest::newRow("right edge") << 5 << 0 << QPoint(15, 5) << White;
+        QTest::newRow("right edge's inner line") << 5 << 0 << QPoint(14, 5) << Black;
         QTest::newRow("left of the right edge") << 5 << 0 << QPoint(13, 5) << Base;
-        QTest::newRow("bottom edge at one pixel") << 6 << -4 << QPoint(0, 0) << Magenta;
-        QTest::newRow("left edge at 32") << 7 << 1 << QPoint(3, 20) << Magenta;
+        QTest::newRow("bottom edge at one pixel") << 6 << -4 << QPoint(0, 0) << White;
+        QTest::newRow("left edge at 32") << 7 << 1 << QPoint(2, 20) << White;
+        QTest::newRow("left edge's inner line at 32") << 7 << 1 << QPoint(3, 20) << Black;
         QTest::newRow("right of the left edge at 32") << 7 << 1 << QPoint(4, 20) << Base;
-        // Pictograms of 5 x 5 in an outline, centred: at 16 each pictogram
-        // pixel is 2 wide and the picture starts at (1, 1).
-        QTest::newRow("exit arrow's shaft") << 8 << 0 << QPoint(3, 7) << QRgb(0xFFFFFFFF);
-        QTest::newRow("exit arrow's outline") << 8 << 0 << QPoint(1, 7) << Black;
-        QTest::newRow("beside the arrow") << 8 << 0 << QPoint(1, 1) << Base;
-        QTest::newRow("key 2 in red") << 9 << 0 << QPoint(3, 7) << QRgb(0xFFFF2020);
-        QTest::newRow("no pictogram at 8") << 8 << -1 << QPoint(3, 3) << Base;
-        // At 64 the pixels are 4 wide, the picture 28 wide from (18, 18).
-        QTest::newRow("door 1 in yellow at 64") << 10 << 2 << QPoint(22, 38) << QRgb(0xFFFFFF00);
-        QTest::newRow("door's outline at 64") << 10 << 2 << QPoint(18, 38) << Black;
+        // Pictograms of 5 x 5 in an outline, in the bottom-right corner: at
+        // 16 each pictogram pixel is one pixel and the picture takes 8..14.
+        QTest::newRow("exit arrow's shaft") << 8 << 0 << QPoint(9, 11) << White;
+        QTest::newRow("exit arrow's outline") << 8 << 0 << QPoint(8, 11) << Black;
+        QTest::newRow("beside the arrow") << 8 << 0 << QPoint(8, 8) << Base;
+        QTest::newRow("the tile left free") << 8 << 0 << QPoint(3, 3) << Base;
+        QTest::newRow("key 2 in red") << 9 << 0 << QPoint(9, 11) << QRgb(0xFFFF2020);
+        QTest::newRow("no pictogram at 8") << 8 << -1 << QPoint(5, 5) << Base;
+        // At 64 the pixels are 4 wide, the picture 28 wide from (32, 32).
+        QTest::newRow("door 1 in yellow at 64") << 10 << 2 << QPoint(36, 52) << QRgb(0xFFFFFF00);
+        QTest::newRow("door's outline at 64") << 10 << 2 << QPoint(32, 52) << Black;
     }
 
     void marks() {
