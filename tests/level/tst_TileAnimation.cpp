@@ -51,11 +51,10 @@ private slots:
         QTest::addColumn<qint64>("milliseconds");
         QTest::addColumn<int>("frame");
         QTest::newRow("start") << qint64(0) << 0;
-        QTest::newRow("just before the first step") << qint64(124) << 0;
-        QTest::newRow("first step") << qint64(125) << 1;
-        QTest::newRow("fourth step") << qint64(375) << 3;
-        QTest::newRow("round again") << qint64(500) << 0;
-        QTest::newRow("an hour on") << qint64(3600000 + 250) << 2;
+        QTest::newRow("just before the first step") << qint64(109) << 0;
+        QTest::newRow("first step") << qint64(110) << 1;
+        QTest::newRow("round again") << qint64(440) << 0;
+        QTest::newRow("an hour on") << qint64(3600000 + 220) << 1;
     }
 
     void frameAtTime() {

@@ -4,7 +4,7 @@
 //   editor's canvas takes with the grid on, less the time without);
 // - one step of tile animation on a 128 x 120 level at zoom 1: the cells
 //   that change found, drawn again and copied to the screen, as a share of
-//   one core at 8 steps a second.
+//   one core at the game's pace.
 // The table is the shareware episode 1's when the game's files lie beside
 // the project (then LEVEL01.CK1 is stepped too), otherwise a made-up one
 // with about the same share of marked and animated tiles; the level holds
@@ -144,8 +144,8 @@ void runTileBehaviour(QTextStream& out) {
         out << "  animation step at zoom 1, " << name << ": " << cells << " cells, "
             << QString::number(seconds / copy, 'f', 2) << " x copy, "
             << QString::number(seconds * 1000.0 / TileAnimation::FrameMilliseconds * 100, 'f', 2)
-            << " % of one core at " << 1000 / TileAnimation::FrameMilliseconds
-            << " steps a second (aim: within 5 %)\n";
+            << " % of one core at a step every " << TileAnimation::FrameMilliseconds
+            << " ms (aim: within 5 %)\n";
     };
     step("every tile in turn", level);
     if (real)
