@@ -52,7 +52,7 @@ void drawEdge(QImage& image, const QRect& strip, QRgb colour, QPoint inwards) {
         inner.setTop(strip.bottom());
     else
         inner.setBottom(strip.top());
-    fill(image, inner, 0xFF000000);
+    fill(image, inner, OutlineColour);
 }
 
 } // namespace
