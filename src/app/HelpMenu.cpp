@@ -13,16 +13,16 @@ HelpMenu::HelpMenu(std::function<QList<QAction*>()> menuBar, QWidget* parent)
     mnuHelpShortcuts->setShortcut(QKeySequence(Qt::Key_F1));
     addSeparator();
     mnuHelpAbout = addAction(tr("&About Gridmason"));
-    connect(mnuHelpShortcuts, &QAction::triggered, this, &HelpMenu::mnuHelpShortcuts_Click);
-    connect(mnuHelpAbout, &QAction::triggered, this, &HelpMenu::mnuHelpAbout_Click);
+    connect(mnuHelpShortcuts, &QAction::triggered, this, &HelpMenu::showShortcuts);
+    connect(mnuHelpAbout, &QAction::triggered, this, &HelpMenu::showAbout);
 }
 
-void HelpMenu::mnuHelpShortcuts_Click() {
+void HelpMenu::showShortcuts() {
     ShortcutsDialog dialog(ShortcutList::Collect(m_MenuBar()), parentWidget());
     Prompts::Current().RunModal(dialog);
 }
 
-void HelpMenu::mnuHelpAbout_Click() {
+void HelpMenu::showAbout() {
     AboutDialog dialog(parentWidget());
     Prompts::Current().RunModal(dialog);
 }

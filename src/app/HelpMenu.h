@@ -19,8 +19,8 @@ public:
     QAction* mnuHelpShortcuts = nullptr;
     QAction* mnuHelpAbout = nullptr;
 
-    void mnuHelpShortcuts_Click();
-    void mnuHelpAbout_Click();
+    void showShortcuts();
+    void showAbout();
 
 private:
     std::function<QList<QAction*>()> m_MenuBar;

@@ -33,19 +33,12 @@ public:
     QLabel* lblTool = nullptr;
     QLabel* lblZoom = nullptr;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void editor_PointerCellChanged(int cx, int cy);
-    void FollowPointer();
+    void showPointerCell(QPoint cell);
 
-    // The editor, valid while the guard is set. Its canvas is kept apart,
-    // only to be compared: events reach the filter while the editor is
-    // being destroyed, when it must not be used any more.
+    // The editor, valid while the guard is set.
     LevelEditorWindow* m_Editor = nullptr;
     QPointer<QObject> m_Guard;
-    QObject* m_Canvas = nullptr;
     int m_CellX = -1;
     int m_CellY = -1;
     QList<QMetaObject::Connection> m_Connections;

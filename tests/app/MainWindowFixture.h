@@ -92,7 +92,7 @@ struct MainWindowFixture {
             QTest::mouseClick(&find<QPushButton>(dialog, "okButton"), Qt::LeftButton);
         });
         const qsizetype before = window.Editors().size();
-        window.mnuFileNew_Click();
+        window.newLevel();
         return window.Editors().size() == before + 1 ? window.Editors().back() : nullptr;
     }
 };
