@@ -32,14 +32,15 @@ struct ToolInfo {
 };
 
 const ToolInfo Tools[EditToolBox::ToolCount] = {
-    {"Brush", "&Brush", Qt::Key_B, ToolIcons::Brush, "paint the button's tile or sprite"},
-    {"Select", "Rectangle &Select", Qt::Key_M, ToolIcons::Select,
+    {"brushToolAction", "&Brush", Qt::Key_B, ToolIcons::Brush, "paint the button's tile or sprite"},
+    {"selectToolAction", "Rectangle &Select", Qt::Key_M, ToolIcons::Select,
      "drag to select, Shift extends, drag inside the selection to move it"},
-    {"BucketFill", "Bucket &Fill", Qt::Key_F, ToolIcons::BucketFill,
+    {"bucketFillToolAction", "Bucket &Fill", Qt::Key_F, ToolIcons::BucketFill,
      "fill the area of equal tiles under the pointer (tile mode)"},
-    {"RectangleFill", "&Rectangle Fill", Qt::Key_R, ToolIcons::RectangleFill,
+    {"rectangleFillToolAction", "&Rectangle Fill", Qt::Key_R, ToolIcons::RectangleFill,
      "drag to fill a rectangle"},
-    {"Line", "&Line", Qt::Key_L, ToolIcons::Line, "drag to draw a straight line of cells"},
+    {"lineToolAction", "&Line", Qt::Key_L, ToolIcons::Line,
+     "drag to draw a straight line of cells"},
 };
 
 } // namespace
@@ -67,7 +68,7 @@ void EditToolBox::CreateActions() {
     for (int i = 0; i < ToolCount; ++i) {
         const ToolInfo& info = Tools[i];
         QAction* action = m_ToolsMenu->addAction(info.icon(), tr(info.name));
-        action->setObjectName(QStringLiteral("mnuTools") + QLatin1String(info.objectName));
+        action->setObjectName(QLatin1String(info.objectName));
         action->setCheckable(true);
         action->setShortcut(QKeySequence(info.key));
         const QString plain = tr(info.name).remove(QLatin1Char('&'));
@@ -87,22 +88,22 @@ void EditToolBox::CreateActions() {
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    mnuEditCut = make("mnuEditCut", tr("Cu&t"), {QKeySequence::Cut}, &EditToolBox::Cut);
-    mnuEditCopy = make("mnuEditCopy", tr("&Copy"), {QKeySequence::Copy}, &EditToolBox::Copy);
-    mnuEditPaste = make("mnuEditPaste", tr("&Paste"), {QKeySequence::Paste}, &EditToolBox::Paste);
+    mnuEditCut = make("cutAction", tr("Cu&t"), {QKeySequence::Cut}, &EditToolBox::Cut);
+    mnuEditCopy = make("copyAction", tr("&Copy"), {QKeySequence::Copy}, &EditToolBox::Copy);
+    mnuEditPaste = make("pasteAction", tr("&Paste"), {QKeySequence::Paste}, &EditToolBox::Paste);
     mnuEditPasteTiles =
-        make("mnuEditPasteTiles", tr("Paste T&iles Only"),
+        make("pasteTilesAction", tr("Paste T&iles Only"),
              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)}, &EditToolBox::PasteTiles);
     mnuEditPasteSprites =
-        make("mnuEditPasteSprites", tr("Paste &Sprites Only"), {}, &EditToolBox::PasteSprites);
+        make("pasteSpritesAction", tr("Paste &Sprites Only"), {}, &EditToolBox::PasteSprites);
     mnuEditDelete =
-        make("mnuEditDelete", tr("&Delete"), {QKeySequence(Qt::Key_Delete)}, &EditToolBox::Delete);
-    mnuEditSelectAll = make("mnuEditSelectAll", tr("Select &All"), {QKeySequence::SelectAll},
+        make("deleteAction", tr("&Delete"), {QKeySequence(Qt::Key_Delete)}, &EditToolBox::Delete);
+    mnuEditSelectAll = make("selectAllAction", tr("Select &All"), {QKeySequence::SelectAll},
                             &EditToolBox::SelectAll);
-    mnuEditSelectNone = make("mnuEditSelectNone", tr("Select &None"),
+    mnuEditSelectNone = make("selectNoneAction", tr("Select &None"),
                              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), Qt::Key_Escape},
                              &EditToolBox::SelectNone);
-    mnuEditPlace = make("mnuEditPlace", tr("P&lace Pasted Block"), {Qt::Key_Return, Qt::Key_Enter},
+    mnuEditPlace = make("placeAction", tr("P&lace Pasted Block"), {Qt::Key_Return, Qt::Key_Enter},
                         &EditToolBox::Place);
     mnuEditPasteTiles->setToolTip(
         tr("Paste the tiles alone: the sprites and info values under the block stay"));

@@ -784,7 +784,7 @@ void MainWindowFilesTest::statusBarShowsWhatTheToolsSay() {
     };
     QWidget* canvas = drive(*editor).canvas();
 
-    act(editor, "mnuToolsSelect");
+    act(editor, "selectToolAction");
     QTest::mousePress(canvas, Qt::LeftButton, {}, cellMiddle(2, 3, 16));
     dragOver(canvas, cellMiddle(5, 4, 16));
     QTest::mouseRelease(canvas, Qt::LeftButton, {}, cellMiddle(5, 4, 16));
@@ -797,22 +797,22 @@ void MainWindowFilesTest::statusBarShowsWhatTheToolsSay() {
     QCOMPARE(toolLine(status), QStringLiteral("Moving 4 x 2 by 3,2"));
     QTest::mouseRelease(canvas, Qt::LeftButton, {}, cellMiddle(6, 5, 16));
 
-    act(editor, "mnuEditCopy");
+    act(editor, "copyAction");
     hover(canvas, cellMiddle(10, 6, 16));
-    act(editor, "mnuEditPaste");
+    act(editor, "pasteAction");
     QCOMPARE(toolLine(status),
              QStringLiteral("Pasting 4 x 2 at 10,6: click or Enter to place, Esc to drop"));
-    act(editor, "mnuEditSelectNone");
+    act(editor, "selectNoneAction");
 
     // In a window of another episode the note follows the paste's line.
     window->OpenFiles({demoLevel("LEVEL02.CK2")});
     LevelEditorWindow* other = window->Editors().back();
     QCOMPARE(window->sbrStatus->Editor(), other);
-    act(other, "mnuEditPaste");
+    act(other, "pasteAction");
     QCOMPARE(toolLine(status),
              QStringLiteral("Pasting 4 x 2 at 0,0: click or Enter to place, Esc to drop  A block "
                             "from episode 1: pasted as episode 2's numbers."));
-    act(other, "mnuEditSelectNone");
+    act(other, "selectNoneAction");
     QCOMPARE(toolLine(status), QString());
     act(other, "showTilesAction");
     QCOMPARE(toolLine(status), QStringLiteral("Tiles are hidden: edits change the tile plane."));

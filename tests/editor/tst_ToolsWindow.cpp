@@ -168,7 +168,7 @@ void tst_ToolsWindow::moveDeleteAndUndoNames() {
     QCOMPARE(w->Document().level().Info(8, 5), qint16(0));
     QCOMPARE(drive(*w).action("undoAction")->text(), QStringLiteral("&Undo Delete"));
     // The Edit menu says what Delete and Cut leave.
-    for (const char* name : {"mnuEditDelete", "mnuEditCut"})
+    for (const char* name : {"deleteAction", "cutAction"})
         QVERIFY(w->findChild<QAction*>(name)->toolTip().contains("empty tile (143"));
     w.key(Qt::Key_Z, Qt::ControlModifier);
     w.key(Qt::Key_Z, Qt::ControlModifier);
@@ -183,7 +183,7 @@ void tst_ToolsWindow::pasteOnePlane_data() {
     QTest::addColumn<bool>("tiles"); // written, and shown while the block floats
     QTest::addColumn<QString>("undo");
     QTest::newRow("tiles only") << "Ctrl+Shift+V" << true << "&Undo Paste Tiles";
-    QTest::newRow("sprites only") << "mnuEditPasteSprites" << false << "&Undo Paste Sprites";
+    QTest::newRow("sprites only") << "pasteSpritesAction" << false << "&Undo Paste Sprites";
 }
 
 // The 3 x 2 patch (sprite value 5 in its bottom middle cell) pasted with one
@@ -280,7 +280,7 @@ void tst_ToolsWindow::clipboardText() {
     QCOMPARE(w->Document().level().Tile(3, 3), qint16(8));
     QCOMPARE(w->Document().level().Info(3, 3), qint16(5));
     // Those numbers hold no sprites to paste alone.
-    w->findChild<QAction*>("mnuEditPasteSprites")->trigger();
+    w->findChild<QAction*>("pasteSpritesAction")->trigger();
     QCOMPARE(prompts.messages.size(), size_t(1));
     QVERIFY(prompts.messages[0].text.contains("hold tiles only"));
     QVERIFY(!w->Tools().Selector().IsFloating());
