@@ -88,26 +88,26 @@ void EditToolBox::CreateActions() {
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    mnuEditCut = make("cutAction", tr("Cu&t"), {QKeySequence::Cut}, &EditToolBox::Cut);
-    mnuEditCopy = make("copyAction", tr("&Copy"), {QKeySequence::Copy}, &EditToolBox::Copy);
-    mnuEditPaste = make("pasteAction", tr("&Paste"), {QKeySequence::Paste}, &EditToolBox::Paste);
-    mnuEditPasteTiles =
+    m_CutAction = make("cutAction", tr("Cu&t"), {QKeySequence::Cut}, &EditToolBox::Cut);
+    m_CopyAction = make("copyAction", tr("&Copy"), {QKeySequence::Copy}, &EditToolBox::Copy);
+    m_PasteAction = make("pasteAction", tr("&Paste"), {QKeySequence::Paste}, &EditToolBox::Paste);
+    m_PasteTilesAction =
         make("pasteTilesAction", tr("Paste T&iles Only"),
              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)}, &EditToolBox::PasteTiles);
-    mnuEditPasteSprites =
+    m_PasteSpritesAction =
         make("pasteSpritesAction", tr("Paste &Sprites Only"), {}, &EditToolBox::PasteSprites);
-    mnuEditDelete =
+    m_DeleteAction =
         make("deleteAction", tr("&Delete"), {QKeySequence(Qt::Key_Delete)}, &EditToolBox::Delete);
-    mnuEditSelectAll = make("selectAllAction", tr("Select &All"), {QKeySequence::SelectAll},
-                            &EditToolBox::SelectAll);
-    mnuEditSelectNone = make("selectNoneAction", tr("Select &None"),
-                             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), Qt::Key_Escape},
-                             &EditToolBox::SelectNone);
-    mnuEditPlace = make("placeAction", tr("P&lace Pasted Block"), {Qt::Key_Return, Qt::Key_Enter},
-                        &EditToolBox::Place);
-    mnuEditPasteTiles->setToolTip(
+    m_SelectAllAction = make("selectAllAction", tr("Select &All"), {QKeySequence::SelectAll},
+                             &EditToolBox::SelectAll);
+    m_SelectNoneAction = make("selectNoneAction", tr("Select &None"),
+                              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), Qt::Key_Escape},
+                              &EditToolBox::SelectNone);
+    m_PlaceAction = make("placeAction", tr("P&lace Pasted Block"), {Qt::Key_Return, Qt::Key_Enter},
+                         &EditToolBox::Place);
+    m_PasteTilesAction->setToolTip(
         tr("Paste the tiles alone: the sprites and info values under the block stay"));
-    mnuEditPasteSprites->setToolTip(
+    m_PasteSpritesAction->setToolTip(
         tr("Paste the sprites and info values alone: the tiles under the block stay"));
 }
 
@@ -124,10 +124,10 @@ void EditToolBox::AddEditCommands(QMenu& edit) {
     // the pointer on them.
     edit.setToolTipsVisible(true);
     edit.addSeparator();
-    edit.addActions({mnuEditCut, mnuEditCopy, mnuEditPaste, mnuEditPasteTiles, mnuEditPasteSprites,
-                     mnuEditDelete});
+    edit.addActions({m_CutAction, m_CopyAction, m_PasteAction, m_PasteTilesAction,
+                     m_PasteSpritesAction, m_DeleteAction});
     edit.addSeparator();
-    edit.addActions({mnuEditSelectAll, mnuEditSelectNone, mnuEditPlace});
+    edit.addActions({m_SelectAllAction, m_SelectNoneAction, m_PlaceAction});
 }
 
 EditTool& EditToolBox::Current() const {
@@ -171,18 +171,18 @@ void EditToolBox::Refresh() {
 
 void EditToolBox::UpdateActions() {
     const bool selected = !m_Select->Selection().IsEmpty();
-    for (QAction* action : {mnuEditCut, mnuEditCopy, mnuEditDelete})
+    for (QAction* action : {m_CutAction, m_CopyAction, m_DeleteAction})
         action->setEnabled(selected);
-    mnuEditPlace->setEnabled(m_Select->IsFloating());
-    mnuEditSelectNone->setEnabled(selected || m_Select->IsFloating());
+    m_PlaceAction->setEnabled(m_Select->IsFloating());
+    m_SelectNoneAction->setEnabled(selected || m_Select->IsFloating());
     m_ToolActions[BucketFill]->setEnabled(m_Brush.Mode() == BrushSelection::TileMode);
     const int empty = GameLimits::FillTile(m_Document.level().Episode());
-    mnuEditCut->setToolTip(tr("Copy the selection, then leave the level's empty tile (%1, the "
-                              "tile a new level is filled with) and no info values in its cells")
-                               .arg(empty));
-    mnuEditDelete->setToolTip(tr("Leave the level's empty tile (%1, the tile a new level is "
-                                 "filled with) and no info values in the selected cells")
-                                  .arg(empty));
+    m_CutAction->setToolTip(tr("Copy the selection, then leave the level's empty tile (%1, the "
+                               "tile a new level is filled with) and no info values in its cells")
+                                .arg(empty));
+    m_DeleteAction->setToolTip(tr("Leave the level's empty tile (%1, the tile a new level is "
+                                  "filled with) and no info values in the selected cells")
+                                   .arg(empty));
 }
 
 void EditToolBox::Copy() {
