@@ -41,7 +41,8 @@ QPoint showCell(LevelEditorWindow& window, int cx, int cy) {
 
 void clickCell(LevelEditorWindow& window, int cx, int cy, Qt::MouseButton button = Qt::LeftButton,
                Qt::KeyboardModifiers modifiers = {}) {
-    QTest::mouseClick(drive(window).canvas(), button, modifiers, showCell(window, cx, cy));
+    showCell(window, cx, cy);
+    drive(window).click({cx, cy}, button, modifiers);
 }
 
 // Replaces the box's text the way a user does: click into it, select all,

@@ -41,10 +41,6 @@ std::unique_ptr<LevelEditorWindow> windowWithHolder(EditorTestHost& host, qint16
     return newWindow(host, w, h, episode, 1, holderW, holderH + 61 + 57);
 }
 
-QRgb canvasPixel(LevelEditorWindow& window, int x, int y) {
-    return drive(window).canvas()->Picture().pixel(x, y);
-}
-
 } // namespace
 
 class tst_LevelEditorWindow : public QObject {
@@ -314,40 +310,40 @@ void tst_LevelEditorWindow::canvasPixels() {
     // A new level: border tile 144 in the two outer rings, fill 143 inside.
     auto window = windowWithHolder(*m_Host, 30, 20, 400, 300);
     QCOMPARE(drive(*window).canvas()->surface().ScaleWidth(), 383);
-    QCOMPARE(canvasPixel(*window, 0, 0), tilePixel(144, 0, 0));
-    QCOMPARE(canvasPixel(*window, 16 + 15, 16 + 15), tilePixel(144, 15, 15));
-    QCOMPARE(canvasPixel(*window, 2 * 16 + 3, 2 * 16 + 5), tilePixel(143, 3, 5));
-    QCOMPARE(canvasPixel(*window, 382, 282), tilePixel(143, 382 % 16, 282 % 16));
+    QCOMPARE(drive(*window).canvasPixel(0, 0), tilePixel(144, 0, 0));
+    QCOMPARE(drive(*window).canvasPixel(16 + 15, 16 + 15), tilePixel(144, 15, 15));
+    QCOMPARE(drive(*window).canvasPixel(2 * 16 + 3, 2 * 16 + 5), tilePixel(143, 3, 5));
+    QCOMPARE(drive(*window).canvasPixel(382, 282), tilePixel(143, 382 % 16, 282 % 16));
 
     // Scrolled to column 5, row 1: the canvas's first row is the level's
     // second border ring, its second row is filled.
     drive(*window).scrollX()->setValue(5);
     drive(*window).scrollY()->setValue(1);
-    QCOMPARE(canvasPixel(*window, 7, 9), tilePixel(144, 7, 9));
-    QCOMPARE(canvasPixel(*window, 7, 16 + 9), tilePixel(143, 7, 9));
+    QCOMPARE(drive(*window).canvasPixel(7, 9), tilePixel(144, 7, 9));
+    QCOMPARE(drive(*window).canvasPixel(7, 16 + 9), tilePixel(143, 7, 9));
     leveledit::setTile(*window, 6, 2, 7);
     drive(*window).canvas()->repaint();
-    QCOMPARE(canvasPixel(*window, 16 + 1, 16 + 2), tilePixel(7, 1, 2));
+    QCOMPARE(drive(*window).canvasPixel(16 + 1, 16 + 2), tilePixel(7, 1, 2));
 
     // At the maximum the cells past the level draw the button-shadow square.
     drive(*window).scrollX()->setValue(drive(*window).scrollX()->maximum());
     const int lastColumnX = (29 - drive(*window).scrollX()->value()) * 16;
-    QCOMPARE(canvasPixel(*window, lastColumnX + 3, 3), tilePixel(144, 3, 3));
-    QCOMPARE(canvasPixel(*window, lastColumnX + 16 + 3, 3), Surface::ButtonShadow);
+    QCOMPARE(drive(*window).canvasPixel(lastColumnX + 3, 3), tilePixel(144, 3, 3));
+    QCOMPARE(drive(*window).canvasPixel(lastColumnX + 16 + 3, 3), Surface::ButtonShadow);
 
     // Zoomed in, every tile pixel is a 2 x 2 block.
     drive(*window).scrollX()->setValue(0);
     drive(*window).scrollY()->setValue(0);
     drive(*window).action("zoomInAction")->trigger();
-    QCOMPARE(canvasPixel(*window, 2 * 7 + 1, 2 * 3), tilePixel(144, 7, 3));
-    QCOMPARE(canvasPixel(*window, 64 + 2 * 5, 64 + 2 * 6 + 1), tilePixel(143, 5, 6));
+    QCOMPARE(drive(*window).canvasPixel(2 * 7 + 1, 2 * 3), tilePixel(144, 7, 3));
+    QCOMPARE(drive(*window).canvasPixel(64 + 2 * 5, 64 + 2 * 6 + 1), tilePixel(143, 5, 6));
 
     // A paint event draws the canvas too.
     drive(*window).canvas()->surface().image().fill(0xFF123456);
     drive(*window).canvas()->hide();
     drive(*window).canvas()->show();
     drive(*window).canvas()->repaint();
-    QCOMPARE(canvasPixel(*window, 1, 1), tilePixel(144, 0, 0));
+    QCOMPARE(drive(*window).canvasPixel(1, 1), tilePixel(144, 0, 0));
 }
 
 void tst_LevelEditorWindow::scrollingRedrawsUnlessSuppressed() {
@@ -363,16 +359,16 @@ void tst_LevelEditorWindow::scrollingRedrawsUnlessSuppressed() {
     drive(*window).releaseButton("previewButton");
 
     drive(*window).scrollY()->setValue(9);
-    QCOMPARE(canvasPixel(*window, 0, 16), tilePixel(3, 0, 0));
+    QCOMPARE(drive(*window).canvasPixel(0, 16), tilePixel(3, 0, 0));
     // A drag of the thumb redraws as it goes.
     drive(*window).scrollX()->setSliderDown(true);
     drive(*window).scrollX()->setValue(9);
-    QCOMPARE(canvasPixel(*window, 16 + 4, 16 + 4), tilePixel(3, 4, 4));
+    QCOMPARE(drive(*window).canvasPixel(16 + 4, 16 + 4), tilePixel(3, 4, 4));
     drive(*window).scrollX()->setSliderDown(false);
     // So does a page step of the bar.
     drive(*window).scrollY()->triggerAction(QAbstractSlider::SliderPageStepAdd);
     QCOMPARE(drive(*window).scrollY()->value(), 9 + 9);
-    QCOMPARE(canvasPixel(*window, 3, 3), tilePixel(143, 3, 3));
+    QCOMPARE(drive(*window).canvasPixel(3, 3), tilePixel(143, 3, 3));
 }
 
 void tst_LevelEditorWindow::modeButtonsAndPositionReport() {
@@ -729,7 +725,7 @@ void tst_LevelEditorWindow::realLevelsRoundTrip() {
         QCOMPARE(window->Document().level().Episode(), qint16(1));
         // The canvas shows the level's first tile at its top-left corner.
         const qint16 first = window->Document().level().Tile(0, 0);
-        QCOMPARE(canvasPixel(*window, 0, 0), tilePixel(first, 0, 0));
+        QCOMPARE(drive(*window).canvasPixel(0, 0), tilePixel(first, 0, 0));
 
         const QString copy = dir.filePath(name.toLower());
         m_Prompts->files.push_back(ScriptedPrompts::File::Choose(copy));
