@@ -35,6 +35,12 @@
 
 namespace {
 
+// The text of the status bar's part of that object name.
+QString part(const QStatusBar* status, const char* name) {
+    const auto* label = status->findChild<QLabel*>(QLatin1String(name));
+    return label ? label->text() : QStringLiteral("(no %1)").arg(QLatin1String(name));
+}
+
 const QString Paths = QStringLiteral("Paths");
 
 // A move with no button held over the widget.
@@ -54,7 +60,7 @@ void dragOver(QWidget* widget, QPoint pos) {
 // The status bar's line for the tools as a user reads it: shown, and wide
 // enough for all of its text.
 QString toolLine(const QStatusBar* status) {
-    const QLabel* label = status->findChild<QLabel*>(QStringLiteral("lblTool"));
+    const QLabel* label = status->findChild<QLabel*>(QStringLiteral("toolLabel"));
     if (label == nullptr || !label->isVisible() || label->width() <= 0)
         return QStringLiteral("(not shown)");
     const QString text = label->text();
@@ -605,8 +611,8 @@ void MainWindowFilesTest::statusBarShowsTheCellUnderThePointer() {
     QVERIFY(window);
     MainStatusBar* status = window->sbrStatus;
     QVERIFY(status->isVisible());
-    QVERIFY(status->lblCell->text().isEmpty());
-    QVERIFY(status->lblZoom->text().isEmpty());
+    QVERIFY(part(status, "cellLabel").isEmpty());
+    QVERIFY(part(status, "zoomLabel").isEmpty());
 
     window->OpenFiles({demoLevel("LEVEL01.CK1")});
     LevelEditorWindow* editor = window->Editors().front();
@@ -615,8 +621,8 @@ void MainWindowFilesTest::statusBarShowsTheCellUnderThePointer() {
     editor->parentWidget()->resize(641, 481);
     QCoreApplication::processEvents();
     QCOMPARE(status->Editor(), editor);
-    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 100%"));
-    QVERIFY(status->lblCell->text().isEmpty());
+    QCOMPARE(part(status, "zoomLabel"), QStringLiteral("Zoom 100%"));
+    QVERIFY(part(status, "cellLabel").isEmpty());
     leveledit::setTile(*editor, 3, 2, 143);
     leveledit::setInfo(*editor, 3, 2, 255);
     const int size = editor->Tiles().RenderWidth(editor->CanvasZoom());
@@ -624,23 +630,23 @@ void MainWindowFilesTest::statusBarShowsTheCellUnderThePointer() {
 
     hover(drive(*editor).canvas(), cellMiddle(3, 2, size));
     QCoreApplication::processEvents();
-    QCOMPARE(status->lblCell->text(), QStringLiteral("Column 3, Row 2"));
-    QCOMPARE(status->lblTile->text(), QStringLiteral("Tile 143"));
-    QCOMPARE(status->lblInfo->text(), QStringLiteral("Info 255"));
+    QCOMPARE(part(status, "cellLabel"), QStringLiteral("Column 3, Row 2"));
+    QCOMPARE(part(status, "tileLabel"), QStringLiteral("Tile 143"));
+    QCOMPARE(part(status, "infoLabel"), QStringLiteral("Info 255"));
 
     // A press paints the cell; the bar shows what the cell holds after it.
     editor->SetSelectedTile(0, 5);
     QTest::mousePress(drive(*editor).canvas(), Qt::LeftButton, {}, cellMiddle(3, 2, size));
     QCoreApplication::processEvents();
     QCOMPARE(editor->Document().level().Tile(3, 2), qint16(5));
-    QCOMPARE(status->lblTile->text(), QStringLiteral("Tile 5"));
+    QCOMPARE(part(status, "tileLabel"), QStringLiteral("Tile 5"));
     // So does a drag onto the next cell.
     QTest::mouseEvent(QTest::MouseMove, drive(*editor).canvas(), Qt::NoButton, {},
                       cellMiddle(4, 2, size));
     QCoreApplication::processEvents();
-    QCOMPARE(status->lblCell->text(), QStringLiteral("Column 4, Row 2"));
-    QCOMPARE(status->lblTile->text(), QStringLiteral("Tile 5"));
-    QCOMPARE(status->lblInfo->text(), QStringLiteral("Info 0"));
+    QCOMPARE(part(status, "cellLabel"), QStringLiteral("Column 4, Row 2"));
+    QCOMPARE(part(status, "tileLabel"), QStringLiteral("Tile 5"));
+    QCOMPARE(part(status, "infoLabel"), QStringLiteral("Info 0"));
     QTest::mouseRelease(drive(*editor).canvas(), Qt::LeftButton, {}, cellMiddle(4, 2, size));
 
     // Off the level (scrolled to the end, the canvas shows one column past
@@ -650,26 +656,26 @@ void MainWindowFilesTest::statusBarShowsTheCellUnderThePointer() {
     QVERIFY(past * size + 1 < drive(*editor).canvas()->width());
     hover(drive(*editor).canvas(), QPoint(past * size + 1, size / 2));
     QCoreApplication::processEvents();
-    QVERIFY(status->lblCell->text().isEmpty());
-    QVERIFY(status->lblTile->text().isEmpty());
+    QVERIFY(part(status, "cellLabel").isEmpty());
+    QVERIFY(part(status, "tileLabel").isEmpty());
     drive(*editor).scrollX()->setValue(0);
     hover(drive(*editor).canvas(), cellMiddle(1, 1, size));
     QCoreApplication::processEvents();
-    QCOMPARE(status->lblCell->text(), QStringLiteral("Column 1, Row 1"));
+    QCOMPARE(part(status, "cellLabel"), QStringLiteral("Column 1, Row 1"));
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(drive(*editor).canvas(), &leave);
     QCoreApplication::processEvents();
-    QVERIFY(status->lblCell->text().isEmpty());
-    QVERIFY(status->lblInfo->text().isEmpty());
-    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 100%"));
+    QVERIFY(part(status, "cellLabel").isEmpty());
+    QVERIFY(part(status, "infoLabel").isEmpty());
+    QCOMPARE(part(status, "zoomLabel"), QStringLiteral("Zoom 100%"));
 
     // With the view scrolled the column counts from the level's edge.
     drive(*editor).scrollX()->setValue(2);
     drive(*editor).scrollY()->setValue(1);
     hover(drive(*editor).canvas(), cellMiddle(1, 1, size));
     QCoreApplication::processEvents();
-    QCOMPARE(status->lblCell->text(), QStringLiteral("Column 3, Row 2"));
-    QCOMPARE(status->lblTile->text(), QStringLiteral("Tile 5"));
+    QCOMPARE(part(status, "cellLabel"), QStringLiteral("Column 3, Row 2"));
+    QCOMPARE(part(status, "tileLabel"), QStringLiteral("Tile 5"));
 }
 
 void MainWindowFilesTest::statusBarFollowsZoomAndTheActiveEditor() {
@@ -689,44 +695,44 @@ void MainWindowFilesTest::statusBarFollowsZoomAndTheActiveEditor() {
     QCOMPARE(status->Editor(), second);
 
     drive(*second).action("zoomInAction")->trigger();
-    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 200%"));
+    QCOMPARE(part(status, "zoomLabel"), QStringLiteral("Zoom 200%"));
     for (int i = 0; i < 6; ++i)
         drive(*second).action("zoomOutAction")->trigger();
     QCOMPARE(second->CanvasZoom().Exponent(), -4);
-    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 6.25%"));
+    QCOMPARE(part(status, "zoomLabel"), QStringLiteral("Zoom 6.25%"));
 
     // At zoom -4 a cell is one pixel.
     hover(drive(*second).canvas(), QPoint(7, 3));
     QCoreApplication::processEvents();
-    QCOMPARE(status->lblCell->text(), QStringLiteral("Column 7, Row 3"));
+    QCOMPARE(part(status, "cellLabel"), QStringLiteral("Column 7, Row 3"));
 
     // Another window in front: its zoom, and no cell until the pointer is
     // over its canvas. Moves over the other canvas are not reported.
     window->mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(first->parentWidget()));
     QCOMPARE(status->Editor(), first);
-    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 100%"));
-    QVERIFY(status->lblCell->text().isEmpty());
+    QCOMPARE(part(status, "zoomLabel"), QStringLiteral("Zoom 100%"));
+    QVERIFY(part(status, "cellLabel").isEmpty());
     hover(drive(*second).canvas(), QPoint(2, 2));
     QCoreApplication::processEvents();
-    QVERIFY(status->lblCell->text().isEmpty());
+    QVERIFY(part(status, "cellLabel").isEmpty());
     drive(*second).action("actualSizeAction")->trigger();
-    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 100%"));
+    QCOMPARE(part(status, "zoomLabel"), QStringLiteral("Zoom 100%"));
     drive(*first).action("zoomInAction")->trigger();
-    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 200%"));
+    QCOMPARE(part(status, "zoomLabel"), QStringLiteral("Zoom 200%"));
     drive(*first).action("actualSizeAction")->trigger();
-    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 100%"));
+    QCOMPARE(part(status, "zoomLabel"), QStringLiteral("Zoom 100%"));
 
     // Level, Properties gives new sets at 1x zoom; a smaller level drops a
     // cell past its new edge.
     QCOMPARE(first->Document().level().Width(), qint16(80));
     hover(drive(*first).canvas(), cellMiddle(30, 10, 16));
     QCoreApplication::processEvents();
-    QCOMPARE(status->lblCell->text(), QStringLiteral("Column 30, Row 10"));
+    QCOMPARE(part(status, "cellLabel"), QStringLiteral("Column 30, Row 10"));
     drive(*first).action("zoomInAction")->trigger();
-    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 200%"));
+    QCOMPARE(part(status, "zoomLabel"), QStringLiteral("Zoom 200%"));
     leveledit::change(*first, [](Level& level) { level.Resize(24, 17); });
-    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 100%"));
-    QVERIFY(status->lblCell->text().isEmpty());
+    QCOMPARE(part(status, "zoomLabel"), QStringLiteral("Zoom 100%"));
+    QVERIFY(part(status, "cellLabel").isEmpty());
 
     // No editor left: the bar is blank.
     for (LevelEditorWindow* editor : window->Editors())
@@ -734,8 +740,8 @@ void MainWindowFilesTest::statusBarFollowsZoomAndTheActiveEditor() {
     QCoreApplication::processEvents();
     QVERIFY(window->Editors().isEmpty());
     QVERIFY(status->Editor() == nullptr);
-    QVERIFY(status->lblZoom->text().isEmpty());
-    QVERIFY(status->lblCell->text().isEmpty());
+    QVERIFY(part(status, "zoomLabel").isEmpty());
+    QVERIFY(part(status, "cellLabel").isEmpty());
 }
 
 void MainWindowFilesTest::statusBarFollowsScrollingAndZoomUnderAStillPointer() {
@@ -754,19 +760,19 @@ void MainWindowFilesTest::statusBarFollowsScrollingAndZoomUnderAStillPointer() {
         QSKIP("the platform does not move the pointer");
     drive(*editor).scrollX()->setValue(5);
     QCoreApplication::processEvents();
-    QCOMPARE(status->lblCell->text(), QStringLiteral("Column 7, Row 3"));
+    QCOMPARE(part(status, "cellLabel"), QStringLiteral("Column 7, Row 3"));
     leveledit::setTile(*editor, 7, 3, 211);
     drive(*editor).canvas()->Refresh();
-    QTRY_COMPARE(status->lblTile->text(), QStringLiteral("Tile 211"));
+    QTRY_COMPARE(part(status, "tileLabel"), QStringLiteral("Tile 211"));
     drive(*editor).action("zoomInAction")->trigger();
     QCoreApplication::processEvents();
-    QCOMPARE(status->lblCell->text(), QStringLiteral("Column 6, Row 1"));
+    QCOMPARE(part(status, "cellLabel"), QStringLiteral("Column 6, Row 1"));
     // With the pointer elsewhere a scroll leaves no cell named.
     drive(*editor).canvas()->setAttribute(Qt::WA_UnderMouse, false);
     drive(*editor).scrollY()->setValue(2);
     QCoreApplication::processEvents();
-    QVERIFY(status->lblCell->text().isEmpty());
-    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 200%"));
+    QVERIFY(part(status, "cellLabel").isEmpty());
+    QCOMPARE(part(status, "zoomLabel"), QStringLiteral("Zoom 200%"));
 }
 
 void MainWindowFilesTest::statusBarShowsWhatTheToolsSay() {
