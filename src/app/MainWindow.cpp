@@ -165,7 +165,7 @@ void MainWindow::CreateMenus() {
 
 // ---- Start-up ----
 
-bool MainWindow::Form_Load() {
+bool MainWindow::Start() {
     TellUnreadableSettings(this);
     SeedDemoPaths();
     if (!LoadPaths()) {

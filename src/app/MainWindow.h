@@ -42,7 +42,7 @@ public:
     // graphics, finds the folders and loads the graphics. False when the
     // user cancelled the paths dialog at a start without complete paths:
     // the program then ends.
-    bool Form_Load();
+    bool Start();
 
     // ---- Public operations ----
     void exitProgram() override;

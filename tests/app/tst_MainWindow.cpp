@@ -267,7 +267,7 @@ void MainWindowTest::firstStartBesideTheDemoGraphicsNeedsNoQuestions() {
     {
         MainWindow window;
         window.SetProgramFolder(m_F.demo.path());
-        QVERIFY(window.Form_Load());
+        QVERIFY(window.Start());
         QVERIFY(m_F.prompts().shownDialogs.empty());
         QVERIFY(m_F.prompts().messages.empty());
         for (int i = 0; i < 3; ++i) {
@@ -280,7 +280,7 @@ void MainWindowTest::firstStartBesideTheDemoGraphicsNeedsNoQuestions() {
     {
         MainWindow window;
         window.SetProgramFolder(m_F.demo.path());
-        QVERIFY(!window.Form_Load()); // asked; the scripted dialog closes as Cancel
+        QVERIFY(!window.Start()); // asked; the scripted dialog closes as Cancel
         QCOMPARE(m_F.prompts().shownDialogs.size(), size_t(1));
         QVERIFY(Settings::Read(Paths, key(0)).isEmpty());
     }
