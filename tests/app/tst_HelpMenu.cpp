@@ -125,7 +125,7 @@ Rows HelpMenuTest::shownShortcuts(MainWindow& window) {
             rows.push_back({table.item(row, 0)->text(), table.item(row, 1)->text(),
                             table.item(row, 2)->text()});
     });
-    window.mnuHelp->mnuHelpShortcuts->trigger();
+    window.mnuHelp->findChild<QAction*>(QStringLiteral("shortcutsAction"))->trigger();
     return rows;
 }
 
@@ -179,7 +179,7 @@ void HelpMenuTest::aboutNamesVersionLicenceAndSettings() {
     m_F.prompts().dialogs.push_back(
         [&](QDialog& dialog) { shown = static_cast<AboutDialog&>(dialog).lblText->text(); });
     HelpMenu menu([] { return QList<QAction*>(); }, nullptr);
-    menu.mnuHelpAbout->trigger();
+    menu.findChild<QAction*>(QStringLiteral("aboutAction"))->trigger();
     QCOMPARE(m_F.prompts().shownDialogs.size(), size_t(1));
     QCOMPARE(m_F.prompts().shownDialogs[0].title, QStringLiteral("About Gridmason"));
     QVERIFY2(

@@ -519,8 +519,8 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
     WindowMenu* menu = window->mnuWindow;
     menu->Rebuild();
     QCOMPARE(menuItemTexts(menu), QStringList({"&Tile", "&Cascade"}));
-    QVERIFY(!menu->mnuWindowTile->isEnabled());
-    QVERIFY(!menu->mnuWindowCascade->isEnabled());
+    QVERIFY(!menu->findChild<QAction*>(QStringLiteral("tileWindowsAction"))->isEnabled());
+    QVERIFY(!menu->findChild<QAction*>(QStringLiteral("cascadeWindowsAction"))->isEnabled());
 
     window->OpenFiles({demoLevel("LEVEL01.CK1"), demoLevel("LEVEL02.CK2")});
     // A new level has no caption yet.
@@ -540,7 +540,7 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
         QStringList({"&Tile", "&Cascade", "-",
                      "&1 " + QDir::toNativeSeparators(editors[0]->FileName()),
                      "&2 " + QDir::toNativeSeparators(editors[1]->FileName()), "&3 Untitled"}));
-    QVERIFY(menu->mnuWindowTile->isEnabled());
+    QVERIFY(menu->findChild<QAction*>(QStringLiteral("tileWindowsAction"))->isEnabled());
     const auto ticked = [menu] {
         QList<int> rows;
         const QList<QAction*> items = menu->actions();
@@ -593,13 +593,13 @@ void MainWindowFilesTest::tileAndCascadeArrangeTheWindows() {
     QCOMPARE(windows.size(), 2);
     window->mnuWindow->Rebuild();
 
-    window->mnuWindow->mnuWindowTile->trigger();
+    window->mnuWindow->findChild<QAction*>(QStringLiteral("tileWindowsAction"))->trigger();
     QVERIFY(!windows[0]->geometry().intersects(windows[1]->geometry()));
     const QRect area = window->mdiArea->viewport()->rect();
     for (QMdiSubWindow* w : windows)
         QVERIFY(area.contains(w->geometry()));
 
-    window->mnuWindow->mnuWindowCascade->trigger();
+    window->mnuWindow->findChild<QAction*>(QStringLiteral("cascadeWindowsAction"))->trigger();
     QVERIFY(windows[0]->geometry().intersects(windows[1]->geometry()));
     QVERIFY(windows[0]->geometry().topLeft() != windows[1]->geometry().topLeft());
 }
