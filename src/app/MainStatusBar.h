@@ -27,25 +27,20 @@ public:
     // "200%" at 1, "6.25%" at -4.
     static QString ZoomText(int zoom);
 
-    QLabel* lblCell = nullptr;
-    QLabel* lblTile = nullptr;
-    QLabel* lblInfo = nullptr;
-    QLabel* lblTool = nullptr;
-    QLabel* lblZoom = nullptr;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void editor_PointerCellChanged(int cx, int cy);
-    void FollowPointer();
+    void showPointerCell(QPoint cell);
 
-    // The editor, valid while the guard is set. Its canvas is kept apart,
-    // only to be compared: events reach the filter while the editor is
-    // being destroyed, when it must not be used any more.
+    // The parts, named "cellLabel", "tileLabel", "infoLabel", "toolLabel"
+    // and "zoomLabel".
+    QLabel* m_Cell = nullptr;
+    QLabel* m_Tile = nullptr;
+    QLabel* m_Info = nullptr;
+    QLabel* m_Tool = nullptr;
+    QLabel* m_Zoom = nullptr;
+
+    // The editor, valid while the guard is set.
     LevelEditorWindow* m_Editor = nullptr;
     QPointer<QObject> m_Guard;
-    QObject* m_Canvas = nullptr;
     int m_CellX = -1;
     int m_CellY = -1;
     QList<QMetaObject::Connection> m_Connections;

@@ -74,17 +74,17 @@ void LevelEditorWindow::picEditHolder_Resize() {
     picEdit->setGeometry(0, 0, qMax(0, sw - scrEditY->width()), qMax(0, sh - scrEditX->height()));
 }
 
-void LevelEditorWindow::optMode_Click(int index) {
+void LevelEditorWindow::chooseMode(int index) {
     m_Selection.SetMode(index);
     m_Tools->ModeChanged();
-    emit ToolStatusChanged();
+    emit toolStatusChanged();
 }
 
-void LevelEditorWindow::optMode_GotFocus(int) {
-    picTools->setFocus();
+void LevelEditorWindow::modeButtonFocused(int) {
+    m_ToolPanel->setFocus();
 }
 
-void LevelEditorWindow::lblPosition_Click() {
+void LevelEditorWindow::showScrollReport() {
     Prompts::Current().Message(
         this,
         EditGeometry::ScrollReportText(scrEditY->maximum(), scrEditY->minimum(), scrEditY->value()),

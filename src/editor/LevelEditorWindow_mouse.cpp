@@ -5,6 +5,7 @@
 
 #include "CanvasView.h"
 #include "EditTool.h"
+#include "LevelDocument.h"
 #include "PictureBox.h"
 
 #include <QCursor>
@@ -18,48 +19,73 @@ ToolEvent EventAt(const LevelEditorWindow& form, Qt::KeyboardModifiers modifiers
     ToolEvent event;
     event.x = cell.x;
     event.y = cell.y;
-    event.inside = cell.Inside(form.m_Level.Width(), form.m_Level.Height());
+    event.inside = cell.Inside(form.Document().level().Width(), form.Document().level().Height());
     event.modifiers = modifiers;
     return event;
 }
 
+// The cell of a pointer event, or (-1, -1) outside the level.
+QPoint CellOf(const ToolEvent& event) {
+    return event.inside ? QPoint(static_cast<int>(event.x), static_cast<int>(event.y))
+                        : QPoint(-1, -1);
+}
+
 // The tool's pointer for the modifiers held: the pick pointer or the
 // default one.
-void UpdatePointer(LevelEditorWindow& form, Qt::KeyboardModifiers modifiers) {
-    const bool picking = form.picEdit->testAttribute(Qt::WA_SetCursor);
-    const bool pick = form.CurrentTool().PointerFor(modifiers) == EditTool::Pointer::Pick;
+void UpdatePointer(QWidget& canvas, const EditTool& tool, const QPixmap& pickPointer,
+                   Qt::KeyboardModifiers modifiers) {
+    const bool picking = canvas.testAttribute(Qt::WA_SetCursor);
+    const bool pick = tool.PointerFor(modifiers) == EditTool::Pointer::Pick;
     if (pick && !picking)
-        form.picEdit->setCursor(QCursor(form.imgCursor0, 0, 0));
+        canvas.setCursor(QCursor(pickPointer, 0, 0));
     else if (!pick && picking)
-        form.picEdit->unsetCursor();
+        canvas.unsetCursor();
 }
 
 } // namespace
+
+void LevelEditorWindow::RequestFollowPointer() {
+    if (!m_FollowPending) {
+        m_FollowPending = true;
+        QMetaObject::invokeMethod(this, &LevelEditorWindow::FollowPointer, Qt::QueuedConnection);
+    }
+}
+
+void LevelEditorWindow::FollowPointer() {
+    if (!m_FollowPending)
+        return;
+    m_FollowPending = false;
+    QPoint cell(-1, -1);
+    if (picEdit->underMouse()) {
+        const int border = picEdit->BorderWidth();
+        const QPoint at = picEdit->mapFromGlobal(QCursor::pos()) - QPoint(border, border);
+        ToolEvent event = EventAt(*this, {}, at.x(), at.y());
+        cell = CellOf(event);
+    }
+    emit pointerCellChanged(cell);
+}
 
 void LevelEditorWindow::picEdit_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                                           double x, double y) {
     ToolEvent event = EventAt(*this, modifiers, x, y);
     event.button = button;
-    lblPosition->setText(PaletteGeometry::PositionText({event.x, event.y}));
+    m_PositionLabel->setText(PaletteGeometry::PositionText({event.x, event.y}));
     CurrentTool().Press(event);
     ToolActed();
+    m_FollowPending = false;
+    emit pointerCellChanged(CellOf(event));
 }
 
 void LevelEditorWindow::picEdit_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
                                           double x, double y) {
-    UpdatePointer(*this, modifiers);
+    UpdatePointer(*picEdit, CurrentTool(), m_PickPointer, modifiers);
     ToolEvent event = EventAt(*this, modifiers, x, y);
     event.buttons = buttons;
     const QPoint cell(static_cast<int>(event.x), static_cast<int>(event.y));
     const bool moved = cell != m_PointerCell;
     m_PointerCell = cell;
-    if (event.inside) {
-        lblPosition->setText(PaletteGeometry::PositionText({event.x, event.y}));
-        emit PointerCellChanged(cell.x(), cell.y());
-    } else {
-        lblPosition->setText(QString());
-        emit PointerCellChanged(-1, -1);
-    }
+    m_PositionLabel->setText(event.inside ? PaletteGeometry::PositionText({event.x, event.y})
+                                          : QString());
     // The tool follows the pointer outside the level too: a drag that
     // leaves it goes on where the line between two positions crosses it, a
     // pasted block hangs over the edge. Moves within one cell change nothing
@@ -67,6 +93,10 @@ void LevelEditorWindow::picEdit_MouseMove(Qt::MouseButtons buttons, Qt::Keyboard
     CurrentTool().Move(event);
     if (moved)
         ToolActed();
+    // Reported once the tool has done what the move does (painting during
+    // a drag), so that listeners read the level as it now is.
+    m_FollowPending = false;
+    emit pointerCellChanged(CellOf(event));
 }
 
 void LevelEditorWindow::picEdit_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
@@ -75,4 +105,6 @@ void LevelEditorWindow::picEdit_MouseUp(Qt::MouseButton button, Qt::KeyboardModi
     event.button = button;
     CurrentTool().Release(event);
     ToolActed();
+    m_FollowPending = false;
+    emit pointerCellChanged(CellOf(event));
 }

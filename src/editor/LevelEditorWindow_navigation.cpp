@@ -13,6 +13,7 @@
 #include <QWheelEvent>
 
 #include <cstdlib>
+#include <functional>
 
 namespace {
 
@@ -20,8 +21,10 @@ namespace {
 // canvas itself has no use for them.
 class CanvasNavigation : public QObject {
 public:
-    CanvasNavigation(LevelEditorWindow& window, PictureBox* canvas)
-        : QObject(canvas), m_Window(window) {
+    using WheelHandler = std::function<void(QPoint, QPoint, Qt::KeyboardModifiers, double, double)>;
+    using KeyHandler = std::function<bool(int, Qt::KeyboardModifiers)>;
+    CanvasNavigation(PictureBox* canvas, WheelHandler wheel, KeyHandler key)
+        : QObject(canvas), m_Wheel(std::move(wheel)), m_Key(std::move(key)) {
         canvas->installEventFilter(this);
     }
 
@@ -30,15 +33,14 @@ protected:
         if (event->type() == QEvent::Wheel) {
             const auto* wheel = static_cast<QWheelEvent*>(event);
             const int border = static_cast<PictureBox*>(watched)->BorderWidth();
-            m_Window.picEdit_MouseWheel(wheel->angleDelta(), wheel->pixelDelta(),
-                                        wheel->modifiers(), wheel->position().x() - border,
-                                        wheel->position().y() - border);
+            m_Wheel(wheel->angleDelta(), wheel->pixelDelta(), wheel->modifiers(),
+                    wheel->position().x() - border, wheel->position().y() - border);
             event->accept();
             return true;
         }
         if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
-            if (m_Window.picEdit_KeyDown(key->key(), key->modifiers())) {
+            if (m_Key(key->key(), key->modifiers())) {
                 event->accept();
                 return true;
             }
@@ -47,7 +49,8 @@ protected:
     }
 
 private:
-    LevelEditorWindow& m_Window;
+    WheelHandler m_Wheel;
+    KeyHandler m_Key;
 };
 
 // A drawn cell's size in whole pixels, at least one.
@@ -64,7 +67,14 @@ void MoveBar(QScrollBar* bar, int delta) {
 
 void LevelEditorWindow::CreateNavigation() {
     picEdit->setFocusPolicy(Qt::StrongFocus);
-    new CanvasNavigation(*this, picEdit);
+    new CanvasNavigation(
+        picEdit,
+        [this](QPoint angle, QPoint pixels, Qt::KeyboardModifiers modifiers, double x, double y) {
+            picEdit_MouseWheel(angle, pixels, modifiers, x, y);
+        },
+        [this](int key, Qt::KeyboardModifiers modifiers) {
+            return picEdit_KeyDown(key, modifiers);
+        });
 }
 
 void LevelEditorWindow::picEdit_MouseWheel(QPoint angle, QPoint pixels,
@@ -91,9 +101,9 @@ void LevelEditorWindow::ZoomAtPoint(int steps, double x, double y) {
     for (int i = 0; i < std::abs(steps); ++i) {
         const ZoomLevel zoom = CanvasZoom();
         if (steps > 0)
-            mnuViewZoomIn_Click();
+            zoomIn();
         else
-            mnuViewZoomOut_Click();
+            zoomOut();
         if (CanvasZoom() == zoom)
             break;
     }

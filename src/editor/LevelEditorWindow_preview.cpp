@@ -22,32 +22,31 @@ QSize BorderDiff(const PictureBox* box) {
 
 } // namespace
 
-void LevelEditorWindow::picLevelPreview_Paint() {
-    m_Level.Display(picLevelPreview->surface(), 0, 0, *m_Tiles, *m_Sprites,
-                    EditGeometry::PreviewZoom);
-    picLevelPreview->Refresh();
+void LevelEditorWindow::paintLevelPreview() {
+    m_Level.Display(m_PreviewMap->surface(), 0, 0, *m_Tiles, *m_Sprites, EditGeometry::PreviewZoom);
+    m_PreviewMap->Refresh();
 }
 
 void LevelEditorWindow::OpenLevelPreview() {
     const QSize outer = PreviewGeometry::OuterSize(
         m_Level.Width(), m_Level.Height(), m_Tiles->RenderWidth(EditGeometry::PreviewZoom),
-        m_Tiles->RenderHeight(EditGeometry::PreviewZoom), BorderDiff(picLevelPreview));
+        m_Tiles->RenderHeight(EditGeometry::PreviewZoom), BorderDiff(m_PreviewMap));
     // The corner button's top-left corner in the window's inner area.
     const QPoint corner = cmdLevelPreview->mapTo(this, QPoint(0, 0));
     const QPoint place = PreviewGeometry::Position(corner, outer, size());
-    picLevelPreview->setGeometry(QRect(place, outer));
-    picLevelPreview->raise();
-    picLevelPreview->show();
+    m_PreviewMap->setGeometry(QRect(place, outer));
+    m_PreviewMap->raise();
+    m_PreviewMap->show();
     m_SuppressRedraw = true;
 }
 
 void LevelEditorWindow::FollowLevelPreview(int x, int y) {
-    const QSize border = BorderDiff(picLevelPreview);
+    const QSize border = BorderDiff(m_PreviewMap);
     const int cellsX = m_Canvas->CellsAcross(qint16(qBound(0, picEditHolder->ScaleWidth(), 32767)));
     const int cellsY = m_Canvas->CellsDown(qint16(qBound(0, picEditHolder->ScaleHeight(), 32767)));
-    const int vx = PreviewGeometry::ScrollValue(x, picLevelPreview->x(), border.width(), cellsX,
+    const int vx = PreviewGeometry::ScrollValue(x, m_PreviewMap->x(), border.width(), cellsX,
                                                 scrEditX->minimum(), scrEditX->maximum());
-    const int vy = PreviewGeometry::ScrollValue(y, picLevelPreview->y(), border.height(), cellsY,
+    const int vy = PreviewGeometry::ScrollValue(y, m_PreviewMap->y(), border.height(), cellsY,
                                                 scrEditY->minimum(), scrEditY->maximum());
     // Moving both bars must cost one drawing of the canvas, not three, also
     // should a move arrive while the preview is not open.
@@ -60,6 +59,6 @@ void LevelEditorWindow::FollowLevelPreview(int x, int y) {
 }
 
 void LevelEditorWindow::CloseLevelPreview() {
-    picLevelPreview->hide();
+    m_PreviewMap->hide();
     m_SuppressRedraw = false;
 }

@@ -6,6 +6,7 @@
 #include "LevelDocument.h"
 #include "LevelEdits.h"
 #include "TestMain.h"
+#include "editor/EditorDriver.h"
 
 #include <QAction>
 #include <QTest>
@@ -30,10 +31,10 @@ std::unique_ptr<LevelEditorWindow> spriteWindow(EditorTestHost& host, int zoom) 
                 level.SetInfo(x, y, qint16(19 - x % 2));
     });
     for (int z = 0; z < zoom; ++z)
-        window->mnuViewZoomIn_Click();
+        drive(*window).trigger("zoomInAction");
     for (int z = 0; z > zoom; --z)
-        window->mnuViewZoomOut_Click();
-    window->RedrawEdit();
+        drive(*window).trigger("zoomOutAction");
+    drive(*window).canvas()->repaint();
     return window;
 }
 
@@ -62,7 +63,7 @@ void tst_CanvasView::scrollingKeepsThePictureExact() {
     EditorTestHost host;
     auto window = spriteWindow(host, zoom);
     if (infoValues)
-        window->mnuViewInfoValues->trigger();
+        drive(*window).action("infoValuesAction")->trigger();
     QVERIFY(editortest::canvasShowsLevel(*window));
     // Down, right, up, left, by notches and single rows and columns.
     const QList<QPair<QPoint, Qt::KeyboardModifiers>> notches = {{{0, -120}, {}},
@@ -75,15 +76,15 @@ void tst_CanvasView::scrollingKeepsThePictureExact() {
                                                                  {{0, -120}, Qt::ShiftModifier}};
     for (int round = 0; round < 2; ++round) {
         for (const auto& notch : notches) {
-            wheel(window->picEdit, {100, 100}, notch.first, notch.second);
+            wheel(drive(*window).canvas(), {100, 100}, notch.first, notch.second);
             QVERIFY2(editortest::canvasShowsLevel(*window),
                      qPrintable(QStringLiteral("view at %1, %2")
-                                    .arg(window->scrEditX->value())
-                                    .arg(window->scrEditY->value())));
+                                    .arg(drive(*window).scrollX()->value())
+                                    .arg(drive(*window).scrollY()->value())));
         }
     }
     for (int step : {1, 1, 2, -1, -3, 7, -6})
-        for (QScrollBar* bar : {window->scrEditX, window->scrEditY}) {
+        for (QScrollBar* bar : {drive(*window).scrollX(), drive(*window).scrollY()}) {
             bar->setValue(bar->value() + step);
             QVERIFY(editortest::canvasShowsLevel(*window));
         }
@@ -102,27 +103,27 @@ void tst_CanvasView::paintingAndUndoKeepThePictureExact() {
     QFETCH(int, mode);
     EditorTestHost host;
     auto window = spriteWindow(host, zoom);
-    window->scrEditX->setValue(3);
-    window->scrEditY->setValue(2);
-    window->optMode[mode]->click();
+    drive(*window).scrollX()->setValue(3);
+    drive(*window).scrollY()->setValue(2);
+    drive(*window).modeButton(mode)->click();
     window->SetSelectedTile(0, 5);
     window->SetSelectedSprite(17); // a wide sprite
     const int cell = qMax(1, int(window->Tiles().RenderWidth(window->CanvasZoom())));
     auto at = [cell](int cx, int cy) { return QPoint(cx * cell + cell / 2, cy * cell + cell / 2); };
-    QTest::mousePress(window->picEdit, Qt::LeftButton, {}, at(0, 0));
+    QTest::mousePress(drive(*window).canvas(), Qt::LeftButton, {}, at(0, 0));
     QVERIFY(editortest::canvasShowsLevel(*window));
     for (int i = 1; i < 6; ++i) {
-        editortest::drag(window->picEdit, at(i, i / 2));
+        editortest::drag(drive(*window).canvas(), at(i, i / 2));
         QVERIFY(editortest::canvasShowsLevel(*window));
     }
-    QTest::mouseRelease(window->picEdit, Qt::LeftButton, {}, at(5, 2));
-    QTest::mouseClick(window->picEdit, Qt::RightButton, {}, at(1, 0));
+    QTest::mouseRelease(drive(*window).canvas(), Qt::LeftButton, {}, at(5, 2));
+    QTest::mouseClick(drive(*window).canvas(), Qt::RightButton, {}, at(1, 0));
     QVERIFY(editortest::canvasShowsLevel(*window));
-    window->mnuEditUndo->trigger();
+    drive(*window).action("undoAction")->trigger();
     QVERIFY(editortest::canvasShowsLevel(*window));
-    window->mnuEditUndo->trigger();
+    drive(*window).action("undoAction")->trigger();
     QVERIFY(editortest::canvasShowsLevel(*window));
-    window->mnuEditRedo->trigger();
+    drive(*window).action("redoAction")->trigger();
     QVERIFY(editortest::canvasShowsLevel(*window));
 }
 

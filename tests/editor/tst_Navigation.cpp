@@ -6,6 +6,7 @@
 #include "PaletteGeometry.h"
 #include "PictureBox.h"
 #include "TestMain.h"
+#include "editor/EditorDriver.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -25,7 +26,7 @@ PaletteGeometry::Cell cellAt(LevelEditorWindow& w, QPoint pos) {
     // Whole-pixel cells: the cell is the pixel divided by the cell size.
     const int cw = int(w.Tiles().RenderWidth(w.CanvasZoom())),
               ch = int(w.Tiles().RenderHeight(w.CanvasZoom()));
-    return {pos.x() / cw + w.scrEditX->value(), pos.y() / ch + w.scrEditY->value()};
+    return {pos.x() / cw + drive(w).scrollX()->value(), pos.y() / ch + drive(w).scrollY()->value()};
 }
 
 using Setup = editortest::EditingWindow;
@@ -146,21 +147,22 @@ void tst_Navigation::keyMove() {
 void tst_Navigation::wheelScrollsRows() {
     Setup w;
     const int lines = QApplication::wheelScrollLines();
-    QVERIFY(w->scrEditY->maximum() > 4 * lines);
-    wheel(w->picEdit, {40, 40}, {0, -Notch});
-    QCOMPARE(w->scrEditY->value(), lines);
-    QCOMPARE(w->scrEditX->value(), 0);
+    QVERIFY(drive(*w).scrollY()->maximum() > 4 * lines);
+    wheel(drive(*w).canvas(), {40, 40}, {0, -Notch});
+    QCOMPARE(drive(*w).scrollY()->value(), lines);
+    QCOMPARE(drive(*w).scrollX()->value(), 0);
     QVERIFY(canvasShowsLevel(*w));
-    wheel(w->picEdit, {40, 40}, {0, -2 * Notch});
-    QCOMPARE(w->scrEditY->value(), 3 * lines);
+    wheel(drive(*w).canvas(), {40, 40}, {0, -2 * Notch});
+    QCOMPARE(drive(*w).scrollY()->value(), 3 * lines);
     // The label names the cell now under the pointer.
-    QCOMPARE(w->lblPosition->text(), PaletteGeometry::PositionText(cellAt(*w, {40, 40})));
-    wheel(w->picEdit, {40, 40}, {0, 10 * Notch});
-    QCOMPARE(w->scrEditY->value(), 0);
+    QCOMPARE(drive(*w).widget<QLabel>("positionLabel")->text(),
+             PaletteGeometry::PositionText(cellAt(*w, {40, 40})));
+    wheel(drive(*w).canvas(), {40, 40}, {0, 10 * Notch});
+    QCOMPARE(drive(*w).scrollY()->value(), 0);
     // Down past the end stops at the bar's maximum.
     for (int i = 0; i < 60; ++i)
-        wheel(w->picEdit, {40, 40}, {0, -Notch});
-    QCOMPARE(w->scrEditY->value(), w->scrEditY->maximum());
+        wheel(drive(*w).canvas(), {40, 40}, {0, -Notch});
+    QCOMPARE(drive(*w).scrollY()->value(), drive(*w).scrollY()->maximum());
     QVERIFY(canvasShowsLevel(*w));
     QVERIFY(!w->IsModified());
 }
@@ -168,34 +170,34 @@ void tst_Navigation::wheelScrollsRows() {
 void tst_Navigation::shiftWheelScrollsColumns() {
     Setup w;
     const int lines = QApplication::wheelScrollLines();
-    wheel(w->picEdit, {40, 40}, {0, -Notch}, Qt::ShiftModifier);
-    QCOMPARE(w->scrEditX->value(), lines);
-    QCOMPARE(w->scrEditY->value(), 0);
-    wheel(w->picEdit, {40, 40}, {Notch, 0});
-    QCOMPARE(w->scrEditX->value(), 0);
+    wheel(drive(*w).canvas(), {40, 40}, {0, -Notch}, Qt::ShiftModifier);
+    QCOMPARE(drive(*w).scrollX()->value(), lines);
+    QCOMPARE(drive(*w).scrollY()->value(), 0);
+    wheel(drive(*w).canvas(), {40, 40}, {Notch, 0});
+    QCOMPARE(drive(*w).scrollX()->value(), 0);
     QVERIFY(canvasShowsLevel(*w));
     // A level narrower than the canvas does not scroll sideways.
     Setup narrow(24, 60);
-    wheel(narrow->picEdit, {40, 40}, {0, -Notch}, Qt::ShiftModifier);
-    QCOMPARE(narrow->scrEditX->value(), 0);
+    wheel(drive(*narrow).canvas(), {40, 40}, {0, -Notch}, Qt::ShiftModifier);
+    QCOMPARE(drive(*narrow).scrollX()->value(), 0);
 }
 
 void tst_Navigation::touchpadPixelsAddUpToCells() {
     Setup w;
     for (int i = 0; i < 3; ++i)
-        wheel(w->picEdit, {40, 40}, {0, -15}, {}, {0, -5});
-    QCOMPARE(w->scrEditY->value(), 0);
-    wheel(w->picEdit, {40, 40}, {0, -15}, {}, {0, -5});
-    QCOMPARE(w->scrEditY->value(), 1);
-    wheel(w->picEdit, {40, 40}, {0, -120}, {}, {-35, -12});
-    QCOMPARE(w->scrEditY->value(), 2);
-    QCOMPARE(w->scrEditX->value(), 2);
+        wheel(drive(*w).canvas(), {40, 40}, {0, -15}, {}, {0, -5});
+    QCOMPARE(drive(*w).scrollY()->value(), 0);
+    wheel(drive(*w).canvas(), {40, 40}, {0, -15}, {}, {0, -5});
+    QCOMPARE(drive(*w).scrollY()->value(), 1);
+    wheel(drive(*w).canvas(), {40, 40}, {0, -120}, {}, {-35, -12});
+    QCOMPARE(drive(*w).scrollY()->value(), 2);
+    QCOMPARE(drive(*w).scrollX()->value(), 2);
     // At 2x zoom a cell takes 32 pixels.
-    w->mnuViewZoomIn_Click();
-    wheel(w->picEdit, {40, 40}, {0, -15}, {}, {0, -20});
-    QCOMPARE(w->scrEditY->value(), 2);
-    wheel(w->picEdit, {40, 40}, {0, -15}, {}, {0, -20});
-    QCOMPARE(w->scrEditY->value(), 3);
+    drive(*w).trigger("zoomInAction");
+    wheel(drive(*w).canvas(), {40, 40}, {0, -15}, {}, {0, -20});
+    QCOMPARE(drive(*w).scrollY()->value(), 2);
+    wheel(drive(*w).canvas(), {40, 40}, {0, -15}, {}, {0, -20});
+    QCOMPARE(drive(*w).scrollY()->value(), 3);
     QVERIFY(canvasShowsLevel(*w));
 }
 
@@ -214,111 +216,113 @@ void tst_Navigation::ctrlWheelZoomsAboutThePointer() {
     QFETCH(int, scrollY);
     QFETCH(QPoint, pointer);
     Setup w(150, 150);
-    w->scrEditX->setValue(scrollX);
-    w->scrEditY->setValue(scrollY);
+    drive(*w).scrollX()->setValue(scrollX);
+    drive(*w).scrollY()->setValue(scrollY);
     const PaletteGeometry::Cell cell = cellAt(*w, pointer);
 
-    wheel(w->picEdit, pointer, {0, Notch}, Qt::ControlModifier);
+    wheel(drive(*w).canvas(), pointer, {0, Notch}, Qt::ControlModifier);
     QCOMPARE(w->CanvasZoom().Exponent(), 1);
     const PaletteGeometry::Cell in = cellAt(*w, pointer);
     if (cell.x - pointer.x() / 32 >= 0)
         QCOMPARE(in.x, cell.x);
     else
-        QCOMPARE(w->scrEditX->value(), 0);
+        QCOMPARE(drive(*w).scrollX()->value(), 0);
     if (cell.y - pointer.y() / 32 >= 0)
         QCOMPARE(in.y, cell.y);
     else
-        QCOMPARE(w->scrEditY->value(), 0);
+        QCOMPARE(drive(*w).scrollY()->value(), 0);
     QVERIFY(canvasShowsLevel(*w));
 
     // Two notches out: 8-pixel cells, the cell still under the pointer.
-    wheel(w->picEdit, pointer, {0, -Notch}, Qt::ControlModifier);
-    wheel(w->picEdit, pointer, {0, -Notch}, Qt::ControlModifier);
+    wheel(drive(*w).canvas(), pointer, {0, -Notch}, Qt::ControlModifier);
+    wheel(drive(*w).canvas(), pointer, {0, -Notch}, Qt::ControlModifier);
     QCOMPARE(w->CanvasZoom().Exponent(), -1);
     const PaletteGeometry::Cell out = cellAt(*w, pointer);
-    if (w->scrEditX->value() > 0 && w->scrEditX->value() < w->scrEditX->maximum())
+    if (drive(*w).scrollX()->value() > 0 &&
+        drive(*w).scrollX()->value() < drive(*w).scrollX()->maximum())
         QCOMPARE(out.x, cell.x);
-    if (w->scrEditY->value() > 0 && w->scrEditY->value() < w->scrEditY->maximum())
+    if (drive(*w).scrollY()->value() > 0 &&
+        drive(*w).scrollY()->value() < drive(*w).scrollY()->maximum())
         QCOMPARE(out.y, cell.y);
     if (scrollX == 20)
         QCOMPARE(out.x, cell.x);
     QVERIFY(canvasShowsLevel(*w));
-    QCOMPARE(w->lblPosition->text(), PaletteGeometry::PositionText(out));
+    QCOMPARE(drive(*w).widget<QLabel>("positionLabel")->text(), PaletteGeometry::PositionText(out));
 }
 
 void tst_Navigation::ctrlWheelAtTheZoomLimits() {
     Setup w;
     // Zoomed in as far as the window goes; more notches change nothing.
     for (int i = 0; i < 6; ++i)
-        wheel(w->picEdit, {100, 100}, {0, Notch}, Qt::ControlModifier);
+        wheel(drive(*w).canvas(), {100, 100}, {0, Notch}, Qt::ControlModifier);
     QCOMPARE(w->CanvasZoom().Exponent(), 3);
     for (int i = 0; i < 12; ++i)
-        wheel(w->picEdit, {100, 100}, {0, -Notch}, Qt::ControlModifier);
+        wheel(drive(*w).canvas(), {100, 100}, {0, -Notch}, Qt::ControlModifier);
     QCOMPARE(w->CanvasZoom().Exponent(), -4);
     // Near the level's far corner the view stops at the bars' maximum.
-    w->mnuView1xZoom_Click();
-    w->scrEditX->setValue(w->scrEditX->maximum());
-    w->scrEditY->setValue(w->scrEditY->maximum());
-    wheel(w->picEdit, {500, 330}, {0, -Notch}, Qt::ControlModifier);
+    drive(*w).trigger("actualSizeAction");
+    drive(*w).scrollX()->setValue(drive(*w).scrollX()->maximum());
+    drive(*w).scrollY()->setValue(drive(*w).scrollY()->maximum());
+    wheel(drive(*w).canvas(), {500, 330}, {0, -Notch}, Qt::ControlModifier);
     QCOMPARE(w->CanvasZoom().Exponent(), -1);
-    QCOMPARE(w->scrEditX->value(), w->scrEditX->maximum());
-    QCOMPARE(w->scrEditY->value(), w->scrEditY->maximum());
+    QCOMPARE(drive(*w).scrollX()->value(), drive(*w).scrollX()->maximum());
+    QCOMPARE(drive(*w).scrollY()->value(), drive(*w).scrollY()->maximum());
     QVERIFY(canvasShowsLevel(*w));
 }
 
 void tst_Navigation::wheelDuringADrag() {
     Setup w;
     w->SetSelectedTile(0, 7);
-    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, {40, 40});
-    QCOMPARE(w->m_Level.Tile(2, 2), qint16(7));
+    QTest::mousePress(drive(*w).canvas(), Qt::LeftButton, {}, {40, 40});
+    QCOMPARE(w->Document().level().Tile(2, 2), qint16(7));
     const int lines = QApplication::wheelScrollLines();
-    wheel(w->picEdit, {40, 40}, {0, -Notch});
+    wheel(drive(*w).canvas(), {40, 40}, {0, -Notch});
     // The wheel itself paints nothing; the drag goes on at the next move.
-    QCOMPARE(w->m_Level.Tile(2, 2 + lines), qint16(143));
+    QCOMPARE(w->Document().level().Tile(2, 2 + lines), qint16(143));
     QVERIFY(w->Drawing());
-    QTest::mouseEvent(QTest::MouseMove, w->picEdit, Qt::NoButton, {}, {41, 40});
-    QCOMPARE(w->m_Level.Tile(2, 2 + lines), qint16(7));
-    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, {41, 40});
+    QTest::mouseEvent(QTest::MouseMove, drive(*w).canvas(), Qt::NoButton, {}, {41, 40});
+    QCOMPARE(w->Document().level().Tile(2, 2 + lines), qint16(7));
+    QTest::mouseRelease(drive(*w).canvas(), Qt::LeftButton, {}, {41, 40});
 }
 
 void tst_Navigation::wheelIgnoredWhileThePreviewIsOpen() {
     Setup w;
-    w->OpenLevelPreview();
-    wheel(w->picEdit, {40, 40}, {0, -Notch});
-    wheel(w->picEdit, {40, 40}, {0, Notch}, Qt::ControlModifier);
-    QTest::keyClick(w->picEdit, Qt::Key_Down);
-    QCOMPARE(w->scrEditY->value(), 0);
+    drive(*w).pressPicker("previewButton");
+    wheel(drive(*w).canvas(), {40, 40}, {0, -Notch});
+    wheel(drive(*w).canvas(), {40, 40}, {0, Notch}, Qt::ControlModifier);
+    QTest::keyClick(drive(*w).canvas(), Qt::Key_Down);
+    QCOMPARE(drive(*w).scrollY()->value(), 0);
     QCOMPARE(w->CanvasZoom().Exponent(), 0);
-    w->CloseLevelPreview();
+    drive(*w).releaseButton("previewButton");
 }
 
 void tst_Navigation::keysScrollTheCanvas() {
     Setup w;
-    QCOMPARE(w->picEdit->focusPolicy(), Qt::StrongFocus);
-    QTest::keyClick(w->picEdit, Qt::Key_Down);
-    QTest::keyClick(w->picEdit, Qt::Key_Down);
-    QTest::keyClick(w->picEdit, Qt::Key_Right);
-    QCOMPARE(w->scrEditY->value(), 2);
-    QCOMPARE(w->scrEditX->value(), 1);
+    QCOMPARE(drive(*w).canvas()->focusPolicy(), Qt::StrongFocus);
+    QTest::keyClick(drive(*w).canvas(), Qt::Key_Down);
+    QTest::keyClick(drive(*w).canvas(), Qt::Key_Down);
+    QTest::keyClick(drive(*w).canvas(), Qt::Key_Right);
+    QCOMPARE(drive(*w).scrollY()->value(), 2);
+    QCOMPARE(drive(*w).scrollX()->value(), 1);
     QVERIFY(canvasShowsLevel(*w));
-    const int page = w->scrEditY->pageStep();
+    const int page = drive(*w).scrollY()->pageStep();
     QVERIFY(page > 1);
-    QTest::keyClick(w->picEdit, Qt::Key_PageDown);
-    QCOMPARE(w->scrEditY->value(), 2 + page);
-    QTest::keyClick(w->picEdit, Qt::Key_Up);
-    QCOMPARE(w->scrEditY->value(), 1 + page);
-    QTest::keyClick(w->picEdit, Qt::Key_PageUp);
-    QTest::keyClick(w->picEdit, Qt::Key_PageUp);
-    QCOMPARE(w->scrEditY->value(), 0);
-    QTest::keyClick(w->picEdit, Qt::Key_Left);
-    QTest::keyClick(w->picEdit, Qt::Key_Left);
-    QCOMPARE(w->scrEditX->value(), 0);
+    QTest::keyClick(drive(*w).canvas(), Qt::Key_PageDown);
+    QCOMPARE(drive(*w).scrollY()->value(), 2 + page);
+    QTest::keyClick(drive(*w).canvas(), Qt::Key_Up);
+    QCOMPARE(drive(*w).scrollY()->value(), 1 + page);
+    QTest::keyClick(drive(*w).canvas(), Qt::Key_PageUp);
+    QTest::keyClick(drive(*w).canvas(), Qt::Key_PageUp);
+    QCOMPARE(drive(*w).scrollY()->value(), 0);
+    QTest::keyClick(drive(*w).canvas(), Qt::Key_Left);
+    QTest::keyClick(drive(*w).canvas(), Qt::Key_Left);
+    QCOMPARE(drive(*w).scrollX()->value(), 0);
     // With a modifier the keys are not the canvas's.
-    QTest::keyClick(w->picEdit, Qt::Key_Down, Qt::ControlModifier);
-    QCOMPARE(w->scrEditY->value(), 0);
+    QTest::keyClick(drive(*w).canvas(), Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(drive(*w).scrollY()->value(), 0);
     for (int i = 0; i < 20; ++i)
-        QTest::keyClick(w->picEdit, Qt::Key_PageDown);
-    QCOMPARE(w->scrEditY->value(), w->scrEditY->maximum());
+        QTest::keyClick(drive(*w).canvas(), Qt::Key_PageDown);
+    QCOMPARE(drive(*w).scrollY()->value(), drive(*w).scrollY()->maximum());
     QVERIFY(!w->IsModified());
 }
 

@@ -77,7 +77,7 @@ BenchWindow::BenchWindow(int width, int height, bool withSprites) : host(withSpr
     form.SetSprites(host.SpriteSets(0));
     form.NewLevel(width, height, 1, 1);
     form.Display();
-    const QSize extra = form.size() - form.picEdit->size();
+    const QSize extra = form.size() - form.findChild<PictureBox*>(QStringLiteral("canvas"))->size();
     form.resize(QSize(BenchFixtures::CanvasWidth, BenchFixtures::CanvasHeight) + extra);
     QApplication::processEvents();
 }

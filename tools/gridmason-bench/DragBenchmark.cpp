@@ -16,6 +16,7 @@
 #include "Surface.h"
 #include "TileSet.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -54,7 +55,7 @@ QPoint pathPoint(int i, int width, int height) {
 // Seconds per move of one whole drag (press, 1,000 moves, release), and the
 // number of moves that landed inside the level.
 double dragSecondsPerMove(LevelEditorWindow& form, QSize area, int& movesInside) {
-    PictureBox* canvas = form.picEdit;
+    PictureBox* canvas = form.findChild<PictureBox*>(QStringLiteral("canvas"));
     const QPoint start = pathPoint(0, area.width(), area.height());
     sendMouse(canvas, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
     QApplication::processEvents();
@@ -63,7 +64,7 @@ double dragSecondsPerMove(LevelEditorWindow& form, QSize area, int& movesInside)
     for (int i = 0; i < Moves; ++i) {
         sendMouse(canvas, QEvent::MouseMove, pathPoint(i, area.width(), area.height()),
                   Qt::NoButton, Qt::LeftButton);
-        if (!form.lblPosition->text().isEmpty())
+        if (!form.findChild<QLabel*>(QStringLiteral("positionLabel"))->text().isEmpty())
             ++movesInside;
         // The repaint the move asked for, as the event loop would do it.
         QApplication::processEvents();
@@ -87,12 +88,14 @@ void run(QTextStream& out) {
             form.Document().SetCell(CellChange::InfoPlane, x, y, qint16(1 + (x + y) % 10));
     form.Display();
     // Size the window so that the canvas is 1600 x 1000 pixels.
-    const QSize extra = form.size() - form.picEdit->size();
+    const QSize extra = form.size() - form.findChild<PictureBox*>(QStringLiteral("canvas"))->size();
     form.resize(QSize(CanvasWidth, CanvasHeight) + extra);
     QApplication::processEvents();
-    if (form.picEdit->ScaleWidth() != CanvasWidth || form.picEdit->ScaleHeight() != CanvasHeight)
-        out << "note: canvas is " << form.picEdit->ScaleWidth() << " x "
-            << form.picEdit->ScaleHeight() << " pixels\n";
+    if (form.findChild<PictureBox*>(QStringLiteral("canvas"))->ScaleWidth() != CanvasWidth ||
+        form.findChild<PictureBox*>(QStringLiteral("canvas"))->ScaleHeight() != CanvasHeight)
+        out << "note: canvas is "
+            << form.findChild<PictureBox*>(QStringLiteral("canvas"))->ScaleWidth() << " x "
+            << form.findChild<PictureBox*>(QStringLiteral("canvas"))->ScaleHeight() << " pixels\n";
     form.SetSelectedTile(0, 150);
 
     const double copy = BenchFixtures::canvasCopySeconds();
@@ -102,9 +105,9 @@ void run(QTextStream& out) {
         bool levelOnly;
     };
     for (const Run& r : {Run{0, false}, Run{-3, false}, Run{-3, true}}) {
-        form.mnuView1xZoom_Click();
+        form.SetCanvasZoom(0);
         for (int z = 0; z > r.zoom; --z)
-            form.mnuViewZoomOut_Click();
+            form.findChild<QAction*>(QStringLiteral("zoomOutAction"))->trigger();
         QApplication::processEvents();
         // The whole canvas, or only the part of it the level covers.
         const int cell = int(form.Tiles().RenderWidth(form.CanvasZoom()));

@@ -84,15 +84,15 @@ FloatingMove floatingMoveSeconds(LevelEditorWindow& form, int zoom) {
         // Back and forth over 20 cells along a diagonal.
         const int k = step < 20 ? step : 39 - step;
         step = (step + 1) % 40;
-        BenchFixtures::sendMouse(form.picEdit, QEvent::MouseMove,
-                                 QPoint(k * cell + cell / 2, k * cell + cell / 2), Qt::NoButton,
-                                 Qt::NoButton);
+        BenchFixtures::sendMouse(
+            form.findChild<PictureBox*>(QStringLiteral("canvas")), QEvent::MouseMove,
+            QPoint(k * cell + cell / 2, k * cell + cell / 2), Qt::NoButton, Qt::NoButton);
         QApplication::processEvents();
     });
     // A move by one cell changes the block's pixels and one cell beyond.
     const QRect changed(0, 0, 171 * cell, 171 * cell);
     const double shown = secondsPerCall([&] {
-        form.picEdit->RefreshArea(changed);
+        form.findChild<PictureBox*>(QStringLiteral("canvas"))->RefreshArea(changed);
         QApplication::processEvents();
     });
     form.Tools().SelectNone();

@@ -16,6 +16,7 @@
 #include "Benchmark.h"
 
 #include "BitmapSource.h"
+#include "CanvasView.h"
 #include "EditorHost.h"
 #include "LevelDocument.h"
 #include "LevelEditorWindow.h"
@@ -24,6 +25,7 @@
 #include "Surface.h"
 #include "TileSet.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -49,18 +51,18 @@ struct Window : BenchWindow {
         form.SetSelectedTile(0, 150);
     }
     void SetZoom(int zoom) {
-        form.mnuView1xZoom_Click();
+        form.SetCanvasZoom(0);
         for (int z = 0; z < zoom; ++z)
-            form.mnuViewZoomIn_Click();
+            form.findChild<QAction*>(QStringLiteral("zoomInAction"))->trigger();
         for (int z = 0; z > zoom; --z)
-            form.mnuViewZoomOut_Click();
-        form.scrEditX->setValue(0);
-        form.scrEditY->setValue(0);
+            form.findChild<QAction*>(QStringLiteral("zoomOutAction"))->trigger();
+        form.findChild<QScrollBar*>(QStringLiteral("canvasScrollX"))->setValue(0);
+        form.findChild<QScrollBar*>(QStringLiteral("canvasScrollY"))->setValue(0);
         QApplication::processEvents();
     }
     double WholeRedrawSeconds() {
         return secondsPerCall([&] {
-            form.RedrawEdit();
+            form.Canvas().Redraw(form.ViewOrigin().x(), form.ViewOrigin().y());
             QApplication::processEvents();
         });
     }
@@ -80,7 +82,7 @@ void paintMove(QTextStream& out) {
         // A stroke over cells of the level's visible part, one new cell a
         // move, back and forth along a row.
         const int columns = std::min(LevelSize, CanvasWidth / cell) - 1;
-        PictureBox* canvas = w.form.picEdit;
+        PictureBox* canvas = w.form.findChild<PictureBox*>(QStringLiteral("canvas"));
         auto point = [&](int i) {
             const int c = i % (2 * columns);
             const int x = c < columns ? c : 2 * columns - c;
@@ -110,12 +112,12 @@ void scrollNotch(QTextStream& out) {
     out << "plain copy of a 1600 x 1000 image: 1.00\n";
     for (int zoom = -4; zoom <= 3; ++zoom) {
         w.SetZoom(zoom);
-        QScrollBar* bar = w.form.scrEditY;
+        QScrollBar* bar = w.form.findChild<QScrollBar*>(QStringLiteral("canvasScrollY"));
         if (bar->maximum() == 0) {
             out << "zoom " << zoom << ": the level fits the canvas, nothing to scroll\n";
             continue;
         }
-        PictureBox* canvas = w.form.picEdit;
+        PictureBox* canvas = w.form.findChild<PictureBox*>(QStringLiteral("canvas"));
         const QPointF pos(400, 300);
         int direction = -1; // down first
         auto notch = [&] {
@@ -141,7 +143,8 @@ void scrollNotch(QTextStream& out) {
             canvas->Refresh();
             QApplication::processEvents();
         });
-        const double whole = secondsPerCall([&] { w.form.RedrawEdit(); });
+        const double whole = secondsPerCall(
+            [&] { w.form.Canvas().Redraw(w.form.ViewOrigin().x(), w.form.ViewOrigin().y()); });
         out << "zoom " << zoom << ": wheel notch " << ratio(seconds, copy)
             << " (aim: at most 1); with the copy to the screen " << ratio(shown, copy)
             << " (showing the canvas alone " << ratio(repaint, copy) << "); whole-canvas redraw "
