@@ -525,9 +525,12 @@ IoResult MainWindow::RestoreEntry(RecoveryEntry& entry) {
     const IoResult read = m_Recovery.Read(entry, level);
     if (!read)
         return read;
+    // Read before the entry moves into the window: the arguments are
+    // evaluated in no fixed order.
     const QString file = entry.originalFile;
+    const int episode = entry.episode;
     OpenEditor(
-        entry.episode,
+        episode,
         [&](LevelEditorWindow& editor) {
             editor.RestoreLevel(level, file);
             return IoResult::success();

@@ -15,7 +15,7 @@ void RecentFilesMenu::Rebuild() {
     clear();
     const QStringList files = RecentFiles::List();
     for (int i = 0; i < files.size(); ++i) {
-        const QString file = files[i];
+        const QString& file = files[i];
         QAction* item = addAction(ItemText(i, file));
         item->setData(file);
         connect(item, &QAction::triggered, this, [this, file] { emit FileChosen(file); });

@@ -74,7 +74,8 @@ IoResult BoundedFileReader::Read(const QString& path, qint64 maxBytes, const QSt
     QByteArray read;
     read.reserve(qsizetype(opened.st_size));
     while (read.size() <= maxBytes) {
-        const QByteArray piece = file.read(std::min<qint64>(64 * 1024, maxBytes + 1 - read.size()));
+        const QByteArray piece =
+            file.read(std::min<qint64>(qint64(64) * 1024, maxBytes + 1 - read.size()));
         if (file.error() != QFileDevice::NoError)
             return cannotRead(what, path, file.errorString());
         if (piece.isEmpty())

@@ -13,7 +13,8 @@ quint64 KeyOf(const CellChange& change) {
 
 } // namespace
 
-PaintCommand::PaintCommand(LevelDocument& document, quint64 stroke, std::vector<CellChange> changes)
+PaintCommand::PaintCommand(LevelDocument& document, quint64 stroke,
+                           const std::vector<CellChange>& changes)
     : QUndoCommand(StepText()), m_Document(document), m_Stroke(stroke) {
     m_Changes.reserve(changes.size());
     for (const CellChange& change : changes)

@@ -22,7 +22,7 @@ public:
     static constexpr int Id = 1;
 
     // `changes` are written on the first redo, when the command is pushed.
-    PaintCommand(LevelDocument& document, quint64 stroke, std::vector<CellChange> changes);
+    PaintCommand(LevelDocument& document, quint64 stroke, const std::vector<CellChange>& changes);
 
     void undo() override;
     void redo() override;

@@ -22,7 +22,7 @@ constexpr const char* LevelSuffix = ".level";
 constexpr const char* DescriptionSuffix = ".json";
 constexpr const char* LockSuffix = ".lock";
 // A description is a few hundred bytes; anything far longer is not one.
-constexpr qint64 LongestDescription = 64 * 1024;
+constexpr qint64 LongestDescription = qint64(64) * 1024;
 
 const QString FileKey = QStringLiteral("file");
 const QString EpisodeKey = QStringLiteral("episode");

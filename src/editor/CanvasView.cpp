@@ -42,8 +42,9 @@ void DrawGrid(QImage& image, int cellWidth, int cellHeight, int odx, int ody, co
 // Copies the pixels `pixels` of `source` to the same place in `target`.
 void CopyPixels(const QImage& source, QImage& target, const QRect& pixels) {
     const QRect inside = pixels & target.rect() & source.rect();
+    const qsizetype start = qsizetype(inside.x()) * 4;
     for (int y = inside.top(); y <= inside.bottom(); ++y)
-        std::memcpy(target.scanLine(y) + inside.x() * 4, source.constScanLine(y) + inside.x() * 4,
+        std::memcpy(target.scanLine(y) + start, source.constScanLine(y) + start,
                     size_t(inside.width()) * 4);
 }
 

@@ -80,7 +80,7 @@ void EditToolBox::CreateActions() {
     }
     m_ToolActions[Brush]->setChecked(true);
 
-    const auto make = [this](const char* name, const QString& text, QList<QKeySequence> keys,
+    const auto make = [this](const char* name, const QString& text, const QList<QKeySequence>& keys,
                              void (EditToolBox::*slot)()) {
         auto* action = new QAction(text, this);
         action->setObjectName(QLatin1String(name));

@@ -59,8 +59,9 @@ QImage PictureWrap::Unwrapped(const QImage& stored) const {
     const int bytes = stored.depth() / 8;
     for (const Piece& piece : PiecesOf(QRect(QPoint(0, 0), m_Size)))
         for (int y = 0; y < piece.stored.height(); ++y)
-            std::memcpy(shown.scanLine(piece.shown.y() + y) + piece.shown.x() * bytes,
-                        stored.constScanLine(piece.stored.y() + y) + piece.stored.x() * bytes,
+            std::memcpy(shown.scanLine(piece.shown.y() + y) + qsizetype(piece.shown.x()) * bytes,
+                        stored.constScanLine(piece.stored.y() + y) +
+                            qsizetype(piece.stored.x()) * bytes,
                         size_t(piece.stored.width()) * size_t(bytes));
     return shown;
 }

@@ -31,7 +31,7 @@ public:
 
     // The longest program file read: many times the game's own (51 KB
     // packed, 98 KB unpacked), and more than DOS can load.
-    static constexpr qint64 MaxFileBytes = 1024 * 1024;
+    static constexpr qint64 MaxFileBytes = qint64(1024) * 1024;
 
     // Reads the header of `program`; on failure the result gives the reason
     // alone ("it is not a DOS program").

@@ -25,7 +25,7 @@ class LzexeUnpacker {
 public:
     // The most the unpacked load module may take, whatever a header claims:
     // more than DOS can load.
-    static constexpr qint64 MaxModuleBytes = 1024 * 1024;
+    static constexpr qint64 MaxModuleBytes = qint64(1024) * 1024;
 
     // Unpacks `program`, whose EXE header is `header`, into `module`. On
     // failure the result gives the reason alone ("its packed data ends

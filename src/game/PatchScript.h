@@ -33,8 +33,8 @@ public:
 
     // The longest script, and the longest file a script may load: more
     // than a whole program.
-    static constexpr qint64 MaxScriptBytes = 1024 * 1024;
-    static constexpr qint64 MaxFileBytes = 1024 * 1024;
+    static constexpr qint64 MaxScriptBytes = qint64(1024) * 1024;
+    static constexpr qint64 MaxFileBytes = qint64(1024) * 1024;
 
     // Reads the script at `path`. When it is for episode `episode` (its
     // %ext is "ckN") its patches are read too, with the files it loads from

@@ -58,7 +58,7 @@ namespace {
 
 // The longest bitmap file read: the whole budget at 32 bits a pixel, plus
 // room for headers and palettes.
-constexpr qint64 MaxBitmapBytes = FolderBitmapSource::SetPixelBudget * 4 + 64 * 1024;
+constexpr qint64 MaxBitmapBytes = FolderBitmapSource::SetPixelBudget * 4 + qint64(64) * 1024;
 
 IoResult badBitmap(const QString& path, const QString& reason) {
     return IoResult::failure(

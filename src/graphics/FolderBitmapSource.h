@@ -24,7 +24,7 @@ public:
     // Pixels one set of bitmaps (a tile sheet, an episode's sprites) may
     // take in all: many times what the real graphics need, but a bound on
     // tiny packed bitmaps that declare huge sizes.
-    static constexpr qint64 SetPixelBudget = 4 * 1024 * 1024;
+    static constexpr qint64 SetPixelBudget = qint64(4) * 1024 * 1024;
 
     // Loads a bitmap by its full path, whose separators may be "/" or "\"
     // and whose file name matches in any letter case. The image comes back

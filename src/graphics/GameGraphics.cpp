@@ -185,7 +185,7 @@ QImage GameGraphics::TileSheet() const {
             auto* line = reinterpret_cast<QRgb*>(sheet.scanLine(top + y)) + left;
             for (int x = 0; x < TileSize; ++x)
                 line[x] = EgaPalette[size_t(
-                    colourIndex(m_Latch, start + y * 2, m_Header.latchPlaneSize, x))];
+                    colourIndex(m_Latch, start + qint64(y) * 2, m_Header.latchPlaneSize, x))];
         }
     }
     return sheet;

@@ -173,8 +173,9 @@ void TileSet::DrawAt(qint16 tileIndex, Surface& dest, int xd, int yd, ZoomLevel 
     }
     const Sheet sheet = SheetAt(zoom);
     if (sheet.image) {
-        const double sx = (tileIndex % m_TilesPerRow) * rw;
-        const double sy = (tileIndex / m_TilesPerRow) * rh;
+        const int column = tileIndex % m_TilesPerRow, row = tileIndex / m_TilesPerRow;
+        const double sx = column * rw;
+        const double sy = row * rh;
         dest.PaintPicture(*sheet.image, xd, yd, rw, rh, sx, sy, rw, rh);
         return;
     }
@@ -221,9 +222,9 @@ void TileSet::DrawRow(const qint16* tileIndices, int count, Surface& dest, int x
                 std::fill(out, out + n, QRgb(Surface::ButtonShadow));
             return;
         }
-        const QRgb* in = sheetBits +
-                         qsizetype((tile / m_TilesPerRow) * sizeY + (top - yd)) * sheetStride +
-                         (tile % m_TilesPerRow) * size + (left - x);
+        const qsizetype row = tile / m_TilesPerRow, column = tile % m_TilesPerRow;
+        const QRgb* in =
+            sheetBits + (row * sizeY + (top - yd)) * sheetStride + column * size + (left - x);
         copyBlock(out, destStride, in, sheetStride, n, rows);
     };
     forTilesOnTarget(target, count, xd, yd, size, sizeY, copyTile);

@@ -31,8 +31,9 @@ ContactSheet::Layout ContactSheet::Arrange(const std::vector<int>& numbers,
     constexpr int labelHeight = PixelFont::GlyphHeight * LabelScale;
     qint64 cellWidth = 0, pictureHeight = 0;
     for (size_t i = 0; i < count; ++i) {
-        cellWidth = std::max<qint64>(
-            {cellWidth, sizes[i].width(), PixelFont::TextWidth(label(numbers[i])) * LabelScale});
+        cellWidth =
+            std::max<qint64>({cellWidth, sizes[i].width(),
+                              qint64(PixelFont::TextWidth(label(numbers[i]))) * LabelScale});
         pictureHeight = std::max<qint64>(pictureHeight, sizes[i].height());
     }
     const qint64 cellHeight = pictureHeight + LabelGap + labelHeight;

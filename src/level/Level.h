@@ -24,7 +24,7 @@ public:
     // planes and the dropped header words as a run of one, six bytes each:
     // under 400 KB. Runs of no length could make a file longer, but no writer
     // makes them.
-    static constexpr qint64 MaxFileBytes = 1024 * 1024;
+    static constexpr qint64 MaxFileBytes = qint64(1024) * 1024;
 
     Level();
 

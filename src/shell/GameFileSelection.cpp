@@ -53,5 +53,6 @@ QString GameFileSelection::SkippedText() const {
             file.name,
             QLocale().formattedDataSize(file.size, 1, QLocale::DataSizeTraditionalFormat));
     return tr("Not copied (larger than %1 MB and not the game's): %2")
-        .arg(QString::number(SmallFileLimit / (1024 * 1024)), names.join(QStringLiteral(", ")));
+        .arg(QString::number(SmallFileLimit / (qint64(1024) * 1024)),
+             names.join(QStringLiteral(", ")));
 }

@@ -22,7 +22,7 @@ public:
     };
 
     // Files that are not the game's are copied up to this size.
-    static constexpr qint64 SmallFileLimit = 4 * 1024 * 1024;
+    static constexpr qint64 SmallFileLimit = qint64(4) * 1024 * 1024;
 
     // The ordinary files of `folder` (links followed, no folders, devices
     // or hidden files), in name order.

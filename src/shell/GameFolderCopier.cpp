@@ -15,7 +15,7 @@ namespace {
 
 // Large enough that a big file copies at the disk's pace, small enough
 // that a stop is seen at once.
-constexpr qint64 Piece = 1024 * 1024;
+constexpr qint64 Piece = qint64(1024) * 1024;
 
 QString quoted(const QString& path) {
     return QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"');

@@ -250,7 +250,7 @@ namespace {
 
 // A settings file is a few hundred bytes; one that is not an ordinary file
 // (a link to a device, a pipe) or is absurdly long is not read at all.
-constexpr qint64 MaxSettingsBytes = 1024 * 1024;
+constexpr qint64 MaxSettingsBytes = qint64(1024) * 1024;
 
 QString settingsFileWhat() {
     return QCoreApplication::translate("Settings", "settings file");

@@ -23,9 +23,11 @@ QString ToolSpawn::ToolPath() {
 
 double ToolSpawn::Seconds(const QStringList& args) {
     std::vector<QByteArray> bytes;
+    bytes.reserve(size_t(args.size()));
     for (const QString& arg : args)
         bytes.push_back(QFile::encodeName(arg));
     std::vector<char*> argv;
+    argv.reserve(bytes.size() + 1);
     for (QByteArray& arg : bytes)
         argv.push_back(arg.data());
     argv.push_back(nullptr);

@@ -24,6 +24,7 @@ int forward(const ToolCall& call) {
     for (const QString& argument : call.Arguments())
         bytes.push_back(NativePath::Encode(argument));
     std::vector<char*> argv;
+    argv.reserve(bytes.size() + 1);
     for (QByteArray& argument : bytes)
         argv.push_back(argument.data());
     argv.push_back(nullptr);

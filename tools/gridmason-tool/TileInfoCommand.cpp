@@ -38,7 +38,7 @@ int runTileInfo(const ToolCall& call) {
     const QStringList args = call.Positional();
     if (args.isEmpty() || args.size() > 2)
         return call.UsageError();
-    const QString folder = args[0];
+    const QString& folder = args[0];
     int episode = 0;
     if (args.size() == 2) {
         bool ok = false;
