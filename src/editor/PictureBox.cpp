@@ -1,7 +1,27 @@
 #include "PictureBox.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+
+#include <cstring>
+
+namespace {
+
+// Copies the picture's pixels `shown` as `wrap` keeps them in `stored` to
+// `target`, whose pixel (0, 0) is picture pixel `at`.
+void CopyShown(const PictureWrap& wrap, const QImage& stored, const QRect& shown, QImage& target,
+               QPoint at) {
+    for (const PictureWrap::Piece& piece : wrap.PiecesOf(shown)) {
+        const QPoint to = piece.shown - at;
+        for (int y = 0; y < piece.stored.height(); ++y)
+            std::memcpy(target.scanLine(to.y() + y) + to.x() * 4,
+                        stored.constScanLine(piece.stored.y() + y) + piece.stored.x() * 4,
+                        size_t(piece.stored.width()) * 4);
+    }
+}
+
+} // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -34,7 +54,25 @@ void PictureBox::SyncSurfaceSize() {
 
 void PictureBox::ScrollPicture(int dx, int dy) {
     m_Wrap.Scroll(dx, dy);
-    update();
+    // The window system moves what the screen shows; only the uncovered
+    // band is painted (Qt falls back to a whole repaint where it cannot).
+    scroll(dx, dy, QRect(m_Border, m_Border, m_Surface.ScaleWidth(), m_Surface.ScaleHeight()));
+}
+
+void PictureBox::SetLayer(const PictureLayer* layer) {
+    m_Layer = layer;
+}
+
+QImage PictureBox::Picture() const {
+    QImage picture = m_Wrap.Unwrapped(m_Surface.image());
+    const QRect under = m_Layer ? m_Layer->Bounds() & picture.rect() : QRect();
+    if (under.isEmpty())
+        return picture;
+    Surface over;
+    over.image() = QImage(picture.scanLine(under.y()) + under.x() * 4, under.width(),
+                          under.height(), picture.bytesPerLine(), picture.format());
+    m_Layer->Draw(over, under.topLeft());
+    return picture;
 }
 
 void PictureBox::RefreshArea(const QRect& inner) {
@@ -56,13 +94,36 @@ void PictureBox::paintEvent(QPaintEvent* event) {
                          height() - m_Border);
         painter.drawLine(width() - m_Border, m_Border - 1, width() - m_Border, height() - m_Border);
     }
-    // Only the part asked for is copied: a few changed cells cost a few
+    // Only the parts asked for are copied: a few changed cells cost a few
     // cells' pixels.
     const QRect inner(m_Border, m_Border, m_Surface.ScaleWidth(), m_Surface.ScaleHeight());
-    const QRect part = event->rect() & inner;
-    for (const PictureWrap::Piece& piece : m_Wrap.PiecesOf(part.translated(-m_Border, -m_Border)))
-        painter.drawImage(piece.shown + QPoint(m_Border, m_Border), m_Surface.image(),
-                          piece.stored);
+    for (const QRect& asked : event->region())
+        Show(painter, (asked & inner).translated(-m_Border, -m_Border));
+}
+
+void PictureBox::Show(QPainter& painter, const QRect& shown) {
+    if (shown.isEmpty())
+        return;
+    const QPoint border(m_Border, m_Border);
+    const QRect under = m_Layer ? m_Layer->Bounds() & shown : QRect();
+    // The pixels outside the layer go to the screen as they are kept.
+    const QRegion plain = QRegion(shown).subtracted(under);
+    for (const QRect& part : plain)
+        for (const PictureWrap::Piece& piece : m_Wrap.PiecesOf(part))
+            painter.drawImage(piece.shown + border, m_Surface.image(), piece.stored);
+    if (under.isEmpty())
+        return;
+    // Those under it are put together in a scratch image first.
+    QImage& scratch = m_Composed.image();
+    if (scratch.width() < under.width() || scratch.height() < under.height())
+        scratch = QImage(std::max(scratch.width(), under.width()),
+                         std::max(scratch.height(), under.height()), m_Surface.image().format());
+    Surface part;
+    part.image() = QImage(scratch.bits(), under.width(), under.height(), scratch.bytesPerLine(),
+                          scratch.format());
+    CopyShown(m_Wrap, m_Surface.image(), under, part.image(), under.topLeft());
+    m_Layer->Draw(part, under.topLeft());
+    painter.drawImage(under.topLeft() + border, part.image());
 }
 
 void PictureBox::resizeEvent(QResizeEvent*) {
