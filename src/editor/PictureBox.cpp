@@ -1,6 +1,7 @@
 #include "PictureBox.h"
 
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -19,6 +20,27 @@ void CopyShown(const PictureWrap& wrap, const QImage& stored, const QRect& shown
                         stored.constScanLine(piece.stored.y() + y) + piece.stored.x() * 4,
                         size_t(piece.stored.width()) * 4);
     }
+}
+
+// The pixels `area` (widget coordinates) of what `painter` paints into, as
+// an image onto them, when it paints straight into 32-bit pixels kept as
+// the canvas's are, without scaling (a window's backing store on the
+// common platforms); otherwise a null image.
+QImage PaintedPixels(QPainter& painter, const QRect& area) {
+    QPaintEngine* engine = painter.paintEngine();
+    QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
+    if (device == nullptr || device->devType() != QInternal::Image)
+        return {};
+    auto* image = static_cast<QImage*>(device);
+    const QTransform& transform = painter.deviceTransform();
+    if (image->format() != QImage::Format_RGB32 || image->devicePixelRatio() != 1.0 ||
+        transform.type() > QTransform::TxTranslate || !image->isDetached())
+        return {};
+    const QRect at = transform.mapRect(area);
+    if (!image->rect().contains(at))
+        return {};
+    return QImage(image->bits() + qsizetype(at.y()) * image->bytesPerLine() + at.x() * 4,
+                  at.width(), at.height(), image->bytesPerLine(), image->format());
 }
 
 } // namespace
@@ -105,20 +127,24 @@ void PictureBox::Show(QPainter& painter, const QRect& shown) {
     if (shown.isEmpty())
         return;
     const QPoint border(m_Border, m_Border);
+    for (const PictureWrap::Piece& piece : m_Wrap.PiecesOf(shown))
+        painter.drawImage(piece.shown + border, m_Surface.image(), piece.stored);
     const QRect under = m_Layer ? m_Layer->Bounds() & shown : QRect();
-    // The pixels outside the layer go to the screen as they are kept.
-    const QRegion plain = QRegion(shown).subtracted(under);
-    for (const QRect& part : plain)
-        for (const PictureWrap::Piece& piece : m_Wrap.PiecesOf(part))
-            painter.drawImage(piece.shown + border, m_Surface.image(), piece.stored);
     if (under.isEmpty())
         return;
-    // Those under it are put together in a scratch image first.
+    // The layer is drawn over the pixels just put on the screen's side,
+    // in place where they can be reached, otherwise put together in a
+    // scratch image first.
+    Surface part;
+    part.image() = PaintedPixels(painter, under.translated(border));
+    if (!part.image().isNull()) {
+        m_Layer->Draw(part, under.topLeft());
+        return;
+    }
     QImage& scratch = m_Composed.image();
     if (scratch.width() < under.width() || scratch.height() < under.height())
         scratch = QImage(std::max(scratch.width(), under.width()),
                          std::max(scratch.height(), under.height()), m_Surface.image().format());
-    Surface part;
     part.image() = QImage(scratch.bits(), under.width(), under.height(), scratch.bytesPerLine(),
                           scratch.format());
     CopyShown(m_Wrap, m_Surface.image(), under, part.image(), under.topLeft());
