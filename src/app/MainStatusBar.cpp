@@ -1,14 +1,9 @@
 #include "MainStatusBar.h"
 
-#include "CanvasView.h"
 #include "LevelDocument.h"
-#include "PictureBox.h"
 #include "frmEdit.h"
 
-#include <QCursor>
-#include <QEvent>
 #include <QLabel>
-#include <QScrollBar>
 
 #include <cmath>
 
@@ -40,19 +35,16 @@ void MainStatusBar::SetEditor(frmEdit* editor) {
         for (const QMetaObject::Connection& connection : m_Connections)
             disconnect(connection);
         m_Connections.clear();
-        if (Editor())
-            m_Canvas->removeEventFilter(this);
         m_Editor = editor;
         m_Guard = editor;
-        m_Canvas = editor ? editor->picEdit : nullptr;
         m_CellX = m_CellY = -1;
         if (editor) {
             // Queued, so that the text shows the cell after the editor has
             // done what the move does to it (painting during a drag).
-            m_Connections << connect(editor, &frmEdit::PointerCellChanged, this,
+            m_Connections << connect(editor, &frmEdit::pointerCellChanged, this,
                                      &MainStatusBar::editor_PointerCellChanged,
                                      Qt::QueuedConnection)
-                          << connect(editor, &frmEdit::ZoomChanged, this, &MainStatusBar::Refresh)
+                          << connect(editor, &frmEdit::zoomChanged, this, &MainStatusBar::Refresh)
                           << connect(editor, &frmEdit::ToolStatusChanged, this,
                                      &MainStatusBar::Refresh)
                           // The cell under the pointer may have changed
@@ -61,63 +53,14 @@ void MainStatusBar::SetEditor(frmEdit* editor) {
                                      &MainStatusBar::Refresh, Qt::QueuedConnection)
                           << connect(&editor->Document(), &LevelDocument::levelReplaced, this,
                                      &MainStatusBar::Refresh, Qt::QueuedConnection);
-            // Scrolling and zooming with the keys or the wheel bring another
-            // cell under a pointer that did not move. Looked at once the
-            // editor has set both scroll bars and the zoom.
-            m_Connections << connect(editor->scrEditX, &QScrollBar::valueChanged, this,
-                                     &MainStatusBar::FollowPointer, Qt::QueuedConnection)
-                          << connect(editor->scrEditY, &QScrollBar::valueChanged, this,
-                                     &MainStatusBar::FollowPointer, Qt::QueuedConnection)
-                          << connect(editor, &frmEdit::ZoomChanged, this,
-                                     &MainStatusBar::FollowPointer, Qt::QueuedConnection);
-            editor->picEdit->installEventFilter(this);
         }
     }
     Refresh();
 }
 
-void MainStatusBar::editor_PointerCellChanged(int cx, int cy) {
-    m_CellX = cx;
-    m_CellY = cy;
-    Refresh();
-}
-
-// A press changes the cell without a move, and the pointer may leave the
-// canvas without a move onto another cell.
-bool MainStatusBar::eventFilter(QObject* watched, QEvent* event) {
-    if (m_Guard && watched == m_Canvas) {
-        switch (event->type()) {
-        case QEvent::Leave:
-            m_CellX = m_CellY = -1;
-            QMetaObject::invokeMethod(this, &MainStatusBar::Refresh, Qt::QueuedConnection);
-            break;
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-            QMetaObject::invokeMethod(this, &MainStatusBar::Refresh, Qt::QueuedConnection);
-            break;
-        default:
-            break;
-        }
-    }
-    return QStatusBar::eventFilter(watched, event);
-}
-
-// The cell under the pointer where it is now, when it is over the canvas.
-void MainStatusBar::FollowPointer() {
-    const frmEdit* editor = Editor();
-    if (!editor)
-        return;
-    const PictureBox* canvas = editor->picEdit;
-    m_CellX = m_CellY = -1;
-    if (canvas->underMouse()) {
-        const int border = canvas->BorderWidth();
-        const QPoint at = canvas->mapFromGlobal(QCursor::pos()) - QPoint(border, border);
-        const PaletteGeometry::Cell cell = editor->Canvas().Geometry().CellAt(at.x(), at.y());
-        if (cell.Inside(editor->m_Level.Width(), editor->m_Level.Height())) {
-            m_CellX = static_cast<int>(cell.x);
-            m_CellY = static_cast<int>(cell.y);
-        }
-    }
+void MainStatusBar::editor_PointerCellChanged(QPoint cell) {
+    m_CellX = cell.x();
+    m_CellY = cell.y();
     Refresh();
 }
 

@@ -11,7 +11,7 @@ class QLabel;
 // active editor's canvas its column and row, tile number and info value,
 // what the editor's tools report (the selection, a pasted block), and that
 // editor's zoom as a percentage. Blank parts where there is no
-// such cell or no editor.
+// such cell or no editor. The editor reports the cell and the zoom.
 class MainStatusBar : public QStatusBar {
     Q_OBJECT
 public:
@@ -33,19 +33,12 @@ public:
     QLabel* lblTool = nullptr;
     QLabel* lblZoom = nullptr;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void editor_PointerCellChanged(int cx, int cy);
-    void FollowPointer();
+    void editor_PointerCellChanged(QPoint cell);
 
-    // The editor, valid while the guard is set. Its canvas is kept apart,
-    // only to be compared: events reach the filter while the editor is
-    // being destroyed, when it must not be used any more.
+    // The editor, valid while the guard is set.
     frmEdit* m_Editor = nullptr;
     QPointer<QObject> m_Guard;
-    QObject* m_Canvas = nullptr;
     int m_CellX = -1;
     int m_CellY = -1;
     QList<QMetaObject::Connection> m_Connections;

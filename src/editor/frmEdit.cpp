@@ -6,6 +6,7 @@
 #include "EditGeometry.h"
 #include "EditToolBox.h"
 #include "EditorHost.h"
+#include "LevelCanvas.h"
 #include "LevelDocument.h"
 #include "MenuKeys.h"
 #include "PickerButton.h"
@@ -39,14 +40,12 @@ constexpr int PanelBorder = 2;
 constexpr int PickerWidth = 25;
 constexpr int PickerHeight = 57;
 constexpr int ScrollThickness = 17;
-constexpr int CornerSize = 17;
 constexpr int SelectionBoxSize = 36;
 constexpr int SelectionTop = 6;
 constexpr int SelectionLabelWidth = 33;
 constexpr int SelectionLabelHeight = 17;
 constexpr int ModeButtonSize = 40;
 constexpr int PreviewSize = 97;
-constexpr QRgb CanvasGrey = 0xFFC0C0C0;
 constexpr QRgb White = 0xFFFFFFFF;
 constexpr QRgb WindowText = 0xFF000000;
 
@@ -140,17 +139,6 @@ QPixmap SpriteModePicture() {
     return pixmap;
 }
 
-QPixmap PreviewPicture() {
-    QPixmap pixmap(13, 13);
-    pixmap.fill(Qt::white);
-    QPainter p(&pixmap);
-    p.setPen(Qt::black);
-    p.drawRect(0, 0, 12, 12);
-    p.fillRect(3, 3, 4, 4, Qt::black);
-    p.drawRect(2, 2, 8, 8);
-    return pixmap;
-}
-
 QPixmap PickerPicture(bool sprites) {
     QPixmap pixmap(16, 32);
     pixmap.fill(Qt::transparent);
@@ -211,7 +199,6 @@ frmEdit::frmEdit(EditorHost& host, QWidget* parent)
     ConnectControls();
     ConnectDocument();
     CreateUndo();
-    CreateNavigation();
     CreateInfoValueControls();
     CreateTools();
     CreateGameControls();
@@ -227,27 +214,8 @@ frmEdit::~frmEdit() {
 }
 
 void frmEdit::CreateControls() {
-    picEditHolder = new PictureBox(this);
-    picEditHolder->SetBackColor(White);
-
-    picEdit = new PictureBox(picEditHolder);
-    picEdit->SetBackColor(CanvasGrey);
-
-    scrEditX = new QScrollBar(Qt::Horizontal, picEditHolder);
-    scrEditX->setGeometry(0, 0, 100, ScrollThickness);
-    scrEditY = new QScrollBar(Qt::Vertical, picEditHolder);
-    scrEditY->setGeometry(0, 0, ScrollThickness, 100);
-    for (QScrollBar* bar : {scrEditX, scrEditY}) {
-        bar->setRange(0, 0);
-        bar->setPageStep(1);
-    }
-
-    cmdLevelPreview = new PickerButton(picEditHolder);
-    cmdLevelPreview->setGeometry(0, 0, CornerSize, CornerSize);
-    cmdLevelPreview->setIcon(PreviewPicture());
-    cmdLevelPreview->setIconSize(QSize(13, 13));
-    cmdLevelPreview->setToolTip(tr("Level preview: hold the button down to see the whole level "
-                                   "and move to the part to show, then let go"));
+    m_LevelCanvas = new LevelCanvas(*m_Document, this);
+    m_Canvas = &m_LevelCanvas->View();
 
     picTiles = new PictureBox(this);
     picTiles->SetBorderWidth(PanelBorder);
@@ -340,7 +308,7 @@ void frmEdit::CreateControls() {
 
     imgCursor0 = PickPointerPicture();
 
-    m_Canvas = new CanvasView(*picEdit, *m_Document, m_Tiles, m_Sprites, this);
+    m_Canvas->SetSets(m_Tiles, m_Sprites);
     m_Canvas->SetOverlay([this](QPainter& painter, const CanvasGeometry& geometry) {
         DrawMarkedCell(painter, geometry);
     });
@@ -402,18 +370,13 @@ void frmEdit::ConnectControls() {
     connect(mnuView1xZoom, &QAction::triggered, this, [this] { mnuView1xZoom_Click(); });
     connect(mnuLevelProperties, &QAction::triggered, this, [this] { mnuLevelProperties_Click(); });
 
-    // Canvas.
-    connect(picEdit, &PictureBox::Paint, this, [this] { picEdit_Paint(); });
-    connect(picEdit, &PictureBox::MouseDown, this, &frmEdit::picEdit_MouseDown);
-    connect(picEdit, &PictureBox::MouseMove, this, &frmEdit::picEdit_MouseMove);
-    connect(picEdit, &PictureBox::MouseUp, this, &frmEdit::picEdit_MouseUp);
-    connect(picEditHolder, &PictureBox::Resized, this, [this] { picEditHolder_Resize(); });
-    // A scroll bar reports a drag of its thumb while it goes on (Scroll) and
-    // every other change of its value once it is made (Change).
-    connect(scrEditX, &QScrollBar::valueChanged, this,
-            [this] { scrEditX->isSliderDown() ? scrEditX_Scroll() : scrEditX_Change(); });
-    connect(scrEditY, &QScrollBar::valueChanged, this,
-            [this] { scrEditY->isSliderDown() ? scrEditY_Scroll() : scrEditY_Change(); });
+    // Canvas: the tools take its pointer events; its cell under the
+    // pointer and its zoom are the window's.
+    connect(m_LevelCanvas, &LevelCanvas::pressed, this, &frmEdit::canvas_Pressed);
+    connect(m_LevelCanvas, &LevelCanvas::moved, this, &frmEdit::canvas_Moved);
+    connect(m_LevelCanvas, &LevelCanvas::released, this, &frmEdit::canvas_Released);
+    connect(m_LevelCanvas, &LevelCanvas::pointerCellChanged, this, &frmEdit::pointerCellChanged);
+    connect(m_LevelCanvas, &LevelCanvas::zoomChanged, this, &frmEdit::zoomChanged);
     for (int i = 0; i < 2; ++i) {
         // Toggled also fires when a mode button is chosen from code, as the
         // pickers do when they open.
@@ -450,9 +413,10 @@ void frmEdit::ConnectControls() {
     connect(cmdSprites, &PickerButton::MouseDown, this, &frmEdit::cmdSprites_MouseDown);
     connect(cmdSprites, &PickerButton::MouseMove, this, &frmEdit::cmdSprites_MouseMove);
     connect(cmdSprites, &PickerButton::MouseUp, this, &frmEdit::cmdSprites_MouseUp);
-    connect(cmdLevelPreview, &PickerButton::MouseDown, this, &frmEdit::cmdLevelPreview_MouseDown);
-    connect(cmdLevelPreview, &PickerButton::MouseMove, this, &frmEdit::cmdLevelPreview_MouseMove);
-    connect(cmdLevelPreview, &PickerButton::MouseUp, this, &frmEdit::cmdLevelPreview_MouseUp);
+    PickerButton* previewButton = m_LevelCanvas->PreviewButton();
+    connect(previewButton, &PickerButton::MouseDown, this, &frmEdit::cmdLevelPreview_MouseDown);
+    connect(previewButton, &PickerButton::MouseMove, this, &frmEdit::cmdLevelPreview_MouseMove);
+    connect(previewButton, &PickerButton::MouseUp, this, &frmEdit::cmdLevelPreview_MouseUp);
 }
 
 void frmEdit::ConnectDocument() {
@@ -481,7 +445,7 @@ void frmEdit::TakeEpisodeSets() {
     }
     m_Canvas->SetZoom(ZoomLevel(0));
     RelayoutAfterNewSets();
-    emit ZoomChanged();
+    emit zoomChanged(CanvasZoom().Exponent());
 }
 
 bool frmEdit::IsModified() const {
@@ -505,7 +469,7 @@ QList<QMenu*> frmEdit::Menus() const {
 void frmEdit::Display() {
     show();
     Form_Resize();
-    picEditHolder_Resize();
+    RelayoutCanvas();
     // Sets given before the window was first shown have had no strip yet.
     SetUpTileStrip(*this);
 }
@@ -534,6 +498,10 @@ void frmEdit::TakeNewGraphics(std::shared_ptr<const TileSet> tiles,
 
 ZoomLevel frmEdit::CanvasZoom() const {
     return m_Canvas->Zoom();
+}
+
+bool frmEdit::PreviewOpen() const {
+    return m_LevelCanvas->Locked();
 }
 
 void frmEdit::NewLevel(qint16 w, qint16 h, qint16 episode, qint16 levelnum) {
@@ -598,12 +566,12 @@ void frmEdit::Form_Resize() {
         m_DiskBar == nullptr || m_DiskBar->isHidden() ? 0 : m_DiskBar->sizeHint().height();
     if (m_DiskBar != nullptr)
         m_DiskBar->setGeometry(0, 0, w, top);
-    picEditHolder->setGeometry(0, top, w,
+    m_LevelCanvas->setGeometry(0, top, w,
                                qMax(0, h - top - picTiles->height() - picTools->height()));
-    picTiles->setGeometry(0, picEditHolder->y() + picEditHolder->height(), w, picTiles->height());
+    picTiles->setGeometry(0, m_LevelCanvas->y() + m_LevelCanvas->height(), w, picTiles->height());
     picTools->setGeometry(0, picTiles->y() + picTiles->height(), w, picTools->height());
-    picTileSelector->setGeometry(picEditHolder->geometry());
-    picSpriteSelector->setGeometry(picEditHolder->geometry());
+    picTileSelector->setGeometry(m_LevelCanvas->geometry());
+    picSpriteSelector->setGeometry(m_LevelCanvas->geometry());
 }
 
 void frmEdit::resizeEvent(QResizeEvent* event) {
@@ -702,11 +670,11 @@ void frmEdit::mnuFileClose_Click() {
 // ---- View menu ----
 
 void frmEdit::mnuViewZoomIn_Click() {
-    SetCanvasZoom(EditGeometry::ZoomInLevel(CanvasZoom().Exponent()));
+    m_LevelCanvas->ZoomIn();
 }
 
 void frmEdit::mnuViewZoomOut_Click() {
-    SetCanvasZoom(CanvasZoom().Exponent() - 1);
+    m_LevelCanvas->ZoomOut();
 }
 
 void frmEdit::mnuView1xZoom_Click() {
@@ -714,10 +682,5 @@ void frmEdit::mnuView1xZoom_Click() {
 }
 
 void frmEdit::SetCanvasZoom(int zoom) {
-    m_Canvas->SetZoom(ZoomLevel(zoom));
-    // The scroll ranges follow the new cell size, and the canvas is drawn
-    // again.
-    picEditHolder_Resize();
-    RedrawEdit();
-    emit ZoomChanged();
+    m_LevelCanvas->SetZoom(zoom);
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "BrushSelection.h"
+#include "EditTool.h"
 #include "IoResult.h"
 #include "Level.h"
-#include "Navigation.h"
 #include "SaveQuestions.h"
 #include "SpritePick.h"
 #include "SpriteSet.h"
@@ -28,6 +28,7 @@ class EditTool;
 class TileSelectorSource;
 class EditToolBox;
 class EditorHost;
+class LevelCanvas;
 class LevelDocument;
 class PickerButton;
 class PictureBox;
@@ -47,14 +48,15 @@ class QUndoStack;
 //
 // The window is a thin face over its parts; its handlers are spread over
 // several files by concern: frmEdit.cpp (window, menus, files, zoom),
-// frmEdit_canvas.cpp (canvas layout and scrolling, drawn by CanvasView),
-// frmEdit_mouse.cpp (the canvas's events to the current tool),
+// frmEdit_canvas.cpp (the canvas's options and the tool bar's mode
+// buttons; the canvas itself, with its scrolling, zoom, wheel and keys, is
+// a LevelCanvas), frmEdit_mouse.cpp (the canvas's events to the current
+// tool),
 // frmEdit_tiles.cpp and frmEdit_sprites.cpp (palettes; both selectors are a
 // SelectorPanel), frmEdit_preview.cpp (level preview), frmEdit_pickers.cpp
 // (picker buttons), frmEdit_properties.cpp (Level, Properties),
-// frmEdit_undo.cpp (Edit menu), frmEdit_navigation.cpp (wheel and keys),
-// frmEdit_tools.cpp (the edit tools' bar and menus, through EditToolBox,
-// and the view options), frmEdit_game.cpp (Test in Game, Check Level) and
+// frmEdit_undo.cpp (Edit menu), frmEdit_tools.cpp (the edit tools' bar and menus, through
+// EditToolBox, and the view options), frmEdit_game.cpp (Test in Game, Check Level) and
 // frmEdit_files.cpp (Save As's name and folder, the level's file changed
 // on disk).
 //
@@ -122,7 +124,7 @@ public:
     // EditGeometry::PaletteZoom and PreviewZoom).
     ZoomLevel CanvasZoom() const;
     // While the level preview is open the canvas follows the preview only.
-    bool PreviewOpen() const { return m_SuppressRedraw; }
+    bool PreviewOpen() const;
     bool ShowsInfoValues() const { return m_ShowInfoValues; }
 
 private:
@@ -132,19 +134,12 @@ private:
     LevelDocument* m_Document = nullptr;
     std::shared_ptr<const TileSet> m_Tiles;
     std::shared_ptr<const SpriteSet> m_Sprites;
-    bool m_SuppressRedraw = false;
     bool m_ShowInfoValues = false;
-    Navigation::WheelState m_Wheel;
 
 public:
     const Level& m_Level;
 
     // ---- Controls ----
-    PictureBox* picEditHolder = nullptr;
-    PictureBox* picEdit = nullptr;
-    QScrollBar* scrEditX = nullptr;
-    QScrollBar* scrEditY = nullptr;
-    PickerButton* cmdLevelPreview = nullptr;
     PictureBox* picLevelPreview = nullptr;
     PictureBox* picTiles = nullptr;
     QScrollBar* scrTiles = nullptr;
@@ -206,25 +201,11 @@ public:
     // Sets the canvas's zoom and draws it again.
     void SetCanvasZoom(int zoom);
 
-    // ---- Canvas drawing and scrolling (frmEdit_canvas.cpp) ----
+    // ---- Canvas options and mode buttons (frmEdit_canvas.cpp) ----
     void RedrawEdit();
-    void picEdit_Paint();
-    void scrEditX_Change();
-    void scrEditX_Scroll();
-    void scrEditY_Change();
-    void scrEditY_Scroll();
-    void picEditHolder_Resize();
     void optMode_Click(int index);
     void optMode_GotFocus(int index);
     void lblPosition_Click();
-
-    // ---- Editing with the mouse (frmEdit_mouse.cpp) ----
-    void picEdit_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
-                           double y);
-    void picEdit_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, double x,
-                           double y);
-    void picEdit_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
-                         double y);
 
     // ---- Tile palette (frmEdit_tiles.cpp) ----
     void picTiles_Paint();
@@ -326,20 +307,6 @@ public:
     // Ends the current tool's drag after an undo or a redo.
     void EndDrag();
 
-    // ---- Wheel and keys on the canvas (frmEdit_navigation.cpp) ----
-    // Gives the canvas the keyboard focus on a click and watches its wheel
-    // and key events (constructor).
-    void CreateNavigation();
-    // angle: the wheel's turn (eighths of a degree), pixels: a touchpad's
-    // movement; x, y: the pointer on the canvas.
-    void picEdit_MouseWheel(QPoint angle, QPoint pixels, Qt::KeyboardModifiers modifiers, double x,
-                            double y);
-    // True when the key moved the view (it is then not passed on).
-    bool picEdit_KeyDown(int key, Qt::KeyboardModifiers modifiers);
-    // Zooms in (steps > 0) or out, keeping the cell at pixel (x, y) of the
-    // canvas under that point as far as the scroll ranges allow.
-    void ZoomAtPoint(int steps, double x, double y);
-
     // ---- Edit tools and view options (frmEdit_tools.cpp) ----
     QMenu* mnuTools = nullptr;
     QToolBar* tbrTools = nullptr;
@@ -383,11 +350,11 @@ public:
 signals:
     // ToolStatusText may have changed.
     void ToolStatusChanged();
-    // The canvas cell under the pointer, after a move over the canvas;
+    // The canvas cell under the pointer changed (a move, a scroll, a zoom);
     // (-1, -1) when the pointer is over no cell of the level.
-    void PointerCellChanged(int cx, int cy);
+    void pointerCellChanged(QPoint cell);
     // The canvas's zoom may have changed (zoom commands, new tile sets).
-    void ZoomChanged();
+    void zoomChanged(int exponent);
     // The window is closing and the user chose not to save its changes.
     void ChangesDiscarded();
 
@@ -429,16 +396,20 @@ private:
 
     // After a pointer event a tool handled: its preview and status.
     void ToolActed();
-    // Where a pasted block starts: the cell under the pointer, else the
-    // view's top-left cell.
-    QPoint PasteCell() const;
     void ApplyLayers();
+    // The canvas's scroll ranges after a change of the level's size or sets.
+    void RelayoutCanvas();
+
+    // ---- Editing with the mouse (frmEdit_mouse.cpp) ----
+    void canvas_Pressed(const ToolEvent& event);
+    void canvas_Moved(const ToolEvent& event, bool newCell);
+    void canvas_Released(const ToolEvent& event);
 
     EditorHost& m_Host;
     std::unique_ptr<BrushTool> m_Brush;
     EditToolBox* m_Tools = nullptr;
-    // The cell under the pointer at its last move (-1, -1 before any).
-    QPoint m_PointerCell{-1, -1};
+    // The canvas, and the view that draws its picture.
+    LevelCanvas* m_LevelCanvas = nullptr;
     CanvasView* m_Canvas = nullptr;
     std::unique_ptr<TileSelectorSource> m_TileSource;
     std::unique_ptr<SpriteSelectorSource> m_SpriteSource;

@@ -2,13 +2,14 @@
 // sprite selector over the edit area, dragging picks or scrolls it and the
 // release picks and closes it (the sprite picker only once the pointer has
 // left the sprite the selector put it on, see SpritePick); holding the
-// corner button cmdLevelPreview opens the level preview, and dragging moves
+// corner button of the canvas opens the level preview, and dragging moves
 // the canvas's view. Qt sends the moves and the release to the pressed
 // button wherever the pointer goes.
 
 #include "frmEdit.h"
 
 #include "EditTool.h"
+#include "LevelCanvas.h"
 #include "MousePointer.h"
 #include "PaletteGeometry.h"
 #include "PickerButton.h"
@@ -29,9 +30,10 @@ namespace {
 // The pointer, reported relative to `button`, in the window's inner area.
 // The button's position is counted inside its container's inner area, as
 // the container's border and its place in the window are added back.
-QPointF PointerInWindow(const frmEdit& window, const PickerButton* button,
-                        const PictureBox* container, double x, double y) {
-    const int border = container->BorderWidth();
+QPointF PointerInWindow(const frmEdit& window, const PickerButton* button, const QWidget* container,
+                        double x, double y) {
+    const auto* box = qobject_cast<const PictureBox*>(container);
+    const int border = box ? box->BorderWidth() : 0;
     const QPoint containerPos = container->mapTo(&window, QPoint(0, 0));
     return QPointF(
         PickerGeometry::PointerToWindow(button->x() - border, x, 2 * border, containerPos.x()),
@@ -125,7 +127,7 @@ void frmEdit::cmdLevelPreview_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardMo
                                         double y) {
     if (buttons == Qt::NoButton || picLevelPreview->isHidden())
         return;
-    const QPointF p = PointerInWindow(*this, cmdLevelPreview, picEditHolder, x, y);
+    const QPointF p = PointerInWindow(*this, m_LevelCanvas->PreviewButton(), m_LevelCanvas, x, y);
     FollowLevelPreview(Whole(p.x()), Whole(p.y()));
 }
 

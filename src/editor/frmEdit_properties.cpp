@@ -57,7 +57,7 @@ void frmEdit::mnuLevelProperties_Click() {
 
 void frmEdit::RelayoutAfterNewSets() {
     Form_Resize();
-    picEditHolder_Resize();
+    RelayoutCanvas();
     // The selectors' scroll ranges follow the new sets' counts and sizes.
     picTileSelector_Resize();
     picSpriteSelector_Resize();

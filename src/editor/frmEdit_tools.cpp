@@ -7,6 +7,7 @@
 #include "EditGeometry.h"
 #include "EditTool.h"
 #include "EditToolBox.h"
+#include "LevelCanvas.h"
 #include "PictureBox.h"
 
 #include <QAction>
@@ -32,7 +33,7 @@ QAction* addToggle(QMenu* menu, const QString& text, bool on, const QKeySequence
 
 void frmEdit::CreateTools() {
     m_Tools = new EditToolBox(
-        *m_Document, m_Selection, *m_Brush, [this] { return PasteCell(); }, this);
+        *m_Document, m_Selection, *m_Brush, [this] { return m_LevelCanvas->PasteCell(); }, this);
     mnuTools = m_Tools->ToolsMenu();
     tbrTools = m_Tools->MakeToolBar(picTools);
     tbrTools->move(ToolBarLeft, ToolBarTop);
@@ -83,14 +84,6 @@ void frmEdit::ToolActed() {
     m_Tools->Refresh();
 }
 
-QPoint frmEdit::PasteCell() const {
-    // The pointer's last cell, while the view still shows it.
-    const QRect shown(QPoint(scrEditX->value(), scrEditY->value()),
-                      QSize(m_Canvas->CellsAcross(picEdit->ScaleWidth()),
-                            m_Canvas->CellsDown(picEdit->ScaleHeight())));
-    return shown.contains(m_PointerCell) ? m_PointerCell : shown.topLeft();
-}
-
 void frmEdit::mnuViewGrid_Click() {
     m_ShowGrid = mnuViewGrid->isChecked();
     m_Canvas->SetShowGrid(m_ShowGrid);
@@ -115,10 +108,5 @@ void frmEdit::ApplyLayers() {
 }
 
 void frmEdit::mnuViewFit_Click() {
-    const int zoom = EditGeometry::FitZoom(
-        m_Level.Width(), m_Level.Height(), picEditHolder->width() - scrEditY->width(),
-        picEditHolder->height() - scrEditX->height(), m_Tiles->Width(), m_Tiles->Height());
-    scrEditX->setValue(0);
-    scrEditY->setValue(0);
-    SetCanvasZoom(zoom);
+    m_LevelCanvas->FitLevel();
 }

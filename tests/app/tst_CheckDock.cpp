@@ -2,6 +2,7 @@
 // editor window, names its level, checks again after edits, and a chosen
 // line, by mouse or keyboard, brings its window to the cell.
 
+#include "CanvasParts.h"
 #include "Level.h"
 #include "LevelCheckDock.h"
 #include "MainWindowFixture.h"
@@ -40,9 +41,9 @@ QMdiSubWindow* subWindowOf(frmEdit* editor) {
 
 // Whether cell (x, y) is marked on the editor's canvas at zoom 0.
 bool marked(frmEdit* editor, int x, int y) {
-    const int px = (x - editor->scrEditX->value()) * 16;
-    const int py = (y - editor->scrEditY->value()) * 16;
-    const QImage canvas = editor->picEdit->Picture();
+    const int px = (x - canvasparts::scrollX(*editor)->value()) * 16;
+    const int py = (y - canvasparts::scrollY(*editor)->value()) * 16;
+    const QImage canvas = canvasparts::picture(*editor)->Picture();
     return canvas.rect().contains(px + 16, py + 8) && canvas.pixel(px - 2, py + 8) == Yellow &&
            canvas.pixel(px + 16, py + 8) == Yellow;
 }

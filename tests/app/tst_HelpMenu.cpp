@@ -1,4 +1,5 @@
 #include "AboutDialog.h"
+#include "CanvasParts.h"
 #include "HelpMenu.h"
 #include "MainWindowFixture.h"
 #include "PickerButton.h"
@@ -202,7 +203,7 @@ void HelpMenuTest::everyEditorControlHasATooltip() {
         {"sprite number", e.lblSelectedSprite},
         {"tile mode", e.optMode[0]},
         {"sprite mode", e.optMode[1]},
-        {"preview", e.cmdLevelPreview},
+        {"preview", canvasparts::previewButton(e)},
         {"position", e.lblPosition},
         {"value", e.txtInfoValue}};
     for (const auto& [name, control] : controls)

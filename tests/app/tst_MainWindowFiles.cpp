@@ -1,6 +1,7 @@
 // The main window's ways of opening levels besides File, Open (the command
 // line, drops, the recent files kept across runs), its Window menu and its
 // status bar, driven as the user's events and the program's start do.
+#include "CanvasParts.h"
 #include "HelpMenu.h"
 #include "MainStatusBar.h"
 #include "MainWindowFixture.h"
@@ -616,7 +617,7 @@ void MainWindowFilesTest::statusBarShowsTheCellUnderThePointer() {
     const int size = editor->Tiles().RenderWidth(editor->CanvasZoom());
     QCOMPARE(size, 16);
 
-    hover(editor->picEdit, cellMiddle(3, 2, size));
+    hover(canvasparts::picture(*editor), cellMiddle(3, 2, size));
     QCoreApplication::processEvents();
     QCOMPARE(status->lblCell->text(), QStringLiteral("Column 3, Row 2"));
     QCOMPARE(status->lblTile->text(), QStringLiteral("Tile 143"));
@@ -624,42 +625,43 @@ void MainWindowFilesTest::statusBarShowsTheCellUnderThePointer() {
 
     // A press paints the cell; the bar shows what the cell holds after it.
     editor->SetSelectedTile(0, 5);
-    QTest::mousePress(editor->picEdit, Qt::LeftButton, {}, cellMiddle(3, 2, size));
+    QTest::mousePress(canvasparts::picture(*editor), Qt::LeftButton, {}, cellMiddle(3, 2, size));
     QCoreApplication::processEvents();
     QCOMPARE(editor->m_Level.Tile(3, 2), qint16(5));
     QCOMPARE(status->lblTile->text(), QStringLiteral("Tile 5"));
     // So does a drag onto the next cell.
-    QTest::mouseEvent(QTest::MouseMove, editor->picEdit, Qt::NoButton, {}, cellMiddle(4, 2, size));
+    QTest::mouseEvent(QTest::MouseMove, canvasparts::picture(*editor), Qt::NoButton, {},
+                      cellMiddle(4, 2, size));
     QCoreApplication::processEvents();
     QCOMPARE(status->lblCell->text(), QStringLiteral("Column 4, Row 2"));
     QCOMPARE(status->lblTile->text(), QStringLiteral("Tile 5"));
     QCOMPARE(status->lblInfo->text(), QStringLiteral("Info 0"));
-    QTest::mouseRelease(editor->picEdit, Qt::LeftButton, {}, cellMiddle(4, 2, size));
+    QTest::mouseRelease(canvasparts::picture(*editor), Qt::LeftButton, {}, cellMiddle(4, 2, size));
 
     // Off the level (scrolled to the end, the canvas shows one column past
     // the last) and off the canvas the cell parts go blank; the zoom stays.
-    editor->scrEditX->setValue(editor->scrEditX->maximum());
-    const int past = editor->m_Level.Width() - editor->scrEditX->value();
-    QVERIFY(past * size + 1 < editor->picEdit->width());
-    hover(editor->picEdit, QPoint(past * size + 1, size / 2));
+    canvasparts::scrollX(*editor)->setValue(canvasparts::scrollX(*editor)->maximum());
+    const int past = editor->m_Level.Width() - canvasparts::scrollX(*editor)->value();
+    QVERIFY(past * size + 1 < canvasparts::picture(*editor)->width());
+    hover(canvasparts::picture(*editor), QPoint(past * size + 1, size / 2));
     QCoreApplication::processEvents();
     QVERIFY(status->lblCell->text().isEmpty());
     QVERIFY(status->lblTile->text().isEmpty());
-    editor->scrEditX->setValue(0);
-    hover(editor->picEdit, cellMiddle(1, 1, size));
+    canvasparts::scrollX(*editor)->setValue(0);
+    hover(canvasparts::picture(*editor), cellMiddle(1, 1, size));
     QCoreApplication::processEvents();
     QCOMPARE(status->lblCell->text(), QStringLiteral("Column 1, Row 1"));
     QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(editor->picEdit, &leave);
+    QApplication::sendEvent(canvasparts::picture(*editor), &leave);
     QCoreApplication::processEvents();
     QVERIFY(status->lblCell->text().isEmpty());
     QVERIFY(status->lblInfo->text().isEmpty());
     QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 100%"));
 
     // With the view scrolled the column counts from the level's edge.
-    editor->scrEditX->setValue(2);
-    editor->scrEditY->setValue(1);
-    hover(editor->picEdit, cellMiddle(1, 1, size));
+    canvasparts::scrollX(*editor)->setValue(2);
+    canvasparts::scrollY(*editor)->setValue(1);
+    hover(canvasparts::picture(*editor), cellMiddle(1, 1, size));
     QCoreApplication::processEvents();
     QCOMPARE(status->lblCell->text(), QStringLiteral("Column 3, Row 2"));
     QCOMPARE(status->lblTile->text(), QStringLiteral("Tile 5"));
@@ -689,7 +691,7 @@ void MainWindowFilesTest::statusBarFollowsZoomAndTheActiveEditor() {
     QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 6.25%"));
 
     // At zoom -4 a cell is one pixel.
-    hover(second->picEdit, QPoint(7, 3));
+    hover(canvasparts::picture(*second), QPoint(7, 3));
     QCoreApplication::processEvents();
     QCOMPARE(status->lblCell->text(), QStringLiteral("Column 7, Row 3"));
 
@@ -699,7 +701,7 @@ void MainWindowFilesTest::statusBarFollowsZoomAndTheActiveEditor() {
     QCOMPARE(status->Editor(), first);
     QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 100%"));
     QVERIFY(status->lblCell->text().isEmpty());
-    hover(second->picEdit, QPoint(2, 2));
+    hover(canvasparts::picture(*second), QPoint(2, 2));
     QCoreApplication::processEvents();
     QVERIFY(status->lblCell->text().isEmpty());
     second->mnuView1xZoom->trigger();
@@ -712,7 +714,7 @@ void MainWindowFilesTest::statusBarFollowsZoomAndTheActiveEditor() {
     // Level, Properties gives new sets at 1x zoom; a smaller level drops a
     // cell past its new edge.
     QCOMPARE(first->m_Level.Width(), qint16(80));
-    hover(first->picEdit, cellMiddle(30, 10, 16));
+    hover(canvasparts::picture(*first), cellMiddle(30, 10, 16));
     QCoreApplication::processEvents();
     QCOMPARE(status->lblCell->text(), QStringLiteral("Column 30, Row 10"));
     first->mnuViewZoomIn->trigger();
@@ -741,22 +743,22 @@ void MainWindowFilesTest::statusBarFollowsScrollingAndZoomUnderAStillPointer() {
     // Scrolling or zooming under a pointer that stays where it is: the bar
     // names the cell that is now under it; a change of the level shows once
     // the canvas is drawn again.
-    editor->picEdit->setAttribute(Qt::WA_UnderMouse);
-    QCursor::setPos(editor->picEdit->mapToGlobal(cellMiddle(2, 3, 16)));
-    if (editor->picEdit->mapFromGlobal(QCursor::pos()) != cellMiddle(2, 3, 16))
+    canvasparts::picture(*editor)->setAttribute(Qt::WA_UnderMouse);
+    QCursor::setPos(canvasparts::picture(*editor)->mapToGlobal(cellMiddle(2, 3, 16)));
+    if (canvasparts::picture(*editor)->mapFromGlobal(QCursor::pos()) != cellMiddle(2, 3, 16))
         QSKIP("the platform does not move the pointer");
-    editor->scrEditX->setValue(5);
+    canvasparts::scrollX(*editor)->setValue(5);
     QCoreApplication::processEvents();
     QCOMPARE(status->lblCell->text(), QStringLiteral("Column 7, Row 3"));
     leveledit::setTile(*editor, 7, 3, 211);
-    editor->picEdit->Refresh();
+    canvasparts::picture(*editor)->Refresh();
     QTRY_COMPARE(status->lblTile->text(), QStringLiteral("Tile 211"));
     editor->mnuViewZoomIn->trigger();
     QCoreApplication::processEvents();
     QCOMPARE(status->lblCell->text(), QStringLiteral("Column 6, Row 1"));
     // With the pointer elsewhere a scroll leaves no cell named.
-    editor->picEdit->setAttribute(Qt::WA_UnderMouse, false);
-    editor->scrEditY->setValue(2);
+    canvasparts::picture(*editor)->setAttribute(Qt::WA_UnderMouse, false);
+    canvasparts::scrollY(*editor)->setValue(2);
     QCoreApplication::processEvents();
     QVERIFY(status->lblCell->text().isEmpty());
     QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 200%"));
@@ -775,7 +777,7 @@ void MainWindowFilesTest::statusBarShowsWhatTheToolsSay() {
         action->trigger();
         QCoreApplication::processEvents();
     };
-    QWidget* canvas = editor->picEdit;
+    QWidget* canvas = canvasparts::picture(*editor);
 
     act(editor, "mnuToolsSelect");
     QTest::mousePress(canvas, Qt::LeftButton, {}, cellMiddle(2, 3, 16));

@@ -6,8 +6,9 @@
 //
 //   EditorTestHost host;
 //   auto window = editortest::newWindow(host, 100, 60, 1, 1);
-//   QTest::mouseClick(window->picEdit, Qt::LeftButton, {}, editortest::at(5, 5));
+//   QTest::mouseClick(canvasparts::picture(*window), Qt::LeftButton, {}, editortest::at(5, 5));
 
+#include "CanvasParts.h"
 #include "EditorHost.h"
 #include "InfoOverlay.h"
 #include "LevelEdits.h"
@@ -106,8 +107,9 @@ inline void wheel(QWidget* canvas, QPoint pos, QPoint angle, Qt::KeyboardModifie
 // What the canvas shows with the view at (sx, sy), drawn whole and
 // independently of what the canvas drew so far.
 inline QImage canvasAt(frmEdit& window, int sx, int sy) {
-    Surface reference(window.picEdit->ScaleWidth(), window.picEdit->ScaleHeight());
-    reference.SetBackColor(window.picEdit->surface().BackColor());
+    Surface reference(canvasparts::picture(window)->ScaleWidth(),
+                      canvasparts::picture(window)->ScaleHeight());
+    reference.SetBackColor(canvasparts::picture(window)->surface().BackColor());
     reference.Cls();
     const ZoomLevel zoom = window.CanvasZoom();
     window.m_Level.Display(reference, qint16(sx), qint16(sy), window.Tiles(), window.Sprites(),
@@ -120,8 +122,9 @@ inline QImage canvasAt(frmEdit& window, int sx, int sy) {
 
 // The canvas shows exactly the level as it now is.
 inline bool canvasShowsLevel(frmEdit& window) {
-    return window.picEdit->Picture() ==
-           canvasAt(window, window.scrEditX->value(), window.scrEditY->value());
+    return canvasparts::picture(window)->Picture() ==
+           canvasAt(window, canvasparts::scrollX(window)->value(),
+                    canvasparts::scrollY(window)->value());
 }
 
 } // namespace editortest

@@ -2,6 +2,7 @@
 // button and modifiers reaching the tool, drags (with two buttons, with
 // Ctrl), the position label and the pick pointer, all sent as real mouse
 // events.
+#include "CanvasParts.h"
 #include "EditorTestSupport.h"
 #include "LevelEdits.h"
 #include "PictureBox.h"
@@ -24,11 +25,11 @@ using editortest::drag;
 using editortest::hover;
 
 void markCanvas(frmEdit& window) {
-    window.picEdit->surface().image().fill(Marker);
+    canvasparts::picture(window)->surface().image().fill(Marker);
 }
 // Whether cell (cx, cy) was drawn again.
 bool canvasRedrawn(frmEdit& window, int cx = 5, int cy = 4) {
-    return window.picEdit->Picture().pixel(at(cx, cy)) != Marker;
+    return canvasparts::picture(window)->Picture().pixel(at(cx, cy)) != Marker;
 }
 
 using Setup = editortest::EditingWindow;
@@ -89,8 +90,8 @@ void tst_CanvasMouse::press() {
     const Level before = w->m_Level;
     markCanvas(*w);
 
-    QTest::mousePress(w->picEdit, Qt::MouseButton(button), Qt::KeyboardModifiers(modifiers),
-                      at(5, 4));
+    QTest::mousePress(canvasparts::picture(*w), Qt::MouseButton(button),
+                      Qt::KeyboardModifiers(modifiers), at(5, 4));
 
     QTEST(int(w->m_Level.Tile(5, 4)), "tile");
     QTEST(int(w->m_Level.Info(5, 4)), "infoAfter");
@@ -108,8 +109,8 @@ void tst_CanvasMouse::press() {
     QCOMPARE(w->IsModified(), changed);
     QVERIFY(w->Drawing());
     QCOMPARE(w->lblPosition->text(), QStringLiteral(" 5, 4"));
-    QTest::mouseRelease(w->picEdit, Qt::MouseButton(button), Qt::KeyboardModifiers(modifiers),
-                        at(5, 4));
+    QTest::mouseRelease(canvasparts::picture(*w), Qt::MouseButton(button),
+                        Qt::KeyboardModifiers(modifiers), at(5, 4));
     QVERIFY(!w->Drawing());
     QCOMPARE(w->IsModified(), changed);
 }
@@ -119,56 +120,57 @@ void tst_CanvasMouse::pressOutsideLevelChangesNothing() {
     Setup w(24, 17);
     const Level before = w->m_Level;
     markCanvas(*w);
-    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(24, 3));
+    QTest::mousePress(canvasparts::picture(*w), Qt::LeftButton, {}, at(24, 3));
     QCOMPARE(w->lblPosition->text(), QStringLiteral(" 24, 3"));
     QVERIFY(!w->IsModified());
     QVERIFY(!w->Drawing());
     QVERIFY(!canvasRedrawn(*w));
-    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(24, 3));
-    QTest::mousePress(w->picEdit, Qt::RightButton, Qt::ControlModifier, at(3, 17));
+    QTest::mouseRelease(canvasparts::picture(*w), Qt::LeftButton, {}, at(24, 3));
+    QTest::mousePress(canvasparts::picture(*w), Qt::RightButton, Qt::ControlModifier, at(3, 17));
     QCOMPARE(w->lblPosition->text(), QStringLiteral(" 3, 17"));
     QCOMPARE(w->SelectedTile(1), qint16(9));
-    QTest::mouseRelease(w->picEdit, Qt::RightButton, {}, at(3, 17));
+    QTest::mouseRelease(canvasparts::picture(*w), Qt::RightButton, {}, at(3, 17));
     QVERIFY(w->m_Level == before);
     QVERIFY(!w->IsModified());
 }
 
 void tst_CanvasMouse::dragPaintsAndSurvivesLeavingTheLevel() {
     Setup w(24, 17);
-    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(2, 2));
+    QTest::mousePress(canvasparts::picture(*w), Qt::LeftButton, {}, at(2, 2));
     QCOMPARE(w->m_Level.Tile(2, 2), qint16(7));
-    drag(w->picEdit, at(3, 2));
-    drag(w->picEdit, at(5, 3));
+    drag(canvasparts::picture(*w), at(3, 2));
+    drag(canvasparts::picture(*w), at(5, 3));
     QCOMPARE(w->m_Level.Tile(3, 2), qint16(7));
     QCOMPARE(w->m_Level.Tile(5, 3), qint16(7));
     QCOMPARE(w->m_Level.Tile(4, 2), qint16(143)); // cells off the line stay
     // Out of the level to the right, then out of the canvas to the left.
-    drag(w->picEdit, at(30, 3));
+    drag(canvasparts::picture(*w), at(30, 3));
     QCOMPARE(w->lblPosition->text(), QString());
-    drag(w->picEdit, QPoint(-40, 50));
+    drag(canvasparts::picture(*w), QPoint(-40, 50));
     QCOMPARE(w->lblPosition->text(), QString());
     QVERIFY(w->Drawing());
     // Back inside: painting goes on, and the canvas shows it at once.
     markCanvas(*w);
-    drag(w->picEdit, at(10, 8));
+    drag(canvasparts::picture(*w), at(10, 8));
     QCOMPARE(w->m_Level.Tile(10, 8), qint16(7));
-    QCOMPARE(w->picEdit->Picture().pixel(10 * Cell, 8 * Cell), fixtures::tilePixel(7, 0, 0));
+    QCOMPARE(canvasparts::picture(*w)->Picture().pixel(10 * Cell, 8 * Cell),
+             fixtures::tilePixel(7, 0, 0));
     QCOMPARE(w->lblPosition->text(), QStringLiteral(" 10, 8"));
-    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(10, 8));
+    QTest::mouseRelease(canvasparts::picture(*w), Qt::LeftButton, {}, at(10, 8));
     QVERIFY(!w->Drawing());
     // After the release, moves no longer paint.
-    hover(w->picEdit, at(11, 8));
+    hover(canvasparts::picture(*w), at(11, 8));
     QCOMPARE(w->m_Level.Tile(11, 8), qint16(143));
 }
 
 void tst_CanvasMouse::dragStartingOutsidePaintsNothing() {
     Setup w(24, 17);
     const Level before = w->m_Level;
-    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(26, 5));
-    drag(w->picEdit, at(20, 5));
-    drag(w->picEdit, at(10, 5));
+    QTest::mousePress(canvasparts::picture(*w), Qt::LeftButton, {}, at(26, 5));
+    drag(canvasparts::picture(*w), at(20, 5));
+    drag(canvasparts::picture(*w), at(10, 5));
     QCOMPARE(w->lblPosition->text(), QStringLiteral(" 10, 5"));
-    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(10, 5));
+    QTest::mouseRelease(canvasparts::picture(*w), Qt::LeftButton, {}, at(10, 5));
     QVERIFY(w->m_Level == before);
     QVERIFY(!w->IsModified());
 }
@@ -209,13 +211,15 @@ void tst_CanvasMouse::fastDragPaintsEveryCellOnTheLine() {
         else
             expected.SetInfo(cell.x(), cell.y(), 4);
     }
-    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(pointer[0].x(), pointer[0].y()));
+    QTest::mousePress(canvasparts::picture(*w), Qt::LeftButton, {},
+                      at(pointer[0].x(), pointer[0].y()));
     for (int i = 1; i < pointer.size(); ++i)
-        drag(w->picEdit, at(pointer[i].x(), pointer[i].y()));
+        drag(canvasparts::picture(*w), at(pointer[i].x(), pointer[i].y()));
     // The canvas shows the last stroke at once.
     const QPoint last = painted.back();
-    const QRgb shown = w->picEdit->Picture().pixel(last.x() * Cell, last.y() * Cell);
-    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(pointer.back().x(), pointer.back().y()));
+    const QRgb shown = canvasparts::picture(*w)->Picture().pixel(last.x() * Cell, last.y() * Cell);
+    QTest::mouseRelease(canvasparts::picture(*w), Qt::LeftButton, {},
+                        at(pointer.back().x(), pointer.back().y()));
     QVERIFY(w->m_Level == expected);
     if (mode == 0)
         QCOMPARE(shown, fixtures::tilePixel(7, 0, 0));
@@ -232,9 +236,9 @@ void tst_CanvasMouse::dragWithTwoButtons() {
     Setup w;
     w->optMode[mode]->click();
     leveledit::setInfo(*w, 8, 8, 6);
-    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(2, 2));
+    QTest::mousePress(canvasparts::picture(*w), Qt::LeftButton, {}, at(2, 2));
     // The second button's own press acts as a right press on its cell.
-    QTest::mousePress(w->picEdit, Qt::RightButton, {}, at(3, 2));
+    QTest::mousePress(canvasparts::picture(*w), Qt::RightButton, {}, at(3, 2));
     if (mode == 0)
         QCOMPARE(w->m_Level.Tile(3, 2), qint16(9));
     else
@@ -242,7 +246,7 @@ void tst_CanvasMouse::dragWithTwoButtons() {
     // Moving with both held (buttons 3): selection 0 in tile mode, drawn
     // again; no change in sprite mode.
     markCanvas(*w);
-    drag(w->picEdit, at(8, 8));
+    drag(canvasparts::picture(*w), at(8, 8));
     QCOMPARE(canvasRedrawn(*w, 8, 8), mode == 0);
     if (mode == 0) {
         QCOMPARE(w->m_Level.Tile(8, 8), qint16(7));
@@ -251,34 +255,34 @@ void tst_CanvasMouse::dragWithTwoButtons() {
         QCOMPARE(w->m_Level.Tile(8, 8), qint16(143));
     }
     // Any release ends the drag, though a button is still held.
-    QTest::mouseRelease(w->picEdit, Qt::RightButton, {}, at(8, 8));
+    QTest::mouseRelease(canvasparts::picture(*w), Qt::RightButton, {}, at(8, 8));
     QVERIFY(!w->Drawing());
-    drag(w->picEdit, at(9, 8));
+    drag(canvasparts::picture(*w), at(9, 8));
     QCOMPARE(w->m_Level.Tile(9, 8), qint16(143));
-    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(9, 8));
+    QTest::mouseRelease(canvasparts::picture(*w), Qt::LeftButton, {}, at(9, 8));
 }
 
 void tst_CanvasMouse::dragWithCtrlKeepsPicking() {
     Setup w;
     leveledit::setTile(*w, 4, 4, 20);
     leveledit::setTile(*w, 6, 4, 30);
-    QTest::mousePress(w->picEdit, Qt::RightButton, Qt::ControlModifier, at(4, 4));
+    QTest::mousePress(canvasparts::picture(*w), Qt::RightButton, Qt::ControlModifier, at(4, 4));
     QCOMPARE(w->SelectedTile(1), qint16(20));
-    drag(w->picEdit, at(6, 4), Qt::ControlModifier);
+    drag(canvasparts::picture(*w), at(6, 4), Qt::ControlModifier);
     QCOMPARE(w->SelectedTile(1), qint16(30));
     QCOMPARE(w->lblSelectedTile[1]->text(), QStringLiteral(" 30"));
     // Letting go of Ctrl during the drag paints with the picked tile.
-    drag(w->picEdit, at(7, 4));
+    drag(canvasparts::picture(*w), at(7, 4));
     QCOMPARE(w->m_Level.Tile(7, 4), qint16(30));
-    QTest::mouseRelease(w->picEdit, Qt::RightButton, {}, at(7, 4));
+    QTest::mouseRelease(canvasparts::picture(*w), Qt::RightButton, {}, at(7, 4));
 }
 
 void tst_CanvasMouse::movesWithoutButtonOnlyShowPosition() {
     Setup w;
     const Level before = w->m_Level;
     markCanvas(*w);
-    hover(w->picEdit, at(5, 5));
-    hover(w->picEdit, at(6, 5), Qt::ControlModifier);
+    hover(canvasparts::picture(*w), at(5, 5));
+    hover(canvasparts::picture(*w), at(6, 5), Qt::ControlModifier);
     QVERIFY(w->m_Level == before);
     QVERIFY(!canvasRedrawn(*w));
     QCOMPARE(w->SelectedTile(0), qint16(7));
@@ -288,32 +292,32 @@ void tst_CanvasMouse::movesWithoutButtonOnlyShowPosition() {
 void tst_CanvasMouse::positionLabel() {
     Setup w;
     QCOMPARE(w->lblPosition->text(), QStringLiteral("0, 0"));
-    hover(w->picEdit, QPoint(12 * Cell, 7 * Cell + 15));
+    hover(canvasparts::picture(*w), QPoint(12 * Cell, 7 * Cell + 15));
     QCOMPARE(w->lblPosition->text(), QStringLiteral(" 12, 7"));
-    hover(w->picEdit, QPoint(12 * Cell - 1, 7 * Cell - 1));
+    hover(canvasparts::picture(*w), QPoint(12 * Cell - 1, 7 * Cell - 1));
     QCOMPARE(w->lblPosition->text(), QStringLiteral(" 11, 6"));
     // The view's origin counts in.
-    w->scrEditX->setValue(40);
-    w->scrEditY->setValue(30);
-    hover(w->picEdit, QPoint(3, 20));
+    canvasparts::scrollX(*w)->setValue(40);
+    canvasparts::scrollY(*w)->setValue(30);
+    hover(canvasparts::picture(*w), QPoint(3, 20));
     QCOMPARE(w->lblPosition->text(), QStringLiteral(" 40, 31"));
     // At the end of the range the canvas shows cells past the level.
-    w->scrEditX->setValue(w->scrEditX->maximum());
-    const int lastShown = w->scrEditX->value();
-    hover(w->picEdit, at(99 - lastShown, 2));
+    canvasparts::scrollX(*w)->setValue(canvasparts::scrollX(*w)->maximum());
+    const int lastShown = canvasparts::scrollX(*w)->value();
+    hover(canvasparts::picture(*w), at(99 - lastShown, 2));
     QCOMPARE(w->lblPosition->text(), QStringLiteral(" 99, 32"));
-    hover(w->picEdit, at(100 - lastShown, 2));
+    hover(canvasparts::picture(*w), at(100 - lastShown, 2));
     QCOMPARE(w->lblPosition->text(), QString());
     // A press there still writes the position.
-    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(100 - lastShown, 2));
+    QTest::mousePress(canvasparts::picture(*w), Qt::LeftButton, {}, at(100 - lastShown, 2));
     QCOMPARE(w->lblPosition->text(), QStringLiteral(" 100, 32"));
-    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(100 - lastShown, 2));
+    QTest::mouseRelease(canvasparts::picture(*w), Qt::LeftButton, {}, at(100 - lastShown, 2));
     QVERIFY(!w->IsModified());
 }
 
 void tst_CanvasMouse::pickPointer() {
     Setup w;
-    QWidget* canvas = w->picEdit;
+    QWidget* canvas = canvasparts::picture(*w);
     QVERIFY(!canvas->testAttribute(Qt::WA_SetCursor));
     hover(canvas, at(3, 3), Qt::ControlModifier);
     QVERIFY(canvas->testAttribute(Qt::WA_SetCursor));
@@ -343,23 +347,25 @@ void tst_CanvasMouse::highZoomAndFarPointer() {
         w->mnuViewZoomIn_Click();
     const double size = w->Tiles().RenderWidth(w->CanvasZoom());
     QVERIFY(size >= 128);
-    const QPoint p(int(size) + 5 < w->picEdit->width() ? int(size) + 5 : 5, 5);
+    const QPoint p(int(size) + 5 < canvasparts::picture(*w)->width() ? int(size) + 5 : 5, 5);
     const int cx = p.x() / int(size);
-    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, p);
+    QTest::mousePress(canvasparts::picture(*w), Qt::LeftButton, {}, p);
     QCOMPARE(w->m_Level.Tile(cx, 0), qint16(7));
     // Far beyond anything a screen holds: outside, and no overflow.
-    editortest::mouse(w->picEdit, QEvent::MouseMove, {1e15, -1e15}, Qt::NoButton, Qt::LeftButton);
+    editortest::mouse(canvasparts::picture(*w), QEvent::MouseMove, {1e15, -1e15}, Qt::NoButton,
+                      Qt::LeftButton);
     QCOMPARE(w->lblPosition->text(), QString());
-    editortest::mouse(w->picEdit, QEvent::MouseMove, {5e18, 5e18}, Qt::NoButton, Qt::LeftButton);
+    editortest::mouse(canvasparts::picture(*w), QEvent::MouseMove, {5e18, 5e18}, Qt::NoButton,
+                      Qt::LeftButton);
     QCOMPARE(w->lblPosition->text(), QString());
-    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, p);
+    QTest::mouseRelease(canvasparts::picture(*w), Qt::LeftButton, {}, p);
     // At the smallest zoom a cell is one pixel wide.
     for (int i = 0; i < 50; ++i)
         w->mnuViewZoomOut_Click();
     QCOMPARE(w->Tiles().RenderWidth(w->CanvasZoom()), 1.0);
-    hover(w->picEdit, QPoint(99, 59));
+    hover(canvasparts::picture(*w), QPoint(99, 59));
     QCOMPARE(w->lblPosition->text(), QStringLiteral(" 99, 59"));
-    hover(w->picEdit, QPoint(100, 59));
+    hover(canvasparts::picture(*w), QPoint(100, 59));
     QCOMPARE(w->lblPosition->text(), QString());
 }
 
@@ -370,16 +376,16 @@ void tst_CanvasMouse::paintOnRealLevel() {
     QVERIFY(w);
     const Level before = w->m_Level;
     const qint16 picked = w->m_Level.Tile(3, 4);
-    QTest::mousePress(w->picEdit, Qt::RightButton, Qt::ControlModifier, at(3, 4));
-    QTest::mouseRelease(w->picEdit, Qt::RightButton, {}, at(3, 4));
+    QTest::mousePress(canvasparts::picture(*w), Qt::RightButton, Qt::ControlModifier, at(3, 4));
+    QTest::mouseRelease(canvasparts::picture(*w), Qt::RightButton, {}, at(3, 4));
     QCOMPARE(w->SelectedTile(1), picked);
-    QTest::mousePress(w->picEdit, Qt::RightButton, {}, at(10, 6));
-    drag(w->picEdit, at(11, 6));
-    QTest::mouseRelease(w->picEdit, Qt::RightButton, {}, at(11, 6));
+    QTest::mousePress(canvasparts::picture(*w), Qt::RightButton, {}, at(10, 6));
+    drag(canvasparts::picture(*w), at(11, 6));
+    QTest::mouseRelease(canvasparts::picture(*w), Qt::RightButton, {}, at(11, 6));
     w->optMode[1]->click();
     w->SetSelectedSprite(3);
-    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(12, 7));
-    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(12, 7));
+    QTest::mousePress(canvasparts::picture(*w), Qt::LeftButton, {}, at(12, 7));
+    QTest::mouseRelease(canvasparts::picture(*w), Qt::LeftButton, {}, at(12, 7));
     Level expected = before;
     expected.SetTile(10, 6, picked);
     expected.SetTile(11, 6, picked);

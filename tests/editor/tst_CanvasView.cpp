@@ -2,6 +2,7 @@
 // wheel notch it must still show exactly what drawing the whole level shows,
 // at every zoom, with sprites wider than the three cells drawn before the
 // view's origin, and with the info values on.
+#include "CanvasParts.h"
 #include "EditorTestSupport.h"
 #include "LevelDocument.h"
 #include "LevelEdits.h"
@@ -75,15 +76,15 @@ void tst_CanvasView::scrollingKeepsThePictureExact() {
                                                                  {{0, -120}, Qt::ShiftModifier}};
     for (int round = 0; round < 2; ++round) {
         for (const auto& notch : notches) {
-            wheel(window->picEdit, {100, 100}, notch.first, notch.second);
+            wheel(canvasparts::picture(*window), {100, 100}, notch.first, notch.second);
             QVERIFY2(editortest::canvasShowsLevel(*window),
                      qPrintable(QStringLiteral("view at %1, %2")
-                                    .arg(window->scrEditX->value())
-                                    .arg(window->scrEditY->value())));
+                                    .arg(canvasparts::scrollX(*window)->value())
+                                    .arg(canvasparts::scrollY(*window)->value())));
         }
     }
     for (int step : {1, 1, 2, -1, -3, 7, -6})
-        for (QScrollBar* bar : {window->scrEditX, window->scrEditY}) {
+        for (QScrollBar* bar : {canvasparts::scrollX(*window), canvasparts::scrollY(*window)}) {
             bar->setValue(bar->value() + step);
             QVERIFY(editortest::canvasShowsLevel(*window));
         }
@@ -102,21 +103,21 @@ void tst_CanvasView::paintingAndUndoKeepThePictureExact() {
     QFETCH(int, mode);
     EditorTestHost host;
     auto window = spriteWindow(host, zoom);
-    window->scrEditX->setValue(3);
-    window->scrEditY->setValue(2);
+    canvasparts::scrollX(*window)->setValue(3);
+    canvasparts::scrollY(*window)->setValue(2);
     window->optMode[mode]->click();
     window->SetSelectedTile(0, 5);
     window->SetSelectedSprite(17); // a wide sprite
     const int cell = qMax(1, int(window->Tiles().RenderWidth(window->CanvasZoom())));
     auto at = [cell](int cx, int cy) { return QPoint(cx * cell + cell / 2, cy * cell + cell / 2); };
-    QTest::mousePress(window->picEdit, Qt::LeftButton, {}, at(0, 0));
+    QTest::mousePress(canvasparts::picture(*window), Qt::LeftButton, {}, at(0, 0));
     QVERIFY(editortest::canvasShowsLevel(*window));
     for (int i = 1; i < 6; ++i) {
-        editortest::drag(window->picEdit, at(i, i / 2));
+        editortest::drag(canvasparts::picture(*window), at(i, i / 2));
         QVERIFY(editortest::canvasShowsLevel(*window));
     }
-    QTest::mouseRelease(window->picEdit, Qt::LeftButton, {}, at(5, 2));
-    QTest::mouseClick(window->picEdit, Qt::RightButton, {}, at(1, 0));
+    QTest::mouseRelease(canvasparts::picture(*window), Qt::LeftButton, {}, at(5, 2));
+    QTest::mouseClick(canvasparts::picture(*window), Qt::RightButton, {}, at(1, 0));
     QVERIFY(editortest::canvasShowsLevel(*window));
     window->mnuEditUndo->trigger();
     QVERIFY(editortest::canvasShowsLevel(*window));

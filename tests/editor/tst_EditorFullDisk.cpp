@@ -2,6 +2,7 @@
 // tmpfs of the test's own): the user is told the disk is full, the old file
 // keeps every byte and the edits stay unsaved.
 
+#include "CanvasParts.h"
 #include "EditorTestSupport.h"
 #include "FullDisk.h"
 #include "LevelEdits.h"
@@ -42,7 +43,7 @@ private slots:
         auto window = editortest::openWindow(host, path);
         QVERIFY(window);
         // Paint one tile with the left button.
-        QTest::mouseClick(window->picEdit, Qt::LeftButton, {}, QPoint(40, 40));
+        QTest::mouseClick(canvasparts::picture(*window), Qt::LeftButton, {}, QPoint(40, 40));
         QVERIFY(window->IsModified());
         QVERIFY(disk.Fill());
 

@@ -1,6 +1,7 @@
 // Info values in the editor window: reading and writing the "Value" box,
 // the sprites' names, the overlay on the canvas, placing and picking values
 // with real mouse and key events, and the real episode-1 map.
+#include "CanvasParts.h"
 #include "EditorTestSupport.h"
 #include "InfoOverlay.h"
 #include "InfoValueText.h"
@@ -32,15 +33,17 @@ using InfoValueText::State;
 // Scrolls the view so that cell (cx, cy) is on the canvas and returns its
 // middle, in canvas pixels.
 QPoint showCell(frmEdit& window, int cx, int cy) {
-    window.scrEditX->setValue(qBound(0, cx - 2, window.scrEditX->maximum()));
-    window.scrEditY->setValue(qBound(0, cy - 2, window.scrEditY->maximum()));
-    return QPoint((cx - window.scrEditX->value()) * Cell + Cell / 2,
-                  (cy - window.scrEditY->value()) * Cell + Cell / 2);
+    canvasparts::scrollX(window)->setValue(
+        qBound(0, cx - 2, canvasparts::scrollX(window)->maximum()));
+    canvasparts::scrollY(window)->setValue(
+        qBound(0, cy - 2, canvasparts::scrollY(window)->maximum()));
+    return QPoint((cx - canvasparts::scrollX(window)->value()) * Cell + Cell / 2,
+                  (cy - canvasparts::scrollY(window)->value()) * Cell + Cell / 2);
 }
 
 void clickCell(frmEdit& window, int cx, int cy, Qt::MouseButton button = Qt::LeftButton,
                Qt::KeyboardModifiers modifiers = {}) {
-    QTest::mouseClick(window.picEdit, button, modifiers, showCell(window, cx, cy));
+    QTest::mouseClick(canvasparts::picture(window), button, modifiers, showCell(window, cx, cy));
 }
 
 // Replaces the box's text the way a user does: click into it, select all,
@@ -244,14 +247,14 @@ void tst_InfoValues::overlayOnTheCanvas() {
     leveledit::setInfo(*window, 5, 2, qint16(0x8003));
     leveledit::setInfo(*window, 7, 4, 255);
     window->RedrawEdit();
-    const QImage plain = window->picEdit->Picture().copy();
+    const QImage plain = canvasparts::picture(*window)->Picture().copy();
     QVERIFY(!window->ShowsInfoValues());
     QVERIFY(window->mnuViewInfoValues->isCheckable());
     QVERIFY(!window->mnuViewInfoValues->isChecked());
 
     window->mnuViewInfoValues->trigger();
     QVERIFY(window->ShowsInfoValues());
-    const QImage marked = window->picEdit->Picture().copy();
+    const QImage marked = canvasparts::picture(*window)->Picture().copy();
     // Only the three cells change: from "12" one pixel inside cell (3, 2)
     // to the bottom-right of "255" (13 x 7 pixels) in cell (7, 4).
     QCOMPARE(difference(plain, marked),
@@ -274,11 +277,11 @@ void tst_InfoValues::overlayOnTheCanvas() {
     QCOMPARE(marked, expected.image());
 
     // Scrolling and zooming keep the texts on their cells.
-    window->scrEditX->setValue(2);
-    QCOMPARE(window->picEdit->Picture().pixel(1 * 16 + 3, 2 * 16 + 2), white);
-    window->scrEditX->setValue(0);
+    canvasparts::scrollX(*window)->setValue(2);
+    QCOMPARE(canvasparts::picture(*window)->Picture().pixel(1 * 16 + 3, 2 * 16 + 2), white);
+    canvasparts::scrollX(*window)->setValue(0);
     window->mnuViewZoomIn_Click();
-    QCOMPARE(window->picEdit->Picture().pixel(3 * 32 + 3, 2 * 32 + 2), white);
+    QCOMPARE(canvasparts::picture(*window)->Picture().pixel(3 * 32 + 3, 2 * 32 + 2), white);
     window->mnuView1xZoom_Click();
 
     // Another window has its own choice.
@@ -289,7 +292,7 @@ void tst_InfoValues::overlayOnTheCanvas() {
     // Off again: the canvas is as before.
     window->mnuViewInfoValues->trigger();
     QVERIFY(!window->ShowsInfoValues());
-    QCOMPARE(window->picEdit->Picture(), plain);
+    QCOMPARE(canvasparts::picture(*window)->Picture(), plain);
 }
 
 void tst_InfoValues::placeValuesFromTheBox() {
@@ -311,10 +314,12 @@ void tst_InfoValues::placeValuesFromTheBox() {
 
     // A drag writes the value into every cell it passes.
     typeValue(*window, "12");
-    QTest::mousePress(window->picEdit, Qt::LeftButton, {}, showCell(*window, 5, 3));
-    QTest::mouseEvent(QTest::MouseMove, window->picEdit, Qt::NoButton, {}, QPoint(6 * 16 + 8, 56));
-    QTest::mouseEvent(QTest::MouseMove, window->picEdit, Qt::NoButton, {}, QPoint(7 * 16 + 8, 56));
-    QTest::mouseRelease(window->picEdit, Qt::LeftButton, {}, QPoint(7 * 16 + 8, 56));
+    QTest::mousePress(canvasparts::picture(*window), Qt::LeftButton, {}, showCell(*window, 5, 3));
+    QTest::mouseEvent(QTest::MouseMove, canvasparts::picture(*window), Qt::NoButton, {},
+                      QPoint(6 * 16 + 8, 56));
+    QTest::mouseEvent(QTest::MouseMove, canvasparts::picture(*window), Qt::NoButton, {},
+                      QPoint(7 * 16 + 8, 56));
+    QTest::mouseRelease(canvasparts::picture(*window), Qt::LeftButton, {}, QPoint(7 * 16 + 8, 56));
     for (int x = 5; x <= 7; ++x)
         QCOMPARE(window->m_Level.Info(x, 3), qint16(12));
     // The right button still erases.
@@ -566,10 +571,10 @@ void tst_InfoValues::realMapEntrancesAndBlockers() {
         const QRect cell(middle - QPoint(Cell / 2, Cell / 2), QSize(Cell, Cell));
         window->mnuViewInfoValues->setChecked(false);
         window->mnuViewInfoValues_Click();
-        const QImage plain = window->picEdit->Picture().copy(cell);
+        const QImage plain = canvasparts::picture(*window)->Picture().copy(cell);
         window->mnuViewInfoValues->setChecked(true);
         window->mnuViewInfoValues_Click();
-        QVERIFY2(window->picEdit->Picture().copy(cell) != plain,
+        QVERIFY2(canvasparts::picture(*window)->Picture().copy(cell) != plain,
                  qPrintable(QStringLiteral("%1, %2").arg(f.x).arg(f.y)));
     }
 

@@ -2,6 +2,7 @@
 // level, typed into with real keys and confirmed with Enter, and what the
 // window does with the answer.
 
+#include "CanvasParts.h"
 #include "Controls.h"
 #include "EditGeometry.h"
 #include "EditorTestSupport.h"
@@ -105,8 +106,8 @@ void tst_LevelProperties::growsWithTheOldEpisodesTiles() {
     QCOMPARE(window->SelectedSprite(), qint16(9));
 
     // The scroll ranges and the canvas follow the new size at 1x zoom.
-    const int sw = window->picEditHolder->ScaleWidth();
-    QCOMPARE(window->scrEditX->maximum(), qMax(0, 40 - (sw - 17 + 15) / 16 + 1));
+    const int sw = canvasparts::canvas(*window)->width();
+    QCOMPARE(canvasparts::scrollX(*window)->maximum(), qMax(0, 40 - (sw - 17 + 15) / 16 + 1));
     QVERIFY(editortest::canvasShowsLevel(*window));
     // The selected sprite's box shows episode 3's sprite 9.
     Surface box(window->picSelectedSprite->ScaleWidth(), window->picSelectedSprite->ScaleHeight());

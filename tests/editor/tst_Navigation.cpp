@@ -1,6 +1,7 @@
 // Moving around the canvas: the wheel and touchpad arithmetic with plain
 // numbers, then real wheel and key events sent to a real editor window's
 // canvas.
+#include "CanvasParts.h"
 #include "EditorTestSupport.h"
 #include "Navigation.h"
 #include "PaletteGeometry.h"
@@ -25,7 +26,8 @@ PaletteGeometry::Cell cellAt(frmEdit& w, QPoint pos) {
     // Whole-pixel cells: the cell is the pixel divided by the cell size.
     const int cw = int(w.Tiles().RenderWidth(w.CanvasZoom())),
               ch = int(w.Tiles().RenderHeight(w.CanvasZoom()));
-    return {pos.x() / cw + w.scrEditX->value(), pos.y() / ch + w.scrEditY->value()};
+    return {pos.x() / cw + canvasparts::scrollX(w)->value(),
+            pos.y() / ch + canvasparts::scrollY(w)->value()};
 }
 
 using Setup = editortest::EditingWindow;
@@ -146,21 +148,21 @@ void tst_Navigation::keyMove() {
 void tst_Navigation::wheelScrollsRows() {
     Setup w;
     const int lines = QApplication::wheelScrollLines();
-    QVERIFY(w->scrEditY->maximum() > 4 * lines);
-    wheel(w->picEdit, {40, 40}, {0, -Notch});
-    QCOMPARE(w->scrEditY->value(), lines);
-    QCOMPARE(w->scrEditX->value(), 0);
+    QVERIFY(canvasparts::scrollY(*w)->maximum() > 4 * lines);
+    wheel(canvasparts::picture(*w), {40, 40}, {0, -Notch});
+    QCOMPARE(canvasparts::scrollY(*w)->value(), lines);
+    QCOMPARE(canvasparts::scrollX(*w)->value(), 0);
     QVERIFY(canvasShowsLevel(*w));
-    wheel(w->picEdit, {40, 40}, {0, -2 * Notch});
-    QCOMPARE(w->scrEditY->value(), 3 * lines);
+    wheel(canvasparts::picture(*w), {40, 40}, {0, -2 * Notch});
+    QCOMPARE(canvasparts::scrollY(*w)->value(), 3 * lines);
     // The label names the cell now under the pointer.
     QCOMPARE(w->lblPosition->text(), PaletteGeometry::PositionText(cellAt(*w, {40, 40})));
-    wheel(w->picEdit, {40, 40}, {0, 10 * Notch});
-    QCOMPARE(w->scrEditY->value(), 0);
+    wheel(canvasparts::picture(*w), {40, 40}, {0, 10 * Notch});
+    QCOMPARE(canvasparts::scrollY(*w)->value(), 0);
     // Down past the end stops at the bar's maximum.
     for (int i = 0; i < 60; ++i)
-        wheel(w->picEdit, {40, 40}, {0, -Notch});
-    QCOMPARE(w->scrEditY->value(), w->scrEditY->maximum());
+        wheel(canvasparts::picture(*w), {40, 40}, {0, -Notch});
+    QCOMPARE(canvasparts::scrollY(*w)->value(), canvasparts::scrollY(*w)->maximum());
     QVERIFY(canvasShowsLevel(*w));
     QVERIFY(!w->IsModified());
 }
@@ -168,34 +170,34 @@ void tst_Navigation::wheelScrollsRows() {
 void tst_Navigation::shiftWheelScrollsColumns() {
     Setup w;
     const int lines = QApplication::wheelScrollLines();
-    wheel(w->picEdit, {40, 40}, {0, -Notch}, Qt::ShiftModifier);
-    QCOMPARE(w->scrEditX->value(), lines);
-    QCOMPARE(w->scrEditY->value(), 0);
-    wheel(w->picEdit, {40, 40}, {Notch, 0});
-    QCOMPARE(w->scrEditX->value(), 0);
+    wheel(canvasparts::picture(*w), {40, 40}, {0, -Notch}, Qt::ShiftModifier);
+    QCOMPARE(canvasparts::scrollX(*w)->value(), lines);
+    QCOMPARE(canvasparts::scrollY(*w)->value(), 0);
+    wheel(canvasparts::picture(*w), {40, 40}, {Notch, 0});
+    QCOMPARE(canvasparts::scrollX(*w)->value(), 0);
     QVERIFY(canvasShowsLevel(*w));
     // A level narrower than the canvas does not scroll sideways.
     Setup narrow(24, 60);
-    wheel(narrow->picEdit, {40, 40}, {0, -Notch}, Qt::ShiftModifier);
-    QCOMPARE(narrow->scrEditX->value(), 0);
+    wheel(canvasparts::picture(*narrow), {40, 40}, {0, -Notch}, Qt::ShiftModifier);
+    QCOMPARE(canvasparts::scrollX(*narrow)->value(), 0);
 }
 
 void tst_Navigation::touchpadPixelsAddUpToCells() {
     Setup w;
     for (int i = 0; i < 3; ++i)
-        wheel(w->picEdit, {40, 40}, {0, -15}, {}, {0, -5});
-    QCOMPARE(w->scrEditY->value(), 0);
-    wheel(w->picEdit, {40, 40}, {0, -15}, {}, {0, -5});
-    QCOMPARE(w->scrEditY->value(), 1);
-    wheel(w->picEdit, {40, 40}, {0, -120}, {}, {-35, -12});
-    QCOMPARE(w->scrEditY->value(), 2);
-    QCOMPARE(w->scrEditX->value(), 2);
+        wheel(canvasparts::picture(*w), {40, 40}, {0, -15}, {}, {0, -5});
+    QCOMPARE(canvasparts::scrollY(*w)->value(), 0);
+    wheel(canvasparts::picture(*w), {40, 40}, {0, -15}, {}, {0, -5});
+    QCOMPARE(canvasparts::scrollY(*w)->value(), 1);
+    wheel(canvasparts::picture(*w), {40, 40}, {0, -120}, {}, {-35, -12});
+    QCOMPARE(canvasparts::scrollY(*w)->value(), 2);
+    QCOMPARE(canvasparts::scrollX(*w)->value(), 2);
     // At 2x zoom a cell takes 32 pixels.
     w->mnuViewZoomIn_Click();
-    wheel(w->picEdit, {40, 40}, {0, -15}, {}, {0, -20});
-    QCOMPARE(w->scrEditY->value(), 2);
-    wheel(w->picEdit, {40, 40}, {0, -15}, {}, {0, -20});
-    QCOMPARE(w->scrEditY->value(), 3);
+    wheel(canvasparts::picture(*w), {40, 40}, {0, -15}, {}, {0, -20});
+    QCOMPARE(canvasparts::scrollY(*w)->value(), 2);
+    wheel(canvasparts::picture(*w), {40, 40}, {0, -15}, {}, {0, -20});
+    QCOMPARE(canvasparts::scrollY(*w)->value(), 3);
     QVERIFY(canvasShowsLevel(*w));
 }
 
@@ -214,31 +216,33 @@ void tst_Navigation::ctrlWheelZoomsAboutThePointer() {
     QFETCH(int, scrollY);
     QFETCH(QPoint, pointer);
     Setup w(150, 150);
-    w->scrEditX->setValue(scrollX);
-    w->scrEditY->setValue(scrollY);
+    canvasparts::scrollX(*w)->setValue(scrollX);
+    canvasparts::scrollY(*w)->setValue(scrollY);
     const PaletteGeometry::Cell cell = cellAt(*w, pointer);
 
-    wheel(w->picEdit, pointer, {0, Notch}, Qt::ControlModifier);
+    wheel(canvasparts::picture(*w), pointer, {0, Notch}, Qt::ControlModifier);
     QCOMPARE(w->CanvasZoom().Exponent(), 1);
     const PaletteGeometry::Cell in = cellAt(*w, pointer);
     if (cell.x - pointer.x() / 32 >= 0)
         QCOMPARE(in.x, cell.x);
     else
-        QCOMPARE(w->scrEditX->value(), 0);
+        QCOMPARE(canvasparts::scrollX(*w)->value(), 0);
     if (cell.y - pointer.y() / 32 >= 0)
         QCOMPARE(in.y, cell.y);
     else
-        QCOMPARE(w->scrEditY->value(), 0);
+        QCOMPARE(canvasparts::scrollY(*w)->value(), 0);
     QVERIFY(canvasShowsLevel(*w));
 
     // Two notches out: 8-pixel cells, the cell still under the pointer.
-    wheel(w->picEdit, pointer, {0, -Notch}, Qt::ControlModifier);
-    wheel(w->picEdit, pointer, {0, -Notch}, Qt::ControlModifier);
+    wheel(canvasparts::picture(*w), pointer, {0, -Notch}, Qt::ControlModifier);
+    wheel(canvasparts::picture(*w), pointer, {0, -Notch}, Qt::ControlModifier);
     QCOMPARE(w->CanvasZoom().Exponent(), -1);
     const PaletteGeometry::Cell out = cellAt(*w, pointer);
-    if (w->scrEditX->value() > 0 && w->scrEditX->value() < w->scrEditX->maximum())
+    if (canvasparts::scrollX(*w)->value() > 0 &&
+        canvasparts::scrollX(*w)->value() < canvasparts::scrollX(*w)->maximum())
         QCOMPARE(out.x, cell.x);
-    if (w->scrEditY->value() > 0 && w->scrEditY->value() < w->scrEditY->maximum())
+    if (canvasparts::scrollY(*w)->value() > 0 &&
+        canvasparts::scrollY(*w)->value() < canvasparts::scrollY(*w)->maximum())
         QCOMPARE(out.y, cell.y);
     if (scrollX == 20)
         QCOMPARE(out.x, cell.x);
@@ -250,75 +254,75 @@ void tst_Navigation::ctrlWheelAtTheZoomLimits() {
     Setup w;
     // Zoomed in as far as the window goes; more notches change nothing.
     for (int i = 0; i < 6; ++i)
-        wheel(w->picEdit, {100, 100}, {0, Notch}, Qt::ControlModifier);
+        wheel(canvasparts::picture(*w), {100, 100}, {0, Notch}, Qt::ControlModifier);
     QCOMPARE(w->CanvasZoom().Exponent(), 3);
     for (int i = 0; i < 12; ++i)
-        wheel(w->picEdit, {100, 100}, {0, -Notch}, Qt::ControlModifier);
+        wheel(canvasparts::picture(*w), {100, 100}, {0, -Notch}, Qt::ControlModifier);
     QCOMPARE(w->CanvasZoom().Exponent(), -4);
     // Near the level's far corner the view stops at the bars' maximum.
     w->mnuView1xZoom_Click();
-    w->scrEditX->setValue(w->scrEditX->maximum());
-    w->scrEditY->setValue(w->scrEditY->maximum());
-    wheel(w->picEdit, {500, 330}, {0, -Notch}, Qt::ControlModifier);
+    canvasparts::scrollX(*w)->setValue(canvasparts::scrollX(*w)->maximum());
+    canvasparts::scrollY(*w)->setValue(canvasparts::scrollY(*w)->maximum());
+    wheel(canvasparts::picture(*w), {500, 330}, {0, -Notch}, Qt::ControlModifier);
     QCOMPARE(w->CanvasZoom().Exponent(), -1);
-    QCOMPARE(w->scrEditX->value(), w->scrEditX->maximum());
-    QCOMPARE(w->scrEditY->value(), w->scrEditY->maximum());
+    QCOMPARE(canvasparts::scrollX(*w)->value(), canvasparts::scrollX(*w)->maximum());
+    QCOMPARE(canvasparts::scrollY(*w)->value(), canvasparts::scrollY(*w)->maximum());
     QVERIFY(canvasShowsLevel(*w));
 }
 
 void tst_Navigation::wheelDuringADrag() {
     Setup w;
     w->SetSelectedTile(0, 7);
-    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, {40, 40});
+    QTest::mousePress(canvasparts::picture(*w), Qt::LeftButton, {}, {40, 40});
     QCOMPARE(w->m_Level.Tile(2, 2), qint16(7));
     const int lines = QApplication::wheelScrollLines();
-    wheel(w->picEdit, {40, 40}, {0, -Notch});
+    wheel(canvasparts::picture(*w), {40, 40}, {0, -Notch});
     // The wheel itself paints nothing; the drag goes on at the next move.
     QCOMPARE(w->m_Level.Tile(2, 2 + lines), qint16(143));
     QVERIFY(w->Drawing());
-    QTest::mouseEvent(QTest::MouseMove, w->picEdit, Qt::NoButton, {}, {41, 40});
+    QTest::mouseEvent(QTest::MouseMove, canvasparts::picture(*w), Qt::NoButton, {}, {41, 40});
     QCOMPARE(w->m_Level.Tile(2, 2 + lines), qint16(7));
-    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, {41, 40});
+    QTest::mouseRelease(canvasparts::picture(*w), Qt::LeftButton, {}, {41, 40});
 }
 
 void tst_Navigation::wheelIgnoredWhileThePreviewIsOpen() {
     Setup w;
     w->OpenLevelPreview();
-    wheel(w->picEdit, {40, 40}, {0, -Notch});
-    wheel(w->picEdit, {40, 40}, {0, Notch}, Qt::ControlModifier);
-    QTest::keyClick(w->picEdit, Qt::Key_Down);
-    QCOMPARE(w->scrEditY->value(), 0);
+    wheel(canvasparts::picture(*w), {40, 40}, {0, -Notch});
+    wheel(canvasparts::picture(*w), {40, 40}, {0, Notch}, Qt::ControlModifier);
+    QTest::keyClick(canvasparts::picture(*w), Qt::Key_Down);
+    QCOMPARE(canvasparts::scrollY(*w)->value(), 0);
     QCOMPARE(w->CanvasZoom().Exponent(), 0);
     w->CloseLevelPreview();
 }
 
 void tst_Navigation::keysScrollTheCanvas() {
     Setup w;
-    QCOMPARE(w->picEdit->focusPolicy(), Qt::StrongFocus);
-    QTest::keyClick(w->picEdit, Qt::Key_Down);
-    QTest::keyClick(w->picEdit, Qt::Key_Down);
-    QTest::keyClick(w->picEdit, Qt::Key_Right);
-    QCOMPARE(w->scrEditY->value(), 2);
-    QCOMPARE(w->scrEditX->value(), 1);
+    QCOMPARE(canvasparts::picture(*w)->focusPolicy(), Qt::StrongFocus);
+    QTest::keyClick(canvasparts::picture(*w), Qt::Key_Down);
+    QTest::keyClick(canvasparts::picture(*w), Qt::Key_Down);
+    QTest::keyClick(canvasparts::picture(*w), Qt::Key_Right);
+    QCOMPARE(canvasparts::scrollY(*w)->value(), 2);
+    QCOMPARE(canvasparts::scrollX(*w)->value(), 1);
     QVERIFY(canvasShowsLevel(*w));
-    const int page = w->scrEditY->pageStep();
+    const int page = canvasparts::scrollY(*w)->pageStep();
     QVERIFY(page > 1);
-    QTest::keyClick(w->picEdit, Qt::Key_PageDown);
-    QCOMPARE(w->scrEditY->value(), 2 + page);
-    QTest::keyClick(w->picEdit, Qt::Key_Up);
-    QCOMPARE(w->scrEditY->value(), 1 + page);
-    QTest::keyClick(w->picEdit, Qt::Key_PageUp);
-    QTest::keyClick(w->picEdit, Qt::Key_PageUp);
-    QCOMPARE(w->scrEditY->value(), 0);
-    QTest::keyClick(w->picEdit, Qt::Key_Left);
-    QTest::keyClick(w->picEdit, Qt::Key_Left);
-    QCOMPARE(w->scrEditX->value(), 0);
+    QTest::keyClick(canvasparts::picture(*w), Qt::Key_PageDown);
+    QCOMPARE(canvasparts::scrollY(*w)->value(), 2 + page);
+    QTest::keyClick(canvasparts::picture(*w), Qt::Key_Up);
+    QCOMPARE(canvasparts::scrollY(*w)->value(), 1 + page);
+    QTest::keyClick(canvasparts::picture(*w), Qt::Key_PageUp);
+    QTest::keyClick(canvasparts::picture(*w), Qt::Key_PageUp);
+    QCOMPARE(canvasparts::scrollY(*w)->value(), 0);
+    QTest::keyClick(canvasparts::picture(*w), Qt::Key_Left);
+    QTest::keyClick(canvasparts::picture(*w), Qt::Key_Left);
+    QCOMPARE(canvasparts::scrollX(*w)->value(), 0);
     // With a modifier the keys are not the canvas's.
-    QTest::keyClick(w->picEdit, Qt::Key_Down, Qt::ControlModifier);
-    QCOMPARE(w->scrEditY->value(), 0);
+    QTest::keyClick(canvasparts::picture(*w), Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(canvasparts::scrollY(*w)->value(), 0);
     for (int i = 0; i < 20; ++i)
-        QTest::keyClick(w->picEdit, Qt::Key_PageDown);
-    QCOMPARE(w->scrEditY->value(), w->scrEditY->maximum());
+        QTest::keyClick(canvasparts::picture(*w), Qt::Key_PageDown);
+    QCOMPARE(canvasparts::scrollY(*w)->value(), canvasparts::scrollY(*w)->maximum());
     QVERIFY(!w->IsModified());
 }
 

@@ -3,6 +3,7 @@
 // of a press to the pressed button wherever the pointer is, which the tests
 // reproduce by sending them to the button with positions outside it.
 
+#include "CanvasParts.h"
 #include "EditGeometry.h"
 #include "EditorTestSupport.h"
 #include "LevelEdits.h"
@@ -107,7 +108,7 @@ void tst_PreviewPickers::pickerPointerStaysOnTheScreen() {
         window->SetSelectedSprite(qint16(selection));
     } else {
         leveledit::setTile(*window, 3, 3, qint16(selection));
-        QTest::mouseClick(window->picEdit, Qt::RightButton, Qt::ControlModifier,
+        QTest::mouseClick(canvasparts::picture(*window), Qt::RightButton, Qt::ControlModifier,
                           QPoint(3 * 16 + 8, 3 * 16 + 8));
         QCOMPARE(window->SelectedTile(1), qint16(selection));
     }
@@ -260,9 +261,9 @@ void tst_PreviewPickers::previewOpensAtItsPlace() {
     auto window = editortest::newWindow(host, 170, 100, 1, 1, 520, 330);
     leveledit::setInfo(*window, 3, 3, 5);
     PictureBox* preview = window->picLevelPreview;
-    const QPoint corner = window->cmdLevelPreview->pos();
+    const QPoint corner = canvasparts::previewButton(*window)->pos();
 
-    QTest::mousePress(window->cmdLevelPreview, Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mousePress(canvasparts::previewButton(*window), Qt::LeftButton, {}, QPoint(8, 8));
     QVERIFY(preview->isVisible());
     QVERIFY(window->PreviewOpen());
     QCOMPARE(preview->size(), QSize(344, 204));
@@ -282,16 +283,16 @@ void tst_PreviewPickers::previewOpensAtItsPlace() {
     QTRY_COMPARE(preview->surface().image(), expected.image());
     QCOMPARE(window->Tiles().RenderWidth(EditGeometry::PreviewZoom), 2.0);
 
-    QTest::mouseRelease(window->cmdLevelPreview, Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseRelease(canvasparts::previewButton(*window), Qt::LeftButton, {}, QPoint(8, 8));
     QVERIFY(preview->isHidden());
     QVERIFY(!window->PreviewOpen());
 
     // A smaller level opens at its own size next time.
     leveledit::change(*window, [](Level& level) { level.Resize(30, 20); });
-    QTest::mousePress(window->cmdLevelPreview, Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mousePress(canvasparts::previewButton(*window), Qt::LeftButton, {}, QPoint(8, 8));
     QCOMPARE(preview->size(), QSize(64, 44));
     QCOMPARE(preview->pos(), QPoint(qMin(corner.x() - 32, 520 - 64), corner.y() - 22));
-    QTest::mouseRelease(window->cmdLevelPreview, Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseRelease(canvasparts::previewButton(*window), Qt::LeftButton, {}, QPoint(8, 8));
 }
 
 // The edit area holds 20 x 10 cells (640 x 320 pixels at 32-pixel cells);
@@ -302,9 +303,9 @@ void tst_PreviewPickers::previewFollowsThePointer() {
     auto window = editortest::newWindow(host, 170, 100, 1, 1, 640, 320 + 61 + 57);
     window->mnuViewZoomIn_Click();
     QCOMPARE(window->Tiles().RenderWidth(window->CanvasZoom()), 32.0);
-    QCOMPARE(window->picEditHolder->ScaleWidth(), 640);
-    QCOMPARE(window->picEditHolder->ScaleHeight(), 320);
-    PickerButton* button = window->cmdLevelPreview;
+    QCOMPARE(canvasparts::canvas(*window)->width(), 640);
+    QCOMPARE(canvasparts::canvas(*window)->height(), 320);
+    PickerButton* button = canvasparts::previewButton(*window);
     PictureBox* preview = window->picLevelPreview;
 
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(8, 8));
@@ -312,30 +313,30 @@ void tst_PreviewPickers::previewFollowsThePointer() {
 
     // Each move draws the canvas once, after both bars have moved: while the
     // bars report their changes the canvas still shows what was there.
-    QImage shown = window->picEdit->Picture().copy();
+    QImage shown = canvasparts::picture(*window)->Picture().copy();
     int changes = 0;
     bool redrawnEarly = false;
     QList<QMetaObject::Connection> watches;
-    for (QScrollBar* bar : {window->scrEditX, window->scrEditY}) {
+    for (QScrollBar* bar : {canvasparts::scrollX(*window), canvasparts::scrollY(*window)}) {
         watches << connect(bar, &QScrollBar::valueChanged, window.get(), [&] {
             ++changes;
-            redrawnEarly |= window->picEdit->Picture() != shown;
+            redrawnEarly |= canvasparts::picture(*window)->Picture() != shown;
         });
     }
     QTest::mouseMove(button, ButtonPoint(*window, button, inner + QPoint(100, 40)));
-    QCOMPARE(window->scrEditX->value(), 40);
-    QCOMPARE(window->scrEditY->value(), 15);
+    QCOMPARE(canvasparts::scrollX(*window)->value(), 40);
+    QCOMPARE(canvasparts::scrollY(*window)->value(), 15);
     QCOMPARE(changes, 2);
     QVERIFY(!redrawnEarly);
-    QCOMPARE(window->picEdit->Picture(), CanvasAt(*window, 40, 15));
+    QCOMPARE(canvasparts::picture(*window)->Picture(), CanvasAt(*window, 40, 15));
 
     // Past the preview's left edge and far below it: column 0 and the last
     // row the bar allows.
-    shown = window->picEdit->Picture().copy();
+    shown = canvasparts::picture(*window)->Picture().copy();
     QTest::mouseMove(button, ButtonPoint(*window, button, inner + QPoint(-30, 900)));
-    QCOMPARE(window->scrEditX->value(), 0);
-    QCOMPARE(window->scrEditY->value(), window->scrEditY->maximum());
-    QCOMPARE(window->scrEditY->maximum(), 100 - 10 + 1);
+    QCOMPARE(canvasparts::scrollX(*window)->value(), 0);
+    QCOMPARE(canvasparts::scrollY(*window)->value(), canvasparts::scrollY(*window)->maximum());
+    QCOMPARE(canvasparts::scrollY(*window)->maximum(), 100 - 10 + 1);
     QVERIFY(!redrawnEarly);
     for (const QMetaObject::Connection& watch : watches)
         disconnect(watch);
@@ -343,22 +344,22 @@ void tst_PreviewPickers::previewFollowsThePointer() {
     // Released: the canvas keeps the last position and bars redraw again.
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(8, 8));
     QVERIFY(preview->isHidden());
-    QCOMPARE(window->scrEditX->value(), 0);
-    window->scrEditX->setValue(5);
-    QCOMPARE(window->picEdit->Picture(), CanvasAt(*window, 5, 91));
+    QCOMPARE(canvasparts::scrollX(*window)->value(), 0);
+    canvasparts::scrollX(*window)->setValue(5);
+    QCOMPARE(canvasparts::picture(*window)->Picture(), CanvasAt(*window, 5, 91));
 }
 
 void tst_PreviewPickers::previewPressAndReleaseKeepsTheView() {
     EditorTestHost host;
     auto window = editortest::newWindow(host, 170, 100, 1, 1, 600, 480);
-    window->scrEditX->setValue(7);
-    window->scrEditY->setValue(9);
+    canvasparts::scrollX(*window)->setValue(7);
+    canvasparts::scrollY(*window)->setValue(9);
     window->SetSelectedTile(0, 12);
     window->optMode[1]->setChecked(true);
-    QTest::mousePress(window->cmdLevelPreview, Qt::LeftButton, {}, QPoint(8, 8));
-    QTest::mouseRelease(window->cmdLevelPreview, Qt::LeftButton, {}, QPoint(8, 8));
-    QCOMPARE(window->scrEditX->value(), 7);
-    QCOMPARE(window->scrEditY->value(), 9);
+    QTest::mousePress(canvasparts::previewButton(*window), Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseRelease(canvasparts::previewButton(*window), Qt::LeftButton, {}, QPoint(8, 8));
+    QCOMPARE(canvasparts::scrollX(*window)->value(), 7);
+    QCOMPARE(canvasparts::scrollY(*window)->value(), 9);
     QCOMPARE(window->Mode(), qint16(1));
     QCOMPARE(window->SelectedTile(0), qint16(12));
     QVERIFY(window->picLevelPreview->isHidden());

@@ -4,6 +4,7 @@
 // clipboard with the floating block's pixels, move, delete, fills and
 // lines with their previews, spreadsheet and damaged clipboard text, the
 // grid, hidden planes and Fit Level.
+#include "CanvasParts.h"
 #include "EditToolBox.h"
 #include "EditorTestSupport.h"
 #include "LevelEdits.h"
@@ -37,22 +38,26 @@ struct Setup : editortest::EditingWindow {
             leveledit::setTile(*window, 2 + i % 3, 2 + i / 3, qint16(20 + i));
         leveledit::setInfo(*window, 3, 3, 5);
     }
-    void key(Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(window->picEdit, k, m); }
+    void key(Qt::Key k, Qt::KeyboardModifiers m = {}) {
+        QTest::keyClick(canvasparts::picture(*window), k, m);
+    }
     void move(int cx, int cy, Qt::MouseButtons held = {}) {
-        QMouseEvent e(QEvent::MouseMove, at(cx, cy), window->picEdit->mapToGlobal(at(cx, cy)),
-                      Qt::NoButton, held, {});
-        QApplication::sendEvent(window->picEdit, &e);
+        QMouseEvent e(QEvent::MouseMove, at(cx, cy),
+                      canvasparts::picture(*window)->mapToGlobal(at(cx, cy)), Qt::NoButton, held,
+                      {});
+        QApplication::sendEvent(canvasparts::picture(*window), &e);
     }
     void drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mousePress(window->picEdit, button, {}, at(from.x(), from.y()));
+        QTest::mousePress(canvasparts::picture(*window), button, {}, at(from.x(), from.y()));
         move(to.x(), to.y(), button);
-        QTest::mouseRelease(window->picEdit, button, {}, at(to.x(), to.y()));
+        QTest::mouseRelease(canvasparts::picture(*window), button, {}, at(to.x(), to.y()));
     }
-    QRgb pixel(QPoint p) const { return window->picEdit->Picture().pixel(p); }
+    QRgb pixel(QPoint p) const { return canvasparts::picture(*window)->Picture().pixel(p); }
     // The level alone, as the canvas shows it with no grid, selection or
     // floating block over it.
     QImage levelPicture() const {
-        return editortest::canvasAt(*window, window->scrEditX->value(), window->scrEditY->value());
+        return editortest::canvasAt(*window, canvasparts::scrollX(*window)->value(),
+                                    canvasparts::scrollY(*window)->value());
     }
     bool showsLevel() const { return editortest::canvasShowsLevel(*window); }
 };
@@ -194,7 +199,7 @@ void tst_ToolsWindow::pasteOnePlane() {
     w.key(Qt::Key_C, Qt::ControlModifier);
     w.move(12, 6);
     if (command.startsWith("Ctrl"))
-        QTest::keySequence(w->picEdit, QKeySequence(command));
+        QTest::keySequence(canvasparts::picture(*w), QKeySequence(command));
     else
         w->findChild<QAction*>(command)->trigger();
     QVERIFY(w->Tools().Selector().IsFloating());
@@ -229,18 +234,18 @@ void tst_ToolsWindow::pasteOnePlane() {
 void tst_ToolsWindow::fillsAndLinesWithPreview() {
     Setup w;
     w.key(Qt::Key_R);
-    QTest::mousePress(w->picEdit, Qt::RightButton, {}, at(3, 5));
+    QTest::mousePress(canvasparts::picture(*w), Qt::RightButton, {}, at(3, 5));
     w.move(6, 7, Qt::RightButton);
     QCOMPARE(w->m_Level.Tile(5, 6), qint16(143)); // a preview only
     QVERIFY(!w.showsLevel());
-    QTest::mouseRelease(w->picEdit, Qt::RightButton, {}, at(6, 7));
+    QTest::mouseRelease(canvasparts::picture(*w), Qt::RightButton, {}, at(6, 7));
     QCOMPARE(w->m_Level.Tile(5, 6), qint16(9));
     QCOMPARE(w->m_Level.Tile(7, 6), qint16(143));
     QVERIFY(w.showsLevel());
     QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Rectangle Fill"));
 
     w.key(Qt::Key_F);
-    QTest::mouseClick(w->picEdit, Qt::LeftButton, {}, at(4, 6)); // the 9s just filled
+    QTest::mouseClick(canvasparts::picture(*w), Qt::LeftButton, {}, at(4, 6)); // the 9s just filled
     QCOMPARE(w->m_Level.Tile(3, 5), qint16(7));
     QCOMPARE(w->m_Level.Tile(6, 7), qint16(7));
     QCOMPARE(w->m_Level.Tile(10, 10), qint16(143));
@@ -253,7 +258,7 @@ void tst_ToolsWindow::fillsAndLinesWithPreview() {
     QCOMPARE(w->m_Level.Tile(11, 20), qint16(143));
     QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Line"));
     // Ctrl+click picks in the line tool too.
-    QTest::mouseClick(w->picEdit, Qt::RightButton, Qt::ControlModifier, at(2, 2));
+    QTest::mouseClick(canvasparts::picture(*w), Qt::RightButton, Qt::ControlModifier, at(2, 2));
     QCOMPARE(w->SelectedTile(1), qint16(20));
 }
 
@@ -271,7 +276,7 @@ void tst_ToolsWindow::clipboardText() {
     // block down where it is.
     w.key(Qt::Key_V, Qt::ControlModifier);
     w.move(2, 2);
-    QTest::mouseClick(w->picEdit, Qt::LeftButton, {}, at(2, 2));
+    QTest::mouseClick(canvasparts::picture(*w), Qt::LeftButton, {}, at(2, 2));
     QCOMPARE(w->m_Level.Tile(3, 3), qint16(8));
     QCOMPARE(w->m_Level.Info(3, 3), qint16(5));
     // Those numbers hold no sprites to paste alone.
@@ -300,15 +305,17 @@ void tst_ToolsWindow::gridHiddenPlanesAndFit() {
     QCOMPARE(w.pixel(corner), half(level.pixel(corner), 0xFF000000));
     QCOMPARE(w.pixel(inside), level.pixel(inside));
     // Past the level's last column and row the canvas keeps its background.
-    w->scrEditX->setValue(w->scrEditX->maximum());
-    w->scrEditY->setValue(w->scrEditY->maximum());
-    const QPoint beyond((100 - w->scrEditX->value()) * Cell, (60 - w->scrEditY->value()) * Cell);
-    QVERIFY(beyond.x() < w->picEdit->ScaleWidth() && beyond.y() < w->picEdit->ScaleHeight());
+    canvasparts::scrollX(*w)->setValue(canvasparts::scrollX(*w)->maximum());
+    canvasparts::scrollY(*w)->setValue(canvasparts::scrollY(*w)->maximum());
+    const QPoint beyond((100 - canvasparts::scrollX(*w)->value()) * Cell,
+                        (60 - canvasparts::scrollY(*w)->value()) * Cell);
+    QVERIFY(beyond.x() < canvasparts::picture(*w)->ScaleWidth() &&
+            beyond.y() < canvasparts::picture(*w)->ScaleHeight());
     QCOMPARE(w.pixel(beyond), w.levelPicture().pixel(beyond));
     QCOMPARE(w.pixel(beyond - QPoint(Cell, Cell)),
              half(w.levelPicture().pixel(beyond - QPoint(Cell, Cell)), 0xFF000000));
-    w->scrEditX->setValue(0);
-    w->scrEditY->setValue(0);
+    canvasparts::scrollX(*w)->setValue(0);
+    canvasparts::scrollY(*w)->setValue(0);
     w->mnuViewZoomOut->trigger(); // no grid below 1x
     QVERIFY(w.showsLevel());
     w->mnuView1xZoom->trigger();
@@ -318,7 +325,7 @@ void tst_ToolsWindow::gridHiddenPlanesAndFit() {
     QCOMPARE(w.pixel(inside), qRgb(0, 0, 0));
     QVERIFY(w->ToolStatusText().contains("Tiles are hidden"));
     w.key(Qt::Key_B);
-    QTest::mouseClick(w->picEdit, Qt::LeftButton, {}, at(5, 4));
+    QTest::mouseClick(canvasparts::picture(*w), Qt::LeftButton, {}, at(5, 4));
     QCOMPARE(w->m_Level.Tile(5, 4), qint16(7)); // still edits
     w->mnuViewTiles->trigger();
     QVERIFY(w.showsLevel());
@@ -328,9 +335,10 @@ void tst_ToolsWindow::gridHiddenPlanesAndFit() {
     for (int y = 0; y < bare.Height(); ++y)
         for (int x = 0; x < bare.Width(); ++x)
             bare.SetInfo(x, y, 0);
-    Surface expected(w->picEdit->ScaleWidth(), w->picEdit->ScaleHeight());
+    Surface expected(canvasparts::picture(*w)->ScaleWidth(),
+                     canvasparts::picture(*w)->ScaleHeight());
     bare.Display(expected, 0, 0, w->Tiles(), w->Sprites(), ZoomLevel());
-    QCOMPARE(w->picEdit->Picture(), expected.image());
+    QCOMPARE(canvasparts::picture(*w)->Picture(), expected.image());
     QVERIFY(expected.image() != w.levelPicture()); // sprite 5 at (3, 3) is gone
     QVERIFY(w->ToolStatusText().isEmpty());        // tile mode edits the tiles, which show
     w->optMode[1]->click();
@@ -342,7 +350,7 @@ void tst_ToolsWindow::gridHiddenPlanesAndFit() {
     // 100 x 60 cells in a 583 x 345 canvas: 4-pixel cells (zoom -2).
     w.key(Qt::Key_9, Qt::ControlModifier);
     QCOMPARE(w->CanvasZoom().Exponent(), -2);
-    QCOMPARE(w->scrEditX->value(), 0);
+    QCOMPARE(canvasparts::scrollX(*w)->value(), 0);
 }
 
 GM_TEST_MAIN(tst_ToolsWindow)

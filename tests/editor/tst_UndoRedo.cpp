@@ -1,6 +1,7 @@
 // Undo and redo in a real editor window: drags and presses sent as real
 // mouse events, Level, Properties through the dialog, undo in the middle of
 // a drag, the Edit menu's texts, states and keys, and saving.
+#include "CanvasParts.h"
 #include "Controls.h"
 #include "EditorTestSupport.h"
 #include "LevelEdits.h"
@@ -26,11 +27,11 @@ using editortest::drag;
 
 // A press at the first cell, moves over the others, a release at the last.
 void paintDrag(frmEdit& w, Qt::MouseButton button, const QList<QPoint>& cells) {
-    QTest::mousePress(w.picEdit, button, {}, at(cells[0].x(), cells[0].y()));
+    QTest::mousePress(canvasparts::picture(w), button, {}, at(cells[0].x(), cells[0].y()));
     for (int i = 1; i < cells.size(); ++i)
-        drag(w.picEdit, at(cells[i].x(), cells[i].y()));
+        drag(canvasparts::picture(w), at(cells[i].x(), cells[i].y()));
     const QPoint last = cells.back();
-    QTest::mouseRelease(w.picEdit, button, {}, at(last.x(), last.y()));
+    QTest::mouseRelease(canvasparts::picture(w), button, {}, at(last.x(), last.y()));
 }
 
 using Setup = editortest::EditingWindow;
@@ -104,13 +105,13 @@ void tst_UndoRedo::shortcutKeys() {
     QVERIFY(editortest::installMenuBar(*w));
     paintDrag(*w, Qt::LeftButton, {{3, 3}});
     paintDrag(*w, Qt::LeftButton, {{4, 3}});
-    QTest::keyClick(w->picEdit, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(canvasparts::picture(*w), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(w->m_Level.Tile(4, 3), qint16(143));
-    QTest::keyClick(w->picEdit, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(canvasparts::picture(*w), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(w->m_Level.Tile(3, 3), qint16(143));
-    QTest::keyClick(w->picEdit, Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyClick(canvasparts::picture(*w), Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(w->m_Level.Tile(3, 3), qint16(7));
-    QTest::keyClick(w->picEdit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(canvasparts::picture(*w), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(w->m_Level.Tile(4, 3), qint16(7));
     QCOMPARE(w->Document().undoStack().index(), 2);
 }
@@ -164,13 +165,13 @@ void tst_UndoRedo::pressesThatChangeNothingMakeNoStep() {
     const Level before = w->m_Level;
     // A pick, a press painting what the cell holds, Shift and Alt presses,
     // a middle press in sprite mode and a right press on an empty cell.
-    QTest::mouseClick(w->picEdit, Qt::RightButton, Qt::ControlModifier, at(20, 20));
-    QTest::mouseClick(w->picEdit, Qt::LeftButton, {}, at(5, 5));
-    QTest::mouseClick(w->picEdit, Qt::LeftButton, Qt::ShiftModifier, at(8, 8));
-    QTest::mouseClick(w->picEdit, Qt::RightButton, Qt::AltModifier, at(8, 8));
+    QTest::mouseClick(canvasparts::picture(*w), Qt::RightButton, Qt::ControlModifier, at(20, 20));
+    QTest::mouseClick(canvasparts::picture(*w), Qt::LeftButton, {}, at(5, 5));
+    QTest::mouseClick(canvasparts::picture(*w), Qt::LeftButton, Qt::ShiftModifier, at(8, 8));
+    QTest::mouseClick(canvasparts::picture(*w), Qt::RightButton, Qt::AltModifier, at(8, 8));
     w->optMode[1]->click();
-    QTest::mouseClick(w->picEdit, Qt::MiddleButton, {}, at(6, 6));
-    QTest::mouseClick(w->picEdit, Qt::RightButton, {}, at(7, 7));
+    QTest::mouseClick(canvasparts::picture(*w), Qt::MiddleButton, {}, at(6, 6));
+    QTest::mouseClick(canvasparts::picture(*w), Qt::RightButton, {}, at(7, 7));
     QVERIFY(w->m_Level == before);
     QCOMPARE(w->Document().undoStack().count(), 0);
     QVERIFY(!w->mnuEditUndo->isEnabled());
@@ -181,29 +182,29 @@ void tst_UndoRedo::pressesThatChangeNothingMakeNoStep() {
 void tst_UndoRedo::dragPaintedBackMakesNoStep() {
     Setup w;
     leveledit::setTile(*w, 9, 4, 143);
-    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(4, 4));
+    QTest::mousePress(canvasparts::picture(*w), Qt::LeftButton, {}, at(4, 4));
     QCOMPARE(w->m_Level.Tile(4, 4), qint16(7));
     // Undo offers the drag in progress.
     QVERIFY(w->mnuEditUndo->isEnabled());
     QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Paint"));
     // Ctrl picks the fill tile on the way, then the drag paints it back.
-    drag(w->picEdit, at(9, 4), Qt::ControlModifier);
+    drag(canvasparts::picture(*w), at(9, 4), Qt::ControlModifier);
     QCOMPARE(w->SelectedTile(0), qint16(143));
-    drag(w->picEdit, at(4, 4));
+    drag(canvasparts::picture(*w), at(4, 4));
     QCOMPARE(w->m_Level.Tile(4, 4), qint16(143));
     QVERIFY(!w->mnuEditUndo->isEnabled());
-    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(4, 4));
+    QTest::mouseRelease(canvasparts::picture(*w), Qt::LeftButton, {}, at(4, 4));
     QCOMPARE(w->Document().undoStack().count(), 0);
 }
 
 void tst_UndoRedo::secondButtonDuringDragIsTheSameStep() {
     Setup w;
     const Level before = w->m_Level;
-    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(2, 2));
-    QTest::mousePress(w->picEdit, Qt::RightButton, {}, at(3, 2));
-    drag(w->picEdit, at(4, 2));
-    QTest::mouseRelease(w->picEdit, Qt::RightButton, {}, at(4, 2));
-    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(4, 2));
+    QTest::mousePress(canvasparts::picture(*w), Qt::LeftButton, {}, at(2, 2));
+    QTest::mousePress(canvasparts::picture(*w), Qt::RightButton, {}, at(3, 2));
+    drag(canvasparts::picture(*w), at(4, 2));
+    QTest::mouseRelease(canvasparts::picture(*w), Qt::RightButton, {}, at(4, 2));
+    QTest::mouseRelease(canvasparts::picture(*w), Qt::LeftButton, {}, at(4, 2));
     QCOMPARE(w->m_Level.Tile(3, 2), qint16(9));
     QCOMPARE(w->Document().undoStack().count(), 1);
     w->mnuEditUndo->trigger();
@@ -213,8 +214,8 @@ void tst_UndoRedo::secondButtonDuringDragIsTheSameStep() {
 void tst_UndoRedo::undoDuringDrag() {
     Setup w;
     const Level before = w->m_Level;
-    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(2, 2));
-    drag(w->picEdit, at(3, 2));
+    QTest::mousePress(canvasparts::picture(*w), Qt::LeftButton, {}, at(2, 2));
+    drag(canvasparts::picture(*w), at(3, 2));
     const Level painted = w->m_Level;
     w->mnuEditUndo->trigger();
     // The drag ended and its step was taken back whole.
@@ -225,10 +226,10 @@ void tst_UndoRedo::undoDuringDrag() {
     QCOMPARE(w->Document().undoStack().index(), 0);
     // The button is still held: further moves paint nothing, the release
     // makes no step.
-    drag(w->picEdit, at(4, 2));
-    drag(w->picEdit, at(5, 2));
+    drag(canvasparts::picture(*w), at(4, 2));
+    drag(canvasparts::picture(*w), at(5, 2));
     QVERIFY(w->m_Level == before);
-    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(5, 2));
+    QTest::mouseRelease(canvasparts::picture(*w), Qt::LeftButton, {}, at(5, 2));
     QCOMPARE(w->Document().undoStack().count(), 1);
     QVERIFY(w->mnuEditRedo->isEnabled());
     w->mnuEditRedo->trigger();
@@ -245,21 +246,21 @@ void tst_UndoRedo::undoDuringDragWithEarlierSteps() {
     paintDrag(*w, Qt::LeftButton, {{2, 2}});
     const Level first = w->m_Level;
     // A drag that only picked so far: undo takes back the step before it.
-    QTest::mousePress(w->picEdit, Qt::LeftButton, Qt::ControlModifier, at(6, 6));
+    QTest::mousePress(canvasparts::picture(*w), Qt::LeftButton, Qt::ControlModifier, at(6, 6));
     QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Paint"));
     w->mnuEditUndo->trigger();
     QVERIFY(!w->Drawing());
     QCOMPARE(w->m_Level.Tile(2, 2), qint16(143));
-    drag(w->picEdit, at(7, 6));
-    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(7, 6));
+    drag(canvasparts::picture(*w), at(7, 6));
+    QTest::mouseRelease(canvasparts::picture(*w), Qt::LeftButton, {}, at(7, 6));
     QCOMPARE(w->Document().undoStack().count(), 1);
     // Redo in the middle of a drag that has changed nothing.
-    QTest::mousePress(w->picEdit, Qt::LeftButton, Qt::ShiftModifier, at(6, 6));
+    QTest::mousePress(canvasparts::picture(*w), Qt::LeftButton, Qt::ShiftModifier, at(6, 6));
     QVERIFY(w->mnuEditRedo->isEnabled());
     w->mnuEditRedo->trigger();
     QVERIFY(!w->Drawing());
     QVERIFY(w->m_Level == first);
-    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(6, 6));
+    QTest::mouseRelease(canvasparts::picture(*w), Qt::LeftButton, {}, at(6, 6));
     QCOMPARE(w->Document().undoStack().count(), 1);
 }
 
@@ -268,12 +269,12 @@ void tst_UndoRedo::redoIsDroppedByANewDrag() {
     paintDrag(*w, Qt::LeftButton, {{2, 2}});
     w->mnuEditUndo->trigger();
     QVERIFY(w->mnuEditRedo->isEnabled());
-    QTest::mousePress(w->picEdit, Qt::RightButton, {}, at(5, 5));
+    QTest::mousePress(canvasparts::picture(*w), Qt::RightButton, {}, at(5, 5));
     // Once the drag has changed a cell, there is nothing to redo any more.
     QVERIFY(!w->mnuEditRedo->isEnabled());
     w->mnuEditRedo->trigger();
     QCOMPARE(w->m_Level.Tile(2, 2), qint16(143));
-    QTest::mouseRelease(w->picEdit, Qt::RightButton, {}, at(5, 5));
+    QTest::mouseRelease(canvasparts::picture(*w), Qt::RightButton, {}, at(5, 5));
     QCOMPARE(w->Document().undoStack().count(), 1);
     QCOMPARE(w->m_Level.Tile(5, 5), qint16(9));
     QCOMPARE(w->m_Level.Tile(2, 2), qint16(143));
@@ -312,8 +313,8 @@ void tst_UndoRedo::propertiesResizeAndUndo() {
     // Episode 1's sets again, as after the dialog, the canvas at 1x.
     QCOMPARE(w->Sprites().Count(), episode1Sprites);
     QCOMPARE(w->CanvasZoom().Exponent(), 0);
-    const int sw = w->picEditHolder->ScaleWidth();
-    QCOMPARE(w->scrEditX->maximum(), qMax(0, 30 - (sw - 17 + 15) / 16 + 1));
+    const int sw = canvasparts::canvas(*w)->width();
+    QCOMPARE(canvasparts::scrollX(*w)->maximum(), qMax(0, 30 - (sw - 17 + 15) / 16 + 1));
     QVERIFY(canvasShowsLevel(*w));
     QCOMPARE(w->mnuEditRedo->text(), QStringLiteral("&Redo Properties"));
 
@@ -375,12 +376,12 @@ void tst_UndoRedo::aNewLevelStartsAFreshStack() {
     paintDrag(*w, Qt::LeftButton, {{2, 2}});
     // Replaced in the middle of a drag: neither the old step nor the drag
     // may act on the new level.
-    QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(5, 5));
+    QTest::mousePress(canvasparts::picture(*w), Qt::LeftButton, {}, at(5, 5));
     w->NewLevel(100, 60, 1, 1);
     const Level fresh = w->m_Level;
     QCOMPARE(w->Document().undoStack().count(), 0);
     QVERIFY(!w->mnuEditUndo->isEnabled());
-    QTest::mouseRelease(w->picEdit, Qt::LeftButton, {}, at(5, 5));
+    QTest::mouseRelease(canvasparts::picture(*w), Qt::LeftButton, {}, at(5, 5));
     QCOMPARE(w->Document().undoStack().count(), 0);
     QVERIFY(w->m_Level == fresh);
 }
@@ -430,7 +431,8 @@ void tst_UndoRedo::modifiedFollowsTheSavedLevel() {
             paintDrag(*w, Qt::LeftButton, {{2 + painted++, 2}});
             break;
         case 'k':
-            QTest::mouseClick(w->picEdit, Qt::LeftButton, Qt::ControlModifier, at(4, 4));
+            QTest::mouseClick(canvasparts::picture(*w), Qt::LeftButton, Qt::ControlModifier,
+                              at(4, 4));
             break;
         case 'r':
             changeProperties(prompts, *w, QStringLiteral("110"), QStringLiteral("60"), 0);
@@ -453,7 +455,7 @@ void tst_UndoRedo::modifiedFollowsTheSavedLevel() {
             leveledit::setModified(*w, true);
             break;
         case 'd':
-            QTest::mousePress(w->picEdit, Qt::LeftButton, {}, at(9, 9));
+            QTest::mousePress(canvasparts::picture(*w), Qt::LeftButton, {}, at(9, 9));
             break;
         }
     }

@@ -1,3 +1,4 @@
+#include "CanvasParts.h"
 #include "EditorTestSupport.h"
 #include "LevelEdits.h"
 #include "PickerButton.h"
@@ -40,7 +41,7 @@ std::unique_ptr<frmEdit> windowWithHolder(EditorTestHost& host, qint16 w, qint16
 }
 
 QRgb canvasPixel(frmEdit& window, int x, int y) {
-    return window.picEdit->Picture().pixel(x, y);
+    return canvasparts::picture(window)->Picture().pixel(x, y);
 }
 
 } // namespace
@@ -105,10 +106,13 @@ void tst_frmEdit::controlsAtCreation() {
     QCOMPARE(window.SelectedSprite(), qint16(0));
     QVERIFY(!window.PreviewOpen());
 
-    QCOMPARE(window.cmdLevelPreview->parentWidget(), window.picEditHolder);
-    QCOMPARE(window.picEdit->parentWidget(), window.picEditHolder);
-    QCOMPARE(window.picEdit->surface().BackColor(), QRgb(0xFFC0C0C0));
-    QCOMPARE(window.picEditHolder->surface().BackColor(), QRgb(0xFFFFFFFF));
+    QCOMPARE(canvasparts::previewButton(window)->parentWidget(),
+             static_cast<QWidget*>(canvasparts::canvas(window)));
+    QCOMPARE(canvasparts::picture(window)->parentWidget(),
+             static_cast<QWidget*>(canvasparts::canvas(window)));
+    QCOMPARE(canvasparts::picture(window)->surface().BackColor(), QRgb(0xFFC0C0C0));
+    QCOMPARE(canvasparts::canvas(window)->palette().color(QPalette::Window).rgba(),
+             QRgb(0xFFFFFFFF));
 
     const QPoint boxes[3] = {{6, 6}, {46, 6}, {88, 6}};
     PictureBox* boxWidgets[3] = {window.picSelectedTile[0], window.picSelectedTile[1],
@@ -207,15 +211,15 @@ void tst_frmEdit::newLevelAndLayout() {
     QCOMPARE(window->m_Level.Number(), qint16(5));
     QVERIFY(!window->IsModified());
 
-    QCOMPARE(window->picEditHolder->geometry(), QRect(0, 0, 600, 480 - 61 - 57));
+    QCOMPARE(canvasparts::canvas(*window)->geometry(), QRect(0, 0, 600, 480 - 61 - 57));
     QCOMPARE(window->picTiles->geometry(), QRect(0, 362, 600, 61));
     QCOMPARE(window->picTools->geometry(), QRect(0, 423, 600, 57));
     QCOMPARE(window->picTileSelector->geometry(), QRect(0, 0, 600, 362));
     QCOMPARE(window->picSpriteSelector->geometry(), QRect(0, 0, 600, 362));
-    QCOMPARE(window->picEdit->geometry(), QRect(0, 0, 583, 345));
-    QCOMPARE(window->scrEditX->geometry(), QRect(0, 345, 583, 17));
-    QCOMPARE(window->scrEditY->geometry(), QRect(583, 0, 17, 345));
-    QCOMPARE(window->cmdLevelPreview->geometry(), QRect(583, 345, 17, 17));
+    QCOMPARE(canvasparts::picture(*window)->geometry(), QRect(0, 0, 583, 345));
+    QCOMPARE(canvasparts::scrollX(*window)->geometry(), QRect(0, 345, 583, 17));
+    QCOMPARE(canvasparts::scrollY(*window)->geometry(), QRect(583, 0, 17, 345));
+    QCOMPARE(canvasparts::previewButton(*window)->geometry(), QRect(583, 345, 17, 17));
 
     // The strip's range: 596 inner pixels of 36-pixel pitch show 17 tiles.
     QCOMPARE(window->picTiles->ScaleWidth(), 596);
@@ -226,9 +230,9 @@ void tst_frmEdit::newLevelAndLayout() {
 
     // Growing the window lays it out again.
     window->resize(700, 500);
-    QCOMPARE(window->picEditHolder->geometry(), QRect(0, 0, 700, 382));
+    QCOMPARE(canvasparts::canvas(*window)->geometry(), QRect(0, 0, 700, 382));
     QCOMPARE(window->picTools->geometry(), QRect(0, 443, 700, 57));
-    QCOMPARE(window->cmdLevelPreview->pos(), QPoint(683, 365));
+    QCOMPARE(canvasparts::previewButton(*window)->pos(), QPoint(683, 365));
 }
 
 void tst_frmEdit::minimumSizeAndMinimisedWindow() {
@@ -241,68 +245,68 @@ void tst_frmEdit::minimumSizeAndMinimisedWindow() {
     QCOMPARE(window->frameGeometry().size(), QSize(400 + frame.width(), 323));
     window->resize(10, 10);
     QCOMPARE(window->frameGeometry().size(), QSize(363, 323));
-    QCOMPARE(window->picEditHolder->height(), 323 - frame.height() - 61 - 57);
+    QCOMPARE(canvasparts::canvas(*window)->height(), 323 - frame.height() - 61 - 57);
 }
 
 // The worked example: a 100 x 60 level in a 400 x 300 edit area.
 void tst_frmEdit::scrollRangesFollowSizeAndZoom() {
     auto window = windowWithHolder(*m_Host, 100, 60, 400, 300);
-    QCOMPARE(window->picEditHolder->ScaleWidth(), 400);
-    QCOMPARE(window->picEditHolder->ScaleHeight(), 300);
-    QCOMPARE(window->scrEditX->minimum(), 0);
-    QCOMPARE(window->scrEditX->maximum(), 77);
-    QCOMPARE(window->scrEditX->pageStep(), 12);
-    QCOMPARE(window->scrEditX->singleStep(), 1);
-    QVERIFY(window->scrEditX->isEnabled());
-    QCOMPARE(window->scrEditY->minimum(), 0);
-    QCOMPARE(window->scrEditY->maximum(), 43);
-    QCOMPARE(window->scrEditY->pageStep(), 9);
-    QVERIFY(window->scrEditY->isEnabled());
+    QCOMPARE(canvasparts::canvas(*window)->width(), 400);
+    QCOMPARE(canvasparts::canvas(*window)->height(), 300);
+    QCOMPARE(canvasparts::scrollX(*window)->minimum(), 0);
+    QCOMPARE(canvasparts::scrollX(*window)->maximum(), 77);
+    QCOMPARE(canvasparts::scrollX(*window)->pageStep(), 12);
+    QCOMPARE(canvasparts::scrollX(*window)->singleStep(), 1);
+    QVERIFY(canvasparts::scrollX(*window)->isEnabled());
+    QCOMPARE(canvasparts::scrollY(*window)->minimum(), 0);
+    QCOMPARE(canvasparts::scrollY(*window)->maximum(), 43);
+    QCOMPARE(canvasparts::scrollY(*window)->pageStep(), 9);
+    QVERIFY(canvasparts::scrollY(*window)->isEnabled());
 
     for (int i = 0; i < 6; ++i)
         window->mnuViewZoomIn->trigger();
     QCOMPARE(window->CanvasZoom().Exponent(), 3);
     // 128-pixel cells: 383 pixels need 3 columns, 400 need 4.
-    QCOMPARE(window->scrEditX->maximum(), 98);
-    QCOMPARE(window->scrEditX->pageStep(), 2);
+    QCOMPARE(canvasparts::scrollX(*window)->maximum(), 98);
+    QCOMPARE(canvasparts::scrollX(*window)->pageStep(), 2);
     // 283 pixels need 3 rows, 300 need 3: the page step is at least 1.
-    QCOMPARE(window->scrEditY->maximum(), 58);
-    QCOMPARE(window->scrEditY->pageStep(), 1);
+    QCOMPARE(canvasparts::scrollY(*window)->maximum(), 58);
+    QCOMPARE(canvasparts::scrollY(*window)->pageStep(), 1);
 
     window->mnuView1xZoom->trigger();
     QCOMPARE(window->CanvasZoom().Exponent(), 0);
-    QCOMPARE(window->scrEditX->maximum(), 77);
+    QCOMPARE(canvasparts::scrollX(*window)->maximum(), 77);
 
     for (int i = 0; i < 7; ++i)
         window->mnuViewZoomOut->trigger();
     QCOMPARE(window->CanvasZoom().Exponent(), -4);
     QCOMPARE(window->Tiles().RenderWidth(window->CanvasZoom()), 1.0);
     // 1-pixel cells: the whole level fits.
-    QCOMPARE(window->scrEditX->maximum(), 0);
-    QVERIFY(!window->scrEditX->isEnabled());
-    QCOMPARE(window->scrEditY->maximum(), 0);
-    QVERIFY(!window->scrEditY->isEnabled());
+    QCOMPARE(canvasparts::scrollX(*window)->maximum(), 0);
+    QVERIFY(!canvasparts::scrollX(*window)->isEnabled());
+    QCOMPARE(canvasparts::scrollY(*window)->maximum(), 0);
+    QVERIFY(!canvasparts::scrollY(*window)->isEnabled());
 
     window->mnuView1xZoom->trigger();
     QCOMPARE(window->CanvasZoom().Exponent(), 0);
 
     // The zoom commands keep the view's origin where the new range allows.
-    window->scrEditX->setValue(50);
+    canvasparts::scrollX(*window)->setValue(50);
     window->mnuViewZoomIn->trigger();
-    QCOMPARE(window->scrEditX->value(), 50);
+    QCOMPARE(canvasparts::scrollX(*window)->value(), 50);
 
     window->mnuView1xZoom->trigger();
     // A bar whose value is above a new maximum drops to it.
-    window->scrEditX->setValue(77);
+    canvasparts::scrollX(*window)->setValue(77);
     window->resize(600, 418);
-    QCOMPARE(window->scrEditX->maximum(), 100 - 37 + 1);
-    QCOMPARE(window->scrEditX->value(), 64);
+    QCOMPARE(canvasparts::scrollX(*window)->maximum(), 100 - 37 + 1);
+    QCOMPARE(canvasparts::scrollX(*window)->value(), 64);
 }
 
 void tst_frmEdit::canvasPixels() {
     // A new level: border tile 144 in the two outer rings, fill 143 inside.
     auto window = windowWithHolder(*m_Host, 30, 20, 400, 300);
-    QCOMPARE(window->picEdit->surface().ScaleWidth(), 383);
+    QCOMPARE(canvasparts::picture(*window)->surface().ScaleWidth(), 383);
     QCOMPARE(canvasPixel(*window, 0, 0), tilePixel(144, 0, 0));
     QCOMPARE(canvasPixel(*window, 16 + 15, 16 + 15), tilePixel(144, 15, 15));
     QCOMPARE(canvasPixel(*window, 2 * 16 + 3, 2 * 16 + 5), tilePixel(143, 3, 5));
@@ -310,8 +314,8 @@ void tst_frmEdit::canvasPixels() {
 
     // Scrolled to column 5, row 1: the canvas's first row is the level's
     // second border ring, its second row is filled.
-    window->scrEditX->setValue(5);
-    window->scrEditY->setValue(1);
+    canvasparts::scrollX(*window)->setValue(5);
+    canvasparts::scrollY(*window)->setValue(1);
     QCOMPARE(canvasPixel(*window, 7, 9), tilePixel(144, 7, 9));
     QCOMPARE(canvasPixel(*window, 7, 16 + 9), tilePixel(143, 7, 9));
     leveledit::setTile(*window, 6, 2, 7);
@@ -319,23 +323,23 @@ void tst_frmEdit::canvasPixels() {
     QCOMPARE(canvasPixel(*window, 16 + 1, 16 + 2), tilePixel(7, 1, 2));
 
     // At the maximum the cells past the level draw the button-shadow square.
-    window->scrEditX->setValue(window->scrEditX->maximum());
-    const int lastColumnX = (29 - window->scrEditX->value()) * 16;
+    canvasparts::scrollX(*window)->setValue(canvasparts::scrollX(*window)->maximum());
+    const int lastColumnX = (29 - canvasparts::scrollX(*window)->value()) * 16;
     QCOMPARE(canvasPixel(*window, lastColumnX + 3, 3), tilePixel(144, 3, 3));
     QCOMPARE(canvasPixel(*window, lastColumnX + 16 + 3, 3), Surface::ButtonShadow);
 
     // Zoomed in, every tile pixel is a 2 x 2 block.
-    window->scrEditX->setValue(0);
-    window->scrEditY->setValue(0);
+    canvasparts::scrollX(*window)->setValue(0);
+    canvasparts::scrollY(*window)->setValue(0);
     window->mnuViewZoomIn->trigger();
     QCOMPARE(canvasPixel(*window, 2 * 7 + 1, 2 * 3), tilePixel(144, 7, 3));
     QCOMPARE(canvasPixel(*window, 64 + 2 * 5, 64 + 2 * 6 + 1), tilePixel(143, 5, 6));
 
     // A paint event draws the canvas too.
-    window->picEdit->surface().image().fill(0xFF123456);
-    window->picEdit->hide();
-    window->picEdit->show();
-    window->picEdit->repaint();
+    canvasparts::picture(*window)->surface().image().fill(0xFF123456);
+    canvasparts::picture(*window)->hide();
+    canvasparts::picture(*window)->show();
+    canvasparts::picture(*window)->repaint();
     QCOMPARE(canvasPixel(*window, 1, 1), tilePixel(144, 0, 0));
 }
 
@@ -343,24 +347,24 @@ void tst_frmEdit::scrollingRedrawsUnlessSuppressed() {
     auto window = windowWithHolder(*m_Host, 60, 40, 400, 300);
     leveledit::setTile(*window, 10, 10, 3);
     window->RedrawEdit();
-    const QImage before = window->picEdit->Picture();
+    const QImage before = canvasparts::picture(*window)->Picture();
 
     window->OpenLevelPreview();
-    window->scrEditX->setValue(10);
-    window->scrEditY->setValue(10);
-    QCOMPARE(window->picEdit->Picture(), before);
+    canvasparts::scrollX(*window)->setValue(10);
+    canvasparts::scrollY(*window)->setValue(10);
+    QCOMPARE(canvasparts::picture(*window)->Picture(), before);
     window->CloseLevelPreview();
 
-    window->scrEditY->setValue(9);
+    canvasparts::scrollY(*window)->setValue(9);
     QCOMPARE(canvasPixel(*window, 0, 16), tilePixel(3, 0, 0));
     // A drag of the thumb redraws as it goes.
-    window->scrEditX->setSliderDown(true);
-    window->scrEditX->setValue(9);
+    canvasparts::scrollX(*window)->setSliderDown(true);
+    canvasparts::scrollX(*window)->setValue(9);
     QCOMPARE(canvasPixel(*window, 16 + 4, 16 + 4), tilePixel(3, 4, 4));
-    window->scrEditX->setSliderDown(false);
+    canvasparts::scrollX(*window)->setSliderDown(false);
     // So does a page step of the bar.
-    window->scrEditY->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    QCOMPARE(window->scrEditY->value(), 9 + 9);
+    canvasparts::scrollY(*window)->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(canvasparts::scrollY(*window)->value(), 9 + 9);
     QCOMPARE(canvasPixel(*window, 3, 3), tilePixel(143, 3, 3));
 }
 
@@ -379,7 +383,7 @@ void tst_frmEdit::modeButtonsAndPositionReport() {
     QVERIFY(!window->optMode[1]->hasFocus());
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window->picTools));
 
-    window->scrEditY->setValue(5);
+    canvasparts::scrollY(*window)->setValue(5);
     QTest::mouseClick(window->lblPosition, Qt::LeftButton);
     QCOMPARE(m_Prompts->messages.size(), size_t(1));
     const auto& message = m_Prompts->messages.back();
@@ -606,13 +610,13 @@ void tst_frmEdit::closeInsideTheMdiArea() {
     // The minimum is the sub-window's outer size.
     sub->resize(100, 100);
     QCOMPARE(sub->size(), QSize(363, 323));
-    QVERIFY(window->picEditHolder->height() > 0);
+    QVERIFY(canvasparts::canvas(*window)->height() > 0);
 
     // A minimised window keeps its layout.
-    const QRect holder = window->picEditHolder->geometry();
+    const QRect holder = canvasparts::canvas(*window)->geometry();
     sub->showMinimized();
     window->Form_Resize();
-    QCOMPARE(window->picEditHolder->geometry(), holder);
+    QCOMPARE(canvasparts::canvas(*window)->geometry(), holder);
     sub->showNormal();
 
     leveledit::setModified(*window, true);
@@ -758,7 +762,7 @@ void tst_frmEdit::fileChangedOnDiskOffersReload() {
     auto* text = window->findChild<QLabel*>("diskChangeText");
     QVERIFY(bar && reload && keep && text);
     QVERIFY(!bar->isVisible());
-    const QRect holder = window->picEditHolder->geometry();
+    const QRect holder = canvasparts::canvas(*window)->geometry();
 
     // Unmodified: Reload simply reads the file.
     QVERIFY(levelWithTile(8).Save(path).ok);
@@ -766,18 +770,19 @@ void tst_frmEdit::fileChangedOnDiskOffersReload() {
     QCOMPARE(text->text(), QStringLiteral("LEVEL13.CK1 was changed by another program."));
     QVERIFY(reload->isVisible());
     // The edit area makes room for the bar.
-    QCOMPARE(window->picEditHolder->y(), bar->height());
-    QCOMPARE(window->picEditHolder->height(), holder.height() - bar->height());
+    QCOMPARE(canvasparts::canvas(*window)->y(), bar->height());
+    QCOMPARE(canvasparts::canvas(*window)->height(), holder.height() - bar->height());
     QTest::mouseClick(reload, Qt::LeftButton);
     QVERIFY(!bar->isVisible());
-    QCOMPARE(window->picEditHolder->geometry(), holder);
+    QCOMPARE(canvasparts::canvas(*window)->geometry(), holder);
     QVERIFY(window->m_Level == levelWithTile(8));
     QVERIFY(!window->IsModified());
     QVERIFY(!window->mnuEditUndo->isEnabled());
     QTRY_VERIFY(editortest::canvasShowsLevel(*window));
 
     // Keep mine: the bar goes; the save asks, and Overwrite writes it.
-    QTest::mouseClick(window->picEdit, Qt::LeftButton, {}, QPoint(6 * 16 + 2, 6 * 16 + 2));
+    QTest::mouseClick(canvasparts::picture(*window), Qt::LeftButton, {},
+                      QPoint(6 * 16 + 2, 6 * 16 + 2));
     const Level mine = window->m_Level;
     QVERIFY(levelWithTile(10).Save(path).ok);
     QTRY_VERIFY(bar->isVisible());
