@@ -1,7 +1,7 @@
 #include "MainStatusBar.h"
 
 #include "LevelDocument.h"
-#include "frmEdit.h"
+#include "LevelEditorWindow.h"
 
 #include <QLabel>
 
@@ -30,7 +30,7 @@ MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent) {
     setMinimumHeight(lblZoom->sizeHint().height() + 4);
 }
 
-void MainStatusBar::SetEditor(frmEdit* editor) {
+void MainStatusBar::SetEditor(LevelEditorWindow* editor) {
     if (editor != Editor()) {
         for (const QMetaObject::Connection& connection : m_Connections)
             disconnect(connection);
@@ -41,11 +41,12 @@ void MainStatusBar::SetEditor(frmEdit* editor) {
         if (editor) {
             // Queued, so that the text shows the cell after the editor has
             // done what the move does to it (painting during a drag).
-            m_Connections << connect(editor, &frmEdit::pointerCellChanged, this,
+            m_Connections << connect(editor, &LevelEditorWindow::pointerCellChanged, this,
                                      &MainStatusBar::editor_PointerCellChanged,
                                      Qt::QueuedConnection)
-                          << connect(editor, &frmEdit::zoomChanged, this, &MainStatusBar::Refresh)
-                          << connect(editor, &frmEdit::ToolStatusChanged, this,
+                          << connect(editor, &LevelEditorWindow::zoomChanged, this,
+                                     &MainStatusBar::Refresh)
+                          << connect(editor, &LevelEditorWindow::ToolStatusChanged, this,
                                      &MainStatusBar::Refresh)
                           // The cell under the pointer may have changed
                           // (painting, undo, redo, Level, Properties).
@@ -65,7 +66,7 @@ void MainStatusBar::editor_PointerCellChanged(QPoint cell) {
 }
 
 void MainStatusBar::Refresh() {
-    const frmEdit* editor = Editor();
+    const LevelEditorWindow* editor = Editor();
     if (!editor) {
         for (QLabel* label : {lblCell, lblTile, lblInfo, lblTool, lblZoom})
             label->clear();

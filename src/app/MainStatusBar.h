@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frmEdit.h"
+#include "LevelEditorWindow.h"
 
 #include <QPointer>
 #include <QStatusBar>
@@ -18,8 +18,8 @@ public:
     explicit MainStatusBar(QWidget* parent = nullptr);
 
     // The editor whose canvas is reported; nullptr for none.
-    void SetEditor(frmEdit* editor);
-    frmEdit* Editor() const { return m_Guard ? m_Editor : nullptr; }
+    void SetEditor(LevelEditorWindow* editor);
+    LevelEditorWindow* Editor() const { return m_Guard ? m_Editor : nullptr; }
     // Shows the current state of the editor's level and zoom.
     void Refresh();
 
@@ -37,7 +37,7 @@ private:
     void editor_PointerCellChanged(QPoint cell);
 
     // The editor, valid while the guard is set.
-    frmEdit* m_Editor = nullptr;
+    LevelEditorWindow* m_Editor = nullptr;
     QPointer<QObject> m_Guard;
     int m_CellX = -1;
     int m_CellY = -1;

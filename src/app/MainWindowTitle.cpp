@@ -1,6 +1,6 @@
 #include "MainWindowTitle.h"
 
-#include "frmEdit.h"
+#include "LevelEditorWindow.h"
 
 #include <QEvent>
 #include <QWidget>
@@ -13,7 +13,7 @@ MainWindowTitle::MainWindowTitle(QWidget& window) : QObject(&window), m_Window(w
     Update();
 }
 
-void MainWindowTitle::Follow(frmEdit* editor) {
+void MainWindowTitle::Follow(LevelEditorWindow* editor) {
     if (editor == m_Editor)
         return;
     if (m_Editor)

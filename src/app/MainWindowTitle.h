@@ -5,7 +5,7 @@
 #include <QString>
 
 class QWidget;
-class frmEdit;
+class LevelEditorWindow;
 
 // Keeps the main window's title naming the level of the editor window it
 // follows, with the unsaved mark while that level is modified
@@ -18,7 +18,7 @@ public:
     explicit MainWindowTitle(QWidget& window);
 
     // The editor whose level the title names from now on; nullptr for none.
-    void Follow(frmEdit* editor);
+    void Follow(LevelEditorWindow* editor);
 
     // The title naming a level, "[*]" standing for the unsaved mark.
     static QString ForLevel(const QString& levelName);
@@ -32,6 +32,6 @@ private:
     void Update();
 
     QWidget& m_Window;
-    QPointer<frmEdit> m_Editor;
+    QPointer<LevelEditorWindow> m_Editor;
     bool m_Updating = false;
 };

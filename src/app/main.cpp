@@ -1,8 +1,8 @@
 #include "CommandLine.h"
 #include "GameTempFolder.h"
+#include "MainWindow.h"
 #include "NativePath.h"
 #include "ProgramIdentity.h"
-#include "frmMain.h"
 
 #include <QApplication>
 
@@ -42,7 +42,7 @@ int main(int argc, char* argv[]) {
             QStringLiteral("gridmason: %1\n%2").arg(commandLine.Error(), CommandLine::HelpText()),
             2);
 
-    frmMain window;
+    MainWindow window;
     // The start-up may show dialogs before the main window appears; closing
     // them must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -7,7 +7,7 @@
 class QWidget;
 class SpriteSet;
 class TileSet;
-class frmEdit;
+class LevelEditorWindow;
 
 // What an editor window needs of the main window that holds it: the File
 // menu's shared commands and the graphics sets of each episode.
@@ -28,7 +28,7 @@ public:
     virtual void LevelSaved(const QString& /*fileName*/) {}
     // Level, Check Level in `editor`: the findings of its level, shown at
     // once.
-    virtual void ShowLevelCheck(frmEdit& /*editor*/) {}
+    virtual void ShowLevelCheck(LevelEditorWindow& /*editor*/) {}
     // The folder levels were last opened from or saved in, or where they
     // are looked for first; "" for none.
     virtual QString LevelFolder() const { return QString(); }

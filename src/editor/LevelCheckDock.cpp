@@ -2,8 +2,8 @@
 
 #include "LevelCheckModel.h"
 #include "LevelDocument.h"
+#include "LevelEditorWindow.h"
 #include "TileSet.h"
-#include "frmEdit.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -69,7 +69,7 @@ LevelCheckDock::LevelCheckDock(QWidget* parent) : QDockWidget(parent) {
     UpdateTitle();
 }
 
-void LevelCheckDock::Follow(frmEdit* editor) {
+void LevelCheckDock::Follow(LevelEditorWindow* editor) {
     const LevelDocument* document = editor ? &editor->Document() : nullptr;
     if (editor != m_Editor || document != m_Model->Document()) {
         disconnect(m_FileNameConnection);
@@ -80,7 +80,7 @@ void LevelCheckDock::Follow(frmEdit* editor) {
             m_FileNameConnection = connect(document, &LevelDocument::fileNameChanged, this,
                                            &LevelCheckDock::UpdateTitle);
         // The editor's own sheet counts the tiles, as the canvas draws them.
-        QPointer<frmEdit> guarded(editor);
+        QPointer<LevelEditorWindow> guarded(editor);
         m_Model->Follow(document, [guarded] { return guarded ? guarded->Tiles().Count() : 0; });
     }
     UpdateTitle();

@@ -9,7 +9,7 @@ class LevelCheckModel;
 class QModelIndex;
 class QToolButton;
 class QTreeView;
-class frmEdit;
+class LevelEditorWindow;
 
 // The main window's list of what keeps the level of the active editor
 // window from playing as meant (Level, Check Level). It follows the editor
@@ -24,8 +24,8 @@ public:
     explicit LevelCheckDock(QWidget* parent = nullptr);
 
     // Lists the findings of `editor`'s level; nullptr for none.
-    void Follow(frmEdit* editor);
-    frmEdit* Editor() const { return m_Editor; }
+    void Follow(LevelEditorWindow* editor);
+    LevelEditorWindow* Editor() const { return m_Editor; }
     // Level, Check Level: shows and raises the dock, checks at once and
     // gives the list the keyboard focus.
     void CheckAndShow();
@@ -34,7 +34,7 @@ public:
 
 signals:
     // A line about cell (x, y) of `editor`'s level was chosen.
-    void CellChosen(frmEdit* editor, int x, int y);
+    void CellChosen(LevelEditorWindow* editor, int x, int y);
 
 private:
     void UpdateTitle();
@@ -48,7 +48,7 @@ private:
     QTreeView* m_Findings = nullptr;
     QToolButton* m_ShowErrors = nullptr;
     QToolButton* m_ShowWarnings = nullptr;
-    QPointer<frmEdit> m_Editor;
+    QPointer<LevelEditorWindow> m_Editor;
     QMetaObject::Connection m_FileNameConnection;
     QSet<QString> m_OpenGroups;
     // The current line's group, and its text when it is one of the group's

@@ -3,9 +3,9 @@
 #include "AppSandbox.h"
 #include "Controls.h"
 #include "DemoGraphics.h"
+#include "LevelEditorWindow.h"
+#include "MainWindow.h"
 #include "Settings.h"
-#include "frmEdit.h"
-#include "frmMain.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -59,17 +59,17 @@ struct MainWindowFixture {
     static QString pathKey(int index) { return QStringLiteral("Keen %1").arg(index + 1); }
 
     // Starts `window` from the sandbox's program folder as the program does.
-    bool Load(frmMain& window) {
+    bool Load(MainWindow& window) {
         window.SetProgramFolder(sandbox.program->path());
         return window.Form_Load();
     }
 
     // A main window on the demo graphics, loaded and shown; null when it
     // does not start.
-    std::unique_ptr<frmMain> StartedWindow(QSize size = QSize()) {
+    std::unique_ptr<MainWindow> StartedWindow(QSize size = QSize()) {
         if (!WriteDemoPaths())
             return nullptr;
-        auto window = std::make_unique<frmMain>();
+        auto window = std::make_unique<MainWindow>();
         if (!Load(*window))
             return nullptr;
         if (size.isValid())
@@ -80,7 +80,8 @@ struct MainWindowFixture {
 
     // File, New answered with a level of this size and episode index; null
     // when no editor opened.
-    frmEdit* NewLevel(frmMain& window, int width, int height, int episodeIndex, bool map = false) {
+    LevelEditorWindow* NewLevel(MainWindow& window, int width, int height, int episodeIndex,
+                                bool map = false) {
         prompts().dialogs.push_back([=](QDialog& dialog) {
             using controls::find;
             // The boxes start filled: the typed size replaces what they hold.

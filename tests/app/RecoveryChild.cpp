@@ -6,10 +6,10 @@
 //
 // The recovery copies go where the program's go, in $XDG_DATA_HOME.
 #include "LevelDocument.h"
+#include "LevelEditorWindow.h"
+#include "MainWindow.h"
 #include "ScriptedPrompts.h"
 #include "Settings.h"
-#include "frmEdit.h"
-#include "frmMain.h"
 
 #include <QApplication>
 
@@ -25,12 +25,12 @@ int main(int argc, char* argv[]) {
     // Nothing may wait on a window no one can see.
     ScriptedPrompts prompts;
     ScopedPrompts installed(prompts);
-    frmMain window;
+    MainWindow window;
     window.SetProgramFolder(args[1]);
     if (!window.Form_Load())
         return 3;
     window.show();
-    frmEdit* editor = window.OpenLevelFile(args[3]);
+    LevelEditorWindow* editor = window.OpenLevelFile(args[3]);
     if (editor == nullptr)
         return 4;
     for (const QString& edit : args.mid(4)) {

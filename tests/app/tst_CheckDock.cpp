@@ -35,12 +35,12 @@ QStringList lines(const QTreeView* tree) {
     return out;
 }
 
-QMdiSubWindow* subWindowOf(frmEdit* editor) {
+QMdiSubWindow* subWindowOf(LevelEditorWindow* editor) {
     return qobject_cast<QMdiSubWindow*>(editor->parentWidget());
 }
 
 // Whether cell (x, y) is marked on the editor's canvas at zoom 0.
-bool marked(frmEdit* editor, int x, int y) {
+bool marked(LevelEditorWindow* editor, int x, int y) {
     const int px = (x - canvasparts::scrollX(*editor)->value()) * 16;
     const int py = (y - canvasparts::scrollY(*editor)->value()) * 16;
     const QImage canvas = canvasparts::picture(*editor)->Picture();
@@ -171,15 +171,15 @@ private:
         return m_Tree ? dock : nullptr;
     }
 
-    std::pair<frmEdit*, frmEdit*> openBoth() {
+    std::pair<LevelEditorWindow*, LevelEditorWindow*> openBoth() {
         m_Window->OpenFiles({m_Levels->filePath("LEVEL12.CK1"), m_Levels->filePath("LEVEL05.CK1")});
-        const QList<frmEdit*> editors = m_Window->Editors();
+        const QList<LevelEditorWindow*> editors = m_Window->Editors();
         return {editors.value(0), editors.value(1)};
     }
 
     MainWindowFixture m_F;
     std::unique_ptr<QTemporaryDir> m_Levels;
-    std::unique_ptr<frmMain> m_Window;
+    std::unique_ptr<MainWindow> m_Window;
     QTreeView* m_Tree = nullptr;
 };
 

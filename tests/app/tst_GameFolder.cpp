@@ -105,7 +105,7 @@ void GameFolderTest::startUpLoadsTheSetsStraightFromTheGameFiles() {
     QVERIFY(Settings::Write(QStringLiteral("Paths"), QStringLiteral("Keen 1"), game));
     const QStringList before = QDir(game).entryList(QDir::Files);
 
-    frmMain window;
+    MainWindow window;
     QVERIFY(m_F.Load(window));
     QVERIFY(m_F.prompts().messages.empty());
     QVERIFY(m_F.prompts().shownDialogs.empty());
@@ -130,7 +130,7 @@ void GameFolderTest::damagedGameFileIsNamedInTheMessage() {
         QTest::mouseClick(&controls::find<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
     });
 
-    frmMain window;
+    MainWindow window;
     m_F.Load(window);
     QCOMPARE(m_F.prompts().messages.size(), size_t(1));
     const QString text = m_F.prompts().messages.front().text;

@@ -1,6 +1,8 @@
 #include "AboutDialog.h"
 #include "CanvasParts.h"
 #include "HelpMenu.h"
+#include "LevelEditorWindow.h"
+#include "MainWindow.h"
 #include "MainWindowFixture.h"
 #include "PickerButton.h"
 #include "PictureBox.h"
@@ -8,8 +10,6 @@
 #include "ShortcutList.h"
 #include "ShortcutsDialog.h"
 #include "TestMain.h"
-#include "frmEdit.h"
-#include "frmMain.h"
 
 #include <QActionGroup>
 #include <QDir>
@@ -53,8 +53,8 @@ private slots:
     void everyEditorControlHasATooltip();
 
 private:
-    std::unique_ptr<frmMain> startedWindowWithLevel();
-    Rows shownShortcuts(frmMain& window);
+    std::unique_ptr<MainWindow> startedWindowWithLevel();
+    Rows shownShortcuts(MainWindow& window);
 
     MainWindowFixture m_F;
 };
@@ -109,7 +109,7 @@ void HelpMenuTest::collectsEveryCommandOfTheMenus() {
     QCOMPARE(ShortcutList::Collect(bar.actions()), expected);
 }
 
-std::unique_ptr<frmMain> HelpMenuTest::startedWindowWithLevel() {
+std::unique_ptr<MainWindow> HelpMenuTest::startedWindowWithLevel() {
     auto window = m_F.StartedWindow();
     if (!window || !window->OpenLevelFile(m_F.demoLevel("LEVEL01.CK1")))
         return nullptr;
@@ -117,7 +117,7 @@ std::unique_ptr<frmMain> HelpMenuTest::startedWindowWithLevel() {
 }
 
 // The rows of the table Help, Keyboard Shortcuts shows.
-Rows HelpMenuTest::shownShortcuts(frmMain& window) {
+Rows HelpMenuTest::shownShortcuts(MainWindow& window) {
     Rows rows;
     m_F.prompts().dialogs.push_back([&](QDialog& dialog) {
         const QTableWidget& table = *static_cast<ShortcutsDialog&>(dialog).tblShortcuts;
@@ -190,7 +190,7 @@ void HelpMenuTest::aboutNamesVersionLicenceAndSettings() {
 void HelpMenuTest::everyEditorControlHasATooltip() {
     auto window = startedWindowWithLevel();
     QVERIFY(window);
-    const frmEdit& e = *window->Editors().front();
+    const LevelEditorWindow& e = *window->Editors().front();
     const QList<QPair<const char*, QWidget*>> controls = {
         {"tile strip", e.picTiles},
         {"tile picker", e.cmdTiles},

@@ -1,9 +1,9 @@
 #include "AppSandbox.h"
 #include "DataFolder.h"
 #include "DemoGraphics.h"
+#include "MainWindow.h"
 #include "Settings.h"
 #include "TestMain.h"
-#include "frmMain.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -61,7 +61,7 @@ void InstalledLayoutTest::installedFirstStartSeedsPathsInTheUsersConfig() {
     const QString bin = prefix.filePath("bin");
     Settings::SetFoldersForTesting(bin, sandbox.config->path());
     {
-        frmMain window;
+        MainWindow window;
         window.SetProgramFolder(bin);
         QVERIFY(window.Form_Load());
         QVERIFY(sandbox.prompts->shownDialogs.empty());

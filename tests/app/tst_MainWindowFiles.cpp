@@ -99,11 +99,11 @@ private slots:
     void statusBarShowsWhatTheToolsSay();
 
 private:
-    std::unique_ptr<frmMain> startedWindow() { return m_F.StartedWindow(); }
+    std::unique_ptr<MainWindow> startedWindow() { return m_F.StartedWindow(); }
     QString demoLevel(const QString& name) const { return m_F.demoLevel(name); }
     // A copy of a demo level in the program's folder, under `name`.
     QString copyOfDemoLevel(const QString& demoName, const QString& name);
-    static QStringList recentItemFiles(const frmMain& window);
+    static QStringList recentItemFiles(const MainWindow& window);
 
     MainWindowFixture m_F;
     QString m_StartFolder;
@@ -125,7 +125,7 @@ QString MainWindowFilesTest::copyOfDemoLevel(const QString& demoName, const QStr
     return QFile::copy(demoLevel(demoName), file) ? file : QString();
 }
 
-QStringList MainWindowFilesTest::recentItemFiles(const frmMain& window) {
+QStringList MainWindowFilesTest::recentItemFiles(const MainWindow& window) {
     QStringList files;
     for (QAction* item : window.mnuFileRecent->actions())
         files << item->data().toString();
@@ -146,7 +146,7 @@ void MainWindowFilesTest::namedFilesOpenEachInItsOwnWindow() {
                        m_F.sandbox.program->path() + "\\sub\\LEVEL80.CK3"});
 
     QVERIFY(m_F.prompts().messages.empty());
-    const QList<frmEdit*> editors = window->Editors();
+    const QList<LevelEditorWindow*> editors = window->Editors();
     QCOMPARE(editors.size(), 3);
     QCOMPARE(editors[0]->FileName(), demoLevel("LEVEL01.CK2"));
     QCOMPARE(editors[0]->windowTitle(), demoLevel("LEVEL01.CK2") + "[*]");
@@ -157,7 +157,7 @@ void MainWindowFilesTest::namedFilesOpenEachInItsOwnWindow() {
     QCOMPARE(editors[2]->FileName(), nested);
     QCOMPARE(editors[2]->m_Level.Number(), qint16(80));
     QCOMPARE(&editors[2]->Tiles(), window->TileSets(2).get());
-    for (frmEdit* editor : editors) {
+    for (LevelEditorWindow* editor : editors) {
         Level expected;
         QVERIFY(expected.Load(editor->FileName()).ok);
         QVERIFY(editor->m_Level == expected);
@@ -245,7 +245,7 @@ void MainWindowFilesTest::realLevelFilesOpen() {
     QVERIFY(m_F.prompts().messages.empty());
     QCOMPARE(window->Editors().size(), files.size());
     for (int i = 0; i < files.size(); ++i) {
-        frmEdit* editor = window->Editors()[i];
+        LevelEditorWindow* editor = window->Editors()[i];
         Level expected;
         QVERIFY(expected.Load(files[i]).ok);
         QVERIFY(editor->m_Level == expected);
@@ -290,7 +290,7 @@ void MainWindowFilesTest::droppedFilesOpenOnceTheDropIsOver() {
     QVERIFY(m_F.prompts().messages.empty());
 
     QCoreApplication::processEvents();
-    const QList<frmEdit*> editors = window->Editors();
+    const QList<LevelEditorWindow*> editors = window->Editors();
     QCOMPARE(editors.size(), 2);
     QCOMPARE(editors[0]->FileName(), demoLevel("LEVEL02.CK2"));
     QCOMPARE(editors[0]->m_Level.Episode(), qint16(2));
@@ -404,7 +404,7 @@ void MainWindowFilesTest::savingPutsTheLevelAtTheFront() {
     QCOMPARE(RecentFiles::List(), QStringList({second, first}));
 
     // Save of the first window's level.
-    frmEdit* editor = window->Editors().front();
+    LevelEditorWindow* editor = window->Editors().front();
     QVERIFY(editor->mnuFileSave_Click());
     QCOMPARE(RecentFiles::List(), QStringList({first, second}));
 
@@ -448,7 +448,7 @@ void MainWindowFilesTest::missingRecentFileIsRemovedWithAMessage() {
     const QString kept = copyOfDemoLevel("LEVEL01.CK1", "LEVEL01.CK1");
     const QString gone = copyOfDemoLevel("LEVEL02.CK1", "LEVEL02.CK1");
     window->OpenFiles({kept, gone});
-    for (frmEdit* editor : window->Editors())
+    for (LevelEditorWindow* editor : window->Editors())
         QVERIFY(qobject_cast<QMdiSubWindow*>(editor->parentWidget())->close());
     QVERIFY(QFile::remove(gone));
 
@@ -479,7 +479,7 @@ void MainWindowFilesTest::recentFilesAreInEveryFileMenu() {
     auto window = startedWindow();
     QVERIFY(window);
     window->OpenFiles({demoLevel("LEVEL01.CK1"), demoLevel("LEVEL01.CK2")});
-    for (frmEdit* editor : window->Editors()) {
+    for (LevelEditorWindow* editor : window->Editors()) {
         QCOMPARE(menuItemTexts(editor->mnuFile),
                  QStringList({"&New", "&Open...", "Recent Files", "&Save", "Save &As...", "&Close",
                               "-", "Set &Paths", "-", "E&xit"}));
@@ -516,7 +516,7 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
     window->OpenFiles({demoLevel("LEVEL01.CK1"), demoLevel("LEVEL02.CK2")});
     // A new level has no caption yet.
     QVERIFY(m_F.NewLevel(*window, 30, 20, 0));
-    const QList<frmEdit*> editors = window->Editors();
+    const QList<LevelEditorWindow*> editors = window->Editors();
     QCOMPARE(editors.size(), 3);
     // Offered beside the active editor's own menus, before Help.
     QCOMPARE(window->menuBar()->actions().back(), window->mnuHelp->menuAction());
@@ -604,7 +604,7 @@ void MainWindowFilesTest::statusBarShowsTheCellUnderThePointer() {
     QVERIFY(status->lblZoom->text().isEmpty());
 
     window->OpenFiles({demoLevel("LEVEL01.CK1")});
-    frmEdit* editor = window->Editors().front();
+    LevelEditorWindow* editor = window->Editors().front();
     // A canvas whose width is no whole number of cells, so that at the end
     // of the scroll range part of a column past the level shows.
     editor->parentWidget()->resize(641, 481);
@@ -679,8 +679,8 @@ void MainWindowFilesTest::statusBarFollowsZoomAndTheActiveEditor() {
     QVERIFY(window);
     MainStatusBar* status = window->sbrStatus;
     window->OpenFiles({demoLevel("LEVEL01.CK1"), demoLevel("LEVEL02.CK2")});
-    frmEdit* first = window->Editors()[0];
-    frmEdit* second = window->Editors()[1];
+    LevelEditorWindow* first = window->Editors()[0];
+    LevelEditorWindow* second = window->Editors()[1];
     QCOMPARE(status->Editor(), second);
 
     second->mnuViewZoomIn->trigger();
@@ -724,7 +724,7 @@ void MainWindowFilesTest::statusBarFollowsZoomAndTheActiveEditor() {
     QVERIFY(status->lblCell->text().isEmpty());
 
     // No editor left: the bar is blank.
-    for (frmEdit* editor : window->Editors())
+    for (LevelEditorWindow* editor : window->Editors())
         editor->mnuFileClose_Click();
     QCoreApplication::processEvents();
     QVERIFY(window->Editors().isEmpty());
@@ -738,7 +738,7 @@ void MainWindowFilesTest::statusBarFollowsScrollingAndZoomUnderAStillPointer() {
     QVERIFY(window);
     MainStatusBar* status = window->sbrStatus;
     window->OpenFiles({demoLevel("LEVEL01.CK1")});
-    frmEdit* editor = window->Editors().front();
+    LevelEditorWindow* editor = window->Editors().front();
     QCOMPARE(editor->m_Level.Width(), qint16(80));
     // Scrolling or zooming under a pointer that stays where it is: the bar
     // names the cell that is now under it; a change of the level shows once
@@ -769,9 +769,9 @@ void MainWindowFilesTest::statusBarShowsWhatTheToolsSay() {
     QVERIFY(window);
     const QStatusBar* status = window->statusBar();
     window->OpenFiles({demoLevel("LEVEL01.CK1")});
-    frmEdit* editor = window->Editors().front();
+    LevelEditorWindow* editor = window->Editors().front();
     editor->parentWidget()->resize(900, 600);
-    const auto act = [](frmEdit* e, const char* name) {
+    const auto act = [](LevelEditorWindow* e, const char* name) {
         QAction* action = e->findChild<QAction*>(QLatin1String(name));
         QVERIFY2(action, name);
         action->trigger();
@@ -801,7 +801,7 @@ void MainWindowFilesTest::statusBarShowsWhatTheToolsSay() {
 
     // In a window of another episode the note follows the paste's line.
     window->OpenFiles({demoLevel("LEVEL02.CK2")});
-    frmEdit* other = window->Editors().back();
+    LevelEditorWindow* other = window->Editors().back();
     QCOMPARE(window->sbrStatus->Editor(), other);
     act(other, "mnuEditPaste");
     QCOMPARE(toolLine(status),

@@ -43,7 +43,7 @@ private:
     }
     // What File, New's dialog showed: episode index, width, height; the
     // dialog is cancelled.
-    QStringList newDialogValues(frmMain& window) {
+    QStringList newDialogValues(MainWindow& window) {
         QStringList shown;
         m_F.prompts().dialogs.push_back([&](QDialog& dialog) {
             using controls::find;
@@ -55,7 +55,7 @@ private:
         window.mnuFileNew->trigger();
         return shown;
     }
-    static void closeAll(frmMain& window) {
+    static void closeAll(MainWindow& window) {
         window.mdiArea->closeAllSubWindows();
         QCoreApplication::processEvents();
     }
@@ -106,15 +106,15 @@ void tst_MainWindowLevelFiles::saveAsStartsInTheLevelsFolderWithAFreeName() {
     const QString elsewhere = copyOfDemoLevel("LEVEL02.CK1", "elsewhere");
     auto window = m_F.StartedWindow();
     QVERIFY(window);
-    const auto saveAsRequest = [&](frmEdit& editor) {
+    const auto saveAsRequest = [&](LevelEditorWindow& editor) {
         m_F.prompts().files.push_back(ScriptedPrompts::File::Cancel());
         editor.mnuFileSaveAs->trigger();
         return m_F.prompts().fileRequests.back();
     };
 
     // A new level: the demo levels' folder and the first number free there.
-    frmEdit* level = m_F.NewLevel(*window, 30, 20, 0);
-    frmEdit* map = m_F.NewLevel(*window, 30, 20, 0, true);
+    LevelEditorWindow* level = m_F.NewLevel(*window, 30, 20, 0);
+    LevelEditorWindow* map = m_F.NewLevel(*window, 30, 20, 0, true);
     QVERIFY(level && map);
     leveledit::placeStart(*level);
     leveledit::placeStart(*map);
@@ -140,7 +140,7 @@ void tst_MainWindowLevelFiles::saveAsStartsInTheLevelsFolderWithAFreeName() {
 void tst_MainWindowLevelFiles::levelSavedWithoutExtensionOpensAgain() {
     auto window = m_F.StartedWindow();
     QVERIFY(window);
-    frmEdit* editor = m_F.NewLevel(*window, 30, 20, 0);
+    LevelEditorWindow* editor = m_F.NewLevel(*window, 30, 20, 0);
     QVERIFY(editor);
     leveledit::placeStart(*editor);
     leveledit::setTile(*editor, 4, 4, 77);
@@ -170,7 +170,7 @@ void tst_MainWindowLevelFiles::settingsThatCannotBeWrittenKeepNothingFromWorking
     const QString settings = Settings::FilePath();
     QVERIFY(QFile::remove(settings));
     QVERIFY(QDir().mkpath(settings));
-    frmEdit* editor = m_F.NewLevel(*window, 30, 20, 2);
+    LevelEditorWindow* editor = m_F.NewLevel(*window, 30, 20, 2);
     QVERIFY(editor);
     QCOMPARE(editor->m_Level.Episode(), qint16(3));
     leveledit::placeStart(*editor);
@@ -222,7 +222,7 @@ void tst_MainWindowLevelFiles::levelOpenedAgainComesToTheFront() {
     auto window = m_F.StartedWindow();
     QVERIFY(window);
     window->OpenFiles({first, second});
-    frmEdit* editor = window->Editors()[0];
+    LevelEditorWindow* editor = window->Editors()[0];
     const auto comesForward = [&] {
         return window->Editors().size() == 2 &&
                window->mdiArea->currentSubWindow()->widget() == editor;

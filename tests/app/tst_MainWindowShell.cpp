@@ -32,8 +32,8 @@ private slots:
     void setPathsFromAnEditorRefreshesItsGraphics();
 
 private:
-    std::unique_ptr<frmMain> startedWindow() { return m_F.StartedWindow(QSize(900, 700)); }
-    frmEdit* newLevel(frmMain& window, int episodeIndex) {
+    std::unique_ptr<MainWindow> startedWindow() { return m_F.StartedWindow(QSize(900, 700)); }
+    LevelEditorWindow* newLevel(MainWindow& window, int episodeIndex) {
         return m_F.NewLevel(window, 40, 30, episodeIndex);
     }
 
@@ -70,7 +70,7 @@ void MainWindowShellTest::keysReachTheirCommands() {
     QFETCH(QString, effect);
     auto window = startedWindow();
     QVERIFY(window);
-    frmEdit* editor = withEditor ? newLevel(*window, 0) : nullptr;
+    LevelEditorWindow* editor = withEditor ? newLevel(*window, 0) : nullptr;
     QCOMPARE(editor != nullptr, withEditor);
     if (editor) {
         leveledit::placeStart(*editor);
@@ -153,7 +153,7 @@ void MainWindowShellTest::editorsOpenInsideTheVisibleArea() {
     QVERIFY(window);
     const QRect visible(QPoint(0, 0), window->mdiArea->viewport()->size());
     for (int i = 0; i < 6; ++i) {
-        frmEdit* editor = newLevel(*window, i % 3);
+        LevelEditorWindow* editor = newLevel(*window, i % 3);
         QVERIFY(editor);
         const QRect placed = editor->parentWidget()->geometry();
         QString where;
@@ -167,7 +167,7 @@ void MainWindowShellTest::sizeAndPlaceSurviveARestart() {
     // First start: four fifths of the screen.
     const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
     {
-        frmMain window;
+        MainWindow window;
         window.RestorePlacement();
         QCOMPARE(window.size(), QSize(screen.width() * 4 / 5, screen.height() * 4 / 5));
         window.show();
@@ -175,7 +175,7 @@ void MainWindowShellTest::sizeAndPlaceSurviveARestart() {
         QCoreApplication::processEvents();
         QVERIFY(window.close());
     }
-    frmMain again;
+    MainWindow again;
     again.RestorePlacement();
     QCOMPARE(again.size(), QSize(520, 410));
 }
@@ -184,8 +184,8 @@ void MainWindowShellTest::setPathsFromAnEditorRefreshesItsGraphics() {
     GM_REQUIRE_REAL_DATA();
     auto window = startedWindow();
     QVERIFY(window);
-    frmEdit* episode1 = newLevel(*window, 0);
-    frmEdit* episode2 = newLevel(*window, 1);
+    LevelEditorWindow* episode1 = newLevel(*window, 0);
+    LevelEditorWindow* episode2 = newLevel(*window, 1);
     QVERIFY(episode1 && episode2);
     episode1->mnuViewZoomIn_Click();
     const Picture demoTiles = episode1->Tiles().Tiles();

@@ -20,7 +20,7 @@ QStringList copiesIn(const QString& folder) {
     return QDir(folder).entryList({QStringLiteral("*.json")}, QDir::Files);
 }
 
-QAction* editorAction(const frmEdit& editor, const QString& text) {
+QAction* editorAction(const LevelEditorWindow& editor, const QString& text) {
     for (QAction* action : editor.findChildren<QAction*>()) {
         if (action->text() == text)
             return action;
@@ -62,8 +62,8 @@ private:
     // The main window on the sandbox's recovery folder, its list answered
     // by `button` after unticking row `untick` (-1: none); the rows listed
     // go to `listed`.
-    std::unique_ptr<frmMain> startAnswering(const QString& button, int untick = -1,
-                                            QStringList* listed = nullptr);
+    std::unique_ptr<MainWindow> startAnswering(const QString& button, int untick = -1,
+                                               QStringList* listed = nullptr);
 
     MainWindowFixture m_F;
 };
@@ -78,8 +78,8 @@ void tst_Recovery::leaveCopy(qint16 number, qint16 tile) {
     QTRY_COMPARE(copiesIn(recoveryFolder()).size(), before + 1);
 }
 
-std::unique_ptr<frmMain> tst_Recovery::startAnswering(const QString& button, int untick,
-                                                      QStringList* listed) {
+std::unique_ptr<MainWindow> tst_Recovery::startAnswering(const QString& button, int untick,
+                                                         QStringList* listed) {
     auto window = m_F.StartedWindow();
     if (!window)
         return nullptr;
@@ -136,7 +136,7 @@ void tst_Recovery::killedEditorComesBackExactly() {
     QVERIFY(window);
     QCOMPARE(listed, QStringList("Keen 1, level 1|" + QDir::toNativeSeparators(file)));
     QCOMPARE(window->Editors().size(), 1);
-    frmEdit* editor = window->Editors().front();
+    LevelEditorWindow* editor = window->Editors().front();
     QCOMPARE(editor->FileName(), file);
     QVERIFY(editor->IsModified());
     QVERIFY(editor->m_Level == expected);
@@ -178,7 +178,7 @@ void tst_Recovery::offeredCopiesFollowTheAnswer() {
     QCOMPARE(listed, QStringList({"Keen 2, world map|Never saved", "Keen 2, level 1|Never saved"}));
 
     QList<int> opened;
-    for (const frmEdit* editor : window->Editors()) {
+    for (const LevelEditorWindow* editor : window->Editors()) {
         QVERIFY(editor->IsModified());
         QCOMPARE(editor->FileName(), QString());
         QCOMPARE(editor->m_Level.Episode(), qint16(2));

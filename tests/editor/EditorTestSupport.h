@@ -11,12 +11,12 @@
 #include "CanvasParts.h"
 #include "EditorHost.h"
 #include "InfoOverlay.h"
+#include "LevelEditorWindow.h"
 #include "LevelEdits.h"
 #include "PictureBox.h"
 #include "SpriteSet.h"
 #include "Surface.h"
 #include "TileSet.h"
-#include "frmEdit.h"
 #include "graphics/GraphicsFixtures.h"
 
 #include <QApplication>
@@ -106,7 +106,7 @@ inline void wheel(QWidget* canvas, QPoint pos, QPoint angle, Qt::KeyboardModifie
 
 // What the canvas shows with the view at (sx, sy), drawn whole and
 // independently of what the canvas drew so far.
-inline QImage canvasAt(frmEdit& window, int sx, int sy) {
+inline QImage canvasAt(LevelEditorWindow& window, int sx, int sy) {
     Surface reference(canvasparts::picture(window)->ScaleWidth(),
                       canvasparts::picture(window)->ScaleHeight());
     reference.SetBackColor(canvasparts::picture(window)->surface().BackColor());
@@ -121,7 +121,7 @@ inline QImage canvasAt(frmEdit& window, int sx, int sy) {
 }
 
 // The canvas shows exactly the level as it now is.
-inline bool canvasShowsLevel(frmEdit& window) {
+inline bool canvasShowsLevel(LevelEditorWindow& window) {
     return canvasparts::picture(window)->Picture() ==
            canvasAt(window, canvasparts::scrollX(window)->value(),
                     canvasparts::scrollY(window)->value());
@@ -180,9 +180,10 @@ inline void exposed(QWidget& window) {
 
 // The main window's road to a new level's window: sets, level, Display.
 // The window is `width` x `height` pixels (outer size, no frame offscreen).
-inline std::unique_ptr<frmEdit> newWindow(EditorTestHost& host, qint16 w, qint16 h, qint16 episode,
-                                          qint16 number, int width = 600, int height = 480) {
-    auto window = std::make_unique<frmEdit>(host);
+inline std::unique_ptr<LevelEditorWindow> newWindow(EditorTestHost& host, qint16 w, qint16 h,
+                                                    qint16 episode, qint16 number, int width = 600,
+                                                    int height = 480) {
+    auto window = std::make_unique<LevelEditorWindow>(host);
     window->resize(width, height);
     window->SetTiles(host.TileSets(episode - 1));
     window->SetSprites(host.SpriteSets(episode - 1));
@@ -194,17 +195,17 @@ inline std::unique_ptr<frmEdit> newWindow(EditorTestHost& host, qint16 w, qint16
 
 // The same with Keen's start placed (leveledit::placeStart), not as an
 // edit: a level that saves without the question about errors.
-inline std::unique_ptr<frmEdit> newPlayableWindow(EditorTestHost& host, qint16 w, qint16 h,
-                                                  qint16 episode, qint16 number) {
+inline std::unique_ptr<LevelEditorWindow>
+newPlayableWindow(EditorTestHost& host, qint16 w, qint16 h, qint16 episode, qint16 number) {
     auto window = newWindow(host, w, h, episode, number);
     leveledit::placeStart(*window);
     return window;
 }
 
 // The same for a level file; nullptr when it does not load.
-inline std::unique_ptr<frmEdit> openWindow(EditorTestHost& host, const QString& fileName,
-                                           int width = 600, int height = 480) {
-    auto window = std::make_unique<frmEdit>(host);
+inline std::unique_ptr<LevelEditorWindow> openWindow(EditorTestHost& host, const QString& fileName,
+                                                     int width = 600, int height = 480) {
+    auto window = std::make_unique<LevelEditorWindow>(host);
     window->resize(width, height);
     const int episode = qBound(1, int(Level::EpisodeFromFileName(fileName)), 3);
     window->SetTiles(host.TileSets(episode - 1));
@@ -218,7 +219,7 @@ inline std::unique_ptr<frmEdit> openWindow(EditorTestHost& host, const QString& 
 
 // The window's menus in a menu bar of its own, as the main window shows
 // them, and the window active: their shortcut keys then reach it.
-inline bool installMenuBar(frmEdit& window) {
+inline bool installMenuBar(LevelEditorWindow& window) {
     auto* bar = new QMenuBar(&window);
     for (QMenu* menu : window.Menus())
         bar->addMenu(menu);
@@ -231,15 +232,15 @@ inline bool installMenuBar(frmEdit& window) {
 // sprite 4 selected, none of which a new level holds.
 struct EditingWindow {
     EditorTestHost host;
-    std::unique_ptr<frmEdit> window;
+    std::unique_ptr<LevelEditorWindow> window;
     explicit EditingWindow(qint16 w = 100, qint16 h = 60, qint16 episode = 1, qint16 number = 1) {
         window = newWindow(host, w, h, episode, number);
         window->SetSelectedTile(0, 7);
         window->SetSelectedTile(1, 9);
         window->SetSelectedSprite(4);
     }
-    frmEdit& operator*() { return *window; }
-    frmEdit* operator->() { return window.get(); }
+    LevelEditorWindow& operator*() { return *window; }
+    LevelEditorWindow* operator->() { return window.get(); }
 };
 
 } // namespace editortest

@@ -8,27 +8,28 @@
 //   leveledit::change(*window, [](Level& level) { level.Resize(24, 17); });
 
 #include "LevelDocument.h"
-#include "frmEdit.h"
+#include "LevelEditorWindow.h"
 
 #include <QUndoStack>
 
 namespace leveledit {
 
-inline void setCell(frmEdit& window, CellChange::Plane plane, int x, int y, qint16 value) {
+inline void setCell(LevelEditorWindow& window, CellChange::Plane plane, int x, int y,
+                    qint16 value) {
     const Level& level = window.m_Level;
     const qint16 before = plane == CellChange::TilePlane ? level.Tile(x, y) : level.Info(x, y);
     window.Document().ApplyCells({CellChange{plane, x, y, before, value}}, true);
 }
 
-inline void setTile(frmEdit& window, int x, int y, qint16 tile) {
+inline void setTile(LevelEditorWindow& window, int x, int y, qint16 tile) {
     setCell(window, CellChange::TilePlane, x, y, tile);
 }
 
-inline void setInfo(frmEdit& window, int x, int y, qint16 info) {
+inline void setInfo(LevelEditorWindow& window, int x, int y, qint16 info) {
     setCell(window, CellChange::InfoPlane, x, y, info);
 }
 
-template <typename Change> void change(frmEdit& window, Change edit) {
+template <typename Change> void change(LevelEditorWindow& window, Change edit) {
     Level level = window.m_Level;
     edit(level);
     window.Document().ApplyLevel(level);
@@ -37,17 +38,17 @@ template <typename Change> void change(frmEdit& window, Change edit) {
 // Keen's start (info value 255) in the level's last inner cell, away from
 // the cells tests edit: a level the level checker finds nothing wrong with
 // saves without the question about errors.
-inline void placeStart(frmEdit& window) {
+inline void placeStart(LevelEditorWindow& window) {
     setInfo(window, window.m_Level.Width() - 2, window.m_Level.Height() - 2, 255);
 }
 
 // The level belongs to `fileName`, as if loaded from there.
-inline void setFileName(frmEdit& window, const QString& fileName) {
+inline void setFileName(LevelEditorWindow& window, const QString& fileName) {
     window.Document().SetFileName(fileName);
 }
 
 // The level counts as changed since it was last saved (or as saved).
-inline void setModified(frmEdit& window, bool modified) {
+inline void setModified(LevelEditorWindow& window, bool modified) {
     if (modified)
         window.Document().undoStack().resetClean();
     else

@@ -24,11 +24,11 @@ using editortest::at;
 using editortest::drag;
 using editortest::hover;
 
-void markCanvas(frmEdit& window) {
+void markCanvas(LevelEditorWindow& window) {
     canvasparts::picture(window)->surface().image().fill(Marker);
 }
 // Whether cell (cx, cy) was drawn again.
-bool canvasRedrawn(frmEdit& window, int cx = 5, int cy = 4) {
+bool canvasRedrawn(LevelEditorWindow& window, int cx = 5, int cy = 4) {
     return canvasparts::picture(window)->Picture().pixel(at(cx, cy)) != Marker;
 }
 

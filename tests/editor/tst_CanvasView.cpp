@@ -18,7 +18,7 @@ using editortest::wheel;
 
 // A 90 x 70 level with every sprite of the episode scattered over it,
 // several next to each other so that they overlap.
-std::unique_ptr<frmEdit> spriteWindow(EditorTestHost& host, int zoom) {
+std::unique_ptr<LevelEditorWindow> spriteWindow(EditorTestHost& host, int zoom) {
     auto window = editortest::newWindow(host, 90, 70, 1, 1, 560, 420);
     leveledit::change(*window, [](Level& level) {
         int sprite = 1;

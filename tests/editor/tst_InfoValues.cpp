@@ -32,7 +32,7 @@ using InfoValueText::State;
 
 // Scrolls the view so that cell (cx, cy) is on the canvas and returns its
 // middle, in canvas pixels.
-QPoint showCell(frmEdit& window, int cx, int cy) {
+QPoint showCell(LevelEditorWindow& window, int cx, int cy) {
     canvasparts::scrollX(window)->setValue(
         qBound(0, cx - 2, canvasparts::scrollX(window)->maximum()));
     canvasparts::scrollY(window)->setValue(
@@ -41,14 +41,14 @@ QPoint showCell(frmEdit& window, int cx, int cy) {
                   (cy - canvasparts::scrollY(window)->value()) * Cell + Cell / 2);
 }
 
-void clickCell(frmEdit& window, int cx, int cy, Qt::MouseButton button = Qt::LeftButton,
+void clickCell(LevelEditorWindow& window, int cx, int cy, Qt::MouseButton button = Qt::LeftButton,
                Qt::KeyboardModifiers modifiers = {}) {
     QTest::mouseClick(canvasparts::picture(window), button, modifiers, showCell(window, cx, cy));
 }
 
 // Replaces the box's text the way a user does: click into it, select all,
 // type.
-void typeValue(frmEdit& window, const QString& text) {
+void typeValue(LevelEditorWindow& window, const QString& text) {
     QTest::mouseClick(window.txtInfoValue, Qt::LeftButton);
     QTest::keyClick(window.txtInfoValue, Qt::Key_A, Qt::ControlModifier);
     if (text.isEmpty())
@@ -57,13 +57,13 @@ void typeValue(frmEdit& window, const QString& text) {
         QTest::keyClicks(window.txtInfoValue, text);
 }
 
-bool shownAsInvalid(const frmEdit& window) {
+bool shownAsInvalid(const LevelEditorWindow& window) {
     return window.txtInfoValue->palette().color(QPalette::Text) == QColor(Qt::red);
 }
 
 // A saved level file of episode 1 in `dir`, opened in a window.
-std::unique_ptr<frmEdit> openSaved(EditorTestHost& host, const QTemporaryDir& dir,
-                                   const Level& level, const QString& name) {
+std::unique_ptr<LevelEditorWindow> openSaved(EditorTestHost& host, const QTemporaryDir& dir,
+                                             const Level& level, const QString& name) {
     const QString file = dir.filePath(name);
     if (!level.Save(file).ok)
         return nullptr;
@@ -82,7 +82,7 @@ QRect difference(const QImage& a, const QImage& b) {
 
 // A window point over the open sprite selector where a release picks
 // `sprite`.
-QPoint selectorPointOf(frmEdit& window, int sprite) {
+QPoint selectorPointOf(LevelEditorWindow& window, int sprite) {
     const QRect area = window.picSpriteSelector->geometry();
     for (int y = area.top(); y < area.bottom(); y += 4)
         for (int x = area.left(); x < area.right(); x += 4)

@@ -22,7 +22,7 @@ constexpr Qt::KeyboardModifier Ctrl = Qt::ControlModifier;
 using editortest::canvasShowsLevel;
 using editortest::wheel;
 
-PaletteGeometry::Cell cellAt(frmEdit& w, QPoint pos) {
+PaletteGeometry::Cell cellAt(LevelEditorWindow& w, QPoint pos) {
     // Whole-pixel cells: the cell is the pixel divided by the cell size.
     const int cw = int(w.Tiles().RenderWidth(w.CanvasZoom())),
               ch = int(w.Tiles().RenderHeight(w.CanvasZoom()));

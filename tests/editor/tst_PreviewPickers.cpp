@@ -21,7 +21,7 @@ namespace {
 constexpr QRgb Sentinel = 0xFF123456;
 
 // A point given in the window's inner area, relative to `button`.
-QPoint ButtonPoint(frmEdit& window, QWidget* button, QPoint inWindow) {
+QPoint ButtonPoint(LevelEditorWindow& window, QWidget* button, QPoint inWindow) {
     return button->mapFrom(&window, inWindow);
 }
 

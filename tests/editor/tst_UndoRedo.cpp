@@ -26,7 +26,7 @@ using editortest::canvasShowsLevel;
 using editortest::drag;
 
 // A press at the first cell, moves over the others, a release at the last.
-void paintDrag(frmEdit& w, Qt::MouseButton button, const QList<QPoint>& cells) {
+void paintDrag(LevelEditorWindow& w, Qt::MouseButton button, const QList<QPoint>& cells) {
     QTest::mousePress(canvasparts::picture(w), button, {}, at(cells[0].x(), cells[0].y()));
     for (int i = 1; i < cells.size(); ++i)
         drag(canvasparts::picture(w), at(cells[i].x(), cells[i].y()));
@@ -37,7 +37,7 @@ void paintDrag(frmEdit& w, Qt::MouseButton button, const QList<QPoint>& cells) {
 using Setup = editortest::EditingWindow;
 
 // Level, Properties answered with a new size and episode.
-void changeProperties(ScriptedPrompts& prompts, frmEdit& w, const QString& width,
+void changeProperties(ScriptedPrompts& prompts, LevelEditorWindow& w, const QString& width,
                       const QString& height, int episodeIndex) {
     prompts.dialogs.push_back([=](QDialog& d) {
         controls::retype(controls::find<QLineEdit>(d, "widthEdit"), width);

@@ -2,9 +2,9 @@
 
 #include "BitmapSource.h"
 #include "EditorHost.h"
+#include "LevelEditorWindow.h"
 #include "SpriteSet.h"
 #include "TileSet.h"
-#include "frmEdit.h"
 
 #include <QEvent>
 #include <QImage>
@@ -62,7 +62,7 @@ private:
 // shown with a canvas of the benchmarks' size.
 struct BenchWindow {
     BenchHost host;
-    frmEdit form{host};
+    LevelEditorWindow form{host};
     BenchWindow(int width, int height, bool withSprites = true);
 };
 

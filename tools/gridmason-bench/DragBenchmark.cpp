@@ -9,12 +9,12 @@
 #include "BitmapSource.h"
 #include "EditorHost.h"
 #include "LevelDocument.h"
+#include "LevelEditorWindow.h"
 #include "PictureBox.h"
 #include "SpriteCatalogue.h"
 #include "SpriteSet.h"
 #include "Surface.h"
 #include "TileSet.h"
-#include "frmEdit.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -53,7 +53,7 @@ QPoint pathPoint(int i, int width, int height) {
 
 // Seconds per move of one whole drag (press, 1,000 moves, release), and the
 // number of moves that landed inside the level.
-double dragSecondsPerMove(frmEdit& form, QSize area, int& movesInside) {
+double dragSecondsPerMove(LevelEditorWindow& form, QSize area, int& movesInside) {
     PictureBox* canvas = BenchFixtures::picture(form);
     const QPoint start = pathPoint(0, area.width(), area.height());
     sendMouse(canvas, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
@@ -77,7 +77,7 @@ double dragSecondsPerMove(frmEdit& form, QSize area, int& movesInside) {
 
 void run(QTextStream& out) {
     BenchHost host;
-    frmEdit form(host);
+    LevelEditorWindow form(host);
     form.SetTiles(host.TileSets(Episode - 1));
     form.SetSprites(host.SpriteSets(Episode - 1));
     form.NewLevel(170, 170, Episode, 1);

@@ -15,11 +15,11 @@
 #include "EditToolBox.h"
 #include "EditorHost.h"
 #include "LevelDocument.h"
+#include "LevelEditorWindow.h"
 #include "PictureBox.h"
 #include "SelectTool.h"
 #include "SpriteSet.h"
 #include "TileSet.h"
-#include "frmEdit.h"
 
 #include <QApplication>
 
@@ -68,7 +68,7 @@ struct PreviewMove {
 
 // What showing `changed` canvas pixels costs by itself, with no preview
 // over them: the least any way of drawing a preview there can take.
-double showingSeconds(frmEdit& form, const QRect& changed) {
+double showingSeconds(LevelEditorWindow& form, const QRect& changed) {
     return secondsPerCall([&] {
         BenchFixtures::picture(form)->RefreshArea(changed);
         QApplication::processEvents();
@@ -78,7 +78,7 @@ double showingSeconds(frmEdit& form, const QRect& changed) {
 // Seconds per pointer move, each onto the next cell, of a floating 170 x 170
 // block at `zoom`, with the repaint each move asks for; and what showing
 // the pixels one move changes costs by itself.
-PreviewMove floatingMoveSeconds(frmEdit& form, int zoom) {
+PreviewMove floatingMoveSeconds(LevelEditorWindow& form, int zoom) {
     form.SetCanvasZoom(zoom);
     QApplication::processEvents();
     const int cell = int(form.Tiles().RenderWidth(form.CanvasZoom()));
@@ -109,7 +109,7 @@ PreviewMove floatingMoveSeconds(frmEdit& form, int zoom) {
 // The same for the preview of a drag of `tool` from cell (2, 2) whose other
 // end goes back and forth between cells (`far`, `far`) and (`far` + 1,
 // `far` + 1), at zoom 0.
-PreviewMove dragPreviewSeconds(frmEdit& form, EditToolBox::Tool tool, int far) {
+PreviewMove dragPreviewSeconds(LevelEditorWindow& form, EditToolBox::Tool tool, int far) {
     form.SetCanvasZoom(0);
     form.Tools().SetCurrent(tool);
     QApplication::processEvents();
@@ -156,7 +156,7 @@ void run(QTextStream& out) {
         << QString::number(pasteSeconds() / copy, 'f', 2) << " (aim: at most 1)\n";
 
     BenchWindow window(170, 170, false);
-    frmEdit& form = window.form;
+    LevelEditorWindow& form = window.form;
     for (int zoom : {-3, -2, -1, 0}) {
         const PreviewMove seconds = floatingMoveSeconds(form, zoom);
         const int side = int(170 * form.Tiles().RenderWidth(form.CanvasZoom()));

@@ -19,11 +19,11 @@
 #include "BitmapSource.h"
 #include "EditorHost.h"
 #include "LevelDocument.h"
+#include "LevelEditorWindow.h"
 #include "PictureBox.h"
 #include "SpriteSet.h"
 #include "Surface.h"
 #include "TileSet.h"
-#include "frmEdit.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -41,7 +41,7 @@ constexpr int LevelSize = 170;
 // An editor window on a 170 x 170 level with scattered sprites, its canvas
 // 1600 x 1000 pixels.
 struct Window : BenchWindow {
-    frmEdit& form = BenchWindow::form;
+    LevelEditorWindow& form = BenchWindow::form;
     Window() : BenchWindow(LevelSize, LevelSize) {
         for (int y = 2; y < LevelSize - 2; y += 7)
             for (int x = 2; x < LevelSize - 2; x += 9)

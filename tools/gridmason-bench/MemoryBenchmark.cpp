@@ -13,11 +13,11 @@
 #include "EditorHost.h"
 #include "GraphicsFolder.h"
 #include "LevelDocument.h"
+#include "LevelEditorWindow.h"
 #include "PictureBox.h"
 #include "SpriteSet.h"
 #include "Surface.h"
 #include "TileSet.h"
-#include "frmEdit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -92,7 +92,7 @@ private:
 // Opens level `index` of the ten in a new window of `area`, as the main
 // window opens one; false when a real level cannot be read.
 bool openLevel(QMdiArea& area, MemoryHost& host, int index, QTextStream& out) {
-    auto* form = new frmEdit(host);
+    auto* form = new LevelEditorWindow(host);
     QMdiSubWindow* sub = area.addSubWindow(form);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     form->SetTiles(host.TileSets(0));

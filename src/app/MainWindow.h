@@ -25,18 +25,18 @@ class QMdiSubWindow;
 class QMenu;
 class RecentFilesMenu;
 class WindowMenu;
-class frmEdit;
+class LevelEditorWindow;
 
 // The main window: a multiple-document frame holding one editor window per
 // open level. At start it finds the three episodes' graphics folders (from
 // the settings file, or by asking), loads one tile set and one sprite set
 // per episode and keeps them for the whole run; every editor window borrows
 // the sets of its level's episode.
-class frmMain : public QMainWindow, public EditorHost {
+class MainWindow : public QMainWindow, public EditorHost {
     Q_OBJECT
 public:
-    explicit frmMain(QWidget* parent = nullptr);
-    ~frmMain() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The start-up: seeds the settings on a first start beside the demo
     // graphics, finds the folders and loads the graphics. False when the
@@ -72,11 +72,11 @@ public:
     void SetProgramFolder(const QString& folder) { m_ProgramFolder = folder; }
 
     // The open editor windows, in the order they were opened.
-    QList<frmEdit*> Editors() const;
+    QList<LevelEditorWindow*> Editors() const;
     // The editor window in front, or nullptr.
-    frmEdit* ActiveEditor() const;
+    LevelEditorWindow* ActiveEditor() const;
     // The editor window of the level file `fileName`, or nullptr.
-    frmEdit* EditorOf(const QString& fileName) const;
+    LevelEditorWindow* EditorOf(const QString& fileName) const;
     // The folder a level was last opened from or saved in; on a first start
     // the demo levels'.
     QString LevelFolder() const override;
@@ -93,13 +93,13 @@ public:
     // the files chosen in its dialog; nullptr, after the same message, when
     // it cannot be opened. A file already open brings its window to the
     // front instead.
-    frmEdit* OpenLevelFile(const QString& fileName);
+    LevelEditorWindow* OpenLevelFile(const QString& fileName);
     // Opens each file in turn; relative names start from the current folder.
     void OpenFiles(const QStringList& fileNames);
     void mnuFileRecent_FileChosen(const QString& fileName);
     void LevelSaved(const QString& fileName) override;
     // Level, Check Level: the check dock follows `editor` and checks it.
-    void ShowLevelCheck(frmEdit& editor) override;
+    void ShowLevelCheck(LevelEditorWindow& editor) override;
 
     // ---- Recovery copies ----
     // Every editor window keeps a recovery copy of its level while it is
@@ -146,7 +146,7 @@ private:
     void mdiArea_SubWindowActivated(QMdiSubWindow* window);
     // A line of the check dock: its editor window comes to the front and
     // shows the cell.
-    void dckCheck_CellChosen(frmEdit* editor, int x, int y);
+    void dckCheck_CellChosen(LevelEditorWindow* editor, int x, int y);
     // The check dock came: the editor windows are brought inside the area
     // it left. It was closed: the cells it marked are marked no more.
     void dckCheck_VisibilityChanged(bool visible);
@@ -158,9 +158,10 @@ private:
     // window is discarded and the failure shown.
     // `adopted`, when it names an entry, is the recovery copy the level came
     // from, which the window keeps from then on.
-    frmEdit* OpenEditor(int episode, const std::function<IoResult(frmEdit&)>& fill,
-                        RecoveryEntry adopted = {});
-    void KeepRecoveryCopies(frmEdit& editor, RecoveryEntry adopted);
+    LevelEditorWindow* OpenEditor(int episode,
+                                  const std::function<IoResult(LevelEditorWindow&)>& fill,
+                                  RecoveryEntry adopted = {});
+    void KeepRecoveryCopies(LevelEditorWindow& editor, RecoveryEntry adopted);
     // Opens the entry's level in a new window; why not when it cannot.
     IoResult RestoreEntry(RecoveryEntry& entry);
     // Editor windows of episodes whose folder differs from `before` take

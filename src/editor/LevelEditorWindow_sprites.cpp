@@ -1,6 +1,6 @@
 // The sprite palette: the selected-sprite box and the pop-up sprite
 // selector, a grid of cells as large as the largest sprite.
-#include "frmEdit.h"
+#include "LevelEditorWindow.h"
 
 #include "DecimalText.h"
 #include "EditGeometry.h"
@@ -17,21 +17,21 @@
 
 #include <algorithm>
 
-void frmEdit::SetSelectedSprite(qint16 sprite) {
+void LevelEditorWindow::SetSelectedSprite(qint16 sprite) {
     m_Selection.SetSprite(sprite);
 }
 
-void frmEdit::selection_SpriteChanged() {
+void LevelEditorWindow::selection_SpriteChanged() {
     ShowLeftButtonSprite();
 }
 
-void frmEdit::ShowLeftButtonSprite() {
+void LevelEditorWindow::ShowLeftButtonSprite() {
     picSelectedSprite_Paint();
     lblSelectedSprite->setText(TypedInfoValue() ? tr("Value")
                                                 : DecimalWithSignSpace(SelectedSprite()));
 }
 
-void frmEdit::picSelectedSprite_Paint() {
+void LevelEditorWindow::picSelectedSprite_Paint() {
     Surface& box = picSelectedSprite->surface();
     box.Cls();
     if (const std::optional<qint16> value = TypedInfoValue()) {
@@ -55,20 +55,20 @@ void frmEdit::picSelectedSprite_Paint() {
     picSelectedSprite->Refresh();
 }
 
-void frmEdit::picSpriteSelector_Resize() {
+void LevelEditorWindow::picSpriteSelector_Resize() {
     m_SpriteSelector->Resize();
 }
 
-void frmEdit::picSpriteSelector_Paint() {
+void LevelEditorWindow::picSpriteSelector_Paint() {
     m_SpriteSelector->Paint();
 }
 
-void frmEdit::PickSpriteAt(int x, int y) {
+void LevelEditorWindow::PickSpriteAt(int x, int y) {
     const int sprite = SpriteAt(x, y);
     if (sprite >= 0)
         m_Selection.ChooseSprite(static_cast<qint16>(sprite));
 }
 
-int frmEdit::SpriteAt(int x, int y) const {
+int LevelEditorWindow::SpriteAt(int x, int y) const {
     return m_SpriteSelector->ItemAt(x, y);
 }

@@ -1,7 +1,7 @@
 // The edit tools and the view options: the tool bar and Tools menu, the
 // Edit menu's selection and clipboard commands, and View, Show Grid, Show
 // Tiles, Show Sprites and Fit Level.
-#include "frmEdit.h"
+#include "LevelEditorWindow.h"
 
 #include "CanvasView.h"
 #include "EditGeometry.h"
@@ -31,7 +31,7 @@ QAction* addToggle(QMenu* menu, const QString& text, bool on, const QKeySequence
 
 } // namespace
 
-void frmEdit::CreateTools() {
+void LevelEditorWindow::CreateTools() {
     m_Tools = new EditToolBox(
         *m_Document, m_Selection, *m_Brush, [this] { return m_LevelCanvas->PasteCell(); }, this);
     mnuTools = m_Tools->ToolsMenu();
@@ -42,7 +42,7 @@ void frmEdit::CreateTools() {
     connect(m_Tools, &EditToolBox::currentChanged, this,
             [this] { m_Canvas->SetPreview(&CurrentTool()); });
     connect(m_Tools, &EditToolBox::previewChanged, this, [this] { m_Canvas->RefreshPreview(); });
-    connect(m_Tools, &EditToolBox::statusChanged, this, &frmEdit::ToolStatusChanged);
+    connect(m_Tools, &EditToolBox::statusChanged, this, &LevelEditorWindow::ToolStatusChanged);
     m_Canvas->SetPreview(&CurrentTool());
 
     mnuView->addSeparator();
@@ -61,15 +61,15 @@ void frmEdit::CreateTools() {
     connect(mnuViewFit, &QAction::triggered, this, [this] { mnuViewFit_Click(); });
 }
 
-EditTool& frmEdit::CurrentTool() const {
+EditTool& LevelEditorWindow::CurrentTool() const {
     return m_Tools->Current();
 }
 
-EditToolBox& frmEdit::Tools() const {
+EditToolBox& LevelEditorWindow::Tools() const {
     return *m_Tools;
 }
 
-QString frmEdit::ToolStatusText() const {
+QString LevelEditorWindow::ToolStatusText() const {
     QString text = m_Tools->StatusText();
     // Edits of a hidden plane still happen: say which plane it is.
     const bool tileMode = Mode() == BrushSelection::TileMode;
@@ -80,33 +80,33 @@ QString frmEdit::ToolStatusText() const {
     return text.trimmed();
 }
 
-void frmEdit::ToolActed() {
+void LevelEditorWindow::ToolActed() {
     m_Tools->Refresh();
 }
 
-void frmEdit::mnuViewGrid_Click() {
+void LevelEditorWindow::mnuViewGrid_Click() {
     m_ShowGrid = mnuViewGrid->isChecked();
     m_Canvas->SetShowGrid(m_ShowGrid);
     RedrawEdit();
 }
 
-void frmEdit::mnuViewTiles_Click() {
+void LevelEditorWindow::mnuViewTiles_Click() {
     m_ShowTiles = mnuViewTiles->isChecked();
     ApplyLayers();
 }
 
-void frmEdit::mnuViewSprites_Click() {
+void LevelEditorWindow::mnuViewSprites_Click() {
     m_ShowSprites = mnuViewSprites->isChecked();
     ApplyLayers();
 }
 
-void frmEdit::ApplyLayers() {
+void LevelEditorWindow::ApplyLayers() {
     m_Canvas->SetLayers((m_ShowTiles ? Level::TileLayer : 0) |
                         (m_ShowSprites ? Level::SpriteLayer : 0));
     RedrawEdit();
     emit ToolStatusChanged();
 }
 
-void frmEdit::mnuViewFit_Click() {
+void LevelEditorWindow::mnuViewFit_Click() {
     m_LevelCanvas->FitLevel();
 }

@@ -1,20 +1,20 @@
 // Editing with the mouse on the canvas: the canvas finds the cell under the
 // pointer and the window hands the press, move or release to the current
 // tool; the position label and the pointer's shape follow the pointer.
-#include "frmEdit.h"
+#include "LevelEditorWindow.h"
 
 #include "LevelCanvas.h"
 #include "PaletteGeometry.h"
 
 #include <QLabel>
 
-void frmEdit::canvas_Pressed(const ToolEvent& event) {
+void LevelEditorWindow::canvas_Pressed(const ToolEvent& event) {
     lblPosition->setText(PaletteGeometry::PositionText({event.x, event.y}));
     CurrentTool().Press(event);
     ToolActed();
 }
 
-void frmEdit::canvas_Moved(const ToolEvent& event, bool newCell) {
+void LevelEditorWindow::canvas_Moved(const ToolEvent& event, bool newCell) {
     // The tool's pointer for the modifiers held: the pick pointer or the
     // default one.
     m_LevelCanvas->SetPickPointer(
@@ -30,7 +30,7 @@ void frmEdit::canvas_Moved(const ToolEvent& event, bool newCell) {
         ToolActed();
 }
 
-void frmEdit::canvas_Released(const ToolEvent& event) {
+void LevelEditorWindow::canvas_Released(const ToolEvent& event) {
     CurrentTool().Release(event);
     ToolActed();
 }

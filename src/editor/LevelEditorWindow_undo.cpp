@@ -1,5 +1,5 @@
 // Undo and redo: the Edit menu over the document's stack of steps.
-#include "frmEdit.h"
+#include "LevelEditorWindow.h"
 
 #include "EditTool.h"
 #include "LevelDocument.h"
@@ -8,7 +8,7 @@
 #include <QMenu>
 #include <QUndoStack>
 
-void frmEdit::CreateUndo() {
+void LevelEditorWindow::CreateUndo() {
     mnuEdit = new QMenu(tr("&Edit"), this);
     // The stack keeps their texts ("&Undo Paint", "&Undo" when there is no
     // step) and states.
@@ -30,7 +30,7 @@ void frmEdit::CreateUndo() {
         connect(action, &QAction::triggered, this, [this] { EndDrag(); });
 }
 
-void frmEdit::EndDrag() {
+void LevelEditorWindow::EndDrag() {
     CurrentTool().Cancel();
     ToolActed();
 }

@@ -2,7 +2,7 @@
 // size, opened by the corner button between the canvas's scroll bars. While
 // the button is held the canvas follows the pointer over the map.
 
-#include "frmEdit.h"
+#include "LevelEditorWindow.h"
 
 #include "CanvasView.h"
 #include "EditGeometry.h"
@@ -21,13 +21,13 @@ QSize BorderDiff(const PictureBox* box) {
 
 } // namespace
 
-void frmEdit::picLevelPreview_Paint() {
+void LevelEditorWindow::picLevelPreview_Paint() {
     m_Level.Display(picLevelPreview->surface(), 0, 0, *m_Tiles, *m_Sprites,
                     EditGeometry::PreviewZoom);
     picLevelPreview->Refresh();
 }
 
-void frmEdit::OpenLevelPreview() {
+void LevelEditorWindow::OpenLevelPreview() {
     const QSize outer = PreviewGeometry::OuterSize(
         m_Level.Width(), m_Level.Height(), m_Tiles->RenderWidth(EditGeometry::PreviewZoom),
         m_Tiles->RenderHeight(EditGeometry::PreviewZoom), BorderDiff(picLevelPreview));
@@ -40,7 +40,7 @@ void frmEdit::OpenLevelPreview() {
     m_LevelCanvas->SetLocked(true);
 }
 
-void frmEdit::FollowLevelPreview(int x, int y) {
+void LevelEditorWindow::FollowLevelPreview(int x, int y) {
     const QSize border = BorderDiff(picLevelPreview);
     const int cellsX = m_Canvas->CellsAcross(qint16(qBound(0, m_LevelCanvas->width(), 32767)));
     const int cellsY = m_Canvas->CellsDown(qint16(qBound(0, m_LevelCanvas->height(), 32767)));
@@ -53,7 +53,7 @@ void frmEdit::FollowLevelPreview(int x, int y) {
     m_LevelCanvas->ScrollTo(QPoint(vx, vy));
 }
 
-void frmEdit::CloseLevelPreview() {
+void LevelEditorWindow::CloseLevelPreview() {
     picLevelPreview->hide();
     m_LevelCanvas->SetLocked(false);
 }

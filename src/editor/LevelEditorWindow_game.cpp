@@ -1,7 +1,7 @@
 // Level, Test in Game and Level, Check Level, and the question before a
 // level with errors is saved.
 
-#include "frmEdit.h"
+#include "LevelEditorWindow.h"
 
 #include "CanvasGeometry.h"
 #include "CanvasView.h"
@@ -46,7 +46,7 @@ bool HasGameFileName(const QString& fileName, int number) {
 
 } // namespace
 
-void frmEdit::CreateGameControls() {
+void LevelEditorWindow::CreateGameControls() {
     mnuLevel->addSeparator();
     mnuLevelTestInGame = mnuLevel->addAction(tr("&Test in Game"));
     mnuLevelTestInGame->setShortcut(QKeySequence(Qt::Key_F5));
@@ -69,10 +69,10 @@ void followGameCopy(GameLauncher* launcher, QWidget* owner) {
     // Not modal: the copy runs in the background and every window stays in
     // use; a short copy shows no dialog at all.
     auto* progress =
-        new QProgressDialog(frmEdit::tr("Copying the game to a temporary folder..."),
-                            frmEdit::tr("Cancel"), 0, GameLauncher::ProgressSteps, owner);
+        new QProgressDialog(LevelEditorWindow::tr("Copying the game to a temporary folder..."),
+                            LevelEditorWindow::tr("Cancel"), 0, GameLauncher::ProgressSteps, owner);
     progress->setObjectName(QStringLiteral("gameCopyProgress"));
-    progress->setWindowTitle(frmEdit::tr("Test in Game"));
+    progress->setWindowTitle(LevelEditorWindow::tr("Test in Game"));
     progress->setMinimumDuration(500);
     progress->setAutoClose(false);
     progress->setAutoReset(false);
@@ -110,7 +110,7 @@ void followGameCopy(GameLauncher* launcher, QWidget* owner) {
 
 } // namespace
 
-void frmEdit::mnuLevelTestInGame_Click() {
+void LevelEditorWindow::mnuLevelTestInGame_Click() {
     // Everything that can be known without asking comes first.
     const IoResult playable = GameLauncher::CheckPlayable(m_Level);
     if (!playable)
@@ -136,7 +136,7 @@ void frmEdit::mnuLevelTestInGame_Click() {
     followGameCopy(launcher, owner);
 }
 
-QString frmEdit::GameFolderToTest() {
+QString LevelEditorWindow::GameFolderToTest() {
     const int episode = m_Level.Episode();
     const QString graphics =
         Settings::Read(QStringLiteral("Paths"), QStringLiteral("Keen %1").arg(episode));
@@ -168,7 +168,7 @@ QString frmEdit::GameFolderToTest() {
     return folder;
 }
 
-int frmEdit::NumberToTest() {
+int LevelEditorWindow::NumberToTest() {
     if (HasGameFileName(FileName(), m_Level.Number()))
         return m_Level.Number();
     LevelNumberDialog dialog(this);
@@ -179,11 +179,11 @@ int frmEdit::NumberToTest() {
 
 // ---- Check Level ----
 
-void frmEdit::mnuLevelCheck_Click() {
+void LevelEditorWindow::mnuLevelCheck_Click() {
     m_Host.ShowLevelCheck(*this);
 }
 
-void frmEdit::ShowCell(int x, int y) {
+void LevelEditorWindow::ShowCell(int x, int y) {
     if (x < 0 || y < 0 || x >= m_Level.Width() || y >= m_Level.Height())
         return;
     // The cell comes to the middle of the canvas as far as the scroll
@@ -193,14 +193,14 @@ void frmEdit::ShowCell(int x, int y) {
     m_LevelCanvas->CenterOn(QPoint(x, y));
 }
 
-void frmEdit::ClearMarkedCell() {
+void LevelEditorWindow::ClearMarkedCell() {
     if (m_MarkedCell.x() < 0)
         return;
     m_MarkedCell = QPoint(-1, -1);
     RedrawEdit();
 }
 
-void frmEdit::DrawMarkedCell(QPainter& painter, const CanvasGeometry& geometry) const {
+void LevelEditorWindow::DrawMarkedCell(QPainter& painter, const CanvasGeometry& geometry) const {
     if (m_MarkedCell.x() < 0)
         return;
     const QRect cell = geometry.PixelsOf(QRect(m_MarkedCell, QSize(1, 1)));
@@ -214,7 +214,7 @@ void frmEdit::DrawMarkedCell(QPainter& painter, const CanvasGeometry& geometry) 
 
 // ---- Saving ----
 
-bool frmEdit::ConfirmSaveWithErrors() {
+bool LevelEditorWindow::ConfirmSaveWithErrors() {
     std::vector<Finding> errors;
     for (const Finding& finding : LevelChecker::Check(m_Level, m_Tiles->Count()))
         // The size has a question of its own, asked just before.

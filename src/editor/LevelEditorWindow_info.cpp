@@ -2,7 +2,7 @@
 // info value over its cell, the tool bar's "Value" box that places any
 // value in sprite mode, and the sprites' names as tooltips of the sprite
 // selector and the selected-sprite box.
-#include "frmEdit.h"
+#include "LevelEditorWindow.h"
 
 #include "GameLimits.h"
 #include "InfoOverlay.h"
@@ -69,7 +69,7 @@ private:
 
 } // namespace
 
-void frmEdit::CreateInfoValueControls() {
+void LevelEditorWindow::CreateInfoValueControls() {
     mnuView->addSeparator();
     mnuViewInfoValues = mnuView->addAction(tr("Show &Info Values"));
     mnuViewInfoValues->setCheckable(true);
@@ -104,12 +104,12 @@ void frmEdit::CreateInfoValueControls() {
     connect(&m_Selection, &BrushSelection::valuePicked, txtInfoValue, &QLineEdit::setText);
 }
 
-void frmEdit::mnuViewInfoValues_Click() {
+void LevelEditorWindow::mnuViewInfoValues_Click() {
     m_ShowInfoValues = mnuViewInfoValues->isChecked();
     RedrawEdit();
 }
 
-void frmEdit::txtInfoValue_Change() {
+void LevelEditorWindow::txtInfoValue_Change() {
     m_Selection.SetValueText(txtInfoValue->text());
     const bool invalid =
         InfoValueText::Parse(txtInfoValue->text()).state == InfoValueText::State::Invalid;
@@ -122,19 +122,19 @@ void frmEdit::txtInfoValue_Change() {
     ShowLeftButtonSprite();
 }
 
-std::optional<qint16> frmEdit::TypedInfoValue() const {
+std::optional<qint16> LevelEditorWindow::TypedInfoValue() const {
     return m_Selection.TypedValue();
 }
 
-qint16 frmEdit::InfoValueToPlace() const {
+qint16 LevelEditorWindow::InfoValueToPlace() const {
     return m_Selection.InfoToPlace();
 }
 
-void frmEdit::PickInfoValue(qint16 value) {
+void LevelEditorWindow::PickInfoValue(qint16 value) {
     m_Selection.PickValue(value, m_Level.Number());
 }
 
-QString frmEdit::SpriteTip(int sprite) const {
+QString LevelEditorWindow::SpriteTip(int sprite) const {
     const QString name = SpriteCatalogue::SpriteName(
         m_Level.Episode(), sprite, m_Level.Number() == GameLimits::MapLevelNumber);
     if (name.isEmpty())

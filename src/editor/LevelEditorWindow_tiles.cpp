@@ -1,6 +1,6 @@
 // The tile palette: the strip under the edit area, the two selected-tile
 // boxes and the pop-up tile selector.
-#include "frmEdit.h"
+#include "LevelEditorWindow.h"
 
 #include "DecimalText.h"
 #include "EditGeometry.h"
@@ -38,7 +38,7 @@ void placeInside(const PictureBox* box, QWidget* child, int left, int top, int w
 
 // ---- Tile strip ----
 
-void frmEdit::picTiles_Paint() {
+void LevelEditorWindow::picTiles_Paint() {
     Surface& surface = picTiles->surface();
     const double pitch = m_Tiles->RenderWidth(EditGeometry::PaletteZoom) + CellGap;
     const double tileHeight = m_Tiles->RenderHeight(EditGeometry::PaletteZoom);
@@ -56,16 +56,16 @@ void frmEdit::picTiles_Paint() {
     picTiles->Refresh();
 }
 
-void frmEdit::scrTiles_Change() {
+void LevelEditorWindow::scrTiles_Change() {
     picTiles_Paint();
 }
 
-void frmEdit::scrTiles_Scroll() {
+void LevelEditorWindow::scrTiles_Scroll() {
     picTiles_Paint();
 }
 
-void frmEdit::picTiles_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, double x,
-                                 double /*y*/) {
+void LevelEditorWindow::picTiles_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, double x,
+                                           double /*y*/) {
     const double pitch = m_Tiles->RenderWidth(EditGeometry::PaletteZoom) + CellGap;
     const int tile = PaletteGeometry::StripTileAt(x, scrTiles->value(), pitch, m_Tiles->Count());
     if (tile < 0)
@@ -73,7 +73,7 @@ void frmEdit::picTiles_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, 
     SetSelectedTile(static_cast<qint16>(ToolEvent::SlotOf(button)), static_cast<qint16>(tile));
 }
 
-void frmEdit::picTiles_Resize() {
+void LevelEditorWindow::picTiles_Resize() {
     const int w = picTiles->ScaleWidth();
     const int h = picTiles->ScaleHeight();
     const int buttons = cmdTiles->width() + cmdSprites->width();
@@ -87,7 +87,7 @@ void frmEdit::picTiles_Resize() {
 
 // ---- Selected tiles ----
 
-void frmEdit::picSelectedTile_Paint(int index) {
+void LevelEditorWindow::picSelectedTile_Paint(int index) {
     if (index < 0 || index > 1)
         return;
     m_Tiles->Draw(SelectedTile(index), picSelectedTile[index]->surface(), 0, 0,
@@ -95,13 +95,13 @@ void frmEdit::picSelectedTile_Paint(int index) {
     picSelectedTile[index]->Refresh();
 }
 
-void frmEdit::SetSelectedTile(qint16 index, qint16 tile) {
+void LevelEditorWindow::SetSelectedTile(qint16 index, qint16 tile) {
     if (index < 0 || index > 1)
         return;
     m_Selection.SetTile(index, tile);
 }
 
-void frmEdit::selection_TileChanged(int index) {
+void LevelEditorWindow::selection_TileChanged(int index) {
     const qint16 tile = SelectedTile(index);
     picSelectedTile_Paint(index);
     lblSelectedTile[index]->setText(DecimalWithSignSpace(tile));
@@ -114,15 +114,15 @@ void frmEdit::selection_TileChanged(int index) {
 
 // ---- Tile selector ----
 
-void frmEdit::picTileSelector_Resize() {
+void LevelEditorWindow::picTileSelector_Resize() {
     m_TileSelector->Resize();
 }
 
-void frmEdit::picTileSelector_Paint() {
+void LevelEditorWindow::picTileSelector_Paint() {
     m_TileSelector->Paint();
 }
 
-void frmEdit::PickTileAt(Qt::MouseButtons buttons, int x, int y) {
+void LevelEditorWindow::PickTileAt(Qt::MouseButtons buttons, int x, int y) {
     const int tile = m_TileSelector->ItemAt(x, y);
     if (tile < 0)
         return;

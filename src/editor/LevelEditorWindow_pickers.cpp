@@ -6,7 +6,7 @@
 // the canvas's view. Qt sends the moves and the release to the pressed
 // button wherever the pointer goes.
 
-#include "frmEdit.h"
+#include "LevelEditorWindow.h"
 
 #include "EditTool.h"
 #include "LevelCanvas.h"
@@ -30,8 +30,8 @@ namespace {
 // The pointer, reported relative to `button`, in the window's inner area.
 // The button's position is counted inside its container's inner area, as
 // the container's border and its place in the window are added back.
-QPointF PointerInWindow(const frmEdit& window, const PickerButton* button, const QWidget* container,
-                        double x, double y) {
+QPointF PointerInWindow(const LevelEditorWindow& window, const PickerButton* button,
+                        const QWidget* container, double x, double y) {
     const auto* box = qobject_cast<const PictureBox*>(container);
     const int border = box ? box->BorderWidth() : 0;
     const QPoint containerPos = container->mapTo(&window, QPoint(0, 0));
@@ -54,14 +54,15 @@ int Whole(double value) {
 
 // ---- Tile picker ----
 
-void frmEdit::cmdTiles_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, double, double) {
+void LevelEditorWindow::cmdTiles_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, double,
+                                           double) {
     optMode[0]->setChecked(true);
     const int slot = ToolEvent::SlotOf(button);
     m_TileSelector->Open(SelectedTile(slot));
 }
 
-void frmEdit::cmdTiles_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, double x,
-                                 double y) {
+void LevelEditorWindow::cmdTiles_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers,
+                                           double x, double y) {
     if (buttons == Qt::NoButton || !m_TileSelector->IsOpen())
         return;
     const QPointF p = PointerInWindow(*this, cmdTiles, picTiles, x, y);
@@ -69,7 +70,8 @@ void frmEdit::cmdTiles_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers
         PickTileAt(buttons, Whole(p.x()), Whole(p.y()));
 }
 
-void frmEdit::cmdTiles_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, double x, double y) {
+void LevelEditorWindow::cmdTiles_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, double x,
+                                         double y) {
     if (!m_TileSelector->IsOpen())
         return;
     const QPointF p = PointerInWindow(*this, cmdTiles, picTiles, x, y);
@@ -83,14 +85,15 @@ void frmEdit::cmdTiles_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, do
 
 // ---- Sprite picker ----
 
-void frmEdit::cmdSprites_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double, double) {
+void LevelEditorWindow::cmdSprites_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double,
+                                             double) {
     optMode[1]->setChecked(true);
     m_SpriteSelector->Open(SelectedSprite());
     m_SpritePick.Begin(QCursor::pos());
 }
 
-void frmEdit::cmdSprites_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, double x,
-                                   double y) {
+void LevelEditorWindow::cmdSprites_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers,
+                                             double x, double y) {
     if (buttons == Qt::NoButton || !m_SpriteSelector->IsOpen())
         return;
     const QPointF p = PointerInWindow(*this, cmdSprites, picTiles, x, y);
@@ -105,7 +108,8 @@ void frmEdit::cmdSprites_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifie
     QToolTip::showText(mapToGlobal(p.toPoint()), SpriteTip(sprite), picSpriteSelector);
 }
 
-void frmEdit::cmdSprites_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, double x, double y) {
+void LevelEditorWindow::cmdSprites_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, double x,
+                                           double y) {
     if (!m_SpriteSelector->IsOpen())
         return;
     const QPointF p = PointerInWindow(*this, cmdSprites, picTiles, x, y);
@@ -119,18 +123,20 @@ void frmEdit::cmdSprites_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, double 
 
 // ---- Level preview ----
 
-void frmEdit::cmdLevelPreview_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double, double) {
+void LevelEditorWindow::cmdLevelPreview_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double,
+                                                  double) {
     OpenLevelPreview();
 }
 
-void frmEdit::cmdLevelPreview_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, double x,
-                                        double y) {
+void LevelEditorWindow::cmdLevelPreview_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers,
+                                                  double x, double y) {
     if (buttons == Qt::NoButton || picLevelPreview->isHidden())
         return;
     const QPointF p = PointerInWindow(*this, m_LevelCanvas->PreviewButton(), m_LevelCanvas, x, y);
     FollowLevelPreview(Whole(p.x()), Whole(p.y()));
 }
 
-void frmEdit::cmdLevelPreview_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, double, double) {
+void LevelEditorWindow::cmdLevelPreview_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, double,
+                                                double) {
     CloseLevelPreview();
 }

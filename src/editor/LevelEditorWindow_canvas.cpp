@@ -1,4 +1,4 @@
-#include "frmEdit.h"
+#include "LevelEditorWindow.h"
 
 #include "EditToolBox.h"
 
@@ -7,26 +7,26 @@
 #include "LevelCanvas.h"
 #include "Prompts.h"
 
-void frmEdit::RedrawEdit() {
+void LevelEditorWindow::RedrawEdit() {
     m_Canvas->SetShowInfoValues(m_ShowInfoValues);
     m_LevelCanvas->Redraw();
 }
 
-void frmEdit::RelayoutCanvas() {
+void LevelEditorWindow::RelayoutCanvas() {
     m_LevelCanvas->Relayout();
 }
 
-void frmEdit::optMode_Click(int index) {
+void LevelEditorWindow::optMode_Click(int index) {
     m_Selection.SetMode(index);
     m_Tools->ModeChanged();
     emit ToolStatusChanged();
 }
 
-void frmEdit::optMode_GotFocus(int) {
+void LevelEditorWindow::optMode_GotFocus(int) {
     picTools->setFocus();
 }
 
-void frmEdit::lblPosition_Click() {
+void LevelEditorWindow::lblPosition_Click() {
     Prompts::Current().Message(this,
                                EditGeometry::ScrollReportText(m_LevelCanvas->OriginMax().y(), 0,
                                                               m_LevelCanvas->Origin().y()),

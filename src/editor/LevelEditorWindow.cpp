@@ -1,4 +1,4 @@
-#include "frmEdit.h"
+#include "LevelEditorWindow.h"
 
 #include "BrushTool.h"
 #include "CanvasView.h"
@@ -178,7 +178,7 @@ QPixmap PickPointerPicture() {
 
 // The tile strip's scroll range for the palette's tile size and the strip's
 // width.
-void SetUpTileStrip(frmEdit& window) {
+void SetUpTileStrip(LevelEditorWindow& window) {
     const ScrollRange range = EditGeometry::TileStripRange(
         window.picTiles->ScaleWidth(), window.Tiles().RenderWidth(EditGeometry::PaletteZoom),
         window.Tiles().Count());
@@ -190,7 +190,7 @@ void SetUpTileStrip(frmEdit& window) {
 
 } // namespace
 
-frmEdit::frmEdit(EditorHost& host, QWidget* parent)
+LevelEditorWindow::LevelEditorWindow(EditorHost& host, QWidget* parent)
     : QWidget(parent), m_Document(new LevelDocument(this)),
       m_Tiles(std::make_shared<const TileSet>()), m_Sprites(std::make_shared<const SpriteSet>()),
       m_Level(m_Document->level()), m_Host(host) {
@@ -206,14 +206,14 @@ frmEdit::frmEdit(EditorHost& host, QWidget* parent)
     UpdateCaption();
 }
 
-frmEdit::~frmEdit() {
+LevelEditorWindow::~LevelEditorWindow() {
     // The document, a child, is destroyed after this window's own part is
     // gone: nothing it reports then may reach the window.
     m_Document->disconnect(this);
     m_Document->undoStack().disconnect(this);
 }
 
-void frmEdit::CreateControls() {
+void LevelEditorWindow::CreateControls() {
     m_LevelCanvas = new LevelCanvas(*m_Document, this);
     m_Canvas = &m_LevelCanvas->View();
 
@@ -322,7 +322,7 @@ void frmEdit::CreateControls() {
     setMinimumSize(1, 1);
 }
 
-void frmEdit::CreateMenus() {
+void LevelEditorWindow::CreateMenus() {
     // The platform's standard keys where there are some; each key belongs
     // to one action only (the sub-window's own Close gives up Ctrl+W, see
     // the main window).
@@ -357,7 +357,7 @@ void frmEdit::CreateMenus() {
     mnuLevelProperties = mnuLevel->addAction(tr("&Properties"));
 }
 
-void frmEdit::ConnectControls() {
+void LevelEditorWindow::ConnectControls() {
     connect(mnuFileNew, &QAction::triggered, this, [this] { mnuFileNew_Click(); });
     connect(mnuFileOpen, &QAction::triggered, this, [this] { mnuFileOpen_Click(); });
     connect(mnuFileSave, &QAction::triggered, this, [this] { mnuFileSave_Click(); });
@@ -372,11 +372,12 @@ void frmEdit::ConnectControls() {
 
     // Canvas: the tools take its pointer events; its cell under the
     // pointer and its zoom are the window's.
-    connect(m_LevelCanvas, &LevelCanvas::pressed, this, &frmEdit::canvas_Pressed);
-    connect(m_LevelCanvas, &LevelCanvas::moved, this, &frmEdit::canvas_Moved);
-    connect(m_LevelCanvas, &LevelCanvas::released, this, &frmEdit::canvas_Released);
-    connect(m_LevelCanvas, &LevelCanvas::pointerCellChanged, this, &frmEdit::pointerCellChanged);
-    connect(m_LevelCanvas, &LevelCanvas::zoomChanged, this, &frmEdit::zoomChanged);
+    connect(m_LevelCanvas, &LevelCanvas::pressed, this, &LevelEditorWindow::canvas_Pressed);
+    connect(m_LevelCanvas, &LevelCanvas::moved, this, &LevelEditorWindow::canvas_Moved);
+    connect(m_LevelCanvas, &LevelCanvas::released, this, &LevelEditorWindow::canvas_Released);
+    connect(m_LevelCanvas, &LevelCanvas::pointerCellChanged, this,
+            &LevelEditorWindow::pointerCellChanged);
+    connect(m_LevelCanvas, &LevelCanvas::zoomChanged, this, &LevelEditorWindow::zoomChanged);
     for (int i = 0; i < 2; ++i) {
         // Toggled also fires when a mode button is chosen from code, as the
         // pickers do when they open.
@@ -391,7 +392,7 @@ void frmEdit::ConnectControls() {
     // Tile strip and selections.
     connect(picTiles, &PictureBox::Paint, this, [this] { picTiles_Paint(); });
     connect(picTiles, &PictureBox::Resized, this, [this] { picTiles_Resize(); });
-    connect(picTiles, &PictureBox::MouseDown, this, &frmEdit::picTiles_MouseDown);
+    connect(picTiles, &PictureBox::MouseDown, this, &LevelEditorWindow::picTiles_MouseDown);
     connect(scrTiles, &QScrollBar::valueChanged, this,
             [this] { scrTiles->isSliderDown() ? scrTiles_Scroll() : scrTiles_Change(); });
     for (int i = 0; i < 2; ++i)
@@ -407,28 +408,32 @@ void frmEdit::ConnectControls() {
     connect(picLevelPreview, &PictureBox::Paint, this, [this] { picLevelPreview_Paint(); });
 
     // Picker buttons.
-    connect(cmdTiles, &PickerButton::MouseDown, this, &frmEdit::cmdTiles_MouseDown);
-    connect(cmdTiles, &PickerButton::MouseMove, this, &frmEdit::cmdTiles_MouseMove);
-    connect(cmdTiles, &PickerButton::MouseUp, this, &frmEdit::cmdTiles_MouseUp);
-    connect(cmdSprites, &PickerButton::MouseDown, this, &frmEdit::cmdSprites_MouseDown);
-    connect(cmdSprites, &PickerButton::MouseMove, this, &frmEdit::cmdSprites_MouseMove);
-    connect(cmdSprites, &PickerButton::MouseUp, this, &frmEdit::cmdSprites_MouseUp);
+    connect(cmdTiles, &PickerButton::MouseDown, this, &LevelEditorWindow::cmdTiles_MouseDown);
+    connect(cmdTiles, &PickerButton::MouseMove, this, &LevelEditorWindow::cmdTiles_MouseMove);
+    connect(cmdTiles, &PickerButton::MouseUp, this, &LevelEditorWindow::cmdTiles_MouseUp);
+    connect(cmdSprites, &PickerButton::MouseDown, this, &LevelEditorWindow::cmdSprites_MouseDown);
+    connect(cmdSprites, &PickerButton::MouseMove, this, &LevelEditorWindow::cmdSprites_MouseMove);
+    connect(cmdSprites, &PickerButton::MouseUp, this, &LevelEditorWindow::cmdSprites_MouseUp);
     PickerButton* previewButton = m_LevelCanvas->PreviewButton();
-    connect(previewButton, &PickerButton::MouseDown, this, &frmEdit::cmdLevelPreview_MouseDown);
-    connect(previewButton, &PickerButton::MouseMove, this, &frmEdit::cmdLevelPreview_MouseMove);
-    connect(previewButton, &PickerButton::MouseUp, this, &frmEdit::cmdLevelPreview_MouseUp);
+    connect(previewButton, &PickerButton::MouseDown, this,
+            &LevelEditorWindow::cmdLevelPreview_MouseDown);
+    connect(previewButton, &PickerButton::MouseMove, this,
+            &LevelEditorWindow::cmdLevelPreview_MouseMove);
+    connect(previewButton, &PickerButton::MouseUp, this,
+            &LevelEditorWindow::cmdLevelPreview_MouseUp);
 }
 
-void frmEdit::ConnectDocument() {
+void LevelEditorWindow::ConnectDocument() {
     connect(m_Document, &LevelDocument::levelReplaced, this, [this] { document_LevelReplaced(); });
     connect(m_Document, &LevelDocument::fileNameChanged, this, [this] { UpdateCaption(); });
     connect(m_Document, &LevelDocument::modifiedChanged, this, &QWidget::setWindowModified);
-    connect(&m_Selection, &BrushSelection::tileChanged, this, &frmEdit::selection_TileChanged);
+    connect(&m_Selection, &BrushSelection::tileChanged, this,
+            &LevelEditorWindow::selection_TileChanged);
     connect(&m_Selection, &BrushSelection::spriteChanged, this,
             [this] { selection_SpriteChanged(); });
 }
 
-void frmEdit::document_LevelReplaced() {
+void LevelEditorWindow::document_LevelReplaced() {
     m_Tools->LevelReplaced();
     // A new or loaded level comes with the sets its caller gives; a step
     // (Level, Properties, its undo and redo) brings its episode's sets, at
@@ -437,7 +442,7 @@ void frmEdit::document_LevelReplaced() {
         TakeEpisodeSets();
 }
 
-void frmEdit::TakeEpisodeSets() {
+void LevelEditorWindow::TakeEpisodeSets() {
     const int episode = m_Level.Episode();
     if (episode >= 1 && episode <= 3) {
         SetTiles(m_Host.TileSets(episode - 1));
@@ -448,25 +453,25 @@ void frmEdit::TakeEpisodeSets() {
     emit zoomChanged(CanvasZoom().Exponent());
 }
 
-bool frmEdit::IsModified() const {
+bool LevelEditorWindow::IsModified() const {
     return m_Document->isModified();
 }
 
-QString frmEdit::FileName() const {
+QString LevelEditorWindow::FileName() const {
     return m_Document->fileName();
 }
 
-bool frmEdit::Drawing() const {
+bool LevelEditorWindow::Drawing() const {
     return CurrentTool().Dragging();
 }
 
-QList<QMenu*> frmEdit::Menus() const {
+QList<QMenu*> LevelEditorWindow::Menus() const {
     return {mnuFile, mnuEdit, mnuView, mnuTools, mnuLevel};
 }
 
 // ---- Public operations ----
 
-void frmEdit::Display() {
+void LevelEditorWindow::Display() {
     show();
     Form_Resize();
     RelayoutCanvas();
@@ -474,7 +479,7 @@ void frmEdit::Display() {
     SetUpTileStrip(*this);
 }
 
-void frmEdit::SetTiles(std::shared_ptr<const TileSet> tiles) {
+void LevelEditorWindow::SetTiles(std::shared_ptr<const TileSet> tiles) {
     m_Tiles = tiles ? std::move(tiles) : std::make_shared<const TileSet>();
     m_Canvas->SetSets(m_Tiles, m_Sprites);
     m_TileSource->SetTiles(m_Tiles);
@@ -482,29 +487,29 @@ void frmEdit::SetTiles(std::shared_ptr<const TileSet> tiles) {
         SetUpTileStrip(*this);
 }
 
-void frmEdit::SetSprites(std::shared_ptr<const SpriteSet> sprites) {
+void LevelEditorWindow::SetSprites(std::shared_ptr<const SpriteSet> sprites) {
     m_Sprites = sprites ? std::move(sprites) : std::make_shared<const SpriteSet>();
     m_Canvas->SetSets(m_Tiles, m_Sprites);
     m_SpriteSource->SetSprites(m_Sprites);
     m_Selection.SetSpriteCount(m_Sprites->Count());
 }
 
-void frmEdit::TakeNewGraphics(std::shared_ptr<const TileSet> tiles,
-                              std::shared_ptr<const SpriteSet> sprites) {
+void LevelEditorWindow::TakeNewGraphics(std::shared_ptr<const TileSet> tiles,
+                                        std::shared_ptr<const SpriteSet> sprites) {
     SetTiles(std::move(tiles));
     SetSprites(std::move(sprites));
     RelayoutAfterNewSets();
 }
 
-ZoomLevel frmEdit::CanvasZoom() const {
+ZoomLevel LevelEditorWindow::CanvasZoom() const {
     return m_Canvas->Zoom();
 }
 
-bool frmEdit::PreviewOpen() const {
+bool LevelEditorWindow::PreviewOpen() const {
     return m_LevelCanvas->Locked();
 }
 
-void frmEdit::NewLevel(qint16 w, qint16 h, qint16 episode, qint16 levelnum) {
+void LevelEditorWindow::NewLevel(qint16 w, qint16 h, qint16 episode, qint16 levelnum) {
     CurrentTool().Cancel();
     m_OwnReplace = true;
     m_Document->NewLevel(w, h, episode, levelnum);
@@ -512,7 +517,7 @@ void frmEdit::NewLevel(qint16 w, qint16 h, qint16 episode, qint16 levelnum) {
     UpdateCaption();
 }
 
-IoResult frmEdit::LoadLevel(const QString& fileName) {
+IoResult LevelEditorWindow::LoadLevel(const QString& fileName) {
     CurrentTool().Cancel();
     m_OwnReplace = true;
     const IoResult result = m_Document->Load(fileName);
@@ -521,7 +526,7 @@ IoResult frmEdit::LoadLevel(const QString& fileName) {
     return result;
 }
 
-void frmEdit::RestoreLevel(const Level& level, const QString& fileName) {
+void LevelEditorWindow::RestoreLevel(const Level& level, const QString& fileName) {
     CurrentTool().Cancel();
     m_OwnReplace = true;
     m_Document->Restore(level, fileName);
@@ -529,19 +534,19 @@ void frmEdit::RestoreLevel(const Level& level, const QString& fileName) {
     UpdateCaption();
 }
 
-void frmEdit::UpdateCaption() {
+void LevelEditorWindow::UpdateCaption() {
     // "[*]" shows the platform's unsaved mark while the window is modified.
     setWindowTitle((FileName().isEmpty() ? DocumentName() : FileName()) + QStringLiteral("[*]"));
     setWindowModified(IsModified());
 }
 
-QString frmEdit::DocumentName() const {
+QString LevelEditorWindow::DocumentName() const {
     return FileName().isEmpty() ? tr("Untitled") : QFileInfo(FileName()).fileName();
 }
 
 // ---- Window ----
 
-void frmEdit::Form_Resize() {
+void LevelEditorWindow::Form_Resize() {
     // Inside the multiple-document area the frame is the sub-window that
     // holds this widget; on its own the widget is its own frame.
     auto* subWindow = qobject_cast<QMdiSubWindow*>(parentWidget());
@@ -574,12 +579,12 @@ void frmEdit::Form_Resize() {
     picSpriteSelector->setGeometry(m_LevelCanvas->geometry());
 }
 
-void frmEdit::resizeEvent(QResizeEvent* event) {
+void LevelEditorWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Form_Resize();
 }
 
-bool frmEdit::Form_QueryUnload() {
+bool LevelEditorWindow::Form_QueryUnload() {
     if (!IsModified())
         return true;
     // Several windows may ask in turn (closing the program): each names
@@ -600,7 +605,7 @@ bool frmEdit::Form_QueryUnload() {
     }
 }
 
-void frmEdit::closeEvent(QCloseEvent* event) {
+void LevelEditorWindow::closeEvent(QCloseEvent* event) {
     if (Form_QueryUnload())
         event->accept();
     else
@@ -609,23 +614,23 @@ void frmEdit::closeEvent(QCloseEvent* event) {
 
 // ---- File menu ----
 
-void frmEdit::mnuFileNew_Click() {
+void LevelEditorWindow::mnuFileNew_Click() {
     m_Host.mnuFileNew_Click();
 }
 
-void frmEdit::mnuFileOpen_Click() {
+void LevelEditorWindow::mnuFileOpen_Click() {
     m_Host.mnuFileOpen_Click();
 }
 
-void frmEdit::mnuFileExit_Click() {
+void LevelEditorWindow::mnuFileExit_Click() {
     m_Host.mnuFileExit_Click();
 }
 
-void frmEdit::mnuFileSetPaths_Click() {
+void LevelEditorWindow::mnuFileSetPaths_Click() {
     m_Host.mnuFileSetPaths_Click();
 }
 
-bool frmEdit::mnuFileSave_Click() {
+bool LevelEditorWindow::mnuFileSave_Click() {
     if (FileName().isEmpty())
         return mnuFileSaveAs_Click();
     const SaveRoute route = RouteForChangedFile();
@@ -645,11 +650,11 @@ bool frmEdit::mnuFileSave_Click() {
     return false;
 }
 
-bool frmEdit::mnuFileSaveAs_Click() {
+bool LevelEditorWindow::mnuFileSaveAs_Click() {
     return ConfirmSave() && SaveAsChosenFile();
 }
 
-bool frmEdit::ConfirmSave() {
+bool LevelEditorWindow::ConfirmSave() {
     const QString tooLarge = PlayableSize::Warning(m_Level.Width(), m_Level.Height());
     if (!tooLarge.isEmpty() &&
         !m_SaveQuestions.Confirm(this, QStringLiteral("too large"),
@@ -660,7 +665,7 @@ bool frmEdit::ConfirmSave() {
     return ConfirmSaveWithErrors();
 }
 
-void frmEdit::mnuFileClose_Click() {
+void LevelEditorWindow::mnuFileClose_Click() {
     if (auto* subWindow = qobject_cast<QMdiSubWindow*>(parentWidget()))
         subWindow->close();
     else
@@ -669,18 +674,18 @@ void frmEdit::mnuFileClose_Click() {
 
 // ---- View menu ----
 
-void frmEdit::mnuViewZoomIn_Click() {
+void LevelEditorWindow::mnuViewZoomIn_Click() {
     m_LevelCanvas->ZoomIn();
 }
 
-void frmEdit::mnuViewZoomOut_Click() {
+void LevelEditorWindow::mnuViewZoomOut_Click() {
     m_LevelCanvas->ZoomOut();
 }
 
-void frmEdit::mnuView1xZoom_Click() {
+void LevelEditorWindow::mnuView1xZoom_Click() {
     SetCanvasZoom(0);
 }
 
-void frmEdit::SetCanvasZoom(int zoom) {
+void LevelEditorWindow::SetCanvasZoom(int zoom) {
     m_LevelCanvas->SetZoom(zoom);
 }

@@ -35,18 +35,18 @@ const QString CloseQuestion = // for a level never saved
 
 // A window whose edit area holder is `holderW` x `holderH` pixels: the tile
 // strip (61) and the tool bar (57) sit under it.
-std::unique_ptr<frmEdit> windowWithHolder(EditorTestHost& host, qint16 w, qint16 h, int holderW,
-                                          int holderH, qint16 episode = 1) {
+std::unique_ptr<LevelEditorWindow> windowWithHolder(EditorTestHost& host, qint16 w, qint16 h,
+                                                    int holderW, int holderH, qint16 episode = 1) {
     return newWindow(host, w, h, episode, 1, holderW, holderH + 61 + 57);
 }
 
-QRgb canvasPixel(frmEdit& window, int x, int y) {
+QRgb canvasPixel(LevelEditorWindow& window, int x, int y) {
     return canvasparts::picture(window)->Picture().pixel(x, y);
 }
 
 } // namespace
 
-class tst_frmEdit : public QObject {
+class tst_LevelEditorWindow : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -83,20 +83,20 @@ private:
     ScopedPrompts* m_Installed = nullptr;
 };
 
-void tst_frmEdit::init() {
+void tst_LevelEditorWindow::init() {
     m_Host = new EditorTestHost;
     m_Prompts = new ScriptedPrompts;
     m_Installed = new ScopedPrompts(*m_Prompts);
 }
 
-void tst_frmEdit::cleanup() {
+void tst_LevelEditorWindow::cleanup() {
     delete m_Installed;
     delete m_Prompts;
     delete m_Host;
 }
 
-void tst_frmEdit::controlsAtCreation() {
-    frmEdit window(*m_Host);
+void tst_LevelEditorWindow::controlsAtCreation() {
+    LevelEditorWindow window(*m_Host);
     QVERIFY(window.FileName().isEmpty());
     QVERIFY(!window.IsModified());
     QVERIFY(!window.Drawing());
@@ -143,8 +143,8 @@ void tst_frmEdit::controlsAtCreation() {
     QCOMPARE(window.scrTileSelector->orientation(), Qt::Vertical);
 }
 
-void tst_frmEdit::menusAndDelegatedCommands() {
-    frmEdit window(*m_Host);
+void tst_LevelEditorWindow::menusAndDelegatedCommands() {
+    LevelEditorWindow window(*m_Host);
     const QList<QMenu*> menus = window.Menus();
     // The Edit menu sits between File and View, Tools between View and Level.
     QCOMPARE(menus.size(), 5);
@@ -189,8 +189,8 @@ void tst_frmEdit::menusAndDelegatedCommands() {
     QCOMPARE(m_Host->exitCalls, 1);
 }
 
-void tst_frmEdit::windowDrawsWithTheHostsSets() {
-    frmEdit window(*m_Host);
+void tst_LevelEditorWindow::windowDrawsWithTheHostsSets() {
+    LevelEditorWindow window(*m_Host);
     window.SetTiles(m_Host->TileSets(0));
     window.SetSprites(m_Host->SpriteSets(0));
     // One set of each for the canvas, the palettes and the preview: the
@@ -201,7 +201,7 @@ void tst_frmEdit::windowDrawsWithTheHostsSets() {
     QCOMPARE(window.CanvasZoom().Exponent(), 1);
 }
 
-void tst_frmEdit::newLevelAndLayout() {
+void tst_LevelEditorWindow::newLevelAndLayout() {
     auto window = newWindow(*m_Host, 40, 30, 2, 5, 600, 480);
     QVERIFY(window->isVisible());
     QCOMPARE(window->windowTitle(), QStringLiteral("Untitled[*]"));
@@ -235,7 +235,7 @@ void tst_frmEdit::newLevelAndLayout() {
     QCOMPARE(canvasparts::previewButton(*window)->pos(), QPoint(683, 365));
 }
 
-void tst_frmEdit::minimumSizeAndMinimisedWindow() {
+void tst_LevelEditorWindow::minimumSizeAndMinimisedWindow() {
     auto window = newWindow(*m_Host, 40, 30, 1, 1, 500, 400);
     // The limits are outer sizes, the frame included.
     const QSize frame = window->frameGeometry().size() - window->size();
@@ -249,7 +249,7 @@ void tst_frmEdit::minimumSizeAndMinimisedWindow() {
 }
 
 // The worked example: a 100 x 60 level in a 400 x 300 edit area.
-void tst_frmEdit::scrollRangesFollowSizeAndZoom() {
+void tst_LevelEditorWindow::scrollRangesFollowSizeAndZoom() {
     auto window = windowWithHolder(*m_Host, 100, 60, 400, 300);
     QCOMPARE(canvasparts::canvas(*window)->width(), 400);
     QCOMPARE(canvasparts::canvas(*window)->height(), 300);
@@ -303,7 +303,7 @@ void tst_frmEdit::scrollRangesFollowSizeAndZoom() {
     QCOMPARE(canvasparts::scrollX(*window)->value(), 64);
 }
 
-void tst_frmEdit::canvasPixels() {
+void tst_LevelEditorWindow::canvasPixels() {
     // A new level: border tile 144 in the two outer rings, fill 143 inside.
     auto window = windowWithHolder(*m_Host, 30, 20, 400, 300);
     QCOMPARE(canvasparts::picture(*window)->surface().ScaleWidth(), 383);
@@ -343,7 +343,7 @@ void tst_frmEdit::canvasPixels() {
     QCOMPARE(canvasPixel(*window, 1, 1), tilePixel(144, 0, 0));
 }
 
-void tst_frmEdit::scrollingRedrawsUnlessSuppressed() {
+void tst_LevelEditorWindow::scrollingRedrawsUnlessSuppressed() {
     auto window = windowWithHolder(*m_Host, 60, 40, 400, 300);
     leveledit::setTile(*window, 10, 10, 3);
     window->RedrawEdit();
@@ -368,7 +368,7 @@ void tst_frmEdit::scrollingRedrawsUnlessSuppressed() {
     QCOMPARE(canvasPixel(*window, 3, 3), tilePixel(143, 3, 3));
 }
 
-void tst_frmEdit::modeButtonsAndPositionReport() {
+void tst_LevelEditorWindow::modeButtonsAndPositionReport() {
     auto window = windowWithHolder(*m_Host, 100, 60, 400, 300);
     QTest::mouseClick(window->optMode[1], Qt::LeftButton);
     QCOMPARE(window->Mode(), qint16(1));
@@ -393,7 +393,7 @@ void tst_frmEdit::modeButtonsAndPositionReport() {
     QCOMPARE(message.icon, Prompts::Icon::None);
 }
 
-void tst_frmEdit::saveOfNewLevelAsksForAName() {
+void tst_LevelEditorWindow::saveOfNewLevelAsksForAName() {
     // The dialog starts in the folder levels were last used in, offering
     // the lowest level number free there.
     QTemporaryDir dir;
@@ -427,7 +427,7 @@ void tst_frmEdit::saveOfNewLevelAsksForAName() {
 // A name of another episode is refused with the reason, written nowhere,
 // and the dialog comes back with it (the names themselves:
 // tst_LevelFileName; a name given its extension: tst_MainWindowLevelFiles).
-void tst_frmEdit::saveAsRefusesAnotherEpisodesName() {
+void tst_LevelEditorWindow::saveAsRefusesAnotherEpisodesName() {
     QTemporaryDir dir;
     auto window = newPlayableWindow(*m_Host, 30, 20, 1, 3);
     m_Prompts->files.push_back(ScriptedPrompts::File::Choose(dir.filePath("mylevel.ck2")));
@@ -445,7 +445,7 @@ void tst_frmEdit::saveAsRefusesAnotherEpisodesName() {
 
 // The dialog asked about the name as typed; the name with its extension
 // added is asked about before it is replaced.
-void tst_frmEdit::extendedNameAsksBeforeReplacing() {
+void tst_LevelEditorWindow::extendedNameAsksBeforeReplacing() {
     QTemporaryDir dir;
     const QString existing = dir.filePath("mylevel.ck1");
     QVERIFY(writeFile(existing, "old"));
@@ -467,7 +467,7 @@ void tst_frmEdit::extendedNameAsksBeforeReplacing() {
     QCOMPARE(fileBytes(existing), window->m_Level.Serialize());
 }
 
-void tst_frmEdit::saveAsWritesAndRenames() {
+void tst_LevelEditorWindow::saveAsWritesAndRenames() {
     QTemporaryDir dir;
     const QString first = dir.filePath("LEVEL04.CK1");
     const QString second = dir.filePath("Level09.ck1");
@@ -509,7 +509,7 @@ void tst_frmEdit::saveAsWritesAndRenames() {
     QCOMPARE(reread.TilePlane(), window->m_Level.TilePlane());
 }
 
-void tst_frmEdit::failedSaveKeepsEverything() {
+void tst_LevelEditorWindow::failedSaveKeepsEverything() {
     QTemporaryDir dir;
     const QString good = dir.filePath("LEVEL01.CK1");
     auto window = newPlayableWindow(*m_Host, 30, 20, 1, 1);
@@ -543,7 +543,7 @@ void tst_frmEdit::failedSaveKeepsEverything() {
 
 // Whether closing asks at all, and Cancel: tst_UndoRedo's
 // modifiedFollowsTheSavedLevel and closeInsideTheMdiArea.
-void tst_frmEdit::closeQuestionPaths() {
+void tst_LevelEditorWindow::closeQuestionPaths() {
     QTemporaryDir dir;
     // Changed, Discard: closes and writes nothing.
     {
@@ -595,11 +595,11 @@ void tst_frmEdit::closeQuestionPaths() {
     }
 }
 
-void tst_frmEdit::closeInsideTheMdiArea() {
+void tst_LevelEditorWindow::closeInsideTheMdiArea() {
     QMdiArea area;
     area.resize(1000, 800);
     area.show();
-    auto* window = new frmEdit(*m_Host);
+    auto* window = new LevelEditorWindow(*m_Host);
     QMdiSubWindow* sub = area.addSubWindow(window);
     window->SetTiles(m_Host->TileSets(0));
     window->SetSprites(m_Host->SpriteSets(0));
@@ -632,11 +632,11 @@ void tst_frmEdit::closeInsideTheMdiArea() {
     QCOMPARE(m_Prompts->messages.size(), size_t(2));
 }
 
-void tst_frmEdit::failedLoadLeavesNoName() {
+void tst_LevelEditorWindow::failedLoadLeavesNoName() {
     QTemporaryDir dir;
     const QString damaged = dir.filePath("LEVEL01.CK1");
     QVERIFY(writeFile(damaged, QByteArray("\x10\x00", 2)));
-    frmEdit window(*m_Host);
+    LevelEditorWindow window(*m_Host);
     window.SetTiles(m_Host->TileSets(0));
     window.SetSprites(m_Host->SpriteSets(0));
     const IoResult result = window.LoadLevel(damaged);
@@ -649,7 +649,7 @@ void tst_frmEdit::failedLoadLeavesNoName() {
 
 // The same file in two windows (or two running copies): the second save
 // asks before it overwrites what the first wrote.
-void tst_frmEdit::sameFileInTwoWindows_data() {
+void tst_LevelEditorWindow::sameFileInTwoWindows_data() {
     QTest::addColumn<Prompts::Answer>("answer");
     QTest::addColumn<bool>("saved");
     QTest::addColumn<qint16>("tileThree"); // cell (3, 3) of the file afterwards
@@ -663,7 +663,7 @@ void tst_frmEdit::sameFileInTwoWindows_data() {
                             << false;
 }
 
-void tst_frmEdit::sameFileInTwoWindows() {
+void tst_LevelEditorWindow::sameFileInTwoWindows() {
     QFETCH(Prompts::Answer, answer);
     QFETCH(bool, saved);
     QFETCH(qint16, tileThree);
@@ -704,7 +704,7 @@ void tst_frmEdit::sameFileInTwoWindows() {
     QCOMPARE(two->IsModified(), !saved);
 }
 
-void tst_frmEdit::realLevelsRoundTrip() {
+void tst_LevelEditorWindow::realLevelsRoundTrip() {
     GM_REQUIRE_REAL_DATA();
     QTemporaryDir dir;
     const QStringList names =
@@ -743,7 +743,7 @@ void tst_frmEdit::realLevelsRoundTrip() {
 // window says so; Reload takes the file's level, Keep mine goes on and the
 // next save asks first (what a reload does to the undo steps:
 // tst_LevelDocumentDisk); a removed file is written again.
-void tst_frmEdit::fileChangedOnDiskOffersReload() {
+void tst_LevelEditorWindow::fileChangedOnDiskOffersReload() {
     QTemporaryDir dir;
     const QString path = dir.filePath("LEVEL13.CK1");
     const auto levelWithTile = [](qint16 tile) {
@@ -811,7 +811,7 @@ void tst_frmEdit::fileChangedOnDiskOffersReload() {
     QVERIFY(!bar->isVisible());
 }
 
-void tst_frmEdit::closeQuestionNamesTheLevel() {
+void tst_LevelEditorWindow::closeQuestionNamesTheLevel() {
     QTemporaryDir dir;
     const QString path = dir.filePath("LEVEL07.CK2");
     Level level;
@@ -837,7 +837,7 @@ void tst_frmEdit::closeQuestionNamesTheLevel() {
 
 // The game loads at most 16,376 cells. Saving a larger level asks first;
 // once answered Yes, the window saves it without asking again.
-void tst_frmEdit::tooLargeForTheGameAsksOncePerWindow_data() {
+void tst_LevelEditorWindow::tooLargeForTheGameAsksOncePerWindow_data() {
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
     QTest::addColumn<QList<int>>("answers");  // 1 Yes, 0 No, one per question
@@ -854,7 +854,7 @@ void tst_frmEdit::tooLargeForTheGameAsksOncePerWindow_data() {
         << 170 << 170 << QList<int>{0, 0, 0} << QList<bool>{0, 0, 0} << 3 << "28,900";
 }
 
-void tst_frmEdit::tooLargeForTheGameAsksOncePerWindow() {
+void tst_LevelEditorWindow::tooLargeForTheGameAsksOncePerWindow() {
     QFETCH(int, width);
     QFETCH(int, height);
     QFETCH(QList<int>, answers);
@@ -886,5 +886,5 @@ void tst_frmEdit::tooLargeForTheGameAsksOncePerWindow() {
     }
 }
 
-GM_TEST_MAIN(tst_frmEdit)
-#include "tst_frmEdit.moc"
+GM_TEST_MAIN(tst_LevelEditorWindow)
+#include "tst_LevelEditorWindow.moc"

@@ -142,7 +142,7 @@ void MainWindowTest::startAsksForTheMissingPaths() {
         else
             QTest::keyClick(&graphicsFolderBox(dialog, 1), Qt::Key(key));
     });
-    frmMain window;
+    MainWindow window;
     const bool accepted = key != Qt::Key_Escape;
     QCOMPARE(m_F.Load(window), accepted);
 
@@ -171,7 +171,7 @@ void MainWindowTest::unreadableSettingsAreToldOnceWithTheReason() {
             controls::retype(graphicsFolderBox(dialog, i), demoFolder(i));
         QTest::mouseClick(&okButton(dialog), Qt::LeftButton);
     });
-    frmMain window;
+    MainWindow window;
     QVERIFY(m_F.Load(window));
 
     const QString reason =
@@ -210,7 +210,7 @@ void MainWindowTest::folderWithoutTheImagesAsksAgain() {
     m_F.prompts().dialogs.push_back(answer(partial));       // OK again on the same folder
     m_F.prompts().dialogs.push_back(answer(demoFolder(2))); // then the right one
 
-    frmMain window;
+    MainWindow window;
     QVERIFY(m_F.Load(window));
 
     QCOMPARE(m_F.prompts().messages.size(), size_t(2));
@@ -254,7 +254,7 @@ void MainWindowTest::setPathsFailureKeepsTheSetsLoadedBefore() {
     QCOMPARE(Settings::Read(Paths, key(2)), partial);
 
     // The program runs on: a new level of the episode draws with no tiles.
-    frmEdit* editor = m_F.NewLevel(*window, 30, 20, 2);
+    LevelEditorWindow* editor = m_F.NewLevel(*window, 30, 20, 2);
     QVERIFY(editor);
     QCOMPARE(editor->Tiles().Count(), qint16(0));
 }
@@ -264,7 +264,7 @@ void MainWindowTest::firstStartBesideTheDemoGraphicsNeedsNoQuestions() {
     Settings::SetFoldersForTesting(m_F.demo.path(), m_F.sandbox.config->path());
     QFile::remove(Settings::FilePath());
     {
-        frmMain window;
+        MainWindow window;
         window.SetProgramFolder(m_F.demo.path());
         QVERIFY(window.Form_Load());
         QVERIFY(m_F.prompts().shownDialogs.empty());
@@ -277,7 +277,7 @@ void MainWindowTest::firstStartBesideTheDemoGraphicsNeedsNoQuestions() {
     // A settings file of the user's is never replaced by the demo paths.
     QVERIFY(Settings::Write(Paths, key(0), QString()));
     {
-        frmMain window;
+        MainWindow window;
         window.SetProgramFolder(m_F.demo.path());
         QVERIFY(!window.Form_Load()); // asked; the scripted dialog closes as Cancel
         QCOMPARE(m_F.prompts().shownDialogs.size(), size_t(1));
@@ -286,7 +286,7 @@ void MainWindowTest::firstStartBesideTheDemoGraphicsNeedsNoQuestions() {
     QFile::remove(Settings::FilePath());
     // Without the demo graphics beside it, the first start asks.
     {
-        frmMain window;
+        MainWindow window;
         QVERIFY(!m_F.Load(window));
         QCOMPARE(m_F.prompts().shownDialogs.size(), size_t(2));
     }
@@ -295,7 +295,7 @@ void MainWindowTest::firstStartBesideTheDemoGraphicsNeedsNoQuestions() {
 void MainWindowTest::newOpensAnEditorOnTheChosenLevel() {
     auto window = m_F.StartedWindow();
     QVERIFY(window);
-    frmEdit* editor = m_F.NewLevel(*window, 24, 17, 2, true);
+    LevelEditorWindow* editor = m_F.NewLevel(*window, 24, 17, 2, true);
     QVERIFY(editor);
     QCOMPARE(m_F.prompts().shownDialogs.back().title, QStringLiteral("Level Properties"));
     QCOMPARE(editor->m_Level.Width(), qint16(24));
@@ -310,7 +310,7 @@ void MainWindowTest::newOpensAnEditorOnTheChosenLevel() {
     QVERIFY(editor->isVisible());
     QCOMPARE(&editor->Host(), static_cast<EditorHost*>(window.get()));
 
-    frmEdit* plain = m_F.NewLevel(*window, 30, 20, 0);
+    LevelEditorWindow* plain = m_F.NewLevel(*window, 30, 20, 0);
     QVERIFY(plain);
     QCOMPARE(plain->m_Level.Episode(), qint16(1));
     QCOMPARE(plain->m_Level.Number(), qint16(1));
@@ -346,7 +346,7 @@ void MainWindowTest::openLoadsLevelsWithTheirEpisodesSets() {
     QCOMPARE(request.owner, static_cast<QWidget*>(window.get()));
 
     QCOMPARE(window->Editors().size(), 1);
-    frmEdit* editor = window->Editors().front();
+    LevelEditorWindow* editor = window->Editors().front();
     QCOMPARE(editor->m_Level.Episode(), qint16(2));
     QCOMPARE(editor->m_Level.Number(), qint16(1));
     QCOMPARE(editor->FileName(), file);
@@ -364,9 +364,9 @@ void MainWindowTest::openLoadsLevelsWithTheirEpisodesSets() {
 void MainWindowTest::editorMenusTakeThePlaceOfTheMainMenus() {
     auto window = m_F.StartedWindow();
     QVERIFY(window);
-    frmEdit* first = m_F.NewLevel(*window, 30, 20, 0);
+    LevelEditorWindow* first = m_F.NewLevel(*window, 30, 20, 0);
     QVERIFY(first);
-    const auto menusOf = [](frmEdit* editor) {
+    const auto menusOf = [](LevelEditorWindow* editor) {
         QStringList titles;
         for (QMenu* menu : editor->Menus())
             titles << menu->title();
@@ -376,7 +376,7 @@ void MainWindowTest::editorMenusTakeThePlaceOfTheMainMenus() {
              menusOf(first) << QStringLiteral("&Window") << QStringLiteral("&Help"));
     QVERIFY(window->menuBar()->actions().contains(first->mnuFile->menuAction()));
 
-    frmEdit* second = m_F.NewLevel(*window, 40, 20, 1);
+    LevelEditorWindow* second = m_F.NewLevel(*window, 40, 20, 1);
     QVERIFY(second);
     QVERIFY(window->menuBar()->actions().contains(second->mnuFile->menuAction()));
     window->mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(first->parentWidget()));
@@ -386,7 +386,7 @@ void MainWindowTest::editorMenusTakeThePlaceOfTheMainMenus() {
     // brings the main window's own back.
     first->mnuFileClose_Click();
     QCoreApplication::processEvents();
-    QCOMPARE(window->Editors(), QList<frmEdit*>{second});
+    QCOMPARE(window->Editors(), QList<LevelEditorWindow*>{second});
     QVERIFY(window->menuBar()->actions().contains(second->mnuFile->menuAction()));
     second->mnuFileClose_Click();
     QCoreApplication::processEvents();
@@ -399,8 +399,8 @@ void MainWindowTest::editorMenusTakeThePlaceOfTheMainMenus() {
 void MainWindowTest::exitAsksForModifiedLevelsAndCancelStopsIt() {
     auto window = m_F.StartedWindow();
     QVERIFY(window);
-    frmEdit* unchanged = m_F.NewLevel(*window, 30, 20, 0);
-    frmEdit* changed = m_F.NewLevel(*window, 30, 20, 1);
+    LevelEditorWindow* unchanged = m_F.NewLevel(*window, 30, 20, 0);
+    LevelEditorWindow* changed = m_F.NewLevel(*window, 30, 20, 1);
     QVERIFY(unchanged && changed);
     leveledit::setModified(*changed, true);
 
@@ -461,7 +461,7 @@ void MainWindowTest::titleNamesTheActiveLevel() {
     QVERIFY(window);
     const auto active = [&] {
         QMdiSubWindow* subWindow = window->mdiArea->currentSubWindow();
-        return subWindow ? qobject_cast<frmEdit*>(subWindow->widget()) : nullptr;
+        return subWindow ? qobject_cast<LevelEditorWindow*>(subWindow->widget()) : nullptr;
     };
     for (const QString& step : steps) {
         if (step == "new") {
@@ -475,7 +475,7 @@ void MainWindowTest::titleNamesTheActiveLevel() {
             QVERIFY(subWindow);
             step == "maximize" ? subWindow->showMaximized() : subWindow->showNormal();
         } else {
-            frmEdit* editor = active();
+            LevelEditorWindow* editor = active();
             QVERIFY(editor);
             if (step == "change" || step == "save")
                 leveledit::setModified(*editor, step == "change");
@@ -498,4 +498,4 @@ void MainWindowTest::titleNamesTheActiveLevel() {
 }
 
 GM_TEST_MAIN(MainWindowTest)
-#include "tst_frmMain.moc"
+#include "tst_MainWindow.moc"

@@ -47,17 +47,17 @@ class QUndoStack;
 // tile and sprite selectors and the level preview.
 //
 // The window is a thin face over its parts; its handlers are spread over
-// several files by concern: frmEdit.cpp (window, menus, files, zoom),
-// frmEdit_canvas.cpp (the canvas's options and the tool bar's mode
+// several files by concern: LevelEditorWindow.cpp (window, menus, files, zoom),
+// LevelEditorWindow_canvas.cpp (the canvas's options and the tool bar's mode
 // buttons; the canvas itself, with its scrolling, zoom, wheel and keys, is
-// a LevelCanvas), frmEdit_mouse.cpp (the canvas's events to the current
+// a LevelCanvas), LevelEditorWindow_mouse.cpp (the canvas's events to the current
 // tool),
-// frmEdit_tiles.cpp and frmEdit_sprites.cpp (palettes; both selectors are a
-// SelectorPanel), frmEdit_preview.cpp (level preview), frmEdit_pickers.cpp
-// (picker buttons), frmEdit_properties.cpp (Level, Properties),
-// frmEdit_undo.cpp (Edit menu), frmEdit_tools.cpp (the edit tools' bar and menus, through
-// EditToolBox, and the view options), frmEdit_game.cpp (Test in Game, Check Level) and
-// frmEdit_files.cpp (Save As's name and folder, the level's file changed
+// LevelEditorWindow_tiles.cpp and LevelEditorWindow_sprites.cpp (palettes; both selectors are a
+// SelectorPanel), LevelEditorWindow_preview.cpp (level preview), LevelEditorWindow_pickers.cpp
+// (picker buttons), LevelEditorWindow_properties.cpp (Level, Properties),
+// LevelEditorWindow_undo.cpp (Edit menu), LevelEditorWindow_tools.cpp (the edit tools' bar and
+// menus, through EditToolBox, and the view options), LevelEditorWindow_game.cpp (Test in Game,
+// Check Level) and LevelEditorWindow_files.cpp (Save As's name and folder, the level's file changed
 // on disk).
 //
 // The level, its file, its undo stack and modified state live in the
@@ -65,11 +65,11 @@ class QUndoStack;
 // canvas view follows the document's signals. The handlers stay public so
 // that the main window and the tests can drive the window exactly as the
 // user's events do; the state is read through the accessors.
-class frmEdit : public QWidget {
+class LevelEditorWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit frmEdit(EditorHost& host, QWidget* parent = nullptr);
-    ~frmEdit() override;
+    explicit LevelEditorWindow(EditorHost& host, QWidget* parent = nullptr);
+    ~LevelEditorWindow() override;
 
     // ---- Public operations ----
     // Shows the window and lays it out.
@@ -173,7 +173,7 @@ public:
     QMenu* mnuLevel = nullptr;
     QAction* mnuLevelProperties = nullptr;
 
-    // ---- Unsaved changes (frmEdit.cpp) ----
+    // ---- Unsaved changes (LevelEditorWindow.cpp) ----
     // The name the close question and the main window's title use: the
     // file's name, or "Untitled" for a level never saved.
     QString DocumentName() const;
@@ -182,7 +182,7 @@ public:
     // errors, whenever one was not accepted at the last Yes). True to go on.
     bool ConfirmSave();
 
-    // ---- Window, menus, files, zoom (frmEdit.cpp) ----
+    // ---- Window, menus, files, zoom (LevelEditorWindow.cpp) ----
     void Form_Resize();
     // True when the window may close: nothing unsaved, or the user chose
     // Discard, or saved successfully. False keeps the window open.
@@ -201,13 +201,13 @@ public:
     // Sets the canvas's zoom and draws it again.
     void SetCanvasZoom(int zoom);
 
-    // ---- Canvas options and mode buttons (frmEdit_canvas.cpp) ----
+    // ---- Canvas options and mode buttons (LevelEditorWindow_canvas.cpp) ----
     void RedrawEdit();
     void optMode_Click(int index);
     void optMode_GotFocus(int index);
     void lblPosition_Click();
 
-    // ---- Tile palette (frmEdit_tiles.cpp) ----
+    // ---- Tile palette (LevelEditorWindow_tiles.cpp) ----
     void picTiles_Paint();
     void scrTiles_Change();
     void scrTiles_Scroll();
@@ -220,20 +220,20 @@ public:
     // Picks the tile at (x, y) of the selector for the slot of `buttons`.
     void PickTileAt(Qt::MouseButtons buttons, int x, int y);
 
-    // ---- Sprite palette (frmEdit_sprites.cpp) ----
+    // ---- Sprite palette (LevelEditorWindow_sprites.cpp) ----
     void picSelectedSprite_Paint();
     void picSpriteSelector_Resize();
     void picSpriteSelector_Paint();
     void PickSpriteAt(int x, int y);
 
-    // ---- Level preview (frmEdit_preview.cpp) ----
+    // ---- Level preview (LevelEditorWindow_preview.cpp) ----
     void picLevelPreview_Paint();
     void OpenLevelPreview();
     // x, y: pointer position in the window's inner area, pixels.
     void FollowLevelPreview(int x, int y);
     void CloseLevelPreview();
 
-    // ---- Picker buttons (frmEdit_pickers.cpp); x, y in pixels relative
+    // ---- Picker buttons (LevelEditorWindow_pickers.cpp); x, y in pixels relative
     // to the button ----
     void cmdTiles_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
                             double y);
@@ -254,13 +254,13 @@ public:
     void cmdLevelPreview_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
                                  double y);
 
-    // ---- Level, Properties (frmEdit_properties.cpp) ----
+    // ---- Level, Properties (LevelEditorWindow_properties.cpp) ----
     void mnuLevelProperties_Click();
     // After new sets and a new level size: the layout, the scroll ranges
     // and every view drawn from the sets or the level, again.
     void RelayoutAfterNewSets();
 
-    // ---- Info values (frmEdit_info.cpp) ----
+    // ---- Info values (LevelEditorWindow_info.cpp) ----
     // View, "Show &Info Values": every non-zero info value is written over
     // its cell on the canvas. Off at start; each window keeps its own.
     QAction* mnuViewInfoValues = nullptr;
@@ -293,7 +293,7 @@ public:
     // selector picks, or -1 outside it.
     int SpriteAt(int x, int y) const;
 
-    // ---- Undo and redo (frmEdit_undo.cpp) ----
+    // ---- Undo and redo (LevelEditorWindow_undo.cpp) ----
     // Every change to the level is a step on the document's stack: a
     // press-and-drag on the canvas ("Paint"), however many cells it wrote,
     // and a confirmed Level, Properties ("Properties"). The stack's clean
@@ -307,7 +307,7 @@ public:
     // Ends the current tool's drag after an undo or a redo.
     void EndDrag();
 
-    // ---- Edit tools and view options (frmEdit_tools.cpp) ----
+    // ---- Edit tools and view options (LevelEditorWindow_tools.cpp) ----
     QMenu* mnuTools = nullptr;
     QToolBar* tbrTools = nullptr;
     QAction* mnuViewGrid = nullptr;
@@ -323,7 +323,7 @@ public:
     void mnuViewFit_Click();
     // What the status bar shows for the tools and hidden planes.
     QString ToolStatusText() const;
-    // ---- Test in Game, Check Level, saving with errors (frmEdit_game.cpp) ----
+    // ---- Test in Game, Check Level, saving with errors (LevelEditorWindow_game.cpp) ----
     QAction* mnuLevelTestInGame = nullptr;
     QAction* mnuLevelCheck = nullptr;
     // Adds the Level menu's items (constructor).
@@ -373,7 +373,7 @@ private:
     void ConnectControls();
     void UpdateCaption();
 
-    // ---- Files (frmEdit_files.cpp) ----
+    // ---- Files (LevelEditorWindow_files.cpp) ----
     // What becomes of a save.
     enum class SaveRoute { Here, Elsewhere, Cancel };
     // Before File, Save writes the level's own file: when another program
@@ -391,7 +391,7 @@ private:
     void CreateDiskWatch();
     void diskBar_Reload();
     // True when the level may be saved: no errors but its size, none the
-    // user has not accepted yet, or the user says so (frmEdit_game.cpp).
+    // user has not accepted yet, or the user says so (LevelEditorWindow_game.cpp).
     bool ConfirmSaveWithErrors();
 
     // After a pointer event a tool handled: its preview and status.
@@ -400,7 +400,7 @@ private:
     // The canvas's scroll ranges after a change of the level's size or sets.
     void RelayoutCanvas();
 
-    // ---- Editing with the mouse (frmEdit_mouse.cpp) ----
+    // ---- Editing with the mouse (LevelEditorWindow_mouse.cpp) ----
     void canvas_Pressed(const ToolEvent& event);
     void canvas_Moved(const ToolEvent& event, bool newCell);
     void canvas_Released(const ToolEvent& event);

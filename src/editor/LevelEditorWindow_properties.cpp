@@ -2,7 +2,7 @@
 // the properties dialog. A change is one step on the document's undo stack,
 // and so makes the level modified like any other edit.
 
-#include "frmEdit.h"
+#include "LevelEditorWindow.h"
 
 #include "EditTool.h"
 #include "EditorHost.h"
@@ -20,7 +20,7 @@ qint16 ToLevelSize(int value) {
 
 } // namespace
 
-void frmEdit::mnuLevelProperties_Click() {
+void LevelEditorWindow::mnuLevelProperties_Click() {
     LevelPropertiesDialog dialog(this);
     // The level's own size is offered as it is, also when it lies outside
     // the dialog's limits, so that changing only the episode or the map
@@ -55,7 +55,7 @@ void frmEdit::mnuLevelProperties_Click() {
     TakeEpisodeSets();
 }
 
-void frmEdit::RelayoutAfterNewSets() {
+void LevelEditorWindow::RelayoutAfterNewSets() {
     Form_Resize();
     RelayoutCanvas();
     // The selectors' scroll ranges follow the new sets' counts and sizes.

@@ -2,7 +2,7 @@
 // refuses, a save that cannot be written where the level came from, and
 // another program changing the file while the level is open.
 
-#include "frmEdit.h"
+#include "LevelEditorWindow.h"
 
 #include "DiskChangeBar.h"
 #include "EditTool.h"
@@ -34,16 +34,16 @@ QString ReadOnlyReason(const QString& fileName) {
     // A save replaces the file through a new one beside it: the folder
     // must take new files.
     if (folder.isDir() && !folder.isWritable())
-        return frmEdit::tr("its folder %1 is read-only")
+        return LevelEditorWindow::tr("its folder %1 is read-only")
             .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
     if (file.exists() && !file.isWritable())
-        return frmEdit::tr("the file is read-only");
+        return LevelEditorWindow::tr("the file is read-only");
     return QString();
 }
 
 } // namespace
 
-frmEdit::SaveRoute frmEdit::RouteForChangedFile() {
+LevelEditorWindow::SaveRoute LevelEditorWindow::RouteForChangedFile() {
     // A file that is gone is simply written again.
     if (m_Document->CheckDisk() != LevelDocument::DiskState::Changed)
         return SaveRoute::Here;
@@ -60,7 +60,7 @@ frmEdit::SaveRoute frmEdit::RouteForChangedFile() {
     }
 }
 
-frmEdit::SaveRoute frmEdit::WriteLevel(const QString& fileName) {
+LevelEditorWindow::SaveRoute LevelEditorWindow::WriteLevel(const QString& fileName) {
     // A drag still in progress is part of what is written: the document
     // puts its step on the stack before the stack's state is called saved.
     const IoResult result = m_Document->Save(fileName);
@@ -79,7 +79,7 @@ frmEdit::SaveRoute frmEdit::WriteLevel(const QString& fileName) {
     return answer == Prompts::Answer::Yes ? SaveRoute::Elsewhere : SaveRoute::Cancel;
 }
 
-bool frmEdit::SaveAsChosenFile() {
+bool LevelEditorWindow::SaveAsChosenFile() {
     const int episode = m_Level.Episode();
     QString folder = LevelFolders::ForSaving(FileName(), m_Host.LevelFolder());
     QString name = FileName().isEmpty()
@@ -124,7 +124,7 @@ bool frmEdit::SaveAsChosenFile() {
     }
 }
 
-void frmEdit::CreateDiskWatch() {
+void LevelEditorWindow::CreateDiskWatch() {
     m_DiskBar = new DiskChangeBar(this);
     connect(
         m_Document, &LevelDocument::diskStateChanged, this,
@@ -133,7 +133,7 @@ void frmEdit::CreateDiskWatch() {
     connect(m_DiskBar, &DiskChangeBar::reloadClicked, this, [this] { diskBar_Reload(); });
 }
 
-void frmEdit::diskBar_Reload() {
+void LevelEditorWindow::diskBar_Reload() {
     CurrentTool().Cancel();
     const IoResult result = m_Document->Reload();
     if (!result)

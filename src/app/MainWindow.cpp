@@ -1,4 +1,4 @@
-#include "frmMain.h"
+#include "MainWindow.h"
 
 #include "DataFolder.h"
 #include "EditGeometry.h"
@@ -11,6 +11,7 @@
 #include "Level.h"
 #include "LevelCheckDock.h"
 #include "LevelDocument.h"
+#include "LevelEditorWindow.h"
 #include "LevelFileDialogs.h"
 #include "LevelFolders.h"
 #include "LevelPropertiesDialog.h"
@@ -28,7 +29,6 @@
 #include "Settings.h"
 #include "SpriteCatalogue.h"
 #include "WindowMenu.h"
-#include "frmEdit.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -81,7 +81,7 @@ QStringList droppedFiles(const QMimeData* data) {
 
 // Takes from the sub-window's own menu every key that one of the editor's
 // menus owns.
-void YieldKeys(QMdiSubWindow& subWindow, const frmEdit& editor) {
+void YieldKeys(QMdiSubWindow& subWindow, const LevelEditorWindow& editor) {
     QList<QKeySequence> owned;
     for (const QMenu* menu : editor.Menus()) {
         for (const QAction* action : menu->actions())
@@ -104,14 +104,14 @@ void TellUnreadableSettings(QWidget* owner) {
         Prompts::Current().Message(
             owner,
             readable.error +
-                frmMain::tr("\r\nGridmason starts without the settings stored in it, and "
-                            "cannot store new ones there until the file is replaced."),
+                MainWindow::tr("\r\nGridmason starts without the settings stored in it, and "
+                               "cannot store new ones there until the file is replaced."),
             QString(), Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
 }
 
 } // namespace
 
-frmMain::frmMain(QWidget* parent)
+MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), m_ProgramFolder(QCoreApplication::applicationDirPath()) {
     m_Title = new MainWindowTitle(*this);
     mdiArea = new QMdiArea(this);
@@ -123,10 +123,11 @@ frmMain::frmMain(QWidget* parent)
     addDockWidget(Qt::BottomDockWidgetArea, dckCheck);
     // Until Level, Check Level asks for it (or the last session left it open).
     dckCheck->hide();
-    connect(dckCheck, &LevelCheckDock::CellChosen, this, &frmMain::dckCheck_CellChosen);
-    connect(dckCheck, &QDockWidget::visibilityChanged, this, &frmMain::dckCheck_VisibilityChanged);
+    connect(dckCheck, &LevelCheckDock::CellChosen, this, &MainWindow::dckCheck_CellChosen);
+    connect(dckCheck, &QDockWidget::visibilityChanged, this,
+            &MainWindow::dckCheck_VisibilityChanged);
     setAcceptDrops(true);
-    connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::mdiArea_SubWindowActivated);
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::mdiArea_SubWindowActivated);
     // Until RestorePlacement gives the size the user left it at.
     resize(900, 700);
 }
@@ -134,12 +135,12 @@ frmMain::frmMain(QWidget* parent)
 // The area and the dock outlive this part of the window and report the
 // editors closing and the dock hiding as they go; nothing here may answer
 // that any more.
-frmMain::~frmMain() {
+MainWindow::~MainWindow() {
     disconnect(mdiArea, nullptr, this, nullptr);
     disconnect(dckCheck, nullptr, this, nullptr);
 }
 
-void frmMain::CreateMenus() {
+void MainWindow::CreateMenus() {
     mnuFile = new QMenu(QStringLiteral("&File"), this);
     mnuFileNew = mnuFile->addAction(QStringLiteral("&New"));
     mnuFileNew->setShortcuts(MenuKeys(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)));
@@ -152,11 +153,12 @@ void frmMain::CreateMenus() {
     mnuFile->addSeparator();
     mnuFileExit = mnuFile->addAction(QStringLiteral("E&xit"));
     mnuFileExit->setShortcuts(MenuKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
-    connect(mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
-    connect(mnuFileOpen, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
-    connect(mnuFileSetPaths, &QAction::triggered, this, &frmMain::mnuFileSetPaths_Click);
-    connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
-    connect(mnuFileRecent, &RecentFilesMenu::FileChosen, this, &frmMain::mnuFileRecent_FileChosen);
+    connect(mnuFileNew, &QAction::triggered, this, &MainWindow::mnuFileNew_Click);
+    connect(mnuFileOpen, &QAction::triggered, this, &MainWindow::mnuFileOpen_Click);
+    connect(mnuFileSetPaths, &QAction::triggered, this, &MainWindow::mnuFileSetPaths_Click);
+    connect(mnuFileExit, &QAction::triggered, this, &MainWindow::mnuFileExit_Click);
+    connect(mnuFileRecent, &RecentFilesMenu::FileChosen, this,
+            &MainWindow::mnuFileRecent_FileChosen);
     mnuWindow = new WindowMenu(mdiArea, this);
     mnuHelp = new HelpMenu([this] { return menuBar()->actions(); }, this);
     ShowMenus({mnuFile, mnuWindow});
@@ -164,7 +166,7 @@ void frmMain::CreateMenus() {
 
 // ---- Start-up ----
 
-bool frmMain::Form_Load() {
+bool MainWindow::Form_Load() {
     TellUnreadableSettings(this);
     SeedDemoPaths();
     if (!LoadPaths()) {
@@ -175,7 +177,7 @@ bool frmMain::Form_Load() {
     return true;
 }
 
-bool frmMain::SeedDemoPaths() {
+bool MainWindow::SeedDemoPaths() {
     if (QFileInfo::exists(Settings::FilePath()))
         return false;
     for (int i = 0; i < 3; ++i) {
@@ -189,7 +191,7 @@ bool frmMain::SeedDemoPaths() {
     return true;
 }
 
-bool frmMain::LoadPaths() {
+bool MainWindow::LoadPaths() {
     bool complete = true;
     for (int i = 0; i < 3; ++i) {
         m_Paths[i] = Settings::Read(PathsSection, pathKey(i));
@@ -198,7 +200,7 @@ bool frmMain::LoadPaths() {
     return complete ? true : AskForPaths();
 }
 
-bool frmMain::AskForPaths() {
+bool MainWindow::AskForPaths() {
     QString chosen[3];
     {
         GamePathsDialog dialog(this);
@@ -229,7 +231,7 @@ bool frmMain::AskForPaths() {
     return true;
 }
 
-bool frmMain::LoadTileSets() {
+bool MainWindow::LoadTileSets() {
     // New sets, never the old ones changed: a window, or work on another
     // thread, still drawing with the old ones keeps them until it lets go.
     for (auto& set : m_TileSets)
@@ -244,7 +246,7 @@ bool frmMain::LoadTileSets() {
     return true;
 }
 
-bool frmMain::LoadSpriteSets() {
+bool MainWindow::LoadSpriteSets() {
     for (auto& set : m_SpriteSets)
         set = std::make_shared<const SpriteSet>();
     for (int i = 0; i < 3; ++i) {
@@ -257,14 +259,14 @@ bool frmMain::LoadSpriteSets() {
     return true;
 }
 
-bool frmMain::Remember(const IoResult& loaded, int index) {
+bool MainWindow::Remember(const IoResult& loaded, int index) {
     if (!loaded &&
         GraphicsFolder::Classify(m_Paths[index], index + 1) == GraphicsFolder::Kind::GameFiles)
         m_GameFilesError = loaded.error;
     return loaded.ok;
 }
 
-void frmMain::LoadGraphics() {
+void MainWindow::LoadGraphics() {
     m_GameFilesError.clear();
     if (LoadTileSets() && LoadSpriteSets())
         return;
@@ -280,15 +282,15 @@ void frmMain::LoadGraphics() {
     mnuFileSetPaths_Click();
 }
 
-void frmMain::mnuFileSetPaths_Click() {
+void MainWindow::mnuFileSetPaths_Click() {
     QString before[3];
     std::copy(std::begin(m_Paths), std::end(m_Paths), std::begin(before));
     if (AskForPaths())
         RefreshEditors(before);
 }
 
-void frmMain::RefreshEditors(const QString (&before)[3]) {
-    for (frmEdit* editor : Editors()) {
+void MainWindow::RefreshEditors(const QString (&before)[3]) {
+    for (LevelEditorWindow* editor : Editors()) {
         const int index = editor->m_Level.Episode() - 1;
         if (index < 0 || index > 2 || m_Paths[index] == before[index])
             continue;
@@ -302,13 +304,13 @@ void frmMain::RefreshEditors(const QString (&before)[3]) {
 
 // ---- Sets ----
 
-std::shared_ptr<const TileSet> frmMain::TileSets(int index) const {
+std::shared_ptr<const TileSet> MainWindow::TileSets(int index) const {
     if (index >= 0 && index < 3 && m_TileSets[index])
         return m_TileSets[index];
     return std::make_shared<const TileSet>();
 }
 
-std::shared_ptr<const SpriteSet> frmMain::SpriteSets(int index) const {
+std::shared_ptr<const SpriteSet> MainWindow::SpriteSets(int index) const {
     if (index >= 0 && index < 3 && m_SpriteSets[index])
         return m_SpriteSets[index];
     return std::make_shared<const SpriteSet>();
@@ -316,11 +318,12 @@ std::shared_ptr<const SpriteSet> frmMain::SpriteSets(int index) const {
 
 // ---- Editor windows ----
 
-frmEdit* frmMain::OpenEditor(int episode, const std::function<IoResult(frmEdit&)>& fill,
-                             RecoveryEntry adopted) {
+LevelEditorWindow* MainWindow::OpenEditor(int episode,
+                                          const std::function<IoResult(LevelEditorWindow&)>& fill,
+                                          RecoveryEntry adopted) {
     auto* subWindow = new EditorFrame;
     subWindow->setAttribute(Qt::WA_DeleteOnClose);
-    auto* editor = new frmEdit(*this);
+    auto* editor = new LevelEditorWindow(*this);
     subWindow->setWidget(editor);
     editor->SetTiles(TileSets(episode - 1));
     editor->SetSprites(SpriteSets(episode - 1));
@@ -349,45 +352,45 @@ frmEdit* frmMain::OpenEditor(int episode, const std::function<IoResult(frmEdit&)
     return editor;
 }
 
-void frmMain::KeepRecoveryCopies(frmEdit& editor, RecoveryEntry adopted) {
+void MainWindow::KeepRecoveryCopies(LevelEditorWindow& editor, RecoveryEntry adopted) {
     LevelDocument& document = editor.Document();
     auto* keeper = adopted.id.isEmpty()
                        ? new RecoveryKeeper(document, m_Recovery, &document)
                        : new RecoveryKeeper(document, m_Recovery, std::move(adopted), &document);
-    connect(&editor, &frmEdit::ChangesDiscarded, keeper, &RecoveryKeeper::Discard);
+    connect(&editor, &LevelEditorWindow::ChangesDiscarded, keeper, &RecoveryKeeper::Discard);
     // Written in the background: a failure is told without stopping the
     // user, and tried again.
     connect(keeper, &RecoveryKeeper::failed, this,
             [this](const QString& message) { sbrStatus->showMessage(message, RecoveryMessageMs); });
 }
 
-QList<frmEdit*> frmMain::Editors() const {
-    QList<frmEdit*> editors;
+QList<LevelEditorWindow*> MainWindow::Editors() const {
+    QList<LevelEditorWindow*> editors;
     for (QMdiSubWindow* subWindow : mdiArea->subWindowList(QMdiArea::CreationOrder)) {
-        if (auto* editor = qobject_cast<frmEdit*>(subWindow->widget()))
+        if (auto* editor = qobject_cast<LevelEditorWindow*>(subWindow->widget()))
             editors << editor;
     }
     return editors;
 }
 
-frmEdit* frmMain::ActiveEditor() const {
+LevelEditorWindow* MainWindow::ActiveEditor() const {
     QMdiSubWindow* window = mdiArea->currentSubWindow();
-    return window ? qobject_cast<frmEdit*>(window->widget()) : nullptr;
+    return window ? qobject_cast<LevelEditorWindow*>(window->widget()) : nullptr;
 }
 
-QString frmMain::LevelFolder() const {
+QString MainWindow::LevelFolder() const {
     const QString last = LevelFolders::Last();
     return last.isEmpty() ? DemoDataFolder(m_ProgramFolder) + QStringLiteral("/levels") : last;
 }
 
-void frmMain::mnuFileNew_Click() {
+void MainWindow::mnuFileNew_Click() {
     int episode = 0;
     int width = 0;
     int height = 0;
     bool mapLevel = false;
     {
         LevelPropertiesDialog dialog(this);
-        const frmEdit* active = ActiveEditor();
+        const LevelEditorWindow* active = ActiveEditor();
         const NewLevelDefaults defaults = NewLevelDefaults::FromSettings(
             active ? active->m_Level.Episode() : 0,
             QSize(LevelPropertiesDialog::MinWidth, LevelPropertiesDialog::MinHeight),
@@ -404,35 +407,35 @@ void frmMain::mnuFileNew_Click() {
     }
     NewLevelDefaults::RememberEpisode(episode);
     NewLevelDefaults::RememberSize(QSize(width, height));
-    OpenEditor(episode, [&](frmEdit& editor) {
+    OpenEditor(episode, [&](LevelEditorWindow& editor) {
         editor.NewLevel(qint16(width), qint16(height), qint16(episode),
                         mapLevel ? GameLimits::MapLevelNumber : 1);
         return IoResult::success();
     });
 }
 
-void frmMain::mnuFileOpen_Click() {
-    const frmEdit* active = ActiveEditor();
+void MainWindow::mnuFileOpen_Click() {
+    const LevelEditorWindow* active = ActiveEditor();
     const QString folder =
         LevelFolders::ForOpening(active ? active->FileName() : QString(), LevelFolder());
     OpenFiles(LevelFileDialogs::ChooseToOpen(this, folder));
 }
 
-frmEdit* frmMain::EditorOf(const QString& fileName) const {
+LevelEditorWindow* MainWindow::EditorOf(const QString& fileName) const {
     // The same file under another name (a link, "..", "./") is the same.
     const QFileInfo wanted(fileName);
-    for (frmEdit* editor : Editors()) {
+    for (LevelEditorWindow* editor : Editors()) {
         if (!editor->FileName().isEmpty() && QFileInfo(editor->FileName()) == wanted)
             return editor;
     }
     return nullptr;
 }
 
-frmEdit* frmMain::OpenLevelFile(const QString& name) {
+LevelEditorWindow* MainWindow::OpenLevelFile(const QString& name) {
     const QString fileName = PathText::Slashed(name);
     // A level already open is brought to the front rather than opened in a
     // second window, whose saves would overwrite the first's.
-    if (frmEdit* open = EditorOf(fileName)) {
+    if (LevelEditorWindow* open = EditorOf(fileName)) {
         auto* subWindow = qobject_cast<QMdiSubWindow*>(open->parentWidget());
         if (subWindow && subWindow->isMinimized())
             subWindow->showNormal();
@@ -451,8 +454,8 @@ frmEdit* frmMain::OpenLevelFile(const QString& name) {
             QString(), Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
         return nullptr;
     }
-    frmEdit* editor =
-        OpenEditor(episode, [&](frmEdit& editor) { return editor.LoadLevel(fileName); });
+    LevelEditorWindow* editor =
+        OpenEditor(episode, [&](LevelEditorWindow& editor) { return editor.LoadLevel(fileName); });
     if (editor) {
         AddRecentFile(fileName);
         LevelFolders::Remember(fileName);
@@ -461,13 +464,13 @@ frmEdit* frmMain::OpenLevelFile(const QString& name) {
     return editor;
 }
 
-void frmMain::mnuFileExit_Click() {
+void MainWindow::mnuFileExit_Click() {
     close();
 }
 
 // Every editor window is asked in turn, the active one first; the first that keeps its level
 // (Cancel, or a save that did not happen) stops the program from closing.
-void frmMain::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     const QList<QMdiSubWindow*> windows = mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
     for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
         if (!(*it)->close()) {
@@ -484,7 +487,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 // ---- Recovery copies ----
 
-void frmMain::OfferRecovery() {
+void MainWindow::OfferRecovery() {
     std::vector<RecoveryEntry> entries = m_Recovery.ClaimOrphans();
     if (entries.empty())
         return;
@@ -518,7 +521,7 @@ void frmMain::OfferRecovery() {
         Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
 }
 
-IoResult frmMain::RestoreEntry(RecoveryEntry& entry) {
+IoResult MainWindow::RestoreEntry(RecoveryEntry& entry) {
     Level level;
     const IoResult read = m_Recovery.Read(entry, level);
     if (!read)
@@ -526,7 +529,7 @@ IoResult frmMain::RestoreEntry(RecoveryEntry& entry) {
     const QString file = entry.originalFile;
     OpenEditor(
         entry.episode,
-        [&](frmEdit& editor) {
+        [&](LevelEditorWindow& editor) {
             editor.RestoreLevel(level, file);
             return IoResult::success();
         },
@@ -536,7 +539,7 @@ IoResult frmMain::RestoreEntry(RecoveryEntry& entry) {
 
 // ---- Window placement ----
 
-void frmMain::RestorePlacement() {
+void MainWindow::RestorePlacement() {
     const QByteArray geometry =
         QByteArray::fromBase64(Settings::Read(WindowSection, GeometryKey).toLatin1());
     if (geometry.isEmpty() || !restoreGeometry(geometry)) {
@@ -549,14 +552,14 @@ void frmMain::RestorePlacement() {
 }
 
 // A failed write loses only the placement, which is a convenience.
-void frmMain::SavePlacement() {
+void MainWindow::SavePlacement() {
     Settings::Write(WindowSection, GeometryKey, QString::fromLatin1(saveGeometry().toBase64()));
     Settings::Write(WindowSection, StateKey, QString::fromLatin1(saveState().toBase64()));
 }
 
 // ---- Menus ----
 
-void frmMain::ShowMenus(const QList<QMenu*>& menus) {
+void MainWindow::ShowMenus(const QList<QMenu*>& menus) {
     menuBar()->clear();
     for (QMenu* menu : menus)
         menuBar()->addMenu(menu);
@@ -569,7 +572,7 @@ void frmMain::ShowMenus(const QList<QMenu*>& menus) {
 // (the program lost the focus, or the active one is closing) the menus of
 // the editor that was active last and is still open stay; the main
 // window's own come back when no editor is left.
-void frmMain::mdiArea_SubWindowActivated(QMdiSubWindow* window) {
+void MainWindow::mdiArea_SubWindowActivated(QMdiSubWindow* window) {
     const auto open = [](QMdiSubWindow* w) {
         return w != nullptr && w->widget() != nullptr && !w->widget()->isHidden();
     };
@@ -582,7 +585,7 @@ void frmMain::mdiArea_SubWindowActivated(QMdiSubWindow* window) {
                 window = *it;
         }
     }
-    auto* editor = window ? qobject_cast<frmEdit*>(window->widget()) : nullptr;
+    auto* editor = window ? qobject_cast<LevelEditorWindow*>(window->widget()) : nullptr;
     ShowMenus((editor ? editor->Menus() : QList<QMenu*>{mnuFile}) << mnuWindow);
     sbrStatus->SetEditor(editor);
     m_Title->Follow(editor);
@@ -591,12 +594,12 @@ void frmMain::mdiArea_SubWindowActivated(QMdiSubWindow* window) {
 
 // ---- Check dock ----
 
-void frmMain::ShowLevelCheck(frmEdit& editor) {
+void MainWindow::ShowLevelCheck(LevelEditorWindow& editor) {
     dckCheck->Follow(&editor);
     dckCheck->CheckAndShow();
 }
 
-void frmMain::dckCheck_CellChosen(frmEdit* editor, int x, int y) {
+void MainWindow::dckCheck_CellChosen(LevelEditorWindow* editor, int x, int y) {
     if (auto* subWindow = qobject_cast<QMdiSubWindow*>(editor->parentWidget())) {
         mdiArea->setActiveSubWindow(subWindow);
         FitInsideArea(subWindow);
@@ -604,7 +607,7 @@ void frmMain::dckCheck_CellChosen(frmEdit* editor, int x, int y) {
     editor->ShowCell(x, y);
 }
 
-void frmMain::dckCheck_VisibilityChanged(bool visible) {
+void MainWindow::dckCheck_VisibilityChanged(bool visible) {
     if (visible) {
         for (QMdiSubWindow* subWindow : mdiArea->subWindowList())
             FitInsideArea(subWindow);
@@ -612,11 +615,11 @@ void frmMain::dckCheck_VisibilityChanged(bool visible) {
     }
     if (!dckCheck->isHidden())
         return;
-    for (frmEdit* editor : Editors())
+    for (LevelEditorWindow* editor : Editors())
         editor->ClearMarkedCell();
 }
 
-void frmMain::FitInsideArea(QMdiSubWindow* window) {
+void MainWindow::FitInsideArea(QMdiSubWindow* window) {
     if (window->isMaximized() || window->isMinimized())
         return;
     window->setGeometry(
@@ -626,14 +629,14 @@ void frmMain::FitInsideArea(QMdiSubWindow* window) {
 
 // ---- Opening files by name ----
 
-void frmMain::OpenFiles(const QStringList& fileNames) {
+void MainWindow::OpenFiles(const QStringList& fileNames) {
     for (const QString& name : fileNames) {
         if (!name.isEmpty())
             OpenLevelFile(NativePath::Absolute(PathText::Slashed(name)));
     }
 }
 
-void frmMain::LevelSaved(const QString& fileName) {
+void MainWindow::LevelSaved(const QString& fileName) {
     AddRecentFile(fileName);
     LevelFolders::Remember(fileName);
 }
@@ -642,7 +645,7 @@ void frmMain::LevelSaved(const QString& fileName) {
 // list is a convenience and the level itself was opened or saved, so a
 // settings file that cannot be written is told in the status bar rather
 // than in a message box.
-void frmMain::AddRecentFile(const QString& fileName) {
+void MainWindow::AddRecentFile(const QString& fileName) {
     const IoResult stored = RecentFiles::Add(fileName);
     if (!stored)
         sbrStatus->showMessage(
@@ -651,7 +654,7 @@ void frmMain::AddRecentFile(const QString& fileName) {
     mnuFileRecent->Rebuild();
 }
 
-void frmMain::mnuFileRecent_FileChosen(const QString& fileName) {
+void MainWindow::mnuFileRecent_FileChosen(const QString& fileName) {
     const QString file = PathText::Slashed(fileName);
     if (QFileInfo::exists(file)) {
         OpenLevelFile(file);
@@ -669,12 +672,12 @@ void frmMain::mnuFileRecent_FileChosen(const QString& fileName) {
         QString(), Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
 }
 
-void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (!droppedFiles(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
-void frmMain::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
     const QStringList files = droppedFiles(event->mimeData());
     if (files.isEmpty())
         return;
