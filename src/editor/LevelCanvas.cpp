@@ -288,7 +288,6 @@ bool LevelCanvas::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     case QEvent::Leave:
-        m_PointerInside = false;
         if (m_Reported != QPoint(-1, -1)) {
             m_Reported = QPoint(-1, -1);
             emit pointerCellChanged(m_Reported);
@@ -311,8 +310,6 @@ ToolEvent LevelCanvas::EventAt(Qt::KeyboardModifiers modifiers, QPointF at) cons
 
 void LevelCanvas::PointerMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
                                QPointF at) {
-    m_PointerAt = at;
-    m_PointerInside = true;
     ToolEvent event = EventAt(modifiers, at);
     event.buttons = buttons;
     const QPoint cell(static_cast<int>(event.x), static_cast<int>(event.y));
@@ -330,11 +327,16 @@ void LevelCanvas::ReportPointer(const ToolEvent& event) {
 }
 
 void LevelCanvas::FollowPointer() {
-    if (!m_PointerInside)
-        return;
-    ToolEvent event = EventAt(Qt::NoModifier, m_PointerAt);
-    m_PointerCell = QPoint(static_cast<int>(event.x), static_cast<int>(event.y));
-    ReportPointer(event);
+    // Where the pointer is now: it may have moved without the canvas
+    // seeing it (over the level preview, for one).
+    if (m_Picture->underMouse()) {
+        const int border = m_Picture->BorderWidth();
+        const QPoint at = m_Picture->mapFromGlobal(QCursor::pos()) - QPoint(border, border);
+        ReportPointer(EventAt(Qt::NoModifier, at));
+    } else if (m_Reported != QPoint(-1, -1)) {
+        m_Reported = QPoint(-1, -1);
+        emit pointerCellChanged(m_Reported);
+    }
 }
 
 void LevelCanvas::Wheel(QPoint angle, QPoint pixels, Qt::KeyboardModifiers modifiers, QPointF at) {

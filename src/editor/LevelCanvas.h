@@ -107,7 +107,8 @@ private:
     bool Key(int key, Qt::KeyboardModifiers modifiers);
     void BarMoved();
     // After a scroll or a zoom another cell may lie under a pointer that
-    // did not move.
+    // did not move: the cell under the pointer where it is now, or none
+    // when it is not over the picture.
     void FollowPointer();
     void ReportPointer(const ToolEvent& event);
 
@@ -119,9 +120,7 @@ private:
     CanvasView* m_View = nullptr;
     Navigation::WheelState m_Wheel;
     QPoint m_PointerCell{-1, -1};
-    // The pointer's last position over the picture, while it is there.
-    QPointF m_PointerAt;
-    bool m_PointerInside = false;
+    // The cell last reported as under the pointer.
     QPoint m_Reported{-1, -1};
     bool m_Locked = false;
     // Set while both bars are moved for one drawing.
