@@ -5,7 +5,28 @@
 
 void BrushSelection::SetTile(int slot, qint16 tile) {
     m_Tiles[slot == 1 ? 1 : 0] = tile;
+    if (slot != 1)
+        ClearStamp();
     emit tileChanged(slot == 1 ? 1 : 0);
+}
+
+void BrushSelection::SetStamp(const Stamp& stamp) {
+    const CellBlock& block = stamp.Block();
+    if (block.Width() * block.Height() == 1 && block.HasTiles() && block.Holds(0, 0)) {
+        SetTile(0, block.Tile(0, 0));
+        return;
+    }
+    if (stamp == m_Stamp)
+        return;
+    m_Stamp = stamp;
+    emit stampChanged();
+}
+
+void BrushSelection::ClearStamp() {
+    if (m_Stamp.IsEmpty())
+        return;
+    m_Stamp = Stamp();
+    emit stampChanged();
 }
 
 void BrushSelection::SetSprite(qint16 sprite) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Stamp.h"
+
 #include <QObject>
 #include <QString>
 
@@ -9,7 +11,8 @@
 // tile of each mouse button, the selected sprite and the text of the tool
 // bar's Value box, whose info value in sprite mode is placed instead of the
 // sprite. The palettes and boxes of the editor window show it and follow
-// its signals.
+// its signals. The left button's brush may instead hold a stamp, a block of
+// cells painted as one.
 class BrushSelection : public QObject {
     Q_OBJECT
 public:
@@ -19,7 +22,16 @@ public:
     void SetMode(int mode) { m_Mode = mode; }
     // slot 0 for the left button, 1 for the right.
     qint16 Tile(int slot) const { return m_Tiles[slot == 1 ? 1 : 0]; }
+    // Choosing the left button's tile returns its brush to that one tile.
     void SetTile(int slot, qint16 tile);
+
+    // The stamp the left button paints; empty for the single tile or sprite.
+    const Stamp& CurrentStamp() const { return m_Stamp; }
+    bool HasStamp() const { return !m_Stamp.IsEmpty(); }
+    // A stamp of one cell is no stamp: the brush takes its tile instead.
+    void SetStamp(const Stamp& stamp);
+    // Esc: back to the single tile.
+    void ClearStamp();
     qint16 Sprite() const { return m_Sprite; }
     void SetSprite(qint16 sprite);
     // The Value box's text as the user left it, whether or not it reads as
@@ -46,6 +58,7 @@ public:
 signals:
     void tileChanged(int slot);
     void spriteChanged();
+    void stampChanged();
     // The tool bar's box should now read `text` (ValueText already does).
     void valuePicked(const QString& text);
 
@@ -53,6 +66,7 @@ private:
     int m_Mode = TileMode;
     qint16 m_Tiles[2] = {0, 0};
     qint16 m_Sprite = 0;
+    Stamp m_Stamp;
     QString m_ValueText;
     std::optional<qint16> m_Typed;
     int m_SpriteCount = 0;

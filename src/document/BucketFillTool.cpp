@@ -2,6 +2,7 @@
 
 #include "BrushSelection.h"
 #include "CellPicker.h"
+#include "CellSelection.h"
 #include "EditOperations.h"
 #include "LevelDocument.h"
 
@@ -19,6 +20,7 @@ void BucketFillTool::Press(const ToolEvent& event) {
     if (!ToolEvent::Edits(event.modifiers) || m_Selection.Mode() != BrushSelection::TileMode)
         return;
     const qint16 tile = m_Selection.Tile(ToolEvent::SlotOf(event.button));
-    m_Document.ApplyEdit(StepText(),
-                         EditOperations::BucketFill(m_Document.level(), QPoint(cx, cy), tile));
+    const CellMask* within = m_Within && !m_Within->IsEmpty() ? &m_Within->Cells() : nullptr;
+    m_Document.ApplyEdit(
+        StepText(), EditOperations::BucketFill(m_Document.level(), QPoint(cx, cy), tile, within));
 }

@@ -5,18 +5,23 @@
 #include <QString>
 
 class BrushSelection;
+class CellSelection;
 class LevelDocument;
 
 // Bucket fill: a press fills the cell under the pointer and every cell
 // joined to it through edges and holding the same tile with the button's
 // tile, as one undo step. Tiles only: in sprite mode a press changes
 // nothing (the editor offers the tool in tile mode only). Ctrl+click picks
-// as the brush does.
+// as the brush does. Given a selection that holds cells, the fill stays
+// within them.
 class BucketFillTool : public EditTool {
 public:
     BucketFillTool(LevelDocument& document, BrushSelection& selection);
 
     static QString StepText() { return QStringLiteral("Fill"); }
+
+    // The selection fills keep to; null (the default) for none.
+    void SetSelection(const CellSelection* selection) { m_Within = selection; }
 
     void Press(const ToolEvent& event) override;
     void Move(const ToolEvent&) override {}
@@ -27,4 +32,5 @@ public:
 private:
     LevelDocument& m_Document;
     BrushSelection& m_Selection;
+    const CellSelection* m_Within = nullptr;
 };

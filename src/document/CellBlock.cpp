@@ -1,5 +1,6 @@
 #include "CellBlock.h"
 
+#include "CellMask.h"
 #include "Level.h"
 
 CellBlock::CellBlock(int width, int height, qint16 episode, bool withInfo)
@@ -28,6 +29,26 @@ CellBlock CellBlock::Copy(const Level& level, const QRect& area) {
         }
     }
     return block;
+}
+
+CellBlock CellBlock::Copy(const Level& level, const CellMask& cells) {
+    const QRect area = cells.BoundingRect();
+    CellBlock block = Copy(level, area);
+    if (cells.IsRectangle() || block.IsEmpty())
+        return block;
+    for (int y = 0; y < block.m_Height; ++y)
+        for (int x = 0; x < block.m_Width; ++x)
+            if (!cells.Contains(area.x() + x, area.y() + y))
+                block.LeaveOut(x, y);
+    return block;
+}
+
+void CellBlock::LeaveOut(int x, int y) {
+    if (!Contains(x, y))
+        return;
+    if (m_Holds.empty())
+        m_Holds.assign(Index(0, m_Height), 1);
+    m_Holds[Index(x, y)] = 0;
 }
 
 CellBlock CellBlock::WithPlanes(int planes) const {
@@ -68,5 +89,5 @@ void CellBlock::SetInfo(int x, int y, qint16 value) {
 bool CellBlock::operator==(const CellBlock& other) const {
     return m_Width == other.m_Width && m_Height == other.m_Height && m_Episode == other.m_Episode &&
            m_HasTiles == other.m_HasTiles && m_HasInfo == other.m_HasInfo &&
-           m_Tiles == other.m_Tiles && m_Infos == other.m_Infos;
+           m_Tiles == other.m_Tiles && m_Infos == other.m_Infos && m_Holds == other.m_Holds;
 }

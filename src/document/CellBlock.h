@@ -5,6 +5,7 @@
 
 #include <vector>
 
+class CellMask;
 class Level;
 
 // A rectangle of cells lifted out of a level: both planes row by row (cell
@@ -12,7 +13,10 @@ class Level;
 // numbers they are (0 when unknown, as for text from a spreadsheet). A block
 // may carry one plane only (tiles from a spreadsheet, Paste Tiles Only,
 // Paste Sprites Only): the planes a block holds are the planes pasting it
-// writes, and what its picture shows; the others are left alone.
+// writes, and what its picture shows; the others are left alone. A block
+// copied from a selection of another shape than a rectangle leaves out the
+// cells outside it: they are not part of the block, and writing it leaves
+// the level's cells under them alone.
 class CellBlock {
 public:
     enum Plane { TilePlane = 1, InfoPlane = 2, BothPlanes = TilePlane | InfoPlane };
@@ -25,6 +29,9 @@ public:
     // The cells of `area` that lie inside `level`, with the level's episode;
     // empty when none do.
     static CellBlock Copy(const Level& level, const QRect& area);
+    // The cells of `cells` (a set over the level's size), in the block of
+    // their bounding rectangle; the other cells of it are left out.
+    static CellBlock Copy(const Level& level, const CellMask& cells);
 
     int Width() const { return m_Width; }
     int Height() const { return m_Height; }
@@ -43,6 +50,16 @@ public:
     void SetTile(int x, int y, qint16 value);
     qint16 Info(int x, int y) const;
     void SetInfo(int x, int y, qint16 value);
+
+    // Whether cell (x, y) of the block is part of it (every cell inside a
+    // rectangular block is).
+    bool Holds(int x, int y) const {
+        return Contains(x, y) && (m_Holds.empty() || m_Holds[Index(x, y)] != 0);
+    }
+    // Whether some cells are left out.
+    bool HasGaps() const { return !m_Holds.empty(); }
+    // Leaves cell (x, y) out of the block.
+    void LeaveOut(int x, int y);
 
     const std::vector<qint16>& Tiles() const { return m_Tiles; }
     const std::vector<qint16>& Infos() const { return m_Infos; }
@@ -64,4 +81,7 @@ private:
     bool m_HasInfo = false;
     std::vector<qint16> m_Tiles;
     std::vector<qint16> m_Infos;
+    // One byte a cell, 1 for the cells the block holds; empty when it holds
+    // every cell.
+    std::vector<unsigned char> m_Holds;
 };

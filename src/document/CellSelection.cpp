@@ -12,11 +12,7 @@ void CellSelection::Start(QPoint cell, bool extend, QSize levelSize) {
 }
 
 void CellSelection::DragTo(QPoint cell) {
-    if (m_LevelSize.isEmpty()) {
-        m_Area = QRect();
-        return;
-    }
-    m_Area = EditOperations::CellsBetween(m_Anchor, Clamp(cell));
+    m_Cells = CellMask::OfRect(m_LevelSize, EditOperations::CellsBetween(m_Anchor, Clamp(cell)));
 }
 
 void CellSelection::SelectAll(QSize levelSize) {
@@ -24,29 +20,52 @@ void CellSelection::SelectAll(QSize levelSize) {
 }
 
 void CellSelection::Clear() {
-    m_Area = QRect();
+    m_Cells = CellMask(m_LevelSize);
 }
 
 void CellSelection::SetArea(const QRect& area, QSize levelSize) {
     m_LevelSize = levelSize;
-    m_Area = area & QRect(QPoint(0, 0), levelSize);
-    m_Anchor = m_Area.topLeft();
+    m_Cells = CellMask::OfRect(levelSize, area);
+    m_Anchor = m_Cells.BoundingRect().topLeft();
+}
+
+void CellSelection::SetCells(const CellMask& cells) {
+    m_LevelSize = cells.Size();
+    m_Cells = cells;
+    m_Anchor = m_Cells.BoundingRect().topLeft();
+}
+
+void CellSelection::Apply(const CellMask& cells, Combine how) {
+    if (how == Combine::Replace || m_Cells.Size() != cells.Size()) {
+        if (how == Combine::Remove)
+            return Clear();
+        return SetCells(cells);
+    }
+    if (how == Combine::Add)
+        m_Cells.Unite(cells);
+    else
+        m_Cells.Subtract(cells);
+    m_Anchor = m_Cells.BoundingRect().topLeft();
 }
 
 void CellSelection::ClipTo(QSize levelSize) {
+    m_Cells = m_Cells.Translated(QPoint(0, 0), levelSize);
     m_LevelSize = levelSize;
-    m_Area &= QRect(QPoint(0, 0), levelSize);
     m_Anchor = Clamp(m_Anchor);
 }
 
 QString CellSelection::StatusText() const {
     if (IsEmpty())
         return {};
-    return QStringLiteral("Selection %1,%2: %3 x %4")
-        .arg(m_Area.x())
-        .arg(m_Area.y())
-        .arg(m_Area.width())
-        .arg(m_Area.height());
+    const QRect area = BoundingRect();
+    QString text = QStringLiteral("Selection %1,%2: %3 x %4")
+                       .arg(area.x())
+                       .arg(area.y())
+                       .arg(area.width())
+                       .arg(area.height());
+    if (!m_Cells.IsRectangle())
+        text += QStringLiteral(", %1 cells").arg(m_Cells.Count());
+    return text;
 }
 
 QPoint CellSelection::Clamp(QPoint cell) const {

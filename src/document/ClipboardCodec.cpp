@@ -14,11 +14,14 @@
 namespace {
 
 // The private form: a header, then the tile plane and, when flagged, the
-// info plane, each row by row as little-endian 16-bit words.
+// info plane, each row by row as little-endian 16-bit words, then, when
+// flagged, one byte a cell row by row saying whether the block holds it (1)
+// or leaves it out (0), for a block copied from a selection of any shape.
 const char Magic[4] = {'G', 'M', 'C', 'B'};
 constexpr quint16 FormatVersion = 1;
 constexpr int HeaderSize = 4 + 2 + 2 + 2 + 2 + 1;
 constexpr quint8 HasInfoFlag = 1;
+constexpr quint8 HasGapsFlag = 2;
 
 void appendWord(QByteArray& bytes, quint16 value) {
     bytes.append(static_cast<char>(value & 0xFF));
@@ -191,11 +194,15 @@ QByteArray ToBytes(const CellBlock& block) {
     appendWord(bytes, static_cast<quint16>(block.Episode()));
     appendWord(bytes, static_cast<quint16>(block.Width()));
     appendWord(bytes, static_cast<quint16>(block.Height()));
-    bytes.append(static_cast<char>(block.HasInfo() ? HasInfoFlag : 0));
+    bytes.append(static_cast<char>((block.HasInfo() ? HasInfoFlag : 0) |
+                                   (block.HasGaps() ? HasGapsFlag : 0)));
     for (qint16 tile : block.Tiles())
         appendWord(bytes, static_cast<quint16>(tile));
     for (qint16 info : block.Infos())
         appendWord(bytes, static_cast<quint16>(info));
+    for (int y = 0; block.HasGaps() && y < block.Height(); ++y)
+        for (int x = 0; x < block.Width(); ++x)
+            bytes.append(block.Holds(x, y) ? '\1' : '\0');
     return bytes;
 }
 
@@ -214,10 +221,12 @@ IoResult FromBytes(const QByteArray& bytes, CellBlock& block) {
         return damaged(QStringLiteral("the block has no cells"));
     if (qint64(width) * height > Level::MaxCells)
         return damaged(tooManyCells());
-    if ((flags & ~HasInfoFlag) != 0)
+    if ((flags & ~(HasInfoFlag | HasGapsFlag)) != 0)
         return damaged(QStringLiteral("unknown flags %1").arg(flags));
     const bool hasInfo = (flags & HasInfoFlag) != 0;
-    const qint64 expected = HeaderSize + qint64(width) * height * 2 * (hasInfo ? 2 : 1);
+    const bool hasGaps = (flags & HasGapsFlag) != 0;
+    const qint64 expected =
+        HeaderSize + qint64(width) * height * (2 * (hasInfo ? 2 : 1) + (hasGaps ? 1 : 0));
     if (bytes.size() != expected) {
         return damaged(QStringLiteral("they are %1 bytes long where a block of %2 by %3 takes %4")
                            .arg(bytes.size())
@@ -233,6 +242,18 @@ IoResult FromBytes(const QByteArray& bytes, CellBlock& block) {
     for (int y = 0; hasInfo && y < height; ++y)
         for (int x = 0; x < width; ++x, offset += 2)
             result.SetInfo(x, y, static_cast<qint16>(wordAt(bytes, offset)));
+    for (int y = 0; hasGaps && y < height; ++y) {
+        for (int x = 0; x < width; ++x, ++offset) {
+            const char held = bytes[offset];
+            if (held != 0 && held != 1)
+                return damaged(QStringLiteral("cell %1,%2 is marked %3, neither held nor left out")
+                                   .arg(x)
+                                   .arg(y)
+                                   .arg(int(quint8(held))));
+            if (held == 0)
+                result.LeaveOut(x, y);
+        }
+    }
     block = std::move(result);
     return IoResult::success();
 }

@@ -2,6 +2,7 @@
 
 #include "CellBlock.h"
 #include "CellLine.h"
+#include "CellMask.h"
 #include "Level.h"
 
 #include <algorithm>
@@ -16,18 +17,13 @@ QRect levelArea(const Level& level) {
 // operation writes into it (in level coordinates; cells outside the
 // rectangle are ignored), then Changes tells what differs from the level.
 // Rows are copied and compared whole: a paste of 170 x 170 cells costs a
-// few passes over memory, not a call per cell.
+// few passes over memory, not a call per cell. A plane is copied when it is
+// first written, so that an operation on one plane never passes over the
+// other.
 class Scratch {
 public:
     Scratch(const Level& level, const QRect& area)
-        : m_Level(level), m_Area(area.normalized() & levelArea(level)) {
-        const std::size_t cells = std::size_t(m_Area.width()) * std::size_t(m_Area.height());
-        m_Planes[0].resize(m_Area.isEmpty() ? 0 : cells);
-        m_Planes[1].resize(m_Planes[0].size());
-        for (int plane = 0; plane < 2 && !m_Area.isEmpty(); ++plane)
-            for (int y = 0; y < m_Area.height(); ++y)
-                std::copy_n(LevelRow(plane, y), m_Area.width(), Row(plane, y));
-    }
+        : m_Level(level), m_Area(area.normalized() & levelArea(level)) {}
 
     void Set(CellChange::Plane plane, int x, int y, qint16 value) {
         if (m_Area.contains(x, y))
@@ -43,10 +39,27 @@ public:
                         value);
     }
 
+    // Writes `value` into one plane of the cells of `cells` (clipped).
+    void Fill(CellChange::Plane plane, const CellMask& cells, qint16 value) {
+        const QRect inside = cells.BoundingRect() & m_Area;
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            const unsigned char* held = cells.Row(y);
+            qint16* row = Row(plane, y - m_Area.y());
+            for (int x = inside.left(); x <= inside.right(); ++x)
+                if (held[x])
+                    row[x - m_Area.x()] = value;
+        }
+    }
+
     // Writes the planes `block` holds with its top-left cell at `topLeft`
-    // (clipped).
-    void Put(const CellBlock& block, QPoint topLeft) {
+    // (clipped), the cells it holds alone. With `keepInfoUnderEmpty` an
+    // info value 0 of the block leaves the level's value alone (a stamp).
+    void Put(const CellBlock& block, QPoint topLeft, bool keepInfoUnderEmpty = false) {
         const QRect inside = QRect(topLeft, QSize(block.Width(), block.Height())) & m_Area;
+        if (block.HasGaps() || keepInfoUnderEmpty) {
+            PutCellByCell(block, topLeft, inside, keepInfoUnderEmpty);
+            return;
+        }
         for (int plane = 0; plane < 2; ++plane) {
             if (!(plane == 0 ? block.HasTiles() : block.HasInfo()))
                 continue;
@@ -61,11 +74,27 @@ public:
         }
     }
 
+    void PutCellByCell(const CellBlock& block, QPoint topLeft, const QRect& inside,
+                       bool keepInfoUnderEmpty) {
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            for (int x = inside.left(); x <= inside.right(); ++x) {
+                const int bx = x - topLeft.x(), by = y - topLeft.y();
+                if (!block.Holds(bx, by))
+                    continue;
+                if (block.HasTiles())
+                    Set(CellChange::TilePlane, x, y, block.Tile(bx, by));
+                if (block.HasInfo() && !(keepInfoUnderEmpty && block.Info(bx, by) == 0))
+                    Set(CellChange::InfoPlane, x, y, block.Info(bx, by));
+            }
+        }
+    }
+
     std::vector<CellChange> Changes() const {
         std::vector<CellChange> changes;
         changes.reserve(Differences(0) + Differences(1));
         for (int plane = 0; plane < 2; ++plane) {
-            for (int y = 0; y < m_Area.height(); ++y) {
+            // A plane never written holds what the level holds.
+            for (int y = 0; !m_Planes[plane].empty() && y < m_Area.height(); ++y) {
                 const qint16* before = LevelRow(plane, y);
                 const qint16* after = Row(plane, y);
                 for (int x = 0; x < m_Area.width(); ++x) {
@@ -80,7 +109,15 @@ public:
 
 private:
     qint16* Row(int plane, int y) {
+        if (m_Planes[plane].empty())
+            CopyPlane(plane);
         return m_Planes[plane].data() + std::size_t(y) * std::size_t(m_Area.width());
+    }
+    void CopyPlane(int plane) {
+        m_Planes[plane].resize(std::size_t(m_Area.width()) * std::size_t(m_Area.height()));
+        for (int y = 0; y < m_Area.height(); ++y)
+            std::copy_n(LevelRow(plane, y), m_Area.width(),
+                        m_Planes[plane].data() + std::size_t(y) * std::size_t(m_Area.width()));
     }
     const qint16* Row(int plane, int y) const {
         return m_Planes[plane].data() + std::size_t(y) * std::size_t(m_Area.width());
@@ -93,7 +130,7 @@ private:
     }
     std::size_t Differences(int plane) const {
         std::size_t count = 0;
-        for (int y = 0; y < m_Area.height(); ++y) {
+        for (int y = 0; !m_Planes[plane].empty() && y < m_Area.height(); ++y) {
             const qint16* before = LevelRow(plane, y);
             const qint16* after = Row(plane, y);
             for (int x = 0; x < m_Area.width(); ++x)
@@ -107,9 +144,13 @@ private:
     std::vector<qint16> m_Planes[2];
 };
 
-void clearArea(Scratch& scratch, const QRect& area, qint16 tile) {
-    scratch.Fill(CellChange::TilePlane, area, tile);
-    scratch.Fill(CellChange::InfoPlane, area, 0);
+template <typename Cells> void clearArea(Scratch& scratch, const Cells& cells, qint16 tile) {
+    scratch.Fill(CellChange::TilePlane, cells, tile);
+    scratch.Fill(CellChange::InfoPlane, cells, 0);
+}
+
+QSize levelSize(const Level& level) {
+    return QSize(level.Width(), level.Height());
 }
 
 } // namespace
@@ -142,56 +183,103 @@ std::vector<CellChange> Clear(const Level& level, const QRect& area, qint16 tile
     return scratch.Changes();
 }
 
-std::vector<CellChange> BucketFill(const Level& level, QPoint start, qint16 tile) {
+std::vector<CellChange> BucketFill(const Level& level, QPoint start, qint16 tile,
+                                   const CellMask* within) {
+    if (!levelArea(level).contains(start) || level.Tile(start.x(), start.y()) == tile)
+        return {};
+    return FillCells(level, ConnectedCells(level, start, within), CellChange::TilePlane, tile);
+}
+
+CellMask ConnectedCells(const Level& level, QPoint start, const CellMask* within) {
     const int width = level.Width();
     const int height = level.Height();
-    if (!levelArea(level).contains(start))
-        return {};
+    const auto index = [&](int x, int y) { return std::size_t(y) * std::size_t(width) + x; };
+    const auto allowed = [&](int x, int y) { return !within || within->Contains(x, y); };
+    if (!levelArea(level).contains(start) || !allowed(start.x(), start.y()))
+        return CellMask(levelSize(level));
     const qint16 old = level.Tile(start.x(), start.y());
-    if (old == tile)
-        return {};
     // Iterative scan-line fill: a stack of seed cells; each seed's run of
-    // old tiles along its row is filled at once and seeds the runs of old
-    // tiles touching it in the rows above and below.
-    std::vector<qint16> tiles = level.TilePlane();
-    const auto at = [&](int x, int y) -> qint16& {
-        return tiles[std::size_t(y) * std::size_t(width) + std::size_t(x)];
+    // cells of the old tile along its row joins the area at once and seeds
+    // the runs touching it in the rows above and below.
+    const std::vector<qint16>& tiles = level.TilePlane();
+    std::vector<unsigned char> taken(tiles.size(), 0);
+    const auto open = [&](int x, int y) {
+        return tiles[index(x, y)] == old && !taken[index(x, y)] && allowed(x, y);
     };
     std::vector<QPoint> seeds{start};
-    std::size_t filled = 0;
     const auto seedRuns = [&](int left, int right, int y) {
         for (int x = left; x <= right; ++x)
-            if (at(x, y) == old && (x == left || at(x - 1, y) != old))
+            if (open(x, y) && (x == left || !open(x - 1, y)))
                 seeds.emplace_back(x, y);
     };
     while (!seeds.empty()) {
         const QPoint seed = seeds.back();
         seeds.pop_back();
         const int y = seed.y();
-        if (at(seed.x(), y) != old)
-            continue; // filled since it was seeded
+        if (!open(seed.x(), y))
+            continue; // taken since it was seeded
         int left = seed.x();
         int right = seed.x();
-        while (left > 0 && at(left - 1, y) == old)
+        while (left > 0 && open(left - 1, y))
             --left;
-        while (right + 1 < width && at(right + 1, y) == old)
+        while (right + 1 < width && open(right + 1, y))
             ++right;
-        std::fill(&at(left, y), &at(right, y) + 1, tile);
-        filled += std::size_t(right - left + 1);
+        std::fill(taken.begin() + std::ptrdiff_t(index(left, y)),
+                  taken.begin() + std::ptrdiff_t(index(right, y)) + 1, 1);
         if (y > 0)
             seedRuns(left, right, y - 1);
         if (y + 1 < height)
             seedRuns(left, right, y + 1);
     }
+    return CellMask::OfBytes(levelSize(level), std::move(taken));
+}
+
+CellMask SameTile(const Level& level, qint16 tile) {
+    const std::vector<qint16>& tiles = level.TilePlane();
+    std::vector<unsigned char> cells(tiles.size());
+    std::transform(tiles.begin(), tiles.end(), cells.begin(),
+                   [tile](qint16 t) { return t == tile ? 1 : 0; });
+    return CellMask::OfBytes(levelSize(level), std::move(cells));
+}
+
+std::vector<CellChange> Replace(const Level& level, CellChange::Plane plane, qint16 from, qint16 to,
+                                const CellMask* within) {
     std::vector<CellChange> changes;
-    changes.reserve(filled);
-    const std::vector<qint16>& before = level.TilePlane();
-    for (int y = 0, i = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x, ++i)
-            if (tiles[std::size_t(i)] != before[std::size_t(i)])
-                changes.push_back(
-                    {CellChange::TilePlane, x, y, before[std::size_t(i)], tiles[std::size_t(i)]});
+    if (from == to)
+        return changes;
+    const std::vector<qint16>& cells =
+        plane == CellChange::TilePlane ? level.TilePlane() : level.InfoPlane();
+    changes.reserve(std::size_t(std::count(cells.begin(), cells.end(), from)));
+    const int width = level.Width();
+    // One pass over the plane; a cell's place is worked out only when it
+    // holds the value.
+    for (auto cell = std::find(cells.begin(), cells.end(), from); cell != cells.end();
+         cell = std::find(cell + 1, cells.end(), from)) {
+        const int i = int(cell - cells.begin());
+        const int x = i % width, y = i / width;
+        if (!within || within->Contains(x, y))
+            changes.push_back({plane, x, y, from, to});
+    }
     return changes;
+}
+
+std::vector<CellChange> FillCells(const Level& level, const CellMask& cells,
+                                  CellChange::Plane plane, qint16 value) {
+    Scratch scratch(level, cells.BoundingRect());
+    scratch.Fill(plane, cells, value);
+    return scratch.Changes();
+}
+
+std::vector<CellChange> Clear(const Level& level, const CellMask& cells, qint16 tile) {
+    Scratch scratch(level, cells.BoundingRect());
+    clearArea(scratch, cells, tile);
+    return scratch.Changes();
+}
+
+std::vector<CellChange> Stamp(const Level& level, const CellBlock& block, QPoint topLeft) {
+    Scratch scratch(level, QRect(topLeft, QSize(block.Width(), block.Height())));
+    scratch.Put(block, topLeft, true);
+    return scratch.Changes();
 }
 
 std::vector<CellChange> Line(const Level& level, QPoint from, QPoint to, CellChange::Plane plane,
@@ -203,12 +291,17 @@ std::vector<CellChange> Line(const Level& level, QPoint from, QPoint to, CellCha
 }
 
 std::vector<CellChange> Move(const Level& level, const QRect& area, QPoint offset, qint16 tile) {
-    const QRect from = area.normalized() & levelArea(level);
+    return Move(level, CellMask::OfRect(levelSize(level), area), offset, tile);
+}
+
+std::vector<CellChange> Move(const Level& level, const CellMask& cells, QPoint offset,
+                             qint16 tile) {
+    const QRect from = cells.BoundingRect() & levelArea(level);
     if (from.isEmpty() || offset.isNull())
         return {};
-    const CellBlock block = CellBlock::Copy(level, from);
+    const CellBlock block = CellBlock::Copy(level, cells);
     Scratch scratch(level, from | from.translated(offset));
-    clearArea(scratch, from, tile);
+    clearArea(scratch, cells, tile);
     scratch.Put(block, from.topLeft() + offset);
     return scratch.Changes();
 }

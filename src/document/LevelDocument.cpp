@@ -194,18 +194,29 @@ void LevelDocument::BeginStroke() {
 }
 
 void LevelDocument::SetCell(CellChange::Plane plane, int x, int y, qint16 value) {
-    if (x < 0 || y < 0 || x >= m_Level.Width() || y >= m_Level.Height())
-        return;
-    const qint16 before = plane == CellChange::TilePlane ? m_Level.Tile(x, y) : m_Level.Info(x, y);
+    SetCells({CellChange{plane, x, y, 0, value}});
+}
+
+void LevelDocument::SetCells(std::vector<CellChange> changes) {
+    std::vector<CellChange> writes;
+    writes.reserve(changes.size());
+    for (CellChange& change : changes) {
+        if (change.x < 0 || change.y < 0 || change.x >= m_Level.Width() ||
+            change.y >= m_Level.Height())
+            continue;
+        change.before = change.plane == CellChange::TilePlane ? m_Level.Tile(change.x, change.y)
+                                                              : m_Level.Info(change.x, change.y);
+        if (change.before != change.after)
+            writes.push_back(change);
+    }
     // Nothing written is nothing to undo: a stroke that only picked, or
     // wrote what the cells held, leaves the stack alone.
-    if (before == value)
+    if (writes.empty())
         return;
     if (!m_StrokeOpen)
         ++m_Stroke;
-    const CellChange change{plane, x, y, before, value};
     m_StrokeWriting = m_StrokeOpen;
-    m_Undo.push(new PaintCommand(*this, m_Stroke, {change}));
+    m_Undo.push(new PaintCommand(*this, m_Stroke, std::move(writes)));
     m_StrokeWriting = false;
 }
 

@@ -91,6 +91,9 @@ public:
     // Writes one cell of one plane, inside the open stroke or as a step of
     // its own; cells outside the level, or already holding `value`, stay.
     void SetCell(CellChange::Plane plane, int x, int y, qint16 value);
+    // Writes several cells at once in the same way (a stamp); `changes`
+    // give each cell's new value in `after`, their `before` is read here.
+    void SetCells(std::vector<CellChange> changes);
     // Closes the open stroke; its step is already on the stack, unless it
     // changed nothing.
     void EndStroke();

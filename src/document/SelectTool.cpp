@@ -59,7 +59,7 @@ void SelectTool::Press(const ToolEvent& event) {
     const bool extend = ModifierKeys::Held(event.modifiers) == Qt::ShiftModifier;
     if (!event.inside || (!ToolEvent::Edits(event.modifiers) && !extend))
         return;
-    if (!extend && m_Area.Area().contains(cell)) {
+    if (!extend && m_Area.Contains(cell)) {
         m_Drag = Drag::Moving;
         m_Grab = cell;
         m_Offset = QPoint();
@@ -83,10 +83,10 @@ void SelectTool::Move(const ToolEvent& event) {
 void SelectTool::Release(const ToolEvent& event) {
     Move(event);
     if (m_Drag == Drag::Moving && !m_Offset.isNull()) {
-        const QRect area = m_Area.Area();
+        const CellMask cells = m_Area.Cells();
         m_Document.ApplyEdit(
-            MoveText(), EditOperations::Move(m_Document.level(), area, m_Offset, LeftBehind()));
-        m_Area.SetArea(area.translated(m_Offset), LevelSize());
+            MoveText(), EditOperations::Move(m_Document.level(), cells, m_Offset, LeftBehind()));
+        m_Area.SetCells(cells.Translated(m_Offset, LevelSize()));
     }
     m_Drag = Drag::None;
     m_Lifted.SetBlock(CellBlock());
@@ -106,19 +106,24 @@ void SelectTool::ClearSelection() {
 }
 
 CellBlock SelectTool::Copy() const {
-    return CellBlock::Copy(m_Document.level(), m_Area.Area());
+    return CellBlock::Copy(m_Document.level(), m_Area.Cells());
 }
 
 CellBlock SelectTool::Cut() {
     CellBlock block = Copy();
     m_Document.ApplyEdit(CutText(),
-                         EditOperations::Clear(m_Document.level(), m_Area.Area(), LeftBehind()));
+                         EditOperations::Clear(m_Document.level(), m_Area.Cells(), LeftBehind()));
     return block;
 }
 
 void SelectTool::Delete() {
     m_Document.ApplyEdit(DeleteText(),
-                         EditOperations::Clear(m_Document.level(), m_Area.Area(), LeftBehind()));
+                         EditOperations::Clear(m_Document.level(), m_Area.Cells(), LeftBehind()));
+}
+
+void SelectTool::Fill(CellChange::Plane plane, qint16 value) {
+    m_Document.ApplyEdit(
+        FillText(), EditOperations::FillCells(m_Document.level(), m_Area.Cells(), plane, value));
 }
 
 bool SelectTool::StartPaste(const CellBlock& block, QPoint cell, int planes) {
@@ -139,7 +144,12 @@ void SelectTool::PlaceFloating() {
     m_Floating.SetBlock(CellBlock());
     m_Document.ApplyEdit(pasteNames(m_PastePlanes).step,
                          EditOperations::Paste(m_Document.level(), block, m_FloatAt));
-    m_Area.SetArea(QRect(m_FloatAt, QSize(block.Width(), block.Height())), LevelSize());
+    CellMask landed(LevelSize());
+    for (int y = 0; y < block.Height(); ++y)
+        for (int x = 0; x < block.Width(); ++x)
+            if (block.Holds(x, y))
+                landed.Add(m_FloatAt.x() + x, m_FloatAt.y() + y);
+    m_Area.SetCells(landed);
 }
 
 void SelectTool::Escape() {
@@ -163,20 +173,21 @@ QRect SelectTool::FloatingCells() const {
 }
 
 QRect SelectTool::MovedCells() const {
-    return m_Drag == Drag::Moving ? m_Area.Area().translated(m_Offset) & LevelArea() : QRect();
+    return m_Drag == Drag::Moving ? m_Area.BoundingRect().translated(m_Offset) & LevelArea()
+                                  : QRect();
 }
 
 QRect SelectTool::PreviewCells() const {
-    return m_Area.Area() | MovedCells() | FloatingCells();
+    return m_Area.BoundingRect() | MovedCells() | FloatingCells();
 }
 
 void SelectTool::DrawPreview(Surface& dest, const PreviewPlace& place) const {
     if (m_Drag == Drag::Moving) {
-        const QPoint at = m_Area.Area().topLeft() + m_Offset;
+        const QPoint at = m_Area.BoundingRect().topLeft() + m_Offset;
         m_Lifted.Draw(dest, place, at, LevelArea(), m_Document.level().Number(), true);
         ToolPreview::DrawOutline(dest, place, MovedCells());
     } else {
-        ToolPreview::DrawOutline(dest, place, m_Area.Area());
+        ToolPreview::DrawSelection(dest, place, m_Area.Cells());
     }
     if (IsFloating()) {
         m_Floating.Draw(dest, place, m_FloatAt, LevelArea(), m_Document.level().Number(), true);
@@ -195,8 +206,8 @@ QString SelectTool::StatusText() const {
     }
     if (m_Drag == Drag::Moving) {
         return QStringLiteral("Moving %1 x %2 by %3,%4")
-            .arg(m_Area.Area().width())
-            .arg(m_Area.Area().height())
+            .arg(m_Area.BoundingRect().width())
+            .arg(m_Area.BoundingRect().height())
             .arg(m_Offset.x())
             .arg(m_Offset.y());
     }

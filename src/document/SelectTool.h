@@ -2,6 +2,7 @@
 
 #include "BlockPicture.h"
 #include "CellBlock.h"
+#include "CellChange.h"
 #include "CellSelection.h"
 #include "EditTool.h"
 
@@ -10,13 +11,14 @@
 class BrushSelection;
 class LevelDocument;
 
-// Rectangle select with what works on a selection: a drag selects (Shift
-// extends), a drag starting inside the selection moves its cells (both
-// planes), Copy, Cut and Delete, and a pasted block that floats with the
+// Rectangle select with what works on a selection of any shape: a drag
+// selects (Shift extends), a drag starting on a selected cell moves the
+// selected cells (both planes), Copy, Cut, Delete and Fill, and a pasted block that floats with the
 // pointer, drawn half see-through, until a click or Enter puts it down or
 // Esc drops it. Cut, Delete and a move leave the level's empty tile (the
 // tile a new level of the episode is filled with) and no info values in the
-// cells they empty. Moves, cuts, deletes and pastes are one undo step each.
+// cells they empty; cells outside the selection's shape stay as they were.
+// Moves, cuts, deletes, fills and pastes are one undo step each.
 // Ctrl+click picks as the brush does.
 class SelectTool : public EditTool {
 public:
@@ -29,6 +31,7 @@ public:
     static QString CutText() { return QStringLiteral("Cut"); }
     static QString DeleteText() { return QStringLiteral("Delete"); }
     static QString MoveText() { return QStringLiteral("Move"); }
+    static QString FillText() { return QStringLiteral("Fill Selection"); }
 
     void Press(const ToolEvent& event) override;
     void Move(const ToolEvent& event) override;
@@ -39,6 +42,9 @@ public:
     void DrawPreview(Surface& dest, const PreviewPlace& place) const override;
 
     const CellSelection& Selection() const { return m_Area; }
+    // The selection for the tools that choose cells of any shape (Select
+    // Same Tile, Magic Wand), shared with this tool's commands.
+    CellSelection& Selection() { return m_Area; }
     void SelectAll();
     void ClearSelection();
     // Both planes of the selection; an empty block when nothing is selected.
@@ -46,6 +52,8 @@ public:
     // Copy, then the selection gets the level's empty tile and no info.
     CellBlock Cut();
     void Delete();
+    // Writes `value` into one plane of every selected cell.
+    void Fill(CellChange::Plane plane, qint16 value);
 
     // The planes of `block` that are in `planes` (CellBlock::Plane bits)
     // float with the block's top-left cell at `cell` and follow the pointer

@@ -1,6 +1,7 @@
 #include "ToolPreview.h"
 
 #include "CellBlock.h"
+#include "CellMask.h"
 #include "CellPixels.h"
 #include "Level.h"
 #include "Surface.h"
@@ -44,6 +45,20 @@ void halfRow(QRgb* row, const QRgb* mine, int n) {
     }
     if (x < n)
         row[x] = half(row[x], mine[x]);
+}
+
+// Makes the pixels of the cells of `part` that `block` leaves out
+// see-through in `picture`, its picture.
+void clearLeftOut(QImage& picture, const CellBlock& block, const QRect& part, const TileSet& tiles,
+                  ZoomLevel zoom) {
+    const double cellWidth = tiles.RenderWidth(zoom), cellHeight = tiles.RenderHeight(zoom);
+    for (int y = 0; block.HasGaps() && y < part.height(); ++y)
+        for (int x = 0; x < part.width(); ++x)
+            if (!block.Holds(part.x() + x, part.y() + y))
+                mixPixels(picture,
+                          CellPixels::Of(QRect(x, y, 1, 1), cellWidth, cellHeight, QPoint(0, 0),
+                                         QPoint(0, 0)),
+                          [](QRgb, int, int) { return QRgb(0); });
 }
 
 } // namespace
@@ -109,7 +124,11 @@ QImage Render(const CellBlock& block, const QRect& part, const TileSet& tiles,
     if (block.HasTiles()) {
         Surface drawn(width, height);
         cells.Display(drawn, 0, 0, tiles, sprites, zoom, 0, 0, part.width(), part.height());
-        return drawn.image();
+        if (!block.HasGaps())
+            return drawn.image();
+        QImage picture = drawn.image().convertToFormat(QImage::Format_ARGB32);
+        clearLeftOut(picture, block, part, tiles, zoom);
+        return picture;
     }
     // The sprites alone, drawn over white and over black: where the two
     // agree a sprite covers the pixel, elsewhere the picture is see-through.
@@ -126,6 +145,7 @@ QImage Render(const CellBlock& block, const QRect& part, const TileSet& tiles,
         for (int x = 0; x < width; ++x)
             out[x] = ((white[x] ^ black[x]) & 0xFFFFFF) == 0 ? (black[x] | 0xFF000000) : 0;
     }
+    clearLeftOut(picture, block, part, tiles, zoom);
     return picture;
 }
 
@@ -170,6 +190,30 @@ void Tint(Surface& dest, const PreviewPlace& place, const QRect& cells) {
         const QRgb quarterOld = (old >> 2) & 0x3F3F3F;
         return 0xFF000000 | (quarterOld * 3 + ((Highlight >> 2) & 0x3F3F3F));
     });
+}
+
+void TintCells(Surface& dest, const PreviewPlace& place, const CellMask& cells) {
+    const QRect shown = ShownCells(dest, place, cells.BoundingRect());
+    for (int y = shown.top(); y <= shown.bottom(); ++y) {
+        const unsigned char* row = cells.Row(y);
+        for (int x = shown.left(); x <= shown.right(); ++x) {
+            if (!row[x])
+                continue;
+            int end = x;
+            while (end + 1 <= shown.right() && row[end + 1])
+                ++end;
+            Tint(dest, place, QRect(x, y, end - x + 1, 1));
+            x = end;
+        }
+    }
+}
+
+void DrawSelection(Surface& dest, const PreviewPlace& place, const CellMask& cells) {
+    if (cells.IsEmpty())
+        return;
+    if (!cells.IsRectangle())
+        TintCells(dest, place, cells);
+    DrawOutline(dest, place, cells.BoundingRect());
 }
 
 } // namespace ToolPreview

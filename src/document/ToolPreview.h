@@ -7,6 +7,7 @@
 #include <QRect>
 
 class CellBlock;
+class CellMask;
 class SpriteSet;
 class Surface;
 class TileSet;
@@ -51,7 +52,8 @@ QRect ShownCells(const Surface& dest, const PreviewPlace& place, const QRect& ce
 // The picture of cells `part` of `block` (block coordinates) as
 // Level::Display draws them in level `levelNumber` with `tiles` and
 // `sprites` at `zoom`. A block without tiles gives its sprites alone, on a
-// see-through background (an image with an alpha channel).
+// see-through background (an image with an alpha channel); the cells a
+// block leaves out are see-through too.
 QImage Render(const CellBlock& block, const QRect& part, const TileSet& tiles,
               const SpriteSet& sprites, ZoomLevel zoom, qint16 levelNumber);
 
@@ -62,5 +64,11 @@ void Put(Surface& dest, const QRect& pixels, const QImage& picture, QPoint from,
 
 // Mixes a quarter of the highlight colour into the pixels of `cells`.
 void Tint(Surface& dest, const PreviewPlace& place, const QRect& cells);
+// The same for each cell of `cells` on the surface, a run of a row at a
+// time.
+void TintCells(Surface& dest, const PreviewPlace& place, const CellMask& cells);
+// A selection: its frame, and its cells tinted when it is not its frame
+// whole.
+void DrawSelection(Surface& dest, const PreviewPlace& place, const CellMask& cells);
 
 } // namespace ToolPreview

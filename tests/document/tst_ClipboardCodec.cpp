@@ -189,6 +189,9 @@ void tst_ClipboardCodec::damaged_data() {
     bytes("just too many cells", header("GMCB", 1, 1, 181, 181, 0) + QByteArray(181 * 181 * 2, 0),
           "more than 32,760 cells");
     bytes("unknown flags", header("GMCB", 1, 1, 1, 1, 6) + QByteArray(2, 0), "unknown flags 6");
+    bytes("a cell neither held nor left out",
+          header("GMCB", 1, 1, 2, 1, 2) + QByteArray(4, 0) + QByteArray("\1\7", 2),
+          "cell 1,0 is marked 7, neither held nor left out");
 }
 
 // Damaged text or bytes: refused with the reason, the block left as it was.

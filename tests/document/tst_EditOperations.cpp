@@ -4,6 +4,7 @@
 // a list forwards and backwards must give exactly the expected and the
 // original planes.
 #include "CellBlock.h"
+#include "CellMask.h"
 #include "CellSelection.h"
 #include "EditOperations.h"
 #include "LevelPlanes.h"
@@ -77,6 +78,15 @@ private slots:
     void move();
     void selection_data();
     void selection();
+    void cellSets_data();
+    void cellSets();
+    void combineSelections_data();
+    void combineSelections();
+    void shapedOperations_data();
+    void shapedOperations();
+    void replace_data();
+    void replace();
+    void stampKeepsInfoUnderEmptyCells();
 };
 
 void tst_EditOperations::copyTakesBothPlanesClipped() {
@@ -294,7 +304,7 @@ void tst_EditOperations::selection() {
     }
     selection.Start(press, shift, level);
     selection.DragTo(dragTo);
-    QCOMPARE(selection.Area(), area);
+    QCOMPARE(selection.BoundingRect(), area);
     QCOMPARE(selection.StatusText(), QStringLiteral("Selection %1,%2: %3 x %4")
                                          .arg(area.x())
                                          .arg(area.y())
@@ -302,12 +312,262 @@ void tst_EditOperations::selection() {
                                          .arg(area.height()));
     // A smaller level keeps what is left inside it; Clear leaves nothing.
     selection.SelectAll(level);
-    QCOMPARE(selection.Area(), QRect(0, 0, 120, 21));
+    QCOMPARE(selection.BoundingRect(), QRect(0, 0, 120, 21));
     selection.ClipTo(QSize(50, 10));
-    QCOMPARE(selection.Area(), QRect(0, 0, 50, 10));
+    QCOMPARE(selection.BoundingRect(), QRect(0, 0, 50, 10));
     selection.Clear();
     QVERIFY(selection.IsEmpty());
     QCOMPARE(selection.StatusText(), QString());
+}
+
+namespace {
+
+// A second way to find cells: a plain four-neighbour flood one cell at a
+// time (connected) or a look at every cell (same tile), within `within`
+// when it is not empty.
+std::vector<bool> naiveCells(const LevelPlanes& planes, QPoint start, bool connected,
+                             const QRect& within) {
+    std::vector<bool> in(planes.tiles.size(), false);
+    const auto allowed = [&](QPoint c) {
+        return planes.inside(c.x(), c.y()) && (within.isEmpty() || within.contains(c));
+    };
+    if (!allowed(start))
+        return in;
+    const qint16 tile = planes.tiles[std::size_t(start.y() * planes.w + start.x())];
+    const auto holds = [&](QPoint c) {
+        return planes.tiles[std::size_t(c.y() * planes.w + c.x())] == tile;
+    };
+    if (!connected) {
+        for (int i = 0; i < planes.w * planes.h; ++i)
+            in[std::size_t(i)] = planes.tiles[std::size_t(i)] == tile;
+        return in;
+    }
+    for (std::vector<QPoint> todo{start}; !todo.empty();) {
+        const QPoint c = todo.back();
+        todo.pop_back();
+        if (!allowed(c) || !holds(c) || in[std::size_t(c.y() * planes.w + c.x())])
+            continue;
+        in[std::size_t(c.y() * planes.w + c.x())] = true;
+        for (QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+            todo.push_back(c + step);
+    }
+    return in;
+}
+
+std::vector<bool> bitsOf(const CellMask& mask) {
+    std::vector<bool> bits;
+    for (int y = 0; y < mask.Size().height(); ++y)
+        for (int x = 0; x < mask.Size().width(); ++x)
+            bits.push_back(mask.Contains(x, y));
+    return bits;
+}
+
+// A shape of LEVEL01.CK1's size: the rectangle (10..29, 3..12) without the
+// rectangle (15..19, 5..8), and the single cell (50, 18).
+CellMask ringShape() {
+    CellMask mask(QSize(120, 21));
+    mask.AddRect(QRect(10, 3, 20, 10));
+    mask.Subtract(CellMask::OfRect(QSize(120, 21), QRect(15, 5, 5, 4)));
+    mask.Add(50, 18);
+    return mask;
+}
+
+} // namespace
+
+void tst_EditOperations::cellSets_data() {
+    QTest::addColumn<QPoint>("start");
+    QTest::addColumn<bool>("connected");
+    QTest::addColumn<QRect>("within"); // empty: the whole level
+    QTest::addColumn<int>("count");    // -1: more than 20
+    QTest::newRow("same tile: the sky") << QPoint(10, 5) << false << QRect() << -1;
+    QTest::newRow("same tile: one cell") << QPoint(4, 5) << false << QRect() << 1; // tile 395
+    QTest::newRow("connected: the sky") << QPoint(10, 5) << true << QRect() << -1;
+    QTest::newRow("connected: the frame") << QPoint(0, 0) << true << QRect() << -1;
+    QTest::newRow("connected within a rectangle")
+        << QPoint(10, 5) << true << QRect(5, 2, 30, 8) << -1;
+    QTest::newRow("start outside the rectangle")
+        << QPoint(10, 5) << true << QRect(50, 2, 30, 8) << 0;
+    QTest::newRow("outside the level") << QPoint(120, 5) << true << QRect() << 0;
+}
+
+void tst_EditOperations::cellSets() {
+    GM_REQUIRE_REAL_DATA();
+    QFETCH(QPoint, start);
+    QFETCH(bool, connected);
+    QFETCH(QRect, within);
+    QFETCH(int, count);
+    const Level level = realLevel("LEVEL01.CK1");
+    const std::vector<bool> expected = naiveCells(LevelPlanes(level), start, connected, within);
+    const CellMask allowed = CellMask::OfRect(QSize(120, 21), within);
+    const CellMask found =
+        !connected
+            ? EditOperations::SameTile(level, level.Tile(start.x(), start.y()))
+            : EditOperations::ConnectedCells(level, start, within.isEmpty() ? nullptr : &allowed);
+    QVERIFY(bitsOf(found) == expected);
+    QCOMPARE(found.Count(), int(std::count(expected.begin(), expected.end(), true)));
+    if (count >= 0)
+        QCOMPARE(found.Count(), count);
+    else
+        QVERIFY(found.Count() > 20);
+}
+
+void tst_EditOperations::combineSelections_data() {
+    QTest::addColumn<int>("how");
+    QTest::addColumn<QRect>("second");
+    QTest::addColumn<QRect>("bounds");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("status");
+    using Combine = CellSelection::Combine;
+    // The first set is ringShape(): 200 - 20 + 1 = 181 cells in (10..50, 3..18).
+    QTest::newRow("replace") << int(Combine::Replace) << QRect(2, 2, 3, 3) << QRect(2, 2, 3, 3) << 9
+                             << "Selection 2,2: 3 x 3";
+    QTest::newRow("add fills the hole")
+        << int(Combine::Add) << QRect(15, 5, 5, 4) << QRect(10, 3, 41, 16) << 201
+        << "Selection 10,3: 41 x 16, 201 cells";
+    QTest::newRow("remove the lone cell")
+        << int(Combine::Remove) << QRect(50, 18, 1, 1) << QRect(10, 3, 20, 10) << 180
+        << "Selection 10,3: 20 x 10, 180 cells";
+    QTest::newRow("remove everything")
+        << int(Combine::Remove) << QRect(0, 0, 120, 21) << QRect() << 0 << "";
+}
+
+void tst_EditOperations::combineSelections() {
+    QFETCH(int, how);
+    QFETCH(QRect, second);
+    QFETCH(QRect, bounds);
+    QFETCH(int, count);
+    QFETCH(QString, status);
+    CellSelection selection;
+    selection.Apply(ringShape(), CellSelection::Combine::Replace);
+    QCOMPARE(selection.Cells().Count(), 181);
+    selection.Apply(CellMask::OfRect(QSize(120, 21), second), CellSelection::Combine(how));
+    QCOMPARE(selection.BoundingRect(), bounds);
+    QCOMPARE(selection.Cells().Count(), count);
+    QCOMPARE(selection.StatusText(), status);
+    // A smaller level keeps the cells left inside it.
+    selection.ClipTo(QSize(12, 4));
+    QCOMPARE(selection.Cells().Count(), count == 9 ? 6 : count == 0 ? 0 : 2);
+}
+
+void tst_EditOperations::shapedOperations_data() {
+    QTest::addColumn<int>("operation"); // 0 clear, 1 fill tiles, 2 fill infos, 3 move
+    QTest::addColumn<QPoint>("offset");
+    QTest::newRow("clear") << 0 << QPoint();
+    QTest::newRow("fill tiles") << 1 << QPoint();
+    QTest::newRow("fill infos") << 2 << QPoint();
+    QTest::newRow("move onto its own hole") << 3 << QPoint(4, 2);
+    QTest::newRow("move past the right edge") << 3 << QPoint(75, 1);
+}
+
+// Every operation on a selection of another shape than a rectangle touches
+// its cells alone: the hole and the cells around stay as they were.
+void tst_EditOperations::shapedOperations() {
+    GM_REQUIRE_REAL_DATA();
+    QFETCH(int, operation);
+    QFETCH(QPoint, offset);
+    const Level level = realLevel("LEVEL03.CK1");
+    const LevelPlanes original(level);
+    const CellMask shape = ringShape();
+    LevelPlanes expected(level);
+    std::vector<CellChange> changes;
+    const auto eachCell = [&](auto write) {
+        for (int y = 0; y < 21; ++y)
+            for (int x = 0; x < 120; ++x)
+                if (shape.Contains(x, y))
+                    write(x, y);
+    };
+    switch (operation) {
+    case 0:
+        eachCell([&](int x, int y) { expected.clear(QRect(x, y, 1, 1), 9); });
+        changes = EditOperations::Clear(level, shape, 9);
+        break;
+    case 1:
+    case 2: {
+        const int plane = operation == 1 ? CellChange::TilePlane : CellChange::InfoPlane;
+        eachCell([&](int x, int y) { expected.fill(plane, QRect(x, y, 1, 1), 77); });
+        changes = EditOperations::FillCells(level, shape, CellChange::Plane(plane), 77);
+        break;
+    }
+    default:
+        eachCell([&](int x, int y) { expected.clear(QRect(x, y, 1, 1), 9); });
+        eachCell([&](int x, int y) {
+            expected.place(original, QRect(x, y, 1, 1), QPoint(x, y) + offset);
+        });
+        changes = EditOperations::Move(level, shape, offset, 9);
+    }
+    checkChanges(level, changes, expected);
+}
+
+void tst_EditOperations::replace_data() {
+    QTest::addColumn<int>("plane");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<bool>("inShape");
+    QTest::addColumn<int>("count"); // -1: more than 20
+    QTest::newRow("the sky's tile") << int(CellChange::TilePlane) << 143 << 9 << false << -1;
+    QTest::newRow("within a shape") << int(CellChange::TilePlane) << 143 << 9 << true << -1;
+    QTest::newRow("Keen's start") << int(CellChange::InfoPlane) << 255 << 0 << false << 1;
+    QTest::newRow("a tile the level lacks") << int(CellChange::TilePlane) << 600 << 9 << false << 0;
+    QTest::newRow("into itself") << int(CellChange::TilePlane) << 143 << 143 << false << 0;
+}
+
+void tst_EditOperations::replace() {
+    GM_REQUIRE_REAL_DATA();
+    QFETCH(int, plane);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(bool, inShape);
+    QFETCH(int, count);
+    const Level level = realLevel("LEVEL01.CK1");
+    const CellMask shape = ringShape();
+    LevelPlanes expected(level);
+    int replaced = 0;
+    for (int y = 0; y < 21; ++y)
+        for (int x = 0; x < 120; ++x) {
+            qint16& cell = expected.plane(plane)[std::size_t(y * 120 + x)];
+            if (cell == from && from != to && (!inShape || shape.Contains(x, y))) {
+                cell = qint16(to);
+                ++replaced;
+            }
+        }
+    const auto changes = EditOperations::Replace(level, CellChange::Plane(plane), qint16(from),
+                                                 qint16(to), inShape ? &shape : nullptr);
+    if (count >= 0)
+        QCOMPARE(int(changes.size()), count);
+    else
+        QVERIFY(changes.size() > 20);
+    QCOMPARE(int(changes.size()), replaced);
+    checkChanges(level, changes, expected);
+}
+
+// A stamp writes its tiles in the cells it holds, and its info values
+// except 0: a stamp over Keen's start (3, 15) keeps it; a cell it leaves
+// out keeps both planes.
+void tst_EditOperations::stampKeepsInfoUnderEmptyCells() {
+    GM_REQUIRE_REAL_DATA();
+    const Level level = realLevel("LEVEL01.CK1");
+    CellBlock stamp(3, 2, 1, true);
+    const qint16 tiles[2][3] = {{1, 2, 3}, {4, 5, 6}};
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x)
+            stamp.SetTile(x, y, tiles[y][x]);
+    stamp.SetInfo(2, 1, 42);
+    stamp.LeaveOut(0, 1);
+    // Top-left at (2, 14): row 14 gets 1 2 3, row 15 gets - 5 6 with info
+    // 42 at (4, 15); (3, 15) keeps info 255 under the stamp's 0.
+    LevelPlanes expected(level);
+    for (int x = 0; x < 3; ++x)
+        expected.fill(CellChange::TilePlane, QRect(2 + x, 14, 1, 1), tiles[0][x]);
+    expected.fill(CellChange::TilePlane, QRect(3, 15, 1, 1), 5);
+    expected.fill(CellChange::TilePlane, QRect(4, 15, 1, 1), 6);
+    expected.fill(CellChange::InfoPlane, QRect(4, 15, 1, 1), 42);
+    QCOMPARE(level.Info(3, 15), qint16(255));
+    checkChanges(level, EditOperations::Stamp(level, stamp, {2, 14}), expected);
+    // Across the level's top-left corner: only the cells inside.
+    checkChanges(level, EditOperations::Stamp(level, stamp, {-2, -1}),
+                 LevelPlanes(level)
+                     .fill(CellChange::TilePlane, QRect(0, 0, 1, 1), 6)
+                     .fill(CellChange::InfoPlane, QRect(0, 0, 1, 1), 42));
 }
 
 GM_TEST_APPLESS_MAIN(tst_EditOperations)
