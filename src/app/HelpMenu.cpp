@@ -9,20 +9,22 @@
 
 HelpMenu::HelpMenu(std::function<QList<QAction*>()> menuBar, QWidget* parent)
     : QMenu(tr("&Help"), parent), m_MenuBar(std::move(menuBar)) {
-    mnuHelpShortcuts = addAction(tr("&Keyboard Shortcuts"));
-    mnuHelpShortcuts->setShortcut(QKeySequence(Qt::Key_F1));
+    m_ShortcutsAction = addAction(tr("&Keyboard Shortcuts"));
+    m_ShortcutsAction->setShortcut(QKeySequence(Qt::Key_F1));
     addSeparator();
-    mnuHelpAbout = addAction(tr("&About Gridmason"));
-    connect(mnuHelpShortcuts, &QAction::triggered, this, &HelpMenu::mnuHelpShortcuts_Click);
-    connect(mnuHelpAbout, &QAction::triggered, this, &HelpMenu::mnuHelpAbout_Click);
+    m_AboutAction = addAction(tr("&About Gridmason"));
+    m_ShortcutsAction->setObjectName(QStringLiteral("shortcutsAction"));
+    m_AboutAction->setObjectName(QStringLiteral("aboutAction"));
+    connect(m_ShortcutsAction, &QAction::triggered, this, &HelpMenu::showShortcuts);
+    connect(m_AboutAction, &QAction::triggered, this, &HelpMenu::showAbout);
 }
 
-void HelpMenu::mnuHelpShortcuts_Click() {
+void HelpMenu::showShortcuts() {
     ShortcutsDialog dialog(ShortcutList::Collect(m_MenuBar()), parentWidget());
     Prompts::Current().RunModal(dialog);
 }
 
-void HelpMenu::mnuHelpAbout_Click() {
+void HelpMenu::showAbout() {
     AboutDialog dialog(parentWidget());
     Prompts::Current().RunModal(dialog);
 }

@@ -16,12 +16,13 @@ public:
     // asked for, so that it lists whichever menus are showing.
     HelpMenu(std::function<QList<QAction*>()> menuBar, QWidget* parent);
 
-    QAction* mnuHelpShortcuts = nullptr;
-    QAction* mnuHelpAbout = nullptr;
-
-    void mnuHelpShortcuts_Click();
-    void mnuHelpAbout_Click();
+private slots:
+    void showShortcuts();
+    void showAbout();
 
 private:
+    // Named "shortcutsAction" and "aboutAction".
+    QAction* m_ShortcutsAction = nullptr;
+    QAction* m_AboutAction = nullptr;
     std::function<QList<QAction*>()> m_MenuBar;
 };

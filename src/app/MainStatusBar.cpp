@@ -8,26 +8,26 @@
 #include <cmath>
 
 MainStatusBar::MainStatusBar(QWidget* parent) : QStatusBar(parent) {
-    lblCell = new QLabel(this);
-    lblTile = new QLabel(this);
-    lblInfo = new QLabel(this);
-    lblTool = new QLabel(this);
+    m_Cell = new QLabel(this);
+    m_Tile = new QLabel(this);
+    m_Info = new QLabel(this);
+    m_Tool = new QLabel(this);
     // A long note must not widen the main window: it is cut off instead.
     // Its size hint is ignored, so it takes the room the other parts leave
     // (the stretch); with no stretch it would get none at all.
-    lblTool->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    lblZoom = new QLabel(this);
-    for (QLabel* label : {lblCell, lblTile, lblInfo})
+    m_Tool->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_Zoom = new QLabel(this);
+    for (QLabel* label : {m_Cell, m_Tile, m_Info})
         addWidget(label);
-    addWidget(lblTool, 1);
-    addPermanentWidget(lblZoom);
-    lblCell->setObjectName(QStringLiteral("lblCell"));
-    lblTile->setObjectName(QStringLiteral("lblTile"));
-    lblInfo->setObjectName(QStringLiteral("lblInfo"));
-    lblTool->setObjectName(QStringLiteral("lblTool"));
-    lblZoom->setObjectName(QStringLiteral("lblZoom"));
+    addWidget(m_Tool, 1);
+    addPermanentWidget(m_Zoom);
+    m_Cell->setObjectName(QStringLiteral("cellLabel"));
+    m_Tile->setObjectName(QStringLiteral("tileLabel"));
+    m_Info->setObjectName(QStringLiteral("infoLabel"));
+    m_Tool->setObjectName(QStringLiteral("toolLabel"));
+    m_Zoom->setObjectName(QStringLiteral("zoomLabel"));
     // Keeps the bar's height while every part is blank.
-    setMinimumHeight(lblZoom->sizeHint().height() + 4);
+    setMinimumHeight(m_Zoom->sizeHint().height() + 4);
 }
 
 void MainStatusBar::SetEditor(LevelEditorWindow* editor) {
@@ -42,11 +42,10 @@ void MainStatusBar::SetEditor(LevelEditorWindow* editor) {
             // Queued, so that the text shows the cell after the editor has
             // done what the move does to it (painting during a drag).
             m_Connections << connect(editor, &LevelEditorWindow::pointerCellChanged, this,
-                                     &MainStatusBar::editor_PointerCellChanged,
-                                     Qt::QueuedConnection)
+                                     &MainStatusBar::showPointerCell, Qt::QueuedConnection)
                           << connect(editor, &LevelEditorWindow::zoomChanged, this,
                                      &MainStatusBar::Refresh)
-                          << connect(editor, &LevelEditorWindow::ToolStatusChanged, this,
+                          << connect(editor, &LevelEditorWindow::toolStatusChanged, this,
                                      &MainStatusBar::Refresh)
                           // The cell under the pointer may have changed
                           // (painting, undo, redo, Level, Properties).
@@ -59,7 +58,7 @@ void MainStatusBar::SetEditor(LevelEditorWindow* editor) {
     Refresh();
 }
 
-void MainStatusBar::editor_PointerCellChanged(QPoint cell) {
+void MainStatusBar::showPointerCell(QPoint cell) {
     m_CellX = cell.x();
     m_CellY = cell.y();
     Refresh();
@@ -68,25 +67,25 @@ void MainStatusBar::editor_PointerCellChanged(QPoint cell) {
 void MainStatusBar::Refresh() {
     const LevelEditorWindow* editor = Editor();
     if (!editor) {
-        for (QLabel* label : {lblCell, lblTile, lblInfo, lblTool, lblZoom})
+        for (QLabel* label : {m_Cell, m_Tile, m_Info, m_Tool, m_Zoom})
             label->clear();
-        lblTool->setToolTip(QString());
+        m_Tool->setToolTip(QString());
         return;
     }
-    lblTool->setText(editor->ToolStatusText());
+    m_Tool->setText(editor->ToolStatusText());
     // Cut off when the window is narrow: the whole line on resting there.
-    lblTool->setToolTip(lblTool->text());
-    lblZoom->setText(tr("Zoom %1").arg(ZoomText(editor->CanvasZoom().Exponent())));
+    m_Tool->setToolTip(m_Tool->text());
+    m_Zoom->setText(tr("Zoom %1").arg(ZoomText(editor->CanvasZoom().Exponent())));
     // The level may have shrunk under the pointer (Level, Properties).
-    const Level& level = editor->m_Level;
+    const Level& level = editor->Document().level();
     if (m_CellX < 0 || m_CellY < 0 || m_CellX >= level.Width() || m_CellY >= level.Height()) {
-        for (QLabel* label : {lblCell, lblTile, lblInfo})
+        for (QLabel* label : {m_Cell, m_Tile, m_Info})
             label->clear();
         return;
     }
-    lblCell->setText(tr("Column %1, Row %2").arg(m_CellX).arg(m_CellY));
-    lblTile->setText(tr("Tile %1").arg(level.Tile(m_CellX, m_CellY)));
-    lblInfo->setText(tr("Info %1").arg(level.Info(m_CellX, m_CellY)));
+    m_Cell->setText(tr("Column %1, Row %2").arg(m_CellX).arg(m_CellY));
+    m_Tile->setText(tr("Tile %1").arg(level.Tile(m_CellX, m_CellY)));
+    m_Info->setText(tr("Info %1").arg(level.Info(m_CellX, m_CellY)));
 }
 
 QString MainStatusBar::ZoomText(int zoom) {

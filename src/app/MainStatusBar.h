@@ -27,14 +27,16 @@ public:
     // "200%" at 1, "6.25%" at -4.
     static QString ZoomText(int zoom);
 
-    QLabel* lblCell = nullptr;
-    QLabel* lblTile = nullptr;
-    QLabel* lblInfo = nullptr;
-    QLabel* lblTool = nullptr;
-    QLabel* lblZoom = nullptr;
-
 private:
-    void editor_PointerCellChanged(QPoint cell);
+    void showPointerCell(QPoint cell);
+
+    // The parts, named "cellLabel", "tileLabel", "infoLabel", "toolLabel"
+    // and "zoomLabel".
+    QLabel* m_Cell = nullptr;
+    QLabel* m_Tile = nullptr;
+    QLabel* m_Info = nullptr;
+    QLabel* m_Tool = nullptr;
+    QLabel* m_Zoom = nullptr;
 
     // The editor, valid while the guard is set.
     LevelEditorWindow* m_Editor = nullptr;

@@ -153,12 +153,11 @@ void MainWindow::CreateMenus() {
     mnuFile->addSeparator();
     mnuFileExit = mnuFile->addAction(QStringLiteral("E&xit"));
     mnuFileExit->setShortcuts(MenuKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
-    connect(mnuFileNew, &QAction::triggered, this, &MainWindow::mnuFileNew_Click);
-    connect(mnuFileOpen, &QAction::triggered, this, &MainWindow::mnuFileOpen_Click);
-    connect(mnuFileSetPaths, &QAction::triggered, this, &MainWindow::mnuFileSetPaths_Click);
-    connect(mnuFileExit, &QAction::triggered, this, &MainWindow::mnuFileExit_Click);
-    connect(mnuFileRecent, &RecentFilesMenu::FileChosen, this,
-            &MainWindow::mnuFileRecent_FileChosen);
+    connect(mnuFileNew, &QAction::triggered, this, &MainWindow::newLevel);
+    connect(mnuFileOpen, &QAction::triggered, this, &MainWindow::openLevels);
+    connect(mnuFileSetPaths, &QAction::triggered, this, &MainWindow::setPaths);
+    connect(mnuFileExit, &QAction::triggered, this, &MainWindow::exitProgram);
+    connect(mnuFileRecent, &RecentFilesMenu::FileChosen, this, &MainWindow::openRecentFile);
     mnuWindow = new WindowMenu(mdiArea, this);
     mnuHelp = new HelpMenu([this] { return menuBar()->actions(); }, this);
     ShowMenus({mnuFile, mnuWindow});
@@ -166,7 +165,7 @@ void MainWindow::CreateMenus() {
 
 // ---- Start-up ----
 
-bool MainWindow::Form_Load() {
+bool MainWindow::Start() {
     TellUnreadableSettings(this);
     SeedDemoPaths();
     if (!LoadPaths()) {
@@ -279,10 +278,10 @@ void MainWindow::LoadGraphics() {
         text += QStringLiteral("\r\n\r\n") + m_GameFilesError;
     Prompts::Current().Message(this, text, QString(), Prompts::Buttons::Ok,
                                Prompts::Icon::Critical);
-    mnuFileSetPaths_Click();
+    setPaths();
 }
 
-void MainWindow::mnuFileSetPaths_Click() {
+void MainWindow::setPaths() {
     QString before[3];
     std::copy(std::begin(m_Paths), std::end(m_Paths), std::begin(before));
     if (AskForPaths())
@@ -291,7 +290,7 @@ void MainWindow::mnuFileSetPaths_Click() {
 
 void MainWindow::RefreshEditors(const QString (&before)[3]) {
     for (LevelEditorWindow* editor : Editors()) {
-        const int index = editor->m_Level.Episode() - 1;
+        const int index = editor->Document().level().Episode() - 1;
         if (index < 0 || index > 2 || m_Paths[index] == before[index])
             continue;
         // A set that failed to load is empty; the window keeps drawing
@@ -336,7 +335,7 @@ LevelEditorWindow* MainWindow::OpenEditor(int episode,
     }
     KeepRecoveryCopies(*editor, std::move(adopted));
     // The recent files are offered in every File menu.
-    editor->mnuFile->insertMenu(editor->mnuFileSave, mnuFileRecent);
+    editor->AddFileSubmenu(mnuFileRecent);
     // The sub-window's own Close also claims Ctrl+W; a key with two owners
     // does nothing, so the editor's File, Close keeps it.
     YieldKeys(*subWindow, *editor);
@@ -357,7 +356,7 @@ void MainWindow::KeepRecoveryCopies(LevelEditorWindow& editor, RecoveryEntry ado
     auto* keeper = adopted.id.isEmpty()
                        ? new RecoveryKeeper(document, m_Recovery, &document)
                        : new RecoveryKeeper(document, m_Recovery, std::move(adopted), &document);
-    connect(&editor, &LevelEditorWindow::ChangesDiscarded, keeper, &RecoveryKeeper::Discard);
+    connect(&editor, &LevelEditorWindow::changesDiscarded, keeper, &RecoveryKeeper::Discard);
     // Written in the background: a failure is told without stopping the
     // user, and tried again.
     connect(keeper, &RecoveryKeeper::failed, this,
@@ -383,7 +382,7 @@ QString MainWindow::LevelFolder() const {
     return last.isEmpty() ? DemoDataFolder(m_ProgramFolder) + QStringLiteral("/levels") : last;
 }
 
-void MainWindow::mnuFileNew_Click() {
+void MainWindow::newLevel() {
     int episode = 0;
     int width = 0;
     int height = 0;
@@ -392,7 +391,7 @@ void MainWindow::mnuFileNew_Click() {
         LevelPropertiesDialog dialog(this);
         const LevelEditorWindow* active = ActiveEditor();
         const NewLevelDefaults defaults = NewLevelDefaults::FromSettings(
-            active ? active->m_Level.Episode() : 0,
+            active ? active->Document().level().Episode() : 0,
             QSize(LevelPropertiesDialog::MinWidth, LevelPropertiesDialog::MinHeight),
             QSize(LevelPropertiesDialog::MaxWidth, LevelPropertiesDialog::MaxHeight));
         dialog.setEpisode(defaults.episode);
@@ -414,7 +413,7 @@ void MainWindow::mnuFileNew_Click() {
     });
 }
 
-void MainWindow::mnuFileOpen_Click() {
+void MainWindow::openLevels() {
     const LevelEditorWindow* active = ActiveEditor();
     const QString folder =
         LevelFolders::ForOpening(active ? active->FileName() : QString(), LevelFolder());
@@ -464,7 +463,7 @@ LevelEditorWindow* MainWindow::OpenLevelFile(const QString& name) {
     return editor;
 }
 
-void MainWindow::mnuFileExit_Click() {
+void MainWindow::exitProgram() {
     close();
 }
 
@@ -654,7 +653,7 @@ void MainWindow::AddRecentFile(const QString& fileName) {
     mnuFileRecent->Rebuild();
 }
 
-void MainWindow::mnuFileRecent_FileChosen(const QString& fileName) {
+void MainWindow::openRecentFile(const QString& fileName) {
     const QString file = PathText::Slashed(fileName);
     if (QFileInfo::exists(file)) {
         OpenLevelFile(file);

@@ -42,12 +42,12 @@ public:
     // graphics, finds the folders and loads the graphics. False when the
     // user cancelled the paths dialog at a start without complete paths:
     // the program then ends.
-    bool Form_Load();
+    bool Start();
 
     // ---- Public operations ----
-    void mnuFileExit_Click() override;
-    void mnuFileNew_Click() override;
-    void mnuFileOpen_Click() override;
+    void exitProgram() override;
+    void newLevel() override;
+    void openLevels() override;
     // The sets of episode index + 1; an index outside 0..2 gives an empty
     // set.
     std::shared_ptr<const TileSet> TileSets(int index) const override;
@@ -56,7 +56,7 @@ public:
 
     // Set Paths, from either File menu; open editor windows of an episode
     // whose folder changed take its new graphics.
-    void mnuFileSetPaths_Click() override;
+    void setPaths() override;
     bool AskForPaths();
     bool LoadPaths();
     void LoadGraphics();
@@ -96,7 +96,7 @@ public:
     LevelEditorWindow* OpenLevelFile(const QString& fileName);
     // Opens each file in turn; relative names start from the current folder.
     void OpenFiles(const QStringList& fileNames);
-    void mnuFileRecent_FileChosen(const QString& fileName);
+    void openRecentFile(const QString& fileName);
     void LevelSaved(const QString& fileName) override;
     // Level, Check Level: the check dock follows `editor` and checks it.
     void ShowLevelCheck(LevelEditorWindow& editor) override;

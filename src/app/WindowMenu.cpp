@@ -18,14 +18,16 @@ void WindowMenu::Rebuild() {
     // The old items' group goes with them.
     delete m_Group;
     m_Group = new QActionGroup(this);
-    mnuWindowTile = addAction(QStringLiteral("&Tile"));
-    mnuWindowCascade = addAction(QStringLiteral("&Cascade"));
-    connect(mnuWindowTile, &QAction::triggered, m_Area, &QMdiArea::tileSubWindows);
-    connect(mnuWindowCascade, &QAction::triggered, m_Area, &QMdiArea::cascadeSubWindows);
+    m_TileAction = addAction(QStringLiteral("&Tile"));
+    m_CascadeAction = addAction(QStringLiteral("&Cascade"));
+    m_TileAction->setObjectName(QStringLiteral("tileWindowsAction"));
+    m_CascadeAction->setObjectName(QStringLiteral("cascadeWindowsAction"));
+    connect(m_TileAction, &QAction::triggered, m_Area, &QMdiArea::tileSubWindows);
+    connect(m_CascadeAction, &QAction::triggered, m_Area, &QMdiArea::cascadeSubWindows);
 
     const QList<QMdiSubWindow*> windows = m_Area->subWindowList(QMdiArea::CreationOrder);
-    mnuWindowTile->setEnabled(!windows.isEmpty());
-    mnuWindowCascade->setEnabled(!windows.isEmpty());
+    m_TileAction->setEnabled(!windows.isEmpty());
+    m_CascadeAction->setEnabled(!windows.isEmpty());
     if (windows.isEmpty())
         return;
     addSeparator();

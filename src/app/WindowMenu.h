@@ -17,9 +17,6 @@ public:
 
     void Rebuild();
 
-    QAction* mnuWindowTile = nullptr;
-    QAction* mnuWindowCascade = nullptr;
-
     // The item's text for the `index`th (0-based) window with the caption
     // `title`.
     static QString ItemText(int index, const QString& title);
@@ -28,6 +25,9 @@ public:
     static QString ShownTitle(const QWidget& window);
 
 private:
+    // Named "tileWindowsAction" and "cascadeWindowsAction".
+    QAction* m_TileAction = nullptr;
+    QAction* m_CascadeAction = nullptr;
     QMdiArea* m_Area;
     // The window items, replaced on every rebuild.
     QActionGroup* m_Group = nullptr;

@@ -46,7 +46,7 @@ int main(int argc, char* argv[]) {
     // The start-up may show dialogs before the main window appears; closing
     // them must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    if (!window.Form_Load())
+    if (!window.Start())
         return 0;
     QApplication::setQuitOnLastWindowClosed(true);
     window.RestorePlacement();

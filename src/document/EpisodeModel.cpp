@@ -281,7 +281,9 @@ void EpisodeModel::DocumentChanged(LevelDocument* document) {
 // A closed document's row shows another document open on its file, or else
 // the file again.
 void EpisodeModel::DocumentGone(QObject* document) {
-    m_Documents.removeAll(static_cast<LevelDocument*>(document));
+    // Only the address is compared: the document is being destroyed, and
+    // is no longer a LevelDocument.
+    m_Documents.removeIf([document](const LevelDocument* d) { return d == document; });
     std::vector<Row*> left;
     for (Row& row : m_Rows)
         if (row.document == document) {

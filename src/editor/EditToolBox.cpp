@@ -32,14 +32,15 @@ struct ToolInfo {
 };
 
 const ToolInfo Tools[EditToolBox::ToolCount] = {
-    {"Brush", "&Brush", Qt::Key_B, ToolIcons::Brush, "paint the button's tile or sprite"},
-    {"Select", "Rectangle &Select", Qt::Key_M, ToolIcons::Select,
+    {"brushToolAction", "&Brush", Qt::Key_B, ToolIcons::Brush, "paint the button's tile or sprite"},
+    {"selectToolAction", "Rectangle &Select", Qt::Key_M, ToolIcons::Select,
      "drag to select, Shift extends, drag inside the selection to move it"},
-    {"BucketFill", "Bucket &Fill", Qt::Key_F, ToolIcons::BucketFill,
+    {"bucketFillToolAction", "Bucket &Fill", Qt::Key_F, ToolIcons::BucketFill,
      "fill the area of equal tiles under the pointer (tile mode)"},
-    {"RectangleFill", "&Rectangle Fill", Qt::Key_R, ToolIcons::RectangleFill,
+    {"rectangleFillToolAction", "&Rectangle Fill", Qt::Key_R, ToolIcons::RectangleFill,
      "drag to fill a rectangle"},
-    {"Line", "&Line", Qt::Key_L, ToolIcons::Line, "drag to draw a straight line of cells"},
+    {"lineToolAction", "&Line", Qt::Key_L, ToolIcons::Line,
+     "drag to draw a straight line of cells"},
 };
 
 } // namespace
@@ -67,7 +68,7 @@ void EditToolBox::CreateActions() {
     for (int i = 0; i < ToolCount; ++i) {
         const ToolInfo& info = Tools[i];
         QAction* action = m_ToolsMenu->addAction(info.icon(), tr(info.name));
-        action->setObjectName(QStringLiteral("mnuTools") + QLatin1String(info.objectName));
+        action->setObjectName(QLatin1String(info.objectName));
         action->setCheckable(true);
         action->setShortcut(QKeySequence(info.key));
         const QString plain = tr(info.name).remove(QLatin1Char('&'));
@@ -87,26 +88,26 @@ void EditToolBox::CreateActions() {
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    mnuEditCut = make("mnuEditCut", tr("Cu&t"), {QKeySequence::Cut}, &EditToolBox::Cut);
-    mnuEditCopy = make("mnuEditCopy", tr("&Copy"), {QKeySequence::Copy}, &EditToolBox::Copy);
-    mnuEditPaste = make("mnuEditPaste", tr("&Paste"), {QKeySequence::Paste}, &EditToolBox::Paste);
-    mnuEditPasteTiles =
-        make("mnuEditPasteTiles", tr("Paste T&iles Only"),
+    m_CutAction = make("cutAction", tr("Cu&t"), {QKeySequence::Cut}, &EditToolBox::Cut);
+    m_CopyAction = make("copyAction", tr("&Copy"), {QKeySequence::Copy}, &EditToolBox::Copy);
+    m_PasteAction = make("pasteAction", tr("&Paste"), {QKeySequence::Paste}, &EditToolBox::Paste);
+    m_PasteTilesAction =
+        make("pasteTilesAction", tr("Paste T&iles Only"),
              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)}, &EditToolBox::PasteTiles);
-    mnuEditPasteSprites =
-        make("mnuEditPasteSprites", tr("Paste &Sprites Only"), {}, &EditToolBox::PasteSprites);
-    mnuEditDelete =
-        make("mnuEditDelete", tr("&Delete"), {QKeySequence(Qt::Key_Delete)}, &EditToolBox::Delete);
-    mnuEditSelectAll = make("mnuEditSelectAll", tr("Select &All"), {QKeySequence::SelectAll},
-                            &EditToolBox::SelectAll);
-    mnuEditSelectNone = make("mnuEditSelectNone", tr("Select &None"),
-                             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), Qt::Key_Escape},
-                             &EditToolBox::SelectNone);
-    mnuEditPlace = make("mnuEditPlace", tr("P&lace Pasted Block"), {Qt::Key_Return, Qt::Key_Enter},
-                        &EditToolBox::Place);
-    mnuEditPasteTiles->setToolTip(
+    m_PasteSpritesAction =
+        make("pasteSpritesAction", tr("Paste &Sprites Only"), {}, &EditToolBox::PasteSprites);
+    m_DeleteAction =
+        make("deleteAction", tr("&Delete"), {QKeySequence(Qt::Key_Delete)}, &EditToolBox::Delete);
+    m_SelectAllAction = make("selectAllAction", tr("Select &All"), {QKeySequence::SelectAll},
+                             &EditToolBox::SelectAll);
+    m_SelectNoneAction = make("selectNoneAction", tr("Select &None"),
+                              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), Qt::Key_Escape},
+                              &EditToolBox::SelectNone);
+    m_PlaceAction = make("placeAction", tr("P&lace Pasted Block"), {Qt::Key_Return, Qt::Key_Enter},
+                         &EditToolBox::Place);
+    m_PasteTilesAction->setToolTip(
         tr("Paste the tiles alone: the sprites and info values under the block stay"));
-    mnuEditPasteSprites->setToolTip(
+    m_PasteSpritesAction->setToolTip(
         tr("Paste the sprites and info values alone: the tiles under the block stay"));
 }
 
@@ -123,10 +124,10 @@ void EditToolBox::AddEditCommands(QMenu& edit) {
     // the pointer on them.
     edit.setToolTipsVisible(true);
     edit.addSeparator();
-    edit.addActions({mnuEditCut, mnuEditCopy, mnuEditPaste, mnuEditPasteTiles, mnuEditPasteSprites,
-                     mnuEditDelete});
+    edit.addActions({m_CutAction, m_CopyAction, m_PasteAction, m_PasteTilesAction,
+                     m_PasteSpritesAction, m_DeleteAction});
     edit.addSeparator();
-    edit.addActions({mnuEditSelectAll, mnuEditSelectNone, mnuEditPlace});
+    edit.addActions({m_SelectAllAction, m_SelectNoneAction, m_PlaceAction});
 }
 
 EditTool& EditToolBox::Current() const {
@@ -170,18 +171,18 @@ void EditToolBox::Refresh() {
 
 void EditToolBox::UpdateActions() {
     const bool selected = !m_Select->Selection().IsEmpty();
-    for (QAction* action : {mnuEditCut, mnuEditCopy, mnuEditDelete})
+    for (QAction* action : {m_CutAction, m_CopyAction, m_DeleteAction})
         action->setEnabled(selected);
-    mnuEditPlace->setEnabled(m_Select->IsFloating());
-    mnuEditSelectNone->setEnabled(selected || m_Select->IsFloating());
+    m_PlaceAction->setEnabled(m_Select->IsFloating());
+    m_SelectNoneAction->setEnabled(selected || m_Select->IsFloating());
     m_ToolActions[BucketFill]->setEnabled(m_Brush.Mode() == BrushSelection::TileMode);
     const int empty = GameLimits::FillTile(m_Document.level().Episode());
-    mnuEditCut->setToolTip(tr("Copy the selection, then leave the level's empty tile (%1, the "
-                              "tile a new level is filled with) and no info values in its cells")
-                               .arg(empty));
-    mnuEditDelete->setToolTip(tr("Leave the level's empty tile (%1, the tile a new level is "
-                                 "filled with) and no info values in the selected cells")
-                                  .arg(empty));
+    m_CutAction->setToolTip(tr("Copy the selection, then leave the level's empty tile (%1, the "
+                               "tile a new level is filled with) and no info values in its cells")
+                                .arg(empty));
+    m_DeleteAction->setToolTip(tr("Leave the level's empty tile (%1, the tile a new level is "
+                                  "filled with) and no info values in the selected cells")
+                                   .arg(empty));
 }
 
 void EditToolBox::Copy() {

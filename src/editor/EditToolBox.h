@@ -49,16 +49,6 @@ public:
     // Adds the selection and clipboard commands to the Edit menu.
     void AddEditCommands(QMenu& edit);
 
-    QAction* mnuEditCut = nullptr;
-    QAction* mnuEditCopy = nullptr;
-    QAction* mnuEditPaste = nullptr;
-    QAction* mnuEditPasteTiles = nullptr;
-    QAction* mnuEditPasteSprites = nullptr;
-    QAction* mnuEditDelete = nullptr;
-    QAction* mnuEditSelectAll = nullptr;
-    QAction* mnuEditSelectNone = nullptr;
-    QAction* mnuEditPlace = nullptr;
-
     void Cut();
     void Copy();
     void Paste();
@@ -108,6 +98,15 @@ private:
     std::function<QPoint()> m_PasteCell;
     QWidget* m_Owner;
     Tool m_Current = Brush;
+    QAction* m_CutAction = nullptr;
+    QAction* m_CopyAction = nullptr;
+    QAction* m_PasteAction = nullptr;
+    QAction* m_PasteTilesAction = nullptr;
+    QAction* m_PasteSpritesAction = nullptr;
+    QAction* m_DeleteAction = nullptr;
+    QAction* m_SelectAllAction = nullptr;
+    QAction* m_SelectNoneAction = nullptr;
+    QAction* m_PlaceAction = nullptr;
     QAction* m_ToolActions[ToolCount] = {};
     QActionGroup* m_ToolGroup = nullptr;
     QMenu* m_ToolsMenu = nullptr;

@@ -14,10 +14,10 @@ class LevelEditorWindow;
 class EditorHost {
 public:
     virtual ~EditorHost() = default;
-    virtual void mnuFileNew_Click() = 0;
-    virtual void mnuFileOpen_Click() = 0;
-    virtual void mnuFileExit_Click() = 0;
-    virtual void mnuFileSetPaths_Click() = 0;
+    virtual void newLevel() = 0;
+    virtual void openLevels() = 0;
+    virtual void exitProgram() = 0;
+    virtual void setPaths() = 0;
     // The sets of episode index + 1 (index 0..2), one of each per episode,
     // shared read-only by every window of the episode; never null.
     virtual std::shared_ptr<const TileSet> TileSets(int index) const = 0;

@@ -21,11 +21,13 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolBar>
 #include <QToolButton>
 #include <QUndoStack>
 
@@ -176,18 +178,6 @@ QPixmap PickPointerPicture() {
     return pixmap;
 }
 
-// The tile strip's scroll range for the palette's tile size and the strip's
-// width.
-void SetUpTileStrip(LevelEditorWindow& window) {
-    const ScrollRange range = EditGeometry::TileStripRange(
-        window.picTiles->ScaleWidth(), window.Tiles().RenderWidth(EditGeometry::PaletteZoom),
-        window.Tiles().Count());
-    window.scrTiles->setMinimum(0);
-    window.scrTiles->setMaximum(range.max);
-    window.scrTiles->setPageStep(range.largeChange);
-    window.scrTiles->setEnabled(range.enabled);
-}
-
 } // namespace
 
 LevelEditorWindow::LevelEditorWindow(EditorHost& host, QWidget* parent)
@@ -203,6 +193,7 @@ LevelEditorWindow::LevelEditorWindow(EditorHost& host, QWidget* parent)
     CreateTools();
     CreateGameControls();
     CreateDiskWatch();
+    NameControls();
     UpdateCaption();
 }
 
@@ -217,40 +208,40 @@ void LevelEditorWindow::CreateControls() {
     m_LevelCanvas = new LevelCanvas(*m_Document, this);
     m_Canvas = &m_LevelCanvas->View();
 
-    picTiles = new PictureBox(this);
-    picTiles->SetBorderWidth(PanelBorder);
-    picTiles->resize(552, TilesHeight);
-    picTiles->setToolTip(tr("Tiles: click with the left or right button to choose the tile "
-                            "that button paints"));
-    QWidget* tilesInner = picTiles;
-    scrTiles = new QScrollBar(Qt::Horizontal, tilesInner);
-    scrTiles->setGeometry(PanelBorder, TilesHeight - PanelBorder - ScrollThickness, 100,
-                          ScrollThickness);
-    scrTiles->setRange(0, 0);
-    cmdTiles = new PickerButton(tilesInner);
-    cmdTiles->setGeometry(PanelBorder, PanelBorder, PickerWidth, PickerHeight);
-    cmdTiles->setIcon(PickerPicture(false));
-    cmdTiles->setIconSize(QSize(16, 32));
-    cmdTiles->setToolTip(tr("Tile picker: hold the left or right button down, move over the "
-                            "tiles and let go on the one that button paints"));
-    cmdSprites = new PickerButton(tilesInner);
-    cmdSprites->setGeometry(PanelBorder + PickerWidth, PanelBorder, PickerWidth, PickerHeight);
-    cmdSprites->setIcon(PickerPicture(true));
-    cmdSprites->setIconSize(QSize(16, 32));
-    cmdSprites->setToolTip(tr("Sprite picker: hold the button down, move over the sprites and "
-                              "let go on the one to place"));
+    m_TileStrip = new PictureBox(this);
+    m_TileStrip->SetBorderWidth(PanelBorder);
+    m_TileStrip->resize(552, TilesHeight);
+    m_TileStrip->setToolTip(tr("Tiles: click with the left or right button to choose the tile "
+                               "that button paints"));
+    QWidget* tilesInner = m_TileStrip;
+    m_TileStripScrollBar = new QScrollBar(Qt::Horizontal, tilesInner);
+    m_TileStripScrollBar->setGeometry(PanelBorder, TilesHeight - PanelBorder - ScrollThickness, 100,
+                                      ScrollThickness);
+    m_TileStripScrollBar->setRange(0, 0);
+    m_TilePicker = new PickerButton(tilesInner);
+    m_TilePicker->setGeometry(PanelBorder, PanelBorder, PickerWidth, PickerHeight);
+    m_TilePicker->setIcon(PickerPicture(false));
+    m_TilePicker->setIconSize(QSize(16, 32));
+    m_TilePicker->setToolTip(tr("Tile picker: hold the left or right button down, move over the "
+                                "tiles and let go on the one that button paints"));
+    m_SpritePicker = new PickerButton(tilesInner);
+    m_SpritePicker->setGeometry(PanelBorder + PickerWidth, PanelBorder, PickerWidth, PickerHeight);
+    m_SpritePicker->setIcon(PickerPicture(true));
+    m_SpritePicker->setIconSize(QSize(16, 32));
+    m_SpritePicker->setToolTip(tr("Sprite picker: hold the button down, move over the sprites and "
+                                  "let go on the one to place"));
 
-    picTools = new PictureBox(this);
-    picTools->resize(552, ToolsHeight);
-    picTools->SetBackColor(qRgb(0xC0, 0xC0, 0xC0));
-    picTools->setFocusPolicy(Qt::ClickFocus);
+    m_ToolPanel = new PictureBox(this);
+    m_ToolPanel->resize(552, ToolsHeight);
+    m_ToolPanel->SetBackColor(qRgb(0xC0, 0xC0, 0xC0));
+    m_ToolPanel->setFocusPolicy(Qt::ClickFocus);
     const int boxLeft[3] = {6, 46, 88};
     for (int i = 0; i < 3; ++i) {
-        auto* box = new PictureBox(picTools);
+        auto* box = new PictureBox(m_ToolPanel);
         box->SetBorderWidth(PanelBorder);
         box->SetBackColor(White);
         box->setGeometry(boxLeft[i], SelectionTop, SelectionBoxSize, SelectionBoxSize);
-        auto* label = new QLabel(QStringLiteral("0"), picTools);
+        auto* label = new QLabel(QStringLiteral("0"), m_ToolPanel);
         label->setGeometry(boxLeft[i], SelectionTop + SelectionBoxSize, SelectionLabelWidth,
                            SelectionLabelHeight);
         box->setToolTip(i < 2 ? tr("The tile the %1 button paints in tile mode")
@@ -258,11 +249,11 @@ void LevelEditorWindow::CreateControls() {
                               : tr("The sprite the left button places in sprite mode"));
         label->setToolTip(box->toolTip());
         if (i < 2) {
-            picSelectedTile[i] = box;
-            lblSelectedTile[i] = label;
+            m_SelectedTileBox[i] = box;
+            m_SelectedTileLabel[i] = label;
         } else {
-            picSelectedSprite = box;
-            lblSelectedSprite = label;
+            m_SelectedSpriteBox = box;
+            m_SelectedSpriteLabel = label;
         }
     }
     const QPixmap modePictures[2] = {TileModePicture(), SpriteModePicture()};
@@ -272,41 +263,41 @@ void LevelEditorWindow::CreateControls() {
         tr("Sprite mode: the left button places the sprite (or the Value), the right button "
            "clears a cell; Ctrl+click picks up a cell's sprite")};
     for (int i = 0; i < 2; ++i) {
-        optMode[i] = new QToolButton(picTools);
-        optMode[i]->setCheckable(true);
-        optMode[i]->setAutoExclusive(true);
-        optMode[i]->setIcon(modePictures[i]);
-        optMode[i]->setIconSize(QSize(32, 32));
-        optMode[i]->setToolTip(modeTips[i]);
-        optMode[i]->setGeometry(134 + i * (ModeButtonSize + 4), SelectionTop - 2, ModeButtonSize,
-                                ModeButtonSize);
+        m_ModeButton[i] = new QToolButton(m_ToolPanel);
+        m_ModeButton[i]->setCheckable(true);
+        m_ModeButton[i]->setAutoExclusive(true);
+        m_ModeButton[i]->setIcon(modePictures[i]);
+        m_ModeButton[i]->setIconSize(QSize(32, 32));
+        m_ModeButton[i]->setToolTip(modeTips[i]);
+        m_ModeButton[i]->setGeometry(134 + i * (ModeButtonSize + 4), SelectionTop - 2,
+                                     ModeButtonSize, ModeButtonSize);
     }
-    optMode[0]->setChecked(true);
-    lblPosition = new QLabel(QStringLiteral("0, 0"), picTools);
-    lblPosition->setGeometry(134 + 2 * (ModeButtonSize + 4) + 8, SelectionTop + 12, 120, 17);
-    lblPosition->setToolTip(tr("The cell under the pointer, across and down"));
+    m_ModeButton[0]->setChecked(true);
+    m_PositionLabel = new QLabel(QStringLiteral("0, 0"), m_ToolPanel);
+    m_PositionLabel->setGeometry(134 + 2 * (ModeButtonSize + 4) + 8, SelectionTop + 12, 120, 17);
+    m_PositionLabel->setToolTip(tr("The cell under the pointer, across and down"));
 
-    picTileSelector = new PictureBox(this);
-    scrTileSelector = new QScrollBar(Qt::Vertical, picTileSelector);
-    picSpriteSelector = new PictureBox(this);
-    scrSpriteSelector = new QScrollBar(Qt::Vertical, picSpriteSelector);
-    for (PictureBox* selector : {picTileSelector, picSpriteSelector}) {
+    m_TileSelectorBox = new PictureBox(this);
+    m_TileSelectorScrollBar = new QScrollBar(Qt::Vertical, m_TileSelectorBox);
+    m_SpriteSelectorBox = new PictureBox(this);
+    m_SpriteSelectorScrollBar = new QScrollBar(Qt::Vertical, m_SpriteSelectorBox);
+    for (PictureBox* selector : {m_TileSelectorBox, m_SpriteSelectorBox}) {
         selector->SetBorderWidth(PanelBorder);
         selector->SetBackColor(Surface::ButtonShadow);
         selector->hide();
     }
-    for (QScrollBar* bar : {scrTileSelector, scrSpriteSelector}) {
+    for (QScrollBar* bar : {m_TileSelectorScrollBar, m_SpriteSelectorScrollBar}) {
         bar->setGeometry(0, 0, ScrollThickness, 100);
         bar->setRange(0, 0);
     }
 
-    picLevelPreview = new PictureBox(this);
-    picLevelPreview->SetBorderWidth(PanelBorder);
-    picLevelPreview->SetBackColor(WindowText);
-    picLevelPreview->resize(PreviewSize, PreviewSize);
-    picLevelPreview->hide();
+    m_PreviewMap = new PictureBox(this);
+    m_PreviewMap->SetBorderWidth(PanelBorder);
+    m_PreviewMap->SetBackColor(WindowText);
+    m_PreviewMap->resize(PreviewSize, PreviewSize);
+    m_PreviewMap->hide();
 
-    imgCursor0 = PickPointerPicture();
+    m_PickPointer = PickPointerPicture();
 
     m_Canvas->SetSets(m_Tiles, m_Sprites);
     m_Canvas->SetOverlay([this](QPainter& painter, const CanvasGeometry& geometry) {
@@ -315,9 +306,10 @@ void LevelEditorWindow::CreateControls() {
     m_Brush = std::make_unique<BrushTool>(*m_Document, m_Selection);
     m_TileSource = std::make_unique<TileSelectorSource>(EditGeometry::PaletteZoom);
     m_SpriteSource = std::make_unique<SpriteSelectorSource>(EditGeometry::PaletteZoom);
-    m_TileSelector = new SelectorPanel(*picTileSelector, *scrTileSelector, *m_TileSource, this);
+    m_TileSelector =
+        new SelectorPanel(*m_TileSelectorBox, *m_TileSelectorScrollBar, *m_TileSource, this);
     m_SpriteSelector =
-        new SelectorPanel(*picSpriteSelector, *scrSpriteSelector, *m_SpriteSource, this);
+        new SelectorPanel(*m_SpriteSelectorBox, *m_SpriteSelectorScrollBar, *m_SpriteSource, this);
 
     setMinimumSize(1, 1);
 }
@@ -326,114 +318,113 @@ void LevelEditorWindow::CreateMenus() {
     // The platform's standard keys where there are some; each key belongs
     // to one action only (the sub-window's own Close gives up Ctrl+W, see
     // the main window).
-    mnuFile = new QMenu(tr("&File"), this);
-    mnuFileNew = mnuFile->addAction(tr("&New"));
-    mnuFileNew->setShortcuts(MenuKeys(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)));
-    mnuFileOpen = mnuFile->addAction(tr("&Open..."));
-    mnuFileOpen->setShortcuts(MenuKeys(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
-    mnuFileSave = mnuFile->addAction(tr("&Save"));
-    mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuFileSaveAs = mnuFile->addAction(tr("Save &As..."));
-    mnuFileSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    mnuFileClose = mnuFile->addAction(tr("&Close"));
-    mnuFileClose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
-    mnuFile->addSeparator();
-    mnuFileSetPaths = mnuFile->addAction(tr("Set &Paths"));
-    mnuFile->addSeparator();
-    mnuFileExit = mnuFile->addAction(tr("E&xit"));
-    mnuFileExit->setShortcuts(MenuKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
+    m_FileMenu = new QMenu(tr("&File"), this);
+    m_NewAction = m_FileMenu->addAction(tr("&New"));
+    m_NewAction->setShortcuts(MenuKeys(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)));
+    m_OpenAction = m_FileMenu->addAction(tr("&Open..."));
+    m_OpenAction->setShortcuts(MenuKeys(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
+    m_SaveAction = m_FileMenu->addAction(tr("&Save"));
+    m_SaveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_SaveAsAction = m_FileMenu->addAction(tr("Save &As..."));
+    m_SaveAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    m_CloseAction = m_FileMenu->addAction(tr("&Close"));
+    m_CloseAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    m_FileMenu->addSeparator();
+    m_SetPathsAction = m_FileMenu->addAction(tr("Set &Paths"));
+    m_FileMenu->addSeparator();
+    m_ExitAction = m_FileMenu->addAction(tr("E&xit"));
+    m_ExitAction->setShortcuts(MenuKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
 
-    mnuView = new QMenu(tr("&View"), this);
-    mnuViewZoomIn = mnuView->addAction(tr("Zoom &In"));
+    m_ViewMenu = new QMenu(tr("&View"), this);
+    m_ZoomInAction = m_ViewMenu->addAction(tr("Zoom &In"));
     // Ctrl+= is the same key as Ctrl++ without Shift on most keyboards.
-    mnuViewZoomIn->setShortcuts(
+    m_ZoomInAction->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
-    mnuViewZoomOut = mnuView->addAction(tr("Zoom &Out"));
-    mnuViewZoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    mnuView1xZoom = mnuView->addAction(tr("&1x Zoom"));
-    mnuView1xZoom->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    m_ZoomOutAction = m_ViewMenu->addAction(tr("Zoom &Out"));
+    m_ZoomOutAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    m_ActualSizeAction = m_ViewMenu->addAction(tr("&1x Zoom"));
+    m_ActualSizeAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
 
-    mnuLevel = new QMenu(tr("&Level"), this);
-    mnuLevelProperties = mnuLevel->addAction(tr("&Properties"));
+    m_LevelMenu = new QMenu(tr("&Level"), this);
+    m_PropertiesAction = m_LevelMenu->addAction(tr("&Properties"));
 }
 
 void LevelEditorWindow::ConnectControls() {
-    connect(mnuFileNew, &QAction::triggered, this, [this] { mnuFileNew_Click(); });
-    connect(mnuFileOpen, &QAction::triggered, this, [this] { mnuFileOpen_Click(); });
-    connect(mnuFileSave, &QAction::triggered, this, [this] { mnuFileSave_Click(); });
-    connect(mnuFileSaveAs, &QAction::triggered, this, [this] { mnuFileSaveAs_Click(); });
-    connect(mnuFileClose, &QAction::triggered, this, [this] { mnuFileClose_Click(); });
-    connect(mnuFileSetPaths, &QAction::triggered, this, [this] { mnuFileSetPaths_Click(); });
-    connect(mnuFileExit, &QAction::triggered, this, [this] { mnuFileExit_Click(); });
-    connect(mnuViewZoomIn, &QAction::triggered, this, [this] { mnuViewZoomIn_Click(); });
-    connect(mnuViewZoomOut, &QAction::triggered, this, [this] { mnuViewZoomOut_Click(); });
-    connect(mnuView1xZoom, &QAction::triggered, this, [this] { mnuView1xZoom_Click(); });
-    connect(mnuLevelProperties, &QAction::triggered, this, [this] { mnuLevelProperties_Click(); });
+    connect(m_NewAction, &QAction::triggered, this, [this] { newLevel(); });
+    connect(m_OpenAction, &QAction::triggered, this, [this] { openLevels(); });
+    connect(m_SaveAction, &QAction::triggered, this, [this] { Save(); });
+    connect(m_SaveAsAction, &QAction::triggered, this, [this] { SaveAs(); });
+    connect(m_CloseAction, &QAction::triggered, this, [this] { closeLevel(); });
+    connect(m_SetPathsAction, &QAction::triggered, this, [this] { setPaths(); });
+    connect(m_ExitAction, &QAction::triggered, this, [this] { exitProgram(); });
+    connect(m_ZoomInAction, &QAction::triggered, this, [this] { zoomIn(); });
+    connect(m_ZoomOutAction, &QAction::triggered, this, [this] { zoomOut(); });
+    connect(m_ActualSizeAction, &QAction::triggered, this, [this] { resetZoom(); });
+    connect(m_PropertiesAction, &QAction::triggered, this, [this] { showProperties(); });
 
     // Canvas: the tools take its pointer events; its cell under the
     // pointer and its zoom are the window's.
-    connect(m_LevelCanvas, &LevelCanvas::pressed, this, &LevelEditorWindow::canvas_Pressed);
-    connect(m_LevelCanvas, &LevelCanvas::moved, this, &LevelEditorWindow::canvas_Moved);
-    connect(m_LevelCanvas, &LevelCanvas::released, this, &LevelEditorWindow::canvas_Released);
+    connect(m_LevelCanvas, &LevelCanvas::pressed, this, &LevelEditorWindow::canvasPressed);
+    connect(m_LevelCanvas, &LevelCanvas::moved, this, &LevelEditorWindow::canvasMoved);
+    connect(m_LevelCanvas, &LevelCanvas::released, this, &LevelEditorWindow::canvasReleased);
     connect(m_LevelCanvas, &LevelCanvas::pointerCellChanged, this,
             &LevelEditorWindow::pointerCellChanged);
     connect(m_LevelCanvas, &LevelCanvas::zoomChanged, this, &LevelEditorWindow::zoomChanged);
     for (int i = 0; i < 2; ++i) {
         // Toggled also fires when a mode button is chosen from code, as the
         // pickers do when they open.
-        connect(optMode[i], &QToolButton::toggled, this, [this, i](bool checked) {
+        connect(m_ModeButton[i], &QToolButton::toggled, this, [this, i](bool checked) {
             if (checked)
-                optMode_Click(i);
+                chooseMode(i);
         });
-        new EventHook(optMode[i], QEvent::FocusIn, [this, i] { optMode_GotFocus(i); });
+        new EventHook(m_ModeButton[i], QEvent::FocusIn, [this, i] { modeButtonFocused(i); });
     }
-    new ClickHook(lblPosition, [this] { lblPosition_Click(); });
+    new ClickHook(m_PositionLabel, [this] { showScrollReport(); });
 
     // Tile strip and selections.
-    connect(picTiles, &PictureBox::Paint, this, [this] { picTiles_Paint(); });
-    connect(picTiles, &PictureBox::Resized, this, [this] { picTiles_Resize(); });
-    connect(picTiles, &PictureBox::MouseDown, this, &LevelEditorWindow::picTiles_MouseDown);
-    connect(scrTiles, &QScrollBar::valueChanged, this,
-            [this] { scrTiles->isSliderDown() ? scrTiles_Scroll() : scrTiles_Change(); });
+    connect(m_TileStrip, &PictureBox::Paint, this, [this] { paintTileStrip(); });
+    connect(m_TileStrip, &PictureBox::Resized, this, [this] { layOutTileStrip(); });
+    connect(m_TileStrip, &PictureBox::MouseDown, this, &LevelEditorWindow::pickStripTile);
+    connect(m_TileStripScrollBar, &QScrollBar::valueChanged, this,
+            [this] { m_TileStripScrollBar->isSliderDown() ? dragTileStrip() : scrollTileStrip(); });
     for (int i = 0; i < 2; ++i)
-        connect(picSelectedTile[i], &PictureBox::Paint, this,
-                [this, i] { picSelectedTile_Paint(i); });
-    connect(picSelectedSprite, &PictureBox::Paint, this, [this] { picSelectedSprite_Paint(); });
+        connect(m_SelectedTileBox[i], &PictureBox::Paint, this,
+                [this, i] { paintSelectedTile(i); });
+    connect(m_SelectedSpriteBox, &PictureBox::Paint, this, [this] { paintSelectedSprite(); });
 
     // Selectors and preview.
-    connect(picTileSelector, &PictureBox::Paint, this, [this] { picTileSelector_Paint(); });
-    connect(picTileSelector, &PictureBox::Resized, this, [this] { picTileSelector_Resize(); });
-    connect(picSpriteSelector, &PictureBox::Paint, this, [this] { picSpriteSelector_Paint(); });
-    connect(picSpriteSelector, &PictureBox::Resized, this, [this] { picSpriteSelector_Resize(); });
-    connect(picLevelPreview, &PictureBox::Paint, this, [this] { picLevelPreview_Paint(); });
+    connect(m_TileSelectorBox, &PictureBox::Paint, this, [this] { paintTileSelector(); });
+    connect(m_TileSelectorBox, &PictureBox::Resized, this, [this] { layOutTileSelector(); });
+    connect(m_SpriteSelectorBox, &PictureBox::Paint, this, [this] { paintSpriteSelector(); });
+    connect(m_SpriteSelectorBox, &PictureBox::Resized, this, [this] { layOutSpriteSelector(); });
+    connect(m_PreviewMap, &PictureBox::Paint, this, [this] { paintLevelPreview(); });
 
     // Picker buttons.
-    connect(cmdTiles, &PickerButton::MouseDown, this, &LevelEditorWindow::cmdTiles_MouseDown);
-    connect(cmdTiles, &PickerButton::MouseMove, this, &LevelEditorWindow::cmdTiles_MouseMove);
-    connect(cmdTiles, &PickerButton::MouseUp, this, &LevelEditorWindow::cmdTiles_MouseUp);
-    connect(cmdSprites, &PickerButton::MouseDown, this, &LevelEditorWindow::cmdSprites_MouseDown);
-    connect(cmdSprites, &PickerButton::MouseMove, this, &LevelEditorWindow::cmdSprites_MouseMove);
-    connect(cmdSprites, &PickerButton::MouseUp, this, &LevelEditorWindow::cmdSprites_MouseUp);
+    connect(m_TilePicker, &PickerButton::MouseDown, this, &LevelEditorWindow::tilePickerPressed);
+    connect(m_TilePicker, &PickerButton::MouseMove, this, &LevelEditorWindow::tilePickerMoved);
+    connect(m_TilePicker, &PickerButton::MouseUp, this, &LevelEditorWindow::tilePickerReleased);
+    connect(m_SpritePicker, &PickerButton::MouseDown, this,
+            &LevelEditorWindow::spritePickerPressed);
+    connect(m_SpritePicker, &PickerButton::MouseMove, this, &LevelEditorWindow::spritePickerMoved);
+    connect(m_SpritePicker, &PickerButton::MouseUp, this, &LevelEditorWindow::spritePickerReleased);
     PickerButton* previewButton = m_LevelCanvas->PreviewButton();
     connect(previewButton, &PickerButton::MouseDown, this,
-            &LevelEditorWindow::cmdLevelPreview_MouseDown);
-    connect(previewButton, &PickerButton::MouseMove, this,
-            &LevelEditorWindow::cmdLevelPreview_MouseMove);
-    connect(previewButton, &PickerButton::MouseUp, this,
-            &LevelEditorWindow::cmdLevelPreview_MouseUp);
+            &LevelEditorWindow::previewButtonPressed);
+    connect(previewButton, &PickerButton::MouseMove, this, &LevelEditorWindow::previewButtonMoved);
+    connect(previewButton, &PickerButton::MouseUp, this, &LevelEditorWindow::previewButtonReleased);
 }
 
 void LevelEditorWindow::ConnectDocument() {
-    connect(m_Document, &LevelDocument::levelReplaced, this, [this] { document_LevelReplaced(); });
+    connect(m_Document, &LevelDocument::levelReplaced, this, [this] { levelReplaced(); });
     connect(m_Document, &LevelDocument::fileNameChanged, this, [this] { UpdateCaption(); });
     connect(m_Document, &LevelDocument::modifiedChanged, this, &QWidget::setWindowModified);
     connect(&m_Selection, &BrushSelection::tileChanged, this,
-            &LevelEditorWindow::selection_TileChanged);
+            &LevelEditorWindow::selectedTileChanged);
     connect(&m_Selection, &BrushSelection::spriteChanged, this,
-            [this] { selection_SpriteChanged(); });
+            [this] { selectedSpriteChanged(); });
 }
 
-void LevelEditorWindow::document_LevelReplaced() {
+void LevelEditorWindow::levelReplaced() {
     m_Tools->LevelReplaced();
     // A new or loaded level comes with the sets its caller gives; a step
     // (Level, Properties, its undo and redo) brings its episode's sets, at
@@ -466,17 +457,88 @@ bool LevelEditorWindow::Drawing() const {
 }
 
 QList<QMenu*> LevelEditorWindow::Menus() const {
-    return {mnuFile, mnuEdit, mnuView, mnuTools, mnuLevel};
+    return {m_FileMenu, m_EditMenu, m_ViewMenu, m_ToolsMenu, m_LevelMenu};
+}
+
+void LevelEditorWindow::AddFileSubmenu(QMenu* menu) {
+    m_FileMenu->insertMenu(m_SaveAction, menu);
+}
+
+QPoint LevelEditorWindow::ViewOrigin() const {
+    return m_LevelCanvas->Origin();
+}
+
+void LevelEditorWindow::SetUpTileStrip() {
+    const ScrollRange range = EditGeometry::TileStripRange(
+        m_TileStrip->ScaleWidth(), Tiles().RenderWidth(EditGeometry::PaletteZoom), Tiles().Count());
+    m_TileStripScrollBar->setMinimum(0);
+    m_TileStripScrollBar->setMaximum(range.max);
+    m_TileStripScrollBar->setPageStep(range.largeChange);
+    m_TileStripScrollBar->setEnabled(range.enabled);
+}
+
+void LevelEditorWindow::NameControls() {
+    const std::pair<QObject*, const char*> names[] = {
+        {m_PreviewMap, "levelPreview"},
+        {m_TileStrip, "tileStrip"},
+        {m_TileStripScrollBar, "tileStripScrollBar"},
+        {m_TilePicker, "tilePicker"},
+        {m_SpritePicker, "spritePicker"},
+        {m_ToolPanel, "toolPanel"},
+        {m_SelectedTileBox[0], "leftTileBox"},
+        {m_SelectedTileBox[1], "rightTileBox"},
+        {m_SelectedTileLabel[0], "leftTileLabel"},
+        {m_SelectedTileLabel[1], "rightTileLabel"},
+        {m_SelectedSpriteBox, "spriteBox"},
+        {m_SelectedSpriteLabel, "spriteLabel"},
+        {m_ModeButton[0], "tileModeButton"},
+        {m_ModeButton[1], "spriteModeButton"},
+        {m_PositionLabel, "positionLabel"},
+        {m_TileSelectorBox, "tileSelector"},
+        {m_TileSelectorScrollBar, "tileSelectorScrollBar"},
+        {m_SpriteSelectorBox, "spriteSelector"},
+        {m_SpriteSelectorScrollBar, "spriteSelectorScrollBar"},
+        {m_InfoValueLabel, "infoValueLabel"},
+        {m_InfoValueEdit, "infoValueEdit"},
+        {m_ToolBar, "toolBar"},
+        {m_FileMenu, "fileMenu"},
+        {m_NewAction, "newAction"},
+        {m_OpenAction, "openAction"},
+        {m_SaveAction, "saveAction"},
+        {m_SaveAsAction, "saveAsAction"},
+        {m_CloseAction, "closeAction"},
+        {m_SetPathsAction, "setPathsAction"},
+        {m_ExitAction, "exitAction"},
+        {m_EditMenu, "editMenu"},
+        {m_UndoAction, "undoAction"},
+        {m_RedoAction, "redoAction"},
+        {m_ViewMenu, "viewMenu"},
+        {m_ZoomInAction, "zoomInAction"},
+        {m_ZoomOutAction, "zoomOutAction"},
+        {m_ActualSizeAction, "actualSizeAction"},
+        {m_GridAction, "gridAction"},
+        {m_ShowTilesAction, "showTilesAction"},
+        {m_ShowSpritesAction, "showSpritesAction"},
+        {m_FitLevelAction, "fitLevelAction"},
+        {m_InfoValuesAction, "infoValuesAction"},
+        {m_ToolsMenu, "toolsMenu"},
+        {m_LevelMenu, "levelMenu"},
+        {m_PropertiesAction, "propertiesAction"},
+        {m_TestInGameAction, "testInGameAction"},
+        {m_CheckLevelAction, "checkLevelAction"},
+    };
+    for (const auto& [object, name] : names)
+        object->setObjectName(QLatin1String(name));
 }
 
 // ---- Public operations ----
 
 void LevelEditorWindow::Display() {
     show();
-    Form_Resize();
+    LayOut();
     RelayoutCanvas();
     // Sets given before the window was first shown have had no strip yet.
-    SetUpTileStrip(*this);
+    SetUpTileStrip();
 }
 
 void LevelEditorWindow::SetTiles(std::shared_ptr<const TileSet> tiles) {
@@ -484,7 +546,7 @@ void LevelEditorWindow::SetTiles(std::shared_ptr<const TileSet> tiles) {
     m_Canvas->SetSets(m_Tiles, m_Sprites);
     m_TileSource->SetTiles(m_Tiles);
     if (isVisible())
-        SetUpTileStrip(*this);
+        SetUpTileStrip();
 }
 
 void LevelEditorWindow::SetSprites(std::shared_ptr<const SpriteSet> sprites) {
@@ -546,7 +608,7 @@ QString LevelEditorWindow::DocumentName() const {
 
 // ---- Window ----
 
-void LevelEditorWindow::Form_Resize() {
+void LevelEditorWindow::LayOut() {
     // Inside the multiple-document area the frame is the sub-window that
     // holds this widget; on its own the widget is its own frame.
     auto* subWindow = qobject_cast<QMdiSubWindow*>(parentWidget());
@@ -572,19 +634,20 @@ void LevelEditorWindow::Form_Resize() {
     if (m_DiskBar != nullptr)
         m_DiskBar->setGeometry(0, 0, w, top);
     m_LevelCanvas->setGeometry(0, top, w,
-                               qMax(0, h - top - picTiles->height() - picTools->height()));
-    picTiles->setGeometry(0, m_LevelCanvas->y() + m_LevelCanvas->height(), w, picTiles->height());
-    picTools->setGeometry(0, picTiles->y() + picTiles->height(), w, picTools->height());
-    picTileSelector->setGeometry(m_LevelCanvas->geometry());
-    picSpriteSelector->setGeometry(m_LevelCanvas->geometry());
+                               qMax(0, h - top - m_TileStrip->height() - m_ToolPanel->height()));
+    m_TileStrip->setGeometry(0, m_LevelCanvas->y() + m_LevelCanvas->height(), w,
+                             m_TileStrip->height());
+    m_ToolPanel->setGeometry(0, m_TileStrip->y() + m_TileStrip->height(), w, m_ToolPanel->height());
+    m_TileSelectorBox->setGeometry(m_LevelCanvas->geometry());
+    m_SpriteSelectorBox->setGeometry(m_LevelCanvas->geometry());
 }
 
 void LevelEditorWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    Form_Resize();
+    LayOut();
 }
 
-bool LevelEditorWindow::Form_QueryUnload() {
+bool LevelEditorWindow::QueryClose() {
     if (!IsModified())
         return true;
     // Several windows may ask in turn (closing the program): each names
@@ -596,9 +659,9 @@ bool LevelEditorWindow::Form_QueryUnload() {
     switch (answer) {
     case Prompts::Answer::Save:
         // Closing goes on only when the level was really written.
-        return mnuFileSave_Click();
+        return Save();
     case Prompts::Answer::Discard:
-        emit ChangesDiscarded();
+        emit changesDiscarded();
         return true;
     default:
         return false;
@@ -606,7 +669,7 @@ bool LevelEditorWindow::Form_QueryUnload() {
 }
 
 void LevelEditorWindow::closeEvent(QCloseEvent* event) {
-    if (Form_QueryUnload())
+    if (QueryClose())
         event->accept();
     else
         event->ignore();
@@ -614,28 +677,28 @@ void LevelEditorWindow::closeEvent(QCloseEvent* event) {
 
 // ---- File menu ----
 
-void LevelEditorWindow::mnuFileNew_Click() {
-    m_Host.mnuFileNew_Click();
+void LevelEditorWindow::newLevel() {
+    m_Host.newLevel();
 }
 
-void LevelEditorWindow::mnuFileOpen_Click() {
-    m_Host.mnuFileOpen_Click();
+void LevelEditorWindow::openLevels() {
+    m_Host.openLevels();
 }
 
-void LevelEditorWindow::mnuFileExit_Click() {
-    m_Host.mnuFileExit_Click();
+void LevelEditorWindow::exitProgram() {
+    m_Host.exitProgram();
 }
 
-void LevelEditorWindow::mnuFileSetPaths_Click() {
-    m_Host.mnuFileSetPaths_Click();
+void LevelEditorWindow::setPaths() {
+    m_Host.setPaths();
 }
 
-bool LevelEditorWindow::mnuFileSave_Click() {
+bool LevelEditorWindow::Save() {
     if (FileName().isEmpty())
-        return mnuFileSaveAs_Click();
+        return SaveAs();
     const SaveRoute route = RouteForChangedFile();
     if (route == SaveRoute::Elsewhere)
-        return mnuFileSaveAs_Click();
+        return SaveAs();
     if (route == SaveRoute::Cancel || !ConfirmSave())
         return false;
     switch (WriteLevel(FileName())) {
@@ -650,7 +713,7 @@ bool LevelEditorWindow::mnuFileSave_Click() {
     return false;
 }
 
-bool LevelEditorWindow::mnuFileSaveAs_Click() {
+bool LevelEditorWindow::SaveAs() {
     return ConfirmSave() && SaveAsChosenFile();
 }
 
@@ -665,7 +728,7 @@ bool LevelEditorWindow::ConfirmSave() {
     return ConfirmSaveWithErrors();
 }
 
-void LevelEditorWindow::mnuFileClose_Click() {
+void LevelEditorWindow::closeLevel() {
     if (auto* subWindow = qobject_cast<QMdiSubWindow*>(parentWidget()))
         subWindow->close();
     else
@@ -674,15 +737,15 @@ void LevelEditorWindow::mnuFileClose_Click() {
 
 // ---- View menu ----
 
-void LevelEditorWindow::mnuViewZoomIn_Click() {
+void LevelEditorWindow::zoomIn() {
     m_LevelCanvas->ZoomIn();
 }
 
-void LevelEditorWindow::mnuViewZoomOut_Click() {
+void LevelEditorWindow::zoomOut() {
     m_LevelCanvas->ZoomOut();
 }
 
-void LevelEditorWindow::mnuView1xZoom_Click() {
+void LevelEditorWindow::resetZoom() {
     SetCanvasZoom(0);
 }
 

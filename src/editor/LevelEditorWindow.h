@@ -62,16 +62,15 @@ class QUndoStack;
 //
 // The level, its file, its undo stack and modified state live in the
 // window's LevelDocument; the mouse edits through the current EditTool; the
-// canvas view follows the document's signals. The handlers stay public so
-// that the main window and the tests can drive the window exactly as the
-// user's events do; the state is read through the accessors.
+// canvas view follows the document's signals. Widgets and actions are
+// private and carry object names (see NameControls), so that tests find
+// them as a user does; the public face is what the main window needs.
 class LevelEditorWindow : public QWidget {
     Q_OBJECT
 public:
     explicit LevelEditorWindow(EditorHost& host, QWidget* parent = nullptr);
     ~LevelEditorWindow() override;
 
-    // ---- Public operations ----
     // Shows the window and lays it out.
     void Display();
     // The episode's sets, shared with the main window and every other view
@@ -93,21 +92,31 @@ public:
     void RestoreLevel(const Level& level, const QString& fileName);
     void SetSelectedTile(qint16 index, qint16 tile);
     void SetSelectedSprite(qint16 sprite);
+    // File, Save and File, Save As with their questions; true when the
+    // level was written.
+    bool Save();
+    bool SaveAs();
+    // Sets the canvas's zoom and draws it again.
+    void SetCanvasZoom(int zoom);
 
     // The menus that take the main window's place while this window is the
     // active child.
     QList<QMenu*> Menus() const;
+    // Puts `menu` into the File menu, before Save (the main window's
+    // Recent Files).
+    void AddFileSubmenu(QMenu* menu);
     EditorHost& Host() const { return m_Host; }
 
-    // ---- State ----
-    // The level being edited: the document's, read-only here.
+    // The level being edited and its file, undo stack and modified state.
     LevelDocument& Document() { return *m_Document; }
     const LevelDocument& Document() const { return *m_Document; }
     // The level differs from what was last made, loaded or saved (the
-    // document's undo stack is away from its clean state, or a drag has
-    // written cells not yet on it).
+    // document's undo stack is away from its clean state).
     bool IsModified() const;
     QString FileName() const;
+    // The name the close question and the main window's title use: the
+    // file's name, or "Untitled" for a level never saved.
+    QString DocumentName() const;
     qint16 SelectedTile(int slot) const { return m_Selection.Tile(slot); }
     qint16 SelectedSprite() const { return m_Selection.Sprite(); }
     // 0 tile mode, 1 sprite mode.
@@ -123,156 +132,163 @@ public:
     // The canvas's zoom (the palettes' and the preview's are
     // EditGeometry::PaletteZoom and PreviewZoom).
     ZoomLevel CanvasZoom() const;
+    // The canvas's view: the cell at its top-left corner.
+    QPoint ViewOrigin() const;
     // While the level preview is open the canvas follows the preview only.
     bool PreviewOpen() const;
     bool ShowsInfoValues() const { return m_ShowInfoValues; }
+    // What the status bar shows for the tools and hidden planes.
+    QString ToolStatusText() const;
+    // The tooltip of palette sprite `sprite`: its name in the game and the
+    // info value it writes; empty for a number outside the episode's table.
+    QString SpriteTip(int sprite) const;
+    // The sprite a release at window point (x, y) over the open sprite
+    // selector picks, or -1 outside it.
+    int SpriteAt(int x, int y) const;
+
+    // ---- Check Level's findings (LevelEditorWindow_game.cpp) ----
+    // Scrolls cell (x, y) into the middle of the canvas and marks it.
+    void ShowCell(int x, int y);
+    // Takes the mark away (the check dock was closed).
+    void ClearMarkedCell();
+    // The cell of the finding chosen last, marked on the canvas; -1, -1
+    // for none.
+    QPoint MarkedCell() const { return m_MarkedCell; }
+
+signals:
+    // ToolStatusText may have changed.
+    void toolStatusChanged();
+    // The canvas cell under the pointer, after a move over the canvas, a
+    // press or release on it, a scroll or a zoom; (-1, -1) when the pointer
+    // is over no cell of the level or has left the canvas.
+    void pointerCellChanged(QPoint cell);
+    // The canvas's zoom may have changed (zoom commands, new tile sets).
+    void zoomChanged(int zoom);
+    // The window is closing and the user chose not to save its changes.
+    void changesDiscarded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private slots:
+    // ---- File and View menus (LevelEditorWindow.cpp) ----
+    void newLevel();
+    void openLevels();
+    void closeLevel();
+    void setPaths();
+    void exitProgram();
+    void zoomIn();
+    void zoomOut();
+    void resetZoom();
+    // ---- Mode buttons and position label (LevelEditorWindow_canvas.cpp) ----
+    void chooseMode(int index);
+    void modeButtonFocused(int index);
+    void showScrollReport();
+    // ---- Tile palette (LevelEditorWindow_tiles.cpp) ----
+    void paintTileStrip();
+    void scrollTileStrip();
+    void dragTileStrip();
+    void pickStripTile(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x, double y);
+    void layOutTileStrip();
+    void paintSelectedTile(int index);
+    void layOutTileSelector();
+    void paintTileSelector();
+    // ---- Sprite palette (LevelEditorWindow_sprites.cpp) ----
+    void paintSelectedSprite();
+    void layOutSpriteSelector();
+    void paintSpriteSelector();
+    // ---- Level preview (LevelEditorWindow_preview.cpp) ----
+    void paintLevelPreview();
+    // ---- Picker buttons (LevelEditorWindow_pickers.cpp); x, y in pixels
+    // relative to the button ----
+    void tilePickerPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
+                           double y);
+    void tilePickerMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, double x,
+                         double y);
+    void tilePickerReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
+                            double y);
+    void spritePickerPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
+                             double y);
+    void spritePickerMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, double x,
+                           double y);
+    void spritePickerReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
+                              double y);
+    // ---- Level, Properties (LevelEditorWindow_properties.cpp) ----
+    void showProperties();
+    // ---- Info values (LevelEditorWindow_info.cpp) ----
+    // View, "Show &Info Values": every non-zero info value is written over
+    // its cell on the canvas. Off at start; each window keeps its own.
+    void toggleInfoValues();
+    void infoValueEdited();
+    // ---- View options (LevelEditorWindow_tools.cpp) ----
+    void toggleGrid();
+    void toggleTiles();
+    void toggleSprites();
+    // The largest zoom at which the whole level fits the canvas.
+    void fitLevel();
+    // ---- Level menu (LevelEditorWindow_game.cpp) ----
+    // Runs the level as it is now in the game under DOSBox, from a copy.
+    void testInGame();
+    void checkLevel();
+    // ---- Document and selection ----
+    // The document's level was replaced: new, loaded, or by a step.
+    void levelReplaced();
+    void selectedTileChanged(int slot);
+    void selectedSpriteChanged();
+    void reloadFromDisk();
 
 private:
-    BrushSelection m_Selection;
-    // A press of the sprite picker in progress.
-    SpritePick m_SpritePick{m_Selection};
-    LevelDocument* m_Document = nullptr;
-    std::shared_ptr<const TileSet> m_Tiles;
-    std::shared_ptr<const SpriteSet> m_Sprites;
-    bool m_ShowInfoValues = false;
-
-public:
-    const Level& m_Level;
-
-    // ---- Controls ----
-    PictureBox* picLevelPreview = nullptr;
-    PictureBox* picTiles = nullptr;
-    QScrollBar* scrTiles = nullptr;
-    PickerButton* cmdTiles = nullptr;
-    PickerButton* cmdSprites = nullptr;
-    PictureBox* picTools = nullptr;
-    PictureBox* picSelectedTile[2] = {nullptr, nullptr};
-    QLabel* lblSelectedTile[2] = {nullptr, nullptr};
-    PictureBox* picSelectedSprite = nullptr;
-    QLabel* lblSelectedSprite = nullptr;
-    QToolButton* optMode[2] = {nullptr, nullptr};
-    QLabel* lblPosition = nullptr;
-    PictureBox* picTileSelector = nullptr;
-    QScrollBar* scrTileSelector = nullptr;
-    PictureBox* picSpriteSelector = nullptr;
-    QScrollBar* scrSpriteSelector = nullptr;
-    QPixmap imgCursor0; // the pick pointer's 32 x 32 picture
-
-    QMenu* mnuFile = nullptr;
-    QAction* mnuFileNew = nullptr;
-    QAction* mnuFileOpen = nullptr;
-    QAction* mnuFileSave = nullptr;
-    QAction* mnuFileSaveAs = nullptr;
-    QAction* mnuFileClose = nullptr;
-    QAction* mnuFileSetPaths = nullptr;
-    QAction* mnuFileExit = nullptr;
-    QMenu* mnuView = nullptr;
-    QAction* mnuViewZoomIn = nullptr;
-    QAction* mnuViewZoomOut = nullptr;
-    QAction* mnuView1xZoom = nullptr;
-    QMenu* mnuLevel = nullptr;
-    QAction* mnuLevelProperties = nullptr;
-
-    // ---- Unsaved changes (LevelEditorWindow.cpp) ----
-    // The name the close question and the main window's title use: the
-    // file's name, or "Untitled" for a level never saved.
-    QString DocumentName() const;
+    void CreateControls();
+    void CreateMenus();
+    // Gives every widget and action its object name.
+    void NameControls();
+    void ConnectDocument();
+    void ConnectControls();
+    void UpdateCaption();
+    // Lays out the panels in the window (on every resize).
+    void LayOut();
+    // True when the window may close: nothing unsaved, or the user chose
+    // Discard, or saved successfully. False keeps the window open.
+    bool QueryClose();
     // Asks what must be confirmed before the level is written (a level too
     // large for the game, once per window; then the level checker's other
     // errors, whenever one was not accepted at the last Yes). True to go on.
     bool ConfirmSave();
 
-    // ---- Window, menus, files, zoom (LevelEditorWindow.cpp) ----
-    void Form_Resize();
-    // True when the window may close: nothing unsaved, or the user chose
-    // Discard, or saved successfully. False keeps the window open.
-    bool Form_QueryUnload();
-    void mnuFileNew_Click();
-    void mnuFileOpen_Click();
-    // True when the level was written.
-    bool mnuFileSave_Click();
-    bool mnuFileSaveAs_Click();
-    void mnuFileClose_Click();
-    void mnuFileSetPaths_Click();
-    void mnuFileExit_Click();
-    void mnuViewZoomIn_Click();
-    void mnuViewZoomOut_Click();
-    void mnuView1xZoom_Click();
-    // Sets the canvas's zoom and draws it again.
-    void SetCanvasZoom(int zoom);
-
-    // ---- Canvas options and mode buttons (LevelEditorWindow_canvas.cpp) ----
+    // ---- Canvas options (LevelEditorWindow_canvas.cpp) ----
     void RedrawEdit();
-    void optMode_Click(int index);
-    void optMode_GotFocus(int index);
-    void lblPosition_Click();
 
-    // ---- Tile palette (LevelEditorWindow_tiles.cpp) ----
-    void picTiles_Paint();
-    void scrTiles_Change();
-    void scrTiles_Scroll();
-    void picTiles_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
-                            double y);
-    void picTiles_Resize();
-    void picSelectedTile_Paint(int index);
-    void picTileSelector_Resize();
-    void picTileSelector_Paint();
+    // ---- Palettes (LevelEditorWindow_tiles.cpp, LevelEditorWindow_sprites.cpp) ----
     // Picks the tile at (x, y) of the selector for the slot of `buttons`.
     void PickTileAt(Qt::MouseButtons buttons, int x, int y);
-
-    // ---- Sprite palette (LevelEditorWindow_sprites.cpp) ----
-    void picSelectedSprite_Paint();
-    void picSpriteSelector_Resize();
-    void picSpriteSelector_Paint();
     void PickSpriteAt(int x, int y);
+    // The tile strip's scroll range for the palette's tile size and the
+    // strip's width.
+    void SetUpTileStrip();
 
     // ---- Level preview (LevelEditorWindow_preview.cpp) ----
-    void picLevelPreview_Paint();
     void OpenLevelPreview();
     // x, y: pointer position in the window's inner area, pixels.
     void FollowLevelPreview(int x, int y);
     void CloseLevelPreview();
-
-    // ---- Picker buttons (LevelEditorWindow_pickers.cpp); x, y in pixels relative
-    // to the button ----
-    void cmdTiles_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
-                            double y);
-    void cmdTiles_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, double x,
-                            double y);
-    void cmdTiles_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
-                          double y);
-    void cmdSprites_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
+    void previewButtonPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
                               double y);
-    void cmdSprites_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, double x,
-                              double y);
-    void cmdSprites_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
+    void previewButtonMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, double x,
                             double y);
-    void cmdLevelPreview_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
-                                   double x, double y);
-    void cmdLevelPreview_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
-                                   double x, double y);
-    void cmdLevelPreview_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
-                                 double y);
+    void previewButtonReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
+                               double y);
 
-    // ---- Level, Properties (LevelEditorWindow_properties.cpp) ----
-    void mnuLevelProperties_Click();
     // After new sets and a new level size: the layout, the scroll ranges
     // and every view drawn from the sets or the level, again.
     void RelayoutAfterNewSets();
+    // Takes the sets of the level's episode afresh, the canvas back at 1x
+    // zoom, and lays out and draws everything again.
+    void TakeEpisodeSets();
 
     // ---- Info values (LevelEditorWindow_info.cpp) ----
-    // View, "Show &Info Values": every non-zero info value is written over
-    // its cell on the canvas. Off at start; each window keeps its own.
-    QAction* mnuViewInfoValues = nullptr;
-    // The tool bar's "Value" box, enabled in sprite mode: while it holds a
-    // valid value, the left button writes that value instead of the
-    // selected sprite.
-    QLabel* lblInfoValue = nullptr;
-    QLineEdit* txtInfoValue = nullptr;
     // Makes the menu item, the box and the sprite tooltips (constructor).
     void CreateInfoValueControls();
-    void mnuViewInfoValues_Click();
-    void txtInfoValue_Change();
     // The value the box holds, if its text is a valid value.
     std::optional<qint16> TypedInfoValue() const;
     // What the left button writes in sprite mode.
@@ -286,92 +302,39 @@ public:
     // places: the value in the box, lettered, while there is one, otherwise
     // the selected sprite.
     void ShowLeftButtonSprite();
-    // The tooltip of palette sprite `sprite`: its name in the game and the
-    // info value it writes; empty for a number outside the episode's table.
-    QString SpriteTip(int sprite) const;
-    // The sprite a release at window point (x, y) over the open sprite
-    // selector picks, or -1 outside it.
-    int SpriteAt(int x, int y) const;
 
     // ---- Undo and redo (LevelEditorWindow_undo.cpp) ----
     // Every change to the level is a step on the document's stack: a
     // press-and-drag on the canvas ("Paint"), however many cells it wrote,
     // and a confirmed Level, Properties ("Properties"). The stack's clean
     // state is the saved level (IsModified); saving keeps the stack. Undo
-    // and Redo are the stack's own actions.
-    QMenu* mnuEdit = nullptr;
-    QAction* mnuEditUndo = nullptr;
-    QAction* mnuEditRedo = nullptr;
-    // Makes the Edit menu (constructor).
+    // and Redo are the stack's own actions. Makes the Edit menu
+    // (constructor).
     void CreateUndo();
     // Ends the current tool's drag after an undo or a redo.
     void EndDrag();
 
     // ---- Edit tools and view options (LevelEditorWindow_tools.cpp) ----
-    QMenu* mnuTools = nullptr;
-    QToolBar* tbrTools = nullptr;
-    QAction* mnuViewGrid = nullptr;
-    QAction* mnuViewTiles = nullptr;
-    QAction* mnuViewSprites = nullptr;
-    QAction* mnuViewFit = nullptr;
     // The tools, their menu and bar, the Edit and View items (constructor).
     void CreateTools();
-    void mnuViewGrid_Click();
-    void mnuViewTiles_Click();
-    void mnuViewSprites_Click();
-    // The largest zoom at which the whole level fits the canvas.
-    void mnuViewFit_Click();
-    // What the status bar shows for the tools and hidden planes.
-    QString ToolStatusText() const;
+    // After a pointer event a tool handled: its preview and status.
+    void ToolActed();
+    void ApplyLayers();
+
     // ---- Test in Game, Check Level, saving with errors (LevelEditorWindow_game.cpp) ----
-    QAction* mnuLevelTestInGame = nullptr;
-    QAction* mnuLevelCheck = nullptr;
     // Adds the Level menu's items (constructor).
     void CreateGameControls();
-    // Runs the level as it is now in the game under DOSBox, from a copy.
-    void mnuLevelTestInGame_Click();
-    void mnuLevelCheck_Click();
     // The game folder of the level's episode, asked for when none is known;
     // "" when the user cancelled.
     QString GameFolderToTest();
     // The number the level is played as: its file's, or one the user
     // chooses for a level without one; 0 when cancelled.
     int NumberToTest();
-    // Scrolls cell (x, y) into the middle of the canvas and marks it.
-    void ShowCell(int x, int y);
-    // Takes the mark away (the check dock was closed).
-    void ClearMarkedCell();
-    // The cell of the finding chosen last, marked on the canvas; -1, -1
-    // for none.
-    QPoint MarkedCell() const { return m_MarkedCell; }
     // Draws the mark of MarkedCell over the canvas (its overlay).
     void DrawMarkedCell(QPainter& painter, const CanvasGeometry& geometry) const;
-
-signals:
-    // ToolStatusText may have changed.
-    void ToolStatusChanged();
-    // The canvas cell under the pointer changed (a move, a scroll, a zoom);
-    // (-1, -1) when the pointer is over no cell of the level.
-    void pointerCellChanged(QPoint cell);
-    // The canvas's zoom may have changed (zoom commands, new tile sets).
-    void zoomChanged(int exponent);
-    // The window is closing and the user chose not to save its changes.
-    void ChangesDiscarded();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    void CreateControls();
-    void CreateMenus();
-    void ConnectDocument();
-    // The document's level was replaced: new, loaded, or by a step.
-    void document_LevelReplaced();
-    void selection_TileChanged(int slot);
-    void selection_SpriteChanged();
-    void ConnectControls();
-    void UpdateCaption();
+    // True when the level may be saved: no errors but its size, none the
+    // user has not accepted yet, or the user says so.
+    bool ConfirmSaveWithErrors();
 
     // ---- Files (LevelEditorWindow_files.cpp) ----
     // What becomes of a save.
@@ -389,22 +352,23 @@ private:
     bool SaveAsChosenFile();
     // The bar that tells of the file changed on disk (constructor).
     void CreateDiskWatch();
-    void diskBar_Reload();
-    // True when the level may be saved: no errors but its size, none the
-    // user has not accepted yet, or the user says so (LevelEditorWindow_game.cpp).
-    bool ConfirmSaveWithErrors();
-
-    // After a pointer event a tool handled: its preview and status.
-    void ToolActed();
-    void ApplyLayers();
     // The canvas's scroll ranges after a change of the level's size or sets.
     void RelayoutCanvas();
 
     // ---- Editing with the mouse (LevelEditorWindow_mouse.cpp) ----
-    void canvas_Pressed(const ToolEvent& event);
-    void canvas_Moved(const ToolEvent& event, bool newCell);
-    void canvas_Released(const ToolEvent& event);
+    void canvasPressed(const ToolEvent& event);
+    void canvasMoved(const ToolEvent& event, bool newCell);
+    void canvasReleased(const ToolEvent& event);
 
+    BrushSelection m_Selection;
+    // A press of the sprite picker in progress.
+    SpritePick m_SpritePick{m_Selection};
+    LevelDocument* m_Document = nullptr;
+    std::shared_ptr<const TileSet> m_Tiles;
+    std::shared_ptr<const SpriteSet> m_Sprites;
+    bool m_ShowInfoValues = false;
+    // The document's level, read-only.
+    const Level& m_Level;
     EditorHost& m_Host;
     std::unique_ptr<BrushTool> m_Brush;
     EditToolBox* m_Tools = nullptr;
@@ -418,9 +382,6 @@ private:
     // Set while the window itself replaces the level (new, load), whose
     // caller brings the sets.
     bool m_OwnReplace = false;
-    // Takes the sets of the level's episode afresh, the canvas back at 1x
-    // zoom, and lays out and draws everything again.
-    void TakeEpisodeSets();
     // The questions before a save and what the user accepted.
     SaveQuestions m_SaveQuestions;
     // View, Show Grid, Show Tiles and Show Sprites.
@@ -430,4 +391,55 @@ private:
     QPoint m_MarkedCell{-1, -1};
     // Across the top while the level's file was changed by another program.
     DiskChangeBar* m_DiskBar = nullptr;
+
+    // ---- Controls ----
+    PictureBox* m_PreviewMap = nullptr;
+    PictureBox* m_TileStrip = nullptr;
+    QScrollBar* m_TileStripScrollBar = nullptr;
+    PickerButton* m_TilePicker = nullptr;
+    PickerButton* m_SpritePicker = nullptr;
+    PictureBox* m_ToolPanel = nullptr;
+    PictureBox* m_SelectedTileBox[2] = {nullptr, nullptr};
+    QLabel* m_SelectedTileLabel[2] = {nullptr, nullptr};
+    PictureBox* m_SelectedSpriteBox = nullptr;
+    QLabel* m_SelectedSpriteLabel = nullptr;
+    QToolButton* m_ModeButton[2] = {nullptr, nullptr};
+    QLabel* m_PositionLabel = nullptr;
+    PictureBox* m_TileSelectorBox = nullptr;
+    QScrollBar* m_TileSelectorScrollBar = nullptr;
+    PictureBox* m_SpriteSelectorBox = nullptr;
+    QScrollBar* m_SpriteSelectorScrollBar = nullptr;
+    // The tool bar's "Value" box, enabled in sprite mode: while it holds a
+    // valid value, the left button writes that value instead of the
+    // selected sprite.
+    QLabel* m_InfoValueLabel = nullptr;
+    QLineEdit* m_InfoValueEdit = nullptr;
+    QToolBar* m_ToolBar = nullptr;
+    QPixmap m_PickPointer; // the pick pointer's 32 x 32 picture
+
+    QMenu* m_FileMenu = nullptr;
+    QAction* m_NewAction = nullptr;
+    QAction* m_OpenAction = nullptr;
+    QAction* m_SaveAction = nullptr;
+    QAction* m_SaveAsAction = nullptr;
+    QAction* m_CloseAction = nullptr;
+    QAction* m_SetPathsAction = nullptr;
+    QAction* m_ExitAction = nullptr;
+    QMenu* m_EditMenu = nullptr;
+    QAction* m_UndoAction = nullptr;
+    QAction* m_RedoAction = nullptr;
+    QMenu* m_ViewMenu = nullptr;
+    QAction* m_ZoomInAction = nullptr;
+    QAction* m_ZoomOutAction = nullptr;
+    QAction* m_ActualSizeAction = nullptr;
+    QAction* m_GridAction = nullptr;
+    QAction* m_ShowTilesAction = nullptr;
+    QAction* m_ShowSpritesAction = nullptr;
+    QAction* m_FitLevelAction = nullptr;
+    QAction* m_InfoValuesAction = nullptr;
+    QMenu* m_ToolsMenu = nullptr;
+    QMenu* m_LevelMenu = nullptr;
+    QAction* m_PropertiesAction = nullptr;
+    QAction* m_TestInGameAction = nullptr;
+    QAction* m_CheckLevelAction = nullptr;
 };

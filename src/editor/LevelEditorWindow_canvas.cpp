@@ -16,17 +16,17 @@ void LevelEditorWindow::RelayoutCanvas() {
     m_LevelCanvas->Relayout();
 }
 
-void LevelEditorWindow::optMode_Click(int index) {
+void LevelEditorWindow::chooseMode(int index) {
     m_Selection.SetMode(index);
     m_Tools->ModeChanged();
-    emit ToolStatusChanged();
+    emit toolStatusChanged();
 }
 
-void LevelEditorWindow::optMode_GotFocus(int) {
-    picTools->setFocus();
+void LevelEditorWindow::modeButtonFocused(int) {
+    m_ToolPanel->setFocus();
 }
 
-void LevelEditorWindow::lblPosition_Click() {
+void LevelEditorWindow::showScrollReport() {
     Prompts::Current().Message(this,
                                EditGeometry::ScrollReportText(m_LevelCanvas->OriginMax().y(), 0,
                                                               m_LevelCanvas->Origin().y()),

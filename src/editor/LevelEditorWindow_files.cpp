@@ -129,11 +129,11 @@ void LevelEditorWindow::CreateDiskWatch() {
     connect(
         m_Document, &LevelDocument::diskStateChanged, this,
         [this](LevelDocument::DiskState state) { m_DiskBar->ShowState(state, DocumentName()); });
-    connect(m_DiskBar, &DiskChangeBar::shownChanged, this, [this] { Form_Resize(); });
-    connect(m_DiskBar, &DiskChangeBar::reloadClicked, this, [this] { diskBar_Reload(); });
+    connect(m_DiskBar, &DiskChangeBar::shownChanged, this, [this] { LayOut(); });
+    connect(m_DiskBar, &DiskChangeBar::reloadClicked, this, [this] { reloadFromDisk(); });
 }
 
-void LevelEditorWindow::diskBar_Reload() {
+void LevelEditorWindow::reloadFromDisk() {
     CurrentTool().Cancel();
     const IoResult result = m_Document->Reload();
     if (!result)

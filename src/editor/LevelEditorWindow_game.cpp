@@ -47,13 +47,12 @@ bool HasGameFileName(const QString& fileName, int number) {
 } // namespace
 
 void LevelEditorWindow::CreateGameControls() {
-    mnuLevel->addSeparator();
-    mnuLevelTestInGame = mnuLevel->addAction(tr("&Test in Game"));
-    mnuLevelTestInGame->setShortcut(QKeySequence(Qt::Key_F5));
-    mnuLevelCheck = mnuLevel->addAction(tr("&Check Level"));
-    mnuLevelCheck->setObjectName(QStringLiteral("mnuLevelCheck"));
-    connect(mnuLevelTestInGame, &QAction::triggered, this, [this] { mnuLevelTestInGame_Click(); });
-    connect(mnuLevelCheck, &QAction::triggered, this, [this] { mnuLevelCheck_Click(); });
+    m_LevelMenu->addSeparator();
+    m_TestInGameAction = m_LevelMenu->addAction(tr("&Test in Game"));
+    m_TestInGameAction->setShortcut(QKeySequence(Qt::Key_F5));
+    m_CheckLevelAction = m_LevelMenu->addAction(tr("&Check Level"));
+    connect(m_TestInGameAction, &QAction::triggered, this, [this] { testInGame(); });
+    connect(m_CheckLevelAction, &QAction::triggered, this, [this] { checkLevel(); });
 }
 
 // ---- Test in Game ----
@@ -110,7 +109,7 @@ void followGameCopy(GameLauncher* launcher, QWidget* owner) {
 
 } // namespace
 
-void LevelEditorWindow::mnuLevelTestInGame_Click() {
+void LevelEditorWindow::testInGame() {
     // Everything that can be known without asking comes first.
     const IoResult playable = GameLauncher::CheckPlayable(m_Level);
     if (!playable)
@@ -179,7 +178,7 @@ int LevelEditorWindow::NumberToTest() {
 
 // ---- Check Level ----
 
-void LevelEditorWindow::mnuLevelCheck_Click() {
+void LevelEditorWindow::checkLevel() {
     m_Host.ShowLevelCheck(*this);
 }
 

@@ -70,54 +70,54 @@ private:
 } // namespace
 
 void LevelEditorWindow::CreateInfoValueControls() {
-    mnuView->addSeparator();
-    mnuViewInfoValues = mnuView->addAction(tr("Show &Info Values"));
-    mnuViewInfoValues->setCheckable(true);
-    mnuViewInfoValues->setChecked(m_ShowInfoValues);
-    mnuViewInfoValues->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-    connect(mnuViewInfoValues, &QAction::triggered, this, [this] { mnuViewInfoValues_Click(); });
+    m_ViewMenu->addSeparator();
+    m_InfoValuesAction = m_ViewMenu->addAction(tr("Show &Info Values"));
+    m_InfoValuesAction->setCheckable(true);
+    m_InfoValuesAction->setChecked(m_ShowInfoValues);
+    m_InfoValuesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    connect(m_InfoValuesAction, &QAction::triggered, this, [this] { toggleInfoValues(); });
 
-    lblInfoValue = new QLabel(tr("Value"), picTools);
-    lblInfoValue->setGeometry(ValueLeft, ValueTop + 1, ValueLabelWidth, ValueBoxHeight - 3);
-    txtInfoValue = new QLineEdit(picTools);
-    txtInfoValue->setGeometry(ValueLeft + ValueLabelWidth, ValueTop - 1, ValueBoxWidth,
-                              ValueBoxHeight);
-    txtInfoValue->setClearButtonEnabled(true);
-    txtInfoValue->setToolTip(tr(ValueHelp));
-    lblInfoValue->setBuddy(txtInfoValue);
-    connect(txtInfoValue, &QLineEdit::textChanged, this, [this] { txtInfoValue_Change(); });
+    m_InfoValueLabel = new QLabel(tr("Value"), m_ToolPanel);
+    m_InfoValueLabel->setGeometry(ValueLeft, ValueTop + 1, ValueLabelWidth, ValueBoxHeight - 3);
+    m_InfoValueEdit = new QLineEdit(m_ToolPanel);
+    m_InfoValueEdit->setGeometry(ValueLeft + ValueLabelWidth, ValueTop - 1, ValueBoxWidth,
+                                 ValueBoxHeight);
+    m_InfoValueEdit->setClearButtonEnabled(true);
+    m_InfoValueEdit->setToolTip(tr(ValueHelp));
+    m_InfoValueLabel->setBuddy(m_InfoValueEdit);
+    connect(m_InfoValueEdit, &QLineEdit::textChanged, this, [this] { infoValueEdited(); });
     // Enter gives the keyboard back to the window, for its shortcuts.
-    connect(txtInfoValue, &QLineEdit::returnPressed, this, [this] { setFocus(); });
+    connect(m_InfoValueEdit, &QLineEdit::returnPressed, this, [this] { setFocus(); });
     // The box only means something in sprite mode.
-    txtInfoValue->setEnabled(optMode[1]->isChecked());
-    connect(optMode[1], &QToolButton::toggled, txtInfoValue, &QWidget::setEnabled);
+    m_InfoValueEdit->setEnabled(m_ModeButton[1]->isChecked());
+    connect(m_ModeButton[1], &QToolButton::toggled, m_InfoValueEdit, &QWidget::setEnabled);
 
-    new TipHook(picSpriteSelector, [this](QPoint pos) {
-        const QPoint p = picSpriteSelector->mapTo(this, pos);
+    new TipHook(m_SpriteSelectorBox, [this](QPoint pos) {
+        const QPoint p = m_SpriteSelectorBox->mapTo(this, pos);
         return SpriteTip(SpriteAt(p.x(), p.y()));
     });
-    new TipHook(picSelectedSprite, [this](QPoint) {
+    new TipHook(m_SelectedSpriteBox, [this](QPoint) {
         if (const std::optional<qint16> value = TypedInfoValue())
             return tr("Info value %1 (from the Value box)").arg(*value);
         return SpriteTip(SelectedSprite());
     });
-    connect(&m_Selection, &BrushSelection::valuePicked, txtInfoValue, &QLineEdit::setText);
+    connect(&m_Selection, &BrushSelection::valuePicked, m_InfoValueEdit, &QLineEdit::setText);
 }
 
-void LevelEditorWindow::mnuViewInfoValues_Click() {
-    m_ShowInfoValues = mnuViewInfoValues->isChecked();
+void LevelEditorWindow::toggleInfoValues() {
+    m_ShowInfoValues = m_InfoValuesAction->isChecked();
     RedrawEdit();
 }
 
-void LevelEditorWindow::txtInfoValue_Change() {
-    m_Selection.SetValueText(txtInfoValue->text());
+void LevelEditorWindow::infoValueEdited() {
+    m_Selection.SetValueText(m_InfoValueEdit->text());
     const bool invalid =
-        InfoValueText::Parse(txtInfoValue->text()).state == InfoValueText::State::Invalid;
-    QPalette palette = QApplication::palette(txtInfoValue);
+        InfoValueText::Parse(m_InfoValueEdit->text()).state == InfoValueText::State::Invalid;
+    QPalette palette = QApplication::palette(m_InfoValueEdit);
     if (invalid)
         palette.setColor(QPalette::Text, Qt::red);
-    txtInfoValue->setPalette(palette);
-    txtInfoValue->setToolTip(invalid ? tr(InvalidHelp) : tr(ValueHelp));
+    m_InfoValueEdit->setPalette(palette);
+    m_InfoValueEdit->setToolTip(invalid ? tr(InvalidHelp) : tr(ValueHelp));
     // The selected-sprite box always shows what the left button places.
     ShowLeftButtonSprite();
 }

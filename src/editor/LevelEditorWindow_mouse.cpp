@@ -8,19 +8,19 @@
 
 #include <QLabel>
 
-void LevelEditorWindow::canvas_Pressed(const ToolEvent& event) {
-    lblPosition->setText(PaletteGeometry::PositionText({event.x, event.y}));
+void LevelEditorWindow::canvasPressed(const ToolEvent& event) {
+    m_PositionLabel->setText(PaletteGeometry::PositionText({event.x, event.y}));
     CurrentTool().Press(event);
     ToolActed();
 }
 
-void LevelEditorWindow::canvas_Moved(const ToolEvent& event, bool newCell) {
+void LevelEditorWindow::canvasMoved(const ToolEvent& event, bool newCell) {
     // The tool's pointer for the modifiers held: the pick pointer or the
     // default one.
     m_LevelCanvas->SetPickPointer(
-        CurrentTool().PointerFor(event.modifiers) == EditTool::Pointer::Pick, imgCursor0);
-    lblPosition->setText(event.inside ? PaletteGeometry::PositionText({event.x, event.y})
-                                      : QString());
+        CurrentTool().PointerFor(event.modifiers) == EditTool::Pointer::Pick, m_PickPointer);
+    m_PositionLabel->setText(event.inside ? PaletteGeometry::PositionText({event.x, event.y})
+                                          : QString());
     // The tool follows the pointer outside the level too: a drag that
     // leaves it goes on where the line between two positions crosses it, a
     // pasted block hangs over the edge. Moves within one cell change nothing
@@ -30,7 +30,7 @@ void LevelEditorWindow::canvas_Moved(const ToolEvent& event, bool newCell) {
         ToolActed();
 }
 
-void LevelEditorWindow::canvas_Released(const ToolEvent& event) {
+void LevelEditorWindow::canvasReleased(const ToolEvent& event) {
     CurrentTool().Release(event);
     ToolActed();
 }

@@ -1,4 +1,4 @@
-// The picker buttons: holding cmdTiles or cmdSprites opens the tile or
+// The picker buttons: holding m_TilePicker or m_SpritePicker opens the tile or
 // sprite selector over the edit area, dragging picks or scrolls it and the
 // release picks and closes it (the sprite picker only once the pointer has
 // left the sprite the selector put it on, see SpritePick); holding the
@@ -54,89 +54,89 @@ int Whole(double value) {
 
 // ---- Tile picker ----
 
-void LevelEditorWindow::cmdTiles_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, double,
-                                           double) {
-    optMode[0]->setChecked(true);
+void LevelEditorWindow::tilePickerPressed(Qt::MouseButton button, Qt::KeyboardModifiers, double,
+                                          double) {
+    m_ModeButton[0]->setChecked(true);
     const int slot = ToolEvent::SlotOf(button);
     m_TileSelector->Open(SelectedTile(slot));
 }
 
-void LevelEditorWindow::cmdTiles_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers,
-                                           double x, double y) {
+void LevelEditorWindow::tilePickerMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers, double x,
+                                        double y) {
     if (buttons == Qt::NoButton || !m_TileSelector->IsOpen())
         return;
-    const QPointF p = PointerInWindow(*this, cmdTiles, picTiles, x, y);
+    const QPointF p = PointerInWindow(*this, m_TilePicker, m_TileStrip, x, y);
     if (!m_TileSelector->DragScroll(p.y()))
         PickTileAt(buttons, Whole(p.x()), Whole(p.y()));
 }
 
-void LevelEditorWindow::cmdTiles_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, double x,
-                                         double y) {
+void LevelEditorWindow::tilePickerReleased(Qt::MouseButton button, Qt::KeyboardModifiers, double x,
+                                           double y) {
     if (!m_TileSelector->IsOpen())
         return;
-    const QPointF p = PointerInWindow(*this, cmdTiles, picTiles, x, y);
+    const QPointF p = PointerInWindow(*this, m_TilePicker, m_TileStrip, x, y);
     PickTileAt(button, Whole(p.x()), Whole(p.y()));
     m_TileSelector->Close();
-    MousePointer::MoveTo(cmdTiles, int(halfOfTruncated(cmdTiles->width())),
-                         int(halfOfTruncated(cmdTiles->height())));
+    MousePointer::MoveTo(m_TilePicker, int(halfOfTruncated(m_TilePicker->width())),
+                         int(halfOfTruncated(m_TilePicker->height())));
     // Keyboard commands go to this window again once the selector is gone.
     setFocus();
 }
 
 // ---- Sprite picker ----
 
-void LevelEditorWindow::cmdSprites_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double,
-                                             double) {
-    optMode[1]->setChecked(true);
+void LevelEditorWindow::spritePickerPressed(Qt::MouseButton, Qt::KeyboardModifiers, double,
+                                            double) {
+    m_ModeButton[1]->setChecked(true);
     m_SpriteSelector->Open(SelectedSprite());
     m_SpritePick.Begin(QCursor::pos());
 }
 
-void LevelEditorWindow::cmdSprites_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers,
-                                             double x, double y) {
+void LevelEditorWindow::spritePickerMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers, double x,
+                                          double y) {
     if (buttons == Qt::NoButton || !m_SpriteSelector->IsOpen())
         return;
-    const QPointF p = PointerInWindow(*this, cmdSprites, picTiles, x, y);
+    const QPointF p = PointerInWindow(*this, m_SpritePicker, m_TileStrip, x, y);
     if (m_SpriteSelector->DragScroll(p.y())) {
-        m_SpritePick.Move(OnScreen(cmdSprites, x, y), -1);
+        m_SpritePick.Move(OnScreen(m_SpritePicker, x, y), -1);
         return;
     }
     const int sprite = SpriteAt(Whole(p.x()), Whole(p.y()));
-    m_SpritePick.Move(OnScreen(cmdSprites, x, y), sprite);
+    m_SpritePick.Move(OnScreen(m_SpritePicker, x, y), sprite);
     // The sprite's name follows the pointer: tooltips do not come by
     // themselves while a button is held.
-    QToolTip::showText(mapToGlobal(p.toPoint()), SpriteTip(sprite), picSpriteSelector);
+    QToolTip::showText(mapToGlobal(p.toPoint()), SpriteTip(sprite), m_SpriteSelectorBox);
 }
 
-void LevelEditorWindow::cmdSprites_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, double x,
-                                           double y) {
+void LevelEditorWindow::spritePickerReleased(Qt::MouseButton, Qt::KeyboardModifiers, double x,
+                                             double y) {
     if (!m_SpriteSelector->IsOpen())
         return;
-    const QPointF p = PointerInWindow(*this, cmdSprites, picTiles, x, y);
-    m_SpritePick.Release(OnScreen(cmdSprites, x, y), SpriteAt(Whole(p.x()), Whole(p.y())));
+    const QPointF p = PointerInWindow(*this, m_SpritePicker, m_TileStrip, x, y);
+    m_SpritePick.Release(OnScreen(m_SpritePicker, x, y), SpriteAt(Whole(p.x()), Whole(p.y())));
     QToolTip::hideText();
     m_SpriteSelector->Close();
-    MousePointer::MoveTo(cmdSprites, int(halfOfTruncated(cmdSprites->width())),
-                         int(halfOfTruncated(cmdSprites->height())));
+    MousePointer::MoveTo(m_SpritePicker, int(halfOfTruncated(m_SpritePicker->width())),
+                         int(halfOfTruncated(m_SpritePicker->height())));
     setFocus();
 }
 
 // ---- Level preview ----
 
-void LevelEditorWindow::cmdLevelPreview_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double,
-                                                  double) {
+void LevelEditorWindow::previewButtonPressed(Qt::MouseButton, Qt::KeyboardModifiers, double,
+                                             double) {
     OpenLevelPreview();
 }
 
-void LevelEditorWindow::cmdLevelPreview_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers,
-                                                  double x, double y) {
-    if (buttons == Qt::NoButton || picLevelPreview->isHidden())
+void LevelEditorWindow::previewButtonMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers,
+                                           double x, double y) {
+    if (buttons == Qt::NoButton || m_PreviewMap->isHidden())
         return;
     const QPointF p = PointerInWindow(*this, m_LevelCanvas->PreviewButton(), m_LevelCanvas, x, y);
     FollowLevelPreview(Whole(p.x()), Whole(p.y()));
 }
 
-void LevelEditorWindow::cmdLevelPreview_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, double,
-                                                double) {
+void LevelEditorWindow::previewButtonReleased(Qt::MouseButton, Qt::KeyboardModifiers, double,
+                                              double) {
     CloseLevelPreview();
 }

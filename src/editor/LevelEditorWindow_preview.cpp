@@ -21,39 +21,38 @@ QSize BorderDiff(const PictureBox* box) {
 
 } // namespace
 
-void LevelEditorWindow::picLevelPreview_Paint() {
-    m_Level.Display(picLevelPreview->surface(), 0, 0, *m_Tiles, *m_Sprites,
-                    EditGeometry::PreviewZoom);
-    picLevelPreview->Refresh();
+void LevelEditorWindow::paintLevelPreview() {
+    m_Level.Display(m_PreviewMap->surface(), 0, 0, *m_Tiles, *m_Sprites, EditGeometry::PreviewZoom);
+    m_PreviewMap->Refresh();
 }
 
 void LevelEditorWindow::OpenLevelPreview() {
     const QSize outer = PreviewGeometry::OuterSize(
         m_Level.Width(), m_Level.Height(), m_Tiles->RenderWidth(EditGeometry::PreviewZoom),
-        m_Tiles->RenderHeight(EditGeometry::PreviewZoom), BorderDiff(picLevelPreview));
+        m_Tiles->RenderHeight(EditGeometry::PreviewZoom), BorderDiff(m_PreviewMap));
     // The corner button's top-left corner in the window's inner area.
     const QPoint corner = m_LevelCanvas->PreviewButton()->mapTo(this, QPoint(0, 0));
     const QPoint place = PreviewGeometry::Position(corner, outer, size());
-    picLevelPreview->setGeometry(QRect(place, outer));
-    picLevelPreview->raise();
-    picLevelPreview->show();
+    m_PreviewMap->setGeometry(QRect(place, outer));
+    m_PreviewMap->raise();
+    m_PreviewMap->show();
     m_LevelCanvas->SetLocked(true);
 }
 
 void LevelEditorWindow::FollowLevelPreview(int x, int y) {
-    const QSize border = BorderDiff(picLevelPreview);
+    const QSize border = BorderDiff(m_PreviewMap);
     const int cellsX = m_Canvas->CellsAcross(qint16(qBound(0, m_LevelCanvas->width(), 32767)));
     const int cellsY = m_Canvas->CellsDown(qint16(qBound(0, m_LevelCanvas->height(), 32767)));
     const QPoint max = m_LevelCanvas->OriginMax();
     const int vx =
-        PreviewGeometry::ScrollValue(x, picLevelPreview->x(), border.width(), cellsX, 0, max.x());
+        PreviewGeometry::ScrollValue(x, m_PreviewMap->x(), border.width(), cellsX, 0, max.x());
     const int vy =
-        PreviewGeometry::ScrollValue(y, picLevelPreview->y(), border.height(), cellsY, 0, max.y());
+        PreviewGeometry::ScrollValue(y, m_PreviewMap->y(), border.height(), cellsY, 0, max.y());
     // Both bars move for one drawing of the canvas.
     m_LevelCanvas->ScrollTo(QPoint(vx, vy));
 }
 
 void LevelEditorWindow::CloseLevelPreview() {
-    picLevelPreview->hide();
+    m_PreviewMap->hide();
     m_LevelCanvas->SetLocked(false);
 }

@@ -20,7 +20,7 @@ qint16 ToLevelSize(int value) {
 
 } // namespace
 
-void LevelEditorWindow::mnuLevelProperties_Click() {
+void LevelEditorWindow::showProperties() {
     LevelPropertiesDialog dialog(this);
     // The level's own size is offered as it is, also when it lies outside
     // the dialog's limits, so that changing only the episode or the map
@@ -56,16 +56,16 @@ void LevelEditorWindow::mnuLevelProperties_Click() {
 }
 
 void LevelEditorWindow::RelayoutAfterNewSets() {
-    Form_Resize();
+    LayOut();
     RelayoutCanvas();
     // The selectors' scroll ranges follow the new sets' counts and sizes.
-    picTileSelector_Resize();
-    picSpriteSelector_Resize();
+    layOutTileSelector();
+    layOutSpriteSelector();
     // The views drawn from the old sets and the old level are drawn again,
     // as the platform's paint events would once the dialog uncovers them.
     RedrawEdit();
-    picTiles_Paint();
-    picSelectedTile_Paint(0);
-    picSelectedTile_Paint(1);
-    picSelectedSprite_Paint();
+    paintTileStrip();
+    paintSelectedTile(0);
+    paintSelectedTile(1);
+    paintSelectedSprite();
 }

@@ -21,18 +21,18 @@ void LevelEditorWindow::SetSelectedSprite(qint16 sprite) {
     m_Selection.SetSprite(sprite);
 }
 
-void LevelEditorWindow::selection_SpriteChanged() {
+void LevelEditorWindow::selectedSpriteChanged() {
     ShowLeftButtonSprite();
 }
 
 void LevelEditorWindow::ShowLeftButtonSprite() {
-    picSelectedSprite_Paint();
-    lblSelectedSprite->setText(TypedInfoValue() ? tr("Value")
-                                                : DecimalWithSignSpace(SelectedSprite()));
+    paintSelectedSprite();
+    m_SelectedSpriteLabel->setText(TypedInfoValue() ? tr("Value")
+                                                    : DecimalWithSignSpace(SelectedSprite()));
 }
 
-void LevelEditorWindow::picSelectedSprite_Paint() {
-    Surface& box = picSelectedSprite->surface();
+void LevelEditorWindow::paintSelectedSprite() {
+    Surface& box = m_SelectedSpriteBox->surface();
     box.Cls();
     if (const std::optional<qint16> value = TypedInfoValue()) {
         // The value the left button writes, lettered as the canvas's
@@ -52,14 +52,14 @@ void LevelEditorWindow::picSelectedSprite_Paint() {
         // box is cut off by it.
         m_Sprites->Draw(SelectedSprite(), box, 0, 0, EditGeometry::PaletteZoom, true);
     }
-    picSelectedSprite->Refresh();
+    m_SelectedSpriteBox->Refresh();
 }
 
-void LevelEditorWindow::picSpriteSelector_Resize() {
+void LevelEditorWindow::layOutSpriteSelector() {
     m_SpriteSelector->Resize();
 }
 
-void LevelEditorWindow::picSpriteSelector_Paint() {
+void LevelEditorWindow::paintSpriteSelector() {
     m_SpriteSelector->Paint();
 }
 

@@ -38,61 +38,64 @@ void placeInside(const PictureBox* box, QWidget* child, int left, int top, int w
 
 // ---- Tile strip ----
 
-void LevelEditorWindow::picTiles_Paint() {
-    Surface& surface = picTiles->surface();
+void LevelEditorWindow::paintTileStrip() {
+    Surface& surface = m_TileStrip->surface();
     const double pitch = m_Tiles->RenderWidth(EditGeometry::PaletteZoom) + CellGap;
     const double tileHeight = m_Tiles->RenderHeight(EditGeometry::PaletteZoom);
     // Counting cells by the tile width rather than the pitch draws a few more
     // than fit; the surface clips them.
     const long long cells =
-        m_Tiles->PixelWToTiles(picTiles->ScaleWidth(), EditGeometry::PaletteZoom) + 1;
-    const long long first = scrTiles->value();
+        m_Tiles->PixelWToTiles(m_TileStrip->ScaleWidth(), EditGeometry::PaletteZoom) + 1;
+    const long long first = m_TileStripScrollBar->value();
     for (long long i = 0; i < cells; ++i) {
         const double left = pitch * double(i);
         m_Tiles->Draw(drawableIndex(first + i), surface, static_cast<int>(left) + 4, 2,
                       EditGeometry::PaletteZoom);
         surface.Line(left + 3, 1, pitch * double(i + 1), tileHeight + 2, FrameColour, false);
     }
-    picTiles->Refresh();
+    m_TileStrip->Refresh();
 }
 
-void LevelEditorWindow::scrTiles_Change() {
-    picTiles_Paint();
+void LevelEditorWindow::scrollTileStrip() {
+    paintTileStrip();
 }
 
-void LevelEditorWindow::scrTiles_Scroll() {
-    picTiles_Paint();
+void LevelEditorWindow::dragTileStrip() {
+    paintTileStrip();
 }
 
-void LevelEditorWindow::picTiles_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, double x,
-                                           double /*y*/) {
+void LevelEditorWindow::pickStripTile(Qt::MouseButton button, Qt::KeyboardModifiers, double x,
+                                      double /*y*/) {
     const double pitch = m_Tiles->RenderWidth(EditGeometry::PaletteZoom) + CellGap;
-    const int tile = PaletteGeometry::StripTileAt(x, scrTiles->value(), pitch, m_Tiles->Count());
+    const int tile =
+        PaletteGeometry::StripTileAt(x, m_TileStripScrollBar->value(), pitch, m_Tiles->Count());
     if (tile < 0)
         return; // an empty set offers nothing to choose
     SetSelectedTile(static_cast<qint16>(ToolEvent::SlotOf(button)), static_cast<qint16>(tile));
 }
 
-void LevelEditorWindow::picTiles_Resize() {
-    const int w = picTiles->ScaleWidth();
-    const int h = picTiles->ScaleHeight();
-    const int buttons = cmdTiles->width() + cmdSprites->width();
-    placeInside(picTiles, scrTiles, 0, h - scrTiles->height(), w - buttons, scrTiles->height());
-    placeInside(picTiles, cmdTiles, w - buttons, cmdTiles->y() - picTiles->BorderWidth(),
-                cmdTiles->width(), cmdTiles->height());
-    placeInside(picTiles, cmdSprites, w - cmdSprites->width(),
-                cmdSprites->y() - picTiles->BorderWidth(), cmdSprites->width(),
-                cmdSprites->height());
+void LevelEditorWindow::layOutTileStrip() {
+    const int w = m_TileStrip->ScaleWidth();
+    const int h = m_TileStrip->ScaleHeight();
+    const int buttons = m_TilePicker->width() + m_SpritePicker->width();
+    placeInside(m_TileStrip, m_TileStripScrollBar, 0, h - m_TileStripScrollBar->height(),
+                w - buttons, m_TileStripScrollBar->height());
+    placeInside(m_TileStrip, m_TilePicker, w - buttons,
+                m_TilePicker->y() - m_TileStrip->BorderWidth(), m_TilePicker->width(),
+                m_TilePicker->height());
+    placeInside(m_TileStrip, m_SpritePicker, w - m_SpritePicker->width(),
+                m_SpritePicker->y() - m_TileStrip->BorderWidth(), m_SpritePicker->width(),
+                m_SpritePicker->height());
 }
 
 // ---- Selected tiles ----
 
-void LevelEditorWindow::picSelectedTile_Paint(int index) {
+void LevelEditorWindow::paintSelectedTile(int index) {
     if (index < 0 || index > 1)
         return;
-    m_Tiles->Draw(SelectedTile(index), picSelectedTile[index]->surface(), 0, 0,
+    m_Tiles->Draw(SelectedTile(index), m_SelectedTileBox[index]->surface(), 0, 0,
                   EditGeometry::PaletteZoom);
-    picSelectedTile[index]->Refresh();
+    m_SelectedTileBox[index]->Refresh();
 }
 
 void LevelEditorWindow::SetSelectedTile(qint16 index, qint16 tile) {
@@ -101,24 +104,24 @@ void LevelEditorWindow::SetSelectedTile(qint16 index, qint16 tile) {
     m_Selection.SetTile(index, tile);
 }
 
-void LevelEditorWindow::selection_TileChanged(int index) {
+void LevelEditorWindow::selectedTileChanged(int index) {
     const qint16 tile = SelectedTile(index);
-    picSelectedTile_Paint(index);
-    lblSelectedTile[index]->setText(DecimalWithSignSpace(tile));
+    paintSelectedTile(index);
+    m_SelectedTileLabel[index]->setText(DecimalWithSignSpace(tile));
     // Bring the tile to the middle of the strip; a changed value redraws the
     // strip through the scroll bar's change handler.
-    scrTiles->setValue(PaletteGeometry::StripCentre(tile, scrTiles->width(),
-                                                    m_Tiles->RenderWidth(EditGeometry::PaletteZoom),
-                                                    scrTiles->minimum(), scrTiles->maximum()));
+    m_TileStripScrollBar->setValue(PaletteGeometry::StripCentre(
+        tile, m_TileStripScrollBar->width(), m_Tiles->RenderWidth(EditGeometry::PaletteZoom),
+        m_TileStripScrollBar->minimum(), m_TileStripScrollBar->maximum()));
 }
 
 // ---- Tile selector ----
 
-void LevelEditorWindow::picTileSelector_Resize() {
+void LevelEditorWindow::layOutTileSelector() {
     m_TileSelector->Resize();
 }
 
-void LevelEditorWindow::picTileSelector_Paint() {
+void LevelEditorWindow::paintTileSelector() {
     m_TileSelector->Paint();
 }
 

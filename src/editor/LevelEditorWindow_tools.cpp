@@ -34,31 +34,27 @@ QAction* addToggle(QMenu* menu, const QString& text, bool on, const QKeySequence
 void LevelEditorWindow::CreateTools() {
     m_Tools = new EditToolBox(
         *m_Document, m_Selection, *m_Brush, [this] { return m_LevelCanvas->PasteCell(); }, this);
-    mnuTools = m_Tools->ToolsMenu();
-    tbrTools = m_Tools->MakeToolBar(picTools);
-    tbrTools->move(ToolBarLeft, ToolBarTop);
-    tbrTools->adjustSize();
-    m_Tools->AddEditCommands(*mnuEdit);
+    m_ToolsMenu = m_Tools->ToolsMenu();
+    m_ToolBar = m_Tools->MakeToolBar(m_ToolPanel);
+    m_ToolBar->move(ToolBarLeft, ToolBarTop);
+    m_ToolBar->adjustSize();
+    m_Tools->AddEditCommands(*m_EditMenu);
     connect(m_Tools, &EditToolBox::currentChanged, this,
             [this] { m_Canvas->SetPreview(&CurrentTool()); });
     connect(m_Tools, &EditToolBox::previewChanged, this, [this] { m_Canvas->RefreshPreview(); });
-    connect(m_Tools, &EditToolBox::statusChanged, this, &LevelEditorWindow::ToolStatusChanged);
+    connect(m_Tools, &EditToolBox::statusChanged, this, &LevelEditorWindow::toolStatusChanged);
     m_Canvas->SetPreview(&CurrentTool());
 
-    mnuView->addSeparator();
-    mnuViewGrid = addToggle(mnuView, tr("Show &Grid"), m_ShowGrid, QKeySequence(Qt::Key_G));
-    mnuViewTiles = addToggle(mnuView, tr("Show &Tiles"), m_ShowTiles, QKeySequence());
-    mnuViewSprites = addToggle(mnuView, tr("Show &Sprites"), m_ShowSprites, QKeySequence());
-    mnuViewGrid->setObjectName(QStringLiteral("mnuViewGrid"));
-    mnuViewTiles->setObjectName(QStringLiteral("mnuViewTiles"));
-    mnuViewSprites->setObjectName(QStringLiteral("mnuViewSprites"));
-    mnuViewFit = mnuView->addAction(tr("&Fit Level"));
-    mnuViewFit->setObjectName(QStringLiteral("mnuViewFit"));
-    mnuViewFit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_9));
-    connect(mnuViewGrid, &QAction::triggered, this, [this] { mnuViewGrid_Click(); });
-    connect(mnuViewTiles, &QAction::triggered, this, [this] { mnuViewTiles_Click(); });
-    connect(mnuViewSprites, &QAction::triggered, this, [this] { mnuViewSprites_Click(); });
-    connect(mnuViewFit, &QAction::triggered, this, [this] { mnuViewFit_Click(); });
+    m_ViewMenu->addSeparator();
+    m_GridAction = addToggle(m_ViewMenu, tr("Show &Grid"), m_ShowGrid, QKeySequence(Qt::Key_G));
+    m_ShowTilesAction = addToggle(m_ViewMenu, tr("Show &Tiles"), m_ShowTiles, QKeySequence());
+    m_ShowSpritesAction = addToggle(m_ViewMenu, tr("Show &Sprites"), m_ShowSprites, QKeySequence());
+    m_FitLevelAction = m_ViewMenu->addAction(tr("&Fit Level"));
+    m_FitLevelAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_9));
+    connect(m_GridAction, &QAction::triggered, this, [this] { toggleGrid(); });
+    connect(m_ShowTilesAction, &QAction::triggered, this, [this] { toggleTiles(); });
+    connect(m_ShowSpritesAction, &QAction::triggered, this, [this] { toggleSprites(); });
+    connect(m_FitLevelAction, &QAction::triggered, this, [this] { fitLevel(); });
 }
 
 EditTool& LevelEditorWindow::CurrentTool() const {
@@ -84,19 +80,19 @@ void LevelEditorWindow::ToolActed() {
     m_Tools->Refresh();
 }
 
-void LevelEditorWindow::mnuViewGrid_Click() {
-    m_ShowGrid = mnuViewGrid->isChecked();
+void LevelEditorWindow::toggleGrid() {
+    m_ShowGrid = m_GridAction->isChecked();
     m_Canvas->SetShowGrid(m_ShowGrid);
     RedrawEdit();
 }
 
-void LevelEditorWindow::mnuViewTiles_Click() {
-    m_ShowTiles = mnuViewTiles->isChecked();
+void LevelEditorWindow::toggleTiles() {
+    m_ShowTiles = m_ShowTilesAction->isChecked();
     ApplyLayers();
 }
 
-void LevelEditorWindow::mnuViewSprites_Click() {
-    m_ShowSprites = mnuViewSprites->isChecked();
+void LevelEditorWindow::toggleSprites() {
+    m_ShowSprites = m_ShowSpritesAction->isChecked();
     ApplyLayers();
 }
 
@@ -104,9 +100,9 @@ void LevelEditorWindow::ApplyLayers() {
     m_Canvas->SetLayers((m_ShowTiles ? Level::TileLayer : 0) |
                         (m_ShowSprites ? Level::SpriteLayer : 0));
     RedrawEdit();
-    emit ToolStatusChanged();
+    emit toolStatusChanged();
 }
 
-void LevelEditorWindow::mnuViewFit_Click() {
+void LevelEditorWindow::fitLevel() {
     m_LevelCanvas->FitLevel();
 }

@@ -9,24 +9,22 @@
 #include <QUndoStack>
 
 void LevelEditorWindow::CreateUndo() {
-    mnuEdit = new QMenu(tr("&Edit"), this);
+    m_EditMenu = new QMenu(tr("&Edit"), this);
     // The stack keeps their texts ("&Undo Paint", "&Undo" when there is no
     // step) and states.
     QUndoStack& stack = m_Document->undoStack();
-    mnuEditUndo = stack.createUndoAction(this, tr("&Undo"));
-    mnuEditUndo->setObjectName(QStringLiteral("mnuEditUndo"));
-    mnuEditUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    mnuEditRedo = stack.createRedoAction(this, tr("&Redo"));
-    mnuEditRedo->setObjectName(QStringLiteral("mnuEditRedo"));
-    mnuEditRedo->setShortcuts(
+    m_UndoAction = stack.createUndoAction(this, tr("&Undo"));
+    m_UndoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_RedoAction = stack.createRedoAction(this, tr("&Redo"));
+    m_RedoAction->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    mnuEdit->addAction(mnuEditUndo);
-    mnuEdit->addAction(mnuEditRedo);
+    m_EditMenu->addAction(m_UndoAction);
+    m_EditMenu->addAction(m_RedoAction);
 
     // A drag in progress ends with the step: the brush's stroke ended as
     // the stack moved; a shape or a selection being moved was worked out on
     // the level before, and is dropped.
-    for (QAction* action : {mnuEditUndo, mnuEditRedo})
+    for (QAction* action : {m_UndoAction, m_RedoAction})
         connect(action, &QAction::triggered, this, [this] { EndDrag(); });
 }
 

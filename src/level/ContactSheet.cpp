@@ -46,9 +46,10 @@ ContactSheet::Layout ContactSheet::Arrange(const std::vector<int>& numbers,
     for (size_t i = 0; i < count; ++i) {
         const qint64 x = Margin + qint64(i % size_t(layout.columns)) * (cellWidth + Margin);
         const qint64 y = Margin + qint64(i / size_t(layout.columns)) * (cellHeight + Margin);
-        const QPoint at(int(std::min<qint64>(x, INT_MAX)), int(std::min<qint64>(y, INT_MAX)));
-        layout.pictures.push_back(at);
-        layout.labels.push_back(at + QPoint(0, sizes[i].height() + LabelGap));
+        const qint64 labelY = y + sizes[i].height() + LabelGap;
+        const int atX = int(std::min<qint64>(x, INT_MAX));
+        layout.pictures.push_back(QPoint(atX, int(std::min<qint64>(y, INT_MAX))));
+        layout.labels.push_back(QPoint(atX, int(std::min<qint64>(labelY, INT_MAX))));
     }
     return layout;
 }

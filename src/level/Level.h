@@ -9,6 +9,7 @@
 
 class Surface;
 class SpriteSet;
+class TileAnimation;
 class TileSet;
 
 // One level of the game: its size in cells, a tile plane and an info plane
@@ -63,10 +64,12 @@ public:
     // Draws the window of the level whose top-left cell is (sx, sy) onto
     // `dest` at pixel (odx, ody), at `zoom` (raised where the tiles need,
     // see TileSet::DrawnZoom): tiles first, then sprites. A width or height
-    // of -1 means as many cells as `dest` needs.
+    // of -1 means as many cells as `dest` needs. With `animation`, each
+    // cell shows the tile its loop shows at frame `frame`.
     void Display(Surface& dest, qint16 sx, qint16 sy, const TileSet& tiles,
                  const SpriteSet& sprites, ZoomLevel zoom, int odx = 0, int ody = 0, int w = -1,
-                 int h = -1, int layers = AllLayers) const;
+                 int h = -1, int layers = AllLayers, const TileAnimation* animation = nullptr,
+                 int frame = 0) const;
 
     // Cell accessors: coordinates outside the level read as 0 and are
     // ignored when written.

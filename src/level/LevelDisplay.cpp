@@ -3,6 +3,7 @@
 #include "SpriteCatalogue.h"
 #include "SpriteSet.h"
 #include "Surface.h"
+#include "TileAnimation.h"
 #include "TileSet.h"
 
 #include <algorithm>
@@ -31,7 +32,7 @@ void visibleCells(qint64 origin, qint64 size, qint64 extent, qint64 cells, qint6
 
 void Level::Display(Surface& dest, qint16 sx, qint16 sy, const TileSet& tiles,
                     const SpriteSet& sprites, ZoomLevel asked, int odx, int ody, int w, int h,
-                    int layers) const {
+                    int layers, const TileAnimation* animation, int frame) const {
     // The sprites follow the zoom the tiles take.
     const ZoomLevel zoom = tiles.DrawnZoom(asked);
     if (tiles.RenderWidth(zoom) > MaxCellSize || tiles.RenderHeight(zoom) > MaxCellSize)
@@ -55,10 +56,15 @@ void Level::Display(Surface& dest, qint16 sx, qint16 sy, const TileSet& tiles,
     if (!showTiles && !(layers & KeepBackground) && c0 < levelColumns && r0 < levelRows)
         dest.Line(double(odx + c0 * cw), double(ody + r0 * ch), double(odx + levelColumns * cw - 1),
                   double(ody + levelRows * ch - 1), 0xFF000000, true);
+    // The tiles shown at `frame`, indexed by tile number (none: as stored).
+    static const std::vector<qint16> still;
+    const std::vector<qint16>& shown = animation ? animation->FrameMap(frame) : still;
     for (qint64 r = showTiles ? r0 : levelRows; r < levelRows; ++r) {
         row.clear();
-        for (qint64 c = c0; c < levelColumns; ++c)
-            row.push_back(Tile(int(sx + c), int(sy + r)));
+        for (qint64 c = c0; c < levelColumns; ++c) {
+            const qint16 tile = Tile(int(sx + c), int(sy + r));
+            row.push_back(tile >= 0 && size_t(tile) < shown.size() ? shown[size_t(tile)] : tile);
+        }
         tiles.DrawRow(row.data(), int(row.size()), dest, int(odx + c0 * cw), int(ody + r * ch),
                       zoom);
     }

@@ -16,13 +16,14 @@ bool LevelRenderer::Fits(const Level& level) const {
            size.height() <= MaxSide && size.width() * size.height() <= double(MaxPixels);
 }
 
-QImage LevelRenderer::Render(const Level& level) const {
+QImage LevelRenderer::Render(const Level& level, const TileAnimation* animation, int frame) const {
     if (!Fits(level))
         return {};
     const QSizeF size = PictureSize(level);
     Surface canvas(int(size.width()), int(size.height()));
     if (canvas.image().isNull())
         return {}; // out of memory
-    level.Display(canvas, 0, 0, m_Tiles, m_Sprites, m_Zoom, 0, 0, level.Width(), level.Height());
+    level.Display(canvas, 0, 0, m_Tiles, m_Sprites, m_Zoom, 0, 0, level.Width(), level.Height(),
+                  Level::AllLayers, animation, frame);
     return canvas.image();
 }

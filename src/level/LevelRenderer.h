@@ -7,6 +7,7 @@
 #include <QSizeF>
 
 class Level;
+class TileAnimation;
 
 // Draws whole levels as pictures at one zoom: the Episode panel's
 // thumbnails, the contact sheet's pictures. It draws from copies of the
@@ -33,9 +34,10 @@ public:
     QSizeF PictureSize(const Level& level) const;
     // Whether the picture is within the limits above and not empty.
     bool Fits(const Level& level) const;
-    // The whole level drawn as Level::Display draws it; a null image when
-    // it does not fit.
-    QImage Render(const Level& level) const;
+    // The whole level drawn as Level::Display draws it (with `animation`,
+    // at frame `frame`); a null image when it does not fit.
+    QImage Render(const Level& level, const TileAnimation* animation = nullptr,
+                  int frame = 0) const;
 
 private:
     TileSet m_Tiles;

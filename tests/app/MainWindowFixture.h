@@ -61,7 +61,7 @@ struct MainWindowFixture {
     // Starts `window` from the sandbox's program folder as the program does.
     bool Load(MainWindow& window) {
         window.SetProgramFolder(sandbox.program->path());
-        return window.Form_Load();
+        return window.Start();
     }
 
     // A main window on the demo graphics, loaded and shown; null when it
@@ -92,7 +92,7 @@ struct MainWindowFixture {
             QTest::mouseClick(&find<QPushButton>(dialog, "okButton"), Qt::LeftButton);
         });
         const qsizetype before = window.Editors().size();
-        window.mnuFileNew_Click();
+        window.newLevel();
         return window.Editors().size() == before + 1 ? window.Editors().back() : nullptr;
     }
 };

@@ -27,7 +27,7 @@ int main(int argc, char* argv[]) {
     ScopedPrompts installed(prompts);
     MainWindow window;
     window.SetProgramFolder(args[1]);
-    if (!window.Form_Load())
+    if (!window.Start())
         return 3;
     window.show();
     LevelEditorWindow* editor = window.OpenLevelFile(args[3]);

@@ -2,12 +2,12 @@
 // editor window, names its level, checks again after edits, and a chosen
 // line, by mouse or keyboard, brings its window to the cell.
 
-#include "CanvasParts.h"
 #include "Level.h"
 #include "LevelCheckDock.h"
 #include "MainWindowFixture.h"
 #include "PictureBox.h"
 #include "TestMain.h"
+#include "editor/EditorDriver.h"
 #include "editor/LevelEdits.h"
 
 #include <QAction>
@@ -41,9 +41,9 @@ QMdiSubWindow* subWindowOf(LevelEditorWindow* editor) {
 
 // Whether cell (x, y) is marked on the editor's canvas at zoom 0.
 bool marked(LevelEditorWindow* editor, int x, int y) {
-    const int px = (x - canvasparts::scrollX(*editor)->value()) * 16;
-    const int py = (y - canvasparts::scrollY(*editor)->value()) * 16;
-    const QImage canvas = canvasparts::picture(*editor)->Picture();
+    const int px = (x - drive(*editor).scrollX()->value()) * 16;
+    const int py = (y - drive(*editor).scrollY()->value()) * 16;
+    const QImage canvas = drive(*editor).canvas()->Picture();
     return canvas.rect().contains(px + 16, py + 8) && canvas.pixel(px - 2, py + 8) == Yellow &&
            canvas.pixel(px + 16, py + 8) == Yellow;
 }
@@ -87,7 +87,7 @@ private slots:
         auto [level12, level05] = openBoth();
         QVERIFY(level12 && level05);
         m_Window->mdiArea->setActiveSubWindow(subWindowOf(level12));
-        level12->findChild<QAction*>("mnuLevelCheck")->trigger();
+        drive(*level12).trigger("checkLevelAction");
         QVERIFY(dock->isVisible());
         QCOMPARE(dock->windowTitle(), QString("Check: LEVEL12.CK1"));
         // The windows keep their tile strips and tool bars in sight.
@@ -124,7 +124,7 @@ private slots:
         auto [level12, level05] = openBoth();
         QVERIFY(level12 && level05);
         m_Window->mdiArea->setActiveSubWindow(subWindowOf(level12));
-        level12->findChild<QAction*>("mnuLevelCheck")->trigger();
+        drive(*level12).trigger("checkLevelAction");
         m_Window->mdiArea->setActiveSubWindow(subWindowOf(level05));
         m_Window->mdiArea->setActiveSubWindow(subWindowOf(level12));
 

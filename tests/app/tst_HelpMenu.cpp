@@ -1,5 +1,4 @@
 #include "AboutDialog.h"
-#include "CanvasParts.h"
 #include "HelpMenu.h"
 #include "LevelEditorWindow.h"
 #include "MainWindow.h"
@@ -10,6 +9,7 @@
 #include "ShortcutList.h"
 #include "ShortcutsDialog.h"
 #include "TestMain.h"
+#include "editor/EditorDriver.h"
 
 #include <QActionGroup>
 #include <QDir>
@@ -125,7 +125,7 @@ Rows HelpMenuTest::shownShortcuts(MainWindow& window) {
             rows.push_back({table.item(row, 0)->text(), table.item(row, 1)->text(),
                             table.item(row, 2)->text()});
     });
-    window.mnuHelp->mnuHelpShortcuts->trigger();
+    window.mnuHelp->findChild<QAction*>(QStringLiteral("shortcutsAction"))->trigger();
     return rows;
 }
 
@@ -160,7 +160,7 @@ void HelpMenuTest::shortcutsTableFollowsTheShowingMenus() {
             walk(top->menu());
     }
     // With the level closed, the main window's own menus are listed.
-    window->Editors().front()->mnuFileClose_Click();
+    drive(*window->Editors().front()).trigger("closeAction");
     QTRY_VERIFY(window->Editors().isEmpty());
     shown = shownShortcuts(*window);
     QVERIFY(shown.contains(ShortcutEntry{"File", "Set Paths", ""}));
@@ -179,7 +179,7 @@ void HelpMenuTest::aboutNamesVersionLicenceAndSettings() {
     m_F.prompts().dialogs.push_back(
         [&](QDialog& dialog) { shown = static_cast<AboutDialog&>(dialog).lblText->text(); });
     HelpMenu menu([] { return QList<QAction*>(); }, nullptr);
-    menu.mnuHelpAbout->trigger();
+    menu.findChild<QAction*>(QStringLiteral("aboutAction"))->trigger();
     QCOMPARE(m_F.prompts().shownDialogs.size(), size_t(1));
     QCOMPARE(m_F.prompts().shownDialogs[0].title, QStringLiteral("About Gridmason"));
     QVERIFY2(
@@ -190,26 +190,26 @@ void HelpMenuTest::aboutNamesVersionLicenceAndSettings() {
 void HelpMenuTest::everyEditorControlHasATooltip() {
     auto window = startedWindowWithLevel();
     QVERIFY(window);
-    const LevelEditorWindow& e = *window->Editors().front();
+    LevelEditorWindow& e = *window->Editors().front();
     const QList<QPair<const char*, QWidget*>> controls = {
-        {"tile strip", e.picTiles},
-        {"tile picker", e.cmdTiles},
-        {"sprite picker", e.cmdSprites},
-        {"left tile", e.picSelectedTile[0]},
-        {"right tile", e.picSelectedTile[1]},
-        {"sprite", e.picSelectedSprite},
-        {"left tile number", e.lblSelectedTile[0]},
-        {"right tile number", e.lblSelectedTile[1]},
-        {"sprite number", e.lblSelectedSprite},
-        {"tile mode", e.optMode[0]},
-        {"sprite mode", e.optMode[1]},
-        {"preview", canvasparts::previewButton(e)},
-        {"position", e.lblPosition},
-        {"value", e.txtInfoValue}};
+        {"tile strip", drive(e).widget<PictureBox>("tileStrip")},
+        {"tile picker", drive(e).widget<PickerButton>("tilePicker")},
+        {"sprite picker", drive(e).widget<PickerButton>("spritePicker")},
+        {"left tile", drive(e).tileBox(0)},
+        {"right tile", drive(e).tileBox(1)},
+        {"sprite", drive(e).widget<PictureBox>("spriteBox")},
+        {"left tile number", drive(e).tileLabel(0)},
+        {"right tile number", drive(e).tileLabel(1)},
+        {"sprite number", drive(e).widget<QLabel>("spriteLabel")},
+        {"tile mode", drive(e).modeButton(0)},
+        {"sprite mode", drive(e).modeButton(1)},
+        {"preview", drive(e).previewButton()},
+        {"position", drive(e).widget<QLabel>("positionLabel")},
+        {"value", drive(e).widget<QLineEdit>("infoValueEdit")}};
     for (const auto& [name, control] : controls)
         QVERIFY2(!control->toolTip().trimmed().isEmpty(), name);
     // The two tile boxes tell which button each one is for.
-    QVERIFY(e.picSelectedTile[0]->toolTip() != e.picSelectedTile[1]->toolTip());
+    QVERIFY(drive(e).tileBox(0)->toolTip() != drive(e).tileBox(1)->toolTip());
 }
 
 GM_TEST_MAIN(HelpMenuTest)

@@ -63,7 +63,7 @@ void InstalledLayoutTest::installedFirstStartSeedsPathsInTheUsersConfig() {
     {
         MainWindow window;
         window.SetProgramFolder(bin);
-        QVERIFY(window.Form_Load());
+        QVERIFY(window.Start());
         QVERIFY(sandbox.prompts->shownDialogs.empty());
         QVERIFY(sandbox.prompts->messages.empty());
         for (int i = 0; i < 3; ++i) {

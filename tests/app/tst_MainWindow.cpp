@@ -6,6 +6,7 @@
 #include "Settings.h"
 #include "TestMain.h"
 #include "WindowMenu.h"
+#include "editor/EditorDriver.h"
 #include "editor/LevelEdits.h"
 
 #include <QDir>
@@ -266,7 +267,7 @@ void MainWindowTest::firstStartBesideTheDemoGraphicsNeedsNoQuestions() {
     {
         MainWindow window;
         window.SetProgramFolder(m_F.demo.path());
-        QVERIFY(window.Form_Load());
+        QVERIFY(window.Start());
         QVERIFY(m_F.prompts().shownDialogs.empty());
         QVERIFY(m_F.prompts().messages.empty());
         for (int i = 0; i < 3; ++i) {
@@ -279,7 +280,7 @@ void MainWindowTest::firstStartBesideTheDemoGraphicsNeedsNoQuestions() {
     {
         MainWindow window;
         window.SetProgramFolder(m_F.demo.path());
-        QVERIFY(!window.Form_Load()); // asked; the scripted dialog closes as Cancel
+        QVERIFY(!window.Start()); // asked; the scripted dialog closes as Cancel
         QCOMPARE(m_F.prompts().shownDialogs.size(), size_t(1));
         QVERIFY(Settings::Read(Paths, key(0)).isEmpty());
     }
@@ -298,10 +299,10 @@ void MainWindowTest::newOpensAnEditorOnTheChosenLevel() {
     LevelEditorWindow* editor = m_F.NewLevel(*window, 24, 17, 2, true);
     QVERIFY(editor);
     QCOMPARE(m_F.prompts().shownDialogs.back().title, QStringLiteral("Level Properties"));
-    QCOMPARE(editor->m_Level.Width(), qint16(24));
-    QCOMPARE(editor->m_Level.Height(), qint16(17));
-    QCOMPARE(editor->m_Level.Episode(), qint16(3));
-    QCOMPARE(editor->m_Level.Number(), qint16(80));
+    QCOMPARE(editor->Document().level().Width(), qint16(24));
+    QCOMPARE(editor->Document().level().Height(), qint16(17));
+    QCOMPARE(editor->Document().level().Episode(), qint16(3));
+    QCOMPARE(editor->Document().level().Number(), qint16(80));
     QCOMPARE(&editor->Tiles(), window->TileSets(2).get());
     QCOMPARE(&editor->Sprites(), window->SpriteSets(2).get());
     QVERIFY(editor->FileName().isEmpty());
@@ -312,8 +313,8 @@ void MainWindowTest::newOpensAnEditorOnTheChosenLevel() {
 
     LevelEditorWindow* plain = m_F.NewLevel(*window, 30, 20, 0);
     QVERIFY(plain);
-    QCOMPARE(plain->m_Level.Episode(), qint16(1));
-    QCOMPARE(plain->m_Level.Number(), qint16(1));
+    QCOMPARE(plain->Document().level().Episode(), qint16(1));
+    QCOMPARE(plain->Document().level().Number(), qint16(1));
     QCOMPARE(&plain->Tiles(), window->TileSets(0).get());
 
     // Cancelled: no window.
@@ -347,8 +348,8 @@ void MainWindowTest::openLoadsLevelsWithTheirEpisodesSets() {
 
     QCOMPARE(window->Editors().size(), 1);
     LevelEditorWindow* editor = window->Editors().front();
-    QCOMPARE(editor->m_Level.Episode(), qint16(2));
-    QCOMPARE(editor->m_Level.Number(), qint16(1));
+    QCOMPARE(editor->Document().level().Episode(), qint16(2));
+    QCOMPARE(editor->Document().level().Number(), qint16(1));
     QCOMPARE(editor->FileName(), file);
     QCOMPARE(editor->windowTitle(), file + "[*]");
     QCOMPARE(&editor->Tiles(), window->TileSets(1).get());
@@ -356,7 +357,7 @@ void MainWindowTest::openLoadsLevelsWithTheirEpisodesSets() {
 
     // A cancelled Open opens nothing.
     m_F.prompts().files.push_back(ScriptedPrompts::File::Cancel());
-    window->mnuFileOpen_Click();
+    window->openLevels();
     QCOMPARE(window->Editors().size(), 1);
     QVERIFY(m_F.prompts().messages.empty());
 }
@@ -374,21 +375,25 @@ void MainWindowTest::editorMenusTakeThePlaceOfTheMainMenus() {
     };
     QCOMPARE(menuTitles(window->menuBar()),
              menusOf(first) << QStringLiteral("&Window") << QStringLiteral("&Help"));
-    QVERIFY(window->menuBar()->actions().contains(first->mnuFile->menuAction()));
+    QVERIFY(window->menuBar()->actions().contains(
+        drive(*first).widget<QMenu>("fileMenu")->menuAction()));
 
     LevelEditorWindow* second = m_F.NewLevel(*window, 40, 20, 1);
     QVERIFY(second);
-    QVERIFY(window->menuBar()->actions().contains(second->mnuFile->menuAction()));
+    QVERIFY(window->menuBar()->actions().contains(
+        drive(*second).widget<QMenu>("fileMenu")->menuAction()));
     window->mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(first->parentWidget()));
-    QVERIFY(window->menuBar()->actions().contains(first->mnuFile->menuAction()));
+    QVERIFY(window->menuBar()->actions().contains(
+        drive(*first).widget<QMenu>("fileMenu")->menuAction()));
 
     // Closing the active one leaves the other's menus; closing the last
     // brings the main window's own back.
-    first->mnuFileClose_Click();
+    drive(*first).trigger("closeAction");
     QCoreApplication::processEvents();
     QCOMPARE(window->Editors(), QList<LevelEditorWindow*>{second});
-    QVERIFY(window->menuBar()->actions().contains(second->mnuFile->menuAction()));
-    second->mnuFileClose_Click();
+    QVERIFY(window->menuBar()->actions().contains(
+        drive(*second).widget<QMenu>("fileMenu")->menuAction()));
+    drive(*second).trigger("closeAction");
     QCoreApplication::processEvents();
     QVERIFY(window->Editors().isEmpty());
     QCOMPARE(window->menuBar()->actions(),
@@ -418,7 +423,7 @@ void MainWindowTest::exitAsksForModifiedLevelsAndCancelStopsIt() {
     // Exit from the editor's own menu, answering Discard this time, closes
     // all.
     m_F.prompts().answers.push_back(Prompts::Answer::Discard);
-    changed->mnuFileExit_Click();
+    drive(*changed).trigger("exitAction");
     QCoreApplication::processEvents();
     QCOMPARE(m_F.prompts().messages.size(), size_t(2));
     QVERIFY(window->Editors().isEmpty());
@@ -483,7 +488,7 @@ void MainWindowTest::titleNamesTheActiveLevel() {
                 leveledit::setFileName(*editor, m_F.programFile(QStringLiteral("LEVEL07.CK1")));
             else if (step == "close") {
                 m_F.prompts().answers.push_back(Prompts::Answer::Discard);
-                editor->mnuFileClose_Click();
+                drive(*editor).trigger("closeAction");
             } else
                 QFAIL(qPrintable("unknown step " + step));
         }

@@ -1,7 +1,6 @@
 // The main window's ways of opening levels besides File, Open (the command
 // line, drops, the recent files kept across runs), its Window menu and its
 // status bar, driven as the user's events and the program's start do.
-#include "CanvasParts.h"
 #include "HelpMenu.h"
 #include "MainStatusBar.h"
 #include "MainWindowFixture.h"
@@ -14,6 +13,7 @@
 #include "TestFiles.h"
 #include "TestMain.h"
 #include "WindowMenu.h"
+#include "editor/EditorDriver.h"
 #include "editor/LevelEdits.h"
 
 #include <QApplication>
@@ -35,6 +35,12 @@
 
 namespace {
 
+// The text of the status bar's part of that object name.
+QString part(const QStatusBar* status, const char* name) {
+    const auto* label = status->findChild<QLabel*>(QLatin1String(name));
+    return label ? label->text() : QStringLiteral("(no %1)").arg(QLatin1String(name));
+}
+
 const QString Paths = QStringLiteral("Paths");
 
 // A move with no button held over the widget.
@@ -54,7 +60,7 @@ void dragOver(QWidget* widget, QPoint pos) {
 // The status bar's line for the tools as a user reads it: shown, and wide
 // enough for all of its text.
 QString toolLine(const QStatusBar* status) {
-    const QLabel* label = status->findChild<QLabel*>(QStringLiteral("lblTool"));
+    const QLabel* label = status->findChild<QLabel*>(QStringLiteral("toolLabel"));
     if (label == nullptr || !label->isVisible() || label->width() <= 0)
         return QStringLiteral("(not shown)");
     const QString text = label->text();
@@ -150,22 +156,23 @@ void MainWindowFilesTest::namedFilesOpenEachInItsOwnWindow() {
     QCOMPARE(editors.size(), 3);
     QCOMPARE(editors[0]->FileName(), demoLevel("LEVEL01.CK2"));
     QCOMPARE(editors[0]->windowTitle(), demoLevel("LEVEL01.CK2") + "[*]");
-    QCOMPARE(editors[0]->m_Level.Episode(), qint16(2));
+    QCOMPARE(editors[0]->Document().level().Episode(), qint16(2));
     QCOMPARE(&editors[0]->Tiles(), window->TileSets(1).get());
-    QCOMPARE(editors[1]->m_Level.Episode(), qint16(1));
+    QCOMPARE(editors[1]->Document().level().Episode(), qint16(1));
     QCOMPARE(&editors[1]->Sprites(), window->SpriteSets(0).get());
     QCOMPARE(editors[2]->FileName(), nested);
-    QCOMPARE(editors[2]->m_Level.Number(), qint16(80));
+    QCOMPARE(editors[2]->Document().level().Number(), qint16(80));
     QCOMPARE(&editors[2]->Tiles(), window->TileSets(2).get());
     for (LevelEditorWindow* editor : editors) {
         Level expected;
         QVERIFY(expected.Load(editor->FileName()).ok);
-        QVERIFY(editor->m_Level == expected);
+        QVERIFY(editor->Document().level() == expected);
         QVERIFY(!editor->IsModified());
     }
     // The last one named is the one in front, its menus in the bar.
     QCOMPARE(window->mdiArea->currentSubWindow()->widget(), editors[2]);
-    QVERIFY(window->menuBar()->actions().contains(editors[2]->mnuFile->menuAction()));
+    QVERIFY(window->menuBar()->actions().contains(
+        drive(*editors[2]).widget<QMenu>("fileMenu")->menuAction()));
     // Nothing named: nothing opens and nothing is asked.
     window->OpenFiles({});
     QCOMPARE(window->Editors().size(), 3);
@@ -205,7 +212,7 @@ void MainWindowFilesTest::unopenableFilesGiveTheSameMessageEachWay() {
     ScriptedPrompts& prompts = m_F.prompts();
 
     prompts.files.push_back(ScriptedPrompts::File::Choose(file));
-    window->mnuFileOpen_Click();
+    window->openLevels();
     QCOMPARE(prompts.messages.size(), size_t(1));
     const ScriptedPrompts::MessageRecord message = prompts.messages.front();
     QVERIFY2(message.text.contains(QDir::toNativeSeparators(file)), qPrintable(message.text));
@@ -248,7 +255,7 @@ void MainWindowFilesTest::realLevelFilesOpen() {
         LevelEditorWindow* editor = window->Editors()[i];
         Level expected;
         QVERIFY(expected.Load(files[i]).ok);
-        QVERIFY(editor->m_Level == expected);
+        QVERIFY(editor->Document().level() == expected);
         QCOMPARE(editor->FileName(), files[i]);
         QCOMPARE(&editor->Tiles(), window->TileSets(0).get());
     }
@@ -259,7 +266,7 @@ void MainWindowFilesTest::realLevelFilesOpen() {
     QCOMPARE(RecentFiles::List(), newestFirst);
     // The same file through File, Open brings its window to the front.
     m_F.prompts().files.push_back(ScriptedPrompts::File::Choose(files[0]));
-    window->mnuFileOpen_Click();
+    window->openLevels();
     QCOMPARE(window->Editors().size(), files.size());
     QCOMPARE(window->mdiArea->currentSubWindow()->widget(), window->Editors().front());
     QVERIFY(m_F.prompts().messages.empty());
@@ -293,9 +300,9 @@ void MainWindowFilesTest::droppedFilesOpenOnceTheDropIsOver() {
     const QList<LevelEditorWindow*> editors = window->Editors();
     QCOMPARE(editors.size(), 2);
     QCOMPARE(editors[0]->FileName(), demoLevel("LEVEL02.CK2"));
-    QCOMPARE(editors[0]->m_Level.Episode(), qint16(2));
+    QCOMPARE(editors[0]->Document().level().Episode(), qint16(2));
     QCOMPARE(editors[1]->FileName(), demoLevel("LEVEL80.CK1"));
-    QCOMPARE(editors[1]->m_Level.Number(), qint16(80));
+    QCOMPARE(editors[1]->Document().level().Number(), qint16(80));
     // The misnamed file gives Open's message; the web address is ignored.
     QCOMPARE(m_F.prompts().messages.size(), size_t(1));
     QVERIFY(m_F.prompts().messages.front().text.contains(QDir::toNativeSeparators(misnamed)));
@@ -357,7 +364,7 @@ void MainWindowFilesTest::recentFilesSurviveARestart() {
     window->mnuFileRecent->actions()[2]->trigger();
     QCOMPARE(window->Editors().size(), 1);
     QCOMPARE(window->Editors().front()->FileName(), opened[0]);
-    QCOMPARE(window->Editors().front()->m_Level.Episode(), qint16(1));
+    QCOMPARE(window->Editors().front()->Document().level().Episode(), qint16(1));
     QVERIFY(m_F.prompts().messages.empty());
     // Opening it again put it in front.
     QCOMPARE(recentItemFiles(*window), QStringList({opened[0], opened[2], opened[1]}));
@@ -405,22 +412,22 @@ void MainWindowFilesTest::savingPutsTheLevelAtTheFront() {
 
     // Save of the first window's level.
     LevelEditorWindow* editor = window->Editors().front();
-    QVERIFY(editor->mnuFileSave_Click());
+    QVERIFY(editor->Save());
     QCOMPARE(RecentFiles::List(), QStringList({first, second}));
 
     // Save As under a new name.
     const QString saved = m_F.programFile("LEVEL05.CK1");
     m_F.prompts().files.push_back(ScriptedPrompts::File::Choose(saved));
-    QVERIFY(window->Editors()[1]->mnuFileSaveAs_Click());
+    QVERIFY(window->Editors()[1]->SaveAs());
     QCOMPARE(RecentFiles::List(), QStringList({saved, first, second}));
     QCOMPARE(recentItemFiles(*window), RecentFiles::List());
 
     // A cancelled Save As and a failed save remember nothing.
     m_F.prompts().files.push_back(ScriptedPrompts::File::Cancel());
-    QVERIFY(!window->Editors()[1]->mnuFileSaveAs_Click());
+    QVERIFY(!window->Editors()[1]->SaveAs());
     const QString unwritable = m_F.programFile("no such folder/LEVEL06.CK1");
     m_F.prompts().files.push_back(ScriptedPrompts::File::Choose(unwritable));
-    QVERIFY(!window->Editors()[1]->mnuFileSaveAs_Click());
+    QVERIFY(!window->Editors()[1]->SaveAs());
     QCOMPARE(RecentFiles::List(), QStringList({saved, first, second}));
 }
 
@@ -480,17 +487,19 @@ void MainWindowFilesTest::recentFilesAreInEveryFileMenu() {
     QVERIFY(window);
     window->OpenFiles({demoLevel("LEVEL01.CK1"), demoLevel("LEVEL01.CK2")});
     for (LevelEditorWindow* editor : window->Editors()) {
-        QCOMPARE(menuItemTexts(editor->mnuFile),
+        QCOMPARE(menuItemTexts(drive(*editor).widget<QMenu>("fileMenu")),
                  QStringList({"&New", "&Open...", "Recent Files", "&Save", "Save &As...", "&Close",
                               "-", "Set &Paths", "-", "E&xit"}));
-        QCOMPARE(editor->mnuFile->actions()[2], window->mnuFileRecent->menuAction());
+        QCOMPARE(drive(*editor).widget<QMenu>("fileMenu")->actions()[2],
+                 window->mnuFileRecent->menuAction());
     }
     // The shared submenu outlives the windows that offered it, and chosen
     // from an editor's File menu it opens like any other way.
     QVERIFY(qobject_cast<QMdiSubWindow*>(window->Editors().front()->parentWidget())->close());
     QCoreApplication::processEvents();
     QCOMPARE(window->Editors().size(), 1);
-    QCOMPARE(window->Editors().front()->mnuFile->actions()[2], window->mnuFileRecent->menuAction());
+    QCOMPARE(drive(*window->Editors().front()).widget<QMenu>("fileMenu")->actions()[2],
+             window->mnuFileRecent->menuAction());
     QAction* item = window->mnuFileRecent->actions().back();
     QCOMPARE(item->data().toString(), demoLevel("LEVEL01.CK1"));
     item->trigger();
@@ -510,8 +519,8 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
     WindowMenu* menu = window->mnuWindow;
     menu->Rebuild();
     QCOMPARE(menuItemTexts(menu), QStringList({"&Tile", "&Cascade"}));
-    QVERIFY(!menu->mnuWindowTile->isEnabled());
-    QVERIFY(!menu->mnuWindowCascade->isEnabled());
+    QVERIFY(!menu->findChild<QAction*>(QStringLiteral("tileWindowsAction"))->isEnabled());
+    QVERIFY(!menu->findChild<QAction*>(QStringLiteral("cascadeWindowsAction"))->isEnabled());
 
     window->OpenFiles({demoLevel("LEVEL01.CK1"), demoLevel("LEVEL02.CK2")});
     // A new level has no caption yet.
@@ -522,7 +531,8 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
     QCOMPARE(window->menuBar()->actions().back(), window->mnuHelp->menuAction());
     QCOMPARE(window->menuBar()->actions().at(window->menuBar()->actions().size() - 2),
              menu->menuAction());
-    QVERIFY(window->menuBar()->actions().contains(editors[2]->mnuFile->menuAction()));
+    QVERIFY(window->menuBar()->actions().contains(
+        drive(*editors[2]).widget<QMenu>("fileMenu")->menuAction()));
 
     emit menu->aboutToShow();
     QCOMPARE(
@@ -530,7 +540,7 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
         QStringList({"&Tile", "&Cascade", "-",
                      "&1 " + QDir::toNativeSeparators(editors[0]->FileName()),
                      "&2 " + QDir::toNativeSeparators(editors[1]->FileName()), "&3 Untitled"}));
-    QVERIFY(menu->mnuWindowTile->isEnabled());
+    QVERIFY(menu->findChild<QAction*>(QStringLiteral("tileWindowsAction"))->isEnabled());
     const auto ticked = [menu] {
         QList<int> rows;
         const QList<QAction*> items = menu->actions();
@@ -545,7 +555,8 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
     // Choosing the first brings it to the front with its menus.
     menu->actions()[3]->trigger();
     QCOMPARE(window->mdiArea->currentSubWindow()->widget(), editors[0]);
-    QVERIFY(window->menuBar()->actions().contains(editors[0]->mnuFile->menuAction()));
+    QVERIFY(window->menuBar()->actions().contains(
+        drive(*editors[0]).widget<QMenu>("fileMenu")->menuAction()));
     emit menu->aboutToShow();
     QCOMPARE(ticked(), QList<int>{0});
     // Choosing the ticked one again keeps it ticked and in front.
@@ -557,8 +568,8 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
     const QString saved = m_F.programFile("LEVEL07.CK1");
     m_F.prompts().files.push_back(ScriptedPrompts::File::Choose(saved));
     leveledit::placeStart(*editors[2]);
-    QVERIFY(editors[2]->mnuFileSaveAs_Click());
-    editors[1]->mnuFileClose_Click();
+    QVERIFY(editors[2]->SaveAs());
+    drive(*editors[1]).trigger("closeAction");
     QCoreApplication::processEvents();
     emit menu->aboutToShow();
     QCOMPARE(menuItemTexts(menu).mid(3),
@@ -582,13 +593,13 @@ void MainWindowFilesTest::tileAndCascadeArrangeTheWindows() {
     QCOMPARE(windows.size(), 2);
     window->mnuWindow->Rebuild();
 
-    window->mnuWindow->mnuWindowTile->trigger();
+    window->mnuWindow->findChild<QAction*>(QStringLiteral("tileWindowsAction"))->trigger();
     QVERIFY(!windows[0]->geometry().intersects(windows[1]->geometry()));
     const QRect area = window->mdiArea->viewport()->rect();
     for (QMdiSubWindow* w : windows)
         QVERIFY(area.contains(w->geometry()));
 
-    window->mnuWindow->mnuWindowCascade->trigger();
+    window->mnuWindow->findChild<QAction*>(QStringLiteral("cascadeWindowsAction"))->trigger();
     QVERIFY(windows[0]->geometry().intersects(windows[1]->geometry()));
     QVERIFY(windows[0]->geometry().topLeft() != windows[1]->geometry().topLeft());
 }
@@ -600,8 +611,8 @@ void MainWindowFilesTest::statusBarShowsTheCellUnderThePointer() {
     QVERIFY(window);
     MainStatusBar* status = window->sbrStatus;
     QVERIFY(status->isVisible());
-    QVERIFY(status->lblCell->text().isEmpty());
-    QVERIFY(status->lblZoom->text().isEmpty());
+    QVERIFY(part(status, "cellLabel").isEmpty());
+    QVERIFY(part(status, "zoomLabel").isEmpty());
 
     window->OpenFiles({demoLevel("LEVEL01.CK1")});
     LevelEditorWindow* editor = window->Editors().front();
@@ -610,61 +621,61 @@ void MainWindowFilesTest::statusBarShowsTheCellUnderThePointer() {
     editor->parentWidget()->resize(641, 481);
     QCoreApplication::processEvents();
     QCOMPARE(status->Editor(), editor);
-    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 100%"));
-    QVERIFY(status->lblCell->text().isEmpty());
+    QCOMPARE(part(status, "zoomLabel"), QStringLiteral("Zoom 100%"));
+    QVERIFY(part(status, "cellLabel").isEmpty());
     leveledit::setTile(*editor, 3, 2, 143);
     leveledit::setInfo(*editor, 3, 2, 255);
     const int size = editor->Tiles().RenderWidth(editor->CanvasZoom());
     QCOMPARE(size, 16);
 
-    hover(canvasparts::picture(*editor), cellMiddle(3, 2, size));
+    hover(drive(*editor).canvas(), cellMiddle(3, 2, size));
     QCoreApplication::processEvents();
-    QCOMPARE(status->lblCell->text(), QStringLiteral("Column 3, Row 2"));
-    QCOMPARE(status->lblTile->text(), QStringLiteral("Tile 143"));
-    QCOMPARE(status->lblInfo->text(), QStringLiteral("Info 255"));
+    QCOMPARE(part(status, "cellLabel"), QStringLiteral("Column 3, Row 2"));
+    QCOMPARE(part(status, "tileLabel"), QStringLiteral("Tile 143"));
+    QCOMPARE(part(status, "infoLabel"), QStringLiteral("Info 255"));
 
     // A press paints the cell; the bar shows what the cell holds after it.
     editor->SetSelectedTile(0, 5);
-    QTest::mousePress(canvasparts::picture(*editor), Qt::LeftButton, {}, cellMiddle(3, 2, size));
+    QTest::mousePress(drive(*editor).canvas(), Qt::LeftButton, {}, cellMiddle(3, 2, size));
     QCoreApplication::processEvents();
-    QCOMPARE(editor->m_Level.Tile(3, 2), qint16(5));
-    QCOMPARE(status->lblTile->text(), QStringLiteral("Tile 5"));
+    QCOMPARE(editor->Document().level().Tile(3, 2), qint16(5));
+    QCOMPARE(part(status, "tileLabel"), QStringLiteral("Tile 5"));
     // So does a drag onto the next cell.
-    QTest::mouseEvent(QTest::MouseMove, canvasparts::picture(*editor), Qt::NoButton, {},
+    QTest::mouseEvent(QTest::MouseMove, drive(*editor).canvas(), Qt::NoButton, {},
                       cellMiddle(4, 2, size));
     QCoreApplication::processEvents();
-    QCOMPARE(status->lblCell->text(), QStringLiteral("Column 4, Row 2"));
-    QCOMPARE(status->lblTile->text(), QStringLiteral("Tile 5"));
-    QCOMPARE(status->lblInfo->text(), QStringLiteral("Info 0"));
-    QTest::mouseRelease(canvasparts::picture(*editor), Qt::LeftButton, {}, cellMiddle(4, 2, size));
+    QCOMPARE(part(status, "cellLabel"), QStringLiteral("Column 4, Row 2"));
+    QCOMPARE(part(status, "tileLabel"), QStringLiteral("Tile 5"));
+    QCOMPARE(part(status, "infoLabel"), QStringLiteral("Info 0"));
+    QTest::mouseRelease(drive(*editor).canvas(), Qt::LeftButton, {}, cellMiddle(4, 2, size));
 
     // Off the level (scrolled to the end, the canvas shows one column past
     // the last) and off the canvas the cell parts go blank; the zoom stays.
-    canvasparts::scrollX(*editor)->setValue(canvasparts::scrollX(*editor)->maximum());
-    const int past = editor->m_Level.Width() - canvasparts::scrollX(*editor)->value();
-    QVERIFY(past * size + 1 < canvasparts::picture(*editor)->width());
-    hover(canvasparts::picture(*editor), QPoint(past * size + 1, size / 2));
+    drive(*editor).scrollX()->setValue(drive(*editor).scrollX()->maximum());
+    const int past = editor->Document().level().Width() - drive(*editor).scrollX()->value();
+    QVERIFY(past * size + 1 < drive(*editor).canvas()->width());
+    hover(drive(*editor).canvas(), QPoint(past * size + 1, size / 2));
     QCoreApplication::processEvents();
-    QVERIFY(status->lblCell->text().isEmpty());
-    QVERIFY(status->lblTile->text().isEmpty());
-    canvasparts::scrollX(*editor)->setValue(0);
-    hover(canvasparts::picture(*editor), cellMiddle(1, 1, size));
+    QVERIFY(part(status, "cellLabel").isEmpty());
+    QVERIFY(part(status, "tileLabel").isEmpty());
+    drive(*editor).scrollX()->setValue(0);
+    hover(drive(*editor).canvas(), cellMiddle(1, 1, size));
     QCoreApplication::processEvents();
-    QCOMPARE(status->lblCell->text(), QStringLiteral("Column 1, Row 1"));
+    QCOMPARE(part(status, "cellLabel"), QStringLiteral("Column 1, Row 1"));
     QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(canvasparts::picture(*editor), &leave);
+    QApplication::sendEvent(drive(*editor).canvas(), &leave);
     QCoreApplication::processEvents();
-    QVERIFY(status->lblCell->text().isEmpty());
-    QVERIFY(status->lblInfo->text().isEmpty());
-    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 100%"));
+    QVERIFY(part(status, "cellLabel").isEmpty());
+    QVERIFY(part(status, "infoLabel").isEmpty());
+    QCOMPARE(part(status, "zoomLabel"), QStringLiteral("Zoom 100%"));
 
     // With the view scrolled the column counts from the level's edge.
-    canvasparts::scrollX(*editor)->setValue(2);
-    canvasparts::scrollY(*editor)->setValue(1);
-    hover(canvasparts::picture(*editor), cellMiddle(1, 1, size));
+    drive(*editor).scrollX()->setValue(2);
+    drive(*editor).scrollY()->setValue(1);
+    hover(drive(*editor).canvas(), cellMiddle(1, 1, size));
     QCoreApplication::processEvents();
-    QCOMPARE(status->lblCell->text(), QStringLiteral("Column 3, Row 2"));
-    QCOMPARE(status->lblTile->text(), QStringLiteral("Tile 5"));
+    QCOMPARE(part(status, "cellLabel"), QStringLiteral("Column 3, Row 2"));
+    QCOMPARE(part(status, "tileLabel"), QStringLiteral("Tile 5"));
 }
 
 void MainWindowFilesTest::statusBarFollowsZoomAndTheActiveEditor() {
@@ -683,54 +694,54 @@ void MainWindowFilesTest::statusBarFollowsZoomAndTheActiveEditor() {
     LevelEditorWindow* second = window->Editors()[1];
     QCOMPARE(status->Editor(), second);
 
-    second->mnuViewZoomIn->trigger();
-    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 200%"));
+    drive(*second).action("zoomInAction")->trigger();
+    QCOMPARE(part(status, "zoomLabel"), QStringLiteral("Zoom 200%"));
     for (int i = 0; i < 6; ++i)
-        second->mnuViewZoomOut->trigger();
+        drive(*second).action("zoomOutAction")->trigger();
     QCOMPARE(second->CanvasZoom().Exponent(), -4);
-    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 6.25%"));
+    QCOMPARE(part(status, "zoomLabel"), QStringLiteral("Zoom 6.25%"));
 
     // At zoom -4 a cell is one pixel.
-    hover(canvasparts::picture(*second), QPoint(7, 3));
+    hover(drive(*second).canvas(), QPoint(7, 3));
     QCoreApplication::processEvents();
-    QCOMPARE(status->lblCell->text(), QStringLiteral("Column 7, Row 3"));
+    QCOMPARE(part(status, "cellLabel"), QStringLiteral("Column 7, Row 3"));
 
     // Another window in front: its zoom, and no cell until the pointer is
     // over its canvas. Moves over the other canvas are not reported.
     window->mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(first->parentWidget()));
     QCOMPARE(status->Editor(), first);
-    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 100%"));
-    QVERIFY(status->lblCell->text().isEmpty());
-    hover(canvasparts::picture(*second), QPoint(2, 2));
+    QCOMPARE(part(status, "zoomLabel"), QStringLiteral("Zoom 100%"));
+    QVERIFY(part(status, "cellLabel").isEmpty());
+    hover(drive(*second).canvas(), QPoint(2, 2));
     QCoreApplication::processEvents();
-    QVERIFY(status->lblCell->text().isEmpty());
-    second->mnuView1xZoom->trigger();
-    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 100%"));
-    first->mnuViewZoomIn->trigger();
-    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 200%"));
-    first->mnuView1xZoom->trigger();
-    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 100%"));
+    QVERIFY(part(status, "cellLabel").isEmpty());
+    drive(*second).action("actualSizeAction")->trigger();
+    QCOMPARE(part(status, "zoomLabel"), QStringLiteral("Zoom 100%"));
+    drive(*first).action("zoomInAction")->trigger();
+    QCOMPARE(part(status, "zoomLabel"), QStringLiteral("Zoom 200%"));
+    drive(*first).action("actualSizeAction")->trigger();
+    QCOMPARE(part(status, "zoomLabel"), QStringLiteral("Zoom 100%"));
 
     // Level, Properties gives new sets at 1x zoom; a smaller level drops a
     // cell past its new edge.
-    QCOMPARE(first->m_Level.Width(), qint16(80));
-    hover(canvasparts::picture(*first), cellMiddle(30, 10, 16));
+    QCOMPARE(first->Document().level().Width(), qint16(80));
+    hover(drive(*first).canvas(), cellMiddle(30, 10, 16));
     QCoreApplication::processEvents();
-    QCOMPARE(status->lblCell->text(), QStringLiteral("Column 30, Row 10"));
-    first->mnuViewZoomIn->trigger();
-    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 200%"));
+    QCOMPARE(part(status, "cellLabel"), QStringLiteral("Column 30, Row 10"));
+    drive(*first).action("zoomInAction")->trigger();
+    QCOMPARE(part(status, "zoomLabel"), QStringLiteral("Zoom 200%"));
     leveledit::change(*first, [](Level& level) { level.Resize(24, 17); });
-    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 100%"));
-    QVERIFY(status->lblCell->text().isEmpty());
+    QCOMPARE(part(status, "zoomLabel"), QStringLiteral("Zoom 100%"));
+    QVERIFY(part(status, "cellLabel").isEmpty());
 
     // No editor left: the bar is blank.
     for (LevelEditorWindow* editor : window->Editors())
-        editor->mnuFileClose_Click();
+        drive(*editor).trigger("closeAction");
     QCoreApplication::processEvents();
     QVERIFY(window->Editors().isEmpty());
     QVERIFY(status->Editor() == nullptr);
-    QVERIFY(status->lblZoom->text().isEmpty());
-    QVERIFY(status->lblCell->text().isEmpty());
+    QVERIFY(part(status, "zoomLabel").isEmpty());
+    QVERIFY(part(status, "cellLabel").isEmpty());
 }
 
 void MainWindowFilesTest::statusBarFollowsScrollingAndZoomUnderAStillPointer() {
@@ -739,29 +750,29 @@ void MainWindowFilesTest::statusBarFollowsScrollingAndZoomUnderAStillPointer() {
     MainStatusBar* status = window->sbrStatus;
     window->OpenFiles({demoLevel("LEVEL01.CK1")});
     LevelEditorWindow* editor = window->Editors().front();
-    QCOMPARE(editor->m_Level.Width(), qint16(80));
+    QCOMPARE(editor->Document().level().Width(), qint16(80));
     // Scrolling or zooming under a pointer that stays where it is: the bar
     // names the cell that is now under it; a change of the level shows once
     // the canvas is drawn again.
-    canvasparts::picture(*editor)->setAttribute(Qt::WA_UnderMouse);
-    QCursor::setPos(canvasparts::picture(*editor)->mapToGlobal(cellMiddle(2, 3, 16)));
-    if (canvasparts::picture(*editor)->mapFromGlobal(QCursor::pos()) != cellMiddle(2, 3, 16))
+    drive(*editor).canvas()->setAttribute(Qt::WA_UnderMouse);
+    QCursor::setPos(drive(*editor).canvas()->mapToGlobal(cellMiddle(2, 3, 16)));
+    if (drive(*editor).canvas()->mapFromGlobal(QCursor::pos()) != cellMiddle(2, 3, 16))
         QSKIP("the platform does not move the pointer");
-    canvasparts::scrollX(*editor)->setValue(5);
+    drive(*editor).scrollX()->setValue(5);
     QCoreApplication::processEvents();
-    QCOMPARE(status->lblCell->text(), QStringLiteral("Column 7, Row 3"));
+    QCOMPARE(part(status, "cellLabel"), QStringLiteral("Column 7, Row 3"));
     leveledit::setTile(*editor, 7, 3, 211);
-    canvasparts::picture(*editor)->Refresh();
-    QTRY_COMPARE(status->lblTile->text(), QStringLiteral("Tile 211"));
-    editor->mnuViewZoomIn->trigger();
+    drive(*editor).canvas()->Refresh();
+    QTRY_COMPARE(part(status, "tileLabel"), QStringLiteral("Tile 211"));
+    drive(*editor).action("zoomInAction")->trigger();
     QCoreApplication::processEvents();
-    QCOMPARE(status->lblCell->text(), QStringLiteral("Column 6, Row 1"));
+    QCOMPARE(part(status, "cellLabel"), QStringLiteral("Column 6, Row 1"));
     // With the pointer elsewhere a scroll leaves no cell named.
-    canvasparts::picture(*editor)->setAttribute(Qt::WA_UnderMouse, false);
-    canvasparts::scrollY(*editor)->setValue(2);
+    drive(*editor).canvas()->setAttribute(Qt::WA_UnderMouse, false);
+    drive(*editor).scrollY()->setValue(2);
     QCoreApplication::processEvents();
-    QVERIFY(status->lblCell->text().isEmpty());
-    QCOMPARE(status->lblZoom->text(), QStringLiteral("Zoom 200%"));
+    QVERIFY(part(status, "cellLabel").isEmpty());
+    QCOMPARE(part(status, "zoomLabel"), QStringLiteral("Zoom 200%"));
 }
 
 void MainWindowFilesTest::statusBarShowsWhatTheToolsSay() {
@@ -777,9 +788,9 @@ void MainWindowFilesTest::statusBarShowsWhatTheToolsSay() {
         action->trigger();
         QCoreApplication::processEvents();
     };
-    QWidget* canvas = canvasparts::picture(*editor);
+    QWidget* canvas = drive(*editor).canvas();
 
-    act(editor, "mnuToolsSelect");
+    act(editor, "selectToolAction");
     QTest::mousePress(canvas, Qt::LeftButton, {}, cellMiddle(2, 3, 16));
     dragOver(canvas, cellMiddle(5, 4, 16));
     QTest::mouseRelease(canvas, Qt::LeftButton, {}, cellMiddle(5, 4, 16));
@@ -792,24 +803,24 @@ void MainWindowFilesTest::statusBarShowsWhatTheToolsSay() {
     QCOMPARE(toolLine(status), QStringLiteral("Moving 4 x 2 by 3,2"));
     QTest::mouseRelease(canvas, Qt::LeftButton, {}, cellMiddle(6, 5, 16));
 
-    act(editor, "mnuEditCopy");
+    act(editor, "copyAction");
     hover(canvas, cellMiddle(10, 6, 16));
-    act(editor, "mnuEditPaste");
+    act(editor, "pasteAction");
     QCOMPARE(toolLine(status),
              QStringLiteral("Pasting 4 x 2 at 10,6: click or Enter to place, Esc to drop"));
-    act(editor, "mnuEditSelectNone");
+    act(editor, "selectNoneAction");
 
     // In a window of another episode the note follows the paste's line.
     window->OpenFiles({demoLevel("LEVEL02.CK2")});
     LevelEditorWindow* other = window->Editors().back();
     QCOMPARE(window->sbrStatus->Editor(), other);
-    act(other, "mnuEditPaste");
+    act(other, "pasteAction");
     QCOMPARE(toolLine(status),
              QStringLiteral("Pasting 4 x 2 at 0,0: click or Enter to place, Esc to drop  A block "
                             "from episode 1: pasted as episode 2's numbers."));
-    act(other, "mnuEditSelectNone");
+    act(other, "selectNoneAction");
     QCOMPARE(toolLine(status), QString());
-    act(other, "mnuViewTiles");
+    act(other, "showTilesAction");
     QCOMPARE(toolLine(status), QStringLiteral("Tiles are hidden: edits change the tile plane."));
 }
 

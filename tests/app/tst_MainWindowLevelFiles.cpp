@@ -9,6 +9,7 @@
 #include "Settings.h"
 #include "TestFiles.h"
 #include "TestMain.h"
+#include "editor/EditorDriver.h"
 #include "editor/LevelEdits.h"
 
 #include <QApplication>
@@ -108,7 +109,7 @@ void tst_MainWindowLevelFiles::saveAsStartsInTheLevelsFolderWithAFreeName() {
     QVERIFY(window);
     const auto saveAsRequest = [&](LevelEditorWindow& editor) {
         m_F.prompts().files.push_back(ScriptedPrompts::File::Cancel());
-        editor.mnuFileSaveAs->trigger();
+        drive(editor).action("saveAsAction")->trigger();
         return m_F.prompts().fileRequests.back();
     };
 
@@ -146,18 +147,18 @@ void tst_MainWindowLevelFiles::levelSavedWithoutExtensionOpensAgain() {
     leveledit::setTile(*editor, 4, 4, 77);
     const QString typed = m_F.programFile("mylevel");
     m_F.prompts().files.push_back(ScriptedPrompts::File::Choose(typed));
-    QVERIFY(editor->mnuFileSaveAs_Click());
+    QVERIFY(editor->SaveAs());
     QVERIFY(!QFileInfo::exists(typed));
     QCOMPARE(editor->FileName(), typed + ".ck1");
     QCOMPARE(RecentFiles::List().value(0), typed + ".ck1");
-    editor->mnuFileClose_Click();
+    drive(*editor).trigger("closeAction");
     QCoreApplication::processEvents();
 
     window->mnuFileRecent->actions().front()->trigger();
     QVERIFY(m_F.prompts().messages.empty());
     QCOMPARE(window->Editors().size(), 1);
-    QCOMPARE(window->Editors().front()->m_Level.Episode(), qint16(1));
-    QCOMPARE(window->Editors().front()->m_Level.Tile(4, 4), qint16(77));
+    QCOMPARE(window->Editors().front()->Document().level().Episode(), qint16(1));
+    QCOMPARE(window->Editors().front()->Document().level().Tile(4, 4), qint16(77));
 }
 
 // The folder, episode and size used last are conveniences: a settings
@@ -172,12 +173,12 @@ void tst_MainWindowLevelFiles::settingsThatCannotBeWrittenKeepNothingFromWorking
     QVERIFY(QDir().mkpath(settings));
     LevelEditorWindow* editor = m_F.NewLevel(*window, 30, 20, 2);
     QVERIFY(editor);
-    QCOMPARE(editor->m_Level.Episode(), qint16(3));
+    QCOMPARE(editor->Document().level().Episode(), qint16(3));
     leveledit::placeStart(*editor);
     const QString file = m_F.programFile("LEVEL04.CK3");
     m_F.prompts().files.push_back(ScriptedPrompts::File::Choose(file));
-    QVERIFY(editor->mnuFileSaveAs_Click());
-    QCOMPARE(fileBytes(file), editor->m_Level.Serialize());
+    QVERIFY(editor->SaveAs());
+    QCOMPARE(fileBytes(file), editor->Document().level().Serialize());
     QVERIFY(!editor->IsModified());
     QVERIFY(m_F.prompts().messages.empty());
     window->OpenFiles({m_F.demoLevel("LEVEL01.CK1")});

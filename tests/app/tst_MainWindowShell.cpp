@@ -5,6 +5,7 @@
 #include "MainWindowFixture.h"
 #include "TestData.h"
 #include "TestMain.h"
+#include "editor/EditorDriver.h"
 #include "editor/LevelEdits.h"
 
 #include <QGuiApplication>
@@ -74,8 +75,8 @@ void MainWindowShellTest::keysReachTheirCommands() {
     QCOMPARE(editor != nullptr, withEditor);
     if (editor) {
         leveledit::placeStart(*editor);
-        editor->mnuViewZoomIn_Click();
-        editor->mnuViewZoomIn_Click();
+        drive(*editor).trigger("zoomInAction");
+        drive(*editor).trigger("zoomInAction");
     }
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -187,7 +188,7 @@ void MainWindowShellTest::setPathsFromAnEditorRefreshesItsGraphics() {
     LevelEditorWindow* episode1 = newLevel(*window, 0);
     LevelEditorWindow* episode2 = newLevel(*window, 1);
     QVERIFY(episode1 && episode2);
-    episode1->mnuViewZoomIn_Click();
+    drive(*episode1).trigger("zoomInAction");
     const Picture demoTiles = episode1->Tiles().Tiles();
     const Picture episode2Tiles = episode2->Tiles().Tiles();
 
@@ -196,7 +197,7 @@ void MainWindowShellTest::setPathsFromAnEditorRefreshesItsGraphics() {
         controls::retype(controls::find<QLineEdit>(dialog, "graphicsFolderEdit1"), realDataDir());
         QTest::mouseClick(&controls::find<QPushButton>(dialog, "okButton"), Qt::LeftButton);
     });
-    episode2->mnuFileSetPaths->trigger();
+    drive(*episode2).trigger("setPathsAction");
     QCOMPARE(m_F.prompts().shownDialogs.back().className, QStringLiteral("GamePathsDialog"));
     QVERIFY(m_F.prompts().messages.empty());
 
@@ -215,9 +216,9 @@ void MainWindowShellTest::setPathsFromAnEditorRefreshesItsGraphics() {
         controls::retype(controls::find<QLineEdit>(dialog, "widthEdit"), QStringLiteral("50"));
         QTest::mouseClick(&controls::find<QPushButton>(dialog, "okButton"), Qt::LeftButton);
     });
-    episode1->mnuLevelProperties->trigger();
-    episode1->mnuEditUndo->trigger();
-    QCOMPARE(episode1->m_Level.Width(), qint16(40));
+    drive(*episode1).action("propertiesAction")->trigger();
+    drive(*episode1).action("undoAction")->trigger();
+    QCOMPARE(episode1->Document().level().Width(), qint16(40));
     QCOMPARE(&episode1->Tiles(), window->TileSets(0).get());
 }
 

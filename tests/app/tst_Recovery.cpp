@@ -139,7 +139,7 @@ void tst_Recovery::killedEditorComesBackExactly() {
     LevelEditorWindow* editor = window->Editors().front();
     QCOMPARE(editor->FileName(), file);
     QVERIFY(editor->IsModified());
-    QVERIFY(editor->m_Level == expected);
+    QVERIFY(editor->Document().level() == expected);
     QCOMPARE(fileBytes(file), original);
 
     editorAction(*editor, "&Save")->trigger();
@@ -181,8 +181,8 @@ void tst_Recovery::offeredCopiesFollowTheAnswer() {
     for (const LevelEditorWindow* editor : window->Editors()) {
         QVERIFY(editor->IsModified());
         QCOMPARE(editor->FileName(), QString());
-        QCOMPARE(editor->m_Level.Episode(), qint16(2));
-        opened << editor->m_Level.Tile(4, 4);
+        QCOMPARE(editor->Document().level().Episode(), qint16(2));
+        opened << editor->Document().level().Tile(4, 4);
     }
     QCOMPARE(opened, openedTiles);
     QTEST(int(RecoveryStore(recoveryFolder()).ClaimOrphans().size()), "offeredAgain");

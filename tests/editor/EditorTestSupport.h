@@ -6,9 +6,9 @@
 //
 //   EditorTestHost host;
 //   auto window = editortest::newWindow(host, 100, 60, 1, 1);
-//   QTest::mouseClick(canvasparts::picture(*window), Qt::LeftButton, {}, editortest::at(5, 5));
+//   QTest::mouseClick(drive(*window).canvas(), Qt::LeftButton, {}, editortest::at(5, 5));
 
-#include "CanvasParts.h"
+#include "EditorDriver.h"
 #include "EditorHost.h"
 #include "InfoOverlay.h"
 #include "LevelEditorWindow.h"
@@ -17,6 +17,7 @@
 #include "SpriteSet.h"
 #include "Surface.h"
 #include "TileSet.h"
+#include "editor/EditorDriver.h"
 #include "graphics/GraphicsFixtures.h"
 
 #include <QApplication>
@@ -107,24 +108,22 @@ inline void wheel(QWidget* canvas, QPoint pos, QPoint angle, Qt::KeyboardModifie
 // What the canvas shows with the view at (sx, sy), drawn whole and
 // independently of what the canvas drew so far.
 inline QImage canvasAt(LevelEditorWindow& window, int sx, int sy) {
-    Surface reference(canvasparts::picture(window)->ScaleWidth(),
-                      canvasparts::picture(window)->ScaleHeight());
-    reference.SetBackColor(canvasparts::picture(window)->surface().BackColor());
+    Surface reference(drive(window).canvas()->ScaleWidth(), drive(window).canvas()->ScaleHeight());
+    reference.SetBackColor(drive(window).canvas()->surface().BackColor());
     reference.Cls();
     const ZoomLevel zoom = window.CanvasZoom();
-    window.m_Level.Display(reference, qint16(sx), qint16(sy), window.Tiles(), window.Sprites(),
-                           zoom);
+    window.Document().level().Display(reference, qint16(sx), qint16(sy), window.Tiles(),
+                                      window.Sprites(), zoom);
     if (window.ShowsInfoValues())
-        InfoOverlay::Draw(reference, window.m_Level, sx, sy, window.Tiles().RenderWidth(zoom),
-                          window.Tiles().RenderHeight(zoom));
+        InfoOverlay::Draw(reference, window.Document().level(), sx, sy,
+                          window.Tiles().RenderWidth(zoom), window.Tiles().RenderHeight(zoom));
     return reference.image();
 }
 
 // The canvas shows exactly the level as it now is.
 inline bool canvasShowsLevel(LevelEditorWindow& window) {
-    return canvasparts::picture(window)->Picture() ==
-           canvasAt(window, canvasparts::scrollX(window)->value(),
-                    canvasparts::scrollY(window)->value());
+    return drive(window).canvas()->Picture() ==
+           canvasAt(window, drive(window).scrollX()->value(), drive(window).scrollY()->value());
 }
 
 } // namespace editortest
@@ -150,10 +149,10 @@ public:
     int exitCalls = 0;
     int setPathsCalls = 0;
 
-    void mnuFileNew_Click() override { ++newCalls; }
-    void mnuFileOpen_Click() override { ++openCalls; }
-    void mnuFileExit_Click() override { ++exitCalls; }
-    void mnuFileSetPaths_Click() override { ++setPathsCalls; }
+    void newLevel() override { ++newCalls; }
+    void openLevels() override { ++openCalls; }
+    void exitProgram() override { ++exitCalls; }
+    void setPaths() override { ++setPathsCalls; }
     std::shared_ptr<const TileSet> TileSets(int index) const override { return m_Tiles[index]; }
     std::shared_ptr<const SpriteSet> SpriteSets(int index) const override {
         return m_Sprites[index];

@@ -16,7 +16,7 @@ namespace leveledit {
 
 inline void setCell(LevelEditorWindow& window, CellChange::Plane plane, int x, int y,
                     qint16 value) {
-    const Level& level = window.m_Level;
+    const Level& level = window.Document().level();
     const qint16 before = plane == CellChange::TilePlane ? level.Tile(x, y) : level.Info(x, y);
     window.Document().ApplyCells({CellChange{plane, x, y, before, value}}, true);
 }
@@ -30,7 +30,7 @@ inline void setInfo(LevelEditorWindow& window, int x, int y, qint16 info) {
 }
 
 template <typename Change> void change(LevelEditorWindow& window, Change edit) {
-    Level level = window.m_Level;
+    Level level = window.Document().level();
     edit(level);
     window.Document().ApplyLevel(level);
 }
@@ -39,7 +39,8 @@ template <typename Change> void change(LevelEditorWindow& window, Change edit) {
 // the cells tests edit: a level the level checker finds nothing wrong with
 // saves without the question about errors.
 inline void placeStart(LevelEditorWindow& window) {
-    setInfo(window, window.m_Level.Width() - 2, window.m_Level.Height() - 2, 255);
+    setInfo(window, window.Document().level().Width() - 2, window.Document().level().Height() - 2,
+            255);
 }
 
 // The level belongs to `fileName`, as if loaded from there.

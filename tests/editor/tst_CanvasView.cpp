@@ -2,11 +2,12 @@
 // wheel notch it must still show exactly what drawing the whole level shows,
 // at every zoom, with sprites wider than the three cells drawn before the
 // view's origin, and with the info values on.
-#include "CanvasParts.h"
+#include "EditorDriver.h"
 #include "EditorTestSupport.h"
 #include "LevelDocument.h"
 #include "LevelEdits.h"
 #include "TestMain.h"
+#include "editor/EditorDriver.h"
 
 #include <QAction>
 #include <QTest>
@@ -31,10 +32,10 @@ std::unique_ptr<LevelEditorWindow> spriteWindow(EditorTestHost& host, int zoom) 
                 level.SetInfo(x, y, qint16(19 - x % 2));
     });
     for (int z = 0; z < zoom; ++z)
-        window->mnuViewZoomIn_Click();
+        drive(*window).trigger("zoomInAction");
     for (int z = 0; z > zoom; --z)
-        window->mnuViewZoomOut_Click();
-    window->RedrawEdit();
+        drive(*window).trigger("zoomOutAction");
+    drive(*window).canvas()->repaint();
     return window;
 }
 
@@ -63,7 +64,7 @@ void tst_CanvasView::scrollingKeepsThePictureExact() {
     EditorTestHost host;
     auto window = spriteWindow(host, zoom);
     if (infoValues)
-        window->mnuViewInfoValues->trigger();
+        drive(*window).action("infoValuesAction")->trigger();
     QVERIFY(editortest::canvasShowsLevel(*window));
     // Down, right, up, left, by notches and single rows and columns.
     const QList<QPair<QPoint, Qt::KeyboardModifiers>> notches = {{{0, -120}, {}},
@@ -76,15 +77,15 @@ void tst_CanvasView::scrollingKeepsThePictureExact() {
                                                                  {{0, -120}, Qt::ShiftModifier}};
     for (int round = 0; round < 2; ++round) {
         for (const auto& notch : notches) {
-            wheel(canvasparts::picture(*window), {100, 100}, notch.first, notch.second);
+            wheel(drive(*window).canvas(), {100, 100}, notch.first, notch.second);
             QVERIFY2(editortest::canvasShowsLevel(*window),
                      qPrintable(QStringLiteral("view at %1, %2")
-                                    .arg(canvasparts::scrollX(*window)->value())
-                                    .arg(canvasparts::scrollY(*window)->value())));
+                                    .arg(drive(*window).scrollX()->value())
+                                    .arg(drive(*window).scrollY()->value())));
         }
     }
     for (int step : {1, 1, 2, -1, -3, 7, -6})
-        for (QScrollBar* bar : {canvasparts::scrollX(*window), canvasparts::scrollY(*window)}) {
+        for (QScrollBar* bar : {drive(*window).scrollX(), drive(*window).scrollY()}) {
             bar->setValue(bar->value() + step);
             QVERIFY(editortest::canvasShowsLevel(*window));
         }
@@ -103,27 +104,27 @@ void tst_CanvasView::paintingAndUndoKeepThePictureExact() {
     QFETCH(int, mode);
     EditorTestHost host;
     auto window = spriteWindow(host, zoom);
-    canvasparts::scrollX(*window)->setValue(3);
-    canvasparts::scrollY(*window)->setValue(2);
-    window->optMode[mode]->click();
+    drive(*window).scrollX()->setValue(3);
+    drive(*window).scrollY()->setValue(2);
+    drive(*window).modeButton(mode)->click();
     window->SetSelectedTile(0, 5);
     window->SetSelectedSprite(17); // a wide sprite
     const int cell = qMax(1, int(window->Tiles().RenderWidth(window->CanvasZoom())));
     auto at = [cell](int cx, int cy) { return QPoint(cx * cell + cell / 2, cy * cell + cell / 2); };
-    QTest::mousePress(canvasparts::picture(*window), Qt::LeftButton, {}, at(0, 0));
+    QTest::mousePress(drive(*window).canvas(), Qt::LeftButton, {}, at(0, 0));
     QVERIFY(editortest::canvasShowsLevel(*window));
     for (int i = 1; i < 6; ++i) {
-        editortest::drag(canvasparts::picture(*window), at(i, i / 2));
+        editortest::drag(drive(*window).canvas(), at(i, i / 2));
         QVERIFY(editortest::canvasShowsLevel(*window));
     }
-    QTest::mouseRelease(canvasparts::picture(*window), Qt::LeftButton, {}, at(5, 2));
-    QTest::mouseClick(canvasparts::picture(*window), Qt::RightButton, {}, at(1, 0));
+    QTest::mouseRelease(drive(*window).canvas(), Qt::LeftButton, {}, at(5, 2));
+    QTest::mouseClick(drive(*window).canvas(), Qt::RightButton, {}, at(1, 0));
     QVERIFY(editortest::canvasShowsLevel(*window));
-    window->mnuEditUndo->trigger();
+    drive(*window).action("undoAction")->trigger();
     QVERIFY(editortest::canvasShowsLevel(*window));
-    window->mnuEditUndo->trigger();
+    drive(*window).action("undoAction")->trigger();
     QVERIFY(editortest::canvasShowsLevel(*window));
-    window->mnuEditRedo->trigger();
+    drive(*window).action("redoAction")->trigger();
     QVERIFY(editortest::canvasShowsLevel(*window));
 }
 

@@ -2,7 +2,7 @@
 // tmpfs of the test's own): the user is told the disk is full, the old file
 // keeps every byte and the edits stay unsaved.
 
-#include "CanvasParts.h"
+#include "EditorDriver.h"
 #include "EditorTestSupport.h"
 #include "FullDisk.h"
 #include "LevelEdits.h"
@@ -11,6 +11,7 @@
 #include "TestData.h"
 #include "TestFiles.h"
 #include "TestMain.h"
+#include "editor/EditorDriver.h"
 
 #include <QAction>
 #include <QFile>
@@ -43,11 +44,11 @@ private slots:
         auto window = editortest::openWindow(host, path);
         QVERIFY(window);
         // Paint one tile with the left button.
-        QTest::mouseClick(canvasparts::picture(*window), Qt::LeftButton, {}, QPoint(40, 40));
+        QTest::mouseClick(drive(*window).canvas(), Qt::LeftButton, {}, QPoint(40, 40));
         QVERIFY(window->IsModified());
         QVERIFY(disk.Fill());
 
-        window->mnuFileSave->trigger();
+        drive(*window).action("saveAction")->trigger();
         QCOMPARE(prompts.messages.size(), size_t(1));
         QVERIFY2(prompts.messages.back().text.contains(DiskFull),
                  qPrintable(prompts.messages.back().text));
@@ -111,7 +112,7 @@ void tst_EditorFullDisk::readOnlyFolderOffersSaveAs() {
 
     // No: nothing written, the edits stay.
     prompts.answers.push_back(Prompts::Answer::No);
-    QVERIFY(!window->mnuFileSave_Click());
+    QVERIFY(!window->Save());
     QCOMPARE(prompts.messages.size(), size_t(1));
     QCOMPARE(prompts.messages.back().text,
              QStringLiteral("LEVEL01.CK1 cannot be written: its folder %1 is read-only.\r\n"
@@ -125,12 +126,12 @@ void tst_EditorFullDisk::readOnlyFolderOffersSaveAs() {
     // level's name.
     prompts.answers.push_back(Prompts::Answer::Yes);
     prompts.files.push_back(ScriptedPrompts::File::Choose(elsewhere.filePath("LEVEL01.CK1")));
-    QVERIFY(window->mnuFileSave_Click());
+    QVERIFY(window->Save());
     QCOMPARE(prompts.fileRequests.size(), size_t(1));
     QVERIFY(prompts.fileRequests.back().initialDir != dir.path());
     QCOMPARE(prompts.fileRequests.back().fileName, QStringLiteral("LEVEL01.CK1"));
     QCOMPARE(window->FileName(), elsewhere.filePath("LEVEL01.CK1"));
-    QCOMPARE(fileBytes(window->FileName()), window->m_Level.Serialize());
+    QCOMPARE(fileBytes(window->FileName()), window->Document().level().Serialize());
     QVERIFY(!window->IsModified());
     QCOMPARE(fileBytes(path), original);
 }

@@ -1,7 +1,7 @@
 // Info values in the editor window: reading and writing the "Value" box,
 // the sprites' names, the overlay on the canvas, placing and picking values
 // with real mouse and key events, and the real episode-1 map.
-#include "CanvasParts.h"
+#include "EditorDriver.h"
 #include "EditorTestSupport.h"
 #include "InfoOverlay.h"
 #include "InfoValueText.h"
@@ -11,6 +11,7 @@
 #include "SpriteCatalogue.h"
 #include "TestData.h"
 #include "TestMain.h"
+#include "editor/EditorDriver.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,32 +34,33 @@ using InfoValueText::State;
 // Scrolls the view so that cell (cx, cy) is on the canvas and returns its
 // middle, in canvas pixels.
 QPoint showCell(LevelEditorWindow& window, int cx, int cy) {
-    canvasparts::scrollX(window)->setValue(
-        qBound(0, cx - 2, canvasparts::scrollX(window)->maximum()));
-    canvasparts::scrollY(window)->setValue(
-        qBound(0, cy - 2, canvasparts::scrollY(window)->maximum()));
-    return QPoint((cx - canvasparts::scrollX(window)->value()) * Cell + Cell / 2,
-                  (cy - canvasparts::scrollY(window)->value()) * Cell + Cell / 2);
+    drive(window).scrollX()->setValue(qBound(0, cx - 2, drive(window).scrollX()->maximum()));
+    drive(window).scrollY()->setValue(qBound(0, cy - 2, drive(window).scrollY()->maximum()));
+    return QPoint((cx - drive(window).scrollX()->value()) * Cell + Cell / 2,
+                  (cy - drive(window).scrollY()->value()) * Cell + Cell / 2);
 }
 
 void clickCell(LevelEditorWindow& window, int cx, int cy, Qt::MouseButton button = Qt::LeftButton,
                Qt::KeyboardModifiers modifiers = {}) {
-    QTest::mouseClick(canvasparts::picture(window), button, modifiers, showCell(window, cx, cy));
+    showCell(window, cx, cy);
+    drive(window).click({cx, cy}, button, modifiers);
 }
 
 // Replaces the box's text the way a user does: click into it, select all,
 // type.
 void typeValue(LevelEditorWindow& window, const QString& text) {
-    QTest::mouseClick(window.txtInfoValue, Qt::LeftButton);
-    QTest::keyClick(window.txtInfoValue, Qt::Key_A, Qt::ControlModifier);
+    QTest::mouseClick(drive(window).widget<QLineEdit>("infoValueEdit"), Qt::LeftButton);
+    QTest::keyClick(drive(window).widget<QLineEdit>("infoValueEdit"), Qt::Key_A,
+                    Qt::ControlModifier);
     if (text.isEmpty())
-        QTest::keyClick(window.txtInfoValue, Qt::Key_Delete);
+        QTest::keyClick(drive(window).widget<QLineEdit>("infoValueEdit"), Qt::Key_Delete);
     else
-        QTest::keyClicks(window.txtInfoValue, text);
+        QTest::keyClicks(drive(window).widget<QLineEdit>("infoValueEdit"), text);
 }
 
-bool shownAsInvalid(const LevelEditorWindow& window) {
-    return window.txtInfoValue->palette().color(QPalette::Text) == QColor(Qt::red);
+bool shownAsInvalid(LevelEditorWindow& window) {
+    return drive(window).widget<QLineEdit>("infoValueEdit")->palette().color(QPalette::Text) ==
+           QColor(Qt::red);
 }
 
 // A saved level file of episode 1 in `dir`, opened in a window.
@@ -83,7 +85,7 @@ QRect difference(const QImage& a, const QImage& b) {
 // A window point over the open sprite selector where a release picks
 // `sprite`.
 QPoint selectorPointOf(LevelEditorWindow& window, int sprite) {
-    const QRect area = window.picSpriteSelector->geometry();
+    const QRect area = drive(window).widget<PictureBox>("spriteSelector")->geometry();
     for (int y = area.top(); y < area.bottom(); y += 4)
         for (int x = area.left(); x < area.right(); x += 4)
             if (window.SpriteAt(x, y) == sprite)
@@ -246,15 +248,15 @@ void tst_InfoValues::overlayOnTheCanvas() {
     leveledit::setInfo(*window, 3, 2, 12);
     leveledit::setInfo(*window, 5, 2, qint16(0x8003));
     leveledit::setInfo(*window, 7, 4, 255);
-    window->RedrawEdit();
-    const QImage plain = canvasparts::picture(*window)->Picture().copy();
+    drive(*window).canvas()->repaint();
+    const QImage plain = drive(*window).canvas()->Picture().copy();
     QVERIFY(!window->ShowsInfoValues());
-    QVERIFY(window->mnuViewInfoValues->isCheckable());
-    QVERIFY(!window->mnuViewInfoValues->isChecked());
+    QVERIFY(drive(*window).action("infoValuesAction")->isCheckable());
+    QVERIFY(!drive(*window).action("infoValuesAction")->isChecked());
 
-    window->mnuViewInfoValues->trigger();
+    drive(*window).action("infoValuesAction")->trigger();
     QVERIFY(window->ShowsInfoValues());
-    const QImage marked = canvasparts::picture(*window)->Picture().copy();
+    const QImage marked = drive(*window).canvas()->Picture().copy();
     // Only the three cells change: from "12" one pixel inside cell (3, 2)
     // to the bottom-right of "255" (13 x 7 pixels) in cell (7, 4).
     QCOMPARE(difference(plain, marked),
@@ -273,26 +275,26 @@ void tst_InfoValues::overlayOnTheCanvas() {
     // The same drawing as the overlay on its own over the level's drawing.
     Surface expected(plain.width(), plain.height());
     expected.image() = plain;
-    InfoOverlay::Draw(expected, window->m_Level, 0, 0, 16, 16);
+    InfoOverlay::Draw(expected, window->Document().level(), 0, 0, 16, 16);
     QCOMPARE(marked, expected.image());
 
     // Scrolling and zooming keep the texts on their cells.
-    canvasparts::scrollX(*window)->setValue(2);
-    QCOMPARE(canvasparts::picture(*window)->Picture().pixel(1 * 16 + 3, 2 * 16 + 2), white);
-    canvasparts::scrollX(*window)->setValue(0);
-    window->mnuViewZoomIn_Click();
-    QCOMPARE(canvasparts::picture(*window)->Picture().pixel(3 * 32 + 3, 2 * 32 + 2), white);
-    window->mnuView1xZoom_Click();
+    drive(*window).scrollX()->setValue(2);
+    QCOMPARE(drive(*window).canvas()->Picture().pixel(1 * 16 + 3, 2 * 16 + 2), white);
+    drive(*window).scrollX()->setValue(0);
+    drive(*window).trigger("zoomInAction");
+    QCOMPARE(drive(*window).canvas()->Picture().pixel(3 * 32 + 3, 2 * 32 + 2), white);
+    drive(*window).trigger("actualSizeAction");
 
     // Another window has its own choice.
     auto other = editortest::newWindow(host, 30, 20, 1, 80);
     QVERIFY(!other->ShowsInfoValues());
-    QVERIFY(!other->mnuViewInfoValues->isChecked());
+    QVERIFY(!drive(*other).action("infoValuesAction")->isChecked());
 
     // Off again: the canvas is as before.
-    window->mnuViewInfoValues->trigger();
+    drive(*window).action("infoValuesAction")->trigger();
     QVERIFY(!window->ShowsInfoValues());
-    QCOMPARE(canvasparts::picture(*window)->Picture(), plain);
+    QCOMPARE(drive(*window).canvas()->Picture(), plain);
 }
 
 void tst_InfoValues::placeValuesFromTheBox() {
@@ -303,51 +305,51 @@ void tst_InfoValues::placeValuesFromTheBox() {
     auto window = openSaved(host, dir, level, "LEVEL80.CK1");
     QVERIFY(window);
     window->SetSelectedSprite(4);
-    QTest::mouseClick(window->optMode[1], Qt::LeftButton);
+    QTest::mouseClick(drive(*window).modeButton(1), Qt::LeftButton);
     QCOMPARE(window->Mode(), qint16(1));
 
     typeValue(*window, "0x8003");
-    QCOMPARE(window->txtInfoValue->text(), QStringLiteral("0x8003"));
+    QCOMPARE(drive(*window).widget<QLineEdit>("infoValueEdit")->text(), QStringLiteral("0x8003"));
     QVERIFY(!shownAsInvalid(*window));
     clickCell(*window, 4, 3);
-    QCOMPARE(window->m_Level.Info(4, 3), qint16(0x8003));
+    QCOMPARE(window->Document().level().Info(4, 3), qint16(0x8003));
 
     // A drag writes the value into every cell it passes.
     typeValue(*window, "12");
-    QTest::mousePress(canvasparts::picture(*window), Qt::LeftButton, {}, showCell(*window, 5, 3));
-    QTest::mouseEvent(QTest::MouseMove, canvasparts::picture(*window), Qt::NoButton, {},
+    QTest::mousePress(drive(*window).canvas(), Qt::LeftButton, {}, showCell(*window, 5, 3));
+    QTest::mouseEvent(QTest::MouseMove, drive(*window).canvas(), Qt::NoButton, {},
                       QPoint(6 * 16 + 8, 56));
-    QTest::mouseEvent(QTest::MouseMove, canvasparts::picture(*window), Qt::NoButton, {},
+    QTest::mouseEvent(QTest::MouseMove, drive(*window).canvas(), Qt::NoButton, {},
                       QPoint(7 * 16 + 8, 56));
-    QTest::mouseRelease(canvasparts::picture(*window), Qt::LeftButton, {}, QPoint(7 * 16 + 8, 56));
+    QTest::mouseRelease(drive(*window).canvas(), Qt::LeftButton, {}, QPoint(7 * 16 + 8, 56));
     for (int x = 5; x <= 7; ++x)
-        QCOMPARE(window->m_Level.Info(x, 3), qint16(12));
+        QCOMPARE(window->Document().level().Info(x, 3), qint16(12));
     // The right button still erases.
     clickCell(*window, 7, 3, Qt::RightButton);
-    QCOMPARE(window->m_Level.Info(7, 3), qint16(0));
+    QCOMPARE(window->Document().level().Info(7, 3), qint16(0));
 
     // An empty box places the selected sprite again.
     typeValue(*window, QString());
-    QVERIFY(window->txtInfoValue->text().isEmpty());
+    QVERIFY(drive(*window).widget<QLineEdit>("infoValueEdit")->text().isEmpty());
     clickCell(*window, 8, 3);
-    QCOMPARE(window->m_Level.Info(8, 3), qint16(4));
+    QCOMPARE(window->Document().level().Info(8, 3), qint16(4));
 
     // A text that is no value is shown as such and never placed.
     for (const char* bad : {"0x1FFFF", "40000", "abc"}) {
         typeValue(*window, QString::fromLatin1(bad));
         QVERIFY2(shownAsInvalid(*window), bad);
         clickCell(*window, 9, 3);
-        QCOMPARE(window->m_Level.Info(9, 3), qint16(4));
+        QCOMPARE(window->Document().level().Info(9, 3), qint16(4));
         leveledit::setInfo(*window, 9, 3, 0);
     }
     typeValue(*window, "-32768");
     QVERIFY(!shownAsInvalid(*window));
     clickCell(*window, 10, 3);
-    QCOMPARE(window->m_Level.Info(10, 3), qint16(-32768));
+    QCOMPARE(window->Document().level().Info(10, 3), qint16(-32768));
 
     // Saved and read back: the words themselves.
     leveledit::placeStart(*window);
-    QVERIFY(window->mnuFileSave_Click());
+    QVERIFY(window->Save());
     Level saved;
     QVERIFY(saved.Load(dir.filePath("LEVEL80.CK1")).ok);
     QCOMPARE(quint16(saved.Info(4, 3)), quint16(0x8003));
@@ -366,24 +368,24 @@ void tst_InfoValues::placeValuesFromTheBox() {
 void tst_InfoValues::boxOnlyInSpriteMode() {
     EditorTestHost host;
     auto window = editortest::newWindow(host, 30, 20, 1, 1);
-    QVERIFY(!window->txtInfoValue->isEnabled());
-    QTest::mouseClick(window->optMode[1], Qt::LeftButton);
-    QVERIFY(window->txtInfoValue->isEnabled());
+    QVERIFY(!drive(*window).widget<QLineEdit>("infoValueEdit")->isEnabled());
+    QTest::mouseClick(drive(*window).modeButton(1), Qt::LeftButton);
+    QVERIFY(drive(*window).widget<QLineEdit>("infoValueEdit")->isEnabled());
     typeValue(*window, "77");
-    QTest::mouseClick(window->optMode[0], Qt::LeftButton);
-    QVERIFY(!window->txtInfoValue->isEnabled());
+    QTest::mouseClick(drive(*window).modeButton(0), Qt::LeftButton);
+    QVERIFY(!drive(*window).widget<QLineEdit>("infoValueEdit")->isEnabled());
     // Tile mode paints tiles; the value waits for sprite mode.
     window->SetSelectedTile(0, 9);
     clickCell(*window, 4, 4);
-    QCOMPARE(window->m_Level.Tile(4, 4), qint16(9));
-    QCOMPARE(window->m_Level.Info(4, 4), qint16(0));
+    QCOMPARE(window->Document().level().Tile(4, 4), qint16(9));
+    QCOMPARE(window->Document().level().Info(4, 4), qint16(0));
     // Enter hands the keyboard back to the window.
-    QTest::mouseClick(window->optMode[1], Qt::LeftButton);
-    window->txtInfoValue->setFocus();
-    QTest::keyClick(window->txtInfoValue, Qt::Key_Return);
-    QVERIFY(!window->txtInfoValue->hasFocus());
+    QTest::mouseClick(drive(*window).modeButton(1), Qt::LeftButton);
+    drive(*window).widget<QLineEdit>("infoValueEdit")->setFocus();
+    QTest::keyClick(drive(*window).widget<QLineEdit>("infoValueEdit"), Qt::Key_Return);
+    QVERIFY(!drive(*window).widget<QLineEdit>("infoValueEdit")->hasFocus());
     clickCell(*window, 4, 4);
-    QCOMPARE(window->m_Level.Info(4, 4), qint16(77));
+    QCOMPARE(window->Document().level().Info(4, 4), qint16(77));
 }
 
 void tst_InfoValues::pickDecidesTheNextLeftPress_data() {
@@ -428,23 +430,24 @@ void tst_InfoValues::pickDecidesTheNextLeftPress() {
     auto window = editortest::newWindow(host, 30, 20, qint16(episode), qint16(number));
     leveledit::setInfo(*window, 2, 2, qint16(value));
     window->SetSelectedSprite(4);
-    QTest::mouseClick(window->optMode[1], Qt::LeftButton);
+    QTest::mouseClick(drive(*window).modeButton(1), Qt::LeftButton);
     typeValue(*window, before);
-    QTest::mouseClick(window->optMode[mode], Qt::LeftButton);
+    QTest::mouseClick(drive(*window).modeButton(mode), Qt::LeftButton);
 
     clickCell(*window, 2, 2, Qt::MouseButton(button), Qt::ControlModifier);
-    QCOMPARE(window->txtInfoValue->text(), box);
+    QCOMPARE(drive(*window).widget<QLineEdit>("infoValueEdit")->text(), box);
     QCOMPARE(window->SelectedSprite(), qint16(sprite));
 
     // What the left button places shows at all times: the value, lettered
     // in black and white, or the selected sprite's picture and number.
-    const QImage shown = window->picSelectedSprite->surface().image();
+    const QImage shown = drive(*window).widget<PictureBox>("spriteBox")->surface().image();
     if (box.isEmpty()) {
-        QCOMPARE(window->lblSelectedSprite->text(), QStringLiteral(" %1").arg(sprite));
+        QCOMPARE(drive(*window).widget<QLabel>("spriteLabel")->text(),
+                 QStringLiteral(" %1").arg(sprite));
         const int id = sprite + 1; // the fixture picture of the sprite's file
         QCOMPARE(shown.pixel(1, 1), editortest::spriteOnWhite(id, 0, 0));
     } else {
-        QCOMPARE(window->lblSelectedSprite->text(), QStringLiteral("Value"));
+        QCOMPARE(drive(*window).widget<QLabel>("spriteLabel")->text(), QStringLiteral("Value"));
         int black = 0;
         for (int y = 0; y < shown.height(); ++y)
             for (int x = 0; x < shown.width(); ++x) {
@@ -455,9 +458,9 @@ void tst_InfoValues::pickDecidesTheNextLeftPress() {
         QVERIFY(black > 20);
     }
 
-    QTest::mouseClick(window->optMode[1], Qt::LeftButton);
+    QTest::mouseClick(drive(*window).modeButton(1), Qt::LeftButton);
     clickCell(*window, 10, 10);
-    QCOMPARE(window->m_Level.Info(10, 10), qint16(placed));
+    QCOMPARE(window->Document().level().Info(10, 10), qint16(placed));
 }
 
 void tst_InfoValues::tooltips() {
@@ -471,43 +474,55 @@ void tst_InfoValues::tooltips() {
 
     // Holding the sprite picker and moving over the selector names the
     // sprite under the pointer.
-    const QPoint centre(window->cmdSprites->width() / 2, window->cmdSprites->height() / 2);
-    QTest::mousePress(window->cmdSprites, Qt::LeftButton, {}, centre);
-    QVERIFY(window->picSpriteSelector->isVisible());
+    const QPoint centre(drive(*window).widget<PickerButton>("spritePicker")->width() / 2,
+                        drive(*window).widget<PickerButton>("spritePicker")->height() / 2);
+    QTest::mousePress(drive(*window).widget<PickerButton>("spritePicker"), Qt::LeftButton, {},
+                      centre);
+    QVERIFY(drive(*window).widget<PictureBox>("spriteSelector")->isVisible());
     const QPoint yorp = selectorPointOf(*window, 1);
     QVERIFY(yorp.x() >= 0);
-    const QPoint onButton = window->cmdSprites->mapFrom(window.get(), yorp);
-    QTest::mouseEvent(QTest::MouseMove, window->cmdSprites, Qt::NoButton, {}, onButton);
+    const QPoint onButton =
+        drive(*window).widget<PickerButton>("spritePicker")->mapFrom(window.get(), yorp);
+    QTest::mouseEvent(QTest::MouseMove, drive(*window).widget<PickerButton>("spritePicker"),
+                      Qt::NoButton, {}, onButton);
     QCOMPARE(window->SelectedSprite(), qint16(1));
     QCOMPARE(QToolTip::text(), QStringLiteral("Yorp (1)"));
-    const QPoint tank = window->cmdSprites->mapFrom(window.get(), selectorPointOf(*window, 5));
-    QTest::mouseEvent(QTest::MouseMove, window->cmdSprites, Qt::NoButton, {}, tank);
+    const QPoint tank = drive(*window)
+                            .widget<PickerButton>("spritePicker")
+                            ->mapFrom(window.get(), selectorPointOf(*window, 5));
+    QTest::mouseEvent(QTest::MouseMove, drive(*window).widget<PickerButton>("spritePicker"),
+                      Qt::NoButton, {}, tank);
     QCOMPARE(QToolTip::text(), QStringLiteral("Tank robot (5)"));
 
     // A tooltip request over the selector itself gives the same names.
-    const QPoint local = window->picSpriteSelector->mapFrom(window.get(), yorp);
-    QHelpEvent help(QEvent::ToolTip, local, window->picSpriteSelector->mapToGlobal(local));
-    QApplication::sendEvent(window->picSpriteSelector, &help);
+    const QPoint local =
+        drive(*window).widget<PictureBox>("spriteSelector")->mapFrom(window.get(), yorp);
+    QHelpEvent help(QEvent::ToolTip, local,
+                    drive(*window).widget<PictureBox>("spriteSelector")->mapToGlobal(local));
+    QApplication::sendEvent(drive(*window).widget<PictureBox>("spriteSelector"), &help);
     QCOMPARE(QToolTip::text(), QStringLiteral("Yorp (1)"));
-    QTest::mouseRelease(window->cmdSprites, Qt::LeftButton, {}, tank);
-    QVERIFY(!window->picSpriteSelector->isVisible());
+    QTest::mouseRelease(drive(*window).widget<PickerButton>("spritePicker"), Qt::LeftButton, {},
+                        tank);
+    QVERIFY(!drive(*window).widget<PictureBox>("spriteSelector")->isVisible());
     QCOMPARE(window->SelectedSprite(), qint16(5));
 
     // A sprite chosen in the palette replaces a value in the box.
     typeValue(*window, "0x8001");
-    QTest::mousePress(window->cmdSprites, Qt::LeftButton, {}, centre);
-    QTest::mouseRelease(window->cmdSprites, Qt::LeftButton, {}, tank);
-    QVERIFY(window->txtInfoValue->text().isEmpty());
+    QTest::mousePress(drive(*window).widget<PickerButton>("spritePicker"), Qt::LeftButton, {},
+                      centre);
+    QTest::mouseRelease(drive(*window).widget<PickerButton>("spritePicker"), Qt::LeftButton, {},
+                        tank);
+    QVERIFY(drive(*window).widget<QLineEdit>("infoValueEdit")->text().isEmpty());
     clickCell(*window, 3, 3);
-    QCOMPARE(window->m_Level.Info(3, 3), qint16(5));
+    QCOMPARE(window->Document().level().Info(3, 3), qint16(5));
 
     // The selected-sprite box names its sprite; on the map, sprite 0 is the
     // player's position.
     leveledit::change(*window, [](Level& level) { level.SetNumber(80); });
     window->SetSelectedSprite(0);
     QHelpEvent boxHelp(QEvent::ToolTip, QPoint(5, 5),
-                       window->picSelectedSprite->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(window->picSelectedSprite, &boxHelp);
+                       drive(*window).widget<PictureBox>("spriteBox")->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(drive(*window).widget<PictureBox>("spriteBox"), &boxHelp);
     QCOMPARE(QToolTip::text(), QStringLiteral("Player's map position (255)"));
     QToolTip::hideText();
 }
@@ -520,25 +535,25 @@ void tst_InfoValues::spritePickerWithoutChoiceKeepsTheValue() {
     auto window = editortest::newWindow(host, 30, 20, 1, 80);
     leveledit::setInfo(*window, 2, 2, qint16(0x8003));
     window->SetSelectedSprite(4);
-    QTest::mouseClick(window->optMode[1], Qt::LeftButton);
+    QTest::mouseClick(drive(*window).modeButton(1), Qt::LeftButton);
     clickCell(*window, 2, 2, Qt::LeftButton, Qt::ControlModifier);
-    QCOMPARE(window->txtInfoValue->text(), QStringLiteral("0x8003"));
+    QCOMPARE(drive(*window).widget<QLineEdit>("infoValueEdit")->text(), QStringLiteral("0x8003"));
 
-    PickerButton* button = window->cmdSprites;
+    PickerButton* button = drive(*window).widget<PickerButton>("spritePicker");
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(12, 28));
-    QVERIFY(window->picSpriteSelector->isVisible());
+    QVERIFY(drive(*window).widget<PictureBox>("spriteSelector")->isVisible());
     const QPoint put = button->mapFromGlobal(QCursor::pos());
     QCOMPARE(window->SpriteAt(window->mapFromGlobal(QCursor::pos()).x(),
                               window->mapFromGlobal(QCursor::pos()).y()),
              4);
     QTest::mouseEvent(QTest::MouseMove, button, Qt::NoButton, {}, put);
     QTest::mouseRelease(button, Qt::LeftButton, {}, put);
-    QVERIFY(window->picSpriteSelector->isHidden());
-    QCOMPARE(window->txtInfoValue->text(), QStringLiteral("0x8003"));
+    QVERIFY(drive(*window).widget<PictureBox>("spriteSelector")->isHidden());
+    QCOMPARE(drive(*window).widget<QLineEdit>("infoValueEdit")->text(), QStringLiteral("0x8003"));
     QCOMPARE(window->SelectedSprite(), qint16(4));
-    QCOMPARE(window->lblSelectedSprite->text(), QStringLiteral("Value"));
+    QCOMPARE(drive(*window).widget<QLabel>("spriteLabel")->text(), QStringLiteral("Value"));
     clickCell(*window, 10, 10);
-    QCOMPARE(window->m_Level.Info(10, 10), qint16(0x8003));
+    QCOMPARE(window->Document().level().Info(10, 10), qint16(0x8003));
 }
 
 void tst_InfoValues::realMapEntrancesAndBlockers() {
@@ -550,7 +565,7 @@ void tst_InfoValues::realMapEntrancesAndBlockers() {
     EditorTestHost host(EditorTestHost::Sheets::GameSized);
     auto window = editortest::openWindow(host, file);
     QVERIFY(window);
-    const Level original = window->m_Level;
+    const Level original = window->Document().level();
     QCOMPARE(original.Width(), qint16(70));
 
     struct Found {
@@ -565,16 +580,16 @@ void tst_InfoValues::realMapEntrancesAndBlockers() {
     QVERIFY(values.size() > 20);
 
     // Seen: with the overlay on, every cell that holds a value changes.
-    QTest::mouseClick(window->optMode[1], Qt::LeftButton);
+    QTest::mouseClick(drive(*window).modeButton(1), Qt::LeftButton);
     for (const Found& f : values) {
         const QPoint middle = showCell(*window, f.x, f.y);
         const QRect cell(middle - QPoint(Cell / 2, Cell / 2), QSize(Cell, Cell));
-        window->mnuViewInfoValues->setChecked(false);
-        window->mnuViewInfoValues_Click();
-        const QImage plain = canvasparts::picture(*window)->Picture().copy(cell);
-        window->mnuViewInfoValues->setChecked(true);
-        window->mnuViewInfoValues_Click();
-        QVERIFY2(canvasparts::picture(*window)->Picture().copy(cell) != plain,
+        drive(*window).action("infoValuesAction")->setChecked(false);
+        drive(*window).trigger("infoValuesAction");
+        const QImage plain = drive(*window).canvas()->Picture().copy(cell);
+        drive(*window).action("infoValuesAction")->setChecked(true);
+        drive(*window).trigger("infoValuesAction");
+        QVERIFY2(drive(*window).canvas()->Picture().copy(cell) != plain,
                  qPrintable(QStringLiteral("%1, %2").arg(f.x).arg(f.y)));
     }
 
@@ -584,19 +599,19 @@ void tst_InfoValues::realMapEntrancesAndBlockers() {
     for (const Found& f : values) {
         clickCell(*window, f.x, f.y, Qt::LeftButton, Qt::ControlModifier);
         clickCell(*window, column, 0);
-        QCOMPARE(window->m_Level.Info(column, 0), f.value);
+        QCOMPARE(window->Document().level().Info(column, 0), f.value);
         ++column;
         if (quint16(f.value) >= 0x8000) {
             typeValue(*window, InfoOverlay::Text(f.value));
             clickCell(*window, column, 1);
-            QCOMPARE(window->m_Level.Info(column, 1), f.value);
+            QCOMPARE(window->Document().level().Info(column, 1), f.value);
             typeValue(*window, QString());
         }
     }
     // A new blocker for level 16, typed in decimal.
     typeValue(*window, QString::number(qint16(0x8010)));
     clickCell(*window, 69, 72);
-    QVERIFY(window->mnuFileSave_Click());
+    QVERIFY(window->Save());
 
     Level saved;
     QVERIFY(saved.Load(file).ok);

@@ -1,4 +1,4 @@
-#include "CanvasParts.h"
+#include "EditorDriver.h"
 #include "EditorTestSupport.h"
 #include "LevelEdits.h"
 #include "PickerButton.h"
@@ -7,6 +7,7 @@
 #include "TestData.h"
 #include "TestFiles.h"
 #include "TestMain.h"
+#include "editor/EditorDriver.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -38,10 +40,6 @@ const QString CloseQuestion = // for a level never saved
 std::unique_ptr<LevelEditorWindow> windowWithHolder(EditorTestHost& host, qint16 w, qint16 h,
                                                     int holderW, int holderH, qint16 episode = 1) {
     return newWindow(host, w, h, episode, 1, holderW, holderH + 61 + 57);
-}
-
-QRgb canvasPixel(LevelEditorWindow& window, int x, int y) {
-    return canvasparts::picture(window)->Picture().pixel(x, y);
 }
 
 } // namespace
@@ -106,41 +104,43 @@ void tst_LevelEditorWindow::controlsAtCreation() {
     QCOMPARE(window.SelectedSprite(), qint16(0));
     QVERIFY(!window.PreviewOpen());
 
-    QCOMPARE(canvasparts::previewButton(window)->parentWidget(),
-             static_cast<QWidget*>(canvasparts::canvas(window)));
-    QCOMPARE(canvasparts::picture(window)->parentWidget(),
-             static_cast<QWidget*>(canvasparts::canvas(window)));
-    QCOMPARE(canvasparts::picture(window)->surface().BackColor(), QRgb(0xFFC0C0C0));
-    QCOMPARE(canvasparts::canvas(window)->palette().color(QPalette::Window).rgba(),
+    QCOMPARE(drive(window).previewButton()->parentWidget(),
+             static_cast<QWidget*>(drive(window).levelCanvas()));
+    QCOMPARE(drive(window).canvas()->parentWidget(),
+             static_cast<QWidget*>(drive(window).levelCanvas()));
+    QCOMPARE(drive(window).canvas()->surface().BackColor(), QRgb(0xFFC0C0C0));
+    QCOMPARE(drive(window).levelCanvas()->palette().color(QPalette::Window).rgba(),
              QRgb(0xFFFFFFFF));
 
     const QPoint boxes[3] = {{6, 6}, {46, 6}, {88, 6}};
-    PictureBox* boxWidgets[3] = {window.picSelectedTile[0], window.picSelectedTile[1],
-                                 window.picSelectedSprite};
-    QLabel* labels[3] = {window.lblSelectedTile[0], window.lblSelectedTile[1],
-                         window.lblSelectedSprite};
+    PictureBox* boxWidgets[3] = {drive(window).tileBox(0), drive(window).tileBox(1),
+                                 drive(window).widget<PictureBox>("spriteBox")};
+    QLabel* labels[3] = {drive(window).tileLabel(0), drive(window).tileLabel(1),
+                         drive(window).widget<QLabel>("spriteLabel")};
     for (int i = 0; i < 3; ++i) {
-        QCOMPARE(boxWidgets[i]->parentWidget(), window.picTools);
+        QCOMPARE(boxWidgets[i]->parentWidget(), drive(window).widget<PictureBox>("toolPanel"));
         QCOMPARE(boxWidgets[i]->geometry(), QRect(boxes[i], QSize(36, 36)));
         QCOMPARE(labels[i]->size(), QSize(33, 17));
         QCOMPARE(labels[i]->text(), QStringLiteral("0"));
         QVERIFY(labels[i]->y() >= boxWidgets[i]->geometry().bottom());
     }
     for (int i = 0; i < 2; ++i) {
-        QVERIFY(window.optMode[i]->isCheckable());
-        QVERIFY(window.optMode[i]->autoExclusive());
-        QVERIFY(!window.optMode[i]->icon().isNull());
+        QVERIFY(drive(window).modeButton(i)->isCheckable());
+        QVERIFY(drive(window).modeButton(i)->autoExclusive());
+        QVERIFY(!drive(window).modeButton(i)->icon().isNull());
     }
-    QVERIFY(window.optMode[0]->isChecked());
-    QVERIFY(!window.optMode[1]->isChecked());
-    QCOMPARE(window.lblPosition->text(), QStringLiteral("0, 0"));
+    QVERIFY(drive(window).modeButton(0)->isChecked());
+    QVERIFY(!drive(window).modeButton(1)->isChecked());
+    QCOMPARE(drive(window).widget<QLabel>("positionLabel")->text(), QStringLiteral("0, 0"));
 
-    QVERIFY(window.picLevelPreview->isHidden());
-    for (PictureBox* selector : {window.picTileSelector, window.picSpriteSelector}) {
+    QVERIFY(drive(window).widget<PictureBox>("levelPreview")->isHidden());
+    for (PictureBox* selector : {drive(window).widget<PictureBox>("tileSelector"),
+                                 drive(window).widget<PictureBox>("spriteSelector")}) {
         QVERIFY(selector->isHidden());
         QCOMPARE(selector->surface().BackColor(), Surface::ButtonShadow);
     }
-    QCOMPARE(window.scrTileSelector->orientation(), Qt::Vertical);
+    QCOMPARE(drive(window).widget<QScrollBar>("tileSelectorScrollBar")->orientation(),
+             Qt::Vertical);
 }
 
 void tst_LevelEditorWindow::menusAndDelegatedCommands() {
@@ -176,13 +176,13 @@ void tst_LevelEditorWindow::menusAndDelegatedCommands() {
                           "Show &Sprites\t", "&Fit Level\tCtrl+9"}));
     QCOMPARE(items(menus[3]), QStringList({"&Brush\tB", "Rectangle &Select\tM", "Bucket &Fill\tF",
                                            "&Rectangle Fill\tR", "&Line\tL"}));
-    QCOMPARE(window.mnuLevelProperties->text(), QStringLiteral("&Properties"));
+    QCOMPARE(drive(window).action("propertiesAction")->text(), QStringLiteral("&Properties"));
 
-    window.mnuFileNew->trigger();
-    window.mnuFileOpen->trigger();
-    window.mnuFileOpen->trigger();
-    window.mnuFileExit->trigger();
-    window.mnuFileSetPaths->trigger();
+    drive(window).trigger("newAction");
+    drive(window).trigger("openAction");
+    drive(window).trigger("openAction");
+    drive(window).trigger("exitAction");
+    drive(window).trigger("setPathsAction");
     QCOMPARE(m_Host->setPathsCalls, 1);
     QCOMPARE(m_Host->newCalls, 1);
     QCOMPARE(m_Host->openCalls, 2);
@@ -195,7 +195,7 @@ void tst_LevelEditorWindow::windowDrawsWithTheHostsSets() {
     window.SetSprites(m_Host->SpriteSets(0));
     // One set of each for the canvas, the palettes and the preview: the
     // host's own, whatever the zoom of each view.
-    window.mnuViewZoomIn_Click();
+    drive(window).trigger("zoomInAction");
     QCOMPARE(&window.Tiles(), m_Host->TileSets(0).get());
     QCOMPARE(&window.Sprites(), m_Host->SpriteSets(0).get());
     QCOMPARE(window.CanvasZoom().Exponent(), 1);
@@ -205,34 +205,35 @@ void tst_LevelEditorWindow::newLevelAndLayout() {
     auto window = newWindow(*m_Host, 40, 30, 2, 5, 600, 480);
     QVERIFY(window->isVisible());
     QCOMPARE(window->windowTitle(), QStringLiteral("Untitled[*]"));
-    QCOMPARE(window->m_Level.Width(), qint16(40));
-    QCOMPARE(window->m_Level.Height(), qint16(30));
-    QCOMPARE(window->m_Level.Episode(), qint16(2));
-    QCOMPARE(window->m_Level.Number(), qint16(5));
+    QCOMPARE(window->Document().level().Width(), qint16(40));
+    QCOMPARE(window->Document().level().Height(), qint16(30));
+    QCOMPARE(window->Document().level().Episode(), qint16(2));
+    QCOMPARE(window->Document().level().Number(), qint16(5));
     QVERIFY(!window->IsModified());
 
-    QCOMPARE(canvasparts::canvas(*window)->geometry(), QRect(0, 0, 600, 480 - 61 - 57));
-    QCOMPARE(window->picTiles->geometry(), QRect(0, 362, 600, 61));
-    QCOMPARE(window->picTools->geometry(), QRect(0, 423, 600, 57));
-    QCOMPARE(window->picTileSelector->geometry(), QRect(0, 0, 600, 362));
-    QCOMPARE(window->picSpriteSelector->geometry(), QRect(0, 0, 600, 362));
-    QCOMPARE(canvasparts::picture(*window)->geometry(), QRect(0, 0, 583, 345));
-    QCOMPARE(canvasparts::scrollX(*window)->geometry(), QRect(0, 345, 583, 17));
-    QCOMPARE(canvasparts::scrollY(*window)->geometry(), QRect(583, 0, 17, 345));
-    QCOMPARE(canvasparts::previewButton(*window)->geometry(), QRect(583, 345, 17, 17));
+    QCOMPARE(drive(*window).levelCanvas()->geometry(), QRect(0, 0, 600, 480 - 61 - 57));
+    QCOMPARE(drive(*window).widget<PictureBox>("tileStrip")->geometry(), QRect(0, 362, 600, 61));
+    QCOMPARE(drive(*window).widget<PictureBox>("toolPanel")->geometry(), QRect(0, 423, 600, 57));
+    QCOMPARE(drive(*window).widget<PictureBox>("tileSelector")->geometry(), QRect(0, 0, 600, 362));
+    QCOMPARE(drive(*window).widget<PictureBox>("spriteSelector")->geometry(),
+             QRect(0, 0, 600, 362));
+    QCOMPARE(drive(*window).canvas()->geometry(), QRect(0, 0, 583, 345));
+    QCOMPARE(drive(*window).scrollX()->geometry(), QRect(0, 345, 583, 17));
+    QCOMPARE(drive(*window).scrollY()->geometry(), QRect(583, 0, 17, 345));
+    QCOMPARE(drive(*window).previewButton()->geometry(), QRect(583, 345, 17, 17));
 
     // The strip's range: 596 inner pixels of 36-pixel pitch show 17 tiles.
-    QCOMPARE(window->picTiles->ScaleWidth(), 596);
-    QCOMPARE(window->scrTiles->minimum(), 0);
-    QCOMPARE(window->scrTiles->maximum(), 260 - 17 + 1);
-    QCOMPARE(window->scrTiles->pageStep(), 8);
-    QVERIFY(window->scrTiles->isEnabled());
+    QCOMPARE(drive(*window).widget<PictureBox>("tileStrip")->ScaleWidth(), 596);
+    QCOMPARE(drive(*window).widget<QScrollBar>("tileStripScrollBar")->minimum(), 0);
+    QCOMPARE(drive(*window).widget<QScrollBar>("tileStripScrollBar")->maximum(), 260 - 17 + 1);
+    QCOMPARE(drive(*window).widget<QScrollBar>("tileStripScrollBar")->pageStep(), 8);
+    QVERIFY(drive(*window).widget<QScrollBar>("tileStripScrollBar")->isEnabled());
 
     // Growing the window lays it out again.
     window->resize(700, 500);
-    QCOMPARE(canvasparts::canvas(*window)->geometry(), QRect(0, 0, 700, 382));
-    QCOMPARE(window->picTools->geometry(), QRect(0, 443, 700, 57));
-    QCOMPARE(canvasparts::previewButton(*window)->pos(), QPoint(683, 365));
+    QCOMPARE(drive(*window).levelCanvas()->geometry(), QRect(0, 0, 700, 382));
+    QCOMPARE(drive(*window).widget<PictureBox>("toolPanel")->geometry(), QRect(0, 443, 700, 57));
+    QCOMPARE(drive(*window).previewButton()->pos(), QPoint(683, 365));
 }
 
 void tst_LevelEditorWindow::minimumSizeAndMinimisedWindow() {
@@ -245,146 +246,147 @@ void tst_LevelEditorWindow::minimumSizeAndMinimisedWindow() {
     QCOMPARE(window->frameGeometry().size(), QSize(400 + frame.width(), 323));
     window->resize(10, 10);
     QCOMPARE(window->frameGeometry().size(), QSize(363, 323));
-    QCOMPARE(canvasparts::canvas(*window)->height(), 323 - frame.height() - 61 - 57);
+    QCOMPARE(drive(*window).levelCanvas()->height(), 323 - frame.height() - 61 - 57);
 }
 
 // The worked example: a 100 x 60 level in a 400 x 300 edit area.
 void tst_LevelEditorWindow::scrollRangesFollowSizeAndZoom() {
     auto window = windowWithHolder(*m_Host, 100, 60, 400, 300);
-    QCOMPARE(canvasparts::canvas(*window)->width(), 400);
-    QCOMPARE(canvasparts::canvas(*window)->height(), 300);
-    QCOMPARE(canvasparts::scrollX(*window)->minimum(), 0);
-    QCOMPARE(canvasparts::scrollX(*window)->maximum(), 77);
-    QCOMPARE(canvasparts::scrollX(*window)->pageStep(), 12);
-    QCOMPARE(canvasparts::scrollX(*window)->singleStep(), 1);
-    QVERIFY(canvasparts::scrollX(*window)->isEnabled());
-    QCOMPARE(canvasparts::scrollY(*window)->minimum(), 0);
-    QCOMPARE(canvasparts::scrollY(*window)->maximum(), 43);
-    QCOMPARE(canvasparts::scrollY(*window)->pageStep(), 9);
-    QVERIFY(canvasparts::scrollY(*window)->isEnabled());
+    QCOMPARE(drive(*window).levelCanvas()->width(), 400);
+    QCOMPARE(drive(*window).levelCanvas()->height(), 300);
+    QCOMPARE(drive(*window).scrollX()->minimum(), 0);
+    QCOMPARE(drive(*window).scrollX()->maximum(), 77);
+    QCOMPARE(drive(*window).scrollX()->pageStep(), 12);
+    QCOMPARE(drive(*window).scrollX()->singleStep(), 1);
+    QVERIFY(drive(*window).scrollX()->isEnabled());
+    QCOMPARE(drive(*window).scrollY()->minimum(), 0);
+    QCOMPARE(drive(*window).scrollY()->maximum(), 43);
+    QCOMPARE(drive(*window).scrollY()->pageStep(), 9);
+    QVERIFY(drive(*window).scrollY()->isEnabled());
 
     for (int i = 0; i < 6; ++i)
-        window->mnuViewZoomIn->trigger();
+        drive(*window).action("zoomInAction")->trigger();
     QCOMPARE(window->CanvasZoom().Exponent(), 3);
     // 128-pixel cells: 383 pixels need 3 columns, 400 need 4.
-    QCOMPARE(canvasparts::scrollX(*window)->maximum(), 98);
-    QCOMPARE(canvasparts::scrollX(*window)->pageStep(), 2);
+    QCOMPARE(drive(*window).scrollX()->maximum(), 98);
+    QCOMPARE(drive(*window).scrollX()->pageStep(), 2);
     // 283 pixels need 3 rows, 300 need 3: the page step is at least 1.
-    QCOMPARE(canvasparts::scrollY(*window)->maximum(), 58);
-    QCOMPARE(canvasparts::scrollY(*window)->pageStep(), 1);
+    QCOMPARE(drive(*window).scrollY()->maximum(), 58);
+    QCOMPARE(drive(*window).scrollY()->pageStep(), 1);
 
-    window->mnuView1xZoom->trigger();
+    drive(*window).action("actualSizeAction")->trigger();
     QCOMPARE(window->CanvasZoom().Exponent(), 0);
-    QCOMPARE(canvasparts::scrollX(*window)->maximum(), 77);
+    QCOMPARE(drive(*window).scrollX()->maximum(), 77);
 
     for (int i = 0; i < 7; ++i)
-        window->mnuViewZoomOut->trigger();
+        drive(*window).action("zoomOutAction")->trigger();
     QCOMPARE(window->CanvasZoom().Exponent(), -4);
     QCOMPARE(window->Tiles().RenderWidth(window->CanvasZoom()), 1.0);
     // 1-pixel cells: the whole level fits.
-    QCOMPARE(canvasparts::scrollX(*window)->maximum(), 0);
-    QVERIFY(!canvasparts::scrollX(*window)->isEnabled());
-    QCOMPARE(canvasparts::scrollY(*window)->maximum(), 0);
-    QVERIFY(!canvasparts::scrollY(*window)->isEnabled());
+    QCOMPARE(drive(*window).scrollX()->maximum(), 0);
+    QVERIFY(!drive(*window).scrollX()->isEnabled());
+    QCOMPARE(drive(*window).scrollY()->maximum(), 0);
+    QVERIFY(!drive(*window).scrollY()->isEnabled());
 
-    window->mnuView1xZoom->trigger();
+    drive(*window).action("actualSizeAction")->trigger();
     QCOMPARE(window->CanvasZoom().Exponent(), 0);
 
     // The zoom commands keep the view's origin where the new range allows.
-    canvasparts::scrollX(*window)->setValue(50);
-    window->mnuViewZoomIn->trigger();
-    QCOMPARE(canvasparts::scrollX(*window)->value(), 50);
+    drive(*window).scrollX()->setValue(50);
+    drive(*window).action("zoomInAction")->trigger();
+    QCOMPARE(drive(*window).scrollX()->value(), 50);
 
-    window->mnuView1xZoom->trigger();
+    drive(*window).action("actualSizeAction")->trigger();
     // A bar whose value is above a new maximum drops to it.
-    canvasparts::scrollX(*window)->setValue(77);
+    drive(*window).scrollX()->setValue(77);
     window->resize(600, 418);
-    QCOMPARE(canvasparts::scrollX(*window)->maximum(), 100 - 37 + 1);
-    QCOMPARE(canvasparts::scrollX(*window)->value(), 64);
+    QCOMPARE(drive(*window).scrollX()->maximum(), 100 - 37 + 1);
+    QCOMPARE(drive(*window).scrollX()->value(), 64);
 }
 
 void tst_LevelEditorWindow::canvasPixels() {
     // A new level: border tile 144 in the two outer rings, fill 143 inside.
     auto window = windowWithHolder(*m_Host, 30, 20, 400, 300);
-    QCOMPARE(canvasparts::picture(*window)->surface().ScaleWidth(), 383);
-    QCOMPARE(canvasPixel(*window, 0, 0), tilePixel(144, 0, 0));
-    QCOMPARE(canvasPixel(*window, 16 + 15, 16 + 15), tilePixel(144, 15, 15));
-    QCOMPARE(canvasPixel(*window, 2 * 16 + 3, 2 * 16 + 5), tilePixel(143, 3, 5));
-    QCOMPARE(canvasPixel(*window, 382, 282), tilePixel(143, 382 % 16, 282 % 16));
+    QCOMPARE(drive(*window).canvas()->surface().ScaleWidth(), 383);
+    QCOMPARE(drive(*window).canvasPixel(0, 0), tilePixel(144, 0, 0));
+    QCOMPARE(drive(*window).canvasPixel(16 + 15, 16 + 15), tilePixel(144, 15, 15));
+    QCOMPARE(drive(*window).canvasPixel(2 * 16 + 3, 2 * 16 + 5), tilePixel(143, 3, 5));
+    QCOMPARE(drive(*window).canvasPixel(382, 282), tilePixel(143, 382 % 16, 282 % 16));
 
     // Scrolled to column 5, row 1: the canvas's first row is the level's
     // second border ring, its second row is filled.
-    canvasparts::scrollX(*window)->setValue(5);
-    canvasparts::scrollY(*window)->setValue(1);
-    QCOMPARE(canvasPixel(*window, 7, 9), tilePixel(144, 7, 9));
-    QCOMPARE(canvasPixel(*window, 7, 16 + 9), tilePixel(143, 7, 9));
+    drive(*window).scrollX()->setValue(5);
+    drive(*window).scrollY()->setValue(1);
+    QCOMPARE(drive(*window).canvasPixel(7, 9), tilePixel(144, 7, 9));
+    QCOMPARE(drive(*window).canvasPixel(7, 16 + 9), tilePixel(143, 7, 9));
     leveledit::setTile(*window, 6, 2, 7);
-    window->RedrawEdit();
-    QCOMPARE(canvasPixel(*window, 16 + 1, 16 + 2), tilePixel(7, 1, 2));
+    drive(*window).canvas()->repaint();
+    QCOMPARE(drive(*window).canvasPixel(16 + 1, 16 + 2), tilePixel(7, 1, 2));
 
     // At the maximum the cells past the level draw the button-shadow square.
-    canvasparts::scrollX(*window)->setValue(canvasparts::scrollX(*window)->maximum());
-    const int lastColumnX = (29 - canvasparts::scrollX(*window)->value()) * 16;
-    QCOMPARE(canvasPixel(*window, lastColumnX + 3, 3), tilePixel(144, 3, 3));
-    QCOMPARE(canvasPixel(*window, lastColumnX + 16 + 3, 3), Surface::ButtonShadow);
+    drive(*window).scrollX()->setValue(drive(*window).scrollX()->maximum());
+    const int lastColumnX = (29 - drive(*window).scrollX()->value()) * 16;
+    QCOMPARE(drive(*window).canvasPixel(lastColumnX + 3, 3), tilePixel(144, 3, 3));
+    QCOMPARE(drive(*window).canvasPixel(lastColumnX + 16 + 3, 3), Surface::ButtonShadow);
 
     // Zoomed in, every tile pixel is a 2 x 2 block.
-    canvasparts::scrollX(*window)->setValue(0);
-    canvasparts::scrollY(*window)->setValue(0);
-    window->mnuViewZoomIn->trigger();
-    QCOMPARE(canvasPixel(*window, 2 * 7 + 1, 2 * 3), tilePixel(144, 7, 3));
-    QCOMPARE(canvasPixel(*window, 64 + 2 * 5, 64 + 2 * 6 + 1), tilePixel(143, 5, 6));
+    drive(*window).scrollX()->setValue(0);
+    drive(*window).scrollY()->setValue(0);
+    drive(*window).action("zoomInAction")->trigger();
+    QCOMPARE(drive(*window).canvasPixel(2 * 7 + 1, 2 * 3), tilePixel(144, 7, 3));
+    QCOMPARE(drive(*window).canvasPixel(64 + 2 * 5, 64 + 2 * 6 + 1), tilePixel(143, 5, 6));
 
     // A paint event draws the canvas too.
-    canvasparts::picture(*window)->surface().image().fill(0xFF123456);
-    canvasparts::picture(*window)->hide();
-    canvasparts::picture(*window)->show();
-    canvasparts::picture(*window)->repaint();
-    QCOMPARE(canvasPixel(*window, 1, 1), tilePixel(144, 0, 0));
+    drive(*window).canvas()->surface().image().fill(0xFF123456);
+    drive(*window).canvas()->hide();
+    drive(*window).canvas()->show();
+    drive(*window).canvas()->repaint();
+    QCOMPARE(drive(*window).canvasPixel(1, 1), tilePixel(144, 0, 0));
 }
 
 void tst_LevelEditorWindow::scrollingRedrawsUnlessSuppressed() {
     auto window = windowWithHolder(*m_Host, 60, 40, 400, 300);
     leveledit::setTile(*window, 10, 10, 3);
-    window->RedrawEdit();
-    const QImage before = canvasparts::picture(*window)->Picture();
+    drive(*window).canvas()->repaint();
+    const QImage before = drive(*window).canvas()->Picture();
 
-    window->OpenLevelPreview();
-    canvasparts::scrollX(*window)->setValue(10);
-    canvasparts::scrollY(*window)->setValue(10);
-    QCOMPARE(canvasparts::picture(*window)->Picture(), before);
-    window->CloseLevelPreview();
+    drive(*window).pressPicker("levelPreviewButton");
+    drive(*window).scrollX()->setValue(10);
+    drive(*window).scrollY()->setValue(10);
+    QCOMPARE(drive(*window).canvas()->Picture(), before);
+    drive(*window).releaseButton("levelPreviewButton");
 
-    canvasparts::scrollY(*window)->setValue(9);
-    QCOMPARE(canvasPixel(*window, 0, 16), tilePixel(3, 0, 0));
+    drive(*window).scrollY()->setValue(9);
+    QCOMPARE(drive(*window).canvasPixel(0, 16), tilePixel(3, 0, 0));
     // A drag of the thumb redraws as it goes.
-    canvasparts::scrollX(*window)->setSliderDown(true);
-    canvasparts::scrollX(*window)->setValue(9);
-    QCOMPARE(canvasPixel(*window, 16 + 4, 16 + 4), tilePixel(3, 4, 4));
-    canvasparts::scrollX(*window)->setSliderDown(false);
+    drive(*window).scrollX()->setSliderDown(true);
+    drive(*window).scrollX()->setValue(9);
+    QCOMPARE(drive(*window).canvasPixel(16 + 4, 16 + 4), tilePixel(3, 4, 4));
+    drive(*window).scrollX()->setSliderDown(false);
     // So does a page step of the bar.
-    canvasparts::scrollY(*window)->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    QCOMPARE(canvasparts::scrollY(*window)->value(), 9 + 9);
-    QCOMPARE(canvasPixel(*window, 3, 3), tilePixel(143, 3, 3));
+    drive(*window).scrollY()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(drive(*window).scrollY()->value(), 9 + 9);
+    QCOMPARE(drive(*window).canvasPixel(3, 3), tilePixel(143, 3, 3));
 }
 
 void tst_LevelEditorWindow::modeButtonsAndPositionReport() {
     auto window = windowWithHolder(*m_Host, 100, 60, 400, 300);
-    QTest::mouseClick(window->optMode[1], Qt::LeftButton);
+    QTest::mouseClick(drive(*window).modeButton(1), Qt::LeftButton);
     QCOMPARE(window->Mode(), qint16(1));
-    QVERIFY(!window->optMode[0]->isChecked());
+    QVERIFY(!drive(*window).modeButton(0)->isChecked());
     // Choosing a mode from code, as the pickers do, also sets it.
-    window->optMode[0]->setChecked(true);
+    drive(*window).modeButton(0)->setChecked(true);
     QCOMPARE(window->Mode(), qint16(0));
     // The focus never stays on a mode button.
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    window->optMode[1]->setFocus(Qt::TabFocusReason);
-    QVERIFY(!window->optMode[1]->hasFocus());
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window->picTools));
+    drive(*window).modeButton(1)->setFocus(Qt::TabFocusReason);
+    QVERIFY(!drive(*window).modeButton(1)->hasFocus());
+    QCOMPARE(QApplication::focusWidget(),
+             static_cast<QWidget*>(drive(*window).widget<PictureBox>("toolPanel")));
 
-    canvasparts::scrollY(*window)->setValue(5);
-    QTest::mouseClick(window->lblPosition, Qt::LeftButton);
+    drive(*window).scrollY()->setValue(5);
+    QTest::mouseClick(drive(*window).widget<QLabel>("positionLabel"), Qt::LeftButton);
     QCOMPARE(m_Prompts->messages.size(), size_t(1));
     const auto& message = m_Prompts->messages.back();
     QCOMPARE(message.text, QStringLiteral(" 43, 0, 5"));
@@ -403,7 +405,7 @@ void tst_LevelEditorWindow::saveOfNewLevelAsksForAName() {
     auto window = newPlayableWindow(*m_Host, 30, 20, 3, 7);
     leveledit::setModified(*window, true);
     m_Prompts->files.push_back(ScriptedPrompts::File::Cancel());
-    QVERIFY(!window->mnuFileSave_Click());
+    QVERIFY(!window->Save());
     QCOMPARE(m_Prompts->fileRequests.size(), size_t(1));
     const Prompts::FileRequest& request = m_Prompts->fileRequests.back();
     QVERIFY(request.save);
@@ -432,7 +434,7 @@ void tst_LevelEditorWindow::saveAsRefusesAnotherEpisodesName() {
     auto window = newPlayableWindow(*m_Host, 30, 20, 1, 3);
     m_Prompts->files.push_back(ScriptedPrompts::File::Choose(dir.filePath("mylevel.ck2")));
     m_Prompts->files.push_back(ScriptedPrompts::File::Cancel());
-    QVERIFY(!window->mnuFileSaveAs_Click());
+    QVERIFY(!window->SaveAs());
     QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
     QCOMPARE(m_Prompts->messages.size(), size_t(1));
     QVERIFY2(m_Prompts->messages.back().text.contains("episode 2"),
@@ -454,7 +456,7 @@ void tst_LevelEditorWindow::extendedNameAsksBeforeReplacing() {
     m_Prompts->files.push_back(ScriptedPrompts::File::Choose(dir.filePath("mylevel")));
     m_Prompts->files.push_back(ScriptedPrompts::File::Cancel());
     m_Prompts->answers.push_back(Prompts::Answer::No);
-    QVERIFY(!window->mnuFileSaveAs_Click());
+    QVERIFY(!window->SaveAs());
     QCOMPARE(m_Prompts->messages.back().text,
              QStringLiteral("mylevel.ck1 already exists.\r\nDo you want to replace it?"));
     QCOMPARE(m_Prompts->messages.back().buttons, Prompts::Buttons::YesNo);
@@ -463,8 +465,8 @@ void tst_LevelEditorWindow::extendedNameAsksBeforeReplacing() {
     // Yes: replaced.
     m_Prompts->files.push_back(ScriptedPrompts::File::Choose(dir.filePath("mylevel")));
     m_Prompts->answers.push_back(Prompts::Answer::Yes);
-    QVERIFY(window->mnuFileSaveAs_Click());
-    QCOMPARE(fileBytes(existing), window->m_Level.Serialize());
+    QVERIFY(window->SaveAs());
+    QCOMPARE(fileBytes(existing), window->Document().level().Serialize());
 }
 
 void tst_LevelEditorWindow::saveAsWritesAndRenames() {
@@ -477,36 +479,36 @@ void tst_LevelEditorWindow::saveAsWritesAndRenames() {
     leveledit::setModified(*window, true);
 
     m_Prompts->files.push_back(ScriptedPrompts::File::Choose(first));
-    window->mnuFileSave->trigger();
+    drive(*window).action("saveAction")->trigger();
     QCOMPARE(window->FileName(), first);
     QCOMPARE(window->windowTitle(), first + "[*]");
     QVERIFY(!window->IsModified());
-    QCOMPARE(fileBytes(first), window->m_Level.Serialize());
+    QCOMPARE(fileBytes(first), window->Document().level().Serialize());
 
     // Save As offers the current name in its folder; a new choice renames
     // the window.
     leveledit::setModified(*window, true);
     m_Prompts->files.push_back(ScriptedPrompts::File::Choose(second));
-    window->mnuFileSaveAs->trigger();
+    drive(*window).action("saveAsAction")->trigger();
     QCOMPARE(m_Prompts->fileRequests.back().fileName, QStringLiteral("LEVEL04.CK1"));
     QCOMPARE(m_Prompts->fileRequests.back().initialDir, dir.path());
     QCOMPARE(window->FileName(), second);
     QCOMPARE(window->windowTitle(), second + "[*]");
     QVERIFY(!window->IsModified());
     // The episode and number stay the level's own.
-    QCOMPARE(window->m_Level.Number(), qint16(4));
+    QCOMPARE(window->Document().level().Number(), qint16(4));
 
     // File, Save writes to the window's name without asking.
     leveledit::setTile(*window, 2, 2, 99);
     leveledit::setModified(*window, true);
-    window->mnuFileSave->trigger();
+    drive(*window).action("saveAction")->trigger();
     QCOMPARE(m_Prompts->fileRequests.size(), size_t(2));
     QVERIFY(!window->IsModified());
     Level reread;
     QVERIFY(reread.Load(second).ok);
     QCOMPARE(reread.Tile(2, 2), qint16(99));
     QCOMPARE(reread.Info(5, 6), qint16(255));
-    QCOMPARE(reread.TilePlane(), window->m_Level.TilePlane());
+    QCOMPARE(reread.TilePlane(), window->Document().level().TilePlane());
 }
 
 void tst_LevelEditorWindow::failedSaveKeepsEverything() {
@@ -514,7 +516,7 @@ void tst_LevelEditorWindow::failedSaveKeepsEverything() {
     const QString good = dir.filePath("LEVEL01.CK1");
     auto window = newPlayableWindow(*m_Host, 30, 20, 1, 1);
     m_Prompts->files.push_back(ScriptedPrompts::File::Choose(good));
-    QVERIFY(window->mnuFileSaveAs_Click());
+    QVERIFY(window->SaveAs());
     const QByteArray saved = fileBytes(good);
 
     // Save As into a folder that does not exist.
@@ -522,7 +524,7 @@ void tst_LevelEditorWindow::failedSaveKeepsEverything() {
     leveledit::setTile(*window, 4, 4, 5);
     leveledit::setModified(*window, true);
     m_Prompts->files.push_back(ScriptedPrompts::File::Choose(missing));
-    QVERIFY(!window->mnuFileSaveAs_Click());
+    QVERIFY(!window->SaveAs());
     QCOMPARE(m_Prompts->messages.size(), size_t(1));
     QVERIFY(m_Prompts->messages.back().text.contains("LEVEL02.CK1"));
     QCOMPARE(m_Prompts->messages.back().buttons, Prompts::Buttons::Ok);
@@ -533,7 +535,7 @@ void tst_LevelEditorWindow::failedSaveKeepsEverything() {
     // Save over a file that has become a folder.
     QVERIFY(QFile::remove(good));
     QVERIFY(QDir().mkdir(good));
-    QVERIFY(!window->mnuFileSave_Click());
+    QVERIFY(!window->Save());
     QCOMPARE(m_Prompts->messages.size(), size_t(2));
     QVERIFY(m_Prompts->messages.back().text.contains("LEVEL01.CK1"));
     QVERIFY(window->IsModified());
@@ -577,7 +579,7 @@ void tst_LevelEditorWindow::closeQuestionPaths() {
         m_Prompts->answers.push_back(Prompts::Answer::Save);
         m_Prompts->files.push_back(ScriptedPrompts::File::Choose(path));
         QVERIFY(window->close());
-        QCOMPARE(fileBytes(path), window->m_Level.Serialize());
+        QCOMPARE(fileBytes(path), window->Document().level().Serialize());
     }
     // Changed, Save, the save fails: the reason is shown and it stays open.
     {
@@ -610,24 +612,25 @@ void tst_LevelEditorWindow::closeInsideTheMdiArea() {
     // The minimum is the sub-window's outer size.
     sub->resize(100, 100);
     QCOMPARE(sub->size(), QSize(363, 323));
-    QVERIFY(canvasparts::canvas(*window)->height() > 0);
+    QVERIFY(drive(*window).levelCanvas()->height() > 0);
 
     // A minimised window keeps its layout.
-    const QRect holder = canvasparts::canvas(*window)->geometry();
+    const QRect holder = drive(*window).levelCanvas()->geometry();
     sub->showMinimized();
-    window->Form_Resize();
-    QCOMPARE(canvasparts::canvas(*window)->geometry(), holder);
+    QResizeEvent resize(window->size(), window->size());
+    QApplication::sendEvent(window, &resize);
+    QCOMPARE(drive(*window).levelCanvas()->geometry(), holder);
     sub->showNormal();
 
     leveledit::setModified(*window, true);
     m_Prompts->answers.push_back(Prompts::Answer::Cancel);
-    window->mnuFileClose_Click();
+    drive(*window).trigger("closeAction");
     QCOMPARE(area.subWindowList().size(), 1);
     QVERIFY(sub->isVisible());
 
     m_Prompts->answers.push_back(Prompts::Answer::Discard);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    window->mnuFileClose_Click();
+    drive(*window).trigger("closeAction");
     QTRY_COMPARE(area.subWindowList().size(), 0);
     QCOMPARE(m_Prompts->messages.size(), size_t(2));
 }
@@ -682,13 +685,13 @@ void tst_LevelEditorWindow::sameFileInTwoWindows() {
     auto two = openWindow(*m_Host, path);
     QVERIFY(one && two);
     leveledit::setTile(*one, 3, 3, 11);
-    QVERIFY(one->mnuFileSave_Click());
+    QVERIFY(one->Save());
     QVERIFY(m_Prompts->messages.empty());
     leveledit::setTile(*two, 4, 4, 12);
     leveledit::setModified(*two, true);
     m_Prompts->answers.push_back(answer);
     m_Prompts->files.push_back(ScriptedPrompts::File::Choose(other));
-    QCOMPARE(two->mnuFileSave_Click(), saved);
+    QCOMPARE(two->Save(), saved);
 
     QCOMPARE(m_Prompts->messages.size(), size_t(1));
     const auto& question = m_Prompts->messages.front();
@@ -717,14 +720,14 @@ void tst_LevelEditorWindow::realLevelsRoundTrip() {
         QVERIFY2(window, qPrintable(name));
         QCOMPARE(window->windowTitle(), original + "[*]");
         QVERIFY(!window->IsModified());
-        QCOMPARE(window->m_Level.Episode(), qint16(1));
+        QCOMPARE(window->Document().level().Episode(), qint16(1));
         // The canvas shows the level's first tile at its top-left corner.
-        const qint16 first = window->m_Level.Tile(0, 0);
-        QCOMPARE(canvasPixel(*window, 0, 0), tilePixel(first, 0, 0));
+        const qint16 first = window->Document().level().Tile(0, 0);
+        QCOMPARE(drive(*window).canvasPixel(0, 0), tilePixel(first, 0, 0));
 
         const QString copy = dir.filePath(name.toLower());
         m_Prompts->files.push_back(ScriptedPrompts::File::Choose(copy));
-        QVERIFY(window->mnuFileSaveAs_Click());
+        QVERIFY(window->SaveAs());
         QCOMPARE(window->windowTitle(), copy + "[*]");
 
         Level before;
@@ -735,7 +738,7 @@ void tst_LevelEditorWindow::realLevelsRoundTrip() {
         QVERIFY2(after.InfoPlane() == before.InfoPlane(), qPrintable(name));
         QCOMPARE(after.Width(), before.Width());
         QCOMPARE(after.Height(), before.Height());
-        QCOMPARE(fileBytes(copy), window->m_Level.Serialize());
+        QCOMPARE(fileBytes(copy), window->Document().level().Serialize());
     }
 }
 
@@ -762,7 +765,7 @@ void tst_LevelEditorWindow::fileChangedOnDiskOffersReload() {
     auto* text = window->findChild<QLabel*>("diskChangeText");
     QVERIFY(bar && reload && keep && text);
     QVERIFY(!bar->isVisible());
-    const QRect holder = canvasparts::canvas(*window)->geometry();
+    const QRect holder = drive(*window).levelCanvas()->geometry();
 
     // Unmodified: Reload simply reads the file.
     QVERIFY(levelWithTile(8).Save(path).ok);
@@ -770,27 +773,26 @@ void tst_LevelEditorWindow::fileChangedOnDiskOffersReload() {
     QCOMPARE(text->text(), QStringLiteral("LEVEL13.CK1 was changed by another program."));
     QVERIFY(reload->isVisible());
     // The edit area makes room for the bar.
-    QCOMPARE(canvasparts::canvas(*window)->y(), bar->height());
-    QCOMPARE(canvasparts::canvas(*window)->height(), holder.height() - bar->height());
+    QCOMPARE(drive(*window).levelCanvas()->y(), bar->height());
+    QCOMPARE(drive(*window).levelCanvas()->height(), holder.height() - bar->height());
     QTest::mouseClick(reload, Qt::LeftButton);
     QVERIFY(!bar->isVisible());
-    QCOMPARE(canvasparts::canvas(*window)->geometry(), holder);
-    QVERIFY(window->m_Level == levelWithTile(8));
+    QCOMPARE(drive(*window).levelCanvas()->geometry(), holder);
+    QVERIFY(window->Document().level() == levelWithTile(8));
     QVERIFY(!window->IsModified());
-    QVERIFY(!window->mnuEditUndo->isEnabled());
+    QVERIFY(!drive(*window).action("undoAction")->isEnabled());
     QTRY_VERIFY(editortest::canvasShowsLevel(*window));
 
     // Keep mine: the bar goes; the save asks, and Overwrite writes it.
-    QTest::mouseClick(canvasparts::picture(*window), Qt::LeftButton, {},
-                      QPoint(6 * 16 + 2, 6 * 16 + 2));
-    const Level mine = window->m_Level;
+    QTest::mouseClick(drive(*window).canvas(), Qt::LeftButton, {}, QPoint(6 * 16 + 2, 6 * 16 + 2));
+    const Level mine = window->Document().level();
     QVERIFY(levelWithTile(10).Save(path).ok);
     QTRY_VERIFY(bar->isVisible());
     QTest::mouseClick(keep, Qt::LeftButton);
     QVERIFY(!bar->isVisible());
-    QVERIFY(window->m_Level == mine);
+    QVERIFY(window->Document().level() == mine);
     m_Prompts->answers.push_back(Prompts::Answer::Overwrite);
-    QVERIFY(window->mnuFileSave_Click());
+    QVERIFY(window->Save());
     QCOMPARE(m_Prompts->messages.size(), size_t(1));
     QCOMPARE(m_Prompts->messages.back().buttons, Prompts::Buttons::OverwriteSaveAsCancel);
     QCOMPARE(fileBytes(path), mine.Serialize());
@@ -805,7 +807,7 @@ void tst_LevelEditorWindow::fileChangedOnDiskOffersReload() {
                             "it again."));
     QVERIFY(!reload->isVisible());
     leveledit::setModified(*window, true);
-    QVERIFY(window->mnuFileSave_Click());
+    QVERIFY(window->Save());
     QCOMPARE(m_Prompts->messages.size(), size_t(1));
     QCOMPARE(fileBytes(path), mine.Serialize());
     QVERIFY(!bar->isVisible());
@@ -871,7 +873,7 @@ void tst_LevelEditorWindow::tooLargeForTheGameAsksOncePerWindow() {
         QFile::remove(path);
         leveledit::setTile(*window, 1, 1, qint16(10 + i));
         leveledit::setModified(*window, true);
-        QCOMPARE(window->mnuFileSave_Click(), bool(written[i]));
+        QCOMPARE(window->Save(), bool(written[i]));
         QCOMPARE(QFileInfo::exists(path), bool(written[i]));
         QCOMPARE(window->IsModified(), !written[i]);
     }

@@ -8,6 +8,7 @@
 #include "TestFiles.h"
 #include "TestMain.h"
 #include "app/AppSandbox.h"
+#include "editor/EditorDriver.h"
 
 #include <QAction>
 #include <QFile>
@@ -45,27 +46,27 @@ private slots:
         leveledit::setFileName(*window, file);
         ScriptedPrompts& prompts = *m_Sandbox.prompts;
         prompts.answers = {Prompts::Answer::No};
-        QVERIFY(!window->mnuFileSave_Click());
+        QVERIFY(!window->Save());
         QCOMPARE(fileBytes(file), QByteArray("old"));
         QCOMPARE(prompts.messages.size(), size_t(1));
         QVERIFY(prompts.messages[0].text.contains("Keen has no start"));
         QCOMPARE(prompts.messages[0].buttons, Prompts::Buttons::YesNo);
         prompts.answers = {Prompts::Answer::Yes};
-        QVERIFY(window->mnuFileSave_Click());
-        QCOMPARE(fileBytes(file), window->m_Level.Serialize());
+        QVERIFY(window->Save());
+        QCOMPARE(fileBytes(file), window->Document().level().Serialize());
         const QByteArray accepted = fileBytes(file);
 
         leveledit::setTile(*window, 5, 5, 300);
-        QVERIFY(!window->mnuFileSave_Click());
+        QVERIFY(!window->Save());
         QCOMPARE(prompts.messages.size(), size_t(3));
         QVERIFY(prompts.messages[2].text.contains("error at 5, 5: tile 300"));
         QVERIFY(!prompts.messages[2].text.contains("Keen has no start"));
         QCOMPARE(fileBytes(file), accepted);
         prompts.answers = {Prompts::Answer::Yes};
-        QVERIFY(window->mnuFileSave_Click());
-        QVERIFY(window->mnuFileSave_Click());
+        QVERIFY(window->Save());
+        QVERIFY(window->Save());
         QCOMPARE(prompts.messages.size(), size_t(4));
-        QCOMPARE(fileBytes(file), window->m_Level.Serialize());
+        QCOMPARE(fileBytes(file), window->Document().level().Serialize());
     }
 
     // A level too large and without a start: each question is asked until
@@ -76,17 +77,17 @@ private slots:
         leveledit::setFileName(*window, file);
         ScriptedPrompts& prompts = *m_Sandbox.prompts;
         prompts.answers = {Prompts::Answer::Yes, Prompts::Answer::No};
-        QVERIFY(!window->mnuFileSave_Click());
+        QVERIFY(!window->Save());
         QVERIFY(!QFile::exists(file));
         prompts.answers = {Prompts::Answer::Yes};
-        QVERIFY(window->mnuFileSave_Click());
-        QVERIFY(window->mnuFileSave_Click());
+        QVERIFY(window->Save());
+        QVERIFY(window->Save());
         QCOMPARE(prompts.messages.size(), size_t(3));
         QVERIFY(prompts.messages[0].text.contains("too large for the game"));
         QVERIFY(prompts.messages[1].text.contains("Keen has no start"));
         QVERIFY(!prompts.messages[1].text.contains("too large"));
         QVERIFY(prompts.messages[2].text.contains("Keen has no start"));
-        QCOMPARE(fileBytes(file), window->m_Level.Serialize());
+        QCOMPARE(fileBytes(file), window->Document().level().Serialize());
     }
 
     // A new level: the game folder is asked for (and kept), then the
@@ -109,9 +110,9 @@ private slots:
             QTest::keyClicks(&number, "7");
             ScriptedPrompts::click(dialog, "OK");
         });
-        QCOMPARE(window->mnuLevelTestInGame->shortcut(), QKeySequence(Qt::Key_F5));
-        window->mnuLevelTestInGame->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(fileBytes(copied), window->m_Level.Serialize(), 20000);
+        QCOMPARE(drive(*window).action("testInGameAction")->shortcut(), QKeySequence(Qt::Key_F5));
+        drive(*window).action("testInGameAction")->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(fileBytes(copied), window->Document().level().Serialize(), 20000);
         QCOMPARE(GameFolderSettings::Read(1), m_Game->path());
         QCOMPARE(prompts.shownDialogs.size(), size_t(1));
     }
@@ -128,7 +129,7 @@ private slots:
         qputenv("TMPDIR", tmp.path().toLocal8Bit());
         auto window = editortest::newWindow(m_Host, 30, 20, 1, 7);
         leveledit::setFileName(*window, m_Game->filePath("LEVEL07.CK1"));
-        window->mnuLevelTestInGame->trigger();
+        drive(*window).action("testInGameAction")->trigger();
         qputenv("TMPDIR", savedTmp);
         auto* progress = m_Host.HostWindow()->findChild<QProgressDialog*>("gameCopyProgress");
         QVERIFY(progress);
@@ -157,7 +158,7 @@ private slots:
             QFile::setPermissions(m_Bin->filePath("dosbox"), QFile::ReadOwner | QFile::ExeOwner);
         }
         auto window = editortest::newWindow(m_Host, qint16(width), 130, 1, 2);
-        window->mnuLevelTestInGame->trigger();
+        drive(*window).action("testInGameAction")->trigger();
         ScriptedPrompts& prompts = *m_Sandbox.prompts;
         QCOMPARE(prompts.messages.size(), size_t(1));
         QVERIFY2(prompts.messages[0].text.contains(message), qPrintable(prompts.messages[0].text));

@@ -2,14 +2,15 @@
 // level, typed into with real keys and confirmed with Enter, and what the
 // window does with the answer.
 
-#include "CanvasParts.h"
 #include "Controls.h"
 #include "EditGeometry.h"
+#include "EditorDriver.h"
 #include "EditorTestSupport.h"
 #include "LevelEdits.h"
 #include "PictureBox.h"
 #include "ScriptedPrompts.h"
 #include "TestMain.h"
+#include "editor/EditorDriver.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -62,7 +63,7 @@ void tst_LevelProperties::growsWithTheOldEpisodesTiles() {
     ScopedPrompts installed(prompts);
     auto window = editortest::newWindow(host, 30, 20, 1, 5);
     leveledit::setTile(*window, 10, 10, 7);
-    window->mnuViewZoomIn_Click();
+    drive(*window).trigger("zoomInAction");
     window->SetSelectedTile(0, 4);
     window->SetSelectedSprite(9);
 
@@ -74,7 +75,7 @@ void tst_LevelProperties::growsWithTheOldEpisodesTiles() {
         controls::choose(episodeList(d), 2);
         QTest::keyClick(&widthBox(d), Qt::Key_Return);
     });
-    window->mnuLevelProperties->trigger();
+    drive(*window).action("propertiesAction")->trigger();
 
     QCOMPARE(prompts.shownDialogs.size(), size_t(1));
     QCOMPARE(prompts.shownDialogs[0].title, QStringLiteral("Level Properties"));
@@ -84,7 +85,7 @@ void tst_LevelProperties::growsWithTheOldEpisodesTiles() {
     QVERIFY(!shown.mapLevel);
     QVERIFY(prompts.messages.empty());
 
-    const Level& level = window->m_Level;
+    const Level& level = window->Document().level();
     QCOMPARE(level.Width(), qint16(40));
     QCOMPARE(level.Height(), qint16(20));
     QCOMPARE(level.Episode(), qint16(3));
@@ -106,15 +107,16 @@ void tst_LevelProperties::growsWithTheOldEpisodesTiles() {
     QCOMPARE(window->SelectedSprite(), qint16(9));
 
     // The scroll ranges and the canvas follow the new size at 1x zoom.
-    const int sw = canvasparts::canvas(*window)->width();
-    QCOMPARE(canvasparts::scrollX(*window)->maximum(), qMax(0, 40 - (sw - 17 + 15) / 16 + 1));
+    const int sw = drive(*window).levelCanvas()->width();
+    QCOMPARE(drive(*window).scrollX()->maximum(), qMax(0, 40 - (sw - 17 + 15) / 16 + 1));
     QVERIFY(editortest::canvasShowsLevel(*window));
     // The selected sprite's box shows episode 3's sprite 9.
-    Surface box(window->picSelectedSprite->ScaleWidth(), window->picSelectedSprite->ScaleHeight());
-    box.SetBackColor(window->picSelectedSprite->surface().BackColor());
+    Surface box(drive(*window).widget<PictureBox>("spriteBox")->ScaleWidth(),
+                drive(*window).widget<PictureBox>("spriteBox")->ScaleHeight());
+    box.SetBackColor(drive(*window).widget<PictureBox>("spriteBox")->surface().BackColor());
     box.Cls();
     window->Sprites().Draw(9, box, 0, 0, EditGeometry::PaletteZoom, true);
-    QCOMPARE(window->picSelectedSprite->surface().image(), box.image());
+    QCOMPARE(drive(*window).widget<PictureBox>("spriteBox")->surface().image(), box.image());
 }
 
 void tst_LevelProperties::cancelChangesNothing() {
@@ -122,9 +124,9 @@ void tst_LevelProperties::cancelChangesNothing() {
     ScriptedPrompts prompts;
     ScopedPrompts installed(prompts);
     auto window = editortest::newWindow(host, 30, 20, 2, 5);
-    window->mnuViewZoomIn_Click();
+    drive(*window).trigger("zoomInAction");
     leveledit::setModified(*window, true);
-    const Level before = window->m_Level;
+    const Level before = window->Document().level();
 
     prompts.dialogs.push_back([](QDialog& d) {
         controls::retype(widthBox(d), QStringLiteral("50"));
@@ -133,9 +135,9 @@ void tst_LevelProperties::cancelChangesNothing() {
         controls::setTicked(mapLevelBox(d), true);
         QTest::keyClick(&heightBox(d), Qt::Key_Escape);
     });
-    window->mnuLevelProperties->trigger();
+    drive(*window).action("propertiesAction")->trigger();
     QCOMPARE(prompts.shownDialogs.size(), size_t(1));
-    QVERIFY(window->m_Level == before);
+    QVERIFY(window->Document().level() == before);
     QCOMPARE(window->Document().undoStack().count(), 0);
     QCOMPARE(window->CanvasZoom().Exponent(), 1);
     QCOMPARE(window->Sprites().Count(), qint16(8));
@@ -171,10 +173,10 @@ void tst_LevelProperties::mapLevelFlag() {
         QCOMPARE(map.isChecked(), tick);
         QTest::mouseClick(&controls::find<QPushButton>(d, "okButton"), Qt::LeftButton);
     });
-    window->mnuLevelProperties->trigger();
+    drive(*window).action("propertiesAction")->trigger();
     QCOMPARE(shown, shownTicked);
-    QCOMPARE(window->m_Level.Number(), qint16(result));
-    QCOMPARE(window->m_Level.Width(), qint16(30));
+    QCOMPARE(window->Document().level().Number(), qint16(result));
+    QCOMPARE(window->Document().level().Width(), qint16(30));
     QCOMPARE(window->IsModified(), result != number);
 }
 
@@ -197,13 +199,13 @@ void tst_LevelProperties::oversizedLevelKeepsItsSize() {
         controls::choose(episodeList(d), 1);
         QTest::keyClick(&widthBox(d), Qt::Key_Enter);
     });
-    window->mnuLevelProperties->trigger();
+    drive(*window).action("propertiesAction")->trigger();
     QCOMPARE(shownWidth, QStringLiteral("200"));
     QCOMPARE(prompts.messages.size(), size_t(1));
     QCOMPARE(prompts.messages[0].text, QStringLiteral("Width should be between 24 and 200"));
-    QCOMPARE(window->m_Level.Width(), qint16(200));
-    QCOMPARE(window->m_Level.Tile(199, 5), qint16(33));
-    QCOMPARE(window->m_Level.Episode(), qint16(2));
+    QCOMPARE(window->Document().level().Width(), qint16(200));
+    QCOMPARE(window->Document().level().Tile(199, 5), qint16(33));
+    QCOMPARE(window->Document().level().Episode(), qint16(2));
     QCOMPARE(window->Sprites().Count(), qint16(8));
 }
 
@@ -222,17 +224,17 @@ void tst_LevelProperties::episodeOutsideTheListNeedsAChoice() {
         controls::choose(episodeList(d), 1);
         QTest::keyClick(&widthBox(d), Qt::Key_Return);
     });
-    window->mnuLevelProperties->trigger();
+    drive(*window).action("propertiesAction")->trigger();
     QCOMPARE(shownIndex, -1);
-    QCOMPARE(window->m_Level.Episode(), qint16(2));
+    QCOMPARE(window->Document().level().Episode(), qint16(2));
     QCOMPARE(window->Sprites().Count(), qint16(8));
 
     // Cancelled with no choice: the episode stays 4 and no set changes.
     leveledit::change(*window, [](Level& level) { level.SetEpisode(4); });
     prompts.dialogs.push_back(
         [](QDialog& d) { ScriptedPrompts::click(d, QStringLiteral("Cancel")); });
-    window->mnuLevelProperties->trigger();
-    QCOMPARE(window->m_Level.Episode(), qint16(4));
+    drive(*window).action("propertiesAction")->trigger();
+    QCOMPARE(window->Document().level().Episode(), qint16(4));
     QCOMPARE(window->Sprites().Count(), qint16(8));
 }
 

@@ -1,12 +1,13 @@
 // Moving around the canvas: the wheel and touchpad arithmetic with plain
 // numbers, then real wheel and key events sent to a real editor window's
 // canvas.
-#include "CanvasParts.h"
+#include "EditorDriver.h"
 #include "EditorTestSupport.h"
 #include "Navigation.h"
 #include "PaletteGeometry.h"
 #include "PictureBox.h"
 #include "TestMain.h"
+#include "editor/EditorDriver.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -26,8 +27,7 @@ PaletteGeometry::Cell cellAt(LevelEditorWindow& w, QPoint pos) {
     // Whole-pixel cells: the cell is the pixel divided by the cell size.
     const int cw = int(w.Tiles().RenderWidth(w.CanvasZoom())),
               ch = int(w.Tiles().RenderHeight(w.CanvasZoom()));
-    return {pos.x() / cw + canvasparts::scrollX(w)->value(),
-            pos.y() / ch + canvasparts::scrollY(w)->value()};
+    return {pos.x() / cw + drive(w).scrollX()->value(), pos.y() / ch + drive(w).scrollY()->value()};
 }
 
 using Setup = editortest::EditingWindow;
@@ -148,21 +148,22 @@ void tst_Navigation::keyMove() {
 void tst_Navigation::wheelScrollsRows() {
     Setup w;
     const int lines = QApplication::wheelScrollLines();
-    QVERIFY(canvasparts::scrollY(*w)->maximum() > 4 * lines);
-    wheel(canvasparts::picture(*w), {40, 40}, {0, -Notch});
-    QCOMPARE(canvasparts::scrollY(*w)->value(), lines);
-    QCOMPARE(canvasparts::scrollX(*w)->value(), 0);
+    QVERIFY(drive(*w).scrollY()->maximum() > 4 * lines);
+    wheel(drive(*w).canvas(), {40, 40}, {0, -Notch});
+    QCOMPARE(drive(*w).scrollY()->value(), lines);
+    QCOMPARE(drive(*w).scrollX()->value(), 0);
     QVERIFY(canvasShowsLevel(*w));
-    wheel(canvasparts::picture(*w), {40, 40}, {0, -2 * Notch});
-    QCOMPARE(canvasparts::scrollY(*w)->value(), 3 * lines);
+    wheel(drive(*w).canvas(), {40, 40}, {0, -2 * Notch});
+    QCOMPARE(drive(*w).scrollY()->value(), 3 * lines);
     // The label names the cell now under the pointer.
-    QCOMPARE(w->lblPosition->text(), PaletteGeometry::PositionText(cellAt(*w, {40, 40})));
-    wheel(canvasparts::picture(*w), {40, 40}, {0, 10 * Notch});
-    QCOMPARE(canvasparts::scrollY(*w)->value(), 0);
+    QCOMPARE(drive(*w).widget<QLabel>("positionLabel")->text(),
+             PaletteGeometry::PositionText(cellAt(*w, {40, 40})));
+    wheel(drive(*w).canvas(), {40, 40}, {0, 10 * Notch});
+    QCOMPARE(drive(*w).scrollY()->value(), 0);
     // Down past the end stops at the bar's maximum.
     for (int i = 0; i < 60; ++i)
-        wheel(canvasparts::picture(*w), {40, 40}, {0, -Notch});
-    QCOMPARE(canvasparts::scrollY(*w)->value(), canvasparts::scrollY(*w)->maximum());
+        wheel(drive(*w).canvas(), {40, 40}, {0, -Notch});
+    QCOMPARE(drive(*w).scrollY()->value(), drive(*w).scrollY()->maximum());
     QVERIFY(canvasShowsLevel(*w));
     QVERIFY(!w->IsModified());
 }
@@ -170,34 +171,34 @@ void tst_Navigation::wheelScrollsRows() {
 void tst_Navigation::shiftWheelScrollsColumns() {
     Setup w;
     const int lines = QApplication::wheelScrollLines();
-    wheel(canvasparts::picture(*w), {40, 40}, {0, -Notch}, Qt::ShiftModifier);
-    QCOMPARE(canvasparts::scrollX(*w)->value(), lines);
-    QCOMPARE(canvasparts::scrollY(*w)->value(), 0);
-    wheel(canvasparts::picture(*w), {40, 40}, {Notch, 0});
-    QCOMPARE(canvasparts::scrollX(*w)->value(), 0);
+    wheel(drive(*w).canvas(), {40, 40}, {0, -Notch}, Qt::ShiftModifier);
+    QCOMPARE(drive(*w).scrollX()->value(), lines);
+    QCOMPARE(drive(*w).scrollY()->value(), 0);
+    wheel(drive(*w).canvas(), {40, 40}, {Notch, 0});
+    QCOMPARE(drive(*w).scrollX()->value(), 0);
     QVERIFY(canvasShowsLevel(*w));
     // A level narrower than the canvas does not scroll sideways.
     Setup narrow(24, 60);
-    wheel(canvasparts::picture(*narrow), {40, 40}, {0, -Notch}, Qt::ShiftModifier);
-    QCOMPARE(canvasparts::scrollX(*narrow)->value(), 0);
+    wheel(drive(*narrow).canvas(), {40, 40}, {0, -Notch}, Qt::ShiftModifier);
+    QCOMPARE(drive(*narrow).scrollX()->value(), 0);
 }
 
 void tst_Navigation::touchpadPixelsAddUpToCells() {
     Setup w;
     for (int i = 0; i < 3; ++i)
-        wheel(canvasparts::picture(*w), {40, 40}, {0, -15}, {}, {0, -5});
-    QCOMPARE(canvasparts::scrollY(*w)->value(), 0);
-    wheel(canvasparts::picture(*w), {40, 40}, {0, -15}, {}, {0, -5});
-    QCOMPARE(canvasparts::scrollY(*w)->value(), 1);
-    wheel(canvasparts::picture(*w), {40, 40}, {0, -120}, {}, {-35, -12});
-    QCOMPARE(canvasparts::scrollY(*w)->value(), 2);
-    QCOMPARE(canvasparts::scrollX(*w)->value(), 2);
+        wheel(drive(*w).canvas(), {40, 40}, {0, -15}, {}, {0, -5});
+    QCOMPARE(drive(*w).scrollY()->value(), 0);
+    wheel(drive(*w).canvas(), {40, 40}, {0, -15}, {}, {0, -5});
+    QCOMPARE(drive(*w).scrollY()->value(), 1);
+    wheel(drive(*w).canvas(), {40, 40}, {0, -120}, {}, {-35, -12});
+    QCOMPARE(drive(*w).scrollY()->value(), 2);
+    QCOMPARE(drive(*w).scrollX()->value(), 2);
     // At 2x zoom a cell takes 32 pixels.
-    w->mnuViewZoomIn_Click();
-    wheel(canvasparts::picture(*w), {40, 40}, {0, -15}, {}, {0, -20});
-    QCOMPARE(canvasparts::scrollY(*w)->value(), 2);
-    wheel(canvasparts::picture(*w), {40, 40}, {0, -15}, {}, {0, -20});
-    QCOMPARE(canvasparts::scrollY(*w)->value(), 3);
+    drive(*w).trigger("zoomInAction");
+    wheel(drive(*w).canvas(), {40, 40}, {0, -15}, {}, {0, -20});
+    QCOMPARE(drive(*w).scrollY()->value(), 2);
+    wheel(drive(*w).canvas(), {40, 40}, {0, -15}, {}, {0, -20});
+    QCOMPARE(drive(*w).scrollY()->value(), 3);
     QVERIFY(canvasShowsLevel(*w));
 }
 
@@ -216,113 +217,113 @@ void tst_Navigation::ctrlWheelZoomsAboutThePointer() {
     QFETCH(int, scrollY);
     QFETCH(QPoint, pointer);
     Setup w(150, 150);
-    canvasparts::scrollX(*w)->setValue(scrollX);
-    canvasparts::scrollY(*w)->setValue(scrollY);
+    drive(*w).scrollX()->setValue(scrollX);
+    drive(*w).scrollY()->setValue(scrollY);
     const PaletteGeometry::Cell cell = cellAt(*w, pointer);
 
-    wheel(canvasparts::picture(*w), pointer, {0, Notch}, Qt::ControlModifier);
+    wheel(drive(*w).canvas(), pointer, {0, Notch}, Qt::ControlModifier);
     QCOMPARE(w->CanvasZoom().Exponent(), 1);
     const PaletteGeometry::Cell in = cellAt(*w, pointer);
     if (cell.x - pointer.x() / 32 >= 0)
         QCOMPARE(in.x, cell.x);
     else
-        QCOMPARE(canvasparts::scrollX(*w)->value(), 0);
+        QCOMPARE(drive(*w).scrollX()->value(), 0);
     if (cell.y - pointer.y() / 32 >= 0)
         QCOMPARE(in.y, cell.y);
     else
-        QCOMPARE(canvasparts::scrollY(*w)->value(), 0);
+        QCOMPARE(drive(*w).scrollY()->value(), 0);
     QVERIFY(canvasShowsLevel(*w));
 
     // Two notches out: 8-pixel cells, the cell still under the pointer.
-    wheel(canvasparts::picture(*w), pointer, {0, -Notch}, Qt::ControlModifier);
-    wheel(canvasparts::picture(*w), pointer, {0, -Notch}, Qt::ControlModifier);
+    wheel(drive(*w).canvas(), pointer, {0, -Notch}, Qt::ControlModifier);
+    wheel(drive(*w).canvas(), pointer, {0, -Notch}, Qt::ControlModifier);
     QCOMPARE(w->CanvasZoom().Exponent(), -1);
     const PaletteGeometry::Cell out = cellAt(*w, pointer);
-    if (canvasparts::scrollX(*w)->value() > 0 &&
-        canvasparts::scrollX(*w)->value() < canvasparts::scrollX(*w)->maximum())
+    if (drive(*w).scrollX()->value() > 0 &&
+        drive(*w).scrollX()->value() < drive(*w).scrollX()->maximum())
         QCOMPARE(out.x, cell.x);
-    if (canvasparts::scrollY(*w)->value() > 0 &&
-        canvasparts::scrollY(*w)->value() < canvasparts::scrollY(*w)->maximum())
+    if (drive(*w).scrollY()->value() > 0 &&
+        drive(*w).scrollY()->value() < drive(*w).scrollY()->maximum())
         QCOMPARE(out.y, cell.y);
     if (scrollX == 20)
         QCOMPARE(out.x, cell.x);
     QVERIFY(canvasShowsLevel(*w));
-    QCOMPARE(w->lblPosition->text(), PaletteGeometry::PositionText(out));
+    QCOMPARE(drive(*w).widget<QLabel>("positionLabel")->text(), PaletteGeometry::PositionText(out));
 }
 
 void tst_Navigation::ctrlWheelAtTheZoomLimits() {
     Setup w;
     // Zoomed in as far as the window goes; more notches change nothing.
     for (int i = 0; i < 6; ++i)
-        wheel(canvasparts::picture(*w), {100, 100}, {0, Notch}, Qt::ControlModifier);
+        wheel(drive(*w).canvas(), {100, 100}, {0, Notch}, Qt::ControlModifier);
     QCOMPARE(w->CanvasZoom().Exponent(), 3);
     for (int i = 0; i < 12; ++i)
-        wheel(canvasparts::picture(*w), {100, 100}, {0, -Notch}, Qt::ControlModifier);
+        wheel(drive(*w).canvas(), {100, 100}, {0, -Notch}, Qt::ControlModifier);
     QCOMPARE(w->CanvasZoom().Exponent(), -4);
     // Near the level's far corner the view stops at the bars' maximum.
-    w->mnuView1xZoom_Click();
-    canvasparts::scrollX(*w)->setValue(canvasparts::scrollX(*w)->maximum());
-    canvasparts::scrollY(*w)->setValue(canvasparts::scrollY(*w)->maximum());
-    wheel(canvasparts::picture(*w), {500, 330}, {0, -Notch}, Qt::ControlModifier);
+    drive(*w).trigger("actualSizeAction");
+    drive(*w).scrollX()->setValue(drive(*w).scrollX()->maximum());
+    drive(*w).scrollY()->setValue(drive(*w).scrollY()->maximum());
+    wheel(drive(*w).canvas(), {500, 330}, {0, -Notch}, Qt::ControlModifier);
     QCOMPARE(w->CanvasZoom().Exponent(), -1);
-    QCOMPARE(canvasparts::scrollX(*w)->value(), canvasparts::scrollX(*w)->maximum());
-    QCOMPARE(canvasparts::scrollY(*w)->value(), canvasparts::scrollY(*w)->maximum());
+    QCOMPARE(drive(*w).scrollX()->value(), drive(*w).scrollX()->maximum());
+    QCOMPARE(drive(*w).scrollY()->value(), drive(*w).scrollY()->maximum());
     QVERIFY(canvasShowsLevel(*w));
 }
 
 void tst_Navigation::wheelDuringADrag() {
     Setup w;
     w->SetSelectedTile(0, 7);
-    QTest::mousePress(canvasparts::picture(*w), Qt::LeftButton, {}, {40, 40});
-    QCOMPARE(w->m_Level.Tile(2, 2), qint16(7));
+    QTest::mousePress(drive(*w).canvas(), Qt::LeftButton, {}, {40, 40});
+    QCOMPARE(w->Document().level().Tile(2, 2), qint16(7));
     const int lines = QApplication::wheelScrollLines();
-    wheel(canvasparts::picture(*w), {40, 40}, {0, -Notch});
+    wheel(drive(*w).canvas(), {40, 40}, {0, -Notch});
     // The wheel itself paints nothing; the drag goes on at the next move.
-    QCOMPARE(w->m_Level.Tile(2, 2 + lines), qint16(143));
+    QCOMPARE(w->Document().level().Tile(2, 2 + lines), qint16(143));
     QVERIFY(w->Drawing());
-    QTest::mouseEvent(QTest::MouseMove, canvasparts::picture(*w), Qt::NoButton, {}, {41, 40});
-    QCOMPARE(w->m_Level.Tile(2, 2 + lines), qint16(7));
-    QTest::mouseRelease(canvasparts::picture(*w), Qt::LeftButton, {}, {41, 40});
+    QTest::mouseEvent(QTest::MouseMove, drive(*w).canvas(), Qt::NoButton, {}, {41, 40});
+    QCOMPARE(w->Document().level().Tile(2, 2 + lines), qint16(7));
+    QTest::mouseRelease(drive(*w).canvas(), Qt::LeftButton, {}, {41, 40});
 }
 
 void tst_Navigation::wheelIgnoredWhileThePreviewIsOpen() {
     Setup w;
-    w->OpenLevelPreview();
-    wheel(canvasparts::picture(*w), {40, 40}, {0, -Notch});
-    wheel(canvasparts::picture(*w), {40, 40}, {0, Notch}, Qt::ControlModifier);
-    QTest::keyClick(canvasparts::picture(*w), Qt::Key_Down);
-    QCOMPARE(canvasparts::scrollY(*w)->value(), 0);
+    drive(*w).pressPicker("levelPreviewButton");
+    wheel(drive(*w).canvas(), {40, 40}, {0, -Notch});
+    wheel(drive(*w).canvas(), {40, 40}, {0, Notch}, Qt::ControlModifier);
+    QTest::keyClick(drive(*w).canvas(), Qt::Key_Down);
+    QCOMPARE(drive(*w).scrollY()->value(), 0);
     QCOMPARE(w->CanvasZoom().Exponent(), 0);
-    w->CloseLevelPreview();
+    drive(*w).releaseButton("levelPreviewButton");
 }
 
 void tst_Navigation::keysScrollTheCanvas() {
     Setup w;
-    QCOMPARE(canvasparts::picture(*w)->focusPolicy(), Qt::StrongFocus);
-    QTest::keyClick(canvasparts::picture(*w), Qt::Key_Down);
-    QTest::keyClick(canvasparts::picture(*w), Qt::Key_Down);
-    QTest::keyClick(canvasparts::picture(*w), Qt::Key_Right);
-    QCOMPARE(canvasparts::scrollY(*w)->value(), 2);
-    QCOMPARE(canvasparts::scrollX(*w)->value(), 1);
+    QCOMPARE(drive(*w).canvas()->focusPolicy(), Qt::StrongFocus);
+    QTest::keyClick(drive(*w).canvas(), Qt::Key_Down);
+    QTest::keyClick(drive(*w).canvas(), Qt::Key_Down);
+    QTest::keyClick(drive(*w).canvas(), Qt::Key_Right);
+    QCOMPARE(drive(*w).scrollY()->value(), 2);
+    QCOMPARE(drive(*w).scrollX()->value(), 1);
     QVERIFY(canvasShowsLevel(*w));
-    const int page = canvasparts::scrollY(*w)->pageStep();
+    const int page = drive(*w).scrollY()->pageStep();
     QVERIFY(page > 1);
-    QTest::keyClick(canvasparts::picture(*w), Qt::Key_PageDown);
-    QCOMPARE(canvasparts::scrollY(*w)->value(), 2 + page);
-    QTest::keyClick(canvasparts::picture(*w), Qt::Key_Up);
-    QCOMPARE(canvasparts::scrollY(*w)->value(), 1 + page);
-    QTest::keyClick(canvasparts::picture(*w), Qt::Key_PageUp);
-    QTest::keyClick(canvasparts::picture(*w), Qt::Key_PageUp);
-    QCOMPARE(canvasparts::scrollY(*w)->value(), 0);
-    QTest::keyClick(canvasparts::picture(*w), Qt::Key_Left);
-    QTest::keyClick(canvasparts::picture(*w), Qt::Key_Left);
-    QCOMPARE(canvasparts::scrollX(*w)->value(), 0);
+    QTest::keyClick(drive(*w).canvas(), Qt::Key_PageDown);
+    QCOMPARE(drive(*w).scrollY()->value(), 2 + page);
+    QTest::keyClick(drive(*w).canvas(), Qt::Key_Up);
+    QCOMPARE(drive(*w).scrollY()->value(), 1 + page);
+    QTest::keyClick(drive(*w).canvas(), Qt::Key_PageUp);
+    QTest::keyClick(drive(*w).canvas(), Qt::Key_PageUp);
+    QCOMPARE(drive(*w).scrollY()->value(), 0);
+    QTest::keyClick(drive(*w).canvas(), Qt::Key_Left);
+    QTest::keyClick(drive(*w).canvas(), Qt::Key_Left);
+    QCOMPARE(drive(*w).scrollX()->value(), 0);
     // With a modifier the keys are not the canvas's.
-    QTest::keyClick(canvasparts::picture(*w), Qt::Key_Down, Qt::ControlModifier);
-    QCOMPARE(canvasparts::scrollY(*w)->value(), 0);
+    QTest::keyClick(drive(*w).canvas(), Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(drive(*w).scrollY()->value(), 0);
     for (int i = 0; i < 20; ++i)
-        QTest::keyClick(canvasparts::picture(*w), Qt::Key_PageDown);
-    QCOMPARE(canvasparts::scrollY(*w)->value(), canvasparts::scrollY(*w)->maximum());
+        QTest::keyClick(drive(*w).canvas(), Qt::Key_PageDown);
+    QCOMPARE(drive(*w).scrollY()->value(), drive(*w).scrollY()->maximum());
     QVERIFY(!w->IsModified());
 }
 

@@ -6,6 +6,7 @@
 #include "PickerButton.h"
 #include "PictureBox.h"
 #include "TestMain.h"
+#include "editor/EditorDriver.h"
 #include "graphics/GraphicsFixtures.h"
 
 #include <QLabel>
@@ -56,6 +57,12 @@ void showSelector(PictureBox* selector, int w, int h) {
     QCoreApplication::processEvents();
 }
 
+// A press of the sprite picker let go over window point `at`.
+void pickSprite(LevelEditorWindow& window, QPoint at) {
+    drive(window).pressPicker("spritePicker");
+    drive(window).releasePicker("spritePicker", at);
+}
+
 } // namespace
 
 class tst_Palette : public QObject {
@@ -84,13 +91,16 @@ void tst_Palette::stripLayout() {
     editortest::EditingWindow window;
     // The strip's inner area is 596 x 57: the bar along its bottom, the two
     // picker buttons at its right end.
-    QCOMPARE(window->picTiles->ScaleWidth(), 596);
-    QCOMPARE(window->scrTiles->geometry(), QRect(Border + 0, Border + 57 - 17, 596 - 50, 17));
-    QCOMPARE(window->cmdTiles->geometry(), QRect(Border + 546, Border, 25, 57));
-    QCOMPARE(window->cmdSprites->geometry(), QRect(Border + 571, Border, 25, 57));
+    QCOMPARE(drive(*window).widget<PictureBox>("tileStrip")->ScaleWidth(), 596);
+    QCOMPARE(drive(*window).widget<QScrollBar>("tileStripScrollBar")->geometry(),
+             QRect(Border + 0, Border + 57 - 17, 596 - 50, 17));
+    QCOMPARE(drive(*window).widget<PickerButton>("tilePicker")->geometry(),
+             QRect(Border + 546, Border, 25, 57));
+    QCOMPARE(drive(*window).widget<PickerButton>("spritePicker")->geometry(),
+             QRect(Border + 571, Border, 25, 57));
     window->resize(700, 480);
-    QCOMPARE(window->scrTiles->width(), 696 - 50);
-    QCOMPARE(window->cmdSprites->x(), Border + 696 - 25);
+    QCOMPARE(drive(*window).widget<QScrollBar>("tileStripScrollBar")->width(), 696 - 50);
+    QCOMPARE(drive(*window).widget<PickerButton>("spritePicker")->x(), Border + 696 - 25);
 }
 
 // `first`: the strip's first tile (260 tiles, 17 cells: the bar ends at 244).
@@ -118,24 +128,26 @@ void tst_Palette::stripClickAtExactPixels() {
     editortest::EditingWindow window;
     window->SetSelectedTile(0, 20);
     window->SetSelectedTile(1, 21);
-    window->scrTiles->setValue(first);
-    QTest::mouseClick(window->picTiles, Qt::MouseButton(button), {},
+    drive(*window).widget<QScrollBar>("tileStripScrollBar")->setValue(first);
+    QTest::mouseClick(drive(*window).widget<PictureBox>("tileStrip"), Qt::MouseButton(button), {},
                       QPoint(x + Border, 20 + Border));
     QCOMPARE(window->SelectedTile(slot), qint16(tile));
-    QCOMPARE(window->lblSelectedTile[slot]->text(), QStringLiteral(" %1").arg(tile));
+    QCOMPARE(drive(*window).tileLabel(slot)->text(), QStringLiteral(" %1").arg(tile));
     // The other slot keeps its tile and its label.
     const int other = 1 - slot;
     QCOMPARE(window->SelectedTile(other), qint16(20 + other));
-    QCOMPARE(window->lblSelectedTile[other]->text(), QStringLiteral(" %1").arg(20 + other));
+    QCOMPARE(drive(*window).tileLabel(other)->text(), QStringLiteral(" %1").arg(20 + other));
     // A click near either end leaves the strip where it is.
-    QCOMPARE(window->scrTiles->value(), first);
+    QCOMPARE(drive(*window).widget<QScrollBar>("tileStripScrollBar")->value(), first);
 }
 
 void tst_Palette::stripDrawing() {
     editortest::EditingWindow window;
-    PictureBox* strip = window->picTiles;
+    PictureBox* strip = drive(*window).widget<PictureBox>("tileStrip");
     strip->surface().image().fill(Marker);
-    window->scrTiles->setValue(5); // a change redraws the strip
+    drive(*window)
+        .widget<QScrollBar>("tileStripScrollBar")
+        ->setValue(5); // a change redraws the strip
     for (int i = 0; i < 3; ++i) {
         const int left = 36 * i;
         // The tile, twice its sheet size, 4 pixels into its cell and 2 down.
@@ -162,9 +174,9 @@ void tst_Palette::stripDrawing() {
 
 void tst_Palette::stripDrawingPastLastTile() {
     editortest::EditingWindow window;
-    PictureBox* strip = window->picTiles;
-    window->scrTiles->setValue(244);
-    window->picTiles_Paint();
+    PictureBox* strip = drive(*window).widget<PictureBox>("tileStrip");
+    drive(*window).widget<QScrollBar>("tileStripScrollBar")->setValue(244);
+    drive(*window).redraw("tileStrip");
     QCOMPARE(pixel(strip, 15 * 36 + 4, 2), tileAt(259, 0, 0));
     // Tile 260 is past the set: a button-shadow square inside its frame.
     QCOMPARE(pixel(strip, 16 * 36 + 4, 2), Surface::ButtonShadow);
@@ -178,22 +190,24 @@ void tst_Palette::setSelectedTileCentresStrip() {
     // pixels, so a selected tile goes 8 cells in.
     auto window = editortest::newWindow(host, 100, 60, 1, 1, 600, 480);
     window->SetSelectedTile(0, 100);
-    QCOMPARE(window->scrTiles->value(), 92);
-    QCOMPARE(window->lblSelectedTile[0]->text(), QStringLiteral(" 100"));
-    QCOMPARE(pixel(window->picTiles, 8 * 36 + 4, 2), tileAt(100, 0, 0));
+    QCOMPARE(drive(*window).widget<QScrollBar>("tileStripScrollBar")->value(), 92);
+    QCOMPARE(drive(*window).tileLabel(0)->text(), QStringLiteral(" 100"));
+    QCOMPARE(pixel(drive(*window).widget<PictureBox>("tileStrip"), 8 * 36 + 4, 2),
+             tileAt(100, 0, 0));
     // A 532-pixel bar (16 whole tiles, a half is not counted) centres 8 in.
     window->resize(586, 480);
-    QCOMPARE(window->scrTiles->width(), 532);
+    QCOMPARE(drive(*window).widget<QScrollBar>("tileStripScrollBar")->width(), 532);
     window->SetSelectedTile(1, 150);
-    QCOMPARE(window->scrTiles->value(), 142);
+    QCOMPARE(drive(*window).widget<QScrollBar>("tileStripScrollBar")->value(), 142);
     // Near either end the strip stops at Min or Max.
     window->SetSelectedTile(1, 4);
-    QCOMPARE(window->scrTiles->value(), 0);
+    QCOMPARE(drive(*window).widget<QScrollBar>("tileStripScrollBar")->value(), 0);
     window->SetSelectedTile(1, 259);
-    QCOMPARE(window->scrTiles->value(), window->scrTiles->maximum());
+    QCOMPARE(drive(*window).widget<QScrollBar>("tileStripScrollBar")->value(),
+             drive(*window).widget<QScrollBar>("tileStripScrollBar")->maximum());
     // A negative tile shows with its minus sign.
     window->SetSelectedTile(0, -1);
-    QCOMPARE(window->lblSelectedTile[0]->text(), QStringLiteral("-1"));
+    QCOMPARE(drive(*window).tileLabel(0)->text(), QStringLiteral("-1"));
 }
 
 void tst_Palette::selectedTileBoxes() {
@@ -202,7 +216,7 @@ void tst_Palette::selectedTileBoxes() {
     window->SetSelectedTile(1, 42);
     for (int slot = 0; slot < 2; ++slot) {
         const int tile = slot == 0 ? 17 : 42;
-        PictureBox* box = window->picSelectedTile[slot];
+        PictureBox* box = drive(*window).tileBox(slot);
         QCOMPARE(box->ScaleWidth(), 32);
         QCOMPARE(pixel(box, 0, 0), tileAt(tile, 0, 0));
         QCOMPARE(pixel(box, 31, 31), tileAt(tile, 15, 15));
@@ -210,15 +224,15 @@ void tst_Palette::selectedTileBoxes() {
     }
     // A tile past the set shows the button-shadow square.
     window->SetSelectedTile(1, 999);
-    QCOMPARE(pixel(window->picSelectedTile[1], 5, 5), Surface::ButtonShadow);
-    QCOMPARE(window->lblSelectedTile[1]->text(), QStringLiteral(" 999"));
+    QCOMPARE(pixel(drive(*window).tileBox(1), 5, 5), Surface::ButtonShadow);
+    QCOMPARE(drive(*window).tileLabel(1)->text(), QStringLiteral(" 999"));
 }
 
 void tst_Palette::tileSelectorLayout() {
     editortest::EditingWindow window;
     window->SetTiles(sixHundredTiles());
-    showSelector(window->picTileSelector, 400, 300);
-    QScrollBar* bar = window->scrTileSelector;
+    showSelector(drive(*window).widget<PictureBox>("tileSelector"), 400, 300);
+    QScrollBar* bar = drive(*window).widget<QScrollBar>("tileSelectorScrollBar");
     // A full-height bar at the inner area's right edge.
     QCOMPARE(bar->geometry(), QRect(Border + 400 - 17, Border, 17, 300));
     // 10 columns and 8 rows of 600 tiles: 60 grid rows.
@@ -232,10 +246,10 @@ void tst_Palette::tileSelectorLayout() {
 void tst_Palette::tileSelectorDrawing() {
     editortest::EditingWindow window;
     window->SetTiles(sixHundredTiles());
-    PictureBox* selector = window->picTileSelector;
+    PictureBox* selector = drive(*window).widget<PictureBox>("tileSelector");
     showSelector(selector, 400, 300);
     selector->surface().image().fill(Marker);
-    window->picTileSelector_Paint();
+    drive(*window).redraw("tileSelector");
     for (int r : {0, 7}) {
         for (int c : {0, 1, 9}) {
             const int left = 36 * c, top = 36 * r;
@@ -253,8 +267,8 @@ void tst_Palette::tileSelectorDrawing() {
     QCOMPARE(pixel(selector, 10 * 36 + 4, 4), Surface::ButtonShadow);
     QCOMPARE(pixel(selector, 4, 8 * 36 + 4), Surface::ButtonShadow);
     // Scrolled to the end, the last row holds tiles 600..609: past the set.
-    window->scrTileSelector->setValue(53);
-    window->picTileSelector_Paint();
+    drive(*window).widget<QScrollBar>("tileSelectorScrollBar")->setValue(53);
+    drive(*window).redraw("tileSelector");
     QCOMPARE(pixel(selector, 9 * 36 + 4, 6 * 36 + 4), tileAt(599, 0, 0));
     QCOMPARE(pixel(selector, 4, 7 * 36 + 4), Surface::ButtonShadow);
     QCOMPARE(pixel(selector, 3, 7 * 36 + 3), Black);
@@ -283,32 +297,35 @@ void tst_Palette::tileSelectorPicks() {
     QFETCH(int, tile);
     editortest::EditingWindow window;
     window->SetTiles(sixHundredTiles());
-    showSelector(window->picTileSelector, 400, 300);
+    showSelector(drive(*window).widget<PictureBox>("tileSelector"), 400, 300);
     window->SetSelectedTile(0, 333);
     window->SetSelectedTile(1, 444);
-    window->scrTileSelector->setValue(firstRow);
+    drive(*window).pressPicker("tilePicker", Qt::MouseButton(button));
+    drive(*window).widget<QScrollBar>("tileSelectorScrollBar")->setValue(firstRow);
     // Window coordinates: the selector sits at the window's top-left corner.
-    window->PickTileAt(Qt::MouseButton(button), inner.x() + Border, inner.y() + Border);
+    drive(*window).releasePicker("tilePicker", inner + QPoint(Border, Border),
+                                 Qt::MouseButton(button));
     const qint16 expected[2] = {tile >= 0 && slot == 0 ? qint16(tile) : qint16(333),
                                 tile >= 0 && slot == 1 ? qint16(tile) : qint16(444)};
     QCOMPARE(window->SelectedTile(0), expected[0]);
     QCOMPARE(window->SelectedTile(1), expected[1]);
-    QCOMPARE(window->lblSelectedTile[slot]->text(), QStringLiteral(" %1").arg(expected[slot]));
+    QCOMPARE(drive(*window).tileLabel(slot)->text(), QStringLiteral(" %1").arg(expected[slot]));
 }
 
 void tst_Palette::tileSelectorNarrowerThanACell() {
     editortest::EditingWindow window;
-    PictureBox* selector = window->picTileSelector;
+    PictureBox* selector = drive(*window).widget<PictureBox>("tileSelector");
     showSelector(selector, 40, 300);
     selector->surface().image().fill(Marker);
-    window->picTileSelector_Paint();
+    drive(*window).redraw("tileSelector");
     QCOMPARE(selector->surface().image(), [] {
         QImage all(40, 300, QImage::Format_RGB32);
         all.fill(Surface::ButtonShadow);
         return all;
     }());
     window->SetSelectedTile(0, 77);
-    window->PickTileAt(Qt::LeftButton, 10, 10);
+    drive(*window).pressPicker("tilePicker");
+    drive(*window).releasePicker("tilePicker", QPoint(10, 10));
     QCOMPARE(window->SelectedTile(0), qint16(77));
 }
 
@@ -318,8 +335,8 @@ void tst_Palette::spriteSelectorLayoutAndPicks() {
     window->SetSprites(spritesWithLargest64x96());
     QCOMPARE(window->Sprites().MaxRenderWidth(EditGeometry::PaletteZoom), 64);
     QCOMPARE(window->Sprites().MaxRenderHeight(EditGeometry::PaletteZoom), 96);
-    showSelector(window->picSpriteSelector, 700, 420);
-    QScrollBar* bar = window->scrSpriteSelector;
+    showSelector(drive(*window).widget<PictureBox>("spriteSelector"), 700, 420);
+    QScrollBar* bar = drive(*window).widget<QScrollBar>("spriteSelectorScrollBar");
     QCOMPARE(bar->geometry(), QRect(Border + 700 - 17, Border, 17, 420));
     // Cells 68 x 100: 10 columns and 4 rows hold all 11 sprites.
     QCOMPARE(bar->maximum(), 0);
@@ -327,18 +344,18 @@ void tst_Palette::spriteSelectorLayoutAndPicks() {
     QCOMPARE(bar->pageStep(), 2);
     window->SetSelectedSprite(7);
     // Column 3 of row 0 (x 2 + 3 * 68 = 206 is its first pixel).
-    window->PickSpriteAt(206 + Border, 50 + Border);
+    pickSprite(*window, QPoint(206 + Border, 50 + Border));
     QCOMPARE(window->SelectedSprite(), qint16(3));
-    window->PickSpriteAt(205 + Border, 50 + Border);
+    pickSprite(*window, QPoint(205 + Border, 50 + Border));
     QCOMPARE(window->SelectedSprite(), qint16(2));
     // Row 1, column 0 is sprite 10, the last.
-    window->PickSpriteAt(10 + Border, 102 + Border);
+    pickSprite(*window, QPoint(10 + Border, 102 + Border));
     QCOMPARE(window->SelectedSprite(), qint16(10));
-    QCOMPARE(window->lblSelectedSprite->text(), QStringLiteral(" 10"));
+    QCOMPARE(drive(*window).widget<QLabel>("spriteLabel")->text(), QStringLiteral(" 10"));
     // In the last grid row, past the last sprite: the last sprite (the
     // other edges: tst_PaletteGeometry's selectorPick rows).
     window->SetSelectedSprite(1);
-    window->PickSpriteAt(5 * 68 + 10 + Border, 150 + Border);
+    pickSprite(*window, QPoint(5 * 68 + 10 + Border, 150 + Border));
     QCOMPARE(window->SelectedSprite(), qint16(10));
 }
 
@@ -346,10 +363,10 @@ void tst_Palette::spriteSelectorDrawing() {
     EditorTestHost host;
     auto window = editortest::newWindow(host, 100, 60, 1, 1, 800, 600);
     window->SetSprites(spritesWithLargest64x96());
-    PictureBox* selector = window->picSpriteSelector;
+    PictureBox* selector = drive(*window).widget<PictureBox>("spriteSelector");
     showSelector(selector, 700, 420);
     selector->surface().image().fill(Marker);
-    window->picSpriteSelector_Paint();
+    drive(*window).redraw("spriteSelector");
     const QRgb background = selector->surface().BackColor();
     // Sprite 0 (10 x 12, drawn 20 x 24) on white where see-through, on the
     // background colour in the rest of its cell.
@@ -400,12 +417,13 @@ void tst_Palette::selectorsLeaveNothingOld() {
     QFETCH(QSize, sizeAfter);
     EditorTestHost host;
     auto window = editortest::newWindow(host, 100, 60, 3, 1, 800, 600);
-    PictureBox* selector = sprites ? window->picSpriteSelector : window->picTileSelector;
+    PictureBox* selector = sprites ? drive(*window).widget<PictureBox>("spriteSelector")
+                                   : drive(*window).widget<PictureBox>("tileSelector");
     const auto paint = [&] {
         if (sprites)
-            window->picSpriteSelector_Paint();
+            drive(*window).redraw("spriteSelector");
         else
-            window->picTileSelector_Paint();
+            drive(*window).redraw("tileSelector");
     };
     showSelector(selector, 700, 420);
     paint();
@@ -431,22 +449,22 @@ void tst_Palette::selectorsLeaveNothingOld() {
 
 void tst_Palette::selectedSprite() {
     editortest::EditingWindow window;
-    PictureBox* box = window->picSelectedSprite;
+    PictureBox* box = drive(*window).widget<PictureBox>("spriteBox");
     window->SetSelectedSprite(0);
     QCOMPARE(window->SelectedSprite(), qint16(0));
-    QCOMPARE(window->lblSelectedSprite->text(), QStringLiteral(" 0"));
+    QCOMPARE(drive(*window).widget<QLabel>("spriteLabel")->text(), QStringLiteral(" 0"));
     // Sprite 0 of the fixtures is 11 x 12, drawn 22 x 24 on white.
     QCOMPARE(pixel(box, 0, 0), editortest::spriteOnWhite(1, 0, 0));
     QCOMPARE(pixel(box, 3, 5), editortest::spriteOnWhite(1, 1, 2));
     QCOMPARE(pixel(box, 25, 5), box->surface().BackColor());
     // A larger sprite replaces it whole and is cut off by the box.
     window->SetSelectedSprite(10);
-    QCOMPARE(window->lblSelectedSprite->text(), QStringLiteral(" 10"));
+    QCOMPARE(drive(*window).widget<QLabel>("spriteLabel")->text(), QStringLiteral(" 10"));
     QCOMPARE(pixel(box, 31, 31), editortest::spriteOnWhite(11, 15, 15));
     // Nothing is scrolled by choosing a sprite.
-    window->scrTiles->setValue(30);
+    drive(*window).widget<QScrollBar>("tileStripScrollBar")->setValue(30);
     window->SetSelectedSprite(5);
-    QCOMPARE(window->scrTiles->value(), 30);
+    QCOMPARE(drive(*window).widget<QScrollBar>("tileStripScrollBar")->value(), 30);
 }
 
 GM_TEST_MAIN(tst_Palette)

@@ -3,13 +3,14 @@
 // of a press to the pressed button wherever the pointer is, which the tests
 // reproduce by sending them to the button with positions outside it.
 
-#include "CanvasParts.h"
 #include "EditGeometry.h"
+#include "EditorDriver.h"
 #include "EditorTestSupport.h"
 #include "LevelEdits.h"
 #include "PickerButton.h"
 #include "PictureBox.h"
 #include "TestMain.h"
+#include "editor/EditorDriver.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -55,34 +56,39 @@ private slots:
 void tst_PreviewPickers::tilePickerOpensOnTheSelection() {
     EditorTestHost host;
     auto window = editortest::newWindow(host, 100, 60, 1, 1, 404, 304 + 61 + 57);
-    window->optMode[1]->setChecked(true);
+    drive(*window).modeButton(1)->setChecked(true);
     window->SetSelectedTile(1, 57);
     window->SetSelectedTile(0, 3);
 
-    QTest::mousePress(window->cmdTiles, Qt::RightButton, {}, QPoint(5, 5));
-    QVERIFY(window->picTileSelector->isVisible());
-    QCOMPARE(window->picTileSelector->ScaleWidth(), 400);
-    QCOMPARE(window->picTileSelector->ScaleHeight(), 300);
+    QTest::mousePress(drive(*window).widget<PickerButton>("tilePicker"), Qt::RightButton, {},
+                      QPoint(5, 5));
+    QVERIFY(drive(*window).widget<PictureBox>("tileSelector")->isVisible());
+    QCOMPARE(drive(*window).widget<PictureBox>("tileSelector")->ScaleWidth(), 400);
+    QCOMPARE(drive(*window).widget<PictureBox>("tileSelector")->ScaleHeight(), 300);
     QCOMPARE(window->Mode(), qint16(0));
-    QVERIFY(window->optMode[0]->isChecked());
+    QVERIFY(drive(*window).modeButton(0)->isChecked());
     // Row 5 - 4 goes to the top.
-    QCOMPARE(window->scrTileSelector->value(), 1);
+    QCOMPARE(drive(*window).widget<QScrollBar>("tileSelectorScrollBar")->value(), 1);
     // The pointer goes to tile 57's cell (column 7, row 4 on screen),
     // counted from the outer corner.
-    QCOMPARE(QCursor::pos(),
-             window->picTileSelector->mapToGlobal(QPoint(36 * 7 + 18, 36 * 4 + 18)));
+    QCOMPARE(QCursor::pos(), drive(*window)
+                                 .widget<PictureBox>("tileSelector")
+                                 ->mapToGlobal(QPoint(36 * 7 + 18, 36 * 4 + 18)));
 
     // Releasing where the pointer was put selects tile 57 again for the
     // right button, closes the selector and leaves the left button's tile.
-    const QPoint placed = window->picTileSelector->pos() + QPoint(36 * 7 + 18, 36 * 4 + 18);
+    const QPoint placed =
+        drive(*window).widget<PictureBox>("tileSelector")->pos() + QPoint(36 * 7 + 18, 36 * 4 + 18);
     window->SetSelectedTile(1, 0);
-    QTest::mouseRelease(window->cmdTiles, Qt::RightButton, {},
-                        ButtonPoint(*window, window->cmdTiles, placed));
+    QTest::mouseRelease(
+        drive(*window).widget<PickerButton>("tilePicker"), Qt::RightButton, {},
+        ButtonPoint(*window, drive(*window).widget<PickerButton>("tilePicker"), placed));
     QCOMPARE(window->SelectedTile(1), qint16(57));
     QCOMPARE(window->SelectedTile(0), qint16(3));
-    QVERIFY(window->picTileSelector->isHidden());
+    QVERIFY(drive(*window).widget<PictureBox>("tileSelector")->isHidden());
     // The pointer is back on the middle of the button (25 x 57).
-    QCOMPARE(QCursor::pos(), window->cmdTiles->mapToGlobal(QPoint(12, 28)));
+    QCOMPARE(QCursor::pos(),
+             drive(*window).widget<PickerButton>("tilePicker")->mapToGlobal(QPoint(12, 28)));
 }
 
 void tst_PreviewPickers::pickerPointerStaysOnTheScreen_data() {
@@ -102,13 +108,15 @@ void tst_PreviewPickers::pickerPointerStaysOnTheScreen() {
     EditorTestHost host;
     auto window = editortest::newWindow(host, 100, 60, 1, 1, 404, 304 + 61 + 57);
     const QRect screen = window->screen()->geometry();
-    PickerButton* button = sprites ? window->cmdSprites : window->cmdTiles;
-    PictureBox* selector = sprites ? window->picSpriteSelector : window->picTileSelector;
+    PickerButton* button = sprites ? drive(*window).widget<PickerButton>("spritePicker")
+                                   : drive(*window).widget<PickerButton>("tilePicker");
+    PictureBox* selector = sprites ? drive(*window).widget<PictureBox>("spriteSelector")
+                                   : drive(*window).widget<PictureBox>("tileSelector");
     if (sprites) {
         window->SetSelectedSprite(qint16(selection));
     } else {
         leveledit::setTile(*window, 3, 3, qint16(selection));
-        QTest::mouseClick(canvasparts::picture(*window), Qt::RightButton, Qt::ControlModifier,
+        QTest::mouseClick(drive(*window).canvas(), Qt::RightButton, Qt::ControlModifier,
                           QPoint(3 * 16 + 8, 3 * 16 + 8));
         QCOMPARE(window->SelectedTile(1), qint16(selection));
     }
@@ -124,10 +132,10 @@ void tst_PreviewPickers::pickerPointerStaysOnTheScreen() {
 void tst_PreviewPickers::tilePickerDragScrollsAndPicks() {
     EditorTestHost host;
     auto window = editortest::newWindow(host, 100, 60, 1, 1, 404, 304 + 61 + 57);
-    PickerButton* button = window->cmdTiles;
-    QScrollBar* bar = window->scrTileSelector;
-    PictureBox* selector = window->picTileSelector;
-    window->optMode[1]->setChecked(true);
+    PickerButton* button = drive(*window).widget<PickerButton>("tilePicker");
+    QScrollBar* bar = drive(*window).widget<QScrollBar>("tileSelectorScrollBar");
+    PictureBox* selector = drive(*window).widget<PictureBox>("tileSelector");
+    drive(*window).modeButton(1)->setChecked(true);
 
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(bar->value(), 0);
@@ -155,7 +163,7 @@ void tst_PreviewPickers::tilePickerDragScrollsAndPicks() {
     QCOMPARE(bar->value(), 2);
     QTest::mouseMove(button, ButtonPoint(*window, button, CellPoint(selector, 36, 36, 1, 4)));
     QCOMPARE(window->SelectedTile(0), qint16(34));
-    QCOMPARE(window->lblSelectedTile[0]->text(), QStringLiteral(" 34"));
+    QCOMPARE(drive(*window).tileLabel(0)->text(), QStringLiteral(" 34"));
     QTest::mouseMove(button, ButtonPoint(*window, button, CellPoint(selector, 36, 36, 3, 9)));
     QCOMPARE(window->SelectedTile(0), qint16(59));
     QCOMPARE(window->SelectedTile(1), qint16(0));
@@ -173,7 +181,7 @@ void tst_PreviewPickers::tilePickerDragScrollsAndPicks() {
     // tile of the row at the top.
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(bar->value(), 1); // tile 59 is in row 5, half of 8 rows above it
-    window->picTileSelector_Paint();
+    drive(*window).redraw("tileSelector");
     Surface expected(32, 32);
     window->Tiles().Draw(10, expected, 0, 0, EditGeometry::PaletteZoom);
     QCOMPARE(selector->surface().image().copy(4, 4, 32, 32), expected.image());
@@ -183,21 +191,21 @@ void tst_PreviewPickers::tilePickerDragScrollsAndPicks() {
 void tst_PreviewPickers::spritePickerSwitchesModeAndPicks() {
     EditorTestHost host;
     auto window = editortest::newWindow(host, 100, 60, 1, 1, 600, 480);
-    PickerButton* button = window->cmdSprites;
-    PictureBox* selector = window->picSpriteSelector;
+    PickerButton* button = drive(*window).widget<PickerButton>("spritePicker");
+    PictureBox* selector = drive(*window).widget<PictureBox>("spriteSelector");
     window->SetSelectedSprite(4);
 
     // Released on the button without moving: sprite mode, nothing picked.
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(selector->isVisible());
-    QVERIFY(window->picTileSelector->isHidden());
+    QVERIFY(drive(*window).widget<PictureBox>("tileSelector")->isHidden());
     // Six columns of 86 x 68 pixel cells, nothing to scroll: the pointer
     // goes to sprite 4 in the first row.
-    QCOMPARE(window->scrSpriteSelector->value(), 0);
+    QCOMPARE(drive(*window).widget<QScrollBar>("spriteSelectorScrollBar")->value(), 0);
     QCOMPARE(QCursor::pos(), selector->mapToGlobal(QPoint(86 * 4 + 43, 34)));
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(window->Mode(), qint16(1));
-    QVERIFY(window->optMode[1]->isChecked());
+    QVERIFY(drive(*window).modeButton(1)->isChecked());
     QCOMPARE(window->SelectedSprite(), qint16(4));
     QVERIFY(selector->isHidden());
 
@@ -208,13 +216,16 @@ void tst_PreviewPickers::spritePickerSwitchesModeAndPicks() {
     QCOMPARE(pw, 86);
     QCOMPARE(ph, 68);
     const int columns =
-        (selector->width() - 4 - window->scrSpriteSelector->width() + pw - 1) / pw - 1;
+        (selector->width() - 4 -
+         drive(*window).widget<QScrollBar>("spriteSelectorScrollBar")->width() + pw - 1) /
+            pw -
+        1;
     QVERIFY(columns >= 3);
     QTest::mousePress(button, Qt::RightButton, {}, QPoint(5, 5));
     QTest::mouseRelease(button, Qt::RightButton, {},
                         ButtonPoint(*window, button, CellPoint(selector, pw, ph, 1, 2)));
     QCOMPARE(window->SelectedSprite(), qint16(qMin(columns + 2, 10)));
-    QCOMPARE(window->lblSelectedSprite->text(),
+    QCOMPARE(drive(*window).widget<QLabel>("spriteLabel")->text(),
              QStringLiteral(" ") + QString::number(qMin(columns + 2, 10)));
     QVERIFY(selector->isHidden());
 }
@@ -222,8 +233,8 @@ void tst_PreviewPickers::spritePickerSwitchesModeAndPicks() {
 void tst_PreviewPickers::movesWithoutButtonOrPanelDoNothing() {
     EditorTestHost host;
     auto window = editortest::newWindow(host, 100, 60, 1, 1, 404, 304 + 61 + 57);
-    PickerButton* button = window->cmdTiles;
-    const QPoint over = CellPoint(window->picTileSelector, 36, 36, 2, 2);
+    PickerButton* button = drive(*window).widget<PickerButton>("tilePicker");
+    const QPoint over = CellPoint(drive(*window).widget<PictureBox>("tileSelector"), 36, 36, 2, 2);
     const QPoint relative = ButtonPoint(*window, button, over);
 
     using editortest::mouse;
@@ -239,7 +250,7 @@ void tst_PreviewPickers::movesWithoutButtonOrPanelDoNothing() {
     mouse(button, QEvent::MouseMove, relative, Qt::NoButton, Qt::LeftButton);
     mouse(button, QEvent::MouseButtonRelease, relative, Qt::LeftButton, Qt::NoButton);
     QCOMPARE(window->SelectedTile(0), qint16(0));
-    QVERIFY(window->picTileSelector->isHidden());
+    QVERIFY(drive(*window).widget<PictureBox>("tileSelector")->isHidden());
 
     // Two buttons: the right one's release closes the selector, the left
     // one's moves and release afterwards change nothing.
@@ -247,7 +258,7 @@ void tst_PreviewPickers::movesWithoutButtonOrPanelDoNothing() {
     mouse(button, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
     mouse(button, QEvent::MouseButtonPress, {5, 5}, Qt::RightButton,
           Qt::LeftButton | Qt::RightButton);
-    QCOMPARE(window->scrTileSelector->value(), 1);
+    QCOMPARE(drive(*window).widget<QScrollBar>("tileSelectorScrollBar")->value(), 1);
     mouse(button, QEvent::MouseButtonRelease, relative, Qt::RightButton, Qt::LeftButton);
     QCOMPARE(window->SelectedTile(1), qint16(32));
     mouse(button, QEvent::MouseMove, relative, Qt::NoButton, Qt::LeftButton);
@@ -260,10 +271,10 @@ void tst_PreviewPickers::previewOpensAtItsPlace() {
     EditorTestHost host;
     auto window = editortest::newWindow(host, 170, 100, 1, 1, 520, 330);
     leveledit::setInfo(*window, 3, 3, 5);
-    PictureBox* preview = window->picLevelPreview;
-    const QPoint corner = canvasparts::previewButton(*window)->pos();
+    PictureBox* preview = drive(*window).widget<PictureBox>("levelPreview");
+    const QPoint corner = drive(*window).previewButton()->pos();
 
-    QTest::mousePress(canvasparts::previewButton(*window), Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mousePress(drive(*window).previewButton(), Qt::LeftButton, {}, QPoint(8, 8));
     QVERIFY(preview->isVisible());
     QVERIFY(window->PreviewOpen());
     QCOMPARE(preview->size(), QSize(344, 204));
@@ -278,21 +289,21 @@ void tst_PreviewPickers::previewOpensAtItsPlace() {
     // Drawn by the platform's paint: the whole level from its first cell at
     // zoom -3, sprites included.
     Surface expected(340, 200);
-    window->m_Level.Display(expected, 0, 0, window->Tiles(), window->Sprites(),
-                            EditGeometry::PreviewZoom);
+    window->Document().level().Display(expected, 0, 0, window->Tiles(), window->Sprites(),
+                                       EditGeometry::PreviewZoom);
     QTRY_COMPARE(preview->surface().image(), expected.image());
     QCOMPARE(window->Tiles().RenderWidth(EditGeometry::PreviewZoom), 2.0);
 
-    QTest::mouseRelease(canvasparts::previewButton(*window), Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseRelease(drive(*window).previewButton(), Qt::LeftButton, {}, QPoint(8, 8));
     QVERIFY(preview->isHidden());
     QVERIFY(!window->PreviewOpen());
 
     // A smaller level opens at its own size next time.
     leveledit::change(*window, [](Level& level) { level.Resize(30, 20); });
-    QTest::mousePress(canvasparts::previewButton(*window), Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mousePress(drive(*window).previewButton(), Qt::LeftButton, {}, QPoint(8, 8));
     QCOMPARE(preview->size(), QSize(64, 44));
     QCOMPARE(preview->pos(), QPoint(qMin(corner.x() - 32, 520 - 64), corner.y() - 22));
-    QTest::mouseRelease(canvasparts::previewButton(*window), Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseRelease(drive(*window).previewButton(), Qt::LeftButton, {}, QPoint(8, 8));
 }
 
 // The edit area holds 20 x 10 cells (640 x 320 pixels at 32-pixel cells);
@@ -301,42 +312,42 @@ void tst_PreviewPickers::previewOpensAtItsPlace() {
 void tst_PreviewPickers::previewFollowsThePointer() {
     EditorTestHost host;
     auto window = editortest::newWindow(host, 170, 100, 1, 1, 640, 320 + 61 + 57);
-    window->mnuViewZoomIn_Click();
+    drive(*window).trigger("zoomInAction");
     QCOMPARE(window->Tiles().RenderWidth(window->CanvasZoom()), 32.0);
-    QCOMPARE(canvasparts::canvas(*window)->width(), 640);
-    QCOMPARE(canvasparts::canvas(*window)->height(), 320);
-    PickerButton* button = canvasparts::previewButton(*window);
-    PictureBox* preview = window->picLevelPreview;
+    QCOMPARE(drive(*window).levelCanvas()->width(), 640);
+    QCOMPARE(drive(*window).levelCanvas()->height(), 320);
+    PickerButton* button = drive(*window).previewButton();
+    PictureBox* preview = drive(*window).widget<PictureBox>("levelPreview");
 
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(8, 8));
     const QPoint inner = preview->pos() + QPoint(2, 2);
 
     // Each move draws the canvas once, after both bars have moved: while the
     // bars report their changes the canvas still shows what was there.
-    QImage shown = canvasparts::picture(*window)->Picture().copy();
+    QImage shown = drive(*window).canvas()->Picture().copy();
     int changes = 0;
     bool redrawnEarly = false;
     QList<QMetaObject::Connection> watches;
-    for (QScrollBar* bar : {canvasparts::scrollX(*window), canvasparts::scrollY(*window)}) {
+    for (QScrollBar* bar : {drive(*window).scrollX(), drive(*window).scrollY()}) {
         watches << connect(bar, &QScrollBar::valueChanged, window.get(), [&] {
             ++changes;
-            redrawnEarly |= canvasparts::picture(*window)->Picture() != shown;
+            redrawnEarly |= drive(*window).canvas()->Picture() != shown;
         });
     }
     QTest::mouseMove(button, ButtonPoint(*window, button, inner + QPoint(100, 40)));
-    QCOMPARE(canvasparts::scrollX(*window)->value(), 40);
-    QCOMPARE(canvasparts::scrollY(*window)->value(), 15);
+    QCOMPARE(drive(*window).scrollX()->value(), 40);
+    QCOMPARE(drive(*window).scrollY()->value(), 15);
     QCOMPARE(changes, 2);
     QVERIFY(!redrawnEarly);
-    QCOMPARE(canvasparts::picture(*window)->Picture(), CanvasAt(*window, 40, 15));
+    QCOMPARE(drive(*window).canvas()->Picture(), CanvasAt(*window, 40, 15));
 
     // Past the preview's left edge and far below it: column 0 and the last
     // row the bar allows.
-    shown = canvasparts::picture(*window)->Picture().copy();
+    shown = drive(*window).canvas()->Picture().copy();
     QTest::mouseMove(button, ButtonPoint(*window, button, inner + QPoint(-30, 900)));
-    QCOMPARE(canvasparts::scrollX(*window)->value(), 0);
-    QCOMPARE(canvasparts::scrollY(*window)->value(), canvasparts::scrollY(*window)->maximum());
-    QCOMPARE(canvasparts::scrollY(*window)->maximum(), 100 - 10 + 1);
+    QCOMPARE(drive(*window).scrollX()->value(), 0);
+    QCOMPARE(drive(*window).scrollY()->value(), drive(*window).scrollY()->maximum());
+    QCOMPARE(drive(*window).scrollY()->maximum(), 100 - 10 + 1);
     QVERIFY(!redrawnEarly);
     for (const QMetaObject::Connection& watch : watches)
         disconnect(watch);
@@ -344,25 +355,25 @@ void tst_PreviewPickers::previewFollowsThePointer() {
     // Released: the canvas keeps the last position and bars redraw again.
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(8, 8));
     QVERIFY(preview->isHidden());
-    QCOMPARE(canvasparts::scrollX(*window)->value(), 0);
-    canvasparts::scrollX(*window)->setValue(5);
-    QCOMPARE(canvasparts::picture(*window)->Picture(), CanvasAt(*window, 5, 91));
+    QCOMPARE(drive(*window).scrollX()->value(), 0);
+    drive(*window).scrollX()->setValue(5);
+    QCOMPARE(drive(*window).canvas()->Picture(), CanvasAt(*window, 5, 91));
 }
 
 void tst_PreviewPickers::previewPressAndReleaseKeepsTheView() {
     EditorTestHost host;
     auto window = editortest::newWindow(host, 170, 100, 1, 1, 600, 480);
-    canvasparts::scrollX(*window)->setValue(7);
-    canvasparts::scrollY(*window)->setValue(9);
+    drive(*window).scrollX()->setValue(7);
+    drive(*window).scrollY()->setValue(9);
     window->SetSelectedTile(0, 12);
-    window->optMode[1]->setChecked(true);
-    QTest::mousePress(canvasparts::previewButton(*window), Qt::LeftButton, {}, QPoint(8, 8));
-    QTest::mouseRelease(canvasparts::previewButton(*window), Qt::LeftButton, {}, QPoint(8, 8));
-    QCOMPARE(canvasparts::scrollX(*window)->value(), 7);
-    QCOMPARE(canvasparts::scrollY(*window)->value(), 9);
+    drive(*window).modeButton(1)->setChecked(true);
+    QTest::mousePress(drive(*window).previewButton(), Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseRelease(drive(*window).previewButton(), Qt::LeftButton, {}, QPoint(8, 8));
+    QCOMPARE(drive(*window).scrollX()->value(), 7);
+    QCOMPARE(drive(*window).scrollY()->value(), 9);
     QCOMPARE(window->Mode(), qint16(1));
     QCOMPARE(window->SelectedTile(0), qint16(12));
-    QVERIFY(window->picLevelPreview->isHidden());
+    QVERIFY(drive(*window).widget<PictureBox>("levelPreview")->isHidden());
     QVERIFY(!window->PreviewOpen());
 }
 

@@ -4,14 +4,15 @@
 // clipboard with the floating block's pixels, move, delete, fills and
 // lines with their previews, spreadsheet and damaged clipboard text, the
 // grid, hidden planes and Fit Level.
-#include "CanvasParts.h"
 #include "EditToolBox.h"
+#include "EditorDriver.h"
 #include "EditorTestSupport.h"
 #include "LevelEdits.h"
 #include "PictureBox.h"
 #include "ScriptedPrompts.h"
 #include "SelectTool.h"
 #include "TestMain.h"
+#include "editor/EditorDriver.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -39,25 +40,24 @@ struct Setup : editortest::EditingWindow {
         leveledit::setInfo(*window, 3, 3, 5);
     }
     void key(Qt::Key k, Qt::KeyboardModifiers m = {}) {
-        QTest::keyClick(canvasparts::picture(*window), k, m);
+        QTest::keyClick(drive(*window).canvas(), k, m);
     }
     void move(int cx, int cy, Qt::MouseButtons held = {}) {
         QMouseEvent e(QEvent::MouseMove, at(cx, cy),
-                      canvasparts::picture(*window)->mapToGlobal(at(cx, cy)), Qt::NoButton, held,
-                      {});
-        QApplication::sendEvent(canvasparts::picture(*window), &e);
+                      drive(*window).canvas()->mapToGlobal(at(cx, cy)), Qt::NoButton, held, {});
+        QApplication::sendEvent(drive(*window).canvas(), &e);
     }
     void drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mousePress(canvasparts::picture(*window), button, {}, at(from.x(), from.y()));
+        QTest::mousePress(drive(*window).canvas(), button, {}, at(from.x(), from.y()));
         move(to.x(), to.y(), button);
-        QTest::mouseRelease(canvasparts::picture(*window), button, {}, at(to.x(), to.y()));
+        QTest::mouseRelease(drive(*window).canvas(), button, {}, at(to.x(), to.y()));
     }
-    QRgb pixel(QPoint p) const { return canvasparts::picture(*window)->Picture().pixel(p); }
+    QRgb pixel(QPoint p) const { return drive(*window).canvas()->Picture().pixel(p); }
     // The level alone, as the canvas shows it with no grid, selection or
     // floating block over it.
     QImage levelPicture() const {
-        return editortest::canvasAt(*window, canvasparts::scrollX(*window)->value(),
-                                    canvasparts::scrollY(*window)->value());
+        return editortest::canvasAt(*window, drive(*window).scrollX()->value(),
+                                    drive(*window).scrollY()->value());
     }
     bool showsLevel() const { return editortest::canvasShowsLevel(*window); }
 };
@@ -95,11 +95,12 @@ void tst_ToolsWindow::toolKeysAndBar() {
         QCOMPARE(w->Tools().CurrentKind(), tool);
         QVERIFY(w->Tools().ToolAction(tool)->isChecked());
     }
-    QCOMPARE(w->tbrTools->actions().size(), 5);
-    QCOMPARE(w->tbrTools->actions()[2]->toolTip().left(16), QStringLiteral("Bucket Fill (F):"));
+    QCOMPARE(drive(*w).widget<QToolBar>("toolBar")->actions().size(), 5);
+    QCOMPARE(drive(*w).widget<QToolBar>("toolBar")->actions()[2]->toolTip().left(16),
+             QStringLiteral("Bucket Fill (F):"));
     // Sprite mode: no bucket; a bucket in use gives way to the brush.
     w.key(Qt::Key_F);
-    w->optMode[1]->click();
+    drive(*w).modeButton(1)->click();
     QCOMPARE(w->Tools().CurrentKind(), EditToolBox::Brush);
     QVERIFY(!w->Tools().ToolAction(EditToolBox::BucketFill)->isEnabled());
     w.key(Qt::Key_F);
@@ -138,9 +139,9 @@ void tst_ToolsWindow::copyAndFloatingPaste() {
     w.move(30, 10);
     w.key(Qt::Key_Return);
     for (int i = 0; i < 6; ++i)
-        QCOMPARE(w->m_Level.Tile(30 + i % 3, 10 + i / 3), qint16(20 + i));
-    QCOMPARE(w->m_Level.Info(31, 11), qint16(5));
-    QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Paste"));
+        QCOMPARE(w->Document().level().Tile(30 + i % 3, 10 + i / 3), qint16(20 + i));
+    QCOMPARE(w->Document().level().Info(31, 11), qint16(5));
+    QCOMPARE(drive(*w).action("undoAction")->text(), QStringLiteral("&Undo Paste"));
     QCOMPARE(w->ToolStatusText(), QStringLiteral("Selection 30,10: 3 x 2"));
 
     // Into another episode's window: the numbers, and the status says so.
@@ -148,7 +149,7 @@ void tst_ToolsWindow::copyAndFloatingPaste() {
     other.key(Qt::Key_V, Qt::ControlModifier);
     QVERIFY(other->ToolStatusText().contains("A block from episode 1: pasted as episode 2"));
     other.key(Qt::Key_Return);
-    QCOMPARE(other->m_Level.Tile(1, 1), qint16(24));
+    QCOMPARE(other->Document().level().Tile(1, 1), qint16(24));
 }
 
 void tst_ToolsWindow::moveDeleteAndUndoNames() {
@@ -156,24 +157,24 @@ void tst_ToolsWindow::moveDeleteAndUndoNames() {
     w.key(Qt::Key_M);
     w.drag({2, 2}, {4, 3});
     w.drag({3, 2}, {8, 4}); // inside the selection: a move by (5, 2)
-    QCOMPARE(w->m_Level.Tile(7, 4), qint16(20));
-    QCOMPARE(w->m_Level.Info(8, 5), qint16(5));
+    QCOMPARE(w->Document().level().Tile(7, 4), qint16(20));
+    QCOMPARE(w->Document().level().Info(8, 5), qint16(5));
     // The empty tile stays behind, not the right button's tile (9).
-    QCOMPARE(w->m_Level.Tile(2, 2), qint16(EmptyTile));
-    QCOMPARE(w->m_Level.Info(3, 3), qint16(0));
-    QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Move"));
+    QCOMPARE(w->Document().level().Tile(2, 2), qint16(EmptyTile));
+    QCOMPARE(w->Document().level().Info(3, 3), qint16(0));
+    QCOMPARE(drive(*w).action("undoAction")->text(), QStringLiteral("&Undo Move"));
     QVERIFY(w.showsLevel() == false);
     w.key(Qt::Key_Delete);
-    QCOMPARE(w->m_Level.Tile(7, 4), qint16(EmptyTile));
-    QCOMPARE(w->m_Level.Info(8, 5), qint16(0));
-    QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Delete"));
+    QCOMPARE(w->Document().level().Tile(7, 4), qint16(EmptyTile));
+    QCOMPARE(w->Document().level().Info(8, 5), qint16(0));
+    QCOMPARE(drive(*w).action("undoAction")->text(), QStringLiteral("&Undo Delete"));
     // The Edit menu says what Delete and Cut leave.
-    for (const char* name : {"mnuEditDelete", "mnuEditCut"})
+    for (const char* name : {"deleteAction", "cutAction"})
         QVERIFY(w->findChild<QAction*>(name)->toolTip().contains("empty tile (143"));
     w.key(Qt::Key_Z, Qt::ControlModifier);
     w.key(Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(w->m_Level.Tile(2, 2), qint16(20));
-    QCOMPARE(w->m_Level.Info(3, 3), qint16(5));
+    QCOMPARE(w->Document().level().Tile(2, 2), qint16(20));
+    QCOMPARE(w->Document().level().Info(3, 3), qint16(5));
     w.key(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(w.showsLevel());
 }
@@ -183,7 +184,7 @@ void tst_ToolsWindow::pasteOnePlane_data() {
     QTest::addColumn<bool>("tiles"); // written, and shown while the block floats
     QTest::addColumn<QString>("undo");
     QTest::newRow("tiles only") << "Ctrl+Shift+V" << true << "&Undo Paste Tiles";
-    QTest::newRow("sprites only") << "mnuEditPasteSprites" << false << "&Undo Paste Sprites";
+    QTest::newRow("sprites only") << "pasteSpritesAction" << false << "&Undo Paste Sprites";
 }
 
 // The 3 x 2 patch (sprite value 5 in its bottom middle cell) pasted with one
@@ -199,7 +200,7 @@ void tst_ToolsWindow::pasteOnePlane() {
     w.key(Qt::Key_C, Qt::ControlModifier);
     w.move(12, 6);
     if (command.startsWith("Ctrl"))
-        QTest::keySequence(canvasparts::picture(*w), QKeySequence(command));
+        QTest::keySequence(drive(*w).canvas(), QKeySequence(command));
     else
         w->findChild<QAction*>(command)->trigger();
     QVERIFY(w->Tools().Selector().IsFloating());
@@ -226,39 +227,39 @@ void tst_ToolsWindow::pasteOnePlane() {
 
     w.move(30, 10);
     w.key(Qt::Key_Return);
-    QCOMPARE(w->m_Level.Tile(31, 11), tiles ? qint16(24) : EmptyTile);
-    QCOMPARE(w->m_Level.Info(31, 11), qint16(tiles ? 7 : 5));
-    QCOMPARE(w->mnuEditUndo->text(), undo);
+    QCOMPARE(w->Document().level().Tile(31, 11), tiles ? qint16(24) : EmptyTile);
+    QCOMPARE(w->Document().level().Info(31, 11), qint16(tiles ? 7 : 5));
+    QCOMPARE(drive(*w).action("undoAction")->text(), undo);
 }
 
 void tst_ToolsWindow::fillsAndLinesWithPreview() {
     Setup w;
     w.key(Qt::Key_R);
-    QTest::mousePress(canvasparts::picture(*w), Qt::RightButton, {}, at(3, 5));
+    QTest::mousePress(drive(*w).canvas(), Qt::RightButton, {}, at(3, 5));
     w.move(6, 7, Qt::RightButton);
-    QCOMPARE(w->m_Level.Tile(5, 6), qint16(143)); // a preview only
+    QCOMPARE(w->Document().level().Tile(5, 6), qint16(143)); // a preview only
     QVERIFY(!w.showsLevel());
-    QTest::mouseRelease(canvasparts::picture(*w), Qt::RightButton, {}, at(6, 7));
-    QCOMPARE(w->m_Level.Tile(5, 6), qint16(9));
-    QCOMPARE(w->m_Level.Tile(7, 6), qint16(143));
+    QTest::mouseRelease(drive(*w).canvas(), Qt::RightButton, {}, at(6, 7));
+    QCOMPARE(w->Document().level().Tile(5, 6), qint16(9));
+    QCOMPARE(w->Document().level().Tile(7, 6), qint16(143));
     QVERIFY(w.showsLevel());
-    QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Rectangle Fill"));
+    QCOMPARE(drive(*w).action("undoAction")->text(), QStringLiteral("&Undo Rectangle Fill"));
 
     w.key(Qt::Key_F);
-    QTest::mouseClick(canvasparts::picture(*w), Qt::LeftButton, {}, at(4, 6)); // the 9s just filled
-    QCOMPARE(w->m_Level.Tile(3, 5), qint16(7));
-    QCOMPARE(w->m_Level.Tile(6, 7), qint16(7));
-    QCOMPARE(w->m_Level.Tile(10, 10), qint16(143));
-    QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Fill"));
+    QTest::mouseClick(drive(*w).canvas(), Qt::LeftButton, {}, at(4, 6)); // the 9s just filled
+    QCOMPARE(w->Document().level().Tile(3, 5), qint16(7));
+    QCOMPARE(w->Document().level().Tile(6, 7), qint16(7));
+    QCOMPARE(w->Document().level().Tile(10, 10), qint16(143));
+    QCOMPARE(drive(*w).action("undoAction")->text(), QStringLiteral("&Undo Fill"));
 
     w.key(Qt::Key_L);
     w.drag({10, 20}, {14, 22});
     for (QPoint c : {QPoint(10, 20), QPoint(11, 21), QPoint(12, 21), QPoint(13, 22)})
-        QCOMPARE(w->m_Level.Tile(c.x(), c.y()), qint16(7));
-    QCOMPARE(w->m_Level.Tile(11, 20), qint16(143));
-    QCOMPARE(w->mnuEditUndo->text(), QStringLiteral("&Undo Line"));
+        QCOMPARE(w->Document().level().Tile(c.x(), c.y()), qint16(7));
+    QCOMPARE(w->Document().level().Tile(11, 20), qint16(143));
+    QCOMPARE(drive(*w).action("undoAction")->text(), QStringLiteral("&Undo Line"));
     // Ctrl+click picks in the line tool too.
-    QTest::mouseClick(canvasparts::picture(*w), Qt::RightButton, Qt::ControlModifier, at(2, 2));
+    QTest::mouseClick(drive(*w).canvas(), Qt::RightButton, Qt::ControlModifier, at(2, 2));
     QCOMPARE(w->SelectedTile(1), qint16(20));
 }
 
@@ -270,17 +271,17 @@ void tst_ToolsWindow::clipboardText() {
     w.move(20, 10);
     w.key(Qt::Key_V, Qt::ControlModifier);
     w.key(Qt::Key_Enter);
-    QCOMPARE(w->m_Level.Tile(21, 11), qint16(8));
-    QCOMPARE(w->m_Level.Info(21, 11), qint16(0));
+    QCOMPARE(w->Document().level().Tile(21, 11), qint16(8));
+    QCOMPARE(w->Document().level().Info(21, 11), qint16(0));
     // Tiles only: the sprite value under the block stays. A click puts the
     // block down where it is.
     w.key(Qt::Key_V, Qt::ControlModifier);
     w.move(2, 2);
-    QTest::mouseClick(canvasparts::picture(*w), Qt::LeftButton, {}, at(2, 2));
-    QCOMPARE(w->m_Level.Tile(3, 3), qint16(8));
-    QCOMPARE(w->m_Level.Info(3, 3), qint16(5));
+    QTest::mouseClick(drive(*w).canvas(), Qt::LeftButton, {}, at(2, 2));
+    QCOMPARE(w->Document().level().Tile(3, 3), qint16(8));
+    QCOMPARE(w->Document().level().Info(3, 3), qint16(5));
     // Those numbers hold no sprites to paste alone.
-    w->findChild<QAction*>("mnuEditPasteSprites")->trigger();
+    w->findChild<QAction*>("pasteSpritesAction")->trigger();
     QCOMPARE(prompts.messages.size(), size_t(1));
     QVERIFY(prompts.messages[0].text.contains("hold tiles only"));
     QVERIFY(!w->Tools().Selector().IsFloating());
@@ -300,57 +301,56 @@ void tst_ToolsWindow::gridHiddenPlanesAndFit() {
     Setup w;
     const QImage level = w.levelPicture();
     w.key(Qt::Key_G);
-    QVERIFY(w->mnuViewGrid->isChecked());
+    QVERIFY(drive(*w).action("gridAction")->isChecked());
     const QPoint corner(5 * Cell, 4 * Cell), inside = corner + QPoint(1, 1);
     QCOMPARE(w.pixel(corner), half(level.pixel(corner), 0xFF000000));
     QCOMPARE(w.pixel(inside), level.pixel(inside));
     // Past the level's last column and row the canvas keeps its background.
-    canvasparts::scrollX(*w)->setValue(canvasparts::scrollX(*w)->maximum());
-    canvasparts::scrollY(*w)->setValue(canvasparts::scrollY(*w)->maximum());
-    const QPoint beyond((100 - canvasparts::scrollX(*w)->value()) * Cell,
-                        (60 - canvasparts::scrollY(*w)->value()) * Cell);
-    QVERIFY(beyond.x() < canvasparts::picture(*w)->ScaleWidth() &&
-            beyond.y() < canvasparts::picture(*w)->ScaleHeight());
+    drive(*w).scrollX()->setValue(drive(*w).scrollX()->maximum());
+    drive(*w).scrollY()->setValue(drive(*w).scrollY()->maximum());
+    const QPoint beyond((100 - drive(*w).scrollX()->value()) * Cell,
+                        (60 - drive(*w).scrollY()->value()) * Cell);
+    QVERIFY(beyond.x() < drive(*w).canvas()->ScaleWidth() &&
+            beyond.y() < drive(*w).canvas()->ScaleHeight());
     QCOMPARE(w.pixel(beyond), w.levelPicture().pixel(beyond));
     QCOMPARE(w.pixel(beyond - QPoint(Cell, Cell)),
              half(w.levelPicture().pixel(beyond - QPoint(Cell, Cell)), 0xFF000000));
-    canvasparts::scrollX(*w)->setValue(0);
-    canvasparts::scrollY(*w)->setValue(0);
-    w->mnuViewZoomOut->trigger(); // no grid below 1x
+    drive(*w).scrollX()->setValue(0);
+    drive(*w).scrollY()->setValue(0);
+    drive(*w).action("zoomOutAction")->trigger(); // no grid below 1x
     QVERIFY(w.showsLevel());
-    w->mnuView1xZoom->trigger();
+    drive(*w).action("actualSizeAction")->trigger();
     w.key(Qt::Key_G);
 
-    w->mnuViewTiles->trigger();
+    drive(*w).action("showTilesAction")->trigger();
     QCOMPARE(w.pixel(inside), qRgb(0, 0, 0));
     QVERIFY(w->ToolStatusText().contains("Tiles are hidden"));
     w.key(Qt::Key_B);
-    QTest::mouseClick(canvasparts::picture(*w), Qt::LeftButton, {}, at(5, 4));
-    QCOMPARE(w->m_Level.Tile(5, 4), qint16(7)); // still edits
-    w->mnuViewTiles->trigger();
+    QTest::mouseClick(drive(*w).canvas(), Qt::LeftButton, {}, at(5, 4));
+    QCOMPARE(w->Document().level().Tile(5, 4), qint16(7)); // still edits
+    drive(*w).action("showTilesAction")->trigger();
     QVERIFY(w.showsLevel());
     // Without sprites: the picture of the level with no info values.
-    w->mnuViewSprites->trigger();
-    Level bare = w->m_Level;
+    drive(*w).action("showSpritesAction")->trigger();
+    Level bare = w->Document().level();
     for (int y = 0; y < bare.Height(); ++y)
         for (int x = 0; x < bare.Width(); ++x)
             bare.SetInfo(x, y, 0);
-    Surface expected(canvasparts::picture(*w)->ScaleWidth(),
-                     canvasparts::picture(*w)->ScaleHeight());
+    Surface expected(drive(*w).canvas()->ScaleWidth(), drive(*w).canvas()->ScaleHeight());
     bare.Display(expected, 0, 0, w->Tiles(), w->Sprites(), ZoomLevel());
-    QCOMPARE(canvasparts::picture(*w)->Picture(), expected.image());
+    QCOMPARE(drive(*w).canvas()->Picture(), expected.image());
     QVERIFY(expected.image() != w.levelPicture()); // sprite 5 at (3, 3) is gone
     QVERIFY(w->ToolStatusText().isEmpty());        // tile mode edits the tiles, which show
-    w->optMode[1]->click();
+    drive(*w).modeButton(1)->click();
     QVERIFY(w->ToolStatusText().contains("Sprites are hidden"));
-    w->optMode[0]->click();
-    w->mnuViewSprites->trigger();
+    drive(*w).modeButton(0)->click();
+    drive(*w).action("showSpritesAction")->trigger();
     QVERIFY(w.showsLevel());
 
     // 100 x 60 cells in a 583 x 345 canvas: 4-pixel cells (zoom -2).
     w.key(Qt::Key_9, Qt::ControlModifier);
     QCOMPARE(w->CanvasZoom().Exponent(), -2);
-    QCOMPARE(canvasparts::scrollX(*w)->value(), 0);
+    QCOMPARE(drive(*w).scrollX()->value(), 0);
 }
 
 GM_TEST_MAIN(tst_ToolsWindow)

@@ -45,10 +45,10 @@ public:
 class BenchHost : public EditorHost {
 public:
     explicit BenchHost(bool withSprites = true);
-    void mnuFileNew_Click() override {}
-    void mnuFileOpen_Click() override {}
-    void mnuFileExit_Click() override {}
-    void mnuFileSetPaths_Click() override {}
+    void newLevel() override {}
+    void openLevels() override {}
+    void exitProgram() override {}
+    void setPaths() override {}
     std::shared_ptr<const TileSet> TileSets(int) const override { return m_Tiles; }
     std::shared_ptr<const SpriteSet> SpriteSets(int) const override { return m_Sprites; }
     QWidget* HostWindow() override { return nullptr; }

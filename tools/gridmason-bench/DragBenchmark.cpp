@@ -16,6 +16,7 @@
 #include "Surface.h"
 #include "TileSet.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -63,7 +64,7 @@ double dragSecondsPerMove(LevelEditorWindow& form, QSize area, int& movesInside)
     for (int i = 0; i < Moves; ++i) {
         sendMouse(canvas, QEvent::MouseMove, pathPoint(i, area.width(), area.height()),
                   Qt::NoButton, Qt::LeftButton);
-        if (!form.lblPosition->text().isEmpty())
+        if (!form.findChild<QLabel*>(QStringLiteral("positionLabel"))->text().isEmpty())
             ++movesInside;
         // The repaint the move asked for, as the event loop would do it.
         QApplication::processEvents();
@@ -103,9 +104,9 @@ void run(QTextStream& out) {
         bool levelOnly;
     };
     for (const Run& r : {Run{0, false}, Run{-3, false}, Run{-3, true}}) {
-        form.mnuView1xZoom_Click();
+        form.SetCanvasZoom(0);
         for (int z = 0; z > r.zoom; --z)
-            form.mnuViewZoomOut_Click();
+            form.findChild<QAction*>(QStringLiteral("zoomOutAction"))->trigger();
         QApplication::processEvents();
         // The whole canvas, or only the part of it the level covers.
         const int cell = int(form.Tiles().RenderWidth(form.CanvasZoom()));

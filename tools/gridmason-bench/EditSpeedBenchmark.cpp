@@ -17,6 +17,7 @@
 #include "Benchmark.h"
 
 #include "BitmapSource.h"
+#include "CanvasView.h"
 #include "EditorHost.h"
 #include "LevelDocument.h"
 #include "LevelEditorWindow.h"
@@ -25,6 +26,7 @@
 #include "Surface.h"
 #include "TileSet.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -50,18 +52,18 @@ struct Window : BenchWindow {
         form.SetSelectedTile(0, 150);
     }
     void SetZoom(int zoom) {
-        form.mnuView1xZoom_Click();
+        form.SetCanvasZoom(0);
         for (int z = 0; z < zoom; ++z)
-            form.mnuViewZoomIn_Click();
+            form.findChild<QAction*>(QStringLiteral("zoomInAction"))->trigger();
         for (int z = 0; z > zoom; --z)
-            form.mnuViewZoomOut_Click();
+            form.findChild<QAction*>(QStringLiteral("zoomOutAction"))->trigger();
         BenchFixtures::scrollX(form)->setValue(0);
         BenchFixtures::scrollY(form)->setValue(0);
         QApplication::processEvents();
     }
     double WholeRedrawSeconds() {
         return secondsPerCall([&] {
-            form.RedrawEdit();
+            form.Canvas().Redraw(form.ViewOrigin().x(), form.ViewOrigin().y());
             QApplication::processEvents();
         });
     }
@@ -142,7 +144,8 @@ void scrollNotch(QTextStream& out) {
             canvas->Refresh();
             QApplication::processEvents();
         });
-        const double whole = secondsPerCall([&] { w.form.RedrawEdit(); });
+        const double whole = secondsPerCall(
+            [&] { w.form.Canvas().Redraw(w.form.ViewOrigin().x(), w.form.ViewOrigin().y()); });
         out << "zoom " << zoom << ": wheel notch " << ratio(seconds, copy)
             << " (aim: at most 1); with the copy to the screen " << ratio(shown, copy)
             << " (aim: at most 1.3)"

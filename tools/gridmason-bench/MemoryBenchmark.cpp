@@ -76,10 +76,10 @@ public:
         m_Sprites = sprites;
     }
     bool realGraphics = false;
-    void mnuFileNew_Click() override {}
-    void mnuFileOpen_Click() override {}
-    void mnuFileExit_Click() override {}
-    void mnuFileSetPaths_Click() override {}
+    void newLevel() override {}
+    void openLevels() override {}
+    void exitProgram() override {}
+    void setPaths() override {}
     std::shared_ptr<const TileSet> TileSets(int) const override { return m_Tiles; }
     std::shared_ptr<const SpriteSet> SpriteSets(int) const override { return m_Sprites; }
     QWidget* HostWindow() override { return nullptr; }
@@ -119,16 +119,17 @@ bool openLevel(QMdiArea& area, MemoryHost& host, int index, QTextStream& out) {
     QApplication::processEvents();
     form->SetCanvasZoom(ViewZoom);
     // Every view drawn once, as a user looking through the window would.
-    form->OpenLevelPreview();
-    form->picLevelPreview_Paint();
-    form->CloseLevelPreview();
-    for (PictureBox* selector : {form->picTileSelector, form->picSpriteSelector}) {
+    auto* previewButton = form->findChild<QWidget*>(QStringLiteral("levelPreviewButton"));
+    BenchFixtures::sendMouse(previewButton, QEvent::MouseButtonPress, QPoint(2, 2), Qt::LeftButton,
+                             Qt::LeftButton);
+    form->findChild<QWidget*>(QStringLiteral("levelPreview"))->repaint();
+    BenchFixtures::sendMouse(previewButton, QEvent::MouseButtonRelease, QPoint(2, 2),
+                             Qt::LeftButton, Qt::NoButton);
+    for (const char* name : {"tileSelector", "spriteSelector"}) {
+        auto* selector = form->findChild<QWidget*>(QLatin1String(name));
         selector->show();
         QApplication::processEvents();
-        form->picTileSelector_Resize();
-        form->picSpriteSelector_Resize();
-        form->picTileSelector_Paint();
-        form->picSpriteSelector_Paint();
+        selector->repaint();
         selector->hide();
     }
     QApplication::processEvents();
