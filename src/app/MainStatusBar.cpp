@@ -39,8 +39,10 @@ void MainStatusBar::SetEditor(LevelEditorWindow* editor) {
         m_Guard = editor;
         m_CellX = m_CellY = -1;
         if (editor) {
+            // Queued, so that the text shows the cell after the editor has
+            // done what the move does to it (painting during a drag).
             m_Connections << connect(editor, &LevelEditorWindow::pointerCellChanged, this,
-                                     &MainStatusBar::showPointerCell)
+                                     &MainStatusBar::showPointerCell, Qt::QueuedConnection)
                           << connect(editor, &LevelEditorWindow::zoomChanged, this,
                                      &MainStatusBar::Refresh)
                           << connect(editor, &LevelEditorWindow::toolStatusChanged, this,

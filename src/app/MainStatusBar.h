@@ -11,7 +11,7 @@ class QLabel;
 // active editor's canvas its column and row, tile number and info value,
 // what the editor's tools report (the selection, a pasted block), and that
 // editor's zoom as a percentage. Blank parts where there is no
-// such cell or no editor.
+// such cell or no editor. The editor reports the cell and the zoom.
 class MainStatusBar : public QStatusBar {
     Q_OBJECT
 public:

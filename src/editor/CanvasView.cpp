@@ -11,7 +11,6 @@
 #include <QPainter>
 
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -39,15 +38,6 @@ void DrawGrid(QImage& image, int cellWidth, int cellHeight, int odx, int ody, co
     }
 }
 
-// Copies the pixels `pixels` of `source` to the same place in `target`.
-void CopyPixels(const QImage& source, QImage& target, const QRect& pixels) {
-    const QRect inside = pixels & target.rect() & source.rect();
-    const qsizetype start = qsizetype(inside.x()) * 4;
-    for (int y = inside.top(); y <= inside.bottom(); ++y)
-        std::memcpy(target.scanLine(y) + start, source.constScanLine(y) + start,
-                    size_t(inside.width()) * 4);
-}
-
 } // namespace
 
 CanvasView::CanvasView(PictureBox& canvas, const LevelDocument& document,
@@ -55,6 +45,7 @@ CanvasView::CanvasView(PictureBox& canvas, const LevelDocument& document,
                        std::shared_ptr<const SpriteSet> sprites, QObject* parent)
     : QObject(parent), m_Canvas(canvas), m_Document(document) {
     SetSets(std::move(tiles), std::move(sprites));
+    canvas.SetLayer(this);
     connect(&document, &LevelDocument::cellsChanged, this, &CanvasView::RepaintCells);
     connect(&document, &LevelDocument::levelReplaced, this, &CanvasView::Invalidate);
 }
@@ -99,21 +90,12 @@ void CanvasView::Redraw(int sx, int sy) {
     m_Document.level().Display(surface, qint16(sx), qint16(sy), *m_Tiles, *m_Sprites, m_Zoom, 0, 0,
                                -1, -1, m_Layers);
     DrawOverlays(surface, QPoint(0, 0));
-    m_CleanKept = false;
-    if (!m_PreviewCells.isEmpty())
-        KeepClean();
-    DrawPreview(QRect(QPoint(0, 0), surface.image().size()));
     m_Drawn = true;
     m_DrawnInfo = m_Document.level().InfoPlane();
     m_DrawnSize = QSize(surface.ScaleWidth(), surface.ScaleHeight());
     m_DrawnCellWidth = CellWidth();
     m_DrawnCellHeight = CellHeight();
     m_Canvas.Refresh();
-}
-
-void CanvasView::KeepClean() {
-    m_Clean = m_Canvas.surface().image().copy();
-    m_CleanKept = true;
 }
 
 void CanvasView::ScrollTo(int sx, int sy) {
@@ -132,8 +114,8 @@ void CanvasView::ScrollTo(int sx, int sy) {
         return;
     m_OriginX = sx;
     m_OriginY = sy;
-    // The pixels stay where they are (so does the clean picture beside
-    // them): only where the picture starts in them moves.
+    // The pixels stay where they are: only where the picture starts in
+    // them moves.
     m_Canvas.ScrollPicture(int(dx), int(dy));
     // Sprites are drawn from SpriteLead cells before the origin on, so which
     // ones show in the first columns (rows) depends on the origin: a sprite
@@ -214,10 +196,7 @@ void CanvasView::DrawPixels(const QRect& pixels) {
                                    m_Layers);
         DrawOverlays(m_Part, piece.shown);
         PointPartAt(QRect());
-        if (m_CleanKept)
-            CopyPixels(surface.image(), m_Clean, piece.stored);
     }
-    DrawPreview(pixels);
     m_Canvas.RefreshArea(pixels);
 }
 
@@ -251,16 +230,17 @@ void CanvasView::DrawOverlays(Surface& surface, QPoint at) const {
     }
 }
 
-void CanvasView::DrawPreview(const QRect& pixels) {
+QRect CanvasView::Bounds() const {
+    if (!m_Preview || m_PreviewCells.isEmpty())
+        return {};
+    return Geometry().PixelsOf(m_PreviewCells);
+}
+
+void CanvasView::Draw(Surface& surface, QPoint at) const {
     if (!m_Preview)
         return;
-    for (const PictureWrap::Piece& piece : m_Canvas.Wrap().PiecesOf(pixels)) {
-        PointPartAt(piece.stored);
-        const int odx = -piece.shown.x(), ody = -piece.shown.y();
-        const PreviewPlace place{*m_Tiles, *m_Sprites, m_Zoom, m_OriginX, m_OriginY, odx, ody};
-        m_Preview->DrawPreview(m_Part, place);
-        PointPartAt(QRect());
-    }
+    const PreviewPlace place{*m_Tiles, *m_Sprites, m_Zoom, m_OriginX, m_OriginY, -at.x(), -at.y()};
+    m_Preview->DrawPreview(surface, place);
 }
 
 void CanvasView::SetPreview(const EditTool* tool) {
@@ -273,34 +253,11 @@ void CanvasView::SetPreview(const EditTool* tool) {
 void CanvasView::RefreshPreview() {
     const QRect old = m_PreviewCells;
     m_PreviewCells = m_Preview ? m_Preview->PreviewCells() : QRect();
-    if (!m_Drawn || (old.isEmpty() && m_PreviewCells.isEmpty()))
-        return;
-    Surface& target = m_Canvas.surface();
-    // Without a preview shown the canvas is its own clean picture; the
-    // copy beside it is kept only while a preview shows.
-    if (!m_CleanKept)
-        KeepClean();
-    if (m_Clean.size() != target.image().size()) {
-        Redraw(m_OriginX, m_OriginY);
-        return;
-    }
-    const QRect canvas(0, 0, target.ScaleWidth(), target.ScaleHeight());
+    // The preview is put over the picture as it is shown: the pixels it
+    // leaves and those it enters are shown again, nothing is drawn.
     const CanvasGeometry geometry = Geometry();
-    const QRect before = old.isEmpty() ? QRect() : geometry.PixelsOf(old) & canvas;
-    const QRect after =
-        m_PreviewCells.isEmpty() ? QRect() : geometry.PixelsOf(m_PreviewCells) & canvas;
-    // The parts the old and the new preview cover get the clean picture
-    // back, then the preview is drawn over them; overlapping parts (a block
-    // moved by a cell) are done once, as one.
-    const QList<QRect> parts =
-        before.intersects(after) ? QList<QRect>{before | after} : QList<QRect>{before, after};
-    for (const QRect& part : parts) {
-        if (part.isEmpty())
-            continue;
-        for (const PictureWrap::Piece& piece : m_Canvas.Wrap().PiecesOf(part))
-            CopyPixels(m_Clean, target.image(), piece.stored);
-        DrawPreview(part);
-        m_Canvas.RefreshArea(part);
-    }
-    m_CleanKept = !m_PreviewCells.isEmpty();
+    if (!old.isEmpty())
+        m_Canvas.RefreshArea(geometry.PixelsOf(old));
+    if (!m_PreviewCells.isEmpty())
+        m_Canvas.RefreshArea(geometry.PixelsOf(m_PreviewCells));
 }

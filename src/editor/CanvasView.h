@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CanvasGeometry.h"
+#include "PictureBox.h"
 #include "Surface.h"
 #include "ZoomLevel.h"
 
@@ -15,7 +16,6 @@ class EditTool;
 class QPainter;
 
 class LevelDocument;
-class PictureBox;
 class SpriteSet;
 class TileSet;
 
@@ -26,8 +26,9 @@ class TileSet;
 // already drawn where they are (the canvas's picture wraps, see
 // PictureWrap) and draws the strips it uncovers; only a new level, new
 // sets, a zoom or a new size draw everything. The view keeps its own zoom
-// and draws the episode's shared sets at it.
-class CanvasView : public QObject {
+// and draws the episode's shared sets at it. A tool's preview is a layer
+// over the picture, never drawn into it (see PictureLayer).
+class CanvasView : public QObject, private PictureLayer {
     Q_OBJECT
 public:
     CanvasView(PictureBox& canvas, const LevelDocument& document,
@@ -36,6 +37,7 @@ public:
 
     // The sets drawn with (never null: a null set is taken as an empty one).
     void SetSets(std::shared_ptr<const TileSet> tiles, std::shared_ptr<const SpriteSet> sprites);
+    const TileSet& Tiles() const { return *m_Tiles; }
     // The zoom the canvas is drawn at: the one asked for, raised where the
     // tiles need (see TileSet::DrawnZoom). The caller redraws.
     ZoomLevel Zoom() const { return m_Zoom; }
@@ -55,9 +57,11 @@ public:
     void SetLayers(int layers) { m_Layers = layers; }
     // The tool whose preview is drawn over the level (none: nullptr).
     void SetPreview(const EditTool* tool);
-    // The tool's preview may have changed: its old and new cells are drawn
+    // The tool's preview may have changed: its old and new cells are shown
     // again.
     void RefreshPreview();
+    // The first level cell shown, across and down.
+    QPoint Origin() const { return QPoint(m_OriginX, m_OriginY); }
     // Something drawn over the level (a marked cell, a tool's preview): the
     // painter's origin is the canvas's top-left corner.
     using Overlay = std::function<void(QPainter& painter, const CanvasGeometry& geometry)>;
@@ -83,13 +87,12 @@ private:
     // The grid and the texts over the level drawn into `surface`, whose
     // pixel (0, 0) is canvas pixel `at`.
     void DrawOverlays(Surface& surface, QPoint at) const;
-    // The tool's preview drawn over the canvas pixels `pixels` alone.
-    void DrawPreview(const QRect& pixels);
     // Points m_Part at `stored` pixels of the canvas's image (an empty
     // rectangle: nowhere).
     void PointPartAt(const QRect& stored);
-    // Copies the canvas, drawn without a preview, to m_Clean.
-    void KeepClean();
+    // The preview as the canvas's layer.
+    QRect Bounds() const override;
+    void Draw(Surface& surface, QPoint at) const override;
 
     PictureBox& m_Canvas;
     const LevelDocument& m_Document;
@@ -107,11 +110,6 @@ private:
     int m_Layers = 3;
     const EditTool* m_Preview = nullptr;
     QRect m_PreviewCells;
-    // The canvas's picture without the preview, kept beside it (in the
-    // same wrapped order) while a preview shows, so that a preview that
-    // follows the pointer costs a copy, not a drawing.
-    QImage m_Clean;
-    bool m_CleanKept = false;
     Overlay m_Overlay;
     // The picture on the canvas was drawn for the present size and sets.
     bool m_Drawn = false;

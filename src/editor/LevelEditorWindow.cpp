@@ -6,6 +6,7 @@
 #include "EditGeometry.h"
 #include "EditToolBox.h"
 #include "EditorHost.h"
+#include "LevelCanvas.h"
 #include "LevelDocument.h"
 #include "MenuKeys.h"
 #include "PickerButton.h"
@@ -41,14 +42,12 @@ constexpr int PanelBorder = 2;
 constexpr int PickerWidth = 25;
 constexpr int PickerHeight = 57;
 constexpr int ScrollThickness = 17;
-constexpr int CornerSize = 17;
 constexpr int SelectionBoxSize = 36;
 constexpr int SelectionTop = 6;
 constexpr int SelectionLabelWidth = 33;
 constexpr int SelectionLabelHeight = 17;
 constexpr int ModeButtonSize = 40;
 constexpr int PreviewSize = 97;
-constexpr QRgb CanvasGrey = 0xFFC0C0C0;
 constexpr QRgb White = 0xFFFFFFFF;
 constexpr QRgb WindowText = 0xFF000000;
 
@@ -142,17 +141,6 @@ QPixmap SpriteModePicture() {
     return pixmap;
 }
 
-QPixmap PreviewPicture() {
-    QPixmap pixmap(13, 13);
-    pixmap.fill(Qt::white);
-    QPainter p(&pixmap);
-    p.setPen(Qt::black);
-    p.drawRect(0, 0, 12, 12);
-    p.fillRect(3, 3, 4, 4, Qt::black);
-    p.drawRect(2, 2, 8, 8);
-    return pixmap;
-}
-
 QPixmap PickerPicture(bool sprites) {
     QPixmap pixmap(16, 32);
     pixmap.fill(Qt::transparent);
@@ -201,7 +189,6 @@ LevelEditorWindow::LevelEditorWindow(EditorHost& host, QWidget* parent)
     ConnectControls();
     ConnectDocument();
     CreateUndo();
-    CreateNavigation();
     CreateInfoValueControls();
     CreateTools();
     CreateGameControls();
@@ -218,27 +205,8 @@ LevelEditorWindow::~LevelEditorWindow() {
 }
 
 void LevelEditorWindow::CreateControls() {
-    picEditHolder = new PictureBox(this);
-    picEditHolder->SetBackColor(White);
-
-    picEdit = new PictureBox(picEditHolder);
-    picEdit->SetBackColor(CanvasGrey);
-
-    scrEditX = new QScrollBar(Qt::Horizontal, picEditHolder);
-    scrEditX->setGeometry(0, 0, 100, ScrollThickness);
-    scrEditY = new QScrollBar(Qt::Vertical, picEditHolder);
-    scrEditY->setGeometry(0, 0, ScrollThickness, 100);
-    for (QScrollBar* bar : {scrEditX, scrEditY}) {
-        bar->setRange(0, 0);
-        bar->setPageStep(1);
-    }
-
-    cmdLevelPreview = new PickerButton(picEditHolder);
-    cmdLevelPreview->setGeometry(0, 0, CornerSize, CornerSize);
-    cmdLevelPreview->setIcon(PreviewPicture());
-    cmdLevelPreview->setIconSize(QSize(13, 13));
-    cmdLevelPreview->setToolTip(tr("Level preview: hold the button down to see the whole level "
-                                   "and move to the part to show, then let go"));
+    m_LevelCanvas = new LevelCanvas(*m_Document, this);
+    m_Canvas = &m_LevelCanvas->View();
 
     m_TileStrip = new PictureBox(this);
     m_TileStrip->SetBorderWidth(PanelBorder);
@@ -331,7 +299,7 @@ void LevelEditorWindow::CreateControls() {
 
     m_PickPointer = PickPointerPicture();
 
-    m_Canvas = new CanvasView(*picEdit, *m_Document, m_Tiles, m_Sprites, this);
+    m_Canvas->SetSets(m_Tiles, m_Sprites);
     m_Canvas->SetOverlay([this](QPainter& painter, const CanvasGeometry& geometry) {
         DrawMarkedCell(painter, geometry);
     });
@@ -394,18 +362,14 @@ void LevelEditorWindow::ConnectControls() {
     connect(m_ActualSizeAction, &QAction::triggered, this, [this] { resetZoom(); });
     connect(m_PropertiesAction, &QAction::triggered, this, [this] { showProperties(); });
 
-    // Canvas.
-    connect(picEdit, &PictureBox::Paint, this, [this] { picEdit_Paint(); });
-    connect(picEdit, &PictureBox::MouseDown, this, &LevelEditorWindow::picEdit_MouseDown);
-    connect(picEdit, &PictureBox::MouseMove, this, &LevelEditorWindow::picEdit_MouseMove);
-    connect(picEdit, &PictureBox::MouseUp, this, &LevelEditorWindow::picEdit_MouseUp);
-    connect(picEditHolder, &PictureBox::Resized, this, [this] { picEditHolder_Resize(); });
-    // A scroll bar reports a drag of its thumb while it goes on (Scroll) and
-    // every other change of its value once it is made (Change).
-    connect(scrEditX, &QScrollBar::valueChanged, this,
-            [this] { scrEditX->isSliderDown() ? scrEditX_Scroll() : scrEditX_Change(); });
-    connect(scrEditY, &QScrollBar::valueChanged, this,
-            [this] { scrEditY->isSliderDown() ? scrEditY_Scroll() : scrEditY_Change(); });
+    // Canvas: the tools take its pointer events; its cell under the
+    // pointer and its zoom are the window's.
+    connect(m_LevelCanvas, &LevelCanvas::pressed, this, &LevelEditorWindow::canvasPressed);
+    connect(m_LevelCanvas, &LevelCanvas::moved, this, &LevelEditorWindow::canvasMoved);
+    connect(m_LevelCanvas, &LevelCanvas::released, this, &LevelEditorWindow::canvasReleased);
+    connect(m_LevelCanvas, &LevelCanvas::pointerCellChanged, this,
+            &LevelEditorWindow::pointerCellChanged);
+    connect(m_LevelCanvas, &LevelCanvas::zoomChanged, this, &LevelEditorWindow::zoomChanged);
     for (int i = 0; i < 2; ++i) {
         // Toggled also fires when a mode button is chosen from code, as the
         // pickers do when they open.
@@ -416,16 +380,6 @@ void LevelEditorWindow::ConnectControls() {
         new EventHook(m_ModeButton[i], QEvent::FocusIn, [this, i] { modeButtonFocused(i); });
     }
     new ClickHook(m_PositionLabel, [this] { showScrollReport(); });
-    // Scrolling and zooming with the keys or the wheel bring another cell
-    // under a pointer that did not move: looked at once both scroll bars and
-    // the zoom are set. A pointer leaving the canvas is over no cell.
-    connect(scrEditX, &QScrollBar::valueChanged, this, &LevelEditorWindow::RequestFollowPointer);
-    connect(scrEditY, &QScrollBar::valueChanged, this, &LevelEditorWindow::RequestFollowPointer);
-    connect(this, &LevelEditorWindow::zoomChanged, this, &LevelEditorWindow::RequestFollowPointer);
-    new EventHook(picEdit, QEvent::Leave, [this] {
-        m_FollowPending = false;
-        emit pointerCellChanged(QPoint(-1, -1));
-    });
 
     // Tile strip and selections.
     connect(m_TileStrip, &PictureBox::Paint, this, [this] { paintTileStrip(); });
@@ -453,12 +407,11 @@ void LevelEditorWindow::ConnectControls() {
             &LevelEditorWindow::spritePickerPressed);
     connect(m_SpritePicker, &PickerButton::MouseMove, this, &LevelEditorWindow::spritePickerMoved);
     connect(m_SpritePicker, &PickerButton::MouseUp, this, &LevelEditorWindow::spritePickerReleased);
-    connect(cmdLevelPreview, &PickerButton::MouseDown, this,
-            &LevelEditorWindow::cmdLevelPreview_MouseDown);
-    connect(cmdLevelPreview, &PickerButton::MouseMove, this,
-            &LevelEditorWindow::cmdLevelPreview_MouseMove);
-    connect(cmdLevelPreview, &PickerButton::MouseUp, this,
-            &LevelEditorWindow::cmdLevelPreview_MouseUp);
+    PickerButton* previewButton = m_LevelCanvas->PreviewButton();
+    connect(previewButton, &PickerButton::MouseDown, this,
+            &LevelEditorWindow::previewButtonPressed);
+    connect(previewButton, &PickerButton::MouseMove, this, &LevelEditorWindow::previewButtonMoved);
+    connect(previewButton, &PickerButton::MouseUp, this, &LevelEditorWindow::previewButtonReleased);
 }
 
 void LevelEditorWindow::ConnectDocument() {
@@ -512,7 +465,7 @@ void LevelEditorWindow::AddFileSubmenu(QMenu* menu) {
 }
 
 QPoint LevelEditorWindow::ViewOrigin() const {
-    return QPoint(scrEditX->value(), scrEditY->value());
+    return m_LevelCanvas->Origin();
 }
 
 void LevelEditorWindow::SetUpTileStrip() {
@@ -526,11 +479,6 @@ void LevelEditorWindow::SetUpTileStrip() {
 
 void LevelEditorWindow::NameControls() {
     const std::pair<QObject*, const char*> names[] = {
-        {picEditHolder, "canvasArea"},
-        {picEdit, "canvas"},
-        {scrEditX, "canvasScrollX"},
-        {scrEditY, "canvasScrollY"},
-        {cmdLevelPreview, "previewButton"},
         {m_PreviewMap, "levelPreview"},
         {m_TileStrip, "tileStrip"},
         {m_TileStripScrollBar, "tileStripScrollBar"},
@@ -588,7 +536,7 @@ void LevelEditorWindow::NameControls() {
 void LevelEditorWindow::Display() {
     show();
     LayOut();
-    picEditHolder_Resize();
+    RelayoutCanvas();
     // Sets given before the window was first shown have had no strip yet.
     SetUpTileStrip();
 }
@@ -617,6 +565,10 @@ void LevelEditorWindow::TakeNewGraphics(std::shared_ptr<const TileSet> tiles,
 
 ZoomLevel LevelEditorWindow::CanvasZoom() const {
     return m_Canvas->Zoom();
+}
+
+bool LevelEditorWindow::PreviewOpen() const {
+    return m_LevelCanvas->Locked();
 }
 
 void LevelEditorWindow::NewLevel(qint16 w, qint16 h, qint16 episode, qint16 levelnum) {
@@ -681,13 +633,13 @@ void LevelEditorWindow::LayOut() {
         m_DiskBar == nullptr || m_DiskBar->isHidden() ? 0 : m_DiskBar->sizeHint().height();
     if (m_DiskBar != nullptr)
         m_DiskBar->setGeometry(0, 0, w, top);
-    picEditHolder->setGeometry(0, top, w,
+    m_LevelCanvas->setGeometry(0, top, w,
                                qMax(0, h - top - m_TileStrip->height() - m_ToolPanel->height()));
-    m_TileStrip->setGeometry(0, picEditHolder->y() + picEditHolder->height(), w,
+    m_TileStrip->setGeometry(0, m_LevelCanvas->y() + m_LevelCanvas->height(), w,
                              m_TileStrip->height());
     m_ToolPanel->setGeometry(0, m_TileStrip->y() + m_TileStrip->height(), w, m_ToolPanel->height());
-    m_TileSelectorBox->setGeometry(picEditHolder->geometry());
-    m_SpriteSelectorBox->setGeometry(picEditHolder->geometry());
+    m_TileSelectorBox->setGeometry(m_LevelCanvas->geometry());
+    m_SpriteSelectorBox->setGeometry(m_LevelCanvas->geometry());
 }
 
 void LevelEditorWindow::resizeEvent(QResizeEvent* event) {
@@ -786,11 +738,11 @@ void LevelEditorWindow::closeLevel() {
 // ---- View menu ----
 
 void LevelEditorWindow::zoomIn() {
-    SetCanvasZoom(EditGeometry::ZoomInLevel(CanvasZoom().Exponent()));
+    m_LevelCanvas->ZoomIn();
 }
 
 void LevelEditorWindow::zoomOut() {
-    SetCanvasZoom(CanvasZoom().Exponent() - 1);
+    m_LevelCanvas->ZoomOut();
 }
 
 void LevelEditorWindow::resetZoom() {
@@ -798,10 +750,5 @@ void LevelEditorWindow::resetZoom() {
 }
 
 void LevelEditorWindow::SetCanvasZoom(int zoom) {
-    m_Canvas->SetZoom(ZoomLevel(zoom));
-    // The scroll ranges follow the new cell size, and the canvas is drawn
-    // again.
-    picEditHolder_Resize();
-    RedrawEdit();
-    emit zoomChanged(CanvasZoom().Exponent());
+    m_LevelCanvas->SetZoom(zoom);
 }

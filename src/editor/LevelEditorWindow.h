@@ -1,9 +1,9 @@
 #pragma once
 
 #include "BrushSelection.h"
+#include "EditTool.h"
 #include "IoResult.h"
 #include "Level.h"
-#include "Navigation.h"
 #include "SaveQuestions.h"
 #include "SpritePick.h"
 #include "SpriteSet.h"
@@ -28,6 +28,7 @@ class EditTool;
 class TileSelectorSource;
 class EditToolBox;
 class EditorHost;
+class LevelCanvas;
 class LevelDocument;
 class PickerButton;
 class PictureBox;
@@ -46,19 +47,18 @@ class QUndoStack;
 // tile and sprite selectors and the level preview.
 //
 // The window is a thin face over its parts; its handlers are spread over
-// several files by concern: LevelEditorWindow.cpp (window, menus, files,
-// zoom), LevelEditorWindow_canvas.cpp (canvas layout and scrolling, drawn by
-// CanvasView), LevelEditorWindow_mouse.cpp (the canvas's events to the
-// current tool), LevelEditorWindow_tiles.cpp and LevelEditorWindow_sprites.cpp
-// (palettes; both selectors are a SelectorPanel), LevelEditorWindow_preview.cpp
-// (level preview), LevelEditorWindow_pickers.cpp (picker buttons),
-// LevelEditorWindow_properties.cpp (Level, Properties),
-// LevelEditorWindow_undo.cpp (Edit menu), LevelEditorWindow_navigation.cpp
-// (wheel and keys), LevelEditorWindow_tools.cpp (the edit tools' bar and
-// menus, through EditToolBox, and the view options),
-// LevelEditorWindow_game.cpp (Test in Game, Check Level) and
-// LevelEditorWindow_files.cpp (Save As's name and folder, the level's file
-// changed on disk).
+// several files by concern: LevelEditorWindow.cpp (window, menus, files, zoom),
+// LevelEditorWindow_canvas.cpp (the canvas's options and the tool bar's mode
+// buttons; the canvas itself, with its scrolling, zoom, wheel and keys, is
+// a LevelCanvas), LevelEditorWindow_mouse.cpp (the canvas's events to the current
+// tool),
+// LevelEditorWindow_tiles.cpp and LevelEditorWindow_sprites.cpp (palettes; both selectors are a
+// SelectorPanel), LevelEditorWindow_preview.cpp (level preview), LevelEditorWindow_pickers.cpp
+// (picker buttons), LevelEditorWindow_properties.cpp (Level, Properties),
+// LevelEditorWindow_undo.cpp (Edit menu), LevelEditorWindow_tools.cpp (the edit tools' bar and
+// menus, through EditToolBox, and the view options), LevelEditorWindow_game.cpp (Test in Game,
+// Check Level) and LevelEditorWindow_files.cpp (Save As's name and folder, the level's file changed
+// on disk).
 //
 // The level, its file, its undo stack and modified state live in the
 // window's LevelDocument; the mouse edits through the current EditTool; the
@@ -135,7 +135,7 @@ public:
     // The canvas's view: the cell at its top-left corner.
     QPoint ViewOrigin() const;
     // While the level preview is open the canvas follows the preview only.
-    bool PreviewOpen() const { return m_SuppressRedraw; }
+    bool PreviewOpen() const;
     bool ShowsInfoValues() const { return m_ShowInfoValues; }
     // What the status bar shows for the tools and hidden planes.
     QString ToolStatusText() const;
@@ -256,27 +256,8 @@ private:
     // errors, whenever one was not accepted at the last Yes). True to go on.
     bool ConfirmSave();
 
-    // ---- Canvas drawing and scrolling (LevelEditorWindow_canvas.cpp) ----
+    // ---- Canvas options (LevelEditorWindow_canvas.cpp) ----
     void RedrawEdit();
-    void picEdit_Paint();
-    void scrEditX_Change();
-    void scrEditX_Scroll();
-    void scrEditY_Change();
-    void scrEditY_Scroll();
-    void picEditHolder_Resize();
-    // After a scroll or a zoom: the cell under the pointer where it is now
-    // is reported once both scroll bars and the zoom are set, unless a
-    // pointer event on the canvas reports it first.
-    void RequestFollowPointer();
-    void FollowPointer();
-
-    // ---- Editing with the mouse (LevelEditorWindow_mouse.cpp) ----
-    void picEdit_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
-                           double y);
-    void picEdit_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, double x,
-                           double y);
-    void picEdit_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
-                         double y);
 
     // ---- Palettes (LevelEditorWindow_tiles.cpp, LevelEditorWindow_sprites.cpp) ----
     // Picks the tile at (x, y) of the selector for the slot of `buttons`.
@@ -291,12 +272,12 @@ private:
     // x, y: pointer position in the window's inner area, pixels.
     void FollowLevelPreview(int x, int y);
     void CloseLevelPreview();
-    void cmdLevelPreview_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
-                                   double x, double y);
-    void cmdLevelPreview_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
-                                   double x, double y);
-    void cmdLevelPreview_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
-                                 double y);
+    void previewButtonPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
+                              double y);
+    void previewButtonMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, double x,
+                            double y);
+    void previewButtonReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x,
+                               double y);
 
     // After new sets and a new level size: the layout, the scroll ranges
     // and every view drawn from the sets or the level, again.
@@ -333,28 +314,11 @@ private:
     // Ends the current tool's drag after an undo or a redo.
     void EndDrag();
 
-    // ---- Wheel and keys on the canvas (LevelEditorWindow_navigation.cpp) ----
-    // Gives the canvas the keyboard focus on a click and watches its wheel
-    // and key events (constructor).
-    void CreateNavigation();
-    // angle: the wheel's turn (eighths of a degree), pixels: a touchpad's
-    // movement; x, y: the pointer on the canvas.
-    void picEdit_MouseWheel(QPoint angle, QPoint pixels, Qt::KeyboardModifiers modifiers, double x,
-                            double y);
-    // True when the key moved the view (it is then not passed on).
-    bool picEdit_KeyDown(int key, Qt::KeyboardModifiers modifiers);
-    // Zooms in (steps > 0) or out, keeping the cell at pixel (x, y) of the
-    // canvas under that point as far as the scroll ranges allow.
-    void ZoomAtPoint(int steps, double x, double y);
-
     // ---- Edit tools and view options (LevelEditorWindow_tools.cpp) ----
     // The tools, their menu and bar, the Edit and View items (constructor).
     void CreateTools();
     // After a pointer event a tool handled: its preview and status.
     void ToolActed();
-    // Where a pasted block starts: the cell under the pointer, else the
-    // view's top-left cell.
-    QPoint PasteCell() const;
     void ApplyLayers();
 
     // ---- Test in Game, Check Level, saving with errors (LevelEditorWindow_game.cpp) ----
@@ -388,6 +352,13 @@ private:
     bool SaveAsChosenFile();
     // The bar that tells of the file changed on disk (constructor).
     void CreateDiskWatch();
+    // The canvas's scroll ranges after a change of the level's size or sets.
+    void RelayoutCanvas();
+
+    // ---- Editing with the mouse (LevelEditorWindow_mouse.cpp) ----
+    void canvasPressed(const ToolEvent& event);
+    void canvasMoved(const ToolEvent& event, bool newCell);
+    void canvasReleased(const ToolEvent& event);
 
     BrushSelection m_Selection;
     // A press of the sprite picker in progress.
@@ -395,18 +366,14 @@ private:
     LevelDocument* m_Document = nullptr;
     std::shared_ptr<const TileSet> m_Tiles;
     std::shared_ptr<const SpriteSet> m_Sprites;
-    bool m_SuppressRedraw = false;
     bool m_ShowInfoValues = false;
-    Navigation::WheelState m_Wheel;
     // The document's level, read-only.
     const Level& m_Level;
     EditorHost& m_Host;
     std::unique_ptr<BrushTool> m_Brush;
     EditToolBox* m_Tools = nullptr;
-    // The cell under the pointer at its last move (-1, -1 before any).
-    QPoint m_PointerCell{-1, -1};
-    // A FollowPointer is due.
-    bool m_FollowPending = false;
+    // The canvas, and the view that draws its picture.
+    LevelCanvas* m_LevelCanvas = nullptr;
     CanvasView* m_Canvas = nullptr;
     std::unique_ptr<TileSelectorSource> m_TileSource;
     std::unique_ptr<SpriteSelectorSource> m_SpriteSource;
@@ -426,11 +393,6 @@ private:
     DiskChangeBar* m_DiskBar = nullptr;
 
     // ---- Controls ----
-    PictureBox* picEditHolder = nullptr;
-    PictureBox* picEdit = nullptr;
-    QScrollBar* scrEditX = nullptr;
-    QScrollBar* scrEditY = nullptr;
-    PickerButton* cmdLevelPreview = nullptr;
     PictureBox* m_PreviewMap = nullptr;
     PictureBox* m_TileStrip = nullptr;
     QScrollBar* m_TileStripScrollBar = nullptr;

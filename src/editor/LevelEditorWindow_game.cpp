@@ -5,6 +5,7 @@
 
 #include "CanvasGeometry.h"
 #include "CanvasView.h"
+#include "LevelCanvas.h"
 
 #include "EditorHost.h"
 #include "FindingGroup.h"
@@ -186,14 +187,9 @@ void LevelEditorWindow::ShowCell(int x, int y) {
         return;
     // The cell comes to the middle of the canvas as far as the scroll
     // ranges allow.
-    const int columns = m_Canvas->CellsAcross(picEdit->width());
-    const int rows = m_Canvas->CellsDown(picEdit->height());
     m_MarkedCell = QPoint(x, y);
-    m_SuppressRedraw = true;
-    scrEditX->setValue(x - columns / 2);
-    scrEditY->setValue(y - rows / 2);
-    m_SuppressRedraw = false;
-    RedrawEdit();
+    m_Canvas->SetShowInfoValues(m_ShowInfoValues);
+    m_LevelCanvas->CenterOn(QPoint(x, y));
 }
 
 void LevelEditorWindow::ClearMarkedCell() {

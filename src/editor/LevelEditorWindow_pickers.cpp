@@ -2,13 +2,14 @@
 // sprite selector over the edit area, dragging picks or scrolls it and the
 // release picks and closes it (the sprite picker only once the pointer has
 // left the sprite the selector put it on, see SpritePick); holding the
-// corner button cmdLevelPreview opens the level preview, and dragging moves
+// corner button of the canvas opens the level preview, and dragging moves
 // the canvas's view. Qt sends the moves and the release to the pressed
 // button wherever the pointer goes.
 
 #include "LevelEditorWindow.h"
 
 #include "EditTool.h"
+#include "LevelCanvas.h"
 #include "MousePointer.h"
 #include "PaletteGeometry.h"
 #include "PickerButton.h"
@@ -30,8 +31,9 @@ namespace {
 // The button's position is counted inside its container's inner area, as
 // the container's border and its place in the window are added back.
 QPointF PointerInWindow(const LevelEditorWindow& window, const PickerButton* button,
-                        const PictureBox* container, double x, double y) {
-    const int border = container->BorderWidth();
+                        const QWidget* container, double x, double y) {
+    const auto* box = qobject_cast<const PictureBox*>(container);
+    const int border = box ? box->BorderWidth() : 0;
     const QPoint containerPos = container->mapTo(&window, QPoint(0, 0));
     return QPointF(
         PickerGeometry::PointerToWindow(button->x() - border, x, 2 * border, containerPos.x()),
@@ -121,20 +123,20 @@ void LevelEditorWindow::spritePickerReleased(Qt::MouseButton, Qt::KeyboardModifi
 
 // ---- Level preview ----
 
-void LevelEditorWindow::cmdLevelPreview_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, double,
-                                                  double) {
+void LevelEditorWindow::previewButtonPressed(Qt::MouseButton, Qt::KeyboardModifiers, double,
+                                             double) {
     OpenLevelPreview();
 }
 
-void LevelEditorWindow::cmdLevelPreview_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers,
-                                                  double x, double y) {
+void LevelEditorWindow::previewButtonMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers,
+                                           double x, double y) {
     if (buttons == Qt::NoButton || m_PreviewMap->isHidden())
         return;
-    const QPointF p = PointerInWindow(*this, cmdLevelPreview, picEditHolder, x, y);
+    const QPointF p = PointerInWindow(*this, m_LevelCanvas->PreviewButton(), m_LevelCanvas, x, y);
     FollowLevelPreview(Whole(p.x()), Whole(p.y()));
 }
 
-void LevelEditorWindow::cmdLevelPreview_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, double,
-                                                double) {
+void LevelEditorWindow::previewButtonReleased(Qt::MouseButton, Qt::KeyboardModifiers, double,
+                                              double) {
     CloseLevelPreview();
 }

@@ -6,11 +6,10 @@
 
 #include "CanvasView.h"
 #include "EditGeometry.h"
+#include "LevelCanvas.h"
 #include "PickerButton.h"
 #include "PictureBox.h"
 #include "PreviewGeometry.h"
-
-#include <QScrollBar>
 
 namespace {
 
@@ -32,33 +31,28 @@ void LevelEditorWindow::OpenLevelPreview() {
         m_Level.Width(), m_Level.Height(), m_Tiles->RenderWidth(EditGeometry::PreviewZoom),
         m_Tiles->RenderHeight(EditGeometry::PreviewZoom), BorderDiff(m_PreviewMap));
     // The corner button's top-left corner in the window's inner area.
-    const QPoint corner = cmdLevelPreview->mapTo(this, QPoint(0, 0));
+    const QPoint corner = m_LevelCanvas->PreviewButton()->mapTo(this, QPoint(0, 0));
     const QPoint place = PreviewGeometry::Position(corner, outer, size());
     m_PreviewMap->setGeometry(QRect(place, outer));
     m_PreviewMap->raise();
     m_PreviewMap->show();
-    m_SuppressRedraw = true;
+    m_LevelCanvas->SetLocked(true);
 }
 
 void LevelEditorWindow::FollowLevelPreview(int x, int y) {
     const QSize border = BorderDiff(m_PreviewMap);
-    const int cellsX = m_Canvas->CellsAcross(qint16(qBound(0, picEditHolder->ScaleWidth(), 32767)));
-    const int cellsY = m_Canvas->CellsDown(qint16(qBound(0, picEditHolder->ScaleHeight(), 32767)));
-    const int vx = PreviewGeometry::ScrollValue(x, m_PreviewMap->x(), border.width(), cellsX,
-                                                scrEditX->minimum(), scrEditX->maximum());
-    const int vy = PreviewGeometry::ScrollValue(y, m_PreviewMap->y(), border.height(), cellsY,
-                                                scrEditY->minimum(), scrEditY->maximum());
-    // Moving both bars must cost one drawing of the canvas, not three, also
-    // should a move arrive while the preview is not open.
-    const bool suppressed = m_SuppressRedraw;
-    m_SuppressRedraw = true;
-    scrEditX->setValue(vx);
-    scrEditY->setValue(vy);
-    m_SuppressRedraw = suppressed;
-    m_Canvas->ScrollTo(scrEditX->value(), scrEditY->value());
+    const int cellsX = m_Canvas->CellsAcross(qint16(qBound(0, m_LevelCanvas->width(), 32767)));
+    const int cellsY = m_Canvas->CellsDown(qint16(qBound(0, m_LevelCanvas->height(), 32767)));
+    const QPoint max = m_LevelCanvas->OriginMax();
+    const int vx =
+        PreviewGeometry::ScrollValue(x, m_PreviewMap->x(), border.width(), cellsX, 0, max.x());
+    const int vy =
+        PreviewGeometry::ScrollValue(y, m_PreviewMap->y(), border.height(), cellsY, 0, max.y());
+    // Both bars move for one drawing of the canvas.
+    m_LevelCanvas->ScrollTo(QPoint(vx, vy));
 }
 
 void LevelEditorWindow::CloseLevelPreview() {
     m_PreviewMap->hide();
-    m_SuppressRedraw = false;
+    m_LevelCanvas->SetLocked(false);
 }

@@ -57,7 +57,7 @@ void LevelEditorWindow::showProperties() {
 
 void LevelEditorWindow::RelayoutAfterNewSets() {
     LayOut();
-    picEditHolder_Resize();
+    RelayoutCanvas();
     // The selectors' scroll ranges follow the new sets' counts and sizes.
     layOutTileSelector();
     layOutSpriteSelector();

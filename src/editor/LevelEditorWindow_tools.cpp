@@ -7,6 +7,7 @@
 #include "EditGeometry.h"
 #include "EditTool.h"
 #include "EditToolBox.h"
+#include "LevelCanvas.h"
 #include "PictureBox.h"
 
 #include <QAction>
@@ -32,7 +33,7 @@ QAction* addToggle(QMenu* menu, const QString& text, bool on, const QKeySequence
 
 void LevelEditorWindow::CreateTools() {
     m_Tools = new EditToolBox(
-        *m_Document, m_Selection, *m_Brush, [this] { return PasteCell(); }, this);
+        *m_Document, m_Selection, *m_Brush, [this] { return m_LevelCanvas->PasteCell(); }, this);
     m_ToolsMenu = m_Tools->ToolsMenu();
     m_ToolBar = m_Tools->MakeToolBar(m_ToolPanel);
     m_ToolBar->move(ToolBarLeft, ToolBarTop);
@@ -79,14 +80,6 @@ void LevelEditorWindow::ToolActed() {
     m_Tools->Refresh();
 }
 
-QPoint LevelEditorWindow::PasteCell() const {
-    // The pointer's last cell, while the view still shows it.
-    const QRect shown(QPoint(scrEditX->value(), scrEditY->value()),
-                      QSize(m_Canvas->CellsAcross(picEdit->ScaleWidth()),
-                            m_Canvas->CellsDown(picEdit->ScaleHeight())));
-    return shown.contains(m_PointerCell) ? m_PointerCell : shown.topLeft();
-}
-
 void LevelEditorWindow::toggleGrid() {
     m_ShowGrid = m_GridAction->isChecked();
     m_Canvas->SetShowGrid(m_ShowGrid);
@@ -111,10 +104,5 @@ void LevelEditorWindow::ApplyLayers() {
 }
 
 void LevelEditorWindow::fitLevel() {
-    const int zoom = EditGeometry::FitZoom(
-        m_Level.Width(), m_Level.Height(), picEditHolder->width() - scrEditY->width(),
-        picEditHolder->height() - scrEditX->height(), m_Tiles->Width(), m_Tiles->Height());
-    scrEditX->setValue(0);
-    scrEditY->setValue(0);
-    SetCanvasZoom(zoom);
+    m_LevelCanvas->FitLevel();
 }

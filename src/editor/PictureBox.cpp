@@ -1,7 +1,49 @@
 #include "PictureBox.h"
 
 #include <QMouseEvent>
+#include <QPaintEngine>
+#include <QPaintEvent>
 #include <QPainter>
+
+#include <cstring>
+
+namespace {
+
+// Copies the picture's pixels `shown` as `wrap` keeps them in `stored` to
+// `target`, whose pixel (0, 0) is picture pixel `at`.
+void CopyShown(const PictureWrap& wrap, const QImage& stored, const QRect& shown, QImage& target,
+               QPoint at) {
+    for (const PictureWrap::Piece& piece : wrap.PiecesOf(shown)) {
+        const QPoint to = piece.shown - at;
+        for (int y = 0; y < piece.stored.height(); ++y)
+            std::memcpy(target.scanLine(to.y() + y) + to.x() * 4,
+                        stored.constScanLine(piece.stored.y() + y) + piece.stored.x() * 4,
+                        size_t(piece.stored.width()) * 4);
+    }
+}
+
+// The pixels `area` (widget coordinates) of what `painter` paints into, as
+// an image onto them, when it paints straight into 32-bit pixels kept as
+// the canvas's are, without scaling (a window's backing store on the
+// common platforms); otherwise a null image.
+QImage PaintedPixels(QPainter& painter, const QRect& area) {
+    QPaintEngine* engine = painter.paintEngine();
+    QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
+    if (device == nullptr || device->devType() != QInternal::Image)
+        return {};
+    auto* image = static_cast<QImage*>(device);
+    const QTransform& transform = painter.deviceTransform();
+    if (image->format() != QImage::Format_RGB32 || image->devicePixelRatio() != 1.0 ||
+        transform.type() > QTransform::TxTranslate || !image->isDetached())
+        return {};
+    const QRect at = transform.mapRect(area);
+    if (!image->rect().contains(at))
+        return {};
+    return QImage(image->bits() + qsizetype(at.y()) * image->bytesPerLine() + at.x() * 4,
+                  at.width(), at.height(), image->bytesPerLine(), image->format());
+}
+
+} // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -34,7 +76,25 @@ void PictureBox::SyncSurfaceSize() {
 
 void PictureBox::ScrollPicture(int dx, int dy) {
     m_Wrap.Scroll(dx, dy);
-    update();
+    // The window system moves what the screen shows; only the uncovered
+    // band is painted (Qt falls back to a whole repaint where it cannot).
+    scroll(dx, dy, QRect(m_Border, m_Border, m_Surface.ScaleWidth(), m_Surface.ScaleHeight()));
+}
+
+void PictureBox::SetLayer(const PictureLayer* layer) {
+    m_Layer = layer;
+}
+
+QImage PictureBox::Picture() const {
+    QImage picture = m_Wrap.Unwrapped(m_Surface.image());
+    const QRect under = m_Layer ? m_Layer->Bounds() & picture.rect() : QRect();
+    if (under.isEmpty())
+        return picture;
+    Surface over;
+    over.image() = QImage(picture.scanLine(under.y()) + under.x() * 4, under.width(),
+                          under.height(), picture.bytesPerLine(), picture.format());
+    m_Layer->Draw(over, under.topLeft());
+    return picture;
 }
 
 void PictureBox::RefreshArea(const QRect& inner) {
@@ -56,13 +116,40 @@ void PictureBox::paintEvent(QPaintEvent* event) {
                          height() - m_Border);
         painter.drawLine(width() - m_Border, m_Border - 1, width() - m_Border, height() - m_Border);
     }
-    // Only the part asked for is copied: a few changed cells cost a few
+    // Only the parts asked for are copied: a few changed cells cost a few
     // cells' pixels.
     const QRect inner(m_Border, m_Border, m_Surface.ScaleWidth(), m_Surface.ScaleHeight());
-    const QRect part = event->rect() & inner;
-    for (const PictureWrap::Piece& piece : m_Wrap.PiecesOf(part.translated(-m_Border, -m_Border)))
-        painter.drawImage(piece.shown + QPoint(m_Border, m_Border), m_Surface.image(),
-                          piece.stored);
+    for (const QRect& asked : event->region())
+        Show(painter, (asked & inner).translated(-m_Border, -m_Border));
+}
+
+void PictureBox::Show(QPainter& painter, const QRect& shown) {
+    if (shown.isEmpty())
+        return;
+    const QPoint border(m_Border, m_Border);
+    for (const PictureWrap::Piece& piece : m_Wrap.PiecesOf(shown))
+        painter.drawImage(piece.shown + border, m_Surface.image(), piece.stored);
+    const QRect under = m_Layer ? m_Layer->Bounds() & shown : QRect();
+    if (under.isEmpty())
+        return;
+    // The layer is drawn over the pixels just put on the screen's side,
+    // in place where they can be reached, otherwise put together in a
+    // scratch image first.
+    Surface part;
+    part.image() = PaintedPixels(painter, under.translated(border));
+    if (!part.image().isNull()) {
+        m_Layer->Draw(part, under.topLeft());
+        return;
+    }
+    QImage& scratch = m_Composed.image();
+    if (scratch.width() < under.width() || scratch.height() < under.height())
+        scratch = QImage(std::max(scratch.width(), under.width()),
+                         std::max(scratch.height(), under.height()), m_Surface.image().format());
+    part.image() = QImage(scratch.bits(), under.width(), under.height(), scratch.bytesPerLine(),
+                          scratch.format());
+    CopyShown(m_Wrap, m_Surface.image(), under, part.image(), under.topLeft());
+    m_Layer->Draw(part, under.topLeft());
+    painter.drawImage(under.topLeft() + border, part.image());
 }
 
 void PictureBox::resizeEvent(QResizeEvent*) {

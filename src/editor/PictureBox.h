@@ -3,7 +3,21 @@
 #include "PictureWrap.h"
 #include "Surface.h"
 
+#include <QImage>
 #include <QWidget>
+
+// Something shown over a PictureBox's picture and never drawn into it (a
+// tool's preview): each time pixels under it are shown they are put together
+// afresh, so moving it costs the pixels it leaves and enters.
+class PictureLayer {
+public:
+    virtual ~PictureLayer() = default;
+    // The picture's pixels the layer may cover (empty: none).
+    virtual QRect Bounds() const = 0;
+    // Draws the layer into `surface`, which holds the picture's pixels from
+    // `at` on.
+    virtual void Draw(Surface& surface, QPoint at) const = 0;
+};
 
 // A widget that owns a drawing Surface the size of its inner area and shows
 // it. Mouse events are reported with Qt's button (on moves the buttons
@@ -20,11 +34,15 @@ public:
     Surface& surface() { return m_Surface; }
     const Surface& surface() const { return m_Surface; }
     const PictureWrap& Wrap() const { return m_Wrap; }
-    // The picture as shown.
-    QImage Picture() const { return m_Wrap.Unwrapped(m_Surface.image()); }
+    // The picture as shown, with the layer over it.
+    QImage Picture() const;
     // Moves the picture by (dx, dy) pixels without moving its pixels (see
-    // PictureWrap); the caller draws what comes into view.
+    // PictureWrap); what is already on the screen moves with it, and the
+    // caller draws what comes into view.
     void ScrollPicture(int dx, int dy);
+    // The layer shown over the picture (none: nullptr); its owner calls
+    // RefreshArea for the pixels it leaves and enters.
+    void SetLayer(const PictureLayer* layer);
     // The surface's image keeps the picture as shown again, its pixels left
     // where they are: for a caller about to draw all of it.
     void ResetWrap() { m_Wrap.Reset(m_Wrap.Size()); }
@@ -63,9 +81,16 @@ protected:
 
 private:
     void SyncSurfaceSize();
+    // Puts the picture's pixels `shown` (in pixels of the inner area) on
+    // the screen, with the layer over those it covers.
+    void Show(QPainter& painter, const QRect& shown);
 
     Surface m_Surface;
     PictureWrap m_Wrap;
     int m_Border = 0;
     bool m_PaintRequested = true;
+    const PictureLayer* m_Layer = nullptr;
+    // Where the pixels under the layer are put together before they are
+    // shown, kept to save an allocation per paint.
+    mutable Surface m_Composed;
 };

@@ -203,7 +203,7 @@ void HelpMenuTest::everyEditorControlHasATooltip() {
         {"sprite number", drive(e).widget<QLabel>("spriteLabel")},
         {"tile mode", drive(e).modeButton(0)},
         {"sprite mode", drive(e).modeButton(1)},
-        {"preview", drive(e).widget<PickerButton>("previewButton")},
+        {"preview", drive(e).previewButton()},
         {"position", drive(e).widget<QLabel>("positionLabel")},
         {"value", drive(e).widget<QLineEdit>("infoValueEdit")}};
     for (const auto& [name, control] : controls)

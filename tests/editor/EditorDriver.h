@@ -12,8 +12,10 @@
 #include "CanvasGeometry.h"
 #include "CanvasView.h"
 #include "Level.h"
+#include "LevelCanvas.h"
 #include "LevelDocument.h"
 #include "LevelEditorWindow.h"
+#include "PickerButton.h"
 #include "PictureBox.h"
 
 #include <QAction>
@@ -41,7 +43,13 @@ public:
     // What choosing the menu item does.
     void trigger(const char* name) const { action(name)->trigger(); }
 
-    PictureBox* canvas() const { return widget<PictureBox>("canvas"); }
+    // The canvas's picture of the level, which takes the pointer, the wheel
+    // and the keys.
+    PictureBox* canvas() const { return widget<PictureBox>("canvasPicture"); }
+    // The canvas with its scroll bars and preview button.
+    LevelCanvas* levelCanvas() const { return widget<LevelCanvas>("levelCanvas"); }
+    // The corner button that opens the level preview.
+    PickerButton* previewButton() const { return widget<PickerButton>("levelPreviewButton"); }
     QScrollBar* scrollX() const { return widget<QScrollBar>("canvasScrollX"); }
     QScrollBar* scrollY() const { return widget<QScrollBar>("canvasScrollY"); }
     // The tile mode (0) and sprite mode (1) buttons.

@@ -8,6 +8,7 @@
 //   auto window = editortest::newWindow(host, 100, 60, 1, 1);
 //   QTest::mouseClick(drive(*window).canvas(), Qt::LeftButton, {}, editortest::at(5, 5));
 
+#include "EditorDriver.h"
 #include "EditorHost.h"
 #include "InfoOverlay.h"
 #include "LevelEditorWindow.h"

@@ -2,6 +2,7 @@
 // button and modifiers reaching the tool, drags (with two buttons, with
 // Ctrl), the position label and the pick pointer, all sent as real mouse
 // events.
+#include "EditorDriver.h"
 #include "EditorTestSupport.h"
 #include "LevelEdits.h"
 #include "PictureBox.h"

@@ -2,6 +2,7 @@
 // wheel notch it must still show exactly what drawing the whole level shows,
 // at every zoom, with sprites wider than the three cells drawn before the
 // view's origin, and with the info values on.
+#include "EditorDriver.h"
 #include "EditorTestSupport.h"
 #include "LevelDocument.h"
 #include "LevelEdits.h"

@@ -2,6 +2,7 @@
 // tmpfs of the test's own): the user is told the disk is full, the old file
 // keeps every byte and the edits stay unsaved.
 
+#include "EditorDriver.h"
 #include "EditorTestSupport.h"
 #include "FullDisk.h"
 #include "LevelEdits.h"

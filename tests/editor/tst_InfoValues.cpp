@@ -1,6 +1,7 @@
 // Info values in the editor window: reading and writing the "Value" box,
 // the sprites' names, the overlay on the canvas, placing and picking values
 // with real mouse and key events, and the real episode-1 map.
+#include "EditorDriver.h"
 #include "EditorTestSupport.h"
 #include "InfoOverlay.h"
 #include "InfoValueText.h"

@@ -1,3 +1,4 @@
+#include "EditorDriver.h"
 #include "EditorTestSupport.h"
 #include "LevelEdits.h"
 #include "PickerButton.h"
@@ -103,12 +104,12 @@ void tst_LevelEditorWindow::controlsAtCreation() {
     QCOMPARE(window.SelectedSprite(), qint16(0));
     QVERIFY(!window.PreviewOpen());
 
-    QCOMPARE(drive(window).widget<PickerButton>("previewButton")->parentWidget(),
-             drive(window).widget<PictureBox>("canvasArea"));
+    QCOMPARE(drive(window).previewButton()->parentWidget(),
+             static_cast<QWidget*>(drive(window).levelCanvas()));
     QCOMPARE(drive(window).canvas()->parentWidget(),
-             drive(window).widget<PictureBox>("canvasArea"));
+             static_cast<QWidget*>(drive(window).levelCanvas()));
     QCOMPARE(drive(window).canvas()->surface().BackColor(), QRgb(0xFFC0C0C0));
-    QCOMPARE(drive(window).widget<PictureBox>("canvasArea")->surface().BackColor(),
+    QCOMPARE(drive(window).levelCanvas()->palette().color(QPalette::Window).rgba(),
              QRgb(0xFFFFFFFF));
 
     const QPoint boxes[3] = {{6, 6}, {46, 6}, {88, 6}};
@@ -210,8 +211,7 @@ void tst_LevelEditorWindow::newLevelAndLayout() {
     QCOMPARE(window->Document().level().Number(), qint16(5));
     QVERIFY(!window->IsModified());
 
-    QCOMPARE(drive(*window).widget<PictureBox>("canvasArea")->geometry(),
-             QRect(0, 0, 600, 480 - 61 - 57));
+    QCOMPARE(drive(*window).levelCanvas()->geometry(), QRect(0, 0, 600, 480 - 61 - 57));
     QCOMPARE(drive(*window).widget<PictureBox>("tileStrip")->geometry(), QRect(0, 362, 600, 61));
     QCOMPARE(drive(*window).widget<PictureBox>("toolPanel")->geometry(), QRect(0, 423, 600, 57));
     QCOMPARE(drive(*window).widget<PictureBox>("tileSelector")->geometry(), QRect(0, 0, 600, 362));
@@ -220,8 +220,7 @@ void tst_LevelEditorWindow::newLevelAndLayout() {
     QCOMPARE(drive(*window).canvas()->geometry(), QRect(0, 0, 583, 345));
     QCOMPARE(drive(*window).scrollX()->geometry(), QRect(0, 345, 583, 17));
     QCOMPARE(drive(*window).scrollY()->geometry(), QRect(583, 0, 17, 345));
-    QCOMPARE(drive(*window).widget<PickerButton>("previewButton")->geometry(),
-             QRect(583, 345, 17, 17));
+    QCOMPARE(drive(*window).previewButton()->geometry(), QRect(583, 345, 17, 17));
 
     // The strip's range: 596 inner pixels of 36-pixel pitch show 17 tiles.
     QCOMPARE(drive(*window).widget<PictureBox>("tileStrip")->ScaleWidth(), 596);
@@ -232,9 +231,9 @@ void tst_LevelEditorWindow::newLevelAndLayout() {
 
     // Growing the window lays it out again.
     window->resize(700, 500);
-    QCOMPARE(drive(*window).widget<PictureBox>("canvasArea")->geometry(), QRect(0, 0, 700, 382));
+    QCOMPARE(drive(*window).levelCanvas()->geometry(), QRect(0, 0, 700, 382));
     QCOMPARE(drive(*window).widget<PictureBox>("toolPanel")->geometry(), QRect(0, 443, 700, 57));
-    QCOMPARE(drive(*window).widget<PickerButton>("previewButton")->pos(), QPoint(683, 365));
+    QCOMPARE(drive(*window).previewButton()->pos(), QPoint(683, 365));
 }
 
 void tst_LevelEditorWindow::minimumSizeAndMinimisedWindow() {
@@ -247,15 +246,14 @@ void tst_LevelEditorWindow::minimumSizeAndMinimisedWindow() {
     QCOMPARE(window->frameGeometry().size(), QSize(400 + frame.width(), 323));
     window->resize(10, 10);
     QCOMPARE(window->frameGeometry().size(), QSize(363, 323));
-    QCOMPARE(drive(*window).widget<PictureBox>("canvasArea")->height(),
-             323 - frame.height() - 61 - 57);
+    QCOMPARE(drive(*window).levelCanvas()->height(), 323 - frame.height() - 61 - 57);
 }
 
 // The worked example: a 100 x 60 level in a 400 x 300 edit area.
 void tst_LevelEditorWindow::scrollRangesFollowSizeAndZoom() {
     auto window = windowWithHolder(*m_Host, 100, 60, 400, 300);
-    QCOMPARE(drive(*window).widget<PictureBox>("canvasArea")->ScaleWidth(), 400);
-    QCOMPARE(drive(*window).widget<PictureBox>("canvasArea")->ScaleHeight(), 300);
+    QCOMPARE(drive(*window).levelCanvas()->width(), 400);
+    QCOMPARE(drive(*window).levelCanvas()->height(), 300);
     QCOMPARE(drive(*window).scrollX()->minimum(), 0);
     QCOMPARE(drive(*window).scrollX()->maximum(), 77);
     QCOMPARE(drive(*window).scrollX()->pageStep(), 12);
@@ -352,11 +350,11 @@ void tst_LevelEditorWindow::scrollingRedrawsUnlessSuppressed() {
     drive(*window).canvas()->repaint();
     const QImage before = drive(*window).canvas()->Picture();
 
-    drive(*window).pressPicker("previewButton");
+    drive(*window).pressPicker("levelPreviewButton");
     drive(*window).scrollX()->setValue(10);
     drive(*window).scrollY()->setValue(10);
     QCOMPARE(drive(*window).canvas()->Picture(), before);
-    drive(*window).releaseButton("previewButton");
+    drive(*window).releaseButton("levelPreviewButton");
 
     drive(*window).scrollY()->setValue(9);
     QCOMPARE(drive(*window).canvasPixel(0, 16), tilePixel(3, 0, 0));
@@ -614,14 +612,14 @@ void tst_LevelEditorWindow::closeInsideTheMdiArea() {
     // The minimum is the sub-window's outer size.
     sub->resize(100, 100);
     QCOMPARE(sub->size(), QSize(363, 323));
-    QVERIFY(drive(*window).widget<PictureBox>("canvasArea")->height() > 0);
+    QVERIFY(drive(*window).levelCanvas()->height() > 0);
 
     // A minimised window keeps its layout.
-    const QRect holder = drive(*window).widget<PictureBox>("canvasArea")->geometry();
+    const QRect holder = drive(*window).levelCanvas()->geometry();
     sub->showMinimized();
     QResizeEvent resize(window->size(), window->size());
     QApplication::sendEvent(window, &resize);
-    QCOMPARE(drive(*window).widget<PictureBox>("canvasArea")->geometry(), holder);
+    QCOMPARE(drive(*window).levelCanvas()->geometry(), holder);
     sub->showNormal();
 
     leveledit::setModified(*window, true);
@@ -767,7 +765,7 @@ void tst_LevelEditorWindow::fileChangedOnDiskOffersReload() {
     auto* text = window->findChild<QLabel*>("diskChangeText");
     QVERIFY(bar && reload && keep && text);
     QVERIFY(!bar->isVisible());
-    const QRect holder = drive(*window).widget<PictureBox>("canvasArea")->geometry();
+    const QRect holder = drive(*window).levelCanvas()->geometry();
 
     // Unmodified: Reload simply reads the file.
     QVERIFY(levelWithTile(8).Save(path).ok);
@@ -775,12 +773,11 @@ void tst_LevelEditorWindow::fileChangedOnDiskOffersReload() {
     QCOMPARE(text->text(), QStringLiteral("LEVEL13.CK1 was changed by another program."));
     QVERIFY(reload->isVisible());
     // The edit area makes room for the bar.
-    QCOMPARE(drive(*window).widget<PictureBox>("canvasArea")->y(), bar->height());
-    QCOMPARE(drive(*window).widget<PictureBox>("canvasArea")->height(),
-             holder.height() - bar->height());
+    QCOMPARE(drive(*window).levelCanvas()->y(), bar->height());
+    QCOMPARE(drive(*window).levelCanvas()->height(), holder.height() - bar->height());
     QTest::mouseClick(reload, Qt::LeftButton);
     QVERIFY(!bar->isVisible());
-    QCOMPARE(drive(*window).widget<PictureBox>("canvasArea")->geometry(), holder);
+    QCOMPARE(drive(*window).levelCanvas()->geometry(), holder);
     QVERIFY(window->Document().level() == levelWithTile(8));
     QVERIFY(!window->IsModified());
     QVERIFY(!drive(*window).action("undoAction")->isEnabled());

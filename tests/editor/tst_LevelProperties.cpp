@@ -4,6 +4,7 @@
 
 #include "Controls.h"
 #include "EditGeometry.h"
+#include "EditorDriver.h"
 #include "EditorTestSupport.h"
 #include "LevelEdits.h"
 #include "PictureBox.h"
@@ -106,7 +107,7 @@ void tst_LevelProperties::growsWithTheOldEpisodesTiles() {
     QCOMPARE(window->SelectedSprite(), qint16(9));
 
     // The scroll ranges and the canvas follow the new size at 1x zoom.
-    const int sw = drive(*window).widget<PictureBox>("canvasArea")->ScaleWidth();
+    const int sw = drive(*window).levelCanvas()->width();
     QCOMPARE(drive(*window).scrollX()->maximum(), qMax(0, 40 - (sw - 17 + 15) / 16 + 1));
     QVERIFY(editortest::canvasShowsLevel(*window));
     // The selected sprite's box shows episode 3's sprite 9.

@@ -1,6 +1,7 @@
 // Moving around the canvas: the wheel and touchpad arithmetic with plain
 // numbers, then real wheel and key events sent to a real editor window's
 // canvas.
+#include "EditorDriver.h"
 #include "EditorTestSupport.h"
 #include "Navigation.h"
 #include "PaletteGeometry.h"
@@ -287,13 +288,13 @@ void tst_Navigation::wheelDuringADrag() {
 
 void tst_Navigation::wheelIgnoredWhileThePreviewIsOpen() {
     Setup w;
-    drive(*w).pressPicker("previewButton");
+    drive(*w).pressPicker("levelPreviewButton");
     wheel(drive(*w).canvas(), {40, 40}, {0, -Notch});
     wheel(drive(*w).canvas(), {40, 40}, {0, Notch}, Qt::ControlModifier);
     QTest::keyClick(drive(*w).canvas(), Qt::Key_Down);
     QCOMPARE(drive(*w).scrollY()->value(), 0);
     QCOMPARE(w->CanvasZoom().Exponent(), 0);
-    drive(*w).releaseButton("previewButton");
+    drive(*w).releaseButton("levelPreviewButton");
 }
 
 void tst_Navigation::keysScrollTheCanvas() {

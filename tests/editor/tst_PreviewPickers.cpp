@@ -4,6 +4,7 @@
 // reproduce by sending them to the button with positions outside it.
 
 #include "EditGeometry.h"
+#include "EditorDriver.h"
 #include "EditorTestSupport.h"
 #include "LevelEdits.h"
 #include "PickerButton.h"
@@ -271,10 +272,9 @@ void tst_PreviewPickers::previewOpensAtItsPlace() {
     auto window = editortest::newWindow(host, 170, 100, 1, 1, 520, 330);
     leveledit::setInfo(*window, 3, 3, 5);
     PictureBox* preview = drive(*window).widget<PictureBox>("levelPreview");
-    const QPoint corner = drive(*window).widget<PickerButton>("previewButton")->pos();
+    const QPoint corner = drive(*window).previewButton()->pos();
 
-    QTest::mousePress(drive(*window).widget<PickerButton>("previewButton"), Qt::LeftButton, {},
-                      QPoint(8, 8));
+    QTest::mousePress(drive(*window).previewButton(), Qt::LeftButton, {}, QPoint(8, 8));
     QVERIFY(preview->isVisible());
     QVERIFY(window->PreviewOpen());
     QCOMPARE(preview->size(), QSize(344, 204));
@@ -294,19 +294,16 @@ void tst_PreviewPickers::previewOpensAtItsPlace() {
     QTRY_COMPARE(preview->surface().image(), expected.image());
     QCOMPARE(window->Tiles().RenderWidth(EditGeometry::PreviewZoom), 2.0);
 
-    QTest::mouseRelease(drive(*window).widget<PickerButton>("previewButton"), Qt::LeftButton, {},
-                        QPoint(8, 8));
+    QTest::mouseRelease(drive(*window).previewButton(), Qt::LeftButton, {}, QPoint(8, 8));
     QVERIFY(preview->isHidden());
     QVERIFY(!window->PreviewOpen());
 
     // A smaller level opens at its own size next time.
     leveledit::change(*window, [](Level& level) { level.Resize(30, 20); });
-    QTest::mousePress(drive(*window).widget<PickerButton>("previewButton"), Qt::LeftButton, {},
-                      QPoint(8, 8));
+    QTest::mousePress(drive(*window).previewButton(), Qt::LeftButton, {}, QPoint(8, 8));
     QCOMPARE(preview->size(), QSize(64, 44));
     QCOMPARE(preview->pos(), QPoint(qMin(corner.x() - 32, 520 - 64), corner.y() - 22));
-    QTest::mouseRelease(drive(*window).widget<PickerButton>("previewButton"), Qt::LeftButton, {},
-                        QPoint(8, 8));
+    QTest::mouseRelease(drive(*window).previewButton(), Qt::LeftButton, {}, QPoint(8, 8));
 }
 
 // The edit area holds 20 x 10 cells (640 x 320 pixels at 32-pixel cells);
@@ -317,9 +314,9 @@ void tst_PreviewPickers::previewFollowsThePointer() {
     auto window = editortest::newWindow(host, 170, 100, 1, 1, 640, 320 + 61 + 57);
     drive(*window).trigger("zoomInAction");
     QCOMPARE(window->Tiles().RenderWidth(window->CanvasZoom()), 32.0);
-    QCOMPARE(drive(*window).widget<PictureBox>("canvasArea")->ScaleWidth(), 640);
-    QCOMPARE(drive(*window).widget<PictureBox>("canvasArea")->ScaleHeight(), 320);
-    PickerButton* button = drive(*window).widget<PickerButton>("previewButton");
+    QCOMPARE(drive(*window).levelCanvas()->width(), 640);
+    QCOMPARE(drive(*window).levelCanvas()->height(), 320);
+    PickerButton* button = drive(*window).previewButton();
     PictureBox* preview = drive(*window).widget<PictureBox>("levelPreview");
 
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(8, 8));
@@ -370,10 +367,8 @@ void tst_PreviewPickers::previewPressAndReleaseKeepsTheView() {
     drive(*window).scrollY()->setValue(9);
     window->SetSelectedTile(0, 12);
     drive(*window).modeButton(1)->setChecked(true);
-    QTest::mousePress(drive(*window).widget<PickerButton>("previewButton"), Qt::LeftButton, {},
-                      QPoint(8, 8));
-    QTest::mouseRelease(drive(*window).widget<PickerButton>("previewButton"), Qt::LeftButton, {},
-                        QPoint(8, 8));
+    QTest::mousePress(drive(*window).previewButton(), Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseRelease(drive(*window).previewButton(), Qt::LeftButton, {}, QPoint(8, 8));
     QCOMPARE(drive(*window).scrollX()->value(), 7);
     QCOMPARE(drive(*window).scrollY()->value(), 9);
     QCOMPARE(window->Mode(), qint16(1));

@@ -5,6 +5,7 @@
 // lines with their previews, spreadsheet and damaged clipboard text, the
 // grid, hidden planes and Fit Level.
 #include "EditToolBox.h"
+#include "EditorDriver.h"
 #include "EditorTestSupport.h"
 #include "LevelEdits.h"
 #include "PictureBox.h"

@@ -2,6 +2,7 @@
 // mouse events, Level, Properties through the dialog, undo in the middle of
 // a drag, the Edit menu's texts, states and keys, and saving.
 #include "Controls.h"
+#include "EditorDriver.h"
 #include "EditorTestSupport.h"
 #include "LevelEdits.h"
 #include "PictureBox.h"
@@ -314,7 +315,7 @@ void tst_UndoRedo::propertiesResizeAndUndo() {
     // Episode 1's sets again, as after the dialog, the canvas at 1x.
     QCOMPARE(w->Sprites().Count(), episode1Sprites);
     QCOMPARE(w->CanvasZoom().Exponent(), 0);
-    const int sw = drive(*w).widget<PictureBox>("canvasArea")->ScaleWidth();
+    const int sw = drive(*w).levelCanvas()->width();
     QCOMPARE(drive(*w).scrollX()->maximum(), qMax(0, 30 - (sw - 17 + 15) / 16 + 1));
     QVERIFY(canvasShowsLevel(*w));
     QCOMPARE(drive(*w).action("redoAction")->text(), QStringLiteral("&Redo Properties"));

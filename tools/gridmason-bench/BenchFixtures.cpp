@@ -77,7 +77,7 @@ BenchWindow::BenchWindow(int width, int height, bool withSprites) : host(withSpr
     form.SetSprites(host.SpriteSets(0));
     form.NewLevel(width, height, 1, 1);
     form.Display();
-    const QSize extra = form.size() - form.findChild<PictureBox*>(QStringLiteral("canvas"))->size();
+    const QSize extra = form.size() - BenchFixtures::picture(form)->size();
     form.resize(QSize(BenchFixtures::CanvasWidth, BenchFixtures::CanvasHeight) + extra);
     QApplication::processEvents();
 }
@@ -87,4 +87,16 @@ void BenchFixtures::sendMouse(QWidget* target, QEvent::Type type, QPoint pos,
     QMouseEvent event(type, QPointF(pos), target->mapToGlobal(QPointF(pos)), button, buttons,
                       Qt::NoModifier);
     QApplication::sendEvent(target, &event);
+}
+
+PictureBox* BenchFixtures::picture(const QWidget& window) {
+    return window.findChild<PictureBox*>(QStringLiteral("canvasPicture"));
+}
+
+QScrollBar* BenchFixtures::scrollX(const QWidget& window) {
+    return window.findChild<QScrollBar*>(QStringLiteral("canvasScrollX"));
+}
+
+QScrollBar* BenchFixtures::scrollY(const QWidget& window) {
+    return window.findChild<QScrollBar*>(QStringLiteral("canvasScrollY"));
 }

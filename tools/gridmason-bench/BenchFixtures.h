@@ -8,6 +8,9 @@
 
 #include <QEvent>
 #include <QImage>
+#include <QScrollBar>
+
+class PictureBox;
 
 // What the editor benchmarks share: the canvas size every figure is measured
 // on, the baseline they are divided by, and a host with graphics the size of
@@ -64,6 +67,11 @@ struct BenchWindow {
 };
 
 namespace BenchFixtures {
+
+// The parts of an editor window's canvas, by their object names.
+PictureBox* picture(const QWidget& window);
+QScrollBar* scrollX(const QWidget& window);
+QScrollBar* scrollY(const QWidget& window);
 
 // Sends a real mouse event of `type` at `pos` of `target`.
 void sendMouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButton button,

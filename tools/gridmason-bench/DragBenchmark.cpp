@@ -55,7 +55,7 @@ QPoint pathPoint(int i, int width, int height) {
 // Seconds per move of one whole drag (press, 1,000 moves, release), and the
 // number of moves that landed inside the level.
 double dragSecondsPerMove(LevelEditorWindow& form, QSize area, int& movesInside) {
-    PictureBox* canvas = form.findChild<PictureBox*>(QStringLiteral("canvas"));
+    PictureBox* canvas = BenchFixtures::picture(form);
     const QPoint start = pathPoint(0, area.width(), area.height());
     sendMouse(canvas, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
     QApplication::processEvents();
@@ -88,14 +88,13 @@ void run(QTextStream& out) {
             form.Document().SetCell(CellChange::InfoPlane, x, y, qint16(1 + (x + y) % 10));
     form.Display();
     // Size the window so that the canvas is 1600 x 1000 pixels.
-    const QSize extra = form.size() - form.findChild<PictureBox*>(QStringLiteral("canvas"))->size();
+    const QSize extra = form.size() - BenchFixtures::picture(form)->size();
     form.resize(QSize(CanvasWidth, CanvasHeight) + extra);
     QApplication::processEvents();
-    if (form.findChild<PictureBox*>(QStringLiteral("canvas"))->ScaleWidth() != CanvasWidth ||
-        form.findChild<PictureBox*>(QStringLiteral("canvas"))->ScaleHeight() != CanvasHeight)
-        out << "note: canvas is "
-            << form.findChild<PictureBox*>(QStringLiteral("canvas"))->ScaleWidth() << " x "
-            << form.findChild<PictureBox*>(QStringLiteral("canvas"))->ScaleHeight() << " pixels\n";
+    if (BenchFixtures::picture(form)->ScaleWidth() != CanvasWidth ||
+        BenchFixtures::picture(form)->ScaleHeight() != CanvasHeight)
+        out << "note: canvas is " << BenchFixtures::picture(form)->ScaleWidth() << " x "
+            << BenchFixtures::picture(form)->ScaleHeight() << " pixels\n";
     form.SetSelectedTile(0, 150);
 
     const double copy = BenchFixtures::canvasCopySeconds();

@@ -2,13 +2,16 @@
 // fill over a whole 182 x 180 level (32,760 cells) and the paste of a
 // 170 x 170 block, each through the document (operation, undo step, cells
 // written, views told; no drawing), and one pointer move of a floating
-// 170 x 170 block on a 1600 x 1000 canvas with the repaint it asks for.
-// Figures are times against one plain copy of a 1600 x 1000 image.
+// 170 x 170 block on a 1600 x 1000 canvas with the repaint it asks for, and
+// of the far corner of a rectangle and a line being dragged, each beside
+// what showing the pixels that move changes costs by itself. Figures are
+// times against one plain copy of a 1600 x 1000 image.
 #include "BenchFixtures.h"
 #include "Benchmark.h"
 
 #include "CellBlock.h"
 #include "EditOperations.h"
+#include "EditTool.h"
 #include "EditToolBox.h"
 #include "EditorHost.h"
 #include "LevelDocument.h"
@@ -58,16 +61,24 @@ double pasteSeconds() {
     });
 }
 
-struct FloatingMove {
+struct PreviewMove {
     double move = 0;  // one move with its repaint
     double shown = 0; // the copy to the screen alone of what one move repaints
 };
 
+// What showing `changed` canvas pixels costs by itself, with no preview
+// over them: the least any way of drawing a preview there can take.
+double showingSeconds(LevelEditorWindow& form, const QRect& changed) {
+    return secondsPerCall([&] {
+        BenchFixtures::picture(form)->RefreshArea(changed);
+        QApplication::processEvents();
+    });
+}
+
 // Seconds per pointer move, each onto the next cell, of a floating 170 x 170
 // block at `zoom`, with the repaint each move asks for; and what showing
-// the pixels one move changes costs by itself, the least any way of drawing
-// the block can take.
-FloatingMove floatingMoveSeconds(LevelEditorWindow& form, int zoom) {
+// the pixels one move changes costs by itself.
+PreviewMove floatingMoveSeconds(LevelEditorWindow& form, int zoom) {
     form.SetCanvasZoom(zoom);
     QApplication::processEvents();
     const int cell = int(form.Tiles().RenderWidth(form.CanvasZoom()));
@@ -84,19 +95,56 @@ FloatingMove floatingMoveSeconds(LevelEditorWindow& form, int zoom) {
         // Back and forth over 20 cells along a diagonal.
         const int k = step < 20 ? step : 39 - step;
         step = (step + 1) % 40;
-        BenchFixtures::sendMouse(
-            form.findChild<PictureBox*>(QStringLiteral("canvas")), QEvent::MouseMove,
-            QPoint(k * cell + cell / 2, k * cell + cell / 2), Qt::NoButton, Qt::NoButton);
-        QApplication::processEvents();
-    });
-    // A move by one cell changes the block's pixels and one cell beyond.
-    const QRect changed(0, 0, 171 * cell, 171 * cell);
-    const double shown = secondsPerCall([&] {
-        form.findChild<PictureBox*>(QStringLiteral("canvas"))->RefreshArea(changed);
+        BenchFixtures::sendMouse(BenchFixtures::picture(form), QEvent::MouseMove,
+                                 QPoint(k * cell + cell / 2, k * cell + cell / 2), Qt::NoButton,
+                                 Qt::NoButton);
         QApplication::processEvents();
     });
     form.Tools().SelectNone();
-    return {seconds, shown};
+    QApplication::processEvents();
+    // A move by one cell changes the block's pixels and one cell beyond.
+    return {seconds, showingSeconds(form, QRect(0, 0, 171 * cell, 171 * cell))};
+}
+
+// The same for the preview of a drag of `tool` from cell (2, 2) whose other
+// end goes back and forth between cells (`far`, `far`) and (`far` + 1,
+// `far` + 1), at zoom 0.
+PreviewMove dragPreviewSeconds(LevelEditorWindow& form, EditToolBox::Tool tool, int far) {
+    form.SetCanvasZoom(0);
+    form.Tools().SetCurrent(tool);
+    QApplication::processEvents();
+    PictureBox* picture = BenchFixtures::picture(form);
+    const auto centre = [](int cell) { return QPoint(cell * 16 + 8, cell * 16 + 8); };
+    BenchFixtures::sendMouse(picture, QEvent::MouseButtonPress, centre(2), Qt::LeftButton,
+                             Qt::LeftButton);
+    QApplication::processEvents();
+    int step = 0;
+    const double seconds = secondsPerCall([&] {
+        BenchFixtures::sendMouse(picture, QEvent::MouseMove, centre(far + step), Qt::NoButton,
+                                 Qt::LeftButton);
+        step = 1 - step;
+        QApplication::processEvents();
+    });
+    // Ended without a change: the drag is cancelled before the release.
+    form.Tools().Current().Cancel();
+    form.Tools().Refresh();
+    BenchFixtures::sendMouse(picture, QEvent::MouseButtonRelease, centre(far), Qt::LeftButton,
+                             Qt::NoButton);
+    QApplication::processEvents();
+    const QRect changed(2 * 16, 2 * 16, (far - 1) * 16, (far - 1) * 16);
+    return {seconds, showingSeconds(form, changed)};
+}
+
+QString ratio(double seconds, double copy) {
+    return QString::number(seconds / copy, 'f', 2);
+}
+
+// The aim of a preview's move: at most 1.2 times what showing its changed
+// pixels costs, plus 0.05 of a canvas copy.
+QString previewLine(const PreviewMove& seconds, double copy) {
+    return QStringLiteral("one move %1; showing its changed pixels alone %2 (aim: at most %3)")
+        .arg(ratio(seconds.move, copy), ratio(seconds.shown, copy),
+             ratio(1.2 * seconds.shown + 0.05 * copy, copy));
 }
 
 void run(QTextStream& out) {
@@ -110,13 +158,17 @@ void run(QTextStream& out) {
     BenchWindow window(170, 170, false);
     LevelEditorWindow& form = window.form;
     for (int zoom : {-3, -2, -1, 0}) {
-        const FloatingMove seconds = floatingMoveSeconds(form, zoom);
+        const PreviewMove seconds = floatingMoveSeconds(form, zoom);
         const int side = int(170 * form.Tiles().RenderWidth(form.CanvasZoom()));
         out << "floating 170 x 170 block (" << std::min(side, CanvasWidth) << " x "
-            << std::min(side, CanvasHeight) << " pixels shown) at zoom " << zoom
-            << ", one move: " << QString::number(seconds.move / copy, 'f', 2)
-            << " (aim: at most 0.5); showing its changed pixels alone: "
-            << QString::number(seconds.shown / copy, 'f', 2) << "\n";
+            << std::min(side, CanvasHeight) << " pixels shown) at zoom " << zoom << ": "
+            << previewLine(seconds, copy) << "\n";
+    }
+    for (int far : {20, 60}) {
+        out << "rectangle preview " << far - 1 << " x " << far - 1 << " cells at zoom 0: "
+            << previewLine(dragPreviewSeconds(form, EditToolBox::RectangleFill, far), copy) << "\n";
+        out << "line preview " << far - 1 << " cells across at zoom 0: "
+            << previewLine(dragPreviewSeconds(form, EditToolBox::Line, far), copy) << "\n";
     }
 }
 

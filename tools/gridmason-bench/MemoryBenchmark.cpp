@@ -119,7 +119,7 @@ bool openLevel(QMdiArea& area, MemoryHost& host, int index, QTextStream& out) {
     QApplication::processEvents();
     form->SetCanvasZoom(ViewZoom);
     // Every view drawn once, as a user looking through the window would.
-    auto* previewButton = form->findChild<QWidget*>(QStringLiteral("previewButton"));
+    auto* previewButton = form->findChild<QWidget*>(QStringLiteral("levelPreviewButton"));
     BenchFixtures::sendMouse(previewButton, QEvent::MouseButtonPress, QPoint(2, 2), Qt::LeftButton,
                              Qt::LeftButton);
     form->findChild<QWidget*>(QStringLiteral("levelPreview"))->repaint();

@@ -13,6 +13,7 @@
 #include "BenchFixtures.h"
 #include "Benchmark.h"
 #include "Level.h"
+#include "LevelCanvas.h"
 #include "SpriteSet.h"
 #include "Surface.h"
 #include "TileAnimation.h"
@@ -64,11 +65,12 @@ Level madeUpLevel() {
 
 // The editor's canvas redrawn whole, with or without its grid.
 double editorRedrawSeconds(BenchWindow& window, bool grid) {
-    QAction* action = window.form.findChild<QAction*>(QStringLiteral("mnuViewGrid"));
+    QAction* action = window.form.findChild<QAction*>(QStringLiteral("gridAction"));
     if (action && action->isChecked() != grid)
         action->trigger();
     QApplication::processEvents();
-    return fastestCall([&] { window.form.RedrawEdit(); }, Calls);
+    LevelCanvas* canvas = window.form.findChild<LevelCanvas*>(QStringLiteral("levelCanvas"));
+    return fastestCall([&] { canvas->Redraw(); }, Calls);
 }
 
 // Seconds of one animation step at zoom 1 with the view at the level's

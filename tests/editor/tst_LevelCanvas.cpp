@@ -1,0 +1,197 @@
+// LevelCanvas through real events: a wheel notch shows exactly what drawing
+// the whole canvas gives at every zoom, a pasted block moved over the canvas
+// leaves nothing behind, and the cell under the pointer is reported on
+// moves, scrolls, zooms and when the pointer leaves.
+#include "BrushSelection.h"
+#include "CanvasView.h"
+#include "CellBlock.h"
+#include "LevelCanvas.h"
+#include "LevelDocument.h"
+#include "PictureBox.h"
+#include "SelectTool.h"
+#include "SpriteCatalogue.h"
+#include "SpriteSet.h"
+#include "TestMain.h"
+#include "TileSet.h"
+#include "ToolPreview.h"
+#include "graphics/GraphicsFixtures.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWheelEvent>
+
+namespace {
+
+// A 200 x 120 level with a sprite in every seventh cell, on a canvas of
+// 417 x 317 pixels (400 x 300 of picture), shown.
+struct Canvas {
+    std::shared_ptr<TileSet> tiles = std::make_shared<TileSet>();
+    std::shared_ptr<SpriteSet> sprites = std::make_shared<SpriteSet>();
+    LevelDocument document;
+    LevelCanvas canvas{document};
+    PictureBox* picture = nullptr;
+
+    Canvas() {
+        tiles->LoadFromImage(fixtures::tileSheet(13 * 16, 20 * 16));
+        const fixtures::MemorySource source = fixtures::episodeSprites(1);
+        Surface scratch;
+        sprites->LoadFromSource(1, source, scratch);
+        document.NewLevel(200, 120, 1, 1);
+        for (int y = 0; y < 120; ++y)
+            for (int x = 0; x < 200; ++x) {
+                document.SetCell(CellChange::TilePlane, x, y, qint16((x * 7 + y * 3) % 250));
+                if ((x + y * 3) % 7 == 0)
+                    document.SetCell(CellChange::InfoPlane, x, y, qint16(1 + (x + y) % 9));
+            }
+        canvas.SetSets(tiles, sprites);
+        canvas.resize(417, 317);
+        canvas.show();
+        picture = canvas.findChild<PictureBox*>(QStringLiteral("canvasPicture"));
+        QApplication::processEvents();
+    }
+    // The level drawn whole from the canvas's origin, as drawn from scratch.
+    QImage Drawn() const {
+        Surface whole(picture->ScaleWidth(), picture->ScaleHeight());
+        document.level().Display(whole, qint16(canvas.Origin().x()), qint16(canvas.Origin().y()),
+                                 *tiles, *sprites, canvas.Zoom());
+        return whole.image();
+    }
+    void Move(QPoint at) {
+        QMouseEvent event(QEvent::MouseMove, QPointF(at), picture->mapToGlobal(QPointF(at)),
+                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(picture, &event);
+    }
+    void Wheel(QPoint angle, Qt::KeyboardModifiers modifiers, QPointF at = {100, 100}) {
+        QWheelEvent event(at, picture->mapToGlobal(at), QPoint(), angle, Qt::NoButton, modifiers,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(picture, &event);
+    }
+};
+
+} // namespace
+
+class tst_LevelCanvas : public QObject {
+    Q_OBJECT
+private slots:
+    void wheelNotchShowsWhatAWholeRedrawShows_data();
+    void wheelNotchShowsWhatAWholeRedrawShows();
+    void movedBlockLeavesNoTrace();
+    void reportsTheCellUnderThePointer_data();
+    void reportsTheCellUnderThePointer();
+};
+
+void tst_LevelCanvas::wheelNotchShowsWhatAWholeRedrawShows_data() {
+    QTest::addColumn<int>("zoom");
+    QTest::addColumn<QPoint>("angle");
+    QTest::addColumn<bool>("sideways");
+    for (int zoom = -1; zoom <= 3; ++zoom) {
+        QTest::addRow("zoom %d, down", zoom) << zoom << QPoint(0, -120) << false;
+        QTest::addRow("zoom %d, up", zoom) << zoom << QPoint(0, 120) << false;
+        QTest::addRow("zoom %d, right", zoom) << zoom << QPoint(0, -120) << true;
+        QTest::addRow("zoom %d, left", zoom) << zoom << QPoint(0, 120) << true;
+    }
+}
+
+void tst_LevelCanvas::wheelNotchShowsWhatAWholeRedrawShows() {
+    QFETCH(int, zoom);
+    QFETCH(QPoint, angle);
+    QFETCH(bool, sideways);
+    Canvas c;
+    c.canvas.SetZoom(zoom);
+    c.canvas.ScrollTo({40, 30});
+    const QPoint before = c.canvas.Origin();
+    const int lines = QApplication::wheelScrollLines();
+    for (int notch = 1; notch <= 3; ++notch) {
+        c.Wheel(angle, sideways ? Qt::ShiftModifier : Qt::NoModifier);
+        const int moved = -notch * lines * angle.y() / 120;
+        QCOMPARE(c.canvas.Origin(), before + (sideways ? QPoint(moved, 0) : QPoint(0, moved)));
+        QVERIFY2(c.canvas.Shown() == c.Drawn(), qPrintable(QStringLiteral("notch %1").arg(notch)));
+    }
+    // What reaches the screen is that picture too.
+    QCOMPARE(c.picture->grab().toImage().convertToFormat(QImage::Format_RGB32), c.Drawn());
+}
+
+void tst_LevelCanvas::movedBlockLeavesNoTrace() {
+    Canvas c;
+    BrushSelection brush;
+    SelectTool tool(c.document, brush);
+    c.canvas.View().SetPreview(&tool);
+    QObject::connect(&c.canvas, &LevelCanvas::moved, [&](const ToolEvent& event, bool) {
+        tool.Move(event);
+        c.canvas.View().RefreshPreview();
+    });
+    CellBlock block(6, 5, 1, true);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 6; ++x)
+            block.SetTile(x, y, qint16(11 * x + y));
+    tool.StartPaste(block, {2, 2});
+    c.canvas.View().RefreshPreview();
+    // Over the canvas, by one cell and by many, and partly off its edge.
+    for (const QPoint at : {QPoint(40, 40), QPoint(56, 56), QPoint(300, 200), QPoint(390, 290)}) {
+        c.Move(at);
+        Surface expected;
+        expected.image() = c.Drawn();
+        tool.DrawPreview(expected, PreviewPlace{*c.tiles, *c.sprites, ZoomLevel(), 0, 0, 0, 0});
+        QVERIFY2(c.canvas.Shown() == expected.image(),
+                 qPrintable(QStringLiteral("block at %1, %2").arg(at.x()).arg(at.y())));
+        QVERIFY(tool.PreviewCells().contains(at / 16));
+    }
+    // Dropped, the block is nowhere: not on the screen, not in the picture
+    // kept for it.
+    tool.Escape();
+    c.canvas.View().RefreshPreview();
+    QApplication::processEvents();
+    QCOMPARE(c.canvas.Shown(), c.Drawn());
+    QCOMPARE(c.picture->grab().toImage().convertToFormat(QImage::Format_RGB32), c.Drawn());
+}
+
+void tst_LevelCanvas::reportsTheCellUnderThePointer_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QPoint>("cell");
+    // The pointer rests at pixel (100, 100) over a view from cell (40, 30)
+    // at 16-pixel cells: cell (46, 36).
+    QTest::newRow("move") << "move" << QPoint(46, 36);
+    QTest::newRow("scroll a notch down") << "scroll" << QPoint(46, 36 + 3);
+    // At 32-pixel cells cell (46, 36) stays under the pointer.
+    QTest::newRow("zoom in about the pointer") << "zoom" << QPoint(46, 36);
+    QTest::newRow("keys scroll right") << "key" << QPoint(47, 36);
+    QTest::newRow("leave") << "leave" << QPoint(-1, -1);
+}
+
+void tst_LevelCanvas::reportsTheCellUnderThePointer() {
+    QFETCH(QString, action);
+    QFETCH(QPoint, cell);
+    QApplication::setWheelScrollLines(3);
+    Canvas c;
+    c.canvas.ScrollTo({40, 30});
+    QSignalSpy cells(&c.canvas, &LevelCanvas::pointerCellChanged);
+    QSignalSpy zooms(&c.canvas, &LevelCanvas::zoomChanged);
+    c.Move(QPoint(100, 100));
+    // The pointer stays there while the view moves under it.
+    c.picture->setAttribute(Qt::WA_UnderMouse);
+    QCursor::setPos(c.picture->mapToGlobal(QPoint(100, 100)));
+    if (c.picture->mapFromGlobal(QCursor::pos()) != QPoint(100, 100))
+        QSKIP("the platform does not move the pointer");
+    if (action == "scroll")
+        c.Wheel(QPoint(0, -120), Qt::NoModifier);
+    else if (action == "zoom")
+        c.Wheel(QPoint(0, 120), Qt::ControlModifier);
+    else if (action == "key")
+        QTest::keyClick(c.picture, Qt::Key_Right);
+    else if (action == "leave") {
+        c.picture->setAttribute(Qt::WA_UnderMouse, false);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(c.picture, &leave);
+    }
+    QVERIFY(!cells.isEmpty());
+    QCOMPARE(cells.last().at(0).toPoint(), cell);
+    QCOMPARE(zooms.size(), action == "zoom" ? 1 : 0);
+    if (action == "zoom")
+        QCOMPARE(zooms.last().at(0).toInt(), 1);
+}
+
+GM_TEST_MAIN(tst_LevelCanvas)
+#include "tst_LevelCanvas.moc"
