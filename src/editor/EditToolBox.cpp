@@ -55,6 +55,8 @@ EditToolBox::EditToolBox(LevelDocument& document, BrushSelection& brush, BrushTo
       m_Owner(owner) {
     CreateActions();
     UpdateActions();
+    // Esc also takes the brush back from a stamp to its single tile.
+    connect(&m_Brush, &BrushSelection::stampChanged, this, &EditToolBox::UpdateActions);
 }
 
 EditToolBox::~EditToolBox() = default;
@@ -174,7 +176,7 @@ void EditToolBox::UpdateActions() {
     for (QAction* action : {m_CutAction, m_CopyAction, m_DeleteAction})
         action->setEnabled(selected);
     m_PlaceAction->setEnabled(m_Select->IsFloating());
-    m_SelectNoneAction->setEnabled(selected || m_Select->IsFloating());
+    m_SelectNoneAction->setEnabled(selected || m_Select->IsFloating() || m_Brush.HasStamp());
     m_ToolActions[BucketFill]->setEnabled(m_Brush.Mode() == BrushSelection::TileMode);
     const int empty = GameLimits::FillTile(m_Document.level().Episode());
     m_CutAction->setToolTip(tr("Copy the selection, then leave the level's empty tile (%1, the "
@@ -256,6 +258,7 @@ void EditToolBox::SelectAll() {
 void EditToolBox::SelectNone() {
     Current().Cancel();
     m_Select->Escape();
+    m_Brush.ClearStamp();
     m_Note.clear();
     Refresh();
 }

@@ -74,6 +74,7 @@ class tst_ToolsWindow : public QObject {
 
 private slots:
     void toolKeysAndBar();
+    void escGivesUpTheStamp();
     void copyAndFloatingPaste();
     void moveDeleteAndUndoNames();
     void pasteOnePlane_data();
@@ -105,6 +106,24 @@ void tst_ToolsWindow::toolKeysAndBar() {
     QVERIFY(!w->Tools().ToolAction(EditToolBox::BucketFill)->isEnabled());
     w.key(Qt::Key_F);
     QCOMPARE(w->Tools().CurrentKind(), EditToolBox::Brush);
+}
+
+// Ctrl+drag with the brush takes the block under the drag as a stamp; Esc
+// takes the brush back to its single tile.
+void tst_ToolsWindow::escGivesUpTheStamp() {
+    Setup w;
+    QWidget* canvas = drive(*w).canvas();
+    QTest::mousePress(canvas, Qt::LeftButton, Qt::ControlModifier, at(2, 2));
+    QMouseEvent move(QEvent::MouseMove, at(4, 3), canvas->mapToGlobal(at(4, 3)), Qt::NoButton,
+                     Qt::LeftButton, Qt::ControlModifier);
+    QApplication::sendEvent(canvas, &move);
+    QTest::mouseRelease(canvas, Qt::LeftButton, Qt::ControlModifier, at(4, 3));
+    w.key(Qt::Key_Escape);
+    QTest::mouseClick(canvas, Qt::LeftButton, {}, at(40, 20));
+    const Level& level = drive(*w).level();
+    QCOMPARE(level.Tile(40, 20), qint16(25)); // picked last, at (4, 3)
+    for (const QPoint& around : {QPoint(39, 20), QPoint(41, 20), QPoint(40, 19), QPoint(40, 21)})
+        QCOMPARE(level.Tile(around.x(), around.y()), EmptyTile);
 }
 
 void tst_ToolsWindow::copyAndFloatingPaste() {
