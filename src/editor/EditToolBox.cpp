@@ -11,6 +11,7 @@
 #include "Prompts.h"
 #include "RectangleFillTool.h"
 #include "SelectTool.h"
+#include "Stamp.h"
 #include "ToolIcons.h"
 
 #include <QAction>
@@ -107,6 +108,8 @@ void EditToolBox::CreateActions() {
                               &EditToolBox::SelectNone);
     m_PlaceAction = make("placeAction", tr("P&lace Pasted Block"), {Qt::Key_Return, Qt::Key_Enter},
                          &EditToolBox::Place);
+    m_UseAsStampAction = make("useSelectionAsStampAction", tr("Use Selection as S&tamp"), {},
+                              &EditToolBox::UseSelectionAsStamp);
     m_PasteTilesAction->setToolTip(
         tr("Paste the tiles alone: the sprites and info values under the block stay"));
     m_PasteSpritesAction->setToolTip(
@@ -129,7 +132,7 @@ void EditToolBox::AddEditCommands(QMenu& edit) {
     edit.addActions({m_CutAction, m_CopyAction, m_PasteAction, m_PasteTilesAction,
                      m_PasteSpritesAction, m_DeleteAction});
     edit.addSeparator();
-    edit.addActions({m_SelectAllAction, m_SelectNoneAction, m_PlaceAction});
+    edit.addActions({m_SelectAllAction, m_SelectNoneAction, m_PlaceAction, m_UseAsStampAction});
 }
 
 EditTool& EditToolBox::Current() const {
@@ -175,6 +178,7 @@ void EditToolBox::UpdateActions() {
     const bool selected = !m_Select->Selection().IsEmpty();
     for (QAction* action : {m_CutAction, m_CopyAction, m_DeleteAction})
         action->setEnabled(selected);
+    m_UseAsStampAction->setEnabled(selected && !m_Select->IsFloating());
     m_PlaceAction->setEnabled(m_Select->IsFloating());
     m_SelectNoneAction->setEnabled(selected || m_Select->IsFloating() || m_Brush.HasStamp());
     m_ToolActions[BucketFill]->setEnabled(m_Brush.Mode() == BrushSelection::TileMode);
@@ -260,6 +264,15 @@ void EditToolBox::SelectNone() {
     m_Select->Escape();
     m_Brush.ClearStamp();
     m_Note.clear();
+    Refresh();
+}
+
+void EditToolBox::UseSelectionAsStamp() {
+    if (m_Select->Selection().IsEmpty() || m_Select->IsFloating())
+        return;
+    const Stamp stamp = Stamp::FromSelection(m_Document.level(), m_Select->Selection().Cells());
+    SetCurrent(Brush);
+    m_Brush.SetStamp(stamp);
     Refresh();
 }
 

@@ -62,6 +62,9 @@ public:
     void SelectNone();
     // Enter: puts the floating block down.
     void Place();
+    // The selected cells, both planes, become the brush's stamp, and the
+    // brush the current tool.
+    void UseSelectionAsStamp();
 
     // The brush's mode changed: the bucket works on tiles only.
     void ModeChanged();
@@ -107,6 +110,7 @@ private:
     QAction* m_SelectAllAction = nullptr;
     QAction* m_SelectNoneAction = nullptr;
     QAction* m_PlaceAction = nullptr;
+    QAction* m_UseAsStampAction = nullptr;
     QAction* m_ToolActions[ToolCount] = {};
     QActionGroup* m_ToolGroup = nullptr;
     QMenu* m_ToolsMenu = nullptr;

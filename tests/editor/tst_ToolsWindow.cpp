@@ -109,7 +109,7 @@ void tst_ToolsWindow::toolKeysAndBar() {
 }
 
 // Ctrl+drag with the brush takes the block under the drag as a stamp; Esc
-// takes the brush back to its single tile.
+// takes the brush back to its single tile; the selection can be the stamp.
 void tst_ToolsWindow::escGivesUpTheStamp() {
     Setup w;
     QWidget* canvas = drive(*w).canvas();
@@ -124,6 +124,25 @@ void tst_ToolsWindow::escGivesUpTheStamp() {
     QCOMPARE(level.Tile(40, 20), qint16(25)); // picked last, at (4, 3)
     for (const QPoint& around : {QPoint(39, 20), QPoint(41, 20), QPoint(40, 19), QPoint(40, 21)})
         QCOMPARE(level.Tile(around.x(), around.y()), EmptyTile);
+
+    // Edit, Use Selection as Stamp: the selected patch, sprite value and
+    // all, is what the brush paints next.
+    w.key(Qt::Key_M);
+    w.drag({2, 2}, {4, 3});
+    drive(*w).trigger("useSelectionAsStampAction");
+    QCOMPARE(w->Tools().CurrentKind(), EditToolBox::Brush);
+    QTest::mouseClick(canvas, Qt::LeftButton, {}, at(60, 30));
+    QPoint origin(-1, -1);
+    for (int y = 27; y <= 33 && origin.x() < 0; ++y)
+        for (int x = 57; x <= 63; ++x)
+            if (level.Tile(x, y) == 20) {
+                origin = {x, y};
+                break;
+            }
+    QVERIFY(origin.x() >= 0);
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(level.Tile(origin.x() + i % 3, origin.y() + i / 3), qint16(20 + i));
+    QCOMPARE(level.Info(origin.x() + 1, origin.y() + 1), qint16(5));
 }
 
 void tst_ToolsWindow::copyAndFloatingPaste() {
