@@ -108,7 +108,7 @@ void EditToolBox::CreateActions() {
                               &EditToolBox::SelectNone);
     m_PlaceAction = make("placeAction", tr("P&lace Pasted Block"), {Qt::Key_Return, Qt::Key_Enter},
                          &EditToolBox::Place);
-    m_UseAsStampAction = make("useSelectionAsStampAction", tr("Use Selection as S&tamp"), {},
+    m_UseAsStampAction = make("useSelectionAsStampAction", tr("Use Selection as Sta&mp"), {},
                               &EditToolBox::UseSelectionAsStamp);
     m_PasteTilesAction->setToolTip(
         tr("Paste the tiles alone: the sprites and info values under the block stay"));
