@@ -1,5 +1,7 @@
 #include "LevelNumberDialog.h"
 
+#include "DialogButtons.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -24,14 +26,9 @@ LevelNumberDialog::LevelNumberDialog(QWidget* parent) : QDialog(parent) {
     m_Number->setObjectName(QStringLiteral("numberBox"));
     m_Number->setRange(MinNumber, MaxNumber);
     label->setBuddy(m_Number);
-    auto* ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &LevelNumberDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &LevelNumberDialog::reject);
+    const DialogButtons okCancel = DialogButtons::Make(*this);
+    QPushButton* ok = okCancel.ok;
+    QPushButton* cancel = okCancel.cancel;
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);

@@ -1,6 +1,7 @@
 #include "LevelPropertiesDialog.h"
 
 #include "DecimalText.h"
+#include "DialogButtons.h"
 #include "Level.h"
 #include "PlayableSize.h"
 #include "Prompts.h"
@@ -75,14 +76,9 @@ void LevelPropertiesDialog::createControls() {
     makeDigitBox(m_Width);
     makeDigitBox(m_Height);
 
-    auto* ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &LevelPropertiesDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &LevelPropertiesDialog::reject);
+    const DialogButtons okCancel = DialogButtons::Make(*this);
+    QPushButton* ok = okCancel.ok;
+    QPushButton* cancel = okCancel.cancel;
 
     auto* grid = new QGridLayout;
     grid->addWidget(widthLabel, 0, 0);

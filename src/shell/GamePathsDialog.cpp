@@ -1,5 +1,6 @@
 #include "GamePathsDialog.h"
 
+#include "DialogButtons.h"
 #include "FileDialogs.h"
 #include "GameFolderSettings.h"
 #include "GameGraphics.h"
@@ -58,14 +59,9 @@ void GamePathsDialog::createControls() {
         connect(folder, &QLineEdit::textChanged, this, [this, i] { showGraphicsKind(i); });
     }
 
-    auto* ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &GamePathsDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &GamePathsDialog::reject);
+    const DialogButtons okCancel = DialogButtons::Make(*this);
+    QPushButton* ok = okCancel.ok;
+    QPushButton* cancel = okCancel.cancel;
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
