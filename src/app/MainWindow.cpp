@@ -43,6 +43,8 @@
 #include <QScreen>
 #include <QUrl>
 
+#include <utility>
+
 namespace {
 
 // How long the status bar tells that the recent files could not be stored.
@@ -114,20 +116,21 @@ void TellUnreadableSettings(QWidget* owner) {
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), m_ProgramFolder(QCoreApplication::applicationDirPath()) {
     m_Title = new MainWindowTitle(*this);
-    mdiArea = new QMdiArea(this);
-    setCentralWidget(mdiArea);
+    m_MdiArea = new QMdiArea(this);
+    setCentralWidget(m_MdiArea);
     CreateMenus();
-    sbrStatus = new MainStatusBar(this);
-    setStatusBar(sbrStatus);
-    dckCheck = new LevelCheckDock(this);
-    addDockWidget(Qt::BottomDockWidgetArea, dckCheck);
+    m_StatusBar = new MainStatusBar(this);
+    setStatusBar(m_StatusBar);
+    m_CheckDock = new LevelCheckDock(this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_CheckDock);
     // Until Level, Check Level asks for it (or the last session left it open).
-    dckCheck->hide();
-    connect(dckCheck, &LevelCheckDock::CellChosen, this, &MainWindow::dckCheck_CellChosen);
-    connect(dckCheck, &QDockWidget::visibilityChanged, this,
-            &MainWindow::dckCheck_VisibilityChanged);
+    m_CheckDock->hide();
+    connect(m_CheckDock, &LevelCheckDock::CellChosen, this, &MainWindow::showCheckedCell);
+    connect(m_CheckDock, &QDockWidget::visibilityChanged, this,
+            &MainWindow::checkDockShownOrHidden);
     setAcceptDrops(true);
-    connect(mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::mdiArea_SubWindowActivated);
+    connect(m_MdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::showActiveEditor);
+    NameParts();
     // Until RestorePlacement gives the size the user left it at.
     resize(900, 700);
 }
@@ -136,31 +139,54 @@ MainWindow::MainWindow(QWidget* parent)
 // editors closing and the dock hiding as they go; nothing here may answer
 // that any more.
 MainWindow::~MainWindow() {
-    disconnect(mdiArea, nullptr, this, nullptr);
-    disconnect(dckCheck, nullptr, this, nullptr);
+    disconnect(m_MdiArea, nullptr, this, nullptr);
+    disconnect(m_CheckDock, nullptr, this, nullptr);
 }
 
 void MainWindow::CreateMenus() {
-    mnuFile = new QMenu(QStringLiteral("&File"), this);
-    mnuFileNew = mnuFile->addAction(QStringLiteral("&New"));
-    mnuFileNew->setShortcuts(MenuKeys(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)));
-    mnuFileOpen = mnuFile->addAction(QStringLiteral("&Open"));
-    mnuFileOpen->setShortcuts(MenuKeys(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
-    mnuFileRecent = new RecentFilesMenu(this);
-    mnuFile->addMenu(mnuFileRecent);
-    mnuFile->addSeparator();
-    mnuFileSetPaths = mnuFile->addAction(QStringLiteral("Set &Paths"));
-    mnuFile->addSeparator();
-    mnuFileExit = mnuFile->addAction(QStringLiteral("E&xit"));
-    mnuFileExit->setShortcuts(MenuKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
-    connect(mnuFileNew, &QAction::triggered, this, &MainWindow::newLevel);
-    connect(mnuFileOpen, &QAction::triggered, this, &MainWindow::openLevels);
-    connect(mnuFileSetPaths, &QAction::triggered, this, &MainWindow::setPaths);
-    connect(mnuFileExit, &QAction::triggered, this, &MainWindow::exitProgram);
-    connect(mnuFileRecent, &RecentFilesMenu::FileChosen, this, &MainWindow::openRecentFile);
-    mnuWindow = new WindowMenu(mdiArea, this);
-    mnuHelp = new HelpMenu([this] { return menuBar()->actions(); }, this);
-    ShowMenus({mnuFile, mnuWindow});
+    m_FileMenu = new QMenu(QStringLiteral("&File"), this);
+    m_NewAction = m_FileMenu->addAction(QStringLiteral("&New"));
+    m_NewAction->setShortcuts(MenuKeys(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)));
+    m_OpenAction = m_FileMenu->addAction(QStringLiteral("&Open"));
+    m_OpenAction->setShortcuts(MenuKeys(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
+    m_RecentMenu = new RecentFilesMenu(this);
+    m_FileMenu->addMenu(m_RecentMenu);
+    m_FileMenu->addSeparator();
+    m_SetPathsAction = m_FileMenu->addAction(QStringLiteral("Set &Paths"));
+    m_FileMenu->addSeparator();
+    m_ExitAction = m_FileMenu->addAction(QStringLiteral("E&xit"));
+    m_ExitAction->setShortcuts(MenuKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
+    connect(m_NewAction, &QAction::triggered, this, &MainWindow::newLevel);
+    connect(m_OpenAction, &QAction::triggered, this, &MainWindow::openLevels);
+    connect(m_SetPathsAction, &QAction::triggered, this, &MainWindow::setPaths);
+    connect(m_ExitAction, &QAction::triggered, this, &MainWindow::exitProgram);
+    connect(m_RecentMenu, &RecentFilesMenu::FileChosen, this, &MainWindow::openRecentFile);
+    m_WindowMenu = new WindowMenu(m_MdiArea, this);
+    m_HelpMenu = new HelpMenu([this] { return menuBar()->actions(); }, this);
+    ShowMenus({m_FileMenu, m_WindowMenu});
+}
+
+// Names for tests and accessibility tools; an editor window has a File
+// menu and actions of its own, hence the "main" names.
+void MainWindow::NameParts() {
+    const std::pair<QObject*, const char*> parts[] = {
+        {m_MdiArea, "mdiArea"},
+        {m_FileMenu, "mainFileMenu"},
+        {m_NewAction, "mainNewAction"},
+        {m_OpenAction, "mainOpenAction"},
+        {m_SetPathsAction, "mainSetPathsAction"},
+        {m_ExitAction, "mainExitAction"},
+        {m_RecentMenu, "recentFilesMenu"},
+        {m_WindowMenu, "windowMenu"},
+        {m_HelpMenu, "helpMenu"},
+        {m_StatusBar, "mainStatusBar"},
+    };
+    for (const auto& [object, name] : parts)
+        object->setObjectName(QLatin1String(name));
+}
+
+QString MainWindow::GraphicsFolder(int index) const {
+    return index >= 0 && index < 3 ? m_Paths[index] : QString();
 }
 
 // ---- Start-up ----
@@ -250,7 +276,8 @@ bool MainWindow::LoadSpriteSets() {
         set = std::make_shared<const SpriteSet>();
     for (int i = 0; i < 3; ++i) {
         auto set = std::make_shared<SpriteSet>();
-        const IoResult loaded = GraphicsFolder::LoadSprites(m_Paths[i], i + 1, *set, picDest);
+        const IoResult loaded =
+            GraphicsFolder::LoadSprites(m_Paths[i], i + 1, *set, m_SpriteScratch);
         m_SpriteSets[i] = std::move(set);
         if (!Remember(loaded, i))
             return false;
@@ -335,19 +362,19 @@ LevelEditorWindow* MainWindow::OpenEditor(int episode,
     }
     KeepRecoveryCopies(*editor, std::move(adopted));
     // The recent files are offered in every File menu.
-    editor->AddFileSubmenu(mnuFileRecent);
+    editor->AddFileSubmenu(m_RecentMenu);
     // The sub-window's own Close also claims Ctrl+W; a key with two owners
     // does nothing, so the editor's File, Close keeps it.
     YieldKeys(*subWindow, *editor);
-    const int open = mdiArea->subWindowList().size();
-    mdiArea->addSubWindow(subWindow);
+    const int open = m_MdiArea->subWindowList().size();
+    m_MdiArea->addSubWindow(subWindow);
     // Cascaded, and fully inside the visible part of the area.
     subWindow->setGeometry(EditorPlacement::NextWindow(
-        mdiArea->viewport()->size(), open,
+        m_MdiArea->viewport()->size(), open,
         QSize(EditGeometry::MinOuterWidth, EditGeometry::MinOuterHeight)));
     subWindow->show();
     editor->Display();
-    mdiArea->setActiveSubWindow(subWindow);
+    m_MdiArea->setActiveSubWindow(subWindow);
     return editor;
 }
 
@@ -359,13 +386,14 @@ void MainWindow::KeepRecoveryCopies(LevelEditorWindow& editor, RecoveryEntry ado
     connect(&editor, &LevelEditorWindow::changesDiscarded, keeper, &RecoveryKeeper::Discard);
     // Written in the background: a failure is told without stopping the
     // user, and tried again.
-    connect(keeper, &RecoveryKeeper::failed, this,
-            [this](const QString& message) { sbrStatus->showMessage(message, RecoveryMessageMs); });
+    connect(keeper, &RecoveryKeeper::failed, this, [this](const QString& message) {
+        m_StatusBar->showMessage(message, RecoveryMessageMs);
+    });
 }
 
 QList<LevelEditorWindow*> MainWindow::Editors() const {
     QList<LevelEditorWindow*> editors;
-    for (QMdiSubWindow* subWindow : mdiArea->subWindowList(QMdiArea::CreationOrder)) {
+    for (QMdiSubWindow* subWindow : m_MdiArea->subWindowList(QMdiArea::CreationOrder)) {
         if (auto* editor = qobject_cast<LevelEditorWindow*>(subWindow->widget()))
             editors << editor;
     }
@@ -373,7 +401,7 @@ QList<LevelEditorWindow*> MainWindow::Editors() const {
 }
 
 LevelEditorWindow* MainWindow::ActiveEditor() const {
-    QMdiSubWindow* window = mdiArea->currentSubWindow();
+    QMdiSubWindow* window = m_MdiArea->currentSubWindow();
     return window ? qobject_cast<LevelEditorWindow*>(window->widget()) : nullptr;
 }
 
@@ -438,7 +466,7 @@ LevelEditorWindow* MainWindow::OpenLevelFile(const QString& name) {
         auto* subWindow = qobject_cast<QMdiSubWindow*>(open->parentWidget());
         if (subWindow && subWindow->isMinimized())
             subWindow->showNormal();
-        mdiArea->setActiveSubWindow(subWindow);
+        m_MdiArea->setActiveSubWindow(subWindow);
         AddRecentFile(open->FileName());
         return open;
     }
@@ -470,7 +498,8 @@ void MainWindow::exitProgram() {
 // Every editor window is asked in turn, the active one first; the first that keeps its level
 // (Cancel, or a save that did not happen) stops the program from closing.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    const QList<QMdiSubWindow*> windows = mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
+    const QList<QMdiSubWindow*> windows =
+        m_MdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
     for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
         if (!(*it)->close()) {
             event->ignore();
@@ -566,7 +595,7 @@ void MainWindow::ShowMenus(const QList<QMenu*>& menus) {
     for (QMenu* menu : menus)
         menuBar()->addMenu(menu);
     // Help stands last, beside the main window's menus and an editor's alike.
-    menuBar()->addMenu(mnuHelp);
+    menuBar()->addMenu(m_HelpMenu);
 }
 
 // While an editor window is active its menus stand in the menu bar in
@@ -574,48 +603,48 @@ void MainWindow::ShowMenus(const QList<QMenu*>& menus) {
 // (the program lost the focus, or the active one is closing) the menus of
 // the editor that was active last and is still open stay; the main
 // window's own come back when no editor is left.
-void MainWindow::mdiArea_SubWindowActivated(QMdiSubWindow* window) {
+void MainWindow::showActiveEditor(QMdiSubWindow* window) {
     const auto open = [](QMdiSubWindow* w) {
         return w != nullptr && w->widget() != nullptr && !w->widget()->isHidden();
     };
     if (!open(window)) {
         window = nullptr;
         const QList<QMdiSubWindow*> recent =
-            mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
+            m_MdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
         for (auto it = recent.crbegin(); it != recent.crend() && window == nullptr; ++it) {
             if (open(*it))
                 window = *it;
         }
     }
     auto* editor = window ? qobject_cast<LevelEditorWindow*>(window->widget()) : nullptr;
-    ShowMenus((editor ? editor->Menus() : QList<QMenu*>{mnuFile}) << mnuWindow);
-    sbrStatus->SetEditor(editor);
+    ShowMenus((editor ? editor->Menus() : QList<QMenu*>{m_FileMenu}) << m_WindowMenu);
+    m_StatusBar->SetEditor(editor);
     m_Title->Follow(editor);
-    dckCheck->Follow(editor);
+    m_CheckDock->Follow(editor);
 }
 
 // ---- Check dock ----
 
 void MainWindow::ShowLevelCheck(LevelEditorWindow& editor) {
-    dckCheck->Follow(&editor);
-    dckCheck->CheckAndShow();
+    m_CheckDock->Follow(&editor);
+    m_CheckDock->CheckAndShow();
 }
 
-void MainWindow::dckCheck_CellChosen(LevelEditorWindow* editor, int x, int y) {
+void MainWindow::showCheckedCell(LevelEditorWindow* editor, int x, int y) {
     if (auto* subWindow = qobject_cast<QMdiSubWindow*>(editor->parentWidget())) {
-        mdiArea->setActiveSubWindow(subWindow);
+        m_MdiArea->setActiveSubWindow(subWindow);
         FitInsideArea(subWindow);
     }
     editor->ShowCell(x, y);
 }
 
-void MainWindow::dckCheck_VisibilityChanged(bool visible) {
+void MainWindow::checkDockShownOrHidden(bool visible) {
     if (visible) {
-        for (QMdiSubWindow* subWindow : mdiArea->subWindowList())
+        for (QMdiSubWindow* subWindow : m_MdiArea->subWindowList())
             FitInsideArea(subWindow);
         return;
     }
-    if (!dckCheck->isHidden())
+    if (!m_CheckDock->isHidden())
         return;
     for (LevelEditorWindow* editor : Editors())
         editor->ClearMarkedCell();
@@ -625,7 +654,7 @@ void MainWindow::FitInsideArea(QMdiSubWindow* window) {
     if (window->isMaximized() || window->isMinimized())
         return;
     window->setGeometry(
-        EditorPlacement::Inside(window->geometry(), mdiArea->viewport()->size(),
+        EditorPlacement::Inside(window->geometry(), m_MdiArea->viewport()->size(),
                                 QSize(EditGeometry::MinOuterWidth, EditGeometry::MinOuterHeight)));
 }
 
@@ -650,10 +679,10 @@ void MainWindow::LevelSaved(const QString& fileName) {
 void MainWindow::AddRecentFile(const QString& fileName) {
     const IoResult stored = RecentFiles::Add(fileName);
     if (!stored)
-        sbrStatus->showMessage(
+        m_StatusBar->showMessage(
             QStringLiteral("The list of recent files could not be stored. %1").arg(stored.error),
             RecentFilesMessageMs);
-    mnuFileRecent->Rebuild();
+    m_RecentMenu->Rebuild();
 }
 
 void MainWindow::openRecentFile(const QString& fileName) {
@@ -663,7 +692,7 @@ void MainWindow::openRecentFile(const QString& fileName) {
         return;
     }
     const IoResult removed = RecentFiles::Remove(fileName);
-    mnuFileRecent->Rebuild();
+    m_RecentMenu->Rebuild();
     const QString what =
         removed ? QStringLiteral("It has been removed from the list of recent files.")
                 : QStringLiteral("It could not be removed from the list of recent files. %1")

@@ -111,28 +111,9 @@ public:
     // Where the copies lie; tests put them elsewhere.
     void SetRecoveryFolder(const QString& folder) { m_Recovery = RecoveryStore(folder); }
 
-    // ---- State ----
-    // One set of each per episode, shared by its editor windows; a set that
-    // failed to load is empty, one never loaded null.
-    std::shared_ptr<const TileSet> m_TileSets[3];
-    std::shared_ptr<const SpriteSet> m_SpriteSets[3];
-    QString m_Paths[3];
-    // Scratch surface the sprite sets cut their frames on; never shown.
-    Surface picDest;
-
-    QMdiArea* mdiArea = nullptr;
-    QMenu* mnuFile = nullptr;
-    QAction* mnuFileNew = nullptr;
-    QAction* mnuFileOpen = nullptr;
-    QAction* mnuFileSetPaths = nullptr;
-    QAction* mnuFileExit = nullptr;
-    RecentFilesMenu* mnuFileRecent = nullptr;
-    WindowMenu* mnuWindow = nullptr;
-    HelpMenu* mnuHelp = nullptr;
-    MainStatusBar* sbrStatus = nullptr;
-    // Along the bottom: what the active editor's level holds that may keep
-    // it from playing (Level, Check Level).
-    LevelCheckDock* dckCheck = nullptr;
+    // The graphics folder of episode index 0..2 as last loaded (empty when
+    // none is set).
+    QString GraphicsFolder(int index) const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -141,15 +122,17 @@ protected:
 
 private:
     void CreateMenus();
+    void NameParts();
     void AddRecentFile(const QString& fileName);
     void ShowMenus(const QList<QMenu*>& menus);
-    void mdiArea_SubWindowActivated(QMdiSubWindow* window);
+    // The editor window in front changed: its menus, status and check.
+    void showActiveEditor(QMdiSubWindow* window);
     // A line of the check dock: its editor window comes to the front and
     // shows the cell.
-    void dckCheck_CellChosen(LevelEditorWindow* editor, int x, int y);
+    void showCheckedCell(LevelEditorWindow* editor, int x, int y);
     // The check dock came: the editor windows are brought inside the area
     // it left. It was closed: the cells it marked are marked no more.
-    void dckCheck_VisibilityChanged(bool visible);
+    void checkDockShownOrHidden(bool visible);
     // Moves and shrinks the editor window so that none of it is hidden
     // beyond the area's edges.
     void FitInsideArea(QMdiSubWindow* window);
@@ -175,6 +158,31 @@ private:
     // Why loading from a folder of the game's own files failed; empty when
     // the last failure, if any, was a folder of exported bitmaps.
     QString m_GameFilesError;
+
+    // ---- State ----
+    // One set of each per episode, shared by its editor windows; a set that
+    // failed to load is empty, one never loaded null.
+    std::shared_ptr<const TileSet> m_TileSets[3];
+    std::shared_ptr<const SpriteSet> m_SpriteSets[3];
+    QString m_Paths[3];
+    // Scratch surface the sprite sets cut their frames on; never shown.
+    Surface m_SpriteScratch;
+
+    QMdiArea* m_MdiArea = nullptr;
+    // The File menu shown while no level is open; each editor window has its
+    // own, which shares the recent files submenu.
+    QMenu* m_FileMenu = nullptr;
+    QAction* m_NewAction = nullptr;
+    QAction* m_OpenAction = nullptr;
+    QAction* m_SetPathsAction = nullptr;
+    QAction* m_ExitAction = nullptr;
+    RecentFilesMenu* m_RecentMenu = nullptr;
+    WindowMenu* m_WindowMenu = nullptr;
+    HelpMenu* m_HelpMenu = nullptr;
+    MainStatusBar* m_StatusBar = nullptr;
+    // Along the bottom: what the active editor's level holds that may keep
+    // it from playing (Level, Check Level).
+    LevelCheckDock* m_CheckDock = nullptr;
 
     QString m_ProgramFolder;
     RecoveryStore m_Recovery;

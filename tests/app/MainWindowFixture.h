@@ -3,13 +3,18 @@
 #include "AppSandbox.h"
 #include "Controls.h"
 #include "DemoGraphics.h"
+#include "HelpMenu.h"
 #include "LevelEditorWindow.h"
+#include "MainStatusBar.h"
 #include "MainWindow.h"
+#include "RecentFilesMenu.h"
 #include "Settings.h"
+#include "WindowMenu.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMenu>
 #include <QPushButton>
 #include <QSize>
@@ -25,6 +30,34 @@ inline QStringList menuItemTexts(const QMenu* menu) {
         texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
     return texts;
 }
+
+// The main window's parts, found by their objectName as the tests of the
+// editor window find its controls.
+namespace mainwindow {
+inline QMdiArea& area(const MainWindow& window) {
+    return controls::find<QMdiArea>(window, QStringLiteral("mdiArea"));
+}
+// The File menu shown while no level is open, and its actions: "New",
+// "Open", "SetPaths", "Exit".
+inline QMenu& fileMenu(const MainWindow& window) {
+    return controls::find<QMenu>(window, QStringLiteral("mainFileMenu"));
+}
+inline QAction& fileAction(const MainWindow& window, const char* name) {
+    return controls::find<QAction>(window, QStringLiteral("main%1Action").arg(QLatin1String(name)));
+}
+inline RecentFilesMenu& recentMenu(const MainWindow& window) {
+    return controls::find<RecentFilesMenu>(window, QStringLiteral("recentFilesMenu"));
+}
+inline WindowMenu& windowMenu(const MainWindow& window) {
+    return controls::find<WindowMenu>(window, QStringLiteral("windowMenu"));
+}
+inline HelpMenu& helpMenu(const MainWindow& window) {
+    return controls::find<HelpMenu>(window, QStringLiteral("helpMenu"));
+}
+inline MainStatusBar& status(const MainWindow& window) {
+    return controls::find<MainStatusBar>(window, QStringLiteral("mainStatusBar"));
+}
+} // namespace mainwindow
 
 // What the main-window tests start from: the demo graphics generated once
 // for the test class, a sandbox for each test, and main windows on them.

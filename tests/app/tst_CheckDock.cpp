@@ -86,12 +86,12 @@ private slots:
 
         auto [level12, level05] = openBoth();
         QVERIFY(level12 && level05);
-        m_Window->mdiArea->setActiveSubWindow(subWindowOf(level12));
+        mainwindow::area(*m_Window).setActiveSubWindow(subWindowOf(level12));
         drive(*level12).trigger("checkLevelAction");
         QVERIFY(dock->isVisible());
         QCOMPARE(dock->windowTitle(), QString("Check: LEVEL12.CK1"));
         // The windows keep their tile strips and tool bars in sight.
-        const QRect area(QPoint(0, 0), m_Window->mdiArea->viewport()->size());
+        const QRect area(QPoint(0, 0), mainwindow::area(*m_Window).viewport()->size());
         QVERIFY(area.contains(subWindowOf(level12)->geometry()));
         QVERIFY(area.contains(subWindowOf(level05)->geometry()));
         const QStringList found = lines(m_Tree);
@@ -103,14 +103,14 @@ private slots:
                  qPrintable(found[2]));
 
         // Another window in front, then an edit: its level's findings.
-        m_Window->mdiArea->setActiveSubWindow(subWindowOf(level05));
+        mainwindow::area(*m_Window).setActiveSubWindow(subWindowOf(level05));
         QCOMPARE(dock->windowTitle(), QString("Check: LEVEL05.CK1"));
         QCOMPARE(lines(m_Tree), QStringList{"No problems found."});
         leveledit::setInfo(*level05, 4, 4, 0);
         QTRY_COMPARE(lines(m_Tree),
                      QStringList{"error: Keen has no start: no cell holds the info value 255"});
 
-        m_Window->mdiArea->closeAllSubWindows();
+        mainwindow::area(*m_Window).closeAllSubWindows();
         QCOMPARE(dock->windowTitle(), QString("Check"));
         QCOMPARE(lines(m_Tree), QStringList{"No level is open."});
     }
@@ -123,10 +123,10 @@ private slots:
         QVERIFY(dock);
         auto [level12, level05] = openBoth();
         QVERIFY(level12 && level05);
-        m_Window->mdiArea->setActiveSubWindow(subWindowOf(level12));
+        mainwindow::area(*m_Window).setActiveSubWindow(subWindowOf(level12));
         drive(*level12).trigger("checkLevelAction");
-        m_Window->mdiArea->setActiveSubWindow(subWindowOf(level05));
-        m_Window->mdiArea->setActiveSubWindow(subWindowOf(level12));
+        mainwindow::area(*m_Window).setActiveSubWindow(subWindowOf(level05));
+        mainwindow::area(*m_Window).setActiveSubWindow(subWindowOf(level12));
 
         const QModelIndex tile700 = m_Tree->model()->index(1, 0);
         const QPoint middle = m_Tree->visualRect(tile700).center();
@@ -134,7 +134,7 @@ private slots:
         // as a double-click.
         QTest::mouseClick(m_Tree->viewport(), Qt::LeftButton, {}, middle);
         QTest::mouseDClick(m_Tree->viewport(), Qt::LeftButton, {}, middle);
-        QCOMPARE(m_Window->mdiArea->activeSubWindow(), subWindowOf(level12));
+        QCOMPARE(mainwindow::area(*m_Window).activeSubWindow(), subWindowOf(level12));
         QCOMPARE(level12->MarkedCell(), QPoint(40, 30));
         QVERIFY(marked(level12, 40, 30));
         QCOMPARE(level05->MarkedCell(), QPoint(-1, -1));

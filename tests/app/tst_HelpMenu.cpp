@@ -125,7 +125,7 @@ Rows HelpMenuTest::shownShortcuts(MainWindow& window) {
             rows.push_back({table.item(row, 0)->text(), table.item(row, 1)->text(),
                             table.item(row, 2)->text()});
     });
-    window.mnuHelp->findChild<QAction*>(QStringLiteral("shortcutsAction"))->trigger();
+    mainwindow::helpMenu(window).findChild<QAction*>(QStringLiteral("shortcutsAction"))->trigger();
     return rows;
 }
 

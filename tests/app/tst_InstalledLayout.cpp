@@ -67,7 +67,8 @@ void InstalledLayoutTest::installedFirstStartSeedsPathsInTheUsersConfig() {
         QVERIFY(sandbox.prompts->shownDialogs.empty());
         QVERIFY(sandbox.prompts->messages.empty());
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(window.m_Paths[i], share + QStringLiteral("/graphics/keen%1").arg(i + 1));
+            QCOMPARE(window.GraphicsFolder(i),
+                     share + QStringLiteral("/graphics/keen%1").arg(i + 1));
             QVERIFY(window.TileSets(i)->Count() > 0);
         }
     }

@@ -96,7 +96,7 @@ void MainWindowTest::startsWithValidPathsWithoutAsking() {
     QVERIFY(m_F.prompts().messages.empty());
     QVERIFY(window->Editors().isEmpty());
     for (int i = 0; i < 3; ++i) {
-        QCOMPARE(window->m_Paths[i], demoFolder(i));
+        QCOMPARE(window->GraphicsFolder(i), demoFolder(i));
         QVERIFY(window->TileSets(i)->Count() > 0);
         QVERIFY(window->SpriteSets(i)->Count() > 0);
     }
@@ -107,7 +107,7 @@ void MainWindowTest::startsWithValidPathsWithoutAsking() {
     QCOMPARE(window->SpriteSets(-1)->Count(), qint16(0));
 
     QCOMPARE(menuTitles(window->menuBar()), QStringList({"&File", "&Window", "&Help"}));
-    QCOMPARE(menuItemTexts(window->mnuFile),
+    QCOMPARE(menuItemTexts(&mainwindow::fileMenu(*window)),
              QStringList({"&New", "&Open", "Recent Files", "-", "Set &Paths", "-", "E&xit"}));
 }
 
@@ -243,7 +243,7 @@ void MainWindowTest::setPathsFailureKeepsTheSetsLoadedBefore() {
     m_F.prompts().dialogs.push_back([&](QDialog& dialog) {
         QTest::mouseClick(&controls::find<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
     });
-    window->mnuFileSetPaths->trigger();
+    mainwindow::fileAction(*window, "SetPaths").trigger();
 
     QCOMPARE(m_F.prompts().messages.size(), size_t(1));
     QCOMPARE(m_F.prompts().shownDialogs.size(), size_t(2));
@@ -321,7 +321,7 @@ void MainWindowTest::newOpensAnEditorOnTheChosenLevel() {
     m_F.prompts().dialogs.push_back([](QDialog& dialog) {
         QTest::mouseClick(&controls::find<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
     });
-    window->mnuFileNew->trigger();
+    mainwindow::fileAction(*window, "New").trigger();
     QCOMPARE(window->Editors().size(), 2);
 }
 
@@ -333,7 +333,7 @@ void MainWindowTest::openLoadsLevelsWithTheirEpisodesSets() {
     // The demo levels beside the program.
     QVERIFY(QDir(m_F.sandbox.program->path()).mkpath(QStringLiteral("levels")));
     m_F.prompts().files.push_back(ScriptedPrompts::File::Choose(file));
-    window->mnuFileOpen->trigger();
+    mainwindow::fileAction(*window, "Open").trigger();
 
     QCOMPARE(m_F.prompts().fileRequests.size(), size_t(1));
     const Prompts::FileRequest& request = m_F.prompts().fileRequests.front();
@@ -382,7 +382,8 @@ void MainWindowTest::editorMenusTakeThePlaceOfTheMainMenus() {
     QVERIFY(second);
     QVERIFY(window->menuBar()->actions().contains(
         drive(*second).widget<QMenu>("fileMenu")->menuAction()));
-    window->mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(first->parentWidget()));
+    mainwindow::area(*window).setActiveSubWindow(
+        qobject_cast<QMdiSubWindow*>(first->parentWidget()));
     QVERIFY(window->menuBar()->actions().contains(
         drive(*first).widget<QMenu>("fileMenu")->menuAction()));
 
@@ -397,8 +398,9 @@ void MainWindowTest::editorMenusTakeThePlaceOfTheMainMenus() {
     QCoreApplication::processEvents();
     QVERIFY(window->Editors().isEmpty());
     QCOMPARE(window->menuBar()->actions(),
-             QList<QAction*>({window->mnuFile->menuAction(), window->mnuWindow->menuAction(),
-                              window->mnuHelp->menuAction()}));
+             QList<QAction*>({mainwindow::fileMenu(*window).menuAction(),
+                              mainwindow::windowMenu(*window).menuAction(),
+                              mainwindow::helpMenu(*window).menuAction()}));
 }
 
 void MainWindowTest::exitAsksForModifiedLevelsAndCancelStopsIt() {
@@ -410,7 +412,7 @@ void MainWindowTest::exitAsksForModifiedLevelsAndCancelStopsIt() {
     leveledit::setModified(*changed, true);
 
     m_F.prompts().answers.push_back(Prompts::Answer::Cancel);
-    window->mnuFileExit->trigger();
+    mainwindow::fileAction(*window, "Exit").trigger();
     QCoreApplication::processEvents();
     QCOMPARE(m_F.prompts().messages.size(), size_t(1));
     QCOMPARE(
@@ -465,7 +467,7 @@ void MainWindowTest::titleNamesTheActiveLevel() {
     auto window = m_F.StartedWindow();
     QVERIFY(window);
     const auto active = [&] {
-        QMdiSubWindow* subWindow = window->mdiArea->currentSubWindow();
+        QMdiSubWindow* subWindow = mainwindow::area(*window).currentSubWindow();
         return subWindow ? qobject_cast<LevelEditorWindow*>(subWindow->widget()) : nullptr;
     };
     for (const QString& step : steps) {
@@ -474,9 +476,10 @@ void MainWindowTest::titleNamesTheActiveLevel() {
         } else if (step == "open") {
             QVERIFY(window->OpenLevelFile(m_F.demoLevel(QStringLiteral("LEVEL01.CK2"))));
         } else if (step == "first") {
-            window->mdiArea->setActiveSubWindow(window->mdiArea->subWindowList().front());
+            mainwindow::area(*window).setActiveSubWindow(
+                mainwindow::area(*window).subWindowList().front());
         } else if (step == "maximize" || step == "restore") {
-            QMdiSubWindow* subWindow = window->mdiArea->currentSubWindow();
+            QMdiSubWindow* subWindow = mainwindow::area(*window).currentSubWindow();
             QVERIFY(subWindow);
             step == "maximize" ? subWindow->showMaximized() : subWindow->showNormal();
         } else {

@@ -133,7 +133,7 @@ QString MainWindowFilesTest::copyOfDemoLevel(const QString& demoName, const QStr
 
 QStringList MainWindowFilesTest::recentItemFiles(const MainWindow& window) {
     QStringList files;
-    for (QAction* item : window.mnuFileRecent->actions())
+    for (QAction* item : mainwindow::recentMenu(window).actions())
         files << item->data().toString();
     return files;
 }
@@ -170,7 +170,7 @@ void MainWindowFilesTest::namedFilesOpenEachInItsOwnWindow() {
         QVERIFY(!editor->IsModified());
     }
     // The last one named is the one in front, its menus in the bar.
-    QCOMPARE(window->mdiArea->currentSubWindow()->widget(), editors[2]);
+    QCOMPARE(mainwindow::area(*window).currentSubWindow()->widget(), editors[2]);
     QVERIFY(window->menuBar()->actions().contains(
         drive(*editors[2]).widget<QMenu>("fileMenu")->menuAction()));
     // Nothing named: nothing opens and nothing is asked.
@@ -220,7 +220,7 @@ void MainWindowFilesTest::unopenableFilesGiveTheSameMessageEachWay() {
     QCOMPARE(message.icon, Prompts::Icon::Exclamation);
     QCOMPARE(message.buttons, Prompts::Buttons::Ok);
     QVERIFY(window->Editors().isEmpty());
-    QVERIFY(window->mdiArea->subWindowList().isEmpty());
+    QVERIFY(mainwindow::area(*window).subWindowList().isEmpty());
 
     // Named twice with a good one between, which still opens.
     prompts.messages.clear();
@@ -232,7 +232,7 @@ void MainWindowFilesTest::unopenableFilesGiveTheSameMessageEachWay() {
     }
     QCOMPARE(window->Editors().size(), 1);
     QCOMPARE(window->Editors().front()->FileName(), demoLevel("LEVEL01.CK3"));
-    QCOMPARE(window->mdiArea->subWindowList().size(), 1);
+    QCOMPARE(mainwindow::area(*window).subWindowList().size(), 1);
     // The bad file was neither touched nor remembered.
     if (missing)
         QVERIFY(!QFileInfo::exists(file));
@@ -268,7 +268,7 @@ void MainWindowFilesTest::realLevelFilesOpen() {
     m_F.prompts().files.push_back(ScriptedPrompts::File::Choose(files[0]));
     window->openLevels();
     QCOMPARE(window->Editors().size(), files.size());
-    QCOMPARE(window->mdiArea->currentSubWindow()->widget(), window->Editors().front());
+    QCOMPARE(mainwindow::area(*window).currentSubWindow()->widget(), window->Editors().front());
     QVERIFY(m_F.prompts().messages.empty());
 }
 
@@ -282,7 +282,7 @@ void MainWindowFilesTest::droppedFilesOpenOnceTheDropIsOver() {
     data.setUrls({QUrl::fromLocalFile(demoLevel("LEVEL02.CK2")),
                   QUrl(QStringLiteral("https://example.org/LEVEL01.CK1")),
                   QUrl::fromLocalFile(misnamed), QUrl::fromLocalFile(demoLevel("LEVEL80.CK1"))});
-    const QPoint at = window->mdiArea->geometry().center();
+    const QPoint at = mainwindow::area(*window).geometry().center();
 
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window.get(), &enter);
@@ -339,10 +339,10 @@ void MainWindowFilesTest::recentFilesSurviveARestart() {
     {
         auto window = startedWindow();
         QVERIFY(window);
-        QVERIFY(!window->mnuFileRecent->menuAction()->isEnabled());
-        QVERIFY(window->mnuFileRecent->actions().isEmpty());
+        QVERIFY(!mainwindow::recentMenu(*window).menuAction()->isEnabled());
+        QVERIFY(mainwindow::recentMenu(*window).actions().isEmpty());
         window->OpenFiles(opened);
-        QVERIFY(window->mnuFileRecent->menuAction()->isEnabled());
+        QVERIFY(mainwindow::recentMenu(*window).menuAction()->isEnabled());
         QCOMPARE(recentItemFiles(*window), QStringList({opened[2], opened[1], opened[0]}));
         QVERIFY(window->close());
     }
@@ -357,11 +357,11 @@ void MainWindowFilesTest::recentFilesSurviveARestart() {
     auto window = startedWindow();
     QVERIFY(window);
     QVERIFY(m_F.prompts().shownDialogs.empty());
-    QCOMPARE(menuItemTexts(window->mnuFileRecent),
+    QCOMPARE(menuItemTexts(&mainwindow::recentMenu(*window)),
              QStringList({"&1 " + QDir::toNativeSeparators(opened[2]),
                           "&2 " + QDir::toNativeSeparators(opened[1]),
                           "&3 " + QDir::toNativeSeparators(opened[0])}));
-    window->mnuFileRecent->actions()[2]->trigger();
+    mainwindow::recentMenu(*window).actions()[2]->trigger();
     QCOMPARE(window->Editors().size(), 1);
     QCOMPARE(window->Editors().front()->FileName(), opened[0]);
     QCOMPARE(window->Editors().front()->Document().level().Episode(), qint16(1));
@@ -394,7 +394,7 @@ void MainWindowFilesTest::recentFilesKeepEightMostRecentFirst() {
     expected.removeAll(files[3]);
     expected.prepend(files[3]);
     QCOMPARE(RecentFiles::List(), expected);
-    QCOMPARE(window->mnuFileRecent->actions().size(), 8);
+    QCOMPARE(mainwindow::recentMenu(*window).actions().size(), 8);
     // Items past the ninth have no one-key mnemonic.
     QCOMPARE(RecentFilesMenu::ItemText(9, "/a/LEVEL01.CK1"),
              QStringLiteral("10 ") + QDir::toNativeSeparators("/a/LEVEL01.CK1"));
@@ -441,7 +441,7 @@ void MainWindowFilesTest::recentFilesThatCannotBeStoredAreToldWithTheReason() {
     QVERIFY(QDir().mkdir(settings));
     window->OpenFiles({demoLevel("LEVEL01.CK1")});
     QCOMPARE(window->Editors().size(), 1);
-    QCOMPARE(window->sbrStatus->currentMessage(),
+    QCOMPARE(mainwindow::status(*window).currentMessage(),
              QStringLiteral("The list of recent files could not be stored. The settings file "
                             "\"%1\" cannot be read: it is a folder, not a file.")
                  .arg(settings));
@@ -460,7 +460,7 @@ void MainWindowFilesTest::missingRecentFileIsRemovedWithAMessage() {
     QVERIFY(QFile::remove(gone));
 
     QCOMPARE(recentItemFiles(*window), QStringList({gone, kept}));
-    window->mnuFileRecent->actions().front()->trigger();
+    mainwindow::recentMenu(*window).actions().front()->trigger();
     QCOMPARE(m_F.prompts().messages.size(), size_t(1));
     const auto& message = m_F.prompts().messages.front();
     QCOMPARE(message.text, QDir::toNativeSeparators(gone) +
@@ -476,9 +476,9 @@ void MainWindowFilesTest::missingRecentFileIsRemovedWithAMessage() {
     // The last one going leaves the submenu disabled, not the settings
     // file damaged.
     QVERIFY(QFile::remove(kept));
-    window->mnuFileRecent->actions().front()->trigger();
-    QVERIFY(window->mnuFileRecent->actions().isEmpty());
-    QVERIFY(!window->mnuFileRecent->menuAction()->isEnabled());
+    mainwindow::recentMenu(*window).actions().front()->trigger();
+    QVERIFY(mainwindow::recentMenu(*window).actions().isEmpty());
+    QVERIFY(!mainwindow::recentMenu(*window).menuAction()->isEnabled());
     QCOMPARE(Settings::Read(Paths, "Keen 3"), DemoGraphics::EpisodeFolder(m_F.demo.path(), 3));
 }
 
@@ -491,7 +491,7 @@ void MainWindowFilesTest::recentFilesAreInEveryFileMenu() {
                  QStringList({"&New", "&Open...", "Recent Files", "&Save", "Save &As...", "&Close",
                               "-", "Set &Paths", "-", "E&xit"}));
         QCOMPARE(drive(*editor).widget<QMenu>("fileMenu")->actions()[2],
-                 window->mnuFileRecent->menuAction());
+                 mainwindow::recentMenu(*window).menuAction());
     }
     // The shared submenu outlives the windows that offered it, and chosen
     // from an editor's File menu it opens like any other way.
@@ -499,16 +499,17 @@ void MainWindowFilesTest::recentFilesAreInEveryFileMenu() {
     QCoreApplication::processEvents();
     QCOMPARE(window->Editors().size(), 1);
     QCOMPARE(drive(*window->Editors().front()).widget<QMenu>("fileMenu")->actions()[2],
-             window->mnuFileRecent->menuAction());
-    QAction* item = window->mnuFileRecent->actions().back();
+             mainwindow::recentMenu(*window).menuAction());
+    QAction* item = mainwindow::recentMenu(*window).actions().back();
     QCOMPARE(item->data().toString(), demoLevel("LEVEL01.CK1"));
     item->trigger();
     QCOMPARE(window->Editors().size(), 2);
     QCOMPARE(window->Editors().back()->FileName(), demoLevel("LEVEL01.CK1"));
-    for (QMdiSubWindow* sub : window->mdiArea->subWindowList())
+    for (QMdiSubWindow* sub : mainwindow::area(*window).subWindowList())
         QVERIFY(sub->close());
     QCoreApplication::processEvents();
-    QCOMPARE(window->mnuFile->actions()[2], window->mnuFileRecent->menuAction());
+    QCOMPARE(mainwindow::fileMenu(*window).actions()[2],
+             mainwindow::recentMenu(*window).menuAction());
 }
 
 // ---- Window menu ----
@@ -516,7 +517,7 @@ void MainWindowFilesTest::recentFilesAreInEveryFileMenu() {
 void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
     auto window = startedWindow();
     QVERIFY(window);
-    WindowMenu* menu = window->mnuWindow;
+    WindowMenu* menu = &mainwindow::windowMenu(*window);
     menu->Rebuild();
     QCOMPARE(menuItemTexts(menu), QStringList({"&Tile", "&Cascade"}));
     QVERIFY(!menu->findChild<QAction*>(QStringLiteral("tileWindowsAction"))->isEnabled());
@@ -528,7 +529,7 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
     const QList<LevelEditorWindow*> editors = window->Editors();
     QCOMPARE(editors.size(), 3);
     // Offered beside the active editor's own menus, before Help.
-    QCOMPARE(window->menuBar()->actions().back(), window->mnuHelp->menuAction());
+    QCOMPARE(window->menuBar()->actions().back(), mainwindow::helpMenu(*window).menuAction());
     QCOMPARE(window->menuBar()->actions().at(window->menuBar()->actions().size() - 2),
              menu->menuAction());
     QVERIFY(window->menuBar()->actions().contains(
@@ -554,7 +555,7 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
 
     // Choosing the first brings it to the front with its menus.
     menu->actions()[3]->trigger();
-    QCOMPARE(window->mdiArea->currentSubWindow()->widget(), editors[0]);
+    QCOMPARE(mainwindow::area(*window).currentSubWindow()->widget(), editors[0]);
     QVERIFY(window->menuBar()->actions().contains(
         drive(*editors[0]).widget<QMenu>("fileMenu")->menuAction()));
     emit menu->aboutToShow();
@@ -562,7 +563,7 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
     // Choosing the ticked one again keeps it ticked and in front.
     menu->actions()[3]->trigger();
     QCOMPARE(ticked(), QList<int>{0});
-    QCOMPARE(window->mdiArea->currentSubWindow()->widget(), editors[0]);
+    QCOMPARE(mainwindow::area(*window).currentSubWindow()->widget(), editors[0]);
 
     // A saved level's new name shows; a closed window goes.
     const QString saved = m_F.programFile("LEVEL07.CK1");
@@ -589,17 +590,21 @@ void MainWindowFilesTest::tileAndCascadeArrangeTheWindows() {
     QVERIFY(window);
     window->resize(1000, 800);
     window->OpenFiles({demoLevel("LEVEL01.CK1"), demoLevel("LEVEL02.CK1")});
-    const QList<QMdiSubWindow*> windows = window->mdiArea->subWindowList();
+    const QList<QMdiSubWindow*> windows = mainwindow::area(*window).subWindowList();
     QCOMPARE(windows.size(), 2);
-    window->mnuWindow->Rebuild();
+    mainwindow::windowMenu(*window).Rebuild();
 
-    window->mnuWindow->findChild<QAction*>(QStringLiteral("tileWindowsAction"))->trigger();
+    mainwindow::windowMenu(*window)
+        .findChild<QAction*>(QStringLiteral("tileWindowsAction"))
+        ->trigger();
     QVERIFY(!windows[0]->geometry().intersects(windows[1]->geometry()));
-    const QRect area = window->mdiArea->viewport()->rect();
+    const QRect area = mainwindow::area(*window).viewport()->rect();
     for (QMdiSubWindow* w : windows)
         QVERIFY(area.contains(w->geometry()));
 
-    window->mnuWindow->findChild<QAction*>(QStringLiteral("cascadeWindowsAction"))->trigger();
+    mainwindow::windowMenu(*window)
+        .findChild<QAction*>(QStringLiteral("cascadeWindowsAction"))
+        ->trigger();
     QVERIFY(windows[0]->geometry().intersects(windows[1]->geometry()));
     QVERIFY(windows[0]->geometry().topLeft() != windows[1]->geometry().topLeft());
 }
@@ -609,7 +614,7 @@ void MainWindowFilesTest::tileAndCascadeArrangeTheWindows() {
 void MainWindowFilesTest::statusBarShowsTheCellUnderThePointer() {
     auto window = startedWindow();
     QVERIFY(window);
-    MainStatusBar* status = window->sbrStatus;
+    MainStatusBar* status = &mainwindow::status(*window);
     QVERIFY(status->isVisible());
     QVERIFY(part(status, "cellLabel").isEmpty());
     QVERIFY(part(status, "zoomLabel").isEmpty());
@@ -688,7 +693,7 @@ void MainWindowFilesTest::statusBarFollowsZoomAndTheActiveEditor() {
 
     auto window = startedWindow();
     QVERIFY(window);
-    MainStatusBar* status = window->sbrStatus;
+    MainStatusBar* status = &mainwindow::status(*window);
     window->OpenFiles({demoLevel("LEVEL01.CK1"), demoLevel("LEVEL02.CK2")});
     LevelEditorWindow* first = window->Editors()[0];
     LevelEditorWindow* second = window->Editors()[1];
@@ -708,7 +713,8 @@ void MainWindowFilesTest::statusBarFollowsZoomAndTheActiveEditor() {
 
     // Another window in front: its zoom, and no cell until the pointer is
     // over its canvas. Moves over the other canvas are not reported.
-    window->mdiArea->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(first->parentWidget()));
+    mainwindow::area(*window).setActiveSubWindow(
+        qobject_cast<QMdiSubWindow*>(first->parentWidget()));
     QCOMPARE(status->Editor(), first);
     QCOMPARE(part(status, "zoomLabel"), QStringLiteral("Zoom 100%"));
     QVERIFY(part(status, "cellLabel").isEmpty());
@@ -747,7 +753,7 @@ void MainWindowFilesTest::statusBarFollowsZoomAndTheActiveEditor() {
 void MainWindowFilesTest::statusBarFollowsScrollingAndZoomUnderAStillPointer() {
     auto window = startedWindow();
     QVERIFY(window);
-    MainStatusBar* status = window->sbrStatus;
+    MainStatusBar* status = &mainwindow::status(*window);
     window->OpenFiles({demoLevel("LEVEL01.CK1")});
     LevelEditorWindow* editor = window->Editors().front();
     QCOMPARE(editor->Document().level().Width(), qint16(80));
@@ -813,7 +819,7 @@ void MainWindowFilesTest::statusBarShowsWhatTheToolsSay() {
     // In a window of another episode the note follows the paste's line.
     window->OpenFiles({demoLevel("LEVEL02.CK2")});
     LevelEditorWindow* other = window->Editors().back();
-    QCOMPARE(window->sbrStatus->Editor(), other);
+    QCOMPARE(mainwindow::status(*window).Editor(), other);
     act(other, "pasteAction");
     QCOMPARE(toolLine(status),
              QStringLiteral("Pasting 4 x 2 at 0,0: click or Enter to place, Esc to drop  A block "

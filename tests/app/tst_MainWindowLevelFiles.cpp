@@ -53,11 +53,11 @@ private:
                   << find<QLineEdit>(dialog, "heightEdit").text();
             QTest::mouseClick(&find<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
         });
-        window.mnuFileNew->trigger();
+        mainwindow::fileAction(window, "New").trigger();
         return shown;
     }
     static void closeAll(MainWindow& window) {
-        window.mdiArea->closeAllSubWindows();
+        mainwindow::area(window).closeAllSubWindows();
         QCoreApplication::processEvents();
     }
 
@@ -74,7 +74,7 @@ void tst_MainWindowLevelFiles::openTakesSeveralFilesAndStartsWhereLevelsWere() {
         QVERIFY(window);
         // First start: the demo levels beside the program.
         m_F.prompts().files.push_back(ScriptedPrompts::File::ChooseAll({first, second}));
-        window->mnuFileOpen->trigger();
+        mainwindow::fileAction(*window, "Open").trigger();
         QCOMPARE(m_F.prompts().fileRequests.back().initialDir, demoLevels);
         QVERIFY(m_F.prompts().fileRequests.back().multiSelect);
         QCOMPARE(window->Editors().size(), 2);
@@ -83,13 +83,13 @@ void tst_MainWindowLevelFiles::openTakesSeveralFilesAndStartsWhereLevelsWere() {
         QVERIFY(m_F.prompts().messages.empty());
 
         // Then the active level's folder.
-        window->mdiArea->setActiveSubWindow(
+        mainwindow::area(*window).setActiveSubWindow(
             qobject_cast<QMdiSubWindow*>(window->Editors()[0]->parentWidget()));
-        window->mnuFileOpen->trigger();
+        mainwindow::fileAction(*window, "Open").trigger();
         QCOMPARE(m_F.prompts().fileRequests.back().initialDir, demoLevels);
-        window->mdiArea->setActiveSubWindow(
+        mainwindow::area(*window).setActiveSubWindow(
             qobject_cast<QMdiSubWindow*>(window->Editors()[1]->parentWidget()));
-        window->mnuFileOpen->trigger();
+        mainwindow::fileAction(*window, "Open").trigger();
         QCOMPARE(m_F.prompts().fileRequests.back().initialDir, m_F.programFile("other"));
         QCOMPARE(window->Editors().size(), 2);
         QVERIFY(window->close());
@@ -97,7 +97,7 @@ void tst_MainWindowLevelFiles::openTakesSeveralFilesAndStartsWhereLevelsWere() {
     // After a restart, the folder a level was opened from last.
     auto window = m_F.StartedWindow();
     QVERIFY(window);
-    window->mnuFileOpen->trigger();
+    mainwindow::fileAction(*window, "Open").trigger();
     QCOMPARE(m_F.prompts().fileRequests.back().initialDir, m_F.programFile("other"));
 }
 
@@ -154,7 +154,7 @@ void tst_MainWindowLevelFiles::levelSavedWithoutExtensionOpensAgain() {
     drive(*editor).trigger("closeAction");
     QCoreApplication::processEvents();
 
-    window->mnuFileRecent->actions().front()->trigger();
+    mainwindow::recentMenu(*window).actions().front()->trigger();
     QVERIFY(m_F.prompts().messages.empty());
     QCOMPARE(window->Editors().size(), 1);
     QCOMPARE(window->Editors().front()->Document().level().Episode(), qint16(1));
@@ -200,7 +200,7 @@ void tst_MainWindowLevelFiles::newStartsFromTheLastValues() {
         QCOMPARE(newDialogValues(*window), QStringList({"1", "30", "20"}));
         window->OpenFiles({episode3});
         QCOMPARE(newDialogValues(*window), QStringList({"2", "30", "20"}));
-        window->mdiArea->setActiveSubWindow(
+        mainwindow::area(*window).setActiveSubWindow(
             qobject_cast<QMdiSubWindow*>(window->Editors()[0]->parentWidget()));
         QCOMPARE(newDialogValues(*window), QStringList({"1", "30", "20"}));
         closeAll(*window);
@@ -226,16 +226,16 @@ void tst_MainWindowLevelFiles::levelOpenedAgainComesToTheFront() {
     LevelEditorWindow* editor = window->Editors()[0];
     const auto comesForward = [&] {
         return window->Editors().size() == 2 &&
-               window->mdiArea->currentSubWindow()->widget() == editor;
+               mainwindow::area(*window).currentSubWindow()->widget() == editor;
     };
     const auto sendBack = [&] {
-        window->mdiArea->setActiveSubWindow(
+        mainwindow::area(*window).setActiveSubWindow(
             qobject_cast<QMdiSubWindow*>(window->Editors()[1]->parentWidget()));
     };
 
     sendBack();
     m_F.prompts().files.push_back(ScriptedPrompts::File::Choose(first));
-    window->mnuFileOpen->trigger();
+    mainwindow::fileAction(*window, "Open").trigger();
     QVERIFY(comesForward());
 
     sendBack();
@@ -246,7 +246,7 @@ void tst_MainWindowLevelFiles::levelOpenedAgainComesToTheFront() {
     sendBack();
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(first)});
-    const QPoint at = window->mdiArea->geometry().center();
+    const QPoint at = mainwindow::area(*window).geometry().center();
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window.get(), &enter);
     QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);

@@ -152,7 +152,7 @@ void MainWindowShellTest::windowInsideTheArea() {
 void MainWindowShellTest::editorsOpenInsideTheVisibleArea() {
     auto window = startedWindow();
     QVERIFY(window);
-    const QRect visible(QPoint(0, 0), window->mdiArea->viewport()->size());
+    const QRect visible(QPoint(0, 0), mainwindow::area(*window).viewport()->size());
     for (int i = 0; i < 6; ++i) {
         LevelEditorWindow* editor = newLevel(*window, i % 3);
         QVERIFY(editor);

@@ -70,7 +70,7 @@ void ProgramIdentityTest::editorFramesShowTheIcon() {
     auto window = m_F.StartedWindow(QSize(900, 700));
     QVERIFY(window);
     QVERIFY(m_F.NewLevel(*window, 30, 20, 0));
-    QMdiSubWindow* frame = window->mdiArea->activeSubWindow();
+    QMdiSubWindow* frame = mainwindow::area(*window).activeSubWindow();
     QVERIFY(frame);
 
     QStyleOptionTitleBar option;
