@@ -9,10 +9,14 @@ class QLabel;
 class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit AboutDialog(QWidget* parent = nullptr);
+    // `documentation` is the folder holding the licence ("copyright").
+    explicit AboutDialog(const QString& documentation, QWidget* parent = nullptr);
 
-    // The text shown, with `settingsFile` as the settings file's path.
-    static QString Text(const QString& settingsFile);
+    // The text shown, with `settingsFile` as the settings file's path and
+    // `licenceFile` as the licence's.
+    static QString Text(const QString& settingsFile, const QString& licenceFile);
 
-    QLabel* lblText = nullptr;
+private:
+    // Named "aboutText".
+    QLabel* m_Text = nullptr;
 };

@@ -162,7 +162,8 @@ void MainWindow::CreateMenus() {
     connect(m_ExitAction, &QAction::triggered, this, &MainWindow::exitProgram);
     connect(m_RecentMenu, &RecentFilesMenu::FileChosen, this, &MainWindow::openRecentFile);
     m_WindowMenu = new WindowMenu(m_MdiArea, this);
-    m_HelpMenu = new HelpMenu([this] { return menuBar()->actions(); }, this);
+    m_HelpMenu = new HelpMenu([this] { return menuBar()->actions(); },
+                              [this] { return DocumentationFolder(m_ProgramFolder); }, this);
     ShowMenus({m_FileMenu, m_WindowMenu});
 }
 

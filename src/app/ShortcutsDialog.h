@@ -13,5 +13,7 @@ class ShortcutsDialog : public QDialog {
 public:
     explicit ShortcutsDialog(const QList<ShortcutEntry>& entries, QWidget* parent = nullptr);
 
-    QTableWidget* tblShortcuts = nullptr;
+private:
+    // Named "shortcutTable".
+    QTableWidget* m_Table = nullptr;
 };

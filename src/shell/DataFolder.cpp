@@ -22,3 +22,10 @@ bool IsInstalledProgram(const QString& programFolder) {
 QString DemoDataFolder(const QString& programFolder) {
     return IsInstalledProgram(programFolder) ? installedDataFolder(programFolder) : programFolder;
 }
+
+QString DocumentationFolder(const QString& programFolder) {
+    const QDir program(programFolder);
+    return QDir::cleanPath(program.filePath(IsInstalledProgram(programFolder)
+                                                ? QStringLiteral("../share/doc/gridmason")
+                                                : QStringLiteral("doc")));
+}

@@ -14,3 +14,8 @@ QString DemoDataFolder(const QString& programFolder);
 // Whether the program in `programFolder` runs installed: it holds no
 // graphics/ of its own and ../share/gridmason exists.
 bool IsInstalledProgram(const QString& programFolder);
+
+// The folder holding the user guide (user-guide.md, images/) and the
+// licence (copyright): ../share/doc/gridmason for an installed program,
+// else doc/ in the program's folder, where the build puts them.
+QString DocumentationFolder(const QString& programFolder);

@@ -13,12 +13,16 @@
 
 #include <QActionGroup>
 #include <QDir>
+#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolButton>
 
 #include <algorithm>
@@ -50,6 +54,8 @@ private slots:
     void collectsEveryCommandOfTheMenus();
     void shortcutsTableFollowsTheShowingMenus();
     void aboutNamesVersionLicenceAndSettings();
+    void userGuideShowsTheGuideWithItsPictures();
+    void userGuideMissingSaysWhere();
     void everyEditorControlHasATooltip();
 
 private:
@@ -120,7 +126,8 @@ std::unique_ptr<MainWindow> HelpMenuTest::startedWindowWithLevel() {
 Rows HelpMenuTest::shownShortcuts(MainWindow& window) {
     Rows rows;
     m_F.prompts().dialogs.push_back([&](QDialog& dialog) {
-        const QTableWidget& table = *static_cast<ShortcutsDialog&>(dialog).tblShortcuts;
+        const QTableWidget& table =
+            controls::find<QTableWidget>(dialog, QStringLiteral("shortcutTable"));
         for (int row = 0; row < table.rowCount(); ++row)
             rows.push_back({table.item(row, 0)->text(), table.item(row, 1)->text(),
                             table.item(row, 2)->text()});
@@ -139,7 +146,8 @@ void HelpMenuTest::shortcutsTableFollowsTheShowingMenus() {
     for (const ShortcutEntry& row : Rows{{"File", "Save", "Ctrl+S"},
                                          {"Edit", "Undo", "Ctrl+Z"},
                                          {"Window", "Cascade", ""},
-                                         {"Help", "Keyboard Shortcuts", "F1"},
+                                         {"Help", "User Guide", "F1"},
+                                         {"Help", "Keyboard Shortcuts", "Ctrl+F1"},
                                          {"Help", "About Gridmason", ""}})
         QVERIFY2(shown.contains(row), qPrintable(row.menu + " | " + row.command));
     // Every shortcut anywhere in the showing menus has its row.
@@ -169,22 +177,77 @@ void HelpMenuTest::shortcutsTableFollowsTheShowingMenus() {
 }
 
 void HelpMenuTest::aboutNamesVersionLicenceAndSettings() {
-    const QString text = AboutDialog::Text("/home/someone/.config/Gridmason/Gridmason.ini");
+    const QString text = AboutDialog::Text("/home/someone/.config/Gridmason/Gridmason.ini",
+                                           "/usr/share/doc/gridmason/copyright");
     QVERIFY2(text.startsWith("Gridmason " GM_PROJECT_VERSION "\n"), qPrintable(text));
     QVERIFY(text.contains("MIT licence"));
+    QVERIFY(text.contains("\n/usr/share/doc/gridmason/copyright\n"));
     QVERIFY(text.endsWith("\n/home/someone/.config/Gridmason/Gridmason.ini"));
 
-    // From the menu, it names the settings file in use.
+    // From the menu, it names the settings file in use and the licence in
+    // the documentation folder.
     QString shown;
-    m_F.prompts().dialogs.push_back(
-        [&](QDialog& dialog) { shown = static_cast<AboutDialog&>(dialog).lblText->text(); });
-    HelpMenu menu([] { return QList<QAction*>(); }, nullptr);
+    m_F.prompts().dialogs.push_back([&](QDialog& dialog) {
+        shown = dialog.findChild<QLabel*>(QStringLiteral("aboutText"))->text();
+    });
+    HelpMenu menu([] { return QList<QAction*>(); }, [] { return QStringLiteral("/opt/doc"); },
+                  nullptr);
     menu.findChild<QAction*>(QStringLiteral("aboutAction"))->trigger();
     QCOMPARE(m_F.prompts().shownDialogs.size(), size_t(1));
     QCOMPARE(m_F.prompts().shownDialogs[0].title, QStringLiteral("About Gridmason"));
+    QVERIFY2(shown.contains(QDir::toNativeSeparators("/opt/doc/copyright")), qPrintable(shown));
     QVERIFY2(
         shown.endsWith(QDir::toNativeSeparators(m_F.sandbox.program->path()) + "/Gridmason.ini"),
         qPrintable(shown));
+}
+
+// Help, User Guide renders the Markdown guide of the documentation folder
+// with its pictures, in one window shown again when asked again.
+void HelpMenuTest::userGuideShowsTheGuideWithItsPictures() {
+    QTemporaryDir doc;
+    QVERIFY(doc.isValid());
+    QVERIFY(QDir(doc.path()).mkpath("images"));
+    QImage picture(8, 6, QImage::Format_RGB32);
+    picture.fill(qRgb(10, 200, 30));
+    QVERIFY(picture.save(doc.filePath("images/green.png")));
+    QFile guide(doc.filePath("user-guide.md"));
+    QVERIFY(guide.open(QIODevice::WriteOnly));
+    guide.write("# Painting tiles\n\nPress **B** for the brush.\n\n![Green](images/green.png)\n");
+    guide.close();
+
+    QWidget owner;
+    HelpMenu menu([] { return QList<QAction*>(); }, [&] { return doc.path(); }, &owner);
+    QAction& action = *menu.findChild<QAction*>(QStringLiteral("userGuideAction"));
+    QCOMPARE(action.shortcut(), QKeySequence(Qt::Key_F1));
+    action.trigger();
+    action.trigger();
+    const QList<QTextBrowser*> shown = owner.findChildren<QTextBrowser*>("userGuide");
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(shown[0]->isVisible());
+    QCOMPARE(shown[0]->document()->toPlainText().split('\n').mid(0, 2),
+             QStringList({"Painting tiles", "Press B for the brush."}));
+    // The picture is drawn among the text.
+    const QImage drawn =
+        shown[0]->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int green = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            green += drawn.pixel(x, y) == qRgb(10, 200, 30);
+    QCOMPARE(green, 8 * 6);
+    QVERIFY(m_F.prompts().messages.empty());
+}
+
+void HelpMenuTest::userGuideMissingSaysWhere() {
+    QTemporaryDir doc;
+    QVERIFY(doc.isValid());
+    QWidget owner;
+    HelpMenu menu([] { return QList<QAction*>(); }, [&] { return doc.path(); }, &owner);
+    menu.findChild<QAction*>(QStringLiteral("userGuideAction"))->trigger();
+    QVERIFY(owner.findChildren<QTextBrowser*>().isEmpty());
+    QCOMPARE(m_F.prompts().messages.size(), size_t(1));
+    const QString said = m_F.prompts().messages[0].text;
+    QVERIFY2(said.contains(QDir::toNativeSeparators(doc.filePath("user-guide.md"))),
+             qPrintable(said));
 }
 
 void HelpMenuTest::everyEditorControlHasATooltip() {

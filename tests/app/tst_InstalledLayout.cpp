@@ -26,10 +26,12 @@ void InstalledLayoutTest::findsTheDemoData_data() {
     QTest::addColumn<bool>("shareFolder");
     QTest::addColumn<QString>("expected"); // relative to the temporary root
     QTest::addColumn<bool>("installed");
-    QTest::newRow("build folder") << true << false << "bin" << false;
-    QTest::newRow("installed") << false << true << "share/gridmason" << true;
-    QTest::newRow("build folder inside a prefix") << true << true << "bin" << false;
-    QTest::newRow("neither") << false << false << "bin" << false;
+    QTest::addColumn<QString>("documentation"); // the guide's and licence's folder
+    QTest::newRow("build folder") << true << false << "bin" << false << "bin/doc";
+    QTest::newRow("installed") << false << true << "share/gridmason" << true
+                               << "share/doc/gridmason";
+    QTest::newRow("build folder inside a prefix") << true << true << "bin" << false << "bin/doc";
+    QTest::newRow("neither") << false << false << "bin" << false << "bin/doc";
 }
 
 void InstalledLayoutTest::findsTheDemoData() {
@@ -37,6 +39,7 @@ void InstalledLayoutTest::findsTheDemoData() {
     QFETCH(bool, shareFolder);
     QFETCH(QString, expected);
     QFETCH(bool, installed);
+    QFETCH(QString, documentation);
     QTemporaryDir root;
     QVERIFY(root.isValid());
     const QDir dir(root.path());
@@ -48,6 +51,7 @@ void InstalledLayoutTest::findsTheDemoData() {
     const QString program = dir.filePath("bin");
     QCOMPARE(DemoDataFolder(program), dir.filePath(expected));
     QCOMPARE(IsInstalledProgram(program), installed);
+    QCOMPARE(DocumentationFolder(program), dir.filePath(documentation));
 }
 
 void InstalledLayoutTest::installedFirstStartSeedsPathsInTheUsersConfig() {
