@@ -92,7 +92,6 @@ private slots:
     void droppedFilesOpenOnceTheDropIsOver();
     void dragsWithoutLocalFilesAreRefused();
     void recentFilesSurviveARestart();
-    void recentFilesKeepEightMostRecentFirst();
     void savingPutsTheLevelAtTheFront();
     void missingRecentFileIsRemovedWithAMessage();
     void recentFilesThatCannotBeStoredAreToldWithTheReason();
@@ -368,38 +367,6 @@ void MainWindowFilesTest::recentFilesSurviveARestart() {
     QVERIFY(m_F.prompts().messages.empty());
     // Opening it again put it in front.
     QCOMPARE(recentItemFiles(*window), QStringList({opened[0], opened[2], opened[1]}));
-}
-
-void MainWindowFilesTest::recentFilesKeepEightMostRecentFirst() {
-    auto window = startedWindow();
-    QVERIFY(window);
-    const QStringList names = {"LEVEL01.CK1", "LEVEL02.CK1", "LEVEL80.CK1",
-                               "LEVEL01.CK2", "LEVEL02.CK2", "LEVEL80.CK2",
-                               "LEVEL01.CK3", "LEVEL02.CK3", "LEVEL80.CK3"};
-    QStringList files;
-    for (const QString& name : names)
-        files << demoLevel(name);
-    window->OpenFiles(files);
-    QCOMPARE(window->Editors().size(), 9);
-    QStringList expected;
-    for (int i = 8; i >= 1; --i)
-        expected << files[i];
-    QCOMPARE(recentItemFiles(*window), expected);
-    QCOMPARE(RecentFiles::List(), expected);
-    QVERIFY(Settings::Read("Recent", "File9").isEmpty());
-
-    // Reopening one moves it up instead of listing it twice, also when its
-    // name is written another way.
-    window->OpenFiles({DemoGraphics::LevelsFolder(m_F.demo.path()) + "/../levels/LEVEL01.CK2"});
-    expected.removeAll(files[3]);
-    expected.prepend(files[3]);
-    QCOMPARE(RecentFiles::List(), expected);
-    QCOMPARE(mainwindow::recentMenu(*window).actions().size(), 8);
-    // Items past the ninth have no one-key mnemonic.
-    QCOMPARE(RecentFilesMenu::ItemText(9, "/a/LEVEL01.CK1"),
-             QStringLiteral("10 ") + QDir::toNativeSeparators("/a/LEVEL01.CK1"));
-    QCOMPARE(RecentFilesMenu::ItemText(0, "/levels & more/LEVEL01.CK1"),
-             QStringLiteral("&1 ") + QDir::toNativeSeparators("/levels && more/LEVEL01.CK1"));
 }
 
 void MainWindowFilesTest::savingPutsTheLevelAtTheFront() {

@@ -78,6 +78,7 @@ void tst_LevelDocument::strokes_data() {
     row("saved in a stroke, then back to before", "[asA]", 2, 2, true, false, "...", "7..");
     row("undone past the save", "[a]su", 1, 0, true, false, "...", "7..");
     row("undone past the save, redone", "[a]sur", 1, 1, false, false, "7..", "7..");
+    row("undone past the save, a new stroke", "[a]su[b]", 1, 1, true, false, ".7.", "7..");
 }
 
 void tst_LevelDocument::strokes() {

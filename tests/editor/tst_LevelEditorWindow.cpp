@@ -710,11 +710,10 @@ void tst_LevelEditorWindow::sameFileInTwoWindows() {
 void tst_LevelEditorWindow::realLevelsRoundTrip() {
     GM_REQUIRE_REAL_DATA();
     QTemporaryDir dir;
-    const QStringList names =
-        QDir(realDataDir()).entryList({"LEVEL??.CK1"}, QDir::Files, QDir::Name);
-    QCOMPARE(names.size(), 19);
+    // Every real level's bytes: tst_LevelRealData; here a window's road
+    // for a level and for the map (whose info plane holds the blockers).
     EditorTestHost host(EditorTestHost::Sheets::GameSized);
-    for (const QString& name : names) {
+    for (const QString& name : {QStringLiteral("LEVEL01.CK1"), QStringLiteral("LEVEL80.CK1")}) {
         const QString original = realDataDir() + "/" + name;
         auto window = openWindow(host, original);
         QVERIFY2(window, qPrintable(name));

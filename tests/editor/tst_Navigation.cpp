@@ -42,15 +42,12 @@ private slots:
     void scrollLimits();
     void keyMove();
 
-    void wheelScrollsRows();
-    void shiftWheelScrollsColumns();
-    void touchpadPixelsAddUpToCells();
+    void eventsMoveTheView_data();
+    void eventsMoveTheView();
     void ctrlWheelZoomsAboutThePointer_data();
     void ctrlWheelZoomsAboutThePointer();
-    void ctrlWheelAtTheZoomLimits();
     void wheelDuringADrag();
     void wheelIgnoredWhileThePreviewIsOpen();
-    void keysScrollTheCanvas();
 };
 
 void tst_Navigation::takeWholeSteps() {
@@ -145,61 +142,64 @@ void tst_Navigation::keyMove() {
     QCOMPARE(Navigation::KeyMove(Qt::Key_PageDown, {}, 0).rows, 1);
 }
 
-void tst_Navigation::wheelScrollsRows() {
+// Each route by which the wheel, the touchpad and the keys reach the view
+// of a real window, once; what each does in every case is the arithmetic
+// above and tst_LevelCanvas. A row sends `times` wheel events (`angle`,
+// touchpad `pixels`) or presses of `key`, with `modifiers`, after Zoom In
+// from the menu when `zoomedIn`; the wheel turns three lines a notch.
+void tst_Navigation::eventsMoveTheView_data() {
+    QTest::addColumn<bool>("zoomedIn");
+    QTest::addColumn<QPoint>("angle");
+    QTest::addColumn<QPoint>("pixels");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("times");
+    QTest::addColumn<QPoint>("origin");
+    QTest::addColumn<int>("zoom");
+    const QPoint down(0, -Notch), up(0, Notch), none;
+    const int shift = Shift, ctrl = Ctrl;
+    // clang-format off
+    QTest::newRow("wheel: three rows")           << false << down << none << 0 << 0     << 1 << QPoint(0, 3) << 0;
+    QTest::newRow("Shift+wheel: three columns")  << false << down << none << 0 << shift << 1 << QPoint(3, 0) << 0;
+    QTest::newRow("sideways wheel")      << false << QPoint(-Notch, 0) << none << 0 << 0 << 1 << QPoint(3, 0) << 0;
+    QTest::newRow("touchpad: 16 pixels, a row")  << false << QPoint(0, -15) << QPoint(0, -5)  << 0 << 0 << 4 << QPoint(0, 1) << 0;
+    QTest::newRow("touchpad at 2x: 32 pixels")   << true  << QPoint(0, -15) << QPoint(0, -20) << 0 << 0 << 2 << QPoint(0, 1) << 1;
+    QTest::newRow("Ctrl+wheel, about the pointer") << false << up << none << 0 << ctrl  << 1 << QPoint(1, 1) << 1;
+    QTest::newRow("Ctrl+wheel stops at 8x")      << false << up   << none << 0 << ctrl  << 6 << QPoint(2, 2) << 3;
+    QTest::newRow("Ctrl+wheel stops at 1 pixel") << false << down << none << 0 << ctrl  << 6 << QPoint(0, 0) << -4;
+    QTest::newRow("arrow keys")                  << false << none << none << int(Qt::Key_Down) << 0    << 2 << QPoint(0, 2) << 0;
+    QTest::newRow("Ctrl+Down is not the canvas's") << false << none << none << int(Qt::Key_Down) << ctrl << 1 << QPoint(0, 0) << 0;
+    // clang-format on
+}
+
+void tst_Navigation::eventsMoveTheView() {
+    QFETCH(bool, zoomedIn);
+    QFETCH(QPoint, angle);
+    QFETCH(QPoint, pixels);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, times);
+    QApplication::setWheelScrollLines(3);
     Setup w;
-    const int lines = QApplication::wheelScrollLines();
-    QVERIFY(drive(*w).scrollY()->maximum() > 4 * lines);
-    wheel(drive(*w).canvas(), {40, 40}, {0, -Notch});
-    QCOMPARE(drive(*w).scrollY()->value(), lines);
-    QCOMPARE(drive(*w).scrollX()->value(), 0);
+    QWidget* canvas = drive(*w).canvas();
+    const QPoint at(40, 40);
+    if (zoomedIn)
+        drive(*w).trigger("zoomInAction");
+    for (int i = 0; i < times; ++i) {
+        if (key != 0)
+            QTest::keyClick(canvas, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        else
+            wheel(canvas, at, angle, Qt::KeyboardModifiers(modifiers), pixels);
+    }
+    QFETCH(QPoint, origin);
+    QCOMPARE(QPoint(drive(*w).scrollX()->value(), drive(*w).scrollY()->value()), origin);
+    QTEST(w->CanvasZoom().Exponent(), "zoom");
     QVERIFY(canvasShowsLevel(*w));
-    wheel(drive(*w).canvas(), {40, 40}, {0, -2 * Notch});
-    QCOMPARE(drive(*w).scrollY()->value(), 3 * lines);
-    // The label names the cell now under the pointer.
-    QCOMPARE(drive(*w).widget<QLabel>("positionLabel")->text(),
-             PaletteGeometry::PositionText(cellAt(*w, {40, 40})));
-    wheel(drive(*w).canvas(), {40, 40}, {0, 10 * Notch});
-    QCOMPARE(drive(*w).scrollY()->value(), 0);
-    // Down past the end stops at the bar's maximum.
-    for (int i = 0; i < 60; ++i)
-        wheel(drive(*w).canvas(), {40, 40}, {0, -Notch});
-    QCOMPARE(drive(*w).scrollY()->value(), drive(*w).scrollY()->maximum());
-    QVERIFY(canvasShowsLevel(*w));
+    // After the wheel, the label names the cell now under the pointer.
+    if (key == 0)
+        QCOMPARE(drive(*w).widget<QLabel>("positionLabel")->text(),
+                 PaletteGeometry::PositionText(cellAt(*w, at)));
     QVERIFY(!w->IsModified());
-}
-
-void tst_Navigation::shiftWheelScrollsColumns() {
-    Setup w;
-    const int lines = QApplication::wheelScrollLines();
-    wheel(drive(*w).canvas(), {40, 40}, {0, -Notch}, Qt::ShiftModifier);
-    QCOMPARE(drive(*w).scrollX()->value(), lines);
-    QCOMPARE(drive(*w).scrollY()->value(), 0);
-    wheel(drive(*w).canvas(), {40, 40}, {Notch, 0});
-    QCOMPARE(drive(*w).scrollX()->value(), 0);
-    QVERIFY(canvasShowsLevel(*w));
-    // A level narrower than the canvas does not scroll sideways.
-    Setup narrow(24, 60);
-    wheel(drive(*narrow).canvas(), {40, 40}, {0, -Notch}, Qt::ShiftModifier);
-    QCOMPARE(drive(*narrow).scrollX()->value(), 0);
-}
-
-void tst_Navigation::touchpadPixelsAddUpToCells() {
-    Setup w;
-    for (int i = 0; i < 3; ++i)
-        wheel(drive(*w).canvas(), {40, 40}, {0, -15}, {}, {0, -5});
-    QCOMPARE(drive(*w).scrollY()->value(), 0);
-    wheel(drive(*w).canvas(), {40, 40}, {0, -15}, {}, {0, -5});
-    QCOMPARE(drive(*w).scrollY()->value(), 1);
-    wheel(drive(*w).canvas(), {40, 40}, {0, -120}, {}, {-35, -12});
-    QCOMPARE(drive(*w).scrollY()->value(), 2);
-    QCOMPARE(drive(*w).scrollX()->value(), 2);
-    // At 2x zoom a cell takes 32 pixels.
-    drive(*w).trigger("zoomInAction");
-    wheel(drive(*w).canvas(), {40, 40}, {0, -15}, {}, {0, -20});
-    QCOMPARE(drive(*w).scrollY()->value(), 2);
-    wheel(drive(*w).canvas(), {40, 40}, {0, -15}, {}, {0, -20});
-    QCOMPARE(drive(*w).scrollY()->value(), 3);
-    QVERIFY(canvasShowsLevel(*w));
 }
 
 void tst_Navigation::ctrlWheelZoomsAboutThePointer_data() {
@@ -251,26 +251,6 @@ void tst_Navigation::ctrlWheelZoomsAboutThePointer() {
     QCOMPARE(drive(*w).widget<QLabel>("positionLabel")->text(), PaletteGeometry::PositionText(out));
 }
 
-void tst_Navigation::ctrlWheelAtTheZoomLimits() {
-    Setup w;
-    // Zoomed in as far as the window goes; more notches change nothing.
-    for (int i = 0; i < 6; ++i)
-        wheel(drive(*w).canvas(), {100, 100}, {0, Notch}, Qt::ControlModifier);
-    QCOMPARE(w->CanvasZoom().Exponent(), 3);
-    for (int i = 0; i < 12; ++i)
-        wheel(drive(*w).canvas(), {100, 100}, {0, -Notch}, Qt::ControlModifier);
-    QCOMPARE(w->CanvasZoom().Exponent(), -4);
-    // Near the level's far corner the view stops at the bars' maximum.
-    drive(*w).trigger("actualSizeAction");
-    drive(*w).scrollX()->setValue(drive(*w).scrollX()->maximum());
-    drive(*w).scrollY()->setValue(drive(*w).scrollY()->maximum());
-    wheel(drive(*w).canvas(), {500, 330}, {0, -Notch}, Qt::ControlModifier);
-    QCOMPARE(w->CanvasZoom().Exponent(), -1);
-    QCOMPARE(drive(*w).scrollX()->value(), drive(*w).scrollX()->maximum());
-    QCOMPARE(drive(*w).scrollY()->value(), drive(*w).scrollY()->maximum());
-    QVERIFY(canvasShowsLevel(*w));
-}
-
 void tst_Navigation::wheelDuringADrag() {
     Setup w;
     w->SetSelectedTile(0, 7);
@@ -295,36 +275,6 @@ void tst_Navigation::wheelIgnoredWhileThePreviewIsOpen() {
     QCOMPARE(drive(*w).scrollY()->value(), 0);
     QCOMPARE(w->CanvasZoom().Exponent(), 0);
     drive(*w).releaseButton("levelPreviewButton");
-}
-
-void tst_Navigation::keysScrollTheCanvas() {
-    Setup w;
-    QCOMPARE(drive(*w).canvas()->focusPolicy(), Qt::StrongFocus);
-    QTest::keyClick(drive(*w).canvas(), Qt::Key_Down);
-    QTest::keyClick(drive(*w).canvas(), Qt::Key_Down);
-    QTest::keyClick(drive(*w).canvas(), Qt::Key_Right);
-    QCOMPARE(drive(*w).scrollY()->value(), 2);
-    QCOMPARE(drive(*w).scrollX()->value(), 1);
-    QVERIFY(canvasShowsLevel(*w));
-    const int page = drive(*w).scrollY()->pageStep();
-    QVERIFY(page > 1);
-    QTest::keyClick(drive(*w).canvas(), Qt::Key_PageDown);
-    QCOMPARE(drive(*w).scrollY()->value(), 2 + page);
-    QTest::keyClick(drive(*w).canvas(), Qt::Key_Up);
-    QCOMPARE(drive(*w).scrollY()->value(), 1 + page);
-    QTest::keyClick(drive(*w).canvas(), Qt::Key_PageUp);
-    QTest::keyClick(drive(*w).canvas(), Qt::Key_PageUp);
-    QCOMPARE(drive(*w).scrollY()->value(), 0);
-    QTest::keyClick(drive(*w).canvas(), Qt::Key_Left);
-    QTest::keyClick(drive(*w).canvas(), Qt::Key_Left);
-    QCOMPARE(drive(*w).scrollX()->value(), 0);
-    // With a modifier the keys are not the canvas's.
-    QTest::keyClick(drive(*w).canvas(), Qt::Key_Down, Qt::ControlModifier);
-    QCOMPARE(drive(*w).scrollY()->value(), 0);
-    for (int i = 0; i < 20; ++i)
-        QTest::keyClick(drive(*w).canvas(), Qt::Key_PageDown);
-    QCOMPARE(drive(*w).scrollY()->value(), drive(*w).scrollY()->maximum());
-    QVERIFY(!w->IsModified());
 }
 
 GM_TEST_MAIN(tst_Navigation)
