@@ -9,7 +9,6 @@
 #include "editor/LevelEdits.h"
 
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QRadioButton>
 #include <QUndoStack>
 
@@ -47,8 +46,6 @@ void ReplaceTileTest::everyOpenLevelOfTheEpisode() {
         if (i < 2)
             std::replace(expected[i].begin(), expected[i].end(), qint16(7), qint16(9));
     }
-    mainwindow::area(*window).setActiveSubWindow(
-        qobject_cast<QMdiSubWindow*>(first->parentWidget()));
 
     QStringList counts;
     m_F.prompts().dialogs.push_back([&counts](QDialog& dialog) {
