@@ -401,6 +401,16 @@ QList<LevelEditorWindow*> MainWindow::Editors() const {
     return editors;
 }
 
+std::vector<LevelEditorWindow*> MainWindow::EpisodeEditors(const LevelEditorWindow& editor) const {
+    std::vector<LevelEditorWindow*> others;
+    const qint16 episode = editor.Document().level().Episode();
+    for (LevelEditorWindow* other : Editors()) {
+        if (other != &editor && other->Document().level().Episode() == episode)
+            others.push_back(other);
+    }
+    return others;
+}
+
 LevelEditorWindow* MainWindow::ActiveEditor() const {
     QMdiSubWindow* window = m_MdiArea->currentSubWindow();
     return window ? qobject_cast<LevelEditorWindow*>(window->widget()) : nullptr;

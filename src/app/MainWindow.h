@@ -75,6 +75,7 @@ public:
     QList<LevelEditorWindow*> Editors() const;
     // The editor window in front, or nullptr.
     LevelEditorWindow* ActiveEditor() const;
+    std::vector<LevelEditorWindow*> EpisodeEditors(const LevelEditorWindow& editor) const override;
     // The editor window of the level file `fileName`, or nullptr.
     LevelEditorWindow* EditorOf(const QString& fileName) const;
     // The folder a level was last opened from or saved in; on a first start

@@ -1,11 +1,7 @@
 #pragma once
 
 #include "ModifierKeys.h"
-
-#include <QRect>
-
-class Surface;
-struct PreviewPlace;
+#include "PreviewSource.h"
 
 // What the canvas tells a tool about one pointer event, in cells: the level
 // cell under the pointer (which may lie outside the level), the button
@@ -35,7 +31,7 @@ struct ToolEvent {
 // One way of editing with the mouse on the canvas. The canvas hands every
 // press, move and release to the current tool and knows nothing of what
 // they do; a tool changes the level only through the document.
-class EditTool {
+class EditTool : public PreviewSource {
 public:
     enum class Pointer { Default, Pick };
 
@@ -50,14 +46,11 @@ public:
     virtual bool Dragging() const = 0;
 
     // The pointer shown over the canvas while `modifiers` are held: Ctrl
-    // alone picks in every tool.
-    Pointer PointerFor(Qt::KeyboardModifiers modifiers) const {
+    // alone picks in every tool that picks.
+    virtual Pointer PointerFor(Qt::KeyboardModifiers modifiers) const {
         return ToolEvent::Picks(modifiers) ? Pointer::Pick : Pointer::Default;
     }
-    // The cells the tool's preview covers, empty for none; the canvas draws
-    // them again through DrawPreview when they change.
-    virtual QRect PreviewCells() const { return {}; }
-    // Draws the preview over the canvas, with the sets, zoom and origin of
-    // `place`.
-    virtual void DrawPreview(Surface& /*dest*/, const PreviewPlace& /*place*/) const {}
+    // Whether the tool's preview shows the selection itself; others get it
+    // drawn under their preview (SelectionPreview).
+    virtual bool ShowsSelection() const { return false; }
 };

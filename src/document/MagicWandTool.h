@@ -33,6 +33,9 @@ public:
     bool Dragging() const override { return false; }
     QRect PreviewCells() const override { return m_Selection.BoundingRect(); }
     void DrawPreview(Surface& dest, const PreviewPlace& place) const override;
+    bool ShowsSelection() const override { return true; }
+    // Ctrl takes cells out of the selection here: it never picks.
+    Pointer PointerFor(Qt::KeyboardModifiers) const override { return Pointer::Default; }
 
 private:
     LevelDocument& m_Document;

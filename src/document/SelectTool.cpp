@@ -159,6 +159,10 @@ void SelectTool::Escape() {
         m_Area.Clear();
 }
 
+void SelectTool::DropFloating() {
+    m_Floating.SetBlock(CellBlock());
+}
+
 void SelectTool::LevelReplaced() {
     Cancel();
     m_Floating.SetBlock(CellBlock());

@@ -40,6 +40,7 @@ public:
     bool Dragging() const override { return m_Drag != Drag::None; }
     QRect PreviewCells() const override;
     void DrawPreview(Surface& dest, const PreviewPlace& place) const override;
+    bool ShowsSelection() const override { return true; }
 
     const CellSelection& Selection() const { return m_Area; }
     // The selection for the tools that choose cells of any shape (Select
@@ -66,6 +67,8 @@ public:
     void PlaceFloating();
     // Esc: drops the floating block, or else clears the selection.
     void Escape();
+    // Drops the floating block, if any; the selection stays.
+    void DropFloating();
     // After the level was replaced (new, loaded, resized): no drag, no
     // floating block, the selection clipped to the new size.
     void LevelReplaced();

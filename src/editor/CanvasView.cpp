@@ -1,9 +1,9 @@
 #include "CanvasView.h"
 
-#include "EditTool.h"
 #include "InfoOverlay.h"
 #include "LevelDocument.h"
 #include "PictureBox.h"
+#include "PreviewSource.h"
 #include "SpriteSet.h"
 #include "TileSet.h"
 #include "ToolPreview.h"
@@ -243,10 +243,10 @@ void CanvasView::Draw(Surface& surface, QPoint at) const {
     m_Preview->DrawPreview(surface, place);
 }
 
-void CanvasView::SetPreview(const EditTool* tool) {
-    if (tool == m_Preview)
+void CanvasView::SetPreview(const PreviewSource* preview) {
+    if (preview == m_Preview)
         return;
-    m_Preview = tool;
+    m_Preview = preview;
     RefreshPreview();
 }
 

@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-class EditTool;
+class PreviewSource;
 class QPainter;
 
 class LevelDocument;
@@ -55,10 +55,9 @@ public:
     void SetShowGrid(bool show) { m_ShowGrid = show; }
     // Level::Layers to draw.
     void SetLayers(int layers) { m_Layers = layers; }
-    // The tool whose preview is drawn over the level (none: nullptr).
-    void SetPreview(const EditTool* tool);
-    // The tool's preview may have changed: its old and new cells are shown
-    // again.
+    // What is drawn over the level (none: nullptr).
+    void SetPreview(const PreviewSource* preview);
+    // The preview may have changed: its old and new cells are shown again.
     void RefreshPreview();
     // The first level cell shown, across and down.
     QPoint Origin() const { return QPoint(m_OriginX, m_OriginY); }
@@ -108,7 +107,7 @@ private:
     bool m_ShowInfoValues = false;
     bool m_ShowGrid = false;
     int m_Layers = 3;
-    const EditTool* m_Preview = nullptr;
+    const PreviewSource* m_Preview = nullptr;
     QRect m_PreviewCells;
     Overlay m_Overlay;
     // The picture on the canvas was drawn for the present size and sets.

@@ -8,9 +8,11 @@
 #include "GameLimits.h"
 #include "LevelDocument.h"
 #include "LineTool.h"
+#include "MagicWandTool.h"
 #include "Prompts.h"
 #include "RectangleFillTool.h"
 #include "SelectTool.h"
+#include "SelectionPreview.h"
 #include "Stamp.h"
 #include "ToolIcons.h"
 
@@ -36,8 +38,15 @@ const ToolInfo Tools[EditToolBox::ToolCount] = {
     {"brushToolAction", "&Brush", Qt::Key_B, ToolIcons::Brush, "paint the button's tile or sprite"},
     {"selectToolAction", "Rectangle &Select", Qt::Key_M, ToolIcons::Select,
      "drag to select, Shift extends, drag inside the selection to move it"},
+    {"sameTileToolAction", "Select Same &Tile", Qt::Key_S, ToolIcons::SameTile,
+     "click to select every cell of the level holding that tile, Shift+click adds, Ctrl+click "
+     "removes"},
+    {"magicWandToolAction", "Magic &Wand", Qt::Key_W, ToolIcons::MagicWand,
+     "click to select the area of equal tiles joined to the cell, Shift+click adds, Ctrl+click "
+     "removes"},
     {"bucketFillToolAction", "Bucket &Fill", Qt::Key_F, ToolIcons::BucketFill,
-     "fill the area of equal tiles under the pointer (tile mode)"},
+     "fill the area of equal tiles under the pointer, within the selection if there is one (tile "
+     "mode)"},
     {"rectangleFillToolAction", "&Rectangle Fill", Qt::Key_R, ToolIcons::RectangleFill,
      "drag to fill a rectangle"},
     {"lineToolAction", "&Line", Qt::Key_L, ToolIcons::Line,
@@ -52,8 +61,15 @@ EditToolBox::EditToolBox(LevelDocument& document, BrushSelection& brush, BrushTo
       m_Select(std::make_unique<SelectTool>(document, brush)),
       m_Bucket(std::make_unique<BucketFillTool>(document, brush)),
       m_Rectangle(std::make_unique<RectangleFillTool>(document, brush)),
-      m_Line(std::make_unique<LineTool>(document, brush)), m_PasteCell(std::move(pasteCell)),
-      m_Owner(owner) {
+      m_Line(std::make_unique<LineTool>(document, brush)),
+      m_SameTile(std::make_unique<MagicWandTool>(document, m_Select->Selection(),
+                                                 MagicWandTool::Kind::SameTile)),
+      m_Wand(std::make_unique<MagicWandTool>(document, m_Select->Selection(),
+                                             MagicWandTool::Kind::Connected)),
+      m_Preview(std::make_unique<SelectionPreview>(m_Select->Selection())),
+      m_PasteCell(std::move(pasteCell)), m_Owner(owner) {
+    m_Bucket->SetSelection(&m_Select->Selection());
+    m_Preview->SetTool(&Current());
     CreateActions();
     UpdateActions();
     // Esc also takes the brush back from a stamp to its single tile.
@@ -145,9 +161,17 @@ EditTool& EditToolBox::Current() const {
         return *m_Rectangle;
     case Line:
         return *m_Line;
+    case SameTile:
+        return *m_SameTile;
+    case MagicWand:
+        return *m_Wand;
     default:
         return m_BrushTool;
     }
+}
+
+const PreviewSource& EditToolBox::Preview() const {
+    return *m_Preview;
 }
 
 void EditToolBox::SetCurrent(Tool tool) {
@@ -155,12 +179,12 @@ void EditToolBox::SetCurrent(Tool tool) {
         tool = Brush;
     if (tool != m_Current) {
         Current().Cancel();
-        // The selection and a pasted block belong to the select tool: they
-        // go with it, so that Copy, Cut and Delete never act on cells the
-        // canvas does not show as selected.
-        m_Select->Escape();
-        m_Select->ClearSelection();
+        // A pasted block follows the select tool's pointer alone: it is
+        // dropped (the clipboard still holds it). The selection stays, drawn
+        // under every tool's preview, for Copy, Cut, Delete and the fills.
+        m_Select->DropFloating();
         m_Current = tool;
+        m_Preview->SetTool(&Current());
     }
     for (int i = 0; i < ToolCount; ++i)
         m_ToolActions[i]->setChecked(i == tool);
@@ -254,7 +278,6 @@ void EditToolBox::PastePlanes(int planes) {
 }
 
 void EditToolBox::SelectAll() {
-    SetCurrent(Select);
     m_Select->SelectAll();
     Refresh();
 }
@@ -294,8 +317,13 @@ void EditToolBox::LevelReplaced() {
 }
 
 QString EditToolBox::StatusText() const {
-    const QString tool = m_Select->StatusText();
-    if (m_Note.isEmpty())
-        return tool;
-    return tool.isEmpty() ? m_Note : tool + QStringLiteral("  ") + m_Note;
+    QStringList parts{m_Select->StatusText()};
+    // Select Same Tile and the Magic Wand say what a click does.
+    if (m_Current == SameTile || m_Current == MagicWand) {
+        const ToolInfo& info = Tools[m_Current];
+        parts << tr(info.name).remove(QLatin1Char('&')) + QStringLiteral(": ") + tr(info.help);
+    }
+    parts << m_Note;
+    parts.removeAll(QString());
+    return parts.join(QStringLiteral("  "));
 }

@@ -13,6 +13,8 @@ class BucketFillTool;
 class EditTool;
 class LevelDocument;
 class LineTool;
+class MagicWandTool;
+class PreviewSource;
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -20,16 +22,19 @@ class QToolBar;
 class QWidget;
 class RectangleFillTool;
 class SelectTool;
+class SelectionPreview;
 
 // The edit tools of one editor window and the commands around them: the
 // Tools menu and the tool bar (one checked tool, each with a one-key
 // shortcut), and the Edit menu's Cut, Copy, Paste, Paste Tiles Only, Paste
 // Sprites Only, Delete, Select All, Select None and Place Pasted Block, which
-// work through the select tool and the system clipboard.
+// work through the select tool and the system clipboard. Rectangle Select,
+// Select Same Tile and the Magic Wand make one selection, which stays when
+// another tool is picked (Bucket Fill keeps to it) until Select None.
 class EditToolBox : public QObject {
     Q_OBJECT
 public:
-    enum Tool { Brush, Select, BucketFill, RectangleFill, Line, ToolCount };
+    enum Tool { Brush, Select, SameTile, MagicWand, BucketFill, RectangleFill, Line, ToolCount };
 
     // `pasteCell` gives the cell a pasted block starts at (under the
     // pointer when it is over the canvas); `owner` owns messages.
@@ -41,6 +46,9 @@ public:
     Tool CurrentKind() const { return m_Current; }
     void SetCurrent(Tool tool);
     SelectTool& Selector() const { return *m_Select; }
+    // What the canvas draws over the level: the current tool's preview over
+    // the selection.
+    const PreviewSource& Preview() const;
 
     QAction* ToolAction(Tool tool) const { return m_ToolActions[tool]; }
     QMenu* ToolsMenu() const { return m_ToolsMenu; }
@@ -98,6 +106,9 @@ private:
     std::unique_ptr<BucketFillTool> m_Bucket;
     std::unique_ptr<RectangleFillTool> m_Rectangle;
     std::unique_ptr<LineTool> m_Line;
+    std::unique_ptr<MagicWandTool> m_SameTile;
+    std::unique_ptr<MagicWandTool> m_Wand;
+    std::unique_ptr<SelectionPreview> m_Preview;
     std::function<QPoint()> m_PasteCell;
     QWidget* m_Owner;
     Tool m_Current = Brush;

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class QWidget;
 class SpriteSet;
@@ -32,4 +33,10 @@ public:
     // The folder levels were last opened from or saved in, or where they
     // are looked for first; "" for none.
     virtual QString LevelFolder() const { return QString(); }
+    // The other open editors whose levels are of the same episode as
+    // `editor`'s (Edit, Replace Tile in every open level).
+    virtual std::vector<LevelEditorWindow*>
+    EpisodeEditors(const LevelEditorWindow& /*editor*/) const {
+        return {};
+    }
 };

@@ -320,6 +320,8 @@ private:
     // After a pointer event a tool handled: its preview and status.
     void ToolActed();
     void ApplyLayers();
+    // Edit, Replace Tile...: the dialog, then the replacement.
+    void replaceTile();
 
     // ---- Test in Game, Check Level, saving with errors (LevelEditorWindow_game.cpp) ----
     // Adds the Level menu's items (constructor).
@@ -428,6 +430,7 @@ private:
     QMenu* m_EditMenu = nullptr;
     QAction* m_UndoAction = nullptr;
     QAction* m_RedoAction = nullptr;
+    QAction* m_ReplaceTileAction = nullptr;
     QMenu* m_ViewMenu = nullptr;
     QAction* m_ZoomInAction = nullptr;
     QAction* m_ZoomOutAction = nullptr;

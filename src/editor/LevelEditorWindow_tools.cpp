@@ -1,14 +1,21 @@
 // The edit tools and the view options: the tool bar and Tools menu, the
-// Edit menu's selection and clipboard commands, and View, Show Grid, Show
-// Tiles, Show Sprites and Fit Level.
+// Edit menu's selection and clipboard commands and Replace Tile, and View,
+// Show Grid, Show Tiles, Show Sprites and Fit Level.
 #include "LevelEditorWindow.h"
 
 #include "CanvasView.h"
 #include "EditGeometry.h"
 #include "EditTool.h"
 #include "EditToolBox.h"
+#include "EditorHost.h"
+#include "InfoValueText.h"
 #include "LevelCanvas.h"
 #include "PictureBox.h"
+#include "Prompts.h"
+#include "ReplaceTileDialog.h"
+#include "ReplacementChoice.h"
+#include "SelectTool.h"
+#include "TileSet.h"
 
 #include <QAction>
 #include <QMenu>
@@ -39,11 +46,16 @@ void LevelEditorWindow::CreateTools() {
     m_ToolBar->move(ToolBarLeft, ToolBarTop);
     m_ToolBar->adjustSize();
     m_Tools->AddEditCommands(*m_EditMenu);
-    connect(m_Tools, &EditToolBox::currentChanged, this,
-            [this] { m_Canvas->SetPreview(&CurrentTool()); });
+    m_EditMenu->addSeparator();
+    m_ReplaceTileAction = m_EditMenu->addAction(tr("R&eplace Tile..."));
+    m_ReplaceTileAction->setObjectName(QStringLiteral("replaceTileAction"));
+    m_ReplaceTileAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    m_ReplaceTileAction->setToolTip(tr("Replace every cell of one tile or info value by another, "
+                                       "in the selection, the level or every open level"));
+    connect(m_ReplaceTileAction, &QAction::triggered, this, [this] { replaceTile(); });
     connect(m_Tools, &EditToolBox::previewChanged, this, [this] { m_Canvas->RefreshPreview(); });
     connect(m_Tools, &EditToolBox::statusChanged, this, &LevelEditorWindow::toolStatusChanged);
-    m_Canvas->SetPreview(&CurrentTool());
+    m_Canvas->SetPreview(&m_Tools->Preview());
 
     m_ViewMenu->addSeparator();
     m_GridAction = addToggle(m_ViewMenu, tr("Show &Grid"), m_ShowGrid, QKeySequence(Qt::Key_G));
@@ -77,6 +89,29 @@ QString LevelEditorWindow::ToolStatusText() const {
 }
 
 void LevelEditorWindow::ToolActed() {
+    m_Tools->Refresh();
+}
+
+void LevelEditorWindow::replaceTile() {
+    CurrentTool().Cancel();
+    std::vector<LevelDocument*> others;
+    for (LevelEditorWindow* editor : m_Host.EpisodeEditors(*this))
+        others.push_back(&editor->Document());
+    ReplacementChoice choice(*m_Document, m_Tools->Selector().Selection().Cells(),
+                             std::move(others), m_Tiles->Count());
+    // What the buttons hold is offered: the left button's tile replaced by
+    // the right's, or in sprite mode what the left button places removed.
+    if (Mode() == BrushSelection::TileMode) {
+        choice.Choose(CellChange::TilePlane, QString::number(m_Selection.Tile(0)),
+                      QString::number(m_Selection.Tile(1)), choice.CurrentScope());
+    } else {
+        choice.Choose(CellChange::InfoPlane, InfoValueText::Format(m_Selection.InfoToPlace()),
+                      QStringLiteral("0"), choice.CurrentScope());
+    }
+    ReplaceTileDialog dialog(choice, m_Level.Episode(), this);
+    Prompts::Current().RunModal(dialog);
+    if (dialog.result() == QDialog::Accepted)
+        choice.Apply();
     m_Tools->Refresh();
 }
 

@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -11,6 +12,7 @@ namespace {
 constexpr int Size = 24;
 const QColor Ink(40, 40, 48);
 const QColor Paint(52, 120, 220);
+constexpr double Pi = 3.14159265358979323846;
 
 // An icon drawn by `draw` on a transparent 24 x 24 picture, and at twice
 // that for screens with denser pixels.
@@ -59,6 +61,43 @@ QIcon Select() {
         p.setPen(QPen(Ink, 1.5, Qt::DashLine));
         p.setBrush(QColor(52, 120, 220, 50));
         p.drawRect(QRectF(3.5, 5.5, 17, 13));
+    });
+}
+
+QIcon SameTile() {
+    return drawnIcon([](QPainter& p) {
+        // A 4 x 4 grid of cells, the cells of one tile scattered over it
+        // painted and framed as selected.
+        p.setPen(QPen(QColor(150, 150, 160), 1));
+        p.setBrush(QColor(225, 225, 232));
+        for (int i = 0; i < 16; ++i)
+            p.drawRect(QRectF(2.5 + i % 4 * 5, 2.5 + i / 4 * 5, 4, 4));
+        p.setPen(QPen(Ink, 1.2, Qt::DotLine));
+        p.setBrush(Paint);
+        for (int i : {0, 6, 9, 15, 3})
+            p.drawRect(QRectF(2.5 + i % 4 * 5, 2.5 + i / 4 * 5, 4, 4));
+    });
+}
+
+QIcon MagicWand() {
+    return drawnIcon([](QPainter& p) {
+        // A wand from the bottom left, a star sparkling at its tip.
+        p.setPen(QPen(Ink, 3, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(3.5, 20.5), QPointF(13, 11));
+        p.setPen(QPen(QColor(235, 235, 240), 1.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(11, 13), QPointF(13, 11));
+        QPolygonF star;
+        for (int i = 0; i < 10; ++i) {
+            const double angle = -Pi / 2 + i * Pi / 5;
+            const double radius = i % 2 ? 2.6 : 6.5;
+            star << QPointF(16.5 + radius * std::cos(angle), 7.5 + radius * std::sin(angle));
+        }
+        p.setPen(inkPen(1));
+        p.setBrush(QColor(250, 205, 60));
+        p.drawPolygon(star);
+        p.setPen(QPen(Paint, 1.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(7, 5), QPointF(7, 8));
+        p.drawLine(QPointF(5.5, 6.5), QPointF(8.5, 6.5));
     });
 }
 

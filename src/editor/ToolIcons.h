@@ -8,6 +8,8 @@ namespace ToolIcons {
 
 QIcon Brush();
 QIcon Select();
+QIcon SameTile();
+QIcon MagicWand();
 QIcon BucketFill();
 QIcon RectangleFill();
 QIcon Line();

@@ -169,13 +169,15 @@ void tst_LevelEditorWindow::menusAndDelegatedCommands() {
              QStringList({"-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
                           "Paste T&iles Only\tCtrl+Shift+V", "Paste &Sprites Only\t",
                           "&Delete\tDel", "-", "Select &All\tCtrl+A", "Select &None\tCtrl+Shift+A",
-                          "P&lace Pasted Block\tReturn", "Use Selection as Sta&mp\t"}));
+                          "P&lace Pasted Block\tReturn", "Use Selection as Sta&mp\t", "-",
+                          "R&eplace Tile...\tCtrl+H"}));
     QCOMPARE(items(menus[2]),
              QStringList({"Zoom &In\tCtrl+=", "Zoom &Out\tCtrl+-", "&1x Zoom\tCtrl+0", "-",
                           "Show &Info Values\tCtrl+I", "-", "Show &Grid\tG", "Show &Tiles\t",
                           "Show &Sprites\t", "&Fit Level\tCtrl+9"}));
-    QCOMPARE(items(menus[3]), QStringList({"&Brush\tB", "Rectangle &Select\tM", "Bucket &Fill\tF",
-                                           "&Rectangle Fill\tR", "&Line\tL"}));
+    QCOMPARE(items(menus[3]),
+             QStringList({"&Brush\tB", "Rectangle &Select\tM", "Select Same &Tile\tS",
+                          "Magic &Wand\tW", "Bucket &Fill\tF", "&Rectangle Fill\tR", "&Line\tL"}));
     QCOMPARE(drive(window).action("propertiesAction")->text(), QStringLiteral("&Properties"));
 
     drive(window).trigger("newAction");

@@ -75,6 +75,7 @@ class tst_ToolsWindow : public QObject {
 private slots:
     void toolKeysAndBar();
     void escGivesUpTheStamp();
+    void sameTileAndWandShapeTheSelection();
     void copyAndFloatingPaste();
     void moveDeleteAndUndoNames();
     void pasteOnePlane_data();
@@ -86,18 +87,18 @@ private slots:
 
 void tst_ToolsWindow::toolKeysAndBar() {
     Setup w;
-    const QList<QPair<Qt::Key, EditToolBox::Tool>> keys{{Qt::Key_M, EditToolBox::Select},
-                                                        {Qt::Key_F, EditToolBox::BucketFill},
-                                                        {Qt::Key_R, EditToolBox::RectangleFill},
-                                                        {Qt::Key_L, EditToolBox::Line},
-                                                        {Qt::Key_B, EditToolBox::Brush}};
+    const QList<QPair<Qt::Key, EditToolBox::Tool>> keys{
+        {Qt::Key_M, EditToolBox::Select},        {Qt::Key_S, EditToolBox::SameTile},
+        {Qt::Key_W, EditToolBox::MagicWand},     {Qt::Key_F, EditToolBox::BucketFill},
+        {Qt::Key_R, EditToolBox::RectangleFill}, {Qt::Key_L, EditToolBox::Line},
+        {Qt::Key_B, EditToolBox::Brush}};
     for (const auto& [key, tool] : keys) {
         w.key(key);
         QCOMPARE(w->Tools().CurrentKind(), tool);
         QVERIFY(w->Tools().ToolAction(tool)->isChecked());
     }
-    QCOMPARE(drive(*w).widget<QToolBar>("toolBar")->actions().size(), 5);
-    QCOMPARE(drive(*w).widget<QToolBar>("toolBar")->actions()[2]->toolTip().left(16),
+    QCOMPARE(drive(*w).widget<QToolBar>("toolBar")->actions().size(), 7);
+    QCOMPARE(drive(*w).widget<QToolBar>("toolBar")->actions()[4]->toolTip().left(16),
              QStringLiteral("Bucket Fill (F):"));
     // Sprite mode: no bucket; a bucket in use gives way to the brush.
     w.key(Qt::Key_F);
@@ -143,6 +144,33 @@ void tst_ToolsWindow::escGivesUpTheStamp() {
     for (int i = 0; i < 6; ++i)
         QCOMPARE(level.Tile(origin.x() + i % 3, origin.y() + i / 3), qint16(20 + i));
     QCOMPARE(level.Info(origin.x() + 1, origin.y() + 1), qint16(5));
+}
+
+// S and W with Shift and Ctrl make a selection of any shape that stays,
+// drawn, under the brush; Delete empties its cells alone; Esc clears it.
+void tst_ToolsWindow::sameTileAndWandShapeTheSelection() {
+    Setup w;
+    leveledit::setTile(*w, 40, 20, 21); // a second cell of the patch's tile 21
+    QWidget* canvas = drive(*w).canvas();
+    w.key(Qt::Key_S);
+    QTest::mouseClick(canvas, Qt::LeftButton, {}, at(3, 2));
+    QCOMPARE(w->ToolStatusText().left(34), QStringLiteral("Selection 3,2: 38 x 19, 2 cells  S"));
+    w.key(Qt::Key_W);
+    QTest::mouseClick(canvas, Qt::LeftButton, Qt::ShiftModifier, at(2, 2));
+    QTest::mouseClick(canvas, Qt::LeftButton, Qt::ControlModifier, at(40, 20));
+    QVERIFY(w->ToolStatusText().startsWith("Selection 2,2: 2 x 1  Magic Wand: click"));
+    QCOMPARE(w->SelectedTile(0), qint16(7)); // Ctrl took a cell out, picked nothing
+    w.key(Qt::Key_B);
+    QVERIFY(!w.showsLevel());
+    w.key(Qt::Key_Delete);
+    const Level& level = w->Document().level();
+    QCOMPARE(level.Tile(2, 2), EmptyTile);
+    QCOMPARE(level.Tile(3, 2), EmptyTile);
+    QCOMPARE(level.Tile(4, 2), qint16(22));
+    QCOMPARE(level.Tile(40, 20), qint16(21));
+    QCOMPARE(drive(*w).action("undoAction")->text(), QStringLiteral("&Undo Delete"));
+    w.key(Qt::Key_Escape);
+    QVERIFY(w.showsLevel());
 }
 
 void tst_ToolsWindow::copyAndFloatingPaste() {
