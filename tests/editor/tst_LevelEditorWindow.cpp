@@ -169,7 +169,9 @@ void tst_LevelEditorWindow::menusAndDelegatedCommands() {
              QStringList({"-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
                           "Paste T&iles Only\tCtrl+Shift+V", "Paste &Sprites Only\t",
                           "&Delete\tDel", "-", "Select &All\tCtrl+A", "Select &None\tCtrl+Shift+A",
-                          "P&lace Pasted Block\tReturn", "Use Selection as Sta&mp\t"}));
+                          "P&lace Pasted Block\tReturn", "Use Selection as Sta&mp\t", "-",
+                          "&Find Tile or Value...\tCtrl+F", "Find Ne&xt\tF3",
+                          "Find Pre&vious\tShift+F3"}));
     QCOMPARE(items(menus[2]),
              QStringList({"Zoom &In\tCtrl+=", "Zoom &Out\tCtrl+-", "&1x Zoom\tCtrl+0", "-",
                           "Show &Info Values\tCtrl+I", "-", "Show &Grid\tG", "Show &Tiles\t",
