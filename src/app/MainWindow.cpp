@@ -704,6 +704,14 @@ bool MainWindow::GoToFound(int row) {
         FitInsideArea(subWindow);
     }
     const QPoint cell = results.CellOf(row);
+    const Level& level = editor->Document().level();
+    if (cell.x() >= level.Width() || cell.y() >= level.Height()) {
+        // The level was made smaller since the search.
+        sbrStatus->showMessage(
+            tr("%1 lies outside the level now.").arg(results.index(row).data().toString()),
+            FindMessageMs);
+        return false;
+    }
     editor->ShowCell(cell.x(), cell.y());
     results.SetCurrent(row);
     m_FindDock->ShowRow(row);
