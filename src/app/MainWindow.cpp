@@ -136,10 +136,13 @@ MainWindow::MainWindow(QWidget* parent)
     // Until Edit, Find Tile or Value asks for it.
     m_FindDock->hide();
     connect(m_FindDock, &FindDock::searchRequested, this, &MainWindow::RunFind);
-    connect(m_FindDock, &FindDock::rowChosen, this, &MainWindow::GoToFound);
+    connect(m_FindDock, &FindDock::rowChosen, this, [this](int row) { GoToFound(row); });
     // Closed, with the check dock closed too: the cells it marked are
     // marked no more.
-    connect(m_FindDock, &QDockWidget::visibilityChanged, this, [this] {
+    connect(m_FindDock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible)
+            for (QMdiSubWindow* subWindow : mdiArea->subWindowList())
+                FitInsideArea(subWindow);
         if (m_FindDock->isHidden() && dckCheck->isHidden())
             for (LevelEditorWindow* editor : Editors())
                 editor->ClearMarkedCell();
@@ -681,8 +684,9 @@ void MainWindow::RunFind(CellFinder::Plane plane, qint16 value, bool wholeFolder
     m_FindDock->ShowOutcome(outcome);
 }
 
-bool MainWindow::GoToFound(int row) {
+bool MainWindow::GoToFound(int row, const QString& before) {
     FindResults& results = m_FindDock->Results();
+    const QString line = results.index(row).data().toString();
     LevelEditorWindow* editor = nullptr;
     if (const LevelDocument* document = results.DocumentOf(row)) {
         for (LevelEditorWindow* open : Editors())
@@ -691,10 +695,16 @@ bool MainWindow::GoToFound(int row) {
     } else if (!results.FileOf(row).isEmpty()) {
         editor = OpenLevelFile(results.FileOf(row));
     }
-    if (editor == nullptr) {
-        sbrStatus->showMessage(
-            tr("The level of %1 is no longer open.").arg(results.index(row).data().toString()),
-            FindMessageMs);
+    const QPoint cell = results.CellOf(row);
+    QString problem;
+    if (editor == nullptr)
+        problem = tr("The level of %1 is no longer open.").arg(line);
+    else if (cell.x() >= editor->Document().level().Width() ||
+             cell.y() >= editor->Document().level().Height())
+        // The level was made smaller since the search.
+        problem = tr("%1 lies outside the level now.").arg(line);
+    if (!problem.isEmpty()) {
+        sbrStatus->showMessage(problem, FindMessageMs);
         return false;
     }
     if (auto* subWindow = qobject_cast<QMdiSubWindow*>(editor->parentWidget())) {
@@ -703,18 +713,12 @@ bool MainWindow::GoToFound(int row) {
         mdiArea->setActiveSubWindow(subWindow);
         FitInsideArea(subWindow);
     }
-    const QPoint cell = results.CellOf(row);
-    const Level& level = editor->Document().level();
-    if (cell.x() >= level.Width() || cell.y() >= level.Height()) {
-        // The level was made smaller since the search.
-        sbrStatus->showMessage(
-            tr("%1 lies outside the level now.").arg(results.index(row).data().toString()),
-            FindMessageMs);
-        return false;
-    }
     editor->ShowCell(cell.x(), cell.y());
     results.SetCurrent(row);
     m_FindDock->ShowRow(row);
+    const QString where = tr("Cell %1 of %2: %3").arg(row + 1).arg(results.rowCount()).arg(line);
+    sbrStatus->showMessage(before.isEmpty() ? where : before + QLatin1Char(' ') + where,
+                           FindMessageMs);
     return true;
 }
 
@@ -729,15 +733,11 @@ void MainWindow::FindNext(LevelEditorWindow& editor, bool forward) {
         sbrStatus->showMessage(results.Summary(), FindMessageMs);
         return;
     }
-    if (!GoToFound(step.row))
-        return;
-    const QString where = tr("Cell %1 of %2: %3")
-                              .arg(step.row + 1)
-                              .arg(results.rowCount())
-                              .arg(results.index(step.row).data().toString());
-    const QString wrapped = forward ? tr("Past the last cell found, back to the first. %1")
-                                    : tr("Before the first cell found, round to the last. %1");
-    sbrStatus->showMessage(step.wrapped ? wrapped.arg(where) : where, FindMessageMs);
+    QString wrapped;
+    if (step.wrapped)
+        wrapped = forward ? tr("Past the last cell found, back to the first.")
+                          : tr("Before the first cell found, round to the last.");
+    GoToFound(step.row, wrapped);
 }
 
 void MainWindow::FitInsideArea(QMdiSubWindow* window) {

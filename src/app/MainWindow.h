@@ -163,8 +163,9 @@ private:
     void RunFind(CellFinder::Plane plane, qint16 value, bool wholeFolder);
     // Goes to line `row` of the Find dock's list: its level's window (opened
     // when it is not) comes to the front and shows and marks the cell.
-    // False, with the reason in the status bar, when it cannot.
-    bool GoToFound(int row);
+    // The status bar names the cell and its place in the list, after
+    // `before`; it says why when the cell cannot be gone to (false).
+    bool GoToFound(int row, const QString& before = QString());
     // Moves and shrinks the editor window so that none of it is hidden
     // beyond the area's edges.
     void FitInsideArea(QMdiSubWindow* window);

@@ -35,6 +35,7 @@ public:
     const OverviewPicture* Picture() const { return m_Picture.get(); }
     OverviewGeometry Geometry() const;
 
+    // Small beside the editor windows; the user widens the dock at will.
     QSize sizeHint() const override { return QSize(220, 180); }
 
 protected:
