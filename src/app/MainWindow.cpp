@@ -4,6 +4,8 @@
 #include "EditGeometry.h"
 #include "EditorFrame.h"
 #include "EditorPlacement.h"
+#include "FindDock.h"
+#include "FindResults.h"
 #include "GameLimits.h"
 #include "GamePathsDialog.h"
 #include "GraphicsFolder.h"
@@ -20,6 +22,7 @@
 #include "MenuKeys.h"
 #include "NativePath.h"
 #include "NewLevelDefaults.h"
+#include "OverviewDock.h"
 #include "PathText.h"
 #include "Prompts.h"
 #include "RecentFiles.h"
@@ -51,6 +54,8 @@ namespace {
 constexpr int RecentFilesMessageMs = 15000;
 // How long the status bar tells that a recovery copy could not be written.
 constexpr int RecoveryMessageMs = 15000;
+// How long the status bar tells where Find Next went.
+constexpr int FindMessageMs = 8000;
 
 const QString PathsSection = QStringLiteral("Paths");
 const QString WindowSection = QStringLiteral("Window");
@@ -128,6 +133,25 @@ MainWindow::MainWindow(QWidget* parent)
     connect(m_CheckDock, &LevelCheckDock::CellChosen, this, &MainWindow::showCheckedCell);
     connect(m_CheckDock, &QDockWidget::visibilityChanged, this,
             &MainWindow::checkDockShownOrHidden);
+    m_FindDock = new FindDock(this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_FindDock);
+    // Until Edit, Find Tile or Value asks for it.
+    m_FindDock->hide();
+    connect(m_FindDock, &FindDock::searchRequested, this, &MainWindow::RunFind);
+    connect(m_FindDock, &FindDock::rowChosen, this, [this](int row) { GoToFound(row); });
+    // Closed, with the check dock closed too: the cells it marked are
+    // marked no more.
+    connect(m_FindDock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible)
+            for (QMdiSubWindow* subWindow : m_MdiArea->subWindowList())
+                FitInsideArea(subWindow);
+        if (m_FindDock->isHidden() && m_CheckDock->isHidden())
+            for (LevelEditorWindow* editor : Editors())
+                editor->ClearMarkedCell();
+    });
+    // Always there, until the user closes it.
+    m_OverviewDock = new OverviewDock(this);
+    addDockWidget(Qt::RightDockWidgetArea, m_OverviewDock);
     setAcceptDrops(true);
     connect(m_MdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::showActiveEditor);
     NameParts();
@@ -141,6 +165,7 @@ MainWindow::MainWindow(QWidget* parent)
 MainWindow::~MainWindow() {
     disconnect(m_MdiArea, nullptr, this, nullptr);
     disconnect(m_CheckDock, nullptr, this, nullptr);
+    disconnect(m_FindDock, nullptr, this, nullptr);
 }
 
 void MainWindow::CreateMenus() {
@@ -362,8 +387,10 @@ LevelEditorWindow* MainWindow::OpenEditor(int episode,
         return nullptr;
     }
     KeepRecoveryCopies(*editor, std::move(adopted));
-    // The recent files are offered in every File menu.
+    // The recent files are offered in every File menu, the Overview in
+    // every View menu.
     editor->AddFileSubmenu(m_RecentMenu);
+    editor->AddViewAction(m_OverviewDock->toggleViewAction());
     // The sub-window's own Close also claims Ctrl+W; a key with two owners
     // does nothing, so the editor's File, Close keeps it.
     YieldKeys(*subWindow, *editor);
@@ -632,6 +659,7 @@ void MainWindow::showActiveEditor(QMdiSubWindow* window) {
     m_StatusBar->SetEditor(editor);
     m_Title->Follow(editor);
     m_CheckDock->Follow(editor);
+    m_OverviewDock->Follow(editor);
 }
 
 // ---- Check dock ----
@@ -659,6 +687,97 @@ void MainWindow::checkDockShownOrHidden(bool visible) {
         return;
     for (LevelEditorWindow* editor : Editors())
         editor->ClearMarkedCell();
+}
+
+// ---- Find dock ----
+
+void MainWindow::ShowFind(LevelEditorWindow& editor) {
+    if (editor.Mode() == 0)
+        m_FindDock->Prepare(CellFinder::Plane::Tiles, editor.SelectedTile(0));
+    else
+        m_FindDock->Prepare(CellFinder::Plane::Info,
+                            SpriteCatalogue::InfoForSprite(editor.SelectedSprite()));
+}
+
+void MainWindow::RunFind(CellFinder::Plane plane, qint16 value, bool wholeFolder) {
+    LevelEditorWindow* active = ActiveEditor();
+    if (active == nullptr) {
+        m_FindDock->ShowOutcome(tr("No level is open."));
+        return;
+    }
+    FindResults& results = m_FindDock->Results();
+    if (!wholeFolder) {
+        results.SearchLevel(plane, value, active->Document());
+        m_FindDock->ShowOutcome(results.Summary());
+        return;
+    }
+    QList<const LevelDocument*> open;
+    for (const LevelEditorWindow* editor : Editors())
+        open << &editor->Document();
+    const IoResult searched = results.SearchFolder(plane, value, active->Document(), open);
+    QString outcome = searched ? results.Summary() : searched.error;
+    if (active->FileName().isEmpty())
+        outcome +=
+            QLatin1Char('\n') + tr("A level never saved has no folder: only it was searched.");
+    if (!results.Failures().isEmpty())
+        outcome += QLatin1Char('\n') + results.Failures().join(QLatin1Char('\n'));
+    m_FindDock->ShowOutcome(outcome);
+}
+
+bool MainWindow::GoToFound(int row, const QString& before) {
+    FindResults& results = m_FindDock->Results();
+    const QString line = results.index(row).data().toString();
+    LevelEditorWindow* editor = nullptr;
+    if (const LevelDocument* document = results.DocumentOf(row)) {
+        for (LevelEditorWindow* open : Editors())
+            if (&open->Document() == document)
+                editor = open;
+    } else if (!results.FileOf(row).isEmpty()) {
+        editor = OpenLevelFile(results.FileOf(row));
+    }
+    const QPoint cell = results.CellOf(row);
+    QString problem;
+    if (editor == nullptr)
+        problem = tr("The level of %1 is no longer open.").arg(line);
+    else if (cell.x() >= editor->Document().level().Width() ||
+             cell.y() >= editor->Document().level().Height())
+        // The level was made smaller since the search.
+        problem = tr("%1 lies outside the level now.").arg(line);
+    if (!problem.isEmpty()) {
+        m_StatusBar->showMessage(problem, FindMessageMs);
+        return false;
+    }
+    if (auto* subWindow = qobject_cast<QMdiSubWindow*>(editor->parentWidget())) {
+        if (subWindow->isMinimized())
+            subWindow->showNormal();
+        m_MdiArea->setActiveSubWindow(subWindow);
+        FitInsideArea(subWindow);
+    }
+    editor->ShowCell(cell.x(), cell.y());
+    results.SetCurrent(row);
+    m_FindDock->ShowRow(row);
+    const QString where = tr("Cell %1 of %2: %3").arg(row + 1).arg(results.rowCount()).arg(line);
+    m_StatusBar->showMessage(before.isEmpty() ? where : before + QLatin1Char(' ') + where,
+                           FindMessageMs);
+    return true;
+}
+
+void MainWindow::FindNext(LevelEditorWindow& editor, bool forward) {
+    FindResults& results = m_FindDock->Results();
+    if (!results.Searched()) {
+        ShowFind(editor);
+        return;
+    }
+    const FindResults::Step step = results.Next(forward, editor.FileName());
+    if (step.row < 0) {
+        m_StatusBar->showMessage(results.Summary(), FindMessageMs);
+        return;
+    }
+    QString wrapped;
+    if (step.wrapped)
+        wrapped = forward ? tr("Past the last cell found, back to the first.")
+                          : tr("Before the first cell found, round to the last.");
+    GoToFound(step.row, wrapped);
 }
 
 void MainWindow::FitInsideArea(QMdiSubWindow* window) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CellFinder.h"
 #include "EditorHost.h"
 #include "IoResult.h"
 #include "RecoveryStore.h"
@@ -13,7 +14,9 @@
 
 #include <functional>
 
+class FindDock;
 class HelpMenu;
+class OverviewDock;
 class LevelCheckDock;
 class MainStatusBar;
 class MainWindowTitle;
@@ -101,6 +104,12 @@ public:
     void LevelSaved(const QString& fileName) override;
     // Level, Check Level: the check dock follows `editor` and checks it.
     void ShowLevelCheck(LevelEditorWindow& editor) override;
+    // Edit, Find Tile or Value: the Find dock, filled in with what the
+    // editor's left button paints.
+    void ShowFind(LevelEditorWindow& editor) override;
+    // Find Next and Find Previous: the next cell of the last search's list
+    // (round past its ends, said in the status bar).
+    void FindNext(LevelEditorWindow& editor, bool forward) override;
 
     // ---- Recovery copies ----
     // Every editor window keeps a recovery copy of its level while it is
@@ -134,6 +143,13 @@ private:
     // The check dock came: the editor windows are brought inside the area
     // it left. It was closed: the cells it marked are marked no more.
     void checkDockShownOrHidden(bool visible);
+    // Searches as the Find dock asks, from the active editor's level.
+    void RunFind(CellFinder::Plane plane, qint16 value, bool wholeFolder);
+    // Goes to line `row` of the Find dock's list: its level's window (opened
+    // when it is not) comes to the front and shows and marks the cell.
+    // The status bar names the cell and its place in the list, after
+    // `before`; it says why when the cell cannot be gone to (false).
+    bool GoToFound(int row, const QString& before = QString());
     // Moves and shrinks the editor window so that none of it is hidden
     // beyond the area's edges.
     void FitInsideArea(QMdiSubWindow* window);
@@ -189,4 +205,8 @@ private:
     RecoveryStore m_Recovery;
     // The title names the level of the editor whose menus are shown.
     MainWindowTitle* m_Title = nullptr;
+    // Edit, Find Tile or Value's list.
+    FindDock* m_FindDock = nullptr;
+    // The active level drawn small, with the canvas's view.
+    OverviewDock* m_OverviewDock = nullptr;
 };

@@ -30,6 +30,11 @@ public:
     // Level, Check Level in `editor`: the findings of its level, shown at
     // once.
     virtual void ShowLevelCheck(LevelEditorWindow& /*editor*/) {}
+    // Edit, Find Tile or Value in `editor`: the search, ready to start.
+    virtual void ShowFind(LevelEditorWindow& /*editor*/) {}
+    // Find Next (forward) or Find Previous in `editor`: the next hit of the
+    // last search, shown.
+    virtual void FindNext(LevelEditorWindow& /*editor*/, bool /*forward*/) {}
     // The folder levels were last opened from or saved in, or where they
     // are looked for first; "" for none.
     virtual QString LevelFolder() const { return QString(); }

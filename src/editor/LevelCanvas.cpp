@@ -202,6 +202,7 @@ void LevelCanvas::ScrollTo(QPoint origin) {
     m_ScrollY->setValue(origin.y());
     m_Quiet = quiet;
     m_View->ScrollTo(m_ScrollX->value(), m_ScrollY->value());
+    emit viewChanged();
     FollowPointer();
 }
 
@@ -245,6 +246,7 @@ void LevelCanvas::Relayout() {
 
 void LevelCanvas::Redraw() {
     m_View->Redraw(m_ScrollX->value(), m_ScrollY->value());
+    emit viewChanged();
 }
 
 void LevelCanvas::SetPickPointer(bool pick, const QPixmap& picture) {
@@ -258,12 +260,14 @@ void LevelCanvas::SetPickPointer(bool pick, const QPixmap& picture) {
 void LevelCanvas::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Relayout();
+    emit viewChanged();
 }
 
 void LevelCanvas::BarMoved() {
     if (m_Quiet || m_Locked)
         return;
     m_View->ScrollTo(m_ScrollX->value(), m_ScrollY->value());
+    emit viewChanged();
     FollowPointer();
 }
 

@@ -90,6 +90,9 @@ signals:
     // canvas.
     void pointerCellChanged(QPoint cell);
     void zoomChanged(int exponent);
+    // The cells shown may have changed: a scroll, a zoom, a new size or a
+    // drawing of the whole canvas (Origin, CellsShown).
+    void viewChanged();
     // A press, move or release on the canvas, in cells. `newCell` says the
     // move brought another cell under the pointer.
     void pressed(const ToolEvent& event);

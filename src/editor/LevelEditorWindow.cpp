@@ -192,6 +192,7 @@ LevelEditorWindow::LevelEditorWindow(EditorHost& host, QWidget* parent)
     CreateInfoValueControls();
     CreateTools();
     CreateGameControls();
+    CreateFindControls();
     CreateDiskWatch();
     NameControls();
     UpdateCaption();
@@ -464,6 +465,11 @@ void LevelEditorWindow::AddFileSubmenu(QMenu* menu) {
     m_FileMenu->insertMenu(m_SaveAction, menu);
 }
 
+void LevelEditorWindow::AddViewAction(QAction* action) {
+    m_ViewMenu->addSeparator();
+    m_ViewMenu->addAction(action);
+}
+
 QPoint LevelEditorWindow::ViewOrigin() const {
     return m_LevelCanvas->Origin();
 }
@@ -526,6 +532,9 @@ void LevelEditorWindow::NameControls() {
         {m_PropertiesAction, "propertiesAction"},
         {m_TestInGameAction, "testInGameAction"},
         {m_CheckLevelAction, "checkLevelAction"},
+        {m_FindAction, "findAction"},
+        {m_FindNextAction, "findNextAction"},
+        {m_FindPreviousAction, "findPreviousAction"},
     };
     for (const auto& [object, name] : names)
         object->setObjectName(QLatin1String(name));
@@ -547,6 +556,7 @@ void LevelEditorWindow::SetTiles(std::shared_ptr<const TileSet> tiles) {
     m_TileSource->SetTiles(m_Tiles);
     if (isVisible())
         SetUpTileStrip();
+    emit setsChanged();
 }
 
 void LevelEditorWindow::SetSprites(std::shared_ptr<const SpriteSet> sprites) {
@@ -554,6 +564,7 @@ void LevelEditorWindow::SetSprites(std::shared_ptr<const SpriteSet> sprites) {
     m_Canvas->SetSets(m_Tiles, m_Sprites);
     m_SpriteSource->SetSprites(m_Sprites);
     m_Selection.SetSpriteCount(m_Sprites->Count());
+    emit setsChanged();
 }
 
 void LevelEditorWindow::TakeNewGraphics(std::shared_ptr<const TileSet> tiles,

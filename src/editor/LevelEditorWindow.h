@@ -105,6 +105,9 @@ public:
     // Puts `menu` into the File menu, before Save (the main window's
     // Recent Files).
     void AddFileSubmenu(QMenu* menu);
+    // Adds the main window's `action` to the end of the View menu (the
+    // Overview dock's toggle).
+    void AddViewAction(QAction* action);
     EditorHost& Host() const { return m_Host; }
 
     // The level being edited and its file, undo stack and modified state.
@@ -129,6 +132,13 @@ public:
     // The sets the canvas, the palettes and the preview draw with.
     const TileSet& Tiles() const { return *m_Tiles; }
     const SpriteSet& Sprites() const { return *m_Sprites; }
+    // The same sets, for a view that keeps them (setsChanged tells when
+    // they are replaced).
+    std::shared_ptr<const TileSet> SharedTiles() const { return m_Tiles; }
+    std::shared_ptr<const SpriteSet> SharedSprites() const { return m_Sprites; }
+    // The canvas widget: its view (Origin, CellsShown, ScrollTo) and the
+    // signal viewChanged, which the Overview dock follows.
+    LevelCanvas& CanvasArea() const { return *m_LevelCanvas; }
     // The canvas's zoom (the palettes' and the preview's are
     // EditGeometry::PaletteZoom and PreviewZoom).
     ZoomLevel CanvasZoom() const;
@@ -166,6 +176,8 @@ signals:
     void zoomChanged(int zoom);
     // The window is closing and the user chose not to save its changes.
     void changesDiscarded();
+    // The tile or sprite set was replaced (SharedTiles, SharedSprites).
+    void setsChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -338,6 +350,11 @@ private:
     // user has not accepted yet, or the user says so.
     bool ConfirmSaveWithErrors();
 
+    // ---- Find (LevelEditorWindow_find.cpp) ----
+    // Edit, Find Tile or Value, Find Next and Find Previous, which the
+    // main window's Find dock answers (constructor).
+    void CreateFindControls();
+
     // ---- Files (LevelEditorWindow_files.cpp) ----
     // What becomes of a save.
     enum class SaveRoute { Here, Elsewhere, Cancel };
@@ -445,4 +462,7 @@ private:
     QAction* m_PropertiesAction = nullptr;
     QAction* m_TestInGameAction = nullptr;
     QAction* m_CheckLevelAction = nullptr;
+    QAction* m_FindAction = nullptr;
+    QAction* m_FindNextAction = nullptr;
+    QAction* m_FindPreviousAction = nullptr;
 };

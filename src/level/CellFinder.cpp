@@ -19,12 +19,16 @@ void CellFinder::SearchLevel(const Level& level, const QString& fileName) {
                 m_Hits.push_back({index, QPoint(x, y)});
 }
 
-IoResult CellFinder::SearchFolder(const QString& folder, int episode) {
+IoResult CellFinder::SearchFolder(const QString& folder, int episode, const OpenLevel& open) {
     EpisodeFolder levels;
     const IoResult scanned = EpisodeFolder::Scan(folder, episode, levels);
     if (!scanned)
         return scanned;
     for (const EpisodeFolder::Entry& entry : levels.Levels()) {
+        if (const Level* held = open ? open(entry.path) : nullptr) {
+            SearchLevel(*held, entry.path);
+            continue;
+        }
         Level level;
         const IoResult read = level.Load(entry.path);
         if (read)

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 class Level;
@@ -37,12 +38,16 @@ public:
 
     // Adds the cells of `level` (kept in `fileName`) holding the value.
     void SearchLevel(const Level& level, const QString& fileName);
+    // The level the editor holds for a file (an open level, with its
+    // unsaved changes), or null to read the file.
+    using OpenLevel = std::function<const Level*(const QString& path)>;
     // Adds those of every level of `episode` (0: the folder's own, see
-    // EpisodeFolder) in `folder`, in the order of their numbers, read as
-    // the editor reads them. Fails only when the folder cannot be read or
-    // holds no level; a file that cannot be read is named in Failures()
-    // and the others are searched.
-    IoResult SearchFolder(const QString& folder, int episode);
+    // EpisodeFolder) in `folder`, in the order of their numbers: the level
+    // `open` gives for a file, else the file read as the editor reads it.
+    // Fails only when the folder cannot be read or holds no level; a file
+    // that cannot be read is named in Failures() and the others are
+    // searched.
+    IoResult SearchFolder(const QString& folder, int episode, const OpenLevel& open = {});
 
     const std::vector<Hit>& Hits() const { return m_Hits; }
     const std::vector<SearchedLevel>& Levels() const { return m_Levels; }

@@ -170,7 +170,8 @@ void tst_LevelEditorWindow::menusAndDelegatedCommands() {
                           "Paste T&iles Only\tCtrl+Shift+V", "Paste &Sprites Only\t",
                           "&Delete\tDel", "-", "Select &All\tCtrl+A", "Select &None\tCtrl+Shift+A",
                           "P&lace Pasted Block\tReturn", "Use Selection as Sta&mp\t", "-",
-                          "R&eplace Tile...\tCtrl+H"}));
+                          "&Find Tile or Value...	Ctrl+F", "Find Ne&xt	F3",
+                          "Find Pre&vious	Shift+F3", "R&eplace Tile...	Ctrl+H"}));
     QCOMPARE(items(menus[2]),
              QStringList({"Zoom &In\tCtrl+=", "Zoom &Out\tCtrl+-", "&1x Zoom\tCtrl+0", "-",
                           "Show &Info Values\tCtrl+I", "-", "Show &Grid\tG", "Show &Tiles\t",
