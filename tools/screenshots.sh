@@ -71,6 +71,15 @@ xdotool mousemove 450 250
 settle
 shootWindow "$main" main-window.png
 
+# View, Show Tile Behaviour over the demo level, from the demo graphics'
+# made-up table.
+focus
+xdotool mousemove 450 250 key t
+settle
+shootWindow "$main" tile-behaviour.png
+xdotool key t
+settle
+
 # Hold the tile picker down and move over the open tiles.
 xdotool mousemove $tilePicker mousedown 1
 settle

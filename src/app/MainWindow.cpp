@@ -4,6 +4,7 @@
 #include "EditGeometry.h"
 #include "EditorFrame.h"
 #include "EditorPlacement.h"
+#include "GameFolderSettings.h"
 #include "GameLimits.h"
 #include "GamePathsDialog.h"
 #include "GraphicsFolder.h"
@@ -265,8 +266,20 @@ bool MainWindow::Remember(const IoResult& loaded, int index) {
     return loaded.ok;
 }
 
+void MainWindow::LoadTileBehaviours() {
+    for (int episode = 1; episode <= EpisodeTileBehaviour::Episodes; ++episode) {
+        if (!m_TileBehaviours.Update(episode, GameFolderSettings::Read(episode),
+                                     m_Paths[episode - 1]))
+            continue;
+        for (LevelEditorWindow* editor : Editors())
+            if (editor->Document().level().Episode() == episode)
+                editor->TakeTileBehaviour();
+    }
+}
+
 void MainWindow::LoadGraphics() {
     m_GameFilesError.clear();
+    LoadTileBehaviours();
     if (LoadTileSets() && LoadSpriteSets())
         return;
     QString text =

@@ -4,6 +4,7 @@
 #include "EditTool.h"
 #include "IoResult.h"
 #include "Level.h"
+#include "LevelCheckModel.h"
 #include "SaveQuestions.h"
 #include "SpritePick.h"
 #include "SpriteSet.h"
@@ -18,6 +19,9 @@
 #include <optional>
 
 class BrushTool;
+class QTimer;
+class TileAnimation;
+class TileBehaviour;
 class CanvasGeometry;
 class DiskChangeBar;
 class CanvasView;
@@ -139,6 +143,15 @@ public:
     bool ShowsInfoValues() const { return m_ShowInfoValues; }
     // What the status bar shows for the tools and hidden planes.
     QString ToolStatusText() const;
+    // What tile `tile` does in the level's episode, as the status bar and
+    // the tiles' tooltips name it: "Tile 159: exit", or "Tile 159" without
+    // the episode's table.
+    QString TileText(int tile) const;
+    // The episode's table for Check Level, or why there is none.
+    LevelCheckModel::TileRules TileRules() const;
+    // The episode's table (new after Set Paths): the overlay, the loops and
+    // the View commands that need them follow it.
+    void TakeTileBehaviour();
     // The tooltip of palette sprite `sprite`: its name in the game and the
     // info value it writes; empty for a number outside the episode's table.
     QString SpriteTip(int sprite) const;
@@ -170,6 +183,8 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private slots:
     // ---- File and View menus (LevelEditorWindow.cpp) ----
@@ -190,6 +205,8 @@ private slots:
     void scrollTileStrip();
     void dragTileStrip();
     void pickStripTile(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x, double y);
+    // The strip's tooltip names the tile at `x` and what it does.
+    void nameStripTile(double x);
     void layOutTileStrip();
     void paintSelectedTile(int index);
     void layOutTileSelector();
@@ -227,6 +244,13 @@ private slots:
     void toggleSprites();
     // The largest zoom at which the whole level fits the canvas.
     void fitLevel();
+    // ---- Tile behaviour (LevelEditorWindow_behaviour.cpp) ----
+    // View, "Show Tile &Behaviour": what each tile does, over the canvas.
+    void toggleTileBehaviour();
+    // View, "&Animate Tiles": the tiles' loops cycle at the game's pace.
+    void toggleTileAnimation();
+    // The animation's next step, on the timer.
+    void animateTiles();
     // ---- Level menu (LevelEditorWindow_game.cpp) ----
     // Runs the level as it is now in the game under DOSBox, from a copy.
     void testInGame();
@@ -321,6 +345,22 @@ private:
     void ToolActed();
     void ApplyLayers();
 
+    // ---- Tile behaviour (LevelEditorWindow_behaviour.cpp) ----
+    // The View menu's two items and the animation's timer (constructor).
+    void CreateTileBehaviourControls();
+    // The canvas, strip and preview follow the two View items.
+    void ApplyTileBehaviour();
+    // Whether the tiles' loops cycle now.
+    bool Animating() const;
+    // The timer runs while the window animates and is shown.
+    void FollowAnimationTimer();
+    // The tile the palettes show for `tile` at the animation's frame.
+    qint16 ShownTile(qint16 tile) const;
+    // The tile strip's cells drawn again: all, or those that animate.
+    void PaintStripCells(bool animatedOnly);
+    // The level preview's cells that change between two frames, drawn.
+    void AnimatePreview(int from, int to);
+
     // ---- Test in Game, Check Level, saving with errors (LevelEditorWindow_game.cpp) ----
     // Adds the Level menu's items (constructor).
     void CreateGameControls();
@@ -389,6 +429,11 @@ private:
     bool m_ShowTiles = true;
     bool m_ShowSprites = true;
     QPoint m_MarkedCell{-1, -1};
+    // The episode's tile behaviour table, and its loops when any tile
+    // animates with the window's sheet.
+    std::shared_ptr<const TileBehaviour> m_Behaviour;
+    std::shared_ptr<const TileAnimation> m_Animation;
+    QTimer* m_AnimationTimer = nullptr;
     // Across the top while the level's file was changed by another program.
     DiskChangeBar* m_DiskBar = nullptr;
 
@@ -437,6 +482,8 @@ private:
     QAction* m_ShowSpritesAction = nullptr;
     QAction* m_FitLevelAction = nullptr;
     QAction* m_InfoValuesAction = nullptr;
+    QAction* m_ShowBehaviourAction = nullptr;
+    QAction* m_AnimateTilesAction = nullptr;
     QMenu* m_ToolsMenu = nullptr;
     QMenu* m_LevelMenu = nullptr;
     QAction* m_PropertiesAction = nullptr;

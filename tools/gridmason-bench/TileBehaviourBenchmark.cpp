@@ -5,6 +5,9 @@
 // - one step of tile animation on a 128 x 120 level at zoom 1: the cells
 //   that change found, drawn again and copied to the screen, as a share of
 //   one core at the game's pace.
+// - the whole process's processor time while an editor window animates the
+//   tiles of a 128 x 120 level and nothing else happens, as a share of one
+//   core (`animation-idle`, apart: it takes 40 seconds).
 // The table is the shareware episode 1's when the game's files lie beside
 // the project (then LEVEL01.CK1 is stepped too), otherwise a made-up one
 // with about the same share of marked and animated tiles; the level holds
@@ -12,7 +15,9 @@
 
 #include "BenchFixtures.h"
 #include "Benchmark.h"
+#include "EpisodeTileBehaviour.h"
 #include "Level.h"
+#include "LevelEditorWindow.h"
 #include "LevelCanvas.h"
 #include "SpriteSet.h"
 #include "Surface.h"
@@ -24,7 +29,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
+#include <QFile>
 #include <QPainter>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -153,6 +164,67 @@ void runTileBehaviour(QTextStream& out) {
     if (real)
         step("LEVEL01.CK1", gameLevel);
 }
+
+// Seconds of processor time the whole process has used so far.
+double processSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// The share of one core the process uses while the event loop runs alone
+// for `milliseconds`.
+double idleShare(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    const double before = processSeconds();
+    loop.exec();
+    return (processSeconds() - before) / (milliseconds / 1000.0);
+}
+
+void runAnimationIdle(QTextStream& out) {
+    // The table and the level as the editor reads them: the shareware
+    // episode's, or a made-up table beside a made-up level.
+    QTemporaryDir folder;
+    EpisodeTileBehaviour tables;
+    QString levelFile = QDir(GameDir).filePath(QStringLiteral("LEVEL01.CK1"));
+    tables.Update(1, GameDir, QString());
+    const bool real = tables.Table(1) != nullptr && QFile::exists(levelFile);
+    if (!real) {
+        QFile file(folder.filePath(QStringLiteral("TILEINFO.CK1")));
+        if (!file.open(QIODevice::WriteOnly) || file.write(madeUpTable().ToBytes()) < 0)
+            return void(out << "  the made-up table could not be written\n");
+        file.close();
+        tables.Update(1, QString(), folder.path());
+        levelFile = folder.filePath(QStringLiteral("LEVEL01.CK1"));
+        if (!madeUpLevel().Save(levelFile))
+            return void(out << "  the made-up level could not be written\n");
+    }
+    BenchWindow window(128, 120);
+    window.host.tables = &tables;
+    if (!window.form.LoadLevel(levelFile))
+        return void(out << "  " << levelFile << " could not be read\n");
+    out << (real ? "LEVEL01.CK1 with the shareware episode 1's table"
+                 : "a made-up 128x120 level and table")
+        << ", a " << BenchFixtures::CanvasWidth << "x" << BenchFixtures::CanvasHeight
+        << " canvas, 10 s each\n";
+    QAction* animate = window.form.findChild<QAction*>(QStringLiteral("animateTilesAction"));
+    for (int zoom : {0, 1}) {
+        window.form.SetCanvasZoom(zoom);
+        QApplication::processEvents();
+        const double still = idleShare(10000);
+        animate->trigger();
+        const double moving = idleShare(10000);
+        animate->trigger();
+        out << "  zoom " << zoom << ": idle " << QString::number(still * 100, 'f', 2)
+            << " % of one core, animating " << QString::number(moving * 100, 'f', 2)
+            << " % (aim: within 5 %)\n";
+    }
+}
+
+const Benchmark animationIdle("animation-idle", runAnimationIdle,
+                              "processor share of an idle window animating its tiles (40 s)");
 
 const Benchmark tileBehaviour("tile-behaviour", runTileBehaviour,
                               "the behaviour overlay against the grid; one animation step");
