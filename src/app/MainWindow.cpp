@@ -11,6 +11,7 @@
 #include "HelpMenu.h"
 #include "Level.h"
 #include "LevelCheckDock.h"
+#include "LevelCheckModel.h"
 #include "LevelDocument.h"
 #include "LevelEditorWindow.h"
 #include "LevelFileDialogs.h"
@@ -267,14 +268,19 @@ bool MainWindow::Remember(const IoResult& loaded, int index) {
 }
 
 void MainWindow::LoadTileBehaviours() {
+    bool changed = false;
     for (int episode = 1; episode <= EpisodeTileBehaviour::Episodes; ++episode) {
         if (!m_TileBehaviours.Update(episode, GameFolderSettings::Read(episode),
                                      m_Paths[episode - 1]))
             continue;
+        changed = true;
         for (LevelEditorWindow* editor : Editors())
             if (editor->Document().level().Episode() == episode)
                 editor->TakeTileBehaviour();
     }
+    // The check dock's rules follow the new table at once.
+    if (changed && dckCheck)
+        dckCheck->Model().CheckNow();
 }
 
 void MainWindow::LoadGraphics() {

@@ -18,6 +18,7 @@
 #include <QTimer>
 
 void LevelEditorWindow::CreateTileBehaviourControls() {
+    m_ViewMenu->addSeparator();
     m_ShowBehaviourAction = m_ViewMenu->addAction(tr("Show Tile &Behaviour"));
     m_ShowBehaviourAction->setCheckable(true);
     m_ShowBehaviourAction->setShortcut(QKeySequence(Qt::Key_T));
@@ -107,7 +108,7 @@ void LevelEditorWindow::ApplyTileBehaviour() {
 
 void LevelEditorWindow::FollowAnimationTimer() {
     // A hidden or minimised window shows nothing that moves.
-    if (Animating() && isVisible())
+    if (Animating() && isVisible() && !window()->isMinimized())
         m_AnimationTimer->start();
     else
         m_AnimationTimer->stop();
@@ -120,7 +121,9 @@ void LevelEditorWindow::showEvent(QShowEvent* event) {
 
 void LevelEditorWindow::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
-    FollowAnimationTimer();
+    // A minimised main window hides its children without making them
+    // invisible: the hide itself stops the timer.
+    m_AnimationTimer->stop();
 }
 
 void LevelEditorWindow::animateTiles() {
