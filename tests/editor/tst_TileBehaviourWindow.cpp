@@ -1,7 +1,7 @@
 // What the editor window shows of the game's tile behaviour, through real
 // key events and the window's own timer: View, Show Tile Behaviour over the
-// canvas, View, Animate Tiles stepping the animated cells, and the tile's
-// name in the strip's tooltip. The rules of the overlay, the loops and the
+// canvas, View, Animate Tiles stepping the animated cells, and both
+// disabled without a table. The rules of the overlay, the loops and the
 // names have their tables below the window (TileBehaviourOverlay,
 // TileAnimation, TileBehaviour); these tests check the wiring.
 
@@ -138,24 +138,6 @@ private slots:
             QVERIFY2(action->toolTip().startsWith("Unavailable: "), qPrintable(action->toolTip()));
             QCOMPARE(action->statusTip(), action->toolTip());
         }
-    }
-
-    // The strip's tooltip names the tile under the pointer with what it
-    // does, through the episode's table.
-    void stripNamesTheTile() {
-        BehaviourHost host;
-        auto window = behaviourWindow(host);
-        window->SetSelectedTile(0, Killing);
-        auto* strip = drive(*window).widget<PictureBox>("tileStrip");
-        // The strip centres the chosen tile, drawn at twice its size: find
-        // it by its pixels.
-        const QImage picture = strip->Picture();
-        int x = 0;
-        while (x < picture.width() && picture.pixel(x, 18) != fixtures::tilePixel(Killing, 0, 8))
-            ++x;
-        QVERIFY(x < picture.width());
-        editortest::hover(strip, QPoint(x + 10 + strip->BorderWidth(), 18));
-        QVERIFY2(strip->toolTip().startsWith("Tile 20: kills\n"), qPrintable(strip->toolTip()));
     }
 };
 
