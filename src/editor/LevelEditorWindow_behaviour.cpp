@@ -64,8 +64,10 @@ void LevelEditorWindow::TakeTileBehaviour() {
 }
 
 QString LevelEditorWindow::TileText(int tile) const {
+    // A host without tables names tiles as a table never read does.
+    static const EpisodeTileBehaviour none;
     const EpisodeTileBehaviour* behaviours = m_Host.TileBehaviours();
-    return behaviours ? behaviours->Describe(m_Level.Episode(), tile) : tr("Tile %1").arg(tile);
+    return (behaviours ? *behaviours : none).Describe(m_Level.Episode(), tile);
 }
 
 LevelCheckModel::TileRules LevelEditorWindow::TileRules() const {
