@@ -60,9 +60,10 @@ class QUndoStack;
 // SelectorPanel), LevelEditorWindow_preview.cpp (level preview), LevelEditorWindow_pickers.cpp
 // (picker buttons), LevelEditorWindow_properties.cpp (Level, Properties),
 // LevelEditorWindow_undo.cpp (Edit menu), LevelEditorWindow_tools.cpp (the edit tools' bar and
-// menus, through EditToolBox, and the view options), LevelEditorWindow_game.cpp (Test in Game,
-// Check Level) and LevelEditorWindow_files.cpp (Save As's name and folder, the level's file changed
-// on disk).
+// menus, through EditToolBox, and the view options), LevelEditorWindow_behaviour.cpp (what the
+// game's tiles do: Show Tile Behaviour, Animate Tiles, the tiles' names),
+// LevelEditorWindow_game.cpp (Test in Game, Check Level) and LevelEditorWindow_files.cpp (Save
+// As's name and folder, the level's file changed on disk).
 //
 // The level, its file, its undo stack and modified state live in the
 // window's LevelDocument; the mouse edits through the current EditTool; the
