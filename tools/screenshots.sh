@@ -71,6 +71,22 @@ xdotool mousemove 450 250
 settle
 shootWindow "$main" main-window.png
 
+# View, Show Tile Behaviour over the demo level, from the demo graphics'
+# made-up table, scrolled right (two pages of the canvas's scroll bar) to
+# the lava, the door and the exit, and back.
+canvasBarRight="650 407"
+canvasBarLeft="40 407"
+focus
+xdotool mousemove 450 250 key t
+xdotool mousemove $canvasBarRight click 1 click 1
+xdotool mousemove 450 250
+settle
+shootWindow "$main" tile-behaviour.png
+xdotool mousemove $canvasBarLeft click 1 click 1
+focus
+xdotool key t
+settle
+
 # Hold the tile picker down and move over the open tiles.
 xdotool mousemove $tilePicker mousedown 1
 settle

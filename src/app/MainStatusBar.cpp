@@ -84,7 +84,7 @@ void MainStatusBar::Refresh() {
         return;
     }
     m_Cell->setText(tr("Column %1, Row %2").arg(m_CellX).arg(m_CellY));
-    m_Tile->setText(tr("Tile %1").arg(level.Tile(m_CellX, m_CellY)));
+    m_Tile->setText(editor->TileText(level.Tile(m_CellX, m_CellY)));
     m_Info->setText(tr("Info %1").arg(level.Info(m_CellX, m_CellY)));
 }
 

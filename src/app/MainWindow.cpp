@@ -6,12 +6,14 @@
 #include "EditorPlacement.h"
 #include "FindDock.h"
 #include "FindResults.h"
+#include "GameFolderSettings.h"
 #include "GameLimits.h"
 #include "GamePathsDialog.h"
 #include "GraphicsFolder.h"
 #include "HelpMenu.h"
 #include "Level.h"
 #include "LevelCheckDock.h"
+#include "LevelCheckModel.h"
 #include "LevelDocument.h"
 #include "LevelEditorWindow.h"
 #include "LevelFileDialogs.h"
@@ -318,8 +320,25 @@ bool MainWindow::Remember(const IoResult& loaded, int index) {
     return loaded.ok;
 }
 
+void MainWindow::LoadTileBehaviours() {
+    bool changed = false;
+    for (int episode = 1; episode <= EpisodeTileBehaviour::Episodes; ++episode) {
+        if (!m_TileBehaviours.Update(episode, GameFolderSettings::Read(episode),
+                                     m_Paths[episode - 1]))
+            continue;
+        changed = true;
+        for (LevelEditorWindow* editor : Editors())
+            if (editor->Document().level().Episode() == episode)
+                editor->TakeTileBehaviour();
+    }
+    // The check dock's rules follow the new table at once.
+    if (changed && dckCheck)
+        dckCheck->Model().CheckNow();
+}
+
 void MainWindow::LoadGraphics() {
     m_GameFilesError.clear();
+    LoadTileBehaviours();
     if (LoadTileSets() && LoadSpriteSets())
         return;
     QString text =

@@ -2,6 +2,7 @@
 
 #include "CellFinder.h"
 #include "EditorHost.h"
+#include "EpisodeTileBehaviour.h"
 #include "IoResult.h"
 #include "RecoveryStore.h"
 #include "SpriteSet.h"
@@ -56,6 +57,7 @@ public:
     std::shared_ptr<const TileSet> TileSets(int index) const override;
     std::shared_ptr<const SpriteSet> SpriteSets(int index) const override;
     QWidget* HostWindow() override { return this; }
+    const EpisodeTileBehaviour* TileBehaviours() const override { return &m_TileBehaviours; }
 
     // Set Paths, from either File menu; open editor windows of an episode
     // whose folder changed take its new graphics.
@@ -167,6 +169,9 @@ private:
     // Editor windows of episodes whose folder differs from `before` take
     // the episode's new sets, when those loaded.
     void RefreshEditors(const QString (&before)[3]);
+    // Each episode's tile behaviour table read again where its game or
+    // graphics folder changed; the episode's windows take the new one.
+    void LoadTileBehaviours();
     bool LoadTileSets();
     bool LoadSpriteSets();
     // Passes on whether a set loaded, keeping the reason when the set came
@@ -175,6 +180,7 @@ private:
     // Why loading from a folder of the game's own files failed; empty when
     // the last failure, if any, was a folder of exported bitmaps.
     QString m_GameFilesError;
+    EpisodeTileBehaviour m_TileBehaviours;
 
     // ---- State ----
     // One set of each per episode, shared by its editor windows; a set that

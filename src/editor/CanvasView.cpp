@@ -5,6 +5,8 @@
 #include "PictureBox.h"
 #include "PreviewSource.h"
 #include "SpriteSet.h"
+#include "TileAnimation.h"
+#include "TileBehaviourOverlay.h"
 #include "TileSet.h"
 #include "ToolPreview.h"
 
@@ -88,7 +90,7 @@ void CanvasView::Redraw(int sx, int sy) {
     m_Canvas.ResetWrap();
     Surface& surface = m_Canvas.surface();
     m_Document.level().Display(surface, qint16(sx), qint16(sy), *m_Tiles, *m_Sprites, m_Zoom, 0, 0,
-                               -1, -1, m_Layers);
+                               -1, -1, m_Layers, m_Animation.get(), m_Frame);
     DrawOverlays(surface, QPoint(0, 0));
     m_Drawn = true;
     m_DrawnInfo = m_Document.level().InfoPlane();
@@ -193,7 +195,7 @@ void CanvasView::DrawPixels(const QRect& pixels) {
         PointPartAt(piece.stored);
         m_Document.level().Display(m_Part, qint16(m_OriginX), qint16(m_OriginY), *m_Tiles,
                                    *m_Sprites, m_Zoom, -piece.shown.x(), -piece.shown.y(), w, h,
-                                   m_Layers);
+                                   m_Layers, m_Animation.get(), m_Frame);
         DrawOverlays(m_Part, piece.shown);
         PointPartAt(QRect());
     }
@@ -230,13 +232,54 @@ void CanvasView::DrawOverlays(Surface& surface, QPoint at) const {
     }
 }
 
+void CanvasView::SetBehaviourOverlay(std::shared_ptr<const TileBehaviourOverlay> overlay) {
+    const bool shown = ShowsBehaviour();
+    m_Behaviour = std::move(overlay);
+    if (shown || ShowsBehaviour())
+        m_Canvas.Refresh();
+}
+
+void CanvasView::SetShowBehaviour(bool show) {
+    const bool shown = ShowsBehaviour();
+    m_ShowBehaviour = show;
+    if (shown != ShowsBehaviour())
+        m_Canvas.Refresh();
+}
+
+void CanvasView::SetAnimation(std::shared_ptr<const TileAnimation> animation, int frame) {
+    m_Animation = std::move(animation);
+    m_Frame = frame;
+}
+
+void CanvasView::ShowFrame(int frame) {
+    const int from = m_Frame;
+    m_Frame = frame;
+    if (!m_Animation || !m_Drawn)
+        return;
+    const Surface& surface = m_Canvas.surface();
+    const QRect canvas(0, 0, surface.ScaleWidth(), surface.ScaleHeight());
+    const QRect window(m_OriginX, m_OriginY, CellsAcross(canvas.width()),
+                       CellsDown(canvas.height()));
+    const CanvasGeometry geometry = Geometry();
+    for (const QRect& run : m_Animation->ChangedCells(m_Document.level(), window, from, frame))
+        DrawPixels(geometry.PixelsOf(run) & canvas);
+}
+
 QRect CanvasView::Bounds() const {
+    // The tile behaviour covers the whole level; Draw keeps to its cells.
+    if (ShowsBehaviour())
+        return QRect(0, 0, m_Canvas.surface().ScaleWidth(), m_Canvas.surface().ScaleHeight());
     if (!m_Preview || m_PreviewCells.isEmpty())
         return {};
     return Geometry().PixelsOf(m_PreviewCells);
 }
 
 void CanvasView::Draw(Surface& surface, QPoint at) const {
+    if (ShowsBehaviour()) {
+        const Level& level = m_Document.level();
+        m_Behaviour->Draw(surface, level, m_OriginX, m_OriginY,
+                          QRect(0, 0, level.Width(), level.Height()), m_Zoom, -at.x(), -at.y());
+    }
     if (!m_Preview)
         return;
     const PreviewPlace place{*m_Tiles, *m_Sprites, m_Zoom, m_OriginX, m_OriginY, -at.x(), -at.y()};

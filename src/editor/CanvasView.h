@@ -14,6 +14,8 @@
 
 class PreviewSource;
 class QPainter;
+class TileAnimation;
+class TileBehaviourOverlay;
 
 class LevelDocument;
 class SpriteSet;
@@ -26,8 +28,11 @@ class TileSet;
 // already drawn where they are (the canvas's picture wraps, see
 // PictureWrap) and draws the strips it uncovers; only a new level, new
 // sets, a zoom or a new size draw everything. The view keeps its own zoom
-// and draws the episode's shared sets at it. A tool's preview is a layer
-// over the picture, never drawn into it (see PictureLayer).
+// and draws the episode's shared sets at it. What the tiles do (the tile
+// behaviour overlay) and a tool's preview are a layer over the picture,
+// never drawn into it (see PictureLayer). While tiles animate, the picture
+// shows each cell at the view's frame, and a new frame draws only the
+// cells on screen whose picture changes.
 class CanvasView : public QObject, private PictureLayer {
     Q_OBJECT
 public:
@@ -55,6 +60,19 @@ public:
     void SetShowGrid(bool show) { m_ShowGrid = show; }
     // Level::Layers to draw.
     void SetLayers(int layers) { m_Layers = layers; }
+    // What the tiles do, drawn over the level while shown (null: nothing).
+    // Shown at once: the layer needs no drawing of the picture.
+    void SetBehaviourOverlay(std::shared_ptr<const TileBehaviourOverlay> overlay);
+    void SetShowBehaviour(bool show);
+    bool ShowsBehaviour() const { return m_ShowBehaviour && m_Behaviour != nullptr; }
+    // The tiles' loops (null: every tile still) and the frame they show;
+    // the caller redraws.
+    void SetAnimation(std::shared_ptr<const TileAnimation> animation, int frame);
+    const std::shared_ptr<const TileAnimation>& Animation() const { return m_Animation; }
+    int Frame() const { return m_Frame; }
+    // Moves the animation to `frame`, drawing only the cells on screen
+    // whose picture changes.
+    void ShowFrame(int frame);
     // What is drawn over the level (none: nullptr).
     void SetPreview(const PreviewSource* preview);
     // The preview may have changed: its old and new cells are shown again.
@@ -89,7 +107,7 @@ private:
     // Points m_Part at `stored` pixels of the canvas's image (an empty
     // rectangle: nowhere).
     void PointPartAt(const QRect& stored);
-    // The preview as the canvas's layer.
+    // The tile behaviour and the preview as the canvas's layer.
     QRect Bounds() const override;
     void Draw(Surface& surface, QPoint at) const override;
 
@@ -109,6 +127,10 @@ private:
     int m_Layers = 3;
     const PreviewSource* m_Preview = nullptr;
     QRect m_PreviewCells;
+    std::shared_ptr<const TileBehaviourOverlay> m_Behaviour;
+    bool m_ShowBehaviour = false;
+    std::shared_ptr<const TileAnimation> m_Animation;
+    int m_Frame = 0;
     Overlay m_Overlay;
     // The picture on the canvas was drawn for the present size and sets.
     bool m_Drawn = false;

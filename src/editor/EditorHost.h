@@ -5,13 +5,15 @@
 #include <memory>
 #include <vector>
 
+class EpisodeTileBehaviour;
 class QWidget;
 class SpriteSet;
 class TileSet;
 class LevelEditorWindow;
 
 // What an editor window needs of the main window that holds it: the File
-// menu's shared commands and the graphics sets of each episode.
+// menu's shared commands, the graphics sets of each episode and what their
+// tiles do.
 class EditorHost {
 public:
     virtual ~EditorHost() = default;
@@ -23,6 +25,8 @@ public:
     // shared read-only by every window of the episode; never null.
     virtual std::shared_ptr<const TileSet> TileSets(int index) const = 0;
     virtual std::shared_ptr<const SpriteSet> SpriteSets(int index) const = 0;
+    // Each episode's tile behaviour table; null when none is known.
+    virtual const EpisodeTileBehaviour* TileBehaviours() const { return nullptr; }
     // The window that owns the editors' dialogs.
     virtual QWidget* HostWindow() = 0;
     // An editor wrote its level to `fileName`.

@@ -81,7 +81,9 @@ void LevelCheckDock::Follow(LevelEditorWindow* editor) {
                                            &LevelCheckDock::UpdateTitle);
         // The editor's own sheet counts the tiles, as the canvas draws them.
         QPointer<LevelEditorWindow> guarded(editor);
-        m_Model->Follow(document, [guarded] { return guarded ? guarded->Tiles().Count() : 0; });
+        m_Model->Follow(
+            document, [guarded] { return guarded ? guarded->Tiles().Count() : 0; },
+            [guarded] { return guarded ? guarded->TileRules() : LevelCheckModel::TileRules{}; });
     }
     UpdateTitle();
 }

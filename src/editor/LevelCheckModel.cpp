@@ -1,7 +1,9 @@
 #include "LevelCheckModel.h"
 
+#include "EpisodeCheck.h"
 #include "LevelChecker.h"
 #include "LevelDocument.h"
+#include "TileRulesChecker.h"
 
 namespace {
 
@@ -50,12 +52,14 @@ LevelCheckModel::LevelCheckModel(QObject* parent) : QStandardItemModel(parent) {
     Rebuild();
 }
 
-void LevelCheckModel::Follow(const LevelDocument* document, std::function<int()> tileCount) {
+void LevelCheckModel::Follow(const LevelDocument* document, std::function<int()> tileCount,
+                             std::function<TileRules()> rules) {
     for (const QMetaObject::Connection& connection : m_Connections)
         disconnect(connection);
     m_Connections.clear();
     m_Document = document;
     m_TileCount = std::move(tileCount);
+    m_Rules = std::move(rules);
     if (m_Document) {
         m_Connections
             << connect(m_Document, &LevelDocument::cellsChanged, this, &LevelCheckModel::Changed)
@@ -73,9 +77,15 @@ void LevelCheckModel::CheckNow() {
     m_Delay.stop();
     m_Groups.clear();
     m_Counts[0] = m_Counts[1] = 0;
+    m_Skipped.clear();
     if (m_Document) {
         const int tileCount = m_TileCount ? m_TileCount() : 0;
-        const auto findings = LevelChecker::Check(m_Document->level(), tileCount);
+        const TileRules rules = m_Rules ? m_Rules() : TileRules{};
+        if (m_Rules && !rules.table)
+            m_Skipped = TileRulesChecker::SkippedText(
+                rules.missing.isEmpty() ? tr("no table is known for this episode") : rules.missing);
+        const auto findings =
+            EpisodeCheck::OwnFindings(m_Document->level(), tileCount, rules.table.get());
         for (const Finding& finding : findings)
             ++m_Counts[indexOf(finding.severity)];
         m_Groups = FindingGroup::Group(findings);
@@ -124,18 +134,21 @@ void LevelCheckModel::Rebuild() {
     emit Rebuilt();
 }
 
-// The groups shown, or one line saying why there are none.
+// The groups shown, or one line saying why there are none; first, once,
+// the line that says the tile rules were skipped.
 QList<QStandardItem*> LevelCheckModel::Lines() const {
     if (!m_Document)
         return {plainLine(tr("No level is open."))};
-    if (m_Groups.empty())
-        return {plainLine(tr("No problems found."))};
     QList<QStandardItem*> lines;
+    if (!m_Skipped.isEmpty())
+        lines << plainLine(m_Skipped);
+    if (m_Groups.empty())
+        return lines << plainLine(tr("No problems found."));
     for (const FindingGroup& group : m_Groups)
         if (m_Shown[indexOf(group.severity)])
             lines << GroupLine(group);
-    if (lines.isEmpty())
-        return {plainLine(tr("Every finding is hidden: turn Errors or Warnings on."))};
+    if (lines.size() == (m_Skipped.isEmpty() ? 0 : 1))
+        lines << plainLine(tr("Every finding is hidden: turn Errors or Warnings on."));
     return lines;
 }
 

@@ -8,9 +8,11 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class LevelDocument;
+class TileBehaviour;
 
 // What the check dock lists, without the dock: it follows one document,
 // checks its level again a moment after each change (so that a long drag
@@ -33,10 +35,19 @@ public:
 
     explicit LevelCheckModel(QObject* parent = nullptr);
 
+    // What the tile rules need: the episode's table, or why there is none.
+    struct TileRules {
+        std::shared_ptr<const TileBehaviour> table;
+        QString missing;
+    };
+
     // Follows `document` (nullptr for none) and checks it at once.
     // `tileCount` tells, at each check, how many tiles the level's episode
-    // has.
-    void Follow(const LevelDocument* document, std::function<int()> tileCount);
+    // has; `rules`, the episode's tile behaviour table for the checks that
+    // need it. Without a table those are skipped, and the first line says
+    // so.
+    void Follow(const LevelDocument* document, std::function<int()> tileCount,
+                std::function<TileRules()> rules = {});
     const LevelDocument* Document() const { return m_Document; }
     // Checks at once; a check waiting for its moment is dropped.
     void CheckNow();
@@ -71,6 +82,10 @@ private:
 
     const LevelDocument* m_Document = nullptr;
     std::function<int()> m_TileCount;
+    std::function<TileRules()> m_Rules;
+    // The line that says the tile rules were skipped, and why; empty when
+    // they ran or were not asked for.
+    QString m_Skipped;
     QList<QMetaObject::Connection> m_Connections;
     QTimer m_Delay;
     std::vector<FindingGroup> m_Groups;

@@ -191,6 +191,7 @@ LevelEditorWindow::LevelEditorWindow(EditorHost& host, QWidget* parent)
     CreateUndo();
     CreateInfoValueControls();
     CreateTools();
+    CreateTileBehaviourControls();
     CreateGameControls();
     CreateFindControls();
     CreateDiskWatch();
@@ -212,13 +213,12 @@ void LevelEditorWindow::CreateControls() {
     m_TileStrip = new PictureBox(this);
     m_TileStrip->SetBorderWidth(PanelBorder);
     m_TileStrip->resize(552, TilesHeight);
-    m_TileStrip->setToolTip(tr("Tiles: click with the left or right button to choose the tile "
-                               "that button paints"));
     QWidget* tilesInner = m_TileStrip;
     m_TileStripScrollBar = new QScrollBar(Qt::Horizontal, tilesInner);
     m_TileStripScrollBar->setGeometry(PanelBorder, TilesHeight - PanelBorder - ScrollThickness, 100,
                                       ScrollThickness);
     m_TileStripScrollBar->setRange(0, 0);
+    nameStripTile(-1);
     m_TilePicker = new PickerButton(tilesInner);
     m_TilePicker->setGeometry(PanelBorder, PanelBorder, PickerWidth, PickerHeight);
     m_TilePicker->setIcon(PickerPicture(false));
@@ -386,6 +386,9 @@ void LevelEditorWindow::ConnectControls() {
     connect(m_TileStrip, &PictureBox::Paint, this, [this] { paintTileStrip(); });
     connect(m_TileStrip, &PictureBox::Resized, this, [this] { layOutTileStrip(); });
     connect(m_TileStrip, &PictureBox::MouseDown, this, &LevelEditorWindow::pickStripTile);
+    connect(
+        m_TileStrip, &PictureBox::MouseMove, this,
+        [this](Qt::MouseButtons, Qt::KeyboardModifiers, double x, double) { nameStripTile(x); });
     connect(m_TileStripScrollBar, &QScrollBar::valueChanged, this,
             [this] { m_TileStripScrollBar->isSliderDown() ? dragTileStrip() : scrollTileStrip(); });
     for (int i = 0; i < 2; ++i)
@@ -432,6 +435,8 @@ void LevelEditorWindow::levelReplaced() {
     // 1x zoom, and everything laid out and drawn for its size.
     if (!m_OwnReplace)
         TakeEpisodeSets();
+    // Its episode's table, which may be another's.
+    TakeTileBehaviour();
 }
 
 void LevelEditorWindow::TakeEpisodeSets() {
@@ -527,6 +532,9 @@ void LevelEditorWindow::NameControls() {
         {m_ShowSpritesAction, "showSpritesAction"},
         {m_FitLevelAction, "fitLevelAction"},
         {m_InfoValuesAction, "infoValuesAction"},
+        {m_ShowBehaviourAction, "showTileBehaviourAction"},
+        {m_AnimateTilesAction, "animateTilesAction"},
+        {m_AnimationTimer, "tileAnimationTimer"},
         {m_ToolsMenu, "toolsMenu"},
         {m_LevelMenu, "levelMenu"},
         {m_PropertiesAction, "propertiesAction"},
@@ -556,6 +564,9 @@ void LevelEditorWindow::SetTiles(std::shared_ptr<const TileSet> tiles) {
     m_TileSource->SetTiles(m_Tiles);
     if (isVisible())
         SetUpTileStrip();
+    // The loops cut by the sheet's last tile stay still.
+    if (m_ShowBehaviourAction)
+        TakeTileBehaviour();
     emit setsChanged();
 }
 

@@ -4,6 +4,7 @@
 #include "EditTool.h"
 #include "IoResult.h"
 #include "Level.h"
+#include "LevelCheckModel.h"
 #include "SaveQuestions.h"
 #include "SpritePick.h"
 #include "SpriteSet.h"
@@ -18,6 +19,9 @@
 #include <optional>
 
 class BrushTool;
+class QTimer;
+class TileAnimation;
+class TileBehaviour;
 class CanvasGeometry;
 class DiskChangeBar;
 class CanvasView;
@@ -56,9 +60,10 @@ class QUndoStack;
 // SelectorPanel), LevelEditorWindow_preview.cpp (level preview), LevelEditorWindow_pickers.cpp
 // (picker buttons), LevelEditorWindow_properties.cpp (Level, Properties),
 // LevelEditorWindow_undo.cpp (Edit menu), LevelEditorWindow_tools.cpp (the edit tools' bar and
-// menus, through EditToolBox, and the view options), LevelEditorWindow_game.cpp (Test in Game,
-// Check Level) and LevelEditorWindow_files.cpp (Save As's name and folder, the level's file changed
-// on disk).
+// menus, through EditToolBox, and the view options), LevelEditorWindow_behaviour.cpp (what the
+// game's tiles do: Show Tile Behaviour, Animate Tiles, the tiles' names),
+// LevelEditorWindow_game.cpp (Test in Game, Check Level) and LevelEditorWindow_files.cpp (Save
+// As's name and folder, the level's file changed on disk).
 //
 // The level, its file, its undo stack and modified state live in the
 // window's LevelDocument; the mouse edits through the current EditTool; the
@@ -149,6 +154,15 @@ public:
     bool ShowsInfoValues() const { return m_ShowInfoValues; }
     // What the status bar shows for the tools and hidden planes.
     QString ToolStatusText() const;
+    // What tile `tile` does in the level's episode, as the status bar and
+    // the tiles' tooltips name it: "Tile 159: exit", or "Tile 159" without
+    // the episode's table.
+    QString TileText(int tile) const;
+    // The episode's table for Check Level, or why there is none.
+    LevelCheckModel::TileRules TileRules() const;
+    // The episode's table (new after Set Paths): the overlay, the loops and
+    // the View commands that need them follow it.
+    void TakeTileBehaviour();
     // The tooltip of palette sprite `sprite`: its name in the game and the
     // info value it writes; empty for a number outside the episode's table.
     QString SpriteTip(int sprite) const;
@@ -182,6 +196,8 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private slots:
     // ---- File and View menus (LevelEditorWindow.cpp) ----
@@ -202,6 +218,8 @@ private slots:
     void scrollTileStrip();
     void dragTileStrip();
     void pickStripTile(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x, double y);
+    // The strip's tooltip names the tile at `x` and what it does.
+    void nameStripTile(double x);
     void layOutTileStrip();
     void paintSelectedTile(int index);
     void layOutTileSelector();
@@ -239,6 +257,13 @@ private slots:
     void toggleSprites();
     // The largest zoom at which the whole level fits the canvas.
     void fitLevel();
+    // ---- Tile behaviour (LevelEditorWindow_behaviour.cpp) ----
+    // View, "Show Tile &Behaviour": what each tile does, over the canvas.
+    void toggleTileBehaviour();
+    // View, "&Animate Tiles": the tiles' loops cycle at the game's pace.
+    void toggleTileAnimation();
+    // The animation's next step, on the timer.
+    void animateTiles();
     // ---- Level menu (LevelEditorWindow_game.cpp) ----
     // Runs the level as it is now in the game under DOSBox, from a copy.
     void testInGame();
@@ -335,6 +360,22 @@ private:
     // Edit, Replace Tile...: the dialog, then the replacement.
     void replaceTile();
 
+    // ---- Tile behaviour (LevelEditorWindow_behaviour.cpp) ----
+    // The View menu's two items and the animation's timer (constructor).
+    void CreateTileBehaviourControls();
+    // The canvas, strip and preview follow the two View items.
+    void ApplyTileBehaviour();
+    // Whether the tiles' loops cycle now.
+    bool Animating() const;
+    // The timer runs while the window animates and is shown.
+    void FollowAnimationTimer();
+    // The tile the palettes show for `tile` at the animation's frame.
+    qint16 ShownTile(qint16 tile) const;
+    // The tile strip's cells drawn again: all, or those that animate.
+    void PaintStripCells(bool animatedOnly);
+    // The level preview's cells that change between two frames, drawn.
+    void AnimatePreview(int from, int to);
+
     // ---- Test in Game, Check Level, saving with errors (LevelEditorWindow_game.cpp) ----
     // Adds the Level menu's items (constructor).
     void CreateGameControls();
@@ -408,6 +449,11 @@ private:
     bool m_ShowTiles = true;
     bool m_ShowSprites = true;
     QPoint m_MarkedCell{-1, -1};
+    // The episode's tile behaviour table, and its loops when any tile
+    // animates with the window's sheet.
+    std::shared_ptr<const TileBehaviour> m_Behaviour;
+    std::shared_ptr<const TileAnimation> m_Animation;
+    QTimer* m_AnimationTimer = nullptr;
     // Across the top while the level's file was changed by another program.
     DiskChangeBar* m_DiskBar = nullptr;
 
@@ -457,6 +503,8 @@ private:
     QAction* m_ShowSpritesAction = nullptr;
     QAction* m_FitLevelAction = nullptr;
     QAction* m_InfoValuesAction = nullptr;
+    QAction* m_ShowBehaviourAction = nullptr;
+    QAction* m_AnimateTilesAction = nullptr;
     QMenu* m_ToolsMenu = nullptr;
     QMenu* m_LevelMenu = nullptr;
     QAction* m_PropertiesAction = nullptr;

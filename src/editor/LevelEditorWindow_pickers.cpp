@@ -66,8 +66,15 @@ void LevelEditorWindow::tilePickerMoved(Qt::MouseButtons buttons, Qt::KeyboardMo
     if (buttons == Qt::NoButton || !m_TileSelector->IsOpen())
         return;
     const QPointF p = PointerInWindow(*this, m_TilePicker, m_TileStrip, x, y);
-    if (!m_TileSelector->DragScroll(p.y()))
-        PickTileAt(buttons, Whole(p.x()), Whole(p.y()));
+    if (m_TileSelector->DragScroll(p.y()))
+        return;
+    PickTileAt(buttons, Whole(p.x()), Whole(p.y()));
+    // The tile and what it does follow the pointer, as the sprites' names.
+    const int tile = m_TileSelector->ItemAt(Whole(p.x()), Whole(p.y()));
+    if (tile >= 0)
+        QToolTip::showText(mapToGlobal(p.toPoint()), TileText(tile), m_TileSelectorBox);
+    else
+        QToolTip::hideText();
 }
 
 void LevelEditorWindow::tilePickerReleased(Qt::MouseButton button, Qt::KeyboardModifiers, double x,
@@ -76,6 +83,7 @@ void LevelEditorWindow::tilePickerReleased(Qt::MouseButton button, Qt::KeyboardM
         return;
     const QPointF p = PointerInWindow(*this, m_TilePicker, m_TileStrip, x, y);
     PickTileAt(button, Whole(p.x()), Whole(p.y()));
+    QToolTip::hideText();
     m_TileSelector->Close();
     MousePointer::MoveTo(m_TilePicker, int(halfOfTruncated(m_TilePicker->width())),
                          int(halfOfTruncated(m_TilePicker->height())));

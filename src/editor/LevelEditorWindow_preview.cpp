@@ -22,7 +22,8 @@ QSize BorderDiff(const PictureBox* box) {
 } // namespace
 
 void LevelEditorWindow::paintLevelPreview() {
-    m_Level.Display(m_PreviewMap->surface(), 0, 0, *m_Tiles, *m_Sprites, EditGeometry::PreviewZoom);
+    m_Level.Display(m_PreviewMap->surface(), 0, 0, *m_Tiles, *m_Sprites, EditGeometry::PreviewZoom,
+                    0, 0, -1, -1, Level::AllLayers, m_Canvas->Animation().get(), m_Canvas->Frame());
     m_PreviewMap->Refresh();
 }
 

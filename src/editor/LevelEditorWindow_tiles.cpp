@@ -9,6 +9,7 @@
 #include "PickerButton.h"
 #include "PictureBox.h"
 #include "SelectorPanel.h"
+#include "TileAnimation.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -39,6 +40,10 @@ void placeInside(const PictureBox* box, QWidget* child, int left, int top, int w
 // ---- Tile strip ----
 
 void LevelEditorWindow::paintTileStrip() {
+    PaintStripCells(false);
+}
+
+void LevelEditorWindow::PaintStripCells(bool animatedOnly) {
     Surface& surface = m_TileStrip->surface();
     const double pitch = m_Tiles->RenderWidth(EditGeometry::PaletteZoom) + CellGap;
     const double tileHeight = m_Tiles->RenderHeight(EditGeometry::PaletteZoom);
@@ -48,12 +53,18 @@ void LevelEditorWindow::paintTileStrip() {
         m_Tiles->PixelWToTiles(m_TileStrip->ScaleWidth(), EditGeometry::PaletteZoom) + 1;
     const long long first = m_TileStripScrollBar->value();
     for (long long i = 0; i < cells; ++i) {
+        const qint16 tile = drawableIndex(first + i);
+        if (animatedOnly && !m_Animation->Animates(tile))
+            continue;
         const double left = pitch * double(i);
-        m_Tiles->Draw(drawableIndex(first + i), surface, static_cast<int>(left) + 4, 2,
+        m_Tiles->Draw(ShownTile(tile), surface, static_cast<int>(left) + 4, 2,
                       EditGeometry::PaletteZoom);
         surface.Line(left + 3, 1, pitch * double(i + 1), tileHeight + 2, FrameColour, false);
+        if (animatedOnly)
+            m_TileStrip->RefreshArea(QRect(int(left) + 3, 1, int(pitch) + 1, int(tileHeight) + 2));
     }
-    m_TileStrip->Refresh();
+    if (!animatedOnly)
+        m_TileStrip->Refresh();
 }
 
 void LevelEditorWindow::scrollTileStrip() {
@@ -72,6 +83,15 @@ void LevelEditorWindow::pickStripTile(Qt::MouseButton button, Qt::KeyboardModifi
     if (tile < 0)
         return; // an empty set offers nothing to choose
     SetSelectedTile(static_cast<qint16>(ToolEvent::SlotOf(button)), static_cast<qint16>(tile));
+}
+
+void LevelEditorWindow::nameStripTile(double x) {
+    const double pitch = m_Tiles->RenderWidth(EditGeometry::PaletteZoom) + CellGap;
+    const int tile =
+        PaletteGeometry::StripTileAt(x, m_TileStripScrollBar->value(), pitch, m_Tiles->Count());
+    const QString help = tr("Tiles: click with the left or right button to choose the tile "
+                            "that button paints");
+    m_TileStrip->setToolTip(tile < 0 ? help : TileText(tile) + QLatin1Char('\n') + help);
 }
 
 void LevelEditorWindow::layOutTileStrip() {

@@ -60,15 +60,18 @@ private slots:
         QVERIFY(m_F.Begin());
         m_Levels = std::make_unique<QTemporaryDir>();
         // LEVEL12: no start, tile 700 at (40, 30), tile 701 at (10, 50) and
-        // at (11, 50). LEVEL05: nothing wrong.
+        // at (11, 50). LEVEL05: nothing wrong. Both have the demo
+        // graphics' exit, tile 159.
         Level level;
         level.Create(100, 60, 1, 12);
         level.SetTile(40, 30, 700);
         level.SetTile(10, 50, 701);
         level.SetTile(11, 50, 701);
+        level.SetTile(20, 20, 159);
         QVERIFY(level.Save(m_Levels->filePath("LEVEL12.CK1")).ok);
         level.Create(40, 30, 1, 5);
         level.SetInfo(4, 4, 255);
+        level.SetTile(20, 20, 159);
         QVERIFY(level.Save(m_Levels->filePath("LEVEL05.CK1")).ok);
     }
 

@@ -1,5 +1,6 @@
 // Pointing an episode at the game's own folder instead of exported bitmaps.
 #include "GamePathsDialog.h"
+#include "LevelEditorWindow.h"
 #include "MainWindowFixture.h"
 #include "Settings.h"
 #include "TestData.h"
@@ -25,6 +26,7 @@ private slots:
     void pathsDialogAcceptsAGameFolderForItsEpisodeOnly();
     void startUpLoadsTheSetsStraightFromTheGameFiles();
     void damagedGameFileIsNamedInTheMessage();
+    void setPathsGivesOpenWindowsTheGamesTileTable();
 
 private:
     // A copy of the real episode-1 graphics files, names in lower case to
@@ -139,6 +141,29 @@ void GameFolderTest::damagedGameFileIsNamedInTheMessage() {
     QVERIFY2(text.contains(QStringLiteral("egalatch.ck1"), Qt::CaseInsensitive), qPrintable(text));
     QCOMPARE(m_F.prompts().shownDialogs.size(), size_t(1));
     QCOMPARE(window.TileSets(0)->Count(), qint16(0));
+}
+
+// A game folder chosen in Set Paths brings the game's own tile behaviour
+// table to the open windows of its episode, in place of the demo
+// graphics' made-up one.
+void GameFolderTest::setPathsGivesOpenWindowsTheGamesTileTable() {
+    GM_REQUIRE_REAL_DATA();
+    const QString game = m_Game->path();
+    QVERIFY(
+        QFile::copy(QDir(realDataDir()).filePath("KEEN1.EXE"), QDir(game).filePath("KEEN1.EXE")));
+    auto window = m_F.StartedWindow();
+    QVERIFY(window);
+    window->OpenFiles({m_F.demoLevel("LEVEL01.CK1")});
+    LevelEditorWindow* editor = window->Editors().front();
+    QCOMPARE(editor->TileText(208), QStringLiteral("Tile 208: nothing"));
+    m_F.prompts().dialogs.push_back([&](QDialog& dialog) {
+        controls::retype(controls::find<QLineEdit>(dialog, "gameFolderEdit1"), game);
+        QTest::mouseClick(&controls::find<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+    });
+    window->findChild<QAction*>("setPathsAction")->trigger();
+    QCOMPARE(m_F.prompts().shownDialogs.size(), size_t(1));
+    QCOMPARE(editor->TileText(208),
+             QStringLiteral("Tile 208: kills, solid on top, animated (4 tiles)"));
 }
 
 GM_TEST_MAIN(GameFolderTest)

@@ -4,6 +4,7 @@
 #include "LevelCheckModel.h"
 #include "LevelDocument.h"
 #include "TestMain.h"
+#include "TileBehaviour.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -109,6 +110,45 @@ private slots:
         }
         // The document went away with its window.
         QCOMPARE(::lines(model), QStringList{"No level is open."});
+    }
+
+    // With the episode's table the tile rules join the findings; without
+    // it one line, first, says they were skipped and why.
+    void tileRules_data() {
+        QTest::addColumn<bool>("table");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("table") << true
+                               << QStringList{"error: the level has no exit, so it cannot be "
+                                              "finished (the exit is tile 3)",
+                                              "warning at 4, 4: Keen's start cell holds tile 9 "
+                                              "(solid): Keen starts stuck or dies"};
+        QTest::newRow("none") << false
+                              << QStringList{"The checks that need the game's tile behaviour were "
+                                             "skipped: KEEN1.EXE is not in the game folder",
+                                             "No problems found."};
+    }
+
+    void tileRules() {
+        QFETCH(bool, table);
+        QFETCH(QStringList, expected);
+        LevelDocument document;
+        document.NewLevel(30, 20, 1, 1);
+        document.SetCell(CellChange::InfoPlane, 4, 4, 255);
+        document.SetCell(CellChange::TilePlane, 4, 4, 9);
+        // Ten tiles: 3 the exit, 9 solid from every side.
+        std::vector<TileBehaviour::Tile> tiles(10);
+        tiles[3].behaviour = TileBehaviour::Exit;
+        tiles[9].top = tiles[9].right = tiles[9].bottom = tiles[9].left = 1;
+        const auto behaviour = std::make_shared<const TileBehaviour>(tiles);
+        LevelCheckModel model;
+        model.Follow(
+            &document, [] { return 611; },
+            [&] {
+                return table ? LevelCheckModel::TileRules{behaviour, {}}
+                             : LevelCheckModel::TileRules{nullptr,
+                                                          "KEEN1.EXE is not in the game folder"};
+            });
+        QCOMPARE(::lines(model), expected);
     }
 
     // Changes are checked a moment later, a drag once it is over: 300

@@ -175,7 +175,8 @@ void tst_LevelEditorWindow::menusAndDelegatedCommands() {
     QCOMPARE(items(menus[2]),
              QStringList({"Zoom &In\tCtrl+=", "Zoom &Out\tCtrl+-", "&1x Zoom\tCtrl+0", "-",
                           "Show &Info Values\tCtrl+I", "-", "Show &Grid\tG", "Show &Tiles\t",
-                          "Show &Sprites\t", "&Fit Level\tCtrl+9"}));
+                          "Show &Sprites\t", "&Fit Level\tCtrl+9", "-", "Show Tile &Behaviour\tT",
+                          "&Animate Tiles\t"}));
     QCOMPARE(items(menus[3]),
              QStringList({"&Brush\tB", "Rectangle &Select\tM", "Select Same &Tile\tS",
                           "Magic &Wand\tW", "Bucket &Fill\tF", "&Rectangle Fill\tR", "&Line\tL"}));

@@ -52,6 +52,9 @@ public:
     std::shared_ptr<const TileSet> TileSets(int) const override { return m_Tiles; }
     std::shared_ptr<const SpriteSet> SpriteSets(int) const override { return m_Sprites; }
     QWidget* HostWindow() override { return nullptr; }
+    const EpisodeTileBehaviour* TileBehaviours() const override { return tables; }
+    // The tile behaviour tables the window is given; none unless set.
+    const EpisodeTileBehaviour* tables = nullptr;
 
 private:
     std::shared_ptr<TileSet> m_Tiles = std::make_shared<TileSet>();

@@ -5,6 +5,10 @@
 // - one step of tile animation on a 128 x 120 level at zoom 1: the cells
 //   that change found, drawn again and copied to the screen, as a share of
 //   one core at the game's pace.
+// - the whole process's processor time while an editor window animates the
+//   tiles of a 128 x 120 level and nothing else happens, as a share of one
+//   core (`animation-idle`, apart: it takes a minute), on the made-up
+//   level and on LEVEL01.CK1.
 // The table is the shareware episode 1's when the game's files lie beside
 // the project (then LEVEL01.CK1 is stepped too), otherwise a made-up one
 // with about the same share of marked and animated tiles; the level holds
@@ -12,8 +16,10 @@
 
 #include "BenchFixtures.h"
 #include "Benchmark.h"
+#include "EpisodeTileBehaviour.h"
 #include "Level.h"
 #include "LevelCanvas.h"
+#include "LevelEditorWindow.h"
 #include "SpriteSet.h"
 #include "Surface.h"
 #include "TileAnimation.h"
@@ -24,7 +30,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
+#include <QFile>
 #include <QPainter>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -32,6 +44,8 @@ using BenchFixtures::CanvasHeight;
 using BenchFixtures::CanvasWidth;
 constexpr int TileCount = 611;
 constexpr int Calls = 100;
+// How long the process's share of a core is measured while tiles animate.
+constexpr int IdleMilliseconds = 10000;
 
 const QString GameDir = QStringLiteral(GM_SOURCE_DIR "/../shared/data/keen1-shareware");
 
@@ -153,6 +167,73 @@ void runTileBehaviour(QTextStream& out) {
     if (real)
         step("LEVEL01.CK1", gameLevel);
 }
+
+// Seconds of processor time the whole process has used so far.
+double processSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// The share of one core the process uses while the event loop runs alone
+// for `milliseconds`.
+double idleShare(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    const double before = processSeconds();
+    loop.exec();
+    return (processSeconds() - before) / (milliseconds / 1000.0);
+}
+
+// The share of a core one editor window takes on `levelFile` with
+// `tables`, idle and animating, at zoom 0 and 1; `name` heads its lines.
+void measureAnimationIdle(QTextStream& out, const char* name, const EpisodeTileBehaviour& tables,
+                          const QString& levelFile) {
+    BenchWindow window(128, 120);
+    window.host.tables = &tables;
+    if (!window.form.LoadLevel(levelFile))
+        return void(out << "  " << levelFile << " could not be read\n");
+    QAction* animate = window.form.findChild<QAction*>(QStringLiteral("animateTilesAction"));
+    if (!animate->isEnabled())
+        return void(out << "  " << name << ": no tile animates\n");
+    for (int zoom : {0, 1}) {
+        window.form.SetCanvasZoom(zoom);
+        QApplication::processEvents();
+        const double still = idleShare(IdleMilliseconds / 2);
+        animate->trigger();
+        const double moving = idleShare(IdleMilliseconds);
+        animate->trigger();
+        out << "  " << name << ", zoom " << zoom << ": idle "
+            << QString::number(still * 100, 'f', 2) << " % of one core, animating "
+            << QString::number(moving * 100, 'f', 2) << " % (aim: within 5 %)\n";
+    }
+}
+
+void runAnimationIdle(QTextStream& out) {
+    out << "a " << BenchFixtures::CanvasWidth << "x" << BenchFixtures::CanvasHeight << " canvas, "
+        << IdleMilliseconds / 1000 << " s animating\n";
+    // The made-up table beside a made-up level, as the editor reads them.
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("TILEINFO.CK1")));
+    const QString madeUpFile = folder.filePath(QStringLiteral("LEVEL01.CK1"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(madeUpTable().ToBytes()) < 0 ||
+        !file.flush() || !madeUpLevel().Save(madeUpFile))
+        return void(out << "  the made-up table or level could not be written\n");
+    file.close();
+    EpisodeTileBehaviour madeUp;
+    madeUp.Update(1, QString(), folder.path());
+    measureAnimationIdle(out, "made-up level of every tile in turn", madeUp, madeUpFile);
+    // The shareware episode's table and first level, when they are there.
+    EpisodeTileBehaviour game;
+    game.Update(1, GameDir, QString());
+    const QString gameFile = QDir(GameDir).filePath(QStringLiteral("LEVEL01.CK1"));
+    if (game.Table(1) && QFile::exists(gameFile))
+        measureAnimationIdle(out, "LEVEL01.CK1", game, gameFile);
+}
+
+const Benchmark animationIdle("animation-idle", runAnimationIdle,
+                              "processor share of an idle window animating its tiles (1 min)");
 
 const Benchmark tileBehaviour("tile-behaviour", runTileBehaviour,
                               "the behaviour overlay against the grid; one animation step");
