@@ -1,9 +1,14 @@
 #include "MainWindow.h"
 
+#include "CloseAllQuestion.h"
 #include "DataFolder.h"
 #include "EditGeometry.h"
 #include "EditorFrame.h"
 #include "EditorPlacement.h"
+#include "EpisodeDock.h"
+#include "EpisodeFolder.h"
+#include "EpisodeModel.h"
+#include "FileDialogs.h"
 #include "GameLimits.h"
 #include "GamePathsDialog.h"
 #include "GraphicsFolder.h"
@@ -30,6 +35,7 @@
 #include "SpriteCatalogue.h"
 #include "WindowMenu.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -40,6 +46,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QProgressBar>
 #include <QScreen>
 #include <QUrl>
 
@@ -115,6 +122,7 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), m_ProgramFolder(QCoreApplication::applicationDirPath()) {
     m_Title = new MainWindowTitle(*this);
     mdiArea = new QMdiArea(this);
+    mdiArea->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(mdiArea);
     CreateMenus();
     sbrStatus = new MainStatusBar(this);
@@ -126,6 +134,22 @@ MainWindow::MainWindow(QWidget* parent)
     connect(dckCheck, &LevelCheckDock::CellChosen, this, &MainWindow::dckCheck_CellChosen);
     connect(dckCheck, &QDockWidget::visibilityChanged, this,
             &MainWindow::dckCheck_VisibilityChanged);
+    dckEpisode = new EpisodeDock(this);
+    addDockWidget(Qt::RightDockWidgetArea, dckEpisode);
+    // Until File, Open Episode Folder or Window, Episode Panel asks for it
+    // (or the last session left it open).
+    dckEpisode->hide();
+    // The dock's own toggle takes the dock's title, which names the folder.
+    auto* episodePanel = new QAction(tr("E&pisode Panel"), this);
+    episodePanel->setObjectName(QStringLiteral("episodePanelAction"));
+    episodePanel->setCheckable(true);
+    connect(episodePanel, &QAction::triggered, dckEpisode, &QWidget::setVisible);
+    connect(dckEpisode, &QDockWidget::visibilityChanged, episodePanel,
+            [this, episodePanel] { episodePanel->setChecked(!dckEpisode->isHidden()); });
+    mnuWindow->AddPanel(episodePanel);
+    sbrStatus->addPermanentWidget(dckEpisode->ProgressBar());
+    connect(dckEpisode, &EpisodeDock::levelActivated, this, &MainWindow::OpenLevelFile);
+    connect(dckEpisode, &EpisodeDock::levelSelected, this, &MainWindow::MarkEpisodeLevel);
     setAcceptDrops(true);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::mdiArea_SubWindowActivated);
     // Until RestorePlacement gives the size the user left it at.
@@ -138,6 +162,7 @@ MainWindow::MainWindow(QWidget* parent)
 MainWindow::~MainWindow() {
     disconnect(mdiArea, nullptr, this, nullptr);
     disconnect(dckCheck, nullptr, this, nullptr);
+    disconnect(dckEpisode, nullptr, this, nullptr);
 }
 
 void MainWindow::CreateMenus() {
@@ -146,8 +171,22 @@ void MainWindow::CreateMenus() {
     mnuFileNew->setShortcuts(MenuKeys(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)));
     mnuFileOpen = mnuFile->addAction(QStringLiteral("&Open"));
     mnuFileOpen->setShortcuts(MenuKeys(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
+    mnuFileOpenEpisode = mnuFile->addAction(tr("Open &Episode Folder..."));
+    mnuFileOpenEpisode->setObjectName(QStringLiteral("openEpisodeFolderAction"));
     mnuFileRecent = new RecentFilesMenu(this);
     mnuFile->addMenu(mnuFileRecent);
+    mnuFile->addSeparator();
+    mnuFileSaveAll = mnuFile->addAction(tr("Sa&ve All"));
+    mnuFileSaveAll->setObjectName(QStringLiteral("saveAllAction"));
+    mnuFileSaveAll->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
+    mnuFileCloseAll = mnuFile->addAction(tr("Close A&ll"));
+    mnuFileCloseAll->setObjectName(QStringLiteral("closeAllAction"));
+    // The editors' File menus hold the same actions; their keys work in
+    // every window.
+    addActions({mnuFileSaveAll, mnuFileCloseAll});
+    connect(mnuFileOpenEpisode, &QAction::triggered, this, &MainWindow::openEpisodeFolder);
+    connect(mnuFileSaveAll, &QAction::triggered, this, &MainWindow::saveAll);
+    connect(mnuFileCloseAll, &QAction::triggered, this, &MainWindow::closeAll);
     mnuFile->addSeparator();
     mnuFileSetPaths = mnuFile->addAction(QStringLiteral("Set &Paths"));
     mnuFile->addSeparator();
@@ -284,8 +323,10 @@ void MainWindow::LoadGraphics() {
 void MainWindow::setPaths() {
     QString before[3];
     std::copy(std::begin(m_Paths), std::end(m_Paths), std::begin(before));
-    if (AskForPaths())
-        RefreshEditors(before);
+    if (!AskForPaths())
+        return;
+    RefreshEditors(before);
+    GiveEpisodeGraphics();
 }
 
 void MainWindow::RefreshEditors(const QString (&before)[3]) {
@@ -336,6 +377,8 @@ LevelEditorWindow* MainWindow::OpenEditor(int episode,
     KeepRecoveryCopies(*editor, std::move(adopted));
     // The recent files are offered in every File menu.
     editor->AddFileSubmenu(mnuFileRecent);
+    editor->AddFileActions({mnuFileOpenEpisode}, {mnuFileSaveAll, mnuFileCloseAll});
+    dckEpisode->Model().Follow(&editor->Document());
     // The sub-window's own Close also claims Ctrl+W; a key with two owners
     // does nothing, so the editor's File, Close keeps it.
     YieldKeys(*subWindow, *editor);
@@ -459,6 +502,13 @@ LevelEditorWindow* MainWindow::OpenLevelFile(const QString& name) {
         AddRecentFile(fileName);
         LevelFolders::Remember(fileName);
         NewLevelDefaults::RememberEpisode(episode);
+        // The first level opened while no episode is shown brings its
+        // folder into the Episode panel; later ones leave it as it is.
+        // The panel stays as the user left it, shown or hidden.
+        if (!dckEpisode->HasFolder())
+            ShowEpisode(QFileInfo(fileName).absolutePath(), episode, false);
+        else
+            MarkEpisodeLevel(dckEpisode->SelectedNumber());
     }
     return editor;
 }
@@ -688,4 +738,107 @@ void MainWindow::dropEvent(QDropEvent* event) {
     // the program the files were dragged from.
     QMetaObject::invokeMethod(
         this, [this, files] { OpenFiles(files); }, Qt::QueuedConnection);
+}
+
+// ---- The episode ----
+
+void MainWindow::openEpisodeFolder() {
+    const LevelEditorWindow* active = ActiveEditor();
+    const QString start =
+        dckEpisode->HasFolder()
+            ? dckEpisode->Model().Folder()
+            : LevelFolders::ForOpening(active ? active->FileName() : QString(), LevelFolder());
+    // The folder is picked by any level in it, as Set Paths picks a
+    // graphics folder by any of its files.
+    const QString level = FileDialogs::ChooseFileToOpen(
+        this, tr("Open Episode Folder: choose any level of the episode"), start,
+        tr("Keen Levels|Level??.ck1;Level??.ck2;Level??.ck3|All Files|*"), true);
+    if (level.isEmpty())
+        return;
+    const QFileInfo chosen(level);
+    int number = 0;
+    int episode = 0;
+    const IoResult shown =
+        ShowEpisode(chosen.absolutePath(),
+                    EpisodeFolder::Parse(chosen.fileName(), number, episode) ? episode : 0);
+    if (!shown)
+        Prompts::Current().Message(this, shown.error, QString(), Prompts::Buttons::Ok,
+                                   Prompts::Icon::Exclamation);
+}
+
+IoResult MainWindow::ShowEpisode(const QString& folder, int episode, bool reveal) {
+    const IoResult shown = dckEpisode->ShowFolder(folder, episode);
+    if (!shown)
+        return shown;
+    GiveEpisodeGraphics();
+    if (reveal) {
+        dckEpisode->show();
+        dckEpisode->raise();
+    }
+    MarkEpisodeLevel(dckEpisode->SelectedNumber());
+    return shown;
+}
+
+void MainWindow::GiveEpisodeGraphics() {
+    const int episode = dckEpisode->Model().Episode();
+    if (episode < 1 || episode > 3)
+        return;
+    dckEpisode->Model().SetGraphics(*TileSets(episode - 1), *SpriteSets(episode - 1));
+}
+
+void MainWindow::OpenLevelFromMap(const QString& fileName) {
+    OpenLevelFile(fileName);
+}
+
+QImage MainWindow::LevelThumbnail(const QString& fileName) const {
+    const EpisodeModel& model = dckEpisode->Model();
+    const QString wanted = QFileInfo(fileName).absoluteFilePath();
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const QModelIndex at = model.index(row);
+        if (at.data(EpisodeModel::FilePathRole).toString() == wanted)
+            return at.data(EpisodeModel::ThumbnailRole).value<QImage>();
+    }
+    return {};
+}
+
+void MainWindow::MarkEpisodeLevel(int number) {
+    const QString folder = dckEpisode->Model().Folder();
+    for (LevelEditorWindow* editor : Editors()) {
+        const bool ofEpisode =
+            !folder.isEmpty() && !editor->FileName().isEmpty() &&
+            QFileInfo(QFileInfo(editor->FileName()).absolutePath()) == QFileInfo(folder);
+        editor->MarkMapLevel(ofEpisode ? number : 0);
+    }
+}
+
+void MainWindow::saveAll() {
+    const QList<LevelEditorWindow*> editors = Editors();
+    std::vector<bool> modified;
+    for (const LevelEditorWindow* editor : editors)
+        modified.push_back(editor->IsModified());
+    CloseAllQuestion::SaveEach(modified, [&](int i) { return editors[i]->Save(); });
+}
+
+void MainWindow::closeAll() {
+    const QList<LevelEditorWindow*> editors = Editors();
+    QStringList names;
+    std::vector<bool> modified;
+    for (const LevelEditorWindow* editor : editors) {
+        modified.push_back(editor->IsModified());
+        if (editor->IsModified())
+            names << editor->DocumentName();
+    }
+    switch (CloseAllQuestion::Ask(this, names)) {
+    case CloseAllQuestion::Outcome::Cancel:
+        return;
+    case CloseAllQuestion::Outcome::Save:
+        if (!CloseAllQuestion::SaveEach(modified, [&](int i) { return editors[i]->Save(); }))
+            return;
+        break;
+    case CloseAllQuestion::Outcome::Close:
+        break;
+    }
+    // Nothing unsaved is left but what the user chose to discard.
+    for (LevelEditorWindow* editor : editors)
+        editor->CloseDiscardingChanges();
 }

@@ -13,6 +13,7 @@
 
 #include <functional>
 
+class EpisodeDock;
 class HelpMenu;
 class LevelCheckDock;
 class MainStatusBar;
@@ -72,7 +73,7 @@ public:
     void SetProgramFolder(const QString& folder) { m_ProgramFolder = folder; }
 
     // The open editor windows, in the order they were opened.
-    QList<LevelEditorWindow*> Editors() const;
+    QList<LevelEditorWindow*> Editors() const override;
     // The editor window in front, or nullptr.
     LevelEditorWindow* ActiveEditor() const;
     // The editor window of the level file `fileName`, or nullptr.
@@ -101,6 +102,22 @@ public:
     // Level, Check Level: the check dock follows `editor` and checks it.
     void ShowLevelCheck(LevelEditorWindow& editor) override;
 
+    // ---- The episode (Episode panel, world map, Save All, Close All) ----
+    // File, Open Episode Folder: a folder chosen in a dialog, shown in the
+    // Episode panel.
+    void openEpisodeFolder();
+    // Shows the levels of `episode` (0: the folder's own) in `folder` in
+    // the Episode panel with the episode's graphics, and the panel itself
+    // when `reveal`; why not when the folder holds none.
+    IoResult ShowEpisode(const QString& folder, int episode = 0, bool reveal = true);
+    void OpenLevelFromMap(const QString& fileName) override;
+    QImage LevelThumbnail(const QString& fileName) const override;
+    // File, Save All: every modified level, stopping at one not saved.
+    void saveAll();
+    // File, Close All: one question for every modified level, then every
+    // editor window closes (none when the user cancels or a save fails).
+    void closeAll();
+
     // ---- Recovery copies ----
     // Every editor window keeps a recovery copy of its level while it is
     // modified (RecoveryKeeper). At start, the copies that a program which
@@ -124,6 +141,9 @@ public:
     QMenu* mnuFile = nullptr;
     QAction* mnuFileNew = nullptr;
     QAction* mnuFileOpen = nullptr;
+    QAction* mnuFileOpenEpisode = nullptr;
+    QAction* mnuFileSaveAll = nullptr;
+    QAction* mnuFileCloseAll = nullptr;
     QAction* mnuFileSetPaths = nullptr;
     QAction* mnuFileExit = nullptr;
     RecentFilesMenu* mnuFileRecent = nullptr;
@@ -133,6 +153,8 @@ public:
     // Along the bottom: what the active editor's level holds that may keep
     // it from playing (Level, Check Level).
     LevelCheckDock* dckCheck = nullptr;
+    // Beside the editors: the levels of the episode's folder.
+    EpisodeDock* dckEpisode = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -153,6 +175,11 @@ private:
     // Moves and shrinks the editor window so that none of it is hidden
     // beyond the area's edges.
     void FitInsideArea(QMdiSubWindow* window);
+    // The panel's chosen level marked on every open world map of its
+    // folder.
+    void MarkEpisodeLevel(int number);
+    // The Episode panel's graphics: those of the episode it shows.
+    void GiveEpisodeGraphics();
     // Makes an editor window for `episode`, gives it the episode's sets,
     // lets `fill` give it its level and shows it. When `fill` fails the
     // window is discarded and the failure shown.
