@@ -73,6 +73,7 @@ public:
     Answer defaultYesNoCancel = Answer::Cancel;
     Answer defaultSaveDiscardCancel = Answer::Cancel;
     Answer defaultOverwriteSaveAsCancel = Answer::Cancel;
+    Answer defaultSaveAllDiscardAllCancel = Answer::Cancel;
 
     Answer Message(QWidget* owner, const QString& text, const QString& title, Buttons buttons,
                    Icon icon) override {
@@ -93,6 +94,8 @@ public:
             return defaultSaveDiscardCancel;
         case Buttons::OverwriteSaveAsCancel:
             return defaultOverwriteSaveAsCancel;
+        case Buttons::SaveAllDiscardAllCancel:
+            return defaultSaveAllDiscardAllCancel;
         }
         return defaultOk;
     }

@@ -22,7 +22,9 @@ cleanup() {
 }
 trap cleanup EXIT
 cmake --install build --prefix "$work/prefix" >/dev/null
-cp "$work/prefix/share/gridmason/levels/LEVEL01.CK1" "$work/"
+for level in LEVEL01.CK1 LEVEL02.CK1 LEVEL80.CK1; do
+    cp "$work/prefix/share/gridmason/levels/$level" "$work/"
+done
 
 Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
@@ -124,6 +126,25 @@ focus
 xdotool key F1
 shootDialog "Keyboard Shortcuts" shortcuts.png
 xdotool key Escape
+
+# The world map beside the Episode panel (Window, Episode Panel), filled
+# with the level's folder, which frames the doors of the level chosen in it
+# (the first, at the start).
+focus
+xdotool key alt+w p
+settle
+focus
+xdotool key alt+f o
+sleep 2
+xdotool type "$work/LEVEL80.CK1"
+xdotool key Return
+sleep 3
+xdotool mousemove 450 250
+settle
+shootWindow "$main" episode-panel.png
+focus
+xdotool key alt+f c
+settle
 
 # With the level closed, File, Set Paths.
 focus

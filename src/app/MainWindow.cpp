@@ -1,9 +1,14 @@
 #include "MainWindow.h"
 
+#include "CloseAllQuestion.h"
 #include "DataFolder.h"
 #include "EditGeometry.h"
 #include "EditorFrame.h"
 #include "EditorPlacement.h"
+#include "EpisodeDock.h"
+#include "EpisodeFolder.h"
+#include "EpisodeModel.h"
+#include "FileDialogs.h"
 #include "FindDock.h"
 #include "FindResults.h"
 #include "GameFolderSettings.h"
@@ -35,6 +40,7 @@
 #include "SpriteCatalogue.h"
 #include "WindowMenu.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -45,6 +51,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QProgressBar>
 #include <QScreen>
 #include <QUrl>
 
@@ -135,6 +142,22 @@ MainWindow::MainWindow(QWidget* parent)
     connect(m_CheckDock, &LevelCheckDock::CellChosen, this, &MainWindow::showCheckedCell);
     connect(m_CheckDock, &QDockWidget::visibilityChanged, this,
             &MainWindow::checkDockShownOrHidden);
+    m_EpisodeDock = new EpisodeDock(this);
+    addDockWidget(Qt::RightDockWidgetArea, m_EpisodeDock);
+    // Until File, Open Episode Folder or Window, Episode Panel asks for it
+    // (or the last session left it open).
+    m_EpisodeDock->hide();
+    // The dock's own toggle takes the dock's title, which names the folder.
+    auto* episodePanel = new QAction(tr("E&pisode Panel"), this);
+    episodePanel->setObjectName(QStringLiteral("episodePanelAction"));
+    episodePanel->setCheckable(true);
+    connect(episodePanel, &QAction::triggered, m_EpisodeDock, &QWidget::setVisible);
+    connect(m_EpisodeDock, &QDockWidget::visibilityChanged, episodePanel,
+            [this, episodePanel] { episodePanel->setChecked(!m_EpisodeDock->isHidden()); });
+    m_WindowMenu->AddPanel(episodePanel);
+    m_StatusBar->addPermanentWidget(m_EpisodeDock->ProgressBar());
+    connect(m_EpisodeDock, &EpisodeDock::levelActivated, this, &MainWindow::OpenLevelFile);
+    connect(m_EpisodeDock, &EpisodeDock::levelSelected, this, &MainWindow::MarkEpisodeLevel);
     m_FindDock = new FindDock(this);
     addDockWidget(Qt::BottomDockWidgetArea, m_FindDock);
     // Until Edit, Find Tile or Value asks for it.
@@ -167,6 +190,7 @@ MainWindow::MainWindow(QWidget* parent)
 MainWindow::~MainWindow() {
     disconnect(m_MdiArea, nullptr, this, nullptr);
     disconnect(m_CheckDock, nullptr, this, nullptr);
+    disconnect(m_EpisodeDock, nullptr, this, nullptr);
     disconnect(m_FindDock, nullptr, this, nullptr);
 }
 
@@ -176,8 +200,22 @@ void MainWindow::CreateMenus() {
     m_NewAction->setShortcuts(MenuKeys(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)));
     m_OpenAction = m_FileMenu->addAction(QStringLiteral("&Open"));
     m_OpenAction->setShortcuts(MenuKeys(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
+    m_OpenEpisodeAction = m_FileMenu->addAction(tr("Open &Episode Folder..."));
+    m_OpenEpisodeAction->setObjectName(QStringLiteral("openEpisodeFolderAction"));
     m_RecentMenu = new RecentFilesMenu(this);
     m_FileMenu->addMenu(m_RecentMenu);
+    m_FileMenu->addSeparator();
+    m_SaveAllAction = m_FileMenu->addAction(tr("Sa&ve All"));
+    m_SaveAllAction->setObjectName(QStringLiteral("saveAllAction"));
+    m_SaveAllAction->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
+    m_CloseAllAction = m_FileMenu->addAction(tr("Close A&ll"));
+    m_CloseAllAction->setObjectName(QStringLiteral("closeAllAction"));
+    // The editors' File menus hold the same actions; their keys work in
+    // every window.
+    addActions({m_SaveAllAction, m_CloseAllAction});
+    connect(m_OpenEpisodeAction, &QAction::triggered, this, &MainWindow::openEpisodeFolder);
+    connect(m_SaveAllAction, &QAction::triggered, this, &MainWindow::saveAll);
+    connect(m_CloseAllAction, &QAction::triggered, this, &MainWindow::closeAll);
     m_FileMenu->addSeparator();
     m_SetPathsAction = m_FileMenu->addAction(QStringLiteral("Set &Paths"));
     m_FileMenu->addSeparator();
@@ -332,8 +370,8 @@ void MainWindow::LoadTileBehaviours() {
                 editor->TakeTileBehaviour();
     }
     // The check dock's rules follow the new table at once.
-    if (changed && dckCheck)
-        dckCheck->Model().CheckNow();
+    if (changed && m_CheckDock)
+        m_CheckDock->Model().CheckNow();
 }
 
 void MainWindow::LoadGraphics() {
@@ -356,8 +394,10 @@ void MainWindow::LoadGraphics() {
 void MainWindow::setPaths() {
     QString before[3];
     std::copy(std::begin(m_Paths), std::end(m_Paths), std::begin(before));
-    if (AskForPaths())
-        RefreshEditors(before);
+    if (!AskForPaths())
+        return;
+    RefreshEditors(before);
+    GiveEpisodeGraphics();
 }
 
 void MainWindow::RefreshEditors(const QString (&before)[3]) {
@@ -409,7 +449,9 @@ LevelEditorWindow* MainWindow::OpenEditor(int episode,
     // The recent files are offered in every File menu, the Overview in
     // every View menu.
     editor->AddFileSubmenu(m_RecentMenu);
+    editor->AddFileActions({m_OpenEpisodeAction}, {m_SaveAllAction, m_CloseAllAction});
     editor->AddViewAction(m_OverviewDock->toggleViewAction());
+    m_EpisodeDock->Model().Follow(&editor->Document());
     // The sub-window's own Close also claims Ctrl+W; a key with two owners
     // does nothing, so the editor's File, Close keeps it.
     YieldKeys(*subWindow, *editor);
@@ -544,6 +586,13 @@ LevelEditorWindow* MainWindow::OpenLevelFile(const QString& name) {
         AddRecentFile(fileName);
         LevelFolders::Remember(fileName);
         NewLevelDefaults::RememberEpisode(episode);
+        // The first level opened while no episode is shown brings its
+        // folder into the Episode panel; later ones leave it as it is.
+        // The panel stays as the user left it, shown or hidden.
+        if (!m_EpisodeDock->HasFolder())
+            ShowEpisode(QFileInfo(fileName).absolutePath(), episode, false);
+        else
+            MarkEpisodeLevel(m_EpisodeDock->SelectedNumber());
     }
     return editor;
 }
@@ -777,7 +826,7 @@ bool MainWindow::GoToFound(int row, const QString& before) {
     m_FindDock->ShowRow(row);
     const QString where = tr("Cell %1 of %2: %3").arg(row + 1).arg(results.rowCount()).arg(line);
     m_StatusBar->showMessage(before.isEmpty() ? where : before + QLatin1Char(' ') + where,
-                           FindMessageMs);
+                             FindMessageMs);
     return true;
 }
 
@@ -866,4 +915,107 @@ void MainWindow::dropEvent(QDropEvent* event) {
     // the program the files were dragged from.
     QMetaObject::invokeMethod(
         this, [this, files] { OpenFiles(files); }, Qt::QueuedConnection);
+}
+
+// ---- The episode ----
+
+void MainWindow::openEpisodeFolder() {
+    const LevelEditorWindow* active = ActiveEditor();
+    const QString start =
+        m_EpisodeDock->HasFolder()
+            ? m_EpisodeDock->Model().Folder()
+            : LevelFolders::ForOpening(active ? active->FileName() : QString(), LevelFolder());
+    // The folder is picked by any level in it, as Set Paths picks a
+    // graphics folder by any of its files.
+    const QString level = FileDialogs::ChooseFileToOpen(
+        this, tr("Open Episode Folder: choose any level of the episode"), start,
+        tr("Keen Levels|Level??.ck1;Level??.ck2;Level??.ck3|All Files|*"), true);
+    if (level.isEmpty())
+        return;
+    const QFileInfo chosen(level);
+    int number = 0;
+    int episode = 0;
+    const IoResult shown =
+        ShowEpisode(chosen.absolutePath(),
+                    EpisodeFolder::Parse(chosen.fileName(), number, episode) ? episode : 0);
+    if (!shown)
+        Prompts::Current().Message(this, shown.error, QString(), Prompts::Buttons::Ok,
+                                   Prompts::Icon::Exclamation);
+}
+
+IoResult MainWindow::ShowEpisode(const QString& folder, int episode, bool reveal) {
+    const IoResult shown = m_EpisodeDock->ShowFolder(folder, episode);
+    if (!shown)
+        return shown;
+    GiveEpisodeGraphics();
+    if (reveal) {
+        m_EpisodeDock->show();
+        m_EpisodeDock->raise();
+    }
+    MarkEpisodeLevel(m_EpisodeDock->SelectedNumber());
+    return shown;
+}
+
+void MainWindow::GiveEpisodeGraphics() {
+    const int episode = m_EpisodeDock->Model().Episode();
+    if (episode < 1 || episode > 3)
+        return;
+    m_EpisodeDock->Model().SetGraphics(*TileSets(episode - 1), *SpriteSets(episode - 1));
+}
+
+void MainWindow::OpenLevelFromMap(const QString& fileName) {
+    OpenLevelFile(fileName);
+}
+
+QImage MainWindow::LevelThumbnail(const QString& fileName) const {
+    const EpisodeModel& model = m_EpisodeDock->Model();
+    const QString wanted = QFileInfo(fileName).absoluteFilePath();
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const QModelIndex at = model.index(row);
+        if (at.data(EpisodeModel::FilePathRole).toString() == wanted)
+            return at.data(EpisodeModel::ThumbnailRole).value<QImage>();
+    }
+    return {};
+}
+
+void MainWindow::MarkEpisodeLevel(int number) {
+    const QString folder = m_EpisodeDock->Model().Folder();
+    for (LevelEditorWindow* editor : Editors()) {
+        const bool ofEpisode =
+            !folder.isEmpty() && !editor->FileName().isEmpty() &&
+            QFileInfo(QFileInfo(editor->FileName()).absolutePath()) == QFileInfo(folder);
+        editor->MarkMapLevel(ofEpisode ? number : 0);
+    }
+}
+
+void MainWindow::saveAll() {
+    const QList<LevelEditorWindow*> editors = Editors();
+    std::vector<bool> modified;
+    for (const LevelEditorWindow* editor : editors)
+        modified.push_back(editor->IsModified());
+    CloseAllQuestion::SaveEach(modified, [&](int i) { return editors[i]->Save(); });
+}
+
+void MainWindow::closeAll() {
+    const QList<LevelEditorWindow*> editors = Editors();
+    QStringList names;
+    std::vector<bool> modified;
+    for (const LevelEditorWindow* editor : editors) {
+        modified.push_back(editor->IsModified());
+        if (editor->IsModified())
+            names << editor->DocumentName();
+    }
+    switch (CloseAllQuestion::Ask(this, names)) {
+    case CloseAllQuestion::Outcome::Cancel:
+        return;
+    case CloseAllQuestion::Outcome::Save:
+        if (!CloseAllQuestion::SaveEach(modified, [&](int i) { return editors[i]->Save(); }))
+            return;
+        break;
+    case CloseAllQuestion::Outcome::Close:
+        break;
+    }
+    // Nothing unsaved is left but what the user chose to discard.
+    for (LevelEditorWindow* editor : editors)
+        editor->CloseDiscardingChanges();
 }

@@ -16,6 +16,7 @@
 #include <functional>
 
 class FindDock;
+class EpisodeDock;
 class HelpMenu;
 class OverviewDock;
 class LevelCheckDock;
@@ -77,7 +78,7 @@ public:
     void SetProgramFolder(const QString& folder) { m_ProgramFolder = folder; }
 
     // The open editor windows, in the order they were opened.
-    QList<LevelEditorWindow*> Editors() const;
+    QList<LevelEditorWindow*> Editors() const override;
     // The editor window in front, or nullptr.
     LevelEditorWindow* ActiveEditor() const;
     std::vector<LevelEditorWindow*> EpisodeEditors(const LevelEditorWindow& editor) const override;
@@ -112,6 +113,22 @@ public:
     // Find Next and Find Previous: the next cell of the last search's list
     // (round past its ends, said in the status bar).
     void FindNext(LevelEditorWindow& editor, bool forward) override;
+
+    // ---- The episode (Episode panel, world map, Save All, Close All) ----
+    // File, Open Episode Folder: a folder chosen in a dialog, shown in the
+    // Episode panel.
+    void openEpisodeFolder();
+    // Shows the levels of `episode` (0: the folder's own) in `folder` in
+    // the Episode panel with the episode's graphics, and the panel itself
+    // when `reveal`; why not when the folder holds none.
+    IoResult ShowEpisode(const QString& folder, int episode = 0, bool reveal = true);
+    void OpenLevelFromMap(const QString& fileName) override;
+    QImage LevelThumbnail(const QString& fileName) const override;
+    // File, Save All: every modified level, stopping at one not saved.
+    void saveAll();
+    // File, Close All: one question for every modified level, then every
+    // editor window closes (none when the user cancels or a save fails).
+    void closeAll();
 
     // ---- Recovery copies ----
     // Every editor window keeps a recovery copy of its level while it is
@@ -155,6 +172,11 @@ private:
     // Moves and shrinks the editor window so that none of it is hidden
     // beyond the area's edges.
     void FitInsideArea(QMdiSubWindow* window);
+    // The panel's chosen level marked on every open world map of its
+    // folder.
+    void MarkEpisodeLevel(int number);
+    // The Episode panel's graphics: those of the episode it shows.
+    void GiveEpisodeGraphics();
     // Makes an editor window for `episode`, gives it the episode's sets,
     // lets `fill` give it its level and shows it. When `fill` fails the
     // window is discarded and the failure shown.
@@ -197,6 +219,9 @@ private:
     QMenu* m_FileMenu = nullptr;
     QAction* m_NewAction = nullptr;
     QAction* m_OpenAction = nullptr;
+    QAction* m_OpenEpisodeAction = nullptr;
+    QAction* m_SaveAllAction = nullptr;
+    QAction* m_CloseAllAction = nullptr;
     QAction* m_SetPathsAction = nullptr;
     QAction* m_ExitAction = nullptr;
     RecentFilesMenu* m_RecentMenu = nullptr;
@@ -206,6 +231,8 @@ private:
     // Along the bottom: what the active editor's level holds that may keep
     // it from playing (Level, Check Level).
     LevelCheckDock* m_CheckDock = nullptr;
+    // Beside the editors: the levels of the episode's folder.
+    EpisodeDock* m_EpisodeDock = nullptr;
 
     QString m_ProgramFolder;
     RecoveryStore m_Recovery;

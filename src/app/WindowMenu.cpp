@@ -24,6 +24,7 @@ void WindowMenu::Rebuild() {
     m_CascadeAction->setObjectName(QStringLiteral("cascadeWindowsAction"));
     connect(m_TileAction, &QAction::triggered, m_Area, &QMdiArea::tileSubWindows);
     connect(m_CascadeAction, &QAction::triggered, m_Area, &QMdiArea::cascadeSubWindows);
+    addActions(m_Panels);
 
     const QList<QMdiSubWindow*> windows = m_Area->subWindowList(QMdiArea::CreationOrder);
     m_TileAction->setEnabled(!windows.isEmpty());
@@ -47,6 +48,11 @@ void WindowMenu::Rebuild() {
                 m_Area->setActiveSubWindow(window);
         });
     }
+}
+
+void WindowMenu::AddPanel(QAction* toggle) {
+    m_Panels << toggle;
+    Rebuild();
 }
 
 QString WindowMenu::ShownTitle(const QWidget& window) {

@@ -16,6 +16,9 @@ public:
     explicit WindowMenu(QMdiArea* area, QWidget* parent = nullptr);
 
     void Rebuild();
+    // Adds an item that shows or hides one of the main window's panels
+    // (a dock's toggle), after Tile and Cascade.
+    void AddPanel(QAction* toggle);
 
     // The item's text for the `index`th (0-based) window with the caption
     // `title`.
@@ -31,4 +34,6 @@ private:
     QMdiArea* m_Area;
     // The window items, replaced on every rebuild.
     QActionGroup* m_Group = nullptr;
+    // The panels' toggles, owned by their docks.
+    QList<QAction*> m_Panels;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QImage>
+#include <QList>
 #include <QString>
 
 #include <memory>
@@ -48,4 +50,11 @@ public:
     EpisodeEditors(const LevelEditorWindow& /*editor*/) const {
         return {};
     }
+    // The open editor windows, in the order they were opened.
+    virtual QList<LevelEditorWindow*> Editors() const { return {}; }
+    // The level file an entrance of the world map leads to was asked for:
+    // it opens, or its window comes to the front.
+    virtual void OpenLevelFromMap(const QString& /*fileName*/) {}
+    // The Episode panel's picture of the level file, when it shows it.
+    virtual QImage LevelThumbnail(const QString& /*fileName*/) const { return {}; }
 };

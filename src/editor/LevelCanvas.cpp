@@ -10,8 +10,11 @@
 #include "TileSet.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QCursor>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -291,6 +294,26 @@ bool LevelCanvas::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
+    case QEvent::ToolTip: {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        emit toolTipAt(CellAt(help->pos()), help->globalPos());
+        return true;
+    }
+    case QEvent::MouseButtonDblClick: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        emit doubleClicked(CellAt(mouse->position()), mouse->modifiers());
+        return false;
+    }
+    case QEvent::ContextMenu: {
+        const auto* menu = static_cast<QContextMenuEvent*>(event);
+        if (menu->reason() == QContextMenuEvent::Mouse &&
+            !(menu->modifiers() & Qt::ControlModifier))
+            return false;
+        const QPoint cell =
+            menu->reason() == QContextMenuEvent::Mouse ? CellAt(menu->pos()) : m_PointerCell;
+        emit contextMenuAt(cell, menu->globalPos());
+        return true;
+    }
     case QEvent::Leave:
         if (m_Reported != QPoint(-1, -1)) {
             m_Reported = QPoint(-1, -1);
@@ -300,6 +323,12 @@ bool LevelCanvas::eventFilter(QObject* watched, QEvent* event) {
     default:
         return false;
     }
+}
+
+QPoint LevelCanvas::CellAt(QPointF at) const {
+    const int border = m_Picture->BorderWidth();
+    const PaletteGeometry::Cell cell = m_View->Geometry().CellAt(at.x() - border, at.y() - border);
+    return QPoint(static_cast<int>(cell.x), static_cast<int>(cell.y));
 }
 
 ToolEvent LevelCanvas::EventAt(Qt::KeyboardModifiers modifiers, QPointF at) const {

@@ -98,6 +98,13 @@ signals:
     void pressed(const ToolEvent& event);
     void moved(const ToolEvent& event, bool newCell);
     void released(const ToolEvent& event);
+    // The pointer rested over `cell` (a tooltip is due at `globalPos`).
+    void toolTipAt(QPoint cell, QPoint globalPos);
+    // A double-click on `cell`, after its press reached the tools.
+    void doubleClicked(QPoint cell, Qt::KeyboardModifiers modifiers);
+    // The menu key, or a right click with Ctrl (a plain right click paints),
+    // over `cell`.
+    void contextMenuAt(QPoint cell, QPoint globalPos);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -105,6 +112,9 @@ protected:
 
 private:
     ToolEvent EventAt(Qt::KeyboardModifiers modifiers, QPointF at) const;
+    // The level cell under the picture's point `at` (which may lie outside
+    // the level).
+    QPoint CellAt(QPointF at) const;
     void PointerMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF at);
     void Wheel(QPoint angle, QPoint pixels, Qt::KeyboardModifiers modifiers, QPointF at);
     bool Key(int key, Qt::KeyboardModifiers modifiers);

@@ -303,6 +303,7 @@ void LevelEditorWindow::CreateControls() {
     m_Canvas->SetSets(m_Tiles, m_Sprites);
     m_Canvas->SetOverlay([this](QPainter& painter, const CanvasGeometry& geometry) {
         DrawMarkedCell(painter, geometry);
+        DrawMapMarks(painter, geometry);
     });
     m_Brush = std::make_unique<BrushTool>(*m_Document, m_Selection);
     m_TileSource = std::make_unique<TileSelectorSource>(EditGeometry::PaletteZoom);
@@ -368,6 +369,7 @@ void LevelEditorWindow::ConnectControls() {
     connect(m_LevelCanvas, &LevelCanvas::pressed, this, &LevelEditorWindow::canvasPressed);
     connect(m_LevelCanvas, &LevelCanvas::moved, this, &LevelEditorWindow::canvasMoved);
     connect(m_LevelCanvas, &LevelCanvas::released, this, &LevelEditorWindow::canvasReleased);
+    ConnectMapIndex();
     connect(m_LevelCanvas, &LevelCanvas::pointerCellChanged, this,
             &LevelEditorWindow::pointerCellChanged);
     connect(m_LevelCanvas, &LevelCanvas::zoomChanged, this, &LevelEditorWindow::zoomChanged);
@@ -473,6 +475,20 @@ void LevelEditorWindow::AddFileSubmenu(QMenu* menu) {
 void LevelEditorWindow::AddViewAction(QAction* action) {
     m_ViewMenu->addSeparator();
     m_ViewMenu->addAction(action);
+}
+
+void LevelEditorWindow::AddFileActions(const QList<QAction*>& afterOpen,
+                                       const QList<QAction*>& afterClose) {
+    const QList<QAction*> items = m_FileMenu->actions();
+    m_FileMenu->insertActions(items.value(items.indexOf(m_OpenAction) + 1), afterOpen);
+    m_FileMenu->insertActions(items.value(items.indexOf(m_CloseAction) + 1), afterClose);
+}
+
+void LevelEditorWindow::CloseDiscardingChanges() {
+    m_DiscardOnClose = true;
+    QWidget* frame = parentWidget() ? parentWidget() : this;
+    if (!frame->close())
+        m_DiscardOnClose = false;
 }
 
 QPoint LevelEditorWindow::ViewOrigin() const {
@@ -672,6 +688,10 @@ void LevelEditorWindow::resizeEvent(QResizeEvent* event) {
 bool LevelEditorWindow::QueryClose() {
     if (!IsModified())
         return true;
+    if (m_DiscardOnClose) {
+        emit changesDiscarded();
+        return true;
+    }
     // Several windows may ask in turn (closing the program): each names
     // its own level.
     const Prompts::Answer answer = Prompts::Current().Message(

@@ -18,6 +18,7 @@
 #include <memory>
 #include <optional>
 
+struct MapLink;
 class BrushTool;
 class QTimer;
 class TileAnimation;
@@ -62,8 +63,9 @@ class QUndoStack;
 // LevelEditorWindow_undo.cpp (Edit menu), LevelEditorWindow_tools.cpp (the edit tools' bar and
 // menus, through EditToolBox, and the view options), LevelEditorWindow_behaviour.cpp (what the
 // game's tiles do: Show Tile Behaviour, Animate Tiles, the tiles' names),
-// LevelEditorWindow_game.cpp (Test in Game, Check Level) and LevelEditorWindow_files.cpp (Save
-// As's name and folder, the level's file changed on disk).
+// LevelEditorWindow_game.cpp (Test in Game, Check Level), LevelEditorWindow_files.cpp (Save
+// As's name and folder, the level's file changed on disk) and LevelEditorWindow_map.cpp (the
+// world map's entrances as links to their levels).
 //
 // The level, its file, its undo stack and modified state live in the
 // window's LevelDocument; the mouse edits through the current EditTool; the
@@ -113,6 +115,13 @@ public:
     // Adds the main window's `action` to the end of the View menu (the
     // Overview dock's toggle).
     void AddViewAction(QAction* action);
+    // Puts the main window's actions into the File menu: `afterOpen` right
+    // after Open, `afterClose` right after Close (Open Episode Folder; Save
+    // All, Close All).
+    void AddFileActions(const QList<QAction*>& afterOpen, const QList<QAction*>& afterClose);
+    // Closes the window without asking, its changes discarded (the user
+    // chose Discard All in Close All).
+    void CloseDiscardingChanges();
     EditorHost& Host() const { return m_Host; }
 
     // The level being edited and its file, undo stack and modified state.
@@ -178,6 +187,12 @@ public:
     // The cell of the finding chosen last, marked on the canvas; -1, -1
     // for none.
     QPoint MarkedCell() const { return m_MarkedCell; }
+
+    // ---- The world map as the episode's index (LevelEditorWindow_map.cpp) ----
+    // Marks the entrances and blockers of `level` on the map's canvas; 0
+    // marks none. Nothing shows on a level that is not the world map.
+    void MarkMapLevel(int level);
+    int MarkedMapLevel() const { return m_MapMarkLevel; }
 
 signals:
     // ToolStatusText may have changed.
@@ -395,6 +410,17 @@ private:
     // Edit, Find Tile or Value, Find Next and Find Previous, which the
     // main window's Find dock answers (constructor).
     void CreateFindControls();
+    // ---- The world map (LevelEditorWindow_map.cpp) ----
+    void ConnectMapIndex();
+    bool IsWorldMap() const;
+    // What `cell` leads to while the level is the world map.
+    MapLink MapLinkAt(QPoint cell) const;
+    void mapToolTip(QPoint cell, QPoint globalPos);
+    void mapContextMenu(QPoint cell, QPoint globalPos);
+    // Opens the level an entrance at `cell` leads to; false when it is no
+    // entrance or its level has no file beside the map.
+    bool openMapLink(QPoint cell);
+    void DrawMapMarks(QPainter& painter, const CanvasGeometry& geometry) const;
 
     // ---- Files (LevelEditorWindow_files.cpp) ----
     // What becomes of a save.
@@ -454,6 +480,10 @@ private:
     std::shared_ptr<const TileBehaviour> m_Behaviour;
     std::shared_ptr<const TileAnimation> m_Animation;
     QTimer* m_AnimationTimer = nullptr;
+    // The level whose doors are marked on the world map; 0 for none.
+    int m_MapMarkLevel = 0;
+    // Set by CloseDiscardingChanges: the close asks nothing.
+    bool m_DiscardOnClose = false;
     // Across the top while the level's file was changed by another program.
     DiskChangeBar* m_DiskBar = nullptr;
 

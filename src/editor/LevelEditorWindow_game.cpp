@@ -14,6 +14,7 @@
 #include "GamePathsDialog.h"
 #include "LevelCheckModel.h"
 #include "LevelChecker.h"
+#include "LevelDocument.h"
 #include "LevelNumberDialog.h"
 #include "PictureBox.h"
 #include "Prompts.h"
@@ -126,8 +127,15 @@ void LevelEditorWindow::testInGame() {
     // The launcher outlives this window (the game keeps running when the
     // window closes) and removes itself when DOSBox ends.
     QWidget* owner = m_Host.HostWindow() ? m_Host.HostWindow() : this;
+    // Every modified open level of the episode's folder goes with it, so
+    // that a change to the map and to a level are tried together.
+    std::vector<GameTestLevels::Open> open;
+    for (const LevelEditorWindow* editor : m_Host.Editors())
+        open.push_back({editor->FileName(), editor->IsModified(), &editor->Document().level()});
     auto* launcher = new GameLauncher(owner);
-    const IoResult preparing = launcher->Prepare(m_Level, number, folder);
+    const IoResult preparing =
+        launcher->Prepare(m_Level, number, folder,
+                          GameTestLevels::Others(FileName(), m_Level.Episode(), number, open));
     if (!preparing) {
         delete launcher;
         return ShowProblem(this, preparing.error);

@@ -43,3 +43,19 @@ QString FileDialogs::ChooseFileToOpen(QWidget* owner, const QString& caption, co
         return QString();
     return chosen.constFirst();
 }
+
+QString FileDialogs::ChooseFileToSave(QWidget* owner, const QString& caption, const QString& folder,
+                                      const QString& fileName, const QString& filter) {
+    Prompts::FileRequest request;
+    request.save = true;
+    request.caption = caption;
+    request.initialDir = PathText::Slashed(folder);
+    request.fileName = fileName;
+    request.filters = QtNameFilters(filter);
+    request.overwritePrompt = true;
+    request.owner = owner;
+    QStringList chosen;
+    if (!Prompts::Current().ChooseFile(request, chosen) || chosen.isEmpty())
+        return QString();
+    return chosen.constFirst();
+}

@@ -26,4 +26,10 @@ QStringList QtNameFilters(const QString& filter);
 QString ChooseFileToOpen(QWidget* owner, const QString& caption, const QString& folder,
                          const QString& filter, bool mustExist);
 
+// A save-file dialog titled `caption`, starting in `folder` with
+// `fileName`, offering `filter`'s first filter and asking before an
+// existing file is replaced. The chosen full path, or "" when cancelled.
+QString ChooseFileToSave(QWidget* owner, const QString& caption, const QString& folder,
+                         const QString& fileName, const QString& filter);
+
 } // namespace FileDialogs

@@ -14,6 +14,8 @@
 #include <QStandardPaths>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
+
 #include <csignal>
 #include <unistd.h>
 #ifdef Q_OS_LINUX
@@ -39,9 +41,17 @@ struct CopyJob {
     QString gameFolder;
     QString target; // the temporary folder
     GameFileSelection selection;
-    QString levelName;
-    QByteArray level;
+    // The level tested first, then the others written with it: game name
+    // and bytes.
+    QList<QPair<QString, QByteArray>> levels;
     QByteArray config;
+
+    qint64 LevelBytes() const {
+        qint64 bytes = 0;
+        for (const auto& level : levels)
+            bytes += level.second.size();
+        return bytes;
+    }
 };
 
 // The copy's label: the file being copied and what is left out.
@@ -65,8 +75,10 @@ void copyGame(QPromise<IoResult>& promise, const CopyJob& job) {
             promise.setProgressValueAndText(step, progressText(file, skipped));
             return !promise.isCanceled();
         });
-    if (result)
-        result = FileWriter::WriteWhole(QDir(gameCopy).filePath(job.levelName), job.level);
+    for (const auto& level : job.levels) {
+        if (result)
+            result = FileWriter::WriteWhole(QDir(gameCopy).filePath(level.first), level.second);
+    }
     if (result)
         result = FileWriter::WriteWhole(QDir(job.target).filePath(QLatin1String(ConfigName)),
                                         job.config);
@@ -170,11 +182,19 @@ IoResult GameLauncher::CheckPlayable(const Level& level) {
     return IoResult::success();
 }
 
-IoResult GameLauncher::Prepare(const Level& level, int number, const QString& gameFolder) {
+IoResult GameLauncher::Prepare(const Level& level, int number, const QString& gameFolder,
+                               const std::vector<GameTestLevels::Written>& others) {
     Discard();
     const IoResult playable = CheckPlayable(level);
     if (!playable)
         return playable;
+    for (const GameTestLevels::Written& other : others) {
+        const IoResult otherPlayable = CheckPlayable(*other.level);
+        if (!otherPlayable)
+            return IoResult::failure(
+                tr("%1, open with changes, is played with this level: %2")
+                    .arg(LevelFileName(level.Episode(), other.number), otherPlayable.error));
+    }
     const int episode = level.Episode();
     if (number < 1 || number > 99)
         return IoResult::failure(
@@ -198,15 +218,23 @@ IoResult GameLauncher::Prepare(const Level& level, int number, const QString& ga
     CopyJob job{gameFolder,
                 folder->Path(),
                 {},
-                LevelFileName(episode, number),
-                level.Serialize(),
+                {{LevelFileName(episode, number), level.Serialize()}},
                 DosBoxConfig(program).toUtf8()};
-    job.selection =
-        GameFileSelection::Select(GameFileSelection::List(gameFolder), episode, job.levelName);
+    for (const GameTestLevels::Written& other : others)
+        job.levels.append({LevelFileName(episode, other.number), other.level->Serialize()});
+    job.selection = GameFileSelection::Select(GameFileSelection::List(gameFolder), episode,
+                                              job.levels.front().first);
+    // The other levels written are not copied either (DOS sees one file
+    // in any letter case).
+    job.selection.copied.removeIf([&job](const GameFileSelection::File& file) {
+        return std::any_of(job.levels.begin(), job.levels.end(), [&file](const auto& level) {
+            return file.name.compare(level.first, Qt::CaseInsensitive) == 0;
+        });
+    });
     // Named by where it was made, as the folder itself goes with a refusal.
     const IoResult room = GameFolderCopier::CheckRoom(QFileInfo(folder->Path()).path(),
                                                       job.selection.CopiedBytes() +
-                                                          job.level.size() + job.config.size());
+                                                          job.LevelBytes() + job.config.size());
     if (!room)
         return room;
     m_Skipped = job.selection.SkippedText();

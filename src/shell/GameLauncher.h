@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GameTestLevels.h"
 #include "IoResult.h"
 
 #include <QFuture>
@@ -63,8 +64,11 @@ public:
     // into it; Progress follows, then Prepared. A level too large for the
     // game, a folder without the episode's program or a disk without room
     // for the copy is refused at once; on any failure nothing is left
-    // behind and the result or Prepared says why.
-    IoResult Prepare(const Level& level, int number, const QString& gameFolder);
+    // behind and the result or Prepared says why. `others` are written
+    // beside it under their game names (GameTestLevels), each refused as
+    // the level itself is when the game cannot play it.
+    IoResult Prepare(const Level& level, int number, const QString& gameFolder,
+                     const std::vector<GameTestLevels::Written>& others = {});
     // Stops a copy under way and removes the folder; no Prepared follows.
     void Cancel();
     // Starts DOSBox on the prepared folder; a failure removes the folder.

@@ -60,6 +60,8 @@ public:
         box.setText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
         if (buttons == Buttons::OverwriteSaveAsCancel)
             return askOverwriteSaveAsCancel(box);
+        if (buttons == Buttons::SaveAllDiscardAllCancel)
+            return askSaveAllDiscardAllCancel(box);
         setButtons(box, buttons);
         const int result = box.exec();
         // A box closed without a button (Escape with Yes/No) counts as its
@@ -139,7 +141,8 @@ private:
             box.setEscapeButton(QMessageBox::Cancel);
             break;
         case Buttons::OverwriteSaveAsCancel:
-            break; // askOverwriteSaveAsCancel
+        case Buttons::SaveAllDiscardAllCancel:
+            break; // buttons of their own, below
         }
     }
 
@@ -160,6 +163,24 @@ private:
             return Answer::Overwrite;
         if (box.clickedButton() == saveAs)
             return Answer::SaveAs;
+        return Answer::Cancel;
+    }
+
+    static Answer askSaveAllDiscardAllCancel(QMessageBox& box) {
+        QPushButton* save = box.addButton(QCoreApplication::translate("Prompts", "&Save All"),
+                                          QMessageBox::AcceptRole);
+        QPushButton* discard = box.addButton(QCoreApplication::translate("Prompts", "&Discard All"),
+                                             QMessageBox::DestructiveRole);
+        QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+        save->setObjectName(QStringLiteral("saveAllButton"));
+        discard->setObjectName(QStringLiteral("discardAllButton"));
+        box.setDefaultButton(save);
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() == save)
+            return Answer::Save;
+        if (box.clickedButton() == discard)
+            return Answer::Discard;
         return Answer::Cancel;
     }
 };

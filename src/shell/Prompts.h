@@ -16,7 +16,16 @@ public:
     // SaveDiscardCancel: the platform's own Save, Discard (Don't Save,
     // Close Without Saving) and Cancel. OverwriteSaveAsCancel: "Overwrite",
     // "Save As" and Cancel, for a file another program changed.
-    enum class Buttons { Ok, YesNo, YesNoCancel, SaveDiscardCancel, OverwriteSaveAsCancel };
+    // SaveAllDiscardAllCancel: "Save All" (Save), "Discard All" (Discard)
+    // and Cancel, asked once for several levels.
+    enum class Buttons {
+        Ok,
+        YesNo,
+        YesNoCancel,
+        SaveDiscardCancel,
+        OverwriteSaveAsCancel,
+        SaveAllDiscardAllCancel
+    };
     enum class Answer { Ok, Yes, No, Cancel, Save, Discard, Overwrite, SaveAs };
 
     // A file dialog request. `filters` are Qt name filters such as

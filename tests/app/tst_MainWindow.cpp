@@ -108,7 +108,8 @@ void MainWindowTest::startsWithValidPathsWithoutAsking() {
 
     QCOMPARE(menuTitles(window->menuBar()), QStringList({"&File", "&Window", "&Help"}));
     QCOMPARE(menuItemTexts(&mainwindow::fileMenu(*window)),
-             QStringList({"&New", "&Open", "Recent Files", "-", "Set &Paths", "-", "E&xit"}));
+             QStringList({"&New", "&Open", "Open &Episode Folder...", "Recent Files", "-",
+                          "Sa&ve All", "Close A&ll", "-", "Set &Paths", "-", "E&xit"}));
 }
 
 // Paths missing from the settings file: the dialog shows the ones there

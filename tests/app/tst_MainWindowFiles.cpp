@@ -455,9 +455,10 @@ void MainWindowFilesTest::recentFilesAreInEveryFileMenu() {
     window->OpenFiles({demoLevel("LEVEL01.CK1"), demoLevel("LEVEL01.CK2")});
     for (LevelEditorWindow* editor : window->Editors()) {
         QCOMPARE(menuItemTexts(drive(*editor).widget<QMenu>("fileMenu")),
-                 QStringList({"&New", "&Open...", "Recent Files", "&Save", "Save &As...", "&Close",
-                              "-", "Set &Paths", "-", "E&xit"}));
-        QCOMPARE(drive(*editor).widget<QMenu>("fileMenu")->actions()[2],
+                 QStringList({"&New", "&Open...", "Open &Episode Folder...", "Recent Files",
+                              "&Save", "Save &As...", "&Close", "Sa&ve All", "Close A&ll", "-",
+                              "Set &Paths", "-", "E&xit"}));
+        QCOMPARE(drive(*editor).widget<QMenu>("fileMenu")->actions()[3],
                  mainwindow::recentMenu(*window).menuAction());
     }
     // The shared submenu outlives the windows that offered it, and chosen
@@ -465,7 +466,7 @@ void MainWindowFilesTest::recentFilesAreInEveryFileMenu() {
     QVERIFY(qobject_cast<QMdiSubWindow*>(window->Editors().front()->parentWidget())->close());
     QCoreApplication::processEvents();
     QCOMPARE(window->Editors().size(), 1);
-    QCOMPARE(drive(*window->Editors().front()).widget<QMenu>("fileMenu")->actions()[2],
+    QCOMPARE(drive(*window->Editors().front()).widget<QMenu>("fileMenu")->actions()[3],
              mainwindow::recentMenu(*window).menuAction());
     QAction* item = mainwindow::recentMenu(*window).actions().back();
     QCOMPARE(item->data().toString(), demoLevel("LEVEL01.CK1"));
@@ -475,7 +476,7 @@ void MainWindowFilesTest::recentFilesAreInEveryFileMenu() {
     for (QMdiSubWindow* sub : mainwindow::area(*window).subWindowList())
         QVERIFY(sub->close());
     QCoreApplication::processEvents();
-    QCOMPARE(mainwindow::fileMenu(*window).actions()[2],
+    QCOMPARE(mainwindow::fileMenu(*window).actions()[3],
              mainwindow::recentMenu(*window).menuAction());
 }
 
@@ -486,7 +487,7 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
     QVERIFY(window);
     WindowMenu* menu = &mainwindow::windowMenu(*window);
     menu->Rebuild();
-    QCOMPARE(menuItemTexts(menu), QStringList({"&Tile", "&Cascade"}));
+    QCOMPARE(menuItemTexts(menu), QStringList({"&Tile", "&Cascade", "E&pisode Panel"}));
     QVERIFY(!menu->findChild<QAction*>(QStringLiteral("tileWindowsAction"))->isEnabled());
     QVERIFY(!menu->findChild<QAction*>(QStringLiteral("cascadeWindowsAction"))->isEnabled());
 
@@ -505,30 +506,30 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
     emit menu->aboutToShow();
     QCOMPARE(
         menuItemTexts(menu),
-        QStringList({"&Tile", "&Cascade", "-",
+        QStringList({"&Tile", "&Cascade", "E&pisode Panel", "-",
                      "&1 " + QDir::toNativeSeparators(editors[0]->FileName()),
                      "&2 " + QDir::toNativeSeparators(editors[1]->FileName()), "&3 Untitled"}));
     QVERIFY(menu->findChild<QAction*>(QStringLiteral("tileWindowsAction"))->isEnabled());
     const auto ticked = [menu] {
         QList<int> rows;
         const QList<QAction*> items = menu->actions();
-        for (int i = 3; i < items.size(); ++i) {
+        for (int i = 4; i < items.size(); ++i) {
             if (items[i]->isChecked())
-                rows << i - 3;
+                rows << i - 4;
         }
         return rows;
     };
     QCOMPARE(ticked(), QList<int>{2});
 
     // Choosing the first brings it to the front with its menus.
-    menu->actions()[3]->trigger();
+    menu->actions()[4]->trigger();
     QCOMPARE(mainwindow::area(*window).currentSubWindow()->widget(), editors[0]);
     QVERIFY(window->menuBar()->actions().contains(
         drive(*editors[0]).widget<QMenu>("fileMenu")->menuAction()));
     emit menu->aboutToShow();
     QCOMPARE(ticked(), QList<int>{0});
     // Choosing the ticked one again keeps it ticked and in front.
-    menu->actions()[3]->trigger();
+    menu->actions()[4]->trigger();
     QCOMPARE(ticked(), QList<int>{0});
     QCOMPARE(mainwindow::area(*window).currentSubWindow()->widget(), editors[0]);
 
@@ -540,13 +541,13 @@ void MainWindowFilesTest::windowMenuListsTheWindowsAndTicksTheCurrent() {
     drive(*editors[1]).trigger("closeAction");
     QCoreApplication::processEvents();
     emit menu->aboutToShow();
-    QCOMPARE(menuItemTexts(menu).mid(3),
+    QCOMPARE(menuItemTexts(menu).mid(4),
              QStringList({"&1 " + QDir::toNativeSeparators(editors[0]->FileName()),
                           "&2 " + QDir::toNativeSeparators(saved)}));
     // A modified level shows its unsaved mark.
     leveledit::setModified(*editors[0], true);
     emit menu->aboutToShow();
-    QCOMPARE(menuItemTexts(menu)[3],
+    QCOMPARE(menuItemTexts(menu)[4],
              "&1 " + QDir::toNativeSeparators(editors[0]->FileName()) + "*");
     QCOMPARE(WindowMenu::ItemText(1, "/a&b/LEVEL01.CK1"),
              "&2 " + QDir::toNativeSeparators("/a&&b/LEVEL01.CK1"));

@@ -26,9 +26,10 @@ namespace {
 constexpr qint64 MiB = 1024 * 1024;
 
 // Prepare, and the copy that follows it.
-IoResult prepare(GameLauncher& launcher, const Level& level, int number, const QString& game) {
+IoResult prepare(GameLauncher& launcher, const Level& level, int number, const QString& game,
+                 const std::vector<GameTestLevels::Written>& others = {}) {
     QSignalSpy prepared(&launcher, &GameLauncher::Prepared);
-    const IoResult result = launcher.Prepare(level, number, game);
+    const IoResult result = launcher.Prepare(level, number, game, others);
     if (!result || !prepared.wait(20000))
         return result ? IoResult::failure("the copy did not end") : result;
     const QString problem = prepared.first().first().toString();
@@ -144,6 +145,32 @@ private slots:
         QCOMPARE(fileBytes(game + "/LEVEL05.CK1"), m_Level.Serialize());
         QCOMPARE(fileBytes(folder + "/dosbox.conf"), QByteArray(ExpectedConfig));
         QCOMPARE(snapshot(m_Game->path()), before);
+    }
+
+    // The modified map and level 2 go with level 5: the map replaces the
+    // game's, and an open level the game cannot play is refused by name.
+    void otherLevelsWrittenBeside() {
+        Level map;
+        map.Create(40, 30, 1, 80);
+        Level two;
+        two.Create(20, 20, 1, 2);
+        GameLauncher launcher;
+        QVERIFY(prepare(launcher, m_Level, 5, m_Game->path(), {{2, &two}, {80, &map}}).ok);
+        const QString game = QDir(launcher.Folder()).filePath("GAME");
+        QCOMPARE(QDir(game).entryList({"*.CK1"}, QDir::Files),
+                 QStringList({"EGAHEAD.CK1", "EGALATCH.CK1", "EGASPRIT.CK1", "LEVEL02.CK1",
+                              "LEVEL05.CK1", "LEVEL80.CK1"}));
+        QCOMPARE(fileBytes(game + "/LEVEL80.CK1"), map.Serialize());
+        QCOMPARE(fileBytes(game + "/LEVEL02.CK1"), two.Serialize());
+        QCOMPARE(fileBytes(game + "/LEVEL05.CK1"), m_Level.Serialize());
+
+        two.Resize(125, 132);
+        GameLauncher refused;
+        const IoResult result = refused.Prepare(m_Level, 5, m_Game->path(), {{2, &two}});
+        QVERIFY(!result.ok);
+        QVERIFY2(result.error.startsWith("LEVEL02.CK1") && result.error.contains("16500 cells"),
+                 qPrintable(result.error));
+        QVERIFY(refused.Folder().isEmpty());
     }
 
     void refusals_data() {

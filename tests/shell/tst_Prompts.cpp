@@ -174,6 +174,9 @@ void PromptsTest::realMessageBoxAnswers_data() {
     QTest::newRow("overwrite") << B::OverwriteSaveAsCancel << "Overwrite" << A::Overwrite;
     QTest::newRow("save as") << B::OverwriteSaveAsCancel << "Save As" << A::SaveAs;
     QTest::newRow("escape from overwrite") << B::OverwriteSaveAsCancel << "" << A::Cancel;
+    QTest::newRow("save all") << B::SaveAllDiscardAllCancel << "Save All" << A::Save;
+    QTest::newRow("discard all") << B::SaveAllDiscardAllCancel << "Discard All" << A::Discard;
+    QTest::newRow("escape from save all") << B::SaveAllDiscardAllCancel << "" << A::Cancel;
 }
 
 void PromptsTest::realMessageBoxAnswers() {
