@@ -505,14 +505,6 @@ Einstellungen werden gespeichert in:
 <context>
     <name>EpisodeModel</name>
     <message>
-        <source>%1 errors</source>
-        <translation>%1 Fehler</translation>
-    </message>
-    <message>
-        <source>%1 warnings</source>
-        <translation>%1 Warnungen</translation>
-    </message>
-    <message>
         <source>%1 x %2</source>
         <translation>%1 × %2</translation>
     </message>
@@ -527,6 +519,20 @@ Einstellungen werden gespeichert in:
     <message>
         <source>... and %1 more</source>
         <translation>… und %1 weitere</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n errors</source>
+        <translation>
+            <numerusform>%n Fehler</numerusform>
+            <numerusform>%n Fehler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>%n Warnung</numerusform>
+            <numerusform>%n Warnungen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
