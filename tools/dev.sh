@@ -7,7 +7,9 @@ cd "$(dirname "$0")/.."
 # The validators, the MIME database tools, `file` (for the package's
 # library dependencies) and lintian are for the install and package checks
 # among the tests; clang-format and clang-tidy check the sources.
-packages=(build-essential cmake ccache qt6-base-dev libgl-dev
+# qt6-l10n-tools (lupdate, lrelease) makes the translations and checks them;
+# qt6-translations-l10n holds Qt's own, which the translated windows show.
+packages=(build-essential cmake ccache qt6-base-dev qt6-l10n-tools qt6-translations-l10n libgl-dev
     desktop-file-utils appstream shared-mime-info file dpkg-dev lintian clang-format clang-tidy)
 # Level, Test in Game runs the level in DOSBox; no test needs it.
 if [ "${1:-run}" = run ]; then packages+=(dosbox); fi

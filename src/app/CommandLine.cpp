@@ -5,8 +5,11 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("CommandLine", text);
+// The command line's texts stay English, as gridmason-tool's do: help and
+// the version are printed before the application, and so its translator,
+// exist.
+QString english(const char* text) {
+    return QString::fromUtf8(text);
 }
 
 // The parser of gridmason's command line, its options in order. Its own
@@ -14,18 +17,19 @@ QString tr(const char* text) {
 // system's options, which only a started application knows.
 struct Parser {
     Parser()
-        : help({QStringLiteral("h"), QStringLiteral("help")}, tr("Prints this help and exits.")),
+        : help({QStringLiteral("h"), QStringLiteral("help")},
+               english("Prints this help and exits.")),
           version({QStringLiteral("v"), QStringLiteral("version")},
-                  tr("Prints the version and exits.")) {
+                  english("Prints the version and exits.")) {
         // -reverse and -stylesheet are the windowing system's, not -r -e -v
         // ... and -s -t -y ... -h.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOption(help);
         parser.addOption(version);
         parser.setApplicationDescription(
-            tr("Edits the levels of episodes 1 to 3 of the DOS game Keen. Each LEVEL file\n"
-               "named (LEVEL01.CK1 ... LEVEL80.CK3) opens in its own editor window."));
-        parser.addPositionalArgument(QStringLiteral("LEVEL"), tr("a level file to open"),
+            english("Edits the levels of episodes 1 to 3 of the DOS game Keen. Each LEVEL file\n"
+                    "named (LEVEL01.CK1 ... LEVEL80.CK3) opens in its own editor window."));
+        parser.addPositionalArgument(QStringLiteral("LEVEL"), english("a level file to open"),
                                      QStringLiteral("[LEVEL...]"));
     }
     QCommandLineParser parser;
@@ -56,7 +60,7 @@ QString CommandLine::HelpText() {
     Parser p;
     // The generated text's first line names the program as the system
     // started it; ours names it as it is typed.
-    return tr("Usage: gridmason [options] [LEVEL...]") + QLatin1Char('\n') +
+    return english("Usage: gridmason [options] [LEVEL...]") + QLatin1Char('\n') +
            p.parser.helpText().section(QLatin1Char('\n'), 1);
 }
 

@@ -195,10 +195,10 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::CreateMenus() {
-    m_FileMenu = new QMenu(QStringLiteral("&File"), this);
-    m_NewAction = m_FileMenu->addAction(QStringLiteral("&New"));
+    m_FileMenu = new QMenu(tr("&File"), this);
+    m_NewAction = m_FileMenu->addAction(tr("&New"));
     m_NewAction->setShortcuts(MenuKeys(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)));
-    m_OpenAction = m_FileMenu->addAction(QStringLiteral("&Open"));
+    m_OpenAction = m_FileMenu->addAction(tr("&Open"));
     m_OpenAction->setShortcuts(MenuKeys(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
     m_OpenEpisodeAction = m_FileMenu->addAction(tr("Open &Episode Folder..."));
     m_OpenEpisodeAction->setObjectName(QStringLiteral("openEpisodeFolderAction"));
@@ -217,9 +217,9 @@ void MainWindow::CreateMenus() {
     connect(m_SaveAllAction, &QAction::triggered, this, &MainWindow::saveAll);
     connect(m_CloseAllAction, &QAction::triggered, this, &MainWindow::closeAll);
     m_FileMenu->addSeparator();
-    m_SetPathsAction = m_FileMenu->addAction(QStringLiteral("Set &Paths"));
+    m_SetPathsAction = m_FileMenu->addAction(tr("Set &Paths"));
     m_FileMenu->addSeparator();
-    m_ExitAction = m_FileMenu->addAction(QStringLiteral("E&xit"));
+    m_ExitAction = m_FileMenu->addAction(tr("E&xit"));
     m_ExitAction->setShortcuts(MenuKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
     connect(m_NewAction, &QAction::triggered, this, &MainWindow::newLevel);
     connect(m_OpenAction, &QAction::triggered, this, &MainWindow::openLevels);
@@ -379,9 +379,8 @@ void MainWindow::LoadGraphics() {
     LoadTileBehaviours();
     if (LoadTileSets() && LoadSpriteSets())
         return;
-    QString text =
-        QStringLiteral("One or more of the image paths did not contain the required images!\r\n"
-                       "Please re-enter the paths.");
+    QString text = tr("One or more of the image paths did not contain the required images!\r\n"
+                      "Please re-enter the paths.");
     // A damaged game file deserves its name and the reason, which the
     // fixed text cannot give.
     if (!m_GameFilesError.isEmpty())
@@ -574,8 +573,8 @@ LevelEditorWindow* MainWindow::OpenLevelFile(const QString& name) {
     if (episode < 1 || episode > 3) {
         Prompts::Current().Message(
             this,
-            QStringLiteral("%1\r\ncannot be opened: a level file's name must end in 1, 2 or 3, "
-                           "the number of its episode.")
+            tr("%1\r\ncannot be opened: a level file's name must end in 1, 2 or 3, "
+               "the number of its episode.")
                 .arg(QDir::toNativeSeparators(fileName)),
             QString(), Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
         return nullptr;
@@ -878,7 +877,7 @@ void MainWindow::AddRecentFile(const QString& fileName) {
     const IoResult stored = RecentFiles::Add(fileName);
     if (!stored)
         m_StatusBar->showMessage(
-            QStringLiteral("The list of recent files could not be stored. %1").arg(stored.error),
+            tr("The list of recent files could not be stored. %1").arg(stored.error),
             RecentFilesMessageMs);
     m_RecentMenu->Rebuild();
 }
@@ -892,12 +891,11 @@ void MainWindow::openRecentFile(const QString& fileName) {
     const IoResult removed = RecentFiles::Remove(fileName);
     m_RecentMenu->Rebuild();
     const QString what =
-        removed ? QStringLiteral("It has been removed from the list of recent files.")
-                : QStringLiteral("It could not be removed from the list of recent files. %1")
-                      .arg(removed.error);
+        removed
+            ? tr("It has been removed from the list of recent files.")
+            : tr("It could not be removed from the list of recent files. %1").arg(removed.error);
     Prompts::Current().Message(
-        this,
-        QStringLiteral("%1\r\nno longer exists. %2").arg(QDir::toNativeSeparators(fileName), what),
+        this, tr("%1\r\nno longer exists. %2").arg(QDir::toNativeSeparators(fileName), what),
         QString(), Prompts::Buttons::Ok, Prompts::Icon::Exclamation);
 }
 

@@ -5,7 +5,7 @@
 #include <QAction>
 #include <QDir>
 
-RecentFilesMenu::RecentFilesMenu(QWidget* parent) : QMenu(QStringLiteral("Recent Files"), parent) {
+RecentFilesMenu::RecentFilesMenu(QWidget* parent) : QMenu(tr("Recent Files"), parent) {
     // Another copy of the program may have changed the list meanwhile.
     connect(this, &QMenu::aboutToShow, this, &RecentFilesMenu::Rebuild);
     Rebuild();

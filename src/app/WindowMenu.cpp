@@ -8,7 +8,7 @@
 #include <QPointer>
 
 WindowMenu::WindowMenu(QMdiArea* area, QWidget* parent)
-    : QMenu(QStringLiteral("&Window"), parent), m_Area(area) {
+    : QMenu(tr("&Window"), parent), m_Area(area) {
     connect(this, &QMenu::aboutToShow, this, &WindowMenu::Rebuild);
     Rebuild();
 }
@@ -18,8 +18,8 @@ void WindowMenu::Rebuild() {
     // The old items' group goes with them.
     delete m_Group;
     m_Group = new QActionGroup(this);
-    m_TileAction = addAction(QStringLiteral("&Tile"));
-    m_CascadeAction = addAction(QStringLiteral("&Cascade"));
+    m_TileAction = addAction(tr("&Tile"));
+    m_CascadeAction = addAction(tr("&Cascade"));
     m_TileAction->setObjectName(QStringLiteral("tileWindowsAction"));
     m_CascadeAction->setObjectName(QStringLiteral("cascadeWindowsAction"));
     connect(m_TileAction, &QAction::triggered, m_Area, &QMdiArea::tileSubWindows);
@@ -64,7 +64,7 @@ QString WindowMenu::ShownTitle(const QWidget& window) {
 }
 
 QString WindowMenu::ItemText(int index, const QString& title) {
-    QString shown = title.isEmpty() ? QStringLiteral("Untitled") : QDir::toNativeSeparators(title);
+    QString shown = title.isEmpty() ? tr("Untitled") : QDir::toNativeSeparators(title);
     shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
     const QString number = QString::number(index + 1);
     return (index < 9 ? QLatin1Char('&') + number : number) + QLatin1Char(' ') + shown;

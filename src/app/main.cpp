@@ -1,8 +1,10 @@
 #include "CommandLine.h"
+#include "DataFolder.h"
 #include "GameTempFolder.h"
 #include "MainWindow.h"
 #include "NativePath.h"
 #include "ProgramIdentity.h"
+#include "Translations.h"
 
 #include <QApplication>
 
@@ -30,6 +32,9 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     ProgramIdentity::Apply();
+    // The system's language (LANGUAGE, LC_ALL, LANG), before any window.
+    Translations::Install(QLocale::system(),
+                          TranslationsFolder(QCoreApplication::applicationDirPath()));
     // Copies of the game left by test runs of a Gridmason that was killed.
     GameTempFolder::RemoveStale();
     // The application has taken the windowing system's options out of argv;

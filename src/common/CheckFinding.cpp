@@ -1,13 +1,15 @@
 #include "CheckFinding.h"
 
+#include <QCoreApplication>
+
 QString SeverityText(Severity severity) {
     switch (severity) {
     case Severity::Error:
-        return QStringLiteral("error");
+        return QCoreApplication::translate("CheckFinding", "error");
     case Severity::Warning:
-        return QStringLiteral("warning");
+        return QCoreApplication::translate("CheckFinding", "warning");
     case Severity::Note:
         break;
     }
-    return QStringLiteral("note");
+    return QCoreApplication::translate("CheckFinding", "note");
 }

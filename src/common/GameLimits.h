@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 // Facts about the game itself that several parts of the program rely on.
 namespace GameLimits {
 
@@ -53,7 +55,7 @@ inline int FillTile(int /*episode*/) {
 // The level files of the three episodes, as the open and save dialogs
 // offer them (description and pattern items separated by "|").
 inline constexpr const char* LevelFileFilter =
-    "All Levels|Level??.ck?|Keen 1 Levels|Level??.ck1|"
-    "Keen 2 Levels|Level??.ck2|Keen 3 Levels|Level??.ck3";
+    QT_TRANSLATE_NOOP("LevelFileDialogs", "All Levels|Level??.ck?|Keen 1 Levels|Level??.ck1|"
+                                          "Keen 2 Levels|Level??.ck2|Keen 3 Levels|Level??.ck3");
 
 } // namespace GameLimits

@@ -2,6 +2,7 @@
 
 #include "GameLimits.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
 
@@ -20,7 +21,8 @@ inline QString Warning(qint64 width, qint64 height) {
     if (!TooLarge(width, height))
         return QString();
     const QLocale numbers(QLocale::English, QLocale::UnitedStates);
-    return QStringLiteral("too large for the game to load: %1 cells, at most %2")
+    return QCoreApplication::translate("PlayableSize",
+                                       "too large for the game to load: %1 cells, at most %2")
         .arg(numbers.toString(width * height), numbers.toString(GameLimits::MaxPlayableCells));
 }
 

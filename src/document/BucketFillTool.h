@@ -2,6 +2,7 @@
 
 #include "EditTool.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class BrushSelection;
@@ -18,7 +19,7 @@ class BucketFillTool : public EditTool {
 public:
     BucketFillTool(LevelDocument& document, BrushSelection& selection);
 
-    static QString StepText() { return QStringLiteral("Fill"); }
+    static QString StepText() { return QCoreApplication::translate("BucketFillTool", "Fill"); }
 
     // The selection fills keep to; null (the default) for none.
     void SetSelection(const CellSelection* selection) { m_Within = selection; }

@@ -3,9 +3,12 @@
 #include "EditOperations.h"
 #include "LevelDocument.h"
 
+#include <QCoreApplication>
+
 QString CellReplacement::StepText() const {
-    return m_Plane == CellChange::TilePlane ? QStringLiteral("Replace Tile")
-                                            : QStringLiteral("Replace Value");
+    return m_Plane == CellChange::TilePlane
+               ? QCoreApplication::translate("CellReplacement", "Replace Tile")
+               : QCoreApplication::translate("CellReplacement", "Replace Value");
 }
 
 std::vector<CellChange> CellReplacement::Changes(const Level& level, const CellMask* within) const {

@@ -2,6 +2,8 @@
 
 #include "EditOperations.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 void CellSelection::Start(QPoint cell, bool extend, QSize levelSize) {
@@ -58,13 +60,14 @@ QString CellSelection::StatusText() const {
     if (IsEmpty())
         return {};
     const QRect area = BoundingRect();
-    QString text = QStringLiteral("Selection %1,%2: %3 x %4")
+    QString text = QCoreApplication::translate("CellSelection", "Selection %1,%2: %3 x %4")
                        .arg(area.x())
                        .arg(area.y())
                        .arg(area.width())
                        .arg(area.height());
     if (!m_Cells.IsRectangle())
-        text += QStringLiteral(", %1 cells").arg(m_Cells.Count());
+        text +=
+            QCoreApplication::translate("CellSelection", ", %n cells", nullptr, m_Cells.Count());
     return text;
 }
 

@@ -34,16 +34,20 @@ quint16 wordAt(const QByteArray& bytes, int offset) {
 
 IoResult damaged(const QString& reason) {
     return IoResult::failure(
-        QStringLiteral("The cells on the clipboard are damaged: %1.").arg(reason));
+        QCoreApplication::translate("ClipboardCodec", "The cells on the clipboard are damaged: %1.")
+            .arg(reason));
 }
 
 IoResult badText(const QString& reason) {
     return IoResult::failure(
-        QStringLiteral("The clipboard text is not a block of cells: %1.").arg(reason));
+        QCoreApplication::translate("ClipboardCodec",
+                                    "The clipboard text is not a block of cells: %1.")
+            .arg(reason));
 }
 
 QString tooManyCells() {
-    return QStringLiteral("it holds more than %1 cells, the most a level can have")
+    return QCoreApplication::translate("ClipboardCodec",
+                                       "it holds more than %1 cells, the most a level can have")
         .arg(QLocale(QLocale::English).toString(Level::MaxCells));
 }
 
@@ -79,7 +83,8 @@ QString addRow(Grid& grid, QStringView line, int lineNumber) {
     if (count > Level::MaxCells)
         return tooManyCells();
     if (grid.rows > 0 && count != grid.width) {
-        return QStringLiteral("line %1 has %2 values where the lines before it have %3")
+        return QCoreApplication::translate(
+                   "ClipboardCodec", "line %1 has %2 values where the lines before it have %3")
             .arg(lineNumber)
             .arg(count)
             .arg(grid.width);
@@ -93,14 +98,16 @@ QString addRow(Grid& grid, QStringView line, int lineNumber) {
         bool ok = false;
         const int value = field.trimmed().toInt(&ok);
         if (!ok) {
-            return QStringLiteral("value %1 on line %2 is not a whole number: %3")
+            return QCoreApplication::translate("ClipboardCodec",
+                                               "value %1 on line %2 is not a whole number: %3")
                 .arg(column)
                 .arg(lineNumber)
                 .arg(quoted(field.trimmed()));
         }
         if (value < std::numeric_limits<qint16>::min() ||
             value > std::numeric_limits<qint16>::max()) {
-            return QStringLiteral("value %1 on line %2, %3, is outside -32768 to 32767")
+            return QCoreApplication::translate(
+                       "ClipboardCodec", "value %1 on line %2, %3, is outside -32768 to 32767")
                 .arg(column)
                 .arg(lineNumber)
                 .arg(value);
@@ -149,7 +156,8 @@ QString parseGrids(QStringView text, std::vector<Grid>& grids) {
             continue;
         }
         if (grids.size() == 2)
-            return QStringLiteral("it has more than two blocks of numbers (line %1)")
+            return QCoreApplication::translate("ClipboardCodec",
+                                               "it has more than two blocks of numbers (line %1)")
                 .arg(lineNumber);
         const QString problem = addRow(current, line, lineNumber);
         if (!problem.isEmpty())
@@ -158,9 +166,10 @@ QString parseGrids(QStringView text, std::vector<Grid>& grids) {
     if (current.rows > 0)
         grids.push_back(std::move(current));
     if (grids.empty())
-        return QStringLiteral("it holds no numbers");
+        return QCoreApplication::translate("ClipboardCodec", "it holds no numbers");
     if (grids.size() == 2 && (grids[0].width != grids[1].width || grids[0].rows != grids[1].rows)) {
-        return QStringLiteral("the info values are %1 by %2 cells, the tiles %3 by %4")
+        return QCoreApplication::translate("ClipboardCodec",
+                                           "the info values are %1 by %2 cells, the tiles %3 by %4")
             .arg(grids[1].width)
             .arg(grids[1].rows)
             .arg(grids[0].width)
@@ -208,31 +217,38 @@ QByteArray ToBytes(const CellBlock& block) {
 
 IoResult FromBytes(const QByteArray& bytes, CellBlock& block) {
     if (bytes.size() < HeaderSize || !bytes.startsWith(QByteArray(Magic, sizeof Magic)))
-        return damaged(QStringLiteral("they do not start with the mark of a block of cells"));
+        return damaged(QCoreApplication::translate(
+            "ClipboardCodec", "they do not start with the mark of a block of cells"));
     if (wordAt(bytes, 4) != FormatVersion)
-        return damaged(QStringLiteral("they were written by another version of the program"));
+        return damaged(QCoreApplication::translate(
+            "ClipboardCodec", "they were written by another version of the program"));
     const qint16 episode = static_cast<qint16>(wordAt(bytes, 6));
     const int width = wordAt(bytes, 8);
     const int height = wordAt(bytes, 10);
     const quint8 flags = static_cast<quint8>(bytes[12]);
     if (episode < 0 || episode > 3)
-        return damaged(QStringLiteral("episode %1 is not one of 1 to 3").arg(episode));
+        return damaged(
+            QCoreApplication::translate("ClipboardCodec", "episode %1 is not one of 1 to 3")
+                .arg(episode));
     if (width == 0 || height == 0)
-        return damaged(QStringLiteral("the block has no cells"));
+        return damaged(QCoreApplication::translate("ClipboardCodec", "the block has no cells"));
     if (qint64(width) * height > Level::MaxCells)
         return damaged(tooManyCells());
     if ((flags & ~(HasInfoFlag | HasGapsFlag)) != 0)
-        return damaged(QStringLiteral("unknown flags %1").arg(flags));
+        return damaged(
+            QCoreApplication::translate("ClipboardCodec", "unknown flags %1").arg(flags));
     const bool hasInfo = (flags & HasInfoFlag) != 0;
     const bool hasGaps = (flags & HasGapsFlag) != 0;
     const qint64 expected =
         HeaderSize + qint64(width) * height * (2 * (hasInfo ? 2 : 1) + (hasGaps ? 1 : 0));
     if (bytes.size() != expected) {
-        return damaged(QStringLiteral("they are %1 bytes long where a block of %2 by %3 takes %4")
-                           .arg(bytes.size())
-                           .arg(width)
-                           .arg(height)
-                           .arg(expected));
+        return damaged(
+            QCoreApplication::translate("ClipboardCodec",
+                                        "they are %1 bytes long where a block of %2 by %3 takes %4")
+                .arg(bytes.size())
+                .arg(width)
+                .arg(height)
+                .arg(expected));
     }
     CellBlock result(width, height, episode, hasInfo);
     int offset = HeaderSize;
@@ -246,10 +262,12 @@ IoResult FromBytes(const QByteArray& bytes, CellBlock& block) {
         for (int x = 0; x < width; ++x, ++offset) {
             const char held = bytes[offset];
             if (held != 0 && held != 1)
-                return damaged(QStringLiteral("cell %1,%2 is marked %3, neither held nor left out")
-                                   .arg(x)
-                                   .arg(y)
-                                   .arg(int(quint8(held))));
+                return damaged(
+                    QCoreApplication::translate(
+                        "ClipboardCodec", "cell %1,%2 is marked %3, neither held nor left out")
+                        .arg(x)
+                        .arg(y)
+                        .arg(int(quint8(held))));
             if (held == 0)
                 result.LeaveOut(x, y);
         }
@@ -309,7 +327,8 @@ IoResult Read(const QMimeData& data, CellBlock& block) {
         return FromBytes(data.data(MimeType()), block);
     if (data.hasText())
         return FromText(data.text(), block);
-    return IoResult::failure(QStringLiteral("The clipboard holds no cells and no text."));
+    return IoResult::failure(
+        QCoreApplication::translate("ClipboardCodec", "The clipboard holds no cells and no text."));
 }
 
 } // namespace ClipboardCodec

@@ -376,8 +376,8 @@ QString EpisodeModel::DisplayText(const Row& row) const {
     QString text = row.entry.name;
     if (row.document && row.document->isModified())
         text += QStringLiteral(" *");
-    const QStringList counts = {tr("%1 errors").arg(count(row.findings, Severity::Error)),
-                                tr("%1 warnings").arg(count(row.findings, Severity::Warning))};
+    const QStringList counts = {tr("%n errors", nullptr, count(row.findings, Severity::Error)),
+                                tr("%n warnings", nullptr, count(row.findings, Severity::Warning))};
     const QString size = row.level ? tr("%1 x %2").arg(row.level->Width()).arg(row.level->Height())
                                    : (row.received ? tr("unreadable") : tr("reading"));
     return text + QLatin1Char('\n') + size + QStringLiteral(", ") +

@@ -2,6 +2,7 @@
 
 #include "CellChange.h"
 
+#include <QCoreApplication>
 #include <QUndoCommand>
 
 #include <unordered_map>
@@ -33,7 +34,7 @@ public:
     bool mergeWith(const QUndoCommand* other) override;
 
     // The step's name in the Edit menu.
-    static QString StepText() { return QStringLiteral("Paint"); }
+    static QString StepText() { return QCoreApplication::translate("PaintCommand", "Paint"); }
 
 private:
     // Adds one write: a cell met before keeps its first value before.

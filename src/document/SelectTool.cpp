@@ -8,6 +8,8 @@
 #include "ModifierKeys.h"
 #include "ToolPreview.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // What a paste is called in the undo step's name and the status bar, after
@@ -20,11 +22,13 @@ struct PasteNames {
 PasteNames pasteNames(int planes) {
     switch (planes) {
     case CellBlock::TilePlane:
-        return {SelectTool::PasteTilesText(), QStringLiteral("Pasting tiles")};
+        return {SelectTool::PasteTilesText(),
+                QCoreApplication::translate("SelectTool", "Pasting tiles")};
     case CellBlock::InfoPlane:
-        return {SelectTool::PasteSpritesText(), QStringLiteral("Pasting sprites")};
+        return {SelectTool::PasteSpritesText(),
+                QCoreApplication::translate("SelectTool", "Pasting sprites")};
     default:
-        return {SelectTool::PasteText(), QStringLiteral("Pasting")};
+        return {SelectTool::PasteText(), QCoreApplication::translate("SelectTool", "Pasting")};
     }
 }
 
@@ -201,7 +205,8 @@ void SelectTool::DrawPreview(Surface& dest, const PreviewPlace& place) const {
 
 QString SelectTool::StatusText() const {
     if (IsFloating()) {
-        return QStringLiteral("%1 %2 x %3 at %4,%5: click or Enter to place, Esc to drop")
+        return QCoreApplication::translate(
+                   "SelectTool", "%1 %2 x %3 at %4,%5: click or Enter to place, Esc to drop")
             .arg(pasteNames(m_PastePlanes).status)
             .arg(m_Floating.Block().Width())
             .arg(m_Floating.Block().Height())
@@ -209,7 +214,7 @@ QString SelectTool::StatusText() const {
             .arg(m_FloatAt.y());
     }
     if (m_Drag == Drag::Moving) {
-        return QStringLiteral("Moving %1 x %2 by %3,%4")
+        return QCoreApplication::translate("SelectTool", "Moving %1 x %2 by %3,%4")
             .arg(m_Area.BoundingRect().width())
             .arg(m_Area.BoundingRect().height())
             .arg(m_Offset.x())

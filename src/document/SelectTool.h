@@ -6,6 +6,7 @@
 #include "CellSelection.h"
 #include "EditTool.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class BrushSelection;
@@ -25,13 +26,19 @@ public:
     SelectTool(LevelDocument& document, BrushSelection& brush);
 
     // The undo steps' names.
-    static QString PasteText() { return QStringLiteral("Paste"); }
-    static QString PasteTilesText() { return QStringLiteral("Paste Tiles"); }
-    static QString PasteSpritesText() { return QStringLiteral("Paste Sprites"); }
-    static QString CutText() { return QStringLiteral("Cut"); }
-    static QString DeleteText() { return QStringLiteral("Delete"); }
-    static QString MoveText() { return QStringLiteral("Move"); }
-    static QString FillText() { return QStringLiteral("Fill Selection"); }
+    static QString PasteText() { return QCoreApplication::translate("SelectTool", "Paste"); }
+    static QString PasteTilesText() {
+        return QCoreApplication::translate("SelectTool", "Paste Tiles");
+    }
+    static QString PasteSpritesText() {
+        return QCoreApplication::translate("SelectTool", "Paste Sprites");
+    }
+    static QString CutText() { return QCoreApplication::translate("SelectTool", "Cut"); }
+    static QString DeleteText() { return QCoreApplication::translate("SelectTool", "Delete"); }
+    static QString MoveText() { return QCoreApplication::translate("SelectTool", "Move"); }
+    static QString FillText() {
+        return QCoreApplication::translate("SelectTool", "Fill Selection");
+    }
 
     void Press(const ToolEvent& event) override;
     void Move(const ToolEvent& event) override;

@@ -35,22 +35,32 @@ struct ToolInfo {
 };
 
 const ToolInfo Tools[EditToolBox::ToolCount] = {
-    {"brushToolAction", "&Brush", Qt::Key_B, ToolIcons::Brush, "paint the button's tile or sprite"},
-    {"selectToolAction", "Rectangle &Select", Qt::Key_M, ToolIcons::Select,
-     "drag to select, Shift extends, drag inside the selection to move it"},
-    {"sameTileToolAction", "Select Same &Tile", Qt::Key_S, ToolIcons::SameTile,
-     "click to select every cell of the level holding that tile, Shift+click adds, Ctrl+click "
-     "removes"},
-    {"magicWandToolAction", "Magic &Wand", Qt::Key_W, ToolIcons::MagicWand,
-     "click to select the area of equal tiles joined to the cell, Shift+click adds, Ctrl+click "
-     "removes"},
-    {"bucketFillToolAction", "Bucket &Fill", Qt::Key_F, ToolIcons::BucketFill,
-     "fill the area of equal tiles under the pointer, within the selection if there is one (tile "
-     "mode)"},
-    {"rectangleFillToolAction", "&Rectangle Fill", Qt::Key_R, ToolIcons::RectangleFill,
-     "drag to fill a rectangle"},
-    {"lineToolAction", "&Line", Qt::Key_L, ToolIcons::Line,
-     "drag to draw a straight line of cells"},
+    {"brushToolAction", QT_TRANSLATE_NOOP("EditToolBox", "&Brush"), Qt::Key_B, ToolIcons::Brush,
+     QT_TRANSLATE_NOOP("EditToolBox", "paint the button's tile or sprite")},
+    {"selectToolAction", QT_TRANSLATE_NOOP("EditToolBox", "Rectangle &Select"), Qt::Key_M,
+     ToolIcons::Select,
+     QT_TRANSLATE_NOOP("EditToolBox",
+                       "drag to select, Shift extends, drag inside the selection to move it")},
+    {"sameTileToolAction", QT_TRANSLATE_NOOP("EditToolBox", "Select Same &Tile"), Qt::Key_S,
+     ToolIcons::SameTile,
+     QT_TRANSLATE_NOOP(
+         "EditToolBox",
+         "click to select every cell of the level holding that tile, Shift+click adds, Ctrl+click "
+         "removes")},
+    {"magicWandToolAction", QT_TRANSLATE_NOOP("EditToolBox", "Magic &Wand"), Qt::Key_W,
+     ToolIcons::MagicWand,
+     QT_TRANSLATE_NOOP(
+         "EditToolBox",
+         "click to select the area of equal tiles joined to the cell, Shift+click adds, Ctrl+click "
+         "removes")},
+    {"bucketFillToolAction", QT_TRANSLATE_NOOP("EditToolBox", "Bucket &Fill"), Qt::Key_F,
+     ToolIcons::BucketFill,
+     QT_TRANSLATE_NOOP("EditToolBox", "fill the area of equal tiles under the pointer, within the "
+                                      "selection if there is one (tile mode)")},
+    {"rectangleFillToolAction", QT_TRANSLATE_NOOP("EditToolBox", "&Rectangle Fill"), Qt::Key_R,
+     ToolIcons::RectangleFill, QT_TRANSLATE_NOOP("EditToolBox", "drag to fill a rectangle")},
+    {"lineToolAction", QT_TRANSLATE_NOOP("EditToolBox", "&Line"), Qt::Key_L, ToolIcons::Line,
+     QT_TRANSLATE_NOOP("EditToolBox", "drag to draw a straight line of cells")},
 };
 
 } // namespace

@@ -763,8 +763,8 @@ bool LevelEditorWindow::ConfirmSave() {
     const QString tooLarge = PlayableSize::Warning(m_Level.Width(), m_Level.Height());
     if (!tooLarge.isEmpty() &&
         !m_SaveQuestions.Confirm(this, QStringLiteral("too large"),
-                                 QStringLiteral("%1 is %2.\r\nThe game shows garbage or stops "
-                                                "when it loads it. Save it anyway?")
+                                 tr("%1 is %2.\r\nThe game shows garbage or stops "
+                                    "when it loads it. Save it anyway?")
                                      .arg(DocumentName(), tooLarge)))
         return false;
     return ConfirmSaveWithErrors();

@@ -32,11 +32,13 @@ constexpr int ValueLabelWidth = 34;
 constexpr int ValueBoxWidth = 72;
 constexpr int ValueBoxHeight = 20;
 
-const char* const ValueHelp = "An info value to place in sprite mode instead of the selected "
-                              "sprite: -32768 to 32767, or 0x0000 to 0xFFFF. Empty: place the "
-                              "selected sprite.";
-const char* const InvalidHelp = "Not an info value, so the selected sprite is placed: type "
-                                "-32768 to 32767, or 0x0000 to 0xFFFF.";
+const char* const ValueHelp = QT_TRANSLATE_NOOP(
+    "LevelEditorWindow", "An info value to place in sprite mode instead of the selected "
+                         "sprite: -32768 to 32767, or 0x0000 to 0xFFFF. Empty: place the "
+                         "selected sprite.");
+const char* const InvalidHelp = QT_TRANSLATE_NOOP(
+    "LevelEditorWindow", "Not an info value, so the selected sprite is placed: type "
+                         "-32768 to 32767, or 0x0000 to 0xFFFF.");
 
 // Answers tooltip requests of a widget with the text `tip` gives for the
 // pointer's position in the widget; an empty text shows no tooltip.

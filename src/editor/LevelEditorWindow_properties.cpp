@@ -48,7 +48,7 @@ void LevelEditorWindow::showProperties() {
         after.SetNumber(GameLimits::MapLevelNumber);
     if (after != m_Level) {
         // One undo step; the window follows the replaced level.
-        m_Document->ReplaceLevel(after, QStringLiteral("Properties"));
+        m_Document->ReplaceLevel(after, tr("Properties"));
         return;
     }
     // Nothing changed, but the episode's sets are taken afresh all the same.

@@ -25,8 +25,12 @@ qint16& valueOf(TileBehaviour::Tile& tile, int plane) {
     return *values[plane];
 }
 
-const char* const PlaneNames[PlaneWords] = {"animation", "behaviour", "top",
-                                            "right",     "bottom",    "left"};
+const char* const PlaneNames[PlaneWords] = {QT_TRANSLATE_NOOP("TileBehaviour", "animation"),
+                                            QT_TRANSLATE_NOOP("TileBehaviour", "behaviour"),
+                                            QT_TRANSLATE_NOOP("TileBehaviour", "top"),
+                                            QT_TRANSLATE_NOOP("TileBehaviour", "right"),
+                                            QT_TRANSLATE_NOOP("TileBehaviour", "bottom"),
+                                            QT_TRANSLATE_NOOP("TileBehaviour", "left")};
 
 // "a", "a and b", "a, b and c".
 QString listed(const QStringList& parts) {
@@ -91,7 +95,7 @@ QString TileBehaviour::Misfit(const QByteArray& bytes, qsizetype offset, int cou
             if (!Known(plane, value))
                 return tr("tile %1 has the %2 value %3, which the game does not know")
                     .arg(t)
-                    .arg(QLatin1String(PlaneNames[plane]))
+                    .arg(tr(PlaneNames[plane]))
                     .arg(value);
         }
     return {};

@@ -1,5 +1,7 @@
 #include "EgaHeader.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Little-endian reads from a byte string whose length the caller checked.
@@ -47,21 +49,21 @@ EgaHeader::Sprite readSprite(const QByteArray& data, qint64 at) {
 
 QString EgaHeader::Parse(const QByteArray& data) {
     if (data.size() < FixedBytes)
-        return QStringLiteral("it is too short to be a graphics header");
+        return QCoreApplication::translate("EgaHeader", "it is too short to be a graphics header");
     EgaHeader header;
     header.latchPlaneSize = int32At(data, LatchPlaneSize);
     header.spritePlaneSize = int32At(data, SpritePlaneSize);
     if (header.latchPlaneSize < 0 || header.latchPlaneSize > MaxPlaneSize ||
         header.spritePlaneSize < 0 || header.spritePlaneSize > MaxPlaneSize)
-        return QStringLiteral("its plane sizes are out of range");
+        return QCoreApplication::translate("EgaHeader", "its plane sizes are out of range");
     header.tileCount = int16At(data, TileCount);
     header.tileOffset = int32At(data, TileOffset);
     if (header.tileCount < 0 || header.tileOffset < 0 ||
         header.tileOffset + qint64(header.tileCount) * TileBytesPerPlane > header.latchPlaneSize)
-        return QStringLiteral("its tiles lie outside the latch plane");
+        return QCoreApplication::translate("EgaHeader", "its tiles lie outside the latch plane");
     header.spriteOffset = int32At(data, SpriteOffset);
     if (header.spriteOffset < 0 || header.spriteOffset > header.spritePlaneSize)
-        return QStringLiteral("its sprites lie outside the sprite plane");
+        return QCoreApplication::translate("EgaHeader", "its sprites lie outside the sprite plane");
     const int compression = int16At(data, Compression);
     header.latchCompressed = (compression & 1) != 0;
     header.spritesCompressed = (compression & 2) != 0;
@@ -70,7 +72,7 @@ QString EgaHeader::Parse(const QByteArray& data) {
     const qint64 count = int16At(data, SpriteCount);
     if (count < 0 || table < 0 ||
         table + count * ShiftedCopies * SpriteEntryBytes > qint64(data.size()))
-        return QStringLiteral("its sprite table is cut short");
+        return QCoreApplication::translate("EgaHeader", "its sprite table is cut short");
     for (qint64 i = 0; i < count; ++i)
         header.sprites.push_back(readSprite(data, table + i * ShiftedCopies * SpriteEntryBytes));
     *this = header;

@@ -62,7 +62,8 @@ constexpr qint64 MaxBitmapBytes = FolderBitmapSource::SetPixelBudget * 4 + qint6
 
 IoResult badBitmap(const QString& path, const QString& reason) {
     return IoResult::failure(
-        QStringLiteral("The bitmap \"%1\" cannot be used: %2.").arg(path, reason));
+        QCoreApplication::translate("FolderBitmapSource", "The bitmap \"%1\" cannot be used: %2.")
+            .arg(path, reason));
 }
 
 } // namespace
@@ -76,10 +77,11 @@ IoResult FolderBitmapSource::LoadFile(const QString& path, QImage& image, qint64
     const QString normal = PathText::Slashed(path);
     const QString found = FindEntry(PathText::Folder(normal), PathText::BareName(normal));
     if (found.isEmpty())
-        return IoResult::failure(QStringLiteral("File not found: %1").arg(normal));
+        return IoResult::failure(
+            QCoreApplication::translate("FolderBitmapSource", "File not found: %1").arg(normal));
     QByteArray bytes;
-    const IoResult read =
-        BoundedFileReader::Read(found, MaxBitmapBytes, QStringLiteral("bitmap"), bytes);
+    const IoResult read = BoundedFileReader::Read(
+        found, MaxBitmapBytes, QCoreApplication::translate("FolderBitmapSource", "bitmap"), bytes);
     if (!read)
         return read;
     QBuffer buffer(&bytes);
@@ -87,15 +89,19 @@ IoResult FolderBitmapSource::LoadFile(const QString& path, QImage& image, qint64
     QImageReader reader(&buffer);
     const QSize size = reader.size();
     if (!reader.canRead() || !size.isValid())
-        return badBitmap(found, QStringLiteral("it is not a bitmap, or its header is damaged"));
+        return badBitmap(
+            found, QCoreApplication::translate("FolderBitmapSource",
+                                               "it is not a bitmap, or its header is damaged"));
     const qint64 pixels = qint64(size.width()) * size.height();
     if (pixels > pixelsLeft)
-        return badBitmap(found, QStringLiteral("it declares %1 x %2 pixels, more than the %3 "
-                                               "left of the %4 its set of graphics may take")
-                                    .arg(size.width())
-                                    .arg(size.height())
-                                    .arg(pixelsLeft)
-                                    .arg(SetPixelBudget));
+        return badBitmap(found,
+                         QCoreApplication::translate("FolderBitmapSource",
+                                                     "it declares %1 x %2 pixels, more than the %3 "
+                                                     "left of the %4 its set of graphics may take")
+                             .arg(size.width())
+                             .arg(size.height())
+                             .arg(pixelsLeft)
+                             .arg(SetPixelBudget));
     const QString cutShort = BmpLayout::CutShort(bytes);
     if (!cutShort.isEmpty())
         return IoResult::failure(
@@ -103,11 +109,14 @@ IoResult FolderBitmapSource::LoadFile(const QString& path, QImage& image, qint64
                 .arg(found, cutShort));
     QImage loaded = reader.read();
     if (loaded.isNull())
-        return badBitmap(found, QStringLiteral("its pixel data is damaged or cut short (%1)")
-                                    .arg(reader.errorString()));
+        return badBitmap(found,
+                         QCoreApplication::translate("FolderBitmapSource",
+                                                     "its pixel data is damaged or cut short (%1)")
+                             .arg(reader.errorString()));
     QImage converted = loaded.convertToFormat(QImage::Format_RGB32);
     if (converted.isNull())
-        return badBitmap(found, QStringLiteral("there is not enough memory for it"));
+        return badBitmap(found, QCoreApplication::translate("FolderBitmapSource",
+                                                            "there is not enough memory for it"));
     pixelsLeft -= pixels;
     image = converted;
     return IoResult::success();

@@ -5,6 +5,7 @@
 #include "LzwDecoder.h"
 #include "PathText.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <array>
 
@@ -20,7 +21,8 @@ QString extension(int episode) {
 
 IoResult damaged(const QString& path, const QString& reason) {
     return IoResult::failure(
-        QStringLiteral("The graphics file \"%1\" is damaged: %2.").arg(path, reason));
+        QCoreApplication::translate("GameGraphics", "The graphics file \"%1\" is damaged: %2.")
+            .arg(path, reason));
 }
 
 IoResult locate(const QString& folder, const QString& name, QString& path) {
@@ -29,12 +31,14 @@ IoResult locate(const QString& folder, const QString& name, QString& path) {
     path = FolderBitmapSource::FindEntry(folder, name);
     if (!path.isEmpty())
         return IoResult::success();
-    return IoResult::failure(
-        QStringLiteral("The graphics file \"%1\" is missing from \"%2\".").arg(name, folder));
+    return IoResult::failure(QCoreApplication::translate(
+                                 "GameGraphics", "The graphics file \"%1\" is missing from \"%2\".")
+                                 .arg(name, folder));
 }
 
 IoResult readFile(const QString& path, QByteArray& data) {
-    return BoundedFileReader::Read(path, MaxFileSize, QStringLiteral("graphics file"), data);
+    return BoundedFileReader::Read(
+        path, MaxFileSize, QCoreApplication::translate("GameGraphics", "graphics file"), data);
 }
 
 // Reads a latch or sprite file, unpacking it when the header says it is
@@ -54,7 +58,8 @@ IoResult readPlanes(const QString& path, bool compressed, int planes, qint64 pla
         raw = unpacked;
     }
     if (qint64(raw.size()) < needed)
-        return damaged(path, QStringLiteral("it holds %1 bytes of the %2 its header needs")
+        return damaged(path, QCoreApplication::translate(
+                                 "GameGraphics", "it holds %1 bytes of the %2 its header needs")
                                  .arg(raw.size())
                                  .arg(needed));
     data = raw;
@@ -117,8 +122,9 @@ QRgb GameGraphics::EgaColour(int index) {
 
 IoResult GameGraphics::Load(const QString& folder, int episode) {
     if (episode < 1 || episode > 3)
-        return IoResult::failure(
-            QStringLiteral("There are no graphics files for episode %1.").arg(episode));
+        return IoResult::failure(QCoreApplication::translate(
+                                     "GameGraphics", "There are no graphics files for episode %1.")
+                                     .arg(episode));
     const QString dir = PathText::Slashed(folder);
     QString headerPath, latchPath, spritePath;
     IoResult result = locate(dir, QStringLiteral("EGAHEAD") + extension(episode), headerPath);
@@ -137,10 +143,12 @@ IoResult GameGraphics::Load(const QString& folder, int episode) {
     if (!why.isEmpty())
         return damaged(headerPath, why);
     if (header.tileCount == 0)
-        return damaged(headerPath, QStringLiteral("it lists no tiles"));
+        return damaged(headerPath,
+                       QCoreApplication::translate("GameGraphics", "it lists no tiles"));
     if (header.sprites.size() > size_t(MaxSprites))
-        return damaged(headerPath, QStringLiteral("it lists %1 sprites, more than the %2 any "
-                                                  "episode has")
+        return damaged(headerPath, QCoreApplication::translate(
+                                       "GameGraphics", "it lists %1 sprites, more than the %2 any "
+                                                       "episode has")
                                        .arg(header.sprites.size())
                                        .arg(MaxSprites));
 
@@ -192,24 +200,30 @@ QImage GameGraphics::TileSheet() const {
 }
 
 IoResult GameGraphics::SpriteError(int sprite, const QString& reason) const {
-    return damaged(m_HeaderPath, QStringLiteral("sprite %1 %2").arg(sprite).arg(reason));
+    return damaged(
+        m_HeaderPath,
+        QCoreApplication::translate("GameGraphics", "sprite %1 %2").arg(sprite).arg(reason));
 }
 
 IoResult GameGraphics::CheckSprite(int sprite) const {
     if (sprite < 0 || sprite >= SpriteCount())
-        return IoResult::failure(QStringLiteral("The game's graphics in \"%1\" have no sprite %2.")
-                                     .arg(m_Folder)
-                                     .arg(sprite));
+        return IoResult::failure(
+            QCoreApplication::translate("GameGraphics",
+                                        "The game's graphics in \"%1\" have no sprite %2.")
+                .arg(m_Folder)
+                .arg(sprite));
     const EgaHeader::Sprite& entry = m_Header.sprites[size_t(sprite)];
     if (entry.widthBytes <= 0 || entry.widthBytes > MaxSpriteWidthBytes || entry.height <= 0 ||
         entry.height > MaxSpriteHeight)
-        return SpriteError(sprite, QStringLiteral("has an impossible size of %1 x %2 pixels "
-                                                  "(the screen is 320 x 200)")
+        return SpriteError(sprite, QCoreApplication::translate(
+                                       "GameGraphics", "has an impossible size of %1 x %2 pixels "
+                                                       "(the screen is 320 x 200)")
                                        .arg(entry.widthBytes * 8)
                                        .arg(entry.height));
     const qint64 start = m_Header.spriteOffset + entry.offset;
     if (start + qint64(entry.widthBytes) * entry.height > m_Header.spritePlaneSize)
-        return SpriteError(sprite, QStringLiteral("lies outside the sprite planes"));
+        return SpriteError(
+            sprite, QCoreApplication::translate("GameGraphics", "lies outside the sprite planes"));
     return IoResult::success();
 }
 
@@ -234,7 +248,8 @@ IoResult GameGraphics::SpriteBitmap(int sprite, QImage& image) const {
     QImage bitmap(width * 3, entry.height, QImage::Format_RGB32);
     if (bitmap.isNull())
         return IoResult::failure(
-            QStringLiteral("There is not enough memory for sprite %1 of \"%2\".")
+            QCoreApplication::translate("GameGraphics",
+                                        "There is not enough memory for sprite %1 of \"%2\".")
                 .arg(sprite)
                 .arg(m_HeaderPath));
     for (int y = 0; y < entry.height; ++y) {
@@ -277,7 +292,8 @@ IoResult GameGraphics::Bitmap(const QString& name, QImage& image) const {
         QImage made = TileSheet();
         if (made.isNull())
             return IoResult::failure(
-                QStringLiteral("There is not enough memory for the tile sheet of \"%1\".")
+                QCoreApplication::translate(
+                    "GameGraphics", "There is not enough memory for the tile sheet of \"%1\".")
                     .arg(m_HeaderPath));
         image = made;
         return IoResult::success();
@@ -286,11 +302,13 @@ IoResult GameGraphics::Bitmap(const QString& name, QImage& image) const {
         return SpriteBitmap(number, image);
     if (ours && !sheet)
         return damaged(m_HeaderPath,
-                       QStringLiteral("it lists %1 sprites, but sprite %2 (\"%3\") is needed")
+                       QCoreApplication::translate(
+                           "GameGraphics", "it lists %1 sprites, but sprite %2 (\"%3\") is needed")
                            .arg(SpriteCount())
                            .arg(number)
                            .arg(bare));
     return IoResult::failure(
-        QStringLiteral("The bitmap \"%1\" is not among the game's graphics in \"%2\".")
+        QCoreApplication::translate("GameGraphics",
+                                    "The bitmap \"%1\" is not among the game's graphics in \"%2\".")
             .arg(bare, m_Folder));
 }

@@ -2,6 +2,8 @@
 
 #include "FolderBitmapSource.h"
 
+#include <QCoreApplication>
+
 GameGraphicsSource::GameGraphicsSource(const QString& folder, int episode)
     : m_Folder(folder), m_Episode(episode), m_PixelsLeft(FolderBitmapSource::SetPixelBudget) {}
 
@@ -22,8 +24,10 @@ IoResult GameGraphicsSource::Load(const QString& name, QImage& image) const {
     const qint64 pixels = qint64(made.width()) * made.height();
     if (pixels > m_PixelsLeft)
         return IoResult::failure(
-            QStringLiteral("The game's graphics in \"%1\" make bitmaps of more than the %2 "
-                           "pixels a set of graphics may take (at \"%3\").")
+            QCoreApplication::translate(
+                "GameGraphicsSource",
+                "The game's graphics in \"%1\" make bitmaps of more than the %2 "
+                "pixels a set of graphics may take (at \"%3\").")
                 .arg(m_Folder)
                 .arg(FolderBitmapSource::SetPixelBudget)
                 .arg(name));

@@ -8,6 +8,7 @@
 #include "SpriteSet.h"
 #include "TileSet.h"
 
+#include <QCoreApplication>
 #include <QDirIterator>
 #include <QImage>
 
@@ -38,9 +39,9 @@ bool GraphicsFolder::HoldsBitmap(const QString& folder) {
 QString GraphicsFolder::Describe(Kind kind) {
     switch (kind) {
     case Kind::ExportedBitmaps:
-        return QStringLiteral("Exported bitmaps");
+        return QCoreApplication::translate("GraphicsFolder", "Exported bitmaps");
     case Kind::GameFiles:
-        return QStringLiteral("The game's own graphics files");
+        return QCoreApplication::translate("GraphicsFolder", "The game's own graphics files");
     case Kind::None:
         break;
     }

@@ -1,5 +1,6 @@
 #include "LzwDecoder.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <limits>
 #include <memory>
@@ -89,10 +90,11 @@ quint32 readSize(const QByteArray& packed) {
 
 QString LzwDecoder::Decode(const QByteArray& packed, qint64 maxSize, QByteArray& unpacked) {
     if (packed.size() < HeaderBytes)
-        return QStringLiteral("the packed data is too short");
+        return QCoreApplication::translate("LzwDecoder", "the packed data is too short");
     const qint64 size = readSize(packed);
     if (size > maxSize || size > std::numeric_limits<int>::max())
-        return QStringLiteral("the packed data claims %1 bytes, more than the %2 expected")
+        return QCoreApplication::translate(
+                   "LzwDecoder", "the packed data claims %1 bytes, more than the %2 expected")
             .arg(size)
             .arg(maxSize);
 
@@ -109,7 +111,8 @@ QString LzwDecoder::Decode(const QByteArray& packed, qint64 maxSize, QByteArray&
             // The one code that may name the entry being made: the previous
             // string followed by its own first byte.
             if (previous < 0 || code != dictionary->Next())
-                return QStringLiteral("the packed data holds an undefined code");
+                return QCoreApplication::translate("LzwDecoder",
+                                                   "the packed data holds an undefined code");
             entry = -1;
         }
         if (entry < 0) {
@@ -120,7 +123,8 @@ QString LzwDecoder::Decode(const QByteArray& packed, qint64 maxSize, QByteArray&
         }
         const int length = dictionary->Length(entry);
         if (written + length > size)
-            return QStringLiteral("the packed data unpacks to more than its declared size");
+            return QCoreApplication::translate(
+                "LzwDecoder", "the packed data unpacks to more than its declared size");
         dictionary->Write(entry, out.data() + written);
         written += length;
         previous = entry;
@@ -128,7 +132,7 @@ QString LzwDecoder::Decode(const QByteArray& packed, qint64 maxSize, QByteArray&
             ++width;
     }
     if (written != size)
-        return QStringLiteral("the packed data ends early");
+        return QCoreApplication::translate("LzwDecoder", "the packed data ends early");
     unpacked = out;
     return QString();
 }

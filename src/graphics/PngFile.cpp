@@ -4,6 +4,7 @@
 #include "IndexedImage.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QImageWriter>
 
@@ -24,7 +25,7 @@ IoResult PngFile::Write(const QImage& image, const QString& path) {
     writer.setCompression(PngCompression);
     const QImage indexed = IndexedImage::Exact(image);
     if (!writer.write(indexed.isNull() ? image : indexed))
-        return IoResult::failure(QStringLiteral("cannot write %1: %2")
+        return IoResult::failure(QCoreApplication::translate("PngFile", "cannot write %1: %2")
                                      .arg(QDir::toNativeSeparators(path), writer.errorString()));
     return FileWriter::WriteWhole(path, bytes);
 }

@@ -2,6 +2,7 @@
 
 #include "GameLimits.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <iterator>
 #include <set>
@@ -84,38 +85,46 @@ QString SpriteName(int episode, int sprite, bool mapLevel) {
     if (Count(episode) == 0)
         return {};
     if (sprite == 0)
-        return mapLevel ? QStringLiteral("Player's map position") : QStringLiteral("Player start");
-    static const char* const names1[] = {"Yorp",
-                                         "Garg",
-                                         "Vorticon",
-                                         "Butler robot",
-                                         "Tank robot",
-                                         "Ice cannon (up-right)",
-                                         "Ice cannon (up)",
-                                         "Ice cannon (down)",
-                                         "Ice cannon (up-left)",
-                                         "Rope"};
-    static const char* const names2[] = {"Vorticon", "Vorticon youth", "Vorticon Elite",
-                                         "Scrub",    "Guard robot",    "Horizontal platform",
-                                         "Spark"};
-    static const char* const names3[] = {"Vorticon",
-                                         "Vorticon youth",
-                                         "Vorticon Mother",
-                                         "Meep",
-                                         "Vorticon Ninja",
-                                         "Foob",
-                                         "Ball",
-                                         "Jack",
-                                         "Horizontal platform",
-                                         "Vertical platform",
-                                         "Jumping Vorticon",
-                                         "Mortimer sparks",
-                                         "Mortimer heart",
-                                         "Auto-raygun (horizontal)",
-                                         "Auto-raygun (vertical)",
-                                         "Mortimer's arms",
-                                         "Mortimer's left leg",
-                                         "Mortimer's right leg"};
+        return mapLevel ? QCoreApplication::translate("SpriteCatalogue", "Player's map position")
+                        : QCoreApplication::translate("SpriteCatalogue", "Player start");
+    static const char* const names1[] = {
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Yorp"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Garg"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Vorticon"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Butler robot"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Tank robot"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Ice cannon (up-right)"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Ice cannon (up)"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Ice cannon (down)"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Ice cannon (up-left)"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Rope")};
+    static const char* const names2[] = {
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Vorticon"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Vorticon youth"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Vorticon Elite"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Scrub"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Guard robot"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Horizontal platform"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Spark")};
+    static const char* const names3[] = {
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Vorticon"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Vorticon youth"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Vorticon Mother"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Meep"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Vorticon Ninja"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Foob"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Ball"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Jack"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Horizontal platform"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Vertical platform"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Jumping Vorticon"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Mortimer sparks"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Mortimer heart"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Auto-raygun (horizontal)"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Auto-raygun (vertical)"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Mortimer's arms"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Mortimer's left leg"),
+        QT_TRANSLATE_NOOP("SpriteCatalogue", "Mortimer's right leg")};
     const char* const* names = nullptr;
     int count = 0;
     switch (episode) {
@@ -136,7 +145,7 @@ QString SpriteName(int episode, int sprite, bool mapLevel) {
     }
     if (sprite < 1 || sprite > count)
         return {};
-    return QString::fromLatin1(names[sprite - 1]);
+    return QCoreApplication::translate("SpriteCatalogue", names[sprite - 1]);
 }
 
 int SpriteForPick(qint16 info) {

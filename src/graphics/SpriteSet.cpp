@@ -7,6 +7,7 @@
 #include "SpriteCatalogue.h"
 #include "Surface.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -130,7 +131,8 @@ IoResult SpriteSet::LoadFromSource(qint16 episode, const BitmapSource& source, S
     const qint16 count = SpriteCatalogue::Count(episode);
     if (count <= 0)
         return IoResult::failure(
-            QStringLiteral("There are no sprites for episode %1.").arg(episode));
+            QCoreApplication::translate("SpriteSet", "There are no sprites for episode %1.")
+                .arg(episode));
     m_Count = count;
     m_Scaled = std::make_shared<ScaledPictureCache>();
     m_Images.assign(size_t(count) + 1, emptyPicture());

@@ -11,6 +11,7 @@
 
 #include "DecimalText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QtEndian>
 #include <algorithm>
@@ -39,7 +40,8 @@ QString quoted(const QString& fileName) {
 
 IoResult invalidFile(const QString& fileName, const QString& reason) {
     return IoResult::failure(
-        QStringLiteral("%1 is not a valid level file: %2.").arg(quoted(fileName), reason));
+        QCoreApplication::translate("Level", "%1 is not a valid level file: %2.")
+            .arg(quoted(fileName), reason));
 }
 
 // A number inside a file name, read as the size boxes read theirs.
@@ -252,19 +254,23 @@ IoResult Level::Deserialize(const QByteArray& data, const QString& fileName) {
     const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
     const qint64 size = data.size();
     if (size < PlainHeaderBytes)
-        return invalidFile(
-            fileName,
-            QStringLiteral("it is %1 bytes long, shorter than the 20-byte header").arg(size));
+        return invalidFile(fileName,
+                           QCoreApplication::translate(
+                               "Level", "it is %1 bytes long, shorter than the 20-byte header")
+                               .arg(size));
     const qint16 width = qint16(wordAt(bytes, 4));
     const qint16 height = qint16(wordAt(bytes, 6));
     if (width < 1 || height < 1)
-        return invalidFile(
-            fileName, QStringLiteral("its size of %1x%2 cells is empty").arg(width).arg(height));
+        return invalidFile(fileName,
+                           QCoreApplication::translate("Level", "its size of %1x%2 cells is empty")
+                               .arg(width)
+                               .arg(height));
     const qint64 cells = qint64(width) * height;
     if (cells > MaxCells)
         return invalidFile(fileName,
-                           QStringLiteral("its size of %1x%2 cells is more than the %3 cells a "
-                                          "level file can hold")
+                           QCoreApplication::translate(
+                               "Level", "its size of %1x%2 cells is more than the %3 cells a "
+                                        "level file can hold")
                                .arg(width)
                                .arg(height)
                                .arg(MaxCells));
@@ -288,8 +294,8 @@ IoResult Level::Load(const QString& fileName, QByteArray* bytesRead) {
     // An ordinary read rather than a mapping: a file that shrinks while it
     // is read then gives fewer bytes instead of killing the process.
     QByteArray data;
-    const IoResult read =
-        BoundedFileReader::Read(fileName, MaxFileBytes, QStringLiteral("level file"), data);
+    const IoResult read = BoundedFileReader::Read(
+        fileName, MaxFileBytes, QCoreApplication::translate("Level", "level file"), data);
     if (!read)
         return read;
     const IoResult decoded = Deserialize(data, fileName);
@@ -301,11 +307,12 @@ IoResult Level::Load(const QString& fileName, QByteArray* bytesRead) {
 IoResult Level::Save(const QString& fileName) const {
     const qint64 cells = qint64(m_Width) * m_Height;
     if (m_Width < 1 || m_Height < 1 || cells > MaxCells)
-        return IoResult::failure(QStringLiteral("Cannot save %1: a level of %2x%3 cells does not "
-                                                "fit in a level file (1 to %4 cells).")
-                                     .arg(quoted(fileName))
-                                     .arg(m_Width)
-                                     .arg(m_Height)
-                                     .arg(MaxCells));
+        return IoResult::failure(
+            QCoreApplication::translate("Level", "Cannot save %1: a level of %2x%3 cells does not "
+                                                 "fit in a level file (1 to %4 cells).")
+                .arg(quoted(fileName))
+                .arg(m_Width)
+                .arg(m_Height)
+                .arg(MaxCells));
     return FileWriter::WriteWhole(fileName, Serialize());
 }

@@ -29,3 +29,7 @@ QString DocumentationFolder(const QString& programFolder) {
                                                 ? QStringLiteral("../share/doc/gridmason")
                                                 : QStringLiteral("doc")));
 }
+
+QString TranslationsFolder(const QString& programFolder) {
+    return QDir(DemoDataFolder(programFolder)).filePath(QStringLiteral("translations"));
+}

@@ -19,3 +19,8 @@ bool IsInstalledProgram(const QString& programFolder);
 // licence (copyright): ../share/doc/gridmason for an installed program,
 // else doc/ in the program's folder, where the build puts them.
 QString DocumentationFolder(const QString& programFolder);
+
+// The folder holding the program's translations (gridmason_<language>.qm):
+// translations/ in the folder DemoDataFolder names, so
+// ../share/gridmason/translations for an installed program.
+QString TranslationsFolder(const QString& programFolder);

@@ -17,7 +17,7 @@ Prompts::FileRequest levelRequest(QWidget* owner, const QString& folder) {
     Prompts::FileRequest request;
     request.owner = owner;
     request.initialDir = PathText::Slashed(folder);
-    request.filters = FileDialogs::QtNameFilters(QLatin1String(GameLimits::LevelFileFilter));
+    request.filters = FileDialogs::QtNameFilters(tr(GameLimits::LevelFileFilter));
     return request;
 }
 

@@ -52,6 +52,9 @@ void InstalledLayoutTest::findsTheDemoData() {
     QCOMPARE(DemoDataFolder(program), dir.filePath(expected));
     QCOMPARE(IsInstalledProgram(program), installed);
     QCOMPARE(DocumentationFolder(program), dir.filePath(documentation));
+    // The translations lie with the demo data, where the installation puts
+    // them (share/gridmason/translations) and the build (build/translations).
+    QCOMPARE(TranslationsFolder(program), dir.filePath(expected + "/translations"));
 }
 
 void InstalledLayoutTest::installedFirstStartSeedsPathsInTheUsersConfig() {

@@ -31,7 +31,7 @@ for package in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
     grep -q "\\b$package\\b" <<<"$depends" || { echo "Depends lacks $package: $depends"; status=1; }
 done
 grep -q "qt6-qpa-plugins" <<<"$depends" && { echo "Depends names qt6-qpa-plugins: $depends"; status=1; }
-[ "$(field Recommends)" = dosbox ] || { echo "Recommends is not dosbox: $(field Recommends)"; status=1; }
+[ "$(field Recommends)" = "dosbox, qt6-translations-l10n" ] || { echo "Recommends is not dosbox, qt6-translations-l10n: $(field Recommends)"; status=1; }
 [ "$(field Suggests)" = qt6-wayland ] || { echo "Suggests is not qt6-wayland: $(field Suggests)"; status=1; }
 
 # lintian advises against running as root; as root it runs as nobody, who
