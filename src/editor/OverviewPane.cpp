@@ -139,7 +139,11 @@ void OverviewPane::paintEvent(QPaintEvent* event) {
         painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, tr("No level is open."));
         return;
     }
-    painter.drawImage(Geometry().PictureAt(), m_Picture->Picture());
+    // Only the pixels asked for: after an edit that is a few cells' worth.
+    const QPoint at = Geometry().PictureAt();
+    const QRect shown = QRect(at, m_Picture->Picture().size()) & event->rect();
+    if (!shown.isEmpty())
+        painter.drawImage(shown.topLeft(), m_Picture->Picture(), shown.translated(-at));
     if (m_ViewPixels.isEmpty())
         return;
     painter.setBrush(Qt::NoBrush);
