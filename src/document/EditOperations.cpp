@@ -251,14 +251,14 @@ std::vector<CellChange> Replace(const Level& level, CellChange::Plane plane, qin
         plane == CellChange::TilePlane ? level.TilePlane() : level.InfoPlane();
     changes.reserve(std::size_t(std::count(cells.begin(), cells.end(), from)));
     const int width = level.Width();
-    // One pass over the plane; a cell's place is worked out only when it
-    // holds the value.
-    for (auto cell = std::find(cells.begin(), cells.end(), from); cell != cells.end();
-         cell = std::find(cell + 1, cells.end(), from)) {
-        const int i = int(cell - cells.begin());
-        const int x = i % width, y = i / width;
-        if (!within || within->Contains(x, y))
-            changes.push_back({plane, x, y, from, to});
+    const int height = level.Height();
+    // Row by row: a cell's place comes from the loops, with no division.
+    for (int y = 0; y < height; ++y) {
+        const qint16* row = cells.data() + std::size_t(y) * std::size_t(width);
+        for (int x = 0; x < width; ++x) {
+            if (row[x] == from && (!within || within->Contains(x, y)))
+                changes.push_back({plane, x, y, from, to});
+        }
     }
     return changes;
 }
