@@ -11,12 +11,14 @@ QString CellReplacement::StepText() const {
                : QCoreApplication::translate("CellReplacement", "Replace Value");
 }
 
-std::vector<CellChange> CellReplacement::Changes(const Level& level, const CellMask* within) const {
-    return EditOperations::Replace(level, m_Plane, m_From, m_To, within);
+CellMask CellReplacement::Cells(const Level& level, const CellMask* within) const {
+    if (m_From == m_To)
+        return CellMask(QSize(level.Width(), level.Height()));
+    return EditOperations::SameValue(level, m_Plane, m_From, within);
 }
 
 int CellReplacement::Count(const Level& level, const CellMask* within) const {
-    return int(Changes(level, within).size());
+    return Cells(level, within).Count();
 }
 
 int CellReplacement::Count(const std::vector<LevelDocument*>& documents) const {
@@ -27,9 +29,9 @@ int CellReplacement::Count(const std::vector<LevelDocument*>& documents) const {
 }
 
 int CellReplacement::Apply(LevelDocument& document, const CellMask* within) const {
-    std::vector<CellChange> changes = Changes(document.level(), within);
-    const int count = int(changes.size());
-    document.ApplyEdit(StepText(), std::move(changes));
+    CellMask cells = Cells(document.level(), within);
+    const int count = cells.Count();
+    document.ApplyReplacement(StepText(), m_Plane, std::move(cells), m_From, m_To);
     return count;
 }
 

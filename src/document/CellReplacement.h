@@ -1,12 +1,12 @@
 #pragma once
 
 #include "CellChange.h"
+#include "CellMask.h"
 
 #include <QString>
 
 #include <vector>
 
-class CellMask;
 class Level;
 class LevelDocument;
 
@@ -22,8 +22,8 @@ public:
     // The undo step's name: "Replace Tile" or "Replace Value".
     QString StepText() const;
 
-    // The changes in `level`, within `within` when given.
-    std::vector<CellChange> Changes(const Level& level, const CellMask* within = nullptr) const;
+    // The cells of `level` that change, within `within` when given.
+    CellMask Cells(const Level& level, const CellMask* within = nullptr) const;
     int Count(const Level& level, const CellMask* within = nullptr) const;
     int Count(const std::vector<LevelDocument*>& documents) const;
 

@@ -235,32 +235,23 @@ CellMask ConnectedCells(const Level& level, QPoint start, const CellMask* within
 }
 
 CellMask SameTile(const Level& level, qint16 tile) {
-    const std::vector<qint16>& tiles = level.TilePlane();
-    std::vector<unsigned char> cells(tiles.size());
-    std::transform(tiles.begin(), tiles.end(), cells.begin(),
-                   [tile](qint16 t) { return t == tile ? 1 : 0; });
-    return CellMask::OfBytes(levelSize(level), std::move(cells));
+    return SameValue(level, CellChange::TilePlane, tile);
 }
 
-std::vector<CellChange> Replace(const Level& level, CellChange::Plane plane, qint16 from, qint16 to,
-                                const CellMask* within) {
-    std::vector<CellChange> changes;
-    if (from == to)
-        return changes;
-    const std::vector<qint16>& cells =
+CellMask SameValue(const Level& level, CellChange::Plane plane, qint16 value,
+                   const CellMask* within) {
+    const std::vector<qint16>& values =
         plane == CellChange::TilePlane ? level.TilePlane() : level.InfoPlane();
-    changes.reserve(std::size_t(std::count(cells.begin(), cells.end(), from)));
-    const int width = level.Width();
-    // One pass over the plane; a cell's place is worked out only when it
-    // holds the value.
-    for (auto cell = std::find(cells.begin(), cells.end(), from); cell != cells.end();
-         cell = std::find(cell + 1, cells.end(), from)) {
-        const int i = int(cell - cells.begin());
-        const int x = i % width, y = i / width;
-        if (!within || within->Contains(x, y))
-            changes.push_back({plane, x, y, from, to});
+    std::vector<unsigned char> cells(values.size());
+    std::transform(values.begin(), values.end(), cells.begin(),
+                   [value](qint16 v) { return v == value ? 1 : 0; });
+    if (within) {
+        const int width = level.Width();
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            cells[i] = cells[i] &&
+                       within->Contains(int(i % std::size_t(width)), int(i / std::size_t(width)));
     }
-    return changes;
+    return CellMask::OfBytes(levelSize(level), std::move(cells));
 }
 
 std::vector<CellChange> FillCells(const Level& level, const CellMask& cells,

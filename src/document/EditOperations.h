@@ -54,10 +54,10 @@ std::vector<CellChange> BucketFill(const Level& level, QPoint start, qint16 tile
 // Every cell of the level holding `tile` (Select Same Tile).
 CellMask SameTile(const Level& level, qint16 tile);
 
-// Writes `to` into every cell of one plane holding `from`, within `within`
-// when given.
-std::vector<CellChange> Replace(const Level& level, CellChange::Plane plane, qint16 from, qint16 to,
-                                const CellMask* within = nullptr);
+// Every cell whose `plane` holds `value`, within `within` when given (the
+// cells Replace changes).
+CellMask SameValue(const Level& level, CellChange::Plane plane, qint16 value,
+                   const CellMask* within = nullptr);
 
 // Puts a stamp (`block`) with its top-left cell at `topLeft`: the planes it
 // holds, in the cells it holds, except that its info value 0 leaves the

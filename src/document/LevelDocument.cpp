@@ -2,6 +2,7 @@
 
 #include "EditCommand.h"
 #include "PaintCommand.h"
+#include "ReplaceCommand.h"
 #include "ReplaceLevelCommand.h"
 
 #include <QFileInfo>
@@ -238,6 +239,28 @@ void LevelDocument::ReplaceLevel(const Level& after, const QString& stepText) {
 void LevelDocument::ApplyEdit(const QString& stepText, std::vector<CellChange> changes) {
     if (!changes.empty())
         m_Undo.push(new EditCommand(*this, stepText, std::move(changes)));
+}
+
+void LevelDocument::ApplyReplacement(const QString& stepText, CellChange::Plane plane,
+                                     CellMask cells, qint16 before, qint16 after) {
+    if (!cells.IsEmpty())
+        m_Undo.push(new ReplaceCommand(*this, stepText, plane, std::move(cells), before, after));
+}
+
+void LevelDocument::WriteCells(CellChange::Plane plane, const CellMask& cells, qint16 value) {
+    const QRect area = cells.BoundingRect();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (!cells.Contains(x, y))
+                continue;
+            if (plane == CellChange::TilePlane)
+                m_Level.SetTile(x, y, value);
+            else
+                m_Level.SetInfo(x, y, value);
+        }
+    }
+    if (!area.isEmpty())
+        emit cellsChanged(area);
 }
 
 void LevelDocument::ApplyCells(const std::vector<CellChange>& changes, bool after) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CellChange.h"
+#include "CellMask.h"
 #include "FileStamp.h"
 #include "IoResult.h"
 #include "Level.h"
@@ -105,9 +106,14 @@ public:
     // One editing operation's changes (EditOperations) as one step named
     // `stepText`, written at once; nothing happens for no changes.
     void ApplyEdit(const QString& stepText, std::vector<CellChange> changes);
+    // Edit, Replace: `after` into one plane of every cell of `cells`, which
+    // hold `before`, as one step named `stepText`; nothing for no cells.
+    void ApplyReplacement(const QString& stepText, CellChange::Plane plane, CellMask cells,
+                          qint16 before, qint16 after);
 
     // ---- For the undo commands, which act on the document alone ----
     void ApplyCells(const std::vector<CellChange>& changes, bool after);
+    void WriteCells(CellChange::Plane plane, const CellMask& cells, qint16 value);
     void ApplyLevel(const Level& level);
 
 signals:
