@@ -218,6 +218,21 @@ Einstellungen werden gespeichert in:
     </message>
 </context>
 <context>
+    <name>CloseAllQuestion</name>
+    <message>
+        <source>Close All</source>
+        <translation>Alle schließen</translation>
+    </message>
+    <message>
+        <source>These levels have changed since they were last saved:</source>
+        <translation>Diese Levels wurden seit dem letzten Speichern geändert:</translation>
+    </message>
+    <message>
+        <source>Do you want to save them?</source>
+        <translation>Möchten Sie sie speichern?</translation>
+    </message>
+</context>
+<context>
     <name>ContactSheet</name>
     <message>
         <source>There is no level to put on the sheet.</source>
@@ -307,10 +322,6 @@ Einstellungen werden gespeichert in:
     <message>
         <source>Bucket &amp;Fill</source>
         <translation>&amp;Fülleimer</translation>
-    </message>
-    <message>
-        <source>fill the area of equal tiles under the pointer (tile mode)</source>
-        <translation>die Fläche gleicher Kacheln unter dem Zeiger füllen (Kachelmodus)</translation>
     </message>
     <message>
         <source>&amp;Rectangle Fill</source>
@@ -408,6 +419,26 @@ Einstellungen werden gespeichert in:
         <source>A block from episode %1: pasted as episode %2&apos;s numbers.</source>
         <translation>Ein Block aus Episode %1: als Nummern von Episode %2 eingefügt.</translation>
     </message>
+    <message>
+        <source>Select Same &amp;Tile</source>
+        <translation>Gleiche &amp;Kachel auswählen</translation>
+    </message>
+    <message>
+        <source>click to select every cell of the level holding that tile, Shift+click adds, Ctrl+click removes</source>
+        <translation>klicken, um jede Zelle des Levels mit dieser Kachel auszuwählen, Umschalt+Klick fügt hinzu, Strg+Klick entfernt</translation>
+    </message>
+    <message>
+        <source>Magic &amp;Wand</source>
+        <translation>&amp;Zauberstab</translation>
+    </message>
+    <message>
+        <source>click to select the area of equal tiles joined to the cell, Shift+click adds, Ctrl+click removes</source>
+        <translation>klicken, um die zusammenhängende Fläche gleicher Kacheln an der Zelle auszuwählen, Umschalt+Klick fügt hinzu, Strg+Klick entfernt</translation>
+    </message>
+    <message>
+        <source>fill the area of equal tiles under the pointer, within the selection if there is one (tile mode)</source>
+        <translation>die Fläche gleicher Kacheln unter dem Zeiger füllen, innerhalb der Auswahl, falls es eine gibt (Kachelmodus)</translation>
+    </message>
 </context>
 <context>
     <name>EgaHeader</name>
@@ -453,6 +484,53 @@ Einstellungen werden gespeichert in:
     <message>
         <source>the folder has no world map (%1), so no entrance is checked</source>
         <translation>der Ordner hat keine Weltkarte (%1), daher wird kein Eingang geprüft</translation>
+    </message>
+</context>
+<context>
+    <name>EpisodeDock</name>
+    <message>
+        <source>Episode</source>
+        <translation>Episodenleiste</translation>
+    </message>
+    <message>
+        <source>Number, or &quot;problems&quot;</source>
+        <translation>Nummer oder „Probleme“</translation>
+    </message>
+    <message>
+        <source>P&amp;roblems only</source>
+        <translation>Nur P&amp;robleme</translation>
+    </message>
+    <message>
+        <source>Contact &amp;Sheet...</source>
+        <translation>&amp;Kontaktbogen …</translation>
+    </message>
+    <message>
+        <source>Save every level of the episode on one picture</source>
+        <translation>Alle Levels der Episode in einem Bild speichern</translation>
+    </message>
+    <message>
+        <source>Thumbnails %v of %m</source>
+        <translation>Vorschaubilder %v von %m</translation>
+    </message>
+    <message>
+        <source>Episode %1: %2</source>
+        <translation>Episode %1: %2</translation>
+    </message>
+    <message>
+        <source>File, Open Episode Folder shows the levels of a folder here.</source>
+        <translation>Datei, Episodenordner öffnen zeigt hier die Levels eines Ordners.</translation>
+    </message>
+    <message>
+        <source>problems</source>
+        <translation>Probleme</translation>
+    </message>
+    <message>
+        <source>Export Contact Sheet</source>
+        <translation>Kontaktbogen exportieren</translation>
+    </message>
+    <message>
+        <source>PNG Pictures|*.png</source>
+        <translation>PNG-Bilder|*.png</translation>
     </message>
 </context>
 <context>
@@ -579,6 +657,56 @@ Einstellungen werden gespeichert in:
     <message>
         <source>only %1 of its %2 bytes reached the disk</source>
         <translation>nur %1 ihrer %2 Byte haben die Platte erreicht</translation>
+    </message>
+</context>
+<context>
+    <name>FindDock</name>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Kachel</translation>
+    </message>
+    <message>
+        <source>Info value</source>
+        <translation>Infowert</translation>
+    </message>
+    <message>
+        <source>A tile number, or an info value: a number from -32768 to 32767, or 0x and up to four hexadecimal digits</source>
+        <translation>Eine Kachelnummer oder ein Infowert: eine Zahl von -32768 bis 32767 oder 0x und bis zu vier Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>In this level</source>
+        <translation>In diesem Level</translation>
+    </message>
+    <message>
+        <source>In every level of its folder</source>
+        <translation>In allen Levels seines Ordners</translation>
+    </message>
+    <message>
+        <source>Double-click a line or press Return to go to its cell; F3 goes to the next one, Shift+F3 to the one before</source>
+        <translation>Doppelklicken Sie auf eine Zeile oder drücken Sie die Eingabetaste, um zu ihrer Zelle zu gehen; F3 geht zur nächsten, Umschalt+F3 zur vorigen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tile number.</source>
+        <translation>„%1“ ist keine Kachelnummer.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an info value: type a number from -32768 to 32767, or 0x and up to four hexadecimal digits.</source>
+        <translation>„%1“ ist kein Infowert: geben Sie eine Zahl von -32768 bis 32767 oder 0x und bis zu vier Hexadezimalziffern ein.</translation>
+    </message>
+</context>
+<context>
+    <name>FindResults</name>
+    <message>
+        <source>%1; 1 file could not be read</source>
+        <translation>%1; 1 Datei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1; %2 files could not be read</source>
+        <translation>%1; %2 Dateien konnten nicht gelesen werden</translation>
     </message>
 </context>
 <context>
@@ -775,6 +903,10 @@ Einstellungen werden gespeichert in:
 </source>
         <translation> Seine letzten Worte:
 </translation>
+    </message>
+    <message>
+        <source>%1, open with changes, is played with this level: %2</source>
+        <translation>%1, mit Änderungen geöffnet, wird mit diesem Level gespielt: %2</translation>
     </message>
 </context>
 <context>
@@ -1023,6 +1155,10 @@ Einstellungen werden gespeichert in:
     <message>
         <source>at %1, %2</source>
         <translation>bei %1, %2</translation>
+    </message>
+    <message>
+        <source>no table is known for this episode</source>
+        <translation>für diese Episode ist keine Tabelle bekannt</translation>
     </message>
 </context>
 <context>
@@ -1311,6 +1447,62 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
     </message>
+    <message>
+        <source>Show Tile &amp;Behaviour</source>
+        <translation>Kachel&amp;verhalten anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Animate Tiles</source>
+        <translation>Kacheln &amp;animieren</translation>
+    </message>
+    <message>
+        <source>No table of what the tiles do was read for this episode.</source>
+        <translation>Für diese Episode wurde keine Tabelle gelesen, was die Kacheln tun.</translation>
+    </message>
+    <message>
+        <source>Unavailable: %1</source>
+        <translation>Nicht verfügbar: %1</translation>
+    </message>
+    <message>
+        <source>Mark what each tile does in the game: blocked sides, killing tiles, tiles in front of Keen, items, doors, keys and the exit</source>
+        <translation>Markieren, was jede Kachel im Spiel tut: gesperrte Seiten, tödliche Kacheln, Kacheln vor Keen, Gegenstände, Türen, Schlüssel und den Ausgang</translation>
+    </message>
+    <message>
+        <source>Cycle the tiles of the game&apos;s animation loops as the game does</source>
+        <translation>Die Kacheln der Animationsschleifen so durchlaufen lassen, wie das Spiel es tut</translation>
+    </message>
+    <message>
+        <source>Unavailable: no tile of this episode animates.</source>
+        <translation>Nicht verfügbar: keine Kachel dieser Episode ist animiert.</translation>
+    </message>
+    <message>
+        <source>&amp;Find Tile or Value...</source>
+        <translation>Kachel oder Wer&amp;t suchen …</translation>
+    </message>
+    <message>
+        <source>Find Ne&amp;xt</source>
+        <translation>&amp;Nächstes suchen</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>V&amp;orheriges suchen</translation>
+    </message>
+    <message>
+        <source>No file of this level beside the map</source>
+        <translation>Keine Datei dieses Levels neben der Karte</translation>
+    </message>
+    <message>
+        <source>Open Level %1</source>
+        <translation>Level %1 öffnen</translation>
+    </message>
+    <message>
+        <source>R&amp;eplace Tile...</source>
+        <translation>Kachel erset&amp;zen …</translation>
+    </message>
+    <message>
+        <source>Replace every cell of one tile or info value by another, in the selection, the level or every open level</source>
+        <translation>Eine Kachel oder einen Infowert in jeder Zelle durch eine andere Kachel oder einen anderen Infowert ersetzen: in der Auswahl, im Level oder in allen geöffneten Levels</translation>
+    </message>
 </context>
 <context>
     <name>LevelFileDialogs</name>
@@ -1478,10 +1670,6 @@ Geben Sie den Namen ohne Endung ein, um es als %2-Datei zu speichern.</translati
         <translation>Spalte %1, Zeile %2</translation>
     </message>
     <message>
-        <source>Tile %1</source>
-        <translation>Kachel %1</translation>
-    </message>
-    <message>
         <source>Info %1</source>
         <translation>Infowert %1</translation>
     </message>
@@ -1558,6 +1746,58 @@ no longer exists. %2</source>
         <translation>%1<byte value="xd"/>
 existiert nicht mehr. %2</translation>
     </message>
+    <message>
+        <source>E&amp;pisode Panel</source>
+        <translation>&amp;Episodenleiste</translation>
+    </message>
+    <message>
+        <source>Open &amp;Episode Folder...</source>
+        <translation>&amp;Episodenordner öffnen …</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve All</source>
+        <translation>&amp;Alle speichern</translation>
+    </message>
+    <message>
+        <source>Close A&amp;ll</source>
+        <translation>A&amp;lle schließen</translation>
+    </message>
+    <message>
+        <source>No level is open.</source>
+        <translation>Es ist kein Level geöffnet.</translation>
+    </message>
+    <message>
+        <source>A level never saved has no folder: only it was searched.</source>
+        <translation>Ein nie gespeichertes Level hat keinen Ordner: nur es selbst wurde durchsucht.</translation>
+    </message>
+    <message>
+        <source>The level of %1 is no longer open.</source>
+        <translation>Das Level von %1 ist nicht mehr geöffnet.</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the level now.</source>
+        <translation>%1 liegt jetzt außerhalb des Levels.</translation>
+    </message>
+    <message>
+        <source>Cell %1 of %2: %3</source>
+        <translation>Zelle %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>Past the last cell found, back to the first.</source>
+        <translation>Nach der letzten gefundenen Zelle wieder zur ersten.</translation>
+    </message>
+    <message>
+        <source>Before the first cell found, round to the last.</source>
+        <translation>Vor der ersten gefundenen Zelle weiter zur letzten.</translation>
+    </message>
+    <message>
+        <source>Open Episode Folder: choose any level of the episode</source>
+        <translation>Episodenordner öffnen: wählen Sie ein beliebiges Level der Episode</translation>
+    </message>
+    <message>
+        <source>Keen Levels|Level??.ck1;Level??.ck2;Level??.ck3|All Files|*</source>
+        <translation>Keen-Levels|Level??.ck1;Level??.ck2;Level??.ck3|Alle Dateien|*</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowTitle</name>
@@ -1568,6 +1808,39 @@ existiert nicht mehr. %2</translation>
     <message>
         <source>Gridmason v%1</source>
         <translation>Gridmason v%1</translation>
+    </message>
+</context>
+<context>
+    <name>MapLink</name>
+    <message>
+        <source>Level %1</source>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <source>Opens once level %1 is finished</source>
+        <translation>Öffnet sich, sobald Level %1 geschafft ist</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewDock</name>
+    <message>
+        <source>Overview</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Over&amp;view</source>
+        <translation>&amp;Übersicht</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewPane</name>
+    <message>
+        <source>The whole level: click or drag to move the canvas&apos;s view</source>
+        <translation>Das ganze Level: klicken oder ziehen, um den Ausschnitt der Zeichenfläche zu verschieben</translation>
+    </message>
+    <message>
+        <source>No level is open.</source>
+        <translation>Es ist kein Level geöffnet.</translation>
     </message>
 </context>
 <context>
@@ -1647,6 +1920,14 @@ existiert nicht mehr. %2</translation>
     <message>
         <source>Save &amp;As</source>
         <translation>Speichern &amp;unter</translation>
+    </message>
+    <message>
+        <source>&amp;Save All</source>
+        <translation>&amp;Alle speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Discard All</source>
+        <translation>Alle &amp;verwerfen</translation>
     </message>
 </context>
 <context>
@@ -1777,6 +2058,96 @@ existiert nicht mehr. %2</translation>
     <message>
         <source>Rectangle Fill</source>
         <translation>Rechteck füllen</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceTileDialog</name>
+    <message>
+        <source>Replace Tile</source>
+        <translation>Kachel ersetzen</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Tiles</source>
+        <translation>&amp;Kacheln</translation>
+    </message>
+    <message>
+        <source>&amp;Info values (sprites)</source>
+        <translation>&amp;Infowerte (Sprites)</translation>
+    </message>
+    <message>
+        <source>A number, or 0x and the 16-bit word (0x8003)</source>
+        <translation>Eine Zahl oder 0x und das 16-Bit-Wort (0x8003)</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Replace &amp;with:</source>
+        <translation>Ersetzen &amp;durch:</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Wo</translation>
+    </message>
+    <message>
+        <source>In the &amp;selection</source>
+        <translation>In der &amp;Auswahl</translation>
+    </message>
+    <message>
+        <source>In the whole &amp;level</source>
+        <translation>Im ganzen &amp;Level</translation>
+    </message>
+    <message>
+        <source>In every &amp;open level of episode %1</source>
+        <translation>In allen &amp;geöffneten Levels der Episode %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReplacementChoice</name>
+    <message>
+        <source>Type the tile to replace.</source>
+        <translation>Geben Sie die zu ersetzende Kachel ein.</translation>
+    </message>
+    <message>
+        <source>Type the info value to replace (a sprite&apos;s number or a raw value such as 0x8003).</source>
+        <translation>Geben Sie den zu ersetzenden Infowert ein (die Nummer eines Sprites oder einen Rohwert wie 0x8003).</translation>
+    </message>
+    <message>
+        <source>Type the tile to put in its place.</source>
+        <translation>Geben Sie die Kachel ein, die an ihre Stelle tritt.</translation>
+    </message>
+    <message>
+        <source>Type the info value to put in its place (0 for none).</source>
+        <translation>Geben Sie den Infowert ein, der an seine Stelle tritt (0 für keinen).</translation>
+    </message>
+    <message>
+        <source>Tile %1 is not one of the episode&apos;s tiles (0 to %2).</source>
+        <translation>Kachel %1 gehört nicht zu den Kacheln der Episode (0 bis %2).</translation>
+    </message>
+    <message>
+        <source>No cell will change.</source>
+        <translation>Keine Zelle ändert sich.</translation>
+    </message>
+    <message>
+        <source>1 cell will change</source>
+        <translation>1 Zelle ändert sich</translation>
+    </message>
+    <message>
+        <source>%1 cells will change</source>
+        <translation>%1 Zellen ändern sich</translation>
+    </message>
+    <message>
+        <source> in 1 level</source>
+        <translation> in 1 Level</translation>
+    </message>
+    <message>
+        <source> in %1 levels</source>
+        <translation> in %1 Levels</translation>
     </message>
 </context>
 <context>
