@@ -49,24 +49,17 @@ void tst_RecentFiles::cleanup() {
 void tst_RecentFiles::addAndRemove_data() {
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("list");
-    QTest::newRow("newest first") << "abc"
-                                  << "cba";
-    QTest::newRow("eight at most") << "abcdefghi"
-                                   << "ihgfedcb";
-    QTest::newRow("again: to the front, once") << "abca"
-                                               << "acb";
-    QTest::newRow("another spelling is the same file") << "ab*"
-                                                       << "ab";
-    QTest::newRow("by way of a link, the same file") << "ab~"
-                                                     << "~b";
-    QTest::newRow("removed") << "abcB"
-                             << "ca";
-    QTest::newRow("removing what is not there") << "abD"
-                                                << "ba";
-    QTest::newRow("a line break is left out") << "ab!"
-                                              << "ba";
-    QTest::newRow("a name too long is left out") << "ab#"
-                                                 << "ba";
+    // clang-format off
+    QTest::newRow("newest first")                      << "abc"       << "cba";
+    QTest::newRow("eight at most")                     << "abcdefghi" << "ihgfedcb";
+    QTest::newRow("again: to the front, once")         << "abca"      << "acb";
+    QTest::newRow("another spelling is the same file") << "ab*"       << "ab";
+    QTest::newRow("by way of a link, the same file")   << "ab~"       << "~b";
+    QTest::newRow("removed")                           << "abcB"      << "ca";
+    QTest::newRow("removing what is not there")        << "abD"       << "ba";
+    QTest::newRow("a line break is left out")          << "ab!"       << "ba";
+    QTest::newRow("a name too long is left out")       << "ab#"       << "ba";
+    // clang-format on
 }
 
 void tst_RecentFiles::addAndRemove() {

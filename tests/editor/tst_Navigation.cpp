@@ -96,7 +96,7 @@ void tst_Navigation::wheelMove() {
     QCOMPARE(a.zoomSteps, 0);
     a = Navigation::WheelMove(state, {0, -Notch / 2}, {}, Ctrl, 3, 16, 16);
     QCOMPARE(a.zoomSteps, -1);
-    // Touchpad pixels: touchpadPixelsAddUpToCells.
+    // Touchpad pixels: takeWholeSteps, and the rows of eventsMoveTheView.
 }
 
 void tst_Navigation::scrollLimits() {

@@ -103,8 +103,8 @@ void tst_Palette::stripLayout() {
     QCOMPARE(drive(*window).widget<PickerButton>("spritePicker")->x(), Border + 696 - 25);
 }
 
-// Each button's route from a click on the strip to its slot; which tile a
-// pixel is (edges, the end of the set) is tst_PaletteGeometry's stripTile.
+// Each button's route from a click on the strip to its slot, and a click on
+// a scrolled strip; which tile each pixel is: tst_PaletteGeometry.
 // `first`: the strip's first tile (260 tiles, 17 cells: the bar ends at 244).
 void tst_Palette::stripClickAtExactPixels_data() {
     QTest::addColumn<int>("first");
@@ -115,7 +115,8 @@ void tst_Palette::stripClickAtExactPixels_data() {
     const int L = Qt::LeftButton, R = Qt::RightButton, M = Qt::MiddleButton;
     QTest::newRow("left at 38: tile 1") << 0 << 38 << L << 0 << 1;
     QTest::newRow("right at 38: slot 1") << 0 << 38 << R << 1 << 1;
-    QTest::newRow("middle at 110, scrolled: slot 0") << 10 << 110 << M << 0 << 13;
+    QTest::newRow("middle at 110: slot 0") << 0 << 110 << M << 0 << 3;
+    QTest::newRow("past the last tile") << 244 << 16 * 36 + 10 << L << 0 << 259;
 }
 
 void tst_Palette::stripClickAtExactPixels() {
