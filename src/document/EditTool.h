@@ -3,6 +3,7 @@
 #include "ModifierKeys.h"
 
 #include <QRect>
+#include <QRegion>
 
 class Surface;
 struct PreviewPlace;
@@ -60,4 +61,14 @@ public:
     // Draws the preview over the canvas, with the sets, zoom and origin of
     // `place`.
     virtual void DrawPreview(Surface& /*dest*/, const PreviewPlace& /*place*/) const {}
+    // Whether DrawPreview sets every pixel of the preview's cells, so that
+    // the canvas need not put its own pixels under them first.
+    virtual bool PreviewOpaque() const { return false; }
+    // The cells whose preview may look different from what the canvas last
+    // showed, when it showed the preview over `shown`: the canvas shows
+    // again only their pixels. By default all the cells covered then and
+    // now.
+    virtual QRegion PreviewChange(const QRect& shown) const {
+        return QRegion(shown).united(PreviewCells());
+    }
 };

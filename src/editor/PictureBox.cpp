@@ -25,7 +25,7 @@ void CopyShown(const PictureWrap& wrap, const QImage& stored, const QRect& shown
 // The pixels `area` (widget coordinates) of what `painter` paints into, as
 // an image onto them, when it paints straight into 32-bit pixels kept as
 // the canvas's are, without scaling (a window's backing store on the
-// common platforms); otherwise a null image.
+// common platforms, X11's included); otherwise a null image.
 QImage PaintedPixels(QPainter& painter, const QRect& area) {
     QPaintEngine* engine = painter.paintEngine();
     QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
@@ -33,7 +33,11 @@ QImage PaintedPixels(QPainter& painter, const QRect& area) {
         return {};
     auto* image = static_cast<QImage*>(device);
     const QTransform& transform = painter.deviceTransform();
-    if (image->format() != QImage::Format_RGB32 || image->devicePixelRatio() != 1.0 ||
+    // X11 backing stores keep premultiplied pixels with alpha; the
+    // canvas's pixels are opaque, so they are laid out alike there.
+    const bool sameLayout = image->format() == QImage::Format_RGB32 ||
+                            image->format() == QImage::Format_ARGB32_Premultiplied;
+    if (!sameLayout || image->devicePixelRatio() != 1.0 ||
         transform.type() > QTransform::TxTranslate || !image->isDetached())
         return {};
     const QRect at = transform.mapRect(area);
@@ -127,9 +131,13 @@ void PictureBox::Show(QPainter& painter, const QRect& shown) {
     if (shown.isEmpty())
         return;
     const QPoint border(m_Border, m_Border);
-    for (const PictureWrap::Piece& piece : m_Wrap.PiecesOf(shown))
-        painter.drawImage(piece.shown + border, m_Surface.image(), piece.stored);
     const QRect under = m_Layer ? m_Layer->Bounds() & shown : QRect();
+    const bool opaque = !under.isEmpty() && m_Layer->Opaque();
+    // The picture's pixels, but for those an opaque layer covers.
+    const QRegion picture = opaque ? QRegion(shown).subtracted(under) : QRegion(shown);
+    for (const QRect& part : picture)
+        for (const PictureWrap::Piece& piece : m_Wrap.PiecesOf(part))
+            painter.drawImage(piece.shown + border, m_Surface.image(), piece.stored);
     if (under.isEmpty())
         return;
     // The layer is drawn over the pixels just put on the screen's side,
@@ -147,7 +155,8 @@ void PictureBox::Show(QPainter& painter, const QRect& shown) {
                          std::max(scratch.height(), under.height()), m_Surface.image().format());
     part.image() = QImage(scratch.bits(), under.width(), under.height(), scratch.bytesPerLine(),
                           scratch.format());
-    CopyShown(m_Wrap, m_Surface.image(), under, part.image(), under.topLeft());
+    if (!opaque)
+        CopyShown(m_Wrap, m_Surface.image(), under, part.image(), under.topLeft());
     m_Layer->Draw(part, under.topLeft());
     painter.drawImage(under.topLeft() + border, part.image());
 }

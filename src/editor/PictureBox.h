@@ -15,8 +15,11 @@ public:
     // The picture's pixels the layer may cover (empty: none).
     virtual QRect Bounds() const = 0;
     // Draws the layer into `surface`, which holds the picture's pixels from
-    // `at` on.
+    // `at` on (unless the layer is opaque).
     virtual void Draw(Surface& surface, QPoint at) const = 0;
+    // Whether Draw sets every pixel of Bounds(): the picture's pixels under
+    // them are then not put on the screen first.
+    virtual bool Opaque() const { return false; }
 };
 
 // A widget that owns a drawing Surface the size of its inner area and shows
