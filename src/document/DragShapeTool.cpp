@@ -1,7 +1,6 @@
 #include "DragShapeTool.h"
 
 #include "BrushSelection.h"
-#include "CellBlock.h"
 #include "CellPicker.h"
 #include "EditOperations.h"
 #include "LevelDocument.h"
@@ -55,7 +54,7 @@ void DragShapeTool::Cancel() {
     m_Dragging = false;
     m_Pending.clear();
     m_Area = QRect();
-    m_After = CellBlock();
+    m_After = Level();
     m_ChangeKnown = false;
 }
 
@@ -65,7 +64,14 @@ void DragShapeTool::Follow(QPoint cell) {
     m_Pending = Shape(level, m_From, m_To, m_Plane, m_Value);
     const QRect area =
         EditOperations::CellsBetween(m_From, m_To) & QRect(0, 0, level.Width(), level.Height());
-    CellBlock after = CellBlock::Copy(level, area);
+    Level after;
+    if (!area.isEmpty())
+        after.Create(qint16(area.width()), qint16(area.height()), level.Episode(), level.Number());
+    for (int y = 0; y < area.height(); ++y)
+        for (int x = 0; x < area.width(); ++x) {
+            after.SetTile(x, y, level.Tile(area.x() + x, area.y() + y));
+            after.SetInfo(x, y, level.Info(area.x() + x, area.y() + y));
+        }
     for (const CellChange& change : m_Pending) {
         if (change.plane == CellChange::TilePlane)
             after.SetTile(change.x - area.x(), change.y - area.y(), change.after);
@@ -79,8 +85,8 @@ void DragShapeTool::Follow(QPoint cell) {
 
 namespace {
 
-bool HasSprites(const CellBlock& block) {
-    const std::vector<qint16>& infos = block.Infos();
+bool HasSprites(const Level& cells) {
+    const std::vector<qint16>& infos = cells.InfoPlane();
     return std::any_of(infos.begin(), infos.end(), [](qint16 info) { return info != 0; });
 }
 
@@ -94,8 +100,8 @@ QRegion Frame(const QRect& area) {
 
 } // namespace
 
-void DragShapeTool::NoteChange(const QRect& was, const CellBlock& before, const QRect& is,
-                               const CellBlock& after) {
+void DragShapeTool::NoteChange(const QRect& was, const Level& before, const QRect& is,
+                               const Level& after) {
     if (!m_ChangeKnown)
         return;
     // A sprite reaches past its cell, and which sprites show depends on
@@ -140,8 +146,10 @@ QRect DragShapeTool::PreviewCells() const {
 void DragShapeTool::DrawPreview(Surface& dest, const PreviewPlace& place) const {
     if (!m_Dragging || m_Area.isEmpty())
         return;
-    // The cells as they will be, framed.
-    ToolPreview::DrawBlock(dest, place, m_After, m_Area.topLeft(), m_Area,
-                           m_Document.level().Number(), false);
+    // The cells as they will be, framed: any part of them drawn exactly as
+    // the whole would draw it there.
+    const QPoint at = place.PixelsOf(m_Area).topLeft();
+    m_After.Display(dest, 0, 0, place.tiles, place.sprites, place.zoom, at.x(), at.y(),
+                    m_After.Width(), m_After.Height());
     ToolPreview::DrawOutline(dest, place, m_Area);
 }

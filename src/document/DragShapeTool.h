@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CellBlock.h"
 #include "CellChange.h"
 #include "EditTool.h"
+#include "Level.h"
 
 #include <QPoint>
 #include <QRegion>
@@ -11,7 +11,6 @@
 #include <vector>
 
 class BrushSelection;
-class Level;
 class LevelDocument;
 
 // A tool that draws a shape spanned by a drag with the button's tile (tile
@@ -43,8 +42,7 @@ private:
     void Follow(QPoint cell);
     // Adds to m_Changed the cells whose preview differs between `before`
     // drawn over `was` and `after` drawn over `is`.
-    void NoteChange(const QRect& was, const CellBlock& before, const QRect& is,
-                    const CellBlock& after);
+    void NoteChange(const QRect& was, const Level& before, const QRect& is, const Level& after);
 
     LevelDocument& m_Document;
     BrushSelection& m_Selection;
@@ -54,10 +52,10 @@ private:
     QPoint m_From;
     QPoint m_To;
     // What release would write, the cells it lies in, and those cells as
-    // they will be (the preview's picture is drawn from them).
+    // they will be, as a level of their own that the preview draws.
     std::vector<CellChange> m_Pending;
     QRect m_Area;
-    CellBlock m_After;
+    Level m_After;
     // What the canvas is told has changed since it last asked: the cells
     // in m_Changed when m_ChangeKnown, else all of them. Kept beside the
     // tool's state, like a picture cached for drawing.

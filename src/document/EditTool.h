@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QRegion>
 
+class QImage;
 class Surface;
 struct PreviewPlace;
 
@@ -61,6 +62,15 @@ public:
     // Draws the preview over the canvas, with the sets, zoom and origin of
     // `place`.
     virtual void DrawPreview(Surface& /*dest*/, const PreviewPlace& /*place*/) const {}
+    // As DrawPreview, into `dest` from `under`, the canvas's pixels it is
+    // drawn over, which are not in `dest` (one pass over the pixels instead
+    // of a copy and a mix): every pixel of `dest` is set. False, with
+    // nothing drawn, where the tool cannot; the canvas then puts its pixels
+    // into `dest` and calls DrawPreview.
+    virtual bool DrawPreviewFrom(Surface& /*dest*/, const PreviewPlace& /*place*/,
+                                 const QImage& /*under*/) const {
+        return false;
+    }
     // Whether DrawPreview sets every pixel of the preview's cells, so that
     // the canvas need not put its own pixels under them first.
     virtual bool PreviewOpaque() const { return false; }

@@ -40,6 +40,8 @@ public:
     bool Dragging() const override { return m_Drag != Drag::None; }
     QRect PreviewCells() const override;
     void DrawPreview(Surface& dest, const PreviewPlace& place) const override;
+    bool DrawPreviewFrom(Surface& dest, const PreviewPlace& place,
+                         const QImage& under) const override;
 
     const CellSelection& Selection() const { return m_Area; }
     // The selection for the tools that choose cells of any shape (Select

@@ -243,6 +243,13 @@ void CanvasView::Draw(Surface& surface, QPoint at) const {
     m_Preview->DrawPreview(surface, place);
 }
 
+bool CanvasView::DrawFrom(Surface& surface, QPoint at, const QImage& under) const {
+    if (!m_Preview)
+        return false;
+    const PreviewPlace place{*m_Tiles, *m_Sprites, m_Zoom, m_OriginX, m_OriginY, -at.x(), -at.y()};
+    return m_Preview->DrawPreviewFrom(surface, place, under);
+}
+
 bool CanvasView::Opaque() const {
     return m_Preview && m_Preview->PreviewOpaque();
 }

@@ -97,6 +97,7 @@ private:
     QRect Bounds() const override;
     void Draw(Surface& surface, QPoint at) const override;
     bool Opaque() const override;
+    bool DrawFrom(Surface& surface, QPoint at, const QImage& under) const override;
 
     PictureBox& m_Canvas;
     const LevelDocument& m_Document;

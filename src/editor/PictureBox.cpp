@@ -132,21 +132,21 @@ void PictureBox::Show(QPainter& painter, const QRect& shown) {
         return;
     const QPoint border(m_Border, m_Border);
     const QRect under = m_Layer ? m_Layer->Bounds() & shown : QRect();
-    const bool opaque = !under.isEmpty() && m_Layer->Opaque();
-    // The picture's pixels, but for those an opaque layer covers.
-    const QRegion picture = opaque ? QRegion(shown).subtracted(under) : QRegion(shown);
-    for (const QRect& part : picture)
-        for (const PictureWrap::Piece& piece : m_Wrap.PiecesOf(part))
+    // The layer is drawn straight into the pixels on their way to the
+    // screen where they can be reached, with the picture's pixels under it;
+    // otherwise over a scratch copy of them.
+    Surface part;
+    if (!under.isEmpty())
+        part.image() = PaintedPixels(painter, under.translated(border));
+    const bool layerPutsUnder = !part.image().isNull() || (!under.isEmpty() && m_Layer->Opaque());
+    const QRegion picture = layerPutsUnder ? QRegion(shown).subtracted(under) : QRegion(shown);
+    for (const QRect& rect : picture)
+        for (const PictureWrap::Piece& piece : m_Wrap.PiecesOf(rect))
             painter.drawImage(piece.shown + border, m_Surface.image(), piece.stored);
     if (under.isEmpty())
         return;
-    // The layer is drawn over the pixels just put on the screen's side,
-    // in place where they can be reached, otherwise put together in a
-    // scratch image first.
-    Surface part;
-    part.image() = PaintedPixels(painter, under.translated(border));
     if (!part.image().isNull()) {
-        m_Layer->Draw(part, under.topLeft());
+        ShowLayer(part, under);
         return;
     }
     QImage& scratch = m_Composed.image();
@@ -155,10 +155,38 @@ void PictureBox::Show(QPainter& painter, const QRect& shown) {
                          std::max(scratch.height(), under.height()), m_Surface.image().format());
     part.image() = QImage(scratch.bits(), under.width(), under.height(), scratch.bytesPerLine(),
                           scratch.format());
-    if (!opaque)
+    if (!m_Layer->Opaque())
         CopyShown(m_Wrap, m_Surface.image(), under, part.image(), under.topLeft());
     m_Layer->Draw(part, under.topLeft());
     painter.drawImage(under.topLeft() + border, part.image());
+}
+
+void PictureBox::ShowLayer(Surface& part, const QRect& under) const {
+    const QImage& stored = m_Surface.image();
+    QImage& screen = part.image();
+    const bool opaque = m_Layer->Opaque();
+    // Piece by piece of the picture as kept (a scrolled picture wraps).
+    for (const PictureWrap::Piece& piece : m_Wrap.PiecesOf(under)) {
+        const QPoint to = piece.shown - under.topLeft();
+        Surface target;
+        target.image() = QImage(
+            screen.bits() + qsizetype(to.y()) * screen.bytesPerLine() + to.x() * 4,
+            piece.stored.width(), piece.stored.height(), screen.bytesPerLine(), screen.format());
+        if (opaque) {
+            m_Layer->Draw(target, piece.shown);
+            continue;
+        }
+        const QImage below(
+            stored.constBits() + qsizetype(piece.stored.y()) * stored.bytesPerLine() +
+                piece.stored.x() * 4,
+            piece.stored.width(), piece.stored.height(), stored.bytesPerLine(), stored.format());
+        if (m_Layer->DrawFrom(target, piece.shown, below))
+            continue;
+        for (int y = 0; y < below.height(); ++y)
+            std::memcpy(target.image().scanLine(y), below.constScanLine(y),
+                        size_t(below.width()) * 4);
+        m_Layer->Draw(target, piece.shown);
+    }
 }
 
 void PictureBox::resizeEvent(QResizeEvent*) {
