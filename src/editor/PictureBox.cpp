@@ -23,9 +23,10 @@ void CopyShown(const PictureWrap& wrap, const QImage& stored, const QRect& shown
 }
 
 // The pixels `area` (widget coordinates) of what `painter` paints into, as
-// an image onto them, when it paints straight into 32-bit pixels kept as
-// the canvas's are, without scaling (a window's backing store on the
-// common platforms, X11's included); otherwise a null image.
+// an image onto them in the canvas's format, when it paints straight into
+// 32-bit pixels laid out as the canvas's are, without scaling (a window's
+// backing store on the common platforms, X11's included); otherwise a null
+// image.
 QImage PaintedPixels(QPainter& painter, const QRect& area) {
     QPaintEngine* engine = painter.paintEngine();
     QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
@@ -33,8 +34,9 @@ QImage PaintedPixels(QPainter& painter, const QRect& area) {
         return {};
     auto* image = static_cast<QImage*>(device);
     const QTransform& transform = painter.deviceTransform();
-    // X11 backing stores keep premultiplied pixels with alpha; the
-    // canvas's pixels are opaque, so they are laid out alike there.
+    // X11 backing stores keep premultiplied pixels with alpha; opaque ones,
+    // all the canvas puts there, are laid out as its own are, so they are
+    // drawn as the canvas's format (the tiles are drawn into no other).
     const bool sameLayout = image->format() == QImage::Format_RGB32 ||
                             image->format() == QImage::Format_ARGB32_Premultiplied;
     if (!sameLayout || image->devicePixelRatio() != 1.0 ||
@@ -44,7 +46,7 @@ QImage PaintedPixels(QPainter& painter, const QRect& area) {
     if (!image->rect().contains(at))
         return {};
     return QImage(image->bits() + qsizetype(at.y()) * image->bytesPerLine() + at.x() * 4,
-                  at.width(), at.height(), image->bytesPerLine(), image->format());
+                  at.width(), at.height(), image->bytesPerLine(), QImage::Format_RGB32);
 }
 
 } // namespace

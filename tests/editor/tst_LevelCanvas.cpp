@@ -86,6 +86,14 @@ QImage OnScreen(QWidget& widget) {
     return static_cast<const QImage*>(device)->copy(at).convertToFormat(QImage::Format_RGB32);
 }
 
+// The widget's pixels painted afresh into premultiplied pixels with alpha,
+// as X11's backing stores keep them.
+QImage PaintedWithAlpha(QWidget& widget) {
+    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
+    widget.render(&image);
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
 } // namespace
 
 class tst_LevelCanvas : public QObject {
@@ -157,6 +165,7 @@ void tst_LevelCanvas::movedBlockLeavesNoTrace() {
         QApplication::processEvents();
         QVERIFY2(OnScreen(*c.picture) == expected.image(),
                  qPrintable(QStringLiteral("shown at %1, %2").arg(at.x()).arg(at.y())));
+        QVERIFY(PaintedWithAlpha(*c.picture) == expected.image());
         QVERIFY(tool.PreviewCells().contains(at / 16));
     }
     // Dropped, the block is nowhere: not on the screen, not in the picture
@@ -228,6 +237,7 @@ void tst_LevelCanvas::dragPreviewLeavesNoTrace() {
     }
     // The preview hides the pixels under it when it is put on the screen.
     QCOMPARE(c.picture->grab().toImage().convertToFormat(QImage::Format_RGB32), expected.image());
+    QCOMPARE(PaintedWithAlpha(*c.picture), expected.image());
     // Given up, the drag leaves no trace.
     tool.Cancel();
     c.canvas.View().RefreshPreview();
