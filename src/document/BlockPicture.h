@@ -26,8 +26,17 @@ public:
     // As ToolPreview::DrawBlock.
     void Draw(Surface& dest, const PreviewPlace& place, QPoint at, const QRect& within,
               qint16 levelNumber, bool translucent) const;
+    // The same drawn half see-through into `dest` from `under`, the pixels
+    // it is drawn over (see ToolPreview::MixFrom): false, with nothing
+    // drawn, for a block whose picture is not kept whole or has
+    // see-through pixels.
+    bool DrawFrom(Surface& dest, const PreviewPlace& place, QPoint at, const QRect& within,
+                  qint16 levelNumber, const QImage& under) const;
 
 private:
+    // Whether the whole picture is kept, drawn for `place` when it was not.
+    bool KeepPicture(const PreviewPlace& place, qint16 levelNumber) const;
+
     CellBlock m_Block;
     mutable QImage m_Picture;
     // What m_Picture was drawn with.

@@ -2,14 +2,15 @@
 
 #include "CellChange.h"
 #include "EditTool.h"
+#include "Level.h"
 
 #include <QPoint>
+#include <QRegion>
 #include <QString>
 
 #include <vector>
 
 class BrushSelection;
-class Level;
 class LevelDocument;
 
 // A tool that draws a shape spanned by a drag with the button's tile (tile
@@ -27,6 +28,8 @@ public:
     bool Dragging() const override { return m_Dragging; }
     QRect PreviewCells() const override;
     void DrawPreview(Surface& dest, const PreviewPlace& place) const override;
+    bool PreviewOpaque() const override { return m_Dragging; }
+    QRegion PreviewChange(const QRect& shown) const override;
 
 protected:
     // What the shape from `from` to `to` writes into `plane`.
@@ -37,6 +40,9 @@ protected:
 
 private:
     void Follow(QPoint cell);
+    // Adds to m_Changed the cells whose preview differs between `before`
+    // drawn over `was` and `after` drawn over `is`.
+    void NoteChange(const QRect& was, const Level& before, const QRect& is, const Level& after);
 
     LevelDocument& m_Document;
     BrushSelection& m_Selection;
@@ -45,7 +51,15 @@ private:
     qint16 m_Value = 0;
     QPoint m_From;
     QPoint m_To;
-    // What release would write, and the cells it lies in.
+    // What release would write, the cells it lies in, and those cells as
+    // they will be, as a level of their own that the preview draws.
     std::vector<CellChange> m_Pending;
     QRect m_Area;
+    Level m_After;
+    // What the canvas is told has changed since it last asked: the cells
+    // in m_Changed when m_ChangeKnown, else all of them. Kept beside the
+    // tool's state, like a picture cached for drawing.
+    mutable QRegion m_Changed;
+    mutable bool m_ChangeKnown = false;
+    mutable QRect m_AskedArea;
 };

@@ -3,6 +3,9 @@
 #include "ModifierKeys.h"
 #include "PreviewSource.h"
 
+#include <QRect>
+#include <QRegion>
+
 // What the canvas tells a tool about one pointer event, in cells: the level
 // cell under the pointer (which may lie outside the level), the button
 // pressed or released (none on a move), the buttons held during a move

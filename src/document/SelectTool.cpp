@@ -203,6 +203,18 @@ void SelectTool::DrawPreview(Surface& dest, const PreviewPlace& place) const {
     }
 }
 
+bool SelectTool::DrawPreviewFrom(Surface& dest, const PreviewPlace& place,
+                                 const QImage& under) const {
+    // A floating block alone, mixed with the pixels under it as it is put.
+    if (!IsFloating() || m_Drag == Drag::Moving || !m_Area.IsEmpty())
+        return false;
+    if (!m_Floating.DrawFrom(dest, place, m_FloatAt, LevelArea(), m_Document.level().Number(),
+                             under))
+        return false;
+    ToolPreview::DrawOutline(dest, place, FloatingCells());
+    return true;
+}
+
 QString SelectTool::StatusText() const {
     if (IsFloating()) {
         return QCoreApplication::translate(

@@ -48,6 +48,8 @@ public:
     QRect PreviewCells() const override;
     void DrawPreview(Surface& dest, const PreviewPlace& place) const override;
     bool ShowsSelection() const override { return true; }
+    bool DrawPreviewFrom(Surface& dest, const PreviewPlace& place,
+                         const QImage& under) const override;
 
     const CellSelection& Selection() const { return m_Area; }
     // The selection for the tools that choose cells of any shape (Select

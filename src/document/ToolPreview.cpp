@@ -31,20 +31,21 @@ QRgb half(QRgb a, QRgb b) {
     return 0xFF000000 | (((a >> 1) & 0x7F7F7F) + ((b >> 1) & 0x7F7F7F));
 }
 
-// half() over a row, two pixels at a time in one 64-bit word: the mix
-// follows the block over the whole canvas, once per pointer move.
-void halfRow(QRgb* row, const QRgb* mine, int n) {
+// half() of `below` and `mine` into `out` (which may be `below`), two
+// pixels at a time in one 64-bit word: the mix follows the block over the
+// whole canvas, once per pointer move.
+void halfRow(QRgb* out, const QRgb* below, const QRgb* mine, int n) {
     constexpr quint64 Low7 = 0x007F7F7F007F7F7FULL, Opaque = 0xFF000000FF000000ULL;
     int x = 0;
     for (; x + 2 <= n; x += 2) {
         quint64 a, b;
-        std::memcpy(&a, row + x, 8);
+        std::memcpy(&a, below + x, 8);
         std::memcpy(&b, mine + x, 8);
         const quint64 mixed = Opaque | (((a >> 1) & Low7) + ((b >> 1) & Low7));
-        std::memcpy(row + x, &mixed, 8);
+        std::memcpy(out + x, &mixed, 8);
     }
     if (x < n)
-        row[x] = half(row[x], mine[x]);
+        out[x] = half(below[x], mine[x]);
 }
 
 // Makes the pixels of the cells of `part` that `block` leaves out
@@ -168,7 +169,28 @@ void Put(Surface& dest, const QRect& pixels, const QImage& picture, QPoint from,
             std::copy(mine, mine + inside.width(), row);
             continue;
         }
-        halfRow(row, mine, inside.width());
+        halfRow(row, row, mine, inside.width());
+    }
+}
+
+void MixFrom(Surface& dest, const QRect& pixels, const QImage& picture, QPoint from,
+             const QImage& under) {
+    QImage& image = dest.image();
+    const int width = image.width();
+    const QRect inside = pixels & image.rect() & QRect(pixels.topLeft() - from, picture.size());
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const auto* below = reinterpret_cast<const QRgb*>(under.constScanLine(y));
+        if (y < inside.top() || y > inside.bottom()) {
+            std::copy(below, below + width, row);
+            continue;
+        }
+        const auto* mine =
+            reinterpret_cast<const QRgb*>(picture.constScanLine(y - pixels.top() + from.y())) +
+            (inside.left() - pixels.left() + from.x());
+        std::copy(below, below + inside.left(), row);
+        halfRow(row + inside.left(), below + inside.left(), mine, inside.width());
+        std::copy(below + inside.right() + 1, below + width, row + inside.right() + 1);
     }
 }
 

@@ -62,6 +62,13 @@ QImage Render(const CellBlock& block, const QRect& part, const TileSet& tiles,
 // an alpha channel leaves the pixels it does not cover alone.
 void Put(Surface& dest, const QRect& pixels, const QImage& picture, QPoint from, bool translucent);
 
+// Sets every pixel of the surface from `under` (a picture of the surface's
+// size): inside `pixels` half and half with `picture` from its pixel
+// `from` on, as Put mixes them, elsewhere as it is. `picture` has no
+// see-through pixels.
+void MixFrom(Surface& dest, const QRect& pixels, const QImage& picture, QPoint from,
+             const QImage& under);
+
 // Mixes a quarter of the highlight colour into the pixels of `cells`.
 void Tint(Surface& dest, const PreviewPlace& place, const QRect& cells);
 // The same for each cell of `cells` on the surface, a run of a row at a

@@ -286,21 +286,37 @@ void CanvasView::Draw(Surface& surface, QPoint at) const {
     m_Preview->DrawPreview(surface, place);
 }
 
+bool CanvasView::DrawFrom(Surface& surface, QPoint at, const QImage& under) const {
+    if (!m_Preview)
+        return false;
+    const PreviewPlace place{*m_Tiles, *m_Sprites, m_Zoom, m_OriginX, m_OriginY, -at.x(), -at.y()};
+    return m_Preview->DrawPreviewFrom(surface, place, under);
+}
+
+bool CanvasView::Opaque() const {
+    return m_Preview && m_Preview->PreviewOpaque();
+}
+
 void CanvasView::SetPreview(const PreviewSource* preview) {
     if (preview == m_Preview)
         return;
+    // Another preview: all the cells of the old one and of the new.
+    const QRect old = m_PreviewCells;
     m_Preview = preview;
-    RefreshPreview();
+    m_PreviewCells = m_Preview ? m_Preview->PreviewCells() : QRect();
+    RefreshCells(QRegion(old).united(m_PreviewCells));
 }
 
 void CanvasView::RefreshPreview() {
     const QRect old = m_PreviewCells;
     m_PreviewCells = m_Preview ? m_Preview->PreviewCells() : QRect();
-    // The preview is put over the picture as it is shown: the pixels it
-    // leaves and those it enters are shown again, nothing is drawn.
+    // The preview is put over the picture as it is shown: the pixels whose
+    // look it changes are shown again, nothing is drawn.
+    RefreshCells(m_Preview ? m_Preview->PreviewChange(old) : QRegion(old));
+}
+
+void CanvasView::RefreshCells(const QRegion& cells) {
     const CanvasGeometry geometry = Geometry();
-    if (!old.isEmpty())
-        m_Canvas.RefreshArea(geometry.PixelsOf(old));
-    if (!m_PreviewCells.isEmpty())
-        m_Canvas.RefreshArea(geometry.PixelsOf(m_PreviewCells));
+    for (const QRect& part : cells)
+        m_Canvas.RefreshArea(geometry.PixelsOf(part));
 }

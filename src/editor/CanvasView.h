@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QRect>
+#include <QRegion>
 
 #include <functional>
 #include <memory>
@@ -107,9 +108,13 @@ private:
     // Points m_Part at `stored` pixels of the canvas's image (an empty
     // rectangle: nowhere).
     void PointPartAt(const QRect& stored);
+    // Shows again the pixels of level cells `cells`.
+    void RefreshCells(const QRegion& cells);
     // The tile behaviour and the preview as the canvas's layer.
     QRect Bounds() const override;
     void Draw(Surface& surface, QPoint at) const override;
+    bool Opaque() const override;
+    bool DrawFrom(Surface& surface, QPoint at, const QImage& under) const override;
 
     PictureBox& m_Canvas;
     const LevelDocument& m_Document;

@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <cstdlib>
@@ -27,6 +28,9 @@ constexpr int ScrollThickness = 17;
 constexpr int CornerSize = 17;
 constexpr QRgb CanvasGrey = 0xFFC0C0C0;
 constexpr QRgb White = 0xFFFFFFFF;
+// A frame of the screen, about: how long the scroll bars' repaint waits
+// after a wheel notch.
+constexpr int FrameMs = 16;
 
 QPixmap PreviewPicture() {
     QPixmap pixmap(13, 13);
@@ -85,6 +89,14 @@ LevelCanvas::LevelCanvas(const LevelDocument& document, QWidget* parent)
     }
     m_ScrollX->setGeometry(0, 0, 100, ScrollThickness);
     m_ScrollY->setGeometry(0, 0, ScrollThickness, 100);
+    m_BarPaint = new QTimer(this);
+    m_BarPaint->setSingleShot(true);
+    m_BarPaint->setInterval(FrameMs);
+    connect(m_BarPaint, &QTimer::timeout, this, [this] {
+        // Painting again, each bar is painted where it is now.
+        m_ScrollX->setUpdatesEnabled(true);
+        m_ScrollY->setUpdatesEnabled(true);
+    });
 
     m_PreviewButton = new PickerButton(this);
     m_PreviewButton->setObjectName(QStringLiteral("levelPreviewButton"));
@@ -198,6 +210,11 @@ QPoint LevelCanvas::OriginMax() const {
 }
 
 void LevelCanvas::ScrollTo(QPoint origin) {
+    MoveView(origin);
+    FollowPointer();
+}
+
+void LevelCanvas::MoveView(QPoint origin) {
     // Both bars, one drawing.
     const bool quiet = m_Quiet;
     m_Quiet = true;
@@ -206,7 +223,6 @@ void LevelCanvas::ScrollTo(QPoint origin) {
     m_Quiet = quiet;
     m_View->ScrollTo(m_ScrollX->value(), m_ScrollY->value());
     emit viewChanged();
-    FollowPointer();
 }
 
 void LevelCanvas::CenterOn(QPoint cell) {
@@ -383,13 +399,26 @@ void LevelCanvas::Wheel(QPoint angle, QPoint pixels, Qt::KeyboardModifiers modif
         return;
     if (action.zoomSteps != 0)
         ZoomAt(action.zoomSteps, at);
-    if (action.columns != 0 || action.rows != 0)
-        ScrollTo(
+    if (action.columns != 0 || action.rows != 0) {
+        HoldBarPaint();
+        MoveView(
             QPoint(Navigation::ScrollBy(m_ScrollX->value(), action.columns, m_ScrollX->maximum()),
                    Navigation::ScrollBy(m_ScrollY->value(), action.rows, m_ScrollY->maximum())));
-    // Another cell is under the pointer now: the tool follows as for a
-    // move.
+    }
+    // Another cell is under the pointer now, which the wheel's event
+    // tells (asking the window system where the pointer is would wait for
+    // it): the tool follows as for a move.
     PointerMoved(Qt::NoButton, modifiers, at);
+}
+
+void LevelCanvas::HoldBarPaint() {
+    // Painting a bar costs more than drawing the strip a notch uncovers; a
+    // notch within the frame leaves the bars to the repaint at its end.
+    if (m_BarPaint->isActive())
+        return;
+    m_ScrollX->setUpdatesEnabled(false);
+    m_ScrollY->setUpdatesEnabled(false);
+    m_BarPaint->start();
 }
 
 bool LevelCanvas::Key(int key, Qt::KeyboardModifiers modifiers) {

@@ -15,6 +15,7 @@ class LevelDocument;
 class PickerButton;
 class PictureBox;
 class QScrollBar;
+class QTimer;
 class SpriteSet;
 class TileSet;
 
@@ -119,11 +120,17 @@ private:
     void Wheel(QPoint angle, QPoint pixels, Qt::KeyboardModifiers modifiers, QPointF at);
     bool Key(int key, Qt::KeyboardModifiers modifiers);
     void BarMoved();
+    // Shows the level from `origin` on, as ScrollTo, the pointer's cell
+    // left to the caller.
+    void MoveView(QPoint origin);
     // After a scroll or a zoom another cell may lie under a pointer that
     // did not move: the cell under the pointer where it is now, or none
     // when it is not over the picture.
     void FollowPointer();
     void ReportPointer(const ToolEvent& event);
+    // The scroll bars show where the wheel took the view at most once a
+    // frame, however fast its notches come.
+    void HoldBarPaint();
 
     const LevelDocument& m_Document;
     PictureBox* m_Picture = nullptr;
@@ -138,4 +145,6 @@ private:
     bool m_Locked = false;
     // Set while both bars are moved for one drawing.
     bool m_Quiet = false;
+    // Runs while the bars' repaint waits for the end of the frame.
+    QTimer* m_BarPaint = nullptr;
 };

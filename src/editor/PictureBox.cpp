@@ -23,9 +23,10 @@ void CopyShown(const PictureWrap& wrap, const QImage& stored, const QRect& shown
 }
 
 // The pixels `area` (widget coordinates) of what `painter` paints into, as
-// an image onto them, when it paints straight into 32-bit pixels kept as
-// the canvas's are, without scaling (a window's backing store on the
-// common platforms); otherwise a null image.
+// an image onto them in the canvas's format, when it paints straight into
+// 32-bit pixels laid out as the canvas's are, without scaling (a window's
+// backing store on the common platforms, X11's included); otherwise a null
+// image.
 QImage PaintedPixels(QPainter& painter, const QRect& area) {
     QPaintEngine* engine = painter.paintEngine();
     QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
@@ -33,14 +34,19 @@ QImage PaintedPixels(QPainter& painter, const QRect& area) {
         return {};
     auto* image = static_cast<QImage*>(device);
     const QTransform& transform = painter.deviceTransform();
-    if (image->format() != QImage::Format_RGB32 || image->devicePixelRatio() != 1.0 ||
+    // X11 backing stores keep premultiplied pixels with alpha; opaque ones,
+    // all the canvas puts there, are laid out as its own are, so they are
+    // drawn as the canvas's format (the tiles are drawn into no other).
+    const bool sameLayout = image->format() == QImage::Format_RGB32 ||
+                            image->format() == QImage::Format_ARGB32_Premultiplied;
+    if (!sameLayout || image->devicePixelRatio() != 1.0 ||
         transform.type() > QTransform::TxTranslate || !image->isDetached())
         return {};
     const QRect at = transform.mapRect(area);
     if (!image->rect().contains(at))
         return {};
     return QImage(image->bits() + qsizetype(at.y()) * image->bytesPerLine() + at.x() * 4,
-                  at.width(), at.height(), image->bytesPerLine(), image->format());
+                  at.width(), at.height(), image->bytesPerLine(), QImage::Format_RGB32);
 }
 
 } // namespace
@@ -127,18 +133,22 @@ void PictureBox::Show(QPainter& painter, const QRect& shown) {
     if (shown.isEmpty())
         return;
     const QPoint border(m_Border, m_Border);
-    for (const PictureWrap::Piece& piece : m_Wrap.PiecesOf(shown))
-        painter.drawImage(piece.shown + border, m_Surface.image(), piece.stored);
     const QRect under = m_Layer ? m_Layer->Bounds() & shown : QRect();
+    // The layer is drawn straight into the pixels on their way to the
+    // screen where they can be reached, with the picture's pixels under it;
+    // otherwise over a scratch copy of them.
+    Surface part;
+    if (!under.isEmpty())
+        part.image() = PaintedPixels(painter, under.translated(border));
+    const bool layerPutsUnder = !part.image().isNull() || (!under.isEmpty() && m_Layer->Opaque());
+    const QRegion picture = layerPutsUnder ? QRegion(shown).subtracted(under) : QRegion(shown);
+    for (const QRect& rect : picture)
+        for (const PictureWrap::Piece& piece : m_Wrap.PiecesOf(rect))
+            painter.drawImage(piece.shown + border, m_Surface.image(), piece.stored);
     if (under.isEmpty())
         return;
-    // The layer is drawn over the pixels just put on the screen's side,
-    // in place where they can be reached, otherwise put together in a
-    // scratch image first.
-    Surface part;
-    part.image() = PaintedPixels(painter, under.translated(border));
     if (!part.image().isNull()) {
-        m_Layer->Draw(part, under.topLeft());
+        ShowLayer(part, under);
         return;
     }
     QImage& scratch = m_Composed.image();
@@ -147,9 +157,38 @@ void PictureBox::Show(QPainter& painter, const QRect& shown) {
                          std::max(scratch.height(), under.height()), m_Surface.image().format());
     part.image() = QImage(scratch.bits(), under.width(), under.height(), scratch.bytesPerLine(),
                           scratch.format());
-    CopyShown(m_Wrap, m_Surface.image(), under, part.image(), under.topLeft());
+    if (!m_Layer->Opaque())
+        CopyShown(m_Wrap, m_Surface.image(), under, part.image(), under.topLeft());
     m_Layer->Draw(part, under.topLeft());
     painter.drawImage(under.topLeft() + border, part.image());
+}
+
+void PictureBox::ShowLayer(Surface& part, const QRect& under) const {
+    const QImage& stored = m_Surface.image();
+    QImage& screen = part.image();
+    const bool opaque = m_Layer->Opaque();
+    // Piece by piece of the picture as kept (a scrolled picture wraps).
+    for (const PictureWrap::Piece& piece : m_Wrap.PiecesOf(under)) {
+        const QPoint to = piece.shown - under.topLeft();
+        Surface target;
+        target.image() = QImage(
+            screen.bits() + qsizetype(to.y()) * screen.bytesPerLine() + to.x() * 4,
+            piece.stored.width(), piece.stored.height(), screen.bytesPerLine(), screen.format());
+        if (opaque) {
+            m_Layer->Draw(target, piece.shown);
+            continue;
+        }
+        const QImage below(
+            stored.constBits() + qsizetype(piece.stored.y()) * stored.bytesPerLine() +
+                piece.stored.x() * 4,
+            piece.stored.width(), piece.stored.height(), stored.bytesPerLine(), stored.format());
+        if (m_Layer->DrawFrom(target, piece.shown, below))
+            continue;
+        for (int y = 0; y < below.height(); ++y)
+            std::memcpy(target.image().scanLine(y), below.constScanLine(y),
+                        size_t(below.width()) * 4);
+        m_Layer->Draw(target, piece.shown);
+    }
 }
 
 void PictureBox::resizeEvent(QResizeEvent*) {

@@ -15,8 +15,18 @@ public:
     // The picture's pixels the layer may cover (empty: none).
     virtual QRect Bounds() const = 0;
     // Draws the layer into `surface`, which holds the picture's pixels from
-    // `at` on.
+    // `at` on (unless the layer is opaque).
     virtual void Draw(Surface& surface, QPoint at) const = 0;
+    // Whether Draw sets every pixel of Bounds(): the picture's pixels under
+    // them are then not put on the screen first.
+    virtual bool Opaque() const { return false; }
+    // Draws the layer into `surface` from `under`, the picture's pixels
+    // from `at` on, which are not in the surface: every pixel of the
+    // surface is set. False, with nothing drawn, where the layer cannot;
+    // the pixels are then put into the surface and Draw is called.
+    virtual bool DrawFrom(Surface& /*surface*/, QPoint /*at*/, const QImage& /*under*/) const {
+        return false;
+    }
 };
 
 // A widget that owns a drawing Surface the size of its inner area and shows
@@ -84,6 +94,9 @@ private:
     // Puts the picture's pixels `shown` (in pixels of the inner area) on
     // the screen, with the layer over those it covers.
     void Show(QPainter& painter, const QRect& shown);
+    // Draws the layer into `part`, the screen's pixels of `under` (in
+    // pixels of the inner area), with the picture's pixels under it.
+    void ShowLayer(Surface& part, const QRect& under) const;
 
     Surface m_Surface;
     PictureWrap m_Wrap;

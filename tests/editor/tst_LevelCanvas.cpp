@@ -1,13 +1,16 @@
 // LevelCanvas through real events: a wheel notch shows exactly what drawing
 // the whole canvas gives at every zoom, a pasted block moved over the canvas
-// leaves nothing behind, and the cell under the pointer is reported on
-// moves, scrolls, zooms and when the pointer leaves.
+// and a rectangle or line being dragged leave nothing behind on the screen,
+// and the cell under the pointer is reported on moves, scrolls, zooms and
+// when the pointer leaves.
 #include "BrushSelection.h"
 #include "CanvasView.h"
 #include "CellBlock.h"
 #include "LevelCanvas.h"
 #include "LevelDocument.h"
+#include "LineTool.h"
 #include "PictureBox.h"
+#include "RectangleFillTool.h"
 #include "SelectTool.h"
 #include "SpriteCatalogue.h"
 #include "SpriteSet.h"
@@ -17,6 +20,7 @@
 #include "graphics/GraphicsFixtures.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCursor>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -71,6 +75,25 @@ struct Canvas {
     }
 };
 
+// What the screen shows of `widget`: its pixels in its window's backing
+// store, which keep what was last put there, however little of it each
+// repaint put.
+QImage OnScreen(QWidget& widget) {
+    const QPaintDevice* device = widget.backingStore()->paintDevice();
+    if (device->devType() != QInternal::Image)
+        return {};
+    const QRect at(widget.mapTo(widget.window(), QPoint(0, 0)), widget.size());
+    return static_cast<const QImage*>(device)->copy(at).convertToFormat(QImage::Format_RGB32);
+}
+
+// The widget's pixels painted afresh into premultiplied pixels with alpha,
+// as X11's backing stores keep them.
+QImage PaintedWithAlpha(QWidget& widget) {
+    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
+    widget.render(&image);
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
 } // namespace
 
 class tst_LevelCanvas : public QObject {
@@ -79,6 +102,8 @@ private slots:
     void wheelNotchShowsWhatAWholeRedrawShows_data();
     void wheelNotchShowsWhatAWholeRedrawShows();
     void movedBlockLeavesNoTrace();
+    void dragPreviewLeavesNoTrace_data();
+    void dragPreviewLeavesNoTrace();
     void reportsTheCellUnderThePointer_data();
     void reportsTheCellUnderThePointer();
 };
@@ -137,6 +162,10 @@ void tst_LevelCanvas::movedBlockLeavesNoTrace() {
         tool.DrawPreview(expected, PreviewPlace{*c.tiles, *c.sprites, ZoomLevel(), 0, 0, 0, 0});
         QVERIFY2(c.canvas.Shown() == expected.image(),
                  qPrintable(QStringLiteral("block at %1, %2").arg(at.x()).arg(at.y())));
+        QApplication::processEvents();
+        QVERIFY2(OnScreen(*c.picture) == expected.image(),
+                 qPrintable(QStringLiteral("shown at %1, %2").arg(at.x()).arg(at.y())));
+        QVERIFY(PaintedWithAlpha(*c.picture) == expected.image());
         QVERIFY(tool.PreviewCells().contains(at / 16));
     }
     // Dropped, the block is nowhere: not on the screen, not in the picture
@@ -146,6 +175,74 @@ void tst_LevelCanvas::movedBlockLeavesNoTrace() {
     QApplication::processEvents();
     QCOMPARE(c.canvas.Shown(), c.Drawn());
     QCOMPARE(c.picture->grab().toImage().convertToFormat(QImage::Format_RGB32), c.Drawn());
+}
+
+void tst_LevelCanvas::dragPreviewLeavesNoTrace_data() {
+    QTest::addColumn<bool>("line");
+    QTest::addColumn<bool>("sprites");
+    QTest::addColumn<QList<QPoint>>("path");
+    // Cells the pointer is dragged through from cell (6, 5).
+    const QList<QPoint> grows{{9, 7}, {10, 7}, {11, 9}, {16, 12}};
+    const QList<QPoint> shrinks{{16, 12}, {15, 12}, {12, 8}, {7, 6}, {6, 5}};
+    const QList<QPoint> crosses{{9, 8}, {6, 8}, {3, 2}, {8, 3}, {2, 9}, {10, 10}};
+    for (const bool line : {false, true})
+        for (const bool sprites : {false, true}) {
+            const char* name = line ? "line" : "rectangle";
+            const char* over = sprites ? "over sprites" : "over tiles";
+            QTest::addRow("%s grows, %s", name, over) << line << sprites << grows;
+            QTest::addRow("%s shrinks, %s", name, over) << line << sprites << shrinks;
+            QTest::addRow("%s crosses its start, %s", name, over) << line << sprites << crosses;
+        }
+}
+
+void tst_LevelCanvas::dragPreviewLeavesNoTrace() {
+    QFETCH(bool, line);
+    QFETCH(bool, sprites);
+    QFETCH(QList<QPoint>, path);
+    Canvas c;
+    // The fixture's sprites lie all over; without them the preview is
+    // told apart cell by cell.
+    for (int y = 0; y < 20 && !sprites; ++y)
+        for (int x = 0; x < 26; ++x)
+            c.document.SetCell(CellChange::InfoPlane, x, y, 0);
+    c.canvas.ScrollTo({0, 0});
+    BrushSelection brush;
+    brush.SetTile(0, 77);
+    RectangleFillTool rectangle(c.document, brush);
+    LineTool lines(c.document, brush);
+    EditTool& tool = line ? static_cast<EditTool&>(lines) : rectangle;
+    c.canvas.View().SetPreview(&tool);
+    QObject::connect(&c.canvas, &LevelCanvas::pressed, [&](const ToolEvent& event) {
+        tool.Press(event);
+        c.canvas.View().RefreshPreview();
+    });
+    QObject::connect(&c.canvas, &LevelCanvas::moved, [&](const ToolEvent& event, bool) {
+        tool.Move(event);
+        c.canvas.View().RefreshPreview();
+    });
+    QApplication::processEvents();
+    const auto centre = [](QPoint cell) { return cell * 16 + QPoint(8, 8); };
+    QTest::mousePress(c.picture, Qt::LeftButton, Qt::NoModifier, centre({6, 5}));
+    Surface expected;
+    for (const QPoint cell : path) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(centre(cell)),
+                         c.picture->mapToGlobal(QPointF(centre(cell))), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(c.picture, &move);
+        QApplication::processEvents();
+        expected.image() = c.Drawn();
+        tool.DrawPreview(expected, PreviewPlace{*c.tiles, *c.sprites, ZoomLevel(), 0, 0, 0, 0});
+        QVERIFY2(OnScreen(*c.picture) == expected.image(),
+                 qPrintable(QStringLiteral("to cell %1, %2").arg(cell.x()).arg(cell.y())));
+    }
+    // The preview hides the pixels under it when it is put on the screen.
+    QCOMPARE(c.picture->grab().toImage().convertToFormat(QImage::Format_RGB32), expected.image());
+    QCOMPARE(PaintedWithAlpha(*c.picture), expected.image());
+    // Given up, the drag leaves no trace.
+    tool.Cancel();
+    c.canvas.View().RefreshPreview();
+    QApplication::processEvents();
+    QCOMPARE(OnScreen(*c.picture), c.Drawn());
 }
 
 void tst_LevelCanvas::reportsTheCellUnderThePointer_data() {
