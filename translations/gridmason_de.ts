@@ -532,6 +532,14 @@ Einstellungen werden gespeichert in:
         <source>PNG Pictures|*.png</source>
         <translation>PNG-Bilder|*.png</translation>
     </message>
+    <message>
+        <source>Filter the levels</source>
+        <translation>Levels filtern</translation>
+    </message>
+    <message>
+        <source>Levels of the episode</source>
+        <translation>Levels der Episode</translation>
+    </message>
 </context>
 <context>
     <name>EpisodeFolder</name>
@@ -696,6 +704,14 @@ Einstellungen werden gespeichert in:
     <message>
         <source>&quot;%1&quot; is not an info value: type a number from -32768 to 32767, or 0x and up to four hexadecimal digits.</source>
         <translation>„%1“ ist kein Infowert: geben Sie eine Zahl von -32768 bis 32767 oder 0x und bis zu vier Hexadezimalziffern ein.</translation>
+    </message>
+    <message>
+        <source>Tile or value to find</source>
+        <translation>Gesuchte Kachel oder gesuchter Wert</translation>
+    </message>
+    <message>
+        <source>Cells found</source>
+        <translation>Gefundene Zellen</translation>
     </message>
 </context>
 <context>
@@ -1082,6 +1098,22 @@ Einstellungen werden gespeichert in:
         <source>Level preview: hold the button down to see the whole level and move to the part to show, then let go</source>
         <translation>Levelvorschau: die Taste gedrückt halten, um das ganze Level zu sehen, zu dem Teil fahren, der gezeigt werden soll, dann loslassen</translation>
     </message>
+    <message>
+        <source>Level canvas</source>
+        <translation>Level-Zeichenfläche</translation>
+    </message>
+    <message>
+        <source>Scroll the level across</source>
+        <translation>Level waagerecht verschieben</translation>
+    </message>
+    <message>
+        <source>Scroll the level up and down</source>
+        <translation>Level senkrecht verschieben</translation>
+    </message>
+    <message>
+        <source>Level preview</source>
+        <translation>Levelvorschau</translation>
+    </message>
 </context>
 <context>
     <name>LevelCheckDock</name>
@@ -1112,6 +1144,10 @@ Einstellungen werden gespeichert in:
     <message>
         <source>Warnings (%1)</source>
         <translation>Warnungen (%1)</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Befunde</translation>
     </message>
 </context>
 <context>
@@ -1503,6 +1539,66 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Replace every cell of one tile or info value by another, in the selection, the level or every open level</source>
         <translation>Eine Kachel oder einen Infowert in jeder Zelle durch eine andere Kachel oder einen anderen Infowert ersetzen: in der Auswahl, im Level oder in allen geöffneten Levels</translation>
     </message>
+    <message>
+        <source>Level preview</source>
+        <translation>Levelvorschau</translation>
+    </message>
+    <message>
+        <source>Tile strip</source>
+        <translation>Kachelleiste</translation>
+    </message>
+    <message>
+        <source>Scroll the tile strip</source>
+        <translation>Kachelleiste verschieben</translation>
+    </message>
+    <message>
+        <source>Tile picker</source>
+        <translation>Kachelwähler</translation>
+    </message>
+    <message>
+        <source>Sprite picker</source>
+        <translation>Sprite-Wähler</translation>
+    </message>
+    <message>
+        <source>Tool panel</source>
+        <translation>Werkzeugfeld</translation>
+    </message>
+    <message>
+        <source>Left button&apos;s tile</source>
+        <translation>Kachel der linken Taste</translation>
+    </message>
+    <message>
+        <source>Right button&apos;s tile</source>
+        <translation>Kachel der rechten Taste</translation>
+    </message>
+    <message>
+        <source>Selected sprite</source>
+        <translation>Gewähltes Sprite</translation>
+    </message>
+    <message>
+        <source>Tile mode</source>
+        <translation>Kachelmodus</translation>
+    </message>
+    <message>
+        <source>Sprite mode</source>
+        <translation>Sprite-Modus</translation>
+    </message>
+    <message>
+        <source>Tile selector</source>
+        <translation>Kachelauswahl</translation>
+    </message>
+    <message>
+        <source>Scroll the tile selector</source>
+        <translation>Kachelauswahl verschieben</translation>
+    </message>
+    <message>
+        <source>Sprite selector</source>
+        <translation>Sprite-Auswahl</translation>
+    </message>
+    <message>
+        <source>Scroll the sprite selector</source>
+        <translation>Sprite-Auswahl verschieben</translation>
+    </message>
 </context>
 <context>
     <name>LevelFileDialogs</name>
@@ -1841,6 +1937,10 @@ existiert nicht mehr. %2</translation>
     <message>
         <source>No level is open.</source>
         <translation>Es ist kein Level geöffnet.</translation>
+    </message>
+    <message>
+        <source>Level overview</source>
+        <translation>Levelübersicht</translation>
     </message>
 </context>
 <context>

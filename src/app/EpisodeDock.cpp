@@ -52,6 +52,7 @@ EpisodeDock::EpisodeDock(QWidget* parent) : QDockWidget(tr("Episode"), parent) {
     m_FilterEdit->setObjectName(QStringLiteral("episodeFilter"));
     m_FilterEdit->setPlaceholderText(tr("Number, or \"problems\""));
     m_FilterEdit->setClearButtonEnabled(true);
+    m_FilterEdit->setAccessibleName(tr("Filter the levels"));
     m_ProblemsOnly = new QCheckBox(tr("P&roblems only"), body);
     m_ProblemsOnly->setObjectName(QStringLiteral("episodeProblemsOnly"));
     m_Export = new QToolButton(body);
@@ -65,6 +66,7 @@ EpisodeDock::EpisodeDock(QWidget* parent) : QDockWidget(tr("Episode"), parent) {
 
     m_List = new QListView(body);
     m_List->setObjectName(QStringLiteral("episodeList"));
+    m_List->setAccessibleName(tr("Levels of the episode"));
     m_List->setModel(m_Filter);
     m_List->setItemDelegate(new ThumbnailDelegate(m_List));
     m_List->setViewMode(QListView::IconMode);

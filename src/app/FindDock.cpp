@@ -22,6 +22,7 @@ FindDock::FindDock(QWidget* parent) : QDockWidget(parent) {
     m_Plane->addItems({tr("Tile"), tr("Info value")});
     m_Value = new QLineEdit(contents);
     m_Value->setObjectName(QStringLiteral("findValue"));
+    m_Value->setAccessibleName(tr("Tile or value to find"));
     m_Value->setToolTip(tr("A tile number, or an info value: a number from -32768 to 32767, or "
                            "0x and up to four hexadecimal digits"));
     m_Scope = new QComboBox(contents);
@@ -34,6 +35,7 @@ FindDock::FindDock(QWidget* parent) : QDockWidget(parent) {
     m_Outcome->setWordWrap(true);
     m_List = new QListView(contents);
     m_List->setObjectName(QStringLiteral("findResults"));
+    m_List->setAccessibleName(tr("Cells found"));
     m_List->setModel(m_Results);
     m_List->setUniformItemSizes(true);
     m_List->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -82,6 +82,10 @@ LevelCanvas::LevelCanvas(const LevelDocument& document, QWidget* parent)
     m_ScrollX->setObjectName(QStringLiteral("canvasScrollX"));
     m_ScrollY = new QScrollBar(Qt::Vertical, this);
     m_ScrollY->setObjectName(QStringLiteral("canvasScrollY"));
+    // What a screen reader says of the parts without text.
+    m_Picture->setAccessibleName(tr("Level canvas"));
+    m_ScrollX->setAccessibleName(tr("Scroll the level across"));
+    m_ScrollY->setAccessibleName(tr("Scroll the level up and down"));
     for (QScrollBar* bar : {m_ScrollX, m_ScrollY}) {
         bar->setRange(0, 0);
         bar->setPageStep(1);
@@ -100,6 +104,7 @@ LevelCanvas::LevelCanvas(const LevelDocument& document, QWidget* parent)
 
     m_PreviewButton = new PickerButton(this);
     m_PreviewButton->setObjectName(QStringLiteral("levelPreviewButton"));
+    m_PreviewButton->setAccessibleName(tr("Level preview"));
     m_PreviewButton->setGeometry(0, 0, CornerSize, CornerSize);
     m_PreviewButton->setIcon(PreviewPicture());
     m_PreviewButton->setIconSize(QSize(13, 13));

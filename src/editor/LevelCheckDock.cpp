@@ -41,6 +41,7 @@ LevelCheckDock::LevelCheckDock(QWidget* parent) : QDockWidget(parent) {
     m_ShowWarnings->setToolTip(tr("List the warnings: what may not play as meant"));
     m_Findings = new QTreeView(contents);
     m_Findings->setObjectName(QStringLiteral("CheckFindings"));
+    m_Findings->setAccessibleName(tr("Findings"));
     m_Findings->setModel(m_Model);
     m_Findings->setHeaderHidden(true);
     m_Findings->setUniformRowHeights(true);

@@ -562,6 +562,30 @@ void LevelEditorWindow::NameControls() {
     };
     for (const auto& [object, name] : names)
         object->setObjectName(QLatin1String(name));
+    NameForScreenReaders();
+}
+
+// The controls that show pictures instead of text.
+void LevelEditorWindow::NameForScreenReaders() {
+    const std::pair<QWidget*, QString> names[] = {
+        {m_PreviewMap, tr("Level preview")},
+        {m_TileStrip, tr("Tile strip")},
+        {m_TileStripScrollBar, tr("Scroll the tile strip")},
+        {m_TilePicker, tr("Tile picker")},
+        {m_SpritePicker, tr("Sprite picker")},
+        {m_ToolPanel, tr("Tool panel")},
+        {m_SelectedTileBox[0], tr("Left button's tile")},
+        {m_SelectedTileBox[1], tr("Right button's tile")},
+        {m_SelectedSpriteBox, tr("Selected sprite")},
+        {m_ModeButton[0], tr("Tile mode")},
+        {m_ModeButton[1], tr("Sprite mode")},
+        {m_TileSelectorBox, tr("Tile selector")},
+        {m_TileSelectorScrollBar, tr("Scroll the tile selector")},
+        {m_SpriteSelectorBox, tr("Sprite selector")},
+        {m_SpriteSelectorScrollBar, tr("Scroll the sprite selector")},
+    };
+    for (const auto& [widget, name] : names)
+        widget->setAccessibleName(name);
 }
 
 // ---- Public operations ----

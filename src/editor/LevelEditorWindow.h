@@ -295,6 +295,7 @@ private:
     void CreateMenus();
     // Gives every widget and action its object name.
     void NameControls();
+    void NameForScreenReaders();
     void ConnectDocument();
     void ConnectControls();
     void UpdateCaption();

@@ -21,6 +21,7 @@ constexpr int ViewMargin = 2;
 
 OverviewPane::OverviewPane(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("overviewPane"));
+    setAccessibleName(tr("Level overview"));
     setMinimumSize(80, 60);
     setCursor(Qt::PointingHandCursor);
     setToolTip(tr("The whole level: click or drag to move the canvas's view"));
