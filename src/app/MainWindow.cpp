@@ -151,7 +151,11 @@ MainWindow::MainWindow(QWidget* parent)
     auto* episodePanel = new QAction(tr("E&pisode Panel"), this);
     episodePanel->setObjectName(QStringLiteral("episodePanelAction"));
     episodePanel->setCheckable(true);
-    connect(episodePanel, &QAction::triggered, m_EpisodeDock, &QWidget::setVisible);
+    connect(episodePanel, &QAction::triggered, this, [this](bool shown) {
+        m_EpisodeDock->setVisible(shown);
+        if (shown)
+            GiveEpisodePanelRoom();
+    });
     connect(m_EpisodeDock, &QDockWidget::visibilityChanged, episodePanel,
             [this, episodePanel] { episodePanel->setChecked(!m_EpisodeDock->isHidden()); });
     m_WindowMenu->AddPanel(episodePanel);
@@ -949,9 +953,20 @@ IoResult MainWindow::ShowEpisode(const QString& folder, int episode, bool reveal
     if (reveal) {
         m_EpisodeDock->show();
         m_EpisodeDock->raise();
+        GiveEpisodePanelRoom();
     }
     MarkEpisodeLevel(m_EpisodeDock->SelectedNumber());
     return shown;
+}
+
+// Shown above the overview in the same column, the panel's thumbnails get
+// most of its height: the overview's picture is small anyway.
+void MainWindow::GiveEpisodePanelRoom() {
+    if (m_EpisodeDock->isFloating() || m_OverviewDock->isFloating() || m_OverviewDock->isHidden() ||
+        dockWidgetArea(m_EpisodeDock) != dockWidgetArea(m_OverviewDock))
+        return;
+    const int column = m_EpisodeDock->height() + m_OverviewDock->height();
+    resizeDocks({m_EpisodeDock, m_OverviewDock}, {column * 2 / 3, column / 3}, Qt::Vertical);
 }
 
 void MainWindow::GiveEpisodeGraphics() {

@@ -177,6 +177,7 @@ private:
     void MarkEpisodeLevel(int number);
     // The Episode panel's graphics: those of the episode it shows.
     void GiveEpisodeGraphics();
+    void GiveEpisodePanelRoom();
     // Makes an editor window for `episode`, gives it the episode's sets,
     // lets `fill` give it its level and shows it. When `fill` fails the
     // window is discarded and the failure shown.
