@@ -1599,6 +1599,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Scroll the sprite selector</source>
         <translation>Sprite-Auswahl verschieben</translation>
     </message>
+    <message>
+        <source>Stamp of %1 x %2 tiles</source>
+        <translation>Stempel aus %1 × %2 Kacheln</translation>
+    </message>
 </context>
 <context>
     <name>LevelFileDialogs</name>

@@ -303,7 +303,10 @@ void EditToolBox::SelectNone() {
 void EditToolBox::UseSelectionAsStamp() {
     if (m_Select->Selection().IsEmpty() || m_Select->IsFloating())
         return;
-    const Stamp stamp = Stamp::FromSelection(m_Document.level(), m_Select->Selection().Cells());
+    UseStamp(Stamp::FromSelection(m_Document.level(), m_Select->Selection().Cells()));
+}
+
+void EditToolBox::UseStamp(const Stamp& stamp) {
     SetCurrent(Brush);
     m_Brush.SetStamp(stamp);
     Refresh();

@@ -23,6 +23,7 @@ class QWidget;
 class RectangleFillTool;
 class SelectTool;
 class SelectionPreview;
+class Stamp;
 
 // The edit tools of one editor window and the commands around them: the
 // Tools menu and the tool bar (one checked tool, each with a one-key
@@ -73,6 +74,8 @@ public:
     // The selected cells, both planes, become the brush's stamp, and the
     // brush the current tool.
     void UseSelectionAsStamp();
+    // The Brush becomes the tool, painting `stamp`.
+    void UseStamp(const Stamp& stamp);
 
     // The brush's mode changed: the bucket works on tiles only.
     void ModeChanged();

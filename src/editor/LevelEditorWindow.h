@@ -315,6 +315,7 @@ private:
     // ---- Palettes (LevelEditorWindow_tiles.cpp, LevelEditorWindow_sprites.cpp) ----
     // Picks the tile at (x, y) of the selector for the slot of `buttons`.
     void PickTileAt(Qt::MouseButtons buttons, int x, int y);
+    QRect TileBlock(int from, int to) const;
     void PickSpriteAt(int x, int y);
     // The tile strip's scroll range for the palette's tile size and the
     // strip's width.
@@ -449,6 +450,8 @@ private:
 
     BrushSelection m_Selection;
     // A press of the sprite picker in progress.
+    // The tile a Ctrl+drag in the tile selector started at, or -1.
+    int m_StampCorner = -1;
     SpritePick m_SpritePick{m_Selection};
     LevelDocument* m_Document = nullptr;
     std::shared_ptr<const TileSet> m_Tiles;

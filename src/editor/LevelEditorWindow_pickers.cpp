@@ -9,7 +9,9 @@
 #include "LevelEditorWindow.h"
 
 #include "EditTool.h"
+#include "EditToolBox.h"
 #include "LevelCanvas.h"
+#include "LevelDocument.h"
 #include "MousePointer.h"
 #include "PaletteGeometry.h"
 #include "PickerButton.h"
@@ -17,6 +19,7 @@
 #include "PictureBox.h"
 #include "Rounding.h"
 #include "SelectorPanel.h"
+#include "Stamp.h"
 
 #include <QCursor>
 #include <QScrollBar>
@@ -58,11 +61,12 @@ void LevelEditorWindow::tilePickerPressed(Qt::MouseButton button, Qt::KeyboardMo
                                           double) {
     m_ModeButton[0]->setChecked(true);
     const int slot = ToolEvent::SlotOf(button);
+    m_StampCorner = -1;
     m_TileSelector->Open(SelectedTile(slot));
 }
 
-void LevelEditorWindow::tilePickerMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers, double x,
-                                        double y) {
+void LevelEditorWindow::tilePickerMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
+                                        double x, double y) {
     if (buttons == Qt::NoButton || !m_TileSelector->IsOpen())
         return;
     const QPointF p = PointerInWindow(*this, m_TilePicker, m_TileStrip, x, y);
@@ -71,24 +75,59 @@ void LevelEditorWindow::tilePickerMoved(Qt::MouseButtons buttons, Qt::KeyboardMo
     PickTileAt(buttons, Whole(p.x()), Whole(p.y()));
     // The tile and what it does follow the pointer, as the sprites' names.
     const int tile = m_TileSelector->ItemAt(Whole(p.x()), Whole(p.y()));
-    if (tile >= 0)
-        QToolTip::showText(mapToGlobal(p.toPoint()), TileText(tile), m_TileSelectorBox);
-    else
+    // With Ctrl held, the left button's drag spans a block of tiles from
+    // the tile it was over when Ctrl went down: the brush's stamp on release.
+    const bool block = buttons == Qt::LeftButton && ToolEvent::Picks(modifiers);
+    if (!block)
+        m_StampCorner = -1;
+    else if (m_StampCorner < 0)
+        m_StampCorner = tile;
+    if (tile < 0) {
         QToolTip::hideText();
+        return;
+    }
+    const QSize size = TileBlock(m_StampCorner, tile).size();
+    QToolTip::showText(mapToGlobal(p.toPoint()),
+                       block && m_StampCorner >= 0
+                           ? tr("Stamp of %1 x %2 tiles").arg(size.width()).arg(size.height())
+                           : TileText(tile),
+                       m_TileSelectorBox);
 }
 
-void LevelEditorWindow::tilePickerReleased(Qt::MouseButton button, Qt::KeyboardModifiers, double x,
-                                           double y) {
+void LevelEditorWindow::tilePickerReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                                           double x, double y) {
     if (!m_TileSelector->IsOpen())
         return;
     const QPointF p = PointerInWindow(*this, m_TilePicker, m_TileStrip, x, y);
     PickTileAt(button, Whole(p.x()), Whole(p.y()));
+    const int tile = m_TileSelector->ItemAt(Whole(p.x()), Whole(p.y()));
+    if (button == Qt::LeftButton && ToolEvent::Picks(modifiers) && m_StampCorner >= 0 &&
+        tile >= 0 && tile != m_StampCorner) {
+        const Stamp stamp =
+            Stamp::FromTileGrid(TileBlock(m_StampCorner, tile), int(m_TileSelector->Grid().columns),
+                                m_Tiles->Count(), m_Document->level().Episode());
+        if (!stamp.IsEmpty())
+            m_Tools->UseStamp(stamp);
+    }
+    m_StampCorner = -1;
     QToolTip::hideText();
     m_TileSelector->Close();
     MousePointer::MoveTo(m_TilePicker, int(halfOfTruncated(m_TilePicker->width())),
                          int(halfOfTruncated(m_TilePicker->height())));
     // Keyboard commands go to this window again once the selector is gone.
     setFocus();
+}
+
+// The selector's cells between tiles `from` and `to`, both included, in
+// grid columns and rows.
+QRect LevelEditorWindow::TileBlock(int from, int to) const {
+    const long long columns = m_TileSelector->Grid().columns;
+    if (columns <= 0 || from < 0 || to < 0)
+        return QRect(0, 0, 1, 1);
+    const QPoint a(int(from % columns), int(from / columns));
+    const QPoint b(int(to % columns), int(to / columns));
+    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
 }
 
 // ---- Sprite picker ----

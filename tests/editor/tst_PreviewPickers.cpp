@@ -4,15 +4,19 @@
 // reproduce by sending them to the button with positions outside it.
 
 #include "EditGeometry.h"
+#include "EditToolBox.h"
 #include "EditorDriver.h"
 #include "EditorTestSupport.h"
+#include "Level.h"
 #include "LevelEdits.h"
 #include "PickerButton.h"
 #include "PictureBox.h"
 #include "TestMain.h"
 #include "editor/EditorDriver.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
@@ -42,6 +46,7 @@ class tst_PreviewPickers : public QObject {
 private slots:
     void tilePickerOpensOnTheSelection();
     void tilePickerDragScrollsAndPicks();
+    void ctrlDragInTheTileSelectorTakesAStamp();
     void pickerPointerStaysOnTheScreen_data();
     void pickerPointerStaysOnTheScreen();
     void spritePickerSwitchesModeAndPicks();
@@ -186,6 +191,37 @@ void tst_PreviewPickers::tilePickerDragScrollsAndPicks() {
     window->Tiles().Draw(10, expected, 0, 0, EditGeometry::PaletteZoom);
     QCOMPARE(selector->surface().image().copy(4, 4, 32, 32), expected.image());
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+// With Ctrl held, the left button's drag over the tile selector spans a
+// block of tiles, as laid out there, which the brush then paints as its
+// stamp.
+void tst_PreviewPickers::ctrlDragInTheTileSelectorTakesAStamp() {
+    EditorTestHost host;
+    auto window = editortest::newWindow(host, 100, 60, 1, 1, 404, 304 + 61 + 57);
+    PickerButton* button = drive(*window).widget<PickerButton>("tilePicker");
+    PictureBox* selector = drive(*window).widget<PictureBox>("tileSelector");
+    const auto ctrlMove = [&](int row, int column) {
+        const QPoint at = ButtonPoint(*window, button, CellPoint(selector, 36, 36, row, column));
+        QMouseEvent move(QEvent::MouseMove, at, button->mapToGlobal(at), Qt::NoButton,
+                         Qt::LeftButton, Qt::ControlModifier);
+        QApplication::sendEvent(button, &move);
+        return at;
+    };
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+    ctrlMove(2, 4); // tile 24: the block's first corner
+    QTest::mouseRelease(button, Qt::LeftButton, Qt::ControlModifier, ctrlMove(1, 2)); // tile 12
+    QVERIFY(selector->isHidden());
+    QCOMPARE(window->Tools().CurrentKind(), EditToolBox::Brush);
+
+    const Level& level = drive(*window).level();
+    const qint16 beside = level.Tile(7, 4);
+    drive(*window).click({5, 5});
+    const qint16 painted[2][3] = {{12, 13, 14}, {22, 23, 24}};
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x)
+            QCOMPARE(level.Tile(4 + x, 4 + y), painted[y][x]);
+    QCOMPARE(level.Tile(7, 4), beside);
 }
 
 void tst_PreviewPickers::spritePickerSwitchesModeAndPicks() {
