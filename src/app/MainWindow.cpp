@@ -156,8 +156,10 @@ MainWindow::MainWindow(QWidget* parent)
         if (shown)
             GiveEpisodePanelRoom();
     });
+    // The dock reports hiding while the main window is destroyed: the tick
+    // follows it without reaching back into this window.
     connect(m_EpisodeDock, &QDockWidget::visibilityChanged, episodePanel,
-            [this, episodePanel] { episodePanel->setChecked(!m_EpisodeDock->isHidden()); });
+            [dock = m_EpisodeDock, episodePanel] { episodePanel->setChecked(!dock->isHidden()); });
     m_WindowMenu->AddPanel(episodePanel);
     m_StatusBar->addPermanentWidget(m_EpisodeDock->ProgressBar());
     connect(m_EpisodeDock, &EpisodeDock::levelActivated, this, &MainWindow::OpenLevelFile);
