@@ -61,8 +61,12 @@ void printHelp(QTextStream& out) {
     out << "usage: gridmason-bench [NAME...]\n\n"
            "Runs the benchmarks named, or all of them, and prints each figure as a ratio\n"
            "against a baseline measured in the same run.\n\nbenchmarks:\n";
+    // The names' column is as wide as the longest name, and a space more.
+    int width = 0;
     for (const Benchmark* benchmark : Benchmark::all())
-        out << "  " << qSetFieldWidth(14) << Qt::left << benchmark->name << qSetFieldWidth(0)
+        width = std::max(width, int(qstrlen(benchmark->name)));
+    for (const Benchmark* benchmark : Benchmark::all())
+        out << "  " << qSetFieldWidth(width + 2) << Qt::left << benchmark->name << qSetFieldWidth(0)
             << benchmark->summary << "\n";
 }
 
