@@ -22,6 +22,8 @@ namespace {
 constexpr int SpriteLead = 3;
 // How far an info value's text reaches past its cell's corner, at most.
 constexpr int TextReach = 4 * 27;
+// Up to this many cells (a 32 x 32 box), a change is shown as one box.
+constexpr qint64 SmallBoxCells = 32 * 32;
 
 // Darkens the top row and the left column of pixels of every cell of the
 // level by half: a grid seen on any tiles, and none beyond the level's edge.
@@ -317,6 +319,13 @@ void CanvasView::RefreshPreview() {
 
 void CanvasView::RefreshCells(const QRegion& cells) {
     const CanvasGeometry geometry = Geometry();
+    // A small preview's pieces cost more shown one by one than their box
+    // shown at once.
+    const QRect box = cells.boundingRect();
+    if (cells.rectCount() > 1 && qint64(box.width()) * box.height() <= SmallBoxCells) {
+        m_Canvas.RefreshArea(geometry.PixelsOf(box));
+        return;
+    }
     for (const QRect& part : cells)
         m_Canvas.RefreshArea(geometry.PixelsOf(part));
 }
