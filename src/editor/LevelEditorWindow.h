@@ -315,7 +315,6 @@ private:
     // ---- Palettes (LevelEditorWindow_tiles.cpp, LevelEditorWindow_sprites.cpp) ----
     // Picks the tile at (x, y) of the selector for the slot of `buttons`.
     void PickTileAt(Qt::MouseButtons buttons, int x, int y);
-    QRect TileBlock(int from, int to) const;
     void PickSpriteAt(int x, int y);
     // The tile strip's scroll range for the palette's tile size and the
     // strip's width.

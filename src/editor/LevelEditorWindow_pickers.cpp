@@ -86,7 +86,8 @@ void LevelEditorWindow::tilePickerMoved(Qt::MouseButtons buttons, Qt::KeyboardMo
         QToolTip::hideText();
         return;
     }
-    const QSize size = TileBlock(m_StampCorner, tile).size();
+    const QSize size =
+        PaletteGeometry::SelectorSpan(m_TileSelector->Grid(), m_StampCorner, tile).size();
     QToolTip::showText(mapToGlobal(p.toPoint()),
                        block && m_StampCorner >= 0
                            ? tr("Stamp of %1 x %2 tiles").arg(size.width()).arg(size.height())
@@ -103,9 +104,10 @@ void LevelEditorWindow::tilePickerReleased(Qt::MouseButton button, Qt::KeyboardM
     const int tile = m_TileSelector->ItemAt(Whole(p.x()), Whole(p.y()));
     if (button == Qt::LeftButton && ToolEvent::Picks(modifiers) && m_StampCorner >= 0 &&
         tile >= 0 && tile != m_StampCorner) {
+        const PaletteGeometry::Grid grid = m_TileSelector->Grid();
         const Stamp stamp =
-            Stamp::FromTileGrid(TileBlock(m_StampCorner, tile), int(m_TileSelector->Grid().columns),
-                                m_Tiles->Count(), m_Document->level().Episode());
+            Stamp::FromTileGrid(PaletteGeometry::SelectorSpan(grid, m_StampCorner, tile),
+                                int(grid.columns), m_Tiles->Count(), m_Document->level().Episode());
         if (!stamp.IsEmpty())
             m_Tools->UseStamp(stamp);
     }
@@ -116,18 +118,6 @@ void LevelEditorWindow::tilePickerReleased(Qt::MouseButton button, Qt::KeyboardM
                          int(halfOfTruncated(m_TilePicker->height())));
     // Keyboard commands go to this window again once the selector is gone.
     setFocus();
-}
-
-// The selector's cells between tiles `from` and `to`, both included, in
-// grid columns and rows.
-QRect LevelEditorWindow::TileBlock(int from, int to) const {
-    const long long columns = m_TileSelector->Grid().columns;
-    if (columns <= 0 || from < 0 || to < 0)
-        return QRect(0, 0, 1, 1);
-    const QPoint a(int(from % columns), int(from / columns));
-    const QPoint b(int(to % columns), int(to / columns));
-    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
-                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
 }
 
 // ---- Sprite picker ----

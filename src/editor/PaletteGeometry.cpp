@@ -56,6 +56,15 @@ long long SelectorCell(const Grid& grid, long long firstRow, long long r, long l
     return (firstRow + r) * grid.columns + c;
 }
 
+QRect SelectorSpan(const Grid& grid, long long from, long long to) {
+    if (grid.columns <= 0 || from < 0 || to < 0)
+        return QRect(0, 0, 1, 1);
+    const QPoint a(int(from % grid.columns), int(from / grid.columns));
+    const QPoint b(int(to % grid.columns), int(to / grid.columns));
+    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
+
 QPoint InnerPoint(int x, int y, const QRect& outer, int scaleWidth, int scaleHeight) {
     const long long borderX = halfOfTruncated(double(outer.width() - scaleWidth));
     const long long borderY = halfOfTruncated(double(outer.height() - scaleHeight));

@@ -46,6 +46,11 @@ ScrollRange SelectorRange(int count, const Grid& grid);
 // top.
 long long SelectorCell(const Grid& grid, long long firstRow, long long r, long long c);
 
+// The grid cells (columns across, rows down) a drag from item `from` to
+// item `to` spans, both included, whichever way it went; one cell for a
+// grid without columns or a negative item.
+QRect SelectorSpan(const Grid& grid, long long from, long long to);
+
 // A point of the window's inner area made relative to the inner area of a
 // selector whose outer rectangle in the window is `outer` and whose inner
 // area is scaleWidth x scaleHeight: half of the size difference is the
